@@ -1,0 +1,132 @@
+#include "dialogs.h"
+
+#include <QColorDialog>
+#include <QDialog>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QQueue>
+
+namespace Dialogs {
+namespace {
+
+struct Answers {
+    bool testing = false;
+    QQueue<QColor> colors;
+    QQueue<QFont> fonts;
+    QQueue<QString> files;
+    QQueue<QMessageBox::StandardButton> buttons;
+    QVector<Request> requests;
+};
+
+Answers &answers()
+{
+    static Answers a;
+    return a;
+}
+
+template <typename T> T take(QQueue<T> &queue, const T &cancelled)
+{
+    return queue.isEmpty() ? cancelled : queue.dequeue();
+}
+
+void record(Kind kind, const QString &title, const QString &text = {}, const QString &dir = {},
+            const QString &filter = {}, const QColor &color = {}, const QFont &font = {})
+{
+    answers().requests.append({kind, title, text, dir, filter, color, font});
+}
+
+QMessageBox::StandardButton message(Kind kind, QWidget *parent, const QString &title, const QString &text)
+{
+    if (answers().testing) {
+        record(kind, title, text);
+        const auto fallback = kind == Kind::Question ? QMessageBox::No : QMessageBox::Ok;
+        return take(answers().buttons, fallback);
+    }
+    switch (kind) {
+    case Kind::Question:
+        return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No);
+    case Kind::Warning:
+        return QMessageBox::warning(parent, title, text, QMessageBox::Ok);
+    default:
+        return QMessageBox::information(parent, title, text, QMessageBox::Ok);
+    }
+}
+
+} // namespace
+
+QColor getColor(const QColor &initial, QWidget *parent, const QString &title)
+{
+    if (answers().testing) {
+        record(Kind::Color, title, {}, {}, {}, initial);
+        return take(answers().colors, QColor());
+    }
+    return QColorDialog::getColor(initial, parent, title);
+}
+
+QFont getFont(bool *ok, const QFont &initial, QWidget *parent)
+{
+    if (answers().testing) {
+        record(Kind::Font, {}, {}, {}, {}, {}, initial);
+        *ok = !answers().fonts.isEmpty();
+        return take(answers().fonts, initial);
+    }
+    return QFontDialog::getFont(ok, initial, parent);
+}
+
+QString getOpenFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter)
+{
+    if (answers().testing) {
+        record(Kind::OpenFile, caption, {}, dir, filter);
+        return take(answers().files, QString());
+    }
+    return QFileDialog::getOpenFileName(parent, caption, dir, filter);
+}
+
+QString getSaveFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter)
+{
+    if (answers().testing) {
+        record(Kind::SaveFile, caption, {}, dir, filter);
+        return take(answers().files, QString());
+    }
+    return QFileDialog::getSaveFileName(parent, caption, dir, filter);
+}
+
+QMessageBox::StandardButton information(QWidget *parent, const QString &title, const QString &text)
+{
+    return message(Kind::Information, parent, title, text);
+}
+
+QMessageBox::StandardButton warning(QWidget *parent, const QString &title, const QString &text)
+{
+    return message(Kind::Warning, parent, title, text);
+}
+
+QMessageBox::StandardButton question(QWidget *parent, const QString &title, const QString &text)
+{
+    return message(Kind::Question, parent, title, text);
+}
+
+int exec(QDialog &dialog)
+{
+    if (answers().testing) {
+        record(Kind::Dialog, dialog.windowTitle());
+        return QDialog::Rejected;
+    }
+    return dialog.exec();
+}
+
+void setTesting(bool on) { answers().testing = on; }
+void setNextColor(const QColor &color) { answers().colors.enqueue(color); }
+void setNextFont(const QFont &font) { answers().fonts.enqueue(font); }
+void setNextFileName(const QString &path) { answers().files.enqueue(path); }
+void setNextAnswer(QMessageBox::StandardButton button) { answers().buttons.enqueue(button); }
+const QVector<Request> &requests() { return answers().requests; }
+
+void clear()
+{
+    const bool testing = answers().testing;
+    answers() = Answers();
+    answers().testing = testing;
+}
+
+} // namespace Dialogs

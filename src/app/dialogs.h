@@ -1,0 +1,50 @@
+#pragma once
+
+// Every modal dialog the window opens goes through here, so tests can answer them.
+// In normal use each call opens the standard dialog. After Dialogs::testing() is switched on,
+// no dialog is shown: calls take the next queued answer (a cancel when none is queued) and
+// record what they were asked.
+
+#include <QColor>
+#include <QFont>
+#include <QMessageBox>
+#include <QString>
+#include <QVector>
+
+class QDialog;
+class QWidget;
+
+namespace Dialogs {
+
+QColor getColor(const QColor &initial, QWidget *parent, const QString &title);
+// ok tells whether the user confirmed; on cancel the initial font comes back.
+QFont getFont(bool *ok, const QFont &initial, QWidget *parent);
+QString getOpenFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter);
+QString getSaveFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter);
+QMessageBox::StandardButton information(QWidget *parent, const QString &title, const QString &text);
+QMessageBox::StandardButton warning(QWidget *parent, const QString &title, const QString &text);
+QMessageBox::StandardButton question(QWidget *parent, const QString &title, const QString &text);
+int exec(QDialog &dialog);
+
+// --- for tests ---
+enum class Kind { Color, Font, OpenFile, SaveFile, Information, Warning, Question, Dialog };
+
+struct Request {
+    Kind kind;
+    QString title; // caption or window title
+    QString text;  // message text
+    QString dir;
+    QString filter;
+    QColor initialColor;
+    QFont initialFont;
+};
+
+void setTesting(bool on);
+void setNextColor(const QColor &color);
+void setNextFont(const QFont &font); // answered as confirmed
+void setNextFileName(const QString &path);
+void setNextAnswer(QMessageBox::StandardButton button);
+const QVector<Request> &requests();
+void clear(); // forgets queued answers and recorded requests
+
+} // namespace Dialogs

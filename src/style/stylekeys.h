@@ -1,0 +1,71 @@
+#pragma once
+
+// The one table of every fact about the 79 colour keys and the 8 font groups.
+// Reading and writing table files, the editor rows, the reset logic, the preview and the
+// browser block all iterate these tables instead of naming keys again.
+
+#include <QString>
+#include <initializer_list>
+
+namespace stylekeys {
+
+// Which preview operations a colour row refreshes after an edit.
+enum Refresh : unsigned {
+    RefreshNone = 0,
+    RefreshLists = 1,  // updatebrowsercolors
+    RefreshGrids = 2,  // updategrids
+    RefreshPlugin = 4, // updateplugin
+};
+
+struct ColourKey {
+    const char *key;          // name in table files and profiles
+    bool alpha;               // written and shown as #aarrggbb
+    const char *pick;         // "Color" button; its slot is on_<pick>_clicked
+    const char *swatch;       // disabled line edit showing the colour
+    const char *value;        // label showing the colour name
+    const char *reset;        // reset button; its slot is on_<reset>_clicked
+    const char *transparency; // "x" button, or "" when the row has none
+    int page;                 // index in the settings tab widget
+    int group;                // column group 1..3
+    int y;                    // row position on the page
+    const char *caption;      // row caption text
+    const char *resetText;    // text of the reset button
+    std::initializer_list<const char *> restyles; // preview widgets re-styled after an edit
+    unsigned refresh;         // Refresh flags run after the restyling
+};
+
+struct FontGroupKey {
+    const char *prefix;     // <prefix>fontname / fontsize / fontweight
+    int page;               // index in the settings tab widget
+    int x;                  // caption x; the row's other widgets follow at fixed offsets
+    int y;
+    const char *caption;
+    const char *fontButton; // its slot is on_<fontButton>_clicked
+    const char *resetButton;
+    const char *nameLabel;
+    const char *sizeLabel;
+    const char *weightLabel;
+    bool resetRefreshesPlugin;
+};
+
+constexpr int colourKeyCount = 79;
+constexpr int fontGroupCount = 8;
+constexpr int tableLineCount = colourKeyCount + 3 * fontGroupCount; // 103
+
+// In table-file order.
+extern const ColourKey colourKeys[colourKeyCount];
+extern const FontGroupKey fontGroups[fontGroupCount];
+
+// Index of a colour key or font prefix, -1 when unknown.
+int colourIndex(const QString &key);
+int fontGroupIndex(const QString &prefix);
+const ColourKey &colourKey(const QString &key); // the key must exist
+
+// Object name of a colour row's caption label.
+QString captionObjectName(const ColourKey &key);
+
+inline QString nameKey(const FontGroupKey &g) { return QLatin1String(g.prefix) + QLatin1String("fontname"); }
+inline QString sizeKey(const FontGroupKey &g) { return QLatin1String(g.prefix) + QLatin1String("fontsize"); }
+inline QString weightKey(const FontGroupKey &g) { return QLatin1String(g.prefix) + QLatin1String("fontweight"); }
+
+} // namespace stylekeys

@@ -1,0 +1,83 @@
+#include "tablefile.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QTextStream>
+
+namespace tablefile {
+
+bool read(const QString &path, StyleTable &table)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return false;
+    QTextStream in(&file);
+    QString line;
+    while (in.readLineInto(&line)) {
+        const int first = line.indexOf(QLatin1Char('='));
+        if (first < 0)
+            continue;
+        const int second = line.indexOf(QLatin1Char('='), first + 1);
+        table.insert(line.left(first), line.mid(first + 1, second < 0 ? -1 : second - first - 1));
+    }
+    return true;
+}
+
+QColor tableColour(const StyleTable &table, const QString &key)
+{
+    QColor c;
+    c.setNamedColor(table.value(key));
+    return c;
+}
+
+int tableSize(const StyleTable &table, const QString &key)
+{
+    return table.value(key).toInt(); // 0 when not a decimal number
+}
+
+FontSpec tableFont(const StyleTable &table, const stylekeys::FontGroupKey &group)
+{
+    return {table.value(stylekeys::nameKey(group)), table.value(stylekeys::weightKey(group)),
+            tableSize(table, stylekeys::sizeKey(group))};
+}
+
+Style derive(const StyleTable &table)
+{
+    Style style;
+    for (int i = 0; i < stylekeys::colourKeyCount; ++i)
+        style.colours[std::size_t(i)] = tableColour(table, QLatin1String(stylekeys::colourKeys[i].key));
+    for (int i = 0; i < stylekeys::fontGroupCount; ++i)
+        style.fonts[std::size_t(i)] = tableFont(table, stylekeys::fontGroups[i]);
+    return style;
+}
+
+QByteArray profileText(const Style &style)
+{
+    QString text;
+    const auto line = [&text](const QString &key, const QString &value) {
+        text += key + QLatin1Char('=') + value + QLatin1String("\r\n");
+    };
+    for (const auto &key : stylekeys::colourKeys)
+        line(QLatin1String(key.key), style.colourName(QLatin1String(key.key)));
+    for (int i = 0; i < stylekeys::fontGroupCount; ++i) {
+        const auto &group = stylekeys::fontGroups[i];
+        const FontSpec &font = style.fonts[std::size_t(i)];
+        line(stylekeys::nameKey(group), font.family);
+        line(stylekeys::sizeKey(group), QString::number(font.size));
+        line(stylekeys::weightKey(group), font.weight);
+    }
+    return text.toLocal8Bit();
+}
+
+QString writeProfile(const QString &path, const Style &style)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    const QByteArray bytes = profileText(style);
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        return file.errorString();
+    return {};
+}
+
+} // namespace tablefile

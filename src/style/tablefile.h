@@ -1,0 +1,39 @@
+#pragma once
+
+// Table files: key=value lines shared by the built-in tables and the user's profiles.
+
+#include "style.h"
+
+#include <QByteArray>
+#include <QMap>
+#include <QString>
+
+using StyleTable = QMap<QString, QString>;
+
+namespace tablefile {
+
+inline const QString defaultTablePath = QStringLiteral(":/new/images/myfiles/data.ini");
+inline const QString whiteTablePath = QStringLiteral(":/new/images/myfiles/datawhite.ini");
+
+// Merges the key=value lines of a file into the table: split at every "=", key before the
+// first, value between the first and the second, nothing trimmed, the later line wins.
+// Lines without "=" are skipped. Returns false when the file could not be opened.
+bool read(const QString &path, StyleTable &table);
+
+// The colour a table holds for a key (invalid when absent or not a colour).
+QColor tableColour(const StyleTable &table, const QString &key);
+// The decimal size a table holds for a key; 0 when absent or not a number.
+int tableSize(const StyleTable &table, const QString &key);
+// The table's values for a font group.
+FontSpec tableFont(const StyleTable &table, const stylekeys::FontGroupKey &group);
+
+// The whole current style taken from a table.
+Style derive(const StyleTable &table);
+
+// A style as the 103 CR LF lines of a profile, in key-table order.
+QByteArray profileText(const Style &style);
+
+// Writes a profile atomically; returns an empty text on success, else why it failed.
+QString writeProfile(const QString &path, const Style &style);
+
+} // namespace tablefile
