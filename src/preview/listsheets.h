@@ -1,0 +1,12 @@
+#pragma once
+
+#include "sheettemplate.h"
+
+namespace preview {
+
+// The sheets of the four list widgets: folders, files, automix list and the automix row being
+// played. The file and automix lists get their alternate-row rules only while their
+// alternating-rows flag is on; the window turns that flag off when the stripes go transparent.
+Sheets listSheets(const Style &style, bool alternatingFiles, bool alternatingAutomix);
+
+} // namespace preview

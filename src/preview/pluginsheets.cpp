@@ -1,0 +1,62 @@
+#include "pluginsheets.h"
+
+namespace preview {
+
+namespace {
+
+struct PluginRule
+{
+    std::initializer_list<const char *> widgets;
+    const char *fontGroup; // ${font} reads this group, its size lowered by sizeDrop
+    int sizeDrop;
+    const char *sheet;
+};
+
+// Only the button's normal rule sets a font; hover and pressed inherit it.
+const PluginRule pluginRules[] = {
+    {{"plugin_frame"}, nullptr, 0, "background-color: ${fx_titleback}"},
+    {{"plugin_background"}, nullptr, 0, "background-color:${fx_back}"},
+    {{"plugin_fxtitle"},
+     "plugin",
+     8,
+     "font: normal ${font} ; background-color :transparent; color:${fx_titletext}"},
+    {{"plugin_parameter", "plugin_parameter_value"},
+     "pluginknob",
+     2,
+     "font: normal ${font} ; background-color: transparent; color:${fx_text}"},
+    {{"plugin_string"},
+     "pluginknob",
+     2,
+     "font:normal ${font} ; background-color: transparent; color:${fx_text}"},
+    {{"plugin_fxbut"},
+     "pluginbutton",
+     2,
+     "#${widget} {font: normal ${font} ; color: ${fx_button_text}; border: 1px solid ${fx_buttonborder}; "
+     "background-color: qlineargradient(spread:pad, x1:0, y1:0, x2:0, y2:1, "
+     "stop:0 ${fx_buttonfill_start}, stop:1 ${fx_buttonfill_end});}"
+     "#${widget}:hover {color: ${fx_buttonover_text}; border: 1px solid ${fx_overbuttonborder}; "
+     "background-color: qlineargradient(spread:pad, x1:0, y1:0, x2:0, y2:1, "
+     "stop:0 ${fx_overbuttonfill_start}, stop:1 ${fx_overbuttonfill_end}); }"
+     "#${widget}:pressed {color: ${fx_buttonselect_text}; border: 1px solid ${fx_selectbuttonborder}; "
+     "background-color: qlineargradient(spread:pad, x1:0, y1:0, x2:0, y2:1, "
+     "stop:0 ${fx_selectbuttonfill_start}, stop:1 ${fx_selectbuttonfill_end});}"},
+};
+
+} // namespace
+
+Sheets pluginSheets(const Style &style)
+{
+    const Lookup colours = colourNames(style);
+    Sheets sheets;
+    for (const PluginRule &rule : pluginRules) {
+        const auto withFont = [&](const QString &name) {
+            if (rule.fontGroup && name == QLatin1String("font"))
+                return fontClause(style.font(QLatin1String(rule.fontGroup)), rule.sizeDrop);
+            return colours(name);
+        };
+        appendSheets(sheets, rule.widgets, QLatin1String(rule.sheet), withFont);
+    }
+    return sheets;
+}
+
+} // namespace preview

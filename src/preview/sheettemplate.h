@@ -1,0 +1,41 @@
+#pragma once
+
+// Style-sheet templates with named placeholders, and the (widget, sheet) lists the window applies.
+
+#include "style/style.h"
+
+#include <QString>
+#include <QVector>
+#include <functional>
+#include <initializer_list>
+
+namespace preview {
+
+struct WidgetSheet
+{
+    QString widget; // object name
+    QString sheet;
+};
+using Sheets = QVector<WidgetSheet>; // in the order they are applied
+
+// Resolves the name inside a ${name} placeholder; a null text means "unknown name".
+using Lookup = std::function<QString(const QString &name)>;
+
+// Replaces ${widget} by the widget's object name and every other ${name} by lookup(name).
+// An unknown name is left standing as ${name}, so a mistyped key shows in the text instead of
+// silently becoming some colour.
+QString fillTemplate(const QString &sheetTemplate, const QString &widget, const Lookup &lookup);
+
+// ${key} reads the style's colour name of that key (#aarrggbb for the alpha keys). The lookup
+// refers to the style, which must outlive it.
+Lookup colourNames(const Style &style);
+
+// One sheet per widget, each filled for its own object name.
+void appendSheets(Sheets &sheets, std::initializer_list<const char *> widgets, const QString &sheetTemplate,
+                  const Lookup &lookup);
+
+// The part of a font declaration after "font: normal ": weight word, size minus `sizeDrop` in px
+// (not clamped, so a small size may give 0 or less), family in double quotes.
+QString fontClause(const FontSpec &font, int sizeDrop);
+
+} // namespace preview

@@ -1,0 +1,292 @@
+#include "preview/previewsheets.h"
+#include "style/resources.h"
+#include "style/tablefile.h"
+
+#include <QSet>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(preview::Sheets)
+
+using preview::Sheets;
+
+namespace {
+
+QString sheetOf(const Sheets &sheets, const QString &widget)
+{
+    for (const auto &entry : sheets)
+        if (entry.widget == widget)
+            return entry.sheet;
+    return QStringLiteral("<no sheet for %1>").arg(widget);
+}
+
+QStringList widgetsOf(const Sheets &sheets)
+{
+    QStringList widgets;
+    for (const auto &entry : sheets)
+        widgets << entry.widget;
+    return widgets;
+}
+
+Sheets allSheets(const Style &style, bool alternating = true)
+{
+    return preview::initguiSheets(style) + preview::listSheets(style, alternating, alternating) +
+           preview::gridSheets(style) + preview::pluginSheets(style);
+}
+
+QSet<QString> changedWidgets(const Sheets &before, const Sheets &after)
+{
+    QSet<QString> changed;
+    for (int i = 0; i < before.size(); ++i)
+        if (before[i].sheet != after[i].sheet)
+            changed << before[i].widget;
+    return changed;
+}
+
+} // namespace
+
+class PreviewSheetsTest : public QObject
+{
+    Q_OBJECT
+
+    Style defaults;
+
+private slots:
+    void initTestCase()
+    {
+        initPanelcraftResources();
+        StyleTable table;
+        QVERIFY(tablefile::read(tablefile::defaultTablePath, table));
+        defaults = tablefile::derive(table);
+    }
+
+    void defaultTexts_data()
+    {
+        QTest::addColumn<QString>("widget");
+        QTest::addColumn<bool>("alternating");
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("folder list")
+            << "listWidget" << true
+            << "#listWidget {border:0px;  background-color: #ff202020; } "
+               "#listWidget::item { background-color: #ff202020; color: #ffffff; }"
+               "#listWidget::item:selected:!active { background-color: #555555 ; color: #ffffff; }"
+               "#listWidget::item:selected:active { background-color: #7a7a7a ; color: #ffffff; }"
+               "#listWidget::item:hover:!selected { background-color: #252525 ; color: #ffffff; }";
+        QTest::newRow("file list striped")
+            << "listWidget_2" << true
+            << "#listWidget_2 {border:0px; background-color: #ff202020; } "
+               "#listWidget_2::item { background-color: #ff202020; color: #ffffff; }"
+               "#listWidget_2::item:alternate { background-color: #ff2a2a2a; color: #ffffff; }"
+               "#listWidget_2::item:selected:!active { background-color: #555555 ; color: #ffffff; }"
+               "#listWidget_2::item:selected:active { background-color: #7a7a7a ; color: #ffffff; }"
+               "#listWidget_2::item:hover:!selected:!alternate { background-color: #252525 ; color: #ffffff; "
+               "} "
+               "#listWidget_2::item:hover:!selected:alternate { background-color: #2f2f2f ; color: #ffffff;  "
+               "}";
+        QTest::newRow("file list plain")
+            << "listWidget_2" << false
+            << "#listWidget_2 {border:0px;  background-color: #ff202020; } "
+               "#listWidget_2::item { background-color: #ff202020; color: #ffffff; }"
+               "#listWidget_2::item:selected:!active { background-color: #555555 ; color: #ffffff; }"
+               "#listWidget_2::item:selected:active { background-color: #7a7a7a ; color: #ffffff; }"
+               "#listWidget_2::item:hover:!selected { background-color: #252525 ; color: #ffffff; } ";
+        QTest::newRow("played row")
+            << "listWidget_4" << false
+            << "#listWidget_4 {border:0px;  background-color: #4080c4; } "
+               "#listWidget_4::item { background-color: #4080c4; color: #ffffff; }"
+               "#listWidget_4::item:selected:!active { background-color: #4080c4 ; color: #ffffff; }"
+               "#listWidget_4::item:selected:active { background-color: #7a7a7a ; color: #ffffff; }"
+               "#listWidget_4::item:hover { background-color: #4080c4 ; color: #ffffff; } ";
+        QTest::newRow("search box")
+            << "searchbarbox" << true
+            << "border: 1px solid #7a7a7a; color: #ffffff; selection-background-color: #717171; "
+               "background: #1f1f1f";
+        QTest::newRow("pre-listen button")
+            << "previewbutton" << true
+            << "#previewbutton {color: #cbcbcb; border: 1px solid #7a7a7a; background-color: #5c5c5c;} "
+               "#previewbutton:pressed {color: #cbcbcb; border: 1px solid #7a7a7a; background-color: "
+               "#18a639;}";
+        QTest::newRow("sampler button")
+            << "sampler_but2" << true
+            << "#sampler_but2 {color: rgb(200,200,200); background-color:#3d3d3d;} "
+               "#sampler_but2:pressed {background-color:#838383;}";
+        QTest::newRow("info stripe") << "Info_Line2" << true << "color:#a0a0a0; background-color:#303030";
+        QTest::newRow("grid strike line")
+            << "grid_strike_back2" << true << "color: #7f7f7f; background-color: #202020";
+        QTest::newRow("effect button")
+            << "plugin_fxbut" << true
+            << "#plugin_fxbut {font: normal Bold 10px \"Arial\" ; color: #ffffff; border: 1px solid #535353; "
+               "background-color: qlineargradient(spread:pad, x1:0, y1:0, x2:0, y2:1, "
+               "stop:0 #383838, stop:1 #000000);}"
+               "#plugin_fxbut:hover {color: #ffffff; border: 1px solid #838383; "
+               "background-color: qlineargradient(spread:pad, x1:0, y1:0, x2:0, y2:1, "
+               "stop:0 #767676, stop:1 #212121); }"
+               "#plugin_fxbut:pressed {color: #ffffff; border: 1px solid #8d8d8d; "
+               "background-color: qlineargradient(spread:pad, x1:0, y1:0, x2:0, y2:1, "
+               "stop:0 #498c4e, stop:1 #1b3d1f);}";
+        QTest::newRow("effect title")
+            << "plugin_fxtitle" << true
+            << "font: normal Normal 12px \"Arial\" ; background-color :transparent; color:#ffffff";
+        QTest::newRow("effect string")
+            << "plugin_string" << true
+            << "font:normal Bold 10px \"Arial\" ; background-color: transparent; color:#ffffff";
+    }
+
+    void defaultTexts()
+    {
+        QFETCH(QString, widget);
+        QFETCH(bool, alternating);
+        QFETCH(QString, expected);
+        QCOMPARE(sheetOf(allSheets(defaults, alternating), widget), expected);
+    }
+
+    // The automix list's striped form is the file list's with two blanks in its first rule.
+    void automixListOpensWithTwoBlanks()
+    {
+        const Sheets lists = preview::listSheets(defaults, true, true);
+        QString files = sheetOf(lists, QStringLiteral("listWidget_2"));
+        files.replace(QLatin1String("listWidget_2"), QLatin1String("listWidget_3"))
+            .replace(QLatin1String("{border:0px; "), QLatin1String("{border:0px;  "));
+        QCOMPARE(sheetOf(lists, QStringLiteral("listWidget_3")), files);
+        QVERIFY(
+            files.startsWith(QLatin1String("#listWidget_3 {border:0px;  background-color: #ff202020; } ")));
+    }
+
+    void applicationOrder_data()
+    {
+        QTest::addColumn<Sheets>("sheets");
+        QTest::addColumn<QStringList>("expected");
+
+        // One line per row of the window's tables.
+        // clang-format off
+        QTest::newRow("browser") << preview::initguiSheets(defaults) << QStringList{
+            "tabWidget_2", "toolbar_back", "search_back", "sideview_back", "automix_back",
+            "header_artist", "header_title", "header_artist_2", "header_title_2",
+            "scroll_back", "scroll_back_2", "browser_backview",
+            "scroll_but1", "scroll_but2", "scroll_but3", "scroll_but1_2", "scroll_but2_2", "scroll_but3_2",
+            "file_count", "separator_line", "separator_line_2", "livefeedback_label", "sampler_bank_name",
+            "sideview_icon", "automix_icon", "listback_color", "listback_color_2", "info_background",
+            "Info_Line1", "Info_Line3", "Info_Line2", "Info_Line4",
+            "Info_value1", "Info_value3", "Info_value2", "Info_value4", "info_tracktitle", "info_trackartist",
+            "sampler_but1", "sampler_but2", "sampler_but3",
+            "searchbarbox", "previewbutton", "previewbackground", "previewplayed", "prelisten_line"};
+        QTest::newRow("lists") << preview::listSheets(defaults, false, true) << QStringList{
+            "listWidget", "listWidget_2", "listWidget_3", "listWidget_4"};
+        QTest::newRow("grids") << preview::gridSheets(defaults) << QStringList{
+            "gridbackgroun_label",
+            "grid_tracknormal_back", "label_104", "label_105", "label_114",
+            "grid_strike_text1", "grid_strike_text2", "grid_strike_back", "grid_strike_back2",
+            "grid_tracknormal_back_2", "label_111", "label_107", "label_118",
+            "grid_strike_text1_2", "grid_strike_text2_2", "grid_strike_back_2", "grid_strike_back2_2",
+            "grid_tracknormal_back_3", "label_121", "label_112", "label_120",
+            "grid_strike_text1_3", "grid_strike_text2_3", "grid_strike_back_3", "grid_strike_back2_3",
+            "grid_tracknormal_back_4", "label_122", "label_124", "label_125",
+            "grid_strike_text1_4", "grid_strike_text2_4", "grid_strike_back_4", "grid_strike_back2_4"};
+        QTest::newRow("plugin") << preview::pluginSheets(defaults) << QStringList{
+            "plugin_frame", "plugin_background", "plugin_fxtitle", "plugin_parameter", "plugin_parameter_value",
+            "plugin_string", "plugin_fxbut"};
+        // clang-format on
+    }
+
+    void applicationOrder()
+    {
+        QFETCH(Sheets, sheets);
+        QFETCH(QStringList, expected);
+        QCOMPARE(widgetsOf(sheets), expected);
+    }
+
+    void everyPlaceholderIsFilled()
+    {
+        for (bool alternating : {false, true})
+            for (const auto &entry : allSheets(defaults, alternating))
+                QVERIFY2(!entry.sheet.contains(QLatin1String("${")) &&
+                             !entry.sheet.contains(QLatin1String("%")),
+                         qPrintable(entry.widget + QLatin1String(": ") + entry.sheet));
+    }
+
+    void transparentColoursKeepTheirAlpha()
+    {
+        Style style = defaults;
+        style.setColour(QStringLiteral("backgroundcolor"), QColor(0x20, 0x20, 0x20, 0));
+        style.setColour(QStringLiteral("list_stripes"), QColor(0x2a, 0x2a, 0x2a, 0));
+        const Sheets sheets = allSheets(style);
+        for (const char *widget : {"scroll_back", "scroll_back_2", "browser_backview", "gridbackgroun_label",
+                                   "listWidget", "listWidget_2", "listWidget_3"})
+            QVERIFY2(
+                sheetOf(sheets, QLatin1String(widget)).contains(QLatin1String("background-color: #00202020")),
+                widget);
+        QVERIFY(sheetOf(sheets, QStringLiteral("listWidget_2"))
+                    .contains(QLatin1String(":alternate { background-color: #002a2a2a;")));
+        QVERIFY(!sheetOf(sheets, QStringLiteral("listWidget_4")).contains(QLatin1String("#00")));
+    }
+
+    void fontSizesAreNotClamped_data()
+    {
+        QTest::addColumn<int>("titleSize");
+        QTest::addColumn<int>("knobSize");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("parameter");
+
+        QTest::newRow("just above") << 9 << 3 << "font: normal Normal 1px \"Arial\" ;"
+                                    << "font: normal Bold 1px \"Arial\" ;";
+        QTest::newRow("zero") << 8 << 2 << "font: normal Normal 0px \"Arial\" ;"
+                              << "font: normal Bold 0px \"Arial\" ;";
+        QTest::newRow("negative") << 5 << 1 << "font: normal Normal -3px \"Arial\" ;"
+                                  << "font: normal Bold -1px \"Arial\" ;";
+    }
+
+    void fontSizesAreNotClamped()
+    {
+        QFETCH(int, titleSize);
+        QFETCH(int, knobSize);
+        QFETCH(QString, title);
+        QFETCH(QString, parameter);
+        Style style = defaults;
+        style.font(QStringLiteral("plugin")).size = titleSize;
+        style.font(QStringLiteral("pluginknob")).size = knobSize;
+        const Sheets sheets = preview::pluginSheets(style);
+        QVERIFY(sheetOf(sheets, QStringLiteral("plugin_fxtitle")).startsWith(title));
+        QVERIFY(sheetOf(sheets, QStringLiteral("plugin_parameter_value")).startsWith(parameter));
+    }
+
+    // Each colour is changed alone; whatever sheet then changes must be one that editing that colour
+    // refreshes according to the key table, and only colours without a preview may change nothing.
+    void editsRefreshEveryWidgetThatShowsTheColour()
+    {
+        const QSet<QString> unshown{"search_cursor", "list_overtext", "list_selectedtext",
+                                    "list_download", "list_scan",     "list_insert"};
+        const Sheets browserBefore = preview::initguiSheets(defaults) + preview::gridSheets(defaults);
+        const Sheets listsBefore = preview::listSheets(defaults, true, true);
+        const Sheets pluginBefore = preview::pluginSheets(defaults);
+        const QImage knobBefore = preview::knobImage(defaults);
+        const QStringList gridWidgets = widgetsOf(preview::gridSheets(defaults));
+
+        for (const auto &key : stylekeys::colourKeys) {
+            const QString name = QLatin1String(key.key);
+            Style style = defaults;
+            style.setColour(name, QColor(0x12, 0x34, 0x56));
+
+            QSet<QString> refreshed;
+            for (const char *widget : key.restyles)
+                refreshed << QLatin1String(widget);
+            if (key.refresh & stylekeys::RefreshGrids)
+                refreshed += QSet<QString>(gridWidgets.begin(), gridWidgets.end());
+            const QSet<QString> browserChanged =
+                changedWidgets(browserBefore, preview::initguiSheets(style) + preview::gridSheets(style));
+            QVERIFY2(refreshed.contains(browserChanged), qPrintable(name));
+
+            const bool listsChanged =
+                !changedWidgets(listsBefore, preview::listSheets(style, true, true)).isEmpty();
+            const bool pluginChanged =
+                !changedWidgets(pluginBefore, preview::pluginSheets(style)).isEmpty() ||
+                preview::knobImage(style) != knobBefore;
+            QVERIFY2(!listsChanged || key.refresh & stylekeys::RefreshLists, qPrintable(name));
+            QVERIFY2(!pluginChanged || key.refresh & stylekeys::RefreshPlugin, qPrintable(name));
+            const bool shown = !browserChanged.isEmpty() || listsChanged || pluginChanged;
+            QVERIFY2(shown != unshown.contains(name), qPrintable(name));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(PreviewSheetsTest)
+#include "tst_previewsheets.moc"
