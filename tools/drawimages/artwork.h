@@ -1,0 +1,39 @@
+#pragma once
+
+// The program's compiled-in images, drawn by our own code. The generator writes them into
+// resources/myfiles; the resources test draws them again and compares with the committed files.
+
+#include <QImage>
+#include <array>
+
+namespace artwork {
+
+// The browser icon sheets: 144 icons of 64 x 64 in 9 rows of 16 from the top-left corner, the rest
+// of the sheet transparent. Light glyphs for dark browsers, dark glyphs for white browsers.
+QImage alternativeIconSheet();
+QImage whiteIconSheet();
+
+// Background of the floating browser window, with its title strip and toggle button.
+QImage floatingBrowser();
+
+// The small signs beside options, and the program's logo.
+QImage helpSign();
+QImage warningSign();
+QImage logo();
+
+struct File
+{
+    const char *name; // file name in resources/myfiles
+    QImage (*draw)();
+};
+
+inline constexpr std::array<File, 6> files{{
+    {"ICONS.png", alternativeIconSheet},
+    {"ICONSWHITE.png", whiteIconSheet},
+    {"browserfloat.png", floatingBrowser},
+    {"question.png", helpSign},
+    {"Warning.png", warningSign},
+    {"quillologo.png", logo},
+}};
+
+} // namespace artwork
