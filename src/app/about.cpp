@@ -1,0 +1,52 @@
+#include "about.h"
+
+#include "theme.h"
+#include "ui_about.h"
+
+#include <QDesktopServices>
+
+namespace {
+
+// The dialog keeps its black look whatever theme the main window wears: it has no parent, and
+// its sheet is its own.
+QString aboutStyleSheet()
+{
+    return QStringLiteral("#About {border:1px solid white; background-color: black; }"
+                          "QLabel {color: white; background-color:transparent;}"
+                          "#line,#line_2 {background-color:rgb(90,90,90);}") +
+           buttonRules();
+}
+
+} // namespace
+
+About::About(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::About>())
+{
+    ui->setupUi(this);
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    setStyleSheet(aboutStyleSheet());
+}
+
+About::~About() = default;
+
+void About::on_pushButton_clicked()
+{
+    QDesktopServices::openUrl(aboutlinks::updates);
+}
+
+void About::on_pushButton_2_clicked()
+{
+    QDesktopServices::openUrl(aboutlinks::support);
+}
+
+void About::on_pushButton_3_clicked()
+{
+    QDesktopServices::openUrl(aboutlinks::website);
+}
+
+void About::on_pushButton_4_clicked()
+{
+    // Close first: a widget whose native window is already gone cannot hide, and would go on
+    // claiming to be visible after exec has returned.
+    close();
+    destroy(true, true);
+}
