@@ -1,0 +1,205 @@
+#include "app/editorrows.h"
+
+#include <QCoreApplication>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+namespace {
+
+// x positions of a colour row's widgets in each of the three column groups of a page. The
+// transparency button, where a row has one, sits just left of the pick button.
+struct ColumnGroup
+{
+    int caption, pick, swatch, value, reset;
+};
+constexpr ColumnGroup columnGroups[] = {
+    {10, 100, 151, 198, 255},
+    {340, 430, 481, 531, 585},
+    {670, 760, 811, 860, 915},
+};
+
+constexpr int rowHeight = 23;
+constexpr int captionWidth = 90;
+constexpr int captionWidthBesideTransparency = 71;
+constexpr int transparencyWidth = 21;
+constexpr int transparencyLeftOfPick = 20;
+constexpr int colourButtonWidth = 45;
+constexpr int swatchWidth = 41;
+constexpr int valueWidth = 55;
+constexpr int resetWidth = 55;
+
+// The Prelisten page's right-hand captions are too long for the group's usual column.
+constexpr int prelistenPage = 8;
+constexpr int prelistenGroup2CaptionX = 330;
+constexpr int prelistenGroup2CaptionWidth = 101;
+
+// A font row's widgets, relative to its caption.
+constexpr int fontCaptionWidth = 81;
+constexpr int fontButtonOffset = 90, fontButtonWidth = 45;
+constexpr int fontResetOffset = 140, fontResetWidth = 55;
+constexpr int fontLabelHeight = 20;
+constexpr int fontNameOffset = 200, fontNameWidth = 151;
+constexpr int fontWeightOffset = 370, fontWeightWidth = 81;
+constexpr int fontSizeOffset = 470, fontSizeWidth = 91;
+
+// How far a label's font may be condensed to keep its text whole.
+constexpr int mostCondensed = QFont::ExtraCondensed;
+constexpr int condenseStep = 5;
+
+struct RowHelp
+{
+    const char *objectName;
+    const char *text;
+};
+const RowHelp rowHelp[] = {
+    {"resetbackcolor", "<html><head/><body><p><span style=\" font-size:9pt;\">Reset Background color to its "
+                       "defaullt value</span></p></body></html>"},
+    {"backcolorbutton",
+     "<html><head/><body><p><span style=\" font-size:9pt;\">Select a color for the</span><span "
+     "style=\" font-size:9pt; font-weight:600;\"> Background</span><span style=\" "
+     "font-size:9pt;\"> of the Browser</span></p></body></html>"},
+    {"background_transp",
+     "<html><head/><body><p><span style=\" font-size:9pt;\">Click to make the background of "
+     "the Browser transparent</span></p><p><span style=\" font-style:italic;\">the background "
+     "graphics of the skin png will be visible</span></p></body></html>"},
+    {"resetlistover",
+     "<html><head/><body><p><span style=\" font-size:9pt;\">Reset the background color of lines "
+     "(when mouse is over), to its default value</span></p></body></html>"},
+    {"listoverbutton",
+     "<html><head/><body><p><span style=\" font-size:9pt;\">Select a color for the </span><span "
+     "style=\" font-size:9pt; font-weight:600;\">background</span><span style=\" "
+     "font-size:9pt;\"> of the Browser</span><span style=\" font-size:9pt; font-weight:600;\"> "
+     "lines </span><span style=\" font-size:9pt;\">when mouse is </span><span style=\" "
+     "font-size:9pt; font-weight:600;\">over</span></p></body></html>"},
+};
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("MainWindow", text);
+}
+
+template <typename Widget> Widget *place(QWidget *page, const QString &name, const QRect &geometry)
+{
+    auto *widget = new Widget(page);
+    widget->setObjectName(name);
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+QLabel *label(QWidget *page, const QString &name, const QRect &geometry, const char *text = "")
+{
+    auto *widget = place<QLabel>(page, name, geometry);
+    widget->setText(translated(text));
+    return widget;
+}
+
+QPushButton *button(QWidget *page, const char *name, const QRect &geometry, const char *text)
+{
+    auto *widget = place<QPushButton>(page, QLatin1String(name), geometry);
+    widget->setText(translated(text));
+    return widget;
+}
+
+// The rows were laid out for a narrow font; with a wider platform font a text that would be cut
+// is condensed instead.
+void condenseToFit(QLabel *label, const QString &widestText)
+{
+    QFont font = label->font();
+    int stretch = QFont::Unstretched;
+    while (stretch > mostCondensed && QFontMetrics(font).horizontalAdvance(widestText) > label->width()) {
+        stretch -= condenseStep;
+        font.setStretch(stretch);
+    }
+    if (stretch != QFont::Unstretched)
+        label->setFont(font);
+}
+
+// The widest text a value label can show: a colour name made of the font's widest hex digit.
+QString widestColourName(const QFont &font, bool alpha)
+{
+    const QFontMetrics metrics(font);
+    QChar widest;
+    for (const QChar digit : QStringLiteral("0123456789abcdef"))
+        if (widest.isNull() || metrics.horizontalAdvance(digit) > metrics.horizontalAdvance(widest))
+            widest = digit;
+    return QLatin1Char('#') + QString(alpha ? 8 : 6, widest);
+}
+
+ColourRow buildColourRow(QWidget *page, const stylekeys::ColourKey &key)
+{
+    const ColumnGroup &group = columnGroups[key.group - 1];
+    const bool hasTransparency = *key.transparency != '\0';
+    const int y = key.y;
+
+    QRect caption(group.caption, y, hasTransparency ? captionWidthBesideTransparency : captionWidth,
+                  rowHeight);
+    if (key.page == prelistenPage && key.group == 2)
+        caption = QRect(prelistenGroup2CaptionX, y, prelistenGroup2CaptionWidth, rowHeight);
+
+    ColourRow row{};
+    row.caption = label(page, stylekeys::captionObjectName(key), caption, key.caption);
+    condenseToFit(row.caption, row.caption->text());
+    if (hasTransparency) {
+        const QRect geometry(group.pick - transparencyLeftOfPick, y, transparencyWidth, rowHeight);
+        row.transparency = button(page, key.transparency, geometry, "x");
+    }
+    row.pick = button(page, key.pick, QRect(group.pick, y, colourButtonWidth, rowHeight), "Color");
+    row.swatch =
+        place<QLineEdit>(page, QLatin1String(key.swatch), QRect(group.swatch, y, swatchWidth, rowHeight));
+    // The swatch only shows the colour; its text is never edited.
+    row.swatch->setEnabled(false);
+    row.value = label(page, QLatin1String(key.value), QRect(group.value, y, valueWidth, rowHeight));
+    row.value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    condenseToFit(row.value, widestColourName(row.value->font(), key.alpha));
+    row.reset = button(page, key.reset, QRect(group.reset, y, resetWidth, rowHeight), key.resetText);
+    return row;
+}
+
+FontRow buildFontRow(QWidget *page, const stylekeys::FontGroupKey &group)
+{
+    const int x = group.x;
+    const int y = group.y;
+    auto textLabel = [&](const char *name, int offset, int width) {
+        return label(page, QLatin1String(name), QRect(x + offset, y, width, fontLabelHeight));
+    };
+
+    FontRow row{};
+    row.caption = label(page, QLatin1String(group.prefix) + QLatin1String("font_caption"),
+                        QRect(x, y, fontCaptionWidth, rowHeight), group.caption);
+    row.font =
+        button(page, group.fontButton, QRect(x + fontButtonOffset, y, fontButtonWidth, rowHeight), "Font");
+    row.reset =
+        button(page, group.resetButton, QRect(x + fontResetOffset, y, fontResetWidth, rowHeight), "Reset");
+    row.name = textLabel(group.nameLabel, fontNameOffset, fontNameWidth);
+    row.weight = textLabel(group.weightLabel, fontWeightOffset, fontWeightWidth);
+    row.size = textLabel(group.sizeLabel, fontSizeOffset, fontSizeWidth);
+    condenseToFit(row.caption, row.caption->text());
+    // The weight label shows "Weight : " and "Bold" or "Normal".
+    condenseToFit(row.weight, QStringLiteral("Weight : Normal"));
+    return row;
+}
+
+} // namespace
+
+EditorRows buildEditorRows(QTabWidget *settingsTabs)
+{
+    EditorRows rows;
+    for (int i = 0; i < stylekeys::colourKeyCount; ++i) {
+        const stylekeys::ColourKey &key = stylekeys::colourKeys[i];
+        rows.colours[i] = buildColourRow(settingsTabs->widget(key.page), key);
+    }
+    for (int i = 0; i < stylekeys::fontGroupCount; ++i) {
+        const stylekeys::FontGroupKey &group = stylekeys::fontGroups[i];
+        rows.fonts[i] = buildFontRow(settingsTabs->widget(group.page), group);
+    }
+    for (const RowHelp &help : rowHelp) {
+        auto *widget = settingsTabs->findChild<QWidget *>(QLatin1String(help.objectName));
+        Q_ASSERT_X(widget, "buildEditorRows", help.objectName);
+        if (widget)
+            widget->setWhatsThis(translated(help.text));
+    }
+    return rows;
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+// The colour rows and font rows of the settings pages, built from the key table instead of
+// being drawn one by one in the form. Building only creates the widgets; the main window
+// connects them, again from the key table.
+
+#include "style/stylekeys.h"
+
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+
+struct ColourRow
+{
+    QLabel *caption;
+    QPushButton *transparency; // null for rows without an "x" button
+    QPushButton *pick;
+    QPushButton *reset;
+    QLineEdit *swatch;
+    QLabel *value;
+};
+
+struct FontRow
+{
+    QLabel *caption;
+    QPushButton *font;
+    QPushButton *reset;
+    QLabel *name;
+    QLabel *size;
+    QLabel *weight;
+};
+
+// Indexed like stylekeys::colourKeys and stylekeys::fontGroups.
+struct EditorRows
+{
+    std::array<ColourRow, stylekeys::colourKeyCount> colours;
+    std::array<FontRow, stylekeys::fontGroupCount> fonts;
+};
+
+// Places every row on the page of settingsTabs that the key table names.
+EditorRows buildEditorRows(QTabWidget *settingsTabs);
