@@ -9,7 +9,8 @@
 namespace Dialogs {
 namespace {
 
-struct Answers {
+struct Answers
+{
     bool testing = false;
     QQueue<QColor> colors;
     QQueue<QFont> fonts;
@@ -115,12 +116,30 @@ int exec(QDialog &dialog)
     return dialog.exec();
 }
 
-void setTesting(bool on) { answers().testing = on; }
-void setNextColor(const QColor &color) { answers().colors.enqueue(color); }
-void setNextFont(const QFont &font) { answers().fonts.enqueue(font); }
-void setNextFileName(const QString &path) { answers().files.enqueue(path); }
-void setNextAnswer(QMessageBox::StandardButton button) { answers().buttons.enqueue(button); }
-const QVector<Request> &requests() { return answers().requests; }
+void setTesting(bool on)
+{
+    answers().testing = on;
+}
+void setNextColor(const QColor &color)
+{
+    answers().colors.enqueue(color);
+}
+void setNextFont(const QFont &font)
+{
+    answers().fonts.enqueue(font);
+}
+void setNextFileName(const QString &path)
+{
+    answers().files.enqueue(path);
+}
+void setNextAnswer(QMessageBox::StandardButton button)
+{
+    answers().buttons.enqueue(button);
+}
+const QVector<Request> &requests()
+{
+    return answers().requests;
+}
 
 void clear()
 {

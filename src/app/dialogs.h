@@ -29,7 +29,8 @@ int exec(QDialog &dialog);
 // --- for tests ---
 enum class Kind { Color, Font, OpenFile, SaveFile, Information, Warning, Question, Dialog };
 
-struct Request {
+struct Request
+{
     Kind kind;
     QString title; // caption or window title
     QString text;  // message text

@@ -8,12 +8,16 @@
 #include <QString>
 #include <array>
 
-struct FontSpec {
+struct FontSpec
+{
     QString family;
     QString weight; // "Bold" or "Normal" (as stored; free text when read from a file)
     int size = 0;   // point size
 
-    bool operator==(const FontSpec &o) const { return family == o.family && weight == o.weight && size == o.size; }
+    bool operator==(const FontSpec &o) const
+    {
+        return family == o.family && weight == o.weight && size == o.size;
+    }
     bool operator!=(const FontSpec &o) const { return !(*this == o); }
 };
 
@@ -24,8 +28,14 @@ public:
     std::array<FontSpec, stylekeys::fontGroupCount> fonts; // in font-table order
 
     QColor colour(const QString &key) const { return colours[std::size_t(stylekeys::colourIndex(key))]; }
-    void setColour(const QString &key, const QColor &c) { colours[std::size_t(stylekeys::colourIndex(key))] = c; }
-    const FontSpec &font(const QString &prefix) const { return fonts[std::size_t(stylekeys::fontGroupIndex(prefix))]; }
+    void setColour(const QString &key, const QColor &c)
+    {
+        colours[std::size_t(stylekeys::colourIndex(key))] = c;
+    }
+    const FontSpec &font(const QString &prefix) const
+    {
+        return fonts[std::size_t(stylekeys::fontGroupIndex(prefix))];
+    }
     FontSpec &font(const QString &prefix) { return fonts[std::size_t(stylekeys::fontGroupIndex(prefix))]; }
 
     // The colour as written everywhere: lower-case #rrggbb, or #aarrggbb for the alpha keys.

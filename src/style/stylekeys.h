@@ -17,27 +17,29 @@ enum Refresh : unsigned {
     RefreshPlugin = 4, // updateplugin
 };
 
-struct ColourKey {
-    const char *key;          // name in table files and profiles
-    bool alpha;               // written and shown as #aarrggbb
-    const char *pick;         // "Color" button; its slot is on_<pick>_clicked
-    const char *swatch;       // disabled line edit showing the colour
-    const char *value;        // label showing the colour name
-    const char *reset;        // reset button; its slot is on_<reset>_clicked
-    const char *transparency; // "x" button, or "" when the row has none
-    int page;                 // index in the settings tab widget
-    int group;                // column group 1..3
-    int y;                    // row position on the page
-    const char *caption;      // row caption text
-    const char *resetText;    // text of the reset button
+struct ColourKey
+{
+    const char *key;                              // name in table files and profiles
+    bool alpha;                                   // written and shown as #aarrggbb
+    const char *pick;                             // "Color" button; its slot is on_<pick>_clicked
+    const char *swatch;                           // disabled line edit showing the colour
+    const char *value;                            // label showing the colour name
+    const char *reset;                            // reset button; its slot is on_<reset>_clicked
+    const char *transparency;                     // "x" button, or "" when the row has none
+    int page;                                     // index in the settings tab widget
+    int group;                                    // column group 1..3
+    int y;                                        // row position on the page
+    const char *caption;                          // row caption text
+    const char *resetText;                        // text of the reset button
     std::initializer_list<const char *> restyles; // preview widgets re-styled after an edit
-    unsigned refresh;         // Refresh flags run after the restyling
+    unsigned refresh;                             // Refresh flags run after the restyling
 };
 
-struct FontGroupKey {
-    const char *prefix;     // <prefix>fontname / fontsize / fontweight
-    int page;               // index in the settings tab widget
-    int x;                  // caption x; the row's other widgets follow at fixed offsets
+struct FontGroupKey
+{
+    const char *prefix; // <prefix>fontname / fontsize / fontweight
+    int page;           // index in the settings tab widget
+    int x;              // caption x; the row's other widgets follow at fixed offsets
     int y;
     const char *caption;
     const char *fontButton; // its slot is on_<fontButton>_clicked
@@ -64,8 +66,17 @@ const ColourKey &colourKey(const QString &key); // the key must exist
 // Object name of a colour row's caption label.
 QString captionObjectName(const ColourKey &key);
 
-inline QString nameKey(const FontGroupKey &g) { return QLatin1String(g.prefix) + QLatin1String("fontname"); }
-inline QString sizeKey(const FontGroupKey &g) { return QLatin1String(g.prefix) + QLatin1String("fontsize"); }
-inline QString weightKey(const FontGroupKey &g) { return QLatin1String(g.prefix) + QLatin1String("fontweight"); }
+inline QString nameKey(const FontGroupKey &g)
+{
+    return QLatin1String(g.prefix) + QLatin1String("fontname");
+}
+inline QString sizeKey(const FontGroupKey &g)
+{
+    return QLatin1String(g.prefix) + QLatin1String("fontsize");
+}
+inline QString weightKey(const FontGroupKey &g)
+{
+    return QLatin1String(g.prefix) + QLatin1String("fontweight");
+}
 
 } // namespace stylekeys

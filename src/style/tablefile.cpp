@@ -1,7 +1,8 @@
 #include "tablefile.h"
 
+#include "atomicwrite.h"
+
 #include <QFile>
-#include <QSaveFile>
 #include <QTextStream>
 
 namespace tablefile {
@@ -71,13 +72,7 @@ QByteArray profileText(const Style &style)
 
 QString writeProfile(const QString &path, const Style &style)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    const QByteArray bytes = profileText(style);
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return file.errorString();
-    return {};
+    return writeFileAtomically(path, profileText(style));
 }
 
 } // namespace tablefile

@@ -1,0 +1,88 @@
+// How long the editor takes to follow the user: loading a table, the full refresh, one colour edit.
+// Runs the real main window offscreen on temporary folders.
+
+#include "app/dialogs.h"
+#include "app/mainwindow.h"
+#include "style/resources.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+MainWindow &window()
+{
+    static QTemporaryDir folder;
+    static MainWindow w({folder.path(), folder.path()});
+    return w;
+}
+
+void click(const char *name)
+{
+    window().findChild<QAbstractButton *>(QLatin1String(name))->click();
+}
+
+void loadTable(benchmark::State &state)
+{
+    for (auto _ : state)
+        window().defaultcolors(tablefile::defaultTablePath);
+}
+BENCHMARK(loadTable)->Unit(benchmark::kMicrosecond);
+
+// The "Reset" button: reload the active table, then theme, editor rows and the whole preview.
+void fullRefresh(benchmark::State &state)
+{
+    for (auto _ : state)
+        click("pushButton");
+}
+BENCHMARK(fullRefresh)->Unit(benchmark::kMicrosecond);
+
+// A list colour: its row, then the four list widgets' sheets.
+void listColourEdit(benchmark::State &state)
+{
+    bool flip = false;
+    for (auto _ : state) {
+        Dialogs::setNextColor(QColor((flip = !flip) ? "#102030" : "#302010"));
+        click("listtextbutton");
+    }
+}
+BENCHMARK(listColourEdit)->Unit(benchmark::kMicrosecond);
+
+// The background colour restyles the most: four widgets, the lists and the grid page.
+void backgroundColourEdit(benchmark::State &state)
+{
+    bool flip = false;
+    for (auto _ : state) {
+        Dialogs::setNextColor(QColor((flip = !flip) ? "#102030" : "#302010"));
+        click("backcolorbutton");
+    }
+}
+BENCHMARK(backgroundColourEdit)->Unit(benchmark::kMicrosecond);
+
+// A plugin colour repaints the knob picture.
+void pluginColourEdit(benchmark::State &state)
+{
+    bool flip = false;
+    for (auto _ : state) {
+        Dialogs::setNextColor(QColor((flip = !flip) ? "#102030" : "#302010"));
+        click("plugin_knobborder_button");
+    }
+}
+BENCHMARK(pluginColourEdit)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    initPanelcraftResources();
+    Dialogs::setTesting(true);
+    window().show();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}

@@ -1,0 +1,228 @@
+#include "mainwindow.h"
+
+#include "about.h"
+#include "dialogs.h"
+#include "settingsfile.h"
+#include "theme.h"
+#include "tooltiplist.h"
+#include "ui_mainwindow.h"
+#include "windowlayout.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QRegExpValidator>
+#include <QStandardPaths>
+#include <QWhatsThis>
+
+AppPaths AppPaths::system()
+{
+    return {QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+            QCoreApplication::applicationDirPath()};
+}
+
+MainWindow::MainWindow(QWidget *parent) : MainWindow(AppPaths::system(), parent) {}
+
+MainWindow::MainWindow(const AppPaths &paths, QWidget *parent)
+    : QMainWindow(parent), ui(new Ui::MainWindow), documentsfolder(paths.documentsfolder),
+      appfolder(paths.appfolder), programfolder(documentsfolder + QStringLiteral("/Panelcraft")),
+      projectsfolder(programfolder + QStringLiteral("/projects")),
+      skinsfolder(documentsfolder + QStringLiteral("/Turnwise/skins"))
+{
+    ui->setupUi(this);
+    rows = buildEditorRows(ui->tabWidget);
+    wireEditorRows();
+    for (QWidget *widget : findChildren<QWidget *>())
+        if (!widget->objectName().isEmpty())
+            widgetsByName.insert(widget->objectName(), widget);
+
+    setWindowTitle(programname);
+    loadsettings();
+    ui->actionBlack->setChecked(themenumber == 0);
+    ui->actionWhite->setChecked(themenumber != 0);
+
+    defaultcolors(tablefile::defaultTablePath);
+    loadstyle(themenumber);
+    initcolors();
+    initgui();
+    updatebrowsercolors();
+    updategrids();
+    updateplugin();
+    loadtooltips();
+    ui->actionShow_Tooltips->setChecked(showtooltips);
+    tooltips(showtooltips);
+
+    // Start in the editing layout: the settings tabs shown, the preview hidden.
+    ui->checkBox_changecolors_2->setVisible(true);
+    ui->checkBox_changecolors->setChecked(true);
+    ui->label_126->setVisible(true);
+    ui->tabWidget->setVisible(true);
+    ui->tabWidget_3->setVisible(false);
+    ui->pushButton->setVisible(true);
+    applyWindowLayout(this, WindowLayout::Editing);
+
+    showActiveTable(QString(), true, false, false);
+
+    ui->radioButton->setChecked(true);
+    ui->floatlabel_3->setVisible(false);
+    ui->globalfontbutton->setEnabled(false);
+    ui->globalsize->setEnabled(false);
+    ui->floatlabel_4->setVisible(false);
+    ui->windowfileselect->setEnabled(false);
+    ui->iconselect->setEnabled(false);
+    // Both percentage fields take whole numbers from 1 to 999 from the first keystroke on.
+    const QRegExp percentage(QStringLiteral("[1-9]\\d{0,2}"));
+    ui->globalsize->setValidator(new QRegExpValidator(percentage, this));
+    ui->lineheight->setValidator(new QRegExpValidator(percentage, this));
+    ui->lineheight->setText(QStringLiteral("100"));
+
+    for (QWidget *label :
+         {static_cast<QWidget *>(ui->iconselect_name), static_cast<QWidget *>(ui->floatlabel_2),
+          static_cast<QWidget *>(ui->label_80), static_cast<QWidget *>(ui->selectedwindow)})
+        greyLabel(label, true);
+    ui->font_label_2->setText(QStringLiteral("Name : ") + globalfontname);
+    for (QWidget *label : {static_cast<QWidget *>(ui->font_label_2), static_cast<QWidget *>(ui->label_82),
+                           static_cast<QWidget *>(ui->label_83)})
+        greyLabel(label, true);
+    ui->floatlabel_7->setVisible(false);
+
+    prepareFolders();
+}
+
+MainWindow::~MainWindow()
+{
+    delete ui;
+}
+
+void MainWindow::prepareFolders()
+{
+    // Single-level creation on purpose: nothing is made when the documents folder is missing.
+    const QStringList folders = {programfolder,
+                                 programfolder + QStringLiteral("/temp"),
+                                 programfolder + QStringLiteral("/skin"),
+                                 programfolder + QStringLiteral("/temp2"),
+                                 programfolder + QStringLiteral("/tempwind"),
+                                 programfolder + QStringLiteral("/tempicons"),
+                                 projectsfolder};
+    for (const QString &folder : folders)
+        if (!QDir(folder).exists())
+            QDir().mkdir(folder);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (savesettings())
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool MainWindow::savesettings()
+{
+    // A settings file that cannot be written must not keep the user from closing the program.
+    settingsfile::save(appfolder + QStringLiteral("/settings.dat"), {themenumber, showtooltips});
+    return true;
+}
+
+void MainWindow::loadsettings()
+{
+    const AppSettings settings =
+        settingsfile::load(appfolder + QStringLiteral("/settings.dat"), &settingsmap);
+    themenumber = settings.themenumber;
+    showtooltips = settings.showtooltips;
+}
+
+void MainWindow::loadstyle(int style)
+{
+    const Theme theme = themeFor(style);
+    labelcolor = theme.labelcolor;
+    greyedcolor = theme.greyedcolor;
+    setStyleSheet(theme.styleSheet);
+}
+
+void MainWindow::greyLabel(QWidget *label, bool greyed)
+{
+    label->setStyleSheet(QStringLiteral("color: ") + (greyed ? greyedcolor : labelcolor));
+}
+
+void MainWindow::on_actionBlack_triggered()
+{
+    themenumber = 0;
+    fullRefresh();
+    ui->actionBlack->setChecked(true);
+    ui->actionWhite->setChecked(false);
+}
+
+void MainWindow::on_actionWhite_triggered()
+{
+    themenumber = 1;
+    ui->actionBlack->setChecked(false);
+    ui->actionWhite->setChecked(true);
+    fullRefresh();
+}
+
+void MainWindow::loadtooltips()
+{
+    const auto table = readTooltipTable(tooltipsfile);
+    for (auto it = table.cbegin(); it != table.cend(); ++it)
+        tooltipmap.insert(it.key(), it.value());
+}
+
+void MainWindow::tooltips(bool show)
+{
+    for (const QString &name : tooltipWidgets())
+        if (QWidget *widget = widgetsByName.value(name))
+            widget->setToolTip(show ? tooltipmap.value(name) : QString());
+}
+
+void MainWindow::on_actionShow_Tooltips_triggered()
+{
+    showtooltips = !showtooltips;
+    ui->actionShow_Tooltips->setChecked(showtooltips);
+    tooltips(showtooltips);
+}
+
+void MainWindow::on_actionAbout_triggered()
+{
+    About about(nullptr);
+    about.setModal(true);
+    Dialogs::exec(about);
+}
+
+void MainWindow::on_actionWhats_This_triggered()
+{
+    if (QWhatsThis::inWhatsThisMode())
+        QWhatsThis::leaveWhatsThisMode();
+    QWhatsThis::enterWhatsThisMode();
+}
+
+void MainWindow::on_checkBox_changecolors_clicked()
+{
+    const bool editing = ui->checkBox_changecolors->isChecked();
+    const bool preview = editing && ui->checkBox_changecolors_2->isChecked();
+    for (QWidget *widget :
+         {static_cast<QWidget *>(ui->checkBox_changecolors_2), static_cast<QWidget *>(ui->label_126),
+          static_cast<QWidget *>(ui->tabWidget), static_cast<QWidget *>(ui->pushButton)})
+        widget->setVisible(editing);
+    ui->tabWidget_3->setVisible(preview);
+    applyWindowLayout(this, preview   ? WindowLayout::Full
+                            : editing ? WindowLayout::Editing
+                                      : WindowLayout::Compact);
+}
+
+void MainWindow::on_checkBox_changecolors_2_clicked()
+{
+    const bool preview = ui->checkBox_changecolors_2->isChecked();
+    ui->tabWidget_3->setVisible(preview);
+    applyWindowLayout(this, preview ? WindowLayout::Full : WindowLayout::Editing);
+}
+
+void MainWindow::fullRefresh()
+{
+    loadstyle(themenumber);
+    initcolors();
+    initgui();
+    updatebrowsercolors();
+    updategrids();
+    updateplugin();
+}

@@ -1,0 +1,143 @@
+#pragma once
+
+#include "editorrows.h"
+#include "style/style.h"
+#include "style/tablefile.h"
+
+#include <QFont>
+#include <QHash>
+#include <QMainWindow>
+#include <QMap>
+#include <array>
+#include <optional>
+
+namespace Ui {
+class MainWindow;
+}
+
+// Where the window keeps its files: the user's documents folder (program folders, profiles) and
+// the executable's folder (settings.dat). Tests pass temporary folders.
+struct AppPaths
+{
+    QString documentsfolder;
+    QString appfolder;
+    static AppPaths system();
+};
+
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    explicit MainWindow(const AppPaths &paths, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    const Style &currentStyle() const { return style; }
+    const StyleTable &styleTable() const { return styletable; }
+    int lineHeightValue() const { return lineheightvalue; }
+    QString globalFontName() const { return globalfontname; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+public slots:
+    bool savesettings();
+    void loadsettings();
+    void loadstyle(int style);
+    void loadtooltips();
+    void tooltips(bool show);
+
+    void defaultcolors(const QString &file);
+    void initcolors();
+    void resetcolors();
+    void savedata(bool saveas);
+
+    void initgui();
+    void updatebrowsercolors();
+    void updategrids();
+    void updateplugin();
+
+private slots:
+    void on_actionBlack_triggered();
+    void on_actionWhite_triggered();
+    void on_actionShow_Tooltips_triggered();
+    void on_actionAbout_triggered();
+    void on_actionWhats_This_triggered();
+
+    void on_checkBox_changecolors_clicked();
+    void on_checkBox_changecolors_2_clicked();
+
+    void on_actionDefault_2_triggered();
+    void on_actionWhiteBrowser_triggered();
+    void on_actionCustom_triggered();
+    void on_actionSave_triggered();
+    void on_actionSave_as_triggered();
+    void on_actionDelete_triggered();
+    void on_pushButton_clicked();
+
+    void on_globalfontbutton_clicked();
+    void on_checkBox_globalfont_clicked();
+    void on_resetfontgridtites_2_clicked();
+
+private:
+    void wireEditorRows();
+    void prepareFolders();
+    void fullRefresh();
+    // Title and menu states naming the active table; an empty optional keeps a check state.
+    void showActiveTable(const QString &titleSuffix, std::optional<bool> defaultChecked,
+                         std::optional<bool> whiteChecked, bool profileOpen);
+    void loadBuiltInTable(bool white);
+    bool writeProfileOrWarn(const QString &path);
+
+    // One colour row, addressed by its index in the key table.
+    void pickColour(int key);
+    void resetColour(int key);
+    void makeTransparent(int key);
+    void showColour(int key);
+    bool differsFromTable(int key) const;
+    void updateResetButton(int key);
+    void refreshPreview(int key, unsigned refresh);
+    void restyle(const QStringList &widgets);
+    // The list stripes, over and over-stripes rows are linked; see editorlinks.cpp.
+    void stripesChanged();
+    void stripesMadeTransparent();
+    void overChanged();
+
+    void pickFont(int group);
+    void resetFont(int group);
+    void showFont(int group);
+
+    void greyLabel(QWidget *label, bool greyed);
+
+    Ui::MainWindow *ui;
+    EditorRows rows;
+    QHash<QString, QWidget *> widgetsByName; // every named widget, for the preview's style sheets
+
+    QString programname = QStringLiteral("Panelcraft");
+    QString documentsfolder;
+    QString appfolder;
+    QString programfolder;
+    QString projectsfolder;
+    QString skinsfolder;
+    QString iconsimage = QStringLiteral(":/new/images/myfiles/ICONS.png");
+    QString whiteiconsimage = QStringLiteral(":/new/images/myfiles/ICONSWHITE.png");
+    QString floatbrowserimage = QStringLiteral(":/new/images/myfiles/browserfloat.png");
+    QString tooltipsfile = QStringLiteral(":/new/images/myfiles/tooltips.ini");
+    QString labelcolor;
+    QString greyedcolor;
+
+    int themenumber = 0;
+    bool showtooltips = true;
+    int lineheightvalue = 100;
+    QFont globalfont;
+    QString globalfontname;
+
+    QMap<QString, QString> styletable;
+    QMap<QString, QString> settingsmap;
+    QMap<QString, QString> tooltipmap;
+    Style style;
+    std::array<QFont, stylekeys::fontGroupCount> fontdialogresults; // last font dialog result per group
+
+    QString profilefile;
+};

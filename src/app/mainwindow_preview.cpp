@@ -1,0 +1,51 @@
+// Applies the preview's style sheets and knob picture, computed in the core from the current style.
+
+#include "mainwindow.h"
+#include "preview/previewsheets.h"
+#include "ui_mainwindow.h"
+
+#include <QPixmap>
+
+namespace {
+void apply(const QHash<QString, QWidget *> &widgets, const preview::Sheets &sheets)
+{
+    for (const preview::WidgetSheet &entry : sheets)
+        if (QWidget *widget = widgets.value(entry.widget))
+            widget->setStyleSheet(entry.sheet);
+}
+} // namespace
+
+void MainWindow::initgui()
+{
+    apply(widgetsByName, preview::initguiSheets(style));
+}
+
+void MainWindow::updatebrowsercolors()
+{
+    apply(widgetsByName, preview::listSheets(style, ui->listWidget_2->alternatingRowColors(),
+                                             ui->listWidget_3->alternatingRowColors()));
+}
+
+void MainWindow::updategrids()
+{
+    apply(widgetsByName, preview::gridSheets(style));
+}
+
+void MainWindow::updateplugin()
+{
+    apply(widgetsByName, preview::pluginSheets(style));
+    ui->plugin_graphicsback->setPixmap(QPixmap::fromImage(preview::knobImage(style)));
+}
+
+void MainWindow::restyle(const QStringList &widgets)
+{
+    if (widgets.isEmpty())
+        return;
+    // A colour row re-applies only the sheets of the widgets its colour feeds.
+    preview::Sheets sheets;
+    for (const auto &all : {preview::initguiSheets(style), preview::gridSheets(style)})
+        for (const preview::WidgetSheet &entry : all)
+            if (widgets.contains(entry.widget))
+                sheets.append(entry);
+    apply(widgetsByName, sheets);
+}

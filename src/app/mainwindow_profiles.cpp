@@ -1,0 +1,143 @@
+// The "Browser Profile" menu: built-in tables, opening, saving and deleting profiles.
+
+#include "dialogs.h"
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+const QString profileFilter = QStringLiteral("Profiles (*.pcp)");
+
+QString titleSuffixFor(const QString &profile)
+{
+    return QStringLiteral(" (") + QFileInfo(profile).baseName() + QLatin1Char(')');
+}
+} // namespace
+
+void MainWindow::defaultcolors(const QString &file)
+{
+    tablefile::read(file, styletable);
+    style = tablefile::derive(styletable);
+}
+
+void MainWindow::resetcolors()
+{
+    const QString file = !profilefile.isEmpty()                ? profilefile
+                         : ui->actionWhiteBrowser->isChecked() ? tablefile::whiteTablePath
+                                                               : tablefile::defaultTablePath;
+    if (tablefile::read(file, styletable))
+        style = tablefile::derive(styletable);
+}
+
+void MainWindow::on_pushButton_clicked()
+{
+    resetcolors();
+    fullRefresh();
+}
+
+void MainWindow::showActiveTable(const QString &titleSuffix, std::optional<bool> defaultChecked,
+                                 std::optional<bool> whiteChecked, bool profileOpen)
+{
+    setWindowTitle(programname + titleSuffix);
+    if (defaultChecked)
+        ui->actionDefault_2->setChecked(*defaultChecked);
+    if (whiteChecked)
+        ui->actionWhiteBrowser->setChecked(*whiteChecked);
+    ui->actionDelete->setEnabled(profileOpen);
+    ui->actionSave->setEnabled(profileOpen);
+    ui->actionSave_as->setEnabled(true);
+}
+
+void MainWindow::loadBuiltInTable(bool white)
+{
+    defaultcolors(white ? tablefile::whiteTablePath : tablefile::defaultTablePath);
+    fullRefresh();
+    profilefile.clear();
+    showActiveTable(white ? QStringLiteral(" (White Browser)") : QString(), !white, white, false);
+}
+
+void MainWindow::on_actionDefault_2_triggered()
+{
+    loadBuiltInTable(false);
+}
+
+void MainWindow::on_actionWhiteBrowser_triggered()
+{
+    loadBuiltInTable(true);
+}
+
+void MainWindow::on_actionCustom_triggered()
+{
+    const QString path =
+        Dialogs::getOpenFileName(this, tr("Select a Panelcraft Profile"), projectsfolder, profileFilter);
+    if (path.isEmpty())
+        return;
+    profilefile = path;
+    defaultcolors(path);
+    fullRefresh();
+    showActiveTable(titleSuffixFor(path), false, false, true);
+}
+
+void MainWindow::on_actionSave_triggered()
+{
+    savedata(false);
+}
+
+void MainWindow::on_actionSave_as_triggered()
+{
+    savedata(true);
+}
+
+bool MainWindow::writeProfileOrWarn(const QString &path)
+{
+    const QString error = tablefile::writeProfile(path, style);
+    if (error.isEmpty())
+        return true;
+    Dialogs::warning(this, programname,
+                     tr("The Profile could not be saved to %1\n%2\n\nNothing was changed.").arg(path, error));
+    return false;
+}
+
+void MainWindow::savedata(bool saveas)
+{
+    if (!saveas) {
+        if (!writeProfileOrWarn(profilefile))
+            return;
+        Dialogs::information(this, programname, tr("Profile saved"));
+        return;
+    }
+    const QString path =
+        Dialogs::getSaveFileName(this, tr("Save your Panelcraft Profile"), projectsfolder, profileFilter);
+    if (path.isEmpty() || !writeProfileOrWarn(path))
+        return;
+    profilefile = path;
+    // Reading the file back makes the saved values the reference of every reset button.
+    defaultcolors(profilefile);
+    initcolors();
+    initgui();
+    updatebrowsercolors();
+    showActiveTable(titleSuffixFor(path), false, std::nullopt, true);
+    Dialogs::information(this, programname, tr("Profile saved"));
+}
+
+void MainWindow::on_actionDelete_triggered()
+{
+    const QString removed = profilefile;
+    const QString answerText =
+        tr("Are you sure you want to delete Profile %1 ?").arg(QFileInfo(removed).baseName());
+    if (Dialogs::question(this, programname, answerText) != QMessageBox::Yes)
+        return;
+    QFile file(removed);
+    if (file.exists() && !file.remove()) {
+        Dialogs::warning(this, programname,
+                         tr("The Profile %1 could not be deleted:\n%2").arg(removed, file.errorString()));
+        return;
+    }
+    defaultcolors(tablefile::defaultTablePath);
+    fullRefresh();
+    showActiveTable(QString(), true, std::nullopt, false);
+    profilefile.clear();
+    Dialogs::information(this, programname, tr("Profile %1 deleted.\n\nDefault Profile loaded").arg(removed));
+}

@@ -1,0 +1,48 @@
+#include "settingsfile.h"
+
+#include "style/atomicwrite.h"
+
+#include <QFile>
+#include <QTextStream>
+
+namespace settingsfile {
+
+namespace {
+const QString themeKey = QStringLiteral("themenumber");
+const QString tooltipsKey = QStringLiteral("showtooltips");
+} // namespace
+
+AppSettings load(const QString &path, QMap<QString, QString> *settingsmap)
+{
+    AppSettings settings;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return settings;
+    QMap<QString, QString> map;
+    QTextStream in(&file);
+    QString line;
+    while (in.readLineInto(&line)) {
+        const QStringList parts = line.split(QLatin1Char('='));
+        if (parts.size() >= 2)
+            map.insert(parts[0], parts[1]);
+    }
+    if (settingsmap)
+        *settingsmap = map;
+    // A file holding neither key is not ours (or is damaged): keep the defaults rather than
+    // silently switching tooltips off.
+    if (!map.contains(themeKey) && !map.contains(tooltipsKey))
+        return settings;
+    settings.themenumber = map.value(themeKey).toInt();
+    settings.showtooltips = map.value(tooltipsKey) == QLatin1String("1");
+    return settings;
+}
+
+bool save(const QString &path, const AppSettings &settings)
+{
+    const QString text = themeKey + QLatin1Char('=') + QString::number(settings.themenumber) +
+                         QLatin1Char('\n') + tooltipsKey + QLatin1Char('=') +
+                         (settings.showtooltips ? QLatin1Char('1') : QLatin1Char('0')) + QLatin1Char('\n');
+    return writeFileAtomically(path, text.toLocal8Bit()).isEmpty();
+}
+
+} // namespace settingsfile

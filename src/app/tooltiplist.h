@@ -1,0 +1,10 @@
+#pragma once
+
+// The tooltip table (widget object name -> text) and the widgets it is applied to.
+
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+QStringList tooltipWidgets();
+QMap<QString, QString> readTooltipTable(const QString &path);

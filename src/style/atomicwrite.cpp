@@ -1,0 +1,23 @@
+#include "atomicwrite.h"
+
+#include <QSaveFile>
+
+QString writeFileAtomically(const QString &path, const QByteArray &content)
+{
+    QSaveFile file(path);
+    // Unbuffered, so a short write (disk full, size limit) shows here: a buffered flush can lose
+    // the tail of the file and still report success.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return file.errorString();
+    if (file.write(content) != content.size()) {
+        const QString reason =
+            file.error() != QFileDevice::NoError && file.errorString() != QLatin1String("Unknown error")
+                ? file.errorString()
+                : QStringLiteral("Not all of the file could be written (is the disk full?)");
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}

@@ -1,0 +1,283 @@
+// Colour and font rows, transparency toggles, the linked list rows and the percentage fields.
+
+#include "style/resources.h"
+#include "windowfixture.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QValidator>
+
+class EditingTest : public QObject
+{
+    Q_OBJECT
+
+    WindowFixture *f = nullptr;
+
+    QLabel *label(const char *name) const { return f->find<QLabel>(name); }
+    QPushButton *button(const char *name) const { return f->find<QPushButton>(name); }
+    QString sheet(const char *name) const { return f->find<QWidget>(name)->styleSheet(); }
+    QColor swatch(const char *name) const
+    {
+        return f->find<QLineEdit>(name)->palette().color(QPalette::Base);
+    }
+
+private slots:
+    void initTestCase() { initPanelcraftResources(); }
+    void init()
+    {
+        f = new WindowFixture;
+        f->start();
+    }
+    void cleanup() { delete f; }
+
+    void everyRowPicksAndResets()
+    {
+        for (const auto &key : stylekeys::colourKeys) {
+            const QColor table = tablefile::tableColour(f->window->styleTable(), key.key);
+            Dialogs::setNextColor(QColor("#0a0b0c"));
+            f->click(key.pick);
+            QCOMPARE(f->window->currentStyle().colour(key.key), QColor("#0a0b0c"));
+            QCOMPARE(label(key.value)->text(), QString(key.alpha ? "#ff0a0b0c" : "#0a0b0c"));
+            QCOMPARE(swatch(key.swatch), QColor("#0a0b0c"));
+            QVERIFY2(button(key.reset)->isEnabled(), key.key);
+            f->click(key.reset);
+            QCOMPARE(f->window->currentStyle().colour(key.key), table);
+            QVERIFY2(!button(key.reset)->isEnabled(), key.key);
+        }
+        QCOMPARE(Dialogs::requests().first().title, QString("Pick a color"));
+        QCOMPARE(Dialogs::requests().at(1).title, QString());
+        QCOMPARE(Dialogs::requests().at(1).initialColor, QColor("#7e7e7e"));
+    }
+
+    void choosingTheTableColourKeepsResetDisabled()
+    {
+        Dialogs::setNextColor(QColor("#ffffff"));
+        f->click("listtextbutton");
+        QVERIFY(!button("resetlisttext")->isEnabled());
+        f->click("listtextbutton"); // cancelled: nothing changes
+        QCOMPARE(label("label_42")->text(), QString("#ffffff"));
+    }
+
+    void resetRestoresRowAndPreview()
+    {
+        const QString before = sheet("searchbarbox");
+        Dialogs::setNextColor(QColor("#112233"));
+        f->click("search_text_but");
+        QVERIFY(sheet("searchbarbox").contains("color: #112233;"));
+        f->click("reset_search_text");
+        QCOMPARE(sheet("searchbarbox"), before);
+        QCOMPARE(label("search_text_value")->text(), QString("#ffffff"));
+        QCOMPARE(swatch("search_text_color"), QColor("#ffffff"));
+    }
+
+    void rowsWithoutPreviewOnlyChangeTheirRow()
+    {
+        QStringList before;
+        const QList<QWidget *> all = f->window->findChildren<QWidget *>();
+        for (QWidget *w : all)
+            before << w->styleSheet();
+        for (const char *pick : {"listdownloadbutton", "listscanbutton", "listinsertbutton"}) {
+            Dialogs::setNextColor(QColor("#abcabc"));
+            f->click(pick);
+        }
+        for (int i = 0; i < all.size(); ++i)
+            QCOMPARE(all[i]->styleSheet(), before[i]);
+        QCOMPARE(label("label_63")->text(), QString("#abcabc"));
+    }
+
+    void editsRestyleWhatTheColourFeeds()
+    {
+        Dialogs::setNextColor(QColor("#102030"));
+        f->click("toolbarbackcolorbutton");
+        for (const char *w : {"toolbar_back", "search_back", "sideview_back", "automix_back"})
+            QVERIFY2(sheet(w).contains("background-color: #102030"), w);
+        Dialogs::setNextColor(QColor("#203040"));
+        f->click("gridoverbutton");
+        QCOMPARE(sheet("grid_tracknormal_back_2"), QString("background-color:#203040"));
+        const QString lists = sheet("listWidget_2");
+        Dialogs::setNextColor(QColor("#304050"));
+        f->click("plugin_back_button");
+        QCOMPARE(sheet("plugin_background"), QString("background-color:#304050"));
+        QCOMPARE(sheet("listWidget_2"), lists);
+    }
+
+    void backgroundTransparency()
+    {
+        f->click("background_transp");
+        QCOMPARE(label("label_117")->text(), QString("#00000000"));
+        QVERIFY(button("resetbackcolor")->isEnabled());
+        for (const char *w : {"scroll_back", "scroll_back_2", "browser_backview", "gridbackgroun_label"})
+            QCOMPARE(sheet(w), QString("background-color: #00000000"));
+        QVERIFY(sheet("listWidget").startsWith("#listWidget {border:0px;  background-color: #00000000; }"));
+        f->click("resetbackcolor");
+        QCOMPARE(label("label_117")->text(), QString("#ff202020"));
+        QCOMPARE(sheet("browser_backview"), QString("background-color: #ff202020"));
+    }
+
+    void otherTransparencyToggles()
+    {
+        f->click("list_background_transp");
+        QCOMPARE(label("label_11")->text(), QString("#000000"));
+        QCOMPARE(f->window->currentStyle().colour("list_background").alpha(), 0);
+        QVERIFY(button("resetlistbackground")->isEnabled());
+        f->click("list_over_transp");
+        QCOMPARE(label("label_38")->text(), QString("#000000"));
+        QVERIFY(button("resetlistover")->isEnabled());
+    }
+
+    void stripesTransparencyLinksTheListRows()
+    {
+        auto *files = f->find<QListWidget>("listWidget_2");
+        auto *automix = f->find<QListWidget>("listWidget_3");
+        f->click("list_stripes_transp_2");
+        QCOMPARE(label("label_36")->text(), QString("#00000000"));
+        QCOMPARE(label("label_37")->text(), QString("#252525")); // the over colour
+        QVERIFY(!button("listoverstripebutton")->isEnabled());
+        QVERIFY(!button("resetlistoverstripe")->isEnabled());
+        QVERIFY(button("resetliststripes")->isEnabled());
+        QCOMPARE(label("label_10")->styleSheet(), QString("color: rgb(120, 120, 120)"));
+        QCOMPARE(label("label_37")->styleSheet(), QString("color: rgb(120, 120, 120)"));
+        QVERIFY(!files->alternatingRowColors() && !automix->alternatingRowColors());
+        QVERIFY(!sheet("listWidget_2").contains(":alternate"));
+        QVERIFY(!sheet("listWidget_3").contains(":alternate"));
+
+        Dialogs::setNextColor(QColor("#445566"));
+        f->click("listoverbutton");
+        QCOMPARE(label("label_37")->text(), QString("#445566"));
+        QCOMPARE(swatch("listoverstripe_line"), QColor("#445566"));
+
+        f->click("resetliststripes");
+        QVERIFY(files->alternatingRowColors() && automix->alternatingRowColors());
+        QVERIFY(sheet("listWidget_2").contains(":alternate"));
+        QVERIFY(button("listoverstripebutton")->isEnabled());
+        QCOMPARE(label("label_37")->text(), QString("#445566")); // still the over colour
+        QVERIFY(button("resetlistoverstripe")->isEnabled());
+        QCOMPARE(label("label_10")->styleSheet(), QString("color: rgb (220,220,220)"));
+
+        // With the stripes visible the over colour no longer carries across.
+        Dialogs::setNextColor(QColor("#778899"));
+        f->click("listoverbutton");
+        QCOMPARE(label("label_37")->text(), QString("#445566"));
+    }
+
+    void overTransparencyLeavesOverStripes()
+    {
+        f->click("list_stripes_transp_2");
+        f->click("list_over_transp");
+        QCOMPARE(label("label_37")->text(), QString("#252525"));
+    }
+
+    void fontPickResolvesWhatTheSystemGives()
+    {
+        const QString family = QFontInfo(QFont("Arial")).family();
+        QFont light(family, 14);
+        light.setWeight(QFont::Light);
+        Dialogs::setNextFont(light);
+        f->click("fontbutton");
+        const FontSpec picked = f->window->currentStyle().font("skin");
+        QCOMPARE(picked.weight, QString("Normal"));
+        QCOMPARE(picked.family, QFontInfo(light).family());
+        QCOMPARE(label("fontsize_label")->text(), "Size : " + QString::number(QFontInfo(light).pointSize()));
+        QVERIFY(button("resetfont")->isEnabled());
+        QCOMPARE(Dialogs::requests().last().initialFont.family(), QString("Arial"));
+        QCOMPARE(Dialogs::requests().last().initialFont.pointSize(), 20);
+        QCOMPARE(Dialogs::requests().last().initialFont.weight(), int(QFont::Normal));
+
+        for (const QFont::Weight weight : {QFont::DemiBold, QFont::Black}) {
+            QFont heavy(family, 14, weight);
+            Dialogs::setNextFont(heavy);
+            f->click("fontsearchbutton");
+            QCOMPARE(f->window->currentStyle().font("skinsearch").weight,
+                     QString(QFontInfo(heavy).weight() > QFont::Normal ? "Bold" : "Normal"));
+        }
+        QFont bold(family, 14, QFont::Bold);
+        Dialogs::setNextFont(bold);
+        f->click("fontsearchbutton");
+        QCOMPARE(f->window->currentStyle().font("skinsearch").weight, QString("Bold"));
+    }
+
+    void confirmingTheTableFontDisablesReset()
+    {
+        const FontSpec table = f->window->currentStyle().font("skingrid");
+        QFont same(table.family, table.size, QFont::Normal);
+        const QString resolvedFamily = QFontInfo(same).family();
+        Dialogs::setNextFont(same);
+        f->click("fontgridtitlesbutton");
+        QCOMPARE(button("resetfontgridtites")->isEnabled(), resolvedFamily != table.family);
+        f->click("fontgridtitlesbutton"); // cancelled
+        QCOMPARE(f->window->currentStyle().font("skingrid").family, resolvedFamily);
+    }
+
+    void pluginFontResetRedrawsThePluginZoneOnly()
+    {
+        Dialogs::setNextFont(QFont("Arial", 30, QFont::Bold));
+        f->click("pluginfont_button");
+        QVERIFY(sheet("plugin_fxtitle").startsWith("font: normal Bold 22px"));
+        Dialogs::setNextFont(QFont("Arial", 31));
+        f->click("pluginfontknob_button");
+        const QString knobSize = label("pluginknobfont_size")->text();
+        f->click("resetpluginfont");
+        QCOMPARE(label("pluginfont_name")->text(), QString("Name : Arial"));
+        QCOMPARE(label("pluginfont_size")->text(), QString("Size : 20"));
+        QCOMPARE(label("pluginfont_weight")->text(), QString("Weight : Normal"));
+        QVERIFY(sheet("plugin_fxtitle").startsWith("font: normal Normal 12px \"Arial\""));
+        QCOMPARE(label("pluginknobfont_size")->text(), knobSize);
+        QVERIFY(!button("resetpluginfont")->isEnabled());
+    }
+
+    void globalFontAlwaysOpensOnArial20()
+    {
+        f->click("checkBox_globalfont");
+        QVERIFY(button("globalfontbutton")->isEnabled());
+        QCOMPARE(label("label_82")->styleSheet(), QString("color: rgb (220,220,220)"));
+        Dialogs::setNextFont(QFont("Liberation Serif", 12));
+        f->click("globalfontbutton");
+        QCOMPARE(label("font_label_2")->text(),
+                 "Name : " + QFontInfo(QFont("Liberation Serif", 12)).family());
+        f->click("globalfontbutton");
+        const QFont initial = Dialogs::requests().last().initialFont;
+        QCOMPARE(initial.family(), QString("Arial"));
+        QCOMPARE(initial.pointSize(), 20);
+        QCOMPARE(initial.weight(), int(QFont::Normal));
+        QCOMPARE(f->window->globalFontName(), QFontInfo(QFont("Liberation Serif", 12)).family());
+        f->click("checkBox_globalfont");
+        QVERIFY(!button("globalfontbutton")->isEnabled());
+        QVERIFY(f->find<QWidget>("floatlabel_4")->isHidden());
+    }
+
+    void percentageFieldsTakeOneToThreeDigits()
+    {
+        for (const char *field : {"globalsize", "lineheight"}) {
+            const QValidator *validator = f->find<QLineEdit>(field)->validator();
+            QVERIFY(validator);
+            for (QString text : {"0", "05", "1000", "-5", "abc"}) {
+                int pos = 0;
+                QVERIFY2(validator->validate(text, pos) != QValidator::Acceptable, qPrintable(text));
+            }
+            for (QString text : {"95", "110", "1", "999"}) {
+                int pos = 0;
+                QCOMPARE(validator->validate(text, pos), QValidator::Acceptable);
+            }
+        }
+        f->find<QLineEdit>("lineheight")->setText("250");
+        f->click("resetfontgridtites_2");
+        QCOMPARE(f->find<QLineEdit>("lineheight")->text(), QString("100"));
+        QCOMPARE(f->window->lineHeightValue(), 100);
+    }
+
+    void resetButtonReloadsTheTable()
+    {
+        Dialogs::setNextColor(QColor("#010101"));
+        f->click("listtextbutton");
+        f->click("background_transp");
+        f->click("pushButton");
+        QCOMPARE(label("label_42")->text(), QString("#ffffff"));
+        QCOMPARE(label("label_117")->text(), QString("#ff202020"));
+        QVERIFY(!button("resetlisttext")->isEnabled());
+    }
+};
+
+QTEST_MAIN(EditingTest)
+#include "tst_editing.moc"

@@ -1,0 +1,61 @@
+#pragma once
+
+// A real MainWindow on temporary documents and program folders, with dialogs answered by the test.
+
+#include "app/dialogs.h"
+#include "app/mainwindow.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+class WindowFixture
+{
+public:
+    QTemporaryDir documents;
+    QTemporaryDir appDir;
+    std::unique_ptr<MainWindow> window;
+
+    WindowFixture()
+    {
+        Dialogs::setTesting(true);
+        Dialogs::clear();
+    }
+
+    MainWindow &start()
+    {
+        window = std::make_unique<MainWindow>(AppPaths{documents.path(), appDir.path()});
+        return *window;
+    }
+
+    template <typename T = QWidget> T *find(const QString &name) const
+    {
+        T *object = window->findChild<T *>(name);
+        if (!object)
+            qWarning("no object named %s", qPrintable(name));
+        return object;
+    }
+
+    void click(const QString &buttonName) const { find<QAbstractButton>(buttonName)->click(); }
+    void trigger(const QString &actionName) const { find<QAction>(actionName)->trigger(); }
+
+    QString settingsPath() const { return appDir.path() + QStringLiteral("/settings.dat"); }
+    QString programFolder() const { return documents.path() + QStringLiteral("/Panelcraft"); }
+    QString profilesFolder() const { return programFolder() + QStringLiteral("/projects"); }
+
+    void writeSettings(const QByteArray &content) const
+    {
+        QFile file(settingsPath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+
+    QByteArray readFile(const QString &path) const
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+};
