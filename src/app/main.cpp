@@ -1,16 +1,13 @@
 #include "app/mainwindow.h"
-#include "style/resources.h"
+#include "app/startup.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication::setAttribute(Qt::AA_Use96Dpi, true);
+    prepareApplicationAttributes();
     QApplication app(argc, argv);
-    initPanelcraftResources();
-    QFont font = QApplication::font();
-    font.setPixelSize(11);
-    QApplication::setFont(font);
+    prepareApplication();
     int result;
     {
         MainWindow window;

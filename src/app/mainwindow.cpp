@@ -42,12 +42,7 @@ MainWindow::MainWindow(const AppPaths &paths, QWidget *parent)
     ui->actionWhite->setChecked(themenumber != 0);
 
     defaultcolors(tablefile::defaultTablePath);
-    loadstyle(themenumber);
-    initcolors();
-    initgui();
-    updatebrowsercolors();
-    updategrids();
-    updateplugin();
+    fullRefresh();
     loadtooltips();
     ui->actionShow_Tooltips->setChecked(showtooltips);
     tooltips(showtooltips);

@@ -4,7 +4,7 @@
 
 #include "app/dialogs.h"
 #include "app/mainwindow.h"
-#include "style/resources.h"
+#include "app/startup.h"
 
 #include <QAction>
 #include <QApplication>
@@ -28,12 +28,9 @@ int main(int argc, char *argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QCoreApplication::setAttribute(Qt::AA_Use96Dpi, true);
+    prepareApplicationAttributes();
     QApplication app(argc, argv);
-    initPanelcraftResources();
-    QFont font = QApplication::font();
-    font.setPixelSize(11);
-    QApplication::setFont(font);
+    prepareApplication();
     if (argc < 2) {
         QTextStream(stderr) << "usage: panelcraft-screenshots <output folder> [white]\n";
         return 2;

@@ -1,0 +1,8 @@
+#pragma once
+
+// What every program showing the main window does around creating its QApplication.
+
+// Before the application object exists: font sizes assume 96 dots per inch.
+void prepareApplicationAttributes();
+// After: the compiled-in resources and the 11-pixel application font.
+void prepareApplication();
