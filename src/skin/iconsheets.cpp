@@ -1,0 +1,97 @@
+#include "iconsheets.h"
+
+#include "linetext.h"
+#include "textlines.h"
+#include "workspace.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace iconsheets {
+namespace {
+
+int number(const QString &line, const char *opener)
+{
+    return linetext::valueAfter(line, QLatin1String(opener)).toInt(); // 0 when absent or not a number
+}
+
+bool declaresSheet(const QString &line)
+{
+    return line.contains(QLatin1String("<customicons")) || line.contains(QLatin1String("<Customicons"));
+}
+
+bool namesSkin(const QString &line)
+{
+    return line.contains(QLatin1String("<skin")) || line.contains(QLatin1String("<Skin"));
+}
+
+} // namespace
+
+std::optional<CustomSheet> parseDeclaration(const QString &line, const QString &imageName)
+{
+    CustomSheet sheet{imageName,
+                      number(line, " x=\""),
+                      number(line, " y=\""),
+                      {number(line, " iconsize=\""), number(line, " nb=\""), number(line, " nbx=\"")}};
+    if (sheet.layout.iconSize <= 0 || sheet.layout.count <= 0 || sheet.layout.perRow <= 0)
+        return std::nullopt;
+    return sheet;
+}
+
+std::optional<CustomSheet> findDeclaration(const QString &folder)
+{
+    for (const QString &name : Workspace::xmlFiles(folder)) {
+        QStringList lines;
+        if (!textlines::read(QDir(folder).filePath(name), lines))
+            continue;
+        const QString baseName = QFileInfo(name).completeBaseName();
+        QString imageName = baseName + QLatin1String(".png");
+        for (const QString &line : qAsConst(lines)) {
+            if (namesSkin(line))
+                imageName = linetext::skinImageName(line, baseName);
+            if (declaresSheet(line)) {
+                if (auto sheet = parseDeclaration(line, imageName))
+                    return sheet;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+QImage cut(const CustomSheet &sheet, const QString &folder)
+{
+    if (!linetext::isPlainFileName(sheet.imageName))
+        return {};
+    const QImage image(QDir(folder).filePath(sheet.imageName));
+    if (image.isNull())
+        return {};
+    const Layout &l = sheet.layout;
+    return image.copy(sheet.x, sheet.y, l.iconSize * l.perRow, l.iconSize * l.count / l.perRow);
+}
+
+std::optional<Layout> appendedLayout(IconSet set, const std::optional<CustomSheet> &custom)
+{
+    switch (set) {
+    case IconSet::Alternative:
+    case IconSet::White:
+        return builtInLayout;
+    case IconSet::FromOtherSkin:
+        if (custom)
+            return custom->layout;
+        return std::nullopt;
+    case IconSet::Default:
+        break;
+    }
+    return std::nullopt;
+}
+
+QImage builtInSheet(IconSet set)
+{
+    if (set == IconSet::Alternative)
+        return QImage(alternativeSheetPath);
+    if (set == IconSet::White)
+        return QImage(whiteSheetPath);
+    return {};
+}
+
+} // namespace iconsheets

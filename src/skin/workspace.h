@@ -1,0 +1,38 @@
+#pragma once
+
+// The five work folders a build unpacks, rewrites and paints in, under a root passed in.
+
+#include <QString>
+#include <QStringList>
+
+class Workspace
+{
+public:
+    explicit Workspace(const QString &root) : m_root(root) {}
+
+    QString root() const { return m_root; }
+    QString temp() const { return folder("temp"); }            // the skin being modified, unpacked
+    QString skin() const { return folder("skin"); }            // what is packed into the new archive
+    QString temp2() const { return folder("temp2"); }          // images the build has changed
+    QString tempWindows() const { return folder("tempwind"); } // the window skin, unpacked
+    QString tempIcons() const { return folder("tempicons"); }  // the icon skin, unpacked
+    QString customIconsImage() const { return folder("customicons.png"); } // last cut icon sheet
+
+    // Removes skin, temp, temp2 and tempwind with their contents, then creates the five
+    // folders where missing. Returns an empty text or why a folder could not be made.
+    QString reset() const;
+
+    // Removes the top-level files whose names hold a dot; sub-folders stay.
+    static void emptyFolder(const QString &folder);
+    // Moves the top-level "*.png" files of `from` into `to`; a file already there wins.
+    static void moveImages(const QString &from, const QString &to);
+    // Moves the top-level "*.png" files of `from` into `to`, replacing namesakes.
+    static void replaceImages(const QString &from, const QString &to);
+    // The top-level "*.xml" files (any case), sorted by name ignoring case.
+    static QStringList xmlFiles(const QString &folder);
+
+private:
+    QString folder(const char *name) const { return m_root + QLatin1Char('/') + QLatin1String(name); }
+
+    QString m_root;
+};

@@ -1,0 +1,41 @@
+#pragma once
+
+// One skin XML file copied line by line: the <browser> element gets the generated block,
+// the icon, floating-browser and imported-window elements go before </skin>, the skin's own
+// custom-icon line is dropped and the global font option is applied. Lines in, lines out,
+// so every rule can be checked without files.
+
+#include "iconsheets.h"
+#include "skinbuildoptions.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+class Style;
+
+struct RewriteContext
+{
+    const SkinBuildOptions &options;
+    const Style &style;
+    // The sheet "From another Skin" found in the icon skin, if any.
+    std::optional<iconsheets::CustomSheet> customSheet;
+    // The lines of each XML file of the window skin, in name order; empty: nothing imported.
+    QList<QStringList> windowFiles;
+    // Height of a skin image of the unpacked skin; 0 when it is missing.
+    std::function<int(const QString &imageName)> imageHeight;
+};
+
+struct RewrittenXml
+{
+    QStringList lines;
+    QString imageName; // the image of the last <skin line; empty when there is none
+    int iconRow = 0;   // where an appended icon sheet starts
+    int pluginRow = 0; // where the plugin graphics start
+    bool wroteFloatingWindow = false;
+};
+
+RewrittenXml rewriteSkinXml(const QStringList &lines, const QString &xmlBaseName,
+                            const RewriteContext &context);
