@@ -1,0 +1,39 @@
+#include "imagecompositor.h"
+
+#include "browserblock.h"
+#include "fxpainter.h"
+
+#include <QPainter>
+
+namespace imagecompositor {
+
+QImage compose(const QImage &skin, const QImage &sheet, std::optional<int> pluginRow, const Style &style)
+{
+    int height = skin.height();
+    if (!sheet.isNull())
+        height += 10 + sheet.height();
+    if (pluginRow)
+        height = qMax(height, *pluginRow + fxpainter::rowHeight);
+
+    QImage canvas(skin.width(), height, QImage::Format_ARGB32);
+    canvas.fill(Qt::transparent);
+    QPainter painter(&canvas);
+    // Copy rather than blend, so half-transparent pixels of the skin keep their exact values.
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(0, 0, skin);
+    if (!sheet.isNull())
+        painter.drawImage(0, skin.height() + sheetGap, sheet);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    if (pluginRow)
+        fxpainter::paint(painter, *pluginRow, style);
+    painter.end();
+    return canvas;
+}
+
+QImage floatingBrowserImage(const Style &style)
+{
+    return compose(QImage(QStringLiteral(":/new/images/myfiles/browserfloat.png")), QImage(),
+                   browserblock::floatingPluginRow, style);
+}
+
+} // namespace imagecompositor
