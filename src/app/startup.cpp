@@ -3,6 +3,7 @@
 #include "style/resources.h"
 
 #include <QApplication>
+#include <QFont>
 
 void prepareApplicationAttributes()
 {
