@@ -38,6 +38,24 @@ private slots:
         QCOMPARE(f.readFile(kept.fileName()), QByteArray("list_text=#123456\n"));
     }
 
+    void documentsFolderComesFromTheUsersHome()
+    {
+        QTemporaryDir home;
+        QDir(home.path()).mkdir("Documents");
+        const QByteArray savedHome = qgetenv("HOME");
+        const QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("HOME", home.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", (home.path() + "/.config").toLocal8Bit());
+        {
+            MainWindow window;
+            QVERIFY(QDir(home.path() + "/Documents/Panelcraft/projects").exists());
+            QVERIFY(QDir(home.path() + "/Documents/Panelcraft/tempicons").exists());
+            QVERIFY(!QDir(home.path() + "/Documents/Turnwise").exists());
+        }
+        qputenv("HOME", savedHome);
+        qputenv("XDG_CONFIG_HOME", savedConfig);
+    }
+
     void missingDocumentsFolderCreatesNothing()
     {
         WindowFixture f;
