@@ -1,0 +1,139 @@
+#include "cliarguments.h"
+
+#include "skin/outputname.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <cstdio>
+
+namespace {
+
+struct IconChoice
+{
+    const char *name;
+    IconSet set;
+};
+const IconChoice iconChoices[] = {
+    {"default", IconSet::Default},
+    {"alternative", IconSet::Alternative},
+    {"white", IconSet::White},
+};
+
+// A percentage as the window's line edits accept it: a whole number from 1 to 999.
+bool isPercent(const QString &text)
+{
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,3}$"));
+    return digits.match(text).hasMatch() && text.toInt() >= 1;
+}
+
+QString percentOption(const QCommandLineParser &parser, const QString &name, QString &value)
+{
+    if (!parser.isSet(name))
+        return {};
+    value = parser.value(name);
+    if (!isPercent(value))
+        return QStringLiteral("--%1 takes a whole percentage from 1 to 999, not \"%2\"").arg(name, value);
+    return {};
+}
+
+QString outputOption(const QCommandLineParser &parser, const QString &documentsFolder, const QString &skin,
+                     QString &output)
+{
+    if (parser.isSet(QStringLiteral("output"))) {
+        output = parser.value(QStringLiteral("output"));
+        return outputname::problem(QFileInfo(output).fileName());
+    }
+    QString error;
+    output = outputname::outputPath(outputname::skinsFolder(documentsFolder), outputname::suggestedName(skin),
+                                    skin, &error);
+    return error.isEmpty() ? error : error + QLatin1String("; give an output file with --output");
+}
+
+QString iconOption(const QCommandLineParser &parser, SkinBuildOptions &options)
+{
+    if (parser.isSet(QStringLiteral("icons-from"))) {
+        if (parser.isSet(QStringLiteral("icons")))
+            return QStringLiteral("--icons and --icons-from cannot be combined");
+        options.iconSet = IconSet::FromOtherSkin;
+        options.iconSkinFile = parser.value(QStringLiteral("icons-from"));
+        return {};
+    }
+    const QString name = parser.value(QStringLiteral("icons"));
+    for (const IconChoice &choice : iconChoices) {
+        if (name == QLatin1String(choice.name)) {
+            options.iconSet = choice.set;
+            return {};
+        }
+    }
+    return QStringLiteral("--icons takes default, alternative or white, not \"%1\"").arg(name);
+}
+
+} // namespace
+
+QString parseArguments(const QStringList &arguments, const QString &documentsFolder, CliRequest &request)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Restyles the file browser of a Turnwise skin."));
+    const QCommandLineOption help = parser.addHelpOption();
+    parser.addOptions({
+        {{QStringLiteral("o"), QStringLiteral("output")},
+         QStringLiteral("Output archive (default: \"<name> (Browser edit).zip\" in the skins folder)."),
+         QStringLiteral("file")},
+        {{QStringLiteral("p"), QStringLiteral("profile")},
+         QStringLiteral("Style table to apply; \"default\" or \"white\" for the built-in ones."),
+         QStringLiteral("file"),
+         QStringLiteral("default")},
+        {QStringLiteral("icons"), QStringLiteral("Browser icons: default, alternative or white."),
+         QStringLiteral("set"), QStringLiteral("default")},
+        {QStringLiteral("icons-from"), QStringLiteral("Take the custom browser icons of another skin."),
+         QStringLiteral("zip")},
+        {QStringLiteral("float-browser"), QStringLiteral("Add the browser in a floating window.")},
+        {QStringLiteral("windows-from"), QStringLiteral("Add the floating windows of another skin."),
+         QStringLiteral("zip")},
+        {QStringLiteral("global-font"), QStringLiteral("Change the global skin font."),
+         QStringLiteral("family")},
+        {QStringLiteral("global-size"), QStringLiteral("Scale text sizes (1-999)."), QStringLiteral("pct")},
+        {QStringLiteral("line-height"), QStringLiteral("Browser line height (1-999, default 100)."),
+         QStringLiteral("pct"), QStringLiteral("100")},
+        {QStringLiteral("keep-browser"),
+         QStringLiteral("Leave the browser's colours, fonts and plugin zone unchanged.")},
+        {{QStringLiteral("q"), QStringLiteral("quiet")}, QStringLiteral("No progress output.")},
+    });
+    parser.addPositionalArgument(QStringLiteral("skin.zip"), QStringLiteral("The skin to restyle."));
+
+    if (!parser.parse(arguments))
+        return parser.errorText();
+    if (parser.isSet(help)) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        request.helpShown = true;
+        return {};
+    }
+    const QStringList skins = parser.positionalArguments();
+    if (skins.size() != 1)
+        return skins.isEmpty() ? QStringLiteral("No skin archive was given")
+                               : QStringLiteral("Give exactly one skin archive");
+
+    SkinBuildOptions &options = request.options;
+    options.selectedSkinFile = skins.first();
+    request.profile = parser.value(QStringLiteral("profile"));
+    request.quiet = parser.isSet(QStringLiteral("quiet"));
+    options.floatBrowser = parser.isSet(QStringLiteral("float-browser"));
+    options.changeColours = !parser.isSet(QStringLiteral("keep-browser"));
+    options.importWindows = parser.isSet(QStringLiteral("windows-from"));
+    options.windowSkinFile = parser.value(QStringLiteral("windows-from"));
+    options.globalFont =
+        parser.isSet(QStringLiteral("global-font")) || parser.isSet(QStringLiteral("global-size"));
+    options.globalFontName = parser.value(QStringLiteral("global-font"));
+    options.lineHeight = parser.value(QStringLiteral("line-height"));
+
+    for (const QString &error :
+         {iconOption(parser, options),
+          percentOption(parser, QStringLiteral("global-size"), options.globalSize),
+          percentOption(parser, QStringLiteral("line-height"), options.lineHeight),
+          outputOption(parser, documentsFolder, options.selectedSkinFile, options.outputPath)}) {
+        if (!error.isEmpty())
+            return error;
+    }
+    return {};
+}

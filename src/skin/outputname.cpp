@@ -1,0 +1,46 @@
+#include "outputname.h"
+
+#include <QFileInfo>
+
+namespace outputname {
+
+QString problem(const QString &name)
+{
+    if (name.trimmed().isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return QStringLiteral("\"%1\" cannot be used as a skin name").arg(name);
+    for (const QChar c : name) {
+        if (c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c))
+            return QStringLiteral(
+                       "The skin name \"%1\" cannot hold the character \"%2\": choose a name without "
+                       "/ \\ : * ? \" < > |")
+                .arg(name, c.unicode() < 0x20
+                               ? QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'))
+                               : QString(c));
+    }
+    if (name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' ')))
+        return QStringLiteral("The skin name \"%1\" cannot end with a dot or a space").arg(name);
+    return {};
+}
+
+QString suggestedName(const QString &skinFile)
+{
+    return QFileInfo(skinFile).baseName() + QLatin1String(" (Browser edit)");
+}
+
+QString skinsFolder(const QString &documentsFolder)
+{
+    return documentsFolder + QLatin1String("/Turnwise/skins");
+}
+
+QString outputPath(const QString &skinsFolder, const QString &typedName, const QString &selectedSkinFile,
+                   QString *error)
+{
+    *error = typedName.isEmpty() ? QString() : problem(typedName);
+    if (!error->isEmpty())
+        return {};
+    if (typedName.isEmpty())
+        return selectedSkinFile;
+    return skinsFolder + QLatin1Char('/') + typedName + QLatin1String(".zip");
+}
+
+} // namespace outputname

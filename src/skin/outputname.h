@@ -1,0 +1,24 @@
+#pragma once
+
+// The name the user types for the new skin becomes a file name in the host's skins folder.
+
+#include <QString>
+
+namespace outputname {
+
+// Why `name` cannot be the file name of an archive (a folder part, or a character some file
+// system refuses); empty when it can.
+QString problem(const QString &name);
+
+// The name offered for a skin archive: its base name followed by " (Browser edit)".
+QString suggestedName(const QString &skinFile);
+
+// Where the host looks for skins, under the user's documents folder.
+QString skinsFolder(const QString &documentsFolder);
+
+// The archive "Create Skin" writes: the typed name in the skins folder, or the selected
+// skin itself when no name was typed. Empty, with `error` set, when the name is refused.
+QString outputPath(const QString &skinsFolder, const QString &typedName, const QString &selectedSkinFile,
+                   QString *error);
+
+} // namespace outputname

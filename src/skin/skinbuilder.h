@@ -1,0 +1,44 @@
+#pragma once
+
+// "Create Skin": a skin archive plus a style and options in, a new skin archive out. The
+// window and the CLI both drive this one pipeline; it never shows anything itself.
+
+#include "skinbuildoptions.h"
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class Style;
+
+enum class BuildStep {
+    ImportIcons,          // file: the icon skin
+    Unpack,               // file: the selected skin
+    UnpackWindows,        // file: the window skin
+    Rewrite,              // file: an XML file of the skin
+    PaintImage,           // file: a skin image
+    PaintFloatingBrowser, // file: the floating browser image
+    GatherImages,
+    Pack, // file: the output archive
+};
+
+// A short phrase for a step, such as "Unpacking".
+QString buildStepText(BuildStep step);
+
+using BuildProgress = std::function<void(BuildStep step, const QString &file)>;
+
+struct BuildResult
+{
+    bool ok = false;
+    QString outputPath;   // the archive written, on success
+    QString message;      // on failure: what went wrong, in words a user can act on
+    QStringList warnings; // on success: what could not be done as asked
+};
+
+class SkinBuilder
+{
+public:
+    // Works in the work folders under `workspaceRoot` and leaves them empty afterwards.
+    static BuildResult build(const SkinBuildOptions &options, const Style &style,
+                             const QString &workspaceRoot, const BuildProgress &progress = BuildProgress());
+};

@@ -1,0 +1,78 @@
+#include "sourcescan.h"
+
+#include "archive.h"
+#include "iconsheets.h"
+#include "linetext.h"
+#include "textlines.h"
+#include "workspace.h"
+
+#include <QDir>
+
+namespace sourcescan {
+namespace {
+
+const QString noXmlMessage = QStringLiteral("The Zip file doesn't contain any XML files");
+
+// Unpacks into an emptied folder and tells why the skin cannot be scanned, if it cannot.
+QString unpack(const QString &zipPath, const QString &workFolder)
+{
+    if (!QDir().mkpath(workFolder))
+        return QStringLiteral("Cannot create the work folder \"%1\"")
+            .arg(QDir::toNativeSeparators(workFolder));
+    Workspace::emptyFolder(workFolder);
+    QString error = archive::extract(zipPath, workFolder);
+    if (error.isEmpty() && Workspace::xmlFiles(workFolder).isEmpty())
+        error = noXmlMessage;
+    return error;
+}
+
+} // namespace
+
+QStringList windowNames(const QList<QStringList> &xmlFiles)
+{
+    QStringList names;
+    for (const QStringList &lines : xmlFiles) {
+        for (const QString &line : lines) {
+            const bool windowLine =
+                line.contains(QLatin1String("<Window")) || line.contains(QLatin1String("<window"));
+            bool named = false;
+            const QString name = linetext::valueAfter(line, QStringLiteral("name=\""), &named);
+            if (windowLine && named)
+                names << name;
+        }
+    }
+    return names;
+}
+
+QList<QStringList> xmlFileLines(const QString &folder)
+{
+    QList<QStringList> files;
+    for (const QString &name : Workspace::xmlFiles(folder)) {
+        QStringList lines;
+        if (textlines::read(QDir(folder).filePath(name), lines))
+            files << lines;
+    }
+    return files;
+}
+
+WindowScan scanWindowSkin(const QString &zipPath, const QString &workFolder)
+{
+    WindowScan scan;
+    scan.error = unpack(zipPath, workFolder);
+    if (scan.error.isEmpty())
+        scan.names = windowNames(xmlFileLines(workFolder));
+    Workspace::emptyFolder(workFolder);
+    return scan;
+}
+
+IconScan scanIconSkin(const QString &zipPath, const QString &workFolder)
+{
+    IconScan scan;
+    scan.error = unpack(zipPath, workFolder);
+    if (scan.error.isEmpty())
+        scan.customIcons = iconsheets::findDeclaration(workFolder).has_value();
+    Workspace::emptyFolder(workFolder);
+    return scan;
+}
+
+} // namespace sourcescan
