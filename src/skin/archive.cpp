@@ -52,6 +52,11 @@ QString quoted(const QString &path)
     return QLatin1Char('"') + QDir::toNativeSeparators(path) + QLatin1Char('"');
 }
 
+QString cannotWrite(const QString &path, const QString &why)
+{
+    return QStringLiteral("Cannot write %1: %2").arg(quoted(path), why);
+}
+
 class Extraction
 {
 public:
@@ -67,6 +72,13 @@ private:
     QString writeEntries();
     QString writeFile(const QString &target, qint64 &written);
     bool insideFolder(const QString &path) const;
+    QString outside(const QString &entry) const
+    {
+        return QStringLiteral("%1 was refused: its entry \"%2\" would be written outside the folder it is "
+                              "unpacked into")
+            .arg(m_name, entry);
+    }
+    QString damaged() const { return QStringLiteral("%1 is damaged and cannot be unpacked").arg(m_name); }
     QString tooLarge() const
     {
         const QString limit =
@@ -114,10 +126,7 @@ QString Extraction::checkEntries()
                 .arg(m_name, info.name);
         const auto path = safeRelativePath(info.name);
         if (!path)
-            return QStringLiteral(
-                       "%1 was refused: its entry \"%2\" would be written outside the folder it is "
-                       "unpacked into")
-                .arg(m_name, info.name);
+            return outside(info.name);
         declared += qint64(info.uncompressedSize);
         if (declared > m_limits.maxUnpackedBytes)
             return tooLarge();
@@ -125,7 +134,7 @@ QString Extraction::checkEntries()
             {*path, info.name.endsWith(QLatin1Char('/')) || info.name.endsWith(QLatin1Char('\\'))});
     }
     if (m_zip.getZipError() != UNZ_OK)
-        return QStringLiteral("%1 is damaged and cannot be unpacked").arg(m_name);
+        return damaged();
     return {};
 }
 
@@ -150,10 +159,7 @@ QString Extraction::writeEntries()
             m_madeFolders << highest;
         }
         if (!insideFolder(parent))
-            return QStringLiteral(
-                       "%1 was refused: its entry \"%2\" would be written outside the folder it is "
-                       "unpacked into")
-                .arg(m_name, entry.path);
+            return outside(entry.path);
         if (entry.folder)
             continue;
         const QString error = writeFile(target, written);
@@ -167,10 +173,10 @@ QString Extraction::writeFile(const QString &target, qint64 &written)
 {
     QuaZipFile in(&m_zip);
     if (!in.open(QIODevice::ReadOnly))
-        return QStringLiteral("%1 is damaged and cannot be unpacked").arg(m_name);
+        return damaged();
     QFile out(target);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return QStringLiteral("Cannot write %1: %2").arg(quoted(target), out.errorString());
+        return cannotWrite(target, out.errorString());
     m_writtenFiles << target;
     QByteArray buffer(int(chunkSize), Qt::Uninitialized);
     for (qint64 n; (n = in.read(buffer.data(), chunkSize)) > 0;) {
@@ -179,15 +185,15 @@ QString Extraction::writeFile(const QString &target, qint64 &written)
         if (written > m_limits.maxUnpackedBytes)
             return tooLarge();
         if (out.write(buffer.constData(), n) != n)
-            return QStringLiteral("Cannot write %1: %2").arg(quoted(target), out.errorString());
+            return cannotWrite(target, out.errorString());
     }
     const bool readFailed = in.getZipError() != UNZ_OK;
     in.close();
     if (readFailed || in.getZipError() != UNZ_OK)
-        return QStringLiteral("%1 is damaged and cannot be unpacked").arg(m_name);
+        return damaged();
     out.close();
     if (out.error() != QFileDevice::NoError)
-        return QStringLiteral("Cannot write %1: %2").arg(quoted(target), out.errorString());
+        return cannotWrite(target, out.errorString());
     return {};
 }
 
@@ -224,17 +230,18 @@ QString addFile(QuaZip &zip, const QString &folder, const QString &name)
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
         return QStringLiteral("Cannot read %1: %2").arg(quoted(source), in.errorString());
+    const QString failed = QStringLiteral("Cannot add %1 to the archive").arg(quoted(name));
     QuaZipFile out(&zip);
     if (!out.open(QIODevice::WriteOnly, QuaZipNewInfo(name, source)))
-        return QStringLiteral("Cannot add %1 to the archive").arg(quoted(name));
+        return failed;
     QByteArray buffer(int(chunkSize), Qt::Uninitialized);
     for (qint64 n; (n = in.read(buffer.data(), chunkSize)) > 0;) {
         if (out.write(buffer.constData(), n) != n)
-            return QStringLiteral("Cannot add %1 to the archive").arg(quoted(name));
+            return failed;
     }
     out.close();
     if (in.error() != QFileDevice::NoError || out.getZipError() != ZIP_OK)
-        return QStringLiteral("Cannot add %1 to the archive").arg(quoted(name));
+        return failed;
     return {};
 }
 
@@ -247,9 +254,7 @@ QString extract(const QString &zipPath, const QString &folder, const Limits &lim
 
 QString pack(const QString &folder, const QString &zipPath)
 {
-    const auto failed = [&zipPath](const QString &why) {
-        return QStringLiteral("Cannot write %1: %2").arg(quoted(zipPath), why);
-    };
+    const auto failed = [&zipPath](const QString &why) { return cannotWrite(zipPath, why); };
     QSaveFile file(zipPath);
     if (!file.open(QIODevice::WriteOnly))
         return failed(file.errorString());

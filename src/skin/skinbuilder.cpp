@@ -129,7 +129,7 @@ QString BuildRun::unpackSkin()
     report(BuildStep::Unpack, m_options.selectedSkinFile);
     const QString error = archive::extract(m_options.selectedSkinFile, m_workspace.temp());
     if (error.isEmpty() && Workspace::xmlFiles(m_workspace.temp()).isEmpty())
-        return QStringLiteral("The Zip file doesn't contain any XML files");
+        return noXmlFilesMessage;
     return error;
 }
 

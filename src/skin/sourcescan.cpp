@@ -11,8 +11,6 @@
 namespace sourcescan {
 namespace {
 
-const QString noXmlMessage = QStringLiteral("The Zip file doesn't contain any XML files");
-
 // Unpacks into an emptied folder and tells why the skin cannot be scanned, if it cannot.
 QString unpack(const QString &zipPath, const QString &workFolder)
 {
@@ -22,7 +20,7 @@ QString unpack(const QString &zipPath, const QString &workFolder)
     Workspace::emptyFolder(workFolder);
     QString error = archive::extract(zipPath, workFolder);
     if (error.isEmpty() && Workspace::xmlFiles(workFolder).isEmpty())
-        error = noXmlMessage;
+        error = noXmlFilesMessage;
     return error;
 }
 

@@ -5,6 +5,9 @@
 #include <QString>
 #include <QStringList>
 
+// What a user is told when an unpacked skin has no XML files at its top level.
+inline const QString noXmlFilesMessage = QStringLiteral("The Zip file doesn't contain any XML files");
+
 class Workspace
 {
 public:

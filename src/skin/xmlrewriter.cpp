@@ -2,6 +2,7 @@
 
 #include "browserblock.h"
 #include "fontrewrite.h"
+#include "imagecompositor.h"
 #include "linetext.h"
 
 namespace {
@@ -66,8 +67,9 @@ void Rewriter::readSkinLine(const QString &line)
 {
     m_result.imageName = linetext::skinImageName(line, m_baseName);
     const int height = m_context.imageHeight ? m_context.imageHeight(m_result.imageName) : 0;
-    m_result.iconRow = height + 1;
-    m_result.pluginRow = m_result.iconRow + (m_sheet ? 600 : 5);
+    m_result.iconRow = height + imagecompositor::sheetGap;
+    m_result.pluginRow =
+        height + (m_sheet ? imagecompositor::pluginRowBelowSheet : imagecompositor::pluginRowWithoutSheet);
 }
 
 // Returns whether the line was written whole here.
