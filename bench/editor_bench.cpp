@@ -6,6 +6,7 @@
 #include "style/resources.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -38,6 +39,34 @@ void fullRefresh(benchmark::State &state)
         click("pushButton");
 }
 BENCHMARK(fullRefresh)->Unit(benchmark::kMicrosecond);
+
+// Default and White alternately: every swatch, label and preview sheet changes.
+void switchTable(benchmark::State &state)
+{
+    bool white = false;
+    for (auto _ : state)
+        window().findChild<QAction *>((white = !white) ? "actionWhiteBrowser" : "actionDefault_2")->trigger();
+}
+BENCHMARK(switchTable)->Unit(benchmark::kMicrosecond);
+
+// The parts of the full refresh, one by one.
+void refreshStep(benchmark::State &state, const char *slot)
+{
+    for (auto _ : state)
+        QMetaObject::invokeMethod(&window(), slot);
+}
+BENCHMARK_CAPTURE(refreshStep, initcolors, "initcolors")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(refreshStep, initgui, "initgui")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(refreshStep, updatebrowsercolors, "updatebrowsercolors")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(refreshStep, updategrids, "updategrids")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(refreshStep, updateplugin, "updateplugin")->Unit(benchmark::kMicrosecond);
+
+void applyTheme(benchmark::State &state)
+{
+    for (auto _ : state)
+        window().loadstyle(0);
+}
+BENCHMARK(applyTheme)->Unit(benchmark::kMicrosecond);
 
 // A list colour: its row, then the four list widgets' sheets.
 void listColourEdit(benchmark::State &state)

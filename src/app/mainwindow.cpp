@@ -132,7 +132,9 @@ void MainWindow::loadstyle(int style)
     const Theme theme = themeFor(style);
     labelcolor = theme.labelcolor;
     greyedcolor = theme.greyedcolor;
-    setStyleSheet(theme.styleSheet);
+    // Re-applying the same sheet re-polishes every widget of the window for nothing.
+    if (styleSheet() != theme.styleSheet)
+        setStyleSheet(theme.styleSheet);
 }
 
 void MainWindow::greyLabel(QWidget *label, bool greyed)

@@ -7,11 +7,14 @@
 #include <QPixmap>
 
 namespace {
+// Setting a sheet re-polishes the widget, so sheets that did not change are left alone.
 void apply(const QHash<QString, QWidget *> &widgets, const preview::Sheets &sheets)
 {
-    for (const preview::WidgetSheet &entry : sheets)
-        if (QWidget *widget = widgets.value(entry.widget))
+    for (const preview::WidgetSheet &entry : sheets) {
+        QWidget *widget = widgets.value(entry.widget);
+        if (widget && widget->styleSheet() != entry.sheet)
             widget->setStyleSheet(entry.sheet);
+    }
 }
 } // namespace
 
