@@ -7,8 +7,6 @@
 
 #include <QtTest>
 
-Q_DECLARE_METATYPE(IconSet)
-
 namespace {
 
 // Vivid, solid plugin colours, far enough apart that antialiased edges still tell them apart.
@@ -51,129 +49,106 @@ class TestSkinImages : public QObject
 
 private slots:
     void initTestCase() { initPanelcraftResources(); }
-    void controlsHaveThePluginColours_data();
-    void controlsHaveThePluginColours();
-    void defaultIconsGrowBySixtySix();
-    void sheetSitsBelowThePicture_data();
-    void sheetSitsBelowThePicture();
-    void paintingNeverCutsThePicture();
-    void floatingBrowserImage();
-    void firstUsableDeclarationIsCut();
-};
 
-void TestSkinImages::controlsHaveThePluginColours_data()
-{
-    QTest::addColumn<QPoint>("offset"); // from (0, plugin row)
-    QTest::addColumn<QString>("key");
-    QTest::newRow("knob ring, inner line") << QPoint(33, 0) << "fx_back";
-    QTest::newRow("knob ring, outer line") << QPoint(33, 1) << "fx_knobborderout";
-    QTest::newRow("pointer") << QPoint(83, 12) << "fx_knobfader";
-    QTest::newRow("value arc, inner line") << QPoint(133, 0) << "fx_knobborder";
-    QTest::newRow("value arc, outer line") << QPoint(133, 1) << "fx_knobborderout";
-    QTest::newRow("button up") << QPoint(192, 12) << "fx_buttonfill_start";
-    QTest::newRow("button over") << QPoint(242, 12) << "fx_overbuttonfill_start";
-    QTest::newRow("button selected") << QPoint(292, 12) << "fx_selectbuttonfill_start";
-}
+    void controlsHaveThePluginColours_data()
+    {
+        QTest::addColumn<QPoint>("offset"); // from (0, plugin row)
+        QTest::addColumn<QString>("key");
+        QTest::newRow("knob ring, inner line") << QPoint(33, 0) << "fx_back";
+        QTest::newRow("knob ring, outer line") << QPoint(33, 1) << "fx_knobborderout";
+        QTest::newRow("pointer") << QPoint(83, 12) << "fx_knobfader";
+        QTest::newRow("value arc, inner line") << QPoint(133, 0) << "fx_knobborder";
+        QTest::newRow("value arc, outer line") << QPoint(133, 1) << "fx_knobborderout";
+        QTest::newRow("button up") << QPoint(192, 12) << "fx_buttonfill_start";
+        QTest::newRow("button over") << QPoint(242, 12) << "fx_overbuttonfill_start";
+        QTest::newRow("button selected") << QPoint(292, 12) << "fx_selectbuttonfill_start";
+    }
 
-void TestSkinImages::controlsHaveThePluginColours()
-{
-    QFETCH(QPoint, offset);
-    QFETCH(QString, key);
-    const Style style = pluginStyle();
-    const int row = 106;
-    const QImage image = imagecompositor::compose(filled(400, 100, Qt::white), QImage(), row, style);
-    const QRgb pixel = image.pixel(offset.x(), row + offset.y());
-    QVERIFY2(near(pixel, style.colour(key)),
-             qPrintable(QStringLiteral("%1 instead of %2")
-                            .arg(QColor::fromRgba(pixel).name(QColor::HexArgb), style.colourName(key))));
-}
+    void controlsHaveThePluginColours()
+    {
+        QFETCH(QPoint, offset);
+        QFETCH(QString, key);
+        const Style style = pluginStyle();
+        const int row = 106;
+        const QImage image = imagecompositor::compose(filled(400, 100, Qt::white), QImage(), row, style);
+        const QRgb pixel = image.pixel(offset.x(), row + offset.y());
+        QVERIFY2(near(pixel, style.colour(key)),
+                 qPrintable(QStringLiteral("%1 instead of %2")
+                                .arg(QColor::fromRgba(pixel).name(QColor::HexArgb), style.colourName(key))));
+    }
 
-void TestSkinImages::defaultIconsGrowBySixtySix()
-{
-    const QImage skin = filled(400, 300, QColor(10, 20, 30));
-    const QImage grown = imagecompositor::compose(
-        skin, QImage(), 300 + imagecompositor::pluginRowWithoutSheet, fixtures::defaultStyle());
-    QCOMPARE(grown.size(), QSize(400, 366));
-    QCOMPARE(region(grown, QRect(0, 0, 400, 300)), skin);
-    // Nothing drawn between the picture and the controls, nor beside them.
-    for (const QPoint &p : {QPoint(0, 300), QPoint(399, 305), QPoint(380, 330), QPoint(5, 365)})
-        QCOMPARE(qAlpha(grown.pixel(p)), 0);
-    // The knob body sits at x 17-48, 4 rows below the row.
-    QCOMPARE(qAlpha(grown.pixel(33, 330)), 255);
-}
+    void imageGrowsBelowThePicture_data()
+    {
+        QTest::addColumn<IconSet>("set");
+        QTest::addColumn<bool>("paint");
+        QTest::addColumn<int>("height");
+        QTest::newRow("default, colours changed") << IconSet::Default << true << 100 + 66;
+        QTest::newRow("alternative, colours changed") << IconSet::Alternative << true << 100 + 661;
+        QTest::newRow("white, colours kept") << IconSet::White << false << 100 + 10 + 580;
+    }
 
-void TestSkinImages::sheetSitsBelowThePicture_data()
-{
-    QTest::addColumn<IconSet>("set");
-    QTest::addColumn<bool>("paint");
-    QTest::addColumn<int>("height");
-    QTest::newRow("alternative, colours changed") << IconSet::Alternative << true << 100 + 661;
-    QTest::newRow("white, colours kept") << IconSet::White << false << 100 + 10 + 580;
-}
+    // The picture stays as it was; below it the sheet from row h+1, then the controls.
+    void imageGrowsBelowThePicture()
+    {
+        QFETCH(IconSet, set);
+        QFETCH(bool, paint);
+        QFETCH(int, height);
+        const QImage skin = filled(1200, 100, QColor(10, 20, 30));
+        const QImage sheet = iconsheets::builtInSheet(set);
+        const int row = 100 + (sheet.isNull() ? imagecompositor::pluginRowWithoutSheet
+                                              : imagecompositor::pluginRowBelowSheet);
+        const QImage grown = imagecompositor::compose(
+            skin, sheet, paint ? std::optional<int>(row) : std::nullopt, fixtures::defaultStyle());
+        QCOMPARE(grown.size(), QSize(1200, height));
+        QCOMPARE(region(grown, QRect(0, 0, 1200, 100)), skin);
+        if (!sheet.isNull())
+            QCOMPARE(region(grown, QRect(QPoint(0, 101), sheet.size())),
+                     sheet.convertToFormat(QImage::Format_ARGB32));
+        // Nothing is drawn in the gap below the picture, nor beside what follows it.
+        QCOMPARE(qAlpha(grown.pixel(600, 100)), 0);
+        QCOMPARE(qAlpha(grown.pixel(1190, height - 1)), 0);
+        // The knob body sits at x 17-48, 24 rows below the plugin row.
+        if (paint)
+            QCOMPARE(qAlpha(grown.pixel(33, row + 24)), 255);
+    }
 
-void TestSkinImages::sheetSitsBelowThePicture()
-{
-    QFETCH(IconSet, set);
-    QFETCH(bool, paint);
-    QFETCH(int, height);
-    const QImage skin = filled(1200, 100, QColor(10, 20, 30));
-    const QImage sheet = iconsheets::builtInSheet(set);
-    QVERIFY(!sheet.isNull());
-    const std::optional<int> row =
-        paint ? std::optional<int>(100 + imagecompositor::pluginRowBelowSheet) : std::nullopt;
-    const QImage grown = imagecompositor::compose(skin, sheet, row, fixtures::defaultStyle());
-    QCOMPARE(grown.size(), QSize(1200, height));
-    QCOMPARE(region(grown, QRect(0, 0, 1200, 100)), skin);
-    QCOMPARE(region(grown, QRect(QPoint(0, 101), sheet.size())),
-             sheet.convertToFormat(QImage::Format_ARGB32));
-    QCOMPARE(qAlpha(grown.pixel(600, 100)), 0);
-    QCOMPARE(qAlpha(grown.pixel(1190, 150)), 0);
-}
+    void floatingBrowserImage()
+    {
+        const Style style = pluginStyle();
+        const QImage image = imagecompositor::floatingBrowserImage(style);
+        QCOMPARE(image.size(), QSize(801, 270));
+        const QImage original(QStringLiteral(":/new/images/myfiles/browserfloat.png"));
+        QCOMPARE(region(image, QRect(0, 0, 801, 204)), original.convertToFormat(QImage::Format_ARGB32));
+        QVERIFY(near(image.pixel(83, 210 + 12), style.colour(QStringLiteral("fx_knobfader"))));
+        QCOMPARE(qAlpha(image.pixel(700, 240)), 0);
+    }
 
-// A file without a <skin line paints at row 0: over the picture, never cutting it.
-void TestSkinImages::paintingNeverCutsThePicture()
-{
-    const QImage skin = filled(400, 300, QColor(10, 20, 30));
-    const QImage grown = imagecompositor::compose(skin, QImage(), 0, fixtures::defaultStyle());
-    QCOMPARE(grown.size(), skin.size());
-    QCOMPARE(region(grown, QRect(0, 60, 400, 240)), skin.copy(0, 60, 400, 240));
-}
-
-void TestSkinImages::floatingBrowserImage()
-{
-    const Style style = pluginStyle();
-    const QImage image = imagecompositor::floatingBrowserImage(style);
-    QCOMPARE(image.size(), QSize(801, 270));
-    const QImage original(QStringLiteral(":/new/images/myfiles/browserfloat.png"));
-    QCOMPARE(region(image, QRect(0, 0, 801, 204)), original.convertToFormat(QImage::Format_ARGB32));
-    QVERIFY(near(image.pixel(83, 210 + 12), style.colour(QStringLiteral("fx_knobfader"))));
-    QCOMPARE(qAlpha(image.pixel(700, 240)), 0);
-}
-
-void TestSkinImages::firstUsableDeclarationIsCut()
-{
-    QTemporaryDir folder;
-    QImage icons(64, 64, QImage::Format_ARGB32);
-    for (int y = 0; y < 64; ++y)
-        for (int x = 0; x < 64; ++x)
-            icons.setPixel(x, y, qRgba(x * 4, y * 4, 7, 255));
-    QVERIFY(icons.save(folder.filePath(QStringLiteral("icons.png"))));
-    const QStringList files[] = {
-        {"<skin image=\"icons.png\">", "<customicons x=\"1\" iconsize=\"8\" nb=\"6\" />"},
-        {"<skin image=\"icons.png\">", "<customicons x=\"10\" y=\"20\" iconsize=\"8\" "
-                                       "nb=\"6\" nbx=\"3\" />"}};
-    for (int i = 0; i < 2; ++i)
+    void firstUsableDeclarationIsCut()
+    {
+        QTemporaryDir folder;
+        QImage icons(64, 64, QImage::Format_ARGB32);
+        for (int y = 0; y < 64; ++y)
+            for (int x = 0; x < 64; ++x)
+                icons.setPixel(x, y, qRgba(x * 4, y * 4, 7, 255));
+        QVERIFY(icons.save(folder.filePath(QStringLiteral("icons.png"))));
+        // The first file's declaration lacks its count a row, so the second one's is cut.
+        QVERIFY(fixtures::writeFile(
+            folder.filePath(QStringLiteral("0.xml")),
+            "<skin image=\"icons.png\">\n<customicons x=\"1\" iconsize=\"8\" nb=\"6\" />\n"));
         QVERIFY(
-            fixtures::writeFile(folder.filePath(QStringLiteral("%1.xml").arg(i)), fixtures::xml(files[i])));
-    const auto sheet = iconsheets::findDeclaration(folder.path());
-    QVERIFY(sheet);
-    QCOMPARE(sheet->imageName, QStringLiteral("icons.png"));
-    QCOMPARE(iconsheets::cut(*sheet, folder.path()).convertToFormat(QImage::Format_ARGB32),
-             icons.copy(10, 20, 24, 16));
-    // A sheet whose image is missing cuts nothing: no stale sheet is used instead.
-    QVERIFY(iconsheets::cut({QStringLiteral("gone.png"), 0, 0, {8, 6, 3}}, folder.path()).isNull());
-    QVERIFY(iconsheets::cut({QStringLiteral("../icons.png"), 0, 0, {8, 6, 3}}, folder.path()).isNull());
-}
+            fixtures::writeFile(folder.filePath(QStringLiteral("1.xml")),
+                                "<skin image=\"icons.png\">\n<customicons x=\"10\" y=\"20\" iconsize=\"8\" "
+                                "nb=\"6\" nbx=\"3\" />\n"));
+        const auto sheet = iconsheets::findDeclaration(folder.path());
+        QVERIFY(sheet);
+        QCOMPARE(sheet->imageName, QStringLiteral("icons.png"));
+        QCOMPARE(iconsheets::cut(*sheet, folder.path()).convertToFormat(QImage::Format_ARGB32),
+                 icons.copy(10, 20, 24, 16));
+        // A sheet whose image is missing or outside the folder cuts nothing.
+        QVERIFY(iconsheets::cut({QStringLiteral("gone.png"), 0, 0, {8, 6, 3}}, folder.path()).isNull());
+        QVERIFY(iconsheets::cut({QStringLiteral("../icons.png"), 0, 0, {8, 6, 3}}, folder.path()).isNull());
+    }
+};
 
 QTEST_MAIN(TestSkinImages)
 #include "tst_skinimages.moc"

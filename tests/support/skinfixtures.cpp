@@ -5,7 +5,6 @@
 #include <QBuffer>
 #include <QDirIterator>
 #include <QFile>
-#include <QImage>
 #include <quazip/quazip.h>
 #include <quazip/quazipfile.h>
 #include <quazip/quazipnewinfo.h>
@@ -43,6 +42,11 @@ QMap<QString, QByteArray> readZip(const QString &path)
     return files;
 }
 
+QImage imageIn(const QMap<QString, QByteArray> &files, const QString &name)
+{
+    return QImage::fromData(files.value(name), "PNG");
+}
+
 QByteArray png(int width, int height, const QColor &colour)
 {
     QImage image(width, height, QImage::Format_ARGB32);
@@ -67,28 +71,11 @@ QStringList lines(const QByteArray &text)
     return result;
 }
 
-QStringList skinLayout(const QString &image, const QStringList &extraLines)
-{
-    return QStringList{
-               QStringLiteral("<skin name=\"Fixture\" image=\"%1\" width=\"400\" height=\"300\">").arg(image),
-               QStringLiteral("\t<browser>"),
-               QStringLiteral("\t\t<pos x=\"0\" y=\"100\"/>"),
-               QStringLiteral("\t\t<size width=\"400\" height=\"200\"/>"),
-               QStringLiteral("\t\t<colors background=\"#123456\"/>"),
-               QStringLiteral("\t</browser>")} +
-           extraLines + QStringList{QStringLiteral("</skin>")};
-}
-
 Style defaultStyle()
 {
     StyleTable table;
     tablefile::read(tablefile::defaultTablePath, table);
     return tablefile::derive(table);
-}
-
-QString sampleSkin()
-{
-    return qEnvironmentVariable("PANELCRAFT_SOURCE_DIR") + QStringLiteral("/examples/sample-skin.zip");
 }
 
 QByteArray readFile(const QString &path)
@@ -112,6 +99,14 @@ QStringList entriesBelow(const QString &folder, QDir::Filters filters)
         found << QDir(folder).relativeFilePath(it.next());
     found.sort();
     return found;
+}
+
+QMap<QString, QByteArray> filesBelow(const QString &folder)
+{
+    QMap<QString, QByteArray> files;
+    for (const QString &name : entriesBelow(folder, QDir::Files))
+        files.insert(name, readFile(QDir(folder).filePath(name)));
+    return files;
 }
 
 } // namespace fixtures

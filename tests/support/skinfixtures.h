@@ -2,15 +2,20 @@
 
 // Skins built in code for the skin-builder tests, and readers for what a build wrote.
 
+#include "skin/skinbuildoptions.h"
 #include "style/style.h"
 
 #include <QByteArray>
 #include <QColor>
 #include <QDir>
+#include <QImage>
 #include <QList>
 #include <QMap>
+#include <QMetaType>
 #include <QString>
 #include <QStringList>
+
+Q_DECLARE_METATYPE(IconSet)
 
 namespace fixtures {
 
@@ -26,6 +31,7 @@ bool writeZip(const QString &path, const QList<ZipEntry> &entries);
 
 // Every file entry of an archive, by name.
 QMap<QString, QByteArray> readZip(const QString &path);
+QImage imageIn(const QMap<QString, QByteArray> &files, const QString &name);
 
 // A PNG of one colour.
 QByteArray png(int width, int height, const QColor &colour = QColor(40, 40, 40));
@@ -34,18 +40,14 @@ QByteArray png(int width, int height, const QColor &colour = QColor(40, 40, 40))
 QByteArray xml(const QStringList &lines);
 QStringList lines(const QByteArray &text);
 
-// A small skin layout on `image`: a browser with its own colours, then `extraLines`.
-QStringList skinLayout(const QString &image, const QStringList &extraLines = {});
-
 // The style a freshly started window has: the built-in default table.
 Style defaultStyle();
-
-// The project's sample skin archive.
-QString sampleSkin();
 
 QByteArray readFile(const QString &path);
 bool writeFile(const QString &path, const QByteArray &data);
 // The paths below a folder, relative to it and sorted; files and folders by default.
 QStringList entriesBelow(const QString &folder, QDir::Filters filters = QDir::AllEntries);
+// The contents of every file below a folder, by relative path.
+QMap<QString, QByteArray> filesBelow(const QString &folder);
 
 } // namespace fixtures
