@@ -105,36 +105,6 @@ private slots:
         QVERIFY(!f.find<QAction>("actionWhiteBrowser")->isChecked());
     }
 
-    void tableLinesAreReadAsWritten_data()
-    {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QString>("listText");
-        QTest::newRow("second = dropped") << QByteArray("list_text=#ff0000=x\r\n") << "#ff0000";
-        QTest::newRow("spaces belong to the key") << QByteArray("list_text = #ff0000\r\n") << "#ffffff";
-        QTest::newRow("later line wins")
-            << QByteArray("list_text=#00ff00\r\nlist_text=#0000ff\r\n") << "#0000ff";
-        QTest::newRow("LF only") << QByteArray("grids_text=#010203\nlist_text=#ff0000\n") << "#ff0000";
-        QTest::newRow("no final line end")
-            << QByteArray("grids_text=#010203\r\nlist_text=#ff0000") << "#ff0000";
-        QTest::newRow("blank and stray lines")
-            << QByteArray("\r\nnonsense\r\nlist_text=#ff0000\r\n") << "#ff0000";
-    }
-
-    void tableLinesAreReadAsWritten()
-    {
-        QFETCH(QByteArray, content);
-        QFETCH(QString, listText);
-        WindowFixture f;
-        f.start();
-        const QString path = f.profilesFolder() + "/lines.pcp";
-        writeFile(path, content);
-        Dialogs::setNextFileName(path);
-        f.trigger("actionCustom");
-        QCOMPARE(f.find<QLabel>("label_42")->text(), listText);
-        if (content.contains(" = "))
-            QCOMPARE(f.window->styleTable().value("list_text "), QString(" #ff0000"));
-    }
-
     void oddValuesShowAsTheEditorShowsThem()
     {
         WindowFixture f;
