@@ -6,6 +6,7 @@
 #include "style/resources.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -27,6 +28,11 @@ int main(int argc, char *argv[])
     // Painting needs a GUI platform, but never a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Batch runs (cron, build servers) often have no runtime folder; give Qt a private one
+    // rather than a warning on every run.
+    QTemporaryDir runtimeFolder;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtimeFolder.isValid())
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeFolder.path()));
     QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("panelcraft-cli"));
     initPanelcraftResources();
