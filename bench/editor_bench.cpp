@@ -3,7 +3,7 @@
 
 #include "app/dialogs.h"
 #include "app/mainwindow.h"
-#include "style/resources.h"
+#include "app/startup.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -68,38 +68,19 @@ void applyTheme(benchmark::State &state)
 }
 BENCHMARK(applyTheme)->Unit(benchmark::kMicrosecond);
 
-// A list colour: its row, then the four list widgets' sheets.
-void listColourEdit(benchmark::State &state)
+// One colour edit through its row: a list colour restyles the four list widgets, the background
+// four widgets, the lists and the grid page, a plugin colour repaints the knob picture.
+void colourEdit(benchmark::State &state, const char *pickButton)
 {
     bool flip = false;
     for (auto _ : state) {
         Dialogs::setNextColor(QColor((flip = !flip) ? "#102030" : "#302010"));
-        click("listtextbutton");
+        click(pickButton);
     }
 }
-BENCHMARK(listColourEdit)->Unit(benchmark::kMicrosecond);
-
-// The background colour restyles the most: four widgets, the lists and the grid page.
-void backgroundColourEdit(benchmark::State &state)
-{
-    bool flip = false;
-    for (auto _ : state) {
-        Dialogs::setNextColor(QColor((flip = !flip) ? "#102030" : "#302010"));
-        click("backcolorbutton");
-    }
-}
-BENCHMARK(backgroundColourEdit)->Unit(benchmark::kMicrosecond);
-
-// A plugin colour repaints the knob picture.
-void pluginColourEdit(benchmark::State &state)
-{
-    bool flip = false;
-    for (auto _ : state) {
-        Dialogs::setNextColor(QColor((flip = !flip) ? "#102030" : "#302010"));
-        click("plugin_knobborder_button");
-    }
-}
-BENCHMARK(pluginColourEdit)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(colourEdit, list, "listtextbutton")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(colourEdit, background, "backcolorbutton")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(colourEdit, plugin, "plugin_knobborder_button")->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
@@ -107,8 +88,9 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    prepareApplicationAttributes();
     QApplication app(argc, argv);
-    initPanelcraftResources();
+    prepareApplication();
     Dialogs::setTesting(true);
     window().show();
     benchmark::Initialize(&argc, argv);

@@ -1,9 +1,7 @@
 #include "settingsfile.h"
 
 #include "style/atomicwrite.h"
-
-#include <QFile>
-#include <QTextStream>
+#include "style/keyvaluefile.h"
 
 namespace settingsfile {
 
@@ -15,17 +13,9 @@ const QString tooltipsKey = QStringLiteral("showtooltips");
 AppSettings load(const QString &path, QMap<QString, QString> *settingsmap)
 {
     AppSettings settings;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return settings;
     QMap<QString, QString> map;
-    QTextStream in(&file);
-    QString line;
-    while (in.readLineInto(&line)) {
-        const QStringList parts = line.split(QLatin1Char('='));
-        if (parts.size() >= 2)
-            map.insert(parts[0], parts[1]);
-    }
+    if (!readKeyValueFile(path, map))
+        return settings;
     if (settingsmap)
         *settingsmap = map;
     // A file holding neither key is not ours (or is damaged): keep the defaults rather than

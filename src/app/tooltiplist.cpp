@@ -1,7 +1,6 @@
 #include "tooltiplist.h"
 
-#include <QFile>
-#include <QTextStream>
+#include "style/keyvaluefile.h"
 
 namespace {
 // Every widget whose tooltip the program sets and clears, in the order it does so.
@@ -215,15 +214,6 @@ QStringList tooltipWidgets()
 QMap<QString, QString> readTooltipTable(const QString &path)
 {
     QMap<QString, QString> table;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return table;
-    QTextStream in(&file);
-    QString line;
-    while (in.readLineInto(&line)) {
-        const int split = line.indexOf(QLatin1Char('='));
-        if (split >= 0)
-            table.insert(line.left(split), line.mid(split + 1)); // the text itself may hold "="
-    }
+    readKeyValueFile(path, table, ValueEnd::LineEnd); // a tooltip text may itself hold "="
     return table;
 }

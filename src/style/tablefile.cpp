@@ -1,27 +1,13 @@
 #include "tablefile.h"
 
 #include "atomicwrite.h"
-
-#include <QFile>
-#include <QTextStream>
+#include "keyvaluefile.h"
 
 namespace tablefile {
 
 bool read(const QString &path, StyleTable &table)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return false;
-    QTextStream in(&file);
-    QString line;
-    while (in.readLineInto(&line)) {
-        const int first = line.indexOf(QLatin1Char('='));
-        if (first < 0)
-            continue;
-        const int second = line.indexOf(QLatin1Char('='), first + 1);
-        table.insert(line.left(first), line.mid(first + 1, second < 0 ? -1 : second - first - 1));
-    }
-    return true;
+    return readKeyValueFile(path, table);
 }
 
 QColor tableColour(const StyleTable &table, const QString &key)

@@ -1,0 +1,21 @@
+#include "keyvaluefile.h"
+
+#include <QFile>
+#include <QTextStream>
+
+bool readKeyValueFile(const QString &path, QMap<QString, QString> &map, ValueEnd valueEnd)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return false;
+    QTextStream in(&file);
+    QString line;
+    while (in.readLineInto(&line)) {
+        const int first = line.indexOf(QLatin1Char('='));
+        if (first < 0)
+            continue;
+        const int second = valueEnd == ValueEnd::NextEquals ? line.indexOf(QLatin1Char('='), first + 1) : -1;
+        map.insert(line.left(first), line.mid(first + 1, second < 0 ? -1 : second - first - 1));
+    }
+    return true;
+}
