@@ -47,14 +47,9 @@ MainWindow::MainWindow(const AppPaths &paths, QWidget *parent)
     ui->actionShow_Tooltips->setChecked(showtooltips);
     tooltips(showtooltips);
 
-    // Start in the editing layout: the settings tabs shown, the preview hidden.
-    ui->checkBox_changecolors_2->setVisible(true);
+    // Start in the editing layout: the settings tabs shown, the preview (unchecked in the form) hidden.
     ui->checkBox_changecolors->setChecked(true);
-    ui->label_126->setVisible(true);
-    ui->tabWidget->setVisible(true);
-    ui->tabWidget_3->setVisible(false);
-    ui->pushButton->setVisible(true);
-    applyWindowLayout(this, WindowLayout::Editing);
+    on_checkBox_changecolors_clicked();
 
     showActiveTable(QString(), true, false, false);
 
