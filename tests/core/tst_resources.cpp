@@ -2,6 +2,7 @@
 // that really hold 144 different icons, and committed PNGs that are what the generator draws.
 
 #include "artwork.h"
+#include "skinfixtures.h"
 #include "style/resources.h"
 #include "style/stylekeys.h"
 
@@ -339,7 +340,11 @@ private slots:
             qEnvironmentVariable("PANELCRAFT_SOURCE_DIR") + QStringLiteral("/resources/myfiles/") + file.name;
         const QImage onDisk = QImage(committed).convertToFormat(QImage::Format_ARGB32);
         QVERIFY2(!onDisk.isNull(), qPrintable(committed));
-        QCOMPARE(onDisk, file.draw().convertToFormat(QImage::Format_ARGB32));
+        const QImage drawn = file.draw().convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(drawn.size(), onDisk.size());
+        // Qt picks its raster code per processor at run time, so anti-aliased edges may differ by
+        // a step or two between machines; anything more is a real change of the artwork.
+        QVERIFY2(fixtures::nearlyEqual(onDisk, drawn), file.name);
     }
 };
 

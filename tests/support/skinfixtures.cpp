@@ -9,6 +9,9 @@
 #include <quazip/quazipfile.h>
 #include <quazip/quazipnewinfo.h>
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace fixtures {
 
 bool writeZip(const QString &path, const QList<ZipEntry> &entries)
@@ -107,6 +110,29 @@ QMap<QString, QByteArray> filesBelow(const QString &folder)
     for (const QString &name : entriesBelow(folder, QDir::Files))
         files.insert(name, readFile(QDir(folder).filePath(name)));
     return files;
+}
+
+bool nearlyEqual(const QImage &a, const QImage &b, int maxStep, double maxShare)
+{
+    if (a.size() != b.size())
+        return false;
+    const QImage x = a.convertToFormat(QImage::Format_ARGB32);
+    const QImage y = b.convertToFormat(QImage::Format_ARGB32);
+    qint64 off = 0;
+    for (int row = 0; row < x.height(); ++row) {
+        const auto *p = reinterpret_cast<const QRgb *>(x.constScanLine(row));
+        const auto *q = reinterpret_cast<const QRgb *>(y.constScanLine(row));
+        for (int column = 0; column < x.width(); ++column) {
+            const int step = std::max({std::abs(qRed(p[column]) - qRed(q[column])),
+                                       std::abs(qGreen(p[column]) - qGreen(q[column])),
+                                       std::abs(qBlue(p[column]) - qBlue(q[column])),
+                                       std::abs(qAlpha(p[column]) - qAlpha(q[column]))});
+            if (step > maxStep)
+                return false;
+            off += step > 0;
+        }
+    }
+    return off <= maxShare * double(x.width()) * x.height();
 }
 
 } // namespace fixtures

@@ -43,6 +43,10 @@ QStringList lines(const QByteArray &text);
 // The style a freshly started window has: the built-in default table.
 Style defaultStyle();
 
+// Same size, and no channel of any pixel more than `maxStep` apart, except on at most
+// `maxShare` of the pixels: images drawn on machines whose raster code differs.
+bool nearlyEqual(const QImage &a, const QImage &b, int maxStep = 2, double maxShare = 0.01);
+
 QByteArray readFile(const QString &path);
 bool writeFile(const QString &path, const QByteArray &data);
 // The paths below a folder, relative to it and sorted; files and folders by default.
