@@ -3,6 +3,7 @@
 #include "about.h"
 #include "dialogs.h"
 #include "settingsfile.h"
+#include "skin/skinbuilder.h"
 #include "theme.h"
 #include "tooltiplist.h"
 #include "ui_mainwindow.h"
@@ -11,8 +12,11 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFutureWatcherBase>
+#include <QProgressBar>
 #include <QRegExpValidator>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QWhatsThis>
 
 AppPaths AppPaths::system()
@@ -26,10 +30,15 @@ MainWindow::MainWindow(QWidget *parent) : MainWindow(AppPaths::system(), parent)
 MainWindow::MainWindow(const AppPaths &paths, QWidget *parent)
     : QMainWindow(parent), ui(new Ui::MainWindow), documentsfolder(paths.documentsfolder),
       appfolder(paths.appfolder), programfolder(documentsfolder + QStringLiteral("/Panelcraft")),
-      projectsfolder(programfolder + QStringLiteral("/projects")),
-      skinsfolder(documentsfolder + QStringLiteral("/Turnwise/skins"))
+      projectsfolder(programfolder + QStringLiteral("/projects"))
 {
     ui->setupUi(this);
+    buildprogress = new QProgressBar(ui->statuslabel->parentWidget());
+    buildprogress->setObjectName(QStringLiteral("buildprogress"));
+    buildprogress->setRange(0, int(BuildStep::Pack) + 1);
+    buildprogress->setTextVisible(false);
+    buildprogress->setVisible(false);
+    setAcceptDrops(true);
     rows = buildEditorRows(ui->tabWidget);
     wireEditorRows();
     for (QWidget *widget : findChildren<QWidget *>())
@@ -81,26 +90,36 @@ MainWindow::MainWindow(const AppPaths &paths, QWidget *parent)
 
 MainWindow::~MainWindow()
 {
+    if (runningjob)
+        runningjob->waitForFinished(); // its files and folders belong to this window
     delete ui;
 }
 
 void MainWindow::prepareFolders()
 {
-    // Single-level creation on purpose: nothing is made when the documents folder is missing.
-    const QStringList folders = {programfolder,
-                                 programfolder + QStringLiteral("/temp"),
-                                 programfolder + QStringLiteral("/skin"),
-                                 programfolder + QStringLiteral("/temp2"),
-                                 programfolder + QStringLiteral("/tempwind"),
-                                 programfolder + QStringLiteral("/tempicons"),
-                                 projectsfolder};
-    for (const QString &folder : folders)
-        if (!QDir(folder).exists())
-            QDir().mkdir(folder);
+    // The documents folder itself is made too: a fresh account may not have one yet.
+    const QStringList folders = {
+        programfolder + QStringLiteral("/temp"),      programfolder + QStringLiteral("/skin"),
+        programfolder + QStringLiteral("/temp2"),     programfolder + QStringLiteral("/tempwind"),
+        programfolder + QStringLiteral("/tempicons"), projectsfolder};
+    for (const QString &folder : folders) {
+        if (!QDir().mkpath(folder)) {
+            // Said once, after the window shows, rather than as a failure in every later action.
+            QTimer::singleShot(0, this, [this, folder] {
+                Dialogs::warning(this, programname,
+                                 tr("The folder \"%1\" could not be created. Profiles cannot be saved and "
+                                    "skins cannot be created until it can.")
+                                     .arg(QDir::toNativeSeparators(folder)));
+            });
+            return;
+        }
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    if (!closeWhenIdle(event))
+        return;
     if (savesettings())
         event->accept();
     else

@@ -8,12 +8,18 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QMap>
+#include <QStringList>
 #include <array>
 #include <optional>
 
 namespace Ui {
 class MainWindow;
 }
+class QFutureWatcherBase;
+class QProgressBar;
+struct BuildResult;
+struct SkinBuildOptions;
+enum class BuildStep;
 
 // Where the window keeps its files: the user's documents folder (program folders, profiles) and
 // the executable's folder (settings.dat). Tests pass temporary folders.
@@ -38,8 +44,13 @@ public:
     int lineHeightValue() const { return lineheightvalue; }
     QString globalFontName() const { return globalfontname; }
 
+    // Whether "Create Skin" or a source-skin scan is running in the background.
+    bool isBusy() const { return runningjob != nullptr; }
+
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 public slots:
     bool savesettings();
@@ -80,6 +91,18 @@ private slots:
     void on_checkBox_globalfont_clicked();
     void on_resetfontgridtites_2_clicked();
 
+    // The skin to modify, "Create Skin" and the sources of icons and windows.
+    void on_skinfileselect_clicked();       // "Browse" beside the selected skin
+    void on_dothejob_clicked();             // "Create Skin"
+    void on_radioButton_clicked();          // icons "Default"
+    void on_radioButton_2_clicked();        // icons "Alternative"
+    void on_radioButton_4_clicked();        // icons "White"
+    void on_radioButton_3_clicked();        // icons "From another Skin"
+    void on_iconselect_clicked();           // "Browse" for the icon skin
+    void on_checkBox_clicked(bool checked); // "Add Browser in a floating Window"
+    void on_checkBox_window_clicked();      // "Add a floating Window(s) from existing Skin"
+    void on_windowfileselect_clicked();     // "Browse" for the window skin
+
 private:
     void wireEditorRows();
     void prepareFolders();
@@ -110,6 +133,20 @@ private:
 
     void greyLabel(QWidget *label, bool greyed);
 
+    void selectSkin(const QString &path);
+    QString skinDialogFolder() const;
+    // The window's choices as build options; empty with a message when they cannot be built.
+    std::optional<SkinBuildOptions> buildOptions(QString *problem) const;
+    void builtInIconsChosen();
+    // Background work: while it runs, everything that would start more work is disabled.
+    void startJob(const QString &status, QFutureWatcherBase *job);
+    void finishJob();
+    // False, with the close put off until the running job ends, while one runs.
+    bool closeWhenIdle(QCloseEvent *event);
+    void showBuildStep(BuildStep step, const QString &file);
+    void showBuildResult(const BuildResult &result, const QString &skinName);
+    void showWindowScan(const QString &error, const QStringList &names);
+
     Ui::MainWindow *ui;
     EditorRows rows;
     QHash<QString, QWidget *> widgetsByName; // every named widget, for the preview's style sheets
@@ -119,7 +156,6 @@ private:
     QString appfolder;
     QString programfolder;
     QString projectsfolder;
-    QString skinsfolder;
     QString iconsimage = QStringLiteral(":/new/images/myfiles/ICONS.png");
     QString whiteiconsimage = QStringLiteral(":/new/images/myfiles/ICONSWHITE.png");
     QString floatbrowserimage = QStringLiteral(":/new/images/myfiles/browserfloat.png");
@@ -140,4 +176,17 @@ private:
     std::array<QFont, stylekeys::fontGroupCount> fontdialogresults; // last font dialog result per group
 
     QString profilefile;
+
+    QString selectedskinfile; // the skin archive "Create Skin" modifies
+    QString iconskinfile;     // last chosen icon source, and whether it declares custom icons
+    bool customiconsfound = false;
+    QString windowskinfile; // last chosen window source and the floating windows found in it
+    QStringList windownames;
+    QString windownameshtml;
+    bool windowsfound = false;
+
+    QProgressBar *buildprogress;
+    QFutureWatcherBase *runningjob = nullptr;
+    QHash<QWidget *, bool> enabledbeforejob;
+    bool closewhendone = false;
 };

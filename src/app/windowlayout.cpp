@@ -14,8 +14,8 @@ struct BandWidget
 const BandWidget bottomBand[] = {
     {"label_33", {30, 275, 61, 24}},      {"skinfile", {110, 275, 311, 24}},
     {"label_34", {110, 300, 271, 24}},    {"dothejob", {470, 272, 151, 31}},
-    {"statuslabel", {630, 275, 231, 20}}, {"label_67", {640, 310, 361, 20}},
-    {"line_7", {10, 264, 990, 1}},
+    {"statuslabel", {630, 275, 231, 20}}, {"buildprogress", {630, 297, 231, 6}},
+    {"label_67", {640, 310, 361, 20}},    {"line_7", {10, 264, 990, 1}},
 };
 
 struct LayoutGeometry

@@ -6,6 +6,9 @@
 #include <QPainter>
 
 namespace imagecompositor {
+namespace {
+const int fixedDotsPerMeter = 3780; // 96 dots per inch
+} // namespace
 
 QImage compose(const QImage &skin, const QImage &sheet, std::optional<int> pluginRow, const Style &style)
 {
@@ -17,6 +20,10 @@ QImage compose(const QImage &skin, const QImage &sheet, std::optional<int> plugi
 
     QImage canvas(skin.width(), height, QImage::Format_ARGB32);
     canvas.fill(Qt::transparent);
+    // A new image takes the screen's resolution, which differs between the window and the CLI;
+    // a fixed one keeps the same build byte for byte the same wherever it runs.
+    canvas.setDotsPerMeterX(fixedDotsPerMeter);
+    canvas.setDotsPerMeterY(fixedDotsPerMeter);
     QPainter painter(&canvas);
     // Copy rather than blend, so half-transparent pixels of the skin keep their exact values.
     painter.setCompositionMode(QPainter::CompositionMode_Source);

@@ -1,5 +1,6 @@
 #include "outputname.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace outputname {
@@ -29,7 +30,17 @@ QString suggestedName(const QString &skinFile)
 
 QString skinsFolder(const QString &documentsFolder)
 {
-    return documentsFolder + QLatin1String("/Turnwise/skins");
+    // The host may have made "Skins" or "skins"; on a case-sensitive file system the dialogs
+    // and the new skins must both use the one that exists ("skins" when there are several).
+    const QDir host(documentsFolder + QLatin1String("/Turnwise"));
+    const QString usual = QStringLiteral("skins");
+    if (!host.exists(usual)) {
+        for (const QString &name : host.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+            if (name.compare(usual, Qt::CaseInsensitive) == 0)
+                return host.filePath(name);
+        }
+    }
+    return host.filePath(usual);
 }
 
 QString outputPath(const QString &skinsFolder, const QString &typedName, const QString &selectedSkinFile,

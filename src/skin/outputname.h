@@ -13,7 +13,8 @@ QString problem(const QString &name);
 // The name offered for a skin archive: its base name followed by " (Browser edit)".
 QString suggestedName(const QString &skinFile);
 
-// Where the host looks for skins, under the user's documents folder.
+// Where the host keeps its skins: the folder under Turnwise named "skins" in any case,
+// or a new "Turnwise/skins".
 QString skinsFolder(const QString &documentsFolder);
 
 // The archive "Create Skin" writes: the typed name in the skins folder, or the selected

@@ -56,12 +56,21 @@ private slots:
         qputenv("XDG_CONFIG_HOME", savedConfig);
     }
 
-    void missingDocumentsFolderCreatesNothing()
+    void missingDocumentsFolderIsMadeAndAnUnmakeableOneIsReportedOnce()
     {
         WindowFixture f;
-        const QString gone = f.documents.path() + "/missing";
-        MainWindow window({gone, f.appDir.path()});
-        QVERIFY(!QDir(gone).exists());
+        const QString missing = f.documents.path() + "/missing";
+        MainWindow made({missing, f.appDir.path()});
+        QVERIFY(QDir(missing + "/Panelcraft/projects").exists());
+
+        const QString blocked = f.documents.path() + "/file";
+        QFile file(blocked);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        MainWindow refused({blocked, f.appDir.path()});
+        QCoreApplication::processEvents();
+        QCOMPARE(Dialogs::requests().size(), 1);
+        QVERIFY(Dialogs::requests().first().text.contains("could not be created"));
     }
 
     void settingsChooseThemeAndTooltips_data()

@@ -1,0 +1,368 @@
+// "Create Skin" and the rows that choose what goes into the new skin: the skin to modify, the
+// browser icons and their source skin, the floating browser and windows from another skin.
+
+#include "backgroundjob.h"
+#include "dialogs.h"
+#include "mainwindow.h"
+#include "skin/outputname.h"
+#include "skin/skinbuilder.h"
+#include "skin/sourcescan.h"
+#include "ui_mainwindow.h"
+
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QUrl>
+
+namespace {
+
+const QString skinFilter = QStringLiteral("Skin Files (*.zip)");
+
+// The one local .zip file a drag carries, or an empty text.
+QString droppedSkin(const QMimeData *data)
+{
+    if (!data || data->urls().size() != 1 || !data->urls().first().isLocalFile())
+        return {};
+    const QString path = data->urls().first().toLocalFile();
+    return path.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive) ? path : QString();
+}
+
+bool isPercentage(const QString &text)
+{
+    bool number = false;
+    const int value = text.toInt(&number);
+    return number && value >= 1 && value <= 999;
+}
+
+} // namespace
+
+QString MainWindow::skinDialogFolder() const
+{
+    return outputname::skinsFolder(documentsfolder);
+}
+
+void MainWindow::on_skinfileselect_clicked()
+{
+    selectSkin(Dialogs::getOpenFileName(this, tr("Select a Skin zip file"), skinDialogFolder(), skinFilter));
+}
+
+void MainWindow::selectSkin(const QString &path)
+{
+    selectedskinfile = path;
+    ui->selectedfile->setText(QFileInfo(path).baseName());
+    ui->skinfile->setText(outputname::suggestedName(path));
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!isBusy() && !droppedSkin(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+    else
+        ui->statuslabel->setText(isBusy() ? tr("Please wait for the skin to be created")
+                                          : tr("Only a skin's .zip file can be dropped here"));
+}
+
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    const QString path = droppedSkin(event->mimeData());
+    if (isBusy() || path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    ui->statuslabel->clear();
+    selectSkin(path);
+}
+
+std::optional<SkinBuildOptions> MainWindow::buildOptions(QString *problem) const
+{
+    SkinBuildOptions options;
+    options.selectedSkinFile = selectedskinfile;
+    options.outputPath =
+        outputname::outputPath(skinDialogFolder(), ui->skinfile->text(), selectedskinfile, problem);
+    if (!problem->isEmpty())
+        return std::nullopt;
+    options.iconSet = ui->radioButton_2->isChecked()   ? IconSet::Alternative
+                      : ui->radioButton_4->isChecked() ? IconSet::White
+                      : ui->radioButton_3->isChecked() ? IconSet::FromOtherSkin
+                                                       : IconSet::Default;
+    if (options.iconSet == IconSet::FromOtherSkin && !ui->iconselect_name->text().isEmpty())
+        options.iconSkinFile = iconskinfile;
+    options.floatBrowser = ui->checkBox->isChecked();
+    options.importWindows = ui->checkBox_window->isChecked() && windowsfound;
+    if (options.importWindows)
+        options.windowSkinFile = windowskinfile;
+    options.globalFont = ui->checkBox_globalfont->isChecked();
+    options.globalFontName = globalfontname;
+    options.globalSize = ui->globalsize->text();
+    options.changeColours = ui->checkBox_changecolors->isChecked();
+    options.lineHeight = ui->lineheight->text();
+    if (!isPercentage(options.lineHeight))
+        *problem = tr("Type the browser's line height as a whole percentage from 1 to 999");
+    else if (options.globalFont && !options.globalSize.isEmpty() && !isPercentage(options.globalSize))
+        *problem = tr("Type the global font size as a whole percentage from 1 to 999");
+    return problem->isEmpty() ? std::optional(options) : std::nullopt;
+}
+
+void MainWindow::on_dothejob_clicked()
+{
+    if (isBusy())
+        return;
+    if (ui->selectedfile->text().isEmpty()) {
+        Dialogs::warning(this, programname, tr("You have not selected a skin"));
+        return;
+    }
+    QString problem;
+    const std::optional<SkinBuildOptions> options = buildOptions(&problem);
+    if (!options) {
+        Dialogs::warning(this, programname, problem);
+        return;
+    }
+    const QString outputFolder = QFileInfo(options->outputPath).absolutePath();
+    if (!QDir().mkpath(outputFolder)) {
+        Dialogs::warning(
+            this, programname,
+            tr("The folder \"%1\" could not be created").arg(QDir::toNativeSeparators(outputFolder)));
+        return;
+    }
+    const QString skinName = ui->skinfile->text().isEmpty() ? ui->selectedfile->text() : ui->skinfile->text();
+    const BuildProgress progress = [this](BuildStep step, const QString &file) {
+        QMetaObject::invokeMethod(
+            this, [this, step, file] { showBuildStep(step, file); }, Qt::QueuedConnection);
+    };
+    // The build works on its own copies: the editor stays usable while it runs.
+    startJob(tr("Processing. Please wait ..."),
+             runInBackground(
+                 this,
+                 [options = *options, style = style, root = programfolder, progress] {
+                     return SkinBuilder::build(options, style, root, progress);
+                 },
+                 [this, skinName](const BuildResult &result) {
+                     finishJob();
+                     showBuildResult(result, skinName);
+                 }));
+}
+
+void MainWindow::showBuildStep(BuildStep step, const QString &file)
+{
+    if (!isBusy())
+        return;
+    buildprogress->setValue(int(step) + 1);
+    if (closewhendone)
+        return; // the status says why the window is still open
+    const QString text =
+        buildStepText(step) + (file.isEmpty() ? QString() : QLatin1Char(' ') + QFileInfo(file).fileName());
+    ui->statuslabel->setText(
+        ui->statuslabel->fontMetrics().elidedText(text, Qt::ElideMiddle, ui->statuslabel->width()));
+}
+
+void MainWindow::showBuildResult(const BuildResult &result, const QString &skinName)
+{
+    if (!result.ok) {
+        ui->statuslabel->setText(tr("Failed"));
+        Dialogs::warning(this, programname, tr("The skin could not be created.\n%1").arg(result.message));
+        ui->statuslabel->clear();
+        return;
+    }
+    ui->statuslabel->setText(tr("Done !"));
+    QString text = tr("Your Skin has been created successfully !\nSelect the %1 skin from Turnwise "
+                      "Settings->Interface tab")
+                       .arg(skinName);
+    if (!result.warnings.isEmpty())
+        text += tr("\n\nNot everything could be done as asked:\n- ") +
+                result.warnings.join(QStringLiteral("\n- "));
+    Dialogs::information(this, programname, text);
+    if (!closewhendone &&
+        Dialogs::question(this, programname, tr("Open the folder that holds the new skin?")) ==
+            QMessageBox::Yes)
+        QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(result.outputPath).absolutePath()));
+    ui->statuslabel->clear();
+}
+
+// --- background work --------------------------------------------------------------------------
+
+void MainWindow::startJob(const QString &status, QFutureWatcherBase *job)
+{
+    runningjob = job;
+    ui->statuslabel->setText(status);
+    buildprogress->setValue(0);
+    buildprogress->setVisible(true);
+    enabledbeforejob.clear();
+    for (QWidget *widget :
+         {static_cast<QWidget *>(ui->dothejob), static_cast<QWidget *>(ui->skinfileselect),
+          static_cast<QWidget *>(ui->skinfile), static_cast<QWidget *>(ui->radioButton),
+          static_cast<QWidget *>(ui->radioButton_2), static_cast<QWidget *>(ui->radioButton_3),
+          static_cast<QWidget *>(ui->radioButton_4), static_cast<QWidget *>(ui->iconselect),
+          static_cast<QWidget *>(ui->checkBox), static_cast<QWidget *>(ui->checkBox_window),
+          static_cast<QWidget *>(ui->windowfileselect), static_cast<QWidget *>(ui->checkBox_globalfont),
+          static_cast<QWidget *>(ui->globalfontbutton), static_cast<QWidget *>(ui->globalsize),
+          static_cast<QWidget *>(ui->checkBox_changecolors), static_cast<QWidget *>(ui->lineheight),
+          static_cast<QWidget *>(ui->pushButton)}) {
+        enabledbeforejob.insert(widget, widget->isEnabled());
+        widget->setEnabled(false);
+    }
+    ui->menuProfile->setEnabled(false);
+}
+
+void MainWindow::finishJob()
+{
+    runningjob = nullptr;
+    buildprogress->setVisible(false);
+    for (auto it = enabledbeforejob.cbegin(); it != enabledbeforejob.cend(); ++it)
+        it.key()->setEnabled(it.value());
+    ui->menuProfile->setEnabled(true);
+    if (closewhendone)
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+}
+
+bool MainWindow::closeWhenIdle(QCloseEvent *event)
+{
+    if (!isBusy())
+        return true;
+    // Stopping half way would leave no skin at all; the archive is finished, then the window closes.
+    closewhendone = true;
+    ui->statuslabel->setText(tr("Closing when the skin is written ..."));
+    event->ignore();
+    return false;
+}
+
+// --- icon and window sources -------------------------------------------------------------------
+
+void MainWindow::builtInIconsChosen()
+{
+    greyLabel(ui->iconselect_name, true);
+    ui->iconselect->setEnabled(false);
+    ui->floatlabel_7->setVisible(false);
+}
+
+void MainWindow::on_radioButton_clicked()
+{
+    builtInIconsChosen();
+}
+
+void MainWindow::on_radioButton_2_clicked()
+{
+    builtInIconsChosen();
+}
+
+void MainWindow::on_radioButton_4_clicked()
+{
+    builtInIconsChosen();
+}
+
+void MainWindow::on_radioButton_3_clicked()
+{
+    greyLabel(ui->iconselect_name, false);
+    ui->iconselect->setEnabled(true);
+    ui->floatlabel_7->setVisible(!ui->iconselect_name->text().isEmpty() && !customiconsfound);
+}
+
+void MainWindow::on_iconselect_clicked()
+{
+    if (!ui->radioButton_3->isChecked() || isBusy())
+        return;
+    const QString path = Dialogs::getOpenFileName(
+        this, tr("Select a Skin zip file with Custom Browser Icons"), skinDialogFolder(), skinFilter);
+    if (path.isEmpty())
+        return;
+    iconskinfile = path;
+    ui->iconselect_name->setText(QFileInfo(path).baseName());
+    customiconsfound = false;
+    if (ui->iconselect_name->text().isEmpty()) {
+        Dialogs::warning(this, programname, tr("You have not selected any skin with Custom Icons"));
+        return;
+    }
+    const QString folder = programfolder + QStringLiteral("/tempicons");
+    startJob(tr("Looking for custom icons ..."),
+             runInBackground(
+                 this, [path, folder] { return sourcescan::scanIconSkin(path, folder); },
+                 [this](const sourcescan::IconScan &scan) {
+                     finishJob();
+                     ui->statuslabel->clear();
+                     customiconsfound = scan.customIcons;
+                     if (!scan.error.isEmpty())
+                         Dialogs::warning(this, programname, scan.error);
+                     else
+                         ui->floatlabel_7->setVisible(!customiconsfound);
+                 }));
+}
+
+void MainWindow::on_checkBox_clicked(bool checked)
+{
+    ui->floatlabel->setText(checked
+                                ? tr("Assign a keyboard or custom button as... show_window 'browserfloat' "
+                                     "to open/close the Floating Browser window")
+                                : QString());
+}
+
+void MainWindow::on_checkBox_window_clicked()
+{
+    const bool on = ui->checkBox_window->isChecked();
+    ui->windowfileselect->setEnabled(on);
+    if (!on)
+        greyLabel(ui->floatlabel_2, true);
+    else if (windowsfound)
+        greyLabel(ui->floatlabel_2, false);
+    else
+        ui->floatlabel_2->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0)"));
+    ui->floatlabel_3->setVisible(on && windowsfound);
+    greyLabel(ui->label_80, !on);
+    greyLabel(ui->selectedwindow, !on);
+}
+
+void MainWindow::on_windowfileselect_clicked()
+{
+    if (!ui->checkBox_window->isChecked() || isBusy())
+        return;
+    const QString path = Dialogs::getOpenFileName(this, tr("Select a Skin zip file with Window"),
+                                                  skinDialogFolder(), skinFilter);
+    if (path.isEmpty())
+        return;
+    windownames.clear();
+    windownameshtml.clear();
+    windowskinfile = path;
+    ui->selectedwindow->setText(QFileInfo(path).baseName());
+    if (ui->selectedwindow->text().isEmpty()) {
+        Dialogs::warning(this, programname, tr("You have not selected any Window skin"));
+        windowsfound = false;
+        return;
+    }
+    const QString folder = programfolder + QStringLiteral("/tempwind");
+    startJob(tr("Looking for floating windows ..."),
+             runInBackground(
+                 this, [path, folder] { return sourcescan::scanWindowSkin(path, folder); },
+                 [this](const sourcescan::WindowScan &scan) {
+                     finishJob();
+                     ui->statuslabel->clear();
+                     showWindowScan(scan.error, scan.names);
+                 }));
+}
+
+void MainWindow::showWindowScan(const QString &error, const QStringList &names)
+{
+    if (!error.isEmpty()) {
+        Dialogs::warning(this, programname, error);
+        windowsfound = false;
+        return;
+    }
+    windownames = names;
+    windowsfound = !names.isEmpty();
+    ui->floatlabel_3->setVisible(windowsfound);
+    if (windowsfound) {
+        windownameshtml = names.join(QStringLiteral("</p><p>"));
+        ui->floatlabel_2->setStyleSheet(QStringLiteral("background-color : transparent; color :") +
+                                        labelcolor);
+        ui->floatlabel_2->setText(QStringLiteral("Found %1 Window(s) with Name(s) : %2")
+                                      .arg(names.size())
+                                      .arg(names.join(QLatin1Char(','))));
+        ui->floatlabel_2->setToolTip(QStringLiteral("<html><head/><body><p>") + windownameshtml +
+                                     QStringLiteral("</p></body></html>"));
+    } else {
+        ui->floatlabel_2->setStyleSheet(QStringLiteral("background-color : transparent; color : red; "));
+        ui->floatlabel_2->setText(tr("Selected Skin does not contain any floating Windows"));
+        ui->floatlabel_2->setToolTip(QString());
+    }
+}
