@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QPushButton>
 #include <QQueue>
 
 namespace Dialogs {
@@ -95,6 +96,16 @@ QString getSaveFileName(QWidget *parent, const QString &caption, const QString &
 QMessageBox::StandardButton information(QWidget *parent, const QString &title, const QString &text)
 {
     return message(Kind::Information, parent, title, text);
+}
+
+bool informationOffering(QWidget *parent, const QString &title, const QString &text, const QString &offer)
+{
+    if (answers().testing)
+        return message(Kind::Information, parent, title, text) == QMessageBox::Open;
+    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
+    const QAbstractButton *offered = box.addButton(offer, QMessageBox::ActionRole);
+    box.exec();
+    return box.clickedButton() == offered;
 }
 
 QMessageBox::StandardButton warning(QWidget *parent, const QString &title, const QString &text)

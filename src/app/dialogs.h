@@ -22,6 +22,9 @@ QFont getFont(bool *ok, const QFont &initial, QWidget *parent);
 QString getOpenFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter);
 QString getSaveFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter);
 QMessageBox::StandardButton information(QWidget *parent, const QString &title, const QString &text);
+// An information box with OK and one more button, `offer`; true when that one was pressed.
+// Tests answer QMessageBox::Open for it.
+bool informationOffering(QWidget *parent, const QString &title, const QString &text, const QString &offer);
 QMessageBox::StandardButton warning(QWidget *parent, const QString &title, const QString &text);
 QMessageBox::StandardButton question(QWidget *parent, const QString &title, const QString &text);
 int exec(QDialog &dialog);

@@ -43,7 +43,11 @@ bool isPercentage(const QString &text)
 
 QString MainWindow::skinDialogFolder() const
 {
-    return outputname::skinsFolder(documentsfolder);
+    // Before the host or a first build has made the skins folder, start as near to it as exists.
+    QString folder = outputname::skinsFolder(documentsfolder);
+    while (!QFileInfo(folder).isDir() && QFileInfo(folder).path() != folder)
+        folder = QFileInfo(folder).path();
+    return folder;
 }
 
 void MainWindow::on_skinfileselect_clicked()
@@ -81,8 +85,8 @@ std::optional<SkinBuildOptions> MainWindow::buildOptions(QString *problem) const
 {
     SkinBuildOptions options;
     options.selectedSkinFile = selectedskinfile;
-    options.outputPath =
-        outputname::outputPath(skinDialogFolder(), ui->skinfile->text(), selectedskinfile, problem);
+    options.outputPath = outputname::outputPath(outputname::skinsFolder(documentsfolder),
+                                                ui->skinfile->text(), selectedskinfile, problem);
     if (!problem->isEmpty())
         return std::nullopt;
     options.iconSet = ui->radioButton_2->isChecked()   ? IconSet::Alternative
@@ -174,11 +178,12 @@ void MainWindow::showBuildResult(const BuildResult &result, const QString &skinN
     if (!result.warnings.isEmpty())
         text += tr("\n\nNot everything could be done as asked:\n- ") +
                 result.warnings.join(QStringLiteral("\n- "));
-    Dialogs::information(this, programname, text);
-    if (!closewhendone &&
-        Dialogs::question(this, programname, tr("Open the folder that holds the new skin?")) ==
-            QMessageBox::Yes)
-        QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(result.outputPath).absolutePath()));
+    const QString folder = QFileInfo(result.outputPath).absolutePath();
+    if (Dialogs::informationOffering(this, programname, text, tr("Open Folder")) &&
+        !QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
+        Dialogs::warning(
+            this, programname,
+            tr("No program could be found to show the folder \"%1\"").arg(QDir::toNativeSeparators(folder)));
     ui->statuslabel->clear();
 }
 

@@ -1,0 +1,125 @@
+// The window's responsiveness, as a user feels it. Prints figures; asserts nothing.
+//
+//   panelcraft-bench-window startup            whole-process start-up to the first event-loop
+//                                              pass, the window against an empty QMainWindow
+//   panelcraft-bench-window build <skin.zip>   the longest stretch without event processing
+//                                              while "Create Skin" runs on that skin
+
+#include "app/dialogs.h"
+#include "app/mainwindow.h"
+#include "app/startup.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+// One child process: shows a window and quits on the first pass of its event loop.
+int showAndQuit(int argc, char *argv[], bool panelcraft)
+{
+    prepareApplicationAttributes();
+    QApplication app(argc, argv);
+    QTemporaryDir home;
+    std::unique_ptr<QMainWindow> window;
+    if (panelcraft) {
+        prepareApplication();
+        window = std::make_unique<MainWindow>(AppPaths{home.path(), home.path()});
+    } else {
+        window = std::make_unique<QMainWindow>();
+    }
+    window->show();
+    QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    return app.exec();
+}
+
+double medianMilliseconds(const QString &program, const QString &kind, int runs)
+{
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer clock;
+        clock.start();
+        QProcess child;
+        child.start(program, {QStringLiteral("--child"), kind});
+        child.waitForFinished(60000);
+        times.push_back(clock.nsecsElapsed() / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+int startup(const QString &program)
+{
+    const int runs = 15;
+    const double empty = medianMilliseconds(program, QStringLiteral("empty"), runs);
+    const double window = medianMilliseconds(program, QStringLiteral("window"), runs);
+    std::printf("start-up to the first event-loop pass, median of %d processes (QT_QPA_PLATFORM=%s)\n", runs,
+                qgetenv("QT_QPA_PLATFORM").constData());
+    std::printf(
+        "  empty QMainWindow   %7.1f ms\n  Panelcraft window   %7.1f ms\n  ratio               %7.2f\n",
+        empty, window, window / empty);
+    return 0;
+}
+
+int build(int argc, char *argv[], const QString &skin)
+{
+    prepareApplicationAttributes();
+    QApplication app(argc, argv);
+    prepareApplication();
+    QTemporaryDir home;
+    MainWindow window(AppPaths{home.path(), home.path()});
+    window.show();
+    Dialogs::setTesting(true);
+    Dialogs::setNextFileName(skin);
+    window.findChild<QAbstractButton *>(QStringLiteral("skinfileselect"))->click();
+
+    qint64 longestGap = 0;
+    int ticks = 0;
+    QElapsedTimer clock;
+    QElapsedTimer sinceTick;
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        longestGap = std::max(longestGap, sinceTick.nsecsElapsed());
+        sinceTick.restart();
+        ++ticks;
+        if (!window.isBusy())
+            app.quit();
+    });
+    clock.start();
+    sinceTick.start();
+    window.findChild<QAbstractButton *>(QStringLiteral("dothejob"))->click();
+    ticker.start(1);
+    app.exec();
+    std::printf("Create Skin on %s: %.0f ms, %d event-loop passes of a 1 ms timer, longest gap %.1f ms\n",
+                qPrintable(skin), clock.nsecsElapsed() / 1e6, ticks, longestGap / 1e6);
+    const bool failed = Dialogs::requests().last().kind == Dialogs::Kind::Warning;
+    if (failed)
+        std::printf("the build failed: %s\n", qPrintable(Dialogs::requests().last().text));
+    return failed ? 1 : 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const QStringList args = [&] {
+        QStringList list;
+        for (int i = 1; i < argc; ++i)
+            list << QString::fromLocal8Bit(argv[i]);
+        return list;
+    }();
+    if (args.size() == 2 && args[0] == QLatin1String("--child"))
+        return showAndQuit(argc, argv, args[1] == QLatin1String("window"));
+    if (args.size() == 1 && args[0] == QLatin1String("startup"))
+        return startup(QString::fromLocal8Bit(argv[0]));
+    if (args.size() == 2 && args[0] == QLatin1String("build"))
+        return build(argc, argv, args[1]);
+    std::fprintf(stderr, "usage: %s startup | build <skin.zip>\n", argv[0]);
+    return 2;
+}
