@@ -18,6 +18,9 @@ QString problem(const QString &name)
                                ? QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'))
                                : QString(c));
     }
+    // Most file systems hold 255 bytes in a name, and ".zip" is added to it.
+    if (name.toUtf8().size() > 251)
+        return QStringLiteral("The skin name \"%1...\" is too long for a file name").arg(name.left(40));
     if (name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' ')))
         return QStringLiteral("The skin name \"%1\" cannot end with a dot or a space").arg(name);
     return {};

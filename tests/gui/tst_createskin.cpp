@@ -109,6 +109,7 @@ private slots:
                                  << "";
         QTest::newRow("separator in the name") << sample << "sub/out"
                                                << "cannot hold the character \"/\"";
+        QTest::newRow("name too long") << sample << QString(200, QChar(0x00e9)) << "too long";
     }
 
     void refusedInputWritesNothing()
