@@ -4,6 +4,7 @@
 #include "dialogs.h"
 #include "settingsfile.h"
 #include "skin/skinbuilder.h"
+#include "skin/workspace.h"
 #include "theme.h"
 #include "tooltiplist.h"
 #include "ui_mainwindow.h"
@@ -98,10 +99,9 @@ MainWindow::~MainWindow()
 void MainWindow::prepareFolders()
 {
     // The documents folder itself is made too: a fresh account may not have one yet.
-    const QStringList folders = {
-        programfolder + QStringLiteral("/temp"),      programfolder + QStringLiteral("/skin"),
-        programfolder + QStringLiteral("/temp2"),     programfolder + QStringLiteral("/tempwind"),
-        programfolder + QStringLiteral("/tempicons"), projectsfolder};
+    const Workspace work(programfolder);
+    const QStringList folders = {work.temp(),        work.skin(),      work.temp2(),
+                                 work.tempWindows(), work.tempIcons(), projectsfolder};
     for (const QString &folder : folders) {
         if (!QDir().mkpath(folder)) {
             // Said once, after the window shows, rather than as a failure in every later action.

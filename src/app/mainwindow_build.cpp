@@ -7,6 +7,7 @@
 #include "skin/outputname.h"
 #include "skin/skinbuilder.h"
 #include "skin/sourcescan.h"
+#include "skin/workspace.h"
 #include "ui_mainwindow.h"
 
 #include <QCloseEvent>
@@ -280,7 +281,7 @@ void MainWindow::on_iconselect_clicked()
         Dialogs::warning(this, programname, tr("You have not selected any skin with Custom Icons"));
         return;
     }
-    const QString folder = programfolder + QStringLiteral("/tempicons");
+    const QString folder = Workspace(programfolder).tempIcons();
     startJob(tr("Looking for custom icons ..."),
              runInBackground(
                  this, [path, folder] { return sourcescan::scanIconSkin(path, folder); },
@@ -335,7 +336,7 @@ void MainWindow::on_windowfileselect_clicked()
         windowsfound = false;
         return;
     }
-    const QString folder = programfolder + QStringLiteral("/tempwind");
+    const QString folder = Workspace(programfolder).tempWindows();
     startJob(tr("Looking for floating windows ..."),
              runInBackground(
                  this, [path, folder] { return sourcescan::scanWindowSkin(path, folder); },
