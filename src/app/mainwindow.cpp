@@ -30,6 +30,7 @@ MainWindow::MainWindow(const AppPaths &paths, QWidget *parent)
       skinsfolder(documentsfolder + QStringLiteral("/Turnwise/skins"))
 {
     ui->setupUi(this);
+    ui->label_67->setText(ui->label_67->text().arg(QCoreApplication::applicationVersion()));
     rows = buildEditorRows(ui->tabWidget);
     wireEditorRows();
     for (QWidget *widget : findChildren<QWidget *>())

@@ -12,6 +12,11 @@ void prepareApplicationAttributes()
 
 void prepareApplication()
 {
+    // The name fixes the user's config folder (settings of an installed copy) whatever the
+    // executable is called; the desktop file name lets the desktop match the window to its entry.
+    QCoreApplication::setApplicationName(QStringLiteral("panelcraft"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(PANELCRAFT_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("panelcraft"));
     initPanelcraftResources();
     QFont font = QApplication::font();
     font.setPixelSize(11);

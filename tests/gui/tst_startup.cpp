@@ -1,5 +1,6 @@
 // Start-up, folders, settings, themes, window layouts and tooltips of the main window.
 
+#include "app/about.h"
 #include "app/tooltiplist.h"
 #include "style/resources.h"
 #include "windowfixture.h"
@@ -222,6 +223,16 @@ private slots:
         f.trigger("actionShow_Tooltips");
         QVERIFY(!f.find<QWidget>("listoverstripebutton")->toolTip().isEmpty());
         QVERIFY(f.find<QWidget>("resetlistoverstripe")->toolTip().isEmpty());
+    }
+
+    void windowAndAboutShowTheApplicationVersion()
+    {
+        QCoreApplication::setApplicationVersion("9.8.7");
+        WindowFixture f;
+        f.start();
+        QCOMPARE(f.find<QLabel>("label_67")->text(), QString("Turnwise Panelcraft 9.8.7"));
+        About about;
+        QCOMPARE(about.findChild<QLabel *>("label_2")->text(), QString("Version 9.8.7"));
     }
 
     void aboutOpensAsAModalDialog()
