@@ -18,7 +18,8 @@
 AppPaths AppPaths::system()
 {
     return {QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-            QCoreApplication::applicationDirPath()};
+            settingsfile::folder(QCoreApplication::applicationDirPath(),
+                                 QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))};
 }
 
 MainWindow::MainWindow(QWidget *parent) : MainWindow(AppPaths::system(), parent) {}

@@ -16,7 +16,7 @@ class MainWindow;
 }
 
 // Where the window keeps its files: the user's documents folder (program folders, profiles) and
-// the executable's folder (settings.dat). Tests pass temporary folders.
+// the folder of settings.dat (see settingsfile::folder). Tests pass temporary folders.
 struct AppPaths
 {
     QString documentsfolder;
