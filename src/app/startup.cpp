@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 
 void prepareApplicationAttributes()
 {
@@ -17,6 +18,8 @@ void prepareApplication()
     QCoreApplication::setApplicationName(QStringLiteral("panelcraft"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PANELCRAFT_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("panelcraft"));
+    // Found once the package has put the icon into the hicolor theme; a build copy has none.
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("panelcraft")));
     initPanelcraftResources();
     QFont font = QApplication::font();
     font.setPixelSize(11);
