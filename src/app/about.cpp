@@ -3,6 +3,7 @@
 #include "theme.h"
 #include "ui_about.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 
 namespace {
@@ -22,6 +23,7 @@ QString aboutStyleSheet()
 About::About(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::About>())
 {
     ui->setupUi(this);
+    ui->label_2->setText(ui->label_2->text().arg(QCoreApplication::applicationVersion()));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     setStyleSheet(aboutStyleSheet());
 }

@@ -23,7 +23,8 @@
 AppPaths AppPaths::system()
 {
     return {QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-            QCoreApplication::applicationDirPath()};
+            settingsfile::folder(QCoreApplication::applicationDirPath(),
+                                 QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))};
 }
 
 MainWindow::MainWindow(QWidget *parent) : MainWindow(AppPaths::system(), parent) {}
@@ -34,6 +35,7 @@ MainWindow::MainWindow(const AppPaths &paths, QWidget *parent)
       projectsfolder(programfolder + QStringLiteral("/projects"))
 {
     ui->setupUi(this);
+    ui->label_67->setText(ui->label_67->text().arg(QCoreApplication::applicationVersion()));
     buildprogress = new QProgressBar(ui->statuslabel->parentWidget());
     buildprogress->setObjectName(QStringLiteral("buildprogress"));
     buildprogress->setRange(0, int(BuildStep::Pack) + 1);

@@ -22,7 +22,7 @@ struct SkinBuildOptions;
 enum class BuildStep;
 
 // Where the window keeps its files: the user's documents folder (program folders, profiles) and
-// the executable's folder (settings.dat). Tests pass temporary folders.
+// the folder of settings.dat (see settingsfile::folder). Tests pass temporary folders.
 struct AppPaths
 {
     QString documentsfolder;

@@ -3,12 +3,21 @@
 #include "style/atomicwrite.h"
 #include "style/keyvaluefile.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace settingsfile {
 
 namespace {
 const QString themeKey = QStringLiteral("themenumber");
 const QString tooltipsKey = QStringLiteral("showtooltips");
 } // namespace
+
+QString folder(const QString &programFolder, const QString &configFolder)
+{
+    const QFileInfo program(programFolder);
+    return program.isDir() && program.isWritable() ? programFolder : configFolder;
+}
 
 AppSettings load(const QString &path, QMap<QString, QString> *settingsmap)
 {
@@ -32,6 +41,8 @@ bool save(const QString &path, const AppSettings &settings)
     const QString text = themeKey + QLatin1Char('=') + QString::number(settings.themenumber) +
                          QLatin1Char('\n') + tooltipsKey + QLatin1Char('=') +
                          (settings.showtooltips ? QLatin1Char('1') : QLatin1Char('0')) + QLatin1Char('\n');
+    // The config folder does not exist before the first save of an installed copy.
+    QDir().mkpath(QFileInfo(path).absolutePath());
     return writeFileAtomically(path, text.toLocal8Bit()).isEmpty();
 }
 

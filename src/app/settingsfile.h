@@ -1,6 +1,6 @@
 #pragma once
 
-// settings.dat beside the executable: the program's theme and whether tooltips are shown.
+// settings.dat: the program's theme and whether tooltips are shown.
 
 #include <QMap>
 #include <QString>
@@ -13,9 +13,14 @@ struct AppSettings
 
 namespace settingsfile {
 
+// The folder for settings.dat: the program's own folder when it is writable, so a portable copy
+// keeps its settings with it; otherwise (an installed copy) the user's config folder.
+QString folder(const QString &programFolder, const QString &configFolder);
+
 // Reads key=value lines. A missing, unreadable or unrecognisable file gives the defaults.
 AppSettings load(const QString &path, QMap<QString, QString> *settingsmap = nullptr);
-// Writes the two lines atomically; false when the file could not be written.
+// Writes the two lines atomically, making the folder first; false when the file could not be
+// written.
 bool save(const QString &path, const AppSettings &settings);
 
 } // namespace settingsfile

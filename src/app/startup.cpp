@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 
 void prepareApplicationAttributes()
 {
@@ -12,6 +13,13 @@ void prepareApplicationAttributes()
 
 void prepareApplication()
 {
+    // The name fixes the user's config folder (settings of an installed copy) whatever the
+    // executable is called; the desktop file name lets the desktop match the window to its entry.
+    QCoreApplication::setApplicationName(QStringLiteral("panelcraft"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(PANELCRAFT_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("panelcraft"));
+    // Found once the package has put the icon into the hicolor theme; a build copy has none.
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("panelcraft")));
     initPanelcraftResources();
     QFont font = QApplication::font();
     font.setPixelSize(11);

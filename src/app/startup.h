@@ -4,5 +4,6 @@
 
 // Before the application object exists: font sizes assume 96 dots per inch.
 void prepareApplicationAttributes();
-// After: the compiled-in resources and the 11-pixel application font.
+// After: the program's name and version, the compiled-in resources and the 11-pixel
+// application font.
 void prepareApplication();

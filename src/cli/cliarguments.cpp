@@ -3,6 +3,7 @@
 #include "skin/outputname.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <cstdio>
@@ -74,8 +75,12 @@ QString iconOption(const QCommandLineParser &parser, SkinBuildOptions &options)
 QString parseArguments(const QStringList &arguments, const QString &documentsFolder, CliRequest &request)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Restyles the file browser of a Turnwise skin."));
+    parser.setApplicationDescription(QStringLiteral(
+        "Restyles the file browser of a Turnwise skin and writes it as a new skin archive.\n"
+        "Prints the new archive's path; progress goes to standard error.\n"
+        "Exit status: 0 written, 1 build failed, 2 usage error. See also: man panelcraft-cli"));
     const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
     parser.addOptions({
         {{QStringLiteral("o"), QStringLiteral("output")},
          QStringLiteral("Output archive (default: \"<name> (Browser edit).zip\" in the skins folder)."),
@@ -104,8 +109,12 @@ QString parseArguments(const QStringList &arguments, const QString &documentsFol
 
     if (!parser.parse(arguments))
         return parser.errorText();
-    if (parser.isSet(help)) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
+    if (parser.isSet(help) || parser.isSet(version)) {
+        const QString answer = parser.isSet(help)
+                                   ? parser.helpText()
+                                   : QCoreApplication::applicationName() + QLatin1Char(' ') +
+                                         QCoreApplication::applicationVersion() + QLatin1Char('\n');
+        std::fputs(qPrintable(answer), stdout);
         request.helpShown = true;
         return {};
     }

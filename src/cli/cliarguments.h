@@ -12,7 +12,7 @@ struct CliRequest
     SkinBuildOptions options;
     QString profile = QStringLiteral("default"); // "default", "white" or a table file
     bool quiet = false;
-    bool helpShown = false; // --help was answered; nothing else to do
+    bool helpShown = false; // --help or --version was answered; nothing else to do
 };
 
 // Fills `request` from the arguments (program name first). Returns an empty text, or the

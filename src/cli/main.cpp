@@ -35,6 +35,7 @@ int main(int argc, char *argv[])
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeFolder.path()));
     QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("panelcraft-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(PANELCRAFT_VERSION));
     initPanelcraftResources();
 
     CliRequest request;

@@ -133,6 +133,27 @@ private slots:
             QCOMPARE(fixtures::readZip(path(QLatin1String(name))).value("sample.png"), one);
     }
 
+    // Both answer on standard output and end the run before any skin is asked for.
+    void helpAndVersion_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("version") << "--version"
+                                 << "panelcraft-cli " PANELCRAFT_VERSION "\n";
+        QTest::newRow("help") << "--help"
+                              << "-v, --version";
+    }
+
+    void helpAndVersion()
+    {
+        QFETCH(QString, option);
+        QFETCH(QString, answer);
+        const auto [code, output, errors] = run({option});
+        QCOMPARE(code, 0);
+        QVERIFY2(output.contains(answer), qPrintable(output));
+        QCOMPARE(errors, QString());
+    }
+
     void usageErrors_data()
     {
         QTest::addColumn<QStringList>("arguments");

@@ -1,5 +1,7 @@
 // Start-up, folders, settings, themes, window layouts and tooltips of the main window.
 
+#include "app/about.h"
+#include "app/settingsfile.h"
 #include "app/tooltiplist.h"
 #include "style/resources.h"
 #include "windowfixture.h"
@@ -119,6 +121,35 @@ private slots:
         QCOMPARE(f.readFile(f.settingsPath()), QByteArray("themenumber=1\nshowtooltips=0\n"));
     }
 
+    // An installed copy cannot write beside its executable, not even as root when the folder is
+    // a file: it saves into the config folder, which it makes on the first save.
+    void settingsFolderFallsBackToTheUsersConfig_data()
+    {
+        QTest::addColumn<QString>("programFolder");
+        QTest::addColumn<bool>("beside");
+        QTest::newRow("writable folder") << "bin" << true;
+        QTest::newRow("a file") << "file" << false;
+        QTest::newRow("below a file") << "file/bin" << false;
+    }
+
+    void settingsFolderFallsBackToTheUsersConfig()
+    {
+        QFETCH(QString, programFolder);
+        QFETCH(bool, beside);
+        WindowFixture f;
+        const QDir root(f.appDir.path());
+        QVERIFY(root.mkdir("bin"));
+        QFile file(root.filePath("file"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        const QString config = root.filePath("config/panelcraft");
+        const QString folder = settingsfile::folder(root.filePath(programFolder), config);
+        QCOMPARE(folder, beside ? root.filePath(programFolder) : config);
+
+        f.window = std::make_unique<MainWindow>(AppPaths{f.documents.path(), folder});
+        f.window->close();
+        QCOMPARE(f.readFile(folder + "/settings.dat"), QByteArray("themenumber=0\nshowtooltips=1\n"));
+    }
+
     void themeActionsSwitchTheLook()
     {
         WindowFixture f;
@@ -231,6 +262,16 @@ private slots:
         f.trigger("actionShow_Tooltips");
         QVERIFY(!f.find<QWidget>("listoverstripebutton")->toolTip().isEmpty());
         QVERIFY(f.find<QWidget>("resetlistoverstripe")->toolTip().isEmpty());
+    }
+
+    void windowAndAboutShowTheApplicationVersion()
+    {
+        QCoreApplication::setApplicationVersion("9.8.7");
+        WindowFixture f;
+        f.start();
+        QCOMPARE(f.find<QLabel>("label_67")->text(), QString("Turnwise Panelcraft 9.8.7"));
+        About about;
+        QCOMPARE(about.findChild<QLabel *>("label_2")->text(), QString("Version 9.8.7"));
     }
 
     void aboutOpensAsAModalDialog()

@@ -300,7 +300,7 @@ def bottom_band():
         label("label_34", (110, 700, 271, 24), "or leave blank to save with the same name", point_size=8, italic=True),
         button("dothejob", (470, 672, 121, 31), "Create Skin", family="Arial", point_size=12),
         label("statuslabel", (630, 685, 231, 20), centre=True, point_size=10, bold_font=True),
-        label("label_67", (570, 710, 441, 20), "Turnwise Panelcraft v.3.1", centre=True, point_size=8),
+        label("label_67", (570, 710, 441, 20), "Turnwise Panelcraft %1", centre=True, point_size=8),
     ]
 
 
