@@ -1,6 +1,6 @@
 // The least image work any skin build must do: decode each changed image once and encode it
-// once as PNG. run_bench.py adds unzip and zip -r of the same archive to make the floor that
-// panelcraft-cli is compared with.
+// once as PNG. run_bench.py adds unzip and zip -r, or zip --copy, of the same archive to make the
+// floors that panelcraft-cli is compared with.
 
 #include <QElapsedTimer>
 #include <QImage>
