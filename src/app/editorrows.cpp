@@ -153,7 +153,7 @@ ColourRow buildColourRow(QWidget *page, const stylekeys::ColourKey &key)
     row.swatch->setEnabled(false);
     row.value = label(page, QLatin1String(key.value), QRect(group.value, y, valueWidth, rowHeight));
     row.value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    condenseToFit(row.value, widestColourName(row.value->font(), key.alpha));
+    condenseToFit(row.value, widestColourName(row.value->font(), key.alpha || hasTransparency));
     row.reset = button(page, key.reset, QRect(group.reset, y, resetWidth, rowHeight), key.resetText);
     return row;
 }

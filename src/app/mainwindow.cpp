@@ -101,7 +101,7 @@ void MainWindow::prepareFolders()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (savesettings())
+    if (confirmUnsavedEdits() && savesettings())
         event->accept();
     else
         event->ignore();

@@ -2,6 +2,7 @@
 
 #include "editorrows.h"
 #include "style/style.h"
+#include "style/styleedit.h"
 #include "style/tablefile.h"
 
 #include <QFont>
@@ -10,6 +11,8 @@
 #include <QMap>
 #include <array>
 #include <optional>
+
+class QUndoStack;
 
 namespace Ui {
 class MainWindow;
@@ -89,24 +92,23 @@ private:
                          std::optional<bool> whiteChecked, bool profileOpen);
     void loadBuiltInTable(bool white);
     bool writeProfileOrWarn(const QString &path);
+    // When the open profile vanished from disk: says so and loads the default table.
+    bool openProfileIsGone();
+    // Asks whether to save unsaved edits; false when the user would rather stay.
+    bool confirmUnsavedEdits();
+    void setUpEditHistory(); // mainwindow_history.cpp
 
-    // One colour row, addressed by its index in the key table.
+    // Editor rows (mainwindow_editor.cpp): every edit is a StyleEdit on the undo stack, and the
+    // rows only show the values and the row states that follow from them.
     void pickColour(int key);
-    void resetColour(int key);
-    void makeTransparent(int key);
-    void showColour(int key);
-    bool differsFromTable(int key) const;
-    void updateResetButton(int key);
-    void refreshPreview(int key, unsigned refresh);
-    void restyle(const QStringList &widgets);
-    // The list stripes, over and over-stripes rows are linked; see editorlinks.cpp.
-    void stripesChanged();
-    void stripesMadeTransparent();
-    void overChanged();
-
     void pickFont(int group);
-    void resetFont(int group);
+    void applyEdit(const StyleEdit &edit);
+    EditorValues editorValues() const;
+    void showValues(const EditorValues &values);
+    bool showRowStates(const RowStates &states); // true when the list stripes came or went
+    void showColour(int key);
     void showFont(int group);
+    void restyle(const QStringList &widgets);
 
     void greyLabel(QWidget *label, bool greyed);
 
@@ -140,4 +142,8 @@ private:
     std::array<QFont, stylekeys::fontGroupCount> fontdialogresults; // last font dialog result per group
 
     QString profilefile;
+
+    // Editor undo history and the line height it edits (mainwindow_editor.cpp).
+    QUndoStack *undoStack = nullptr;
+    QString lineheighttext = QStringLiteral("100");
 };

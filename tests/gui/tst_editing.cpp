@@ -116,15 +116,24 @@ private slots:
         QCOMPARE(sheet("browser_backview"), QString("background-color: #ff202020"));
     }
 
-    void otherTransparencyToggles()
+    void transparencySurvivesSaveAndReopen()
     {
         f->click("list_background_transp");
-        QCOMPARE(label("label_11")->text(), QString("#000000"));
-        QCOMPARE(f->window->currentStyle().colour("list_background").alpha(), 0);
-        QVERIFY(button("resetlistbackground")->isEnabled());
         f->click("list_over_transp");
-        QCOMPARE(label("label_38")->text(), QString("#000000"));
-        QVERIFY(button("resetlistover")->isEnabled());
+        QCOMPARE(label("label_11")->text(), QString("#00000000"));
+        QCOMPARE(label("label_38")->text(), QString("#00000000"));
+        QVERIFY(sheet("listWidget").contains("hover:!selected { background-color: #00000000"));
+        const QString path = f->profilesFolder() + "/clear.pcp";
+        Dialogs::setNextFileName(path);
+        f->trigger("actionSave_as");
+        const QByteArray saved = f->readFile(path);
+        QVERIFY(saved.contains("\r\nlist_background=#00000000\r\n"));
+        QVERIFY(saved.contains("\r\nlist_over=#00000000\r\n"));
+        Dialogs::setNextFileName(path);
+        f->trigger("actionCustom");
+        for (const char *key : {"list_background", "list_over"})
+            QCOMPARE(f->window->currentStyle().colour(key).alpha(), 0);
+        QCOMPARE(label("label_38")->text(), QString("#00000000"));
     }
 
     void stripesTransparencyLinksTheListRows()

@@ -139,7 +139,7 @@ private slots:
         f.start();
         MainWindow &w = *f.window;
         QCOMPARE(w.size(), QSize(1024, 560));
-        QCOMPARE(w.windowTitle(), QString("Panelcraft"));
+        QCOMPARE(f.title(), QString("Panelcraft"));
         QVERIFY(f.find<QTabWidget>("tabWidget_3")->isHidden());
         QVERIFY(!f.find<QTabWidget>("tabWidget")->isHidden());
         QCOMPARE(f.find<QWidget>("dothejob")->pos(), QPoint(470, 472));
