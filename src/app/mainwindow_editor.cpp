@@ -185,9 +185,11 @@ void MainWindow::on_checkBox_globalfont_clicked()
     ui->globalfontbutton->setEnabled(enabled);
     ui->globalsize->setEnabled(enabled);
     ui->floatlabel_4->setVisible(enabled);
-    for (QWidget *label : {static_cast<QWidget *>(ui->font_label_2), static_cast<QWidget *>(ui->label_82),
-                           static_cast<QWidget *>(ui->label_83)})
+    for (QWidget *label : {static_cast<QWidget *>(ui->font_label_2), static_cast<QWidget *>(ui->label_82)})
         greyLabel(label, !enabled);
+    // The "%" sits inside the white size field, so it stays dark in either theme.
+    ui->label_83->setStyleSheet(QStringLiteral("color: ") +
+                                (enabled ? QStringLiteral("black") : greyedcolor));
 }
 
 void MainWindow::on_resetfontgridtites_2_clicked()

@@ -26,6 +26,19 @@ Theme themeFor(int themenumber)
             "QColorDialog {color: white; background-color:black;}"
             "QFontDialog {color: white; background-color:black;}"
             "QRadioButton { color : white; }"
+            // The indicators are drawn in the text colour on a white field: give them a dark mark.
+            "QRadioButton::indicator, QCheckBox::indicator { width: 11px; height: 11px; "
+            "border: 1px solid rgb(120,120,120); background-color: white; }"
+            "QRadioButton::indicator { border-radius: 6px; }"
+            "QRadioButton::indicator:checked { background-color: qradialgradient(cx:0.5, cy:0.5, "
+            "radius:0.5, fx:0.5, fy:0.5, stop:0 black, stop:0.5 black, stop:0.6 white, stop:1 white); }"
+            "QCheckBox::indicator:checked { background-color: qradialgradient(cx:0.5, cy:0.5, radius:0.5, "
+            "fx:0.5, fy:0.5, stop:0 black, stop:0.6 black, stop:0.7 white, stop:1 white); }"
+            "QCheckBox::indicator:disabled, QRadioButton::indicator:disabled { background-color: "
+            "rgb(180,180,180); }"
+            "QCheckBox, QGroupBox { color: white; }"
+            // Dialogs' own captions are labels, white by the rule above: give them the dark ground.
+            "QFileDialog { background-color: black; }"
             "QMessageBox { background-color : black; }"
             "QTabWidget::pane {border: 1px solid rgb(90,90,90); color:white; background-color:rgb(30,30,30);}"
             "QTabBar::tab {border-top-left-radius: 4px; border-top-right-radius: 4px; padding: 4px 8px; "
@@ -37,5 +50,5 @@ Theme themeFor(int themenumber)
             "#line,#line_2, #line_3, #line_8, #line_9, #line_7,#line_17,#line_16,#line_18 "
             "{background-color:rgb(90,90,90);}") +
         buttonRules();
-    return {sheet, QStringLiteral("rgb (220,220,220)"), QStringLiteral("rgb(120, 120, 120)")};
+    return {sheet, QStringLiteral("rgb(220,220,220)"), QStringLiteral("rgb(120, 120, 120)")};
 }

@@ -3,6 +3,7 @@
 #include "style/resources.h"
 #include "windowfixture.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -167,7 +168,7 @@ private slots:
         QVERIFY(button("listoverstripebutton")->isEnabled());
         QCOMPARE(label("label_37")->text(), QString("#445566")); // still the over colour
         QVERIFY(button("resetlistoverstripe")->isEnabled());
-        QCOMPARE(label("label_10")->styleSheet(), QString("color: rgb (220,220,220)"));
+        QCOMPARE(label("label_10")->styleSheet(), QString("color: rgb(220,220,220)"));
 
         // With the stripes visible the over colour no longer carries across.
         Dialogs::setNextColor(QColor("#778899"));
@@ -240,7 +241,7 @@ private slots:
     {
         f->click("checkBox_globalfont");
         QVERIFY(button("globalfontbutton")->isEnabled());
-        QCOMPARE(label("label_82")->styleSheet(), QString("color: rgb (220,220,220)"));
+        QCOMPARE(label("label_82")->styleSheet(), QString("color: rgb(220,220,220)"));
         Dialogs::setNextFont(QFont("Liberation Serif", 12));
         f->click("globalfontbutton");
         QCOMPARE(label("font_label_2")->text(),
@@ -285,6 +286,101 @@ private slots:
         QCOMPARE(label("label_42")->text(), QString("#ffffff"));
         QCOMPARE(label("label_117")->text(), QString("#ff202020"));
         QVERIFY(!button("resetlisttext")->isEnabled());
+    }
+
+    // After any table load every row state and the preview follow the table again.
+    void loadsUndoTransparentStripes_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::newRow("Reset") << "pushButton";
+        QTest::newRow("Default") << "actionDefault_2";
+        QTest::newRow("White") << "actionWhiteBrowser";
+        QTest::newRow("Open") << "actionCustom";
+    }
+
+    void loadsUndoTransparentStripes()
+    {
+        QFETCH(QString, action);
+        const QString path = f->profilesFolder() + "/plain.pcp";
+        Dialogs::setNextFileName(path);
+        f->trigger("actionSave_as");
+        f->click("list_stripes_transp_2");
+        Dialogs::setNextFileName(path);
+        if (action.startsWith("action"))
+            f->trigger(action);
+        else
+            f->click(action);
+        QVERIFY(f->find<QListWidget>("listWidget_2")->alternatingRowColors());
+        QVERIFY(sheet("listWidget_3").contains(":alternate"));
+        QVERIFY(button("listoverstripebutton")->isEnabled());
+        QCOMPARE(label("label_10")->styleSheet(), QString("color: rgb(220,220,220)"));
+        QVERIFY(!button("resetliststripes")->isEnabled());
+    }
+
+    void themeSwitchKeepsResetButtonsTrue()
+    {
+        Dialogs::setNextFont(QFont("Arial", 31));
+        f->click("fontbutton");
+        f->click("list_stripes_transp_2");
+        for (const char *theme : {"actionWhite", "actionBlack"}) {
+            f->trigger(theme);
+            QVERIFY2(button("resetfont")->isEnabled(), theme);
+            QVERIFY2(!button("resetlistoverstripe")->isEnabled(), theme);
+            QVERIFY2(!button("listoverstripebutton")->isEnabled(), theme);
+            QVERIFY2(button("resetliststripes")->isEnabled(), theme);
+        }
+    }
+
+    void undoAndRedoEveryKindOfEdit()
+    {
+        const EditorValues start{f->window->currentStyle(), "100"};
+        Dialogs::setNextColor(QColor("#010203"));
+        f->click("listtextbutton");
+        f->click("list_stripes_transp_2");
+        Dialogs::setNextFont(QFont("Arial", 31));
+        f->click("fontbutton");
+        f->find<QLineEdit>("lineheight")->setText("1");
+        f->find<QLineEdit>("lineheight")->setText("12"); // typing merges into one step
+        f->click("resetlisttext");
+        QCOMPARE(f->title(), QString("Panelcraft*"));
+        const Style edited = f->window->currentStyle();
+
+        auto *undo = f->find<QAction>("actionUndo");
+        QCOMPARE(undo->shortcut(), QKeySequence("Ctrl+Z"));
+        QCOMPARE(f->find<QAction>("actionRedo")->shortcut(), QKeySequence("Ctrl+Shift+Z"));
+        for (int step = 0; step < 5; ++step)
+            undo->trigger();
+        QVERIFY(!undo->isEnabled());
+        QVERIFY(f->window->currentStyle().colours == start.style.colours);
+        QVERIFY(f->window->currentStyle().fonts == start.style.fonts);
+        QCOMPARE(f->find<QLineEdit>("lineheight")->text(), QString("100"));
+        QVERIFY(sheet("listWidget_2").contains(":alternate"));
+        QVERIFY(!button("resetfont")->isEnabled());
+        QCOMPARE(f->title(), QString("Panelcraft"));
+
+        for (int step = 0; step < 5; ++step)
+            f->trigger("actionRedo");
+        QVERIFY(f->window->currentStyle().colours == edited.colours);
+        QCOMPARE(f->find<QLineEdit>("lineheight")->text(), QString("12"));
+        QVERIFY(!button("listoverstripebutton")->isEnabled());
+        QVERIFY(button("resetfont")->isEnabled());
+
+        f->trigger("actionWhiteBrowser"); // a load clears the history
+        QVERIFY(!undo->isEnabled());
+        QCOMPARE(f->title(), QString("Panelcraft (White Browser)"));
+    }
+
+    void closingWithUnsavedEditsAsks()
+    {
+        Dialogs::setNextColor(QColor("#010203"));
+        f->click("listtextbutton");
+        Dialogs::clear();
+        QVERIFY(!f->window->close()); // unanswered: Cancel
+        QCOMPARE(Dialogs::requests().last().kind, Dialogs::Kind::Question);
+        Dialogs::setNextAnswer(QMessageBox::Save);
+        Dialogs::setNextFileName(f->profilesFolder() + "/kept");
+        QVERIFY(f->window->close());
+        QVERIFY(f->readFile(f->profilesFolder() + "/kept.pcp").contains("list_text=#010203"));
     }
 };
 
