@@ -83,6 +83,8 @@ private slots:
     void on_checkBox_globalfont_clicked();
     void on_resetfontgridtites_2_clicked();
 
+    void on_skinfileselect_clicked();
+
 private:
     void wireEditorRows();
     void prepareFolders();
@@ -98,11 +100,17 @@ private:
     bool confirmUnsavedEdits();
     void setUpEditHistory(); // mainwindow_history.cpp
 
+    // Colours from the selected skin (mainwindow_skincolours.cpp).
+    void setUpSkinColours();
+    void takeColoursFromSkin();
+
     // Editor rows (mainwindow_editor.cpp): every edit is a StyleEdit on the undo stack, and the
     // rows only show the values and the row states that follow from them.
     void pickColour(int key);
     void pickFont(int group);
     void applyEdit(const StyleEdit &edit);
+    void pushEdit(const EditorValues &before, const EditorValues &after, const QString &text,
+                  int mergeKey = -1);
     EditorValues editorValues() const;
     void showValues(const EditorValues &values);
     bool showRowStates(const RowStates &states); // true when the list stripes came or went
@@ -146,4 +154,6 @@ private:
     // Editor undo history and the line height it edits (mainwindow_editor.cpp).
     QUndoStack *undoStack = nullptr;
     QString lineheighttext = QStringLiteral("100");
+
+    QString selectedskinfile; // full path of the chosen skin archive
 };

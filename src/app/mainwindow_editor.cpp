@@ -31,6 +31,7 @@ constexpr int lineHeightMergeKey = 1;
 void MainWindow::wireEditorRows()
 {
     setUpEditHistory();
+    setUpSkinColours();
     for (int key = 0; key < stylekeys::colourKeyCount; ++key) {
         const ColourRow &row = rows.colours[std::size_t(key)];
         connect(row.pick, &QPushButton::clicked, this, [this, key] { pickColour(key); });
@@ -59,12 +60,17 @@ void MainWindow::applyEdit(const StyleEdit &edit)
 {
     const EditorValues before = editorValues();
     const StyleEdit::Result result = edit.apply(before, styletable);
-    if (result.changes.isEmpty())
+    const bool typing = result.changes.lineHeight && result.changes.colours.isEmpty();
+    pushEdit(before, result.values, edit.description(), typing ? lineHeightMergeKey : -1);
+}
+
+void MainWindow::pushEdit(const EditorValues &before, const EditorValues &after, const QString &text,
+                          int mergeKey)
+{
+    if (changesBetween(before, after).isEmpty())
         return;
-    const int mergeKey =
-        result.changes.lineHeight && result.changes.colours.isEmpty() ? lineHeightMergeKey : -1;
-    undoStack->push(new EditCommand([this](const EditorValues &values) { showValues(values); }, before,
-                                    result.values, edit.description(), mergeKey));
+    undoStack->push(new EditCommand([this](const EditorValues &values) { showValues(values); }, before, after,
+                                    text, mergeKey));
 }
 
 void MainWindow::showValues(const EditorValues &values)

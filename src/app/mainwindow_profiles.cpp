@@ -1,7 +1,6 @@
 // The "Browser Profile" menu: built-in tables, opening, saving and deleting profiles.
 
 #include "dialogs.h"
-#include "editcommand.h"
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
@@ -43,9 +42,7 @@ void MainWindow::on_pushButton_clicked()
     resetcolors();
     fullRefresh();
     // Reloading the active table is an edit of its own: a Reset by mistake can be undone.
-    if (!changesBetween(before, editorValues()).isEmpty())
-        undoStack->push(new EditCommand([this](const EditorValues &values) { showValues(values); }, before,
-                                        editorValues(), tr("Reset all")));
+    pushEdit(before, editorValues(), tr("Reset all"));
 }
 
 bool MainWindow::openProfileIsGone()

@@ -1,5 +1,7 @@
 // Colour and font rows, transparency toggles, the linked list rows and the percentage fields.
 
+#include "skin/browserblock.h"
+#include "skinfixtures.h"
 #include "style/resources.h"
 #include "windowfixture.h"
 
@@ -381,6 +383,35 @@ private slots:
         Dialogs::setNextFileName(f->profilesFolder() + "/kept");
         QVERIFY(f->window->close());
         QVERIFY(f->readFile(f->profilesFolder() + "/kept.pcp").contains("list_text=#010203"));
+    }
+
+    void coloursFromSelectedSkin()
+    {
+        Style skin = f->window->currentStyle();
+        skin.setColour("list_text", QColor("#123456"));
+        skin.font("skin").size = 33;
+        const QString zip = f->documents.filePath("deck.zip");
+        const QStringList block = browserblock::contentBlock(skin, 40);
+        fixtures::writeZip(zip,
+                           {{"b.xml", fixtures::xml(QStringList{"<skin>", "<browser lineheight=\"120%\">"} +
+                                                    block + QStringList{"</browser>", "</skin>"})},
+                            {"c.xml", fixtures::xml({"<skin>", "</skin>"})}});
+        Dialogs::setNextFileName(zip);
+        f->click("skinfileselect");
+        QCOMPARE(Dialogs::requests().last().filter, QString("Skin Files (*.zip)"));
+        f->trigger("actionColours_from_Skin");
+        QCOMPARE(label("label_42")->text(), QString("#123456"));
+        QCOMPARE(label("fontsize_label")->text(), QString("Size : 33"));
+        QCOMPARE(f->find<QLineEdit>("lineheight")->text(), QString("120"));
+        QVERIFY(button("resetlisttext")->isEnabled());
+        f->trigger("actionUndo");
+        QCOMPARE(label("label_42")->text(), QString("#ffffff"));
+
+        fixtures::writeZip(zip, {{"a.xml", fixtures::xml({"<skin>", "</skin>"})}});
+        f->trigger("actionColours_from_Skin");
+        QCOMPARE(Dialogs::requests().last().kind, Dialogs::Kind::Warning);
+        QVERIFY(Dialogs::requests().last().text.contains("no <browser> block"));
+        QCOMPARE(label("label_42")->text(), QString("#ffffff"));
     }
 };
 
