@@ -12,6 +12,7 @@
 #include <array>
 #include <optional>
 
+class QLabel;
 class QUndoStack;
 
 namespace Ui {
@@ -104,6 +105,10 @@ private:
     void setUpSkinColours();
     void takeColoursFromSkin();
 
+    // Contrast warnings beside the text-colour rows (mainwindow_contrast.cpp).
+    void setUpContrastHints();
+    void showContrastHints();
+
     // Editor rows (mainwindow_editor.cpp): every edit is a StyleEdit on the undo stack, and the
     // rows only show the values and the row states that follow from them.
     void pickColour(int key);
@@ -155,5 +160,6 @@ private:
     QUndoStack *undoStack = nullptr;
     QString lineheighttext = QStringLiteral("100");
 
-    QString selectedskinfile; // full path of the chosen skin archive
+    QString selectedskinfile;           // full path of the chosen skin archive
+    QHash<int, QLabel *> contrastSigns; // by colour key index
 };

@@ -32,6 +32,7 @@ void MainWindow::wireEditorRows()
 {
     setUpEditHistory();
     setUpSkinColours();
+    setUpContrastHints();
     for (int key = 0; key < stylekeys::colourKeyCount; ++key) {
         const ColourRow &row = rows.colours[std::size_t(key)];
         connect(row.pick, &QPushButton::clicked, this, [this, key] { pickColour(key); });
@@ -101,6 +102,7 @@ void MainWindow::showValues(const EditorValues &values)
         updategrids();
     if (refresh & stylekeys::RefreshPlugin)
         updateplugin();
+    showContrastHints();
 }
 
 void MainWindow::initcolors()
@@ -116,6 +118,7 @@ void MainWindow::initcolors()
     for (int group = 0; group < stylekeys::fontGroupCount; ++group)
         showFont(group);
     showRowStates(rowStates(style, styletable));
+    showContrastHints();
 }
 
 bool MainWindow::showRowStates(const RowStates &states)

@@ -413,6 +413,18 @@ private slots:
         QVERIFY(Dialogs::requests().last().text.contains("no <browser> block"));
         QCOMPARE(label("label_42")->text(), QString("#ffffff"));
     }
+
+    void contrastSignWarnsOfUnreadableText()
+    {
+        auto *sign = f->find<QLabel>("list_text_contrast");
+        QVERIFY(sign->isHidden());
+        Dialogs::setNextColor(QColor("#2a2a2a"));
+        f->click("listtextbutton");
+        QVERIFY(!sign->isHidden());
+        QVERIFY2(sign->toolTip().startsWith("Contrast 1.0:1 on "), qPrintable(sign->toolTip()));
+        f->trigger("actionUndo");
+        QVERIFY(sign->isHidden());
+    }
 };
 
 QTEST_MAIN(EditingTest)
