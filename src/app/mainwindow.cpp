@@ -3,6 +3,7 @@
 #include "about.h"
 #include "dialogs.h"
 #include "settingsfile.h"
+#include "textfit.h"
 #include "theme.h"
 #include "tooltiplist.h"
 #include "ui_mainwindow.h"
@@ -31,6 +32,7 @@ MainWindow::MainWindow(const AppPaths &paths, QWidget *parent)
 {
     ui->setupUi(this);
     rows = buildEditorRows(ui->tabWidget);
+    fitGridTexts(ui->tab_16);
     wireEditorRows();
     for (QWidget *widget : findChildren<QWidget *>())
         if (!widget->objectName().isEmpty())

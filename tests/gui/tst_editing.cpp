@@ -425,6 +425,35 @@ private slots:
         f->trigger("actionUndo");
         QVERIFY(sign->isHidden());
     }
+
+    void gridTextsFitTheirCards_data()
+    {
+        QTest::addColumn<QString>("card");
+        QTest::addColumn<QString>("artist");
+        QTest::newRow("normal") << ""
+                                << "label_104";
+        QTest::newRow("over") << "_2"
+                              << "label_107";
+        QTest::newRow("selected") << "_3"
+                                  << "label_112";
+        QTest::newRow("focus") << "_4"
+                               << "label_122";
+    }
+
+    void gridTextsFitTheirCards()
+    {
+        QFETCH(QString, card);
+        QFETCH(QString, artist);
+        const auto advance = [](const QLabel *l) {
+            return QFontMetrics(l->font()).horizontalAdvance(l->text());
+        };
+        const QRect back = f->find<QLabel>("grid_tracknormal_back" + card)->geometry();
+        const QLabel *artistLabel = f->find<QLabel>(artist);
+        QVERIFY(advance(artistLabel) <= artistLabel->width());
+        QVERIFY(artistLabel->geometry().right() <= back.right());
+        const QLabel *captions = f->find<QLabel>("grid_strike_back" + card);
+        QVERIFY(captions->x() + advance(captions) <= f->find<QLabel>("grid_strike_text2" + card)->x());
+    }
 };
 
 QTEST_MAIN(EditingTest)

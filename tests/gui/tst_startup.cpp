@@ -203,7 +203,7 @@ private slots:
         QCOMPARE(
             f.find<QWidget>("floatlabel_4")->toolTip(),
             QString("Enter a % value. Example: Value 110 will increase font size by 10%. Example: Value 95 "
-                    "will decrease font size by 5%. Leave blank for the Font to retain its current size<"));
+                    "will decrease font size by 5%. Leave blank for the Font to retain its current size"));
         QCOMPARE(f.find<QWidget>("resetlistover")->toolTip(),
                  QString("Reset the background color of lines (when mouse is over), to its default value"));
         int withText = 0;
