@@ -1,4 +1,4 @@
-// The main window form as the rest of the program relies on it: every object it addresses by name,
+// The main window form as the rest of the program relies on it:
 // the pages and mock lists, pictures that load, rows that follow the key table, and a layout that
 // neither overlaps nor cuts a text.
 
@@ -10,54 +10,6 @@
 #include <QtTest>
 
 namespace {
-
-// Every object of the form by kind, as the rest of the program addresses them by name.
-// The colour and font rows are checked against the key table instead.
-const struct
-{
-    const char *className;
-    const char *names;
-} expectedObjects[] = {
-    {"QLabel",
-     "label selectedfile label_2 alticons floatlabel_8 iconselect_name floatlabel_7 label_3 floatlabel "
-     "label_79 label_80 selectedwindow floatlabel_3 floatlabel_2 label_81 font_label_2 label_82 label_83 "
-     "floatlabel_4 label_4 label_126 label_33 label_34 statuslabel label_67"},
-    {"QLabel", "label_46 label_39 label_48 label_54 label_85 floatlabel_5 label_86"},
-    {"QLabel", "browser_backview toolbar_back search_back scroll_back livefeedback_label scroll_back_2 "
-               "listback_color file_count scroll_but2 scroll_but1 scroll_but3 scroll_but1_2 scroll_but2_2 "
-               "scroll_but3_2 header_artist header_title"},
-    {"QLabel",
-     "sideview_back sideview_icon sampler_bank_name automix_back automix_icon listback_color_2 "
-     "header_artist_2 header_title_2 info_background label_7 Info_Line1 Info_Line2 Info_Line3 Info_Line4 "
-     "Info_value1 Info_value2 Info_value3 Info_value4 info_tracktitle info_trackartist previewbackground "
-     "previewplayed plugin_frame plugin_fxtitle plugin_background plugin_graphicsback plugin_parameter "
-     "plugin_parameter_value plugin_string"},
-    {"QLabel",
-     "gridbackgroun_label grid_tracknormal_back grid_tracknormal_back_2 grid_tracknormal_back_3 "
-     "grid_tracknormal_back_4 label_103 label_110 label_119 label_123 label_104 label_105 label_107 "
-     "label_111 label_112 label_121 label_122 label_125 grid_strike_back grid_strike_back_2 "
-     "grid_strike_back_3 grid_strike_back_4 grid_strike_text1 grid_strike_text1_2 grid_strike_text1_3 "
-     "grid_strike_text1_4 grid_strike_text2 grid_strike_text2_2 grid_strike_text2_3 grid_strike_text2_4 "
-     "grid_strike_back2 grid_strike_back2_2 grid_strike_back2_3 grid_strike_back2_4 label_114 label_118 "
-     "label_120 label_124"},
-    {"QPushButton", "skinfileselect iconselect windowfileselect globalfontbutton pushButton dothejob "
-                    "resetfontgridtites_2 sampler_but1 sampler_but2 sampler_but3 previewbutton plugin_fxbut"},
-    {"QLineEdit", "globalsize skinfile lineheight searchbarbox"},
-    {"QCheckBox",
-     "checkBox checkBox_window checkBox_globalfont checkBox_changecolors checkBox_changecolors_2"},
-    {"QRadioButton", "radioButton radioButton_2 radioButton_4 radioButton_3"},
-    {"QFrame", "line_2 line line_8 line_9 line_3 line_7 separator_line separator_line_2 prelisten_line"},
-    {"QListWidget", "listWidget listWidget_2 listWidget_3 listWidget_4"},
-    {"QTabWidget", "tabWidget tabWidget_3 tabWidget_2"},
-    {"QWidget",
-     "centralWidget tab_6 tab_7 tab_8 tab tab_2 tab_3 tab_4 tab_10 tab_14 tab_5 tab_9 tab_18 tab_20 "
-     "tab_15 tab_16 tab_11 tab_12 tab_13 tab_17"},
-    {"QMenuBar", "menuBar"},
-    {"QMenu", "menuProfile menuOpen menuTheme menuHelp"},
-    {"QAction",
-     "actionSave actionSave_as actionDelete actionDefault_2 actionWhiteBrowser actionCustom actionBlack "
-     "actionWhite actionShow_Tooltips actionAbout actionWhats_This"},
-};
 
 QStringList names(const char *spaceSeparated)
 {
@@ -124,30 +76,6 @@ private slots:
         rows = buildEditorRows(ui.tabWidget);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-    }
-
-    void objectHasKind_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("className");
-        for (const auto &kind : expectedObjects)
-            for (const QString &name : names(kind.names))
-                QTest::newRow(qPrintable(name)) << name << QString::fromLatin1(kind.className);
-    }
-
-    void objectHasKind()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, className);
-        // Slots are bound by object name, so a name must lead to exactly one object.
-        const QList<QObject *> found = window.findChildren<QObject *>(name);
-        QCOMPARE(found.size(), 1);
-        QCOMPARE(QString::fromLatin1(found.first()->metaObject()->className()), className);
-        if (className == QLatin1String("QFrame")) {
-            auto *frame = static_cast<QFrame *>(found.first());
-            QVERIFY(isLine(frame));
-            QCOMPARE(frame->frameShape() == QFrame::HLine, frame->width() > frame->height());
-        }
     }
 
     void tabPages()

@@ -285,6 +285,46 @@ private slots:
         QCOMPARE(f.title(), QString("Panelcraft (stuck)"));
         QVERIFY(f.find<QAction>("actionDelete")->isEnabled());
     }
+
+    void aBareNameIsSavedAsAProfile()
+    {
+        WindowFixture f;
+        f.start();
+        Dialogs::setNextFileName(f.profilesFolder() + "/myprofile");
+        f.trigger("actionSave_as");
+        QCOMPARE(QDir(f.profilesFolder()).entryList({"*.pcp"}, QDir::Files), QStringList{"myprofile.pcp"});
+    }
+
+    void aProfileGoneFromDiskIsReported_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::newRow("Reset") << "pushButton";
+        QTest::newRow("Delete") << "actionDelete";
+    }
+
+    void aProfileGoneFromDiskIsReported()
+    {
+        QFETCH(QString, action);
+        WindowFixture f;
+        f.start();
+        const QString path = f.profilesFolder() + "/gone.pcp";
+        writeFile(path, "list_text=#ff0000\r\n");
+        Dialogs::setNextFileName(path);
+        f.trigger("actionCustom");
+        QFile::remove(path);
+        Dialogs::clear();
+        Dialogs::setNextAnswer(QMessageBox::Yes);
+        if (action == "pushButton")
+            f.click(action);
+        else
+            f.trigger(action);
+        QCOMPARE(Dialogs::requests().size(), 1);
+        QCOMPARE(Dialogs::requests().last().kind, Dialogs::Kind::Warning);
+        QVERIFY(Dialogs::requests().last().text.startsWith("The Profile " + path + " is gone"));
+        QCOMPARE(f.title(), QString("Panelcraft"));
+        QCOMPARE(f.find<QLabel>("label_42")->text(), QString("#ffffff"));
+        QVERIFY(!f.find<QAction>("actionDelete")->isEnabled());
+    }
 };
 
 QTEST_MAIN(ProfilesTest)
