@@ -60,9 +60,7 @@ ValueChanges changesBetween(const EditorValues &before, const EditorValues &afte
 
 StyleEdit StyleEdit::pickColour(int key, const QColor &colour)
 {
-    StyleEdit edit(Kind::PickColour, key);
-    edit.colour = colour;
-    return edit;
+    return StyleEdit(Kind::PickColour, key, colour);
 }
 
 StyleEdit StyleEdit::makeTransparent(int key)
@@ -77,9 +75,7 @@ StyleEdit StyleEdit::resetColour(int key)
 
 StyleEdit StyleEdit::pickFont(int group, const FontSpec &font)
 {
-    StyleEdit edit(Kind::PickFont, group);
-    edit.font = font;
-    return edit;
+    return StyleEdit(Kind::PickFont, group, {}, font);
 }
 
 StyleEdit StyleEdit::resetFont(int group)
@@ -89,9 +85,7 @@ StyleEdit StyleEdit::resetFont(int group)
 
 StyleEdit StyleEdit::setLineHeight(const QString &text)
 {
-    StyleEdit edit(Kind::LineHeight, -1);
-    edit.text = text;
-    return edit;
+    return StyleEdit(Kind::LineHeight, -1, {}, {}, text);
 }
 
 StyleEdit StyleEdit::resetLineHeight()

@@ -68,7 +68,11 @@ public:
 
 private:
     enum class Kind { PickColour, Transparent, ResetColour, PickFont, ResetFont, LineHeight };
-    StyleEdit(Kind kind, int index) : kind(kind), index(index) {}
+    StyleEdit(Kind kind, int index, const QColor &colour = {}, const FontSpec &font = {},
+              const QString &text = {})
+        : kind(kind), index(index), colour(colour), font(font), text(text)
+    {
+    }
     void applyColour(Style &style, const StyleTable &table) const;
 
     Kind kind;

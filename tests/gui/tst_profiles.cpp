@@ -43,6 +43,16 @@ private:
     rlimit saved{};
 };
 
+// Writes a profile and opens it through the menu.
+QString openProfile(const WindowFixture &f, const QString &name, const QByteArray &content)
+{
+    const QString path = f.profilesFolder() + "/" + name;
+    writeFile(path, content);
+    Dialogs::setNextFileName(path);
+    f.trigger("actionCustom");
+    return path;
+}
+
 bool anyResetEnabled(const WindowFixture &f)
 {
     for (const auto &key : stylekeys::colourKeys)
@@ -90,10 +100,7 @@ private slots:
     {
         WindowFixture f;
         f.start();
-        const QString path = f.profilesFolder() + "/red.pcp";
-        writeFile(path, "list_text=#ff0000\r\n");
-        Dialogs::setNextFileName(path);
-        f.trigger("actionCustom");
+        openProfile(f, "red.pcp", "list_text=#ff0000\r\n");
         QCOMPARE(Dialogs::requests().at(0).title, QString("Select a Panelcraft Profile"));
         QCOMPARE(f.find<QLabel>("label_42")->text(), QString("#ff0000"));
         QCOMPARE(f.find<QLabel>("label_12")->text(), QString("#7e7e7e"));
@@ -307,10 +314,7 @@ private slots:
         QFETCH(QString, action);
         WindowFixture f;
         f.start();
-        const QString path = f.profilesFolder() + "/gone.pcp";
-        writeFile(path, "list_text=#ff0000\r\n");
-        Dialogs::setNextFileName(path);
-        f.trigger("actionCustom");
+        const QString path = openProfile(f, "gone.pcp", "list_text=#ff0000\r\n");
         QFile::remove(path);
         Dialogs::clear();
         Dialogs::setNextAnswer(QMessageBox::Yes);
