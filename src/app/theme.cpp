@@ -50,5 +50,5 @@ Theme themeFor(int themenumber)
             "#line,#line_2, #line_3, #line_8, #line_9, #line_7,#line_17,#line_16,#line_18 "
             "{background-color:rgb(90,90,90);}") +
         buttonRules();
-    return {sheet, QStringLiteral("rgb(220,220,220)"), QStringLiteral("rgb(120, 120, 120)")};
+    return {sheet, QStringLiteral("#dcdcdc"), QStringLiteral("rgb(120, 120, 120)")};
 }

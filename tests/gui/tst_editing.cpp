@@ -170,7 +170,7 @@ private slots:
         QVERIFY(button("listoverstripebutton")->isEnabled());
         QCOMPARE(label("label_37")->text(), QString("#445566")); // still the over colour
         QVERIFY(button("resetlistoverstripe")->isEnabled());
-        QCOMPARE(label("label_10")->styleSheet(), QString("color: rgb(220,220,220)"));
+        QCOMPARE(label("label_10")->styleSheet(), QString("color: #dcdcdc"));
 
         // With the stripes visible the over colour no longer carries across.
         Dialogs::setNextColor(QColor("#778899"));
@@ -243,7 +243,7 @@ private slots:
     {
         f->click("checkBox_globalfont");
         QVERIFY(button("globalfontbutton")->isEnabled());
-        QCOMPARE(label("label_82")->styleSheet(), QString("color: rgb(220,220,220)"));
+        QCOMPARE(label("label_82")->styleSheet(), QString("color: #dcdcdc"));
         Dialogs::setNextFont(QFont("Liberation Serif", 12));
         f->click("globalfontbutton");
         QCOMPARE(label("font_label_2")->text(),
@@ -315,7 +315,7 @@ private slots:
         QVERIFY(f->find<QListWidget>("listWidget_2")->alternatingRowColors());
         QVERIFY(sheet("listWidget_3").contains(":alternate"));
         QVERIFY(button("listoverstripebutton")->isEnabled());
-        QCOMPARE(label("label_10")->styleSheet(), QString("color: rgb(220,220,220)"));
+        QCOMPARE(label("label_10")->styleSheet(), QString("color: #dcdcdc"));
         QVERIFY(!button("resetliststripes")->isEnabled());
     }
 
@@ -453,6 +453,14 @@ private slots:
         QVERIFY(artistLabel->geometry().right() <= back.right());
         const QLabel *captions = f->find<QLabel>("grid_strike_back" + card);
         QVERIFY(captions->x() + advance(captions) <= f->find<QLabel>("grid_strike_text2" + card)->x());
+    }
+
+    void darkThemeTextColoursParseAndStayReadable()
+    {
+        // The theme's label colour must parse both as a colour and in a style sheet.
+        QCOMPARE(f->find<QWidget>("selectedfile")->palette().color(QPalette::Text), QColor(220, 220, 220));
+        f->click("checkBox_globalfont");
+        QCOMPARE(label("label_83")->styleSheet(), QString("color: black")); // inside the white field
     }
 };
 
