@@ -39,6 +39,9 @@ Theme themeFor(int themenumber)
             "QCheckBox, QGroupBox { color: white; }"
             // Dialogs' own captions are labels, white by the rule above: give them the dark ground.
             "QFileDialog { background-color: black; }"
+            // The platform's light-blue selection leaves white text under 4.5:1.
+            "QAbstractItemView, QLineEdit { selection-background-color: rgb(0,84,160); "
+            "selection-color: white; }"
             "QMessageBox { background-color : black; }"
             "QTabWidget::pane {border: 1px solid rgb(90,90,90); color:white; background-color:rgb(30,30,30);}"
             "QTabBar::tab {border-top-left-radius: 4px; border-top-right-radius: 4px; padding: 4px 8px; "

@@ -252,7 +252,7 @@ private slots:
         }
         // Texts the editor shows later: the longest colour names and font weights.
         for (int i = 0; i < stylekeys::colourKeyCount; ++i)
-            if (stylekeys::colourKeys[i].alpha)
+            if (stylekeys::colourKeys[i].alpha || rows.colours[i].transparency)
                 QVERIFY(fits(rows.colours[i].value, QStringLiteral("#ff202020")));
         for (const FontRow &row : rows.fonts)
             QVERIFY(fits(row.weight, QStringLiteral("Weight : Normal")));
