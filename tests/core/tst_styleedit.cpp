@@ -82,38 +82,6 @@ private slots:
         QVERIFY(table0.changes.isEmpty());
     }
 
-    void lineHeightIsAnEditToo()
-    {
-        const EditorValues typed = run(start, {StyleEdit::setLineHeight(QStringLiteral("120"))});
-        QCOMPARE(typed.lineHeight, QStringLiteral("120"));
-        const auto reset = StyleEdit::resetLineHeight().apply(typed, table);
-        QCOMPARE(reset.values.lineHeight, QStringLiteral("100"));
-        QVERIFY(reset.changes.lineHeight && reset.changes.colours.isEmpty());
-    }
-
-    void transparentChoicesAreWrittenWithAlpha_data()
-    {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QColor>("colour");
-        QTest::addColumn<QString>("written");
-        QTest::newRow("opaque over as before") << "list_over" << QColor("#252525") << "#252525";
-        QTest::newRow("transparent over") << "list_over" << QColor(Qt::transparent) << "#00000000";
-        QTest::newRow("transparent border") << "list_background" << QColor(Qt::transparent) << "#00000000";
-        QTest::newRow("no x: alpha dropped") << "toolbar_background" << QColor(Qt::transparent) << "#000000";
-    }
-
-    void transparentChoicesAreWrittenWithAlpha()
-    {
-        QFETCH(QString, key);
-        QFETCH(QColor, colour);
-        QFETCH(QString, written);
-        Style style = start.style;
-        style.setColour(key, colour);
-        QCOMPARE(style.colourName(key), written);
-        StyleTable reread;
-        reread.insert(key, written);
-        QCOMPARE(tablefile::derive(reread).colour(key).alpha(), QColor(written).alpha());
-    }
 };
 
 QTEST_MAIN(StyleEditTest)

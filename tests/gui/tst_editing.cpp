@@ -139,52 +139,6 @@ private slots:
         QCOMPARE(label("label_38")->text(), QString("#00000000"));
     }
 
-    void stripesTransparencyLinksTheListRows()
-    {
-        auto *files = f->find<QListWidget>("listWidget_2");
-        auto *automix = f->find<QListWidget>("listWidget_3");
-        f->click("list_stripes_transp_2");
-        QCOMPARE(label("label_36")->text(), QString("#00000000"));
-        QCOMPARE(label("label_37")->text(), QString("#252525")); // the over colour
-        QVERIFY(!button("listoverstripebutton")->isEnabled());
-        QVERIFY(!button("resetlistoverstripe")->isEnabled());
-        QVERIFY(button("resetliststripes")->isEnabled());
-        QCOMPARE(label("label_10")->styleSheet(), QString("color: rgb(120, 120, 120)"));
-        QCOMPARE(label("label_37")->styleSheet(), QString("color: rgb(120, 120, 120)"));
-        QVERIFY(!files->alternatingRowColors() && !automix->alternatingRowColors());
-        QVERIFY(!sheet("listWidget_2").contains(":alternate"));
-        QVERIFY(!sheet("listWidget_3").contains(":alternate"));
-
-        Dialogs::setNextColor(QColor("#445566"));
-        f->click("listoverbutton");
-        QCOMPARE(label("label_37")->text(), QString("#445566"));
-        QCOMPARE(swatch("listoverstripe_line"), QColor("#445566"));
-        f->click("resetlistover");
-        QCOMPARE(label("label_37")->text(), QString("#252525"));
-        Dialogs::setNextColor(QColor("#445566"));
-        f->click("listoverbutton");
-
-        f->click("resetliststripes");
-        QVERIFY(files->alternatingRowColors() && automix->alternatingRowColors());
-        QVERIFY(sheet("listWidget_2").contains(":alternate"));
-        QVERIFY(button("listoverstripebutton")->isEnabled());
-        QCOMPARE(label("label_37")->text(), QString("#445566")); // still the over colour
-        QVERIFY(button("resetlistoverstripe")->isEnabled());
-        QCOMPARE(label("label_10")->styleSheet(), QString("color: #dcdcdc"));
-
-        // With the stripes visible the over colour no longer carries across.
-        Dialogs::setNextColor(QColor("#778899"));
-        f->click("listoverbutton");
-        QCOMPARE(label("label_37")->text(), QString("#445566"));
-    }
-
-    void overTransparencyLeavesOverStripes()
-    {
-        f->click("list_stripes_transp_2");
-        f->click("list_over_transp");
-        QCOMPARE(label("label_37")->text(), QString("#252525"));
-    }
-
     void fontPickResolvesWhatTheSystemGives()
     {
         const QString family = QFontInfo(QFont("Arial")).family();

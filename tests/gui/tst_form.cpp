@@ -1,6 +1,5 @@
-// The main window form as the rest of the program relies on it:
-// the pages and mock lists, pictures that load, rows that follow the key table, and a layout that
-// neither overlaps nor cuts a text.
+// The main window form as the rest of the program relies on it: pictures that load, and a layout
+// that neither overlaps nor cuts a text.
 
 #include "app/editorrows.h"
 #include "style/resources.h"
@@ -20,38 +19,6 @@ bool isLine(const QWidget *widget)
 {
     const auto *frame = qobject_cast<const QFrame *>(widget);
     return frame && (frame->frameShape() == QFrame::HLine || frame->frameShape() == QFrame::VLine);
-}
-
-// One widget of a colour or font row, listed from left to right.
-struct RowPart
-{
-    QWidget *widget;
-    QString name; // empty where nothing addresses the widget by name
-    const char *className;
-    QString text;
-};
-
-QVector<RowPart> colourRowParts(const stylekeys::ColourKey &key, const ColourRow &row)
-{
-    QVector<RowPart> parts{
-        {row.caption, stylekeys::captionObjectName(key), "QLabel", QLatin1String(key.caption)}};
-    if (row.transparency)
-        parts.append({row.transparency, QLatin1String(key.transparency), "QPushButton", QStringLiteral("x")});
-    parts += {{row.pick, QLatin1String(key.pick), "QPushButton", QStringLiteral("Color")},
-              {row.swatch, QLatin1String(key.swatch), "QLineEdit", QString()},
-              {row.value, QLatin1String(key.value), "QLabel", QString()},
-              {row.reset, QLatin1String(key.reset), "QPushButton", QLatin1String(key.resetText)}};
-    return parts;
-}
-
-QVector<RowPart> fontRowParts(const stylekeys::FontGroupKey &group, const FontRow &row)
-{
-    return {{row.caption, QString(), "QLabel", QLatin1String(group.caption)},
-            {row.font, QLatin1String(group.fontButton), "QPushButton", QStringLiteral("Font")},
-            {row.reset, QLatin1String(group.resetButton), "QPushButton", QStringLiteral("Reset")},
-            {row.name, QLatin1String(group.nameLabel), "QLabel", QString()},
-            {row.weight, QLatin1String(group.weightLabel), "QLabel", QString()},
-            {row.size, QLatin1String(group.sizeLabel), "QLabel", QString()}};
 }
 
 } // namespace
@@ -78,40 +45,6 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
     }
 
-    void tabPages()
-    {
-        const struct
-        {
-            QTabWidget *tabs;
-            const char *pages;
-            QStringList texts;
-        } expected[] = {
-            {ui.tabWidget,
-             "tab_6 tab_7 tab_8 tab tab_2 tab_3 tab_4 tab_10 tab_14 tab_5 tab_9 tab_18 tab_20",
-             {"Background", "Lists", "Grids", "Info", "Toolbar", "Scrollbar", "Columns", "Search",
-              "Prelisten", "Separator", "Font", "Plugin", "Plugin Text"}},
-            {ui.tabWidget_3, "tab_15 tab_16", {"List View", "Grid View"}},
-            // The Automix page shows only its icon-less tab, without text.
-            {ui.tabWidget_2, "tab_11 tab_12 tab_13 tab_17", {"Sampler", "", "Info", "Plugin"}},
-        };
-        for (const auto &tabs : expected) {
-            const QStringList pages = names(tabs.pages);
-            QCOMPARE(tabs.tabs->count(), pages.size());
-            for (int i = 0; i < pages.size(); ++i) {
-                QCOMPARE(tabs.tabs->widget(i)->objectName(), pages[i]);
-                QCOMPARE(tabs.tabs->tabText(i), tabs.texts[i]);
-            }
-        }
-    }
-
-    void folderListSkipsFour()
-    {
-        QStringList items;
-        for (int i = 0; i < ui.listWidget->count(); ++i)
-            items << ui.listWidget->item(i)->text();
-        QCOMPARE(items, (QStringList{"Folder 1", "Folder 2", "Folder 3", "Folder 5"}));
-    }
-
     // A mistyped resource path shows nothing and reports nothing, so every picture is loaded here:
     // the signs as label pixmaps, the icon previews and logos as images inside rich texts.
     void imagesResolve()
@@ -134,57 +67,6 @@ private slots:
         }
         // Two icon sheet previews, the logo on the info page and in the four grid cells.
         QCOMPARE(pictures, 7);
-    }
-
-    void rowsFollowKeyTable_data()
-    {
-        QTest::addColumn<int>("colour"); // index in the key table's colours, or -1
-        QTest::addColumn<int>("font");   // index in its font groups, or -1
-        for (int i = 0; i < stylekeys::colourKeyCount; ++i)
-            QTest::newRow(stylekeys::colourKeys[i].key) << i << -1;
-        for (int i = 0; i < stylekeys::fontGroupCount; ++i)
-            QTest::newRow(qPrintable(QStringLiteral("font ") + stylekeys::fontGroups[i].prefix)) << -1 << i;
-    }
-
-    void rowsFollowKeyTable()
-    {
-        QFETCH(int, colour);
-        QFETCH(int, font);
-        int page, y;
-        QVector<RowPart> parts;
-        if (colour >= 0) {
-            const stylekeys::ColourKey &key = stylekeys::colourKeys[colour];
-            QCOMPARE(rows.colours[colour].transparency != nullptr, *key.transparency != '\0');
-            page = key.page;
-            y = key.y;
-            parts = colourRowParts(key, rows.colours[colour]);
-        } else {
-            const stylekeys::FontGroupKey &group = stylekeys::fontGroups[font];
-            page = group.page;
-            y = group.y;
-            parts = fontRowParts(group, rows.fonts[font]);
-        }
-
-        int previousX = -1;
-        for (const RowPart &part : parts) {
-            QVERIFY2(part.widget, qPrintable(part.name));
-            if (!part.name.isEmpty())
-                QCOMPARE(window.findChildren<QWidget *>(part.name), QList<QWidget *>{part.widget});
-            QCOMPARE(QString::fromLatin1(part.widget->metaObject()->className()),
-                     QString::fromLatin1(part.className));
-            QCOMPARE(part.widget->parentWidget(), ui.tabWidget->widget(page));
-            QCOMPARE(part.widget->y(), y);
-            QCOMPARE(part.widget->property("text").toString(), part.text);
-            QVERIFY2(part.widget->x() > previousX, qPrintable(part.name)); // left to right
-            previousX = part.widget->x();
-        }
-        if (font >= 0)
-            QCOMPARE(rows.fonts[font].caption->x(), stylekeys::fontGroups[font].x);
-        // The transparency button belongs to the pick button just right of it.
-        if (colour >= 0 && rows.colours[colour].transparency) {
-            const ColourRow &row = rows.colours[colour];
-            QVERIFY(row.transparency->geometry().right() >= row.pick->x() - 1);
-        }
     }
 
     void rowsDoNotOverlapAndStayVisible()
