@@ -81,7 +81,6 @@ private slots:
             StyleEdit::pickColour(key("list_text"), colour(start, "list_text")).apply(start, table);
         QVERIFY(table0.changes.isEmpty());
     }
-
 };
 
 QTEST_MAIN(StyleEditTest)
