@@ -1,5 +1,6 @@
 #include "about.h"
 
+#include "dialogs.h"
 #include "theme.h"
 #include "ui_about.h"
 
@@ -30,19 +31,27 @@ About::About(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::About>(
 
 About::~About() = default;
 
+void About::openLink(const QUrl &url)
+{
+    if (!QDesktopServices::openUrl(url))
+        Dialogs::warning(this, windowTitle(),
+                         tr("No web browser could open %1.\nYou can copy the address into one yourself.")
+                             .arg(url.toString()));
+}
+
 void About::on_pushButton_clicked()
 {
-    QDesktopServices::openUrl(aboutlinks::updates);
+    openLink(aboutlinks::updates);
 }
 
 void About::on_pushButton_2_clicked()
 {
-    QDesktopServices::openUrl(aboutlinks::support);
+    openLink(aboutlinks::support);
 }
 
 void About::on_pushButton_3_clicked()
 {
-    QDesktopServices::openUrl(aboutlinks::website);
+    openLink(aboutlinks::website);
 }
 
 void About::on_pushButton_4_clicked()

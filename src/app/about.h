@@ -33,5 +33,7 @@ private slots:
     void on_pushButton_4_clicked();
 
 private:
+    void openLink(const QUrl &url);
+
     std::unique_ptr<Ui::About> ui;
 };

@@ -3,6 +3,7 @@
 #include <QColorDialog>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QPushButton>
 #include <QQueue>
@@ -37,16 +38,17 @@ void record(Kind kind, const QString &title, const QString &text = {}, const QSt
     answers().requests.append({kind, title, text, dir, filter, color, font});
 }
 
-QMessageBox::StandardButton message(Kind kind, QWidget *parent, const QString &title, const QString &text)
+QMessageBox::StandardButton message(Kind kind, QWidget *parent, const QString &title, const QString &text,
+                                    QMessageBox::StandardButtons buttons = QMessageBox::Ok)
 {
     if (answers().testing) {
         record(kind, title, text);
-        const auto fallback = kind == Kind::Question ? QMessageBox::No : QMessageBox::Ok;
-        return take(answers().buttons, fallback);
+        const auto refusal = buttons.testFlag(QMessageBox::Cancel) ? QMessageBox::Cancel : QMessageBox::No;
+        return take(answers().buttons, kind == Kind::Question ? refusal : QMessageBox::Ok);
     }
     switch (kind) {
     case Kind::Question:
-        return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No);
+        return QMessageBox::question(parent, title, text, buttons);
     case Kind::Warning:
         return QMessageBox::warning(parent, title, text, QMessageBox::Ok);
     default:
@@ -84,13 +86,20 @@ QString getOpenFileName(QWidget *parent, const QString &caption, const QString &
     return QFileDialog::getOpenFileName(parent, caption, dir, filter);
 }
 
-QString getSaveFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter)
+QString getSaveFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter,
+                        const QString &defaultSuffix)
 {
     if (answers().testing) {
         record(Kind::SaveFile, caption, {}, dir, filter);
-        return take(answers().files, QString());
+        // Answered as the dialog would: its default suffix completes a bare name.
+        const QString path = take(answers().files, QString());
+        const bool bare = !path.isEmpty() && QFileInfo(path).suffix().isEmpty() && !defaultSuffix.isEmpty();
+        return bare ? path + QLatin1Char('.') + defaultSuffix : path;
     }
-    return QFileDialog::getSaveFileName(parent, caption, dir, filter);
+    QFileDialog dialog(parent, caption, dir, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
 QMessageBox::StandardButton information(QWidget *parent, const QString &title, const QString &text)
@@ -113,9 +122,10 @@ QMessageBox::StandardButton warning(QWidget *parent, const QString &title, const
     return message(Kind::Warning, parent, title, text);
 }
 
-QMessageBox::StandardButton question(QWidget *parent, const QString &title, const QString &text)
+QMessageBox::StandardButton question(QWidget *parent, const QString &title, const QString &text,
+                                     QMessageBox::StandardButtons buttons)
 {
-    return message(Kind::Question, parent, title, text);
+    return message(Kind::Question, parent, title, text, buttons);
 }
 
 int exec(QDialog &dialog)

@@ -20,13 +20,17 @@ QColor getColor(const QColor &initial, QWidget *parent, const QString &title);
 // ok tells whether the user confirmed; on cancel the initial font comes back.
 QFont getFont(bool *ok, const QFont &initial, QWidget *parent);
 QString getOpenFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter);
-QString getSaveFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter);
+// A name typed without a suffix gets defaultSuffix, so the file shows under the dialog's filter.
+QString getSaveFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter,
+                        const QString &defaultSuffix = QString());
 QMessageBox::StandardButton information(QWidget *parent, const QString &title, const QString &text);
 // An information box with OK and one more button, `offer`; true when that one was pressed.
 // Tests answer QMessageBox::Open for it.
 bool informationOffering(QWidget *parent, const QString &title, const QString &text, const QString &offer);
 QMessageBox::StandardButton warning(QWidget *parent, const QString &title, const QString &text);
-QMessageBox::StandardButton question(QWidget *parent, const QString &title, const QString &text);
+QMessageBox::StandardButton question(QWidget *parent, const QString &title, const QString &text,
+                                     QMessageBox::StandardButtons buttons = QMessageBox::Yes |
+                                                                            QMessageBox::No);
 int exec(QDialog &dialog);
 
 // --- for tests ---
@@ -43,6 +47,7 @@ struct Request
     QFont initialFont;
 };
 
+// Unanswered questions are refused: Cancel where offered, else No.
 void setTesting(bool on);
 void setNextColor(const QColor &color);
 void setNextFont(const QFont &font); // answered as confirmed

@@ -1,5 +1,7 @@
 #include "app/editorrows.h"
 
+#include "app/textfit.h"
+
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
@@ -45,10 +47,6 @@ constexpr int fontNameOffset = 200, fontNameWidth = 151;
 constexpr int fontWeightOffset = 370, fontWeightWidth = 81;
 constexpr int fontSizeOffset = 470, fontSizeWidth = 91;
 
-// How far a label's font may be condensed to keep its text whole.
-constexpr int mostCondensed = QFont::ExtraCondensed;
-constexpr int condenseStep = 5;
-
 struct RowHelp
 {
     const char *objectName;
@@ -56,7 +54,7 @@ struct RowHelp
 };
 const RowHelp rowHelp[] = {
     {"resetbackcolor", "<html><head/><body><p><span style=\" font-size:9pt;\">Reset Background color to its "
-                       "defaullt value</span></p></body></html>"},
+                       "default value</span></p></body></html>"},
     {"backcolorbutton",
      "<html><head/><body><p><span style=\" font-size:9pt;\">Select a color for the</span><span "
      "style=\" font-size:9pt; font-weight:600;\"> Background</span><span style=\" "
@@ -103,20 +101,6 @@ QPushButton *button(QWidget *page, const char *name, const QRect &geometry, cons
     return widget;
 }
 
-// The rows were laid out for a narrow font; with a wider platform font a text that would be cut
-// is condensed instead.
-void condenseToFit(QLabel *label, const QString &widestText)
-{
-    QFont font = label->font();
-    int stretch = QFont::Unstretched;
-    while (stretch > mostCondensed && QFontMetrics(font).horizontalAdvance(widestText) > label->width()) {
-        stretch -= condenseStep;
-        font.setStretch(stretch);
-    }
-    if (stretch != QFont::Unstretched)
-        label->setFont(font);
-}
-
 // The widest text a value label can show: a colour name made of the font's widest hex digit.
 QString widestColourName(const QFont &font, bool alpha)
 {
@@ -153,7 +137,7 @@ ColourRow buildColourRow(QWidget *page, const stylekeys::ColourKey &key)
     row.swatch->setEnabled(false);
     row.value = label(page, QLatin1String(key.value), QRect(group.value, y, valueWidth, rowHeight));
     row.value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    condenseToFit(row.value, widestColourName(row.value->font(), key.alpha));
+    condenseToFit(row.value, widestColourName(row.value->font(), key.alpha || hasTransparency));
     row.reset = button(page, key.reset, QRect(group.reset, y, resetWidth, rowHeight), key.resetText);
     return row;
 }

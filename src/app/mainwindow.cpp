@@ -5,6 +5,7 @@
 #include "settingsfile.h"
 #include "skin/skinbuilder.h"
 #include "skin/workspace.h"
+#include "textfit.h"
 #include "theme.h"
 #include "tooltiplist.h"
 #include "ui_mainwindow.h"
@@ -43,6 +44,7 @@ MainWindow::MainWindow(const AppPaths &paths, QWidget *parent)
     buildprogress->setVisible(false);
     setAcceptDrops(true);
     rows = buildEditorRows(ui->tabWidget);
+    fitGridTexts(ui->tab_16);
     wireEditorRows();
     for (QWidget *widget : findChildren<QWidget *>())
         if (!widget->objectName().isEmpty())
@@ -122,7 +124,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (!closeWhenIdle(event))
         return;
-    if (savesettings())
+    if (confirmUnsavedEdits() && savesettings())
         event->accept();
     else
         event->ignore();

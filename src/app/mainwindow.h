@@ -2,6 +2,7 @@
 
 #include "editorrows.h"
 #include "style/style.h"
+#include "style/styleedit.h"
 #include "style/tablefile.h"
 
 #include <QFont>
@@ -11,6 +12,9 @@
 #include <QStringList>
 #include <array>
 #include <optional>
+
+class QLabel;
+class QUndoStack;
 
 namespace Ui {
 class MainWindow;
@@ -112,24 +116,33 @@ private:
                          std::optional<bool> whiteChecked, bool profileOpen);
     void loadBuiltInTable(bool white);
     bool writeProfileOrWarn(const QString &path);
+    // When the open profile vanished from disk: says so and loads the default table.
+    bool openProfileIsGone();
+    // Asks whether to save unsaved edits; false when the user would rather stay.
+    bool confirmUnsavedEdits();
+    void setUpEditHistory(); // mainwindow_history.cpp
 
-    // One colour row, addressed by its index in the key table.
+    // Colours from the selected skin (mainwindow_skincolours.cpp).
+    void setUpSkinColours();
+    void takeColoursFromSkin();
+
+    // Contrast warnings beside the text-colour rows (mainwindow_contrast.cpp).
+    void setUpContrastHints();
+    void showContrastHints();
+
+    // Editor rows (mainwindow_editor.cpp): every edit is a StyleEdit on the undo stack, and the
+    // rows only show the values and the row states that follow from them.
     void pickColour(int key);
-    void resetColour(int key);
-    void makeTransparent(int key);
-    void showColour(int key);
-    bool differsFromTable(int key) const;
-    void updateResetButton(int key);
-    void refreshPreview(int key, unsigned refresh);
-    void restyle(const QStringList &widgets);
-    // The list stripes, over and over-stripes rows are linked; see editorlinks.cpp.
-    void stripesChanged();
-    void stripesMadeTransparent();
-    void overChanged();
-
     void pickFont(int group);
-    void resetFont(int group);
+    void applyEdit(const StyleEdit &edit);
+    void pushEdit(const EditorValues &before, const EditorValues &after, const QString &text,
+                  int mergeKey = -1);
+    EditorValues editorValues() const;
+    void showValues(const EditorValues &values);
+    bool showRowStates(const RowStates &states); // true when the list stripes came or went
+    void showColour(int key);
     void showFont(int group);
+    void restyle(const QStringList &widgets);
 
     void greyLabel(QWidget *label, bool greyed);
 
@@ -189,4 +202,10 @@ private:
     QFutureWatcherBase *runningjob = nullptr;
     QHash<QWidget *, bool> enabledbeforejob;
     bool closewhendone = false;
+
+    // Editor undo history and the line height it edits (mainwindow_editor.cpp).
+    QUndoStack *undoStack = nullptr;
+    QString lineheighttext = QStringLiteral("100");
+
+    QHash<int, QLabel *> contrastSigns; // by colour key index
 };

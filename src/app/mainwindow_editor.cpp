@@ -1,32 +1,20 @@
 // The colour and font rows of the settings pages: showing the current style and editing it.
 
 #include "dialogs.h"
+#include "editcommand.h"
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
 #include <QFontInfo>
+#include <QUndoStack>
 
 using stylekeys::colourKeys;
-using stylekeys::fontGroups;
 
 namespace {
-// Rows with behaviour of their own.
-struct SpecialRows
+int overStripesRow()
 {
-    int background, infoBackground, stripes, over, overStripes;
-};
-
-const SpecialRows &special()
-{
-    const auto index = [](const char *key) { return stylekeys::colourIndex(QLatin1String(key)); };
-    static const SpecialRows rows{index("backgroundcolor"), index("info_background"), index("list_stripes"),
-                                  index("list_over"), index("list_overstripes")};
-    return rows;
-}
-
-QString keyName(int key)
-{
-    return QLatin1String(colourKeys[key].key);
+    static const int row = stylekeys::colourIndex(QStringLiteral("list_overstripes"));
+    return row;
 }
 
 void setBaseColour(QWidget *swatch, const QColor &colour)
@@ -35,22 +23,86 @@ void setBaseColour(QWidget *swatch, const QColor &colour)
     palette.setBrush(QPalette::Base, QBrush(colour));
     swatch->setPalette(palette);
 }
+
+// Typing into the line-height field is one undo step, not one per key.
+constexpr int lineHeightMergeKey = 1;
 } // namespace
 
 void MainWindow::wireEditorRows()
 {
+    setUpEditHistory();
+    setUpSkinColours();
+    setUpContrastHints();
     for (int key = 0; key < stylekeys::colourKeyCount; ++key) {
         const ColourRow &row = rows.colours[std::size_t(key)];
         connect(row.pick, &QPushButton::clicked, this, [this, key] { pickColour(key); });
-        connect(row.reset, &QPushButton::clicked, this, [this, key] { resetColour(key); });
+        connect(row.reset, &QPushButton::clicked, this,
+                [this, key] { applyEdit(StyleEdit::resetColour(key)); });
         if (row.transparency)
-            connect(row.transparency, &QPushButton::clicked, this, [this, key] { makeTransparent(key); });
+            connect(row.transparency, &QPushButton::clicked, this,
+                    [this, key] { applyEdit(StyleEdit::makeTransparent(key)); });
     }
     for (int group = 0; group < stylekeys::fontGroupCount; ++group) {
         const FontRow &row = rows.fonts[std::size_t(group)];
         connect(row.font, &QPushButton::clicked, this, [this, group] { pickFont(group); });
-        connect(row.reset, &QPushButton::clicked, this, [this, group] { resetFont(group); });
+        connect(row.reset, &QPushButton::clicked, this,
+                [this, group] { applyEdit(StyleEdit::resetFont(group)); });
     }
+    connect(ui->lineheight, &QLineEdit::textChanged, this,
+            [this](const QString &text) { applyEdit(StyleEdit::setLineHeight(text)); });
+}
+
+EditorValues MainWindow::editorValues() const
+{
+    return {style, lineheighttext};
+}
+
+void MainWindow::applyEdit(const StyleEdit &edit)
+{
+    const EditorValues before = editorValues();
+    const StyleEdit::Result result = edit.apply(before, styletable);
+    const bool typing = result.changes.lineHeight && result.changes.colours.isEmpty();
+    pushEdit(before, result.values, edit.description(), typing ? lineHeightMergeKey : -1);
+}
+
+void MainWindow::pushEdit(const EditorValues &before, const EditorValues &after, const QString &text,
+                          int mergeKey)
+{
+    if (changesBetween(before, after).isEmpty())
+        return;
+    undoStack->push(new EditCommand([this](const EditorValues &values) { showValues(values); }, before, after,
+                                    text, mergeKey));
+}
+
+void MainWindow::showValues(const EditorValues &values)
+{
+    const ValueChanges changes = changesBetween(editorValues(), values);
+    style = values.style;
+    lineheighttext = values.lineHeight;
+    lineheightvalue = lineheighttext.toInt();
+    if (ui->lineheight->text() != lineheighttext)
+        ui->lineheight->setText(lineheighttext);
+
+    QStringList widgets;
+    unsigned refresh = changes.fonts.isEmpty() ? stylekeys::RefreshNone : stylekeys::RefreshPlugin;
+    for (int key : changes.colours) {
+        showColour(key);
+        for (const char *name : colourKeys[key].restyles)
+            widgets << QLatin1String(name);
+        refresh |= colourKeys[key].refresh;
+    }
+    for (int group : changes.fonts)
+        showFont(group);
+    if (showRowStates(rowStates(style, styletable)))
+        refresh |= stylekeys::RefreshLists;
+    restyle(widgets);
+    if (refresh & stylekeys::RefreshLists)
+        updatebrowsercolors();
+    if (refresh & stylekeys::RefreshGrids)
+        updategrids();
+    if (refresh & stylekeys::RefreshPlugin)
+        updateplugin();
+    showContrastHints();
 }
 
 void MainWindow::initcolors()
@@ -63,135 +115,42 @@ void MainWindow::initcolors()
         showColour(key);
         rows.colours[std::size_t(key)].swatch->setEnabled(false);
     }
-    for (int key = 0; key < stylekeys::colourKeyCount; ++key) {
-        // The info background is compared as text, so a table value written in another form
-        // (upper case, with alpha) offers a reset back to exactly what the table says.
-        const bool modified =
-            key == special().infoBackground
-                ? colourName(style.colours[std::size_t(key)], false) != styletable.value(keyName(key))
-                : differsFromTable(key);
-        rows.colours[std::size_t(key)].reset->setEnabled(modified);
-    }
-    for (int group = 0; group < stylekeys::fontGroupCount; ++group) {
-        rows.fonts[std::size_t(group)].reset->setEnabled(false);
+    for (int group = 0; group < stylekeys::fontGroupCount; ++group)
         showFont(group);
-    }
+    showRowStates(rowStates(style, styletable));
+    showContrastHints();
+}
+
+bool MainWindow::showRowStates(const RowStates &states)
+{
+    for (int key = 0; key < stylekeys::colourKeyCount; ++key)
+        rows.colours[std::size_t(key)].reset->setEnabled(states.colourModified[std::size_t(key)]);
+    for (int group = 0; group < stylekeys::fontGroupCount; ++group)
+        rows.fonts[std::size_t(group)].reset->setEnabled(states.fontModified[std::size_t(group)]);
+    const ColourRow &overStripes = rows.colours[std::size_t(overStripesRow())];
+    overStripes.pick->setEnabled(states.stripesShown);
+    greyLabel(overStripes.caption, !states.stripesShown);
+    greyLabel(overStripes.value, !states.stripesShown);
+    const bool listsChange = ui->listWidget_2->alternatingRowColors() != states.stripesShown;
+    ui->listWidget_2->setAlternatingRowColors(states.stripesShown);
+    ui->listWidget_3->setAlternatingRowColors(states.stripesShown);
+    return listsChange;
 }
 
 void MainWindow::showColour(int key)
 {
     const ColourRow &row = rows.colours[std::size_t(key)];
     setBaseColour(row.swatch, style.colours[std::size_t(key)]);
-    row.value->setText(colourName(style.colours[std::size_t(key)], colourKeys[key].alpha));
-}
-
-bool MainWindow::differsFromTable(int key) const
-{
-    return style.colours[std::size_t(key)] != tablefile::tableColour(styletable, keyName(key));
-}
-
-void MainWindow::updateResetButton(int key)
-{
-    rows.colours[std::size_t(key)].reset->setEnabled(differsFromTable(key));
+    row.value->setText(colourName(colourKeys[key], style.colours[std::size_t(key)]));
 }
 
 void MainWindow::pickColour(int key)
 {
-    const QString title = key == special().background ? tr("Pick a color") : QString();
+    const QString title =
+        key == stylekeys::colourIndex(QStringLiteral("backgroundcolor")) ? tr("Pick a color") : QString();
     const QColor chosen = Dialogs::getColor(style.colours[std::size_t(key)], this, title);
-    if (!chosen.isValid())
-        return;
-    style.colours[std::size_t(key)] = chosen;
-    if (key == special().stripes) {
-        stripesChanged();
-        return;
-    }
-    showColour(key);
-    updateResetButton(key);
-    if (key == special().over)
-        overChanged();
-    refreshPreview(key, colourKeys[key].refresh);
-}
-
-void MainWindow::resetColour(int key)
-{
-    style.colours[std::size_t(key)] = tablefile::tableColour(styletable, keyName(key));
-    if (key == special().stripes) {
-        stripesChanged();
-        return;
-    }
-    showColour(key);
-    rows.colours[std::size_t(key)].reset->setEnabled(false);
-    if (key == special().over)
-        overChanged();
-    refreshPreview(key, colourKeys[key].refresh);
-}
-
-void MainWindow::makeTransparent(int key)
-{
-    if (key == special().stripes) {
-        stripesMadeTransparent();
-        return;
-    }
-    style.colours[std::size_t(key)] = QColor(Qt::transparent);
-    showColour(key);
-    rows.colours[std::size_t(key)].reset->setEnabled(true);
-    refreshPreview(key, stylekeys::RefreshLists);
-}
-
-void MainWindow::refreshPreview(int key, unsigned refresh)
-{
-    QStringList widgets;
-    for (const char *name : colourKeys[key].restyles)
-        widgets << QLatin1String(name);
-    restyle(widgets);
-    if (refresh & stylekeys::RefreshLists)
-        updatebrowsercolors();
-    if (refresh & stylekeys::RefreshGrids)
-        updategrids();
-    if (refresh & stylekeys::RefreshPlugin)
-        updateplugin();
-}
-
-// While the stripes are transparent the list draws no alternate lines, so the over-stripes
-// colour follows the over colour and its row is out of use.
-void MainWindow::stripesMadeTransparent()
-{
-    style.colours[std::size_t(special().stripes)] = QColor(Qt::transparent);
-    style.colours[std::size_t(special().overStripes)] = style.colours[std::size_t(special().over)];
-    showColour(special().stripes);
-    showColour(special().overStripes);
-    const ColourRow &overStripes = rows.colours[std::size_t(special().overStripes)];
-    overStripes.pick->setEnabled(false);
-    overStripes.reset->setEnabled(false);
-    greyLabel(overStripes.caption, true);
-    greyLabel(overStripes.value, true);
-    rows.colours[std::size_t(special().stripes)].reset->setEnabled(true);
-    ui->listWidget_2->setAlternatingRowColors(false);
-    ui->listWidget_3->setAlternatingRowColors(false);
-    updatebrowsercolors();
-}
-
-void MainWindow::stripesChanged()
-{
-    const ColourRow &overStripes = rows.colours[std::size_t(special().overStripes)];
-    updateResetButton(special().overStripes);
-    greyLabel(overStripes.caption, false);
-    greyLabel(overStripes.value, false);
-    showColour(special().stripes);
-    updateResetButton(special().stripes);
-    ui->listWidget_2->setAlternatingRowColors(true);
-    ui->listWidget_3->setAlternatingRowColors(true);
-    overStripes.pick->setEnabled(true);
-    updatebrowsercolors();
-}
-
-void MainWindow::overChanged()
-{
-    if (style.colours[std::size_t(special().stripes)] != QColor(Qt::transparent))
-        return;
-    style.colours[std::size_t(special().overStripes)] = style.colours[std::size_t(special().over)];
-    showColour(special().overStripes);
+    if (chosen.isValid())
+        applyEdit(StyleEdit::pickColour(key, chosen));
 }
 
 void MainWindow::showFont(int group)
@@ -205,7 +164,7 @@ void MainWindow::showFont(int group)
 
 void MainWindow::pickFont(int group)
 {
-    FontSpec &font = style.fonts[std::size_t(group)];
+    const FontSpec &font = style.fonts[std::size_t(group)];
     const QFont initial(font.family, font.size,
                         font.weight == QLatin1String("Bold") ? QFont::Bold : QFont::Normal, false);
     bool confirmed = false;
@@ -214,22 +173,9 @@ void MainWindow::pickFont(int group)
         return;
     // What the system actually supplies, not what was asked for.
     const QFontInfo resolved(fontdialogresults[std::size_t(group)]);
-    font.weight = resolved.weight() <= QFont::Normal ? QStringLiteral("Normal") : QStringLiteral("Bold");
-    font.family = resolved.family();
-    font.size = resolved.pointSize();
-    showFont(group);
-    rows.fonts[std::size_t(group)].reset->setEnabled(font !=
-                                                     tablefile::tableFont(styletable, fontGroups[group]));
-    updateplugin();
-}
-
-void MainWindow::resetFont(int group)
-{
-    style.fonts[std::size_t(group)] = tablefile::tableFont(styletable, fontGroups[group]);
-    showFont(group);
-    rows.fonts[std::size_t(group)].reset->setEnabled(false);
-    if (fontGroups[group].resetRefreshesPlugin)
-        updateplugin();
+    const QString weight =
+        resolved.weight() <= QFont::Normal ? QStringLiteral("Normal") : QStringLiteral("Bold");
+    applyEdit(StyleEdit::pickFont(group, {resolved.family(), weight, resolved.pointSize()}));
 }
 
 void MainWindow::on_globalfontbutton_clicked()
@@ -248,13 +194,14 @@ void MainWindow::on_checkBox_globalfont_clicked()
     ui->globalfontbutton->setEnabled(enabled);
     ui->globalsize->setEnabled(enabled);
     ui->floatlabel_4->setVisible(enabled);
-    for (QWidget *label : {static_cast<QWidget *>(ui->font_label_2), static_cast<QWidget *>(ui->label_82),
-                           static_cast<QWidget *>(ui->label_83)})
+    for (QWidget *label : {static_cast<QWidget *>(ui->font_label_2), static_cast<QWidget *>(ui->label_82)})
         greyLabel(label, !enabled);
+    // The "%" sits inside the white size field, so it stays dark in either theme.
+    ui->label_83->setStyleSheet(QStringLiteral("color: ") +
+                                (enabled ? QStringLiteral("black") : greyedcolor));
 }
 
 void MainWindow::on_resetfontgridtites_2_clicked()
 {
-    ui->lineheight->setText(QStringLiteral("100"));
-    lineheightvalue = 100;
+    applyEdit(StyleEdit::resetLineHeight());
 }

@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QUndoStack>
 
 namespace {
 const QString profileFilter = QStringLiteral("Profiles (*.pcp)");
@@ -20,6 +21,8 @@ void MainWindow::defaultcolors(const QString &file)
 {
     tablefile::read(file, styletable);
     style = tablefile::derive(styletable);
+    // Edits made against another table cannot be undone onto this one.
+    undoStack->clear();
 }
 
 void MainWindow::resetcolors()
@@ -33,14 +36,33 @@ void MainWindow::resetcolors()
 
 void MainWindow::on_pushButton_clicked()
 {
+    if (openProfileIsGone())
+        return;
+    const EditorValues before = editorValues();
     resetcolors();
     fullRefresh();
+    // Reloading the active table is an edit of its own: a Reset by mistake can be undone.
+    pushEdit(before, editorValues(), tr("Reset all"));
+}
+
+bool MainWindow::openProfileIsGone()
+{
+    if (profilefile.isEmpty() || QFileInfo::exists(profilefile))
+        return false;
+    const QString gone = profilefile;
+    loadBuiltInTable(false);
+    Dialogs::warning(this, programname,
+                     tr("The Profile %1 is gone: it was moved or deleted outside Panelcraft.\n\n"
+                        "Default Profile loaded")
+                         .arg(gone));
+    return true;
 }
 
 void MainWindow::showActiveTable(const QString &titleSuffix, std::optional<bool> defaultChecked,
                                  std::optional<bool> whiteChecked, bool profileOpen)
 {
-    setWindowTitle(programname + titleSuffix);
+    // "[*]" shows the modified mark while the undo stack holds unsaved edits.
+    setWindowTitle(programname + titleSuffix + QStringLiteral("[*]"));
     if (defaultChecked)
         ui->actionDefault_2->setChecked(*defaultChecked);
     if (whiteChecked)
@@ -105,11 +127,12 @@ void MainWindow::savedata(bool saveas)
     if (!saveas) {
         if (!writeProfileOrWarn(profilefile))
             return;
+        undoStack->setClean();
         Dialogs::information(this, programname, tr("Profile saved"));
         return;
     }
-    const QString path =
-        Dialogs::getSaveFileName(this, tr("Save your Panelcraft Profile"), projectsfolder, profileFilter);
+    const QString path = Dialogs::getSaveFileName(this, tr("Save your Panelcraft Profile"), projectsfolder,
+                                                  profileFilter, QStringLiteral("pcp"));
     if (path.isEmpty() || !writeProfileOrWarn(path))
         return;
     profilefile = path;
@@ -124,6 +147,8 @@ void MainWindow::savedata(bool saveas)
 
 void MainWindow::on_actionDelete_triggered()
 {
+    if (openProfileIsGone())
+        return;
     const QString removed = profilefile;
     const QString answerText =
         tr("Are you sure you want to delete Profile %1 ?").arg(QFileInfo(removed).baseName());
@@ -137,7 +162,8 @@ void MainWindow::on_actionDelete_triggered()
     }
     defaultcolors(tablefile::defaultTablePath);
     fullRefresh();
-    showActiveTable(QString(), true, std::nullopt, false);
+    // The default table is loaded, so "White" must not stay checked for Reset to fall back to.
+    showActiveTable(QString(), true, false, false);
     profilefile.clear();
     Dialogs::information(this, programname, tr("Profile %1 deleted.\n\nDefault Profile loaded").arg(removed));
 }

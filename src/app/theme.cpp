@@ -26,6 +26,22 @@ Theme themeFor(int themenumber)
             "QColorDialog {color: white; background-color:black;}"
             "QFontDialog {color: white; background-color:black;}"
             "QRadioButton { color : white; }"
+            // The indicators are drawn in the text colour on a white field: give them a dark mark.
+            "QRadioButton::indicator, QCheckBox::indicator { width: 11px; height: 11px; "
+            "border: 1px solid rgb(120,120,120); background-color: white; }"
+            "QRadioButton::indicator { border-radius: 6px; }"
+            "QRadioButton::indicator:checked { background-color: qradialgradient(cx:0.5, cy:0.5, "
+            "radius:0.5, fx:0.5, fy:0.5, stop:0 black, stop:0.5 black, stop:0.6 white, stop:1 white); }"
+            "QCheckBox::indicator:checked { width: 7px; height: 7px; border: 3px solid white; "
+            "background-color: black; }"
+            "QCheckBox::indicator:disabled:!checked, QRadioButton::indicator:disabled:!checked { "
+            "background-color: rgb(180,180,180); }"
+            "QCheckBox, QGroupBox { color: white; }"
+            // Dialogs' own captions are labels, white by the rule above: give them the dark ground.
+            "QFileDialog { background-color: black; }"
+            // The platform's light-blue selection leaves white text under 4.5:1.
+            "QAbstractItemView, QLineEdit { selection-background-color: rgb(0,84,160); "
+            "selection-color: white; }"
             "QMessageBox { background-color : black; }"
             "QTabWidget::pane {border: 1px solid rgb(90,90,90); color:white; background-color:rgb(30,30,30);}"
             "QTabBar::tab {border-top-left-radius: 4px; border-top-right-radius: 4px; padding: 4px 8px; "
@@ -37,5 +53,5 @@ Theme themeFor(int themenumber)
             "#line,#line_2, #line_3, #line_8, #line_9, #line_7,#line_17,#line_16,#line_18 "
             "{background-color:rgb(90,90,90);}") +
         buttonRules();
-    return {sheet, QStringLiteral("rgb (220,220,220)"), QStringLiteral("rgb(120, 120, 120)")};
+    return {sheet, QStringLiteral("#dcdcdc"), QStringLiteral("rgb(120, 120, 120)")};
 }

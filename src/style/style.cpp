@@ -7,8 +7,14 @@ QString colourName(const QColor &c, bool alpha)
     return c.name(alpha ? QColor::HexArgb : QColor::HexRgb);
 }
 
+QString colourName(const stylekeys::ColourKey &key, const QColor &c)
+{
+    const bool offersTransparency = *key.transparency != '\0';
+    return colourName(c, key.alpha || (offersTransparency && c.isValid() && c.alpha() != 255));
+}
+
 QString Style::colourName(const QString &key) const
 {
     const int i = stylekeys::colourIndex(key);
-    return ::colourName(colours[std::size_t(i)], stylekeys::colourKeys[i].alpha);
+    return ::colourName(stylekeys::colourKeys[i], colours[std::size_t(i)]);
 }

@@ -44,3 +44,7 @@ public:
 };
 
 QString colourName(const QColor &c, bool alpha);
+// A key's colour as written and shown: the long form for the alpha keys, and for the rows that
+// offer transparency whenever the colour is not opaque, so a transparent choice survives a save;
+// the short form otherwise, as files of earlier versions hold it.
+QString colourName(const stylekeys::ColourKey &key, const QColor &c);

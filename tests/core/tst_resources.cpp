@@ -149,7 +149,7 @@ const char *const tooltipLines[] = {
     "globalfontbutton=Choose a Font to use for the modified skin. Will affect Browser if the 'Change Browser "
     "Colors and Fonts' option is disabled",
     "floatlabel_4=Enter a % value. Example: Value 110 will increase font size by 10%. Example: Value 95 will "
-    "decrease font size by 5%. Leave blank for the Font to retain its current size<",
+    "decrease font size by 5%. Leave blank for the Font to retain its current size",
     "pushButton=Click to reset all Browser Colors and Fonts to their default values",
     "checkBox_changecolors=Enable to view the Browser Colors and Fonts and apply the changes to the Browser "
     "of the modified skin.",
@@ -157,7 +157,7 @@ const char *const tooltipLines[] = {
     "background_transp=Click to make the background of the Browser transparent.The background graphics of "
     "the skin png will be visible",
     "backcolorbutton=Select a color for the background of the Browser",
-    "resetbackcolor=Reset Background color to its defaullt value",
+    "resetbackcolor=Reset Background color to its default value",
     "listoverbutton=Select a color for the background of the Browser lines when mouse is over",
     "resetlistover=Reset the background color of lines (when mouse is over), to its default value",
     "liststripesbutton=Select a color as background for the alternate Browser lines",

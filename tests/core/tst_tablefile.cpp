@@ -134,7 +134,7 @@ private slots:
         QVERIFY(text.contains("\r\nlist_text=#000000\r\n"));
         QVERIFY(text.contains("\r\nlist_stripes=#ff000000\r\n"));
         QVERIFY(text.contains("\r\ngrids_text=#abcdef\r\n"));
-        QVERIFY(text.contains("\r\nlist_over=#112233\r\n"));
+        QVERIFY(text.contains("\r\nlist_over=#44112233\r\n")); // transparency chosen in its row survives
         QVERIFY(text.startsWith("backgroundcolor=#ff202020\r\nseperatorline=#7e7e7e\r\n"));
         QVERIFY(text.endsWith("toolbarfontname=Arial\r\ntoolbarfontsize=16\r\ntoolbarfontweight=Normal\r\n"));
     }

@@ -2,6 +2,7 @@
 // closing it.
 
 #include "app/about.h"
+#include "app/dialogs.h"
 #include "style/resources.h"
 
 #include <QDesktopServices>
@@ -117,6 +118,19 @@ private slots:
         QVERIFY(!about.isVisible());
         QVERIFY(!QGuiApplication::modalWindow());
         QVERIFY(browser.opened.isEmpty());
+    }
+
+    void aLinkNoBrowserOpensIsReported()
+    {
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        Dialogs::setTesting(true);
+        Dialogs::clear();
+        About about;
+        QTest::mouseClick(about.findChild<QPushButton *>(QStringLiteral("pushButton_3")), Qt::LeftButton);
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "open");
+        QCOMPARE(Dialogs::requests().size(), 1);
+        QCOMPARE(Dialogs::requests().first().kind, Dialogs::Kind::Warning);
+        QVERIFY(Dialogs::requests().first().text.contains(aboutlinks::website.toString()));
     }
 };
 

@@ -1,8 +1,11 @@
 // Colour and font rows, transparency toggles, the linked list rows and the percentage fields.
 
+#include "skin/browserblock.h"
+#include "skinfixtures.h"
 #include "style/resources.h"
 #include "windowfixture.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -116,61 +119,24 @@ private slots:
         QCOMPARE(sheet("browser_backview"), QString("background-color: #ff202020"));
     }
 
-    void otherTransparencyToggles()
+    void transparencySurvivesSaveAndReopen()
     {
         f->click("list_background_transp");
-        QCOMPARE(label("label_11")->text(), QString("#000000"));
-        QCOMPARE(f->window->currentStyle().colour("list_background").alpha(), 0);
-        QVERIFY(button("resetlistbackground")->isEnabled());
         f->click("list_over_transp");
-        QCOMPARE(label("label_38")->text(), QString("#000000"));
-        QVERIFY(button("resetlistover")->isEnabled());
-    }
-
-    void stripesTransparencyLinksTheListRows()
-    {
-        auto *files = f->find<QListWidget>("listWidget_2");
-        auto *automix = f->find<QListWidget>("listWidget_3");
-        f->click("list_stripes_transp_2");
-        QCOMPARE(label("label_36")->text(), QString("#00000000"));
-        QCOMPARE(label("label_37")->text(), QString("#252525")); // the over colour
-        QVERIFY(!button("listoverstripebutton")->isEnabled());
-        QVERIFY(!button("resetlistoverstripe")->isEnabled());
-        QVERIFY(button("resetliststripes")->isEnabled());
-        QCOMPARE(label("label_10")->styleSheet(), QString("color: rgb(120, 120, 120)"));
-        QCOMPARE(label("label_37")->styleSheet(), QString("color: rgb(120, 120, 120)"));
-        QVERIFY(!files->alternatingRowColors() && !automix->alternatingRowColors());
-        QVERIFY(!sheet("listWidget_2").contains(":alternate"));
-        QVERIFY(!sheet("listWidget_3").contains(":alternate"));
-
-        Dialogs::setNextColor(QColor("#445566"));
-        f->click("listoverbutton");
-        QCOMPARE(label("label_37")->text(), QString("#445566"));
-        QCOMPARE(swatch("listoverstripe_line"), QColor("#445566"));
-        f->click("resetlistover");
-        QCOMPARE(label("label_37")->text(), QString("#252525"));
-        Dialogs::setNextColor(QColor("#445566"));
-        f->click("listoverbutton");
-
-        f->click("resetliststripes");
-        QVERIFY(files->alternatingRowColors() && automix->alternatingRowColors());
-        QVERIFY(sheet("listWidget_2").contains(":alternate"));
-        QVERIFY(button("listoverstripebutton")->isEnabled());
-        QCOMPARE(label("label_37")->text(), QString("#445566")); // still the over colour
-        QVERIFY(button("resetlistoverstripe")->isEnabled());
-        QCOMPARE(label("label_10")->styleSheet(), QString("color: rgb (220,220,220)"));
-
-        // With the stripes visible the over colour no longer carries across.
-        Dialogs::setNextColor(QColor("#778899"));
-        f->click("listoverbutton");
-        QCOMPARE(label("label_37")->text(), QString("#445566"));
-    }
-
-    void overTransparencyLeavesOverStripes()
-    {
-        f->click("list_stripes_transp_2");
-        f->click("list_over_transp");
-        QCOMPARE(label("label_37")->text(), QString("#252525"));
+        QCOMPARE(label("label_11")->text(), QString("#00000000"));
+        QCOMPARE(label("label_38")->text(), QString("#00000000"));
+        QVERIFY(sheet("listWidget").contains("hover:!selected { background-color: #00000000"));
+        const QString path = f->profilesFolder() + "/clear.pcp";
+        Dialogs::setNextFileName(path);
+        f->trigger("actionSave_as");
+        const QByteArray saved = f->readFile(path);
+        QVERIFY(saved.contains("\r\nlist_background=#00000000\r\n"));
+        QVERIFY(saved.contains("\r\nlist_over=#00000000\r\n"));
+        Dialogs::setNextFileName(path);
+        f->trigger("actionCustom");
+        for (const char *key : {"list_background", "list_over"})
+            QCOMPARE(f->window->currentStyle().colour(key).alpha(), 0);
+        QCOMPARE(label("label_38")->text(), QString("#00000000"));
     }
 
     void fontPickResolvesWhatTheSystemGives()
@@ -231,7 +197,7 @@ private slots:
     {
         f->click("checkBox_globalfont");
         QVERIFY(button("globalfontbutton")->isEnabled());
-        QCOMPARE(label("label_82")->styleSheet(), QString("color: rgb (220,220,220)"));
+        QCOMPARE(label("label_82")->styleSheet(), QString("color: #dcdcdc"));
         Dialogs::setNextFont(QFont("Liberation Serif", 12));
         f->click("globalfontbutton");
         QCOMPARE(label("font_label_2")->text(),
@@ -276,6 +242,179 @@ private slots:
         QCOMPARE(label("label_42")->text(), QString("#ffffff"));
         QCOMPARE(label("label_117")->text(), QString("#ff202020"));
         QVERIFY(!button("resetlisttext")->isEnabled());
+    }
+
+    // After any table load every row state and the preview follow the table again.
+    void loadsUndoTransparentStripes_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::newRow("Reset") << "pushButton";
+        QTest::newRow("Default") << "actionDefault_2";
+        QTest::newRow("White") << "actionWhiteBrowser";
+        QTest::newRow("Open") << "actionCustom";
+    }
+
+    void loadsUndoTransparentStripes()
+    {
+        QFETCH(QString, action);
+        const QString path = f->profilesFolder() + "/plain.pcp";
+        Dialogs::setNextFileName(path);
+        f->trigger("actionSave_as");
+        f->click("list_stripes_transp_2");
+        Dialogs::setNextFileName(path);
+        if (action.startsWith("action"))
+            f->trigger(action);
+        else
+            f->click(action);
+        QVERIFY(f->find<QListWidget>("listWidget_2")->alternatingRowColors());
+        QVERIFY(sheet("listWidget_3").contains(":alternate"));
+        QVERIFY(button("listoverstripebutton")->isEnabled());
+        QCOMPARE(label("label_10")->styleSheet(), QString("color: #dcdcdc"));
+        QVERIFY(!button("resetliststripes")->isEnabled());
+    }
+
+    void themeSwitchKeepsResetButtonsTrue()
+    {
+        Dialogs::setNextFont(QFont("Arial", 31));
+        f->click("fontbutton");
+        f->click("list_stripes_transp_2");
+        for (const char *theme : {"actionWhite", "actionBlack"}) {
+            f->trigger(theme);
+            QVERIFY2(button("resetfont")->isEnabled(), theme);
+            QVERIFY2(!button("resetlistoverstripe")->isEnabled(), theme);
+            QVERIFY2(!button("listoverstripebutton")->isEnabled(), theme);
+            QVERIFY2(button("resetliststripes")->isEnabled(), theme);
+        }
+    }
+
+    void undoAndRedoEveryKindOfEdit()
+    {
+        const EditorValues start{f->window->currentStyle(), "100"};
+        Dialogs::setNextColor(QColor("#010203"));
+        f->click("listtextbutton");
+        f->click("list_stripes_transp_2");
+        Dialogs::setNextFont(QFont("Arial", 31));
+        f->click("fontbutton");
+        f->find<QLineEdit>("lineheight")->setText("1");
+        f->find<QLineEdit>("lineheight")->setText("12"); // typing merges into one step
+        f->click("resetlisttext");
+        QCOMPARE(f->title(), QString("Panelcraft*"));
+        const Style edited = f->window->currentStyle();
+
+        auto *undo = f->find<QAction>("actionUndo");
+        QCOMPARE(undo->shortcut(), QKeySequence("Ctrl+Z"));
+        QCOMPARE(f->find<QAction>("actionRedo")->shortcut(), QKeySequence("Ctrl+Shift+Z"));
+        for (int step = 0; step < 5; ++step)
+            undo->trigger();
+        QVERIFY(!undo->isEnabled());
+        QVERIFY(f->window->currentStyle().colours == start.style.colours);
+        QVERIFY(f->window->currentStyle().fonts == start.style.fonts);
+        QCOMPARE(f->find<QLineEdit>("lineheight")->text(), QString("100"));
+        QVERIFY(sheet("listWidget_2").contains(":alternate"));
+        QVERIFY(!button("resetfont")->isEnabled());
+        QCOMPARE(f->title(), QString("Panelcraft"));
+
+        for (int step = 0; step < 5; ++step)
+            f->trigger("actionRedo");
+        QVERIFY(f->window->currentStyle().colours == edited.colours);
+        QCOMPARE(f->find<QLineEdit>("lineheight")->text(), QString("12"));
+        QVERIFY(!button("listoverstripebutton")->isEnabled());
+        QVERIFY(button("resetfont")->isEnabled());
+
+        f->trigger("actionWhiteBrowser"); // a load clears the history
+        QVERIFY(!undo->isEnabled());
+        QCOMPARE(f->title(), QString("Panelcraft (White Browser)"));
+    }
+
+    void closingWithUnsavedEditsAsks()
+    {
+        Dialogs::setNextColor(QColor("#010203"));
+        f->click("listtextbutton");
+        Dialogs::clear();
+        QVERIFY(!f->window->close()); // unanswered: Cancel
+        QCOMPARE(Dialogs::requests().last().kind, Dialogs::Kind::Question);
+        Dialogs::setNextAnswer(QMessageBox::Save);
+        Dialogs::setNextFileName(f->profilesFolder() + "/kept");
+        QVERIFY(f->window->close());
+        QVERIFY(f->readFile(f->profilesFolder() + "/kept.pcp").contains("list_text=#010203"));
+    }
+
+    void coloursFromSelectedSkin()
+    {
+        Style skin = f->window->currentStyle();
+        skin.setColour("list_text", QColor("#123456"));
+        skin.font("skin").size = 33;
+        const QString zip = f->documents.filePath("deck.zip");
+        const QStringList block = browserblock::contentBlock(skin, 40);
+        fixtures::writeZip(zip,
+                           {{"b.xml", fixtures::xml(QStringList{"<skin>", "<browser lineheight=\"120%\">"} +
+                                                    block + QStringList{"</browser>", "</skin>"})},
+                            {"c.xml", fixtures::xml({"<skin>", "</skin>"})}});
+        Dialogs::setNextFileName(zip);
+        f->click("skinfileselect");
+        QCOMPARE(Dialogs::requests().last().filter, QString("Skin Files (*.zip)"));
+        f->trigger("actionColours_from_Skin");
+        QCOMPARE(label("label_42")->text(), QString("#123456"));
+        QCOMPARE(label("fontsize_label")->text(), QString("Size : 33"));
+        QCOMPARE(f->find<QLineEdit>("lineheight")->text(), QString("120"));
+        QVERIFY(button("resetlisttext")->isEnabled());
+        f->trigger("actionUndo");
+        QCOMPARE(label("label_42")->text(), QString("#ffffff"));
+
+        fixtures::writeZip(zip, {{"a.xml", fixtures::xml({"<skin>", "</skin>"})}});
+        f->trigger("actionColours_from_Skin");
+        QCOMPARE(Dialogs::requests().last().kind, Dialogs::Kind::Warning);
+        QVERIFY(Dialogs::requests().last().text.contains("no <browser> block"));
+        QCOMPARE(label("label_42")->text(), QString("#ffffff"));
+    }
+
+    void contrastSignWarnsOfUnreadableText()
+    {
+        auto *sign = f->find<QLabel>("list_text_contrast");
+        QVERIFY(sign->isHidden());
+        Dialogs::setNextColor(QColor("#2a2a2a"));
+        f->click("listtextbutton");
+        QVERIFY(!sign->isHidden());
+        QVERIFY2(sign->toolTip().startsWith("Contrast 1.0:1 on "), qPrintable(sign->toolTip()));
+        f->trigger("actionUndo");
+        QVERIFY(sign->isHidden());
+    }
+
+    void gridTextsFitTheirCards_data()
+    {
+        QTest::addColumn<QString>("card");
+        QTest::addColumn<QString>("artist");
+        QTest::newRow("normal") << ""
+                                << "label_104";
+        QTest::newRow("over") << "_2"
+                              << "label_107";
+        QTest::newRow("selected") << "_3"
+                                  << "label_112";
+        QTest::newRow("focus") << "_4"
+                               << "label_122";
+    }
+
+    void gridTextsFitTheirCards()
+    {
+        QFETCH(QString, card);
+        QFETCH(QString, artist);
+        const auto advance = [](const QLabel *l) {
+            return QFontMetrics(l->font()).horizontalAdvance(l->text());
+        };
+        const QRect back = f->find<QLabel>("grid_tracknormal_back" + card)->geometry();
+        const QLabel *artistLabel = f->find<QLabel>(artist);
+        QVERIFY(advance(artistLabel) <= artistLabel->width());
+        QVERIFY(artistLabel->geometry().right() <= back.right());
+        const QLabel *captions = f->find<QLabel>("grid_strike_back" + card);
+        QVERIFY(captions->x() + advance(captions) <= f->find<QLabel>("grid_strike_text2" + card)->x());
+    }
+
+    void darkThemeTextColoursParseAndStayReadable()
+    {
+        // The theme's label colour must parse both as a colour and in a style sheet.
+        QCOMPARE(f->find<QWidget>("selectedfile")->palette().color(QPalette::Text), QColor(220, 220, 220));
+        f->click("checkBox_globalfont");
+        QCOMPARE(label("label_83")->styleSheet(), QString("color: black")); // inside the white field
     }
 };
 

@@ -43,6 +43,16 @@ private:
     rlimit saved{};
 };
 
+// Writes a profile and opens it through the menu.
+QString openProfile(const WindowFixture &f, const QString &name, const QByteArray &content)
+{
+    const QString path = f.profilesFolder() + "/" + name;
+    writeFile(path, content);
+    Dialogs::setNextFileName(path);
+    f.trigger("actionCustom");
+    return path;
+}
+
 bool anyResetEnabled(const WindowFixture &f)
 {
     for (const auto &key : stylekeys::colourKeys)
@@ -80,7 +90,7 @@ private slots:
         expected[0] = "backgroundcolor=#ff202020\r";
         expected[17] = "list_stripes=#ff2a2a2a\r";
         QCOMPARE(f.readFile(path).split('\n'), expected);
-        QCOMPARE(f.window->windowTitle(), QString("Panelcraft (fresh)"));
+        QCOMPARE(f.title(), QString("Panelcraft (fresh)"));
         QVERIFY(f.find<QAction>("actionSave")->isEnabled());
         QVERIFY(f.find<QAction>("actionDelete")->isEnabled());
         QVERIFY(!f.find<QAction>("actionDefault_2")->isChecked());
@@ -90,17 +100,14 @@ private slots:
     {
         WindowFixture f;
         f.start();
-        const QString path = f.profilesFolder() + "/red.pcp";
-        writeFile(path, "list_text=#ff0000\r\n");
-        Dialogs::setNextFileName(path);
-        f.trigger("actionCustom");
+        openProfile(f, "red.pcp", "list_text=#ff0000\r\n");
         QCOMPARE(Dialogs::requests().at(0).title, QString("Select a Panelcraft Profile"));
         QCOMPARE(f.find<QLabel>("label_42")->text(), QString("#ff0000"));
         QCOMPARE(f.find<QLabel>("label_12")->text(), QString("#7e7e7e"));
         QCOMPARE(f.find<QLabel>("label_117")->text(), QString("#ff202020"));
         QCOMPARE(f.window->currentStyle().colour("list_automix"), QColor("#4080c4"));
         QVERIFY(!anyResetEnabled(f));
-        QCOMPARE(f.window->windowTitle(), QString("Panelcraft (red)"));
+        QCOMPARE(f.title(), QString("Panelcraft (red)"));
         QVERIFY(!f.find<QAction>("actionDefault_2")->isChecked());
         QVERIFY(!f.find<QAction>("actionWhiteBrowser")->isChecked());
     }
@@ -116,7 +123,7 @@ private slots:
         f.trigger("actionCustom");
         QCOMPARE(f.find<QLabel>("fontsize_label")->text(), QString("Size : 0"));
         QCOMPARE(f.find<QLabel>("label_117")->text(), QString("#80ff0000"));
-        QCOMPARE(f.find<QLabel>("label_38")->text(), QString("#ff0000"));
+        QCOMPARE(f.find<QLabel>("label_38")->text(), QString("#80ff0000"));
         QCOMPARE(f.window->currentStyle().colour("list_over").alpha(), 0x80);
         QCOMPARE(f.find<QLabel>("infobackground_lb")->text(), QString("#393939"));
         QVERIFY(f.find<QPushButton>("resetinfobackground")->isEnabled());
@@ -128,14 +135,14 @@ private slots:
         WindowFixture f;
         f.start();
         f.trigger("actionWhiteBrowser");
-        QCOMPARE(f.window->windowTitle(), QString("Panelcraft (White Browser)"));
+        QCOMPARE(f.title(), QString("Panelcraft (White Browser)"));
         QCOMPARE(f.find<QLabel>("label_49")->text(), QString("#56a7b3"));
         QCOMPARE(f.window->currentStyle().font("toolbar"), (FontSpec{"Arial", "Bold", 16}));
 
         const QString path = f.profilesFolder() + "/my.best.pcp";
         Dialogs::setNextFileName(path);
         f.trigger("actionSave_as");
-        QCOMPARE(f.window->windowTitle(), QString("Panelcraft (my)"));
+        QCOMPARE(f.title(), QString("Panelcraft (my)"));
         QVERIFY(f.find<QAction>("actionWhiteBrowser")->isChecked());
         QVERIFY(!f.find<QAction>("actionDefault_2")->isChecked());
 
@@ -146,25 +153,24 @@ private slots:
         QCOMPARE(Dialogs::requests().at(0).text, QString("Are you sure you want to delete Profile my ?"));
         QCOMPARE(Dialogs::requests().at(1).text, "Profile " + path + " deleted.\n\nDefault Profile loaded");
         QVERIFY(!QFile::exists(path));
+        // Exactly one built-in is checked, and it is the table loaded, which Reset reloads.
         QVERIFY(f.find<QAction>("actionDefault_2")->isChecked());
-        QVERIFY(f.find<QAction>("actionWhiteBrowser")->isChecked());
-        QCOMPARE(f.window->windowTitle(), QString("Panelcraft"));
+        QVERIFY(!f.find<QAction>("actionWhiteBrowser")->isChecked());
+        QCOMPARE(f.title(), QString("Panelcraft"));
         QCOMPARE(f.find<QLabel>("label_49")->text(), QString("#4080c4"));
-
-        // With no profile open and "White" checked, Reset falls back to the white table.
         f.click("pushButton");
-        QCOMPARE(f.find<QLabel>("label_49")->text(), QString("#56a7b3"));
+        QCOMPARE(f.find<QLabel>("label_49")->text(), QString("#4080c4"));
     }
 
     void cancelledDialogsChangeNothing()
     {
         WindowFixture f;
         f.start();
-        const QString before = f.window->windowTitle();
+        const QString before = f.title();
         f.trigger("actionSave_as");
         f.trigger("actionCustom");
         QCOMPARE(Dialogs::requests().size(), 2); // the two file dialogs, no message
-        QCOMPARE(f.window->windowTitle(), before);
+        QCOMPARE(f.title(), before);
         QVERIFY(QDir(f.profilesFolder()).entryList(QDir::Files).isEmpty());
 
         writeFile(f.profilesFolder() + "/keep.pcp", "list_text=#ff0000\r\n");
@@ -175,7 +181,7 @@ private slots:
         f.trigger("actionDelete");
         QCOMPARE(Dialogs::requests().size(), 1);
         QVERIFY(QFile::exists(f.profilesFolder() + "/keep.pcp"));
-        QCOMPARE(f.window->windowTitle(), QString("Panelcraft (keep)"));
+        QCOMPARE(f.title(), QString("Panelcraft (keep)"));
     }
 
     void saveKeepsTheSaveAsValuesForSingleResets()
@@ -240,7 +246,7 @@ private slots:
         QCOMPARE(Dialogs::requests().size(), 2);
         QCOMPARE(Dialogs::requests().at(1).kind, Dialogs::Kind::Warning);
         QVERIFY(Dialogs::requests().at(1).text.startsWith("The Profile could not be saved to " + path));
-        QCOMPARE(f.window->windowTitle(), QString("Panelcraft"));
+        QCOMPARE(f.title(), QString("Panelcraft"));
         QVERIFY(!f.find<QAction>("actionSave")->isEnabled());
         QVERIFY(f.find<QAction>("actionDefault_2")->isChecked());
         QVERIFY(!QFile::exists(path));
@@ -283,8 +289,45 @@ private slots:
         QCOMPARE(Dialogs::requests().last().kind, Dialogs::Kind::Warning);
         QVERIFY(Dialogs::requests().last().text.startsWith("The Profile " + path + " could not be deleted"));
         QVERIFY(QFileInfo::exists(path));
-        QCOMPARE(f.window->windowTitle(), QString("Panelcraft (stuck)"));
+        QCOMPARE(f.title(), QString("Panelcraft (stuck)"));
         QVERIFY(f.find<QAction>("actionDelete")->isEnabled());
+    }
+
+    void aBareNameIsSavedAsAProfile()
+    {
+        WindowFixture f;
+        f.start();
+        Dialogs::setNextFileName(f.profilesFolder() + "/myprofile");
+        f.trigger("actionSave_as");
+        QCOMPARE(QDir(f.profilesFolder()).entryList({"*.pcp"}, QDir::Files), QStringList{"myprofile.pcp"});
+    }
+
+    void aProfileGoneFromDiskIsReported_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::newRow("Reset") << "pushButton";
+        QTest::newRow("Delete") << "actionDelete";
+    }
+
+    void aProfileGoneFromDiskIsReported()
+    {
+        QFETCH(QString, action);
+        WindowFixture f;
+        f.start();
+        const QString path = openProfile(f, "gone.pcp", "list_text=#ff0000\r\n");
+        QFile::remove(path);
+        Dialogs::clear();
+        Dialogs::setNextAnswer(QMessageBox::Yes);
+        if (action == "pushButton")
+            f.click(action);
+        else
+            f.trigger(action);
+        QCOMPARE(Dialogs::requests().size(), 1);
+        QCOMPARE(Dialogs::requests().last().kind, Dialogs::Kind::Warning);
+        QVERIFY(Dialogs::requests().last().text.startsWith("The Profile " + path + " is gone"));
+        QCOMPARE(f.title(), QString("Panelcraft"));
+        QCOMPARE(f.find<QLabel>("label_42")->text(), QString("#ffffff"));
+        QVERIFY(!f.find<QAction>("actionDelete")->isEnabled());
     }
 };
 

@@ -179,7 +179,7 @@ private slots:
         f.start();
         MainWindow &w = *f.window;
         QCOMPARE(w.size(), QSize(1024, 560));
-        QCOMPARE(w.windowTitle(), QString("Panelcraft"));
+        QCOMPARE(f.title(), QString("Panelcraft"));
         QVERIFY(f.find<QTabWidget>("tabWidget_3")->isHidden());
         QVERIFY(!f.find<QTabWidget>("tabWidget")->isHidden());
         QCOMPARE(f.find<QWidget>("dothejob")->pos(), QPoint(470, 472));
@@ -243,7 +243,7 @@ private slots:
         QCOMPARE(
             f.find<QWidget>("floatlabel_4")->toolTip(),
             QString("Enter a % value. Example: Value 110 will increase font size by 10%. Example: Value 95 "
-                    "will decrease font size by 5%. Leave blank for the Font to retain its current size<"));
+                    "will decrease font size by 5%. Leave blank for the Font to retain its current size"));
         QCOMPARE(f.find<QWidget>("resetlistover")->toolTip(),
                  QString("Reset the background color of lines (when mouse is over), to its default value"));
         int withText = 0;

@@ -39,6 +39,13 @@ public:
         return object;
     }
 
+    // The title as shown: "[*]" becomes the modified mark or nothing.
+    QString title() const
+    {
+        return window->windowTitle().replace(QStringLiteral("[*]"),
+                                             window->isWindowModified() ? QStringLiteral("*") : QString());
+    }
+
     void click(const QString &buttonName) const { find<QAbstractButton>(buttonName)->click(); }
     void trigger(const QString &actionName) const { find<QAction>(actionName)->trigger(); }
 

@@ -1,15 +1,19 @@
-// Renders the main window offscreen into PNG files, for reviewing the form:
-//   panelcraft-screenshots <output folder> [white]
+// Renders the main window and the dialogs it opens into PNG files, for reviewing the form:
+//   panelcraft-screenshots <output folder> [white] [bright]
+// Beside each picture a .texts file says where its texts are (scripts/contrast measures them).
 // The window runs on temporary folders, so nothing of the user's is read or written.
 
 #include "app/dialogs.h"
 #include "app/mainwindow.h"
 #include "app/startup.h"
+#include "textboxes.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFileDialog>
+#include <QFontDialog>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -20,6 +24,28 @@ void save(QWidget &window, const QString &folder, const QString &name)
 {
     QCoreApplication::processEvents();
     window.grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+    saveTextBoxes(&window, folder + QLatin1Char('/') + name + QStringLiteral(".texts"));
+}
+
+// The dialogs as the window opens them: its child, so they wear its theme.
+void saveDialogs(QWidget &window, const QString &folder, const QString &profiles)
+{
+    const QString filter = QStringLiteral("Profiles (*.pcp)");
+    QFileDialog open(&window, QStringLiteral("Select a Panelcraft Profile"), profiles, filter);
+    QFileDialog saveAs(&window, QStringLiteral("Save your Panelcraft Profile"), profiles, filter);
+    saveAs.setAcceptMode(QFileDialog::AcceptSave);
+    QFontDialog font(QFont(QStringLiteral("Arial"), 20), &window);
+    open.setOption(QFileDialog::DontUseNativeDialog);
+    saveAs.setOption(QFileDialog::DontUseNativeDialog);
+    font.setOption(QFontDialog::DontUseNativeDialog);
+    const std::pair<QDialog *, QString> dialogs[] = {{&open, QStringLiteral("dialog-open")},
+                                                     {&saveAs, QStringLiteral("dialog-save")},
+                                                     {&font, QStringLiteral("dialog-font")}};
+    for (const auto &[dialog, name] : dialogs) {
+        dialog->show();
+        save(*dialog, folder, name);
+        dialog->hide();
+    }
 }
 
 } // namespace
@@ -32,7 +58,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     prepareApplication();
     if (argc < 2) {
-        QTextStream(stderr) << "usage: panelcraft-screenshots <output folder> [white]\n";
+        QTextStream(stderr) << "usage: panelcraft-screenshots <output folder> [white] [bright]\n";
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
@@ -41,12 +67,20 @@ int main(int argc, char *argv[])
     Dialogs::setTesting(true);
     MainWindow window({documents.path(), documents.path()});
     window.show();
-    if (argc > 2 && QString::fromLatin1(argv[2]) == QLatin1String("white"))
-        window.findChild<QAction *>(QStringLiteral("actionWhiteBrowser"))->trigger();
+    // "white" loads the white browser table, "bright" switches to the bright theme.
+    for (int arg = 2; arg < argc; ++arg) {
+        const QString option = QString::fromLatin1(argv[arg]);
+        const QString action = option == QLatin1String("bright") ? QStringLiteral("actionWhite")
+                                                                 : QStringLiteral("actionWhiteBrowser");
+        window.findChild<QAction *>(action)->trigger();
+    }
 
     auto *editor = window.findChild<QCheckBox *>(QStringLiteral("checkBox_changecolors"));
     auto *preview = window.findChild<QCheckBox *>(QStringLiteral("checkBox_changecolors_2"));
+    auto *globalFont = window.findChild<QCheckBox *>(QStringLiteral("checkBox_globalfont"));
+    globalFont->click();
     save(window, folder, QStringLiteral("layout-editing"));
+    globalFont->click();
     editor->click();
     save(window, folder, QStringLiteral("layout-compact"));
     editor->click();
@@ -70,5 +104,8 @@ int main(int argc, char *argv[])
     }
     previewTabs->setCurrentIndex(1);
     save(window, folder, QStringLiteral("preview-grid"));
+    QFile(documents.path() + QStringLiteral("/Panelcraft/projects/my profile.pcp"))
+        .open(QIODevice::WriteOnly);
+    saveDialogs(window, folder, documents.path() + QStringLiteral("/Panelcraft/projects"));
     return 0;
 }

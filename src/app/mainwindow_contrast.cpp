@@ -1,0 +1,41 @@
+// Warning signs beside the text-colour rows whose text would be hard to read in the browser.
+
+#include "mainwindow.h"
+#include "style/contrast.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+constexpr int signSize = 16;
+constexpr int signGap = 3;
+} // namespace
+
+void MainWindow::setUpContrastHints()
+{
+    const QPixmap sign = QPixmap(QStringLiteral(":/myfiles/myfiles/Warning.png"))
+                             .scaled(signSize, signSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    for (int key : contrast::textKeys()) {
+        const QPushButton *reset = rows.colours[std::size_t(key)].reset;
+        auto *label = new QLabel(reset->parentWidget());
+        label->setObjectName(QLatin1String(stylekeys::colourKeys[key].key) + QLatin1String("_contrast"));
+        label->setPixmap(sign);
+        label->setGeometry(reset->geometry().right() + signGap, reset->y() + (reset->height() - signSize) / 2,
+                           signSize, signSize);
+        label->hide();
+        contrastSigns.insert(key, label);
+    }
+}
+
+void MainWindow::showContrastHints()
+{
+    for (QLabel *sign : qAsConst(contrastSigns))
+        sign->hide();
+    for (const contrast::Hint &hint : contrast::hints(style)) {
+        QLabel *sign = contrastSigns.value(hint.key);
+        sign->setToolTip(tr("Contrast %1:1 on %2: hard to read in the browser")
+                             .arg(hint.ratio, 0, 'f', 1)
+                             .arg(hint.background));
+        sign->setVisible(hint.ratio < contrast::warnBelow);
+    }
+}

@@ -1,0 +1,39 @@
+// The editor's undo history: Undo and Redo in the "Browser Profile" menu, the modified mark in
+// the title, and the question on closing with unsaved edits.
+
+#include "dialogs.h"
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include <QUndoStack>
+
+void MainWindow::setUpEditHistory()
+{
+    undoStack = new QUndoStack(this);
+    QAction *undo = undoStack->createUndoAction(this, tr("Undo"));
+    undo->setObjectName(QStringLiteral("actionUndo"));
+    undo->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
+    QAction *redo = undoStack->createRedoAction(this, tr("Redo"));
+    redo->setObjectName(QStringLiteral("actionRedo"));
+    redo->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+Z")));
+    QAction *first = ui->menuProfile->actions().value(0);
+    ui->menuProfile->insertActions(first, {undo, redo});
+    ui->menuProfile->insertSeparator(first);
+    connect(undoStack, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
+}
+
+bool MainWindow::confirmUnsavedEdits()
+{
+    if (undoStack->isClean())
+        return true;
+    const auto answer = Dialogs::question(
+        this, programname, tr("The Browser Profile has unsaved edits.\nSave them before closing?"),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    if (answer == QMessageBox::Discard)
+        return true;
+    if (answer != QMessageBox::Save)
+        return false;
+    // A built-in table is never overwritten: its edits go to a new profile.
+    savedata(profilefile.isEmpty());
+    return undoStack->isClean();
+}

@@ -1,0 +1,82 @@
+#include "textfit.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QWidget>
+#include <algorithm>
+
+namespace {
+constexpr int mostCondensed = QFont::ExtraCondensed;
+constexpr int condenseStep = 5;
+// Where the font engine cannot stretch a face, letters are set closer instead, down to this.
+constexpr int tightestSpacing = 85;
+constexpr int cardMargin = 4;
+
+int advance(const QFont &font, const QString &text)
+{
+    return QFontMetrics(font).horizontalAdvance(text);
+}
+
+// How far a grid label may reach (its card's edge), and how much of that its text may take (on a
+// caption line, up to the last value drawn over it).
+struct Room
+{
+    int edge = QWIDGETSIZE_MAX;
+    int text = QWIDGETSIZE_MAX;
+};
+
+Room roomFor(const QLabel *label, const QList<QLabel *> &labels)
+{
+    const QRect own = label->geometry();
+    Room room;
+    int lastValue = -1;
+    for (const QLabel *other : labels) {
+        const QRect rect = other->geometry();
+        if (other == label)
+            continue;
+        const bool cardBehind = rect.contains(own.topLeft()) && rect.width() > own.width();
+        if (cardBehind)
+            room.edge = std::min(room.edge, rect.right() - own.x() - cardMargin);
+        const bool valueOnLine = rect.y() == own.y() && rect.x() > own.x() && rect.right() <= own.right();
+        if (valueOnLine)
+            lastValue = std::max(lastValue, rect.x() - own.x());
+    }
+    room.text = lastValue < 0 ? room.edge : std::min(lastValue, room.edge);
+    return room;
+}
+
+void fitInto(QLabel *label, const Room &room)
+{
+    condenseToFit(label, label->text(), room.text);
+    // Wide enough for the text where the card has room, and never past the card's edge.
+    const int width = std::min(std::max(label->width(), advance(label->font(), label->text())), room.edge);
+    if (width != label->width())
+        label->resize(width, label->height());
+}
+} // namespace
+
+void condenseToFit(QLabel *label, const QString &text, int room)
+{
+    if (room < 0)
+        room = label->width();
+    QFont font = label->font();
+    for (int stretch = QFont::Unstretched; stretch > mostCondensed && advance(font, text) > room;) {
+        stretch -= condenseStep;
+        font.setStretch(stretch);
+    }
+    for (int spacing = 100; spacing > tightestSpacing && advance(font, text) > room;) {
+        spacing -= 1;
+        font.setLetterSpacing(QFont::PercentageSpacing, spacing);
+    }
+    if (font != label->font())
+        label->setFont(font);
+}
+
+void fitGridTexts(QWidget *gridPage)
+{
+    const QList<QLabel *> labels = gridPage->findChildren<QLabel *>();
+    for (QLabel *label : labels)
+        if (!label->text().isEmpty() && label->textFormat() != Qt::RichText &&
+            !label->text().startsWith(QLatin1Char('<')))
+            fitInto(label, roomFor(label, labels));
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+// Reads a skin's <browser> block back into style values: the inverse of browserblock's writer.
+// Which attribute holds which key is learnt from the writer itself, so the two cannot drift.
+
+#include "style/style.h"
+
+#include <QHash>
+#include <QString>
+
+namespace browserblock {
+
+struct ReadValues
+{
+    QHash<QString, QString> values; // style key (colour, <group>fontname/fontsize/fontweight) -> text
+    QString lineHeight;             // the percentage without "%"; empty when absent or not 1 to 999
+};
+
+// Reads the first <browser> element of a skin XML text. Returns an empty text on success, else
+// why nothing could be read.
+QString readBlock(const QByteArray &xml, ReadValues &out);
+
+// Reads the first layout (the first XML file by name) of a skin archive.
+QString readSkinBlock(const QString &zipPath, ReadValues &out);
+
+// `base` with every value the block holds; unreadable colours and sizes are left as in `base`.
+Style applyBlock(const ReadValues &read, Style base);
+
+} // namespace browserblock
