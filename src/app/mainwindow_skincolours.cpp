@@ -1,5 +1,6 @@
 // "Colours from Selected Skin": the selected skin's <browser> block read back into the editor.
 
+#include "backgroundjob.h"
 #include "dialogs.h"
 #include "mainwindow.h"
 #include "skin/browserblockreader.h"
@@ -21,15 +22,33 @@ void MainWindow::takeColoursFromSkin()
         Dialogs::warning(this, programname, tr("Select a skin with the Browse button first."));
         return;
     }
-    browserblock::ReadValues read;
-    const QString error = browserblock::readSkinBlock(selectedskinfile, read);
-    if (!error.isEmpty()) {
-        Dialogs::warning(this, programname, error);
-        return;
-    }
-    // What the block lacks comes from the active table; a block without a line height has the
-    // host's own 100%.
-    const EditorValues after{browserblock::applyBlock(read, tablefile::derive(styletable)),
-                             read.lineHeight.isEmpty() ? QStringLiteral("100") : read.lineHeight};
-    pushEdit(editorValues(), after, tr("Colours from skin"));
+    // Unpacking a large skin takes a while: read it off the GUI thread, like a build.
+    struct Reading
+    {
+        QString error;
+        browserblock::ReadValues read;
+    };
+    startJob(tr("Reading the skin's colours ..."),
+             runInBackground(
+                 this,
+                 [path = selectedskinfile] {
+                     Reading reading;
+                     reading.error = browserblock::readSkinBlock(path, reading.read);
+                     return reading;
+                 },
+                 [this](const Reading &reading) {
+                     finishJob();
+                     ui->statuslabel->clear();
+                     if (!reading.error.isEmpty()) {
+                         Dialogs::warning(this, programname, reading.error);
+                         return;
+                     }
+                     // What the block lacks comes from the active table; a block without a line
+                     // height has the host's own 100%.
+                     const QString lineHeight = reading.read.lineHeight;
+                     const EditorValues after{
+                         browserblock::applyBlock(reading.read, tablefile::derive(styletable)),
+                         lineHeight.isEmpty() ? QStringLiteral("100") : lineHeight};
+                     pushEdit(editorValues(), after, tr("Colours from skin"));
+                 }));
 }

@@ -354,6 +354,7 @@ private slots:
         f->click("skinfileselect");
         QCOMPARE(Dialogs::requests().last().filter, QString("Skin Files (*.zip)"));
         f->trigger("actionColours_from_Skin");
+        QTRY_VERIFY(!f->window->isBusy());
         QCOMPARE(label("label_42")->text(), QString("#123456"));
         QCOMPARE(label("fontsize_label")->text(), QString("Size : 33"));
         QCOMPARE(f->find<QLineEdit>("lineheight")->text(), QString("120"));
@@ -363,6 +364,7 @@ private slots:
 
         fixtures::writeZip(zip, {{"a.xml", fixtures::xml({"<skin>", "</skin>"})}});
         f->trigger("actionColours_from_Skin");
+        QTRY_VERIFY(!f->window->isBusy());
         QCOMPARE(Dialogs::requests().last().kind, Dialogs::Kind::Warning);
         QVERIFY(Dialogs::requests().last().text.contains("no <browser> block"));
         QCOMPARE(label("label_42")->text(), QString("#ffffff"));
