@@ -7,15 +7,19 @@
 
 namespace imagecompositor {
 
-QImage compose(const QImage &skin, const QImage &sheet, std::optional<int> pluginRow, const Style &style)
+QSize canvasSize(const QSize &skin, const QSize &sheet, std::optional<int> pluginRow)
 {
     int height = skin.height();
-    if (!sheet.isNull())
+    if (!sheet.isEmpty())
         height += 10 + sheet.height();
     if (pluginRow)
         height = qMax(height, *pluginRow + fxpainter::rowHeight);
+    return {skin.width(), height};
+}
 
-    QImage canvas(skin.width(), height, QImage::Format_ARGB32);
+QImage compose(const QImage &skin, const QImage &sheet, std::optional<int> pluginRow, const Style &style)
+{
+    QImage canvas(canvasSize(skin.size(), sheet.size(), pluginRow), QImage::Format_ARGB32);
     canvas.fill(Qt::transparent);
     QPainter painter(&canvas);
     // Copy rather than blend, so half-transparent pixels of the skin keep their exact values.

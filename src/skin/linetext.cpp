@@ -1,5 +1,6 @@
 #include "linetext.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace linetext {
@@ -14,6 +15,30 @@ QString valueAfter(const QString &line, const QString &opener, bool *found)
     const int start = at + opener.size();
     const int end = line.indexOf(QLatin1Char('"'), start);
     return line.mid(start, end < 0 ? -1 : end - start);
+}
+
+QString CommentMask::apply(const QString &line)
+{
+    static const QString open = QStringLiteral("<!--");
+    static const QString close = QStringLiteral("-->");
+    QString out = line;
+    int at = 0;
+    while (at < out.size()) {
+        if (!m_inside) {
+            const int start = out.indexOf(open, at);
+            if (start < 0)
+                break;
+            m_inside = true;
+            at = start;
+        }
+        const int end = out.indexOf(close, at);
+        const int stop = end < 0 ? out.size() : end + close.size();
+        for (int i = at; i < stop; ++i)
+            out[i] = QLatin1Char(' ');
+        m_inside = end < 0;
+        at = stop;
+    }
+    return out;
 }
 
 QString escapeAttribute(const QString &text)
@@ -57,21 +82,99 @@ bool tagClosesItself(const QString &line, int tagStart)
 QString skinImageName(const QString &skinLine, const QString &xmlBaseName)
 {
     const QString fallback = xmlBaseName + QLatin1String(".png");
-    if (!skinLine.contains(QLatin1String(" image=\"")))
-        return fallback;
-    // Split at every "=": the piece after one holding "image" starts with the quoted value.
-    const QStringList pieces = skinLine.split(QLatin1Char('='));
-    QString value;
-    for (int i = 0; i + 1 < pieces.size(); ++i) {
-        if (pieces.at(i).contains(QLatin1String("image")))
-            value = pieces.at(i + 1).section(QLatin1Char('"'), 1, 1);
-    }
-    if (value.isEmpty())
+    const AttributeValue image = findAttribute(skinLine, QStringLiteral("image"));
+    const QString value = skinLine.mid(image.start, image.length);
+    if (image.start < 0 || value.isEmpty())
         return fallback;
     if (value.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
         return value;
     const int dot = value.lastIndexOf(QLatin1Char('.'));
     return (dot > 0 ? value.left(dot) : value) + QLatin1String(".png");
+}
+
+AttributeValue findAttribute(const QString &tag, const QString &name)
+{
+    const QRegularExpression attribute(
+        QStringLiteral("(?:^|\\s)%1\\s*=\\s*([\"'])").arg(QRegularExpression::escape(name)));
+    const auto match = attribute.match(tag);
+    if (!match.hasMatch())
+        return {};
+    const int start = match.capturedEnd();
+    const int end = tag.indexOf(match.captured(1), start);
+    if (end < 0)
+        return {};
+    return {start, end - start};
+}
+
+namespace {
+
+// The end of the tag starting at `from` ('>' outside quotes), or -1 when it goes on past the text.
+int tagEnd(const QString &text, int from)
+{
+    QChar quote;
+    for (int i = from; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (!quote.isNull()) {
+            if (c == quote)
+                quote = QChar();
+        } else if (c == QLatin1Char('"') || c == QLatin1Char('\'')) {
+            quote = c;
+        } else if (c == QLatin1Char('>')) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+} // namespace
+
+QStringList tagLines(const QStringList &lines)
+{
+    static const QRegularExpression keyTag(QStringLiteral("<(/?)(skin|browser|customicons|window)(?![\\w-])"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    QStringList out;
+    CommentMask comments;
+    QString raw;  // a line, or lines joined while an opening tag goes on
+    QString mask; // the same with comments blanked
+    for (const QString &line : lines) {
+        raw += line;
+        mask += comments.apply(line);
+        QList<int> cuts;
+        bool open = false;
+        for (auto it = keyTag.globalMatch(mask); it.hasNext();) {
+            const auto match = it.next();
+            const int start = match.capturedStart();
+            if (!mask.leftRef(start).trimmed().isEmpty())
+                cuts << start;
+            const QString name = match.captured(2).toLower();
+            if (!match.captured(1).isEmpty() ||
+                (name != QLatin1String("skin") && name != QLatin1String("browser")))
+                continue;
+            const int end = tagEnd(mask, match.capturedEnd());
+            open = end < 0;
+            if (open)
+                break;
+            if (!mask.midRef(end + 1).trimmed().isEmpty())
+                cuts << end + 1;
+        }
+        if (open) {
+            raw += QLatin1Char(' ');
+            mask += QLatin1Char(' ');
+            continue;
+        }
+        int from = 0;
+        for (const int cut : qAsConst(cuts)) {
+            if (cut > from)
+                out << raw.mid(from, cut - from);
+            from = qMax(from, cut);
+        }
+        out << raw.mid(from);
+        raw.clear();
+        mask.clear();
+    }
+    if (!raw.isEmpty())
+        out << raw.trimmed();
+    return out;
 }
 
 } // namespace linetext

@@ -1,8 +1,10 @@
 #include "skinbuilder.h"
 
 #include "archive.h"
+#include "archiveentry.h"
 #include "iconsheets.h"
 #include "imagecompositor.h"
+#include "linetext.h"
 #include "outputname.h"
 #include "skinimages.h"
 #include "sourcescan.h"
@@ -60,6 +62,7 @@ private:
     QString unpackWindows();
     QString rewriteAll();
     QString addFloatingBrowserImage();
+    void importWindowImages();
     QString pack();
     void report(BuildStep step, const QString &file = QString()) const
     {
@@ -191,18 +194,33 @@ QString BuildRun::rewriteAll()
     const QDir temp(m_workspace.temp());
     for (const QString &name : Workspace::xmlFiles(temp.path())) {
         report(BuildStep::Rewrite, name);
-        QStringList lines;
-        if (!textlines::read(temp.filePath(name), lines)) {
-            m_warnings << QStringLiteral("\"%1\" could not be read and was left out").arg(name);
+        const textlines::TextFile file = textlines::read(temp.filePath(name));
+        const QString problem =
+            QStringLiteral("The layout \"%1\" %2").arg(archive::printable(name), file.problem);
+        if (file.refused)
+            return problem + QStringLiteral("; it was refused");
+        if (!file.problem.isEmpty()) {
+            m_warnings << problem + QStringLiteral("; it was left as it is");
             continue;
         }
-        const QString baseName = QFileInfo(name).completeBaseName();
-        const RewrittenXml xml = rewriteSkinXml(lines, baseName, context);
+        const QStringList &lines = file.lines;
+        const RewrittenXml xml = rewriteSkinXml(lines, QFileInfo(name).completeBaseName(), context);
+        if (!xml.error.isEmpty())
+            return QStringLiteral("The layout \"%1\" %2 when rewritten; it was refused")
+                .arg(archive::printable(name), xml.error);
+        if (!images.refusal().isEmpty())
+            return images.refusal();
         m_wroteFloatingWindow = m_wroteFloatingWindow || xml.wroteFloatingWindow;
-        QString error = textlines::write(QDir(m_workspace.skin()).filePath(name), xml.lines);
-        if (error.isEmpty()) {
-            const QString image = xml.imageName.isEmpty() ? baseName + QLatin1String(".png") : xml.imageName;
-            error = images.update(image, xml.pluginRow, m_warnings);
+        // An unchanged file keeps its exact bytes: the archive copies it as it was.
+        QString error = xml.lines == lines
+                            ? QString()
+                            : textlines::write(QDir(m_workspace.skin()).filePath(name), xml.lines, file);
+        // A file without a <skin line names no image of its own: painting one would hit a shared image.
+        if (error.isEmpty() && !xml.imageName.isEmpty()) {
+            const QString problem = images.problem(xml.imageName);
+            if (!problem.isEmpty() && !m_warnings.contains(problem))
+                m_warnings << problem;
+            error = images.update(xml.imageName, xml.pluginRow);
         }
         if (!error.isEmpty())
             return error;
@@ -217,7 +235,8 @@ QString BuildRun::addFloatingBrowserImage()
         report(BuildStep::PaintFloatingBrowser, floatingImageName);
         if (!imagecompositor::floatingBrowserImage(m_style).save(target, "PNG"))
             return QStringLiteral("Cannot write the image \"%1\"").arg(QDir::toNativeSeparators(target));
-    } else if (m_wroteFloatingWindow && !QFile::exists(target)) {
+    } else if (m_wroteFloatingWindow &&
+               !QFile::exists(QDir(m_workspace.temp()).filePath(floatingImageName))) {
         if (!QFile::copy(QStringLiteral(":/new/images/myfiles/browserfloat.png"), target))
             return QStringLiteral("Cannot write the image \"%1\"").arg(QDir::toNativeSeparators(target));
         // Copies of resources are read-only; the work folder must stay removable.
@@ -227,16 +246,40 @@ QString BuildRun::addFloatingBrowserImage()
     return {};
 }
 
+// The images the imported windows name go in beside the skin's own files, never over them.
+void BuildRun::importWindowImages()
+{
+    QStringList names;
+    for (const QString &line : sourcescan::windowElements(m_windowFiles)) {
+        bool named = false;
+        const QString name = linetext::valueAfter(line, QStringLiteral(" image=\""), &named);
+        const auto path = archive::safeRelativePath(name);
+        if (named && path && !path->isEmpty() && !names.contains(*path))
+            names << *path;
+    }
+    for (const QString &name : qAsConst(names)) {
+        const QString from = QDir(m_workspace.tempWindows()).filePath(name);
+        if (!QFileInfo(from).isFile())
+            continue;
+        if (QFileInfo::exists(QDir(m_workspace.temp()).filePath(name))) {
+            m_warnings << QStringLiteral("The skin's own \"%1\" was kept; the imported windows expect the "
+                                         "image of that name from \"%2\"")
+                              .arg(archive::printable(name), QFileInfo(m_options.windowSkinFile).fileName());
+            continue;
+        }
+        const QString to = QDir(m_workspace.skin()).filePath(name);
+        QDir().mkpath(QFileInfo(to).path());
+        QFile::rename(from, to);
+    }
+}
+
 QString BuildRun::pack()
 {
     report(BuildStep::GatherImages);
-    // The window skin's images go first, so they win over the skin's namesakes.
-    if (!m_windowFiles.isEmpty())
-        Workspace::moveImages(m_workspace.tempWindows(), m_workspace.skin());
-    Workspace::moveImages(m_workspace.temp(), m_workspace.skin());
-    Workspace::replaceImages(m_workspace.temp2(), m_workspace.skin());
+    importWindowImages();
+    Workspace::replaceFiles(m_workspace.temp2(), m_workspace.skin());
     report(BuildStep::Pack, m_options.outputPath);
-    return archive::pack(m_workspace.skin(), m_options.outputPath);
+    return archive::repack(m_options.selectedSkinFile, m_workspace.skin(), m_options.outputPath);
 }
 
 } // namespace

@@ -4,12 +4,13 @@
 #include "fontrewrite.h"
 #include "imagecompositor.h"
 #include "linetext.h"
+#include "sourcescan.h"
 
 namespace {
 
-bool containsEither(const QString &line, const char *first, const char *second)
+bool has(const QString &markup, const char *tag)
 {
-    return line.contains(QLatin1String(first)) || line.contains(QLatin1String(second));
+    return markup.contains(QLatin1String(tag), Qt::CaseInsensitive);
 }
 
 class Rewriter
@@ -17,46 +18,65 @@ class Rewriter
 public:
     Rewriter(const QString &xmlBaseName, const RewriteContext &context)
         : m_baseName(xmlBaseName), m_context(context), m_options(context.options),
-          m_sheet(iconsheets::appendedLayout(context.options.iconSet, context.customSheet))
+          m_sheet(iconsheets::appendedLayout(context.options.iconSet, context.customSheet)),
+          m_windows(sourcescan::windowElements(context.windowFiles))
     {
     }
 
     void take(const QString &line);
     RewrittenXml result() const { return m_result; }
+    bool failed() const { return !m_result.error.isEmpty(); }
 
 private:
     void readSkinLine(const QString &line);
-    bool rewriteBrowserLine(const QString &line);
+    bool rewriteBrowserLine(const QString &line, const QString &markup);
     void closeSkin();
-    void importWindows();
     QStringList contentBlock() const
     {
         return browserblock::contentBlock(m_context.style, m_result.pluginRow);
     }
-    void write(const QString &line) { m_result.lines << line; }
-    void write(const QStringList &lines) { m_result.lines << lines; }
+    void write(const QString &line)
+    {
+        m_written += line.size() + 1;
+        if (m_written > maxOutputCharacters)
+            m_result.error = QStringLiteral("would grow beyond %1 MB").arg(maxOutputCharacters >> 20);
+        else
+            m_result.lines << line;
+    }
+    void write(const QStringList &lines)
+    {
+        for (const QString &line : lines)
+            write(line);
+    }
 
     const QString m_baseName;
     const RewriteContext &m_context;
     const SkinBuildOptions &m_options;
     const std::optional<iconsheets::Layout> m_sheet;
+    const QStringList m_windows;
+    linetext::CommentMask m_comments;
     RewrittenXml m_result;
+    qint64 m_written = 0;
+    bool m_imageUsable = false; // the last <skin line named an image that can be painted
     bool m_insideBrowser = false;
-    bool m_copyingWindow = false;
 };
 
 void Rewriter::take(const QString &line)
 {
-    if (containsEither(line, "<skin", "<Skin"))
-        readSkinLine(line);
-    const bool consumed = m_options.changeColours && rewriteBrowserLine(line);
-    if (containsEither(line, "</skin", "</Skin"))
+    // Tags are looked for outside comments only; the line itself is written as it is.
+    const QString markup = m_comments.apply(line);
+    if (has(markup, "<skin"))
+        readSkinLine(markup);
+    // Coordinates pointing into an image that cannot be painted would show garbage.
+    const bool consumed = m_options.changeColours && m_imageUsable && rewriteBrowserLine(line, markup);
+    if (has(markup, "</skin"))
         closeSkin();
 
-    if (consumed || line.contains(QLatin1String("<customicons")))
+    if (consumed || markup.contains(QLatin1String("<customicons")))
         return;
     // Inside the skin's browser only its own position and size survive the new block.
-    if (m_insideBrowser && !line.contains(QLatin1String("<pos")) && !line.contains(QLatin1String("<size")))
+    if (m_insideBrowser && !markup.contains(QLatin1String("<pos")) &&
+        !markup.contains(QLatin1String("<size")))
         return;
     write(m_options.globalFont
               ? fontrewrite::rewriteLine(line, m_options.globalFontName, m_options.globalSize)
@@ -67,15 +87,16 @@ void Rewriter::readSkinLine(const QString &line)
 {
     m_result.imageName = linetext::skinImageName(line, m_baseName);
     const int height = m_context.imageHeight ? m_context.imageHeight(m_result.imageName) : 0;
+    m_imageUsable = height > 0;
     m_result.iconRow = height + imagecompositor::sheetGap;
-    m_result.pluginRow =
-        height + (m_sheet ? imagecompositor::pluginRowBelowSheet : imagecompositor::pluginRowWithoutSheet);
+    m_result.pluginRow = height + (m_sheet ? imagecompositor::pluginRowBelow(m_sheet->height())
+                                           : imagecompositor::pluginRowWithoutSheet);
 }
 
 // Returns whether the line was written whole here.
-bool Rewriter::rewriteBrowserLine(const QString &line)
+bool Rewriter::rewriteBrowserLine(const QString &line, const QString &markup)
 {
-    if (line.contains(QLatin1String("<browser")) && !line.contains(QLatin1String("<browserinfo"))) {
+    if (markup.contains(QLatin1String("<browser")) && !markup.contains(QLatin1String("<browserinfo"))) {
         QString opening = browserblock::rewriteOpeningLine(line, m_options.lineHeight);
         const int tag = opening.indexOf(QLatin1String("<browser"));
         if (linetext::tagClosesItself(opening, tag)) {
@@ -89,7 +110,7 @@ bool Rewriter::rewriteBrowserLine(const QString &line)
         write(opening);
         m_insideBrowser = true;
     }
-    if (line.contains(QLatin1String("</browser")) && !line.contains(QLatin1String("</browserinfo"))) {
+    if (markup.contains(QLatin1String("</browser")) && !markup.contains(QLatin1String("</browserinfo"))) {
         write(contentBlock());
         m_insideBrowser = false;
     }
@@ -98,7 +119,7 @@ bool Rewriter::rewriteBrowserLine(const QString &line)
 
 void Rewriter::closeSkin()
 {
-    if (m_sheet) {
+    if (m_sheet && m_imageUsable) {
         write(QStringLiteral("<customicons x=\"0\" y=\"%1\" iconsize=\"%2\" nb=\"%3\" nbx=\"%4\" />")
                   .arg(m_result.iconRow)
                   .arg(m_sheet->iconSize)
@@ -109,26 +130,7 @@ void Rewriter::closeSkin()
         write(browserblock::floatingWindow(m_context.style, m_options.changeColours, m_options.lineHeight));
         m_result.wroteFloatingWindow = true;
     }
-    importWindows();
-}
-
-void Rewriter::importWindows()
-{
-    for (const QStringList &file : m_context.windowFiles) {
-        for (const QString &line : file) {
-            if (m_copyingWindow) {
-                write(line);
-            } else if (containsEither(line, "<window", "<Window")) {
-                write(line);
-                int tag = line.indexOf(QLatin1String("<window"));
-                if (tag < 0)
-                    tag = line.indexOf(QLatin1String("<Window"));
-                m_copyingWindow = !linetext::tagClosesItself(line, tag);
-            }
-            if (containsEither(line, "</window", "</Window"))
-                m_copyingWindow = false;
-        }
-    }
+    write(m_windows);
 }
 
 } // namespace
@@ -137,7 +139,10 @@ RewrittenXml rewriteSkinXml(const QStringList &lines, const QString &xmlBaseName
                             const RewriteContext &context)
 {
     Rewriter rewriter(xmlBaseName, context);
-    for (const QString &line : lines)
+    for (const QString &line : linetext::tagLines(lines)) {
         rewriter.take(line);
+        if (rewriter.failed())
+            break;
+    }
     return rewriter.result();
 }

@@ -28,9 +28,13 @@ struct RewriteContext
     std::function<int(const QString &imageName)> imageHeight;
 };
 
+// What one rewritten file may hold at most: skins are kilobytes; a crafted file could ask for gigabytes.
+constexpr qint64 maxOutputCharacters = qint64(64) << 20;
+
 struct RewrittenXml
 {
     QStringList lines;
+    QString error;     // set when the output would exceed maxOutputCharacters; `lines` is then incomplete
     QString imageName; // the image of the last <skin line; empty when there is none
     int iconRow = 0;   // where an appended icon sheet starts
     int pluginRow = 0; // where the plugin graphics start

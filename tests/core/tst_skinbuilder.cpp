@@ -104,10 +104,9 @@ private slots:
         QVERIFY2(result.ok, qPrintable(result.message));
         QCOMPARE(result.outputPath, path(QStringLiteral("out.zip")));
         const auto files = output();
-        QCOMPARE(files.keys(), (QStringList{"a.xml", "b.xml", "other.png", "skin.png"}));
+        QCOMPARE(files.keys(), (QStringList{"a.xml", "b.xml", "notes.txt", "other.png", "skin.png"}));
         const QImage shared = fixtures::imageIn(files, QStringLiteral("skin.png"));
         QCOMPARE(shared.size(), QSize(400, 366));
-        QCOMPARE(files.value(QStringLiteral("other.png")), fixtures::png(10, 10));
         for (const QString &xml : {QStringLiteral("a.xml"), QStringLiteral("b.xml")})
             QVERIFY(fixtures::lines(files.value(xml))
                         .contains(QStringLiteral("\t\t\t<off x=\"10\" y=\"306-3\"/>")));
@@ -136,25 +135,29 @@ private slots:
     }
 
     // With the browser's colours kept, the floating browser shows the host's colours on the
-    // built-in image.
+    // built-in image. Of the window skin's images only those its windows name come along, and
+    // never over the skin's own.
     void windowsOfAnotherSkinAfterTheFloatingBrowser()
     {
         SkinBuildOptions options = optionsFor(twoLayoutSkin());
         options.changeColours = false;
         options.floatBrowser = true;
         options.importWindows = true;
-        options.windowSkinFile =
-            makeSkin(QStringLiteral("windows.zip"),
-                     {{"w.xml", fixtures::xml({"<skin image=\"win.png\">", "<window name=\"one\">",
-                                               "<pos x=\"1\"/>", "</window>", "<deck/>",
-                                               "<Window name=\"two\" image=\"win.png\" />", "</skin>"})},
-                      {"win.png", fixtures::png(20, 20, Qt::green)},
-                      {"skin.png", fixtures::png(5, 5, Qt::green)}});
+        options.windowSkinFile = makeSkin(
+            QStringLiteral("windows.zip"),
+            {{"w.xml", fixtures::xml({"<skin image=\"win.png\">", "<window name=\"one\" image=\"skin.png\">",
+                                      "<pos x=\"1\"/>", "</window>", "<deck/>",
+                                      "<Window name=\"two\" image=\"win.png\" />", "</skin>"})},
+             {"win.png", fixtures::png(20, 20, Qt::green)},
+             {"unused.png", fixtures::png(5, 5, Qt::green)},
+             {"skin.png", fixtures::png(5, 5, Qt::green)}});
         const BuildResult result = build(options);
         QVERIFY2(result.ok, qPrintable(result.message));
+        QCOMPARE(result.warnings.size(), 1);
+        QVERIFY2(result.warnings.at(0).contains("\"skin.png\" was kept"), qPrintable(result.warnings.at(0)));
         const auto files = output();
         QCOMPARE(fixtures::imageIn(files, QStringLiteral("browserfloat.png")).size(), QSize(801, 204));
-        const QStringList windows{"<window name=\"one\">", "<pos x=\"1\"/>", "</window>",
+        const QStringList windows{"<window name=\"one\" image=\"skin.png\">", "<pos x=\"1\"/>", "</window>",
                                   "<Window name=\"two\" image=\"win.png\" />", "</skin>"};
         for (const QString &xml : {QStringLiteral("a.xml"), QStringLiteral("b.xml")}) {
             const QStringList lines = fixtures::lines(files.value(xml));
@@ -162,8 +165,8 @@ private slots:
             QCOMPARE(lines.filter(QStringLiteral("browserfloat")).size(), 2);
         }
         QCOMPARE(files.value(QStringLiteral("win.png")), fixtures::png(20, 20, Qt::green));
-        // The window skin's namesake reaches the archive first and wins.
-        QCOMPARE(files.value(QStringLiteral("skin.png")), fixtures::png(5, 5, Qt::green));
+        QCOMPARE(files.value(QStringLiteral("skin.png")), fixtures::png(400, 300));
+        QVERIFY(!files.contains(QStringLiteral("unused.png")));
     }
 
     // Sources without what was asked for are reported; the skin is still built without them.

@@ -17,13 +17,18 @@ namespace fixtures {
 bool writeZip(const QString &path, const QList<ZipEntry> &entries)
 {
     QuaZip zip(path);
+    zip.setFileNameCodec("IBM437");
+    // The flag is the archive's: one entry in code page 437 makes them all so.
+    zip.setUtf8Enabled(
+        std::all_of(entries.begin(), entries.end(), [](const ZipEntry &e) { return e.utf8Name; }));
     if (!zip.open(QuaZip::mdCreate))
         return false;
     for (const ZipEntry &entry : entries) {
         QuaZipNewInfo info(entry.name);
         info.externalAttr = entry.unixMode << 16;
         QuaZipFile file(&zip);
-        if (!file.open(QIODevice::WriteOnly, info) || file.write(entry.data) != entry.data.size())
+        if (!file.open(QIODevice::WriteOnly, info, entry.password, 0, Z_DEFLATED, entry.level) ||
+            file.write(entry.data) != entry.data.size())
             return false;
         file.close();
     }
@@ -40,6 +45,26 @@ QMap<QString, QByteArray> readZip(const QString &path)
     for (bool more = zip.goToFirstFile(); more; more = zip.goToNextFile()) {
         QuaZipFile file(&zip);
         if (file.open(QIODevice::ReadOnly))
+            files.insert(file.getActualFileName(), file.readAll());
+    }
+    return files;
+}
+
+QStringList zipNames(const QString &path)
+{
+    QuaZip zip(path);
+    return zip.open(QuaZip::mdUnzip) ? zip.getFileNameList() : QStringList();
+}
+
+QMap<QString, QByteArray> storedZip(const QString &path)
+{
+    QMap<QString, QByteArray> files;
+    QuaZip zip(path);
+    if (!zip.open(QuaZip::mdUnzip))
+        return files;
+    for (bool more = zip.goToFirstFile(); more; more = zip.goToNextFile()) {
+        QuaZipFile file(&zip);
+        if (file.open(QIODevice::ReadOnly, nullptr, nullptr, true))
             files.insert(file.getActualFileName(), file.readAll());
     }
     return files;
