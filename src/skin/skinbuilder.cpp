@@ -106,9 +106,14 @@ QString BuildRun::checkOptions() const
         return QStringLiteral("You have not selected a skin");
     if (m_options.outputPath.isEmpty())
         return QStringLiteral("No name was given for the new skin");
-    const QString nameProblem = outputname::problem(QFileInfo(m_options.outputPath).fileName());
+    const QFileInfo output(m_options.outputPath);
+    const QString nameProblem = outputname::problem(output.fileName());
     if (!nameProblem.isEmpty())
         return nameProblem;
+    // Renaming the new archive over a device or a pipe would replace it, even /dev/null.
+    if (output.exists() && !output.isFile())
+        return QStringLiteral("\"%1\" is not a regular file; choose a new name or an existing skin archive")
+            .arg(QDir::toNativeSeparators(m_options.outputPath));
     // The work folders are wiped recursively: never let them resolve against an unknown place.
     if (!QDir::isAbsolutePath(m_workspace.root()))
         return QStringLiteral("The work folder \"%1\" is not an absolute path").arg(m_workspace.root());

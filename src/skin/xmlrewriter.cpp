@@ -31,9 +31,14 @@ private:
     void readSkinLine(const QString &line);
     bool rewriteBrowserLine(const QString &line, const QString &markup);
     void closeSkin();
-    QStringList contentBlock() const
+    // Made once per row: a crafted file may close its browser many thousand times.
+    QStringList contentBlock()
     {
-        return browserblock::contentBlock(m_context.style, m_result.pluginRow);
+        if (m_block.isEmpty() || m_blockRow != m_result.pluginRow) {
+            m_block = browserblock::contentBlock(m_context.style, m_result.pluginRow);
+            m_blockRow = m_result.pluginRow;
+        }
+        return m_block;
     }
     void write(const QString &line)
     {
@@ -57,6 +62,8 @@ private:
     linetext::CommentMask m_comments;
     RewrittenXml m_result;
     qint64 m_written = 0;
+    QStringList m_block;
+    int m_blockRow = 0;
     bool m_imageUsable = false; // the last <skin line named an image that can be painted
     bool m_insideBrowser = false;
 };

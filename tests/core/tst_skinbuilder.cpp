@@ -6,6 +6,7 @@
 #include "style/resources.h"
 
 #include <QtTest>
+#include <sys/stat.h>
 
 using fixtures::ZipEntry;
 
@@ -169,6 +170,80 @@ private slots:
         QVERIFY(!files.contains(QStringLiteral("unused.png")));
     }
 
+    // Everything of the skin comes through: sub-folders, fonts, other files, names from old zip
+    // tools. What the build does not change is stored exactly as it was; the image a layout
+    // names in a sub-folder (in another case) is painted where it is; each layout keeps its encoding.
+    void keepsEveryEntryOfTheSkin()
+    {
+        QTextCodec *latin1 = QTextCodec::codecForName("ISO-8859-1");
+        const QByteArray latin = latin1->fromUnicode(
+            "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\r\n<skin image=\"Images/Main.PNG\">\r\n"
+            "<text text=\"Café\"/>\r\n<browser>\r\n</browser>\r\n</skin>\r\n");
+        // The codec starts the text with its byte-order mark.
+        const QByteArray utf16 =
+            QTextCodec::codecForName("UTF-16LE")
+                ->fromUnicode("<?xml encoding=\"UTF-16\"?>\n<skin image=\"images/main.png\">\n<text "
+                              "text=\"Ünï\"/>\n<browser>\n</browser>\n</skin>\n");
+        const QList<ZipEntry> entries{{"latin.xml", latin, 0100644, -1, false},
+                                      {"utf16.xml", utf16, 0100644, -1, false},
+                                      {"broken.xml",
+                                       "<?xml encoding=\"UTF-8\"?>\n<skin image=\"images/main.png\">\xff\n",
+                                       0100644, -1, false},
+                                      {"images/", "", 040755, -1, false},
+                                      {"images/main.png", fixtures::png(400, 300), 0100644, -1, false},
+                                      {"fonts/face.ttf", QByteArray(3000, 'f'), 0100644, 0, false},
+                                      {"Crème.jpg", "photo", 0100644, -1, false},
+                                      {"notes.txt", "kept", 0100644, 9, false}};
+        const QString skin = makeSkin(QStringLiteral("skin.zip"), entries);
+        const auto stored = fixtures::storedZip(skin);
+        const BuildResult result = build(optionsFor(skin));
+        QVERIFY2(result.ok, qPrintable(result.message));
+        QCOMPARE(result.warnings.size(), 1);
+        QVERIFY2(result.warnings.at(0).contains("\"broken.xml\" is not valid UTF-8"),
+                 qPrintable(result.warnings.at(0)));
+
+        QCOMPARE(fixtures::zipNames(path("out.zip")), fixtures::zipNames(skin));
+        const auto out = fixtures::storedZip(path("out.zip"));
+        for (const char *kept : {"broken.xml", "images/", "fonts/face.ttf", "Crème.jpg", "notes.txt"})
+            QVERIFY2(out.value(kept) == stored.value(kept), qPrintable(kept));
+        const auto files = output();
+        QCOMPARE(fixtures::imageIn(files, "images/main.png").size(), QSize(400, 366));
+        const QString latinOut = latin1->toUnicode(files.value("latin.xml"));
+        QVERIFY(latinOut.contains("<text text=\"Café\"/>\r\n<browser lineheight=\"100%\" >\r\n\t<colors"));
+        QVERIFY(files.value("utf16.xml").startsWith("\xff\xfe<\0?\0"));
+        QVERIFY(QTextCodec::codecForName("UTF-16LE")
+                    ->toUnicode(files.value("utf16.xml"))
+                    .contains("Ünï\"/>\n<browser lineheight"));
+    }
+
+    void hostileSkinIsRefused_data()
+    {
+        QTest::addColumn<QByteArray>("layout");
+        QTest::addColumn<QByteArray>("image");
+        QTest::addColumn<QString>("message");
+        const QByteArray header = "<skin image=\"skin.png\">\n";
+        QTest::newRow("image of 30000 x 30000")
+            << header << fixtures::pngDeclaring(30000, 30000) << "30000 x 30000 pixels";
+        QTest::newRow("image of 200 megapixels")
+            << header << fixtures::pngDeclaring(16000, 12500) << "100 megapixels";
+        QTest::newRow("line over 1 MB") << "<skin image=\"" + QByteArray(1100000, 'a') + "\">\n"
+                                        << fixtures::png(4, 4) << "a line longer than 1048576";
+        QTest::newRow("output over 64 MB") << header + QByteArray(30000, '\n').replace("\n", "</browser>\n")
+                                           << fixtures::png(4, 4) << "would grow beyond 64 MB";
+    }
+
+    void hostileSkinIsRefused()
+    {
+        QFETCH(QByteArray, layout);
+        QFETCH(QByteArray, image);
+        QFETCH(QString, message);
+        const BuildResult result =
+            build(optionsFor(makeSkin(QStringLiteral("skin.zip"), {{"a.xml", layout}, {"skin.png", image}})));
+        QVERIFY(!result.ok);
+        QVERIFY2(result.message.contains(message), qPrintable(result.message));
+        QVERIFY(!QFileInfo::exists(path("out.zip")));
+    }
+
     // Sources without what was asked for are reported; the skin is still built without them.
     void sourcesWithoutWhatWasAskedFor()
     {
@@ -210,6 +285,7 @@ private slots:
         QTest::newRow("hostile window skin")
             << "windows" << QStringList{"a.xml", "/escaped.png"} << "\"bad.zip\" was refused";
         QTest::newRow("output name some file system cannot hold") << "output" << QStringList() << "a|b.zip";
+        QTest::newRow("output a pipe") << "fifo" << QStringList() << "is not a regular file";
     }
 
     // Each build would write over its selected skin (the last one to a name no file system
@@ -226,8 +302,11 @@ private slots:
         QVERIFY(entries.isEmpty() ? fixtures::writeFile(badZip, "PK\x03\x04 broken")
                                   : fixtures::writeZip(badZip, zipEntries));
         SkinBuildOptions options = optionsFor(bad == QLatin1String("skin") ? badZip : twoLayoutSkin());
-        options.outputPath =
-            bad == QLatin1String("output") ? path(QStringLiteral("a|b.zip")) : options.selectedSkinFile;
+        QTemporaryDir pipeFolder; // apart: reading the pipe to compare it would wait for ever
+        options.outputPath = bad == QLatin1String("output") ? path(QStringLiteral("a|b.zip"))
+                             : bad == QLatin1String("fifo") ? pipeFolder.filePath(QStringLiteral("fifo"))
+                                                            : options.selectedSkinFile;
+        QVERIFY(bad != QLatin1String("fifo") || mkfifo(QFile::encodeName(options.outputPath), 0600) == 0);
         options.iconSet = IconSet::FromOtherSkin;
         options.iconSkinFile = bad == QLatin1String("icons") ? badZip : QString();
         options.importWindows = true;
@@ -239,6 +318,7 @@ private slots:
         QVERIFY2(result.message.contains(message), qPrintable(result.message));
         QCOMPARE(fixtures::filesBelow(m_dir->path()), before);
         QVERIFY(!QFileInfo::exists(QStringLiteral("/escaped.png")));
+        QVERIFY(bad != QLatin1String("fifo") || !QFileInfo(options.outputPath).isFile());
     }
 
     void outputNames_data()

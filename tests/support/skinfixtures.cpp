@@ -3,16 +3,30 @@
 #include "style/tablefile.h"
 
 #include <QBuffer>
+#include <QDataStream>
 #include <QDirIterator>
 #include <QFile>
 #include <quazip/quazip.h>
 #include <quazip/quazipfile.h>
 #include <quazip/quazipnewinfo.h>
 
+#include <zlib.h>
+
 #include <algorithm>
 #include <cstdlib>
 
 namespace fixtures {
+namespace {
+
+// Names stored without the UTF-8 flag are in code page 437, the zip default.
+bool openZip(QuaZip &zip)
+{
+    zip.setFileNameCodec("IBM437");
+    return zip.open(QuaZip::mdUnzip);
+}
+
+} // namespace
+
 
 bool writeZip(const QString &path, const QList<ZipEntry> &entries)
 {
@@ -40,7 +54,7 @@ QMap<QString, QByteArray> readZip(const QString &path)
 {
     QMap<QString, QByteArray> files;
     QuaZip zip(path);
-    if (!zip.open(QuaZip::mdUnzip))
+    if (!openZip(zip))
         return files;
     for (bool more = zip.goToFirstFile(); more; more = zip.goToNextFile()) {
         QuaZipFile file(&zip);
@@ -53,14 +67,14 @@ QMap<QString, QByteArray> readZip(const QString &path)
 QStringList zipNames(const QString &path)
 {
     QuaZip zip(path);
-    return zip.open(QuaZip::mdUnzip) ? zip.getFileNameList() : QStringList();
+    return openZip(zip) ? zip.getFileNameList() : QStringList();
 }
 
 QMap<QString, QByteArray> storedZip(const QString &path)
 {
     QMap<QString, QByteArray> files;
     QuaZip zip(path);
-    if (!zip.open(QuaZip::mdUnzip))
+    if (!openZip(zip))
         return files;
     for (bool more = zip.goToFirstFile(); more; more = zip.goToNextFile()) {
         QuaZipFile file(&zip);
@@ -84,6 +98,20 @@ QByteArray png(int width, int height, const QColor &colour)
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "PNG");
     return bytes;
+}
+
+QByteArray pngDeclaring(quint32 width, quint32 height)
+{
+    QByteArray header("IHDR");
+    QDataStream(&header, QIODevice::Append) << width << height << quint32(0x08060000) << quint8(0);
+    QByteArray png("\x89PNG\r\n\x1a\n");
+    QDataStream out(&png, QIODevice::Append);
+    out << quint32(13);
+    out.writeRawData(header.constData(), header.size());
+    out << quint32(crc32(0, reinterpret_cast<const Bytef *>(header.constData()), uInt(header.size())));
+    // An empty data chunk and the end: readers measure the image without complaint.
+    png += QByteArray::fromHex("000000004944415435af061e" "0000000049454e44ae426082");
+    return png;
 }
 
 QByteArray xml(const QStringList &lines)

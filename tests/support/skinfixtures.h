@@ -42,6 +42,9 @@ QImage imageIn(const QMap<QString, QByteArray> &files, const QString &name);
 // A PNG of one colour.
 QByteArray png(int width, int height, const QColor &colour = QColor(40, 40, 40));
 
+// The first bytes of a PNG claiming the given size, with no picture data behind them.
+QByteArray pngDeclaring(quint32 width, quint32 height);
+
 // UTF-8 text lines joined with line ends, as a skin XML file.
 QByteArray xml(const QStringList &lines);
 QStringList lines(const QByteArray &text);
