@@ -1,6 +1,7 @@
 #include "archive.h"
 
 #include "archiveentry.h"
+#include "writefailure.h"
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
@@ -162,7 +163,8 @@ QString Extraction::writeFile(const QString &target, qint64 &written)
     if (!in.open(QIODevice::ReadOnly))
         return damaged();
     QFile out(target);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    // Unbuffered, so a short write (a full disk) is seen at once, with the system's reason.
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
         return cannotWrite(target, out.errorString());
     m_writtenFiles << target;
     QByteArray buffer(int(chunkSize), Qt::Uninitialized);
@@ -172,7 +174,7 @@ QString Extraction::writeFile(const QString &target, qint64 &written)
         if (written > m_limits.maxUnpackedBytes)
             return tooLarge();
         if (out.write(buffer.constData(), n) != n)
-            return cannotWrite(target, out.errorString());
+            return cannotWrite(target, writeFailure(out));
     }
     const bool readFailed = in.getZipError() != UNZ_OK;
     in.close();
@@ -180,7 +182,7 @@ QString Extraction::writeFile(const QString &target, qint64 &written)
         return damaged();
     out.close();
     if (out.error() != QFileDevice::NoError)
-        return cannotWrite(target, out.errorString());
+        return cannotWrite(target, writeFailure(out));
     return {};
 }
 

@@ -1,6 +1,7 @@
 #include "archive.h"
 #include "archiveentry.h"
 
+#include "writefailure.h"
 #include <QDir>
 #include <QDirIterator>
 #include <QSaveFile>
@@ -89,7 +90,7 @@ QString Repack::run()
         return sourceUnreadable();
     // Unbuffered, so a short write (a full disk) is seen at once, with the system's reason.
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return failed(m_file.errorString());
+        return failed(writeFailure(m_file));
     m_zip.setAutoClose(false);  // committed below, only when everything went in
     m_zip.setUtf8Enabled(true); // takes effect only when set before the archive is opened
     if (!m_zip.open(QuaZip::mdCreate))
@@ -103,14 +104,14 @@ QString Repack::run()
     m_source.close();
     if (error.isEmpty() && m_zip.getZipError() != ZIP_OK)
         error = failed(m_file.error() != QFileDevice::NoError
-                           ? m_file.errorString()
+                           ? writeFailure(m_file)
                            : QStringLiteral("the archive could not be finished"));
     if (!error.isEmpty()) {
         m_file.cancelWriting();
         return error;
     }
     if (!m_file.commit())
-        return failed(m_file.errorString());
+        return failed(writeFailure(m_file));
     return {};
 }
 
@@ -151,9 +152,9 @@ QString Repack::addFile(const QString &path, const QuaZipNewInfo &info)
     fresh.extraGlobal.clear();
     QuaZipFile out(&m_zip);
     if (!out.open(QIODevice::WriteOnly, fresh) || !copyAll(in, out))
-        return failed(m_file.errorString());
+        return failed(writeFailure(m_file));
     out.close();
-    return out.getZipError() == ZIP_OK ? QString() : failed(m_file.errorString());
+    return out.getZipError() == ZIP_OK ? QString() : failed(writeFailure(m_file));
 }
 
 QString Repack::copyRaw(const QString &path, const QuaZipFileInfo64 &info)
@@ -171,12 +172,12 @@ QString Repack::copyRaw(const QString &path, const QuaZipFileInfo64 &info)
     copy.extraGlobal = withoutZip64(copy.extraGlobal);
     QuaZipFile out(&m_zip);
     if (!out.open(QIODevice::WriteOnly, copy, nullptr, info.crc, method, level, true))
-        return failed(m_file.errorString());
+        return failed(writeFailure(m_file));
     if (!copyAll(in, out))
-        return in.getZipError() != UNZ_OK ? sourceUnreadable() : failed(m_file.errorString());
+        return in.getZipError() != UNZ_OK ? sourceUnreadable() : failed(writeFailure(m_file));
     out.close();
     in.close();
-    return out.getZipError() == ZIP_OK ? QString() : failed(m_file.errorString());
+    return out.getZipError() == ZIP_OK ? QString() : failed(writeFailure(m_file));
 }
 
 } // namespace

@@ -3,6 +3,9 @@
 #include "browserblock.h"
 #include "fxpainter.h"
 
+#include "writefailure.h"
+#include <QDir>
+#include <QFile>
 #include <QPainter>
 
 namespace imagecompositor {
@@ -32,6 +35,17 @@ QImage compose(const QImage &skin, const QImage &sheet, std::optional<int> plugi
         fxpainter::paint(painter, *pluginRow, style);
     painter.end();
     return canvas;
+}
+
+QString writePng(const QImage &image, const QString &path)
+{
+    QFile file(path);
+    // Unbuffered, so a short write (a full disk) is seen at once, with the system's reason.
+    const bool opened = file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered);
+    if (opened && image.save(&file, "PNG"))
+        return {};
+    return QStringLiteral("Cannot write the image \"%1\": %2")
+        .arg(QDir::toNativeSeparators(path), opened ? writeFailure(file) : file.errorString());
 }
 
 QImage floatingBrowserImage(const Style &style)

@@ -3,6 +3,7 @@
 // Grows skin images: an icon sheet below the picture and the painted plugin-zone row.
 
 #include <QImage>
+#include <QString>
 #include <optional>
 
 class Style;
@@ -33,6 +34,9 @@ QSize canvasSize(const QSize &skin, const QSize &sheet, std::optional<int> plugi
 // painted at `pluginRow` (when given). The width stays the skin image's; the height covers
 // everything drawn and never cuts the picture. Pixels not drawn are transparent.
 QImage compose(const QImage &skin, const QImage &sheet, std::optional<int> pluginRow, const Style &style);
+
+// Saves a PNG; returns an empty text or why it could not be written, with the path.
+QString writePng(const QImage &image, const QString &path);
 
 // The built-in floating browser image with the controls at its plugin row.
 QImage floatingBrowserImage(const Style &style);

@@ -59,8 +59,19 @@ QString escapeAttribute(const QString &text)
         case '"':
             out += QLatin1String("&quot;");
             break;
+        case '\'':
+            out += QLatin1String("&apos;");
+            break;
+        case '\t':
+        case '\n':
+        case '\r':
+            // Kept as references: an attribute value's raw white space is normalised by readers.
+            out += QStringLiteral("&#%1;").arg(c.unicode());
+            break;
         default:
-            out += c;
+            // Other control characters cannot appear in XML at all, not even as references.
+            if (c.unicode() >= 0x20)
+                out += c;
         }
     }
     return out;

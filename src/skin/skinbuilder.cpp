@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <new>
 
 QString buildStepText(BuildStep step)
 {
@@ -165,9 +166,10 @@ QString BuildRun::importIcons()
         m_warnings << QStringLiteral(
                           "\"%1\" holds no usable custom browser icons; the browser keeps its icons")
                           .arg(QFileInfo(m_options.iconSkinFile).fileName());
-    } else if (!m_sheet.save(m_workspace.customIconsImage(), "PNG")) {
-        m_warnings << QStringLiteral("The cut icon sheet could not be kept as \"%1\"")
-                          .arg(QDir::toNativeSeparators(m_workspace.customIconsImage()));
+    } else {
+        const QString error = imagecompositor::writePng(m_sheet, m_workspace.customIconsImage());
+        if (!error.isEmpty())
+            m_warnings << error;
     }
     Workspace::emptyFolder(folder);
     return {};
@@ -238,8 +240,10 @@ QString BuildRun::addFloatingBrowserImage()
     const QString target = QDir(m_workspace.skin()).filePath(floatingImageName);
     if (m_options.floatBrowser && m_options.changeColours) {
         report(BuildStep::PaintFloatingBrowser, floatingImageName);
-        if (!imagecompositor::floatingBrowserImage(m_style).save(target, "PNG"))
-            return QStringLiteral("Cannot write the image \"%1\"").arg(QDir::toNativeSeparators(target));
+        const QString error =
+            imagecompositor::writePng(imagecompositor::floatingBrowserImage(m_style), target);
+        if (!error.isEmpty())
+            return error;
     } else if (m_wroteFloatingWindow &&
                !QFile::exists(QDir(m_workspace.temp()).filePath(floatingImageName))) {
         if (!QFile::copy(QStringLiteral(":/new/images/myfiles/browserfloat.png"), target))
@@ -292,5 +296,13 @@ QString BuildRun::pack()
 BuildResult SkinBuilder::build(const SkinBuildOptions &options, const Style &style,
                                const QString &workspaceRoot, const BuildProgress &progress)
 {
-    return BuildRun(options, style, workspaceRoot, progress).run();
+    try {
+        return BuildRun(options, style, workspaceRoot, progress).run();
+    } catch (const std::bad_alloc &) {
+        // Every size read from a skin is bounded, so this is a machine short of memory. The next
+        // build starts by clearing the work folders.
+        BuildResult result;
+        result.message = QStringLiteral("There was not enough memory to build the skin");
+        return result;
+    }
 }

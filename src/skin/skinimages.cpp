@@ -90,7 +90,6 @@ QString SkinImages::update(const QString &imageName, int pluginRow)
         m_painting(found.path);
     const QImage changed = imagecompositor::compose(skin, m_sheet, row, m_style);
     const QString target = QDir(m_workspace.temp2()).filePath(found.path);
-    if (!QDir().mkpath(QFileInfo(target).path()) || !changed.save(target, "PNG"))
-        return QStringLiteral("Cannot write the image \"%1\"").arg(QDir::toNativeSeparators(target));
-    return {};
+    QDir().mkpath(QFileInfo(target).path());
+    return imagecompositor::writePng(changed, target);
 }

@@ -1,5 +1,6 @@
 #include "textlines.h"
 
+#include "writefailure.h"
 #include <QFile>
 #include <QRegularExpression>
 #include <QTextCodec>
@@ -111,9 +112,10 @@ QString write(const QString &path, const QStringList &lines, const TextFile &lik
         return QStringLiteral("Cannot write \"%1\": some of its new text has no place in the encoding %2")
             .arg(path, QString::fromLatin1(like.encoding));
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(data) != data.size() ||
-        !file.flush())
-        return QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString());
+    // Unbuffered, so a short write (a full disk) is seen at once, with the system's reason.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered) ||
+        file.write(data) != data.size())
+        return QStringLiteral("Cannot write \"%1\": %2").arg(path, writeFailure(file));
     return {};
 }
 
