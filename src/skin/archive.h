@@ -4,6 +4,7 @@
 // the folder it is unpacked into (no "..", no absolute or drive path, no symbolic link) and
 // the whole must stay within the limits below, or nothing is unpacked at all.
 
+#include <QSet>
 #include <QString>
 
 namespace archive {
@@ -25,7 +26,8 @@ QString extract(const QString &zipPath, const QString &folder, const Limits &lim
 // copied as it is stored, without being unpacked and packed again. The folder's remaining
 // files follow as new entries. The archive is written beside its final place and renamed over
 // it only when complete, so a failure leaves any earlier file of that name (even `sourceZip`)
-// untouched. `sourceZip` must have passed extract().
-QString repack(const QString &sourceZip, const QString &changedFolder, const QString &zipPath);
+// untouched. Entries named in `dropped` are left out. `sourceZip` must have passed extract().
+QString repack(const QString &sourceZip, const QString &changedFolder, const QString &zipPath,
+               const QSet<QString> &dropped = {});
 
 } // namespace archive

@@ -58,8 +58,9 @@ QByteArray withoutZip64(const QByteArray &extra)
 class Repack
 {
 public:
-    Repack(const QString &sourceZip, const QString &changedFolder, const QString &zipPath)
-        : m_source(sourceZip), m_folder(changedFolder), m_file(zipPath), m_target(zipPath)
+    Repack(const QString &sourceZip, const QString &changedFolder, const QString &zipPath,
+           const QSet<QString> &dropped)
+        : m_source(sourceZip), m_folder(changedFolder), m_file(zipPath), m_target(zipPath), m_written(dropped)
     {
     }
 
@@ -81,7 +82,7 @@ private:
     QSaveFile m_file;
     QuaZip m_zip{&m_file};
     const QString m_target;
-    QSet<QString> m_written;
+    QSet<QString> m_written; // entries already in the new archive, or left out of it
 };
 
 QString Repack::run()
@@ -182,9 +183,10 @@ QString Repack::copyRaw(const QString &path, const QuaZipFileInfo64 &info)
 
 } // namespace
 
-QString repack(const QString &sourceZip, const QString &changedFolder, const QString &zipPath)
+QString repack(const QString &sourceZip, const QString &changedFolder, const QString &zipPath,
+               const QSet<QString> &dropped)
 {
-    return Repack(sourceZip, changedFolder, zipPath).run();
+    return Repack(sourceZip, changedFolder, zipPath, dropped).run();
 }
 
 } // namespace archive

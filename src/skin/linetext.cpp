@@ -139,6 +139,20 @@ int tagEnd(const QString &text, int from)
 
 } // namespace
 
+int depthChange(const QString &markup)
+{
+    int change = 0;
+    for (int at = markup.indexOf(QLatin1Char('<')); at >= 0; at = markup.indexOf(QLatin1Char('<'), at + 1)) {
+        const QChar next = at + 1 < markup.size() ? markup.at(at + 1) : QChar();
+        if (next == QLatin1Char('/'))
+            --change;
+        else if (next != QLatin1Char('!') && next != QLatin1Char('?') && tagEnd(markup, at) > 0 &&
+                 !tagClosesItself(markup, at))
+            ++change;
+    }
+    return change;
+}
+
 QStringList tagLines(const QStringList &lines)
 {
     static const QRegularExpression keyTag(QStringLiteral("<(/?)(skin|browser|customicons|window)(?![\\w-])"),

@@ -61,6 +61,10 @@ struct AttributeValue
 };
 AttributeValue findAttribute(const QString &tag, const QString &name);
 
+// How many elements the line opens minus how many it closes (self-closing ones count nothing).
+// Tags spread over several lines are not followed.
+int depthChange(const QString &markup);
+
 // Text made safe for an XML attribute value written between double quotes.
 QString escapeAttribute(const QString &text);
 

@@ -2,6 +2,7 @@
 
 #include "archive.h"
 #include "archiveentry.h"
+#include "buildmarks.h"
 #include "iconsheets.h"
 #include "imagecompositor.h"
 #include "linetext.h"
@@ -78,6 +79,8 @@ private:
     std::optional<iconsheets::CustomSheet> m_customSheet;
     QImage m_sheet;
     QList<QStringList> m_windowFiles;
+    QStringList m_addedBefore; // entries an earlier build added to the selected skin
+    QStringList m_addedNow;    // entries this build adds
     bool m_wroteFloatingWindow = false;
     QStringList m_warnings;
 };
@@ -139,6 +142,12 @@ QString BuildRun::unpackSkin()
     const QString error = archive::extract(m_options.selectedSkinFile, m_workspace.temp());
     if (error.isEmpty() && Workspace::xmlFiles(m_workspace.temp()).isEmpty())
         return noXmlFilesMessage;
+    for (const QStringList &lines : sourcescan::xmlFileLines(m_workspace.temp()))
+        m_addedBefore += buildmarks::addedFiles(lines);
+    const bool ownFloatingImage = QFile::exists(QDir(m_workspace.temp()).filePath(floatingImageName)) &&
+                                  !m_addedBefore.contains(floatingImageName);
+    if (m_options.floatBrowser && (m_options.changeColours || !ownFloatingImage))
+        m_addedNow << floatingImageName;
     return error;
 }
 
@@ -189,6 +198,7 @@ QString BuildRun::unpackWindows()
         m_warnings << QStringLiteral("\"%1\" does not contain any floating windows; none were added")
                           .arg(QFileInfo(m_options.windowSkinFile).fileName());
     }
+    importWindowImages();
     return {};
 }
 
@@ -196,8 +206,12 @@ QString BuildRun::rewriteAll()
 {
     SkinImages images(m_workspace, m_options, m_style, m_sheet,
                       [this](const QString &image) { report(BuildStep::PaintImage, image); });
-    const RewriteContext context{m_options, m_style, m_customSheet, m_windowFiles,
-                                 [&images](const QString &image) { return images.height(image); }};
+    const RewriteContext context{m_options,
+                                 m_style,
+                                 m_customSheet,
+                                 m_windowFiles,
+                                 [&images](const QString &image) { return images.height(image); },
+                                 m_addedNow};
     const QDir temp(m_workspace.temp());
     for (const QString &name : Workspace::xmlFiles(temp.path())) {
         report(BuildStep::Rewrite, name);
@@ -227,7 +241,7 @@ QString BuildRun::rewriteAll()
             const QString problem = images.problem(xml.imageName);
             if (!problem.isEmpty() && !m_warnings.contains(problem))
                 m_warnings << problem;
-            error = images.update(xml.imageName, xml.pluginRow);
+            error = images.update(xml.imageName, xml.pluginRow, xml.grownFrom);
         }
         if (!error.isEmpty())
             return error;
@@ -244,8 +258,7 @@ QString BuildRun::addFloatingBrowserImage()
             imagecompositor::writePng(imagecompositor::floatingBrowserImage(m_style), target);
         if (!error.isEmpty())
             return error;
-    } else if (m_wroteFloatingWindow &&
-               !QFile::exists(QDir(m_workspace.temp()).filePath(floatingImageName))) {
+    } else if (m_wroteFloatingWindow && m_addedNow.contains(floatingImageName)) {
         if (!QFile::copy(QStringLiteral(":/new/images/myfiles/browserfloat.png"), target))
             return QStringLiteral("Cannot write the image \"%1\"").arg(QDir::toNativeSeparators(target));
         // Copies of resources are read-only; the work folder must stay removable.
@@ -270,7 +283,7 @@ void BuildRun::importWindowImages()
         const QString from = QDir(m_workspace.tempWindows()).filePath(name);
         if (!QFileInfo(from).isFile())
             continue;
-        if (QFileInfo::exists(QDir(m_workspace.temp()).filePath(name))) {
+        if (QFileInfo::exists(QDir(m_workspace.temp()).filePath(name)) && !m_addedBefore.contains(name)) {
             m_warnings << QStringLiteral("The skin's own \"%1\" was kept; the imported windows expect the "
                                          "image of that name from \"%2\"")
                               .arg(archive::printable(name), QFileInfo(m_options.windowSkinFile).fileName());
@@ -279,16 +292,18 @@ void BuildRun::importWindowImages()
         const QString to = QDir(m_workspace.skin()).filePath(name);
         QDir().mkpath(QFileInfo(to).path());
         QFile::rename(from, to);
+        m_addedNow << name;
     }
 }
 
 QString BuildRun::pack()
 {
     report(BuildStep::GatherImages);
-    importWindowImages();
     Workspace::replaceFiles(m_workspace.temp2(), m_workspace.skin());
     report(BuildStep::Pack, m_options.outputPath);
-    return archive::repack(m_options.selectedSkinFile, m_workspace.skin(), m_options.outputPath);
+    QSet<QString> dropped(m_addedBefore.begin(), m_addedBefore.end());
+    dropped.subtract(QSet<QString>(m_addedNow.begin(), m_addedNow.end()));
+    return archive::repack(m_options.selectedSkinFile, m_workspace.skin(), m_options.outputPath, dropped);
 }
 
 } // namespace

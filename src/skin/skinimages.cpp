@@ -55,11 +55,11 @@ QString SkinImages::problem(const QString &imageName)
                                .arg(archive::printable(imageName), why);
 }
 
-QString SkinImages::update(const QString &imageName, int pluginRow)
+QString SkinImages::update(const QString &imageName, int pluginRow, int grownFrom)
 {
     const bool appendSheet = !m_sheet.isNull();
     const Found &found = find(imageName);
-    if ((!appendSheet && !m_options.changeColours) || !found.problem.isEmpty())
+    if ((!appendSheet && !m_options.changeColours && grownFrom == 0) || !found.problem.isEmpty())
         return {};
     // Below a sheet, or where "From another Skin" found none, the row follows from the image
     // height alone; otherwise the XML file's <skin line set it.
@@ -71,7 +71,9 @@ QString SkinImages::update(const QString &imageName, int pluginRow)
     m_done.insert(key);
 
     QString problem;
-    const QImage skin = imagelimits::read(QDir(m_workspace.temp()).filePath(found.path), &problem);
+    QImage skin = imagelimits::read(QDir(m_workspace.temp()).filePath(found.path), &problem);
+    if (grownFrom > 0 && grownFrom < skin.height())
+        skin = skin.copy(0, 0, skin.width(), grownFrom);
     if (skin.isNull())
         return QStringLiteral("The skin image \"%1\" %2").arg(archive::printable(found.path), problem);
     if (rowFromImage) {

@@ -34,9 +34,10 @@ public:
     QString refusal() const { return m_refusal; }
 
     // Writes the changed image of one XML file into temp2, under the path it has in the skin,
-    // with the plugin graphics at `pluginRow` when no sheet decides the row. Returns an empty
-    // text or why it failed.
-    QString update(const QString &imageName, int pluginRow);
+    // with the plugin graphics at `pluginRow` when no sheet decides the row. An image an earlier
+    // build grew from `grownFrom` rows (0: none did) is grown again from its original picture.
+    // Returns an empty text or why it failed.
+    QString update(const QString &imageName, int pluginRow, int grownFrom = 0);
 
 private:
     struct Found

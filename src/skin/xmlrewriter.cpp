@@ -1,6 +1,7 @@
 #include "xmlrewriter.h"
 
 #include "browserblock.h"
+#include "buildmarks.h"
 #include "fontrewrite.h"
 #include "imagecompositor.h"
 #include "linetext.h"
@@ -16,8 +17,8 @@ bool has(const QString &markup, const char *tag)
 class Rewriter
 {
 public:
-    Rewriter(const QString &xmlBaseName, const RewriteContext &context)
-        : m_baseName(xmlBaseName), m_context(context), m_options(context.options),
+    Rewriter(const QStringList &lines, const QString &xmlBaseName, const RewriteContext &context)
+        : m_lines(lines), m_baseName(xmlBaseName), m_context(context), m_options(context.options),
           m_sheet(iconsheets::appendedLayout(context.options.iconSet, context.customSheet)),
           m_windows(sourcescan::windowElements(context.windowFiles))
     {
@@ -54,6 +55,7 @@ private:
             write(line);
     }
 
+    const QStringList &m_lines;
     const QString m_baseName;
     const RewriteContext &m_context;
     const SkinBuildOptions &m_options;
@@ -65,13 +67,21 @@ private:
     QStringList m_block;
     int m_blockRow = 0;
     bool m_imageUsable = false; // the last <skin line named an image that can be painted
+    int m_imageHeight = 0;
     bool m_insideBrowser = false;
+    int m_browserDepth = 0;       // elements open inside the browser at the line's start
+    bool m_skippingAdded = false; // between the marks of what an earlier build added
 };
 
 void Rewriter::take(const QString &line)
 {
     // Tags are looked for outside comments only; the line itself is written as it is.
     const QString markup = m_comments.apply(line);
+    // What an earlier build added is left out: this build adds what it is asked for again.
+    if (m_skippingAdded || buildmarks::isBegin(line)) {
+        m_skippingAdded = !buildmarks::isEnd(line);
+        return;
+    }
     if (has(markup, "<skin"))
         readSkinLine(markup);
     // Coordinates pointing into an image that cannot be painted would show garbage.
@@ -81,10 +91,15 @@ void Rewriter::take(const QString &line)
 
     if (consumed || markup.contains(QLatin1String("<customicons")))
         return;
-    // Inside the skin's browser only its own position and size survive the new block.
-    if (m_insideBrowser && !markup.contains(QLatin1String("<pos")) &&
-        !markup.contains(QLatin1String("<size")))
-        return;
+    // Inside the skin's browser only its own position and size survive the new block (the
+    // block's nested ones, from an earlier build, do not).
+    if (m_insideBrowser) {
+        const bool kept = m_browserDepth == 0 &&
+                          (markup.contains(QLatin1String("<pos")) || markup.contains(QLatin1String("<size")));
+        m_browserDepth = qMax(0, m_browserDepth + linetext::depthChange(markup));
+        if (!kept)
+            return;
+    }
     write(m_options.globalFont
               ? fontrewrite::rewriteLine(line, m_options.globalFontName, m_options.globalSize)
               : line);
@@ -93,8 +108,12 @@ void Rewriter::take(const QString &line)
 void Rewriter::readSkinLine(const QString &line)
 {
     m_result.imageName = linetext::skinImageName(line, m_baseName);
-    const int height = m_context.imageHeight ? m_context.imageHeight(m_result.imageName) : 0;
+    const int actual = m_context.imageHeight ? m_context.imageHeight(m_result.imageName) : 0;
+    const int grownFrom = buildmarks::originalHeight(m_lines, m_result.imageName);
+    m_result.grownFrom = grownFrom > 0 && grownFrom < actual ? grownFrom : 0;
+    const int height = m_result.grownFrom > 0 ? m_result.grownFrom : actual;
     m_imageUsable = height > 0;
+    m_imageHeight = height;
     m_result.iconRow = height + imagecompositor::sheetGap;
     m_result.pluginRow = height + (m_sheet ? imagecompositor::pluginRowBelow(m_sheet->height())
                                            : imagecompositor::pluginRowWithoutSheet);
@@ -116,6 +135,8 @@ bool Rewriter::rewriteBrowserLine(const QString &line, const QString &markup)
         }
         write(opening);
         m_insideBrowser = true;
+        m_browserDepth = 0;
+        return true; // tagLines() left nothing else on the opening line
     }
     if (markup.contains(QLatin1String("</browser")) && !markup.contains(QLatin1String("</browserinfo"))) {
         write(contentBlock());
@@ -126,6 +147,10 @@ bool Rewriter::rewriteBrowserLine(const QString &line, const QString &markup)
 
 void Rewriter::closeSkin()
 {
+    const bool grows = m_imageUsable && (m_sheet || m_options.changeColours);
+    const bool adds = (m_sheet && m_imageUsable) || m_options.floatBrowser || !m_windows.isEmpty();
+    if (grows || adds)
+        write(buildmarks::begin(grows ? m_result.imageName : QString(), m_imageHeight, m_context.addedFiles));
     if (m_sheet && m_imageUsable) {
         write(QStringLiteral("<customicons x=\"0\" y=\"%1\" iconsize=\"%2\" nb=\"%3\" nbx=\"%4\" />")
                   .arg(m_result.iconRow)
@@ -138,6 +163,8 @@ void Rewriter::closeSkin()
         m_result.wroteFloatingWindow = true;
     }
     write(m_windows);
+    if (grows || adds)
+        write(buildmarks::end());
 }
 
 } // namespace
@@ -145,7 +172,7 @@ void Rewriter::closeSkin()
 RewrittenXml rewriteSkinXml(const QStringList &lines, const QString &xmlBaseName,
                             const RewriteContext &context)
 {
-    Rewriter rewriter(xmlBaseName, context);
+    Rewriter rewriter(lines, xmlBaseName, context);
     for (const QString &line : linetext::tagLines(lines)) {
         rewriter.take(line);
         if (rewriter.failed())

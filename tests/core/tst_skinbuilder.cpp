@@ -159,11 +159,12 @@ private slots:
         const auto files = output();
         QCOMPARE(fixtures::imageIn(files, QStringLiteral("browserfloat.png")).size(), QSize(801, 204));
         const QStringList windows{"<window name=\"one\" image=\"skin.png\">", "<pos x=\"1\"/>", "</window>",
-                                  "<Window name=\"two\" image=\"win.png\" />", "</skin>"};
+                                  "<Window name=\"two\" image=\"win.png\" />", "<!-- panelcraft end -->"};
         for (const QString &xml : {QStringLiteral("a.xml"), QStringLiteral("b.xml")}) {
             const QStringList lines = fixtures::lines(files.value(xml));
-            QCOMPARE(lines.mid(lines.size() - 5), windows);
-            QCOMPARE(lines.filter(QStringLiteral("browserfloat")).size(), 2);
+            QCOMPARE(lines.mid(lines.size() - 6), windows + QStringList("</skin>"));
+            QCOMPARE(lines.filter(QStringLiteral("browserfloat")).size(),
+                     3); // the window, its button, the mark
         }
         QCOMPARE(files.value(QStringLiteral("win.png")), fixtures::png(20, 20, Qt::green));
         QCOMPARE(files.value(QStringLiteral("skin.png")), fixtures::png(400, 300));
@@ -242,6 +243,47 @@ private slots:
         QVERIFY(!result.ok);
         QVERIFY2(result.message.contains(message), qPrintable(result.message));
         QVERIFY(!QFileInfo::exists(path("out.zip")));
+    }
+
+    void rebuildingABuiltSkin_data()
+    {
+        QTest::addColumn<IconSet>("firstIcons");
+        QTest::addColumn<bool>("firstExtras"); // floating browser and imported windows
+        QTest::addColumn<IconSet>("secondIcons");
+        QTest::newRow("same options again") << IconSet::Alternative << true << IconSet::Alternative;
+        QTest::newRow("other icons, no extras") << IconSet::Alternative << true << IconSet::White;
+        QTest::newRow("icons added later") << IconSet::Default << false << IconSet::Alternative;
+    }
+
+    // A skin built again with other options equals the original built with those options: no
+    // window twice, no image growing on every pass.
+    void rebuildingABuiltSkin()
+    {
+        QFETCH(IconSet, firstIcons);
+        QFETCH(bool, firstExtras);
+        QFETCH(IconSet, secondIcons);
+        const QString original = twoLayoutSkin();
+        SkinBuildOptions first = optionsFor(original);
+        first.iconSet = firstIcons;
+        first.floatBrowser = firstExtras;
+        first.importWindows = firstExtras;
+        first.windowSkinFile = makeSkin(QStringLiteral("windows.zip"),
+                                        {{"w.xml", fixtures::xml({"<window name=\"w\">", "</window>"})}});
+        first.outputPath = path(QStringLiteral("first.zip"));
+        QVERIFY(build(first).ok);
+        SkinBuildOptions second = optionsFor(original);
+        second.iconSet = secondIcons;
+        second.floatBrowser = secondIcons == firstIcons;
+        QVERIFY(build(second).ok);
+        const auto expected = output();
+        second.selectedSkinFile = first.outputPath;
+        QVERIFY(build(second).ok);
+        const auto rebuilt = output();
+
+        for (const QString &xml : {QStringLiteral("a.xml"), QStringLiteral("b.xml")})
+            QCOMPARE(fixtures::lines(rebuilt.value(xml)), fixtures::lines(expected.value(xml)));
+        for (const QString &image : {QStringLiteral("skin.png"), QStringLiteral("browserfloat.png")})
+            QCOMPARE(fixtures::imageIn(rebuilt, image).size(), fixtures::imageIn(expected, image).size());
     }
 
     // Sources without what was asked for are reported; the skin is still built without them.
