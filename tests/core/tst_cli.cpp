@@ -202,9 +202,9 @@ private slots:
         QStringList arguments{kind == "huge" ? skin : m_sample, "-o",
                               kind == "fifo" ? pipe : path("out.zip")};
         if (kind == "limit")
-            arguments = QStringList{"-c", "ulimit -f 4; exec \"$0\" \"$@\"",
-                                    qEnvironmentVariable("PANELCRAFT_CLI")} +
-                        arguments;
+            arguments =
+                QStringList{"-c", "ulimit -f 4; exec \"$0\" \"$@\"", qEnvironmentVariable("PANELCRAFT_CLI")} +
+                arguments;
         const auto [code, output, errors] = run(arguments, kind == "limit" ? "bash" : QString());
         QCOMPARE(code, 1);
         QVERIFY2(errors.contains(message), qPrintable(errors));

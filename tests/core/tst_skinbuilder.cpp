@@ -124,15 +124,22 @@ private slots:
                  (QStringList{"out.zip", "single.zip", "skin.zip"}));
     }
 
+    // A layout without a <skin line names no image: painting its namesake at row 0 would draw
+    // over a picture other layouts may share. A file with CR line ends is one line per CR.
     void fileWithoutSkinLineKeepsItsImage()
     {
         const QString skin =
-            makeSkin(QStringLiteral("skin.zip"), {{"plain.xml", fixtures::xml({"<deck/>"})},
-                                                  {"plain.png", fixtures::png(400, 300, Qt::red)}});
+            makeSkin(QStringLiteral("skin.zip"),
+                     {{"plain.xml", fixtures::xml({"<deck/>"})},
+                      {"plain.png", fixtures::png(400, 300, Qt::red)},
+                      {"mac.xml", "<skin image=\"plain.png\">\r<browser>\r</browser>\r</skin>\r"}});
         QVERIFY(build(optionsFor(skin)).ok);
-        const QImage image = fixtures::imageIn(output(), QStringLiteral("plain.png"));
-        QCOMPARE(image.size(), QSize(400, 300));
-        QCOMPARE(image.pixel(200, 200), QColor(Qt::red).rgba());
+        const auto files = output();
+        QCOMPARE(fixtures::imageIn(files, QStringLiteral("plain.png")).copy(0, 0, 400, 300),
+                 QImage::fromData(fixtures::png(400, 300, Qt::red)));
+        const QStringList mac = QString::fromUtf8(files.value(QStringLiteral("mac.xml"))).split('\r');
+        QCOMPARE(mac.filter("<skin").size(), 1);
+        QCOMPARE(mac.filter("</browser>").size(), 1);
     }
 
     // With the browser's colours kept, the floating browser shows the host's colours on the

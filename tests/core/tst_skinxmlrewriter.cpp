@@ -111,6 +111,22 @@ private slots:
                 QStringLiteral("<customicons x=\"0\" y=\"301\" iconsize=\"64\" nb=\"144\" nbx=\"16\" />"));
     }
 
+    // A custom sheet taller than the usual 590 rows pushes the plugin row down instead of being
+    // painted over.
+    void tallSheetPushesThePluginRowDown()
+    {
+        SkinBuildOptions options;
+        options.iconSet = IconSet::FromOtherSkin;
+        static const Style style = fixtures::defaultStyle();
+        const RewriteContext context{
+            options, style, iconsheets::CustomSheet{"icons.png", 0, 0, {100, 8, 1}}, {}, [](const QString &) {
+                return 300;
+            }};
+        const RewrittenXml xml = rewriteSkinXml({"<skin image=\"skin.png\">", "</skin>"}, "layout", context);
+        QCOMPARE(xml.iconRow, 301);
+        QCOMPARE(xml.pluginRow, 301 + 800 + 10);
+    }
+
     void rowsFollowTheSkinImage_data()
     {
         QTest::addColumn<QString>("skinLine");
