@@ -50,7 +50,9 @@ bool writeZip(const QString &path, const QList<ZipEntry> &entries)
     return zip.getZipError() == 0;
 }
 
-QMap<QString, QByteArray> readZip(const QString &path)
+namespace {
+
+QMap<QString, QByteArray> entries(const QString &path, bool raw)
 {
     QMap<QString, QByteArray> files;
     QuaZip zip(path);
@@ -58,10 +60,17 @@ QMap<QString, QByteArray> readZip(const QString &path)
         return files;
     for (bool more = zip.goToFirstFile(); more; more = zip.goToNextFile()) {
         QuaZipFile file(&zip);
-        if (file.open(QIODevice::ReadOnly))
+        if (file.open(QIODevice::ReadOnly, nullptr, nullptr, raw))
             files.insert(file.getActualFileName(), file.readAll());
     }
     return files;
+}
+
+} // namespace
+
+QMap<QString, QByteArray> readZip(const QString &path)
+{
+    return entries(path, false);
 }
 
 QStringList zipNames(const QString &path)
@@ -72,16 +81,7 @@ QStringList zipNames(const QString &path)
 
 QMap<QString, QByteArray> storedZip(const QString &path)
 {
-    QMap<QString, QByteArray> files;
-    QuaZip zip(path);
-    if (!openZip(zip))
-        return files;
-    for (bool more = zip.goToFirstFile(); more; more = zip.goToNextFile()) {
-        QuaZipFile file(&zip);
-        if (file.open(QIODevice::ReadOnly, nullptr, nullptr, true))
-            files.insert(file.getActualFileName(), file.readAll());
-    }
-    return files;
+    return entries(path, true);
 }
 
 QImage imageIn(const QMap<QString, QByteArray> &files, const QString &name)
