@@ -246,7 +246,7 @@ QString BuildRun::rewriteAll()
         if (!error.isEmpty())
             return error;
     }
-    return {};
+    return images.finish();
 }
 
 QString BuildRun::addFloatingBrowserImage()

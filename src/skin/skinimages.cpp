@@ -6,6 +6,9 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QThreadPool>
+#include <algorithm>
+#include <new>
 
 SkinImages::SkinImages(const Workspace &workspace, const SkinBuildOptions &options, const Style &style,
                        const QImage &sheet, std::function<void(const QString &)> painting)
@@ -34,7 +37,7 @@ const SkinImages::Found &SkinImages::find(const QString &imageName)
         found.path = m_filesByLowerCase.value(relative->toLower());
         const auto measured = imagelimits::measure(QDir(m_workspace.temp()).filePath(found.path));
         found.problem = found.path.isEmpty() ? QStringLiteral("is missing") : measured.problem;
-        found.height = found.problem.isEmpty() ? measured.size.height() : 0;
+        found.size = found.problem.isEmpty() ? measured.size : QSize();
         if (measured.refused && m_refusal.isEmpty())
             m_refusal =
                 QStringLiteral("The skin image \"%1\" %2").arg(archive::printable(imageName), found.problem);
@@ -44,7 +47,7 @@ const SkinImages::Found &SkinImages::find(const QString &imageName)
 
 int SkinImages::height(const QString &imageName)
 {
-    return find(imageName).height;
+    return qMax(0, find(imageName).size.height());
 }
 
 QString SkinImages::problem(const QString &imageName)
@@ -70,18 +73,16 @@ QString SkinImages::update(const QString &imageName, int pluginRow, int grownFro
         return {};
     m_done.insert(key);
 
-    QString problem;
-    QImage skin = imagelimits::read(QDir(m_workspace.temp()).filePath(found.path), &problem);
-    if (grownFrom > 0 && grownFrom < skin.height())
-        skin = skin.copy(0, 0, skin.width(), grownFrom);
-    if (skin.isNull())
-        return QStringLiteral("The skin image \"%1\" %2").arg(archive::printable(found.path), problem);
+    Job job{found.path, found.size, std::nullopt};
+    if (grownFrom > 0 && grownFrom < found.size.height())
+        job.picture.setHeight(grownFrom);
     if (rowFromImage) {
-        pluginRow = skin.height() + (appendSheet ? imagecompositor::pluginRowBelow(m_sheet.height())
-                                                 : imagecompositor::pluginRowWithoutSheet);
+        pluginRow = job.picture.height() + (appendSheet ? imagecompositor::pluginRowBelow(m_sheet.height())
+                                                        : imagecompositor::pluginRowWithoutSheet);
     }
-    const std::optional<int> row = m_options.changeColours ? std::optional<int>(pluginRow) : std::nullopt;
-    const QSize grown = imagecompositor::canvasSize(skin.size(), m_sheet.size(), row);
+    if (m_options.changeColours)
+        job.pluginRow = pluginRow;
+    const QSize grown = imagecompositor::canvasSize(job.picture, m_sheet.size(), job.pluginRow);
     if (qint64(grown.width()) * grown.height() > imagecompositor::maxCanvasPixels)
         return QStringLiteral("The skin image \"%1\" would grow to %2 x %3 pixels, more than %4 megapixels")
             .arg(archive::printable(found.path))
@@ -90,8 +91,48 @@ QString SkinImages::update(const QString &imageName, int pluginRow, int grownFro
             .arg(imagecompositor::maxCanvasPixels / 1000000);
     if (m_painting)
         m_painting(found.path);
-    const QImage changed = imagecompositor::compose(skin, m_sheet, row, m_style);
-    const QString target = QDir(m_workspace.temp2()).filePath(found.path);
-    QDir().mkpath(QFileInfo(target).path());
-    return imagecompositor::writePng(changed, target);
+    // Layouts sharing an image with different rows: the last one wins, as if painted in turn.
+    const auto queued = std::find_if(m_jobs.begin(), m_jobs.end(),
+                                     [&job](const Job &other) { return other.path == job.path; });
+    if (queued != m_jobs.end())
+        *queued = job;
+    else
+        m_jobs << job;
+    return {};
+}
+
+QString SkinImages::finish()
+{
+    // Each image is decoded, grown and encoded on its own, so they can be at once. A private pool:
+    // the build itself may run on Qt's global one.
+    QThreadPool pool;
+    pool.setMaxThreadCount(QThreadPool::globalInstance()->maxThreadCount());
+    QVector<QString> errors(m_jobs.size());
+    for (int i = 0; i < m_jobs.size(); ++i)
+        pool.start([this, i, &errors] { errors[i] = paint(m_jobs.at(i)); });
+    pool.waitForDone();
+    m_jobs.clear();
+    const auto failed =
+        std::find_if(errors.cbegin(), errors.cend(), [](const QString &e) { return !e.isEmpty(); });
+    return failed == errors.cend() ? QString() : *failed;
+}
+
+QString SkinImages::paint(const Job &job) const
+{
+    // An exception must not leave a pool thread: it would end the process.
+    try {
+        QString problem;
+        QImage skin = imagelimits::read(QDir(m_workspace.temp()).filePath(job.path), &problem);
+        if (skin.isNull())
+            return QStringLiteral("The skin image \"%1\" %2").arg(archive::printable(job.path), problem);
+        if (skin.size() != job.picture)
+            skin = skin.copy(QRect(QPoint(0, 0), job.picture));
+        const QImage changed = imagecompositor::compose(skin, m_sheet, job.pluginRow, m_style);
+        const QString target = QDir(m_workspace.temp2()).filePath(job.path);
+        QDir().mkpath(QFileInfo(target).path());
+        return imagecompositor::writePng(changed, target);
+    } catch (const std::bad_alloc &) {
+        return QStringLiteral("There was not enough memory to paint the skin image \"%1\"")
+            .arg(archive::printable(job.path));
+    }
 }

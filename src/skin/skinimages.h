@@ -11,7 +11,9 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 #include <functional>
+#include <optional>
 
 class Style;
 
@@ -33,20 +35,33 @@ public:
     // Set once an image over the size limits was met: the build must stop with this text.
     QString refusal() const { return m_refusal; }
 
-    // Writes the changed image of one XML file into temp2, under the path it has in the skin,
-    // with the plugin graphics at `pluginRow` when no sheet decides the row. An image an earlier
-    // build grew from `grownFrom` rows (0: none did) is grown again from its original picture.
-    // Returns an empty text or why it failed.
+    // Plans the changed image of one XML file, written into temp2 under the path it has in the
+    // skin by finish(), with the plugin graphics at `pluginRow` when no sheet decides the row. An
+    // image an earlier build grew from `grownFrom` rows (0: none did) is grown again from its
+    // original picture. Returns an empty text or why the image cannot be grown.
     QString update(const QString &imageName, int pluginRow, int grownFrom = 0);
+
+    // Paints and writes the planned images, several at once (as many as Qt's global thread pool
+    // allows), with the same result as one after another. Returns an empty text or the first
+    // failure in planning order.
+    QString finish();
 
 private:
     struct Found
     {
         QString path; // relative to the unpacked skin; empty when there is no such file
-        int height = 0;
+        QSize size;   // from the header; invalid when the image cannot be used
         QString problem;
     };
     const Found &find(const QString &imageName);
+
+    struct Job
+    {
+        QString path;
+        QSize picture; // the part of the image kept: all of it, or what an earlier build grew
+        std::optional<int> pluginRow;
+    };
+    QString paint(const Job &job) const;
 
     const Workspace &m_workspace;
     const SkinBuildOptions &m_options;
@@ -56,5 +71,6 @@ private:
     QHash<QString, QString> m_filesByLowerCase; // the unpacked skin's files, found ignoring case
     QHash<QString, Found> m_found;
     QSet<QString> m_done;
+    QVector<Job> m_jobs;
     QString m_refusal;
 };

@@ -293,6 +293,30 @@ private slots:
             QCOMPARE(fixtures::imageIn(rebuilt, image).size(), fixtures::imageIn(expected, image).size());
     }
 
+    // Images are painted several at once; the archive holds the very bytes of a build that
+    // paints them one after another.
+    void parallelPaintingMatchesSerial()
+    {
+        QList<ZipEntry> entries;
+        for (const char *name : {"a", "b", "c", "d"}) {
+            entries.append(
+                {QString("%1.xml").arg(name), layout().replace("skin.png", QByteArray(name) + ".png")});
+            entries.append({QString("%1.png").arg(name), fixtures::png(300, 200, QColor(name[0], 90, 30))});
+        }
+        SkinBuildOptions options = optionsFor(makeSkin(QStringLiteral("skin.zip"), entries));
+        options.iconSet = IconSet::Alternative;
+        QThreadPool *pool = QThreadPool::globalInstance();
+        const int threads = pool->maxThreadCount();
+        pool->setMaxThreadCount(1);
+        QVERIFY(build(options).ok);
+        pool->setMaxThreadCount(qMax(4, threads));
+        const auto serial = output();
+        QVERIFY(build(options).ok);
+        pool->setMaxThreadCount(threads);
+        QCOMPARE(output(), serial);
+        QCOMPARE(fixtures::imageIn(serial, "d.png").size(), QSize(300, 200 + 661));
+    }
+
     // Sources without what was asked for are reported; the skin is still built without them.
     void sourcesWithoutWhatWasAskedFor()
     {
