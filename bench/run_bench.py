@@ -1,10 +1,15 @@
 #!/usr/bin/env python3
-"""Times panelcraft-cli on a large skin against the floor of the same work.
+"""Times panelcraft-cli on a large skin against the floors of the same work.
 
-The floor is what any build must at least do: unzip the archive, zip -r the result, and
-decode plus encode each image the build changes (panelcraft-bench-floor). Both are timed in
-the same run, best of --runs, and reported as a ratio. The CLI's own progress lines are
-timed as they arrive to show where its time goes.
+The old floor is unpacking and packing again: unzip the archive, decode plus encode each
+image the build changes (panelcraft-bench-floor), zip -r the result. The copy floor is what a
+build that copies unchanged entries must at least do: take the changed images out, decode
+plus encode them, and have zip copy every entry of the archive unchanged (zip -U --out). Plain
+unzip plus zip -r is timed too. All are timed in the same run, best of --runs, and reported
+as ratios. The CLI's own progress lines are timed as they arrive to show where its time goes.
+
+--skin shared: one 3840 x 2400 image shared by four layouts (about 30 MB).
+--skin four: four layouts, each with its own 2560 x 1600 image, plus sub-folders and a font.
 
     cmake -S . -B build-bench -DPANELCRAFT_BENCH=ON
     make -C build-bench panelcraft-cli panelcraft-bench-floor
@@ -56,13 +61,24 @@ def layout(index):
     return "\n".join(lines) + "\n"
 
 
-def make_skin(path):
+def make_skin(path, kind):
+    """Writes the skin and returns the names of the images a build changes."""
     with zipfile.ZipFile(path, "w", zipfile.ZIP_DEFLATED) as z:
-        z.writestr("bench.png", png(WIDTH, HEIGHT, main_image_row))
         for i in range(LAYOUTS):
-            z.writestr(f"layout{i + 1}.xml", layout(i + 1))
+            image = "bench.png" if kind == "shared" else f"images/layout{i + 1}.png"
+            z.writestr(f"layout{i + 1}.xml", layout(i + 1).replace('image="bench.png"', f'image="{image}"'))
+        if kind == "shared":
+            z.writestr("bench.png", png(WIDTH, HEIGHT, main_image_row))
+        else:
+            for i in range(LAYOUTS):
+                z.writestr(f"images/layout{i + 1}.png", png(2560, 1600, lambda y: os.urandom(2560 * 2)
+                                                             + bytes((40 + y % 64, 40, 48, 255)) * 1280))
+            z.writestr("fonts/Bench.ttf", os.urandom(300000))
+            z.writestr("docs/readme.txt", "A skin for timing.\n" * 200)
         for i in range(OTHER_IMAGES):
-            z.writestr(f"part{i:02d}.png", png(256, 200, lambda y: os.urandom(256 * 4)))
+            z.writestr(f"parts/part{i:02d}.png" if kind == "four" else f"part{i:02d}.png",
+                       png(256, 200, lambda y: os.urandom(256 * 4)))
+    return ["bench.png"] if kind == "shared" else [f"images/layout{i + 1}.png" for i in range(LAYOUTS)]
 
 
 def timed(command, **kwargs):
@@ -71,16 +87,35 @@ def timed(command, **kwargs):
     return time.perf_counter() - start
 
 
-def floor(skin, floor_program, work):
-    unpacked = os.path.join(work, "unpacked")
-    shutil.rmtree(unpacked, ignore_errors=True)
+def fresh(*paths):
+    for path in paths:
+        shutil.rmtree(path, ignore_errors=True)
+        if os.path.exists(path):
+            os.remove(path)
+
+
+def floor(skin, changed, floor_program, work, recode=True):
+    """unzip, decode/encode of the changed images (unless not recode), zip -r."""
+    unpacked, out = os.path.join(work, "unpacked"), os.path.join(work, "floor.zip")
+    fresh(unpacked, out)
     start = time.perf_counter()
     subprocess.run(["unzip", "-q", skin, "-d", unpacked], check=True)
-    subprocess.run([floor_program, os.path.join(unpacked, "bench.png")], check=True, stdout=subprocess.DEVNULL)
-    out = os.path.join(work, "floor.zip")
-    if os.path.exists(out):
-        os.remove(out)
+    if recode:
+        subprocess.run([floor_program] + [os.path.join(unpacked, name) for name in changed], check=True,
+                       stdout=subprocess.DEVNULL)
     subprocess.run(["zip", "-q", "-r", out, "."], check=True, cwd=unpacked)
+    return time.perf_counter() - start
+
+
+def copy_floor(skin, changed, floor_program, work):
+    """The changed images taken out, decoded and encoded; every entry copied by zip as stored."""
+    taken, out = os.path.join(work, "taken"), os.path.join(work, "copy.zip")
+    fresh(taken, out)
+    start = time.perf_counter()
+    subprocess.run(["unzip", "-q", skin] + changed + ["-d", taken], check=True)
+    subprocess.run([floor_program] + [os.path.join(taken, name) for name in changed], check=True,
+                   stdout=subprocess.DEVNULL)
+    subprocess.run(["zip", "-q", skin, "-U", "--out", out], check=True)
     return time.perf_counter() - start
 
 
@@ -109,6 +144,7 @@ def main():
     parser.add_argument("build", help="build folder configured with -DPANELCRAFT_BENCH=ON")
     parser.add_argument("--runs", type=int, default=3)
     parser.add_argument("--options", default="", help="extra panelcraft-cli options, e.g. '--icons alternative'")
+    parser.add_argument("--skin", choices=["shared", "four"], default="shared")
     args = parser.parse_args()
     cli_program = os.path.join(args.build, "src", "panelcraft-cli")
     floor_program = os.path.join(args.build, "bench", "panelcraft-bench-floor")
@@ -116,20 +152,24 @@ def main():
     with tempfile.TemporaryDirectory() as work:
         os.environ.setdefault("XDG_RUNTIME_DIR", work)  # keeps Qt's start-up notice out of the steps
         skin = os.path.join(work, "bench-skin.zip")
-        make_skin(skin)
-        print(f"skin: {os.path.getsize(skin) / 1e6:.1f} MB, {WIDTH} x {HEIGHT} shared image, "
-              f"{LAYOUTS} layouts of {LAYOUT_LINES} lines, {OTHER_IMAGES} other images")
-        floors, clis, steps = [], [], None
+        changed = make_skin(skin, args.skin)
+        print(f"skin '{args.skin}': {os.path.getsize(skin) / 1e6:.1f} MB, {LAYOUTS} layouts of {LAYOUT_LINES} "
+              f"lines, changed images: {', '.join(changed)}, {OTHER_IMAGES} other images")
+        floors, copies, repacks, clis, steps = [], [], [], [], None
         for _ in range(args.runs):
-            floors.append(floor(skin, floor_program, work))
+            floors.append(floor(skin, changed, floor_program, work))
+            copies.append(copy_floor(skin, changed, floor_program, work))
+            repacks.append(floor(skin, changed, floor_program, work, recode=False))
             total, run_steps = cli(skin, cli_program, work, args.options.split())
             if not clis or total < min(clis):
                 steps = run_steps
             clis.append(total)
-        best_floor, best_cli = min(floors), min(clis)
-        print(f"floor (unzip + decode/encode + zip -r): {best_floor:.2f} s")
+        best_cli = min(clis)
         print(f"panelcraft-cli {args.options}: {best_cli:.2f} s")
-        print(f"ratio: {best_cli / best_floor:.2f}")
+        for name, times in (("old floor (unzip + decode/encode + zip -r)", floors),
+                            ("copy floor (decode/encode + zip copying the entries)", copies),
+                            ("unzip + zip -r alone", repacks)):
+            print(f"{name}: {min(times):.2f} s, panelcraft-cli takes {best_cli / min(times):.2f} times it")
         print("where panelcraft-cli spends its time (best run):")
         for text, seconds in steps:
             print(f"  {seconds:6.2f} s  {text}")
