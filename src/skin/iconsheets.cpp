@@ -1,5 +1,6 @@
 #include "iconsheets.h"
 
+#include "archiveentry.h"
 #include "imagelimits.h"
 #include "linetext.h"
 #include "textlines.h"
@@ -69,10 +70,11 @@ std::optional<CustomSheet> findDeclaration(const QString &folder)
 
 QImage cut(const CustomSheet &sheet, const QString &folder)
 {
-    if (!linetext::isPlainFileName(sheet.imageName))
+    const auto path = archive::safeRelativePath(sheet.imageName);
+    if (!path || path->isEmpty())
         return {};
     QString problem;
-    const QImage image = imagelimits::read(QDir(folder).filePath(sheet.imageName), &problem);
+    const QImage image = imagelimits::read(QDir(folder).filePath(*path), &problem);
     if (image.isNull())
         return {};
     return image.copy(sheet.x, sheet.y, sheet.layout.width(), sheet.layout.height());

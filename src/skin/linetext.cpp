@@ -77,13 +77,6 @@ QString escapeAttribute(const QString &text)
     return out;
 }
 
-bool isPlainFileName(const QString &name)
-{
-    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
-           !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) &&
-           !name.contains(QLatin1Char(':'));
-}
-
 bool tagClosesItself(const QString &line, int tagStart)
 {
     const int end = line.indexOf(QLatin1Char('>'), tagStart);

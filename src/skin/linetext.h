@@ -68,16 +68,13 @@ int depthChange(const QString &markup);
 // Text made safe for an XML attribute value written between double quotes.
 QString escapeAttribute(const QString &text);
 
-// True when the name is one plain file name: no folder part, not "." or "..".
-bool isPlainFileName(const QString &name);
-
 // Whether the tag opened by `tagStart` (an index of "<") closes itself ("... />").
 bool tagClosesItself(const QString &line, int tagStart);
 
 // The skin image named by a `<skin` line, or `xmlBaseName` + ".png" when the line has no
 // (or an empty) image attribute. A value that
 // names no png keeps its name up to the last dot and gets ".png". The result comes from an
-// untrusted file: check it with isPlainFileName before building a path from it.
+// untrusted file: check it with archive::safeRelativePath before building a path from it.
 QString skinImageName(const QString &skinLine, const QString &xmlBaseName);
 
 } // namespace linetext
