@@ -238,8 +238,9 @@ QString BuildRun::rewriteAll()
                             : textlines::write(QDir(m_workspace.skin()).filePath(name), xml.lines, file);
         // A file without a <skin line names no image of its own: painting one would hit a shared image.
         if (error.isEmpty() && !xml.imageName.isEmpty()) {
+            const bool grows = !m_sheet.isNull() || m_options.changeColours;
             const QString problem = images.problem(xml.imageName);
-            if (!problem.isEmpty() && !m_warnings.contains(problem))
+            if (grows && !problem.isEmpty() && !m_warnings.contains(problem))
                 m_warnings << problem;
             error = images.update(xml.imageName, xml.pluginRow, xml.grownFrom);
         }
