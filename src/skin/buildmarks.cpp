@@ -48,14 +48,18 @@ bool isEnd(const QString &line)
     return line.trimmed() == end();
 }
 
-int originalHeight(const QStringList &lines, const QString &imageName)
+OriginalHeights::OriginalHeights(const QStringList &lines)
 {
     for (const QString &line : lines) {
         const auto match = beginPattern().match(line);
-        if (match.hasMatch() && match.captured(1) == marked(imageName))
-            return match.captured(2).toInt();
+        if (match.hasMatch() && !match.captured(1).isEmpty() && !m_heights.contains(match.captured(1)))
+            m_heights.insert(match.captured(1), match.captured(2).toInt());
     }
-    return 0;
+}
+
+int OriginalHeights::of(const QString &imageName) const
+{
+    return m_heights.value(marked(imageName));
 }
 
 QStringList addedFiles(const QStringList &lines)

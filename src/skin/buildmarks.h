@@ -5,6 +5,7 @@
 // twice. The first comment also tells how high the skin image was before the build grew it, so
 // the later build grows the original picture rather than the grown one.
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -18,8 +19,18 @@ QString end();
 bool isBegin(const QString &line);
 bool isEnd(const QString &line);
 
-// The image height the first begin mark of the file records for `imageName`; 0 when none does.
-int originalHeight(const QStringList &lines, const QString &imageName);
+// The image heights the begin marks of a file record, read once: a file may name its image
+// on many thousand lines.
+class OriginalHeights
+{
+public:
+    explicit OriginalHeights(const QStringList &lines);
+    // The height the first mark for `imageName` records; 0 when none does.
+    int of(const QString &imageName) const;
+
+private:
+    QHash<QString, int> m_heights; // by the name as marked
+};
 
 // The entries the begin marks of the file record as added.
 QStringList addedFiles(const QStringList &lines);

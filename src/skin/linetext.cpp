@@ -98,16 +98,26 @@ QString skinImageName(const QString &skinLine, const QString &xmlBaseName)
 
 AttributeValue findAttribute(const QString &tag, const QString &name)
 {
-    const QRegularExpression attribute(
-        QStringLiteral("(?:^|\\s)%1\\s*=\\s*([\"'])").arg(QRegularExpression::escape(name)));
-    const auto match = attribute.match(tag);
-    if (!match.hasMatch())
-        return {};
-    const int start = match.capturedEnd();
-    const int end = tag.indexOf(match.captured(1), start);
-    if (end < 0)
-        return {};
-    return {start, end - start};
+    const auto skipSpace = [&tag](int at) {
+        while (at < tag.size() && tag.at(at).isSpace())
+            ++at;
+        return at;
+    };
+    for (int at = tag.indexOf(name); at >= 0; at = tag.indexOf(name, at + 1)) {
+        if (at > 0 && !tag.at(at - 1).isSpace())
+            continue; // part of a longer name
+        const int equals = skipSpace(at + name.size());
+        if (equals >= tag.size() || tag.at(equals) != QLatin1Char('='))
+            continue;
+        const int open = skipSpace(equals + 1);
+        if (open >= tag.size() || (tag.at(open) != QLatin1Char('"') && tag.at(open) != QLatin1Char('\'')))
+            continue;
+        const int close = tag.indexOf(tag.at(open), open + 1);
+        if (close < 0)
+            return {};
+        return {open + 1, close - open - 1};
+    }
+    return {};
 }
 
 namespace {
@@ -150,19 +160,37 @@ QStringList tagLines(const QStringList &lines)
 {
     static const QRegularExpression keyTag(QStringLiteral("<(/?)(skin|browser|customicons|window)(?![\\w-])"),
                                            QRegularExpression::CaseInsensitiveOption);
+    // A real opening tag spans a few lines; joining more would let a crafted file cost time by
+    // the square of its length.
+    constexpr int maxJoinedLines = 32;
+    constexpr int maxJoinedCharacters = 16 * 1024;
+    const auto blankFrom = [](const QString &text, int from) {
+        for (int i = from; i < text.size(); ++i) {
+            if (!text.at(i).isSpace())
+                return false;
+        }
+        return true;
+    };
     QStringList out;
     CommentMask comments;
     QString raw;  // a line, or lines joined while an opening tag goes on
     QString mask; // the same with comments blanked
+    int joined = 0;
     for (const QString &line : lines) {
         raw += line;
         mask += comments.apply(line);
+        int firstText = 0;
+        while (firstText < mask.size() && mask.at(firstText).isSpace())
+            ++firstText;
         QList<int> cuts;
         bool open = false;
+        int tagDone = 0; // matches before this lie inside a tag already read
         for (auto it = keyTag.globalMatch(mask); it.hasNext();) {
             const auto match = it.next();
             const int start = match.capturedStart();
-            if (!mask.leftRef(start).trimmed().isEmpty())
+            if (start < tagDone)
+                continue;
+            if (start > firstText)
                 cuts << start;
             const QString name = match.captured(2).toLower();
             if (!match.captured(1).isEmpty() ||
@@ -172,10 +200,11 @@ QStringList tagLines(const QStringList &lines)
             open = end < 0;
             if (open)
                 break;
-            if (!mask.midRef(end + 1).trimmed().isEmpty())
+            tagDone = end + 1;
+            if (!blankFrom(mask, end + 1))
                 cuts << end + 1;
         }
-        if (open) {
+        if (open && ++joined < maxJoinedLines && raw.size() < maxJoinedCharacters) {
             raw += QLatin1Char(' ');
             mask += QLatin1Char(' ');
             continue;
@@ -189,6 +218,7 @@ QStringList tagLines(const QStringList &lines)
         out << raw.mid(from);
         raw.clear();
         mask.clear();
+        joined = 0;
     }
     if (!raw.isEmpty())
         out << raw.trimmed();

@@ -273,12 +273,15 @@ QString BuildRun::addFloatingBrowserImage()
 void BuildRun::importWindowImages()
 {
     QStringList names;
+    QSet<QString> seen;
     for (const QString &line : sourcescan::windowElements(m_windowFiles)) {
         bool named = false;
         const QString name = linetext::valueAfter(line, QStringLiteral(" image=\""), &named);
         const auto path = archive::safeRelativePath(name);
-        if (named && path && !path->isEmpty() && !names.contains(*path))
+        if (named && path && !path->isEmpty() && !seen.contains(*path)) {
+            seen.insert(*path);
             names << *path;
+        }
     }
     for (const QString &name : qAsConst(names)) {
         const QString from = QDir(m_workspace.tempWindows()).filePath(name);

@@ -92,12 +92,13 @@ QString SkinImages::update(const QString &imageName, int pluginRow, int grownFro
     if (m_painting)
         m_painting(found.path);
     // Layouts sharing an image with different rows: the last one wins, as if painted in turn.
-    const auto queued = std::find_if(m_jobs.begin(), m_jobs.end(),
-                                     [&job](const Job &other) { return other.path == job.path; });
-    if (queued != m_jobs.end())
-        *queued = job;
-    else
+    const auto queued = m_jobIndex.constFind(job.path);
+    if (queued != m_jobIndex.constEnd()) {
+        m_jobs[*queued] = job;
+    } else {
+        m_jobIndex.insert(job.path, m_jobs.size());
         m_jobs << job;
+    }
     return {};
 }
 
@@ -112,6 +113,7 @@ QString SkinImages::finish()
         pool.start([this, i, &errors] { errors[i] = paint(m_jobs.at(i)); });
     pool.waitForDone();
     m_jobs.clear();
+    m_jobIndex.clear();
     const auto failed =
         std::find_if(errors.cbegin(), errors.cend(), [](const QString &e) { return !e.isEmpty(); });
     return failed == errors.cend() ? QString() : *failed;

@@ -72,5 +72,6 @@ private:
     QHash<QString, Found> m_found;
     QSet<QString> m_done;
     QVector<Job> m_jobs;
+    QHash<QString, int> m_jobIndex; // by path
     QString m_refusal;
 };

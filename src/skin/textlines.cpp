@@ -81,6 +81,12 @@ TextFile read(const QString &path)
     const int end = text.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
     if (end >= 0)
         file.lineEnd = text.midRef(end, 2) == QLatin1String("\r\n") ? "\r\n" : text.midRef(end, 1).toLatin1();
+    // Counted before splitting: each line costs far more memory as a string of its own.
+    if (qMax(text.count(QLatin1Char('\n')), text.count(QLatin1Char('\r'))) > maxLines) {
+        file.problem = QStringLiteral("has more than %1 lines").arg(maxLines);
+        file.refused = true;
+        return file;
+    }
     file.lines = splitLines(text);
     for (const QString &line : qAsConst(file.lines)) {
         if (line.size() > maxLineCharacters) {

@@ -13,6 +13,7 @@ namespace textlines {
 // Real layouts are tens of kilobytes; these leave room for the largest.
 constexpr qint64 maxFileBytes = qint64(16) << 20;
 constexpr int maxLineCharacters = 1 << 20;
+constexpr int maxLines = 500000;
 
 struct TextFile
 {

@@ -18,7 +18,7 @@ class Rewriter
 {
 public:
     Rewriter(const QStringList &lines, const QString &xmlBaseName, const RewriteContext &context)
-        : m_lines(lines), m_baseName(xmlBaseName), m_context(context), m_options(context.options),
+        : m_originalHeights(lines), m_baseName(xmlBaseName), m_context(context), m_options(context.options),
           m_sheet(iconsheets::appendedLayout(context.options.iconSet, context.customSheet)),
           m_windows(sourcescan::windowElements(context.windowFiles))
     {
@@ -55,7 +55,7 @@ private:
             write(line);
     }
 
-    const QStringList &m_lines;
+    const buildmarks::OriginalHeights m_originalHeights;
     const QString m_baseName;
     const RewriteContext &m_context;
     const SkinBuildOptions &m_options;
@@ -109,7 +109,7 @@ void Rewriter::readSkinLine(const QString &line)
 {
     m_result.imageName = linetext::skinImageName(line, m_baseName);
     const int actual = m_context.imageHeight ? m_context.imageHeight(m_result.imageName) : 0;
-    const int grownFrom = buildmarks::originalHeight(m_lines, m_result.imageName);
+    const int grownFrom = m_originalHeights.of(m_result.imageName);
     m_result.grownFrom = grownFrom > 0 && grownFrom < actual ? grownFrom : 0;
     const int height = m_result.grownFrom > 0 ? m_result.grownFrom : actual;
     m_imageUsable = height > 0;

@@ -236,6 +236,8 @@ private slots:
             << header << fixtures::pngDeclaring(16000, 12500) << "100 megapixels";
         QTest::newRow("line over 1 MB") << "<skin image=\"" + QByteArray(1100000, 'a') + "\">\n"
                                         << fixtures::png(4, 4) << "a line longer than 1048576";
+        QTest::newRow("over 500000 lines")
+            << header + QByteArray(500001, '\n') << fixtures::png(4, 4) << "more than 500000 lines";
         QTest::newRow("output over 64 MB") << header + QByteArray(30000, '\n').replace("\n", "</browser>\n")
                                            << fixtures::png(4, 4) << "would grow beyond 64 MB";
     }
