@@ -27,7 +27,6 @@ bool openZip(QuaZip &zip)
 
 } // namespace
 
-
 bool writeZip(const QString &path, const QList<ZipEntry> &entries)
 {
     QuaZip zip(path);
@@ -110,7 +109,8 @@ QByteArray pngDeclaring(quint32 width, quint32 height)
     out.writeRawData(header.constData(), header.size());
     out << quint32(crc32(0, reinterpret_cast<const Bytef *>(header.constData()), uInt(header.size())));
     // An empty data chunk and the end: readers measure the image without complaint.
-    png += QByteArray::fromHex("000000004944415435af061e" "0000000049454e44ae426082");
+    png += QByteArray::fromHex("000000004944415435af061e"
+                               "0000000049454e44ae426082");
     return png;
 }
 
