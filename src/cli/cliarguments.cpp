@@ -4,6 +4,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <cstdio>
@@ -49,6 +50,15 @@ QString outputOption(const QCommandLineParser &parser, const QString &documentsF
     output = outputname::outputPath(outputname::skinsFolder(documentsFolder), outputname::suggestedName(skin),
                                     skin, &error);
     return error.isEmpty() ? error : error + QLatin1String("; give an output file with --output");
+}
+
+// A source archive that is not there is named with its option: "not a zip file" would not say which.
+QString sourceOption(const QCommandLineParser &parser, const QString &name)
+{
+    const QString file = parser.value(name);
+    if (parser.isSet(name) && !QFileInfo(file).isFile())
+        return QStringLiteral("--%1: there is no file \"%2\"").arg(name, QDir::toNativeSeparators(file));
+    return {};
 }
 
 QString iconOption(const QCommandLineParser &parser, SkinBuildOptions &options)
@@ -137,7 +147,8 @@ QString parseArguments(const QStringList &arguments, const QString &documentsFol
     options.lineHeight = parser.value(QStringLiteral("line-height"));
 
     for (const QString &error :
-         {iconOption(parser, options),
+         {iconOption(parser, options), sourceOption(parser, QStringLiteral("icons-from")),
+          sourceOption(parser, QStringLiteral("windows-from")),
           percentOption(parser, QStringLiteral("global-size"), options.globalSize),
           percentOption(parser, QStringLiteral("line-height"), options.lineHeight),
           outputOption(parser, documentsFolder, options.selectedSkinFile, options.outputPath)}) {

@@ -10,21 +10,81 @@
 #include <QGuiApplication>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <csignal>
 #include <cstdio>
+#include <fcntl.h>
+#include <pthread.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
 enum ExitCode { Success = 0, BuildFailed = 1, UsageError = 2 };
 
+// Standard error as the program's own messages use it. The image library writes its complaints
+// about odd images straight to the process's standard error, which is therefore sent nowhere:
+// the build's own messages say what matters.
+FILE *messages = stderr;
+
+void silenceImageLibrary()
+{
+    const int own = dup(STDERR_FILENO);
+    const int nowhere = open("/dev/null", O_WRONLY);
+    if (own >= 0 && nowhere >= 0 && dup2(nowhere, STDERR_FILENO) >= 0) {
+        messages = fdopen(own, "w");
+        std::setvbuf(messages, nullptr, _IONBF, 0);
+    }
+    if (nowhere >= 0)
+        close(nowhere);
+}
+
 void printError(const QString &text)
 {
-    std::fprintf(stderr, "panelcraft-cli: %s\n", qPrintable(text));
+    std::fprintf(messages, "panelcraft-cli: %s\n", qPrintable(text));
+}
+
+// Qt's own warnings still reach the user, except the image library's, passed on through Qt.
+void qtMessage(QtMsgType, const QMessageLogContext &, const QString &message)
+{
+    if (!message.startsWith(QLatin1String("libpng")))
+        std::fprintf(messages, "%s\n", qPrintable(message));
+}
+
+constexpr int stopSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
+sigset_t stopSignalSet()
+{
+    sigset_t set;
+    sigemptyset(&set);
+    for (const int signal : stopSignals)
+        sigaddset(&set, signal);
+    return set;
+}
+
+// An interrupted run must not leave its work folders behind (a big skin unpacks to hundreds of
+// megabytes). The signals are held for the whole process and taken by one waiting thread, where
+// removing folders is safe, unlike in a signal handler.
+void removeOnStop(const QStringList &folders)
+{
+    std::thread([folders] {
+        const sigset_t set = stopSignalSet();
+        int signal = 0;
+        sigwait(&set, &signal);
+        for (const QString &folder : folders)
+            QDir(folder).removeRecursively();
+        std::_Exit(128 + signal);
+    }).detach();
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    // Before any thread starts, so that every thread inherits the mask.
+    const sigset_t stop = stopSignalSet();
+    pthread_sigmask(SIG_BLOCK, &stop, nullptr);
+    // Over a file-size limit a write should fail with its reason, not end the process.
+    std::signal(SIGXFSZ, SIG_IGN);
     // Painting needs a GUI platform, but never a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -34,6 +94,8 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtimeFolder.isValid())
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeFolder.path()));
     QGuiApplication app(argc, argv);
+    silenceImageLibrary();
+    qInstallMessageHandler(qtMessage);
     QCoreApplication::setApplicationName(QStringLiteral("panelcraft-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PANELCRAFT_VERSION));
     initPanelcraftResources();
@@ -48,7 +110,7 @@ int main(int argc, char *argv[])
     const QString styleError = usage.isEmpty() ? styleForProfile(request.profile, style) : QString();
     if (!usage.isEmpty() || !styleError.isEmpty()) {
         printError(usage.isEmpty() ? styleError : usage);
-        std::fputs("Try 'panelcraft-cli --help'.\n", stderr);
+        std::fputs("Try 'panelcraft-cli --help'.\n", messages);
         return UsageError;
     }
 
@@ -58,12 +120,13 @@ int main(int argc, char *argv[])
         printError(QStringLiteral("Cannot create a temporary folder: %1").arg(workspace.errorString()));
         return BuildFailed;
     }
+    removeOnStop({workspace.path(), runtimeFolder.path()});
     BuildProgress progress;
     if (!request.quiet) {
         progress = [](BuildStep step, const QString &file) {
             const QString text = buildStepText(step);
             std::fprintf(
-                stderr, "%s\n",
+                messages, "%s\n",
                 qPrintable(file.isEmpty() ? text : text + QLatin1Char(' ') + QDir::toNativeSeparators(file)));
         };
     }

@@ -1,16 +1,14 @@
 #include "archive.h"
 
+#include "archiveentry.h"
+#include "writefailure.h"
 #include <QDir>
-#include <QDirIterator>
 #include <QFileInfo>
 #include <QLocale>
-#include <QSaveFile>
 #include <QVector>
-#include <optional>
 #include <quazip/quazip.h>
 #include <quazip/quazipfile.h>
 #include <quazip/quazipfileinfo.h>
-#include <quazip/quazipnewinfo.h>
 
 namespace archive {
 namespace {
@@ -23,38 +21,11 @@ struct Entry
     bool folder;
 };
 
-// The entry's path inside the folder, or nothing when it would leave the folder.
-std::optional<QString> safeRelativePath(QString name)
-{
-    name.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    if (name.startsWith(QLatin1Char('/')))
-        return std::nullopt;
-    QStringList parts;
-    for (const QString &part : name.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
-        // ':' would name a drive or an alternate data stream on some systems.
-        if (part == QLatin1String("..") || part.contains(QLatin1Char(':')))
-            return std::nullopt;
-        if (part != QLatin1String("."))
-            parts << part;
-    }
-    return parts.join(QLatin1Char('/'));
-}
-
 bool isLink(const QuaZipFileInfo64 &info)
 {
     constexpr quint32 typeMask = 0170000;
     constexpr quint32 linkType = 0120000;
     return info.isSymbolicLink() || ((info.externalAttr >> 16) & typeMask) == linkType;
-}
-
-QString quoted(const QString &path)
-{
-    return QLatin1Char('"') + QDir::toNativeSeparators(path) + QLatin1Char('"');
-}
-
-QString cannotWrite(const QString &path, const QString &why)
-{
-    return QStringLiteral("Cannot write %1: %2").arg(quoted(path), why);
 }
 
 class Extraction
@@ -72,11 +43,14 @@ private:
     QString writeEntries();
     QString writeFile(const QString &target, qint64 &written);
     bool insideFolder(const QString &path) const;
+    QString refused(const QString &entry, const char *why) const
+    {
+        return QStringLiteral("%1 was refused: its entry \"%2\" %3")
+            .arg(m_name, printable(entry), QLatin1String(why));
+    }
     QString outside(const QString &entry) const
     {
-        return QStringLiteral("%1 was refused: its entry \"%2\" would be written outside the folder it is "
-                              "unpacked into")
-            .arg(m_name, entry);
+        return refused(entry, "would be written outside the folder it is unpacked into");
     }
     QString damaged() const { return QStringLiteral("%1 is damaged and cannot be unpacked").arg(m_name); }
     QString tooLarge() const
@@ -98,8 +72,13 @@ private:
 
 QString Extraction::run()
 {
-    if (!m_zip.open(QuaZip::mdUnzip))
+    if (!openForReading(m_zip)) {
+        // The archive library cannot open a zip without entries; name it for what it is.
+        QFile file(m_zip.getZipName());
+        if (file.open(QIODevice::ReadOnly) && file.read(4) == QByteArray("PK\x05\x06", 4))
+            return QStringLiteral("%1 holds no files").arg(m_name);
         return QStringLiteral("%1 is not a zip file or cannot be read").arg(m_name);
+    }
     QString error = checkEntries();
     if (error.isEmpty())
         error = writeEntries();
@@ -112,7 +91,9 @@ QString Extraction::run()
 // Everything is checked before the first byte is written, so a refused archive leaves nothing.
 QString Extraction::checkEntries()
 {
-    qint64 declared = 0;
+    // Declared sizes are untrusted 64-bit numbers: summed unsigned, and each checked before it is added.
+    quint64 declared = 0;
+    const auto limit = quint64(m_limits.maxUnpackedBytes);
     for (bool more = m_zip.goToFirstFile(); more; more = m_zip.goToNextFile()) {
         QuaZipFileInfo64 info;
         if (!m_zip.getCurrentFileInfo(&info))
@@ -121,20 +102,27 @@ QString Extraction::checkEntries()
             return QStringLiteral("%1 was refused: it holds more than %2 entries")
                 .arg(m_name)
                 .arg(m_limits.maxEntries);
+        if (hasControlCharacter(info.name))
+            return refused(info.name, "has a control character in its name");
         if (isLink(info))
-            return QStringLiteral("%1 was refused: its entry \"%2\" is a symbolic link")
-                .arg(m_name, info.name);
+            return refused(info.name, "is a symbolic link");
+        if (info.isEncrypted())
+            return QStringLiteral(
+                       "%1 is password-protected; Panelcraft can only read skins without a password")
+                .arg(m_name);
         const auto path = safeRelativePath(info.name);
         if (!path)
             return outside(info.name);
-        declared += qint64(info.uncompressedSize);
-        if (declared > m_limits.maxUnpackedBytes)
+        if (info.uncompressedSize > limit || declared > limit - info.uncompressedSize)
             return tooLarge();
+        declared += info.uncompressedSize;
         m_entries.append(
             {*path, info.name.endsWith(QLatin1Char('/')) || info.name.endsWith(QLatin1Char('\\'))});
     }
     if (m_zip.getZipError() != UNZ_OK)
         return damaged();
+    if (m_entries.isEmpty())
+        return QStringLiteral("%1 holds no files").arg(m_name);
     return {};
 }
 
@@ -175,7 +163,8 @@ QString Extraction::writeFile(const QString &target, qint64 &written)
     if (!in.open(QIODevice::ReadOnly))
         return damaged();
     QFile out(target);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    // Unbuffered, so a short write (a full disk) is seen at once, with the system's reason.
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
         return cannotWrite(target, out.errorString());
     m_writtenFiles << target;
     QByteArray buffer(int(chunkSize), Qt::Uninitialized);
@@ -185,7 +174,7 @@ QString Extraction::writeFile(const QString &target, qint64 &written)
         if (written > m_limits.maxUnpackedBytes)
             return tooLarge();
         if (out.write(buffer.constData(), n) != n)
-            return cannotWrite(target, out.errorString());
+            return cannotWrite(target, writeFailure(out));
     }
     const bool readFailed = in.getZipError() != UNZ_OK;
     in.close();
@@ -193,7 +182,7 @@ QString Extraction::writeFile(const QString &target, qint64 &written)
         return damaged();
     out.close();
     if (out.error() != QFileDevice::NoError)
-        return cannotWrite(target, out.errorString());
+        return cannotWrite(target, writeFailure(out));
     return {};
 }
 
@@ -213,70 +202,11 @@ void Extraction::removeWritten()
         QDir(made).removeRecursively();
 }
 
-QStringList filesBelow(const QString &folder)
-{
-    QStringList files;
-    const QDir root(folder);
-    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        files << root.relativeFilePath(it.next());
-    files.sort();
-    return files;
-}
-
-QString addFile(QuaZip &zip, const QString &folder, const QString &name)
-{
-    const QString source = QDir(folder).filePath(name);
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        return QStringLiteral("Cannot read %1: %2").arg(quoted(source), in.errorString());
-    const QString failed = QStringLiteral("Cannot add %1 to the archive").arg(quoted(name));
-    QuaZipFile out(&zip);
-    if (!out.open(QIODevice::WriteOnly, QuaZipNewInfo(name, source)))
-        return failed;
-    QByteArray buffer(int(chunkSize), Qt::Uninitialized);
-    for (qint64 n; (n = in.read(buffer.data(), chunkSize)) > 0;) {
-        if (out.write(buffer.constData(), n) != n)
-            return failed;
-    }
-    out.close();
-    if (in.error() != QFileDevice::NoError || out.getZipError() != ZIP_OK)
-        return failed;
-    return {};
-}
-
 } // namespace
 
 QString extract(const QString &zipPath, const QString &folder, const Limits &limits)
 {
     return Extraction(zipPath, folder, limits).run();
-}
-
-QString pack(const QString &folder, const QString &zipPath)
-{
-    const auto failed = [&zipPath](const QString &why) { return cannotWrite(zipPath, why); };
-    QSaveFile file(zipPath);
-    if (!file.open(QIODevice::WriteOnly))
-        return failed(file.errorString());
-    QuaZip zip(&file);
-    zip.setAutoClose(false); // committed below, only when everything went in
-    zip.setUtf8Enabled(true);
-    if (!zip.open(QuaZip::mdCreate))
-        return failed(QStringLiteral("the archive could not be started"));
-    for (const QString &name : filesBelow(folder)) {
-        const QString error = addFile(zip, folder, name);
-        if (!error.isEmpty()) {
-            zip.close();
-            file.cancelWriting();
-            return error;
-        }
-    }
-    zip.close();
-    if (zip.getZipError() != ZIP_OK)
-        return failed(QStringLiteral("the archive could not be finished"));
-    if (!file.commit())
-        return failed(file.errorString());
-    return {};
 }
 
 } // namespace archive

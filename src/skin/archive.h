@@ -4,6 +4,7 @@
 // the folder it is unpacked into (no "..", no absolute or drive path, no symbolic link) and
 // the whole must stay within the limits below, or nothing is unpacked at all.
 
+#include <QSet>
 #include <QString>
 
 namespace archive {
@@ -20,9 +21,13 @@ struct Limits
 // file of the archive is left in the folder.
 QString extract(const QString &zipPath, const QString &folder, const Limits &limits = Limits());
 
-// Packs the files of `folder` and its sub-folders (the folder's contents, not the folder)
-// into `zipPath`. The archive is written beside its final place and renamed over it only
-// when complete, so a failure leaves any earlier file of that name untouched.
-QString pack(const QString &folder, const QString &zipPath);
+// Writes `zipPath` with every entry of `sourceZip`, in its order. An entry for which
+// `changedFolder` holds a file of the same path gets that file's content; every other entry is
+// copied as it is stored, without being unpacked and packed again. The folder's remaining
+// files follow as new entries. The archive is written beside its final place and renamed over
+// it only when complete, so a failure leaves any earlier file of that name (even `sourceZip`)
+// untouched. Entries named in `dropped` are left out. `sourceZip` must have passed extract().
+QString repack(const QString &sourceZip, const QString &changedFolder, const QString &zipPath,
+               const QSet<QString> &dropped = {});
 
 } // namespace archive

@@ -129,17 +129,14 @@ QStringList contentBlock(const Style &style, int pluginRow)
 
 QString rewriteOpeningLine(const QString &line, const QString &lineHeight)
 {
-    const QString attribute = QStringLiteral("lineheight=\"");
-    if (!line.contains(QLatin1String("lineheight="))) {
-        QString out = line;
-        return out.replace(QLatin1String("<browser"),
-                           QLatin1String("<browser ") + attribute + lineHeight + QLatin1String("%\" "));
-    }
-    const int at = line.indexOf(attribute);
-    const int close = at < 0 ? -1 : line.indexOf(QLatin1Char('"'), at + attribute.size());
-    if (close < 0)
-        return line; // lineheight= without a quoted value: nothing we can safely replace
-    return line.left(at) + attribute + lineHeight + QLatin1Char('%') + line.mid(close);
+    const auto value = linetext::findAttribute(line, QStringLiteral("lineheight"));
+    if (value.start >= 0)
+        return line.left(value.start) + lineHeight + QLatin1Char('%') + line.mid(value.start + value.length);
+    if (line.contains(QLatin1String("lineheight")))
+        return line; // lineheight without a quoted value: nothing we can safely replace
+    QString out = line;
+    return out.replace(QLatin1String("<browser"),
+                       QLatin1String("<browser lineheight=\"") + lineHeight + QLatin1String("%\" "));
 }
 
 QStringList floatingWindow(const Style &style, bool changeColours, const QString &lineHeight)

@@ -31,8 +31,12 @@ QString rewriteLine(const QString &line, const QString &family, const QString &s
         sizePercent != QLatin1String("100")) {
         out = linetext::replaceValues(out, QStringLiteral("size=\""), [percent](const QString &old) {
             bool ok = false;
-            const double size = old.toDouble(&ok);
-            return ok ? QString::number(scaledSize(size, percent)) : old;
+            const double scaled = old.toDouble(&ok) * percent / 100.0;
+            // Beyond this a size means nothing, and converting it to an integer would be undefined.
+            constexpr double largest = 1e9;
+            return ok && std::isfinite(scaled) && std::fabs(scaled) < largest
+                       ? QString::number(scaledSize(old.toDouble(), percent))
+                       : old;
         });
     }
     return out;

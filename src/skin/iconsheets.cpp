@@ -1,5 +1,7 @@
 #include "iconsheets.h"
 
+#include "archiveentry.h"
+#include "imagelimits.h"
 #include "linetext.h"
 #include "textlines.h"
 #include "workspace.h"
@@ -33,7 +35,15 @@ std::optional<CustomSheet> parseDeclaration(const QString &line, const QString &
                       number(line, " x=\""),
                       number(line, " y=\""),
                       {number(line, " iconsize=\""), number(line, " nb=\""), number(line, " nbx=\"")}};
-    if (sheet.layout.iconSize <= 0 || sheet.layout.count <= 0 || sheet.layout.perRow <= 0)
+    const Layout &l = sheet.layout;
+    if (l.iconSize <= 0 || l.count <= 0 || l.perRow <= 0 || l.iconSize > imagelimits::maxSide ||
+        l.perRow > imagelimits::maxSide)
+        return std::nullopt;
+    // In 64 bits: the declared numbers are chosen by whoever made the archive.
+    const qint64 width = qint64(l.iconSize) * l.perRow;
+    const qint64 height = qint64(l.iconSize) * l.count / l.perRow;
+    if (width > imagelimits::maxSide || height > imagelimits::maxSide ||
+        width * height > imagelimits::maxPixels)
         return std::nullopt;
     return sheet;
 }
@@ -60,13 +70,14 @@ std::optional<CustomSheet> findDeclaration(const QString &folder)
 
 QImage cut(const CustomSheet &sheet, const QString &folder)
 {
-    if (!linetext::isPlainFileName(sheet.imageName))
+    const auto path = archive::safeRelativePath(sheet.imageName);
+    if (!path || path->isEmpty())
         return {};
-    const QImage image(QDir(folder).filePath(sheet.imageName));
+    QString problem;
+    const QImage image = imagelimits::read(QDir(folder).filePath(*path), &problem);
     if (image.isNull())
         return {};
-    const Layout &l = sheet.layout;
-    return image.copy(sheet.x, sheet.y, l.iconSize * l.perRow, l.iconSize * l.count / l.perRow);
+    return image.copy(sheet.x, sheet.y, sheet.layout.width(), sheet.layout.height());
 }
 
 std::optional<Layout> appendedLayout(IconSet set, const std::optional<CustomSheet> &custom)

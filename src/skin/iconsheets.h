@@ -21,6 +21,10 @@ struct Layout
     int iconSize = 0;
     int count = 0;
     int perRow = 0;
+    // The size of the sheet these numbers describe; only meaningful for a layout that passed
+    // parseDeclaration or is built in.
+    int width() const { return iconSize * perRow; }
+    int height() const { return iconSize * count / perRow; }
 };
 // Both built-in sheets are described alike.
 constexpr Layout builtInLayout{64, 144, 16};
@@ -35,7 +39,8 @@ struct CustomSheet
 };
 
 // The declaration on a `<customicons` (or `<Customicons`) line. Counts that are missing,
-// not numbers or not positive give no sheet: they would size it by a division by zero.
+// not numbers or not positive give no sheet (they would size it by a division by zero), and
+// so do counts describing a sheet larger than an image may be.
 std::optional<CustomSheet> parseDeclaration(const QString &line, const QString &imageName);
 
 // The first usable declaration in the XML files of an unpacked skin folder (top level,

@@ -3,6 +3,9 @@
 #include "browserblock.h"
 #include "fxpainter.h"
 
+#include "writefailure.h"
+#include <QDir>
+#include <QFile>
 #include <QPainter>
 
 namespace imagecompositor {
@@ -10,15 +13,19 @@ namespace {
 const int fixedDotsPerMeter = 3780; // 96 dots per inch
 } // namespace
 
-QImage compose(const QImage &skin, const QImage &sheet, std::optional<int> pluginRow, const Style &style)
+QSize canvasSize(const QSize &skin, const QSize &sheet, std::optional<int> pluginRow)
 {
     int height = skin.height();
-    if (!sheet.isNull())
+    if (!sheet.isEmpty())
         height += 10 + sheet.height();
     if (pluginRow)
         height = qMax(height, *pluginRow + fxpainter::rowHeight);
+    return {skin.width(), height};
+}
 
-    QImage canvas(skin.width(), height, QImage::Format_ARGB32);
+QImage compose(const QImage &skin, const QImage &sheet, std::optional<int> pluginRow, const Style &style)
+{
+    QImage canvas(canvasSize(skin.size(), sheet.size(), pluginRow), QImage::Format_ARGB32);
     canvas.fill(Qt::transparent);
     // A new image takes the screen's resolution, which differs between the window and the CLI;
     // a fixed one keeps the same build byte for byte the same wherever it runs.
@@ -35,6 +42,17 @@ QImage compose(const QImage &skin, const QImage &sheet, std::optional<int> plugi
         fxpainter::paint(painter, *pluginRow, style);
     painter.end();
     return canvas;
+}
+
+QString writePng(const QImage &image, const QString &path)
+{
+    QFile file(path);
+    // Unbuffered, so a short write (a full disk) is seen at once, with the system's reason.
+    const bool opened = file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered);
+    if (opened && image.save(&file, "PNG"))
+        return {};
+    return QStringLiteral("Cannot write the image \"%1\": %2")
+        .arg(QDir::toNativeSeparators(path), opened ? writeFailure(file) : file.errorString());
 }
 
 QImage floatingBrowserImage(const Style &style)

@@ -3,6 +3,7 @@
 // Grows skin images: an icon sheet below the picture and the painted plugin-zone row.
 
 #include <QImage>
+#include <QString>
 #include <optional>
 
 class Style;
@@ -15,10 +16,27 @@ constexpr int sheetGap = 1;
 constexpr int pluginRowBelowSheet = 601;
 constexpr int pluginRowWithoutSheet = 6;
 
+// The plugin graphics' row below the picture's top when a sheet of this height is appended:
+// a sheet taller than the usual 590 rows pushes them down rather than being painted over.
+constexpr int pluginRowBelow(int sheetHeight)
+{
+    return sheetHeight + sheetGap + 10 > pluginRowBelowSheet ? sheetHeight + sheetGap + 10
+                                                             : pluginRowBelowSheet;
+}
+
+// A grown image may be larger than any image read (a sheet below a picture), but not without bound.
+constexpr qint64 maxCanvasPixels = 150 * 1000 * 1000;
+
+// The size compose() gives for a skin image and sheet of these sizes.
+QSize canvasSize(const QSize &skin, const QSize &sheet, std::optional<int> pluginRow);
+
 // The skin image with `sheet` (when not null) drawn below it and the plugin-zone controls
 // painted at `pluginRow` (when given). The width stays the skin image's; the height covers
 // everything drawn and never cuts the picture. Pixels not drawn are transparent.
 QImage compose(const QImage &skin, const QImage &sheet, std::optional<int> pluginRow, const Style &style);
+
+// Saves a PNG; returns an empty text or why it could not be written, with the path.
+QString writePng(const QImage &image, const QString &path);
 
 // The built-in floating browser image with the controls at its plugin row.
 QImage floatingBrowserImage(const Style &style);

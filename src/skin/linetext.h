@@ -4,6 +4,7 @@
 // parsed: lines are matched with case-sensitive substring tests.
 
 #include <QString>
+#include <QStringList>
 
 namespace linetext {
 
@@ -33,19 +34,47 @@ QString replaceValues(const QString &line, const QString &opener, Replace replac
     return out;
 }
 
+// Follows <!-- --> comments across the lines of a file and blanks them, so that a tag named in
+// a comment is not taken for one.
+class CommentMask
+{
+public:
+    // The line with every character inside a comment replaced by a space.
+    QString apply(const QString &line);
+
+private:
+    bool m_inside = false;
+};
+
+// Puts each tag the rewriter acts on (<skin>, <browser>, <customicons>, <window> and their
+// closing tags) at the start of a line, and each <skin and <browser opening tag whole on one
+// line with nothing after it. Line rules then work on files written on one line, with CR line
+// ends or with a tag split over lines. Lines without such tags stay as they are.
+QStringList tagLines(const QStringList &lines);
+
+// Where the value of the attribute `name` sits in a tag's text: either quote, spaces around
+// "=", the name matched whole. `start` is -1 when the attribute is not there.
+struct AttributeValue
+{
+    int start = -1;
+    int length = 0;
+};
+AttributeValue findAttribute(const QString &tag, const QString &name);
+
+// How many elements the line opens minus how many it closes (self-closing ones count nothing).
+// Tags spread over several lines are not followed.
+int depthChange(const QString &markup);
+
 // Text made safe for an XML attribute value written between double quotes.
 QString escapeAttribute(const QString &text);
-
-// True when the name is one plain file name: no folder part, not "." or "..".
-bool isPlainFileName(const QString &name);
 
 // Whether the tag opened by `tagStart` (an index of "<") closes itself ("... />").
 bool tagClosesItself(const QString &line, int tagStart);
 
 // The skin image named by a `<skin` line, or `xmlBaseName` + ".png" when the line has no
-// (or an empty) image attribute. The last image attribute on the line wins. A value that
+// (or an empty) image attribute. A value that
 // names no png keeps its name up to the last dot and gets ".png". The result comes from an
-// untrusted file: check it with isPlainFileName before building a path from it.
+// untrusted file: check it with archive::safeRelativePath before building a path from it.
 QString skinImageName(const QString &skinLine, const QString &xmlBaseName);
 
 } // namespace linetext

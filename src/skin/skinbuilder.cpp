@@ -1,8 +1,11 @@
 #include "skinbuilder.h"
 
 #include "archive.h"
+#include "archiveentry.h"
+#include "buildmarks.h"
 #include "iconsheets.h"
 #include "imagecompositor.h"
+#include "linetext.h"
 #include "outputname.h"
 #include "skinimages.h"
 #include "sourcescan.h"
@@ -13,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <new>
 
 QString buildStepText(BuildStep step)
 {
@@ -60,6 +64,7 @@ private:
     QString unpackWindows();
     QString rewriteAll();
     QString addFloatingBrowserImage();
+    void importWindowImages();
     QString pack();
     void report(BuildStep step, const QString &file = QString()) const
     {
@@ -74,6 +79,8 @@ private:
     std::optional<iconsheets::CustomSheet> m_customSheet;
     QImage m_sheet;
     QList<QStringList> m_windowFiles;
+    QStringList m_addedBefore; // entries an earlier build added to the selected skin
+    QStringList m_addedNow;    // entries this build adds
     bool m_wroteFloatingWindow = false;
     QStringList m_warnings;
 };
@@ -103,9 +110,14 @@ QString BuildRun::checkOptions() const
         return QStringLiteral("You have not selected a skin");
     if (m_options.outputPath.isEmpty())
         return QStringLiteral("No name was given for the new skin");
-    const QString nameProblem = outputname::problem(QFileInfo(m_options.outputPath).fileName());
+    const QFileInfo output(m_options.outputPath);
+    const QString nameProblem = outputname::problem(output.fileName());
     if (!nameProblem.isEmpty())
         return nameProblem;
+    // Renaming the new archive over a device or a pipe would replace it, even /dev/null.
+    if (output.exists() && !output.isFile())
+        return QStringLiteral("\"%1\" is not a regular file; choose a new name or an existing skin archive")
+            .arg(QDir::toNativeSeparators(m_options.outputPath));
     // The work folders are wiped recursively: never let them resolve against an unknown place.
     if (!QDir::isAbsolutePath(m_workspace.root()))
         return QStringLiteral("The work folder \"%1\" is not an absolute path").arg(m_workspace.root());
@@ -130,6 +142,12 @@ QString BuildRun::unpackSkin()
     const QString error = archive::extract(m_options.selectedSkinFile, m_workspace.temp());
     if (error.isEmpty() && Workspace::xmlFiles(m_workspace.temp()).isEmpty())
         return noXmlFilesMessage;
+    for (const QStringList &lines : sourcescan::xmlFileLines(m_workspace.temp()))
+        m_addedBefore += buildmarks::addedFiles(lines);
+    const bool ownFloatingImage = QFile::exists(QDir(m_workspace.temp()).filePath(floatingImageName)) &&
+                                  !m_addedBefore.contains(floatingImageName);
+    if (m_options.floatBrowser && (m_options.changeColours || !ownFloatingImage))
+        m_addedNow << floatingImageName;
     return error;
 }
 
@@ -157,9 +175,10 @@ QString BuildRun::importIcons()
         m_warnings << QStringLiteral(
                           "\"%1\" holds no usable custom browser icons; the browser keeps its icons")
                           .arg(QFileInfo(m_options.iconSkinFile).fileName());
-    } else if (!m_sheet.save(m_workspace.customIconsImage(), "PNG")) {
-        m_warnings << QStringLiteral("The cut icon sheet could not be kept as \"%1\"")
-                          .arg(QDir::toNativeSeparators(m_workspace.customIconsImage()));
+    } else {
+        const QString error = imagecompositor::writePng(m_sheet, m_workspace.customIconsImage());
+        if (!error.isEmpty())
+            m_warnings << error;
     }
     Workspace::emptyFolder(folder);
     return {};
@@ -179,6 +198,7 @@ QString BuildRun::unpackWindows()
         m_warnings << QStringLiteral("\"%1\" does not contain any floating windows; none were added")
                           .arg(QFileInfo(m_options.windowSkinFile).fileName());
     }
+    importWindowImages();
     return {};
 }
 
@@ -186,28 +206,48 @@ QString BuildRun::rewriteAll()
 {
     SkinImages images(m_workspace, m_options, m_style, m_sheet,
                       [this](const QString &image) { report(BuildStep::PaintImage, image); });
-    const RewriteContext context{m_options, m_style, m_customSheet, m_windowFiles,
-                                 [&images](const QString &image) { return images.height(image); }};
+    const RewriteContext context{m_options,
+                                 m_style,
+                                 m_customSheet,
+                                 m_windowFiles,
+                                 [&images](const QString &image) { return images.height(image); },
+                                 m_addedNow};
     const QDir temp(m_workspace.temp());
     for (const QString &name : Workspace::xmlFiles(temp.path())) {
         report(BuildStep::Rewrite, name);
-        QStringList lines;
-        if (!textlines::read(temp.filePath(name), lines)) {
-            m_warnings << QStringLiteral("\"%1\" could not be read and was left out").arg(name);
+        const textlines::TextFile file = textlines::read(temp.filePath(name));
+        const QString problem =
+            QStringLiteral("The layout \"%1\" %2").arg(archive::printable(name), file.problem);
+        if (file.refused)
+            return problem + QStringLiteral("; it was refused");
+        if (!file.problem.isEmpty()) {
+            m_warnings << problem + QStringLiteral("; it was left as it is");
             continue;
         }
-        const QString baseName = QFileInfo(name).completeBaseName();
-        const RewrittenXml xml = rewriteSkinXml(lines, baseName, context);
+        const QStringList &lines = file.lines;
+        const RewrittenXml xml = rewriteSkinXml(lines, QFileInfo(name).completeBaseName(), context);
+        if (!xml.error.isEmpty())
+            return QStringLiteral("The layout \"%1\" %2 when rewritten; it was refused")
+                .arg(archive::printable(name), xml.error);
+        if (!images.refusal().isEmpty())
+            return images.refusal();
         m_wroteFloatingWindow = m_wroteFloatingWindow || xml.wroteFloatingWindow;
-        QString error = textlines::write(QDir(m_workspace.skin()).filePath(name), xml.lines);
-        if (error.isEmpty()) {
-            const QString image = xml.imageName.isEmpty() ? baseName + QLatin1String(".png") : xml.imageName;
-            error = images.update(image, xml.pluginRow, m_warnings);
+        // An unchanged file keeps its exact bytes: the archive copies it as it was.
+        QString error = xml.lines == lines
+                            ? QString()
+                            : textlines::write(QDir(m_workspace.skin()).filePath(name), xml.lines, file);
+        // A file without a <skin line names no image of its own: painting one would hit a shared image.
+        if (error.isEmpty() && !xml.imageName.isEmpty()) {
+            const bool grows = !m_sheet.isNull() || m_options.changeColours;
+            const QString problem = images.problem(xml.imageName);
+            if (grows && !problem.isEmpty() && !m_warnings.contains(problem))
+                m_warnings << problem;
+            error = images.update(xml.imageName, xml.pluginRow, xml.grownFrom);
         }
         if (!error.isEmpty())
             return error;
     }
-    return {};
+    return images.finish();
 }
 
 QString BuildRun::addFloatingBrowserImage()
@@ -215,9 +255,11 @@ QString BuildRun::addFloatingBrowserImage()
     const QString target = QDir(m_workspace.skin()).filePath(floatingImageName);
     if (m_options.floatBrowser && m_options.changeColours) {
         report(BuildStep::PaintFloatingBrowser, floatingImageName);
-        if (!imagecompositor::floatingBrowserImage(m_style).save(target, "PNG"))
-            return QStringLiteral("Cannot write the image \"%1\"").arg(QDir::toNativeSeparators(target));
-    } else if (m_wroteFloatingWindow && !QFile::exists(target)) {
+        const QString error =
+            imagecompositor::writePng(imagecompositor::floatingBrowserImage(m_style), target);
+        if (!error.isEmpty())
+            return error;
+    } else if (m_wroteFloatingWindow && m_addedNow.contains(floatingImageName)) {
         if (!QFile::copy(QStringLiteral(":/new/images/myfiles/browserfloat.png"), target))
             return QStringLiteral("Cannot write the image \"%1\"").arg(QDir::toNativeSeparators(target));
         // Copies of resources are read-only; the work folder must stay removable.
@@ -227,16 +269,45 @@ QString BuildRun::addFloatingBrowserImage()
     return {};
 }
 
+// The images the imported windows name go in beside the skin's own files, never over them.
+void BuildRun::importWindowImages()
+{
+    QStringList names;
+    QSet<QString> seen;
+    for (const QString &line : sourcescan::windowElements(m_windowFiles)) {
+        bool named = false;
+        const QString name = linetext::valueAfter(line, QStringLiteral(" image=\""), &named);
+        const auto path = archive::safeRelativePath(name);
+        if (named && path && !path->isEmpty() && !seen.contains(*path)) {
+            seen.insert(*path);
+            names << *path;
+        }
+    }
+    for (const QString &name : qAsConst(names)) {
+        const QString from = QDir(m_workspace.tempWindows()).filePath(name);
+        if (!QFileInfo(from).isFile())
+            continue;
+        if (QFileInfo::exists(QDir(m_workspace.temp()).filePath(name)) && !m_addedBefore.contains(name)) {
+            m_warnings << QStringLiteral("The skin's own \"%1\" was kept; the imported windows expect the "
+                                         "image of that name from \"%2\"")
+                              .arg(archive::printable(name), QFileInfo(m_options.windowSkinFile).fileName());
+            continue;
+        }
+        const QString to = QDir(m_workspace.skin()).filePath(name);
+        QDir().mkpath(QFileInfo(to).path());
+        QFile::rename(from, to);
+        m_addedNow << name;
+    }
+}
+
 QString BuildRun::pack()
 {
     report(BuildStep::GatherImages);
-    // The window skin's images go first, so they win over the skin's namesakes.
-    if (!m_windowFiles.isEmpty())
-        Workspace::moveImages(m_workspace.tempWindows(), m_workspace.skin());
-    Workspace::moveImages(m_workspace.temp(), m_workspace.skin());
-    Workspace::replaceImages(m_workspace.temp2(), m_workspace.skin());
+    Workspace::replaceFiles(m_workspace.temp2(), m_workspace.skin());
     report(BuildStep::Pack, m_options.outputPath);
-    return archive::pack(m_workspace.skin(), m_options.outputPath);
+    QSet<QString> dropped(m_addedBefore.begin(), m_addedBefore.end());
+    dropped.subtract(QSet<QString>(m_addedNow.begin(), m_addedNow.end()));
+    return archive::repack(m_options.selectedSkinFile, m_workspace.skin(), m_options.outputPath, dropped);
 }
 
 } // namespace
@@ -244,5 +315,13 @@ QString BuildRun::pack()
 BuildResult SkinBuilder::build(const SkinBuildOptions &options, const Style &style,
                                const QString &workspaceRoot, const BuildProgress &progress)
 {
-    return BuildRun(options, style, workspaceRoot, progress).run();
+    try {
+        return BuildRun(options, style, workspaceRoot, progress).run();
+    } catch (const std::bad_alloc &) {
+        // Every size read from a skin is bounded, so this is a machine short of memory. The next
+        // build starts by clearing the work folders.
+        BuildResult result;
+        result.message = QStringLiteral("There was not enough memory to build the skin");
+        return result;
+    }
 }

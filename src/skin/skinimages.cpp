@@ -1,64 +1,140 @@
 #include "skinimages.h"
 
+#include "archiveentry.h"
 #include "imagecompositor.h"
-#include "linetext.h"
+#include "imagelimits.h"
 
 #include <QDir>
-#include <QImageReader>
+#include <QDirIterator>
+#include <QThreadPool>
+#include <algorithm>
+#include <new>
 
 SkinImages::SkinImages(const Workspace &workspace, const SkinBuildOptions &options, const Style &style,
                        const QImage &sheet, std::function<void(const QString &)> painting)
     : m_workspace(workspace), m_options(options), m_style(style), m_sheet(sheet),
       m_painting(std::move(painting))
 {
+    const QDir root(m_workspace.temp());
+    QDirIterator it(root.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = root.relativeFilePath(it.next());
+        m_filesByLowerCase.insert(path.toLower(), path);
+    }
+}
+
+// Names are matched ignoring case, as the host and the file listing do.
+const SkinImages::Found &SkinImages::find(const QString &imageName)
+{
+    auto known = m_found.constFind(imageName);
+    if (known != m_found.constEnd())
+        return *known;
+    Found found;
+    const auto relative = archive::safeRelativePath(imageName);
+    if (!relative || relative->isEmpty()) {
+        found.problem = QStringLiteral("points outside the skin");
+    } else {
+        found.path = m_filesByLowerCase.value(relative->toLower());
+        const auto measured = imagelimits::measure(QDir(m_workspace.temp()).filePath(found.path));
+        found.problem = found.path.isEmpty() ? QStringLiteral("is missing") : measured.problem;
+        found.size = found.problem.isEmpty() ? measured.size : QSize();
+        if (measured.refused && m_refusal.isEmpty())
+            m_refusal =
+                QStringLiteral("The skin image \"%1\" %2").arg(archive::printable(imageName), found.problem);
+    }
+    return *m_found.insert(imageName, found);
 }
 
 int SkinImages::height(const QString &imageName)
 {
-    if (!linetext::isPlainFileName(imageName))
-        return 0;
-    auto known = m_heights.constFind(imageName);
-    if (known == m_heights.constEnd()) {
-        const QSize size = QImageReader(QDir(m_workspace.temp()).filePath(imageName)).size();
-        known = m_heights.insert(imageName, size.isValid() ? size.height() : 0);
-    }
-    return *known;
+    return qMax(0, find(imageName).size.height());
 }
 
-QString SkinImages::update(const QString &imageName, int pluginRow, QStringList &warnings)
+QString SkinImages::problem(const QString &imageName)
+{
+    const QString why = find(imageName).problem;
+    return why.isEmpty() ? why
+                         : QStringLiteral("The skin image \"%1\" %2; its layout keeps its browser and icons")
+                               .arg(archive::printable(imageName), why);
+}
+
+QString SkinImages::update(const QString &imageName, int pluginRow, int grownFrom)
 {
     const bool appendSheet = !m_sheet.isNull();
-    if (!appendSheet && !m_options.changeColours)
+    const Found &found = find(imageName);
+    if ((!appendSheet && !m_options.changeColours && grownFrom == 0) || !found.problem.isEmpty())
         return {};
-    if (!linetext::isPlainFileName(imageName)) {
-        warnings
-            << QStringLiteral("The image name \"%1\" points outside the skin; it was ignored").arg(imageName);
-        return {};
-    }
     // Below a sheet, or where "From another Skin" found none, the row follows from the image
     // height alone; otherwise the XML file's <skin line set it.
     const bool rowFromImage = appendSheet || m_options.iconSet == IconSet::FromOtherSkin;
-    const QString key = rowFromImage ? imageName : imageName + QLatin1Char('\n') + QString::number(pluginRow);
+    const QString key =
+        rowFromImage ? found.path : found.path + QLatin1Char('\n') + QString::number(pluginRow);
     if (m_done.contains(key))
         return {};
     m_done.insert(key);
 
-    const QImage skin(QDir(m_workspace.temp()).filePath(imageName));
-    if (skin.isNull()) {
-        warnings << QStringLiteral("The skin image \"%1\" is missing or unreadable; it was left as it is")
-                        .arg(imageName);
-        return {};
-    }
+    Job job{found.path, found.size, std::nullopt};
+    if (grownFrom > 0 && grownFrom < found.size.height())
+        job.picture.setHeight(grownFrom);
     if (rowFromImage) {
-        pluginRow = skin.height() + (appendSheet ? imagecompositor::pluginRowBelowSheet
-                                                 : imagecompositor::pluginRowWithoutSheet);
+        pluginRow = job.picture.height() + (appendSheet ? imagecompositor::pluginRowBelow(m_sheet.height())
+                                                        : imagecompositor::pluginRowWithoutSheet);
     }
+    if (m_options.changeColours)
+        job.pluginRow = pluginRow;
+    const QSize grown = imagecompositor::canvasSize(job.picture, m_sheet.size(), job.pluginRow);
+    if (qint64(grown.width()) * grown.height() > imagecompositor::maxCanvasPixels)
+        return QStringLiteral("The skin image \"%1\" would grow to %2 x %3 pixels, more than %4 megapixels")
+            .arg(archive::printable(found.path))
+            .arg(grown.width())
+            .arg(grown.height())
+            .arg(imagecompositor::maxCanvasPixels / 1000000);
     if (m_painting)
-        m_painting(imageName);
-    const QImage changed = imagecompositor::compose(
-        skin, m_sheet, m_options.changeColours ? std::optional<int>(pluginRow) : std::nullopt, m_style);
-    const QString target = QDir(m_workspace.temp2()).filePath(imageName);
-    if (!changed.save(target, "PNG"))
-        return QStringLiteral("Cannot write the image \"%1\"").arg(QDir::toNativeSeparators(target));
+        m_painting(found.path);
+    // Layouts sharing an image with different rows: the last one wins, as if painted in turn.
+    const auto queued = m_jobIndex.constFind(job.path);
+    if (queued != m_jobIndex.constEnd()) {
+        m_jobs[*queued] = job;
+    } else {
+        m_jobIndex.insert(job.path, m_jobs.size());
+        m_jobs << job;
+    }
     return {};
+}
+
+QString SkinImages::finish()
+{
+    // Each image is decoded, grown and encoded on its own, so they can be at once. A private pool:
+    // the build itself may run on Qt's global one.
+    QThreadPool pool;
+    pool.setMaxThreadCount(QThreadPool::globalInstance()->maxThreadCount());
+    QVector<QString> errors(m_jobs.size());
+    for (int i = 0; i < m_jobs.size(); ++i)
+        pool.start([this, i, &errors] { errors[i] = paint(m_jobs.at(i)); });
+    pool.waitForDone();
+    m_jobs.clear();
+    m_jobIndex.clear();
+    const auto failed =
+        std::find_if(errors.cbegin(), errors.cend(), [](const QString &e) { return !e.isEmpty(); });
+    return failed == errors.cend() ? QString() : *failed;
+}
+
+QString SkinImages::paint(const Job &job) const
+{
+    // An exception must not leave a pool thread: it would end the process.
+    try {
+        QString problem;
+        QImage skin = imagelimits::read(QDir(m_workspace.temp()).filePath(job.path), &problem);
+        if (skin.isNull())
+            return QStringLiteral("The skin image \"%1\" %2").arg(archive::printable(job.path), problem);
+        if (skin.size() != job.picture)
+            skin = skin.copy(QRect(QPoint(0, 0), job.picture));
+        const QImage changed = imagecompositor::compose(skin, m_sheet, job.pluginRow, m_style);
+        const QString target = QDir(m_workspace.temp2()).filePath(job.path);
+        QDir().mkpath(QFileInfo(target).path());
+        return imagecompositor::writePng(changed, target);
+    } catch (const std::bad_alloc &) {
+        return QStringLiteral("There was not enough memory to paint the skin image \"%1\"")
+            .arg(archive::printable(job.path));
+    }
 }

@@ -26,18 +26,36 @@ QString unpack(const QString &zipPath, const QString &workFolder)
 
 } // namespace
 
+QStringList windowElements(const QList<QStringList> &xmlFiles)
+{
+    QStringList copied;
+    for (const QStringList &lines : xmlFiles) {
+        linetext::CommentMask comments;
+        bool copying = false;
+        for (const QString &line : lines) {
+            const QString markup = comments.apply(line);
+            if (markup.contains(QLatin1String("</skin"), Qt::CaseInsensitive))
+                break;
+            const int tag = markup.indexOf(QLatin1String("<window"), 0, Qt::CaseInsensitive);
+            if (copying || tag >= 0)
+                copied << line;
+            if (!copying && tag >= 0)
+                copying = !linetext::tagClosesItself(markup, tag);
+            if (markup.contains(QLatin1String("</window"), Qt::CaseInsensitive))
+                copying = false;
+        }
+    }
+    return copied;
+}
+
 QStringList windowNames(const QList<QStringList> &xmlFiles)
 {
     QStringList names;
-    for (const QStringList &lines : xmlFiles) {
-        for (const QString &line : lines) {
-            const bool windowLine =
-                line.contains(QLatin1String("<Window")) || line.contains(QLatin1String("<window"));
-            bool named = false;
-            const QString name = linetext::valueAfter(line, QStringLiteral("name=\""), &named);
-            if (windowLine && named)
-                names << name;
-        }
+    for (const QString &line : windowElements(xmlFiles)) {
+        bool named = false;
+        const QString name = linetext::valueAfter(line, QStringLiteral("name=\""), &named);
+        if (named && line.contains(QLatin1String("<window"), Qt::CaseInsensitive))
+            names << name;
     }
     return names;
 }

@@ -10,9 +10,14 @@
 
 namespace sourcescan {
 
-// The names of the floating windows declared on the lines of a skin's XML files, in the
-// order found, duplicates kept: a line holding "<window" (or "<Window") and name="...".
+// The names of the floating windows windowElements() finds, in the order found, duplicates
+// kept: a line holding "<window" (in any case) and name="...".
 QStringList windowNames(const QList<QStringList> &xmlFiles);
+
+// The lines a build imports from a window skin's XML files: each <window> element from its
+// opening line to its closing line, a self-closing one alone. Commented-out windows are left
+// out, and a window left open ends with its file or its </skin>, which is not taken.
+QStringList windowElements(const QList<QStringList> &xmlFiles);
 
 // The lines of each top-level XML file of an unpacked skin, in name order.
 QList<QStringList> xmlFileLines(const QString &folder);

@@ -1,7 +1,9 @@
 #include "workspace.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -30,17 +32,15 @@ void Workspace::emptyFolder(const QString &folder)
         dir.remove(name);
 }
 
-void Workspace::moveImages(const QString &from, const QString &to)
+void Workspace::replaceFiles(const QString &from, const QString &to)
 {
-    for (const QString &name : topLevelFiles(from, QStringLiteral("*.png")))
-        QFile::rename(from + QLatin1Char('/') + name, to + QLatin1Char('/') + name);
-}
-
-void Workspace::replaceImages(const QString &from, const QString &to)
-{
-    for (const QString &name : topLevelFiles(from, QStringLiteral("*.png"))) {
-        QFile::remove(to + QLatin1Char('/') + name);
-        QFile::rename(from + QLatin1Char('/') + name, to + QLatin1Char('/') + name);
+    const QDir source(from);
+    QDirIterator it(from, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString target = QDir(to).filePath(source.relativeFilePath(it.next()));
+        QDir().mkpath(QFileInfo(target).path());
+        QFile::remove(target);
+        QFile::rename(it.filePath(), target);
     }
 }
 

@@ -27,10 +27,8 @@ public:
 
     // Removes the top-level files whose names hold a dot; sub-folders stay.
     static void emptyFolder(const QString &folder);
-    // Moves the top-level "*.png" files of `from` into `to`; a file already there wins.
-    static void moveImages(const QString &from, const QString &to);
-    // Moves the top-level "*.png" files of `from` into `to`, replacing namesakes.
-    static void replaceImages(const QString &from, const QString &to);
+    // Moves every file below `from` to the same place below `to`, replacing namesakes.
+    static void replaceFiles(const QString &from, const QString &to);
     // The top-level "*.xml" files (any case), sorted by name ignoring case.
     static QStringList xmlFiles(const QString &folder);
 

@@ -1,63 +1,105 @@
 #include "xmlrewriter.h"
 
 #include "browserblock.h"
+#include "buildmarks.h"
 #include "fontrewrite.h"
 #include "imagecompositor.h"
 #include "linetext.h"
+#include "sourcescan.h"
 
 namespace {
 
-bool containsEither(const QString &line, const char *first, const char *second)
+bool has(const QString &markup, const char *tag)
 {
-    return line.contains(QLatin1String(first)) || line.contains(QLatin1String(second));
+    return markup.contains(QLatin1String(tag), Qt::CaseInsensitive);
 }
 
 class Rewriter
 {
 public:
-    Rewriter(const QString &xmlBaseName, const RewriteContext &context)
-        : m_baseName(xmlBaseName), m_context(context), m_options(context.options),
-          m_sheet(iconsheets::appendedLayout(context.options.iconSet, context.customSheet))
+    Rewriter(const QStringList &lines, const QString &xmlBaseName, const RewriteContext &context)
+        : m_originalHeights(lines), m_baseName(xmlBaseName), m_context(context), m_options(context.options),
+          m_sheet(iconsheets::appendedLayout(context.options.iconSet, context.customSheet)),
+          m_windows(sourcescan::windowElements(context.windowFiles))
     {
     }
 
     void take(const QString &line);
     RewrittenXml result() const { return m_result; }
+    bool failed() const { return !m_result.error.isEmpty(); }
 
 private:
     void readSkinLine(const QString &line);
-    bool rewriteBrowserLine(const QString &line);
+    bool rewriteBrowserLine(const QString &line, const QString &markup);
     void closeSkin();
-    void importWindows();
-    QStringList contentBlock() const
+    // Made once per row: a crafted file may close its browser many thousand times.
+    QStringList contentBlock()
     {
-        return browserblock::contentBlock(m_context.style, m_result.pluginRow);
+        if (m_block.isEmpty() || m_blockRow != m_result.pluginRow) {
+            m_block = browserblock::contentBlock(m_context.style, m_result.pluginRow);
+            m_blockRow = m_result.pluginRow;
+        }
+        return m_block;
     }
-    void write(const QString &line) { m_result.lines << line; }
-    void write(const QStringList &lines) { m_result.lines << lines; }
+    void write(const QString &line)
+    {
+        m_written += line.size() + 1;
+        if (m_written > maxOutputCharacters)
+            m_result.error = QStringLiteral("would grow beyond %1 MB").arg(maxOutputCharacters >> 20);
+        else
+            m_result.lines << line;
+    }
+    void write(const QStringList &lines)
+    {
+        for (const QString &line : lines)
+            write(line);
+    }
 
+    const buildmarks::OriginalHeights m_originalHeights;
     const QString m_baseName;
     const RewriteContext &m_context;
     const SkinBuildOptions &m_options;
     const std::optional<iconsheets::Layout> m_sheet;
+    const QStringList m_windows;
+    linetext::CommentMask m_comments;
     RewrittenXml m_result;
+    qint64 m_written = 0;
+    QStringList m_block;
+    int m_blockRow = 0;
+    bool m_imageUsable = false; // the last <skin line named an image that can be painted
+    int m_imageHeight = 0;
     bool m_insideBrowser = false;
-    bool m_copyingWindow = false;
+    int m_browserDepth = 0;       // elements open inside the browser at the line's start
+    bool m_skippingAdded = false; // between the marks of what an earlier build added
 };
 
 void Rewriter::take(const QString &line)
 {
-    if (containsEither(line, "<skin", "<Skin"))
-        readSkinLine(line);
-    const bool consumed = m_options.changeColours && rewriteBrowserLine(line);
-    if (containsEither(line, "</skin", "</Skin"))
+    // Tags are looked for outside comments only; the line itself is written as it is.
+    const QString markup = m_comments.apply(line);
+    // What an earlier build added is left out: this build adds what it is asked for again.
+    if (m_skippingAdded || buildmarks::isBegin(line)) {
+        m_skippingAdded = !buildmarks::isEnd(line);
+        return;
+    }
+    if (has(markup, "<skin"))
+        readSkinLine(markup);
+    // Coordinates pointing into an image that cannot be painted would show garbage.
+    const bool consumed = m_options.changeColours && m_imageUsable && rewriteBrowserLine(line, markup);
+    if (has(markup, "</skin"))
         closeSkin();
 
-    if (consumed || line.contains(QLatin1String("<customicons")))
+    if (consumed || markup.contains(QLatin1String("<customicons")))
         return;
-    // Inside the skin's browser only its own position and size survive the new block.
-    if (m_insideBrowser && !line.contains(QLatin1String("<pos")) && !line.contains(QLatin1String("<size")))
-        return;
+    // Inside the skin's browser only its own position and size survive the new block (the
+    // block's nested ones, from an earlier build, do not).
+    if (m_insideBrowser) {
+        const bool kept = m_browserDepth == 0 &&
+                          (markup.contains(QLatin1String("<pos")) || markup.contains(QLatin1String("<size")));
+        m_browserDepth = qMax(0, m_browserDepth + linetext::depthChange(markup));
+        if (!kept)
+            return;
+    }
     write(m_options.globalFont
               ? fontrewrite::rewriteLine(line, m_options.globalFontName, m_options.globalSize)
               : line);
@@ -66,16 +108,21 @@ void Rewriter::take(const QString &line)
 void Rewriter::readSkinLine(const QString &line)
 {
     m_result.imageName = linetext::skinImageName(line, m_baseName);
-    const int height = m_context.imageHeight ? m_context.imageHeight(m_result.imageName) : 0;
+    const int actual = m_context.imageHeight ? m_context.imageHeight(m_result.imageName) : 0;
+    const int grownFrom = m_originalHeights.of(m_result.imageName);
+    m_result.grownFrom = grownFrom > 0 && grownFrom < actual ? grownFrom : 0;
+    const int height = m_result.grownFrom > 0 ? m_result.grownFrom : actual;
+    m_imageUsable = height > 0;
+    m_imageHeight = height;
     m_result.iconRow = height + imagecompositor::sheetGap;
-    m_result.pluginRow =
-        height + (m_sheet ? imagecompositor::pluginRowBelowSheet : imagecompositor::pluginRowWithoutSheet);
+    m_result.pluginRow = height + (m_sheet ? imagecompositor::pluginRowBelow(m_sheet->height())
+                                           : imagecompositor::pluginRowWithoutSheet);
 }
 
 // Returns whether the line was written whole here.
-bool Rewriter::rewriteBrowserLine(const QString &line)
+bool Rewriter::rewriteBrowserLine(const QString &line, const QString &markup)
 {
-    if (line.contains(QLatin1String("<browser")) && !line.contains(QLatin1String("<browserinfo"))) {
+    if (markup.contains(QLatin1String("<browser")) && !markup.contains(QLatin1String("<browserinfo"))) {
         QString opening = browserblock::rewriteOpeningLine(line, m_options.lineHeight);
         const int tag = opening.indexOf(QLatin1String("<browser"));
         if (linetext::tagClosesItself(opening, tag)) {
@@ -88,8 +135,10 @@ bool Rewriter::rewriteBrowserLine(const QString &line)
         }
         write(opening);
         m_insideBrowser = true;
+        m_browserDepth = 0;
+        return true; // tagLines() left nothing else on the opening line
     }
-    if (line.contains(QLatin1String("</browser")) && !line.contains(QLatin1String("</browserinfo"))) {
+    if (markup.contains(QLatin1String("</browser")) && !markup.contains(QLatin1String("</browserinfo"))) {
         write(contentBlock());
         m_insideBrowser = false;
     }
@@ -98,7 +147,11 @@ bool Rewriter::rewriteBrowserLine(const QString &line)
 
 void Rewriter::closeSkin()
 {
-    if (m_sheet) {
+    const bool grows = m_imageUsable && (m_sheet || m_options.changeColours);
+    const bool adds = (m_sheet && m_imageUsable) || m_options.floatBrowser || !m_windows.isEmpty();
+    if (grows || adds)
+        write(buildmarks::begin(grows ? m_result.imageName : QString(), m_imageHeight, m_context.addedFiles));
+    if (m_sheet && m_imageUsable) {
         write(QStringLiteral("<customicons x=\"0\" y=\"%1\" iconsize=\"%2\" nb=\"%3\" nbx=\"%4\" />")
                   .arg(m_result.iconRow)
                   .arg(m_sheet->iconSize)
@@ -109,26 +162,9 @@ void Rewriter::closeSkin()
         write(browserblock::floatingWindow(m_context.style, m_options.changeColours, m_options.lineHeight));
         m_result.wroteFloatingWindow = true;
     }
-    importWindows();
-}
-
-void Rewriter::importWindows()
-{
-    for (const QStringList &file : m_context.windowFiles) {
-        for (const QString &line : file) {
-            if (m_copyingWindow) {
-                write(line);
-            } else if (containsEither(line, "<window", "<Window")) {
-                write(line);
-                int tag = line.indexOf(QLatin1String("<window"));
-                if (tag < 0)
-                    tag = line.indexOf(QLatin1String("<Window"));
-                m_copyingWindow = !linetext::tagClosesItself(line, tag);
-            }
-            if (containsEither(line, "</window", "</Window"))
-                m_copyingWindow = false;
-        }
-    }
+    write(m_windows);
+    if (grows || adds)
+        write(buildmarks::end());
 }
 
 } // namespace
@@ -136,8 +172,11 @@ void Rewriter::importWindows()
 RewrittenXml rewriteSkinXml(const QStringList &lines, const QString &xmlBaseName,
                             const RewriteContext &context)
 {
-    Rewriter rewriter(xmlBaseName, context);
-    for (const QString &line : lines)
+    Rewriter rewriter(lines, xmlBaseName, context);
+    for (const QString &line : linetext::tagLines(lines)) {
         rewriter.take(line);
+        if (rewriter.failed())
+            break;
+    }
     return rewriter.result();
 }

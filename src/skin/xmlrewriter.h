@@ -26,14 +26,22 @@ struct RewriteContext
     QList<QStringList> windowFiles;
     // Height of a skin image of the unpacked skin; 0 when it is missing.
     std::function<int(const QString &imageName)> imageHeight;
+    // The archive entries the build adds (floating browser image, imported window images), recorded
+    // in the file so that a later build on the output can take them out again.
+    QStringList addedFiles = {};
 };
+
+// What one rewritten file may hold at most: skins are kilobytes; a crafted file could ask for gigabytes.
+constexpr qint64 maxOutputCharacters = qint64(64) << 20;
 
 struct RewrittenXml
 {
     QStringList lines;
+    QString error;     // set when the output would exceed maxOutputCharacters; `lines` is then incomplete
     QString imageName; // the image of the last <skin line; empty when there is none
     int iconRow = 0;   // where an appended icon sheet starts
     int pluginRow = 0; // where the plugin graphics start
+    int grownFrom = 0; // the image's height before an earlier build grew it; 0 when it was not
     bool wroteFloatingWindow = false;
 };
 

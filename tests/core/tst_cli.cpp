@@ -7,6 +7,8 @@
 #include "style/tablefile.h"
 
 #include <QtTest>
+#include <csignal>
+#include <sys/stat.h>
 
 class TestCli : public QObject
 {
@@ -18,24 +20,26 @@ class TestCli : public QObject
     QString path(const QString &name) const { return m_dir->filePath(name); }
 
     // The documents folder (and so the skins folder) lives in this test's own home.
-    QProcess *start(const QStringList &arguments)
+    QProcess *start(const QStringList &arguments, const QString &program = QString())
     {
         auto *process = new QProcess(this);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("HOME"), m_dir->path());
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), path(QStringLiteral(".config")));
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_dir->path());
+        env.insert(QStringLiteral("TMPDIR"), path(QStringLiteral("tmp")));
         env.remove(QStringLiteral("QT_QPA_PLATFORM")); // the CLI must manage without a display by itself
         process->setProcessEnvironment(env);
         process->setWorkingDirectory(m_dir->path());
-        process->start(qEnvironmentVariable("PANELCRAFT_CLI"), arguments);
+        process->setReadChannel(QProcess::StandardError);
+        process->start(program.isEmpty() ? qEnvironmentVariable("PANELCRAFT_CLI") : program, arguments);
         return process;
     }
 
     // The exit code (-1 for a crash or a hang), standard output and standard error of one run.
-    std::tuple<int, QString, QString> run(const QStringList &arguments)
+    std::tuple<int, QString, QString> run(const QStringList &arguments, const QString &program = QString())
     {
-        const std::unique_ptr<QProcess> process(start(arguments));
+        const std::unique_ptr<QProcess> process(start(arguments, program));
         const bool ended = process->waitForFinished(120000) && process->exitStatus() == QProcess::NormalExit;
         return {ended ? process->exitCode() : -1, QString::fromLocal8Bit(process->readAllStandardOutput()),
                 QString::fromLocal8Bit(process->readAllStandardError())};
@@ -55,6 +59,7 @@ private slots:
     {
         m_dir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_dir->isValid());
+        QVERIFY(QDir().mkpath(path(QStringLiteral("tmp"))));
     }
 
     void everyOption()
@@ -157,26 +162,92 @@ private slots:
     void usageErrors_data()
     {
         QTest::addColumn<QStringList>("arguments");
-        QTest::newRow("no skin") << QStringList();
-        QTest::newRow("unknown option") << QStringList{"SAMPLE", "--bogus"};
-        QTest::newRow("unknown icon set") << QStringList{"SAMPLE", "--icons", "purple"};
-        QTest::newRow("icons twice") << QStringList{"SAMPLE", "--icons", "white", "--icons-from", "SAMPLE"};
-        QTest::newRow("size zero") << QStringList{"SAMPLE", "--global-size", "0"};
-        QTest::newRow("line height not a number") << QStringList{"SAMPLE", "--line-height", "12a"};
-        QTest::newRow("missing profile") << QStringList{"SAMPLE", "-p", "missing.pcp"};
-        QTest::newRow("output name") << QStringList{"SAMPLE", "-o", "a|b.zip"};
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no skin") << QStringList() << "No skin archive";
+        QTest::newRow("unknown option") << QStringList{"SAMPLE", "--bogus"} << "bogus";
+        QTest::newRow("unknown icon set") << QStringList{"SAMPLE", "--icons", "purple"} << "purple";
+        QTest::newRow("icons twice") << QStringList{"SAMPLE", "--icons", "white", "--icons-from", "SAMPLE"}
+                                     << "cannot be combined";
+        QTest::newRow("size zero") << QStringList{"SAMPLE", "--global-size", "0"} << "--global-size";
+        QTest::newRow("line height not a number") << QStringList{"SAMPLE", "--line-height", "12a"} << "12a";
+        QTest::newRow("missing profile") << QStringList{"SAMPLE", "-p", "missing.pcp"} << "missing.pcp";
+        QTest::newRow("output name") << QStringList{"SAMPLE", "-o", "a|b.zip"} << "a|b.zip";
+        QTest::newRow("missing icon skin") << QStringList{"SAMPLE", "--icons-from", "gone.zip"}
+                                           << "--icons-from: there is no file \"gone.zip\"";
+        QTest::newRow("missing window skin") << QStringList{"SAMPLE", "--windows-from", "gone.zip"}
+                                             << "--windows-from: there is no file \"gone.zip\"";
+        QTest::newRow("profile with a NUL") << QStringList{"SAMPLE", "-p", "profiles/nul.pcp"}
+                                            << "control character in the value of \"skinfontname\"";
     }
 
     void usageErrors()
     {
         QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
         arguments.replaceInStrings(QStringLiteral("SAMPLE"), m_sample);
+        QVERIFY(QDir().mkpath(path("profiles")));
+        QVERIFY(fixtures::writeFile(path("profiles/nul.pcp"), QByteArray("skinfontname=Ari\0al\r\n", 20)));
         const auto [code, output, errors] = run(arguments);
         QCOMPARE(code, 2);
         QVERIFY(errors.startsWith(QLatin1String("panelcraft-cli: ")));
+        QVERIFY2(errors.contains(message), qPrintable(errors));
         QVERIFY(errors.contains(QLatin1String("--help")));
         QCOMPARE(output, QString());
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList());
+    }
+
+    void buildFailures_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("image of 30000 x 30000") << "huge"
+                                                << "30000 x 30000 pixels";
+        QTest::newRow("output a pipe") << "fifo"
+                                       << "is not a regular file";
+        // Short of disk space, a write fails with the system's reason and the file's path.
+        QTest::newRow("file-size limit") << "limit"
+                                         << "File too large";
+    }
+
+    // Exit 1 with the reason, and only that: no decoder chatter, nothing left in the temporary folder.
+    void buildFailures()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, message);
+        const QString skin = path("huge.zip");
+        QVERIFY(fixtures::writeZip(skin, {{"a.xml", "<skin image=\"a.png\">\n</skin>\n"},
+                                          {"a.png", fixtures::pngDeclaring(30000, 30000)}}));
+        QTemporaryDir pipeFolder;
+        const QString pipe = pipeFolder.filePath("fifo");
+        QVERIFY(mkfifo(QFile::encodeName(pipe), 0600) == 0);
+        QStringList arguments{kind == "huge" ? skin : m_sample, "-o",
+                              kind == "fifo" ? pipe : path("out.zip")};
+        if (kind == "limit")
+            arguments =
+                QStringList{"-c", "ulimit -f 4; exec \"$0\" \"$@\"", qEnvironmentVariable("PANELCRAFT_CLI")} +
+                arguments;
+        const auto [code, output, errors] = run(arguments, kind == "limit" ? "bash" : QString());
+        QCOMPARE(code, 1);
+        QVERIFY2(errors.contains(message), qPrintable(errors));
+        QVERIFY2(!errors.contains("libpng") && !errors.contains("Unknown error"), qPrintable(errors));
+        QCOMPARE(fixtures::entriesBelow(path("tmp")), QStringList());
+        QVERIFY(!QFileInfo(pipe).isFile());
+    }
+
+    // Stopped while it paints, the CLI still removes its work folder.
+    void interruptedRunLeavesNoWorkFolder()
+    {
+        const QString skin = path("big.zip");
+        QVERIFY(fixtures::writeZip(
+            skin, {{"a.xml", "<skin image=\"a.png\">\n</skin>\n"}, {"a.png", fixtures::png(4000, 4000)}}));
+        const std::unique_ptr<QProcess> process(start({skin, "-o", path("out.zip")}));
+        while (!process->readAllStandardError().contains("Painting"))
+            QVERIFY(process->waitForReadyRead(20000));
+        ::kill(pid_t(process->processId()), SIGINT);
+        QVERIFY(process->waitForFinished(20000));
+        QCOMPARE(process->exitCode(), 128 + SIGINT);
+        QCOMPARE(fixtures::entriesBelow(path("tmp")), QStringList());
+        QVERIFY(!QFileInfo::exists(path("out.zip")));
     }
 };
 

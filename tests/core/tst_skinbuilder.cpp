@@ -6,6 +6,7 @@
 #include "style/resources.h"
 
 #include <QtTest>
+#include <sys/stat.h>
 
 using fixtures::ZipEntry;
 
@@ -104,10 +105,9 @@ private slots:
         QVERIFY2(result.ok, qPrintable(result.message));
         QCOMPARE(result.outputPath, path(QStringLiteral("out.zip")));
         const auto files = output();
-        QCOMPARE(files.keys(), (QStringList{"a.xml", "b.xml", "other.png", "skin.png"}));
+        QCOMPARE(files.keys(), (QStringList{"a.xml", "b.xml", "notes.txt", "other.png", "skin.png"}));
         const QImage shared = fixtures::imageIn(files, QStringLiteral("skin.png"));
         QCOMPARE(shared.size(), QSize(400, 366));
-        QCOMPARE(files.value(QStringLiteral("other.png")), fixtures::png(10, 10));
         for (const QString &xml : {QStringLiteral("a.xml"), QStringLiteral("b.xml")})
             QVERIFY(fixtures::lines(files.value(xml))
                         .contains(QStringLiteral("\t\t\t<off x=\"10\" y=\"306-3\"/>")));
@@ -124,46 +124,199 @@ private slots:
                  (QStringList{"out.zip", "single.zip", "skin.zip"}));
     }
 
+    // A layout without a <skin line names no image: painting its namesake at row 0 would draw
+    // over a picture other layouts may share. A file with CR line ends is one line per CR.
     void fileWithoutSkinLineKeepsItsImage()
     {
         const QString skin =
-            makeSkin(QStringLiteral("skin.zip"), {{"plain.xml", fixtures::xml({"<deck/>"})},
-                                                  {"plain.png", fixtures::png(400, 300, Qt::red)}});
+            makeSkin(QStringLiteral("skin.zip"),
+                     {{"plain.xml", fixtures::xml({"<deck/>"})},
+                      {"plain.png", fixtures::png(400, 300, Qt::red)},
+                      {"mac.xml", "<skin image=\"plain.png\">\r<browser>\r</browser>\r</skin>\r"}});
         QVERIFY(build(optionsFor(skin)).ok);
-        const QImage image = fixtures::imageIn(output(), QStringLiteral("plain.png"));
-        QCOMPARE(image.size(), QSize(400, 300));
-        QCOMPARE(image.pixel(200, 200), QColor(Qt::red).rgba());
+        const auto files = output();
+        QCOMPARE(fixtures::imageIn(files, QStringLiteral("plain.png")).copy(0, 0, 400, 300),
+                 QImage::fromData(fixtures::png(400, 300, Qt::red)));
+        const QStringList mac = QString::fromUtf8(files.value(QStringLiteral("mac.xml"))).split('\r');
+        QCOMPARE(mac.filter("<skin").size(), 1);
+        QCOMPARE(mac.filter("</browser>").size(), 1);
     }
 
     // With the browser's colours kept, the floating browser shows the host's colours on the
-    // built-in image.
+    // built-in image. Of the window skin's images only those its windows name come along, and
+    // never over the skin's own.
     void windowsOfAnotherSkinAfterTheFloatingBrowser()
     {
         SkinBuildOptions options = optionsFor(twoLayoutSkin());
         options.changeColours = false;
         options.floatBrowser = true;
         options.importWindows = true;
-        options.windowSkinFile =
-            makeSkin(QStringLiteral("windows.zip"),
-                     {{"w.xml", fixtures::xml({"<skin image=\"win.png\">", "<window name=\"one\">",
-                                               "<pos x=\"1\"/>", "</window>", "<deck/>",
-                                               "<Window name=\"two\" image=\"win.png\" />", "</skin>"})},
-                      {"win.png", fixtures::png(20, 20, Qt::green)},
-                      {"skin.png", fixtures::png(5, 5, Qt::green)}});
+        options.windowSkinFile = makeSkin(
+            QStringLiteral("windows.zip"),
+            {{"w.xml", fixtures::xml({"<skin image=\"win.png\">", "<window name=\"one\" image=\"skin.png\">",
+                                      "<pos x=\"1\"/>", "</window>", "<deck/>",
+                                      "<Window name=\"two\" image=\"win.png\" />", "</skin>"})},
+             {"win.png", fixtures::png(20, 20, Qt::green)},
+             {"unused.png", fixtures::png(5, 5, Qt::green)},
+             {"skin.png", fixtures::png(5, 5, Qt::green)}});
         const BuildResult result = build(options);
         QVERIFY2(result.ok, qPrintable(result.message));
+        QCOMPARE(result.warnings.size(), 1);
+        QVERIFY2(result.warnings.at(0).contains("\"skin.png\" was kept"), qPrintable(result.warnings.at(0)));
         const auto files = output();
         QCOMPARE(fixtures::imageIn(files, QStringLiteral("browserfloat.png")).size(), QSize(801, 204));
-        const QStringList windows{"<window name=\"one\">", "<pos x=\"1\"/>", "</window>",
-                                  "<Window name=\"two\" image=\"win.png\" />", "</skin>"};
+        const QStringList windows{"<window name=\"one\" image=\"skin.png\">", "<pos x=\"1\"/>", "</window>",
+                                  "<Window name=\"two\" image=\"win.png\" />", "<!-- panelcraft end -->"};
         for (const QString &xml : {QStringLiteral("a.xml"), QStringLiteral("b.xml")}) {
             const QStringList lines = fixtures::lines(files.value(xml));
-            QCOMPARE(lines.mid(lines.size() - 5), windows);
-            QCOMPARE(lines.filter(QStringLiteral("browserfloat")).size(), 2);
+            QCOMPARE(lines.mid(lines.size() - 6), windows + QStringList("</skin>"));
+            QCOMPARE(lines.filter(QStringLiteral("browserfloat")).size(),
+                     3); // the window, its button, the mark
         }
         QCOMPARE(files.value(QStringLiteral("win.png")), fixtures::png(20, 20, Qt::green));
-        // The window skin's namesake reaches the archive first and wins.
-        QCOMPARE(files.value(QStringLiteral("skin.png")), fixtures::png(5, 5, Qt::green));
+        QCOMPARE(files.value(QStringLiteral("skin.png")), fixtures::png(400, 300));
+        QVERIFY(!files.contains(QStringLiteral("unused.png")));
+    }
+
+    // Everything of the skin comes through: sub-folders, fonts, other files, names from old zip
+    // tools. What the build does not change is stored exactly as it was; the image a layout
+    // names in a sub-folder (in another case) is painted where it is; each layout keeps its encoding.
+    void keepsEveryEntryOfTheSkin()
+    {
+        QTextCodec *latin1 = QTextCodec::codecForName("ISO-8859-1");
+        const QByteArray latin = latin1->fromUnicode(
+            "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\r\n<skin image=\"Images/Main.PNG\">\r\n"
+            "<text text=\"Café\"/>\r\n<browser>\r\n</browser>\r\n</skin>\r\n");
+        // The codec starts the text with its byte-order mark.
+        const QByteArray utf16 =
+            QTextCodec::codecForName("UTF-16LE")
+                ->fromUnicode("<?xml encoding=\"UTF-16\"?>\n<skin image=\"images/main.png\">\n<text "
+                              "text=\"Ünï\"/>\n<browser>\n</browser>\n</skin>\n");
+        const QList<ZipEntry> entries{{"latin.xml", latin, 0100644, -1, false},
+                                      {"utf16.xml", utf16, 0100644, -1, false},
+                                      {"broken.xml",
+                                       "<?xml encoding=\"UTF-8\"?>\n<skin image=\"images/main.png\">\xff\n",
+                                       0100644, -1, false},
+                                      {"images/", "", 040755, -1, false},
+                                      {"images/main.png", fixtures::png(400, 300), 0100644, -1, false},
+                                      {"fonts/face.ttf", QByteArray(3000, 'f'), 0100644, 0, false},
+                                      {"Crème.jpg", "photo", 0100644, -1, false},
+                                      {"notes.txt", "kept", 0100644, 9, false}};
+        const QString skin = makeSkin(QStringLiteral("skin.zip"), entries);
+        const auto stored = fixtures::storedZip(skin);
+        const BuildResult result = build(optionsFor(skin));
+        QVERIFY2(result.ok, qPrintable(result.message));
+        QCOMPARE(result.warnings.size(), 1);
+        QVERIFY2(result.warnings.at(0).contains("\"broken.xml\" is not valid UTF-8"),
+                 qPrintable(result.warnings.at(0)));
+
+        QCOMPARE(fixtures::zipNames(path("out.zip")), fixtures::zipNames(skin));
+        const auto out = fixtures::storedZip(path("out.zip"));
+        for (const char *kept : {"broken.xml", "images/", "fonts/face.ttf", "Crème.jpg", "notes.txt"})
+            QVERIFY2(out.value(kept) == stored.value(kept), qPrintable(kept));
+        const auto files = output();
+        QCOMPARE(fixtures::imageIn(files, "images/main.png").size(), QSize(400, 366));
+        const QString latinOut = latin1->toUnicode(files.value("latin.xml"));
+        QVERIFY(latinOut.contains("<text text=\"Café\"/>\r\n<browser lineheight=\"100%\" >\r\n\t<colors"));
+        QVERIFY(files.value("utf16.xml").startsWith("\xff\xfe<\0?\0"));
+        QVERIFY(QTextCodec::codecForName("UTF-16LE")
+                    ->toUnicode(files.value("utf16.xml"))
+                    .contains("Ünï\"/>\n<browser lineheight"));
+    }
+
+    void hostileSkinIsRefused_data()
+    {
+        QTest::addColumn<QByteArray>("layout");
+        QTest::addColumn<QByteArray>("image");
+        QTest::addColumn<QString>("message");
+        const QByteArray header = "<skin image=\"skin.png\">\n";
+        QTest::newRow("image of 30000 x 30000")
+            << header << fixtures::pngDeclaring(30000, 30000) << "30000 x 30000 pixels";
+        QTest::newRow("image of 200 megapixels")
+            << header << fixtures::pngDeclaring(16000, 12500) << "100 megapixels";
+        QTest::newRow("line over 1 MB") << "<skin image=\"" + QByteArray(1100000, 'a') + "\">\n"
+                                        << fixtures::png(4, 4) << "a line longer than 1048576";
+        QTest::newRow("over 500000 lines")
+            << header + QByteArray(500001, '\n') << fixtures::png(4, 4) << "more than 500000 lines";
+        QTest::newRow("output over 64 MB") << header + QByteArray(30000, '\n').replace("\n", "</browser>\n")
+                                           << fixtures::png(4, 4) << "would grow beyond 64 MB";
+    }
+
+    void hostileSkinIsRefused()
+    {
+        QFETCH(QByteArray, layout);
+        QFETCH(QByteArray, image);
+        QFETCH(QString, message);
+        const BuildResult result =
+            build(optionsFor(makeSkin(QStringLiteral("skin.zip"), {{"a.xml", layout}, {"skin.png", image}})));
+        QVERIFY(!result.ok);
+        QVERIFY2(result.message.contains(message), qPrintable(result.message));
+        QVERIFY(!QFileInfo::exists(path("out.zip")));
+    }
+
+    void rebuildingABuiltSkin_data()
+    {
+        QTest::addColumn<IconSet>("firstIcons");
+        QTest::addColumn<bool>("firstExtras"); // floating browser and imported windows
+        QTest::addColumn<IconSet>("secondIcons");
+        QTest::newRow("same options again") << IconSet::Alternative << true << IconSet::Alternative;
+        QTest::newRow("other icons, no extras") << IconSet::Alternative << true << IconSet::White;
+        QTest::newRow("icons added later") << IconSet::Default << false << IconSet::Alternative;
+    }
+
+    // A skin built again with other options equals the original built with those options: no
+    // window twice, no image growing on every pass.
+    void rebuildingABuiltSkin()
+    {
+        QFETCH(IconSet, firstIcons);
+        QFETCH(bool, firstExtras);
+        QFETCH(IconSet, secondIcons);
+        const QString original = twoLayoutSkin();
+        SkinBuildOptions first = optionsFor(original);
+        first.iconSet = firstIcons;
+        first.floatBrowser = firstExtras;
+        first.importWindows = firstExtras;
+        first.windowSkinFile = makeSkin(QStringLiteral("windows.zip"),
+                                        {{"w.xml", fixtures::xml({"<window name=\"w\">", "</window>"})}});
+        first.outputPath = path(QStringLiteral("first.zip"));
+        QVERIFY(build(first).ok);
+        SkinBuildOptions second = optionsFor(original);
+        second.iconSet = secondIcons;
+        second.floatBrowser = secondIcons == firstIcons;
+        QVERIFY(build(second).ok);
+        const auto expected = output();
+        second.selectedSkinFile = first.outputPath;
+        QVERIFY(build(second).ok);
+        const auto rebuilt = output();
+
+        for (const QString &xml : {QStringLiteral("a.xml"), QStringLiteral("b.xml")})
+            QCOMPARE(fixtures::lines(rebuilt.value(xml)), fixtures::lines(expected.value(xml)));
+        for (const QString &image : {QStringLiteral("skin.png"), QStringLiteral("browserfloat.png")})
+            QCOMPARE(fixtures::imageIn(rebuilt, image).size(), fixtures::imageIn(expected, image).size());
+    }
+
+    // Images are painted several at once; the archive holds the very bytes of a build that
+    // paints them one after another.
+    void parallelPaintingMatchesSerial()
+    {
+        QList<ZipEntry> entries;
+        for (const char *name : {"a", "b", "c", "d"}) {
+            entries.append(
+                {QString("%1.xml").arg(name), layout().replace("skin.png", QByteArray(name) + ".png")});
+            entries.append({QString("%1.png").arg(name), fixtures::png(300, 200, QColor(name[0], 90, 30))});
+        }
+        SkinBuildOptions options = optionsFor(makeSkin(QStringLiteral("skin.zip"), entries));
+        options.iconSet = IconSet::Alternative;
+        QThreadPool *pool = QThreadPool::globalInstance();
+        const int threads = pool->maxThreadCount();
+        pool->setMaxThreadCount(1);
+        QVERIFY(build(options).ok);
+        pool->setMaxThreadCount(qMax(4, threads));
+        const auto serial = output();
+        QVERIFY(build(options).ok);
+        pool->setMaxThreadCount(threads);
+        QCOMPARE(output(), serial);
+        QCOMPARE(fixtures::imageIn(serial, "d.png").size(), QSize(300, 200 + 661));
     }
 
     // Sources without what was asked for are reported; the skin is still built without them.
@@ -207,6 +360,7 @@ private slots:
         QTest::newRow("hostile window skin")
             << "windows" << QStringList{"a.xml", "/escaped.png"} << "\"bad.zip\" was refused";
         QTest::newRow("output name some file system cannot hold") << "output" << QStringList() << "a|b.zip";
+        QTest::newRow("output a pipe") << "fifo" << QStringList() << "is not a regular file";
     }
 
     // Each build would write over its selected skin (the last one to a name no file system
@@ -223,8 +377,11 @@ private slots:
         QVERIFY(entries.isEmpty() ? fixtures::writeFile(badZip, "PK\x03\x04 broken")
                                   : fixtures::writeZip(badZip, zipEntries));
         SkinBuildOptions options = optionsFor(bad == QLatin1String("skin") ? badZip : twoLayoutSkin());
-        options.outputPath =
-            bad == QLatin1String("output") ? path(QStringLiteral("a|b.zip")) : options.selectedSkinFile;
+        QTemporaryDir pipeFolder; // apart: reading the pipe to compare it would wait for ever
+        options.outputPath = bad == QLatin1String("output") ? path(QStringLiteral("a|b.zip"))
+                             : bad == QLatin1String("fifo") ? pipeFolder.filePath(QStringLiteral("fifo"))
+                                                            : options.selectedSkinFile;
+        QVERIFY(bad != QLatin1String("fifo") || mkfifo(QFile::encodeName(options.outputPath), 0600) == 0);
         options.iconSet = IconSet::FromOtherSkin;
         options.iconSkinFile = bad == QLatin1String("icons") ? badZip : QString();
         options.importWindows = true;
@@ -236,6 +393,7 @@ private slots:
         QVERIFY2(result.message.contains(message), qPrintable(result.message));
         QCOMPARE(fixtures::filesBelow(m_dir->path()), before);
         QVERIFY(!QFileInfo::exists(QStringLiteral("/escaped.png")));
+        QVERIFY(bad != QLatin1String("fifo") || !QFileInfo(options.outputPath).isFile());
     }
 
     void outputNames_data()

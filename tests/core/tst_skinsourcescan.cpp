@@ -54,7 +54,8 @@ private slots:
                  QStringLiteral("The Zip file doesn't contain any XML files"));
     }
 
-    // Counts that are missing, zero or no number would size the sheet by a division by zero.
+    // Counts that are missing, zero or no number would size the sheet by a division by zero;
+    // counts too large would allocate without bound.
     void iconSkin_data()
     {
         QTest::addColumn<QString>("line");
@@ -69,6 +70,11 @@ private slots:
             << "<customicons x=\"0\" y=\"0\" iconsize=\"8\" nb=\"4\" />" << false;
         QTest::newRow("count a row not a number")
             << "<customicons iconsize=\"8\" nb=\"4\" nbx=\"four\" />" << false;
+        // A sheet larger than an image may be; the second overflowed a 32-bit product.
+        QTest::newRow("sheet of 144 megapixels")
+            << "<customicons iconsize=\"12000\" nb=\"1\" nbx=\"1\" />" << false;
+        QTest::newRow("counts overflowing int")
+            << "<customicons iconsize=\"100000\" nb=\"100000\" nbx=\"100000\" />" << false;
     }
 
     void iconSkin()

@@ -3,27 +3,45 @@
 #include "style/tablefile.h"
 
 #include <QBuffer>
+#include <QDataStream>
 #include <QDirIterator>
 #include <QFile>
 #include <quazip/quazip.h>
 #include <quazip/quazipfile.h>
 #include <quazip/quazipnewinfo.h>
 
+#include <zlib.h>
+
 #include <algorithm>
 #include <cstdlib>
 
 namespace fixtures {
+namespace {
+
+// Names stored without the UTF-8 flag are in code page 437, the zip default.
+bool openZip(QuaZip &zip)
+{
+    zip.setFileNameCodec("IBM437");
+    return zip.open(QuaZip::mdUnzip);
+}
+
+} // namespace
 
 bool writeZip(const QString &path, const QList<ZipEntry> &entries)
 {
     QuaZip zip(path);
+    zip.setFileNameCodec("IBM437");
+    // The flag is the archive's: one entry in code page 437 makes them all so.
+    zip.setUtf8Enabled(
+        std::all_of(entries.begin(), entries.end(), [](const ZipEntry &e) { return e.utf8Name; }));
     if (!zip.open(QuaZip::mdCreate))
         return false;
     for (const ZipEntry &entry : entries) {
         QuaZipNewInfo info(entry.name);
         info.externalAttr = entry.unixMode << 16;
         QuaZipFile file(&zip);
-        if (!file.open(QIODevice::WriteOnly, info) || file.write(entry.data) != entry.data.size())
+        if (!file.open(QIODevice::WriteOnly, info, entry.password, 0, Z_DEFLATED, entry.level) ||
+            file.write(entry.data) != entry.data.size())
             return false;
         file.close();
     }
@@ -31,18 +49,38 @@ bool writeZip(const QString &path, const QList<ZipEntry> &entries)
     return zip.getZipError() == 0;
 }
 
-QMap<QString, QByteArray> readZip(const QString &path)
+namespace {
+
+QMap<QString, QByteArray> entries(const QString &path, bool raw)
 {
     QMap<QString, QByteArray> files;
     QuaZip zip(path);
-    if (!zip.open(QuaZip::mdUnzip))
+    if (!openZip(zip))
         return files;
     for (bool more = zip.goToFirstFile(); more; more = zip.goToNextFile()) {
         QuaZipFile file(&zip);
-        if (file.open(QIODevice::ReadOnly))
+        if (file.open(QIODevice::ReadOnly, nullptr, nullptr, raw))
             files.insert(file.getActualFileName(), file.readAll());
     }
     return files;
+}
+
+} // namespace
+
+QMap<QString, QByteArray> readZip(const QString &path)
+{
+    return entries(path, false);
+}
+
+QStringList zipNames(const QString &path)
+{
+    QuaZip zip(path);
+    return openZip(zip) ? zip.getFileNameList() : QStringList();
+}
+
+QMap<QString, QByteArray> storedZip(const QString &path)
+{
+    return entries(path, true);
 }
 
 QImage imageIn(const QMap<QString, QByteArray> &files, const QString &name)
@@ -59,6 +97,21 @@ QByteArray png(int width, int height, const QColor &colour)
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "PNG");
     return bytes;
+}
+
+QByteArray pngDeclaring(quint32 width, quint32 height)
+{
+    QByteArray header("IHDR");
+    QDataStream(&header, QIODevice::Append) << width << height << quint32(0x08060000) << quint8(0);
+    QByteArray png("\x89PNG\r\n\x1a\n");
+    QDataStream out(&png, QIODevice::Append);
+    out << quint32(13);
+    out.writeRawData(header.constData(), header.size());
+    out << quint32(crc32(0, reinterpret_cast<const Bytef *>(header.constData()), uInt(header.size())));
+    // An empty data chunk and the end: readers measure the image without complaint.
+    png += QByteArray::fromHex("000000004944415435af061e"
+                               "0000000049454e44ae426082");
+    return png;
 }
 
 QByteArray xml(const QStringList &lines)

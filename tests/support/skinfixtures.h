@@ -24,6 +24,9 @@ struct ZipEntry
     QString name;
     QByteArray data;
     quint32 unixMode = 0100644; // regular file; 0120777 makes a symbolic link to `data`
+    int level = -1;             // deflate level; -1 for zlib's default
+    bool utf8Name = true;       // false: names are stored in code page 437, as old zip tools do
+    const char *password = nullptr;
 };
 
 // Writes the entries as they are, names included (so hostile archives can be made).
@@ -31,10 +34,16 @@ bool writeZip(const QString &path, const QList<ZipEntry> &entries);
 
 // Every file entry of an archive, by name.
 QMap<QString, QByteArray> readZip(const QString &path);
+// The entries' names in archive order, and each one's data as stored (still compressed).
+QStringList zipNames(const QString &path);
+QMap<QString, QByteArray> storedZip(const QString &path);
 QImage imageIn(const QMap<QString, QByteArray> &files, const QString &name);
 
 // A PNG of one colour.
 QByteArray png(int width, int height, const QColor &colour = QColor(40, 40, 40));
+
+// The first bytes of a PNG claiming the given size, with no picture data behind them.
+QByteArray pngDeclaring(quint32 width, quint32 height);
 
 // UTF-8 text lines joined with line ends, as a skin XML file.
 QByteArray xml(const QStringList &lines);

@@ -1,0 +1,38 @@
+#pragma once
+
+// The lines a build adds before </skin> (icon sheet line, floating windows) sit between two
+// comments, so that a later build on its output takes them out again instead of adding them
+// twice. The first comment also tells how high the skin image was before the build grew it, so
+// the later build grows the original picture rather than the grown one.
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+namespace buildmarks {
+
+// `imageName` empty or `originalHeight` 0: the image was not grown. `files` are the archive's
+// entries the build added (floating browser image, imported window images).
+QString begin(const QString &imageName, int originalHeight, const QStringList &files);
+QString end();
+
+bool isBegin(const QString &line);
+bool isEnd(const QString &line);
+
+// The image heights the begin marks of a file record, read once: a file may name its image
+// on many thousand lines.
+class OriginalHeights
+{
+public:
+    explicit OriginalHeights(const QStringList &lines);
+    // The height the first mark for `imageName` records; 0 when none does.
+    int of(const QString &imageName) const;
+
+private:
+    QHash<QString, int> m_heights; // by the name as marked
+};
+
+// The entries the begin marks of the file record as added.
+QStringList addedFiles(const QStringList &lines);
+
+} // namespace buildmarks

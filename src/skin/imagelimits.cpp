@@ -1,0 +1,60 @@
+#include "imagelimits.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace imagelimits {
+
+bool fits(const QSize &size)
+{
+    return size.width() > 0 && size.height() > 0 && size.width() <= maxSide && size.height() <= maxSide &&
+           qint64(size.width()) * size.height() <= maxPixels;
+}
+
+QString tooLarge(const QSize &size)
+{
+    return QStringLiteral("%1 x %2 pixels; images may be at most %3 pixels on a side and %4 megapixels")
+        .arg(size.width())
+        .arg(size.height())
+        .arg(maxSide)
+        .arg(maxPixels / 1000000);
+}
+
+Measured measure(const QString &path)
+{
+    Measured measured;
+    if (!QFileInfo(path).isFile()) {
+        measured.problem = QStringLiteral("is missing");
+        return measured;
+    }
+    const QSize size = QImageReader(path).size();
+    if (!size.isValid() || size.isEmpty()) {
+        measured.problem = QStringLiteral("is not an image Panelcraft can read");
+    } else if (!fits(size)) {
+        measured.problem = QStringLiteral("is ") + tooLarge(size);
+        measured.refused = true;
+    } else {
+        measured.size = size;
+    }
+    return measured;
+}
+
+QImage read(const QString &path, QString *problem, bool *refused)
+{
+    const Measured measured = measure(path);
+    if (refused)
+        *refused = measured.refused;
+    *problem = measured.problem;
+    if (!problem->isEmpty())
+        return {};
+    QImageReader reader(path);
+    QImage image = reader.read();
+    // The header may lie about what follows it.
+    if (image.isNull() || image.size() != measured.size) {
+        *problem = QStringLiteral("is damaged and cannot be decoded");
+        return {};
+    }
+    return image;
+}
+
+} // namespace imagelimits

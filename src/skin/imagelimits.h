@@ -1,0 +1,34 @@
+#pragma once
+
+// Skin images come from untrusted archives. A few bytes of PNG can declare a picture of
+// gigabytes, so every image is measured from its header before it is decoded.
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+namespace imagelimits {
+
+constexpr int maxSide = 16384;
+constexpr qint64 maxPixels = 100 * 1000 * 1000;
+
+// Whether an image of this size may be decoded or made.
+bool fits(const QSize &size);
+
+// "W x H pixels; ..." for a size that does not fit.
+QString tooLarge(const QSize &size);
+
+struct Measured
+{
+    QSize size;           // valid only when the image can be used
+    QString problem;      // why it cannot: missing, undecodable or too large
+    bool refused = false; // too large: the archive is hostile or broken
+};
+
+// The size from the file's header, whatever format is behind its name.
+Measured measure(const QString &path);
+
+// The decoded image, or a null image with `problem` set (and `refused` for a size over the limits).
+QImage read(const QString &path, QString *problem, bool *refused = nullptr);
+
+} // namespace imagelimits
