@@ -2,6 +2,7 @@
 #include "archiveentry.h"
 
 #include "writefailure.h"
+#include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
 #include <QSaveFile>
@@ -70,6 +71,14 @@ private:
     QString copyEntries();
     QString addFile(const QString &path, const QuaZipNewInfo &info);
     QString copyRaw(const QString &path, const QuaZipFileInfo64 &info);
+    // A file the build adds is dated like the newest entry of the skin, for the same reason.
+    QuaZipNewInfo addedEntry(const QString &path) const
+    {
+        QuaZipNewInfo info(path, QDir(m_folder).filePath(path));
+        if (m_newestTime.isValid())
+            info.dateTime = m_newestTime;
+        return info;
+    }
     QString failed(const QString &why) const { return cannotWrite(m_target, why); }
     QString sourceUnreadable() const
     {
@@ -83,6 +92,7 @@ private:
     QuaZip m_zip{&m_file};
     const QString m_target;
     QSet<QString> m_written; // entries already in the new archive, or left out of it
+    QDateTime m_newestTime;
 };
 
 QString Repack::run()
@@ -99,7 +109,7 @@ QString Repack::run()
     QString error = copyEntries();
     for (const QString &path : filesBelow(m_folder)) {
         if (error.isEmpty() && !m_written.contains(path))
-            error = addFile(path, QuaZipNewInfo(path, QDir(m_folder).filePath(path)));
+            error = addFile(path, addedEntry(path));
     }
     m_zip.close();
     m_source.close();
@@ -129,6 +139,9 @@ QString Repack::copyEntries()
             continue;
         if (info.name.endsWith(QLatin1Char('/')) || info.name.endsWith(QLatin1Char('\\')))
             *path += QLatin1Char('/'); // a folder entry stays one
+        m_newestTime = qMax(m_newestTime, info.dateTime);
+        // A changed entry keeps its date: the same skin and choices give the same archive
+        // byte for byte, whenever and from whichever front end it is built.
         QuaZipNewInfo changed(info);
         changed.name = *path;
         const QString changedFile = QDir(m_folder).filePath(*path);
@@ -148,7 +161,6 @@ QString Repack::addFile(const QString &path, const QuaZipNewInfo &info)
     if (!in.open(QIODevice::ReadOnly))
         return QStringLiteral("Cannot read %1: %2").arg(quoted(source), in.errorString());
     QuaZipNewInfo fresh(info);
-    fresh.setFileDateTime(source);
     fresh.extraLocal.clear();
     fresh.extraGlobal.clear();
     // A PNG is deflated inside already: deflating it again gains well under one percent and

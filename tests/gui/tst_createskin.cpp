@@ -213,9 +213,9 @@ private slots:
                   {m_sample, "-q", "-o", out.filePath("cli.zip"), "--icons", "alternative", "--float-browser",
                    "--line-height", "120"});
         QVERIFY(cli.waitForFinished(60000) && cli.exitCode() == 0);
-        const auto fromWindow = readZip(skinsFolder(f) + "/sample-skin (Browser edit).zip");
+        const QByteArray fromWindow = fixtures::readFile(skinsFolder(f) + "/sample-skin (Browser edit).zip");
         QVERIFY(!fromWindow.isEmpty());
-        QCOMPARE(fromWindow, readZip(out.filePath("cli.zip")));
+        QCOMPARE(fromWindow, fixtures::readFile(out.filePath("cli.zip")));
     }
 
     void windowKeepsProcessingEventsDuringABuild()
