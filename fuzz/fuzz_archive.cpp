@@ -33,12 +33,6 @@ QMap<QString, QByteArray> filesBelow(const QString &folder)
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
-{
-    fuzzsupport::start(argc, argv);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QTemporaryDir dir;

@@ -7,7 +7,7 @@
 #include "skin/fxpainter.h"
 #include "skin/iconsheets.h"
 #include "skin/imagecompositor.h"
-#include "style/tablefile.h"
+#include "style/style.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -18,23 +18,7 @@ namespace {
 constexpr int maxSide = 4096;
 constexpr qint64 maxPixels = qint64(8) << 20;
 
-const Style &style()
-{
-    static const Style style = [] {
-        StyleTable table;
-        tablefile::read(tablefile::defaultTablePath, table);
-        return tablefile::derive(table);
-    }();
-    return style;
-}
-
 } // namespace
-
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
-{
-    fuzzsupport::start(argc, argv);
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -55,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const int row = skin.height() + (sheet.isNull() ? imagecompositor::pluginRowWithoutSheet
                                                     : imagecompositor::pluginRowBelowSheet);
     const std::optional<int> pluginRow = data[0] & 4 ? std::optional<int>(row) : std::nullopt;
-    const QImage grown = imagecompositor::compose(skin, sheet, pluginRow, style());
+    const QImage grown = imagecompositor::compose(skin, sheet, pluginRow, fuzzsupport::defaultStyle());
 
     const QString sizes = QStringLiteral("image %1x%2 format %3, grown %4x%5")
                               .arg(skin.width())

@@ -8,7 +8,7 @@
 #include "fuzzsupport.h"
 #include "skin/archive.h"
 #include "skin/skinbuilder.h"
-#include "style/tablefile.h"
+#include "style/style.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -16,16 +16,14 @@
 
 namespace {
 
-struct Fixed
+// The sample skin, unpacked once.
+QString sampleFolder()
 {
-    QTemporaryDir sample; // the sample skin, unpacked once
-    Style style;
-};
-
-Fixed &fixed()
-{
-    static Fixed fixed;
-    return fixed;
+    static QTemporaryDir folder;
+    static const QString error =
+        archive::extract(QStringLiteral(PANELCRAFT_SOURCE_DIR "/examples/sample-skin.zip"), folder.path());
+    FUZZ_CHECK(error.isEmpty(), error);
+    return folder.path();
 }
 
 SkinBuildOptions optionsFrom(uint8_t bits, const QString &skin)
@@ -53,18 +51,6 @@ QStringList fileNames(const QString &zip, const QString &folder)
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
-{
-    fuzzsupport::start(argc, argv);
-    const QString error = archive::extract(QStringLiteral(PANELCRAFT_SOURCE_DIR "/examples/sample-skin.zip"),
-                                           fixed().sample.path());
-    FUZZ_CHECK(error.isEmpty(), error);
-    StyleTable table;
-    tablefile::read(tablefile::defaultTablePath, table);
-    fixed().style = tablefile::derive(table);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (size < 1)
@@ -73,8 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QDir root(dir.path());
     const QString skinFolder = root.filePath(QStringLiteral("skin"));
     QDir().mkpath(skinFolder);
-    for (const QString &name : fuzzsupport::entriesBelow(fixed().sample.path()))
-        QFile::copy(QDir(fixed().sample.path()).filePath(name), QDir(skinFolder).filePath(name));
+    for (const QString &name : fuzzsupport::entriesBelow(sampleFolder()))
+        QFile::copy(QDir(sampleFolder()).filePath(name), QDir(skinFolder).filePath(name));
     fuzzsupport::writeFile(QDir(skinFolder).filePath(QStringLiteral("sample-deck.xml")),
                            fuzzsupport::bytes(data + 1, size - 1));
     const QString input = root.filePath(QStringLiteral("in.zip"));
@@ -85,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     SkinBuildOptions options = optionsFrom(data[0], input);
     options.outputPath = root.filePath(QStringLiteral("out.zip"));
     const QString work = root.filePath(QStringLiteral("work"));
-    const BuildResult result = SkinBuilder::build(options, fixed().style, work);
+    const BuildResult result = SkinBuilder::build(options, fuzzsupport::defaultStyle(), work);
 
     FUZZ_CHECK(fuzzsupport::readFile(input) == inputBytes, QStringLiteral("the input archive changed"));
     QStringList leftInWork;

@@ -6,7 +6,7 @@
 #include "fuzzsupport.h"
 #include "skin/sourcescan.h"
 #include "skin/xmlrewriter.h"
-#include "style/tablefile.h"
+#include "style/style.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -44,23 +44,7 @@ QList<QStringList> readAsSkin(const QByteArray &xml)
     return sourcescan::xmlFileLines(dir.path());
 }
 
-const Style &style()
-{
-    static const Style style = [] {
-        StyleTable table;
-        tablefile::read(tablefile::defaultTablePath, table);
-        return tablefile::derive(table);
-    }();
-    return style;
-}
-
 } // namespace
-
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
-{
-    fuzzsupport::start(argc, argv);
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -78,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     std::optional<iconsheets::CustomSheet> customSheet;
     if (options.iconSet == IconSet::FromOtherSkin)
         customSheet = iconsheets::CustomSheet{QStringLiteral("icons.png"), 0, 0, {32, 8, 4}};
-    const RewriteContext context{options, style(), customSheet, windowFiles,
+    const RewriteContext context{options, fuzzsupport::defaultStyle(), customSheet, windowFiles,
                                  [](const QString &) { return 600; }};
     const RewrittenXml xml = rewriteSkinXml(layoutLines.value(0), QStringLiteral("layout"), context);
 

@@ -1,6 +1,7 @@
 #include "fuzzsupport.h"
 
 #include "style/resources.h"
+#include "style/tablefile.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -11,12 +12,14 @@
 
 namespace fuzzsupport {
 
-void start(int *argc, char ***argv)
+const Style &defaultStyle()
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Lives as long as the process; libFuzzer never returns from its loop.
-    new QGuiApplication(*argc, *argv);
-    initPanelcraftResources();
+    static const Style style = [] {
+        StyleTable table;
+        tablefile::read(tablefile::defaultTablePath, table);
+        return tablefile::derive(table);
+    }();
+    return style;
 }
 
 QByteArray bytes(const uint8_t *data, size_t size)
@@ -56,3 +59,12 @@ void fail(const char *property, const QString &detail)
 }
 
 } // namespace fuzzsupport
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Lives as long as the process; libFuzzer never returns from its loop.
+    new QGuiApplication(*argc, *argv);
+    initPanelcraftResources();
+    return 0;
+}

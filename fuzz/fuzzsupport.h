@@ -5,17 +5,23 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <cstddef>
 #include <cstdint>
 
+class Style;
+
 namespace fuzzsupport {
 
-// Starts Qt offscreen and registers the compiled-in resources; call from LLVMFuzzerInitialize.
-void start(int *argc, char ***argv);
+// Every fuzz program starts Qt offscreen and registers the compiled-in resources in the
+// LLVMFuzzerInitialize defined here.
 
 QByteArray bytes(const uint8_t *data, size_t size);
 void writeFile(const QString &path, const QByteArray &content);
 QByteArray readFile(const QString &path);
+
+// The style a freshly started window has.
+const Style &defaultStyle();
 
 // Every path below `folder` (links not followed), relative to it and sorted.
 QStringList entriesBelow(const QString &folder);
