@@ -1,0 +1,66 @@
+// Unpacking an untrusted archive: nothing lands outside the folder it is unpacked into, a
+// refused archive leaves that folder as it was (empty), and what was unpacked packs and
+// unpacks again to the same files.
+
+#include "fuzzsupport.h"
+#include "skin/archive.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMap>
+#include <QTemporaryDir>
+
+namespace {
+
+// Small enough that a bomb costs milliseconds, large enough for every seed.
+const archive::Limits limits{qint64(8) << 20, 64};
+
+QString describe(const QString &error, const QStringList &entries)
+{
+    return QStringLiteral("extract said: \"%1\"; entries afterwards:\n  %2").arg(error, entries.join("\n  "));
+}
+
+QMap<QString, QByteArray> filesBelow(const QString &folder)
+{
+    QMap<QString, QByteArray> files;
+    for (const QString &entry : fuzzsupport::entriesBelow(folder)) {
+        const QString path = QDir(folder).filePath(entry);
+        if (QFileInfo(path).isFile())
+            files.insert(entry, fuzzsupport::readFile(path));
+    }
+    return files;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QTemporaryDir dir;
+    const QDir root(dir.path());
+    fuzzsupport::writeFile(root.filePath(QStringLiteral("in.zip")), fuzzsupport::bytes(data, size));
+    root.mkdir(QStringLiteral("out"));
+    const QString out = root.filePath(QStringLiteral("out"));
+
+    const QString error = archive::extract(root.filePath(QStringLiteral("in.zip")), out, limits);
+    const QStringList entries = fuzzsupport::entriesBelow(dir.path());
+    for (const QString &entry : entries) {
+        FUZZ_CHECK(entry == QLatin1String("in.zip") || entry == QLatin1String("out") ||
+                       entry.startsWith(QLatin1String("out/")),
+                   describe(error, entries));
+        FUZZ_CHECK(!QFileInfo(root.filePath(entry)).isSymLink(), describe(error, entries));
+    }
+    if (!error.isEmpty()) {
+        FUZZ_CHECK(entries == QStringList({"in.zip", "out"}), describe(error, entries));
+        return 0;
+    }
+
+    const QString again = root.filePath(QStringLiteral("again.zip"));
+    const QString packError = archive::pack(out, again);
+    FUZZ_CHECK(packError.isEmpty(), packError);
+    root.mkdir(QStringLiteral("again"));
+    const QString againError = archive::extract(again, root.filePath(QStringLiteral("again")), limits);
+    FUZZ_CHECK(againError.isEmpty(), againError);
+    FUZZ_CHECK(filesBelow(out) == filesBelow(root.filePath(QStringLiteral("again"))),
+               describe(error, fuzzsupport::entriesBelow(dir.path())));
+    return 0;
+}

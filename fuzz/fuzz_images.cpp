@@ -1,0 +1,57 @@
+// Decoding an image a skin holds and growing it with an icon sheet and the plugin-zone
+// controls: the picture stays at the top, unchanged, and the canvas holds everything drawn.
+//
+// Input: one byte of options, then the image file.
+
+#include "fuzzsupport.h"
+#include "skin/fxpainter.h"
+#include "skin/iconsheets.h"
+#include "skin/imagecompositor.h"
+#include "style/style.h"
+
+#include <QBuffer>
+#include <QImageReader>
+
+namespace {
+
+// The fuzzer stops a run above 1 GB; an image, its canvas and their copies must fit in that.
+constexpr int maxSide = 4096;
+constexpr qint64 maxPixels = qint64(8) << 20;
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    if (size < 1)
+        return 0;
+    QByteArray file = fuzzsupport::bytes(data + 1, size - 1);
+    QBuffer buffer(&file);
+    QImageReader reader(&buffer);
+    const QSize declared = reader.size();
+    if (!declared.isValid() || declared.width() > maxSide || declared.height() > maxSide ||
+        qint64(declared.width()) * declared.height() > maxPixels)
+        return 0;
+    const QImage skin = reader.read();
+    if (skin.isNull())
+        return 0;
+
+    const QImage sheet = iconsheets::builtInSheet(IconSet(data[0] & 3));
+    const int row = skin.height() + (sheet.isNull() ? imagecompositor::pluginRowWithoutSheet
+                                                    : imagecompositor::pluginRowBelowSheet);
+    const std::optional<int> pluginRow = data[0] & 4 ? std::optional<int>(row) : std::nullopt;
+    const QImage grown = imagecompositor::compose(skin, sheet, pluginRow, fuzzsupport::defaultStyle());
+
+    const QString sizes = QStringLiteral("image %1x%2 format %3, grown %4x%5")
+                              .arg(skin.width())
+                              .arg(skin.height())
+                              .arg(int(skin.format()))
+                              .arg(grown.width())
+                              .arg(grown.height());
+    FUZZ_CHECK(grown.width() == skin.width(), sizes);
+    FUZZ_CHECK(grown.height() >=
+                   skin.height() + (sheet.isNull() ? 0 : imagecompositor::sheetGap + sheet.height()),
+               sizes);
+    FUZZ_CHECK(!pluginRow || grown.height() >= row + fxpainter::rowHeight, sizes);
+    FUZZ_CHECK(grown.copy(0, 0, skin.width(), skin.height()) == skin.convertToFormat(grown.format()), sizes);
+    return 0;
+}

@@ -1,0 +1,93 @@
+// The whole build on the sample skin with a fuzzed layout in place of sample-deck.xml, the
+// skin also serving as icon and window source: a build either writes an archive that
+// unpacks and keeps every entry, or says why it failed and writes nothing; the input is
+// never touched and the work folders are left empty.
+//
+// Input: one byte of options, then the layout.
+
+#include "fuzzsupport.h"
+#include "skin/archive.h"
+#include "skin/skinbuilder.h"
+#include "style/style.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+namespace {
+
+// The sample skin, unpacked once.
+QString sampleFolder()
+{
+    static QTemporaryDir folder;
+    static const QString error =
+        archive::extract(QStringLiteral(PANELCRAFT_SOURCE_DIR "/examples/sample-skin.zip"), folder.path());
+    FUZZ_CHECK(error.isEmpty(), error);
+    return folder.path();
+}
+
+SkinBuildOptions optionsFrom(uint8_t bits, const QString &skin)
+{
+    SkinBuildOptions options;
+    options.selectedSkinFile = skin;
+    options.iconSet = IconSet(bits & 3);
+    options.iconSkinFile = skin;
+    options.floatBrowser = bits & 4;
+    options.importWindows = bits & 8;
+    options.windowSkinFile = skin;
+    options.globalFont = bits & 16;
+    options.globalSize = QStringLiteral("120");
+    options.changeColours = !(bits & 32);
+    return options;
+}
+
+QStringList fileNames(const QString &zip, const QString &folder)
+{
+    QDir().mkpath(folder);
+    const QString error = archive::extract(zip, folder);
+    FUZZ_CHECK(error.isEmpty(), error);
+    return fuzzsupport::entriesBelow(folder);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    if (size < 1)
+        return 0;
+    const QTemporaryDir dir;
+    const QDir root(dir.path());
+    const QString skinFolder = root.filePath(QStringLiteral("skin"));
+    QDir().mkpath(skinFolder);
+    for (const QString &name : fuzzsupport::entriesBelow(sampleFolder()))
+        QFile::copy(QDir(sampleFolder()).filePath(name), QDir(skinFolder).filePath(name));
+    fuzzsupport::writeFile(QDir(skinFolder).filePath(QStringLiteral("sample-deck.xml")),
+                           fuzzsupport::bytes(data + 1, size - 1));
+    const QString input = root.filePath(QStringLiteral("in.zip"));
+    const QString packError = archive::pack(skinFolder, input);
+    FUZZ_CHECK(packError.isEmpty(), packError);
+    const QByteArray inputBytes = fuzzsupport::readFile(input);
+
+    SkinBuildOptions options = optionsFrom(data[0], input);
+    options.outputPath = root.filePath(QStringLiteral("out.zip"));
+    const QString work = root.filePath(QStringLiteral("work"));
+    const BuildResult result = SkinBuilder::build(options, fuzzsupport::defaultStyle(), work);
+
+    FUZZ_CHECK(fuzzsupport::readFile(input) == inputBytes, QStringLiteral("the input archive changed"));
+    QStringList leftInWork;
+    for (const QString &entry : fuzzsupport::entriesBelow(work)) {
+        if (QFileInfo(QDir(work).filePath(entry)).isFile() && entry != QLatin1String("customicons.png"))
+            leftInWork << entry;
+    }
+    FUZZ_CHECK(leftInWork.isEmpty(), leftInWork.join(' '));
+    if (!result.ok) {
+        FUZZ_CHECK(!result.message.isEmpty(), QStringLiteral("a failure without a message"));
+        FUZZ_CHECK(!QFileInfo::exists(options.outputPath), result.message);
+        return 0;
+    }
+    const QStringList in = fileNames(input, root.filePath(QStringLiteral("in")));
+    const QStringList out = fileNames(options.outputPath, root.filePath(QStringLiteral("out")));
+    for (const QString &name : in)
+        FUZZ_CHECK(out.contains(name), QStringLiteral("%1 is missing from the output").arg(name));
+    return 0;
+}

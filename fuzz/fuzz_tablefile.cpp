@@ -1,0 +1,45 @@
+// The key=value reader behind tables and profiles: whatever a profile file holds, the style
+// read from it is written as a profile and read back as the same style.
+
+#include "fuzzsupport.h"
+#include "style/tablefile.h"
+
+#include <QTemporaryDir>
+
+namespace {
+
+// The same as far as anything can tell: every colour as it is written, every font.
+bool sameStyle(const Style &a, const Style &b)
+{
+    for (const auto &key : stylekeys::colourKeys) {
+        if (a.colourName(QLatin1String(key.key)) != b.colourName(QLatin1String(key.key)))
+            return false;
+    }
+    return a.fonts == b.fonts;
+}
+
+// Read the way a profile is loaded: over the built-in table.
+Style readProfile(const QString &path)
+{
+    StyleTable table;
+    tablefile::read(tablefile::defaultTablePath, table);
+    FUZZ_CHECK(tablefile::read(path, table), path);
+    return tablefile::derive(table);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QTemporaryDir dir;
+    const QString input = dir.filePath(QStringLiteral("input.pcp"));
+    fuzzsupport::writeFile(input, fuzzsupport::bytes(data, size));
+    const Style style = readProfile(input);
+
+    const QString written = dir.filePath(QStringLiteral("written.pcp"));
+    const QString error = tablefile::writeProfile(written, style);
+    FUZZ_CHECK(error.isEmpty(), error);
+    FUZZ_CHECK(sameStyle(readProfile(written), style),
+               QString::fromLocal8Bit(fuzzsupport::readFile(written)));
+    return 0;
+}
