@@ -17,14 +17,7 @@
 namespace {
 
 // The sample skin, unpacked once.
-QString sampleFolder()
-{
-    static QTemporaryDir folder;
-    static const QString error =
-        archive::extract(QStringLiteral(PANELCRAFT_SOURCE_DIR "/examples/sample-skin.zip"), folder.path());
-    FUZZ_CHECK(error.isEmpty(), error);
-    return folder.path();
-}
+const QString sampleSkin = QStringLiteral(PANELCRAFT_SOURCE_DIR "/examples/sample-skin.zip");
 
 SkinBuildOptions optionsFrom(uint8_t bits, const QString &skin)
 {
@@ -57,14 +50,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     const QTemporaryDir dir;
     const QDir root(dir.path());
-    const QString skinFolder = root.filePath(QStringLiteral("skin"));
-    QDir().mkpath(skinFolder);
-    for (const QString &name : fuzzsupport::entriesBelow(sampleFolder()))
-        QFile::copy(QDir(sampleFolder()).filePath(name), QDir(skinFolder).filePath(name));
-    fuzzsupport::writeFile(QDir(skinFolder).filePath(QStringLiteral("sample-deck.xml")),
+    // The sample skin with the fuzzed layout in place of its own.
+    const QString layoutFolder = root.filePath(QStringLiteral("layout"));
+    QDir().mkpath(layoutFolder);
+    fuzzsupport::writeFile(QDir(layoutFolder).filePath(QStringLiteral("sample-deck.xml")),
                            fuzzsupport::bytes(data + 1, size - 1));
     const QString input = root.filePath(QStringLiteral("in.zip"));
-    const QString packError = archive::pack(skinFolder, input);
+    const QString packError = archive::repack(sampleSkin, layoutFolder, input);
     FUZZ_CHECK(packError.isEmpty(), packError);
     const QByteArray inputBytes = fuzzsupport::readFile(input);
 
