@@ -52,6 +52,23 @@ private slots:
         QCOMPARE(stylekeys::fontGroupIndex("toolbar"), 7);
     }
 
+    void unknownKeysAreReportedAndChangeNothing()
+    {
+        Style style;
+        style.colours.fill(QColor(Qt::red));
+        const Style before = style;
+        QTest::ignoreMessage(QtCriticalMsg, "Unknown colour key \"list_txet\"");
+        QVERIFY(!style.colour("list_txet").isValid());
+        QTest::ignoreMessage(QtCriticalMsg, "Unknown colour key \"list_txet\"");
+        style.setColour("list_txet", Qt::blue);
+        QTest::ignoreMessage(QtCriticalMsg, "Unknown font group \"skni\"");
+        style.font("skni").size = 40;
+        QTest::ignoreMessage(QtCriticalMsg, "Unknown font group \"skni\"");
+        QCOMPARE(std::as_const(style).font("skni"), FontSpec());
+        QVERIFY(style.colours == before.colours);
+        QVERIFY(style.fonts == before.fonts);
+    }
+
     void readRules_data()
     {
         QTest::addColumn<QByteArray>("content");
