@@ -17,6 +17,23 @@ enum Refresh : unsigned {
     RefreshPlugin = 4, // updateplugin
 };
 
+// The settings tab widget's pages, in the form's order.
+enum class Page : int {
+    Background,
+    Lists,
+    Grids,
+    Info,
+    Toolbar,
+    Scrollbar,
+    Columns,
+    Search,
+    Prelisten,
+    Separator,
+    Fonts,
+    Plugin,
+    PluginText,
+};
+
 struct ColourKey
 {
     const char *key;                              // name in table files and profiles
@@ -26,7 +43,7 @@ struct ColourKey
     const char *value;                            // label showing the colour name
     const char *reset;                            // reset button; its slot is on_<reset>_clicked
     const char *transparency;                     // "x" button, or "" when the row has none
-    int page;                                     // index in the settings tab widget
+    Page page;                                    // settings page holding the row
     int group;                                    // column group 1..3
     int y;                                        // row position on the page
     const char *caption;                          // row caption text
@@ -38,8 +55,8 @@ struct ColourKey
 struct FontGroupKey
 {
     const char *prefix; // <prefix>fontname / fontsize / fontweight
-    int page;           // index in the settings tab widget
-    int x;              // caption x; the row's other widgets follow at fixed offsets
+    Page page;
+    int x; // caption x; the row's other widgets follow at fixed offsets
     int y;
     const char *caption;
     const char *fontButton; // its slot is on_<fontButton>_clicked
