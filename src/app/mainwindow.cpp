@@ -236,8 +236,5 @@ void MainWindow::fullRefresh()
 {
     loadstyle(themenumber);
     initcolors();
-    initgui();
-    updatebrowsercolors();
-    updategrids();
-    updateplugin();
+    refreshPreview();
 }

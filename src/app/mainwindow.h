@@ -111,6 +111,7 @@ private:
     void wireEditorRows();
     void prepareFolders();
     void fullRefresh();
+    void refreshPreview(); // mainwindow_preview.cpp
     // Title and menu states naming the active table; an empty optional keeps a check state.
     void showActiveTable(const QString &titleSuffix, std::optional<bool> defaultChecked,
                          std::optional<bool> whiteChecked, bool profileOpen);
@@ -139,10 +140,9 @@ private:
                   int mergeKey = -1);
     EditorValues editorValues() const;
     void showValues(const EditorValues &values);
-    bool showRowStates(const RowStates &states); // true when the list stripes came or went
+    void showRowStates(const RowStates &states);
     void showColour(int key);
     void showFont(int group);
-    void restyle(const QStringList &widgets);
 
     void greyLabel(QWidget *label, bool greyed);
 
