@@ -150,6 +150,16 @@ private slots:
         QCOMPARE(f.readFile(folder + "/settings.dat"), QByteArray("themenumber=0\nshowtooltips=1\n"));
     }
 
+    void anUnwritableSettingsFileDoesNotBlockClosing()
+    {
+        WindowFixture f;
+        QFile file(QDir(f.appDir.path()).filePath("file"));
+        QVERIFY(file.open(QIODevice::WriteOnly)); // a folder below a file cannot be made, even as root
+        f.window = std::make_unique<MainWindow>(AppPaths{f.documents.path(), file.fileName() + "/bin"});
+        QVERIFY(!f.window->savesettings());
+        QVERIFY(f.window->close());
+    }
+
     void themeActionsSwitchTheLook()
     {
         WindowFixture f;
