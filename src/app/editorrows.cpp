@@ -34,7 +34,6 @@ constexpr int valueWidth = 55;
 constexpr int resetWidth = 55;
 
 // The Prelisten page's right-hand captions are too long for the group's usual column.
-constexpr int prelistenPage = 8;
 constexpr int prelistenGroup2CaptionX = 330;
 constexpr int prelistenGroup2CaptionWidth = 101;
 
@@ -120,7 +119,7 @@ ColourRow buildColourRow(QWidget *page, const stylekeys::ColourKey &key)
 
     QRect caption(group.caption, y, hasTransparency ? captionWidthBesideTransparency : captionWidth,
                   rowHeight);
-    if (key.page == prelistenPage && key.group == 2)
+    if (key.page == stylekeys::Page::Prelisten && key.group == 2)
         caption = QRect(prelistenGroup2CaptionX, y, prelistenGroup2CaptionWidth, rowHeight);
 
     ColourRow row{};
@@ -173,11 +172,11 @@ EditorRows buildEditorRows(QTabWidget *settingsTabs)
     EditorRows rows;
     for (int i = 0; i < stylekeys::colourKeyCount; ++i) {
         const stylekeys::ColourKey &key = stylekeys::colourKeys[i];
-        rows.colours[i] = buildColourRow(settingsTabs->widget(key.page), key);
+        rows.colours[i] = buildColourRow(settingsTabs->widget(int(key.page)), key);
     }
     for (int i = 0; i < stylekeys::fontGroupCount; ++i) {
         const stylekeys::FontGroupKey &group = stylekeys::fontGroups[i];
-        rows.fonts[i] = buildFontRow(settingsTabs->widget(group.page), group);
+        rows.fonts[i] = buildFontRow(settingsTabs->widget(int(group.page)), group);
     }
     for (const RowHelp &help : rowHelp) {
         auto *widget = settingsTabs->findChild<QWidget *>(QLatin1String(help.objectName));

@@ -31,7 +31,7 @@ AppPaths AppPaths::system()
 MainWindow::MainWindow(QWidget *parent) : MainWindow(AppPaths::system(), parent) {}
 
 MainWindow::MainWindow(const AppPaths &paths, QWidget *parent)
-    : QMainWindow(parent), ui(new Ui::MainWindow), documentsfolder(paths.documentsfolder),
+    : QMainWindow(parent), ui(std::make_unique<Ui::MainWindow>()), documentsfolder(paths.documentsfolder),
       appfolder(paths.appfolder), programfolder(documentsfolder + QStringLiteral("/Panelcraft")),
       projectsfolder(programfolder + QStringLiteral("/projects"))
 {
@@ -97,7 +97,6 @@ MainWindow::~MainWindow()
 {
     if (runningjob)
         runningjob->waitForFinished(); // its files and folders belong to this window
-    delete ui;
 }
 
 void MainWindow::prepareFolders()
@@ -124,17 +123,18 @@ void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (!closeWhenIdle(event))
         return;
-    if (confirmUnsavedEdits() && savesettings())
-        event->accept();
-    else
+    if (!confirmUnsavedEdits()) {
         event->ignore();
+        return;
+    }
+    // A settings file that cannot be written must not keep the user from closing the program.
+    savesettings();
+    event->accept();
 }
 
 bool MainWindow::savesettings()
 {
-    // A settings file that cannot be written must not keep the user from closing the program.
-    settingsfile::save(appfolder + QStringLiteral("/settings.dat"), {themenumber, showtooltips});
-    return true;
+    return settingsfile::save(appfolder + QStringLiteral("/settings.dat"), {themenumber, showtooltips});
 }
 
 void MainWindow::loadsettings()
@@ -236,8 +236,5 @@ void MainWindow::fullRefresh()
 {
     loadstyle(themenumber);
     initcolors();
-    initgui();
-    updatebrowsercolors();
-    updategrids();
-    updateplugin();
+    refreshPreview();
 }

@@ -11,6 +11,7 @@
 #include <QMap>
 #include <QStringList>
 #include <array>
+#include <memory>
 #include <optional>
 
 class QLabel;
@@ -57,7 +58,7 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 public slots:
-    bool savesettings();
+    bool savesettings(); // false when the settings file could not be written
     void loadsettings();
     void loadstyle(int style);
     void loadtooltips();
@@ -74,26 +75,26 @@ public slots:
     void updateplugin();
 
 private slots:
-    void on_actionBlack_triggered();
-    void on_actionWhite_triggered();
-    void on_actionShow_Tooltips_triggered();
-    void on_actionAbout_triggered();
-    void on_actionWhats_This_triggered();
+    void on_actionBlack_triggered();         // "Dark"
+    void on_actionWhite_triggered();         // "Bright"
+    void on_actionShow_Tooltips_triggered(); // "Show Tooltips"
+    void on_actionAbout_triggered();         // "About"
+    void on_actionWhats_This_triggered();    // "What's This?"
 
-    void on_checkBox_changecolors_clicked();
-    void on_checkBox_changecolors_2_clicked();
+    void on_checkBox_changecolors_clicked();   // "Yes" for changing the browser colours and fonts
+    void on_checkBox_changecolors_2_clicked(); // "Yes" for showing the browser preview
 
-    void on_actionDefault_2_triggered();
-    void on_actionWhiteBrowser_triggered();
-    void on_actionCustom_triggered();
-    void on_actionSave_triggered();
-    void on_actionSave_as_triggered();
-    void on_actionDelete_triggered();
-    void on_pushButton_clicked();
+    void on_actionDefault_2_triggered();    // "Default" table
+    void on_actionWhiteBrowser_triggered(); // "White" table
+    void on_actionCustom_triggered();       // "Custom ..." (open a profile)
+    void on_actionSave_triggered();         // "Save"
+    void on_actionSave_as_triggered();      // "Save as"
+    void on_actionDelete_triggered();       // "Delete"
+    void on_pushButton_clicked();           // "Reset" all browser colours and fonts
 
-    void on_globalfontbutton_clicked();
-    void on_checkBox_globalfont_clicked();
-    void on_resetfontgridtites_2_clicked();
+    void on_globalfontbutton_clicked();     // "Font" for the whole skin
+    void on_checkBox_globalfont_clicked();  // "Yes" for changing the skin's fonts
+    void on_resetfontgridtites_2_clicked(); // "Default" line height
 
     // The skin to modify, "Create Skin" and the sources of icons and windows.
     void on_skinfileselect_clicked();       // "Browse" beside the selected skin
@@ -111,6 +112,7 @@ private:
     void wireEditorRows();
     void prepareFolders();
     void fullRefresh();
+    void refreshPreview(); // mainwindow_preview.cpp
     // Title and menu states naming the active table; an empty optional keeps a check state.
     void showActiveTable(const QString &titleSuffix, std::optional<bool> defaultChecked,
                          std::optional<bool> whiteChecked, bool profileOpen);
@@ -139,10 +141,9 @@ private:
                   int mergeKey = -1);
     EditorValues editorValues() const;
     void showValues(const EditorValues &values);
-    bool showRowStates(const RowStates &states); // true when the list stripes came or went
+    void showRowStates(const RowStates &states);
     void showColour(int key);
     void showFont(int group);
-    void restyle(const QStringList &widgets);
 
     void greyLabel(QWidget *label, bool greyed);
 
@@ -160,7 +161,7 @@ private:
     void showBuildResult(const BuildResult &result, const QString &skinName);
     void showWindowScan(const QString &error, const QStringList &names);
 
-    Ui::MainWindow *ui;
+    std::unique_ptr<Ui::MainWindow> ui;
     EditorRows rows;
     QHash<QString, QWidget *> widgetsByName; // every named widget, for the preview's style sheets
 

@@ -83,25 +83,12 @@ void MainWindow::showValues(const EditorValues &values)
     if (ui->lineheight->text() != lineheighttext)
         ui->lineheight->setText(lineheighttext);
 
-    QStringList widgets;
-    unsigned refresh = changes.fonts.isEmpty() ? stylekeys::RefreshNone : stylekeys::RefreshPlugin;
-    for (int key : changes.colours) {
+    for (int key : changes.colours)
         showColour(key);
-        for (const char *name : colourKeys[key].restyles)
-            widgets << QLatin1String(name);
-        refresh |= colourKeys[key].refresh;
-    }
     for (int group : changes.fonts)
         showFont(group);
-    if (showRowStates(rowStates(style, styletable)))
-        refresh |= stylekeys::RefreshLists;
-    restyle(widgets);
-    if (refresh & stylekeys::RefreshLists)
-        updatebrowsercolors();
-    if (refresh & stylekeys::RefreshGrids)
-        updategrids();
-    if (refresh & stylekeys::RefreshPlugin)
-        updateplugin();
+    showRowStates(rowStates(style, styletable));
+    refreshPreview();
     showContrastHints();
 }
 
@@ -121,7 +108,7 @@ void MainWindow::initcolors()
     showContrastHints();
 }
 
-bool MainWindow::showRowStates(const RowStates &states)
+void MainWindow::showRowStates(const RowStates &states)
 {
     for (int key = 0; key < stylekeys::colourKeyCount; ++key)
         rows.colours[std::size_t(key)].reset->setEnabled(states.colourModified[std::size_t(key)]);
@@ -131,10 +118,8 @@ bool MainWindow::showRowStates(const RowStates &states)
     overStripes.pick->setEnabled(states.stripesShown);
     greyLabel(overStripes.caption, !states.stripesShown);
     greyLabel(overStripes.value, !states.stripesShown);
-    const bool listsChange = ui->listWidget_2->alternatingRowColors() != states.stripesShown;
     ui->listWidget_2->setAlternatingRowColors(states.stripesShown);
     ui->listWidget_3->setAlternatingRowColors(states.stripesShown);
-    return listsChange;
 }
 
 void MainWindow::showColour(int key)

@@ -23,6 +23,15 @@ void MainWindow::initgui()
     apply(widgetsByName, preview::initguiSheets(style));
 }
 
+void MainWindow::refreshPreview()
+{
+    // Every sheet is computed again; apply() only touches the widgets whose sheet changed.
+    initgui();
+    updatebrowsercolors();
+    updategrids();
+    updateplugin();
+}
+
 void MainWindow::updatebrowsercolors()
 {
     apply(widgetsByName, preview::listSheets(style, ui->listWidget_2->alternatingRowColors(),
@@ -38,17 +47,4 @@ void MainWindow::updateplugin()
 {
     apply(widgetsByName, preview::pluginSheets(style));
     ui->plugin_graphicsback->setPixmap(QPixmap::fromImage(preview::knobImage(style)));
-}
-
-void MainWindow::restyle(const QStringList &widgets)
-{
-    if (widgets.isEmpty())
-        return;
-    // A colour row re-applies only the sheets of the widgets its colour feeds.
-    preview::Sheets sheets;
-    for (const auto &all : {preview::initguiSheets(style), preview::gridSheets(style)})
-        for (const preview::WidgetSheet &entry : all)
-            if (widgets.contains(entry.widget))
-                sheets.append(entry);
-    apply(widgetsByName, sheets);
 }

@@ -27,16 +27,12 @@ public:
     std::array<QColor, stylekeys::colourKeyCount> colours; // in key-table order
     std::array<FontSpec, stylekeys::fontGroupCount> fonts; // in font-table order
 
-    QColor colour(const QString &key) const { return colours[std::size_t(stylekeys::colourIndex(key))]; }
-    void setColour(const QString &key, const QColor &c)
-    {
-        colours[std::size_t(stylekeys::colourIndex(key))] = c;
-    }
-    const FontSpec &font(const QString &prefix) const
-    {
-        return fonts[std::size_t(stylekeys::fontGroupIndex(prefix))];
-    }
-    FontSpec &font(const QString &prefix) { return fonts[std::size_t(stylekeys::fontGroupIndex(prefix))]; }
+    // An unknown key is a programming error (the callers pass literals): it is reported with
+    // qCritical, reads as an invalid colour or an empty font, and writes change nothing.
+    QColor colour(const QString &key) const;
+    void setColour(const QString &key, const QColor &c);
+    const FontSpec &font(const QString &prefix) const;
+    FontSpec &font(const QString &prefix);
 
     // The colour as written everywhere: lower-case #rrggbb, or #aarrggbb for the alpha keys.
     // An invalid colour reads #000000 (#ff000000 in the long form).

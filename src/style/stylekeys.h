@@ -5,41 +5,47 @@
 // browser block all iterate these tables instead of naming keys again.
 
 #include <QString>
-#include <initializer_list>
 
 namespace stylekeys {
 
-// Which preview operations a colour row refreshes after an edit.
-enum Refresh : unsigned {
-    RefreshNone = 0,
-    RefreshLists = 1,  // updatebrowsercolors
-    RefreshGrids = 2,  // updategrids
-    RefreshPlugin = 4, // updateplugin
+// The settings tab widget's pages, in the form's order.
+enum class Page : int {
+    Background,
+    Lists,
+    Grids,
+    Info,
+    Toolbar,
+    Scrollbar,
+    Columns,
+    Search,
+    Prelisten,
+    Separator,
+    Fonts,
+    Plugin,
+    PluginText,
 };
 
 struct ColourKey
 {
-    const char *key;                              // name in table files and profiles
-    bool alpha;                                   // written and shown as #aarrggbb
-    const char *pick;                             // "Color" button; its slot is on_<pick>_clicked
-    const char *swatch;                           // disabled line edit showing the colour
-    const char *value;                            // label showing the colour name
-    const char *reset;                            // reset button; its slot is on_<reset>_clicked
-    const char *transparency;                     // "x" button, or "" when the row has none
-    int page;                                     // index in the settings tab widget
-    int group;                                    // column group 1..3
-    int y;                                        // row position on the page
-    const char *caption;                          // row caption text
-    const char *resetText;                        // text of the reset button
-    std::initializer_list<const char *> restyles; // preview widgets re-styled after an edit
-    unsigned refresh;                             // Refresh flags run after the restyling
+    const char *key;          // name in table files and profiles
+    bool alpha;               // written and shown as #aarrggbb
+    const char *pick;         // "Color" button; its slot is on_<pick>_clicked
+    const char *swatch;       // disabled line edit showing the colour
+    const char *value;        // label showing the colour name
+    const char *reset;        // reset button; its slot is on_<reset>_clicked
+    const char *transparency; // "x" button, or "" when the row has none
+    Page page;                // settings page holding the row
+    int group;                // column group 1..3
+    int y;                    // row position on the page
+    const char *caption;      // row caption text
+    const char *resetText;    // text of the reset button
 };
 
 struct FontGroupKey
 {
     const char *prefix; // <prefix>fontname / fontsize / fontweight
-    int page;           // index in the settings tab widget
-    int x;              // caption x; the row's other widgets follow at fixed offsets
+    Page page;
+    int x; // caption x; the row's other widgets follow at fixed offsets
     int y;
     const char *caption;
     const char *fontButton; // its slot is on_<fontButton>_clicked
@@ -47,7 +53,6 @@ struct FontGroupKey
     const char *nameLabel;
     const char *sizeLabel;
     const char *weightLabel;
-    bool resetRefreshesPlugin;
 };
 
 constexpr int colourKeyCount = 79;

@@ -1,12 +1,10 @@
 // The preview's style sheets as functions of a Style: literal texts of representative sheets, the
-// order they are applied in, kept transparency, unclamped font sizes, and a cross-check that an
-// edit refreshes every widget showing the edited colour.
+// order they are applied in, kept transparency and unclamped font sizes.
 
 #include "preview/previewsheets.h"
 #include "style/resources.h"
 #include "style/tablefile.h"
 
-#include <QSet>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(preview::Sheets)
@@ -35,15 +33,6 @@ Sheets allSheets(const Style &style, bool alternating = true)
 {
     return preview::initguiSheets(style) + preview::listSheets(style, alternating, alternating) +
            preview::gridSheets(style) + preview::pluginSheets(style);
-}
-
-QSet<QString> changedWidgets(const Sheets &before, const Sheets &after)
-{
-    QSet<QString> changed;
-    for (int i = 0; i < before.size(); ++i)
-        if (before[i].sheet != after[i].sheet)
-            changed << before[i].widget;
-    return changed;
 }
 
 } // namespace
@@ -154,44 +143,6 @@ private slots:
                     .startsWith("font: normal Normal -3px \"Arial\" ;"));
         QVERIFY(sheetOf(sheets, QStringLiteral("plugin_parameter_value"))
                     .startsWith("font: normal Bold 0px \"Arial\" ;"));
-    }
-
-    // Each colour is changed alone; whatever sheet then changes must be one that editing that colour
-    // refreshes according to the key table, and only colours without a preview may change nothing.
-    void editsRefreshEveryWidgetThatShowsTheColour()
-    {
-        const QSet<QString> unshown{"search_cursor", "list_overtext", "list_selectedtext",
-                                    "list_download", "list_scan",     "list_insert"};
-        const Sheets browserBefore = preview::initguiSheets(defaults) + preview::gridSheets(defaults);
-        const Sheets listsBefore = preview::listSheets(defaults, true, true);
-        const Sheets pluginBefore = preview::pluginSheets(defaults);
-        const QImage knobBefore = preview::knobImage(defaults);
-        const QStringList gridWidgets = widgetsOf(preview::gridSheets(defaults));
-
-        for (const auto &key : stylekeys::colourKeys) {
-            const QString name = QLatin1String(key.key);
-            Style style = defaults;
-            style.setColour(name, QColor(0x12, 0x34, 0x56));
-
-            QSet<QString> refreshed;
-            for (const char *widget : key.restyles)
-                refreshed << QLatin1String(widget);
-            if (key.refresh & stylekeys::RefreshGrids)
-                refreshed += QSet<QString>(gridWidgets.begin(), gridWidgets.end());
-            const QSet<QString> browserChanged =
-                changedWidgets(browserBefore, preview::initguiSheets(style) + preview::gridSheets(style));
-            QVERIFY2(refreshed.contains(browserChanged), qPrintable(name));
-
-            const bool listsChanged =
-                !changedWidgets(listsBefore, preview::listSheets(style, true, true)).isEmpty();
-            const bool pluginChanged =
-                !changedWidgets(pluginBefore, preview::pluginSheets(style)).isEmpty() ||
-                preview::knobImage(style) != knobBefore;
-            QVERIFY2(!listsChanged || key.refresh & stylekeys::RefreshLists, qPrintable(name));
-            QVERIFY2(!pluginChanged || key.refresh & stylekeys::RefreshPlugin, qPrintable(name));
-            const bool shown = !browserChanged.isEmpty() || listsChanged || pluginChanged;
-            QVERIFY2(shown != unshown.contains(name), qPrintable(name));
-        }
     }
 };
 

@@ -43,13 +43,28 @@ private slots:
                 widgets.insert(name);
                 ++widgetCount;
             }
-            QCOMPARE(key.alpha,
-                     QByteArray(key.key) == "backgroundcolor" || QByteArray(key.key) == "list_stripes");
         }
         QCOMPARE(keys.size(), stylekeys::colourKeyCount);
         QCOMPARE(widgets.size(), widgetCount); // no widget serves two rows
         QCOMPARE(stylekeys::colourIndex("no_such_key"), -1);
-        QCOMPARE(stylekeys::fontGroupIndex("toolbar"), 7);
+        QCOMPARE(stylekeys::fontGroupIndex("no_such_group"), -1);
+    }
+
+    void unknownKeysAreReportedAndChangeNothing()
+    {
+        Style style;
+        style.colours.fill(QColor(Qt::red));
+        const Style before = style;
+        QTest::ignoreMessage(QtCriticalMsg, "Unknown colour key \"list_txet\"");
+        QVERIFY(!style.colour("list_txet").isValid());
+        QTest::ignoreMessage(QtCriticalMsg, "Unknown colour key \"list_txet\"");
+        style.setColour("list_txet", Qt::blue);
+        QTest::ignoreMessage(QtCriticalMsg, "Unknown font group \"skni\"");
+        style.font("skni").size = 40;
+        QTest::ignoreMessage(QtCriticalMsg, "Unknown font group \"skni\"");
+        QCOMPARE(std::as_const(style).font("skni"), FontSpec());
+        QVERIFY(style.colours == before.colours);
+        QVERIFY(style.fonts == before.fonts);
     }
 
     void readRules_data()

@@ -60,7 +60,7 @@ private slots:
         f->click("listtextbutton");
         QVERIFY(!button("resetlisttext")->isEnabled());
         f->click("listtextbutton"); // cancelled: nothing changes
-        QCOMPARE(label("label_42")->text(), QString("#ffffff"));
+        QCOMPARE(f->colourValue("list_text")->text(), QString("#ffffff"));
     }
 
     void resetRestoresRowAndPreview()
@@ -87,7 +87,7 @@ private slots:
         }
         for (int i = 0; i < all.size(); ++i)
             QCOMPARE(all[i]->styleSheet(), before[i]);
-        QCOMPARE(label("label_63")->text(), QString("#abcabc"));
+        QCOMPARE(f->colourValue("list_insert")->text(), QString("#abcabc"));
     }
 
     void editsRestyleWhatTheColourFeeds()
@@ -109,13 +109,13 @@ private slots:
     void backgroundTransparency()
     {
         f->click("background_transp");
-        QCOMPARE(label("label_117")->text(), QString("#00000000"));
+        QCOMPARE(f->colourValue("backgroundcolor")->text(), QString("#00000000"));
         QVERIFY(button("resetbackcolor")->isEnabled());
         for (const char *w : {"scroll_back", "scroll_back_2", "browser_backview", "gridbackgroun_label"})
             QCOMPARE(sheet(w), QString("background-color: #00000000"));
         QVERIFY(sheet("listWidget").startsWith("#listWidget {border:0px;  background-color: #00000000; }"));
         f->click("resetbackcolor");
-        QCOMPARE(label("label_117")->text(), QString("#ff202020"));
+        QCOMPARE(f->colourValue("backgroundcolor")->text(), QString("#ff202020"));
         QCOMPARE(sheet("browser_backview"), QString("background-color: #ff202020"));
     }
 
@@ -123,8 +123,8 @@ private slots:
     {
         f->click("list_background_transp");
         f->click("list_over_transp");
-        QCOMPARE(label("label_11")->text(), QString("#00000000"));
-        QCOMPARE(label("label_38")->text(), QString("#00000000"));
+        QCOMPARE(f->colourValue("list_background")->text(), QString("#00000000"));
+        QCOMPARE(f->colourValue("list_over")->text(), QString("#00000000"));
         QVERIFY(sheet("listWidget").contains("hover:!selected { background-color: #00000000"));
         const QString path = f->profilesFolder() + "/clear.pcp";
         Dialogs::setNextFileName(path);
@@ -136,7 +136,7 @@ private slots:
         f->trigger("actionCustom");
         for (const char *key : {"list_background", "list_over"})
             QCOMPARE(f->window->currentStyle().colour(key).alpha(), 0);
-        QCOMPARE(label("label_38")->text(), QString("#00000000"));
+        QCOMPARE(f->colourValue("list_over")->text(), QString("#00000000"));
     }
 
     void fontPickResolvesWhatTheSystemGives()
@@ -239,8 +239,8 @@ private slots:
         f->click("listtextbutton");
         f->click("background_transp");
         f->click("pushButton");
-        QCOMPARE(label("label_42")->text(), QString("#ffffff"));
-        QCOMPARE(label("label_117")->text(), QString("#ff202020"));
+        QCOMPARE(f->colourValue("list_text")->text(), QString("#ffffff"));
+        QCOMPARE(f->colourValue("backgroundcolor")->text(), QString("#ff202020"));
         QVERIFY(!button("resetlisttext")->isEnabled());
     }
 
@@ -269,7 +269,9 @@ private slots:
         QVERIFY(f->find<QListWidget>("listWidget_2")->alternatingRowColors());
         QVERIFY(sheet("listWidget_3").contains(":alternate"));
         QVERIFY(button("listoverstripebutton")->isEnabled());
-        QCOMPARE(label("label_10")->styleSheet(), QString("color: #dcdcdc"));
+        QCOMPARE(f->find<QLabel>(stylekeys::captionObjectName(stylekeys::colourKey("list_overstripes")))
+                     ->styleSheet(),
+                 QString("color: #dcdcdc"));
         QVERIFY(!button("resetliststripes")->isEnabled());
     }
 
@@ -355,19 +357,19 @@ private slots:
         QCOMPARE(Dialogs::requests().last().filter, QString("Skin Files (*.zip)"));
         f->trigger("actionColours_from_Skin");
         QTRY_VERIFY(!f->window->isBusy());
-        QCOMPARE(label("label_42")->text(), QString("#123456"));
+        QCOMPARE(f->colourValue("list_text")->text(), QString("#123456"));
         QCOMPARE(label("fontsize_label")->text(), QString("Size : 33"));
         QCOMPARE(f->find<QLineEdit>("lineheight")->text(), QString("120"));
         QVERIFY(button("resetlisttext")->isEnabled());
         f->trigger("actionUndo");
-        QCOMPARE(label("label_42")->text(), QString("#ffffff"));
+        QCOMPARE(f->colourValue("list_text")->text(), QString("#ffffff"));
 
         fixtures::writeZip(zip, {{"a.xml", fixtures::xml({"<skin>", "</skin>"})}});
         f->trigger("actionColours_from_Skin");
         QTRY_VERIFY(!f->window->isBusy());
         QCOMPARE(Dialogs::requests().last().kind, Dialogs::Kind::Warning);
         QVERIFY(Dialogs::requests().last().text.contains("no <browser> block"));
-        QCOMPARE(label("label_42")->text(), QString("#ffffff"));
+        QCOMPARE(f->colourValue("list_text")->text(), QString("#ffffff"));
     }
 
     void contrastSignWarnsOfUnreadableText()

@@ -102,9 +102,9 @@ private slots:
         f.start();
         openProfile(f, "red.pcp", "list_text=#ff0000\r\n");
         QCOMPARE(Dialogs::requests().at(0).title, QString("Select a Panelcraft Profile"));
-        QCOMPARE(f.find<QLabel>("label_42")->text(), QString("#ff0000"));
-        QCOMPARE(f.find<QLabel>("label_12")->text(), QString("#7e7e7e"));
-        QCOMPARE(f.find<QLabel>("label_117")->text(), QString("#ff202020"));
+        QCOMPARE(f.colourValue("list_text")->text(), QString("#ff0000"));
+        QCOMPARE(f.colourValue("seperatorline")->text(), QString("#7e7e7e"));
+        QCOMPARE(f.colourValue("backgroundcolor")->text(), QString("#ff202020"));
         QCOMPARE(f.window->currentStyle().colour("list_automix"), QColor("#4080c4"));
         QVERIFY(!anyResetEnabled(f));
         QCOMPARE(f.title(), QString("Panelcraft (red)"));
@@ -122,8 +122,8 @@ private slots:
         Dialogs::setNextFileName(path);
         f.trigger("actionCustom");
         QCOMPARE(f.find<QLabel>("fontsize_label")->text(), QString("Size : 0"));
-        QCOMPARE(f.find<QLabel>("label_117")->text(), QString("#80ff0000"));
-        QCOMPARE(f.find<QLabel>("label_38")->text(), QString("#80ff0000"));
+        QCOMPARE(f.colourValue("backgroundcolor")->text(), QString("#80ff0000"));
+        QCOMPARE(f.colourValue("list_over")->text(), QString("#80ff0000"));
         QCOMPARE(f.window->currentStyle().colour("list_over").alpha(), 0x80);
         QCOMPARE(f.find<QLabel>("infobackground_lb")->text(), QString("#393939"));
         QVERIFY(f.find<QPushButton>("resetinfobackground")->isEnabled());
@@ -136,7 +136,7 @@ private slots:
         f.start();
         f.trigger("actionWhiteBrowser");
         QCOMPARE(f.title(), QString("Panelcraft (White Browser)"));
-        QCOMPARE(f.find<QLabel>("label_49")->text(), QString("#56a7b3"));
+        QCOMPARE(f.colourValue("list_automix")->text(), QString("#56a7b3"));
         QCOMPARE(f.window->currentStyle().font("toolbar"), (FontSpec{"Arial", "Bold", 16}));
 
         const QString path = f.profilesFolder() + "/my.best.pcp";
@@ -157,9 +157,9 @@ private slots:
         QVERIFY(f.find<QAction>("actionDefault_2")->isChecked());
         QVERIFY(!f.find<QAction>("actionWhiteBrowser")->isChecked());
         QCOMPARE(f.title(), QString("Panelcraft"));
-        QCOMPARE(f.find<QLabel>("label_49")->text(), QString("#4080c4"));
+        QCOMPARE(f.colourValue("list_automix")->text(), QString("#4080c4"));
         f.click("pushButton");
-        QCOMPARE(f.find<QLabel>("label_49")->text(), QString("#4080c4"));
+        QCOMPARE(f.colourValue("list_automix")->text(), QString("#4080c4"));
     }
 
     void cancelledDialogsChangeNothing()
@@ -197,9 +197,9 @@ private slots:
         QVERIFY(f.readFile(path).contains("list_text=#123456\r\n"));
         QVERIFY(f.find<QPushButton>("resetlisttext")->isEnabled());
         f.click("resetlisttext");
-        QCOMPARE(f.find<QLabel>("label_42")->text(), QString("#ffffff"));
+        QCOMPARE(f.colourValue("list_text")->text(), QString("#ffffff"));
         f.click("pushButton");
-        QCOMPARE(f.find<QLabel>("label_42")->text(), QString("#123456"));
+        QCOMPARE(f.colourValue("list_text")->text(), QString("#123456"));
     }
 
     void randomBytesLoadWithoutHarm()
@@ -214,8 +214,8 @@ private slots:
         writeFile(path, noise);
         Dialogs::setNextFileName(path);
         f.trigger("actionCustom");
-        QCOMPARE(f.find<QLabel>("label_42")->text(), QString("#00ff00"));
-        QCOMPARE(f.find<QLabel>("label_12")->text(), QString("#7e7e7e"));
+        QCOMPARE(f.colourValue("list_text")->text(), QString("#00ff00"));
+        QCOMPARE(f.colourValue("seperatorline")->text(), QString("#7e7e7e"));
     }
 
     void failedSaveIsReportedAndChangesNothing_data()
@@ -326,7 +326,7 @@ private slots:
         QCOMPARE(Dialogs::requests().last().kind, Dialogs::Kind::Warning);
         QVERIFY(Dialogs::requests().last().text.startsWith("The Profile " + path + " is gone"));
         QCOMPARE(f.title(), QString("Panelcraft"));
-        QCOMPARE(f.find<QLabel>("label_42")->text(), QString("#ffffff"));
+        QCOMPARE(f.colourValue("list_text")->text(), QString("#ffffff"));
         QVERIFY(!f.find<QAction>("actionDelete")->isEnabled());
     }
 };

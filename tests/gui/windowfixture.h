@@ -4,10 +4,12 @@
 
 #include "app/dialogs.h"
 #include "app/mainwindow.h"
+#include "style/stylekeys.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QFile>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -44,6 +46,12 @@ public:
     {
         return window->windowTitle().replace(QStringLiteral("[*]"),
                                              window->isWindowModified() ? QStringLiteral("*") : QString());
+    }
+
+    // The label showing a colour row's value, found through the key table.
+    QLabel *colourValue(const char *key) const
+    {
+        return find<QLabel>(QLatin1String(stylekeys::colourKey(QLatin1String(key)).value));
     }
 
     void click(const QString &buttonName) const { find<QAbstractButton>(buttonName)->click(); }
