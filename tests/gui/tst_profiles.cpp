@@ -218,31 +218,16 @@ private slots:
         QCOMPARE(f.colourValue("seperatorline")->text(), QString("#7e7e7e"));
     }
 
-    void failedSaveIsReportedAndChangesNothing_data()
-    {
-        QTest::addColumn<bool>("readOnlyFolder");
-        QTest::newRow("folder is a file") << false;
-        QTest::newRow("read-only folder") << true;
-    }
-
     void failedSaveIsReportedAndChangesNothing()
     {
-        QFETCH(bool, readOnlyFolder);
         WindowFixture f;
         f.start();
+        // A folder path that is a file refuses the write whoever runs the test, root too.
         const QString folder = f.profilesFolder() + "/blocked";
-        if (readOnlyFolder) {
-            QDir().mkdir(folder);
-            QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
-            if (QFileInfo(folder).isWritable())
-                QSKIP("this user (root) may write into read-only folders");
-        } else {
-            writeFile(folder, "not a folder");
-        }
+        writeFile(folder, "not a folder");
         const QString path = folder + "/x.pcp";
         Dialogs::setNextFileName(path);
         f.trigger("actionSave_as");
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(Dialogs::requests().size(), 2);
         QCOMPARE(Dialogs::requests().at(1).kind, Dialogs::Kind::Warning);
         QVERIFY(Dialogs::requests().at(1).text.startsWith("The Profile could not be saved to " + path));
