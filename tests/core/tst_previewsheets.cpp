@@ -21,14 +21,6 @@ QString sheetOf(const Sheets &sheets, const QString &widget)
     return QStringLiteral("<no sheet for %1>").arg(widget);
 }
 
-QStringList widgetsOf(const Sheets &sheets)
-{
-    QStringList widgets;
-    for (const auto &entry : sheets)
-        widgets << entry.widget;
-    return widgets;
-}
-
 Sheets allSheets(const Style &style, bool alternating = true)
 {
     return preview::initguiSheets(style) + preview::listSheets(style, alternating, alternating) +
@@ -62,49 +54,6 @@ private slots:
         QCOMPARE(sheetOf(lists, QStringLiteral("listWidget_3")), files);
         QVERIFY(
             files.startsWith(QLatin1String("#listWidget_3 {border:0px;  background-color: #ff202020; } ")));
-    }
-
-    void applicationOrder_data()
-    {
-        QTest::addColumn<Sheets>("sheets");
-        QTest::addColumn<QStringList>("expected");
-
-        // One line per row of the window's tables.
-        // clang-format off
-        QTest::newRow("browser") << preview::initguiSheets(defaults) << QStringList{
-            "tabWidget_2", "toolbar_back", "search_back", "sideview_back", "automix_back",
-            "header_artist", "header_title", "header_artist_2", "header_title_2",
-            "scroll_back", "scroll_back_2", "browser_backview",
-            "scroll_but1", "scroll_but2", "scroll_but3", "scroll_but1_2", "scroll_but2_2", "scroll_but3_2",
-            "file_count", "separator_line", "separator_line_2", "livefeedback_label", "sampler_bank_name",
-            "sideview_icon", "automix_icon", "listback_color", "listback_color_2", "info_background",
-            "Info_Line1", "Info_Line3", "Info_Line2", "Info_Line4",
-            "Info_value1", "Info_value3", "Info_value2", "Info_value4", "info_tracktitle", "info_trackartist",
-            "sampler_but1", "sampler_but2", "sampler_but3",
-            "searchbarbox", "previewbutton", "previewbackground", "previewplayed", "prelisten_line"};
-        QTest::newRow("lists") << preview::listSheets(defaults, false, true) << QStringList{
-            "listWidget", "listWidget_2", "listWidget_3", "listWidget_4"};
-        QTest::newRow("grids") << preview::gridSheets(defaults) << QStringList{
-            "gridbackgroun_label",
-            "grid_tracknormal_back", "label_104", "label_105", "label_114",
-            "grid_strike_text1", "grid_strike_text2", "grid_strike_back", "grid_strike_back2",
-            "grid_tracknormal_back_2", "label_111", "label_107", "label_118",
-            "grid_strike_text1_2", "grid_strike_text2_2", "grid_strike_back_2", "grid_strike_back2_2",
-            "grid_tracknormal_back_3", "label_121", "label_112", "label_120",
-            "grid_strike_text1_3", "grid_strike_text2_3", "grid_strike_back_3", "grid_strike_back2_3",
-            "grid_tracknormal_back_4", "label_122", "label_124", "label_125",
-            "grid_strike_text1_4", "grid_strike_text2_4", "grid_strike_back_4", "grid_strike_back2_4"};
-        QTest::newRow("plugin") << preview::pluginSheets(defaults) << QStringList{
-            "plugin_frame", "plugin_background", "plugin_fxtitle", "plugin_parameter", "plugin_parameter_value",
-            "plugin_string", "plugin_fxbut"};
-        // clang-format on
-    }
-
-    void applicationOrder()
-    {
-        QFETCH(Sheets, sheets);
-        QFETCH(QStringList, expected);
-        QCOMPARE(widgetsOf(sheets), expected);
     }
 
     void everyPlaceholderIsFilled()
