@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -16,6 +17,7 @@
 #include <pthread.h>
 #include <thread>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -63,15 +65,34 @@ sigset_t stopSignalSet()
 
 // An interrupted run must not leave its work folders behind (a big skin unpacks to hundreds of
 // megabytes). The signals are held for the whole process and taken by one waiting thread, where
-// removing folders is safe, unlike in a signal handler.
+// removing folders is safe, unlike in a signal handler. The build's threads go on until the
+// process ends and may make a folder again meanwhile, so a child process takes what is left
+// once this one is gone.
 void removeOnStop(const QStringList &folders)
 {
-    std::thread([folders] {
+    std::vector<QByteArray> arguments{"rm", "-rf", "--"};
+    for (const QString &folder : folders)
+        arguments.push_back(QFile::encodeName(folder));
+    std::thread([folders, arguments]() mutable {
+        std::vector<char *> argv;
+        for (QByteArray &argument : arguments)
+            argv.push_back(argument.data());
+        argv.push_back(nullptr);
         const sigset_t set = stopSignalSet();
         int signal = 0;
         sigwait(&set, &signal);
         for (const QString &folder : folders)
             QDir(folder).removeRecursively();
+        const pid_t parent = getpid();
+        if (fork() == 0) {
+            // Only async-signal-safe calls from here on.
+            for (int fd = 0; fd < 3; ++fd)
+                close(fd);
+            while (getppid() == parent)
+                usleep(2000);
+            execv("/bin/rm", argv.data());
+            _exit(127);
+        }
         std::_Exit(128 + signal);
     }).detach();
 }
