@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 #include <QStringList>
+#include <utility>
 
 namespace linetext {
 
@@ -19,23 +20,32 @@ QString valueAfter(const QString &line, const QString &opener, bool *found)
 
 QString CommentMask::apply(const QString &line)
 {
-    static const QString open = QStringLiteral("<!--");
-    static const QString close = QStringLiteral("-->");
+    // Text inside these is no markup, however many lines it runs over.
+    static const std::pair<QString, QString> kinds[] = {{QStringLiteral("<!--"), QStringLiteral("-->")},
+                                                        {QStringLiteral("<?"), QStringLiteral("?>")},
+                                                        {QStringLiteral("<![CDATA["), QStringLiteral("]]>")}};
     QString out = line;
     int at = 0;
     while (at < out.size()) {
-        if (!m_inside) {
-            const int start = out.indexOf(open, at);
+        if (m_close.isEmpty()) {
+            int start = -1;
+            for (const auto &[open, close] : kinds) {
+                const int found = out.indexOf(open, at);
+                if (found >= 0 && (start < 0 || found < start)) {
+                    start = found;
+                    m_close = close;
+                }
+            }
             if (start < 0)
                 break;
-            m_inside = true;
             at = start;
         }
-        const int end = out.indexOf(close, at);
-        const int stop = end < 0 ? out.size() : end + close.size();
+        const int end = out.indexOf(m_close, at);
+        const int stop = end < 0 ? out.size() : end + m_close.size();
         for (int i = at; i < stop; ++i)
             out[i] = QLatin1Char(' ');
-        m_inside = end < 0;
+        if (end >= 0)
+            m_close.clear();
         at = stop;
     }
     return out;

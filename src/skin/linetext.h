@@ -39,11 +39,12 @@ QString replaceValues(const QString &line, const QString &opener, Replace replac
 class CommentMask
 {
 public:
-    // The line with every character inside a comment replaced by a space.
+    // The line with every character inside a comment, a processing instruction or a CDATA
+    // section replaced by a space.
     QString apply(const QString &line);
 
 private:
-    bool m_inside = false;
+    QString m_close; // what ends the construct the previous line left open; empty outside one
 };
 
 // Puts each tag the rewriter acts on (<skin>, <browser>, <customicons>, <window> and their

@@ -178,6 +178,11 @@ private slots:
                                                "<deck/>", opening,
                                                "BLOCK",   "</browser>",
                                                "</skin>"};
+        QTest::newRow("tags inside a processing instruction over lines")
+            << QStringList{skin, "<?note the", "</skin> is not here ?>", "<browser>", "</browser>", "</skin>"}
+            << IconSet::Default
+            << QStringList{skin,    "<?note the", "</skin> is not here ?>", opening,
+                           "BLOCK", "</browser>", "</skin>"};
         QTest::newRow("browser on one line")
             << QStringList{skin, "\t<browser><pos x=\"1\"/><colors/></browser>", "</skin>"}
             << IconSet::Default
