@@ -2,6 +2,7 @@
 // any earlier output stay byte for byte, nothing appears under the output's name, and the
 // run does not claim success.
 
+#include "filesizelimit.h"
 #include "skinfixtures.h"
 #include "style/resources.h"
 
@@ -9,27 +10,8 @@
 #include <QtTest>
 #include <algorithm>
 #include <csignal>
-#include <sys/resource.h>
 
 namespace {
-
-// A full disk: writes past `bytes` fail (EFBIG) instead of stopping the process.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        signal(SIGXFSZ, SIG_IGN); // inherited by the CLI through exec
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        rlimit lowered = m_saved;
-        lowered.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_saved); }
-
-private:
-    rlimit m_saved{};
-};
 
 // Every entry below a folder: files with their contents, folders (ending in "/") empty.
 QMap<QString, QByteArray> snapshot(const QString &folder)

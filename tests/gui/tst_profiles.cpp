@@ -1,5 +1,6 @@
 // The style table in the editor and the "Browser Profile" menu.
 
+#include "filesizelimit.h"
 #include "style/resources.h"
 #include "windowfixture.h"
 
@@ -24,24 +25,6 @@ void writeFile(const QString &path, const QByteArray &content)
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(content);
 }
-
-// Lowers the file size limit for the life of the object; writes beyond it fail.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &saved);
-        rlimit lowered = saved;
-        lowered.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved); }
-
-private:
-    rlimit saved{};
-};
 
 // Writes a profile and opens it through the menu.
 QString openProfile(const WindowFixture &f, const QString &name, const QByteArray &content)
