@@ -4,27 +4,9 @@ namespace preview {
 
 QString fillTemplate(const QString &sheetTemplate, const QString &widget, const Lookup &lookup)
 {
-    static const QLatin1String open("${");
-    static const QLatin1String widgetName("widget");
-
-    QString text;
-    text.reserve(sheetTemplate.size() * 2);
-    int done = 0;
-    for (int start = sheetTemplate.indexOf(open); start >= 0; start = sheetTemplate.indexOf(open, done)) {
-        const int end = sheetTemplate.indexOf(QLatin1Char('}'), start);
-        if (end < 0)
-            break;
-        text += sheetTemplate.midRef(done, start - done);
-        const QString name = sheetTemplate.mid(start + 2, end - start - 2);
-        const QString value = name == widgetName ? widget : lookup(name);
-        if (value.isNull())
-            text += sheetTemplate.midRef(start, end + 1 - start);
-        else
-            text += value;
-        done = end + 1;
-    }
-    text += sheetTemplate.midRef(done);
-    return text;
+    return placeholders::fill(sheetTemplate, [&](const QString &name) {
+        return name == QLatin1String("widget") ? widget : lookup(name);
+    });
 }
 
 Lookup colourNames(const Style &style)

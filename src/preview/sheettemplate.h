@@ -2,11 +2,11 @@
 
 // Style-sheet templates with named placeholders, and the (widget, sheet) lists the window applies.
 
+#include "style/placeholders.h"
 #include "style/style.h"
 
 #include <QString>
 #include <QVector>
-#include <functional>
 #include <initializer_list>
 
 namespace preview {
@@ -18,12 +18,9 @@ struct WidgetSheet
 };
 using Sheets = QVector<WidgetSheet>; // in the order they are applied
 
-// Resolves the name inside a ${name} placeholder; a null text means "unknown name".
-using Lookup = std::function<QString(const QString &name)>;
+using placeholders::Lookup;
 
 // Replaces ${widget} by the widget's object name and every other ${name} by lookup(name).
-// An unknown name is left standing as ${name}, so a mistyped key shows in the text instead of
-// silently becoming some colour.
 QString fillTemplate(const QString &sheetTemplate, const QString &widget, const Lookup &lookup);
 
 // ${key} reads the style's colour name of that key (#aarrggbb for the alpha keys). The lookup

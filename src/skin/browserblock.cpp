@@ -1,86 +1,90 @@
 #include "browserblock.h"
 
 #include "linetext.h"
+#include "pluginzone.h"
+#include "style/placeholders.h"
 #include "style/style.h"
 
 #include <QHash>
+#include <utility>
 
 namespace browserblock {
 namespace {
 
-// {name} is a style key (colour, or <group>fontname/fontsize/fontweight) or Y, the row.
+// ${name} is a style key (colour, or <group>fontname/fontsize/fontweight), Y (the row), or a
+// position from pluginzone.h; the host evaluates the coordinate expressions itself.
 const char *const contentTemplate[] = {
-    "\t<colors background=\"{backgroundcolor}\">",
-    "\t\t<separators line=\"{seperatorline}\"/>",
-    "\t\t<toolbars background=\"{toolbar_background}\" text=\"{toolbar_text}\" "
-    "iconbackground=\"{toolbar_icon}\" "
-    "border=\"{toolbar_border}\" />",
-    "\t\t<columns background=\"{column_background}\" text=\"{column_text}\" />",
-    "\t\t<scrollbars background=\"{scrollbar_back}\" button=\"{scrollbar_button}\" />",
-    "\t\t<info background=\"{info_background}\" stripes=\"{info_stripes}\" text=\"{info_text}\" "
-    "label=\"{info_label}\" artist=\"{info_artist}\" title=\"{info_title}\" />",
-    "\t\t<lists background=\"{list_background}\" stripes=\"{list_stripes}\" over=\"{list_over}\" "
-    "overstripes=\"{list_overstripes}\" selected=\"{list_selected}\" focus=\"{list_focus}\" "
-    "text=\"{list_text}\" "
-    "overtext=\"{list_overtext}\" selectedtext=\"{list_selectedtext}\" focustext=\"{list_focustext}\" "
-    "automix=\"{list_automix}\" livefeedback=\"{list_livefeedback}\" download=\"{list_download}\" "
-    "scan=\"{list_scan}\" button=\"{list_button}\" buttonactive=\"{list_buttonactive}\" "
-    "insert=\"{list_insert}\" />",
-    "\t\t<search background=\"{search_background}\" border=\"{search_border}\" "
-    "selected=\"{search_selected}\" "
-    "text=\"{search_text}\" cursor=\"{search_cursor}\" />",
-    "\t\t<grids background=\"{grids_background}\" over=\"{grids_over}\" selected=\"{grids_selected}\" "
-    "focus=\"{grids_focus}\" text=\"{grids_text}\" overtext=\"{grids_overtext}\" "
-    "selectedtext=\"{grids_selectedtext}\" focustext=\"{grids_focustext}\" stripes=\"{grids_stripes}\" "
-    "overstripes=\"{grids_overstripes}\" selectedstripes=\"{grids_selectedstripes}\" "
-    "focusstripes=\"{grids_focusstripes}\" label=\"{grids_label}\" />",
-    "\t\t<prelisten background=\"{prelisten_background}\" border=\"{prelisten_border}\" "
-    "selected=\"{prelisten_selected}\" cursor=\"{prelisten_cursor}\" button=\"{prelisten_button}\" "
-    "buttonbackground=\"{prelisten_buttonbackground}\" buttonselected=\"{prelisten_buttonselected}\" />",
+    "\t<colors background=\"${backgroundcolor}\">",
+    "\t\t<separators line=\"${seperatorline}\"/>",
+    "\t\t<toolbars background=\"${toolbar_background}\" text=\"${toolbar_text}\" "
+    "iconbackground=\"${toolbar_icon}\" "
+    "border=\"${toolbar_border}\" />",
+    "\t\t<columns background=\"${column_background}\" text=\"${column_text}\" />",
+    "\t\t<scrollbars background=\"${scrollbar_back}\" button=\"${scrollbar_button}\" />",
+    "\t\t<info background=\"${info_background}\" stripes=\"${info_stripes}\" text=\"${info_text}\" "
+    "label=\"${info_label}\" artist=\"${info_artist}\" title=\"${info_title}\" />",
+    "\t\t<lists background=\"${list_background}\" stripes=\"${list_stripes}\" over=\"${list_over}\" "
+    "overstripes=\"${list_overstripes}\" selected=\"${list_selected}\" focus=\"${list_focus}\" "
+    "text=\"${list_text}\" "
+    "overtext=\"${list_overtext}\" selectedtext=\"${list_selectedtext}\" focustext=\"${list_focustext}\" "
+    "automix=\"${list_automix}\" livefeedback=\"${list_livefeedback}\" download=\"${list_download}\" "
+    "scan=\"${list_scan}\" button=\"${list_button}\" buttonactive=\"${list_buttonactive}\" "
+    "insert=\"${list_insert}\" />",
+    "\t\t<search background=\"${search_background}\" border=\"${search_border}\" "
+    "selected=\"${search_selected}\" "
+    "text=\"${search_text}\" cursor=\"${search_cursor}\" />",
+    "\t\t<grids background=\"${grids_background}\" over=\"${grids_over}\" selected=\"${grids_selected}\" "
+    "focus=\"${grids_focus}\" text=\"${grids_text}\" overtext=\"${grids_overtext}\" "
+    "selectedtext=\"${grids_selectedtext}\" focustext=\"${grids_focustext}\" stripes=\"${grids_stripes}\" "
+    "overstripes=\"${grids_overstripes}\" selectedstripes=\"${grids_selectedstripes}\" "
+    "focusstripes=\"${grids_focusstripes}\" label=\"${grids_label}\" />",
+    "\t\t<prelisten background=\"${prelisten_background}\" border=\"${prelisten_border}\" "
+    "selected=\"${prelisten_selected}\" cursor=\"${prelisten_cursor}\" button=\"${prelisten_button}\" "
+    "buttonbackground=\"${prelisten_buttonbackground}\" buttonselected=\"${prelisten_buttonselected}\" />",
     "\t</colors>",
-    "\t<font name=\"{skinfontname}\" size=\"{skinfontsize}\" weight=\"{skinfontweight}\"/>",
-    "\t<fontsearch font=\"{skinsearchfontname}\" size=\"{skinsearchfontsize}\" "
-    "weight=\"{skinsearchfontweight}\"/>",
-    "\t<fontheader font=\"{skinheadersfontname}\" size=\"{skinheadersfontsize}\" "
-    "weight=\"{skinheadersfontweight}\"/>",
-    "\t<fontgridtitle font=\"{skingridfontname}\" size=\"{skingridfontsize}\" "
-    "weight=\"{skingridfontweight}\"/>",
-    "\t<fonttoolbar font=\"{toolbarfontname}\" size=\"{toolbarfontsize}\" weight=\"{toolbarfontweight}\"/>",
+    "\t<font name=\"${skinfontname}\" size=\"${skinfontsize}\" weight=\"${skinfontweight}\"/>",
+    "\t<fontsearch font=\"${skinsearchfontname}\" size=\"${skinsearchfontsize}\" "
+    "weight=\"${skinsearchfontweight}\"/>",
+    "\t<fontheader font=\"${skinheadersfontname}\" size=\"${skinheadersfontsize}\" "
+    "weight=\"${skinheadersfontweight}\"/>",
+    "\t<fontgridtitle font=\"${skingridfontname}\" size=\"${skingridfontsize}\" "
+    "weight=\"${skingridfontweight}\"/>",
+    "\t<fonttoolbar font=\"${toolbarfontname}\" size=\"${toolbarfontsize}\" weight=\"${toolbarfontweight}\"/>",
     "\t<pluginzone>",
-    "\t\t<text font=\"{pluginknobfontname}\" align=\"center\" size=\"{pluginknobfontsize}\" "
-    "weight=\"{pluginknobfontweight}\"/>",
-    "\t\t<font name=\"{pluginfontname}\" size=\"{pluginfontsize}\" />",
+    "\t\t<text font=\"${pluginknobfontname}\" align=\"center\" size=\"${pluginknobfontsize}\" "
+    "weight=\"${pluginknobfontweight}\"/>",
+    "\t\t<font name=\"${pluginfontname}\" size=\"${pluginfontsize}\" />",
     "\t\t<slider orientation=\"round\">",
-    "\t\t\t<size width=\"47\" height=\"47\"/>",
-    "\t\t\t<off x=\"10\" y=\"{Y}-3\"/>",
-    "\t\t\t<on x=\"10\" y=\"{Y}-3\"/>",
-    "\t\t\t<mousemask x=\"10\" y=\"{Y}-3\"/>",
+    "\t\t\t<size width=\"${knobframe}\" height=\"${knobframe}\"/>",
+    "\t\t\t<off x=\"${knobx}\" y=\"${Y}-${knobinset}\"/>",
+    "\t\t\t<on x=\"${knobx}\" y=\"${Y}-${knobinset}\"/>",
+    "\t\t\t<mousemask x=\"${knobx}\" y=\"${Y}-${knobinset}\"/>",
     "\t\t\t<fader anglemin=\"-140\" anglemax=\"+140\">",
-    "\t\t\t\t<size width=\"47\" height=\"47\"/>",
-    "\t\t\t\t<pos x=\"10+50\" y=\"{Y}-3\"/>",
+    "\t\t\t\t<size width=\"${knobframe}\" height=\"${knobframe}\"/>",
+    "\t\t\t\t<pos x=\"${knobx}+${step}\" y=\"${Y}-${knobinset}\"/>",
     "\t\t\t</fader>",
     "\t\t\t<fill>",
-    "\t\t\t\t<on x=\"10+50+50\" y=\"{Y}-3\"/>",
+    "\t\t\t\t<on x=\"${knobx}+${step}+${step}\" y=\"${Y}-${knobinset}\"/>",
     "\t\t\t</fill>",
     "\t\t</slider>",
     "\t\t<button>",
-    "\t\t\t<size width=\"47\" height=\"27\"/>",
-    "\t\t\t<up x=\"170-1\" y=\"{Y}-1\"/>",
-    "\t\t\t<over x=\"170-1+50\" y=\"{Y}-1\"/>",
-    "\t\t\t<selected x=\"170-1+50+50\" y=\"{Y}-1\"/>",
-    "\t\t\t<down x=\"170-1+50+50\" y=\"{Y}-1\"/>",
-    "\t\t\t<text font=\"{pluginbuttonfontname}\" size=\"{pluginbuttonfontsize}\" "
-    "weight=\"{pluginbuttonfontweight}\" align=\"center\" color=\"{fx_button_text}\" />",
-    "\t\t\t<textover font=\"{pluginbuttonfontname}\" size=\"{pluginbuttonfontsize}\" "
-    "weight=\"{pluginbuttonfontweight}\" align=\"center\" color=\"{fx_buttonover_text}\" />",
-    "\t\t\t<textdown font=\"{pluginbuttonfontname}\" size=\"{pluginbuttonfontsize}\" "
-    "weight=\"{pluginbuttonfontweight}\" align=\"center\" color=\"{fx_buttonselect_text}\" />",
-    "\t\t\t<textselected font=\"{pluginbuttonfontname}\" size=\"{pluginbuttonfontsize}\" "
-    "weight=\"{pluginbuttonfontweight}\" align=\"center\" color=\"{fx_buttonselect_text}\" />",
+    "\t\t\t<size width=\"${buttonframewidth}\" height=\"${buttonframeheight}\"/>",
+    "\t\t\t<up x=\"${buttonx}-${buttoninset}\" y=\"${Y}-${buttoninset}\"/>",
+    "\t\t\t<over x=\"${buttonx}-${buttoninset}+${step}\" y=\"${Y}-${buttoninset}\"/>",
+    "\t\t\t<selected x=\"${buttonx}-${buttoninset}+${step}+${step}\" y=\"${Y}-${buttoninset}\"/>",
+    "\t\t\t<down x=\"${buttonx}-${buttoninset}+${step}+${step}\" y=\"${Y}-${buttoninset}\"/>",
+    "\t\t\t<text font=\"${pluginbuttonfontname}\" size=\"${pluginbuttonfontsize}\" "
+    "weight=\"${pluginbuttonfontweight}\" align=\"center\" color=\"${fx_button_text}\" />",
+    "\t\t\t<textover font=\"${pluginbuttonfontname}\" size=\"${pluginbuttonfontsize}\" "
+    "weight=\"${pluginbuttonfontweight}\" align=\"center\" color=\"${fx_buttonover_text}\" />",
+    "\t\t\t<textdown font=\"${pluginbuttonfontname}\" size=\"${pluginbuttonfontsize}\" "
+    "weight=\"${pluginbuttonfontweight}\" align=\"center\" color=\"${fx_buttonselect_text}\" />",
+    "\t\t\t<textselected font=\"${pluginbuttonfontname}\" size=\"${pluginbuttonfontsize}\" "
+    "weight=\"${pluginbuttonfontweight}\" align=\"center\" color=\"${fx_buttonselect_text}\" />",
     "\t\t</button>",
     "\t\t<colors>",
-    "\t\t<plugin background=\"{fx_back}\" text=\"{fx_text}\" title=\"{fx_titleback}\" "
-    "titletext=\"{fx_titletext}\" />",
+    "\t\t<plugin background=\"${fx_back}\" text=\"${fx_text}\" title=\"${fx_titleback}\" "
+    "titletext=\"${fx_titletext}\" />",
     "\t\t</colors>",
     "\t\t</pluginzone>",
 };
@@ -98,22 +102,20 @@ QHash<QString, QString> placeholderValues(const Style &style, int pluginRow)
         values.insert(stylekeys::sizeKey(group), QString::number(font.size));
         values.insert(stylekeys::weightKey(group), linetext::escapeAttribute(font.weight));
     }
-    values.insert(QStringLiteral("Y"), QString::number(pluginRow));
+    const std::pair<const char *, int> positions[] = {
+        {"Y", pluginRow},
+        {"step", pluginzone::frameStep},
+        {"knobx", pluginzone::knobX},
+        {"knobinset", pluginzone::knobInset},
+        {"knobframe", pluginzone::knobFrame},
+        {"buttonx", pluginzone::buttonX},
+        {"buttoninset", pluginzone::buttonInset},
+        {"buttonframewidth", pluginzone::buttonWidth + 2 * pluginzone::buttonInset},
+        {"buttonframeheight", pluginzone::buttonHeight + 2 * pluginzone::buttonInset},
+    };
+    for (const auto &[name, value] : positions)
+        values.insert(QLatin1String(name), QString::number(value));
     return values;
-}
-
-QString fill(const char *pattern, const QHash<QString, QString> &values)
-{
-    const QString text = QString::fromLatin1(pattern);
-    QString out;
-    int from = 0;
-    for (int open = text.indexOf(QLatin1Char('{')); open >= 0; open = text.indexOf(QLatin1Char('{'), from)) {
-        const int close = text.indexOf(QLatin1Char('}'), open);
-        out += text.midRef(from, open - from);
-        out += values.value(text.mid(open + 1, close - open - 1));
-        from = close + 1;
-    }
-    return out + text.midRef(from);
 }
 
 } // namespace
@@ -122,8 +124,9 @@ QStringList contentBlock(const Style &style, int pluginRow)
 {
     const QHash<QString, QString> values = placeholderValues(style, pluginRow);
     QStringList lines;
+    const auto lookup = [&values](const QString &name) { return values.value(name); };
     for (const char *pattern : contentTemplate)
-        lines << fill(pattern, values);
+        lines << placeholders::fill(QString::fromLatin1(pattern), lookup);
     return lines;
 }
 
@@ -153,7 +156,7 @@ QStringList floatingWindow(const Style &style, bool changeColours, const QString
         QStringLiteral("\t<pos x=\"5\" y=\"20\"/>"),
     };
     if (changeColours)
-        lines << contentBlock(style, floatingPluginRow);
+        lines << contentBlock(style, pluginzone::floatingRow);
     lines << QStringLiteral("</browser>")
           << QStringLiteral("\t<button action=\"show_window &apos;browserfloat&apos;\">")
           << QStringLiteral("\t\t<pos x=\"780\" y=\"2\"/>")

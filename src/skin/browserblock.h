@@ -2,7 +2,7 @@
 
 // The text written for the host's <browser> element: the 47-line content block, the
 // rewritten opening line and the floating browser window. The host evaluates the
-// coordinate expressions ("10+50", "{Y}-3") itself, so they are written as expressions.
+// coordinate expressions ("10+50", "${Y}-3") itself, so they are written as expressions.
 
 #include <QString>
 #include <QStringList>
@@ -10,9 +10,6 @@
 class Style;
 
 namespace browserblock {
-
-// The row of the plugin graphics inside the floating browser's own image.
-constexpr int floatingPluginRow = 210;
 
 // The colours, fonts and plugin zone, with the plugin graphics at row `pluginRow`.
 QStringList contentBlock(const Style &style, int pluginRow);

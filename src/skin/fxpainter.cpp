@@ -1,5 +1,6 @@
 #include "fxpainter.h"
 
+#include "pluginzone.h"
 #include "style/style.h"
 
 #include <QLinearGradient>
@@ -31,16 +32,15 @@ void ring(QPainter &painter, const QRect &area, const QColor &outer, const QColo
 
 struct ButtonState
 {
-    int x;
     const char *border;
     const char *fillStart;
     const char *fillEnd;
 };
 
 const ButtonState buttonStates[] = {
-    {170, "fx_buttonborder", "fx_buttonfill_start", "fx_buttonfill_end"},
-    {220, "fx_overbuttonborder", "fx_overbuttonfill_start", "fx_overbuttonfill_end"},
-    {270, "fx_selectbuttonborder", "fx_selectbuttonfill_start", "fx_selectbuttonfill_end"},
+    {"fx_buttonborder", "fx_buttonfill_start", "fx_buttonfill_end"},
+    {"fx_overbuttonborder", "fx_overbuttonfill_start", "fx_overbuttonfill_end"},
+    {"fx_selectbuttonborder", "fx_selectbuttonfill_start", "fx_selectbuttonfill_end"},
 };
 
 QColor key(const Style &style, const char *name)
@@ -54,25 +54,31 @@ void paint(QPainter &painter, int row, const Style &style)
 {
     painter.setRenderHint(QPainter::Antialiasing);
 
-    ring(painter, QRect(13, row, 40, 40), key(style, "fx_knobborderout"), key(style, "fx_back"));
+    using namespace pluginzone;
+    // The knob's three frames: the ring with its dark face, the pointer, the value ring.
+    const int ringLeft = knobX + knobInset;
+    const int ringCentre = ringLeft + knobRing / 2;
+    ring(painter, QRect(ringLeft, row, knobRing, knobRing), key(style, "fx_knobborderout"), key(style, "fx_back"));
 
     painter.setBrush(
-        verticalGradient(33, row, key(style, "fx_knobback_start"), key(style, "fx_knobback_end")));
+        verticalGradient(ringCentre, row, key(style, "fx_knobback_start"), key(style, "fx_knobback_end")));
     painter.setPen(QPen(Qt::black, 1));
-    painter.drawEllipse(QRect(QPoint(17, row + 4), QPoint(48, row + 35)));
+    painter.drawEllipse(QRect(ringLeft + 4, row + 4, knobRing - 8, knobRing - 8));
 
     const QColor pointer = key(style, "fx_knobfader");
     painter.setBrush(pointer);
     painter.setPen(QPen(pointer, 3));
-    painter.drawLine(83, row + 4, 83, row + 20);
+    painter.drawLine(ringCentre + frameStep, row + 4, ringCentre + frameStep, row + 20);
 
-    ring(painter, QRect(113, row, 40, 40), key(style, "fx_knobborderout"), key(style, "fx_knobborder"));
+    ring(painter, QRect(ringLeft + 2 * frameStep, row, knobRing, knobRing), key(style, "fx_knobborderout"),
+         key(style, "fx_knobborder"));
 
+    int x = buttonX;
     for (const ButtonState &state : buttonStates) {
         painter.setPen(QPen(key(style, state.border), 1));
-        painter.setBrush(
-            verticalGradient(state.x, row, key(style, state.fillStart), key(style, state.fillEnd)));
-        painter.drawRect(state.x, row, 45, 25);
+        painter.setBrush(verticalGradient(x, row, key(style, state.fillStart), key(style, state.fillEnd)));
+        painter.drawRect(x, row, buttonWidth, buttonHeight);
+        x += frameStep;
     }
 }
 

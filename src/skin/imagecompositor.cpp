@@ -1,7 +1,7 @@
 #include "imagecompositor.h"
 
-#include "browserblock.h"
 #include "fxpainter.h"
+#include "pluginzone.h"
 
 #include "writefailure.h"
 #include <QDir>
@@ -17,9 +17,9 @@ QSize canvasSize(const QSize &skin, const QSize &sheet, std::optional<int> plugi
 {
     int height = skin.height();
     if (!sheet.isEmpty())
-        height += 10 + sheet.height();
+        height += pluginzone::sheetSpace + sheet.height();
     if (pluginRow)
-        height = qMax(height, *pluginRow + fxpainter::rowHeight);
+        height = qMax(height, *pluginRow + pluginzone::rowHeight);
     return {skin.width(), height};
 }
 
@@ -36,7 +36,7 @@ QImage compose(const QImage &skin, const QImage &sheet, std::optional<int> plugi
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.drawImage(0, 0, skin);
     if (!sheet.isNull())
-        painter.drawImage(0, skin.height() + sheetGap, sheet);
+        painter.drawImage(0, skin.height() + pluginzone::sheetGap, sheet);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     if (pluginRow)
         fxpainter::paint(painter, *pluginRow, style);
@@ -58,7 +58,7 @@ QString writePng(const QImage &image, const QString &path)
 QImage floatingBrowserImage(const Style &style)
 {
     return compose(QImage(QStringLiteral(":/new/images/myfiles/browserfloat.png")), QImage(),
-                   browserblock::floatingPluginRow, style);
+                   pluginzone::floatingRow, style);
 }
 
 } // namespace imagecompositor

@@ -10,20 +10,6 @@ class Style;
 
 namespace imagecompositor {
 
-// Rows of a grown skin image of height h: the sheet starts at h+1, the plugin graphics at
-// h+601 below a sheet and at h+6 without one.
-constexpr int sheetGap = 1;
-constexpr int pluginRowBelowSheet = 601;
-constexpr int pluginRowWithoutSheet = 6;
-
-// The plugin graphics' row below the picture's top when a sheet of this height is appended:
-// a sheet taller than the usual 590 rows pushes them down rather than being painted over.
-constexpr int pluginRowBelow(int sheetHeight)
-{
-    return sheetHeight + sheetGap + 10 > pluginRowBelowSheet ? sheetHeight + sheetGap + 10
-                                                             : pluginRowBelowSheet;
-}
-
 // A grown image may be larger than any image read (a sheet below a picture), but not without bound.
 constexpr qint64 maxCanvasPixels = 150 * 1000 * 1000;
 

@@ -64,22 +64,14 @@ QString SkinImages::update(const QString &imageName, int pluginRow, int grownFro
     const Found &found = find(imageName);
     if ((!appendSheet && !m_options.changeColours && grownFrom == 0) || !found.problem.isEmpty())
         return {};
-    // Below a sheet, or where "From another Skin" found none, the row follows from the image
-    // height alone; otherwise the XML file's <skin line set it.
-    const bool rowFromImage = appendSheet || m_options.iconSet == IconSet::FromOtherSkin;
-    const QString key =
-        rowFromImage ? found.path : found.path + QLatin1Char('\n') + QString::number(pluginRow);
-    if (m_done.contains(key))
+    // The row follows from the image alone, so layouts sharing an image share its work.
+    if (m_done.contains(found.path))
         return {};
-    m_done.insert(key);
+    m_done.insert(found.path);
 
     Job job{found.path, found.size, std::nullopt};
     if (grownFrom > 0 && grownFrom < found.size.height())
         job.picture.setHeight(grownFrom);
-    if (rowFromImage) {
-        pluginRow = job.picture.height() + (appendSheet ? imagecompositor::pluginRowBelow(m_sheet.height())
-                                                        : imagecompositor::pluginRowWithoutSheet);
-    }
     if (m_options.changeColours)
         job.pluginRow = pluginRow;
     const QSize grown = imagecompositor::canvasSize(job.picture, m_sheet.size(), job.pluginRow);
@@ -91,14 +83,7 @@ QString SkinImages::update(const QString &imageName, int pluginRow, int grownFro
             .arg(imagecompositor::maxCanvasPixels / 1000000);
     if (m_painting)
         m_painting(found.path);
-    // Layouts sharing an image with different rows: the last one wins, as if painted in turn.
-    const auto queued = m_jobIndex.constFind(job.path);
-    if (queued != m_jobIndex.constEnd()) {
-        m_jobs[*queued] = job;
-    } else {
-        m_jobIndex.insert(job.path, m_jobs.size());
-        m_jobs << job;
-    }
+    m_jobs << job;
     return {};
 }
 
@@ -113,7 +98,6 @@ QString SkinImages::finish()
         pool.start([this, i, &errors] { errors[i] = paint(m_jobs.at(i)); });
     pool.waitForDone();
     m_jobs.clear();
-    m_jobIndex.clear();
     const auto failed =
         std::find_if(errors.cbegin(), errors.cend(), [](const QString &e) { return !e.isEmpty(); });
     return failed == errors.cend() ? QString() : *failed;

@@ -36,9 +36,10 @@ public:
     QString refusal() const { return m_refusal; }
 
     // Plans the changed image of one XML file, written into temp2 under the path it has in the
-    // skin by finish(), with the plugin graphics at `pluginRow` when no sheet decides the row. An
-    // image an earlier build grew from `grownFrom` rows (0: none did) is grown again from its
-    // original picture. Returns an empty text or why the image cannot be grown.
+    // skin by finish(), with the plugin graphics at `pluginRow` (the row follows from the image, so
+    // an image several layouts share is planned once). An image an earlier build grew from
+    // `grownFrom` rows (0: none did) is grown again from its original picture. Returns an empty
+    // text or why the image cannot be grown.
     QString update(const QString &imageName, int pluginRow, int grownFrom = 0);
 
     // Paints and writes the planned images, several at once (as many as Qt's global thread pool
@@ -72,6 +73,5 @@ private:
     QHash<QString, Found> m_found;
     QSet<QString> m_done;
     QVector<Job> m_jobs;
-    QHash<QString, int> m_jobIndex; // by path
     QString m_refusal;
 };

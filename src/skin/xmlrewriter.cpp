@@ -3,8 +3,8 @@
 #include "browserblock.h"
 #include "buildmarks.h"
 #include "fontrewrite.h"
-#include "imagecompositor.h"
 #include "linetext.h"
+#include "pluginzone.h"
 #include "sourcescan.h"
 
 namespace {
@@ -114,9 +114,9 @@ void Rewriter::readSkinLine(const QString &line)
     const int height = m_result.grownFrom > 0 ? m_result.grownFrom : actual;
     m_imageUsable = height > 0;
     m_imageHeight = height;
-    m_result.iconRow = height + imagecompositor::sheetGap;
-    m_result.pluginRow = height + (m_sheet ? imagecompositor::pluginRowBelow(m_sheet->height())
-                                           : imagecompositor::pluginRowWithoutSheet);
+    m_result.iconRow = height + pluginzone::sheetGap;
+    m_result.pluginRow =
+        pluginzone::row(height, m_sheet ? std::optional<int>(m_sheet->height()) : std::nullopt);
 }
 
 // Returns whether the line was written whole here.

@@ -44,6 +44,23 @@ private slots:
         defaults = tablefile::derive(table);
     }
 
+    // Unknown names and an unclosed placeholder are kept as written: visible, and never a hang.
+    void placeholdersKeepWhatTheyCannotFill_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("filled");
+        QTest::newRow("known") << "#${widget} { color: ${list_text}; }" << "#w { color: #ffffff; }";
+        QTest::newRow("unknown") << "a ${list_txet} ${list_text}" << "a ${list_txet} #ffffff";
+        QTest::newRow("unclosed") << "a ${list_text} ${list_text" << "a #ffffff ${list_text";
+        QTest::newRow("lone brace") << "} {list_text} $" << "} {list_text} $";
+    }
+
+    void placeholdersKeepWhatTheyCannotFill()
+    {
+        QFETCH(QString, text);
+        QTEST(preview::fillTemplate(text, QStringLiteral("w"), preview::colourNames(defaults)), "filled");
+    }
+
     // The automix list's striped form is the file list's with two blanks in its first rule.
     void automixListOpensWithTwoBlanks()
     {

@@ -2,6 +2,7 @@
 
 #include "skin/iconsheets.h"
 #include "skin/imagecompositor.h"
+#include "skin/pluginzone.h"
 #include "skinfixtures.h"
 #include "style/resources.h"
 
@@ -95,8 +96,8 @@ private slots:
         QFETCH(int, height);
         const QImage skin = filled(1200, 100, QColor(10, 20, 30));
         const QImage sheet = iconsheets::builtInSheet(set);
-        const int row = 100 + (sheet.isNull() ? imagecompositor::pluginRowWithoutSheet
-                                              : imagecompositor::pluginRowBelowSheet);
+        const int row = 100 + (sheet.isNull() ? pluginzone::rowWithoutSheet
+                                              : pluginzone::rowBelowSheet);
         const QImage grown = imagecompositor::compose(
             skin, sheet, paint ? std::optional<int>(row) : std::nullopt, fixtures::defaultStyle());
         QCOMPARE(grown.size(), QSize(1200, height));
