@@ -64,9 +64,10 @@ public slots:
     void loadtooltips();
     void tooltips(bool show);
 
-    void defaultcolors(const QString &file);
+    bool defaultcolors(const QString &file); // false, after a warning, when the file cannot be used
     void initcolors();
     void resetcolors();
+    bool readTable(const QString &file);
     void savedata(bool saveas);
 
     void initgui();

@@ -17,21 +17,33 @@ QString titleSuffixFor(const QString &profile)
 }
 } // namespace
 
-void MainWindow::defaultcolors(const QString &file)
+bool MainWindow::readTable(const QString &file)
 {
-    tablefile::read(file, styletable);
+    StyleTable table;
+    const QString error = tablefile::readProfile(file, table);
+    if (!error.isEmpty()) {
+        Dialogs::warning(this, programname, error);
+        return false;
+    }
+    styletable = table;
     style = tablefile::derive(styletable);
+    return true;
+}
+
+bool MainWindow::defaultcolors(const QString &file)
+{
+    if (!readTable(file))
+        return false;
     // Edits made against another table cannot be undone onto this one.
     undoStack->clear();
+    return true;
 }
 
 void MainWindow::resetcolors()
 {
-    const QString file = !profilefile.isEmpty()                ? profilefile
-                         : ui->actionWhiteBrowser->isChecked() ? tablefile::whiteTablePath
-                                                               : tablefile::defaultTablePath;
-    if (tablefile::read(file, styletable))
-        style = tablefile::derive(styletable);
+    readTable(!profilefile.isEmpty()                ? profilefile
+              : ui->actionWhiteBrowser->isChecked() ? tablefile::whiteTablePath
+                                                    : tablefile::defaultTablePath);
 }
 
 void MainWindow::on_pushButton_clicked()
@@ -94,10 +106,9 @@ void MainWindow::on_actionCustom_triggered()
 {
     const QString path =
         Dialogs::getOpenFileName(this, tr("Select a Panelcraft Profile"), projectsfolder, profileFilter);
-    if (path.isEmpty())
+    if (path.isEmpty() || !defaultcolors(path))
         return;
     profilefile = path;
-    defaultcolors(path);
     fullRefresh();
     showActiveTable(titleSuffixFor(path), false, false, true);
 }

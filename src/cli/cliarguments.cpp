@@ -1,6 +1,7 @@
 #include "cliarguments.h"
 
 #include "skin/outputname.h"
+#include "style/tablefile.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -135,7 +136,10 @@ QString parseArguments(const QStringList &arguments, const QString &documentsFol
 
     SkinBuildOptions &options = request.options;
     options.selectedSkinFile = skins.first();
-    request.profile = parser.value(QStringLiteral("profile"));
+    const QString profile = parser.value(QStringLiteral("profile"));
+    request.profile = profile == QLatin1String("default") ? tablefile::defaultTablePath
+                      : profile == QLatin1String("white") ? tablefile::whiteTablePath
+                                                          : profile;
     request.quiet = parser.isSet(QStringLiteral("quiet"));
     options.floatBrowser = parser.isSet(QStringLiteral("float-browser"));
     options.changeColours = !parser.isSet(QStringLiteral("keep-browser"));

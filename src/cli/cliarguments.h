@@ -10,7 +10,7 @@
 struct CliRequest
 {
     SkinBuildOptions options;
-    QString profile = QStringLiteral("default"); // "default", "white" or a table file
+    QString profile; // the table file to apply; "default" and "white" name the built-in ones
     bool quiet = false;
     bool helpShown = false; // --help or --version was answered; nothing else to do
 };

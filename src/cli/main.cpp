@@ -1,9 +1,9 @@
 // panelcraft-cli: the "Create Skin" pipeline without a window, for batches and scripts.
 
 #include "cliarguments.h"
-#include "profilestyle.h"
 #include "skin/skinbuilder.h"
 #include "style/resources.h"
+#include "style/tablefile.h"
 
 #include <QDir>
 #include <QFile>
@@ -127,8 +127,9 @@ int main(int argc, char *argv[])
                        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), request);
     if (request.helpShown)
         return Success;
-    Style style;
-    const QString styleError = usage.isEmpty() ? styleForProfile(request.profile, style) : QString();
+    StyleTable table;
+    const QString styleError = usage.isEmpty() ? tablefile::readProfile(request.profile, table) : QString();
+    const Style style = tablefile::derive(table);
     if (!usage.isEmpty() || !styleError.isEmpty()) {
         printError(usage.isEmpty() ? styleError : usage);
         std::fputs("Try 'panelcraft-cli --help'.\n", messages);

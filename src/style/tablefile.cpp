@@ -3,11 +3,31 @@
 #include "atomicwrite.h"
 #include "keyvaluefile.h"
 
+#include <QDir>
+#include <algorithm>
+
 namespace tablefile {
 
 bool read(const QString &path, StyleTable &table)
 {
     return readKeyValueFile(path, table);
+}
+
+QString readProfile(const QString &path, StyleTable &table)
+{
+    StyleTable own;
+    if (!read(path, own))
+        return QStringLiteral("Cannot read the profile \"%1\"").arg(QDir::toNativeSeparators(path));
+    for (auto it = own.cbegin(); it != own.cend(); ++it)
+        if (std::any_of(it->begin(), it->end(), [](QChar c) { return c.unicode() < 0x20; }))
+            return QStringLiteral("The profile \"%1\" holds a control character in the value of \"%2\"")
+                .arg(QDir::toNativeSeparators(path), it.key().trimmed());
+    StyleTable merged;
+    read(defaultTablePath, merged);
+    for (auto it = own.cbegin(); it != own.cend(); ++it)
+        merged.insert(it.key(), it.value());
+    table = merged;
+    return {};
 }
 
 QColor tableColour(const StyleTable &table, const QString &key)

@@ -20,6 +20,12 @@ inline const QString whiteTablePath = QStringLiteral(":/new/images/myfiles/dataw
 // Lines without "=" are skipped. Returns false when the file could not be opened.
 bool read(const QString &path, StyleTable &table);
 
+// The table a profile stands for, the same in the window and the CLI: the built-in default
+// table with the file's lines merged over it, so a profile that lacks a key takes the default
+// rather than whatever was open before. Returns an empty text, or why the file cannot be used:
+// it cannot be read, or a value holds a control character, which has no place in a skin's XML.
+QString readProfile(const QString &path, StyleTable &table);
+
 // The colour a table holds for a key (invalid when absent or not a colour).
 QColor tableColour(const StyleTable &table, const QString &key);
 // The decimal size a table holds for a key; 0 when absent or not a number.

@@ -185,7 +185,22 @@ private slots:
         QCOMPARE(f.colourValue("list_text")->text(), QString("#123456"));
     }
 
-    void randomBytesLoadWithoutHarm()
+    // A profile lacking keys takes the defaults for them, whatever table was open before.
+    void aPartialProfileFallsBackToTheDefaults()
+    {
+        WindowFixture f;
+        f.start();
+        f.trigger("actionWhiteBrowser");
+        const QString path = f.profilesFolder() + "/partial.pcp";
+        writeFile(path, "list_text=#00ff00\n");
+        Dialogs::setNextFileName(path);
+        f.trigger("actionCustom");
+        QCOMPARE(f.colourValue("list_text")->text(), QString("#00ff00"));
+        QCOMPARE(f.colourValue("seperatorline")->text(), QString("#7e7e7e"));
+    }
+
+    // Noise holds control characters, which would break the skin's XML: refused, nothing changes.
+    void randomBytesAreRefusedWithoutHarm()
     {
         WindowFixture f;
         f.start();
@@ -197,8 +212,10 @@ private slots:
         writeFile(path, noise);
         Dialogs::setNextFileName(path);
         f.trigger("actionCustom");
-        QCOMPARE(f.colourValue("list_text")->text(), QString("#00ff00"));
-        QCOMPARE(f.colourValue("seperatorline")->text(), QString("#7e7e7e"));
+        QCOMPARE(Dialogs::requests().last().kind, Dialogs::Kind::Warning);
+        QVERIFY(Dialogs::requests().last().text.contains("holds a control character"));
+        QCOMPARE(f.colourValue("list_text")->text(), QString("#ffffff"));
+        QCOMPARE(f.title(), QString("Panelcraft"));
     }
 
     void failedSaveIsReportedAndChangesNothing()
@@ -245,11 +262,12 @@ private slots:
     {
         WindowFixture f;
         f.start();
-        // A folder in the place of the profile cannot be removed as a file, whoever asks.
         const QString path = f.profilesFolder() + "/stuck.pcp";
-        QDir().mkpath(path + "/inside");
+        writeFile(path, "list_text=#00ff00\n");
         Dialogs::setNextFileName(path);
         f.trigger("actionCustom");
+        // A folder in the place of the profile cannot be removed as a file, whoever asks.
+        QVERIFY(QFile::remove(path) && QDir().mkpath(path + "/inside"));
         Dialogs::clear();
         Dialogs::setNextAnswer(QMessageBox::Yes);
         f.trigger("actionDelete");
