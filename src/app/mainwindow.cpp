@@ -102,9 +102,7 @@ MainWindow::~MainWindow()
 void MainWindow::prepareFolders()
 {
     // The documents folder itself is made too: a fresh account may not have one yet.
-    const Workspace work(programfolder);
-    const QStringList folders = {work.temp(),        work.skin(),      work.temp2(),
-                                 work.tempWindows(), work.tempIcons(), projectsfolder};
+    const QStringList folders = Workspace(programfolder).folders() << projectsfolder;
     for (const QString &folder : folders) {
         if (!QDir().mkpath(folder)) {
             // Said once, after the window shows, rather than as a failure in every later action.

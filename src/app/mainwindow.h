@@ -171,9 +171,6 @@ private:
     QString appfolder;
     QString programfolder;
     QString projectsfolder;
-    QString iconsimage = QStringLiteral(":/new/images/myfiles/ICONS.png");
-    QString whiteiconsimage = QStringLiteral(":/new/images/myfiles/ICONSWHITE.png");
-    QString floatbrowserimage = QStringLiteral(":/new/images/myfiles/browserfloat.png");
     QString tooltipsfile = QStringLiteral(":/new/images/myfiles/tooltips.ini");
     QString labelcolor;
     QString greyedcolor;

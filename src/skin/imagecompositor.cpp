@@ -51,13 +51,17 @@ QString writePng(const QImage &image, const QString &path)
     const bool opened = file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered);
     if (opened && image.save(&file, "PNG"))
         return {};
-    return QStringLiteral("Cannot write the image \"%1\": %2")
-        .arg(QDir::toNativeSeparators(path), opened ? writeFailure(file) : file.errorString());
+    return cannotWrite(path, opened ? writeFailure(file) : file.errorString());
+}
+
+QString cannotWrite(const QString &path, const QString &why)
+{
+    return QStringLiteral("Cannot write the image \"%1\": %2").arg(QDir::toNativeSeparators(path), why);
 }
 
 QImage floatingBrowserImage(const Style &style)
 {
-    return compose(QImage(QStringLiteral(":/new/images/myfiles/browserfloat.png")), QImage(),
+    return compose(QImage(floatingBrowserPath), QImage(),
                    pluginzone::floatingRow, style);
 }
 

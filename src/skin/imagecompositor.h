@@ -21,6 +21,12 @@ QSize canvasSize(const QSize &skin, const QSize &sheet, std::optional<int> plugi
 // everything drawn and never cuts the picture. Pixels not drawn are transparent.
 QImage compose(const QImage &skin, const QImage &sheet, std::optional<int> pluginRow, const Style &style);
 
+// The built-in floating browser image.
+inline const QString floatingBrowserPath = QStringLiteral(":/new/images/myfiles/browserfloat.png");
+
+// Why an image could not be written, with its path.
+QString cannotWrite(const QString &path, const QString &why);
+
 // Saves a PNG; returns an empty text or why it could not be written, with the path.
 QString writePng(const QImage &image, const QString &path);
 

@@ -260,8 +260,9 @@ QString BuildRun::addFloatingBrowserImage()
         if (!error.isEmpty())
             return error;
     } else if (m_wroteFloatingWindow && m_addedNow.contains(floatingImageName)) {
-        if (!QFile::copy(QStringLiteral(":/new/images/myfiles/browserfloat.png"), target))
-            return QStringLiteral("Cannot write the image \"%1\"").arg(QDir::toNativeSeparators(target));
+        QFile resource(imagecompositor::floatingBrowserPath);
+        if (!resource.copy(target))
+            return imagecompositor::cannotWrite(target, resource.errorString());
         // Copies of resources are read-only; the work folder must stay removable.
         QFile::setPermissions(target,
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);

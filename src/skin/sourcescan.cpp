@@ -14,9 +14,8 @@ namespace {
 // Unpacks into an emptied folder and tells why the skin cannot be scanned, if it cannot.
 QString unpack(const QString &zipPath, const QString &workFolder)
 {
-    if (!QDir().mkpath(workFolder))
-        return QStringLiteral("Cannot create the work folder \"%1\"")
-            .arg(QDir::toNativeSeparators(workFolder));
+    if (QString error = Workspace::makeFolder(workFolder); !error.isEmpty())
+        return error;
     Workspace::emptyFolder(workFolder);
     QString error = archive::extract(zipPath, workFolder);
     if (error.isEmpty() && Workspace::xmlFiles(workFolder).isEmpty())

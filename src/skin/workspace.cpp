@@ -18,11 +18,19 @@ QString Workspace::reset() const
 {
     for (const QString &path : {skin(), temp(), temp2(), tempWindows()})
         QDir(path).removeRecursively();
-    for (const QString &path : {temp(), skin(), temp2(), tempWindows(), tempIcons()}) {
-        if (!QDir().mkpath(path))
-            return QStringLiteral("Cannot create the work folder \"%1\"").arg(QDir::toNativeSeparators(path));
+    for (const QString &path : folders()) {
+        const QString error = makeFolder(path);
+        if (!error.isEmpty())
+            return error;
     }
     return {};
+}
+
+QString Workspace::makeFolder(const QString &path)
+{
+    if (QDir().mkpath(path))
+        return {};
+    return QStringLiteral("Cannot create the work folder \"%1\"").arg(QDir::toNativeSeparators(path));
 }
 
 void Workspace::emptyFolder(const QString &folder)

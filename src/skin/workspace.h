@@ -21,10 +21,15 @@ public:
     QString tempIcons() const { return below("tempicons"); }  // the icon skin, unpacked
     QString customIconsImage() const { return below("customicons.png"); } // last cut icon sheet
 
+    // The five folders, in the order they are made.
+    QStringList folders() const { return {temp(), skin(), temp2(), tempWindows(), tempIcons()}; }
+
     // Removes skin, temp, temp2 and tempwind with their contents, then creates the five
     // folders where missing. Returns an empty text or why a folder could not be made.
     QString reset() const;
 
+    // Makes a folder with its parents; returns an empty text or why it could not be made.
+    static QString makeFolder(const QString &path);
     // Removes the top-level files whose names hold a dot; sub-folders stay.
     static void emptyFolder(const QString &folder);
     // Moves every file below `from` to the same place below `to`, replacing namesakes.
