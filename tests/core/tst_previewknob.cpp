@@ -1,9 +1,11 @@
 // The plugin zone's knob picture, sampled where each of its parts must show its own colour.
 
 #include "preview/knobimage.h"
+#include "skin/fxpainter.h"
 #include "style/resources.h"
 #include "style/tablefile.h"
 
+#include <QPainter>
 #include <QtTest>
 
 namespace {
@@ -57,6 +59,22 @@ private slots:
         style.setColour(QStringLiteral("fx_knobback_end"), bodyEnd);
         style.setColour(QStringLiteral("fx_knobfader"), pointer);
         knob = preview::knobImage(style);
+    }
+
+    // The painters name their keys as literals; a name the table lacks is reported, and must not be.
+    void paintersNameOnlyKnownKeys()
+    {
+        static bool reported;
+        reported = false;
+        const QtMessageHandler previous = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext &, const QString &) { reported |= type == QtCriticalMsg; });
+        QImage row(400, 100, QImage::Format_ARGB32);
+        QPainter painter(&row);
+        fxpainter::paint(painter, 10, style);
+        painter.end();
+        preview::knobImage(style);
+        qInstallMessageHandler(previous);
+        QVERIFY(!reported);
     }
 
     // The ring is centred at (25,25) with radius 20: its edges lie 17..18.5 and 21.5..23 from the
