@@ -150,17 +150,15 @@ void MainWindow::showFont(int group)
 void MainWindow::pickFont(int group)
 {
     const FontSpec &font = style.fonts[std::size_t(group)];
-    const QFont initial(font.family, font.size,
-                        font.weight == QLatin1String("Bold") ? QFont::Bold : QFont::Normal, false);
+    const QFont initial(font.family, font.size, font.qtWeight(), false);
     bool confirmed = false;
     fontdialogresults[std::size_t(group)] = Dialogs::getFont(&confirmed, initial, this);
     if (!confirmed)
         return;
     // What the system actually supplies, not what was asked for.
     const QFontInfo resolved(fontdialogresults[std::size_t(group)]);
-    const QString weight =
-        resolved.weight() <= QFont::Normal ? QStringLiteral("Normal") : QStringLiteral("Bold");
-    applyEdit(StyleEdit::pickFont(group, {resolved.family(), weight, resolved.pointSize()}));
+    applyEdit(StyleEdit::pickFont(group, {resolved.family(), FontSpec::weightWord(resolved.weight()),
+                                          resolved.pointSize()}));
 }
 
 void MainWindow::on_globalfontbutton_clicked()

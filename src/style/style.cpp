@@ -1,6 +1,7 @@
 #include "style.h"
 
 #include <QDebug>
+#include <QFont>
 
 namespace {
 int checkedColourIndex(const QString &key)
@@ -62,6 +63,16 @@ FontSpec &Style::font(const QString &prefix)
         return fonts[std::size_t(i)];
     scratch = FontSpec();
     return scratch;
+}
+
+int FontSpec::qtWeight() const
+{
+    return weight == QLatin1String("Bold") ? QFont::Bold : QFont::Normal;
+}
+
+QString FontSpec::weightWord(int qtWeight)
+{
+    return qtWeight <= QFont::Normal ? QStringLiteral("Normal") : QStringLiteral("Bold");
 }
 
 QString Style::colourName(const QString &key) const

@@ -19,6 +19,11 @@ struct FontSpec
         return family == o.family && weight == o.weight && size == o.size;
     }
     bool operator!=(const FontSpec &o) const { return !(*this == o); }
+
+    // The weight as a QFont weight, and the word stored for one: anything heavier than normal
+    // (a demibold too) is "Bold", since the host knows only the two.
+    int qtWeight() const;
+    static QString weightWord(int qtWeight);
 };
 
 class Style

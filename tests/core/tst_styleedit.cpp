@@ -3,6 +3,7 @@
 #include "style/resources.h"
 #include "style/styleedit.h"
 
+#include <QFont>
 #include <QTest>
 
 namespace {
@@ -37,6 +38,16 @@ private slots:
         initPanelcraftResources();
         tablefile::read(tablefile::defaultTablePath, table);
         start.style = tablefile::derive(table);
+    }
+
+    // The host knows two weights: whatever the font dialog gives maps onto them and back.
+    void fontWeightsMapOntoNormalAndBold()
+    {
+        QCOMPARE(FontSpec::weightWord(QFont::Light), QString("Normal"));
+        QCOMPARE(FontSpec::weightWord(QFont::Normal), QString("Normal"));
+        QCOMPARE(FontSpec::weightWord(QFont::DemiBold), QString("Bold"));
+        QCOMPARE((FontSpec{"Arial", "Bold", 9}.qtWeight()), int(QFont::Bold));
+        QCOMPARE((FontSpec{"Arial", "heavy", 9}.qtWeight()), int(QFont::Normal));
     }
 
     void overStripesFollowOverOnlyWhileStripesAreHidden()
