@@ -6,6 +6,7 @@
 #include <QDataStream>
 #include <QDirIterator>
 #include <QFile>
+#include <QRandomGenerator>
 #include <quazip/quazip.h>
 #include <quazip/quazipfile.h>
 #include <quazip/quazipnewinfo.h>
@@ -14,6 +15,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <memory>
 
 namespace fixtures {
 namespace {
@@ -114,6 +116,13 @@ QByteArray pngDeclaring(quint32 width, quint32 height)
     return png;
 }
 
+QByteArray noise(int bytes)
+{
+    QByteArray data(bytes, Qt::Uninitialized);
+    QRandomGenerator(12).fillRange(reinterpret_cast<quint32 *>(data.data()), bytes / 4);
+    return data;
+}
+
 QByteArray xml(const QStringList &lines)
 {
     return (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
@@ -186,6 +195,30 @@ bool nearlyEqual(const QImage &a, const QImage &b, int maxStep, double maxShare)
         }
     }
     return off <= maxShare * double(x.width()) * x.height();
+}
+
+QProcess *startCli(const QString &home, const QStringList &arguments, const QString &program)
+{
+    auto *process = new QProcess;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), home);
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home);
+    env.insert(QStringLiteral("TMPDIR"), home + QStringLiteral("/tmp"));
+    env.remove(QStringLiteral("QT_QPA_PLATFORM")); // the CLI must manage without a display by itself
+    process->setProcessEnvironment(env);
+    process->setWorkingDirectory(home);
+    process->setReadChannel(QProcess::StandardError);
+    process->start(program.isEmpty() ? qEnvironmentVariable("PANELCRAFT_CLI") : program, arguments);
+    return process;
+}
+
+CliRun runCli(const QString &home, const QStringList &arguments, const QString &program)
+{
+    const std::unique_ptr<QProcess> process(startCli(home, arguments, program));
+    const bool ended = process->waitForFinished(120000) && process->exitStatus() == QProcess::NormalExit;
+    return {ended ? process->exitCode() : -1, QString::fromLocal8Bit(process->readAllStandardOutput()),
+            QString::fromLocal8Bit(process->readAllStandardError())};
 }
 
 } // namespace fixtures

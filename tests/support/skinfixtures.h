@@ -12,6 +12,7 @@
 #include <QList>
 #include <QMap>
 #include <QMetaType>
+#include <QProcess>
 #include <QString>
 #include <QStringList>
 
@@ -45,6 +46,9 @@ QByteArray png(int width, int height, const QColor &colour = QColor(40, 40, 40))
 // The first bytes of a PNG claiming the given size, with no picture data behind them.
 QByteArray pngDeclaring(quint32 width, quint32 height);
 
+// Random bytes, the same on every run.
+QByteArray noise(int bytes);
+
 // UTF-8 text lines joined with line ends, as a skin XML file.
 QByteArray xml(const QStringList &lines);
 QStringList lines(const QByteArray &text);
@@ -62,5 +66,15 @@ bool writeFile(const QString &path, const QByteArray &data);
 QStringList entriesBelow(const QString &folder, QDir::Filters filters = QDir::AllEntries);
 // The contents of every file below a folder, by relative path.
 QMap<QString, QByteArray> filesBelow(const QString &folder);
+
+// panelcraft-cli (or `program`) started as a user would, with `home` as its home and working folder
+// and `home`/tmp as its temporary folder, without a display; the caller owns the process.
+QProcess *startCli(const QString &home, const QStringList &arguments, const QString &program = {});
+struct CliRun
+{
+    int code; // -1 when it crashed or hung
+    QString out, err;
+};
+CliRun runCli(const QString &home, const QStringList &arguments, const QString &program = {});
 
 } // namespace fixtures
