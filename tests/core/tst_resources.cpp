@@ -1,5 +1,6 @@
-// The compiled-in tables and images: complete tables in key-table order, exact image sizes, icon
-// sheets that really hold 144 different icons, and committed PNGs that are what the generator draws.
+// Table files (reading rules, deriving a style, writing profiles), the key table's integrity, and
+// the compiled-in tables and images: complete tables in key-table order, icon sheets that really
+// hold 144 different icons, and committed PNGs that are what the generator draws.
 
 #include "artwork.h"
 #include "skinfixtures.h"
@@ -7,6 +8,8 @@
 #include "style/tablefile.h"
 
 #include <QHash>
+#include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -15,20 +18,13 @@ constexpr int iconSize = 64;
 constexpr int iconColumns = 16;
 constexpr int iconCount = 144;
 
-// The file's lines, or nothing unless every line, the last one too, ends in CR LF and no other
-// line break occurs.
-QList<QByteArray> crlfLines(const QString &path)
+// The key of every line.
+QList<QByteArray> keys(const QByteArray &text)
 {
-    QFile file(path);
-    const QByteArray content = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    if (!content.endsWith("\r\n") || content.count('\n') != content.count("\r\n") ||
-        content.count('\r') != content.count("\r\n"))
-        return {};
-    QList<QByteArray> lines = content.split('\n');
-    lines.removeLast();
-    for (QByteArray &line : lines)
-        line.chop(1);
-    return lines;
+    QList<QByteArray> keys;
+    for (const QByteArray &line : text.split('\n'))
+        keys << line.left(line.indexOf('='));
+    return keys;
 }
 
 } // namespace
@@ -39,6 +35,108 @@ class ResourcesTest : public QObject
 
 private slots:
     void initTestCase() { initPanelcraftResources(); }
+
+    void keyTableIsConsistent()
+    {
+        QSet<QString> keys, widgets;
+        for (const auto &key : stylekeys::colourKeys) {
+            keys.insert(key.key);
+            QCOMPARE(stylekeys::colourIndex(key.key), int(&key - stylekeys::colourKeys));
+            widgets.unite({key.pick, key.swatch, key.value, key.reset});
+        }
+        QCOMPARE(keys.size(), stylekeys::colourKeyCount);
+        QCOMPARE(widgets.size(), 4 * stylekeys::colourKeyCount); // no widget serves two rows
+        QCOMPARE(stylekeys::colourIndex("no_such_key"), -1);
+        QCOMPARE(stylekeys::fontGroupIndex("no_such_group"), -1);
+    }
+
+    void unknownKeysAreReportedAndChangeNothing()
+    {
+        Style style;
+        style.colours.fill(QColor(Qt::red));
+        const Style before = style;
+        QTest::ignoreMessage(QtCriticalMsg, "Unknown colour key \"list_txet\"");
+        QVERIFY(!style.colour("list_txet").isValid());
+        QTest::ignoreMessage(QtCriticalMsg, "Unknown colour key \"list_txet\"");
+        style.setColour("list_txet", Qt::blue);
+        QTest::ignoreMessage(QtCriticalMsg, "Unknown font group \"skni\"");
+        style.font("skni").size = 40;
+        QTest::ignoreMessage(QtCriticalMsg, "Unknown font group \"skni\"");
+        QCOMPARE(std::as_const(style).font("skni"), FontSpec());
+        QVERIFY(style.colours == before.colours && style.fonts == before.fonts);
+    }
+
+    void readRules_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("plain") << QByteArray("list_text=#ff0000\r\n") << "list_text"
+                               << "#ff0000";
+        QTest::newRow("second equals drops the rest") << QByteArray("list_text=#ff0000=x\r\n") << "list_text"
+                                                      << "#ff0000";
+        QTest::newRow("nothing trimmed") << QByteArray("list_text = #ff0000\r\n") << "list_text "
+                                         << " #ff0000";
+        QTest::newRow("later line wins") << QByteArray("a=#111111\r\na=#222222\r\n") << "a"
+                                         << "#222222";
+        QTest::newRow("LF only") << QByteArray("a=1\nb=2\n") << "b"
+                                 << "2";
+        QTest::newRow("no final line end") << QByteArray("a=1\r\nb=2") << "b"
+                                           << "2";
+        QTest::newRow("empty value") << QByteArray("a=\r\n") << "a"
+                                     << "";
+        QTest::newRow("line without equals skipped") << QByteArray("junk\r\n\r\nb=2\r\n") << "b"
+                                                     << "2";
+    }
+
+    void readRules()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        QTemporaryDir dir;
+        QVERIFY(fixtures::writeFile(dir.filePath("table.ini"), content));
+        StyleTable table;
+        QVERIFY(tablefile::read(dir.filePath("table.ini"), table));
+        QCOMPARE(table.value(key, "<missing>"), value);
+        QVERIFY(!table.contains("junk") && !table.contains(""));
+        // A missing file leaves the table alone.
+        QVERIFY(!tablefile::read(dir.filePath("missing.ini"), table));
+        QCOMPARE(table.value(key, "<missing>"), value);
+    }
+
+    void oddValuesDerive()
+    {
+        StyleTable table;
+        tablefile::read(tablefile::defaultTablePath, table);
+        table.insert("skinfontsize", "abc");
+        table.insert("list_text", "not a colour");
+        table.insert("list_over", "transparent");
+        const Style style = tablefile::derive(table);
+        QCOMPARE(style.font("skin").size, 0);
+        QVERIFY(!style.colour("list_text").isValid());
+        QCOMPARE(style.colour("list_over").alpha(), 0);
+    }
+
+    // The one golden check of the format tables and profiles share.
+    void profileTextIsTheTableFormat()
+    {
+        Style style = fixtures::defaultStyle();
+        style.setColour("list_text", QColor());
+        style.setColour("list_stripes", QColor());
+        style.setColour("grids_text", QColor("#ABCDEF"));
+        style.setColour("list_over", QColor(0x11, 0x22, 0x33, 0x44));
+        const QByteArray text = tablefile::profileText(style);
+        QCOMPARE(text.count("\r\n"), stylekeys::tableLineCount);
+        QCOMPARE(text.count('\n'), stylekeys::tableLineCount);
+        QVERIFY(text.endsWith("\r\n"));
+        QVERIFY(text.contains("\r\nlist_text=#000000\r\n"));
+        QVERIFY(text.contains("\r\nlist_stripes=#ff000000\r\n"));
+        QVERIFY(text.contains("\r\ngrids_text=#abcdef\r\n"));
+        QVERIFY(text.contains("\r\nlist_over=#44112233\r\n")); // transparency chosen in its row survives
+        QVERIFY(text.startsWith("backgroundcolor=#ff202020\r\nseperatorline=#7e7e7e\r\n"));
+        QVERIFY(text.endsWith("toolbarfontname=Arial\r\ntoolbarfontsize=16\r\ntoolbarfontweight=Normal\r\n"));
+    }
 
     // Profiles are written in key-table order, so the built-in tables hold every key in that
     // order, each with a usable value, in CR LF lines.
@@ -52,63 +150,17 @@ private slots:
     void builtInTablesFollowTheKeyTable()
     {
         QFETCH(QString, path);
-        QStringList expectedKeys;
-        for (const stylekeys::ColourKey &key : stylekeys::colourKeys)
-            expectedKeys << QLatin1String(key.key);
-        for (const stylekeys::FontGroupKey &group : stylekeys::fontGroups)
-            expectedKeys << stylekeys::nameKey(group) << stylekeys::sizeKey(group)
-                         << stylekeys::weightKey(group);
-        QStringList keys;
-        for (const QByteArray &line : crlfLines(path))
-            keys << QString::fromLatin1(line.left(line.indexOf('=')));
-        QCOMPARE(keys, expectedKeys);
-
+        const QByteArray content = fixtures::readFile(path);
+        QVERIFY(content.endsWith("\r\n") && content.count('\n') == content.count("\r\n") &&
+                content.count('\r') == content.count("\r\n"));
         StyleTable table;
         QVERIFY(tablefile::read(path, table));
         const Style style = tablefile::derive(table);
+        QCOMPARE(keys(content), keys(tablefile::profileText(style)));
         for (const QColor &colour : style.colours)
             QVERIFY(colour.isValid());
-        for (const FontSpec &font : style.fonts) {
-            QVERIFY(font.size > 0);
-            QVERIFY(font.weight == "Normal" || font.weight == "Bold");
-        }
-    }
-
-    void tooltipsAreCrLfLines()
-    {
-        const QList<QByteArray> lines = crlfLines(QStringLiteral(":/new/images/myfiles/tooltips.ini"));
-        QVERIFY(!lines.isEmpty());
-        for (const QByteArray &line : lines)
-            QVERIFY2(line.indexOf('=') > 0, line.constData());
-    }
-
-    void imageSizes_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QSize>("size");
-        const struct
-        {
-            const char *path;
-            QSize size;
-        } images[] = {
-            {":/new/images/myfiles/ICONS.png", {1144, 590}},
-            {":/myfiles/icons/ICONS.png", {1144, 590}},
-            {":/new/images/myfiles/ICONSWHITE.png", {1026, 580}},
-            {":/myfiles/icons/ICONSWHITE.png", {1026, 580}},
-            {":/new/images/myfiles/browserfloat.png", {801, 204}},
-            {":/new/images/myfiles/question.png", {21, 21}},
-            {":/myfiles/myfiles/Warning.png", {21, 21}},
-            {":/myfiles/quillologo.png", {128, 128}},
-        };
-        for (const auto &image : images)
-            QTest::newRow(image.path) << QString::fromLatin1(image.path) << image.size;
-    }
-
-    void imageSizes()
-    {
-        QFETCH(QString, path);
-        QFETCH(QSize, size);
-        QCOMPARE(QImage(path).size(), size);
+        for (const FontSpec &font : style.fonts)
+            QVERIFY(font.size > 0 && (font.weight == "Normal" || font.weight == "Bold"));
     }
 
     void iconSheets_data()
@@ -124,7 +176,6 @@ private slots:
         QFETCH(QString, path);
         QFETCH(bool, lightGlyphs);
         const QImage sheet = QImage(path).convertToFormat(QImage::Format_ARGB32);
-        QVERIFY(!sheet.isNull());
 
         QHash<QByteArray, int> seen;
         qint64 inkSum = 0, inkPixels = 0;
@@ -143,13 +194,11 @@ private slots:
                 }
             }
             // Even the slimmest glyph (a minus) covers a few hundred pixels; a speck is no icon.
-            QVERIFY2(covered > iconSize * iconSize / 20,
-                     qPrintable(QStringLiteral("icon %1 is empty").arg(i)));
+            QVERIFY2(covered > iconSize * iconSize / 20, qPrintable(QString("icon %1 is empty").arg(i)));
             const QByteArray pixels(reinterpret_cast<const char *>(icon.constBits()),
                                     int(icon.sizeInBytes()));
-            QVERIFY2(
-                !seen.contains(pixels),
-                qPrintable(QStringLiteral("icons %1 and %2 are the same").arg(seen.value(pixels)).arg(i)));
+            QVERIFY2(!seen.contains(pixels),
+                     qPrintable(QString("icons %1 and %2 are the same").arg(seen[pixels]).arg(i)));
             seen.insert(pixels, i);
         }
 

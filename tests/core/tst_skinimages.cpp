@@ -1,5 +1,7 @@
-// Grown skin images: the icon sheet below the picture and the painted plugin-zone controls.
+// Painted pictures: grown skin images (the icon sheet below the picture, the plugin-zone controls)
+// and the editor's knob preview.
 
+#include "preview/knobimage.h"
 #include "skin/iconsheets.h"
 #include "skin/imagecompositor.h"
 #include "skinfixtures.h"
@@ -16,7 +18,8 @@ Style pluginStyle()
     const QString colours = QStringLiteral(
         "fx_knobborderout=#c80000 fx_back=#0000c8 fx_knobborder=#00c800 fx_knobfader=#f0f000 "
         "fx_buttonfill_start=#800000 fx_buttonfill_end=#800000 fx_overbuttonfill_start=#008000 "
-        "fx_overbuttonfill_end=#008000 fx_selectbuttonfill_start=#000080 fx_selectbuttonfill_end=#000080");
+        "fx_overbuttonfill_end=#008000 fx_selectbuttonfill_start=#000080 fx_selectbuttonfill_end=#000080 "
+        "fx_knobback_start=#00c8c8 fx_knobback_end=#00c8c8");
     for (const QString &pair : colours.split(QLatin1Char(' ')))
         style.setColour(pair.section(QLatin1Char('='), 0, 0), QColor(pair.section(QLatin1Char('='), 1)));
     return style;
@@ -24,9 +27,7 @@ Style pluginStyle()
 
 QImage filled(int width, int height, const QColor &colour)
 {
-    QImage image(width, height, QImage::Format_ARGB32);
-    image.fill(colour);
-    return image;
+    return QImage::fromData(fixtures::png(width, height, colour)).convertToFormat(QImage::Format_ARGB32);
 }
 
 bool near(QRgb actual, const QColor &expected, int tolerance = 24)
@@ -52,29 +53,41 @@ private slots:
 
     void controlsHaveThePluginColours_data()
     {
-        QTest::addColumn<QPoint>("offset"); // from (0, plugin row)
+        QTest::addColumn<bool>("knob"); // the editor's knob preview, else a skin's plugin row
+        QTest::addColumn<QPoint>("at"); // in a skin from (0, plugin row)
         QTest::addColumn<QString>("key");
-        QTest::newRow("knob ring, inner line") << QPoint(33, 0) << "fx_back";
-        QTest::newRow("knob ring, outer line") << QPoint(33, 1) << "fx_knobborderout";
-        QTest::newRow("pointer") << QPoint(83, 12) << "fx_knobfader";
-        QTest::newRow("value arc, inner line") << QPoint(133, 0) << "fx_knobborder";
-        QTest::newRow("value arc, outer line") << QPoint(133, 1) << "fx_knobborderout";
-        QTest::newRow("button up") << QPoint(192, 12) << "fx_buttonfill_start";
-        QTest::newRow("button over") << QPoint(242, 12) << "fx_overbuttonfill_start";
-        QTest::newRow("button selected") << QPoint(292, 12) << "fx_selectbuttonfill_start";
+        const auto row = [](const char *name, bool knob, QPoint at, const char *key) {
+            QTest::newRow(name) << knob << at << key;
+        };
+        row("knob ring", false, {33, 1}, "fx_knobborderout");
+        row("pointer", false, {83, 12}, "fx_knobfader");
+        row("value arc", false, {133, 0}, "fx_knobborder");
+        row("button up", false, {192, 12}, "fx_buttonfill_start");
+        row("button over", false, {242, 12}, "fx_overbuttonfill_start");
+        row("button selected", false, {292, 12}, "fx_selectbuttonfill_start");
+        // The preview's ring is centred at (25,25), its edges 17..18.5 and 21.5..23 from the centre,
+        // the hollow between them; it is open between 225 and 315 degrees.
+        row("preview background", true, {199, 49}, "fx_back");
+        row("preview ring open at the bottom", true, {24, 46}, "fx_back");
+        row("preview ring outer edge", true, {47, 24}, "fx_knobborderout");
+        row("preview ring hollow", true, {44, 24}, "fx_back");
+        row("preview value arc", true, {5, 24}, "fx_knobborder");
+        row("preview body", true, {30, 35}, "fx_knobback_start");
+        row("preview pointer", true, {25, 20}, "fx_knobfader");
     }
 
     void controlsHaveThePluginColours()
     {
-        QFETCH(QPoint, offset);
+        QFETCH(bool, knob);
+        QFETCH(QPoint, at);
         QFETCH(QString, key);
         const Style style = pluginStyle();
-        const int row = 106;
-        const QImage image = imagecompositor::compose(filled(400, 100, Qt::white), QImage(), row, style);
-        const QRgb pixel = image.pixel(offset.x(), row + offset.y());
-        QVERIFY2(near(pixel, style.colour(key)),
-                 qPrintable(QStringLiteral("%1 instead of %2")
-                                .arg(QColor::fromRgba(pixel).name(QColor::HexArgb), style.colourName(key))));
+        const int row = knob ? 0 : 106;
+        const QImage image =
+            knob ? preview::knobImage(style)
+                 : imagecompositor::compose(filled(400, 100, Qt::white), QImage(), row, style);
+        const QRgb pixel = image.pixel(at + QPoint(0, row));
+        QVERIFY2(near(pixel, style.colour(key)), qPrintable(QColor::fromRgba(pixel).name(QColor::HexArgb)));
     }
 
     void imageGrowsBelowThePicture_data()
@@ -114,13 +127,11 @@ private slots:
 
     void floatingBrowserImage()
     {
-        const Style style = pluginStyle();
-        const QImage image = imagecompositor::floatingBrowserImage(style);
+        const QImage image = imagecompositor::floatingBrowserImage(pluginStyle());
         QCOMPARE(image.size(), QSize(801, 270));
-        const QImage original(QStringLiteral(":/new/images/myfiles/browserfloat.png"));
+        const QImage original(":/new/images/myfiles/browserfloat.png");
         QCOMPARE(region(image, QRect(0, 0, 801, 204)), original.convertToFormat(QImage::Format_ARGB32));
-        QVERIFY(near(image.pixel(83, 210 + 12), style.colour(QStringLiteral("fx_knobfader"))));
-        QCOMPARE(qAlpha(image.pixel(700, 240)), 0);
+        QVERIFY(near(image.pixel(83, 210 + 12), pluginStyle().colour("fx_knobfader")));
     }
 
     void firstUsableDeclarationIsCut()
@@ -130,23 +141,19 @@ private slots:
         for (int y = 0; y < 64; ++y)
             for (int x = 0; x < 64; ++x)
                 icons.setPixel(x, y, qRgba(x * 4, y * 4, 7, 255));
-        QVERIFY(icons.save(folder.filePath(QStringLiteral("icons.png"))));
+        QVERIFY(icons.save(folder.filePath("icons.png")));
         // The first file's declaration lacks its count a row, so the second one's is cut.
-        QVERIFY(fixtures::writeFile(
-            folder.filePath(QStringLiteral("0.xml")),
-            "<skin image=\"icons.png\">\n<customicons x=\"1\" iconsize=\"8\" nb=\"6\" />\n"));
-        QVERIFY(
-            fixtures::writeFile(folder.filePath(QStringLiteral("1.xml")),
-                                "<skin image=\"icons.png\">\n<customicons x=\"10\" y=\"20\" iconsize=\"8\" "
-                                "nb=\"6\" nbx=\"3\" />\n"));
+        const QByteArray skin =
+            "<skin image=\"icons.png\">\n<customicons x=\"10\" y=\"20\" iconsize=\"8\" nb=\"6\"";
+        QVERIFY(fixtures::writeFile(folder.filePath("0.xml"), skin + " />\n"));
+        QVERIFY(fixtures::writeFile(folder.filePath("1.xml"), skin + " nbx=\"3\" />\n"));
         const auto sheet = iconsheets::findDeclaration(folder.path());
-        QVERIFY(sheet);
-        QCOMPARE(sheet->imageName, QStringLiteral("icons.png"));
+        QVERIFY(sheet && sheet->imageName == "icons.png");
         QCOMPARE(iconsheets::cut(*sheet, folder.path()).convertToFormat(QImage::Format_ARGB32),
                  icons.copy(10, 20, 24, 16));
         // A sheet whose image is missing or outside the folder cuts nothing.
-        QVERIFY(iconsheets::cut({QStringLiteral("gone.png"), 0, 0, {8, 6, 3}}, folder.path()).isNull());
-        QVERIFY(iconsheets::cut({QStringLiteral("../icons.png"), 0, 0, {8, 6, 3}}, folder.path()).isNull());
+        for (const char *image : {"gone.png", "../icons.png"})
+            QVERIFY(iconsheets::cut({image, 0, 0, {8, 6, 3}}, folder.path()).isNull());
     }
 };
 

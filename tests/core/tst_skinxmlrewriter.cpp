@@ -1,7 +1,9 @@
-// The line rules that turn a skin XML file into the restyled one.
+// The line rules that turn a skin XML file into the restyled one, and what a source skin offers:
+// its floating windows and its custom browser icons.
 
 #include "skin/browserblock.h"
 #include "skin/fontrewrite.h"
+#include "skin/sourcescan.h"
 #include "skin/xmlrewriter.h"
 #include "skinfixtures.h"
 #include "style/resources.h"
@@ -45,10 +47,10 @@ private slots:
     void multiLineBrowserKeepsOnlyPositionAndSize()
     {
         SkinBuildOptions options;
-        options.lineHeight = QStringLiteral("120");
+        options.lineHeight = "120";
         options.globalFont = true;
-        options.globalFontName = QStringLiteral("Verdana");
-        options.globalSize = QStringLiteral("150");
+        options.globalFontName = "Verdana";
+        options.globalSize = "150";
         const QStringList in{"<skin image=\"skin.png\">",
                              "\t<browser lineheight=\"90%\" name=\"b\">",
                              "\t\t<pos x=\"1\" y=\"2\"/>",
@@ -61,54 +63,10 @@ private slots:
                              "\t<separator/>",
                              "</browserinfo>",
                              "</skin>"};
-        const QStringList block = browserblock::contentBlock(fixtures::defaultStyle(), 306);
         const QStringList expected =
-            QStringList{"<skin image=\"skin.png\">", "\t<browser lineheight=\"120%\" name=\"b\">",
-                        "\t\t<pos x=\"1\" y=\"2\"/>", "\t\t<size width=\"3\" height=\"4\"/>"} +
-            block + in.mid(7);
+            QStringList{in[0], "\t<browser lineheight=\"120%\" name=\"b\">", in[2], in[5]} +
+            browserblock::contentBlock(fixtures::defaultStyle(), 306) + in.mid(7);
         QCOMPARE(rewrite(in, options).lines, expected);
-    }
-
-    void selfClosingBrowserGetsAWholeElement()
-    {
-        const QStringList in{"<skin image=\"skin.png\">", "\t<browser name=\"b\" />", "\t<deck/>", "</skin>"};
-        const QStringList out = rewrite(in, SkinBuildOptions()).lines;
-        QCOMPARE(out.at(1), QStringLiteral("\t<browser lineheight=\"100%\"  name=\"b\" >"));
-        QCOMPARE(out.mid(2, 47), browserblock::contentBlock(fixtures::defaultStyle(), 306));
-        QCOMPARE(out.mid(49), (QStringList{"</browser>", "\t<deck/>", "</skin>"}));
-    }
-
-    void iconLines_data()
-    {
-        QTest::addColumn<IconSet>("set");
-        QTest::addColumn<bool>("sheet");
-        QTest::newRow("default") << IconSet::Default << false;
-        QTest::newRow("alternative") << IconSet::Alternative << true;
-        QTest::newRow("white") << IconSet::White << true;
-        QTest::newRow("another skin without a sheet") << IconSet::FromOtherSkin << false;
-    }
-
-    // The skin's own <customicons line always goes; each skin end gets one line at its image's
-    // row, unless that image is missing: nothing may point into it.
-    void iconLines()
-    {
-        QFETCH(IconSet, set);
-        QFETCH(bool, sheet);
-        SkinBuildOptions options;
-        options.iconSet = set;
-        const QString capital =
-            QStringLiteral("\t<Customicons x=\"5\" y=\"6\" iconsize=\"32\" nb=\"8\" nbx=\"4\" />");
-        const QStringList out = rewrite({"<skin image=\"skin.png\">",
-                                         "\t<customicons x=\"5\" y=\"6\" iconsize=\"32\" nb=\"8\" />",
-                                         capital, "</skin>", "<skin image=\"other.png\">", "</Skin>"},
-                                        options)
-                                    .lines;
-        QVERIFY(out.contains(capital));
-        QCOMPARE(out.filter(QStringLiteral("<customicons")).size(), sheet ? 1 : 0);
-        if (sheet)
-            QCOMPARE(
-                out.at(out.indexOf(QStringLiteral("</skin>")) - 1),
-                QStringLiteral("<customicons x=\"0\" y=\"301\" iconsize=\"64\" nb=\"144\" nbx=\"16\" />"));
     }
 
     // A custom sheet taller than the usual 590 rows pushes the plugin row down instead of being
@@ -134,9 +92,7 @@ private slots:
         QTest::addColumn<int>("iconRow");
         QTest::addColumn<int>("pluginRow");
         const auto row = [](const char *name, const char *line, const char *image, int iconRow,
-                            int pluginRow) {
-            QTest::newRow(name) << QString(line) << QString(image) << iconRow << pluginRow;
-        };
+                            int pluginRow) { QTest::newRow(name) << line << image << iconRow << pluginRow; };
         row("image attribute", "<skin image=\"skin.png\">", "skin.png", 301, 306);
         row("no image attribute", "<skin name=\"x\">", "layout.png", 1, 6);
         row("dotted name kept", "<skin image=\"my.skin.png\">", "my.skin.png", 1, 6);
@@ -168,40 +124,42 @@ private slots:
         QTest::addColumn<QStringList>("in");
         QTest::addColumn<IconSet>("icons");
         QTest::addColumn<QStringList>("expected"); // BLOCK: the content block at row 306
-        const QString skin = QStringLiteral("<skin image=\"skin.png\">");
-        const QString opening = QStringLiteral("<browser lineheight=\"100%\" >");
-        QTest::newRow("tags named in a comment")
-            << QStringList{skin,         "<!-- the <browser> and </skin> follow -->",
-                           "<deck/>",    "<browser>",
-                           "</browser>", "</skin>"}
-            << IconSet::Default << QStringList{skin,      "<!-- the <browser> and </skin> follow -->",
-                                               "<deck/>", opening,
-                                               "BLOCK",   "</browser>",
-                                               "</skin>"};
-        QTest::newRow("tags inside a processing instruction over lines")
-            << QStringList{skin, "<?note the", "</skin> is not here ?>", "<browser>", "</browser>", "</skin>"}
-            << IconSet::Default
-            << QStringList{skin,    "<?note the", "</skin> is not here ?>", opening,
-                           "BLOCK", "</browser>", "</skin>"};
-        QTest::newRow("browser on one line")
-            << QStringList{skin, "\t<browser><pos x=\"1\"/><colors/></browser>", "</skin>"}
-            << IconSet::Default
-            << QStringList{skin, "\t" + opening, "<pos x=\"1\"/><colors/>", "BLOCK", "</browser>", "</skin>"};
-        QTest::newRow("file on one line")
-            << QStringList{skin + "<browser></browser><deck/></skin>"} << IconSet::Default
-            << QStringList{skin, opening, "BLOCK", "</browser><deck/>", "</skin>"};
-        QTest::newRow("tags split over lines, single quotes, spaces around =")
-            << QStringList{"<skin name='x'", "  image = 'skin.png'>",
-                           "<browser",       "  lineheight = '90%'>",
-                           "</browser>",     "</skin>"}
-            << IconSet::Default
-            << QStringList{"<skin name='x'   image = 'skin.png'>", "<browser   lineheight = '100%'>", "BLOCK",
-                           "</browser>", "</skin>"};
-        QTest::newRow("upper-case skin end")
-            << QStringList{"<SKIN image=\"skin.png\">", "</SKIN>"} << IconSet::Alternative
-            << QStringList{"<SKIN image=\"skin.png\">",
-                           "<customicons x=\"0\" y=\"301\" iconsize=\"64\" nb=\"144\" nbx=\"16\" />",
-                           "</SKIN>"};
+        const QString skin = "<skin image=\"skin.png\">", opening = "<browser lineheight=\"100%\" >";
+        const auto row = [](const char *name, const QStringList &in, const QStringList &expected,
+                            IconSet icons = IconSet::Default) {
+            QTest::newRow(name) << in << icons << expected;
+        };
+        row("tags named in a comment",
+            {skin, "<!-- the <browser> and </skin> follow -->", "<deck/>", "<browser>", "</browser>",
+             "</skin>"},
+            {skin, "<!-- the <browser> and </skin> follow -->", "<deck/>", opening, "BLOCK", "</browser>",
+             "</skin>"});
+        row("tags inside a processing instruction over lines",
+            {skin, "<?note the", "</skin> is not here ?>", "<browser>", "</browser>", "</skin>"},
+            {skin, "<?note the", "</skin> is not here ?>", opening, "BLOCK", "</browser>", "</skin>"});
+        row("self-closing browser", {skin, "\t<browser name=\"b\" />", "</skin>"},
+            {skin, "\t<browser lineheight=\"100%\"  name=\"b\" >", "BLOCK", "</browser>", "</skin>"});
+        row("browser on one line", {skin, "\t<browser><pos x=\"1\"/><colors/></browser>", "</skin>"},
+            {skin, "\t" + opening, "<pos x=\"1\"/><colors/>", "BLOCK", "</browser>", "</skin>"});
+        row("file on one line", {skin + "<browser></browser><deck/></skin>"},
+            {skin, opening, "BLOCK", "</browser><deck/>", "</skin>"});
+        row("tags split over lines, single quotes, spaces around =",
+            {"<skin name='x'", "  image = 'skin.png'>", "<browser", "  lineheight = '90%'>", "</browser>",
+             "</skin>"},
+            {"<skin name='x'   image = 'skin.png'>", "<browser   lineheight = '100%'>", "BLOCK", "</browser>",
+             "</skin>"});
+        // The skin's own <customicons line always goes; each skin end gets one line at its image's
+        // row, unless that image is missing: nothing may point into it.
+        const QString own = "<customicons x=\"5\" iconsize=\"32\" nb=\"8\" />",
+                      other = "<skin image=\"a.png\">";
+        const QString capital = "<Customicons nb=\"8\" />",
+                      sheet = "<customicons x=\"0\" y=\"301\" iconsize=\"64\" nb=\"144\" nbx=\"16\" />";
+        row("built-in icons", {skin, own, capital, "</skin>", other, "</Skin>"},
+            {skin, capital, sheet, "</skin>", other, "</Skin>"}, IconSet::White);
+        row("upper-case skin end", {skin, "</SKIN>"}, {skin, sheet, "</SKIN>"}, IconSet::Alternative);
+        row("no sheet", {skin, own, "</skin>"}, {skin, "</skin>"}, IconSet::Default);
+        row("another skin without a sheet", {skin, own, "</skin>"}, {skin, "</skin>"},
+            IconSet::FromOtherSkin);
     }
 
     // Layouts as other tools write them come out as one well-formed browser, each line once.
@@ -212,13 +170,10 @@ private slots:
         QFETCH(QStringList, expected);
         SkinBuildOptions options;
         options.iconSet = icons;
-        const int block = expected.indexOf(QStringLiteral("BLOCK"));
-        if (block >= 0) {
-            expected.removeAt(block);
-            const QStringList content = browserblock::contentBlock(fixtures::defaultStyle(), 306);
-            for (int i = content.size() - 1; i >= 0; --i)
-                expected.insert(block, content.at(i));
-        }
+        const int block = expected.indexOf("BLOCK");
+        if (block >= 0)
+            expected = expected.mid(0, block) + browserblock::contentBlock(fixtures::defaultStyle(), 306) +
+                       expected.mid(block + 1);
         QCOMPARE(rewrite(in, options).lines, expected);
     }
 
@@ -251,7 +206,7 @@ private slots:
         QTest::addColumn<QString>("expected");
         const auto row = [](const char *name, const char *family, const char *size, const char *line,
                             const char *expected) {
-            QTest::newRow(name) << QString(family) << QString(size) << QString(line) << QString(expected);
+            QTest::newRow(name) << family << size << line << expected;
         };
         row("text size rounds half up", "Verdana", "150", "<text font=\"Arial\" size=\"11\"/>",
             "<text font=\"Verdana\" size=\"17\"/>");
@@ -283,6 +238,70 @@ private slots:
         options.globalFontName = family;
         options.globalSize = size;
         QCOMPARE(rewrite({line}, options).lines, QStringList(expected));
+    }
+    void windowNames_data()
+    {
+        QTest::addColumn<QList<QStringList>>("files");
+        QTest::addColumn<QStringList>("names");
+        const auto row = [](const char *name, const QList<QStringList> &files, const QStringList &names) {
+            QTest::newRow(name) << files << names;
+        };
+        row("both spellings", {{"<window name=\"a\">", "<Window name=\"b\" x=\"1\">"}}, {"a", "b"});
+        row("duplicates across files kept", {{"<window name=\"a\"/>"}, {"<window name=\"a\"/>"}}, {"a", "a"});
+        row("single quotes give nothing", {{"<window name='x'>"}}, {});
+        row("not a window line", {{"<deck name=\"d\">", "</window>"}}, {});
+        row("first name on the line", {{"<window id=\"1\" name=\"first\" name=\"second\">"}}, {"first"});
+    }
+
+    void windowNames()
+    {
+        QFETCH(QList<QStringList>, files);
+        QFETCH(QStringList, names);
+        QCOMPARE(sourcescan::windowNames(files), names);
+    }
+
+    void windowSkin()
+    {
+        QTemporaryDir dir;
+        const QString zip = dir.filePath("windows.zip"), work = dir.filePath("tempwind");
+        QVERIFY(fixtures::writeZip(zip, {{"B.xml", fixtures::xml({"<window name=\"second\">"})},
+                                         {"a.xml", fixtures::xml({"<window name=\"first\">"})},
+                                         {"w.png", fixtures::png(2, 2)}}));
+        const sourcescan::WindowScan scan = sourcescan::scanWindowSkin(zip, work);
+        QCOMPARE(scan.error, QString());
+        QCOMPARE(scan.names, (QStringList{"first", "second"}));
+        QCOMPARE(QDir(work).entryList(QDir::Files), QStringList());
+    }
+
+    // Counts that are missing, zero or no number would size the sheet by a division by zero;
+    // counts too large would allocate without bound.
+    void iconSkin_data()
+    {
+        QTest::addColumn<QString>("attributes"); // of a <customicons line
+        QTest::addColumn<bool>("found");
+        QTest::newRow("declared") << "x=\"0\" y=\"0\" iconsize=\"8\" nb=\"4\" nbx=\"2\"" << true;
+        QTest::newRow("zero a row") << "iconsize=\"8\" nb=\"4\" nbx=\"0\"" << false;
+        QTest::newRow("count a row missing") << "iconsize=\"8\" nb=\"4\"" << false;
+        QTest::newRow("count a row not a number") << "iconsize=\"8\" nb=\"4\" nbx=\"four\"" << false;
+        // A sheet larger than an image may be; the second overflowed a 32-bit product.
+        QTest::newRow("sheet of 144 megapixels") << "iconsize=\"12000\" nb=\"1\" nbx=\"1\"" << false;
+        QTest::newRow("counts overflowing int")
+            << "iconsize=\"100000\" nb=\"100000\" nbx=\"100000\"" << false;
+    }
+
+    void iconSkin()
+    {
+        QFETCH(QString, attributes);
+        QFETCH(bool, found);
+        QTemporaryDir dir;
+        const QString zip = dir.filePath("icons.zip"), work = dir.filePath("tempicons");
+        QVERIFY(fixtures::writeZip(
+            zip, {{"i.xml", fixtures::xml({"<skin image=\"i.png\">", "<customicons " + attributes + " />"})},
+                  {"i.png", fixtures::png(16, 16)}}));
+        const sourcescan::IconScan scan = sourcescan::scanIconSkin(zip, work);
+        QCOMPARE(scan.error, QString());
+        QCOMPARE(scan.customIcons, found);
+        QCOMPARE(QDir(work).entryList(QDir::Files), QStringList());
     }
 };
 

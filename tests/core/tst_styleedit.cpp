@@ -1,9 +1,13 @@
-// The editing rules without widgets: linked list rows, transparency, resets and row states.
+// The editing rules without widgets: linked list rows, transparency, resets and row states; and
+// the contrast hints shown beside the text rows.
 
+#include "skinfixtures.h"
+#include "style/contrast.h"
 #include "style/resources.h"
 #include "style/styleedit.h"
 
 #include <QTest>
+#include <optional>
 
 namespace {
 int key(const char *name)
@@ -14,6 +18,14 @@ int key(const char *name)
 QColor colour(const EditorValues &values, const char *name)
 {
     return values.style.colour(QLatin1String(name));
+}
+
+std::optional<contrast::Hint> hintFor(const Style &style, const char *name)
+{
+    for (const contrast::Hint &hint : contrast::hints(style))
+        if (hint.key == key(name))
+            return hint;
+    return std::nullopt;
 }
 } // namespace
 
@@ -80,6 +92,32 @@ private slots:
         const auto table0 =
             StyleEdit::pickColour(key("list_text"), colour(start, "list_text")).apply(start, table);
         QVERIFY(table0.changes.isEmpty());
+    }
+    void worstBackgroundCounts()
+    {
+        Style style = fixtures::defaultStyle();
+        style.setColour("list_text", QColor("#ffffff"));
+        style.setColour("list_automix", QColor("#eeeeee"));
+        const auto hint = hintFor(style, "list_text");
+        QVERIFY(hint);
+        QCOMPARE(hint->background, QString("list_automix"));
+        QCOMPARE(hint->ratio, contrast::ratio(Qt::white, QColor("#eeeeee")));
+        QVERIFY(hint->ratio < contrast::warnBelow);
+        QCOMPARE(contrast::ratio(Qt::black, Qt::white), 21.0);
+    }
+
+    void translucentBackgroundsAreSeenOverTheBrowser()
+    {
+        Style style = fixtures::defaultStyle();
+        style.setColour("list_stripes", QColor(255, 255, 255, 0));
+        style.setColour("list_automix", style.colour("backgroundcolor"));
+        const auto hint = hintFor(style, "list_text");
+        QCOMPARE(hint->ratio, contrast::ratio(style.colour("list_text"), style.colour("backgroundcolor")));
+        // Over the skin's own picture nothing can be said.
+        style.setColour("backgroundcolor", Qt::transparent);
+        QCOMPARE(hintFor(style, "list_text")->background, QString("list_automix"));
+        style.setColour("list_automix", Qt::transparent);
+        QVERIFY(!hintFor(style, "list_text"));
     }
 };
 
