@@ -20,19 +20,6 @@ private slots:
         QVERIFY(QDir().mkpath(m_target));
     }
 
-    void unpacksFilesAndFolders()
-    {
-        const QString zip = m_dir->filePath("skin.zip");
-        QVERIFY(fixtures::writeZip(zip, {{"sub/", ""},
-                                         {"sub/deeper/image.png", "png"},
-                                         {"./dotted.txt", "x"},
-                                         {"Crème.png", "old zip tool", 0100644, -1, false}}));
-        QCOMPARE(archive::extract(zip, m_target), QString());
-        QCOMPARE(fixtures::entriesBelow(m_target),
-                 (QStringList{"Crème.png", "dotted.txt", "sub", "sub/deeper", "sub/deeper/image.png"}));
-        QCOMPARE(fixtures::readFile(m_target + "/sub/deeper/image.png"), QByteArray("png"));
-    }
-
     void hostileEntryIsRefused_data()
     {
         QTest::addColumn<QString>("name");
@@ -146,7 +133,7 @@ private slots:
                                          {"fonts/face.ttf", QByteArray(5000, 'f'), 0100644, 0},
                                          {"a.xml", "<old/>"},
                                          {"./notes.txt", "kept"}}));
-        const auto stored = fixtures::storedZip(zip);
+        const auto stored = fixtures::readZip(zip, true);
         const QStringList before = fixtures::entriesBelow(m_dir->path());
 
         const QString error = archive::repack(zip, changed, m_dir->filePath(output));
@@ -160,7 +147,7 @@ private slots:
         const auto files = fixtures::readZip(zip);
         QCOMPARE(files.value("a.xml") + files.value("images/new.png") + files.value("notes.txt"),
                  QByteArray("<new/>addedkept"));
-        QCOMPARE(fixtures::storedZip(zip).value("fonts/face.ttf"), stored.value("fonts/face.ttf"));
+        QCOMPARE(fixtures::readZip(zip, true).value("fonts/face.ttf"), stored.value("fonts/face.ttf"));
         QCOMPARE(fixtures::entriesBelow(m_dir->path()), before);
     }
 

@@ -51,18 +51,12 @@ private slots:
         options.globalFont = true;
         options.globalFontName = "Verdana";
         options.globalSize = "150";
-        const QStringList in{"<skin image=\"skin.png\">",
-                             "\t<browser lineheight=\"90%\" name=\"b\">",
-                             "\t\t<pos x=\"1\" y=\"2\"/>",
-                             "\t\t<colors background=\"#010101\">",
-                             "\t\t</colors>",
-                             "\t\t<size width=\"3\" height=\"4\"/>",
-                             "\t\t<font name=\"Old\" size=\"9\"/>",
-                             "\t</browser>",
-                             "<browserinfo>",
-                             "\t<separator/>",
-                             "</browserinfo>",
-                             "</skin>"};
+        const QStringList in =
+            QString("<skin image=\"skin.png\">|\t<browser lineheight=\"90%\" name=\"b\">|"
+                    "\t\t<pos x=\"1\" y=\"2\"/>|\t\t<colors background=\"#010101\">|\t\t</colors>|"
+                    "\t\t<size width=\"3\" height=\"4\"/>|\t\t<font name=\"Old\" size=\"9\"/>|"
+                    "\t</browser>|<browserinfo>|\t<separator/>|</browserinfo>|</skin>")
+                .split('|');
         const QStringList expected =
             QStringList{in[0], "\t<browser lineheight=\"120%\" name=\"b\">", in[2], in[5]} +
             browserblock::contentBlock(fixtures::defaultStyle(), 306) + in.mid(7);
@@ -186,12 +180,9 @@ private slots:
             // A commented-out window is none; one left open ends before its skin does.
             {"<!-- <window name=\"x\"> -->", "<Window name=\"c\">", "<pos/>", "</skin>", "<after/>"},
         };
-        const QStringList imported{"<window name=\"a\" image=\"a.png\" />",
-                                   "<window name=\"b\">",
-                                   "\t<pos x=\"1\"/>",
-                                   "</window>",
-                                   "<Window name=\"c\">",
-                                   "<pos/>"};
+        const QStringList imported = QString("<window name=\"a\" image=\"a.png\" />|<window name=\"b\">|"
+                                             "\t<pos x=\"1\"/>|</window>|<Window name=\"c\">|<pos/>")
+                                         .split('|');
         const QStringList out =
             rewrite({"<skin>", "</skin>", "<skin>", "</skin>"}, keepBrowser(), windowFiles).lines;
         QCOMPARE(out, (QStringList{"<skin>"} + imported + QStringList{"</skin>", "<skin>"} + imported +

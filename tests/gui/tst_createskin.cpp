@@ -161,18 +161,6 @@ private slots:
         QCOMPARE(fromWindow, fixtures::readFile(out.filePath("cli.zip")));
     }
 
-    void emptySaveAsReplacesTheSelectedSkin()
-    {
-        const QString skin = f->documents.filePath("mine.zip");
-        QVERIFY(QFile::copy(m_sample, skin));
-        choose("skinfileselect", skin);
-        f->find<QLineEdit>("skinfile")->clear();
-        create();
-        QVERIFY(lastOf(Dialogs::Kind::Information)->text.contains("Select the mine skin"));
-        QVERIFY(fixtures::readZip(skin).value("sample-deck.xml").contains("<browser lineheight"));
-        QVERIFY(!QDir(skinsFolder()).exists() || QDir(skinsFolder()).isEmpty());
-    }
-
     void windowKeepsProcessingEventsDuringABuild()
     {
         choose("skinfileselect", m_sample);

@@ -51,38 +51,22 @@ bool writeZip(const QString &path, const QList<ZipEntry> &entries)
     return zip.getZipError() == 0;
 }
 
-namespace {
-
-QMap<QString, QByteArray> entries(const QString &path, bool raw)
+QMap<QString, QByteArray> readZip(const QString &path, bool stored)
 {
     QMap<QString, QByteArray> files;
     QuaZip zip(path);
-    if (!openZip(zip))
-        return files;
-    for (bool more = zip.goToFirstFile(); more; more = zip.goToNextFile()) {
+    for (bool more = openZip(zip) && zip.goToFirstFile(); more; more = zip.goToNextFile()) {
         QuaZipFile file(&zip);
-        if (file.open(QIODevice::ReadOnly, nullptr, nullptr, raw))
+        if (file.open(QIODevice::ReadOnly, nullptr, nullptr, stored))
             files.insert(file.getActualFileName(), file.readAll());
     }
     return files;
-}
-
-} // namespace
-
-QMap<QString, QByteArray> readZip(const QString &path)
-{
-    return entries(path, false);
 }
 
 QStringList zipNames(const QString &path)
 {
     QuaZip zip(path);
     return openZip(zip) ? zip.getFileNameList() : QStringList();
-}
-
-QMap<QString, QByteArray> storedZip(const QString &path)
-{
-    return entries(path, true);
 }
 
 QImage imageIn(const QMap<QString, QByteArray> &files, const QString &name)
@@ -178,23 +162,18 @@ bool nearlyEqual(const QImage &a, const QImage &b, int maxStep, double maxShare)
 {
     if (a.size() != b.size())
         return false;
-    const QImage x = a.convertToFormat(QImage::Format_ARGB32);
-    const QImage y = b.convertToFormat(QImage::Format_ARGB32);
     qint64 off = 0;
-    for (int row = 0; row < x.height(); ++row) {
-        const auto *p = reinterpret_cast<const QRgb *>(x.constScanLine(row));
-        const auto *q = reinterpret_cast<const QRgb *>(y.constScanLine(row));
-        for (int column = 0; column < x.width(); ++column) {
-            const int step = std::max({std::abs(qRed(p[column]) - qRed(q[column])),
-                                       std::abs(qGreen(p[column]) - qGreen(q[column])),
-                                       std::abs(qBlue(p[column]) - qBlue(q[column])),
-                                       std::abs(qAlpha(p[column]) - qAlpha(q[column]))});
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            const int step = std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                                       std::abs(qBlue(p) - qBlue(q)), std::abs(qAlpha(p) - qAlpha(q))});
             if (step > maxStep)
                 return false;
             off += step > 0;
         }
     }
-    return off <= maxShare * double(x.width()) * x.height();
+    return off <= maxShare * double(a.width()) * a.height();
 }
 
 QProcess *startCli(const QString &home, const QStringList &arguments, const QString &program)

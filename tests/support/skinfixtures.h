@@ -33,11 +33,10 @@ struct ZipEntry
 // Writes the entries as they are, names included (so hostile archives can be made).
 bool writeZip(const QString &path, const QList<ZipEntry> &entries);
 
-// Every file entry of an archive, by name.
-QMap<QString, QByteArray> readZip(const QString &path);
-// The entries' names in archive order, and each one's data as stored (still compressed).
+// Every file entry of an archive by name, with its data unpacked or as stored (still compressed).
+QMap<QString, QByteArray> readZip(const QString &path, bool stored = false);
+// The entries' names in archive order.
 QStringList zipNames(const QString &path);
-QMap<QString, QByteArray> storedZip(const QString &path);
 QImage imageIn(const QMap<QString, QByteArray> &files, const QString &name);
 
 // A PNG of one colour.
