@@ -83,27 +83,23 @@ private slots:
         QVERIFY(QDir().mkpath(path("tmp")));
     }
 
+    // The icon, floating browser, window and line height options are compared with the window's
+    // own archive (tst_createskin); these are the options only the command line has.
     void everyOption()
     {
         const QString out = path("out.zip");
-        const auto run = this->run({m_sample, "-o", out, "-p", "white", "--icons", "alternative",
-                                    "--float-browser", "--windows-from", m_sample, "--global-font", "Verdana",
-                                    "--global-size", "150", "--line-height", "120"});
+        const auto run = this->run({m_sample, "-o", out, "-p", "white", "--float-browser", "--windows-from",
+                                    m_sample, "--global-font", "Verdana", "--global-size", "150"});
         QVERIFY2(run.code == 0, qPrintable(run.err));
         QCOMPARE(run.out.trimmed(), out);
         QVERIFY2(run.err.contains("Rewriting sample-deck.xml"), qPrintable(run.err));
-
-        const auto files = fixtures::readZip(out);
-        QCOMPARE(fixtures::imageIn(files, "sample.png").size(), QSize(960, 600 + 661));
-        QCOMPARE(fixtures::imageIn(files, "browserfloat.png").size(), QSize(801, 270));
         StyleTable white;
         tablefile::read(tablefile::defaultTablePath, white);
         tablefile::read(tablefile::whiteTablePath, white);
         const QString background = tablefile::derive(white).colourName("backgroundcolor");
-        const QStringList deck = fixtures::lines(files.value("sample-deck.xml"));
+        const QStringList deck = fixtures::lines(fixtures::readZip(out).value("sample-deck.xml"));
         QCOMPARE(deck.filter("\t<colors background=\"" + background + "\">").size(),
                  2); // and the floating one
-        QVERIFY(deck.contains("\t<browser lineheight=\"120%\" name=\"main\">"));
         // Non-ASCII text survives the rewrite, and the window skin's copy is imported as it is.
         QVERIFY(
             deck.contains("\t\t<text text=\"Café notes\" font=\"Verdana\" size=\"18\" align=\"center\">"));

@@ -33,19 +33,25 @@ private slots:
     }
     void cleanupTestCase() { QDesktopServices::unsetUrlHandler("https"); }
 
+    // The documents folder may be missing (it is made); one that cannot be made is reported once.
     void firstRunCreatesFoldersAndSecondRunKeepsThem()
     {
         WindowFixture f;
-        f.start();
+        const QString program = f.documents.path() + "/missing/Panelcraft";
+        auto window =
+            std::make_unique<MainWindow>(AppPaths{f.documents.path() + "/missing", f.appDir.path()});
         for (const char *sub : {"/temp", "/skin", "/temp2", "/tempwind", "/tempicons", "/projects"})
-            QVERIFY2(QDir(f.programFolder() + sub).exists(), sub);
-        QVERIFY(!QDir(f.documents.path() + "/Turnwise").exists());
-        QFile kept(f.profilesFolder() + "/mine.pcp");
-        QVERIFY(kept.open(QIODevice::WriteOnly) && kept.write("list_text=#123456\n") > 0);
-        kept.close();
-        f.window.reset();
-        f.start();
-        QCOMPARE(f.readFile(kept.fileName()), QByteArray("list_text=#123456\n"));
+            QVERIFY2(QDir(program + sub).exists(), sub);
+        QVERIFY(!QDir(f.documents.path() + "/missing/Turnwise").exists());
+        QVERIFY(fixtures::writeFile(program + "/projects/mine.pcp", "list_text=#123456\n"));
+        window = std::make_unique<MainWindow>(AppPaths{f.documents.path() + "/missing", f.appDir.path()});
+        QCOMPARE(f.readFile(program + "/projects/mine.pcp"), QByteArray("list_text=#123456\n"));
+
+        QVERIFY(fixtures::writeFile(f.documents.path() + "/file", ""));
+        MainWindow refused({f.documents.path() + "/file", f.appDir.path()});
+        QCoreApplication::processEvents();
+        QCOMPARE(Dialogs::requests().size(), 1);
+        QVERIFY(Dialogs::requests().first().text.contains("could not be created"));
     }
 
     void documentsFolderComesFromTheUsersHome()
@@ -59,19 +65,6 @@ private slots:
         qputenv("HOME", savedHome);
         qputenv("XDG_CONFIG_HOME", savedConfig);
         QVERIFY(QDir(home.path() + "/Documents/Panelcraft/projects").exists());
-    }
-
-    void missingDocumentsFolderIsMadeAndAnUnmakeableOneIsReportedOnce()
-    {
-        WindowFixture f;
-        MainWindow made({f.documents.path() + "/missing", f.appDir.path()});
-        QVERIFY(QDir(f.documents.path() + "/missing/Panelcraft/projects").exists());
-        const QString blocked = f.documents.path() + "/file";
-        QVERIFY(fixtures::writeFile(blocked, ""));
-        MainWindow refused({blocked, f.appDir.path()});
-        QCoreApplication::processEvents();
-        QCOMPARE(Dialogs::requests().size(), 1);
-        QVERIFY(Dialogs::requests().first().text.contains("could not be created"));
     }
 
     void settingsChooseThemeAndTooltips_data()
