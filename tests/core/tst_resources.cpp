@@ -1,5 +1,5 @@
-// Table files (reading rules, deriving a style, writing profiles), the key table's integrity, and
-// the compiled-in tables and images: complete tables in key-table order, icon sheets that really
+// Table files (reading rules, deriving a style, writing profiles), unknown keys, and the
+// compiled-in tables and images: complete tables in key-table order, icon sheets that really
 // hold 144 different icons, and committed PNGs that are what the generator draws.
 
 #include "artwork.h"
@@ -8,7 +8,6 @@
 #include "style/tablefile.h"
 
 #include <QHash>
-#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -35,20 +34,6 @@ class ResourcesTest : public QObject
 
 private slots:
     void initTestCase() { initPanelcraftResources(); }
-
-    void keyTableIsConsistent()
-    {
-        QSet<QString> keys, widgets;
-        for (const auto &key : stylekeys::colourKeys) {
-            keys.insert(key.key);
-            QCOMPARE(stylekeys::colourIndex(key.key), int(&key - stylekeys::colourKeys));
-            widgets.unite({key.pick, key.swatch, key.value, key.reset});
-        }
-        QCOMPARE(keys.size(), stylekeys::colourKeyCount);
-        QCOMPARE(widgets.size(), 4 * stylekeys::colourKeyCount); // no widget serves two rows
-        QCOMPARE(stylekeys::colourIndex("no_such_key"), -1);
-        QCOMPARE(stylekeys::fontGroupIndex("no_such_group"), -1);
-    }
 
     void unknownKeysAreReportedAndChangeNothing()
     {
