@@ -258,12 +258,17 @@ private slots:
         QVERIFY(sign->isHidden());
     }
 
-    void darkThemeTextColoursParseAndStayReadable()
+    // Both themes: the label colour parses as a colour and in a style sheet; greyed labels take the
+    // theme's own grey, readable on its background.
+    void themesKeepTextReadable()
     {
-        // The theme's label colour must parse both as a colour and in a style sheet.
         QCOMPARE(f->find<QWidget>("selectedfile")->palette().color(QPalette::Text), QColor(220, 220, 220));
+        QCOMPARE(sheet("label_82"), QString("color: rgb(120, 120, 120)"));
         f->click("checkBox_globalfont");
-        QCOMPARE(label("label_83")->styleSheet(), QString("color: black")); // inside the white field
+        QCOMPARE(sheet("label_83"), QString("color: black")); // inside the white field
+        f->trigger("actionWhite");
+        f->click("checkBox_globalfont");
+        QCOMPARE(sheet("label_82"), QString("color: rgb(150, 150, 150)"));
     }
 
     // A bare name gets the profile suffix; the file is the style the window shows.
