@@ -1,8 +1,9 @@
-// The whole "Create Skin" pipeline on skins built here, checked by unpacking its output; and the
-// pictures it paints: grown skin images (the icon sheet below the picture, the plugin-zone
-// controls) and the editor's knob preview.
+// The whole "Create Skin" pipeline on skins built here, checked by unpacking its output; the
+// archives it reads and writes; and the pictures it paints: grown skin images (the icon sheet
+// below the picture, the plugin-zone controls) and the editor's knob preview.
 
 #include "preview/knobimage.h"
+#include "skin/archive.h"
 #include "skin/iconsheets.h"
 #include "skin/imagecompositor.h"
 #include "skin/outputname.h"
@@ -69,6 +70,7 @@ class TestSkinBuilder : public QObject
     std::unique_ptr<QTemporaryDir> m_dir;
     Style m_style;
     int m_paintedImages = 0;
+    QString m_target; // the folder the archive tests unpack into
 
     QString path(const QString &name) const { return m_dir->filePath(name); }
     QMap<QString, QByteArray> output() const { return fixtures::readZip(path("out.zip")); }
@@ -115,6 +117,7 @@ private slots:
     {
         m_dir = std::make_unique<QTemporaryDir>();
         m_paintedImages = 0;
+        QVERIFY(QDir().mkpath(m_target = path("unpacked")));
     }
 
     // After every run the five work folders exist and hold no files; only the last cut icon
@@ -519,6 +522,128 @@ private slots:
         // A sheet whose image is missing or outside the folder cuts nothing.
         for (const char *image : {"gone.png", "../icons.png"})
             QVERIFY(iconsheets::cut({image, 0, 0, {8, 6, 3}}, folder.path()).isNull());
+    }
+    // Skin archives are untrusted input; the packed output replaces its target only when whole.
+    void hostileEntryIsRefused_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<quint32>("mode");
+        QTest::addColumn<QString>("message");
+        const QString outside = "would be written outside";
+        QTest::newRow("parent folder") << "../escaped.png" << 0100644u << outside;
+        QTest::newRow("parent folder deeper") << "sub/../../escaped.png" << 0100644u << outside;
+        QTest::newRow("parent folder, backslashes") << "..\\escaped.png" << 0100644u << outside;
+        QTest::newRow("absolute path") << "ABSOLUTE/escaped.png" << 0100644u << outside;
+        QTest::newRow("drive path") << "C:/escaped.png" << 0100644u << outside;
+        QTest::newRow("symbolic link") << "link" << 0120777u << "symbolic link";
+        // Shown escaped: a raw line end in a message could forge a line of output.
+        QTest::newRow("control character")
+            << "a\nforged.png" << 0100644u << "\"a\\x0aforged.png\" has a control";
+        QTest::newRow("password") << "PASSWORD" << 0100644u << "password-protected";
+    }
+
+    void hostileEntryIsRefused()
+    {
+        QFETCH(QString, name);
+        QFETCH(quint32, mode);
+        QFETCH(QString, message);
+        name.replace(QLatin1String("ABSOLUTE"), m_dir->path());
+        const QString zip = m_dir->filePath("hostile.zip");
+        // A link would point outside; the entry after it would write through it.
+        QVERIFY(fixtures::writeZip(zip, {{"skin.xml", "<skin/>"},
+                                         {name, mode == 0120777u ? m_dir->path().toUtf8() : QByteArray("x"),
+                                          mode, -1, true, name == "PASSWORD" ? "secret" : nullptr},
+                                         {"link/through.png", "x"}}));
+        const QStringList before = fixtures::entriesBelow(m_dir->path());
+
+        const QString error = archive::extract(zip, m_target);
+        QVERIFY2(error.contains(message) && error.contains("\"hostile.zip\""), qPrintable(error));
+        QCOMPARE(fixtures::entriesBelow(m_dir->path()), before);
+    }
+
+    void unpackingStopsAndLeavesNothing_data()
+    {
+        QTest::addColumn<int>("maxEntries");
+        QTest::addColumn<qint64>("maxBytes");
+        QTest::addColumn<QString>("damage"); // none, data or size
+        QTest::addColumn<QString>("message");
+        QTest::newRow("unpacked size") << 100 << qint64(3000) << "none"
+                                       << "more than 3 kB";
+        QTest::newRow("entry count") << 2 << (qint64(1) << 30) << "none"
+                                     << "more than 2 entries";
+        QTest::newRow("damaged data") << 100 << (qint64(1) << 30) << "data"
+                                      << "damaged";
+        // 2^63 is negative as a signed size; summed that way it slipped below the limit.
+        QTest::newRow("declared size 2^63") << 100 << (qint64(1) << 30) << "size"
+                                            << "more than 1 GB";
+    }
+
+    void unpackingStopsAndLeavesNothing()
+    {
+        QFETCH(int, maxEntries);
+        QFETCH(qint64, maxBytes);
+        QFETCH(QString, damage);
+        QFETCH(QString, message);
+        QByteArray noise; // does not compress, so damage inside it is found only when read
+        for (int i = 0; i < 2000; ++i)
+            noise += char((i * 7919) % 251);
+        const QString zip = m_dir->filePath("big.zip");
+        QVERIFY(
+            fixtures::writeZip(zip, {{"a.xml", QByteArray(2000, 'a')}, {"b.png", noise}, {"c.png", "c"}}));
+        QByteArray bytes = fixtures::readFile(zip);
+        if (damage == "data") {
+            const int data = bytes.indexOf("b.png") + 5 + 200;
+            for (int i = data; i < data + 64; ++i)
+                bytes[i] = char(bytes[i] ^ 0x5a);
+        } else if (damage == "size") {
+            // c.png's central record gets a 0xffffffff size and a zip64 block holding 2^63.
+            const int record = bytes.lastIndexOf("PK\x01\x02");
+            bytes.replace(record + 24, 4, QByteArray(4, '\xff'));
+            bytes[record + 30] = char(bytes.at(record + 30) + 12);
+            bytes.insert(record + 46 + quint8(bytes.at(record + 28)),
+                         QByteArray("\x01\x00\x08\x00\x00\x00\x00\x00\x00\x00\x00\x80", 12));
+            const int end = bytes.lastIndexOf("PK\x05\x06");
+            bytes[end + 12] = char(bytes.at(end + 12) + 12); // the directory grew by 12 bytes
+        }
+        QVERIFY(fixtures::writeFile(zip, bytes));
+        const QString error = archive::extract(zip, m_target, {maxBytes, maxEntries});
+        QVERIFY2(error.contains(message), qPrintable(error));
+        QCOMPARE(fixtures::entriesBelow(m_target), QStringList());
+        if (damage == "none")
+            QCOMPARE(archive::extract(zip, m_target), QString()); // the defaults leave room for it
+    }
+
+    // Every entry is kept in its order; the unchanged ones exactly as stored (the font at
+    // level 0 would come out smaller if it were packed again), the changed ones with their new
+    // content, and new files after them.
+    void repackKeepsStoredEntries()
+    {
+        const QString changed = m_dir->filePath("changed");
+        QVERIFY(QDir().mkpath(changed + "/images") && fixtures::writeFile(changed + "/a.xml", "<new/>"));
+        QVERIFY(fixtures::writeFile(changed + "/images/new.png", "added"));
+        const QString zip = m_dir->filePath("skin.zip");
+        QVERIFY(fixtures::writeZip(zip, {{"fonts/", ""},
+                                         {"fonts/face.ttf", QByteArray(5000, 'f'), 0100644, 0},
+                                         {"a.xml", "<old/>"},
+                                         {"./notes.txt", "kept"}}));
+        const auto stored = fixtures::readZip(zip, true);
+        const QStringList before = fixtures::entriesBelow(m_dir->path());
+
+        QCOMPARE(archive::repack(zip, changed, zip), QString()); // over its own source
+        QCOMPARE(fixtures::zipNames(zip),
+                 (QStringList{"fonts/", "fonts/face.ttf", "a.xml", "notes.txt", "images/new.png"}));
+        const auto files = fixtures::readZip(zip);
+        QCOMPARE(files.value("a.xml") + files.value("images/new.png") + files.value("notes.txt"),
+                 QByteArray("<new/>addedkept"));
+        QCOMPARE(fixtures::readZip(zip, true).value("fonts/face.ttf"), stored.value("fonts/face.ttf"));
+        QCOMPARE(fixtures::entriesBelow(m_dir->path()), before);
+    }
+
+    void emptyArchiveHoldsNoFiles()
+    {
+        const QString zip = m_dir->filePath("empty.zip");
+        QVERIFY(fixtures::writeZip(zip, {}));
+        QCOMPARE(archive::extract(zip, m_target), QString("\"empty.zip\" holds no files"));
     }
 };
 
