@@ -1,14 +1,42 @@
 // panelcraft-cli run as a user would: on the sample skin, checked by unpacking its output.
 // What each option does to a skin is the builder's business; here it is enough that the
-// options reach the builder and the archive is the one asked for.
+// options reach the builder, the archive is the one asked for, and the exit codes and messages.
+//
+// Then faults injected into its runs: when its output cannot be written or the run is cut short,
+// the input and any earlier output stay byte for byte, nothing appears under the output's name,
+// and the run does not claim success.
 
+#include "filesizelimit.h"
 #include "skinfixtures.h"
 #include "style/resources.h"
 #include "style/tablefile.h"
 
 #include <QtTest>
+#include <algorithm>
 #include <csignal>
-#include <sys/stat.h>
+
+namespace {
+
+// Every entry below a folder: files with their contents, folders (ending in "/") empty.
+QMap<QString, QByteArray> snapshot(const QString &folder)
+{
+    QMap<QString, QByteArray> entries = fixtures::filesBelow(folder);
+    for (const QString &name : fixtures::entriesBelow(folder, QDir::Dirs))
+        entries.insert(name + QLatin1Char('/'), QByteArray());
+    return entries;
+}
+
+// Whether the CLI has a file of the folder open: packing has started.
+bool writingInto(qint64 pid, const QString &folder)
+{
+    const QFileInfoList fds =
+        QDir(QString("/proc/%1/fd").arg(pid)).entryInfoList(QDir::AllEntries | QDir::System);
+    return std::any_of(fds.begin(), fds.end(), [&folder](const QFileInfo &fd) {
+        return fd.symLinkTarget().startsWith(folder + '/');
+    });
+}
+
+} // namespace
 
 class TestCli : public QObject
 {
@@ -18,77 +46,60 @@ class TestCli : public QObject
     QString m_sample;
 
     QString path(const QString &name) const { return m_dir->filePath(name); }
+    fixtures::CliRun run(const QStringList &arguments) { return fixtures::runCli(m_dir->path(), arguments); }
+    QProcess *start(const QStringList &arguments) { return fixtures::startCli(m_dir->path(), arguments); }
 
-    // The documents folder (and so the skins folder) lives in this test's own home.
-    QProcess *start(const QStringList &arguments, const QString &program = QString())
-    {
-        auto *process = new QProcess(this);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), m_dir->path());
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), path(QStringLiteral(".config")));
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_dir->path());
-        env.insert(QStringLiteral("TMPDIR"), path(QStringLiteral("tmp")));
-        env.remove(QStringLiteral("QT_QPA_PLATFORM")); // the CLI must manage without a display by itself
-        process->setProcessEnvironment(env);
-        process->setWorkingDirectory(m_dir->path());
-        process->setReadChannel(QProcess::StandardError);
-        process->start(program.isEmpty() ? qEnvironmentVariable("PANELCRAFT_CLI") : program, arguments);
-        return process;
-    }
+    // For the faults: input and output live in "files"; the CLI's own work folder is "tmp".
+    QString files(const QString &name = QString()) const { return m_dir->filePath("files/" + name); }
+    QString skin() const { return files("skin.zip"); }
+    QString output() const { return files("out/new.zip"); }
 
-    // The exit code (-1 for a crash or a hang), standard output and standard error of one run.
-    std::tuple<int, QString, QString> run(const QStringList &arguments, const QString &program = QString())
+    // The sample skin, with an image of random bytes added when `noise` is not 0: it does not
+    // compress, so the archive is larger than any file the build works on, and packing it takes a while.
+    void prepareFiles(int noise = 0, bool earlierOutput = false)
     {
-        const std::unique_ptr<QProcess> process(start(arguments, program));
-        const bool ended = process->waitForFinished(120000) && process->exitStatus() == QProcess::NormalExit;
-        return {ended ? process->exitCode() : -1, QString::fromLocal8Bit(process->readAllStandardOutput()),
-                QString::fromLocal8Bit(process->readAllStandardError())};
+        QVERIFY(QDir().mkpath(files("out")));
+        auto entries = fixtures::readZip(m_sample);
+        if (noise)
+            entries.insert("noise.png", fixtures::noise(noise));
+        QList<fixtures::ZipEntry> zipEntries;
+        for (auto it = entries.cbegin(); it != entries.cend(); ++it)
+            zipEntries.append({it.key(), it.value()});
+        QVERIFY(noise ? fixtures::writeZip(skin(), zipEntries) : QFile::copy(m_sample, skin()));
+        QVERIFY(!earlierOutput || fixtures::writeFile(output(), "an earlier build of this skin"));
     }
 
 private slots:
     void initTestCase()
     {
         initPanelcraftResources();
-        m_sample =
-            qEnvironmentVariable("PANELCRAFT_SOURCE_DIR") + QStringLiteral("/examples/sample-skin.zip");
+        m_sample = qEnvironmentVariable("PANELCRAFT_SOURCE_DIR") + "/examples/sample-skin.zip";
         QVERIFY2(QFileInfo::exists(m_sample), qPrintable(m_sample));
-        QVERIFY(QFileInfo(qEnvironmentVariable("PANELCRAFT_CLI")).isExecutable());
     }
 
     void init()
     {
         m_dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_dir->isValid());
-        QVERIFY(QDir().mkpath(path(QStringLiteral("tmp"))));
+        QVERIFY(QDir().mkpath(path("tmp")));
     }
 
+    // The icon, floating browser, window and line height options are compared with the window's
+    // own archive (tst_createskin); these are the options only the command line has.
     void everyOption()
     {
-        const QString out = path(QStringLiteral("out.zip"));
-        const auto [code, output, errors] =
-            run({m_sample, "-o", out, "-p", "white", "--icons", "alternative", "--float-browser",
-                 "--windows-from", m_sample, "--global-font", "Verdana", "--global-size", "150",
-                 "--line-height", "120"});
-        QVERIFY2(code == 0, qPrintable(errors));
-        QCOMPARE(output.trimmed(), out);
-        QVERIFY2(errors.contains(QStringLiteral("Rewriting sample-deck.xml")), qPrintable(errors));
-
-        const auto files = fixtures::readZip(out);
-        QCOMPARE(files.keys(), (QStringList{"browserfloat.png", "sample-deck-compact.xml", "sample-deck.xml",
-                                            "sample-window.png", "sample.png"}));
-        QCOMPARE(fixtures::imageIn(files, "sample.png").size(), QSize(960, 600 + 661));
-        QCOMPARE(fixtures::imageIn(files, "browserfloat.png").size(), QSize(801, 270));
-
+        const QString out = path("out.zip");
+        const auto run = this->run({m_sample, "-o", out, "-p", "white", "--float-browser", "--windows-from",
+                                    m_sample, "--global-font", "Verdana", "--global-size", "150"});
+        QVERIFY2(run.code == 0, qPrintable(run.err));
+        QCOMPARE(run.out.trimmed(), out);
+        QVERIFY2(run.err.contains("Rewriting sample-deck.xml"), qPrintable(run.err));
         StyleTable white;
         tablefile::read(tablefile::defaultTablePath, white);
         tablefile::read(tablefile::whiteTablePath, white);
-        const QString background = tablefile::derive(white).colourName(QStringLiteral("backgroundcolor"));
-        const QStringList deck = fixtures::lines(files.value("sample-deck.xml"));
+        const QString background = tablefile::derive(white).colourName("backgroundcolor");
+        const QStringList deck = fixtures::lines(fixtures::readZip(out).value("sample-deck.xml"));
         QCOMPARE(deck.filter("\t<colors background=\"" + background + "\">").size(),
                  2); // and the floating one
-        QCOMPARE(deck.filter("<customicons"),
-                 QStringList("<customicons x=\"0\" y=\"601\" iconsize=\"64\" nb=\"144\" nbx=\"16\" />"));
-        QVERIFY(deck.contains("\t<browser lineheight=\"120%\" name=\"main\">"));
         // Non-ASCII text survives the rewrite, and the window skin's copy is imported as it is.
         QVERIFY(
             deck.contains("\t\t<text text=\"Café notes\" font=\"Verdana\" size=\"18\" align=\"center\">"));
@@ -98,24 +109,19 @@ private slots:
     // Without -o the new skin goes to the host's skins folder, which must exist already.
     void defaultOutputInTheSkinsFolder()
     {
-        const QByteArray sample = fixtures::readFile(m_sample);
-        const auto [failedCode, failedOutput, failure] = run({m_sample});
-        QCOMPARE(failedCode, 1);
-        QCOMPARE(failedOutput, QString());
-        QVERIFY2(failure.contains(QLatin1String("Cannot write")), qPrintable(failure));
-        QCOMPARE(fixtures::filesBelow(m_dir->path()), (QMap<QString, QByteArray>()));
-        QCOMPARE(fixtures::readFile(m_sample), sample);
+        const auto failed = run({m_sample});
+        QCOMPARE(failed.code, 1);
+        QCOMPARE(failed.out, QString());
+        QVERIFY2(failed.err.contains("Cannot write"), qPrintable(failed.err));
+        QCOMPARE(fixtures::entriesBelow(m_dir->path(), QDir::Files), QStringList());
 
-        const QString skins = path(QStringLiteral("Documents/Turnwise/skins"));
-        QVERIFY(QDir().mkpath(skins));
-        const auto [code, output, errors] = run({m_sample, "--icons-from", m_sample, "--keep-browser"});
-        QVERIFY2(code == 0, qPrintable(errors));
-        const QString expected = skins + QStringLiteral("/sample-skin (Browser edit).zip");
-        QCOMPARE(output.trimmed(), expected);
-        const auto files = fixtures::readZip(expected);
+        QVERIFY(QDir().mkpath(path("Documents/Turnwise/skins")));
+        const auto built = run({m_sample, "--icons-from", m_sample, "--keep-browser"});
+        QVERIFY2(built.code == 0, qPrintable(built.err));
+        QCOMPARE(built.out.trimmed(), path("Documents/Turnwise/skins/sample-skin (Browser edit).zip"));
+        const QStringList deck =
+            fixtures::lines(fixtures::readZip(built.out.trimmed()).value("sample-deck.xml"));
         // The sample's own sheet: 8 icons of 32, 4 a row; the browser keeps its own colours.
-        QCOMPARE(fixtures::imageIn(files, "sample.png").size(), QSize(960, 600 + 10 + 64));
-        const QStringList deck = fixtures::lines(files.value("sample-deck.xml"));
         QCOMPARE(deck.filter("customicons"),
                  QStringList("<customicons x=\"0\" y=\"601\" iconsize=\"32\" nb=\"8\" nbx=\"4\" />"));
         QVERIFY(deck.contains("\t\t<colors background=\"#121216\">"));
@@ -124,10 +130,10 @@ private slots:
     // Each run has its own work folders, so runs do not disturb each other.
     void runsSideBySide()
     {
-        QList<QProcess *> processes;
+        std::vector<std::unique_ptr<QProcess>> processes;
         for (const char *name : {"one.zip", "two.zip", "three.zip"})
-            processes << start({m_sample, "-q", "--icons", "white", "-o", path(QLatin1String(name))});
-        for (QProcess *process : processes) {
+            processes.emplace_back(start({m_sample, "-q", "--icons", "white", "-o", path(name)}));
+        for (const auto &process : processes) {
             QVERIFY(process->waitForFinished(120000));
             QCOMPARE(process->exitCode(), 0);
             QCOMPARE(process->readAllStandardError(), QByteArray()); // quiet: the path on stdout is all
@@ -135,28 +141,20 @@ private slots:
         const QByteArray one = fixtures::readZip(path("one.zip")).value("sample.png");
         QVERIFY(!one.isEmpty());
         for (const char *name : {"two.zip", "three.zip"})
-            QCOMPARE(fixtures::readZip(path(QLatin1String(name))).value("sample.png"), one);
+            QCOMPARE(fixtures::readZip(path(name)).value("sample.png"), one);
     }
 
     // Both answer on standard output and end the run before any skin is asked for.
-    void helpAndVersion_data()
-    {
-        QTest::addColumn<QString>("option");
-        QTest::addColumn<QString>("answer");
-        QTest::newRow("version") << "--version"
-                                 << "panelcraft-cli " PANELCRAFT_VERSION "\n";
-        QTest::newRow("help") << "--help"
-                              << "-v, --version";
-    }
-
     void helpAndVersion()
     {
-        QFETCH(QString, option);
-        QFETCH(QString, answer);
-        const auto [code, output, errors] = run({option});
-        QCOMPARE(code, 0);
-        QVERIFY2(output.contains(answer), qPrintable(output));
-        QCOMPARE(errors, QString());
+        using Answer = std::pair<const char *, const char *>;
+        for (const auto &[option, answer] : {Answer{"--version", "panelcraft-cli " PANELCRAFT_VERSION "\n"},
+                                             Answer{"--help", "-v, --version"}}) {
+            const auto run = this->run({option});
+            QCOMPARE(run.code, 0);
+            QVERIFY2(run.out.contains(answer), qPrintable(run.out));
+            QCOMPARE(run.err, QString());
+        }
     }
 
     void usageErrors_data()
@@ -176,62 +174,36 @@ private slots:
                                            << "--icons-from: there is no file \"gone.zip\"";
         QTest::newRow("missing window skin") << QStringList{"SAMPLE", "--windows-from", "gone.zip"}
                                              << "--windows-from: there is no file \"gone.zip\"";
-        QTest::newRow("profile with a NUL") << QStringList{"SAMPLE", "-p", "profiles/nul.pcp"}
-                                            << "control character in the value of \"skinfontname\"";
+        QTest::newRow("profile with a NUL")
+            << QStringList{"SAMPLE", "-p", "nul.pcp"} << "control character in the value of \"skinfontname\"";
     }
 
     void usageErrors()
     {
         QFETCH(QStringList, arguments);
         QFETCH(QString, message);
-        arguments.replaceInStrings(QStringLiteral("SAMPLE"), m_sample);
-        QVERIFY(QDir().mkpath(path("profiles")));
-        QVERIFY(fixtures::writeFile(path("profiles/nul.pcp"), QByteArray("skinfontname=Ari\0al\r\n", 20)));
-        const auto [code, output, errors] = run(arguments);
-        QCOMPARE(code, 2);
-        QVERIFY(errors.startsWith(QLatin1String("panelcraft-cli: ")));
-        QVERIFY2(errors.contains(message), qPrintable(errors));
-        QVERIFY(errors.contains(QLatin1String("--help")));
-        QCOMPARE(output, QString());
-        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList());
-    }
-
-    void buildFailures_data()
-    {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("image of 30000 x 30000") << "huge"
-                                                << "30000 x 30000 pixels";
-        QTest::newRow("output a pipe") << "fifo"
-                                       << "is not a regular file";
-        // Short of disk space, a write fails with the system's reason and the file's path.
-        QTest::newRow("file-size limit") << "limit"
-                                         << "File too large";
+        arguments.replaceInStrings("SAMPLE", m_sample);
+        QVERIFY(fixtures::writeFile(path("tmp/nul.pcp"), QByteArray("skinfontname=Ari\0al\r\n", 20)));
+        arguments.replaceInStrings("nul.pcp", path("tmp/nul.pcp"));
+        const auto run = this->run(arguments);
+        QCOMPARE(run.code, 2);
+        QVERIFY(run.err.startsWith("panelcraft-cli: ") && run.err.contains("--help"));
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+        QCOMPARE(run.out, QString());
+        QCOMPARE(fixtures::entriesBelow(m_dir->path(), QDir::Files), QStringList{"tmp/nul.pcp"});
     }
 
     // Exit 1 with the reason, and only that: no decoder chatter, nothing left in the temporary folder.
-    void buildFailures()
+    void buildFailureSaysOnlyWhy()
     {
-        QFETCH(QString, kind);
-        QFETCH(QString, message);
         const QString skin = path("huge.zip");
         QVERIFY(fixtures::writeZip(skin, {{"a.xml", "<skin image=\"a.png\">\n</skin>\n"},
                                           {"a.png", fixtures::pngDeclaring(30000, 30000)}}));
-        QTemporaryDir pipeFolder;
-        const QString pipe = pipeFolder.filePath("fifo");
-        QVERIFY(mkfifo(QFile::encodeName(pipe), 0600) == 0);
-        QStringList arguments{kind == "huge" ? skin : m_sample, "-o",
-                              kind == "fifo" ? pipe : path("out.zip")};
-        if (kind == "limit")
-            arguments =
-                QStringList{"-c", "ulimit -f 4; exec \"$0\" \"$@\"", qEnvironmentVariable("PANELCRAFT_CLI")} +
-                arguments;
-        const auto [code, output, errors] = run(arguments, kind == "limit" ? "bash" : QString());
-        QCOMPARE(code, 1);
-        QVERIFY2(errors.contains(message), qPrintable(errors));
-        QVERIFY2(!errors.contains("libpng") && !errors.contains("Unknown error"), qPrintable(errors));
+        const auto run = this->run({skin, "-o", path("out.zip")});
+        QCOMPARE(run.code, 1);
+        QVERIFY2(run.err.contains("30000 x 30000 pixels") && !run.err.contains("libpng"),
+                 qPrintable(run.err));
         QCOMPARE(fixtures::entriesBelow(path("tmp")), QStringList());
-        QVERIFY(!QFileInfo(pipe).isFile());
     }
 
     // Stopped while it paints, the CLI still removes its work folder.
@@ -248,6 +220,110 @@ private slots:
         QCOMPARE(process->exitCode(), 128 + SIGINT);
         QTRY_COMPARE(fixtures::entriesBelow(path("tmp")), QStringList()); // a helper finishes it
         QVERIFY(!QFileInfo::exists(path("out.zip")));
+    }
+    void fullDisk_data()
+    {
+        QTest::addColumn<QString>("failing"); // the first write that no longer fits
+        QTest::addColumn<bool>("earlier");
+        QTest::newRow("nothing fits") << "unpacking" << false;
+        QTest::newRow("nothing fits, over an earlier output") << "unpacking" << true;
+        QTest::newRow("the painted image does not fit") << "painting" << false;
+        QTest::newRow("the archive does not fit") << "packing" << false;
+        QTest::newRow("the archive does not fit, over an earlier output") << "packing" << true;
+    }
+
+    void fullDisk()
+    {
+        QFETCH(QString, failing);
+        QFETCH(bool, earlier);
+        prepareFiles(failing == "packing" ? 256 << 10
+                                          : 0); // larger than any file the build writes before packing
+        const QString reference = m_dir->filePath("reference.zip");
+        const auto built = run({skin(), "-q", "-o", reference});
+        QVERIFY2(built.code == 0, qPrintable(built.err));
+        const qint64 painted = fixtures::readZip(reference).value("sample.png").size();
+        const qint64 packed = QFileInfo(reference).size();
+        QVERIFY(!earlier || fixtures::writeFile(output(), "an earlier build of this skin"));
+        const auto before = snapshot(files());
+
+        fixtures::CliRun result;
+        {
+            const qint64 limit = failing == "unpacking" ? 0 : (failing == "painting" ? painted : packed) - 1;
+            const FileSizeLimit fileSizeLimit{rlim_t(limit)};
+            result = run({skin(), "-q", "-o", output()});
+        }
+        QCOMPARE(result.code, 1);
+        QCOMPARE(result.out, QString());
+        QVERIFY2(result.err.startsWith("panelcraft-cli: "), qPrintable(result.err));
+        // Short of disk space, a write fails with the system's reason (docs/cli.md).
+        if (failing == "packing")
+            QEXPECT_FAIL("", "a failed pack says only \"the archive could not be finished\"", Continue);
+        QVERIFY2(result.err.contains("File too large"), qPrintable(result.err));
+        QVERIFY(snapshot(files()) == before);
+    }
+
+    // Places no write can go, whatever the user's rights (tests may run as root).
+    void unwritableOutput_data()
+    {
+        QTest::addColumn<QString>("blocker"); // a file or folder in the way
+        QTest::addColumn<QString>("target");  // what -o names
+        QTest::newRow("its folder is a file") << "out/file"
+                                              << "out/file/new.zip";
+        QTest::newRow("it is a folder") << "out/new.zip/kept"
+                                        << "out/new.zip";
+    }
+
+    void unwritableOutput()
+    {
+        QFETCH(QString, blocker);
+        QFETCH(QString, target);
+        prepareFiles();
+        QVERIFY(QDir().mkpath(QFileInfo(files(blocker)).path()));
+        QVERIFY(fixtures::writeFile(files(blocker), "in the way"));
+        const auto before = snapshot(files());
+        const auto result = run({skin(), "-q", "-o", files(target)});
+        QVERIFY2((result.code == 1 || result.code == 2) && result.err.startsWith("panelcraft-cli: "),
+                 qPrintable(result.err));
+        QCOMPARE(result.out, QString());
+        QVERIFY(snapshot(files()) == before);
+    }
+
+    void killedWhilePacking_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<bool>("earlier");
+        QTest::newRow("killed") << int(SIGKILL) << true;
+        QTest::newRow("terminated") << int(SIGTERM) << false;
+    }
+
+    void killedWhilePacking()
+    {
+        QFETCH(int, signal);
+        QFETCH(bool, earlier);
+        prepareFiles(8 << 20, earlier);
+        const auto before = snapshot(files());
+
+        const std::unique_ptr<QProcess> process(start({skin(), "-q", "-o", output()}));
+        QVERIFY(process->waitForStarted());
+        const QString outFolder = QFileInfo(files("out")).canonicalFilePath();
+        QDeadlineTimer deadline(120000);
+        while (!writingInto(process->processId(), outFolder) && process->state() == QProcess::Running &&
+               !deadline.hasExpired())
+            QThread::usleep(500);
+        ::kill(pid_t(process->processId()), SIGSTOP);
+        QVERIFY2(snapshot(files()) == before, "the CLI finished packing before it could be stopped");
+        ::kill(pid_t(process->processId()), signal);
+        ::kill(pid_t(process->processId()), SIGCONT);
+        QVERIFY(process->waitForFinished(60000));
+        QVERIFY(process->exitStatus() == QProcess::CrashExit || process->exitCode() != 0);
+
+        auto after = snapshot(files());
+        // An unfinished archive may be left under a name of its own, never under the final one.
+        for (const QString &name : after.keys()) {
+            if (name.startsWith("out/new.zip."))
+                after.remove(name);
+        }
+        QVERIFY(after == before);
     }
 };
 

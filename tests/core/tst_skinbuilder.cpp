@@ -1,6 +1,13 @@
-// The whole "Create Skin" pipeline on skins built here, checked by unpacking its output.
+// The whole "Create Skin" pipeline on skins built here, checked by unpacking its output; the
+// archives it reads and writes; and the pictures it paints: grown skin images (the icon sheet
+// below the picture, the plugin-zone controls) and the editor's knob preview.
 
+#include "preview/knobimage.h"
+#include "skin/archive.h"
+#include "skin/iconsheets.h"
+#include "skin/imagecompositor.h"
 #include "skin/outputname.h"
+#include "skin/pluginzone.h"
 #include "skin/skinbuilder.h"
 #include "skinfixtures.h"
 #include "style/resources.h"
@@ -8,18 +15,51 @@
 #include <QtTest>
 #include <sys/stat.h>
 
-using fixtures::ZipEntry;
+using fixtures::imageIn;
+using fixtures::lines;
+using fixtures::png;
+using fixtures::xml;
 
 namespace {
 
 // A layout on skin.png (400 x 300): a browser with its own colours, then `extraLines`.
 QByteArray layout(const QStringList &extraLines = {})
 {
-    return fixtures::xml(
-        QStringList{"<skin name=\"Fixture\" image=\"skin.png\" width=\"400\" height=\"300\">", "\t<browser>",
-                    "\t\t<pos x=\"0\" y=\"100\"/>", "\t\t<size width=\"400\" height=\"200\"/>",
-                    "\t\t<colors background=\"#123456\"/>", "\t</browser>"} +
-        extraLines + QStringList{"</skin>"});
+    return xml(QStringList{"<skin name=\"Fixture\" image=\"skin.png\" width=\"400\" height=\"300\">",
+                           "\t<browser>", "\t\t<pos x=\"0\" y=\"100\"/>",
+                           "\t\t<colors background=\"#123456\"/>", "\t</browser>"} +
+               extraLines + QStringList{"</skin>"});
+}
+
+// Vivid plugin colours, far enough apart that antialiased edges still tell them apart.
+Style pluginStyle()
+{
+    Style style = fixtures::defaultStyle();
+    const QString colours = QStringLiteral(
+        "fx_knobborderout=#c80000 fx_back=#0000c8 fx_knobborder=#00c800 fx_knobfader=#f0f000 "
+        "fx_buttonfill_start=#800000 fx_buttonfill_end=#ff8000 fx_overbuttonfill_start=#008000 "
+        "fx_overbuttonfill_end=#80ff00 fx_selectbuttonfill_start=#000080 fx_selectbuttonfill_end=#8000ff "
+        "fx_knobback_start=#00c8c8 fx_knobback_end=#00c8c8");
+    for (const QString &pair : colours.split(QLatin1Char(' ')))
+        style.setColour(pair.section(QLatin1Char('='), 0, 0), QColor(pair.section(QLatin1Char('='), 1)));
+    return style;
+}
+
+QImage filled(int width, int height, const QColor &colour)
+{
+    return QImage::fromData(fixtures::png(width, height, colour)).convertToFormat(QImage::Format_ARGB32);
+}
+
+bool near(QRgb actual, const QColor &expected, int tolerance = 24)
+{
+    return qAbs(qRed(actual) - expected.red()) <= tolerance &&
+           qAbs(qGreen(actual) - expected.green()) <= tolerance &&
+           qAbs(qBlue(actual) - expected.blue()) <= tolerance && qAlpha(actual) >= 255 - tolerance;
+}
+
+QImage region(const QImage &image, const QRect &area)
+{
+    return image.copy(area).convertToFormat(QImage::Format_ARGB32);
 }
 
 } // namespace
@@ -31,41 +71,40 @@ class TestSkinBuilder : public QObject
     std::unique_ptr<QTemporaryDir> m_dir;
     Style m_style;
     int m_paintedImages = 0;
+    QString m_target; // the folder the archive tests unpack into
 
     QString path(const QString &name) const { return m_dir->filePath(name); }
-    QMap<QString, QByteArray> output() const { return fixtures::readZip(path(QStringLiteral("out.zip"))); }
+    QMap<QString, QByteArray> output() const { return fixtures::readZip(path("out.zip")); }
 
-    QString makeSkin(const QString &name, const QList<ZipEntry> &entries)
+    QString makeSkin(const QString &name, const QList<fixtures::ZipEntry> &entries)
     {
-        const QString zip = path(name);
-        if (!fixtures::writeZip(zip, entries))
-            qWarning("cannot write %s", qPrintable(zip));
-        return zip;
+        if (!fixtures::writeZip(path(name), entries))
+            qWarning("cannot write %s", qPrintable(name));
+        return path(name);
     }
 
     // a.xml and b.xml share skin.png.
     QString twoLayoutSkin()
     {
-        return makeSkin(QStringLiteral("skin.zip"), {{"a.xml", layout()},
-                                                     {"b.xml", layout({"<deck/>"})},
-                                                     {"skin.png", fixtures::png(400, 300)},
-                                                     {"other.png", fixtures::png(10, 10)},
-                                                     {"notes.txt", "left behind"}});
+        return makeSkin("skin.zip", {{"a.xml", layout()},
+                                     {"b.xml", layout({"<deck/>"})},
+                                     {"skin.png", png(400, 300)},
+                                     {"notes.txt", "left behind"}});
     }
 
     SkinBuildOptions optionsFor(const QString &skin) const
     {
         SkinBuildOptions options;
         options.selectedSkinFile = skin;
-        options.outputPath = path(QStringLiteral("out.zip"));
+        options.outputPath = path("out.zip");
         return options;
     }
 
     BuildResult build(const SkinBuildOptions &options)
     {
-        return SkinBuilder::build(
-            options, m_style, path(QStringLiteral("work")),
-            [this](BuildStep step, const QString &) { m_paintedImages += step == BuildStep::PaintImage; });
+        return SkinBuilder::build(options, m_style, path("work"), [this](BuildStep step, const QString &) {
+            m_paintedImages += step == BuildStep::PaintImage;
+        });
     }
 
 private slots:
@@ -78,48 +117,45 @@ private slots:
     void init()
     {
         m_dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_dir->isValid());
         m_paintedImages = 0;
+        QVERIFY(QDir().mkpath(m_target = path("unpacked")));
     }
 
     // After every run the five work folders exist and hold no files; only the last cut icon
     // sheet is kept beside them.
     void cleanup()
     {
-        const QString root = path(QStringLiteral("work"));
-        if (!QFileInfo::exists(root))
+        if (!QFileInfo::exists(path("work")))
             return;
-        QCOMPARE(fixtures::entriesBelow(root, QDir::Dirs),
+        QCOMPARE(fixtures::entriesBelow(path("work"), QDir::Dirs),
                  (QStringList{"skin", "temp", "temp2", "tempicons", "tempwind"}));
-        QStringList files = fixtures::entriesBelow(root, QDir::Files);
-        files.removeOne(QStringLiteral("customicons.png"));
+        QStringList files = fixtures::entriesBelow(path("work"), QDir::Files);
+        files.removeOne("customicons.png");
         QCOMPARE(files, QStringList());
     }
 
     void defaultIconsGrowTheSharedImageOnce()
     {
         // A run that was cut short left this behind; it must not reach the new archive.
-        QVERIFY(QDir().mkpath(path(QStringLiteral("work/temp"))));
-        QVERIFY(fixtures::writeFile(path(QStringLiteral("work/temp/stale.xml")), "<skin>"));
+        QVERIFY(QDir().mkpath(path("work/temp")) &&
+                fixtures::writeFile(path("work/temp/stale.xml"), "<skin>"));
         const BuildResult result = build(optionsFor(twoLayoutSkin()));
         QVERIFY2(result.ok, qPrintable(result.message));
-        QCOMPARE(result.outputPath, path(QStringLiteral("out.zip")));
+        QCOMPARE(result.outputPath, path("out.zip"));
         const auto files = output();
-        QCOMPARE(files.keys(), (QStringList{"a.xml", "b.xml", "notes.txt", "other.png", "skin.png"}));
-        const QImage shared = fixtures::imageIn(files, QStringLiteral("skin.png"));
+        QCOMPARE(files.keys(), (QStringList{"a.xml", "b.xml", "notes.txt", "skin.png"}));
+        const QImage shared = imageIn(files, "skin.png");
         QCOMPARE(shared.size(), QSize(400, 366));
-        for (const QString &xml : {QStringLiteral("a.xml"), QStringLiteral("b.xml")})
-            QVERIFY(fixtures::lines(files.value(xml))
-                        .contains(QStringLiteral("\t\t\t<off x=\"10\" y=\"306-3\"/>")));
+        for (const char *name : {"a.xml", "b.xml"})
+            QVERIFY(lines(files.value(name)).contains("\t\t\t<off x=\"10\" y=\"306-3\"/>"));
         QCOMPARE(m_paintedImages, 1);
 
         // One layout alone gives the very same image, also when the output replaces its skin.
-        const QString single = makeSkin(QStringLiteral("single.zip"),
-                                        {{"b.xml", layout()}, {"skin.png", fixtures::png(400, 300)}});
+        const QString single = makeSkin("single.zip", {{"b.xml", layout()}, {"skin.png", png(400, 300)}});
         SkinBuildOptions options = optionsFor(single);
         options.outputPath = single;
         QVERIFY(build(options).ok);
-        QCOMPARE(fixtures::imageIn(fixtures::readZip(single), QStringLiteral("skin.png")), shared);
+        QCOMPARE(imageIn(fixtures::readZip(single), "skin.png"), shared);
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files),
                  (QStringList{"out.zip", "single.zip", "skin.zip"}));
     }
@@ -128,16 +164,14 @@ private slots:
     // over a picture other layouts may share. A file with CR line ends is one line per CR.
     void fileWithoutSkinLineKeepsItsImage()
     {
-        const QString skin =
-            makeSkin(QStringLiteral("skin.zip"),
-                     {{"plain.xml", fixtures::xml({"<deck/>"})},
-                      {"plain.png", fixtures::png(400, 300, Qt::red)},
-                      {"mac.xml", "<skin image=\"plain.png\">\r<browser>\r</browser>\r</skin>\r"}});
+        const QString skin = makeSkin(
+            "skin.zip", {{"plain.xml", xml({"<deck/>"})},
+                         {"plain.png", png(400, 300, Qt::red)},
+                         {"mac.xml", "<skin image=\"plain.png\">\r<browser>\r</browser>\r</skin>\r"}});
         QVERIFY(build(optionsFor(skin)).ok);
         const auto files = output();
-        QCOMPARE(fixtures::imageIn(files, QStringLiteral("plain.png")).copy(0, 0, 400, 300),
-                 QImage::fromData(fixtures::png(400, 300, Qt::red)));
-        const QStringList mac = QString::fromUtf8(files.value(QStringLiteral("mac.xml"))).split('\r');
+        QCOMPARE(imageIn(files, "plain.png").copy(0, 0, 400, 300), QImage::fromData(png(400, 300, Qt::red)));
+        const QStringList mac = QString::fromUtf8(files.value("mac.xml")).split('\r');
         QCOMPARE(mac.filter("<skin").size(), 1);
         QCOMPARE(mac.filter("</browser>").size(), 1);
     }
@@ -151,31 +185,28 @@ private slots:
         options.changeColours = false;
         options.floatBrowser = true;
         options.importWindows = true;
-        options.windowSkinFile = makeSkin(
-            QStringLiteral("windows.zip"),
-            {{"w.xml", fixtures::xml({"<skin image=\"win.png\">", "<window name=\"one\" image=\"skin.png\">",
-                                      "<pos x=\"1\"/>", "</window>", "<deck/>",
-                                      "<Window name=\"two\" image=\"win.png\" />", "</skin>"})},
-             {"win.png", fixtures::png(20, 20, Qt::green)},
-             {"unused.png", fixtures::png(5, 5, Qt::green)},
-             {"skin.png", fixtures::png(5, 5, Qt::green)}});
+        options.windowSkinFile =
+            makeSkin("windows.zip",
+                     {{"w.xml", xml({"<skin image=\"win.png\">", "<window name=\"one\" image=\"skin.png\">",
+                                     "</window>", "<deck/>", "<Window name=\"two\" image=\"win.png\" />"})},
+                      {"win.png", png(20, 20, Qt::green)},
+                      {"unused.png", png(5, 5, Qt::green)},
+                      {"skin.png", png(5, 5, Qt::green)}});
         const BuildResult result = build(options);
         QVERIFY2(result.ok, qPrintable(result.message));
         QCOMPARE(result.warnings.size(), 1);
         QVERIFY2(result.warnings.at(0).contains("\"skin.png\" was kept"), qPrintable(result.warnings.at(0)));
         const auto files = output();
-        QCOMPARE(fixtures::imageIn(files, QStringLiteral("browserfloat.png")).size(), QSize(801, 204));
-        const QStringList windows{"<window name=\"one\" image=\"skin.png\">", "<pos x=\"1\"/>", "</window>",
-                                  "<Window name=\"two\" image=\"win.png\" />", "<!-- panelcraft end -->"};
-        for (const QString &xml : {QStringLiteral("a.xml"), QStringLiteral("b.xml")}) {
-            const QStringList lines = fixtures::lines(files.value(xml));
-            QCOMPARE(lines.mid(lines.size() - 6), windows + QStringList("</skin>"));
-            QCOMPARE(lines.filter(QStringLiteral("browserfloat")).size(),
-                     3); // the window, its button, the mark
+        QCOMPARE(imageIn(files, "browserfloat.png").size(), QSize(801, 204));
+        for (const char *name : {"a.xml", "b.xml"}) {
+            const QStringList out = lines(files.value(name));
+            QCOMPARE(out.filter("<window name=\"one\"").size() + out.filter("<Window name=\"two\"").size(),
+                     2);
+            QCOMPARE(out.filter("browserfloat").size(), 3); // the window, its button, the mark
         }
-        QCOMPARE(files.value(QStringLiteral("win.png")), fixtures::png(20, 20, Qt::green));
-        QCOMPARE(files.value(QStringLiteral("skin.png")), fixtures::png(400, 300));
-        QVERIFY(!files.contains(QStringLiteral("unused.png")));
+        QCOMPARE(files.value("win.png"), png(20, 20, Qt::green));
+        QCOMPARE(files.value("skin.png"), png(400, 300));
+        QVERIFY(!files.contains("unused.png"));
     }
 
     // Everything of the skin comes through: sub-folders, fonts, other files, names from old zip
@@ -184,26 +215,25 @@ private slots:
     void keepsEveryEntryOfTheSkin()
     {
         QTextCodec *latin1 = QTextCodec::codecForName("ISO-8859-1");
-        const QByteArray latin = latin1->fromUnicode(
-            "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\r\n<skin image=\"Images/Main.PNG\">\r\n"
-            "<text text=\"Café\"/>\r\n<browser>\r\n</browser>\r\n</skin>\r\n");
-        // The codec starts the text with its byte-order mark.
-        const QByteArray utf16 =
-            QTextCodec::codecForName("UTF-16LE")
-                ->fromUnicode("<?xml encoding=\"UTF-16\"?>\n<skin image=\"images/main.png\">\n<text "
-                              "text=\"Ünï\"/>\n<browser>\n</browser>\n</skin>\n");
-        const QList<ZipEntry> entries{{"latin.xml", latin, 0100644, -1, false},
-                                      {"utf16.xml", utf16, 0100644, -1, false},
-                                      {"broken.xml",
-                                       "<?xml encoding=\"UTF-8\"?>\n<skin image=\"images/main.png\">\xff\n",
-                                       0100644, -1, false},
-                                      {"images/", "", 040755, -1, false},
-                                      {"images/main.png", fixtures::png(400, 300), 0100644, -1, false},
-                                      {"fonts/face.ttf", QByteArray(3000, 'f'), 0100644, 0, false},
-                                      {"Crème.jpg", "photo", 0100644, -1, false},
-                                      {"notes.txt", "kept", 0100644, 9, false}};
-        const QString skin = makeSkin(QStringLiteral("skin.zip"), entries);
-        const auto stored = fixtures::storedZip(skin);
+        QTextCodec *utf16 = QTextCodec::codecForName("UTF-16LE"); // starts the text with a byte-order mark
+        const QList<fixtures::ZipEntry> entries{
+            {"latin.xml",
+             latin1->fromUnicode(
+                 "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\r\n<skin image=\"Images/Main.PNG\">"
+                 "\r\n<text text=\"Café\"/>\r\n<browser>\r\n</browser>\r\n</skin>\r\n"),
+             0100644, -1, false},
+            {"utf16.xml",
+             utf16->fromUnicode("<?xml encoding=\"UTF-16\"?>\n<skin image=\"images/main.png\">\n<text "
+                                "text=\"Ünï\"/>\n<browser>\n</browser>\n</skin>\n"),
+             0100644, -1, false},
+            {"broken.xml", "<?xml encoding=\"UTF-8\"?>\n<skin image=\"images/main.png\">\xff\n", 0100644, -1,
+             false},
+            {"images/", "", 040755, -1, false},
+            {"images/main.png", png(400, 300), 0100644, -1, false},
+            {"fonts/face.ttf", QByteArray(3000, 'f'), 0100644, 0, false},
+            {"Crème.jpg", "photo", 0100644, -1, false}};
+        const QString skin = makeSkin("skin.zip", entries);
+        const auto stored = fixtures::readZip(skin, true);
         const BuildResult result = build(optionsFor(skin));
         QVERIFY2(result.ok, qPrintable(result.message));
         QCOMPARE(result.warnings.size(), 1);
@@ -211,17 +241,15 @@ private slots:
                  qPrintable(result.warnings.at(0)));
 
         QCOMPARE(fixtures::zipNames(path("out.zip")), fixtures::zipNames(skin));
-        const auto out = fixtures::storedZip(path("out.zip"));
-        for (const char *kept : {"broken.xml", "images/", "fonts/face.ttf", "Crème.jpg", "notes.txt"})
-            QVERIFY2(out.value(kept) == stored.value(kept), qPrintable(kept));
+        const auto out = fixtures::readZip(path("out.zip"), true);
+        for (const char *kept : {"broken.xml", "images/", "fonts/face.ttf", "Crème.jpg"})
+            QVERIFY2(out.value(kept) == stored.value(kept), kept);
         const auto files = output();
-        QCOMPARE(fixtures::imageIn(files, "images/main.png").size(), QSize(400, 366));
-        const QString latinOut = latin1->toUnicode(files.value("latin.xml"));
-        QVERIFY(latinOut.contains("<text text=\"Café\"/>\r\n<browser lineheight=\"100%\" >\r\n\t<colors"));
+        QCOMPARE(imageIn(files, "images/main.png").size(), QSize(400, 366));
+        QVERIFY(latin1->toUnicode(files.value("latin.xml"))
+                    .contains("<text text=\"Café\"/>\r\n<browser lineheight=\"100%\" >\r\n\t<colors"));
         QVERIFY(files.value("utf16.xml").startsWith("\xff\xfe<\0?\0"));
-        QVERIFY(QTextCodec::codecForName("UTF-16LE")
-                    ->toUnicode(files.value("utf16.xml"))
-                    .contains("Ünï\"/>\n<browser lineheight"));
+        QVERIFY(utf16->toUnicode(files.value("utf16.xml")).contains("Ünï\"/>\n<browser lineheight"));
     }
 
     void hostileSkinIsRefused_data()
@@ -235,11 +263,11 @@ private slots:
         QTest::newRow("image of 200 megapixels")
             << header << fixtures::pngDeclaring(16000, 12500) << "100 megapixels";
         QTest::newRow("line over 1 MB") << "<skin image=\"" + QByteArray(1100000, 'a') + "\">\n"
-                                        << fixtures::png(4, 4) << "a line longer than 1048576";
+                                        << png(4, 4) << "a line longer than 1048576";
         QTest::newRow("over 500000 lines")
-            << header + QByteArray(500001, '\n') << fixtures::png(4, 4) << "more than 500000 lines";
+            << header + QByteArray(500001, '\n') << png(4, 4) << "more than 500000 lines";
         QTest::newRow("output over 64 MB") << header + QByteArray(30000, '\n').replace("\n", "</browser>\n")
-                                           << fixtures::png(4, 4) << "would grow beyond 64 MB";
+                                           << png(4, 4) << "would grow beyond 64 MB";
     }
 
     void hostileSkinIsRefused()
@@ -248,9 +276,8 @@ private slots:
         QFETCH(QByteArray, image);
         QFETCH(QString, message);
         const BuildResult result =
-            build(optionsFor(makeSkin(QStringLiteral("skin.zip"), {{"a.xml", layout}, {"skin.png", image}})));
-        QVERIFY(!result.ok);
-        QVERIFY2(result.message.contains(message), qPrintable(result.message));
+            build(optionsFor(makeSkin("skin.zip", {{"a.xml", layout}, {"skin.png", image}})));
+        QVERIFY2(!result.ok && result.message.contains(message), qPrintable(result.message));
         QVERIFY(!QFileInfo::exists(path("out.zip")));
     }
 
@@ -271,16 +298,14 @@ private slots:
         QFETCH(IconSet, firstIcons);
         QFETCH(bool, firstExtras);
         QFETCH(IconSet, secondIcons);
-        const QString original = twoLayoutSkin();
-        SkinBuildOptions first = optionsFor(original);
+        SkinBuildOptions first = optionsFor(twoLayoutSkin());
         first.iconSet = firstIcons;
-        first.floatBrowser = firstExtras;
-        first.importWindows = firstExtras;
-        first.windowSkinFile = makeSkin(QStringLiteral("windows.zip"),
-                                        {{"w.xml", fixtures::xml({"<window name=\"w\">", "</window>"})}});
-        first.outputPath = path(QStringLiteral("first.zip"));
+        first.floatBrowser = first.importWindows = firstExtras;
+        first.windowSkinFile =
+            makeSkin("windows.zip", {{"w.xml", xml({"<window name=\"w\">", "</window>"})}});
+        first.outputPath = path("first.zip");
         QVERIFY(build(first).ok);
-        SkinBuildOptions second = optionsFor(original);
+        SkinBuildOptions second = optionsFor(first.selectedSkinFile);
         second.iconSet = secondIcons;
         second.floatBrowser = secondIcons == firstIcons;
         QVERIFY(build(second).ok);
@@ -288,24 +313,23 @@ private slots:
         second.selectedSkinFile = first.outputPath;
         QVERIFY(build(second).ok);
         const auto rebuilt = output();
-
-        for (const QString &xml : {QStringLiteral("a.xml"), QStringLiteral("b.xml")})
-            QCOMPARE(fixtures::lines(rebuilt.value(xml)), fixtures::lines(expected.value(xml)));
-        for (const QString &image : {QStringLiteral("skin.png"), QStringLiteral("browserfloat.png")})
-            QCOMPARE(fixtures::imageIn(rebuilt, image).size(), fixtures::imageIn(expected, image).size());
+        for (const char *name : {"a.xml", "b.xml"})
+            QCOMPARE(lines(rebuilt.value(name)), lines(expected.value(name)));
+        for (const char *image : {"skin.png", "browserfloat.png"})
+            QCOMPARE(imageIn(rebuilt, image).size(), imageIn(expected, image).size());
     }
 
     // Images are painted several at once; the archive holds the very bytes of a build that
     // paints them one after another.
     void parallelPaintingMatchesSerial()
     {
-        QList<ZipEntry> entries;
+        QList<fixtures::ZipEntry> entries;
         for (const char *name : {"a", "b", "c", "d"}) {
             entries.append(
                 {QString("%1.xml").arg(name), layout().replace("skin.png", QByteArray(name) + ".png")});
-            entries.append({QString("%1.png").arg(name), fixtures::png(300, 200, QColor(name[0], 90, 30))});
+            entries.append({QString("%1.png").arg(name), png(300, 200, QColor(name[0], 90, 30))});
         }
-        SkinBuildOptions options = optionsFor(makeSkin(QStringLiteral("skin.zip"), entries));
+        SkinBuildOptions options = optionsFor(makeSkin("skin.zip", entries));
         options.iconSet = IconSet::Alternative;
         QThreadPool *pool = QThreadPool::globalInstance();
         const int threads = pool->maxThreadCount();
@@ -316,7 +340,7 @@ private slots:
         QVERIFY(build(options).ok);
         pool->setMaxThreadCount(threads);
         QCOMPARE(output(), serial);
-        QCOMPARE(fixtures::imageIn(serial, "d.png").size(), QSize(300, 200 + 661));
+        QCOMPARE(imageIn(serial, "d.png").size(), QSize(300, 200 + 661));
     }
 
     // Sources without what was asked for are reported; the skin is still built without them.
@@ -324,25 +348,21 @@ private slots:
     {
         SkinBuildOptions options = optionsFor(twoLayoutSkin());
         options.iconSet = IconSet::FromOtherSkin;
-        options.iconSkinFile =
-            makeSkin(QStringLiteral("icons.zip"),
-                     {{"icons.xml", fixtures::xml({"<skin image=\"icons.png\">",
-                                                   "<customicons iconsize=\"20\" nb=\"12\" nbx=\"0\" />"})},
-                      {"icons.png", fixtures::png(100, 100)}});
+        options.iconSkinFile = makeSkin(
+            "icons.zip", {{"icons.xml", xml({"<skin image=\"icons.png\">",
+                                             "<customicons iconsize=\"20\" nb=\"12\" nbx=\"0\" />"})},
+                          {"icons.png", png(100, 100)}});
         options.importWindows = true;
         options.windowSkinFile =
-            makeSkin(QStringLiteral("windows.zip"),
-                     {{"w.xml", fixtures::xml({"<skin>", "</skin>"})}, {"win.png", fixtures::png(20, 20)}});
+            makeSkin("windows.zip", {{"w.xml", xml({"<skin>", "</skin>"})}, {"win.png", png(20, 20)}});
         const BuildResult result = build(options);
         QVERIFY2(result.ok, qPrintable(result.message));
         QCOMPARE(result.warnings.size(), 2);
-        QVERIFY(result.warnings.at(0).contains(QLatin1String("icons.zip")));
-        QVERIFY(result.warnings.at(1).contains(QLatin1String("windows.zip")));
+        QVERIFY(result.warnings.at(0).contains("icons.zip") && result.warnings.at(1).contains("windows.zip"));
         const auto files = output();
-        QCOMPARE(fixtures::imageIn(files, QStringLiteral("skin.png")).size(), QSize(400, 366));
-        QCOMPARE(fixtures::lines(files.value(QStringLiteral("a.xml"))).filter(QStringLiteral("<customicons")),
-                 QStringList());
-        QVERIFY(!files.contains(QStringLiteral("win.png")));
+        QCOMPARE(imageIn(files, "skin.png").size(), QSize(400, 366));
+        QCOMPARE(lines(files.value("a.xml")).filter("<customicons"), QStringList());
+        QVERIFY(!files.contains("win.png"));
     }
 
     void failureLeavesEveryFileAsItWas_data()
@@ -363,65 +383,267 @@ private slots:
         QTest::newRow("output a pipe") << "fifo" << QStringList() << "is not a regular file";
     }
 
-    // Each build would write over its selected skin (the last one to a name no file system
-    // holds); failing, it leaves every file as it was and nothing outside the work folder.
+    // Each build would write over its selected skin (unless the output is wrong itself); failing,
+    // it leaves every file as it was and nothing outside the work folder.
     void failureLeavesEveryFileAsItWas()
     {
         QFETCH(QString, bad);
         QFETCH(QStringList, entries);
         QFETCH(QString, message);
-        const QString badZip = path(QStringLiteral("bad.zip"));
-        QList<ZipEntry> zipEntries;
+        const QString badZip = path("bad.zip");
+        QList<fixtures::ZipEntry> zipEntries;
         for (const QString &name : qAsConst(entries))
             zipEntries.append({name, "<skin>"});
         QVERIFY(entries.isEmpty() ? fixtures::writeFile(badZip, "PK\x03\x04 broken")
                                   : fixtures::writeZip(badZip, zipEntries));
-        SkinBuildOptions options = optionsFor(bad == QLatin1String("skin") ? badZip : twoLayoutSkin());
+        SkinBuildOptions options = optionsFor(bad == "skin" ? badZip : twoLayoutSkin());
         QTemporaryDir pipeFolder; // apart: reading the pipe to compare it would wait for ever
-        options.outputPath = bad == QLatin1String("output") ? path(QStringLiteral("a|b.zip"))
-                             : bad == QLatin1String("fifo") ? pipeFolder.filePath(QStringLiteral("fifo"))
-                                                            : options.selectedSkinFile;
-        QVERIFY(bad != QLatin1String("fifo") || mkfifo(QFile::encodeName(options.outputPath), 0600) == 0);
+        options.outputPath = bad == "output" ? path("a|b.zip")
+                             : bad == "fifo" ? pipeFolder.filePath("fifo")
+                                             : options.selectedSkinFile;
+        QVERIFY(bad != "fifo" || mkfifo(QFile::encodeName(options.outputPath), 0600) == 0);
         options.iconSet = IconSet::FromOtherSkin;
-        options.iconSkinFile = bad == QLatin1String("icons") ? badZip : QString();
+        options.iconSkinFile = bad == "icons" ? badZip : QString();
         options.importWindows = true;
-        options.windowSkinFile = bad == QLatin1String("windows") ? badZip : QString();
+        options.windowSkinFile = bad == "windows" ? badZip : QString();
         const auto before = fixtures::filesBelow(m_dir->path());
 
         const BuildResult result = build(options);
-        QVERIFY(!result.ok);
-        QVERIFY2(result.message.contains(message), qPrintable(result.message));
+        QVERIFY2(!result.ok && result.message.contains(message), qPrintable(result.message));
         QCOMPARE(fixtures::filesBelow(m_dir->path()), before);
-        QVERIFY(!QFileInfo::exists(QStringLiteral("/escaped.png")));
-        QVERIFY(bad != QLatin1String("fifo") || !QFileInfo(options.outputPath).isFile());
+        QVERIFY(!QFileInfo::exists("/escaped.png"));
+        QVERIFY(bad != "fifo" || !QFileInfo(options.outputPath).isFile());
     }
 
     void outputNames_data()
     {
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<bool>("accepted");
-        QTest::newRow("suggested") << outputname::suggestedName(QStringLiteral("/s/My.Skin.v2.zip")) << true;
-        QTest::newRow("empty replaces the selected skin") << "" << true;
-        QTest::newRow("folder part") << "../escaped" << false;
-        QTest::newRow("colon") << "a:b" << false;
-        QTest::newRow("control character") << "a\tb" << false;
-        QTest::newRow("trailing dot") << "name." << false;
+        QTest::addColumn<QString>("expected"); // empty: refused
+        QTest::newRow("suggested") << outputname::suggestedName("/s/My.Skin.v2.zip")
+                                   << "/d/My (Browser edit).zip";
+        QTest::newRow("empty replaces the selected skin") << ""
+                                                          << "/s/My.Skin.v2.zip";
+        for (const char *refused : {"../escaped", "a:b", "a\tb", "name."})
+            QTest::newRow(refused) << refused << "";
     }
 
     void outputNames()
     {
         QFETCH(QString, typed);
-        QFETCH(bool, accepted);
+        QFETCH(QString, expected);
         QString error;
-        const QString output = outputname::outputPath(QStringLiteral("/docs/Turnwise/skins"), typed,
-                                                      QStringLiteral("/s/My.Skin.v2.zip"), &error);
-        QCOMPARE(error.isEmpty(), accepted);
-        if (!accepted)
-            QVERIFY(output.isEmpty());
-        else if (typed.isEmpty())
-            QCOMPARE(output, QStringLiteral("/s/My.Skin.v2.zip"));
-        else
-            QCOMPARE(output, QStringLiteral("/docs/Turnwise/skins/") + typed + QStringLiteral(".zip"));
+        QCOMPARE(outputname::outputPath("/d", typed, "/s/My.Skin.v2.zip", &error), expected);
+        QCOMPARE(error.isEmpty(), !expected.isEmpty());
+    }
+
+    // Each control shows its own colour somewhere; where it sits is the painter's business.
+    void controlsHaveThePluginColours()
+    {
+        const Style style = pluginStyle();
+        const auto shows = [&style](const QImage &image, const char *key) {
+            int found = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    found += near(image.pixel(x, y), style.colour(key));
+            return found >= 4;
+        };
+        const QImage skin = imagecompositor::compose(filled(400, 100, Qt::white), QImage(), 106, style);
+        for (const char *key :
+             {"fx_back", "fx_knobborderout", "fx_knobborder", "fx_knobfader", "fx_buttonfill_start",
+              "fx_buttonfill_end", "fx_overbuttonfill_start", "fx_overbuttonfill_end",
+              "fx_selectbuttonfill_start", "fx_selectbuttonfill_end"})
+            QVERIFY2(shows(skin, key), key);
+        const QImage knob = preview::knobImage(style);
+        for (const char *key :
+             {"fx_back", "fx_knobborderout", "fx_knobborder", "fx_knobback_start", "fx_knobfader"})
+            QVERIFY2(shows(knob, key), key);
+    }
+
+    void imageGrowsBelowThePicture_data()
+    {
+        QTest::addColumn<IconSet>("set");
+        QTest::addColumn<bool>("paint");
+        QTest::addColumn<int>("height");
+        QTest::newRow("default, colours changed") << IconSet::Default << true << 100 + 66;
+        QTest::newRow("alternative, colours changed") << IconSet::Alternative << true << 100 + 661;
+        QTest::newRow("white, colours kept") << IconSet::White << false << 100 + 10 + 580;
+    }
+
+    // The picture stays as it was; below it the sheet from row h+1, then the controls.
+    void imageGrowsBelowThePicture()
+    {
+        QFETCH(IconSet, set);
+        QFETCH(bool, paint);
+        QFETCH(int, height);
+        const QImage skin = filled(1200, 100, QColor(10, 20, 30));
+        const QImage sheet = iconsheets::builtInSheet(set);
+        const int row = 100 + (sheet.isNull() ? pluginzone::rowWithoutSheet : pluginzone::rowBelowSheet);
+        const QImage grown = imagecompositor::compose(
+            skin, sheet, paint ? std::optional<int>(row) : std::nullopt, fixtures::defaultStyle());
+        QCOMPARE(grown.size(), QSize(1200, height));
+        QCOMPARE(region(grown, QRect(0, 0, 1200, 100)), skin);
+        if (!sheet.isNull())
+            QCOMPARE(region(grown, QRect(QPoint(0, 101), sheet.size())),
+                     sheet.convertToFormat(QImage::Format_ARGB32));
+        // Nothing is drawn in the gap below the picture, nor beside what follows it.
+        QCOMPARE(qAlpha(grown.pixel(600, 100)), 0);
+        QCOMPARE(qAlpha(grown.pixel(1190, height - 1)), 0);
+        // The knob body sits at x 17-48, 24 rows below the plugin row.
+        if (paint)
+            QCOMPARE(qAlpha(grown.pixel(33, row + 24)), 255);
+    }
+
+    void floatingBrowserImage()
+    {
+        const QImage image = imagecompositor::floatingBrowserImage(pluginStyle());
+        QCOMPARE(image.size(), QSize(801, 270));
+        const QImage original(":/new/images/myfiles/browserfloat.png");
+        QCOMPARE(region(image, QRect(0, 0, 801, 204)), original.convertToFormat(QImage::Format_ARGB32));
+        QVERIFY(near(image.pixel(83, 210 + 12), pluginStyle().colour("fx_knobfader")));
+    }
+
+    void firstUsableDeclarationIsCut()
+    {
+        QTemporaryDir folder;
+        QImage icons(64, 64, QImage::Format_ARGB32);
+        for (int y = 0; y < 64; ++y)
+            for (int x = 0; x < 64; ++x)
+                icons.setPixel(x, y, qRgba(x * 4, y * 4, 7, 255));
+        QVERIFY(icons.save(folder.filePath("icons.png")));
+        // The first file's declaration lacks its count a row, so the second one's is cut.
+        const QByteArray skin =
+            "<skin image=\"icons.png\">\n<customicons x=\"10\" y=\"20\" iconsize=\"8\" nb=\"6\"";
+        QVERIFY(fixtures::writeFile(folder.filePath("0.xml"), skin + " />\n"));
+        QVERIFY(fixtures::writeFile(folder.filePath("1.xml"), skin + " nbx=\"3\" />\n"));
+        const auto sheet = iconsheets::findDeclaration(folder.path());
+        QVERIFY(sheet && sheet->imageName == "icons.png");
+        QCOMPARE(iconsheets::cut(*sheet, folder.path()).convertToFormat(QImage::Format_ARGB32),
+                 icons.copy(10, 20, 24, 16));
+        // A sheet whose image is missing or outside the folder cuts nothing.
+        for (const char *image : {"gone.png", "../icons.png"})
+            QVERIFY(iconsheets::cut({image, 0, 0, {8, 6, 3}}, folder.path()).isNull());
+    }
+    // Skin archives are untrusted input; the packed output replaces its target only when whole.
+    void hostileEntryIsRefused_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<quint32>("mode");
+        QTest::addColumn<QString>("message");
+        const QString outside = "would be written outside";
+        QTest::newRow("parent folder") << "../escaped.png" << 0100644u << outside;
+        QTest::newRow("parent folder deeper") << "sub/../../escaped.png" << 0100644u << outside;
+        QTest::newRow("parent folder, backslashes") << "..\\escaped.png" << 0100644u << outside;
+        QTest::newRow("absolute path") << "ABSOLUTE/escaped.png" << 0100644u << outside;
+        QTest::newRow("drive path") << "C:/escaped.png" << 0100644u << outside;
+        QTest::newRow("symbolic link") << "link" << 0120777u << "symbolic link";
+        // Shown escaped: a raw line end in a message could forge a line of output.
+        QTest::newRow("control character")
+            << "a\nforged.png" << 0100644u << "\"a\\x0aforged.png\" has a control";
+        QTest::newRow("password") << "PASSWORD" << 0100644u << "password-protected";
+    }
+
+    void hostileEntryIsRefused()
+    {
+        QFETCH(QString, name);
+        QFETCH(quint32, mode);
+        QFETCH(QString, message);
+        name.replace(QLatin1String("ABSOLUTE"), m_dir->path());
+        const QString zip = m_dir->filePath("hostile.zip");
+        // A link would point outside; the entry after it would write through it.
+        QVERIFY(fixtures::writeZip(zip, {{"skin.xml", "<skin/>"},
+                                         {name, mode == 0120777u ? m_dir->path().toUtf8() : QByteArray("x"),
+                                          mode, -1, true, name == "PASSWORD" ? "secret" : nullptr},
+                                         {"link/through.png", "x"}}));
+        const QStringList before = fixtures::entriesBelow(m_dir->path());
+
+        const QString error = archive::extract(zip, m_target);
+        QVERIFY2(error.contains(message) && error.contains("\"hostile.zip\""), qPrintable(error));
+        QCOMPARE(fixtures::entriesBelow(m_dir->path()), before);
+    }
+
+    void unpackingStopsAndLeavesNothing_data()
+    {
+        QTest::addColumn<int>("maxEntries");
+        QTest::addColumn<qint64>("maxBytes");
+        QTest::addColumn<QString>("damage"); // none, data or size
+        QTest::addColumn<QString>("message");
+        QTest::newRow("unpacked size") << 100 << qint64(3000) << "none"
+                                       << "more than 3 kB";
+        QTest::newRow("entry count") << 2 << (qint64(1) << 30) << "none"
+                                     << "more than 2 entries";
+        QTest::newRow("damaged data") << 100 << (qint64(1) << 30) << "data"
+                                      << "damaged";
+        // 2^63 is negative as a signed size; summed that way it slipped below the limit.
+        QTest::newRow("declared size 2^63") << 100 << (qint64(1) << 30) << "size"
+                                            << "more than 1 GB";
+    }
+
+    void unpackingStopsAndLeavesNothing()
+    {
+        QFETCH(int, maxEntries);
+        QFETCH(qint64, maxBytes);
+        QFETCH(QString, damage);
+        QFETCH(QString, message);
+        QByteArray noise; // does not compress, so damage inside it is found only when read
+        for (int i = 0; i < 2000; ++i)
+            noise += char((i * 7919) % 251);
+        const QString zip = m_dir->filePath("big.zip");
+        QVERIFY(
+            fixtures::writeZip(zip, {{"a.xml", QByteArray(2000, 'a')}, {"b.png", noise}, {"c.png", "c"}}));
+        QByteArray bytes = fixtures::readFile(zip);
+        if (damage == "data") {
+            const int data = bytes.indexOf("b.png") + 5 + 200;
+            for (int i = data; i < data + 64; ++i)
+                bytes[i] = char(bytes[i] ^ 0x5a);
+        } else if (damage == "size") {
+            // c.png's central record gets a 0xffffffff size and a zip64 block holding 2^63.
+            const int record = bytes.lastIndexOf("PK\x01\x02");
+            bytes.replace(record + 24, 4, QByteArray(4, '\xff'));
+            bytes[record + 30] = char(bytes.at(record + 30) + 12);
+            bytes.insert(record + 46 + quint8(bytes.at(record + 28)),
+                         QByteArray("\x01\x00\x08\x00\x00\x00\x00\x00\x00\x00\x00\x80", 12));
+            const int end = bytes.lastIndexOf("PK\x05\x06");
+            bytes[end + 12] = char(bytes.at(end + 12) + 12); // the directory grew by 12 bytes
+        }
+        QVERIFY(fixtures::writeFile(zip, bytes));
+        const QString error = archive::extract(zip, m_target, {maxBytes, maxEntries});
+        QVERIFY2(error.contains(message), qPrintable(error));
+        QCOMPARE(fixtures::entriesBelow(m_target), QStringList());
+        if (damage == "none")
+            QCOMPARE(archive::extract(zip, m_target), QString()); // the defaults leave room for it
+    }
+
+    // Every entry is kept in its order; the unchanged ones exactly as stored (the font at
+    // level 0 would come out smaller if it were packed again), the changed ones with their new
+    // content, and new files after them.
+    void repackKeepsStoredEntries()
+    {
+        const QString changed = m_dir->filePath("changed");
+        QVERIFY(QDir().mkpath(changed + "/images") && fixtures::writeFile(changed + "/a.xml", "<new/>"));
+        QVERIFY(fixtures::writeFile(changed + "/images/new.png", "added"));
+        const QString zip = m_dir->filePath("skin.zip");
+        QVERIFY(fixtures::writeZip(zip, {{"fonts/", ""},
+                                         {"fonts/face.ttf", QByteArray(5000, 'f'), 0100644, 0},
+                                         {"a.xml", "<old/>"},
+                                         {"./notes.txt", "kept"}}));
+        const auto stored = fixtures::readZip(zip, true);
+        const QStringList before = fixtures::entriesBelow(m_dir->path());
+
+        QCOMPARE(archive::repack(zip, changed, zip), QString()); // over its own source
+        QCOMPARE(fixtures::zipNames(zip),
+                 (QStringList{"fonts/", "fonts/face.ttf", "a.xml", "notes.txt", "images/new.png"}));
+        const auto files = fixtures::readZip(zip);
+        QCOMPARE(files.value("a.xml") + files.value("images/new.png") + files.value("notes.txt"),
+                 QByteArray("<new/>addedkept"));
+        QCOMPARE(fixtures::readZip(zip, true).value("fonts/face.ttf"), stored.value("fonts/face.ttf"));
+        QCOMPARE(fixtures::entriesBelow(m_dir->path()), before);
+    }
+
+    void emptyArchiveHoldsNoFiles()
+    {
+        const QString zip = m_dir->filePath("empty.zip");
+        QVERIFY(fixtures::writeZip(zip, {}));
+        QCOMPARE(archive::extract(zip, m_target), QString("\"empty.zip\" holds no files"));
     }
 };
 

@@ -1,7 +1,12 @@
-// The line rules that turn a skin XML file into the restyled one.
+// The line rules that turn a skin XML file into the restyled one; what a source skin offers (its
+// floating windows and custom browser icons); and the <browser> block read back, against the
+// writer: what one writes the other reads.
 
 #include "skin/browserblock.h"
+#include "skin/browserblockreader.h"
 #include "skin/fontrewrite.h"
+#include "skin/sourcescan.h"
+#include "skin/workspace.h"
 #include "skin/xmlrewriter.h"
 #include "skinfixtures.h"
 #include "style/resources.h"
@@ -31,6 +36,44 @@ SkinBuildOptions keepBrowser()
     return options;
 }
 
+// Every key a value of its own.
+Style distinctStyle()
+{
+    Style style;
+    for (int i = 0; i < stylekeys::colourKeyCount; ++i)
+        style.colours[std::size_t(i)] =
+            QColor(i * 3, 255 - i, 7 * i % 256, stylekeys::colourKeys[i].alpha ? i : 255);
+    for (int i = 0; i < stylekeys::fontGroupCount; ++i)
+        style.fonts[std::size_t(i)] = {QStringLiteral("Family & %1").arg(i), QStringLiteral("W%1").arg(i),
+                                       20 + i};
+    return style;
+}
+
+QByteArray skinXml(const QStringList &block,
+                   const QString &browserLine = QStringLiteral("<browser lineheight=\"120%\">"))
+{
+    return fixtures::xml(QStringList{"<skin image=\"s.png\">", browserLine} + block +
+                         QStringList{"</browser>", "</skin>"});
+}
+
+// The attributes of every line in the opposite order, as another skin editor might write them.
+QStringList reversedAttributes(const QStringList &lines)
+{
+    static const QRegularExpression attribute(QStringLiteral("\\s(\\w+)=\"[^\"]*\""));
+    QStringList out;
+    for (const QString &line : lines) {
+        QStringList found;
+        for (auto it = attribute.globalMatch(line); it.hasNext();)
+            found.prepend(it.next().captured(0));
+        QString bare = line;
+        bare.remove(attribute);
+        const int close =
+            bare.lastIndexOf(bare.endsWith(QLatin1String("/>")) ? QLatin1String("/>") : QLatin1String(">"));
+        out << bare.left(close) + found.join(QString()) + bare.mid(close);
+    }
+    return out;
+}
+
 } // namespace
 
 class TestSkinXmlRewriter : public QObject
@@ -45,70 +88,20 @@ private slots:
     void multiLineBrowserKeepsOnlyPositionAndSize()
     {
         SkinBuildOptions options;
-        options.lineHeight = QStringLiteral("120");
+        options.lineHeight = "120";
         options.globalFont = true;
-        options.globalFontName = QStringLiteral("Verdana");
-        options.globalSize = QStringLiteral("150");
-        const QStringList in{"<skin image=\"skin.png\">",
-                             "\t<browser lineheight=\"90%\" name=\"b\">",
-                             "\t\t<pos x=\"1\" y=\"2\"/>",
-                             "\t\t<colors background=\"#010101\">",
-                             "\t\t</colors>",
-                             "\t\t<size width=\"3\" height=\"4\"/>",
-                             "\t\t<font name=\"Old\" size=\"9\"/>",
-                             "\t</browser>",
-                             "<browserinfo>",
-                             "\t<separator/>",
-                             "</browserinfo>",
-                             "</skin>"};
-        const QStringList block = browserblock::contentBlock(fixtures::defaultStyle(), 306);
+        options.globalFontName = "Verdana";
+        options.globalSize = "150";
+        const QStringList in =
+            QString("<skin image=\"skin.png\">|\t<browser lineheight=\"90%\" name=\"b\">|"
+                    "\t\t<pos x=\"1\" y=\"2\"/>|\t\t<colors background=\"#010101\">|\t\t</colors>|"
+                    "\t\t<size width=\"3\" height=\"4\"/>|\t\t<font name=\"Old\" size=\"9\"/>|"
+                    "\t</browser>|<browserinfo>|\t<separator/>|</browserinfo>|</skin>")
+                .split('|');
         const QStringList expected =
-            QStringList{"<skin image=\"skin.png\">", "\t<browser lineheight=\"120%\" name=\"b\">",
-                        "\t\t<pos x=\"1\" y=\"2\"/>", "\t\t<size width=\"3\" height=\"4\"/>"} +
-            block + in.mid(7);
+            QStringList{in[0], "\t<browser lineheight=\"120%\" name=\"b\">", in[2], in[5]} +
+            browserblock::contentBlock(fixtures::defaultStyle(), 306) + in.mid(7);
         QCOMPARE(rewrite(in, options).lines, expected);
-    }
-
-    void selfClosingBrowserGetsAWholeElement()
-    {
-        const QStringList in{"<skin image=\"skin.png\">", "\t<browser name=\"b\" />", "\t<deck/>", "</skin>"};
-        const QStringList out = rewrite(in, SkinBuildOptions()).lines;
-        QCOMPARE(out.at(1), QStringLiteral("\t<browser lineheight=\"100%\"  name=\"b\" >"));
-        QCOMPARE(out.mid(2, 47), browserblock::contentBlock(fixtures::defaultStyle(), 306));
-        QCOMPARE(out.mid(49), (QStringList{"</browser>", "\t<deck/>", "</skin>"}));
-    }
-
-    void iconLines_data()
-    {
-        QTest::addColumn<IconSet>("set");
-        QTest::addColumn<bool>("sheet");
-        QTest::newRow("default") << IconSet::Default << false;
-        QTest::newRow("alternative") << IconSet::Alternative << true;
-        QTest::newRow("white") << IconSet::White << true;
-        QTest::newRow("another skin without a sheet") << IconSet::FromOtherSkin << false;
-    }
-
-    // The skin's own <customicons line always goes; each skin end gets one line at its image's
-    // row, unless that image is missing: nothing may point into it.
-    void iconLines()
-    {
-        QFETCH(IconSet, set);
-        QFETCH(bool, sheet);
-        SkinBuildOptions options;
-        options.iconSet = set;
-        const QString capital =
-            QStringLiteral("\t<Customicons x=\"5\" y=\"6\" iconsize=\"32\" nb=\"8\" nbx=\"4\" />");
-        const QStringList out = rewrite({"<skin image=\"skin.png\">",
-                                         "\t<customicons x=\"5\" y=\"6\" iconsize=\"32\" nb=\"8\" />",
-                                         capital, "</skin>", "<skin image=\"other.png\">", "</Skin>"},
-                                        options)
-                                    .lines;
-        QVERIFY(out.contains(capital));
-        QCOMPARE(out.filter(QStringLiteral("<customicons")).size(), sheet ? 1 : 0);
-        if (sheet)
-            QCOMPARE(
-                out.at(out.indexOf(QStringLiteral("</skin>")) - 1),
-                QStringLiteral("<customicons x=\"0\" y=\"301\" iconsize=\"64\" nb=\"144\" nbx=\"16\" />"));
     }
 
     // A custom sheet taller than the usual 590 rows pushes the plugin row down instead of being
@@ -134,9 +127,7 @@ private slots:
         QTest::addColumn<int>("iconRow");
         QTest::addColumn<int>("pluginRow");
         const auto row = [](const char *name, const char *line, const char *image, int iconRow,
-                            int pluginRow) {
-            QTest::newRow(name) << QString(line) << QString(image) << iconRow << pluginRow;
-        };
+                            int pluginRow) { QTest::newRow(name) << line << image << iconRow << pluginRow; };
         row("image attribute", "<skin image=\"skin.png\">", "skin.png", 301, 306);
         row("no image attribute", "<skin name=\"x\">", "layout.png", 1, 6);
         row("dotted name kept", "<skin image=\"my.skin.png\">", "my.skin.png", 1, 6);
@@ -168,40 +159,42 @@ private slots:
         QTest::addColumn<QStringList>("in");
         QTest::addColumn<IconSet>("icons");
         QTest::addColumn<QStringList>("expected"); // BLOCK: the content block at row 306
-        const QString skin = QStringLiteral("<skin image=\"skin.png\">");
-        const QString opening = QStringLiteral("<browser lineheight=\"100%\" >");
-        QTest::newRow("tags named in a comment")
-            << QStringList{skin,         "<!-- the <browser> and </skin> follow -->",
-                           "<deck/>",    "<browser>",
-                           "</browser>", "</skin>"}
-            << IconSet::Default << QStringList{skin,      "<!-- the <browser> and </skin> follow -->",
-                                               "<deck/>", opening,
-                                               "BLOCK",   "</browser>",
-                                               "</skin>"};
-        QTest::newRow("tags inside a processing instruction over lines")
-            << QStringList{skin, "<?note the", "</skin> is not here ?>", "<browser>", "</browser>", "</skin>"}
-            << IconSet::Default
-            << QStringList{skin,    "<?note the", "</skin> is not here ?>", opening,
-                           "BLOCK", "</browser>", "</skin>"};
-        QTest::newRow("browser on one line")
-            << QStringList{skin, "\t<browser><pos x=\"1\"/><colors/></browser>", "</skin>"}
-            << IconSet::Default
-            << QStringList{skin, "\t" + opening, "<pos x=\"1\"/><colors/>", "BLOCK", "</browser>", "</skin>"};
-        QTest::newRow("file on one line")
-            << QStringList{skin + "<browser></browser><deck/></skin>"} << IconSet::Default
-            << QStringList{skin, opening, "BLOCK", "</browser><deck/>", "</skin>"};
-        QTest::newRow("tags split over lines, single quotes, spaces around =")
-            << QStringList{"<skin name='x'", "  image = 'skin.png'>",
-                           "<browser",       "  lineheight = '90%'>",
-                           "</browser>",     "</skin>"}
-            << IconSet::Default
-            << QStringList{"<skin name='x'   image = 'skin.png'>", "<browser   lineheight = '100%'>", "BLOCK",
-                           "</browser>", "</skin>"};
-        QTest::newRow("upper-case skin end")
-            << QStringList{"<SKIN image=\"skin.png\">", "</SKIN>"} << IconSet::Alternative
-            << QStringList{"<SKIN image=\"skin.png\">",
-                           "<customicons x=\"0\" y=\"301\" iconsize=\"64\" nb=\"144\" nbx=\"16\" />",
-                           "</SKIN>"};
+        const QString skin = "<skin image=\"skin.png\">", opening = "<browser lineheight=\"100%\" >";
+        const auto row = [](const char *name, const QStringList &in, const QStringList &expected,
+                            IconSet icons = IconSet::Default) {
+            QTest::newRow(name) << in << icons << expected;
+        };
+        row("tags named in a comment",
+            {skin, "<!-- the <browser> and </skin> follow -->", "<deck/>", "<browser>", "</browser>",
+             "</skin>"},
+            {skin, "<!-- the <browser> and </skin> follow -->", "<deck/>", opening, "BLOCK", "</browser>",
+             "</skin>"});
+        row("tags inside a processing instruction over lines",
+            {skin, "<?note the", "</skin> is not here ?>", "<browser>", "</browser>", "</skin>"},
+            {skin, "<?note the", "</skin> is not here ?>", opening, "BLOCK", "</browser>", "</skin>"});
+        row("self-closing browser", {skin, "\t<browser name=\"b\" />", "</skin>"},
+            {skin, "\t<browser lineheight=\"100%\"  name=\"b\" >", "BLOCK", "</browser>", "</skin>"});
+        row("browser on one line", {skin, "\t<browser><pos x=\"1\"/><colors/></browser>", "</skin>"},
+            {skin, "\t" + opening, "<pos x=\"1\"/><colors/>", "BLOCK", "</browser>", "</skin>"});
+        row("file on one line", {skin + "<browser></browser><deck/></skin>"},
+            {skin, opening, "BLOCK", "</browser><deck/>", "</skin>"});
+        row("tags split over lines, single quotes, spaces around =",
+            {"<skin name='x'", "  image = 'skin.png'>", "<browser", "  lineheight = '90%'>", "</browser>",
+             "</skin>"},
+            {"<skin name='x'   image = 'skin.png'>", "<browser   lineheight = '100%'>", "BLOCK", "</browser>",
+             "</skin>"});
+        // The skin's own <customicons line always goes; each skin end gets one line at its image's
+        // row, unless that image is missing: nothing may point into it.
+        const QString own = "<customicons x=\"5\" iconsize=\"32\" nb=\"8\" />",
+                      other = "<skin image=\"a.png\">";
+        const QString capital = "<Customicons nb=\"8\" />",
+                      sheet = "<customicons x=\"0\" y=\"301\" iconsize=\"64\" nb=\"144\" nbx=\"16\" />";
+        row("built-in icons", {skin, own, capital, "</skin>", other, "</Skin>"},
+            {skin, capital, sheet, "</skin>", other, "</Skin>"}, IconSet::White);
+        row("upper-case skin end", {skin, "</SKIN>"}, {skin, sheet, "</SKIN>"}, IconSet::Alternative);
+        row("no sheet", {skin, own, "</skin>"}, {skin, "</skin>"}, IconSet::Default);
+        row("another skin without a sheet", {skin, own, "</skin>"}, {skin, "</skin>"},
+            IconSet::FromOtherSkin);
     }
 
     // Layouts as other tools write them come out as one well-formed browser, each line once.
@@ -212,13 +205,10 @@ private slots:
         QFETCH(QStringList, expected);
         SkinBuildOptions options;
         options.iconSet = icons;
-        const int block = expected.indexOf(QStringLiteral("BLOCK"));
-        if (block >= 0) {
-            expected.removeAt(block);
-            const QStringList content = browserblock::contentBlock(fixtures::defaultStyle(), 306);
-            for (int i = content.size() - 1; i >= 0; --i)
-                expected.insert(block, content.at(i));
-        }
+        const int block = expected.indexOf("BLOCK");
+        if (block >= 0)
+            expected = expected.mid(0, block) + browserblock::contentBlock(fixtures::defaultStyle(), 306) +
+                       expected.mid(block + 1);
         QCOMPARE(rewrite(in, options).lines, expected);
     }
 
@@ -231,12 +221,9 @@ private slots:
             // A commented-out window is none; one left open ends before its skin does.
             {"<!-- <window name=\"x\"> -->", "<Window name=\"c\">", "<pos/>", "</skin>", "<after/>"},
         };
-        const QStringList imported{"<window name=\"a\" image=\"a.png\" />",
-                                   "<window name=\"b\">",
-                                   "\t<pos x=\"1\"/>",
-                                   "</window>",
-                                   "<Window name=\"c\">",
-                                   "<pos/>"};
+        const QStringList imported = QString("<window name=\"a\" image=\"a.png\" />|<window name=\"b\">|"
+                                             "\t<pos x=\"1\"/>|</window>|<Window name=\"c\">|<pos/>")
+                                         .split('|');
         const QStringList out =
             rewrite({"<skin>", "</skin>", "<skin>", "</skin>"}, keepBrowser(), windowFiles).lines;
         QCOMPARE(out, (QStringList{"<skin>"} + imported + QStringList{"</skin>", "<skin>"} + imported +
@@ -251,7 +238,7 @@ private slots:
         QTest::addColumn<QString>("expected");
         const auto row = [](const char *name, const char *family, const char *size, const char *line,
                             const char *expected) {
-            QTest::newRow(name) << QString(family) << QString(size) << QString(line) << QString(expected);
+            QTest::newRow(name) << family << size << line << expected;
         };
         row("text size rounds half up", "Verdana", "150", "<text font=\"Arial\" size=\"11\"/>",
             "<text font=\"Verdana\" size=\"17\"/>");
@@ -283,6 +270,128 @@ private slots:
         options.globalFontName = family;
         options.globalSize = size;
         QCOMPARE(rewrite({line}, options).lines, QStringList(expected));
+    }
+    void windowNames_data()
+    {
+        QTest::addColumn<QList<QStringList>>("files");
+        QTest::addColumn<QStringList>("names");
+        const auto row = [](const char *name, const QList<QStringList> &files, const QStringList &names) {
+            QTest::newRow(name) << files << names;
+        };
+        row("both spellings", {{"<window name=\"a\">", "<Window name=\"b\" x=\"1\">"}}, {"a", "b"});
+        row("duplicates across files kept", {{"<window name=\"a\"/>"}, {"<window name=\"a\"/>"}}, {"a", "a"});
+        row("single quotes give nothing", {{"<window name='x'>"}}, {});
+        row("not a window line", {{"<deck name=\"d\">", "</window>"}}, {});
+        row("first name on the line", {{"<window id=\"1\" name=\"first\" name=\"second\">"}}, {"first"});
+    }
+
+    void windowNames()
+    {
+        QFETCH(QList<QStringList>, files);
+        QFETCH(QStringList, names);
+        QCOMPARE(sourcescan::windowNames(files), names);
+    }
+
+    void windowSkin()
+    {
+        QTemporaryDir dir;
+        const QString zip = dir.filePath("windows.zip"), work = dir.filePath("tempwind");
+        QVERIFY(fixtures::writeZip(zip, {{"B.xml", fixtures::xml({"<window name=\"second\">"})},
+                                         {"a.xml", fixtures::xml({"<window name=\"first\">"})},
+                                         {"w.png", fixtures::png(2, 2)}}));
+        const sourcescan::WindowScan scan = sourcescan::scanWindowSkin(zip, work);
+        QCOMPARE(scan.error, QString());
+        QCOMPARE(scan.names, (QStringList{"first", "second"}));
+        QCOMPARE(QDir(work).entryList(QDir::Files), QStringList());
+    }
+
+    // Counts that are missing, zero or no number would size the sheet by a division by zero;
+    // counts too large would allocate without bound.
+    void iconSkin_data()
+    {
+        QTest::addColumn<QString>("attributes"); // of a <customicons line
+        QTest::addColumn<bool>("found");
+        QTest::newRow("declared") << "x=\"0\" y=\"0\" iconsize=\"8\" nb=\"4\" nbx=\"2\"" << true;
+        QTest::newRow("zero a row") << "iconsize=\"8\" nb=\"4\" nbx=\"0\"" << false;
+        QTest::newRow("count a row missing") << "iconsize=\"8\" nb=\"4\"" << false;
+        QTest::newRow("count a row not a number") << "iconsize=\"8\" nb=\"4\" nbx=\"four\"" << false;
+        // A sheet larger than an image may be; the second overflowed a 32-bit product.
+        QTest::newRow("sheet of 144 megapixels") << "iconsize=\"12000\" nb=\"1\" nbx=\"1\"" << false;
+        QTest::newRow("counts overflowing int")
+            << "iconsize=\"100000\" nb=\"100000\" nbx=\"100000\"" << false;
+    }
+
+    void iconSkin()
+    {
+        QFETCH(QString, attributes);
+        QFETCH(bool, found);
+        QTemporaryDir dir;
+        const QString zip = dir.filePath("icons.zip"), work = dir.filePath("tempicons");
+        QVERIFY(fixtures::writeZip(
+            zip, {{"i.xml", fixtures::xml({"<skin image=\"i.png\">", "<customicons " + attributes + " />"})},
+                  {"i.png", fixtures::png(16, 16)}}));
+        const sourcescan::IconScan scan = sourcescan::scanIconSkin(zip, work);
+        QCOMPARE(scan.error, QString());
+        QCOMPARE(scan.customIcons, found);
+        QCOMPARE(QDir(work).entryList(QDir::Files), QStringList());
+    }
+    void readsBackWhatTheWriterWrote_data()
+    {
+        QTest::addColumn<bool>("reversed");
+        QTest::newRow("writer's order") << false;
+        QTest::newRow("host's own order") << true;
+    }
+
+    void readsBackWhatTheWriterWrote()
+    {
+        QFETCH(bool, reversed);
+        const Style style = distinctStyle();
+        const QStringList block = browserblock::contentBlock(style, 50);
+        browserblock::ReadValues read;
+        QCOMPARE(browserblock::readBlock(skinXml(reversed ? reversedAttributes(block) : block), read),
+                 QString());
+        // Keys the block does not carry (the plugin colours painted into the image, the plugin
+        // font's weight) stay as the base has them.
+        const Style base = fixtures::defaultStyle();
+        const QString written = block.join(QLatin1Char('\n'));
+        Style expected = style;
+        for (int i = 0; i < stylekeys::colourKeyCount; ++i)
+            if (!written.contains(style.colourName(QLatin1String(stylekeys::colourKeys[i].key))))
+                expected.colours[std::size_t(i)] = base.colours[std::size_t(i)];
+        expected.font("plugin").weight = base.font("plugin").weight;
+        const Style back = browserblock::applyBlock(read, base);
+        QVERIFY(back.colours == expected.colours);
+        QVERIFY(back.fonts == expected.fonts);
+        QCOMPARE(read.lineHeight, QStringLiteral("120"));
+    }
+
+    void missingAttributesKeepTheBase()
+    {
+        QStringList block = browserblock::contentBlock(distinctStyle(), 50);
+        block.replaceInStrings(QRegularExpression(QStringLiteral(" over=\"[^\"]*\"")), QString());
+        block.replaceInStrings(QRegularExpression(QStringLiteral(" size=\"[^\"]*\"")),
+                               QStringLiteral(" size=\"5000\""));
+        browserblock::ReadValues read;
+        QCOMPARE(browserblock::readBlock(skinXml(block, "<browser>"), read), QString());
+        const Style base = fixtures::defaultStyle();
+        const Style back = browserblock::applyBlock(read, base);
+        for (const char *key : {"list_over", "grids_over"})
+            QCOMPARE(back.colour(key), base.colour(key));
+        QCOMPARE(back.colour("list_text"), distinctStyle().colour("list_text"));
+        QCOMPARE(back.font("skin").size, base.font("skin").size); // out of bounds: not taken
+        QCOMPARE(read.lineHeight, QString());
+    }
+
+    void noBlockIsReported()
+    {
+        browserblock::ReadValues read;
+        QVERIFY(browserblock::readBlock(fixtures::xml({"<skin>", "</skin>"}), read)
+                    .contains("no <browser> block"));
+        QVERIFY(browserblock::readBlock("<skin><unclosed", read).contains("could not be read"));
+        QTemporaryDir dir;
+        const QString zip = dir.filePath("empty.zip");
+        QVERIFY(fixtures::writeZip(zip, {{"readme.txt", "no layout"}}));
+        QCOMPARE(browserblock::readSkinBlock(zip, read), noXmlFilesMessage);
     }
 };
 

@@ -4,11 +4,11 @@
 
 #include "app/dialogs.h"
 #include "app/mainwindow.h"
+#include "skinfixtures.h"
 #include "style/stylekeys.h"
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
@@ -63,14 +63,7 @@ public:
 
     void writeSettings(const QByteArray &content) const
     {
-        QFile file(settingsPath());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(content);
+        QVERIFY(fixtures::writeFile(settingsPath(), content));
     }
-
-    QByteArray readFile(const QString &path) const
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray readFile(const QString &path) const { return fixtures::readFile(path); }
 };

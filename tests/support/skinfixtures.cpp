@@ -6,6 +6,7 @@
 #include <QDataStream>
 #include <QDirIterator>
 #include <QFile>
+#include <QRandomGenerator>
 #include <quazip/quazip.h>
 #include <quazip/quazipfile.h>
 #include <quazip/quazipnewinfo.h>
@@ -14,6 +15,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <memory>
 
 namespace fixtures {
 namespace {
@@ -49,38 +51,22 @@ bool writeZip(const QString &path, const QList<ZipEntry> &entries)
     return zip.getZipError() == 0;
 }
 
-namespace {
-
-QMap<QString, QByteArray> entries(const QString &path, bool raw)
+QMap<QString, QByteArray> readZip(const QString &path, bool stored)
 {
     QMap<QString, QByteArray> files;
     QuaZip zip(path);
-    if (!openZip(zip))
-        return files;
-    for (bool more = zip.goToFirstFile(); more; more = zip.goToNextFile()) {
+    for (bool more = openZip(zip) && zip.goToFirstFile(); more; more = zip.goToNextFile()) {
         QuaZipFile file(&zip);
-        if (file.open(QIODevice::ReadOnly, nullptr, nullptr, raw))
+        if (file.open(QIODevice::ReadOnly, nullptr, nullptr, stored))
             files.insert(file.getActualFileName(), file.readAll());
     }
     return files;
-}
-
-} // namespace
-
-QMap<QString, QByteArray> readZip(const QString &path)
-{
-    return entries(path, false);
 }
 
 QStringList zipNames(const QString &path)
 {
     QuaZip zip(path);
     return openZip(zip) ? zip.getFileNameList() : QStringList();
-}
-
-QMap<QString, QByteArray> storedZip(const QString &path)
-{
-    return entries(path, true);
 }
 
 QImage imageIn(const QMap<QString, QByteArray> &files, const QString &name)
@@ -112,6 +98,13 @@ QByteArray pngDeclaring(quint32 width, quint32 height)
     png += QByteArray::fromHex("000000004944415435af061e"
                                "0000000049454e44ae426082");
     return png;
+}
+
+QByteArray noise(int bytes)
+{
+    QByteArray data(bytes, Qt::Uninitialized);
+    QRandomGenerator(12).fillRange(reinterpret_cast<quint32 *>(data.data()), bytes / 4);
+    return data;
 }
 
 QByteArray xml(const QStringList &lines)
@@ -169,23 +162,42 @@ bool nearlyEqual(const QImage &a, const QImage &b, int maxStep, double maxShare)
 {
     if (a.size() != b.size())
         return false;
-    const QImage x = a.convertToFormat(QImage::Format_ARGB32);
-    const QImage y = b.convertToFormat(QImage::Format_ARGB32);
     qint64 off = 0;
-    for (int row = 0; row < x.height(); ++row) {
-        const auto *p = reinterpret_cast<const QRgb *>(x.constScanLine(row));
-        const auto *q = reinterpret_cast<const QRgb *>(y.constScanLine(row));
-        for (int column = 0; column < x.width(); ++column) {
-            const int step = std::max({std::abs(qRed(p[column]) - qRed(q[column])),
-                                       std::abs(qGreen(p[column]) - qGreen(q[column])),
-                                       std::abs(qBlue(p[column]) - qBlue(q[column])),
-                                       std::abs(qAlpha(p[column]) - qAlpha(q[column]))});
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            const int step = std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                                       std::abs(qBlue(p) - qBlue(q)), std::abs(qAlpha(p) - qAlpha(q))});
             if (step > maxStep)
                 return false;
             off += step > 0;
         }
     }
-    return off <= maxShare * double(x.width()) * x.height();
+    return off <= maxShare * double(a.width()) * a.height();
+}
+
+QProcess *startCli(const QString &home, const QStringList &arguments, const QString &program)
+{
+    auto *process = new QProcess;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), home);
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home);
+    env.insert(QStringLiteral("TMPDIR"), home + QStringLiteral("/tmp"));
+    env.remove(QStringLiteral("QT_QPA_PLATFORM")); // the CLI must manage without a display by itself
+    process->setProcessEnvironment(env);
+    process->setWorkingDirectory(home);
+    process->setReadChannel(QProcess::StandardError);
+    process->start(program.isEmpty() ? qEnvironmentVariable("PANELCRAFT_CLI") : program, arguments);
+    return process;
+}
+
+CliRun runCli(const QString &home, const QStringList &arguments, const QString &program)
+{
+    const std::unique_ptr<QProcess> process(startCli(home, arguments, program));
+    const bool ended = process->waitForFinished(120000) && process->exitStatus() == QProcess::NormalExit;
+    return {ended ? process->exitCode() : -1, QString::fromLocal8Bit(process->readAllStandardOutput()),
+            QString::fromLocal8Bit(process->readAllStandardError())};
 }
 
 } // namespace fixtures

@@ -12,6 +12,7 @@
 #include <QList>
 #include <QMap>
 #include <QMetaType>
+#include <QProcess>
 #include <QString>
 #include <QStringList>
 
@@ -32,11 +33,10 @@ struct ZipEntry
 // Writes the entries as they are, names included (so hostile archives can be made).
 bool writeZip(const QString &path, const QList<ZipEntry> &entries);
 
-// Every file entry of an archive, by name.
-QMap<QString, QByteArray> readZip(const QString &path);
-// The entries' names in archive order, and each one's data as stored (still compressed).
+// Every file entry of an archive by name, with its data unpacked or as stored (still compressed).
+QMap<QString, QByteArray> readZip(const QString &path, bool stored = false);
+// The entries' names in archive order.
 QStringList zipNames(const QString &path);
-QMap<QString, QByteArray> storedZip(const QString &path);
 QImage imageIn(const QMap<QString, QByteArray> &files, const QString &name);
 
 // A PNG of one colour.
@@ -44,6 +44,9 @@ QByteArray png(int width, int height, const QColor &colour = QColor(40, 40, 40))
 
 // The first bytes of a PNG claiming the given size, with no picture data behind them.
 QByteArray pngDeclaring(quint32 width, quint32 height);
+
+// Random bytes, the same on every run.
+QByteArray noise(int bytes);
 
 // UTF-8 text lines joined with line ends, as a skin XML file.
 QByteArray xml(const QStringList &lines);
@@ -62,5 +65,15 @@ bool writeFile(const QString &path, const QByteArray &data);
 QStringList entriesBelow(const QString &folder, QDir::Filters filters = QDir::AllEntries);
 // The contents of every file below a folder, by relative path.
 QMap<QString, QByteArray> filesBelow(const QString &folder);
+
+// panelcraft-cli (or `program`) started as a user would, with `home` as its home and working folder
+// and `home`/tmp as its temporary folder, without a display; the caller owns the process.
+QProcess *startCli(const QString &home, const QStringList &arguments, const QString &program = {});
+struct CliRun
+{
+    int code; // -1 when it crashed or hung
+    QString out, err;
+};
+CliRun runCli(const QString &home, const QStringList &arguments, const QString &program = {});
 
 } // namespace fixtures

@@ -1,0 +1,337 @@
+// The style layer: table files (reading rules, deriving a style, writing profiles), unknown keys,
+// the editing rules without widgets (linked list rows, transparency, resets, row states), the
+// contrast hints; and the compiled-in tables and images: complete tables in key-table order, icon
+// sheets that really hold 144 different icons, committed PNGs that are what the generator draws.
+
+#include "artwork.h"
+#include "skinfixtures.h"
+#include "style/contrast.h"
+#include "style/resources.h"
+#include "style/styleedit.h"
+#include "style/tablefile.h"
+
+#include <QFont>
+#include <QHash>
+#include <QTemporaryDir>
+#include <QTest>
+#include <optional>
+
+namespace {
+
+constexpr int iconSize = 64;
+constexpr int iconColumns = 16;
+constexpr int iconCount = 144;
+
+// The key of every line.
+QList<QByteArray> keys(const QByteArray &text)
+{
+    QList<QByteArray> keys;
+    for (const QByteArray &line : text.split('\n'))
+        keys << line.left(line.indexOf('='));
+    return keys;
+}
+
+int key(const char *name)
+{
+    return stylekeys::colourIndex(QLatin1String(name));
+}
+
+QColor colour(const EditorValues &values, const char *name)
+{
+    return values.style.colour(QLatin1String(name));
+}
+
+std::optional<contrast::Hint> hintFor(const Style &style, const char *name)
+{
+    for (const contrast::Hint &hint : contrast::hints(style))
+        if (hint.key == key(name))
+            return hint;
+    return std::nullopt;
+}
+
+} // namespace
+
+class StyleTest : public QObject
+{
+    Q_OBJECT
+
+    StyleTable table;
+    EditorValues start;
+
+    EditorValues run(EditorValues values, std::initializer_list<StyleEdit> edits) const
+    {
+        for (const StyleEdit &edit : edits)
+            values = edit.apply(values, table).values;
+        return values;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        initPanelcraftResources();
+        tablefile::read(tablefile::defaultTablePath, table);
+        start.style = tablefile::derive(table);
+    }
+
+    void unknownKeysAreReportedAndChangeNothing()
+    {
+        Style style;
+        style.colours.fill(QColor(Qt::red));
+        const Style before = style;
+        QTest::ignoreMessage(QtCriticalMsg, "Unknown colour key \"list_txet\"");
+        QVERIFY(!style.colour("list_txet").isValid());
+        QTest::ignoreMessage(QtCriticalMsg, "Unknown colour key \"list_txet\"");
+        style.setColour("list_txet", Qt::blue);
+        QTest::ignoreMessage(QtCriticalMsg, "Unknown font group \"skni\"");
+        style.font("skni").size = 40;
+        QTest::ignoreMessage(QtCriticalMsg, "Unknown font group \"skni\"");
+        QCOMPARE(std::as_const(style).font("skni"), FontSpec());
+        QVERIFY(style.colours == before.colours && style.fonts == before.fonts);
+    }
+
+    void readRules_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("plain") << QByteArray("list_text=#ff0000\r\n") << "list_text"
+                               << "#ff0000";
+        QTest::newRow("second equals drops the rest") << QByteArray("list_text=#ff0000=x\r\n") << "list_text"
+                                                      << "#ff0000";
+        QTest::newRow("nothing trimmed") << QByteArray("list_text = #ff0000\r\n") << "list_text "
+                                         << " #ff0000";
+        QTest::newRow("later line wins") << QByteArray("a=#111111\r\na=#222222\r\n") << "a"
+                                         << "#222222";
+        QTest::newRow("LF only") << QByteArray("a=1\nb=2\n") << "b"
+                                 << "2";
+        QTest::newRow("no final line end") << QByteArray("a=1\r\nb=2") << "b"
+                                           << "2";
+        QTest::newRow("empty value") << QByteArray("a=\r\n") << "a"
+                                     << "";
+        QTest::newRow("line without equals skipped") << QByteArray("junk\r\n\r\nb=2\r\n") << "b"
+                                                     << "2";
+    }
+
+    void readRules()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        QTemporaryDir dir;
+        QVERIFY(fixtures::writeFile(dir.filePath("table.ini"), content));
+        StyleTable table;
+        QVERIFY(tablefile::read(dir.filePath("table.ini"), table));
+        QCOMPARE(table.value(key, "<missing>"), value);
+        QVERIFY(!table.contains("junk") && !table.contains(""));
+        // A missing file leaves the table alone.
+        QVERIFY(!tablefile::read(dir.filePath("missing.ini"), table));
+        QCOMPARE(table.value(key, "<missing>"), value);
+    }
+
+    void oddValuesDerive()
+    {
+        StyleTable table;
+        tablefile::read(tablefile::defaultTablePath, table);
+        table.insert("skinfontsize", "abc");
+        table.insert("list_text", "not a colour");
+        table.insert("list_over", "transparent");
+        const Style style = tablefile::derive(table);
+        QCOMPARE(style.font("skin").size, 0);
+        QVERIFY(!style.colour("list_text").isValid());
+        QCOMPARE(style.colour("list_over").alpha(), 0);
+    }
+
+    // The one golden check of the format tables and profiles share.
+    void profileTextIsTheTableFormat()
+    {
+        Style style = fixtures::defaultStyle();
+        style.setColour("list_text", QColor());
+        style.setColour("list_stripes", QColor());
+        style.setColour("grids_text", QColor("#ABCDEF"));
+        style.setColour("list_over", QColor(0x11, 0x22, 0x33, 0x44));
+        const QByteArray text = tablefile::profileText(style);
+        QCOMPARE(text.count("\r\n"), stylekeys::tableLineCount);
+        QCOMPARE(text.count('\n'), stylekeys::tableLineCount);
+        QVERIFY(text.endsWith("\r\n"));
+        QVERIFY(text.contains("\r\nlist_text=#000000\r\n"));
+        QVERIFY(text.contains("\r\nlist_stripes=#ff000000\r\n"));
+        QVERIFY(text.contains("\r\ngrids_text=#abcdef\r\n"));
+        QVERIFY(text.contains("\r\nlist_over=#44112233\r\n")); // transparency chosen in its row survives
+        QVERIFY(text.startsWith("backgroundcolor=#ff202020\r\nseperatorline=#7e7e7e\r\n"));
+        QVERIFY(text.endsWith("toolbarfontname=Arial\r\ntoolbarfontsize=16\r\ntoolbarfontweight=Normal\r\n"));
+    }
+
+    // Profiles are written in key-table order, so the built-in tables hold every key in that
+    // order, each with a usable value, in CR LF lines.
+    void builtInTablesFollowTheKeyTable_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("dark") << tablefile::defaultTablePath;
+        QTest::newRow("white") << tablefile::whiteTablePath;
+    }
+
+    void builtInTablesFollowTheKeyTable()
+    {
+        QFETCH(QString, path);
+        const QByteArray content = fixtures::readFile(path);
+        QVERIFY(content.endsWith("\r\n") && content.count('\n') == content.count("\r\n") &&
+                content.count('\r') == content.count("\r\n"));
+        StyleTable table;
+        QVERIFY(tablefile::read(path, table));
+        const Style style = tablefile::derive(table);
+        QCOMPARE(keys(content), keys(tablefile::profileText(style)));
+        for (const QColor &colour : style.colours)
+            QVERIFY(colour.isValid());
+        for (const FontSpec &font : style.fonts)
+            QVERIFY(font.size > 0 && (font.weight == "Normal" || font.weight == "Bold"));
+    }
+
+    void iconSheets_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("lightGlyphs");
+        QTest::newRow("alternative") << QStringLiteral(":/new/images/myfiles/ICONS.png") << true;
+        QTest::newRow("white") << QStringLiteral(":/new/images/myfiles/ICONSWHITE.png") << false;
+    }
+
+    void iconSheets()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, lightGlyphs);
+        const QImage sheet = QImage(path).convertToFormat(QImage::Format_ARGB32);
+
+        QHash<QByteArray, int> seen;
+        qint64 inkSum = 0, inkPixels = 0;
+        for (int i = 0; i < iconCount; ++i) {
+            const QImage icon =
+                sheet.copy(i % iconColumns * iconSize, i / iconColumns * iconSize, iconSize, iconSize);
+            int covered = 0;
+            for (int y = 0; y < iconSize; ++y) {
+                for (int x = 0; x < iconSize; ++x) {
+                    const QRgb pixel = icon.pixel(x, y);
+                    covered += qAlpha(pixel) > 0;
+                    if (qAlpha(pixel) == 255) {
+                        inkSum += (qRed(pixel) + qGreen(pixel) + qBlue(pixel)) / 3;
+                        ++inkPixels;
+                    }
+                }
+            }
+            // Even the slimmest glyph (a minus) covers a few hundred pixels; a speck is no icon.
+            QVERIFY2(covered > iconSize * iconSize / 20, qPrintable(QString("icon %1 is empty").arg(i)));
+            const QByteArray pixels(reinterpret_cast<const char *>(icon.constBits()),
+                                    int(icon.sizeInBytes()));
+            QVERIFY2(!seen.contains(pixels),
+                     qPrintable(QString("icons %1 and %2 are the same").arg(seen[pixels]).arg(i)));
+            seen.insert(pixels, i);
+        }
+
+        // Light glyphs for dark browsers, dark glyphs for white ones.
+        QVERIFY(inkPixels > 0);
+        const qint64 meanInk = inkSum / inkPixels;
+        QVERIFY2(lightGlyphs ? meanInk > 180 : meanInk < 75, qPrintable(QString::number(meanInk)));
+    }
+
+    void committedImagesAreTheGeneratorsOutput_data()
+    {
+        QTest::addColumn<int>("index");
+        for (int i = 0; i < int(artwork::files.size()); ++i)
+            QTest::newRow(artwork::files[std::size_t(i)].name) << i;
+    }
+
+    void committedImagesAreTheGeneratorsOutput()
+    {
+        QFETCH(int, index);
+        const artwork::File &file = artwork::files[std::size_t(index)];
+        const QString committed =
+            qEnvironmentVariable("PANELCRAFT_SOURCE_DIR") + QStringLiteral("/resources/myfiles/") + file.name;
+        const QImage onDisk = QImage(committed).convertToFormat(QImage::Format_ARGB32);
+        QVERIFY2(!onDisk.isNull(), qPrintable(committed));
+        const QImage drawn = file.draw().convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(drawn.size(), onDisk.size());
+        // Qt picks its raster code per processor at run time, so anti-aliased edges may differ by
+        // a step or two between machines; anything more is a real change of the artwork.
+        QVERIFY2(fixtures::nearlyEqual(onDisk, drawn), file.name);
+    }
+
+    // The host knows two weights: whatever the font dialog gives maps onto them and back.
+    void fontWeightsMapOntoNormalAndBold()
+    {
+        QCOMPARE(FontSpec::weightWord(QFont::Light), QString("Normal"));
+        QCOMPARE(FontSpec::weightWord(QFont::Normal), QString("Normal"));
+        QCOMPARE(FontSpec::weightWord(QFont::DemiBold), QString("Bold"));
+        QCOMPARE((FontSpec{"Arial", "Bold", 9}.qtWeight()), int(QFont::Bold));
+        QCOMPARE((FontSpec{"Arial", "heavy", 9}.qtWeight()), int(QFont::Normal));
+    }
+
+    void overStripesFollowOverOnlyWhileStripesAreHidden()
+    {
+        const QColor blue("#0000ff");
+        const QColor over = colour(start, "list_over");
+        const auto hidden = StyleEdit::makeTransparent(key("list_stripes")).apply(start, table);
+        QCOMPARE(colour(hidden.values, "list_overstripes"), over);
+        QVERIFY(!hidden.states.stripesShown);
+        QVERIFY(hidden.states.colourModified[std::size_t(key("list_stripes"))]);
+        QVERIFY(!hidden.states.colourModified[std::size_t(key("list_overstripes"))]); // row out of use
+        QCOMPARE(hidden.changes.colours, (QVector<int>{key("list_stripes"), key("list_overstripes")}));
+
+        const EditorValues picked = run(hidden.values, {StyleEdit::pickColour(key("list_over"), blue)});
+        QCOMPARE(colour(picked, "list_overstripes"), blue);
+        const EditorValues cleared = run(hidden.values, {StyleEdit::makeTransparent(key("list_over"))});
+        QCOMPARE(colour(cleared, "list_overstripes"), over);
+
+        // Showing the stripes again does not give the over stripes their own colour back.
+        const auto shown = StyleEdit::resetColour(key("list_stripes")).apply(picked, table);
+        QVERIFY(shown.states.stripesShown);
+        QCOMPARE(colour(shown.values, "list_overstripes"), blue);
+        QVERIFY(shown.states.colourModified[std::size_t(key("list_overstripes"))]);
+        const EditorValues visible =
+            run(shown.values, {StyleEdit::pickColour(key("list_over"), QColor("#123456"))});
+        QCOMPARE(colour(visible, "list_overstripes"), blue);
+    }
+
+    void rowStatesFollowTheTableWhateverTheEdit()
+    {
+        FontSpec bigger = start.style.fonts[0];
+        bigger.size += 4;
+        const auto font = StyleEdit::pickFont(0, bigger).apply(start, table);
+        QVERIFY(font.states.fontModified[0]);
+        QCOMPARE(font.changes.fonts, QVector<int>{0});
+        QCOMPARE(rowStates(font.values.style, table), font.states);
+        const auto reset = StyleEdit::resetFont(0).apply(font.values, table);
+        QCOMPARE(reset.states, rowStates(start.style, table));
+        QVERIFY(reset.values.style.fonts == start.style.fonts);
+
+        const auto table0 =
+            StyleEdit::pickColour(key("list_text"), colour(start, "list_text")).apply(start, table);
+        QVERIFY(table0.changes.isEmpty());
+    }
+    void worstBackgroundCounts()
+    {
+        Style style = fixtures::defaultStyle();
+        style.setColour("list_text", QColor("#ffffff"));
+        style.setColour("list_automix", QColor("#eeeeee"));
+        const auto hint = hintFor(style, "list_text");
+        QVERIFY(hint);
+        QCOMPARE(hint->background, QString("list_automix"));
+        QCOMPARE(hint->ratio, contrast::ratio(Qt::white, QColor("#eeeeee")));
+        QVERIFY(hint->ratio < contrast::warnBelow);
+        QCOMPARE(contrast::ratio(Qt::black, Qt::white), 21.0);
+    }
+
+    void translucentBackgroundsAreSeenOverTheBrowser()
+    {
+        Style style = fixtures::defaultStyle();
+        style.setColour("list_stripes", QColor(255, 255, 255, 0));
+        style.setColour("list_automix", style.colour("backgroundcolor"));
+        const auto hint = hintFor(style, "list_text");
+        QCOMPARE(hint->ratio, contrast::ratio(style.colour("list_text"), style.colour("backgroundcolor")));
+        // Over the skin's own picture nothing can be said.
+        style.setColour("backgroundcolor", Qt::transparent);
+        QCOMPARE(hintFor(style, "list_text")->background, QString("list_automix"));
+        style.setColour("list_automix", Qt::transparent);
+        QVERIFY(!hintFor(style, "list_text"));
+    }
+};
+
+QTEST_GUILESS_MAIN(StyleTest)
+#include "tst_style.moc"
