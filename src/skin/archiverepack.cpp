@@ -113,10 +113,13 @@ QString Repack::run()
     }
     m_zip.close();
     m_source.close();
-    if (error.isEmpty() && m_zip.getZipError() != ZIP_OK)
-        error = failed(m_file.error() != QFileDevice::NoError
-                           ? writeFailure(m_file)
-                           : QStringLiteral("the archive could not be finished"));
+    if (error.isEmpty() && m_zip.getZipError() != ZIP_OK) {
+        // The zip library seeks after a failed write, which clears the file's error: a probe
+        // write brings the system's reason (a full disk) back.
+        const QString why = writeFailure(m_file);
+        error = failed(m_file.error() != QFileDevice::NoError ? why
+                                                              : QStringLiteral("the archive could not be finished"));
+    }
     if (!error.isEmpty()) {
         m_file.cancelWriting();
         return error;

@@ -256,8 +256,6 @@ private slots:
         QCOMPARE(result.out, QString());
         QVERIFY2(result.err.startsWith("panelcraft-cli: "), qPrintable(result.err));
         // Short of disk space, a write fails with the system's reason (docs/cli.md).
-        if (failing == "packing")
-            QEXPECT_FAIL("", "a failed pack says only \"the archive could not be finished\"", Continue);
         QVERIFY2(result.err.contains("File too large"), qPrintable(result.err));
         QVERIFY(snapshot(files()) == before);
     }
