@@ -93,6 +93,7 @@ int main(int argc, char **argv)
     prepareApplication();
     Dialogs::setTesting(true);
     window().show();
+    click("checkBox_changecolors_2"); // the preview, which every edit restyles
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     return 0;

@@ -5,7 +5,6 @@
 #include "settingsfile.h"
 #include "skin/skinbuilder.h"
 #include "skin/workspace.h"
-#include "textfit.h"
 #include "theme.h"
 #include "tooltiplist.h"
 #include "ui_mainwindow.h"
@@ -44,11 +43,11 @@ MainWindow::MainWindow(const AppPaths &paths, QWidget *parent)
     buildprogress->setVisible(false);
     setAcceptDrops(true);
     rows = buildEditorRows(ui->tabWidget);
-    fitGridTexts(ui->tab_16);
     wireEditorRows();
     for (QWidget *widget : findChildren<QWidget *>())
         if (!widget->objectName().isEmpty())
             widgetsByName.insert(widget->objectName(), widget);
+    setPreviewAside();
 
     setWindowTitle(programname);
     loadsettings();
@@ -219,7 +218,7 @@ void MainWindow::on_checkBox_changecolors_clicked()
          {static_cast<QWidget *>(ui->checkBox_changecolors_2), static_cast<QWidget *>(ui->label_126),
           static_cast<QWidget *>(ui->tabWidget), static_cast<QWidget *>(ui->pushButton)})
         widget->setVisible(editing);
-    ui->tabWidget_3->setVisible(preview);
+    showPreview(preview);
     applyWindowLayout(this, preview   ? WindowLayout::Full
                             : editing ? WindowLayout::Editing
                                       : WindowLayout::Compact);
@@ -228,7 +227,7 @@ void MainWindow::on_checkBox_changecolors_clicked()
 void MainWindow::on_checkBox_changecolors_2_clicked()
 {
     const bool preview = ui->checkBox_changecolors_2->isChecked();
-    ui->tabWidget_3->setVisible(preview);
+    showPreview(preview);
     applyWindowLayout(this, preview ? WindowLayout::Full : WindowLayout::Editing);
 }
 

@@ -112,7 +112,11 @@ private:
     void wireEditorRows();
     void prepareFolders();
     void fullRefresh();
-    void refreshPreview(); // mainwindow_preview.cpp
+    // The preview (mainwindow_preview.cpp) starts hidden and out of the window, so that start-up
+    // neither styles nor polishes its pages; it joins the window, styled, when first shown.
+    void setPreviewAside();
+    void showPreview(bool shown);
+    void refreshPreview();
     // Title and menu states naming the active table; an empty optional keeps a check state.
     void showActiveTable(const QString &titleSuffix, std::optional<bool> defaultChecked,
                          std::optional<bool> whiteChecked, bool profileOpen);
@@ -164,6 +168,8 @@ private:
     std::unique_ptr<Ui::MainWindow> ui;
     EditorRows rows;
     QHash<QString, QWidget *> widgetsByName; // every named widget, for the preview's style sheets
+    std::unique_ptr<QWidget> asidePreview;    // the preview's tab widget until it is first shown
+    QWidget *previewFocusPredecessor = nullptr; // where the preview sits in the Tab order
 
     QString programname = QStringLiteral("Panelcraft");
     QString documentsfolder;

@@ -20,7 +20,11 @@ class EditingTest : public QObject
 
     QLabel *label(const char *name) const { return f->find<QLabel>(name); }
     QPushButton *button(const char *name) const { return f->find<QPushButton>(name); }
-    QString sheet(const char *name) const { return f->find<QWidget>(name)->styleSheet(); }
+    QString sheet(const char *name) const
+    {
+        f->showPreview();
+        return f->find<QWidget>(name)->styleSheet();
+    }
     QColor swatch(const char *name) const
     {
         return f->find<QLineEdit>(name)->palette().color(QPalette::Base);
@@ -77,6 +81,7 @@ private slots:
 
     void rowsWithoutPreviewOnlyChangeTheirRow()
     {
+        f->showPreview();
         QStringList before;
         const QList<QWidget *> all = f->window->findChildren<QWidget *>();
         for (QWidget *w : all)
@@ -266,8 +271,8 @@ private slots:
             f->trigger(action);
         else
             f->click(action);
-        QVERIFY(f->find<QListWidget>("listWidget_2")->alternatingRowColors());
         QVERIFY(sheet("listWidget_3").contains(":alternate"));
+        QVERIFY(f->find<QListWidget>("listWidget_2")->alternatingRowColors());
         QVERIFY(button("listoverstripebutton")->isEnabled());
         QCOMPARE(f->find<QLabel>(stylekeys::captionObjectName(stylekeys::colourKey("list_overstripes")))
                      ->styleSheet(),
@@ -405,6 +410,7 @@ private slots:
         const auto advance = [](const QLabel *l) {
             return QFontMetrics(l->font()).horizontalAdvance(l->text());
         };
+        f->showPreview();
         const QRect back = f->find<QLabel>("grid_tracknormal_back" + card)->geometry();
         const QLabel *artistLabel = f->find<QLabel>(artist);
         QVERIFY(advance(artistLabel) <= artistLabel->width());

@@ -55,6 +55,12 @@ public:
     }
 
     void click(const QString &buttonName) const { find<QAbstractButton>(buttonName)->click(); }
+    // The preview's widgets join the window when it is first shown.
+    void showPreview() const
+    {
+        if (!find<QAbstractButton>(QStringLiteral("checkBox_changecolors_2"))->isChecked())
+            click(QStringLiteral("checkBox_changecolors_2"));
+    }
     void trigger(const QString &actionName) const { find<QAction>(actionName)->trigger(); }
 
     QString settingsPath() const { return appDir.path() + QStringLiteral("/settings.dat"); }
