@@ -42,7 +42,6 @@ MainWindow::MainWindow(const AppPaths &paths, QWidget *parent)
     buildprogress->setTextVisible(false);
     buildprogress->setVisible(false);
     setAcceptDrops(true);
-    rows = buildEditorRows(ui->tabWidget);
     wireEditorRows();
     for (QWidget *widget : findChildren<QWidget *>())
         if (!widget->objectName().isEmpty())
@@ -59,6 +58,7 @@ MainWindow::MainWindow(const AppPaths &paths, QWidget *parent)
     loadtooltips();
     ui->actionShow_Tooltips->setChecked(showtooltips);
     tooltips(showtooltips);
+    buildEditorPage(ui->tabWidget->currentIndex()); // now that the values it shows are loaded
 
     // Start in the editing layout: the settings tabs shown, the preview (unchecked in the form) hidden.
     ui->checkBox_changecolors->setChecked(true);

@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QMap>
+#include <QSet>
 #include <QStringList>
 #include <array>
 #include <memory>
@@ -110,6 +111,7 @@ private slots:
 
 private:
     void wireEditorRows();
+    void buildEditorPage(int page); // the page's rows, wired and showing the current values
     void prepareFolders();
     void fullRefresh();
     // The preview (mainwindow_preview.cpp) starts hidden and out of the window, so that start-up
@@ -133,7 +135,7 @@ private:
     void takeColoursFromSkin();
 
     // Contrast warnings beside the text-colour rows (mainwindow_contrast.cpp).
-    void setUpContrastHints();
+    void setUpContrastHints(int page);
     void showContrastHints();
 
     // Editor rows (mainwindow_editor.cpp): every edit is a StyleEdit on the undo stack, and the
@@ -166,7 +168,8 @@ private:
     void showWindowScan(const QString &error, const QStringList &names);
 
     std::unique_ptr<Ui::MainWindow> ui;
-    EditorRows rows;
+    EditorRows rows{};                // null on pages not shown yet
+    QSet<int> builtEditorPages;
     QHash<QString, QWidget *> widgetsByName; // every named widget, for the preview's style sheets
     std::unique_ptr<QWidget> asidePreview;    // the preview's tab widget until it is first shown
     QWidget *previewFocusPredecessor = nullptr; // where the preview sits in the Tab order

@@ -58,6 +58,16 @@ private slots:
         QCOMPARE(Dialogs::requests().at(1).initialColor, QColor("#7e7e7e"));
     }
 
+    // A page's rows are built when it is first shown, and must show with it.
+    void rowsShowWithTheirPage()
+    {
+        f->window->show();
+        for (const auto &key : stylekeys::colourKeys) {
+            f->find<QTabWidget>("tabWidget")->setCurrentIndex(int(key.page));
+            QVERIFY2(button(key.pick)->isVisible(), key.pick);
+        }
+    }
+
     void choosingTheTableColourKeepsResetDisabled()
     {
         Dialogs::setNextColor(QColor("#ffffff"));
@@ -82,6 +92,7 @@ private slots:
     void rowsWithoutPreviewOnlyChangeTheirRow()
     {
         f->showPreview();
+        f->showEveryPage();
         QStringList before;
         const QList<QWidget *> all = f->window->findChildren<QWidget *>();
         for (QWidget *w : all)
