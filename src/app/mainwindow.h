@@ -168,10 +168,10 @@ private:
     void showWindowScan(const QString &error, const QStringList &names);
 
     std::unique_ptr<Ui::MainWindow> ui;
-    EditorRows rows{};                // null on pages not shown yet
+    EditorRows rows{}; // null on pages not shown yet
     QSet<int> builtEditorPages;
-    QHash<QString, QWidget *> widgetsByName; // every named widget, for the preview's style sheets
-    std::unique_ptr<QWidget> asidePreview;    // the preview's tab widget until it is first shown
+    QHash<QString, QWidget *> widgetsByName;    // every named widget, for the preview's style sheets
+    std::unique_ptr<QWidget> asidePreview;      // the preview's tab widget until it is first shown
     QWidget *previewFocusPredecessor = nullptr; // where the preview sits in the Tab order
 
     QString programname = QStringLiteral("Panelcraft");

@@ -227,8 +227,7 @@ private slots:
         QVERIFY(w.height() < editingHeight);
         QVERIFY(band->y() < editingBand);
         QVERIFY(w.rect().contains(lowest->geometry()));
-        for (const char *hidden :
-             {"tabWidget", "checkBox_changecolors_2", "label_126", "pushButton"})
+        for (const char *hidden : {"tabWidget", "checkBox_changecolors_2", "label_126", "pushButton"})
             QVERIFY2(f.find<QWidget>(hidden)->isHidden(), hidden);
 
         f.click("checkBox_changecolors");
