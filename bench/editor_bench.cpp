@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -93,6 +94,11 @@ int main(int argc, char **argv)
     prepareApplication();
     Dialogs::setTesting(true);
     window().show();
+    click("checkBox_changecolors_2"); // the preview, which every edit restyles
+    // Each settings page gets its rows when first shown.
+    auto *pages = window().findChild<QTabWidget *>(QStringLiteral("tabWidget"));
+    for (int page = 0; page < pages->count(); ++page)
+        pages->setCurrentIndex(page);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     return 0;

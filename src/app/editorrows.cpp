@@ -167,22 +167,31 @@ FontRow buildFontRow(QWidget *page, const stylekeys::FontGroupKey &group)
 
 } // namespace
 
-EditorRows buildEditorRows(QTabWidget *settingsTabs)
+void buildEditorPage(QTabWidget *settingsTabs, int page, EditorRows &rows)
 {
-    EditorRows rows;
+    QWidget *pageWidget = settingsTabs->widget(page);
     for (int i = 0; i < stylekeys::colourKeyCount; ++i) {
         const stylekeys::ColourKey &key = stylekeys::colourKeys[i];
-        rows.colours[i] = buildColourRow(settingsTabs->widget(int(key.page)), key);
+        if (int(key.page) == page)
+            rows.colours[i] = buildColourRow(pageWidget, key);
     }
     for (int i = 0; i < stylekeys::fontGroupCount; ++i) {
         const stylekeys::FontGroupKey &group = stylekeys::fontGroups[i];
-        rows.fonts[i] = buildFontRow(settingsTabs->widget(int(group.page)), group);
+        if (int(group.page) == page)
+            rows.fonts[i] = buildFontRow(pageWidget, group);
     }
-    for (const RowHelp &help : rowHelp) {
-        auto *widget = settingsTabs->findChild<QWidget *>(QLatin1String(help.objectName));
-        Q_ASSERT_X(widget, "buildEditorRows", help.objectName);
-        if (widget)
+    for (const RowHelp &help : rowHelp)
+        if (auto *widget = pageWidget->findChild<QWidget *>(QLatin1String(help.objectName)))
             widget->setWhatsThis(translated(help.text));
-    }
+}
+
+EditorRows buildEditorRows(QTabWidget *settingsTabs)
+{
+    EditorRows rows{};
+    for (int page = 0; page < settingsTabs->count(); ++page)
+        buildEditorPage(settingsTabs, page, rows);
+    for (const RowHelp &help : rowHelp)
+        Q_ASSERT_X(settingsTabs->findChild<QWidget *>(QLatin1String(help.objectName)), "buildEditorRows",
+                   help.objectName);
     return rows;
 }

@@ -2,7 +2,7 @@
 
 // The colour rows and font rows of the settings pages, built from the key table instead of
 // being drawn one by one in the form. Building only creates the widgets; the main window
-// connects them, again from the key table.
+// connects them, again from the key table, and builds a page's rows when the page is first shown.
 
 #include "style/stylekeys.h"
 
@@ -40,5 +40,8 @@ struct EditorRows
     std::array<FontRow, stylekeys::fontGroupCount> fonts;
 };
 
+// Places the rows that the key table puts on page `page` of settingsTabs into `rows`; the rows
+// of other pages are left as they are (null until built).
+void buildEditorPage(QTabWidget *settingsTabs, int page, EditorRows &rows);
 // Places every row on the page of settingsTabs that the key table names.
 EditorRows buildEditorRows(QTabWidget *settingsTabs);

@@ -5,7 +5,6 @@
 #include "settingsfile.h"
 #include "skin/skinbuilder.h"
 #include "skin/workspace.h"
-#include "textfit.h"
 #include "theme.h"
 #include "tooltiplist.h"
 #include "ui_mainwindow.h"
@@ -43,12 +42,11 @@ MainWindow::MainWindow(const AppPaths &paths, QWidget *parent)
     buildprogress->setTextVisible(false);
     buildprogress->setVisible(false);
     setAcceptDrops(true);
-    rows = buildEditorRows(ui->tabWidget);
-    fitGridTexts(ui->tab_16);
     wireEditorRows();
     for (QWidget *widget : findChildren<QWidget *>())
         if (!widget->objectName().isEmpty())
             widgetsByName.insert(widget->objectName(), widget);
+    setPreviewAside();
 
     setWindowTitle(programname);
     loadsettings();
@@ -60,6 +58,7 @@ MainWindow::MainWindow(const AppPaths &paths, QWidget *parent)
     loadtooltips();
     ui->actionShow_Tooltips->setChecked(showtooltips);
     tooltips(showtooltips);
+    buildEditorPage(ui->tabWidget->currentIndex()); // now that the values it shows are loaded
 
     // Start in the editing layout: the settings tabs shown, the preview (unchecked in the form) hidden.
     ui->checkBox_changecolors->setChecked(true);
@@ -217,7 +216,7 @@ void MainWindow::on_checkBox_changecolors_clicked()
          {static_cast<QWidget *>(ui->checkBox_changecolors_2), static_cast<QWidget *>(ui->label_126),
           static_cast<QWidget *>(ui->tabWidget), static_cast<QWidget *>(ui->pushButton)})
         widget->setVisible(editing);
-    ui->tabWidget_3->setVisible(preview);
+    showPreview(preview);
     applyWindowLayout(this, preview   ? WindowLayout::Full
                             : editing ? WindowLayout::Editing
                                       : WindowLayout::Compact);
@@ -226,7 +225,7 @@ void MainWindow::on_checkBox_changecolors_clicked()
 void MainWindow::on_checkBox_changecolors_2_clicked()
 {
     const bool preview = ui->checkBox_changecolors_2->isChecked();
-    ui->tabWidget_3->setVisible(preview);
+    showPreview(preview);
     applyWindowLayout(this, preview ? WindowLayout::Full : WindowLayout::Editing);
 }
 

@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QMap>
+#include <QSet>
 #include <QStringList>
 #include <array>
 #include <memory>
@@ -111,9 +112,14 @@ private slots:
 
 private:
     void wireEditorRows();
+    void buildEditorPage(int page); // the page's rows, wired and showing the current values
     void prepareFolders();
     void fullRefresh();
-    void refreshPreview(); // mainwindow_preview.cpp
+    // The preview (mainwindow_preview.cpp) starts hidden and out of the window, so that start-up
+    // neither styles nor polishes its pages; it joins the window, styled, when first shown.
+    void setPreviewAside();
+    void showPreview(bool shown);
+    void refreshPreview();
     // Title and menu states naming the active table; an empty optional keeps a check state.
     void showActiveTable(const QString &titleSuffix, std::optional<bool> defaultChecked,
                          std::optional<bool> whiteChecked, bool profileOpen);
@@ -130,7 +136,7 @@ private:
     void takeColoursFromSkin();
 
     // Contrast warnings beside the text-colour rows (mainwindow_contrast.cpp).
-    void setUpContrastHints();
+    void setUpContrastHints(int page);
     void showContrastHints();
 
     // Editor rows (mainwindow_editor.cpp): every edit is a StyleEdit on the undo stack, and the
@@ -163,8 +169,11 @@ private:
     void showWindowScan(const QString &error, const QStringList &names);
 
     std::unique_ptr<Ui::MainWindow> ui;
-    EditorRows rows;
-    QHash<QString, QWidget *> widgetsByName; // every named widget, for the preview's style sheets
+    EditorRows rows{}; // null on pages not shown yet
+    QSet<int> builtEditorPages;
+    QHash<QString, QWidget *> widgetsByName;    // every named widget, for the preview's style sheets
+    std::unique_ptr<QWidget> asidePreview;      // the preview's tab widget until it is first shown
+    QWidget *previewFocusPredecessor = nullptr; // where the preview sits in the Tab order
 
     QString programname = QStringLiteral("Panelcraft");
     QString documentsfolder;

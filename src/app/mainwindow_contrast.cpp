@@ -11,11 +11,13 @@ constexpr int signSize = 16;
 constexpr int signGap = 3;
 } // namespace
 
-void MainWindow::setUpContrastHints()
+void MainWindow::setUpContrastHints(int page)
 {
     const QPixmap sign = QPixmap(QStringLiteral(":/myfiles/myfiles/Warning.png"))
                              .scaled(signSize, signSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     for (int key : contrast::textKeys()) {
+        if (int(stylekeys::colourKeys[key].page) != page)
+            continue;
         const QPushButton *reset = rows.colours[std::size_t(key)].reset;
         auto *label = new QLabel(reset->parentWidget());
         label->setObjectName(QLatin1String(stylekeys::colourKeys[key].key) + QLatin1String("_contrast"));
@@ -33,6 +35,8 @@ void MainWindow::showContrastHints()
         sign->hide();
     for (const contrast::Hint &hint : contrast::hints(style)) {
         QLabel *sign = contrastSigns.value(hint.key);
+        if (!sign)
+            continue; // its page is not built yet
         sign->setToolTip(tr("Contrast %1:1 on %2: hard to read in the browser")
                              .arg(hint.ratio, 0, 'f', 1)
                              .arg(hint.background));

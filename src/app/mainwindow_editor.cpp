@@ -32,24 +32,52 @@ void MainWindow::wireEditorRows()
 {
     setUpEditHistory();
     setUpSkinColours();
-    setUpContrastHints();
+    connect(ui->lineheight, &QLineEdit::textChanged, this,
+            [this](const QString &text) { applyEdit(StyleEdit::setLineHeight(text)); });
+    // A page gets its rows when first shown: start-up builds only the page it shows.
+    connect(ui->tabWidget, &QTabWidget::currentChanged, this, &MainWindow::buildEditorPage);
+}
+
+void MainWindow::buildEditorPage(int page)
+{
+    if (page < 0 || builtEditorPages.contains(page))
+        return;
+    builtEditorPages.insert(page);
+    ::buildEditorPage(ui->tabWidget, page, rows);
     for (int key = 0; key < stylekeys::colourKeyCount; ++key) {
         const ColourRow &row = rows.colours[std::size_t(key)];
+        if (int(colourKeys[key].page) != page)
+            continue;
         connect(row.pick, &QPushButton::clicked, this, [this, key] { pickColour(key); });
         connect(row.reset, &QPushButton::clicked, this,
                 [this, key] { applyEdit(StyleEdit::resetColour(key)); });
         if (row.transparency)
             connect(row.transparency, &QPushButton::clicked, this,
                     [this, key] { applyEdit(StyleEdit::makeTransparent(key)); });
+        showColour(key);
     }
     for (int group = 0; group < stylekeys::fontGroupCount; ++group) {
         const FontRow &row = rows.fonts[std::size_t(group)];
+        if (int(stylekeys::fontGroups[group].page) != page)
+            continue;
         connect(row.font, &QPushButton::clicked, this, [this, group] { pickFont(group); });
         connect(row.reset, &QPushButton::clicked, this,
                 [this, group] { applyEdit(StyleEdit::resetFont(group)); });
+        showFont(group);
     }
-    connect(ui->lineheight, &QLineEdit::textChanged, this,
-            [this](const QString &text) { applyEdit(StyleEdit::setLineHeight(text)); });
+    setUpContrastHints(page);
+    QWidget *pageWidget = ui->tabWidget->widget(page);
+    for (QWidget *widget : pageWidget->findChildren<QWidget *>())
+        if (!widget->objectName().isEmpty())
+            widgetsByName.insert(widget->objectName(), widget);
+    tooltips(showtooltips);
+    showRowStates(rowStates(style, styletable));
+    showContrastHints();
+    // New children of a page already on screen stay hidden until told (the signs were told).
+    if (pageWidget->isVisible())
+        for (QWidget *child : pageWidget->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+            if (!child->testAttribute(Qt::WA_WState_ExplicitShowHide))
+                child->show();
 }
 
 EditorValues MainWindow::editorValues() const
@@ -98,10 +126,8 @@ void MainWindow::initcolors()
     selectedFilePalette.setColor(QPalette::Text, QColor(labelcolor));
     ui->selectedfile->setPalette(selectedFilePalette);
 
-    for (int key = 0; key < stylekeys::colourKeyCount; ++key) {
+    for (int key = 0; key < stylekeys::colourKeyCount; ++key)
         showColour(key);
-        rows.colours[std::size_t(key)].swatch->setEnabled(false);
-    }
     for (int group = 0; group < stylekeys::fontGroupCount; ++group)
         showFont(group);
     showRowStates(rowStates(style, styletable));
@@ -110,14 +136,19 @@ void MainWindow::initcolors()
 
 void MainWindow::showRowStates(const RowStates &states)
 {
+    // Rows of pages not shown yet are null; building a page shows its states.
     for (int key = 0; key < stylekeys::colourKeyCount; ++key)
-        rows.colours[std::size_t(key)].reset->setEnabled(states.colourModified[std::size_t(key)]);
+        if (QPushButton *reset = rows.colours[std::size_t(key)].reset)
+            reset->setEnabled(states.colourModified[std::size_t(key)]);
     for (int group = 0; group < stylekeys::fontGroupCount; ++group)
-        rows.fonts[std::size_t(group)].reset->setEnabled(states.fontModified[std::size_t(group)]);
+        if (QPushButton *reset = rows.fonts[std::size_t(group)].reset)
+            reset->setEnabled(states.fontModified[std::size_t(group)]);
     const ColourRow &overStripes = rows.colours[std::size_t(overStripesRow())];
-    overStripes.pick->setEnabled(states.stripesShown);
-    greyLabel(overStripes.caption, !states.stripesShown);
-    greyLabel(overStripes.value, !states.stripesShown);
+    if (overStripes.pick) {
+        overStripes.pick->setEnabled(states.stripesShown);
+        greyLabel(overStripes.caption, !states.stripesShown);
+        greyLabel(overStripes.value, !states.stripesShown);
+    }
     ui->listWidget_2->setAlternatingRowColors(states.stripesShown);
     ui->listWidget_3->setAlternatingRowColors(states.stripesShown);
 }
@@ -125,6 +156,8 @@ void MainWindow::showRowStates(const RowStates &states)
 void MainWindow::showColour(int key)
 {
     const ColourRow &row = rows.colours[std::size_t(key)];
+    if (!row.swatch)
+        return; // shown when its page is built
     setBaseColour(row.swatch, style.colours[std::size_t(key)]);
     row.value->setText(colourName(colourKeys[key], style.colours[std::size_t(key)]));
 }
@@ -141,6 +174,8 @@ void MainWindow::pickColour(int key)
 void MainWindow::showFont(int group)
 {
     const FontRow &row = rows.fonts[std::size_t(group)];
+    if (!row.name)
+        return; // shown when its page is built
     const FontSpec &font = style.fonts[std::size_t(group)];
     row.name->setText(QStringLiteral("Name : ") + font.family);
     row.size->setText(QStringLiteral("Size : ") + QString::number(font.size));

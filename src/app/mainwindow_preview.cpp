@@ -2,6 +2,7 @@
 
 #include "mainwindow.h"
 #include "preview/previewsheets.h"
+#include "textfit.h"
 #include "ui_mainwindow.h"
 
 #include <QPixmap>
@@ -18,8 +19,33 @@ void apply(const QHash<QString, QWidget *> &widgets, const preview::Sheets &shee
 }
 } // namespace
 
+void MainWindow::setPreviewAside()
+{
+    QWidget *pages = ui->tabWidget_3;
+    previewFocusPredecessor = pages->previousInFocusChain();
+    while (!(previewFocusPredecessor->focusPolicy() & Qt::TabFocus))
+        previewFocusPredecessor = previewFocusPredecessor->previousInFocusChain();
+    pages->setParent(nullptr);
+    asidePreview.reset(pages);
+}
+
+void MainWindow::showPreview(bool shown)
+{
+    if (shown && asidePreview) {
+        QWidget *pages = asidePreview.release();
+        pages->setParent(ui->centralWidget);
+        QWidget::setTabOrder(previewFocusPredecessor, pages);
+        // Laid out in the window's fonts, before the sheets set the preview's own.
+        fitGridTexts(ui->tab_16);
+        refreshPreview();
+    }
+    ui->tabWidget_3->setVisible(shown);
+}
+
 void MainWindow::initgui()
 {
+    if (asidePreview)
+        return; // styled when shown
     apply(widgetsByName, preview::initguiSheets(style));
 }
 
@@ -34,17 +60,23 @@ void MainWindow::refreshPreview()
 
 void MainWindow::updatebrowsercolors()
 {
+    if (asidePreview)
+        return;
     apply(widgetsByName, preview::listSheets(style, ui->listWidget_2->alternatingRowColors(),
                                              ui->listWidget_3->alternatingRowColors()));
 }
 
 void MainWindow::updategrids()
 {
+    if (asidePreview)
+        return;
     apply(widgetsByName, preview::gridSheets(style));
 }
 
 void MainWindow::updateplugin()
 {
+    if (asidePreview)
+        return;
     apply(widgetsByName, preview::pluginSheets(style));
     ui->plugin_graphicsback->setPixmap(QPixmap::fromImage(preview::knobImage(style)));
 }

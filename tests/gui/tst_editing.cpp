@@ -22,7 +22,11 @@ class EditingTest : public QObject
     QLabel *label(const char *name) const { return f->find<QLabel>(name); }
     bool enabled(const char *name) const { return f->find<QObject>(name)->property("enabled").toBool(); }
     bool checked(const char *action) const { return f->find<QAction>(action)->isChecked(); }
-    QString sheet(const char *name) const { return f->find<QWidget>(name)->styleSheet(); }
+    QString sheet(const char *name) const
+    {
+        f->showPreview();
+        return f->find<QWidget>(name)->styleSheet();
+    }
     QString text(const char *key) const { return f->colourValue(key)->text(); }
     const Style &style() const { return f->window->currentStyle(); }
     void pick(const char *button, const char *colour) const
@@ -87,6 +91,16 @@ private slots:
     }
 
     // The family of Arial has Regular and Bold faces only: other weights are shown as they resolve.
+    // A page's rows are built when it is first shown, and must show with it.
+    void rowsShowWithTheirPage()
+    {
+        f->window->show();
+        for (const auto &key : stylekeys::colourKeys) {
+            f->find<QTabWidget>("tabWidget")->setCurrentIndex(int(key.page));
+            QVERIFY2(f->find<QWidget>(key.pick)->isVisible(), key.pick);
+        }
+    }
+
     void fontPickResolvesWhatTheSystemGives()
     {
         const QString family = QFontInfo(QFont("Arial")).family();
@@ -160,6 +174,7 @@ private slots:
         QVERIFY(!enabled("listoverstripebutton"));
         Dialogs::setNextFileName(path("plain.pcp"));
         action.startsWith("action") ? f->trigger(action) : f->click(action);
+        f->showPreview();
         QVERIFY(f->find<QListWidget>("listWidget_2")->alternatingRowColors());
         QVERIFY(enabled("listoverstripebutton") && !enabled("resetliststripes"));
     }

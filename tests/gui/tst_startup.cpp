@@ -186,6 +186,7 @@ private slots:
         const int editingHeight = w.height();
         const int editingBand = band->y();
         QVERIFY(band->y() > f.find<QWidget>("tabWidget")->geometry().bottom());
+        QVERIFY(!w.findChild<QWidget *>("tabWidget_3")); // the preview joins the window when shown
 
         f.click("checkBox_changecolors");
         QVERIFY(w.height() < editingHeight && band->y() < editingBand);

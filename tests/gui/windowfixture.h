@@ -10,6 +10,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QLabel>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -36,9 +37,23 @@ public:
     template <typename T = QWidget> T *find(const QString &name) const
     {
         T *object = window->findChild<T *>(name);
+        if (!object) {
+            showEveryPage();
+            object = window->findChild<T *>(name);
+        }
         if (!object)
             qWarning("no object named %s", qPrintable(name));
         return object;
+    }
+
+    // A settings page gets its rows when first shown: shows each, then the one shown before.
+    void showEveryPage() const
+    {
+        auto *pages = window->findChild<QTabWidget *>(QStringLiteral("tabWidget"));
+        const int shown = pages->currentIndex();
+        for (int page = 0; page < pages->count(); ++page)
+            pages->setCurrentIndex(page);
+        pages->setCurrentIndex(shown);
     }
 
     // The title as shown: "[*]" becomes the modified mark or nothing.
@@ -55,6 +70,12 @@ public:
     }
 
     void click(const QString &buttonName) const { find<QAbstractButton>(buttonName)->click(); }
+    // The preview's widgets join the window when it is first shown.
+    void showPreview() const
+    {
+        if (!find<QAbstractButton>(QStringLiteral("checkBox_changecolors_2"))->isChecked())
+            click(QStringLiteral("checkBox_changecolors_2"));
+    }
     void trigger(const QString &actionName) const { find<QAction>(actionName)->trigger(); }
 
     QString settingsPath() const { return appDir.path() + QStringLiteral("/settings.dat"); }
