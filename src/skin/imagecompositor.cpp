@@ -2,6 +2,7 @@
 
 #include "browserblock.h"
 #include "fxpainter.h"
+#include "pngwriter.h"
 
 #include "writefailure.h"
 #include <QDir>
@@ -46,10 +47,15 @@ QImage compose(const QImage &skin, const QImage &sheet, std::optional<int> plugi
 
 QString writePng(const QImage &image, const QString &path)
 {
+    const QByteArray png = pngwriter::encode(image);
+    if (png.isEmpty())
+        return QStringLiteral("Cannot write the image \"%1\": %2")
+            .arg(QDir::toNativeSeparators(path), image.isNull() ? QStringLiteral("it is empty")
+                                                                : QStringLiteral("there was not enough memory"));
     QFile file(path);
     // Unbuffered, so a short write (a full disk) is seen at once, with the system's reason.
     const bool opened = file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered);
-    if (opened && image.save(&file, "PNG"))
+    if (opened && file.write(png) == png.size() && file.flush())
         return {};
     return QStringLiteral("Cannot write the image \"%1\": %2")
         .arg(QDir::toNativeSeparators(path), opened ? writeFailure(file) : file.errorString());

@@ -2,6 +2,7 @@
 
 #include "skin/iconsheets.h"
 #include "skin/imagecompositor.h"
+#include "skin/pngwriter.h"
 #include "skinfixtures.h"
 #include "style/resources.h"
 
@@ -147,6 +148,43 @@ private slots:
         // A sheet whose image is missing or outside the folder cuts nothing.
         QVERIFY(iconsheets::cut({QStringLiteral("gone.png"), 0, 0, {8, 6, 3}}, folder.path()).isNull());
         QVERIFY(iconsheets::cut({QStringLiteral("../icons.png"), 0, 0, {8, 6, 3}}, folder.path()).isNull());
+    }
+
+    void writtenPngHoldsThePixels_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("alpha");
+        const int band = pngwriter::bandRows(1000 * 4 + 1);
+        QTest::newRow("1 x 1") << QSize(1, 1) << true;
+        for (const int rows : {band - 1, band, band + 1, 2 * band + 1})
+            QTest::addRow("%d rows, band of %d", rows, band) << QSize(1000, rows) << true;
+        QTest::newRow("no alpha") << QSize(333, 2 * pngwriter::bandRows(333 * 3 + 1) + 1) << false;
+        QTest::newRow("large") << QSize(2500, 1700) << true;
+    }
+
+    // Random pixels of every alpha, written on one thread and on several.
+    void writtenPngHoldsThePixels()
+    {
+        QFETCH(QSize, size);
+        QFETCH(bool, alpha);
+        QImage image(size, alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+        QRandomGenerator random(7);
+        for (int y = 0; y < image.height(); ++y)
+            random.fillRange(reinterpret_cast<quint32 *>(image.scanLine(y)), image.width());
+        QTemporaryDir folder;
+        QByteArray written[2];
+        const int threads = QThreadPool::globalInstance()->maxThreadCount();
+        for (const int count : {1, 4}) {
+            QThreadPool::globalInstance()->setMaxThreadCount(count);
+            const QString path = folder.filePath(QStringLiteral("%1.png").arg(count));
+            QCOMPARE(imagecompositor::writePng(image, path), QString());
+            written[count > 1] = fixtures::readFile(path);
+        }
+        QThreadPool::globalInstance()->setMaxThreadCount(threads);
+        QCOMPARE(written[0], written[1]);
+        const QImage read = QImage::fromData(written[0], "PNG");
+        QCOMPARE(read.hasAlphaChannel(), alpha);
+        QCOMPARE(read.convertToFormat(QImage::Format_ARGB32), image.convertToFormat(QImage::Format_ARGB32));
     }
 };
 
