@@ -28,20 +28,26 @@ bool isLink(const QuaZipFileInfo64 &info)
     return info.isSymbolicLink() || ((info.externalAttr >> 16) & typeMask) == linkType;
 }
 
-class Extraction
+} // namespace
+
+class Unpacker::Extraction
 {
 public:
     Extraction(const QString &zipPath, const QString &folder, const Limits &limits)
         : m_zip(zipPath), m_name(quoted(QFileInfo(zipPath).fileName())), m_folder(folder), m_limits(limits)
     {
     }
+    ~Extraction() { m_zip.close(); }
 
-    QString run();
+    QString check();
+    QString unpack(const std::function<bool(const QString &path)> &wanted);
+    QStringList files() const;
+    bool holds(const QString &path) const { return m_present.contains(path); }
 
 private:
     QString checkEntries();
-    QString writeEntries();
-    QString writeFile(const QString &target, qint64 &written);
+    QString writeEntries(const std::function<bool(const QString &path)> &wanted);
+    QString writeFile(const QString &target);
     bool insideFolder(const QString &path) const;
     QString refused(const QString &entry, const char *why) const
     {
@@ -66,11 +72,14 @@ private:
     const QString m_folder;
     const Limits m_limits;
     QVector<Entry> m_entries;
+    QSet<QString> m_present; // files and folders a full unpacking makes
+    bool m_checked = false;
+    qint64 m_written = 0;
     QStringList m_writtenFiles;
     QStringList m_madeFolders;
 };
 
-QString Extraction::run()
+QString Unpacker::Extraction::check()
 {
     if (!openForReading(m_zip)) {
         // The archive library cannot open a zip without entries; name it for what it is.
@@ -79,17 +88,35 @@ QString Extraction::run()
             return QStringLiteral("%1 holds no files").arg(m_name);
         return QStringLiteral("%1 is not a zip file or cannot be read").arg(m_name);
     }
-    QString error = checkEntries();
-    if (error.isEmpty())
-        error = writeEntries();
-    m_zip.close();
+    const QString error = checkEntries();
+    m_checked = error.isEmpty();
+    if (!m_checked)
+        m_zip.close();
+    return error;
+}
+
+QString Unpacker::Extraction::unpack(const std::function<bool(const QString &path)> &wanted)
+{
+    if (!m_checked)
+        return damaged();
+    const QString error = writeEntries(wanted);
     if (!error.isEmpty())
         removeWritten();
     return error;
 }
 
+QStringList Unpacker::Extraction::files() const
+{
+    QStringList files;
+    for (const Entry &entry : m_entries) {
+        if (!entry.folder && !entry.path.isEmpty())
+            files << entry.path;
+    }
+    return files;
+}
+
 // Everything is checked before the first byte is written, so a refused archive leaves nothing.
-QString Extraction::checkEntries()
+QString Unpacker::Extraction::checkEntries()
 {
     // Declared sizes are untrusted 64-bit numbers: summed unsigned, and each checked before it is added.
     quint64 declared = 0;
@@ -118,6 +145,8 @@ QString Extraction::checkEntries()
         declared += info.uncompressedSize;
         m_entries.append(
             {*path, info.name.endsWith(QLatin1Char('/')) || info.name.endsWith(QLatin1Char('\\'))});
+        for (QString part = *path; !part.isEmpty(); part = part.section(QLatin1Char('/'), 0, -2))
+            m_present.insert(part);
     }
     if (m_zip.getZipError() != UNZ_OK)
         return damaged();
@@ -126,15 +155,14 @@ QString Extraction::checkEntries()
     return {};
 }
 
-QString Extraction::writeEntries()
+QString Unpacker::Extraction::writeEntries(const std::function<bool(const QString &path)> &wanted)
 {
     const QDir folder(m_folder);
-    qint64 written = 0;
     int index = 0;
     for (bool more = m_zip.goToFirstFile(); more && index < m_entries.size();
          more = m_zip.goToNextFile(), ++index) {
         const Entry &entry = m_entries.at(index);
-        if (entry.path.isEmpty())
+        if (entry.path.isEmpty() || (wanted && !wanted(entry.path)))
             continue;
         const QString target = folder.filePath(entry.path);
         const QString parent = entry.folder ? target : QFileInfo(target).path();
@@ -150,14 +178,14 @@ QString Extraction::writeEntries()
             return outside(entry.path);
         if (entry.folder)
             continue;
-        const QString error = writeFile(target, written);
+        const QString error = writeFile(target);
         if (!error.isEmpty())
             return error;
     }
     return {};
 }
 
-QString Extraction::writeFile(const QString &target, qint64 &written)
+QString Unpacker::Extraction::writeFile(const QString &target)
 {
     QuaZipFile in(&m_zip);
     if (!in.open(QIODevice::ReadOnly))
@@ -170,8 +198,8 @@ QString Extraction::writeFile(const QString &target, qint64 &written)
     QByteArray buffer(int(chunkSize), Qt::Uninitialized);
     for (qint64 n; (n = in.read(buffer.data(), chunkSize)) > 0;) {
         // Counted as written, whatever the directory claims.
-        written += n;
-        if (written > m_limits.maxUnpackedBytes)
+        m_written += n;
+        if (m_written > m_limits.maxUnpackedBytes)
             return tooLarge();
         if (out.write(buffer.constData(), n) != n)
             return cannotWrite(target, writeFailure(out));
@@ -187,26 +215,55 @@ QString Extraction::writeFile(const QString &target, qint64 &written)
 }
 
 // Guards against a link planted in the folder by something other than this archive.
-bool Extraction::insideFolder(const QString &path) const
+bool Unpacker::Extraction::insideFolder(const QString &path) const
 {
     const QString root = QFileInfo(m_folder).canonicalFilePath();
     const QString real = QFileInfo(path).canonicalFilePath();
     return !root.isEmpty() && (real == root || real.startsWith(root + QLatin1Char('/')));
 }
 
-void Extraction::removeWritten()
+void Unpacker::Extraction::removeWritten()
 {
     for (const QString &file : qAsConst(m_writtenFiles))
         QFile::remove(file);
     for (const QString &made : qAsConst(m_madeFolders))
         QDir(made).removeRecursively();
+    m_writtenFiles.clear();
+    m_madeFolders.clear();
 }
 
-} // namespace
+Unpacker::Unpacker(const QString &zipPath, const QString &folder, const Limits &limits)
+    : m_extraction(std::make_unique<Extraction>(zipPath, folder, limits))
+{
+}
+
+Unpacker::~Unpacker() = default;
+
+QString Unpacker::check()
+{
+    return m_extraction->check();
+}
+
+QStringList Unpacker::files() const
+{
+    return m_extraction->files();
+}
+
+bool Unpacker::holds(const QString &path) const
+{
+    return m_extraction->holds(path);
+}
+
+QString Unpacker::unpack(const std::function<bool(const QString &path)> &wanted)
+{
+    return m_extraction->unpack(wanted);
+}
 
 QString extract(const QString &zipPath, const QString &folder, const Limits &limits)
 {
-    return Extraction(zipPath, folder, limits).run();
+    Unpacker unpacker(zipPath, folder, limits);
+    QString error = unpacker.check();
+    return error.isEmpty() ? unpacker.unpack() : error;
 }
 
 } // namespace archive
