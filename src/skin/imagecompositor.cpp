@@ -12,6 +12,11 @@
 namespace imagecompositor {
 namespace {
 const int fixedDotsPerMeter = 3780; // 96 dots per inch
+
+QString cannotWriteImage(const QString &path, const QString &why)
+{
+    return QStringLiteral("Cannot write the image \"%1\": %2").arg(QDir::toNativeSeparators(path), why);
+}
 } // namespace
 
 QSize canvasSize(const QSize &skin, const QSize &sheet, std::optional<int> pluginRow)
@@ -47,18 +52,21 @@ QImage compose(const QImage &skin, const QImage &sheet, std::optional<int> plugi
 
 QString writePng(const QImage &image, const QString &path)
 {
-    const QByteArray png = pngwriter::encode(image);
-    if (png.isEmpty())
-        return QStringLiteral("Cannot write the image \"%1\": %2")
-            .arg(QDir::toNativeSeparators(path), image.isNull() ? QStringLiteral("it is empty")
-                                                                : QStringLiteral("there was not enough memory"));
     QFile file(path);
     // Unbuffered, so a short write (a full disk) is seen at once, with the system's reason.
     const bool opened = file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered);
-    if (opened && file.write(png) == png.size() && file.flush())
+    if (!opened)
+        return cannotWriteImage(path, file.errorString());
+    switch (pngwriter::write(image, file)) {
+    case pngwriter::Outcome::Written:
         return {};
-    return QStringLiteral("Cannot write the image \"%1\": %2")
-        .arg(QDir::toNativeSeparators(path), opened ? writeFailure(file) : file.errorString());
+    case pngwriter::Outcome::CannotWrite:
+        return cannotWriteImage(path, writeFailure(file));
+    case pngwriter::Outcome::CannotEncode:
+        break;
+    }
+    return cannotWriteImage(path, image.isNull() ? QStringLiteral("the image is empty")
+                                                 : QStringLiteral("there was not enough memory"));
 }
 
 QImage floatingBrowserImage(const Style &style)

@@ -1,5 +1,7 @@
 #include "pngwriter.h"
 
+#include <QBuffer>
+#include <QMutex>
 #include <QThreadPool>
 #include <QtEndian>
 #include <QVector>
@@ -7,6 +9,7 @@
 #include <atomic>
 #include <cstdlib>
 #include <new>
+#include <utility>
 #include <zlib.h>
 
 namespace pngwriter {
@@ -55,68 +58,95 @@ inline quint8 paeth(int left, int up, int upLeft)
     return quint8(toLeft <= toUp && toLeft <= toUpLeft ? left : upOrCorner);
 }
 
+// One worker's buffers and compressor, kept from band to band.
+struct Workspace
+{
+    QByteArray filtered;
+    QByteArray rows; // the row above and this one, unfiltered
+    z_stream stream{};
+    bool started = false;
+    ~Workspace()
+    {
+        if (started)
+            deflateEnd(&stream);
+    }
+};
+
 class Encoder
 {
 public:
-    Encoder(const QImage &image, const Settings &settings)
+    Encoder(const QImage &image, const Settings &settings, QIODevice &out)
         : m_alpha(image.hasAlphaChannel()),
           m_image(image.convertToFormat(m_alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32)),
-          m_settings(settings), m_pixelBytes(m_alpha ? 4 : 3),
+          m_settings(settings), m_out(out), m_pixelBytes(m_alpha ? 4 : 3),
           m_rowBytes(qint64(m_image.width()) * m_pixelBytes), m_bandRows(bandRows(m_rowBytes + 1)),
           m_bands((m_image.height() + m_bandRows - 1) / m_bandRows)
     {
     }
 
-    QByteArray run();
+    Outcome run();
 
 private:
-    void pixelsOf(int y, quint8 *out) const;
-    bool compressBand(int band);
-    void work();
+    template <bool alpha> void pixelsOf(int y, quint8 *out) const;
+    void filterRows(int first, int last, Workspace &space) const;
+    bool compressBand(int band, Workspace &space);
+    void work(bool writes);
+    bool writeFinished();
 
     const bool m_alpha;
     const QImage m_image;
     const Settings m_settings;
+    QIODevice &m_out;
     const int m_pixelBytes;
     const qint64 m_rowBytes;
     const int m_bandRows;
     const int m_bands;
-    QVector<QByteArray> m_chunks; // one IDAT chunk per band
+    // One IDAT chunk per band, held from when it is made until the bands before it are written.
+    QMutex m_lock;
+    QVector<QByteArray> m_chunks;
+    QVector<bool> m_made;
+    int m_written = 0;
     QVector<quint32> m_adlers;
     QVector<qint64> m_lengths;
     std::atomic<int> m_next{0};
     std::atomic<bool> m_failed{false};
+    std::atomic<bool> m_writeFailed{false};
 };
 
-void Encoder::pixelsOf(int y, quint8 *out) const
+template <bool alpha> void Encoder::pixelsOf(int y, quint8 *out) const
 {
+    constexpr int bytes = alpha ? 4 : 3;
     const auto *pixel = reinterpret_cast<const QRgb *>(m_image.constScanLine(y));
-    for (int x = 0; x < m_image.width(); ++x, out += m_pixelBytes) {
+    const int width = m_image.width();
+    for (int x = 0; x < width; ++x, out += bytes) {
         out[0] = quint8(qRed(pixel[x]));
         out[1] = quint8(qGreen(pixel[x]));
         out[2] = quint8(qBlue(pixel[x]));
-        if (m_alpha)
+        if (alpha)
             out[3] = quint8(qAlpha(pixel[x]));
     }
 }
 
-bool Encoder::compressBand(int band)
+void Encoder::filterRows(int first, int last, Workspace &space) const
 {
-    const int first = band * m_bandRows;
-    const int last = qMin(m_image.height(), first + m_bandRows);
     const qint64 stride = m_rowBytes + 1;
-    QByteArray filtered(int(stride * (last - first)), Qt::Uninitialized);
-    QByteArray rows(int(2 * m_rowBytes), '\0'); // the row above and this one, unfiltered
-    auto *above = reinterpret_cast<quint8 *>(rows.data());
+    space.filtered.resize(int(stride * (last - first)));
+    space.rows.resize(int(2 * m_rowBytes));
+    auto *above = reinterpret_cast<quint8 *>(space.rows.data());
     auto *current = above + m_rowBytes;
+    const auto pixels = [this](int y, quint8 *out) {
+        m_alpha ? pixelsOf<true>(y, out) : pixelsOf<false>(y, out);
+    };
     if (first > 0)
-        pixelsOf(first - 1, above);
+        pixels(first - 1, above);
+    else
+        std::fill_n(above, m_rowBytes, 0);
     const int bpp = m_pixelBytes;
+    const qint64 n = m_rowBytes;
     for (int y = first; y < last; ++y) {
-        pixelsOf(y, current);
-        auto *out = reinterpret_cast<quint8 *>(filtered.data()) + (y - first) * stride;
+        pixels(y, current);
+        auto *out = reinterpret_cast<quint8 *>(space.filtered.data()) + (y - first) * stride;
         *out++ = quint8(m_settings.filter);
-        const qint64 n = m_rowBytes;
         switch (m_settings.filter) {
         case Filter::None:
             std::copy(current, current + n, out);
@@ -139,17 +169,27 @@ bool Encoder::compressBand(int band)
         }
         std::swap(above, current);
     }
+}
 
-    const bool lastBand = band == m_bands - 1;
-    z_stream stream{};
+bool Encoder::compressBand(int band, Workspace &space)
+{
+    const int first = band * m_bandRows;
+    filterRows(first, qMin(m_image.height(), first + m_bandRows), space);
+    z_stream &stream = space.stream;
     // Raw deflate: the bands are joined under one zlib header and checksum written here.
-    if (deflateInit2(&stream, m_settings.level, Z_DEFLATED, -15, 8,
-                     m_settings.runsOnly ? Z_RLE : Z_DEFAULT_STRATEGY) != Z_OK)
+    if (!space.started) {
+        if (deflateInit2(&stream, m_settings.level, Z_DEFLATED, -15, 8,
+                         m_settings.runsOnly ? Z_RLE : Z_DEFAULT_STRATEGY) != Z_OK)
+            return false;
+        space.started = true;
+    } else if (deflateReset(&stream) != Z_OK) {
         return false;
+    }
+    const QByteArray &filtered = space.filtered;
     const auto *input = reinterpret_cast<const Bytef *>(filtered.constData());
     m_adlers[band] = quint32(adler32(adler32(0, nullptr, 0), input, uInt(filtered.size())));
     m_lengths[band] = filtered.size();
-    // Room for the chunk's length and type, the zlib header, the data and a sync marker.
+    // Room for the chunk's length and type, the zlib header, the data, a sync marker and the CRC.
     const QByteArray head = band == 0 ? zlibHeader(m_settings.level) : QByteArray();
     QByteArray chunk(int(8 + head.size() + deflateBound(&stream, uLong(filtered.size())) + 16),
                      Qt::Uninitialized);
@@ -157,30 +197,50 @@ bool Encoder::compressBand(int band)
     stream.next_in = const_cast<Bytef *>(input);
     stream.avail_in = uInt(filtered.size());
     stream.next_out = reinterpret_cast<Bytef *>(chunk.data()) + 8 + head.size();
-    stream.avail_out = uInt(chunk.size() - 8 - head.size());
+    stream.avail_out = uInt(chunk.size() - 8 - head.size() - 4);
     // A full flush ends every band but the last on a byte boundary with an empty stored block,
     // so the next band's data can follow it directly.
+    const bool lastBand = band == m_bands - 1;
     const int result = deflate(&stream, lastBand ? Z_FINISH : Z_FULL_FLUSH);
     const bool done = lastBand ? result == Z_STREAM_END : result == Z_OK && stream.avail_out > 0;
-    const qint64 dataBytes = qint64(head.size()) + qint64(stream.total_out);
-    deflateEnd(&stream);
     if (!done || stream.avail_in != 0)
         return false;
+    const qint64 dataBytes = qint64(head.size()) + qint64(stream.total_out);
     chunk.resize(int(8 + dataBytes + 4));
     qToBigEndian(quint32(dataBytes), chunk.data());
     std::copy_n("IDAT", 4, chunk.begin() + 4);
     const auto *typed = reinterpret_cast<const Bytef *>(chunk.constData() + 4);
     qToBigEndian(quint32(crc32(0, typed, uInt(4 + dataBytes))), chunk.data() + 8 + dataBytes);
+    QMutexLocker locker(&m_lock);
     m_chunks[band] = chunk;
+    m_made[band] = true;
     return true;
 }
 
-void Encoder::work()
+// Writes the bands made so far that follow the last one written; false when a write failed.
+bool Encoder::writeFinished()
+{
+    QMutexLocker locker(&m_lock);
+    while (m_written < m_bands && m_made.at(m_written)) {
+        const QByteArray chunk = std::exchange(m_chunks[m_written], QByteArray());
+        ++m_written;
+        locker.unlock();
+        if (m_out.write(chunk) != chunk.size()) {
+            m_writeFailed = true;
+            return false;
+        }
+        locker.relock();
+    }
+    return true;
+}
+
+void Encoder::work(bool writes)
 {
     // An exception must not leave a pool thread: it would end the process.
     try {
+        Workspace space;
         for (int band; !m_failed && (band = m_next++) < m_bands;) {
-            if (!compressBand(band))
+            if (!compressBand(band, space) || (writes && !writeFinished()))
                 m_failed = true;
         }
     } catch (const std::bad_alloc &) {
@@ -188,54 +248,56 @@ void Encoder::work()
     }
 }
 
-QByteArray Encoder::run()
+Outcome Encoder::run()
 {
     if (m_image.isNull())
-        return {};
+        return Outcome::CannotEncode;
     m_chunks.resize(m_bands);
+    m_made.resize(m_bands);
     m_adlers.resize(m_bands);
     m_lengths.resize(m_bands);
-    {
-        // A private pool: the caller may itself be a task of Qt's global one, and it works
-        // along rather than wait idle.
-        QThreadPool pool;
-        const int helpers = qMin(QThreadPool::globalInstance()->maxThreadCount(), m_bands) - 1;
-        pool.setMaxThreadCount(qMax(1, helpers));
-        for (int i = 0; i < helpers; ++i)
-            pool.start([this] { work(); });
-        work();
-        pool.waitForDone();
-    }
-    if (m_failed)
-        return {};
 
-    QByteArray png("\x89PNG\r\n\x1a\n", 8);
+    QByteArray head("\x89PNG\r\n\x1a\n", 8);
     QByteArray header;
     appendBigEndian(header, quint32(m_image.width()));
     appendBigEndian(header, quint32(m_image.height()));
     header += QByteArray::fromRawData("\x08\x06\x00\x00\x00", 5);
     header[9] = char(m_alpha ? 6 : 2); // colour type: RGBA or RGB, 8 bits each
-    appendChunk(png, "IHDR", header);
+    appendChunk(head, "IHDR", header);
     QByteArray physical;
     appendBigEndian(physical, dotsPerMeter);
     appendBigEndian(physical, dotsPerMeter);
     physical += char(1); // the unit is the metre
-    appendChunk(png, "pHYs", physical);
-    qint64 total = png.size() + 3 * 16;
-    for (const QByteArray &chunk : qAsConst(m_chunks))
-        total += chunk.size();
-    png.reserve(int(qMin(total, qint64(INT_MAX))));
-    quint32 adler = quint32(adler32(0, nullptr, 0));
-    for (int band = 0; band < m_bands; ++band) {
-        adler = quint32(adler32_combine(adler, m_adlers.at(band), m_lengths.at(band)));
-        png += m_chunks.at(band);
-        m_chunks[band].clear();
+    appendChunk(head, "pHYs", physical);
+    if (m_out.write(head) != head.size())
+        return Outcome::CannotWrite;
+    {
+        // A private pool: the caller may itself be a task of Qt's global one. It works along,
+        // and writes the bands in order as they are made, so they are not all held at once.
+        QThreadPool pool;
+        const int helpers = qMin(QThreadPool::globalInstance()->maxThreadCount(), m_bands) - 1;
+        pool.setMaxThreadCount(qMax(1, helpers));
+        for (int i = 0; i < helpers; ++i)
+            pool.start([this] { work(false); });
+        work(true);
+        pool.waitForDone();
     }
+    if (!m_failed)
+        writeFinished();
+    if (m_writeFailed)
+        return Outcome::CannotWrite;
+    if (m_failed)
+        return Outcome::CannotEncode;
+
+    quint32 adler = quint32(adler32(0, nullptr, 0));
+    for (int band = 0; band < m_bands; ++band)
+        adler = quint32(adler32_combine(adler, m_adlers.at(band), m_lengths.at(band)));
+    QByteArray tail;
     QByteArray checksum;
     appendBigEndian(checksum, adler);
-    appendChunk(png, "IDAT", checksum);
-    appendChunk(png, "IEND", {});
-    return png;
+    appendChunk(tail, "IDAT", checksum);
+    appendChunk(tail, "IEND", {});
+    return m_out.write(tail) == tail.size() ? Outcome::Written : Outcome::CannotWrite;
 }
 
 } // namespace
@@ -245,13 +307,20 @@ int bandRows(qint64 rowBytes)
     return int(qBound(qint64(1), bandBytes / qMax(qint64(1), rowBytes), qint64(1) << 20));
 }
 
-QByteArray encode(const QImage &image, const Settings &settings)
+Outcome write(const QImage &image, QIODevice &out, const Settings &settings)
 {
     try {
-        return Encoder(image, settings).run();
+        return Encoder(image, settings, out).run();
     } catch (const std::bad_alloc &) {
-        return {};
+        return Outcome::CannotEncode;
     }
+}
+
+QByteArray encode(const QImage &image, const Settings &settings)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    return write(image, buffer, settings) == Outcome::Written ? buffer.data() : QByteArray();
 }
 
 } // namespace pngwriter

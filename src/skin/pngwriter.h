@@ -6,6 +6,7 @@
 // alone: the same image gives the same file on any number of processor cores.
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QImage>
 
 namespace pngwriter {
@@ -26,8 +27,12 @@ struct Settings
 // Rows per band for rows of this many filtered bytes (the filter byte included).
 int bandRows(qint64 rowBytes);
 
-// The PNG file, or an empty array when the image is null or memory ran out. Bands are
-// deflated on a private pool as wide as Qt's global one.
+enum class Outcome { Written, CannotWrite, CannotEncode /* a null image, or out of memory */ };
+
+// Writes the PNG file to `out` as its bands are made, on a private pool as wide as Qt's global one.
+Outcome write(const QImage &image, QIODevice &out, const Settings &settings = {});
+
+// The PNG file in memory; empty on failure.
 QByteArray encode(const QImage &image, const Settings &settings = {});
 
 } // namespace pngwriter
