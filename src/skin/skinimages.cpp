@@ -124,12 +124,11 @@ QString SkinImages::paint(const Job &job) const
     // An exception must not leave a pool thread: it would end the process.
     try {
         QString problem;
-        QImage skin = imagelimits::read(QDir(m_workspace.temp()).filePath(job.path), &problem);
-        if (skin.isNull())
+        const QImage changed =
+            imagecompositor::composeFile(QDir(m_workspace.temp()).filePath(job.path), job.picture, m_sheet,
+                                         job.pluginRow, m_style, &problem);
+        if (changed.isNull())
             return QStringLiteral("The skin image \"%1\" %2").arg(archive::printable(job.path), problem);
-        if (skin.size() != job.picture)
-            skin = skin.copy(QRect(QPoint(0, 0), job.picture));
-        const QImage changed = imagecompositor::compose(skin, m_sheet, job.pluginRow, m_style);
         const QString target = QDir(m_workspace.temp2()).filePath(job.path);
         QDir().mkpath(QFileInfo(target).path());
         return imagecompositor::writePng(changed, target);
