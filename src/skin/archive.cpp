@@ -45,6 +45,7 @@ public:
     bool holds(const QString &path) const { return m_present.contains(path); }
 
 private:
+    QString checkDirectory();
     QString checkEntries();
     QString writeEntries(const std::function<bool(const QString &path)> &wanted);
     QString writeFile(const QString &target);
@@ -81,6 +82,9 @@ private:
 
 QString Unpacker::Extraction::check()
 {
+    QString error = checkDirectory();
+    if (!error.isEmpty())
+        return error;
     if (!openForReading(m_zip)) {
         // The archive library cannot open a zip without entries; name it for what it is.
         QFile file(m_zip.getZipName());
@@ -88,11 +92,65 @@ QString Unpacker::Extraction::check()
             return QStringLiteral("%1 holds no files").arg(m_name);
         return QStringLiteral("%1 is not a zip file or cannot be read").arg(m_name);
     }
-    const QString error = checkEntries();
+    error = checkEntries();
     m_checked = error.isEmpty();
     if (!m_checked)
         m_zip.close();
     return error;
+}
+
+// The archive library reads an entry's extra field a few bytes at a time, and trusts its
+// length: a few kilobytes whose entries declare long extra fields took seconds to list. No zip
+// tool writes an entry that runs past the end of the central directory, or an extra block that
+// runs past its field, so such an archive is refused first. What this cannot make sense of
+// (no end record, a zip64 one, a record that is not an entry) is left to the library to judge.
+QString Unpacker::Extraction::checkDirectory()
+{
+    QFile file(m_zip.getZipName());
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const auto u16 = [](const QByteArray &bytes, int at) {
+        return int(quint8(bytes.at(at))) | int(quint8(bytes.at(at + 1))) << 8;
+    };
+    const auto u32 = [&u16](const QByteArray &bytes, int at) {
+        return quint32(u16(bytes, at)) | quint32(u16(bytes, at + 2)) << 16;
+    };
+    const qint64 tailStart = qMax(qint64(0), file.size() - (0xffff + 22));
+    if (!file.seek(tailStart))
+        return {};
+    const QByteArray tail = file.readAll();
+    const int end = tail.lastIndexOf(QByteArray("PK\x05\x06", 4));
+    if (end < 0 || end + 22 > tail.size())
+        return {};
+    const int count = u16(tail, end + 10);
+    const quint32 size = u32(tail, end + 12);
+    const qint64 endAt = tailStart + end;
+    const bool zip64 = count == 0xffff || size == 0xffffffffu || u32(tail, end + 16) == 0xffffffffu ||
+                       (end >= 20 && tail.mid(end - 20, 4) == QByteArray("PK\x06\x07", 4));
+    if (zip64 || size > endAt)
+        return {};
+    const QString inconsistent =
+        damaged() + QStringLiteral(": the extra fields of its entries are inconsistent");
+    qint64 at = endAt - size;
+    for (int i = 0; i < count; ++i) {
+        if (!file.seek(at))
+            return {};
+        const QByteArray header = file.read(46);
+        if (header.size() < 46 || !header.startsWith(QByteArray("PK\x01\x02", 4)))
+            return {};
+        const int nameLength = u16(header, 28);
+        const int extraLength = u16(header, 30);
+        const qint64 next = at + 46 + nameLength + extraLength + u16(header, 32);
+        if (next > endAt || !file.seek(at + 46 + nameLength))
+            return inconsistent;
+        const QByteArray extra = file.read(extraLength);
+        for (int block = 0; block + 4 <= extra.size(); block += 4 + u16(extra, block + 2)) {
+            if (block + 4 + u16(extra, block + 2) > extra.size())
+                return inconsistent;
+        }
+        at = next;
+    }
+    return {};
 }
 
 QString Unpacker::Extraction::unpack(const std::function<bool(const QString &path)> &wanted)

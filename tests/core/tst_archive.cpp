@@ -80,7 +80,7 @@ private slots:
     {
         QTest::addColumn<int>("maxEntries");
         QTest::addColumn<qint64>("maxBytes");
-        QTest::addColumn<QString>("damage"); // none, data or size
+        QTest::addColumn<QString>("damage"); // none, data, size or extra
         QTest::addColumn<QString>("message");
         QTest::newRow("unpacked size") << 100 << qint64(3000) << "none"
                                        << "more than 3 kB";
@@ -88,6 +88,9 @@ private slots:
                                      << "more than 2 entries";
         QTest::newRow("damaged data") << 100 << (qint64(1) << 30) << "data"
                                       << "damaged";
+        // Listed by the archive library two bytes at a time, this took seconds.
+        QTest::newRow("extra field past the directory") << 100 << (qint64(1) << 30) << "extra"
+                                                        << "extra fields of its entries are inconsistent";
         // 2^63 is negative as a signed size; summed that way it slipped below the limit.
         QTest::newRow("declared size 2^63") << 100 << (qint64(1) << 30) << "size"
                                             << "more than 1 GB";
@@ -110,6 +113,9 @@ private slots:
             const int data = bytes.indexOf("b.png") + 5 + 200;
             for (int i = data; i < data + 64; ++i)
                 bytes[i] = char(bytes[i] ^ 0x5a);
+        } else if (damage == QLatin1String("extra")) {
+            const int record = bytes.indexOf("PK\x01\x02");
+            bytes[record + 30] = bytes[record + 31] = char(0xff);
         } else if (damage == QLatin1String("size")) {
             // c.png's central record gets a 0xffffffff size and a zip64 block holding 2^63.
             const int record = bytes.lastIndexOf("PK\x01\x02");
