@@ -61,8 +61,9 @@ int main(int argc, char *argv[])
             for (const auto &[name, filter] : filters) {
                 const pngwriter::Settings settings{qMax(1, level), filter, level < 0};
                 const auto ours = measure([&] { return pngwriter::encode(image, settings); });
-                const QString label = level < 0 ? QStringLiteral("runs only, %1").arg(QLatin1String(name))
-                                                : QStringLiteral("level %1, %2").arg(level).arg(QLatin1String(name));
+                const QString label =
+                    level < 0 ? QStringLiteral("runs only, %1").arg(QLatin1String(name))
+                              : QStringLiteral("level %1, %2").arg(level).arg(QLatin1String(name));
                 std::printf("  %-22s %8.1f ms %10lld bytes\n", qPrintable(label), ours.first, ours.second);
             }
         }

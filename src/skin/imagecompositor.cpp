@@ -109,8 +109,7 @@ QImage composeFile(const QString &path, const QSize &picture, const QImage &shee
     }
     // Decoded straight into the top of the canvas: no second picture in memory, no copy.
     QImage canvas = blankCanvas(size);
-    QImage top(canvas.bits(), size.width(), measured.size.height(), canvas.bytesPerLine(),
-               canvas.format());
+    QImage top(canvas.bits(), size.width(), measured.size.height(), canvas.bytesPerLine(), canvas.format());
     QImageReader reader(path);
     // The header may lie about what follows it.
     if (!reader.read(&top) || top.size() != measured.size) {

@@ -3,8 +3,8 @@
 #include <QBuffer>
 #include <QMutex>
 #include <QThreadPool>
-#include <QtEndian>
 #include <QVector>
+#include <QtEndian>
 #include <algorithm>
 #include <atomic>
 #include <cstdlib>

@@ -146,7 +146,8 @@ QString BuildRun::unpackSkin()
     QString error = m_skinArchive->check();
     if (error.isEmpty())
         error = m_skinArchive->unpack([](const QString &path) {
-            return !path.contains(QLatin1Char('/')) && path.endsWith(QLatin1String(".xml"), Qt::CaseInsensitive);
+            return !path.contains(QLatin1Char('/')) &&
+                   path.endsWith(QLatin1String(".xml"), Qt::CaseInsensitive);
         });
     if (error.isEmpty() && Workspace::xmlFiles(m_workspace.temp()).isEmpty())
         return noXmlFilesMessage;
