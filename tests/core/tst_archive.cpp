@@ -137,10 +137,16 @@ private slots:
     void repackReplacesOnlyWhenWhole_data()
     {
         QTest::addColumn<QString>("output");
-        QTest::addColumn<bool>("written");
-        QTest::newRow("over its own source") << "skin.zip" << true;
-        QTest::newRow("missing folder") << "missing/out.zip" << false;
-        QTest::newRow("folder is a file") << "skin.zip/out.zip" << false;
+        QTest::addColumn<QString>("damaged"); // an entry whose data is spoiled in the source
+        QTest::addColumn<QString>("message"); // how the error starts; empty when written
+        const QString cannot = QStringLiteral("Cannot write");
+        QTest::newRow("over its own source") << "skin.zip" << "" << "";
+        QTest::newRow("missing folder") << "missing/out.zip" << "" << cannot;
+        QTest::newRow("folder is a file") << "skin.zip/out.zip" << "" << cannot;
+        // Copied as stored, these are never unpacked: the copy itself must notice.
+        const QString damaged = QStringLiteral("\"skin.zip\" is damaged");
+        QTest::newRow("damaged stored entry") << "out.zip" << "fonts/face.ttf" << damaged;
+        QTest::newRow("damaged deflated entry") << "out.zip" << "./notes.txt" << damaged;
     }
 
     // Every entry is kept in its order; the unchanged ones exactly as stored (the font at
@@ -149,7 +155,8 @@ private slots:
     void repackReplacesOnlyWhenWhole()
     {
         QFETCH(QString, output);
-        QFETCH(bool, written);
+        QFETCH(QString, damaged);
+        QFETCH(QString, message);
         const QString changed = m_dir->filePath(QStringLiteral("changed"));
         QVERIFY(QDir().mkpath(changed + QStringLiteral("/images")));
         QVERIFY(fixtures::writeFile(changed + QStringLiteral("/a.xml"), "<new/>"));
@@ -160,12 +167,17 @@ private slots:
                                          {"a.xml", "<old/>"},
                                          {"./notes.txt", "kept"}}));
         const auto stored = fixtures::storedZip(zip);
+        if (!damaged.isEmpty()) {
+            QByteArray bytes = fixtures::readFile(zip);
+            const int data = bytes.indexOf(damaged.toLatin1()) + damaged.size(); // the local header's name
+            bytes[data] = char(bytes.at(data) ^ 0x55);
+            QVERIFY(fixtures::writeFile(zip, bytes));
+        }
         const QStringList before = fixtures::entriesBelow(m_dir->path());
 
         const QString error = archive::repack(zip, changed, m_dir->filePath(output));
-        QVERIFY2(error.isEmpty() == written, qPrintable(error));
-        if (!written) {
-            QVERIFY2(error.startsWith(QLatin1String("Cannot write")), qPrintable(error));
+        QVERIFY2(message.isEmpty() ? error.isEmpty() : error.startsWith(message), qPrintable(error));
+        if (!message.isEmpty()) {
             QCOMPARE(fixtures::entriesBelow(m_dir->path()), before);
             return;
         }
