@@ -19,6 +19,7 @@ struct Entry
 {
     QString path; // relative to the folder, with "/" separators
     bool folder;
+    quint64 size; // as the directory declares it
 };
 
 bool isLink(const QuaZipFileInfo64 &info)
@@ -48,7 +49,7 @@ private:
     QString checkDirectory();
     QString checkEntries();
     QString writeEntries(const std::function<bool(const QString &path)> &wanted);
-    QString writeFile(const QString &target);
+    QString writeFile(const QString &target, quint64 size);
     bool insideFolder(const QString &path) const;
     QString refused(const QString &entry, const char *why) const
     {
@@ -201,8 +202,9 @@ QString Unpacker::Extraction::checkEntries()
         if (info.uncompressedSize > limit || declared > limit - info.uncompressedSize)
             return tooLarge();
         declared += info.uncompressedSize;
-        m_entries.append(
-            {*path, info.name.endsWith(QLatin1Char('/')) || info.name.endsWith(QLatin1Char('\\'))});
+        m_entries.append({*path,
+                          info.name.endsWith(QLatin1Char('/')) || info.name.endsWith(QLatin1Char('\\')),
+                          info.uncompressedSize});
         for (QString part = *path; !part.isEmpty(); part = part.section(QLatin1Char('/'), 0, -2))
             m_present.insert(part);
     }
@@ -236,14 +238,14 @@ QString Unpacker::Extraction::writeEntries(const std::function<bool(const QStrin
             return outside(entry.path);
         if (entry.folder)
             continue;
-        const QString error = writeFile(target);
+        const QString error = writeFile(target, entry.size);
         if (!error.isEmpty())
             return error;
     }
     return {};
 }
 
-QString Unpacker::Extraction::writeFile(const QString &target)
+QString Unpacker::Extraction::writeFile(const QString &target, quint64 size)
 {
     QuaZipFile in(&m_zip);
     if (!in.open(QIODevice::ReadOnly))
@@ -254,9 +256,11 @@ QString Unpacker::Extraction::writeFile(const QString &target)
         return cannotWrite(target, out.errorString());
     m_writtenFiles << target;
     QByteArray buffer(int(chunkSize), Qt::Uninitialized);
+    quint64 entryBytes = 0;
     for (qint64 n; (n = in.read(buffer.data(), chunkSize)) > 0;) {
         // Counted as written, whatever the directory claims.
         m_written += n;
+        entryBytes += quint64(n);
         if (m_written > m_limits.maxUnpackedBytes)
             return tooLarge();
         if (out.write(buffer.constData(), n) != n)
@@ -264,7 +268,9 @@ QString Unpacker::Extraction::writeFile(const QString &target)
     }
     const bool readFailed = in.getZipError() != UNZ_OK;
     in.close();
-    if (readFailed || in.getZipError() != UNZ_OK)
+    // The archive library checks the CRC only when the data reached the declared size: a
+    // stream that ends short would pass unnoticed.
+    if (readFailed || in.getZipError() != UNZ_OK || entryBytes != size)
         return damaged();
     out.close();
     if (out.error() != QFileDevice::NoError)

@@ -48,7 +48,7 @@ public:
     }
     void add(const char *data, qint64 length)
     {
-        if (!m_usable)
+        if (!m_usable || m_produced == m_size)
             return;
         if (!m_inflating) {
             take(reinterpret_cast<const Bytef *>(data), length);
@@ -56,27 +56,26 @@ public:
         }
         m_stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(data));
         m_stream.avail_in = uInt(length);
-        while (m_stream.avail_in > 0 && !m_ended) {
+        // Like unpacking, up to the declared size: what follows it is never read.
+        while (m_stream.avail_in > 0 && m_produced < m_size) {
             m_stream.next_out = m_buffer;
             m_stream.avail_out = sizeof m_buffer;
             const int result = inflate(&m_stream, Z_NO_FLUSH);
             take(m_buffer, qint64(sizeof m_buffer - m_stream.avail_out));
-            if (result == Z_STREAM_END) {
-                m_ended = true;
-            } else if (result != Z_OK) {
+            if (result == Z_STREAM_END)
+                return;
+            if (result != Z_OK) {
                 m_usable = false;
                 return;
             }
         }
     }
-    bool passed() const
-    {
-        return m_usable && (!m_inflating || m_ended) && m_produced == m_size && m_sum == m_crc;
-    }
+    bool passed() const { return m_usable && m_produced == m_size && m_sum == m_crc; }
 
 private:
     void take(const Bytef *data, qint64 length)
     {
+        length = qint64(qMin(quint64(length), m_size - m_produced));
         m_produced += quint64(length);
         m_sum = quint32(crc32(m_sum, data, uInt(length)));
     }
@@ -86,7 +85,6 @@ private:
     z_stream m_stream{};
     bool m_usable = false;
     bool m_inflating = false;
-    bool m_ended = false;
     quint64 m_produced = 0;
     quint32 m_sum = 0;
     Bytef m_buffer[64 * 1024];

@@ -80,7 +80,7 @@ private slots:
     {
         QTest::addColumn<int>("maxEntries");
         QTest::addColumn<qint64>("maxBytes");
-        QTest::addColumn<QString>("damage"); // none, data, size or extra
+        QTest::addColumn<QString>("damage"); // none, data, short, size or extra
         QTest::addColumn<QString>("message");
         QTest::newRow("unpacked size") << 100 << qint64(3000) << "none"
                                        << "more than 3 kB";
@@ -88,6 +88,9 @@ private slots:
                                      << "more than 2 entries";
         QTest::newRow("damaged data") << 100 << (qint64(1) << 30) << "data"
                                       << "damaged";
+        // The archive library checks the CRC only of data that reaches the declared size.
+        QTest::newRow("data shorter than declared") << 100 << (qint64(1) << 30) << "short"
+                                                    << "damaged";
         // Listed by the archive library two bytes at a time, this took seconds.
         QTest::newRow("extra field past the directory") << 100 << (qint64(1) << 30) << "extra"
                                                         << "extra fields of its entries are inconsistent";
@@ -113,6 +116,9 @@ private slots:
             const int data = bytes.indexOf("b.png") + 5 + 200;
             for (int i = data; i < data + 64; ++i)
                 bytes[i] = char(bytes[i] ^ 0x5a);
+        } else if (damage == QLatin1String("short")) {
+            const int record = bytes.indexOf("PK\x01\x02"); // a.xml's
+            bytes[record + 24] = char(bytes.at(record + 24) + 1);
         } else if (damage == QLatin1String("extra")) {
             const int record = bytes.indexOf("PK\x01\x02");
             bytes[record + 30] = bytes[record + 31] = char(0xff);
