@@ -19,6 +19,7 @@ struct Entry
 {
     QString path; // relative to the folder, with "/" separators
     bool folder;
+    quint64 size; // as the directory declares it
 };
 
 bool isLink(const QuaZipFileInfo64 &info)
@@ -28,20 +29,27 @@ bool isLink(const QuaZipFileInfo64 &info)
     return info.isSymbolicLink() || ((info.externalAttr >> 16) & typeMask) == linkType;
 }
 
-class Extraction
+} // namespace
+
+class Unpacker::Extraction
 {
 public:
     Extraction(const QString &zipPath, const QString &folder, const Limits &limits)
         : m_zip(zipPath), m_name(quoted(QFileInfo(zipPath).fileName())), m_folder(folder), m_limits(limits)
     {
     }
+    ~Extraction() { m_zip.close(); }
 
-    QString run();
+    QString check();
+    QString unpack(const std::function<bool(const QString &path)> &wanted);
+    QStringList files() const;
+    bool holds(const QString &path) const { return m_present.contains(path); }
 
 private:
+    QString checkDirectory();
     QString checkEntries();
-    QString writeEntries();
-    QString writeFile(const QString &target, qint64 &written);
+    QString writeEntries(const std::function<bool(const QString &path)> &wanted);
+    QString writeFile(const QString &target, quint64 size);
     bool insideFolder(const QString &path) const;
     QString refused(const QString &entry, const char *why) const
     {
@@ -66,12 +74,18 @@ private:
     const QString m_folder;
     const Limits m_limits;
     QVector<Entry> m_entries;
+    QSet<QString> m_present; // files and folders a full unpacking makes
+    bool m_checked = false;
+    qint64 m_written = 0;
     QStringList m_writtenFiles;
     QStringList m_madeFolders;
 };
 
-QString Extraction::run()
+QString Unpacker::Extraction::check()
 {
+    QString error = checkDirectory();
+    if (!error.isEmpty())
+        return error;
     if (!openForReading(m_zip)) {
         // The archive library cannot open a zip without entries; name it for what it is.
         QFile file(m_zip.getZipName());
@@ -79,17 +93,89 @@ QString Extraction::run()
             return QStringLiteral("%1 holds no files").arg(m_name);
         return QStringLiteral("%1 is not a zip file or cannot be read").arg(m_name);
     }
-    QString error = checkEntries();
-    if (error.isEmpty())
-        error = writeEntries();
-    m_zip.close();
+    error = checkEntries();
+    m_checked = error.isEmpty();
+    if (!m_checked)
+        m_zip.close();
+    return error;
+}
+
+// The archive library reads an entry's extra field a few bytes at a time, and trusts its
+// length: a few kilobytes whose entries declare long extra fields took seconds to list. No zip
+// tool writes an entry that runs past the end of the central directory, or an extra block that
+// runs past its field, so such an archive is refused first. What this cannot make sense of
+// (no end record, a zip64 one, a record that is not an entry) is left to the library to judge.
+QString Unpacker::Extraction::checkDirectory()
+{
+    QFile file(m_zip.getZipName());
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const auto u16 = [](const QByteArray &bytes, int at) {
+        return int(quint8(bytes.at(at))) | int(quint8(bytes.at(at + 1))) << 8;
+    };
+    const auto u32 = [&u16](const QByteArray &bytes, int at) {
+        return quint32(u16(bytes, at)) | quint32(u16(bytes, at + 2)) << 16;
+    };
+    const qint64 tailStart = qMax(qint64(0), file.size() - (0xffff + 22));
+    if (!file.seek(tailStart))
+        return {};
+    const QByteArray tail = file.readAll();
+    const int end = tail.lastIndexOf(QByteArray("PK\x05\x06", 4));
+    if (end < 0 || end + 22 > tail.size())
+        return {};
+    const int count = u16(tail, end + 10);
+    const quint32 size = u32(tail, end + 12);
+    const qint64 endAt = tailStart + end;
+    const bool zip64 = count == 0xffff || size == 0xffffffffu || u32(tail, end + 16) == 0xffffffffu ||
+                       (end >= 20 && tail.mid(end - 20, 4) == QByteArray("PK\x06\x07", 4));
+    if (zip64 || size > endAt)
+        return {};
+    const QString inconsistent =
+        damaged() + QStringLiteral(": the extra fields of its entries are inconsistent");
+    qint64 at = endAt - size;
+    for (int i = 0; i < count; ++i) {
+        if (!file.seek(at))
+            return {};
+        const QByteArray header = file.read(46);
+        if (header.size() < 46 || !header.startsWith(QByteArray("PK\x01\x02", 4)))
+            return {};
+        const int nameLength = u16(header, 28);
+        const int extraLength = u16(header, 30);
+        const qint64 next = at + 46 + nameLength + extraLength + u16(header, 32);
+        if (next > endAt || !file.seek(at + 46 + nameLength))
+            return inconsistent;
+        const QByteArray extra = file.read(extraLength);
+        for (int block = 0; block + 4 <= extra.size(); block += 4 + u16(extra, block + 2)) {
+            if (block + 4 + u16(extra, block + 2) > extra.size())
+                return inconsistent;
+        }
+        at = next;
+    }
+    return {};
+}
+
+QString Unpacker::Extraction::unpack(const std::function<bool(const QString &path)> &wanted)
+{
+    if (!m_checked)
+        return damaged();
+    const QString error = writeEntries(wanted);
     if (!error.isEmpty())
         removeWritten();
     return error;
 }
 
+QStringList Unpacker::Extraction::files() const
+{
+    QStringList files;
+    for (const Entry &entry : m_entries) {
+        if (!entry.folder && !entry.path.isEmpty())
+            files << entry.path;
+    }
+    return files;
+}
+
 // Everything is checked before the first byte is written, so a refused archive leaves nothing.
-QString Extraction::checkEntries()
+QString Unpacker::Extraction::checkEntries()
 {
     // Declared sizes are untrusted 64-bit numbers: summed unsigned, and each checked before it is added.
     quint64 declared = 0;
@@ -116,8 +202,11 @@ QString Extraction::checkEntries()
         if (info.uncompressedSize > limit || declared > limit - info.uncompressedSize)
             return tooLarge();
         declared += info.uncompressedSize;
-        m_entries.append(
-            {*path, info.name.endsWith(QLatin1Char('/')) || info.name.endsWith(QLatin1Char('\\'))});
+        m_entries.append({*path,
+                          info.name.endsWith(QLatin1Char('/')) || info.name.endsWith(QLatin1Char('\\')),
+                          info.uncompressedSize});
+        for (QString part = *path; !part.isEmpty(); part = part.section(QLatin1Char('/'), 0, -2))
+            m_present.insert(part);
     }
     if (m_zip.getZipError() != UNZ_OK)
         return damaged();
@@ -126,15 +215,14 @@ QString Extraction::checkEntries()
     return {};
 }
 
-QString Extraction::writeEntries()
+QString Unpacker::Extraction::writeEntries(const std::function<bool(const QString &path)> &wanted)
 {
     const QDir folder(m_folder);
-    qint64 written = 0;
     int index = 0;
     for (bool more = m_zip.goToFirstFile(); more && index < m_entries.size();
          more = m_zip.goToNextFile(), ++index) {
         const Entry &entry = m_entries.at(index);
-        if (entry.path.isEmpty())
+        if (entry.path.isEmpty() || (wanted && !wanted(entry.path)))
             continue;
         const QString target = folder.filePath(entry.path);
         const QString parent = entry.folder ? target : QFileInfo(target).path();
@@ -150,14 +238,14 @@ QString Extraction::writeEntries()
             return outside(entry.path);
         if (entry.folder)
             continue;
-        const QString error = writeFile(target, written);
+        const QString error = writeFile(target, entry.size);
         if (!error.isEmpty())
             return error;
     }
     return {};
 }
 
-QString Extraction::writeFile(const QString &target, qint64 &written)
+QString Unpacker::Extraction::writeFile(const QString &target, quint64 size)
 {
     QuaZipFile in(&m_zip);
     if (!in.open(QIODevice::ReadOnly))
@@ -168,17 +256,21 @@ QString Extraction::writeFile(const QString &target, qint64 &written)
         return cannotWrite(target, out.errorString());
     m_writtenFiles << target;
     QByteArray buffer(int(chunkSize), Qt::Uninitialized);
+    quint64 entryBytes = 0;
     for (qint64 n; (n = in.read(buffer.data(), chunkSize)) > 0;) {
         // Counted as written, whatever the directory claims.
-        written += n;
-        if (written > m_limits.maxUnpackedBytes)
+        m_written += n;
+        entryBytes += quint64(n);
+        if (m_written > m_limits.maxUnpackedBytes)
             return tooLarge();
         if (out.write(buffer.constData(), n) != n)
             return cannotWrite(target, writeFailure(out));
     }
     const bool readFailed = in.getZipError() != UNZ_OK;
     in.close();
-    if (readFailed || in.getZipError() != UNZ_OK)
+    // The archive library checks the CRC only when the data reached the declared size: a
+    // stream that ends short would pass unnoticed.
+    if (readFailed || in.getZipError() != UNZ_OK || entryBytes != size)
         return damaged();
     out.close();
     if (out.error() != QFileDevice::NoError)
@@ -187,26 +279,55 @@ QString Extraction::writeFile(const QString &target, qint64 &written)
 }
 
 // Guards against a link planted in the folder by something other than this archive.
-bool Extraction::insideFolder(const QString &path) const
+bool Unpacker::Extraction::insideFolder(const QString &path) const
 {
     const QString root = QFileInfo(m_folder).canonicalFilePath();
     const QString real = QFileInfo(path).canonicalFilePath();
     return !root.isEmpty() && (real == root || real.startsWith(root + QLatin1Char('/')));
 }
 
-void Extraction::removeWritten()
+void Unpacker::Extraction::removeWritten()
 {
     for (const QString &file : qAsConst(m_writtenFiles))
         QFile::remove(file);
     for (const QString &made : qAsConst(m_madeFolders))
         QDir(made).removeRecursively();
+    m_writtenFiles.clear();
+    m_madeFolders.clear();
 }
 
-} // namespace
+Unpacker::Unpacker(const QString &zipPath, const QString &folder, const Limits &limits)
+    : m_extraction(std::make_unique<Extraction>(zipPath, folder, limits))
+{
+}
+
+Unpacker::~Unpacker() = default;
+
+QString Unpacker::check()
+{
+    return m_extraction->check();
+}
+
+QStringList Unpacker::files() const
+{
+    return m_extraction->files();
+}
+
+bool Unpacker::holds(const QString &path) const
+{
+    return m_extraction->holds(path);
+}
+
+QString Unpacker::unpack(const std::function<bool(const QString &path)> &wanted)
+{
+    return m_extraction->unpack(wanted);
+}
 
 QString extract(const QString &zipPath, const QString &folder, const Limits &limits)
 {
-    return Extraction(zipPath, folder, limits).run();
+    Unpacker unpacker(zipPath, folder, limits);
+    QString error = unpacker.check();
+    return error.isEmpty() ? unpacker.unpack() : error;
 }
 
 } // namespace archive

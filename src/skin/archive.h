@@ -6,6 +6,9 @@
 
 #include <QSet>
 #include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
 
 namespace archive {
 
@@ -20,6 +23,31 @@ struct Limits
 // Returns an empty text on success, else a message a user can act on; after a failure no
 // file of the archive is left in the folder.
 QString extract(const QString &zipPath, const QString &folder, const Limits &limits = Limits());
+
+// An archive checked whole once, then unpacked only as far as it is needed: a build reads its
+// layouts and the images they name, and copies every other entry straight from the archive.
+class Unpacker
+{
+public:
+    Unpacker(const QString &zipPath, const QString &folder, const Limits &limits = Limits());
+    ~Unpacker();
+
+    // Checks every entry as extract() does, writing nothing. Returns an empty text or why the
+    // archive is refused; nothing can be unpacked after a refusal.
+    QString check();
+    // The paths of the file entries (relative, "/" separators) in archive order, once checked.
+    QStringList files() const;
+    // Whether the path is a file or folder that unpacking everything would make, once checked.
+    bool holds(const QString &path) const;
+    // Unpacks the entries whose path `wanted` accepts (all of them without a test), over files
+    // of the same name. The limits count everything unpacked so far. After a failure every file
+    // this unpacker wrote is removed again.
+    QString unpack(const std::function<bool(const QString &path)> &wanted = {});
+
+private:
+    class Extraction;
+    std::unique_ptr<Extraction> m_extraction;
+};
 
 // Writes `zipPath` with every entry of `sourceZip`, in its order. An entry for which
 // `changedFolder` holds a file of the same path gets that file's content; every other entry is

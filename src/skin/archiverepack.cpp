@@ -5,12 +5,14 @@
 #include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QSet>
 #include <quazip/quazip.h>
 #include <quazip/quazipfile.h>
 #include <quazip/quazipfileinfo.h>
 #include <quazip/quazipnewinfo.h>
+#include <zlib.h>
 
 namespace archive {
 namespace {
@@ -28,11 +30,73 @@ QStringList filesBelow(const QString &folder)
     return files;
 }
 
-bool copyAll(QIODevice &in, QIODevice &out)
+// An entry copied as stored is never unpacked, so nothing else would check its data: it is
+// inflated alongside the copy (nothing is kept) and its CRC and size compared, so a damaged
+// skin stops the build as unpacking it did, instead of passing the damage on as a success.
+class EntryCheck
+{
+public:
+    EntryCheck(int method, quint32 crc, quint64 size) : m_crc(crc), m_size(size)
+    {
+        m_usable = method == 0 || (method == Z_DEFLATED && inflateInit2(&m_stream, -MAX_WBITS) == Z_OK);
+        m_inflating = m_usable && method == Z_DEFLATED;
+    }
+    ~EntryCheck()
+    {
+        if (m_inflating)
+            inflateEnd(&m_stream);
+    }
+    void add(const char *data, qint64 length)
+    {
+        if (!m_usable || m_produced == m_size)
+            return;
+        if (!m_inflating) {
+            take(reinterpret_cast<const Bytef *>(data), length);
+            return;
+        }
+        m_stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(data));
+        m_stream.avail_in = uInt(length);
+        // Like unpacking, up to the declared size: what follows it is never read.
+        while (m_stream.avail_in > 0 && m_produced < m_size) {
+            m_stream.next_out = m_buffer;
+            m_stream.avail_out = sizeof m_buffer;
+            const int result = inflate(&m_stream, Z_NO_FLUSH);
+            take(m_buffer, qint64(sizeof m_buffer - m_stream.avail_out));
+            if (result == Z_STREAM_END)
+                return;
+            if (result != Z_OK) {
+                m_usable = false;
+                return;
+            }
+        }
+    }
+    bool passed() const { return m_usable && m_produced == m_size && m_sum == m_crc; }
+
+private:
+    void take(const Bytef *data, qint64 length)
+    {
+        length = qint64(qMin(quint64(length), m_size - m_produced));
+        m_produced += quint64(length);
+        m_sum = quint32(crc32(m_sum, data, uInt(length)));
+    }
+
+    const quint32 m_crc;
+    const quint64 m_size;
+    z_stream m_stream{};
+    bool m_usable = false;
+    bool m_inflating = false;
+    quint64 m_produced = 0;
+    quint32 m_sum = 0;
+    Bytef m_buffer[64 * 1024];
+};
+
+bool copyAll(QIODevice &in, QIODevice &out, EntryCheck *check = nullptr)
 {
     QByteArray buffer(int(chunkSize), Qt::Uninitialized);
     qint64 n;
     while ((n = in.read(buffer.data(), chunkSize)) > 0) {
+        if (check)
+            check->add(buffer.constData(), n);
         if (out.write(buffer.constData(), n) != n)
             return false;
     }
@@ -194,8 +258,12 @@ QString Repack::copyRaw(const QString &path, const QuaZipFileInfo64 &info)
     QuaZipFile out(&m_zip);
     if (!out.open(QIODevice::WriteOnly, copy, nullptr, info.crc, method, level, true))
         return failed(writeFailure(m_file));
-    if (!copyAll(in, out))
+    EntryCheck check(method, info.crc, info.uncompressedSize);
+    if (!copyAll(in, out, &check))
         return in.getZipError() != UNZ_OK ? sourceUnreadable() : failed(writeFailure(m_file));
+    if (!check.passed())
+        return QStringLiteral("%1 is damaged and cannot be unpacked")
+            .arg(quoted(QFileInfo(m_source.getZipName()).fileName()));
     out.close();
     in.close();
     return out.getZipError() == ZIP_OK ? QString() : failed(writeFailure(m_file));

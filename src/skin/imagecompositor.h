@@ -21,6 +21,11 @@ QSize canvasSize(const QSize &skin, const QSize &sheet, std::optional<int> plugi
 // everything drawn and never cuts the picture. Pixels not drawn are transparent.
 QImage compose(const QImage &skin, const QImage &sheet, std::optional<int> pluginRow, const Style &style);
 
+// compose() for the skin image in the file at `path`, cut to its top `picture` rows; null with
+// `problem` set when it is missing, over the size limits or cannot be decoded.
+QImage composeFile(const QString &path, const QSize &picture, const QImage &sheet,
+                   std::optional<int> pluginRow, const Style &style, QString *problem);
+
 // The built-in floating browser image.
 inline const QString floatingBrowserPath = QStringLiteral(":/new/images/myfiles/browserfloat.png");
 

@@ -76,6 +76,7 @@ private:
     const Style &m_style;
     const Workspace m_workspace;
     const BuildProgress &m_progress;
+    std::unique_ptr<archive::Unpacker> m_skinArchive; // the selected skin, unpacked as far as needed
     std::optional<iconsheets::CustomSheet> m_customSheet;
     QImage m_sheet;
     QList<QStringList> m_windowFiles;
@@ -139,13 +140,21 @@ QString BuildRun::work()
 QString BuildRun::unpackSkin()
 {
     report(BuildStep::Unpack, m_options.selectedSkinFile);
-    const QString error = archive::extract(m_options.selectedSkinFile, m_workspace.temp());
+    // Only the layouts now and the images they name later (SkinImages) are read; every other
+    // entry goes from the input archive into the new one as it is stored.
+    m_skinArchive = std::make_unique<archive::Unpacker>(m_options.selectedSkinFile, m_workspace.temp());
+    QString error = m_skinArchive->check();
+    if (error.isEmpty())
+        error = m_skinArchive->unpack([](const QString &path) {
+            return !path.contains(QLatin1Char('/')) &&
+                   path.endsWith(QLatin1String(".xml"), Qt::CaseInsensitive);
+        });
     if (error.isEmpty() && Workspace::xmlFiles(m_workspace.temp()).isEmpty())
         return noXmlFilesMessage;
     for (const QStringList &lines : sourcescan::xmlFileLines(m_workspace.temp()))
         m_addedBefore += buildmarks::addedFiles(lines);
-    const bool ownFloatingImage = QFile::exists(QDir(m_workspace.temp()).filePath(floatingImageName)) &&
-                                  !m_addedBefore.contains(floatingImageName);
+    const bool ownFloatingImage =
+        m_skinArchive->holds(floatingImageName) && !m_addedBefore.contains(floatingImageName);
     if (m_options.floatBrowser && (m_options.changeColours || !ownFloatingImage))
         m_addedNow << floatingImageName;
     return error;
@@ -204,8 +213,12 @@ QString BuildRun::unpackWindows()
 
 QString BuildRun::rewriteAll()
 {
-    SkinImages images(m_workspace, m_options, m_style, m_sheet,
-                      [this](const QString &image) { report(BuildStep::PaintImage, image); });
+    SkinImages images(
+        m_workspace, m_options, m_style, m_sheet,
+        [this](const QString &image) { report(BuildStep::PaintImage, image); }, m_skinArchive->files(),
+        [this](const QString &path) {
+            return m_skinArchive->unpack([&path](const QString &entry) { return entry == path; });
+        });
     const RewriteContext context{m_options,
                                  m_style,
                                  m_customSheet,
@@ -288,7 +301,7 @@ void BuildRun::importWindowImages()
         const QString from = QDir(m_workspace.tempWindows()).filePath(name);
         if (!QFileInfo(from).isFile())
             continue;
-        if (QFileInfo::exists(QDir(m_workspace.temp()).filePath(name)) && !m_addedBefore.contains(name)) {
+        if (m_skinArchive->holds(name) && !m_addedBefore.contains(name)) {
             m_warnings << QStringLiteral("The skin's own \"%1\" was kept; the imported windows expect the "
                                          "image of that name from \"%2\"")
                               .arg(archive::printable(name), QFileInfo(m_options.windowSkinFile).fileName());
@@ -303,6 +316,7 @@ void BuildRun::importWindowImages()
 
 QString BuildRun::pack()
 {
+    m_skinArchive.reset(); // the new archive may replace it
     report(BuildStep::GatherImages);
     Workspace::replaceFiles(m_workspace.temp2(), m_workspace.skin());
     report(BuildStep::Pack, m_options.outputPath);

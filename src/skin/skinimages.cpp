@@ -11,16 +11,13 @@
 #include <new>
 
 SkinImages::SkinImages(const Workspace &workspace, const SkinBuildOptions &options, const Style &style,
-                       const QImage &sheet, std::function<void(const QString &)> painting)
+                       const QImage &sheet, std::function<void(const QString &)> painting,
+                       const QStringList &files, std::function<QString(const QString &)> unpack)
     : m_workspace(workspace), m_options(options), m_style(style), m_sheet(sheet),
-      m_painting(std::move(painting))
+      m_painting(std::move(painting)), m_unpack(std::move(unpack))
 {
-    const QDir root(m_workspace.temp());
-    QDirIterator it(root.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = root.relativeFilePath(it.next());
+    for (const QString &path : files)
         m_filesByLowerCase.insert(path.toLower(), path);
-    }
 }
 
 // Names are matched ignoring case, as the host and the file listing do.
@@ -35,6 +32,9 @@ const SkinImages::Found &SkinImages::find(const QString &imageName)
         found.problem = QStringLiteral("points outside the skin");
     } else {
         found.path = m_filesByLowerCase.value(relative->toLower());
+        const QString unpackError = found.path.isEmpty() ? QString() : m_unpack(found.path);
+        if (!unpackError.isEmpty() && m_refusal.isEmpty())
+            m_refusal = unpackError;
         const auto measured = imagelimits::measure(QDir(m_workspace.temp()).filePath(found.path));
         found.problem = found.path.isEmpty() ? QStringLiteral("is missing") : measured.problem;
         found.size = found.problem.isEmpty() ? measured.size : QSize();
@@ -108,12 +108,11 @@ QString SkinImages::paint(const Job &job) const
     // An exception must not leave a pool thread: it would end the process.
     try {
         QString problem;
-        QImage skin = imagelimits::read(QDir(m_workspace.temp()).filePath(job.path), &problem);
-        if (skin.isNull())
+        const QImage changed =
+            imagecompositor::composeFile(QDir(m_workspace.temp()).filePath(job.path), job.picture, m_sheet,
+                                         job.pluginRow, m_style, &problem);
+        if (changed.isNull())
             return QStringLiteral("The skin image \"%1\" %2").arg(archive::printable(job.path), problem);
-        if (skin.size() != job.picture)
-            skin = skin.copy(QRect(QPoint(0, 0), job.picture));
-        const QImage changed = imagecompositor::compose(skin, m_sheet, job.pluginRow, m_style);
         const QString target = QDir(m_workspace.temp2()).filePath(job.path);
         QDir().mkpath(QFileInfo(target).path());
         return imagecompositor::writePng(changed, target);

@@ -21,9 +21,11 @@ class SkinImages
 {
 public:
     // `sheet` is the icon sheet to append (null for none). `painting` hears of each image
-    // before it is painted.
+    // before it is painted. `files` are the skin's files; `unpack` puts one of them into the
+    // work folder the first time it is needed, returning an empty text or why it could not.
     SkinImages(const Workspace &workspace, const SkinBuildOptions &options, const Style &style,
-               const QImage &sheet, std::function<void(const QString &imageName)> painting);
+               const QImage &sheet, std::function<void(const QString &imageName)> painting,
+               const QStringList &files, std::function<QString(const QString &path)> unpack);
 
     // The height of a skin image named by the XML, read from its header; 0 when it cannot be
     // used (see problem()).
@@ -69,7 +71,8 @@ private:
     const Style &m_style;
     const QImage m_sheet;
     const std::function<void(const QString &)> m_painting;
-    QHash<QString, QString> m_filesByLowerCase; // the unpacked skin's files, found ignoring case
+    const std::function<QString(const QString &)> m_unpack;
+    QHash<QString, QString> m_filesByLowerCase; // the skin's files, found ignoring case
     QHash<QString, Found> m_found;
     QSet<QString> m_done;
     QVector<Job> m_jobs;

@@ -8,10 +8,13 @@
 #include "skin/imagecompositor.h"
 #include "skin/outputname.h"
 #include "skin/pluginzone.h"
+#include "skin/pngwriter.h"
 #include "skin/skinbuilder.h"
 #include "skinfixtures.h"
 #include "style/resources.h"
 
+#include <QRandomGenerator>
+#include <QThreadPool>
 #include <QtTest>
 #include <sys/stat.h>
 
@@ -493,6 +496,81 @@ private slots:
             QCOMPARE(qAlpha(grown.pixel(33, row + 24)), 255);
     }
 
+    void imageGrownFromItsFile_data()
+    {
+        QTest::addColumn<QImage::Format>("format");
+        QTest::addColumn<int>("kept"); // rows of the picture kept, of 100
+        for (const int kept : {100, 60}) {
+            QTest::addRow("RGBA, %d rows kept", kept) << QImage::Format_ARGB32 << kept;
+            QTest::addRow("RGB, %d rows kept", kept) << QImage::Format_RGB32 << kept;
+            QTest::addRow("palette, %d rows kept", kept) << QImage::Format_Indexed8 << kept;
+        }
+    }
+
+    // Decoded into the canvas, the file grows as the decoded picture does.
+    void imageGrownFromItsFile()
+    {
+        QFETCH(QImage::Format, format);
+        QFETCH(int, kept);
+        QImage random(1200, 100, QImage::Format_ARGB32);
+        QRandomGenerator generator(3);
+        for (int y = 0; y < random.height(); ++y)
+            generator.fillRange(reinterpret_cast<quint32 *>(random.scanLine(y)), random.width());
+        const QString path = m_dir->filePath("skin.png");
+        QVERIFY(random.convertToFormat(format).save(path));
+        const QImage sheet = iconsheets::builtInSheet(IconSet::Default);
+        const int row = pluginzone::row(kept, sheet.height());
+        const Style style = fixtures::defaultStyle();
+        QString problem;
+        const QImage grown = imagecompositor::composeFile(path, QSize(1200, kept), sheet, row, style, &problem);
+        QCOMPARE(problem, QString());
+        QCOMPARE(grown, imagecompositor::compose(QImage(path).copy(0, 0, 1200, kept), sheet, row, style));
+    }
+
+    void writtenPngHoldsThePixels_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("alpha");
+        QTest::addColumn<int>("flatRows"); // rows of one colour at the top, coded another way than noise
+        const int band = pngwriter::bandRows(1000 * 4 + 1);
+        QTest::newRow("1 x 1") << QSize(1, 1) << true << 0;
+        for (const int rows : {band - 1, band, band + 1, 2 * band + 1})
+            QTest::addRow("%d rows, band of %d", rows, band) << QSize(1000, rows) << true << 0;
+        QTest::newRow("flat band, then noise") << QSize(1000, 2 * band + 1) << true << band + 3;
+        QTest::newRow("no alpha") << QSize(333, 2 * pngwriter::bandRows(333 * 3 + 1) + 1) << false << 0;
+        QTest::newRow("large") << QSize(2500, 1700) << true << 0;
+    }
+
+    // Random pixels of every alpha, written on one thread and on several.
+    void writtenPngHoldsThePixels()
+    {
+        QFETCH(QSize, size);
+        QFETCH(bool, alpha);
+        QFETCH(int, flatRows);
+        QImage image(size, alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+        QRandomGenerator random(7);
+        for (int y = 0; y < image.height(); ++y) {
+            auto *row = reinterpret_cast<quint32 *>(image.scanLine(y));
+            if (y < flatRows)
+                std::fill_n(row, image.width(), 0x80402010u);
+            else
+                random.fillRange(row, image.width());
+        }
+        QByteArray written[2];
+        const int threads = QThreadPool::globalInstance()->maxThreadCount();
+        for (const int count : {1, 4}) {
+            QThreadPool::globalInstance()->setMaxThreadCount(count);
+            const QString path = m_dir->filePath(QStringLiteral("%1.png").arg(count));
+            QCOMPARE(imagecompositor::writePng(image, path), QString());
+            written[count > 1] = fixtures::readFile(path);
+        }
+        QThreadPool::globalInstance()->setMaxThreadCount(threads);
+        QCOMPARE(written[0], written[1]);
+        const QImage read = QImage::fromData(written[0], "PNG");
+        QCOMPARE(read.hasAlphaChannel(), alpha);
+        QCOMPARE(read.convertToFormat(QImage::Format_ARGB32), image.convertToFormat(QImage::Format_ARGB32));
+    }
+
     void floatingBrowserImage()
     {
         const QImage image = imagecompositor::floatingBrowserImage(pluginStyle());
@@ -565,7 +643,7 @@ private slots:
     {
         QTest::addColumn<int>("maxEntries");
         QTest::addColumn<qint64>("maxBytes");
-        QTest::addColumn<QString>("damage"); // none, data or size
+        QTest::addColumn<QString>("damage"); // none, data, short, size or extra
         QTest::addColumn<QString>("message");
         QTest::newRow("unpacked size") << 100 << qint64(3000) << "none"
                                        << "more than 3 kB";
@@ -573,6 +651,12 @@ private slots:
                                      << "more than 2 entries";
         QTest::newRow("damaged data") << 100 << (qint64(1) << 30) << "data"
                                       << "damaged";
+        // The archive library checks the CRC only of data that reaches the declared size.
+        QTest::newRow("data shorter than declared") << 100 << (qint64(1) << 30) << "short"
+                                                    << "damaged";
+        // Listed by the archive library two bytes at a time, this took seconds.
+        QTest::newRow("extra field past the directory") << 100 << (qint64(1) << 30) << "extra"
+                                                        << "extra fields of its entries are inconsistent";
         // 2^63 is negative as a signed size; summed that way it slipped below the limit.
         QTest::newRow("declared size 2^63") << 100 << (qint64(1) << 30) << "size"
                                             << "more than 1 GB";
@@ -595,6 +679,12 @@ private slots:
             const int data = bytes.indexOf("b.png") + 5 + 200;
             for (int i = data; i < data + 64; ++i)
                 bytes[i] = char(bytes[i] ^ 0x5a);
+        } else if (damage == "short") {
+            const int record = bytes.indexOf("PK\x01\x02"); // a.xml's
+            bytes[record + 24] = char(bytes.at(record + 24) + 1);
+        } else if (damage == "extra") {
+            const int record = bytes.indexOf("PK\x01\x02");
+            bytes[record + 30] = bytes[record + 31] = char(0xff);
         } else if (damage == "size") {
             // c.png's central record gets a 0xffffffff size and a zip64 block holding 2^63.
             const int record = bytes.lastIndexOf("PK\x01\x02");
@@ -613,11 +703,21 @@ private slots:
             QCOMPARE(archive::extract(zip, m_target), QString()); // the defaults leave room for it
     }
 
+    void repackKeepsStoredEntries_data()
+    {
+        QTest::addColumn<QString>("damaged"); // an entry whose data is spoiled in the source
+        QTest::newRow("whole") << "";
+        // Copied as stored, these are never unpacked: the copy itself must notice.
+        QTest::newRow("damaged stored entry") << "fonts/face.ttf";
+        QTest::newRow("damaged deflated entry") << "./notes.txt";
+    }
+
     // Every entry is kept in its order; the unchanged ones exactly as stored (the font at
     // level 0 would come out smaller if it were packed again), the changed ones with their new
     // content, and new files after them.
     void repackKeepsStoredEntries()
     {
+        QFETCH(QString, damaged);
         const QString changed = m_dir->filePath("changed");
         QVERIFY(QDir().mkpath(changed + "/images") && fixtures::writeFile(changed + "/a.xml", "<new/>"));
         QVERIFY(fixtures::writeFile(changed + "/images/new.png", "added"));
@@ -627,9 +727,21 @@ private slots:
                                          {"a.xml", "<old/>"},
                                          {"./notes.txt", "kept"}}));
         const auto stored = fixtures::readZip(zip, true);
+        if (!damaged.isEmpty()) {
+            QByteArray bytes = fixtures::readFile(zip);
+            const int data = bytes.indexOf(damaged.toLatin1()) + damaged.size(); // the local header's name
+            bytes[data] = char(bytes.at(data) ^ 0x55);
+            QVERIFY(fixtures::writeFile(zip, bytes));
+        }
         const QStringList before = fixtures::entriesBelow(m_dir->path());
 
-        QCOMPARE(archive::repack(zip, changed, zip), QString()); // over its own source
+        const QString error = archive::repack(zip, changed, zip); // over its own source
+        if (!damaged.isEmpty()) {
+            QVERIFY2(error.startsWith("\"skin.zip\" is damaged"), qPrintable(error));
+            QCOMPARE(fixtures::entriesBelow(m_dir->path()), before);
+            return;
+        }
+        QCOMPARE(error, QString());
         QCOMPARE(fixtures::zipNames(zip),
                  (QStringList{"fonts/", "fonts/face.ttf", "a.xml", "notes.txt", "images/new.png"}));
         const auto files = fixtures::readZip(zip);
