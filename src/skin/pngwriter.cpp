@@ -240,6 +240,8 @@ bool Encoder::compressBand(int band, Workspace &space)
             const auto *filtered = reinterpret_cast<const Bytef *>(space.filtered.constData());
             adler = quint32(adler32(adler32(0, nullptr, 0), filtered, uInt(space.filtered.size())));
         }
+        if (best.size() > m_settings.retryBelow * double(space.filtered.size()))
+            break;
     }
     QMutexLocker locker(&m_lock);
     m_adlers[band] = adler;

@@ -24,11 +24,15 @@ struct Coding
 
 struct Settings
 {
-    // Each band is coded every way listed and the smallest result kept. Chosen by measurement
+    // Each band is coded the first way, and the other ways too when that already shrank it to
+    // under `retryBelow` of its size; the smallest result is kept. Chosen by measurement
     // (bench/png_bench.cpp): Paeth-filtered rows coded as runs suit photos and noise, within a
     // few percent of the image library's files in a fraction of its time, but come out up to
     // twice as large on flat panels and icons, where unfiltered rows at level 3 are smallest.
+    // Those shrink to a tenth or less either way, while trying photos and noise again only
+    // costs time.
     QVector<Coding> codings{{Filter::Paeth, 1, true}, {Filter::None, 3, false}};
+    double retryBelow = 0.2;
 };
 
 // Rows per band for rows of this many filtered bytes (the filter byte included).
