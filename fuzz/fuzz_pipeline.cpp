@@ -39,7 +39,7 @@ QStringList fileNames(const QString &zip, const QString &folder)
     QDir().mkpath(folder);
     const QString error = archive::extract(zip, folder);
     FUZZ_CHECK(error.isEmpty(), error);
-    return fuzzsupport::entriesBelow(folder);
+    return fixtures::entriesBelow(folder);
 }
 
 } // namespace
@@ -58,19 +58,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString input = root.filePath(QStringLiteral("in.zip"));
     const QString packError = archive::repack(sampleSkin, layoutFolder, input);
     FUZZ_CHECK(packError.isEmpty(), packError);
-    const QByteArray inputBytes = fuzzsupport::readFile(input);
+    const QByteArray inputBytes = fixtures::readFile(input);
 
     SkinBuildOptions options = optionsFrom(data[0], input);
     options.outputPath = root.filePath(QStringLiteral("out.zip"));
     const QString work = root.filePath(QStringLiteral("work"));
     const BuildResult result = SkinBuilder::build(options, fuzzsupport::defaultStyle(), work);
 
-    FUZZ_CHECK(fuzzsupport::readFile(input) == inputBytes, QStringLiteral("the input archive changed"));
-    QStringList leftInWork;
-    for (const QString &entry : fuzzsupport::entriesBelow(work)) {
-        if (QFileInfo(QDir(work).filePath(entry)).isFile() && entry != QLatin1String("customicons.png"))
-            leftInWork << entry;
-    }
+    FUZZ_CHECK(fixtures::readFile(input) == inputBytes, QStringLiteral("the input archive changed"));
+    QStringList leftInWork = fixtures::entriesBelow(work, QDir::Files);
+    leftInWork.removeOne(QStringLiteral("customicons.png"));
     FUZZ_CHECK(leftInWork.isEmpty(), leftInWork.join(' '));
     if (!result.ok) {
         FUZZ_CHECK(!result.message.isEmpty(), QStringLiteral("a failure without a message"));
