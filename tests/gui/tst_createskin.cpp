@@ -7,7 +7,6 @@
 
 #include <QLineEdit>
 #include <QMimeData>
-#include <QProcess>
 #include <QTimer>
 #include <QUrl>
 
@@ -80,40 +79,34 @@ private slots:
 
     void refusedInputWritesNothing_data()
     {
-        QTest::addColumn<bool>("damaged"); // the sample skin cut in half
+        QTest::addColumn<int>("fault"); // 1: the sample skin cut in half; 2: a file as the skins folder
         QTest::addColumn<QString>("saveAs");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("damaged") << true << "out"
-                                 << "";
-        QTest::newRow("name too long") << false << QString(200, QChar(0x00e9)) << "too long";
+        QTest::newRow("damaged") << 1 << QString() << QString();
+        QTest::newRow("name too long") << 0 << QString(200, QChar(0x00e9)) << "too long";
+        QTest::newRow("skins folder is a file") << 2 << QString() << "could not be created";
     }
 
     void refusedInputWritesNothing()
     {
-        QFETCH(bool, damaged);
+        QFETCH(int, fault);
         QFETCH(QString, saveAs);
         QFETCH(QString, reason);
         const QString skin = f->documents.filePath("input.zip");
         QByteArray archive = fixtures::readFile(m_sample);
-        archive.truncate(damaged ? archive.size() / 2 : archive.size());
+        archive.truncate(fault == 1 ? archive.size() / 2 : archive.size());
         QVERIFY(fixtures::writeFile(skin, archive));
+        if (fault == 2)
+            QVERIFY(QDir().mkpath(f->documents.path() + "/Turnwise") &&
+                    fixtures::writeFile(skinsFolder(), "x"));
         choose("skinfileselect", skin);
-        f->find<QLineEdit>("skinfile")->setText(saveAs);
+        if (!saveAs.isEmpty())
+            f->find<QLineEdit>("skinfile")->setText(saveAs);
         create();
         QVERIFY2(!lastWarning().isEmpty() && lastWarning().contains(reason), qPrintable(lastWarning()));
         QVERIFY(!lastOf(Dialogs::Kind::Information) && text("statuslabel") != "Done !");
         QCOMPARE(fixtures::entriesBelow(skinsFolder(), QDir::Files), QStringList());
         QCOMPARE(fixtures::readFile(skin), archive);
-    }
-
-    void unwritableOutputIsReported()
-    {
-        QDir().mkpath(f->documents.path() + "/Turnwise");
-        QVERIFY(fixtures::writeFile(skinsFolder(), "a file where the skins folder belongs"));
-        choose("skinfileselect", m_sample);
-        f->click("dothejob");
-        QVERIFY(!f->window->isBusy());
-        QVERIFY2(lastWarning().contains("could not be created"), qPrintable(lastWarning()));
     }
 
     // One pipeline, two front ends: each icon choice and option gives the same bytes from both.
@@ -151,14 +144,11 @@ private slots:
         QVERIFY2(lastWarning().isEmpty(), qPrintable(lastWarning()));
         QVERIFY(
             lastOf(Dialogs::Kind::Information)->text.startsWith("Your Skin has been created successfully"));
-        QTemporaryDir out;
-        QProcess cli;
-        cli.start(qEnvironmentVariable("PANELCRAFT_CLI"),
-                  QStringList{m_sample, "-q", "-o", out.filePath("cli.zip")} + options);
-        QVERIFY(cli.waitForFinished(60000) && cli.exitCode() == 0);
-        const QByteArray fromWindow = fixtures::readFile(built());
-        QVERIFY(!fromWindow.isEmpty());
-        QCOMPARE(fromWindow, fixtures::readFile(out.filePath("cli.zip")));
+        const QString cli = f->documents.filePath("cli.zip");
+        QCOMPARE(fixtures::runCli(f->documents.path(), QStringList{m_sample, "-q", "-o", cli} + options).code,
+                 0);
+        QVERIFY(!fixtures::readFile(built()).isEmpty());
+        QCOMPARE(fixtures::readFile(built()), fixtures::readFile(cli));
     }
 
     void windowKeepsProcessingEventsDuringABuild()

@@ -86,17 +86,6 @@ private slots:
         QVERIFY(!enabled("resetlisttext") && style().colours == start.colours);
     }
 
-    // The family of Arial has Regular and Bold faces only: other weights are shown as they resolve.
-    void fontPickResolvesWhatTheSystemGives()
-    {
-        const QString family = QFontInfo(QFont("Arial")).family();
-        for (const QFont::Weight weight : {QFont::Light, QFont::DemiBold, QFont::Black}) {
-            Dialogs::setNextFont(QFont(family, 14, weight));
-            f->click("fontsearchbutton");
-            QCOMPARE(style().font("skinsearch").weight, QString(weight == QFont::Light ? "Normal" : "Bold"));
-        }
-    }
-
     void transparencySurvivesSaveAndReopen()
     {
         const QString before = sheet("browser_backview");
@@ -144,36 +133,33 @@ private slots:
         QCOMPARE(f->window->lineHeightValue(), 100);
     }
 
-    // After any table load every row state and the preview follow the table again.
+    // After any table load every row state and the preview follow the table again; a theme switch
+    // changes none of them.
     void loadsUndoTransparentStripes_data()
     {
         QTest::addColumn<QString>("action");
+        QTest::addColumn<bool>("load");
         for (const char *action : {"pushButton", "actionDefault_2", "actionWhiteBrowser", "actionCustom"})
-            QTest::newRow(action) << action;
+            QTest::newRow(action) << action << true;
+        for (const char *theme : {"actionWhite", "actionBlack"})
+            QTest::newRow(theme) << theme << false;
     }
 
     void loadsUndoTransparentStripes()
     {
         QFETCH(QString, action);
+        QFETCH(bool, load);
         saveAs("plain.pcp");
-        f->click("list_stripes_transp_2");
-        QVERIFY(!enabled("listoverstripebutton"));
-        Dialogs::setNextFileName(path("plain.pcp"));
-        action.startsWith("action") ? f->trigger(action) : f->click(action);
-        QVERIFY(f->find<QListWidget>("listWidget_2")->alternatingRowColors());
-        QVERIFY(enabled("listoverstripebutton") && !enabled("resetliststripes"));
-    }
-
-    void themeSwitchKeepsResetButtonsTrue()
-    {
         Dialogs::setNextFont(QFont("Arial", 31));
         f->click("fontbutton");
         f->click("list_stripes_transp_2");
-        for (const char *theme : {"actionWhite", "actionBlack"}) {
-            f->trigger(theme);
-            QVERIFY2(enabled("resetfont") && enabled("resetliststripes"), theme);
-            QVERIFY2(!enabled("resetlistoverstripe") && !enabled("listoverstripebutton"), theme);
-        }
+        Dialogs::setNextFileName(path("plain.pcp"));
+        action.startsWith("action") ? f->trigger(action) : f->click(action);
+        QCOMPARE(f->find<QListWidget>("listWidget_2")->alternatingRowColors(), load);
+        QCOMPARE(enabled("listoverstripebutton"), load);
+        QCOMPARE(enabled("resetliststripes"), !load);
+        QCOMPARE(enabled("resetfont"), !load);
+        QVERIFY(!enabled("resetlistoverstripe"));
     }
 
     void undoAndRedoEveryKindOfEdit()
@@ -361,66 +347,63 @@ private slots:
         QCOMPARE(f->title(), QString("Panelcraft"));
     }
 
-    // Faults that hold for root too: a folder that is a file, a full disk, a folder in the
-    // profile's place. Each is reported and leaves every file and the window as they were.
-    void failedSaveIsReportedAndChangesNothing()
+    // Faults that hold for root too: a folder that is a file, a full disk. Each is reported and
+    // leaves every file and the window as they were.
+    void failedSaveChangesNothing_data()
     {
-        fixtures::writeFile(path("blocked"), "not a folder");
-        saveAs("blocked/x.pcp");
-        QCOMPARE(Dialogs::requests().size(), 2);
-        QVERIFY(Dialogs::requests().at(1).text.startsWith("The Profile could not be saved to " +
-                                                          path("blocked")));
-        QCOMPARE(f->title(), QString("Panelcraft"));
-        QVERIFY(!enabled("actionSave") && checked("actionDefault_2"));
+        QTest::addColumn<bool>("fullDisk");
+        QTest::newRow("save as, below a file") << false;
+        QTest::newRow("save, disk full") << true;
     }
 
-    void failedSaveKeepsTheOldProfileWhole()
+    void failedSaveChangesNothing()
     {
-        saveAs("whole.pcp");
-        const QByteArray saved = f->readFile(path("whole.pcp"));
+        QFETCH(bool, fullDisk);
+        fixtures::writeFile(path("blocked"), "not a folder");
+        if (fullDisk)
+            saveAs("whole.pcp");
         pick("listtextbutton", "#abcdef");
-        {
+        const auto files = fixtures::filesBelow(f->profilesFolder());
+        const QString title = f->title();
+        if (fullDisk) {
             FileSizeLimit limit(100);
             f->trigger("actionSave");
+        } else {
+            saveAs("blocked/x.pcp");
         }
-        QCOMPARE(Dialogs::requests().last().kind, Dialogs::Kind::Warning);
-        QCOMPARE(f->readFile(path("whole.pcp")), saved);
-        QCOMPARE(QDir(f->profilesFolder()).entryList(QDir::Files), QStringList{"whole.pcp"});
+        QVERIFY(Dialogs::requests().last().text.startsWith("The Profile could not be saved to " +
+                                                           path(fullDisk ? "whole.pcp" : "blocked")));
+        QCOMPARE(fixtures::filesBelow(f->profilesFolder()), files);
+        QCOMPARE(f->title(), title);
+        QCOMPARE(enabled("actionSave"), fullDisk);
     }
 
-    void failedDeleteIsReportedAndChangesNothing()
-    {
-        open("stuck.pcp", "list_text=#00ff00\n");
-        QVERIFY(QFile::remove(path("stuck.pcp")) && QDir().mkpath(path("stuck.pcp/inside")));
-        Dialogs::clear();
-        Dialogs::setNextAnswer(QMessageBox::Yes);
-        f->trigger("actionDelete");
-        QCOMPARE(Dialogs::requests().size(), 2);
-        QVERIFY(
-            Dialogs::requests().last().text.startsWith("The Profile " + path("stuck.pcp") + " could not"));
-        QCOMPARE(f->title(), QString("Panelcraft (stuck)"));
-        QVERIFY(enabled("actionDelete"));
-    }
-
-    void aProfileGoneFromDiskIsReported_data()
+    // A profile gone from disk (Reset and Delete then load the default table) or one that cannot
+    // be deleted (a folder in its place) is reported.
+    void profileFileFaultsAreReported_data()
     {
         QTest::addColumn<QString>("action");
-        QTest::newRow("Reset") << "pushButton";
-        QTest::newRow("Delete") << "actionDelete";
+        QTest::addColumn<bool>("gone");
+        QTest::newRow("Reset, gone") << "pushButton" << true;
+        QTest::newRow("Delete, gone") << "actionDelete" << true;
+        QTest::newRow("Delete, a folder in its place") << "actionDelete" << false;
     }
 
-    void aProfileGoneFromDiskIsReported()
+    void profileFileFaultsAreReported()
     {
         QFETCH(QString, action);
-        QFile::remove(open("gone.pcp", "list_text=#ff0000\r\n"));
+        QFETCH(bool, gone);
+        const QString profile = open("stuck.pcp", "list_text=#ff0000\r\n");
+        QVERIFY(QFile::remove(profile) && (gone || QDir().mkpath(profile + "/inside")));
         Dialogs::clear();
         Dialogs::setNextAnswer(QMessageBox::Yes);
         action == "pushButton" ? f->click(action) : f->trigger(action);
-        QCOMPARE(Dialogs::requests().size(), 1);
-        QVERIFY(Dialogs::requests().last().text.startsWith("The Profile " + path("gone.pcp") + " is gone"));
-        QCOMPARE(f->title(), QString("Panelcraft"));
-        QCOMPARE(text("list_text"), QString("#ffffff"));
-        QVERIFY(!enabled("actionDelete"));
+        QCOMPARE(Dialogs::requests().size(), gone ? 1 : 2); // a delete asks first
+        QVERIFY(Dialogs::requests().last().text.startsWith("The Profile " + profile +
+                                                           (gone ? " is gone" : " could not")));
+        QCOMPARE(f->title(), QString(gone ? "Panelcraft" : "Panelcraft (stuck)"));
+        QCOMPARE(text("list_text"), QString(gone ? "#ffffff" : "#ff0000"));
+        QCOMPARE(enabled("actionDelete"), !gone);
     }
 };
 
