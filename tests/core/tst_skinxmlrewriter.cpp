@@ -18,10 +18,11 @@ namespace {
 // Runs the rewriter on `lines` with the images of a fixture skin: "skin.png" is 300 high. The
 // marks around what the build adds are left out here; the builder's tests follow them.
 RewrittenXml rewrite(const QStringList &lines, const SkinBuildOptions &options,
-                     const QList<QStringList> &windowFiles = {})
+                     const QList<QStringList> &windowFiles = {},
+                     const std::optional<iconsheets::CustomSheet> &sheet = std::nullopt)
 {
     static const Style style = fixtures::defaultStyle();
-    const RewriteContext context{options, style, std::nullopt, windowFiles, [](const QString &image) {
+    const RewriteContext context{options, style, sheet, windowFiles, [](const QString &image) {
                                      return image == QLatin1String("skin.png") ? 300 : 0;
                                  }};
     RewrittenXml xml = rewriteSkinXml(lines, QStringLiteral("layout"), context);
@@ -110,12 +111,8 @@ private slots:
     {
         SkinBuildOptions options;
         options.iconSet = IconSet::FromOtherSkin;
-        static const Style style = fixtures::defaultStyle();
-        const RewriteContext context{
-            options, style, iconsheets::CustomSheet{"icons.png", 0, 0, {100, 8, 1}}, {}, [](const QString &) {
-                return 300;
-            }};
-        const RewrittenXml xml = rewriteSkinXml({"<skin image=\"skin.png\">", "</skin>"}, "layout", context);
+        const RewrittenXml xml = rewrite({"<skin image=\"skin.png\">", "</skin>"}, options, {},
+                                         iconsheets::CustomSheet{"icons.png", 0, 0, {100, 8, 1}});
         QCOMPARE(xml.iconRow, 301);
         QCOMPARE(xml.pluginRow, 301 + 800 + 10);
     }
