@@ -64,31 +64,6 @@ private slots:
                                 "weight=\"Normal\"/>"));
     }
 
-    void openingLine_data()
-    {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("lineHeight");
-        QTest::addColumn<QString>("expected");
-        const auto row = [](const char *name, const char *line, const char *lineHeight,
-                            const char *expected) {
-            QTest::newRow(name) << QString(line) << QString(lineHeight) << QString(expected);
-        };
-        row("bare", "<browser>", "120", "<browser lineheight=\"120%\" >");
-        row("value replaced, rest intact", "\t<browser name=\"b\" lineheight=\"90%\" mode=\"x\">", "120",
-            "\t<browser name=\"b\" lineheight=\"120%\" mode=\"x\">");
-        row("100 is still written", "<browser>", "100", "<browser lineheight=\"100%\" >");
-        row("empty text", "<browser lineheight=\"90%\">", "", "<browser lineheight=\"%\">");
-        row("no quoted value is left alone", "<browser lineheight=90>", "120", "<browser lineheight=90>");
-    }
-
-    void openingLine()
-    {
-        QFETCH(QString, line);
-        QFETCH(QString, lineHeight);
-        QFETCH(QString, expected);
-        QCOMPARE(browserblock::rewriteOpeningLine(line, lineHeight), expected);
-    }
-
     void floatingWindow_data()
     {
         QTest::addColumn<bool>("changeColours");

@@ -234,22 +234,6 @@ private slots:
         QCOMPARE(colour(visible, "list_overstripes"), blue);
     }
 
-    void rowStatesFollowTheTableWhateverTheEdit()
-    {
-        FontSpec bigger = start.style.fonts[0];
-        bigger.size += 4;
-        const auto font = StyleEdit::pickFont(0, bigger).apply(start, table);
-        QVERIFY(font.states.fontModified[0]);
-        QCOMPARE(font.changes.fonts, QVector<int>{0});
-        QCOMPARE(rowStates(font.values.style, table), font.states);
-        const auto reset = StyleEdit::resetFont(0).apply(font.values, table);
-        QCOMPARE(reset.states, rowStates(start.style, table));
-        QVERIFY(reset.values.style.fonts == start.style.fonts);
-
-        const auto table0 =
-            StyleEdit::pickColour(key("list_text"), colour(start, "list_text")).apply(start, table);
-        QVERIFY(table0.changes.isEmpty());
-    }
     void worstBackgroundCounts()
     {
         Style style = fixtures::defaultStyle();

@@ -111,9 +111,7 @@ private slots:
         f->click("globalfontbutton");
         QCOMPARE(f->window->globalFontName(), QString("Liberation Serif"));
         f->click("globalfontbutton");
-        const QFont initial = Dialogs::requests().last().initialFont;
-        QCOMPARE(QString("%1 %2 %3").arg(initial.family()).arg(initial.pointSize()).arg(initial.weight()),
-                 QString("Arial 20 %1").arg(QFont::Normal));
+        QCOMPARE(Dialogs::requests().last().initialFont, QFont("Arial", 20));
         f->click("checkBox_globalfont");
         QVERIFY(!enabled("globalfontbutton"));
     }
@@ -121,11 +119,11 @@ private slots:
     void percentageFieldsTakeOneToThreeDigits()
     {
         for (const char *field : {"globalsize", "lineheight"}) {
-            const QValidator *validator = f->find<QLineEdit>(field)->validator();
-            for (QString text : {"0", "05", "1000", "-5", "abc", "95", "110", "1", "999"}) {
+            for (QString text : {"1", "95", "110", "999", "0", "05", "1000", "-5", "abc"}) {
                 int pos = 0;
-                const bool good = text != "0" && text.size() < 4 && text.toInt() > 0 && text[0] != '0';
-                QCOMPARE(validator->validate(text, pos) == QValidator::Acceptable, good);
+                QCOMPARE(f->find<QLineEdit>(field)->validator()->validate(text, pos) ==
+                             QValidator::Acceptable,
+                         text.size() < 4 && text[0] > '0' && text[0] <= '9');
             }
         }
         f->find<QLineEdit>("lineheight")->setText("250");

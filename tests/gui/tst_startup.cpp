@@ -241,22 +241,19 @@ private slots:
         QVERIFY(Dialogs::requests().first().text.contains(aboutlinks::website.toString()));
     }
 
-    void closingEndsTheDialog_data()
-    {
-        QTest::addColumn<bool>("byButton");
-        QTest::newRow("Close") << true;
-        QTest::newRow("title bar") << false;
-    }
-
+    // By its Close button or the title bar: the dialog ends and leaves no modal window behind.
     void closingEndsTheDialog()
     {
-        QFETCH(bool, byButton);
-        About about;
-        QTimer::singleShot(0, &about, [&] { byButton ? click(about, "pushButton_4") : void(about.close()); });
-        QTimer::singleShot(5000, &about, [&about] { about.done(-1); }); // an answer no close gives
-        QCOMPARE(about.exec(), int(QDialog::Rejected));
-        QVERIFY(!about.isVisible() && !QGuiApplication::modalWindow());
+        for (const bool byButton : {true, false}) {
+            About about;
+            QTimer::singleShot(0, &about,
+                               [&] { byButton ? click(about, "pushButton_4") : void(about.close()); });
+            QTimer::singleShot(5000, &about, [&about] { about.done(-1); }); // an answer no close gives
+            QCOMPARE(about.exec(), int(QDialog::Rejected));
+            QVERIFY(!about.isVisible() && !QGuiApplication::modalWindow());
+        }
     }
+
     // A mistyped resource path shows nothing and reports nothing, so every picture is loaded here:
     // the signs as label pixmaps, the icon previews and logos as images inside rich texts.
     void imagesResolve()
