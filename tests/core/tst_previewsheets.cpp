@@ -1,5 +1,4 @@
-// The preview's style sheets as functions of a Style: filled placeholders, kept transparency and
-// unclamped font sizes.
+// The preview's style sheets as functions of a Style: filled placeholders and kept transparency.
 
 #include "preview/previewsheets.h"
 #include "skinfixtures.h"
@@ -84,19 +83,6 @@ private slots:
         QVERIFY(sheetOf(sheets, QStringLiteral("listWidget_2"))
                     .contains(QLatin1String(":alternate { background-color: #002a2a2a;")));
         QVERIFY(!sheetOf(sheets, QStringLiteral("listWidget_4")).contains(QLatin1String("#00")));
-    }
-
-    // Small fonts reach zero and below after the preview's offsets; the number is written as computed.
-    void fontSizesAreNotClamped()
-    {
-        Style style = defaults;
-        style.font(QStringLiteral("plugin")).size = 5;
-        style.font(QStringLiteral("pluginknob")).size = 2;
-        const Sheets sheets = preview::pluginSheets(style);
-        QVERIFY(sheetOf(sheets, QStringLiteral("plugin_fxtitle"))
-                    .startsWith("font: normal Normal -3px \"Arial\" ;"));
-        QVERIFY(sheetOf(sheets, QStringLiteral("plugin_parameter_value"))
-                    .startsWith("font: normal Bold 0px \"Arial\" ;"));
     }
 };
 

@@ -223,12 +223,6 @@ private slots:
         QVERIFY(enabled("resetlisttext"));
         f->trigger("actionUndo");
         QCOMPARE(text("list_text"), QString("#ffffff"));
-
-        fixtures::writeZip(zip, {{"a.xml", fixtures::xml({"<skin>", "</skin>"})}});
-        f->trigger("actionColours_from_Skin");
-        QTRY_VERIFY(!f->window->isBusy());
-        QVERIFY(Dialogs::requests().last().text.contains("no <browser> block"));
-        QCOMPARE(text("list_text"), QString("#ffffff"));
     }
 
     void contrastSignWarnsOfUnreadableText()
@@ -255,16 +249,6 @@ private slots:
         QCOMPARE(sheet("label_82"), QString("color: rgb(150, 150, 150)"));
     }
 
-    // A bare name gets the profile suffix; the file is the style the window shows.
-    void saveAsRightAfterStartWritesTheDefaultTable()
-    {
-        saveAs("fresh");
-        QCOMPARE(Dialogs::requests().at(0).dir, f->profilesFolder());
-        QCOMPARE(f->readFile(path("fresh.pcp")), tablefile::profileText(fixtures::defaultStyle()));
-        QCOMPARE(f->title(), QString("Panelcraft (fresh)"));
-        QVERIFY(enabled("actionSave") && enabled("actionDelete") && !checked("actionDefault_2"));
-    }
-
     // Over the default table, whatever was open before: the white table here.
     void aPartialProfileMergesOverTheDefaultTable()
     {
@@ -289,13 +273,17 @@ private slots:
         QVERIFY(enabled("resetinfobackground") && !enabled("resetlistover"));
     }
 
+    // The saved file is the style the window shows, in the profiles folder; a dotted name is
+    // titled by its first part.
     void whiteThenSaveAsThenDelete()
     {
         f->trigger("actionWhiteBrowser");
         QCOMPARE(text("list_automix"), QString("#56a7b3"));
         saveAs("my.best.pcp");
+        QCOMPARE(Dialogs::requests().at(0).dir, f->profilesFolder());
+        QCOMPARE(f->readFile(path("my.best.pcp")), tablefile::profileText(style()));
         QCOMPARE(f->title(), QString("Panelcraft (my)"));
-        QVERIFY(checked("actionWhiteBrowser"));
+        QVERIFY(checked("actionWhiteBrowser") && enabled("actionSave") && enabled("actionDelete"));
         Dialogs::clear();
         Dialogs::setNextAnswer(QMessageBox::Yes);
         f->trigger("actionDelete");
