@@ -1,7 +1,7 @@
 // The whole build on the sample skin with a fuzzed layout in place of sample-deck.xml, the
-// skin also serving as icon and window source: a build either writes an archive that
-// unpacks and keeps every entry, or says why it failed and writes nothing; the input is
-// never touched and the work folders are left empty.
+// skin also serving as icon and window source: a build either writes an archive that holds
+// every entry of the input, or says why it failed and writes nothing; the input is never
+// touched and the work folders are left empty.
 //
 // Input: one byte of options, then the layout.
 
@@ -32,14 +32,6 @@ SkinBuildOptions optionsFrom(uint8_t bits, const QString &skin)
     options.globalSize = QStringLiteral("120");
     options.changeColours = !(bits & 32);
     return options;
-}
-
-QStringList fileNames(const QString &zip, const QString &folder)
-{
-    QDir().mkpath(folder);
-    const QString error = archive::extract(zip, folder);
-    FUZZ_CHECK(error.isEmpty(), error);
-    return fixtures::entriesBelow(folder);
 }
 
 } // namespace
@@ -74,9 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_CHECK(!QFileInfo::exists(options.outputPath), result.message);
         return 0;
     }
-    const QStringList in = fileNames(input, root.filePath(QStringLiteral("in")));
-    const QStringList out = fileNames(options.outputPath, root.filePath(QStringLiteral("out")));
-    for (const QString &name : in)
+    const QStringList out = fixtures::zipNames(options.outputPath);
+    for (const QString &name : fixtures::zipNames(input))
         FUZZ_CHECK(out.contains(name), QStringLiteral("%1 is missing from the output").arg(name));
     return 0;
 }

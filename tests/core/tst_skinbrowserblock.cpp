@@ -54,16 +54,6 @@ private slots:
         QCOMPARE(linetext::valueAfter(text, attribute), style.colourName(key));
     }
 
-    void fontNamesStayWellFormedXml()
-    {
-        Style style = fixtures::defaultStyle();
-        // Raw white space in a value is normalised by readers; other control characters have no place in XML.
-        style.font(QStringLiteral("skin")).family = QStringLiteral("Black & \"White\"'\t\x01");
-        QCOMPARE(browserblock::contentBlock(style, 0).at(11),
-                 QStringLiteral("\t<font name=\"Black &amp; &quot;White&quot;&apos;&#9;\" size=\"20\" "
-                                "weight=\"Normal\"/>"));
-    }
-
     void floatingWindow_data()
     {
         QTest::addColumn<bool>("changeColours");

@@ -118,19 +118,6 @@ private slots:
         QCOMPARE(table.value(key, "<missing>"), value);
     }
 
-    void oddValuesDerive()
-    {
-        StyleTable table;
-        tablefile::read(tablefile::defaultTablePath, table);
-        table.insert("skinfontsize", "abc");
-        table.insert("list_text", "not a colour");
-        table.insert("list_over", "transparent");
-        const Style style = tablefile::derive(table);
-        QCOMPARE(style.font("skin").size, 0);
-        QVERIFY(!style.colour("list_text").isValid());
-        QCOMPARE(style.colour("list_over").alpha(), 0);
-    }
-
     // The one golden check of the format tables and profiles share.
     void profileTextIsTheTableFormat()
     {

@@ -35,20 +35,16 @@ class CreateSkinTest : public QObject
         QTRY_VERIFY_WITH_TIMEOUT(!f->window->isBusy(), 60000);
     }
 
-    static const Dialogs::Request *lastOf(Dialogs::Kind kind)
+    // The text of the last dialog of a kind, empty when there was none.
+    static QString last(Dialogs::Kind kind)
     {
         const auto &requests = Dialogs::requests();
         for (auto it = requests.crbegin(); it != requests.crend(); ++it)
             if (it->kind == kind)
-                return &*it;
-        return nullptr;
+                return it->text;
+        return QString();
     }
-
-    static QString lastWarning()
-    {
-        const Dialogs::Request *warning = lastOf(Dialogs::Kind::Warning);
-        return warning ? warning->text : QString();
-    }
+    static QString lastWarning() { return last(Dialogs::Kind::Warning); }
 
 private slots:
     void initTestCase()
@@ -104,7 +100,7 @@ private slots:
             f->find<QLineEdit>("skinfile")->setText(saveAs);
         create();
         QVERIFY2(!lastWarning().isEmpty() && lastWarning().contains(reason), qPrintable(lastWarning()));
-        QVERIFY(!lastOf(Dialogs::Kind::Information) && text("statuslabel") != "Done !");
+        QVERIFY(last(Dialogs::Kind::Information).isEmpty() && text("statuslabel") != "Done !");
         QCOMPARE(fixtures::entriesBelow(skinsFolder(), QDir::Files), QStringList());
         QCOMPARE(fixtures::readFile(skin), archive);
     }
@@ -142,8 +138,7 @@ private slots:
         }
         create();
         QVERIFY2(lastWarning().isEmpty(), qPrintable(lastWarning()));
-        QVERIFY(
-            lastOf(Dialogs::Kind::Information)->text.startsWith("Your Skin has been created successfully"));
+        QVERIFY(last(Dialogs::Kind::Information).startsWith("Your Skin has been created successfully"));
         const QString cli = f->documents.filePath("cli.zip");
         QCOMPARE(fixtures::runCli(f->documents.path(), QStringList{m_sample, "-q", "-o", cli} + options).code,
                  0);
