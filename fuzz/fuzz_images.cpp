@@ -41,12 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const std::optional<int> pluginRow = data[0] & 4 ? std::optional<int>(row) : std::nullopt;
     const QImage grown = imagecompositor::compose(skin, sheet, pluginRow, fuzzsupport::defaultStyle());
 
-    const QString sizes = QStringLiteral("image %1x%2 format %3, grown %4x%5")
-                              .arg(skin.width())
-                              .arg(skin.height())
-                              .arg(int(skin.format()))
-                              .arg(grown.width())
-                              .arg(grown.height());
+    const QString sizes = QString::asprintf("image %dx%d format %d, grown %dx%d", skin.width(), skin.height(),
+                                            int(skin.format()), grown.width(), grown.height());
     FUZZ_CHECK(grown.width() == skin.width(), sizes);
     FUZZ_CHECK(grown.height() >= skin.height() + (sheet.isNull() ? 0 : pluginzone::sheetGap + sheet.height()),
                sizes);

@@ -1,7 +1,6 @@
 // "Create Skin" driven through the real window: choosing the skin and its sources, the build on
 // a worker, and what the user is told afterwards.
 
-#include "skinfixtures.h"
 #include "style/resources.h"
 #include "windowfixture.h"
 

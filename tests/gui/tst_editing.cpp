@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QValidator>
 
 class EditingTest : public QObject
@@ -19,7 +18,6 @@ class EditingTest : public QObject
 
     WindowFixture *f = nullptr;
 
-    QLabel *label(const char *name) const { return f->find<QLabel>(name); }
     bool enabled(const char *name) const { return f->find<QObject>(name)->property("enabled").toBool(); }
     bool checked(const char *action) const { return f->find<QAction>(action)->isChecked(); }
     QString sheet(const char *name) const { return f->find<QWidget>(name)->styleSheet(); }
@@ -65,7 +63,7 @@ private slots:
             Dialogs::setNextColor(QColor("#0a0b0c"));
             f->click(key.pick);
             QCOMPARE(style().colour(key.key), QColor("#0a0b0c"));
-            QCOMPARE(label(key.value)->text(), QString(key.alpha ? "#ff0a0b0c" : "#0a0b0c"));
+            QCOMPARE(f->find<QLabel>(key.value)->text(), QString(key.alpha ? "#ff0a0b0c" : "#0a0b0c"));
             QCOMPARE(f->find<QLineEdit>(key.swatch)->palette().color(QPalette::Base), QColor("#0a0b0c"));
             QVERIFY2(enabled(key.reset), key.key);
             f->click(key.reset);
@@ -75,7 +73,7 @@ private slots:
             Dialogs::setNextFont(QFont("Liberation Serif", 31, QFont::Bold));
             f->click(group.fontButton);
             QCOMPARE(style().font(group.prefix), (FontSpec{"Liberation Serif", "Bold", 31}));
-            QCOMPARE(label(group.sizeLabel)->text(), QString("Size : 31"));
+            QCOMPARE(f->find<QLabel>(group.sizeLabel)->text(), QString("Size : 31"));
             QVERIFY2(enabled(group.resetButton), group.prefix);
             f->click(group.resetButton);
             QVERIFY2(style().fonts == start.fonts && !enabled(group.resetButton), group.prefix);

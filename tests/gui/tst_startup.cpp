@@ -6,7 +6,6 @@
 #include "app/editorrows.h"
 #include "app/settingsfile.h"
 #include "app/tooltiplist.h"
-#include "skinfixtures.h"
 #include "style/resources.h"
 #include "ui_mainwindow.h"
 #include "windowfixture.h"
@@ -48,18 +47,23 @@ private slots:
     }
     void cleanupTestCase() { QDesktopServices::unsetUrlHandler("https"); }
 
-    // The documents folder may be missing (it is made); one that cannot be made is reported once.
+    // The documents folder comes from the user's home and may be missing (it is made); one that
+    // cannot be made is reported once.
     void firstRunCreatesFoldersAndSecondRunKeepsThem()
     {
         WindowFixture f;
-        const QString program = f.documents.path() + "/missing/Panelcraft";
-        auto window =
-            std::make_unique<MainWindow>(AppPaths{f.documents.path() + "/missing", f.appDir.path()});
+        const QByteArray savedHome = qgetenv("HOME"), savedConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("HOME", f.documents.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", f.appDir.path().toLocal8Bit());
+        const QString program = f.documents.path() + "/Documents/Panelcraft";
+        auto window = std::make_unique<MainWindow>();
         for (const char *sub : {"/temp", "/skin", "/temp2", "/tempwind", "/tempicons", "/projects"})
             QVERIFY2(QDir(program + sub).exists(), sub);
-        QVERIFY(!QDir(f.documents.path() + "/missing/Turnwise").exists());
+        QVERIFY(!QDir(f.documents.path() + "/Documents/Turnwise").exists());
         QVERIFY(fixtures::writeFile(program + "/projects/mine.pcp", "list_text=#123456\n"));
-        window = std::make_unique<MainWindow>(AppPaths{f.documents.path() + "/missing", f.appDir.path()});
+        window = std::make_unique<MainWindow>();
+        qputenv("HOME", savedHome);
+        qputenv("XDG_CONFIG_HOME", savedConfig);
         QCOMPARE(f.readFile(program + "/projects/mine.pcp"), QByteArray("list_text=#123456\n"));
 
         QVERIFY(fixtures::writeFile(f.documents.path() + "/file", ""));
@@ -67,19 +71,6 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(Dialogs::requests().size(), 1);
         QVERIFY(Dialogs::requests().first().text.contains("could not be created"));
-    }
-
-    void documentsFolderComesFromTheUsersHome()
-    {
-        QTemporaryDir home;
-        QDir(home.path()).mkdir("Documents");
-        const QByteArray savedHome = qgetenv("HOME"), savedConfig = qgetenv("XDG_CONFIG_HOME");
-        qputenv("HOME", home.path().toLocal8Bit());
-        qputenv("XDG_CONFIG_HOME", (home.path() + "/.config").toLocal8Bit());
-        delete new MainWindow;
-        qputenv("HOME", savedHome);
-        qputenv("XDG_CONFIG_HOME", savedConfig);
-        QVERIFY(QDir(home.path() + "/Documents/Panelcraft/projects").exists());
     }
 
     void settingsChooseThemeAndTooltips_data()
@@ -110,22 +101,13 @@ private slots:
         QCOMPARE(f.window->styleSheet().isEmpty(), bright);
         QCOMPARE(f.find<QAction>("actionShow_Tooltips")->isChecked(), tooltipsShown);
         QCOMPARE(f.find<QWidget>("skinfileselect")->toolTip().isEmpty(), !tooltipsShown);
-    }
-
-    void closingWritesSettingsBack()
-    {
-        WindowFixture f;
-        f.writeSettings("themenumber=7\nshowtooltips=1\n");
-        f.start();
-        f.window->close();
-        QCOMPARE(f.readFile(f.settingsPath()), QByteArray("themenumber=7\nshowtooltips=1\n"));
-        f.start();
-        f.trigger("actionBlack");
-        QVERIFY(!f.window->styleSheet().isEmpty());
-        f.trigger("actionWhite");
+        // Both switched through the menu, and written back at close.
+        f.trigger(bright ? "actionBlack" : "actionWhite");
+        QCOMPARE(f.window->styleSheet().isEmpty(), !bright);
         f.trigger("actionShow_Tooltips");
         f.window->close();
-        QCOMPARE(f.readFile(f.settingsPath()), QByteArray("themenumber=1\nshowtooltips=0\n"));
+        QCOMPARE(f.readFile(f.settingsPath()), QByteArray(bright ? "themenumber=0\n" : "themenumber=1\n") +
+                                                   (tooltipsShown ? "showtooltips=0\n" : "showtooltips=1\n"));
     }
 
     // An installed copy cannot write beside its executable, not even as root when the folder is
@@ -230,7 +212,6 @@ private slots:
         click(about, "pushButton_2");
         click(about, "pushButton_3");
         QCOMPARE(opened, (QList<QUrl>{aboutlinks::updates, aboutlinks::support, aboutlinks::website}));
-        QCOMPARE(QSet<QUrl>(opened.begin(), opened.end()).size(), 3);
 
         Dialogs::setTesting(true);
         Dialogs::clear();
