@@ -44,14 +44,10 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("filled");
-        QTest::newRow("known") << "#${widget} { color: ${list_text}; }"
-                               << "#w { color: #ffffff; }";
-        QTest::newRow("unknown") << "a ${list_txet} ${list_text}"
-                                 << "a ${list_txet} #ffffff";
-        QTest::newRow("unclosed") << "a ${list_text} ${list_text"
-                                  << "a #ffffff ${list_text";
-        QTest::newRow("lone brace") << "} {list_text} $"
-                                    << "} {list_text} $";
+        QTest::newRow("known") << QString("#${widget} { color: ${list_text}; }") << "#w { color: #ffffff; }";
+        QTest::newRow("unknown") << QString("a ${list_txet} ${list_text}") << "a ${list_txet} #ffffff";
+        QTest::newRow("unclosed") << QString("a ${list_text} ${list_text") << "a #ffffff ${list_text";
+        QTest::newRow("lone brace") << QString("} {list_text} $") << "} {list_text} $";
     }
 
     void placeholdersKeepWhatTheyCannotFill()

@@ -394,8 +394,7 @@ private slots:
         QTest::addColumn<QString>("expected"); // empty: refused
         QTest::newRow("suggested") << outputname::suggestedName("/s/My.Skin.v2.zip")
                                    << "/d/My (Browser edit).zip";
-        QTest::newRow("empty replaces the selected skin") << ""
-                                                          << "/s/My.Skin.v2.zip";
+        QTest::newRow("empty replaces the selected skin") << QString() << "/s/My.Skin.v2.zip";
         for (const char *refused : {"../escaped", "a:b", "a\tb", "name."})
             QTest::newRow(refused) << refused << "";
     }

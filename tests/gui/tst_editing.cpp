@@ -100,6 +100,12 @@ private slots:
         open("clear.pcp", {});
         for (const char *key : {"backgroundcolor", "list_over"})
             QCOMPARE(style().colour(key).alpha(), 0);
+        // Odd values show as the editor shows them.
+        open("odd.pcp", "skinfontsize=abc\r\nlist_over=#80ff0000\r\ninfo_background=#FF393939\r\n");
+        QCOMPARE(f->find<QLabel>("fontsize_label")->text(), QString("Size : 0"));
+        QCOMPARE(text("list_over"), QString("#80ff0000"));     // a row with transparency keeps alpha
+        QCOMPARE(text("info_background"), QString("#393939")); // the others do not
+        QVERIFY(enabled("resetinfobackground") && !enabled("resetlistover"));
     }
 
     void globalFontAlwaysOpensOnArial20()
@@ -260,15 +266,6 @@ private slots:
             QVERIFY2(!f->find<QWidget>(key.reset)->isEnabled(), key.key);
         QCOMPARE(f->title(), QString("Panelcraft (red)"));
         QVERIFY(!checked("actionDefault_2") && !checked("actionWhiteBrowser"));
-    }
-
-    void oddValuesShowAsTheEditorShowsThem()
-    {
-        open("odd.pcp", "skinfontsize=abc\r\nlist_over=#80ff0000\r\ninfo_background=#FF393939\r\n");
-        QCOMPARE(f->find<QLabel>("fontsize_label")->text(), QString("Size : 0"));
-        QCOMPARE(text("list_over"), QString("#80ff0000"));     // a row with transparency keeps alpha
-        QCOMPARE(text("info_background"), QString("#393939")); // the others do not
-        QVERIFY(enabled("resetinfobackground") && !enabled("resetlistover"));
     }
 
     // The saved file is the style the window shows, in the profiles folder; a dotted name is

@@ -193,7 +193,7 @@ private slots:
         QVERIFY(f.find<QWidget>("resetlistoverstripe")->toolTip().isEmpty());
     }
 
-    void windowAndAboutShowTheApplicationVersion()
+    void versionLinksAndLook()
     {
         QCoreApplication::setApplicationVersion("9.8.7");
         WindowFixture f;
@@ -203,9 +203,6 @@ private slots:
         f.trigger("actionAbout");
         QCOMPARE(Dialogs::requests().size(), 1);
         QCOMPARE(Dialogs::requests().first().kind, Dialogs::Kind::Dialog);
-    }
-    void linkButtonsAndLook()
-    {
         About about;
         QVERIFY(about.styleSheet().startsWith("#" + about.objectName() + " {")); // not its children's
         click(about, "pushButton");
