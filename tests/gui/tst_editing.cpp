@@ -171,9 +171,9 @@ private slots:
         f->click("list_stripes_transp_2");
         Dialogs::setNextFont(QFont("Arial", 31));
         f->click("fontbutton");
+        f->click("resetlisttext");
         f->find<QLineEdit>("lineheight")->setText("1");
         f->find<QLineEdit>("lineheight")->setText("12"); // typing merges into one step
-        f->click("resetlisttext");
         QCOMPARE(f->title(), QString("Panelcraft*"));
         const Style edited = style();
 
