@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QMap>
 #include <QTemporaryDir>
 
 namespace {
@@ -18,17 +17,6 @@ const archive::Limits limits{qint64(8) << 20, 64};
 QString describe(const QString &error, const QStringList &entries)
 {
     return QStringLiteral("extract said: \"%1\"; entries afterwards:\n  %2").arg(error, entries.join("\n  "));
-}
-
-QMap<QString, QByteArray> filesBelow(const QString &folder)
-{
-    QMap<QString, QByteArray> files;
-    for (const QString &entry : fuzzsupport::entriesBelow(folder)) {
-        const QString path = QDir(folder).filePath(entry);
-        if (QFileInfo(path).isFile())
-            files.insert(entry, fuzzsupport::readFile(path));
-    }
-    return files;
 }
 
 } // namespace
@@ -42,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString out = root.filePath(QStringLiteral("out"));
 
     const QString error = archive::extract(root.filePath(QStringLiteral("in.zip")), out, limits);
-    const QStringList entries = fuzzsupport::entriesBelow(dir.path());
+    const QStringList entries = fixtures::entriesBelow(dir.path());
     for (const QString &entry : entries) {
         FUZZ_CHECK(entry == QLatin1String("in.zip") || entry == QLatin1String("out") ||
                        entry.startsWith(QLatin1String("out/")),
@@ -63,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     root.mkdir(QStringLiteral("again"));
     const QString againError = archive::extract(again, root.filePath(QStringLiteral("again")), limits);
     FUZZ_CHECK(againError.isEmpty(), againError);
-    FUZZ_CHECK(filesBelow(out) == filesBelow(root.filePath(QStringLiteral("again"))),
-               describe(error, fuzzsupport::entriesBelow(dir.path())));
+    FUZZ_CHECK(fixtures::filesBelow(out) == fixtures::filesBelow(root.filePath(QStringLiteral("again"))),
+               describe(error, fixtures::entriesBelow(dir.path())));
     return 0;
 }

@@ -4,9 +4,9 @@
 // Input: one byte of options, then the image file.
 
 #include "fuzzsupport.h"
-#include "skin/pluginzone.h"
 #include "skin/iconsheets.h"
 #include "skin/imagecompositor.h"
+#include "skin/pluginzone.h"
 #include "style/style.h"
 
 #include <QBuffer>
@@ -36,20 +36,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
 
     const QImage sheet = iconsheets::builtInSheet(IconSet(data[0] & 3));
-    const int row = skin.height() + (sheet.isNull() ? pluginzone::rowWithoutSheet
-                                                    : pluginzone::rowBelowSheet);
+    const int row =
+        skin.height() + (sheet.isNull() ? pluginzone::rowWithoutSheet : pluginzone::rowBelowSheet);
     const std::optional<int> pluginRow = data[0] & 4 ? std::optional<int>(row) : std::nullopt;
     const QImage grown = imagecompositor::compose(skin, sheet, pluginRow, fuzzsupport::defaultStyle());
 
-    const QString sizes = QStringLiteral("image %1x%2 format %3, grown %4x%5")
-                              .arg(skin.width())
-                              .arg(skin.height())
-                              .arg(int(skin.format()))
-                              .arg(grown.width())
-                              .arg(grown.height());
+    const QString sizes = QString::asprintf("image %dx%d format %d, grown %dx%d", skin.width(), skin.height(),
+                                            int(skin.format()), grown.width(), grown.height());
     FUZZ_CHECK(grown.width() == skin.width(), sizes);
-    FUZZ_CHECK(grown.height() >=
-                   skin.height() + (sheet.isNull() ? 0 : pluginzone::sheetGap + sheet.height()),
+    FUZZ_CHECK(grown.height() >= skin.height() + (sheet.isNull() ? 0 : pluginzone::sheetGap + sheet.height()),
                sizes);
     FUZZ_CHECK(!pluginRow || grown.height() >= row + pluginzone::rowHeight, sizes);
     FUZZ_CHECK(grown.copy(0, 0, skin.width(), skin.height()) == skin.convertToFormat(grown.format()), sizes);

@@ -1,7 +1,7 @@
 // The whole build on the sample skin with a fuzzed layout in place of sample-deck.xml, the
-// skin also serving as icon and window source: a build either writes an archive that
-// unpacks and keeps every entry, or says why it failed and writes nothing; the input is
-// never touched and the work folders are left empty.
+// skin also serving as icon and window source: a build either writes an archive that holds
+// every entry of the input, or says why it failed and writes nothing; the input is never
+// touched and the work folders are left empty.
 //
 // Input: one byte of options, then the layout.
 
@@ -34,14 +34,6 @@ SkinBuildOptions optionsFrom(uint8_t bits, const QString &skin)
     return options;
 }
 
-QStringList fileNames(const QString &zip, const QString &folder)
-{
-    QDir().mkpath(folder);
-    const QString error = archive::extract(zip, folder);
-    FUZZ_CHECK(error.isEmpty(), error);
-    return fuzzsupport::entriesBelow(folder);
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -58,28 +50,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString input = root.filePath(QStringLiteral("in.zip"));
     const QString packError = archive::repack(sampleSkin, layoutFolder, input);
     FUZZ_CHECK(packError.isEmpty(), packError);
-    const QByteArray inputBytes = fuzzsupport::readFile(input);
+    const QByteArray inputBytes = fixtures::readFile(input);
 
     SkinBuildOptions options = optionsFrom(data[0], input);
     options.outputPath = root.filePath(QStringLiteral("out.zip"));
     const QString work = root.filePath(QStringLiteral("work"));
     const BuildResult result = SkinBuilder::build(options, fuzzsupport::defaultStyle(), work);
 
-    FUZZ_CHECK(fuzzsupport::readFile(input) == inputBytes, QStringLiteral("the input archive changed"));
-    QStringList leftInWork;
-    for (const QString &entry : fuzzsupport::entriesBelow(work)) {
-        if (QFileInfo(QDir(work).filePath(entry)).isFile() && entry != QLatin1String("customicons.png"))
-            leftInWork << entry;
-    }
+    FUZZ_CHECK(fixtures::readFile(input) == inputBytes, QStringLiteral("the input archive changed"));
+    QStringList leftInWork = fixtures::entriesBelow(work, QDir::Files);
+    leftInWork.removeOne(QStringLiteral("customicons.png"));
     FUZZ_CHECK(leftInWork.isEmpty(), leftInWork.join(' '));
     if (!result.ok) {
         FUZZ_CHECK(!result.message.isEmpty(), QStringLiteral("a failure without a message"));
         FUZZ_CHECK(!QFileInfo::exists(options.outputPath), result.message);
         return 0;
     }
-    const QStringList in = fileNames(input, root.filePath(QStringLiteral("in")));
-    const QStringList out = fileNames(options.outputPath, root.filePath(QStringLiteral("out")));
-    for (const QString &name : in)
+    const QStringList out = fixtures::zipNames(options.outputPath);
+    for (const QString &name : fixtures::zipNames(input))
         FUZZ_CHECK(out.contains(name), QStringLiteral("%1 is missing from the output").arg(name));
     return 0;
 }

@@ -39,7 +39,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString written = dir.filePath(QStringLiteral("written.pcp"));
     const QString error = tablefile::writeProfile(written, style);
     FUZZ_CHECK(error.isEmpty(), error);
-    FUZZ_CHECK(sameStyle(readProfile(written), style),
-               QString::fromLocal8Bit(fuzzsupport::readFile(written)));
+    FUZZ_CHECK(sameStyle(readProfile(written), style), QString::fromLocal8Bit(fixtures::readFile(written)));
     return 0;
 }

@@ -1,11 +1,7 @@
 #include "fuzzsupport.h"
 
 #include "style/resources.h"
-#include "style/tablefile.h"
 
-#include <QDir>
-#include <QDirIterator>
-#include <QFile>
 #include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
@@ -14,11 +10,7 @@ namespace fuzzsupport {
 
 const Style &defaultStyle()
 {
-    static const Style style = [] {
-        StyleTable table;
-        tablefile::read(tablefile::defaultTablePath, table);
-        return tablefile::derive(table);
-    }();
+    static const Style style = fixtures::defaultStyle();
     return style;
 }
 
@@ -29,27 +21,8 @@ QByteArray bytes(const uint8_t *data, size_t size)
 
 void writeFile(const QString &path, const QByteArray &content)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+    if (!fixtures::writeFile(path, content))
         fail("the fuzz program can write its scratch file", path);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QStringList entriesBelow(const QString &folder)
-{
-    QStringList entries;
-    const QDir root(folder);
-    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext())
-        entries << root.relativeFilePath(it.next());
-    entries.sort();
-    return entries;
 }
 
 void fail(const char *property, const QString &detail)

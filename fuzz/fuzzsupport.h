@@ -1,15 +1,13 @@
 #pragma once
 
-// What every fuzz program shares: Qt started once without a display, scratch files, and a
-// way to fail loudly when a property breaks, so libFuzzer keeps the input that broke it.
+// What every fuzz program shares: Qt started once without a display, the test suite's file
+// helpers (tests/support/skinfixtures.h), and a way to fail loudly when a property breaks, so
+// libFuzzer keeps the input that broke it.
 
-#include <QByteArray>
-#include <QString>
-#include <QStringList>
+#include "skinfixtures.h"
+
 #include <cstddef>
 #include <cstdint>
-
-class Style;
 
 namespace fuzzsupport {
 
@@ -17,14 +15,11 @@ namespace fuzzsupport {
 // LLVMFuzzerInitialize defined here.
 
 QByteArray bytes(const uint8_t *data, size_t size);
+// Writes a scratch file; failing to is a fault of the fuzz program, reported as a broken property.
 void writeFile(const QString &path, const QByteArray &content);
-QByteArray readFile(const QString &path);
 
-// The style a freshly started window has.
+// The style a freshly started window has, read once.
 const Style &defaultStyle();
-
-// Every path below `folder` (links not followed), relative to it and sorted.
-QStringList entriesBelow(const QString &folder);
 
 // Prints which property broke and aborts: the input is then kept as a crash.
 [[noreturn]] void fail(const char *property, const QString &detail);

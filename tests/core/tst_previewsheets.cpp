@@ -1,13 +1,10 @@
-// The preview's style sheets as functions of a Style: literal texts of representative sheets, the
-// order they are applied in, kept transparency and unclamped font sizes.
+// The preview's style sheets as functions of a Style: filled placeholders and kept transparency.
 
 #include "preview/previewsheets.h"
+#include "skinfixtures.h"
 #include "style/resources.h"
-#include "style/tablefile.h"
 
 #include <QtTest>
-
-Q_DECLARE_METATYPE(preview::Sheets)
 
 using preview::Sheets;
 
@@ -39,9 +36,7 @@ private slots:
     void initTestCase()
     {
         initPanelcraftResources();
-        StyleTable table;
-        QVERIFY(tablefile::read(tablefile::defaultTablePath, table));
-        defaults = tablefile::derive(table);
+        defaults = fixtures::defaultStyle();
     }
 
     // Unknown names and an unclosed placeholder are kept as written: visible, and never a hang.
@@ -49,28 +44,16 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("filled");
-        QTest::newRow("known") << "#${widget} { color: ${list_text}; }" << "#w { color: #ffffff; }";
-        QTest::newRow("unknown") << "a ${list_txet} ${list_text}" << "a ${list_txet} #ffffff";
-        QTest::newRow("unclosed") << "a ${list_text} ${list_text" << "a #ffffff ${list_text";
-        QTest::newRow("lone brace") << "} {list_text} $" << "} {list_text} $";
+        QTest::newRow("known") << QString("#${widget} { color: ${list_text}; }") << "#w { color: #ffffff; }";
+        QTest::newRow("unknown") << QString("a ${list_txet} ${list_text}") << "a ${list_txet} #ffffff";
+        QTest::newRow("unclosed") << QString("a ${list_text} ${list_text") << "a #ffffff ${list_text";
+        QTest::newRow("lone brace") << QString("} {list_text} $") << "} {list_text} $";
     }
 
     void placeholdersKeepWhatTheyCannotFill()
     {
         QFETCH(QString, text);
         QTEST(preview::fillTemplate(text, QStringLiteral("w"), preview::colourNames(defaults)), "filled");
-    }
-
-    // The automix list's striped form is the file list's with two blanks in its first rule.
-    void automixListOpensWithTwoBlanks()
-    {
-        const Sheets lists = preview::listSheets(defaults, true, true);
-        QString files = sheetOf(lists, QStringLiteral("listWidget_2"));
-        files.replace(QLatin1String("listWidget_2"), QLatin1String("listWidget_3"))
-            .replace(QLatin1String("{border:0px; "), QLatin1String("{border:0px;  "));
-        QCOMPARE(sheetOf(lists, QStringLiteral("listWidget_3")), files);
-        QVERIFY(
-            files.startsWith(QLatin1String("#listWidget_3 {border:0px;  background-color: #ff202020; } ")));
     }
 
     void everyPlaceholderIsFilled()
@@ -96,19 +79,6 @@ private slots:
         QVERIFY(sheetOf(sheets, QStringLiteral("listWidget_2"))
                     .contains(QLatin1String(":alternate { background-color: #002a2a2a;")));
         QVERIFY(!sheetOf(sheets, QStringLiteral("listWidget_4")).contains(QLatin1String("#00")));
-    }
-
-    // Small fonts reach zero and below after the preview's offsets; the number is written as computed.
-    void fontSizesAreNotClamped()
-    {
-        Style style = defaults;
-        style.font(QStringLiteral("plugin")).size = 5;
-        style.font(QStringLiteral("pluginknob")).size = 2;
-        const Sheets sheets = preview::pluginSheets(style);
-        QVERIFY(sheetOf(sheets, QStringLiteral("plugin_fxtitle"))
-                    .startsWith("font: normal Normal -3px \"Arial\" ;"));
-        QVERIFY(sheetOf(sheets, QStringLiteral("plugin_parameter_value"))
-                    .startsWith("font: normal Bold 0px \"Arial\" ;"));
     }
 };
 

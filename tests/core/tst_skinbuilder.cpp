@@ -145,38 +145,32 @@ private slots:
         const BuildResult result = build(optionsFor(twoLayoutSkin()));
         QVERIFY2(result.ok, qPrintable(result.message));
         QCOMPARE(result.outputPath, path("out.zip"));
-        const auto files = output();
-        QCOMPARE(files.keys(), (QStringList{"a.xml", "b.xml", "notes.txt", "skin.png"}));
-        const QImage shared = imageIn(files, "skin.png");
+        QCOMPARE(output().keys(), (QStringList{"a.xml", "b.xml", "notes.txt", "skin.png"}));
+        const QImage shared = imageIn(output(), "skin.png");
         QCOMPARE(shared.size(), QSize(400, 366));
         for (const char *name : {"a.xml", "b.xml"})
-            QVERIFY(lines(files.value(name)).contains("\t\t\t<off x=\"10\" y=\"306-3\"/>"));
+            QVERIFY(lines(output().value(name)).contains("\t\t\t<off x=\"10\" y=\"306-3\"/>"));
         QCOMPARE(m_paintedImages, 1);
 
-        // One layout alone gives the very same image, also when the output replaces its skin.
-        const QString single = makeSkin("single.zip", {{"b.xml", layout()}, {"skin.png", png(400, 300)}});
+        // One layout alone gives the very same image, also when the output replaces its skin. A
+        // layout without a <skin line names no image: painting its namesake at row 0 would draw over
+        // a picture other layouts may share. A file with CR line ends is one line per CR.
+        const QString single = makeSkin(
+            "single.zip", {{"b.xml", layout()},
+                           {"skin.png", png(400, 300)},
+                           {"plain.xml", xml({"<deck/>"})},
+                           {"plain.png", png(400, 300, Qt::red)},
+                           {"mac.xml", "<skin image=\"plain.png\">\r<browser>\r</browser>\r</skin>\r"}});
         SkinBuildOptions options = optionsFor(single);
         options.outputPath = single;
         QVERIFY(build(options).ok);
-        QCOMPARE(imageIn(fixtures::readZip(single), "skin.png"), shared);
-        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files),
-                 (QStringList{"out.zip", "single.zip", "skin.zip"}));
-    }
-
-    // A layout without a <skin line names no image: painting its namesake at row 0 would draw
-    // over a picture other layouts may share. A file with CR line ends is one line per CR.
-    void fileWithoutSkinLineKeepsItsImage()
-    {
-        const QString skin = makeSkin(
-            "skin.zip", {{"plain.xml", xml({"<deck/>"})},
-                         {"plain.png", png(400, 300, Qt::red)},
-                         {"mac.xml", "<skin image=\"plain.png\">\r<browser>\r</browser>\r</skin>\r"}});
-        QVERIFY(build(optionsFor(skin)).ok);
-        const auto files = output();
+        const auto files = fixtures::readZip(single);
+        QCOMPARE(imageIn(files, "skin.png"), shared);
         QCOMPARE(imageIn(files, "plain.png").copy(0, 0, 400, 300), QImage::fromData(png(400, 300, Qt::red)));
         const QStringList mac = QString::fromUtf8(files.value("mac.xml")).split('\r');
-        QCOMPARE(mac.filter("<skin").size(), 1);
-        QCOMPARE(mac.filter("</browser>").size(), 1);
+        QVERIFY(mac.filter("<skin").size() == 1 && mac.filter("</browser>").size() == 1);
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files),
+                 (QStringList{"out.zip", "single.zip", "skin.zip"}));
     }
 
     // With the browser's colours kept, the floating browser shows the host's colours on the
@@ -219,6 +213,7 @@ private slots:
     {
         QTextCodec *latin1 = QTextCodec::codecForName("ISO-8859-1");
         QTextCodec *utf16 = QTextCodec::codecForName("UTF-16LE"); // starts the text with a byte-order mark
+        // One name in code page 437 makes the archive's names all so.
         const QList<fixtures::ZipEntry> entries{
             {"latin.xml",
              latin1->fromUnicode(
@@ -227,14 +222,12 @@ private slots:
              0100644, -1, false},
             {"utf16.xml",
              utf16->fromUnicode("<?xml encoding=\"UTF-16\"?>\n<skin image=\"images/main.png\">\n<text "
-                                "text=\"Ünï\"/>\n<browser>\n</browser>\n</skin>\n"),
-             0100644, -1, false},
-            {"broken.xml", "<?xml encoding=\"UTF-8\"?>\n<skin image=\"images/main.png\">\xff\n", 0100644, -1,
-             false},
-            {"images/", "", 040755, -1, false},
-            {"images/main.png", png(400, 300), 0100644, -1, false},
-            {"fonts/face.ttf", QByteArray(3000, 'f'), 0100644, 0, false},
-            {"Crème.jpg", "photo", 0100644, -1, false}};
+                                "text=\"Ünï\"/>\n<browser>\n</browser>\n</skin>\n")},
+            {"broken.xml", "<?xml encoding=\"UTF-8\"?>\n<skin image=\"images/main.png\">\xff\n"},
+            {"images/", "", 040755},
+            {"images/main.png", png(400, 300)},
+            {"fonts/face.ttf", QByteArray(3000, 'f'), 0100644, 0},
+            {"Crème.jpg", "photo"}};
         const QString skin = makeSkin("skin.zip", entries);
         const auto stored = fixtures::readZip(skin, true);
         const BuildResult result = build(optionsFor(skin));
@@ -253,35 +246,6 @@ private slots:
                     .contains("<text text=\"Café\"/>\r\n<browser lineheight=\"100%\" >\r\n\t<colors"));
         QVERIFY(files.value("utf16.xml").startsWith("\xff\xfe<\0?\0"));
         QVERIFY(utf16->toUnicode(files.value("utf16.xml")).contains("Ünï\"/>\n<browser lineheight"));
-    }
-
-    void hostileSkinIsRefused_data()
-    {
-        QTest::addColumn<QByteArray>("layout");
-        QTest::addColumn<QByteArray>("image");
-        QTest::addColumn<QString>("message");
-        const QByteArray header = "<skin image=\"skin.png\">\n";
-        QTest::newRow("image of 30000 x 30000")
-            << header << fixtures::pngDeclaring(30000, 30000) << "30000 x 30000 pixels";
-        QTest::newRow("image of 200 megapixels")
-            << header << fixtures::pngDeclaring(16000, 12500) << "100 megapixels";
-        QTest::newRow("line over 1 MB") << "<skin image=\"" + QByteArray(1100000, 'a') + "\">\n"
-                                        << png(4, 4) << "a line longer than 1048576";
-        QTest::newRow("over 500000 lines")
-            << header + QByteArray(500001, '\n') << png(4, 4) << "more than 500000 lines";
-        QTest::newRow("output over 64 MB") << header + QByteArray(30000, '\n').replace("\n", "</browser>\n")
-                                           << png(4, 4) << "would grow beyond 64 MB";
-    }
-
-    void hostileSkinIsRefused()
-    {
-        QFETCH(QByteArray, layout);
-        QFETCH(QByteArray, image);
-        QFETCH(QString, message);
-        const BuildResult result =
-            build(optionsFor(makeSkin("skin.zip", {{"a.xml", layout}, {"skin.png", image}})));
-        QVERIFY2(!result.ok && result.message.contains(message), qPrintable(result.message));
-        QVERIFY(!QFileInfo::exists(path("out.zip")));
     }
 
     void rebuildingABuiltSkin_data()
@@ -370,33 +334,46 @@ private slots:
 
     void failureLeavesEveryFileAsItWas_data()
     {
-        QTest::addColumn<QString>("bad");         // what is wrong: the skin, icons, windows or output
-        QTest::addColumn<QStringList>("entries"); // of bad.zip; none: not a zip at all
+        QTest::addColumn<QString>("bad");            // what is wrong: the skin or the output
+        QTest::addColumn<QByteArrayList>("entries"); // of bad.zip, name then data; none: not a zip at all
         QTest::addColumn<QString>("message");
-        QTest::newRow("corrupt skin") << "skin" << QStringList() << "\"bad.zip\" is not a zip file";
-        QTest::newRow("no top-level XML") << "skin" << QStringList{"inner/a.xml", "skin.png"}
-                                          << "The Zip file doesn't contain any XML files";
-        QTest::newRow("hostile skin")
-            << "skin" << QStringList{"a.xml", "../../escaped.png"} << "\"bad.zip\" was refused";
-        QTest::newRow("hostile icon skin")
-            << "icons" << QStringList{"a.xml", "../escaped.png"} << "\"bad.zip\" was refused";
-        QTest::newRow("hostile window skin")
-            << "windows" << QStringList{"a.xml", "/escaped.png"} << "\"bad.zip\" was refused";
-        QTest::newRow("output name some file system cannot hold") << "output" << QStringList() << "a|b.zip";
-        QTest::newRow("output a pipe") << "fifo" << QStringList() << "is not a regular file";
+        const auto row = [](const char *name, const char *bad, const QByteArrayList &entries,
+                            const char *message) {
+            QTest::newRow(name) << QString(bad) << entries << QString(message);
+        };
+        const QByteArray header = "<skin image=\"skin.png\">\n";
+        row("corrupt skin", "skin", {}, "\"bad.zip\" is not a zip file");
+        row("no top-level XML", "skin", {"inner/a.xml", "<skin>", "skin.png", "x"},
+            "The Zip file doesn't contain any XML files");
+        // One row for the seam: the archive tests below hold every kind of hostile entry.
+        row("hostile skin", "skin", {"a.xml", "<skin>", "../../escaped.png", "x"}, "\"bad.zip\" was refused");
+        row("image of 30000 x 30000", "skin",
+            {"a.xml", header, "skin.png", fixtures::pngDeclaring(30000, 30000)}, "30000 x 30000 pixels");
+        row("image of 200 megapixels", "skin",
+            {"a.xml", header, "skin.png", fixtures::pngDeclaring(16000, 12500)}, "100 megapixels");
+        row("line over 1 MB", "skin", {"a.xml", "<skin image=\"" + QByteArray(1100000, 'a') + "\">\n"},
+            "a line longer than 1048576");
+        row("over 500000 lines", "skin", {"a.xml", header + QByteArray(500001, '\n'), "skin.png", png(4, 4)},
+            "more than 500000 lines");
+        row("output over 64 MB", "skin",
+            {"a.xml", header + QByteArray(30000, '\n').replace("\n", "</browser>\n"), "skin.png", png(4, 4)},
+            "would grow beyond 64 MB");
+        row("output name some file system cannot hold", "output", {}, "a|b.zip");
+        row("output a pipe", "fifo", {}, "is not a regular file");
     }
 
     // Each build would write over its selected skin (unless the output is wrong itself); failing,
-    // it leaves every file as it was and nothing outside the work folder.
+    // hostile or oversized input included, it leaves every file as it was and nothing outside the
+    // work folder.
     void failureLeavesEveryFileAsItWas()
     {
         QFETCH(QString, bad);
-        QFETCH(QStringList, entries);
+        QFETCH(QByteArrayList, entries);
         QFETCH(QString, message);
         const QString badZip = path("bad.zip");
         QList<fixtures::ZipEntry> zipEntries;
-        for (const QString &name : qAsConst(entries))
-            zipEntries.append({name, "<skin>"});
+        for (int i = 0; i + 1 < entries.size(); i += 2)
+            zipEntries.append({QString::fromUtf8(entries.at(i)), entries.at(i + 1)});
         QVERIFY(entries.isEmpty() ? fixtures::writeFile(badZip, "PK\x03\x04 broken")
                                   : fixtures::writeZip(badZip, zipEntries));
         SkinBuildOptions options = optionsFor(bad == "skin" ? badZip : twoLayoutSkin());
@@ -405,10 +382,6 @@ private slots:
                              : bad == "fifo" ? pipeFolder.filePath("fifo")
                                              : options.selectedSkinFile;
         QVERIFY(bad != "fifo" || mkfifo(QFile::encodeName(options.outputPath), 0600) == 0);
-        options.iconSet = IconSet::FromOtherSkin;
-        options.iconSkinFile = bad == "icons" ? badZip : QString();
-        options.importWindows = true;
-        options.windowSkinFile = bad == "windows" ? badZip : QString();
         const auto before = fixtures::filesBelow(m_dir->path());
 
         const BuildResult result = build(options);
@@ -424,8 +397,7 @@ private slots:
         QTest::addColumn<QString>("expected"); // empty: refused
         QTest::newRow("suggested") << outputname::suggestedName("/s/My.Skin.v2.zip")
                                    << "/d/My (Browser edit).zip";
-        QTest::newRow("empty replaces the selected skin") << ""
-                                                          << "/s/My.Skin.v2.zip";
+        QTest::newRow("empty replaces the selected skin") << QString() << "/s/My.Skin.v2.zip";
         for (const char *refused : {"../escaped", "a:b", "a\tb", "name."})
             QTest::newRow(refused) << refused << "";
     }
@@ -601,7 +573,7 @@ private slots:
         for (const char *image : {"gone.png", "../icons.png"})
             QVERIFY(iconsheets::cut({image, 0, 0, {8, 6, 3}}, folder.path()).isNull());
     }
-    // Skin archives are untrusted input; the packed output replaces its target only when whole.
+    // Skin archives are untrusted input.
     void hostileEntryIsRefused_data()
     {
         QTest::addColumn<QString>("name");
@@ -643,23 +615,23 @@ private slots:
     {
         QTest::addColumn<int>("maxEntries");
         QTest::addColumn<qint64>("maxBytes");
-        QTest::addColumn<QString>("damage"); // none, data, short, size or extra
+        QTest::addColumn<QString>("damage"); // none, data, short, extra, size or empty
         QTest::addColumn<QString>("message");
-        QTest::newRow("unpacked size") << 100 << qint64(3000) << "none"
-                                       << "more than 3 kB";
-        QTest::newRow("entry count") << 2 << (qint64(1) << 30) << "none"
-                                     << "more than 2 entries";
-        QTest::newRow("damaged data") << 100 << (qint64(1) << 30) << "data"
-                                      << "damaged";
+        const auto row = [](const char *name, int maxEntries, qint64 maxBytes, const char *damage,
+                            const char *message) {
+            QTest::newRow(name) << maxEntries << maxBytes << QString(damage) << QString(message);
+        };
+        row("unpacked size", 100, 3000, "none", "more than 3 kB");
+        row("entry count", 2, qint64(1) << 30, "none", "more than 2 entries");
+        row("damaged data", 100, qint64(1) << 30, "data", "damaged");
         // The archive library checks the CRC only of data that reaches the declared size.
-        QTest::newRow("data shorter than declared") << 100 << (qint64(1) << 30) << "short"
-                                                    << "damaged";
+        row("data shorter than declared", 100, qint64(1) << 30, "short", "damaged");
         // Listed by the archive library two bytes at a time, this took seconds.
-        QTest::newRow("extra field past the directory") << 100 << (qint64(1) << 30) << "extra"
-                                                        << "extra fields of its entries are inconsistent";
+        row("extra field past the directory", 100, qint64(1) << 30, "extra",
+            "extra fields of its entries are inconsistent");
         // 2^63 is negative as a signed size; summed that way it slipped below the limit.
-        QTest::newRow("declared size 2^63") << 100 << (qint64(1) << 30) << "size"
-                                            << "more than 1 GB";
+        row("declared size 2^63", 100, qint64(1) << 30, "size", "more than 1 GB");
+        row("no files", 100, qint64(1) << 30, "empty", "\"big.zip\" holds no files");
     }
 
     void unpackingStopsAndLeavesNothing()
@@ -668,12 +640,11 @@ private slots:
         QFETCH(qint64, maxBytes);
         QFETCH(QString, damage);
         QFETCH(QString, message);
-        QByteArray noise; // does not compress, so damage inside it is found only when read
-        for (int i = 0; i < 2000; ++i)
-            noise += char((i * 7919) % 251);
         const QString zip = m_dir->filePath("big.zip");
-        QVERIFY(
-            fixtures::writeZip(zip, {{"a.xml", QByteArray(2000, 'a')}, {"b.png", noise}, {"c.png", "c"}}));
+        // Noise does not compress, so damage inside it is found only when read.
+        QVERIFY(fixtures::writeZip(
+            zip, {{"a.xml", QByteArray(2000, 'a')}, {"b.png", fixtures::noise(2000)}, {"c.png", "c"}}));
+        QVERIFY(damage != "empty" || fixtures::writeZip(zip, {}));
         QByteArray bytes = fixtures::readFile(zip);
         if (damage == "data") {
             const int data = bytes.indexOf("b.png") + 5 + 200;
@@ -703,59 +674,28 @@ private slots:
             QCOMPARE(archive::extract(zip, m_target), QString()); // the defaults leave room for it
     }
 
-    void repackKeepsStoredEntries_data()
+    // Entries copied as stored are never unpacked: the copy itself must notice damage.
+    void repackRefusesDamagedCopies_data()
     {
-        QTest::addColumn<QString>("damaged"); // an entry whose data is spoiled in the source
-        QTest::newRow("whole") << "";
-        // Copied as stored, these are never unpacked: the copy itself must notice.
-        QTest::newRow("damaged stored entry") << "fonts/face.ttf";
-        QTest::newRow("damaged deflated entry") << "./notes.txt";
+        QTest::addColumn<QString>("damaged");
+        QTest::newRow("stored entry") << "fonts/face.ttf";
+        QTest::newRow("deflated entry") << "notes.txt";
     }
 
-    // Every entry is kept in its order; the unchanged ones exactly as stored (the font at
-    // level 0 would come out smaller if it were packed again), the changed ones with their new
-    // content, and new files after them.
-    void repackKeepsStoredEntries()
+    void repackRefusesDamagedCopies()
     {
         QFETCH(QString, damaged);
-        const QString changed = m_dir->filePath("changed");
-        QVERIFY(QDir().mkpath(changed + "/images") && fixtures::writeFile(changed + "/a.xml", "<new/>"));
-        QVERIFY(fixtures::writeFile(changed + "/images/new.png", "added"));
         const QString zip = m_dir->filePath("skin.zip");
-        QVERIFY(fixtures::writeZip(zip, {{"fonts/", ""},
-                                         {"fonts/face.ttf", QByteArray(5000, 'f'), 0100644, 0},
-                                         {"a.xml", "<old/>"},
-                                         {"./notes.txt", "kept"}}));
-        const auto stored = fixtures::readZip(zip, true);
-        if (!damaged.isEmpty()) {
-            QByteArray bytes = fixtures::readFile(zip);
-            const int data = bytes.indexOf(damaged.toLatin1()) + damaged.size(); // the local header's name
-            bytes[data] = char(bytes.at(data) ^ 0x55);
-            QVERIFY(fixtures::writeFile(zip, bytes));
-        }
+        QVERIFY(fixtures::writeZip(zip, {{"fonts/face.ttf", QByteArray(5000, 'f'), 0100644, 0},
+                                         {"notes.txt", "kept"}}));
+        QByteArray bytes = fixtures::readFile(zip);
+        const int data = bytes.indexOf(damaged.toLatin1()) + damaged.size(); // after the local header's name
+        bytes[data] = char(bytes.at(data) ^ 0x55);
+        QVERIFY(fixtures::writeFile(zip, bytes));
         const QStringList before = fixtures::entriesBelow(m_dir->path());
-
-        const QString error = archive::repack(zip, changed, zip); // over its own source
-        if (!damaged.isEmpty()) {
-            QVERIFY2(error.startsWith("\"skin.zip\" is damaged"), qPrintable(error));
-            QCOMPARE(fixtures::entriesBelow(m_dir->path()), before);
-            return;
-        }
-        QCOMPARE(error, QString());
-        QCOMPARE(fixtures::zipNames(zip),
-                 (QStringList{"fonts/", "fonts/face.ttf", "a.xml", "notes.txt", "images/new.png"}));
-        const auto files = fixtures::readZip(zip);
-        QCOMPARE(files.value("a.xml") + files.value("images/new.png") + files.value("notes.txt"),
-                 QByteArray("<new/>addedkept"));
-        QCOMPARE(fixtures::readZip(zip, true).value("fonts/face.ttf"), stored.value("fonts/face.ttf"));
+        const QString error = archive::repack(zip, m_target, zip);
+        QVERIFY2(error.startsWith("\"skin.zip\" is damaged"), qPrintable(error));
         QCOMPARE(fixtures::entriesBelow(m_dir->path()), before);
-    }
-
-    void emptyArchiveHoldsNoFiles()
-    {
-        const QString zip = m_dir->filePath("empty.zip");
-        QVERIFY(fixtures::writeZip(zip, {}));
-        QCOMPARE(archive::extract(zip, m_target), QString("\"empty.zip\" holds no files"));
     }
 };
 

@@ -1,13 +1,11 @@
 // "Create Skin" driven through the real window: choosing the skin and its sources, the build on
 // a worker, and what the user is told afterwards.
 
-#include "skinfixtures.h"
 #include "style/resources.h"
 #include "windowfixture.h"
 
 #include <QLineEdit>
 #include <QMimeData>
-#include <QProcess>
 #include <QTimer>
 #include <QUrl>
 
@@ -36,20 +34,16 @@ class CreateSkinTest : public QObject
         QTRY_VERIFY_WITH_TIMEOUT(!f->window->isBusy(), 60000);
     }
 
-    static const Dialogs::Request *lastOf(Dialogs::Kind kind)
+    // The text of the last dialog of a kind, empty when there was none.
+    static QString last(Dialogs::Kind kind)
     {
         const auto &requests = Dialogs::requests();
         for (auto it = requests.crbegin(); it != requests.crend(); ++it)
             if (it->kind == kind)
-                return &*it;
-        return nullptr;
+                return it->text;
+        return QString();
     }
-
-    static QString lastWarning()
-    {
-        const Dialogs::Request *warning = lastOf(Dialogs::Kind::Warning);
-        return warning ? warning->text : QString();
-    }
+    static QString lastWarning() { return last(Dialogs::Kind::Warning); }
 
 private slots:
     void initTestCase()
@@ -80,40 +74,34 @@ private slots:
 
     void refusedInputWritesNothing_data()
     {
-        QTest::addColumn<bool>("damaged"); // the sample skin cut in half
+        QTest::addColumn<int>("fault"); // 1: the sample skin cut in half; 2: a file as the skins folder
         QTest::addColumn<QString>("saveAs");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("damaged") << true << "out"
-                                 << "";
-        QTest::newRow("name too long") << false << QString(200, QChar(0x00e9)) << "too long";
+        QTest::newRow("damaged") << 1 << QString() << QString();
+        QTest::newRow("name too long") << 0 << QString(200, QChar(0x00e9)) << "too long";
+        QTest::newRow("skins folder is a file") << 2 << QString() << "could not be created";
     }
 
     void refusedInputWritesNothing()
     {
-        QFETCH(bool, damaged);
+        QFETCH(int, fault);
         QFETCH(QString, saveAs);
         QFETCH(QString, reason);
         const QString skin = f->documents.filePath("input.zip");
         QByteArray archive = fixtures::readFile(m_sample);
-        archive.truncate(damaged ? archive.size() / 2 : archive.size());
+        archive.truncate(fault == 1 ? archive.size() / 2 : archive.size());
         QVERIFY(fixtures::writeFile(skin, archive));
+        if (fault == 2)
+            QVERIFY(QDir().mkpath(f->documents.path() + "/Turnwise") &&
+                    fixtures::writeFile(skinsFolder(), "x"));
         choose("skinfileselect", skin);
-        f->find<QLineEdit>("skinfile")->setText(saveAs);
+        if (!saveAs.isEmpty())
+            f->find<QLineEdit>("skinfile")->setText(saveAs);
         create();
         QVERIFY2(!lastWarning().isEmpty() && lastWarning().contains(reason), qPrintable(lastWarning()));
-        QVERIFY(!lastOf(Dialogs::Kind::Information) && text("statuslabel") != "Done !");
+        QVERIFY(last(Dialogs::Kind::Information).isEmpty() && text("statuslabel") != "Done !");
         QCOMPARE(fixtures::entriesBelow(skinsFolder(), QDir::Files), QStringList());
         QCOMPARE(fixtures::readFile(skin), archive);
-    }
-
-    void unwritableOutputIsReported()
-    {
-        QDir().mkpath(f->documents.path() + "/Turnwise");
-        QVERIFY(fixtures::writeFile(skinsFolder(), "a file where the skins folder belongs"));
-        choose("skinfileselect", m_sample);
-        f->click("dothejob");
-        QVERIFY(!f->window->isBusy());
-        QVERIFY2(lastWarning().contains("could not be created"), qPrintable(lastWarning()));
     }
 
     // One pipeline, two front ends: each icon choice and option gives the same bytes from both.
@@ -149,16 +137,12 @@ private slots:
         }
         create();
         QVERIFY2(lastWarning().isEmpty(), qPrintable(lastWarning()));
-        QVERIFY(
-            lastOf(Dialogs::Kind::Information)->text.startsWith("Your Skin has been created successfully"));
-        QTemporaryDir out;
-        QProcess cli;
-        cli.start(qEnvironmentVariable("PANELCRAFT_CLI"),
-                  QStringList{m_sample, "-q", "-o", out.filePath("cli.zip")} + options);
-        QVERIFY(cli.waitForFinished(60000) && cli.exitCode() == 0);
-        const QByteArray fromWindow = fixtures::readFile(built());
-        QVERIFY(!fromWindow.isEmpty());
-        QCOMPARE(fromWindow, fixtures::readFile(out.filePath("cli.zip")));
+        QVERIFY(last(Dialogs::Kind::Information).startsWith("Your Skin has been created successfully"));
+        const QString cli = f->documents.filePath("cli.zip");
+        QCOMPARE(fixtures::runCli(f->documents.path(), QStringList{m_sample, "-q", "-o", cli} + options).code,
+                 0);
+        QVERIFY(!fixtures::readFile(built()).isEmpty());
+        QCOMPARE(fixtures::readFile(built()), fixtures::readFile(cli));
     }
 
     void windowKeepsProcessingEventsDuringABuild()

@@ -79,8 +79,7 @@ public:
     void trigger(const QString &actionName) const { find<QAction>(actionName)->trigger(); }
 
     QString settingsPath() const { return appDir.path() + QStringLiteral("/settings.dat"); }
-    QString programFolder() const { return documents.path() + QStringLiteral("/Panelcraft"); }
-    QString profilesFolder() const { return programFolder() + QStringLiteral("/projects"); }
+    QString profilesFolder() const { return documents.path() + QStringLiteral("/Panelcraft/projects"); }
 
     void writeSettings(const QByteArray &content) const
     {
