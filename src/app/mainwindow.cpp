@@ -43,9 +43,7 @@ MainWindow::MainWindow(const AppPaths &paths, QWidget *parent)
     buildprogress->setVisible(false);
     setAcceptDrops(true);
     wireEditorRows();
-    for (QWidget *widget : findChildren<QWidget *>())
-        if (!widget->objectName().isEmpty())
-            widgetsByName.insert(widget->objectName(), widget);
+    registerNamedWidgets(this);
     setPreviewAside();
 
     setWindowTitle(programname);
@@ -90,6 +88,13 @@ MainWindow::MainWindow(const AppPaths &paths, QWidget *parent)
     ui->floatlabel_7->setVisible(false);
 
     prepareFolders();
+}
+
+void MainWindow::registerNamedWidgets(QWidget *root)
+{
+    for (QWidget *widget : root->findChildren<QWidget *>())
+        if (!widget->objectName().isEmpty())
+            widgetsByName.insert(widget->objectName(), widget);
 }
 
 MainWindow::~MainWindow()

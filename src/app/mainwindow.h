@@ -68,7 +68,6 @@ public slots:
     bool defaultcolors(const QString &file); // false, after a warning, when the file cannot be used
     void initcolors();
     void resetcolors();
-    bool readTable(const QString &file);
     void savedata(bool saveas);
 
     void initgui();
@@ -111,6 +110,8 @@ private slots:
     void on_windowfileselect_clicked();     // "Browse" for the window skin
 
 private:
+    bool readTable(const QString &file); // false, after a warning, when the file cannot be used
+    void registerNamedWidgets(QWidget *root); // into widgetsByName, for the preview's style sheets
     void wireEditorRows();
     void buildEditorPage(int page); // the page's rows, wired and showing the current values
     void prepareFolders();

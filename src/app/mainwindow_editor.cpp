@@ -67,9 +67,7 @@ void MainWindow::buildEditorPage(int page)
     }
     setUpContrastHints(page);
     QWidget *pageWidget = ui->tabWidget->widget(page);
-    for (QWidget *widget : pageWidget->findChildren<QWidget *>())
-        if (!widget->objectName().isEmpty())
-            widgetsByName.insert(widget->objectName(), widget);
+    registerNamedWidgets(pageWidget);
     tooltips(showtooltips);
     showRowStates(rowStates(style, styletable));
     showContrastHints();
