@@ -3,7 +3,7 @@
 //
 //     panelcraft-bench-png image.png...
 
-#include "skin/pngwriter.h"
+#include "skin/images/pngwriter.h"
 
 #include <QBuffer>
 #include <QElapsedTimer>

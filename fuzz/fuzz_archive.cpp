@@ -3,7 +3,7 @@
 // as stored unpacks again to the same files.
 
 #include "fuzzsupport.h"
-#include "skin/archive.h"
+#include "skin/archive/archive.h"
 
 #include <QDir>
 #include <QFileInfo>

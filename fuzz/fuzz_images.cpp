@@ -4,8 +4,8 @@
 // Input: one byte of options, then the image file.
 
 #include "fuzzsupport.h"
-#include "skin/iconsheets.h"
-#include "skin/imagecompositor.h"
+#include "skin/images/iconsheets.h"
+#include "skin/images/imagecompositor.h"
 #include "skin/pluginzone.h"
 #include "style/style.h"
 

@@ -6,7 +6,7 @@
 // Input: one byte of options, then the layout.
 
 #include "fuzzsupport.h"
-#include "skin/archive.h"
+#include "skin/archive/archive.h"
 #include "skin/skinbuilder.h"
 #include "style/style.h"
 

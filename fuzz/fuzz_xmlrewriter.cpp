@@ -4,8 +4,8 @@
 // Input: one byte of options, the layout, then optionally a NUL and the window skin's XML.
 
 #include "fuzzsupport.h"
-#include "skin/sourcescan.h"
-#include "skin/xmlrewriter.h"
+#include "skin/layout/sourcescan.h"
+#include "skin/layout/xmlrewriter.h"
 #include "style/style.h"
 
 #include <QDir>

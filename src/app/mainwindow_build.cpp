@@ -4,9 +4,9 @@
 #include "backgroundjob.h"
 #include "dialogs.h"
 #include "mainwindow.h"
+#include "skin/layout/sourcescan.h"
 #include "skin/outputname.h"
 #include "skin/skinbuilder.h"
-#include "skin/sourcescan.h"
 #include "skin/workspace.h"
 #include "ui_mainwindow.h"
 

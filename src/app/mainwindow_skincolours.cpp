@@ -3,7 +3,7 @@
 #include "backgroundjob.h"
 #include "dialogs.h"
 #include "mainwindow.h"
-#include "skin/browserblockreader.h"
+#include "skin/layout/browserblockreader.h"
 #include "ui_mainwindow.h"
 
 #include <QAction>

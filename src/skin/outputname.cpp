@@ -1,4 +1,4 @@
-#include "outputname.h"
+#include "skin/outputname.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -3,7 +3,7 @@
 // "Create Skin": a skin archive plus a style and options in, a new skin archive out. The
 // window and the CLI both drive this one pipeline; it never shows anything itself.
 
-#include "skinbuildoptions.h"
+#include "skin/skinbuildoptions.h"
 
 #include <QString>
 #include <QStringList>

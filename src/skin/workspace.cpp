@@ -1,4 +1,4 @@
-#include "workspace.h"
+#include "skin/workspace.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -1,7 +1,7 @@
 // The generated <browser> text: byte for byte, since the host reads it as written.
 
-#include "skin/browserblock.h"
-#include "skin/linetext.h"
+#include "skin/layout/browserblock.h"
+#include "skin/layout/linetext.h"
 #include "skinfixtures.h"
 #include "style/resources.h"
 

@@ -3,12 +3,12 @@
 // below the picture, the plugin-zone controls) and the editor's knob preview.
 
 #include "preview/knobimage.h"
-#include "skin/archive.h"
-#include "skin/iconsheets.h"
-#include "skin/imagecompositor.h"
+#include "skin/archive/archive.h"
+#include "skin/images/iconsheets.h"
+#include "skin/images/imagecompositor.h"
+#include "skin/images/pngwriter.h"
 #include "skin/outputname.h"
 #include "skin/pluginzone.h"
-#include "skin/pngwriter.h"
 #include "skin/skinbuilder.h"
 #include "skinfixtures.h"
 #include "style/resources.h"
@@ -494,7 +494,8 @@ private slots:
         const int row = pluginzone::row(kept, sheet.height());
         const Style style = fixtures::defaultStyle();
         QString problem;
-        const QImage grown = imagecompositor::composeFile(path, QSize(1200, kept), sheet, row, style, &problem);
+        const QImage grown =
+            imagecompositor::composeFile(path, QSize(1200, kept), sheet, row, style, &problem);
         QCOMPARE(problem, QString());
         QCOMPARE(grown, imagecompositor::compose(QImage(path).copy(0, 0, 1200, kept), sheet, row, style));
     }
@@ -686,8 +687,8 @@ private slots:
     {
         QFETCH(QString, damaged);
         const QString zip = m_dir->filePath("skin.zip");
-        QVERIFY(fixtures::writeZip(zip, {{"fonts/face.ttf", QByteArray(5000, 'f'), 0100644, 0},
-                                         {"notes.txt", "kept"}}));
+        QVERIFY(fixtures::writeZip(
+            zip, {{"fonts/face.ttf", QByteArray(5000, 'f'), 0100644, 0}, {"notes.txt", "kept"}}));
         QByteArray bytes = fixtures::readFile(zip);
         const int data = bytes.indexOf(damaged.toLatin1()) + damaged.size(); // after the local header's name
         bytes[data] = char(bytes.at(data) ^ 0x55);

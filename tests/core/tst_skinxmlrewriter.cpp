@@ -2,11 +2,11 @@
 // floating windows and custom browser icons); and the <browser> block read back, against the
 // writer: what one writes the other reads.
 
-#include "skin/browserblock.h"
-#include "skin/browserblockreader.h"
-#include "skin/sourcescan.h"
+#include "skin/layout/browserblock.h"
+#include "skin/layout/browserblockreader.h"
+#include "skin/layout/sourcescan.h"
+#include "skin/layout/xmlrewriter.h"
 #include "skin/workspace.h"
-#include "skin/xmlrewriter.h"
 #include "skinfixtures.h"
 #include "style/resources.h"
 

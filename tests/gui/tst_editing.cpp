@@ -2,7 +2,7 @@
 // percentage fields and undo; and the style tables behind them, the "Browser Profile" menu.
 
 #include "filesizelimit.h"
-#include "skin/browserblock.h"
+#include "skin/layout/browserblock.h"
 #include "style/resources.h"
 #include "style/tablefile.h"
 #include "windowfixture.h"

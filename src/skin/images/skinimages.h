@@ -3,8 +3,8 @@
 // The skin images a build changes. Each distinct image is read and written once, however
 // many XML files share it: they would all compute the same result.
 
-#include "skinbuildoptions.h"
-#include "workspace.h"
+#include "skin/skinbuildoptions.h"
+#include "skin/workspace.h"
 
 #include <QHash>
 #include <QImage>

@@ -5,8 +5,8 @@
 // custom-icon line is dropped and the global font option is applied. Lines in, lines out,
 // so every rule can be checked without files.
 
-#include "iconsheets.h"
-#include "skinbuildoptions.h"
+#include "skin/images/iconsheets.h"
+#include "skin/skinbuildoptions.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "textlines.h"
+#include "skin/layout/textlines.h"
 
-#include "writefailure.h"
+#include "skin/archive/writefailure.h"
 #include <QFile>
 #include <QRegularExpression>
 #include <QTextCodec>

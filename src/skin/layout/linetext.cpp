@@ -1,4 +1,4 @@
-#include "linetext.h"
+#include "skin/layout/linetext.h"
 
 #include <QRegularExpression>
 #include <QStringList>

@@ -1,6 +1,6 @@
-#include "fxpainter.h"
+#include "skin/images/fxpainter.h"
 
-#include "pluginzone.h"
+#include "skin/pluginzone.h"
 #include "style/style.h"
 
 #include <QLinearGradient>
@@ -58,7 +58,8 @@ void paint(QPainter &painter, int row, const Style &style)
     // The knob's three frames: the ring with its dark face, the pointer, the value ring.
     const int ringLeft = knobX + knobInset;
     const int ringCentre = ringLeft + knobRing / 2;
-    ring(painter, QRect(ringLeft, row, knobRing, knobRing), key(style, "fx_knobborderout"), key(style, "fx_back"));
+    ring(painter, QRect(ringLeft, row, knobRing, knobRing), key(style, "fx_knobborderout"),
+         key(style, "fx_back"));
 
     painter.setBrush(
         verticalGradient(ringCentre, row, key(style, "fx_knobback_start"), key(style, "fx_knobback_end")));

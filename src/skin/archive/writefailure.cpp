@@ -1,4 +1,4 @@
-#include "writefailure.h"
+#include "skin/archive/writefailure.h"
 
 #include <QFileDevice>
 

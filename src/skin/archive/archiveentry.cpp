@@ -1,4 +1,4 @@
-#include "archiveentry.h"
+#include "skin/archive/archiveentry.h"
 
 #include <QDir>
 #include <QStringList>

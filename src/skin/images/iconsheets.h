@@ -3,7 +3,7 @@
 // Browser icon sheets: the two built-in ones and the custom sheet another skin declares
 // with its `<customicons` line.
 
-#include "skinbuildoptions.h"
+#include "skin/skinbuildoptions.h"
 
 #include <QImage>
 #include <QString>

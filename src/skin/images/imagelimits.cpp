@@ -1,4 +1,4 @@
-#include "imagelimits.h"
+#include "skin/images/imagelimits.h"
 
 #include <QFileInfo>
 #include <QImageReader>

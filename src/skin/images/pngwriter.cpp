@@ -1,4 +1,4 @@
-#include "pngwriter.h"
+#include "skin/images/pngwriter.h"
 
 #include <QBuffer>
 #include <QMutex>

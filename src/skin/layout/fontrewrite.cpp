@@ -1,6 +1,6 @@
-#include "fontrewrite.h"
+#include "skin/layout/fontrewrite.h"
 
-#include "linetext.h"
+#include "skin/layout/linetext.h"
 
 #include <cmath>
 

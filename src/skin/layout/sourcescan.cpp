@@ -1,10 +1,10 @@
-#include "sourcescan.h"
+#include "skin/layout/sourcescan.h"
 
-#include "archive.h"
-#include "iconsheets.h"
-#include "linetext.h"
-#include "textlines.h"
-#include "workspace.h"
+#include "skin/archive/archive.h"
+#include "skin/images/iconsheets.h"
+#include "skin/layout/linetext.h"
+#include "skin/layout/textlines.h"
+#include "skin/workspace.h"
 
 #include <QDir>
 

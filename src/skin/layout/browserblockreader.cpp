@@ -1,8 +1,8 @@
-#include "browserblockreader.h"
+#include "skin/layout/browserblockreader.h"
 
-#include "archive.h"
-#include "browserblock.h"
-#include "workspace.h"
+#include "skin/archive/archive.h"
+#include "skin/layout/browserblock.h"
+#include "skin/workspace.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "buildmarks.h"
+#include "skin/layout/buildmarks.h"
 
-#include "linetext.h"
+#include "skin/layout/linetext.h"
 
 #include <QRegularExpression>
 

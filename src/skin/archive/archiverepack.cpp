@@ -1,7 +1,7 @@
-#include "archive.h"
-#include "archiveentry.h"
+#include "skin/archive/archive.h"
+#include "skin/archive/archiveentry.h"
 
-#include "writefailure.h"
+#include "skin/archive/writefailure.h"
 #include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
@@ -181,8 +181,9 @@ QString Repack::run()
         // The zip library seeks after a failed write, which clears the file's error: a probe
         // write brings the system's reason (a full disk) back.
         const QString why = writeFailure(m_file);
-        error = failed(m_file.error() != QFileDevice::NoError ? why
-                                                              : QStringLiteral("the archive could not be finished"));
+        error = failed(m_file.error() != QFileDevice::NoError
+                           ? why
+                           : QStringLiteral("the archive could not be finished"));
     }
     if (!error.isEmpty()) {
         m_file.cancelWriting();

@@ -1,8 +1,8 @@
-#include "skinimages.h"
+#include "skin/images/skinimages.h"
 
-#include "archiveentry.h"
-#include "imagecompositor.h"
-#include "imagelimits.h"
+#include "skin/archive/archiveentry.h"
+#include "skin/images/imagecompositor.h"
+#include "skin/images/imagelimits.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -1,10 +1,10 @@
-#include "iconsheets.h"
+#include "skin/images/iconsheets.h"
 
-#include "archiveentry.h"
-#include "imagelimits.h"
-#include "linetext.h"
-#include "textlines.h"
-#include "workspace.h"
+#include "skin/archive/archiveentry.h"
+#include "skin/images/imagelimits.h"
+#include "skin/layout/linetext.h"
+#include "skin/layout/textlines.h"
+#include "skin/workspace.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
-#include "browserblock.h"
+#include "skin/layout/browserblock.h"
 
-#include "linetext.h"
-#include "pluginzone.h"
+#include "skin/layout/linetext.h"
+#include "skin/pluginzone.h"
 #include "style/placeholders.h"
 #include "style/style.h"
 
@@ -49,7 +49,8 @@ const char *const contentTemplate[] = {
     "weight=\"${skinheadersfontweight}\"/>",
     "\t<fontgridtitle font=\"${skingridfontname}\" size=\"${skingridfontsize}\" "
     "weight=\"${skingridfontweight}\"/>",
-    "\t<fonttoolbar font=\"${toolbarfontname}\" size=\"${toolbarfontsize}\" weight=\"${toolbarfontweight}\"/>",
+    "\t<fonttoolbar font=\"${toolbarfontname}\" size=\"${toolbarfontsize}\" "
+    "weight=\"${toolbarfontweight}\"/>",
     "\t<pluginzone>",
     "\t\t<text font=\"${pluginknobfontname}\" align=\"center\" size=\"${pluginknobfontsize}\" "
     "weight=\"${pluginknobfontweight}\"/>",

@@ -1,11 +1,11 @@
-#include "xmlrewriter.h"
+#include "skin/layout/xmlrewriter.h"
 
-#include "browserblock.h"
-#include "buildmarks.h"
-#include "fontrewrite.h"
-#include "linetext.h"
-#include "pluginzone.h"
-#include "sourcescan.h"
+#include "skin/layout/browserblock.h"
+#include "skin/layout/buildmarks.h"
+#include "skin/layout/fontrewrite.h"
+#include "skin/layout/linetext.h"
+#include "skin/layout/sourcescan.h"
+#include "skin/pluginzone.h"
 
 namespace {
 

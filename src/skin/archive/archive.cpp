@@ -1,7 +1,7 @@
-#include "archive.h"
+#include "skin/archive/archive.h"
 
-#include "archiveentry.h"
-#include "writefailure.h"
+#include "skin/archive/archiveentry.h"
+#include "skin/archive/writefailure.h"
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>

@@ -1,11 +1,11 @@
-#include "imagecompositor.h"
+#include "skin/images/imagecompositor.h"
 
-#include "fxpainter.h"
-#include "pluginzone.h"
-#include "pngwriter.h"
+#include "skin/images/fxpainter.h"
+#include "skin/images/pngwriter.h"
+#include "skin/pluginzone.h"
 
-#include "imagelimits.h"
-#include "writefailure.h"
+#include "skin/archive/writefailure.h"
+#include "skin/images/imagelimits.h"
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
@@ -144,13 +144,12 @@ QString writePng(const QImage &image, const QString &path)
         break;
     }
     return cannotWrite(path, image.isNull() ? QStringLiteral("the image is empty")
-                                                 : QStringLiteral("there was not enough memory"));
+                                            : QStringLiteral("there was not enough memory"));
 }
 
 QImage floatingBrowserImage(const Style &style)
 {
-    return compose(QImage(floatingBrowserPath), QImage(),
-                   pluginzone::floatingRow, style);
+    return compose(QImage(floatingBrowserPath), QImage(), pluginzone::floatingRow, style);
 }
 
 } // namespace imagecompositor
