@@ -1,27 +1,89 @@
-// The preview's style sheets as functions of a Style: filled placeholders and kept transparency.
+// The preview's style sheets as functions of a Style: which colour and font reach which widget,
+// filled placeholders and kept transparency.
 
 #include "preview/previewsheets.h"
 #include "skinfixtures.h"
 #include "style/resources.h"
 
+#include <QRegularExpression>
 #include <QtTest>
 
 using preview::Sheets;
 
 namespace {
 
-QString sheetOf(const Sheets &sheets, const QString &widget)
+// Which keys each preview widget shows, by tests/data/previewkeys.txt.
+QMap<QString, QString> expectedKeys(bool stripesShown)
 {
-    for (const auto &entry : sheets)
-        if (entry.widget == widget)
-            return entry.sheet;
-    return QStringLiteral("<no sheet for %1>").arg(widget);
+    QMap<QString, QString> keys;
+    const QString path = qEnvironmentVariable("PANELCRAFT_SOURCE_DIR") + "/tests/data/previewkeys.txt";
+    for (const QString &line : QString::fromUtf8(fixtures::readFile(path)).split('\n')) {
+        if (line.contains(": ") && !line.startsWith('#'))
+            for (const QString &widget : line.section(": ", 0, 0).split(' '))
+                keys[widget] = line.section(": ", 1);
+    }
+    if (!stripesShown)
+        keys["listWidget_2"] = keys["listWidget_3"] = keys["listWidget"];
+    return keys;
 }
 
-Sheets allSheets(const Style &style, bool alternating = true)
+// Every colour key a colour of its own (half transparent where the key can be), every font group
+// a family, weight and size of its own, so each value in a sheet names the key it came from.
+Style markerStyle()
 {
-    return preview::initguiSheets(style) + preview::listSheets(style, alternating, alternating) +
-           preview::gridSheets(style) + preview::pluginSheets(style);
+    Style style;
+    for (int i = 0; i < stylekeys::colourKeyCount; ++i) {
+        const auto &key = stylekeys::colourKeys[i];
+        const bool seeThrough = key.alpha || *key.transparency;
+        style.colours[std::size_t(i)] = QColor(0x10 + i, 0x5a, 0xc3, seeThrough ? 0x80 : 0xff);
+    }
+    for (int i = 0; i < stylekeys::fontGroupCount; ++i)
+        style.fonts[std::size_t(i)] = {QLatin1String("Family ") +
+                                           QLatin1String(stylekeys::fontGroups[i].prefix),
+                                       QStringLiteral("Weight%1").arg(i), 40 + 3 * i};
+    return style;
+}
+
+// What each marker value in a sheet stands for: a colour key, or a font group with how many px
+// the sheet takes off its size.
+QHash<QString, QString> markerKeys(const Style &style)
+{
+    QHash<QString, QString> keys;
+    for (const auto &key : stylekeys::colourKeys)
+        keys[style.colourName(QLatin1String(key.key))] = QLatin1String(key.key);
+    for (int i = 0; i < stylekeys::fontGroupCount; ++i)
+        for (int drop = 0; drop <= 10; ++drop)
+            keys[preview::fontClause(style.fonts[std::size_t(i)], drop)] =
+                QStringLiteral("%1-%2").arg(QLatin1String(stylekeys::fontGroups[i].prefix)).arg(drop);
+    return keys;
+}
+
+// A sheet read back as the keys it carries: "property=key" per value, grouped by selector.
+QString keysIn(const QString &sheet, const QHash<QString, QString> &markers)
+{
+    static const QRegularExpression token(QStringLiteral("#\\w+(\\S*)\\s*\\{|\\}|([a-z-]+)\\s*:([^;{}]*)"));
+    static const QRegularExpression colour(QStringLiteral("#[0-9a-f]{6,8}|\\$\\{[^}]*\\}"));
+    static const QHash<QString, QString> shortNames{{"background-color", "bg"},
+                                                    {"background", "bg"},
+                                                    {"color", "fg"},
+                                                    {"selection-background-color", "sel"}};
+    QString keys;
+    for (auto tokens = token.globalMatch(sheet); tokens.hasNext();) {
+        const auto match = tokens.next();
+        if (match.captured(0) == QLatin1String("}") || match.captured(0).startsWith(QLatin1Char('#'))) {
+            keys += match.captured(0) == QLatin1String("}") ? QStringLiteral("} ") : match.captured(1) + '{';
+            continue;
+        }
+        const QString property = shortNames.value(match.captured(2), match.captured(2)) + QLatin1Char('=');
+        const QString value = match.captured(3).trimmed();
+        if (value.startsWith(QLatin1String("normal ")))
+            keys += property + markers.value(value.mid(7), '?' + value) + ' ';
+        for (auto colours = colour.globalMatch(value); colours.hasNext();) {
+            const QString found = colours.next().captured(0);
+            keys += property + markers.value(found, '?' + found) + ' ';
+        }
+    }
+    return keys.replace(QLatin1String(" }"), QLatin1String("}")).trimmed();
 }
 
 } // namespace
@@ -56,29 +118,30 @@ private slots:
         QTEST(preview::fillTemplate(text, QStringLiteral("w"), preview::colourNames(defaults)), "filled");
     }
 
-    void everyPlaceholderIsFilled()
+    // Also: every placeholder is filled, and a see-through colour keeps its alpha in every sheet.
+    void eachWidgetShowsItsOwnKeys_data()
     {
-        for (bool alternating : {false, true})
-            for (const auto &entry : allSheets(defaults, alternating))
-                QVERIFY2(!entry.sheet.contains(QLatin1String("${")) &&
-                             !entry.sheet.contains(QLatin1String("%")),
-                         qPrintable(entry.widget + QLatin1String(": ") + entry.sheet));
+        QTest::addColumn<bool>("alternating");
+        QTest::newRow("plain lists") << false;
+        QTest::newRow("striped lists") << true;
     }
 
-    void transparentColoursKeepTheirAlpha()
+    void eachWidgetShowsItsOwnKeys()
     {
-        Style style = defaults;
-        style.setColour(QStringLiteral("backgroundcolor"), QColor(0x20, 0x20, 0x20, 0));
-        style.setColour(QStringLiteral("list_stripes"), QColor(0x2a, 0x2a, 0x2a, 0));
-        const Sheets sheets = allSheets(style);
-        for (const char *widget : {"scroll_back", "scroll_back_2", "browser_backview", "gridbackgroun_label",
-                                   "listWidget", "listWidget_2", "listWidget_3"})
-            QVERIFY2(
-                sheetOf(sheets, QLatin1String(widget)).contains(QLatin1String("background-color: #00202020")),
-                widget);
-        QVERIFY(sheetOf(sheets, QStringLiteral("listWidget_2"))
-                    .contains(QLatin1String(":alternate { background-color: #002a2a2a;")));
-        QVERIFY(!sheetOf(sheets, QStringLiteral("listWidget_4")).contains(QLatin1String("#00")));
+        QFETCH(bool, alternating);
+        const Style style = markerStyle();
+        const Sheets sheets = preview::initguiSheets(style) +
+                              preview::listSheets(style, alternating, alternating) +
+                              preview::gridSheets(style) + preview::pluginSheets(style);
+        const QHash<QString, QString> markers = markerKeys(style);
+        QMap<QString, QString> shown;
+        for (const auto &entry : sheets)
+            shown[entry.widget] = keysIn(entry.sheet, markers);
+        const QMap<QString, QString> expected = expectedKeys(alternating);
+        QCOMPARE(shown.keys(), expected.keys());
+        for (auto it = expected.cbegin(); it != expected.cend(); ++it)
+            QVERIFY2(shown[it.key()] == it.value(),
+                     qPrintable(it.key() + ": " + shown[it.key()] + "\n   expected: " + it.value()));
     }
 };
 
