@@ -15,6 +15,28 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTimer>
+#include <grp.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+// The settings folder as an unprivileged user sees it, worked out in a child process that gives
+// up root's rights if it has them. Empty when it cannot.
+QString settingsFolderAsUser(const QString &programFolder, const QString &configFolder)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const uid_t nobody = 65534;
+        if (::geteuid() == 0 &&
+            (::setgroups(0, nullptr) != 0 || ::setgid(nobody) != 0 || ::setuid(nobody) != 0))
+            ::_exit(2);
+        ::_exit(settingsfile::folder(programFolder, configFolder) == programFolder ? 0 : 1);
+    }
+    int status = 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) > 1)
+        return {};
+    return WEXITSTATUS(status) == 0 ? programFolder : configFolder;
+}
 
 class StartupTest : public QObject
 {
@@ -110,13 +132,15 @@ private slots:
                                                    (tooltipsShown ? "showtooltips=0\n" : "showtooltips=1\n"));
     }
 
-    // An installed copy cannot write beside its executable, not even as root when the folder is
-    // a file: it saves into the config folder, which it makes on the first save.
+    // An installed copy cannot write beside its executable: it saves into the config folder, which
+    // it makes on the first save. Root writes into any folder, so the folder is judged as an
+    // unprivileged user would see it.
     void settingsFolderFallsBackToTheUsersConfig_data()
     {
         QTest::addColumn<QString>("programFolder");
         QTest::addColumn<bool>("beside");
         QTest::newRow("writable folder") << "bin" << true;
+        QTest::newRow("read-only folder") << "readonly" << false;
         QTest::newRow("a file") << "file" << false;
         QTest::newRow("below a file") << "file/bin" << false;
     }
@@ -127,10 +151,15 @@ private slots:
         QFETCH(bool, beside);
         WindowFixture f;
         const QDir root(f.appDir.path());
-        QVERIFY(root.mkdir("bin"));
+        QVERIFY(root.mkdir("bin") && root.mkdir("readonly"));
         QVERIFY(fixtures::writeFile(root.filePath("file"), ""));
+        for (const auto &[name, mode] : {std::pair{"", 0755}, {"bin", 0777}, {"readonly", 0555}})
+            QVERIFY(::chmod(qPrintable(root.filePath(name)), mode_t(mode)) == 0);
         const QString config = root.filePath("config/panelcraft");
-        const QString folder = settingsfile::folder(root.filePath(programFolder), config);
+        const QString folder = settingsFolderAsUser(root.filePath(programFolder), config);
+        if (folder.isEmpty())
+            QSKIP("Running as root without the right to become another user: no folder here is "
+                  "read-only for this process");
         QCOMPARE(folder, beside ? root.filePath(programFolder) : config);
         f.window = std::make_unique<MainWindow>(AppPaths{f.documents.path(), folder});
         f.window->close();
