@@ -15,6 +15,7 @@
 
 #include <QRandomGenerator>
 #include <QThreadPool>
+#include <QXmlStreamReader>
 #include <QtTest>
 #include <sys/stat.h>
 
@@ -25,10 +26,10 @@ using fixtures::xml;
 
 namespace {
 
-// A layout on skin.png (400 x 300): a browser with its own colours, then `extraLines`.
-QByteArray layout(const QStringList &extraLines = {})
+// A layout on a 400 x 300 image: a browser with its own colours, then `extraLines`.
+QByteArray layout(const QStringList &extraLines = {}, const QString &image = QStringLiteral("skin.png"))
 {
-    return xml(QStringList{"<skin name=\"Fixture\" image=\"skin.png\" width=\"400\" height=\"300\">",
+    return xml(QStringList{"<skin name=\"Fixture\" image=\"" + image + "\" width=\"400\" height=\"300\">",
                            "\t<browser>", "\t\t<pos x=\"0\" y=\"100\"/>",
                            "\t\t<colors background=\"#123456\"/>", "\t</browser>"} +
                extraLines + QStringList{"</skin>"});
@@ -76,22 +77,44 @@ class TestSkinBuilder : public QObject
     int m_paintedImages = 0;
     QString m_target; // the folder the archive tests unpack into
 
+    QSet<QByteArray> m_madeLayouts; // as the skins made here hold them
+
     QString path(const QString &name) const { return m_dir->filePath(name); }
-    QMap<QString, QByteArray> output() const { return fixtures::readZip(path("out.zip")); }
+
+    QMap<QString, QByteArray> output() const { return built(path("out.zip")); }
+
+    // A built archive's files. Every layout the build wrote must be well-formed XML: a build mark
+    // that is not a valid comment spoils the whole layout.
+    QMap<QString, QByteArray> built(const QString &archive) const
+    {
+        const auto files = fixtures::readZip(archive);
+        for (auto it = files.cbegin(); it != files.cend(); ++it) {
+            if (!it.key().endsWith(".xml") || m_madeLayouts.contains(it.value()))
+                continue;
+            QXmlStreamReader reader(it.value());
+            while (!reader.atEnd())
+                reader.readNext();
+            if (reader.hasError())
+                QTest::qFail(qPrintable(it.key() + ": " + reader.errorString()), __FILE__, __LINE__);
+        }
+        return files;
+    }
 
     QString makeSkin(const QString &name, const QList<fixtures::ZipEntry> &entries)
     {
+        for (const auto &entry : entries)
+            m_madeLayouts.insert(entry.data);
         if (!fixtures::writeZip(path(name), entries))
             qWarning("cannot write %s", qPrintable(name));
         return path(name);
     }
 
-    // a.xml and b.xml share skin.png.
-    QString twoLayoutSkin()
+    // a.xml and b.xml share one image.
+    QString twoLayoutSkin(const QString &image = QStringLiteral("skin.png"))
     {
-        return makeSkin("skin.zip", {{"a.xml", layout()},
-                                     {"b.xml", layout({"<deck/>"})},
-                                     {"skin.png", png(400, 300)},
+        return makeSkin("skin.zip", {{"a.xml", layout({}, image)},
+                                     {"b.xml", layout({"<deck/>"}, image)},
+                                     {image, png(400, 300)},
                                      {"notes.txt", "left behind"}});
     }
 
@@ -121,6 +144,7 @@ private slots:
     {
         m_dir = std::make_unique<QTemporaryDir>();
         m_paintedImages = 0;
+        m_madeLayouts.clear();
         QVERIFY(QDir().mkpath(m_target = path("unpacked")));
     }
 
@@ -164,7 +188,7 @@ private slots:
         SkinBuildOptions options = optionsFor(single);
         options.outputPath = single;
         QVERIFY(build(options).ok);
-        const auto files = fixtures::readZip(single);
+        const auto files = built(single);
         QCOMPARE(imageIn(files, "skin.png"), shared);
         QCOMPARE(imageIn(files, "plain.png").copy(0, 0, 400, 300), QImage::fromData(png(400, 300, Qt::red)));
         const QStringList mac = QString::fromUtf8(files.value("mac.xml")).split('\r');
@@ -221,8 +245,9 @@ private slots:
                  "\r\n<text text=\"Café\"/>\r\n<browser>\r\n</browser>\r\n</skin>\r\n"),
              0100644, -1, false},
             {"utf16.xml",
-             utf16->fromUnicode("<?xml encoding=\"UTF-16\"?>\n<skin image=\"images/main.png\">\n<text "
-                                "text=\"Ünï\"/>\n<browser>\n</browser>\n</skin>\n")},
+             utf16->fromUnicode(
+                 "<?xml version=\"1.0\" encoding=\"UTF-16\"?>\n<skin image=\"images/main.png\">\n<text "
+                 "text=\"Ünï\"/>\n<browser>\n</browser>\n</skin>\n")},
             {"broken.xml", "<?xml encoding=\"UTF-8\"?>\n<skin image=\"images/main.png\">\xff\n"},
             {"images/", "", 040755},
             {"images/main.png", png(400, 300)},
@@ -253,9 +278,13 @@ private slots:
         QTest::addColumn<IconSet>("firstIcons");
         QTest::addColumn<bool>("firstExtras"); // floating browser and imported windows
         QTest::addColumn<IconSet>("secondIcons");
-        QTest::newRow("same options again") << IconSet::Alternative << true << IconSet::Alternative;
-        QTest::newRow("other icons, no extras") << IconSet::Alternative << true << IconSet::White;
-        QTest::newRow("icons added later") << IconSet::Default << false << IconSet::Alternative;
+        QTest::addColumn<QString>("image"); // named in the build's mark
+        QTest::newRow("same options again")
+            << IconSet::Alternative << true << IconSet::Alternative << "skin.png";
+        QTest::newRow("other icons, no extras")
+            << IconSet::Alternative << true << IconSet::White << "skin.png";
+        QTest::newRow("icons added later") << IconSet::Default << false << IconSet::Alternative << "skin.png";
+        QTest::newRow("image name with --") << IconSet::Default << false << IconSet::White << "my--skin.png";
     }
 
     // A skin built again with other options equals the original built with those options: no
@@ -265,7 +294,8 @@ private slots:
         QFETCH(IconSet, firstIcons);
         QFETCH(bool, firstExtras);
         QFETCH(IconSet, secondIcons);
-        SkinBuildOptions first = optionsFor(twoLayoutSkin());
+        QFETCH(QString, image);
+        SkinBuildOptions first = optionsFor(twoLayoutSkin(image));
         first.iconSet = firstIcons;
         first.floatBrowser = first.importWindows = firstExtras;
         first.windowSkinFile =
@@ -282,8 +312,8 @@ private slots:
         const auto rebuilt = output();
         for (const char *name : {"a.xml", "b.xml"})
             QCOMPARE(lines(rebuilt.value(name)), lines(expected.value(name)));
-        for (const char *image : {"skin.png", "browserfloat.png"})
-            QCOMPARE(imageIn(rebuilt, image).size(), imageIn(expected, image).size());
+        for (const QString &grown : {image, QStringLiteral("browserfloat.png")})
+            QCOMPARE(imageIn(rebuilt, grown).size(), imageIn(expected, grown).size());
     }
 
     // Images are painted several at once; the archive holds the very bytes of a build that
