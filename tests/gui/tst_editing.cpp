@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QValidator>
+#include <functional>
 
 class EditingTest : public QObject
 {
@@ -179,31 +180,44 @@ private slots:
         QVERIFY(!enabled("resetlistoverstripe"));
     }
 
-    void undoAndRedoEveryKindOfEdit()
+    // One Undo takes back exactly the last edit, one Redo brings back exactly that one.
+    void undoAndRedoOneEditAtATime()
     {
-        const Style start = style();
-        pick("listtextbutton", "#010203");
-        f->click("list_stripes_transp_2");
-        Dialogs::setNextFont(QFont("Arial", 31));
-        f->click("fontbutton");
-        f->click("resetlisttext");
-        f->find<QLineEdit>("lineheight")->setText("1");
-        f->find<QLineEdit>("lineheight")->setText("12"); // typing merges into one step
+        QVector<QPair<Style, int>> states{{style(), 100}}; // after each edit, the unedited one first
+        const auto edit = [&](const std::function<void()> &act) {
+            act();
+            states.append({style(), f->window->lineHeightValue()});
+        };
+        const auto showsState = [&](int i) {
+            return style().colours == states[i].first.colours && style().fonts == states[i].first.fonts &&
+                   f->window->lineHeightValue() == states[i].second;
+        };
+        edit([&] { pick("listtextbutton", "#010203"); });
+        edit([&] { f->click("list_stripes_transp_2"); });
+        edit([&] {
+            Dialogs::setNextFont(QFont("Arial", 31));
+            f->click("fontbutton");
+        });
+        edit([&] { pick("infotextbutton", "#040506"); });
+        edit([&] { f->click("resetlisttext"); });
+        edit([&] {
+            f->find<QLineEdit>("lineheight")->setText("1");
+            f->find<QLineEdit>("lineheight")->setText("12"); // typing merges into one step
+        });
         QCOMPARE(f->title(), QString("Panelcraft*"));
-        const Style edited = style();
 
-        for (int step = 0; step < 5; ++step)
+        for (int i = states.size() - 2; i >= 0; --i) {
             f->trigger("actionUndo");
+            QVERIFY2(showsState(i), qPrintable(QString("undone down to edit %1").arg(i)));
+        }
         QVERIFY(!f->find<QAction>("actionUndo")->isEnabled());
-        QVERIFY(style().colours == start.colours && style().fonts == start.fonts);
-        QCOMPARE(f->window->lineHeightValue(), 100);
         QVERIFY(sheet("listWidget_2").contains(":alternate") && !enabled("resetfont"));
         QCOMPARE(f->title(), QString("Panelcraft"));
 
-        for (int step = 0; step < 5; ++step)
+        for (int i = 1; i < states.size(); ++i) {
             f->trigger("actionRedo");
-        QVERIFY(style().colours == edited.colours && style().fonts == edited.fonts);
-        QCOMPARE(f->window->lineHeightValue(), 12);
+            QVERIFY2(showsState(i), qPrintable(QString("redone up to edit %1").arg(i)));
+        }
         QVERIFY(!enabled("listoverstripebutton") && enabled("resetfont"));
 
         f->trigger("actionWhiteBrowser"); // a load clears the history
