@@ -116,6 +116,32 @@ private slots:
         QVERIFY(deck.contains("\t\t<colors background=\"#121216\">"));
     }
 
+    // Each numeric option at both edges of its range, and each text option alone.
+    void optionsAlone_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("line"); // in the built layout
+        const auto row = [](const char *name, const char *option, const char *value, const char *line) {
+            QTest::newRow(name) << QStringList{option, value} << QString(line);
+        };
+        row("size alone scales, keeps the name", "--global-size", "150", "font=\"Arial\" size=\"18\"");
+        row("font alone keeps the size", "--global-font", "Verdana", "font=\"Verdana\" size=\"12\"");
+        row("smallest size", "--global-size", "1", "font=\"Arial\" size=\"0\"");
+        row("largest size", "--global-size", "999", "font=\"Arial\" size=\"120\"");
+        row("lowest line height", "--line-height", "1", "<browser lineheight=\"1%\"");
+        row("highest line height", "--line-height", "999", "<browser lineheight=\"999%\"");
+    }
+
+    void optionsAlone()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, line);
+        const auto run = this->run(QStringList{m_sample, "-q", "-o", path("out.zip")} + arguments);
+        QVERIFY2(run.code == 0, qPrintable(run.err));
+        const QString deck = QString::fromUtf8(fixtures::readZip(path("out.zip")).value("sample-deck.xml"));
+        QVERIFY2(deck.contains(line), qPrintable(deck));
+    }
+
     // Each run has its own work folders, so runs do not disturb each other.
     void runsSideBySide()
     {
@@ -146,6 +172,10 @@ private slots:
         QTest::newRow("icons twice") << QStringList{"SAMPLE", "--icons", "white", "--icons-from", "SAMPLE"}
                                      << "cannot be combined";
         QTest::newRow("size zero") << QStringList{"SAMPLE", "--global-size", "0"} << "--global-size";
+        QTest::newRow("size of four digits") << QStringList{"SAMPLE", "--global-size", "1000"} << "1000";
+        QTest::newRow("line height zero") << QStringList{"SAMPLE", "--line-height", "0"} << "--line-height";
+        QTest::newRow("line height of four digits")
+            << QStringList{"SAMPLE", "--line-height", "1000"} << "1000";
         QTest::newRow("line height not a number") << QStringList{"SAMPLE", "--line-height", "12a"} << "12a";
         QTest::newRow("missing profile") << QStringList{"SAMPLE", "-p", "missing.pcp"} << "missing.pcp";
         QTest::newRow("output name") << QStringList{"SAMPLE", "-o", "a|b.zip"} << "a|b.zip";
