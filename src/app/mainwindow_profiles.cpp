@@ -20,11 +20,16 @@ QString titleSuffixFor(const QString &profile)
 bool MainWindow::readTable(const QString &file)
 {
     StyleTable table;
-    const QString error = tablefile::readProfile(file, table);
+    QStringList warnings;
+    const QString error = tablefile::readProfile(file, table, warnings);
     if (!error.isEmpty()) {
         Dialogs::warning(this, programname, error);
         return false;
     }
+    if (!warnings.isEmpty())
+        Dialogs::warning(this, programname,
+                         tr("Some lines of the profile were not used:\n- ") +
+                             warnings.join(QStringLiteral("\n- ")));
     styletable = table;
     style = tablefile::derive(styletable);
     return true;

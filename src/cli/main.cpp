@@ -128,13 +128,18 @@ int main(int argc, char *argv[])
     if (request.helpShown)
         return Success;
     StyleTable table;
-    const QString styleError = usage.isEmpty() ? tablefile::readProfile(request.profile, table) : QString();
+    QStringList profileWarnings;
+    const QString styleError =
+        usage.isEmpty() ? tablefile::readProfile(request.profile, table, profileWarnings) : QString();
     const Style style = tablefile::derive(table);
     if (!usage.isEmpty() || !styleError.isEmpty()) {
         printError(usage.isEmpty() ? styleError : usage);
         std::fputs("Try 'panelcraft-cli --help'.\n", messages);
         return UsageError;
     }
+
+    for (const QString &warning : profileWarnings)
+        printError(QStringLiteral("warning: ") + warning);
 
     // A fresh folder per run: runs never meet each other or the window's work folders.
     QTemporaryDir workspace;

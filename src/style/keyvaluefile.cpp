@@ -9,6 +9,9 @@ bool readKeyValueFile(const QString &path, QMap<QString, QString> &map, ValueEnd
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return false;
     QTextStream in(&file);
+    // Whatever the locale: a profile must read the same on every machine. Bytes that are not
+    // UTF-8 read as U+FFFD, which the profile reader reports.
+    in.setCodec("UTF-8");
     QString line;
     while (in.readLineInto(&line)) {
         const int first = line.indexOf(QLatin1Char('='));

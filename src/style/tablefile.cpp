@@ -4,16 +4,42 @@
 #include "keyvaluefile.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <algorithm>
 
 namespace tablefile {
+
+namespace {
+
+bool isSizeKey(const QString &key)
+{
+    return std::any_of(
+        std::begin(stylekeys::fontGroups), std::end(stylekeys::fontGroups),
+        [&key](const stylekeys::FontGroupKey &group) { return stylekeys::sizeKey(group) == key; });
+}
+
+// Why a value cannot stand for its key; empty when it can. The reader puts U+FFFD where a line
+// is not UTF-8: a name in another encoding would reach the skin as that mark.
+QString valueProblem(const QString &key, const QString &value)
+{
+    static const QRegularExpression size(QStringLiteral("^[0-9]{1,3}$"));
+    if (value.contains(QChar::ReplacementCharacter))
+        return QStringLiteral("is not UTF-8 text");
+    if (stylekeys::colourIndex(key) >= 0 && !QColor::isValidColor(value))
+        return QStringLiteral("is not a colour");
+    if (isSizeKey(key) && !(size.match(value).hasMatch() && value.toInt() >= 1))
+        return QStringLiteral("is not a whole size from 1 to 999");
+    return {};
+}
+
+} // namespace
 
 bool read(const QString &path, StyleTable &table)
 {
     return readKeyValueFile(path, table);
 }
 
-QString readProfile(const QString &path, StyleTable &table)
+QString readProfile(const QString &path, StyleTable &table, QStringList &warnings)
 {
     StyleTable own;
     if (!read(path, own))
@@ -24,8 +50,15 @@ QString readProfile(const QString &path, StyleTable &table)
                 .arg(QDir::toNativeSeparators(path), it.key().trimmed());
     StyleTable merged;
     read(defaultTablePath, merged);
-    for (auto it = own.cbegin(); it != own.cend(); ++it)
-        merged.insert(it.key(), it.value());
+    for (auto it = own.cbegin(); it != own.cend(); ++it) {
+        const QString problem = valueProblem(it.key(), it.value());
+        if (problem.isEmpty())
+            merged.insert(it.key(), it.value());
+        else
+            warnings << QStringLiteral("The profile \"%1\": \"%2=%3\" %4; the default \"%5\" is kept")
+                            .arg(QDir::toNativeSeparators(path), it.key(), it.value(), problem,
+                                 merged.value(it.key()));
+    }
     table = merged;
     return {};
 }
@@ -73,7 +106,7 @@ QByteArray profileText(const Style &style)
         line(stylekeys::sizeKey(group), QString::number(font.size));
         line(stylekeys::weightKey(group), font.weight);
     }
-    return text.toLocal8Bit();
+    return text.toUtf8();
 }
 
 QString writeProfile(const QString &path, const Style &style)

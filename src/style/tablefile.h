@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QMap>
 #include <QString>
+#include <QStringList>
 
 using StyleTable = QMap<QString, QString>;
 
@@ -24,7 +25,9 @@ bool read(const QString &path, StyleTable &table);
 // table with the file's lines merged over it, so a profile that lacks a key takes the default
 // rather than whatever was open before. Returns an empty text, or why the file cannot be used:
 // it cannot be read, or a value holds a control character, which has no place in a skin's XML.
-QString readProfile(const QString &path, StyleTable &table);
+// A line whose value cannot stand for its key (not a colour, not a font size, not UTF-8 text)
+// keeps the default's value, with one warning for the line in `warnings`.
+QString readProfile(const QString &path, StyleTable &table, QStringList &warnings);
 
 // The colour a table holds for a key (invalid when absent or not a colour).
 QColor tableColour(const StyleTable &table, const QString &key);

@@ -105,10 +105,13 @@ private slots:
             deck.contains("\t\t<text text=\"Café notes\" font=\"Verdana\" size=\"18\" align=\"center\">"));
         QVERIFY(deck.contains("\t\t<text text=\"Café notes\" font=\"Arial\" size=\"12\" align=\"center\">"));
 
-        QCOMPARE(
-            this->run({m_sample, "-q", "-o", path("out.zip"), "--icons-from", m_sample, "--keep-browser"})
-                .code,
-            0);
+        // A profile line that cannot be used is named once, and its key keeps the default.
+        QVERIFY(fixtures::writeFile(path("tmp/odd.pcp"), "skinfontsize=1e3\r\n"));
+        const auto kept = this->run({m_sample, "-q", "-o", path("out.zip"), "--icons-from", m_sample,
+                                     "--keep-browser", "-p", path("tmp/odd.pcp")});
+        QCOMPARE(kept.code, 0);
+        QCOMPARE(kept.err.split("warning: ").size(), 2);
+        QVERIFY2(kept.err.contains("\"skinfontsize=1e3\" is not a whole size"), qPrintable(kept.err));
         deck = fixtures::lines(fixtures::readZip(path("out.zip")).value("sample-deck.xml"));
         // The sample's own sheet: 8 icons of 32, 4 a row; the browser keeps its own colours.
         QCOMPARE(deck.filter("customicons"),

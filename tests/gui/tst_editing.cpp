@@ -116,8 +116,7 @@ private slots:
         for (const char *key : {"backgroundcolor", "list_over"})
             QCOMPARE(style().colour(key).alpha(), 0);
         // Odd values show as the editor shows them.
-        open("odd.pcp", "skinfontsize=abc\r\nlist_over=#80ff0000\r\ninfo_background=#FF393939\r\n");
-        QCOMPARE(f->find<QLabel>("fontsize_label")->text(), QString("Size : 0"));
+        open("odd.pcp", "list_over=#80ff0000\r\ninfo_background=#FF393939\r\n");
         QCOMPARE(text("list_over"), QString("#80ff0000"));     // a row with transparency keeps alpha
         QCOMPARE(text("info_background"), QString("#393939")); // the others do not
         QVERIFY(enabled("resetinfobackground") && !enabled("resetlistover"));
@@ -282,15 +281,22 @@ private slots:
         QCOMPARE(sheet("label_82"), QString("color: rgb(150, 150, 150)"));
     }
 
-    // Over the default table, whatever was open before: the white table here.
+    // Over the default table, whatever was open before: the white table here. A line whose value
+    // cannot stand for its key keeps the default, and is named once.
     void aPartialProfileMergesOverTheDefaultTable()
     {
         f->trigger("actionWhiteBrowser");
-        open("red.pcp", "list_text=#ff0000\r\n");
+        open("red.pcp",
+             "list_text=#ff0000\r\nlist_over=notacolour\r\nskinfontname=Caf\xe9\r\nskinfontsize=1e3\r\n");
+        const QString warning = Dialogs::requests().last().text;
+        QCOMPARE(warning.count("\n- "), 3);
+        QVERIFY2(warning.contains("\"list_over=notacolour\" is not a colour; the default \"#"),
+                 qPrintable(warning));
         QCOMPARE(text("list_text"), QString("#ff0000"));
         Style expected = fixtures::defaultStyle();
         expected.setColour("list_text", QColor("#ff0000"));
         QVERIFY(f->window->currentStyle().colours == expected.colours);
+        QVERIFY(f->window->currentStyle().fonts == expected.fonts);
         for (const auto &key : stylekeys::colourKeys)
             QVERIFY2(!f->find<QWidget>(key.reset)->isEnabled(), key.key);
         QCOMPARE(f->title(), QString("Panelcraft (red)"));
