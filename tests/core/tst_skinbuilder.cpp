@@ -77,7 +77,7 @@ class TestSkinBuilder : public QObject
     int m_paintedImages = 0;
     QString m_target; // the folder the archive tests unpack into
 
-    QSet<QByteArray> m_madeLayouts; // as the skins made here hold them
+    QSet<QByteArray> m_madeFiles; // as the skins made here hold them
 
     QString path(const QString &name) const { return m_dir->filePath(name); }
 
@@ -89,7 +89,7 @@ class TestSkinBuilder : public QObject
     {
         const auto files = fixtures::readZip(archive);
         for (auto it = files.cbegin(); it != files.cend(); ++it) {
-            if (!it.key().endsWith(".xml") || m_madeLayouts.contains(it.value()))
+            if (!it.key().endsWith(".xml") || m_madeFiles.contains(it.value()))
                 continue;
             QXmlStreamReader reader(it.value());
             while (!reader.atEnd())
@@ -103,7 +103,7 @@ class TestSkinBuilder : public QObject
     QString makeSkin(const QString &name, const QList<fixtures::ZipEntry> &entries)
     {
         for (const auto &entry : entries)
-            m_madeLayouts.insert(entry.data);
+            m_madeFiles.insert(entry.data);
         if (!fixtures::writeZip(path(name), entries))
             qWarning("cannot write %s", qPrintable(name));
         return path(name);
@@ -144,7 +144,7 @@ private slots:
     {
         m_dir = std::make_unique<QTemporaryDir>();
         m_paintedImages = 0;
-        m_madeLayouts.clear();
+        m_madeFiles.clear();
         QVERIFY(QDir().mkpath(m_target = path("unpacked")));
     }
 
