@@ -1,0 +1,262 @@
+// The program speaks German and French: the translations are complete, the window follows LANG,
+// and every text the window and the CLI show can be translated. The last is found with a
+// pseudo-translation made from the German .ts file, which marks every word of every text it
+// holds: a text shown without the mark either does not go through tr() or is missing from the
+// .ts files (run the update_translations target).
+
+#include "app/about.h"
+#include "style/resources.h"
+#include "style/translations.h"
+#include "windowfixture.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLibraryInfo>
+#include <QMenu>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+namespace {
+
+const QString mark = QStringLiteral("\u27e6");
+
+QString tsFile(const QString &language)
+{
+    return qEnvironmentVariable("PANELCRAFT_SOURCE_DIR") + QStringLiteral("/translations/panelcraft_") +
+           language + QStringLiteral(".ts");
+}
+
+// Each message of a .ts file as its source, translation and whether it is unfinished.
+struct Message
+{
+    QString context, source, translation;
+    bool unfinished;
+};
+QVector<Message> readTs(const QString &path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    QXmlStreamReader xml(&file);
+    QVector<Message> messages;
+    QString context;
+    while (!xml.atEnd()) {
+        if (!xml.readNextStartElement())
+            continue;
+        if (xml.name() == QLatin1String("name"))
+            context = xml.readElementText();
+        else if (xml.name() == QLatin1String("source"))
+            messages.append({context, xml.readElementText(), {}, false});
+        else if (xml.name() == QLatin1String("translation")) {
+            messages.last().unfinished =
+                xml.attributes().value(QLatin1String("type")) == QLatin1String("unfinished");
+            messages.last().translation = xml.readElementText();
+        }
+    }
+    return messages;
+}
+
+// The mark before every word outside tags, entities and placeholders, so that a text shown in
+// pieces or wrapped over lines carries it in each.
+QString pseudo(const QString &source)
+{
+    static const QRegularExpression words(QStringLiteral("<[^>]*>|&\\w+;|%\\d|(\\w+)"));
+    QString text = source;
+    int shift = 0;
+    for (auto it = words.globalMatch(source); it.hasNext();) {
+        const auto match = it.next();
+        if (match.capturedLength(1)) {
+            text.insert(match.capturedStart(1) + shift, mark);
+            shift += mark.size();
+        }
+    }
+    return text;
+}
+
+// Writes the pseudo-translation as panelcraft_<language>.qm into `folder`.
+bool writePseudoTranslation(const QString &folder, const QStringList &languages)
+{
+    const QString ts = folder + QStringLiteral("/pseudo.ts");
+    QFile file(ts);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QXmlStreamWriter xml(&file);
+    xml.writeStartElement(QStringLiteral("TS"));
+    xml.writeAttribute(QStringLiteral("version"), QStringLiteral("2.1"));
+    for (const Message &message : readTs(tsFile(QStringLiteral("de")))) {
+        xml.writeStartElement(QStringLiteral("context"));
+        xml.writeTextElement(QStringLiteral("name"), message.context);
+        xml.writeStartElement(QStringLiteral("message"));
+        xml.writeTextElement(QStringLiteral("source"), message.source);
+        xml.writeTextElement(QStringLiteral("translation"), pseudo(message.source));
+        xml.writeEndElement();
+        xml.writeEndElement();
+    }
+    xml.writeEndElement();
+    file.close();
+    const QString lrelease = QLibraryInfo::location(QLibraryInfo::BinariesPath) + QStringLiteral("/lrelease");
+    for (const QString &language : languages)
+        if (QProcess::execute(lrelease,
+                              {QStringLiteral("-silent"), ts, QStringLiteral("-qm"),
+                               folder + QStringLiteral("/panelcraft_") + language + QStringLiteral(".qm")}))
+            return false;
+    return true;
+}
+
+// A text a person reads: two letters or more once markup, colour values and names are taken out.
+bool readable(QString text)
+{
+    static const QRegularExpression untranslated(
+        QStringLiteral("<[^>]*>|&\\w+;|#[0-9a-fA-F]{3,8}\\b|Panelcraft|panelcraft-cli|skin\\.zip"));
+    return text.remove(untranslated).count(QRegularExpression(QStringLiteral("[A-Za-z]"))) >= 2;
+}
+
+QStringList unmarkedTexts(QWidget *root)
+{
+    QStringList unmarked;
+    const auto check = [&](const QObject *object, const QString &text) {
+        if (readable(text) && !text.contains(mark))
+            unmarked << object->objectName() + QStringLiteral(": ") + text;
+    };
+    QWidgetList widgets = root->findChildren<QWidget *>();
+    widgets << root;
+    for (QWidget *widget : widgets) {
+        for (const QString &text : {widget->toolTip(), widget->whatsThis(), widget->statusTip()})
+            check(widget, text);
+        if (widget->isWindow())
+            check(widget, widget->windowTitle());
+        if (auto *label = qobject_cast<QLabel *>(widget))
+            check(widget, label->text());
+        if (auto *button = qobject_cast<QAbstractButton *>(widget))
+            check(widget, button->text());
+        if (auto *group = qobject_cast<QGroupBox *>(widget))
+            check(widget, group->title());
+        if (auto *menu = qobject_cast<QMenu *>(widget))
+            check(widget, menu->title());
+        if (auto *tabs = qobject_cast<QTabWidget *>(widget))
+            for (int i = 0; i < tabs->count(); ++i)
+                check(widget, tabs->tabText(i));
+    }
+    for (const QAction *action : root->findChildren<QAction *>())
+        check(action, action->text());
+    return unmarked;
+}
+
+} // namespace
+
+class TranslationsTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir data;
+
+private slots:
+    void initTestCase() { initPanelcraftResources(); }
+
+    // Finished, and keeping each placeholder: a lost "%1" drops a file name from a message.
+    void translationsAreComplete_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("German") << "de";
+        QTest::newRow("French") << "fr";
+    }
+    void translationsAreComplete()
+    {
+        QFETCH(QString, language);
+        const QVector<Message> messages = readTs(tsFile(language));
+        QVERIFY(messages.size() > 250);
+        static const QRegularExpression placeholder(QStringLiteral("%\\d"));
+        for (const Message &message : messages) {
+            QVERIFY2(!message.unfinished && !message.translation.isEmpty(), qPrintable(message.source));
+            QStringList wanted, kept;
+            for (auto it = placeholder.globalMatch(message.source); it.hasNext();)
+                wanted << it.next().captured();
+            for (auto it = placeholder.globalMatch(message.translation); it.hasNext();)
+                kept << it.next().captured();
+            wanted.sort();
+            kept.sort();
+            QVERIFY2(wanted == kept, qPrintable(message.source + " -> " + message.translation));
+        }
+    }
+
+    // main() below gives this program LANG=de_DE.UTF-8 and nothing else that names a language.
+    void windowStartsInGerman()
+    {
+        QCOMPARE(loadTranslations(), QStringLiteral("de_DE"));
+        WindowFixture f;
+        f.start();
+        QCOMPARE(f.find<QAbstractButton>("dothejob")->text(), QStringLiteral("Skin erstellen"));
+        QCOMPARE(f.find<QAbstractButton>("resetbackcolor")->text(), QStringLiteral("Standard"));
+        QVERIFY(f.find<QWidget>("skinfileselect")
+                    ->toolTip()
+                    .startsWith(QStringLiteral("Das ist der erste Schritt")));
+        // Qt's own texts, for the standard dialogs.
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
+    }
+
+    void windowTextsAreTranslatable()
+    {
+        QVERIFY(QDir().mkpath(data.path() + "/panelcraft/translations") &&
+                QDir().mkpath(data.path() + "/tmp"));
+        QVERIFY(writePseudoTranslation(data.path() + "/panelcraft/translations", {"de", "eo"}));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+        QCOMPARE(loadTranslations(), QStringLiteral("de_DE"));
+        WindowFixture f;
+        f.writeSettings("themenumber=0\nshowtooltips=1\n");
+        f.start();
+        f.showEveryPage();
+        f.showPreview();
+        f.click("dothejob"); // a warning: no skin selected
+        f.trigger("actionWhiteBrowser");
+        QStringList unmarked = unmarkedTexts(f.window.get());
+        About about(nullptr);
+        unmarked += unmarkedTexts(&about);
+        for (const Dialogs::Request &request : Dialogs::requests())
+            if (readable(request.text) && !request.text.contains(mark))
+                unmarked << request.text;
+        QVERIFY2(unmarked.isEmpty(), qPrintable(unmarked.join('\n')));
+    }
+
+    // --help and the option errors; Qt's own lines stay English, as there is no Qt translation
+    // for Esperanto.
+    void cliTextsAreTranslatable_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("help") << QStringList{"--help"};
+        QTest::newRow("no skin") << QStringList();
+        QTest::newRow("bad option value") << QStringList{"skin.zip", "--icons", "purple"};
+    }
+    void cliTextsAreTranslatable()
+    {
+        QFETCH(QStringList, arguments);
+        QProcess cli;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("LANGUAGE", "eo");
+        cli.setProcessEnvironment(environment);
+        cli.start(qEnvironmentVariable("PANELCRAFT_CLI"), arguments);
+        QVERIFY(cli.waitForFinished());
+        const QString output = cli.readAllStandardOutput() + cli.readAllStandardError();
+        const QStringList qtOwn{"Usage:", "Options:", "Arguments:", "Displays help", "Displays version"};
+        QStringList unmarked;
+        for (const QString &line : output.split('\n'))
+            if (readable(line) && !line.contains(mark) &&
+                std::none_of(qtOwn.begin(), qtOwn.end(),
+                             [&](const QString &own) { return line.contains(own); }))
+                unmarked << line;
+        QVERIFY2(unmarked.isEmpty(), qPrintable(unmarked.join('\n')));
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    // The language comes from the environment, as a user's session gives it.
+    for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        qunsetenv(name);
+    qputenv("LANG", "de_DE.UTF-8");
+    QApplication app(argc, argv);
+    TranslationsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_translations.moc"
