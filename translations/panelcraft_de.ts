@@ -549,11 +549,11 @@ Rückgabewert: 0 geschrieben, 1 Erstellen fehlgeschlagen, 2 Aufruffehler. Siehe 
     </message>
     <message>
         <source>Save as</source>
-        <translation>Speichern unter</translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>or leave blank to save with the same name</source>
-        <translation>oder leer lassen, um unter demselben Namen zu speichern</translation>
+        <translation>oder leer lassen für denselben Namen</translation>
     </message>
     <message>
         <source>Create Skin</source>

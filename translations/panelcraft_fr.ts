@@ -549,7 +549,7 @@ Code de sortie : 0 écrit, 1 échec de la création, 2 erreur d’utilisation. V
     </message>
     <message>
         <source>Save as</source>
-        <translation>Enregistrer sous</translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>or leave blank to save with the same name</source>

@@ -216,6 +216,7 @@ void buildEditorPage(QTabWidget *settingsTabs, int page, EditorRows &rows)
         if (int(group.page) == page)
             rows.fonts[i] = buildFontRow(pageWidget, group);
     }
+    fitFormTexts(pageWidget);
     for (const RowHelp &help : rowHelp)
         if (auto *widget = pageWidget->findChild<QWidget *>(QLatin1String(help.objectName)))
             widget->setWhatsThis(translated(help.text));

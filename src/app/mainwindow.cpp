@@ -5,6 +5,7 @@
 #include "settingsfile.h"
 #include "skin/skinbuilder.h"
 #include "skin/workspace.h"
+#include "textfit.h"
 #include "theme.h"
 #include "tooltiplist.h"
 #include "ui_mainwindow.h"
@@ -35,6 +36,7 @@ MainWindow::MainWindow(const AppPaths &paths, QWidget *parent)
       projectsfolder(programfolder + QStringLiteral("/projects"))
 {
     ui->setupUi(this);
+    fitFormTexts(this);
     ui->label_67->setText(ui->label_67->text().arg(QCoreApplication::applicationVersion()));
     buildprogress = new QProgressBar(ui->statuslabel->parentWidget());
     buildprogress->setObjectName(QStringLiteral("buildprogress"));

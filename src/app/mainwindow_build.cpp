@@ -56,7 +56,8 @@ QString MainWindow::skinDialogFolder() const
 
 void MainWindow::on_skinfileselect_clicked()
 {
-    selectSkin(Dialogs::getOpenFileName(this, tr("Select a Skin zip file"), skinDialogFolder(), skinFilter()));
+    selectSkin(
+        Dialogs::getOpenFileName(this, tr("Select a Skin zip file"), skinDialogFolder(), skinFilter()));
 }
 
 void MainWindow::selectSkin(const QString &path)
@@ -364,9 +365,8 @@ void MainWindow::showWindowScan(const QString &error, const QStringList &names)
         windownameshtml = names.join(QStringLiteral("</p><p>"));
         ui->floatlabel_2->setStyleSheet(QStringLiteral("background-color : transparent; color :") +
                                         labelcolor);
-        ui->floatlabel_2->setText(tr("Found %1 Window(s) with Name(s) : %2")
-                                      .arg(names.size())
-                                      .arg(names.join(QLatin1Char(','))));
+        ui->floatlabel_2->setText(
+            tr("Found %1 Window(s) with Name(s) : %2").arg(names.size()).arg(names.join(QLatin1Char(','))));
         ui->floatlabel_2->setToolTip(QStringLiteral("<html><head/><body><p>") + windownameshtml +
                                      QStringLiteral("</p></body></html>"));
     } else {
