@@ -110,7 +110,7 @@ private slots:
     void on_windowfileselect_clicked();     // "Browse" for the window skin
 
 private:
-    bool readTable(const QString &file);      // false, after a warning, when the file cannot be used
+    bool readTable(const QString &file); // false, after a warning, when the file cannot be used
     void registerNamedWidgets(QWidget *root); // into widgetsByName, for the preview's style sheets
     void wireEditorRows();
     void buildEditorPage(int page); // the page's rows, wired and showing the current values
