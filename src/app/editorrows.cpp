@@ -139,7 +139,6 @@ ColourRow buildColourRow(QWidget *page, const stylekeys::ColourKey &key)
 
     ColourRow row{};
     row.caption = label(page, stylekeys::captionObjectName(key), caption, keyText(key.caption));
-    condenseToFit(row.caption, row.caption->text());
     if (hasTransparency) {
         const QRect geometry(group.pick - transparencyLeftOfPick, y, transparencyWidth, rowHeight);
         row.transparency = button(page, key.transparency, geometry, QStringLiteral("x"));
@@ -175,7 +174,6 @@ FontRow buildFontRow(QWidget *page, const stylekeys::FontGroupKey &group)
     row.name = textLabel(group.nameLabel, fontNameOffset, fontNameWidth);
     row.weight = textLabel(group.weightLabel, fontWeightOffset, fontWeightWidth);
     row.size = textLabel(group.sizeLabel, fontSizeOffset, fontSizeWidth);
-    condenseToFit(row.caption, row.caption->text());
     // The weight label shows "Weight : " and "Bold" or "Normal".
     condenseToFit(row.weight, fontWeightText(QStringLiteral("Normal")));
     return row;
@@ -216,7 +214,7 @@ void buildEditorPage(QTabWidget *settingsTabs, int page, EditorRows &rows)
         if (int(group.page) == page)
             rows.fonts[i] = buildFontRow(pageWidget, group);
     }
-    fitFormTexts(pageWidget);
+    fitFormTexts(pageWidget); // captions and buttons in any language
     for (const RowHelp &help : rowHelp)
         if (auto *widget = pageWidget->findChild<QWidget *>(QLatin1String(help.objectName)))
             widget->setWhatsThis(translated(help.text));
