@@ -3,6 +3,7 @@
 // Beside each picture a .texts file says where its texts are (scripts/contrast measures them).
 // The window runs on temporary folders, so nothing of the user's is read or written.
 
+#include "app/about.h"
 #include "app/dialogs.h"
 #include "app/mainwindow.h"
 #include "app/startup.h"
@@ -46,6 +47,9 @@ void saveDialogs(QWidget &window, const QString &folder, const QString &profiles
         save(*dialog, folder, name);
         dialog->hide();
     }
+    About about(nullptr); // it wears its own look
+    about.show();
+    save(about, folder, QStringLiteral("dialog-about"));
 }
 
 } // namespace
