@@ -1,6 +1,7 @@
 #include "about.h"
 
 #include "dialogs.h"
+#include "textfit.h"
 #include "theme.h"
 #include "ui_about.h"
 
@@ -25,6 +26,7 @@ About::About(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::About>(
 {
     ui->setupUi(this);
     ui->label_2->setText(ui->label_2->text().arg(QCoreApplication::applicationVersion()));
+    fitFormTexts(this);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     setStyleSheet(aboutStyleSheet());
 }

@@ -49,33 +49,48 @@ constexpr int fontSizeOffset = 470, fontSizeWidth = 91;
 struct RowHelp
 {
     const char *objectName;
-    const char *text;
+    const char *text; // translated in the context "MainWindow", with the form's texts
 };
 const RowHelp rowHelp[] = {
-    {"resetbackcolor", "<html><head/><body><p><span style=\" font-size:9pt;\">Reset Background color to its "
-                       "default value</span></p></body></html>"},
+    {"resetbackcolor",
+     QT_TRANSLATE_NOOP("MainWindow",
+                       "<html><head/><body><p><span style=\" font-size:9pt;\">Reset Background color to its "
+                       "default value</span></p></body></html>")},
     {"backcolorbutton",
-     "<html><head/><body><p><span style=\" font-size:9pt;\">Select a color for the</span><span "
-     "style=\" font-size:9pt; font-weight:600;\"> Background</span><span style=\" "
-     "font-size:9pt;\"> of the Browser</span></p></body></html>"},
+     QT_TRANSLATE_NOOP(
+         "MainWindow",
+         "<html><head/><body><p><span style=\" font-size:9pt;\">Select a color for the</span><span "
+         "style=\" font-size:9pt; font-weight:600;\"> Background</span><span style=\" "
+         "font-size:9pt;\"> of the Browser</span></p></body></html>")},
     {"background_transp",
-     "<html><head/><body><p><span style=\" font-size:9pt;\">Click to make the background of "
-     "the Browser transparent</span></p><p><span style=\" font-style:italic;\">the background "
-     "graphics of the skin png will be visible</span></p></body></html>"},
+     QT_TRANSLATE_NOOP(
+         "MainWindow",
+         "<html><head/><body><p><span style=\" font-size:9pt;\">Click to make the background of "
+         "the Browser transparent</span></p><p><span style=\" font-style:italic;\">the background "
+         "graphics of the skin png will be visible</span></p></body></html>")},
     {"resetlistover",
-     "<html><head/><body><p><span style=\" font-size:9pt;\">Reset the background color of lines "
-     "(when mouse is over), to its default value</span></p></body></html>"},
+     QT_TRANSLATE_NOOP(
+         "MainWindow",
+         "<html><head/><body><p><span style=\" font-size:9pt;\">Reset the background color of lines "
+         "(when mouse is over), to its default value</span></p></body></html>")},
     {"listoverbutton",
-     "<html><head/><body><p><span style=\" font-size:9pt;\">Select a color for the </span><span "
-     "style=\" font-size:9pt; font-weight:600;\">background</span><span style=\" "
-     "font-size:9pt;\"> of the Browser</span><span style=\" font-size:9pt; font-weight:600;\"> "
-     "lines </span><span style=\" font-size:9pt;\">when mouse is </span><span style=\" "
-     "font-size:9pt; font-weight:600;\">over</span></p></body></html>"},
+     QT_TRANSLATE_NOOP(
+         "MainWindow",
+         "<html><head/><body><p><span style=\" font-size:9pt;\">Select a color for the </span><span "
+         "style=\" font-size:9pt; font-weight:600;\">background</span><span style=\" "
+         "font-size:9pt;\"> of the Browser</span><span style=\" font-size:9pt; font-weight:600;\"> "
+         "lines </span><span style=\" font-size:9pt;\">when mouse is </span><span style=\" "
+         "font-size:9pt; font-weight:600;\">over</span></p></body></html>")},
 };
 
 QString translated(const char *text)
 {
     return QCoreApplication::translate("MainWindow", text);
+}
+
+QString keyText(const char *text)
+{
+    return QCoreApplication::translate("stylekeys", text);
 }
 
 template <typename Widget> Widget *place(QWidget *page, const QString &name, const QRect &geometry)
@@ -86,17 +101,17 @@ template <typename Widget> Widget *place(QWidget *page, const QString &name, con
     return widget;
 }
 
-QLabel *label(QWidget *page, const QString &name, const QRect &geometry, const char *text = "")
+QLabel *label(QWidget *page, const QString &name, const QRect &geometry, const QString &text = {})
 {
     auto *widget = place<QLabel>(page, name, geometry);
-    widget->setText(translated(text));
+    widget->setText(text);
     return widget;
 }
 
-QPushButton *button(QWidget *page, const char *name, const QRect &geometry, const char *text)
+QPushButton *button(QWidget *page, const char *name, const QRect &geometry, const QString &text)
 {
     auto *widget = place<QPushButton>(page, QLatin1String(name), geometry);
-    widget->setText(translated(text));
+    widget->setText(text);
     return widget;
 }
 
@@ -123,13 +138,13 @@ ColourRow buildColourRow(QWidget *page, const stylekeys::ColourKey &key)
         caption = QRect(prelistenGroup2CaptionX, y, prelistenGroup2CaptionWidth, rowHeight);
 
     ColourRow row{};
-    row.caption = label(page, stylekeys::captionObjectName(key), caption, key.caption);
-    condenseToFit(row.caption, row.caption->text());
+    row.caption = label(page, stylekeys::captionObjectName(key), caption, keyText(key.caption));
     if (hasTransparency) {
         const QRect geometry(group.pick - transparencyLeftOfPick, y, transparencyWidth, rowHeight);
-        row.transparency = button(page, key.transparency, geometry, "x");
+        row.transparency = button(page, key.transparency, geometry, QStringLiteral("x"));
     }
-    row.pick = button(page, key.pick, QRect(group.pick, y, colourButtonWidth, rowHeight), "Color");
+    row.pick = button(page, key.pick, QRect(group.pick, y, colourButtonWidth, rowHeight),
+                      QCoreApplication::translate("MainWindow", "Color"));
     row.swatch =
         place<QLineEdit>(page, QLatin1String(key.swatch), QRect(group.swatch, y, swatchWidth, rowHeight));
     // The swatch only shows the colour; its text is never edited.
@@ -137,7 +152,7 @@ ColourRow buildColourRow(QWidget *page, const stylekeys::ColourKey &key)
     row.value = label(page, QLatin1String(key.value), QRect(group.value, y, valueWidth, rowHeight));
     row.value->setTextInteractionFlags(Qt::TextSelectableByMouse);
     condenseToFit(row.value, widestColourName(row.value->font(), key.alpha || hasTransparency));
-    row.reset = button(page, key.reset, QRect(group.reset, y, resetWidth, rowHeight), key.resetText);
+    row.reset = button(page, key.reset, QRect(group.reset, y, resetWidth, rowHeight), keyText(key.resetText));
     return row;
 }
 
@@ -151,21 +166,40 @@ FontRow buildFontRow(QWidget *page, const stylekeys::FontGroupKey &group)
 
     FontRow row{};
     row.caption = label(page, QLatin1String(group.prefix) + QLatin1String("font_caption"),
-                        QRect(x, y, fontCaptionWidth, rowHeight), group.caption);
-    row.font =
-        button(page, group.fontButton, QRect(x + fontButtonOffset, y, fontButtonWidth, rowHeight), "Font");
-    row.reset =
-        button(page, group.resetButton, QRect(x + fontResetOffset, y, fontResetWidth, rowHeight), "Reset");
+                        QRect(x, y, fontCaptionWidth, rowHeight), keyText(group.caption));
+    row.font = button(page, group.fontButton, QRect(x + fontButtonOffset, y, fontButtonWidth, rowHeight),
+                      QCoreApplication::translate("MainWindow", "Font"));
+    row.reset = button(page, group.resetButton, QRect(x + fontResetOffset, y, fontResetWidth, rowHeight),
+                       QCoreApplication::translate("MainWindow", "Reset"));
     row.name = textLabel(group.nameLabel, fontNameOffset, fontNameWidth);
     row.weight = textLabel(group.weightLabel, fontWeightOffset, fontWeightWidth);
     row.size = textLabel(group.sizeLabel, fontSizeOffset, fontSizeWidth);
-    condenseToFit(row.caption, row.caption->text());
     // The weight label shows "Weight : " and "Bold" or "Normal".
-    condenseToFit(row.weight, QStringLiteral("Weight : Normal"));
+    condenseToFit(row.weight, fontWeightText(QStringLiteral("Normal")));
     return row;
 }
 
 } // namespace
+
+QString fontNameText(const QString &family)
+{
+    return QCoreApplication::translate("MainWindow", "Name : %1").arg(family);
+}
+
+QString fontSizeText(int size)
+{
+    return QCoreApplication::translate("MainWindow", "Size : %1").arg(size);
+}
+
+QString fontWeightText(const QString &weightWord)
+{
+    // The two words FontSpec::weightWord writes into table files; any other is shown as written.
+    const QString word =
+        weightWord == QLatin1String("Bold")     ? translated(QT_TRANSLATE_NOOP("MainWindow", "Bold"))
+        : weightWord == QLatin1String("Normal") ? translated(QT_TRANSLATE_NOOP("MainWindow", "Normal"))
+                                                : weightWord;
+    return QCoreApplication::translate("MainWindow", "Weight : %1").arg(word);
+}
 
 void buildEditorPage(QTabWidget *settingsTabs, int page, EditorRows &rows)
 {
@@ -180,6 +214,7 @@ void buildEditorPage(QTabWidget *settingsTabs, int page, EditorRows &rows)
         if (int(group.page) == page)
             rows.fonts[i] = buildFontRow(pageWidget, group);
     }
+    fitFormTexts(pageWidget); // captions and buttons in any language
     for (const RowHelp &help : rowHelp)
         if (auto *widget = pageWidget->findChild<QWidget *>(QLatin1String(help.objectName)))
             widget->setWhatsThis(translated(help.text));

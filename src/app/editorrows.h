@@ -6,6 +6,7 @@
 
 #include "style/stylekeys.h"
 
+#include <QString>
 #include <array>
 
 class QLabel;
@@ -45,3 +46,9 @@ struct EditorRows
 void buildEditorPage(QTabWidget *settingsTabs, int page, EditorRows &rows);
 // Places every row on the page of settingsTabs that the key table names.
 EditorRows buildEditorRows(QTabWidget *settingsTabs);
+
+// What a font row's value labels say, in the user's language: "Name : Arial", "Size : 9",
+// "Weight : Bold" (the weight words of the table files are translated too).
+QString fontNameText(const QString &family);
+QString fontSizeText(int size);
+QString fontWeightText(const QString &weightWord);

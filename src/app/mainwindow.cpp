@@ -5,6 +5,7 @@
 #include "settingsfile.h"
 #include "skin/skinbuilder.h"
 #include "skin/workspace.h"
+#include "textfit.h"
 #include "theme.h"
 #include "tooltiplist.h"
 #include "ui_mainwindow.h"
@@ -35,6 +36,7 @@ MainWindow::MainWindow(const AppPaths &paths, QWidget *parent)
       projectsfolder(programfolder + QStringLiteral("/projects"))
 {
     ui->setupUi(this);
+    fitFormTexts(this);
     ui->label_67->setText(ui->label_67->text().arg(QCoreApplication::applicationVersion()));
     buildprogress = new QProgressBar(ui->statuslabel->parentWidget());
     buildprogress->setObjectName(QStringLiteral("buildprogress"));
@@ -81,7 +83,7 @@ MainWindow::MainWindow(const AppPaths &paths, QWidget *parent)
          {static_cast<QWidget *>(ui->iconselect_name), static_cast<QWidget *>(ui->floatlabel_2),
           static_cast<QWidget *>(ui->label_80), static_cast<QWidget *>(ui->selectedwindow)})
         greyLabel(label, true);
-    ui->font_label_2->setText(QStringLiteral("Name : ") + globalfontname);
+    ui->font_label_2->setText(fontNameText(globalfontname));
     for (QWidget *label : {static_cast<QWidget *>(ui->font_label_2), static_cast<QWidget *>(ui->label_82),
                            static_cast<QWidget *>(ui->label_83)})
         greyLabel(label, true);
@@ -180,9 +182,7 @@ void MainWindow::on_actionWhite_triggered()
 
 void MainWindow::loadtooltips()
 {
-    const auto table = readTooltipTable(tooltipsfile);
-    for (auto it = table.cbegin(); it != table.cend(); ++it)
-        tooltipmap.insert(it.key(), it.value());
+    tooltipmap = tooltipTexts();
 }
 
 void MainWindow::tooltips(bool show)

@@ -181,7 +181,6 @@ private:
     QString appfolder;
     QString programfolder;
     QString projectsfolder;
-    QString tooltipsfile = QStringLiteral(":/new/images/myfiles/tooltips.ini");
     QString labelcolor;
     QString greyedcolor;
 

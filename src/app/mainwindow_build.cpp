@@ -22,7 +22,10 @@
 
 namespace {
 
-const QString skinFilter = QStringLiteral("Skin Files (*.zip)");
+QString skinFilter()
+{
+    return MainWindow::tr("Skin Files (*.zip)");
+}
 
 // The one local .zip file a drag carries, or an empty text.
 QString droppedSkin(const QMimeData *data)
@@ -53,7 +56,8 @@ QString MainWindow::skinDialogFolder() const
 
 void MainWindow::on_skinfileselect_clicked()
 {
-    selectSkin(Dialogs::getOpenFileName(this, tr("Select a Skin zip file"), skinDialogFolder(), skinFilter));
+    selectSkin(
+        Dialogs::getOpenFileName(this, tr("Select a Skin zip file"), skinDialogFolder(), skinFilter()));
 }
 
 void MainWindow::selectSkin(const QString &path)
@@ -271,7 +275,7 @@ void MainWindow::on_iconselect_clicked()
     if (!ui->radioButton_3->isChecked() || isBusy())
         return;
     const QString path = Dialogs::getOpenFileName(
-        this, tr("Select a Skin zip file with Custom Browser Icons"), skinDialogFolder(), skinFilter);
+        this, tr("Select a Skin zip file with Custom Browser Icons"), skinDialogFolder(), skinFilter());
     if (path.isEmpty())
         return;
     iconskinfile = path;
@@ -324,7 +328,7 @@ void MainWindow::on_windowfileselect_clicked()
     if (!ui->checkBox_window->isChecked() || isBusy())
         return;
     const QString path = Dialogs::getOpenFileName(this, tr("Select a Skin zip file with Window"),
-                                                  skinDialogFolder(), skinFilter);
+                                                  skinDialogFolder(), skinFilter());
     if (path.isEmpty())
         return;
     windownames.clear();
@@ -361,9 +365,8 @@ void MainWindow::showWindowScan(const QString &error, const QStringList &names)
         windownameshtml = names.join(QStringLiteral("</p><p>"));
         ui->floatlabel_2->setStyleSheet(QStringLiteral("background-color : transparent; color :") +
                                         labelcolor);
-        ui->floatlabel_2->setText(QStringLiteral("Found %1 Window(s) with Name(s) : %2")
-                                      .arg(names.size())
-                                      .arg(names.join(QLatin1Char(','))));
+        ui->floatlabel_2->setText(
+            tr("Found %1 Window(s) with Name(s) : %2").arg(names.size()).arg(names.join(QLatin1Char(','))));
         ui->floatlabel_2->setToolTip(QStringLiteral("<html><head/><body><p>") + windownameshtml +
                                      QStringLiteral("</p></body></html>"));
     } else {

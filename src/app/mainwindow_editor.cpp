@@ -175,9 +175,9 @@ void MainWindow::showFont(int group)
     if (!row.name)
         return; // shown when its page is built
     const FontSpec &font = style.fonts[std::size_t(group)];
-    row.name->setText(QStringLiteral("Name : ") + font.family);
-    row.size->setText(QStringLiteral("Size : ") + QString::number(font.size));
-    row.weight->setText(QStringLiteral("Weight : ") + font.weight);
+    row.name->setText(fontNameText(font.family));
+    row.size->setText(fontSizeText(font.size));
+    row.weight->setText(fontWeightText(font.weight));
 }
 
 void MainWindow::pickFont(int group)
@@ -190,8 +190,8 @@ void MainWindow::pickFont(int group)
         return;
     // What the system actually supplies, not what was asked for.
     const QFontInfo resolved(fontdialogresults[std::size_t(group)]);
-    applyEdit(StyleEdit::pickFont(group, {resolved.family(), FontSpec::weightWord(resolved.weight()),
-                                          resolved.pointSize()}));
+    applyEdit(StyleEdit::pickFont(
+        group, {resolved.family(), FontSpec::weightWord(resolved.weight()), resolved.pointSize()}));
 }
 
 void MainWindow::on_globalfontbutton_clicked()
@@ -201,7 +201,7 @@ void MainWindow::on_globalfontbutton_clicked()
     if (!confirmed)
         return;
     globalfontname = QFontInfo(globalfont).family();
-    ui->font_label_2->setText(QStringLiteral("Name : ") + globalfontname);
+    ui->font_label_2->setText(fontNameText(globalfontname));
 }
 
 void MainWindow::on_checkBox_globalfont_clicked()

@@ -9,7 +9,10 @@
 #include <QUndoStack>
 
 namespace {
-const QString profileFilter = QStringLiteral("Profiles (*.pcp)");
+QString profileFilter()
+{
+    return MainWindow::tr("Profiles (*.pcp)");
+}
 
 QString titleSuffixFor(const QString &profile)
 {
@@ -94,7 +97,7 @@ void MainWindow::loadBuiltInTable(bool white)
     defaultcolors(white ? tablefile::whiteTablePath : tablefile::defaultTablePath);
     fullRefresh();
     profilefile.clear();
-    showActiveTable(white ? QStringLiteral(" (White Browser)") : QString(), !white, white, false);
+    showActiveTable(white ? tr(" (White Browser)") : QString(), !white, white, false);
 }
 
 void MainWindow::on_actionDefault_2_triggered()
@@ -110,7 +113,7 @@ void MainWindow::on_actionWhiteBrowser_triggered()
 void MainWindow::on_actionCustom_triggered()
 {
     const QString path =
-        Dialogs::getOpenFileName(this, tr("Select a Panelcraft Profile"), projectsfolder, profileFilter);
+        Dialogs::getOpenFileName(this, tr("Select a Panelcraft Profile"), projectsfolder, profileFilter());
     if (path.isEmpty() || !defaultcolors(path))
         return;
     profilefile = path;
@@ -148,7 +151,7 @@ void MainWindow::savedata(bool saveas)
         return;
     }
     const QString path = Dialogs::getSaveFileName(this, tr("Save your Panelcraft Profile"), projectsfolder,
-                                                  profileFilter, QStringLiteral("pcp"));
+                                                  profileFilter(), QStringLiteral("pcp"));
     if (path.isEmpty() || !writeProfileOrWarn(path))
         return;
     profilefile = path;

@@ -1,6 +1,7 @@
 #include "startup.h"
 
 #include "style/resources.h"
+#include "style/translations.h"
 
 #include <QApplication>
 #include <QFont>
@@ -21,6 +22,7 @@ void prepareApplication()
     // Found once the package has put the icon into the hicolor theme; a build copy has none.
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("panelcraft")));
     initPanelcraftResources();
+    loadTranslations();
     QFont font = QApplication::font();
     font.setPixelSize(11);
     QApplication::setFont(font);

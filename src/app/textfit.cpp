@@ -1,7 +1,10 @@
 #include "textfit.h"
 
+#include <QAbstractButton>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QPushButton>
+#include <QTextDocument>
 #include <QWidget>
 #include <algorithm>
 
@@ -11,6 +14,7 @@ constexpr int condenseStep = 5;
 // Where the font engine cannot stretch a face, letters are set closer instead, down to this.
 constexpr int tightestSpacing = 85;
 constexpr int cardMargin = 4;
+constexpr int pushButtonPadding = 14;
 
 int advance(const QFont &font, const QString &text)
 {
@@ -53,23 +57,54 @@ void fitInto(QLabel *label, const Room &room)
     if (width != label->width())
         label->resize(width, label->height());
 }
+// As the widget lays its text out, which may differ from the screen's metrics by a pixel; a
+// button's "&" marks its shortcut letter.
+int drawnWidth(const QFont &font, QWidget *widget, const QString &text)
+{
+    const QFontMetrics metrics(font, widget);
+    return qobject_cast<QAbstractButton *>(widget) ? metrics.size(Qt::TextShowMnemonic, text).width()
+                                                   : metrics.horizontalAdvance(text);
+}
 } // namespace
 
-void condenseToFit(QLabel *label, const QString &text, int room)
+void condenseToFit(QWidget *widget, const QString &text, int room)
 {
     if (room < 0)
-        room = label->width();
-    QFont font = label->font();
-    for (int stretch = QFont::Unstretched; stretch > mostCondensed && advance(font, text) > room;) {
+        room = widget->width();
+    QFont font = widget->font();
+    const auto tooWide = [&] { return drawnWidth(font, widget, text) > room; };
+    for (int stretch = QFont::Unstretched; stretch > mostCondensed && tooWide();) {
         stretch -= condenseStep;
         font.setStretch(stretch);
     }
-    for (int spacing = 100; spacing > tightestSpacing && advance(font, text) > room;) {
+    for (int spacing = 100; spacing > tightestSpacing && tooWide();) {
         spacing -= 1;
         font.setLetterSpacing(QFont::PercentageSpacing, spacing);
     }
-    if (font != label->font())
-        label->setFont(font);
+    if (font != widget->font())
+        widget->setFont(font);
+}
+
+void fitText(QWidget *widget)
+{
+    if (auto *label = qobject_cast<QLabel *>(widget)) {
+        if (!label->wordWrap() && label->textFormat() != Qt::RichText && !Qt::mightBeRichText(label->text()))
+            condenseToFit(label, label->text(), label->contentsRect().width());
+    } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
+        // Beside a check box or radio button's text is its indicator; around a push button's,
+        // the theme's padding and border.
+        const int around =
+            qobject_cast<QPushButton *>(button)
+                ? pushButtonPadding
+                : button->sizeHint().width() - drawnWidth(button->font(), button, button->text());
+        condenseToFit(button, button->text(), button->width() - around);
+    }
+}
+
+void fitFormTexts(QWidget *root)
+{
+    for (QWidget *widget : root->findChildren<QWidget *>())
+        fitText(widget);
 }
 
 void fitGridTexts(QWidget *gridPage)

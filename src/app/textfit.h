@@ -4,12 +4,16 @@
 
 #include <QString>
 
-class QLabel;
 class QWidget;
 
-// Condenses the label's font until `text` takes at most `room` pixels (the label's width when
+// Condenses the widget's font until `text` takes at most `room` pixels (the widget's width when
 // negative), down to extra-condensed.
-void condenseToFit(QLabel *label, const QString &text, int room = -1);
+void condenseToFit(QWidget *widget, const QString &text, int room = -1);
+
+// The form's places are sized for the English texts; a longer translation is condensed to fit.
+// Covers a label that neither wraps nor holds rich text, and a button; or every one below `root`.
+void fitText(QWidget *widget);
+void fitFormTexts(QWidget *root);
 
 // The grid preview's cards: each text stays inside its card, and a caption line ends before the
 // last value drawn over it ("Length :" before "3:12").

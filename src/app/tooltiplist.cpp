@@ -1,9 +1,91 @@
 #include "tooltiplist.h"
 
-#include "style/keyvaluefile.h"
 #include "style/stylekeys.h"
 
+#include <QCoreApplication>
+
 namespace {
+
+struct Tooltip
+{
+    const char *objectName;
+    const char *text;
+};
+// Widgets without an entry show no tooltip.
+const Tooltip tooltipTable[] = {
+    {"skinfileselect",
+     QT_TRANSLATE_NOOP("Tooltips",
+                       "It's the first step you need to do to modify a skin. Click this button to get a File "
+                       "Dialog Window and select the Turnwise Skin you wish to modify")},
+    {"radioButton",
+     QT_TRANSLATE_NOOP("Tooltips", "Select this option to have the Default Browser Icons in your skin")},
+    {"fontheadersbutton", QT_TRANSLATE_NOOP("Tooltips", "Test here what you see")},
+    {"radioButton_2",
+     QT_TRANSLATE_NOOP("Tooltips", "Select this option to use the Alternative Browser Icons (found in "
+                                   "several custom Turnwise Skins) in your modified Skin")},
+    {"radioButton_4",
+     QT_TRANSLATE_NOOP("Tooltips", "Select this option to use the White Browser Icons (inverted colors for "
+                                   "White Browsers) in your modified Skin")},
+    {"radioButton_3",
+     QT_TRANSLATE_NOOP("Tooltips", "Select this option to import Custom Browser Icons from another skin")},
+    {"iconselect",
+     QT_TRANSLATE_NOOP("Tooltips",
+                       "Opens a File Dialog Window to select a skin from which you want to import Custom "
+                       "Browser Icons. Available only when the 'From another Skin' option is selected")},
+    {"floatlabel_7",
+     QT_TRANSLATE_NOOP("Tooltips", "The selected skin does not include custom Browser Icons")},
+    {"iconselect_name",
+     QT_TRANSLATE_NOOP(
+         "Tooltips",
+         "Displays the selected skin from which the Custom Browser Icons will be imported from.")},
+    {"checkBox",
+     QT_TRANSLATE_NOOP("Tooltips", "When enabled, an additional Browser will be added in a floating Window")},
+    {"checkBox_window",
+     QT_TRANSLATE_NOOP(
+         "Tooltips",
+         "When enabled, the floating Windows of another Skin will be added to the modified Skin")},
+    {"windowfileselect",
+     QT_TRANSLATE_NOOP("Tooltips", "Select a skin and add its floating windows to the modified skin")},
+    {"floatlabel_3", QT_TRANSLATE_NOOP("Tooltips", "Assign a keyboard or custom button as show_window "
+                                                   "'WindowName' to open/close the floating window(s)")},
+    {"checkBox_globalfont",
+     QT_TRANSLATE_NOOP("Tooltips", "Enable to alter the size and the fonts of the modified skin")},
+    {"globalfontbutton",
+     QT_TRANSLATE_NOOP("Tooltips", "Choose a Font to use for the modified skin. Will affect Browser if the "
+                                   "'Change Browser Colors and Fonts' option is disabled")},
+    {"floatlabel_4",
+     QT_TRANSLATE_NOOP(
+         "Tooltips", "Enter a % value. Example: Value 110 will increase font size by 10%. Example: Value 95 "
+                     "will decrease font size by 5%. Leave blank for the Font to retain its current size")},
+    {"pushButton",
+     QT_TRANSLATE_NOOP("Tooltips", "Click to reset all Browser Colors and Fonts to their default values")},
+    {"checkBox_changecolors",
+     QT_TRANSLATE_NOOP("Tooltips", "Enable to view the Browser Colors and Fonts and apply the changes to the "
+                                   "Browser of the modified skin.")},
+    {"checkBox_changecolors_2", QT_TRANSLATE_NOOP("Tooltips", "Show/Hide the Browser Preview")},
+    {"background_transp",
+     QT_TRANSLATE_NOOP("Tooltips", "Click to make the background of the Browser transparent.The background "
+                                   "graphics of the skin png will be visible")},
+    {"backcolorbutton", QT_TRANSLATE_NOOP("Tooltips", "Select a color for the background of the Browser")},
+    {"resetbackcolor", QT_TRANSLATE_NOOP("Tooltips", "Reset Background color to its default value")},
+    {"listoverbutton",
+     QT_TRANSLATE_NOOP("Tooltips",
+                       "Select a color for the background of the Browser lines when mouse is over")},
+    {"resetlistover",
+     QT_TRANSLATE_NOOP("Tooltips",
+                       "Reset the background color of lines (when mouse is over), to its default value")},
+    {"liststripesbutton",
+     QT_TRANSLATE_NOOP("Tooltips", "Select a color as background for the alternate Browser lines")},
+    {"list_stripes_transp_2",
+     QT_TRANSLATE_NOOP("Tooltips", "Make the alternate Browser lines transparent (no Stripes)")},
+    {"resetliststripes",
+     QT_TRANSLATE_NOOP("Tooltips",
+                       "Reset the background color of the alternate Browser lines, to its default value")},
+    {"listoverstripebutton",
+     QT_TRANSLATE_NOOP("Tooltips",
+                       "Select a color as background for the alternate Browser lines, when mouse is over")},
+};
+
 // Widgets outside the key table's rows whose tooltip the program sets and clears.
 const char *const otherTooltipWidgets[] = {
     "skinfileselect",       "radioButton",           "radioButton_2",
@@ -33,9 +115,11 @@ QStringList tooltipWidgets()
     return names;
 }
 
-QMap<QString, QString> readTooltipTable(const QString &path)
+QMap<QString, QString> tooltipTexts()
 {
-    QMap<QString, QString> table;
-    readKeyValueFile(path, table, ValueEnd::LineEnd); // a tooltip text may itself hold "="
-    return table;
+    QMap<QString, QString> texts;
+    for (const Tooltip &tooltip : tooltipTable)
+        texts.insert(QLatin1String(tooltip.objectName),
+                     QCoreApplication::translate("Tooltips", tooltip.text));
+    return texts;
 }

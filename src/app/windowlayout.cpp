@@ -1,5 +1,7 @@
 #include "windowlayout.h"
 
+#include "textfit.h"
+
 #include <QRect>
 #include <QWidget>
 
@@ -42,8 +44,10 @@ LayoutGeometry geometryOf(WindowLayout layout)
 void applyWindowLayout(QWidget *window, WindowLayout layout)
 {
     const LayoutGeometry geometry = geometryOf(layout);
-    for (const BandWidget &band : bottomBand)
-        window->findChild<QWidget *>(QLatin1String(band.name))
-            ->setGeometry(band.compact.translated(0, geometry.bandOffset));
+    for (const BandWidget &band : bottomBand) {
+        QWidget *widget = window->findChild<QWidget *>(QLatin1String(band.name));
+        widget->setGeometry(band.compact.translated(0, geometry.bandOffset));
+        fitText(widget);
+    }
     window->resize(1024, geometry.height);
 }

@@ -36,7 +36,7 @@ QString percentOption(const QCommandLineParser &parser, const QString &name, QSt
         return {};
     value = parser.value(name);
     if (!isPercent(value))
-        return QStringLiteral("--%1 takes a whole percentage from 1 to 999, not \"%2\"").arg(name, value);
+        return Cli::tr("--%1 takes a whole percentage from 1 to 999, not \"%2\"").arg(name, value);
     return {};
 }
 
@@ -50,7 +50,7 @@ QString outputOption(const QCommandLineParser &parser, const QString &documentsF
     QString error;
     output = outputname::outputPath(outputname::skinsFolder(documentsFolder), outputname::suggestedName(skin),
                                     skin, &error);
-    return error.isEmpty() ? error : error + QLatin1String("; give an output file with --output");
+    return error.isEmpty() ? error : Cli::tr("%1; give an output file with --output").arg(error);
 }
 
 // A source archive that is not there is named with its option: "not a zip file" would not say which.
@@ -58,7 +58,7 @@ QString sourceOption(const QCommandLineParser &parser, const QString &name)
 {
     const QString file = parser.value(name);
     if (parser.isSet(name) && !QFileInfo(file).isFile())
-        return QStringLiteral("--%1: there is no file \"%2\"").arg(name, QDir::toNativeSeparators(file));
+        return Cli::tr("--%1: there is no file \"%2\"").arg(name, QDir::toNativeSeparators(file));
     return {};
 }
 
@@ -66,7 +66,7 @@ QString iconOption(const QCommandLineParser &parser, SkinBuildOptions &options)
 {
     if (parser.isSet(QStringLiteral("icons-from"))) {
         if (parser.isSet(QStringLiteral("icons")))
-            return QStringLiteral("--icons and --icons-from cannot be combined");
+            return Cli::tr("--icons and --icons-from cannot be combined");
         options.iconSet = IconSet::FromOtherSkin;
         options.iconSkinFile = parser.value(QStringLiteral("icons-from"));
         return {};
@@ -78,7 +78,7 @@ QString iconOption(const QCommandLineParser &parser, SkinBuildOptions &options)
             return {};
         }
     }
-    return QStringLiteral("--icons takes default, alternative or white, not \"%1\"").arg(name);
+    return Cli::tr("--icons takes default, alternative or white, not \"%1\"").arg(name);
 }
 
 } // namespace
@@ -86,37 +86,36 @@ QString iconOption(const QCommandLineParser &parser, SkinBuildOptions &options)
 QString parseArguments(const QStringList &arguments, const QString &documentsFolder, CliRequest &request)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Restyles the file browser of a Turnwise skin and writes it as a new skin archive.\n"
-        "Prints the new archive's path; progress goes to standard error.\n"
-        "Exit status: 0 written, 1 build failed, 2 usage error. See also: man panelcraft-cli"));
+    parser.setApplicationDescription(
+        Cli::tr("Restyles the file browser of a Turnwise skin and writes it as a new skin archive.\n"
+                "Prints the new archive's path; progress goes to standard error.\n"
+                "Exit status: 0 written, 1 build failed, 2 usage error. See also: man panelcraft-cli"));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addOptions({
         {{QStringLiteral("o"), QStringLiteral("output")},
-         QStringLiteral("Output archive (default: \"<name> (Browser edit).zip\" in the skins folder)."),
-         QStringLiteral("file")},
+         Cli::tr("Output archive (default: \"<name> (Browser edit).zip\" in the skins folder)."),
+         Cli::tr("file")},
         {{QStringLiteral("p"), QStringLiteral("profile")},
-         QStringLiteral("Style table to apply; \"default\" or \"white\" for the built-in ones."),
-         QStringLiteral("file"),
+         Cli::tr("Style table to apply; \"default\" or \"white\" for the built-in ones."),
+         Cli::tr("file"),
          QStringLiteral("default")},
-        {QStringLiteral("icons"), QStringLiteral("Browser icons: default, alternative or white."),
-         QStringLiteral("set"), QStringLiteral("default")},
-        {QStringLiteral("icons-from"), QStringLiteral("Take the custom browser icons of another skin."),
-         QStringLiteral("zip")},
-        {QStringLiteral("float-browser"), QStringLiteral("Add the browser in a floating window.")},
-        {QStringLiteral("windows-from"), QStringLiteral("Add the floating windows of another skin."),
-         QStringLiteral("zip")},
-        {QStringLiteral("global-font"), QStringLiteral("Change the global skin font."),
-         QStringLiteral("family")},
-        {QStringLiteral("global-size"), QStringLiteral("Scale text sizes (1-999)."), QStringLiteral("pct")},
-        {QStringLiteral("line-height"), QStringLiteral("Browser line height (1-999, default 100)."),
-         QStringLiteral("pct"), QStringLiteral("100")},
+        {QStringLiteral("icons"), Cli::tr("Browser icons: default, alternative or white."), Cli::tr("set"),
+         QStringLiteral("default")},
+        {QStringLiteral("icons-from"), Cli::tr("Take the custom browser icons of another skin."),
+         Cli::tr("zip")},
+        {QStringLiteral("float-browser"), Cli::tr("Add the browser in a floating window.")},
+        {QStringLiteral("windows-from"), Cli::tr("Add the floating windows of another skin."),
+         Cli::tr("zip")},
+        {QStringLiteral("global-font"), Cli::tr("Change the global skin font."), Cli::tr("family")},
+        {QStringLiteral("global-size"), Cli::tr("Scale text sizes (1-999)."), Cli::tr("pct")},
+        {QStringLiteral("line-height"), Cli::tr("Browser line height (1-999, default 100)."), Cli::tr("pct"),
+         QStringLiteral("100")},
         {QStringLiteral("keep-browser"),
-         QStringLiteral("Leave the browser's colours, fonts and plugin zone unchanged.")},
-        {{QStringLiteral("q"), QStringLiteral("quiet")}, QStringLiteral("No progress output.")},
+         Cli::tr("Leave the browser's colours, fonts and plugin zone unchanged.")},
+        {{QStringLiteral("q"), QStringLiteral("quiet")}, Cli::tr("No progress output.")},
     });
-    parser.addPositionalArgument(QStringLiteral("skin.zip"), QStringLiteral("The skin to restyle."));
+    parser.addPositionalArgument(QStringLiteral("skin.zip"), Cli::tr("The skin to restyle."));
 
     if (!parser.parse(arguments))
         return parser.errorText();
@@ -131,8 +130,8 @@ QString parseArguments(const QStringList &arguments, const QString &documentsFol
     }
     const QStringList skins = parser.positionalArguments();
     if (skins.size() != 1)
-        return skins.isEmpty() ? QStringLiteral("No skin archive was given")
-                               : QStringLiteral("Give exactly one skin archive");
+        return skins.isEmpty() ? Cli::tr("No skin archive was given")
+                               : Cli::tr("Give exactly one skin archive");
 
     SkinBuildOptions &options = request.options;
     options.selectedSkinFile = skins.first();

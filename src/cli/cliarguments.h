@@ -4,8 +4,15 @@
 
 #include "skin/skinbuildoptions.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
+
+// The texts of panelcraft-cli are translated in one context: Cli::tr("...").
+class Cli
+{
+    Q_DECLARE_TR_FUNCTIONS(Cli)
+};
 
 struct CliRequest
 {

@@ -4,6 +4,7 @@
 #include "skin/skinbuilder.h"
 #include "style/resources.h"
 #include "style/tablefile.h"
+#include "style/translations.h"
 
 #include <QDir>
 #include <QFile>
@@ -120,6 +121,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("panelcraft-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PANELCRAFT_VERSION));
     initPanelcraftResources();
+    loadTranslations();
 
     CliRequest request;
     const QString usage =
@@ -134,7 +136,7 @@ int main(int argc, char *argv[])
     const Style style = tablefile::derive(table);
     if (!usage.isEmpty() || !styleError.isEmpty()) {
         printError(usage.isEmpty() ? styleError : usage);
-        std::fputs("Try 'panelcraft-cli --help'.\n", messages);
+        std::fprintf(messages, "%s\n", qPrintable(Cli::tr("Try 'panelcraft-cli --help'.")));
         return UsageError;
     }
 
@@ -144,7 +146,7 @@ int main(int argc, char *argv[])
     // A fresh folder per run: runs never meet each other or the window's work folders.
     QTemporaryDir workspace;
     if (!workspace.isValid()) {
-        printError(QStringLiteral("Cannot create a temporary folder: %1").arg(workspace.errorString()));
+        printError(Cli::tr("Cannot create a temporary folder: %1").arg(workspace.errorString()));
         return BuildFailed;
     }
     removeOnStop({workspace.path(), runtimeFolder.path()});
@@ -163,7 +165,7 @@ int main(int argc, char *argv[])
         return BuildFailed;
     }
     for (const QString &warning : result.warnings)
-        printError(QStringLiteral("warning: ") + warning);
+        printError(Cli::tr("warning: %1").arg(warning));
     std::printf("%s\n", qPrintable(QDir::toNativeSeparators(result.outputPath)));
     return Success;
 }

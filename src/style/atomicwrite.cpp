@@ -1,5 +1,6 @@
 #include "atomicwrite.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 
 QString writeFileAtomically(const QString &path, const QByteArray &content)
@@ -13,7 +14,8 @@ QString writeFileAtomically(const QString &path, const QByteArray &content)
         const QString reason =
             file.error() != QFileDevice::NoError && file.errorString() != QLatin1String("Unknown error")
                 ? file.errorString()
-                : QStringLiteral("Not all of the file could be written (is the disk full?)");
+                : QCoreApplication::translate("atomicwrite",
+                                              "Not all of the file could be written (is the disk full?)");
         file.cancelWriting();
         return reason;
     }

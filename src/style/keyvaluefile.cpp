@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QTextStream>
 
-bool readKeyValueFile(const QString &path, QMap<QString, QString> &map, ValueEnd valueEnd)
+bool readKeyValueFile(const QString &path, QMap<QString, QString> &map)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
@@ -17,7 +17,7 @@ bool readKeyValueFile(const QString &path, QMap<QString, QString> &map, ValueEnd
         const int first = line.indexOf(QLatin1Char('='));
         if (first < 0)
             continue;
-        const int second = valueEnd == ValueEnd::NextEquals ? line.indexOf(QLatin1Char('='), first + 1) : -1;
+        const int second = line.indexOf(QLatin1Char('='), first + 1);
         map.insert(line.left(first), line.mid(first + 1, second < 0 ? -1 : second - first - 1));
     }
     return true;

@@ -5,4 +5,5 @@
 void initPanelcraftResources()
 {
     Q_INIT_RESOURCE(resources);
+    Q_INIT_RESOURCE(translations);
 }

@@ -1,4 +1,4 @@
 #pragma once
 
-// Registers the compiled-in tables and images; every program calls it once at start.
+// Registers the compiled-in tables, images and translations; every program calls it once at start.
 void initPanelcraftResources();

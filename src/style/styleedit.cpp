@@ -143,17 +143,17 @@ QString StyleEdit::description() const
 {
     switch (kind) {
     case Kind::PickColour:
-        return QStringLiteral("Colour ") + keyName(index);
+        return tr("Colour %1").arg(keyName(index));
     case Kind::Transparent:
-        return QStringLiteral("Transparent ") + keyName(index);
+        return tr("Transparent %1").arg(keyName(index));
     case Kind::ResetColour:
-        return QStringLiteral("Reset ") + keyName(index);
+        return tr("Reset %1").arg(keyName(index));
     case Kind::PickFont:
-        return QStringLiteral("Font ") + QLatin1String(stylekeys::fontGroups[index].prefix);
+        return tr("Font %1").arg(QLatin1String(stylekeys::fontGroups[index].prefix));
     case Kind::ResetFont:
-        return QStringLiteral("Reset font ") + QLatin1String(stylekeys::fontGroups[index].prefix);
+        return tr("Reset font %1").arg(QLatin1String(stylekeys::fontGroups[index].prefix));
     case Kind::LineHeight:
-        return QStringLiteral("Line height");
+        return tr("Line height");
     }
     return QString();
 }

@@ -7,6 +7,7 @@
 #include "style.h"
 #include "tablefile.h"
 
+#include <QCoreApplication>
 #include <QVector>
 #include <array>
 
@@ -46,6 +47,8 @@ ValueChanges changesBetween(const EditorValues &before, const EditorValues &afte
 
 class StyleEdit
 {
+    Q_DECLARE_TR_FUNCTIONS(StyleEdit)
+
 public:
     static StyleEdit pickColour(int key, const QColor &colour);
     static StyleEdit makeTransparent(int key);

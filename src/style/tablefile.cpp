@@ -3,6 +3,7 @@
 #include "atomicwrite.h"
 #include "keyvaluefile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QRegularExpression>
 #include <algorithm>
@@ -43,10 +44,12 @@ QString readProfile(const QString &path, StyleTable &table, QStringList &warning
 {
     StyleTable own;
     if (!read(path, own))
-        return QStringLiteral("Cannot read the profile \"%1\"").arg(QDir::toNativeSeparators(path));
+        return QCoreApplication::translate("tablefile", "Cannot read the profile \"%1\"")
+            .arg(QDir::toNativeSeparators(path));
     for (auto it = own.cbegin(); it != own.cend(); ++it)
         if (std::any_of(it->begin(), it->end(), [](QChar c) { return c.unicode() < 0x20; }))
-            return QStringLiteral("The profile \"%1\" holds a control character in the value of \"%2\"")
+            return QCoreApplication::translate(
+                       "tablefile", "The profile \"%1\" holds a control character in the value of \"%2\"")
                 .arg(QDir::toNativeSeparators(path), it.key().trimmed());
     StyleTable merged;
     read(defaultTablePath, merged);

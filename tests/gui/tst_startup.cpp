@@ -5,6 +5,7 @@
 #include "app/about.h"
 #include "app/editorrows.h"
 #include "app/settingsfile.h"
+#include "app/textfit.h"
 #include "app/tooltiplist.h"
 #include "style/resources.h"
 #include "ui_mainwindow.h"
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTimer>
+#include <QTranslator>
 #include <grp.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -288,8 +290,26 @@ private slots:
     // Unreadable text is a defect: no row widget overlaps a neighbour or hangs off its page (rows
     // kept for the table's sake lie wholly below it), and no text is cut, nor the longest ones
     // the editor shows later. Only the current page is laid out; all pages share its size.
+    void formTextsAreReadable_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << QString();
+        QTest::newRow("German") << "de";
+        QTest::newRow("French") << "fr";
+    }
     void formTextsAreReadable()
     {
+        QFETCH(QString, language);
+        QTranslator translator;
+        QVERIFY(language.isEmpty() || translator.load(":/translations/panelcraft_" + language));
+        QCoreApplication::installTranslator(&translator);
+        QMainWindow form;
+        Ui::MainWindow ui;
+        ui.setupUi(&form);
+        const EditorRows rows = buildEditorRows(ui.tabWidget);
+        fitFormTexts(&form); // as the window does
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
         QCOMPARE(ui.tabWidget->currentWidget(), ui.tab_7);
         const QRect page = ui.tab_7->rect();
         const auto fits = [](const QWidget *widget, const QString &text) {
@@ -303,7 +323,7 @@ private slots:
         }
         for (const FontRow &row : rows.fonts) {
             rowWidgets << row.caption << row.font << row.reset << row.name << row.weight << row.size;
-            QVERIFY(fits(row.weight, "Weight : Normal"));
+            QVERIFY(fits(row.weight, fontWeightText("Normal")));
         }
         rowWidgets.removeAll(nullptr);
         // Neighbours may share their edge pixel column; a frame drawn as a line may cross them.
@@ -331,6 +351,9 @@ private slots:
                                             : fits(label, label->text())),
                      qPrintable(widget->objectName()));
             QVERIFY2(!option || !option->isCheckable() || option->sizeHint().width() <= option->width(),
+                     qPrintable(widget->objectName()));
+            // A push button's text keeps clear of the theme's padding.
+            QVERIFY2(!option || option->isCheckable() || fits(option, option->text() + "xx"),
                      qPrintable(widget->objectName()));
         }
     }

@@ -185,6 +185,7 @@ QProcess *startCli(const QString &home, const QStringList &arguments, const QStr
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home);
     env.insert(QStringLiteral("TMPDIR"), home + QStringLiteral("/tmp"));
     env.remove(QStringLiteral("QT_QPA_PLATFORM")); // the CLI must manage without a display by itself
+    env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en")); // the tests read its English messages
     process->setProcessEnvironment(env);
     process->setWorkingDirectory(home);
     process->setReadChannel(QProcess::StandardError);

@@ -3,6 +3,7 @@
 // Beside each picture a .texts file says where its texts are (scripts/contrast measures them).
 // The window runs on temporary folders, so nothing of the user's is read or written.
 
+#include "app/about.h"
 #include "app/dialogs.h"
 #include "app/mainwindow.h"
 #include "app/startup.h"
@@ -27,12 +28,12 @@ void save(QWidget &window, const QString &folder, const QString &name)
     saveTextBoxes(&window, folder + QLatin1Char('/') + name + QStringLiteral(".texts"));
 }
 
-// The dialogs as the window opens them: its child, so they wear its theme.
+// The dialogs as the window opens them (in the window's words): its child, so they wear its theme.
 void saveDialogs(QWidget &window, const QString &folder, const QString &profiles)
 {
-    const QString filter = QStringLiteral("Profiles (*.pcp)");
-    QFileDialog open(&window, QStringLiteral("Select a Panelcraft Profile"), profiles, filter);
-    QFileDialog saveAs(&window, QStringLiteral("Save your Panelcraft Profile"), profiles, filter);
+    const QString filter = MainWindow::tr("Profiles (*.pcp)");
+    QFileDialog open(&window, MainWindow::tr("Select a Panelcraft Profile"), profiles, filter);
+    QFileDialog saveAs(&window, MainWindow::tr("Save your Panelcraft Profile"), profiles, filter);
     saveAs.setAcceptMode(QFileDialog::AcceptSave);
     QFontDialog font(QFont(QStringLiteral("Arial"), 20), &window);
     open.setOption(QFileDialog::DontUseNativeDialog);
@@ -46,6 +47,9 @@ void saveDialogs(QWidget &window, const QString &folder, const QString &profiles
         save(*dialog, folder, name);
         dialog->hide();
     }
+    About about(nullptr); // it wears its own look
+    about.show();
+    save(about, folder, QStringLiteral("dialog-about"));
 }
 
 } // namespace

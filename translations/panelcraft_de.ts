@@ -1,0 +1,1289 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>About</name>
+    <message>
+        <source>Panelcraft</source>
+        <translation>Panelcraft</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;img src=&quot;:/myfiles/quillologo.png&quot; width=&quot;40&quot;/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;img src=&quot;:/myfiles/quillologo.png&quot; width=&quot;40&quot;/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>PANELCRAFT</source>
+        <translation>PANELCRAFT</translation>
+    </message>
+    <message>
+        <source>Turnwise Skins Modifier</source>
+        <translation>Turnwise-Skin-Bearbeiter</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Nach Updates suchen</translation>
+    </message>
+    <message>
+        <source>Panelcraft Support</source>
+        <translation>Panelcraft-Support</translation>
+    </message>
+    <message>
+        <source>Turnwise Website</source>
+        <translation>Turnwise-Website</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>No web browser could open %1.
+You can copy the address into one yourself.</source>
+        <translation>Kein Webbrowser konnte %1 öffnen.
+Sie können die Adresse selbst in einen Webbrowser kopieren.</translation>
+    </message>
+</context>
+<context>
+    <name>Cli</name>
+    <message>
+        <source>--%1 takes a whole percentage from 1 to 999, not &quot;%2&quot;</source>
+        <translation>--%1 erwartet eine ganze Prozentzahl von 1 bis 999, nicht „%2“</translation>
+    </message>
+    <message>
+        <source>%1; give an output file with --output</source>
+        <translation>%1; geben Sie mit --output eine Ausgabedatei an</translation>
+    </message>
+    <message>
+        <source>--%1: there is no file &quot;%2&quot;</source>
+        <translation>--%1: Die Datei „%2“ gibt es nicht</translation>
+    </message>
+    <message>
+        <source>--icons and --icons-from cannot be combined</source>
+        <translation>--icons und --icons-from können nicht zusammen verwendet werden</translation>
+    </message>
+    <message>
+        <source>--icons takes default, alternative or white, not &quot;%1&quot;</source>
+        <translation>--icons erwartet default, alternative oder white, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>Restyles the file browser of a Turnwise skin and writes it as a new skin archive.
+Prints the new archive&apos;s path; progress goes to standard error.
+Exit status: 0 written, 1 build failed, 2 usage error. See also: man panelcraft-cli</source>
+        <translation>Gestaltet den Datei-Browser eines Turnwise-Skins neu und schreibt ihn als neues Skin-Archiv.
+Gibt den Pfad des neuen Archivs aus; der Fortschritt geht auf die Standardfehlerausgabe.
+Rückgabewert: 0 geschrieben, 1 Erstellen fehlgeschlagen, 2 Aufruffehler. Siehe auch: man panelcraft-cli</translation>
+    </message>
+    <message>
+        <source>Output archive (default: &quot;&lt;name&gt; (Browser edit).zip&quot; in the skins folder).</source>
+        <translation>Ausgabearchiv (Vorgabe: „&lt;name&gt; (Browser edit).zip“ im Skin-Ordner).</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Style table to apply; &quot;default&quot; or &quot;white&quot; for the built-in ones.</source>
+        <translation>Anzuwendende Stiltabelle; „default“ oder „white“ für die eingebauten.</translation>
+    </message>
+    <message>
+        <source>Browser icons: default, alternative or white.</source>
+        <translation>Browser-Symbole: default, alternative oder white.</translation>
+    </message>
+    <message>
+        <source>set</source>
+        <translation>Satz</translation>
+    </message>
+    <message>
+        <source>Take the custom browser icons of another skin.</source>
+        <translation>Die eigenen Browser-Symbole eines anderen Skins übernehmen.</translation>
+    </message>
+    <message>
+        <source>zip</source>
+        <translation>zip</translation>
+    </message>
+    <message>
+        <source>Add the browser in a floating window.</source>
+        <translation>Den Browser in einem schwebenden Fenster hinzufügen.</translation>
+    </message>
+    <message>
+        <source>Add the floating windows of another skin.</source>
+        <translation>Die schwebenden Fenster eines anderen Skins hinzufügen.</translation>
+    </message>
+    <message>
+        <source>Change the global skin font.</source>
+        <translation>Die globale Schrift des Skins ändern.</translation>
+    </message>
+    <message>
+        <source>family</source>
+        <translation>Familie</translation>
+    </message>
+    <message>
+        <source>Scale text sizes (1-999).</source>
+        <translation>Textgrößen skalieren (1-999).</translation>
+    </message>
+    <message>
+        <source>pct</source>
+        <translation>Prozent</translation>
+    </message>
+    <message>
+        <source>Browser line height (1-999, default 100).</source>
+        <translation>Zeilenhöhe des Browsers (1-999, Vorgabe 100).</translation>
+    </message>
+    <message>
+        <source>Leave the browser&apos;s colours, fonts and plugin zone unchanged.</source>
+        <translation>Farben, Schriften und Plugin-Bereich des Browsers unverändert lassen.</translation>
+    </message>
+    <message>
+        <source>No progress output.</source>
+        <translation>Keine Fortschrittsausgabe.</translation>
+    </message>
+    <message>
+        <source>The skin to restyle.</source>
+        <translation>Der neu zu gestaltende Skin.</translation>
+    </message>
+    <message>
+        <source>No skin archive was given</source>
+        <translation>Es wurde kein Skin-Archiv angegeben</translation>
+    </message>
+    <message>
+        <source>Give exactly one skin archive</source>
+        <translation>Geben Sie genau ein Skin-Archiv an</translation>
+    </message>
+    <message>
+        <source>Try &apos;panelcraft-cli --help&apos;.</source>
+        <translation>Siehe &apos;panelcraft-cli --help&apos;.</translation>
+    </message>
+    <message>
+        <source>Cannot create a temporary folder: %1</source>
+        <translation>Ein temporärer Ordner kann nicht angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>Warnung: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Panelcraft</source>
+        <translation>Panelcraft</translation>
+    </message>
+    <message>
+        <source>Select a Skin</source>
+        <translation>Skin auswählen</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;The selected Turnwise &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Skin name&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; will appear here&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Hier erscheint der Name des ausgewählten Turnwise-&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Skins&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;It&apos;s the first step you need to do to modify a skin. &lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Click this button to get a File Dialog Window and &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;select the Turnwise Skin&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; you wish to modify&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Das ist der erste Schritt, um einen Skin zu ändern. &lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Klicken Sie auf diesen Button, um einen Dateidialog zu öffnen, und &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;wählen Sie den Turnwise-Skin&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; aus, den Sie ändern möchten&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Durchsuchen</translation>
+    </message>
+    <message>
+        <source>Browser Icons</source>
+        <translation>Browser-Symbole</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Select this option to have the &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Default Browser Icons &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;in your skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Wählen Sie diese Option für die &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Standard-Browser-Symbole &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;in Ihrem Skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Select this option to use the &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600; font-style:italic;&quot;&gt;Alternative&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; Browser Icons&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; (found in several custom Turnwise Skins) in your modified Skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Wählen Sie diese Option für die &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600; font-style:italic;&quot;&gt;alternativen&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; Browser-Symbole&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; (aus mehreren eigenen Turnwise-Skins) in Ihrem geänderten Skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Alternative</source>
+        <translation>Alternativ</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head&gt;&lt;style&gt;* {background-color:black;}&lt;/style&gt;&lt;/head&gt;&lt;body&gt;&lt;img src=&quot;:/myfiles/icons/ICONS.png&quot; width=&quot;300&quot;/&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head&gt;&lt;style&gt;* {background-color:black;}&lt;/style&gt;&lt;/head&gt;&lt;body&gt;&lt;img src=&quot;:/myfiles/icons/ICONS.png&quot; width=&quot;300&quot;/&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Select this option to use the &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600; font-style:italic;&quot;&gt;White&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; Browser Icons&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; (inverted colors for White Browsers) in your modified Skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Wählen Sie diese Option für die &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600; font-style:italic;&quot;&gt;weißen&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; Browser-Symbole&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; (umgekehrte Farben für weiße Browser) in Ihrem geänderten Skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head&gt;&lt;style&gt;* {background-color:white;}&lt;/style&gt;&lt;/head&gt;&lt;body&gt;&lt;img src=&quot;:/myfiles/icons/ICONSWHITE.png&quot; width=&quot;300&quot;/&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head&gt;&lt;style&gt;* {background-color:white;}&lt;/style&gt;&lt;/head&gt;&lt;body&gt;&lt;img src=&quot;:/myfiles/icons/ICONSWHITE.png&quot; width=&quot;300&quot;/&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Select this option to import &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Custom Browser Icons&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; from another skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Wählen Sie diese Option, um &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;eigene Browser-Symbole&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; aus einem anderen Skin zu übernehmen&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>From another Skin</source>
+        <translation>Aus anderem Skin</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Displays the selected skin from which the Custom Browser Icons will be imported from.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Zeigt den ausgewählten Skin, aus dem die eigenen Browser-Symbole übernommen werden.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Opens a File Dialog Window to select a skin from which you want to import Custom Browser Icons&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-style:italic;&quot;&gt;Available only when the &amp;quot;From another Skin&amp;quot; option is selected&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Öffnet einen Dateidialog, um den Skin auszuwählen, aus dem Sie eigene Browser-Symbole übernehmen möchten&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-style:italic;&quot;&gt;Nur verfügbar, wenn die Option „Aus anderem Skin“ gewählt ist&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Add Browser in a floating Window</source>
+        <translation>Browser in schwebendem Fenster hinzufügen</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;When enabled, an additional Browser will be added in a &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;floating Window&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Wenn aktiviert, wird ein zusätzlicher Browser in einem &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;schwebenden Fenster&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; hinzugefügt.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>Add a floating Window(s) from existing Skin</source>
+        <translation>Schwebende Fenster aus vorhandenem Skin hinzufügen</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;When enabled, the &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;floating Windows&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; of another Skin will be added to the modified Skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Wenn aktiviert, werden die &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;schwebenden Fenster&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; eines anderen Skins zum geänderten Skin hinzugefügt&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Skin :</source>
+        <translation>Skin :</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Select a skin and &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;add its floating windows &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;to the modified skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Wählen Sie einen Skin und &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;fügen Sie seine schwebenden Fenster &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;zum geänderten Skin hinzu&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Change the global skin font</source>
+        <translation>Globale Skin-Schrift ändern</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Enable to alter the size and the fonts of the modified skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Aktivieren, um Größe und Schriften des geänderten Skins zu ändern&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Choose a Font to use for the modified skin.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-style:italic;&quot;&gt;Will affect Browser if the &amp;quot;Change Browser Colors and Fonts&amp;quot; option is disabled&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Wählen Sie eine Schrift für den geänderten Skin.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-style:italic;&quot;&gt;Gilt auch für den Browser, wenn die Option „Browser-Farben und -Schriften ändern“ ausgeschaltet ist&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Schrift</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Change Browser Colors and Fonts</source>
+        <translation>Browser-Farben und -Schriften ändern</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Enable to&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; view &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;the Browser Colors and Fonts and &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;apply&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; the changes to the Browser of the modified skin.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Aktivieren, um die Browser-Farben und -Schriften zu&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; sehen &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;und die Änderungen auf den Browser des geänderten Skins &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;anzuwenden&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Show Browser Preview</source>
+        <translation>Browser-Vorschau zeigen</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Show/Hide the &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Browser Preview&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Browser-Vorschau&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; zeigen/verbergen&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Click to &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;reset &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;all Browser Colors and Fonts to the default values&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Klicken, um alle Browser-Farben und -Schriften auf die Standardwerte &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;zurückzusetzen&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Hintergrund</translation>
+    </message>
+    <message>
+        <source>Lists</source>
+        <translation>Listen</translation>
+    </message>
+    <message>
+        <source>OverText</source>
+        <translation>Text unter Maus</translation>
+    </message>
+    <message>
+        <source>Selected Text</source>
+        <translation>Auswahltext</translation>
+    </message>
+    <message>
+        <source>Grids</source>
+        <translation>Raster</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>Scrollbar</source>
+        <translation>Bildlaufleiste</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Spalten</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suche</translation>
+    </message>
+    <message>
+        <source>Prelisten</source>
+        <translation>Vorhören</translation>
+    </message>
+    <message>
+        <source>Separator</source>
+        <translation>Trennlinie</translation>
+    </message>
+    <message>
+        <source>Line Height</source>
+        <translation>Zeilenhöhe</translation>
+    </message>
+    <message>
+        <source>Plugin</source>
+        <translation>Plugin</translation>
+    </message>
+    <message>
+        <source>Plugin Text</source>
+        <translation>Plugin-Text</translation>
+    </message>
+    <message>
+        <source>List View</source>
+        <translation>Listenansicht</translation>
+    </message>
+    <message>
+        <source>Sampler</source>
+        <translation>Sampler</translation>
+    </message>
+    <message>
+        <source>          SAMPLER</source>
+        <translation>          SAMPLER</translation>
+    </message>
+    <message>
+        <source>BANK NAME</source>
+        <translation>BANKNAME</translation>
+    </message>
+    <message>
+        <source>♫</source>
+        <translation>♫</translation>
+    </message>
+    <message>
+        <source>          AUTOMIX</source>
+        <translation>          AUTOMIX</translation>
+    </message>
+    <message>
+        <source>Artist                                        Title                       </source>
+        <translation>Interpret                                     Titel                       </translation>
+    </message>
+    <message>
+        <source>  Column Header</source>
+        <translation>  Spaltenkopf</translation>
+    </message>
+    <message>
+        <source>Artist (playing in Automix)   Title                       </source>
+        <translation>Interpret (läuft im Automix)   Titel                       </translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;img src=&quot;:/myfiles/quillologo.png&quot; width=&quot;45&quot;/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;img src=&quot;:/myfiles/quillologo.png&quot; width=&quot;45&quot;/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>  Remix :</source>
+        <translation>  Remix :</translation>
+    </message>
+    <message>
+        <source>  Year :</source>
+        <translation>  Jahr :</translation>
+    </message>
+    <message>
+        <source>  Album :</source>
+        <translation>  Album :</translation>
+    </message>
+    <message>
+        <source>  Genre :</source>
+        <translation>  Genre :</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Track Title</source>
+        <translation>Titel des Tracks</translation>
+    </message>
+    <message>
+        <source>Track Artist</source>
+        <translation>Interpret des Tracks</translation>
+    </message>
+    <message>
+        <source>▶</source>
+        <translation>▶</translation>
+    </message>
+    <message>
+        <source>   Effect Name (deck x)</source>
+        <translation>   Effektname (Deck x)</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>Value x %</source>
+        <translation>Wert x %</translation>
+    </message>
+    <message>
+        <source>String</source>
+        <translation>String</translation>
+    </message>
+    <message>
+        <source>FX.BUT</source>
+        <translation>FX.BUT</translation>
+    </message>
+    <message>
+        <source>Folder 1</source>
+        <translation>Ordner 1</translation>
+    </message>
+    <message>
+        <source>Folder 2</source>
+        <translation>Ordner 2</translation>
+    </message>
+    <message>
+        <source>Folder 3</source>
+        <translation>Ordner 3</translation>
+    </message>
+    <message>
+        <source>Folder 5</source>
+        <translation>Ordner 5</translation>
+    </message>
+    <message>
+        <source>Livefeedback recommends this track</source>
+        <translation>Livefeedback empfiehlt diesen Track</translation>
+    </message>
+    <message>
+        <source>5 Files</source>
+        <translation>5 Dateien</translation>
+    </message>
+    <message>
+        <source>▼</source>
+        <translation>▼</translation>
+    </message>
+    <message>
+        <source>▲</source>
+        <translation>▲</translation>
+    </message>
+    <message>
+        <source>Grid View</source>
+        <translation>Rasteransicht</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;img src=&quot;:/myfiles/quillologo.png&quot; width=&quot;55&quot;/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;img src=&quot;:/myfiles/quillologo.png&quot; width=&quot;55&quot;/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Track&apos;s Artist</source>
+        <translation>Interpret des Tracks</translation>
+    </message>
+    <message>
+        <source>Track&apos;s Title</source>
+        <translation>Titel des Tracks</translation>
+    </message>
+    <message>
+        <source>  BPM :                                Length :</source>
+        <translation>  BPM :                                Länge :</translation>
+    </message>
+    <message>
+        <source>120.5</source>
+        <translation>120.5</translation>
+    </message>
+    <message>
+        <source>3:12</source>
+        <translation>3:12</translation>
+    </message>
+    <message>
+        <source>  Comment :</source>
+        <translation>  Kommentar :</translation>
+    </message>
+    <message>
+        <source>Track&apos;s comment</source>
+        <translation>Kommentar zum Track</translation>
+    </message>
+    <message>
+        <source>Track&apos;s Artist   (when mouse is over)</source>
+        <translation>Interpret des Tracks   (unter der Maus)</translation>
+    </message>
+    <message>
+        <source>Track&apos;s Artist (when selected but not focus)</source>
+        <translation>Interpret des Tracks (ausgewählt, ohne Fokus)</translation>
+    </message>
+    <message>
+        <source>Track&apos;s Artist (when selected and has focus)</source>
+        <translation>Interpret des Tracks (ausgewählt, mit Fokus)</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>or leave blank to save with the same name</source>
+        <translation>oder leer lassen für denselben Namen</translation>
+    </message>
+    <message>
+        <source>Create Skin</source>
+        <translation>Skin erstellen</translation>
+    </message>
+    <message>
+        <source>Turnwise Panelcraft %1</source>
+        <translation>Turnwise Panelcraft %1</translation>
+    </message>
+    <message>
+        <source>Browser Profile</source>
+        <translation>Browser-Profil</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Design</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Custom ...</source>
+        <translation>Eigenes ...</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dunkel</translation>
+    </message>
+    <message>
+        <source>Bright</source>
+        <translation>Hell</translation>
+    </message>
+    <message>
+        <source>Show Tooltips</source>
+        <translation>Tooltips zeigen</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>What&apos;s This?</source>
+        <translation>Was ist das?</translation>
+    </message>
+    <message>
+        <source>Shift+F1</source>
+        <translation>Shift+F1</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be created. Profiles cannot be saved and skins cannot be created until it can.</source>
+        <translation>Der Ordner „%1“ konnte nicht angelegt werden. Bis dahin können keine Profile gespeichert und keine Skins erstellt werden.</translation>
+    </message>
+    <message>
+        <source>Select a Skin zip file</source>
+        <translation>Skin-Zip-Datei auswählen</translation>
+    </message>
+    <message>
+        <source>Please wait for the skin to be created</source>
+        <translation>Bitte warten, bis der Skin erstellt ist</translation>
+    </message>
+    <message>
+        <source>Only a skin&apos;s .zip file can be dropped here</source>
+        <translation>Hier kann nur die .zip-Datei eines Skins abgelegt werden</translation>
+    </message>
+    <message>
+        <source>Type the browser&apos;s line height as a whole percentage from 1 to 999</source>
+        <translation>Geben Sie die Zeilenhöhe des Browsers als ganze Prozentzahl von 1 bis 999 ein</translation>
+    </message>
+    <message>
+        <source>Type the global font size as a whole percentage from 1 to 999</source>
+        <translation>Geben Sie die globale Schriftgröße als ganze Prozentzahl von 1 bis 999 ein</translation>
+    </message>
+    <message>
+        <source>You have not selected a skin</source>
+        <translation>Sie haben keinen Skin ausgewählt</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be created</source>
+        <translation>Der Ordner „%1“ konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Processing. Please wait ...</source>
+        <translation>In Arbeit. Bitte warten ...</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The skin could not be created.
+%1</source>
+        <translation>Der Skin konnte nicht erstellt werden.
+%1</translation>
+    </message>
+    <message>
+        <source>Done !</source>
+        <translation>Fertig!</translation>
+    </message>
+    <message>
+        <source>Your Skin has been created successfully !
+Select the %1 skin from Turnwise Settings-&gt;Interface tab</source>
+        <translation>Ihr Skin wurde erfolgreich erstellt!
+Wählen Sie den Skin %1 in Turnwise unter Einstellungen-&gt;Oberfläche aus</translation>
+    </message>
+    <message>
+        <source>
+
+Not everything could be done as asked:
+- </source>
+        <translation>
+
+Nicht alles konnte wie gewünscht ausgeführt werden:
+- </translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>No program could be found to show the folder &quot;%1&quot;</source>
+        <translation>Es wurde kein Programm gefunden, das den Ordner „%1“ anzeigen kann</translation>
+    </message>
+    <message>
+        <source>Closing when the skin is written ...</source>
+        <translation>Wird geschlossen, sobald der Skin geschrieben ist ...</translation>
+    </message>
+    <message>
+        <source>Select a Skin zip file with Custom Browser Icons</source>
+        <translation>Skin-Zip-Datei mit eigenen Browser-Symbolen auswählen</translation>
+    </message>
+    <message>
+        <source>You have not selected any skin with Custom Icons</source>
+        <translation>Sie haben keinen Skin mit eigenen Symbolen ausgewählt</translation>
+    </message>
+    <message>
+        <source>Looking for custom icons ...</source>
+        <translation>Suche nach eigenen Symbolen ...</translation>
+    </message>
+    <message>
+        <source>Assign a keyboard or custom button as... show_window &apos;browserfloat&apos; to open/close the Floating Browser window</source>
+        <translation>Weisen Sie eine Taste oder einen eigenen Button als ... show_window &apos;browserfloat&apos; zu, um das schwebende Browser-Fenster zu öffnen/schließen</translation>
+    </message>
+    <message>
+        <source>Select a Skin zip file with Window</source>
+        <translation>Skin-Zip-Datei mit Fenstern auswählen</translation>
+    </message>
+    <message>
+        <source>You have not selected any Window skin</source>
+        <translation>Sie haben keinen Skin mit Fenstern ausgewählt</translation>
+    </message>
+    <message>
+        <source>Looking for floating windows ...</source>
+        <translation>Suche nach schwebenden Fenstern ...</translation>
+    </message>
+    <message>
+        <source>Selected Skin does not contain any floating Windows</source>
+        <translation>Der ausgewählte Skin enthält keine schwebenden Fenster</translation>
+    </message>
+    <message>
+        <source>Contrast %1:1 on %2: hard to read in the browser</source>
+        <translation>Kontrast %1:1 auf %2: im Browser schwer lesbar</translation>
+    </message>
+    <message>
+        <source>Pick a color</source>
+        <translation>Farbe wählen</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>The Browser Profile has unsaved edits.
+Save them before closing?</source>
+        <translation>Das Browser-Profil hat ungespeicherte Änderungen.
+Vor dem Schließen speichern?</translation>
+    </message>
+    <message>
+        <source>Reset all</source>
+        <translation>Alles zurücksetzen</translation>
+    </message>
+    <message>
+        <source>The Profile %1 is gone: it was moved or deleted outside Panelcraft.
+
+Default Profile loaded</source>
+        <translation>Das Profil %1 ist nicht mehr da: Es wurde außerhalb von Panelcraft verschoben oder gelöscht.
+
+Standardprofil geladen</translation>
+    </message>
+    <message>
+        <source>Select a Panelcraft Profile</source>
+        <translation>Panelcraft-Profil auswählen</translation>
+    </message>
+    <message>
+        <source>The Profile could not be saved to %1
+%2
+
+Nothing was changed.</source>
+        <translation>Das Profil konnte nicht unter %1 gespeichert werden
+%2
+
+Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Profile saved</source>
+        <translation>Profil gespeichert</translation>
+    </message>
+    <message>
+        <source>Save your Panelcraft Profile</source>
+        <translation>Panelcraft-Profil speichern</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete Profile %1 ?</source>
+        <translation>Möchten Sie das Profil %1 wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>The Profile %1 could not be deleted:
+%2</source>
+        <translation>Das Profil %1 konnte nicht gelöscht werden:
+%2</translation>
+    </message>
+    <message>
+        <source>Profile %1 deleted.
+
+Default Profile loaded</source>
+        <translation>Profil %1 gelöscht.
+
+Standardprofil geladen</translation>
+    </message>
+    <message>
+        <source>Colours from Selected Skin</source>
+        <translation>Farben aus ausgewähltem Skin</translation>
+    </message>
+    <message>
+        <source>Select a skin with the Browse button first.</source>
+        <translation>Wählen Sie zuerst mit „Durchsuchen“ einen Skin aus.</translation>
+    </message>
+    <message>
+        <source>Reading the skin&apos;s colours ...</source>
+        <translation>Farben des Skins werden gelesen ...</translation>
+    </message>
+    <message>
+        <source>Colours from skin</source>
+        <translation>Farben aus Skin</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Reset Background color to its default value&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Hintergrundfarbe auf den Standardwert zurücksetzen&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Select a color for the&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; Background&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; of the Browser&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Wählen Sie eine Farbe für den&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; Hintergrund&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; des Browsers&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Click to make the background of the Browser transparent&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-style:italic;&quot;&gt;the background graphics of the skin png will be visible&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Klicken, um den Hintergrund des Browsers transparent zu machen&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-style:italic;&quot;&gt;die Hintergrundgrafik aus dem PNG des Skins wird sichtbar&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Reset the background color of lines (when mouse is over), to its default value&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Hintergrundfarbe der Zeilen (unter der Maus) auf den Standardwert zurücksetzen&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Select a color for the &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;background&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; of the Browser&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; lines &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;when mouse is &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;over&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Wählen Sie eine Farbe für den &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Hintergrund&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; der Browser-&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Zeilen &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;unter der &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Maus&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Name : %1</source>
+        <translation>Name : %1</translation>
+    </message>
+    <message>
+        <source>Size : %1</source>
+        <translation>Größe : %1</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Fett</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Weight : %1</source>
+        <translation>Stärke : %1</translation>
+    </message>
+    <message>
+        <source>Skin Files (*.zip)</source>
+        <translation>Skin-Dateien (*.zip)</translation>
+    </message>
+    <message>
+        <source>Found %1 Window(s) with Name(s) : %2</source>
+        <translation>%1 Fenster gefunden, Name(n) : %2</translation>
+    </message>
+    <message>
+        <source>Profiles (*.pcp)</source>
+        <translation>Profile (*.pcp)</translation>
+    </message>
+    <message>
+        <source> (White Browser)</source>
+        <translation> (weißer Browser)</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>The skin&apos;s layout could not be read: %1 (line %2)</source>
+        <translation>Das Layout des Skins konnte nicht gelesen werden: %1 (Zeile %2)</translation>
+    </message>
+    <message>
+        <source>The skin&apos;s layout has no &lt;browser&gt; block to take colours from.</source>
+        <translation>Das Layout des Skins hat keinen &lt;browser&gt;-Block, aus dem Farben übernommen werden können.</translation>
+    </message>
+    <message>
+        <source>No temporary folder could be made to unpack the skin.</source>
+        <translation>Es konnte kein temporärer Ordner zum Entpacken des Skins angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The skin&apos;s layout %1 could not be read.</source>
+        <translation>Das Layout %1 des Skins konnte nicht gelesen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>StyleEdit</name>
+    <message>
+        <source>Colour %1</source>
+        <translation>Farbe %1</translation>
+    </message>
+    <message>
+        <source>Transparent %1</source>
+        <translation>Transparent %1</translation>
+    </message>
+    <message>
+        <source>Reset %1</source>
+        <translation>Zurücksetzen %1</translation>
+    </message>
+    <message>
+        <source>Font %1</source>
+        <translation>Schrift %1</translation>
+    </message>
+    <message>
+        <source>Reset font %1</source>
+        <translation>Schrift zurücksetzen %1</translation>
+    </message>
+    <message>
+        <source>Line height</source>
+        <translation>Zeilenhöhe</translation>
+    </message>
+</context>
+<context>
+    <name>Tooltips</name>
+    <message>
+        <source>It&apos;s the first step you need to do to modify a skin. Click this button to get a File Dialog Window and select the Turnwise Skin you wish to modify</source>
+        <translation>Das ist der erste Schritt, um einen Skin zu ändern. Klicken Sie auf diesen Button, um einen Dateidialog zu öffnen, und wählen Sie den Turnwise-Skin aus, den Sie ändern möchten</translation>
+    </message>
+    <message>
+        <source>Select this option to have the Default Browser Icons in your skin</source>
+        <translation>Wählen Sie diese Option für die Standard-Browser-Symbole in Ihrem Skin</translation>
+    </message>
+    <message>
+        <source>Test here what you see</source>
+        <translation>Testen Sie hier, was Sie sehen</translation>
+    </message>
+    <message>
+        <source>Select this option to use the Alternative Browser Icons (found in several custom Turnwise Skins) in your modified Skin</source>
+        <translation>Wählen Sie diese Option für die alternativen Browser-Symbole (aus mehreren eigenen Turnwise-Skins) in Ihrem geänderten Skin</translation>
+    </message>
+    <message>
+        <source>Select this option to use the White Browser Icons (inverted colors for White Browsers) in your modified Skin</source>
+        <translation>Wählen Sie diese Option für die weißen Browser-Symbole (umgekehrte Farben für weiße Browser) in Ihrem geänderten Skin</translation>
+    </message>
+    <message>
+        <source>Select this option to import Custom Browser Icons from another skin</source>
+        <translation>Wählen Sie diese Option, um eigene Browser-Symbole aus einem anderen Skin zu übernehmen</translation>
+    </message>
+    <message>
+        <source>Opens a File Dialog Window to select a skin from which you want to import Custom Browser Icons. Available only when the &apos;From another Skin&apos; option is selected</source>
+        <translation>Öffnet einen Dateidialog, um den Skin auszuwählen, aus dem Sie eigene Browser-Symbole übernehmen möchten. Nur verfügbar, wenn die Option &apos;Aus anderem Skin&apos; gewählt ist</translation>
+    </message>
+    <message>
+        <source>The selected skin does not include custom Browser Icons</source>
+        <translation>Der ausgewählte Skin enthält keine eigenen Browser-Symbole</translation>
+    </message>
+    <message>
+        <source>Displays the selected skin from which the Custom Browser Icons will be imported from.</source>
+        <translation>Zeigt den ausgewählten Skin, aus dem die eigenen Browser-Symbole übernommen werden.</translation>
+    </message>
+    <message>
+        <source>When enabled, an additional Browser will be added in a floating Window</source>
+        <translation>Wenn aktiviert, wird ein zusätzlicher Browser in einem schwebenden Fenster hinzugefügt</translation>
+    </message>
+    <message>
+        <source>When enabled, the floating Windows of another Skin will be added to the modified Skin</source>
+        <translation>Wenn aktiviert, werden die schwebenden Fenster eines anderen Skins zum geänderten Skin hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Select a skin and add its floating windows to the modified skin</source>
+        <translation>Wählen Sie einen Skin und fügen Sie seine schwebenden Fenster zum geänderten Skin hinzu</translation>
+    </message>
+    <message>
+        <source>Assign a keyboard or custom button as show_window &apos;WindowName&apos; to open/close the floating window(s)</source>
+        <translation>Weisen Sie eine Taste oder einen eigenen Button als show_window &apos;WindowName&apos; zu, um die schwebenden Fenster zu öffnen/schließen</translation>
+    </message>
+    <message>
+        <source>Enable to alter the size and the fonts of the modified skin</source>
+        <translation>Aktivieren, um Größe und Schriften des geänderten Skins zu ändern</translation>
+    </message>
+    <message>
+        <source>Choose a Font to use for the modified skin. Will affect Browser if the &apos;Change Browser Colors and Fonts&apos; option is disabled</source>
+        <translation>Wählen Sie eine Schrift für den geänderten Skin. Gilt auch für den Browser, wenn die Option &apos;Browser-Farben und -Schriften ändern&apos; ausgeschaltet ist</translation>
+    </message>
+    <message>
+        <source>Enter a % value. Example: Value 110 will increase font size by 10%. Example: Value 95 will decrease font size by 5%. Leave blank for the Font to retain its current size</source>
+        <translation>Geben Sie einen %-Wert ein. Beispiel: Der Wert 110 vergrößert die Schrift um 10%. Beispiel: Der Wert 95 verkleinert die Schrift um 5%. Leer lassen, damit die Schrift ihre Größe behält</translation>
+    </message>
+    <message>
+        <source>Click to reset all Browser Colors and Fonts to their default values</source>
+        <translation>Klicken, um alle Browser-Farben und -Schriften auf ihre Standardwerte zurückzusetzen</translation>
+    </message>
+    <message>
+        <source>Enable to view the Browser Colors and Fonts and apply the changes to the Browser of the modified skin.</source>
+        <translation>Aktivieren, um die Browser-Farben und -Schriften zu sehen und die Änderungen auf den Browser des geänderten Skins anzuwenden.</translation>
+    </message>
+    <message>
+        <source>Show/Hide the Browser Preview</source>
+        <translation>Browser-Vorschau zeigen/verbergen</translation>
+    </message>
+    <message>
+        <source>Click to make the background of the Browser transparent.The background graphics of the skin png will be visible</source>
+        <translation>Klicken, um den Hintergrund des Browsers transparent zu machen. Die Hintergrundgrafik aus dem PNG des Skins wird dann sichtbar</translation>
+    </message>
+    <message>
+        <source>Select a color for the background of the Browser</source>
+        <translation>Wählen Sie eine Farbe für den Hintergrund des Browsers</translation>
+    </message>
+    <message>
+        <source>Reset Background color to its default value</source>
+        <translation>Hintergrundfarbe auf den Standardwert zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Select a color for the background of the Browser lines when mouse is over</source>
+        <translation>Wählen Sie eine Farbe für den Hintergrund der Browser-Zeilen unter der Maus</translation>
+    </message>
+    <message>
+        <source>Reset the background color of lines (when mouse is over), to its default value</source>
+        <translation>Hintergrundfarbe der Zeilen (unter der Maus) auf den Standardwert zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Select a color as background for the alternate Browser lines</source>
+        <translation>Wählen Sie eine Hintergrundfarbe für jede zweite Browser-Zeile</translation>
+    </message>
+    <message>
+        <source>Make the alternate Browser lines transparent (no Stripes)</source>
+        <translation>Jede zweite Browser-Zeile transparent machen (keine Streifen)</translation>
+    </message>
+    <message>
+        <source>Reset the background color of the alternate Browser lines, to its default value</source>
+        <translation>Hintergrundfarbe jeder zweiten Browser-Zeile auf den Standardwert zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Select a color as background for the alternate Browser lines, when mouse is over</source>
+        <translation>Wählen Sie eine Hintergrundfarbe für jede zweite Browser-Zeile unter der Maus</translation>
+    </message>
+</context>
+<context>
+    <name>atomicwrite</name>
+    <message>
+        <source>Not all of the file could be written (is the disk full?)</source>
+        <translation>Die Datei konnte nicht vollständig geschrieben werden (ist der Datenträger voll?)</translation>
+    </message>
+</context>
+<context>
+    <name>stylekeys</name>
+    <message>
+        <source>Background</source>
+        <translation>Hintergrund</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Linie</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Icon Background</source>
+        <translation>Symbolhintergrund</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Rahmen</translation>
+    </message>
+    <message>
+        <source>Button</source>
+        <translation>Button</translation>
+    </message>
+    <message>
+        <source>Stripes</source>
+        <translation>Streifen</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Label</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>Interpret</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Over</source>
+        <translation>Unter Maus</translation>
+    </message>
+    <message>
+        <source>Stripes Over</source>
+        <translation>Streifen Maus</translation>
+    </message>
+    <message>
+        <source>Selected</source>
+        <translation>Ausgewählt</translation>
+    </message>
+    <message>
+        <source>Focus</source>
+        <translation>Fokus</translation>
+    </message>
+    <message>
+        <source>Text Over</source>
+        <translation>Text Maus</translation>
+    </message>
+    <message>
+        <source>Text Selected</source>
+        <translation>Text Auswahl</translation>
+    </message>
+    <message>
+        <source>Text Focus</source>
+        <translation>Text Fokus</translation>
+    </message>
+    <message>
+        <source>Automix</source>
+        <translation>Automix</translation>
+    </message>
+    <message>
+        <source>Live Feedback</source>
+        <translation>Live Feedback</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Scan</translation>
+    </message>
+    <message>
+        <source>Button Active</source>
+        <translation>Button aktiv</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Cursor</source>
+        <translation>Cursor</translation>
+    </message>
+    <message>
+        <source>Stripes Selected</source>
+        <translation>Streifen Auswahl</translation>
+    </message>
+    <message>
+        <source>Stripes Focus</source>
+        <translation>Streifen Fokus</translation>
+    </message>
+    <message>
+        <source>Button Background</source>
+        <translation>Button Hintergrund</translation>
+    </message>
+    <message>
+        <source>Button Selected</source>
+        <translation>Button Auswahl</translation>
+    </message>
+    <message>
+        <source>Title Background</source>
+        <translation>Titelhintergrund</translation>
+    </message>
+    <message>
+        <source>Button Fill Start</source>
+        <translation>Button Füllung Start</translation>
+    </message>
+    <message>
+        <source>Button Fill End</source>
+        <translation>Button Füllung Ende</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Button Border</source>
+        <translation>Button Rahmen</translation>
+    </message>
+    <message>
+        <source>But.Fill Select Start</source>
+        <translation>But.Füll. Ausw. Start</translation>
+    </message>
+    <message>
+        <source>But.Fill Select End</source>
+        <translation>But.Füll. Ausw. Ende</translation>
+    </message>
+    <message>
+        <source>But.Border Select</source>
+        <translation>But.Rahmen Ausw.</translation>
+    </message>
+    <message>
+        <source>But.Fill Over Start</source>
+        <translation>But.Füll. Maus Start</translation>
+    </message>
+    <message>
+        <source>But.Fill Over End</source>
+        <translation>But.Füll. Maus Ende</translation>
+    </message>
+    <message>
+        <source>But.Border Over</source>
+        <translation>But.Rahmen Maus</translation>
+    </message>
+    <message>
+        <source>Knob Fill Start</source>
+        <translation>Knopf Füllung Start</translation>
+    </message>
+    <message>
+        <source>Knob Fill End</source>
+        <translation>Knopf Füllung Ende</translation>
+    </message>
+    <message>
+        <source>Knob Ring Fill</source>
+        <translation>Knopf Ring Füllung</translation>
+    </message>
+    <message>
+        <source>Knob Ring Border</source>
+        <translation>Knopf Ring Rahmen</translation>
+    </message>
+    <message>
+        <source>Knob Fader</source>
+        <translation>Knopf Fader</translation>
+    </message>
+    <message>
+        <source>Title Text</source>
+        <translation>Titeltext</translation>
+    </message>
+    <message>
+        <source>Knob Text</source>
+        <translation>Knopf Text</translation>
+    </message>
+    <message>
+        <source>Button Text</source>
+        <translation>Button Text</translation>
+    </message>
+    <message>
+        <source>Button Text Over</source>
+        <translation>Button Text Maus</translation>
+    </message>
+    <message>
+        <source>Button Text Select</source>
+        <translation>Button Text Ausw.</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Browser</translation>
+    </message>
+    <message>
+        <source>Headers</source>
+        <translation>Kopfzeilen</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suche</translation>
+    </message>
+    <message>
+        <source>Grid Titles</source>
+        <translation>Rastertitel</translation>
+    </message>
+    <message>
+        <source>Knob &amp; String</source>
+        <translation>Knopf &amp; String</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Werkzeugleiste</translation>
+    </message>
+</context>
+<context>
+    <name>tablefile</name>
+    <message>
+        <source>Cannot read the profile &quot;%1&quot;</source>
+        <translation>Das Profil „%1“ kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>The profile &quot;%1&quot; holds a control character in the value of &quot;%2&quot;</source>
+        <translation>Das Profil „%1“ enthält ein Steuerzeichen im Wert von „%2“</translation>
+    </message>
+</context>
+</TS>

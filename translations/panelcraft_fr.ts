@@ -1,0 +1,1289 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>About</name>
+    <message>
+        <source>Panelcraft</source>
+        <translation>Panelcraft</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;img src=&quot;:/myfiles/quillologo.png&quot; width=&quot;40&quot;/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;img src=&quot;:/myfiles/quillologo.png&quot; width=&quot;40&quot;/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>PANELCRAFT</source>
+        <translation>PANELCRAFT</translation>
+    </message>
+    <message>
+        <source>Turnwise Skins Modifier</source>
+        <translation>Éditeur de skins Turnwise</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Rechercher des mises à jour</translation>
+    </message>
+    <message>
+        <source>Panelcraft Support</source>
+        <translation>Assistance Panelcraft</translation>
+    </message>
+    <message>
+        <source>Turnwise Website</source>
+        <translation>Site web de Turnwise</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>No web browser could open %1.
+You can copy the address into one yourself.</source>
+        <translation>Aucun navigateur web n’a pu ouvrir %1.
+Vous pouvez y copier l’adresse vous-même.</translation>
+    </message>
+</context>
+<context>
+    <name>Cli</name>
+    <message>
+        <source>--%1 takes a whole percentage from 1 to 999, not &quot;%2&quot;</source>
+        <translation>--%1 attend un pourcentage entier de 1 à 999, pas « %2 »</translation>
+    </message>
+    <message>
+        <source>%1; give an output file with --output</source>
+        <translation>%1 ; indiquez un fichier de sortie avec --output</translation>
+    </message>
+    <message>
+        <source>--%1: there is no file &quot;%2&quot;</source>
+        <translation>--%1 : le fichier « %2 » n’existe pas</translation>
+    </message>
+    <message>
+        <source>--icons and --icons-from cannot be combined</source>
+        <translation>--icons et --icons-from ne peuvent pas être combinées</translation>
+    </message>
+    <message>
+        <source>--icons takes default, alternative or white, not &quot;%1&quot;</source>
+        <translation>--icons attend default, alternative ou white, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>Restyles the file browser of a Turnwise skin and writes it as a new skin archive.
+Prints the new archive&apos;s path; progress goes to standard error.
+Exit status: 0 written, 1 build failed, 2 usage error. See also: man panelcraft-cli</source>
+        <translation>Redessine le Browser de fichiers d’un skin Turnwise et l’écrit dans une nouvelle archive de skin.
+Affiche le chemin de la nouvelle archive ; la progression va sur la sortie d’erreur.
+Code de sortie : 0 écrit, 1 échec de la création, 2 erreur d’utilisation. Voir aussi : man panelcraft-cli</translation>
+    </message>
+    <message>
+        <source>Output archive (default: &quot;&lt;name&gt; (Browser edit).zip&quot; in the skins folder).</source>
+        <translation>Archive de sortie (par défaut : « &lt;name&gt; (Browser edit).zip » dans le dossier des skins).</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>fichier</translation>
+    </message>
+    <message>
+        <source>Style table to apply; &quot;default&quot; or &quot;white&quot; for the built-in ones.</source>
+        <translation>Table de style à appliquer ; « default » ou « white » pour les tables intégrées.</translation>
+    </message>
+    <message>
+        <source>Browser icons: default, alternative or white.</source>
+        <translation>Icônes du Browser : default, alternative ou white.</translation>
+    </message>
+    <message>
+        <source>set</source>
+        <translation>jeu</translation>
+    </message>
+    <message>
+        <source>Take the custom browser icons of another skin.</source>
+        <translation>Reprendre les icônes personnalisées du Browser d’un autre skin.</translation>
+    </message>
+    <message>
+        <source>zip</source>
+        <translation>zip</translation>
+    </message>
+    <message>
+        <source>Add the browser in a floating window.</source>
+        <translation>Ajouter le Browser dans une fenêtre flottante.</translation>
+    </message>
+    <message>
+        <source>Add the floating windows of another skin.</source>
+        <translation>Ajouter les fenêtres flottantes d’un autre skin.</translation>
+    </message>
+    <message>
+        <source>Change the global skin font.</source>
+        <translation>Changer la police globale du skin.</translation>
+    </message>
+    <message>
+        <source>family</source>
+        <translation>famille</translation>
+    </message>
+    <message>
+        <source>Scale text sizes (1-999).</source>
+        <translation>Mettre à l’échelle la taille des textes (1-999).</translation>
+    </message>
+    <message>
+        <source>pct</source>
+        <translation>pct</translation>
+    </message>
+    <message>
+        <source>Browser line height (1-999, default 100).</source>
+        <translation>Hauteur de ligne du Browser (1-999, 100 par défaut).</translation>
+    </message>
+    <message>
+        <source>Leave the browser&apos;s colours, fonts and plugin zone unchanged.</source>
+        <translation>Laisser inchangés les couleurs, les polices et la zone de plugin du Browser.</translation>
+    </message>
+    <message>
+        <source>No progress output.</source>
+        <translation>Ne pas afficher la progression.</translation>
+    </message>
+    <message>
+        <source>The skin to restyle.</source>
+        <translation>Le skin à redessiner.</translation>
+    </message>
+    <message>
+        <source>No skin archive was given</source>
+        <translation>Aucune archive de skin n’a été indiquée</translation>
+    </message>
+    <message>
+        <source>Give exactly one skin archive</source>
+        <translation>Indiquez une seule archive de skin</translation>
+    </message>
+    <message>
+        <source>Try &apos;panelcraft-cli --help&apos;.</source>
+        <translation>Essayez &apos;panelcraft-cli --help&apos;.</translation>
+    </message>
+    <message>
+        <source>Cannot create a temporary folder: %1</source>
+        <translation>Impossible de créer un dossier temporaire : %1</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>avertissement : %1</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Panelcraft</source>
+        <translation>Panelcraft</translation>
+    </message>
+    <message>
+        <source>Select a Skin</source>
+        <translation>Choisir un skin</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;The selected Turnwise &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Skin name&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; will appear here&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Le &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;nom du skin&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; Turnwise choisi apparaîtra ici&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;It&apos;s the first step you need to do to modify a skin. &lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Click this button to get a File Dialog Window and &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;select the Turnwise Skin&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; you wish to modify&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;C’est la première étape pour modifier un skin. &lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Cliquez sur ce bouton pour ouvrir une boîte de dialogue et &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;choisissez le skin Turnwise&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; à modifier&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Parcourir</translation>
+    </message>
+    <message>
+        <source>Browser Icons</source>
+        <translation>Icônes du Browser</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Select this option to have the &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Default Browser Icons &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;in your skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Choisissez cette option pour avoir les &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;icônes du Browser par défaut &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;dans votre skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Défaut</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Select this option to use the &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600; font-style:italic;&quot;&gt;Alternative&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; Browser Icons&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; (found in several custom Turnwise Skins) in your modified Skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Choisissez cette option pour utiliser les &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600; font-style:italic;&quot;&gt;icônes&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; alternatives du Browser&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; (présentes dans plusieurs skins Turnwise personnalisés) dans votre skin modifié&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Alternative</source>
+        <translation>Alternatives</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head&gt;&lt;style&gt;* {background-color:black;}&lt;/style&gt;&lt;/head&gt;&lt;body&gt;&lt;img src=&quot;:/myfiles/icons/ICONS.png&quot; width=&quot;300&quot;/&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head&gt;&lt;style&gt;* {background-color:black;}&lt;/style&gt;&lt;/head&gt;&lt;body&gt;&lt;img src=&quot;:/myfiles/icons/ICONS.png&quot; width=&quot;300&quot;/&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Select this option to use the &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600; font-style:italic;&quot;&gt;White&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; Browser Icons&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; (inverted colors for White Browsers) in your modified Skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Choisissez cette option pour utiliser les &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600; font-style:italic;&quot;&gt;icônes&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; blanches du Browser&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; (couleurs inversées pour les Browsers blancs) dans votre skin modifié&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanches</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head&gt;&lt;style&gt;* {background-color:white;}&lt;/style&gt;&lt;/head&gt;&lt;body&gt;&lt;img src=&quot;:/myfiles/icons/ICONSWHITE.png&quot; width=&quot;300&quot;/&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head&gt;&lt;style&gt;* {background-color:white;}&lt;/style&gt;&lt;/head&gt;&lt;body&gt;&lt;img src=&quot;:/myfiles/icons/ICONSWHITE.png&quot; width=&quot;300&quot;/&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Select this option to import &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Custom Browser Icons&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; from another skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Choisissez cette option pour importer les &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;icônes personnalisées du Browser&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; d’un autre skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>From another Skin</source>
+        <translation>D’un autre skin</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Displays the selected skin from which the Custom Browser Icons will be imported from.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Affiche le skin choisi dont les icônes personnalisées du Browser seront importées.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Opens a File Dialog Window to select a skin from which you want to import Custom Browser Icons&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-style:italic;&quot;&gt;Available only when the &amp;quot;From another Skin&amp;quot; option is selected&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Ouvre une boîte de dialogue pour choisir le skin dont vous voulez importer les icônes personnalisées du Browser&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-style:italic;&quot;&gt;Disponible seulement quand l’option « D’un autre skin » est choisie&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Add Browser in a floating Window</source>
+        <translation>Ajouter le Browser dans une fenêtre flottante</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;When enabled, an additional Browser will be added in a &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;floating Window&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Si activé, un Browser supplémentaire est ajouté dans une &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;fenêtre flottante&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>Add a floating Window(s) from existing Skin</source>
+        <translation>Ajouter les fenêtres flottantes d’un skin existant</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;When enabled, the &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;floating Windows&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; of another Skin will be added to the modified Skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Si activé, les &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;fenêtres flottantes&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; d’un autre skin sont ajoutées au skin modifié&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Skin :</source>
+        <translation>Skin :</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Select a skin and &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;add its floating windows &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;to the modified skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Choisissez un skin et &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;ajoutez ses fenêtres flottantes &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;au skin modifié&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Change the global skin font</source>
+        <translation>Changer la police globale du skin</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Enable to alter the size and the fonts of the modified skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Activez pour changer la taille et les polices du skin modifié&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Choose a Font to use for the modified skin.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-style:italic;&quot;&gt;Will affect Browser if the &amp;quot;Change Browser Colors and Fonts&amp;quot; option is disabled&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Choisissez une police pour le skin modifié.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-style:italic;&quot;&gt;Elle s’applique aussi au Browser si l’option « Changer couleurs et polices du Browser » est désactivée&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Police</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Change Browser Colors and Fonts</source>
+        <translation>Changer couleurs et polices du Browser</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Enable to&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; view &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;the Browser Colors and Fonts and &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;apply&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; the changes to the Browser of the modified skin.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Activez pour&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; voir &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;les couleurs et polices du Browser et &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;appliquer&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; les changements au Browser du skin modifié.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Show Browser Preview</source>
+        <translation>Aperçu du Browser</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Show/Hide the &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Browser Preview&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Afficher/masquer l’&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;aperçu du Browser&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Click to &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;reset &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;all Browser Colors and Fonts to the default values&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Cliquez pour &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;rétablir &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;toutes les couleurs et polices du Browser à leurs valeurs par défaut&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Fond</translation>
+    </message>
+    <message>
+        <source>Lists</source>
+        <translation>Listes</translation>
+    </message>
+    <message>
+        <source>OverText</source>
+        <translation>Texte survolé</translation>
+    </message>
+    <message>
+        <source>Selected Text</source>
+        <translation>Texte sélectionné</translation>
+    </message>
+    <message>
+        <source>Grids</source>
+        <translation>Grilles</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barre d’outils</translation>
+    </message>
+    <message>
+        <source>Scrollbar</source>
+        <translation>Défilement</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Colonnes</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Recherche</translation>
+    </message>
+    <message>
+        <source>Prelisten</source>
+        <translation>Pré-écoute</translation>
+    </message>
+    <message>
+        <source>Separator</source>
+        <translation>Séparateur</translation>
+    </message>
+    <message>
+        <source>Line Height</source>
+        <translation>Hauteur de ligne</translation>
+    </message>
+    <message>
+        <source>Plugin</source>
+        <translation>Plugin</translation>
+    </message>
+    <message>
+        <source>Plugin Text</source>
+        <translation>Texte du plugin</translation>
+    </message>
+    <message>
+        <source>List View</source>
+        <translation>Vue en liste</translation>
+    </message>
+    <message>
+        <source>Sampler</source>
+        <translation>Sampler</translation>
+    </message>
+    <message>
+        <source>          SAMPLER</source>
+        <translation>          SAMPLER</translation>
+    </message>
+    <message>
+        <source>BANK NAME</source>
+        <translation>NOM DE BANQUE</translation>
+    </message>
+    <message>
+        <source>♫</source>
+        <translation>♫</translation>
+    </message>
+    <message>
+        <source>          AUTOMIX</source>
+        <translation>          AUTOMIX</translation>
+    </message>
+    <message>
+        <source>Artist                                        Title                       </source>
+        <translation>Artiste                                       Titre                       </translation>
+    </message>
+    <message>
+        <source>  Column Header</source>
+        <translation>  En-tête de colonne</translation>
+    </message>
+    <message>
+        <source>Artist (playing in Automix)   Title                       </source>
+        <translation>Artiste (joué en Automix)     Titre                       </translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;img src=&quot;:/myfiles/quillologo.png&quot; width=&quot;45&quot;/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;img src=&quot;:/myfiles/quillologo.png&quot; width=&quot;45&quot;/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>  Remix :</source>
+        <translation>  Remix :</translation>
+    </message>
+    <message>
+        <source>  Year :</source>
+        <translation>  Année :</translation>
+    </message>
+    <message>
+        <source>  Album :</source>
+        <translation>  Album :</translation>
+    </message>
+    <message>
+        <source>  Genre :</source>
+        <translation>  Genre :</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valeur</translation>
+    </message>
+    <message>
+        <source>Track Title</source>
+        <translation>Titre du morceau</translation>
+    </message>
+    <message>
+        <source>Track Artist</source>
+        <translation>Artiste du morceau</translation>
+    </message>
+    <message>
+        <source>▶</source>
+        <translation>▶</translation>
+    </message>
+    <message>
+        <source>   Effect Name (deck x)</source>
+        <translation>   Nom de l’effet (Deck x)</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Paramètre</translation>
+    </message>
+    <message>
+        <source>Value x %</source>
+        <translation>Valeur x %</translation>
+    </message>
+    <message>
+        <source>String</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>FX.BUT</source>
+        <translation>FX.BUT</translation>
+    </message>
+    <message>
+        <source>Folder 1</source>
+        <translation>Dossier 1</translation>
+    </message>
+    <message>
+        <source>Folder 2</source>
+        <translation>Dossier 2</translation>
+    </message>
+    <message>
+        <source>Folder 3</source>
+        <translation>Dossier 3</translation>
+    </message>
+    <message>
+        <source>Folder 5</source>
+        <translation>Dossier 5</translation>
+    </message>
+    <message>
+        <source>Livefeedback recommends this track</source>
+        <translation>Livefeedback recommande ce morceau</translation>
+    </message>
+    <message>
+        <source>5 Files</source>
+        <translation>5 fichiers</translation>
+    </message>
+    <message>
+        <source>▼</source>
+        <translation>▼</translation>
+    </message>
+    <message>
+        <source>▲</source>
+        <translation>▲</translation>
+    </message>
+    <message>
+        <source>Grid View</source>
+        <translation>Vue en grille</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;img src=&quot;:/myfiles/quillologo.png&quot; width=&quot;55&quot;/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;img src=&quot;:/myfiles/quillologo.png&quot; width=&quot;55&quot;/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Track&apos;s Artist</source>
+        <translation>Artiste du morceau</translation>
+    </message>
+    <message>
+        <source>Track&apos;s Title</source>
+        <translation>Titre du morceau</translation>
+    </message>
+    <message>
+        <source>  BPM :                                Length :</source>
+        <translation>  BPM :                                Durée :</translation>
+    </message>
+    <message>
+        <source>120.5</source>
+        <translation>120.5</translation>
+    </message>
+    <message>
+        <source>3:12</source>
+        <translation>3:12</translation>
+    </message>
+    <message>
+        <source>  Comment :</source>
+        <translation>  Commentaire :</translation>
+    </message>
+    <message>
+        <source>Track&apos;s comment</source>
+        <translation>Commentaire du morceau</translation>
+    </message>
+    <message>
+        <source>Track&apos;s Artist   (when mouse is over)</source>
+        <translation>Artiste du morceau   (survolé)</translation>
+    </message>
+    <message>
+        <source>Track&apos;s Artist (when selected but not focus)</source>
+        <translation>Artiste du morceau (sélectionné, sans focus)</translation>
+    </message>
+    <message>
+        <source>Track&apos;s Artist (when selected and has focus)</source>
+        <translation>Artiste du morceau (sélectionné, avec focus)</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>or leave blank to save with the same name</source>
+        <translation>ou laisser vide pour garder le même nom</translation>
+    </message>
+    <message>
+        <source>Create Skin</source>
+        <translation>Créer le skin</translation>
+    </message>
+    <message>
+        <source>Turnwise Panelcraft %1</source>
+        <translation>Turnwise Panelcraft %1</translation>
+    </message>
+    <message>
+        <source>Browser Profile</source>
+        <translation>Profil du Browser</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Thème</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Custom ...</source>
+        <translation>Personnalisé ...</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Sombre</translation>
+    </message>
+    <message>
+        <source>Bright</source>
+        <translation>Clair</translation>
+    </message>
+    <message>
+        <source>Show Tooltips</source>
+        <translation>Afficher les infobulles</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>What&apos;s This?</source>
+        <translation>Qu’est-ce que c’est ?</translation>
+    </message>
+    <message>
+        <source>Shift+F1</source>
+        <translation>Shift+F1</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be created. Profiles cannot be saved and skins cannot be created until it can.</source>
+        <translation>Le dossier « %1 » n’a pas pu être créé. Tant qu’il ne peut pas l’être, aucun profil ne peut être enregistré et aucun skin créé.</translation>
+    </message>
+    <message>
+        <source>Select a Skin zip file</source>
+        <translation>Choisir le fichier zip d’un skin</translation>
+    </message>
+    <message>
+        <source>Please wait for the skin to be created</source>
+        <translation>Veuillez attendre la création du skin</translation>
+    </message>
+    <message>
+        <source>Only a skin&apos;s .zip file can be dropped here</source>
+        <translation>Seul le fichier .zip d’un skin peut être déposé ici</translation>
+    </message>
+    <message>
+        <source>Type the browser&apos;s line height as a whole percentage from 1 to 999</source>
+        <translation>Saisissez la hauteur de ligne du Browser en pourcentage entier de 1 à 999</translation>
+    </message>
+    <message>
+        <source>Type the global font size as a whole percentage from 1 to 999</source>
+        <translation>Saisissez la taille globale de police en pourcentage entier de 1 à 999</translation>
+    </message>
+    <message>
+        <source>You have not selected a skin</source>
+        <translation>Vous n’avez choisi aucun skin</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be created</source>
+        <translation>Le dossier « %1 » n’a pas pu être créé</translation>
+    </message>
+    <message>
+        <source>Processing. Please wait ...</source>
+        <translation>Traitement en cours. Veuillez patienter ...</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Échec</translation>
+    </message>
+    <message>
+        <source>The skin could not be created.
+%1</source>
+        <translation>Le skin n’a pas pu être créé.
+%1</translation>
+    </message>
+    <message>
+        <source>Done !</source>
+        <translation>Terminé !</translation>
+    </message>
+    <message>
+        <source>Your Skin has been created successfully !
+Select the %1 skin from Turnwise Settings-&gt;Interface tab</source>
+        <translation>Votre skin a été créé avec succès !
+Choisissez le skin %1 dans Turnwise, onglet Paramètres-&gt;Interface</translation>
+    </message>
+    <message>
+        <source>
+
+Not everything could be done as asked:
+- </source>
+        <translation>
+
+Tout n’a pas pu être fait comme demandé :
+- </translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>No program could be found to show the folder &quot;%1&quot;</source>
+        <translation>Aucun programme n’a été trouvé pour afficher le dossier « %1 »</translation>
+    </message>
+    <message>
+        <source>Closing when the skin is written ...</source>
+        <translation>Fermeture dès que le skin est écrit ...</translation>
+    </message>
+    <message>
+        <source>Select a Skin zip file with Custom Browser Icons</source>
+        <translation>Choisir le fichier zip d’un skin avec des icônes de Browser personnalisées</translation>
+    </message>
+    <message>
+        <source>You have not selected any skin with Custom Icons</source>
+        <translation>Vous n’avez choisi aucun skin avec des icônes personnalisées</translation>
+    </message>
+    <message>
+        <source>Looking for custom icons ...</source>
+        <translation>Recherche des icônes personnalisées ...</translation>
+    </message>
+    <message>
+        <source>Assign a keyboard or custom button as... show_window &apos;browserfloat&apos; to open/close the Floating Browser window</source>
+        <translation>Affectez une touche ou un bouton personnalisé à ... show_window &apos;browserfloat&apos; pour ouvrir/fermer la fenêtre flottante du Browser</translation>
+    </message>
+    <message>
+        <source>Select a Skin zip file with Window</source>
+        <translation>Choisir le fichier zip d’un skin avec des fenêtres</translation>
+    </message>
+    <message>
+        <source>You have not selected any Window skin</source>
+        <translation>Vous n’avez choisi aucun skin de fenêtres</translation>
+    </message>
+    <message>
+        <source>Looking for floating windows ...</source>
+        <translation>Recherche des fenêtres flottantes ...</translation>
+    </message>
+    <message>
+        <source>Selected Skin does not contain any floating Windows</source>
+        <translation>Le skin choisi ne contient aucune fenêtre flottante</translation>
+    </message>
+    <message>
+        <source>Contrast %1:1 on %2: hard to read in the browser</source>
+        <translation>Contraste %1:1 sur %2 : difficile à lire dans le Browser</translation>
+    </message>
+    <message>
+        <source>Pick a color</source>
+        <translation>Choisir une couleur</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>The Browser Profile has unsaved edits.
+Save them before closing?</source>
+        <translation>Le profil du Browser a des modifications non enregistrées.
+Les enregistrer avant de fermer ?</translation>
+    </message>
+    <message>
+        <source>Reset all</source>
+        <translation>Tout rétablir</translation>
+    </message>
+    <message>
+        <source>The Profile %1 is gone: it was moved or deleted outside Panelcraft.
+
+Default Profile loaded</source>
+        <translation>Le profil %1 a disparu : il a été déplacé ou supprimé hors de Panelcraft.
+
+Profil par défaut chargé</translation>
+    </message>
+    <message>
+        <source>Select a Panelcraft Profile</source>
+        <translation>Choisir un profil Panelcraft</translation>
+    </message>
+    <message>
+        <source>The Profile could not be saved to %1
+%2
+
+Nothing was changed.</source>
+        <translation>Le profil n’a pas pu être enregistré dans %1
+%2
+
+Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>Profile saved</source>
+        <translation>Profil enregistré</translation>
+    </message>
+    <message>
+        <source>Save your Panelcraft Profile</source>
+        <translation>Enregistrer votre profil Panelcraft</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete Profile %1 ?</source>
+        <translation>Voulez-vous vraiment supprimer le profil %1 ?</translation>
+    </message>
+    <message>
+        <source>The Profile %1 could not be deleted:
+%2</source>
+        <translation>Le profil %1 n’a pas pu être supprimé :
+%2</translation>
+    </message>
+    <message>
+        <source>Profile %1 deleted.
+
+Default Profile loaded</source>
+        <translation>Profil %1 supprimé.
+
+Profil par défaut chargé</translation>
+    </message>
+    <message>
+        <source>Colours from Selected Skin</source>
+        <translation>Couleurs du skin choisi</translation>
+    </message>
+    <message>
+        <source>Select a skin with the Browse button first.</source>
+        <translation>Choisissez d’abord un skin avec le bouton Parcourir.</translation>
+    </message>
+    <message>
+        <source>Reading the skin&apos;s colours ...</source>
+        <translation>Lecture des couleurs du skin ...</translation>
+    </message>
+    <message>
+        <source>Colours from skin</source>
+        <translation>Couleurs du skin</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Reset Background color to its default value&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Rétablir la couleur de fond à sa valeur par défaut&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Select a color for the&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; Background&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; of the Browser&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Choisissez une couleur pour le&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; fond&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; du Browser&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Click to make the background of the Browser transparent&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-style:italic;&quot;&gt;the background graphics of the skin png will be visible&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Cliquez pour rendre le fond du Browser transparent&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-style:italic;&quot;&gt;l’image de fond du PNG du skin sera visible&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Reset the background color of lines (when mouse is over), to its default value&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Rétablir la couleur de fond des lignes (survolées par la souris) à sa valeur par défaut&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Select a color for the &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;background&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; of the Browser&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; lines &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;when mouse is &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;over&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Choisissez une couleur pour le &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;fond&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; des&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; lignes du Browser &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;quand la souris les &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;survole&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Name : %1</source>
+        <translation>Nom : %1</translation>
+    </message>
+    <message>
+        <source>Size : %1</source>
+        <translation>Taille : %1</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Gras</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Weight : %1</source>
+        <translation>Graisse : %1</translation>
+    </message>
+    <message>
+        <source>Skin Files (*.zip)</source>
+        <translation>Fichiers de skin (*.zip)</translation>
+    </message>
+    <message>
+        <source>Found %1 Window(s) with Name(s) : %2</source>
+        <translation>%1 fenêtre(s) trouvée(s), nom(s) : %2</translation>
+    </message>
+    <message>
+        <source>Profiles (*.pcp)</source>
+        <translation>Profils (*.pcp)</translation>
+    </message>
+    <message>
+        <source> (White Browser)</source>
+        <translation> (Browser blanc)</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>The skin&apos;s layout could not be read: %1 (line %2)</source>
+        <translation>La mise en page du skin n’a pas pu être lue : %1 (ligne %2)</translation>
+    </message>
+    <message>
+        <source>The skin&apos;s layout has no &lt;browser&gt; block to take colours from.</source>
+        <translation>La mise en page du skin n’a pas de bloc &lt;browser&gt; d’où reprendre les couleurs.</translation>
+    </message>
+    <message>
+        <source>No temporary folder could be made to unpack the skin.</source>
+        <translation>Aucun dossier temporaire n’a pu être créé pour décompresser le skin.</translation>
+    </message>
+    <message>
+        <source>The skin&apos;s layout %1 could not be read.</source>
+        <translation>La mise en page %1 du skin n’a pas pu être lue.</translation>
+    </message>
+</context>
+<context>
+    <name>StyleEdit</name>
+    <message>
+        <source>Colour %1</source>
+        <translation>Couleur %1</translation>
+    </message>
+    <message>
+        <source>Transparent %1</source>
+        <translation>Transparent %1</translation>
+    </message>
+    <message>
+        <source>Reset %1</source>
+        <translation>Rétablir %1</translation>
+    </message>
+    <message>
+        <source>Font %1</source>
+        <translation>Police %1</translation>
+    </message>
+    <message>
+        <source>Reset font %1</source>
+        <translation>Rétablir la police %1</translation>
+    </message>
+    <message>
+        <source>Line height</source>
+        <translation>Hauteur de ligne</translation>
+    </message>
+</context>
+<context>
+    <name>Tooltips</name>
+    <message>
+        <source>It&apos;s the first step you need to do to modify a skin. Click this button to get a File Dialog Window and select the Turnwise Skin you wish to modify</source>
+        <translation>C’est la première étape pour modifier un skin. Cliquez sur ce bouton pour ouvrir une boîte de dialogue et choisissez le skin Turnwise à modifier</translation>
+    </message>
+    <message>
+        <source>Select this option to have the Default Browser Icons in your skin</source>
+        <translation>Choisissez cette option pour avoir les icônes du Browser par défaut dans votre skin</translation>
+    </message>
+    <message>
+        <source>Test here what you see</source>
+        <translation>Testez ici ce que vous voyez</translation>
+    </message>
+    <message>
+        <source>Select this option to use the Alternative Browser Icons (found in several custom Turnwise Skins) in your modified Skin</source>
+        <translation>Choisissez cette option pour utiliser les icônes alternatives du Browser (présentes dans plusieurs skins Turnwise personnalisés) dans votre skin modifié</translation>
+    </message>
+    <message>
+        <source>Select this option to use the White Browser Icons (inverted colors for White Browsers) in your modified Skin</source>
+        <translation>Choisissez cette option pour utiliser les icônes blanches du Browser (couleurs inversées pour les Browsers blancs) dans votre skin modifié</translation>
+    </message>
+    <message>
+        <source>Select this option to import Custom Browser Icons from another skin</source>
+        <translation>Choisissez cette option pour importer les icônes personnalisées du Browser d’un autre skin</translation>
+    </message>
+    <message>
+        <source>Opens a File Dialog Window to select a skin from which you want to import Custom Browser Icons. Available only when the &apos;From another Skin&apos; option is selected</source>
+        <translation>Ouvre une boîte de dialogue pour choisir le skin dont vous voulez importer les icônes personnalisées du Browser. Disponible seulement quand l’option &apos;D’un autre skin&apos; est choisie</translation>
+    </message>
+    <message>
+        <source>The selected skin does not include custom Browser Icons</source>
+        <translation>Le skin choisi ne contient pas d’icônes personnalisées du Browser</translation>
+    </message>
+    <message>
+        <source>Displays the selected skin from which the Custom Browser Icons will be imported from.</source>
+        <translation>Affiche le skin choisi dont les icônes personnalisées du Browser seront importées.</translation>
+    </message>
+    <message>
+        <source>When enabled, an additional Browser will be added in a floating Window</source>
+        <translation>Si activé, un Browser supplémentaire est ajouté dans une fenêtre flottante</translation>
+    </message>
+    <message>
+        <source>When enabled, the floating Windows of another Skin will be added to the modified Skin</source>
+        <translation>Si activé, les fenêtres flottantes d’un autre skin sont ajoutées au skin modifié</translation>
+    </message>
+    <message>
+        <source>Select a skin and add its floating windows to the modified skin</source>
+        <translation>Choisissez un skin et ajoutez ses fenêtres flottantes au skin modifié</translation>
+    </message>
+    <message>
+        <source>Assign a keyboard or custom button as show_window &apos;WindowName&apos; to open/close the floating window(s)</source>
+        <translation>Affectez une touche ou un bouton personnalisé à show_window &apos;WindowName&apos; pour ouvrir/fermer la ou les fenêtres flottantes</translation>
+    </message>
+    <message>
+        <source>Enable to alter the size and the fonts of the modified skin</source>
+        <translation>Activez pour changer la taille et les polices du skin modifié</translation>
+    </message>
+    <message>
+        <source>Choose a Font to use for the modified skin. Will affect Browser if the &apos;Change Browser Colors and Fonts&apos; option is disabled</source>
+        <translation>Choisissez une police pour le skin modifié. Elle s’applique aussi au Browser si l’option &apos;Changer couleurs et polices du Browser&apos; est désactivée</translation>
+    </message>
+    <message>
+        <source>Enter a % value. Example: Value 110 will increase font size by 10%. Example: Value 95 will decrease font size by 5%. Leave blank for the Font to retain its current size</source>
+        <translation>Saisissez une valeur en %. Exemple : la valeur 110 agrandit la police de 10%. Exemple : la valeur 95 la réduit de 5%. Laissez vide pour que la police garde sa taille actuelle</translation>
+    </message>
+    <message>
+        <source>Click to reset all Browser Colors and Fonts to their default values</source>
+        <translation>Cliquez pour rétablir toutes les couleurs et polices du Browser à leurs valeurs par défaut</translation>
+    </message>
+    <message>
+        <source>Enable to view the Browser Colors and Fonts and apply the changes to the Browser of the modified skin.</source>
+        <translation>Activez pour voir les couleurs et polices du Browser et appliquer les changements au Browser du skin modifié.</translation>
+    </message>
+    <message>
+        <source>Show/Hide the Browser Preview</source>
+        <translation>Afficher/masquer l’aperçu du Browser</translation>
+    </message>
+    <message>
+        <source>Click to make the background of the Browser transparent.The background graphics of the skin png will be visible</source>
+        <translation>Cliquez pour rendre le fond du Browser transparent. L’image de fond du PNG du skin sera visible</translation>
+    </message>
+    <message>
+        <source>Select a color for the background of the Browser</source>
+        <translation>Choisissez une couleur pour le fond du Browser</translation>
+    </message>
+    <message>
+        <source>Reset Background color to its default value</source>
+        <translation>Rétablir la couleur de fond à sa valeur par défaut</translation>
+    </message>
+    <message>
+        <source>Select a color for the background of the Browser lines when mouse is over</source>
+        <translation>Choisissez une couleur pour le fond des lignes du Browser survolées par la souris</translation>
+    </message>
+    <message>
+        <source>Reset the background color of lines (when mouse is over), to its default value</source>
+        <translation>Rétablir la couleur de fond des lignes (survolées par la souris) à sa valeur par défaut</translation>
+    </message>
+    <message>
+        <source>Select a color as background for the alternate Browser lines</source>
+        <translation>Choisissez une couleur de fond pour une ligne sur deux du Browser</translation>
+    </message>
+    <message>
+        <source>Make the alternate Browser lines transparent (no Stripes)</source>
+        <translation>Rendre transparente une ligne sur deux du Browser (sans rayures)</translation>
+    </message>
+    <message>
+        <source>Reset the background color of the alternate Browser lines, to its default value</source>
+        <translation>Rétablir la couleur de fond d’une ligne sur deux du Browser à sa valeur par défaut</translation>
+    </message>
+    <message>
+        <source>Select a color as background for the alternate Browser lines, when mouse is over</source>
+        <translation>Choisissez une couleur de fond pour une ligne sur deux du Browser, survolée par la souris</translation>
+    </message>
+</context>
+<context>
+    <name>atomicwrite</name>
+    <message>
+        <source>Not all of the file could be written (is the disk full?)</source>
+        <translation>Le fichier n’a pas pu être écrit en entier (le disque est-il plein ?)</translation>
+    </message>
+</context>
+<context>
+    <name>stylekeys</name>
+    <message>
+        <source>Background</source>
+        <translation>Fond</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Icon Background</source>
+        <translation>Fond d’icône</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Bordure</translation>
+    </message>
+    <message>
+        <source>Button</source>
+        <translation>Bouton</translation>
+    </message>
+    <message>
+        <source>Stripes</source>
+        <translation>Rayures</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Label</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>Artiste</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Over</source>
+        <translation>Survol</translation>
+    </message>
+    <message>
+        <source>Stripes Over</source>
+        <translation>Rayures survol</translation>
+    </message>
+    <message>
+        <source>Selected</source>
+        <translation>Sélection</translation>
+    </message>
+    <message>
+        <source>Focus</source>
+        <translation>Focus</translation>
+    </message>
+    <message>
+        <source>Text Over</source>
+        <translation>Texte survol</translation>
+    </message>
+    <message>
+        <source>Text Selected</source>
+        <translation>Texte sélection</translation>
+    </message>
+    <message>
+        <source>Text Focus</source>
+        <translation>Texte focus</translation>
+    </message>
+    <message>
+        <source>Automix</source>
+        <translation>Automix</translation>
+    </message>
+    <message>
+        <source>Live Feedback</source>
+        <translation>Live Feedback</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Téléchargement</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Analyse</translation>
+    </message>
+    <message>
+        <source>Button Active</source>
+        <translation>Bouton actif</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Insertion</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Défaut</translation>
+    </message>
+    <message>
+        <source>Cursor</source>
+        <translation>Curseur</translation>
+    </message>
+    <message>
+        <source>Stripes Selected</source>
+        <translation>Rayures sélection</translation>
+    </message>
+    <message>
+        <source>Stripes Focus</source>
+        <translation>Rayures focus</translation>
+    </message>
+    <message>
+        <source>Button Background</source>
+        <translation>Fond du bouton</translation>
+    </message>
+    <message>
+        <source>Button Selected</source>
+        <translation>Bouton sélection</translation>
+    </message>
+    <message>
+        <source>Title Background</source>
+        <translation>Fond du titre</translation>
+    </message>
+    <message>
+        <source>Button Fill Start</source>
+        <translation>Remplis. bouton début</translation>
+    </message>
+    <message>
+        <source>Button Fill End</source>
+        <translation>Remplis. bouton fin</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Button Border</source>
+        <translation>Bordure du bouton</translation>
+    </message>
+    <message>
+        <source>But.Fill Select Start</source>
+        <translation>Bout.Rempl. sél. début</translation>
+    </message>
+    <message>
+        <source>But.Fill Select End</source>
+        <translation>Bout.Rempl. sél. fin</translation>
+    </message>
+    <message>
+        <source>But.Border Select</source>
+        <translation>Bout.Bordure sél.</translation>
+    </message>
+    <message>
+        <source>But.Fill Over Start</source>
+        <translation>Bout.Rempl. survol début</translation>
+    </message>
+    <message>
+        <source>But.Fill Over End</source>
+        <translation>Bout.Rempl. survol fin</translation>
+    </message>
+    <message>
+        <source>But.Border Over</source>
+        <translation>Bout.Bordure survol</translation>
+    </message>
+    <message>
+        <source>Knob Fill Start</source>
+        <translation>Bouton rot. début</translation>
+    </message>
+    <message>
+        <source>Knob Fill End</source>
+        <translation>Bouton rot. fin</translation>
+    </message>
+    <message>
+        <source>Knob Ring Fill</source>
+        <translation>Anneau remplissage</translation>
+    </message>
+    <message>
+        <source>Knob Ring Border</source>
+        <translation>Anneau bordure</translation>
+    </message>
+    <message>
+        <source>Knob Fader</source>
+        <translation>Bouton rot. fader</translation>
+    </message>
+    <message>
+        <source>Title Text</source>
+        <translation>Texte du titre</translation>
+    </message>
+    <message>
+        <source>Knob Text</source>
+        <translation>Texte bouton rot.</translation>
+    </message>
+    <message>
+        <source>Button Text</source>
+        <translation>Texte du bouton</translation>
+    </message>
+    <message>
+        <source>Button Text Over</source>
+        <translation>Texte bouton survol</translation>
+    </message>
+    <message>
+        <source>Button Text Select</source>
+        <translation>Texte bouton sél.</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Browser</translation>
+    </message>
+    <message>
+        <source>Headers</source>
+        <translation>En-têtes</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Recherche</translation>
+    </message>
+    <message>
+        <source>Grid Titles</source>
+        <translation>Titres grille</translation>
+    </message>
+    <message>
+        <source>Knob &amp; String</source>
+        <translation>Bouton rot. &amp; texte</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barre d’outils</translation>
+    </message>
+</context>
+<context>
+    <name>tablefile</name>
+    <message>
+        <source>Cannot read the profile &quot;%1&quot;</source>
+        <translation>Impossible de lire le profil « %1 »</translation>
+    </message>
+    <message>
+        <source>The profile &quot;%1&quot; holds a control character in the value of &quot;%2&quot;</source>
+        <translation>Le profil « %1 » contient un caractère de contrôle dans la valeur de « %2 »</translation>
+    </message>
+</context>
+</TS>
