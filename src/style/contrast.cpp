@@ -71,6 +71,18 @@ QVector<int> textKeys()
     return keys;
 }
 
+QVector<TextOnGrounds> table()
+{
+    QVector<TextOnGrounds> rows;
+    for (const TextOnBackgrounds &row : drawnOn) {
+        TextOnGrounds entry{stylekeys::colourIndex(QLatin1String(row.text)), {}};
+        for (const char *name : row.backgrounds)
+            entry.backgrounds << stylekeys::colourIndex(QLatin1String(name));
+        rows << entry;
+    }
+    return rows;
+}
+
 QVector<Hint> hints(const Style &style)
 {
     const QColor browser = style.colour(QStringLiteral("backgroundcolor"));
