@@ -101,6 +101,7 @@ MainWindow::~MainWindow()
 {
     if (runningjob)
         runningjob->waitForFinished(); // its files and folders belong to this window
+    restoreCustomColours();            // the colour dialog saves its custom colours as the user's
 }
 
 void MainWindow::prepareFolders()

@@ -27,6 +27,7 @@ void MainWindow::setUpContrastHints(int page)
         label->hide();
         contrastSigns.insert(key, label);
     }
+    setUpVisionHints(page);
 }
 
 void MainWindow::showContrastHints()
@@ -42,4 +43,5 @@ void MainWindow::showContrastHints()
                              .arg(hint.background));
         sign->setVisible(hint.ratio < contrast::warnBelow);
     }
+    showVisionHints();
 }

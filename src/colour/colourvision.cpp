@@ -82,24 +82,36 @@ double leastDifference(const QColor &a, const QColor &b)
     return least;
 }
 
+QVector<QPair<int, int>> pairsToTellApart()
+{
+    QVector<QPair<int, int>> pairs;
+    for (const auto &group : distinctGroups)
+        for (auto first = group.begin(); first != group.end(); ++first)
+            for (auto second = first + 1; second != group.end(); ++second)
+                pairs << qMakePair(stylekeys::colourIndex(QLatin1String(*first)),
+                                   stylekeys::colourIndex(QLatin1String(*second)));
+    return pairs;
+}
+
+bool mustStandApart(int key)
+{
+    const auto pairs = pairsToTellApart();
+    return std::any_of(pairs.cbegin(), pairs.cend(),
+                       [key](const QPair<int, int> &p) { return p.first == key || p.second == key; });
+}
+
 QVector<Confusion> confusions(const Style &style)
 {
     QVector<Confusion> found;
-    for (const auto &group : distinctGroups) {
-        for (auto first = group.begin(); first != group.end(); ++first) {
-            for (auto second = first + 1; second != group.end(); ++second) {
-                const int i = stylekeys::colourIndex(QLatin1String(*first));
-                const int j = stylekeys::colourIndex(QLatin1String(*second));
-                const QColor a = style.colours[std::size_t(i)], b = style.colours[std::size_t(j)];
-                if (colourspace::ciede2000(a, b) < tooClose)
-                    continue;
-                for (Vision vision : simulations) {
-                    const double seen = colourspace::ciede2000(simulate(vision, a), simulate(vision, b));
-                    if (seen < tooClose) {
-                        found << Confusion{vision, i, j, seen};
-                        break;
-                    }
-                }
+    for (const auto &[i, j] : pairsToTellApart()) {
+        const QColor a = style.colours[std::size_t(i)], b = style.colours[std::size_t(j)];
+        if (colourspace::ciede2000(a, b) < tooClose)
+            continue;
+        for (Vision vision : simulations) {
+            const double seen = colourspace::ciede2000(simulate(vision, a), simulate(vision, b));
+            if (seen < tooClose) {
+                found << Confusion{vision, i, j, seen};
+                break;
             }
         }
     }

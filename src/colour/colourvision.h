@@ -38,6 +38,12 @@ struct Confusion
     double difference; // CIEDE2000 under that simulation
 };
 
+// The pairs of rows (key-table indexes) that must be told apart side by side: the list and
+// grid states over, focus and selected, and the Download, Live Feedback and Scan marks.
+QVector<QPair<int, int>> pairsToTellApart();
+// Whether the row is in one of those pairs.
+bool mustStandApart(int key);
+
 // Pairs of rows that must be told apart which look distinct with normal vision but too close
 // under some simulation. Pairs already alike with normal vision were chosen so and are left out.
 QVector<Confusion> confusions(const Style &style);

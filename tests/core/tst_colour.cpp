@@ -15,12 +15,6 @@ using skinpalette::Swatch;
 Q_DECLARE_METATYPE(Vision)
 Q_DECLARE_METATYPE(Swatch)
 
-namespace {
-const char *const stateGroups[][3] = {{"list_over", "list_focus", "list_selected"},
-                                      {"grids_over", "grids_focus", "grids_selected"},
-                                      {"list_download", "list_livefeedback", "list_scan"}};
-} // namespace
-
 class ColourTest : public QObject
 {
     Q_OBJECT
@@ -149,12 +143,9 @@ private slots:
                 lowest = std::min(lowest, contrast::ratio(style.colours[std::size_t(row.text)],
                                                           style.colours[std::size_t(b)]));
         double closest = 1000;
-        for (const auto &group : stateGroups)
-            for (int i = 0; i < 3; ++i)
-                for (int j = i + 1; j < 3; ++j)
-                    closest = std::min(closest,
-                                       colourvision::leastDifference(style.colour(QLatin1String(group[i])),
-                                                                     style.colour(QLatin1String(group[j]))));
+        for (const auto &[a, b] : colourvision::pairsToTellApart())
+            closest = std::min(closest, colourvision::leastDifference(style.colours[std::size_t(a)],
+                                                                      style.colours[std::size_t(b)]));
         qInfo("lowest contrast %.2f:1, closest states %.1f (CIEDE2000, any eye)", lowest, closest);
         QVERIFY(lowest >= stylefrompalette::leastContrast);
         QVERIFY(closest >= stylefrompalette::statesApart);
