@@ -9,24 +9,6 @@
 
 #include <QAction>
 #include <QColorDialog>
-#include <QElapsedTimer>
-
-namespace {
-struct PaletteReading
-{
-    skinpalette::Result result;
-    qint64 milliseconds;
-};
-
-PaletteReading readPalette(const QString &path)
-{
-    QElapsedTimer timer;
-    timer.start();
-    PaletteReading reading{skinpalette::readSkin(path), 0};
-    reading.milliseconds = timer.elapsed();
-    return reading;
-}
-} // namespace
 
 void MainWindow::setUpSkinPalette()
 {
@@ -56,16 +38,14 @@ void MainWindow::readSkinPalette(const QString &path)
     // A large skin takes a moment to read: the window stays usable meanwhile, and a reading
     // overtaken by the choice of another skin is dropped.
     runInBackground(
-        this, [path] { return readPalette(path); },
-        [this, path, request](const PaletteReading &reading) {
+        this, [path] { return skinpalette::readSkin(path); },
+        [this, path, request](const skinpalette::Result &result) {
             if (request != palettereading)
                 return;
-            qInfo("Palette of %s: %d colours in %lld ms", qPrintable(path), reading.result.swatches.size(),
-                  reading.milliseconds);
             // After a failure "Style from Selected Skin" reads again and says why.
-            if (reading.result.error.isEmpty())
+            if (result.error.isEmpty())
                 paletteskinfile = path;
-            paletteswatches = reading.result.swatches;
+            paletteswatches = result.swatches;
             offerSkinPalette(paletteswatches);
         });
 }
@@ -119,18 +99,18 @@ void MainWindow::styleFromSkin(bool pickAccent)
     const int request = ++palettereading;
     startJob(tr("Reading the skin's colours ..."),
              runInBackground(
-                 this, [path = selectedskinfile] { return readPalette(path); },
-                 [this, accent, request, path = selectedskinfile](const PaletteReading &reading) {
+                 this, [path = selectedskinfile] { return skinpalette::readSkin(path); },
+                 [this, accent, request, path = selectedskinfile](const skinpalette::Result &result) {
                      finishJob();
                      ui->statuslabel->clear();
                      if (request != palettereading)
                          return;
-                     if (!reading.result.error.isEmpty()) {
-                         Dialogs::warning(this, programname, reading.result.error);
+                     if (!result.error.isEmpty()) {
+                         Dialogs::warning(this, programname, result.error);
                          return;
                      }
                      paletteskinfile = path;
-                     paletteswatches = reading.result.swatches;
+                     paletteswatches = result.swatches;
                      offerSkinPalette(paletteswatches);
                      applyStyleFromPalette(accent);
                  }));

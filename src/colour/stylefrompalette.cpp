@@ -232,9 +232,10 @@ Style generate(const QVector<skinpalette::Swatch> &palette, const std::optional<
     // The marks: three hues a third of the circle apart, and lightnesses apart as well, so that
     // they stay apart for every eye.
     const QColor feedback =
-        readable({background}, withChroma(tones.second, tones.dark ? 0.82 : 0.40, 0.12), tones.dark);
+        readable({background}, withChroma(tones.second, tones.dark ? 0.72 : 0.40, 0.12), tones.dark);
     set(style, "list_livefeedback", feedback);
-    const double markLow = tones.dark ? 0.55 : 0.15, markHigh = tones.dark ? 1.0 : 0.62;
+    // Short of white and black, where no hue is left.
+    const double markLow = tones.dark ? 0.45 : 0.20, markHigh = tones.dark ? 0.90 : 0.65;
     const double feedbackL = colourspace::oklab(feedback).L;
     const auto mark = [](const Oklab &tint) {
         return [tint](double l) { return colourspace::fromOklab(withChroma(tint, l, 0.15)); };
