@@ -101,7 +101,8 @@ MainWindow::~MainWindow()
 {
     if (runningjob)
         runningjob->waitForFinished(); // its files and folders belong to this window
-    restoreCustomColours();            // the colour dialog saves its custom colours as the user's
+    // The colour dialog keeps its custom colours as the user's when the program ends.
+    restoreCustomColours();
 }
 
 void MainWindow::prepareFolders()
