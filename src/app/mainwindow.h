@@ -157,6 +157,8 @@ private:
 
     // Contrast warnings beside the text-colour rows (mainwindow_contrast.cpp).
     void setUpContrastHints(int page);
+    // A warning sign after the row's reset button, in the given slot (0 first), hidden.
+    QLabel *addRowSign(int key, const char *suffix, int slot);
     void showContrastHints();
 
     // Editor rows (mainwindow_editor.cpp): every edit is a StyleEdit on the undo stack, and the

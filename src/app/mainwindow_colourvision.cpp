@@ -7,14 +7,10 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 
 using colourvision::Vision;
 
 namespace {
-constexpr int signSize = 16;
-constexpr int signGap = 3;
-
 const char *visionName(Vision vision)
 {
     switch (vision) {
@@ -61,21 +57,10 @@ Style MainWindow::previewStyle() const
 
 void MainWindow::setUpVisionHints(int page)
 {
-    const QPixmap sign = QPixmap(QStringLiteral(":/myfiles/myfiles/Warning.png"))
-                             .scaled(signSize, signSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     for (int key = 0; key < stylekeys::colourKeyCount; ++key) {
-        if (int(stylekeys::colourKeys[key].page) != page || !colourvision::mustStandApart(key))
-            continue;
-        const QPushButton *reset = rows.colours[std::size_t(key)].reset;
         // After the contrast sign, where the row has one.
-        const int slot = contrastSigns.contains(key) ? 1 : 0;
-        auto *label = new QLabel(reset->parentWidget());
-        label->setObjectName(QLatin1String(stylekeys::colourKeys[key].key) + QLatin1String("_vision"));
-        label->setPixmap(sign);
-        label->setGeometry(reset->geometry().right() + signGap + slot * (signSize + signGap),
-                           reset->y() + (reset->height() - signSize) / 2, signSize, signSize);
-        label->hide();
-        visionSigns.insert(key, label);
+        if (int(stylekeys::colourKeys[key].page) == page && colourvision::mustStandApart(key))
+            visionSigns.insert(key, addRowSign(key, "_vision", contrastSigns.contains(key) ? 1 : 0));
     }
 }
 

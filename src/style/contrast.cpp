@@ -66,8 +66,8 @@ double ratio(const QColor &a, const QColor &b)
 QVector<int> textKeys()
 {
     QVector<int> keys;
-    for (const TextOnBackgrounds &row : drawnOn)
-        keys << stylekeys::colourIndex(QLatin1String(row.text));
+    for (const TextOnGrounds &row : table())
+        keys << row.text;
     return keys;
 }
 
