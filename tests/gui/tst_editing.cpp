@@ -278,6 +278,11 @@ private slots:
         QCOMPARE(style().fonts, before.fonts);
         f->trigger("actionUndo");
         QCOMPARE(style().colours, before.colours);
+        Dialogs::setNextAnswer(QMessageBox::Discard);
+        Dialogs::setNextColor(QColor("#20c040"));
+        f->trigger("actionStyle_from_Skin_with_Accent");
+        QCOMPARE(style().colours,
+                 stylefrompalette::generate({{QColor(30, 30, 200), 1.0}}, QColor("#20c040"), before).colours);
 
         delete f;
         f = nullptr;
