@@ -143,7 +143,8 @@ private:
     // (mainwindow_skinpalette.cpp).
     void setUpSkinPalette();
     void readSkinPalette(const QString &path);
-    void offerSkinPalette(const QVector<skinpalette::Swatch> &palette);
+    // Keeps the palette read from the skin and offers it in the colour dialog.
+    void offerSkinPalette(const QString &path, const skinpalette::Result &result);
     void restoreCustomColours();
     void styleFromSkin(bool pickAccent);
     void applyStyleFromPalette(const std::optional<QColor> &accent);

@@ -40,19 +40,17 @@ void MainWindow::readSkinPalette(const QString &path)
     runInBackground(
         this, [path] { return skinpalette::readSkin(path); },
         [this, path, request](const skinpalette::Result &result) {
-            if (request != palettereading)
-                return;
-            // After a failure "Style from Selected Skin" reads again and says why.
-            if (result.error.isEmpty())
-                paletteskinfile = path;
-            paletteswatches = result.swatches;
-            offerSkinPalette(paletteswatches);
+            if (request == palettereading)
+                offerSkinPalette(path, result);
         });
 }
 
-void MainWindow::offerSkinPalette(const QVector<skinpalette::Swatch> &palette)
+void MainWindow::offerSkinPalette(const QString &path, const skinpalette::Result &result)
 {
-    if (palette.isEmpty()) {
+    // After a failure "Style from Selected Skin" reads again and says why.
+    paletteskinfile = result.error.isEmpty() ? path : QString();
+    paletteswatches = result.swatches;
+    if (paletteswatches.isEmpty()) {
         restoreCustomColours();
         return;
     }
@@ -62,9 +60,9 @@ void MainWindow::offerSkinPalette(const QVector<skinpalette::Swatch> &palette)
     }
     // The skin's colours first, the user's own in the slots they leave.
     for (int i = 0; i < QColorDialog::customCount(); ++i)
-        QColorDialog::setCustomColor(i, i < palette.size()
-                                            ? palette[i].colour
-                                            : QColor::fromRgba(usercustomcolours[i - palette.size()]));
+        QColorDialog::setCustomColor(
+            i, i < paletteswatches.size() ? paletteswatches[i].colour
+                                          : QColor::fromRgba(usercustomcolours[i - paletteswatches.size()]));
 }
 
 void MainWindow::restoreCustomColours()
@@ -109,19 +107,13 @@ void MainWindow::styleFromSkin(bool pickAccent)
                          Dialogs::warning(this, programname, result.error);
                          return;
                      }
-                     paletteskinfile = path;
-                     paletteswatches = result.swatches;
-                     offerSkinPalette(paletteswatches);
+                     offerSkinPalette(path, result);
                      applyStyleFromPalette(accent);
                  }));
 }
 
 void MainWindow::applyStyleFromPalette(const std::optional<QColor> &accent)
 {
-    if (paletteswatches.isEmpty()) {
-        Dialogs::warning(this, programname, tr("The skin's images hold no colours to draw a style from."));
-        return;
-    }
     const EditorValues after{stylefrompalette::generate(paletteswatches, accent, style), lineheighttext};
     pushEdit(editorValues(), after, tr("Style from skin"));
 }
