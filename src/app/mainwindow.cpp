@@ -103,6 +103,8 @@ MainWindow::~MainWindow()
 {
     if (runningjob)
         runningjob->waitForFinished(); // its files and folders belong to this window
+    // The colour dialog keeps its custom colours as the user's when the program ends.
+    restoreCustomColours();
 }
 
 void MainWindow::prepareFolders()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "colour/colourvision.h"
+#include "colour/skinpalette.h"
 #include "editorrows.h"
 #include "style/style.h"
 #include "style/styleedit.h"
@@ -110,7 +112,7 @@ private slots:
     void on_windowfileselect_clicked();     // "Browse" for the window skin
 
 private:
-    bool readTable(const QString &file); // false, after a warning, when the file cannot be used
+    bool readTable(const QString &file);      // false, after a warning, when the file cannot be used
     void registerNamedWidgets(QWidget *root); // into widgetsByName, for the preview's style sheets
     void wireEditorRows();
     void buildEditorPage(int page); // the page's rows, wired and showing the current values
@@ -128,16 +130,36 @@ private:
     bool writeProfileOrWarn(const QString &path);
     // When the open profile vanished from disk: says so and loads the default table.
     bool openProfileIsGone();
-    // Asks whether to save unsaved edits; false when the user would rather stay.
-    bool confirmUnsavedEdits();
+    // Asks whether to save unsaved edits before closing (or before what `question` names);
+    // false when the user would rather keep things as they are.
+    bool confirmUnsavedEdits(const QString &question = QString());
     void setUpEditHistory(); // mainwindow_history.cpp
 
     // Colours from the selected skin (mainwindow_skincolours.cpp).
     void setUpSkinColours();
     void takeColoursFromSkin();
 
+    // The selected skin's palette in the colour dialog, and a style drawn from it
+    // (mainwindow_skinpalette.cpp).
+    void setUpSkinPalette();
+    void readSkinPalette(const QString &path);
+    // Keeps the palette read from the skin and offers it in the colour dialog.
+    void offerSkinPalette(const QString &path, const skinpalette::Result &result);
+    void restoreCustomColours();
+    void styleFromSkin(bool pickAccent);
+    void applyStyleFromPalette(const std::optional<QColor> &accent);
+
+    // "View as" on the preview and the hints for rows some eyes cannot tell apart
+    // (mainwindow_colourvision.cpp).
+    void setUpColourVision();
+    Style previewStyle() const;
+    void setUpVisionHints(int page);
+    void showVisionHints();
+
     // Contrast warnings beside the text-colour rows (mainwindow_contrast.cpp).
     void setUpContrastHints(int page);
+    // A warning sign after the row's reset button, in the given slot (0 first), hidden.
+    QLabel *addRowSign(int key, const char *suffix, int slot);
     void showContrastHints();
 
     // Editor rows (mainwindow_editor.cpp): every edit is a StyleEdit on the undo stack, and the
@@ -216,4 +238,11 @@ private:
     QString lineheighttext = QStringLiteral("100");
 
     QHash<int, QLabel *> contrastSigns; // by colour key index
+
+    QString paletteskinfile; // the skin whose palette `paletteswatches` is
+    QVector<skinpalette::Swatch> paletteswatches;
+    int palettereading = 0;          // counts requests, so that only the last one is shown
+    QVector<QRgb> usercustomcolours; // the colour dialog's own, while a skin's palette is in it
+    colourvision::Vision viewas = colourvision::Vision::Normal;
+    QHash<int, QLabel *> visionSigns; // by colour key index
 };

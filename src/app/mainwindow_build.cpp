@@ -65,6 +65,7 @@ void MainWindow::selectSkin(const QString &path)
     selectedskinfile = path;
     ui->selectedfile->setText(QFileInfo(path).baseName());
     ui->skinfile->setText(outputname::suggestedName(path));
+    readSkinPalette(path);
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent *event)

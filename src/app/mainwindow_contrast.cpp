@@ -11,22 +11,28 @@ constexpr int signSize = 16;
 constexpr int signGap = 3;
 } // namespace
 
+QLabel *MainWindow::addRowSign(int key, const char *suffix, int slot)
+{
+    static const QPixmap sign =
+        QPixmap(QStringLiteral(":/myfiles/myfiles/Warning.png"))
+            .scaled(signSize, signSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    const QPushButton *reset = rows.colours[std::size_t(key)].reset;
+    auto *label = new QLabel(reset->parentWidget());
+    label->setObjectName(QLatin1String(stylekeys::colourKeys[key].key) + QLatin1String(suffix));
+    label->setPixmap(sign);
+    label->setGeometry(reset->geometry().right() + signGap + slot * (signSize + signGap),
+                       reset->y() + (reset->height() - signSize) / 2, signSize, signSize);
+    label->hide();
+    return label;
+}
+
 void MainWindow::setUpContrastHints(int page)
 {
-    const QPixmap sign = QPixmap(QStringLiteral(":/myfiles/myfiles/Warning.png"))
-                             .scaled(signSize, signSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     for (int key : contrast::textKeys()) {
-        if (int(stylekeys::colourKeys[key].page) != page)
-            continue;
-        const QPushButton *reset = rows.colours[std::size_t(key)].reset;
-        auto *label = new QLabel(reset->parentWidget());
-        label->setObjectName(QLatin1String(stylekeys::colourKeys[key].key) + QLatin1String("_contrast"));
-        label->setPixmap(sign);
-        label->setGeometry(reset->geometry().right() + signGap, reset->y() + (reset->height() - signSize) / 2,
-                           signSize, signSize);
-        label->hide();
-        contrastSigns.insert(key, label);
+        if (int(stylekeys::colourKeys[key].page) == page)
+            contrastSigns.insert(key, addRowSign(key, "_contrast", 0));
     }
+    setUpVisionHints(page);
 }
 
 void MainWindow::showContrastHints()
@@ -42,4 +48,5 @@ void MainWindow::showContrastHints()
                              .arg(hint.background));
         sign->setVisible(hint.ratio < contrast::warnBelow);
     }
+    showVisionHints();
 }

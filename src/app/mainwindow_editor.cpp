@@ -32,6 +32,8 @@ void MainWindow::wireEditorRows()
 {
     setUpEditHistory();
     setUpSkinColours();
+    setUpSkinPalette();
+    setUpColourVision();
     connect(ui->lineheight, &QLineEdit::textChanged, this,
             [this](const QString &text) { applyEdit(StyleEdit::setLineHeight(text)); });
     // A page gets its rows when first shown: start-up builds only the page it shows.

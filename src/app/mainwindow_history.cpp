@@ -22,12 +22,14 @@ void MainWindow::setUpEditHistory()
     connect(undoStack, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
 }
 
-bool MainWindow::confirmUnsavedEdits()
+bool MainWindow::confirmUnsavedEdits(const QString &question)
 {
     if (undoStack->isClean())
         return true;
     const auto answer = Dialogs::question(
-        this, programname, tr("The Browser Profile has unsaved edits.\nSave them before closing?"),
+        this, programname,
+        question.isEmpty() ? tr("The Browser Profile has unsaved edits.\nSave them before closing?")
+                           : question,
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
     if (answer == QMessageBox::Discard)
         return true;

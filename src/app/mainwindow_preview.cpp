@@ -46,7 +46,7 @@ void MainWindow::initgui()
 {
     if (asidePreview)
         return; // styled when shown
-    apply(widgetsByName, preview::initguiSheets(style));
+    apply(widgetsByName, preview::initguiSheets(previewStyle()));
 }
 
 void MainWindow::refreshPreview()
@@ -62,7 +62,7 @@ void MainWindow::updatebrowsercolors()
 {
     if (asidePreview)
         return;
-    apply(widgetsByName, preview::listSheets(style, ui->listWidget_2->alternatingRowColors(),
+    apply(widgetsByName, preview::listSheets(previewStyle(), ui->listWidget_2->alternatingRowColors(),
                                              ui->listWidget_3->alternatingRowColors()));
 }
 
@@ -70,13 +70,14 @@ void MainWindow::updategrids()
 {
     if (asidePreview)
         return;
-    apply(widgetsByName, preview::gridSheets(style));
+    apply(widgetsByName, preview::gridSheets(previewStyle()));
 }
 
 void MainWindow::updateplugin()
 {
     if (asidePreview)
         return;
-    apply(widgetsByName, preview::pluginSheets(style));
-    ui->plugin_graphicsback->setPixmap(QPixmap::fromImage(preview::knobImage(style)));
+    const Style seen = previewStyle();
+    apply(widgetsByName, preview::pluginSheets(seen));
+    ui->plugin_graphicsback->setPixmap(QPixmap::fromImage(preview::knobImage(seen)));
 }

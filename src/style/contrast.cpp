@@ -66,9 +66,21 @@ double ratio(const QColor &a, const QColor &b)
 QVector<int> textKeys()
 {
     QVector<int> keys;
-    for (const TextOnBackgrounds &row : drawnOn)
-        keys << stylekeys::colourIndex(QLatin1String(row.text));
+    for (const TextOnGrounds &row : table())
+        keys << row.text;
     return keys;
+}
+
+QVector<TextOnGrounds> table()
+{
+    QVector<TextOnGrounds> rows;
+    for (const TextOnBackgrounds &row : drawnOn) {
+        TextOnGrounds entry{stylekeys::colourIndex(QLatin1String(row.text)), {}};
+        for (const char *name : row.backgrounds)
+            entry.backgrounds << stylekeys::colourIndex(QLatin1String(name));
+        rows << entry;
+    }
+    return rows;
 }
 
 QVector<Hint> hints(const Style &style)

@@ -25,6 +25,14 @@ struct Hint
 // The key-table indexes of the text colours, which get a warning sign.
 QVector<int> textKeys();
 
+// Each text colour with the backgrounds it is drawn on, as key-table indexes.
+struct TextOnGrounds
+{
+    int text;
+    QVector<int> backgrounds;
+};
+QVector<TextOnGrounds> table();
+
 // One entry per text colour whose every background can be known: a translucent background is
 // seen over the browser background, and over the skin's own picture (unknown) when that is
 // translucent too, in which case the pair is left out.

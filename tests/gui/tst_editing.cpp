@@ -1,12 +1,15 @@
 // Editing in the window: colour and font rows, transparency toggles, the linked list rows, the
 // percentage fields and undo; and the style tables behind them, the "Browser Profile" menu.
 
+#include "colour/stylefrompalette.h"
 #include "filesizelimit.h"
 #include "skin/layout/browserblock.h"
 #include "style/resources.h"
 #include "style/tablefile.h"
 #include "windowfixture.h"
 
+#include <QColorDialog>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
@@ -255,6 +258,74 @@ private slots:
         QVERIFY(enabled("resetlisttext"));
         f->trigger("actionUndo");
         QCOMPARE(text("list_text"), QString("#ffffff"));
+    }
+
+    // The palette of the selected skin fills the colour dialog's custom colours and is drawn into a
+    // style; the user's own custom colours come back with the window's end.
+    void skinPaletteOffersColoursAndDrawsAStyle()
+    {
+        QColorDialog::setCustomColor(0, QColor("#010101"));
+        const auto skinOf = [this](const QString &name, const QColor &colour) {
+            const QString zip = f->documents.filePath(name);
+            fixtures::writeZip(zip, {{"s.xml", fixtures::xml({"<skin image=\"s.png\"/>"})},
+                                     {"s.png", fixtures::png(64, 64, colour)}});
+            Dialogs::setNextFileName(zip);
+            f->click("skinfileselect");
+        };
+        skinOf("red.zip", QColor(200, 30, 30));
+        skinOf("blue.zip", QColor(30, 30, 200));
+        QTRY_COMPARE(QColorDialog::customColor(0), QColor(30, 30, 200));
+        QCOMPARE(QColorDialog::customColor(1), QColor("#010101"));
+
+        pick("listtextbutton", "#010203");
+        const Style before = style();
+        Dialogs::clear();
+        f->trigger("actionStyle_from_Skin"); // unanswered: Cancel
+        QCOMPARE(Dialogs::requests().value(0).kind, Dialogs::Kind::Question);
+        QCOMPARE(style().colours, before.colours);
+        Dialogs::setNextAnswer(QMessageBox::Discard);
+        f->trigger("actionStyle_from_Skin");
+        QTRY_VERIFY(!f->window->isBusy());
+        const Style drawn = stylefrompalette::generate({{QColor(30, 30, 200), 1.0}}, std::nullopt, before);
+        QCOMPARE(style().colours, drawn.colours);
+        QCOMPARE(style().fonts, before.fonts);
+        f->trigger("actionUndo");
+        QCOMPARE(style().colours, before.colours);
+        Dialogs::setNextAnswer(QMessageBox::Discard);
+        Dialogs::setNextColor(QColor("#20c040"));
+        f->trigger("actionStyle_from_Skin_with_Accent");
+        QCOMPARE(style().colours,
+                 stylefrompalette::generate({{QColor(30, 30, 200), 1.0}}, QColor("#20c040"), before).colours);
+
+        delete f;
+        f = nullptr;
+        QCOMPARE(QColorDialog::customColor(0), QColor("#010101"));
+        f = new WindowFixture;
+        f->start();
+    }
+
+    // "View as" redraws the preview only; rows alike under a simulation get a sign naming it.
+    void viewAsSimulatesThePreviewAndWarnsOfAlikeRows()
+    {
+        pick("listtextbutton", "#ff0000");
+        const QString normal = sheet("listWidget_2");
+        auto *viewAs = f->find<QComboBox>("viewAsBox");
+        viewAs->setCurrentIndex(viewAs->findText("Achromatopsia"));
+        QVERIFY(sheet("listWidget_2") != normal);
+        QCOMPARE(text("list_text"), QString("#ff0000"));
+        viewAs->setCurrentIndex(0);
+        QCOMPARE(sheet("listWidget_2"), normal);
+
+        auto *sign = f->find<QLabel>("list_focus_vision");
+        QVERIFY(sign->isHidden());
+        pick("listoverbutton", "#b07040");
+        pick("listfocusbutton", "#708840");
+        QVERIFY(!sign->isHidden());
+        QVERIFY2(sign->toolTip().startsWith(
+                     "With Protanopia, \"Over\" on the Lists page and \"Focus\" on the Lists page"),
+                 qPrintable(sign->toolTip()));
+        QVERIFY(!f->find<QLabel>("list_over_vision")->isHidden());
+        QVERIFY(f->find<QLabel>("list_selected_vision")->isHidden());
     }
 
     void contrastSignWarnsOfUnreadableText()
