@@ -43,6 +43,22 @@ QString printableBytes(const QByteArray &bytes)
     return out;
 }
 
+int u16(const QByteArray &bytes, int at)
+{
+    return int(quint8(bytes.at(at))) | int(quint8(bytes.at(at + 1))) << 8;
+}
+
+quint32 u32(const QByteArray &bytes, int at)
+{
+    return quint32(u16(bytes, at)) | quint32(u16(bytes, at + 2)) << 16;
+}
+
+QString methodName(int method)
+{
+    constexpr int bzip2 = 12;
+    return method == bzip2 ? QStringLiteral("bzip2") : QStringLiteral("LZMA");
+}
+
 } // namespace
 
 class Unpacker::Extraction
@@ -67,6 +83,7 @@ private:
     QString checkEntry(const QuaZipFileInfo64 &info, const unz_file_info64 &record,
                        const QByteArray &rawName);
     QString checkPlace(const CheckedEntry &entry);
+    std::optional<qint64> dataOffsetFromRecords();
     QString writeEntries(const std::function<bool(const QString &path)> &wanted);
     QString writeFile(const QString &target, CheckedEntry &entry);
     bool insideFolder(const QString &path) const;
@@ -96,6 +113,7 @@ private:
     QSet<QString> m_present;              // files and folders a full unpacking makes
     QHash<QString, QString> m_namedPaths; // the path of each entry, to the entry's stored name
     QSet<QString> m_filePaths;
+    qint64 m_prefixBytes = -1; // before the first entry; unknown in a zip64 archive
     bool m_checked = false;
     qint64 m_written = 0;
     QStringList m_writtenFiles;
@@ -135,12 +153,6 @@ QString Unpacker::Extraction::checkDirectory()
     QFile file(m_zip.getZipName());
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    const auto u16 = [](const QByteArray &bytes, int at) {
-        return int(quint8(bytes.at(at))) | int(quint8(bytes.at(at + 1))) << 8;
-    };
-    const auto u32 = [&u16](const QByteArray &bytes, int at) {
-        return quint32(u16(bytes, at)) | quint32(u16(bytes, at + 2)) << 16;
-    };
     const qint64 tailStart = qMax(qint64(0), file.size() - (0xffff + 22));
     if (!file.seek(tailStart))
         return {};
@@ -155,6 +167,7 @@ QString Unpacker::Extraction::checkDirectory()
                        (end >= 20 && tail.mid(end - 20, 4) == QByteArray("PK\x06\x07", 4));
     if (zip64 || size > endAt)
         return {};
+    m_prefixBytes = endAt - size - u32(tail, end + 16); // a self-extractor's program, or none
     const QString inconsistent =
         damaged() + QStringLiteral(": the extra fields of its entries are inconsistent");
     qint64 at = endAt - size;
@@ -256,21 +269,52 @@ QString Unpacker::Extraction::checkEntry(const QuaZipFileInfo64 &info, const unz
     entry.stored = {0, record.compressed_size, record.uncompressed_size, quint32(record.crc),
                     int(record.compression_method)};
     constexpr int bzip2 = 12;
-    if (!canUnpack(entry.stored.method) && entry.stored.method != bzip2)
-        return refused(info.name, QStringLiteral("is compressed in a way Panelcraft cannot read (method %1)")
-                                      .arg(entry.stored.method));
-    // Opening it reads its local header and compares it with the directory: a damaged entry
-    // is found here, before anything is unpacked or painted, whatever it holds.
-    unzFile zip = m_zip.getUnzFile();
-    int method = 0;
-    const bool opened = unzOpenCurrentFile3(zip, &method, nullptr, 1, nullptr) == UNZ_OK;
-    entry.stored.dataOffset = opened ? qint64(unzGetCurrentFileZStreamPos64(zip)) : 0;
-    if (!opened || unzCloseCurrentFile(zip) != UNZ_OK)
-        return damaged();
+    constexpr int lzma = 14;
+    const int method = entry.stored.method;
+    if (!canUnpack(method) && method != bzip2 && method != lzma)
+        return refused(
+            info.name,
+            QStringLiteral("is compressed in a way Panelcraft cannot read (method %1)").arg(method));
+    if (method == lzma) {
+        const auto offset = dataOffsetFromRecords();
+        if (!offset)
+            return damaged();
+        entry.stored.dataOffset = *offset;
+    } else {
+        // Opening it reads its local header and compares it with the directory: a damaged entry
+        // is found here, before anything is unpacked or painted, whatever it holds.
+        unzFile zip = m_zip.getUnzFile();
+        const bool opened = unzOpenCurrentFile3(zip, nullptr, nullptr, 1, nullptr) == UNZ_OK;
+        entry.stored.dataOffset = opened ? qint64(unzGetCurrentFileZStreamPos64(zip)) : 0;
+        if (!opened || unzCloseCurrentFile(zip) != UNZ_OK)
+            return damaged();
+    }
     const QString error = checkPlace(entry);
     if (error.isEmpty())
         m_entries.append(entry);
     return error;
+}
+
+// The archive library will not open an LZMA entry at all, not even to pass its stored bytes
+// through: they are found from its records here (in an archive without zip64 records).
+std::optional<qint64> Unpacker::Extraction::dataOffsetFromRecords()
+{
+    constexpr int recordSize = 46;
+    constexpr int localHeaderSize = 30;
+    if (m_prefixBytes < 0 || !m_file.seek(qint64(unzGetOffset64(m_zip.getUnzFile())) + m_prefixBytes))
+        return std::nullopt;
+    const QByteArray record = m_file.read(recordSize);
+    if (record.size() < recordSize || !record.startsWith(QByteArray("PK\x01\x02", 4)) ||
+        u32(record, 42) == 0xffffffffu)
+        return std::nullopt;
+    const qint64 header = qint64(u32(record, 42)) + m_prefixBytes;
+    if (!m_file.seek(header))
+        return std::nullopt;
+    const QByteArray local = m_file.read(localHeaderSize);
+    if (local.size() < localHeaderSize || !local.startsWith(QByteArray("PK\x03\x04", 4)) ||
+        u16(local, 8) != u16(record, 10) || u16(local, 26) != u16(record, 28))
+        return std::nullopt;
+    return header + localHeaderSize + u16(local, 26) + u16(local, 28);
 }
 
 // Every entry keeps a place of its own: unpacked, "./a" and "a", or "a//b" and "a/b", would
@@ -323,8 +367,8 @@ QString Unpacker::Extraction::writeEntries(const std::function<bool(const QStrin
         if (entry.folder)
             continue;
         if (!canUnpack(entry.stored.method))
-            return refused(entry.name,
-                           QStringLiteral("is compressed with bzip2, which Panelcraft cannot unpack"));
+            return refused(entry.name, QStringLiteral("is compressed with %1, which Panelcraft cannot unpack")
+                                           .arg(methodName(entry.stored.method)));
         const QString error = writeFile(target, entry);
         if (!error.isEmpty())
             return error;

@@ -1,6 +1,7 @@
 #include "skin/archive/archive.h"
 #include "skin/archive/archiveentry.h"
 #include "skin/archive/checkedentry.h"
+#include "skin/archive/methodpatches.h"
 #include "skin/archive/streamchecks.h"
 
 #include "skin/archive/writefailure.h"
@@ -113,7 +114,9 @@ private:
     const QVector<CheckedEntry> &m_entries;
     const QString m_folder;
     QSaveFile m_file;
-    QuaZip m_zip{&m_file};
+    MethodPatches m_device{m_file};
+    QuaZip m_zip{&m_device};
+    int m_entriesWritten = 0;
     const QString m_target;
     QSet<QString> m_written; // entries already in the new archive, or left out of it
     QDateTime m_newestTime;
@@ -124,7 +127,8 @@ QString Repack::run()
     if (!openForReading(m_source) || !m_sourceFile.open(QIODevice::ReadOnly))
         return sourceUnreadable();
     // Unbuffered, so a short write (a full disk) is seen at once, with the system's reason.
-    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+        !m_device.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return failed(writeFailure(m_file));
     m_zip.setAutoClose(false);       // committed below, only when everything went in
     m_zip.setUtf8Enabled(true);      // takes effect only when set before the archive is opened
@@ -139,9 +143,11 @@ QString Repack::run()
     }
     // The comment has no UTF-8 flag: written in the code page it was read in, it keeps its bytes.
     m_zip.setUtf8Enabled(false);
+    m_device.holdDirectory();
     m_zip.close();
+    const bool directoryWritten = m_device.finish();
     m_source.close();
-    if (error.isEmpty() && m_zip.getZipError() != ZIP_OK) {
+    if (error.isEmpty() && (m_zip.getZipError() != ZIP_OK || !directoryWritten)) {
         // The zip library seeks after a failed write, which clears the file's error: a probe
         // write brings the system's reason (a full disk) back.
         const QString why = writeFailure(m_file);
@@ -213,8 +219,10 @@ QString Repack::addFile(const QString &path, const QuaZipNewInfo &info)
     const bool png = path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive);
     QuaZipFile out(&m_zip);
     if (!out.open(QIODevice::WriteOnly, fresh, nullptr, 0, png ? 0 : Z_DEFLATED,
-                  png ? 0 : Z_DEFAULT_COMPRESSION) ||
-        !copyAll(in, out))
+                  png ? 0 : Z_DEFAULT_COMPRESSION))
+        return failed(writeFailure(m_file));
+    ++m_entriesWritten;
+    if (!copyAll(in, out))
         return failed(writeFailure(m_file));
     out.close();
     return out.getZipError() == ZIP_OK ? QString() : failed(writeFailure(m_file));
@@ -231,9 +239,15 @@ QString Repack::copyRaw(const CheckedEntry &entry, const QuaZipFileInfo64 &info)
     copy.extraLocal = withoutZip64(copy.extraLocal);
     copy.extraGlobal = withoutZip64(copy.extraGlobal);
     const StoredEntry &stored = entry.stored;
+    constexpr int lzma = 14;
+    const bool patched = stored.method == lzma;
+    if (patched)
+        m_device.expect(m_entriesWritten, stored.method);
     QuaZipFile out(&m_zip);
-    if (!out.open(QIODevice::WriteOnly, copy, nullptr, stored.crc, stored.method, levelOf(entry.flags), true))
+    if (!out.open(QIODevice::WriteOnly, copy, nullptr, stored.crc, patched ? 0 : stored.method,
+                  levelOf(entry.flags), true))
         return failed(writeFailure(m_file));
+    ++m_entriesWritten;
     if (!m_sourceFile.seek(stored.dataOffset))
         return sourceUnreadable();
     QByteArray buffer(int(qMin(quint64(chunkSize), qMax(stored.storedSize, quint64(1)))), Qt::Uninitialized);
@@ -246,7 +260,9 @@ QString Repack::copyRaw(const CheckedEntry &entry, const QuaZipFileInfo64 &info)
         left -= quint64(n);
     }
     out.close();
-    return out.getZipError() == ZIP_OK ? QString() : failed(writeFailure(m_file));
+    const bool written =
+        out.getZipError() == ZIP_OK && (!patched || m_device.patchLocalHeader(m_entriesWritten - 1));
+    return written ? QString() : failed(writeFailure(m_file));
 }
 
 } // namespace
