@@ -2,6 +2,8 @@
 
 #include "skin/archive/archiveentry.h"
 #include "skin/archive/checkedentry.h"
+#include "skin/archive/directoryrecords.h"
+#include "skin/archive/entryplaces.h"
 #include "skin/archive/writefailure.h"
 #include <QDir>
 #include <QFileInfo>
@@ -43,16 +45,6 @@ QString printableBytes(const QByteArray &bytes)
     return out;
 }
 
-int u16(const QByteArray &bytes, int at)
-{
-    return int(quint8(bytes.at(at))) | int(quint8(bytes.at(at + 1))) << 8;
-}
-
-quint32 u32(const QByteArray &bytes, int at)
-{
-    return quint32(u16(bytes, at)) | quint32(u16(bytes, at + 2)) << 16;
-}
-
 QString methodName(int method)
 {
     constexpr int bzip2 = 12;
@@ -74,16 +66,13 @@ public:
     QString check();
     QString unpack(const std::function<bool(const QString &path)> &wanted);
     QStringList files() const;
-    bool holds(const QString &path) const { return m_present.contains(path); }
+    bool holds(const QString &path) const { return m_places.holds(path); }
     QString repack(const QString &changedFolder, const QString &zipPath, const QSet<QString> &dropped);
 
 private:
-    QString checkDirectory();
     QString checkEntries();
     QString checkEntry(const QuaZipFileInfo64 &info, const unz_file_info64 &record,
                        const QByteArray &rawName);
-    QString checkPlace(const CheckedEntry &entry);
-    std::optional<qint64> dataOffsetFromRecords();
     QString writeEntries(const std::function<bool(const QString &path)> &wanted);
     QString writeFile(const QString &target, CheckedEntry &entry);
     bool insideFolder(const QString &path) const;
@@ -110,10 +99,8 @@ private:
     const QString m_folder;
     const Limits m_limits;
     QVector<CheckedEntry> m_entries;
-    QSet<QString> m_present;              // files and folders a full unpacking makes
-    QHash<QString, QString> m_namedPaths; // the path of each entry, to the entry's stored name
-    QSet<QString> m_filePaths;
-    qint64 m_prefixBytes = -1; // before the first entry; unknown in a zip64 archive
+    EntryPlaces m_places;
+    qint64 m_prefixBytes = -1; // before the archive proper; -1: unknown
     bool m_checked = false;
     qint64 m_written = 0;
     QStringList m_writtenFiles;
@@ -122,74 +109,25 @@ private:
 
 QString Unpacker::Extraction::check()
 {
-    QString error = checkDirectory();
-    if (!error.isEmpty())
-        return error;
+    if (!m_file.open(QIODevice::ReadOnly))
+        return QStringLiteral("%1 is not a zip file or cannot be read").arg(m_name);
+    const DirectoryRecords records = readDirectoryRecords(m_file);
+    if (records.inconsistent)
+        return damaged() + QStringLiteral(": the extra fields of its entries are inconsistent");
+    m_prefixBytes = records.prefixBytes;
     if (!openForReading(m_zip)) {
         // The archive library cannot open a zip without entries; name it for what it is.
-        QFile file(m_zip.getZipName());
-        if (file.open(QIODevice::ReadOnly) && file.read(4) == QByteArray("PK\x05\x06", 4))
+        if (m_file.seek(0) && m_file.read(4) == QByteArray("PK\x05\x06", 4))
             return QStringLiteral("%1 holds no files").arg(m_name);
         return QStringLiteral("%1 is not a zip file or cannot be read").arg(m_name);
     }
-    if (!m_file.open(QIODevice::ReadOnly))
-        return QStringLiteral("%1 is not a zip file or cannot be read").arg(m_name);
-    error = checkEntries();
+    const QString error = checkEntries();
     m_checked = error.isEmpty();
     if (!m_checked) {
         m_zip.close();
         m_file.close();
     }
     return error;
-}
-
-// The archive library reads an entry's extra field a few bytes at a time, and trusts its
-// length: a few kilobytes whose entries declare long extra fields took seconds to list. No zip
-// tool writes an entry that runs past the end of the central directory, or an extra block that
-// runs past its field, so such an archive is refused first. What this cannot make sense of
-// (no end record, a zip64 one, a record that is not an entry) is left to the library to judge.
-QString Unpacker::Extraction::checkDirectory()
-{
-    QFile file(m_zip.getZipName());
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const qint64 tailStart = qMax(qint64(0), file.size() - (0xffff + 22));
-    if (!file.seek(tailStart))
-        return {};
-    const QByteArray tail = file.readAll();
-    const int end = tail.lastIndexOf(QByteArray("PK\x05\x06", 4));
-    if (end < 0 || end + 22 > tail.size())
-        return {};
-    const int count = u16(tail, end + 10);
-    const quint32 size = u32(tail, end + 12);
-    const qint64 endAt = tailStart + end;
-    const bool zip64 = count == 0xffff || size == 0xffffffffu || u32(tail, end + 16) == 0xffffffffu ||
-                       (end >= 20 && tail.mid(end - 20, 4) == QByteArray("PK\x06\x07", 4));
-    if (zip64 || size > endAt)
-        return {};
-    m_prefixBytes = endAt - size - u32(tail, end + 16); // a self-extractor's program, or none
-    const QString inconsistent =
-        damaged() + QStringLiteral(": the extra fields of its entries are inconsistent");
-    qint64 at = endAt - size;
-    for (int i = 0; i < count; ++i) {
-        if (!file.seek(at))
-            return {};
-        const QByteArray header = file.read(46);
-        if (header.size() < 46 || !header.startsWith(QByteArray("PK\x01\x02", 4)))
-            return {};
-        const int nameLength = u16(header, 28);
-        const int extraLength = u16(header, 30);
-        const qint64 next = at + 46 + nameLength + extraLength + u16(header, 32);
-        if (next > endAt || !file.seek(at + 46 + nameLength))
-            return inconsistent;
-        const QByteArray extra = file.read(extraLength);
-        for (int block = 0; block + 4 <= extra.size(); block += 4 + u16(extra, block + 2)) {
-            if (block + 4 + u16(extra, block + 2) > extra.size())
-                return inconsistent;
-        }
-        at = next;
-    }
-    return {};
 }
 
 QString Unpacker::Extraction::unpack(const std::function<bool(const QString &path)> &wanted)
@@ -276,7 +214,9 @@ QString Unpacker::Extraction::checkEntry(const QuaZipFileInfo64 &info, const unz
             info.name,
             QStringLiteral("is compressed in a way Panelcraft cannot read (method %1)").arg(method));
     if (method == lzma) {
-        const auto offset = dataOffsetFromRecords();
+        // The archive library will not open it at all, not even to pass its bytes through.
+        const auto offset =
+            dataOffsetFromRecords(m_file, qint64(unzGetOffset64(m_zip.getUnzFile())), m_prefixBytes);
         if (!offset)
             return damaged();
         entry.stored.dataOffset = *offset;
@@ -289,60 +229,10 @@ QString Unpacker::Extraction::checkEntry(const QuaZipFileInfo64 &info, const unz
         if (!opened || unzCloseCurrentFile(zip) != UNZ_OK)
             return damaged();
     }
-    const QString error = checkPlace(entry);
-    if (error.isEmpty())
-        m_entries.append(entry);
-    return error;
-}
-
-// The archive library will not open an LZMA entry at all, not even to pass its stored bytes
-// through: they are found from its records here (in an archive without zip64 records).
-std::optional<qint64> Unpacker::Extraction::dataOffsetFromRecords()
-{
-    constexpr int recordSize = 46;
-    constexpr int localHeaderSize = 30;
-    if (m_prefixBytes < 0 || !m_file.seek(qint64(unzGetOffset64(m_zip.getUnzFile())) + m_prefixBytes))
-        return std::nullopt;
-    const QByteArray record = m_file.read(recordSize);
-    if (record.size() < recordSize || !record.startsWith(QByteArray("PK\x01\x02", 4)) ||
-        u32(record, 42) == 0xffffffffu)
-        return std::nullopt;
-    const qint64 header = qint64(u32(record, 42)) + m_prefixBytes;
-    if (!m_file.seek(header))
-        return std::nullopt;
-    const QByteArray local = m_file.read(localHeaderSize);
-    if (local.size() < localHeaderSize || !local.startsWith(QByteArray("PK\x03\x04", 4)) ||
-        u16(local, 8) != u16(record, 10) || u16(local, 26) != u16(record, 28))
-        return std::nullopt;
-    return header + localHeaderSize + u16(local, 26) + u16(local, 28);
-}
-
-// Every entry keeps a place of its own: unpacked, "./a" and "a", or "a//b" and "a/b", would
-// land on one file, and one of them would be lost.
-QString Unpacker::Extraction::checkPlace(const CheckedEntry &entry)
-{
-    if (entry.path.isEmpty())
-        return {}; // never unpacked; copied under its stored name
-    const auto named = m_namedPaths.constFind(entry.path);
-    if (named != m_namedPaths.constEnd())
-        return refused(
-            entry.name,
-            *named == entry.name
-                ? QStringLiteral("appears twice")
-                : QStringLiteral("would be unpacked onto the entry \"%1\"").arg(printable(*named)));
-    if (!entry.folder && m_present.contains(entry.path))
-        return refused(entry.name, QStringLiteral("would be unpacked onto a folder of the same name"));
-    for (QString part = entry.path.section(QLatin1Char('/'), 0, -2); !part.isEmpty();
-         part = part.section(QLatin1Char('/'), 0, -2)) {
-        if (m_filePaths.contains(part))
-            return refused(entry.name, QStringLiteral("would be unpacked into the file \"%1\"")
-                                           .arg(printable(m_namedPaths.value(part))));
-        m_present.insert(part);
-    }
-    m_namedPaths.insert(entry.path, entry.name);
-    m_present.insert(entry.path);
-    if (!entry.folder)
-        m_filePaths.insert(entry.path);
+    const QString place = m_places.take(entry.name, entry.path, entry.folder);
+    if (!place.isEmpty())
+        return refused(entry.name, place);
+    m_entries.append(entry);
     return {};
 }
 
