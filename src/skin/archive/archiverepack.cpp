@@ -82,7 +82,7 @@ public:
     Repack(const QString &sourceZip, const QVector<CheckedEntry> &entries, const QString &changedFolder,
            const QString &zipPath, const QSet<QString> &dropped)
         : m_source(sourceZip), m_sourceFile(sourceZip), m_entries(entries), m_folder(changedFolder),
-          m_file(zipPath), m_target(zipPath), m_written(dropped)
+          m_folderFiles(filesBelow(changedFolder)), m_file(zipPath), m_target(zipPath), m_written(dropped)
     {
     }
 
@@ -92,7 +92,7 @@ private:
     QString copyEntries();
     QString addFile(const QString &path, const QuaZipNewInfo &info);
     QString copyRaw(const CheckedEntry &entry, const QuaZipFileInfo64 &info);
-    bool isChanged(const QString &path) const { return QFileInfo(QDir(m_folder).filePath(path)).isFile(); }
+    bool isChanged(const QString &path) const { return m_changed.contains(path); }
     QVector<StoredEntry> entriesToCheck() const;
     // A file the build adds is dated like the newest entry of the skin, for the same reason; a
     // skin without a date gives it the earliest date a zip entry can hold, never the clock's.
@@ -113,6 +113,8 @@ private:
     QFile m_sourceFile; // the stored data is read here, past the archive library
     const QVector<CheckedEntry> &m_entries;
     const QString m_folder;
+    const QStringList m_folderFiles; // the changed entries and the added ones
+    const QSet<QString> m_changed{m_folderFiles.begin(), m_folderFiles.end()};
     QSaveFile m_file;
     MethodPatches m_device{m_file};
     QuaZip m_zip{&m_device};
@@ -124,7 +126,8 @@ private:
 
 QString Repack::run()
 {
-    if (!openForReading(m_source) || !m_sourceFile.open(QIODevice::ReadOnly))
+    // Unbuffered: each entry's bytes are read in one go or in large chunks, never read ahead.
+    if (!openForReading(m_source) || !m_sourceFile.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return sourceUnreadable();
     // Unbuffered, so a short write (a full disk) is seen at once, with the system's reason.
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
@@ -137,7 +140,7 @@ QString Repack::run()
         return failed(QStringLiteral("the archive could not be started"));
     m_zip.setComment(m_source.getComment());
     QString error = copyEntries();
-    for (const QString &path : filesBelow(m_folder)) {
+    for (const QString &path : m_folderFiles) {
         if (error.isEmpty() && !m_written.contains(path))
             error = addFile(path, addedEntry(path));
     }

@@ -23,7 +23,7 @@ struct StreamChecks::Shared
     void work()
     {
         QFile archive(zipPath);
-        const bool open = archive.open(QIODevice::ReadOnly);
+        const bool open = archive.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
         for (int i; (i = next.fetch_add(1)) < entries.size();) {
             if (!failed && (!open || readEntry(archive, entries.at(i)) != StreamResult::Intact))
                 failed = true;
