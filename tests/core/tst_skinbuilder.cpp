@@ -233,6 +233,7 @@ private slots:
             {"fonts/face.ttf", QByteArray(3000, 'f'), 0100644, 0},
             {"Crème.jpg", "photo"},
             {"docs\\notes.txt", "from an old tool"},
+            {"images\\", "", 040755},
             {"./licence.txt", "free"},
             {"", "nameless"},
             {"readme.txt", "kept as it was\n", 0100644, -1, false, nullptr,
@@ -268,7 +269,7 @@ private slots:
         QCOMPARE(fixtures::zipNames(path("out.zip")), fixtures::zipNames(skin) << "browserfloat.png");
         const auto out = fixtures::readZip(path("out.zip"), true);
         for (const char *kept : {"broken.xml", "images/", "fonts/face.ttf", "Crème.jpg", "docs\\notes.txt",
-                                 "./licence.txt", "", "readme.txt"})
+                                 "images\\", "./licence.txt", "", "readme.txt"})
             QVERIFY2(out.value(kept) == stored.value(kept), kept);
         const QByteArray built = fixtures::readFile(path("out.zip"));
         QVERIFY(built.endsWith(QByteArray("\x04\0\x80 by", 6)));

@@ -82,7 +82,8 @@ public:
     Repack(const QString &sourceZip, const QVector<CheckedEntry> &entries, const QString &changedFolder,
            const QString &zipPath, const QSet<QString> &dropped)
         : m_source(sourceZip), m_sourceFile(sourceZip), m_entries(entries), m_folder(changedFolder),
-          m_folderFiles(filesBelow(changedFolder)), m_file(zipPath), m_target(zipPath), m_written(dropped)
+          m_folderFiles(filesBelow(changedFolder)), m_file(zipPath), m_target(zipPath), m_dropped(dropped),
+          m_written(dropped)
     {
     }
 
@@ -120,7 +121,8 @@ private:
     QuaZip m_zip{&m_device};
     int m_entriesWritten = 0;
     const QString m_target;
-    QSet<QString> m_written; // entries already in the new archive, or left out of it
+    const QSet<QString> m_dropped;
+    QSet<QString> m_written; // paths already in the new archive, or left out of it
     QDateTime m_newestTime;
 };
 
@@ -172,7 +174,7 @@ QVector<StoredEntry> Repack::entriesToCheck() const
 {
     QVector<StoredEntry> unchecked;
     for (const CheckedEntry &entry : m_entries) {
-        if (!entry.unpacked && canUnpack(entry.stored.method) && !m_written.contains(entry.path) &&
+        if (!entry.unpacked && canUnpack(entry.stored.method) && !m_dropped.contains(entry.path) &&
             !isChanged(entry.path))
             unchecked << entry.stored;
     }
@@ -188,7 +190,7 @@ QString Repack::copyEntries()
         if (index >= m_entries.size() || !m_source.getCurrentFileInfo(&info))
             return sourceUnreadable();
         const CheckedEntry &entry = m_entries.at(index);
-        if (m_written.contains(entry.path))
+        if (m_dropped.contains(entry.path))
             continue;
         m_newestTime = qMax(m_newestTime, info.dateTime);
         // A changed entry keeps its date: the same skin and choices give the same archive
@@ -233,9 +235,7 @@ QString Repack::addFile(const QString &path, const QuaZipNewInfo &info)
 
 QString Repack::copyRaw(const CheckedEntry &entry, const QuaZipFileInfo64 &info)
 {
-    // An entry without a path of its own ("", "./") is never unpacked, only kept.
-    if (!entry.path.isEmpty())
-        m_written.insert(entry.path);
+    m_written.insert(entry.path);
     QuaZipNewInfo copy(info);
     copy.name = entry.name;
     copy.uncompressedSize = ulong(info.uncompressedSize);

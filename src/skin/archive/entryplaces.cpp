@@ -9,6 +9,9 @@ QString EntryPlaces::take(const QString &name, const QString &path, bool folder)
     if (path.isEmpty())
         return {};
     const auto named = m_names.constFind(path);
+    // Folder entries hold no data: two of them make one folder, and both are kept.
+    if (named != m_names.constEnd() && folder && !m_files.contains(path))
+        return {};
     if (named != m_names.constEnd())
         return *named == name
                    ? QStringLiteral("appears twice")

@@ -1,7 +1,7 @@
 #pragma once
 
-// Where the entries of an archive land when unpacked. Each needs a place of its own: "./a" and
-// "a", or "a//b" and "a/b", would land on one file, and one of the two would be lost.
+// Where the entries of an archive land when unpacked. Each file needs a place of its own: "./a"
+// and "a", or "a//b" and "a/b", would land on one file, and one of the two would be lost.
 
 #include <QHash>
 #include <QSet>
