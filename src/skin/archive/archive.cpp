@@ -47,8 +47,7 @@ QString printableBytes(const QByteArray &bytes)
 
 QString methodName(int method)
 {
-    constexpr int bzip2 = 12;
-    return method == bzip2 ? QStringLiteral("bzip2") : QStringLiteral("LZMA");
+    return method == bzip2Method ? QStringLiteral("bzip2") : QStringLiteral("LZMA");
 }
 
 } // namespace
@@ -206,14 +205,12 @@ QString Unpacker::Extraction::checkEntry(const QuaZipFileInfo64 &info, const unz
     entry.flags = int(record.flag);
     entry.stored = {0, record.compressed_size, record.uncompressed_size, quint32(record.crc),
                     int(record.compression_method)};
-    constexpr int bzip2 = 12;
-    constexpr int lzma = 14;
     const int method = entry.stored.method;
-    if (!canUnpack(method) && method != bzip2 && method != lzma)
+    if (!canUnpack(method) && method != bzip2Method && method != lzmaMethod)
         return refused(
             info.name,
             QStringLiteral("is compressed in a way Panelcraft cannot read (method %1)").arg(method));
-    if (method == lzma) {
+    if (method == lzmaMethod) {
         // The archive library will not open it at all, not even to pass its bytes through.
         const auto offset =
             dataOffsetFromRecords(m_file, qint64(unzGetOffset64(m_zip.getUnzFile())), m_prefixBytes);

@@ -242,8 +242,7 @@ QString Repack::copyRaw(const CheckedEntry &entry, const QuaZipFileInfo64 &info)
     copy.extraLocal = withoutZip64(copy.extraLocal);
     copy.extraGlobal = withoutZip64(copy.extraGlobal);
     const StoredEntry &stored = entry.stored;
-    constexpr int lzma = 14;
-    const bool patched = stored.method == lzma;
+    const bool patched = stored.method == lzmaMethod;
     if (patched)
         m_device.expect(m_entriesWritten, stored.method);
     QuaZipFile out(&m_zip);

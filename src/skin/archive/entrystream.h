@@ -23,7 +23,11 @@ struct StoredEntry
     int method = 0;
 };
 
-// Stored and deflated entries can be unpacked and checked here; others (bzip2) only copied.
+// Methods met in skins besides stored (0) and deflated (8), which alone can be unpacked and
+// checked here; these can only be copied as they are stored.
+constexpr int bzip2Method = 12;
+constexpr int lzmaMethod = 14;
+
 bool canUnpack(int method);
 
 enum class StreamResult { Intact, Damaged, SinkFailed };
