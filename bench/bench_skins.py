@@ -90,17 +90,17 @@ def make_big(path):
     return skin
 
 
-def make_layouts(path):
+def make_layouts(path, noisy_share=0.25, parts=40):
     """Four layouts, each with its own 2560 x 1600 image, laid out as other skin tools leave them:
     half the images in a sub-folder, a font, notes and a photo beside them."""
     rng = random.Random(42)
-    width, height, layouts, lines, parts = 2560, 1600, 4, 2000, 40
+    width, height, layouts, lines = 2560, 1600, 4, 2000
     skin = Skin(path, f"{layouts} layouts of {lines} lines, each with its own {width} x {height} image "
                       f"(two in images/), {parts} small images in images/parts/, fonts/, .txt and .jpg files")
     with archive(path) as z:
         for i in range(1, layouts + 1):
             image = f"layout{i}.png" if i <= layouts // 2 else f"images/layout{i}.png"
-            z.writestr(image, skin_image(rng, width, height, 0.25))
+            z.writestr(image, skin_image(rng, width, height, noisy_share))
             z.writestr(f"layout{i}.xml", layout(f"Layout {i}", image, width, height, lines))
             skin.changed |= {image, f"layout{i}.xml"}
         for i in range(parts):
@@ -112,4 +112,10 @@ def make_layouts(path):
     return skin
 
 
-GENERATORS = {"big": make_big, "layouts": make_layouts}
+def make_heavy(path):
+    """The layouts skin at the size of the largest skins met in use: 36 MB, its four images
+    half noise, and 40 side files."""
+    return make_layouts(path, noisy_share=0.52, parts=36)
+
+
+GENERATORS = {"big": make_big, "layouts": make_layouts, "heavy": make_heavy}

@@ -316,13 +316,12 @@ void BuildRun::importWindowImages()
 
 QString BuildRun::pack()
 {
-    m_skinArchive.reset(); // the new archive may replace it
     report(BuildStep::GatherImages);
     Workspace::replaceFiles(m_workspace.temp2(), m_workspace.skin());
     report(BuildStep::Pack, m_options.outputPath);
     QSet<QString> dropped(m_addedBefore.begin(), m_addedBefore.end());
     dropped.subtract(QSet<QString>(m_addedNow.begin(), m_addedNow.end()));
-    return archive::repack(m_options.selectedSkinFile, m_workspace.skin(), m_options.outputPath, dropped);
+    return m_skinArchive->repack(m_workspace.skin(), m_options.outputPath, dropped);
 }
 
 } // namespace

@@ -17,6 +17,8 @@
 #include <QThreadPool>
 #include <QXmlStreamReader>
 #include <QtTest>
+#include <quazip/quazip.h>
+#include <quazip/quazipfileinfo.h>
 #include <sys/stat.h>
 
 using fixtures::imageIn;
@@ -235,6 +237,8 @@ private slots:
     // names in a sub-folder (in another case) is painted where it is; each layout keeps its encoding.
     void keepsEveryEntryOfTheSkin()
     {
+        const QByteArray lzma =
+            QByteArray::fromHex("090405005d000080000035994a681ff6ad558829769c83f75d0758b696ffff98a48000");
         QTextCodec *latin1 = QTextCodec::codecForName("ISO-8859-1");
         QTextCodec *utf16 = QTextCodec::codecForName("UTF-16LE"); // starts the text with a byte-order mark
         // One name in code page 437 makes the archive's names all so.
@@ -252,19 +256,56 @@ private slots:
             {"images/", "", 040755},
             {"images/main.png", png(400, 300)},
             {"fonts/face.ttf", QByteArray(3000, 'f'), 0100644, 0},
-            {"Crème.jpg", "photo"}};
+            {"Crème.jpg", "photo"},
+            {"docs\\notes.txt", "from an old tool"},
+            {"images\\", "", 040755},
+            {"./licence.txt", "free"},
+            {"", "nameless"},
+            {"readme.txt", "kept as it was\n", 0100644, -1, false, nullptr,
+             QByteArray::fromHex(
+                 "425a6839314159265359f43dbd7100000451800010400022284c80200031003021a1a69a2e01e702"
+                 "94367c5dc914e14243d0f6f5c4"),
+             12}, // bzip2
+            {"history.txt", "kept as it was\n", 0100644, -1, false, nullptr, lzma, 0}};
         const QString skin = makeSkin("skin.zip", entries);
+        // The archive library cannot write LZMA: the entry goes in as stored and gets its method here.
+        const auto lzmaMethods = [](const QByteArray &zip) {
+            const int local = zip.indexOf("history.txt") - 30;
+            return QPair<int, int>(zip.at(local + 8),
+                                   zip.at(zip.indexOf("history.txt", local + 40) - 46 + 10));
+        };
+        QByteArray bytes = fixtures::readFile(skin);
+        bytes[bytes.indexOf("history.txt") - 30 + 8] = bytes[bytes.lastIndexOf("history.txt") - 46 + 10] = 14;
+        // No entry is dated, as some tools leave them, and the archive has a comment.
+        for (const auto &[signature, at] : {std::pair("PK\x03\x04", 10), std::pair("PK\x01\x02", 12)})
+            for (int i = bytes.indexOf(signature); i >= 0; i = bytes.indexOf(signature, i + 4))
+                bytes.replace(i + at, 4, QByteArray(4, '\0'));
+        bytes[bytes.size() - 2] = char(4);
+        QVERIFY(fixtures::writeFile(skin, bytes + "\x80 by"));
         const auto stored = fixtures::readZip(skin, true);
-        const BuildResult result = build(optionsFor(skin));
+        SkinBuildOptions options = optionsFor(skin);
+        options.floatBrowser = true;
+        const BuildResult result = build(options);
         QVERIFY2(result.ok, qPrintable(result.message));
         QCOMPARE(result.warnings.size(), 1);
         QVERIFY2(result.warnings.at(0).contains("\"broken.xml\" is not valid UTF-8"),
                  qPrintable(result.warnings.at(0)));
 
-        QCOMPARE(fixtures::zipNames(path("out.zip")), fixtures::zipNames(skin));
+        QCOMPARE(fixtures::zipNames(path("out.zip")), fixtures::zipNames(skin) << "browserfloat.png");
         const auto out = fixtures::readZip(path("out.zip"), true);
-        for (const char *kept : {"broken.xml", "images/", "fonts/face.ttf", "Crème.jpg"})
+        for (const char *kept : {"broken.xml", "images/", "fonts/face.ttf", "Crème.jpg", "docs\\notes.txt",
+                                 "images\\", "./licence.txt", "", "readme.txt"})
             QVERIFY2(out.value(kept) == stored.value(kept), kept);
+        const QByteArray built = fixtures::readFile(path("out.zip"));
+        QVERIFY(built.endsWith(QByteArray("\x04\0\x80 by", 6)));
+        QVERIFY(built.contains(lzma) && lzmaMethods(built) == qMakePair(14, 14));
+        QuaZip zip(path("out.zip"));
+        QVERIFY(zip.open(QuaZip::mdUnzip) && zip.goToFirstFile());
+        while (zip.getCurrentFileName() != "browserfloat.png")
+            QVERIFY(zip.goToNextFile());
+        QuaZipFileInfo64 added;
+        QVERIFY(zip.getCurrentFileInfo(&added));
+        QCOMPARE(added.dateTime, QDateTime(QDate(1980, 1, 1), QTime(0, 0)));
         const auto files = output();
         QCOMPARE(imageIn(files, "images/main.png").size(), QSize(400, 366));
         QVERIFY(latin1->toUnicode(files.value("latin.xml"))
@@ -621,6 +662,16 @@ private slots:
         QTest::newRow("control character")
             << "a\nforged.png" << 0100644u << "\"a\\x0aforged.png\" has a control";
         QTest::newRow("password") << "PASSWORD" << 0100644u << "password-protected";
+        // Unpacked, each of these would land on another entry's file, and one would be lost.
+        const QString onto = "would be unpacked onto the entry";
+        QTest::newRow("same name twice") << "skin.xml" << 0100644u << "\"skin.xml\" appears twice";
+        QTest::newRow("same path through \"./\"") << "./skin.xml" << 0100644u << onto;
+        QTest::newRow("same path through \"//\"") << "link//through.png" << 0100644u << onto;
+        QTest::newRow("same path through a backslash") << "link\\through.png" << 0100644u << onto;
+        QTest::newRow("file where a folder is") << "link/through.png/x" << 0100644u << "onto a folder";
+        // Decoded, every such name reads as one replacement character: two would become one.
+        QTest::newRow("name not UTF-8")
+            << "caf\u00ff.txt" << 0100644u << "\"caf\\xe9\\xe8.txt\" has a name that is not valid UTF-8";
     }
 
     void hostileEntryIsRefused()
@@ -635,6 +686,8 @@ private slots:
                                          {name, mode == 0120777u ? m_dir->path().toUtf8() : QByteArray("x"),
                                           mode, -1, true, name == "PASSWORD" ? "secret" : nullptr},
                                          {"link/through.png", "x"}}));
+        // Flagged as UTF-8, the name's bytes say otherwise.
+        QVERIFY(fixtures::writeFile(zip, fixtures::readFile(zip).replace("caf\xc3\xbf", "caf\xe9\xe8")));
         const QStringList before = fixtures::entriesBelow(m_dir->path());
 
         const QString error = archive::extract(zip, m_target);
@@ -657,6 +710,8 @@ private slots:
         row("damaged data", 100, qint64(1) << 30, "data", "damaged");
         // The archive library checks the CRC only of data that reaches the declared size.
         row("data shorter than declared", 100, qint64(1) << 30, "short", "damaged");
+        // A folder has no data to unpack; its entry is read all the same.
+        row("folder entry", 100, qint64(1) << 30, "folder", "damaged");
         // Listed by the archive library two bytes at a time, this took seconds.
         row("extra field past the directory", 100, qint64(1) << 30, "extra",
             "extra fields of its entries are inconsistent");
@@ -673,8 +728,10 @@ private slots:
         QFETCH(QString, message);
         const QString zip = m_dir->filePath("big.zip");
         // Noise does not compress, so damage inside it is found only when read.
-        QVERIFY(fixtures::writeZip(
-            zip, {{"a.xml", QByteArray(2000, 'a')}, {"b.png", fixtures::noise(2000)}, {"c.png", "c"}}));
+        QVERIFY(fixtures::writeZip(zip, {{"a.xml", QByteArray(2000, 'a')},
+                                         {"d/", ""},
+                                         {"b.png", fixtures::noise(2000)},
+                                         {"c.png", "c"}}));
         QVERIFY(damage != "empty" || fixtures::writeZip(zip, {}));
         QByteArray bytes = fixtures::readFile(zip);
         if (damage == "data") {
@@ -684,6 +741,8 @@ private slots:
         } else if (damage == "short") {
             const int record = bytes.indexOf("PK\x01\x02"); // a.xml's
             bytes[record + 24] = char(bytes.at(record + 24) + 1);
+        } else if (damage == "folder") {
+            bytes[bytes.indexOf("d/") - 30] = 'X'; // its local header's signature
         } else if (damage == "extra") {
             const int record = bytes.indexOf("PK\x01\x02");
             bytes[record + 30] = bytes[record + 31] = char(0xff);
@@ -709,19 +768,23 @@ private slots:
     void repackRefusesDamagedCopies_data()
     {
         QTest::addColumn<QString>("damaged");
-        QTest::newRow("stored entry") << "fonts/face.ttf";
-        QTest::newRow("deflated entry") << "notes.txt";
+        QTest::addColumn<int>("mask"); // of the bits flipped in its first byte
+        QTest::newRow("stored entry") << "fonts/face.ttf" << 0x55;
+        QTest::newRow("deflated entry") << "notes.txt" << 0x55;
+        // Its data and CRC are whole, but the stream goes on where the data ends.
+        QTest::newRow("deflated entry, no last block") << "notes.txt" << 0x01;
     }
 
     void repackRefusesDamagedCopies()
     {
         QFETCH(QString, damaged);
+        QFETCH(int, mask);
         const QString zip = m_dir->filePath("skin.zip");
         QVERIFY(fixtures::writeZip(
             zip, {{"fonts/face.ttf", QByteArray(5000, 'f'), 0100644, 0}, {"notes.txt", "kept"}}));
         QByteArray bytes = fixtures::readFile(zip);
         const int data = bytes.indexOf(damaged.toLatin1()) + damaged.size(); // after the local header's name
-        bytes[data] = char(bytes.at(data) ^ 0x55);
+        bytes[data] = char(bytes.at(data) ^ mask);
         QVERIFY(fixtures::writeFile(zip, bytes));
         const QStringList before = fixtures::entriesBelow(m_dir->path());
         const QString error = archive::repack(zip, m_target, zip);

@@ -42,8 +42,14 @@ bool writeZip(const QString &path, const QList<ZipEntry> &entries)
         QuaZipNewInfo info(entry.name);
         info.externalAttr = entry.unixMode << 16;
         QuaZipFile file(&zip);
-        if (!file.open(QIODevice::WriteOnly, info, entry.password, 0, Z_DEFLATED, entry.level) ||
-            file.write(entry.data) != entry.data.size())
+        const bool raw = !entry.stored.isEmpty();
+        info.uncompressedSize = ulong(entry.data.size());
+        const auto crc = quint32(
+            crc32(0, reinterpret_cast<const Bytef *>(entry.data.constData()), uInt(entry.data.size())));
+        const QByteArray &bytes = raw ? entry.stored : entry.data;
+        if (!file.open(QIODevice::WriteOnly, info, entry.password, raw ? crc : 0,
+                       raw ? entry.method : Z_DEFLATED, entry.level, raw) ||
+            file.write(bytes) != bytes.size())
             return false;
         file.close();
     }
@@ -65,8 +71,11 @@ QMap<QString, QByteArray> readZip(const QString &path, bool stored)
 
 QStringList zipNames(const QString &path)
 {
+    QStringList names; // the library's own list ends at an empty name
     QuaZip zip(path);
-    return openZip(zip) ? zip.getFileNameList() : QStringList();
+    for (bool more = openZip(zip) && zip.goToFirstFile(); more; more = zip.goToNextFile())
+        names << zip.getCurrentFileName();
+    return names;
 }
 
 QImage imageIn(const QMap<QString, QByteArray> &files, const QString &name)

@@ -28,6 +28,8 @@ struct ZipEntry
     int level = -1;             // deflate level; -1 for zlib's default
     bool utf8Name = true;       // false: names are stored in code page 437, as old zip tools do
     const char *password = nullptr;
+    QByteArray stored = {}; // when set: the entry's bytes as stored with `method`, unpacking to `data`
+    int method = 0;
 };
 
 // Writes the entries as they are, names included (so hostile archives can be made).

@@ -1,26 +1,23 @@
 #include "skin/archive/archive.h"
 
 #include "skin/archive/archiveentry.h"
+#include "skin/archive/checkedentry.h"
+#include "skin/archive/directoryrecords.h"
+#include "skin/archive/entryplaces.h"
 #include "skin/archive/writefailure.h"
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
+#include <QTextCodec>
 #include <QVector>
 #include <quazip/quazip.h>
-#include <quazip/quazipfile.h>
 #include <quazip/quazipfileinfo.h>
+#include <quazip/unzip.h>
 
 namespace archive {
 namespace {
 
-constexpr qint64 chunkSize = 256 * 1024;
-
-struct Entry
-{
-    QString path; // relative to the folder, with "/" separators
-    bool folder;
-    quint64 size; // as the directory declares it
-};
+constexpr int utf8NameFlag = 0x800;
 
 bool isLink(const QuaZipFileInfo64 &info)
 {
@@ -29,13 +26,38 @@ bool isLink(const QuaZipFileInfo64 &info)
     return info.isSymbolicLink() || ((info.externalAttr >> 16) & typeMask) == linkType;
 }
 
+bool validUtf8(const QByteArray &bytes)
+{
+    QTextCodec::ConverterState state;
+    QTextCodec::codecForMib(106)->toUnicode(bytes.constData(), bytes.size(), &state);
+    return state.invalidChars == 0 && state.remainingChars == 0;
+}
+
+// A name that is not text, for a message: bytes outside printable ASCII as \xNN.
+QString printableBytes(const QByteArray &bytes)
+{
+    QString out;
+    for (const char c : bytes) {
+        const auto byte = quint8(c);
+        out += byte >= 0x20 && byte < 0x7f ? QString(QLatin1Char(c))
+                                           : QStringLiteral("\\x%1").arg(byte, 2, 16, QLatin1Char('0'));
+    }
+    return out;
+}
+
+QString methodName(int method)
+{
+    return method == bzip2Method ? QStringLiteral("bzip2") : QStringLiteral("LZMA");
+}
+
 } // namespace
 
 class Unpacker::Extraction
 {
 public:
     Extraction(const QString &zipPath, const QString &folder, const Limits &limits)
-        : m_zip(zipPath), m_name(quoted(QFileInfo(zipPath).fileName())), m_folder(folder), m_limits(limits)
+        : m_zip(zipPath), m_file(zipPath), m_name(quoted(QFileInfo(zipPath).fileName())), m_folder(folder),
+          m_limits(limits)
     {
     }
     ~Extraction() { m_zip.close(); }
@@ -43,22 +65,23 @@ public:
     QString check();
     QString unpack(const std::function<bool(const QString &path)> &wanted);
     QStringList files() const;
-    bool holds(const QString &path) const { return m_present.contains(path); }
+    bool holds(const QString &path) const { return m_places.holds(path); }
+    QString repack(const QString &changedFolder, const QString &zipPath, const QSet<QString> &dropped);
 
 private:
-    QString checkDirectory();
     QString checkEntries();
+    QString checkEntry(const QuaZipFileInfo64 &info, const unz_file_info64 &record,
+                       const QByteArray &rawName);
     QString writeEntries(const std::function<bool(const QString &path)> &wanted);
-    QString writeFile(const QString &target, quint64 size);
+    QString writeFile(const QString &target, CheckedEntry &entry);
     bool insideFolder(const QString &path) const;
-    QString refused(const QString &entry, const char *why) const
+    QString refused(const QString &entry, const QString &why) const
     {
-        return QStringLiteral("%1 was refused: its entry \"%2\" %3")
-            .arg(m_name, printable(entry), QLatin1String(why));
+        return QStringLiteral("%1 was refused: its entry \"%2\" %3").arg(m_name, printable(entry), why);
     }
     QString outside(const QString &entry) const
     {
-        return refused(entry, "would be written outside the folder it is unpacked into");
+        return refused(entry, QStringLiteral("would be written outside the folder it is unpacked into"));
     }
     QString damaged() const { return QStringLiteral("%1 is damaged and cannot be unpacked").arg(m_name); }
     QString tooLarge() const
@@ -70,11 +93,13 @@ private:
     void removeWritten();
 
     QuaZip m_zip;
+    QFile m_file; // the entries' data is read here, past the archive library
     const QString m_name;
     const QString m_folder;
     const Limits m_limits;
-    QVector<Entry> m_entries;
-    QSet<QString> m_present; // files and folders a full unpacking makes
+    QVector<CheckedEntry> m_entries;
+    EntryPlaces m_places;
+    qint64 m_prefixBytes = -1; // before the archive proper; -1: unknown
     bool m_checked = false;
     qint64 m_written = 0;
     QStringList m_writtenFiles;
@@ -83,75 +108,25 @@ private:
 
 QString Unpacker::Extraction::check()
 {
-    QString error = checkDirectory();
-    if (!error.isEmpty())
-        return error;
+    if (!m_file.open(QIODevice::ReadOnly))
+        return QStringLiteral("%1 is not a zip file or cannot be read").arg(m_name);
+    const DirectoryRecords records = readDirectoryRecords(m_file);
+    if (records.inconsistent)
+        return damaged() + QStringLiteral(": the extra fields of its entries are inconsistent");
+    m_prefixBytes = records.prefixBytes;
     if (!openForReading(m_zip)) {
         // The archive library cannot open a zip without entries; name it for what it is.
-        QFile file(m_zip.getZipName());
-        if (file.open(QIODevice::ReadOnly) && file.read(4) == QByteArray("PK\x05\x06", 4))
+        if (m_file.seek(0) && m_file.read(4) == QByteArray("PK\x05\x06", 4))
             return QStringLiteral("%1 holds no files").arg(m_name);
         return QStringLiteral("%1 is not a zip file or cannot be read").arg(m_name);
     }
-    error = checkEntries();
+    const QString error = checkEntries();
     m_checked = error.isEmpty();
-    if (!m_checked)
+    if (!m_checked) {
         m_zip.close();
-    return error;
-}
-
-// The archive library reads an entry's extra field a few bytes at a time, and trusts its
-// length: a few kilobytes whose entries declare long extra fields took seconds to list. No zip
-// tool writes an entry that runs past the end of the central directory, or an extra block that
-// runs past its field, so such an archive is refused first. What this cannot make sense of
-// (no end record, a zip64 one, a record that is not an entry) is left to the library to judge.
-QString Unpacker::Extraction::checkDirectory()
-{
-    QFile file(m_zip.getZipName());
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const auto u16 = [](const QByteArray &bytes, int at) {
-        return int(quint8(bytes.at(at))) | int(quint8(bytes.at(at + 1))) << 8;
-    };
-    const auto u32 = [&u16](const QByteArray &bytes, int at) {
-        return quint32(u16(bytes, at)) | quint32(u16(bytes, at + 2)) << 16;
-    };
-    const qint64 tailStart = qMax(qint64(0), file.size() - (0xffff + 22));
-    if (!file.seek(tailStart))
-        return {};
-    const QByteArray tail = file.readAll();
-    const int end = tail.lastIndexOf(QByteArray("PK\x05\x06", 4));
-    if (end < 0 || end + 22 > tail.size())
-        return {};
-    const int count = u16(tail, end + 10);
-    const quint32 size = u32(tail, end + 12);
-    const qint64 endAt = tailStart + end;
-    const bool zip64 = count == 0xffff || size == 0xffffffffu || u32(tail, end + 16) == 0xffffffffu ||
-                       (end >= 20 && tail.mid(end - 20, 4) == QByteArray("PK\x06\x07", 4));
-    if (zip64 || size > endAt)
-        return {};
-    const QString inconsistent =
-        damaged() + QStringLiteral(": the extra fields of its entries are inconsistent");
-    qint64 at = endAt - size;
-    for (int i = 0; i < count; ++i) {
-        if (!file.seek(at))
-            return {};
-        const QByteArray header = file.read(46);
-        if (header.size() < 46 || !header.startsWith(QByteArray("PK\x01\x02", 4)))
-            return {};
-        const int nameLength = u16(header, 28);
-        const int extraLength = u16(header, 30);
-        const qint64 next = at + 46 + nameLength + extraLength + u16(header, 32);
-        if (next > endAt || !file.seek(at + 46 + nameLength))
-            return inconsistent;
-        const QByteArray extra = file.read(extraLength);
-        for (int block = 0; block + 4 <= extra.size(); block += 4 + u16(extra, block + 2)) {
-            if (block + 4 + u16(extra, block + 2) > extra.size())
-                return inconsistent;
-        }
-        at = next;
+        m_file.close();
     }
-    return {};
+    return error;
 }
 
 QString Unpacker::Extraction::unpack(const std::function<bool(const QString &path)> &wanted)
@@ -167,7 +142,7 @@ QString Unpacker::Extraction::unpack(const std::function<bool(const QString &pat
 QStringList Unpacker::Extraction::files() const
 {
     QStringList files;
-    for (const Entry &entry : m_entries) {
+    for (const CheckedEntry &entry : m_entries) {
         if (!entry.folder && !entry.path.isEmpty())
             files << entry.path;
     }
@@ -180,33 +155,24 @@ QString Unpacker::Extraction::checkEntries()
     // Declared sizes are untrusted 64-bit numbers: summed unsigned, and each checked before it is added.
     quint64 declared = 0;
     const auto limit = quint64(m_limits.maxUnpackedBytes);
+    QByteArray rawName(0x10000, Qt::Uninitialized);
     for (bool more = m_zip.goToFirstFile(); more; more = m_zip.goToNextFile()) {
         QuaZipFileInfo64 info;
-        if (!m_zip.getCurrentFileInfo(&info))
+        unz_file_info64 record{};
+        if (!m_zip.getCurrentFileInfo(&info) ||
+            unzGetCurrentFileInfo64(m_zip.getUnzFile(), &record, rawName.data(), uLong(rawName.size()),
+                                    nullptr, 0, nullptr, 0) != UNZ_OK)
             break;
         if (m_entries.size() >= m_limits.maxEntries)
             return QStringLiteral("%1 was refused: it holds more than %2 entries")
                 .arg(m_name)
                 .arg(m_limits.maxEntries);
-        if (hasControlCharacter(info.name))
-            return refused(info.name, "has a control character in its name");
-        if (isLink(info))
-            return refused(info.name, "is a symbolic link");
-        if (info.isEncrypted())
-            return QStringLiteral(
-                       "%1 is password-protected; Panelcraft can only read skins without a password")
-                .arg(m_name);
-        const auto path = safeRelativePath(info.name);
-        if (!path)
-            return outside(info.name);
         if (info.uncompressedSize > limit || declared > limit - info.uncompressedSize)
             return tooLarge();
         declared += info.uncompressedSize;
-        m_entries.append({*path,
-                          info.name.endsWith(QLatin1Char('/')) || info.name.endsWith(QLatin1Char('\\')),
-                          info.uncompressedSize});
-        for (QString part = *path; !part.isEmpty(); part = part.section(QLatin1Char('/'), 0, -2))
-            m_present.insert(part);
+        const QString error = checkEntry(info, record, rawName.left(int(record.size_filename)));
+        if (!error.isEmpty())
+            return error;
     }
     if (m_zip.getZipError() != UNZ_OK)
         return damaged();
@@ -215,13 +181,62 @@ QString Unpacker::Extraction::checkEntries()
     return {};
 }
 
+QString Unpacker::Extraction::checkEntry(const QuaZipFileInfo64 &info, const unz_file_info64 &record,
+                                         const QByteArray &rawName)
+{
+    // Decoded, such names all read as one U+FFFD: two entries would become one.
+    if ((record.flag & utf8NameFlag) && !validUtf8(rawName))
+        return QStringLiteral("%1 was refused: its entry \"%2\" has a name that is not valid UTF-8")
+            .arg(m_name, printableBytes(rawName));
+    if (hasControlCharacter(info.name))
+        return refused(info.name, QStringLiteral("has a control character in its name"));
+    if (isLink(info))
+        return refused(info.name, QStringLiteral("is a symbolic link"));
+    if (info.isEncrypted())
+        return QStringLiteral("%1 is password-protected; Panelcraft can only read skins without a password")
+            .arg(m_name);
+    const auto path = safeRelativePath(info.name);
+    if (!path)
+        return outside(info.name);
+    CheckedEntry entry;
+    entry.name = info.name;
+    entry.path = *path;
+    entry.folder = info.name.endsWith(QLatin1Char('/')) || info.name.endsWith(QLatin1Char('\\'));
+    entry.flags = int(record.flag);
+    entry.stored = {0, record.compressed_size, record.uncompressed_size, quint32(record.crc),
+                    int(record.compression_method)};
+    const int method = entry.stored.method;
+    if (!canUnpack(method) && method != bzip2Method && method != lzmaMethod)
+        return refused(
+            info.name,
+            QStringLiteral("is compressed in a way Panelcraft cannot read (method %1)").arg(method));
+    if (method == lzmaMethod) {
+        // The archive library will not open it at all, not even to pass its bytes through.
+        const auto offset =
+            dataOffsetFromRecords(m_file, qint64(unzGetOffset64(m_zip.getUnzFile())), m_prefixBytes);
+        if (!offset)
+            return damaged();
+        entry.stored.dataOffset = *offset;
+    } else {
+        // Opening it reads its local header and compares it with the directory: a damaged entry
+        // is found here, before anything is unpacked or painted, whatever it holds.
+        unzFile zip = m_zip.getUnzFile();
+        const bool opened = unzOpenCurrentFile3(zip, nullptr, nullptr, 1, nullptr) == UNZ_OK;
+        entry.stored.dataOffset = opened ? qint64(unzGetCurrentFileZStreamPos64(zip)) : 0;
+        if (!opened || unzCloseCurrentFile(zip) != UNZ_OK)
+            return damaged();
+    }
+    const QString place = m_places.take(entry.name, entry.path, entry.folder);
+    if (!place.isEmpty())
+        return refused(entry.name, place);
+    m_entries.append(entry);
+    return {};
+}
+
 QString Unpacker::Extraction::writeEntries(const std::function<bool(const QString &path)> &wanted)
 {
     const QDir folder(m_folder);
-    int index = 0;
-    for (bool more = m_zip.goToFirstFile(); more && index < m_entries.size();
-         more = m_zip.goToNextFile(), ++index) {
-        const Entry &entry = m_entries.at(index);
+    for (CheckedEntry &entry : m_entries) {
         if (entry.path.isEmpty() || (wanted && !wanted(entry.path)))
             continue;
         const QString target = folder.filePath(entry.path);
@@ -238,44 +253,52 @@ QString Unpacker::Extraction::writeEntries(const std::function<bool(const QStrin
             return outside(entry.path);
         if (entry.folder)
             continue;
-        const QString error = writeFile(target, entry.size);
+        if (!canUnpack(entry.stored.method))
+            return refused(entry.name, QStringLiteral("is compressed with %1, which Panelcraft cannot unpack")
+                                           .arg(methodName(entry.stored.method)));
+        const QString error = writeFile(target, entry);
         if (!error.isEmpty())
             return error;
     }
     return {};
 }
 
-QString Unpacker::Extraction::writeFile(const QString &target, quint64 size)
+QString Unpacker::Extraction::writeFile(const QString &target, CheckedEntry &entry)
 {
-    QuaZipFile in(&m_zip);
-    if (!in.open(QIODevice::ReadOnly))
-        return damaged();
     QFile out(target);
     // Unbuffered, so a short write (a full disk) is seen at once, with the system's reason.
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
         return cannotWrite(target, out.errorString());
     m_writtenFiles << target;
-    QByteArray buffer(int(chunkSize), Qt::Uninitialized);
-    quint64 entryBytes = 0;
-    for (qint64 n; (n = in.read(buffer.data(), chunkSize)) > 0;) {
+    QString error;
+    const StreamResult result = readEntry(m_file, entry.stored, [&](const char *data, qint64 length) {
         // Counted as written, whatever the directory claims.
-        m_written += n;
-        entryBytes += quint64(n);
+        m_written += length;
         if (m_written > m_limits.maxUnpackedBytes)
-            return tooLarge();
-        if (out.write(buffer.constData(), n) != n)
-            return cannotWrite(target, writeFailure(out));
-    }
-    const bool readFailed = in.getZipError() != UNZ_OK;
-    in.close();
-    // The archive library checks the CRC only when the data reached the declared size: a
-    // stream that ends short would pass unnoticed.
-    if (readFailed || in.getZipError() != UNZ_OK || entryBytes != size)
-        return damaged();
+            error = tooLarge();
+        else if (out.write(data, length) != length)
+            error = cannotWrite(target, writeFailure(out));
+        return error.isEmpty();
+    });
+    if (result != StreamResult::Intact)
+        return error.isEmpty() ? damaged() : error;
     out.close();
     if (out.error() != QFileDevice::NoError)
         return cannotWrite(target, writeFailure(out));
+    entry.unpacked = true;
     return {};
+}
+
+QString Unpacker::Extraction::repack(const QString &changedFolder, const QString &zipPath,
+                                     const QSet<QString> &dropped)
+{
+    if (!m_checked)
+        return damaged();
+    // The new archive may replace this one.
+    m_zip.close();
+    m_file.close();
+    m_checked = false;
+    return repackChecked(m_zip.getZipName(), m_entries, changedFolder, zipPath, dropped);
 }
 
 // Guards against a link planted in the folder by something other than this archive.
@@ -323,11 +346,24 @@ QString Unpacker::unpack(const std::function<bool(const QString &path)> &wanted)
     return m_extraction->unpack(wanted);
 }
 
+QString Unpacker::repack(const QString &changedFolder, const QString &zipPath, const QSet<QString> &dropped)
+{
+    return m_extraction->repack(changedFolder, zipPath, dropped);
+}
+
 QString extract(const QString &zipPath, const QString &folder, const Limits &limits)
 {
     Unpacker unpacker(zipPath, folder, limits);
     QString error = unpacker.check();
     return error.isEmpty() ? unpacker.unpack() : error;
+}
+
+QString repack(const QString &sourceZip, const QString &changedFolder, const QString &zipPath,
+               const QSet<QString> &dropped)
+{
+    Unpacker unpacker(sourceZip, QString());
+    const QString error = unpacker.check();
+    return error.isEmpty() ? unpacker.repack(changedFolder, zipPath, dropped) : error;
 }
 
 } // namespace archive

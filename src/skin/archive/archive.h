@@ -43,18 +43,23 @@ public:
     // of the same name. The limits count everything unpacked so far. After a failure every file
     // this unpacker wrote is removed again.
     QString unpack(const std::function<bool(const QString &path)> &wanted = {});
+    // repack() of the checked archive, after which nothing more can be unpacked. What was
+    // unpacked was checked then; the rest is checked while it is copied.
+    QString repack(const QString &changedFolder, const QString &zipPath, const QSet<QString> &dropped = {});
 
 private:
     class Extraction;
     std::unique_ptr<Extraction> m_extraction;
 };
 
-// Writes `zipPath` with every entry of `sourceZip`, in its order. An entry for which
+// Writes `zipPath` with every entry of `sourceZip`, in its order, under its stored name, and the
+// archive's comment. An entry for which
 // `changedFolder` holds a file of the same path gets that file's content; every other entry is
 // copied as it is stored, without being unpacked and packed again. The folder's remaining
 // files follow as new entries. The archive is written beside its final place and renamed over
 // it only when complete, so a failure leaves any earlier file of that name (even `sourceZip`)
-// untouched. Entries named in `dropped` are left out. `sourceZip` must have passed extract().
+// untouched. Entries named in `dropped` are left out. `sourceZip` is checked first, as by
+// Unpacker::check().
 QString repack(const QString &sourceZip, const QString &changedFolder, const QString &zipPath,
                const QSet<QString> &dropped = {});
 

@@ -1,5 +1,8 @@
 #include "skin/archive/archive.h"
 #include "skin/archive/archiveentry.h"
+#include "skin/archive/checkedentry.h"
+#include "skin/archive/methodpatches.h"
+#include "skin/archive/streamchecks.h"
 
 #include "skin/archive/writefailure.h"
 #include <QDateTime>
@@ -30,77 +33,30 @@ QStringList filesBelow(const QString &folder)
     return files;
 }
 
-// An entry copied as stored is never unpacked, so nothing else would check its data: it is
-// inflated alongside the copy (nothing is kept) and its CRC and size compared, so a damaged
-// skin stops the build as unpacking it did, instead of passing the damage on as a success.
-class EntryCheck
-{
-public:
-    EntryCheck(int method, quint32 crc, quint64 size) : m_crc(crc), m_size(size)
-    {
-        m_usable = method == 0 || (method == Z_DEFLATED && inflateInit2(&m_stream, -MAX_WBITS) == Z_OK);
-        m_inflating = m_usable && method == Z_DEFLATED;
-    }
-    ~EntryCheck()
-    {
-        if (m_inflating)
-            inflateEnd(&m_stream);
-    }
-    void add(const char *data, qint64 length)
-    {
-        if (!m_usable || m_produced == m_size)
-            return;
-        if (!m_inflating) {
-            take(reinterpret_cast<const Bytef *>(data), length);
-            return;
-        }
-        m_stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(data));
-        m_stream.avail_in = uInt(length);
-        // Like unpacking, up to the declared size: what follows it is never read.
-        while (m_stream.avail_in > 0 && m_produced < m_size) {
-            m_stream.next_out = m_buffer;
-            m_stream.avail_out = sizeof m_buffer;
-            const int result = inflate(&m_stream, Z_NO_FLUSH);
-            take(m_buffer, qint64(sizeof m_buffer - m_stream.avail_out));
-            if (result == Z_STREAM_END)
-                return;
-            if (result != Z_OK) {
-                m_usable = false;
-                return;
-            }
-        }
-    }
-    bool passed() const { return m_usable && m_produced == m_size && m_sum == m_crc; }
-
-private:
-    void take(const Bytef *data, qint64 length)
-    {
-        length = qint64(qMin(quint64(length), m_size - m_produced));
-        m_produced += quint64(length);
-        m_sum = quint32(crc32(m_sum, data, uInt(length)));
-    }
-
-    const quint32 m_crc;
-    const quint64 m_size;
-    z_stream m_stream{};
-    bool m_usable = false;
-    bool m_inflating = false;
-    quint64 m_produced = 0;
-    quint32 m_sum = 0;
-    Bytef m_buffer[64 * 1024];
-};
-
-bool copyAll(QIODevice &in, QIODevice &out, EntryCheck *check = nullptr)
+bool copyAll(QIODevice &in, QIODevice &out)
 {
     QByteArray buffer(int(chunkSize), Qt::Uninitialized);
     qint64 n;
     while ((n = in.read(buffer.data(), chunkSize)) > 0) {
-        if (check)
-            check->add(buffer.constData(), n);
         if (out.write(buffer.constData(), n) != n)
             return false;
     }
     return n == 0;
+}
+
+// The compression level the archive library reads from an entry's flags, and writes back into
+// them: a copy keeps the source's flags.
+int levelOf(int flags)
+{
+    switch (flags & 0x06) {
+    case 6:
+        return 1;
+    case 4:
+        return 2;
+    case 2:
+        return 9;
+    }
+    return 6;
 }
 
 // The extra field without its zip64 block: the copy is written with 32-bit sizes, and a stale
@@ -123,9 +79,11 @@ QByteArray withoutZip64(const QByteArray &extra)
 class Repack
 {
 public:
-    Repack(const QString &sourceZip, const QString &changedFolder, const QString &zipPath,
-           const QSet<QString> &dropped)
-        : m_source(sourceZip), m_folder(changedFolder), m_file(zipPath), m_target(zipPath), m_written(dropped)
+    Repack(const QString &sourceZip, const QVector<CheckedEntry> &entries, const QString &changedFolder,
+           const QString &zipPath, const QSet<QString> &dropped)
+        : m_source(sourceZip), m_sourceFile(sourceZip), m_entries(entries), m_folder(changedFolder),
+          m_folderFiles(filesBelow(changedFolder)), m_file(zipPath), m_target(zipPath), m_dropped(dropped),
+          m_written(dropped)
     {
     }
 
@@ -134,13 +92,15 @@ public:
 private:
     QString copyEntries();
     QString addFile(const QString &path, const QuaZipNewInfo &info);
-    QString copyRaw(const QString &path, const QuaZipFileInfo64 &info);
-    // A file the build adds is dated like the newest entry of the skin, for the same reason.
+    QString copyRaw(const CheckedEntry &entry, const QuaZipFileInfo64 &info);
+    bool isChanged(const QString &path) const { return m_changed.contains(path); }
+    QVector<StoredEntry> entriesToCheck() const;
+    // A file the build adds is dated like the newest entry of the skin, for the same reason; a
+    // skin without a date gives it the earliest date a zip entry can hold, never the clock's.
     QuaZipNewInfo addedEntry(const QString &path) const
     {
         QuaZipNewInfo info(path, QDir(m_folder).filePath(path));
-        if (m_newestTime.isValid())
-            info.dateTime = m_newestTime;
+        info.dateTime = m_newestTime.isValid() ? m_newestTime : QDateTime(QDate(1980, 1, 1), QTime(0, 0));
         return info;
     }
     QString failed(const QString &why) const { return cannotWrite(m_target, why); }
@@ -151,33 +111,48 @@ private:
     }
 
     QuaZip m_source;
+    QFile m_sourceFile; // the stored data is read here, past the archive library
+    const QVector<CheckedEntry> &m_entries;
     const QString m_folder;
+    const QStringList m_folderFiles; // the changed entries and the added ones
+    const QSet<QString> m_changed{m_folderFiles.begin(), m_folderFiles.end()};
     QSaveFile m_file;
-    QuaZip m_zip{&m_file};
+    MethodPatches m_device{m_file};
+    QuaZip m_zip{&m_device};
+    int m_entriesWritten = 0;
     const QString m_target;
-    QSet<QString> m_written; // entries already in the new archive, or left out of it
+    const QSet<QString> m_dropped;
+    QSet<QString> m_written; // paths already in the new archive, or left out of it
     QDateTime m_newestTime;
 };
 
 QString Repack::run()
 {
-    if (!openForReading(m_source))
+    // Unbuffered: each entry's bytes are read in one go or in large chunks, never read ahead.
+    if (!openForReading(m_source) || !m_sourceFile.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return sourceUnreadable();
     // Unbuffered, so a short write (a full disk) is seen at once, with the system's reason.
-    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+        !m_device.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return failed(writeFailure(m_file));
-    m_zip.setAutoClose(false);  // committed below, only when everything went in
-    m_zip.setUtf8Enabled(true); // takes effect only when set before the archive is opened
+    m_zip.setAutoClose(false);       // committed below, only when everything went in
+    m_zip.setUtf8Enabled(true);      // takes effect only when set before the archive is opened
+    m_zip.setCommentCodec("IBM437"); // as read: every byte of the comment comes back as it was
     if (!m_zip.open(QuaZip::mdCreate))
         return failed(QStringLiteral("the archive could not be started"));
+    m_zip.setComment(m_source.getComment());
     QString error = copyEntries();
-    for (const QString &path : filesBelow(m_folder)) {
+    for (const QString &path : m_folderFiles) {
         if (error.isEmpty() && !m_written.contains(path))
             error = addFile(path, addedEntry(path));
     }
+    // The comment has no UTF-8 flag: written in the code page it was read in, it keeps its bytes.
+    m_zip.setUtf8Enabled(false);
+    m_device.holdDirectory();
     m_zip.close();
+    const bool directoryWritten = m_device.finish();
     m_source.close();
-    if (error.isEmpty() && m_zip.getZipError() != ZIP_OK) {
+    if (error.isEmpty() && (m_zip.getZipError() != ZIP_OK || !directoryWritten)) {
         // The zip library seeks after a failed write, which clears the file's error: a probe
         // write brings the system's reason (a full disk) back.
         const QString why = writeFailure(m_file);
@@ -194,31 +169,44 @@ QString Repack::run()
     return {};
 }
 
+// Entries copied as stored are never unpacked here; their data is checked alongside.
+QVector<StoredEntry> Repack::entriesToCheck() const
+{
+    QVector<StoredEntry> unchecked;
+    for (const CheckedEntry &entry : m_entries) {
+        if (!entry.unpacked && canUnpack(entry.stored.method) && !m_dropped.contains(entry.path) &&
+            !isChanged(entry.path))
+            unchecked << entry.stored;
+    }
+    return unchecked;
+}
+
 QString Repack::copyEntries()
 {
-    for (bool more = m_source.goToFirstFile(); more; more = m_source.goToNextFile()) {
+    StreamChecks checks(m_source.getZipName(), entriesToCheck());
+    int index = 0;
+    for (bool more = m_source.goToFirstFile(); more; more = m_source.goToNextFile(), ++index) {
         QuaZipFileInfo64 info;
-        if (!m_source.getCurrentFileInfo(&info))
+        if (index >= m_entries.size() || !m_source.getCurrentFileInfo(&info))
             return sourceUnreadable();
-        auto path = safeRelativePath(info.name);
-        if (!path)
-            return sourceUnreadable();
-        if (path->isEmpty() || m_written.contains(*path))
+        const CheckedEntry &entry = m_entries.at(index);
+        if (m_dropped.contains(entry.path))
             continue;
-        if (info.name.endsWith(QLatin1Char('/')) || info.name.endsWith(QLatin1Char('\\')))
-            *path += QLatin1Char('/'); // a folder entry stays one
         m_newestTime = qMax(m_newestTime, info.dateTime);
         // A changed entry keeps its date: the same skin and choices give the same archive
         // byte for byte, whenever and from whichever front end it is built.
         QuaZipNewInfo changed(info);
-        changed.name = *path;
-        const QString changedFile = QDir(m_folder).filePath(*path);
-        const QString error =
-            QFileInfo(changedFile).isFile() ? addFile(*path, changed) : copyRaw(*path, info);
+        changed.name = entry.name;
+        const QString error = isChanged(entry.path) ? addFile(entry.path, changed) : copyRaw(entry, info);
         if (!error.isEmpty())
             return error;
     }
-    return m_source.getZipError() == UNZ_OK ? QString() : sourceUnreadable();
+    if (m_source.getZipError() != UNZ_OK || index != m_entries.size())
+        return sourceUnreadable();
+    if (!checks.passed())
+        return QStringLiteral("%1 is damaged and cannot be unpacked")
+            .arg(quoted(QFileInfo(m_source.getZipName()).fileName()));
+    return {};
 }
 
 QString Repack::addFile(const QString &path, const QuaZipNewInfo &info)
@@ -236,46 +224,55 @@ QString Repack::addFile(const QString &path, const QuaZipNewInfo &info)
     const bool png = path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive);
     QuaZipFile out(&m_zip);
     if (!out.open(QIODevice::WriteOnly, fresh, nullptr, 0, png ? 0 : Z_DEFLATED,
-                  png ? 0 : Z_DEFAULT_COMPRESSION) ||
-        !copyAll(in, out))
+                  png ? 0 : Z_DEFAULT_COMPRESSION))
+        return failed(writeFailure(m_file));
+    ++m_entriesWritten;
+    if (!copyAll(in, out))
         return failed(writeFailure(m_file));
     out.close();
     return out.getZipError() == ZIP_OK ? QString() : failed(writeFailure(m_file));
 }
 
-QString Repack::copyRaw(const QString &path, const QuaZipFileInfo64 &info)
+QString Repack::copyRaw(const CheckedEntry &entry, const QuaZipFileInfo64 &info)
 {
-    m_written.insert(path);
-    int method = 0;
-    int level = 0;
-    QuaZipFile in(&m_source);
-    if (!in.open(QIODevice::ReadOnly, &method, &level, true))
-        return sourceUnreadable();
+    m_written.insert(entry.path);
     QuaZipNewInfo copy(info);
-    copy.name = path;
+    copy.name = entry.name;
     copy.uncompressedSize = ulong(info.uncompressedSize);
     copy.extraLocal = withoutZip64(copy.extraLocal);
     copy.extraGlobal = withoutZip64(copy.extraGlobal);
+    const StoredEntry &stored = entry.stored;
+    const bool patched = stored.method == lzmaMethod;
+    if (patched)
+        m_device.expect(m_entriesWritten, stored.method);
     QuaZipFile out(&m_zip);
-    if (!out.open(QIODevice::WriteOnly, copy, nullptr, info.crc, method, level, true))
+    if (!out.open(QIODevice::WriteOnly, copy, nullptr, stored.crc, patched ? 0 : stored.method,
+                  levelOf(entry.flags), true))
         return failed(writeFailure(m_file));
-    EntryCheck check(method, info.crc, info.uncompressedSize);
-    if (!copyAll(in, out, &check))
-        return in.getZipError() != UNZ_OK ? sourceUnreadable() : failed(writeFailure(m_file));
-    if (!check.passed())
-        return QStringLiteral("%1 is damaged and cannot be unpacked")
-            .arg(quoted(QFileInfo(m_source.getZipName()).fileName()));
+    ++m_entriesWritten;
+    if (!m_sourceFile.seek(stored.dataOffset))
+        return sourceUnreadable();
+    QByteArray buffer(int(qMin(quint64(chunkSize), qMax(stored.storedSize, quint64(1)))), Qt::Uninitialized);
+    for (quint64 left = stored.storedSize; left > 0;) {
+        const qint64 n = m_sourceFile.read(buffer.data(), qint64(qMin(left, quint64(buffer.size()))));
+        if (n <= 0)
+            return sourceUnreadable();
+        if (out.write(buffer.constData(), n) != n)
+            return failed(writeFailure(m_file));
+        left -= quint64(n);
+    }
     out.close();
-    in.close();
-    return out.getZipError() == ZIP_OK ? QString() : failed(writeFailure(m_file));
+    const bool written =
+        out.getZipError() == ZIP_OK && (!patched || m_device.patchLocalHeader(m_entriesWritten - 1));
+    return written ? QString() : failed(writeFailure(m_file));
 }
 
 } // namespace
 
-QString repack(const QString &sourceZip, const QString &changedFolder, const QString &zipPath,
-               const QSet<QString> &dropped)
+QString repackChecked(const QString &sourceZip, const QVector<CheckedEntry> &entries,
+                      const QString &changedFolder, const QString &zipPath, const QSet<QString> &dropped)
 {
-    return Repack(sourceZip, changedFolder, zipPath, dropped).run();
+    return Repack(sourceZip, entries, changedFolder, zipPath, dropped).run();
 }
 
 } // namespace archive

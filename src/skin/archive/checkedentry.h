@@ -1,0 +1,27 @@
+#pragma once
+
+// What the first check of an archive learns about each entry, handed on to the repacking.
+
+#include "skin/archive/entrystream.h"
+
+#include <QSet>
+#include <QString>
+#include <QVector>
+
+namespace archive {
+
+struct CheckedEntry
+{
+    QString name; // as stored, which the new archive keeps
+    QString path; // where it is unpacked: "/" separators, no empty or "." parts
+    bool folder = false;
+    int flags = 0; // the general-purpose bits of its record
+    StoredEntry stored;
+    bool unpacked = false; // its data was unpacked, and so checked whole
+};
+
+// Writes `zipPath` as repack() describes, from the checked entries of `sourceZip`.
+QString repackChecked(const QString &sourceZip, const QVector<CheckedEntry> &entries,
+                      const QString &changedFolder, const QString &zipPath, const QSet<QString> &dropped);
+
+} // namespace archive

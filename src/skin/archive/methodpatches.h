@@ -1,0 +1,42 @@
+#pragma once
+
+// The archive library refuses to write an entry whose method it cannot make itself (LZMA), even
+// as stored bytes passed through untouched. Such an entry goes in marked as stored, and this
+// device, between the library and the file, puts its method back: into the entry's local header
+// once the entry is written, and into the central directory on its way to the file.
+
+#include <QFileDevice>
+#include <QHash>
+#include <QIODevice>
+
+namespace archive {
+
+class MethodPatches : public QIODevice
+{
+public:
+    explicit MethodPatches(QFileDevice &file) : m_file(file) {}
+
+    // The entry about to be written, the `index`th of the archive, is to carry `method`.
+    void expect(int index, int method);
+    // Puts the method into the local header of the entry just written.
+    bool patchLocalHeader(int index);
+    // What is written from now on (the central directory) is held back until finish().
+    void holdDirectory() { m_holding = true; }
+    bool finish();
+
+    bool isSequential() const override { return false; }
+    bool seek(qint64 pos) override { return QIODevice::seek(pos) && (m_holding || m_file.seek(pos)); }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *data, qint64 length) override;
+
+private:
+    QFileDevice &m_file;
+    QHash<int, int> m_methods;         // by entry index
+    QHash<int, qint64> m_localHeaders; // where each entry's local header starts
+    bool m_holding = false;
+    QByteArray m_held;
+};
+
+} // namespace archive
