@@ -875,6 +875,66 @@ Standardprofil geladen</translation>
         <source> (White Browser)</source>
         <translation> (weißer Browser)</translation>
     </message>
+    <message>
+        <source>Normal vision</source>
+        <translation>Normales Sehen</translation>
+    </message>
+    <message>
+        <source>Protanopia</source>
+        <translation>Protanopie</translation>
+    </message>
+    <message>
+        <source>Deuteranopia</source>
+        <translation>Deuteranopie</translation>
+    </message>
+    <message>
+        <source>Tritanopia</source>
+        <translation>Tritanopie</translation>
+    </message>
+    <message>
+        <source>Achromatopsia</source>
+        <translation>Achromatopsie</translation>
+    </message>
+    <message>
+        <source>View as</source>
+        <translation>Ansicht als</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; on the %2 page</source>
+        <translation>„%1“ auf der Seite %2</translation>
+    </message>
+    <message>
+        <source>With %1, %2 and %3 are hard to tell apart (difference %4, CIEDE2000).</source>
+        <translation>Bei %1 sind %2 und %3 schwer zu unterscheiden (Abstand %4, CIEDE2000).</translation>
+    </message>
+    <message>
+        <source>Some lines of the profile were not used:
+- </source>
+        <translation>Einige Zeilen des Profils wurden nicht verwendet:
+- </translation>
+    </message>
+    <message>
+        <source>Style from Selected Skin with Accent ...</source>
+        <translation>Stil aus ausgewähltem Skin mit Akzent ...</translation>
+    </message>
+    <message>
+        <source>Style from Selected Skin</source>
+        <translation>Stil aus ausgewähltem Skin</translation>
+    </message>
+    <message>
+        <source>The Browser Profile has unsaved edits.
+Save them before a style is drawn from the skin?</source>
+        <translation>Das Browser-Profil hat ungespeicherte Änderungen.
+Vor dem Ableiten eines Stils aus dem Skin speichern?</translation>
+    </message>
+    <message>
+        <source>Accent for the Style</source>
+        <translation>Akzent für den Stil</translation>
+    </message>
+    <message>
+        <source>Style from skin</source>
+        <translation>Stil aus Skin</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1042,6 +1102,21 @@ Standardprofil geladen</translation>
     <message>
         <source>Not all of the file could be written (is the disk full?)</source>
         <translation>Die Datei konnte nicht vollständig geschrieben werden (ist der Datenträger voll?)</translation>
+    </message>
+</context>
+<context>
+    <name>skinpalette</name>
+    <message>
+        <source>No temporary folder could be made to read the skin.</source>
+        <translation>Es konnte kein temporärer Ordner zum Lesen des Skins angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The skin&apos;s layouts name no images to take colours from.</source>
+        <translation>Die Layouts des Skins nennen keine Bilder, aus denen Farben übernommen werden können.</translation>
+    </message>
+    <message>
+        <source>The skin&apos;s images hold no visible pixels to take colours from.</source>
+        <translation>Die Bilder des Skins enthalten keine sichtbaren Pixel, aus denen Farben übernommen werden können.</translation>
     </message>
 </context>
 <context>

@@ -875,6 +875,66 @@ Profil par défaut chargé</translation>
         <source> (White Browser)</source>
         <translation> (Browser blanc)</translation>
     </message>
+    <message>
+        <source>Normal vision</source>
+        <translation>Vision normale</translation>
+    </message>
+    <message>
+        <source>Protanopia</source>
+        <translation>Protanopie</translation>
+    </message>
+    <message>
+        <source>Deuteranopia</source>
+        <translation>Deutéranopie</translation>
+    </message>
+    <message>
+        <source>Tritanopia</source>
+        <translation>Tritanopie</translation>
+    </message>
+    <message>
+        <source>Achromatopsia</source>
+        <translation>Achromatopsie</translation>
+    </message>
+    <message>
+        <source>View as</source>
+        <translation>Voir comme</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; on the %2 page</source>
+        <translation>« %1 » sur la page %2</translation>
+    </message>
+    <message>
+        <source>With %1, %2 and %3 are hard to tell apart (difference %4, CIEDE2000).</source>
+        <translation>En %1, %2 et %3 sont difficiles à distinguer (écart %4, CIEDE2000).</translation>
+    </message>
+    <message>
+        <source>Some lines of the profile were not used:
+- </source>
+        <translation>Certaines lignes du profil n&apos;ont pas été utilisées :
+- </translation>
+    </message>
+    <message>
+        <source>Style from Selected Skin with Accent ...</source>
+        <translation>Style du Skin sélectionné avec accent ...</translation>
+    </message>
+    <message>
+        <source>Style from Selected Skin</source>
+        <translation>Style du Skin sélectionné</translation>
+    </message>
+    <message>
+        <source>The Browser Profile has unsaved edits.
+Save them before a style is drawn from the skin?</source>
+        <translation>Le profil du Browser a des modifications non enregistrées.
+Les enregistrer avant de tirer un style du Skin ?</translation>
+    </message>
+    <message>
+        <source>Accent for the Style</source>
+        <translation>Accent du style</translation>
+    </message>
+    <message>
+        <source>Style from skin</source>
+        <translation>Style du Skin</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1042,6 +1102,21 @@ Profil par défaut chargé</translation>
     <message>
         <source>Not all of the file could be written (is the disk full?)</source>
         <translation>Le fichier n’a pas pu être écrit en entier (le disque est-il plein ?)</translation>
+    </message>
+</context>
+<context>
+    <name>skinpalette</name>
+    <message>
+        <source>No temporary folder could be made to read the skin.</source>
+        <translation>Aucun dossier temporaire n&apos;a pu être créé pour lire le Skin.</translation>
+    </message>
+    <message>
+        <source>The skin&apos;s layouts name no images to take colours from.</source>
+        <translation>Les layouts du Skin ne nomment aucune image dont tirer des couleurs.</translation>
+    </message>
+    <message>
+        <source>The skin&apos;s images hold no visible pixels to take colours from.</source>
+        <translation>Les images du Skin n&apos;ont aucun pixel visible dont tirer des couleurs.</translation>
     </message>
 </context>
 <context>
