@@ -1098,6 +1098,111 @@ Vor dem Ableiten eines Stils aus dem Skin speichern?</translation>
     </message>
 </context>
 <context>
+    <name>Unpacker</name>
+    <message>
+        <source>%1 was refused: its entry &quot;%2&quot; would be written outside the folder it is unpacked into</source>
+        <translation>%1 wurde abgelehnt: Sein Eintrag „%2“ würde außerhalb des Ordners geschrieben, in den entpackt wird</translation>
+    </message>
+    <message>
+        <source>%1 is damaged and cannot be unpacked</source>
+        <translation>%1 ist beschädigt und kann nicht entpackt werden</translation>
+    </message>
+    <message>
+        <source>%1 was refused: it unpacks to more than %2</source>
+        <translation>%1 wurde abgelehnt: Entpackt ist es größer als %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a zip file or cannot be read</source>
+        <translation>%1 ist keine ZIP-Datei oder kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1 is damaged and cannot be unpacked: the extra fields of its entries are inconsistent</source>
+        <translation>%1 ist beschädigt und kann nicht entpackt werden: Die Zusatzfelder seiner Einträge sind widersprüchlich</translation>
+    </message>
+    <message>
+        <source>%1 holds no files</source>
+        <translation>%1 enthält keine Dateien</translation>
+    </message>
+    <message>
+        <source>%1 was refused: it holds more than %2 entries</source>
+        <translation>%1 wurde abgelehnt: Es enthält mehr als %2 Einträge</translation>
+    </message>
+    <message>
+        <source>%1 was refused: its entry &quot;%2&quot; has a name that is not valid UTF-8</source>
+        <translation>%1 wurde abgelehnt: Der Name seines Eintrags „%2“ ist kein gültiges UTF-8</translation>
+    </message>
+    <message>
+        <source>%1 was refused: its entry &quot;%2&quot; has a control character in its name</source>
+        <translation>%1 wurde abgelehnt: Der Name seines Eintrags „%2“ enthält ein Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>%1 was refused: its entry &quot;%2&quot; is a symbolic link</source>
+        <translation>%1 wurde abgelehnt: Sein Eintrag „%2“ ist eine symbolische Verknüpfung</translation>
+    </message>
+    <message>
+        <source>%1 is password-protected; Panelcraft can only read skins without a password</source>
+        <translation>%1 ist passwortgeschützt; Panelcraft kann nur Skins ohne Passwort lesen</translation>
+    </message>
+    <message>
+        <source>%1 was refused: its entry &quot;%2&quot; is compressed in a way Panelcraft cannot read (method %3)</source>
+        <translation>%1 wurde abgelehnt: Sein Eintrag „%2“ ist auf eine Weise komprimiert, die Panelcraft nicht lesen kann (Methode %3)</translation>
+    </message>
+    <message>
+        <source>%1 was refused: its entry &quot;%2&quot; appears twice</source>
+        <translation>%1 wurde abgelehnt: Sein Eintrag „%2“ kommt zweimal vor</translation>
+    </message>
+    <message>
+        <source>%1 was refused: its entry &quot;%2&quot; would be unpacked onto the entry &quot;%3&quot;</source>
+        <translation>%1 wurde abgelehnt: Sein Eintrag „%2“ würde über den Eintrag „%3“ entpackt</translation>
+    </message>
+    <message>
+        <source>%1 was refused: its entry &quot;%2&quot; would be unpacked onto a folder of the same name</source>
+        <translation>%1 wurde abgelehnt: Sein Eintrag „%2“ würde über einen gleichnamigen Ordner entpackt</translation>
+    </message>
+    <message>
+        <source>%1 was refused: its entry &quot;%2&quot; would be unpacked into the file &quot;%3&quot;</source>
+        <translation>%1 wurde abgelehnt: Sein Eintrag „%2“ würde in die Datei „%3“ entpackt</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>%1 was refused: its entry &quot;%2&quot; is compressed with %3, which Panelcraft cannot unpack</source>
+        <translation>%1 wurde abgelehnt: Sein Eintrag „%2“ ist mit %3 komprimiert, das Panelcraft nicht entpacken kann</translation>
+    </message>
+</context>
+<context>
+    <name>archiveentry</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>archiverepack</name>
+    <message>
+        <source>%1 could not be read again while it was repacked</source>
+        <translation>%1 konnte beim Neupacken nicht erneut gelesen werden</translation>
+    </message>
+    <message>
+        <source>the archive could not be started</source>
+        <translation>das Archiv konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>the archive could not be finished</source>
+        <translation>das Archiv konnte nicht fertiggestellt werden</translation>
+    </message>
+    <message>
+        <source>%1 is damaged and cannot be unpacked</source>
+        <translation>%1 ist beschädigt und kann nicht entpackt werden</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>atomicwrite</name>
     <message>
         <source>Not all of the file could be written (is the disk full?)</source>

@@ -1098,6 +1098,111 @@ Les enregistrer avant de tirer un style du Skin ?</translation>
     </message>
 </context>
 <context>
+    <name>Unpacker</name>
+    <message>
+        <source>%1 was refused: its entry &quot;%2&quot; would be written outside the folder it is unpacked into</source>
+        <translation>%1 a été refusé : son entrée « %2 » serait écrite hors du dossier où il est décompressé</translation>
+    </message>
+    <message>
+        <source>%1 is damaged and cannot be unpacked</source>
+        <translation>%1 est endommagé et ne peut pas être décompressé</translation>
+    </message>
+    <message>
+        <source>%1 was refused: it unpacks to more than %2</source>
+        <translation>%1 a été refusé : décompressé, il dépasse %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a zip file or cannot be read</source>
+        <translation>%1 n&apos;est pas un fichier zip ou ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>%1 is damaged and cannot be unpacked: the extra fields of its entries are inconsistent</source>
+        <translation>%1 est endommagé et ne peut pas être décompressé : les champs supplémentaires de ses entrées sont incohérents</translation>
+    </message>
+    <message>
+        <source>%1 holds no files</source>
+        <translation>%1 ne contient aucun fichier</translation>
+    </message>
+    <message>
+        <source>%1 was refused: it holds more than %2 entries</source>
+        <translation>%1 a été refusé : il contient plus de %2 entrées</translation>
+    </message>
+    <message>
+        <source>%1 was refused: its entry &quot;%2&quot; has a name that is not valid UTF-8</source>
+        <translation>%1 a été refusé : le nom de son entrée « %2 » n&apos;est pas de l&apos;UTF-8 valide</translation>
+    </message>
+    <message>
+        <source>%1 was refused: its entry &quot;%2&quot; has a control character in its name</source>
+        <translation>%1 a été refusé : le nom de son entrée « %2 » contient un caractère de contrôle</translation>
+    </message>
+    <message>
+        <source>%1 was refused: its entry &quot;%2&quot; is a symbolic link</source>
+        <translation>%1 a été refusé : son entrée « %2 » est un lien symbolique</translation>
+    </message>
+    <message>
+        <source>%1 is password-protected; Panelcraft can only read skins without a password</source>
+        <translation>%1 est protégé par un mot de passe ; Panelcraft ne lit que les Skins sans mot de passe</translation>
+    </message>
+    <message>
+        <source>%1 was refused: its entry &quot;%2&quot; is compressed in a way Panelcraft cannot read (method %3)</source>
+        <translation>%1 a été refusé : son entrée « %2 » est compressée d&apos;une façon que Panelcraft ne sait pas lire (méthode %3)</translation>
+    </message>
+    <message>
+        <source>%1 was refused: its entry &quot;%2&quot; appears twice</source>
+        <translation>%1 a été refusé : son entrée « %2 » apparaît deux fois</translation>
+    </message>
+    <message>
+        <source>%1 was refused: its entry &quot;%2&quot; would be unpacked onto the entry &quot;%3&quot;</source>
+        <translation>%1 a été refusé : son entrée « %2 » serait décompressée sur l&apos;entrée « %3 »</translation>
+    </message>
+    <message>
+        <source>%1 was refused: its entry &quot;%2&quot; would be unpacked onto a folder of the same name</source>
+        <translation>%1 a été refusé : son entrée « %2 » serait décompressée sur un dossier du même nom</translation>
+    </message>
+    <message>
+        <source>%1 was refused: its entry &quot;%2&quot; would be unpacked into the file &quot;%3&quot;</source>
+        <translation>%1 a été refusé : son entrée « %2 » serait décompressée dans le fichier « %3 »</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1</source>
+        <translation>Impossible de créer le dossier %1</translation>
+    </message>
+    <message>
+        <source>%1 was refused: its entry &quot;%2&quot; is compressed with %3, which Panelcraft cannot unpack</source>
+        <translation>%1 a été refusé : son entrée « %2 » est compressée en %3, que Panelcraft ne sait pas décompresser</translation>
+    </message>
+</context>
+<context>
+    <name>archiveentry</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d&apos;écrire %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>archiverepack</name>
+    <message>
+        <source>%1 could not be read again while it was repacked</source>
+        <translation>%1 n&apos;a pas pu être relu lors du réempaquetage</translation>
+    </message>
+    <message>
+        <source>the archive could not be started</source>
+        <translation>l&apos;archive n&apos;a pas pu être commencée</translation>
+    </message>
+    <message>
+        <source>the archive could not be finished</source>
+        <translation>l&apos;archive n&apos;a pas pu être terminée</translation>
+    </message>
+    <message>
+        <source>%1 is damaged and cannot be unpacked</source>
+        <translation>%1 est endommagé et ne peut pas être décompressé</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>Impossible de lire %1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>atomicwrite</name>
     <message>
         <source>Not all of the file could be written (is the disk full?)</source>

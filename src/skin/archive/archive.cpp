@@ -5,6 +5,7 @@
 #include "skin/archive/directoryrecords.h"
 #include "skin/archive/entryplaces.h"
 #include "skin/archive/writefailure.h"
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
@@ -54,6 +55,8 @@ QString methodName(int method)
 
 class Unpacker::Extraction
 {
+    Q_DECLARE_TR_FUNCTIONS(Unpacker)
+
 public:
     Extraction(const QString &zipPath, const QString &folder, const Limits &limits)
         : m_zip(zipPath), m_file(zipPath), m_name(quoted(QFileInfo(zipPath).fileName())), m_folder(folder),
@@ -75,20 +78,23 @@ private:
     QString writeEntries(const std::function<bool(const QString &path)> &wanted);
     QString writeFile(const QString &target, CheckedEntry &entry);
     bool insideFolder(const QString &path) const;
-    QString refused(const QString &entry, const QString &why) const
+    // `message` names the archive as %1 and the entry as %2.
+    QString refused(const QString &entry, const QString &message) const
     {
-        return QStringLiteral("%1 was refused: its entry \"%2\" %3").arg(m_name, printable(entry), why);
+        return message.arg(m_name, printable(entry));
     }
     QString outside(const QString &entry) const
     {
-        return refused(entry, QStringLiteral("would be written outside the folder it is unpacked into"));
+        return refused(entry, tr("%1 was refused: its entry \"%2\" would be written outside the folder it "
+                                 "is unpacked into"));
     }
-    QString damaged() const { return QStringLiteral("%1 is damaged and cannot be unpacked").arg(m_name); }
+    QString clash(const QString &entry, const EntryPlaces::Taken &taken) const;
+    QString damaged() const { return tr("%1 is damaged and cannot be unpacked").arg(m_name); }
     QString tooLarge() const
     {
         const QString limit =
             QLocale::c().formattedDataSize(m_limits.maxUnpackedBytes, 0, QLocale::DataSizeTraditionalFormat);
-        return QStringLiteral("%1 was refused: it unpacks to more than %2").arg(m_name, limit);
+        return tr("%1 was refused: it unpacks to more than %2").arg(m_name, limit);
     }
     void removeWritten();
 
@@ -109,16 +115,17 @@ private:
 QString Unpacker::Extraction::check()
 {
     if (!m_file.open(QIODevice::ReadOnly))
-        return QStringLiteral("%1 is not a zip file or cannot be read").arg(m_name);
+        return tr("%1 is not a zip file or cannot be read").arg(m_name);
     const DirectoryRecords records = readDirectoryRecords(m_file);
     if (records.inconsistent)
-        return damaged() + QStringLiteral(": the extra fields of its entries are inconsistent");
+        return tr("%1 is damaged and cannot be unpacked: the extra fields of its entries are inconsistent")
+            .arg(m_name);
     m_prefixBytes = records.prefixBytes;
     if (!openForReading(m_zip)) {
         // The archive library cannot open a zip without entries; name it for what it is.
         if (m_file.seek(0) && m_file.read(4) == QByteArray("PK\x05\x06", 4))
-            return QStringLiteral("%1 holds no files").arg(m_name);
-        return QStringLiteral("%1 is not a zip file or cannot be read").arg(m_name);
+            return tr("%1 holds no files").arg(m_name);
+        return tr("%1 is not a zip file or cannot be read").arg(m_name);
     }
     const QString error = checkEntries();
     m_checked = error.isEmpty();
@@ -164,9 +171,7 @@ QString Unpacker::Extraction::checkEntries()
                                     nullptr, 0, nullptr, 0) != UNZ_OK)
             break;
         if (m_entries.size() >= m_limits.maxEntries)
-            return QStringLiteral("%1 was refused: it holds more than %2 entries")
-                .arg(m_name)
-                .arg(m_limits.maxEntries);
+            return tr("%1 was refused: it holds more than %2 entries").arg(m_name).arg(m_limits.maxEntries);
         if (info.uncompressedSize > limit || declared > limit - info.uncompressedSize)
             return tooLarge();
         declared += info.uncompressedSize;
@@ -177,7 +182,7 @@ QString Unpacker::Extraction::checkEntries()
     if (m_zip.getZipError() != UNZ_OK)
         return damaged();
     if (m_entries.isEmpty())
-        return QStringLiteral("%1 holds no files").arg(m_name);
+        return tr("%1 holds no files").arg(m_name);
     return {};
 }
 
@@ -186,15 +191,14 @@ QString Unpacker::Extraction::checkEntry(const QuaZipFileInfo64 &info, const unz
 {
     // Decoded, such names all read as one U+FFFD: two entries would become one.
     if ((record.flag & utf8NameFlag) && !validUtf8(rawName))
-        return QStringLiteral("%1 was refused: its entry \"%2\" has a name that is not valid UTF-8")
+        return tr("%1 was refused: its entry \"%2\" has a name that is not valid UTF-8")
             .arg(m_name, printableBytes(rawName));
     if (hasControlCharacter(info.name))
-        return refused(info.name, QStringLiteral("has a control character in its name"));
+        return refused(info.name, tr("%1 was refused: its entry \"%2\" has a control character in its name"));
     if (isLink(info))
-        return refused(info.name, QStringLiteral("is a symbolic link"));
+        return refused(info.name, tr("%1 was refused: its entry \"%2\" is a symbolic link"));
     if (info.isEncrypted())
-        return QStringLiteral("%1 is password-protected; Panelcraft can only read skins without a password")
-            .arg(m_name);
+        return tr("%1 is password-protected; Panelcraft can only read skins without a password").arg(m_name);
     const auto path = safeRelativePath(info.name);
     if (!path)
         return outside(info.name);
@@ -207,9 +211,10 @@ QString Unpacker::Extraction::checkEntry(const QuaZipFileInfo64 &info, const unz
                     int(record.compression_method)};
     const int method = entry.stored.method;
     if (!canUnpack(method) && method != bzip2Method && method != lzmaMethod)
-        return refused(
-            info.name,
-            QStringLiteral("is compressed in a way Panelcraft cannot read (method %1)").arg(method));
+        return tr("%1 was refused: its entry \"%2\" is compressed in a way Panelcraft cannot read (method "
+                  "%3)")
+            .arg(m_name, printable(info.name))
+            .arg(method);
     if (method == lzmaMethod) {
         // The archive library will not open it at all, not even to pass its bytes through.
         const auto offset =
@@ -226,10 +231,30 @@ QString Unpacker::Extraction::checkEntry(const QuaZipFileInfo64 &info, const unz
         if (!opened || unzCloseCurrentFile(zip) != UNZ_OK)
             return damaged();
     }
-    const QString place = m_places.take(entry.name, entry.path, entry.folder);
-    if (!place.isEmpty())
-        return refused(entry.name, place);
+    const EntryPlaces::Taken taken = m_places.take(entry.name, entry.path, entry.folder);
+    if (taken.clash != EntryPlaces::Clash::None)
+        return clash(entry.name, taken);
     m_entries.append(entry);
+    return {};
+}
+
+QString Unpacker::Extraction::clash(const QString &entry, const EntryPlaces::Taken &taken) const
+{
+    switch (taken.clash) {
+    case EntryPlaces::Clash::Twice:
+        return refused(entry, tr("%1 was refused: its entry \"%2\" appears twice"));
+    case EntryPlaces::Clash::OntoEntry:
+        return tr("%1 was refused: its entry \"%2\" would be unpacked onto the entry \"%3\"")
+            .arg(m_name, printable(entry), printable(taken.other));
+    case EntryPlaces::Clash::OntoFolder:
+        return refused(entry, tr("%1 was refused: its entry \"%2\" would be unpacked onto a folder of the "
+                                 "same name"));
+    case EntryPlaces::Clash::IntoFile:
+        return tr("%1 was refused: its entry \"%2\" would be unpacked into the file \"%3\"")
+            .arg(m_name, printable(entry), printable(taken.other));
+    case EntryPlaces::Clash::None:
+        break;
+    }
     return {};
 }
 
@@ -246,7 +271,7 @@ QString Unpacker::Extraction::writeEntries(const std::function<bool(const QStrin
             for (QString up = QFileInfo(parent).path(); !QFileInfo::exists(up); up = QFileInfo(up).path())
                 highest = up;
             if (!folder.mkpath(parent))
-                return QStringLiteral("Cannot create the folder %1").arg(quoted(parent));
+                return tr("Cannot create the folder %1").arg(quoted(parent));
             m_madeFolders << highest;
         }
         if (!insideFolder(parent))
@@ -254,8 +279,9 @@ QString Unpacker::Extraction::writeEntries(const std::function<bool(const QStrin
         if (entry.folder)
             continue;
         if (!canUnpack(entry.stored.method))
-            return refused(entry.name, QStringLiteral("is compressed with %1, which Panelcraft cannot unpack")
-                                           .arg(methodName(entry.stored.method)));
+            return tr("%1 was refused: its entry \"%2\" is compressed with %3, which Panelcraft cannot "
+                      "unpack")
+                .arg(m_name, printable(entry.name), methodName(entry.stored.method));
         const QString error = writeFile(target, entry);
         if (!error.isEmpty())
             return error;

@@ -1,5 +1,6 @@
 #include "skin/archive/archiveentry.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStringList>
 #include <quazip/quazip.h>
@@ -44,7 +45,7 @@ QString quoted(const QString &path)
 
 QString cannotWrite(const QString &path, const QString &why)
 {
-    return QStringLiteral("Cannot write %1: %2").arg(quoted(path), why);
+    return QCoreApplication::translate("archiveentry", "Cannot write %1: %2").arg(quoted(path), why);
 }
 
 QString printable(const QString &name)

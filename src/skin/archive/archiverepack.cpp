@@ -5,6 +5,7 @@
 #include "skin/archive/streamchecks.h"
 
 #include "skin/archive/writefailure.h"
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
@@ -106,7 +107,8 @@ private:
     QString failed(const QString &why) const { return cannotWrite(m_target, why); }
     QString sourceUnreadable() const
     {
-        return QStringLiteral("%1 could not be read again while it was repacked")
+        return QCoreApplication::translate("archiverepack",
+                                           "%1 could not be read again while it was repacked")
             .arg(quoted(m_source.getZipName()));
     }
 
@@ -139,7 +141,7 @@ QString Repack::run()
     m_zip.setUtf8Enabled(true);      // takes effect only when set before the archive is opened
     m_zip.setCommentCodec("IBM437"); // as read: every byte of the comment comes back as it was
     if (!m_zip.open(QuaZip::mdCreate))
-        return failed(QStringLiteral("the archive could not be started"));
+        return failed(QCoreApplication::translate("archiverepack", "the archive could not be started"));
     m_zip.setComment(m_source.getComment());
     QString error = copyEntries();
     for (const QString &path : m_folderFiles) {
@@ -156,9 +158,10 @@ QString Repack::run()
         // The zip library seeks after a failed write, which clears the file's error: a probe
         // write brings the system's reason (a full disk) back.
         const QString why = writeFailure(m_file);
-        error = failed(m_file.error() != QFileDevice::NoError
-                           ? why
-                           : QStringLiteral("the archive could not be finished"));
+        error =
+            failed(m_file.error() != QFileDevice::NoError
+                       ? why
+                       : QCoreApplication::translate("archiverepack", "the archive could not be finished"));
     }
     if (!error.isEmpty()) {
         m_file.cancelWriting();
@@ -204,7 +207,7 @@ QString Repack::copyEntries()
     if (m_source.getZipError() != UNZ_OK || index != m_entries.size())
         return sourceUnreadable();
     if (!checks.passed())
-        return QStringLiteral("%1 is damaged and cannot be unpacked")
+        return QCoreApplication::translate("archiverepack", "%1 is damaged and cannot be unpacked")
             .arg(quoted(QFileInfo(m_source.getZipName()).fileName()));
     return {};
 }
@@ -215,7 +218,8 @@ QString Repack::addFile(const QString &path, const QuaZipNewInfo &info)
     const QString source = QDir(m_folder).filePath(path);
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
-        return QStringLiteral("Cannot read %1: %2").arg(quoted(source), in.errorString());
+        return QCoreApplication::translate("archiverepack", "Cannot read %1: %2")
+            .arg(quoted(source), in.errorString());
     QuaZipNewInfo fresh(info);
     fresh.extraLocal.clear();
     fresh.extraGlobal.clear();

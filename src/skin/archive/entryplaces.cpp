@@ -1,10 +1,8 @@
 #include "skin/archive/entryplaces.h"
 
-#include "skin/archive/archiveentry.h"
-
 namespace archive {
 
-QString EntryPlaces::take(const QString &name, const QString &path, bool folder)
+EntryPlaces::Taken EntryPlaces::take(const QString &name, const QString &path, bool folder)
 {
     if (path.isEmpty())
         return {};
@@ -13,17 +11,14 @@ QString EntryPlaces::take(const QString &name, const QString &path, bool folder)
     if (named != m_names.constEnd() && folder && !m_files.contains(path))
         return {};
     if (named != m_names.constEnd())
-        return *named == name
-                   ? QStringLiteral("appears twice")
-                   : QStringLiteral("would be unpacked onto the entry \"%1\"").arg(printable(*named));
+        return *named == name ? Taken{Clash::Twice, {}} : Taken{Clash::OntoEntry, *named};
     if (!folder && m_present.contains(path))
-        return QStringLiteral("would be unpacked onto a folder of the same name");
+        return {Clash::OntoFolder, {}};
     QStringList parents;
     for (QString part = path.section(QLatin1Char('/'), 0, -2); !part.isEmpty();
          part = part.section(QLatin1Char('/'), 0, -2)) {
         if (m_files.contains(part))
-            return QStringLiteral("would be unpacked into the file \"%1\"")
-                .arg(printable(m_names.value(part)));
+            return {Clash::IntoFile, m_names.value(part)};
         parents << part;
     }
     for (const QString &part : qAsConst(parents))

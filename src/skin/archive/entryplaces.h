@@ -12,9 +12,15 @@ namespace archive {
 class EntryPlaces
 {
 public:
+    enum class Clash { None, Twice, OntoEntry, OntoFolder, IntoFile };
+    struct Taken
+    {
+        Clash clash = Clash::None;
+        QString other; // the stored name of the entry in the way, for OntoEntry and IntoFile
+    };
     // Takes the place of the entry stored as `name` at `path` (an empty path takes none), or
-    // says why it cannot, in words that follow the entry's name.
-    QString take(const QString &name, const QString &path, bool folder);
+    // says what is in the way.
+    Taken take(const QString &name, const QString &path, bool folder);
     // Whether unpacking every entry taken makes this file or folder.
     bool holds(const QString &path) const { return m_present.contains(path); }
 
