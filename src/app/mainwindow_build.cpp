@@ -281,7 +281,7 @@ void MainWindow::on_iconselect_clicked()
         Dialogs::warning(this, programname, tr("You have not selected any skin with Custom Icons"));
         return;
     }
-    const QString folder = Workspace(programfolder).tempIcons();
+    const QString folder = Workspace(programfolder).iconSkin();
     startJob(tr("Looking for custom icons ..."),
              runInBackground(
                  this, [path, folder] { return sourcescan::scanIconSkin(path, folder); },
@@ -336,7 +336,7 @@ void MainWindow::on_windowfileselect_clicked()
         windowsfound = false;
         return;
     }
-    const QString folder = Workspace(programfolder).tempWindows();
+    const QString folder = Workspace(programfolder).windowSkin();
     startJob(tr("Looking for floating windows ..."),
              runInBackground(
                  this, [path, folder] { return sourcescan::scanWindowSkin(path, folder); },

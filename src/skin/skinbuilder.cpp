@@ -6,9 +6,8 @@
 #include "skin/images/imagecompositor.h"
 #include "skin/images/skinimages.h"
 #include "skin/layout/buildmarks.h"
-#include "skin/layout/linetext.h"
+#include "skin/layout/layoutfile.h"
 #include "skin/layout/sourcescan.h"
-#include "skin/layout/textlines.h"
 #include "skin/layout/xmlrewriter.h"
 #include "skin/outputname.h"
 #include "skin/workspace.h"
@@ -32,8 +31,6 @@ QString buildStepText(BuildStep step)
     case BuildStep::PaintImage:
     case BuildStep::PaintFloatingBrowser:
         return QStringLiteral("Painting");
-    case BuildStep::GatherImages:
-        return QStringLiteral("Gathering the images");
     case BuildStep::Pack:
         return QStringLiteral("Packing");
     }
@@ -44,6 +41,16 @@ namespace {
 
 const QString floatingImageName = QStringLiteral("browserfloat.png");
 
+// A layout of the selected skin, read once.
+struct Layout
+{
+    QString name; // in the archive
+    layoutfile::LayoutFile file;
+    xmltokens::Document document;
+};
+
+// The build as one line: each stage takes what the ones before it found and returns an empty
+// text or why the build stops. Nothing calls back up the line.
 class BuildRun
 {
 public:
@@ -57,31 +64,40 @@ public:
 
 private:
     QString checkOptions() const;
-    // The stages of work(), in order; each returns an empty text or why the build stops.
     QString work();
     QString importIcons();
-    QString unpackSkin();
-    QString unpackWindows();
-    QString rewriteAll();
-    QString addFloatingBrowserImage();
-    void importWindowImages();
+    QString importWindows();
+    QString readSkin();
+    QString addWindowImages();
+    QString measureImages();
+    QString rewriteLayouts();
+    QString paint();
     QString pack();
     void report(BuildStep step, const QString &file = QString()) const
     {
         if (m_progress)
             m_progress(step, file);
     }
+    void warn(const QString &warning)
+    {
+        if (!warning.isEmpty() && !m_warnings.contains(warning))
+            m_warnings << warning;
+    }
 
     const SkinBuildOptions &m_options;
     const Style &m_style;
     const Workspace m_workspace;
     const BuildProgress &m_progress;
+    QImage m_sheet;                                  // the icon sheet appended below each image
+    std::optional<iconsheets::Layout> m_sheetLayout; // how the host cuts it
+    sourcescan::Windows m_windows;
     std::unique_ptr<archive::Unpacker> m_skinArchive; // the selected skin, unpacked as far as needed
-    std::optional<iconsheets::CustomSheet> m_customSheet;
-    QImage m_sheet;
-    QList<QStringList> m_windowFiles;
+    QList<Layout> m_layouts;
+    QStringList m_marks;       // what earlier builds recorded in the layouts
     QStringList m_addedBefore; // entries an earlier build added to the selected skin
     QStringList m_addedNow;    // entries this build adds
+    ImageTable m_images;
+    QVector<ImageJob> m_jobs;
     bool m_wroteFloatingWindow = false;
     QStringList m_warnings;
 };
@@ -95,8 +111,9 @@ BuildResult BuildRun::run()
     result.message = m_workspace.reset(); // a run that was cut short may have left files behind
     if (result.message.isEmpty())
         result.message = work();
+    m_skinArchive.reset();
     m_workspace.reset();
-    Workspace::emptyFolder(m_workspace.tempIcons());
+    Workspace::emptyFolder(m_workspace.iconSkin());
     result.ok = result.message.isEmpty();
     if (result.ok) {
         result.outputPath = m_options.outputPath;
@@ -128,8 +145,9 @@ QString BuildRun::checkOptions() const
 QString BuildRun::work()
 {
     using Stage = QString (BuildRun::*)();
-    for (const Stage stage : {&BuildRun::importIcons, &BuildRun::unpackSkin, &BuildRun::unpackWindows,
-                              &BuildRun::rewriteAll, &BuildRun::addFloatingBrowserImage, &BuildRun::pack}) {
+    for (const Stage stage :
+         {&BuildRun::importIcons, &BuildRun::importWindows, &BuildRun::readSkin, &BuildRun::addWindowImages,
+          &BuildRun::measureImages, &BuildRun::rewriteLayouts, &BuildRun::paint, &BuildRun::pack}) {
         const QString error = (this->*stage)();
         if (!error.isEmpty())
             return error;
@@ -137,142 +155,202 @@ QString BuildRun::work()
     return {};
 }
 
-QString BuildRun::unpackSkin()
+QString BuildRun::importIcons()
+{
+    switch (m_options.iconSet) {
+    case IconSet::Default:
+        return {};
+    case IconSet::Alternative:
+    case IconSet::White:
+        m_sheet = QImage(m_options.iconSet == IconSet::White ? iconsheets::whiteSheetPath
+                                                             : iconsheets::alternativeSheetPath);
+        m_sheetLayout = iconsheets::builtInLayout;
+        return {};
+    case IconSet::FromOtherSkin:
+        break;
+    }
+    if (m_options.iconSkinFile.isEmpty()) {
+        warn(QStringLiteral("No skin was chosen to take custom icons from; the browser keeps its icons"));
+        return {};
+    }
+    report(BuildStep::ImportIcons, m_options.iconSkinFile);
+    const QString folder = m_workspace.iconSkin();
+    const QString error = archive::extract(m_options.iconSkinFile, folder);
+    if (!error.isEmpty())
+        return error;
+    if (const auto custom =
+            sourcescan::findDeclaration(sourcescan::readLayouts(folder, sourcescan::scannedElements()))) {
+        const iconsheets::Layout &layout = custom->layout;
+        m_sheet = iconsheets::cut(folder, custom->imageName,
+                                  QRect(custom->x, custom->y, layout.width(), layout.height()));
+        m_sheetLayout = layout;
+    }
+    if (m_sheet.isNull()) {
+        m_sheetLayout.reset();
+        warn(QStringLiteral("\"%1\" holds no usable custom browser icons; the browser keeps its icons")
+                 .arg(QFileInfo(m_options.iconSkinFile).fileName()));
+    }
+    Workspace::emptyFolder(folder);
+    return {};
+}
+
+QString BuildRun::importWindows()
+{
+    if (!m_options.importWindows || m_options.windowSkinFile.isEmpty())
+        return {};
+    report(BuildStep::UnpackWindows, m_options.windowSkinFile);
+    const QString error = archive::extract(m_options.windowSkinFile, m_workspace.windowSkin());
+    if (!error.isEmpty())
+        return error;
+    m_windows =
+        sourcescan::windows(sourcescan::readLayouts(m_workspace.windowSkin(), sourcescan::scannedElements()));
+    const QString skinName = QFileInfo(m_options.windowSkinFile).fileName();
+    if (m_windows.unfinished > 0)
+        warn(QStringLiteral("%1 floating windows of \"%2\" have no end; they were not added")
+                 .arg(m_windows.unfinished)
+                 .arg(skinName));
+    if (m_windows.lines.isEmpty())
+        warn(QStringLiteral("\"%1\" does not contain any floating windows; none were added").arg(skinName));
+    return {};
+}
+
+QString BuildRun::readSkin()
 {
     report(BuildStep::Unpack, m_options.selectedSkinFile);
-    // Only the layouts now and the images they name later (SkinImages) are read; every other
-    // entry goes from the input archive into the new one as it is stored.
-    m_skinArchive = std::make_unique<archive::Unpacker>(m_options.selectedSkinFile, m_workspace.temp());
+    // Only the layouts now and the images they name later are read; every other entry goes from
+    // the input archive into the new one as it is stored.
+    m_skinArchive = std::make_unique<archive::Unpacker>(m_options.selectedSkinFile, m_workspace.unpacked());
     QString error = m_skinArchive->check();
     if (error.isEmpty())
         error = m_skinArchive->unpack([](const QString &path) {
             return !path.contains(QLatin1Char('/')) &&
                    path.endsWith(QLatin1String(".xml"), Qt::CaseInsensitive);
         });
-    if (error.isEmpty() && Workspace::xmlFiles(m_workspace.temp()).isEmpty())
+    if (!error.isEmpty())
+        return error;
+    const QDir folder(m_workspace.unpacked());
+    const QStringList names = Workspace::xmlFiles(folder.path());
+    if (names.isEmpty())
         return noXmlFilesMessage;
-    for (const QStringList &lines : sourcescan::xmlFileLines(m_workspace.temp()))
-        m_addedBefore += buildmarks::addedFiles(lines);
+    for (const QString &name : names) {
+        Layout layout{name, layoutfile::read(folder.filePath(name)), {}};
+        QString problem = layout.file.problem;
+        bool refused = layout.file.refused;
+        if (problem.isEmpty()) {
+            layout.document = xmltokens::read(layout.file.text, rewrittenElements());
+            problem = layout.document.error;
+            refused = layout.document.refused;
+        }
+        const QString said = QStringLiteral("The layout \"%1\" %2").arg(archive::printable(name), problem);
+        if (refused)
+            return said + QStringLiteral("; it was refused");
+        if (!problem.isEmpty()) {
+            warn(said + QStringLiteral("; it was left as it is"));
+            continue;
+        }
+        m_marks += buildMarkTexts(layout.document);
+        m_layouts << layout;
+    }
+    m_addedBefore = buildmarks::addedFiles(m_marks);
     const bool ownFloatingImage =
         m_skinArchive->holds(floatingImageName) && !m_addedBefore.contains(floatingImageName);
     if (m_options.floatBrowser && (m_options.changeColours || !ownFloatingImage))
         m_addedNow << floatingImageName;
-    return error;
-}
-
-QString BuildRun::importIcons()
-{
-    if (m_options.iconSet != IconSet::FromOtherSkin) {
-        m_sheet = iconsheets::builtInSheet(m_options.iconSet);
-        return {};
-    }
-    if (m_options.iconSkinFile.isEmpty()) {
-        m_warnings << QStringLiteral(
-            "No skin was chosen to take custom icons from; the browser keeps its icons");
-        return {};
-    }
-    report(BuildStep::ImportIcons, m_options.iconSkinFile);
-    const QString folder = m_workspace.tempIcons();
-    const QString error = archive::extract(m_options.iconSkinFile, folder);
-    if (!error.isEmpty())
-        return error;
-    m_customSheet = iconsheets::findDeclaration(folder);
-    if (m_customSheet)
-        m_sheet = iconsheets::cut(*m_customSheet, folder);
-    if (m_sheet.isNull()) {
-        m_customSheet.reset();
-        m_warnings << QStringLiteral(
-                          "\"%1\" holds no usable custom browser icons; the browser keeps its icons")
-                          .arg(QFileInfo(m_options.iconSkinFile).fileName());
-    } else {
-        const QString error = imagecompositor::writePng(m_sheet, m_workspace.customIconsImage());
-        if (!error.isEmpty())
-            m_warnings << error;
-    }
-    Workspace::emptyFolder(folder);
     return {};
 }
 
-QString BuildRun::unpackWindows()
+// The images the imported windows name go in beside the skin's own files, never over them.
+QString BuildRun::addWindowImages()
 {
-    if (!m_options.importWindows || m_options.windowSkinFile.isEmpty())
-        return {};
-    report(BuildStep::UnpackWindows, m_options.windowSkinFile);
-    const QString error = archive::extract(m_options.windowSkinFile, m_workspace.tempWindows());
-    if (!error.isEmpty())
-        return error;
-    m_windowFiles = sourcescan::xmlFileLines(m_workspace.tempWindows());
-    if (sourcescan::windowNames(m_windowFiles).isEmpty()) {
-        m_windowFiles.clear();
-        m_warnings << QStringLiteral("\"%1\" does not contain any floating windows; none were added")
-                          .arg(QFileInfo(m_options.windowSkinFile).fileName());
+    QStringList names;
+    for (const QString &name : qAsConst(m_windows.images)) {
+        const auto path = archive::safeRelativePath(name);
+        if (path && !path->isEmpty() && !names.contains(*path))
+            names << *path;
     }
-    importWindowImages();
-    return {};
-}
-
-QString BuildRun::rewriteAll()
-{
-    SkinImages images(
-        m_workspace, m_options, m_style, m_sheet,
-        [this](const QString &image) { report(BuildStep::PaintImage, image); }, m_skinArchive->files(),
-        [this](const QString &path) {
-            return m_skinArchive->unpack([&path](const QString &entry) { return entry == path; });
-        });
-    const RewriteContext context{m_options,
-                                 m_style,
-                                 m_customSheet,
-                                 m_windowFiles,
-                                 [&images](const QString &image) { return images.height(image); },
-                                 m_addedNow};
-    const QDir temp(m_workspace.temp());
-    for (const QString &name : Workspace::xmlFiles(temp.path())) {
-        report(BuildStep::Rewrite, name);
-        const textlines::TextFile file = textlines::read(temp.filePath(name));
-        const QString problem =
-            QStringLiteral("The layout \"%1\" %2").arg(archive::printable(name), file.problem);
-        if (file.refused)
-            return problem + QStringLiteral("; it was refused");
-        if (!file.problem.isEmpty()) {
-            m_warnings << problem + QStringLiteral("; it was left as it is");
+    for (const QString &name : qAsConst(names)) {
+        const QString from = QDir(m_workspace.windowSkin()).filePath(name);
+        if (!QFileInfo(from).isFile())
+            continue;
+        if (m_skinArchive->holds(name) && !m_addedBefore.contains(name)) {
+            warn(QStringLiteral("The skin's own \"%1\" was kept; the imported windows expect the "
+                                "image of that name from \"%2\"")
+                     .arg(archive::printable(name), QFileInfo(m_options.windowSkinFile).fileName()));
             continue;
         }
-        const QStringList &lines = file.lines;
-        const RewrittenXml xml = rewriteSkinXml(lines, QFileInfo(name).completeBaseName(), context);
-        if (!xml.error.isEmpty())
-            return QStringLiteral("The layout \"%1\" %2 when rewritten; it was refused")
-                .arg(archive::printable(name), xml.error);
-        if (!images.refusal().isEmpty())
-            return images.refusal();
-        m_wroteFloatingWindow = m_wroteFloatingWindow || xml.wroteFloatingWindow;
-        // An unchanged file keeps its exact bytes: the archive copies it as it was.
-        QString error = xml.lines == lines
-                            ? QString()
-                            : textlines::write(QDir(m_workspace.skin()).filePath(name), xml.lines, file);
-        // A file without a <skin line names no image of its own: painting one would hit a shared image.
-        if (error.isEmpty() && !xml.imageName.isEmpty()) {
-            const bool grows = !m_sheet.isNull() || m_options.changeColours;
-            const QString problem = images.problem(xml.imageName);
-            if (grows && !problem.isEmpty() && !m_warnings.contains(problem))
-                m_warnings << problem;
-            error = images.update(xml.imageName, xml.pluginRow, xml.grownFrom);
-        }
-        if (!error.isEmpty())
-            return error;
+        const QString to = QDir(m_workspace.changed()).filePath(name);
+        QDir().mkpath(QFileInfo(to).path());
+        QFile::rename(from, to);
+        m_addedNow << name;
     }
-    return images.finish();
+    return {};
 }
 
-QString BuildRun::addFloatingBrowserImage()
+QString BuildRun::measureImages()
 {
-    const QString target = QDir(m_workspace.skin()).filePath(floatingImageName);
+    QStringList names;
+    for (const Layout &layout : qAsConst(m_layouts))
+        names += skinImageNames(layout.document, QFileInfo(layout.name).completeBaseName());
+    names.removeDuplicates();
+    skinimages::Measured measured = skinimages::measure(names, *m_skinArchive, m_workspace.unpacked());
+    if (!measured.refusal.isEmpty())
+        return measured.refusal;
+    const buildmarks::OriginalHeights heights(m_marks);
+    const bool grows = m_sheetLayout || m_options.changeColours;
+    for (const QString &name : qAsConst(names)) {
+        ImageFacts &facts = measured.table[name];
+        facts.originalHeight = heights.of(name);
+        if (grows)
+            warn(skinimages::problem(name, facts));
+    }
+    m_images = measured.table;
+    return {};
+}
+
+QString BuildRun::rewriteLayouts()
+{
+    const RewriteContext context{m_options, m_style, m_sheetLayout, m_windows.lines, m_images, m_addedNow};
+    QSet<QString> planned;
+    for (const Layout &layout : qAsConst(m_layouts)) {
+        report(BuildStep::Rewrite, layout.name);
+        const RewrittenXml xml =
+            rewriteSkinXml(layout.document, QFileInfo(layout.name).completeBaseName(), context);
+        if (!xml.error.isEmpty())
+            return QStringLiteral("The layout \"%1\" %2 when rewritten; it was refused")
+                .arg(archive::printable(layout.name), xml.error);
+        m_wroteFloatingWindow = m_wroteFloatingWindow || xml.wroteFloatingWindow;
+        // An unchanged file keeps its exact bytes: the archive copies it as it was.
+        if (xml.text != layout.file.text) {
+            const QString error =
+                layoutfile::write(QDir(m_workspace.changed()).filePath(layout.name), xml.text, layout.file);
+            if (!error.isEmpty())
+                return error;
+        }
+        // The row follows from the image alone, so layouts sharing an image share its work.
+        for (const ImageJob &job : xml.jobs) {
+            if (!planned.contains(job.path)) {
+                planned.insert(job.path);
+                m_jobs << job;
+            }
+        }
+    }
+    return {};
+}
+
+QString BuildRun::paint()
+{
+    for (const ImageJob &job : qAsConst(m_jobs))
+        report(BuildStep::PaintImage, job.path);
+    QString error =
+        skinimages::paint(m_jobs, m_sheet, m_style, m_workspace.unpacked(), m_workspace.changed());
+    if (!error.isEmpty())
+        return error;
+    const QString target = QDir(m_workspace.changed()).filePath(floatingImageName);
     if (m_options.floatBrowser && m_options.changeColours) {
         report(BuildStep::PaintFloatingBrowser, floatingImageName);
-        const QString error =
-            imagecompositor::writePng(imagecompositor::floatingBrowserImage(m_style), target);
-        if (!error.isEmpty())
-            return error;
-    } else if (m_wroteFloatingWindow && m_addedNow.contains(floatingImageName)) {
+        return imagecompositor::writePng(imagecompositor::floatingBrowserImage(m_style), target);
+    }
+    if (m_wroteFloatingWindow && m_addedNow.contains(floatingImageName)) {
         QFile resource(imagecompositor::floatingBrowserPath);
         if (!resource.copy(target))
             return imagecompositor::cannotWrite(target, resource.errorString());
@@ -283,46 +361,13 @@ QString BuildRun::addFloatingBrowserImage()
     return {};
 }
 
-// The images the imported windows name go in beside the skin's own files, never over them.
-void BuildRun::importWindowImages()
-{
-    QStringList names;
-    QSet<QString> seen;
-    for (const QString &line : sourcescan::windowElements(m_windowFiles)) {
-        bool named = false;
-        const QString name = linetext::valueAfter(line, QStringLiteral(" image=\""), &named);
-        const auto path = archive::safeRelativePath(name);
-        if (named && path && !path->isEmpty() && !seen.contains(*path)) {
-            seen.insert(*path);
-            names << *path;
-        }
-    }
-    for (const QString &name : qAsConst(names)) {
-        const QString from = QDir(m_workspace.tempWindows()).filePath(name);
-        if (!QFileInfo(from).isFile())
-            continue;
-        if (m_skinArchive->holds(name) && !m_addedBefore.contains(name)) {
-            m_warnings << QStringLiteral("The skin's own \"%1\" was kept; the imported windows expect the "
-                                         "image of that name from \"%2\"")
-                              .arg(archive::printable(name), QFileInfo(m_options.windowSkinFile).fileName());
-            continue;
-        }
-        const QString to = QDir(m_workspace.skin()).filePath(name);
-        QDir().mkpath(QFileInfo(to).path());
-        QFile::rename(from, to);
-        m_addedNow << name;
-    }
-}
-
 QString BuildRun::pack()
 {
     m_skinArchive.reset(); // the new archive may replace it
-    report(BuildStep::GatherImages);
-    Workspace::replaceFiles(m_workspace.temp2(), m_workspace.skin());
     report(BuildStep::Pack, m_options.outputPath);
     QSet<QString> dropped(m_addedBefore.begin(), m_addedBefore.end());
     dropped.subtract(QSet<QString>(m_addedNow.begin(), m_addedNow.end()));
-    return archive::repack(m_options.selectedSkinFile, m_workspace.skin(), m_options.outputPath, dropped);
+    return archive::repack(m_options.selectedSkinFile, m_workspace.changed(), m_options.outputPath, dropped);
 }
 
 } // namespace

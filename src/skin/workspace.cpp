@@ -1,9 +1,6 @@
 #include "skin/workspace.h"
 
 #include <QDir>
-#include <QDirIterator>
-#include <QFile>
-#include <QFileInfo>
 
 namespace {
 
@@ -16,7 +13,7 @@ QStringList topLevelFiles(const QString &folder, const QString &filter, QDir::So
 
 QString Workspace::reset() const
 {
-    for (const QString &path : {skin(), temp(), temp2(), tempWindows()})
+    for (const QString &path : {unpacked(), changed(), windowSkin()})
         QDir(path).removeRecursively();
     for (const QString &path : folders()) {
         const QString error = makeFolder(path);
@@ -38,18 +35,6 @@ void Workspace::emptyFolder(const QString &folder)
     QDir dir(folder);
     for (const QString &name : topLevelFiles(folder, QStringLiteral("*.*")))
         dir.remove(name);
-}
-
-void Workspace::replaceFiles(const QString &from, const QString &to)
-{
-    const QDir source(from);
-    QDirIterator it(from, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString target = QDir(to).filePath(source.relativeFilePath(it.next()));
-        QDir().mkpath(QFileInfo(target).path());
-        QFile::remove(target);
-        QFile::rename(it.filePath(), target);
-    }
 }
 
 QStringList Workspace::xmlFiles(const QString &folder)

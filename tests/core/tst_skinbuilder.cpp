@@ -6,9 +6,10 @@
 #include "skin/archive/archive.h"
 #include "skin/images/iconsheets.h"
 #include "skin/images/imagecompositor.h"
+#include "skin/images/pluginzone.h"
 #include "skin/images/pngwriter.h"
+#include "skin/layout/sourcescan.h"
 #include "skin/outputname.h"
-#include "skin/pluginzone.h"
 #include "skin/skinbuilder.h"
 #include "skinfixtures.h"
 #include "style/resources.h"
@@ -124,24 +125,21 @@ private slots:
         QVERIFY(QDir().mkpath(m_target = path("unpacked")));
     }
 
-    // After every run the five work folders exist and hold no files; only the last cut icon
-    // sheet is kept beside them.
+    // After every run the four work folders exist and hold no files.
     void cleanup()
     {
         if (!QFileInfo::exists(path("work")))
             return;
         QCOMPARE(fixtures::entriesBelow(path("work"), QDir::Dirs),
-                 (QStringList{"skin", "temp", "temp2", "tempicons", "tempwind"}));
-        QStringList files = fixtures::entriesBelow(path("work"), QDir::Files);
-        files.removeOne("customicons.png");
-        QCOMPARE(files, QStringList());
+                 (QStringList{"changed", "iconskin", "unpacked", "windowskin"}));
+        QCOMPARE(fixtures::entriesBelow(path("work"), QDir::Files), QStringList());
     }
 
     void defaultIconsGrowTheSharedImageOnce()
     {
         // A run that was cut short left this behind; it must not reach the new archive.
-        QVERIFY(QDir().mkpath(path("work/temp")) &&
-                fixtures::writeFile(path("work/temp/stale.xml"), "<skin>"));
+        QVERIFY(QDir().mkpath(path("work/unpacked")) &&
+                fixtures::writeFile(path("work/unpacked/stale.xml"), "<skin>"));
         const BuildResult result = build(optionsFor(twoLayoutSkin()));
         QVERIFY2(result.ok, qPrintable(result.message));
         QCOMPARE(result.outputPath, path("out.zip"));
@@ -221,7 +219,7 @@ private slots:
                  "\r\n<text text=\"Café\"/>\r\n<browser>\r\n</browser>\r\n</skin>\r\n"),
              0100644, -1, false},
             {"utf16.xml",
-             utf16->fromUnicode("<?xml encoding=\"UTF-16\"?>\n<skin image=\"images/main.png\">\n<text "
+             utf16->fromUnicode("<?xml version=\"1.0\" encoding=\"UTF-16\"?>\n<skin image=\"images/main.png\">\n<text "
                                 "text=\"Ünï\"/>\n<browser>\n</browser>\n</skin>\n")},
             {"broken.xml", "<?xml encoding=\"UTF-8\"?>\n<skin image=\"images/main.png\">\xff\n"},
             {"images/", "", 040755},
@@ -341,22 +339,22 @@ private slots:
                             const char *message) {
             QTest::newRow(name) << QString(bad) << entries << QString(message);
         };
-        const QByteArray header = "<skin image=\"skin.png\">\n";
+        const QByteArray header = "<skin image=\"skin.png\">\n", end = "</skin>\n";
         row("corrupt skin", "skin", {}, "\"bad.zip\" is not a zip file");
         row("no top-level XML", "skin", {"inner/a.xml", "<skin>", "skin.png", "x"},
             "The Zip file doesn't contain any XML files");
         // One row for the seam: the archive tests below hold every kind of hostile entry.
         row("hostile skin", "skin", {"a.xml", "<skin>", "../../escaped.png", "x"}, "\"bad.zip\" was refused");
         row("image of 30000 x 30000", "skin",
-            {"a.xml", header, "skin.png", fixtures::pngDeclaring(30000, 30000)}, "30000 x 30000 pixels");
+            {"a.xml", header + end, "skin.png", fixtures::pngDeclaring(30000, 30000)}, "30000 x 30000 pixels");
         row("image of 200 megapixels", "skin",
-            {"a.xml", header, "skin.png", fixtures::pngDeclaring(16000, 12500)}, "100 megapixels");
+            {"a.xml", header + end, "skin.png", fixtures::pngDeclaring(16000, 12500)}, "100 megapixels");
         row("line over 1 MB", "skin", {"a.xml", "<skin image=\"" + QByteArray(1100000, 'a') + "\">\n"},
             "a line longer than 1048576");
         row("over 500000 lines", "skin", {"a.xml", header + QByteArray(500001, '\n'), "skin.png", png(4, 4)},
             "more than 500000 lines");
         row("output over 64 MB", "skin",
-            {"a.xml", header + QByteArray(30000, '\n').replace("\n", "</browser>\n"), "skin.png", png(4, 4)},
+            {"a.xml", header + QByteArray(30000, '\n').replace("\n", "<browser/>\n") + end, "skin.png", png(4, 4)},
             "would grow beyond 64 MB");
         row("output name some file system cannot hold", "output", {}, "a|b.zip");
         row("output a pipe", "fifo", {}, "is not a regular file");
@@ -451,7 +449,10 @@ private slots:
         QFETCH(bool, paint);
         QFETCH(int, height);
         const QImage skin = filled(1200, 100, QColor(10, 20, 30));
-        const QImage sheet = iconsheets::builtInSheet(set);
+        const QImage sheet = set == IconSet::Default
+                                 ? QImage()
+                                 : QImage(set == IconSet::White ? iconsheets::whiteSheetPath
+                                                                : iconsheets::alternativeSheetPath);
         const int row = 100 + (sheet.isNull() ? pluginzone::rowWithoutSheet : pluginzone::rowBelowSheet);
         const QImage grown = imagecompositor::compose(
             skin, sheet, paint ? std::optional<int>(row) : std::nullopt, fixtures::defaultStyle());
@@ -490,7 +491,7 @@ private slots:
             generator.fillRange(reinterpret_cast<quint32 *>(random.scanLine(y)), random.width());
         const QString path = m_dir->filePath("skin.png");
         QVERIFY(random.convertToFormat(format).save(path));
-        const QImage sheet = iconsheets::builtInSheet(IconSet::Default);
+        const QImage sheet;
         const int row = pluginzone::row(kept, sheet.height());
         const Style style = fixtures::defaultStyle();
         QString problem;
@@ -566,13 +567,16 @@ private slots:
             "<skin image=\"icons.png\">\n<customicons x=\"10\" y=\"20\" iconsize=\"8\" nb=\"6\"";
         QVERIFY(fixtures::writeFile(folder.filePath("0.xml"), skin + " />\n"));
         QVERIFY(fixtures::writeFile(folder.filePath("1.xml"), skin + " nbx=\"3\" />\n"));
-        const auto sheet = iconsheets::findDeclaration(folder.path());
+        const auto sheet = sourcescan::findDeclaration(
+            sourcescan::readLayouts(folder.path(), sourcescan::scannedElements()));
         QVERIFY(sheet && sheet->imageName == "icons.png");
-        QCOMPARE(iconsheets::cut(*sheet, folder.path()).convertToFormat(QImage::Format_ARGB32),
-                 icons.copy(10, 20, 24, 16));
+        const QRect area(sheet->x, sheet->y, sheet->layout.width(), sheet->layout.height());
+        QCOMPARE(
+            iconsheets::cut(folder.path(), sheet->imageName, area).convertToFormat(QImage::Format_ARGB32),
+            icons.copy(10, 20, 24, 16));
         // A sheet whose image is missing or outside the folder cuts nothing.
         for (const char *image : {"gone.png", "../icons.png"})
-            QVERIFY(iconsheets::cut({image, 0, 0, {8, 6, 3}}, folder.path()).isNull());
+            QVERIFY(iconsheets::cut(folder.path(), image, QRect(0, 0, 8, 8)).isNull());
     }
     // Skin archives are untrusted input.
     void hostileEntryIsRefused_data()

@@ -1,6 +1,6 @@
 #include "skin/images/fxpainter.h"
 
-#include "skin/pluginzone.h"
+#include "skin/images/pluginzone.h"
 #include "style/style.h"
 
 #include <QLinearGradient>
