@@ -4,9 +4,9 @@
 #include "backgroundjob.h"
 #include "dialogs.h"
 #include "mainwindow.h"
-#include "skin/layout/sourcescan.h"
 #include "skin/outputname.h"
 #include "skin/skinbuilder.h"
+#include "skin/sourceskins.h"
 #include "skin/workspace.h"
 #include "ui_mainwindow.h"
 
@@ -284,8 +284,8 @@ void MainWindow::on_iconselect_clicked()
     const QString folder = Workspace(programfolder).iconSkin();
     startJob(tr("Looking for custom icons ..."),
              runInBackground(
-                 this, [path, folder] { return sourcescan::scanIconSkin(path, folder); },
-                 [this](const sourcescan::IconScan &scan) {
+                 this, [path, folder] { return sourceskins::scanIconSkin(path, folder); },
+                 [this](const sourceskins::IconScan &scan) {
                      finishJob();
                      ui->statuslabel->clear();
                      customiconsfound = scan.customIcons;
@@ -339,8 +339,8 @@ void MainWindow::on_windowfileselect_clicked()
     const QString folder = Workspace(programfolder).windowSkin();
     startJob(tr("Looking for floating windows ..."),
              runInBackground(
-                 this, [path, folder] { return sourcescan::scanWindowSkin(path, folder); },
-                 [this](const sourcescan::WindowScan &scan) {
+                 this, [path, folder] { return sourceskins::scanWindowSkin(path, folder); },
+                 [this](const sourceskins::WindowScan &scan) {
                      finishJob();
                      ui->statuslabel->clear();
                      showWindowScan(scan.error, scan.names);

@@ -229,7 +229,7 @@ QString BuildRun::readSkin()
     if (!error.isEmpty())
         return error;
     const QDir folder(m_workspace.unpacked());
-    const QStringList names = Workspace::xmlFiles(folder.path());
+    const QStringList names = layoutfile::layoutNames(folder.path());
     if (names.isEmpty())
         return noXmlFilesMessage;
     for (const QString &name : names) {

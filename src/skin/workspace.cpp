@@ -2,15 +2,6 @@
 
 #include <QDir>
 
-namespace {
-
-QStringList topLevelFiles(const QString &folder, const QString &filter, QDir::SortFlags sort = QDir::NoSort)
-{
-    return QDir(folder).entryList({filter}, QDir::Files | QDir::Hidden, sort);
-}
-
-} // namespace
-
 QString Workspace::reset() const
 {
     for (const QString &path : {unpacked(), changed(), windowSkin()})
@@ -33,11 +24,6 @@ QString Workspace::makeFolder(const QString &path)
 void Workspace::emptyFolder(const QString &folder)
 {
     QDir dir(folder);
-    for (const QString &name : topLevelFiles(folder, QStringLiteral("*.*")))
+    for (const QString &name : dir.entryList({QStringLiteral("*.*")}, QDir::Files | QDir::Hidden))
         dir.remove(name);
-}
-
-QStringList Workspace::xmlFiles(const QString &folder)
-{
-    return topLevelFiles(folder, QStringLiteral("*.xml"), QDir::Name | QDir::IgnoreCase);
 }

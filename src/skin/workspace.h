@@ -5,9 +5,6 @@
 #include <QString>
 #include <QStringList>
 
-// What a user is told when an unpacked skin has no XML files at its top level.
-inline const QString noXmlFilesMessage = QStringLiteral("The Zip file doesn't contain any XML files");
-
 class Workspace
 {
 public:
@@ -32,8 +29,6 @@ public:
     static QString makeFolder(const QString &path);
     // Removes the top-level files whose names hold a dot; sub-folders stay.
     static void emptyFolder(const QString &folder);
-    // The top-level "*.xml" files (any case), sorted by name ignoring case.
-    static QStringList xmlFiles(const QString &folder);
 
 private:
     QString below(const char *name) const { return m_root + QLatin1Char('/') + QLatin1String(name); }

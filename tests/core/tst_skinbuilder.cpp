@@ -219,8 +219,9 @@ private slots:
                  "\r\n<text text=\"Café\"/>\r\n<browser>\r\n</browser>\r\n</skin>\r\n"),
              0100644, -1, false},
             {"utf16.xml",
-             utf16->fromUnicode("<?xml version=\"1.0\" encoding=\"UTF-16\"?>\n<skin image=\"images/main.png\">\n<text "
-                                "text=\"Ünï\"/>\n<browser>\n</browser>\n</skin>\n")},
+             utf16->fromUnicode(
+                 "<?xml version=\"1.0\" encoding=\"UTF-16\"?>\n<skin image=\"images/main.png\">\n<text "
+                 "text=\"Ünï\"/>\n<browser>\n</browser>\n</skin>\n")},
             {"broken.xml", "<?xml encoding=\"UTF-8\"?>\n<skin image=\"images/main.png\">\xff\n"},
             {"images/", "", 040755},
             {"images/main.png", png(400, 300)},
@@ -346,7 +347,8 @@ private slots:
         // One row for the seam: the archive tests below hold every kind of hostile entry.
         row("hostile skin", "skin", {"a.xml", "<skin>", "../../escaped.png", "x"}, "\"bad.zip\" was refused");
         row("image of 30000 x 30000", "skin",
-            {"a.xml", header + end, "skin.png", fixtures::pngDeclaring(30000, 30000)}, "30000 x 30000 pixels");
+            {"a.xml", header + end, "skin.png", fixtures::pngDeclaring(30000, 30000)},
+            "30000 x 30000 pixels");
         row("image of 200 megapixels", "skin",
             {"a.xml", header + end, "skin.png", fixtures::pngDeclaring(16000, 12500)}, "100 megapixels");
         row("line over 1 MB", "skin", {"a.xml", "<skin image=\"" + QByteArray(1100000, 'a') + "\">\n"},
@@ -354,7 +356,8 @@ private slots:
         row("over 500000 lines", "skin", {"a.xml", header + QByteArray(500001, '\n'), "skin.png", png(4, 4)},
             "more than 500000 lines");
         row("output over 64 MB", "skin",
-            {"a.xml", header + QByteArray(30000, '\n').replace("\n", "<browser/>\n") + end, "skin.png", png(4, 4)},
+            {"a.xml", header + QByteArray(30000, '\n').replace("\n", "<browser/>\n") + end, "skin.png",
+             png(4, 4)},
             "would grow beyond 64 MB");
         row("output name some file system cannot hold", "output", {}, "a|b.zip");
         row("output a pipe", "fifo", {}, "is not a regular file");

@@ -5,8 +5,10 @@
 #include "layoutproperty.h"
 #include "skin/layout/browserblock.h"
 #include "skin/layout/browserblockreader.h"
+#include "skin/layout/layoutfile.h"
 #include "skin/layout/sourcescan.h"
 #include "skin/layout/xmlrewriter.h"
+#include "skin/sourceskins.h"
 #include "skin/workspace.h"
 #include "skinfixtures.h"
 #include "style/resources.h"
@@ -396,7 +398,7 @@ private slots:
             zip, {{"B.xml", fixtures::xml({"<deck name=\"d\">", "<Window name=\"second\"/>", "</deck>"})},
                   {"a.xml", fixtures::xml({"<window name=\"first\"/>"})},
                   {"w.png", fixtures::png(2, 2)}}));
-        const sourcescan::WindowScan scan = sourcescan::scanWindowSkin(zip, work);
+        const sourceskins::WindowScan scan = sourceskins::scanWindowSkin(zip, work);
         QCOMPARE(scan.error, QString());
         QCOMPARE(scan.names, (QStringList{"first", "second"}));
         QCOMPARE(QDir(work).entryList(QDir::Files), QStringList());
@@ -425,7 +427,7 @@ private slots:
         QVERIFY(fixtures::writeZip(
             zip, {{"i.xml", fixtures::xml({"<skin image=\"i.png\">", "<customicons " + attributes + " />"})},
                   {"i.png", fixtures::png(16, 16)}}));
-        const sourcescan::IconScan scan = sourcescan::scanIconSkin(zip, work);
+        const sourceskins::IconScan scan = sourceskins::scanIconSkin(zip, work);
         QCOMPARE(scan.error, QString());
         QCOMPARE(scan.customIcons, found);
         QCOMPARE(QDir(work).entryList(QDir::Files), QStringList());

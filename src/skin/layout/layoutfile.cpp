@@ -2,6 +2,7 @@
 
 #include "skin/archive/writefailure.h"
 
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTextCodec>
@@ -60,6 +61,12 @@ QString lineProblem(const QString &text)
 }
 
 } // namespace
+
+QStringList layoutNames(const QString &folder)
+{
+    return QDir(folder).entryList({QStringLiteral("*.xml")}, QDir::Files | QDir::Hidden,
+                                  QDir::Name | QDir::IgnoreCase);
+}
 
 LayoutFile read(const QString &path)
 {

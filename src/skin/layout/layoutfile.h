@@ -6,8 +6,16 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
+
+// What a user is told when an unpacked skin has no layouts at its top level.
+inline const QString noXmlFilesMessage = QStringLiteral("The Zip file doesn't contain any XML files");
 
 namespace layoutfile {
+
+// The layouts of an unpacked skin: its top-level "*.xml" files (any case), sorted by name
+// ignoring case.
+QStringList layoutNames(const QString &folder);
 
 // Real layouts are tens of kilobytes; these leave room for the largest.
 constexpr qint64 maxFileBytes = qint64(16) << 20;

@@ -1,10 +1,8 @@
 #include "skin/layout/sourcescan.h"
 
-#include "skin/archive/archive.h"
 #include "skin/images/imagelimits.h"
 #include "skin/layout/layoutfile.h"
 #include "skin/layout/xmlrewriter.h"
-#include "skin/workspace.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -13,18 +11,6 @@
 
 namespace sourcescan {
 namespace {
-
-// Unpacks into an emptied folder and tells why the skin cannot be scanned, if it cannot.
-QString unpack(const QString &zipPath, const QString &workFolder)
-{
-    if (QString error = Workspace::makeFolder(workFolder); !error.isEmpty())
-        return error;
-    Workspace::emptyFolder(workFolder);
-    QString error = archive::extract(zipPath, workFolder);
-    if (error.isEmpty() && Workspace::xmlFiles(workFolder).isEmpty())
-        error = noXmlFilesMessage;
-    return error;
-}
 
 bool isWindow(const xmltokens::Document &document, const xmltokens::Element &element)
 {
@@ -73,7 +59,7 @@ QStringList scannedElements()
 QList<Layout> readLayouts(const QString &folder, const QStringList &keepAttributesOf)
 {
     QList<Layout> layouts;
-    for (const QString &name : Workspace::xmlFiles(folder)) {
+    for (const QString &name : layoutfile::layoutNames(folder)) {
         const layoutfile::LayoutFile file = layoutfile::read(QDir(folder).filePath(name));
         if (file.problem.isEmpty())
             layouts << Layout{QFileInfo(name).completeBaseName(),
@@ -129,26 +115,6 @@ std::optional<CustomSheet> findDeclaration(const QList<Layout> &layouts)
         }
     }
     return std::nullopt;
-}
-
-WindowScan scanWindowSkin(const QString &zipPath, const QString &workFolder)
-{
-    WindowScan scan;
-    scan.error = unpack(zipPath, workFolder);
-    if (scan.error.isEmpty())
-        scan.names = windows(readLayouts(workFolder, scannedElements())).names;
-    Workspace::emptyFolder(workFolder);
-    return scan;
-}
-
-IconScan scanIconSkin(const QString &zipPath, const QString &workFolder)
-{
-    IconScan scan;
-    scan.error = unpack(zipPath, workFolder);
-    if (scan.error.isEmpty())
-        scan.customIcons = findDeclaration(readLayouts(workFolder, scannedElements())).has_value();
-    Workspace::emptyFolder(workFolder);
-    return scan;
 }
 
 } // namespace sourcescan

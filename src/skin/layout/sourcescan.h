@@ -1,8 +1,7 @@
 #pragma once
 
 // What another skin offers, read with the same XML reader as the layouts: the floating windows
-// it holds and the custom browser icons it declares. The window uses these scans when a source
-// skin is chosen, the builder when it imports.
+// it holds and the custom browser icons it declares.
 
 #include "skin/images/iconsheets.h"
 #include "skin/layout/xmltokens.h"
@@ -54,20 +53,5 @@ std::optional<CustomSheet> findDeclaration(const QList<Layout> &layouts);
 
 // The element names whose attributes the scans read.
 QStringList scannedElements();
-
-struct WindowScan
-{
-    QString error; // empty when the skin could be unpacked and holds XML files
-    QStringList names;
-};
-// Unpacks `zipPath` into `workFolder`, scans it and empties the folder again.
-WindowScan scanWindowSkin(const QString &zipPath, const QString &workFolder);
-
-struct IconScan
-{
-    QString error;
-    bool customIcons = false; // a usable `<customicons` declaration was found
-};
-IconScan scanIconSkin(const QString &zipPath, const QString &workFolder);
 
 } // namespace sourcescan

@@ -88,7 +88,7 @@ private:
     const QString &m_text;
     const QString m_baseName;
     const RewriteContext &m_context;
-    const SkinBuildOptions &m_options;
+    const LayoutChoices &m_options;
     const QString m_lineEnd;
     QVector<Splice> m_splices;
     QVector<Span> m_dropped; // what an earlier build added, in order

@@ -9,8 +9,8 @@
 
 #include "skin/images/iconsheets.h"
 #include "skin/images/skinimages.h"
+#include "skin/layout/layoutchoices.h"
 #include "skin/layout/xmltokens.h"
-#include "skin/skinbuildoptions.h"
 
 #include <QString>
 #include <QStringList>
@@ -21,7 +21,7 @@ class Style;
 
 struct RewriteContext
 {
-    const SkinBuildOptions &options;
+    const LayoutChoices &options;
     const Style &style;
     std::optional<iconsheets::Layout> sheet; // the icon sheet appended below each image, if any
     QStringList windowLines;                 // the imported windows' lines; empty: nothing imported
