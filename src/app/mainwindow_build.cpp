@@ -33,13 +33,6 @@ QString droppedSkin(const QMimeData *data)
     return path.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive) ? path : QString();
 }
 
-bool isPercentage(const QString &text)
-{
-    bool number = false;
-    const int value = text.toInt(&number);
-    return number && value >= 1 && value <= 999;
-}
-
 } // namespace
 
 QString MainWindow::skinDialogFolder() const
@@ -86,8 +79,9 @@ std::optional<SkinBuildOptions> MainWindow::buildOptions(QString *problem) const
 {
     SkinBuildOptions options;
     options.selectedSkinFile = selectedskinfile;
-    options.outputPath = outputname::outputPath(outputname::skinsFolder(documentsfolder),
-                                                ui->skinfile->text(), selectedskinfile, problem);
+    if (!selectedskinfile.isEmpty())
+        options.outputPath = outputname::outputPath(outputname::skinsFolder(documentsfolder),
+                                                    ui->skinfile->text(), selectedskinfile, problem);
     if (!problem->isEmpty())
         return std::nullopt;
     options.iconSet = ui->radioButton_2->isChecked()   ? IconSet::Alternative
@@ -105,10 +99,8 @@ std::optional<SkinBuildOptions> MainWindow::buildOptions(QString *problem) const
     options.globalSize = ui->globalsize->text();
     options.changeColours = ui->checkBox_changecolors->isChecked();
     options.lineHeight = ui->lineheight->text();
-    if (!isPercentage(options.lineHeight))
-        *problem = tr("Type the browser's line height as a whole percentage from 1 to 999");
-    else if (options.globalFont && !options.globalSize.isEmpty() && !isPercentage(options.globalSize))
-        *problem = tr("Type the global font size as a whole percentage from 1 to 999");
+    if (const auto refused = checkOptions(options))
+        *problem = tr(refused->message.toUtf8().constData());
     return problem->isEmpty() ? std::optional(options) : std::nullopt;
 }
 
@@ -116,10 +108,6 @@ void MainWindow::on_dothejob_clicked()
 {
     if (isBusy())
         return;
-    if (ui->selectedfile->text().isEmpty()) {
-        Dialogs::warning(this, programname, tr("You have not selected a skin"));
-        return;
-    }
     QString problem;
     const std::optional<SkinBuildOptions> options = buildOptions(&problem);
     if (!options) {

@@ -124,18 +124,8 @@ BuildResult BuildRun::run()
 
 QString BuildRun::checkOptions() const
 {
-    if (m_options.selectedSkinFile.isEmpty())
-        return QStringLiteral("You have not selected a skin");
-    if (m_options.outputPath.isEmpty())
-        return QStringLiteral("No name was given for the new skin");
-    const QFileInfo output(m_options.outputPath);
-    const QString nameProblem = outputname::problem(output.fileName());
-    if (!nameProblem.isEmpty())
-        return nameProblem;
-    // Renaming the new archive over a device or a pipe would replace it, even /dev/null.
-    if (output.exists() && !output.isFile())
-        return QStringLiteral("\"%1\" is not a regular file; choose a new name or an existing skin archive")
-            .arg(QDir::toNativeSeparators(m_options.outputPath));
+    if (const auto problem = ::checkOptions(m_options))
+        return problem->message;
     // The work folders are wiped recursively: never let them resolve against an unknown place.
     if (!QDir::isAbsolutePath(m_workspace.root()))
         return QStringLiteral("The work folder \"%1\" is not an absolute path").arg(m_workspace.root());

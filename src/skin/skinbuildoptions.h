@@ -5,6 +5,7 @@
 #include "skin/layout/layoutchoices.h"
 
 #include <QString>
+#include <optional>
 
 enum class IconSet { Default, Alternative, White, FromOtherSkin };
 
@@ -18,3 +19,16 @@ struct SkinBuildOptions : LayoutChoices
     bool importWindows = false; // copy the floating windows of windowSkinFile
     QString windowSkinFile;
 };
+
+// The choice a refused option is about.
+enum class OptionField { SelectedSkin, LineHeight, GlobalSize, Output };
+
+struct OptionProblem
+{
+    OptionField field;
+    QString message; // in words a user can act on; the window shows it translated
+};
+
+// The first option the builder refuses, with why; none when it takes them all. SkinBuilder::build
+// refuses the same; the window and the CLI ask first, to point at the field or argument.
+std::optional<OptionProblem> checkOptions(const SkinBuildOptions &options);

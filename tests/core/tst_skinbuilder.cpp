@@ -361,6 +361,8 @@ private slots:
             "would grow beyond 64 MB");
         row("output name some file system cannot hold", "output", {}, "a|b.zip");
         row("output a pipe", "fifo", {}, "is not a regular file");
+        // The window and the CLI refuse it before; a caller of the core alone is refused alike.
+        row("line height that is no percentage", "line height", {}, "line height as a whole percentage");
     }
 
     // Each build would write over its selected skin (unless the output is wrong itself); failing,
@@ -383,6 +385,8 @@ private slots:
                              : bad == "fifo" ? pipeFolder.filePath("fifo")
                                              : options.selectedSkinFile;
         QVERIFY(bad != "fifo" || mkfifo(QFile::encodeName(options.outputPath), 0600) == 0);
+        if (bad == "line height")
+            options.lineHeight = "abc\" evil=\"1";
         const auto before = fixtures::filesBelow(m_dir->path());
 
         const BuildResult result = build(options);
