@@ -315,7 +315,6 @@ void MainWindow::on_windowfileselect_clicked()
                                                   skinDialogFolder(), skinFilter);
     if (path.isEmpty())
         return;
-    windownames.clear();
     windownameshtml.clear();
     windowskinfile = path;
     ui->selectedwindow->setText(QFileInfo(path).baseName());
@@ -342,7 +341,6 @@ void MainWindow::showWindowScan(const QString &error, const QStringList &names)
         windowsfound = false;
         return;
     }
-    windownames = names;
     windowsfound = !names.isEmpty();
     ui->floatlabel_3->setVisible(windowsfound);
     if (windowsfound) {
