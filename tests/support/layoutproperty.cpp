@@ -4,65 +4,55 @@
 #include "skin/layout/xmltokens.h"
 
 #include <QVector>
-#include <algorithm>
 
 namespace layoutproperty {
 namespace {
 
 using xmltokens::Document;
-using xmltokens::Element;
 
 struct Parts
 {
     QVector<int> kept;     // elements that must survive, in order
     QVector<int> browsers; // replaced browsers
-    QVector<bool> changes; // whether the element or something inside it is changed by a rewrite
+    QVector<bool> changes; // whether a rewrite changes the element or something inside it
+    int ownSheets = 0;     // <customicons> outside what a build added
 };
 
-bool named(const Document &document, int index, const char *name, Qt::CaseSensitivity cs = Qt::CaseSensitive)
+bool named(const Document &document, int index, const char *name)
 {
-    return document.name(document.elements.at(index)).compare(QLatin1String(name), cs) == 0;
-}
-
-bool insideSkin(const Document &document, int index)
-{
-    for (int at = document.elements.at(index).parent; at >= 0; at = document.elements.at(at).parent) {
-        if (named(document, at, "skin", Qt::CaseInsensitive))
-            return true;
-    }
-    return false;
+    return document.name(document.elements.at(index)) == QLatin1String(name);
 }
 
 Parts parts(const Document &document, bool browsersReplaced)
 {
-    QVector<xmltokens::Span> added; // between build marks
-    for (int i = 0; i + 1 < document.comments.size(); ++i) {
-        if (buildmarks::isBegin(document.textOf(document.comments.at(i).span).toString()))
-            added << xmltokens::Span{document.comments.at(i).span.start, document.text.size()};
-        else if (buildmarks::isEnd(document.textOf(document.comments.at(i).span).toString()) &&
-                 !added.isEmpty())
-            added.last().end = document.comments.at(i).span.end;
-    }
     Parts parts;
     parts.changes.fill(false, document.elements.size());
-    int skipUntil = 0;
+    QVector<bool> inSkin(document.elements.size(), false);
+    int skipUntil = 0; // the end of a replaced browser, a <customicons> or what a build added
+    int comment = 0;
     for (int i = 0; i < document.elements.size(); ++i) {
-        const Element &element = document.elements.at(i);
-        const bool inAdded = std::any_of(added.cbegin(), added.cend(), [&](const xmltokens::Span &span) {
-            return element.start >= span.start && element.start < span.end;
-        });
-        if (element.start < skipUntil || inAdded)
+        const auto &element = document.elements.at(i);
+        for (; comment < document.comments.size() && document.comments.at(comment).span.start < element.start;
+             ++comment) {
+            if (buildmarks::isBegin(document.textOf(document.comments.at(comment).span).toString()))
+                skipUntil = document.text.indexOf(buildmarks::end(), element.start);
+        }
+        const int parent = element.parent;
+        inSkin[i] = parent >= 0 && (inSkin.at(parent) || named(document, parent, "skin"));
+        if (element.start < skipUntil)
             continue;
-        const bool browser = browsersReplaced && named(document, i, "browser") && insideSkin(document, i);
-        const bool changed =
-            browser || named(document, i, "customicons") || named(document, i, "skin", Qt::CaseInsensitive);
-        for (int at = i; changed && at >= 0; at = document.elements.at(at).parent)
+        const bool browser = browsersReplaced && named(document, i, "browser") && inSkin.at(i);
+        const bool gone = browser || named(document, i, "customicons");
+        for (int at = i; (gone || named(document, i, "skin")) && at >= 0;
+             at = document.elements.at(at).parent)
             parts.changes[at] = true;
         if (browser)
             parts.browsers << i;
-        else if (!named(document, i, "customicons"))
+        else if (!gone)
             parts.kept << i;
-        if (browser || named(document, i, "customicons"))
+        else
+            ++parts.ownSheets;
+        if (gone)
             skipUntil = element.end;
     }
     return parts;
@@ -70,18 +60,19 @@ Parts parts(const Document &document, bool browsersReplaced)
 
 QStringRef raw(const Document &document, int index, bool whole)
 {
-    const Element &element = document.elements.at(index);
+    const auto &element = document.elements.at(index);
     return document.text.midRef(element.start, (whole ? element.end : element.tagEnd) - element.start);
 }
 
-QVector<int> children(const Document &document, int parent)
+QVector<int> children(const Document &document, int parent, const QStringList &names = {})
 {
     QVector<int> found;
-    for (int i = parent + 1; i < document.elements.size(); ++i) {
-        if (document.elements.at(i).parent == parent)
+    for (int i = parent + 1;
+         i < document.elements.size() && document.elements.at(i).start < document.elements.at(parent).end;
+         ++i) {
+        if (document.elements.at(i).parent == parent &&
+            (names.isEmpty() || names.contains(document.name(document.elements.at(i)))))
             found << i;
-        if (document.elements.at(i).start >= document.elements.at(parent).end)
-            break;
     }
     return found;
 }
@@ -89,11 +80,7 @@ QVector<int> children(const Document &document, int parent)
 QString browserBroken(const Document &in, int inBrowser, const Document &out, int outBrowser,
                       const QStringList &block)
 {
-    QVector<int> own;
-    for (const int child : children(in, inBrowser)) {
-        if (named(in, child, "pos") || named(in, child, "size"))
-            own << child;
-    }
+    const QVector<int> own = children(in, inBrowser, {QStringLiteral("pos"), QStringLiteral("size")});
     const QVector<int> now = children(out, outBrowser);
     const Document blockDocument = xmltokens::read(QStringLiteral("<b>%1</b>").arg(block.join('\n')));
     if (now.size() != own.size() + children(blockDocument, 0).size())
@@ -102,9 +89,9 @@ QString browserBroken(const Document &in, int inBrowser, const Document &out, in
         if (raw(in, own.at(i), true) != raw(out, now.at(i), true))
             return QStringLiteral("browser %1 lost its own %2").arg(inBrowser).arg(raw(in, own.at(i), true));
     }
-    const Element &browser = out.elements.at(outBrowser);
-    const QStringRef content = out.text.midRef(browser.tagEnd, browser.closeStart - browser.tagEnd);
-    if (!content.contains(block.join(xmltokens::lineEndOf(in.text))))
+    const auto &browser = out.elements.at(outBrowser);
+    if (!out.text.midRef(browser.tagEnd, browser.closeStart - browser.tagEnd)
+             .contains(block.join(xmltokens::lineEndOf(in.text))))
         return QStringLiteral("browser %1 does not hold the block").arg(inBrowser);
     return {};
 }
@@ -120,10 +107,11 @@ QString broken(const QString &input, const QString &output, const QStringList &b
     const Document out = xmltokens::read(output);
     if (!out.error.isEmpty())
         return QStringLiteral("the output %1").arg(out.error);
-    const Parts before = parts(in, browsersReplaced);
-    const Parts after = parts(out, browsersReplaced);
-    if (before.kept.size() != after.kept.size())
-        return QStringLiteral("%1 elements kept of %2").arg(after.kept.size()).arg(before.kept.size());
+    const Parts before = parts(in, browsersReplaced), after = parts(out, browsersReplaced);
+    if (after.ownSheets > 0)
+        return QStringLiteral("the layout's own <customicons> stayed");
+    if (before.kept.size() != after.kept.size() || before.browsers.size() != after.browsers.size())
+        return QStringLiteral("elements or browsers lost or doubled");
     for (int i = 0; i < before.kept.size(); ++i) {
         const int from = before.kept.at(i), to = after.kept.at(i);
         const bool whole = bytesKept && !before.changes.at(from);
@@ -134,8 +122,6 @@ QString broken(const QString &input, const QString &output, const QStringList &b
                 .arg(from)
                 .arg(raw(in, from, whole), raw(out, to, whole));
     }
-    if (before.browsers.size() != after.browsers.size())
-        return QStringLiteral("%1 browsers of %2").arg(after.browsers.size()).arg(before.browsers.size());
     for (int i = 0; i < before.browsers.size(); ++i) {
         const QString why = browserBroken(in, before.browsers.at(i), out, after.browsers.at(i), block);
         if (!why.isEmpty())
