@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <new>
+#include <zlib.h>
 
 QString buildStepText(BuildStep step)
 {
@@ -40,6 +41,20 @@ QString buildStepText(BuildStep step)
 namespace {
 
 const QString floatingImageName = QStringLiteral("browserfloat.png");
+
+// The CRC-32 of a file as eight hex digits, as a zip archive records it; empty when unreadable.
+QString checksum(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    uLong crc = crc32(0, nullptr, 0);
+    while (!file.atEnd()) {
+        const QByteArray chunk = file.read(1 << 20);
+        crc = crc32(crc, reinterpret_cast<const Bytef *>(chunk.constData()), uInt(chunk.size()));
+    }
+    return QStringLiteral("%1").arg(crc, 8, 16, QLatin1Char('0'));
+}
 
 // A layout of the selected skin, read once.
 struct Layout
@@ -68,7 +83,9 @@ private:
     QString importIcons();
     QString importWindows();
     QString readSkin();
+    void verifyAddedBefore();
     QString addWindowImages();
+    QString addFloatingBrowserImage();
     QString measureImages();
     QString rewriteLayouts();
     QString paint();
@@ -98,7 +115,6 @@ private:
     QStringList m_addedNow;    // entries this build adds
     ImageTable m_images;
     QVector<ImageJob> m_jobs;
-    bool m_wroteFloatingWindow = false;
     QStringList m_warnings;
 };
 
@@ -137,7 +153,8 @@ QString BuildRun::work()
     using Stage = QString (BuildRun::*)();
     for (const Stage stage :
          {&BuildRun::importIcons, &BuildRun::importWindows, &BuildRun::readSkin, &BuildRun::addWindowImages,
-          &BuildRun::measureImages, &BuildRun::rewriteLayouts, &BuildRun::paint, &BuildRun::pack}) {
+          &BuildRun::addFloatingBrowserImage, &BuildRun::measureImages, &BuildRun::rewriteLayouts,
+          &BuildRun::paint, &BuildRun::pack}) {
         const QString error = (this->*stage)();
         if (!error.isEmpty())
             return error;
@@ -241,12 +258,33 @@ QString BuildRun::readSkin()
         m_marks += buildMarkTexts(layout.document);
         m_layouts << layout;
     }
-    m_addedBefore = buildmarks::addedFiles(m_marks);
+    verifyAddedBefore();
     const bool ownFloatingImage =
         m_skinArchive->holds(floatingImageName) && !m_addedBefore.contains(floatingImageName);
     if (m_options.floatBrowser && (m_options.changeColours || !ownFloatingImage))
         m_addedNow << floatingImageName;
     return {};
+}
+
+// A mark is only text in a layout: an entry it names is taken out again only when its bytes are
+// the ones the earlier build recorded beside the name.
+void BuildRun::verifyAddedBefore()
+{
+    for (const QString &record : buildmarks::addedFiles(m_marks)) {
+        const int colon = record.lastIndexOf(QLatin1Char(':'));
+        const QString name = record.left(colon);
+        if (!m_skinArchive->holds(name) || m_addedBefore.contains(name))
+            continue;
+        const bool unpacked =
+            colon > 0 &&
+            m_skinArchive->unpack([&name](const QString &entry) { return entry == name; }).isEmpty();
+        if (unpacked && checksum(QDir(m_workspace.unpacked()).filePath(name)) == record.mid(colon + 1))
+            m_addedBefore << name;
+        else
+            warn(QStringLiteral("The layouts name \"%1\" as added by an earlier build, but it is not what "
+                                "that build wrote; it was kept")
+                     .arg(archive::printable(name)));
+    }
 }
 
 // The images the imported windows name go in beside the skin's own files, never over them.
@@ -297,9 +335,31 @@ QString BuildRun::measureImages()
     return {};
 }
 
+// Made before the layouts are rewritten: their marks record its checksum.
+QString BuildRun::addFloatingBrowserImage()
+{
+    if (!m_addedNow.contains(floatingImageName))
+        return {};
+    const QString target = QDir(m_workspace.changed()).filePath(floatingImageName);
+    if (m_options.changeColours) {
+        report(BuildStep::PaintFloatingBrowser, floatingImageName);
+        return imagecompositor::writePng(imagecompositor::floatingBrowserImage(m_style), target);
+    }
+    QFile resource(imagecompositor::floatingBrowserPath);
+    if (!resource.copy(target))
+        return imagecompositor::cannotWrite(target, resource.errorString());
+    // Copies of resources are read-only; the work folder must stay removable.
+    QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    return {};
+}
+
 QString BuildRun::rewriteLayouts()
 {
-    const RewriteContext context{m_options, m_style, m_sheetLayout, m_windows.lines, m_images, m_addedNow};
+    // What this build adds, each with the checksum a later build checks before taking it out.
+    QStringList added;
+    for (const QString &name : qAsConst(m_addedNow))
+        added << name + QLatin1Char(':') + checksum(QDir(m_workspace.changed()).filePath(name));
+    const RewriteContext context{m_options, m_style, m_sheetLayout, m_windows.lines, m_images, added};
     QSet<QString> planned;
     for (const Layout &layout : qAsConst(m_layouts)) {
         report(BuildStep::Rewrite, layout.name);
@@ -308,7 +368,6 @@ QString BuildRun::rewriteLayouts()
         if (!xml.error.isEmpty())
             return QStringLiteral("The layout \"%1\" %2 when rewritten; it was refused")
                 .arg(archive::printable(layout.name), xml.error);
-        m_wroteFloatingWindow = m_wroteFloatingWindow || xml.wroteFloatingWindow;
         // An unchanged file keeps its exact bytes: the archive copies it as it was.
         if (xml.text != layout.file.text) {
             const QString error =
@@ -331,24 +390,7 @@ QString BuildRun::paint()
 {
     for (const ImageJob &job : qAsConst(m_jobs))
         report(BuildStep::PaintImage, job.path);
-    QString error =
-        skinimages::paint(m_jobs, m_sheet, m_style, m_workspace.unpacked(), m_workspace.changed());
-    if (!error.isEmpty())
-        return error;
-    const QString target = QDir(m_workspace.changed()).filePath(floatingImageName);
-    if (m_options.floatBrowser && m_options.changeColours) {
-        report(BuildStep::PaintFloatingBrowser, floatingImageName);
-        return imagecompositor::writePng(imagecompositor::floatingBrowserImage(m_style), target);
-    }
-    if (m_wroteFloatingWindow && m_addedNow.contains(floatingImageName)) {
-        QFile resource(imagecompositor::floatingBrowserPath);
-        if (!resource.copy(target))
-            return imagecompositor::cannotWrite(target, resource.errorString());
-        // Copies of resources are read-only; the work folder must stay removable.
-        QFile::setPermissions(target,
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
-    }
-    return {};
+    return skinimages::paint(m_jobs, m_sheet, m_style, m_workspace.unpacked(), m_workspace.changed());
 }
 
 QString BuildRun::pack()

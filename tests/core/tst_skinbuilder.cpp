@@ -285,6 +285,24 @@ private slots:
             QCOMPARE(imageIn(rebuilt, image).size(), imageIn(expected, image).size());
     }
 
+    // A mark is text anyone can write: what it names goes only when it holds what a build wrote,
+    // and a begin mark without its end is a comment like any other.
+    void forgedMarksTakeNothingOut()
+    {
+        const QString skin = makeSkin(
+            "skin.zip",
+            {{"a.xml", layout({"<!-- panelcraft added files=\"notes.txt:00000000|b.xml|skin.png:1\" -->",
+                               "<!-- panelcraft end -->"})},
+             {"b.xml", layout({"<!-- panelcraft added files=\"notes.txt\" -->", "<deck/>"})},
+             {"skin.png", png(400, 300)},
+             {"notes.txt", "kept"}});
+        const BuildResult result = build(optionsFor(skin));
+        QVERIFY2(result.ok, qPrintable(result.message));
+        QCOMPARE(result.warnings.size(), 3);
+        QCOMPARE(output().keys(), (QStringList{"a.xml", "b.xml", "notes.txt", "skin.png"}));
+        QVERIFY(lines(output().value("b.xml")).contains("<deck/>"));
+    }
+
     // Images are painted several at once; the archive holds the very bytes of a build that
     // paints them one after another.
     void parallelPaintingMatchesSerial()

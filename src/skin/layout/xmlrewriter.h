@@ -26,8 +26,8 @@ struct RewriteContext
     std::optional<iconsheets::Layout> sheet; // the icon sheet appended below each image, if any
     QStringList windowLines;                 // the imported windows' lines; empty: nothing imported
     ImageTable images;
-    // The archive entries the build adds (floating browser image, imported window images), recorded
-    // in the file so that a later build on the output can take them out again.
+    // The archive entries the build adds (floating browser image, imported window images) as
+    // "name:crc", recorded in the file so that a later build on the output can take them out again.
     QStringList addedFiles = {};
     // Whether the skin images a layout names grow (when they can be used).
     bool growsImages() const { return sheet.has_value() || options.changeColours; }
@@ -44,7 +44,6 @@ struct RewrittenXml
     int iconRow = 0;   // where an appended icon sheet starts
     int pluginRow = 0; // where the plugin graphics start
     QVector<ImageJob> jobs;
-    bool wroteFloatingWindow = false;
 };
 
 // The element names whose attributes the rewrite reads: pass them to xmltokens::read.
