@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <new>
 #include <zlib.h>
 
@@ -296,14 +297,19 @@ QString BuildRun::addWindowImages()
         if (path && !path->isEmpty() && !names.contains(*path))
             names << *path;
     }
+    const QStringList skinFiles = m_skinArchive->files();
     for (const QString &name : qAsConst(names)) {
         const QString from = QDir(m_workspace.windowSkin()).filePath(name);
         if (!QFileInfo(from).isFile())
             continue;
-        if (m_skinArchive->holds(name) && !m_addedBefore.contains(name)) {
+        // The host finds names ignoring case: a namesake in another case clashes all the same.
+        const auto clash = std::find_if(skinFiles.cbegin(), skinFiles.cend(), [&name](const QString &file) {
+            return file.compare(name, Qt::CaseInsensitive) == 0;
+        });
+        if (clash != skinFiles.cend() && !m_addedBefore.contains(*clash)) {
             warn(QStringLiteral("The skin's own \"%1\" was kept; the imported windows expect the "
                                 "image of that name from \"%2\"")
-                     .arg(archive::printable(name), QFileInfo(m_options.windowSkinFile).fileName()));
+                     .arg(archive::printable(*clash), QFileInfo(m_options.windowSkinFile).fileName()));
             continue;
         }
         const QString to = QDir(m_workspace.changed()).filePath(name);

@@ -204,6 +204,25 @@ private slots:
         QVERIFY(!files.contains("unused.png"));
     }
 
+    // Names are found ignoring case, as the host does, but one written exactly as stored wins; an
+    // imported image clashes with the skin's own in any case.
+    void exactNamesWinOverCase()
+    {
+        SkinBuildOptions options = optionsFor(makeSkin(
+            "skin.zip",
+            {{"a.xml", layout()}, {"skin.png", png(400, 300)}, {"Skin.png", png(400, 300, Qt::red)}}));
+        options.importWindows = true;
+        options.windowSkinFile =
+            makeSkin("windows.zip",
+                     {{"w.xml", xml({"<window name=\"w\" image=\"SKIN.png\"/>"})}, {"SKIN.png", png(5, 5)}});
+        const BuildResult result = build(options);
+        QVERIFY2(result.ok, qPrintable(result.message));
+        QCOMPARE(result.warnings.size(), 1);
+        QCOMPARE(output().value("Skin.png"), png(400, 300, Qt::red));
+        QCOMPARE(imageIn(output(), "skin.png").size(), QSize(400, 366));
+        QVERIFY(!output().contains("SKIN.png"));
+    }
+
     // Everything of the skin comes through: sub-folders, fonts, other files, names from old zip
     // tools. What the build does not change is stored exactly as it was; the image a layout
     // names in a sub-folder (in another case) is painted where it is; each layout keeps its encoding.

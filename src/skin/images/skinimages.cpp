@@ -6,6 +6,7 @@
 #include "skin/images/imagelimits.h"
 
 #include <QDir>
+#include <QSet>
 #include <QThreadPool>
 #include <algorithm>
 #include <new>
@@ -48,8 +49,11 @@ QString tooLarge(const ImageJob &job, const QSize &sheet)
 
 Measured measure(const QStringList &names, archive::Unpacker &skin, const QString &folder)
 {
+    // Found ignoring case, as the host does, but a name written exactly as stored wins.
+    const QStringList files = skin.files();
+    const QSet<QString> exact(files.cbegin(), files.cend());
     QHash<QString, QString> filesByLowerCase;
-    for (const QString &path : skin.files())
+    for (const QString &path : files)
         filesByLowerCase.insert(path.toLower(), path);
     Measured measured;
     for (const QString &name : names) {
@@ -57,7 +61,9 @@ Measured measure(const QStringList &names, archive::Unpacker &skin, const QStrin
         const auto relative = archive::safeRelativePath(name);
         if (!relative || relative->isEmpty()) {
             facts.problem = QStringLiteral("points outside the skin");
-        } else if ((facts.path = filesByLowerCase.value(relative->toLower())).isEmpty()) {
+        } else if ((facts.path =
+                        exact.contains(*relative) ? *relative : filesByLowerCase.value(relative->toLower()))
+                       .isEmpty()) {
             facts.problem = QStringLiteral("is missing");
         } else {
             const QString unpackError =
