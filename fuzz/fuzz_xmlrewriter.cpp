@@ -45,9 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     ImageTable images;
     for (const QString &name : skinImageNames(layout, QStringLiteral("layout")))
         images.insert(name, ImageFacts{name, QSize(400, 600), {}});
-    std::optional<iconsheets::Layout> sheet;
-    if (options.iconSet != IconSet::Default)
-        sheet = iconsheets::Layout{32, 8, 4};
+    const auto sheet =
+        options.iconSet == IconSet::Default ? std::nullopt : std::optional(iconsheets::Layout{32, 8, 4});
     const RewriteContext context{options, fuzzsupport::defaultStyle(), sheet, windows.lines, images};
     const RewrittenXml xml = rewriteSkinXml(layout, QStringLiteral("layout"), context);
 
