@@ -41,8 +41,6 @@ QString buildStepText(BuildStep step)
 
 namespace {
 
-const QString floatingImageName = QStringLiteral("browserfloat.png");
-
 // The CRC-32 of a file as eight hex digits, as a zip archive records it; empty when unreadable.
 QString checksum(const QString &path)
 {
@@ -114,6 +112,7 @@ private:
     QStringList m_marks;       // what earlier builds recorded in the layouts
     QStringList m_addedBefore; // entries an earlier build added to the selected skin
     QStringList m_addedNow;    // entries this build adds
+    QString m_floatingImage = QStringLiteral("browserfloat.png"); // the floating browser's picture
     ImageTable m_images;
     QVector<ImageJob> m_jobs;
     QStringList m_warnings;
@@ -260,10 +259,17 @@ QString BuildRun::readSkin()
         m_layouts << layout;
     }
     verifyAddedBefore();
+    // The skin's own picture of that name stays: with its colours kept, the floating browser uses
+    // it; otherwise the build's picture gets a name of its own beside it.
     const bool ownFloatingImage =
-        m_skinArchive->holds(floatingImageName) && !m_addedBefore.contains(floatingImageName);
+        m_skinArchive->holds(m_floatingImage) && !m_addedBefore.contains(m_floatingImage);
+    if (m_options.floatBrowser && m_options.changeColours) {
+        for (int n = 1; m_skinArchive->holds(m_floatingImage) && !m_addedBefore.contains(m_floatingImage);
+             ++n)
+            m_floatingImage = QStringLiteral("browserfloat-%1.png").arg(n);
+    }
     if (m_options.floatBrowser && (m_options.changeColours || !ownFloatingImage))
-        m_addedNow << floatingImageName;
+        m_addedNow << m_floatingImage;
     return {};
 }
 
@@ -344,11 +350,11 @@ QString BuildRun::measureImages()
 // Made before the layouts are rewritten: their marks record its checksum.
 QString BuildRun::addFloatingBrowserImage()
 {
-    if (!m_addedNow.contains(floatingImageName))
+    if (!m_options.floatBrowser || !m_addedNow.contains(m_floatingImage))
         return {};
-    const QString target = QDir(m_workspace.changed()).filePath(floatingImageName);
+    const QString target = QDir(m_workspace.changed()).filePath(m_floatingImage);
     if (m_options.changeColours) {
-        report(BuildStep::PaintFloatingBrowser, floatingImageName);
+        report(BuildStep::PaintFloatingBrowser, m_floatingImage);
         return imagecompositor::writePng(imagecompositor::floatingBrowserImage(m_style), target);
     }
     QFile resource(imagecompositor::floatingBrowserPath);
@@ -365,7 +371,8 @@ QString BuildRun::rewriteLayouts()
     QStringList added;
     for (const QString &name : qAsConst(m_addedNow))
         added << name + QLatin1Char(':') + checksum(QDir(m_workspace.changed()).filePath(name));
-    const RewriteContext context{m_options, m_style, m_sheetLayout, m_windows.lines, m_images, added};
+    const RewriteContext context{m_options, m_style, m_sheetLayout,  m_windows.lines,
+                                 m_images,  added,   m_floatingImage};
     QSet<QString> planned;
     for (const Layout &layout : qAsConst(m_layouts)) {
         report(BuildStep::Rewrite, layout.name);

@@ -70,7 +70,8 @@ private slots:
         QFETCH(QString, lineHeight);
         QFETCH(QString, browserLine);
         const Style style = fixtures::defaultStyle();
-        const QStringList window = browserblock::floatingWindow(style, changeColours, lineHeight);
+        const QStringList window =
+            browserblock::floatingWindow(style, changeColours, lineHeight, "browserfloat.png");
         const QStringList block = changeColours ? browserblock::contentBlock(style, 210) : QStringList();
         QCOMPARE(window.at(1), browserLine);
         QCOMPARE(window.mid(4, block.size() + 1), block + QStringList("</browser>"));

@@ -266,7 +266,11 @@ private slots:
         QFETCH(IconSet, firstIcons);
         QFETCH(bool, firstExtras);
         QFETCH(IconSet, secondIcons);
-        SkinBuildOptions first = optionsFor(twoLayoutSkin());
+        // The skin's own browserfloat.png stays: the build's picture takes a name beside it.
+        SkinBuildOptions first = optionsFor(makeSkin("skin.zip", {{"a.xml", layout()},
+                                                                  {"b.xml", layout()},
+                                                                  {"skin.png", png(400, 300)},
+                                                                  {"browserfloat.png", png(9, 9)}}));
         first.iconSet = firstIcons;
         first.floatBrowser = first.importWindows = firstExtras;
         first.windowSkinFile =
@@ -283,8 +287,10 @@ private slots:
         const auto rebuilt = output();
         for (const char *name : {"a.xml", "b.xml"})
             QCOMPARE(lines(rebuilt.value(name)), lines(expected.value(name)));
-        for (const char *image : {"skin.png", "browserfloat.png"})
+        for (const char *image : {"skin.png", "browserfloat-1.png"})
             QCOMPARE(imageIn(rebuilt, image).size(), imageIn(expected, image).size());
+        QCOMPARE(rebuilt.keys(), expected.keys());
+        QCOMPARE(rebuilt.value("browserfloat.png"), png(9, 9));
     }
 
     // A mark is text anyone can write: what it names goes only when it holds what a build wrote,

@@ -9,7 +9,6 @@
 #include "skin/layout/sourcescan.h"
 #include "skin/layout/xmlrewriter.h"
 #include "skin/sourceskins.h"
-#include "skin/workspace.h"
 #include "skinfixtures.h"
 #include "style/resources.h"
 

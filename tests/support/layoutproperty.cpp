@@ -3,7 +3,6 @@
 #include "skin/layout/buildmarks.h"
 #include "skin/layout/xmltokens.h"
 
-#include <QVector>
 
 namespace layoutproperty {
 namespace {
@@ -108,10 +107,9 @@ QString broken(const QString &input, const QString &output, const QStringList &b
     if (!out.error.isEmpty())
         return QStringLiteral("the output %1").arg(out.error);
     const Parts before = parts(in, browsersReplaced), after = parts(out, browsersReplaced);
-    if (after.ownSheets > 0)
-        return QStringLiteral("the layout's own <customicons> stayed");
-    if (before.kept.size() != after.kept.size() || before.browsers.size() != after.browsers.size())
-        return QStringLiteral("elements or browsers lost or doubled");
+    if (after.ownSheets > 0 || before.kept.size() != after.kept.size() ||
+        before.browsers.size() != after.browsers.size())
+        return QStringLiteral("elements or browsers lost or doubled, or the layout's own <customicons> kept");
     for (int i = 0; i < before.kept.size(); ++i) {
         const int from = before.kept.at(i), to = after.kept.at(i);
         const bool whole = bytesKept && !before.changes.at(from);

@@ -131,14 +131,16 @@ QStringList contentBlock(const Style &style, int pluginRow)
     return lines;
 }
 
-QStringList floatingWindow(const Style &style, bool changeColours, const QString &lineHeight)
+QStringList floatingWindow(const Style &style, bool changeColours, const QString &lineHeight,
+                           const QString &image)
 {
     const int height = lineHeight.toInt();
     const bool ownLineHeight = changeColours && height != 100 && height != 0;
     QStringList lines{
         QStringLiteral(
             "<window name=\"browserfloat\" breakline=\"21\" posx=\"100\" posy=\"100\" width=\"800\" "
-            "height=\"200\" image=\"browserfloat.png\" shown=\"true\" >"),
+            "height=\"200\" image=\"%1\" shown=\"true\" >")
+            .arg(xmltokens::escapeAttribute(image)),
         ownLineHeight ? QStringLiteral("<browser lineheight=\"%1%\" >").arg(lineHeight)
                       : QStringLiteral("<browser>"),
         QStringLiteral("\t<size width=\"800-10\" height=\"200-20-10\"/>"),

@@ -14,7 +14,9 @@ namespace browserblock {
 // The colours, fonts and plugin zone, with the plugin graphics at row `pluginRow`.
 QStringList contentBlock(const Style &style, int pluginRow);
 
-// The window "browserfloat" holding a second browser, toggled by show_window 'browserfloat'.
-QStringList floatingWindow(const Style &style, bool changeColours, const QString &lineHeight);
+// The window "browserfloat" holding a second browser, toggled by show_window 'browserfloat', on
+// the picture `image`.
+QStringList floatingWindow(const Style &style, bool changeColours, const QString &lineHeight,
+                           const QString &image);
 
 } // namespace browserblock

@@ -237,7 +237,8 @@ void Rewriter::addBeforeSkinEnd(const Element &skin, const SkinImage &image)
                      .arg(m_context.sheet->count)
                      .arg(m_context.sheet->perRow);
     if (m_options.floatBrowser)
-        added << browserblock::floatingWindow(m_context.style, m_options.changeColours, m_options.lineHeight);
+        added << browserblock::floatingWindow(m_context.style, m_options.changeColours, m_options.lineHeight,
+                                              m_context.floatingImage);
     added << m_context.windowLines << buildmarks::end();
     // On lines of their own before the one </skin> starts, as the rest of such a layout is written.
     const int lineStart = xmltokens::indentStart(m_text, skin.closeStart);

@@ -29,6 +29,7 @@ struct RewriteContext
     // The archive entries the build adds (floating browser image, imported window images) as
     // "name:crc", recorded in the file so that a later build on the output can take them out again.
     QStringList addedFiles = {};
+    QString floatingImage = QStringLiteral("browserfloat.png"); // the floating browser's picture
     // Whether the skin images a layout names grow (when they can be used).
     bool growsImages() const { return sheet.has_value() || options.changeColours; }
 };
