@@ -4,7 +4,7 @@
 
 QString Workspace::reset() const
 {
-    for (const QString &path : {unpacked(), changed(), windowSkin()})
+    for (const QString &path : folders())
         QDir(path).removeRecursively();
     for (const QString &path : folders()) {
         const QString error = makeFolder(path);
@@ -23,7 +23,7 @@ QString Workspace::makeFolder(const QString &path)
 
 void Workspace::emptyFolder(const QString &folder)
 {
-    QDir dir(folder);
-    for (const QString &name : dir.entryList({QStringLiteral("*.*")}, QDir::Files | QDir::Hidden))
-        dir.remove(name);
+    // Whole: anything left, even in a sub-folder, would be found by the next build or scan.
+    QDir(folder).removeRecursively();
+    QDir().mkpath(folder);
 }

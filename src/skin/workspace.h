@@ -21,13 +21,13 @@ public:
     // The four folders, in the order they are made.
     QStringList folders() const { return {unpacked(), changed(), windowSkin(), iconSkin()}; }
 
-    // Removes unpacked, changed and windowskin with their contents, then creates the four
-    // folders where missing. Returns an empty text or why a folder could not be made.
+    // Removes the four folders with their contents, then creates them again. Returns an empty
+    // text or why a folder could not be made.
     QString reset() const;
 
     // Makes a folder with its parents; returns an empty text or why it could not be made.
     static QString makeFolder(const QString &path);
-    // Removes the top-level files whose names hold a dot; sub-folders stay.
+    // Empties the folder, sub-folders and all.
     static void emptyFolder(const QString &folder);
 
 private:

@@ -339,9 +339,9 @@ private slots:
         SkinBuildOptions options = optionsFor(twoLayoutSkin());
         options.iconSet = IconSet::FromOtherSkin;
         options.iconSkinFile = makeSkin(
-            "icons.zip", {{"icons.xml", xml({"<skin image=\"icons.png\">",
+            "icons.zip", {{"icons.xml", xml({"<skin image=\"art/icons.png\">",
                                              "<customicons iconsize=\"20\" nb=\"12\" nbx=\"0\" />"})},
-                          {"icons.png", png(100, 100)}});
+                          {"art/icons.png", png(100, 100)}});
         options.importWindows = true;
         options.windowSkinFile =
             makeSkin("windows.zip", {{"w.xml", xml({"<skin>", "</skin>"})}, {"win.png", png(20, 20)}});
