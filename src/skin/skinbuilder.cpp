@@ -308,14 +308,18 @@ QString BuildRun::addWindowImages()
         const QString from = QDir(m_workspace.windowSkin()).filePath(name);
         if (!QFileInfo(from).isFile())
             continue;
-        // The host finds names ignoring case: a namesake in another case clashes all the same.
+        // The host finds names ignoring case: a namesake in another case clashes all the same, and
+        // so does a folder of the skin.
         const auto clash = std::find_if(skinFiles.cbegin(), skinFiles.cend(), [&name](const QString &file) {
             return file.compare(name, Qt::CaseInsensitive) == 0;
         });
-        if (clash != skinFiles.cend() && !m_addedBefore.contains(*clash)) {
+        const QString own = clash != skinFiles.cend()    ? *clash
+                            : m_skinArchive->holds(name) ? name
+                                                         : QString();
+        if (!own.isEmpty() && !m_addedBefore.contains(own)) {
             warn(QStringLiteral("The skin's own \"%1\" was kept; the imported windows expect the "
                                 "image of that name from \"%2\"")
-                     .arg(archive::printable(*clash), QFileInfo(m_options.windowSkinFile).fileName()));
+                     .arg(archive::printable(own), QFileInfo(m_options.windowSkinFile).fileName()));
             continue;
         }
         const QString to = QDir(m_workspace.changed()).filePath(name);

@@ -152,15 +152,17 @@ private slots:
 
         // One layout alone gives the very same image, also when the output replaces its skin. A
         // layout without a <skin line names no image: painting its namesake at row 0 would draw over
-        // a picture other layouts may share. A file with CR line ends is one line per CR. Names are
-        // found ignoring case, as the host does, but one written exactly as stored wins.
-        const QString single = makeSkin(
-            "single.zip", {{"b.xml", layout()},
-                           {"skin.png", png(400, 300)},
-                           {"Skin.png", png(400, 300, Qt::red)},
-                           {"plain.xml", xml({"<deck/>"})},
-                           {"plain.png", png(400, 300, Qt::red)},
-                           {"mac.xml", "<skin image=\"plain.png\">\r<browser>\r</browser>\r</skin>\r"}});
+        // a picture other layouts may share. A file with CR line ends is one line per CR, and keeps
+        // its other line ends and its end without one. Names are found ignoring case, as the host
+        // does, but one written exactly as stored wins.
+        const QString single =
+            makeSkin("single.zip",
+                     {{"b.xml", layout()},
+                      {"skin.png", png(400, 300)},
+                      {"Skin.png", png(400, 300, Qt::red)},
+                      {"plain.xml", xml({"<deck/>"})},
+                      {"plain.png", png(400, 300, Qt::red)},
+                      {"mac.xml", "<skin image=\"plain.png\">\r<browser>\r</browser>\n<deck/>\r\n</skin>"}});
         SkinBuildOptions options = optionsFor(single);
         options.outputPath = single;
         QVERIFY(build(options).ok);
@@ -169,6 +171,8 @@ private slots:
         QCOMPARE(imageIn(files, "plain.png").copy(0, 0, 400, 300), QImage::fromData(png(400, 300, Qt::red)));
         const QStringList mac = QString::fromUtf8(files.value("mac.xml")).split('\r');
         QVERIFY(mac.filter("<skin").size() == 1 && mac.filter("</browser>").size() == 1);
+        QVERIFY(files.value("mac.xml").contains("</browser>\n<deck/>\r\n") &&
+                files.value("mac.xml").endsWith("</skin>"));
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files),
                  (QStringList{"out.zip", "single.zip", "skin.zip"}));
     }

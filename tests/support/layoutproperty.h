@@ -3,7 +3,6 @@
 // What rewriting a well-formed layout promises, checked on its input and output (by the rewriter
 // test over a generated corpus and by the rewriter's fuzz target).
 
-#include <QString>
 #include <QStringList>
 
 namespace layoutproperty {
