@@ -382,9 +382,10 @@ QString BuildRun::rewriteLayouts()
         report(BuildStep::Rewrite, layout.name);
         const RewrittenXml xml =
             rewriteSkinXml(layout.document, QFileInfo(layout.name).completeBaseName(), context);
-        if (!xml.error.isEmpty())
+        const QString tooLarge = xml.error.isEmpty() ? layoutfile::lineProblem(xml.text) : xml.error;
+        if (!tooLarge.isEmpty())
             return QStringLiteral("The layout \"%1\" %2 when rewritten; it was refused")
-                .arg(archive::printable(layout.name), xml.error);
+                .arg(archive::printable(layout.name), tooLarge);
         // An unchanged file keeps its exact bytes: the archive copies it as it was.
         if (xml.text != layout.file.text) {
             const QString error =

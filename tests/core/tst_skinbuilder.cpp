@@ -387,6 +387,12 @@ private slots:
             {"a.xml", header + QByteArray(30000, '\n').replace("\n", "<browser/>\n") + end, "skin.png",
              png(4, 4)},
             "would grow beyond 64 MB");
+        // What a build writes is held to the limits of what it reads.
+        row("image grown past 16384 rows", "skin",
+            {"a.xml", header + end, "skin.png", fixtures::pngDeclaring(300, 16384)}, "300 x 16450 pixels");
+        row("layout grown past 500000 lines", "skin",
+            {"a.xml", header + QByteArray(499990, '\n') + "<browser/>" + end, "skin.png", png(4, 4)},
+            "more than 500000 lines when rewritten");
         row("output name some file system cannot hold", "output", {}, "a|b.zip");
         row("output a pipe", "fifo", {}, "is not a regular file");
         // The window and the CLI refuse it before; a caller of the core alone is refused alike.

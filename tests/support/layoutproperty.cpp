@@ -3,7 +3,6 @@
 #include "skin/layout/buildmarks.h"
 #include "skin/layout/xmltokens.h"
 
-
 namespace layoutproperty {
 namespace {
 
@@ -66,9 +65,8 @@ QStringRef raw(const Document &document, int index, bool whole)
 QVector<int> children(const Document &document, int parent, const QStringList &names = {})
 {
     QVector<int> found;
-    for (int i = parent + 1;
-         i < document.elements.size() && document.elements.at(i).start < document.elements.at(parent).end;
-         ++i) {
+    const int end = document.elements.at(parent).end;
+    for (int i = parent + 1; i < document.elements.size() && document.elements.at(i).start < end; ++i) {
         if (document.elements.at(i).parent == parent &&
             (names.isEmpty() || names.contains(document.name(document.elements.at(i)))))
             found << i;
@@ -116,9 +114,7 @@ QString broken(const QString &input, const QString &output, const QStringList &b
         const bool same = bytesKept ? raw(in, from, whole) == raw(out, to, whole)
                                     : in.name(in.elements.at(from)) == out.name(out.elements.at(to));
         if (!same)
-            return QStringLiteral("element %1 changed: %2 -> %3")
-                .arg(from)
-                .arg(raw(in, from, whole), raw(out, to, whole));
+            return QStringLiteral("%1 changed to %2").arg(raw(in, from, whole), raw(out, to, whole));
     }
     for (int i = 0; i < before.browsers.size(); ++i) {
         const QString why = browserBroken(in, before.browsers.at(i), out, after.browsers.at(i), block);

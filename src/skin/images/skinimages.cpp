@@ -33,16 +33,14 @@ QString paintOne(const ImageJob &job, const QImage &sheet, const Style &style, c
     }
 }
 
+// A grown image must stay within what any image read may be: the output is a skin to build on.
 QString tooLarge(const ImageJob &job, const QSize &sheet)
 {
     const QSize grown = imagecompositor::canvasSize(job.picture, sheet, job.pluginRow);
-    if (qint64(grown.width()) * grown.height() <= imagecompositor::maxCanvasPixels)
+    if (imagelimits::fits(grown))
         return {};
-    return QStringLiteral("The skin image \"%1\" would grow to %2 x %3 pixels, more than %4 megapixels")
-        .arg(archive::printable(job.path))
-        .arg(grown.width())
-        .arg(grown.height())
-        .arg(imagecompositor::maxCanvasPixels / 1000000);
+    return QStringLiteral("The skin image \"%1\" would grow to %2")
+        .arg(archive::printable(job.path), imagelimits::tooLarge(grown));
 }
 
 } // namespace

@@ -40,7 +40,14 @@ QByteArray encodingOf(const QByteArray &data, int *markSize)
     return match.hasMatch() ? match.captured(1).toLatin1() : QByteArray("UTF-8");
 }
 
-// Why the text's lines are beyond the limits; empty when they are not.
+} // namespace
+
+QStringList layoutNames(const QString &folder)
+{
+    return QDir(folder).entryList({QStringLiteral("*.xml")}, QDir::Files | QDir::Hidden,
+                                  QDir::Name | QDir::IgnoreCase);
+}
+
 QString lineProblem(const QString &text)
 {
     int lines = 0;
@@ -58,14 +65,6 @@ QString lineProblem(const QString &text)
         lineStart = i + 1;
     }
     return lines > maxLines ? QStringLiteral("has more than %1 lines").arg(maxLines) : QString();
-}
-
-} // namespace
-
-QStringList layoutNames(const QString &folder)
-{
-    return QDir(folder).entryList({QStringLiteral("*.xml")}, QDir::Files | QDir::Hidden,
-                                  QDir::Name | QDir::IgnoreCase);
 }
 
 LayoutFile read(const QString &path)

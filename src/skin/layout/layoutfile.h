@@ -31,6 +31,10 @@ struct LayoutFile
     bool refused = false; // the problem is a limit: the archive is hostile or broken
 };
 
+// Why the text's lines are beyond the limits above; empty when they are not. A rewritten layout
+// is held to them too: the output is a skin to build on.
+QString lineProblem(const QString &text);
+
 // The file's text; see `problem` for why it could not be read.
 LayoutFile read(const QString &path);
 
