@@ -141,8 +141,7 @@ bool MainWindow::savesettings()
 
 void MainWindow::loadsettings()
 {
-    const AppSettings settings =
-        settingsfile::load(appfolder + QStringLiteral("/settings.dat"));
+    const AppSettings settings = settingsfile::load(appfolder + QStringLiteral("/settings.dat"));
     themenumber = settings.themenumber;
     showtooltips = settings.showtooltips;
 }
