@@ -6,7 +6,7 @@
 #include "fuzzsupport.h"
 #include "skin/images/iconsheets.h"
 #include "skin/images/imagecompositor.h"
-#include "skin/pluginzone.h"
+#include "skin/images/pluginzone.h"
 #include "style/style.h"
 
 #include <QBuffer>

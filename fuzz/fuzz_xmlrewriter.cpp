@@ -1,26 +1,17 @@
-// The line rewriter and the window scan on a layout and a window skin: whenever both are
-// well-formed XML, so is what the rewriter writes.
+// The rewriter and the window scan on a layout and a window skin: whenever the layout is
+// well-formed XML, the output is too, every element outside the browsers survives once with its
+// bytes and each browser holds its own position and size and the block (tests/support/layoutproperty.h).
 //
 // Input: one byte of options, the layout, then optionally a NUL and the window skin's XML.
 
 #include "fuzzsupport.h"
+#include "layoutproperty.h"
+#include "skin/layout/browserblock.h"
 #include "skin/layout/sourcescan.h"
 #include "skin/layout/xmlrewriter.h"
 #include "style/style.h"
 
-#include <QDir>
-#include <QTemporaryDir>
-#include <QXmlStreamReader>
-
 namespace {
-
-bool wellFormed(const QByteArray &xml)
-{
-    QXmlStreamReader reader(xml);
-    while (!reader.atEnd())
-        reader.readNext();
-    return !reader.hasError();
-}
 
 SkinBuildOptions optionsFrom(uint8_t bits)
 {
@@ -35,15 +26,6 @@ SkinBuildOptions optionsFrom(uint8_t bits)
     return options;
 }
 
-// The lines the builder reads from an XML file of an unpacked skin.
-QList<QStringList> readAsSkin(const QByteArray &xml)
-{
-    const QTemporaryDir dir;
-    if (!xml.isEmpty())
-        fuzzsupport::writeFile(dir.filePath(QStringLiteral("layout.xml")), xml);
-    return sourcescan::xmlFileLines(dir.path());
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -53,24 +35,30 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const SkinBuildOptions options = optionsFrom(data[0]);
     const QByteArray rest = fuzzsupport::bytes(data + 1, size - 1);
     const int split = rest.indexOf('\0');
-    const QByteArray layout = split < 0 ? rest : rest.left(split);
-    const QByteArray windowSkin = split < 0 ? QByteArray() : rest.mid(split + 1);
+    const QString layoutText = QString::fromUtf8(split < 0 ? rest : rest.left(split));
+    const QString windowText = split < 0 ? QString() : QString::fromUtf8(rest.mid(split + 1));
 
-    const QList<QStringList> layoutLines = readAsSkin(layout);
-    const QList<QStringList> windowFiles = readAsSkin(windowSkin);
-    sourcescan::windowNames(windowFiles);
-    std::optional<iconsheets::CustomSheet> customSheet;
-    if (options.iconSet == IconSet::FromOtherSkin)
-        customSheet = iconsheets::CustomSheet{QStringLiteral("icons.png"), 0, 0, {32, 8, 4}};
-    const RewriteContext context{options, fuzzsupport::defaultStyle(), customSheet, windowFiles,
-                                 [](const QString &) { return 600; }};
-    const RewrittenXml xml = rewriteSkinXml(layoutLines.value(0), QStringLiteral("layout"), context);
+    const xmltokens::Document layout = xmltokens::read(layoutText, rewrittenElements());
+    const sourcescan::Windows windows = sourcescan::windows(
+        {{QStringLiteral("w"), xmltokens::read(windowText, sourcescan::scannedElements())}});
+    // Every image the layout names is there, 600 rows high.
+    ImageTable images;
+    for (const QString &name : skinImageNames(layout, QStringLiteral("layout")))
+        images.insert(name, ImageFacts{name, QSize(400, 600), {}});
+    const auto sheet =
+        options.iconSet == IconSet::Default ? std::nullopt : std::optional(iconsheets::Layout{32, 8, 4});
+    const RewriteContext context{options, fuzzsupport::defaultStyle(), sheet, windows.lines, images};
+    const RewrittenXml xml = rewriteSkinXml(layout, QStringLiteral("layout"), context);
 
-    if (wellFormed(layout) && (windowSkin.isEmpty() || wellFormed(windowSkin))) {
-        const QByteArray output = xml.lines.join(QLatin1Char('\n')).toUtf8();
+    // A layout with several skins puts the plugin row of each: the check knows one.
+    if (layout.error.isEmpty() && xml.error.isEmpty() &&
+        skinImageNames(layout, QStringLiteral("layout")).size() <= 1) {
+        const QStringList block = browserblock::contentBlock(fuzzsupport::defaultStyle(), xml.pluginRow);
+        const QString broken =
+            layoutproperty::broken(layoutText, xml.text, block, options.changeColours, !options.globalFont);
         FUZZ_CHECK(
-            wellFormed(output),
-            QStringLiteral("options %1, output:\n%2").arg(int(data[0])).arg(QString::fromUtf8(output)));
+            broken.isEmpty(),
+            QStringLiteral("options %1: %2\n%3\n->\n%4").arg(int(data[0])).arg(broken, layoutText, xml.text));
     }
     return 0;
 }

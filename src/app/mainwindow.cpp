@@ -145,8 +145,7 @@ bool MainWindow::savesettings()
 
 void MainWindow::loadsettings()
 {
-    const AppSettings settings =
-        settingsfile::load(appfolder + QStringLiteral("/settings.dat"), &settingsmap);
+    const AppSettings settings = settingsfile::load(appfolder + QStringLiteral("/settings.dat"));
     themenumber = settings.themenumber;
     showtooltips = settings.showtooltips;
 }

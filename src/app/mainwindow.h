@@ -213,7 +213,6 @@ private:
     QString globalfontname;
 
     QMap<QString, QString> styletable;
-    QMap<QString, QString> settingsmap;
     QMap<QString, QString> tooltipmap;
     Style style;
     std::array<QFont, stylekeys::fontGroupCount> fontdialogresults; // last font dialog result per group
@@ -224,7 +223,6 @@ private:
     QString iconskinfile;     // last chosen icon source, and whether it declares custom icons
     bool customiconsfound = false;
     QString windowskinfile; // last chosen window source and the floating windows found in it
-    QStringList windownames;
     QString windownameshtml;
     bool windowsfound = false;
 

@@ -4,9 +4,9 @@
 #include "backgroundjob.h"
 #include "dialogs.h"
 #include "mainwindow.h"
-#include "skin/layout/sourcescan.h"
 #include "skin/outputname.h"
 #include "skin/skinbuilder.h"
+#include "skin/sourceskins.h"
 #include "skin/workspace.h"
 #include "ui_mainwindow.h"
 
@@ -34,13 +34,6 @@ QString droppedSkin(const QMimeData *data)
         return {};
     const QString path = data->urls().first().toLocalFile();
     return path.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive) ? path : QString();
-}
-
-bool isPercentage(const QString &text)
-{
-    bool number = false;
-    const int value = text.toInt(&number);
-    return number && value >= 1 && value <= 999;
 }
 
 } // namespace
@@ -91,8 +84,9 @@ std::optional<SkinBuildOptions> MainWindow::buildOptions(QString *problem) const
 {
     SkinBuildOptions options;
     options.selectedSkinFile = selectedskinfile;
-    options.outputPath = outputname::outputPath(outputname::skinsFolder(documentsfolder),
-                                                ui->skinfile->text(), selectedskinfile, problem);
+    if (!selectedskinfile.isEmpty())
+        options.outputPath = outputname::outputPath(outputname::skinsFolder(documentsfolder),
+                                                    ui->skinfile->text(), selectedskinfile, problem);
     if (!problem->isEmpty())
         return std::nullopt;
     options.iconSet = ui->radioButton_2->isChecked()   ? IconSet::Alternative
@@ -110,10 +104,8 @@ std::optional<SkinBuildOptions> MainWindow::buildOptions(QString *problem) const
     options.globalSize = ui->globalsize->text();
     options.changeColours = ui->checkBox_changecolors->isChecked();
     options.lineHeight = ui->lineheight->text();
-    if (!isPercentage(options.lineHeight))
-        *problem = tr("Type the browser's line height as a whole percentage from 1 to 999");
-    else if (options.globalFont && !options.globalSize.isEmpty() && !isPercentage(options.globalSize))
-        *problem = tr("Type the global font size as a whole percentage from 1 to 999");
+    if (const auto refused = checkOptions(options))
+        *problem = tr(refused->message.toUtf8().constData());
     return problem->isEmpty() ? std::optional(options) : std::nullopt;
 }
 
@@ -121,10 +113,6 @@ void MainWindow::on_dothejob_clicked()
 {
     if (isBusy())
         return;
-    if (ui->selectedfile->text().isEmpty()) {
-        Dialogs::warning(this, programname, tr("You have not selected a skin"));
-        return;
-    }
     QString problem;
     const std::optional<SkinBuildOptions> options = buildOptions(&problem);
     if (!options) {
@@ -286,11 +274,11 @@ void MainWindow::on_iconselect_clicked()
         Dialogs::warning(this, programname, tr("You have not selected any skin with Custom Icons"));
         return;
     }
-    const QString folder = Workspace(programfolder).tempIcons();
+    const QString folder = Workspace(programfolder).iconSkin();
     startJob(tr("Looking for custom icons ..."),
              runInBackground(
-                 this, [path, folder] { return sourcescan::scanIconSkin(path, folder); },
-                 [this](const sourcescan::IconScan &scan) {
+                 this, [path, folder] { return sourceskins::scanIconSkin(path, folder); },
+                 [this](const sourceskins::IconScan &scan) {
                      finishJob();
                      ui->statuslabel->clear();
                      customiconsfound = scan.customIcons;
@@ -332,7 +320,6 @@ void MainWindow::on_windowfileselect_clicked()
                                                   skinDialogFolder(), skinFilter());
     if (path.isEmpty())
         return;
-    windownames.clear();
     windownameshtml.clear();
     windowskinfile = path;
     ui->selectedwindow->setText(QFileInfo(path).baseName());
@@ -341,11 +328,11 @@ void MainWindow::on_windowfileselect_clicked()
         windowsfound = false;
         return;
     }
-    const QString folder = Workspace(programfolder).tempWindows();
+    const QString folder = Workspace(programfolder).windowSkin();
     startJob(tr("Looking for floating windows ..."),
              runInBackground(
-                 this, [path, folder] { return sourcescan::scanWindowSkin(path, folder); },
-                 [this](const sourcescan::WindowScan &scan) {
+                 this, [path, folder] { return sourceskins::scanWindowSkin(path, folder); },
+                 [this](const sourceskins::WindowScan &scan) {
                      finishJob();
                      ui->statuslabel->clear();
                      showWindowScan(scan.error, scan.names);
@@ -359,7 +346,6 @@ void MainWindow::showWindowScan(const QString &error, const QStringList &names)
         windowsfound = false;
         return;
     }
-    windownames = names;
     windowsfound = !names.isEmpty();
     ui->floatlabel_3->setVisible(windowsfound);
     if (windowsfound) {

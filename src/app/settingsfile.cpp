@@ -19,14 +19,12 @@ QString folder(const QString &programFolder, const QString &configFolder)
     return program.isDir() && program.isWritable() ? programFolder : configFolder;
 }
 
-AppSettings load(const QString &path, QMap<QString, QString> *settingsmap)
+AppSettings load(const QString &path)
 {
     AppSettings settings;
     QMap<QString, QString> map;
     if (!readKeyValueFile(path, map))
         return settings;
-    if (settingsmap)
-        *settingsmap = map;
     // A file holding neither key is not ours (or is damaged): keep the defaults rather than
     // silently switching tooltips off.
     if (!map.contains(themeKey) && !map.contains(tooltipsKey))

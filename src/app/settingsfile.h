@@ -18,7 +18,7 @@ namespace settingsfile {
 QString folder(const QString &programFolder, const QString &configFolder);
 
 // Reads key=value lines. A missing, unreadable or unrecognisable file gives the defaults.
-AppSettings load(const QString &path, QMap<QString, QString> *settingsmap = nullptr);
+AppSettings load(const QString &path);
 // Writes the two lines atomically, making the folder first; false when the file could not be
 // written.
 bool save(const QString &path, const AppSettings &settings);

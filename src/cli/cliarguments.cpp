@@ -7,7 +7,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <cstdio>
 
 namespace {
@@ -23,29 +22,12 @@ const IconChoice iconChoices[] = {
     {"white", IconSet::White},
 };
 
-// A percentage as the window's line edits accept it: a whole number from 1 to 999.
-bool isPercent(const QString &text)
-{
-    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,3}$"));
-    return digits.match(text).hasMatch() && text.toInt() >= 1;
-}
-
-QString percentOption(const QCommandLineParser &parser, const QString &name, QString &value)
-{
-    if (!parser.isSet(name))
-        return {};
-    value = parser.value(name);
-    if (!isPercent(value))
-        return Cli::tr("--%1 takes a whole percentage from 1 to 999, not \"%2\"").arg(name, value);
-    return {};
-}
-
 QString outputOption(const QCommandLineParser &parser, const QString &documentsFolder, const QString &skin,
                      QString &output)
 {
     if (parser.isSet(QStringLiteral("output"))) {
         output = parser.value(QStringLiteral("output"));
-        return outputname::problem(QFileInfo(output).fileName());
+        return {};
     }
     QString error;
     output = outputname::outputPath(outputname::skinsFolder(documentsFolder), outputname::suggestedName(skin),
@@ -148,15 +130,21 @@ QString parseArguments(const QStringList &arguments, const QString &documentsFol
         parser.isSet(QStringLiteral("global-font")) || parser.isSet(QStringLiteral("global-size"));
     options.globalFontName = parser.value(QStringLiteral("global-font"));
     options.lineHeight = parser.value(QStringLiteral("line-height"));
+    options.globalSize = parser.value(QStringLiteral("global-size"));
 
     for (const QString &error :
          {iconOption(parser, options), sourceOption(parser, QStringLiteral("icons-from")),
           sourceOption(parser, QStringLiteral("windows-from")),
-          percentOption(parser, QStringLiteral("global-size"), options.globalSize),
-          percentOption(parser, QStringLiteral("line-height"), options.lineHeight),
           outputOption(parser, documentsFolder, options.selectedSkinFile, options.outputPath)}) {
         if (!error.isEmpty())
             return error;
     }
-    return {};
+    // The builder's own check, named by the argument it is about.
+    const auto problem = checkOptions(options);
+    if (!problem)
+        return {};
+    const QString argument = problem->field == OptionField::LineHeight   ? QStringLiteral("line-height")
+                             : problem->field == OptionField::GlobalSize ? QStringLiteral("global-size")
+                                                                         : QStringLiteral("output");
+    return QStringLiteral("--%1 \"%2\": %3").arg(argument, parser.value(argument), problem->message);
 }

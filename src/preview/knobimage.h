@@ -7,8 +7,7 @@
 namespace preview {
 
 // The plugin zone's knob as the preview shows it: a 200 x 50 picture on the zone background with
-// an open ring, its value arc from twelve o'clock to the ring's left end, the gradient knob body
-// and the pointer.
+// the knob the skin's image holds, turned halfway.
 QImage knobImage(const Style &style);
 
 } // namespace preview

@@ -6,9 +6,8 @@
 #include "skin/images/imagecompositor.h"
 #include "skin/images/skinimages.h"
 #include "skin/layout/buildmarks.h"
-#include "skin/layout/linetext.h"
+#include "skin/layout/layoutfile.h"
 #include "skin/layout/sourcescan.h"
-#include "skin/layout/textlines.h"
 #include "skin/layout/xmlrewriter.h"
 #include "skin/outputname.h"
 #include "skin/workspace.h"
@@ -16,7 +15,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <new>
+#include <zlib.h>
 
 QString buildStepText(BuildStep step)
 {
@@ -32,8 +33,6 @@ QString buildStepText(BuildStep step)
     case BuildStep::PaintImage:
     case BuildStep::PaintFloatingBrowser:
         return QStringLiteral("Painting");
-    case BuildStep::GatherImages:
-        return QStringLiteral("Gathering the images");
     case BuildStep::Pack:
         return QStringLiteral("Packing");
     }
@@ -42,8 +41,30 @@ QString buildStepText(BuildStep step)
 
 namespace {
 
-const QString floatingImageName = QStringLiteral("browserfloat.png");
+// The CRC-32 of a file as eight hex digits, as a zip archive records it; empty when unreadable.
+QString checksum(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    uLong crc = crc32(0, nullptr, 0);
+    while (!file.atEnd()) {
+        const QByteArray chunk = file.read(1 << 20);
+        crc = crc32(crc, reinterpret_cast<const Bytef *>(chunk.constData()), uInt(chunk.size()));
+    }
+    return QStringLiteral("%1").arg(crc, 8, 16, QLatin1Char('0'));
+}
 
+// A layout of the selected skin, read once.
+struct Layout
+{
+    QString name; // in the archive
+    layoutfile::LayoutFile file;
+    xmltokens::Document document;
+};
+
+// The build as one line: each stage takes what the ones before it found and returns an empty
+// text or why the build stops. Nothing calls back up the line.
 class BuildRun
 {
 public:
@@ -57,32 +78,43 @@ public:
 
 private:
     QString checkOptions() const;
-    // The stages of work(), in order; each returns an empty text or why the build stops.
     QString work();
     QString importIcons();
-    QString unpackSkin();
-    QString unpackWindows();
-    QString rewriteAll();
+    QString importWindows();
+    QString readSkin();
+    void verifyAddedBefore();
+    QString addWindowImages();
     QString addFloatingBrowserImage();
-    void importWindowImages();
+    QString measureImages();
+    QString rewriteLayouts();
+    QString paint();
     QString pack();
     void report(BuildStep step, const QString &file = QString()) const
     {
         if (m_progress)
             m_progress(step, file);
     }
+    void warn(const QString &warning)
+    {
+        if (!warning.isEmpty() && !m_warnings.contains(warning))
+            m_warnings << warning;
+    }
 
     const SkinBuildOptions &m_options;
     const Style &m_style;
     const Workspace m_workspace;
     const BuildProgress &m_progress;
+    QImage m_sheet;                                  // the icon sheet appended below each image
+    std::optional<iconsheets::Layout> m_sheetLayout; // how the host cuts it
+    sourcescan::Windows m_windows;
     std::unique_ptr<archive::Unpacker> m_skinArchive; // the selected skin, unpacked as far as needed
-    std::optional<iconsheets::CustomSheet> m_customSheet;
-    QImage m_sheet;
-    QList<QStringList> m_windowFiles;
+    QList<Layout> m_layouts;
+    QStringList m_marks;       // what earlier builds recorded in the layouts
     QStringList m_addedBefore; // entries an earlier build added to the selected skin
     QStringList m_addedNow;    // entries this build adds
-    bool m_wroteFloatingWindow = false;
+    QString m_floatingImage = QStringLiteral("browserfloat.png"); // the floating browser's picture
+    ImageTable m_images;
+    QVector<ImageJob> m_jobs;
     QStringList m_warnings;
 };
 
@@ -95,8 +127,9 @@ BuildResult BuildRun::run()
     result.message = m_workspace.reset(); // a run that was cut short may have left files behind
     if (result.message.isEmpty())
         result.message = work();
+    m_skinArchive.reset();
     m_workspace.reset();
-    Workspace::emptyFolder(m_workspace.tempIcons());
+    Workspace::emptyFolder(m_workspace.iconSkin());
     result.ok = result.message.isEmpty();
     if (result.ok) {
         result.outputPath = m_options.outputPath;
@@ -107,18 +140,8 @@ BuildResult BuildRun::run()
 
 QString BuildRun::checkOptions() const
 {
-    if (m_options.selectedSkinFile.isEmpty())
-        return QStringLiteral("You have not selected a skin");
-    if (m_options.outputPath.isEmpty())
-        return QStringLiteral("No name was given for the new skin");
-    const QFileInfo output(m_options.outputPath);
-    const QString nameProblem = outputname::problem(output.fileName());
-    if (!nameProblem.isEmpty())
-        return nameProblem;
-    // Renaming the new archive over a device or a pipe would replace it, even /dev/null.
-    if (output.exists() && !output.isFile())
-        return QStringLiteral("\"%1\" is not a regular file; choose a new name or an existing skin archive")
-            .arg(QDir::toNativeSeparators(m_options.outputPath));
+    if (const auto problem = ::checkOptions(m_options))
+        return problem->message;
     // The work folders are wiped recursively: never let them resolve against an unknown place.
     if (!QDir::isAbsolutePath(m_workspace.root()))
         return QStringLiteral("The work folder \"%1\" is not an absolute path").arg(m_workspace.root());
@@ -128,8 +151,10 @@ QString BuildRun::checkOptions() const
 QString BuildRun::work()
 {
     using Stage = QString (BuildRun::*)();
-    for (const Stage stage : {&BuildRun::importIcons, &BuildRun::unpackSkin, &BuildRun::unpackWindows,
-                              &BuildRun::rewriteAll, &BuildRun::addFloatingBrowserImage, &BuildRun::pack}) {
+    for (const Stage stage :
+         {&BuildRun::importIcons, &BuildRun::importWindows, &BuildRun::readSkin, &BuildRun::addWindowImages,
+          &BuildRun::addFloatingBrowserImage, &BuildRun::measureImages, &BuildRun::rewriteLayouts,
+          &BuildRun::paint, &BuildRun::pack}) {
         const QString error = (this->*stage)();
         if (!error.isEmpty())
             return error;
@@ -137,191 +162,261 @@ QString BuildRun::work()
     return {};
 }
 
-QString BuildRun::unpackSkin()
+QString BuildRun::importIcons()
+{
+    switch (m_options.iconSet) {
+    case IconSet::Default:
+        return {};
+    case IconSet::Alternative:
+    case IconSet::White:
+        m_sheet = QImage(m_options.iconSet == IconSet::White ? iconsheets::whiteSheetPath
+                                                             : iconsheets::alternativeSheetPath);
+        m_sheetLayout = iconsheets::builtInLayout;
+        return {};
+    case IconSet::FromOtherSkin:
+        break;
+    }
+    if (m_options.iconSkinFile.isEmpty()) {
+        warn(QStringLiteral("No skin was chosen to take custom icons from; the browser keeps its icons"));
+        return {};
+    }
+    report(BuildStep::ImportIcons, m_options.iconSkinFile);
+    const QString folder = m_workspace.iconSkin();
+    const QString error = archive::extract(m_options.iconSkinFile, folder);
+    if (!error.isEmpty())
+        return error;
+    if (const auto custom =
+            sourcescan::findDeclaration(sourcescan::readLayouts(folder, sourcescan::scannedElements()))) {
+        const iconsheets::Layout &layout = custom->layout;
+        m_sheet = iconsheets::cut(folder, custom->imageName,
+                                  QRect(custom->x, custom->y, layout.width(), layout.height()));
+        m_sheetLayout = layout;
+    }
+    if (m_sheet.isNull()) {
+        m_sheetLayout.reset();
+        warn(QStringLiteral("\"%1\" holds no usable custom browser icons; the browser keeps its icons")
+                 .arg(QFileInfo(m_options.iconSkinFile).fileName()));
+    }
+    Workspace::emptyFolder(folder);
+    return {};
+}
+
+QString BuildRun::importWindows()
+{
+    if (!m_options.importWindows || m_options.windowSkinFile.isEmpty())
+        return {};
+    report(BuildStep::UnpackWindows, m_options.windowSkinFile);
+    const QString error = archive::extract(m_options.windowSkinFile, m_workspace.windowSkin());
+    if (!error.isEmpty())
+        return error;
+    m_windows =
+        sourcescan::windows(sourcescan::readLayouts(m_workspace.windowSkin(), sourcescan::scannedElements()));
+    const QString skinName = QFileInfo(m_options.windowSkinFile).fileName();
+    if (m_windows.unfinished > 0)
+        warn(QStringLiteral("%1 floating windows of \"%2\" have no end; they were not added")
+                 .arg(m_windows.unfinished)
+                 .arg(skinName));
+    if (m_windows.lines.isEmpty())
+        warn(QStringLiteral("\"%1\" does not contain any floating windows; none were added").arg(skinName));
+    return {};
+}
+
+QString BuildRun::readSkin()
 {
     report(BuildStep::Unpack, m_options.selectedSkinFile);
-    // Only the layouts now and the images they name later (SkinImages) are read; every other
-    // entry goes from the input archive into the new one as it is stored.
-    m_skinArchive = std::make_unique<archive::Unpacker>(m_options.selectedSkinFile, m_workspace.temp());
+    // Only the layouts now and the images they name later are read; every other entry goes from
+    // the input archive into the new one as it is stored.
+    m_skinArchive = std::make_unique<archive::Unpacker>(m_options.selectedSkinFile, m_workspace.unpacked());
     QString error = m_skinArchive->check();
     if (error.isEmpty())
         error = m_skinArchive->unpack([](const QString &path) {
             return !path.contains(QLatin1Char('/')) &&
                    path.endsWith(QLatin1String(".xml"), Qt::CaseInsensitive);
         });
-    if (error.isEmpty() && Workspace::xmlFiles(m_workspace.temp()).isEmpty())
+    if (!error.isEmpty())
+        return error;
+    const QDir folder(m_workspace.unpacked());
+    const QStringList names = layoutfile::layoutNames(folder.path());
+    if (names.isEmpty())
         return noXmlFilesMessage;
-    for (const QStringList &lines : sourcescan::xmlFileLines(m_workspace.temp()))
-        m_addedBefore += buildmarks::addedFiles(lines);
-    const bool ownFloatingImage =
-        m_skinArchive->holds(floatingImageName) && !m_addedBefore.contains(floatingImageName);
-    if (m_options.floatBrowser && (m_options.changeColours || !ownFloatingImage))
-        m_addedNow << floatingImageName;
-    return error;
-}
-
-QString BuildRun::importIcons()
-{
-    if (m_options.iconSet != IconSet::FromOtherSkin) {
-        m_sheet = iconsheets::builtInSheet(m_options.iconSet);
-        return {};
-    }
-    if (m_options.iconSkinFile.isEmpty()) {
-        m_warnings << QStringLiteral(
-            "No skin was chosen to take custom icons from; the browser keeps its icons");
-        return {};
-    }
-    report(BuildStep::ImportIcons, m_options.iconSkinFile);
-    const QString folder = m_workspace.tempIcons();
-    const QString error = archive::extract(m_options.iconSkinFile, folder);
-    if (!error.isEmpty())
-        return error;
-    m_customSheet = iconsheets::findDeclaration(folder);
-    if (m_customSheet)
-        m_sheet = iconsheets::cut(*m_customSheet, folder);
-    if (m_sheet.isNull()) {
-        m_customSheet.reset();
-        m_warnings << QStringLiteral(
-                          "\"%1\" holds no usable custom browser icons; the browser keeps its icons")
-                          .arg(QFileInfo(m_options.iconSkinFile).fileName());
-    } else {
-        const QString error = imagecompositor::writePng(m_sheet, m_workspace.customIconsImage());
-        if (!error.isEmpty())
-            m_warnings << error;
-    }
-    Workspace::emptyFolder(folder);
-    return {};
-}
-
-QString BuildRun::unpackWindows()
-{
-    if (!m_options.importWindows || m_options.windowSkinFile.isEmpty())
-        return {};
-    report(BuildStep::UnpackWindows, m_options.windowSkinFile);
-    const QString error = archive::extract(m_options.windowSkinFile, m_workspace.tempWindows());
-    if (!error.isEmpty())
-        return error;
-    m_windowFiles = sourcescan::xmlFileLines(m_workspace.tempWindows());
-    if (sourcescan::windowNames(m_windowFiles).isEmpty()) {
-        m_windowFiles.clear();
-        m_warnings << QStringLiteral("\"%1\" does not contain any floating windows; none were added")
-                          .arg(QFileInfo(m_options.windowSkinFile).fileName());
-    }
-    importWindowImages();
-    return {};
-}
-
-QString BuildRun::rewriteAll()
-{
-    SkinImages images(
-        m_workspace, m_options, m_style, m_sheet,
-        [this](const QString &image) { report(BuildStep::PaintImage, image); }, m_skinArchive->files(),
-        [this](const QString &path) {
-            return m_skinArchive->unpack([&path](const QString &entry) { return entry == path; });
-        });
-    const RewriteContext context{m_options,
-                                 m_style,
-                                 m_customSheet,
-                                 m_windowFiles,
-                                 [&images](const QString &image) { return images.height(image); },
-                                 m_addedNow};
-    const QDir temp(m_workspace.temp());
-    for (const QString &name : Workspace::xmlFiles(temp.path())) {
-        report(BuildStep::Rewrite, name);
-        const textlines::TextFile file = textlines::read(temp.filePath(name));
-        const QString problem =
-            QStringLiteral("The layout \"%1\" %2").arg(archive::printable(name), file.problem);
-        if (file.refused)
-            return problem + QStringLiteral("; it was refused");
-        if (!file.problem.isEmpty()) {
-            m_warnings << problem + QStringLiteral("; it was left as it is");
+    for (const QString &name : names) {
+        Layout layout{name, layoutfile::read(folder.filePath(name)), {}};
+        QString problem = layout.file.problem;
+        bool refused = layout.file.refused;
+        if (problem.isEmpty()) {
+            layout.document = xmltokens::read(layout.file.text, rewrittenElements());
+            problem = layout.document.error;
+            refused = layout.document.refused;
+        }
+        const QString said = QStringLiteral("The layout \"%1\" %2").arg(archive::printable(name), problem);
+        if (refused)
+            return said + QStringLiteral("; it was refused");
+        if (!problem.isEmpty()) {
+            warn(said + QStringLiteral("; it was left as it is"));
             continue;
         }
-        const QStringList &lines = file.lines;
-        const RewrittenXml xml = rewriteSkinXml(lines, QFileInfo(name).completeBaseName(), context);
-        if (!xml.error.isEmpty())
-            return QStringLiteral("The layout \"%1\" %2 when rewritten; it was refused")
-                .arg(archive::printable(name), xml.error);
-        if (!images.refusal().isEmpty())
-            return images.refusal();
-        m_wroteFloatingWindow = m_wroteFloatingWindow || xml.wroteFloatingWindow;
-        // An unchanged file keeps its exact bytes: the archive copies it as it was.
-        QString error = xml.lines == lines
-                            ? QString()
-                            : textlines::write(QDir(m_workspace.skin()).filePath(name), xml.lines, file);
-        // A file without a <skin line names no image of its own: painting one would hit a shared image.
-        if (error.isEmpty() && !xml.imageName.isEmpty()) {
-            const bool grows = !m_sheet.isNull() || m_options.changeColours;
-            const QString problem = images.problem(xml.imageName);
-            if (grows && !problem.isEmpty() && !m_warnings.contains(problem))
-                m_warnings << problem;
-            error = images.update(xml.imageName, xml.pluginRow, xml.grownFrom);
-        }
-        if (!error.isEmpty())
-            return error;
+        m_marks += buildMarkTexts(layout.document);
+        m_layouts << layout;
     }
-    return images.finish();
+    verifyAddedBefore();
+    // The skin's own picture of that name stays: with its colours kept, the floating browser uses
+    // it; otherwise the build's picture gets a name of its own beside it.
+    const bool ownFloatingImage =
+        m_skinArchive->holds(m_floatingImage) && !m_addedBefore.contains(m_floatingImage);
+    if (m_options.floatBrowser && m_options.changeColours) {
+        for (int n = 1; m_skinArchive->holds(m_floatingImage) && !m_addedBefore.contains(m_floatingImage);
+             ++n)
+            m_floatingImage = QStringLiteral("browserfloat-%1.png").arg(n);
+    }
+    if (m_options.floatBrowser && (m_options.changeColours || !ownFloatingImage))
+        m_addedNow << m_floatingImage;
+    return {};
 }
 
-QString BuildRun::addFloatingBrowserImage()
+// A mark is only text in a layout: an entry it names is taken out again only when its bytes are
+// the ones the earlier build recorded beside the name.
+void BuildRun::verifyAddedBefore()
 {
-    const QString target = QDir(m_workspace.skin()).filePath(floatingImageName);
-    if (m_options.floatBrowser && m_options.changeColours) {
-        report(BuildStep::PaintFloatingBrowser, floatingImageName);
-        const QString error =
-            imagecompositor::writePng(imagecompositor::floatingBrowserImage(m_style), target);
-        if (!error.isEmpty())
-            return error;
-    } else if (m_wroteFloatingWindow && m_addedNow.contains(floatingImageName)) {
-        QFile resource(imagecompositor::floatingBrowserPath);
-        if (!resource.copy(target))
-            return imagecompositor::cannotWrite(target, resource.errorString());
-        // Copies of resources are read-only; the work folder must stay removable.
-        QFile::setPermissions(target,
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    for (const QString &record : buildmarks::addedFiles(m_marks)) {
+        const int colon = record.lastIndexOf(QLatin1Char(':'));
+        const QString name = record.left(colon);
+        if (!m_skinArchive->holds(name) || m_addedBefore.contains(name))
+            continue;
+        const bool unpacked =
+            colon > 0 &&
+            m_skinArchive->unpack([&name](const QString &entry) { return entry == name; }).isEmpty();
+        if (unpacked && checksum(QDir(m_workspace.unpacked()).filePath(name)) == record.mid(colon + 1))
+            m_addedBefore << name;
+        else
+            warn(QStringLiteral("The layouts name \"%1\" as added by an earlier build, but it is not what "
+                                "that build wrote; it was kept")
+                     .arg(archive::printable(name)));
     }
-    return {};
 }
 
 // The images the imported windows name go in beside the skin's own files, never over them.
-void BuildRun::importWindowImages()
+QString BuildRun::addWindowImages()
 {
     QStringList names;
-    QSet<QString> seen;
-    for (const QString &line : sourcescan::windowElements(m_windowFiles)) {
-        bool named = false;
-        const QString name = linetext::valueAfter(line, QStringLiteral(" image=\""), &named);
+    for (const QString &name : qAsConst(m_windows.images)) {
         const auto path = archive::safeRelativePath(name);
-        if (named && path && !path->isEmpty() && !seen.contains(*path)) {
-            seen.insert(*path);
+        if (path && !path->isEmpty() && !names.contains(*path))
             names << *path;
-        }
     }
+    const QStringList skinFiles = m_skinArchive->files();
     for (const QString &name : qAsConst(names)) {
-        const QString from = QDir(m_workspace.tempWindows()).filePath(name);
+        const QString from = QDir(m_workspace.windowSkin()).filePath(name);
         if (!QFileInfo(from).isFile())
             continue;
-        if (m_skinArchive->holds(name) && !m_addedBefore.contains(name)) {
-            m_warnings << QStringLiteral("The skin's own \"%1\" was kept; the imported windows expect the "
-                                         "image of that name from \"%2\"")
-                              .arg(archive::printable(name), QFileInfo(m_options.windowSkinFile).fileName());
+        // The host finds names ignoring case: a namesake in another case clashes all the same, and
+        // so does a folder of the skin.
+        const auto clash = std::find_if(skinFiles.cbegin(), skinFiles.cend(), [&name](const QString &file) {
+            return file.compare(name, Qt::CaseInsensitive) == 0;
+        });
+        const QString own = clash != skinFiles.cend()    ? *clash
+                            : m_skinArchive->holds(name) ? name
+                                                         : QString();
+        if (!own.isEmpty() && !m_addedBefore.contains(own)) {
+            warn(QStringLiteral("The skin's own \"%1\" was kept; the imported windows expect the "
+                                "image of that name from \"%2\"")
+                     .arg(archive::printable(own), QFileInfo(m_options.windowSkinFile).fileName()));
             continue;
         }
-        const QString to = QDir(m_workspace.skin()).filePath(name);
+        const QString to = QDir(m_workspace.changed()).filePath(name);
         QDir().mkpath(QFileInfo(to).path());
         QFile::rename(from, to);
         m_addedNow << name;
     }
+    return {};
+}
+
+QString BuildRun::measureImages()
+{
+    QStringList names;
+    for (const Layout &layout : qAsConst(m_layouts))
+        names += skinImageNames(layout.document, QFileInfo(layout.name).completeBaseName());
+    names.removeDuplicates();
+    skinimages::Measured measured = skinimages::measure(names, *m_skinArchive, m_workspace.unpacked());
+    if (!measured.refusal.isEmpty())
+        return measured.refusal;
+    const buildmarks::OriginalHeights heights(m_marks);
+    const bool grows = m_sheetLayout || m_options.changeColours;
+    for (const QString &name : qAsConst(names)) {
+        ImageFacts &facts = measured.table[name];
+        facts.originalHeight = heights.of(name);
+        if (grows)
+            warn(skinimages::problem(name, facts));
+    }
+    m_images = measured.table;
+    return {};
+}
+
+// Made before the layouts are rewritten: their marks record its checksum.
+QString BuildRun::addFloatingBrowserImage()
+{
+    if (!m_options.floatBrowser || !m_addedNow.contains(m_floatingImage))
+        return {};
+    const QString target = QDir(m_workspace.changed()).filePath(m_floatingImage);
+    if (m_options.changeColours) {
+        report(BuildStep::PaintFloatingBrowser, m_floatingImage);
+        return imagecompositor::writePng(imagecompositor::floatingBrowserImage(m_style), target);
+    }
+    QFile resource(imagecompositor::floatingBrowserPath);
+    if (!resource.copy(target))
+        return imagecompositor::cannotWrite(target, resource.errorString());
+    // Copies of resources are read-only; the work folder must stay removable.
+    QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    return {};
+}
+
+QString BuildRun::rewriteLayouts()
+{
+    // What this build adds, each with the checksum a later build checks before taking it out.
+    QStringList added;
+    for (const QString &name : qAsConst(m_addedNow))
+        added << name + QLatin1Char(':') + checksum(QDir(m_workspace.changed()).filePath(name));
+    const RewriteContext context{m_options, m_style, m_sheetLayout,  m_windows.lines,
+                                 m_images,  added,   m_floatingImage};
+    QSet<QString> planned;
+    for (const Layout &layout : qAsConst(m_layouts)) {
+        report(BuildStep::Rewrite, layout.name);
+        const RewrittenXml xml =
+            rewriteSkinXml(layout.document, QFileInfo(layout.name).completeBaseName(), context);
+        const QString tooLarge = xml.error.isEmpty() ? layoutfile::lineProblem(xml.text) : xml.error;
+        if (!tooLarge.isEmpty())
+            return QStringLiteral("The layout \"%1\" %2 when rewritten; it was refused")
+                .arg(archive::printable(layout.name), tooLarge);
+        // An unchanged file keeps its exact bytes: the archive copies it as it was.
+        if (xml.text != layout.file.text) {
+            const QString error =
+                layoutfile::write(QDir(m_workspace.changed()).filePath(layout.name), xml.text, layout.file);
+            if (!error.isEmpty())
+                return error;
+        }
+        // The row follows from the image alone, so layouts sharing an image share its work.
+        for (const ImageJob &job : xml.jobs) {
+            if (!planned.contains(job.path)) {
+                planned.insert(job.path);
+                m_jobs << job;
+            }
+        }
+    }
+    return {};
+}
+
+QString BuildRun::paint()
+{
+    for (const ImageJob &job : qAsConst(m_jobs))
+        report(BuildStep::PaintImage, job.path);
+    return skinimages::paint(m_jobs, m_sheet, m_style, m_workspace.unpacked(), m_workspace.changed());
 }
 
 QString BuildRun::pack()
 {
-    report(BuildStep::GatherImages);
-    Workspace::replaceFiles(m_workspace.temp2(), m_workspace.skin());
     report(BuildStep::Pack, m_options.outputPath);
     QSet<QString> dropped(m_addedBefore.begin(), m_addedBefore.end());
     dropped.subtract(QSet<QString>(m_addedNow.begin(), m_addedNow.end()));
-    return m_skinArchive->repack(m_workspace.skin(), m_options.outputPath, dropped);
+    return m_skinArchive->repack(m_workspace.changed(), m_options.outputPath, dropped);
 }
 
 } // namespace

@@ -18,8 +18,7 @@ enum class BuildStep {
     Rewrite,              // file: an XML file of the skin
     PaintImage,           // file: a skin image
     PaintFloatingBrowser, // file: the floating browser image
-    GatherImages,
-    Pack, // file: the output archive
+    Pack,                 // file: the output archive
 };
 
 // A short phrase for a step, such as "Unpacking".

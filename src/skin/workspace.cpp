@@ -1,22 +1,10 @@
 #include "skin/workspace.h"
 
 #include <QDir>
-#include <QDirIterator>
-#include <QFile>
-#include <QFileInfo>
-
-namespace {
-
-QStringList topLevelFiles(const QString &folder, const QString &filter, QDir::SortFlags sort = QDir::NoSort)
-{
-    return QDir(folder).entryList({filter}, QDir::Files | QDir::Hidden, sort);
-}
-
-} // namespace
 
 QString Workspace::reset() const
 {
-    for (const QString &path : {skin(), temp(), temp2(), tempWindows()})
+    for (const QString &path : folders())
         QDir(path).removeRecursively();
     for (const QString &path : folders()) {
         const QString error = makeFolder(path);
@@ -35,24 +23,7 @@ QString Workspace::makeFolder(const QString &path)
 
 void Workspace::emptyFolder(const QString &folder)
 {
-    QDir dir(folder);
-    for (const QString &name : topLevelFiles(folder, QStringLiteral("*.*")))
-        dir.remove(name);
-}
-
-void Workspace::replaceFiles(const QString &from, const QString &to)
-{
-    const QDir source(from);
-    QDirIterator it(from, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString target = QDir(to).filePath(source.relativeFilePath(it.next()));
-        QDir().mkpath(QFileInfo(target).path());
-        QFile::remove(target);
-        QFile::rename(it.filePath(), target);
-    }
-}
-
-QStringList Workspace::xmlFiles(const QString &folder)
-{
-    return topLevelFiles(folder, QStringLiteral("*.xml"), QDir::Name | QDir::IgnoreCase);
+    // Whole: anything left, even in a sub-folder, would be found by the next build or scan.
+    QDir(folder).removeRecursively();
+    QDir().mkpath(folder);
 }

@@ -6,9 +6,10 @@
 #include "skin/archive/archive.h"
 #include "skin/images/iconsheets.h"
 #include "skin/images/imagecompositor.h"
+#include "skin/images/pluginzone.h"
 #include "skin/images/pngwriter.h"
+#include "skin/layout/sourcescan.h"
 #include "skin/outputname.h"
-#include "skin/pluginzone.h"
 #include "skin/skinbuilder.h"
 #include "skinfixtures.h"
 #include "style/resources.h"
@@ -150,24 +151,21 @@ private slots:
         QVERIFY(QDir().mkpath(m_target = path("unpacked")));
     }
 
-    // After every run the five work folders exist and hold no files; only the last cut icon
-    // sheet is kept beside them.
+    // After every run the four work folders exist and hold no files.
     void cleanup()
     {
         if (!QFileInfo::exists(path("work")))
             return;
         QCOMPARE(fixtures::entriesBelow(path("work"), QDir::Dirs),
-                 (QStringList{"skin", "temp", "temp2", "tempicons", "tempwind"}));
-        QStringList files = fixtures::entriesBelow(path("work"), QDir::Files);
-        files.removeOne("customicons.png");
-        QCOMPARE(files, QStringList());
+                 (QStringList{"changed", "iconskin", "unpacked", "windowskin"}));
+        QCOMPARE(fixtures::entriesBelow(path("work"), QDir::Files), QStringList());
     }
 
     void defaultIconsGrowTheSharedImageOnce()
     {
         // A run that was cut short left this behind; it must not reach the new archive.
-        QVERIFY(QDir().mkpath(path("work/temp")) &&
-                fixtures::writeFile(path("work/temp/stale.xml"), "<skin>"));
+        QVERIFY(QDir().mkpath(path("work/unpacked")) &&
+                fixtures::writeFile(path("work/unpacked/stale.xml"), "<skin>"));
         const BuildResult result = build(optionsFor(twoLayoutSkin()));
         QVERIFY2(result.ok, qPrintable(result.message));
         QCOMPARE(result.outputPath, path("out.zip"));
@@ -180,13 +178,17 @@ private slots:
 
         // One layout alone gives the very same image, also when the output replaces its skin. A
         // layout without a <skin line names no image: painting its namesake at row 0 would draw over
-        // a picture other layouts may share. A file with CR line ends is one line per CR.
-        const QString single = makeSkin(
-            "single.zip", {{"b.xml", layout()},
-                           {"skin.png", png(400, 300)},
-                           {"plain.xml", xml({"<deck/>"})},
-                           {"plain.png", png(400, 300, Qt::red)},
-                           {"mac.xml", "<skin image=\"plain.png\">\r<browser>\r</browser>\r</skin>\r"}});
+        // a picture other layouts may share. A file with CR line ends is one line per CR, and keeps
+        // its other line ends and its end without one. Names are found ignoring case, as the host
+        // does, but one written exactly as stored wins.
+        const QString single =
+            makeSkin("single.zip",
+                     {{"b.xml", layout()},
+                      {"skin.png", png(400, 300)},
+                      {"Skin.png", png(400, 300, Qt::red)},
+                      {"plain.xml", xml({"<deck/>"})},
+                      {"plain.png", png(400, 300, Qt::red)},
+                      {"mac.xml", "<skin image=\"plain.png\">\r<browser>\r</browser>\n<deck/>\r\n</skin>"}});
         SkinBuildOptions options = optionsFor(single);
         options.outputPath = single;
         QVERIFY(build(options).ok);
@@ -195,13 +197,15 @@ private slots:
         QCOMPARE(imageIn(files, "plain.png").copy(0, 0, 400, 300), QImage::fromData(png(400, 300, Qt::red)));
         const QStringList mac = QString::fromUtf8(files.value("mac.xml")).split('\r');
         QVERIFY(mac.filter("<skin").size() == 1 && mac.filter("</browser>").size() == 1);
+        QVERIFY(files.value("mac.xml").contains("</browser>\n<deck/>\r\n") &&
+                files.value("mac.xml").endsWith("</skin>"));
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files),
                  (QStringList{"out.zip", "single.zip", "skin.zip"}));
     }
 
     // With the browser's colours kept, the floating browser shows the host's colours on the
     // built-in image. Of the window skin's images only those its windows name come along, and
-    // never over the skin's own.
+    // never over the skin's own, whatever the case of the name.
     void windowsOfAnotherSkinAfterTheFloatingBrowser()
     {
         SkinBuildOptions options = optionsFor(twoLayoutSkin());
@@ -210,11 +214,11 @@ private slots:
         options.importWindows = true;
         options.windowSkinFile =
             makeSkin("windows.zip",
-                     {{"w.xml", xml({"<skin image=\"win.png\">", "<window name=\"one\" image=\"skin.png\">",
+                     {{"w.xml", xml({"<skin image=\"win.png\">", "<window name=\"one\" image=\"Skin.png\">",
                                      "</window>", "<deck/>", "<Window name=\"two\" image=\"win.png\" />"})},
                       {"win.png", png(20, 20, Qt::green)},
                       {"unused.png", png(5, 5, Qt::green)},
-                      {"skin.png", png(5, 5, Qt::green)}});
+                      {"Skin.png", png(5, 5, Qt::green)}});
         const BuildResult result = build(options);
         QVERIFY2(result.ok, qPrintable(result.message));
         QCOMPARE(result.warnings.size(), 1);
@@ -229,7 +233,7 @@ private slots:
         }
         QCOMPARE(files.value("win.png"), png(20, 20, Qt::green));
         QCOMPARE(files.value("skin.png"), png(400, 300));
-        QVERIFY(!files.contains("unused.png"));
+        QVERIFY(!files.contains("unused.png") && !files.contains("Skin.png"));
     }
 
     // Everything of the skin comes through: sub-folders, fonts, other files, names from old zip
@@ -336,7 +340,11 @@ private slots:
         QFETCH(bool, firstExtras);
         QFETCH(IconSet, secondIcons);
         QFETCH(QString, image);
-        SkinBuildOptions first = optionsFor(twoLayoutSkin(image));
+        // The skin's own browserfloat.png stays: the build's picture takes a name beside it.
+        SkinBuildOptions first = optionsFor(makeSkin("skin.zip", {{"a.xml", layout({}, image)},
+                                                                  {"b.xml", layout({}, image)},
+                                                                  {image, png(400, 300)},
+                                                                  {"browserfloat.png", png(9, 9)}}));
         first.iconSet = firstIcons;
         first.floatBrowser = first.importWindows = firstExtras;
         first.windowSkinFile =
@@ -353,8 +361,26 @@ private slots:
         const auto rebuilt = output();
         for (const char *name : {"a.xml", "b.xml"})
             QCOMPARE(lines(rebuilt.value(name)), lines(expected.value(name)));
-        for (const QString &grown : {image, QStringLiteral("browserfloat.png")})
+        for (const QString &grown : {image, QStringLiteral("browserfloat-1.png")})
             QCOMPARE(imageIn(rebuilt, grown).size(), imageIn(expected, grown).size());
+        QCOMPARE(rebuilt.keys(), expected.keys());
+        QCOMPARE(rebuilt.value("browserfloat.png"), png(9, 9));
+    }
+
+    // A mark is text anyone can write: what it names goes only when it holds what a build wrote,
+    // and a begin mark without its end is a comment like any other.
+    void forgedMarksTakeNothingOut()
+    {
+        const QString skin = makeSkin(
+            "skin.zip",
+            {{"a.xml", layout({"<!-- panelcraft added files=\"notes.txt:00000000|b.xml|skin.png:1\" -->",
+                               "<!-- panelcraft end -->"})},
+             {"b.xml", layout({"<!-- panelcraft added files=\"notes.txt\" -->", "<deck/>"})},
+             {"skin.png", png(400, 300)},
+             {"notes.txt", "kept"}});
+        QCOMPARE(build(optionsFor(skin)).warnings.size(), 3);
+        QCOMPARE(output().keys(), (QStringList{"a.xml", "b.xml", "notes.txt", "skin.png"}));
+        QVERIFY(lines(output().value("b.xml")).contains("<deck/>"));
     }
 
     // Images are painted several at once; the archive holds the very bytes of a build that
@@ -387,9 +413,9 @@ private slots:
         SkinBuildOptions options = optionsFor(twoLayoutSkin());
         options.iconSet = IconSet::FromOtherSkin;
         options.iconSkinFile = makeSkin(
-            "icons.zip", {{"icons.xml", xml({"<skin image=\"icons.png\">",
+            "icons.zip", {{"icons.xml", xml({"<skin image=\"art/icons.png\">",
                                              "<customicons iconsize=\"20\" nb=\"12\" nbx=\"0\" />"})},
-                          {"icons.png", png(100, 100)}});
+                          {"art/icons.png", png(100, 100)}});
         options.importWindows = true;
         options.windowSkinFile =
             makeSkin("windows.zip", {{"w.xml", xml({"<skin>", "</skin>"})}, {"win.png", png(20, 20)}});
@@ -412,25 +438,35 @@ private slots:
                             const char *message) {
             QTest::newRow(name) << QString(bad) << entries << QString(message);
         };
-        const QByteArray header = "<skin image=\"skin.png\">\n";
+        const QByteArray header = "<skin image=\"skin.png\">\n", end = "</skin>\n";
         row("corrupt skin", "skin", {}, "\"bad.zip\" is not a zip file");
         row("no top-level XML", "skin", {"inner/a.xml", "<skin>", "skin.png", "x"},
             "The Zip file doesn't contain any XML files");
         // One row for the seam: the archive tests below hold every kind of hostile entry.
         row("hostile skin", "skin", {"a.xml", "<skin>", "../../escaped.png", "x"}, "\"bad.zip\" was refused");
         row("image of 30000 x 30000", "skin",
-            {"a.xml", header, "skin.png", fixtures::pngDeclaring(30000, 30000)}, "30000 x 30000 pixels");
+            {"a.xml", header + end, "skin.png", fixtures::pngDeclaring(30000, 30000)},
+            "30000 x 30000 pixels");
         row("image of 200 megapixels", "skin",
-            {"a.xml", header, "skin.png", fixtures::pngDeclaring(16000, 12500)}, "100 megapixels");
+            {"a.xml", header + end, "skin.png", fixtures::pngDeclaring(16000, 12500)}, "100 megapixels");
         row("line over 1 MB", "skin", {"a.xml", "<skin image=\"" + QByteArray(1100000, 'a') + "\">\n"},
             "a line longer than 1048576");
         row("over 500000 lines", "skin", {"a.xml", header + QByteArray(500001, '\n'), "skin.png", png(4, 4)},
             "more than 500000 lines");
         row("output over 64 MB", "skin",
-            {"a.xml", header + QByteArray(30000, '\n').replace("\n", "</browser>\n"), "skin.png", png(4, 4)},
+            {"a.xml", header + QByteArray(30000, '\n').replace("\n", "<browser/>\n") + end, "skin.png",
+             png(4, 4)},
             "would grow beyond 64 MB");
+        // What a build writes is held to the limits of what it reads.
+        row("image grown past 16384 rows", "skin",
+            {"a.xml", header + end, "skin.png", fixtures::pngDeclaring(300, 16384)}, "300 x 16450 pixels");
+        row("layout grown past 500000 lines", "skin",
+            {"a.xml", header + QByteArray(499990, '\n') + "<browser/>" + end, "skin.png", png(4, 4)},
+            "more than 500000 lines when rewritten");
         row("output name some file system cannot hold", "output", {}, "a|b.zip");
         row("output a pipe", "fifo", {}, "is not a regular file");
+        // The window and the CLI refuse it before; a caller of the core alone is refused alike.
+        row("line height that is no percentage", "line height", {}, "line height as a whole percentage");
     }
 
     // Each build would write over its selected skin (unless the output is wrong itself); failing,
@@ -453,6 +489,8 @@ private slots:
                              : bad == "fifo" ? pipeFolder.filePath("fifo")
                                              : options.selectedSkinFile;
         QVERIFY(bad != "fifo" || mkfifo(QFile::encodeName(options.outputPath), 0600) == 0);
+        if (bad == "line height")
+            options.lineHeight = "abc\" evil=\"1";
         const auto before = fixtures::filesBelow(m_dir->path());
 
         const BuildResult result = build(options);
@@ -522,7 +560,10 @@ private slots:
         QFETCH(bool, paint);
         QFETCH(int, height);
         const QImage skin = filled(1200, 100, QColor(10, 20, 30));
-        const QImage sheet = iconsheets::builtInSheet(set);
+        const QImage sheet = set == IconSet::Default
+                                 ? QImage()
+                                 : QImage(set == IconSet::White ? iconsheets::whiteSheetPath
+                                                                : iconsheets::alternativeSheetPath);
         const int row = 100 + (sheet.isNull() ? pluginzone::rowWithoutSheet : pluginzone::rowBelowSheet);
         const QImage grown = imagecompositor::compose(
             skin, sheet, paint ? std::optional<int>(row) : std::nullopt, fixtures::defaultStyle());
@@ -561,7 +602,7 @@ private slots:
             generator.fillRange(reinterpret_cast<quint32 *>(random.scanLine(y)), random.width());
         const QString path = m_dir->filePath("skin.png");
         QVERIFY(random.convertToFormat(format).save(path));
-        const QImage sheet = iconsheets::builtInSheet(IconSet::Default);
+        const QImage sheet;
         const int row = pluginzone::row(kept, sheet.height());
         const Style style = fixtures::defaultStyle();
         QString problem;
@@ -637,13 +678,16 @@ private slots:
             "<skin image=\"icons.png\">\n<customicons x=\"10\" y=\"20\" iconsize=\"8\" nb=\"6\"";
         QVERIFY(fixtures::writeFile(folder.filePath("0.xml"), skin + " />\n"));
         QVERIFY(fixtures::writeFile(folder.filePath("1.xml"), skin + " nbx=\"3\" />\n"));
-        const auto sheet = iconsheets::findDeclaration(folder.path());
+        const auto sheet = sourcescan::findDeclaration(
+            sourcescan::readLayouts(folder.path(), sourcescan::scannedElements()));
         QVERIFY(sheet && sheet->imageName == "icons.png");
-        QCOMPARE(iconsheets::cut(*sheet, folder.path()).convertToFormat(QImage::Format_ARGB32),
-                 icons.copy(10, 20, 24, 16));
+        const QRect area(sheet->x, sheet->y, sheet->layout.width(), sheet->layout.height());
+        QCOMPARE(
+            iconsheets::cut(folder.path(), sheet->imageName, area).convertToFormat(QImage::Format_ARGB32),
+            icons.copy(10, 20, 24, 16));
         // A sheet whose image is missing or outside the folder cuts nothing.
         for (const char *image : {"gone.png", "../icons.png"})
-            QVERIFY(iconsheets::cut({image, 0, 0, {8, 6, 3}}, folder.path()).isNull());
+            QVERIFY(iconsheets::cut(folder.path(), image, QRect(0, 0, 8, 8)).isNull());
     }
     // Skin archives are untrusted input.
     void hostileEntryIsRefused_data()

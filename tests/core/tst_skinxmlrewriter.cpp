@@ -2,31 +2,91 @@
 // floating windows and custom browser icons); and the <browser> block read back, against the
 // writer: what one writes the other reads.
 
+#include "layoutproperty.h"
 #include "skin/layout/browserblock.h"
 #include "skin/layout/browserblockreader.h"
+#include "skin/layout/layoutfile.h"
 #include "skin/layout/sourcescan.h"
 #include "skin/layout/xmlrewriter.h"
-#include "skin/workspace.h"
+#include "skin/sourceskins.h"
 #include "skinfixtures.h"
 #include "style/resources.h"
 
+#include <QRandomGenerator>
 #include <QtTest>
+#include <functional>
 
 namespace {
 
-// Runs the rewriter on `lines` with the images of a fixture skin: "skin.png" is 300 high. The
-// marks around what the build adds are left out here; the builder's tests follow them.
-RewrittenXml rewrite(const QStringList &lines, const SkinBuildOptions &options,
-                     const QList<QStringList> &windowFiles = {},
-                     const std::optional<iconsheets::CustomSheet> &sheet = std::nullopt)
+// Runs the rewriter on `lines` with the images of a fixture skin: "skin.png" is 300 high, every
+// other image missing. The marks around what the build adds are left out here; the builder's
+// tests follow them.
+RewrittenXml rewriteText(const QString &text, const SkinBuildOptions &options,
+                         const QList<QStringList> &windowFiles = {},
+                         const std::optional<sourcescan::CustomSheet> &sheet = std::nullopt)
 {
     static const Style style = fixtures::defaultStyle();
-    const RewriteContext context{options, style, sheet, windowFiles, [](const QString &image) {
-                                     return image == QLatin1String("skin.png") ? 300 : 0;
-                                 }};
-    RewrittenXml xml = rewriteSkinXml(lines, QStringLiteral("layout"), context);
-    xml.lines = xml.lines.filter(QRegularExpression(QStringLiteral("^(?!<!-- panelcraft )")));
-    return xml;
+    const xmltokens::Document layout = xmltokens::read(text, rewrittenElements());
+    ImageTable images;
+    for (const QString &name : skinImageNames(layout, QStringLiteral("layout")))
+        images.insert(name, name == QLatin1String("skin.png") ? ImageFacts{name, QSize(400, 300), {}}
+                                                              : ImageFacts());
+    QList<sourcescan::Layout> windows;
+    for (const QStringList &file : windowFiles)
+        windows << sourcescan::Layout{{}, xmltokens::read(file.join('\n'), sourcescan::scannedElements())};
+    std::optional<iconsheets::Layout> sheetLayout;
+    if (options.iconSet == IconSet::Alternative || options.iconSet == IconSet::White)
+        sheetLayout = iconsheets::builtInLayout;
+    else if (options.iconSet == IconSet::FromOtherSkin && sheet)
+        sheetLayout = sheet->layout;
+    const RewriteContext context{options, style, sheetLayout, sourcescan::windows(windows).lines, images};
+    return rewriteSkinXml(layout, QStringLiteral("layout"), context);
+}
+
+// The lines the rewriter makes of `lines`, without the marks.
+QStringList rewrite(const QStringList &lines, const SkinBuildOptions &options,
+                    const QList<QStringList> &windowFiles = {})
+{
+    QStringList out = rewriteText(lines.join('\n') + '\n', options, windowFiles).text.split('\n');
+    out.removeLast();
+    return out.filter(QRegularExpression(QStringLiteral("^(?!<!-- panelcraft )")));
+}
+
+enum class Spacing { Minified, Pretty, Mixed };
+
+// A random well-formed layout on skin.png: elements of every kind the rewriter acts on at any
+// depth (browsers inside windows and inside browsers, with their own position and size), each
+// with an id of its own, between comments, references, CDATA and both kinds of quotes.
+QString generatedLayout(QRandomGenerator &random, Spacing spacing)
+{
+    static const char *const names[] = {"deck",    "pos",    "size",        "text",   "font",
+                                        "browser", "window", "browserinfo", "colors", "customicons"};
+    static const char *const between[] = {"", "<!-- <browser> </skin> -->", "t &amp; &lt;x&gt;",
+                                          "<![CDATA[</browser>]]>", "<?note </skin>?>"};
+    int id = 0;
+    const auto space = [&](int depth) -> QString {
+        const int pick = spacing == Spacing::Pretty     ? 0
+                         : spacing == Spacing::Minified ? 3
+                                                        : random.bounded(4);
+        return pick == 0 ? "\n" + QString(depth, '\t') : pick == 1 ? QStringLiteral(" ") : QString();
+    };
+    std::function<QString(int)> element = [&](int depth) {
+        const QString name = names[random.bounded(int(std::size(names)))];
+        QString out = QStringLiteral("<%1 id=\"e%2\"").arg(name).arg(++id);
+        if (random.bounded(3) == 0)
+            out += QStringLiteral(" a = 'x &amp; \"y\"' size=\"1%1\"").arg(id);
+        if (depth > 3 || random.bounded(3) == 0)
+            return out + QStringLiteral("/>");
+        out += '>';
+        for (int n = random.bounded(4); n > 0; --n)
+            out += space(depth + 1) + between[random.bounded(int(std::size(between)))] + element(depth + 1);
+        return out + space(depth) + QStringLiteral("</%1>").arg(name);
+    };
+    QString layout =
+        QStringLiteral("<?xml version=\"1.0\"?>") + space(0) + "<skin image=\"skin.png\" id=\"e0\">";
+    for (int n = 1 + random.bounded(5); n > 0; --n)
+        layout += space(1) + element(1);
+    return layout + space(0) + QStringLiteral("</skin>") + space(0);
 }
 
 SkinBuildOptions keepBrowser()
@@ -76,6 +136,9 @@ QStringList reversedAttributes(const QStringList &lines)
 
 } // namespace
 
+Q_DECLARE_METATYPE(Spacing)
+Q_DECLARE_METATYPE(SkinBuildOptions)
+
 class TestSkinXmlRewriter : public QObject
 {
     Q_OBJECT
@@ -101,7 +164,7 @@ private slots:
         const QStringList expected =
             QStringList{in[0], "\t<browser lineheight=\"120%\" name=\"b\">", in[2], in[5]} +
             browserblock::contentBlock(fixtures::defaultStyle(), 306) + in.mid(7);
-        QCOMPARE(rewrite(in, options).lines, expected);
+        QCOMPARE(rewrite(in, options), expected);
     }
 
     // A custom sheet taller than the usual 590 rows pushes the plugin row down instead of being
@@ -110,8 +173,8 @@ private slots:
     {
         SkinBuildOptions options;
         options.iconSet = IconSet::FromOtherSkin;
-        const RewrittenXml xml = rewrite({"<skin image=\"skin.png\">", "</skin>"}, options, {},
-                                         iconsheets::CustomSheet{"icons.png", 0, 0, {100, 8, 1}});
+        const RewrittenXml xml = rewriteText("<skin image=\"skin.png\"></skin>", options, {},
+                                             sourcescan::CustomSheet{"icons.png", 0, 0, {100, 8, 1}});
         QCOMPARE(xml.iconRow, 301);
         QCOMPARE(xml.pluginRow, 301 + 800 + 10);
     }
@@ -138,16 +201,17 @@ private slots:
         QFETCH(QString, imageName);
         QFETCH(int, iconRow);
         QFETCH(int, pluginRow);
-        const QStringList in{skinLine, "<browser>", "</browser>"};
-        const RewrittenXml xml = rewrite(in, SkinBuildOptions());
+        const QString end = "</" + skinLine.mid(1).section(QRegularExpression("[ >]"), 0, 0) + ">";
+        const QStringList in{skinLine, "<browser>", "</browser>", end};
+        const RewrittenXml xml = rewriteText(in.join('\n'), SkinBuildOptions());
         QCOMPARE(xml.imageName, imageName);
         QCOMPARE(xml.iconRow, iconRow);
         QCOMPARE(xml.pluginRow, pluginRow);
         // Without its image the browser keeps its own coordinates rather than point into nothing.
         if (iconRow > 1)
-            QVERIFY(xml.lines.contains(QStringLiteral("\t\t\t<off x=\"10\" y=\"%1-3\"/>").arg(pluginRow)));
+            QVERIFY(xml.text.contains(QStringLiteral("\t\t\t<off x=\"10\" y=\"%1-3\"/>").arg(pluginRow)));
         else
-            QCOMPARE(xml.lines, in);
+            QCOMPARE(xml.text, in.join('\n'));
     }
 
     void layoutsOfOtherTools_data()
@@ -160,34 +224,25 @@ private slots:
                             IconSet icons = IconSet::Default) {
             QTest::newRow(name) << in << icons << expected;
         };
-        row("tags named in a comment",
-            {skin, "<!-- the <browser> and </skin> follow -->", "<deck/>", "<browser>", "</browser>",
-             "</skin>"},
-            {skin, "<!-- the <browser> and </skin> follow -->", "<deck/>", opening, "BLOCK", "</browser>",
-             "</skin>"});
-        row("tags inside a processing instruction over lines",
-            {skin, "<?note the", "</skin> is not here ?>", "<browser>", "</browser>", "</skin>"},
-            {skin, "<?note the", "</skin> is not here ?>", opening, "BLOCK", "</browser>", "</skin>"});
         row("self-closing browser", {skin, "\t<browser name=\"b\" />", "</skin>"},
             {skin, "\t<browser lineheight=\"100%\"  name=\"b\" >", "BLOCK", "</browser>", "</skin>"});
+        // Tags keep their places: the block and what is added start lines of their own. Comments,
+        // processing instructions and layouts on one line are in the generated corpus below.
         row("browser on one line", {skin, "\t<browser><pos x=\"1\"/><colors/></browser>", "</skin>"},
-            {skin, "\t" + opening, "<pos x=\"1\"/><colors/>", "BLOCK", "</browser>", "</skin>"});
-        row("file on one line", {skin + "<browser></browser><deck/></skin>"},
-            {skin, opening, "BLOCK", "</browser><deck/>", "</skin>"});
+            {skin, "\t" + opening, "<pos x=\"1\"/>", "BLOCK", "</browser>", "</skin>"});
         row("tags split over lines, single quotes, spaces around =",
             {"<skin name='x'", "  image = 'skin.png'>", "<browser", "  lineheight = '90%'>", "</browser>",
              "</skin>"},
-            {"<skin name='x'   image = 'skin.png'>", "<browser   lineheight = '100%'>", "BLOCK", "</browser>",
-             "</skin>"});
+            {"<skin name='x'", "  image = 'skin.png'>", "<browser", "  lineheight = '100%'>", "BLOCK",
+             "</browser>", "</skin>"});
         // The skin's own <customicons line always goes; each skin end gets one line at its image's
         // row, unless that image is missing: nothing may point into it.
         const QString own = "<customicons x=\"5\" iconsize=\"32\" nb=\"8\" />",
-                      other = "<skin image=\"a.png\">";
+                      other = "<Skin image=\"a.png\">"; // a skin end in any case
         const QString capital = "<Customicons nb=\"8\" />",
                       sheet = "<customicons x=\"0\" y=\"301\" iconsize=\"64\" nb=\"144\" nbx=\"16\" />";
-        row("built-in icons", {skin, own, capital, "</skin>", other, "</Skin>"},
-            {skin, capital, sheet, "</skin>", other, "</Skin>"}, IconSet::White);
-        row("upper-case skin end", {skin, "</SKIN>"}, {skin, sheet, "</SKIN>"}, IconSet::Alternative);
+        row("built-in icons", {"<skins>", skin, own, capital, "</skin>", other, "</Skin>", "</skins>"},
+            {"<skins>", skin, capital, sheet, "</skin>", other, "</Skin>", "</skins>"}, IconSet::White);
         row("no sheet", {skin, own, "</skin>"}, {skin, "</skin>"}, IconSet::Default);
         row("another skin without a sheet", {skin, own, "</skin>"}, {skin, "</skin>"},
             IconSet::FromOtherSkin);
@@ -205,25 +260,63 @@ private slots:
         if (block >= 0)
             expected = expected.mid(0, block) + browserblock::contentBlock(fixtures::defaultStyle(), 306) +
                        expected.mid(block + 1);
-        QCOMPARE(rewrite(in, options).lines, expected);
+        QCOMPARE(rewrite(in, options), expected);
     }
 
-    // Every window of every file, each whole: a self-closing one ends where it starts.
+    void everyElementOutsideTheBrowserSurvives_data()
+    {
+        QTest::addColumn<Spacing>("spacing");
+        QTest::addColumn<SkinBuildOptions>("options");
+        SkinBuildOptions extras, font = keepBrowser();
+        extras.iconSet = IconSet::White;
+        extras.floatBrowser = true;
+        extras.lineHeight = "90";
+        font.globalFont = true;
+        font.globalFontName = "Verdana";
+        font.globalSize = "150";
+        const std::pair<const char *, Spacing> spacings[] = {
+            {"minified", Spacing::Minified}, {"pretty", Spacing::Pretty}, {"mixed", Spacing::Mixed}};
+        for (const auto &[name, spacing] : spacings) {
+            QTest::addRow("%s, default", name) << spacing << SkinBuildOptions();
+            QTest::addRow("%s, icons and floating browser", name) << spacing << extras;
+            QTest::addRow("%s, browser kept, global font", name) << spacing << font;
+        }
+    }
+
+    // For any well-formed layout the output is well-formed, every element outside the browsers
+    // survives once with its bytes, and each browser holds its own position and size and the block.
+    void everyElementOutsideTheBrowserSurvives()
+    {
+        QFETCH(Spacing, spacing);
+        QFETCH(SkinBuildOptions, options);
+        QRandomGenerator random(int(spacing) + 1);
+        for (int n = 0; n < 150; ++n) {
+            const QString layout = generatedLayout(random, spacing);
+            const RewrittenXml xml = rewriteText(layout, options);
+            const QStringList block = browserblock::contentBlock(fixtures::defaultStyle(), xml.pluginRow);
+            const QString broken =
+                layoutproperty::broken(layout, xml.text, block, options.changeColours, !options.globalFont);
+            QVERIFY2(broken.isEmpty(), qPrintable(broken + "\n" + layout + "\n->\n" + xml.text));
+        }
+    }
+
+    // Every whole window of every file, even of one that breaks off later: a self-closing one
+    // ends where it starts.
     void importedWindowsBeforeEverySkinEnd()
     {
         const QList<QStringList> windowFiles{
-            {"<skin>", "<window name=\"a\" image=\"a.png\" />", "<deck/>", "<window name=\"b\">",
-             "\t<pos x=\"1\"/>", "</window>", "<other/>"},
-            // A commented-out window is none; one left open ends before its skin does.
+            {"<skin>", "<window name=\"a\" image=\"a.png\" />", "<deck/>", "\t<window name=\"b\">",
+             "\t<pos x=\"1\"/></window>", "<other/>"},
+            // A commented-out window is none; one left open is left out.
             {"<!-- <window name=\"x\"> -->", "<Window name=\"c\">", "<pos/>", "</skin>", "<after/>"},
         };
-        const QStringList imported = QString("<window name=\"a\" image=\"a.png\" />|<window name=\"b\">|"
-                                             "\t<pos x=\"1\"/>|</window>|<Window name=\"c\">|<pos/>")
-                                         .split('|');
-        const QStringList out =
-            rewrite({"<skin>", "</skin>", "<skin>", "</skin>"}, keepBrowser(), windowFiles).lines;
-        QCOMPARE(out, (QStringList{"<skin>"} + imported + QStringList{"</skin>", "<skin>"} + imported +
-                       QStringList{"</skin>"}));
+        const QStringList imported =
+            QString("<window name=\"a\" image=\"a.png\" />|\t<window name=\"b\">|\t<pos x=\"1\"/></window>")
+                .split('|');
+        const QStringList out = rewrite({"<skins>", "<skin>", "</skin>", "<skin>", "</skin>", "</skins>"},
+                                        keepBrowser(), windowFiles);
+        QCOMPARE(out, (QStringList{"<skins>", "<skin>"} + imported + QStringList{"</skin>", "<skin>"} +
+                       imported + QStringList{"</skin>", "</skins>"}));
     }
 
     void globalFont_data()
@@ -241,10 +334,8 @@ private slots:
         row("font keeps its size", "Verdana", "150", "<font name=\"Arial\" size=\"11\"/>",
             "<font name=\"Verdana\" size=\"11\"/>");
         row("every text font and size", "V", "200",
-            "<textover font=\"A\" size=\"5\" fontb font=\"B\" size=\"7.5\"/>",
-            "<textover font=\"V\" size=\"10\" fontb font=\"V\" size=\"15\"/>");
-        row("100 keeps sizes", "V", "100", "<text font=\"A\" size=\"11\"/>",
-            "<text font=\"V\" size=\"11\"/>");
+            "<textover font=\"A\" size=\"5\"/><text font=\"B\" size=\"7.5\"/>",
+            "<textover font=\"V\" size=\"10\"/><text font=\"V\" size=\"15\"/>");
         row("no family: names stay", "", "150", "<text font=\"A\" size=\"12\"/>",
             "<text font=\"A\" size=\"18\"/>");
         row("size that is no number stays", "V", "150", "<text font=\"A\" size=\"big\"/>",
@@ -267,26 +358,11 @@ private slots:
         options.globalFont = true;
         options.globalFontName = family;
         options.globalSize = size;
-        QCOMPARE(rewrite({line}, options).lines, QStringList(expected));
+        QCOMPARE(rewrite({"<deck>", line, "</deck>"}, options), (QStringList{"<deck>", expected, "</deck>"}));
     }
-    void windowSkin()
-    {
-        QTemporaryDir dir;
-        const QString zip = dir.filePath("windows.zip"), work = dir.filePath("tempwind");
-        // Both spellings of the tag; files in name order, whatever their case.
-        QVERIFY(fixtures::writeZip(
-            zip, {{"B.xml", fixtures::xml({"<deck name=\"d\">", "<Window name=\"second\">"})},
-                  {"a.xml", fixtures::xml({"<window name=\"first\">"})},
-                  {"w.png", fixtures::png(2, 2)}}));
-        const sourcescan::WindowScan scan = sourcescan::scanWindowSkin(zip, work);
-        QCOMPARE(scan.error, QString());
-        QCOMPARE(scan.names, (QStringList{"first", "second"}));
-        QCOMPARE(QDir(work).entryList(QDir::Files), QStringList());
-    }
-
     // Counts that are missing, zero (both in the builder's tests) or no number would size the
     // sheet by a division by zero; counts too large would allocate without bound.
-    void iconSkin_data()
+    void sourceSkinScans_data()
     {
         QTest::addColumn<QString>("attributes"); // of a <customicons line
         QTest::addColumn<bool>("found");
@@ -298,18 +374,23 @@ private slots:
             << "iconsize=\"100000\" nb=\"100000\" nbx=\"100000\"" << false;
     }
 
-    void iconSkin()
+    // The same skin scanned for its windows: both spellings of the tag, files in name order
+    // whatever their case.
+    void sourceSkinScans()
     {
         QFETCH(QString, attributes);
         QFETCH(bool, found);
         QTemporaryDir dir;
-        const QString zip = dir.filePath("icons.zip"), work = dir.filePath("tempicons");
+        const QString zip = dir.filePath("icons.zip"), work = dir.filePath("work");
         QVERIFY(fixtures::writeZip(
             zip, {{"i.xml", fixtures::xml({"<skin image=\"i.png\">", "<customicons " + attributes + " />"})},
+                  {"B.xml", fixtures::xml({"<deck name=\"d\">", "<Window name=\"second\"/>", "</deck>"})},
+                  {"a.xml", fixtures::xml({"<window name=\"first\"/>"})},
                   {"i.png", fixtures::png(16, 16)}}));
-        const sourcescan::IconScan scan = sourcescan::scanIconSkin(zip, work);
+        const sourceskins::IconScan scan = sourceskins::scanIconSkin(zip, work);
         QCOMPARE(scan.error, QString());
         QCOMPARE(scan.customIcons, found);
+        QCOMPARE(sourceskins::scanWindowSkin(zip, work).names, (QStringList{"first", "second"}));
         QCOMPARE(QDir(work).entryList(QDir::Files), QStringList());
     }
     void readsBackWhatTheWriterWrote_data()

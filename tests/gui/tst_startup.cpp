@@ -81,7 +81,7 @@ private slots:
         qputenv("XDG_CONFIG_HOME", f.appDir.path().toLocal8Bit());
         const QString program = f.documents.path() + "/Documents/Panelcraft";
         auto window = std::make_unique<MainWindow>();
-        for (const char *sub : {"/temp", "/skin", "/temp2", "/tempwind", "/tempicons", "/projects"})
+        for (const char *sub : {"/unpacked", "/changed", "/windowskin", "/iconskin", "/projects"})
             QVERIFY2(QDir(program + sub).exists(), sub);
         QVERIFY(!QDir(f.documents.path() + "/Documents/Turnwise").exists());
         QVERIFY(fixtures::writeFile(program + "/projects/mine.pcp", "list_text=#123456\n"));

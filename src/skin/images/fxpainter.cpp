@@ -1,6 +1,6 @@
 #include "skin/images/fxpainter.h"
 
-#include "skin/pluginzone.h"
+#include "skin/images/pluginzone.h"
 #include "style/style.h"
 
 #include <QLinearGradient>
@@ -8,10 +8,6 @@
 
 namespace fxpainter {
 namespace {
-
-// An open ring whose 90-degree gap faces down, in QPainter's sixteenths of a degree.
-constexpr int arcStart = -45 * 16;
-constexpr int arcSpan = 270 * 16;
 
 QBrush verticalGradient(int x, int row, const QColor &top, const QColor &bottom)
 {
@@ -21,13 +17,14 @@ QBrush verticalGradient(int x, int row, const QColor &top, const QColor &bottom)
     return gradient;
 }
 
-void ring(QPainter &painter, const QRect &area, const QColor &outer, const QColor &inner)
+void ring(QPainter &painter, const QRect &area, const QColor &outer, const QColor &inner,
+          int start = ringStart, int span = ringSpan)
 {
     painter.setBrush(Qt::transparent);
     painter.setPen(QPen(outer, 4));
-    painter.drawArc(area, arcStart, arcSpan);
+    painter.drawArc(area, start, span);
     painter.setPen(QPen(inner, 2));
-    painter.drawArc(area, arcStart, arcSpan);
+    painter.drawArc(area, start, span);
 }
 
 struct ButtonState
@@ -50,29 +47,39 @@ QColor key(const Style &style, const char *name)
 
 } // namespace
 
+void knobFace(QPainter &painter, const QRect &area, const Style &style)
+{
+    ring(painter, area, key(style, "fx_knobborderout"), key(style, "fx_back"));
+    painter.setBrush(verticalGradient(area.center().x(), area.top(), key(style, "fx_knobback_start"),
+                                      key(style, "fx_knobback_end")));
+    painter.setPen(QPen(Qt::black, 1));
+    painter.drawEllipse(area.adjusted(4, 4, -4, -4));
+}
+
+void knobPointer(QPainter &painter, const QRect &area, const Style &style)
+{
+    const QColor pointer = key(style, "fx_knobfader");
+    const int centre = area.left() + pluginzone::knobRing / 2;
+    painter.setBrush(pointer);
+    painter.setPen(QPen(pointer, 3));
+    painter.drawLine(centre, area.top() + 4, centre, area.top() + 20);
+}
+
+void valueRing(QPainter &painter, const QRect &area, const Style &style, int start, int span)
+{
+    ring(painter, area, key(style, "fx_knobborderout"), key(style, "fx_knobborder"), start, span);
+}
+
 void paint(QPainter &painter, int row, const Style &style)
 {
     painter.setRenderHint(QPainter::Antialiasing);
 
     using namespace pluginzone;
-    // The knob's three frames: the ring with its dark face, the pointer, the value ring.
-    const int ringLeft = knobX + knobInset;
-    const int ringCentre = ringLeft + knobRing / 2;
-    ring(painter, QRect(ringLeft, row, knobRing, knobRing), key(style, "fx_knobborderout"),
-         key(style, "fx_back"));
-
-    painter.setBrush(
-        verticalGradient(ringCentre, row, key(style, "fx_knobback_start"), key(style, "fx_knobback_end")));
-    painter.setPen(QPen(Qt::black, 1));
-    painter.drawEllipse(QRect(ringLeft + 4, row + 4, knobRing - 8, knobRing - 8));
-
-    const QColor pointer = key(style, "fx_knobfader");
-    painter.setBrush(pointer);
-    painter.setPen(QPen(pointer, 3));
-    painter.drawLine(ringCentre + frameStep, row + 4, ringCentre + frameStep, row + 20);
-
-    ring(painter, QRect(ringLeft + 2 * frameStep, row, knobRing, knobRing), key(style, "fx_knobborderout"),
-         key(style, "fx_knobborder"));
+    // The knob's three frames: the ring with its face, the pointer, the value ring.
+    const QRect ringArea(knobX + knobInset, row, knobRing, knobRing);
+    knobFace(painter, ringArea, style);
+    knobPointer(painter, ringArea.translated(frameStep, 0), style);
+    valueRing(painter, ringArea.translated(2 * frameStep, 0), style, ringStart, ringSpan);
 
     int x = buttonX;
     for (const ButtonState &state : buttonStates) {

@@ -1,14 +1,10 @@
 #pragma once
 
-// Browser icon sheets: the two built-in ones and the custom sheet another skin declares
-// with its `<customicons` line.
-
-#include "skin/skinbuildoptions.h"
+// Browser icon sheets: the two built-in ones, and the custom sheet cut out of another skin's image.
 
 #include <QImage>
+#include <QRect>
 #include <QString>
-#include <QStringList>
-#include <optional>
 
 namespace iconsheets {
 
@@ -21,40 +17,16 @@ struct Layout
     int iconSize = 0;
     int count = 0;
     int perRow = 0;
-    // The size of the sheet these numbers describe; only meaningful for a layout that passed
-    // parseDeclaration or is built in.
+    // The size of the sheet these numbers describe; only meaningful for a layout that was
+    // checked against the image limits or is built in.
     int width() const { return iconSize * perRow; }
     int height() const { return iconSize * count / perRow; }
 };
 // Both built-in sheets are described alike.
 constexpr Layout builtInLayout{64, 144, 16};
 
-// A `<customicons` declaration of another skin: where its sheet sits in which image.
-struct CustomSheet
-{
-    QString imageName;
-    int x = 0;
-    int y = 0;
-    Layout layout;
-};
-
-// The declaration on a `<customicons` (or `<Customicons`) line. Counts that are missing,
-// not numbers or not positive give no sheet (they would size it by a division by zero), and
-// so do counts describing a sheet larger than an image may be.
-std::optional<CustomSheet> parseDeclaration(const QString &line, const QString &imageName);
-
-// The first usable declaration in the XML files of an unpacked skin folder (top level,
-// name order), with the skin image it refers to.
-std::optional<CustomSheet> findDeclaration(const QString &folder);
-
-// The sheet's pixels cut out of the skin image found in `folder`; null when that image is
-// missing or the area is empty.
-QImage cut(const CustomSheet &sheet, const QString &folder);
-
-// The layout written on the skin's new `<customicons` line, when the option appends a sheet.
-std::optional<Layout> appendedLayout(IconSet set, const std::optional<CustomSheet> &custom);
-
-// The built-in sheet an option appends; null for the others.
-QImage builtInSheet(IconSet set);
+// The `area` of the image `imageName` (a path an untrusted layout gave) found in `folder`; null
+// when that image is missing or the area is empty.
+QImage cut(const QString &folder, const QString &imageName, const QRect &area);
 
 } // namespace iconsheets

@@ -1,8 +1,8 @@
 #include "skin/images/imagecompositor.h"
 
 #include "skin/images/fxpainter.h"
+#include "skin/images/pluginzone.h"
 #include "skin/images/pngwriter.h"
-#include "skin/pluginzone.h"
 
 #include "skin/archive/writefailure.h"
 #include "skin/images/imagelimits.h"

@@ -10,9 +10,6 @@ class Style;
 
 namespace imagecompositor {
 
-// A grown image may be larger than any image read (a sheet below a picture), but not without bound.
-constexpr qint64 maxCanvasPixels = 150 * 1000 * 1000;
-
 // The size compose() gives for a skin image and sheet of these sizes.
 QSize canvasSize(const QSize &skin, const QSize &sheet, std::optional<int> pluginRow);
 

@@ -1,80 +1,67 @@
 #pragma once
 
-// The skin images a build changes. Each distinct image is read and written once, however
-// many XML files share it: they would all compute the same result.
-
-#include "skin/skinbuildoptions.h"
-#include "skin/workspace.h"
+// The skin images a build changes: measured from the archive before any layout is rewritten,
+// then painted once each, however many layouts share them.
 
 #include <QHash>
 #include <QImage>
-#include <QSet>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QVector>
-#include <functional>
 #include <optional>
 
 class Style;
+namespace archive {
+class Unpacker;
+}
 
-class SkinImages
+// What the build knows of a skin image a layout names.
+struct ImageFacts
 {
-public:
-    // `sheet` is the icon sheet to append (null for none). `painting` hears of each image
-    // before it is painted. `files` are the skin's files; `unpack` puts one of them into the
-    // work folder the first time it is needed, returning an empty text or why it could not.
-    SkinImages(const Workspace &workspace, const SkinBuildOptions &options, const Style &style,
-               const QImage &sheet, std::function<void(const QString &imageName)> painting,
-               const QStringList &files, std::function<QString(const QString &path)> unpack);
-
-    // The height of a skin image named by the XML, read from its header; 0 when it cannot be
-    // used (see problem()).
-    int height(const QString &imageName);
-
-    // Why the named image cannot be used, as a sentence; empty when it can.
-    QString problem(const QString &imageName);
-
-    // Set once an image over the size limits was met: the build must stop with this text.
-    QString refusal() const { return m_refusal; }
-
-    // Plans the changed image of one XML file, written into temp2 under the path it has in the
-    // skin by finish(), with the plugin graphics at `pluginRow` (the row follows from the image, so
-    // an image several layouts share is planned once). An image an earlier build grew from
-    // `grownFrom` rows (0: none did) is grown again from its original picture. Returns an empty
-    // text or why the image cannot be grown.
-    QString update(const QString &imageName, int pluginRow, int grownFrom = 0);
-
-    // Paints and writes the planned images, several at once (as many as Qt's global thread pool
-    // allows), with the same result as one after another. Returns an empty text or the first
-    // failure in planning order.
-    QString finish();
-
-private:
-    struct Found
+    QString path;    // the skin's file of that name; empty when there is none
+    QSize size;      // from the header; empty when the image cannot be used
+    QString problem; // why it cannot be used
+    // The height an earlier build recorded before it grew the image; 0 when none did.
+    int originalHeight = 0;
+    bool usable() const { return !size.isEmpty(); }
+    // The part of the image that is the skin's own picture.
+    int pictureHeight() const
     {
-        QString path; // relative to the unpacked skin; empty when there is no such file
-        QSize size;   // from the header; invalid when the image cannot be used
-        QString problem;
-    };
-    const Found &find(const QString &imageName);
-
-    struct Job
-    {
-        QString path;
-        QSize picture; // the part of the image kept: all of it, or what an earlier build grew
-        std::optional<int> pluginRow;
-    };
-    QString paint(const Job &job) const;
-
-    const Workspace &m_workspace;
-    const SkinBuildOptions &m_options;
-    const Style &m_style;
-    const QImage m_sheet;
-    const std::function<void(const QString &)> m_painting;
-    const std::function<QString(const QString &)> m_unpack;
-    QHash<QString, QString> m_filesByLowerCase; // the skin's files, found ignoring case
-    QHash<QString, Found> m_found;
-    QSet<QString> m_done;
-    QVector<Job> m_jobs;
-    QString m_refusal;
+        return originalHeight > 0 && originalHeight < size.height() ? originalHeight : qMax(0, size.height());
+    }
 };
+// By the name as the layouts resolve it.
+using ImageTable = QHash<QString, ImageFacts>;
+
+// An image to repaint: its top `picture` rows kept, the sheet below them and the plugin-zone
+// controls at `pluginRow` when given.
+struct ImageJob
+{
+    QString path;
+    QSize picture;
+    std::optional<int> pluginRow;
+};
+
+namespace skinimages {
+
+struct Measured
+{
+    ImageTable table;
+    QString refusal; // set when an image is over the limits or cannot be unpacked: the build stops
+};
+
+// Unpacks each named image from `skin` (names matched ignoring case, as the host does) and reads
+// its size from its header.
+Measured measure(const QStringList &names, archive::Unpacker &skin, const QString &folder);
+
+// Why the image cannot be used, as a sentence; empty when it can.
+QString problem(const QString &name, const ImageFacts &facts);
+
+// Paints each job's image from `from` into the same path under `to`, several at once (as many as
+// Qt's global thread pool allows), with the same result as one after another. Returns an empty
+// text or the first failure in the jobs' order.
+QString paint(const QVector<ImageJob> &jobs, const QImage &sheet, const Style &style, const QString &from,
+              const QString &to);
+
+} // namespace skinimages

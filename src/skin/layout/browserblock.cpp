@@ -1,7 +1,7 @@
 #include "skin/layout/browserblock.h"
 
-#include "skin/layout/linetext.h"
-#include "skin/pluginzone.h"
+#include "skin/images/pluginzone.h"
+#include "skin/layout/xmltokens.h"
 #include "style/placeholders.h"
 #include "style/style.h"
 
@@ -99,9 +99,9 @@ QHash<QString, QString> placeholderValues(const Style &style, int pluginRow)
         const auto &group = stylekeys::fontGroups[i];
         const FontSpec &font = style.fonts[std::size_t(i)];
         // Font names come from profiles and dialogs: keep the XML well-formed whatever they hold.
-        values.insert(stylekeys::nameKey(group), linetext::escapeAttribute(font.family));
+        values.insert(stylekeys::nameKey(group), xmltokens::escapeAttribute(font.family));
         values.insert(stylekeys::sizeKey(group), QString::number(font.size));
-        values.insert(stylekeys::weightKey(group), linetext::escapeAttribute(font.weight));
+        values.insert(stylekeys::weightKey(group), xmltokens::escapeAttribute(font.weight));
     }
     const std::pair<const char *, int> positions[] = {
         {"Y", pluginRow},
@@ -131,26 +131,16 @@ QStringList contentBlock(const Style &style, int pluginRow)
     return lines;
 }
 
-QString rewriteOpeningLine(const QString &line, const QString &lineHeight)
-{
-    const auto value = linetext::findAttribute(line, QStringLiteral("lineheight"));
-    if (value.start >= 0)
-        return line.left(value.start) + lineHeight + QLatin1Char('%') + line.mid(value.start + value.length);
-    if (line.contains(QLatin1String("lineheight")))
-        return line; // lineheight without a quoted value: nothing we can safely replace
-    QString out = line;
-    return out.replace(QLatin1String("<browser"),
-                       QLatin1String("<browser lineheight=\"") + lineHeight + QLatin1String("%\" "));
-}
-
-QStringList floatingWindow(const Style &style, bool changeColours, const QString &lineHeight)
+QStringList floatingWindow(const Style &style, bool changeColours, const QString &lineHeight,
+                           const QString &image)
 {
     const int height = lineHeight.toInt();
     const bool ownLineHeight = changeColours && height != 100 && height != 0;
     QStringList lines{
         QStringLiteral(
             "<window name=\"browserfloat\" breakline=\"21\" posx=\"100\" posy=\"100\" width=\"800\" "
-            "height=\"200\" image=\"browserfloat.png\" shown=\"true\" >"),
+            "height=\"200\" image=\"%1\" shown=\"true\" >")
+            .arg(xmltokens::escapeAttribute(image)),
         ownLineHeight ? QStringLiteral("<browser lineheight=\"%1%\" >").arg(lineHeight)
                       : QStringLiteral("<browser>"),
         QStringLiteral("\t<size width=\"800-10\" height=\"200-20-10\"/>"),

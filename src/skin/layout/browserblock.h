@@ -1,8 +1,8 @@
 #pragma once
 
-// The text written for the host's <browser> element: the 47-line content block, the
-// rewritten opening line and the floating browser window. The host evaluates the
-// coordinate expressions ("10+50", "${Y}-3") itself, so they are written as expressions.
+// The text written for the host's <browser> element: the 47-line content block and the
+// floating browser window. The host evaluates the coordinate expressions ("10+50", "${Y}-3")
+// itself, so they are written as expressions.
 
 #include <QString>
 #include <QStringList>
@@ -14,10 +14,9 @@ namespace browserblock {
 // The colours, fonts and plugin zone, with the plugin graphics at row `pluginRow`.
 QStringList contentBlock(const Style &style, int pluginRow);
 
-// The skin's own `<browser` line with its lineheight attribute set to `lineHeight` + "%".
-QString rewriteOpeningLine(const QString &line, const QString &lineHeight);
-
-// The window "browserfloat" holding a second browser, toggled by show_window 'browserfloat'.
-QStringList floatingWindow(const Style &style, bool changeColours, const QString &lineHeight);
+// The window "browserfloat" holding a second browser, toggled by show_window 'browserfloat', on
+// the picture `image`.
+QStringList floatingWindow(const Style &style, bool changeColours, const QString &lineHeight,
+                           const QString &image);
 
 } // namespace browserblock

@@ -2,7 +2,7 @@
 
 #include "skin/archive/archive.h"
 #include "skin/layout/browserblock.h"
-#include "skin/workspace.h"
+#include "skin/layout/layoutfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -126,7 +126,7 @@ QString readSkinBlock(const QString &zipPath, ReadValues &out)
     const QString error = archive::extract(zipPath, folder.path());
     if (!error.isEmpty())
         return error;
-    const QStringList layouts = Workspace::xmlFiles(folder.path());
+    const QStringList layouts = layoutfile::layoutNames(folder.path());
     if (layouts.isEmpty())
         return noXmlFilesMessage;
     QFile layout(QDir(folder.path()).filePath(layouts.first()));

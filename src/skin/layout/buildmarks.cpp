@@ -1,6 +1,6 @@
 #include "skin/layout/buildmarks.h"
 
-#include "skin/layout/linetext.h"
+#include "skin/layout/xmltokens.h"
 
 #include <QRegularExpression>
 
@@ -18,7 +18,7 @@ const QRegularExpression &beginPattern()
 // The name as it stands in the comment: escaped, and without "--", which ends a comment.
 QString marked(const QString &imageName)
 {
-    return linetext::escapeAttribute(imageName).replace(QLatin1String("--"), QLatin1String("-&#45;"));
+    return xmltokens::escapeAttribute(imageName).replace(QLatin1String("--"), QLatin1String("-&#45;"));
 }
 
 } // namespace
@@ -38,20 +38,20 @@ QString end()
     return QStringLiteral("<!-- panelcraft end -->");
 }
 
-bool isBegin(const QString &line)
+bool isBegin(const QString &comment)
 {
-    return beginPattern().match(line).hasMatch();
+    return beginPattern().match(comment).hasMatch();
 }
 
-bool isEnd(const QString &line)
+bool isEnd(const QString &comment)
 {
-    return line.trimmed() == end();
+    return comment == end();
 }
 
-OriginalHeights::OriginalHeights(const QStringList &lines)
+OriginalHeights::OriginalHeights(const QStringList &beginMarks)
 {
-    for (const QString &line : lines) {
-        const auto match = beginPattern().match(line);
+    for (const QString &mark : beginMarks) {
+        const auto match = beginPattern().match(mark);
         if (match.hasMatch() && !match.captured(1).isEmpty() && !m_heights.contains(match.captured(1)))
             m_heights.insert(match.captured(1), match.captured(2).toInt());
     }
@@ -62,11 +62,11 @@ int OriginalHeights::of(const QString &imageName) const
     return m_heights.value(marked(imageName));
 }
 
-QStringList addedFiles(const QStringList &lines)
+QStringList addedFiles(const QStringList &beginMarks)
 {
     QStringList files;
-    for (const QString &line : lines) {
-        const auto match = beginPattern().match(line);
+    for (const QString &mark : beginMarks) {
+        const auto match = beginPattern().match(mark);
         if (!match.captured(3).isEmpty())
             files += match.captured(3).split(QLatin1Char('|'));
     }

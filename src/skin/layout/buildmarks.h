@@ -16,15 +16,15 @@ namespace buildmarks {
 QString begin(const QString &imageName, int originalHeight, const QStringList &files);
 QString end();
 
-bool isBegin(const QString &line);
-bool isEnd(const QString &line);
+// Whether a comment (its whole text, "<!--" to "-->") is the first or the second mark.
+bool isBegin(const QString &comment);
+bool isEnd(const QString &comment);
 
-// The image heights the begin marks of a file record, read once: a file may name its image
-// on many thousand lines.
+// The image heights the begin marks of the layouts record.
 class OriginalHeights
 {
 public:
-    explicit OriginalHeights(const QStringList &lines);
+    explicit OriginalHeights(const QStringList &beginMarks);
     // The height the first mark for `imageName` records; 0 when none does.
     int of(const QString &imageName) const;
 
@@ -32,7 +32,7 @@ private:
     QHash<QString, int> m_heights; // by the name as marked
 };
 
-// The entries the begin marks of the file record as added.
-QStringList addedFiles(const QStringList &lines);
+// The entries the begin marks record as added.
+QStringList addedFiles(const QStringList &beginMarks);
 
 } // namespace buildmarks

@@ -1,7 +1,5 @@
 #include "skin/layout/fontrewrite.h"
 
-#include "skin/layout/linetext.h"
-
 #include <cmath>
 
 namespace fontrewrite {
@@ -11,34 +9,31 @@ qint64 scaledSize(double size, double percent)
     return qint64(std::floor(size * percent / 100.0 + 0.5));
 }
 
-QString rewriteLine(const QString &line, const QString &family, const QString &sizePercent)
+QVector<xmltokens::Splice> splices(const xmltokens::Document &layout, const xmltokens::Element &element,
+                                   const QString &family, const QString &sizePercent)
 {
-    QString out = line;
-    const QString name = linetext::escapeAttribute(family);
-    const auto newName = [&name](const QString &) { return name; };
-
-    if (!family.isEmpty() && (out.contains(QLatin1String("<font")) || out.contains(QLatin1String("<Font"))))
-        out = linetext::replaceValues(out, QStringLiteral("name=\""), newName, true);
-
-    if (!out.contains(QLatin1String("<text")))
-        return out;
-    if (!family.isEmpty() && out.contains(QLatin1String(" font=")))
-        out = linetext::replaceValues(out, QStringLiteral("font=\""), newName);
-
+    QVector<xmltokens::Splice> out;
+    const QStringRef name = layout.name(element);
+    const bool font = name.startsWith(QLatin1String("font")) || name.startsWith(QLatin1String("Font"));
+    const bool text = name.startsWith(QLatin1String("text"));
+    const QString escapedFamily = xmltokens::escapeAttribute(family);
+    if (!family.isEmpty() && (font || text)) {
+        const auto value = layout.attributeValue(element, QLatin1String(font ? "name" : "font"));
+        if (value.found())
+            out << xmltokens::Splice{value, escapedFamily};
+    }
     bool numeric = false;
     const double percent = sizePercent.toDouble(&numeric);
-    if (out.contains(QLatin1String(" size=")) && numeric && percent > 0 &&
-        sizePercent != QLatin1String("100")) {
-        out = linetext::replaceValues(out, QStringLiteral("size=\""), [percent](const QString &old) {
-            bool ok = false;
-            const double scaled = old.toDouble(&ok) * percent / 100.0;
-            // Beyond this a size means nothing, and converting it to an integer would be undefined.
-            constexpr double largest = 1e9;
-            return ok && std::isfinite(scaled) && std::fabs(scaled) < largest
-                       ? QString::number(scaledSize(old.toDouble(), percent))
-                       : old;
-        });
-    }
+    if (!text || !numeric || percent <= 0 || sizePercent == QLatin1String("100"))
+        return out;
+    const auto size = layout.attributeValue(element, QLatin1String("size"));
+    bool ok = false;
+    const double old = layout.textOf(size).toDouble(&ok);
+    const double scaled = old * percent / 100.0;
+    // Beyond this a size means nothing, and converting it to an integer would be undefined.
+    constexpr double largest = 1e9;
+    if (size.found() && ok && std::isfinite(scaled) && std::fabs(scaled) < largest)
+        out << xmltokens::Splice{size, QString::number(scaledSize(old, percent))};
     return out;
 }
 

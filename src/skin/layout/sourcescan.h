@@ -1,40 +1,57 @@
 #pragma once
 
-// What another skin offers before it is used: the floating windows it holds and whether it
-// declares custom browser icons. The window uses these scans when a source skin is chosen,
-// the builder when it imports.
+// What another skin offers, read with the same XML reader as the layouts: the floating windows
+// it holds and the custom browser icons it declares.
+
+#include "skin/images/iconsheets.h"
+#include "skin/layout/xmltokens.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace sourcescan {
 
-// The names of the floating windows windowElements() finds, in the order found, duplicates
-// kept: a line holding "<window" (in any case) and name="...".
-QStringList windowNames(const QList<QStringList> &xmlFiles);
-
-// The lines a build imports from a window skin's XML files: each <window> element from its
-// opening line to its closing line, a self-closing one alone. Commented-out windows are left
-// out, and a window left open ends with its file or its </skin>, which is not taken.
-QStringList windowElements(const QList<QStringList> &xmlFiles);
-
-// The lines of each top-level XML file of an unpacked skin, in name order.
-QList<QStringList> xmlFileLines(const QString &folder);
-
-struct WindowScan
+// A top-level layout of an unpacked skin.
+struct Layout
 {
-    QString error; // empty when the skin could be unpacked and holds XML files
-    QStringList names;
+    QString baseName; // the file name without ".xml"
+    xmltokens::Document document;
 };
-// Unpacks `zipPath` into `workFolder`, scans it and empties the folder again.
-WindowScan scanWindowSkin(const QString &zipPath, const QString &workFolder);
 
-struct IconScan
+// The top-level XML files of an unpacked skin folder in name order, each read as XML keeping
+// the attributes of `keepAttributesOf`. Files that cannot be read as text are left out.
+QList<Layout> readLayouts(const QString &folder, const QStringList &keepAttributesOf);
+
+struct Windows
 {
-    QString error;
-    bool customIcons = false; // a usable `<customicons` declaration was found
+    QStringList lines;  // every whole <window> element, its lines in order
+    QStringList names;  // their names, in the order found, duplicates kept
+    QStringList images; // the images they name, in the order found
+    int unfinished = 0; // windows whose file breaks off before their end, left out
 };
-IconScan scanIconSkin(const QString &zipPath, const QString &workFolder);
+
+// The <window> elements (in any case) of the layouts, outside comments and other windows. Only
+// whole elements are taken: a window its file leaves open is counted in `unfinished`.
+Windows windows(const QList<Layout> &layouts);
+
+// A `<customicons>` declaration of another skin: where its sheet sits in which image.
+struct CustomSheet
+{
+    QString imageName;
+    int x = 0;
+    int y = 0;
+    iconsheets::Layout layout;
+};
+
+// The first usable `<customicons>` (or `<Customicons>`) declaration of the layouts, with the
+// skin image it refers to. Counts that are missing, not numbers or not positive give no sheet
+// (they would size it by a division by zero), and so do counts describing a sheet larger than
+// an image may be.
+std::optional<CustomSheet> findDeclaration(const QList<Layout> &layouts);
+
+// The element names whose attributes the scans read.
+QStringList scannedElements();
 
 } // namespace sourcescan

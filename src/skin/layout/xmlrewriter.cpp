@@ -1,182 +1,283 @@
 #include "skin/layout/xmlrewriter.h"
 
+#include "skin/images/pluginzone.h"
 #include "skin/layout/browserblock.h"
 #include "skin/layout/buildmarks.h"
 #include "skin/layout/fontrewrite.h"
-#include "skin/layout/linetext.h"
-#include "skin/layout/sourcescan.h"
-#include "skin/pluginzone.h"
+
+#include <QDir>
+
+using xmltokens::Document;
+using xmltokens::Element;
+using xmltokens::Span;
+using xmltokens::Splice;
 
 namespace {
 
-bool has(const QString &markup, const char *tag)
+bool isSkin(const QStringRef &name)
 {
-    return markup.contains(QLatin1String(tag), Qt::CaseInsensitive);
+    return name.compare(QLatin1String("skin"), Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+// A value that names no png keeps its name up to the last dot and gets ".png".
+QString skinImageName(const Element &skin, const QString &xmlBaseName)
+{
+    QString value = Document::attribute(skin, QLatin1String("image"));
+    if (value.isEmpty())
+        return xmlBaseName + QLatin1String(".png");
+    // "img/../main.png" is main.png; what still climbs out stays visible to the check.
+    value = QDir::cleanPath(value.replace(QLatin1Char('\\'), QLatin1Char('/')));
+    if (value.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
+        return value;
+    const int dot = value.lastIndexOf(QLatin1Char('.'));
+    return (dot > 0 ? value.left(dot) : value) + QLatin1String(".png");
+}
+
+namespace {
+
+// The index of the <skin> element each element lies in (itself for a <skin>); -1 outside any.
+QVector<int> enclosingSkins(const Document &layout)
+{
+    QVector<int> skins(layout.elements.size(), -1);
+    for (int i = 0; i < layout.elements.size(); ++i) {
+        const Element &element = layout.elements.at(i);
+        skins[i] = isSkin(layout.name(element)) ? i : element.parent >= 0 ? skins.at(element.parent) : -1;
+    }
+    return skins;
 }
 
 class Rewriter
 {
 public:
-    Rewriter(const QStringList &lines, const QString &xmlBaseName, const RewriteContext &context)
-        : m_originalHeights(lines), m_baseName(xmlBaseName), m_context(context), m_options(context.options),
-          m_sheet(iconsheets::appendedLayout(context.options.iconSet, context.customSheet)),
-          m_windows(sourcescan::windowElements(context.windowFiles))
+    Rewriter(const Document &layout, const QString &xmlBaseName, const RewriteContext &context)
+        : m_layout(layout), m_text(layout.text), m_baseName(xmlBaseName), m_context(context),
+          m_options(context.options), m_lineEnd(xmltokens::lineEndOf(layout.text))
     {
     }
 
-    void take(const QString &line);
-    RewrittenXml result() const { return m_result; }
-    bool failed() const { return !m_result.error.isEmpty(); }
+    RewrittenXml run();
 
 private:
-    void readSkinLine(const QString &line);
-    bool rewriteBrowserLine(const QString &line, const QString &markup);
-    void closeSkin();
-    // Made once per row: a crafted file may close its browser many thousand times.
-    QStringList contentBlock()
+    // Where a <skin> element's image puts the sheet and the plugin row.
+    struct SkinImage
     {
-        if (m_block.isEmpty() || m_blockRow != m_result.pluginRow) {
-            m_block = browserblock::contentBlock(m_context.style, m_result.pluginRow);
-            m_blockRow = m_result.pluginRow;
+        QString name;
+        ImageFacts facts;
+        int iconRow = 0;
+        int pluginRow = 0;
+    };
+    SkinImage imageOf(const Element &skin) const;
+    void dropEarlierAdditions();
+    void replaceBrowser(int index, const SkinImage &image);
+    void addBeforeSkinEnd(const Element &skin, const SkinImage &image);
+    bool dropped(int position);
+    QStringList contentBlock(int pluginRow)
+    {
+        // Made once per row: a crafted file may hold many thousand browsers.
+        if (m_block.isEmpty() || m_blockRow != pluginRow) {
+            m_block = browserblock::contentBlock(m_context.style, pluginRow);
+            m_blockRow = pluginRow;
         }
         return m_block;
     }
-    void write(const QString &line)
-    {
-        m_written += line.size() + 1;
-        if (m_written > maxOutputCharacters)
-            m_result.error = QStringLiteral("would grow beyond %1 MB").arg(maxOutputCharacters >> 20);
-        else
-            m_result.lines << line;
-    }
-    void write(const QStringList &lines)
-    {
-        for (const QString &line : lines)
-            write(line);
-    }
+    QString lines(const QStringList &lines) const { return lines.join(m_lineEnd); }
 
-    const buildmarks::OriginalHeights m_originalHeights;
+    const Document &m_layout;
+    const QString &m_text;
     const QString m_baseName;
     const RewriteContext &m_context;
-    const SkinBuildOptions &m_options;
-    const std::optional<iconsheets::Layout> m_sheet;
-    const QStringList m_windows;
-    linetext::CommentMask m_comments;
+    const LayoutChoices &m_options;
+    const QString m_lineEnd;
+    QVector<Splice> m_splices;
+    QVector<Span> m_dropped; // what an earlier build added, in order
+    int m_droppedAt = 0;
     RewrittenXml m_result;
-    qint64 m_written = 0;
     QStringList m_block;
     int m_blockRow = 0;
-    bool m_imageUsable = false; // the last <skin line named an image that can be painted
-    int m_imageHeight = 0;
-    bool m_insideBrowser = false;
-    int m_browserDepth = 0;       // elements open inside the browser at the line's start
-    bool m_skippingAdded = false; // between the marks of what an earlier build added
 };
 
-void Rewriter::take(const QString &line)
+RewrittenXml Rewriter::run()
 {
-    // Tags are looked for outside comments only; the line itself is written as it is.
-    const QString markup = m_comments.apply(line);
-    // What an earlier build added is left out: this build adds what it is asked for again.
-    if (m_skippingAdded || buildmarks::isBegin(line)) {
-        m_skippingAdded = !buildmarks::isEnd(line);
-        return;
-    }
-    if (has(markup, "<skin"))
-        readSkinLine(markup);
-    // Coordinates pointing into an image that cannot be painted would show garbage.
-    const bool consumed = m_options.changeColours && m_imageUsable && rewriteBrowserLine(line, markup);
-    if (has(markup, "</skin"))
-        closeSkin();
-
-    if (consumed || markup.contains(QLatin1String("<customicons")))
-        return;
-    // Inside the skin's browser only its own position and size survive the new block (the
-    // block's nested ones, from an earlier build, do not).
-    if (m_insideBrowser) {
-        const bool kept = m_browserDepth == 0 &&
-                          (markup.contains(QLatin1String("<pos")) || markup.contains(QLatin1String("<size")));
-        m_browserDepth = qMax(0, m_browserDepth + linetext::depthChange(markup));
-        if (!kept)
-            return;
-    }
-    write(m_options.globalFont
-              ? fontrewrite::rewriteLine(line, m_options.globalFontName, m_options.globalSize)
-              : line);
-}
-
-void Rewriter::readSkinLine(const QString &line)
-{
-    m_result.imageName = linetext::skinImageName(line, m_baseName);
-    const int actual = m_context.imageHeight ? m_context.imageHeight(m_result.imageName) : 0;
-    const int grownFrom = m_originalHeights.of(m_result.imageName);
-    m_result.grownFrom = grownFrom > 0 && grownFrom < actual ? grownFrom : 0;
-    const int height = m_result.grownFrom > 0 ? m_result.grownFrom : actual;
-    m_imageUsable = height > 0;
-    m_imageHeight = height;
-    m_result.iconRow = height + pluginzone::sheetGap;
-    m_result.pluginRow =
-        pluginzone::row(height, m_sheet ? std::optional<int>(m_sheet->height()) : std::nullopt);
-}
-
-// Returns whether the line was written whole here.
-bool Rewriter::rewriteBrowserLine(const QString &line, const QString &markup)
-{
-    if (markup.contains(QLatin1String("<browser")) && !markup.contains(QLatin1String("<browserinfo"))) {
-        QString opening = browserblock::rewriteOpeningLine(line, m_options.lineHeight);
-        const int tag = opening.indexOf(QLatin1String("<browser"));
-        if (linetext::tagClosesItself(opening, tag)) {
-            // "<browser ... />" has nothing to keep: open it for the block and close it again.
-            opening.remove(opening.indexOf(QLatin1Char('>'), tag) - 1, 1);
-            write(opening);
-            write(contentBlock());
-            write(QStringLiteral("</browser>"));
-            return true;
+    dropEarlierAdditions();
+    const QVector<int> skins = enclosingSkins(m_layout);
+    QHash<int, SkinImage> images; // by the <skin> element's index
+    int replacedUntil = 0;        // the end of the browser last replaced
+    for (int i = 0; i < m_layout.elements.size(); ++i) {
+        const Element &element = m_layout.elements.at(i);
+        if (element.start < replacedUntil || dropped(element.start))
+            continue;
+        const QStringRef name = m_layout.name(element);
+        if (skins.at(i) == i) {
+            const SkinImage image = *images.insert(i, imageOf(element));
+            m_result.imageName = image.name;
+            m_result.iconRow = image.iconRow;
+            m_result.pluginRow = image.pluginRow;
         }
-        write(opening);
-        m_insideBrowser = true;
-        m_browserDepth = 0;
-        return true; // tagLines() left nothing else on the opening line
+        // Coordinates pointing into an image that cannot be painted would show garbage.
+        if (name == QLatin1String("browser") && skins.at(i) >= 0 && m_options.changeColours &&
+            images.value(skins.at(i)).facts.usable()) {
+            replaceBrowser(i, images.value(skins.at(i)));
+            replacedUntil = element.end;
+            continue;
+        }
+        if (name == QLatin1String("customicons")) {
+            m_splices << Splice{xmltokens::wholeLines(m_text, {element.start, element.end}), QString()};
+            continue;
+        }
+        if (m_options.globalFont)
+            m_splices +=
+                fontrewrite::splices(m_layout, element, m_options.globalFontName, m_options.globalSize);
     }
-    if (markup.contains(QLatin1String("</browser")) && !markup.contains(QLatin1String("</browserinfo"))) {
-        write(contentBlock());
-        m_insideBrowser = false;
-    }
-    return false;
+    // Additions go in once every element is known: the ones before </skin> come last in the text.
+    for (auto it = images.cbegin(); it != images.cend(); ++it)
+        addBeforeSkinEnd(m_layout.elements.at(it.key()), it.value());
+    bool tooLong = false;
+    m_result.text = xmltokens::splice(m_text, m_splices, maxOutputCharacters, &tooLong);
+    if (tooLong)
+        m_result.error = QStringLiteral("would grow beyond %1 MB").arg(maxOutputCharacters >> 20);
+    return m_result;
 }
 
-void Rewriter::closeSkin()
+Rewriter::SkinImage Rewriter::imageOf(const Element &skin) const
 {
-    const bool grows = m_imageUsable && (m_sheet || m_options.changeColours);
-    const bool adds = (m_sheet && m_imageUsable) || m_options.floatBrowser || !m_windows.isEmpty();
-    if (grows || adds)
-        write(buildmarks::begin(grows ? m_result.imageName : QString(), m_imageHeight, m_context.addedFiles));
-    if (m_sheet && m_imageUsable) {
-        write(QStringLiteral("<customicons x=\"0\" y=\"%1\" iconsize=\"%2\" nb=\"%3\" nbx=\"%4\" />")
-                  .arg(m_result.iconRow)
-                  .arg(m_sheet->iconSize)
-                  .arg(m_sheet->count)
-                  .arg(m_sheet->perRow));
+    SkinImage image;
+    image.name = skinImageName(skin, m_baseName);
+    image.facts = m_context.images.value(image.name);
+    const int height = image.facts.usable() ? image.facts.pictureHeight() : 0;
+    image.iconRow = height + pluginzone::sheetGap;
+    image.pluginRow = pluginzone::row(height, m_context.sheet ? std::optional<int>(m_context.sheet->height())
+                                                              : std::nullopt);
+    return image;
+}
+
+// What an earlier build added sits between its marks: this build adds what it is asked for again.
+void Rewriter::dropEarlierAdditions()
+{
+    const auto &comments = m_layout.comments;
+    QVector<int> nextEnd(comments.size() + 1, -1); // the first end mark at or after each comment
+    for (int i = comments.size() - 1; i >= 0; --i)
+        nextEnd[i] =
+            buildmarks::isEnd(m_layout.textOf(comments.at(i).span).toString()) ? i : nextEnd.at(i + 1);
+    for (int i = 0; i < comments.size(); ++i) {
+        const int end = nextEnd.at(i);
+        if (end < 0 || comments.at(end).parent != comments.at(i).parent ||
+            !buildmarks::isBegin(m_layout.textOf(comments.at(i).span).toString()))
+            continue;
+        const Span added =
+            xmltokens::wholeLines(m_text, {comments.at(i).span.start, comments.at(end).span.end});
+        m_splices << Splice{added, QString()};
+        m_dropped << added;
+        i = end;
     }
-    if (m_options.floatBrowser) {
-        write(browserblock::floatingWindow(m_context.style, m_options.changeColours, m_options.lineHeight));
-        m_result.wroteFloatingWindow = true;
+}
+
+// Asked with positions that only grow.
+bool Rewriter::dropped(int position)
+{
+    while (m_droppedAt < m_dropped.size() && m_dropped.at(m_droppedAt).end <= position)
+        ++m_droppedAt;
+    return m_droppedAt < m_dropped.size() && position >= m_dropped.at(m_droppedAt).start;
+}
+
+// The browser keeps its own position and size; everything else inside it gives way to the block.
+void Rewriter::replaceBrowser(int index, const SkinImage &image)
+{
+    const Element &browser = m_layout.elements.at(index);
+    QString opening = m_text.mid(browser.start, browser.tagEnd - browser.start);
+    const QString lineHeight = xmltokens::escapeAttribute(m_options.lineHeight) + QLatin1Char('%');
+    const Span value = m_layout.attributeValue(browser, QLatin1String("lineheight"));
+    if (value.found())
+        opening.replace(value.start - browser.start, value.size(), lineHeight);
+    else
+        opening.insert(1 + browser.nameLength, QStringLiteral(" lineheight=\"%1\" ").arg(lineHeight));
+    const bool closesItself = browser.closesItself();
+    if (closesItself) // open it for the block and close it again
+        opening.remove(opening.size() - 2, 1);
+
+    QString content;
+    for (int i = index + 1; i < m_layout.elements.size() && m_layout.elements.at(i).start < browser.end;
+         ++i) {
+        const Element &child = m_layout.elements.at(i);
+        const QStringRef name = m_layout.name(child);
+        if (child.parent == index && (name == QLatin1String("pos") || name == QLatin1String("size")))
+            content += m_lineEnd + xmltokens::indentBefore(m_text, child.start) +
+                       m_text.midRef(child.start, child.end - child.start);
     }
-    write(m_windows);
-    if (grows || adds)
-        write(buildmarks::end());
+    content += m_lineEnd + lines(contentBlock(image.pluginRow)) + m_lineEnd;
+    const QString closing = closesItself
+                                ? QStringLiteral("</browser>")
+                                : xmltokens::indentBefore(m_text, browser.closeStart).toString() +
+                                      m_text.midRef(browser.closeStart, browser.end - browser.closeStart);
+    m_splices << Splice{{browser.start, browser.end}, opening + content + closing};
+}
+
+void Rewriter::addBeforeSkinEnd(const Element &skin, const SkinImage &image)
+{
+    const bool usable = image.facts.usable();
+    const bool grows = usable && m_context.growsImages();
+    // An image an earlier build grew is painted again, from its own picture, even to shrink it back.
+    if (grows || (usable && image.facts.pictureHeight() < image.facts.size.height()))
+        m_result.jobs << ImageJob{
+            image.facts.path, QSize(image.facts.size.width(), image.facts.pictureHeight()),
+            m_options.changeColours ? std::optional<int>(image.pluginRow) : std::nullopt};
+    if (skin.closesItself() || !skin.closed)
+        return; // nowhere to put anything
+    const bool adds =
+        (m_context.sheet && usable) || m_options.floatBrowser || !m_context.windowLines.isEmpty();
+    if (!grows && !adds)
+        return;
+    QStringList added{buildmarks::begin(grows ? image.name : QString(),
+                                        usable ? image.facts.pictureHeight() : 0, m_context.addedFiles)};
+    if (m_context.sheet && usable)
+        added << QStringLiteral("<customicons x=\"0\" y=\"%1\" iconsize=\"%2\" nb=\"%3\" nbx=\"%4\" />")
+                     .arg(image.iconRow)
+                     .arg(m_context.sheet->iconSize)
+                     .arg(m_context.sheet->count)
+                     .arg(m_context.sheet->perRow);
+    if (m_options.floatBrowser)
+        added << browserblock::floatingWindow(m_context.style, m_options.changeColours, m_options.lineHeight,
+                                              m_context.floatingImage);
+    added << m_context.windowLines << buildmarks::end();
+    // On lines of their own before the one </skin> starts, as the rest of such a layout is written.
+    const int lineStart = xmltokens::indentStart(m_text, skin.closeStart);
+    if (lineStart >= 0)
+        m_splices << Splice{{lineStart, lineStart}, lines(added) + m_lineEnd};
+    else
+        m_splices << Splice{{skin.closeStart, skin.closeStart}, m_lineEnd + lines(added) + m_lineEnd};
 }
 
 } // namespace
 
-RewrittenXml rewriteSkinXml(const QStringList &lines, const QString &xmlBaseName,
-                            const RewriteContext &context)
+QStringList rewrittenElements()
 {
-    Rewriter rewriter(lines, xmlBaseName, context);
-    for (const QString &line : linetext::tagLines(lines)) {
-        rewriter.take(line);
-        if (rewriter.failed())
-            break;
+    return {QStringLiteral("skin")};
+}
+
+QStringList skinImageNames(const Document &layout, const QString &xmlBaseName)
+{
+    QStringList names;
+    for (const Element &element : layout.elements) {
+        if (isSkin(layout.name(element)))
+            names << skinImageName(element, xmlBaseName);
     }
-    return rewriter.result();
+    names.removeDuplicates();
+    return names;
+}
+
+QStringList buildMarkTexts(const Document &layout)
+{
+    QStringList texts;
+    for (const xmltokens::Comment &comment : layout.comments) {
+        const QString text = layout.textOf(comment.span).toString();
+        if (buildmarks::isBegin(text))
+            texts << text;
+    }
+    return texts;
+}
+
+RewrittenXml rewriteSkinXml(const Document &layout, const QString &xmlBaseName, const RewriteContext &context)
+{
+    return Rewriter(layout, xmlBaseName, context).run();
 }

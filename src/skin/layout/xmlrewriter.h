@@ -1,34 +1,37 @@
 #pragma once
 
-// One skin XML file copied line by line: the <browser> element gets the generated block,
-// the icon, floating-browser and imported-window elements go before </skin>, the skin's own
-// custom-icon line is dropped and the global font option is applied. Lines in, lines out,
-// so every rule can be checked without files.
+// One layout restyled: the <browser> elements get the generated block, the icon-sheet,
+// floating-browser and imported-window elements go before </skin>, the skin's own <customicons>
+// go and the global font option is applied. The layout is read as XML and only the parts that
+// change are spliced: every other character stays as it was. A pure function of the text, the
+// options, the images measured beforehand and the imported windows, so every rule can be checked
+// without files.
 
 #include "skin/images/iconsheets.h"
-#include "skin/skinbuildoptions.h"
+#include "skin/images/skinimages.h"
+#include "skin/layout/layoutchoices.h"
+#include "skin/layout/xmltokens.h"
 
-#include <QList>
 #include <QString>
 #include <QStringList>
-#include <functional>
+#include <QVector>
 #include <optional>
 
 class Style;
 
 struct RewriteContext
 {
-    const SkinBuildOptions &options;
+    const LayoutChoices &options;
     const Style &style;
-    // The sheet "From another Skin" found in the icon skin, if any.
-    std::optional<iconsheets::CustomSheet> customSheet;
-    // The lines of each XML file of the window skin, in name order; empty: nothing imported.
-    QList<QStringList> windowFiles;
-    // Height of a skin image of the unpacked skin; 0 when it is missing.
-    std::function<int(const QString &imageName)> imageHeight;
-    // The archive entries the build adds (floating browser image, imported window images), recorded
-    // in the file so that a later build on the output can take them out again.
+    std::optional<iconsheets::Layout> sheet; // the icon sheet appended below each image, if any
+    QStringList windowLines;                 // the imported windows' lines; empty: nothing imported
+    ImageTable images;
+    // The archive entries the build adds (floating browser image, imported window images) as
+    // "name:crc", recorded in the file so that a later build on the output can take them out again.
     QStringList addedFiles = {};
+    QString floatingImage = QStringLiteral("browserfloat.png"); // the floating browser's picture
+    // Whether the skin images a layout names grow (when they can be used).
+    bool growsImages() const { return sheet.has_value() || options.changeColours; }
 };
 
 // What one rewritten file may hold at most: skins are kilobytes; a crafted file could ask for gigabytes.
@@ -36,14 +39,27 @@ constexpr qint64 maxOutputCharacters = qint64(64) << 20;
 
 struct RewrittenXml
 {
-    QStringList lines;
-    QString error;     // set when the output would exceed maxOutputCharacters; `lines` is then incomplete
-    QString imageName; // the image of the last <skin line; empty when there is none
+    QString text;
+    QString error;     // set when the output would exceed maxOutputCharacters; `text` is then empty
+    QString imageName; // the image of the last <skin> element; empty when there is none
     int iconRow = 0;   // where an appended icon sheet starts
     int pluginRow = 0; // where the plugin graphics start
-    int grownFrom = 0; // the image's height before an earlier build grew it; 0 when it was not
-    bool wroteFloatingWindow = false;
+    QVector<ImageJob> jobs;
 };
 
-RewrittenXml rewriteSkinXml(const QStringList &lines, const QString &xmlBaseName,
+// The element names whose attributes the rewrite reads: pass them to xmltokens::read.
+QStringList rewrittenElements();
+
+// The skin image a <skin> element names, or `xmlBaseName` + ".png" when it names none. The
+// result comes from an untrusted file: check it with archive::safeRelativePath before building a
+// path from it.
+QString skinImageName(const xmltokens::Element &skin, const QString &xmlBaseName);
+
+// The images the layout's <skin> elements name, resolved as rewriteSkinXml resolves them.
+QStringList skinImageNames(const xmltokens::Document &layout, const QString &xmlBaseName);
+
+// The comments an earlier build put around what it added, in order.
+QStringList buildMarkTexts(const xmltokens::Document &layout);
+
+RewrittenXml rewriteSkinXml(const xmltokens::Document &layout, const QString &xmlBaseName,
                             const RewriteContext &context);

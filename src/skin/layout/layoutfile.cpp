@@ -1,11 +1,13 @@
-#include "skin/layout/textlines.h"
+#include "skin/layout/layoutfile.h"
 
 #include "skin/archive/writefailure.h"
+
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTextCodec>
 
-namespace textlines {
+namespace layoutfile {
 namespace {
 
 struct Mark
@@ -38,20 +40,36 @@ QByteArray encodingOf(const QByteArray &data, int *markSize)
     return match.hasMatch() ? match.captured(1).toLatin1() : QByteArray("UTF-8");
 }
 
-QStringList splitLines(const QString &text)
-{
-    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
-    QStringList lines = text.split(lineEnd);
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
-}
-
 } // namespace
 
-TextFile read(const QString &path)
+QStringList layoutNames(const QString &folder)
 {
-    TextFile file;
+    return QDir(folder).entryList({QStringLiteral("*.xml")}, QDir::Files | QDir::Hidden,
+                                  QDir::Name | QDir::IgnoreCase);
+}
+
+QString lineProblem(const QString &text)
+{
+    int lines = 0;
+    int lineStart = 0;
+    for (int i = 0; i <= text.size(); ++i) {
+        const bool end =
+            i == text.size() || text.at(i) == QLatin1Char('\n') || text.at(i) == QLatin1Char('\r');
+        if (!end)
+            continue;
+        if (i - lineStart > maxLineCharacters)
+            return QStringLiteral("has a line longer than %1 characters").arg(maxLineCharacters);
+        if (i < text.size() &&
+            !(text.at(i) == QLatin1Char('\r') && text.midRef(i + 1, 1) == QLatin1String("\n")))
+            ++lines;
+        lineStart = i + 1;
+    }
+    return lines > maxLines ? QStringLiteral("has more than %1 lines").arg(maxLines) : QString();
+}
+
+LayoutFile read(const QString &path)
+{
+    LayoutFile file;
     QFile in(path);
     if (!in.open(QIODevice::ReadOnly)) {
         file.problem = in.errorString();
@@ -78,42 +96,19 @@ TextFile read(const QString &path)
         file.problem = QStringLiteral("is not valid %1 text").arg(QString::fromLatin1(file.encoding));
         return file;
     }
-    const int end = text.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
-    if (end >= 0)
-        file.lineEnd = text.midRef(end, 2) == QLatin1String("\r\n") ? "\r\n" : text.midRef(end, 1).toLatin1();
-    // Counted before splitting: each line costs far more memory as a string of its own.
-    if (qMax(text.count(QLatin1Char('\n')), text.count(QLatin1Char('\r'))) > maxLines) {
-        file.problem = QStringLiteral("has more than %1 lines").arg(maxLines);
-        file.refused = true;
-        return file;
-    }
-    file.lines = splitLines(text);
-    for (const QString &line : qAsConst(file.lines)) {
-        if (line.size() > maxLineCharacters) {
-            file.problem = QStringLiteral("has a line longer than %1 characters").arg(maxLineCharacters);
-            file.refused = true;
-            file.lines.clear();
-            break;
-        }
-    }
+    file.problem = lineProblem(text);
+    file.refused = !file.problem.isEmpty();
+    if (!file.refused)
+        file.text = text;
     return file;
 }
 
-bool read(const QString &path, QStringList &lines)
-{
-    TextFile file = read(path);
-    lines = file.lines;
-    return file.problem.isEmpty();
-}
-
-QString write(const QString &path, const QStringList &lines, const TextFile &like)
+QString write(const QString &path, const QString &text, const LayoutFile &like)
 {
     QTextCodec *codec = QTextCodec::codecForName(like.encoding);
     QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
-    const QString lineEnd = QString::fromLatin1(like.lineEnd);
-    const QString mark = like.byteOrderMark ? QString(QChar(0xfeff)) : QString();
-    const QString text = mark + lines.join(lineEnd) + lineEnd;
-    const QByteArray data = codec->fromUnicode(text.constData(), text.size(), &state);
+    const QString marked = like.byteOrderMark ? QChar(0xfeff) + text : text;
+    const QByteArray data = codec->fromUnicode(marked.constData(), marked.size(), &state);
     if (state.invalidChars > 0)
         return QStringLiteral("Cannot write \"%1\": some of its new text has no place in the encoding %2")
             .arg(path, QString::fromLatin1(like.encoding));
@@ -125,4 +120,4 @@ QString write(const QString &path, const QStringList &lines, const TextFile &lik
     return {};
 }
 
-} // namespace textlines
+} // namespace layoutfile

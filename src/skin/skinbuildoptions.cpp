@@ -1,0 +1,55 @@
+#include "skin/skinbuildoptions.h"
+
+#include "skin/outputname.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace {
+
+// What the window's percentage fields accept from the first keystroke on.
+bool isPercentage(const QString &text)
+{
+    static const QRegularExpression percentage(QStringLiteral("^[1-9][0-9]{0,2}$"));
+    return percentage.match(text).hasMatch();
+}
+
+std::optional<OptionProblem> outputProblem(const QString &outputPath)
+{
+    if (outputPath.isEmpty())
+        return OptionProblem{OptionField::Output, QStringLiteral("No name was given for the new skin")};
+    const QFileInfo output(outputPath);
+    const QString nameProblem = outputname::problem(output.fileName());
+    if (!nameProblem.isEmpty())
+        return OptionProblem{OptionField::Output, nameProblem};
+    // Renaming the new archive over a device or a pipe would replace it, even /dev/null.
+    if (output.exists() && !output.isFile())
+        return OptionProblem{
+            OptionField::Output,
+            QStringLiteral("\"%1\" is not a regular file; choose a new name or an existing skin archive")
+                .arg(QDir::toNativeSeparators(outputPath))};
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<OptionProblem> checkOptions(const SkinBuildOptions &options)
+{
+    // Marked for the window's translations, which show these under its own name.
+    if (options.selectedSkinFile.isEmpty())
+        return OptionProblem{OptionField::SelectedSkin,
+                             QStringLiteral(QT_TRANSLATE_NOOP("MainWindow", "You have not selected a skin"))};
+    if (!isPercentage(options.lineHeight))
+        return OptionProblem{
+            OptionField::LineHeight,
+            QStringLiteral(QT_TRANSLATE_NOOP(
+                "MainWindow", "Type the browser's line height as a whole percentage from 1 to 999"))};
+    if (options.globalFont && !options.globalSize.isEmpty() && !isPercentage(options.globalSize))
+        return OptionProblem{
+            OptionField::GlobalSize,
+            QStringLiteral(QT_TRANSLATE_NOOP(
+                "MainWindow", "Type the global font size as a whole percentage from 1 to 999"))};
+    return outputProblem(options.outputPath);
+}

@@ -1,0 +1,48 @@
+#include "skin/sourceskins.h"
+
+#include "skin/archive/archive.h"
+#include "skin/layout/layoutfile.h"
+#include "skin/layout/sourcescan.h"
+#include "skin/workspace.h"
+
+namespace sourceskins {
+namespace {
+
+// Unpacks into an emptied folder and tells why the skin cannot be scanned, if it cannot.
+QString unpack(const QString &zipPath, const QString &workFolder)
+{
+    if (QString error = Workspace::makeFolder(workFolder); !error.isEmpty())
+        return error;
+    Workspace::emptyFolder(workFolder);
+    QString error = archive::extract(zipPath, workFolder);
+    if (error.isEmpty() && layoutfile::layoutNames(workFolder).isEmpty())
+        error = noXmlFilesMessage;
+    return error;
+}
+
+} // namespace
+
+WindowScan scanWindowSkin(const QString &zipPath, const QString &workFolder)
+{
+    WindowScan scan;
+    scan.error = unpack(zipPath, workFolder);
+    if (scan.error.isEmpty())
+        scan.names =
+            sourcescan::windows(sourcescan::readLayouts(workFolder, sourcescan::scannedElements())).names;
+    Workspace::emptyFolder(workFolder);
+    return scan;
+}
+
+IconScan scanIconSkin(const QString &zipPath, const QString &workFolder)
+{
+    IconScan scan;
+    scan.error = unpack(zipPath, workFolder);
+    if (scan.error.isEmpty())
+        scan.customIcons =
+            sourcescan::findDeclaration(sourcescan::readLayouts(workFolder, sourcescan::scannedElements()))
+                .has_value();
+    Workspace::emptyFolder(workFolder);
+    return scan;
+}
+
+} // namespace sourceskins
