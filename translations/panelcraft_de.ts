@@ -49,10 +49,6 @@ Sie können die Adresse selbst in einen Webbrowser kopieren.</translation>
 <context>
     <name>Cli</name>
     <message>
-        <source>--%1 takes a whole percentage from 1 to 999, not &quot;%2&quot;</source>
-        <translation>--%1 erwartet eine ganze Prozentzahl von 1 bis 999, nicht „%2“</translation>
-    </message>
-    <message>
         <source>%1; give an output file with --output</source>
         <translation>%1; geben Sie mit --output eine Ausgabedatei an</translation>
     </message>
@@ -632,18 +628,6 @@ Rückgabewert: 0 geschrieben, 1 Erstellen fehlgeschlagen, 2 Aufruffehler. Siehe 
         <translation>Hier kann nur die .zip-Datei eines Skins abgelegt werden</translation>
     </message>
     <message>
-        <source>Type the browser&apos;s line height as a whole percentage from 1 to 999</source>
-        <translation>Geben Sie die Zeilenhöhe des Browsers als ganze Prozentzahl von 1 bis 999 ein</translation>
-    </message>
-    <message>
-        <source>Type the global font size as a whole percentage from 1 to 999</source>
-        <translation>Geben Sie die globale Schriftgröße als ganze Prozentzahl von 1 bis 999 ein</translation>
-    </message>
-    <message>
-        <source>You have not selected a skin</source>
-        <translation>Sie haben keinen Skin ausgewählt</translation>
-    </message>
-    <message>
         <source>The folder &quot;%1&quot; could not be created</source>
         <translation>Der Ordner „%1“ konnte nicht angelegt werden</translation>
     </message>
@@ -937,25 +921,6 @@ Vor dem Ableiten eines Stils aus dem Skin speichern?</translation>
     </message>
 </context>
 <context>
-    <name>QObject</name>
-    <message>
-        <source>The skin&apos;s layout could not be read: %1 (line %2)</source>
-        <translation>Das Layout des Skins konnte nicht gelesen werden: %1 (Zeile %2)</translation>
-    </message>
-    <message>
-        <source>The skin&apos;s layout has no &lt;browser&gt; block to take colours from.</source>
-        <translation>Das Layout des Skins hat keinen &lt;browser&gt;-Block, aus dem Farben übernommen werden können.</translation>
-    </message>
-    <message>
-        <source>No temporary folder could be made to unpack the skin.</source>
-        <translation>Es konnte kein temporärer Ordner zum Entpacken des Skins angelegt werden.</translation>
-    </message>
-    <message>
-        <source>The skin&apos;s layout %1 could not be read.</source>
-        <translation>Das Layout %1 des Skins konnte nicht gelesen werden.</translation>
-    </message>
-</context>
-<context>
     <name>StyleEdit</name>
     <message>
         <source>Colour %1</source>
@@ -1207,6 +1172,242 @@ Vor dem Ableiten eines Stils aus dem Skin speichern?</translation>
     <message>
         <source>Not all of the file could be written (is the disk full?)</source>
         <translation>Die Datei konnte nicht vollständig geschrieben werden (ist der Datenträger voll?)</translation>
+    </message>
+</context>
+<context>
+    <name>browserblockreader</name>
+    <message>
+        <source>The skin&apos;s layout could not be read: %1 (line %2)</source>
+        <translation>Das Layout des Skins konnte nicht gelesen werden: %1 (Zeile %2)</translation>
+    </message>
+    <message>
+        <source>The skin&apos;s layout has no &lt;browser&gt; block to take colours from.</source>
+        <translation>Das Layout des Skins hat keinen &lt;browser&gt;-Block, aus dem Farben übernommen werden können.</translation>
+    </message>
+    <message>
+        <source>No temporary folder could be made to unpack the skin.</source>
+        <translation>Es konnte kein temporärer Ordner zum Entpacken des Skins angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The skin&apos;s layout %1 could not be read.</source>
+        <translation>Das Layout %1 des Skins konnte nicht gelesen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>imagecompositor</name>
+    <message>
+        <source>Cannot write the image &quot;%1&quot;: %2</source>
+        <translation>Das Bild „%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>is damaged and cannot be decoded</source>
+        <translation>ist beschädigt und kann nicht dekodiert werden</translation>
+    </message>
+    <message>
+        <source>the image is empty</source>
+        <translation>das Bild ist leer</translation>
+    </message>
+    <message>
+        <source>there was not enough memory</source>
+        <translation>es war nicht genug Speicher vorhanden</translation>
+    </message>
+</context>
+<context>
+    <name>imagelimits</name>
+    <message>
+        <source>%1 x %2 pixels; images may be at most %3 pixels on a side and %4 megapixels</source>
+        <translation>%1 x %2 Pixel; Bilder dürfen höchstens %3 Pixel je Seite und %4 Megapixel haben</translation>
+    </message>
+    <message>
+        <source>is missing</source>
+        <translation>fehlt</translation>
+    </message>
+    <message>
+        <source>is not an image Panelcraft can read</source>
+        <translation>ist kein Bild, das Panelcraft lesen kann</translation>
+    </message>
+    <message>
+        <source>is %1</source>
+        <translation>ist %1</translation>
+    </message>
+    <message>
+        <source>is damaged and cannot be decoded</source>
+        <translation>ist beschädigt und kann nicht dekodiert werden</translation>
+    </message>
+</context>
+<context>
+    <name>layoutfile</name>
+    <message>
+        <source>has a line longer than %1 characters</source>
+        <translation>hat eine Zeile mit mehr als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>has more than %1 lines</source>
+        <translation>hat mehr als %1 Zeilen</translation>
+    </message>
+    <message>
+        <source>is larger than %1 MB</source>
+        <translation>ist größer als %1 MB</translation>
+    </message>
+    <message>
+        <source>is in the encoding %1, which Panelcraft cannot read</source>
+        <translation>ist in der Kodierung %1, die Panelcraft nicht lesen kann</translation>
+    </message>
+    <message>
+        <source>is not valid %1 text</source>
+        <translation>ist kein gültiger %1-Text</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: some of its new text has no place in the encoding %2</source>
+        <translation>„%1“ kann nicht geschrieben werden: Ein Teil des neuen Textes ist in der Kodierung %2 nicht darstellbar</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The Zip file doesn&apos;t contain any XML files</source>
+        <translation>Die ZIP-Datei enthält keine XML-Dateien</translation>
+    </message>
+</context>
+<context>
+    <name>outputname</name>
+    <message>
+        <source>&quot;%1&quot; cannot be used as a skin name</source>
+        <translation>„%1“ kann nicht als Skin-Name verwendet werden</translation>
+    </message>
+    <message>
+        <source>The skin name &quot;%1&quot; cannot hold the character &quot;%2&quot;: choose a name without / \ : * ? &quot; &lt; &gt; |</source>
+        <translation>Der Skin-Name „%1“ darf das Zeichen „%2“ nicht enthalten: Wählen Sie einen Namen ohne / \ : * ? &quot; &lt; &gt; |</translation>
+    </message>
+    <message>
+        <source>The skin name &quot;%1...&quot; is too long for a file name</source>
+        <translation>Der Skin-Name „%1...“ ist für einen Dateinamen zu lang</translation>
+    </message>
+    <message>
+        <source>The skin name &quot;%1&quot; cannot end with a dot or a space</source>
+        <translation>Der Skin-Name „%1“ darf nicht mit einem Punkt oder Leerzeichen enden</translation>
+    </message>
+</context>
+<context>
+    <name>skinbuilder</name>
+    <message>
+        <source>Importing custom icons from</source>
+        <translation>Eigene Symbole werden übernommen aus</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Entpacken</translation>
+    </message>
+    <message>
+        <source>Unpacking floating windows from</source>
+        <translation>Schwebende Fenster werden entpackt aus</translation>
+    </message>
+    <message>
+        <source>Rewriting</source>
+        <translation>Umschreiben</translation>
+    </message>
+    <message>
+        <source>Painting</source>
+        <translation>Zeichnen</translation>
+    </message>
+    <message>
+        <source>Packing</source>
+        <translation>Packen</translation>
+    </message>
+    <message>
+        <source>The work folder &quot;%1&quot; is not an absolute path</source>
+        <translation>Der Arbeitsordner „%1“ ist kein absoluter Pfad</translation>
+    </message>
+    <message>
+        <source>No skin was chosen to take custom icons from; the browser keeps its icons</source>
+        <translation>Es wurde kein Skin für eigene Symbole gewählt; der Browser behält seine Symbole</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no usable custom browser icons; the browser keeps its icons</source>
+        <translation>„%1“ enthält keine verwendbaren eigenen Browser-Symbole; der Browser behält seine Symbole</translation>
+    </message>
+    <message>
+        <source>%1 floating windows of &quot;%2&quot; have no end; they were not added</source>
+        <translation>%1 schwebende Fenster von „%2“ haben kein Ende; sie wurden nicht hinzugefügt</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not contain any floating windows; none were added</source>
+        <translation>„%1“ enthält keine schwebenden Fenster; es wurden keine hinzugefügt</translation>
+    </message>
+    <message>
+        <source>The layout &quot;%1&quot; %2; it was refused</source>
+        <translation>Das Layout „%1“ %2; es wurde abgelehnt</translation>
+    </message>
+    <message>
+        <source>The layout &quot;%1&quot; %2; it was left as it is</source>
+        <translation>Das Layout „%1“ %2; es wurde unverändert gelassen</translation>
+    </message>
+    <message>
+        <source>The layouts name &quot;%1&quot; as added by an earlier build, but it is not what that build wrote; it was kept</source>
+        <translation>Die Layouts nennen „%1“ als von einem früheren Erstellen hinzugefügt, aber die Datei ist nicht, was dieses geschrieben hat; sie wurde behalten</translation>
+    </message>
+    <message>
+        <source>The skin&apos;s own &quot;%1&quot; was kept; the imported windows expect the image of that name from &quot;%2&quot;</source>
+        <translation>Das eigene „%1“ des Skins wurde behalten; die übernommenen Fenster erwarten das gleichnamige Bild aus „%2“</translation>
+    </message>
+    <message>
+        <source>The layout &quot;%1&quot; %2 when rewritten; it was refused</source>
+        <translation>Das Layout „%1“ %2, wenn es umgeschrieben wird; es wurde abgelehnt</translation>
+    </message>
+    <message>
+        <source>There was not enough memory to build the skin</source>
+        <translation>Zum Erstellen des Skins war nicht genug Speicher vorhanden</translation>
+    </message>
+</context>
+<context>
+    <name>skinbuildoptions</name>
+    <message>
+        <source>No name was given for the new skin</source>
+        <translation>Für den neuen Skin wurde kein Name angegeben</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file; choose a new name or an existing skin archive</source>
+        <translation>„%1“ ist keine normale Datei; wählen Sie einen neuen Namen oder ein vorhandenes Skin-Archiv</translation>
+    </message>
+    <message>
+        <source>You have not selected a skin</source>
+        <translation>Sie haben keinen Skin ausgewählt</translation>
+    </message>
+    <message>
+        <source>Type the browser&apos;s line height as a whole percentage from 1 to 999</source>
+        <translation>Geben Sie die Zeilenhöhe des Browsers als ganze Prozentzahl von 1 bis 999 ein</translation>
+    </message>
+    <message>
+        <source>Type the global font size as a whole percentage from 1 to 999</source>
+        <translation>Geben Sie die globale Schriftgröße als ganze Prozentzahl von 1 bis 999 ein</translation>
+    </message>
+</context>
+<context>
+    <name>skinimages</name>
+    <message>
+        <source>The skin image &quot;%1&quot; %2</source>
+        <translation>Das Skin-Bild „%1“ %2</translation>
+    </message>
+    <message>
+        <source>There was not enough memory to paint the skin image &quot;%1&quot;</source>
+        <translation>Zum Zeichnen des Skin-Bildes „%1“ war nicht genug Speicher vorhanden</translation>
+    </message>
+    <message>
+        <source>The skin image &quot;%1&quot; would grow to %2</source>
+        <translation>Das Skin-Bild „%1“ würde wachsen auf %2</translation>
+    </message>
+    <message>
+        <source>points outside the skin</source>
+        <translation>zeigt aus dem Skin hinaus</translation>
+    </message>
+    <message>
+        <source>is missing</source>
+        <translation>fehlt</translation>
+    </message>
+    <message>
+        <source>The skin image &quot;%1&quot; %2; its layout keeps its browser and icons</source>
+        <translation>Das Skin-Bild „%1“ %2; sein Layout behält Browser und Symbole</translation>
     </message>
 </context>
 <context>
@@ -1464,6 +1665,39 @@ Vor dem Ableiten eines Stils aus dem Skin speichern?</translation>
     <message>
         <source>The profile &quot;%1&quot; holds a control character in the value of &quot;%2&quot;</source>
         <translation>Das Profil „%1“ enthält ein Steuerzeichen im Wert von „%2“</translation>
+    </message>
+</context>
+<context>
+    <name>workspace</name>
+    <message>
+        <source>Cannot create the work folder &quot;%1&quot;</source>
+        <translation>Der Arbeitsordner „%1“ kann nicht angelegt werden</translation>
+    </message>
+</context>
+<context>
+    <name>xmlrewriter</name>
+    <message>
+        <source>would grow beyond %1 MB</source>
+        <translation>würde größer als %1 MB</translation>
+    </message>
+</context>
+<context>
+    <name>xmltokens</name>
+    <message>
+        <source>declares entities of its own</source>
+        <translation>deklariert eigene Entitäten</translation>
+    </message>
+    <message>
+        <source>could not be read (line %1)</source>
+        <translation>konnte nicht gelesen werden (Zeile %1)</translation>
+    </message>
+    <message>
+        <source>has more than %1 elements</source>
+        <translation>hat mehr als %1 Elemente</translation>
+    </message>
+    <message>
+        <source>is not well-formed XML (line %1: %2)</source>
+        <translation>ist kein wohlgeformtes XML (Zeile %1: %2)</translation>
     </message>
 </context>
 </TS>

@@ -49,10 +49,6 @@ Vous pouvez y copier l’adresse vous-même.</translation>
 <context>
     <name>Cli</name>
     <message>
-        <source>--%1 takes a whole percentage from 1 to 999, not &quot;%2&quot;</source>
-        <translation>--%1 attend un pourcentage entier de 1 à 999, pas « %2 »</translation>
-    </message>
-    <message>
         <source>%1; give an output file with --output</source>
         <translation>%1 ; indiquez un fichier de sortie avec --output</translation>
     </message>
@@ -632,18 +628,6 @@ Code de sortie : 0 écrit, 1 échec de la création, 2 erreur d’utilisation. V
         <translation>Seul le fichier .zip d’un skin peut être déposé ici</translation>
     </message>
     <message>
-        <source>Type the browser&apos;s line height as a whole percentage from 1 to 999</source>
-        <translation>Saisissez la hauteur de ligne du Browser en pourcentage entier de 1 à 999</translation>
-    </message>
-    <message>
-        <source>Type the global font size as a whole percentage from 1 to 999</source>
-        <translation>Saisissez la taille globale de police en pourcentage entier de 1 à 999</translation>
-    </message>
-    <message>
-        <source>You have not selected a skin</source>
-        <translation>Vous n’avez choisi aucun skin</translation>
-    </message>
-    <message>
         <source>The folder &quot;%1&quot; could not be created</source>
         <translation>Le dossier « %1 » n’a pas pu être créé</translation>
     </message>
@@ -937,25 +921,6 @@ Les enregistrer avant de tirer un style du Skin ?</translation>
     </message>
 </context>
 <context>
-    <name>QObject</name>
-    <message>
-        <source>The skin&apos;s layout could not be read: %1 (line %2)</source>
-        <translation>La mise en page du skin n’a pas pu être lue : %1 (ligne %2)</translation>
-    </message>
-    <message>
-        <source>The skin&apos;s layout has no &lt;browser&gt; block to take colours from.</source>
-        <translation>La mise en page du skin n’a pas de bloc &lt;browser&gt; d’où reprendre les couleurs.</translation>
-    </message>
-    <message>
-        <source>No temporary folder could be made to unpack the skin.</source>
-        <translation>Aucun dossier temporaire n’a pu être créé pour décompresser le skin.</translation>
-    </message>
-    <message>
-        <source>The skin&apos;s layout %1 could not be read.</source>
-        <translation>La mise en page %1 du skin n’a pas pu être lue.</translation>
-    </message>
-</context>
-<context>
     <name>StyleEdit</name>
     <message>
         <source>Colour %1</source>
@@ -1207,6 +1172,242 @@ Les enregistrer avant de tirer un style du Skin ?</translation>
     <message>
         <source>Not all of the file could be written (is the disk full?)</source>
         <translation>Le fichier n’a pas pu être écrit en entier (le disque est-il plein ?)</translation>
+    </message>
+</context>
+<context>
+    <name>browserblockreader</name>
+    <message>
+        <source>The skin&apos;s layout could not be read: %1 (line %2)</source>
+        <translation>La mise en page du skin n’a pas pu être lue : %1 (ligne %2)</translation>
+    </message>
+    <message>
+        <source>The skin&apos;s layout has no &lt;browser&gt; block to take colours from.</source>
+        <translation>La mise en page du skin n’a pas de bloc &lt;browser&gt; d’où reprendre les couleurs.</translation>
+    </message>
+    <message>
+        <source>No temporary folder could be made to unpack the skin.</source>
+        <translation>Aucun dossier temporaire n’a pu être créé pour décompresser le skin.</translation>
+    </message>
+    <message>
+        <source>The skin&apos;s layout %1 could not be read.</source>
+        <translation>La mise en page %1 du skin n’a pas pu être lue.</translation>
+    </message>
+</context>
+<context>
+    <name>imagecompositor</name>
+    <message>
+        <source>Cannot write the image &quot;%1&quot;: %2</source>
+        <translation>Impossible d&apos;écrire l&apos;image « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>is damaged and cannot be decoded</source>
+        <translation>est endommagée et ne peut pas être décodée</translation>
+    </message>
+    <message>
+        <source>the image is empty</source>
+        <translation>l&apos;image est vide</translation>
+    </message>
+    <message>
+        <source>there was not enough memory</source>
+        <translation>la mémoire a manqué</translation>
+    </message>
+</context>
+<context>
+    <name>imagelimits</name>
+    <message>
+        <source>%1 x %2 pixels; images may be at most %3 pixels on a side and %4 megapixels</source>
+        <translation>%1 x %2 pixels ; une image peut avoir au plus %3 pixels de côté et %4 mégapixels</translation>
+    </message>
+    <message>
+        <source>is missing</source>
+        <translation>est manquant</translation>
+    </message>
+    <message>
+        <source>is not an image Panelcraft can read</source>
+        <translation>n&apos;est pas une image que Panelcraft sait lire</translation>
+    </message>
+    <message>
+        <source>is %1</source>
+        <translation>fait %1</translation>
+    </message>
+    <message>
+        <source>is damaged and cannot be decoded</source>
+        <translation>est endommagée et ne peut pas être décodée</translation>
+    </message>
+</context>
+<context>
+    <name>layoutfile</name>
+    <message>
+        <source>has a line longer than %1 characters</source>
+        <translation>a une ligne de plus de %1 caractères</translation>
+    </message>
+    <message>
+        <source>has more than %1 lines</source>
+        <translation>a plus de %1 lignes</translation>
+    </message>
+    <message>
+        <source>is larger than %1 MB</source>
+        <translation>dépasse %1 Mo</translation>
+    </message>
+    <message>
+        <source>is in the encoding %1, which Panelcraft cannot read</source>
+        <translation>est dans l&apos;encodage %1, que Panelcraft ne sait pas lire</translation>
+    </message>
+    <message>
+        <source>is not valid %1 text</source>
+        <translation>n&apos;est pas du texte %1 valide</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: some of its new text has no place in the encoding %2</source>
+        <translation>Impossible d&apos;écrire « %1 » : une partie du nouveau texte n&apos;existe pas dans l&apos;encodage %2</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>Impossible d&apos;écrire « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>The Zip file doesn&apos;t contain any XML files</source>
+        <translation>Le fichier zip ne contient aucun fichier XML</translation>
+    </message>
+</context>
+<context>
+    <name>outputname</name>
+    <message>
+        <source>&quot;%1&quot; cannot be used as a skin name</source>
+        <translation>« %1 » ne peut pas servir de nom de Skin</translation>
+    </message>
+    <message>
+        <source>The skin name &quot;%1&quot; cannot hold the character &quot;%2&quot;: choose a name without / \ : * ? &quot; &lt; &gt; |</source>
+        <translation>Le nom de Skin « %1 » ne peut pas contenir le caractère « %2 » : choisissez un nom sans / \ : * ? &quot; &lt; &gt; |</translation>
+    </message>
+    <message>
+        <source>The skin name &quot;%1...&quot; is too long for a file name</source>
+        <translation>Le nom de Skin « %1... » est trop long pour un nom de fichier</translation>
+    </message>
+    <message>
+        <source>The skin name &quot;%1&quot; cannot end with a dot or a space</source>
+        <translation>Le nom de Skin « %1 » ne peut pas finir par un point ou une espace</translation>
+    </message>
+</context>
+<context>
+    <name>skinbuilder</name>
+    <message>
+        <source>Importing custom icons from</source>
+        <translation>Importation des icônes personnalisées de</translation>
+    </message>
+    <message>
+        <source>Unpacking</source>
+        <translation>Décompression</translation>
+    </message>
+    <message>
+        <source>Unpacking floating windows from</source>
+        <translation>Décompression des fenêtres flottantes de</translation>
+    </message>
+    <message>
+        <source>Rewriting</source>
+        <translation>Réécriture</translation>
+    </message>
+    <message>
+        <source>Painting</source>
+        <translation>Dessin</translation>
+    </message>
+    <message>
+        <source>Packing</source>
+        <translation>Empaquetage</translation>
+    </message>
+    <message>
+        <source>The work folder &quot;%1&quot; is not an absolute path</source>
+        <translation>Le dossier de travail « %1 » n&apos;est pas un chemin absolu</translation>
+    </message>
+    <message>
+        <source>No skin was chosen to take custom icons from; the browser keeps its icons</source>
+        <translation>Aucun Skin n&apos;a été choisi pour les icônes personnalisées ; le Browser garde ses icônes</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no usable custom browser icons; the browser keeps its icons</source>
+        <translation>« %1 » ne contient aucune icône de Browser personnalisée utilisable ; le Browser garde ses icônes</translation>
+    </message>
+    <message>
+        <source>%1 floating windows of &quot;%2&quot; have no end; they were not added</source>
+        <translation>%1 fenêtres flottantes de « %2 » n&apos;ont pas de fin ; elles n&apos;ont pas été ajoutées</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not contain any floating windows; none were added</source>
+        <translation>« %1 » ne contient aucune fenêtre flottante ; aucune n&apos;a été ajoutée</translation>
+    </message>
+    <message>
+        <source>The layout &quot;%1&quot; %2; it was refused</source>
+        <translation>Le layout « %1 » %2 ; il a été refusé</translation>
+    </message>
+    <message>
+        <source>The layout &quot;%1&quot; %2; it was left as it is</source>
+        <translation>Le layout « %1 » %2 ; il a été laissé tel quel</translation>
+    </message>
+    <message>
+        <source>The layouts name &quot;%1&quot; as added by an earlier build, but it is not what that build wrote; it was kept</source>
+        <translation>Les layouts désignent « %1 » comme ajouté par une construction antérieure, mais ce n&apos;est pas ce qu&apos;elle a écrit ; il a été conservé</translation>
+    </message>
+    <message>
+        <source>The skin&apos;s own &quot;%1&quot; was kept; the imported windows expect the image of that name from &quot;%2&quot;</source>
+        <translation>Le « %1 » propre au Skin a été conservé ; les fenêtres importées attendent l&apos;image de ce nom de « %2 »</translation>
+    </message>
+    <message>
+        <source>The layout &quot;%1&quot; %2 when rewritten; it was refused</source>
+        <translation>Le layout « %1 » %2 une fois réécrit ; il a été refusé</translation>
+    </message>
+    <message>
+        <source>There was not enough memory to build the skin</source>
+        <translation>La mémoire a manqué pour construire le Skin</translation>
+    </message>
+</context>
+<context>
+    <name>skinbuildoptions</name>
+    <message>
+        <source>No name was given for the new skin</source>
+        <translation>Aucun nom n&apos;a été donné au nouveau Skin</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file; choose a new name or an existing skin archive</source>
+        <translation>« %1 » n&apos;est pas un fichier ordinaire ; choisissez un nouveau nom ou une archive de Skin existante</translation>
+    </message>
+    <message>
+        <source>You have not selected a skin</source>
+        <translation>Vous n’avez choisi aucun skin</translation>
+    </message>
+    <message>
+        <source>Type the browser&apos;s line height as a whole percentage from 1 to 999</source>
+        <translation>Saisissez la hauteur de ligne du Browser en pourcentage entier de 1 à 999</translation>
+    </message>
+    <message>
+        <source>Type the global font size as a whole percentage from 1 to 999</source>
+        <translation>Saisissez la taille globale de police en pourcentage entier de 1 à 999</translation>
+    </message>
+</context>
+<context>
+    <name>skinimages</name>
+    <message>
+        <source>The skin image &quot;%1&quot; %2</source>
+        <translation>L&apos;image du Skin « %1 » %2</translation>
+    </message>
+    <message>
+        <source>There was not enough memory to paint the skin image &quot;%1&quot;</source>
+        <translation>La mémoire a manqué pour dessiner l&apos;image du Skin « %1 »</translation>
+    </message>
+    <message>
+        <source>The skin image &quot;%1&quot; would grow to %2</source>
+        <translation>L&apos;image du Skin « %1 » passerait à %2</translation>
+    </message>
+    <message>
+        <source>points outside the skin</source>
+        <translation>pointe hors du Skin</translation>
+    </message>
+    <message>
+        <source>is missing</source>
+        <translation>est manquant</translation>
+    </message>
+    <message>
+        <source>The skin image &quot;%1&quot; %2; its layout keeps its browser and icons</source>
+        <translation>L&apos;image du Skin « %1 » %2 ; son layout garde son Browser et ses icônes</translation>
     </message>
 </context>
 <context>
@@ -1464,6 +1665,39 @@ Les enregistrer avant de tirer un style du Skin ?</translation>
     <message>
         <source>The profile &quot;%1&quot; holds a control character in the value of &quot;%2&quot;</source>
         <translation>Le profil « %1 » contient un caractère de contrôle dans la valeur de « %2 »</translation>
+    </message>
+</context>
+<context>
+    <name>workspace</name>
+    <message>
+        <source>Cannot create the work folder &quot;%1&quot;</source>
+        <translation>Impossible de créer le dossier de travail « %1 »</translation>
+    </message>
+</context>
+<context>
+    <name>xmlrewriter</name>
+    <message>
+        <source>would grow beyond %1 MB</source>
+        <translation>dépasserait %1 Mo</translation>
+    </message>
+</context>
+<context>
+    <name>xmltokens</name>
+    <message>
+        <source>declares entities of its own</source>
+        <translation>déclare ses propres entités</translation>
+    </message>
+    <message>
+        <source>could not be read (line %1)</source>
+        <translation>n&apos;a pas pu être lu (ligne %1)</translation>
+    </message>
+    <message>
+        <source>has more than %1 elements</source>
+        <translation>a plus de %1 éléments</translation>
+    </message>
+    <message>
+        <source>is not well-formed XML (line %1: %2)</source>
+        <translation>n&apos;est pas du XML bien formé (ligne %1 : %2)</translation>
     </message>
 </context>
 </TS>

@@ -105,7 +105,7 @@ std::optional<SkinBuildOptions> MainWindow::buildOptions(QString *problem) const
     options.changeColours = ui->checkBox_changecolors->isChecked();
     options.lineHeight = ui->lineheight->text();
     if (const auto refused = checkOptions(options))
-        *problem = tr(refused->message.toUtf8().constData());
+        *problem = refused->message;
     return problem->isEmpty() ? std::optional(options) : std::nullopt;
 }
 

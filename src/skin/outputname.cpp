@@ -1,5 +1,6 @@
 #include "skin/outputname.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -8,10 +9,11 @@ namespace outputname {
 QString problem(const QString &name)
 {
     if (name.trimmed().isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
-        return QStringLiteral("\"%1\" cannot be used as a skin name").arg(name);
+        return QCoreApplication::translate("outputname", "\"%1\" cannot be used as a skin name").arg(name);
     for (const QChar c : name) {
         if (c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c))
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                       "outputname",
                        "The skin name \"%1\" cannot hold the character \"%2\": choose a name without "
                        "/ \\ : * ? \" < > |")
                 .arg(name, c.unicode() < 0x20
@@ -20,9 +22,13 @@ QString problem(const QString &name)
     }
     // Most file systems hold 255 bytes in a name, and ".zip" is added to it.
     if (name.toUtf8().size() > 251)
-        return QStringLiteral("The skin name \"%1...\" is too long for a file name").arg(name.left(40));
+        return QCoreApplication::translate("outputname",
+                                           "The skin name \"%1...\" is too long for a file name")
+            .arg(name.left(40));
     if (name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' ')))
-        return QStringLiteral("The skin name \"%1\" cannot end with a dot or a space").arg(name);
+        return QCoreApplication::translate("outputname",
+                                           "The skin name \"%1\" cannot end with a dot or a space")
+            .arg(name);
     return {};
 }
 

@@ -12,6 +12,7 @@
 #include "skin/outputname.h"
 #include "skin/workspace.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -23,18 +24,18 @@ QString buildStepText(BuildStep step)
 {
     switch (step) {
     case BuildStep::ImportIcons:
-        return QStringLiteral("Importing custom icons from");
+        return QCoreApplication::translate("skinbuilder", "Importing custom icons from");
     case BuildStep::Unpack:
-        return QStringLiteral("Unpacking");
+        return QCoreApplication::translate("skinbuilder", "Unpacking");
     case BuildStep::UnpackWindows:
-        return QStringLiteral("Unpacking floating windows from");
+        return QCoreApplication::translate("skinbuilder", "Unpacking floating windows from");
     case BuildStep::Rewrite:
-        return QStringLiteral("Rewriting");
+        return QCoreApplication::translate("skinbuilder", "Rewriting");
     case BuildStep::PaintImage:
     case BuildStep::PaintFloatingBrowser:
-        return QStringLiteral("Painting");
+        return QCoreApplication::translate("skinbuilder", "Painting");
     case BuildStep::Pack:
-        return QStringLiteral("Packing");
+        return QCoreApplication::translate("skinbuilder", "Packing");
     }
     return {};
 }
@@ -144,7 +145,8 @@ QString BuildRun::checkOptions() const
         return problem->message;
     // The work folders are wiped recursively: never let them resolve against an unknown place.
     if (!QDir::isAbsolutePath(m_workspace.root()))
-        return QStringLiteral("The work folder \"%1\" is not an absolute path").arg(m_workspace.root());
+        return QCoreApplication::translate("skinbuilder", "The work folder \"%1\" is not an absolute path")
+            .arg(m_workspace.root());
     return {};
 }
 
@@ -177,7 +179,8 @@ QString BuildRun::importIcons()
         break;
     }
     if (m_options.iconSkinFile.isEmpty()) {
-        warn(QStringLiteral("No skin was chosen to take custom icons from; the browser keeps its icons"));
+        warn(QCoreApplication::translate(
+            "skinbuilder", "No skin was chosen to take custom icons from; the browser keeps its icons"));
         return {};
     }
     report(BuildStep::ImportIcons, m_options.iconSkinFile);
@@ -194,7 +197,8 @@ QString BuildRun::importIcons()
     }
     if (m_sheet.isNull()) {
         m_sheetLayout.reset();
-        warn(QStringLiteral("\"%1\" holds no usable custom browser icons; the browser keeps its icons")
+        warn(QCoreApplication::translate(
+                 "skinbuilder", "\"%1\" holds no usable custom browser icons; the browser keeps its icons")
                  .arg(QFileInfo(m_options.iconSkinFile).fileName()));
     }
     Workspace::emptyFolder(folder);
@@ -213,11 +217,14 @@ QString BuildRun::importWindows()
         sourcescan::windows(sourcescan::readLayouts(m_workspace.windowSkin(), sourcescan::scannedElements()));
     const QString skinName = QFileInfo(m_options.windowSkinFile).fileName();
     if (m_windows.unfinished > 0)
-        warn(QStringLiteral("%1 floating windows of \"%2\" have no end; they were not added")
+        warn(QCoreApplication::translate("skinbuilder",
+                                         "%1 floating windows of \"%2\" have no end; they were not added")
                  .arg(m_windows.unfinished)
                  .arg(skinName));
     if (m_windows.lines.isEmpty())
-        warn(QStringLiteral("\"%1\" does not contain any floating windows; none were added").arg(skinName));
+        warn(QCoreApplication::translate("skinbuilder",
+                                         "\"%1\" does not contain any floating windows; none were added")
+                 .arg(skinName));
     return {};
 }
 
@@ -238,7 +245,7 @@ QString BuildRun::readSkin()
     const QDir folder(m_workspace.unpacked());
     const QStringList names = layoutfile::layoutNames(folder.path());
     if (names.isEmpty())
-        return noXmlFilesMessage;
+        return noXmlFilesMessage();
     for (const QString &name : names) {
         Layout layout{name, layoutfile::read(folder.filePath(name)), {}};
         QString problem = layout.file.problem;
@@ -248,11 +255,13 @@ QString BuildRun::readSkin()
             problem = layout.document.error;
             refused = layout.document.refused;
         }
-        const QString said = QStringLiteral("The layout \"%1\" %2").arg(archive::printable(name), problem);
+        // The problem reads as what follows the layout's name.
         if (refused)
-            return said + QStringLiteral("; it was refused");
+            return QCoreApplication::translate("skinbuilder", "The layout \"%1\" %2; it was refused")
+                .arg(archive::printable(name), problem);
         if (!problem.isEmpty()) {
-            warn(said + QStringLiteral("; it was left as it is"));
+            warn(QCoreApplication::translate("skinbuilder", "The layout \"%1\" %2; it was left as it is")
+                     .arg(archive::printable(name), problem));
             continue;
         }
         m_marks += buildMarkTexts(layout.document);
@@ -288,8 +297,10 @@ void BuildRun::verifyAddedBefore()
         if (unpacked && checksum(QDir(m_workspace.unpacked()).filePath(name)) == record.mid(colon + 1))
             m_addedBefore << name;
         else
-            warn(QStringLiteral("The layouts name \"%1\" as added by an earlier build, but it is not what "
-                                "that build wrote; it was kept")
+            warn(QCoreApplication::translate(
+                     "skinbuilder",
+                     "The layouts name \"%1\" as added by an earlier build, but it is not what "
+                     "that build wrote; it was kept")
                      .arg(archive::printable(name)));
     }
 }
@@ -317,8 +328,9 @@ QString BuildRun::addWindowImages()
                             : m_skinArchive->holds(name) ? name
                                                          : QString();
         if (!own.isEmpty() && !m_addedBefore.contains(own)) {
-            warn(QStringLiteral("The skin's own \"%1\" was kept; the imported windows expect the "
-                                "image of that name from \"%2\"")
+            warn(QCoreApplication::translate(
+                     "skinbuilder", "The skin's own \"%1\" was kept; the imported windows expect the "
+                                    "image of that name from \"%2\"")
                      .arg(archive::printable(own), QFileInfo(m_options.windowSkinFile).fileName()));
             continue;
         }
@@ -384,7 +396,8 @@ QString BuildRun::rewriteLayouts()
             rewriteSkinXml(layout.document, QFileInfo(layout.name).completeBaseName(), context);
         const QString tooLarge = xml.error.isEmpty() ? layoutfile::lineProblem(xml.text) : xml.error;
         if (!tooLarge.isEmpty())
-            return QStringLiteral("The layout \"%1\" %2 when rewritten; it was refused")
+            return QCoreApplication::translate("skinbuilder",
+                                               "The layout \"%1\" %2 when rewritten; it was refused")
                 .arg(archive::printable(layout.name), tooLarge);
         // An unchanged file keeps its exact bytes: the archive copies it as it was.
         if (xml.text != layout.file.text) {
@@ -430,7 +443,8 @@ BuildResult SkinBuilder::build(const SkinBuildOptions &options, const Style &sty
         // Every size read from a skin is bounded, so this is a machine short of memory. The next
         // build starts by clearing the work folders.
         BuildResult result;
-        result.message = QStringLiteral("There was not enough memory to build the skin");
+        result.message =
+            QCoreApplication::translate("skinbuilder", "There was not enough memory to build the skin");
         return result;
     }
 }

@@ -19,7 +19,9 @@ bool isPercentage(const QString &text)
 std::optional<OptionProblem> outputProblem(const QString &outputPath)
 {
     if (outputPath.isEmpty())
-        return OptionProblem{OptionField::Output, QStringLiteral("No name was given for the new skin")};
+        return OptionProblem{
+            OptionField::Output,
+            QCoreApplication::translate("skinbuildoptions", "No name was given for the new skin")};
     const QFileInfo output(outputPath);
     const QString nameProblem = outputname::problem(output.fileName());
     if (!nameProblem.isEmpty())
@@ -28,7 +30,9 @@ std::optional<OptionProblem> outputProblem(const QString &outputPath)
     if (output.exists() && !output.isFile())
         return OptionProblem{
             OptionField::Output,
-            QStringLiteral("\"%1\" is not a regular file; choose a new name or an existing skin archive")
+            QCoreApplication::translate(
+                "skinbuildoptions",
+                "\"%1\" is not a regular file; choose a new name or an existing skin archive")
                 .arg(QDir::toNativeSeparators(outputPath))};
     return std::nullopt;
 }
@@ -37,19 +41,18 @@ std::optional<OptionProblem> outputProblem(const QString &outputPath)
 
 std::optional<OptionProblem> checkOptions(const SkinBuildOptions &options)
 {
-    // Marked for the window's translations, which show these under its own name.
     if (options.selectedSkinFile.isEmpty())
         return OptionProblem{OptionField::SelectedSkin,
-                             QStringLiteral(QT_TRANSLATE_NOOP("MainWindow", "You have not selected a skin"))};
+                             QCoreApplication::translate("skinbuildoptions", "You have not selected a skin")};
     if (!isPercentage(options.lineHeight))
         return OptionProblem{
             OptionField::LineHeight,
-            QStringLiteral(QT_TRANSLATE_NOOP(
-                "MainWindow", "Type the browser's line height as a whole percentage from 1 to 999"))};
+            QCoreApplication::translate(
+                "skinbuildoptions", "Type the browser's line height as a whole percentage from 1 to 999")};
     if (options.globalFont && !options.globalSize.isEmpty() && !isPercentage(options.globalSize))
         return OptionProblem{
             OptionField::GlobalSize,
-            QStringLiteral(QT_TRANSLATE_NOOP(
-                "MainWindow", "Type the global font size as a whole percentage from 1 to 999"))};
+            QCoreApplication::translate("skinbuildoptions",
+                                        "Type the global font size as a whole percentage from 1 to 999")};
     return outputProblem(options.outputPath);
 }

@@ -16,7 +16,7 @@ QString unpack(const QString &zipPath, const QString &workFolder)
     Workspace::emptyFolder(workFolder);
     QString error = archive::extract(zipPath, workFolder);
     if (error.isEmpty() && layoutfile::layoutNames(workFolder).isEmpty())
-        error = noXmlFilesMessage;
+        error = noXmlFilesMessage();
     return error;
 }
 

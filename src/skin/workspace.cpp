@@ -1,5 +1,6 @@
 #include "skin/workspace.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 QString Workspace::reset() const
@@ -18,7 +19,8 @@ QString Workspace::makeFolder(const QString &path)
 {
     if (QDir().mkpath(path))
         return {};
-    return QStringLiteral("Cannot create the work folder \"%1\"").arg(QDir::toNativeSeparators(path));
+    return QCoreApplication::translate("workspace", "Cannot create the work folder \"%1\"")
+        .arg(QDir::toNativeSeparators(path));
 }
 
 void Workspace::emptyFolder(const QString &folder)

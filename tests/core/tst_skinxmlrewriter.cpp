@@ -449,7 +449,7 @@ private slots:
         QTemporaryDir dir;
         const QString zip = dir.filePath("empty.zip");
         QVERIFY(fixtures::writeZip(zip, {{"readme.txt", "no layout"}}));
-        QCOMPARE(browserblock::readSkinBlock(zip, read), noXmlFilesMessage);
+        QCOMPARE(browserblock::readSkinBlock(zip, read), noXmlFilesMessage());
     }
 };
 

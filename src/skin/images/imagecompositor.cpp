@@ -6,6 +6,7 @@
 
 #include "skin/archive/writefailure.h"
 #include "skin/images/imagelimits.h"
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
@@ -65,7 +66,8 @@ void paintAdditions(QImage &canvas, int pictureHeight, const QImage &sheet, std:
 
 QString cannotWrite(const QString &path, const QString &why)
 {
-    return QStringLiteral("Cannot write the image \"%1\": %2").arg(QDir::toNativeSeparators(path), why);
+    return QCoreApplication::translate("imagecompositor", "Cannot write the image \"%1\": %2")
+        .arg(QDir::toNativeSeparators(path), why);
 }
 
 QSize canvasSize(const QSize &skin, const QSize &sheet, std::optional<int> pluginRow)
@@ -113,7 +115,7 @@ QImage composeFile(const QString &path, const QSize &picture, const QImage &shee
     QImageReader reader(path);
     // The header may lie about what follows it.
     if (!reader.read(&top) || top.size() != measured.size) {
-        *problem = QStringLiteral("is damaged and cannot be decoded");
+        *problem = QCoreApplication::translate("imagecompositor", "is damaged and cannot be decoded");
         return {};
     }
     if (top.constBits() != canvas.constBits()) { // the reader chose another format
@@ -143,8 +145,9 @@ QString writePng(const QImage &image, const QString &path)
     case pngwriter::Outcome::CannotEncode:
         break;
     }
-    return cannotWrite(path, image.isNull() ? QStringLiteral("the image is empty")
-                                            : QStringLiteral("there was not enough memory"));
+    return cannotWrite(
+        path, image.isNull() ? QCoreApplication::translate("imagecompositor", "the image is empty")
+                             : QCoreApplication::translate("imagecompositor", "there was not enough memory"));
 }
 
 QImage floatingBrowserImage(const Style &style)

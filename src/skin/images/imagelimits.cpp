@@ -1,5 +1,6 @@
 #include "skin/images/imagelimits.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -13,7 +14,8 @@ bool fits(const QSize &size)
 
 QString tooLarge(const QSize &size)
 {
-    return QStringLiteral("%1 x %2 pixels; images may be at most %3 pixels on a side and %4 megapixels")
+    return QCoreApplication::translate(
+               "imagelimits", "%1 x %2 pixels; images may be at most %3 pixels on a side and %4 megapixels")
         .arg(size.width())
         .arg(size.height())
         .arg(maxSide)
@@ -24,14 +26,14 @@ Measured measure(const QString &path)
 {
     Measured measured;
     if (!QFileInfo(path).isFile()) {
-        measured.problem = QStringLiteral("is missing");
+        measured.problem = QCoreApplication::translate("imagelimits", "is missing");
         return measured;
     }
     const QSize size = QImageReader(path).size();
     if (!size.isValid() || size.isEmpty()) {
-        measured.problem = QStringLiteral("is not an image Panelcraft can read");
+        measured.problem = QCoreApplication::translate("imagelimits", "is not an image Panelcraft can read");
     } else if (!fits(size)) {
-        measured.problem = QStringLiteral("is ") + tooLarge(size);
+        measured.problem = QCoreApplication::translate("imagelimits", "is %1").arg(tooLarge(size));
         measured.refused = true;
     } else {
         measured.size = size;
@@ -51,7 +53,7 @@ QImage read(const QString &path, QString *problem, bool *refused)
     QImage image = reader.read();
     // The header may lie about what follows it.
     if (image.isNull() || image.size() != measured.size) {
-        *problem = QStringLiteral("is damaged and cannot be decoded");
+        *problem = QCoreApplication::translate("imagelimits", "is damaged and cannot be decoded");
         return {};
     }
     return image;

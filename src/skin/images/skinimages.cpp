@@ -5,6 +5,7 @@
 #include "skin/images/imagecompositor.h"
 #include "skin/images/imagelimits.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSet>
 #include <QThreadPool>
@@ -23,12 +24,14 @@ QString paintOne(const ImageJob &job, const QImage &sheet, const Style &style, c
         const QImage changed = imagecompositor::composeFile(QDir(from).filePath(job.path), job.picture, sheet,
                                                             job.pluginRow, style, &problem);
         if (changed.isNull())
-            return QStringLiteral("The skin image \"%1\" %2").arg(archive::printable(job.path), problem);
+            return QCoreApplication::translate("skinimages", "The skin image \"%1\" %2")
+                .arg(archive::printable(job.path), problem);
         const QString target = QDir(to).filePath(job.path);
         QDir().mkpath(QFileInfo(target).path());
         return imagecompositor::writePng(changed, target);
     } catch (const std::bad_alloc &) {
-        return QStringLiteral("There was not enough memory to paint the skin image \"%1\"")
+        return QCoreApplication::translate("skinimages",
+                                           "There was not enough memory to paint the skin image \"%1\"")
             .arg(archive::printable(job.path));
     }
 }
@@ -39,7 +42,7 @@ QString tooLarge(const ImageJob &job, const QSize &sheet)
     const QSize grown = imagecompositor::canvasSize(job.picture, sheet, job.pluginRow);
     if (imagelimits::fits(grown))
         return {};
-    return QStringLiteral("The skin image \"%1\" would grow to %2")
+    return QCoreApplication::translate("skinimages", "The skin image \"%1\" would grow to %2")
         .arg(archive::printable(job.path), imagelimits::tooLarge(grown));
 }
 
@@ -58,11 +61,11 @@ Measured measure(const QStringList &names, archive::Unpacker &skin, const QStrin
         ImageFacts facts;
         const auto relative = archive::safeRelativePath(name);
         if (!relative || relative->isEmpty()) {
-            facts.problem = QStringLiteral("points outside the skin");
+            facts.problem = QCoreApplication::translate("skinimages", "points outside the skin");
         } else if ((facts.path =
                         exact.contains(*relative) ? *relative : filesByLowerCase.value(relative->toLower()))
                        .isEmpty()) {
-            facts.problem = QStringLiteral("is missing");
+            facts.problem = QCoreApplication::translate("skinimages", "is missing");
         } else {
             const QString unpackError =
                 skin.unpack([&facts](const QString &entry) { return entry == facts.path; });
@@ -72,8 +75,8 @@ Measured measure(const QStringList &names, archive::Unpacker &skin, const QStrin
             facts.problem = header.problem;
             facts.size = header.problem.isEmpty() ? header.size : QSize();
             if (header.refused && measured.refusal.isEmpty())
-                measured.refusal =
-                    QStringLiteral("The skin image \"%1\" %2").arg(archive::printable(name), facts.problem);
+                measured.refusal = QCoreApplication::translate("skinimages", "The skin image \"%1\" %2")
+                                       .arg(archive::printable(name), facts.problem);
         }
         measured.table.insert(name, facts);
     }
@@ -84,7 +87,8 @@ QString problem(const QString &name, const ImageFacts &facts)
 {
     return facts.problem.isEmpty()
                ? QString()
-               : QStringLiteral("The skin image \"%1\" %2; its layout keeps its browser and icons")
+               : QCoreApplication::translate(
+                     "skinimages", "The skin image \"%1\" %2; its layout keeps its browser and icons")
                      .arg(archive::printable(name), facts.problem);
 }
 

@@ -4,6 +4,7 @@
 #include "skin/layout/browserblock.h"
 #include "skin/layout/layoutfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -102,11 +103,13 @@ QString readBlock(const QByteArray &text, ReadValues &out)
             }
         });
     if (xml.hasError() && !found)
-        return QObject::tr("The skin's layout could not be read: %1 (line %2)")
+        return QCoreApplication::translate("browserblockreader",
+                                           "The skin's layout could not be read: %1 (line %2)")
             .arg(xml.errorString())
             .arg(xml.lineNumber());
     if (!found)
-        return QObject::tr("The skin's layout has no <browser> block to take colours from.");
+        return QCoreApplication::translate("browserblockreader",
+                                           "The skin's layout has no <browser> block to take colours from.");
     QString lineHeight = browser.value(QLatin1String("lineheight")).toString();
     lineHeight.remove(QLatin1Char('%'));
     bool number = false;
@@ -122,16 +125,18 @@ QString readSkinBlock(const QString &zipPath, ReadValues &out)
 {
     QTemporaryDir folder;
     if (!folder.isValid())
-        return QObject::tr("No temporary folder could be made to unpack the skin.");
+        return QCoreApplication::translate("browserblockreader",
+                                           "No temporary folder could be made to unpack the skin.");
     const QString error = archive::extract(zipPath, folder.path());
     if (!error.isEmpty())
         return error;
     const QStringList layouts = layoutfile::layoutNames(folder.path());
     if (layouts.isEmpty())
-        return noXmlFilesMessage;
+        return noXmlFilesMessage();
     QFile layout(QDir(folder.path()).filePath(layouts.first()));
     if (layout.size() > largestLayoutBytes || !layout.open(QIODevice::ReadOnly))
-        return QObject::tr("The skin's layout %1 could not be read.").arg(layouts.first());
+        return QCoreApplication::translate("browserblockreader", "The skin's layout %1 could not be read.")
+            .arg(layouts.first());
     return readBlock(layout.readAll(), out);
 }
 

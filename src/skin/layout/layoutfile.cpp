@@ -2,6 +2,7 @@
 
 #include "skin/archive/writefailure.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -58,13 +59,16 @@ QString lineProblem(const QString &text)
         if (!end)
             continue;
         if (i - lineStart > maxLineCharacters)
-            return QStringLiteral("has a line longer than %1 characters").arg(maxLineCharacters);
+            return QCoreApplication::translate("layoutfile", "has a line longer than %1 characters")
+                .arg(maxLineCharacters);
         if (i < text.size() &&
             !(text.at(i) == QLatin1Char('\r') && text.midRef(i + 1, 1) == QLatin1String("\n")))
             ++lines;
         lineStart = i + 1;
     }
-    return lines > maxLines ? QStringLiteral("has more than %1 lines").arg(maxLines) : QString();
+    return lines > maxLines
+               ? QCoreApplication::translate("layoutfile", "has more than %1 lines").arg(maxLines)
+               : QString();
 }
 
 LayoutFile read(const QString &path)
@@ -76,7 +80,8 @@ LayoutFile read(const QString &path)
         return file;
     }
     if (in.size() > maxFileBytes) {
-        file.problem = QStringLiteral("is larger than %1 MB").arg(maxFileBytes >> 20);
+        file.problem =
+            QCoreApplication::translate("layoutfile", "is larger than %1 MB").arg(maxFileBytes >> 20);
         file.refused = true;
         return file;
     }
@@ -86,14 +91,16 @@ LayoutFile read(const QString &path)
     file.byteOrderMark = markSize > 0;
     QTextCodec *codec = QTextCodec::codecForName(file.encoding);
     if (!codec) {
-        file.problem = QStringLiteral("is in the encoding %1, which Panelcraft cannot read")
-                           .arg(QString::fromLatin1(file.encoding));
+        file.problem =
+            QCoreApplication::translate("layoutfile", "is in the encoding %1, which Panelcraft cannot read")
+                .arg(QString::fromLatin1(file.encoding));
         return file;
     }
     QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
     const QString text = codec->toUnicode(data.constData() + markSize, data.size() - markSize, &state);
     if (state.invalidChars > 0 || state.remainingChars > 0) {
-        file.problem = QStringLiteral("is not valid %1 text").arg(QString::fromLatin1(file.encoding));
+        file.problem = QCoreApplication::translate("layoutfile", "is not valid %1 text")
+                           .arg(QString::fromLatin1(file.encoding));
         return file;
     }
     file.problem = lineProblem(text);
@@ -110,13 +117,15 @@ QString write(const QString &path, const QString &text, const LayoutFile &like)
     const QString marked = like.byteOrderMark ? QChar(0xfeff) + text : text;
     const QByteArray data = codec->fromUnicode(marked.constData(), marked.size(), &state);
     if (state.invalidChars > 0)
-        return QStringLiteral("Cannot write \"%1\": some of its new text has no place in the encoding %2")
+        return QCoreApplication::translate(
+                   "layoutfile", "Cannot write \"%1\": some of its new text has no place in the encoding %2")
             .arg(path, QString::fromLatin1(like.encoding));
     QFile file(path);
     // Unbuffered, so a short write (a full disk) is seen at once, with the system's reason.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered) ||
         file.write(data) != data.size())
-        return QStringLiteral("Cannot write \"%1\": %2").arg(path, writeFailure(file));
+        return QCoreApplication::translate("layoutfile", "Cannot write \"%1\": %2")
+            .arg(path, writeFailure(file));
     return {};
 }
 

@@ -5,11 +5,15 @@
 // line count and line length are bounded.
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
 // What a user is told when an unpacked skin has no layouts at its top level.
-inline const QString noXmlFilesMessage = QStringLiteral("The Zip file doesn't contain any XML files");
+inline QString noXmlFilesMessage()
+{
+    return QCoreApplication::translate("layoutfile", "The Zip file doesn't contain any XML files");
+}
 
 namespace layoutfile {
 

@@ -5,6 +5,7 @@
 #include "skin/layout/buildmarks.h"
 #include "skin/layout/fontrewrite.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 using xmltokens::Document;
@@ -136,7 +137,8 @@ RewrittenXml Rewriter::run()
     bool tooLong = false;
     m_result.text = xmltokens::splice(m_text, m_splices, maxOutputCharacters, &tooLong);
     if (tooLong)
-        m_result.error = QStringLiteral("would grow beyond %1 MB").arg(maxOutputCharacters >> 20);
+        m_result.error = QCoreApplication::translate("xmlrewriter", "would grow beyond %1 MB")
+                             .arg(maxOutputCharacters >> 20);
     return m_result;
 }
 

@@ -1,5 +1,6 @@
 #include "skin/layout/xmltokens.h"
 
+#include <QCoreApplication>
 #include <QXmlStreamReader>
 #include <algorithm>
 
@@ -103,16 +104,17 @@ Document read(const QString &text, const QStringList &keepAttributesOf)
             // Entities a layout declares itself would make the reader's offsets count text that
             // is not in the file.
             if (!reader.entityDeclarations().isEmpty())
-                fail(QStringLiteral("declares entities of its own"));
+                fail(QCoreApplication::translate("xmltokens", "declares entities of its own"));
             break;
         case QXmlStreamReader::StartElement: {
             const int start = tagStart(text, tokenEnd, false);
             if (start < 0) {
-                fail(QStringLiteral("could not be read (line %1)").arg(reader.lineNumber()));
+                fail(QCoreApplication::translate("xmltokens", "could not be read (line %1)")
+                         .arg(reader.lineNumber()));
                 break;
             }
             if (document.elements.size() >= maxElements) {
-                fail(QStringLiteral("has more than %1 elements").arg(maxElements));
+                fail(QCoreApplication::translate("xmltokens", "has more than %1 elements").arg(maxElements));
                 document.refused = true;
                 break;
             }
@@ -134,7 +136,8 @@ Document read(const QString &text, const QStringList &keepAttributesOf)
                 break;
             const int start = tagStart(text, tokenEnd, true);
             if (start < element.tagEnd) {
-                fail(QStringLiteral("could not be read (line %1)").arg(reader.lineNumber()));
+                fail(QCoreApplication::translate("xmltokens", "could not be read (line %1)")
+                         .arg(reader.lineNumber()));
                 break;
             }
             element.closeStart = start;
@@ -144,7 +147,8 @@ Document read(const QString &text, const QStringList &keepAttributesOf)
         case QXmlStreamReader::Comment: {
             const int start = text.lastIndexOf(QLatin1String("<!--"), tokenEnd - 4);
             if (start < 0 || text.midRef(tokenEnd - 3, 3) != QLatin1String("-->")) {
-                fail(QStringLiteral("could not be read (line %1)").arg(reader.lineNumber()));
+                fail(QCoreApplication::translate("xmltokens", "could not be read (line %1)")
+                         .arg(reader.lineNumber()));
                 break;
             }
             document.comments << Comment{{start, tokenEnd}, open.isEmpty() ? -1 : open.last()};
@@ -155,7 +159,7 @@ Document read(const QString &text, const QStringList &keepAttributesOf)
         }
     }
     if (reader.hasError())
-        fail(QStringLiteral("is not well-formed XML (line %1: %2)")
+        fail(QCoreApplication::translate("xmltokens", "is not well-formed XML (line %1: %2)")
                  .arg(reader.lineNumber())
                  .arg(reader.errorString()));
     return document;
