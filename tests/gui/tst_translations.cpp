@@ -180,6 +180,9 @@ private slots:
         QTest::newRow("help") << QStringList{"--help"};
         QTest::newRow("no skin") << QStringList();
         QTest::newRow("bad option value") << QStringList{"skin.zip", "--icons", "purple"};
+        const QString notAZip = qEnvironmentVariable("PANELCRAFT_SOURCE_DIR") + "/README.md";
+        QTest::newRow("builder's check") << QStringList{notAZip, "--line-height", "0"};
+        QTest::newRow("builder's failure") << QStringList{notAZip, "-o", "out.zip"};
     }
     void cliTextsAreTranslatable()
     {
