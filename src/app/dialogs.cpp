@@ -122,6 +122,18 @@ QMessageBox::StandardButton warning(QWidget *parent, const QString &title, const
     return message(Kind::Warning, parent, title, text);
 }
 
+bool confirm(QWidget *parent, const QString &title, const QString &text, const QString &action)
+{
+    if (answers().testing)
+        return message(Kind::Question, parent, title, text, QMessageBox::Yes | QMessageBox::Cancel) ==
+               QMessageBox::Yes;
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Cancel, parent);
+    const QAbstractButton *confirmed = box.addButton(action, QMessageBox::AcceptRole);
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.exec();
+    return box.clickedButton() == confirmed;
+}
+
 QMessageBox::StandardButton question(QWidget *parent, const QString &title, const QString &text,
                                      QMessageBox::StandardButtons buttons)
 {

@@ -28,6 +28,9 @@ QMessageBox::StandardButton information(QWidget *parent, const QString &title, c
 // Tests answer QMessageBox::Open for it.
 bool informationOffering(QWidget *parent, const QString &title, const QString &text, const QString &offer);
 QMessageBox::StandardButton warning(QWidget *parent, const QString &title, const QString &text);
+// A question with a button named for what it does (`action`, "Replace") and Cancel; true when
+// `action` was pressed. Tests answer QMessageBox::Yes for it.
+bool confirm(QWidget *parent, const QString &title, const QString &text, const QString &action);
 QMessageBox::StandardButton question(QWidget *parent, const QString &title, const QString &text,
                                      QMessageBox::StandardButtons buttons = QMessageBox::Yes |
                                                                             QMessageBox::No);

@@ -4,6 +4,7 @@
 #include "style/style.h"
 #include "style/styleedit.h"
 #include "style/tablefile.h"
+#include "theme.h"
 
 #include <QFont>
 #include <QHash>
@@ -23,6 +24,7 @@ class MainWindow;
 }
 class QFutureWatcherBase;
 class QProgressBar;
+class QTimer;
 struct BuildResult;
 struct SkinBuildOptions;
 enum class BuildStep;
@@ -110,7 +112,7 @@ private slots:
     void on_windowfileselect_clicked();     // "Browse" for the window skin
 
 private:
-    bool readTable(const QString &file); // false, after a warning, when the file cannot be used
+    bool readTable(const QString &file);      // false, after a warning, when the file cannot be used
     void registerNamedWidgets(QWidget *root); // into widgetsByName, for the preview's style sheets
     void wireEditorRows();
     void buildEditorPage(int page); // the page's rows, wired and showing the current values
@@ -128,9 +130,12 @@ private:
     bool writeProfileOrWarn(const QString &path);
     // When the open profile vanished from disk: says so and loads the default table.
     bool openProfileIsGone();
-    // Asks whether to save unsaved edits; false when the user would rather stay.
-    bool confirmUnsavedEdits();
-    void setUpEditHistory(); // mainwindow_history.cpp
+    // Before anything replaces the editor's values (closing, loading a table, taking colours from
+    // a skin): asks whether to save unsaved edits, with `question` saying when ("Save them before
+    // closing?"). True when the edits are saved or may go; false when the user would rather stay.
+    bool askToKeepEdits(const QString &question);
+    static QString beforeReplacing(); // the question for the actions that load other values
+    void setUpEditHistory();          // mainwindow_history.cpp
 
     // Colours from the selected skin (mainwindow_skincolours.cpp).
     void setUpSkinColours();
@@ -154,6 +159,7 @@ private:
     void showFont(int group);
 
     void greyLabel(QWidget *label, bool greyed);
+    void showTextState(QWidget *label, TextState state); // kept across theme switches
 
     void selectSkin(const QString &path);
     QString skinDialogFolder() const;
@@ -165,6 +171,9 @@ private:
     void finishJob();
     // False, with the close put off until the running job ends, while one runs.
     bool closeWhenIdle(QCloseEvent *event);
+    // The status line beside "Create Skin": every text fits, and a passing remark goes by itself.
+    enum class StatusLasts { UntilReplaced, FewSeconds };
+    void showStatus(const QString &text, StatusLasts lasts = StatusLasts::UntilReplaced);
     void showBuildStep(BuildStep step, const QString &file);
     void showBuildResult(const BuildResult &result, const QString &skinName);
     void showWindowScan(const QString &error, const QStringList &names);
@@ -208,6 +217,7 @@ private:
     bool windowsfound = false;
 
     QProgressBar *buildprogress;
+    QTimer *statusTimer; // clears a passing status text
     QFutureWatcherBase *runningjob = nullptr;
     QHash<QWidget *, bool> enabledbeforejob;
     bool closewhendone = false;

@@ -1,5 +1,5 @@
 // The editor's undo history: Undo and Redo in the "Browser Profile" menu, the modified mark in
-// the title, and the question on closing with unsaved edits.
+// the title, and the question before unsaved edits would be lost.
 
 #include "dialogs.h"
 #include "mainwindow.h"
@@ -22,13 +22,13 @@ void MainWindow::setUpEditHistory()
     connect(undoStack, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
 }
 
-bool MainWindow::confirmUnsavedEdits()
+bool MainWindow::askToKeepEdits(const QString &question)
 {
     if (undoStack->isClean())
         return true;
-    const auto answer = Dialogs::question(
-        this, programname, tr("The Browser Profile has unsaved edits.\nSave them before closing?"),
-        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    const auto answer =
+        Dialogs::question(this, programname, tr("The Browser Profile has unsaved edits.\n%1").arg(question),
+                          QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
     if (answer == QMessageBox::Discard)
         return true;
     if (answer != QMessageBox::Save)

@@ -27,6 +27,10 @@ bool MainWindow::readTable(const QString &file)
     }
     styletable = table;
     style = tablefile::derive(styletable);
+    // Set before the field, so that showing it is no edit of its own.
+    lineheighttext = tablefile::tableLineHeight(styletable);
+    lineheightvalue = lineheighttext.toInt();
+    ui->lineheight->setText(lineheighttext);
     return true;
 }
 
@@ -92,18 +96,31 @@ void MainWindow::loadBuiltInTable(bool white)
     showActiveTable(white ? QStringLiteral(" (White Browser)") : QString(), !white, white, false);
 }
 
+QString MainWindow::beforeReplacing()
+{
+    return tr("Save them before they are replaced?");
+}
+
 void MainWindow::on_actionDefault_2_triggered()
 {
-    loadBuiltInTable(false);
+    if (askToKeepEdits(beforeReplacing()))
+        loadBuiltInTable(false);
+    else
+        ui->actionDefault_2->setChecked(!ui->actionDefault_2->isChecked()); // as it was
 }
 
 void MainWindow::on_actionWhiteBrowser_triggered()
 {
-    loadBuiltInTable(true);
+    if (askToKeepEdits(beforeReplacing()))
+        loadBuiltInTable(true);
+    else
+        ui->actionWhiteBrowser->setChecked(!ui->actionWhiteBrowser->isChecked());
 }
 
 void MainWindow::on_actionCustom_triggered()
 {
+    if (!askToKeepEdits(beforeReplacing()))
+        return;
     const QString path =
         Dialogs::getOpenFileName(this, tr("Select a Panelcraft Profile"), projectsfolder, profileFilter);
     if (path.isEmpty() || !defaultcolors(path))
@@ -125,7 +142,7 @@ void MainWindow::on_actionSave_as_triggered()
 
 bool MainWindow::writeProfileOrWarn(const QString &path)
 {
-    const QString error = tablefile::writeProfile(path, style);
+    const QString error = tablefile::writeProfile(path, style, lineheighttext);
     if (error.isEmpty())
         return true;
     Dialogs::warning(this, programname,
@@ -158,7 +175,7 @@ void MainWindow::savedata(bool saveas)
 
 void MainWindow::on_actionDelete_triggered()
 {
-    if (openProfileIsGone())
+    if (openProfileIsGone() || !askToKeepEdits(beforeReplacing()))
         return;
     const QString removed = profilefile;
     const QString answerText =

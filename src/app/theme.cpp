@@ -17,7 +17,8 @@ QString buttonRules()
 Theme themeFor(int themenumber)
 {
     if (themenumber != 0)
-        return {QString(), QStringLiteral("black"), QStringLiteral("rgb(150, 150, 150)")};
+        return {QString(), QStringLiteral("black"), QStringLiteral("rgb(128, 128, 128)"),
+                QStringLiteral("rgb(190, 0, 0)")};
     const QString sheet =
         QStringLiteral(
             "#MainWindow { background-color: black; }"
@@ -32,8 +33,7 @@ Theme themeFor(int themenumber)
             "QRadioButton::indicator { border-radius: 6px; }"
             "QRadioButton::indicator:checked { background-color: qradialgradient(cx:0.5, cy:0.5, "
             "radius:0.5, fx:0.5, fy:0.5, stop:0 black, stop:0.5 black, stop:0.6 white, stop:1 white); }"
-            "QCheckBox::indicator:checked { width: 7px; height: 7px; border: 3px solid white; "
-            "background-color: black; }"
+            "QCheckBox::indicator:checked { image: url(:/myfiles/checkmark.png); }"
             "QCheckBox::indicator:disabled:!checked, QRadioButton::indicator:disabled:!checked { "
             "background-color: rgb(180,180,180); }"
             "QCheckBox, QGroupBox { color: white; }"
@@ -53,5 +53,24 @@ Theme themeFor(int themenumber)
             "#line,#line_2, #line_3, #line_8, #line_9, #line_7,#line_17,#line_16,#line_18 "
             "{background-color:rgb(90,90,90);}") +
         buttonRules();
-    return {sheet, QStringLiteral("#dcdcdc"), QStringLiteral("rgb(120, 120, 120)")};
+    return {sheet, QStringLiteral("#dcdcdc"), QStringLiteral("rgb(120, 120, 120)"),
+            QStringLiteral("rgb(255, 90, 90)")};
+}
+
+QString Theme::colourOf(TextState state) const
+{
+    switch (state) {
+    case TextState::Normal:
+        break;
+    case TextState::Greyed:
+        return greyedcolor;
+    case TextState::Warning:
+        return warningcolor;
+    case TextState::InField:
+        return QStringLiteral("black");
+    case TextState::InFieldGreyed:
+        // Readable on the white field in either theme.
+        return QStringLiteral("rgb(120, 120, 120)");
+    }
+    return labelcolor;
 }

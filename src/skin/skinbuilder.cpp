@@ -195,8 +195,12 @@ QString BuildRun::importIcons()
 
 QString BuildRun::unpackWindows()
 {
-    if (!m_options.importWindows || m_options.windowSkinFile.isEmpty())
+    if (!m_options.importWindows)
         return {};
+    if (m_options.windowSkinFile.isEmpty()) {
+        m_warnings << QStringLiteral("No skin with floating windows was chosen; none were added");
+        return {};
+    }
     report(BuildStep::UnpackWindows, m_options.windowSkinFile);
     const QString error = archive::extract(m_options.windowSkinFile, m_workspace.tempWindows());
     if (!error.isEmpty())

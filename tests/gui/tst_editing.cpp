@@ -7,9 +7,11 @@
 #include "style/tablefile.h"
 #include "windowfixture.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QStyleOptionButton>
 #include <QValidator>
 
 class EditingTest : public QObject
@@ -98,7 +100,7 @@ private slots:
         }
     }
 
-    void transparencySurvivesSaveAndReopen()
+    void transparencyAndLineHeightSurviveSaveAndReopen()
     {
         const QString before = sheet("browser_backview");
         f->click("background_transp");
@@ -108,30 +110,45 @@ private slots:
         f->click("background_transp");
         f->click("list_over_transp");
         QCOMPARE(text("list_over"), QString("#00000000"));
+        f->find<QLineEdit>("lineheight")->setText("180");
         saveAs("clear.pcp");
         QVERIFY(f->readFile(path("clear.pcp")).contains("\r\nlist_over=#00000000\r\n"));
         f->trigger("actionDefault_2");
+        QCOMPARE(f->window->lineHeightValue(), 100);
         open("clear.pcp", {});
         for (const char *key : {"backgroundcolor", "list_over"})
             QCOMPARE(style().colour(key).alpha(), 0);
+        QCOMPARE(f->window->lineHeightValue(), 180);
+        QCOMPARE(f->title(), QString("Panelcraft (clear)"));
         // Odd values show as the editor shows them.
         open("odd.pcp", "skinfontsize=abc\r\nlist_over=#80ff0000\r\ninfo_background=#FF393939\r\n");
+        QCOMPARE(f->window->lineHeightValue(), 100); // a profile without one
         QCOMPARE(f->find<QLabel>("fontsize_label")->text(), QString("Size : 0"));
         QCOMPARE(text("list_over"), QString("#80ff0000"));     // a row with transparency keeps alpha
         QCOMPARE(text("info_background"), QString("#393939")); // the others do not
         QVERIFY(enabled("resetinfobackground") && !enabled("resetlistover"));
     }
 
-    void globalFontAlwaysOpensOnArial20()
+    // The dialogs open at the current font; confirming the stand-in shown for a font that is not
+    // installed keeps the font.
+    void fontDialogsKeepTheCurrentFont()
     {
         f->click("checkBox_globalfont");
+        QCOMPARE(f->window->globalFontName(), QString());
+        Dialogs::setNextFont(QFont(QFontInfo(QFont("Arial", 20)).family(), 20));
+        f->click("globalfontbutton");
+        QCOMPARE(f->window->globalFontName(), QString("Arial"));
         Dialogs::setNextFont(QFont("Liberation Serif", 12));
         f->click("globalfontbutton");
         QCOMPARE(f->window->globalFontName(), QString("Liberation Serif"));
         f->click("globalfontbutton");
-        QCOMPARE(Dialogs::requests().last().initialFont, QFont("Arial", 20)); // whatever was chosen before
-        f->click("checkBox_globalfont");
-        QVERIFY(!enabled("globalfontbutton"));
+        QCOMPARE(Dialogs::requests().last().initialFont, QFont("Liberation Serif", 12));
+
+        open("missing.pcp", "skinfontname=No Such Face\r\nskinfontsize=14\r\nskinfontweight=Normal\r\n");
+        Dialogs::setNextFont(QFont(QFontInfo(QFont("No Such Face", 14)).family(), 14));
+        f->click("fontbutton");
+        QCOMPARE(style().font("skin").family, QString("No Such Face"));
+        QCOMPARE(f->title(), QString("Panelcraft (missing)"));
     }
 
     void percentageFieldsTakeOneToThreeDigits()
@@ -169,6 +186,7 @@ private slots:
         Dialogs::setNextFont(QFont("Arial", 31));
         f->click("fontbutton");
         f->click("list_stripes_transp_2");
+        Dialogs::setNextAnswer(QMessageBox::Discard); // the loads ask first
         Dialogs::setNextFileName(path("plain.pcp"));
         action.startsWith("action") ? f->trigger(action) : f->click(action);
         f->showPreview();
@@ -206,6 +224,7 @@ private slots:
         QCOMPARE(f->window->lineHeightValue(), 12);
         QVERIFY(!enabled("listoverstripebutton") && enabled("resetfont"));
 
+        Dialogs::setNextAnswer(QMessageBox::Discard);
         f->trigger("actionWhiteBrowser"); // a load clears the history
         QVERIFY(!f->find<QAction>("actionUndo")->isEnabled());
     }
@@ -222,14 +241,55 @@ private slots:
         QVERIFY(f->readFile(path("kept.pcp")).contains("list_text=#010203"));
     }
 
+    // Whatever replaces the editor's values asks first, and a Cancel keeps the edits and their undo.
+    void replacingAsksFirst_data()
+    {
+        QTest::addColumn<QString>("action");
+        for (const char *action : {"actionDefault_2", "actionWhiteBrowser", "actionCustom", "actionDelete",
+                                   "actionColours_from_Skin"})
+            QTest::newRow(action) << action;
+    }
+
+    void replacingAsksFirst()
+    {
+        QFETCH(QString, action);
+        const QString zip = f->documents.filePath("deck.zip");
+        fixtures::writeZip(zip, {{"a.xml", fixtures::xml(browserblock::contentBlock(style(), 0))}});
+        Dialogs::setNextFileName(zip);
+        f->click("skinfileselect");
+        open("mine.pcp", "list_text=#000001\r\n");
+        pick("listtextbutton", "#010203");
+        Dialogs::clear();
+        f->trigger(action);
+        QCOMPARE(Dialogs::requests().size(), 1);
+        QVERIFY(Dialogs::requests().first().text.startsWith("The Browser Profile has unsaved edits."));
+        QVERIFY(!f->window->isBusy() && !checked("actionDefault_2") && !checked("actionWhiteBrowser"));
+        QCOMPARE(text("list_text"), QString("#010203"));
+        QCOMPARE(f->title(), QString("Panelcraft (mine)*"));
+        Dialogs::setNextAnswer(QMessageBox::Discard);
+        f->trigger("actionDefault_2");
+        QCOMPARE(text("list_text"), QString("#ffffff"));
+    }
+
     void coloursFromSelectedSkin()
     {
         Style skin = style();
         skin.setColour("list_text", QColor("#123456"));
         skin.font("skin").size = 33;
         const QString zip = f->documents.filePath("deck.zip");
+        const QString noBrowser = f->documents.filePath("compact.zip");
+        const fixtures::ZipEntry compact{"a.xml", fixtures::xml({"<skin>", "<panel/>", "</skin>"})};
+        fixtures::writeZip(noBrowser, {compact});
+        Dialogs::setNextFileName(noBrowser);
+        f->click("skinfileselect");
+        f->trigger("actionColours_from_Skin");
+        QTRY_VERIFY(!f->window->isBusy());
+        QCOMPARE(Dialogs::requests().last().kind, Dialogs::Kind::Warning);
+        QCOMPARE(f->title(), QString("Panelcraft")); // nothing changed
+
         fixtures::writeZip(zip,
-                           {{"b.xml", fixtures::xml(QStringList{"<skin>", "<browser lineheight=\"120%\">"} +
+                           {compact,
+                            {"b.xml", fixtures::xml(QStringList{"<skin>", "<browser lineheight=\"120%\">"} +
                                                     browserblock::contentBlock(skin, 40) +
                                                     QStringList{"</browser>", "</skin>"})}});
         Dialogs::setNextFileName(zip);
@@ -255,17 +315,49 @@ private slots:
         QVERIFY(sign->isHidden());
     }
 
-    // Both themes: the label colour parses as a colour and in a style sheet; greyed labels take the
-    // theme's own grey, readable on its background.
+    // Labels keep their state through a theme switch, in the colours of the new theme: enabled
+    // text reaches 4.5:1, greyed text 3:1 and still reads fainter. The "%" signs sit in white fields.
+    void themesKeepTextReadable_data()
+    {
+        QTest::addColumn<QString>("switchTo");
+        QTest::newRow("dark to bright") << "actionWhite";
+        QTest::newRow("bright to dark") << "actionBlack";
+    }
+
     void themesKeepTextReadable()
     {
-        QCOMPARE(f->find<QWidget>("selectedfile")->palette().color(QPalette::Text), QColor(220, 220, 220));
-        QCOMPARE(sheet("label_82"), QString("color: rgb(120, 120, 120)"));
-        f->click("checkBox_globalfont");
-        QCOMPARE(sheet("label_83"), QString("color: black")); // inside the white field
-        f->trigger("actionWhite");
-        f->click("checkBox_globalfont");
-        QCOMPARE(sheet("label_82"), QString("color: rgb(150, 150, 150)"));
+        QFETCH(QString, switchTo);
+        f->trigger(switchTo == "actionWhite" ? "actionBlack" : "actionWhite");
+        f->window->show();
+        f->window->resize(1024, 770); // wider than the test screen: every label in sight
+        f->find<QTabWidget>("tabWidget")->setCurrentWidget(f->find<QWidget>("tab_9")); // line height
+        const QStringList options{"checkBox_window", "checkBox_globalfont"};
+        const QStringList labels{"label_80", "font_label_2", "label_82", "label_83"};
+        for (const QString &option : options)
+            f->click(option);
+        f->trigger(switchTo);
+        if (switchTo == "actionBlack") {
+            // A checked box shows a mark: a few dark pixels on the white box, not a dark square.
+            auto *box = f->find<QCheckBox>("checkBox_window");
+            QStyleOptionButton option;
+            option.initFrom(box);
+            const QRect indicator = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
+            const QImage shot = box->grab(indicator).toImage();
+            int dark = 0;
+            for (int y = 0; y < shot.height(); ++y)
+                for (int x = 0; x < shot.width(); ++x)
+                    dark += qGray(shot.pixel(x, y)) < 96;
+            QVERIFY(dark > 4 && dark * 5 < shot.width() * shot.height());
+        }
+        for (const QString &label : labels + QStringList{"label_86"})
+            QVERIFY2(shownContrast(f->find<QWidget>(label)) >= 4.5, qPrintable(label));
+        for (const QString &option : options)
+            f->click(option);
+        for (const QString &label : labels) {
+            const double ratio = shownContrast(f->find<QWidget>(label));
+            QVERIFY2(ratio >= 3 && ratio < shownContrast(f->find<QWidget>("label_81")) - 1,
+                     qPrintable(label));
+        }
     }
 
     // Over the default table, whatever was open before: the white table here.
@@ -291,7 +383,7 @@ private slots:
         QCOMPARE(text("list_automix"), QString("#56a7b3"));
         saveAs("my.best.pcp");
         QCOMPARE(Dialogs::requests().at(0).dir, f->profilesFolder());
-        QCOMPARE(f->readFile(path("my.best.pcp")), tablefile::profileText(style()));
+        QCOMPARE(f->readFile(path("my.best.pcp")), tablefile::profileText(style(), "100"));
         QCOMPARE(f->title(), QString("Panelcraft (my)"));
         QVERIFY(checked("actionWhiteBrowser") && enabled("actionSave") && enabled("actionDelete"));
         Dialogs::clear();
