@@ -330,7 +330,8 @@ private slots:
         f->trigger(switchTo == "actionWhite" ? "actionBlack" : "actionWhite");
         f->window->show();
         f->window->resize(1024, 770); // wider than the test screen: every label in sight
-        f->find<QTabWidget>("tabWidget")->setCurrentWidget(f->find<QWidget>("tab_9")); // line height
+        f->find<QTabWidget>("tabWidget")->setCurrentWidget(f->find<QWidget>("tab_9"));
+        f->find<QLineEdit>("lineheight")->setText("1"); // no digit under its "%"
         const QStringList options{"checkBox_window", "checkBox_globalfont"};
         const QStringList labels{"label_80", "font_label_2", "label_82", "label_83"};
         for (const QString &option : options)

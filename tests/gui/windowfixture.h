@@ -19,11 +19,12 @@
 
 // The contrast of the text drawn in `widget` as it shows on screen, measured as a reader sees it:
 // the most frequent colour is the ground, and the text is the colour furthest from it that a few
-// pixels (glyph cores, not one stray pixel) reach.
+// pixels (glyph cores, not one stray pixel) reach. The widget's edges, where a neighbour's frame
+// may show, are left out.
 inline double shownContrast(QWidget *widget)
 {
     const QImage shot = widget->window()->grab().toImage().copy(
-        QRect(widget->mapTo(widget->window(), QPoint(0, 0)), widget->size()));
+        QRect(widget->mapTo(widget->window(), QPoint(0, 0)), widget->size()).adjusted(2, 2, -2, -2));
     QHash<QRgb, int> counts;
     for (int y = 0; y < shot.height(); ++y)
         for (int x = 0; x < shot.width(); ++x)
