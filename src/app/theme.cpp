@@ -14,10 +14,22 @@ QString buttonRules()
         .arg(QStringLiteral("black"));
 }
 
+namespace {
+// The platform's look, but for the texts it leaves under 4.5:1 (white on its light-blue selection)
+// or under 3:1 (disabled controls on their light ground).
+QString brightRules()
+{
+    return QStringLiteral("QAbstractItemView, QLineEdit { selection-background-color: rgb(0,84,160); "
+                          "selection-color: white; }"
+                          "QPushButton:disabled, QCheckBox:disabled, QRadioButton:disabled, QLabel:disabled, "
+                          "QLineEdit:disabled { color: rgb(118,118,118); }");
+}
+} // namespace
+
 Theme themeFor(int themenumber)
 {
     if (themenumber != 0)
-        return {QString(), QStringLiteral("black"), QStringLiteral("rgb(128, 128, 128)"),
+        return {brightRules(), QStringLiteral("black"), QStringLiteral("rgb(128, 128, 128)"),
                 QStringLiteral("rgb(190, 0, 0)")};
     const QString sheet =
         QStringLiteral(
@@ -69,8 +81,8 @@ QString Theme::colourOf(TextState state) const
     case TextState::InField:
         return QStringLiteral("black");
     case TextState::InFieldGreyed:
-        // Readable on the white field in either theme.
-        return QStringLiteral("rgb(120, 120, 120)");
+        // Readable on the field in either theme, white or greyed with it.
+        return QStringLiteral("rgb(96, 96, 96)");
     }
     return labelcolor;
 }

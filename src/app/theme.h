@@ -1,6 +1,7 @@
 #pragma once
 
-// The program's own two looks: dark (0) and the platform's bright look (anything else).
+// The program's own two looks: dark (0) and the platform's bright look (anything else), the latter
+// with a few texts made darker.
 
 #include <QString>
 

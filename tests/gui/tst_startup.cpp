@@ -5,6 +5,7 @@
 #include "app/about.h"
 #include "app/editorrows.h"
 #include "app/settingsfile.h"
+#include "app/theme.h"
 #include "app/tooltiplist.h"
 #include "style/resources.h"
 #include "ui_mainwindow.h"
@@ -100,12 +101,12 @@ private slots:
         f.start();
         QCOMPARE(f.find<QAction>("actionWhite")->isChecked(), bright);
         QCOMPARE(f.find<QAction>("actionBlack")->isChecked(), !bright);
-        QCOMPARE(f.window->styleSheet().isEmpty(), bright);
+        QCOMPARE(f.window->styleSheet(), themeFor(bright ? 1 : 0).styleSheet);
         QCOMPARE(f.find<QAction>("actionShow_Tooltips")->isChecked(), tooltipsShown);
         QCOMPARE(f.find<QWidget>("skinfileselect")->toolTip().isEmpty(), !tooltipsShown);
         // Both switched through the menu, and written back at close.
         f.trigger(bright ? "actionBlack" : "actionWhite");
-        QCOMPARE(f.window->styleSheet().isEmpty(), !bright);
+        QCOMPARE(f.window->styleSheet(), themeFor(bright ? 0 : 1).styleSheet);
         f.trigger("actionShow_Tooltips");
         f.window->close();
         QCOMPARE(f.readFile(f.settingsPath()), QByteArray(bright ? "themenumber=0\n" : "themenumber=1\n") +
