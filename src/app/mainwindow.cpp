@@ -53,6 +53,7 @@ MainWindow::MainWindow(const AppPaths &paths, QWidget *parent)
     connect(statusTimer, &QTimer::timeout, this, [this] { showStatus(QString()); });
     setAcceptDrops(true);
     wireEditorRows();
+    setUpKeyboard();
     registerNamedWidgets(this);
     setPreviewAside();
 

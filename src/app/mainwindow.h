@@ -115,7 +115,8 @@ private:
     bool readTable(const QString &file);      // false, after a warning, when the file cannot be used
     void registerNamedWidgets(QWidget *root); // into widgetsByName, for the preview's style sheets
     void wireEditorRows();
-    void buildEditorPage(int page); // the page's rows, wired and showing the current values
+    void buildEditorPage(int page);          // the page's rows, wired and showing the current values
+    void nameRowsForScreenReaders(int page); // "Lists, Over: colour", from the key table
     void prepareFolders();
     void fullRefresh();
     // The preview (mainwindow_preview.cpp) starts hidden and out of the window, so that start-up
@@ -136,6 +137,7 @@ private:
     bool askToKeepEdits(const QString &question);
     static QString beforeReplacing(); // the question for the actions that load other values
     void setUpEditHistory();          // mainwindow_history.cpp
+    void setUpKeyboard();             // mainwindow_keyboard.cpp
 
     // Colours from the selected skin (mainwindow_skincolours.cpp).
     void setUpSkinColours();

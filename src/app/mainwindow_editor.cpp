@@ -75,6 +75,7 @@ void MainWindow::buildEditorPage(int page)
                 [this, group] { applyEdit(StyleEdit::resetFont(group)); });
         showFont(group);
     }
+    nameRowsForScreenReaders(page);
     setUpContrastHints(page);
     QWidget *pageWidget = ui->tabWidget->widget(page);
     registerNamedWidgets(pageWidget);

@@ -5,6 +5,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include <QMenuBar>
 #include <QUndoStack>
 
 void MainWindow::setUpEditHistory()
@@ -12,13 +13,20 @@ void MainWindow::setUpEditHistory()
     undoStack = new QUndoStack(this);
     QAction *undo = undoStack->createUndoAction(this, tr("Undo"));
     undo->setObjectName(QStringLiteral("actionUndo"));
-    undo->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
+    undo->setShortcut(QKeySequence::Undo);
     QAction *redo = undoStack->createRedoAction(this, tr("Redo"));
     redo->setObjectName(QStringLiteral("actionRedo"));
-    redo->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+Z")));
+    // Both habits: Ctrl+Shift+Z and Ctrl+Y.
+    redo->setShortcuts(
+        {QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
     QAction *first = ui->menuProfile->actions().value(0);
     ui->menuProfile->insertActions(first, {undo, redo});
     ui->menuProfile->insertSeparator(first);
+    // Where people look for them first, as well.
+    auto *edit = new QMenu(tr("&Edit"), this);
+    edit->setObjectName(QStringLiteral("menuEdit"));
+    edit->addActions({undo, redo});
+    menuBar()->insertMenu(ui->menuTheme->menuAction(), edit);
     connect(undoStack, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
 }
 

@@ -90,6 +90,40 @@ private slots:
         QVERIFY(!enabled("resetlisttext") && style().colours == start.colours);
     }
 
+    // The standard keys reach the menu actions, Enter builds, and a screen reader tells every row's
+    // buttons apart by names taken from the key table.
+    void keyboardAndScreenReaders()
+    {
+        f->window->show();
+        f->window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
+        QTest::keyClick(f->window.get(), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(Dialogs::requests().last().kind, Dialogs::Kind::OpenFile);
+        pick("listtextbutton", "#010203");
+        f->trigger("actionUndo");
+        QTest::keyClick(f->window.get(), Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(text("list_text"), QString("#010203"));
+        for (const char *focused : {"skinfile", "dothejob"}) {
+            Dialogs::clear();
+            QTest::keyClick(f->find<QWidget>(focused), Qt::Key_Return);
+            QCOMPARE(Dialogs::requests().size(), 1);
+            QCOMPARE(Dialogs::requests().last().text, QString("You have not selected a skin"));
+        }
+
+        QSet<QString> names;
+        for (const auto &key : stylekeys::colourKeys)
+            for (const char *button : {key.pick, key.reset}) {
+                const QString name = f->find<QWidget>(button)->accessibleName();
+                QVERIFY2(name.contains(QLatin1String(key.caption)) && !names.contains(name),
+                         qPrintable(name));
+                names.insert(name);
+            }
+        QCOMPARE(f->find<QWidget>("listoverbutton")->accessibleName(), QString("Lists, Over: colour"));
+        Dialogs::setNextAnswer(QMessageBox::Discard);
+        QTest::keyClick(f->window.get(), Qt::Key_Q, Qt::ControlModifier); // asks, as closing does
+        QVERIFY(!f->window->isVisible());
+    }
+
     // A page's rows are built when it is first shown, and must show with it.
     void rowsShowWithTheirPage()
     {
