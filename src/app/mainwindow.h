@@ -117,6 +117,7 @@ private:
     void wireEditorRows();
     void buildEditorPage(int page);          // the page's rows, wired and showing the current values
     void nameRowsForScreenReaders(int page); // "Lists, Over: colour", from the key table
+    void putPageInTabOrder(int page);
     void prepareFolders();
     void fullRefresh();
     // The preview (mainwindow_preview.cpp) starts hidden and out of the window, so that start-up
@@ -183,9 +184,8 @@ private:
     std::unique_ptr<Ui::MainWindow> ui;
     EditorRows rows{}; // null on pages not shown yet
     QSet<int> builtEditorPages;
-    QHash<QString, QWidget *> widgetsByName;    // every named widget, for the preview's style sheets
-    std::unique_ptr<QWidget> asidePreview;      // the preview's tab widget until it is first shown
-    QWidget *previewFocusPredecessor = nullptr; // where the preview sits in the Tab order
+    QHash<QString, QWidget *> widgetsByName; // every named widget, for the preview's style sheets
+    std::unique_ptr<QWidget> asidePreview;   // the preview's tab widget until it is first shown
 
     QString programname = QStringLiteral("Panelcraft");
     QString documentsfolder;

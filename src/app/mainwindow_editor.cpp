@@ -76,6 +76,7 @@ void MainWindow::buildEditorPage(int page)
         showFont(group);
     }
     nameRowsForScreenReaders(page);
+    putPageInTabOrder(page);
     setUpContrastHints(page);
     QWidget *pageWidget = ui->tabWidget->widget(page);
     registerNamedWidgets(pageWidget);

@@ -4,6 +4,8 @@
 #include "ui_mainwindow.h"
 
 #include <QAction>
+#include <algorithm>
+#include <tuple>
 
 void MainWindow::setUpKeyboard()
 {
@@ -18,9 +20,47 @@ void MainWindow::setUpKeyboard()
     ui->menuProfile->addSeparator();
     ui->menuProfile->addAction(quit);
     connect(quit, &QAction::triggered, this, &QWidget::close);
+    // Tab follows the form from top to bottom; a page's rows join after the tabs when built.
+    const QWidget *order[] = {ui->skinfileselect,
+                              ui->radioButton,
+                              ui->radioButton_2,
+                              ui->radioButton_4,
+                              ui->radioButton_3,
+                              ui->iconselect,
+                              ui->checkBox,
+                              ui->checkBox_window,
+                              ui->windowfileselect,
+                              ui->checkBox_globalfont,
+                              ui->globalfontbutton,
+                              ui->globalsize,
+                              ui->checkBox_changecolors,
+                              ui->checkBox_changecolors_2,
+                              ui->pushButton,
+                              ui->tabWidget,
+                              ui->skinfile,
+                              ui->dothejob};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(const_cast<QWidget *>(order[i - 1]), const_cast<QWidget *>(order[i]));
     // Enter on the focused button or in the name field builds, as Space does.
     ui->dothejob->setAutoDefault(true);
     connect(ui->skinfile, &QLineEdit::returnPressed, ui->dothejob, &QPushButton::click);
+}
+
+void MainWindow::putPageInTabOrder(int page)
+{
+    // Column by column (the pages hold up to three), each from top to bottom.
+    const auto column = [](const QWidget *widget) { return widget->x() / 330; };
+    QWidgetList widgets;
+    for (QWidget *widget :
+         ui->tabWidget->widget(page)->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+        if (widget->focusPolicy() & Qt::TabFocus)
+            widgets << widget;
+    std::sort(widgets.begin(), widgets.end(), [&column](const QWidget *a, const QWidget *b) {
+        return std::make_tuple(column(a), a->y(), a->x()) < std::make_tuple(column(b), b->y(), b->x());
+    });
+    QWidget *previous = ui->tabWidget;
+    for (QWidget *widget : widgets)
+        setTabOrder(previous, widget), previous = widget;
 }
 
 void MainWindow::nameRowsForScreenReaders(int page)

@@ -119,6 +119,21 @@ private slots:
                 names.insert(name);
             }
         QCOMPARE(f->find<QWidget>("listoverbutton")->accessibleName(), QString("Lists, Over: colour"));
+
+        // Tab runs down the form: the options, the editor's rows, the preview, then the build.
+        f->showPreview();
+        QStringList tabbed;
+        QWidget *start = f->find<QWidget>("skinfileselect");
+        QWidget *w = start;
+        do {
+            if ((w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled())
+                tabbed << w->objectName();
+        } while ((w = w->nextInFocusChain()) != start);
+        const QStringList expected{"skinfileselect", "checkBox",    "tabWidget", "listoverbutton",
+                                   "listtextbutton", "tabWidget_3", "skinfile",  "dothejob"};
+        for (int i = 1; i < expected.size(); ++i)
+            QVERIFY2(tabbed.indexOf(expected[i - 1]) < tabbed.indexOf(expected[i]),
+                     qPrintable(tabbed.join(' ')));
         Dialogs::setNextAnswer(QMessageBox::Discard);
         QTest::keyClick(f->window.get(), Qt::Key_Q, Qt::ControlModifier); // asks, as closing does
         QVERIFY(!f->window->isVisible());
