@@ -118,6 +118,8 @@ private:
     void buildEditorPage(int page);          // the page's rows, wired and showing the current values
     void nameRowsForScreenReaders(int page); // "Lists, Over: colour", from the key table
     void putPageInTabOrder(int page);
+    // A row as the form shows it, "Lists › Text": a colour key's, or a font group's with `font`.
+    QString rowName(int index, bool font) const;
     void prepareFolders();
     void fullRefresh();
     // The preview (mainwindow_preview.cpp) starts hidden and out of the window, so that start-up

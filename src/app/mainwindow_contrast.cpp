@@ -39,7 +39,7 @@ void MainWindow::showContrastHints()
             continue; // its page is not built yet
         sign->setToolTip(tr("Contrast %1:1 on %2: hard to read in the browser")
                              .arg(hint.ratio, 0, 'f', 1)
-                             .arg(hint.background));
+                             .arg(rowName(stylekeys::colourIndex(hint.background), false)));
         sign->setVisible(hint.ratio < contrast::warnBelow);
     }
 }

@@ -100,7 +100,9 @@ void MainWindow::applyEdit(const StyleEdit &edit)
     const EditorValues before = editorValues();
     const StyleEdit::Result result = edit.apply(before, styletable);
     const bool typing = result.changes.lineHeight && result.changes.colours.isEmpty();
-    pushEdit(before, result.values, edit.description(), typing ? lineHeightMergeKey : -1);
+    pushEdit(before, result.values,
+             edit.description([this](int index, bool font) { return rowName(index, font); }),
+             typing ? lineHeightMergeKey : -1);
 }
 
 void MainWindow::pushEdit(const EditorValues &before, const EditorValues &after, const QString &text,
@@ -174,9 +176,8 @@ void MainWindow::showColour(int key)
 
 void MainWindow::pickColour(int key)
 {
-    const QString title =
-        key == stylekeys::colourIndex(QStringLiteral("backgroundcolor")) ? tr("Pick a color") : QString();
-    const QColor chosen = Dialogs::getColor(style.colours[std::size_t(key)], this, title);
+    // The dialog says which row it edits.
+    const QColor chosen = Dialogs::getColor(style.colours[std::size_t(key)], this, rowName(key, false));
     if (chosen.isValid())
         applyEdit(StyleEdit::pickColour(key, chosen));
 }

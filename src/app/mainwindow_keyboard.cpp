@@ -63,6 +63,14 @@ void MainWindow::putPageInTabOrder(int page)
         setTabOrder(previous, widget), previous = widget;
 }
 
+QString MainWindow::rowName(int index, bool font) const
+{
+    const stylekeys::Page page = font ? stylekeys::fontGroups[index].page : stylekeys::colourKeys[index].page;
+    const char *caption = font ? stylekeys::fontGroups[index].caption : stylekeys::colourKeys[index].caption;
+    return tr("%1 › %2").arg(ui->tabWidget->tabText(int(page)).remove(QLatin1Char('&')),
+                             QCoreApplication::translate("MainWindow", caption));
+}
+
 void MainWindow::nameRowsForScreenReaders(int page)
 {
     const QString pageName = ui->tabWidget->tabText(page).remove(QLatin1Char('&'));

@@ -1,5 +1,7 @@
 #include "styleedit.h"
 
+#include <QCoreApplication>
+
 namespace {
 struct LinkedRows
 {
@@ -139,21 +141,22 @@ StyleEdit::Result StyleEdit::apply(const EditorValues &values, const StyleTable 
     return result;
 }
 
-QString StyleEdit::description() const
+QString StyleEdit::description(const std::function<QString(int index, bool font)> &rowName) const
 {
+    const auto text = [](const char *words) { return QCoreApplication::translate("StyleEdit", words); };
     switch (kind) {
     case Kind::PickColour:
-        return QStringLiteral("Colour ") + keyName(index);
+        return text("%1 colour").arg(rowName(index, false));
     case Kind::Transparent:
-        return QStringLiteral("Transparent ") + keyName(index);
+        return text("%1 transparent").arg(rowName(index, false));
     case Kind::ResetColour:
-        return QStringLiteral("Reset ") + keyName(index);
+        return text("Reset %1").arg(rowName(index, false));
     case Kind::PickFont:
-        return QStringLiteral("Font ") + QLatin1String(stylekeys::fontGroups[index].prefix);
+        return text("%1 font").arg(rowName(index, true));
     case Kind::ResetFont:
-        return QStringLiteral("Reset font ") + QLatin1String(stylekeys::fontGroups[index].prefix);
+        return text("Reset %1 font").arg(rowName(index, true));
     case Kind::LineHeight:
-        return QStringLiteral("Line height");
+        return text("Line height");
     }
     return QString();
 }
