@@ -4,6 +4,7 @@
 #include "style/contrast.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 namespace {
@@ -18,12 +19,14 @@ void MainWindow::setUpContrastHints(int page)
     for (int key : contrast::textKeys()) {
         if (int(stylekeys::colourKeys[key].page) != page)
             continue;
-        const QPushButton *reset = rows.colours[std::size_t(key)].reset;
-        auto *label = new QLabel(reset->parentWidget());
+        // On the swatch of the colour it warns about: past the reset button it would stand beyond
+        // the column's separator, beside another column's row.
+        const QWidget *swatch = rows.colours[std::size_t(key)].swatch;
+        auto *label = new QLabel(swatch->parentWidget());
         label->setObjectName(QLatin1String(stylekeys::colourKeys[key].key) + QLatin1String("_contrast"));
         label->setPixmap(sign);
-        label->setGeometry(reset->geometry().right() + signGap, reset->y() + (reset->height() - signSize) / 2,
-                           signSize, signSize);
+        label->setGeometry(swatch->geometry().right() - signSize - signGap,
+                           swatch->y() + (swatch->height() - signSize) / 2, signSize, signSize);
         label->hide();
         contrastSigns.insert(key, label);
     }

@@ -360,6 +360,13 @@ private slots:
     {
         auto *sign = f->find<QLabel>("list_text_contrast");
         QVERIFY(sign->isHidden());
+        for (int key : contrast::textKeys()) { // inside its own row, short of the column's end
+            const stylekeys::ColourKey &row = stylekeys::colourKeys[key];
+            const QRect place = f->find<QWidget>(QLatin1String(row.key) + "_contrast")->geometry();
+            QVERIFY2(place.left() >= f->find<QWidget>(row.pick)->x() &&
+                         place.right() <= f->find<QWidget>(row.reset)->geometry().right(),
+                     row.key);
+        }
         pick("listtextbutton", "#2a2a2a");
         QVERIFY(!sign->isHidden());
         QVERIFY2(QRegularExpression("^Contrast 1.0:1 on \\w+ › \\w").match(sign->toolTip()).hasMatch(),
