@@ -137,6 +137,17 @@ private slots:
         for (int i = 1; i < expected.size(); ++i)
             QVERIFY2(tabbed.indexOf(expected[i - 1]) < tabbed.indexOf(expected[i]),
                      qPrintable(tabbed.join(' ')));
+        // Focus shows plainly on the dark theme's black.
+        for (const char *name : {"dothejob", "checkBox"}) {
+            QWidget *focused = f->find<QWidget>(name);
+            focused->setFocus();
+            const QImage shot = focused->grab().toImage();
+            int orange = 0;
+            for (int y = 0; y < shot.height(); ++y)
+                for (int x = 0; x < shot.width(); ++x)
+                    orange += QColor(shot.pixel(x, y)) == QColor(255, 170, 0);
+            QVERIFY2(orange > 20, name);
+        }
         Dialogs::setNextAnswer(QMessageBox::Discard);
         QTest::keyClick(f->window.get(), Qt::Key_Q, Qt::ControlModifier); // asks, as closing does
         QVERIFY(!f->window->isVisible());
