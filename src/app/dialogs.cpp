@@ -58,13 +58,15 @@ QMessageBox::StandardButton message(Kind kind, QWidget *parent, const QString &t
 
 } // namespace
 
-QColor getColor(const QColor &initial, QWidget *parent, const QString &title)
+QColor getColor(const QColor &initial, QWidget *parent, const QString &title, bool alpha)
 {
     if (answers().testing) {
         record(Kind::Color, title, {}, {}, {}, initial);
+        answers().requests.last().alphaShown = alpha;
         return take(answers().colors, QColor());
     }
-    return QColorDialog::getColor(initial, parent, title);
+    return QColorDialog::getColor(
+        initial, parent, title, alpha ? QColorDialog::ShowAlphaChannel : QColorDialog::ColorDialogOptions());
 }
 
 QFont getFont(bool *ok, const QFont &initial, QWidget *parent)

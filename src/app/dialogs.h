@@ -16,7 +16,8 @@ class QWidget;
 
 namespace Dialogs {
 
-QColor getColor(const QColor &initial, QWidget *parent, const QString &title);
+// `alpha` shows the alpha channel, so that any opacity can be chosen.
+QColor getColor(const QColor &initial, QWidget *parent, const QString &title, bool alpha = false);
 // ok tells whether the user confirmed; on cancel the initial font comes back.
 QFont getFont(bool *ok, const QFont &initial, QWidget *parent);
 QString getOpenFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter);
@@ -48,6 +49,7 @@ struct Request
     QString filter;
     QColor initialColor;
     QFont initialFont;
+    bool alphaShown = false; // a colour dialog with the alpha channel
 };
 
 // Unanswered questions are refused: Cancel where offered, else No.

@@ -6,6 +6,7 @@
 #include "ui_mainwindow.h"
 
 #include <QFontInfo>
+#include <QPainter>
 #include <QUndoStack>
 
 using stylekeys::colourKeys;
@@ -17,10 +18,25 @@ int overStripesRow()
     return row;
 }
 
+// A colour that is not opaque is shown over a checkerboard, so its transparency can be seen.
+QBrush swatchBrush(const QColor &colour)
+{
+    if (colour.alpha() == 255)
+        return QBrush(colour);
+    constexpr int square = 5;
+    QPixmap tile(2 * square, 2 * square);
+    tile.fill(QColor(204, 204, 204));
+    QPainter painter(&tile);
+    painter.fillRect(0, 0, square, square, QColor(128, 128, 128));
+    painter.fillRect(square, square, square, square, QColor(128, 128, 128));
+    painter.fillRect(tile.rect(), colour);
+    return QBrush(tile);
+}
+
 void setBaseColour(QWidget *swatch, const QColor &colour)
 {
     QPalette palette;
-    palette.setBrush(QPalette::Base, QBrush(colour));
+    palette.setBrush(QPalette::Base, swatchBrush(colour));
     swatch->setPalette(palette);
 }
 
@@ -176,8 +192,10 @@ void MainWindow::showColour(int key)
 
 void MainWindow::pickColour(int key)
 {
-    // The dialog says which row it edits.
-    const QColor chosen = Dialogs::getColor(style.colours[std::size_t(key)], this, rowName(key, false));
+    // The dialog says which row it edits; on rows that can be transparent, any opacity can be chosen.
+    const bool alpha = *colourKeys[key].transparency != '\0';
+    const QColor chosen =
+        Dialogs::getColor(style.colours[std::size_t(key)], this, rowName(key, false), alpha);
     if (chosen.isValid())
         applyEdit(StyleEdit::pickColour(key, chosen));
 }

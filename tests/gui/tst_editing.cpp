@@ -170,6 +170,15 @@ private slots:
         QVERIFY(sheet("browser_backview").contains("#00000000"));
         f->click("resetbackcolor");
         QCOMPARE(sheet("browser_backview"), before);
+        // Any opacity on a row with an "x", over a checkerboard; opaque colours elsewhere.
+        pick("listoverbutton", "#80ff0000");
+        QVERIFY(Dialogs::requests().last().alphaShown);
+        QCOMPARE(text("list_over"), QString("#80ff0000"));
+        const QImage swatch = f->find<QWidget>("listover_line")->grab().toImage();
+        QVERIFY(swatch.pixel(swatch.width() / 2 - 5, swatch.height() / 2) !=
+                swatch.pixel(swatch.width() / 2, swatch.height() / 2));
+        pick("listtextbutton", "#0a0b0c");
+        QVERIFY(!Dialogs::requests().last().alphaShown);
         f->click("background_transp");
         f->click("list_over_transp");
         QCOMPARE(text("list_over"), QString("#00000000"));
