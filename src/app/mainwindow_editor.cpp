@@ -75,6 +75,7 @@ void MainWindow::buildEditorPage(int page)
         if (int(colourKeys[key].page) != page)
             continue;
         connect(row.pick, &QPushButton::clicked, this, [this, key] { pickColour(key); });
+        offerCopyAndPaste(key);
         connect(row.reset, &QPushButton::clicked, this,
                 [this, key] { applyEdit(StyleEdit::resetColour(key)); });
         if (row.transparency)

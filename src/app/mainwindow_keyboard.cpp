@@ -1,9 +1,14 @@
-// The keyboard: the standard shortcuts, Quit, Enter to build, and names for screen readers.
+// The keyboard: the standard shortcuts, Quit, Enter to build, the Tab order, names for screen
+// readers, and copying and pasting a row's colour as text.
 
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "style/colourtext.h"
+
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <algorithm>
 #include <tuple>
 
@@ -93,4 +98,38 @@ void MainWindow::nameRowsForScreenReaders(int page)
         name(row.font, row.caption, tr("font"));
         name(row.reset, row.caption, tr("reset"));
     }
+}
+
+void MainWindow::offerCopyAndPaste(int key)
+{
+    const ColourRow &row = rows.colours[std::size_t(key)];
+    auto *copy = new QAction(tr("&Copy Colour"), row.pick);
+    copy->setShortcut(QKeySequence::Copy);
+    auto *paste = new QAction(tr("&Paste Colour"), row.pick);
+    paste->setShortcut(QKeySequence::Paste);
+    connect(copy, &QAction::triggered, this, [this, key] {
+        QGuiApplication::clipboard()->setText(rows.colours[std::size_t(key)].value->text());
+    });
+    connect(paste, &QAction::triggered, this,
+            [this, key] { setColourFromText(key, QGuiApplication::clipboard()->text()); });
+    // The keys work on the focused row; the menu on any part of it.
+    for (QAction *action : {copy, paste})
+        action->setShortcutContext(Qt::WidgetShortcut);
+    for (QWidget *part : {static_cast<QWidget *>(row.pick), static_cast<QWidget *>(row.swatch),
+                          static_cast<QWidget *>(row.value)}) {
+        part->addActions({copy, paste});
+        part->setContextMenuPolicy(Qt::ActionsContextMenu);
+    }
+}
+
+void MainWindow::setColourFromText(int key, const QString &text)
+{
+    const std::optional<QColor> colour =
+        colourFromText(text, *stylekeys::colourKeys[key].transparency != '\0');
+    if (!colour) {
+        showStatus(tr("\"%1\" is not a colour this row can take").arg(text.left(40)),
+                   StatusLasts::FewSeconds);
+        return;
+    }
+    applyEdit(StyleEdit::pickColour(key, *colour));
 }

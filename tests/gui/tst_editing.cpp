@@ -8,6 +8,7 @@
 #include "windowfixture.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
@@ -151,6 +152,38 @@ private slots:
         Dialogs::setNextAnswer(QMessageBox::Discard);
         QTest::keyClick(f->window.get(), Qt::Key_Q, Qt::ControlModifier); // asks, as closing does
         QVERIFY(!f->window->isVisible());
+    }
+
+    // Copy and paste a row's value as text: a colour sets it as a pick would (undoable), anything
+    // else, or alpha on a row that cannot be transparent, is refused and the old value stays.
+    void copyAndPasteColours()
+    {
+        f->window->show();
+        f->window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
+        QClipboard *clipboard = QGuiApplication::clipboard();
+        const auto paste = [&](const char *row, const QString &value) {
+            clipboard->setText(value);
+            f->find<QWidget>(row)->actions().at(1)->trigger();
+        };
+        paste("listtextbutton", "not a colour");
+        paste("listtextbutton", "#80ff0000");
+        paste("listtextbutton", "#fff");
+        QCOMPARE(text("list_text"), QString("#ffffff"));
+        auto *status = f->find<QLabel>("statuslabel");
+        QVERIFY((status->text() + status->toolTip()).contains("is not a colour") &&
+                !enabled("resetlisttext"));
+        paste("listoverbutton", "#80ff0000");
+        QCOMPARE(text("list_over"), QString("#80ff0000"));
+        clipboard->setText("navy");
+        QWidget *textRow = f->find<QWidget>("listtextbutton");
+        textRow->setFocus();
+        QTest::keyClick(textRow, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(text("list_text"), QString("#000080"));
+        f->find<QWidget>("listover_line")->actions().at(0)->trigger(); // the swatch's menu
+        QCOMPARE(clipboard->text(), QString("#80ff0000"));
+        f->trigger("actionUndo");
+        QCOMPARE(text("list_text"), QString("#ffffff"));
     }
 
     // A page's rows are built when it is first shown, and must show with it.
