@@ -4,6 +4,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "inlineedit.h"
 #include "style/colourtext.h"
 
 #include <QAction>
@@ -115,6 +116,8 @@ void MainWindow::offerCopyAndPaste(int key)
     // The keys work on the focused row; the menu on any part of it.
     for (QAction *action : {copy, paste})
         action->setShortcutContext(Qt::WidgetShortcut);
+    // The value itself can be typed over, with the same rules as a paste.
+    makeTypable(row.value, [this, key](const QString &typed) { setColourFromText(key, typed); });
     for (QWidget *part : {static_cast<QWidget *>(row.pick), static_cast<QWidget *>(row.swatch),
                           static_cast<QWidget *>(row.value)}) {
         part->addActions({copy, paste});

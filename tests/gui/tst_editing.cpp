@@ -184,6 +184,19 @@ private slots:
         QCOMPARE(clipboard->text(), QString("#80ff0000"));
         f->trigger("actionUndo");
         QCOMPARE(text("list_text"), QString("#ffffff"));
+
+        // The value can be typed over in place, by the same rules.
+        for (const char *typed : {"#123", "#204060"}) {
+            QTest::mouseDClick(f->colourValue("list_text"), Qt::LeftButton);
+            auto *field = f->find<QLineEdit>(f->colourValue("list_text")->objectName() + "_typing");
+            QVERIFY(field && field->hasFocus());
+            field->setText(typed);
+            QTest::keyClick(field, Qt::Key_Return);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the field is gone
+        }
+        QCOMPARE(text("list_text"), QString("#204060"));
+        f->trigger("actionUndo");
+        QCOMPARE(text("list_text"), QString("#ffffff"));
     }
 
     // A page's rows are built when it is first shown, and must show with it.
