@@ -54,6 +54,7 @@ MainWindow::MainWindow(const AppPaths &paths, QWidget *parent)
     setAcceptDrops(true);
     wireEditorRows();
     setUpKeyboard();
+    setUpFind();
     registerNamedWidgets(this);
     setPreviewAside();
 

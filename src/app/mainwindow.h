@@ -118,6 +118,7 @@ private:
     void buildEditorPage(int page);          // the page's rows, wired and showing the current values
     void nameRowsForScreenReaders(int page); // "Lists, Over: colour", from the key table
     void putPageInTabOrder(int page);
+    void setUpFind();                // mainwindow_find.cpp
     void offerCopyAndPaste(int key); // a colour row's value as text, by menu and Ctrl+C / Ctrl+V
     // Sets a row's colour from "#rrggbb", "#aarrggbb" or a colour name, as a pick would; else
     // says why and changes nothing.

@@ -199,6 +199,40 @@ private slots:
         QCOMPARE(text("list_text"), QString("#ffffff"));
     }
 
+    // Find lists the matching rows of every page by caption or value; Enter shows the first one's
+    // page, Escape clears.
+    void findAColour()
+    {
+        f->window->show();
+        f->window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
+        auto *field = f->find<QLineEdit>("findColour");
+        auto *results = f->find<QListWidget>("findResults");
+        const auto listed = [results] {
+            QStringList items;
+            for (int i = 0; i < results->count(); ++i)
+                items << results->item(i)->text();
+            return items;
+        };
+        field->setText("selected");
+        QVERIFY(listed().contains("Lists › Selected   #555555") &&
+                listed().contains("Lists › Text Selected   #ffffff"));
+        QCOMPARE(listed().filter("selected", Qt::CaseInsensitive), listed());
+        field->setText("#4080C4");
+        QCOMPARE(listed(), QStringList{"Lists › Automix   #4080c4"});
+        field->setText("no such row");
+        QCOMPARE(listed(), QStringList{"No colour matches \"no such row\""});
+        field->setText("info back");
+        QTest::keyClick(field, Qt::Key_Return);
+        QCOMPARE(f->find<QTabWidget>("tabWidget")->currentIndex(), int(stylekeys::Page::Info));
+        QVERIFY(field->text().isEmpty() && results->isHidden());
+        field->setText("text");
+        QVERIFY(listed().size() > 5);
+        field->setFocus(); // as when typing
+        QTest::keyClick(field, Qt::Key_Escape);
+        QVERIFY(field->text().isEmpty() && results->isHidden());
+    }
+
     // A page's rows are built when it is first shown, and must show with it.
     void rowsShowWithTheirPage()
     {
