@@ -5,22 +5,26 @@
 #include "ui_mainwindow.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
 
 namespace {
+const QRect fieldPlace(650, 215, 240, 24);
 constexpr int resultsHeight = 150;
-}
+constexpr int resultsWidth = 280; // wider than the field: "Lists › Text Selected   #ffffff"
+} // namespace
 
 void MainWindow::setUpFind()
 {
-    auto *field = new QLineEdit(ui->tabWidget);
+    // Above the pages, in the free stretch before their "Reset"; shown with them.
+    auto *field = new QLineEdit(ui->centralWidget);
     field->setObjectName(QStringLiteral("findColour"));
     field->setPlaceholderText(tr("Find a colour"));
     field->setClearButtonEnabled(true);
-    field->setMinimumWidth(150);
-    ui->tabWidget->setCornerWidget(field, Qt::TopRightCorner);
-    auto *results = new QListWidget(ui->tabWidget);
+    field->setGeometry(fieldPlace);
+    connect(ui->checkBox_changecolors, &QCheckBox::toggled, field, &QWidget::setVisible);
+    auto *results = new QListWidget(ui->centralWidget);
     results->setObjectName(QStringLiteral("findResults"));
     results->hide();
 
@@ -49,7 +53,7 @@ void MainWindow::setUpFind()
         if (results->count() == 0)
             new QListWidgetItem(tr("No colour matches \"%1\"").arg(wanted), results);
         const QRect corner = field->geometry();
-        results->setGeometry(corner.left(), corner.bottom() + 1, corner.width(), resultsHeight);
+        results->setGeometry(corner.right() - resultsWidth, corner.bottom() + 1, resultsWidth, resultsHeight);
         results->raise();
     });
     const auto go = [this, field](const QListWidgetItem *item) {

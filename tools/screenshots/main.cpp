@@ -11,10 +11,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QGuiApplication>
+#include <QLineEdit>
 #include <QMainWindow>
+#include <QMenu>
 #include <QScreen>
 #include <QScrollArea>
 #include <QTabWidget>
@@ -92,6 +96,24 @@ void saveLayouts(QMainWindow &window, const QString &folder)
     box("radioButton")->click();
 }
 
+// Finding a colour, a half-transparent swatch and the Edit menu naming the edit.
+void saveEditorFeatures(QMainWindow &window, const QString &folder)
+{
+    auto *find = window.findChild<QLineEdit *>(QStringLiteral("findColour"));
+    find->setText(QStringLiteral("text"));
+    save(window, folder, QStringLiteral("editor-find"));
+    find->clear();
+    window.findChild<QTabWidget *>(QStringLiteral("tabWidget"))->setCurrentIndex(1);
+    QGuiApplication::clipboard()->setText(QStringLiteral("#80ff4000"));
+    window.findChild<QWidget *>(QStringLiteral("listoverbutton"))->actions().at(1)->trigger();
+    save(window, folder, QStringLiteral("editor-swatch-alpha"));
+    auto *edit = window.findChild<QMenu *>(QStringLiteral("menuEdit"));
+    edit->popup(window.mapToGlobal(QPoint(60, 20)));
+    save(*edit, folder, QStringLiteral("editor-menu-edit"));
+    edit->hide();
+    window.findChild<QAction *>(QStringLiteral("actionUndo"))->trigger();
+}
+
 void savePages(QMainWindow &window, const QString &folder)
 {
     auto *settings = window.findChild<QTabWidget *>(QStringLiteral("tabWidget"));
@@ -157,6 +179,7 @@ int main(int argc, char *argv[])
         if (options.contains(QStringLiteral("layouts")))
             continue;
         savePages(window, shots);
+        saveEditorFeatures(window, shots);
         QFile(documents.path() + QStringLiteral("/Panelcraft/projects/my profile.pcp"))
             .open(QIODevice::WriteOnly);
         saveDialogs(window, shots, documents.path() + QStringLiteral("/Panelcraft/projects"));
