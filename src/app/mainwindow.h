@@ -137,6 +137,7 @@ private:
                          std::optional<bool> whiteChecked, bool profileOpen);
     void loadBuiltInTable(bool white);
     bool writeProfileOrWarn(const QString &path);
+    void showProfileSaved(const QString &path);
     // When the open profile vanished from disk: says so and loads the default table.
     bool openProfileIsGone();
     // Before anything replaces the editor's values (closing, loading a table, taking colours from

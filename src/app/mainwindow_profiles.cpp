@@ -150,13 +150,19 @@ bool MainWindow::writeProfileOrWarn(const QString &path)
     return false;
 }
 
+void MainWindow::showProfileSaved(const QString &path)
+{
+    // Said in passing: a box on every save is in the way. A failure still gets one.
+    showStatus(tr("Profile saved: %1").arg(QFileInfo(path).fileName()), StatusLasts::FewSeconds);
+}
+
 void MainWindow::savedata(bool saveas)
 {
     if (!saveas) {
         if (!writeProfileOrWarn(profilefile))
             return;
         undoStack->setClean();
-        Dialogs::information(this, programname, tr("Profile saved"));
+        showProfileSaved(profilefile);
         return;
     }
     const QString path = Dialogs::getSaveFileName(this, tr("Save your Panelcraft Profile"), projectsfolder,
@@ -170,7 +176,7 @@ void MainWindow::savedata(bool saveas)
     initgui();
     updatebrowsercolors();
     showActiveTable(titleSuffixFor(path), false, std::nullopt, true);
-    Dialogs::information(this, programname, tr("Profile saved"));
+    showProfileSaved(path);
 }
 
 void MainWindow::on_actionDelete_triggered()

@@ -578,8 +578,12 @@ private slots:
     {
         saveAs("edit.pcp");
         pick("listtextbutton", "#123456");
+        Dialogs::clear();
         f->trigger("actionSave");
         QVERIFY(f->readFile(path("edit.pcp")).contains("list_text=#123456\r\n"));
+        auto *status = f->find<QLabel>("statuslabel"); // said in passing, with no box
+        QVERIFY(Dialogs::requests().isEmpty() &&
+                (status->text() + status->toolTip()).contains("Profile saved"));
         QVERIFY(enabled("resetlisttext"));
         f->click("resetlisttext");
         QCOMPARE(text("list_text"), QString("#ffffff"));
