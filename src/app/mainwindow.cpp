@@ -150,7 +150,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 bool MainWindow::savesettings()
 {
-    return settingsfile::save(appfolder + QStringLiteral("/settings.dat"), {themenumber, showtooltips});
+    return settingsfile::save(appfolder + QStringLiteral("/settings.dat"),
+                              {themenumber, showtooltips, lastfolders});
 }
 
 void MainWindow::loadsettings()
@@ -159,6 +160,7 @@ void MainWindow::loadsettings()
         settingsfile::load(appfolder + QStringLiteral("/settings.dat"), &settingsmap);
     themenumber = settings.themenumber;
     showtooltips = settings.showtooltips;
+    lastfolders = settings.folders;
 }
 
 void MainWindow::loadstyle(int style)

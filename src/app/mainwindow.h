@@ -173,7 +173,10 @@ private:
     void showTextState(QWidget *label, TextState state); // kept across theme switches
 
     void selectSkin(const QString &path);
-    QString skinDialogFolder() const;
+    // Where a skin dialog opens: the folder it last chose from ("skin", "icons", "windows"), kept
+    // across runs, else the skins folder; chooseSkinFile remembers the choice.
+    QString skinDialogFolder(const QString &dialog) const;
+    QString chooseSkinFile(const QString &dialog, const QString &caption);
     // The window's choices as build options; empty with a message when they cannot be built.
     std::optional<SkinBuildOptions> buildOptions(QString *problem) const;
     void builtInIconsChosen();
@@ -212,6 +215,7 @@ private:
 
     QMap<QString, QString> styletable;
     QMap<QString, QString> settingsmap;
+    QMap<QString, QString> lastfolders; // by skin dialog
     QMap<QString, QString> tooltipmap;
     Style style;
     std::array<QFont, stylekeys::fontGroupCount> fontdialogresults; // last font dialog result per group

@@ -42,8 +42,10 @@ bool isPercentage(const QString &text)
 
 } // namespace
 
-QString MainWindow::skinDialogFolder() const
+QString MainWindow::skinDialogFolder(const QString &dialog) const
 {
+    if (QFileInfo(lastfolders.value(dialog)).isDir())
+        return lastfolders.value(dialog);
     // Before the host or a first build has made the skins folder, start as near to it as exists.
     QString folder = outputname::skinsFolder(documentsfolder);
     while (!QFileInfo(folder).isDir() && QFileInfo(folder).path() != folder)
@@ -51,9 +53,17 @@ QString MainWindow::skinDialogFolder() const
     return folder;
 }
 
+QString MainWindow::chooseSkinFile(const QString &dialog, const QString &caption)
+{
+    const QString path = Dialogs::getOpenFileName(this, caption, skinDialogFolder(dialog), skinFilter);
+    if (!path.isEmpty())
+        lastfolders.insert(dialog, QFileInfo(path).absolutePath());
+    return path;
+}
+
 void MainWindow::on_skinfileselect_clicked()
 {
-    selectSkin(Dialogs::getOpenFileName(this, tr("Select a Skin zip file"), skinDialogFolder(), skinFilter));
+    selectSkin(chooseSkinFile(QStringLiteral("skin"), tr("Select a Skin zip file")));
 }
 
 void MainWindow::selectSkin(const QString &path)
@@ -290,8 +300,8 @@ void MainWindow::on_iconselect_clicked()
 {
     if (!ui->radioButton_3->isChecked() || isBusy())
         return;
-    const QString path = Dialogs::getOpenFileName(
-        this, tr("Select a Skin zip file with Custom Browser Icons"), skinDialogFolder(), skinFilter);
+    const QString path =
+        chooseSkinFile(QStringLiteral("icons"), tr("Select a Skin zip file with Custom Browser Icons"));
     if (path.isEmpty())
         return;
     iconskinfile = path;
@@ -343,8 +353,7 @@ void MainWindow::on_windowfileselect_clicked()
 {
     if (!ui->checkBox_window->isChecked() || isBusy())
         return;
-    const QString path = Dialogs::getOpenFileName(this, tr("Select a Skin zip file with Window"),
-                                                  skinDialogFolder(), skinFilter);
+    const QString path = chooseSkinFile(QStringLiteral("windows"), tr("Select a Skin zip file with Window"));
     if (path.isEmpty())
         return;
     windownames.clear();

@@ -72,6 +72,23 @@ private slots:
         QCOMPARE(lastWarning(), QString("You have not selected a skin"));
     }
 
+    // Each skin dialog opens where it last chose from, in this run and the next.
+    void dialogsRememberTheirFolders()
+    {
+        const QString mine = f->documents.path() + "/mine";
+        QVERIFY(QDir().mkpath(mine));
+        choose("skinfileselect", mine + "/a.zip");
+        choose("skinfileselect", QString());
+        QCOMPARE(Dialogs::requests().last().dir, mine);
+        f->click("radioButton_3");
+        choose("iconselect", QString());
+        QVERIFY(Dialogs::requests().last().dir != mine); // its own folder, none chosen yet
+        QVERIFY(f->window->close());
+        f->start();
+        choose("skinfileselect", QString());
+        QCOMPARE(Dialogs::requests().last().dir, mine);
+    }
+
     void refusedInputWritesNothing_data()
     {
         QTest::addColumn<int>("fault"); // 1: the sample skin cut in half; 2: a file as the skins folder
