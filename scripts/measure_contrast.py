@@ -2,8 +2,8 @@
 
 In each box the background is the most frequent colour, and the text's contrast is the one that
 at least a few pixels reach (glyph cores; a single stray pixel does not count). Disabled controls
-are listed apart: they need not be readable. Prints every text below 4.5:1 and the lowest ratio
-of each folder."""
+are listed apart: they need not be readable. Greyed labels (options that are off) need 3:1, every
+other text 4.5:1. Prints every text below its mark and the lowest ratio of each kind per folder."""
 import collections
 import pathlib
 import subprocess
@@ -11,6 +11,7 @@ import sys
 
 MIN_TEXT_PIXELS = 4
 THRESHOLD = 4.5
+GREYED_THRESHOLD = 3.0
 
 
 def luminance(rgb):
@@ -27,7 +28,7 @@ def ratio(a, b):
 
 
 def read_ppm(png):
-    data = subprocess.run(["convert", str(png), "-depth", "8", "ppm:-"], check=True,
+    data = subprocess.run(["convert", str(png), "ppm:-"], check=True,
                           capture_output=True).stdout
     fields = data.split(maxsplit=4)
     width, height = int(fields[1]), int(fields[2])
@@ -69,14 +70,17 @@ def measure(folder):
 def main(folders):
     for folder in folders:
         results = sorted(measure(folder))
-        enabled = [r for r in results if not r[2].endswith("disabled")]
-        print(f"{folder}: {len(results)} texts measured, {len(results) - len(enabled)} of them disabled")
-        for value, shot, what, background in results:
-            if value < THRESHOLD:
-                print(f"  {value:5.2f}:1  {shot}  {what}  on rgb{background}")
-        for name, group in (("enabled", enabled), ("all", results)):
+        kinds = (("enabled", lambda what: not what.endswith(("disabled", "greyed")), THRESHOLD),
+                 ("greyed", lambda what: what.endswith("greyed"), GREYED_THRESHOLD),
+                 ("disabled", lambda what: what.endswith("disabled"), 0))
+        print(f"{folder}: {len(results)} texts measured")
+        for name, wanted, mark in kinds:
+            group = [r for r in results if wanted(r[2])]
+            for value, shot, what, background in group:
+                if value < mark:
+                    print(f"  {value:5.2f}:1  {shot}  {what}  on rgb{background}")
             if group:
-                print(f"  lowest ({name}) {group[0][0]:.2f}:1 ({group[0][1]} {group[0][2]})")
+                print(f"  lowest ({name}, {len(group)} texts) {group[0][0]:.2f}:1 ({group[0][1]} {group[0][2]})")
 
 
 if __name__ == "__main__":

@@ -16,6 +16,8 @@ QString aboutStyleSheet()
 {
     return QStringLiteral("#About {border:1px solid white; background-color: black; }"
                           "QLabel {color: white; background-color:transparent;}"
+                          // Its message boxes inherit the white labels: give them the dark ground.
+                          "QMessageBox {background-color: black;}"
                           "#line,#line_2 {background-color:rgb(90,90,90);}") +
            buttonRules();
 }

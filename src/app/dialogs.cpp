@@ -58,13 +58,15 @@ QMessageBox::StandardButton message(Kind kind, QWidget *parent, const QString &t
 
 } // namespace
 
-QColor getColor(const QColor &initial, QWidget *parent, const QString &title)
+QColor getColor(const QColor &initial, QWidget *parent, const QString &title, bool alpha)
 {
     if (answers().testing) {
         record(Kind::Color, title, {}, {}, {}, initial);
+        answers().requests.last().alphaShown = alpha;
         return take(answers().colors, QColor());
     }
-    return QColorDialog::getColor(initial, parent, title);
+    return QColorDialog::getColor(
+        initial, parent, title, alpha ? QColorDialog::ShowAlphaChannel : QColorDialog::ColorDialogOptions());
 }
 
 QFont getFont(bool *ok, const QFont &initial, QWidget *parent)
@@ -120,6 +122,18 @@ bool informationOffering(QWidget *parent, const QString &title, const QString &t
 QMessageBox::StandardButton warning(QWidget *parent, const QString &title, const QString &text)
 {
     return message(Kind::Warning, parent, title, text);
+}
+
+bool confirm(QWidget *parent, const QString &title, const QString &text, const QString &action)
+{
+    if (answers().testing)
+        return message(Kind::Question, parent, title, text, QMessageBox::Yes | QMessageBox::Cancel) ==
+               QMessageBox::Yes;
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Cancel, parent);
+    const QAbstractButton *confirmed = box.addButton(action, QMessageBox::AcceptRole);
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.exec();
+    return box.clickedButton() == confirmed;
 }
 
 QMessageBox::StandardButton question(QWidget *parent, const QString &title, const QString &text,

@@ -16,7 +16,8 @@ class QWidget;
 
 namespace Dialogs {
 
-QColor getColor(const QColor &initial, QWidget *parent, const QString &title);
+// `alpha` shows the alpha channel, so that any opacity can be chosen.
+QColor getColor(const QColor &initial, QWidget *parent, const QString &title, bool alpha = false);
 // ok tells whether the user confirmed; on cancel the initial font comes back.
 QFont getFont(bool *ok, const QFont &initial, QWidget *parent);
 QString getOpenFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter);
@@ -28,6 +29,9 @@ QMessageBox::StandardButton information(QWidget *parent, const QString &title, c
 // Tests answer QMessageBox::Open for it.
 bool informationOffering(QWidget *parent, const QString &title, const QString &text, const QString &offer);
 QMessageBox::StandardButton warning(QWidget *parent, const QString &title, const QString &text);
+// A question with a button named for what it does (`action`, "Replace") and Cancel; true when
+// `action` was pressed. Tests answer QMessageBox::Yes for it.
+bool confirm(QWidget *parent, const QString &title, const QString &text, const QString &action);
 QMessageBox::StandardButton question(QWidget *parent, const QString &title, const QString &text,
                                      QMessageBox::StandardButtons buttons = QMessageBox::Yes |
                                                                             QMessageBox::No);
@@ -45,6 +49,7 @@ struct Request
     QString filter;
     QColor initialColor;
     QFont initialFont;
+    bool alphaShown = false; // a colour dialog with the alpha channel
 };
 
 // Unanswered questions are refused: Cancel where offered, else No.

@@ -28,6 +28,11 @@ AppPaths AppPaths::system()
                                  QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))};
 }
 
+namespace {
+constexpr int statusRemarkMilliseconds = 4000;
+const char *const textStateProperty = "textState";
+} // namespace
+
 MainWindow::MainWindow(QWidget *parent) : MainWindow(AppPaths::system(), parent) {}
 
 MainWindow::MainWindow(const AppPaths &paths, QWidget *parent)
@@ -37,14 +42,21 @@ MainWindow::MainWindow(const AppPaths &paths, QWidget *parent)
 {
     ui->setupUi(this);
     fitFormTexts(this);
+    makeFormScrollable(this);
     ui->label_67->setText(ui->label_67->text().arg(QCoreApplication::applicationVersion()));
     buildprogress = new QProgressBar(ui->statuslabel->parentWidget());
     buildprogress->setObjectName(QStringLiteral("buildprogress"));
     buildprogress->setRange(0, int(BuildStep::Pack) + 1);
     buildprogress->setTextVisible(false);
     buildprogress->setVisible(false);
+    statusTimer = new QTimer(this);
+    statusTimer->setSingleShot(true);
+    statusTimer->setInterval(statusRemarkMilliseconds);
+    connect(statusTimer, &QTimer::timeout, this, [this] { showStatus(QString()); });
     setAcceptDrops(true);
     wireEditorRows();
+    setUpKeyboard();
+    setUpFind();
     registerNamedWidgets(this);
     setPreviewAside();
 
@@ -84,9 +96,11 @@ MainWindow::MainWindow(const AppPaths &paths, QWidget *parent)
           static_cast<QWidget *>(ui->label_80), static_cast<QWidget *>(ui->selectedwindow)})
         greyLabel(label, true);
     ui->font_label_2->setText(fontNameText(globalfontname));
-    for (QWidget *label : {static_cast<QWidget *>(ui->font_label_2), static_cast<QWidget *>(ui->label_82),
-                           static_cast<QWidget *>(ui->label_83)})
+    for (QWidget *label : {static_cast<QWidget *>(ui->font_label_2), static_cast<QWidget *>(ui->label_82)})
         greyLabel(label, true);
+    // The "%" signs sit inside white entry fields, whatever the theme.
+    showTextState(ui->label_83, TextState::InFieldGreyed);
+    showTextState(ui->label_86, TextState::InField);
     ui->floatlabel_7->setVisible(false);
 
     prepareFolders();
@@ -129,7 +143,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (!closeWhenIdle(event))
         return;
-    if (!confirmUnsavedEdits()) {
+    if (!askToKeepEdits(tr("Save them before closing?"))) {
         event->ignore();
         return;
     }
@@ -140,7 +154,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 bool MainWindow::savesettings()
 {
-    return settingsfile::save(appfolder + QStringLiteral("/settings.dat"), {themenumber, showtooltips});
+    return settingsfile::save(appfolder + QStringLiteral("/settings.dat"),
+                              {themenumber, showtooltips, lastfolders});
 }
 
 void MainWindow::loadsettings()
@@ -148,6 +163,7 @@ void MainWindow::loadsettings()
     const AppSettings settings = settingsfile::load(appfolder + QStringLiteral("/settings.dat"));
     themenumber = settings.themenumber;
     showtooltips = settings.showtooltips;
+    lastfolders = settings.folders;
 }
 
 void MainWindow::loadstyle(int style)
@@ -158,11 +174,21 @@ void MainWindow::loadstyle(int style)
     // Re-applying the same sheet re-polishes every widget of the window for nothing.
     if (styleSheet() != theme.styleSheet)
         setStyleSheet(theme.styleSheet);
+    // Labels keep their state (greyed, warning ...) in the colours of the theme now worn.
+    for (QWidget *label : findChildren<QWidget *>())
+        if (const QVariant state = label->property(textStateProperty); state.isValid())
+            showTextState(label, TextState(state.toInt()));
 }
 
 void MainWindow::greyLabel(QWidget *label, bool greyed)
 {
-    label->setStyleSheet(QStringLiteral("color: ") + (greyed ? greyedcolor : labelcolor));
+    showTextState(label, greyed ? TextState::Greyed : TextState::Normal);
+}
+
+void MainWindow::showTextState(QWidget *label, TextState state)
+{
+    label->setProperty(textStateProperty, int(state));
+    label->setStyleSheet(QStringLiteral("color: ") + themeFor(themenumber).colourOf(state));
 }
 
 void MainWindow::on_actionBlack_triggered()

@@ -6,6 +6,7 @@
 #include "style/style.h"
 #include "style/styleedit.h"
 #include "style/tablefile.h"
+#include "theme.h"
 
 #include <QFont>
 #include <QHash>
@@ -25,6 +26,7 @@ class MainWindow;
 }
 class QFutureWatcherBase;
 class QProgressBar;
+class QTimer;
 struct BuildResult;
 struct SkinBuildOptions;
 enum class BuildStep;
@@ -115,7 +117,16 @@ private:
     bool readTable(const QString &file);      // false, after a warning, when the file cannot be used
     void registerNamedWidgets(QWidget *root); // into widgetsByName, for the preview's style sheets
     void wireEditorRows();
-    void buildEditorPage(int page); // the page's rows, wired and showing the current values
+    void buildEditorPage(int page);          // the page's rows, wired and showing the current values
+    void nameRowsForScreenReaders(int page); // "Lists, Over: colour", from the key table
+    void putPageInTabOrder(int page);
+    void setUpFind();                // mainwindow_find.cpp
+    void offerCopyAndPaste(int key); // a colour row's value as text, by menu and Ctrl+C / Ctrl+V
+    // Sets a row's colour from "#rrggbb", "#aarrggbb" or a colour name, as a pick would; else
+    // says why and changes nothing.
+    void setColourFromText(int key, const QString &text);
+    // A row as the form shows it, "Lists › Text": a colour key's, or a font group's with `font`.
+    QString rowName(int index, bool font) const;
     void prepareFolders();
     void fullRefresh();
     // The preview (mainwindow_preview.cpp) starts hidden and out of the window, so that start-up
@@ -128,12 +139,16 @@ private:
                          std::optional<bool> whiteChecked, bool profileOpen);
     void loadBuiltInTable(bool white);
     bool writeProfileOrWarn(const QString &path);
+    void showProfileSaved(const QString &path);
     // When the open profile vanished from disk: says so and loads the default table.
     bool openProfileIsGone();
-    // Asks whether to save unsaved edits before closing (or before what `question` names);
-    // false when the user would rather keep things as they are.
-    bool confirmUnsavedEdits(const QString &question = QString());
-    void setUpEditHistory(); // mainwindow_history.cpp
+    // Before anything replaces the editor's values (closing, loading a table, taking colours from
+    // a skin): asks whether to save unsaved edits, with `question` saying when ("Save them before
+    // closing?"). True when the edits are saved or may go; false when the user would rather stay.
+    bool askToKeepEdits(const QString &question);
+    static QString beforeReplacing(); // the question for the actions that load other values
+    void setUpEditHistory();          // mainwindow_history.cpp
+    void setUpKeyboard();             // mainwindow_keyboard.cpp
 
     // Colours from the selected skin (mainwindow_skincolours.cpp).
     void setUpSkinColours();
@@ -176,9 +191,13 @@ private:
     void showFont(int group);
 
     void greyLabel(QWidget *label, bool greyed);
+    void showTextState(QWidget *label, TextState state); // kept across theme switches
 
     void selectSkin(const QString &path);
-    QString skinDialogFolder() const;
+    // Where a skin dialog opens: the folder it last chose from ("skin", "icons", "windows"), kept
+    // across runs, else the skins folder; chooseSkinFile remembers the choice.
+    QString skinDialogFolder(const QString &dialog) const;
+    QString chooseSkinFile(const QString &dialog, const QString &caption);
     // The window's choices as build options; empty with a message when they cannot be built.
     std::optional<SkinBuildOptions> buildOptions(QString *problem) const;
     void builtInIconsChosen();
@@ -187,6 +206,9 @@ private:
     void finishJob();
     // False, with the close put off until the running job ends, while one runs.
     bool closeWhenIdle(QCloseEvent *event);
+    // The status line beside "Create Skin": every text fits, and a passing remark goes by itself.
+    enum class StatusLasts { UntilReplaced, FewSeconds };
+    void showStatus(const QString &text, StatusLasts lasts = StatusLasts::UntilReplaced);
     void showBuildStep(BuildStep step, const QString &file);
     void showBuildResult(const BuildResult &result, const QString &skinName);
     void showWindowScan(const QString &error, const QStringList &names);
@@ -194,9 +216,8 @@ private:
     std::unique_ptr<Ui::MainWindow> ui;
     EditorRows rows{}; // null on pages not shown yet
     QSet<int> builtEditorPages;
-    QHash<QString, QWidget *> widgetsByName;    // every named widget, for the preview's style sheets
-    std::unique_ptr<QWidget> asidePreview;      // the preview's tab widget until it is first shown
-    QWidget *previewFocusPredecessor = nullptr; // where the preview sits in the Tab order
+    QHash<QString, QWidget *> widgetsByName; // every named widget, for the preview's style sheets
+    std::unique_ptr<QWidget> asidePreview;   // the preview's tab widget until it is first shown
 
     QString programname = QStringLiteral("Panelcraft");
     QString documentsfolder;
@@ -213,6 +234,7 @@ private:
     QString globalfontname;
 
     QMap<QString, QString> styletable;
+    QMap<QString, QString> lastfolders; // by skin dialog
     QMap<QString, QString> tooltipmap;
     Style style;
     std::array<QFont, stylekeys::fontGroupCount> fontdialogresults; // last font dialog result per group
@@ -227,6 +249,7 @@ private:
     bool windowsfound = false;
 
     QProgressBar *buildprogress;
+    QTimer *statusTimer; // clears a passing status text
     QFutureWatcherBase *runningjob = nullptr;
     QHash<QWidget *, bool> enabledbeforejob;
     bool closewhendone = false;

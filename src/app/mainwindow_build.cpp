@@ -38,8 +38,10 @@ QString droppedSkin(const QMimeData *data)
 
 } // namespace
 
-QString MainWindow::skinDialogFolder() const
+QString MainWindow::skinDialogFolder(const QString &dialog) const
 {
+    if (QFileInfo(lastfolders.value(dialog)).isDir())
+        return lastfolders.value(dialog);
     // Before the host or a first build has made the skins folder, start as near to it as exists.
     QString folder = outputname::skinsFolder(documentsfolder);
     while (!QFileInfo(folder).isDir() && QFileInfo(folder).path() != folder)
@@ -47,10 +49,17 @@ QString MainWindow::skinDialogFolder() const
     return folder;
 }
 
+QString MainWindow::chooseSkinFile(const QString &dialog, const QString &caption)
+{
+    const QString path = Dialogs::getOpenFileName(this, caption, skinDialogFolder(dialog), skinFilter());
+    if (!path.isEmpty())
+        lastfolders.insert(dialog, QFileInfo(path).absolutePath());
+    return path;
+}
+
 void MainWindow::on_skinfileselect_clicked()
 {
-    selectSkin(
-        Dialogs::getOpenFileName(this, tr("Select a Skin zip file"), skinDialogFolder(), skinFilter()));
+    selectSkin(chooseSkinFile(QStringLiteral("skin"), tr("Select a Skin zip file")));
 }
 
 void MainWindow::selectSkin(const QString &path)
@@ -66,8 +75,9 @@ void MainWindow::dragEnterEvent(QDragEnterEvent *event)
     if (!isBusy() && !droppedSkin(event->mimeData()).isEmpty())
         event->acceptProposedAction();
     else
-        ui->statuslabel->setText(isBusy() ? tr("Please wait for the skin to be created")
-                                          : tr("Only a skin's .zip file can be dropped here"));
+        showStatus(isBusy() ? tr("Please wait for the skin to be created")
+                            : tr("Only a skin's .zip file can be dropped here"),
+                   StatusLasts::FewSeconds);
 }
 
 void MainWindow::dropEvent(QDropEvent *event)
@@ -76,7 +86,7 @@ void MainWindow::dropEvent(QDropEvent *event)
     if (isBusy() || path.isEmpty())
         return;
     event->acceptProposedAction();
-    ui->statuslabel->clear();
+    showStatus(QString());
     selectSkin(path);
 }
 
@@ -96,8 +106,9 @@ std::optional<SkinBuildOptions> MainWindow::buildOptions(QString *problem) const
     if (options.iconSet == IconSet::FromOtherSkin && !ui->iconselect_name->text().isEmpty())
         options.iconSkinFile = iconskinfile;
     options.floatBrowser = ui->checkBox->isChecked();
-    options.importWindows = ui->checkBox_window->isChecked() && windowsfound;
-    if (options.importWindows)
+    // Asked for without a skin that has windows, the build says that none were added.
+    options.importWindows = ui->checkBox_window->isChecked();
+    if (windowsfound)
         options.windowSkinFile = windowskinfile;
     options.globalFont = ui->checkBox_globalfont->isChecked();
     options.globalFontName = globalfontname;
@@ -119,6 +130,12 @@ void MainWindow::on_dothejob_clicked()
         Dialogs::warning(this, programname, problem);
         return;
     }
+    if (QFileInfo::exists(options->outputPath) &&
+        !Dialogs::confirm(this, programname,
+                          tr("The skin \"%1\" already exists.\nReplace it with the new skin?")
+                              .arg(QDir::toNativeSeparators(options->outputPath)),
+                          tr("Replace")))
+        return;
     const QString outputFolder = QFileInfo(options->outputPath).absolutePath();
     if (!QDir().mkpath(outputFolder)) {
         Dialogs::warning(
@@ -153,19 +170,18 @@ void MainWindow::showBuildStep(BuildStep step, const QString &file)
         return; // the status says why the window is still open
     const QString text =
         buildStepText(step) + (file.isEmpty() ? QString() : QLatin1Char(' ') + QFileInfo(file).fileName());
-    ui->statuslabel->setText(
-        ui->statuslabel->fontMetrics().elidedText(text, Qt::ElideMiddle, ui->statuslabel->width()));
+    showStatus(text);
 }
 
 void MainWindow::showBuildResult(const BuildResult &result, const QString &skinName)
 {
     if (!result.ok) {
-        ui->statuslabel->setText(tr("Failed"));
+        showStatus(tr("Failed"));
         Dialogs::warning(this, programname, tr("The skin could not be created.\n%1").arg(result.message));
-        ui->statuslabel->clear();
+        showStatus(QString());
         return;
     }
-    ui->statuslabel->setText(tr("Done !"));
+    showStatus(tr("Done !"));
     QString text = tr("Your Skin has been created successfully !\nSelect the %1 skin from Turnwise "
                       "Settings->Interface tab")
                        .arg(skinName);
@@ -178,15 +194,28 @@ void MainWindow::showBuildResult(const BuildResult &result, const QString &skinN
         Dialogs::warning(
             this, programname,
             tr("No program could be found to show the folder \"%1\"").arg(QDir::toNativeSeparators(folder)));
-    ui->statuslabel->clear();
+    showStatus(QString());
 }
 
 // --- background work --------------------------------------------------------------------------
 
+void MainWindow::showStatus(const QString &text, StatusLasts lasts)
+{
+    // Cut in the middle, where a long file name has least to say; the whole text is in the tip.
+    const QString shown =
+        ui->statuslabel->fontMetrics().elidedText(text, Qt::ElideMiddle, ui->statuslabel->width());
+    ui->statuslabel->setText(shown);
+    ui->statuslabel->setToolTip(shown == text ? QString() : text);
+    if (lasts == StatusLasts::FewSeconds)
+        statusTimer->start();
+    else
+        statusTimer->stop();
+}
+
 void MainWindow::startJob(const QString &status, QFutureWatcherBase *job)
 {
     runningjob = job;
-    ui->statuslabel->setText(status);
+    showStatus(status);
     buildprogress->setValue(0);
     buildprogress->setVisible(true);
     enabledbeforejob.clear();
@@ -223,7 +252,7 @@ bool MainWindow::closeWhenIdle(QCloseEvent *event)
         return true;
     // Stopping half way would leave no skin at all; the archive is finished, then the window closes.
     closewhendone = true;
-    ui->statuslabel->setText(tr("Closing when the skin is written ..."));
+    showStatus(tr("Closing when the skin is written ..."));
     event->ignore();
     return false;
 }
@@ -263,8 +292,8 @@ void MainWindow::on_iconselect_clicked()
 {
     if (!ui->radioButton_3->isChecked() || isBusy())
         return;
-    const QString path = Dialogs::getOpenFileName(
-        this, tr("Select a Skin zip file with Custom Browser Icons"), skinDialogFolder(), skinFilter());
+    const QString path =
+        chooseSkinFile(QStringLiteral("icons"), tr("Select a Skin zip file with Custom Browser Icons"));
     if (path.isEmpty())
         return;
     iconskinfile = path;
@@ -280,7 +309,7 @@ void MainWindow::on_iconselect_clicked()
                  this, [path, folder] { return sourceskins::scanIconSkin(path, folder); },
                  [this](const sourceskins::IconScan &scan) {
                      finishJob();
-                     ui->statuslabel->clear();
+                     showStatus(QString());
                      customiconsfound = scan.customIcons;
                      if (!scan.error.isEmpty())
                          Dialogs::warning(this, programname, scan.error);
@@ -306,7 +335,7 @@ void MainWindow::on_checkBox_window_clicked()
     else if (windowsfound)
         greyLabel(ui->floatlabel_2, false);
     else
-        ui->floatlabel_2->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0)"));
+        showTextState(ui->floatlabel_2, TextState::Warning);
     ui->floatlabel_3->setVisible(on && windowsfound);
     greyLabel(ui->label_80, !on);
     greyLabel(ui->selectedwindow, !on);
@@ -316,8 +345,7 @@ void MainWindow::on_windowfileselect_clicked()
 {
     if (!ui->checkBox_window->isChecked() || isBusy())
         return;
-    const QString path = Dialogs::getOpenFileName(this, tr("Select a Skin zip file with Window"),
-                                                  skinDialogFolder(), skinFilter());
+    const QString path = chooseSkinFile(QStringLiteral("windows"), tr("Select a Skin zip file with Window"));
     if (path.isEmpty())
         return;
     windownameshtml.clear();
@@ -334,7 +362,7 @@ void MainWindow::on_windowfileselect_clicked()
                  this, [path, folder] { return sourceskins::scanWindowSkin(path, folder); },
                  [this](const sourceskins::WindowScan &scan) {
                      finishJob();
-                     ui->statuslabel->clear();
+                     showStatus(QString());
                      showWindowScan(scan.error, scan.names);
                  }));
 }
@@ -350,14 +378,14 @@ void MainWindow::showWindowScan(const QString &error, const QStringList &names)
     ui->floatlabel_3->setVisible(windowsfound);
     if (windowsfound) {
         windownameshtml = names.join(QStringLiteral("</p><p>"));
-        ui->floatlabel_2->setStyleSheet(QStringLiteral("background-color : transparent; color :") +
-                                        labelcolor);
-        ui->floatlabel_2->setText(
-            tr("Found %1 Window(s) with Name(s) : %2").arg(names.size()).arg(names.join(QLatin1Char(','))));
+        showTextState(ui->floatlabel_2, TextState::Normal);
+        ui->floatlabel_2->setText(QStringLiteral("Found %1 Window(s) with Name(s) : %2")
+                                      .arg(names.size())
+                                      .arg(names.join(QLatin1Char(','))));
         ui->floatlabel_2->setToolTip(QStringLiteral("<html><head/><body><p>") + windownameshtml +
                                      QStringLiteral("</p></body></html>"));
     } else {
-        ui->floatlabel_2->setStyleSheet(QStringLiteral("background-color : transparent; color : red; "));
+        showTextState(ui->floatlabel_2, TextState::Warning);
         ui->floatlabel_2->setText(tr("Selected Skin does not contain any floating Windows"));
         ui->floatlabel_2->setToolTip(QString());
     }

@@ -4,6 +4,7 @@
 #include "style/contrast.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 namespace {
@@ -16,12 +17,14 @@ QLabel *MainWindow::addRowSign(int key, const char *suffix, int slot)
     static const QPixmap sign =
         QPixmap(QStringLiteral(":/myfiles/myfiles/Warning.png"))
             .scaled(signSize, signSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    const QPushButton *reset = rows.colours[std::size_t(key)].reset;
-    auto *label = new QLabel(reset->parentWidget());
+    // On the swatch of the colour it warns about: past the reset button it would stand beyond the
+    // column's separator, beside another column's row.
+    const QWidget *swatch = rows.colours[std::size_t(key)].swatch;
+    auto *label = new QLabel(swatch->parentWidget());
     label->setObjectName(QLatin1String(stylekeys::colourKeys[key].key) + QLatin1String(suffix));
     label->setPixmap(sign);
-    label->setGeometry(reset->geometry().right() + signGap + slot * (signSize + signGap),
-                       reset->y() + (reset->height() - signSize) / 2, signSize, signSize);
+    label->setGeometry(swatch->geometry().right() - (slot + 1) * (signSize + signGap),
+                       swatch->y() + (swatch->height() - signSize) / 2, signSize, signSize);
     label->hide();
     return label;
 }
@@ -45,7 +48,7 @@ void MainWindow::showContrastHints()
             continue; // its page is not built yet
         sign->setToolTip(tr("Contrast %1:1 on %2: hard to read in the browser")
                              .arg(hint.ratio, 0, 'f', 1)
-                             .arg(hint.background));
+                             .arg(rowName(stylekeys::colourIndex(hint.background), false)));
         sign->setVisible(hint.ratio < contrast::warnBelow);
     }
     showVisionHints();

@@ -6,6 +6,7 @@
 #include "ui_mainwindow.h"
 
 #include <QFontInfo>
+#include <QPainter>
 #include <QUndoStack>
 
 using stylekeys::colourKeys;
@@ -17,15 +18,40 @@ int overStripesRow()
     return row;
 }
 
+// A colour that is not opaque is shown over a checkerboard, so its transparency can be seen.
+QBrush swatchBrush(const QColor &colour)
+{
+    if (colour.alpha() == 255)
+        return QBrush(colour);
+    constexpr int square = 5;
+    QPixmap tile(2 * square, 2 * square);
+    tile.fill(QColor(204, 204, 204));
+    QPainter painter(&tile);
+    painter.fillRect(0, 0, square, square, QColor(128, 128, 128));
+    painter.fillRect(square, square, square, square, QColor(128, 128, 128));
+    painter.fillRect(tile.rect(), colour);
+    return QBrush(tile);
+}
+
 void setBaseColour(QWidget *swatch, const QColor &colour)
 {
     QPalette palette;
-    palette.setBrush(QPalette::Base, QBrush(colour));
+    palette.setBrush(QPalette::Base, swatchBrush(colour));
     swatch->setPalette(palette);
 }
 
 // Typing into the line-height field is one undo step, not one per key.
 constexpr int lineHeightMergeKey = 1;
+
+// The font dialog shows a stand-in for a font that is not installed, and returns the stand-in
+// when confirmed without a change: that is no choice of the user's.
+bool unchangedInDialog(const QFont &chosen, const QFont &initial)
+{
+    const QFontInfo shown(initial);
+    const QFontInfo confirmed(chosen);
+    return confirmed.family() == shown.family() && confirmed.pointSize() == shown.pointSize() &&
+           confirmed.weight() == shown.weight() && confirmed.italic() == shown.italic();
+}
 } // namespace
 
 void MainWindow::wireEditorRows()
@@ -51,6 +77,7 @@ void MainWindow::buildEditorPage(int page)
         if (int(colourKeys[key].page) != page)
             continue;
         connect(row.pick, &QPushButton::clicked, this, [this, key] { pickColour(key); });
+        offerCopyAndPaste(key);
         connect(row.reset, &QPushButton::clicked, this,
                 [this, key] { applyEdit(StyleEdit::resetColour(key)); });
         if (row.transparency)
@@ -67,6 +94,8 @@ void MainWindow::buildEditorPage(int page)
                 [this, group] { applyEdit(StyleEdit::resetFont(group)); });
         showFont(group);
     }
+    nameRowsForScreenReaders(page);
+    putPageInTabOrder(page);
     setUpContrastHints(page);
     QWidget *pageWidget = ui->tabWidget->widget(page);
     registerNamedWidgets(pageWidget);
@@ -90,7 +119,9 @@ void MainWindow::applyEdit(const StyleEdit &edit)
     const EditorValues before = editorValues();
     const StyleEdit::Result result = edit.apply(before, styletable);
     const bool typing = result.changes.lineHeight && result.changes.colours.isEmpty();
-    pushEdit(before, result.values, edit.description(), typing ? lineHeightMergeKey : -1);
+    pushEdit(before, result.values,
+             edit.description([this](int index, bool font) { return rowName(index, font); }),
+             typing ? lineHeightMergeKey : -1);
 }
 
 void MainWindow::pushEdit(const EditorValues &before, const EditorValues &after, const QString &text,
@@ -164,9 +195,10 @@ void MainWindow::showColour(int key)
 
 void MainWindow::pickColour(int key)
 {
-    const QString title =
-        key == stylekeys::colourIndex(QStringLiteral("backgroundcolor")) ? tr("Pick a color") : QString();
-    const QColor chosen = Dialogs::getColor(style.colours[std::size_t(key)], this, title);
+    // The dialog says which row it edits; on rows that can be transparent, any opacity can be chosen.
+    const bool alpha = *colourKeys[key].transparency != '\0';
+    const QColor chosen =
+        Dialogs::getColor(style.colours[std::size_t(key)], this, rowName(key, false), alpha);
     if (chosen.isValid())
         applyEdit(StyleEdit::pickColour(key, chosen));
 }
@@ -188,7 +220,7 @@ void MainWindow::pickFont(int group)
     const QFont initial(font.family, font.size, font.qtWeight(), false);
     bool confirmed = false;
     fontdialogresults[std::size_t(group)] = Dialogs::getFont(&confirmed, initial, this);
-    if (!confirmed)
+    if (!confirmed || unchangedInDialog(fontdialogresults[std::size_t(group)], initial))
         return;
     // What the system actually supplies, not what was asked for.
     const QFontInfo resolved(fontdialogresults[std::size_t(group)]);
@@ -199,10 +231,14 @@ void MainWindow::pickFont(int group)
 void MainWindow::on_globalfontbutton_clicked()
 {
     bool confirmed = false;
-    globalfont = Dialogs::getFont(&confirmed, QFont(QStringLiteral("Arial"), 20, QFont::Normal, false), this);
+    // It reopens at the current choice; until there is one, at the skin font most skins use.
+    const QFont initial =
+        globalfontname.isEmpty() ? QFont(QStringLiteral("Arial"), 20, QFont::Normal, false) : globalfont;
+    const QFont chosen = Dialogs::getFont(&confirmed, initial, this);
     if (!confirmed)
         return;
-    globalfontname = QFontInfo(globalfont).family();
+    globalfont = unchangedInDialog(chosen, initial) ? initial : chosen;
+    globalfontname = globalfont == initial ? initial.family() : QFontInfo(globalfont).family();
     ui->font_label_2->setText(fontNameText(globalfontname));
 }
 
@@ -215,8 +251,7 @@ void MainWindow::on_checkBox_globalfont_clicked()
     for (QWidget *label : {static_cast<QWidget *>(ui->font_label_2), static_cast<QWidget *>(ui->label_82)})
         greyLabel(label, !enabled);
     // The "%" sits inside the white size field, so it stays dark in either theme.
-    ui->label_83->setStyleSheet(QStringLiteral("color: ") +
-                                (enabled ? QStringLiteral("black") : greyedcolor));
+    showTextState(ui->label_83, enabled ? TextState::InField : TextState::InFieldGreyed);
 }
 
 void MainWindow::on_resetfontgridtites_2_clicked()

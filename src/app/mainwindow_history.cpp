@@ -1,10 +1,11 @@
 // The editor's undo history: Undo and Redo in the "Browser Profile" menu, the modified mark in
-// the title, and the question on closing with unsaved edits.
+// the title, and the question before unsaved edits would be lost.
 
 #include "dialogs.h"
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include <QMenuBar>
 #include <QUndoStack>
 
 void MainWindow::setUpEditHistory()
@@ -12,25 +13,30 @@ void MainWindow::setUpEditHistory()
     undoStack = new QUndoStack(this);
     QAction *undo = undoStack->createUndoAction(this, tr("Undo"));
     undo->setObjectName(QStringLiteral("actionUndo"));
-    undo->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
+    undo->setShortcut(QKeySequence::Undo);
     QAction *redo = undoStack->createRedoAction(this, tr("Redo"));
     redo->setObjectName(QStringLiteral("actionRedo"));
-    redo->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+Z")));
+    // Both habits: Ctrl+Shift+Z and Ctrl+Y.
+    redo->setShortcuts(
+        {QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
     QAction *first = ui->menuProfile->actions().value(0);
     ui->menuProfile->insertActions(first, {undo, redo});
     ui->menuProfile->insertSeparator(first);
+    // Where people look for them first, as well.
+    auto *edit = new QMenu(tr("&Edit"), this);
+    edit->setObjectName(QStringLiteral("menuEdit"));
+    edit->addActions({undo, redo});
+    menuBar()->insertMenu(ui->menuTheme->menuAction(), edit);
     connect(undoStack, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
 }
 
-bool MainWindow::confirmUnsavedEdits(const QString &question)
+bool MainWindow::askToKeepEdits(const QString &question)
 {
     if (undoStack->isClean())
         return true;
-    const auto answer = Dialogs::question(
-        this, programname,
-        question.isEmpty() ? tr("The Browser Profile has unsaved edits.\nSave them before closing?")
-                           : question,
-        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    const auto answer =
+        Dialogs::question(this, programname, tr("The Browser Profile has unsaved edits.\n%1").arg(question),
+                          QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
     if (answer == QMessageBox::Discard)
         return true;
     if (answer != QMessageBox::Save)

@@ -22,9 +22,6 @@ void apply(const QHash<QString, QWidget *> &widgets, const preview::Sheets &shee
 void MainWindow::setPreviewAside()
 {
     QWidget *pages = ui->tabWidget_3;
-    previewFocusPredecessor = pages->previousInFocusChain();
-    while (!(previewFocusPredecessor->focusPolicy() & Qt::TabFocus))
-        previewFocusPredecessor = previewFocusPredecessor->previousInFocusChain();
     pages->setParent(nullptr);
     asidePreview.reset(pages);
 }
@@ -34,7 +31,8 @@ void MainWindow::showPreview(bool shown)
     if (shown && asidePreview) {
         QWidget *pages = asidePreview.release();
         pages->setParent(ui->centralWidget);
-        QWidget::setTabOrder(previewFocusPredecessor, pages);
+        // Below the editor's rows in the form, so after them in the Tab order.
+        QWidget::setTabOrder(ui->skinfile->previousInFocusChain(), pages);
         // Laid out in the window's fonts, before the sheets set the preview's own.
         fitGridTexts(ui->tab_16);
         refreshPreview();

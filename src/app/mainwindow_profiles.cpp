@@ -35,6 +35,10 @@ bool MainWindow::readTable(const QString &file)
                              warnings.join(QStringLiteral("\n- ")));
     styletable = table;
     style = tablefile::derive(styletable);
+    // Set before the field, so that showing it is no edit of its own.
+    lineheighttext = tablefile::tableLineHeight(styletable);
+    lineheightvalue = lineheighttext.toInt();
+    ui->lineheight->setText(lineheighttext);
     return true;
 }
 
@@ -100,18 +104,31 @@ void MainWindow::loadBuiltInTable(bool white)
     showActiveTable(white ? tr(" (White Browser)") : QString(), !white, white, false);
 }
 
+QString MainWindow::beforeReplacing()
+{
+    return tr("Save them before they are replaced?");
+}
+
 void MainWindow::on_actionDefault_2_triggered()
 {
-    loadBuiltInTable(false);
+    if (askToKeepEdits(beforeReplacing()))
+        loadBuiltInTable(false);
+    else
+        ui->actionDefault_2->setChecked(!ui->actionDefault_2->isChecked()); // as it was
 }
 
 void MainWindow::on_actionWhiteBrowser_triggered()
 {
-    loadBuiltInTable(true);
+    if (askToKeepEdits(beforeReplacing()))
+        loadBuiltInTable(true);
+    else
+        ui->actionWhiteBrowser->setChecked(!ui->actionWhiteBrowser->isChecked());
 }
 
 void MainWindow::on_actionCustom_triggered()
 {
+    if (!askToKeepEdits(beforeReplacing()))
+        return;
     const QString path =
         Dialogs::getOpenFileName(this, tr("Select a Panelcraft Profile"), projectsfolder, profileFilter());
     if (path.isEmpty() || !defaultcolors(path))
@@ -133,12 +150,18 @@ void MainWindow::on_actionSave_as_triggered()
 
 bool MainWindow::writeProfileOrWarn(const QString &path)
 {
-    const QString error = tablefile::writeProfile(path, style);
+    const QString error = tablefile::writeProfile(path, style, lineheighttext);
     if (error.isEmpty())
         return true;
     Dialogs::warning(this, programname,
                      tr("The Profile could not be saved to %1\n%2\n\nNothing was changed.").arg(path, error));
     return false;
+}
+
+void MainWindow::showProfileSaved(const QString &path)
+{
+    // Said in passing: a box on every save is in the way. A failure still gets one.
+    showStatus(tr("Profile saved: %1").arg(QFileInfo(path).fileName()), StatusLasts::FewSeconds);
 }
 
 void MainWindow::savedata(bool saveas)
@@ -147,7 +170,7 @@ void MainWindow::savedata(bool saveas)
         if (!writeProfileOrWarn(profilefile))
             return;
         undoStack->setClean();
-        Dialogs::information(this, programname, tr("Profile saved"));
+        showProfileSaved(profilefile);
         return;
     }
     const QString path = Dialogs::getSaveFileName(this, tr("Save your Panelcraft Profile"), projectsfolder,
@@ -161,12 +184,12 @@ void MainWindow::savedata(bool saveas)
     initgui();
     updatebrowsercolors();
     showActiveTable(titleSuffixFor(path), false, std::nullopt, true);
-    Dialogs::information(this, programname, tr("Profile saved"));
+    showProfileSaved(path);
 }
 
 void MainWindow::on_actionDelete_triggered()
 {
-    if (openProfileIsGone())
+    if (openProfileIsGone() || !askToKeepEdits(beforeReplacing()))
         return;
     const QString removed = profilefile;
     const QString answerText =

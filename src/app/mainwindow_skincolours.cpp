@@ -22,6 +22,8 @@ void MainWindow::takeColoursFromSkin()
         Dialogs::warning(this, programname, tr("Select a skin with the Browse button first."));
         return;
     }
+    if (!askToKeepEdits(beforeReplacing()))
+        return;
     // Unpacking a large skin takes a while: read it off the GUI thread, like a build.
     struct Reading
     {
@@ -38,7 +40,7 @@ void MainWindow::takeColoursFromSkin()
                  },
                  [this](const Reading &reading) {
                      finishJob();
-                     ui->statuslabel->clear();
+                     showStatus(QString());
                      if (!reading.error.isEmpty()) {
                          Dialogs::warning(this, programname, reading.error);
                          return;

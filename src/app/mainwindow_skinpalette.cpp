@@ -78,8 +78,7 @@ void MainWindow::styleFromSkin(bool pickAccent)
         Dialogs::warning(this, programname, tr("Select a skin with the Browse button first."));
         return;
     }
-    if (!confirmUnsavedEdits(tr("The Browser Profile has unsaved edits.\nSave them before a style is drawn "
-                                "from the skin?")))
+    if (!askToKeepEdits(tr("Save them before a style is drawn from the skin?")))
         return;
     std::optional<QColor> accent;
     if (pickAccent) {

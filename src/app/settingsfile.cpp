@@ -11,6 +11,7 @@ namespace settingsfile {
 namespace {
 const QString themeKey = QStringLiteral("themenumber");
 const QString tooltipsKey = QStringLiteral("showtooltips");
+const QString folderPrefix = QStringLiteral("folder_");
 } // namespace
 
 QString folder(const QString &programFolder, const QString &configFolder)
@@ -31,14 +32,19 @@ AppSettings load(const QString &path)
         return settings;
     settings.themenumber = map.value(themeKey).toInt();
     settings.showtooltips = map.value(tooltipsKey) == QLatin1String("1");
+    for (auto it = map.cbegin(); it != map.cend(); ++it)
+        if (it.key().startsWith(folderPrefix) && !it.value().isEmpty())
+            settings.folders.insert(it.key().mid(folderPrefix.size()), it.value());
     return settings;
 }
 
 bool save(const QString &path, const AppSettings &settings)
 {
-    const QString text = themeKey + QLatin1Char('=') + QString::number(settings.themenumber) +
-                         QLatin1Char('\n') + tooltipsKey + QLatin1Char('=') +
-                         (settings.showtooltips ? QLatin1Char('1') : QLatin1Char('0')) + QLatin1Char('\n');
+    QString text = themeKey + QLatin1Char('=') + QString::number(settings.themenumber) + QLatin1Char('\n') +
+                   tooltipsKey + QLatin1Char('=') +
+                   (settings.showtooltips ? QLatin1Char('1') : QLatin1Char('0')) + QLatin1Char('\n');
+    for (auto it = settings.folders.cbegin(); it != settings.folders.cend(); ++it)
+        text += folderPrefix + it.key() + QLatin1Char('=') + it.value() + QLatin1Char('\n');
     // The config folder does not exist before the first save of an installed copy.
     QDir().mkpath(QFileInfo(path).absolutePath());
     return writeFileAtomically(path, text.toLocal8Bit()).isEmpty();

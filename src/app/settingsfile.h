@@ -1,6 +1,7 @@
 #pragma once
 
-// settings.dat: the program's theme and whether tooltips are shown.
+// settings.dat: the program's theme, whether tooltips are shown, and the folders its skin
+// dialogs last chose from.
 
 #include <QMap>
 #include <QString>
@@ -9,6 +10,7 @@ struct AppSettings
 {
     int themenumber = 0; // 0 dark, anything else bright (kept as read)
     bool showtooltips = true;
+    QMap<QString, QString> folders; // the folder each file dialog last chose from, by its name
 };
 
 namespace settingsfile {
@@ -19,8 +21,8 @@ QString folder(const QString &programFolder, const QString &configFolder);
 
 // Reads key=value lines. A missing, unreadable or unrecognisable file gives the defaults.
 AppSettings load(const QString &path);
-// Writes the two lines atomically, making the folder first; false when the file could not be
-// written.
+// Writes the two lines (and a line per remembered folder) atomically, making the folder first;
+// false when the file could not be written.
 bool save(const QString &path, const AppSettings &settings);
 
 } // namespace settingsfile

@@ -14,10 +14,23 @@ QString buttonRules()
         .arg(QStringLiteral("black"));
 }
 
+namespace {
+// The platform's look, but for the texts it leaves under 4.5:1 (white on its light-blue selection)
+// or under 3:1 (disabled controls on their light ground).
+QString brightRules()
+{
+    return QStringLiteral("QAbstractItemView, QLineEdit { selection-background-color: rgb(0,84,160); "
+                          "selection-color: white; }"
+                          "QPushButton:disabled, QCheckBox:disabled, QRadioButton:disabled, QLabel:disabled, "
+                          "QLineEdit:disabled { color: rgb(118,118,118); }");
+}
+} // namespace
+
 Theme themeFor(int themenumber)
 {
     if (themenumber != 0)
-        return {QString(), QStringLiteral("black"), QStringLiteral("rgb(150, 150, 150)")};
+        return {brightRules(), QStringLiteral("black"), QStringLiteral("rgb(128, 128, 128)"),
+                QStringLiteral("rgb(190, 0, 0)")};
     const QString sheet =
         QStringLiteral(
             "#MainWindow { background-color: black; }"
@@ -32,8 +45,7 @@ Theme themeFor(int themenumber)
             "QRadioButton::indicator { border-radius: 6px; }"
             "QRadioButton::indicator:checked { background-color: qradialgradient(cx:0.5, cy:0.5, "
             "radius:0.5, fx:0.5, fy:0.5, stop:0 black, stop:0.5 black, stop:0.6 white, stop:1 white); }"
-            "QCheckBox::indicator:checked { width: 7px; height: 7px; border: 3px solid white; "
-            "background-color: black; }"
+            "QCheckBox::indicator:checked { image: url(:/myfiles/checkmark.png); }"
             "QCheckBox::indicator:disabled:!checked, QRadioButton::indicator:disabled:!checked { "
             "background-color: rgb(180,180,180); }"
             "QCheckBox, QGroupBox { color: white; }"
@@ -50,8 +62,30 @@ Theme themeFor(int themenumber)
             "QTabBar::tab:selected {color:black; background-color:white;}"
             "QTabBar::tab:hover:!selected {color:white; background-color:rgb(90,90,90);}"
             "QTabBar::tab:hover:selected {color:black; background-color:white;}"
+            // The platform's focus frame is faint on black: focus shows in orange.
+            "QPushButton:focus { border: 1px solid rgb(255,170,0); background: rgb(255,236,200); }"
+            "QCheckBox::indicator:focus, QRadioButton::indicator:focus { border: 1px solid rgb(255,170,0); }"
             "#line,#line_2, #line_3, #line_8, #line_9, #line_7,#line_17,#line_16,#line_18 "
             "{background-color:rgb(90,90,90);}") +
         buttonRules();
-    return {sheet, QStringLiteral("#dcdcdc"), QStringLiteral("rgb(120, 120, 120)")};
+    return {sheet, QStringLiteral("#dcdcdc"), QStringLiteral("rgb(120, 120, 120)"),
+            QStringLiteral("rgb(255, 90, 90)")};
+}
+
+QString Theme::colourOf(TextState state) const
+{
+    switch (state) {
+    case TextState::Normal:
+        break;
+    case TextState::Greyed:
+        return greyedcolor;
+    case TextState::Warning:
+        return warningcolor;
+    case TextState::InField:
+        return QStringLiteral("black");
+    case TextState::InFieldGreyed:
+        // Readable on the field in either theme, white or greyed with it.
+        return QStringLiteral("rgb(96, 96, 96)");
+    }
+    return labelcolor;
 }

@@ -1,14 +1,28 @@
 #pragma once
 
-// The program's own two looks: dark (0) and the platform's bright look (anything else).
+// The program's own two looks: dark (0) and the platform's bright look (anything else), the latter
+// with a few texts made darker.
 
 #include <QString>
+
+// What a label's text says by its colour. A theme switch gives every label the colour of its
+// state in the new theme.
+enum class TextState {
+    Normal,
+    Greyed,        // an option that is off: still readable (3:1 at least), yet plainly grey
+    Warning,       // something the user has to act on
+    InField,       // a unit sign inside a white entry field
+    InFieldGreyed, // the same beside a field that is off
+};
 
 struct Theme
 {
     QString styleSheet;  // for the main window; its dialogs inherit it
     QString labelcolor;  // text colour of enabled option labels
     QString greyedcolor; // text colour of disabled option labels
+    QString warningcolor;
+
+    QString colourOf(TextState state) const;
 };
 
 Theme themeFor(int themenumber);

@@ -55,12 +55,18 @@ QString skinsFolder(const QString &documentsFolder)
 QString outputPath(const QString &skinsFolder, const QString &typedName, const QString &selectedSkinFile,
                    QString *error)
 {
-    *error = typedName.isEmpty() ? QString() : problem(typedName);
+    if (typedName.isEmpty()) {
+        error->clear();
+        return selectedSkinFile;
+    }
+    // A name typed with its ".zip" (in any case) gets no second one.
+    const QLatin1String suffix(".zip");
+    const QString name =
+        typedName.endsWith(suffix, Qt::CaseInsensitive) ? typedName.chopped(suffix.size()) : typedName;
+    *error = problem(name);
     if (!error->isEmpty())
         return {};
-    if (typedName.isEmpty())
-        return selectedSkinFile;
-    return skinsFolder + QLatin1Char('/') + typedName + QLatin1String(".zip");
+    return skinsFolder + QLatin1Char('/') + name + suffix;
 }
 
 } // namespace outputname

@@ -17,8 +17,9 @@ QString suggestedName(const QString &skinFile);
 // or a new "Turnwise/skins".
 QString skinsFolder(const QString &documentsFolder);
 
-// The archive "Create Skin" writes: the typed name in the skins folder, or the selected
-// skin itself when no name was typed. Empty, with `error` set, when the name is refused.
+// The archive "Create Skin" writes: the typed name (with ".zip" added unless typed) in the skins
+// folder, or the selected skin itself when no name was typed. Empty, with `error` set, when the name is
+// refused.
 QString outputPath(const QString &skinsFolder, const QString &typedName, const QString &selectedSkinFile,
                    QString *error);
 

@@ -207,8 +207,13 @@ QString BuildRun::importIcons()
 
 QString BuildRun::importWindows()
 {
-    if (!m_options.importWindows || m_options.windowSkinFile.isEmpty())
+    if (!m_options.importWindows)
         return {};
+    if (m_options.windowSkinFile.isEmpty()) {
+        warn(QCoreApplication::translate("skinbuilder",
+                                         "No skin with floating windows was chosen; none were added"));
+        return {};
+    }
     report(BuildStep::UnpackWindows, m_options.windowSkinFile);
     const QString error = archive::extract(m_options.windowSkinFile, m_workspace.windowSkin());
     if (!error.isEmpty())

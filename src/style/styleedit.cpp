@@ -1,5 +1,7 @@
 #include "styleedit.h"
 
+#include <QCoreApplication>
+
 namespace {
 struct LinkedRows
 {
@@ -139,19 +141,19 @@ StyleEdit::Result StyleEdit::apply(const EditorValues &values, const StyleTable 
     return result;
 }
 
-QString StyleEdit::description() const
+QString StyleEdit::description(const std::function<QString(int index, bool font)> &rowName) const
 {
     switch (kind) {
     case Kind::PickColour:
-        return tr("Colour %1").arg(keyName(index));
+        return tr("%1 colour").arg(rowName(index, false));
     case Kind::Transparent:
-        return tr("Transparent %1").arg(keyName(index));
+        return tr("%1 transparent").arg(rowName(index, false));
     case Kind::ResetColour:
-        return tr("Reset %1").arg(keyName(index));
+        return tr("Reset %1").arg(rowName(index, false));
     case Kind::PickFont:
-        return tr("Font %1").arg(QLatin1String(stylekeys::fontGroups[index].prefix));
+        return tr("%1 font").arg(rowName(index, true));
     case Kind::ResetFont:
-        return tr("Reset font %1").arg(QLatin1String(stylekeys::fontGroups[index].prefix));
+        return tr("Reset %1 font").arg(rowName(index, true));
     case Kind::LineHeight:
         return tr("Line height");
     }

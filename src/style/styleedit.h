@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 // The editing rules of the colour and font rows, as values: an edit applied to what the editor
 // holds gives the new values, what changed and the state every row should show. The window only
 // displays the result, and undo is a stack of before/after values.
@@ -66,8 +68,9 @@ public:
     };
     Result apply(const EditorValues &values, const StyleTable &table) const;
 
-    // Short words for the undo menu, e.g. "Colour list_text".
-    QString description() const;
+    // Short words for the undo menu naming the row as a person reads it, e.g. "Lists › Text
+    // colour": `rowName` names a colour key's row, or a font group's with `font` set.
+    QString description(const std::function<QString(int index, bool font)> &rowName) const;
 
 private:
     enum class Kind { PickColour, Transparent, ResetColour, PickFont, ResetFont, LineHeight };

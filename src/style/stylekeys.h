@@ -57,7 +57,7 @@ struct FontGroupKey
 
 constexpr int colourKeyCount = 79;
 constexpr int fontGroupCount = 8;
-constexpr int tableLineCount = colourKeyCount + 3 * fontGroupCount; // 103
+constexpr int tableLineCount = colourKeyCount + 3 * fontGroupCount + 1; // 104, the last the line height
 
 // In table-file order.
 extern const ColourKey colourKeys[colourKeyCount];

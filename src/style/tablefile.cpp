@@ -94,7 +94,14 @@ Style derive(const StyleTable &table)
     return style;
 }
 
-QByteArray profileText(const Style &style)
+QString tableLineHeight(const StyleTable &table)
+{
+    bool number = false;
+    const int percent = table.value(lineHeightKey).toInt(&number);
+    return number && percent >= 1 && percent <= 999 ? QString::number(percent) : QStringLiteral("100");
+}
+
+QByteArray profileText(const Style &style, const QString &lineHeight)
 {
     QString text;
     const auto line = [&text](const QString &key, const QString &value) {
@@ -109,12 +116,13 @@ QByteArray profileText(const Style &style)
         line(stylekeys::sizeKey(group), QString::number(font.size));
         line(stylekeys::weightKey(group), font.weight);
     }
+    line(lineHeightKey, lineHeight);
     return text.toUtf8();
 }
 
-QString writeProfile(const QString &path, const Style &style)
+QString writeProfile(const QString &path, const Style &style, const QString &lineHeight)
 {
-    return writeFileAtomically(path, profileText(style));
+    return writeFileAtomically(path, profileText(style, lineHeight));
 }
 
 } // namespace tablefile

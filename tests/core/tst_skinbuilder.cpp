@@ -507,7 +507,9 @@ private slots:
         QTest::newRow("suggested") << outputname::suggestedName("/s/My.Skin.v2.zip")
                                    << "/d/My (Browser edit).zip";
         QTest::newRow("empty replaces the selected skin") << QString() << "/s/My.Skin.v2.zip";
-        for (const char *refused : {"../escaped", "a:b", "a\tb", "name."})
+        QTest::newRow("typed suffix") << "name.ZIP"
+                                      << "/d/name.zip";
+        for (const char *refused : {"../escaped", "a:b", "a\tb", "name.", ".zip"})
             QTest::newRow(refused) << refused << "";
     }
 

@@ -126,7 +126,7 @@ private slots:
         style.setColour("list_stripes", QColor());
         style.setColour("grids_text", QColor("#ABCDEF"));
         style.setColour("list_over", QColor(0x11, 0x22, 0x33, 0x44));
-        const QByteArray text = tablefile::profileText(style);
+        const QByteArray text = tablefile::profileText(style, "180");
         QCOMPARE(text.count("\r\n"), stylekeys::tableLineCount);
         QCOMPARE(text.count('\n'), stylekeys::tableLineCount);
         QVERIFY(text.endsWith("\r\n"));
@@ -135,7 +135,7 @@ private slots:
              {"list_text=#000000", "list_stripes=#ff000000", "grids_text=#abcdef", "list_over=#44112233"})
             QVERIFY2(text.contains("\r\n" + QByteArray(line) + "\r\n"), line);
         QVERIFY(text.startsWith("backgroundcolor=#ff202020\r\nseperatorline=#7e7e7e\r\n"));
-        QVERIFY(text.endsWith("toolbarfontname=Arial\r\ntoolbarfontsize=16\r\ntoolbarfontweight=Normal\r\n"));
+        QVERIFY(text.endsWith("toolbarfontsize=16\r\ntoolbarfontweight=Normal\r\nlineheight=180\r\n"));
     }
 
     // Profiles are written in key-table order, so the built-in tables hold every key in that
@@ -156,7 +156,7 @@ private slots:
         StyleTable table;
         QVERIFY(tablefile::read(path, table));
         const Style style = tablefile::derive(table);
-        QCOMPARE(keys(content), keys(tablefile::profileText(style)));
+        QCOMPARE(keys(content), keys(tablefile::profileText(style, "100")));
         for (const QColor &colour : style.colours)
             QVERIFY(colour.isValid());
         for (const FontSpec &font : style.fonts)

@@ -72,6 +72,23 @@ private slots:
         QCOMPARE(lastWarning(), QString("You have not selected a skin"));
     }
 
+    // Each skin dialog opens where it last chose from, in this run and the next.
+    void dialogsRememberTheirFolders()
+    {
+        const QString mine = f->documents.path() + "/mine";
+        QVERIFY(QDir().mkpath(mine));
+        choose("skinfileselect", mine + "/a.zip");
+        choose("skinfileselect", QString());
+        QCOMPARE(Dialogs::requests().last().dir, mine);
+        f->click("radioButton_3");
+        choose("iconselect", QString());
+        QVERIFY(Dialogs::requests().last().dir != mine); // its own folder, none chosen yet
+        QVERIFY(f->window->close());
+        f->start();
+        choose("skinfileselect", QString());
+        QCOMPARE(Dialogs::requests().last().dir, mine);
+    }
+
     void refusedInputWritesNothing_data()
     {
         QTest::addColumn<int>("fault"); // 1: the sample skin cut in half; 2: a file as the skins folder
@@ -163,6 +180,24 @@ private slots:
         QVERIFY(!f->find<QWidget>("iconselect")->isEnabled()); // as before the build
     }
 
+    // A build never replaces a skin without asking, naming the file. Windows asked for without a
+    // skin that has them are warned of, as icons are.
+    void replacingASkinAsksFirst()
+    {
+        choose("skinfileselect", m_sample);
+        create();
+        const QByteArray first = fixtures::readFile(built());
+        Dialogs::clear();
+        create(); // unanswered: Cancel
+        QVERIFY(last(Dialogs::Kind::Question).contains(QDir::toNativeSeparators(built())));
+        QVERIFY(last(Dialogs::Kind::Information).isEmpty());
+        QCOMPARE(fixtures::readFile(built()), first);
+        f->click("checkBox_window");
+        Dialogs::setNextAnswer(QMessageBox::Yes);
+        create();
+        QVERIFY(last(Dialogs::Kind::Information).contains("No skin with floating windows was chosen"));
+    }
+
     void closingDuringABuildWaitsForTheArchive()
     {
         f->window->show();
@@ -201,6 +236,11 @@ private slots:
         };
         QVERIFY(!drop("/tmp/notes.txt"));
         QCOMPARE(text("selectedfile"), QString());
+        // The remark fits the status line, and goes by itself.
+        auto *status = f->find<QLabel>("statuslabel");
+        QVERIFY(status->fontMetrics().horizontalAdvance(status->text()) <= status->width());
+        QVERIFY(status->toolTip().startsWith("Only a skin's .zip file"));
+        QTRY_COMPARE_WITH_TIMEOUT(status->text(), QString(), 6000);
         QVERIFY(drop(m_sample));
         QCOMPARE(text("skinfile"), QString("sample-skin (Browser edit)"));
     }

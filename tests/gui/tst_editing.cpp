@@ -8,11 +8,15 @@
 #include "style/tablefile.h"
 #include "windowfixture.h"
 
+#include <QCheckBox>
+#include <QClipboard>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRegularExpression>
+#include <QStyleOptionButton>
 #include <QValidator>
 #include <functional>
 
@@ -92,6 +96,147 @@ private slots:
         QVERIFY(!enabled("resetlisttext") && style().colours == start.colours);
     }
 
+    // The standard keys reach the menu actions, Enter builds, and a screen reader tells every row's
+    // buttons apart by names taken from the key table.
+    void keyboardAndScreenReaders()
+    {
+        f->window->show();
+        f->window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
+        QTest::keyClick(f->window.get(), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(Dialogs::requests().last().kind, Dialogs::Kind::OpenFile);
+        pick("listtextbutton", "#010203");
+        QCOMPARE(f->find<QAction>("actionUndo")->text(), QString("Undo Lists › Text colour")); // as read
+        QCOMPARE(Dialogs::requests().last().title, QString("Lists › Text"));
+        f->trigger("actionUndo");
+        QTest::keyClick(f->window.get(), Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(text("list_text"), QString("#010203"));
+        for (const char *focused : {"skinfile", "dothejob"}) {
+            Dialogs::clear();
+            QTest::keyClick(f->find<QWidget>(focused), Qt::Key_Return);
+            QCOMPARE(Dialogs::requests().size(), 1);
+            QCOMPARE(Dialogs::requests().last().text, QString("You have not selected a skin"));
+        }
+
+        QSet<QString> names;
+        for (const auto &key : stylekeys::colourKeys)
+            for (const char *button : {key.pick, key.reset}) {
+                const QString name = f->find<QWidget>(button)->accessibleName();
+                QVERIFY2(name.contains(QLatin1String(key.caption)) && !names.contains(name),
+                         qPrintable(name));
+                names.insert(name);
+            }
+        QCOMPARE(f->find<QWidget>("listoverbutton")->accessibleName(), QString("Lists, Over: colour"));
+
+        // Tab runs down the form: the options, the editor's rows, the preview, then the build.
+        f->showPreview();
+        QStringList tabbed;
+        QWidget *start = f->find<QWidget>("skinfileselect");
+        QWidget *w = start;
+        do {
+            if ((w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled())
+                tabbed << w->objectName();
+        } while ((w = w->nextInFocusChain()) != start);
+        const QStringList expected{"skinfileselect", "checkBox",    "tabWidget", "listoverbutton",
+                                   "listtextbutton", "tabWidget_3", "skinfile",  "dothejob"};
+        for (int i = 1; i < expected.size(); ++i)
+            QVERIFY2(tabbed.indexOf(expected[i - 1]) < tabbed.indexOf(expected[i]),
+                     qPrintable(tabbed.join(' ')));
+        // Focus shows plainly on the dark theme's black.
+        for (const char *name : {"dothejob", "checkBox"}) {
+            QWidget *focused = f->find<QWidget>(name);
+            focused->setFocus();
+            const QImage shot = focused->grab().toImage();
+            int orange = 0;
+            for (int y = 0; y < shot.height(); ++y)
+                for (int x = 0; x < shot.width(); ++x)
+                    orange += QColor(shot.pixel(x, y)) == QColor(255, 170, 0);
+            QVERIFY2(orange > 20, name);
+        }
+        Dialogs::setNextAnswer(QMessageBox::Discard);
+        QTest::keyClick(f->window.get(), Qt::Key_Q, Qt::ControlModifier); // asks, as closing does
+        QVERIFY(!f->window->isVisible());
+    }
+
+    // Copy and paste a row's value as text: a colour sets it as a pick would (undoable), anything
+    // else, or alpha on a row that cannot be transparent, is refused and the old value stays.
+    void copyAndPasteColours()
+    {
+        f->window->show();
+        f->window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
+        QClipboard *clipboard = QGuiApplication::clipboard();
+        const auto paste = [&](const char *row, const QString &value) {
+            clipboard->setText(value);
+            f->find<QWidget>(row)->actions().at(1)->trigger();
+        };
+        paste("listtextbutton", "not a colour");
+        paste("listtextbutton", "#80ff0000");
+        paste("listtextbutton", "#fff");
+        QCOMPARE(text("list_text"), QString("#ffffff"));
+        auto *status = f->find<QLabel>("statuslabel");
+        QVERIFY((status->text() + status->toolTip()).contains("is not a colour") &&
+                !enabled("resetlisttext"));
+        paste("listoverbutton", "#80ff0000");
+        QCOMPARE(text("list_over"), QString("#80ff0000"));
+        clipboard->setText("navy");
+        QWidget *textRow = f->find<QWidget>("listtextbutton");
+        textRow->setFocus();
+        QTest::keyClick(textRow, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(text("list_text"), QString("#000080"));
+        f->find<QWidget>("listover_line")->actions().at(0)->trigger(); // the swatch's menu
+        QCOMPARE(clipboard->text(), QString("#80ff0000"));
+        f->trigger("actionUndo");
+        QCOMPARE(text("list_text"), QString("#ffffff"));
+
+        // The value can be typed over in place, by the same rules.
+        for (const char *typed : {"#123", "#204060"}) {
+            QTest::mouseDClick(f->colourValue("list_text"), Qt::LeftButton);
+            auto *field = f->find<QLineEdit>(f->colourValue("list_text")->objectName() + "_typing");
+            QVERIFY(field && field->hasFocus());
+            field->setText(typed);
+            QTest::keyClick(field, Qt::Key_Return);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the field is gone
+        }
+        QCOMPARE(text("list_text"), QString("#204060"));
+        f->trigger("actionUndo");
+        QCOMPARE(text("list_text"), QString("#ffffff"));
+    }
+
+    // Find lists the matching rows of every page by caption or value; Enter shows the first one's
+    // page, Escape clears.
+    void findAColour()
+    {
+        f->window->show();
+        f->window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
+        auto *field = f->find<QLineEdit>("findColour");
+        auto *results = f->find<QListWidget>("findResults");
+        const auto listed = [results] {
+            QStringList items;
+            for (int i = 0; i < results->count(); ++i)
+                items << results->item(i)->text();
+            return items;
+        };
+        field->setText("selected");
+        QVERIFY(listed().contains("Lists › Selected   #555555") &&
+                listed().contains("Lists › Text Selected   #ffffff"));
+        QCOMPARE(listed().filter("selected", Qt::CaseInsensitive), listed());
+        field->setText("#4080C4");
+        QCOMPARE(listed(), QStringList{"Lists › Automix   #4080c4"});
+        field->setText("no such row");
+        QCOMPARE(listed(), QStringList{"No colour matches \"no such row\""});
+        field->setText("info back");
+        QTest::keyClick(field, Qt::Key_Return);
+        QCOMPARE(f->find<QTabWidget>("tabWidget")->currentIndex(), int(stylekeys::Page::Info));
+        QVERIFY(field->text().isEmpty() && results->isHidden());
+        field->setText("text");
+        QVERIFY(listed().size() > 5);
+        field->setFocus(); // as when typing
+        QTest::keyClick(field, Qt::Key_Escape);
+        QVERIFY(field->text().isEmpty() && results->isHidden());
+    }
+
     // A page's rows are built when it is first shown, and must show with it.
     void rowsShowWithTheirPage()
     {
@@ -102,39 +247,63 @@ private slots:
         }
     }
 
-    void transparencySurvivesSaveAndReopen()
+    void transparencyAndLineHeightSurviveSaveAndReopen()
     {
         const QString before = sheet("browser_backview");
         f->click("background_transp");
         QVERIFY(sheet("browser_backview").contains("#00000000"));
         f->click("resetbackcolor");
         QCOMPARE(sheet("browser_backview"), before);
+        // Any opacity on a row with an "x", over a checkerboard; opaque colours elsewhere.
+        pick("listoverbutton", "#80ff0000");
+        QVERIFY(Dialogs::requests().last().alphaShown);
+        QCOMPARE(text("list_over"), QString("#80ff0000"));
+        const QImage swatch = f->find<QWidget>("listover_line")->grab().toImage();
+        QVERIFY(swatch.pixel(swatch.width() / 2 - 5, swatch.height() / 2) !=
+                swatch.pixel(swatch.width() / 2, swatch.height() / 2));
+        pick("listtextbutton", "#0a0b0c");
+        QVERIFY(!Dialogs::requests().last().alphaShown);
         f->click("background_transp");
         f->click("list_over_transp");
         QCOMPARE(text("list_over"), QString("#00000000"));
+        f->find<QLineEdit>("lineheight")->setText("180");
         saveAs("clear.pcp");
         QVERIFY(f->readFile(path("clear.pcp")).contains("\r\nlist_over=#00000000\r\n"));
         f->trigger("actionDefault_2");
+        QCOMPARE(f->window->lineHeightValue(), 100);
         open("clear.pcp", {});
         for (const char *key : {"backgroundcolor", "list_over"})
             QCOMPARE(style().colour(key).alpha(), 0);
+        QCOMPARE(f->window->lineHeightValue(), 180);
+        QCOMPARE(f->title(), QString("Panelcraft (clear)"));
         // Odd values show as the editor shows them.
         open("odd.pcp", "list_over=#80ff0000\r\ninfo_background=#FF393939\r\n");
+        QCOMPARE(f->window->lineHeightValue(), 100); // a profile without one
         QCOMPARE(text("list_over"), QString("#80ff0000"));     // a row with transparency keeps alpha
         QCOMPARE(text("info_background"), QString("#393939")); // the others do not
         QVERIFY(enabled("resetinfobackground") && !enabled("resetlistover"));
     }
 
-    void globalFontAlwaysOpensOnArial20()
+    // The dialogs open at the current font; confirming the stand-in shown for a font that is not
+    // installed keeps the font.
+    void fontDialogsKeepTheCurrentFont()
     {
         f->click("checkBox_globalfont");
+        QCOMPARE(f->window->globalFontName(), QString());
+        Dialogs::setNextFont(QFont(QFontInfo(QFont("Arial", 20)).family(), 20));
+        f->click("globalfontbutton");
+        QCOMPARE(f->window->globalFontName(), QString("Arial"));
         Dialogs::setNextFont(QFont("Liberation Serif", 12));
         f->click("globalfontbutton");
         QCOMPARE(f->window->globalFontName(), QString("Liberation Serif"));
         f->click("globalfontbutton");
-        QCOMPARE(Dialogs::requests().last().initialFont, QFont("Arial", 20)); // whatever was chosen before
-        f->click("checkBox_globalfont");
-        QVERIFY(!enabled("globalfontbutton"));
+        QCOMPARE(Dialogs::requests().last().initialFont, QFont("Liberation Serif", 12));
+
+        open("missing.pcp", "skinfontname=No Such Face\r\nskinfontsize=14\r\nskinfontweight=Normal\r\n");
+        Dialogs::setNextFont(QFont(QFontInfo(QFont("No Such Face", 14)).family(), 14));
+        f->click("fontbutton");
+        QCOMPARE(style().font("skin").family, QString("No Such Face"));
+        QCOMPARE(f->title(), QString("Panelcraft (missing)"));
     }
 
     void percentageFieldsTakeOneToThreeDigits()
@@ -172,6 +341,7 @@ private slots:
         Dialogs::setNextFont(QFont("Arial", 31));
         f->click("fontbutton");
         f->click("list_stripes_transp_2");
+        Dialogs::setNextAnswer(QMessageBox::Discard); // the loads ask first
         Dialogs::setNextFileName(path("plain.pcp"));
         action.startsWith("action") ? f->trigger(action) : f->click(action);
         f->showPreview();
@@ -222,6 +392,7 @@ private slots:
         }
         QVERIFY(!enabled("listoverstripebutton") && enabled("resetfont"));
 
+        Dialogs::setNextAnswer(QMessageBox::Discard);
         f->trigger("actionWhiteBrowser"); // a load clears the history
         QVERIFY(!f->find<QAction>("actionUndo")->isEnabled());
     }
@@ -238,14 +409,55 @@ private slots:
         QVERIFY(f->readFile(path("kept.pcp")).contains("list_text=#010203"));
     }
 
+    // Whatever replaces the editor's values asks first, and a Cancel keeps the edits and their undo.
+    void replacingAsksFirst_data()
+    {
+        QTest::addColumn<QString>("action");
+        for (const char *action : {"actionDefault_2", "actionWhiteBrowser", "actionCustom", "actionDelete",
+                                   "actionColours_from_Skin"})
+            QTest::newRow(action) << action;
+    }
+
+    void replacingAsksFirst()
+    {
+        QFETCH(QString, action);
+        const QString zip = f->documents.filePath("deck.zip");
+        fixtures::writeZip(zip, {{"a.xml", fixtures::xml(browserblock::contentBlock(style(), 0))}});
+        Dialogs::setNextFileName(zip);
+        f->click("skinfileselect");
+        open("mine.pcp", "list_text=#000001\r\n");
+        pick("listtextbutton", "#010203");
+        Dialogs::clear();
+        f->trigger(action);
+        QCOMPARE(Dialogs::requests().size(), 1);
+        QVERIFY(Dialogs::requests().first().text.startsWith("The Browser Profile has unsaved edits."));
+        QVERIFY(!f->window->isBusy() && !checked("actionDefault_2") && !checked("actionWhiteBrowser"));
+        QCOMPARE(text("list_text"), QString("#010203"));
+        QCOMPARE(f->title(), QString("Panelcraft (mine)*"));
+        Dialogs::setNextAnswer(QMessageBox::Discard);
+        f->trigger("actionDefault_2");
+        QCOMPARE(text("list_text"), QString("#ffffff"));
+    }
+
     void coloursFromSelectedSkin()
     {
         Style skin = style();
         skin.setColour("list_text", QColor("#123456"));
         skin.font("skin").size = 33;
         const QString zip = f->documents.filePath("deck.zip");
+        const QString noBrowser = f->documents.filePath("compact.zip");
+        const fixtures::ZipEntry compact{"a.xml", fixtures::xml({"<skin>", "<panel/>", "</skin>"})};
+        fixtures::writeZip(noBrowser, {compact});
+        Dialogs::setNextFileName(noBrowser);
+        f->click("skinfileselect");
+        f->trigger("actionColours_from_Skin");
+        QTRY_VERIFY(!f->window->isBusy());
+        QCOMPARE(Dialogs::requests().last().kind, Dialogs::Kind::Warning);
+        QCOMPARE(f->title(), QString("Panelcraft")); // nothing changed
+
         fixtures::writeZip(zip,
-                           {{"b.xml", fixtures::xml(QStringList{"<skin>", "<browser lineheight=\"120%\">"} +
+                           {compact,
+                            {"b.xml", fixtures::xml(QStringList{"<skin>", "<browser lineheight=\"120%\">"} +
                                                     browserblock::contentBlock(skin, 40) +
                                                     QStringList{"</browser>", "</skin>"})}});
         Dialogs::setNextFileName(zip);
@@ -332,24 +544,65 @@ private slots:
     {
         auto *sign = f->find<QLabel>("list_text_contrast");
         QVERIFY(sign->isHidden());
+        for (int key : contrast::textKeys()) { // inside its own row, short of the column's end
+            const stylekeys::ColourKey &row = stylekeys::colourKeys[key];
+            const QRect place = f->find<QWidget>(QLatin1String(row.key) + "_contrast")->geometry();
+            QVERIFY2(place.left() >= f->find<QWidget>(row.pick)->x() &&
+                         place.right() <= f->find<QWidget>(row.reset)->geometry().right(),
+                     row.key);
+        }
         pick("listtextbutton", "#2a2a2a");
         QVERIFY(!sign->isHidden());
-        QVERIFY2(sign->toolTip().startsWith("Contrast 1.0:1 on "), qPrintable(sign->toolTip()));
+        QVERIFY2(QRegularExpression("^Contrast 1.0:1 on \\w+ › \\w").match(sign->toolTip()).hasMatch(),
+                 qPrintable(sign->toolTip()));
         f->trigger("actionUndo");
         QVERIFY(sign->isHidden());
     }
 
-    // Both themes: the label colour parses as a colour and in a style sheet; greyed labels take the
-    // theme's own grey, readable on its background.
+    // Labels keep their state through a theme switch, in the colours of the new theme: enabled
+    // text reaches 4.5:1, greyed text 3:1 and still reads fainter. The "%" signs sit in white fields.
+    void themesKeepTextReadable_data()
+    {
+        QTest::addColumn<QString>("switchTo");
+        QTest::newRow("dark to bright") << "actionWhite";
+        QTest::newRow("bright to dark") << "actionBlack";
+    }
+
     void themesKeepTextReadable()
     {
-        QCOMPARE(f->find<QWidget>("selectedfile")->palette().color(QPalette::Text), QColor(220, 220, 220));
-        QCOMPARE(sheet("label_82"), QString("color: rgb(120, 120, 120)"));
-        f->click("checkBox_globalfont");
-        QCOMPARE(sheet("label_83"), QString("color: black")); // inside the white field
-        f->trigger("actionWhite");
-        f->click("checkBox_globalfont");
-        QCOMPARE(sheet("label_82"), QString("color: rgb(150, 150, 150)"));
+        QFETCH(QString, switchTo);
+        f->trigger(switchTo == "actionWhite" ? "actionBlack" : "actionWhite");
+        f->window->show();
+        f->window->resize(1024, 770); // wider than the test screen: every label in sight
+        f->find<QTabWidget>("tabWidget")->setCurrentWidget(f->find<QWidget>("tab_9"));
+        f->find<QLineEdit>("lineheight")->setText("1"); // no digit under its "%"
+        const QStringList options{"checkBox_window", "checkBox_globalfont"};
+        const QStringList labels{"label_80", "font_label_2", "label_82", "label_83"};
+        for (const QString &option : options)
+            f->click(option);
+        f->trigger(switchTo);
+        if (switchTo == "actionBlack") {
+            // A checked box shows a mark: a few dark pixels on the white box, not a dark square.
+            auto *box = f->find<QCheckBox>("checkBox_window");
+            QStyleOptionButton option;
+            option.initFrom(box);
+            const QRect indicator = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
+            const QImage shot = box->grab(indicator).toImage();
+            int dark = 0;
+            for (int y = 0; y < shot.height(); ++y)
+                for (int x = 0; x < shot.width(); ++x)
+                    dark += qGray(shot.pixel(x, y)) < 96;
+            QVERIFY(dark > 4 && dark * 5 < shot.width() * shot.height());
+        }
+        for (const QString &label : labels + QStringList{"label_86"})
+            QVERIFY2(shownContrast(f->find<QWidget>(label)) >= 4.5, qPrintable(label));
+        for (const QString &option : options)
+            f->click(option);
+        for (const QString &label : labels) {
+            const double ratio = shownContrast(f->find<QWidget>(label));
+            QVERIFY2(ratio >= 3 && ratio < shownContrast(f->find<QWidget>("label_81")) - 1,
+                     qPrintable(label));
+        }
     }
 
     // Over the default table, whatever was open before: the white table here. A line whose value
@@ -382,7 +635,7 @@ private slots:
         QCOMPARE(text("list_automix"), QString("#56a7b3"));
         saveAs("my.best.pcp");
         QCOMPARE(Dialogs::requests().at(0).dir, f->profilesFolder());
-        QCOMPARE(f->readFile(path("my.best.pcp")), tablefile::profileText(style()));
+        QCOMPARE(f->readFile(path("my.best.pcp")), tablefile::profileText(style(), "100"));
         QCOMPARE(f->title(), QString("Panelcraft (my)"));
         QVERIFY(checked("actionWhiteBrowser") && enabled("actionSave") && enabled("actionDelete"));
         Dialogs::clear();
@@ -416,8 +669,12 @@ private slots:
     {
         saveAs("edit.pcp");
         pick("listtextbutton", "#123456");
+        Dialogs::clear();
         f->trigger("actionSave");
         QVERIFY(f->readFile(path("edit.pcp")).contains("list_text=#123456\r\n"));
+        auto *status = f->find<QLabel>("statuslabel"); // said in passing, with no box
+        QVERIFY(Dialogs::requests().isEmpty() &&
+                (status->text() + status->toolTip()).contains("Profile saved"));
         QVERIFY(enabled("resetlisttext"));
         f->click("resetlisttext");
         QCOMPARE(text("list_text"), QString("#ffffff"));

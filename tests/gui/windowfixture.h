@@ -5,6 +5,7 @@
 #include "app/dialogs.h"
 #include "app/mainwindow.h"
 #include "skinfixtures.h"
+#include "style/contrast.h"
 #include "style/stylekeys.h"
 
 #include <QAbstractButton>
@@ -13,7 +14,32 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <memory>
+
+// The contrast of the text drawn in `widget` as it shows on screen, measured as a reader sees it:
+// the most frequent colour is the ground, and the text is the colour furthest from it that a few
+// pixels (glyph cores, not one stray pixel) reach. The widget's edges, where a neighbour's frame
+// may show, are left out.
+inline double shownContrast(QWidget *widget)
+{
+    const QImage shot = widget->window()->grab().toImage().copy(
+        QRect(widget->mapTo(widget->window(), QPoint(0, 0)), widget->size()).adjusted(2, 2, -2, -2));
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x)
+            ++counts[shot.pixel(x, y) | 0xff000000];
+    const QRgb ground = std::max_element(counts.cbegin(), counts.cend()).key();
+    QVector<QPair<double, int>> reached;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        reached.append({contrast::ratio(QColor(it.key()), QColor(ground)), it.value()});
+    std::sort(reached.begin(), reached.end(), std::greater<>());
+    int pixels = 0;
+    for (const auto &[ratio, count] : reached)
+        if ((pixels += count) >= 4)
+            return ratio;
+    return 1;
+}
 
 class WindowFixture
 {

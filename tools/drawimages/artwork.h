@@ -19,6 +19,8 @@ QImage floatingBrowser();
 // The small signs beside options, and the program's logo.
 QImage helpSign();
 QImage warningSign();
+// The mark inside a checked check box of the dark theme, whose box is white.
+QImage checkMark();
 QImage logo();
 
 struct File
@@ -27,13 +29,14 @@ struct File
     QImage (*draw)();
 };
 
-inline constexpr std::array<File, 6> files{{
+inline constexpr std::array<File, 7> files{{
     {"ICONS.png", alternativeIconSheet},
     {"ICONSWHITE.png", whiteIconSheet},
     {"browserfloat.png", floatingBrowser},
     {"question.png", helpSign},
     {"Warning.png", warningSign},
     {"quillologo.png", logo},
+    {"checkmark.png", checkMark},
 }};
 
 } // namespace artwork

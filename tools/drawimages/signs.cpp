@@ -66,4 +66,16 @@ QImage warningSign()
     return image;
 }
 
+QImage checkMark()
+{
+    constexpr int size = 11;
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::black, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPolyline(QPolygonF({{1.5, 5.5}, {4.5, 8.5}, {9.5, 2}}));
+    return image;
+}
+
 } // namespace artwork

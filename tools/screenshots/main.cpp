@@ -1,5 +1,5 @@
 // Renders the main window and the dialogs it opens into PNG files, for reviewing the form:
-//   panelcraft-screenshots <output folder> [white] [bright]
+//   panelcraft-screenshots <output folder> [white] [bright] [switch] [layouts]
 // Beside each picture a .texts file says where its texts are (scripts/contrast measures them).
 // The window runs on temporary folders, so nothing of the user's is read or written.
 
@@ -12,9 +12,16 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -52,45 +59,67 @@ void saveDialogs(QWidget &window, const QString &folder, const QString &profiles
     save(about, folder, QStringLiteral("dialog-about"));
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+// The three layouts, with every option unticked and then ticked; with the full layout scrolled
+// to "Create Skin" too, for screens smaller than the window.
+void saveLayouts(QMainWindow &window, const QString &folder)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    prepareApplicationAttributes();
-    QApplication app(argc, argv);
-    prepareApplication();
-    if (argc < 2) {
-        QTextStream(stderr) << "usage: panelcraft-screenshots <output folder> [white] [bright]\n";
-        return 2;
-    }
-    const QString folder = QString::fromLocal8Bit(argv[1]);
-    QDir().mkpath(folder);
-    QTemporaryDir documents;
-    Dialogs::setTesting(true);
-    MainWindow window({documents.path(), documents.path()});
-    window.show();
-    // "white" loads the white browser table, "bright" switches to the bright theme.
-    for (int arg = 2; arg < argc; ++arg) {
-        const QString option = QString::fromLatin1(argv[arg]);
-        const QString action = option == QLatin1String("bright") ? QStringLiteral("actionWhite")
-                                                                 : QStringLiteral("actionWhiteBrowser");
-        window.findChild<QAction *>(action)->trigger();
-    }
-
-    auto *editor = window.findChild<QCheckBox *>(QStringLiteral("checkBox_changecolors"));
-    auto *preview = window.findChild<QCheckBox *>(QStringLiteral("checkBox_changecolors_2"));
-    auto *globalFont = window.findChild<QCheckBox *>(QStringLiteral("checkBox_globalfont"));
-    globalFont->click();
+    const auto box = [&window](const char *name) {
+        return window.findChild<QAbstractButton *>(QLatin1String(name));
+    };
+    const char *const options[] = {"checkBox", "checkBox_window", "checkBox_globalfont"};
+    if (box("checkBox_changecolors_2")->isChecked())
+        box("checkBox_changecolors_2")->click();
     save(window, folder, QStringLiteral("layout-editing"));
-    globalFont->click();
-    editor->click();
+    box("checkBox_changecolors")->click();
     save(window, folder, QStringLiteral("layout-compact"));
-    editor->click();
-    preview->click();
+    box("checkBox_changecolors")->click();
+    box("checkBox_changecolors_2")->click();
     save(window, folder, QStringLiteral("layout-full"));
+    for (const char *option : options)
+        box(option)->click();
+    box("radioButton_3")->click();
+    save(window, folder, QStringLiteral("layout-full-ticked"));
+    auto *scroller = window.findChild<QScrollArea *>(QStringLiteral("formScroller"));
+    QWidget *create = box("dothejob");
+    scroller->ensureWidgetVisible(create);
+    save(window, folder, QStringLiteral("layout-full-scrolled"));
+    const QRect onScreen(create->mapToGlobal(QPoint(0, 0)), create->size());
+    const QRect shown(create->mapTo(scroller->viewport(), QPoint(0, 0)), create->size());
+    QTextStream(stdout) << QStringLiteral("window %1x%2 on a %3x%4 room: Create Skin %5\n")
+                               .arg(window.width())
+                               .arg(window.height())
+                               .arg(window.screen()->availableGeometry().width())
+                               .arg(window.screen()->availableGeometry().height())
+                               .arg(window.screen()->availableGeometry().contains(onScreen) &&
+                                            scroller->viewport()->rect().contains(shown)
+                                        ? QStringLiteral("reachable")
+                                        : QStringLiteral("NOT reachable"));
+    scroller->ensureWidgetVisible(box("skinfileselect"));
+    for (const char *option : options)
+        box(option)->click();
+    box("radioButton")->click();
+}
 
+// Finding a colour, a half-transparent swatch and the Edit menu naming the edit.
+void saveEditorFeatures(QMainWindow &window, const QString &folder)
+{
+    auto *find = window.findChild<QLineEdit *>(QStringLiteral("findColour"));
+    find->setText(QStringLiteral("text"));
+    save(window, folder, QStringLiteral("editor-find"));
+    find->clear();
+    window.findChild<QTabWidget *>(QStringLiteral("tabWidget"))->setCurrentIndex(1);
+    QGuiApplication::clipboard()->setText(QStringLiteral("#80ff4000"));
+    window.findChild<QWidget *>(QStringLiteral("listoverbutton"))->actions().at(1)->trigger();
+    save(window, folder, QStringLiteral("editor-swatch-alpha"));
+    auto *edit = window.findChild<QMenu *>(QStringLiteral("menuEdit"));
+    edit->popup(window.mapToGlobal(QPoint(60, 20)));
+    save(*edit, folder, QStringLiteral("editor-menu-edit"));
+    edit->hide();
+    window.findChild<QAction *>(QStringLiteral("actionUndo"))->trigger();
+}
+
+void savePages(QMainWindow &window, const QString &folder)
+{
     auto *settings = window.findChild<QTabWidget *>(QStringLiteral("tabWidget"));
     auto *previewTabs = window.findChild<QTabWidget *>(QStringLiteral("tabWidget_3"));
     auto *sideTabs = window.findChild<QTabWidget *>(QStringLiteral("tabWidget_2"));
@@ -101,15 +130,63 @@ int main(int argc, char *argv[])
                  .arg(page, 2, 10, QLatin1Char('0'))
                  .arg(settings->widget(page)->objectName()));
     }
+    settings->setCurrentIndex(0);
     for (int side = 0; side < sideTabs->count(); ++side) {
         sideTabs->setCurrentIndex(side);
         save(window, folder,
              QStringLiteral("preview-list-side-%1").arg(sideTabs->widget(side)->objectName()));
     }
+    sideTabs->setCurrentIndex(0);
     previewTabs->setCurrentIndex(1);
     save(window, folder, QStringLiteral("preview-grid"));
-    QFile(documents.path() + QStringLiteral("/Panelcraft/projects/my profile.pcp"))
-        .open(QIODevice::WriteOnly);
-    saveDialogs(window, folder, documents.path() + QStringLiteral("/Panelcraft/projects"));
+    previewTabs->setCurrentIndex(0);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    prepareApplicationAttributes();
+    QApplication app(argc, argv);
+    prepareApplication();
+    if (argc < 2) {
+        QTextStream(stderr)
+            << "usage: panelcraft-screenshots <output folder> [white] [bright] [switch] [layouts]\n";
+        return 2;
+    }
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    QTemporaryDir documents;
+    Dialogs::setTesting(true);
+    MainWindow window({documents.path(), documents.path()});
+    window.show();
+    // "white" loads the white browser table, "bright" starts in the bright theme, "switch" takes
+    // every picture again after switching to the other theme, "layouts" takes the layouts only.
+    const QStringList options = QCoreApplication::arguments().mid(2);
+    const bool bright = options.contains(QStringLiteral("bright"));
+    window.findChild<QAction *>(bright ? QStringLiteral("actionWhite") : QStringLiteral("actionBlack"))
+        ->trigger();
+    if (options.contains(QStringLiteral("white")))
+        window.findChild<QAction *>(QStringLiteral("actionWhiteBrowser"))->trigger();
+    QStringList themes{bright ? QStringLiteral("bright") : QStringLiteral("dark")};
+    if (options.contains(QStringLiteral("switch")))
+        themes << (bright ? QStringLiteral("switched-to-dark") : QStringLiteral("switched-to-bright"));
+    for (const QString &theme : themes) {
+        if (theme.startsWith(QLatin1String("switched")))
+            window
+                .findChild<QAction *>(bright ? QStringLiteral("actionBlack") : QStringLiteral("actionWhite"))
+                ->trigger();
+        const QString shots = themes.size() > 1 ? folder + QLatin1Char('/') + theme : folder;
+        QDir().mkpath(shots);
+        saveLayouts(window, shots);
+        if (options.contains(QStringLiteral("layouts")))
+            continue;
+        savePages(window, shots);
+        saveEditorFeatures(window, shots);
+        QFile(documents.path() + QStringLiteral("/Panelcraft/projects/my profile.pcp"))
+            .open(QIODevice::WriteOnly);
+        saveDialogs(window, shots, documents.path() + QStringLiteral("/Panelcraft/projects"));
+    }
     return 0;
 }

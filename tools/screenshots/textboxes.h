@@ -81,6 +81,13 @@ inline QVector<QRect> itemRects(QAbstractItemView *view)
     return rects;
 }
 
+// A label the window shows greyed (an option that is off): it needs 3:1, not 4.5:1.
+inline bool greyed(const QWidget *w)
+{
+    const QVariant state = w->property("textState");
+    return state.isValid() && (state.toInt() == 1 || state.toInt() == 4);
+}
+
 } // namespace textboxdetail
 
 inline QVector<TextBox> textBoxes(QWidget *root)
@@ -99,7 +106,8 @@ inline QVector<TextBox> textBoxes(QWidget *root)
         }
         const QString what = QString::fromLatin1(w->metaObject()->className()) + QLatin1Char(':') +
                              (w->objectName().isEmpty() ? QStringLiteral("-") : w->objectName()) +
-                             (w->isEnabled() ? QString() : QStringLiteral(" disabled"));
+                             (w->isEnabled() ? QString() : QStringLiteral(" disabled")) +
+                             (textboxdetail::greyed(w) ? QStringLiteral(" greyed") : QString());
         // Parts hidden by a parent's edge or by a sibling are not on the screenshot.
         const QRect shown = origin->visibleRegion().boundingRect();
         for (const QRect &whole : rects) {

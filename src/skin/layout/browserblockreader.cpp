@@ -133,11 +133,21 @@ QString readSkinBlock(const QString &zipPath, ReadValues &out)
     const QStringList layouts = layoutfile::layoutNames(folder.path());
     if (layouts.isEmpty())
         return noXmlFilesMessage();
-    QFile layout(QDir(folder.path()).filePath(layouts.first()));
-    if (layout.size() > largestLayoutBytes || !layout.open(QIODevice::ReadOnly))
-        return QCoreApplication::translate("browserblockreader", "The skin's layout %1 could not be read.")
-            .arg(layouts.first());
-    return readBlock(layout.readAll(), out);
+    // A compact layout may have no browser at all: the colours are in the first layout that has one.
+    QString firstError;
+    for (const QString &name : layouts) {
+        QFile layout(QDir(folder.path()).filePath(name));
+        const QString error = layout.size() > largestLayoutBytes || !layout.open(QIODevice::ReadOnly)
+                                  ? QCoreApplication::translate("browserblockreader", "The skin's layout %1 could not be read.").arg(name)
+                                  : readBlock(layout.readAll(), out);
+        if (error.isEmpty())
+            return error;
+        if (firstError.isEmpty())
+            firstError = error;
+    }
+    return layouts.size() == 1
+               ? firstError
+               : QCoreApplication::translate("browserblockreader", "No layout of the skin has a <browser> block to take colours from.");
 }
 
 Style applyBlock(const ReadValues &read, Style style)

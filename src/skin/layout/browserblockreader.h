@@ -20,7 +20,7 @@ struct ReadValues
 // why nothing could be read.
 QString readBlock(const QByteArray &xml, ReadValues &out);
 
-// Reads the first layout (the first XML file by name) of a skin archive.
+// Reads the first layout (XML file, by name) of a skin archive that has a <browser> block.
 QString readSkinBlock(const QString &zipPath, ReadValues &out);
 
 // `base` with every value the block holds; unreadable colours and sizes are left as in `base`.

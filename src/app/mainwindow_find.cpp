@@ -1,0 +1,70 @@
+// Finding a colour row: a field beside the settings pages lists the rows of every page whose
+// caption or value holds the typed text; choosing one shows its page with the row focused.
+
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+
+namespace {
+const QRect fieldPlace(650, 215, 240, 24);
+constexpr int resultsHeight = 150;
+constexpr int resultsWidth = 280; // wider than the field: "Lists › Text Selected   #ffffff"
+} // namespace
+
+void MainWindow::setUpFind()
+{
+    // Above the pages, in the free stretch before their "Reset"; shown with them.
+    auto *field = new QLineEdit(ui->centralWidget);
+    field->setObjectName(QStringLiteral("findColour"));
+    field->setPlaceholderText(tr("Find a colour"));
+    field->setClearButtonEnabled(true);
+    field->setGeometry(fieldPlace);
+    connect(ui->checkBox_changecolors, &QCheckBox::toggled, field, &QWidget::setVisible);
+    auto *results = new QListWidget(ui->centralWidget);
+    results->setObjectName(QStringLiteral("findResults"));
+    results->hide();
+
+    auto *escape = new QAction(field);
+    escape->setShortcut(Qt::Key_Escape);
+    escape->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    field->addAction(escape);
+    connect(escape, &QAction::triggered, field, &QLineEdit::clear);
+    connect(field, &QLineEdit::textChanged, this, [this, field, results](const QString &text) {
+        results->clear();
+        const QString wanted = text.trimmed();
+        results->setVisible(!wanted.isEmpty());
+        if (wanted.isEmpty())
+            return;
+        for (int key = 0; key < stylekeys::colourKeyCount; ++key) {
+            const QString value = colourName(stylekeys::colourKeys[key], style.colours[std::size_t(key)]);
+            const QString name = rowName(key, false);
+            // "info back" finds Info › Background: the page and the caption, read as words.
+            QString words = name;
+            words.replace(QStringLiteral(" › "), QStringLiteral(" "));
+            if (words.contains(wanted, Qt::CaseInsensitive) || value.contains(wanted, Qt::CaseInsensitive)) {
+                auto *item = new QListWidgetItem(name + QStringLiteral("   ") + value, results);
+                item->setData(Qt::UserRole, key);
+            }
+        }
+        if (results->count() == 0)
+            new QListWidgetItem(tr("No colour matches \"%1\"").arg(wanted), results);
+        const QRect corner = field->geometry();
+        results->setGeometry(corner.right() - resultsWidth, corner.bottom() + 1, resultsWidth, resultsHeight);
+        results->raise();
+    });
+    const auto go = [this, field](const QListWidgetItem *item) {
+        if (!item || !item->data(Qt::UserRole).isValid())
+            return;
+        const int key = item->data(Qt::UserRole).toInt();
+        ui->tabWidget->setCurrentIndex(int(stylekeys::colourKeys[key].page));
+        field->clear();
+        rows.colours[std::size_t(key)].pick->setFocus();
+    };
+    connect(results, &QListWidget::itemActivated, this, go);
+    connect(results, &QListWidget::itemClicked, this, go);
+    connect(field, &QLineEdit::returnPressed, this, [results, go] { go(results->item(0)); });
+}
