@@ -552,28 +552,8 @@ Rückgabewert: 0 geschrieben, 1 Erstellen fehlgeschlagen, 2 Aufruffehler. Siehe 
         <translation>oder leer lassen für denselben Namen</translation>
     </message>
     <message>
-        <source>Create Skin</source>
-        <translation>Skin erstellen</translation>
-    </message>
-    <message>
         <source>Turnwise Panelcraft %1</source>
         <translation>Turnwise Panelcraft %1</translation>
-    </message>
-    <message>
-        <source>Browser Profile</source>
-        <translation>Browser-Profil</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>Öffnen</translation>
-    </message>
-    <message>
-        <source>Theme</source>
-        <translation>Design</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Hilfe</translation>
     </message>
     <message>
         <source>Save</source>
@@ -714,22 +694,12 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
         <translation>Kontrast %1:1 auf %2: im Browser schwer lesbar</translation>
     </message>
     <message>
-        <source>Pick a color</source>
-        <translation>Farbe wählen</translation>
-    </message>
-    <message>
         <source>Undo</source>
         <translation>Rückgängig</translation>
     </message>
     <message>
         <source>Redo</source>
         <translation>Wiederholen</translation>
-    </message>
-    <message>
-        <source>The Browser Profile has unsaved edits.
-Save them before closing?</source>
-        <translation>Das Browser-Profil hat ungespeicherte Änderungen.
-Vor dem Schließen speichern?</translation>
     </message>
     <message>
         <source>Reset all</source>
@@ -756,10 +726,6 @@ Nothing was changed.</source>
 %2
 
 Es wurde nichts geändert.</translation>
-    </message>
-    <message>
-        <source>Profile saved</source>
-        <translation>Profil gespeichert</translation>
     </message>
     <message>
         <source>Save your Panelcraft Profile</source>
@@ -848,10 +814,6 @@ Standardprofil geladen</translation>
         <translation>Skin-Dateien (*.zip)</translation>
     </message>
     <message>
-        <source>Found %1 Window(s) with Name(s) : %2</source>
-        <translation>%1 Fenster gefunden, Name(n) : %2</translation>
-    </message>
-    <message>
         <source>Profiles (*.pcp)</source>
         <translation>Profile (*.pcp)</translation>
     </message>
@@ -906,12 +868,6 @@ Standardprofil geladen</translation>
         <translation>Stil aus ausgewähltem Skin</translation>
     </message>
     <message>
-        <source>The Browser Profile has unsaved edits.
-Save them before a style is drawn from the skin?</source>
-        <translation>Das Browser-Profil hat ungespeicherte Änderungen.
-Vor dem Ableiten eines Stils aus dem Skin speichern?</translation>
-    </message>
-    <message>
         <source>Accent for the Style</source>
         <translation>Akzent für den Stil</translation>
     </message>
@@ -919,32 +875,152 @@ Vor dem Ableiten eines Stils aus dem Skin speichern?</translation>
         <source>Style from skin</source>
         <translation>Stil aus Skin</translation>
     </message>
+    <message>
+        <source>&amp;Browse</source>
+        <translation>&amp;Durchsuchen</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Standard</translation>
+    </message>
+    <message>
+        <source>&amp;Create Skin</source>
+        <translation>Skin &amp;erstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Browser Profile</source>
+        <translation>&amp;Browser-Profil</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Theme</source>
+        <translation>&amp;Design</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Save them before closing?</source>
+        <translation>Vor dem Schließen speichern?</translation>
+    </message>
+    <message>
+        <source>The skin &quot;%1&quot; already exists.
+Replace it with the new skin?</source>
+        <translation>Der Skin „%1“ existiert bereits.
+Durch den neuen Skin ersetzen?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Find a colour</source>
+        <translation>Farbe suchen</translation>
+    </message>
+    <message>
+        <source>No colour matches &quot;%1&quot;</source>
+        <translation>Keine Farbe passt zu „%1“</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>The Browser Profile has unsaved edits.
+%1</source>
+        <translation>Das Browser-Profil hat ungespeicherte Änderungen.
+%1</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>%1 › %2</source>
+        <translation>%1 › %2</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>colour</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>reset</source>
+        <translation>zurücksetzen</translation>
+    </message>
+    <message>
+        <source>transparent</source>
+        <translation>transparent</translation>
+    </message>
+    <message>
+        <source>value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>swatch</source>
+        <translation>Farbfeld</translation>
+    </message>
+    <message>
+        <source>font</source>
+        <translation>Schrift</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Colour</source>
+        <translation>Farbe &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste Colour</source>
+        <translation>Farbe &amp;einfügen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour this row can take</source>
+        <translation>„%1“ ist keine Farbe, die diese Zeile annehmen kann</translation>
+    </message>
+    <message>
+        <source>Save them before they are replaced?</source>
+        <translation>Speichern, bevor sie ersetzt werden?</translation>
+    </message>
+    <message>
+        <source>Profile saved: %1</source>
+        <translation>Profil gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Save them before a style is drawn from the skin?</source>
+        <translation>Vor dem Ableiten eines Stils aus dem Skin speichern?</translation>
+    </message>
 </context>
 <context>
     <name>StyleEdit</name>
-    <message>
-        <source>Colour %1</source>
-        <translation>Farbe %1</translation>
-    </message>
-    <message>
-        <source>Transparent %1</source>
-        <translation>Transparent %1</translation>
-    </message>
     <message>
         <source>Reset %1</source>
         <translation>Zurücksetzen %1</translation>
     </message>
     <message>
-        <source>Font %1</source>
-        <translation>Schrift %1</translation>
-    </message>
-    <message>
-        <source>Reset font %1</source>
-        <translation>Schrift zurücksetzen %1</translation>
-    </message>
-    <message>
         <source>Line height</source>
         <translation>Zeilenhöhe</translation>
+    </message>
+    <message>
+        <source>%1 colour</source>
+        <translation>%1 – Farbe</translation>
+    </message>
+    <message>
+        <source>%1 transparent</source>
+        <translation>%1 – transparent</translation>
+    </message>
+    <message>
+        <source>%1 font</source>
+        <translation>%1 – Schrift</translation>
+    </message>
+    <message>
+        <source>Reset %1 font</source>
+        <translation>%1 – Schrift zurücksetzen</translation>
     </message>
 </context>
 <context>
@@ -1192,6 +1268,10 @@ Vor dem Ableiten eines Stils aus dem Skin speichern?</translation>
         <source>The skin&apos;s layout %1 could not be read.</source>
         <translation>Das Layout %1 des Skins konnte nicht gelesen werden.</translation>
     </message>
+    <message>
+        <source>No layout of the skin has a &lt;browser&gt; block to take colours from.</source>
+        <translation>Kein Layout des Skins hat einen &lt;browser&gt;-Block, aus dem Farben übernommen werden können.</translation>
+    </message>
 </context>
 <context>
     <name>imagecompositor</name>
@@ -1358,6 +1438,10 @@ Vor dem Ableiten eines Stils aus dem Skin speichern?</translation>
     <message>
         <source>There was not enough memory to build the skin</source>
         <translation>Zum Erstellen des Skins war nicht genug Speicher vorhanden</translation>
+    </message>
+    <message>
+        <source>No skin with floating windows was chosen; none were added</source>
+        <translation>Es wurde kein Skin mit schwebenden Fenstern gewählt; es wurden keine hinzugefügt</translation>
     </message>
 </context>
 <context>

@@ -552,28 +552,8 @@ Code de sortie : 0 écrit, 1 échec de la création, 2 erreur d’utilisation. V
         <translation>ou laisser vide pour garder le même nom</translation>
     </message>
     <message>
-        <source>Create Skin</source>
-        <translation>Créer le skin</translation>
-    </message>
-    <message>
         <source>Turnwise Panelcraft %1</source>
         <translation>Turnwise Panelcraft %1</translation>
-    </message>
-    <message>
-        <source>Browser Profile</source>
-        <translation>Profil du Browser</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>Ouvrir</translation>
-    </message>
-    <message>
-        <source>Theme</source>
-        <translation>Thème</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Aide</translation>
     </message>
     <message>
         <source>Save</source>
@@ -714,22 +694,12 @@ Tout n’a pas pu être fait comme demandé :
         <translation>Contraste %1:1 sur %2 : difficile à lire dans le Browser</translation>
     </message>
     <message>
-        <source>Pick a color</source>
-        <translation>Choisir une couleur</translation>
-    </message>
-    <message>
         <source>Undo</source>
         <translation>Annuler</translation>
     </message>
     <message>
         <source>Redo</source>
         <translation>Rétablir</translation>
-    </message>
-    <message>
-        <source>The Browser Profile has unsaved edits.
-Save them before closing?</source>
-        <translation>Le profil du Browser a des modifications non enregistrées.
-Les enregistrer avant de fermer ?</translation>
     </message>
     <message>
         <source>Reset all</source>
@@ -756,10 +726,6 @@ Nothing was changed.</source>
 %2
 
 Rien n’a été modifié.</translation>
-    </message>
-    <message>
-        <source>Profile saved</source>
-        <translation>Profil enregistré</translation>
     </message>
     <message>
         <source>Save your Panelcraft Profile</source>
@@ -848,10 +814,6 @@ Profil par défaut chargé</translation>
         <translation>Fichiers de skin (*.zip)</translation>
     </message>
     <message>
-        <source>Found %1 Window(s) with Name(s) : %2</source>
-        <translation>%1 fenêtre(s) trouvée(s), nom(s) : %2</translation>
-    </message>
-    <message>
         <source>Profiles (*.pcp)</source>
         <translation>Profils (*.pcp)</translation>
     </message>
@@ -906,12 +868,6 @@ Profil par défaut chargé</translation>
         <translation>Style du Skin sélectionné</translation>
     </message>
     <message>
-        <source>The Browser Profile has unsaved edits.
-Save them before a style is drawn from the skin?</source>
-        <translation>Le profil du Browser a des modifications non enregistrées.
-Les enregistrer avant de tirer un style du Skin ?</translation>
-    </message>
-    <message>
         <source>Accent for the Style</source>
         <translation>Accent du style</translation>
     </message>
@@ -919,32 +875,152 @@ Les enregistrer avant de tirer un style du Skin ?</translation>
         <source>Style from skin</source>
         <translation>Style du Skin</translation>
     </message>
+    <message>
+        <source>&amp;Browse</source>
+        <translation>&amp;Parcourir</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>&amp;Create Skin</source>
+        <translation>&amp;Créer le skin</translation>
+    </message>
+    <message>
+        <source>&amp;Browser Profile</source>
+        <translation>&amp;Profil du Browser</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>&amp;Theme</source>
+        <translation>&amp;Thème</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>Save them before closing?</source>
+        <translation>Les enregistrer avant de fermer ?</translation>
+    </message>
+    <message>
+        <source>The skin &quot;%1&quot; already exists.
+Replace it with the new skin?</source>
+        <translation>Le Skin « %1 » existe déjà.
+Le remplacer par le nouveau Skin ?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Find a colour</source>
+        <translation>Chercher une couleur</translation>
+    </message>
+    <message>
+        <source>No colour matches &quot;%1&quot;</source>
+        <translation>Aucune couleur ne correspond à « %1 »</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>The Browser Profile has unsaved edits.
+%1</source>
+        <translation>Le profil du Browser a des modifications non enregistrées.
+%1</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>%1 › %2</source>
+        <translation>%1 › %2</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2 : %3</translation>
+    </message>
+    <message>
+        <source>colour</source>
+        <translation>couleur</translation>
+    </message>
+    <message>
+        <source>reset</source>
+        <translation>rétablir</translation>
+    </message>
+    <message>
+        <source>transparent</source>
+        <translation>transparent</translation>
+    </message>
+    <message>
+        <source>value</source>
+        <translation>valeur</translation>
+    </message>
+    <message>
+        <source>swatch</source>
+        <translation>échantillon</translation>
+    </message>
+    <message>
+        <source>font</source>
+        <translation>police</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Colour</source>
+        <translation>&amp;Copier la couleur</translation>
+    </message>
+    <message>
+        <source>&amp;Paste Colour</source>
+        <translation>C&amp;oller la couleur</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour this row can take</source>
+        <translation>« %1 » n&apos;est pas une couleur que cette ligne accepte</translation>
+    </message>
+    <message>
+        <source>Save them before they are replaced?</source>
+        <translation>Les enregistrer avant qu&apos;elles ne soient remplacées ?</translation>
+    </message>
+    <message>
+        <source>Profile saved: %1</source>
+        <translation>Profil enregistré : %1</translation>
+    </message>
+    <message>
+        <source>Save them before a style is drawn from the skin?</source>
+        <translation>Les enregistrer avant de tirer un style du Skin ?</translation>
+    </message>
 </context>
 <context>
     <name>StyleEdit</name>
-    <message>
-        <source>Colour %1</source>
-        <translation>Couleur %1</translation>
-    </message>
-    <message>
-        <source>Transparent %1</source>
-        <translation>Transparent %1</translation>
-    </message>
     <message>
         <source>Reset %1</source>
         <translation>Rétablir %1</translation>
     </message>
     <message>
-        <source>Font %1</source>
-        <translation>Police %1</translation>
-    </message>
-    <message>
-        <source>Reset font %1</source>
-        <translation>Rétablir la police %1</translation>
-    </message>
-    <message>
         <source>Line height</source>
         <translation>Hauteur de ligne</translation>
+    </message>
+    <message>
+        <source>%1 colour</source>
+        <translation>%1 – couleur</translation>
+    </message>
+    <message>
+        <source>%1 transparent</source>
+        <translation>%1 – transparent</translation>
+    </message>
+    <message>
+        <source>%1 font</source>
+        <translation>%1 – police</translation>
+    </message>
+    <message>
+        <source>Reset %1 font</source>
+        <translation>%1 – rétablir la police</translation>
     </message>
 </context>
 <context>
@@ -1192,6 +1268,10 @@ Les enregistrer avant de tirer un style du Skin ?</translation>
         <source>The skin&apos;s layout %1 could not be read.</source>
         <translation>La mise en page %1 du skin n’a pas pu être lue.</translation>
     </message>
+    <message>
+        <source>No layout of the skin has a &lt;browser&gt; block to take colours from.</source>
+        <translation>Aucun layout du Skin n&apos;a de bloc &lt;browser&gt; dont tirer des couleurs.</translation>
+    </message>
 </context>
 <context>
     <name>imagecompositor</name>
@@ -1358,6 +1438,10 @@ Les enregistrer avant de tirer un style du Skin ?</translation>
     <message>
         <source>There was not enough memory to build the skin</source>
         <translation>La mémoire a manqué pour construire le Skin</translation>
+    </message>
+    <message>
+        <source>No skin with floating windows was chosen; none were added</source>
+        <translation>Aucun Skin à fenêtres flottantes n&apos;a été choisi ; aucune n&apos;a été ajoutée</translation>
     </message>
 </context>
 <context>

@@ -141,7 +141,7 @@ private slots:
         QCOMPARE(loadTranslations(), QStringLiteral("de_DE"));
         WindowFixture f;
         f.start();
-        QCOMPARE(f.find<QAbstractButton>("dothejob")->text(), QStringLiteral("Skin erstellen"));
+        QCOMPARE(f.find<QAbstractButton>("dothejob")->text(), QStringLiteral("Skin &erstellen"));
         QCOMPARE(f.find<QAbstractButton>("resetbackcolor")->text(), QStringLiteral("Standard"));
         QVERIFY(f.find<QWidget>("skinfileselect")
                     ->toolTip()
