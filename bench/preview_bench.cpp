@@ -29,7 +29,7 @@ void initgui(benchmark::State &state)
 void lists(benchmark::State &state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(preview::listSheets(defaultStyle(), true, true));
+        benchmark::DoNotOptimize(preview::listSheets(defaultStyle(), 100, true, true));
 }
 
 void grids(benchmark::State &state)
@@ -51,7 +51,7 @@ void fullRefresh(benchmark::State &state)
     const Style &style = defaultStyle();
     for (auto _ : state) {
         benchmark::DoNotOptimize(preview::initguiSheets(style));
-        benchmark::DoNotOptimize(preview::listSheets(style, true, true));
+        benchmark::DoNotOptimize(preview::listSheets(style, 100, true, true));
         benchmark::DoNotOptimize(preview::gridSheets(style));
         benchmark::DoNotOptimize(preview::pluginSheets(style));
         benchmark::DoNotOptimize(preview::knobImage(style));

@@ -60,8 +60,9 @@ void MainWindow::updatebrowsercolors()
 {
     if (asidePreview)
         return;
-    apply(widgetsByName, preview::listSheets(previewStyle(), ui->listWidget_2->alternatingRowColors(),
-                                             ui->listWidget_3->alternatingRowColors()));
+    apply(widgetsByName,
+          preview::listSheets(previewStyle(), lineheightvalue, ui->listWidget_2->alternatingRowColors(),
+                              ui->listWidget_3->alternatingRowColors()));
 }
 
 void MainWindow::updategrids()

@@ -8,20 +8,31 @@ struct SheetRule
 {
     std::initializer_list<const char *> widgets; // share one template
     const char *sheet;
+    const char *fontGroup = nullptr; // ${font} reads this group, its size lowered by sizeDrop
+    int sizeDrop = 0;
 };
+
+// The mock is drawn smaller than the host: its 20 px fonts show at 12 px, its 16 px ones at 12 too.
+constexpr int listDrop = 8;
+constexpr int barDrop = 4;
 
 // In the order the window applies them.
 const SheetRule browserRules[] = {
     {{"tabWidget_2"},
      "#tabWidget_2:pane {border:0px; border-color: transparent; background-color: transparent;}"},
     {{"toolbar_back", "search_back"}, "background-color: ${toolbar_background}"},
-    {{"sideview_back", "automix_back"}, "color: ${toolbar_text}; background-color: ${toolbar_background}"},
+    {{"sideview_back", "automix_back"},
+     "font: normal ${font}; color: ${toolbar_text}; background-color: ${toolbar_background}",
+     "toolbar",
+     barDrop},
     {{"header_artist", "header_title", "header_artist_2", "header_title_2"},
-     "background-color: ${column_background}; color : ${column_text}"},
+     "font: normal ${font}; background-color: ${column_background}; color : ${column_text}",
+     "skinheaders",
+     barDrop},
     {{"scroll_back", "scroll_back_2", "browser_backview"}, "background-color: ${backgroundcolor}"},
     {{"scroll_but1", "scroll_but2", "scroll_but3", "scroll_but1_2", "scroll_but2_2", "scroll_but3_2"},
      "color: ${scrollbar_button}; background-color: ${scrollbar_back}"},
-    {{"file_count"}, "color:${toolbar_text}"},
+    {{"file_count"}, "font: normal ${font}; color:${toolbar_text}", "toolbar", barDrop},
     {{"separator_line", "separator_line_2"}, "background-color:${seperatorline}"},
     {{"livefeedback_label"}, "color :${list_livefeedback}"},
     {{"sampler_bank_name"},
@@ -41,7 +52,9 @@ const SheetRule browserRules[] = {
      "#${widget}:pressed {background-color:${list_buttonactive};}"},
     {{"searchbarbox"},
      "border: 1px solid ${search_border}; color: ${search_text}; "
-     "selection-background-color: ${search_selected}; background: ${search_background}"},
+     "selection-background-color: ${search_selected}; background: ${search_background}; font: normal ${font}",
+     "skinsearch",
+     listDrop},
     {{"previewbutton"},
      "#${widget} {color: ${prelisten_button}; border: 1px solid ${prelisten_border}; "
      "background-color: ${prelisten_buttonbackground};} "
@@ -60,7 +73,8 @@ Sheets initguiSheets(const Style &style)
     const Lookup colours = colourNames(style);
     Sheets sheets;
     for (const SheetRule &rule : browserRules)
-        appendSheets(sheets, rule.widgets, QLatin1String(rule.sheet), colours);
+        appendSheets(sheets, rule.widgets, QLatin1String(rule.sheet),
+                     withFont(style, rule.fontGroup, rule.sizeDrop, colours));
     return sheets;
 }
 

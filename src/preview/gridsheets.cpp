@@ -49,7 +49,8 @@ const GridCard cards[] = {
 // ${background}, ${text} and ${stripes} read the card's own keys; the strike-line captions share
 // grids_label on every card.
 const QLatin1String cardBack("background-color:${background}");
-const QLatin1String cardCaption("background-color:transparent; color :${text}");
+const QLatin1String cardCaption("font: normal ${font}; background-color:transparent; color :${text}");
+constexpr int captionDrop = 8; // the 20 px grid font shows at 12 px, like the lists
 const QLatin1String strikeText("color: ${text}; background-color: transparent");
 const QLatin1String strikeBack("color: ${grids_label}; background-color: ${stripes}");
 
@@ -77,7 +78,7 @@ Sheets gridSheets(const Style &style)
     for (const GridCard &card : cards) {
         const Lookup colours = cardColours(style, card);
         appendSheets(sheets, {card.back}, cardBack, colours);
-        appendSheets(sheets, card.captions, cardCaption, colours);
+        appendSheets(sheets, card.captions, cardCaption, withFont(style, "skingrid", captionDrop, colours));
         appendSheets(sheets, card.strikeTexts, strikeText, colours);
         appendSheets(sheets, card.strikeBacks, strikeBack, colours);
     }

@@ -7,6 +7,7 @@ namespace preview {
 // The sheets of the four list widgets: folders, files, automix list and the automix row being
 // played. The file and automix lists get their alternate-row rules only while their
 // alternating-rows flag is on; the window turns that flag off when the stripes go transparent.
-Sheets listSheets(const Style &style, bool alternatingFiles, bool alternatingAutomix);
+// The lists use the browser font, their rows as high as the line height percentage makes them.
+Sheets listSheets(const Style &style, int lineHeightPercent, bool alternatingFiles, bool alternatingAutomix);
 
 } // namespace preview

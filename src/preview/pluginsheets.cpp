@@ -49,12 +49,8 @@ Sheets pluginSheets(const Style &style)
     const Lookup colours = colourNames(style);
     Sheets sheets;
     for (const PluginRule &rule : pluginRules) {
-        const auto withFont = [&](const QString &name) {
-            if (rule.fontGroup && name == QLatin1String("font"))
-                return fontClause(style.font(QLatin1String(rule.fontGroup)), rule.sizeDrop);
-            return colours(name);
-        };
-        appendSheets(sheets, rule.widgets, QLatin1String(rule.sheet), withFont);
+        appendSheets(sheets, rule.widgets, QLatin1String(rule.sheet),
+                     withFont(style, rule.fontGroup, rule.sizeDrop, colours));
     }
     return sheets;
 }

@@ -31,4 +31,14 @@ QString fontClause(const FontSpec &font, int sizeDrop)
            font.family + QLatin1Char('"');
 }
 
+Lookup withFont(const Style &style, const char *fontGroup, int sizeDrop, const Lookup &lookup)
+{
+    if (!fontGroup)
+        return lookup;
+    const QString clause = fontClause(style.font(QLatin1String(fontGroup)), sizeDrop);
+    return [clause, lookup](const QString &name) {
+        return name == QLatin1String("font") ? clause : lookup(name);
+    };
+}
+
 } // namespace preview

@@ -35,4 +35,8 @@ void appendSheets(Sheets &sheets, std::initializer_list<const char *> widgets, c
 // (not clamped, so a small size may give 0 or less), family in double quotes.
 QString fontClause(const FontSpec &font, int sizeDrop);
 
+// ${font} reads the font clause of `fontGroup` (a font prefix) lowered by `sizeDrop`; every other
+// name goes to `lookup`. With no group the lookup is returned as it is.
+Lookup withFont(const Style &style, const char *fontGroup, int sizeDrop, const Lookup &lookup);
+
 } // namespace preview

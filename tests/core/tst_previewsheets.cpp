@@ -131,7 +131,7 @@ private slots:
         QFETCH(bool, alternating);
         const Style style = markerStyle();
         const Sheets sheets = preview::initguiSheets(style) +
-                              preview::listSheets(style, alternating, alternating) +
+                              preview::listSheets(style, 100, alternating, alternating) +
                               preview::gridSheets(style) + preview::pluginSheets(style);
         const QHash<QString, QString> markers = markerKeys(style);
         QMap<QString, QString> shown;
