@@ -62,6 +62,7 @@ MainWindow::MainWindow(const AppPaths &paths, QWidget *parent)
 
     setWindowTitle(programname);
     loadsettings();
+    setUpRecentProfiles();
     ui->actionBlack->setChecked(themenumber == 0);
     ui->actionWhite->setChecked(themenumber != 0);
 
@@ -155,7 +156,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
 bool MainWindow::savesettings()
 {
     return settingsfile::save(appfolder + QStringLiteral("/settings.dat"),
-                              {themenumber, showtooltips, lastfolders});
+                              {themenumber, showtooltips, lastfolders, recentprofiles});
 }
 
 void MainWindow::loadsettings()
@@ -164,6 +165,7 @@ void MainWindow::loadsettings()
     themenumber = settings.themenumber;
     showtooltips = settings.showtooltips;
     lastfolders = settings.folders;
+    recentprofiles = settings.recentProfiles;
 }
 
 void MainWindow::loadstyle(int style)

@@ -19,6 +19,7 @@
 #include <optional>
 
 class QLabel;
+class QMenu;
 class QUndoStack;
 
 namespace Ui {
@@ -120,7 +121,13 @@ private:
     void buildEditorPage(int page);          // the page's rows, wired and showing the current values
     void nameRowsForScreenReaders(int page); // "Lists, Over: colour", from the key table
     void putPageInTabOrder(int page);
-    void setUpFind();                // mainwindow_find.cpp
+    void setUpFind();                      // mainwindow_find.cpp
+    void openProfile(const QString &path); // after the unsaved-edits question
+    // "Open Recent" (mainwindow_recent.cpp): a chosen profile that is gone is dropped, with a message.
+    void setUpRecentProfiles();
+    void showRecentProfiles();
+    void rememberProfile(const QString &path);
+    void openRecentProfile(const QString &path);
     void offerCopyAndPaste(int key); // a colour row's value as text, by menu and Ctrl+C / Ctrl+V
     // Sets a row's colour from "#rrggbb", "#aarrggbb" or a colour name, as a pick would; else
     // says why and changes nothing.
@@ -235,6 +242,8 @@ private:
 
     QMap<QString, QString> styletable;
     QMap<QString, QString> lastfolders; // by skin dialog
+    QStringList recentprofiles;         // newest first
+    QMenu *recentMenu = nullptr;
     QMap<QString, QString> tooltipmap;
     Style style;
     std::array<QFont, stylekeys::fontGroupCount> fontdialogresults; // last font dialog result per group

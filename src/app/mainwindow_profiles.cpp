@@ -131,11 +131,18 @@ void MainWindow::on_actionCustom_triggered()
         return;
     const QString path =
         Dialogs::getOpenFileName(this, tr("Select a Panelcraft Profile"), projectsfolder, profileFilter());
-    if (path.isEmpty() || !defaultcolors(path))
+    if (!path.isEmpty())
+        openProfile(path);
+}
+
+void MainWindow::openProfile(const QString &path)
+{
+    if (!defaultcolors(path))
         return;
     profilefile = path;
     fullRefresh();
     showActiveTable(titleSuffixFor(path), false, false, true);
+    rememberProfile(path);
 }
 
 void MainWindow::on_actionSave_triggered()
@@ -170,6 +177,7 @@ void MainWindow::savedata(bool saveas)
         if (!writeProfileOrWarn(profilefile))
             return;
         undoStack->setClean();
+        rememberProfile(profilefile);
         showProfileSaved(profilefile);
         return;
     }
@@ -184,6 +192,7 @@ void MainWindow::savedata(bool saveas)
     initgui();
     updatebrowsercolors();
     showActiveTable(titleSuffixFor(path), false, std::nullopt, true);
+    rememberProfile(path);
     showProfileSaved(path);
 }
 

@@ -12,6 +12,7 @@ namespace {
 const QString themeKey = QStringLiteral("themenumber");
 const QString tooltipsKey = QStringLiteral("showtooltips");
 const QString folderPrefix = QStringLiteral("folder_");
+const QString recentPrefix = QStringLiteral("recent_"); // recent_1 is the newest
 } // namespace
 
 QString folder(const QString &programFolder, const QString &configFolder)
@@ -35,6 +36,9 @@ AppSettings load(const QString &path)
     for (auto it = map.cbegin(); it != map.cend(); ++it)
         if (it.key().startsWith(folderPrefix) && !it.value().isEmpty())
             settings.folders.insert(it.key().mid(folderPrefix.size()), it.value());
+    for (int i = 1; i <= recentProfileCount; ++i)
+        if (const QString profile = map.value(recentPrefix + QString::number(i)); !profile.isEmpty())
+            settings.recentProfiles.append(profile);
     return settings;
 }
 
@@ -45,6 +49,9 @@ bool save(const QString &path, const AppSettings &settings)
                    (settings.showtooltips ? QLatin1Char('1') : QLatin1Char('0')) + QLatin1Char('\n');
     for (auto it = settings.folders.cbegin(); it != settings.folders.cend(); ++it)
         text += folderPrefix + it.key() + QLatin1Char('=') + it.value() + QLatin1Char('\n');
+    for (int i = 0; i < settings.recentProfiles.size() && i < recentProfileCount; ++i)
+        text += recentPrefix + QString::number(i + 1) + QLatin1Char('=') + settings.recentProfiles[i] +
+                QLatin1Char('\n');
     // The config folder does not exist before the first save of an installed copy.
     QDir().mkpath(QFileInfo(path).absolutePath());
     return writeFileAtomically(path, text.toLocal8Bit()).isEmpty();

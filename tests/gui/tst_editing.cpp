@@ -15,6 +15,8 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QStyleOptionButton>
 #include <QValidator>
@@ -67,7 +69,8 @@ private slots:
     }
     void cleanup() { delete f; }
 
-    // Each row changes its own key only, shows it, and its reset brings back the whole table.
+    // Each row changes its own key only, shows it, and its reset brings back the whole table (the
+    // font rows are below, with the preview).
     void everyRowPicksAndResets()
     {
         const Style start = style();
@@ -80,15 +83,6 @@ private slots:
             QVERIFY2(enabled(key.reset), key.key);
             f->click(key.reset);
             QVERIFY2(style().colours == start.colours && !enabled(key.reset), key.key);
-        }
-        for (const auto &group : stylekeys::fontGroups) {
-            Dialogs::setNextFont(QFont("Liberation Serif", 31, QFont::Bold));
-            f->click(group.fontButton);
-            QCOMPARE(style().font(group.prefix), (FontSpec{"Liberation Serif", "Bold", 31}));
-            QCOMPARE(f->find<QLabel>(group.sizeLabel)->text(), QString("Size : 31"));
-            QVERIFY2(enabled(group.resetButton), group.prefix);
-            f->click(group.resetButton);
-            QVERIFY2(style().fonts == start.fonts && !enabled(group.resetButton), group.prefix);
         }
         // Choosing the table's own value leaves the row unmodified; a cancelled pick changes nothing.
         pick("listtextbutton", "#ffffff");
@@ -153,6 +147,9 @@ private slots:
                     orange += QColor(shot.pixel(x, y)) == QColor(255, 170, 0);
             QVERIFY2(orange > 20, name);
         }
+        // An option's label ticks the box beside it by its mnemonic.
+        QTest::keyClick(f->window.get(), Qt::Key_G, Qt::AltModifier);
+        QTRY_VERIFY(f->find<QAbstractButton>("checkBox_globalfont")->isChecked());
         Dialogs::setNextAnswer(QMessageBox::Discard);
         QTest::keyClick(f->window.get(), Qt::Key_Q, Qt::ControlModifier); // asks, as closing does
         QVERIFY(!f->window->isVisible());
@@ -278,7 +275,7 @@ private slots:
         QCOMPARE(f->title(), QString("Panelcraft (clear)"));
         // Odd values show as the editor shows them.
         open("odd.pcp", "list_over=#80ff0000\r\ninfo_background=#FF393939\r\n");
-        QCOMPARE(f->window->lineHeightValue(), 100); // a profile without one
+        QCOMPARE(f->window->lineHeightValue(), 100);           // a profile without one
         QCOMPARE(text("list_over"), QString("#80ff0000"));     // a row with transparency keeps alpha
         QCOMPARE(text("info_background"), QString("#393939")); // the others do not
         QVERIFY(enabled("resetinfobackground") && !enabled("resetlistover"));
@@ -540,6 +537,73 @@ private slots:
         QVERIFY(f->find<QLabel>("list_selected_vision")->isHidden());
     }
 
+    // Each font, and the line height, changes the preview's pixels where it is drawn and nowhere else.
+    void previewFollowsFontsAndLineHeight_data()
+    {
+        QTest::addColumn<QString>("group"); // a font prefix; none for the line height
+        QTest::addColumn<QString>("drawnOn");
+        const char *lists = "listWidget listWidget_2 listWidget_3 listWidget_4";
+        const char *cards = "label_104 label_105 label_114 label_111 label_107 label_118 label_121 label_112 "
+                            "label_120 label_122 label_124 label_125";
+        const std::pair<const char *, const char *> rows[] = {
+            {"skin", lists},
+            {"", lists},
+            {"skinheaders", "header_artist header_title header_artist_2 header_title_2"},
+            {"skinsearch", "searchbarbox"},
+            {"skingrid", cards},
+            {"toolbar", "sideview_back automix_back file_count"},
+            {"plugin", "plugin_fxtitle"},
+            {"pluginknob", "plugin_parameter plugin_parameter_value plugin_string"},
+            {"pluginbutton", "plugin_fxbut"}};
+        for (const auto &[group, widgets] : rows)
+            QTest::newRow(*group ? group : "line height") << QString(group) << QString(widgets);
+    }
+
+    void previewFollowsFontsAndLineHeight()
+    {
+        QFETCH(QString, group);
+        QFETCH(QString, drawnOn);
+        f->showPreview();
+        auto *pages = f->find<QTabWidget>("tabWidget_3");
+        const auto shots = [pages] {
+            QVector<QImage> images;
+            for (int page = 0; page < pages->count(); ++page) {
+                pages->setCurrentIndex(page);
+                images.append(pages->widget(page)->grab().toImage());
+            }
+            return images;
+        };
+        const auto &font = stylekeys::fontGroups[qMax(0, stylekeys::fontGroupIndex(group))];
+        const Style start = style();
+        const QVector<QImage> before = shots();
+        if (group.isEmpty()) {
+            f->find<QLineEdit>("lineheight")->setText("180");
+        } else {
+            Dialogs::setNextFont(QFont("Liberation Serif", 30, QFont::Bold));
+            f->click(font.fontButton);
+            QCOMPARE(style().font(group), (FontSpec{"Liberation Serif", "Bold", 30}));
+            QCOMPARE(f->find<QLabel>(font.sizeLabel)->text(), QString("Size : 30"));
+        }
+        const QVector<QImage> after = shots();
+        bool changed = false;
+        for (int page = 0; page < pages->count(); ++page) {
+            QImage was = before[page], is = after[page];
+            changed |= !fixtures::nearlyEqual(was, is, 8, 1.0);
+            QPainter painterWas(&was), painterIs(&is);
+            for (const QString &name : drawnOn.split(' '))
+                if (auto *widget = f->find<QWidget>(name); pages->widget(page)->isAncestorOf(widget))
+                    for (QPainter *painter : {&painterWas, &painterIs})
+                        painter->fillRect(QRect(widget->mapTo(pages->widget(page), QPoint()), widget->size()),
+                                          Qt::black);
+            painterWas.end(), painterIs.end();
+            QVERIFY2(fixtures::nearlyEqual(was, is, 8, 0.001), qPrintable(pages->tabText(page)));
+        }
+        QVERIFY(changed);
+        f->click(group.isEmpty() ? "resetfontgridtites_2" : font.resetButton);
+        QVERIFY(style().fonts == start.fonts && !enabled(font.resetButton));
+        QCOMPARE(shots(), before);
+    }
+
     void contrastSignWarnsOfUnreadableText()
     {
         auto *sign = f->find<QLabel>("list_text_contrast");
@@ -648,6 +712,39 @@ private slots:
         QCOMPARE(f->title(), QString("Panelcraft"));
         f->click("pushButton");
         QCOMPARE(text("list_automix"), QString("#4080c4"));
+    }
+
+    // Open Recent: the last five opened or saved, newest first, across runs; the unsaved-edits
+    // question first; a vanished file is dropped with a message.
+    void openRecentListsTheLastFiveProfiles()
+    {
+        for (const char *name : {"a.pcp", "b.pcp", "c.pcp", "d.pcp", "e.pcp", "f.pcp"})
+            saveAs(name);
+        open("c.pcp", {});
+        f->window->close();
+        f->start();
+        const auto recent = [this] {
+            QStringList names;
+            for (QAction *action : f->find<QMenu>("menuRecent")->actions())
+                names << action->text();
+            return names;
+        };
+        QCOMPARE(recent(), (QStringList{"&1 c.pcp", "&2 f.pcp", "&3 e.pcp", "&4 d.pcp", "&5 b.pcp"}));
+        pick("listtextbutton", "#010203");
+        Dialogs::clear();
+        f->find<QMenu>("menuRecent")->actions()[3]->trigger();
+        QCOMPARE(Dialogs::requests().size(), 1); // refused
+        QCOMPARE(f->title(), QString("Panelcraft*"));
+        Dialogs::setNextAnswer(QMessageBox::Discard);
+        f->find<QMenu>("menuRecent")->actions()[3]->trigger();
+        QCOMPARE(f->title(), QString("Panelcraft (d)"));
+        QCOMPARE(recent().first(), QString("&1 d.pcp"));
+        QFile::remove(path("f.pcp"));
+        Dialogs::clear();
+        f->find<QMenu>("menuRecent")->actions()[2]->trigger();
+        QVERIFY(Dialogs::requests().last().text.contains("f.pcp is gone"));
+        QCOMPARE(recent(), (QStringList{"&1 d.pcp", "&2 c.pcp", "&3 e.pcp", "&4 b.pcp"}));
+        QCOMPARE(f->title(), QString("Panelcraft (d)"));
     }
 
     void cancelledDialogsChangeNothing()
