@@ -22,6 +22,7 @@ void MainWindow::showRecentProfiles()
     // The chosen entry's action is still delivering its signal: it goes once that is done.
     for (QAction *old : recentMenu->actions()) {
         recentMenu->removeAction(old);
+        old->setParent(nullptr);
         old->deleteLater();
     }
     for (int i = 0; i < recentprofiles.size(); ++i) {
@@ -29,6 +30,7 @@ void MainWindow::showRecentProfiles()
         QString name = QFileInfo(path).fileName();
         QAction *action = recentMenu->addAction(
             tr("&%1 %2").arg(i + 1).arg(name.replace(QLatin1Char('&'), QLatin1String("&&"))));
+        action->setObjectName(QStringLiteral("actionRecent%1").arg(i + 1));
         action->setToolTip(path);
         action->setStatusTip(path);
         connect(action, &QAction::triggered, this, [this, path] { openRecentProfile(path); });
