@@ -18,13 +18,19 @@ bool sameStyle(const Style &a, const Style &b)
     return a.fonts == b.fonts;
 }
 
+struct Profile
+{
+    Style style;
+    QString lineHeight;
+};
+
 // Read the way a profile is loaded: over the built-in table.
-Style readProfile(const QString &path)
+Profile readProfile(const QString &path)
 {
     StyleTable table;
     tablefile::read(tablefile::defaultTablePath, table);
     FUZZ_CHECK(tablefile::read(path, table), path);
-    return tablefile::derive(table);
+    return {tablefile::derive(table), tablefile::tableLineHeight(table)};
 }
 
 } // namespace
@@ -34,11 +40,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QTemporaryDir dir;
     const QString input = dir.filePath(QStringLiteral("input.pcp"));
     fuzzsupport::writeFile(input, fuzzsupport::bytes(data, size));
-    const Style style = readProfile(input);
+    const Profile profile = readProfile(input);
 
     const QString written = dir.filePath(QStringLiteral("written.pcp"));
-    const QString error = tablefile::writeProfile(written, style);
+    const QString error = tablefile::writeProfile(written, profile.style, profile.lineHeight);
     FUZZ_CHECK(error.isEmpty(), error);
-    FUZZ_CHECK(sameStyle(readProfile(written), style), QString::fromLocal8Bit(fixtures::readFile(written)));
+    const Profile again = readProfile(written);
+    FUZZ_CHECK(sameStyle(again.style, profile.style) && again.lineHeight == profile.lineHeight,
+               QString::fromLocal8Bit(fixtures::readFile(written)));
     return 0;
 }

@@ -236,20 +236,12 @@ Rückgabewert: 0 geschrieben, 1 Erstellen fehlgeschlagen, 2 Aufruffehler. Siehe 
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Öffnet einen Dateidialog, um den Skin auszuwählen, aus dem Sie eigene Browser-Symbole übernehmen möchten&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-style:italic;&quot;&gt;Nur verfügbar, wenn die Option „Aus anderem Skin“ gewählt ist&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <source>Add Browser in a floating Window</source>
-        <translation>Browser in schwebendem Fenster hinzufügen</translation>
-    </message>
-    <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;When enabled, an additional Browser will be added in a &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;floating Window&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Wenn aktiviert, wird ein zusätzlicher Browser in einem &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;schwebenden Fenster&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; hinzugefügt.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Yes</source>
         <translation>Ja</translation>
-    </message>
-    <message>
-        <source>Add a floating Window(s) from existing Skin</source>
-        <translation>Schwebende Fenster aus vorhandenem Skin hinzufügen</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;When enabled, the &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;floating Windows&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; of another Skin will be added to the modified Skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -262,10 +254,6 @@ Rückgabewert: 0 geschrieben, 1 Erstellen fehlgeschlagen, 2 Aufruffehler. Siehe 
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Select a skin and &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;add its floating windows &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;to the modified skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Wählen Sie einen Skin und &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;fügen Sie seine schwebenden Fenster &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;zum geänderten Skin hinzu&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <source>Change the global skin font</source>
-        <translation>Globale Skin-Schrift ändern</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Enable to alter the size and the fonts of the modified skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -288,16 +276,8 @@ Rückgabewert: 0 geschrieben, 1 Erstellen fehlgeschlagen, 2 Aufruffehler. Siehe 
         <translation>%</translation>
     </message>
     <message>
-        <source>Change Browser Colors and Fonts</source>
-        <translation>Browser-Farben und -Schriften ändern</translation>
-    </message>
-    <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Enable to&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; view &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;the Browser Colors and Fonts and &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;apply&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; the changes to the Browser of the modified skin.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Aktivieren, um die Browser-Farben und -Schriften zu&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; sehen &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;und die Änderungen auf den Browser des geänderten Skins &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;anzuwenden&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <source>Show Browser Preview</source>
-        <translation>Browser-Vorschau zeigen</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Show/Hide the &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Browser Preview&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -994,6 +974,42 @@ Durch den neuen Skin ersetzen?</translation>
     <message>
         <source>Save them before a style is drawn from the skin?</source>
         <translation>Vor dem Ableiten eines Stils aus dem Skin speichern?</translation>
+    </message>
+    <message>
+        <source>Add Browser in a &amp;floating Window</source>
+        <translation>Browser in &amp;schwebendem Fenster hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add a floating &amp;Window(s) from existing Skin</source>
+        <translation>Schwebende &amp;Fenster aus vorhandenem Skin hinzufügen</translation>
+    </message>
+    <message>
+        <source>Change the &amp;global skin font</source>
+        <translation>&amp;Globale Skin-Schrift ändern</translation>
+    </message>
+    <message>
+        <source>Change Browser Co&amp;lors and Fonts</source>
+        <translation>Browser-Farben und -Schriften ä&amp;ndern</translation>
+    </message>
+    <message>
+        <source>Show Browser &amp;Preview</source>
+        <translation>Browser-&amp;Vorschau zeigen</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2</source>
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <source>The Profile %1 is gone: it was moved or deleted outside Panelcraft.
+
+It was taken off the recent Profiles.</source>
+        <translation>Das Profil %1 ist nicht mehr da: Es wurde außerhalb von Panelcraft verschoben oder gelöscht.
+
+Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     </message>
 </context>
 <context>

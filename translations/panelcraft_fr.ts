@@ -236,20 +236,12 @@ Code de sortie : 0 écrit, 1 échec de la création, 2 erreur d’utilisation. V
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Ouvre une boîte de dialogue pour choisir le skin dont vous voulez importer les icônes personnalisées du Browser&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-style:italic;&quot;&gt;Disponible seulement quand l’option « D’un autre skin » est choisie&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <source>Add Browser in a floating Window</source>
-        <translation>Ajouter le Browser dans une fenêtre flottante</translation>
-    </message>
-    <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;When enabled, an additional Browser will be added in a &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;floating Window&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Si activé, un Browser supplémentaire est ajouté dans une &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;fenêtre flottante&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Yes</source>
         <translation>Oui</translation>
-    </message>
-    <message>
-        <source>Add a floating Window(s) from existing Skin</source>
-        <translation>Ajouter les fenêtres flottantes d’un skin existant</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;When enabled, the &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;floating Windows&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; of another Skin will be added to the modified Skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -262,10 +254,6 @@ Code de sortie : 0 écrit, 1 échec de la création, 2 erreur d’utilisation. V
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Select a skin and &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;add its floating windows &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;to the modified skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Choisissez un skin et &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;ajoutez ses fenêtres flottantes &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;au skin modifié&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <source>Change the global skin font</source>
-        <translation>Changer la police globale du skin</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Enable to alter the size and the fonts of the modified skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -288,16 +276,8 @@ Code de sortie : 0 écrit, 1 échec de la création, 2 erreur d’utilisation. V
         <translation>%</translation>
     </message>
     <message>
-        <source>Change Browser Colors and Fonts</source>
-        <translation>Changer couleurs et polices du Browser</translation>
-    </message>
-    <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Enable to&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; view &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;the Browser Colors and Fonts and &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;apply&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; the changes to the Browser of the modified skin.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Activez pour&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; voir &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;les couleurs et polices du Browser et &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;appliquer&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; les changements au Browser du skin modifié.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <source>Show Browser Preview</source>
-        <translation>Aperçu du Browser</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Show/Hide the &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Browser Preview&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -994,6 +974,42 @@ Le remplacer par le nouveau Skin ?</translation>
     <message>
         <source>Save them before a style is drawn from the skin?</source>
         <translation>Les enregistrer avant de tirer un style du Skin ?</translation>
+    </message>
+    <message>
+        <source>Add Browser in a &amp;floating Window</source>
+        <translation>Ajouter le Browser dans une fenêtre &amp;flottante</translation>
+    </message>
+    <message>
+        <source>Add a floating &amp;Window(s) from existing Skin</source>
+        <translation>Ajouter les fenêtres flottantes d’un skin e&amp;xistant</translation>
+    </message>
+    <message>
+        <source>Change the &amp;global skin font</source>
+        <translation>Changer la police &amp;globale du skin</translation>
+    </message>
+    <message>
+        <source>Change Browser Co&amp;lors and Fonts</source>
+        <translation>Changer couleurs et po&amp;lices du Browser</translation>
+    </message>
+    <message>
+        <source>Show Browser &amp;Preview</source>
+        <translation>A&amp;perçu du Browser</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Ouvrir un fichier &amp;récent</translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2</source>
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <source>The Profile %1 is gone: it was moved or deleted outside Panelcraft.
+
+It was taken off the recent Profiles.</source>
+        <translation>Le profil %1 a disparu : il a été déplacé ou supprimé hors de Panelcraft.
+
+Il a été retiré des profils récents.</translation>
     </message>
 </context>
 <context>
