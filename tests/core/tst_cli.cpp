@@ -277,6 +277,21 @@ private slots:
         QVERIFY(snapshot(files()) == before);
     }
 
+    // Every thread wants a stack larger than the address space left: the run does without any.
+    void noThreadCanBeMade()
+    {
+#ifdef __SANITIZE_ADDRESS__
+        QSKIP("the address sanitizer needs more address space than the limit leaves");
+#endif
+        const QString limited = "ulimit -s 8000000; ulimit -v 4000000; exec \"$0\" \"$@\"";
+        const auto result = fixtures::runCli(m_dir->path(),
+                                             {"-c", limited, qEnvironmentVariable("PANELCRAFT_CLI"), m_sample,
+                                              "-q", "--icons", "white", "-o", path("out.zip")},
+                                             "/bin/sh");
+        QVERIFY2(result.code == 0, qPrintable(result.err));
+        QVERIFY(fixtures::readZip(path("out.zip")).contains("sample.png"));
+    }
+
     // Places no write can go, whatever the user's rights (tests may run as root).
     void unwritableOutput_data()
     {

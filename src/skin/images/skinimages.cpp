@@ -2,13 +2,14 @@
 
 #include "skin/archive/archive.h"
 #include "skin/archive/archiveentry.h"
+#include "skin/helperthreads.h"
 #include "skin/images/imagecompositor.h"
 #include "skin/images/imagelimits.h"
 
 #include <QDir>
 #include <QSet>
-#include <QThreadPool>
 #include <algorithm>
+#include <atomic>
 #include <new>
 
 namespace skinimages {
@@ -95,14 +96,17 @@ QString paint(const QVector<ImageJob> &jobs, const QImage &sheet, const Style &s
         if (const QString error = tooLarge(job, sheet.size()); !error.isEmpty())
             return error;
     }
-    // Each image is decoded, grown and encoded on its own, so they can be at once. A private pool:
-    // the build itself may run on Qt's global one.
-    QThreadPool pool;
-    pool.setMaxThreadCount(QThreadPool::globalInstance()->maxThreadCount());
+    // Each image is decoded, grown and encoded on its own, so they can be at once.
     QVector<QString> errors(jobs.size());
-    for (int i = 0; i < jobs.size(); ++i)
-        pool.start([&, i] { errors[i] = paintOne(jobs.at(i), sheet, style, from, to); });
-    pool.waitForDone();
+    std::atomic<int> next{0};
+    const auto work = [&] {
+        for (int i; (i = next++) < jobs.size();)
+            errors[i] = paintOne(jobs.at(i), sheet, style, from, to);
+    };
+    {
+        HelperThreads helpers(HelperThreads::usefulFor(jobs.size()), work);
+        work();
+    }
     const auto failed =
         std::find_if(errors.cbegin(), errors.cend(), [](const QString &e) { return !e.isEmpty(); });
     return failed == errors.cend() ? QString() : *failed;
