@@ -12,6 +12,7 @@
 #include "skin/outputname.h"
 #include "skin/workspace.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -67,6 +68,8 @@ struct Layout
 // text or why the build stops. Nothing calls back up the line.
 class BuildRun
 {
+    Q_DECLARE_TR_FUNCTIONS(BuildRun)
+
 public:
     BuildRun(const SkinBuildOptions &options, const Style &style, const QString &root,
              const BuildProgress &progress)
@@ -388,8 +391,13 @@ QString BuildRun::rewriteLayouts()
                 .arg(archive::printable(layout.name), tooLarge);
         // An unchanged file keeps its exact bytes: the archive copies it as it was.
         if (xml.text != layout.file.text) {
-            const QString error =
-                layoutfile::write(QDir(m_workspace.changed()).filePath(layout.name), xml.text, layout.file);
+            const auto data = layoutfile::encode(xml.text, layout.file);
+            if (!data) {
+                warn(tr("The layout \"%1\" cannot hold its new text in the encoding %2; it was left as it is")
+                         .arg(archive::printable(layout.name), QString::fromLatin1(layout.file.encoding)));
+                continue;
+            }
+            const QString error = layoutfile::write(QDir(m_workspace.changed()).filePath(layout.name), *data);
             if (!error.isEmpty())
                 return error;
         }

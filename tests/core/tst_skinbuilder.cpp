@@ -257,6 +257,8 @@ private slots:
                  "<?xml version=\"1.0\" encoding=\"UTF-16\"?>\n<skin image=\"images/main.png\">\n<text "
                  "text=\"Ünï\"/>\n<browser>\n</browser>\n</skin>\n")},
             {"broken.xml", "<?xml encoding=\"UTF-8\"?>\n<skin image=\"images/main.png\">\xff\n"},
+            {"ascii.xml", "<?xml version=\"1.0\" encoding=\"US-ASCII\"?>\n<skin "
+                          "image=\"images/main.png\">Caf\xc3\xa9\n</skin>\n"},
             {"images/", "", 040755},
             {"images/main.png", png(400, 300)},
             {"fonts/face.ttf", QByteArray(3000, 'f'), 0100644, 0},
@@ -291,14 +293,17 @@ private slots:
         options.floatBrowser = true;
         const BuildResult result = build(options);
         QVERIFY2(result.ok, qPrintable(result.message));
-        QCOMPARE(result.warnings.size(), 1);
+        QCOMPARE(result.warnings.size(), 2);
         QVERIFY2(result.warnings.at(0).contains("\"broken.xml\" is not valid UTF-8"),
                  qPrintable(result.warnings.at(0)));
+        QVERIFY2(
+            result.warnings.at(1).contains("\"ascii.xml\" cannot hold its new text in the encoding US-ASCII"),
+            qPrintable(result.warnings.at(1)));
 
         QCOMPARE(fixtures::zipNames(path("out.zip")), fixtures::zipNames(skin) << "browserfloat.png");
         const auto out = fixtures::readZip(path("out.zip"), true);
-        for (const char *kept : {"broken.xml", "images/", "fonts/face.ttf", "Crème.jpg", "docs\\notes.txt",
-                                 "images\\", "./licence.txt", "", "readme.txt"})
+        for (const char *kept : {"broken.xml", "ascii.xml", "images/", "fonts/face.ttf", "Crème.jpg",
+                                 "docs\\notes.txt", "images\\", "./licence.txt", "", "readme.txt"})
             QVERIFY2(out.value(kept) == stored.value(kept), kept);
         const QByteArray built = fixtures::readFile(path("out.zip"));
         QVERIFY(built.endsWith(QByteArray("\x04\0\x80 by", 6)));
