@@ -339,11 +339,12 @@ QString BuildRun::measureImages()
     for (const Layout &layout : qAsConst(m_layouts))
         names += skinImageNames(layout.document, QFileInfo(layout.name).completeBaseName());
     names.removeDuplicates();
-    skinimages::Measured measured = skinimages::measure(names, *m_skinArchive, m_workspace.unpacked());
+    const bool grows = m_sheetLayout || m_options.changeColours;
+    skinimages::Measured measured =
+        skinimages::measure(names, *m_skinArchive, m_workspace.unpacked(), grows || !m_marks.isEmpty());
     if (!measured.refusal.isEmpty())
         return measured.refusal;
     const buildmarks::OriginalHeights heights(m_marks);
-    const bool grows = m_sheetLayout || m_options.changeColours;
     for (const QString &name : qAsConst(names)) {
         ImageFacts &facts = measured.table[name];
         facts.originalHeight = heights.of(name);

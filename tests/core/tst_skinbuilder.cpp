@@ -259,6 +259,8 @@ private slots:
             {"broken.xml", "<?xml encoding=\"UTF-8\"?>\n<skin image=\"images/main.png\">\xff\n"},
             {"ascii.xml", "<?xml version=\"1.0\" encoding=\"US-ASCII\"?>\n<skin "
                           "image=\"images/main.png\">Caf\xc3\xa9\n</skin>\n"},
+            {"cut.xml", "<skin image=\"cut.png\">\n<browser>\n</browser>\n</skin>\n"},
+            {"cut.png", png(400, 300).chopped(300)},
             {"images/", "", 040755},
             {"images/main.png", png(400, 300)},
             {"fonts/face.ttf", QByteArray(3000, 'f'), 0100644, 0},
@@ -293,17 +295,21 @@ private slots:
         options.floatBrowser = true;
         const BuildResult result = build(options);
         QVERIFY2(result.ok, qPrintable(result.message));
-        QCOMPARE(result.warnings.size(), 2);
+        QCOMPARE(result.warnings.size(), 3);
         QVERIFY2(result.warnings.at(0).contains("\"broken.xml\" is not valid UTF-8"),
                  qPrintable(result.warnings.at(0)));
         QVERIFY2(
-            result.warnings.at(1).contains("\"ascii.xml\" cannot hold its new text in the encoding US-ASCII"),
+            result.warnings.at(1).contains("\"cut.png\" is damaged and cannot be decoded; its layout keeps"),
             qPrintable(result.warnings.at(1)));
+        QVERIFY2(
+            result.warnings.at(2).contains("\"ascii.xml\" cannot hold its new text in the encoding US-ASCII"),
+            qPrintable(result.warnings.at(2)));
 
         QCOMPARE(fixtures::zipNames(path("out.zip")), fixtures::zipNames(skin) << "browserfloat.png");
         const auto out = fixtures::readZip(path("out.zip"), true);
-        for (const char *kept : {"broken.xml", "ascii.xml", "images/", "fonts/face.ttf", "Crème.jpg",
-                                 "docs\\notes.txt", "images\\", "./licence.txt", "", "readme.txt"})
+        for (const char *kept :
+             {"broken.xml", "ascii.xml", "cut.png", "images/", "fonts/face.ttf", "Crème.jpg",
+              "docs\\notes.txt", "images\\", "./licence.txt", "", "readme.txt"})
             QVERIFY2(out.value(kept) == stored.value(kept), kept);
         const QByteArray built = fixtures::readFile(path("out.zip"));
         QVERIFY(built.endsWith(QByteArray("\x04\0\x80 by", 6)));
@@ -463,8 +469,8 @@ private slots:
              png(4, 4)},
             "would grow beyond 64 MB");
         // What a build writes is held to the limits of what it reads.
-        row("image grown past 16384 rows", "skin",
-            {"a.xml", header + end, "skin.png", fixtures::pngDeclaring(300, 16384)}, "300 x 16450 pixels");
+        row("image grown past 16384 rows", "skin", {"a.xml", header + end, "skin.png", png(300, 16384)},
+            "300 x 16450 pixels");
         row("layout grown past 500000 lines", "skin",
             {"a.xml", header + QByteArray(499990, '\n') + "<browser/>" + end, "skin.png", png(4, 4)},
             "more than 500000 lines when rewritten");

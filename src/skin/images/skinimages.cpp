@@ -44,9 +44,39 @@ QString tooLarge(const ImageJob &job, const QSize &sheet)
         .arg(archive::printable(job.path), imagelimits::tooLarge(grown));
 }
 
+// A sound header may hide damaged data (a bad checksum, a file cut short). Found before any layout
+// is rewritten, it leaves the layouts naming the image as they are, as a missing image does.
+void findDamage(ImageTable &table, const QString &folder)
+{
+    QVector<ImageFacts *> usable;
+    for (ImageFacts &facts : table) {
+        if (facts.usable())
+            usable << &facts;
+    }
+    std::atomic<int> next{0};
+    std::atomic<bool> outOfMemory{false};
+    const auto work = [&] {
+        for (int i; (i = next++) < usable.size();) {
+            ImageFacts &facts = *usable.at(i);
+            try {
+                if (imagelimits::read(QDir(folder).filePath(facts.path), &facts.problem).isNull())
+                    facts.size = QSize();
+            } catch (const std::bad_alloc &) {
+                outOfMemory = true;
+            }
+        }
+    };
+    {
+        HelperThreads helpers(HelperThreads::usefulFor(usable.size()), work);
+        work();
+    }
+    if (outOfMemory)
+        throw std::bad_alloc();
+}
+
 } // namespace
 
-Measured measure(const QStringList &names, archive::Unpacker &skin, const QString &folder)
+Measured measure(const QStringList &names, archive::Unpacker &skin, const QString &folder, bool decoded)
 {
     // Found ignoring case, as the host does, but a name written exactly as stored wins.
     const QStringList files = skin.files();
@@ -78,6 +108,8 @@ Measured measure(const QStringList &names, archive::Unpacker &skin, const QStrin
         }
         measured.table.insert(name, facts);
     }
+    if (decoded)
+        findDamage(measured.table, folder);
     return measured;
 }
 
