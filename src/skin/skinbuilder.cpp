@@ -200,8 +200,7 @@ QString BuildRun::importIcons()
         warn(QStringLiteral("\"%1\" holds no usable custom browser icons; the browser keeps its icons")
                  .arg(QFileInfo(m_options.iconSkinFile).fileName()));
     }
-    Workspace::emptyFolder(folder);
-    return {};
+    return Workspace::emptyFolder(folder);
 }
 
 QString BuildRun::importWindows()
@@ -325,9 +324,9 @@ QString BuildRun::addWindowImages()
                      .arg(archive::printable(own), QFileInfo(m_options.windowSkinFile).fileName()));
             continue;
         }
-        const QString to = QDir(m_workspace.changed()).filePath(name);
-        QDir().mkpath(QFileInfo(to).path());
-        QFile::rename(from, to);
+        const QString error = Workspace::move(from, QDir(m_workspace.changed()).filePath(name));
+        if (!error.isEmpty())
+            return error;
         m_addedNow << name;
     }
     return {};

@@ -154,7 +154,7 @@ private slots:
     // After every run the four work folders exist and hold no files.
     void cleanup()
     {
-        if (!QFileInfo::exists(path("work")))
+        if (!QFileInfo(path("work")).isDir())
             return;
         QCOMPARE(fixtures::entriesBelow(path("work"), QDir::Dirs),
                  (QStringList{"changed", "iconskin", "unpacked", "windowskin"}));
@@ -476,6 +476,7 @@ private slots:
             "more than 500000 lines when rewritten");
         row("output name some file system cannot hold", "output", {}, "a|b.zip");
         row("output a pipe", "fifo", {}, "is not a regular file");
+        row("work folder a file", "work", {}, "/work\": Not a directory");
         // The window and the CLI refuse it before; a caller of the core alone is refused alike.
         row("line height that is no percentage", "line height", {}, "line height as a whole percentage");
     }
@@ -502,6 +503,7 @@ private slots:
         QVERIFY(bad != "fifo" || mkfifo(QFile::encodeName(options.outputPath), 0600) == 0);
         if (bad == "line height")
             options.lineHeight = "abc\" evil=\"1";
+        QVERIFY(bad != "work" || fixtures::writeFile(path("work"), "in the way"));
         const auto before = fixtures::filesBelow(m_dir->path());
 
         const BuildResult result = build(options);

@@ -5,6 +5,7 @@
 #include "skin/helperthreads.h"
 #include "skin/images/imagecompositor.h"
 #include "skin/images/imagelimits.h"
+#include "skin/workspace.h"
 
 #include <QDir>
 #include <QSet>
@@ -26,8 +27,8 @@ QString paintOne(const ImageJob &job, const QImage &sheet, const Style &style, c
         if (changed.isNull())
             return QStringLiteral("The skin image \"%1\" %2").arg(archive::printable(job.path), problem);
         const QString target = QDir(to).filePath(job.path);
-        QDir().mkpath(QFileInfo(target).path());
-        return imagecompositor::writePng(changed, target);
+        const QString error = Workspace::makeFolder(QFileInfo(target).path());
+        return error.isEmpty() ? imagecompositor::writePng(changed, target) : error;
     } catch (const std::bad_alloc &) {
         return QStringLiteral("There was not enough memory to paint the skin image \"%1\"")
             .arg(archive::printable(job.path));
