@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <algorithm>
 #include <new>
 #include <zlib.h>
@@ -381,6 +382,10 @@ QString BuildRun::rewriteLayouts()
     const RewriteContext context{m_options, m_style, m_sheetLayout,  m_windows.lines,
                                  m_images,  added,   m_floatingImage};
     QSet<QString> planned;
+    // Copied windows repeat in every layout: the text written is bounded as it is written, by what
+    // a skin may unpack to, and the whole new skin once more when it is packed.
+    const qint64 budget = archive::Limits().maxUnpackedBytes;
+    qint64 written = 0;
     for (const Layout &layout : qAsConst(m_layouts)) {
         report(BuildStep::Rewrite, layout.name);
         const RewrittenXml xml =
@@ -397,6 +402,9 @@ QString BuildRun::rewriteLayouts()
                          .arg(archive::printable(layout.name), QString::fromLatin1(layout.file.encoding)));
                 continue;
             }
+            if ((written += data->size()) > budget)
+                return tr("The rewritten layouts would take more than %1; a skin may unpack to at most that")
+                    .arg(QLocale::c().formattedDataSize(budget, 0, QLocale::DataSizeTraditionalFormat));
             const QString error = layoutfile::write(QDir(m_workspace.changed()).filePath(layout.name), *data);
             if (!error.isEmpty())
                 return error;

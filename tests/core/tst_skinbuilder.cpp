@@ -775,6 +775,10 @@ private slots:
         // 2^63 is negative as a signed size; summed that way it slipped below the limit.
         row("declared size 2^63", 100, qint64(1) << 30, "size", "more than 1 GB");
         row("no files", 100, qint64(1) << 30, "empty", "\"big.zip\" holds no files");
+        // The archive is within the limits; with a file the build adds it would not be.
+        row("an added entry past the count", 4, qint64(1) << 30, "added",
+            "would hold 5 entries; a skin may hold at most 4");
+        row("an added entry past the size", 100, 4100, "added", "would unpack to more than 4");
     }
 
     void unpackingStopsAndLeavesNothing()
@@ -814,7 +818,17 @@ private slots:
             bytes[end + 12] = char(bytes.at(end + 12) + 12); // the directory grew by 12 bytes
         }
         QVERIFY(fixtures::writeFile(zip, bytes));
-        const QString error = archive::extract(zip, m_target, {maxBytes, maxEntries});
+        QString error;
+        if (damage == "added") {
+            QVERIFY(QDir().mkpath(path("changed")) &&
+                    fixtures::writeFile(path("changed/e.png"), QByteArray(200, 'e')));
+            archive::Unpacker unpacker(zip, m_target, {maxBytes, maxEntries});
+            QCOMPARE(unpacker.check(), QString());
+            error = unpacker.repack(path("changed"), path("out.zip"));
+            QVERIFY(!QFileInfo::exists(path("out.zip")));
+        } else {
+            error = archive::extract(zip, m_target, {maxBytes, maxEntries});
+        }
         QVERIFY2(error.contains(message), qPrintable(error));
         QCOMPARE(fixtures::entriesBelow(m_target), QStringList());
         if (damage == "none")
