@@ -334,13 +334,19 @@ private slots:
         QTest::addColumn<IconSet>("firstIcons");
         QTest::addColumn<bool>("firstExtras"); // floating browser and imported windows
         QTest::addColumn<IconSet>("secondIcons");
-        QTest::addColumn<QString>("image"); // named in the build's mark
+        QTest::addColumn<QString>("image");    // named in the build's mark
+        QTest::addColumn<bool>("keepBrowser"); // on the second build
         QTest::newRow("same options again")
-            << IconSet::Alternative << true << IconSet::Alternative << "skin.png";
+            << IconSet::Alternative << true << IconSet::Alternative << "skin.png" << false;
         QTest::newRow("other icons, no extras")
-            << IconSet::Alternative << true << IconSet::White << "skin.png";
-        QTest::newRow("icons added later") << IconSet::Default << false << IconSet::Alternative << "skin.png";
-        QTest::newRow("image name with --") << IconSet::Default << false << IconSet::White << "my--skin.png";
+            << IconSet::Alternative << true << IconSet::White << "skin.png" << false;
+        QTest::newRow("icons added later")
+            << IconSet::Default << false << IconSet::Alternative << "skin.png" << false;
+        QTest::newRow("image name with --")
+            << IconSet::Default << false << IconSet::White << "my--skin.png" << false;
+        // The kept browser points into what the first build painted: it stays, and a third build
+        // still knows the original picture.
+        QTest::newRow("browser kept") << IconSet::Default << false << IconSet::Default << "skin.png" << true;
     }
 
     // A skin built again with other options equals the original built with those options: no
@@ -351,6 +357,7 @@ private slots:
         QFETCH(bool, firstExtras);
         QFETCH(IconSet, secondIcons);
         QFETCH(QString, image);
+        QFETCH(bool, keepBrowser);
         // The skin's own browserfloat.png stays: the build's picture takes a name beside it.
         SkinBuildOptions first = optionsFor(makeSkin("skin.zip", {{"a.xml", layout({}, image)},
                                                                   {"b.xml", layout({}, image)},
@@ -368,6 +375,17 @@ private slots:
         QVERIFY(build(second).ok);
         const auto expected = output();
         second.selectedSkinFile = first.outputPath;
+        if (keepBrowser) {
+            second.changeColours = false;
+            second.outputPath = path("kept.zip");
+            QVERIFY(build(second).ok);
+            const auto firstFiles = built(first.outputPath), kept = built(second.outputPath);
+            QCOMPARE(imageIn(kept, image), imageIn(firstFiles, image));
+            QCOMPARE(lines(kept.value("a.xml")).filter("<off"),
+                     lines(firstFiles.value("a.xml")).filter("<off"));
+            second.changeColours = true;
+            second.selectedSkinFile = std::exchange(second.outputPath, path("out.zip"));
+        }
         QVERIFY(build(second).ok);
         const auto rebuilt = output();
         for (const char *name : {"a.xml", "b.xml"})
