@@ -262,6 +262,12 @@ QString BuildRun::readSkin()
         m_layouts << layout;
     }
     verifyAddedBefore();
+    // Rewritten names and sizes cannot be told from the skin's own: changed again, sizes would
+    // grow on every build.
+    if (m_options.globalFont && buildmarks::fontsChanged(m_marks))
+        return tr("The fonts and text sizes of \"%1\" were changed by an earlier build; choose the "
+                  "original skin to change them again")
+            .arg(QFileInfo(m_options.selectedSkinFile).fileName());
     // The skin's own picture of that name stays: with its colours kept, the floating browser uses
     // it; otherwise the build's picture gets a name of its own beside it.
     const bool ownFloatingImage =

@@ -104,6 +104,10 @@ private slots:
         QVERIFY(
             deck.contains("\t\t<text text=\"Café notes\" font=\"Verdana\" size=\"18\" align=\"center\">"));
         QVERIFY(deck.contains("\t\t<text text=\"Café notes\" font=\"Arial\" size=\"12\" align=\"center\">"));
+        // Scaled again, sizes would grow on every build.
+        const auto again = this->run({run.out.trimmed(), "-o", path("again.zip"), "--global-size", "150"});
+        QVERIFY2(again.code == 1 && again.err.contains("were changed by an earlier build"),
+                 qPrintable(again.err));
 
         // A profile line that cannot be used is named once, and its key keeps the default.
         QVERIFY(fixtures::writeFile(path("tmp/odd.pcp"), "skinfontsize=1e3\r\n"));

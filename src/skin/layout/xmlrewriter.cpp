@@ -235,10 +235,11 @@ void Rewriter::addBeforeSkinEnd(const Element &skin, const SkinImage &image)
         (m_context.sheet && usable) || m_options.floatBrowser || !m_context.windowLines.isEmpty();
     // The original height stays recorded while the image is larger than its picture.
     const bool stillGrown = grows || (grownBefore && image.keptHeight > image.facts.pictureHeight());
-    if (!stillGrown && !adds)
+    if (!stillGrown && !adds && !m_options.globalFont)
         return;
     QStringList added{buildmarks::begin(stillGrown ? image.name : QString(),
-                                        usable ? image.facts.pictureHeight() : 0, m_context.addedFiles)};
+                                        usable ? image.facts.pictureHeight() : 0, m_context.addedFiles,
+                                        m_options.globalFont)};
     if (m_context.sheet && usable)
         added << QStringLiteral("<customicons x=\"0\" y=\"%1\" iconsize=\"%2\" nb=\"%3\" nbx=\"%4\" />")
                      .arg(image.iconRow)
