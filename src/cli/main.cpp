@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <pthread.h>
+#include <system_error>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -74,7 +75,7 @@ void removeOnStop(const QStringList &folders)
     std::vector<QByteArray> arguments{"rm", "-rf", "--"};
     for (const QString &folder : folders)
         arguments.push_back(QFile::encodeName(folder));
-    std::thread([folders, arguments]() mutable {
+    const auto waitForStop = [folders, arguments]() mutable {
         std::vector<char *> argv;
         for (QByteArray &argument : arguments)
             argv.push_back(argument.data());
@@ -95,7 +96,15 @@ void removeOnStop(const QStringList &folders)
             _exit(127);
         }
         std::_Exit(128 + signal);
-    }).detach();
+    };
+    try {
+        std::thread(waitForStop).detach();
+    } catch (const std::system_error &) {
+        // No thread can be made (a process limit): a stop then ends the run at once, leaving the
+        // work folders, rather than being held and never taken.
+        const sigset_t set = stopSignalSet();
+        pthread_sigmask(SIG_UNBLOCK, &set, nullptr);
+    }
 }
 
 } // namespace

@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <algorithm>
 #include <new>
 #include <zlib.h>
@@ -68,6 +69,8 @@ struct Layout
 // text or why the build stops. Nothing calls back up the line.
 class BuildRun
 {
+    Q_DECLARE_TR_FUNCTIONS(BuildRun)
+
 public:
     BuildRun(const SkinBuildOptions &options, const Style &style, const QString &root,
              const BuildProgress &progress)
@@ -201,8 +204,7 @@ QString BuildRun::importIcons()
                  "skinbuilder", "\"%1\" holds no usable custom browser icons; the browser keeps its icons")
                  .arg(QFileInfo(m_options.iconSkinFile).fileName()));
     }
-    Workspace::emptyFolder(folder);
-    return {};
+    return Workspace::emptyFolder(folder);
 }
 
 QString BuildRun::importWindows()
@@ -273,6 +275,12 @@ QString BuildRun::readSkin()
         m_layouts << layout;
     }
     verifyAddedBefore();
+    // Rewritten names and sizes cannot be told from the skin's own: changed again, sizes would
+    // grow on every build.
+    if (m_options.globalFont && buildmarks::fontsChanged(m_marks))
+        return tr("The fonts and text sizes of \"%1\" were changed by an earlier build; choose the "
+                  "original skin to change them again")
+            .arg(QFileInfo(m_options.selectedSkinFile).fileName());
     // The skin's own picture of that name stays: with its colours kept, the floating browser uses
     // it; otherwise the build's picture gets a name of its own beside it.
     const bool ownFloatingImage =
@@ -339,9 +347,9 @@ QString BuildRun::addWindowImages()
                      .arg(archive::printable(own), QFileInfo(m_options.windowSkinFile).fileName()));
             continue;
         }
-        const QString to = QDir(m_workspace.changed()).filePath(name);
-        QDir().mkpath(QFileInfo(to).path());
-        QFile::rename(from, to);
+        const QString error = Workspace::move(from, QDir(m_workspace.changed()).filePath(name));
+        if (!error.isEmpty())
+            return error;
         m_addedNow << name;
     }
     return {};
@@ -353,11 +361,12 @@ QString BuildRun::measureImages()
     for (const Layout &layout : qAsConst(m_layouts))
         names += skinImageNames(layout.document, QFileInfo(layout.name).completeBaseName());
     names.removeDuplicates();
-    skinimages::Measured measured = skinimages::measure(names, *m_skinArchive, m_workspace.unpacked());
+    const bool grows = m_sheetLayout || m_options.changeColours;
+    skinimages::Measured measured =
+        skinimages::measure(names, *m_skinArchive, m_workspace.unpacked(), grows || !m_marks.isEmpty());
     if (!measured.refusal.isEmpty())
         return measured.refusal;
     const buildmarks::OriginalHeights heights(m_marks);
-    const bool grows = m_sheetLayout || m_options.changeColours;
     for (const QString &name : qAsConst(names)) {
         ImageFacts &facts = measured.table[name];
         facts.originalHeight = heights.of(name);
@@ -395,6 +404,10 @@ QString BuildRun::rewriteLayouts()
     const RewriteContext context{m_options, m_style, m_sheetLayout,  m_windows.lines,
                                  m_images,  added,   m_floatingImage};
     QSet<QString> planned;
+    // Copied windows repeat in every layout: the text written is bounded as it is written, by what
+    // a skin may unpack to, and the whole new skin once more when it is packed.
+    const qint64 budget = archive::Limits().maxUnpackedBytes;
+    qint64 written = 0;
     for (const Layout &layout : qAsConst(m_layouts)) {
         report(BuildStep::Rewrite, layout.name);
         const RewrittenXml xml =
@@ -406,8 +419,16 @@ QString BuildRun::rewriteLayouts()
                 .arg(archive::printable(layout.name), tooLarge);
         // An unchanged file keeps its exact bytes: the archive copies it as it was.
         if (xml.text != layout.file.text) {
-            const QString error =
-                layoutfile::write(QDir(m_workspace.changed()).filePath(layout.name), xml.text, layout.file);
+            const auto data = layoutfile::encode(xml.text, layout.file);
+            if (!data) {
+                warn(tr("The layout \"%1\" cannot hold its new text in the encoding %2; it was left as it is")
+                         .arg(archive::printable(layout.name), QString::fromLatin1(layout.file.encoding)));
+                continue;
+            }
+            if ((written += data->size()) > budget)
+                return tr("The rewritten layouts would take more than %1; a skin may unpack to at most that")
+                    .arg(QLocale::c().formattedDataSize(budget, 0, QLocale::DataSizeTraditionalFormat));
+            const QString error = layoutfile::write(QDir(m_workspace.changed()).filePath(layout.name), *data);
             if (!error.isEmpty())
                 return error;
         }

@@ -11,9 +11,8 @@ namespace {
 // Unpacks into an emptied folder and tells why the skin cannot be scanned, if it cannot.
 QString unpack(const QString &zipPath, const QString &workFolder)
 {
-    if (QString error = Workspace::makeFolder(workFolder); !error.isEmpty())
+    if (QString error = Workspace::emptyFolder(workFolder); !error.isEmpty())
         return error;
-    Workspace::emptyFolder(workFolder);
     QString error = archive::extract(zipPath, workFolder);
     if (error.isEmpty() && layoutfile::layoutNames(workFolder).isEmpty())
         error = noXmlFilesMessage();

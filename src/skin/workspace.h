@@ -2,11 +2,14 @@
 
 // The work folders a build unpacks, rewrites and paints in, under a root passed in.
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
 class Workspace
 {
+    Q_DECLARE_TR_FUNCTIONS(Workspace)
+
 public:
     explicit Workspace(const QString &root) : m_root(root) {}
 
@@ -21,14 +24,17 @@ public:
     // The four folders, in the order they are made.
     QStringList folders() const { return {unpacked(), changed(), windowSkin(), iconSkin()}; }
 
-    // Removes the four folders with their contents, then creates them again. Returns an empty
-    // text or why a folder could not be made.
+    // Empties the four folders, making them when they are not there. Returns an empty text or
+    // why a folder could not be emptied or made.
     QString reset() const;
 
-    // Makes a folder with its parents; returns an empty text or why it could not be made.
+    // Each of these returns an empty text or why it failed, with the system's reason.
+    // Makes a folder with its parents.
     static QString makeFolder(const QString &path);
-    // Empties the folder, sub-folders and all.
-    static void emptyFolder(const QString &folder);
+    // Empties the folder, sub-folders and all, making it when it is not there.
+    static QString emptyFolder(const QString &folder);
+    // Moves a file within the work folders, making the folder it goes to.
+    static QString move(const QString &from, const QString &to);
 
 private:
     QString below(const char *name) const { return m_root + QLatin1Char('/') + QLatin1String(name); }

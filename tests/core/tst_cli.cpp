@@ -104,6 +104,10 @@ private slots:
         QVERIFY(
             deck.contains("\t\t<text text=\"Café notes\" font=\"Verdana\" size=\"18\" align=\"center\">"));
         QVERIFY(deck.contains("\t\t<text text=\"Café notes\" font=\"Arial\" size=\"12\" align=\"center\">"));
+        // Scaled again, sizes would grow on every build.
+        const auto again = this->run({run.out.trimmed(), "-o", path("again.zip"), "--global-size", "150"});
+        QVERIFY2(again.code == 1 && again.err.contains("were changed by an earlier build"),
+                 qPrintable(again.err));
 
         // A profile line that cannot be used is named once, and its key keeps the default.
         QVERIFY(fixtures::writeFile(path("tmp/odd.pcp"), "skinfontsize=1e3\r\n"));
@@ -275,6 +279,21 @@ private slots:
         // Short of disk space, a write fails with the system's reason (docs/cli.md).
         QVERIFY2(result.err.contains("File too large"), qPrintable(result.err));
         QVERIFY(snapshot(files()) == before);
+    }
+
+    // Every thread wants a stack larger than the address space left: the run does without any.
+    void noThreadCanBeMade()
+    {
+#ifdef __SANITIZE_ADDRESS__
+        QSKIP("the address sanitizer needs more address space than the limit leaves");
+#endif
+        const QString limited = "ulimit -s 8000000; ulimit -v 4000000; exec \"$0\" \"$@\"";
+        const auto result = fixtures::runCli(m_dir->path(),
+                                             {"-c", limited, qEnvironmentVariable("PANELCRAFT_CLI"), m_sample,
+                                              "-q", "--icons", "white", "-o", path("out.zip")},
+                                             "/bin/sh");
+        QVERIFY2(result.code == 0, qPrintable(result.err));
+        QVERIFY(fixtures::readZip(path("out.zip")).contains("sample.png"));
     }
 
     // Places no write can go, whatever the user's rights (tests may run as root).

@@ -154,7 +154,7 @@ private slots:
     // After every run the four work folders exist and hold no files.
     void cleanup()
     {
-        if (!QFileInfo::exists(path("work")))
+        if (!QFileInfo(path("work")).isDir())
             return;
         QCOMPARE(fixtures::entriesBelow(path("work"), QDir::Dirs),
                  (QStringList{"changed", "iconskin", "unpacked", "windowskin"}));
@@ -257,6 +257,10 @@ private slots:
                  "<?xml version=\"1.0\" encoding=\"UTF-16\"?>\n<skin image=\"images/main.png\">\n<text "
                  "text=\"Ünï\"/>\n<browser>\n</browser>\n</skin>\n")},
             {"broken.xml", "<?xml encoding=\"UTF-8\"?>\n<skin image=\"images/main.png\">\xff\n"},
+            {"ascii.xml", "<?xml version=\"1.0\" encoding=\"US-ASCII\"?>\n<skin "
+                          "image=\"images/main.png\">Caf\xc3\xa9\n</skin>\n"},
+            {"cut.xml", "<skin image=\"cut.png\">\n<browser>\n</browser>\n</skin>\n"},
+            {"cut.png", png(400, 300).chopped(300)},
             {"images/", "", 040755},
             {"images/main.png", png(400, 300)},
             {"fonts/face.ttf", QByteArray(3000, 'f'), 0100644, 0},
@@ -291,14 +295,21 @@ private slots:
         options.floatBrowser = true;
         const BuildResult result = build(options);
         QVERIFY2(result.ok, qPrintable(result.message));
-        QCOMPARE(result.warnings.size(), 1);
+        QCOMPARE(result.warnings.size(), 3);
         QVERIFY2(result.warnings.at(0).contains("\"broken.xml\" is not valid UTF-8"),
                  qPrintable(result.warnings.at(0)));
+        QVERIFY2(
+            result.warnings.at(1).contains("\"cut.png\" is damaged and cannot be decoded; its layout keeps"),
+            qPrintable(result.warnings.at(1)));
+        QVERIFY2(
+            result.warnings.at(2).contains("\"ascii.xml\" cannot hold its new text in the encoding US-ASCII"),
+            qPrintable(result.warnings.at(2)));
 
         QCOMPARE(fixtures::zipNames(path("out.zip")), fixtures::zipNames(skin) << "browserfloat.png");
         const auto out = fixtures::readZip(path("out.zip"), true);
-        for (const char *kept : {"broken.xml", "images/", "fonts/face.ttf", "Crème.jpg", "docs\\notes.txt",
-                                 "images\\", "./licence.txt", "", "readme.txt"})
+        for (const char *kept :
+             {"broken.xml", "ascii.xml", "cut.png", "images/", "fonts/face.ttf", "Crème.jpg",
+              "docs\\notes.txt", "images\\", "./licence.txt", "", "readme.txt"})
             QVERIFY2(out.value(kept) == stored.value(kept), kept);
         const QByteArray built = fixtures::readFile(path("out.zip"));
         QVERIFY(built.endsWith(QByteArray("\x04\0\x80 by", 6)));
@@ -323,13 +334,19 @@ private slots:
         QTest::addColumn<IconSet>("firstIcons");
         QTest::addColumn<bool>("firstExtras"); // floating browser and imported windows
         QTest::addColumn<IconSet>("secondIcons");
-        QTest::addColumn<QString>("image"); // named in the build's mark
+        QTest::addColumn<QString>("image");    // named in the build's mark
+        QTest::addColumn<bool>("keepBrowser"); // on the second build
         QTest::newRow("same options again")
-            << IconSet::Alternative << true << IconSet::Alternative << "skin.png";
+            << IconSet::Alternative << true << IconSet::Alternative << "skin.png" << false;
         QTest::newRow("other icons, no extras")
-            << IconSet::Alternative << true << IconSet::White << "skin.png";
-        QTest::newRow("icons added later") << IconSet::Default << false << IconSet::Alternative << "skin.png";
-        QTest::newRow("image name with --") << IconSet::Default << false << IconSet::White << "my--skin.png";
+            << IconSet::Alternative << true << IconSet::White << "skin.png" << false;
+        QTest::newRow("icons added later")
+            << IconSet::Default << false << IconSet::Alternative << "skin.png" << false;
+        QTest::newRow("image name with --")
+            << IconSet::Default << false << IconSet::White << "my--skin.png" << false;
+        // The kept browser points into what the first build painted: it stays, and a third build
+        // still knows the original picture.
+        QTest::newRow("browser kept") << IconSet::Default << false << IconSet::Default << "skin.png" << true;
     }
 
     // A skin built again with other options equals the original built with those options: no
@@ -340,6 +357,7 @@ private slots:
         QFETCH(bool, firstExtras);
         QFETCH(IconSet, secondIcons);
         QFETCH(QString, image);
+        QFETCH(bool, keepBrowser);
         // The skin's own browserfloat.png stays: the build's picture takes a name beside it.
         SkinBuildOptions first = optionsFor(makeSkin("skin.zip", {{"a.xml", layout({}, image)},
                                                                   {"b.xml", layout({}, image)},
@@ -357,6 +375,17 @@ private slots:
         QVERIFY(build(second).ok);
         const auto expected = output();
         second.selectedSkinFile = first.outputPath;
+        if (keepBrowser) {
+            second.changeColours = false;
+            second.outputPath = path("kept.zip");
+            QVERIFY(build(second).ok);
+            const auto firstFiles = built(first.outputPath), kept = built(second.outputPath);
+            QCOMPARE(imageIn(kept, image), imageIn(firstFiles, image));
+            QCOMPARE(lines(kept.value("a.xml")).filter("<off"),
+                     lines(firstFiles.value("a.xml")).filter("<off"));
+            second.changeColours = true;
+            second.selectedSkinFile = std::exchange(second.outputPath, path("out.zip"));
+        }
         QVERIFY(build(second).ok);
         const auto rebuilt = output();
         for (const char *name : {"a.xml", "b.xml"})
@@ -458,13 +487,14 @@ private slots:
              png(4, 4)},
             "would grow beyond 64 MB");
         // What a build writes is held to the limits of what it reads.
-        row("image grown past 16384 rows", "skin",
-            {"a.xml", header + end, "skin.png", fixtures::pngDeclaring(300, 16384)}, "300 x 16450 pixels");
+        row("image grown past 16384 rows", "skin", {"a.xml", header + end, "skin.png", png(300, 16384)},
+            "300 x 16450 pixels");
         row("layout grown past 500000 lines", "skin",
             {"a.xml", header + QByteArray(499990, '\n') + "<browser/>" + end, "skin.png", png(4, 4)},
             "more than 500000 lines when rewritten");
         row("output name some file system cannot hold", "output", {}, "a|b.zip");
         row("output a pipe", "fifo", {}, "is not a regular file");
+        row("work folder a file", "work", {}, "/work\": Not a directory");
         // The window and the CLI refuse it before; a caller of the core alone is refused alike.
         row("line height that is no percentage", "line height", {}, "line height as a whole percentage");
     }
@@ -491,6 +521,7 @@ private slots:
         QVERIFY(bad != "fifo" || mkfifo(QFile::encodeName(options.outputPath), 0600) == 0);
         if (bad == "line height")
             options.lineHeight = "abc\" evil=\"1";
+        QVERIFY(bad != "work" || fixtures::writeFile(path("work"), "in the way"));
         const auto before = fixtures::filesBelow(m_dir->path());
 
         const BuildResult result = build(options);
@@ -764,6 +795,10 @@ private slots:
         // 2^63 is negative as a signed size; summed that way it slipped below the limit.
         row("declared size 2^63", 100, qint64(1) << 30, "size", "more than 1 GB");
         row("no files", 100, qint64(1) << 30, "empty", "\"big.zip\" holds no files");
+        // The archive is within the limits; with a file the build adds it would not be.
+        row("an added entry past the count", 4, qint64(1) << 30, "added",
+            "would hold 5 entries; a skin may hold at most 4");
+        row("an added entry past the size", 100, 4100, "added", "would unpack to more than 4");
     }
 
     void unpackingStopsAndLeavesNothing()
@@ -803,7 +838,17 @@ private slots:
             bytes[end + 12] = char(bytes.at(end + 12) + 12); // the directory grew by 12 bytes
         }
         QVERIFY(fixtures::writeFile(zip, bytes));
-        const QString error = archive::extract(zip, m_target, {maxBytes, maxEntries});
+        QString error;
+        if (damage == "added") {
+            QVERIFY(QDir().mkpath(path("changed")) &&
+                    fixtures::writeFile(path("changed/e.png"), QByteArray(200, 'e')));
+            archive::Unpacker unpacker(zip, m_target, {maxBytes, maxEntries});
+            QCOMPARE(unpacker.check(), QString());
+            error = unpacker.repack(path("changed"), path("out.zip"));
+            QVERIFY(!QFileInfo::exists(path("out.zip")));
+        } else {
+            error = archive::extract(zip, m_target, {maxBytes, maxEntries});
+        }
         QVERIFY2(error.contains(message), qPrintable(error));
         QCOMPARE(fixtures::entriesBelow(m_target), QStringList());
         if (damage == "none")

@@ -324,7 +324,7 @@ QString Unpacker::Extraction::repack(const QString &changedFolder, const QString
     m_zip.close();
     m_file.close();
     m_checked = false;
-    return repackChecked(m_zip.getZipName(), m_entries, changedFolder, zipPath, dropped);
+    return repackChecked(m_zip.getZipName(), m_entries, changedFolder, zipPath, dropped, m_limits);
 }
 
 // Guards against a link planted in the folder by something other than this archive.

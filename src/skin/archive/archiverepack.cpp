@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QLocale>
 #include <QSaveFile>
 #include <QSet>
 #include <quazip/quazip.h>
@@ -81,16 +82,17 @@ class Repack
 {
 public:
     Repack(const QString &sourceZip, const QVector<CheckedEntry> &entries, const QString &changedFolder,
-           const QString &zipPath, const QSet<QString> &dropped)
+           const QString &zipPath, const QSet<QString> &dropped, const Limits &limits)
         : m_source(sourceZip), m_sourceFile(sourceZip), m_entries(entries), m_folder(changedFolder),
           m_folderFiles(filesBelow(changedFolder)), m_file(zipPath), m_target(zipPath), m_dropped(dropped),
-          m_written(dropped)
+          m_written(dropped), m_limits(limits)
     {
     }
 
     QString run();
 
 private:
+    QString beyondLimits() const;
     QString copyEntries();
     QString addFile(const QString &path, const QuaZipNewInfo &info);
     QString copyRaw(const CheckedEntry &entry, const QuaZipFileInfo64 &info);
@@ -126,10 +128,47 @@ private:
     const QSet<QString> m_dropped;
     QSet<QString> m_written; // paths already in the new archive, or left out of it
     QDateTime m_newestTime;
+    const Limits m_limits;
 };
+
+// The new skin is one to build on: it is held to the limits of a skin read, before it is written.
+QString Repack::beyondLimits() const
+{
+    int count = 0;
+    quint64 bytes = 0;
+    QSet<QString> inSkin;
+    const auto sizeOf = [this](const QString &path) {
+        return quint64(QFileInfo(QDir(m_folder).filePath(path)).size());
+    };
+    for (const CheckedEntry &entry : m_entries) {
+        inSkin.insert(entry.path);
+        if (!m_dropped.contains(entry.path)) {
+            ++count;
+            bytes += isChanged(entry.path) ? sizeOf(entry.path) : entry.stored.size;
+        }
+    }
+    for (const QString &path : m_folderFiles) {
+        if (!inSkin.contains(path)) {
+            ++count;
+            bytes += sizeOf(path);
+        }
+    }
+    if (count > m_limits.maxEntries)
+        return QCoreApplication::translate("archiverepack",
+                                           "The new skin would hold %1 entries; a skin may hold at most %2")
+            .arg(count)
+            .arg(m_limits.maxEntries);
+    if (bytes > quint64(m_limits.maxUnpackedBytes))
+        return QCoreApplication::translate("archiverepack", "The new skin would unpack to more than %1")
+            .arg(QLocale::c().formattedDataSize(m_limits.maxUnpackedBytes, 0,
+                                                QLocale::DataSizeTraditionalFormat));
+    return {};
+}
 
 QString Repack::run()
 {
+    if (const QString error = beyondLimits(); !error.isEmpty())
+        return error;
     // Unbuffered: each entry's bytes are read in one go or in large chunks, never read ahead.
     if (!openForReading(m_source) || !m_sourceFile.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return sourceUnreadable();
@@ -274,9 +313,10 @@ QString Repack::copyRaw(const CheckedEntry &entry, const QuaZipFileInfo64 &info)
 } // namespace
 
 QString repackChecked(const QString &sourceZip, const QVector<CheckedEntry> &entries,
-                      const QString &changedFolder, const QString &zipPath, const QSet<QString> &dropped)
+                      const QString &changedFolder, const QString &zipPath, const QSet<QString> &dropped,
+                      const Limits &limits)
 {
-    return Repack(sourceZip, entries, changedFolder, zipPath, dropped).run();
+    return Repack(sourceZip, entries, changedFolder, zipPath, dropped, limits).run();
 }
 
 } // namespace archive

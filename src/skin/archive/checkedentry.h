@@ -20,8 +20,12 @@ struct CheckedEntry
     bool unpacked = false; // its data was unpacked, and so checked whole
 };
 
-// Writes `zipPath` as repack() describes, from the checked entries of `sourceZip`.
+struct Limits;
+
+// Writes `zipPath` as repack() describes, from the checked entries of `sourceZip`; refused, before
+// anything is written, when the new archive would be beyond `limits`.
 QString repackChecked(const QString &sourceZip, const QVector<CheckedEntry> &entries,
-                      const QString &changedFolder, const QString &zipPath, const QSet<QString> &dropped);
+                      const QString &changedFolder, const QString &zipPath, const QSet<QString> &dropped,
+                      const Limits &limits);
 
 } // namespace archive

@@ -1,9 +1,9 @@
 #include "skin/archive/streamchecks.h"
 
+#include "skin/helperthreads.h"
+
 #include <QFile>
-#include <QMutex>
-#include <QThreadPool>
-#include <QWaitCondition>
+#include <QThread>
 #include <algorithm>
 #include <atomic>
 
@@ -15,9 +15,6 @@ struct StreamChecks::Shared
     QVector<StoredEntry> entries;
     std::atomic<int> next{0};
     std::atomic<bool> failed{false};
-    QMutex mutex;
-    QWaitCondition finished;
-    int done = 0; // under the mutex
 
     // Takes entries until none is left (or one failed), each checked once by whoever takes it.
     void work()
@@ -27,17 +24,7 @@ struct StreamChecks::Shared
         for (int i; (i = next.fetch_add(1)) < entries.size();) {
             if (!failed && (!open || readEntry(archive, entries.at(i)) != StreamResult::Intact))
                 failed = true;
-            QMutexLocker lock(&mutex);
-            if (++done == entries.size())
-                finished.wakeAll();
         }
-    }
-
-    void waitForAll()
-    {
-        QMutexLocker lock(&mutex);
-        while (done < entries.size())
-            finished.wait(&mutex);
     }
 };
 
@@ -49,25 +36,23 @@ StreamChecks::StreamChecks(const QString &zipPath, QVector<StoredEntry> entries)
               [](const StoredEntry &a, const StoredEntry &b) { return a.storedSize > b.storedSize; });
     m_shared->zipPath = zipPath;
     m_shared->entries = std::move(entries);
-    const int workers = qMin(QThreadPool::globalInstance()->maxThreadCount(), m_shared->entries.size());
-    for (int i = 0; i < workers; ++i) {
-        // Each worker holds the state: one that starts late finds nothing left and ends.
-        std::shared_ptr<Shared> shared = m_shared;
-        QThreadPool::globalInstance()->start([shared] { shared->work(); });
-    }
+    // The caller copies meanwhile, so every core gets a worker.
+    std::shared_ptr<Shared> shared = m_shared;
+    m_workers = std::make_unique<HelperThreads>(qMin(QThread::idealThreadCount(), m_shared->entries.size()),
+                                                [shared] { shared->work(); });
 }
 
 StreamChecks::~StreamChecks()
 {
     m_shared->failed = true; // what is left is skipped
     m_shared->work();
-    m_shared->waitForAll();
+    m_workers->join();
 }
 
 bool StreamChecks::passed()
 {
     m_shared->work();
-    m_shared->waitForAll();
+    m_workers->join();
     return !m_shared->failed;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 // The entries a build copies as they are stored are never unpacked, so nothing else would look
-// at their data: they are checked to the end of their streams here, on the thread pool, while
+// at their data: they are checked to the end of their streams here, on helper threads, while
 // the caller copies them, and the damage stops the build as unpacking them would.
 
 #include "skin/archive/entrystream.h"
@@ -9,6 +9,8 @@
 #include <QString>
 #include <QVector>
 #include <memory>
+
+class HelperThreads;
 
 namespace archive {
 
@@ -20,14 +22,14 @@ public:
     // Stops the checks still to come and waits for those under way.
     ~StreamChecks();
 
-    // Checks on this thread what no worker has taken yet, then waits for the rest. A worker
-    // that never starts (no thread could be made) leaves its share to this one: nothing waits
-    // for work that nobody does.
+    // Checks on this thread what no worker has taken yet, then waits for the workers. When no
+    // thread could be made, this one checks everything.
     bool passed();
 
 private:
     struct Shared;
     std::shared_ptr<Shared> m_shared;
+    std::unique_ptr<HelperThreads> m_workers;
 };
 
 } // namespace archive

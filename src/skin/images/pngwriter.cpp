@@ -1,8 +1,9 @@
 #include "skin/images/pngwriter.h"
 
+#include "skin/helperthreads.h"
+
 #include <QBuffer>
 #include <QMutex>
-#include <QThreadPool>
 #include <QVector>
 #include <QtEndian>
 #include <algorithm>
@@ -306,15 +307,10 @@ Outcome Encoder::run()
     if (m_out.write(head) != head.size())
         return Outcome::CannotWrite;
     {
-        // A private pool: the caller may itself be a task of Qt's global one. It works along,
-        // and writes the bands in order as they are made, so they are not all held at once.
-        QThreadPool pool;
-        const int helpers = qMin(QThreadPool::globalInstance()->maxThreadCount(), m_bands) - 1;
-        pool.setMaxThreadCount(qMax(1, helpers));
-        for (int i = 0; i < helpers; ++i)
-            pool.start([this] { work(false); });
+        // The caller works along and writes the bands in order as they are made, so they are
+        // not all held at once.
+        HelperThreads helpers(HelperThreads::usefulFor(m_bands), [this] { work(false); });
         work(true);
-        pool.waitForDone();
     }
     if (!m_failed)
         writeFinished();

@@ -2,14 +2,16 @@
 
 #include "skin/archive/archive.h"
 #include "skin/archive/archiveentry.h"
+#include "skin/helperthreads.h"
 #include "skin/images/imagecompositor.h"
 #include "skin/images/imagelimits.h"
+#include "skin/workspace.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QSet>
-#include <QThreadPool>
 #include <algorithm>
+#include <atomic>
 #include <new>
 
 namespace skinimages {
@@ -27,8 +29,8 @@ QString paintOne(const ImageJob &job, const QImage &sheet, const Style &style, c
             return QCoreApplication::translate("skinimages", "The skin image \"%1\" %2")
                 .arg(archive::printable(job.path), problem);
         const QString target = QDir(to).filePath(job.path);
-        QDir().mkpath(QFileInfo(target).path());
-        return imagecompositor::writePng(changed, target);
+        const QString error = Workspace::makeFolder(QFileInfo(target).path());
+        return error.isEmpty() ? imagecompositor::writePng(changed, target) : error;
     } catch (const std::bad_alloc &) {
         return QCoreApplication::translate("skinimages",
                                            "There was not enough memory to paint the skin image \"%1\"")
@@ -46,9 +48,39 @@ QString tooLarge(const ImageJob &job, const QSize &sheet)
         .arg(archive::printable(job.path), imagelimits::tooLarge(grown));
 }
 
+// A sound header may hide damaged data (a bad checksum, a file cut short). Found before any layout
+// is rewritten, it leaves the layouts naming the image as they are, as a missing image does.
+void findDamage(ImageTable &table, const QString &folder)
+{
+    QVector<ImageFacts *> usable;
+    for (ImageFacts &facts : table) {
+        if (facts.usable())
+            usable << &facts;
+    }
+    std::atomic<int> next{0};
+    std::atomic<bool> outOfMemory{false};
+    const auto work = [&] {
+        for (int i; (i = next++) < usable.size();) {
+            ImageFacts &facts = *usable.at(i);
+            try {
+                if (imagelimits::read(QDir(folder).filePath(facts.path), &facts.problem).isNull())
+                    facts.size = QSize();
+            } catch (const std::bad_alloc &) {
+                outOfMemory = true;
+            }
+        }
+    };
+    {
+        HelperThreads helpers(HelperThreads::usefulFor(usable.size()), work);
+        work();
+    }
+    if (outOfMemory)
+        throw std::bad_alloc();
+}
+
 } // namespace
 
-Measured measure(const QStringList &names, archive::Unpacker &skin, const QString &folder)
+Measured measure(const QStringList &names, archive::Unpacker &skin, const QString &folder, bool decoded)
 {
     // Found ignoring case, as the host does, but a name written exactly as stored wins.
     const QStringList files = skin.files();
@@ -80,6 +112,8 @@ Measured measure(const QStringList &names, archive::Unpacker &skin, const QStrin
         }
         measured.table.insert(name, facts);
     }
+    if (decoded)
+        findDamage(measured.table, folder);
     return measured;
 }
 
@@ -99,14 +133,17 @@ QString paint(const QVector<ImageJob> &jobs, const QImage &sheet, const Style &s
         if (const QString error = tooLarge(job, sheet.size()); !error.isEmpty())
             return error;
     }
-    // Each image is decoded, grown and encoded on its own, so they can be at once. A private pool:
-    // the build itself may run on Qt's global one.
-    QThreadPool pool;
-    pool.setMaxThreadCount(QThreadPool::globalInstance()->maxThreadCount());
+    // Each image is decoded, grown and encoded on its own, so they can be at once.
     QVector<QString> errors(jobs.size());
-    for (int i = 0; i < jobs.size(); ++i)
-        pool.start([&, i] { errors[i] = paintOne(jobs.at(i), sheet, style, from, to); });
-    pool.waitForDone();
+    std::atomic<int> next{0};
+    const auto work = [&] {
+        for (int i; (i = next++) < jobs.size();)
+            errors[i] = paintOne(jobs.at(i), sheet, style, from, to);
+    };
+    {
+        HelperThreads helpers(HelperThreads::usefulFor(jobs.size()), work);
+        work();
+    }
     const auto failed =
         std::find_if(errors.cbegin(), errors.cend(), [](const QString &e) { return !e.isEmpty(); });
     return failed == errors.cend() ? QString() : *failed;

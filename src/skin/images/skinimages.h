@@ -52,14 +52,14 @@ struct Measured
 };
 
 // Unpacks each named image from `skin` (names matched ignoring case, as the host does) and reads
-// its size from its header.
-Measured measure(const QStringList &names, archive::Unpacker &skin, const QString &folder);
+// its size from its header; `decoded` also decodes each whole, to find damage behind its header.
+Measured measure(const QStringList &names, archive::Unpacker &skin, const QString &folder, bool decoded);
 
 // Why the image cannot be used, as a sentence; empty when it can.
 QString problem(const QString &name, const ImageFacts &facts);
 
-// Paints each job's image from `from` into the same path under `to`, several at once (as many as
-// Qt's global thread pool allows), with the same result as one after another. Returns an empty
+// Paints each job's image from `from` into the same path under `to`, several at once (one per
+// core, as many as the system gives threads), with the same result as one after another. Returns an empty
 // text or the first failure in the jobs' order.
 QString paint(const QVector<ImageJob> &jobs, const QImage &sheet, const Style &style, const QString &from,
               const QString &to);

@@ -3,6 +3,7 @@
 #include "skin/layout/xmltokens.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace buildmarks {
 namespace {
@@ -11,7 +12,7 @@ const QRegularExpression &beginPattern()
 {
     static const QRegularExpression pattern(
         QStringLiteral("^\\s*<!-- panelcraft added(?: image=\"([^\"]*)\" height=\"(\\d{1,5})\")?"
-                       "(?: files=\"([^\"]*)\")? -->\\s*$"));
+                       "(?: files=\"([^\"]*)\")?( fonts=\"changed\")? -->\\s*$"));
     return pattern;
 }
 
@@ -23,13 +24,15 @@ QString marked(const QString &imageName)
 
 } // namespace
 
-QString begin(const QString &imageName, int originalHeight, const QStringList &files)
+QString begin(const QString &imageName, int originalHeight, const QStringList &files, bool fontsChanged)
 {
     QString mark = QStringLiteral("<!-- panelcraft added");
     if (!imageName.isEmpty() && originalHeight > 0)
         mark += QStringLiteral(" image=\"%1\" height=\"%2\"").arg(marked(imageName)).arg(originalHeight);
     if (!files.isEmpty())
         mark += QStringLiteral(" files=\"%1\"").arg(marked(files.join(QLatin1Char('|'))));
+    if (fontsChanged)
+        mark += QStringLiteral(" fonts=\"changed\"");
     return mark + QStringLiteral(" -->");
 }
 
@@ -73,6 +76,12 @@ QStringList addedFiles(const QStringList &beginMarks)
     // Back from the marked form; names a build wrote hold none of the other escapes' sources.
     return files.replaceInStrings(QStringLiteral("-&#45;"), QStringLiteral("--"))
         .replaceInStrings(QStringLiteral("&amp;"), QStringLiteral("&"));
+}
+
+bool fontsChanged(const QStringList &beginMarks)
+{
+    return std::any_of(beginMarks.cbegin(), beginMarks.cend(),
+                       [](const QString &mark) { return !beginPattern().match(mark).captured(4).isEmpty(); });
 }
 
 } // namespace buildmarks

@@ -12,8 +12,9 @@
 namespace buildmarks {
 
 // `imageName` empty or `originalHeight` 0: the image was not grown. `files` are the archive's
-// entries the build added (floating browser image, imported window images).
-QString begin(const QString &imageName, int originalHeight, const QStringList &files);
+// entries the build added (floating browser image, imported window images). `fontsChanged`: the
+// build rewrote font names or text sizes, which cannot be taken back.
+QString begin(const QString &imageName, int originalHeight, const QStringList &files, bool fontsChanged);
 QString end();
 
 // Whether a comment (its whole text, "<!--" to "-->") is the first or the second mark.
@@ -34,5 +35,8 @@ private:
 
 // The entries the begin marks record as added.
 QStringList addedFiles(const QStringList &beginMarks);
+
+// Whether a begin mark records that its build changed fonts or text sizes.
+bool fontsChanged(const QStringList &beginMarks);
 
 } // namespace buildmarks

@@ -110,16 +110,19 @@ LayoutFile read(const QString &path)
     return file;
 }
 
-QString write(const QString &path, const QString &text, const LayoutFile &like)
+std::optional<QByteArray> encode(const QString &text, const LayoutFile &like)
 {
     QTextCodec *codec = QTextCodec::codecForName(like.encoding);
     QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
     const QString marked = like.byteOrderMark ? QChar(0xfeff) + text : text;
     const QByteArray data = codec->fromUnicode(marked.constData(), marked.size(), &state);
     if (state.invalidChars > 0)
-        return QCoreApplication::translate(
-                   "layoutfile", "Cannot write \"%1\": some of its new text has no place in the encoding %2")
-            .arg(path, QString::fromLatin1(like.encoding));
+        return std::nullopt;
+    return data;
+}
+
+QString write(const QString &path, const QByteArray &data)
+{
     QFile file(path);
     // Unbuffered, so a short write (a full disk) is seen at once, with the system's reason.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered) ||

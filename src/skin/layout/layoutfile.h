@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // What a user is told when an unpacked skin has no layouts at its top level.
 inline QString noXmlFilesMessage()
@@ -42,8 +43,11 @@ QString lineProblem(const QString &text);
 // The file's text; see `problem` for why it could not be read.
 LayoutFile read(const QString &path);
 
-// Writes `text` in the encoding and byte-order mark of `like`. Returns an empty text or why
-// writing failed (also when a character has no place in the file's encoding).
-QString write(const QString &path, const QString &text, const LayoutFile &like);
+// `text` in the encoding and byte-order mark of `like`; nothing when a character has no place
+// in that encoding.
+std::optional<QByteArray> encode(const QString &text, const LayoutFile &like);
+
+// Writes the bytes of a layout. Returns an empty text or why writing failed.
+QString write(const QString &path, const QByteArray &data);
 
 } // namespace layoutfile

@@ -66,6 +66,7 @@ private:
     {
         QString name;
         ImageFacts facts;
+        int keptHeight = 0; // the rows of the image this build keeps: the sheet goes below them
         int iconRow = 0;
         int pluginRow = 0;
     };
@@ -147,7 +148,12 @@ Rewriter::SkinImage Rewriter::imageOf(const Element &skin) const
     SkinImage image;
     image.name = skinImageName(skin, m_baseName);
     image.facts = m_context.images.value(image.name);
-    const int height = image.facts.usable() ? image.facts.pictureHeight() : 0;
+    // A kept browser may point into the rows an earlier build painted below the picture: with
+    // it, they stay.
+    const int height = !image.facts.usable()     ? 0
+                       : m_options.changeColours ? image.facts.pictureHeight()
+                                                 : image.facts.size.height();
+    image.keptHeight = height;
     image.iconRow = height + pluginzone::sheetGap;
     image.pluginRow = pluginzone::row(height, m_context.sheet ? std::optional<int>(m_context.sheet->height())
                                                               : std::nullopt);
@@ -219,19 +225,23 @@ void Rewriter::addBeforeSkinEnd(const Element &skin, const SkinImage &image)
 {
     const bool usable = image.facts.usable();
     const bool grows = usable && m_context.growsImages();
-    // An image an earlier build grew is painted again, from its own picture, even to shrink it back.
-    if (grows || (usable && image.facts.pictureHeight() < image.facts.size.height()))
-        m_result.jobs << ImageJob{
-            image.facts.path, QSize(image.facts.size.width(), image.facts.pictureHeight()),
-            m_options.changeColours ? std::optional<int>(image.pluginRow) : std::nullopt};
+    const bool grownBefore = usable && image.facts.pictureHeight() < image.facts.size.height();
+    // An image an earlier build grew is painted again, from what this build keeps, even to shrink it back.
+    if (grows || (grownBefore && image.keptHeight < image.facts.size.height()))
+        m_result.jobs << ImageJob{image.facts.path, QSize(image.facts.size.width(), image.keptHeight),
+                                  m_options.changeColours ? std::optional<int>(image.pluginRow)
+                                                          : std::nullopt};
     if (skin.closesItself() || !skin.closed)
         return; // nowhere to put anything
     const bool adds =
         (m_context.sheet && usable) || m_options.floatBrowser || !m_context.windowLines.isEmpty();
-    if (!grows && !adds)
+    // The original height stays recorded while the image is larger than its picture.
+    const bool stillGrown = grows || (grownBefore && image.keptHeight > image.facts.pictureHeight());
+    if (!stillGrown && !adds && !m_options.globalFont)
         return;
-    QStringList added{buildmarks::begin(grows ? image.name : QString(),
-                                        usable ? image.facts.pictureHeight() : 0, m_context.addedFiles)};
+    QStringList added{buildmarks::begin(stillGrown ? image.name : QString(),
+                                        usable ? image.facts.pictureHeight() : 0, m_context.addedFiles,
+                                        m_options.globalFont)};
     if (m_context.sheet && usable)
         added << QStringLiteral("<customicons x=\"0\" y=\"%1\" iconsize=\"%2\" nb=\"%3\" nbx=\"%4\" />")
                      .arg(image.iconRow)
