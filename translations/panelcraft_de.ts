@@ -47,6 +47,21 @@ Sie können die Adresse selbst in einen Webbrowser kopieren.</translation>
     </message>
 </context>
 <context>
+    <name>BuildRun</name>
+    <message>
+        <source>The fonts and text sizes of &quot;%1&quot; were changed by an earlier build; choose the original skin to change them again</source>
+        <translation>Schriften und Textgrößen von „%1“ wurden von einem früheren Erstellen geändert; wählen Sie den ursprünglichen Skin, um sie erneut zu ändern</translation>
+    </message>
+    <message>
+        <source>The layout &quot;%1&quot; cannot hold its new text in the encoding %2; it was left as it is</source>
+        <translation>Das Layout „%1“ kann seinen neuen Text in der Kodierung %2 nicht aufnehmen; es wurde unverändert gelassen</translation>
+    </message>
+    <message>
+        <source>The rewritten layouts would take more than %1; a skin may unpack to at most that</source>
+        <translation>Die umgeschriebenen Layouts bräuchten mehr als %1; entpackt darf ein Skin höchstens so groß sein</translation>
+    </message>
+</context>
+<context>
     <name>Cli</name>
     <message>
         <source>%1; give an output file with --output</source>
@@ -1230,6 +1245,21 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     </message>
 </context>
 <context>
+    <name>Workspace</name>
+    <message>
+        <source>Cannot create the folder &quot;%1&quot;: %2</source>
+        <translation>Der Ordner „%1“ kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot remove &quot;%1&quot; from the work folder: %2</source>
+        <translation>„%1“ kann nicht aus dem Arbeitsordner entfernt werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot move &quot;%1&quot; to &quot;%2&quot;: %3</source>
+        <translation>„%1“ kann nicht nach „%2“ verschoben werden: %3</translation>
+    </message>
+</context>
+<context>
     <name>archiveentry</name>
     <message>
         <source>Cannot write %1: %2</source>
@@ -1257,6 +1287,14 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     <message>
         <source>Cannot read %1: %2</source>
         <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The new skin would hold %1 entries; a skin may hold at most %2</source>
+        <translation>Der neue Skin hätte %1 Einträge; ein Skin darf höchstens %2 haben</translation>
+    </message>
+    <message>
+        <source>The new skin would unpack to more than %1</source>
+        <translation>Der neue Skin wäre entpackt größer als %1</translation>
     </message>
 </context>
 <context>
@@ -1352,10 +1390,6 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     <message>
         <source>is not valid %1 text</source>
         <translation>ist kein gültiger %1-Text</translation>
-    </message>
-    <message>
-        <source>Cannot write &quot;%1&quot;: some of its new text has no place in the encoding %2</source>
-        <translation>„%1“ kann nicht geschrieben werden: Ein Teil des neuen Textes ist in der Kodierung %2 nicht darstellbar</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: %2</source>
@@ -1765,13 +1799,6 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     <message>
         <source>The profile &quot;%1&quot; holds a control character in the value of &quot;%2&quot;</source>
         <translation>Das Profil „%1“ enthält ein Steuerzeichen im Wert von „%2“</translation>
-    </message>
-</context>
-<context>
-    <name>workspace</name>
-    <message>
-        <source>Cannot create the work folder &quot;%1&quot;</source>
-        <translation>Der Arbeitsordner „%1“ kann nicht angelegt werden</translation>
     </message>
 </context>
 <context>

@@ -47,6 +47,21 @@ Vous pouvez y copier l’adresse vous-même.</translation>
     </message>
 </context>
 <context>
+    <name>BuildRun</name>
+    <message>
+        <source>The fonts and text sizes of &quot;%1&quot; were changed by an earlier build; choose the original skin to change them again</source>
+        <translation>Les polices et tailles de texte de « %1 » ont été changées par une construction antérieure ; choisissez le Skin d&apos;origine pour les changer à nouveau</translation>
+    </message>
+    <message>
+        <source>The layout &quot;%1&quot; cannot hold its new text in the encoding %2; it was left as it is</source>
+        <translation>Le layout « %1 » ne peut pas contenir son nouveau texte dans l&apos;encodage %2 ; il a été laissé tel quel</translation>
+    </message>
+    <message>
+        <source>The rewritten layouts would take more than %1; a skin may unpack to at most that</source>
+        <translation>Les layouts réécrits dépasseraient %1 ; un Skin décompressé ne peut pas dépasser cette taille</translation>
+    </message>
+</context>
+<context>
     <name>Cli</name>
     <message>
         <source>%1; give an output file with --output</source>
@@ -1230,6 +1245,21 @@ Il a été retiré des profils récents.</translation>
     </message>
 </context>
 <context>
+    <name>Workspace</name>
+    <message>
+        <source>Cannot create the folder &quot;%1&quot;: %2</source>
+        <translation>Impossible de créer le dossier « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Cannot remove &quot;%1&quot; from the work folder: %2</source>
+        <translation>Impossible de retirer « %1 » du dossier de travail : %2</translation>
+    </message>
+    <message>
+        <source>Cannot move &quot;%1&quot; to &quot;%2&quot;: %3</source>
+        <translation>Impossible de déplacer « %1 » vers « %2 » : %3</translation>
+    </message>
+</context>
+<context>
     <name>archiveentry</name>
     <message>
         <source>Cannot write %1: %2</source>
@@ -1257,6 +1287,14 @@ Il a été retiré des profils récents.</translation>
     <message>
         <source>Cannot read %1: %2</source>
         <translation>Impossible de lire %1 : %2</translation>
+    </message>
+    <message>
+        <source>The new skin would hold %1 entries; a skin may hold at most %2</source>
+        <translation>Le nouveau Skin aurait %1 entrées ; un Skin peut en avoir au plus %2</translation>
+    </message>
+    <message>
+        <source>The new skin would unpack to more than %1</source>
+        <translation>Le nouveau Skin dépasserait %1 une fois décompressé</translation>
     </message>
 </context>
 <context>
@@ -1352,10 +1390,6 @@ Il a été retiré des profils récents.</translation>
     <message>
         <source>is not valid %1 text</source>
         <translation>n&apos;est pas du texte %1 valide</translation>
-    </message>
-    <message>
-        <source>Cannot write &quot;%1&quot;: some of its new text has no place in the encoding %2</source>
-        <translation>Impossible d&apos;écrire « %1 » : une partie du nouveau texte n&apos;existe pas dans l&apos;encodage %2</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: %2</source>
@@ -1765,13 +1799,6 @@ Il a été retiré des profils récents.</translation>
     <message>
         <source>The profile &quot;%1&quot; holds a control character in the value of &quot;%2&quot;</source>
         <translation>Le profil « %1 » contient un caractère de contrôle dans la valeur de « %2 »</translation>
-    </message>
-</context>
-<context>
-    <name>workspace</name>
-    <message>
-        <source>Cannot create the work folder &quot;%1&quot;</source>
-        <translation>Impossible de créer le dossier de travail « %1 »</translation>
     </message>
 </context>
 <context>
