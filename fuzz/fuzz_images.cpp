@@ -35,7 +35,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (skin.isNull())
         return 0;
 
-    const QImage sheet = iconsheets::builtInSheet(IconSet(data[0] & 3));
+    // No sheet, or one of the built-in ones.
+    const int sheetChoice = data[0] & 3;
+    const QImage sheet = sheetChoice == 1   ? QImage(iconsheets::alternativeSheetPath)
+                         : sheetChoice == 2 ? QImage(iconsheets::whiteSheetPath)
+                                            : QImage();
     const int row =
         skin.height() + (sheet.isNull() ? pluginzone::rowWithoutSheet : pluginzone::rowBelowSheet);
     const std::optional<int> pluginRow = data[0] & 4 ? std::optional<int>(row) : std::nullopt;
