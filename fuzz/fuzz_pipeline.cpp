@@ -1,8 +1,8 @@
 // The whole build on the sample skin with a fuzzed layout in place of sample-deck.xml, the
 // skin also serving as icon and window source: a build either writes an archive that holds
 // every entry of the input, or says why it failed and writes nothing; the input is never
-// touched and the work folders are left empty. A rebuild of the output keeps every entry of
-// the input too.
+// touched and the work folders are left empty. The output passes the archive check any skin
+// does, and a rebuild of it keeps every entry of the input too.
 //
 // Input: one byte of options, then the layout.
 
@@ -66,6 +66,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_CHECK(!QFileInfo::exists(options.outputPath), result.message);
         return 0;
     }
+    // What a build writes is held to the limits of what it reads: the output passes the same
+    // check as any skin.
+    const QString outputCheck =
+        archive::Unpacker(options.outputPath, root.filePath(QStringLiteral("check"))).check();
+    FUZZ_CHECK(outputCheck.isEmpty(), outputCheck);
     // Built again without extras, the output still holds every entry of the input: a rebuild
     // takes out only what a build added, whatever the layout's marks say.
     SkinBuildOptions again = optionsFrom(0, options.outputPath);
