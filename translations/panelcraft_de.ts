@@ -1800,6 +1800,22 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
         <source>The profile &quot;%1&quot; holds a control character in the value of &quot;%2&quot;</source>
         <translation>Das Profil „%1“ enthält ein Steuerzeichen im Wert von „%2“</translation>
     </message>
+    <message>
+        <source>is not UTF-8 text</source>
+        <translation>ist kein UTF-8-Text</translation>
+    </message>
+    <message>
+        <source>is not a colour</source>
+        <translation>ist keine Farbe</translation>
+    </message>
+    <message>
+        <source>is not a whole size from 1 to 999</source>
+        <translation>ist keine ganze Größe von 1 bis 999</translation>
+    </message>
+    <message>
+        <source>The profile &quot;%1&quot;: &quot;%2=%3&quot; %4; the default &quot;%5&quot; is kept</source>
+        <translation>Das Profil „%1“: „%2=%3“ %4; der Standardwert „%5“ bleibt</translation>
+    </message>
 </context>
 <context>
     <name>xmlrewriter</name>

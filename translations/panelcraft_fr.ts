@@ -1800,6 +1800,22 @@ Il a été retiré des profils récents.</translation>
         <source>The profile &quot;%1&quot; holds a control character in the value of &quot;%2&quot;</source>
         <translation>Le profil « %1 » contient un caractère de contrôle dans la valeur de « %2 »</translation>
     </message>
+    <message>
+        <source>is not UTF-8 text</source>
+        <translation>n&apos;est pas du texte UTF-8</translation>
+    </message>
+    <message>
+        <source>is not a colour</source>
+        <translation>n&apos;est pas une couleur</translation>
+    </message>
+    <message>
+        <source>is not a whole size from 1 to 999</source>
+        <translation>n&apos;est pas une taille entière de 1 à 999</translation>
+    </message>
+    <message>
+        <source>The profile &quot;%1&quot;: &quot;%2=%3&quot; %4; the default &quot;%5&quot; is kept</source>
+        <translation>Le profil « %1 » : « %2=%3 » %4 ; la valeur par défaut « %5 » est gardée</translation>
+    </message>
 </context>
 <context>
     <name>xmlrewriter</name>

@@ -25,11 +25,11 @@ QString valueProblem(const QString &key, const QString &value)
 {
     static const QRegularExpression size(QStringLiteral("^[0-9]{1,3}$"));
     if (value.contains(QChar::ReplacementCharacter))
-        return QStringLiteral("is not UTF-8 text");
+        return QCoreApplication::translate("tablefile", "is not UTF-8 text");
     if (stylekeys::colourIndex(key) >= 0 && !QColor::isValidColor(value))
-        return QStringLiteral("is not a colour");
+        return QCoreApplication::translate("tablefile", "is not a colour");
     if (isSizeKey(key) && !(size.match(value).hasMatch() && value.toInt() >= 1))
-        return QStringLiteral("is not a whole size from 1 to 999");
+        return QCoreApplication::translate("tablefile", "is not a whole size from 1 to 999");
     return {};
 }
 
@@ -58,7 +58,8 @@ QString readProfile(const QString &path, StyleTable &table, QStringList &warning
         if (problem.isEmpty())
             merged.insert(it.key(), it.value());
         else
-            warnings << QStringLiteral("The profile \"%1\": \"%2=%3\" %4; the default \"%5\" is kept")
+            warnings << QCoreApplication::translate(
+                            "tablefile", "The profile \"%1\": \"%2=%3\" %4; the default \"%5\" is kept")
                             .arg(QDir::toNativeSeparators(path), it.key(), it.value(), problem,
                                  merged.value(it.key()));
     }
