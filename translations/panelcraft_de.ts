@@ -1247,10 +1247,6 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
 <context>
     <name>Workspace</name>
     <message>
-        <source>Cannot create the folder &quot;%1&quot;: %2</source>
-        <translation>Der Ordner „%1“ kann nicht angelegt werden: %2</translation>
-    </message>
-    <message>
         <source>Cannot remove &quot;%1&quot; from the work folder: %2</source>
         <translation>„%1“ kann nicht aus dem Arbeitsordner entfernt werden: %2</translation>
     </message>
@@ -1815,6 +1811,13 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     <message>
         <source>The profile &quot;%1&quot;: &quot;%2=%3&quot; %4; the default &quot;%5&quot; is kept</source>
         <translation>Das Profil „%1“: „%2=%3“ %4; der Standardwert „%5“ bleibt</translation>
+    </message>
+</context>
+<context>
+    <name>writefailure</name>
+    <message>
+        <source>Cannot create the folder &quot;%1&quot;: %2</source>
+        <translation>Der Ordner „%1“ kann nicht angelegt werden: %2</translation>
     </message>
 </context>
 <context>

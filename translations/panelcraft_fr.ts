@@ -1247,10 +1247,6 @@ Il a été retiré des profils récents.</translation>
 <context>
     <name>Workspace</name>
     <message>
-        <source>Cannot create the folder &quot;%1&quot;: %2</source>
-        <translation>Impossible de créer le dossier « %1 » : %2</translation>
-    </message>
-    <message>
         <source>Cannot remove &quot;%1&quot; from the work folder: %2</source>
         <translation>Impossible de retirer « %1 » du dossier de travail : %2</translation>
     </message>
@@ -1815,6 +1811,13 @@ Il a été retiré des profils récents.</translation>
     <message>
         <source>The profile &quot;%1&quot;: &quot;%2=%3&quot; %4; the default &quot;%5&quot; is kept</source>
         <translation>Le profil « %1 » : « %2=%3 » %4 ; la valeur par défaut « %5 » est gardée</translation>
+    </message>
+</context>
+<context>
+    <name>writefailure</name>
+    <message>
+        <source>Cannot create the folder &quot;%1&quot;: %2</source>
+        <translation>Impossible de créer le dossier « %1 » : %2</translation>
     </message>
 </context>
 <context>

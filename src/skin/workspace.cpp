@@ -1,5 +1,7 @@
 #include "skin/workspace.h"
 
+#include "skin/archive/writefailure.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
@@ -26,23 +28,6 @@ QString Workspace::reset() const
         const QString error = emptyFolder(path);
         if (!error.isEmpty())
             return error;
-    }
-    return {};
-}
-
-QString Workspace::makeFolder(const QString &path)
-{
-    // Part by part, so that the part that cannot be made gives the system's reason.
-    const QStringList names = QDir::cleanPath(path).split(QLatin1Char('/'));
-    QString part;
-    for (int i = 0; i < names.size(); ++i) {
-        part += (i > 0 ? QStringLiteral("/") : QString()) + names.at(i);
-        if (part.isEmpty())
-            continue; // the root
-        if (::mkdir(QFile::encodeName(part).constData(), 0777) == 0 || QFileInfo(part).isDir())
-            continue;
-        return tr("Cannot create the folder \"%1\": %2")
-            .arg(QDir::toNativeSeparators(part), systemReason(errno == EEXIST ? ENOTDIR : errno));
     }
     return {};
 }

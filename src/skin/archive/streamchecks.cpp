@@ -1,6 +1,6 @@
 #include "skin/archive/streamchecks.h"
 
-#include "skin/helperthreads.h"
+#include "skin/archive/helperthreads.h"
 
 #include <QFile>
 #include <QThread>

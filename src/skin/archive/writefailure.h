@@ -8,3 +8,7 @@ class QFileDevice;
 // short by a full disk or a file-size limit leaves no error behind; one more byte, written to a
 // file that is discarded anyway, brings out the reason.
 QString writeFailure(QFileDevice &file);
+
+// Makes a folder with its parents; an empty text, or why a part of it could not be made, in
+// the system's words.
+QString makeFolder(const QString &path);

@@ -1,6 +1,6 @@
 #include "skin/images/pngwriter.h"
 
-#include "skin/helperthreads.h"
+#include "skin/archive/helperthreads.h"
 
 #include <QBuffer>
 #include <QMutex>

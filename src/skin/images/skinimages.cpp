@@ -2,10 +2,10 @@
 
 #include "skin/archive/archive.h"
 #include "skin/archive/archiveentry.h"
-#include "skin/helperthreads.h"
+#include "skin/archive/helperthreads.h"
+#include "skin/archive/writefailure.h"
 #include "skin/images/imagecompositor.h"
 #include "skin/images/imagelimits.h"
-#include "skin/workspace.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -29,7 +29,7 @@ QString paintOne(const ImageJob &job, const QImage &sheet, const Style &style, c
             return QCoreApplication::translate("skinimages", "The skin image \"%1\" %2")
                 .arg(archive::printable(job.path), problem);
         const QString target = QDir(to).filePath(job.path);
-        const QString error = Workspace::makeFolder(QFileInfo(target).path());
+        const QString error = makeFolder(QFileInfo(target).path());
         return error.isEmpty() ? imagecompositor::writePng(changed, target) : error;
     } catch (const std::bad_alloc &) {
         return QCoreApplication::translate("skinimages",

@@ -1,4 +1,4 @@
-#include "skin/helperthreads.h"
+#include "skin/archive/helperthreads.h"
 
 #include <QThread>
 #include <new>
