@@ -118,6 +118,7 @@ private:
     QStringList m_addedNow;    // entries this build adds
     QString m_floatingImage = QStringLiteral("browserfloat.png"); // the floating browser's picture
     ImageTable m_images;
+    skinimages::CodedImages m_coded;
     QVector<ImageJob> m_jobs;
     QStringList m_warnings;
 };
@@ -374,6 +375,7 @@ QString BuildRun::measureImages()
             warn(skinimages::problem(name, facts));
     }
     m_images = measured.table;
+    m_coded = measured.coded;
     return {};
 }
 
@@ -447,7 +449,7 @@ QString BuildRun::paint()
 {
     for (const ImageJob &job : qAsConst(m_jobs))
         report(BuildStep::PaintImage, job.path);
-    return skinimages::paint(m_jobs, m_sheet, m_style, m_workspace.unpacked(), m_workspace.changed());
+    return skinimages::paint(m_jobs, m_coded, m_sheet, m_style, m_workspace.unpacked(), m_workspace.changed());
 }
 
 QString BuildRun::pack()

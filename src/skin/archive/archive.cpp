@@ -4,16 +4,21 @@
 #include "skin/archive/checkedentry.h"
 #include "skin/archive/directoryrecords.h"
 #include "skin/archive/entryplaces.h"
+#include "skin/archive/helperthreads.h"
 #include "skin/archive/writefailure.h"
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
+#include <QMutex>
 #include <QTextCodec>
 #include <QVector>
 #include <quazip/quazip.h>
 #include <quazip/quazipfileinfo.h>
 #include <quazip/unzip.h>
+#include <algorithm>
+#include <atomic>
+#include <new>
 
 namespace archive {
 namespace {
@@ -76,7 +81,7 @@ private:
     QString checkEntry(const QuaZipFileInfo64 &info, const unz_file_info64 &record,
                        const QByteArray &rawName);
     QString writeEntries(const std::function<bool(const QString &path)> &wanted);
-    QString writeFile(const QString &target, CheckedEntry &entry);
+    QString writeFile(QIODevice &archive, const QString &target, CheckedEntry &entry);
     bool insideFolder(const QString &path) const;
     // `message` names the archive as %1 and the entry as %2.
     QString refused(const QString &entry, const QString &message) const
@@ -107,7 +112,8 @@ private:
     EntryPlaces m_places;
     qint64 m_prefixBytes = -1; // before the archive proper; -1: unknown
     bool m_checked = false;
-    qint64 m_written = 0;
+    std::atomic<qint64> m_written{0};
+    QMutex m_writtenLock; // files are unpacked several at once
     QStringList m_writtenFiles;
     QStringList m_madeFolders;
 };
@@ -261,6 +267,7 @@ QString Unpacker::Extraction::clash(const QString &entry, const EntryPlaces::Tak
 QString Unpacker::Extraction::writeEntries(const std::function<bool(const QString &path)> &wanted)
 {
     const QDir folder(m_folder);
+    QVector<QPair<QString, CheckedEntry *>> files; // each with where it goes
     for (CheckedEntry &entry : m_entries) {
         if (entry.path.isEmpty() || (wanted && !wanted(entry.path)))
             continue;
@@ -282,25 +289,50 @@ QString Unpacker::Extraction::writeEntries(const std::function<bool(const QStrin
             return tr("%1 was refused: its entry \"%2\" is compressed with %3, which Panelcraft cannot "
                       "unpack")
                 .arg(m_name, printable(entry.name), methodName(entry.stored.method));
-        const QString error = writeFile(target, entry);
-        if (!error.isEmpty())
-            return error;
+        files << qMakePair(target, &entry);
     }
-    return {};
+    // Each file is unpacked on its own, so several can be at once; the first failure in the
+    // archive's order is the one told.
+    QVector<QString> errors(files.size());
+    std::atomic<int> next{0};
+    std::atomic<bool> failed{false};
+    std::atomic<bool> outOfMemory{false};
+    const auto work = [&] {
+        try {
+            QFile archive(m_file.fileName());
+            const bool open = archive.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+            for (int i; !failed && (i = next++) < files.size();) {
+                errors[i] = open ? writeFile(archive, files.at(i).first, *files.at(i).second) : damaged();
+                failed = failed || !errors.at(i).isEmpty();
+            }
+        } catch (const std::bad_alloc &) {
+            failed = outOfMemory = true;
+        }
+    };
+    {
+        HelperThreads helpers(HelperThreads::usefulFor(files.size()), work);
+        work();
+    }
+    if (outOfMemory)
+        throw std::bad_alloc();
+    const auto error = std::find_if(errors.cbegin(), errors.cend(), [](const QString &e) { return !e.isEmpty(); });
+    return error == errors.cend() ? QString() : *error;
 }
 
-QString Unpacker::Extraction::writeFile(const QString &target, CheckedEntry &entry)
+QString Unpacker::Extraction::writeFile(QIODevice &archive, const QString &target, CheckedEntry &entry)
 {
     QFile out(target);
     // Unbuffered, so a short write (a full disk) is seen at once, with the system's reason.
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
         return cannotWrite(target, out.errorString());
-    m_writtenFiles << target;
+    {
+        const QMutexLocker locker(&m_writtenLock);
+        m_writtenFiles << target;
+    }
     QString error;
-    const StreamResult result = readEntry(m_file, entry.stored, [&](const char *data, qint64 length) {
+    const StreamResult result = readEntry(archive, entry.stored, [&](const char *data, qint64 length) {
         // Counted as written, whatever the directory claims.
-        m_written += length;
-        if (m_written > m_limits.maxUnpackedBytes)
+        if ((m_written += length) > m_limits.maxUnpackedBytes)
             error = tooLarge();
         else if (out.write(data, length) != length)
             error = cannotWrite(target, writeFailure(out));

@@ -1,5 +1,6 @@
 #include "skin/images/imagecompositor.h"
 
+#include "skin/images/codedrows.h"
 #include "skin/images/fxpainter.h"
 #include "skin/images/pluginzone.h"
 #include "skin/images/pngwriter.h"
@@ -51,10 +52,12 @@ QImage blankCanvas(const QSize &size)
     return canvas;
 }
 
+// `top` is the row of the grown image where the canvas starts.
 void paintAdditions(QImage &canvas, int pictureHeight, const QImage &sheet, std::optional<int> pluginRow,
-                    const Style &style)
+                    const Style &style, int top = 0)
 {
     QPainter painter(&canvas);
+    painter.translate(0, -top);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     if (!sheet.isNull())
         painter.drawImage(0, pictureHeight + pluginzone::sheetGap, sheet);
@@ -130,14 +133,31 @@ QImage composeFile(const QString &path, const QSize &picture, const QImage &shee
     return canvas;
 }
 
-QString writePng(const QImage &image, const QString &path)
+std::optional<QString> writeCarriedOver(const QString &source, const codedrows::Found &picture,
+                                        const QImage &sheet, std::optional<int> pluginRow, const Style &style,
+                                        const QString &target)
+{
+    const int height = picture.size.height();
+    const QSize size = canvasSize(picture.size, sheet.size(), pluginRow);
+    if (size.height() == height)
+        return std::nullopt;
+    const auto above = codedrows::carried(source, picture);
+    if (!above)
+        return std::nullopt;
+    QImage below = blankCanvas(QSize(size.width(), size.height() - height));
+    below.fill(Qt::transparent);
+    paintAdditions(below, height, sheet, pluginRow, style, height);
+    return writePng(below, target, &*above);
+}
+
+QString writePng(const QImage &image, const QString &path, const pngwriter::Above *above)
 {
     QFile file(path);
     // Unbuffered, so a short write (a full disk) is seen at once, with the system's reason.
     const bool opened = file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered);
     if (!opened)
         return cannotWrite(path, file.errorString());
-    switch (pngwriter::write(image, file)) {
+    switch (pngwriter::write(image, file, {}, above)) {
     case pngwriter::Outcome::Written:
         return {};
     case pngwriter::Outcome::CannotWrite:

@@ -7,6 +7,12 @@
 #include <optional>
 
 class Style;
+namespace codedrows {
+struct Found;
+}
+namespace pngwriter {
+struct Above;
+}
 
 namespace imagecompositor {
 
@@ -29,8 +35,17 @@ inline const QString floatingBrowserPath = QStringLiteral(":/new/images/myfiles/
 // Why an image could not be written, with its path.
 QString cannotWrite(const QString &path, const QString &why);
 
-// Saves a PNG; returns an empty text or why it could not be written, with the path.
-QString writePng(const QImage &image, const QString &path);
+// Saves a PNG, below `above` when given; returns an empty text or why it could not be written,
+// with the path.
+QString writePng(const QImage &image, const QString &path, const pngwriter::Above *above = nullptr);
+
+// What composeFile() and writePng() give for the whole `picture` of `source`, with the picture's
+// coded rows carried over as they are and only the rows below it coded. Returns the outcome of
+// the write, or nothing when the rows cannot be carried over (nothing grows, or the file is no
+// longer what was found): the image is then decoded and coded whole.
+std::optional<QString> writeCarriedOver(const QString &source, const codedrows::Found &picture,
+                                        const QImage &sheet, std::optional<int> pluginRow, const Style &style,
+                                        const QString &target);
 
 // The built-in floating browser image with the controls at its plugin row.
 QImage floatingBrowserImage(const Style &style);

@@ -79,8 +79,8 @@ struct Workspace
 class Encoder
 {
 public:
-    Encoder(const QImage &image, const Settings &settings, QIODevice &out)
-        : m_alpha(image.hasAlphaChannel()),
+    Encoder(const QImage &image, const Settings &settings, QIODevice &out, const Above *above)
+        : m_above(above), m_alpha(image.hasAlphaChannel() || above),
           m_image(image.convertToFormat(m_alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32)),
           m_settings(settings), m_out(out), m_pixelBytes(m_alpha ? 4 : 3),
           m_rowBytes(qint64(m_image.width()) * m_pixelBytes), m_bandRows(bandRows(m_rowBytes + 1)),
@@ -98,6 +98,7 @@ private:
     void work(bool writes);
     bool writeFinished();
 
+    const Above *const m_above;
     const bool m_alpha;
     const QImage m_image;
     const Settings m_settings;
@@ -157,7 +158,12 @@ void Encoder::filterRows(int first, int last, Filter filter, Workspace &space) c
     for (int y = first; y < last; ++y) {
         pixels(y, current);
         auto *out = reinterpret_cast<quint8 *>(space.filtered.data()) + (y - first) * stride;
-        *out++ = quint8(filter);
+        // The rows above, coded before, are not at hand: with zeros above, Paeth works out as
+        // Sub and Up as None, and the row must say so.
+        if (y == 0 && m_above)
+            *out++ = quint8(filter == Filter::Paeth ? Filter::Sub : filter == Filter::Up ? Filter::None : filter);
+        else
+            *out++ = quint8(filter);
         switch (filter) {
         case Filter::None:
             std::copy(current, current + n, out);
@@ -201,7 +207,7 @@ QByteArray Encoder::deflateBand(int band, std::size_t coding, Workspace &space) 
     const QByteArray &filtered = space.filtered;
     const auto *input = reinterpret_cast<const Bytef *>(filtered.constData());
     // Room for the chunk's length and type, the zlib header, the data, a sync marker and the CRC.
-    const QByteArray head = band == 0 ? zlibHeader(m_settings.codings.first().level) : QByteArray();
+    const QByteArray head = band == 0 && !m_above ? zlibHeader(m_settings.codings.first().level) : QByteArray();
     QByteArray chunk(int(8 + head.size() + deflateBound(&stream, uLong(filtered.size())) + 16),
                      Qt::Uninitialized);
     std::copy(head.cbegin(), head.cend(), chunk.begin() + 8);
@@ -285,7 +291,8 @@ void Encoder::work(bool writes)
 
 Outcome Encoder::run()
 {
-    if (m_image.isNull())
+    // Rows above of another width would leave a file that decodes to garbage.
+    if (m_image.isNull() || (m_above && m_above->length != m_above->rows * (m_rowBytes + 1)))
         return Outcome::CannotEncode;
     m_chunks.resize(m_bands);
     m_made.resize(m_bands);
@@ -295,7 +302,7 @@ Outcome Encoder::run()
     QByteArray head("\x89PNG\r\n\x1a\n", 8);
     QByteArray header;
     appendBigEndian(header, quint32(m_image.width()));
-    appendBigEndian(header, quint32(m_image.height()));
+    appendBigEndian(header, quint32(m_image.height() + (m_above ? m_above->rows : 0)));
     header += QByteArray::fromRawData("\x08\x06\x00\x00\x00", 5);
     header[9] = char(m_alpha ? 6 : 2); // colour type: RGBA or RGB, 8 bits each
     appendChunk(head, "IHDR", header);
@@ -304,6 +311,8 @@ Outcome Encoder::run()
     appendBigEndian(physical, dotsPerMeter);
     physical += char(1); // the unit is the metre
     appendChunk(head, "pHYs", physical);
+    if (m_above)
+        appendChunk(head, "IDAT", zlibHeader(m_settings.codings.first().level) + m_above->deflated);
     if (m_out.write(head) != head.size())
         return Outcome::CannotWrite;
     {
@@ -319,7 +328,7 @@ Outcome Encoder::run()
     if (m_failed)
         return Outcome::CannotEncode;
 
-    quint32 adler = quint32(adler32(0, nullptr, 0));
+    quint32 adler = m_above ? m_above->adler : quint32(adler32(0, nullptr, 0));
     for (int band = 0; band < m_bands; ++band)
         adler = quint32(adler32_combine(adler, m_adlers.at(band), m_lengths.at(band)));
     QByteArray tail;
@@ -337,10 +346,10 @@ int bandRows(qint64 rowBytes)
     return int(qBound(qint64(1), bandBytes / qMax(qint64(1), rowBytes), qint64(1) << 20));
 }
 
-Outcome write(const QImage &image, QIODevice &out, const Settings &settings)
+Outcome write(const QImage &image, QIODevice &out, const Settings &settings, const Above *above)
 {
     try {
-        return Encoder(image, settings, out).run();
+        return Encoder(image, settings, out, above).run();
     } catch (const std::bad_alloc &) {
         return Outcome::CannotEncode;
     }

@@ -40,8 +40,19 @@ int bandRows(qint64 rowBytes);
 
 enum class Outcome { Written, CannotWrite, CannotEncode /* a null image, or out of memory */ };
 
-// Writes the PNG file to `out` as its bands are made, on a private pool as wide as Qt's global one.
-Outcome write(const QImage &image, QIODevice &out, const Settings &settings = {});
+// RGBA rows of the same width already coded, to come before the image's own: a raw deflate
+// stream of their filtered bytes that ends on a byte boundary without a final block.
+struct Above
+{
+    int rows = 0;
+    QByteArray deflated;
+    quint32 adler = 1; // of the filtered bytes
+    qint64 length = 0;
+};
+
+// Writes the PNG file to `out` as its bands are made, on a private pool as wide as Qt's global
+// one. With `above`, the file holds those rows and then the image's, in RGBA.
+Outcome write(const QImage &image, QIODevice &out, const Settings &settings = {}, const Above *above = nullptr);
 
 // The PNG file in memory; empty on failure.
 QByteArray encode(const QImage &image, const Settings &settings = {});

@@ -4,6 +4,7 @@
 #include "skin/archive/archiveentry.h"
 #include "skin/archive/helperthreads.h"
 #include "skin/archive/writefailure.h"
+#include "skin/images/codedrows.h"
 #include "skin/images/imagecompositor.h"
 #include "skin/images/imagelimits.h"
 
@@ -17,20 +18,29 @@
 namespace skinimages {
 namespace {
 
-QString paintOne(const ImageJob &job, const QImage &sheet, const Style &style, const QString &from,
-                 const QString &to)
+QString paintOne(const ImageJob &job, const CodedImages &coded, const QImage &sheet, const Style &style,
+                 const QString &from, const QString &to)
 {
     // An exception must not leave a pool thread: it would end the process.
     try {
+        const QString source = QDir(from).filePath(job.path);
+        const QString target = QDir(to).filePath(job.path);
+        const QString error = makeFolder(QFileInfo(target).path());
+        if (!error.isEmpty())
+            return error;
+        const auto found = coded.constFind(job.path);
+        if (found != coded.cend() && found->size == job.picture) {
+            if (const auto written =
+                    imagecompositor::writeCarriedOver(source, *found, sheet, job.pluginRow, style, target))
+                return *written;
+        }
         QString problem;
-        const QImage changed = imagecompositor::composeFile(QDir(from).filePath(job.path), job.picture, sheet,
-                                                            job.pluginRow, style, &problem);
+        const QImage changed =
+            imagecompositor::composeFile(source, job.picture, sheet, job.pluginRow, style, &problem);
         if (changed.isNull())
             return QCoreApplication::translate("skinimages", "The skin image \"%1\" %2")
                 .arg(archive::printable(job.path), problem);
-        const QString target = QDir(to).filePath(job.path);
-        const QString error = makeFolder(QFileInfo(target).path());
-        return error.isEmpty() ? imagecompositor::writePng(changed, target) : error;
+        return imagecompositor::writePng(changed, target);
     } catch (const std::bad_alloc &) {
         return QCoreApplication::translate("skinimages",
                                            "There was not enough memory to paint the skin image \"%1\"")
@@ -49,21 +59,29 @@ QString tooLarge(const ImageJob &job, const QSize &sheet)
 }
 
 // A sound header may hide damaged data (a bad checksum, a file cut short). Found before any layout
-// is rewritten, it leaves the layouts naming the image as they are, as a missing image does.
-void findDamage(ImageTable &table, const QString &folder)
+// is rewritten, it leaves the layouts naming the image as they are, as a missing image does. A
+// plain RGBA PNG is read through without decoding its pixels, and what is found lets its coded
+// rows be carried over when it grows; anything else is decoded.
+CodedImages findDamage(ImageTable &table, const QString &folder)
 {
     QVector<ImageFacts *> usable;
     for (ImageFacts &facts : table) {
         if (facts.usable())
             usable << &facts;
     }
+    QVector<std::optional<codedrows::Found>> found(usable.size());
     std::atomic<int> next{0};
     std::atomic<bool> outOfMemory{false};
     const auto work = [&] {
         for (int i; (i = next++) < usable.size();) {
             ImageFacts &facts = *usable.at(i);
+            const QString path = QDir(folder).filePath(facts.path);
             try {
-                if (imagelimits::read(QDir(folder).filePath(facts.path), &facts.problem).isNull())
+                found[i] = codedrows::find(path);
+                if (found.at(i) && found.at(i)->size == facts.size)
+                    continue;
+                found[i].reset();
+                if (imagelimits::read(path, &facts.problem).isNull())
                     facts.size = QSize();
             } catch (const std::bad_alloc &) {
                 outOfMemory = true;
@@ -76,6 +94,12 @@ void findDamage(ImageTable &table, const QString &folder)
     }
     if (outOfMemory)
         throw std::bad_alloc();
+    CodedImages coded;
+    for (int i = 0; i < usable.size(); ++i) {
+        if (found.at(i))
+            coded.insert(usable.at(i)->path, *found.at(i));
+    }
+    return coded;
 }
 
 } // namespace
@@ -89,31 +113,33 @@ Measured measure(const QStringList &names, archive::Unpacker &skin, const QStrin
     for (const QString &path : files)
         filesByLowerCase.insert(path.toLower(), path);
     Measured measured;
+    QSet<QString> found;
     for (const QString &name : names) {
         ImageFacts facts;
         const auto relative = archive::safeRelativePath(name);
-        if (!relative || relative->isEmpty()) {
+        if (!relative || relative->isEmpty())
             facts.problem = QCoreApplication::translate("skinimages", "points outside the skin");
-        } else if ((facts.path =
-                        exact.contains(*relative) ? *relative : filesByLowerCase.value(relative->toLower()))
-                       .isEmpty()) {
+        else if ((facts.path = exact.contains(*relative) ? *relative : filesByLowerCase.value(relative->toLower()))
+                     .isEmpty())
             facts.problem = QCoreApplication::translate("skinimages", "is missing");
-        } else {
-            const QString unpackError =
-                skin.unpack([&facts](const QString &entry) { return entry == facts.path; });
-            if (!unpackError.isEmpty() && measured.refusal.isEmpty())
-                measured.refusal = unpackError;
-            const auto header = imagelimits::measure(QDir(folder).filePath(facts.path));
-            facts.problem = header.problem;
-            facts.size = header.problem.isEmpty() ? header.size : QSize();
-            if (header.refused && measured.refusal.isEmpty())
-                measured.refusal = QCoreApplication::translate("skinimages", "The skin image \"%1\" %2")
-                                       .arg(archive::printable(name), facts.problem);
-        }
+        else
+            found.insert(facts.path);
         measured.table.insert(name, facts);
     }
+    measured.refusal = skin.unpack([&found](const QString &entry) { return found.contains(entry); });
+    for (const QString &name : names) {
+        ImageFacts &facts = measured.table[name];
+        if (facts.path.isEmpty())
+            continue;
+        const auto header = imagelimits::measure(QDir(folder).filePath(facts.path));
+        facts.problem = header.problem;
+        facts.size = header.problem.isEmpty() ? header.size : QSize();
+        if (header.refused && measured.refusal.isEmpty())
+            measured.refusal = QCoreApplication::translate("skinimages", "The skin image \"%1\" %2")
+                                   .arg(archive::printable(name), facts.problem);
+    }
     if (decoded)
-        findDamage(measured.table, folder);
+        measured.coded = findDamage(measured.table, folder);
     return measured;
 }
 
@@ -126,8 +152,8 @@ QString problem(const QString &name, const ImageFacts &facts)
                      .arg(archive::printable(name), facts.problem);
 }
 
-QString paint(const QVector<ImageJob> &jobs, const QImage &sheet, const Style &style, const QString &from,
-              const QString &to)
+QString paint(const QVector<ImageJob> &jobs, const CodedImages &coded, const QImage &sheet, const Style &style,
+              const QString &from, const QString &to)
 {
     for (const ImageJob &job : jobs) {
         if (const QString error = tooLarge(job, sheet.size()); !error.isEmpty())
@@ -138,7 +164,7 @@ QString paint(const QVector<ImageJob> &jobs, const QImage &sheet, const Style &s
     std::atomic<int> next{0};
     const auto work = [&] {
         for (int i; (i = next++) < jobs.size();)
-            errors[i] = paintOne(jobs.at(i), sheet, style, from, to);
+            errors[i] = paintOne(jobs.at(i), coded, sheet, style, from, to);
     };
     {
         HelperThreads helpers(HelperThreads::usefulFor(jobs.size()), work);

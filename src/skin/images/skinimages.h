@@ -3,6 +3,8 @@
 // The skin images a build changes: measured from the archive before any layout is rewritten,
 // then painted once each, however many layouts share them.
 
+#include "skin/images/codedrows.h"
+
 #include <QHash>
 #include <QImage>
 #include <QSize>
@@ -45,14 +47,18 @@ struct ImageJob
 
 namespace skinimages {
 
+// By the skin's file name: the images whose coded rows a grown file can carry over.
+using CodedImages = QHash<QString, codedrows::Found>;
+
 struct Measured
 {
     ImageTable table;
+    CodedImages coded;
     QString refusal; // set when an image is over the limits or cannot be unpacked: the build stops
 };
 
 // Unpacks each named image from `skin` (names matched ignoring case, as the host does) and reads
-// its size from its header; `decoded` also decodes each whole, to find damage behind its header.
+// its size from its header; `decoded` also reads each whole, to find damage behind its header.
 Measured measure(const QStringList &names, archive::Unpacker &skin, const QString &folder, bool decoded);
 
 // Why the image cannot be used, as a sentence; empty when it can.
@@ -61,7 +67,7 @@ QString problem(const QString &name, const ImageFacts &facts);
 // Paints each job's image from `from` into the same path under `to`, several at once (one per
 // core, as many as the system gives threads), with the same result as one after another. Returns an empty
 // text or the first failure in the jobs' order.
-QString paint(const QVector<ImageJob> &jobs, const QImage &sheet, const Style &style, const QString &from,
-              const QString &to);
+QString paint(const QVector<ImageJob> &jobs, const CodedImages &coded, const QImage &sheet, const Style &style,
+              const QString &from, const QString &to);
 
 } // namespace skinimages

@@ -1,0 +1,242 @@
+#include "skin/images/codedrows.h"
+
+#include <QFile>
+#include <QtEndian>
+#include <cstring>
+#include <zlib.h>
+
+namespace codedrows {
+namespace {
+
+constexpr qint64 maxChunk = 0x7fffffff;
+
+struct Chunk
+{
+    QByteArray type;
+    const uchar *data = nullptr;
+    qint64 size = 0;
+};
+
+// Walks the chunks of a PNG file in memory, each checked against its CRC.
+class Chunks
+{
+public:
+    Chunks(const uchar *file, qint64 size) : m_file(file), m_size(size) {}
+
+    bool signed_() const { return m_size >= 8 && std::memcmp(m_file, "\x89PNG\r\n\x1a\n", 8) == 0; }
+
+    // The next chunk; empty type at a chunk that is cut short, damaged or malformed.
+    Chunk next()
+    {
+        if (m_at + 12 > m_size)
+            return {};
+        const qint64 size = qFromBigEndian<quint32>(m_file + m_at);
+        if (size > maxChunk || size > m_size - m_at - 12)
+            return {};
+        const uchar *type = m_file + m_at + 4;
+        for (int i = 0; i < 4; ++i) {
+            const uchar letter = type[i] | 0x20;
+            if (letter < 'a' || letter > 'z')
+                return {};
+        }
+        const quint32 stored = qFromBigEndian<quint32>(type + 4 + size);
+        if (stored != quint32(crc32(crc32(0, nullptr, 0), type, uInt(4 + size))))
+            return {};
+        m_at += 12 + size;
+        return {QByteArray(reinterpret_cast<const char *>(type), 4), type + 4, size};
+    }
+
+    qint64 offsetOf(const Chunk &chunk) const { return chunk.data - m_file; }
+
+private:
+    const uchar *m_file;
+    const qint64 m_size;
+    qint64 m_at = 8;
+};
+
+bool critical(const QByteArray &type) { return !(type.at(0) & 0x20); }
+
+// Only what needs no conversion when decoded: 8 bits a sample, red, green, blue and alpha, no
+// interlacing.
+std::optional<QSize> plainRgba(const Chunk &header)
+{
+    if (header.type != "IHDR" || header.size != 13)
+        return std::nullopt;
+    const QSize size(int(qFromBigEndian<quint32>(header.data)), int(qFromBigEndian<quint32>(header.data + 4)));
+    const uchar *rest = header.data + 8;
+    if (size.width() <= 0 || size.height() <= 0 || rest[0] != 8 || rest[1] != 6 || rest[2] != 0 ||
+        rest[3] != 0 || rest[4] != 0)
+        return std::nullopt;
+    return size;
+}
+
+// Inflates the IDAT chunks' data as one zlib stream, recording where its blocks start and end,
+// and checks each row's filter type and the number of bytes as it goes.
+class Stream
+{
+public:
+    explicit Stream(const QSize &size) : m_stride(qint64(size.width()) * 4 + 1), m_expected(m_stride * size.height())
+    {
+        m_ready = inflateInit(&m_zlib) == Z_OK;
+    }
+    ~Stream()
+    {
+        if (m_ready)
+            inflateEnd(&m_zlib);
+    }
+    Stream(const Stream &) = delete;
+    Stream &operator=(const Stream &) = delete;
+
+    // False when the data is wrong; finished() tells when the stream has ended.
+    bool feed(const uchar *data, qint64 size);
+    bool finished() const { return m_finished; }
+    bool complete() const { return m_finished && m_length == m_expected && m_finalBlock >= 0; }
+
+    qint64 finalBlock() const { return m_finalBlock - 16; }
+    qint64 end() const { return m_end - 16; }
+    quint32 adler() const { return quint32(m_zlib.adler); }
+    qint64 length() const { return m_length; }
+    qint64 used() const { return qint64(m_zlib.total_in); }
+
+private:
+    bool checkRows(const uchar *out, qint64 size);
+
+    z_stream m_zlib{};
+    bool m_ready = false;
+    bool m_finished = false;
+    const qint64 m_stride;
+    const qint64 m_expected;
+    qint64 m_length = 0;
+    qint64 m_boundary = -1; // bit where the block being inflated started, the zlib header included
+    qint64 m_finalBlock = -1;
+    qint64 m_end = -1;
+    uchar m_out[1 << 16];
+};
+
+bool Stream::feed(const uchar *data, qint64 size)
+{
+    if (!m_ready || m_finished)
+        return size == 0;
+    m_zlib.next_in = const_cast<uchar *>(data);
+    m_zlib.avail_in = uInt(size);
+    // A full buffer may leave more to come out of what was already taken in.
+    do {
+        m_zlib.next_out = m_out;
+        m_zlib.avail_out = sizeof m_out;
+        // Stopping at every block boundary tells where the final block begins and ends.
+        const int result = inflate(&m_zlib, Z_BLOCK);
+        if (!checkRows(m_out, qint64(sizeof m_out - m_zlib.avail_out)))
+            return false;
+        if (result == Z_STREAM_END) {
+            m_finished = true;
+            return m_zlib.avail_in == 0; // nothing may follow the stream
+        }
+        if (result != Z_OK && result != Z_BUF_ERROR)
+            return false;
+        if (m_zlib.data_type & 128) {
+            const qint64 bit = qint64(m_zlib.total_in) * 8 - (m_zlib.data_type & 7);
+            if (m_zlib.data_type & 64) {
+                m_finalBlock = m_boundary;
+                m_end = bit;
+            } else {
+                m_boundary = bit;
+            }
+        }
+    } while (m_zlib.avail_in > 0 || m_zlib.avail_out == 0);
+    return true;
+}
+
+bool Stream::checkRows(const uchar *out, qint64 size)
+{
+    if (size > m_expected - m_length)
+        return false;
+    for (qint64 row = (m_stride - m_length % m_stride) % m_stride; row < size; row += m_stride) {
+        if (out[row] > 4)
+            return false;
+    }
+    m_length += size;
+    return true;
+}
+
+} // namespace
+
+std::optional<Found> find(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() == 0)
+        return std::nullopt;
+    const uchar *memory = file.map(0, file.size());
+    if (!memory)
+        return std::nullopt;
+    Chunks chunks(memory, file.size());
+    if (!chunks.signed_())
+        return std::nullopt;
+    const auto size = plainRgba(chunks.next());
+    if (!size)
+        return std::nullopt;
+    Found found;
+    found.size = *size;
+    Stream stream(*size);
+    bool idatEnded = false;
+    for (;;) {
+        const Chunk chunk = chunks.next();
+        if (chunk.type.isEmpty())
+            return std::nullopt;
+        if (chunk.type == "IEND")
+            break;
+        if (chunk.type == "IDAT") {
+            // The image data is one run of chunks, as a decoder requires.
+            if (idatEnded || !stream.feed(chunk.data, chunk.size))
+                return std::nullopt;
+            found.chunks << Found::Chunk{chunks.offsetOf(chunk), chunk.size};
+        } else if (critical(chunk.type)) {
+            return std::nullopt; // a palette or anything unknown: for the decoder to judge
+        } else {
+            idatEnded = !found.chunks.isEmpty();
+        }
+    }
+    // The stream ends with its checksum, right after the byte holding the final block's end.
+    if (!stream.complete() || (stream.end() + 7) / 8 + 2 + 4 != stream.used())
+        return std::nullopt;
+    found.finalBlock = stream.finalBlock();
+    found.end = stream.end();
+    found.adler = stream.adler();
+    found.length = stream.length();
+    return found;
+}
+
+std::optional<pngwriter::Above> carried(const QString &path, const Found &found)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray data;
+    for (const Found::Chunk &chunk : found.chunks) {
+        // Read again with its type and checksum, which must still be what find() saw.
+        if (!file.seek(chunk.offset - 4))
+            return std::nullopt;
+        const QByteArray whole = file.read(chunk.size + 8);
+        if (whole.size() != chunk.size + 8 || !whole.startsWith("IDAT") ||
+            qFromBigEndian<quint32>(whole.constData() + 4 + chunk.size) !=
+                quint32(crc32(crc32(0, nullptr, 0), reinterpret_cast<const Bytef *>(whole.constData()),
+                              uInt(4 + chunk.size))))
+            return std::nullopt;
+        data += whole.mid(4, int(chunk.size));
+    }
+    const qint64 endByte = found.end / 8;
+    const int endBits = int(found.end % 8);
+    if (data.size() != 2 + (found.end + 7) / 8 + 4 || found.finalBlock < 0 || found.finalBlock >= found.end)
+        return std::nullopt;
+    QByteArray deflated = data.mid(2, int(endByte + (endBits > 0)));
+    deflated[int(found.finalBlock / 8)] = char(deflated.at(int(found.finalBlock / 8)) & ~(1 << found.finalBlock % 8));
+    // An empty stored block after the last one brings the stream to a byte boundary: three header
+    // bits of zero, zeros up to the boundary, then a length of 0 and its complement.
+    if (endBits > 0)
+        deflated[int(endByte)] = char(deflated.at(int(endByte)) & ((1 << endBits) - 1));
+    if (endBits == 0 || endBits > 5)
+        deflated += '\0';
+    deflated += QByteArray("\0\0\xff\xff", 4);
+    return pngwriter::Above{found.size.height(), deflated, found.adler, found.length};
+}
+
+} // namespace codedrows
