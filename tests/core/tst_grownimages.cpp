@@ -1,0 +1,206 @@
+// A grown image carries its picture's coded rows over from the skin's file. Whatever coded
+// them, the grown file must decode to what decoding and coding the whole gives; any file that
+// is not plain, sound RGBA is left to the image decoder.
+
+#include "skin/images/codedrows.h"
+#include "skin/images/iconsheets.h"
+#include "skin/images/imagecompositor.h"
+#include "skin/images/pluginzone.h"
+#include "skinfixtures.h"
+
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <QtTest>
+#include <functional>
+#include <zlib.h>
+
+namespace {
+
+QByteArray chunk(const char *type, const QByteArray &data)
+{
+    QByteArray out(4, '\0');
+    qToBigEndian(quint32(data.size()), out.data());
+    out += QByteArray(type, 4) + data;
+    const uLong crc = crc32(0, reinterpret_cast<const Bytef *>(out.constData() + 4), uInt(data.size() + 4));
+    QByteArray tail(4, '\0');
+    qToBigEndian(quint32(crc), tail.data());
+    return out + tail;
+}
+
+// How a hand-made file is coded: unfiltered rows deflated in one of zlib's ways, the stream cut
+// into IDAT chunks of random sizes; the rest spoils it on purpose.
+struct Coding
+{
+    int level = 6, windowBits = 15, memLevel = 8, strategy = Z_DEFAULT_STRATEGY;
+    char colourType = 6, interlace = 0, filterOfRow1 = 0;
+    int rowsCut = 0;        // bytes taken off the filtered rows, or added as zeros when negative
+    QByteArray streamAfter; // added after the zlib stream
+    int streamFlip = 0;     // a byte of the stream changed, counted from its end
+    bool textAmongRows = false;
+};
+
+QByteArray handMade(const QImage &image, const Coding &how, QRandomGenerator &random)
+{
+    QByteArray rows;
+    for (int y = 0; y < image.height(); ++y) {
+        rows += char(y == 1 ? how.filterOfRow1 : 0);
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            const char rgba[] = {char(qRed(p)), char(qGreen(p)), char(qBlue(p)), char(qAlpha(p))};
+            rows += QByteArray(rgba, 4);
+        }
+    }
+    rows = how.rowsCut < 0 ? rows + QByteArray(-how.rowsCut, '\0') : rows.left(rows.size() - how.rowsCut);
+    z_stream zlib{};
+    deflateInit2(&zlib, how.level, Z_DEFLATED, how.windowBits, how.memLevel, how.strategy);
+    QByteArray stream(int(deflateBound(&zlib, uLong(rows.size()))), '\0');
+    zlib.next_in = reinterpret_cast<Bytef *>(rows.data());
+    zlib.avail_in = uInt(rows.size());
+    zlib.next_out = reinterpret_cast<Bytef *>(stream.data());
+    zlib.avail_out = uInt(stream.size());
+    deflate(&zlib, Z_FINISH);
+    stream.resize(int(zlib.total_out));
+    deflateEnd(&zlib);
+    stream += how.streamAfter;
+    if (how.streamFlip > 0)
+        stream[stream.size() - how.streamFlip] = char(stream.at(stream.size() - how.streamFlip) ^ 0x10);
+    QByteArray header(13, '\0');
+    qToBigEndian(quint32(image.width()), header.data());
+    qToBigEndian(quint32(image.height()), header.data() + 4);
+    header[8] = 8;
+    header[9] = how.colourType;
+    header[12] = how.interlace;
+    QByteArray file = QByteArray("\x89PNG\r\n\x1a\n") + chunk("IHDR", header) + chunk("tEXt", "made\0here");
+    for (int at = 0; at < stream.size();) {
+        const int size = random.bounded(1, 3) == 1 && at > 0 ? stream.size() : random.bounded(1, 600);
+        file += chunk("IDAT", stream.mid(at, size)) + (how.textAmongRows ? chunk("tEXt", "a\0b") : QByteArray());
+        at += size;
+    }
+    return file + chunk("IEND", {});
+}
+
+QImage noise(const QSize &size, QRandomGenerator &random, bool flat = false)
+{
+    QImage image(size, QImage::Format_ARGB32);
+    for (int y = 0; y < size.height(); ++y)
+        random.fillRange(reinterpret_cast<quint32 *>(image.scanLine(y)), size.width());
+    if (flat) // long runs, so that deflate uses matches of every length
+        image.fill(QColor(40, 80, 120, 200));
+    return image;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Coding)
+
+class TestGrownImages : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString write(const QString &name, const QByteArray &bytes)
+    {
+        const QString path = m_dir.filePath(name);
+        return fixtures::writeFile(path, bytes) ? path : QString();
+    }
+
+private slots:
+    // Files from the image library (filters chosen per row), from our own writer (bands joined
+    // after full flushes) and hand-made in each of zlib's ways; grown with and without a sheet.
+    void carriedRowsGiveTheSamePixels()
+    {
+        QRandomGenerator random(11);
+        const QImage sheets[] = {QImage(), QImage(iconsheets::alternativeSheetPath)};
+        const Style style = fixtures::defaultStyle();
+        const int strategies[] = {Z_DEFAULT_STRATEGY, Z_FILTERED, Z_HUFFMAN_ONLY, Z_RLE, Z_FIXED};
+        for (int round = 0; round < 120; ++round) {
+            const QImage picture = noise({random.bounded(1, 300), random.bounded(1, 40)}, random, round % 3 == 0);
+            const QString source = m_dir.filePath("source.png");
+            QByteArray file;
+            if (round % 4 == 0) {
+                QVERIFY(picture.save(source));
+                file = fixtures::readFile(source);
+            } else if (round % 4 == 1) {
+                QCOMPARE(imagecompositor::writePng(picture, source), QString());
+                file = fixtures::readFile(source);
+            } else {
+                Coding how;
+                how.level = random.bounded(0, 10);
+                how.windowBits = random.bounded(9, 16);
+                how.memLevel = random.bounded(1, 10);
+                how.strategy = strategies[random.bounded(5)];
+                file = handMade(picture, how, random);
+            }
+            QVERIFY(!write("source.png", file).isEmpty());
+            const auto found = codedrows::find(source);
+            QVERIFY2(found, qPrintable(QStringLiteral("round %1").arg(round)));
+            const QImage &sheet = sheets[round % 2];
+            const auto row = pluginzone::row(picture.height(),
+                                             sheet.isNull() ? std::nullopt : std::optional<int>(sheet.height()));
+            const QString grown = m_dir.filePath("grown.png");
+            QCOMPARE(imagecompositor::writeCarriedOver(source, *found, sheet, row, style, grown), QString());
+            QCOMPARE(QImage(grown).convertToFormat(QImage::Format_ARGB32),
+                     imagecompositor::compose(picture, sheet, row, style));
+        }
+    }
+
+    // The first row coded below carried rows must not lean on the rows it cannot see.
+    void rowsBelowCarriedRowsAreCodedOnTheirOwn()
+    {
+        QRandomGenerator random(5);
+        const QImage above = noise({257, 9}, random), below = noise({257, 700}, random);
+        const QString source = write("above.png", handMade(above, {}, random));
+        const auto rows = codedrows::carried(source, *codedrows::find(source));
+        QVERIFY(rows);
+        const QString path = m_dir.filePath("joined.png");
+        QCOMPARE(imagecompositor::writePng(below, path, &*rows), QString());
+        const QImage joined = QImage(path).convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(joined.copy(0, 0, 257, 9), above);
+        QCOMPARE(joined.copy(0, 9, 257, 700), below);
+    }
+
+    void anythingElseIsLeftToTheDecoder_data()
+    {
+        QTest::addColumn<Coding>("how");
+        QTest::addColumn<int>("cut");  // bytes taken off the file's end
+        QTest::addColumn<int>("flip"); // a byte of the file changed, counted from its end; 0 for none
+        const auto row = [](const char *name, const std::function<void(Coding &)> &spoil, int cut = 0,
+                            int flip = 0) {
+            Coding how;
+            spoil(how);
+            QTest::newRow(name) << how << cut << flip;
+        };
+        const auto sound = [](Coding &) {};
+        row("sound, as a check of the rows below", sound);
+        row("RGB", [](Coding &how) { how.colourType = 2; });
+        row("interlaced", [](Coding &how) { how.interlace = 1; });
+        row("a row with filter 5", [](Coding &how) { how.filterOfRow1 = 5; });
+        row("a byte too few", [](Coding &how) { how.rowsCut = 1; });
+        row("a row too many", [](Coding &how) { how.rowsCut = -(1 + 4 * 40); });
+        row("data after the stream", [](Coding &how) { how.streamAfter = "x"; });
+        row("the stream's checksum wrong", [](Coding &how) { how.streamFlip = 1; });
+        row("the stream damaged", [](Coding &how) { how.streamFlip = 30; });
+        row("other chunks among the rows", [](Coding &how) { how.textAmongRows = true; });
+        row("file cut short", sound, 12 + 3);
+        row("no end chunk", sound, 12);
+        row("a chunk's checksum wrong", sound, 0, 12 + 1);
+    }
+
+    void anythingElseIsLeftToTheDecoder()
+    {
+        QFETCH(Coding, how);
+        QFETCH(int, cut);
+        QFETCH(int, flip);
+        QRandomGenerator random(3);
+        QByteArray file = handMade(noise({40, 7}, random), how, random);
+        file.chop(cut);
+        if (flip > 0)
+            file[file.size() - flip] = char(file.at(file.size() - flip) ^ 0x10);
+        const auto found = codedrows::find(write("odd.png", file));
+        QCOMPARE(bool(found), QByteArray(QTest::currentDataTag()).startsWith("sound"));
+    }
+};
+
+QTEST_MAIN(TestGrownImages)
+#include "tst_grownimages.moc"
