@@ -145,21 +145,6 @@ private slots:
         }
     }
 
-    // The first row coded below carried rows must not lean on the rows it cannot see.
-    void rowsBelowCarriedRowsAreCodedOnTheirOwn()
-    {
-        QRandomGenerator random(5);
-        const QImage above = noise({257, 9}, random), below = noise({257, 700}, random);
-        const QString source = write("above.png", handMade(above, {}, random));
-        const auto rows = codedrows::carried(source, *codedrows::find(source));
-        QVERIFY(rows);
-        const QString path = m_dir.filePath("joined.png");
-        QCOMPARE(imagecompositor::writePng(below, path, &*rows), QString());
-        const QImage joined = QImage(path).convertToFormat(QImage::Format_ARGB32);
-        QCOMPARE(joined.copy(0, 0, 257, 9), above);
-        QCOMPARE(joined.copy(0, 9, 257, 700), below);
-    }
-
     void anythingElseIsLeftToTheDecoder_data()
     {
         QTest::addColumn<Coding>("how");

@@ -15,7 +15,6 @@
 #include "style/resources.h"
 
 #include <QRandomGenerator>
-#include <QThreadPool>
 #include <QXmlStreamReader>
 #include <QtTest>
 #include <quazip/quazip.h>
@@ -412,30 +411,6 @@ private slots:
         QVERIFY(lines(output().value("b.xml")).contains("<deck/>"));
     }
 
-    // Images are painted several at once; the archive holds the very bytes of a build that
-    // paints them one after another.
-    void parallelPaintingMatchesSerial()
-    {
-        QList<fixtures::ZipEntry> entries;
-        for (const char *name : {"a", "b", "c", "d"}) {
-            entries.append(
-                {QString("%1.xml").arg(name), layout().replace("skin.png", QByteArray(name) + ".png")});
-            entries.append({QString("%1.png").arg(name), png(300, 200, QColor(name[0], 90, 30))});
-        }
-        SkinBuildOptions options = optionsFor(makeSkin("skin.zip", entries));
-        options.iconSet = IconSet::Alternative;
-        QThreadPool *pool = QThreadPool::globalInstance();
-        const int threads = pool->maxThreadCount();
-        pool->setMaxThreadCount(1);
-        QVERIFY(build(options).ok);
-        pool->setMaxThreadCount(qMax(4, threads));
-        const auto serial = output();
-        QVERIFY(build(options).ok);
-        pool->setMaxThreadCount(threads);
-        QCOMPARE(output(), serial);
-        QCOMPARE(imageIn(serial, "d.png").size(), QSize(300, 200 + 661));
-    }
-
     // Sources without what was asked for are reported; the skin is still built without them.
     void sourcesWithoutWhatWasAskedFor()
     {
@@ -659,7 +634,7 @@ private slots:
         QTest::newRow("large") << QSize(2500, 1700) << true << 0;
     }
 
-    // Random pixels of every alpha, written on one thread and on several.
+    // Random pixels of every alpha, in bands coded on their own.
     void writtenPngHoldsThePixels()
     {
         QFETCH(QSize, size);
@@ -674,17 +649,9 @@ private slots:
             else
                 random.fillRange(row, image.width());
         }
-        QByteArray written[2];
-        const int threads = QThreadPool::globalInstance()->maxThreadCount();
-        for (const int count : {1, 4}) {
-            QThreadPool::globalInstance()->setMaxThreadCount(count);
-            const QString path = m_dir->filePath(QStringLiteral("%1.png").arg(count));
-            QCOMPARE(imagecompositor::writePng(image, path), QString());
-            written[count > 1] = fixtures::readFile(path);
-        }
-        QThreadPool::globalInstance()->setMaxThreadCount(threads);
-        QCOMPARE(written[0], written[1]);
-        const QImage read = QImage::fromData(written[0], "PNG");
+        const QString path = m_dir->filePath("written.png");
+        QCOMPARE(imagecompositor::writePng(image, path), QString());
+        const QImage read(path);
         QCOMPARE(read.hasAlphaChannel(), alpha);
         QCOMPARE(read.convertToFormat(QImage::Format_ARGB32), image.convertToFormat(QImage::Format_ARGB32));
     }
