@@ -1,15 +1,19 @@
 // Decoding an image a skin holds and growing it with an icon sheet and the plugin-zone
 // controls: the picture stays at the top, unchanged, and the canvas holds everything drawn.
+// A file whose coded rows are carried over must be one the decoder reads, and grow to the same
+// pixels as the decoded picture.
 //
 // Input: one byte of options, then the image file.
 
 #include "fuzzsupport.h"
+#include "skin/images/codedrows.h"
 #include "skin/images/iconsheets.h"
 #include "skin/images/imagecompositor.h"
 #include "skin/images/pluginzone.h"
 #include "style/style.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QImageReader>
 
 namespace {
@@ -32,6 +36,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         qint64(declared.width()) * declared.height() > maxPixels)
         return 0;
     const QImage skin = reader.read();
+    const QString source = QDir::temp().filePath(QStringLiteral("fuzz-images-source.png"));
+    fuzzsupport::writeFile(source, file);
+    const auto carried = codedrows::find(source);
+    FUZZ_CHECK(!carried || (!skin.isNull() && carried->size == skin.size()), QStringLiteral("rows carried over"));
     if (skin.isNull())
         return 0;
 
@@ -52,5 +60,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                sizes);
     FUZZ_CHECK(!pluginRow || grown.height() >= row + pluginzone::rowHeight, sizes);
     FUZZ_CHECK(grown.copy(0, 0, skin.width(), skin.height()) == skin.convertToFormat(grown.format()), sizes);
+    if (carried) {
+        const QString target = QDir::temp().filePath(QStringLiteral("fuzz-images-grown.png"));
+        const auto written = imagecompositor::writeCarriedOver(source, *carried, sheet, pluginRow,
+                                                               fuzzsupport::defaultStyle(), target);
+        FUZZ_CHECK(!written || written->isEmpty(), *written);
+        FUZZ_CHECK(!written || QImage(target).convertToFormat(grown.format()) == grown, sizes);
+    }
     return 0;
 }

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
+#include <algorithm>
 #include <cstdlib>
 #include <new>
 #ifdef __linux__
@@ -52,18 +53,34 @@ QImage blankCanvas(const QSize &size)
     return canvas;
 }
 
-// `top` is the row of the grown image where the canvas starts.
-void paintAdditions(QImage &canvas, int pictureHeight, const QImage &sheet, std::optional<int> pluginRow,
-                    const Style &style, int top = 0)
+// The rows below a picture of `pictureHeight` rows, in a grown image `width` wide and `height`
+// tall: the sheet and the controls, on a canvas of their own. Every way of growing an image
+// draws them so: a gradient drawn at another place on a canvas can round to other values.
+QImage additions(int width, int pictureHeight, int height, const QImage &sheet, std::optional<int> pluginRow,
+                 const Style &style)
 {
-    QPainter painter(&canvas);
-    painter.translate(0, -top);
+    QImage below = blankCanvas(QSize(width, height - pictureHeight));
+    below.fill(Qt::transparent);
+    QPainter painter(&below);
+    painter.translate(0, -pictureHeight);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     if (!sheet.isNull())
         painter.drawImage(0, pictureHeight + pluginzone::sheetGap, sheet);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     if (pluginRow)
         fxpainter::paint(painter, *pluginRow, style);
+    return below;
+}
+
+// Puts the additions below the picture that fills the top of `canvas`.
+void addBelow(QImage &canvas, int pictureHeight, const QImage &sheet, std::optional<int> pluginRow,
+              const Style &style)
+{
+    if (canvas.height() == pictureHeight)
+        return;
+    const QImage below = additions(canvas.width(), pictureHeight, canvas.height(), sheet, pluginRow, style);
+    for (int y = 0; y < below.height(); ++y)
+        std::copy_n(below.constScanLine(y), below.bytesPerLine(), canvas.scanLine(pictureHeight + y));
 }
 } // namespace
 
@@ -86,14 +103,13 @@ QSize canvasSize(const QSize &skin, const QSize &sheet, std::optional<int> plugi
 QImage compose(const QImage &skin, const QImage &sheet, std::optional<int> pluginRow, const Style &style)
 {
     QImage canvas = blankCanvas(canvasSize(skin.size(), sheet.size(), pluginRow));
-    canvas.fill(Qt::transparent);
     {
         QPainter painter(&canvas);
         // Copy rather than blend, so half-transparent pixels of the skin keep their exact values.
         painter.setCompositionMode(QPainter::CompositionMode_Source);
         painter.drawImage(0, 0, skin);
     }
-    paintAdditions(canvas, skin.height(), sheet, pluginRow, style);
+    addBelow(canvas, skin.height(), sheet, pluginRow, style);
     return canvas;
 }
 
@@ -126,10 +142,7 @@ QImage composeFile(const QString &path, const QSize &picture, const QImage &shee
         painter.setCompositionMode(QPainter::CompositionMode_Source);
         painter.drawImage(0, 0, top);
     }
-    // Below the picture kept, everything starts transparent (ARGB32's zero).
-    for (int y = picture.height(); y < size.height(); ++y)
-        std::fill_n(canvas.scanLine(y), canvas.bytesPerLine(), uchar(0));
-    paintAdditions(canvas, picture.height(), sheet, pluginRow, style);
+    addBelow(canvas, picture.height(), sheet, pluginRow, style);
     return canvas;
 }
 
@@ -144,10 +157,7 @@ std::optional<QString> writeCarriedOver(const QString &source, const codedrows::
     const auto above = codedrows::carried(source, picture);
     if (!above)
         return std::nullopt;
-    QImage below = blankCanvas(QSize(size.width(), size.height() - height));
-    below.fill(Qt::transparent);
-    paintAdditions(below, height, sheet, pluginRow, style, height);
-    return writePng(below, target, &*above);
+    return writePng(additions(size.width(), height, size.height(), sheet, pluginRow, style), target, &*above);
 }
 
 QString writePng(const QImage &image, const QString &path, const pngwriter::Above *above)
