@@ -210,33 +210,35 @@ std::optional<pngwriter::Above> carried(const QString &path, const Found &found)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    QByteArray data;
-    for (const Found::Chunk &chunk : found.chunks) {
-        // Read again with its type and checksum, which must still be what find() saw.
-        if (!file.seek(chunk.offset - 4))
-            return std::nullopt;
-        const QByteArray whole = file.read(chunk.size + 8);
-        if (whole.size() != chunk.size + 8 || !whole.startsWith("IDAT") ||
-            qFromBigEndian<quint32>(whole.constData() + 4 + chunk.size) !=
-                quint32(crc32(crc32(0, nullptr, 0), reinterpret_cast<const Bytef *>(whole.constData()),
-                              uInt(4 + chunk.size))))
-            return std::nullopt;
-        data += whole.mid(4, int(chunk.size));
-    }
-    const qint64 endByte = found.end / 8;
-    const int endBits = int(found.end % 8);
-    if (data.size() != 2 + (found.end + 7) / 8 + 4 || found.finalBlock < 0 || found.finalBlock >= found.end)
+    const uchar *memory = file.size() > 0 ? file.map(0, file.size()) : nullptr;
+    const qint64 streamBytes = 2 + (found.end + 7) / 8 + 4;
+    if (!memory || found.finalBlock < 0 || found.finalBlock >= found.end)
         return std::nullopt;
-    QByteArray deflated = data.mid(2, int(endByte + (endBits > 0)));
-    deflated[int(found.finalBlock / 8)] = char(deflated.at(int(found.finalBlock / 8)) & ~(1 << found.finalBlock % 8));
-    // An empty stored block after the last one brings the stream to a byte boundary: three header
-    // bits of zero, zeros up to the boundary, then a length of 0 and its complement.
+    QByteArray stream;
+    stream.reserve(int(streamBytes + 5));
+    for (const Found::Chunk &chunk : found.chunks) {
+        // Its type and checksum must still be what find() saw.
+        const uchar *type = memory + chunk.offset - 4;
+        if (chunk.offset < 12 || chunk.offset + chunk.size + 4 > file.size() || std::memcmp(type, "IDAT", 4) != 0 ||
+            qFromBigEndian<quint32>(type + 4 + chunk.size) != quint32(crc32(crc32(0, nullptr, 0), type, uInt(4 + chunk.size))))
+            return std::nullopt;
+        stream.append(reinterpret_cast<const char *>(type + 4), int(chunk.size));
+    }
+    if (stream.size() != streamBytes)
+        return std::nullopt;
+    // The zlib header stays; the stream's checksum goes, and the final block becomes one more.
+    stream.chop(4);
+    char *deflated = stream.data() + 2;
+    deflated[found.finalBlock / 8] = char(deflated[found.finalBlock / 8] & ~(1 << found.finalBlock % 8));
+    // An empty stored block after it brings the stream to a byte boundary: three header bits of
+    // zero, zeros up to the boundary, then a length of 0 and its complement.
+    const int endBits = int(found.end % 8);
     if (endBits > 0)
-        deflated[int(endByte)] = char(deflated.at(int(endByte)) & ((1 << endBits) - 1));
+        deflated[found.end / 8] = char(deflated[found.end / 8] & ((1 << endBits) - 1));
     if (endBits == 0 || endBits > 5)
-        deflated += '\0';
-    deflated += QByteArray("\0\0\xff\xff", 4);
-    return pngwriter::Above{found.size.height(), deflated, found.adler, found.length};
+        stream += '\0';
+    stream += QByteArray("\0\0\xff\xff", 4);
+    return pngwriter::Above{found.size.height(), stream, found.adler, found.length};
 }
 
 } // namespace codedrows

@@ -97,6 +97,7 @@ private:
     bool compressBand(int band, Workspace &space);
     void work(bool writes);
     bool writeFinished();
+    bool writeAbove();
 
     const Above *const m_above;
     const bool m_alpha;
@@ -258,6 +259,21 @@ bool Encoder::compressBand(int band, Workspace &space)
     return true;
 }
 
+// The rows above as one IDAT chunk, written as they are.
+bool Encoder::writeAbove()
+{
+    const QByteArray &stream = m_above->stream;
+    char head[8];
+    qToBigEndian(quint32(stream.size()), head);
+    std::copy_n("IDAT", 4, head + 4);
+    char crc[4];
+    const auto *data = reinterpret_cast<const Bytef *>(stream.constData());
+    qToBigEndian(quint32(crc32(crc32(crc32(0, nullptr, 0), reinterpret_cast<const Bytef *>(head + 4), 4), data,
+                               uInt(stream.size()))),
+                 crc);
+    return m_out.write(head, 8) == 8 && m_out.write(stream) == stream.size() && m_out.write(crc, 4) == 4;
+}
+
 // Writes the bands made so far that follow the last one written; false when a write failed.
 bool Encoder::writeFinished()
 {
@@ -311,9 +327,7 @@ Outcome Encoder::run()
     appendBigEndian(physical, dotsPerMeter);
     physical += char(1); // the unit is the metre
     appendChunk(head, "pHYs", physical);
-    if (m_above)
-        appendChunk(head, "IDAT", zlibHeader(m_settings.codings.first().level) + m_above->deflated);
-    if (m_out.write(head) != head.size())
+    if (m_out.write(head) != head.size() || (m_above && !writeAbove()))
         return Outcome::CannotWrite;
     {
         // The caller works along and writes the bands in order as they are made, so they are

@@ -40,12 +40,13 @@ int bandRows(qint64 rowBytes);
 
 enum class Outcome { Written, CannotWrite, CannotEncode /* a null image, or out of memory */ };
 
-// RGBA rows of the same width already coded, to come before the image's own: a raw deflate
-// stream of their filtered bytes that ends on a byte boundary without a final block.
+// RGBA rows of the same width already coded, to come before the image's own: the start of a
+// zlib stream of their filtered bytes, its header and then deflate blocks that end on a byte
+// boundary without a final block.
 struct Above
 {
     int rows = 0;
-    QByteArray deflated;
+    QByteArray stream;
     quint32 adler = 1; // of the filtered bytes
     qint64 length = 0;
 };
