@@ -822,6 +822,26 @@ private slots:
             QCOMPARE(archive::extract(zip, m_target), QString()); // the defaults leave room for it
     }
 
+    // An image the build only measures is read as far as its header, and checked whole as it
+    // is copied.
+    void imageMeasuredFromItsHeaderIsStillChecked()
+    {
+        QImage noisy(300, 300, QImage::Format_ARGB32);
+        for (int y = 0; y < noisy.height(); ++y)
+            QRandomGenerator(y).fillRange(reinterpret_cast<quint32 *>(noisy.scanLine(y)), noisy.width());
+        QBuffer image;
+        QVERIFY(image.open(QIODevice::WriteOnly) && noisy.save(&image, "PNG"));
+        SkinBuildOptions options = optionsFor(makeSkin("skin.zip", {{"a.xml", layout()}, {"skin.png", image.data()}}));
+        options.changeColours = false;
+        QVERIFY(build(options).ok);
+        QByteArray bytes = fixtures::readFile(options.selectedSkinFile);
+        const int data = bytes.indexOf("skin.png") + 8 + 200000;
+        bytes[data] = char(bytes.at(data) ^ 0x5a);
+        QVERIFY(fixtures::writeFile(options.selectedSkinFile, bytes));
+        const BuildResult result = build(options);
+        QVERIFY2(!result.ok && result.message.contains("is damaged"), qPrintable(result.message));
+    }
+
     // Entries copied as stored are never unpacked: the copy itself must notice damage.
     void repackRefusesDamagedCopies_data()
     {

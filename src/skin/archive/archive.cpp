@@ -73,6 +73,7 @@ public:
     QString check();
     QString unpack(const std::function<bool(const QString &path)> &wanted);
     QStringList files() const;
+    QByteArray peek(const QString &path, qint64 bytes);
     bool holds(const QString &path) const { return m_places.holds(path); }
     QString repack(const QString &changedFolder, const QString &zipPath, const QSet<QString> &dropped);
 
@@ -160,6 +161,21 @@ QStringList Unpacker::Extraction::files() const
             files << entry.path;
     }
     return files;
+}
+
+QByteArray Unpacker::Extraction::peek(const QString &path, qint64 bytes)
+{
+    const auto entry = std::find_if(m_entries.cbegin(), m_entries.cend(), [&path](const CheckedEntry &e) {
+        return !e.folder && e.path == path;
+    });
+    QByteArray head;
+    if (!m_checked || entry == m_entries.cend() || !canUnpack(entry->stored.method))
+        return head;
+    readEntry(m_file, entry->stored, [&](const char *data, qint64 length) {
+        head.append(data, int(qMin(length, bytes - head.size())));
+        return head.size() < bytes;
+    });
+    return head;
 }
 
 // Everything is checked before the first byte is written, so a refused archive leaves nothing.
@@ -402,6 +418,11 @@ bool Unpacker::holds(const QString &path) const
 QString Unpacker::unpack(const std::function<bool(const QString &path)> &wanted)
 {
     return m_extraction->unpack(wanted);
+}
+
+QByteArray Unpacker::peek(const QString &path, qint64 bytes)
+{
+    return m_extraction->peek(path, bytes);
 }
 
 QString Unpacker::repack(const QString &changedFolder, const QString &zipPath, const QSet<QString> &dropped)

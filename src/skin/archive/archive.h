@@ -4,6 +4,7 @@
 // the folder it is unpacked into (no "..", no absolute or drive path, no symbolic link) and
 // the whole must stay within the limits below, or nothing is unpacked at all.
 
+#include <QByteArray>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -43,6 +44,9 @@ public:
     // of the same name. The limits count everything unpacked so far. After a failure every file
     // this unpacker wrote is removed again.
     QString unpack(const std::function<bool(const QString &path)> &wanted = {});
+    // Up to the first `bytes` bytes the file at `path` unpacks to, read without unpacking the
+    // rest; unchecked, and empty for a path that is no file. A repack still checks it whole.
+    QByteArray peek(const QString &path, qint64 bytes);
     // repack() of the checked archive, after which nothing more can be unpacked. What was
     // unpacked was checked then; the rest is checked while it is copied.
     QString repack(const QString &changedFolder, const QString &zipPath, const QSet<QString> &dropped = {});

@@ -1,5 +1,6 @@
 #include "skin/images/imagelimits.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageReader>
@@ -22,14 +23,11 @@ QString tooLarge(const QSize &size)
         .arg(maxPixels / 1000000);
 }
 
-Measured measure(const QString &path)
+namespace {
+
+Measured judged(const QSize &size)
 {
     Measured measured;
-    if (!QFileInfo(path).isFile()) {
-        measured.problem = QCoreApplication::translate("imagelimits", "is missing");
-        return measured;
-    }
-    const QSize size = QImageReader(path).size();
     if (!size.isValid() || size.isEmpty()) {
         measured.problem = QCoreApplication::translate("imagelimits", "is not an image Panelcraft can read");
     } else if (!fits(size)) {
@@ -39,6 +37,29 @@ Measured measure(const QString &path)
         measured.size = size;
     }
     return measured;
+}
+
+} // namespace
+
+Measured measure(const QString &path)
+{
+    if (!QFileInfo(path).isFile()) {
+        Measured measured;
+        measured.problem = QCoreApplication::translate("imagelimits", "is missing");
+        return measured;
+    }
+    return judged(QImageReader(path).size());
+}
+
+std::optional<Measured> measurePng(const QByteArray &head)
+{
+    if (!head.startsWith("\x89PNG\r\n\x1a\n"))
+        return std::nullopt;
+    QBuffer buffer;
+    buffer.setData(head);
+    QImageReader reader(&buffer, "png");
+    const QSize size = reader.size();
+    return size.isValid() ? std::optional<Measured>(judged(size)) : std::nullopt;
 }
 
 QImage read(const QString &path, QString *problem, bool *refused)

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <optional>
 
 namespace imagelimits {
 
@@ -27,6 +28,10 @@ struct Measured
 
 // The size from the file's header, whatever format is behind its name.
 Measured measure(const QString &path);
+
+// What measure() gives for a PNG file that starts with `head`; nothing when `head` is not the
+// start of a PNG file or ends before its size can be read.
+std::optional<Measured> measurePng(const QByteArray &head);
 
 // The decoded image, or a null image with `problem` set (and `refused` for a size over the limits).
 QImage read(const QString &path, QString *problem, bool *refused = nullptr);

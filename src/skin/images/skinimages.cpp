@@ -18,6 +18,9 @@
 namespace skinimages {
 namespace {
 
+// Enough for a PNG's size, and for the chunks a decoder reads before it.
+constexpr qint64 headBytes = 64 * 1024;
+
 QString paintOne(const ImageJob &job, const CodedImages &coded, const QImage &sheet, const Style &style,
                  const QString &from, const QString &to)
 {
@@ -126,12 +129,20 @@ Measured measure(const QStringList &names, archive::Unpacker &skin, const QStrin
             found.insert(facts.path);
         measured.table.insert(name, facts);
     }
-    measured.refusal = skin.unpack([&found](const QString &entry) { return found.contains(entry); });
+    // An image only measured is read no further than its header: the copy checks it whole.
+    QHash<QString, imagelimits::Measured> headers;
+    for (const QString &path : qAsConst(found)) {
+        if (const auto header = decoded ? std::nullopt : imagelimits::measurePng(skin.peek(path, headBytes)))
+            headers.insert(path, *header);
+    }
+    measured.refusal =
+        skin.unpack([&](const QString &entry) { return found.contains(entry) && !headers.contains(entry); });
     for (const QString &name : names) {
         ImageFacts &facts = measured.table[name];
         if (facts.path.isEmpty())
             continue;
-        const auto header = imagelimits::measure(QDir(folder).filePath(facts.path));
+        const auto header = headers.contains(facts.path) ? headers.value(facts.path)
+                                                         : imagelimits::measure(QDir(folder).filePath(facts.path));
         facts.problem = header.problem;
         facts.size = header.problem.isEmpty() ? header.size : QSize();
         if (header.refused && measured.refusal.isEmpty())
