@@ -9,6 +9,8 @@ namespace codedrows {
 namespace {
 
 constexpr qint64 maxChunk = 0x7fffffff;
+// A file of countless tiny chunks is left to the decoder rather than listed here.
+constexpr int maxRowChunks = 1 << 16;
 
 struct Chunk
 {
@@ -186,7 +188,7 @@ std::optional<Found> find(const QString &path)
             break;
         if (chunk.type == "IDAT") {
             // The image data is one run of chunks, as a decoder requires.
-            if (idatEnded || !stream.feed(chunk.data, chunk.size))
+            if (idatEnded || found.chunks.size() == maxRowChunks || !stream.feed(chunk.data, chunk.size))
                 return std::nullopt;
             found.chunks << Found::Chunk{chunks.offsetOf(chunk), chunk.size};
         } else if (critical(chunk.type)) {
@@ -212,7 +214,7 @@ std::optional<pngwriter::Above> carried(const QString &path, const Found &found)
         return std::nullopt;
     const uchar *memory = file.size() > 0 ? file.map(0, file.size()) : nullptr;
     const qint64 streamBytes = 2 + (found.end + 7) / 8 + 4;
-    if (!memory || found.finalBlock < 0 || found.finalBlock >= found.end)
+    if (!memory || found.finalBlock < 0 || found.finalBlock >= found.end || streamBytes > maxChunk - 16)
         return std::nullopt;
     QByteArray stream;
     stream.reserve(int(streamBytes + 5));
