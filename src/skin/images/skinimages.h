@@ -57,8 +57,10 @@ struct Measured
     QString refusal; // set when an image is over the limits or cannot be unpacked: the build stops
 };
 
-// Unpacks each named image from `skin` (names matched ignoring case, as the host does) and reads
-// its size from its header; `decoded` also reads each whole, to find damage behind its header.
+// Reads the size of each named image in `skin` (names matched ignoring case, as the host does)
+// from its header. With `decoded`, each is unpacked into `folder` and read whole, to find damage
+// behind its header; without, only an image that is no PNG is unpacked, and the rest are read no
+// further than their header (the repack checks them whole).
 Measured measure(const QStringList &names, archive::Unpacker &skin, const QString &folder, bool decoded);
 
 // Why the image cannot be used, as a sentence; empty when it can.
