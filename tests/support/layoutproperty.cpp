@@ -33,7 +33,7 @@ Parts parts(const Document &document, bool browsersReplaced)
         for (; comment < document.comments.size() && document.comments.at(comment).span.start < element.start;
              ++comment) {
             if (buildmarks::isBegin(document.textOf(document.comments.at(comment).span).toString()))
-                skipUntil = document.text.indexOf(buildmarks::end(), element.start);
+                skipUntil = document.text.indexOf(buildmarks::end(), document.comments.at(comment).span.end);
         }
         const int parent = element.parent;
         inSkin[i] = parent >= 0 && (inSkin.at(parent) || named(document, parent, "skin"));
