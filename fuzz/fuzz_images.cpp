@@ -62,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_CHECK(grown.copy(0, 0, skin.width(), skin.height()) == skin.convertToFormat(grown.format()), sizes);
     if (carried) {
         const QString target = QDir::temp().filePath(QStringLiteral("fuzz-images-grown.png"));
-        const auto written = imagecompositor::writeCarriedOver(source, *carried, sheet, pluginRow,
+        const auto written = imagecompositor::writeCarriedOver(source, *carried, skin.size(), sheet, pluginRow,
                                                                fuzzsupport::defaultStyle(), target);
         FUZZ_CHECK(!written || written->isEmpty(), *written);
         FUZZ_CHECK(!written || QImage(target).convertToFormat(grown.format()) == grown, sizes);

@@ -363,16 +363,17 @@ QString BuildRun::measureImages()
         names += skinImageNames(layout.document, QFileInfo(layout.name).completeBaseName());
     names.removeDuplicates();
     const bool grows = m_sheetLayout || m_options.changeColours;
-    skinimages::Measured measured =
-        skinimages::measure(names, *m_skinArchive, m_workspace.unpacked(), grows || !m_marks.isEmpty());
+    const buildmarks::OriginalHeights marked(m_marks);
+    QHash<QString, int> originalHeights;
+    for (const QString &name : qAsConst(names))
+        originalHeights.insert(name, marked.of(name));
+    skinimages::Measured measured = skinimages::measure(names, originalHeights, *m_skinArchive,
+                                                        m_workspace.unpacked(), grows || !m_marks.isEmpty());
     if (!measured.refusal.isEmpty())
         return measured.refusal;
-    const buildmarks::OriginalHeights heights(m_marks);
     for (const QString &name : qAsConst(names)) {
-        ImageFacts &facts = measured.table[name];
-        facts.originalHeight = heights.of(name);
         if (grows)
-            warn(skinimages::problem(name, facts));
+            warn(skinimages::problem(name, measured.table.value(name)));
     }
     m_images = measured.table;
     m_coded = measured.coded;

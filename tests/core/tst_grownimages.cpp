@@ -139,9 +139,17 @@ private slots:
             const auto row = pluginzone::row(picture.height(),
                                              sheet.isNull() ? std::nullopt : std::optional<int>(sheet.height()));
             const QString grown = m_dir.filePath("grown.png");
-            QCOMPARE(imagecompositor::writeCarriedOver(source, *found, sheet, row, style, grown), QString());
+            QCOMPARE(imagecompositor::writeCarriedOver(source, *found, picture.size(), sheet, row, style, grown),
+                     QString());
             QCOMPARE(QImage(grown).convertToFormat(QImage::Format_ARGB32),
                      imagecompositor::compose(picture, sheet, row, style));
+            // Built again, the grown file gives its picture's rows back, for other additions.
+            const auto again = codedrows::find(grown, picture.height());
+            QVERIFY(again && again->cutRows == picture.height());
+            QCOMPARE(imagecompositor::writeCarriedOver(grown, *again, picture.size(), {}, row, style, source),
+                     QString());
+            QCOMPARE(QImage(source).convertToFormat(QImage::Format_ARGB32),
+                     imagecompositor::compose(picture, {}, row, style));
         }
     }
 

@@ -77,7 +77,9 @@ std::optional<QSize> plainRgba(const Chunk &header)
 class Stream
 {
 public:
-    explicit Stream(const QSize &size) : m_stride(qint64(size.width()) * 4 + 1), m_expected(m_stride * size.height())
+    // `cutRows`: rows after which a block boundary is looked for.
+    Stream(const QSize &size, int cutRows)
+        : m_stride(qint64(size.width()) * 4 + 1), m_expected(m_stride * size.height()), m_cutLength(m_stride * cutRows)
     {
         m_ready = inflateInit(&m_zlib) == Z_OK;
     }
@@ -99,6 +101,8 @@ public:
     quint32 adler() const { return quint32(m_zlib.adler); }
     qint64 length() const { return m_length; }
     qint64 used() const { return qint64(m_zlib.total_in); }
+    qint64 cut() const { return m_cut - 16; }
+    quint32 cutAdler() const { return m_cutAdler; }
 
 private:
     bool checkRows(const uchar *out, qint64 size);
@@ -108,7 +112,10 @@ private:
     bool m_finished = false;
     const qint64 m_stride;
     const qint64 m_expected;
+    const qint64 m_cutLength;
     qint64 m_length = 0;
+    qint64 m_cut = -1; // bit where a block starts right after the cut rows
+    quint32 m_cutAdler = 0;
     qint64 m_boundary = -1; // bit where the block being inflated started, the zlib header included
     qint64 m_finalBlock = -1;
     qint64 m_end = -1;
@@ -143,6 +150,10 @@ bool Stream::feed(const uchar *data, qint64 size)
             } else {
                 m_boundary = bit;
             }
+            if (m_length == m_cutLength && m_cut < 0) {
+                m_cut = bit;
+                m_cutAdler = quint32(m_zlib.adler);
+            }
         }
     } while (m_zlib.avail_in > 0 || m_zlib.avail_out == 0);
     return true;
@@ -162,7 +173,7 @@ bool Stream::checkRows(const uchar *out, qint64 size)
 
 } // namespace
 
-std::optional<Found> find(const QString &path)
+std::optional<Found> find(const QString &path, int cutRows)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() == 0)
@@ -178,7 +189,7 @@ std::optional<Found> find(const QString &path)
         return std::nullopt;
     Found found;
     found.size = *size;
-    Stream stream(*size);
+    Stream stream(*size, cutRows > 0 && cutRows < size->height() ? cutRows : 0);
     bool idatEnded = false;
     for (;;) {
         const Chunk chunk = chunks.next();
@@ -204,11 +215,20 @@ std::optional<Found> find(const QString &path)
     found.end = stream.end();
     found.adler = stream.adler();
     found.length = stream.length();
+    if (stream.cut() > 0) {
+        found.cutRows = cutRows;
+        found.cut = stream.cut();
+        found.cutAdler = stream.cutAdler();
+    }
     return found;
 }
 
-std::optional<pngwriter::Above> carried(const QString &path, const Found &found)
+std::optional<pngwriter::Above> carried(const QString &path, const Found &found, int rows)
 {
+    const bool whole = rows == found.size.height();
+    if (!whole && (rows != found.cutRows || found.cut <= 0))
+        return std::nullopt;
+    const qint64 end = whole ? found.end : found.cut;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
@@ -228,19 +248,21 @@ std::optional<pngwriter::Above> carried(const QString &path, const Found &found)
     }
     if (stream.size() != streamBytes)
         return std::nullopt;
-    // The zlib header stays; the stream's checksum goes, and the final block becomes one more.
-    stream.chop(4);
+    // The zlib header stays; what follows the rows carried goes, the stream's checksum with it.
+    stream.truncate(int(2 + (end + 7) / 8));
     char *deflated = stream.data() + 2;
-    deflated[found.finalBlock / 8] = char(deflated[found.finalBlock / 8] & ~(1 << found.finalBlock % 8));
-    // An empty stored block after it brings the stream to a byte boundary: three header bits of
-    // zero, zeros up to the boundary, then a length of 0 and its complement.
-    const int endBits = int(found.end % 8);
+    if (whole) // the final block becomes one more
+        deflated[found.finalBlock / 8] = char(deflated[found.finalBlock / 8] & ~(1 << found.finalBlock % 8));
+    // An empty stored block after the last one carried brings the stream to a byte boundary:
+    // three header bits of zero, zeros up to the boundary, then a length of 0 and its complement.
+    const int endBits = int(end % 8);
     if (endBits > 0)
-        deflated[found.end / 8] = char(deflated[found.end / 8] & ((1 << endBits) - 1));
+        deflated[end / 8] = char(deflated[end / 8] & ((1 << endBits) - 1));
     if (endBits == 0 || endBits > 5)
         stream += '\0';
     stream += QByteArray("\0\0\xff\xff", 4);
-    return pngwriter::Above{found.size.height(), stream, found.adler, found.length};
+    const qint64 length = whole ? found.length : found.length / found.size.height() * rows;
+    return pngwriter::Above{rows, stream, whole ? found.adler : found.cutAdler, length};
 }
 
 } // namespace codedrows

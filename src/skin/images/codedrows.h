@@ -30,15 +30,22 @@ struct Found
     qint64 end = 0;
     quint32 adler = 0; // of the filtered rows
     qint64 length = 0; // filtered bytes, the filter byte of each row included
+    // An image an earlier build grew holds its picture in the blocks before its additions: where
+    // they end, when a block ends right after the top `cutRows` rows, and their checksum.
+    int cutRows = 0;
+    qint64 cut = -1;
+    quint32 cutAdler = 0;
 };
 
 // The rows of the file at `path` when it is a sound, non-interlaced 8-bit RGBA PNG: the checksum
 // of every chunk, the zlib stream and its checksum, each row's filter and the exact amount of
 // data are checked. Empty for any other file, damaged or not: the image decoder then decides.
-std::optional<Found> find(const QString &path);
+// `cutRows`, when fewer than the image has, asks for a block boundary after that many rows.
+std::optional<Found> find(const QString &path, int cutRows = 0);
 
-// The rows as a raw deflate stream that ends on a byte boundary without a final block, so that
-// more rows can follow; empty when the file no longer holds what find() saw.
-std::optional<pngwriter::Above> carried(const QString &path, const Found &found);
+// The top `rows` rows (all of them, or the cut find() found) as the start of a zlib stream that
+// ends on a byte boundary without a final block, so that more rows can follow; empty when they
+// cannot be carried or the file no longer holds what find() saw.
+std::optional<pngwriter::Above> carried(const QString &path, const Found &found, int rows);
 
 } // namespace codedrows

@@ -146,15 +146,15 @@ QImage composeFile(const QString &path, const QSize &picture, const QImage &shee
     return canvas;
 }
 
-std::optional<QString> writeCarriedOver(const QString &source, const codedrows::Found &picture,
-                                        const QImage &sheet, std::optional<int> pluginRow, const Style &style,
-                                        const QString &target)
+std::optional<QString> writeCarriedOver(const QString &source, const codedrows::Found &rows,
+                                        const QSize &picture, const QImage &sheet, std::optional<int> pluginRow,
+                                        const Style &style, const QString &target)
 {
-    const int height = picture.size.height();
-    const QSize size = canvasSize(picture.size, sheet.size(), pluginRow);
-    if (size.height() == height)
+    const int height = picture.height();
+    const QSize size = canvasSize(picture, sheet.size(), pluginRow);
+    if (size.height() == height || picture.width() != rows.size.width())
         return std::nullopt;
-    const auto above = codedrows::carried(source, picture);
+    const auto above = codedrows::carried(source, rows, height);
     if (!above)
         return std::nullopt;
     return writePng(additions(size.width(), height, size.height(), sheet, pluginRow, style), target, &*above);

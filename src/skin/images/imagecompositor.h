@@ -39,13 +39,14 @@ QString cannotWrite(const QString &path, const QString &why);
 // with the path.
 QString writePng(const QImage &image, const QString &path, const pngwriter::Above *above = nullptr);
 
-// What composeFile() and writePng() give for the whole `picture` of `source`, with the picture's
-// coded rows carried over as they are and only the rows below it coded. Returns the outcome of
-// the write, or nothing when the rows cannot be carried over (nothing grows, or the file is no
-// longer what was found): the image is then decoded and coded whole.
-std::optional<QString> writeCarriedOver(const QString &source, const codedrows::Found &picture,
-                                        const QImage &sheet, std::optional<int> pluginRow, const Style &style,
-                                        const QString &target);
+// What composeFile() and writePng() give for the `picture` at the top of `source`, with the
+// picture's coded rows (found as `rows`) carried over as they are and only the rows below it
+// coded. Returns the outcome of the write, or nothing when the rows cannot be carried over
+// (nothing grows, no block ends where the picture does, or the file is no longer what was
+// found): the image is then decoded and coded whole.
+std::optional<QString> writeCarriedOver(const QString &source, const codedrows::Found &rows,
+                                        const QSize &picture, const QImage &sheet, std::optional<int> pluginRow,
+                                        const Style &style, const QString &target);
 
 // The built-in floating browser image with the controls at its plugin row.
 QImage floatingBrowserImage(const Style &style);

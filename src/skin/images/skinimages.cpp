@@ -32,9 +32,9 @@ QString paintOne(const ImageJob &job, const CodedImages &coded, const QImage &sh
         if (!error.isEmpty())
             return error;
         const auto found = coded.constFind(job.path);
-        if (found != coded.cend() && found->size == job.picture) {
-            if (const auto written =
-                    imagecompositor::writeCarriedOver(source, *found, sheet, job.pluginRow, style, target))
+        if (found != coded.cend()) {
+            if (const auto written = imagecompositor::writeCarriedOver(source, *found, job.picture, sheet,
+                                                                       job.pluginRow, style, target))
                 return *written;
         }
         QString problem;
@@ -80,7 +80,7 @@ CodedImages findDamage(ImageTable &table, const QString &folder)
             ImageFacts &facts = *usable.at(i);
             const QString path = QDir(folder).filePath(facts.path);
             try {
-                found[i] = codedrows::find(path);
+                found[i] = codedrows::find(path, facts.pictureHeight());
                 if (found.at(i) && found.at(i)->size == facts.size)
                     continue;
                 found[i].reset();
@@ -107,7 +107,8 @@ CodedImages findDamage(ImageTable &table, const QString &folder)
 
 } // namespace
 
-Measured measure(const QStringList &names, archive::Unpacker &skin, const QString &folder, bool decoded)
+Measured measure(const QStringList &names, const QHash<QString, int> &originalHeights, archive::Unpacker &skin,
+                 const QString &folder, bool decoded)
 {
     // Found ignoring case, as the host does, but a name written exactly as stored wins.
     const QStringList files = skin.files();
@@ -119,6 +120,7 @@ Measured measure(const QStringList &names, archive::Unpacker &skin, const QStrin
     QSet<QString> found;
     for (const QString &name : names) {
         ImageFacts facts;
+        facts.originalHeight = originalHeights.value(name);
         const auto relative = archive::safeRelativePath(name);
         if (!relative || relative->isEmpty())
             facts.problem = QCoreApplication::translate("skinimages", "points outside the skin");

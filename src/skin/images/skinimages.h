@@ -60,8 +60,10 @@ struct Measured
 // Reads the size of each named image in `skin` (names matched ignoring case, as the host does)
 // from its header. With `decoded`, each is unpacked into `folder` and read whole, to find damage
 // behind its header; without, only an image that is no PNG is unpacked, and the rest are read no
-// further than their header (the repack checks them whole).
-Measured measure(const QStringList &names, archive::Unpacker &skin, const QString &folder, bool decoded);
+// further than their header (the repack checks them whole). `originalHeights` holds, by name, the
+// height an earlier build recorded for an image it grew.
+Measured measure(const QStringList &names, const QHash<QString, int> &originalHeights, archive::Unpacker &skin,
+                 const QString &folder, bool decoded);
 
 // Why the image cannot be used, as a sentence; empty when it can.
 QString problem(const QString &name, const ImageFacts &facts);
