@@ -1,5 +1,7 @@
 #include "skin/images/codedrows.h"
 
+#include "skin/images/imagelimits.h"
+
 #include <QFile>
 #include <QtEndian>
 #include <cstring>
@@ -25,7 +27,7 @@ class Chunks
 public:
     Chunks(const uchar *file, qint64 size) : m_file(file), m_size(size) {}
 
-    bool signed_() const { return m_size >= 8 && std::memcmp(m_file, "\x89PNG\r\n\x1a\n", 8) == 0; }
+    bool isPng() const { return m_size >= 8 && std::memcmp(m_file, "\x89PNG\r\n\x1a\n", 8) == 0; }
 
     // The next chunk; empty type at a chunk that is cut short, damaged or malformed.
     Chunk next()
@@ -66,8 +68,7 @@ std::optional<QSize> plainRgba(const Chunk &header)
         return std::nullopt;
     const QSize size(int(qFromBigEndian<quint32>(header.data)), int(qFromBigEndian<quint32>(header.data + 4)));
     const uchar *rest = header.data + 8;
-    if (size.width() <= 0 || size.height() <= 0 || rest[0] != 8 || rest[1] != 6 || rest[2] != 0 ||
-        rest[3] != 0 || rest[4] != 0)
+    if (!imagelimits::fits(size) || rest[0] != 8 || rest[1] != 6 || rest[2] != 0 || rest[3] != 0 || rest[4] != 0)
         return std::nullopt;
     return size;
 }
@@ -91,9 +92,8 @@ public:
     Stream(const Stream &) = delete;
     Stream &operator=(const Stream &) = delete;
 
-    // False when the data is wrong; finished() tells when the stream has ended.
+    // False when the data is wrong.
     bool feed(const uchar *data, qint64 size);
-    bool finished() const { return m_finished; }
     bool complete() const { return m_finished && m_length == m_expected && m_finalBlock >= 0; }
 
     qint64 finalBlock() const { return m_finalBlock - 16; }
@@ -182,7 +182,7 @@ std::optional<Found> find(const QString &path, int cutRows)
     if (!memory)
         return std::nullopt;
     Chunks chunks(memory, file.size());
-    if (!chunks.signed_())
+    if (!chunks.isPng())
         return std::nullopt;
     const auto size = plainRgba(chunks.next());
     if (!size)
