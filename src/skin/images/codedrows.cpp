@@ -60,17 +60,26 @@ private:
 
 bool critical(const QByteArray &type) { return !(type.at(0) & 0x20); }
 
-// Only what needs no conversion when decoded: 8 bits a sample, red, green, blue and alpha, no
-// interlacing.
-std::optional<QSize> plainRgba(const Chunk &header)
+struct Rows
+{
+    QSize size;
+    qint64 stride; // bytes, the filter byte included
+    bool rgba;     // 8 bits a sample, red, green, blue and alpha: what a grown image holds
+};
+
+// The rows of a non-interlaced PNG without a palette; nothing for anything else.
+std::optional<Rows> rowsOf(const Chunk &header)
 {
     if (header.type != "IHDR" || header.size != 13)
         return std::nullopt;
     const QSize size(int(qFromBigEndian<quint32>(header.data)), int(qFromBigEndian<quint32>(header.data + 4)));
-    const uchar *rest = header.data + 8;
-    if (!imagelimits::fits(size) || rest[0] != 8 || rest[1] != 6 || rest[2] != 0 || rest[3] != 0 || rest[4] != 0)
+    const int depth = header.data[8], colour = header.data[9];
+    const int channels = colour == 0 ? 1 : colour == 2 ? 3 : colour == 4 ? 2 : colour == 6 ? 4 : 0;
+    const bool depthFits = depth == 8 || depth == 16 || (colour == 0 && (depth == 1 || depth == 2 || depth == 4));
+    if (!imagelimits::fits(size) || channels == 0 || !depthFits || header.data[10] != 0 || header.data[11] != 0 ||
+        header.data[12] != 0)
         return std::nullopt;
-    return size;
+    return Rows{size, (qint64(size.width()) * channels * depth + 7) / 8 + 1, colour == 6 && depth == 8};
 }
 
 // Inflates the IDAT chunks' data as one zlib stream, recording where its blocks start and end,
@@ -78,9 +87,10 @@ std::optional<QSize> plainRgba(const Chunk &header)
 class Stream
 {
 public:
-    // `cutRows`: rows after which a block boundary is looked for.
-    Stream(const QSize &size, int cutRows)
-        : m_stride(qint64(size.width()) * 4 + 1), m_expected(m_stride * size.height()), m_cutLength(m_stride * cutRows)
+    // Rows of `stride` bytes, the filter byte included; `cutRows`: rows after which a block
+    // boundary is looked for.
+    Stream(const QSize &size, qint64 stride, int cutRows)
+        : m_stride(stride), m_expected(m_stride * size.height()), m_cutLength(m_stride * cutRows)
     {
         m_ready = inflateInit(&m_zlib) == Z_OK;
     }
@@ -184,12 +194,13 @@ std::optional<Found> find(const QString &path, int cutRows)
     Chunks chunks(memory, file.size());
     if (!chunks.isPng())
         return std::nullopt;
-    const auto size = plainRgba(chunks.next());
-    if (!size)
+    const auto rows = rowsOf(chunks.next());
+    if (!rows)
         return std::nullopt;
     Found found;
-    found.size = *size;
-    Stream stream(*size, cutRows > 0 && cutRows < size->height() ? cutRows : 0);
+    found.size = rows->size;
+    found.carriable = rows->rgba;
+    Stream stream(found.size, rows->stride, cutRows > 0 && cutRows < found.size.height() ? cutRows : 0);
     bool idatEnded = false;
     for (;;) {
         const Chunk chunk = chunks.next();
@@ -226,7 +237,7 @@ std::optional<Found> find(const QString &path, int cutRows)
 std::optional<pngwriter::Above> carried(const QString &path, const Found &found, int rows)
 {
     const bool whole = rows == found.size.height();
-    if (!whole && (rows != found.cutRows || found.cut <= 0))
+    if (!found.carriable || (!whole && (rows != found.cutRows || found.cut <= 0)))
         return std::nullopt;
     const qint64 end = whole ? found.end : found.cut;
     QFile file(path);

@@ -63,8 +63,8 @@ QString tooLarge(const ImageJob &job, const QSize &sheet)
 
 // A sound header may hide damaged data (a bad checksum, a file cut short). Found before any layout
 // is rewritten, it leaves the layouts naming the image as they are, as a missing image does. A
-// plain RGBA PNG is read through without decoding its pixels, and what is found lets its coded
-// rows be carried over when it grows; anything else is decoded.
+// PNG without a palette is read through without decoding its pixels (and for 8-bit RGBA, what is
+// found lets its coded rows be carried over when it grows); anything else is decoded.
 CodedImages findDamage(ImageTable &table, const QString &folder)
 {
     QVector<ImageFacts *> usable;
@@ -99,7 +99,7 @@ CodedImages findDamage(ImageTable &table, const QString &folder)
         throw std::bad_alloc();
     CodedImages coded;
     for (int i = 0; i < usable.size(); ++i) {
-        if (found.at(i))
+        if (found.at(i) && found.at(i)->carriable)
             coded.insert(usable.at(i)->path, *found.at(i));
     }
     return coded;
