@@ -3,7 +3,9 @@
 // A file whose coded rows are carried over must be one the decoder reads, and grow to the same
 // pixels as the decoded picture.
 //
-// Input: one byte of options, then the image file.
+// Input: one byte of options, then the image file. With option bit 8, the checksum of every PNG
+// chunk, and that of the zlib stream in a lone IDAT chunk, are put right first, so that changes
+// reach what lies behind the checksums.
 
 #include "fuzzsupport.h"
 #include "skin/images/codedrows.h"
@@ -15,12 +17,54 @@
 #include <QBuffer>
 #include <QDir>
 #include <QImageReader>
+#include <QtEndian>
+#include <zlib.h>
 
 namespace {
 
 // The fuzzer stops a run above 1 GB; an image, its canvas and their copies must fit in that.
 constexpr int maxSide = 4096;
 constexpr qint64 maxPixels = qint64(8) << 20;
+
+// The Adler-32 after the deflate data of a zlib stream, made to match what it inflates to.
+void repairAdler(char *stream, int size)
+{
+    z_stream zlib{};
+    if (size < 6 || inflateInit2(&zlib, -15) != Z_OK)
+        return;
+    QByteArray out(1 << 16, Qt::Uninitialized);
+    uLong adler = adler32(0, nullptr, 0);
+    zlib.next_in = reinterpret_cast<Bytef *>(stream + 2);
+    zlib.avail_in = uInt(size - 2);
+    int result = Z_OK;
+    while (result == Z_OK) {
+        zlib.next_out = reinterpret_cast<Bytef *>(out.data());
+        zlib.avail_out = uInt(out.size());
+        result = inflate(&zlib, Z_NO_FLUSH);
+        adler = adler32(adler, reinterpret_cast<const Bytef *>(out.constData()), uInt(out.size()) - zlib.avail_out);
+    }
+    if (result == Z_STREAM_END && zlib.avail_in >= 4)
+        qToBigEndian(quint32(adler), stream + size - zlib.avail_in);
+    inflateEnd(&zlib);
+}
+
+void repairChecksums(QByteArray &file)
+{
+    const int idat = file.indexOf("IDAT");
+    if (idat >= 12 && file.indexOf("IDAT", idat + 4) < 0) {
+        const qint64 size = qFromBigEndian<quint32>(file.constData() + idat - 4);
+        if (size <= file.size() - idat - 8)
+            repairAdler(file.data() + idat + 4, int(size));
+    }
+    for (int at = 8; at + 12 <= file.size();) {
+        const qint64 size = qFromBigEndian<quint32>(file.constData() + at);
+        if (size > file.size() - at - 12)
+            return;
+        const auto *typed = reinterpret_cast<const Bytef *>(file.constData() + at + 4);
+        qToBigEndian(quint32(crc32(0, typed, uInt(4 + size))), file.data() + at + 8 + size);
+        at += int(12 + size);
+    }
+}
 
 } // namespace
 
@@ -29,6 +73,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (size < 1)
         return 0;
     QByteArray file = fuzzsupport::bytes(data + 1, size - 1);
+    if (data[0] & 8)
+        repairChecksums(file);
     QBuffer buffer(&file);
     QImageReader reader(&buffer);
     const QSize declared = reader.size();
