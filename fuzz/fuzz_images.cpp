@@ -1,7 +1,7 @@
 // Decoding an image a skin holds and growing it with an icon sheet and the plugin-zone
 // controls: the picture stays at the top, unchanged, and the canvas holds everything drawn.
-// A file whose coded rows are carried over must be one the decoder reads, and grow to the same
-// pixels as the decoded picture.
+// A file whose rows are found sound must be one the decoder reads; carried over, its rows grow
+// to the same pixels as the decoded picture.
 //
 // Input: one byte of options, then the image file. With option bit 8, the checksum of every PNG
 // chunk, and that of the zlib stream in a lone IDAT chunk, are put right first, so that changes
@@ -51,11 +51,9 @@ void repairAdler(char *stream, int size)
 void repairChecksums(QByteArray &file)
 {
     const int idat = file.indexOf("IDAT");
-    if (idat >= 12 && file.indexOf("IDAT", idat + 4) < 0) {
-        const qint64 size = qFromBigEndian<quint32>(file.constData() + idat - 4);
-        if (size <= file.size() - idat - 8)
-            repairAdler(file.data() + idat + 4, int(size));
-    }
+    const qint64 idatSize = idat >= 12 ? qFromBigEndian<quint32>(file.constData() + idat - 4) : -1;
+    if (idatSize >= 0 && idatSize <= file.size() - idat - 8 && file.indexOf("IDAT", idat + 4) < 0)
+        repairAdler(file.data() + idat + 4, int(idatSize));
     for (int at = 8; at + 12 <= file.size();) {
         const qint64 size = qFromBigEndian<quint32>(file.constData() + at);
         if (size > file.size() - at - 12)
@@ -84,8 +82,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QImage skin = reader.read();
     const QString source = QDir::temp().filePath(QStringLiteral("fuzz-images-source.png"));
     fuzzsupport::writeFile(source, file);
-    const auto carried = codedrows::find(source);
-    FUZZ_CHECK(!carried || (!skin.isNull() && carried->size == skin.size()), QStringLiteral("rows carried over"));
+    const auto rows = codedrows::find(source);
+    FUZZ_CHECK(!rows || (!skin.isNull() && rows->size == skin.size()), QStringLiteral("rows found sound"));
     if (skin.isNull())
         return 0;
 
@@ -106,9 +104,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                sizes);
     FUZZ_CHECK(!pluginRow || grown.height() >= row + pluginzone::rowHeight, sizes);
     FUZZ_CHECK(grown.copy(0, 0, skin.width(), skin.height()) == skin.convertToFormat(grown.format()), sizes);
-    if (carried) {
+    if (rows) {
         const QString target = QDir::temp().filePath(QStringLiteral("fuzz-images-grown.png"));
-        const auto written = imagecompositor::writeCarriedOver(source, *carried, skin.size(), sheet, pluginRow,
+        const auto written = imagecompositor::writeCarriedOver(source, *rows, skin.size(), sheet, pluginRow,
                                                                fuzzsupport::defaultStyle(), target);
         FUZZ_CHECK(!written || written->isEmpty(), *written);
         FUZZ_CHECK(!written || QImage(target).convertToFormat(grown.format()) == grown, sizes);

@@ -822,26 +822,6 @@ private slots:
             QCOMPARE(archive::extract(zip, m_target), QString()); // the defaults leave room for it
     }
 
-    // An image the build only measures is read as far as its header, and checked whole as it
-    // is copied.
-    void imageMeasuredFromItsHeaderIsStillChecked()
-    {
-        QImage noisy(300, 300, QImage::Format_ARGB32);
-        for (int y = 0; y < noisy.height(); ++y)
-            QRandomGenerator(y).fillRange(reinterpret_cast<quint32 *>(noisy.scanLine(y)), noisy.width());
-        QBuffer image;
-        QVERIFY(image.open(QIODevice::WriteOnly) && noisy.save(&image, "PNG"));
-        SkinBuildOptions options = optionsFor(makeSkin("skin.zip", {{"a.xml", layout()}, {"skin.png", image.data()}}));
-        options.changeColours = false;
-        QVERIFY(build(options).ok);
-        QByteArray bytes = fixtures::readFile(options.selectedSkinFile);
-        const int data = bytes.indexOf("skin.png") + 8 + 200000;
-        bytes[data] = char(bytes.at(data) ^ 0x5a);
-        QVERIFY(fixtures::writeFile(options.selectedSkinFile, bytes));
-        const BuildResult result = build(options);
-        QVERIFY2(!result.ok && result.message.contains("is damaged"), qPrintable(result.message));
-    }
-
     // Entries copied as stored are never unpacked: the copy itself must notice damage.
     void repackRefusesDamagedCopies_data()
     {
@@ -865,7 +845,11 @@ private slots:
         bytes[data] = char(bytes.at(data) ^ mask);
         QVERIFY(fixtures::writeFile(zip, bytes));
         const QStringList before = fixtures::entriesBelow(m_dir->path());
-        const QString error = archive::repack(zip, m_target, zip);
+        // Read as far as a header, as a build measures an image it does not change, is not checked.
+        archive::Unpacker unpacker(zip, QString());
+        QVERIFY(unpacker.check().isEmpty());
+        unpacker.peek(damaged, 2);
+        const QString error = unpacker.repack(m_target, zip);
         QVERIFY2(error.startsWith("\"skin.zip\" is damaged"), qPrintable(error));
         QCOMPARE(fixtures::entriesBelow(m_dir->path()), before);
     }
