@@ -51,8 +51,8 @@ struct Above
     qint64 length = 0;
 };
 
-// Writes the PNG file to `out` as its bands are made, on a private pool as wide as Qt's global
-// one. With `above`, the file holds those rows and then the image's, in RGBA.
+// Writes the PNG file to `out` as its bands are made, on helper threads, one per core. With
+// `above`, the file holds those rows and then the image's, in RGBA.
 Outcome write(const QImage &image, QIODevice &out, const Settings &settings = {}, const Above *above = nullptr);
 
 // The PNG file in memory; empty on failure.
