@@ -113,8 +113,11 @@ private slots:
         const QString source = m_dir.filePath("source.png"), grown = m_dir.filePath("grown.png");
         for (int round = 0; round < 120; ++round) {
             const QImage picture = noise({random.bounded(1, 300), random.bounded(1, 40)}, random, round % 3 == 0);
-            const Coding how{random.bounded(0, 10), random.bounded(9, 16), random.bounded(1, 10),
-                             strategies[random.bounded(5)]};
+            Coding how;
+            how.level = random.bounded(0, 10);
+            how.windowBits = random.bounded(9, 16);
+            how.memLevel = random.bounded(1, 10);
+            how.strategy = strategies[random.bounded(5)];
             if (round % 4 == 0)
                 QVERIFY(picture.save(source));
             else if (round % 4 == 1)
