@@ -448,9 +448,6 @@ QString BuildRun::rewriteLayouts()
 
 QString BuildRun::paint()
 {
-    // Nothing more is unpacked: what is copied as stored is checked meanwhile, on the cores the
-    // painting leaves free.
-    m_skinArchive->checkCopies();
     for (const ImageJob &job : qAsConst(m_jobs))
         report(BuildStep::PaintImage, job.path);
     return skinimages::paint(m_jobs, m_coded, m_sheet, m_style, m_workspace.unpacked(), m_workspace.changed());

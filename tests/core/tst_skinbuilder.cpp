@@ -826,21 +826,17 @@ private slots:
     void repackRefusesDamagedCopies_data()
     {
         QTest::addColumn<QString>("damaged");
-        QTest::addColumn<int>("mask");    // of the bits flipped in its first byte
-        QTest::addColumn<bool>("before"); // checked before the repack, as while a build paints
-        for (const bool before : {false, true}) {
-            QTest::addRow("stored entry, %d", before) << "fonts/face.ttf" << 0x55 << before;
-            QTest::addRow("deflated entry, %d", before) << "notes.txt" << 0x55 << before;
-            // Its data and CRC are whole, but the stream goes on where the data ends.
-            QTest::addRow("deflated entry, no last block, %d", before) << "notes.txt" << 0x01 << before;
-        }
+        QTest::addColumn<int>("mask"); // of the bits flipped in its first byte
+        QTest::newRow("stored entry") << "fonts/face.ttf" << 0x55;
+        QTest::newRow("deflated entry") << "notes.txt" << 0x55;
+        // Its data and CRC are whole, but the stream goes on where the data ends.
+        QTest::newRow("deflated entry, no last block") << "notes.txt" << 0x01;
     }
 
     void repackRefusesDamagedCopies()
     {
         QFETCH(QString, damaged);
         QFETCH(int, mask);
-        QFETCH(bool, before);
         const QString zip = m_dir->filePath("skin.zip");
         QVERIFY(fixtures::writeZip(
             zip, {{"fonts/face.ttf", QByteArray(5000, 'f'), 0100644, 0}, {"notes.txt", "kept"}}));
@@ -848,16 +844,14 @@ private slots:
         const int data = bytes.indexOf(damaged.toLatin1()) + damaged.size(); // after the local header's name
         bytes[data] = char(bytes.at(data) ^ mask);
         QVERIFY(fixtures::writeFile(zip, bytes));
-        const QStringList entries = fixtures::entriesBelow(m_dir->path());
+        const QStringList before = fixtures::entriesBelow(m_dir->path());
         // Read as far as a header, as a build measures an image it does not change, is not checked.
         archive::Unpacker unpacker(zip, QString());
         QVERIFY(unpacker.check().isEmpty());
         unpacker.peek(damaged, 2);
-        if (before)
-            unpacker.checkCopies();
         const QString error = unpacker.repack(m_target, zip);
         QVERIFY2(error.startsWith("\"skin.zip\" is damaged"), qPrintable(error));
-        QCOMPARE(fixtures::entriesBelow(m_dir->path()), entries);
+        QCOMPARE(fixtures::entriesBelow(m_dir->path()), before);
     }
 };
 

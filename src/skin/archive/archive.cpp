@@ -5,7 +5,6 @@
 #include "skin/archive/directoryrecords.h"
 #include "skin/archive/entryplaces.h"
 #include "skin/archive/helperthreads.h"
-#include "skin/archive/streamchecks.h"
 #include "skin/archive/writefailure.h"
 #include <QCoreApplication>
 #include <QDir>
@@ -75,7 +74,6 @@ public:
     QString unpack(const std::function<bool(const QString &path)> &wanted);
     QStringList files() const;
     QByteArray peek(const QString &path, qint64 bytes);
-    void checkCopies();
     bool holds(const QString &path) const { return m_places.holds(path); }
     QString repack(const QString &changedFolder, const QString &zipPath, const QSet<QString> &dropped);
 
@@ -119,7 +117,6 @@ private:
     QMutex m_writtenLock; // files are unpacked several at once
     QStringList m_writtenFiles;
     QStringList m_madeFolders;
-    std::unique_ptr<StreamChecks> m_copyChecks; // started by checkCopies()
 };
 
 QString Unpacker::Extraction::check()
@@ -179,19 +176,6 @@ QByteArray Unpacker::Extraction::peek(const QString &path, qint64 bytes)
         return head.size() < bytes;
     });
     return head;
-}
-
-void Unpacker::Extraction::checkCopies()
-{
-    QVector<StoredEntry> copies;
-    for (CheckedEntry &entry : m_entries) {
-        if (m_checked && !entry.unpacked && !entry.checking && canUnpack(entry.stored.method)) {
-            entry.checking = true;
-            copies << entry.stored;
-        }
-    }
-    if (!copies.isEmpty())
-        m_copyChecks = std::make_unique<StreamChecks>(m_file.fileName(), copies);
 }
 
 // Everything is checked before the first byte is written, so a refused archive leaves nothing.
@@ -388,8 +372,7 @@ QString Unpacker::Extraction::repack(const QString &changedFolder, const QString
     m_zip.close();
     m_file.close();
     m_checked = false;
-    return repackChecked(m_zip.getZipName(), m_entries, changedFolder, zipPath, dropped, m_limits,
-                         m_copyChecks.get());
+    return repackChecked(m_zip.getZipName(), m_entries, changedFolder, zipPath, dropped, m_limits);
 }
 
 // Guards against a link planted in the folder by something other than this archive.
@@ -440,11 +423,6 @@ QString Unpacker::unpack(const std::function<bool(const QString &path)> &wanted)
 QByteArray Unpacker::peek(const QString &path, qint64 bytes)
 {
     return m_extraction->peek(path, bytes);
-}
-
-void Unpacker::checkCopies()
-{
-    m_extraction->checkCopies();
 }
 
 QString Unpacker::repack(const QString &changedFolder, const QString &zipPath, const QSet<QString> &dropped)

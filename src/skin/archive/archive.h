@@ -47,13 +47,8 @@ public:
     // Up to the first `bytes` bytes the file at `path` unpacks to, read without unpacking the
     // rest; unchecked, and empty for a path that is no file. A repack still checks it whole.
     QByteArray peek(const QString &path, qint64 bytes);
-    // Starts checking, on helper threads, the entries nothing has unpacked, which a repack copies
-    // as they are stored: called once nothing more is to be unpacked, it lets the check run
-    // meanwhile. The repack waits for it and fails as damaged when it finds damage.
-    void checkCopies();
     // repack() of the checked archive, after which nothing more can be unpacked. What was
-    // unpacked was checked then; the rest is checked while it is copied, when checkCopies() has
-    // not started on it before.
+    // unpacked was checked then; the rest is checked while it is copied.
     QString repack(const QString &changedFolder, const QString &zipPath, const QSet<QString> &dropped = {});
 
 private:

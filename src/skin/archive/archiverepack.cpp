@@ -82,10 +82,10 @@ class Repack
 {
 public:
     Repack(const QString &sourceZip, const QVector<CheckedEntry> &entries, const QString &changedFolder,
-           const QString &zipPath, const QSet<QString> &dropped, const Limits &limits, StreamChecks *checking)
+           const QString &zipPath, const QSet<QString> &dropped, const Limits &limits)
         : m_source(sourceZip), m_sourceFile(sourceZip), m_entries(entries), m_folder(changedFolder),
           m_folderFiles(filesBelow(changedFolder)), m_file(zipPath), m_target(zipPath), m_dropped(dropped),
-          m_written(dropped), m_limits(limits), m_checking(checking)
+          m_written(dropped), m_limits(limits)
     {
     }
 
@@ -129,7 +129,6 @@ private:
     QSet<QString> m_written; // paths already in the new archive, or left out of it
     QDateTime m_newestTime;
     const Limits m_limits;
-    StreamChecks *const m_checking; // started before, for the entries marked as being checked
 };
 
 // The new skin is one to build on: it is held to the limits of a skin read, before it is written.
@@ -217,8 +216,8 @@ QVector<StoredEntry> Repack::entriesToCheck() const
 {
     QVector<StoredEntry> unchecked;
     for (const CheckedEntry &entry : m_entries) {
-        if (!entry.unpacked && !entry.checking && canUnpack(entry.stored.method) &&
-            !m_dropped.contains(entry.path) && !isChanged(entry.path))
+        if (!entry.unpacked && canUnpack(entry.stored.method) && !m_dropped.contains(entry.path) &&
+            !isChanged(entry.path))
             unchecked << entry.stored;
     }
     return unchecked;
@@ -246,7 +245,7 @@ QString Repack::copyEntries()
     }
     if (m_source.getZipError() != UNZ_OK || index != m_entries.size())
         return sourceUnreadable();
-    if (!checks.passed() || (m_checking && !m_checking->passed()))
+    if (!checks.passed())
         return QCoreApplication::translate("archiverepack", "%1 is damaged and cannot be unpacked")
             .arg(quoted(QFileInfo(m_source.getZipName()).fileName()));
     return {};
@@ -315,9 +314,9 @@ QString Repack::copyRaw(const CheckedEntry &entry, const QuaZipFileInfo64 &info)
 
 QString repackChecked(const QString &sourceZip, const QVector<CheckedEntry> &entries,
                       const QString &changedFolder, const QString &zipPath, const QSet<QString> &dropped,
-                      const Limits &limits, StreamChecks *checking)
+                      const Limits &limits)
 {
-    return Repack(sourceZip, entries, changedFolder, zipPath, dropped, limits, checking).run();
+    return Repack(sourceZip, entries, changedFolder, zipPath, dropped, limits).run();
 }
 
 } // namespace archive

@@ -18,17 +18,14 @@ struct CheckedEntry
     int flags = 0; // the general-purpose bits of its record
     StoredEntry stored;
     bool unpacked = false; // its data was unpacked, and so checked whole
-    bool checking = false; // its data is being checked by the checks handed to the repacking
 };
 
 struct Limits;
-class StreamChecks;
 
 // Writes `zipPath` as repack() describes, from the checked entries of `sourceZip`; refused, before
-// anything is written, when the new archive would be beyond `limits`. `checking`, when given,
-// checks the entries marked so and must pass too.
+// anything is written, when the new archive would be beyond `limits`.
 QString repackChecked(const QString &sourceZip, const QVector<CheckedEntry> &entries,
                       const QString &changedFolder, const QString &zipPath, const QSet<QString> &dropped,
-                      const Limits &limits, StreamChecks *checking = nullptr);
+                      const Limits &limits);
 
 } // namespace archive
