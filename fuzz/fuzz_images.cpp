@@ -41,7 +41,8 @@ void repairAdler(char *stream, int size)
         zlib.next_out = reinterpret_cast<Bytef *>(out.data());
         zlib.avail_out = uInt(out.size());
         result = inflate(&zlib, Z_NO_FLUSH);
-        adler = adler32(adler, reinterpret_cast<const Bytef *>(out.constData()), uInt(out.size()) - zlib.avail_out);
+        adler = adler32(adler, reinterpret_cast<const Bytef *>(out.constData()),
+                        uInt(out.size()) - zlib.avail_out);
     }
     if (result == Z_STREAM_END && zlib.avail_in >= 4)
         qToBigEndian(quint32(adler), stream + size - zlib.avail_in);

@@ -450,7 +450,8 @@ QString BuildRun::paint()
 {
     for (const ImageJob &job : qAsConst(m_jobs))
         report(BuildStep::PaintImage, job.path);
-    return skinimages::paint(m_jobs, m_coded, m_sheet, m_style, m_workspace.unpacked(), m_workspace.changed());
+    return skinimages::paint(m_jobs, m_coded, m_sheet, m_style, m_workspace.unpacked(),
+                             m_workspace.changed());
 }
 
 QString BuildRun::pack()

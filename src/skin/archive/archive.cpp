@@ -13,12 +13,12 @@
 #include <QMutex>
 #include <QTextCodec>
 #include <QVector>
-#include <quazip/quazip.h>
-#include <quazip/quazipfileinfo.h>
-#include <quazip/unzip.h>
 #include <algorithm>
 #include <atomic>
 #include <new>
+#include <quazip/quazip.h>
+#include <quazip/quazipfileinfo.h>
+#include <quazip/unzip.h>
 
 namespace archive {
 namespace {
@@ -165,9 +165,8 @@ QStringList Unpacker::Extraction::files() const
 
 QByteArray Unpacker::Extraction::peek(const QString &path, qint64 bytes)
 {
-    const auto entry = std::find_if(m_entries.cbegin(), m_entries.cend(), [&path](const CheckedEntry &e) {
-        return !e.folder && e.path == path;
-    });
+    const auto entry = std::find_if(m_entries.cbegin(), m_entries.cend(),
+                                    [&path](const CheckedEntry &e) { return !e.folder && e.path == path; });
     QByteArray head;
     if (!m_checked || entry == m_entries.cend() || !canUnpack(entry->stored.method))
         return head;
@@ -331,7 +330,8 @@ QString Unpacker::Extraction::writeEntries(const std::function<bool(const QStrin
     }
     if (outOfMemory)
         throw std::bad_alloc();
-    const auto error = std::find_if(errors.cbegin(), errors.cend(), [](const QString &e) { return !e.isEmpty(); });
+    const auto error =
+        std::find_if(errors.cbegin(), errors.cend(), [](const QString &e) { return !e.isEmpty(); });
     return error == errors.cend() ? QString() : *error;
 }
 

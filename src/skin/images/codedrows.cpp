@@ -58,7 +58,10 @@ private:
     qint64 m_at = 8;
 };
 
-bool critical(const QByteArray &type) { return !(type.at(0) & 0x20); }
+bool critical(const QByteArray &type)
+{
+    return !(type.at(0) & 0x20);
+}
 
 struct Rows
 {
@@ -72,12 +75,14 @@ std::optional<Rows> rowsOf(const Chunk &header)
 {
     if (header.type != "IHDR" || header.size != 13)
         return std::nullopt;
-    const QSize size(int(qFromBigEndian<quint32>(header.data)), int(qFromBigEndian<quint32>(header.data + 4)));
+    const QSize size(int(qFromBigEndian<quint32>(header.data)),
+                     int(qFromBigEndian<quint32>(header.data + 4)));
     const int depth = header.data[8], colour = header.data[9];
     const int channels = colour == 0 ? 1 : colour == 2 ? 3 : colour == 4 ? 2 : colour == 6 ? 4 : 0;
-    const bool depthFits = depth == 8 || depth == 16 || (colour == 0 && (depth == 1 || depth == 2 || depth == 4));
-    if (!imagelimits::fits(size) || channels == 0 || !depthFits || header.data[10] != 0 || header.data[11] != 0 ||
-        header.data[12] != 0)
+    const bool depthFits =
+        depth == 8 || depth == 16 || (colour == 0 && (depth == 1 || depth == 2 || depth == 4));
+    if (!imagelimits::fits(size) || channels == 0 || !depthFits || header.data[10] != 0 ||
+        header.data[11] != 0 || header.data[12] != 0)
         return std::nullopt;
     return Rows{size, (qint64(size.width()) * channels * depth + 7) / 8 + 1, colour == 6 && depth == 8};
 }
@@ -252,8 +257,10 @@ std::optional<pngwriter::Above> carried(const QString &path, const Found &found,
     for (const Found::Chunk &chunk : found.chunks) {
         // Its type and checksum must still be what find() saw.
         const uchar *type = memory + chunk.offset - 4;
-        if (chunk.offset < 12 || chunk.offset + chunk.size + 4 > file.size() || std::memcmp(type, "IDAT", 4) != 0 ||
-            qFromBigEndian<quint32>(type + 4 + chunk.size) != quint32(crc32(crc32(0, nullptr, 0), type, uInt(4 + chunk.size))))
+        if (chunk.offset < 12 || chunk.offset + chunk.size + 4 > file.size() ||
+            std::memcmp(type, "IDAT", 4) != 0 ||
+            qFromBigEndian<quint32>(type + 4 + chunk.size) !=
+                quint32(crc32(crc32(0, nullptr, 0), type, uInt(4 + chunk.size))))
             return std::nullopt;
         stream.append(reinterpret_cast<const char *>(type + 4), int(chunk.size));
     }

@@ -147,8 +147,9 @@ QImage composeFile(const QString &path, const QSize &picture, const QImage &shee
 }
 
 std::optional<QString> writeCarriedOver(const QString &source, const codedrows::Found &rows,
-                                        const QSize &picture, const QImage &sheet, std::optional<int> pluginRow,
-                                        const Style &style, const QString &target)
+                                        const QSize &picture, const QImage &sheet,
+                                        std::optional<int> pluginRow, const Style &style,
+                                        const QString &target)
 {
     const int height = picture.height();
     const QSize size = canvasSize(picture, sheet.size(), pluginRow);

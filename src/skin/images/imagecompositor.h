@@ -45,8 +45,9 @@ QString writePng(const QImage &image, const QString &path, const pngwriter::Abov
 // (nothing grows, no block ends where the picture does, or the file is no longer what was
 // found): the image is then decoded and coded whole.
 std::optional<QString> writeCarriedOver(const QString &source, const codedrows::Found &rows,
-                                        const QSize &picture, const QImage &sheet, std::optional<int> pluginRow,
-                                        const Style &style, const QString &target);
+                                        const QSize &picture, const QImage &sheet,
+                                        std::optional<int> pluginRow, const Style &style,
+                                        const QString &target);
 
 // The built-in floating browser image with the controls at its plugin row.
 QImage floatingBrowserImage(const Style &style);

@@ -162,7 +162,9 @@ void Encoder::filterRows(int first, int last, Filter filter, Workspace &space) c
         // The rows above, coded before, are not at hand: with zeros above, Paeth works out as
         // Sub and Up as None, and the row must say so.
         if (y == 0 && m_above)
-            *out++ = quint8(filter == Filter::Paeth ? Filter::Sub : filter == Filter::Up ? Filter::None : filter);
+            *out++ = quint8(filter == Filter::Paeth ? Filter::Sub
+                            : filter == Filter::Up  ? Filter::None
+                                                    : filter);
         else
             *out++ = quint8(filter);
         switch (filter) {
@@ -208,7 +210,8 @@ QByteArray Encoder::deflateBand(int band, std::size_t coding, Workspace &space) 
     const QByteArray &filtered = space.filtered;
     const auto *input = reinterpret_cast<const Bytef *>(filtered.constData());
     // Room for the chunk's length and type, the zlib header, the data, a sync marker and the CRC.
-    const QByteArray head = band == 0 && !m_above ? zlibHeader(m_settings.codings.first().level) : QByteArray();
+    const QByteArray head =
+        band == 0 && !m_above ? zlibHeader(m_settings.codings.first().level) : QByteArray();
     QByteArray chunk(int(8 + head.size() + deflateBound(&stream, uLong(filtered.size())) + 16),
                      Qt::Uninitialized);
     std::copy(head.cbegin(), head.cend(), chunk.begin() + 8);
@@ -268,8 +271,8 @@ bool Encoder::writeAbove()
     std::copy_n("IDAT", 4, head + 4);
     char crc[4];
     const auto *data = reinterpret_cast<const Bytef *>(stream.constData());
-    qToBigEndian(quint32(crc32(crc32(crc32(0, nullptr, 0), reinterpret_cast<const Bytef *>(head + 4), 4), data,
-                               uInt(stream.size()))),
+    qToBigEndian(quint32(crc32(crc32(crc32(0, nullptr, 0), reinterpret_cast<const Bytef *>(head + 4), 4),
+                               data, uInt(stream.size()))),
                  crc);
     return m_out.write(head, 8) == 8 && m_out.write(stream) == stream.size() && m_out.write(crc, 4) == 4;
 }

@@ -53,7 +53,8 @@ struct Above
 
 // Writes the PNG file to `out` as its bands are made, on helper threads, one per core. With
 // `above`, the file holds those rows and then the image's, in RGBA.
-Outcome write(const QImage &image, QIODevice &out, const Settings &settings = {}, const Above *above = nullptr);
+Outcome write(const QImage &image, QIODevice &out, const Settings &settings = {},
+              const Above *above = nullptr);
 
 // The PNG file in memory; empty on failure.
 QByteArray encode(const QImage &image, const Settings &settings = {});

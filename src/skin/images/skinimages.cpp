@@ -107,8 +107,8 @@ CodedImages findDamage(ImageTable &table, const QString &folder)
 
 } // namespace
 
-Measured measure(const QStringList &names, const QHash<QString, int> &originalHeights, archive::Unpacker &skin,
-                 const QString &folder, bool decoded)
+Measured measure(const QStringList &names, const QHash<QString, int> &originalHeights,
+                 archive::Unpacker &skin, const QString &folder, bool decoded)
 {
     // Found ignoring case, as the host does, but a name written exactly as stored wins.
     const QStringList files = skin.files();
@@ -124,7 +124,8 @@ Measured measure(const QStringList &names, const QHash<QString, int> &originalHe
         const auto relative = archive::safeRelativePath(name);
         if (!relative || relative->isEmpty())
             facts.problem = QCoreApplication::translate("skinimages", "points outside the skin");
-        else if ((facts.path = exact.contains(*relative) ? *relative : filesByLowerCase.value(relative->toLower()))
+        else if ((facts.path =
+                      exact.contains(*relative) ? *relative : filesByLowerCase.value(relative->toLower()))
                      .isEmpty())
             facts.problem = QCoreApplication::translate("skinimages", "is missing");
         else
@@ -143,8 +144,9 @@ Measured measure(const QStringList &names, const QHash<QString, int> &originalHe
         ImageFacts &facts = measured.table[name];
         if (facts.path.isEmpty())
             continue;
-        const auto header = headers.contains(facts.path) ? headers.value(facts.path)
-                                                         : imagelimits::measure(QDir(folder).filePath(facts.path));
+        const auto header = headers.contains(facts.path)
+                                ? headers.value(facts.path)
+                                : imagelimits::measure(QDir(folder).filePath(facts.path));
         facts.problem = header.problem;
         facts.size = header.problem.isEmpty() ? header.size : QSize();
         if (header.refused && measured.refusal.isEmpty())
@@ -165,8 +167,8 @@ QString problem(const QString &name, const ImageFacts &facts)
                      .arg(archive::printable(name), facts.problem);
 }
 
-QString paint(const QVector<ImageJob> &jobs, const CodedImages &coded, const QImage &sheet, const Style &style,
-              const QString &from, const QString &to)
+QString paint(const QVector<ImageJob> &jobs, const CodedImages &coded, const QImage &sheet,
+              const Style &style, const QString &from, const QString &to)
 {
     for (const ImageJob &job : jobs) {
         if (const QString error = tooLarge(job, sheet.size()); !error.isEmpty())

@@ -62,8 +62,8 @@ struct Measured
 // behind its header; without, only an image that is no PNG is unpacked, and the rest are read no
 // further than their header (the repack checks them whole). `originalHeights` holds, by name, the
 // height an earlier build recorded for an image it grew.
-Measured measure(const QStringList &names, const QHash<QString, int> &originalHeights, archive::Unpacker &skin,
-                 const QString &folder, bool decoded);
+Measured measure(const QStringList &names, const QHash<QString, int> &originalHeights,
+                 archive::Unpacker &skin, const QString &folder, bool decoded);
 
 // Why the image cannot be used, as a sentence; empty when it can.
 QString problem(const QString &name, const ImageFacts &facts);
@@ -71,7 +71,7 @@ QString problem(const QString &name, const ImageFacts &facts);
 // Paints each job's image from `from` into the same path under `to`, several at once (one per
 // core, as many as the system gives threads), with the same result as one after another. Returns an empty
 // text or the first failure in the jobs' order.
-QString paint(const QVector<ImageJob> &jobs, const CodedImages &coded, const QImage &sheet, const Style &style,
-              const QString &from, const QString &to);
+QString paint(const QVector<ImageJob> &jobs, const CodedImages &coded, const QImage &sheet,
+              const Style &style, const QString &from, const QString &to);
 
 } // namespace skinimages
