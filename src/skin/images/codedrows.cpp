@@ -114,7 +114,6 @@ public:
     qint64 finalBlock() const { return m_finalBlock - 16; }
     qint64 end() const { return m_end - 16; }
     quint32 adler() const { return quint32(m_zlib.adler); }
-    qint64 length() const { return m_length; }
     qint64 used() const { return qint64(m_zlib.total_in); }
     qint64 cut() const { return m_cut - 16; }
     quint32 cutAdler() const { return m_cutAdler; }
@@ -230,7 +229,6 @@ std::optional<Found> find(const QString &path, int cutRows)
     found.finalBlock = stream.finalBlock();
     found.end = stream.end();
     found.adler = stream.adler();
-    found.length = stream.length();
     if (stream.cut() > 0) {
         found.cutRows = cutRows;
         found.cut = stream.cut();
@@ -279,8 +277,7 @@ std::optional<pngwriter::Above> carried(const QString &path, const Found &found,
     if (endBits == 0 || endBits > 5)
         stream += '\0';
     stream += QByteArray("\0\0\xff\xff", 4);
-    const qint64 length = whole ? found.length : found.length / found.size.height() * rows;
-    return pngwriter::Above{rows, stream, whole ? found.adler : found.cutAdler, length};
+    return pngwriter::Above{rows, found.size.width(), stream, whole ? found.adler : found.cutAdler};
 }
 
 } // namespace codedrows

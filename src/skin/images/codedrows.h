@@ -31,7 +31,6 @@ struct Found
     qint64 finalBlock = 0;
     qint64 end = 0;
     quint32 adler = 0; // of the filtered rows
-    qint64 length = 0; // filtered bytes, the filter byte of each row included
     // An image an earlier build grew holds its picture in the blocks before its additions: where
     // they end, when a block ends right after the top `cutRows` rows, and their checksum.
     int cutRows = 0;

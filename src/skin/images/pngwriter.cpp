@@ -311,7 +311,7 @@ void Encoder::work(bool writes)
 Outcome Encoder::run()
 {
     // Rows above of another width would leave a file that decodes to garbage.
-    if (m_image.isNull() || (m_above && m_above->length != m_above->rows * (m_rowBytes + 1)))
+    if (m_image.isNull() || (m_above && m_above->width != m_image.width()))
         return Outcome::CannotEncode;
     m_chunks.resize(m_bands);
     m_made.resize(m_bands);

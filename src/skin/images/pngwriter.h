@@ -46,9 +46,9 @@ enum class Outcome { Written, CannotWrite, CannotEncode /* a null image, or out 
 struct Above
 {
     int rows = 0;
+    int width = 0;
     QByteArray stream;
     quint32 adler = 1; // of the filtered bytes
-    qint64 length = 0;
 };
 
 // Writes the PNG file to `out` as its bands are made, on helper threads, one per core. With
