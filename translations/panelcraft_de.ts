@@ -50,7 +50,7 @@ Sie können die Adresse selbst in einen Webbrowser kopieren.</translation>
     <name>BuildRun</name>
     <message>
         <source>The fonts and text sizes of &quot;%1&quot; were changed by an earlier build; choose the original skin to change them again</source>
-        <translation>Schriften und Textgrößen von „%1“ wurden von einem früheren Erstellen geändert; wählen Sie den ursprünglichen Skin, um sie erneut zu ändern</translation>
+        <translation>Schriften und Textgrößen von „%1“ wurden bei einer früheren Erstellung geändert; wählen Sie den ursprünglichen Skin, um sie erneut zu ändern</translation>
     </message>
     <message>
         <source>The layout &quot;%1&quot; cannot hold its new text in the encoding %2; it was left as it is</source>
@@ -89,7 +89,7 @@ Rückgabewert: 0 geschrieben, 1 Erstellen fehlgeschlagen, 2 Aufruffehler. Siehe 
     </message>
     <message>
         <source>Output archive (default: &quot;&lt;name&gt; (Browser edit).zip&quot; in the skins folder).</source>
-        <translation>Ausgabearchiv (Vorgabe: „&lt;name&gt; (Browser edit).zip“ im Skin-Ordner).</translation>
+        <translation>Ausgabearchiv (Standard: „&lt;name&gt; (Browser edit).zip“ im Skin-Ordner).</translation>
     </message>
     <message>
         <source>file</source>
@@ -133,7 +133,7 @@ Rückgabewert: 0 geschrieben, 1 Erstellen fehlgeschlagen, 2 Aufruffehler. Siehe 
     </message>
     <message>
         <source>Scale text sizes (1-999).</source>
-        <translation>Textgrößen skalieren (1-999).</translation>
+        <translation>Textgrößen skalieren (1–999).</translation>
     </message>
     <message>
         <source>pct</source>
@@ -141,7 +141,7 @@ Rückgabewert: 0 geschrieben, 1 Erstellen fehlgeschlagen, 2 Aufruffehler. Siehe 
     </message>
     <message>
         <source>Browser line height (1-999, default 100).</source>
-        <translation>Zeilenhöhe des Browsers (1-999, Vorgabe 100).</translation>
+        <translation>Zeilenhöhe des Browsers (1–999, Standard 100).</translation>
     </message>
     <message>
         <source>Leave the browser&apos;s colours, fonts and plugin zone unchanged.</source>
@@ -165,7 +165,7 @@ Rückgabewert: 0 geschrieben, 1 Erstellen fehlgeschlagen, 2 Aufruffehler. Siehe 
     </message>
     <message>
         <source>Try &apos;panelcraft-cli --help&apos;.</source>
-        <translation>Siehe &apos;panelcraft-cli --help&apos;.</translation>
+        <translation>Siehe „panelcraft-cli --help“.</translation>
     </message>
     <message>
         <source>Cannot create a temporary folder: %1</source>
@@ -227,10 +227,6 @@ Rückgabewert: 0 geschrieben, 1 Erstellen fehlgeschlagen, 2 Aufruffehler. Siehe 
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Wählen Sie diese Option für die &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600; font-style:italic;&quot;&gt;weißen&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; Browser-Symbole&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; (umgekehrte Farben für weiße Browser) in Ihrem geänderten Skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <source>White</source>
-        <translation>Weiß</translation>
-    </message>
-    <message>
         <source>&lt;html&gt;&lt;head&gt;&lt;style&gt;* {background-color:white;}&lt;/style&gt;&lt;/head&gt;&lt;body&gt;&lt;img src=&quot;:/myfiles/icons/ICONSWHITE.png&quot; width=&quot;300&quot;/&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head&gt;&lt;style&gt;* {background-color:white;}&lt;/style&gt;&lt;/head&gt;&lt;body&gt;&lt;img src=&quot;:/myfiles/icons/ICONSWHITE.png&quot; width=&quot;300&quot;/&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
@@ -248,7 +244,7 @@ Rückgabewert: 0 geschrieben, 1 Erstellen fehlgeschlagen, 2 Aufruffehler. Siehe 
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Opens a File Dialog Window to select a skin from which you want to import Custom Browser Icons&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-style:italic;&quot;&gt;Available only when the &amp;quot;From another Skin&amp;quot; option is selected&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Öffnet einen Dateidialog, um den Skin auszuwählen, aus dem Sie eigene Browser-Symbole übernehmen möchten&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-style:italic;&quot;&gt;Nur verfügbar, wenn die Option „Aus anderem Skin“ gewählt ist&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Öffnet einen Dateidialog, um den Skin auszuwählen, aus dem Sie eigene Browser-Symbole übernehmen möchten&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-style:italic;&quot;&gt;Nur verfügbar, wenn die Option „Aus anderem Skin“ ausgewählt ist&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;When enabled, an additional Browser will be added in a &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;floating Window&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -264,7 +260,7 @@ Rückgabewert: 0 geschrieben, 1 Erstellen fehlgeschlagen, 2 Aufruffehler. Siehe 
     </message>
     <message>
         <source>Skin :</source>
-        <translation>Skin :</translation>
+        <translation>Skin:</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Select a skin and &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;add its floating windows &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;to the modified skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -316,7 +312,7 @@ Rückgabewert: 0 geschrieben, 1 Erstellen fehlgeschlagen, 2 Aufruffehler. Siehe 
     </message>
     <message>
         <source>OverText</source>
-        <translation>Text unter Maus</translation>
+        <translation>Hover-Text</translation>
     </message>
     <message>
         <source>Selected Text</source>
@@ -408,19 +404,19 @@ Rückgabewert: 0 geschrieben, 1 Erstellen fehlgeschlagen, 2 Aufruffehler. Siehe 
     </message>
     <message>
         <source>  Remix :</source>
-        <translation>  Remix :</translation>
+        <translation>  Remix:</translation>
     </message>
     <message>
         <source>  Year :</source>
-        <translation>  Jahr :</translation>
+        <translation>  Jahr:</translation>
     </message>
     <message>
         <source>  Album :</source>
-        <translation>  Album :</translation>
+        <translation>  Album:</translation>
     </message>
     <message>
         <source>  Genre :</source>
-        <translation>  Genre :</translation>
+        <translation>  Genre:</translation>
     </message>
     <message>
         <source>Value</source>
@@ -448,7 +444,7 @@ Rückgabewert: 0 geschrieben, 1 Erstellen fehlgeschlagen, 2 Aufruffehler. Siehe 
     </message>
     <message>
         <source>Value x %</source>
-        <translation>Wert x %</translation>
+        <translation>Wert x&#xa0;%</translation>
     </message>
     <message>
         <source>String</source>
@@ -508,11 +504,11 @@ Rückgabewert: 0 geschrieben, 1 Erstellen fehlgeschlagen, 2 Aufruffehler. Siehe 
     </message>
     <message>
         <source>  BPM :                                Length :</source>
-        <translation>  BPM :                                Länge :</translation>
+        <translation>  BPM:                                 Länge:</translation>
     </message>
     <message>
         <source>120.5</source>
-        <translation>120.5</translation>
+        <translation>120,5</translation>
     </message>
     <message>
         <source>3:12</source>
@@ -520,7 +516,7 @@ Rückgabewert: 0 geschrieben, 1 Erstellen fehlgeschlagen, 2 Aufruffehler. Siehe 
     </message>
     <message>
         <source>  Comment :</source>
-        <translation>  Kommentar :</translation>
+        <translation>  Kommentar:</translation>
     </message>
     <message>
         <source>Track&apos;s comment</source>
@@ -528,7 +524,7 @@ Rückgabewert: 0 geschrieben, 1 Erstellen fehlgeschlagen, 2 Aufruffehler. Siehe 
     </message>
     <message>
         <source>Track&apos;s Artist   (when mouse is over)</source>
-        <translation>Interpret des Tracks   (unter der Maus)</translation>
+        <translation>Interpret des Tracks   (Hover)</translation>
     </message>
     <message>
         <source>Track&apos;s Artist (when selected but not focus)</source>
@@ -537,10 +533,6 @@ Rückgabewert: 0 geschrieben, 1 Erstellen fehlgeschlagen, 2 Aufruffehler. Siehe 
     <message>
         <source>Track&apos;s Artist (when selected and has focus)</source>
         <translation>Interpret des Tracks (ausgewählt, mit Fokus)</translation>
-    </message>
-    <message>
-        <source>Save as</source>
-        <translation>Speichern</translation>
     </message>
     <message>
         <source>or leave blank to save with the same name</source>
@@ -560,7 +552,7 @@ Rückgabewert: 0 geschrieben, 1 Erstellen fehlgeschlagen, 2 Aufruffehler. Siehe 
     </message>
     <message>
         <source>Custom ...</source>
-        <translation>Eigenes ...</translation>
+        <translation>Eigenes…</translation>
     </message>
     <message>
         <source>Dark</source>
@@ -608,7 +600,7 @@ Rückgabewert: 0 geschrieben, 1 Erstellen fehlgeschlagen, 2 Aufruffehler. Siehe 
     </message>
     <message>
         <source>Processing. Please wait ...</source>
-        <translation>In Arbeit. Bitte warten ...</translation>
+        <translation>In Arbeit. Bitte warten…</translation>
     </message>
     <message>
         <source>Failed</source>
@@ -628,7 +620,7 @@ Rückgabewert: 0 geschrieben, 1 Erstellen fehlgeschlagen, 2 Aufruffehler. Siehe 
         <source>Your Skin has been created successfully !
 Select the %1 skin from Turnwise Settings-&gt;Interface tab</source>
         <translation>Ihr Skin wurde erfolgreich erstellt!
-Wählen Sie den Skin %1 in Turnwise unter Einstellungen-&gt;Oberfläche aus</translation>
+Wählen Sie den Skin %1 in Turnwise unter Einstellungen → Oberfläche aus</translation>
     </message>
     <message>
         <source>
@@ -650,7 +642,7 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
     </message>
     <message>
         <source>Closing when the skin is written ...</source>
-        <translation>Wird geschlossen, sobald der Skin geschrieben ist ...</translation>
+        <translation>Wird geschlossen, sobald der Skin geschrieben ist…</translation>
     </message>
     <message>
         <source>Select a Skin zip file with Custom Browser Icons</source>
@@ -662,11 +654,11 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
     </message>
     <message>
         <source>Looking for custom icons ...</source>
-        <translation>Suche nach eigenen Symbolen ...</translation>
+        <translation>Suche nach eigenen Symbolen…</translation>
     </message>
     <message>
         <source>Assign a keyboard or custom button as... show_window &apos;browserfloat&apos; to open/close the Floating Browser window</source>
-        <translation>Weisen Sie eine Taste oder einen eigenen Button als ... show_window &apos;browserfloat&apos; zu, um das schwebende Browser-Fenster zu öffnen/schließen</translation>
+        <translation>Weisen Sie einer Taste oder einem eigenen Button show_window &apos;browserfloat&apos; zu, um das schwebende Browser-Fenster zu öffnen/schließen</translation>
     </message>
     <message>
         <source>Select a Skin zip file with Window</source>
@@ -678,7 +670,7 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
     </message>
     <message>
         <source>Looking for floating windows ...</source>
-        <translation>Suche nach schwebenden Fenstern ...</translation>
+        <translation>Suche nach schwebenden Fenstern…</translation>
     </message>
     <message>
         <source>Selected Skin does not contain any floating Windows</source>
@@ -754,7 +746,7 @@ Standardprofil geladen</translation>
     </message>
     <message>
         <source>Reading the skin&apos;s colours ...</source>
-        <translation>Farben des Skins werden gelesen ...</translation>
+        <translation>Farben des Skins werden gelesen…</translation>
     </message>
     <message>
         <source>Colours from skin</source>
@@ -774,11 +766,11 @@ Standardprofil geladen</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Reset the background color of lines (when mouse is over), to its default value&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Hintergrundfarbe der Zeilen (unter der Maus) auf den Standardwert zurücksetzen&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Hintergrundfarbe der Zeilen (im Hover-Zustand) auf den Standardwert zurücksetzen&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Select a color for the &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;background&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; of the Browser&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; lines &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;when mouse is &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;over&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Wählen Sie eine Farbe für den &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Hintergrund&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; der Browser-&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Zeilen &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;unter der &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Maus&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Wählen Sie eine Farbe für den &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Hintergrund&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; der Browser-&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Zeilen &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;im &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Hover-Zustand&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Color</source>
@@ -786,11 +778,11 @@ Standardprofil geladen</translation>
     </message>
     <message>
         <source>Name : %1</source>
-        <translation>Name : %1</translation>
+        <translation>Name: %1</translation>
     </message>
     <message>
         <source>Size : %1</source>
-        <translation>Größe : %1</translation>
+        <translation>Größe: %1</translation>
     </message>
     <message>
         <source>Bold</source>
@@ -802,7 +794,7 @@ Standardprofil geladen</translation>
     </message>
     <message>
         <source>Weight : %1</source>
-        <translation>Stärke : %1</translation>
+        <translation>Stärke: %1</translation>
     </message>
     <message>
         <source>Skin Files (*.zip)</source>
@@ -856,7 +848,7 @@ Standardprofil geladen</translation>
     </message>
     <message>
         <source>Style from Selected Skin with Accent ...</source>
-        <translation>Stil aus ausgewähltem Skin mit Akzent ...</translation>
+        <translation>Stil aus ausgewähltem Skin mit Akzent…</translation>
     </message>
     <message>
         <source>Style from Selected Skin</source>
@@ -872,7 +864,7 @@ Standardprofil geladen</translation>
     </message>
     <message>
         <source>&amp;Browse</source>
-        <translation>&amp;Durchsuchen</translation>
+        <translation>D&amp;urchsuchen</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
@@ -884,7 +876,7 @@ Standardprofil geladen</translation>
     </message>
     <message>
         <source>&amp;Browser Profile</source>
-        <translation>&amp;Browser-Profil</translation>
+        <translation>Browser-&amp;Profil</translation>
     </message>
     <message>
         <source>&amp;Open</source>
@@ -992,7 +984,7 @@ Durch den neuen Skin ersetzen?</translation>
     </message>
     <message>
         <source>Add Browser in a &amp;floating Window</source>
-        <translation>Browser in &amp;schwebendem Fenster hinzufügen</translation>
+        <translation>Browser &amp;in schwebendem Fenster hinzufügen</translation>
     </message>
     <message>
         <source>Add a floating &amp;Window(s) from existing Skin</source>
@@ -1026,12 +1018,32 @@ It was taken off the recent Profiles.</source>
 
 Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     </message>
+    <message>
+        <source>White</source>
+        <comment>icon set drawn for white browsers</comment>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <comment>caption of the new skin&apos;s name</comment>
+        <translation>Speichern als</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <comment>profile menu command; asks for a file</comment>
+        <translation>Speichern unter…</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <comment>built-in browser profile</comment>
+        <translation>Weiß</translation>
+    </message>
 </context>
 <context>
     <name>StyleEdit</name>
     <message>
         <source>Reset %1</source>
-        <translation>Zurücksetzen %1</translation>
+        <translation>%1 zurücksetzen</translation>
     </message>
     <message>
         <source>Line height</source>
@@ -1082,7 +1094,7 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     </message>
     <message>
         <source>Opens a File Dialog Window to select a skin from which you want to import Custom Browser Icons. Available only when the &apos;From another Skin&apos; option is selected</source>
-        <translation>Öffnet einen Dateidialog, um den Skin auszuwählen, aus dem Sie eigene Browser-Symbole übernehmen möchten. Nur verfügbar, wenn die Option &apos;Aus anderem Skin&apos; gewählt ist</translation>
+        <translation>Öffnet einen Dateidialog, um den Skin auszuwählen, aus dem Sie eigene Browser-Symbole übernehmen möchten. Nur verfügbar, wenn die Option „Aus anderem Skin“ ausgewählt ist</translation>
     </message>
     <message>
         <source>The selected skin does not include custom Browser Icons</source>
@@ -1114,11 +1126,11 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     </message>
     <message>
         <source>Choose a Font to use for the modified skin. Will affect Browser if the &apos;Change Browser Colors and Fonts&apos; option is disabled</source>
-        <translation>Wählen Sie eine Schrift für den geänderten Skin. Gilt auch für den Browser, wenn die Option &apos;Browser-Farben und -Schriften ändern&apos; ausgeschaltet ist</translation>
+        <translation>Wählen Sie eine Schrift für den geänderten Skin. Gilt auch für den Browser, wenn die Option „Browser-Farben und -Schriften ändern“ ausgeschaltet ist</translation>
     </message>
     <message>
         <source>Enter a % value. Example: Value 110 will increase font size by 10%. Example: Value 95 will decrease font size by 5%. Leave blank for the Font to retain its current size</source>
-        <translation>Geben Sie einen %-Wert ein. Beispiel: Der Wert 110 vergrößert die Schrift um 10%. Beispiel: Der Wert 95 verkleinert die Schrift um 5%. Leer lassen, damit die Schrift ihre Größe behält</translation>
+        <translation>Geben Sie einen %-Wert ein. Beispiel: Der Wert 110 vergrößert die Schrift um 10&#xa0;%. Beispiel: Der Wert 95 verkleinert die Schrift um 5&#xa0;%. Leer lassen, damit die Schrift ihre Größe behält</translation>
     </message>
     <message>
         <source>Click to reset all Browser Colors and Fonts to their default values</source>
@@ -1146,11 +1158,11 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     </message>
     <message>
         <source>Select a color for the background of the Browser lines when mouse is over</source>
-        <translation>Wählen Sie eine Farbe für den Hintergrund der Browser-Zeilen unter der Maus</translation>
+        <translation>Wählen Sie eine Farbe für den Hintergrund der Browser-Zeilen im Hover-Zustand</translation>
     </message>
     <message>
         <source>Reset the background color of lines (when mouse is over), to its default value</source>
-        <translation>Hintergrundfarbe der Zeilen (unter der Maus) auf den Standardwert zurücksetzen</translation>
+        <translation>Hintergrundfarbe der Zeilen (im Hover-Zustand) auf den Standardwert zurücksetzen</translation>
     </message>
     <message>
         <source>Select a color as background for the alternate Browser lines</source>
@@ -1166,7 +1178,7 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     </message>
     <message>
         <source>Select a color as background for the alternate Browser lines, when mouse is over</source>
-        <translation>Wählen Sie eine Hintergrundfarbe für jede zweite Browser-Zeile unter der Maus</translation>
+        <translation>Wählen Sie eine Hintergrundfarbe für jede zweite Browser-Zeile im Hover-Zustand</translation>
     </message>
 </context>
 <context>
@@ -1285,12 +1297,15 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
         <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <source>The new skin would hold %1 entries; a skin may hold at most %2</source>
-        <translation>Der neue Skin hätte %1 Einträge; ein Skin darf höchstens %2 haben</translation>
-    </message>
-    <message>
         <source>The new skin would unpack to more than %1</source>
         <translation>Der neue Skin wäre entpackt größer als %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The new skin would hold %n entries; a skin may hold at most %1</source>
+        <translation>
+            <numerusform>Der neue Skin hätte %n Eintrag; ein Skin darf höchstens %1 haben</numerusform>
+            <numerusform>Der neue Skin hätte %n Einträge; ein Skin darf höchstens %1 haben</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1346,7 +1361,7 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     <name>imagelimits</name>
     <message>
         <source>%1 x %2 pixels; images may be at most %3 pixels on a side and %4 megapixels</source>
-        <translation>%1 x %2 Pixel; Bilder dürfen höchstens %3 Pixel je Seite und %4 Megapixel haben</translation>
+        <translation>%1 × %2 Pixel; Bilder dürfen höchstens %3 Pixel je Seite und %4 Megapixel haben</translation>
     </message>
     <message>
         <source>is missing</source>
@@ -1408,7 +1423,7 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     </message>
     <message>
         <source>The skin name &quot;%1...&quot; is too long for a file name</source>
-        <translation>Der Skin-Name „%1...“ ist für einen Dateinamen zu lang</translation>
+        <translation>Der Skin-Name „%1…“ ist für einen Dateinamen zu lang</translation>
     </message>
     <message>
         <source>The skin name &quot;%1&quot; cannot end with a dot or a space</source>
@@ -1454,10 +1469,6 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
         <translation>„%1“ enthält keine verwendbaren eigenen Browser-Symbole; der Browser behält seine Symbole</translation>
     </message>
     <message>
-        <source>%1 floating windows of &quot;%2&quot; have no end; they were not added</source>
-        <translation>%1 schwebende Fenster von „%2“ haben kein Ende; sie wurden nicht hinzugefügt</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; does not contain any floating windows; none were added</source>
         <translation>„%1“ enthält keine schwebenden Fenster; es wurden keine hinzugefügt</translation>
     </message>
@@ -1471,7 +1482,7 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     </message>
     <message>
         <source>The layouts name &quot;%1&quot; as added by an earlier build, but it is not what that build wrote; it was kept</source>
-        <translation>Die Layouts nennen „%1“ als von einem früheren Erstellen hinzugefügt, aber die Datei ist nicht, was dieses geschrieben hat; sie wurde behalten</translation>
+        <translation>Die Layouts nennen „%1“ als bei einer früheren Erstellung hinzugefügt, aber die Datei ist nicht die damals geschriebene; sie wurde behalten</translation>
     </message>
     <message>
         <source>The skin&apos;s own &quot;%1&quot; was kept; the imported windows expect the image of that name from &quot;%2&quot;</source>
@@ -1488,6 +1499,13 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     <message>
         <source>No skin with floating windows was chosen; none were added</source>
         <translation>Es wurde kein Skin mit schwebenden Fenstern gewählt; es wurden keine hinzugefügt</translation>
+    </message>
+    <message numerus="yes">
+        <source>Floating windows of &quot;%1&quot; left out for having no end: %n</source>
+        <translation>
+            <numerusform>%n schwebendes Fenster von „%1“ hat kein Ende und wurde weggelassen</numerusform>
+            <numerusform>%n schwebende Fenster von „%1“ haben kein Ende und wurden weggelassen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1525,7 +1543,7 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     </message>
     <message>
         <source>The skin image &quot;%1&quot; would grow to %2</source>
-        <translation>Das Skin-Bild „%1“ würde wachsen auf %2</translation>
+        <translation>Das Skin-Bild „%1“ würde auf %2 anwachsen</translation>
     </message>
     <message>
         <source>points outside the skin</source>
@@ -1591,7 +1609,7 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     </message>
     <message>
         <source>Label</source>
-        <translation>Label</translation>
+        <translation>Beschriftung</translation>
     </message>
     <message>
         <source>Artist</source>
@@ -1603,15 +1621,15 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     </message>
     <message>
         <source>Over</source>
-        <translation>Unter Maus</translation>
+        <translation>Hover</translation>
     </message>
     <message>
         <source>Stripes Over</source>
-        <translation>Streifen Maus</translation>
+        <translation>Hover-Streifen</translation>
     </message>
     <message>
         <source>Selected</source>
-        <translation>Ausgewählt</translation>
+        <translation>Auswahl</translation>
     </message>
     <message>
         <source>Focus</source>
@@ -1619,15 +1637,15 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     </message>
     <message>
         <source>Text Over</source>
-        <translation>Text Maus</translation>
+        <translation>Hover-Text</translation>
     </message>
     <message>
         <source>Text Selected</source>
-        <translation>Text Auswahl</translation>
+        <translation>Auswahltext</translation>
     </message>
     <message>
         <source>Text Focus</source>
-        <translation>Text Fokus</translation>
+        <translation>Fokustext</translation>
     </message>
     <message>
         <source>Automix</source>
@@ -1635,7 +1653,7 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     </message>
     <message>
         <source>Live Feedback</source>
-        <translation>Live Feedback</translation>
+        <translation>Live-Feedback</translation>
     </message>
     <message>
         <source>Download</source>
@@ -1647,11 +1665,11 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     </message>
     <message>
         <source>Button Active</source>
-        <translation>Button aktiv</translation>
+        <translation>Aktiver Button</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation>Einfügen</translation>
+        <translation>Einfügemarke</translation>
     </message>
     <message>
         <source>Default</source>
@@ -1663,19 +1681,19 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     </message>
     <message>
         <source>Stripes Selected</source>
-        <translation>Streifen Auswahl</translation>
+        <translation>Auswahlstreifen</translation>
     </message>
     <message>
         <source>Stripes Focus</source>
-        <translation>Streifen Fokus</translation>
+        <translation>Fokusstreifen</translation>
     </message>
     <message>
         <source>Button Background</source>
-        <translation>Button Hintergrund</translation>
+        <translation>Button-Hintergrund</translation>
     </message>
     <message>
         <source>Button Selected</source>
-        <translation>Button Auswahl</translation>
+        <translation>Button-Auswahl</translation>
     </message>
     <message>
         <source>Title Background</source>
@@ -1683,11 +1701,11 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     </message>
     <message>
         <source>Button Fill Start</source>
-        <translation>Button Füllung Start</translation>
+        <translation>Button-Füllung Start</translation>
     </message>
     <message>
         <source>Button Fill End</source>
-        <translation>Button Füllung Ende</translation>
+        <translation>Button-Füllung Ende</translation>
     </message>
     <message>
         <source>Start</source>
@@ -1695,51 +1713,51 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     </message>
     <message>
         <source>Button Border</source>
-        <translation>Button Rahmen</translation>
+        <translation>Button-Rahmen</translation>
     </message>
     <message>
         <source>But.Fill Select Start</source>
-        <translation>But.Füll. Ausw. Start</translation>
+        <translation>Auswahl-Füllung Start</translation>
     </message>
     <message>
         <source>But.Fill Select End</source>
-        <translation>But.Füll. Ausw. Ende</translation>
+        <translation>Auswahl-Füllung Ende</translation>
     </message>
     <message>
         <source>But.Border Select</source>
-        <translation>But.Rahmen Ausw.</translation>
+        <translation>Auswahl-Rahmen</translation>
     </message>
     <message>
         <source>But.Fill Over Start</source>
-        <translation>But.Füll. Maus Start</translation>
+        <translation>Hover-Füllung Start</translation>
     </message>
     <message>
         <source>But.Fill Over End</source>
-        <translation>But.Füll. Maus Ende</translation>
+        <translation>Hover-Füllung Ende</translation>
     </message>
     <message>
         <source>But.Border Over</source>
-        <translation>But.Rahmen Maus</translation>
+        <translation>Hover-Rahmen</translation>
     </message>
     <message>
         <source>Knob Fill Start</source>
-        <translation>Knopf Füllung Start</translation>
+        <translation>Regler-Füllung Start</translation>
     </message>
     <message>
         <source>Knob Fill End</source>
-        <translation>Knopf Füllung Ende</translation>
+        <translation>Regler-Füllung Ende</translation>
     </message>
     <message>
         <source>Knob Ring Fill</source>
-        <translation>Knopf Ring Füllung</translation>
+        <translation>Ringfüllung</translation>
     </message>
     <message>
         <source>Knob Ring Border</source>
-        <translation>Knopf Ring Rahmen</translation>
+        <translation>Ringrahmen</translation>
     </message>
     <message>
         <source>Knob Fader</source>
-        <translation>Knopf Fader</translation>
+        <translation>Regler-Fader</translation>
     </message>
     <message>
         <source>Title Text</source>
@@ -1747,19 +1765,19 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     </message>
     <message>
         <source>Knob Text</source>
-        <translation>Knopf Text</translation>
+        <translation>Reglertext</translation>
     </message>
     <message>
         <source>Button Text</source>
-        <translation>Button Text</translation>
+        <translation>Button-Text</translation>
     </message>
     <message>
         <source>Button Text Over</source>
-        <translation>Button Text Maus</translation>
+        <translation>Hover-Text</translation>
     </message>
     <message>
         <source>Button Text Select</source>
-        <translation>Button Text Ausw.</translation>
+        <translation>Auswahltext</translation>
     </message>
     <message>
         <source>Browser</source>
@@ -1779,7 +1797,7 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     </message>
     <message>
         <source>Knob &amp; String</source>
-        <translation>Knopf &amp; String</translation>
+        <translation>Regler &amp; String</translation>
     </message>
     <message>
         <source>Toolbar</source>

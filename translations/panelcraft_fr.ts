@@ -50,26 +50,26 @@ Vous pouvez y copier l’adresse vous-même.</translation>
     <name>BuildRun</name>
     <message>
         <source>The fonts and text sizes of &quot;%1&quot; were changed by an earlier build; choose the original skin to change them again</source>
-        <translation>Les polices et tailles de texte de « %1 » ont été changées par une construction antérieure ; choisissez le Skin d&apos;origine pour les changer à nouveau</translation>
+        <translation>Les polices et tailles de texte de «&#xa0;%1&#xa0;» ont été changées par une création antérieure&#x202f;; choisissez le skin d’origine pour les changer à nouveau</translation>
     </message>
     <message>
         <source>The layout &quot;%1&quot; cannot hold its new text in the encoding %2; it was left as it is</source>
-        <translation>Le layout « %1 » ne peut pas contenir son nouveau texte dans l&apos;encodage %2 ; il a été laissé tel quel</translation>
+        <translation>Le layout «&#xa0;%1&#xa0;» ne peut pas contenir son nouveau texte dans l’encodage %2&#x202f;; il a été laissé tel quel</translation>
     </message>
     <message>
         <source>The rewritten layouts would take more than %1; a skin may unpack to at most that</source>
-        <translation>Les layouts réécrits dépasseraient %1 ; un Skin décompressé ne peut pas dépasser cette taille</translation>
+        <translation>Les layouts réécrits dépasseraient %1&#x202f;; un skin décompressé ne peut pas dépasser cette taille</translation>
     </message>
 </context>
 <context>
     <name>Cli</name>
     <message>
         <source>%1; give an output file with --output</source>
-        <translation>%1 ; indiquez un fichier de sortie avec --output</translation>
+        <translation>%1&#x202f;; indiquez un fichier de sortie avec --output</translation>
     </message>
     <message>
         <source>--%1: there is no file &quot;%2&quot;</source>
-        <translation>--%1 : le fichier « %2 » n’existe pas</translation>
+        <translation>--%1&#xa0;: le fichier «&#xa0;%2&#xa0;» n’existe pas</translation>
     </message>
     <message>
         <source>--icons and --icons-from cannot be combined</source>
@@ -77,19 +77,19 @@ Vous pouvez y copier l’adresse vous-même.</translation>
     </message>
     <message>
         <source>--icons takes default, alternative or white, not &quot;%1&quot;</source>
-        <translation>--icons attend default, alternative ou white, pas « %1 »</translation>
+        <translation>--icons attend default, alternative ou white, pas «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Restyles the file browser of a Turnwise skin and writes it as a new skin archive.
 Prints the new archive&apos;s path; progress goes to standard error.
 Exit status: 0 written, 1 build failed, 2 usage error. See also: man panelcraft-cli</source>
         <translation>Redessine le Browser de fichiers d’un skin Turnwise et l’écrit dans une nouvelle archive de skin.
-Affiche le chemin de la nouvelle archive ; la progression va sur la sortie d’erreur.
-Code de sortie : 0 écrit, 1 échec de la création, 2 erreur d’utilisation. Voir aussi : man panelcraft-cli</translation>
+Affiche le chemin de la nouvelle archive&#x202f;; la progression va sur la sortie d’erreur.
+Code de sortie&#xa0;: 0 écrit, 1 échec de la création, 2 erreur d’utilisation. Voir aussi&#xa0;: man panelcraft-cli</translation>
     </message>
     <message>
         <source>Output archive (default: &quot;&lt;name&gt; (Browser edit).zip&quot; in the skins folder).</source>
-        <translation>Archive de sortie (par défaut : « &lt;name&gt; (Browser edit).zip » dans le dossier des skins).</translation>
+        <translation>Archive de sortie (par défaut&#xa0;: «&#xa0;&lt;name&gt; (Browser edit).zip&#xa0;» dans le dossier des skins).</translation>
     </message>
     <message>
         <source>file</source>
@@ -97,11 +97,11 @@ Code de sortie : 0 écrit, 1 échec de la création, 2 erreur d’utilisation. V
     </message>
     <message>
         <source>Style table to apply; &quot;default&quot; or &quot;white&quot; for the built-in ones.</source>
-        <translation>Table de style à appliquer ; « default » ou « white » pour les tables intégrées.</translation>
+        <translation>Table de style à appliquer&#x202f;; «&#xa0;default&#xa0;» ou «&#xa0;white&#xa0;» pour les tables intégrées.</translation>
     </message>
     <message>
         <source>Browser icons: default, alternative or white.</source>
-        <translation>Icônes du Browser : default, alternative ou white.</translation>
+        <translation>Icônes du Browser&#xa0;: default, alternative ou white.</translation>
     </message>
     <message>
         <source>set</source>
@@ -133,7 +133,7 @@ Code de sortie : 0 écrit, 1 échec de la création, 2 erreur d’utilisation. V
     </message>
     <message>
         <source>Scale text sizes (1-999).</source>
-        <translation>Mettre à l’échelle la taille des textes (1-999).</translation>
+        <translation>Mettre à l’échelle la taille des textes (1–999).</translation>
     </message>
     <message>
         <source>pct</source>
@@ -141,7 +141,7 @@ Code de sortie : 0 écrit, 1 échec de la création, 2 erreur d’utilisation. V
     </message>
     <message>
         <source>Browser line height (1-999, default 100).</source>
-        <translation>Hauteur de ligne du Browser (1-999, 100 par défaut).</translation>
+        <translation>Hauteur de ligne du Browser (1–999, 100 par défaut).</translation>
     </message>
     <message>
         <source>Leave the browser&apos;s colours, fonts and plugin zone unchanged.</source>
@@ -165,15 +165,15 @@ Code de sortie : 0 écrit, 1 échec de la création, 2 erreur d’utilisation. V
     </message>
     <message>
         <source>Try &apos;panelcraft-cli --help&apos;.</source>
-        <translation>Essayez &apos;panelcraft-cli --help&apos;.</translation>
+        <translation>Essayez «&#xa0;panelcraft-cli --help&#xa0;».</translation>
     </message>
     <message>
         <source>Cannot create a temporary folder: %1</source>
-        <translation>Impossible de créer un dossier temporaire : %1</translation>
+        <translation>Impossible de créer un dossier temporaire&#xa0;: %1</translation>
     </message>
     <message>
         <source>warning: %1</source>
-        <translation>avertissement : %1</translation>
+        <translation>avertissement&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -184,15 +184,15 @@ Code de sortie : 0 écrit, 1 échec de la création, 2 erreur d’utilisation. V
     </message>
     <message>
         <source>Select a Skin</source>
-        <translation>Choisir un skin</translation>
+        <translation>Sélectionner un skin</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;The selected Turnwise &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Skin name&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; will appear here&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Le &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;nom du skin&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; Turnwise choisi apparaîtra ici&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Le &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;nom du skin&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; Turnwise sélectionné apparaîtra ici&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;It&apos;s the first step you need to do to modify a skin. &lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Click this button to get a File Dialog Window and &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;select the Turnwise Skin&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; you wish to modify&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;C’est la première étape pour modifier un skin. &lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Cliquez sur ce bouton pour ouvrir une boîte de dialogue et &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;choisissez le skin Turnwise&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; à modifier&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;C’est la première étape pour modifier un skin. &lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Cliquez sur ce bouton pour ouvrir une boîte de dialogue et &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;sélectionnez le skin Turnwise&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; à modifier&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Browse</source>
@@ -204,15 +204,15 @@ Code de sortie : 0 écrit, 1 échec de la création, 2 erreur d’utilisation. V
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Select this option to have the &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Default Browser Icons &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;in your skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Choisissez cette option pour avoir les &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;icônes du Browser par défaut &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;dans votre skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Sélectionnez cette option pour avoir les &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;icônes du Browser par défaut &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;dans votre skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation>Défaut</translation>
+        <translation>Par défaut</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Select this option to use the &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600; font-style:italic;&quot;&gt;Alternative&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; Browser Icons&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; (found in several custom Turnwise Skins) in your modified Skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Choisissez cette option pour utiliser les &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600; font-style:italic;&quot;&gt;icônes&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; alternatives du Browser&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; (présentes dans plusieurs skins Turnwise personnalisés) dans votre skin modifié&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Sélectionnez cette option pour utiliser les &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600; font-style:italic;&quot;&gt;icônes&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; alternatives du Browser&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; (présentes dans plusieurs skins Turnwise personnalisés) dans votre skin modifié&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Alternative</source>
@@ -224,11 +224,7 @@ Code de sortie : 0 écrit, 1 échec de la création, 2 erreur d’utilisation. V
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Select this option to use the &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600; font-style:italic;&quot;&gt;White&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; Browser Icons&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; (inverted colors for White Browsers) in your modified Skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Choisissez cette option pour utiliser les &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600; font-style:italic;&quot;&gt;icônes&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; blanches du Browser&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; (couleurs inversées pour les Browsers blancs) dans votre skin modifié&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <source>White</source>
-        <translation>Blanches</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Sélectionnez cette option pour utiliser les &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600; font-style:italic;&quot;&gt;icônes&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; blanches du Browser&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; (couleurs inversées pour les Browsers blancs) dans votre skin modifié&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head&gt;&lt;style&gt;* {background-color:white;}&lt;/style&gt;&lt;/head&gt;&lt;body&gt;&lt;img src=&quot;:/myfiles/icons/ICONSWHITE.png&quot; width=&quot;300&quot;/&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -236,7 +232,7 @@ Code de sortie : 0 écrit, 1 échec de la création, 2 erreur d’utilisation. V
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Select this option to import &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Custom Browser Icons&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; from another skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Choisissez cette option pour importer les &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;icônes personnalisées du Browser&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; d’un autre skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Sélectionnez cette option pour importer les &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;icônes personnalisées du Browser&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; d’un autre skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>From another Skin</source>
@@ -244,11 +240,11 @@ Code de sortie : 0 écrit, 1 échec de la création, 2 erreur d’utilisation. V
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Displays the selected skin from which the Custom Browser Icons will be imported from.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Affiche le skin choisi dont les icônes personnalisées du Browser seront importées.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Affiche le skin sélectionné dont les icônes personnalisées du Browser seront importées.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Opens a File Dialog Window to select a skin from which you want to import Custom Browser Icons&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-style:italic;&quot;&gt;Available only when the &amp;quot;From another Skin&amp;quot; option is selected&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Ouvre une boîte de dialogue pour choisir le skin dont vous voulez importer les icônes personnalisées du Browser&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-style:italic;&quot;&gt;Disponible seulement quand l’option « D’un autre skin » est choisie&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Ouvre une boîte de dialogue pour sélectionner le skin dont vous voulez importer les icônes personnalisées du Browser&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-style:italic;&quot;&gt;Disponible seulement quand l’option «&#xa0;D’un autre skin&#xa0;» est sélectionnée&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;When enabled, an additional Browser will be added in a &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;floating Window&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -264,11 +260,11 @@ Code de sortie : 0 écrit, 1 échec de la création, 2 erreur d’utilisation. V
     </message>
     <message>
         <source>Skin :</source>
-        <translation>Skin :</translation>
+        <translation>Skin&#xa0;:</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Select a skin and &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;add its floating windows &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;to the modified skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Choisissez un skin et &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;ajoutez ses fenêtres flottantes &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;au skin modifié&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Sélectionnez un skin et &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;ajoutez ses fenêtres flottantes &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;au skin modifié&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Enable to alter the size and the fonts of the modified skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -276,7 +272,7 @@ Code de sortie : 0 écrit, 1 échec de la création, 2 erreur d’utilisation. V
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Choose a Font to use for the modified skin.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-style:italic;&quot;&gt;Will affect Browser if the &amp;quot;Change Browser Colors and Fonts&amp;quot; option is disabled&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Choisissez une police pour le skin modifié.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-style:italic;&quot;&gt;Elle s’applique aussi au Browser si l’option « Changer couleurs et polices du Browser » est désactivée&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Choisissez une police pour le skin modifié.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-style:italic;&quot;&gt;Elle s’applique aussi au Browser si l’option «&#xa0;Changer couleurs et polices du Browser&#xa0;» est désactivée&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Font</source>
@@ -300,11 +296,11 @@ Code de sortie : 0 écrit, 1 échec de la création, 2 erreur d’utilisation. V
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Click to &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;reset &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;all Browser Colors and Fonts to the default values&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Cliquez pour &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;rétablir &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;toutes les couleurs et polices du Browser à leurs valeurs par défaut&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Cliquez pour &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;réinitialiser &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;toutes les couleurs et polices du Browser à leurs valeurs par défaut&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation>Rétablir</translation>
+        <translation>Par défaut</translation>
     </message>
     <message>
         <source>Background</source>
@@ -316,11 +312,11 @@ Code de sortie : 0 écrit, 1 échec de la création, 2 erreur d’utilisation. V
     </message>
     <message>
         <source>OverText</source>
-        <translation>Texte survolé</translation>
+        <translation>Survol&#xa0;: texte</translation>
     </message>
     <message>
         <source>Selected Text</source>
-        <translation>Texte sélectionné</translation>
+        <translation>Sélection&#xa0;: texte</translation>
     </message>
     <message>
         <source>Grids</source>
@@ -408,19 +404,19 @@ Code de sortie : 0 écrit, 1 échec de la création, 2 erreur d’utilisation. V
     </message>
     <message>
         <source>  Remix :</source>
-        <translation>  Remix :</translation>
+        <translation>  Remix&#xa0;:</translation>
     </message>
     <message>
         <source>  Year :</source>
-        <translation>  Année :</translation>
+        <translation>  Année&#xa0;:</translation>
     </message>
     <message>
         <source>  Album :</source>
-        <translation>  Album :</translation>
+        <translation>  Album&#xa0;:</translation>
     </message>
     <message>
         <source>  Genre :</source>
-        <translation>  Genre :</translation>
+        <translation>  Genre&#xa0;:</translation>
     </message>
     <message>
         <source>Value</source>
@@ -448,7 +444,7 @@ Code de sortie : 0 écrit, 1 échec de la création, 2 erreur d’utilisation. V
     </message>
     <message>
         <source>Value x %</source>
-        <translation>Valeur x %</translation>
+        <translation>Valeur x&#xa0;%</translation>
     </message>
     <message>
         <source>String</source>
@@ -508,11 +504,11 @@ Code de sortie : 0 écrit, 1 échec de la création, 2 erreur d’utilisation. V
     </message>
     <message>
         <source>  BPM :                                Length :</source>
-        <translation>  BPM :                                Durée :</translation>
+        <translation>  BPM&#xa0;:                                Durée&#xa0;:</translation>
     </message>
     <message>
         <source>120.5</source>
-        <translation>120.5</translation>
+        <translation>120,5</translation>
     </message>
     <message>
         <source>3:12</source>
@@ -520,7 +516,7 @@ Code de sortie : 0 écrit, 1 échec de la création, 2 erreur d’utilisation. V
     </message>
     <message>
         <source>  Comment :</source>
-        <translation>  Commentaire :</translation>
+        <translation>  Commentaire&#xa0;:</translation>
     </message>
     <message>
         <source>Track&apos;s comment</source>
@@ -528,7 +524,7 @@ Code de sortie : 0 écrit, 1 échec de la création, 2 erreur d’utilisation. V
     </message>
     <message>
         <source>Track&apos;s Artist   (when mouse is over)</source>
-        <translation>Artiste du morceau   (survolé)</translation>
+        <translation>Artiste du morceau   (survol)</translation>
     </message>
     <message>
         <source>Track&apos;s Artist (when selected but not focus)</source>
@@ -537,10 +533,6 @@ Code de sortie : 0 écrit, 1 échec de la création, 2 erreur d’utilisation. V
     <message>
         <source>Track&apos;s Artist (when selected and has focus)</source>
         <translation>Artiste du morceau (sélectionné, avec focus)</translation>
-    </message>
-    <message>
-        <source>Save as</source>
-        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>or leave blank to save with the same name</source>
@@ -560,7 +552,7 @@ Code de sortie : 0 écrit, 1 échec de la création, 2 erreur d’utilisation. V
     </message>
     <message>
         <source>Custom ...</source>
-        <translation>Personnalisé ...</translation>
+        <translation>Personnalisé…</translation>
     </message>
     <message>
         <source>Dark</source>
@@ -580,7 +572,7 @@ Code de sortie : 0 écrit, 1 échec de la création, 2 erreur d’utilisation. V
     </message>
     <message>
         <source>What&apos;s This?</source>
-        <translation>Qu’est-ce que c’est ?</translation>
+        <translation>Qu’est-ce que c’est&#x202f;?</translation>
     </message>
     <message>
         <source>Shift+F1</source>
@@ -588,11 +580,11 @@ Code de sortie : 0 écrit, 1 échec de la création, 2 erreur d’utilisation. V
     </message>
     <message>
         <source>The folder &quot;%1&quot; could not be created. Profiles cannot be saved and skins cannot be created until it can.</source>
-        <translation>Le dossier « %1 » n’a pas pu être créé. Tant qu’il ne peut pas l’être, aucun profil ne peut être enregistré et aucun skin créé.</translation>
+        <translation>Le dossier «&#xa0;%1&#xa0;» n’a pas pu être créé. Tant qu’il ne peut pas l’être, aucun profil ne peut être enregistré et aucun skin créé.</translation>
     </message>
     <message>
         <source>Select a Skin zip file</source>
-        <translation>Choisir le fichier zip d’un skin</translation>
+        <translation>Sélectionner le fichier zip d’un skin</translation>
     </message>
     <message>
         <source>Please wait for the skin to be created</source>
@@ -604,11 +596,11 @@ Code de sortie : 0 écrit, 1 échec de la création, 2 erreur d’utilisation. V
     </message>
     <message>
         <source>The folder &quot;%1&quot; could not be created</source>
-        <translation>Le dossier « %1 » n’a pas pu être créé</translation>
+        <translation>Le dossier «&#xa0;%1&#xa0;» n’a pas pu être créé</translation>
     </message>
     <message>
         <source>Processing. Please wait ...</source>
-        <translation>Traitement en cours. Veuillez patienter ...</translation>
+        <translation>Traitement en cours. Veuillez patienter…</translation>
     </message>
     <message>
         <source>Failed</source>
@@ -622,13 +614,13 @@ Code de sortie : 0 écrit, 1 échec de la création, 2 erreur d’utilisation. V
     </message>
     <message>
         <source>Done !</source>
-        <translation>Terminé !</translation>
+        <translation>Terminé&#x202f;!</translation>
     </message>
     <message>
         <source>Your Skin has been created successfully !
 Select the %1 skin from Turnwise Settings-&gt;Interface tab</source>
-        <translation>Votre skin a été créé avec succès !
-Choisissez le skin %1 dans Turnwise, onglet Paramètres-&gt;Interface</translation>
+        <translation>Votre skin a été créé avec succès&#x202f;!
+Sélectionnez le skin %1 dans Turnwise, onglet Paramètres → Interface</translation>
     </message>
     <message>
         <source>
@@ -637,7 +629,7 @@ Not everything could be done as asked:
 - </source>
         <translation>
 
-Tout n’a pas pu être fait comme demandé :
+Tout n’a pas pu être fait comme demandé&#xa0;:
 - </translation>
     </message>
     <message>
@@ -646,47 +638,47 @@ Tout n’a pas pu être fait comme demandé :
     </message>
     <message>
         <source>No program could be found to show the folder &quot;%1&quot;</source>
-        <translation>Aucun programme n’a été trouvé pour afficher le dossier « %1 »</translation>
+        <translation>Aucun programme n’a été trouvé pour afficher le dossier «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Closing when the skin is written ...</source>
-        <translation>Fermeture dès que le skin est écrit ...</translation>
+        <translation>Fermeture dès que le skin est écrit…</translation>
     </message>
     <message>
         <source>Select a Skin zip file with Custom Browser Icons</source>
-        <translation>Choisir le fichier zip d’un skin avec des icônes de Browser personnalisées</translation>
+        <translation>Sélectionner le fichier zip d’un skin avec des icônes de Browser personnalisées</translation>
     </message>
     <message>
         <source>You have not selected any skin with Custom Icons</source>
-        <translation>Vous n’avez choisi aucun skin avec des icônes personnalisées</translation>
+        <translation>Vous n’avez sélectionné aucun skin avec des icônes personnalisées</translation>
     </message>
     <message>
         <source>Looking for custom icons ...</source>
-        <translation>Recherche des icônes personnalisées ...</translation>
+        <translation>Recherche des icônes personnalisées…</translation>
     </message>
     <message>
         <source>Assign a keyboard or custom button as... show_window &apos;browserfloat&apos; to open/close the Floating Browser window</source>
-        <translation>Affectez une touche ou un bouton personnalisé à ... show_window &apos;browserfloat&apos; pour ouvrir/fermer la fenêtre flottante du Browser</translation>
+        <translation>Affectez show_window &apos;browserfloat&apos; à une touche ou à un bouton personnalisé pour ouvrir/fermer la fenêtre flottante du Browser</translation>
     </message>
     <message>
         <source>Select a Skin zip file with Window</source>
-        <translation>Choisir le fichier zip d’un skin avec des fenêtres</translation>
+        <translation>Sélectionner le fichier zip d’un skin avec des fenêtres</translation>
     </message>
     <message>
         <source>You have not selected any Window skin</source>
-        <translation>Vous n’avez choisi aucun skin de fenêtres</translation>
+        <translation>Vous n’avez sélectionné aucun skin de fenêtres</translation>
     </message>
     <message>
         <source>Looking for floating windows ...</source>
-        <translation>Recherche des fenêtres flottantes ...</translation>
+        <translation>Recherche des fenêtres flottantes…</translation>
     </message>
     <message>
         <source>Selected Skin does not contain any floating Windows</source>
-        <translation>Le skin choisi ne contient aucune fenêtre flottante</translation>
+        <translation>Le skin sélectionné ne contient aucune fenêtre flottante</translation>
     </message>
     <message>
         <source>Contrast %1:1 on %2: hard to read in the browser</source>
-        <translation>Contraste %1:1 sur %2 : difficile à lire dans le Browser</translation>
+        <translation>Contraste %1:1 sur %2&#xa0;: difficile à lire dans le Browser</translation>
     </message>
     <message>
         <source>Undo</source>
@@ -698,19 +690,19 @@ Tout n’a pas pu être fait comme demandé :
     </message>
     <message>
         <source>Reset all</source>
-        <translation>Tout rétablir</translation>
+        <translation>Tout réinitialiser</translation>
     </message>
     <message>
         <source>The Profile %1 is gone: it was moved or deleted outside Panelcraft.
 
 Default Profile loaded</source>
-        <translation>Le profil %1 a disparu : il a été déplacé ou supprimé hors de Panelcraft.
+        <translation>Le profil %1 a disparu&#xa0;: il a été déplacé ou supprimé hors de Panelcraft.
 
 Profil par défaut chargé</translation>
     </message>
     <message>
         <source>Select a Panelcraft Profile</source>
-        <translation>Choisir un profil Panelcraft</translation>
+        <translation>Sélectionner un profil Panelcraft</translation>
     </message>
     <message>
         <source>The Profile could not be saved to %1
@@ -728,12 +720,12 @@ Rien n’a été modifié.</translation>
     </message>
     <message>
         <source>Are you sure you want to delete Profile %1 ?</source>
-        <translation>Voulez-vous vraiment supprimer le profil %1 ?</translation>
+        <translation>Voulez-vous vraiment supprimer le profil %1&#x202f;?</translation>
     </message>
     <message>
         <source>The Profile %1 could not be deleted:
 %2</source>
-        <translation>Le profil %1 n’a pas pu être supprimé :
+        <translation>Le profil %1 n’a pas pu être supprimé&#xa0;:
 %2</translation>
     </message>
     <message>
@@ -746,15 +738,15 @@ Profil par défaut chargé</translation>
     </message>
     <message>
         <source>Colours from Selected Skin</source>
-        <translation>Couleurs du skin choisi</translation>
+        <translation>Couleurs du skin sélectionné</translation>
     </message>
     <message>
         <source>Select a skin with the Browse button first.</source>
-        <translation>Choisissez d’abord un skin avec le bouton Parcourir.</translation>
+        <translation>Sélectionnez d’abord un skin avec le bouton «&#xa0;Parcourir&#xa0;».</translation>
     </message>
     <message>
         <source>Reading the skin&apos;s colours ...</source>
-        <translation>Lecture des couleurs du skin ...</translation>
+        <translation>Lecture des couleurs du skin…</translation>
     </message>
     <message>
         <source>Colours from skin</source>
@@ -762,11 +754,11 @@ Profil par défaut chargé</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Reset Background color to its default value&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Rétablir la couleur de fond à sa valeur par défaut&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Réinitialiser la couleur de fond à sa valeur par défaut&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Select a color for the&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; Background&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; of the Browser&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Choisissez une couleur pour le&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; fond&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; du Browser&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Sélectionnez une couleur pour le&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; fond&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; du Browser&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Click to make the background of the Browser transparent&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-style:italic;&quot;&gt;the background graphics of the skin png will be visible&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -774,11 +766,11 @@ Profil par défaut chargé</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Reset the background color of lines (when mouse is over), to its default value&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Rétablir la couleur de fond des lignes (survolées par la souris) à sa valeur par défaut&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Réinitialiser la couleur de fond des lignes (survolées par la souris) à sa valeur par défaut&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Select a color for the &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;background&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; of the Browser&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; lines &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;when mouse is &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;over&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Choisissez une couleur pour le &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;fond&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; des&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; lignes du Browser &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;quand la souris les &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;survole&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Sélectionnez une couleur pour le &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;fond&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; des&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; lignes du Browser &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;quand la souris les &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;survole&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Color</source>
@@ -786,11 +778,11 @@ Profil par défaut chargé</translation>
     </message>
     <message>
         <source>Name : %1</source>
-        <translation>Nom : %1</translation>
+        <translation>Nom&#xa0;: %1</translation>
     </message>
     <message>
         <source>Size : %1</source>
-        <translation>Taille : %1</translation>
+        <translation>Taille&#xa0;: %1</translation>
     </message>
     <message>
         <source>Bold</source>
@@ -802,7 +794,7 @@ Profil par défaut chargé</translation>
     </message>
     <message>
         <source>Weight : %1</source>
-        <translation>Graisse : %1</translation>
+        <translation>Graisse&#xa0;: %1</translation>
     </message>
     <message>
         <source>Skin Files (*.zip)</source>
@@ -842,7 +834,7 @@ Profil par défaut chargé</translation>
     </message>
     <message>
         <source>&quot;%1&quot; on the %2 page</source>
-        <translation>« %1 » sur la page %2</translation>
+        <translation>«&#xa0;%1&#xa0;» sur la page %2</translation>
     </message>
     <message>
         <source>With %1, %2 and %3 are hard to tell apart (difference %4, CIEDE2000).</source>
@@ -851,16 +843,16 @@ Profil par défaut chargé</translation>
     <message>
         <source>Some lines of the profile were not used:
 - </source>
-        <translation>Certaines lignes du profil n&apos;ont pas été utilisées :
+        <translation>Certaines lignes du profil n’ont pas été utilisées&#xa0;:
 - </translation>
     </message>
     <message>
         <source>Style from Selected Skin with Accent ...</source>
-        <translation>Style du Skin sélectionné avec accent ...</translation>
+        <translation>Style du skin sélectionné avec accent…</translation>
     </message>
     <message>
         <source>Style from Selected Skin</source>
-        <translation>Style du Skin sélectionné</translation>
+        <translation>Style du skin sélectionné</translation>
     </message>
     <message>
         <source>Accent for the Style</source>
@@ -868,7 +860,7 @@ Profil par défaut chargé</translation>
     </message>
     <message>
         <source>Style from skin</source>
-        <translation>Style du Skin</translation>
+        <translation>Style du skin</translation>
     </message>
     <message>
         <source>&amp;Browse</source>
@@ -876,7 +868,7 @@ Profil par défaut chargé</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation>&amp;Rétablir</translation>
+        <translation>&amp;Réinitialiser</translation>
     </message>
     <message>
         <source>&amp;Create Skin</source>
@@ -884,7 +876,7 @@ Profil par défaut chargé</translation>
     </message>
     <message>
         <source>&amp;Browser Profile</source>
-        <translation>&amp;Profil du Browser</translation>
+        <translation>Profil du &amp;Browser</translation>
     </message>
     <message>
         <source>&amp;Open</source>
@@ -900,13 +892,13 @@ Profil par défaut chargé</translation>
     </message>
     <message>
         <source>Save them before closing?</source>
-        <translation>Les enregistrer avant de fermer ?</translation>
+        <translation>Les enregistrer avant de fermer&#x202f;?</translation>
     </message>
     <message>
         <source>The skin &quot;%1&quot; already exists.
 Replace it with the new skin?</source>
-        <translation>Le Skin « %1 » existe déjà.
-Le remplacer par le nouveau Skin ?</translation>
+        <translation>Le skin «&#xa0;%1&#xa0;» existe déjà.
+Le remplacer par le nouveau skin&#x202f;?</translation>
     </message>
     <message>
         <source>Replace</source>
@@ -918,7 +910,7 @@ Le remplacer par le nouveau Skin ?</translation>
     </message>
     <message>
         <source>No colour matches &quot;%1&quot;</source>
-        <translation>Aucune couleur ne correspond à « %1 »</translation>
+        <translation>Aucune couleur ne correspond à «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
@@ -940,7 +932,7 @@ Le remplacer par le nouveau Skin ?</translation>
     </message>
     <message>
         <source>%1, %2: %3</source>
-        <translation>%1, %2 : %3</translation>
+        <translation>%1, %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>colour</source>
@@ -948,7 +940,7 @@ Le remplacer par le nouveau Skin ?</translation>
     </message>
     <message>
         <source>reset</source>
-        <translation>rétablir</translation>
+        <translation>réinitialiser</translation>
     </message>
     <message>
         <source>transparent</source>
@@ -976,19 +968,19 @@ Le remplacer par le nouveau Skin ?</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a colour this row can take</source>
-        <translation>« %1 » n&apos;est pas une couleur que cette ligne accepte</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une couleur que cette ligne accepte</translation>
     </message>
     <message>
         <source>Save them before they are replaced?</source>
-        <translation>Les enregistrer avant qu&apos;elles ne soient remplacées ?</translation>
+        <translation>Les enregistrer avant qu’elles ne soient remplacées&#x202f;?</translation>
     </message>
     <message>
         <source>Profile saved: %1</source>
-        <translation>Profil enregistré : %1</translation>
+        <translation>Profil enregistré&#xa0;: %1</translation>
     </message>
     <message>
         <source>Save them before a style is drawn from the skin?</source>
-        <translation>Les enregistrer avant de tirer un style du Skin ?</translation>
+        <translation>Les enregistrer avant de tirer un style du skin&#x202f;?</translation>
     </message>
     <message>
         <source>Add Browser in a &amp;floating Window</source>
@@ -1008,11 +1000,11 @@ Le remplacer par le nouveau Skin ?</translation>
     </message>
     <message>
         <source>Show Browser &amp;Preview</source>
-        <translation>A&amp;perçu du Browser</translation>
+        <translation>Aperç&amp;u du Browser</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation>Ouvrir un fichier &amp;récent</translation>
+        <translation>Profils &amp;récents</translation>
     </message>
     <message>
         <source>&amp;%1 %2</source>
@@ -1022,16 +1014,36 @@ Le remplacer par le nouveau Skin ?</translation>
         <source>The Profile %1 is gone: it was moved or deleted outside Panelcraft.
 
 It was taken off the recent Profiles.</source>
-        <translation>Le profil %1 a disparu : il a été déplacé ou supprimé hors de Panelcraft.
+        <translation>Le profil %1 a disparu&#xa0;: il a été déplacé ou supprimé hors de Panelcraft.
 
 Il a été retiré des profils récents.</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <comment>icon set drawn for white browsers</comment>
+        <translation>Blanches</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <comment>caption of the new skin&apos;s name</comment>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <comment>profile menu command; asks for a file</comment>
+        <translation>Enregistrer sous…</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <comment>built-in browser profile</comment>
+        <translation>Blanc</translation>
     </message>
 </context>
 <context>
     <name>StyleEdit</name>
     <message>
         <source>Reset %1</source>
-        <translation>Rétablir %1</translation>
+        <translation>Réinitialiser %1</translation>
     </message>
     <message>
         <source>Line height</source>
@@ -1051,18 +1063,18 @@ Il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>Reset %1 font</source>
-        <translation>%1 – rétablir la police</translation>
+        <translation>%1 – réinitialiser la police</translation>
     </message>
 </context>
 <context>
     <name>Tooltips</name>
     <message>
         <source>It&apos;s the first step you need to do to modify a skin. Click this button to get a File Dialog Window and select the Turnwise Skin you wish to modify</source>
-        <translation>C’est la première étape pour modifier un skin. Cliquez sur ce bouton pour ouvrir une boîte de dialogue et choisissez le skin Turnwise à modifier</translation>
+        <translation>C’est la première étape pour modifier un skin. Cliquez sur ce bouton pour ouvrir une boîte de dialogue et sélectionnez le skin Turnwise à modifier</translation>
     </message>
     <message>
         <source>Select this option to have the Default Browser Icons in your skin</source>
-        <translation>Choisissez cette option pour avoir les icônes du Browser par défaut dans votre skin</translation>
+        <translation>Sélectionnez cette option pour avoir les icônes du Browser par défaut dans votre skin</translation>
     </message>
     <message>
         <source>Test here what you see</source>
@@ -1070,27 +1082,27 @@ Il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>Select this option to use the Alternative Browser Icons (found in several custom Turnwise Skins) in your modified Skin</source>
-        <translation>Choisissez cette option pour utiliser les icônes alternatives du Browser (présentes dans plusieurs skins Turnwise personnalisés) dans votre skin modifié</translation>
+        <translation>Sélectionnez cette option pour utiliser les icônes alternatives du Browser (présentes dans plusieurs skins Turnwise personnalisés) dans votre skin modifié</translation>
     </message>
     <message>
         <source>Select this option to use the White Browser Icons (inverted colors for White Browsers) in your modified Skin</source>
-        <translation>Choisissez cette option pour utiliser les icônes blanches du Browser (couleurs inversées pour les Browsers blancs) dans votre skin modifié</translation>
+        <translation>Sélectionnez cette option pour utiliser les icônes blanches du Browser (couleurs inversées pour les Browsers blancs) dans votre skin modifié</translation>
     </message>
     <message>
         <source>Select this option to import Custom Browser Icons from another skin</source>
-        <translation>Choisissez cette option pour importer les icônes personnalisées du Browser d’un autre skin</translation>
+        <translation>Sélectionnez cette option pour importer les icônes personnalisées du Browser d’un autre skin</translation>
     </message>
     <message>
         <source>Opens a File Dialog Window to select a skin from which you want to import Custom Browser Icons. Available only when the &apos;From another Skin&apos; option is selected</source>
-        <translation>Ouvre une boîte de dialogue pour choisir le skin dont vous voulez importer les icônes personnalisées du Browser. Disponible seulement quand l’option &apos;D’un autre skin&apos; est choisie</translation>
+        <translation>Ouvre une boîte de dialogue pour sélectionner le skin dont vous voulez importer les icônes personnalisées du Browser. Disponible seulement quand l’option «&#xa0;D’un autre skin&#xa0;» est sélectionnée</translation>
     </message>
     <message>
         <source>The selected skin does not include custom Browser Icons</source>
-        <translation>Le skin choisi ne contient pas d’icônes personnalisées du Browser</translation>
+        <translation>Le skin sélectionné ne contient pas d’icônes personnalisées du Browser</translation>
     </message>
     <message>
         <source>Displays the selected skin from which the Custom Browser Icons will be imported from.</source>
-        <translation>Affiche le skin choisi dont les icônes personnalisées du Browser seront importées.</translation>
+        <translation>Affiche le skin sélectionné dont les icônes personnalisées du Browser seront importées.</translation>
     </message>
     <message>
         <source>When enabled, an additional Browser will be added in a floating Window</source>
@@ -1102,7 +1114,7 @@ Il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>Select a skin and add its floating windows to the modified skin</source>
-        <translation>Choisissez un skin et ajoutez ses fenêtres flottantes au skin modifié</translation>
+        <translation>Sélectionnez un skin et ajoutez ses fenêtres flottantes au skin modifié</translation>
     </message>
     <message>
         <source>Assign a keyboard or custom button as show_window &apos;WindowName&apos; to open/close the floating window(s)</source>
@@ -1114,15 +1126,15 @@ Il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>Choose a Font to use for the modified skin. Will affect Browser if the &apos;Change Browser Colors and Fonts&apos; option is disabled</source>
-        <translation>Choisissez une police pour le skin modifié. Elle s’applique aussi au Browser si l’option &apos;Changer couleurs et polices du Browser&apos; est désactivée</translation>
+        <translation>Choisissez une police pour le skin modifié. Elle s’applique aussi au Browser si l’option «&#xa0;Changer couleurs et polices du Browser&#xa0;» est désactivée</translation>
     </message>
     <message>
         <source>Enter a % value. Example: Value 110 will increase font size by 10%. Example: Value 95 will decrease font size by 5%. Leave blank for the Font to retain its current size</source>
-        <translation>Saisissez une valeur en %. Exemple : la valeur 110 agrandit la police de 10%. Exemple : la valeur 95 la réduit de 5%. Laissez vide pour que la police garde sa taille actuelle</translation>
+        <translation>Saisissez une valeur en %. Exemple&#xa0;: la valeur 110 agrandit la police de 10&#xa0;%. Exemple&#xa0;: la valeur 95 la réduit de 5&#xa0;%. Laissez vide pour que la police garde sa taille actuelle</translation>
     </message>
     <message>
         <source>Click to reset all Browser Colors and Fonts to their default values</source>
-        <translation>Cliquez pour rétablir toutes les couleurs et polices du Browser à leurs valeurs par défaut</translation>
+        <translation>Cliquez pour réinitialiser toutes les couleurs et polices du Browser à leurs valeurs par défaut</translation>
     </message>
     <message>
         <source>Enable to view the Browser Colors and Fonts and apply the changes to the Browser of the modified skin.</source>
@@ -1138,23 +1150,23 @@ Il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>Select a color for the background of the Browser</source>
-        <translation>Choisissez une couleur pour le fond du Browser</translation>
+        <translation>Sélectionnez une couleur pour le fond du Browser</translation>
     </message>
     <message>
         <source>Reset Background color to its default value</source>
-        <translation>Rétablir la couleur de fond à sa valeur par défaut</translation>
+        <translation>Réinitialiser la couleur de fond à sa valeur par défaut</translation>
     </message>
     <message>
         <source>Select a color for the background of the Browser lines when mouse is over</source>
-        <translation>Choisissez une couleur pour le fond des lignes du Browser survolées par la souris</translation>
+        <translation>Sélectionnez une couleur pour le fond des lignes du Browser survolées par la souris</translation>
     </message>
     <message>
         <source>Reset the background color of lines (when mouse is over), to its default value</source>
-        <translation>Rétablir la couleur de fond des lignes (survolées par la souris) à sa valeur par défaut</translation>
+        <translation>Réinitialiser la couleur de fond des lignes (survolées par la souris) à sa valeur par défaut</translation>
     </message>
     <message>
         <source>Select a color as background for the alternate Browser lines</source>
-        <translation>Choisissez une couleur de fond pour une ligne sur deux du Browser</translation>
+        <translation>Sélectionnez une couleur de fond pour une ligne sur deux du Browser</translation>
     </message>
     <message>
         <source>Make the alternate Browser lines transparent (no Stripes)</source>
@@ -1162,18 +1174,18 @@ Il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>Reset the background color of the alternate Browser lines, to its default value</source>
-        <translation>Rétablir la couleur de fond d’une ligne sur deux du Browser à sa valeur par défaut</translation>
+        <translation>Réinitialiser la couleur de fond d’une ligne sur deux du Browser à sa valeur par défaut</translation>
     </message>
     <message>
         <source>Select a color as background for the alternate Browser lines, when mouse is over</source>
-        <translation>Choisissez une couleur de fond pour une ligne sur deux du Browser, survolée par la souris</translation>
+        <translation>Sélectionnez une couleur de fond pour une ligne sur deux du Browser, survolée par la souris</translation>
     </message>
 </context>
 <context>
     <name>Unpacker</name>
     <message>
         <source>%1 was refused: its entry &quot;%2&quot; would be written outside the folder it is unpacked into</source>
-        <translation>%1 a été refusé : son entrée « %2 » serait écrite hors du dossier où il est décompressé</translation>
+        <translation>%1 a été refusé&#xa0;: son entrée «&#xa0;%2&#xa0;» serait écrite hors du dossier où il est décompressé</translation>
     </message>
     <message>
         <source>%1 is damaged and cannot be unpacked</source>
@@ -1181,15 +1193,15 @@ Il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>%1 was refused: it unpacks to more than %2</source>
-        <translation>%1 a été refusé : décompressé, il dépasse %2</translation>
+        <translation>%1 a été refusé&#xa0;: décompressé, il dépasse %2</translation>
     </message>
     <message>
         <source>%1 is not a zip file or cannot be read</source>
-        <translation>%1 n&apos;est pas un fichier zip ou ne peut pas être lu</translation>
+        <translation>%1 n’est pas un fichier zip ou ne peut pas être lu</translation>
     </message>
     <message>
         <source>%1 is damaged and cannot be unpacked: the extra fields of its entries are inconsistent</source>
-        <translation>%1 est endommagé et ne peut pas être décompressé : les champs supplémentaires de ses entrées sont incohérents</translation>
+        <translation>%1 est endommagé et ne peut pas être décompressé&#xa0;: les champs supplémentaires de ses entrées sont incohérents</translation>
     </message>
     <message>
         <source>%1 holds no files</source>
@@ -1197,43 +1209,43 @@ Il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>%1 was refused: it holds more than %2 entries</source>
-        <translation>%1 a été refusé : il contient plus de %2 entrées</translation>
+        <translation>%1 a été refusé&#xa0;: il contient plus de %2 entrées</translation>
     </message>
     <message>
         <source>%1 was refused: its entry &quot;%2&quot; has a name that is not valid UTF-8</source>
-        <translation>%1 a été refusé : le nom de son entrée « %2 » n&apos;est pas de l&apos;UTF-8 valide</translation>
+        <translation>%1 a été refusé&#xa0;: le nom de son entrée «&#xa0;%2&#xa0;» n’est pas de l’UTF-8 valide</translation>
     </message>
     <message>
         <source>%1 was refused: its entry &quot;%2&quot; has a control character in its name</source>
-        <translation>%1 a été refusé : le nom de son entrée « %2 » contient un caractère de contrôle</translation>
+        <translation>%1 a été refusé&#xa0;: le nom de son entrée «&#xa0;%2&#xa0;» contient un caractère de contrôle</translation>
     </message>
     <message>
         <source>%1 was refused: its entry &quot;%2&quot; is a symbolic link</source>
-        <translation>%1 a été refusé : son entrée « %2 » est un lien symbolique</translation>
+        <translation>%1 a été refusé&#xa0;: son entrée «&#xa0;%2&#xa0;» est un lien symbolique</translation>
     </message>
     <message>
         <source>%1 is password-protected; Panelcraft can only read skins without a password</source>
-        <translation>%1 est protégé par un mot de passe ; Panelcraft ne lit que les Skins sans mot de passe</translation>
+        <translation>%1 est protégé par un mot de passe&#x202f;; Panelcraft ne lit que les skins sans mot de passe</translation>
     </message>
     <message>
         <source>%1 was refused: its entry &quot;%2&quot; is compressed in a way Panelcraft cannot read (method %3)</source>
-        <translation>%1 a été refusé : son entrée « %2 » est compressée d&apos;une façon que Panelcraft ne sait pas lire (méthode %3)</translation>
+        <translation>%1 a été refusé&#xa0;: son entrée «&#xa0;%2&#xa0;» est compressée d’une façon que Panelcraft ne sait pas lire (méthode %3)</translation>
     </message>
     <message>
         <source>%1 was refused: its entry &quot;%2&quot; appears twice</source>
-        <translation>%1 a été refusé : son entrée « %2 » apparaît deux fois</translation>
+        <translation>%1 a été refusé&#xa0;: son entrée «&#xa0;%2&#xa0;» apparaît deux fois</translation>
     </message>
     <message>
         <source>%1 was refused: its entry &quot;%2&quot; would be unpacked onto the entry &quot;%3&quot;</source>
-        <translation>%1 a été refusé : son entrée « %2 » serait décompressée sur l&apos;entrée « %3 »</translation>
+        <translation>%1 a été refusé&#xa0;: son entrée «&#xa0;%2&#xa0;» serait décompressée sur l’entrée «&#xa0;%3&#xa0;»</translation>
     </message>
     <message>
         <source>%1 was refused: its entry &quot;%2&quot; would be unpacked onto a folder of the same name</source>
-        <translation>%1 a été refusé : son entrée « %2 » serait décompressée sur un dossier du même nom</translation>
+        <translation>%1 a été refusé&#xa0;: son entrée «&#xa0;%2&#xa0;» serait décompressée sur un dossier du même nom</translation>
     </message>
     <message>
         <source>%1 was refused: its entry &quot;%2&quot; would be unpacked into the file &quot;%3&quot;</source>
-        <translation>%1 a été refusé : son entrée « %2 » serait décompressée dans le fichier « %3 »</translation>
+        <translation>%1 a été refusé&#xa0;: son entrée «&#xa0;%2&#xa0;» serait décompressée dans le fichier «&#xa0;%3&#xa0;»</translation>
     </message>
     <message>
         <source>Cannot create the folder %1</source>
@@ -1241,40 +1253,40 @@ Il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>%1 was refused: its entry &quot;%2&quot; is compressed with %3, which Panelcraft cannot unpack</source>
-        <translation>%1 a été refusé : son entrée « %2 » est compressée en %3, que Panelcraft ne sait pas décompresser</translation>
+        <translation>%1 a été refusé&#xa0;: son entrée «&#xa0;%2&#xa0;» est compressée en %3, que Panelcraft ne sait pas décompresser</translation>
     </message>
 </context>
 <context>
     <name>Workspace</name>
     <message>
         <source>Cannot remove &quot;%1&quot; from the work folder: %2</source>
-        <translation>Impossible de retirer « %1 » du dossier de travail : %2</translation>
+        <translation>Impossible de retirer «&#xa0;%1&#xa0;» du dossier de travail&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cannot move &quot;%1&quot; to &quot;%2&quot;: %3</source>
-        <translation>Impossible de déplacer « %1 » vers « %2 » : %3</translation>
+        <translation>Impossible de déplacer «&#xa0;%1&#xa0;» vers «&#xa0;%2&#xa0;»&#xa0;: %3</translation>
     </message>
 </context>
 <context>
     <name>archiveentry</name>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation>Impossible d&apos;écrire %1 : %2</translation>
+        <translation>Impossible d’écrire %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>archiverepack</name>
     <message>
         <source>%1 could not be read again while it was repacked</source>
-        <translation>%1 n&apos;a pas pu être relu lors du réempaquetage</translation>
+        <translation>%1 n’a pas pu être relu lors du réempaquetage</translation>
     </message>
     <message>
         <source>the archive could not be started</source>
-        <translation>l&apos;archive n&apos;a pas pu être commencée</translation>
+        <translation>l’archive n’a pas pu être commencée</translation>
     </message>
     <message>
         <source>the archive could not be finished</source>
-        <translation>l&apos;archive n&apos;a pas pu être terminée</translation>
+        <translation>l’archive n’a pas pu être terminée</translation>
     </message>
     <message>
         <source>%1 is damaged and cannot be unpacked</source>
@@ -1282,33 +1294,36 @@ Il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>Cannot read %1: %2</source>
-        <translation>Impossible de lire %1 : %2</translation>
-    </message>
-    <message>
-        <source>The new skin would hold %1 entries; a skin may hold at most %2</source>
-        <translation>Le nouveau Skin aurait %1 entrées ; un Skin peut en avoir au plus %2</translation>
+        <translation>Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The new skin would unpack to more than %1</source>
-        <translation>Le nouveau Skin dépasserait %1 une fois décompressé</translation>
+        <translation>Le nouveau skin dépasserait %1 une fois décompressé</translation>
+    </message>
+    <message numerus="yes">
+        <source>The new skin would hold %n entries; a skin may hold at most %1</source>
+        <translation>
+            <numerusform>Le nouveau skin aurait %n entrée&#x202f;; un skin peut en avoir au plus %1</numerusform>
+            <numerusform>Le nouveau skin aurait %n entrées&#x202f;; un skin peut en avoir au plus %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>atomicwrite</name>
     <message>
         <source>Not all of the file could be written (is the disk full?)</source>
-        <translation>Le fichier n’a pas pu être écrit en entier (le disque est-il plein ?)</translation>
+        <translation>Le fichier n’a pas pu être écrit en entier (le disque est-il plein&#x202f;?)</translation>
     </message>
 </context>
 <context>
     <name>browserblockreader</name>
     <message>
         <source>The skin&apos;s layout could not be read: %1 (line %2)</source>
-        <translation>La mise en page du skin n’a pas pu être lue : %1 (ligne %2)</translation>
+        <translation>Le layout du skin n’a pas pu être lu&#xa0;: %1 (ligne %2)</translation>
     </message>
     <message>
         <source>The skin&apos;s layout has no &lt;browser&gt; block to take colours from.</source>
-        <translation>La mise en page du skin n’a pas de bloc &lt;browser&gt; d’où reprendre les couleurs.</translation>
+        <translation>Le layout du skin n’a pas de bloc &lt;browser&gt; d’où reprendre les couleurs.</translation>
     </message>
     <message>
         <source>No temporary folder could be made to unpack the skin.</source>
@@ -1316,18 +1331,18 @@ Il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>The skin&apos;s layout %1 could not be read.</source>
-        <translation>La mise en page %1 du skin n’a pas pu être lue.</translation>
+        <translation>Le layout %1 du skin n’a pas pu être lu.</translation>
     </message>
     <message>
         <source>No layout of the skin has a &lt;browser&gt; block to take colours from.</source>
-        <translation>Aucun layout du Skin n&apos;a de bloc &lt;browser&gt; dont tirer des couleurs.</translation>
+        <translation>Aucun layout du skin n’a de bloc &lt;browser&gt; dont tirer des couleurs.</translation>
     </message>
 </context>
 <context>
     <name>imagecompositor</name>
     <message>
         <source>Cannot write the image &quot;%1&quot;: %2</source>
-        <translation>Impossible d&apos;écrire l&apos;image « %1 » : %2</translation>
+        <translation>Impossible d’écrire l’image «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>is damaged and cannot be decoded</source>
@@ -1335,26 +1350,26 @@ Il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>the image is empty</source>
-        <translation>l&apos;image est vide</translation>
+        <translation>l’image est vide</translation>
     </message>
     <message>
         <source>there was not enough memory</source>
-        <translation>la mémoire a manqué</translation>
+        <translation>mémoire insuffisante</translation>
     </message>
 </context>
 <context>
     <name>imagelimits</name>
     <message>
         <source>%1 x %2 pixels; images may be at most %3 pixels on a side and %4 megapixels</source>
-        <translation>%1 x %2 pixels ; une image peut avoir au plus %3 pixels de côté et %4 mégapixels</translation>
+        <translation>%1 × %2 pixels&#x202f;; une image peut avoir au plus %3 pixels de côté et %4 mégapixels</translation>
     </message>
     <message>
         <source>is missing</source>
-        <translation>est manquant</translation>
+        <translation>est manquante</translation>
     </message>
     <message>
         <source>is not an image Panelcraft can read</source>
-        <translation>n&apos;est pas une image que Panelcraft sait lire</translation>
+        <translation>n’est pas une image que Panelcraft sait lire</translation>
     </message>
     <message>
         <source>is %1</source>
@@ -1381,15 +1396,15 @@ Il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>is in the encoding %1, which Panelcraft cannot read</source>
-        <translation>est dans l&apos;encodage %1, que Panelcraft ne sait pas lire</translation>
+        <translation>est dans l’encodage %1, que Panelcraft ne sait pas lire</translation>
     </message>
     <message>
         <source>is not valid %1 text</source>
-        <translation>n&apos;est pas du texte %1 valide</translation>
+        <translation>n’est pas du texte %1 valide</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: %2</source>
-        <translation>Impossible d&apos;écrire « %1 » : %2</translation>
+        <translation>Impossible d’écrire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>The Zip file doesn&apos;t contain any XML files</source>
@@ -1400,19 +1415,19 @@ Il a été retiré des profils récents.</translation>
     <name>outputname</name>
     <message>
         <source>&quot;%1&quot; cannot be used as a skin name</source>
-        <translation>« %1 » ne peut pas servir de nom de Skin</translation>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas servir de nom de skin</translation>
     </message>
     <message>
         <source>The skin name &quot;%1&quot; cannot hold the character &quot;%2&quot;: choose a name without / \ : * ? &quot; &lt; &gt; |</source>
-        <translation>Le nom de Skin « %1 » ne peut pas contenir le caractère « %2 » : choisissez un nom sans / \ : * ? &quot; &lt; &gt; |</translation>
+        <translation>Le nom de skin «&#xa0;%1&#xa0;» ne peut pas contenir le caractère «&#xa0;%2&#xa0;»&#xa0;: choisissez un nom sans / \&#xa0;: *&#x202f;? &quot; &lt; &gt; |</translation>
     </message>
     <message>
         <source>The skin name &quot;%1...&quot; is too long for a file name</source>
-        <translation>Le nom de Skin « %1... » est trop long pour un nom de fichier</translation>
+        <translation>Le nom de skin «&#xa0;%1…&#xa0;» est trop long pour un nom de fichier</translation>
     </message>
     <message>
         <source>The skin name &quot;%1&quot; cannot end with a dot or a space</source>
-        <translation>Le nom de Skin « %1 » ne peut pas finir par un point ou une espace</translation>
+        <translation>Le nom de skin «&#xa0;%1&#xa0;» ne peut pas finir par un point ou une espace</translation>
     </message>
 </context>
 <context>
@@ -1443,66 +1458,69 @@ Il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>The work folder &quot;%1&quot; is not an absolute path</source>
-        <translation>Le dossier de travail « %1 » n&apos;est pas un chemin absolu</translation>
+        <translation>Le dossier de travail «&#xa0;%1&#xa0;» n’est pas un chemin absolu</translation>
     </message>
     <message>
         <source>No skin was chosen to take custom icons from; the browser keeps its icons</source>
-        <translation>Aucun Skin n&apos;a été choisi pour les icônes personnalisées ; le Browser garde ses icônes</translation>
+        <translation>Aucun skin n’a été choisi pour les icônes personnalisées&#x202f;; le Browser garde ses icônes</translation>
     </message>
     <message>
         <source>&quot;%1&quot; holds no usable custom browser icons; the browser keeps its icons</source>
-        <translation>« %1 » ne contient aucune icône de Browser personnalisée utilisable ; le Browser garde ses icônes</translation>
-    </message>
-    <message>
-        <source>%1 floating windows of &quot;%2&quot; have no end; they were not added</source>
-        <translation>%1 fenêtres flottantes de « %2 » n&apos;ont pas de fin ; elles n&apos;ont pas été ajoutées</translation>
+        <translation>«&#xa0;%1&#xa0;» ne contient aucune icône de Browser personnalisée utilisable&#x202f;; le Browser garde ses icônes</translation>
     </message>
     <message>
         <source>&quot;%1&quot; does not contain any floating windows; none were added</source>
-        <translation>« %1 » ne contient aucune fenêtre flottante ; aucune n&apos;a été ajoutée</translation>
+        <translation>«&#xa0;%1&#xa0;» ne contient aucune fenêtre flottante&#x202f;; aucune n’a été ajoutée</translation>
     </message>
     <message>
         <source>The layout &quot;%1&quot; %2; it was refused</source>
-        <translation>Le layout « %1 » %2 ; il a été refusé</translation>
+        <translation>Le layout «&#xa0;%1&#xa0;» %2&#x202f;; il a été refusé</translation>
     </message>
     <message>
         <source>The layout &quot;%1&quot; %2; it was left as it is</source>
-        <translation>Le layout « %1 » %2 ; il a été laissé tel quel</translation>
+        <translation>Le layout «&#xa0;%1&#xa0;» %2&#x202f;; il a été laissé tel quel</translation>
     </message>
     <message>
         <source>The layouts name &quot;%1&quot; as added by an earlier build, but it is not what that build wrote; it was kept</source>
-        <translation>Les layouts désignent « %1 » comme ajouté par une construction antérieure, mais ce n&apos;est pas ce qu&apos;elle a écrit ; il a été conservé</translation>
+        <translation>Les layouts désignent «&#xa0;%1&#xa0;» comme ajouté par une création antérieure, mais ce n’est pas ce qu’elle a écrit&#x202f;; il a été conservé</translation>
     </message>
     <message>
         <source>The skin&apos;s own &quot;%1&quot; was kept; the imported windows expect the image of that name from &quot;%2&quot;</source>
-        <translation>Le « %1 » propre au Skin a été conservé ; les fenêtres importées attendent l&apos;image de ce nom de « %2 »</translation>
+        <translation>Le «&#xa0;%1&#xa0;» propre au skin a été conservé&#x202f;; les fenêtres importées attendent l’image de ce nom de «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>The layout &quot;%1&quot; %2 when rewritten; it was refused</source>
-        <translation>Le layout « %1 » %2 une fois réécrit ; il a été refusé</translation>
+        <translation>Le layout «&#xa0;%1&#xa0;» %2 une fois réécrit&#x202f;; il a été refusé</translation>
     </message>
     <message>
         <source>There was not enough memory to build the skin</source>
-        <translation>La mémoire a manqué pour construire le Skin</translation>
+        <translation>Mémoire insuffisante pour créer le skin</translation>
     </message>
     <message>
         <source>No skin with floating windows was chosen; none were added</source>
-        <translation>Aucun Skin à fenêtres flottantes n&apos;a été choisi ; aucune n&apos;a été ajoutée</translation>
+        <translation>Aucun skin à fenêtres flottantes n’a été choisi&#x202f;; aucune n’a été ajoutée</translation>
+    </message>
+    <message numerus="yes">
+        <source>Floating windows of &quot;%1&quot; left out for having no end: %n</source>
+        <translation>
+            <numerusform>%n fenêtre flottante de «&#xa0;%1&#xa0;» n’a pas de fin et a été laissée de côté</numerusform>
+            <numerusform>%n fenêtres flottantes de «&#xa0;%1&#xa0;» n’ont pas de fin et ont été laissées de côté</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>skinbuildoptions</name>
     <message>
         <source>No name was given for the new skin</source>
-        <translation>Aucun nom n&apos;a été donné au nouveau Skin</translation>
+        <translation>Aucun nom n’a été donné au nouveau skin</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a regular file; choose a new name or an existing skin archive</source>
-        <translation>« %1 » n&apos;est pas un fichier ordinaire ; choisissez un nouveau nom ou une archive de Skin existante</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un fichier ordinaire&#x202f;; choisissez un nouveau nom ou une archive de skin existante</translation>
     </message>
     <message>
         <source>You have not selected a skin</source>
-        <translation>Vous n’avez choisi aucun skin</translation>
+        <translation>Vous n’avez sélectionné aucun skin</translation>
     </message>
     <message>
         <source>Type the browser&apos;s line height as a whole percentage from 1 to 999</source>
@@ -1517,42 +1535,42 @@ Il a été retiré des profils récents.</translation>
     <name>skinimages</name>
     <message>
         <source>The skin image &quot;%1&quot; %2</source>
-        <translation>L&apos;image du Skin « %1 » %2</translation>
+        <translation>L’image du skin «&#xa0;%1&#xa0;» %2</translation>
     </message>
     <message>
         <source>There was not enough memory to paint the skin image &quot;%1&quot;</source>
-        <translation>La mémoire a manqué pour dessiner l&apos;image du Skin « %1 »</translation>
+        <translation>Mémoire insuffisante pour dessiner l’image du skin «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>The skin image &quot;%1&quot; would grow to %2</source>
-        <translation>L&apos;image du Skin « %1 » passerait à %2</translation>
+        <translation>L’image du skin «&#xa0;%1&#xa0;» passerait à %2</translation>
     </message>
     <message>
         <source>points outside the skin</source>
-        <translation>pointe hors du Skin</translation>
+        <translation>pointe hors du skin</translation>
     </message>
     <message>
         <source>is missing</source>
-        <translation>est manquant</translation>
+        <translation>est manquante</translation>
     </message>
     <message>
         <source>The skin image &quot;%1&quot; %2; its layout keeps its browser and icons</source>
-        <translation>L&apos;image du Skin « %1 » %2 ; son layout garde son Browser et ses icônes</translation>
+        <translation>L’image du skin «&#xa0;%1&#xa0;» %2&#x202f;; son layout garde son Browser et ses icônes</translation>
     </message>
 </context>
 <context>
     <name>skinpalette</name>
     <message>
         <source>No temporary folder could be made to read the skin.</source>
-        <translation>Aucun dossier temporaire n&apos;a pu être créé pour lire le Skin.</translation>
+        <translation>Aucun dossier temporaire n’a pu être créé pour lire le skin.</translation>
     </message>
     <message>
         <source>The skin&apos;s layouts name no images to take colours from.</source>
-        <translation>Les layouts du Skin ne nomment aucune image dont tirer des couleurs.</translation>
+        <translation>Les layouts du skin ne nomment aucune image dont tirer des couleurs.</translation>
     </message>
     <message>
         <source>The skin&apos;s images hold no visible pixels to take colours from.</source>
-        <translation>Les images du Skin n&apos;ont aucun pixel visible dont tirer des couleurs.</translation>
+        <translation>Les images du skin n’ont aucun pixel visible dont tirer des couleurs.</translation>
     </message>
 </context>
 <context>
@@ -1563,7 +1581,7 @@ Il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation>Rétablir</translation>
+        <translation>Par défaut</translation>
     </message>
     <message>
         <source>Line</source>
@@ -1575,7 +1593,7 @@ Il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>Icon Background</source>
-        <translation>Fond d’icône</translation>
+        <translation>Fond des icônes</translation>
     </message>
     <message>
         <source>Border</source>
@@ -1591,7 +1609,7 @@ Il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>Label</source>
-        <translation>Label</translation>
+        <translation>Libellé</translation>
     </message>
     <message>
         <source>Artist</source>
@@ -1607,7 +1625,7 @@ Il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>Stripes Over</source>
-        <translation>Rayures survol</translation>
+        <translation>Survol&#xa0;: rayures</translation>
     </message>
     <message>
         <source>Selected</source>
@@ -1619,15 +1637,15 @@ Il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>Text Over</source>
-        <translation>Texte survol</translation>
+        <translation>Survol&#xa0;: texte</translation>
     </message>
     <message>
         <source>Text Selected</source>
-        <translation>Texte sélection</translation>
+        <translation>Sélection&#xa0;: texte</translation>
     </message>
     <message>
         <source>Text Focus</source>
-        <translation>Texte focus</translation>
+        <translation>Focus&#xa0;: texte</translation>
     </message>
     <message>
         <source>Automix</source>
@@ -1651,11 +1669,11 @@ Il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation>Insertion</translation>
+        <translation>Repère d’insertion</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation>Défaut</translation>
+        <translation>Par défaut</translation>
     </message>
     <message>
         <source>Cursor</source>
@@ -1663,19 +1681,19 @@ Il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>Stripes Selected</source>
-        <translation>Rayures sélection</translation>
+        <translation>Sélection&#xa0;: rayures</translation>
     </message>
     <message>
         <source>Stripes Focus</source>
-        <translation>Rayures focus</translation>
+        <translation>Focus&#xa0;: rayures</translation>
     </message>
     <message>
         <source>Button Background</source>
-        <translation>Fond du bouton</translation>
+        <translation>Bouton&#xa0;: fond</translation>
     </message>
     <message>
         <source>Button Selected</source>
-        <translation>Bouton sélection</translation>
+        <translation>Bouton&#xa0;: sélection</translation>
     </message>
     <message>
         <source>Title Background</source>
@@ -1683,11 +1701,11 @@ Il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>Button Fill Start</source>
-        <translation>Remplis. bouton début</translation>
+        <translation>Bouton&#xa0;: dégradé début</translation>
     </message>
     <message>
         <source>Button Fill End</source>
-        <translation>Remplis. bouton fin</translation>
+        <translation>Bouton&#xa0;: dégradé fin</translation>
     </message>
     <message>
         <source>Start</source>
@@ -1695,51 +1713,51 @@ Il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>Button Border</source>
-        <translation>Bordure du bouton</translation>
+        <translation>Bouton&#xa0;: bordure</translation>
     </message>
     <message>
         <source>But.Fill Select Start</source>
-        <translation>Bout.Rempl. sél. début</translation>
+        <translation>Sélection&#xa0;: dégradé début</translation>
     </message>
     <message>
         <source>But.Fill Select End</source>
-        <translation>Bout.Rempl. sél. fin</translation>
+        <translation>Sélection&#xa0;: dégradé fin</translation>
     </message>
     <message>
         <source>But.Border Select</source>
-        <translation>Bout.Bordure sél.</translation>
+        <translation>Sélection&#xa0;: bordure</translation>
     </message>
     <message>
         <source>But.Fill Over Start</source>
-        <translation>Bout.Rempl. survol début</translation>
+        <translation>Survol&#xa0;: dégradé début</translation>
     </message>
     <message>
         <source>But.Fill Over End</source>
-        <translation>Bout.Rempl. survol fin</translation>
+        <translation>Survol&#xa0;: dégradé fin</translation>
     </message>
     <message>
         <source>But.Border Over</source>
-        <translation>Bout.Bordure survol</translation>
+        <translation>Survol&#xa0;: bordure</translation>
     </message>
     <message>
         <source>Knob Fill Start</source>
-        <translation>Bouton rot. début</translation>
+        <translation>Rotatif&#xa0;: dégradé début</translation>
     </message>
     <message>
         <source>Knob Fill End</source>
-        <translation>Bouton rot. fin</translation>
+        <translation>Rotatif&#xa0;: dégradé fin</translation>
     </message>
     <message>
         <source>Knob Ring Fill</source>
-        <translation>Anneau remplissage</translation>
+        <translation>Anneau&#xa0;: remplissage</translation>
     </message>
     <message>
         <source>Knob Ring Border</source>
-        <translation>Anneau bordure</translation>
+        <translation>Anneau&#xa0;: bordure</translation>
     </message>
     <message>
         <source>Knob Fader</source>
-        <translation>Bouton rot. fader</translation>
+        <translation>Rotatif&#xa0;: fader</translation>
     </message>
     <message>
         <source>Title Text</source>
@@ -1747,7 +1765,7 @@ Il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>Knob Text</source>
-        <translation>Texte bouton rot.</translation>
+        <translation>Texte du rotatif</translation>
     </message>
     <message>
         <source>Button Text</source>
@@ -1755,11 +1773,11 @@ Il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>Button Text Over</source>
-        <translation>Texte bouton survol</translation>
+        <translation>Survol&#xa0;: texte</translation>
     </message>
     <message>
         <source>Button Text Select</source>
-        <translation>Texte bouton sél.</translation>
+        <translation>Sélection&#xa0;: texte</translation>
     </message>
     <message>
         <source>Browser</source>
@@ -1775,11 +1793,11 @@ Il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>Grid Titles</source>
-        <translation>Titres grille</translation>
+        <translation>Titres de la grille</translation>
     </message>
     <message>
         <source>Knob &amp; String</source>
-        <translation>Bouton rot. &amp; texte</translation>
+        <translation>Rotatif &amp; texte</translation>
     </message>
     <message>
         <source>Toolbar</source>
@@ -1790,34 +1808,34 @@ Il a été retiré des profils récents.</translation>
     <name>tablefile</name>
     <message>
         <source>Cannot read the profile &quot;%1&quot;</source>
-        <translation>Impossible de lire le profil « %1 »</translation>
+        <translation>Impossible de lire le profil «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>The profile &quot;%1&quot; holds a control character in the value of &quot;%2&quot;</source>
-        <translation>Le profil « %1 » contient un caractère de contrôle dans la valeur de « %2 »</translation>
+        <translation>Le profil «&#xa0;%1&#xa0;» contient un caractère de contrôle dans la valeur de «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>is not UTF-8 text</source>
-        <translation>n&apos;est pas du texte UTF-8</translation>
+        <translation>n’est pas du texte UTF-8</translation>
     </message>
     <message>
         <source>is not a colour</source>
-        <translation>n&apos;est pas une couleur</translation>
+        <translation>n’est pas une couleur</translation>
     </message>
     <message>
         <source>is not a whole size from 1 to 999</source>
-        <translation>n&apos;est pas une taille entière de 1 à 999</translation>
+        <translation>n’est pas une taille entière de 1 à 999</translation>
     </message>
     <message>
         <source>The profile &quot;%1&quot;: &quot;%2=%3&quot; %4; the default &quot;%5&quot; is kept</source>
-        <translation>Le profil « %1 » : « %2=%3 » %4 ; la valeur par défaut « %5 » est gardée</translation>
+        <translation>Le profil «&#xa0;%1&#xa0;»&#xa0;: «&#xa0;%2=%3&#xa0;» %4&#x202f;; la valeur par défaut «&#xa0;%5&#xa0;» est conservée</translation>
     </message>
 </context>
 <context>
     <name>writefailure</name>
     <message>
         <source>Cannot create the folder &quot;%1&quot;: %2</source>
-        <translation>Impossible de créer le dossier « %1 » : %2</translation>
+        <translation>Impossible de créer le dossier «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1835,7 +1853,7 @@ Il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>could not be read (line %1)</source>
-        <translation>n&apos;a pas pu être lu (ligne %1)</translation>
+        <translation>n’a pas pu être lu (ligne %1)</translation>
     </message>
     <message>
         <source>has more than %1 elements</source>
@@ -1843,7 +1861,7 @@ Il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>is not well-formed XML (line %1: %2)</source>
-        <translation>n&apos;est pas du XML bien formé (ligne %1 : %2)</translation>
+        <translation>n’est pas du XML bien formé (ligne %1&#xa0;: %2)</translation>
     </message>
 </context>
 </TS>

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 
 using colourvision::Vision;
 
@@ -70,12 +71,13 @@ void MainWindow::showVisionHints()
     const auto row = [this](int key) {
         const stylekeys::ColourKey &k = stylekeys::colourKeys[key];
         return tr("\"%1\" on the %2 page")
-            .arg(tr(k.caption), ui->tabWidget->tabText(int(k.page)).remove(QLatin1Char('&')));
+            .arg(QCoreApplication::translate("stylekeys", k.caption),
+                 ui->tabWidget->tabText(int(k.page)).remove(QLatin1Char('&')));
     };
     for (const colourvision::Confusion &c : colourvision::confusions(style)) {
         const QString tip = tr("With %1, %2 and %3 are hard to tell apart (difference %4, CIEDE2000).")
                                 .arg(tr(visionName(c.vision)), row(c.first), row(c.second))
-                                .arg(c.difference, 0, 'f', 1);
+                                .arg(QLocale().toString(c.difference, 'f', 1));
         tips[c.first] << tip;
         tips[c.second] << tip;
     }

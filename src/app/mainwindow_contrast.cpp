@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 
 namespace {
@@ -47,7 +48,7 @@ void MainWindow::showContrastHints()
         if (!sign)
             continue; // its page is not built yet
         sign->setToolTip(tr("Contrast %1:1 on %2: hard to read in the browser")
-                             .arg(hint.ratio, 0, 'f', 1)
+                             .arg(QLocale().toString(hint.ratio, 'f', 1))
                              .arg(rowName(stylekeys::colourIndex(hint.background), false)));
         sign->setVisible(hint.ratio < contrast::warnBelow);
     }

@@ -74,7 +74,7 @@ QString MainWindow::rowName(int index, bool font) const
     const stylekeys::Page page = font ? stylekeys::fontGroups[index].page : stylekeys::colourKeys[index].page;
     const char *caption = font ? stylekeys::fontGroups[index].caption : stylekeys::colourKeys[index].caption;
     return tr("%1 › %2").arg(ui->tabWidget->tabText(int(page)).remove(QLatin1Char('&')),
-                             QCoreApplication::translate("MainWindow", caption));
+                             QCoreApplication::translate("stylekeys", caption));
 }
 
 void MainWindow::nameRowsForScreenReaders(int page)

@@ -226,8 +226,8 @@ QString BuildRun::importWindows()
     const QString skinName = QFileInfo(m_options.windowSkinFile).fileName();
     if (m_windows.unfinished > 0)
         warn(QCoreApplication::translate("skinbuilder",
-                                         "%1 floating windows of \"%2\" have no end; they were not added")
-                 .arg(m_windows.unfinished)
+                                         "Floating windows of \"%1\" left out for having no end: %n", nullptr,
+                                         m_windows.unfinished)
                  .arg(skinName));
     if (m_windows.lines.isEmpty())
         warn(QCoreApplication::translate("skinbuilder",
@@ -430,7 +430,7 @@ QString BuildRun::rewriteLayouts()
             }
             if ((written += data->size()) > budget)
                 return tr("The rewritten layouts would take more than %1; a skin may unpack to at most that")
-                    .arg(QLocale::c().formattedDataSize(budget, 0, QLocale::DataSizeTraditionalFormat));
+                    .arg(QLocale().formattedDataSize(budget, 0, QLocale::DataSizeTraditionalFormat));
             const QString error = layoutfile::write(QDir(m_workspace.changed()).filePath(layout.name), *data);
             if (!error.isEmpty())
                 return error;

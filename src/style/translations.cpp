@@ -44,6 +44,9 @@ QString loadTranslations()
         // "de_DE" is looked for as panelcraft_de_DE.qm, then panelcraft_de.qm.
         if (loadFrom(own, QStringLiteral("panelcraft_") + locale.name(), folders)) {
             QCoreApplication::installTranslator(&own);
+            // Numbers and units in the messages then read as the language around them does,
+            // even where the user's number format names another language.
+            QLocale::setDefault(locale);
             if (qt.load(QStringLiteral("qtbase_") + locale.name(),
                         QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
                 QCoreApplication::installTranslator(&qt);

@@ -24,15 +24,45 @@ QString tsFile(const QString &language)
                               language + ".ts");
 }
 
-// A message of a .ts file, as written there: source (1), translation's attributes (2), translation (3).
-const QRegularExpression message(R"(<source>(.*?)</source>\s*<translation([^>]*)>(.*?)</translation>)",
-                                 QRegularExpression::DotMatchesEverythingOption);
+// A message of a .ts file, as written there: source (1), comment (2), translation's attributes (3),
+// translation (4), which for a count holds one <numerusform> per plural form.
+const QRegularExpression
+    message(R"(<source>(.*?)</source>\s*(<comment>.*?</comment>\s*)?<translation([^>]*)>(.*?)</translation>)",
+            QRegularExpression::DotMatchesEverythingOption);
+const QRegularExpression numerusForm(QStringLiteral("<numerusform>(.*?)</numerusform>"),
+                                     QRegularExpression::DotMatchesEverythingOption);
+
+struct Message
+{
+    QString context, source, attributes;
+    QStringList forms; // one, or one per plural form
+};
+
+QList<Message> messages(const QString &language)
+{
+    static const QRegularExpression context(R"(<context>\s*<name>(.*?)</name>(.*?)</context>)",
+                                            QRegularExpression::DotMatchesEverythingOption);
+    QList<Message> found;
+    for (auto c = context.globalMatch(tsFile(language)); c.hasNext();) {
+        const auto inContext = c.next();
+        for (auto m = message.globalMatch(inContext.captured(2)); m.hasNext();) {
+            const auto match = m.next();
+            Message text{inContext.captured(1), match.captured(1), match.captured(3), {}};
+            for (auto f = numerusForm.globalMatch(match.captured(4)); f.hasNext();)
+                text.forms << f.next().captured(1);
+            if (text.forms.isEmpty())
+                text.forms << match.captured(4);
+            found << text;
+        }
+    }
+    return found;
+}
 
 // The mark before every word outside (escaped) tags, entities and placeholders, so that a text
 // shown in pieces or wrapped over lines carries it in each.
 QString pseudo(const QString &source)
 {
-    static const QRegularExpression words(QStringLiteral("&lt;.*?&gt;|&\\w+;|%\\d|(\\w+)"));
+    static const QRegularExpression words(QStringLiteral("&lt;.*?&gt;|&\\w+;|%[\\dn]|(\\w+)"));
     QString text = source;
     int shift = 0;
     for (auto it = words.globalMatch(source); it.hasNext();) {
@@ -52,8 +82,13 @@ bool writePseudoTranslation(const QString &folder, const QStringList &languages)
     QString ts = tsFile(QStringLiteral("de"));
     for (auto it = message.globalMatch(QString(ts)); it.hasNext();) {
         const auto match = it.next();
-        ts.replace(match.captured(), "<source>" + match.captured(1) + "</source><translation>" +
-                                         pseudo(match.captured(1)) + "</translation>");
+        const QString marked = pseudo(match.captured(1));
+        const QString forms =
+            match.captured(4).contains(QLatin1String("<numerusform>"))
+                ? "<numerusform>" + marked + "</numerusform><numerusform>" + marked + "</numerusform>"
+                : marked;
+        ts.replace(match.captured(), "<source>" + match.captured(1) + "</source>" + match.captured(2) +
+                                         "<translation>" + forms + "</translation>");
     }
     const QString lrelease = QLibraryInfo::location(QLibraryInfo::BinariesPath) + QStringLiteral("/lrelease");
     bool written = fixtures::writeFile(folder + "/pseudo.ts", ts.toUtf8());
@@ -117,8 +152,8 @@ private slots:
     void translationsAreComplete()
     {
         QFETCH(QString, language);
-        const QString ts = tsFile(language);
-        QVERIFY(ts.count("<source>") > 250 && ts.count("<source>") == ts.count(message));
+        const QList<Message> texts = messages(language);
+        QVERIFY(texts.size() > 250 && texts.size() == tsFile(language).count("<source>"));
         const auto placeholders = [](const QString &text) {
             QStringList found;
             for (auto it = QRegularExpression(QStringLiteral("%\\d")).globalMatch(text); it.hasNext();)
@@ -126,13 +161,56 @@ private slots:
             found.sort();
             return found;
         };
-        for (auto it = message.globalMatch(ts); it.hasNext();) {
-            const auto match = it.next();
-            QVERIFY2(match.captured(2).isEmpty() && !match.captured(3).isEmpty(),
-                     qPrintable(match.captured(1)));
-            QVERIFY2(placeholders(match.captured(1)) == placeholders(match.captured(3)),
-                     qPrintable(match.captured()));
+        for (const Message &text : texts) {
+            // A count (%n) needs a form for one and one for more in both languages.
+            QVERIFY2(text.attributes.isEmpty() && (text.forms.size() > 1) == text.source.contains("%n"),
+                     qPrintable(text.source));
+            for (const QString &form : text.forms)
+                QVERIFY2(!form.isEmpty() && placeholders(text.source) == placeholders(form),
+                         qPrintable(text.source + " / " + form));
         }
+    }
+
+    // What a reader of the language notices at once, as a pattern no translation of a context may
+    // match (or, for counts, no source written without %n).
+    void typography_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("context"); // empty: all
+        QTest::addColumn<bool>("inSource");
+        QTest::addColumn<QString>("pattern");
+        // French puts a no-break space before a colon and inside guillemets, a narrow one before ; ? !
+        QTest::newRow("French space before : ; ? !") << "fr" << QString() << false << " [:;?!]";
+        QTest::newRow("French space inside guillemets") << "fr" << QString() << false << "« | »";
+        // Room is short, but "But.Füll." makes a caption read like a code.
+        QTest::newRow("German caption abbreviated") << "de"
+                                                    << "stylekeys" << false << "[^\\W\\d]\\.";
+        QTest::newRow("French caption abbreviated") << "fr"
+                                                    << "stylekeys" << false << "[^\\W\\d]\\.";
+        // A number before a plural noun ("%1 floating windows") reads wrong for one, in English and
+        // in every translation, unless it is a %n with plural forms. Bounds ("more than 100
+        // entries") and sizes stay plural; the verbs are not nouns.
+        QTest::newRow("count without plural forms")
+            << "de" << QString() << true
+            << R"((?<!than |most |x |and )%\d (\w+ )?(?!is |was |has |holds )[a-z]+s\b)";
+    }
+    void typography()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, context);
+        QFETCH(bool, inSource);
+        QFETCH(QString, pattern);
+        const QRegularExpression bad(pattern);
+        static const QRegularExpression tags(QStringLiteral("&lt;.*?&gt;"));
+        QStringList found;
+        for (const Message &text : messages(language)) {
+            if (!context.isEmpty() && text.context != context)
+                continue;
+            for (QString form : inSource ? QStringList{text.source} : text.forms)
+                if (form.remove(tags).contains(bad))
+                    found << form;
+        }
+        QVERIFY2(found.isEmpty(), qPrintable(found.join('\n')));
     }
 
     // main() below gives this program LANG=de_DE.UTF-8 and nothing else that names a language.

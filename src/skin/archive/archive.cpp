@@ -99,7 +99,7 @@ private:
     QString tooLarge() const
     {
         const QString limit =
-            QLocale::c().formattedDataSize(m_limits.maxUnpackedBytes, 0, QLocale::DataSizeTraditionalFormat);
+            QLocale().formattedDataSize(m_limits.maxUnpackedBytes, 0, QLocale::DataSizeTraditionalFormat);
         return tr("%1 was refused: it unpacks to more than %2").arg(m_name, limit);
     }
     void removeWritten();

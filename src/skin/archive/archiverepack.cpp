@@ -155,13 +155,13 @@ QString Repack::beyondLimits() const
     }
     if (count > m_limits.maxEntries)
         return QCoreApplication::translate("archiverepack",
-                                           "The new skin would hold %1 entries; a skin may hold at most %2")
-            .arg(count)
+                                           "The new skin would hold %n entries; a skin may hold at most %1",
+                                           nullptr, count)
             .arg(m_limits.maxEntries);
     if (bytes > quint64(m_limits.maxUnpackedBytes))
         return QCoreApplication::translate("archiverepack", "The new skin would unpack to more than %1")
-            .arg(QLocale::c().formattedDataSize(m_limits.maxUnpackedBytes, 0,
-                                                QLocale::DataSizeTraditionalFormat));
+            .arg(QLocale().formattedDataSize(m_limits.maxUnpackedBytes, 0,
+                                             QLocale::DataSizeTraditionalFormat));
     return {};
 }
 
