@@ -868,7 +868,7 @@ Standardprofil geladen</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation>&amp;Standard</translation>
+        <translation>&amp;Zurücksetzen</translation>
     </message>
     <message>
         <source>&amp;Create Skin</source>
@@ -1118,7 +1118,7 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     </message>
     <message>
         <source>Assign a keyboard or custom button as show_window &apos;WindowName&apos; to open/close the floating window(s)</source>
-        <translation>Weisen Sie eine Taste oder einen eigenen Button als show_window &apos;WindowName&apos; zu, um die schwebenden Fenster zu öffnen/schließen</translation>
+        <translation>Weisen Sie einer Taste oder einem eigenen Button show_window &apos;WindowName&apos; zu, um die schwebenden Fenster zu öffnen/schließen</translation>
     </message>
     <message>
         <source>Enable to alter the size and the fonts of the modified skin</source>

@@ -224,6 +224,12 @@ private slots:
         QVERIFY(f.find<QWidget>("skinfileselect")
                     ->toolTip()
                     .startsWith(QStringLiteral("Das ist der erste Schritt")));
+        // A row's name is its page and caption, each from where it is translated; numbers are
+        // written as in German.
+        Dialogs::setNextColor(QColor(0x2a2a2a)); // the stripes' colour
+        f.click("listtextbutton");
+        QCOMPARE(f.find<QLabel>("list_text_contrast")->toolTip(),
+                 QStringLiteral("Kontrast 1,0:1 auf Listen › Streifen: im Browser schwer lesbar"));
         // Qt's own texts, for the standard dialogs.
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
     }
