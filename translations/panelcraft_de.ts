@@ -472,7 +472,7 @@ Rückgabewert: 0 geschrieben, 1 Erstellen fehlgeschlagen, 2 Aufruffehler. Siehe 
     </message>
     <message>
         <source>Livefeedback recommends this track</source>
-        <translation>Livefeedback empfiehlt diesen Track</translation>
+        <translation>Live-Feedback empfiehlt diesen Track</translation>
     </message>
     <message>
         <source>5 Files</source>

@@ -472,7 +472,7 @@ Code de sortie&#xa0;: 0 écrit, 1 échec de la création, 2 erreur d’utilisati
     </message>
     <message>
         <source>Livefeedback recommends this track</source>
-        <translation>Livefeedback recommande ce morceau</translation>
+        <translation>Live Feedback recommande ce morceau</translation>
     </message>
     <message>
         <source>5 Files</source>
