@@ -160,6 +160,63 @@ private slots:
         QCOMPARE(fixtures::entriesBelow(path("work"), QDir::Files), QStringList());
     }
 
+    // Entries the usual Windows and macOS file systems would take for one file, or that Windows
+    // cannot hold at all: each keeps its own work file, so none takes another's place.
+    void entriesThatOneFileSystemWouldMixUp_data()
+    {
+        QTest::addColumn<QStringList>("names"); // two layouts, then their two images
+        QTest::newRow("case") << QStringList{"Skin.xml", "skin.xml", "Main.png", "main.png"};
+        QTest::newRow("normal forms")
+            << QStringList{"caf\u00e9.xml", "cafe\u0301.xml", "\u00e9.png", "e\u0301.png"};
+        QTest::newRow("names Windows reserves") << QStringList{"con.xml", "CON.xml", "aux.png", "Aux.png"};
+    }
+
+    void entriesThatOneFileSystemWouldMixUp()
+    {
+        QFETCH(QStringList, names);
+        const QList<QColor> colours{Qt::red, Qt::blue};
+        QList<fixtures::ZipEntry> entries;
+        for (int i = 0; i < 2; ++i) {
+            entries.append(
+                {names.at(i), layout({QString("<deck name=\"deck %1\"/>").arg(i)}, names.at(i + 2))});
+            entries.append({names.at(i + 2), png(400, 300, colours.at(i))});
+        }
+        entries << fixtures::ZipEntry{"Notes.txt", "upper"} << fixtures::ZipEntry{"notes.txt", "lower"};
+        QStringList workFiles;
+        const BuildResult result = SkinBuilder::build(optionsFor(makeSkin("skin.zip", entries)), m_style,
+                                                      path("work"), [&](BuildStep step, const QString &) {
+                                                          if (step == BuildStep::Pack)
+                                                              workFiles =
+                                                                  fixtures::entriesBelow(path("work"));
+                                                      });
+        QVERIFY2(result.ok, qPrintable(result.message));
+
+        QVERIFY(workFiles.size() >= 4);
+        QHash<QString, QString> folded;
+        static const QRegularExpression reserved(
+            "^(con|prn|aux|nul|com\\d|lpt\\d)(\\..*)?$|[<>:\"\\\\|?*]|[. ]$",
+            QRegularExpression::CaseInsensitiveOption);
+        for (const QString &file : qAsConst(workFiles)) {
+            const QString key = file.normalized(QString::NormalizationForm_C).toCaseFolded();
+            QVERIFY2(!folded.contains(key), qPrintable(file + " and " + folded.value(key)));
+            folded.insert(key, file);
+            for (const QString &part : file.split('/'))
+                QVERIFY2(!reserved.match(part).hasMatch(), qPrintable(file));
+        }
+        const auto files = output();
+        QCOMPARE(files.value("Notes.txt"), QByteArray("upper"));
+        QCOMPARE(files.value("notes.txt"), QByteArray("lower"));
+        for (int i = 0; i < 2; ++i) {
+            const QByteArray text = files.value(names.at(i));
+            QVERIFY2(text.contains(QString("<deck name=\"deck %1\"/>").arg(i).toUtf8()) &&
+                         text.contains(("image=\"" + names.at(i + 2) + '"').toUtf8()),
+                     qPrintable(names.at(i)));
+            const QImage image = imageIn(files, names.at(i + 2));
+            QCOMPARE(image.size(), QSize(400, 366));
+            QCOMPARE(image.pixelColor(0, 0), colours.at(i));
+        }
+    }
+
     void defaultIconsGrowTheSharedImageOnce()
     {
         // A run that was cut short left this behind; it must not reach the new archive.

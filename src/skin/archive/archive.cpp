@@ -5,6 +5,7 @@
 #include "skin/archive/directoryrecords.h"
 #include "skin/archive/entryplaces.h"
 #include "skin/archive/helperthreads.h"
+#include "skin/archive/workpaths.h"
 #include "skin/archive/writefailure.h"
 #include <QCoreApplication>
 #include <QDir>
@@ -286,7 +287,7 @@ QString Unpacker::Extraction::writeEntries(const std::function<bool(const QStrin
     for (CheckedEntry &entry : m_entries) {
         if (entry.path.isEmpty() || (wanted && !wanted(entry.path)))
             continue;
-        const QString target = folder.filePath(entry.path);
+        const QString target = workPath(m_folder, entry.path);
         const QString parent = entry.folder ? target : QFileInfo(target).path();
         if (!QFileInfo::exists(parent)) {
             QString highest = parent;
