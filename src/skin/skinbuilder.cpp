@@ -151,7 +151,7 @@ QString BuildRun::checkOptions() const
     // The work folders are wiped recursively: never let them resolve against an unknown place.
     if (!QDir::isAbsolutePath(m_workspace.root()))
         return QCoreApplication::translate("skinbuilder", "The work folder \"%1\" is not an absolute path")
-            .arg(m_workspace.root());
+            .arg(QDir::toNativeSeparators(m_workspace.root()));
     return {};
 }
 

@@ -282,7 +282,6 @@ QString Unpacker::Extraction::clash(const QString &entry, const EntryPlaces::Tak
 
 QString Unpacker::Extraction::writeEntries(const std::function<bool(const QString &path)> &wanted)
 {
-    const QDir folder(m_folder);
     QVector<QPair<QString, CheckedEntry *>> files; // each with where it goes
     for (CheckedEntry &entry : m_entries) {
         if (entry.path.isEmpty() || (wanted && !wanted(entry.path)))
@@ -293,9 +292,9 @@ QString Unpacker::Extraction::writeEntries(const std::function<bool(const QStrin
             QString highest = parent;
             for (QString up = QFileInfo(parent).path(); !QFileInfo::exists(up); up = QFileInfo(up).path())
                 highest = up;
-            if (!folder.mkpath(parent))
-                return tr("Cannot create the folder %1").arg(quoted(parent));
             m_madeFolders << highest;
+            if (const QString error = makeFolder(parent); !error.isEmpty())
+                return error;
         }
         if (!insideFolder(parent))
             return outside(entry.path);
