@@ -45,6 +45,7 @@ constexpr char removeAfter[] = "--remove-after";
 
 int removeWhenEnded(int argc, char *argv[])
 {
+    platform::ignoreTerminalStops();
     const QCoreApplication app(argc, argv);
     const QStringList arguments = QCoreApplication::arguments().mid(2);
     const qint64 process = arguments.value(0).toLongLong();

@@ -58,6 +58,11 @@ void holdStopRequests()
     SetConsoleCtrlHandler(onConsoleEvent, TRUE);
 }
 
+void ignoreTerminalStops()
+{
+    SetConsoleCtrlHandler(nullptr, TRUE);
+}
+
 void whenStopped(const std::function<void()> &cleanUp)
 {
     stopAction = new std::function<void()>(cleanUp); // lives as long as the process
@@ -92,6 +97,12 @@ void holdStopRequests()
 {
     const sigset_t set = stopSignals();
     pthread_sigmask(SIG_BLOCK, &set, nullptr);
+}
+
+void ignoreTerminalStops()
+{
+    std::signal(SIGINT, SIG_IGN);
+    std::signal(SIGHUP, SIG_IGN);
 }
 
 // Signals held by every thread are taken by one waiting thread, where removing folders is

@@ -16,6 +16,9 @@ void holdStopRequests();
 // process with status 128 + the signal's number (130 for Ctrl+C). Where no thread can be made,
 // a stop ends the process at once, without `cleanUp`.
 void whenStopped(const std::function<void()> &cleanUp);
+// Ctrl+C, and on POSIX the terminal going away, no longer end the process: for a helper that
+// shares the stopped program's terminal and must outlive it.
+void ignoreTerminalStops();
 // A stop request from here on is let go: the run ends anyway. A stop already being handled
 // ends the process first; this waits for it.
 void letStopRequestsGo();
