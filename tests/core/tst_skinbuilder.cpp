@@ -4,6 +4,7 @@
 
 #include "preview/knobimage.h"
 #include "skin/archive/archive.h"
+#include "skin/archive/workpaths.h"
 #include "skin/images/iconsheets.h"
 #include "skin/images/imagecompositor.h"
 #include "skin/images/pluginzone.h"
@@ -61,6 +62,15 @@ bool near(QRgb actual, const QColor &expected, int tolerance = 24)
     return qAbs(qRed(actual) - expected.red()) <= tolerance &&
            qAbs(qGreen(actual) - expected.green()) <= tolerance &&
            qAbs(qBlue(actual) - expected.blue()) <= tolerance && qAlpha(actual) >= 255 - tolerance;
+}
+
+// A file name Windows cannot make, or that opens a device there.
+bool refusedByWindows(const QString &name)
+{
+    static const QRegularExpression refused("^(con|prn|aux|nul|com\\d|lpt\\d|conin\\$|conout\\$) *(\\..*)?$|"
+                                            "[<>:\"\\\\|?*~]|[. ]$",
+                                            QRegularExpression::CaseInsensitiveOption);
+    return refused.match(name).hasMatch();
 }
 
 QImage region(const QImage &image, const QRect &area)
@@ -160,6 +170,48 @@ private slots:
         QCOMPARE(fixtures::entriesBelow(path("work"), QDir::Files), QStringList());
     }
 
+    // Names any two of which one file system or another takes for one file, or that Windows
+    // refuses: each gets a work name of its own that every system can make, and reads back.
+    void workNamesKeepEntriesApart()
+    {
+        const QStringList names{"Skin.xml",
+                                "skin.xml",
+                                "SKIN.XML",
+                                "aux .png",
+                                "AUX.png",
+                                "Aux.png",
+                                "com1.txt",
+                                "COM1.txt",
+                                "a.",
+                                "a. ",
+                                "a",
+                                "x~1.png",
+                                "x%7e1.png",
+                                "^a",
+                                "A",
+                                "a:b.png",
+                                "a%3ab.png",
+                                "\u00e9.png",
+                                "e\u0301.png",
+                                "dir/Con/x.png",
+                                "dir/con/x.png",
+                                "conout$"};
+        QHash<QString, QString> folded;
+        for (const QString &name : names) {
+            const QString work = archive::workName(name);
+            QCOMPARE(archive::entryPath(work), name);
+            for (const QString &part : work.split('/'))
+                QVERIFY2(!refusedByWindows(part) && part == QString::fromLatin1(part.toLatin1()),
+                         qPrintable(work));
+            const QString key = work.normalized(QString::NormalizationForm_C).toCaseFolded();
+            QVERIFY2(!folded.contains(key), qPrintable(name + " and " + folded.value(key)));
+            folded.insert(key, name);
+        }
+        // Only the spelling a work name has: no other file of a work folder passes for an entry.
+        for (const char *stray : {"Skin.xml", "aux.png", "%41", "a%2", "a%zz", "\u00e9.png"})
+            QCOMPARE(archive::entryPath(QString::fromUtf8(stray)), QString());
+    }
+
     // Entries the usual Windows and macOS file systems would take for one file, or that Windows
     // cannot hold at all: each keeps its own work file, so none takes another's place.
     void entriesThatOneFileSystemWouldMixUp_data()
@@ -193,15 +245,12 @@ private slots:
 
         QVERIFY(workFiles.size() >= 4);
         QHash<QString, QString> folded;
-        static const QRegularExpression reserved(
-            "^(con|prn|aux|nul|com\\d|lpt\\d)(\\..*)?$|[<>:\"\\\\|?*]|[. ]$",
-            QRegularExpression::CaseInsensitiveOption);
         for (const QString &file : qAsConst(workFiles)) {
             const QString key = file.normalized(QString::NormalizationForm_C).toCaseFolded();
             QVERIFY2(!folded.contains(key), qPrintable(file + " and " + folded.value(key)));
             folded.insert(key, file);
             for (const QString &part : file.split('/'))
-                QVERIFY2(!reserved.match(part).hasMatch(), qPrintable(file));
+                QVERIFY2(!refusedByWindows(part), qPrintable(file));
         }
         const auto files = output();
         QCOMPARE(files.value("Notes.txt"), QByteArray("upper"));

@@ -22,12 +22,16 @@ QString escaped(uchar byte)
     return QLatin1Char(byteMark) + QStringLiteral("%1").arg(byte, 2, 16, QLatin1Char('0'));
 }
 
-// Device names: with any extension, in any case, Windows opens the device instead.
+// Device names: with any extension, in any case, and with spaces after them, Windows opens the
+// device instead.
 bool reservedOnWindows(const QString &name)
 {
-    const QString stem = name.section(QLatin1Char('.'), 0, 0);
-    static const QStringList devices{QStringLiteral("con"), QStringLiteral("prn"), QStringLiteral("aux"),
-                                     QStringLiteral("nul")};
+    QString stem = name.section(QLatin1Char('.'), 0, 0);
+    while (stem.endsWith(QLatin1Char(' ')))
+        stem.chop(1);
+    static const QStringList devices{QStringLiteral("con"),    QStringLiteral("prn"),
+                                     QStringLiteral("aux"),    QStringLiteral("nul"),
+                                     QStringLiteral("conin$"), QStringLiteral("conout$")};
     if (devices.contains(stem))
         return true;
     return stem.size() == 4 &&
