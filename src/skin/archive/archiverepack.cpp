@@ -197,6 +197,8 @@ QString Repack::run()
     m_zip.close();
     const bool directoryWritten = m_device.finish();
     m_source.close();
+    // Windows replaces no file that is open, and the new archive may replace the skin it is made from.
+    m_sourceFile.close();
     if (error.isEmpty() && (m_zip.getZipError() != ZIP_OK || !directoryWritten)) {
         // The zip library seeks after a failed write, which clears the file's error: a probe
         // write brings the system's reason (a full disk) back.
