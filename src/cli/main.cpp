@@ -6,41 +6,26 @@
 #include "style/tablefile.h"
 #include "style/translations.h"
 
+#include "platform/console.h"
+#include "platform/stoprequests.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <csignal>
+#include <QThread>
 #include <cstdio>
-#include <fcntl.h>
-#include <pthread.h>
-#include <system_error>
-#include <thread>
-#include <unistd.h>
-#include <vector>
+#include <cstring>
 
 namespace {
 
 enum ExitCode { Success = 0, BuildFailed = 1, UsageError = 2 };
 
-// Standard error as the program's own messages use it. The image library writes its complaints
-// about odd images straight to the process's standard error, which is therefore sent nowhere:
-// the build's own messages say what matters.
+// Standard error as the program's own messages use it.
 FILE *messages = stderr;
-
-void silenceImageLibrary()
-{
-    const int own = dup(STDERR_FILENO);
-    const int nowhere = open("/dev/null", O_WRONLY);
-    if (own >= 0 && nowhere >= 0 && dup2(nowhere, STDERR_FILENO) >= 0) {
-        messages = fdopen(own, "w");
-        std::setvbuf(messages, nullptr, _IONBF, 0);
-    }
-    if (nowhere >= 0)
-        close(nowhere);
-}
 
 void printError(const QString &text)
 {
@@ -54,68 +39,52 @@ void qtMessage(QtMsgType, const QMessageLogContext &, const QString &message)
         std::fprintf(messages, "%s\n", qPrintable(message));
 }
 
-constexpr int stopSignals[] = {SIGINT, SIGTERM, SIGHUP};
+// Started as `panelcraft-cli --remove-after <process id> <folder>...`, the program waits until that
+// process has ended and removes the folders.
+constexpr char removeAfter[] = "--remove-after";
 
-sigset_t stopSignalSet()
+int removeWhenEnded(int argc, char *argv[])
 {
-    sigset_t set;
-    sigemptyset(&set);
-    for (const int signal : stopSignals)
-        sigaddset(&set, signal);
-    return set;
+    platform::ignoreTerminalStops();
+    const QCoreApplication app(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments().mid(2);
+    const qint64 process = arguments.value(0).toLongLong();
+    while (platform::processRunning(process))
+        QThread::msleep(2);
+    for (const QString &folder : arguments.mid(1))
+        QDir(folder).removeRecursively();
+    return Success;
 }
 
 // An interrupted run must not leave its work folders behind (a big skin unpacks to hundreds of
-// megabytes). The signals are held for the whole process and taken by one waiting thread, where
-// removing folders is safe, unlike in a signal handler. The build's threads go on until the
-// process ends and may make a folder again meanwhile, so a child process takes what is left
-// once this one is gone.
+// megabytes). The build's threads go on until the process ends and may make a folder again
+// meanwhile, so a copy of this program removes them once this one is gone.
 void removeOnStop(const QStringList &folders)
 {
-    std::vector<QByteArray> arguments{"rm", "-rf", "--"};
-    for (const QString &folder : folders)
-        arguments.push_back(QFile::encodeName(folder));
-    const auto waitForStop = [folders, arguments]() mutable {
-        std::vector<char *> argv;
-        for (QByteArray &argument : arguments)
-            argv.push_back(argument.data());
-        argv.push_back(nullptr);
-        const sigset_t set = stopSignalSet();
-        int signal = 0;
-        sigwait(&set, &signal);
-        for (const QString &folder : folders)
-            QDir(folder).removeRecursively();
-        const pid_t parent = getpid();
-        if (fork() == 0) {
-            // Only async-signal-safe calls from here on.
-            for (int fd = 0; fd < 3; ++fd)
-                close(fd);
-            while (getppid() == parent)
-                usleep(2000);
-            execv("/bin/rm", argv.data());
-            _exit(127);
+    const QString program = QCoreApplication::applicationFilePath();
+    const qint64 self = QCoreApplication::applicationPid();
+    platform::whenStopped([folders, program, self] {
+        QProcess helper;
+        helper.setProgram(program);
+        helper.setArguments(QStringList{QLatin1String(removeAfter), QString::number(self)} + folders);
+        helper.setStandardInputFile(QProcess::nullDevice());
+        helper.setStandardOutputFile(QProcess::nullDevice());
+        helper.setStandardErrorFile(QProcess::nullDevice());
+        if (!helper.startDetached()) {
+            for (const QString &folder : folders)
+                QDir(folder).removeRecursively();
         }
-        std::_Exit(128 + signal);
-    };
-    try {
-        std::thread(waitForStop).detach();
-    } catch (const std::system_error &) {
-        // No thread can be made (a process limit): a stop then ends the run at once, leaving the
-        // work folders, rather than being held and never taken.
-        const sigset_t set = stopSignalSet();
-        pthread_sigmask(SIG_UNBLOCK, &set, nullptr);
-    }
+    });
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    // Before any thread starts, so that every thread inherits the mask.
-    const sigset_t stop = stopSignalSet();
-    pthread_sigmask(SIG_BLOCK, &stop, nullptr);
-    // Over a file-size limit a write should fail with its reason, not end the process.
-    std::signal(SIGXFSZ, SIG_IGN);
+    if (argc > 2 && std::strcmp(argv[1], removeAfter) == 0)
+        return removeWhenEnded(argc, argv);
+    platform::holdStopRequests();
+    platform::failOversizedWrites();
     // Painting needs a GUI platform, but never a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -125,7 +94,9 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtimeFolder.isValid())
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeFolder.path()));
     QGuiApplication app(argc, argv);
-    silenceImageLibrary();
+    // The image library writes its complaints about odd images straight to standard error: the
+    // build's own messages say what matters.
+    messages = platform::setAsideStandardError();
     qInstallMessageHandler(qtMessage);
     QCoreApplication::setApplicationName(QStringLiteral("panelcraft-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PANELCRAFT_VERSION));
@@ -169,6 +140,7 @@ int main(int argc, char *argv[])
         };
     }
     const BuildResult result = SkinBuilder::build(request.options, style, workspace.path(), progress);
+    platform::letStopRequestsGo();
     if (!result.ok) {
         printError(result.message);
         return BuildFailed;

@@ -3,6 +3,7 @@
 #include "colourspace.h"
 #include "skin/archive/archive.h"
 #include "skin/archive/archiveentry.h"
+#include "skin/archive/workpaths.h"
 #include "skin/images/imagelimits.h"
 
 #include <QCoreApplication>
@@ -220,12 +221,11 @@ Result readSkin(const QString &zipPath)
     error = unpacker.unpack([&layouts](const QString &path) { return layouts.contains(path); });
     if (!error.isEmpty())
         return {error, {}};
-    const QDir dir(folder.path());
     QStringList layoutNames(layouts.begin(), layouts.end());
     layoutNames.sort(Qt::CaseInsensitive); // the same skin names its images in the same order
     QStringList images;
     for (const QString &layout : qAsConst(layoutNames))
-        collectImages(dir.filePath(layout), filesByLowerCase, images);
+        collectImages(archive::workPath(folder.path(), layout), filesByLowerCase, images);
     if (images.isEmpty())
         return {tr("The skin's layouts name no images to take colours from."), {}};
     const QSet<QString> wanted(images.begin(), images.end());
@@ -235,7 +235,7 @@ Result readSkin(const QString &zipPath)
 
     Histogram histogram;
     for (const QString &image : qAsConst(images)) {
-        QImageReader reader(dir.filePath(image));
+        QImageReader reader(archive::workPath(folder.path(), image));
         const QSize size = reader.size();
         if (!imagelimits::fits(size))
             continue; // unreadable or hostile: the other images still give a palette

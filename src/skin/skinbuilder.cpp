@@ -2,6 +2,7 @@
 
 #include "skin/archive/archive.h"
 #include "skin/archive/archiveentry.h"
+#include "skin/archive/workpaths.h"
 #include "skin/images/iconsheets.h"
 #include "skin/images/imagecompositor.h"
 #include "skin/images/skinimages.h"
@@ -150,7 +151,7 @@ QString BuildRun::checkOptions() const
     // The work folders are wiped recursively: never let them resolve against an unknown place.
     if (!QDir::isAbsolutePath(m_workspace.root()))
         return QCoreApplication::translate("skinbuilder", "The work folder \"%1\" is not an absolute path")
-            .arg(m_workspace.root());
+            .arg(QDir::toNativeSeparators(m_workspace.root()));
     return {};
 }
 
@@ -255,7 +256,7 @@ QString BuildRun::readSkin()
     if (names.isEmpty())
         return noXmlFilesMessage();
     for (const QString &name : names) {
-        Layout layout{name, layoutfile::read(folder.filePath(name)), {}};
+        Layout layout{name, layoutfile::read(archive::workPath(folder.path(), name)), {}};
         QString problem = layout.file.problem;
         bool refused = layout.file.refused;
         if (problem.isEmpty()) {
@@ -308,7 +309,7 @@ void BuildRun::verifyAddedBefore()
         const bool unpacked =
             colon > 0 &&
             m_skinArchive->unpack([&name](const QString &entry) { return entry == name; }).isEmpty();
-        if (unpacked && checksum(QDir(m_workspace.unpacked()).filePath(name)) == record.mid(colon + 1))
+        if (unpacked && checksum(archive::workPath(m_workspace.unpacked(), name)) == record.mid(colon + 1))
             m_addedBefore << name;
         else
             warn(QCoreApplication::translate(
@@ -330,7 +331,7 @@ QString BuildRun::addWindowImages()
     }
     const QStringList skinFiles = m_skinArchive->files();
     for (const QString &name : qAsConst(names)) {
-        const QString from = QDir(m_workspace.windowSkin()).filePath(name);
+        const QString from = archive::workPath(m_workspace.windowSkin(), name);
         if (!QFileInfo(from).isFile())
             continue;
         // The host finds names ignoring case: a namesake in another case clashes all the same, and
@@ -348,7 +349,7 @@ QString BuildRun::addWindowImages()
                      .arg(archive::printable(own), QFileInfo(m_options.windowSkinFile).fileName()));
             continue;
         }
-        const QString error = Workspace::move(from, QDir(m_workspace.changed()).filePath(name));
+        const QString error = Workspace::move(from, archive::workPath(m_workspace.changed(), name));
         if (!error.isEmpty())
             return error;
         m_addedNow << name;
@@ -385,7 +386,7 @@ QString BuildRun::addFloatingBrowserImage()
 {
     if (!m_options.floatBrowser || !m_addedNow.contains(m_floatingImage))
         return {};
-    const QString target = QDir(m_workspace.changed()).filePath(m_floatingImage);
+    const QString target = archive::workPath(m_workspace.changed(), m_floatingImage);
     if (m_options.changeColours) {
         report(BuildStep::PaintFloatingBrowser, m_floatingImage);
         return imagecompositor::writePng(imagecompositor::floatingBrowserImage(m_style), target);
@@ -403,7 +404,7 @@ QString BuildRun::rewriteLayouts()
     // What this build adds, each with the checksum a later build checks before taking it out.
     QStringList added;
     for (const QString &name : qAsConst(m_addedNow))
-        added << name + QLatin1Char(':') + checksum(QDir(m_workspace.changed()).filePath(name));
+        added << name + QLatin1Char(':') + checksum(archive::workPath(m_workspace.changed(), name));
     const RewriteContext context{m_options, m_style, m_sheetLayout,  m_windows.lines,
                                  m_images,  added,   m_floatingImage};
     QSet<QString> planned;
@@ -431,7 +432,8 @@ QString BuildRun::rewriteLayouts()
             if ((written += data->size()) > budget)
                 return tr("The rewritten layouts would take more than %1; a skin may unpack to at most that")
                     .arg(QLocale().formattedDataSize(budget, 0, QLocale::DataSizeTraditionalFormat));
-            const QString error = layoutfile::write(QDir(m_workspace.changed()).filePath(layout.name), *data);
+            const QString error =
+                layoutfile::write(archive::workPath(m_workspace.changed(), layout.name), *data);
             if (!error.isEmpty())
                 return error;
         }

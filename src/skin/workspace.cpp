@@ -1,5 +1,6 @@
 #include "skin/workspace.h"
 
+#include "platform/folders.h"
 #include "skin/archive/writefailure.h"
 
 #include <QCoreApplication>
@@ -8,19 +9,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <sys/stat.h>
-#include <unistd.h>
-
-namespace {
-
-QString systemReason(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
-} // namespace
 
 QString Workspace::reset() const
 {
@@ -46,18 +34,29 @@ QString Workspace::emptyFolder(const QString &folder)
         left = entries.next();
     if (left.isEmpty())
         return {};
-    const QByteArray name = QFile::encodeName(left);
-    const int removed = QFileInfo(left).isDir() ? ::rmdir(name.constData()) : ::unlink(name.constData());
-    return tr("Cannot remove \"%1\" from the work folder: %2")
-        .arg(QDir::toNativeSeparators(left), systemReason(removed == 0 ? EBUSY : errno));
+    QString reason;
+    if (QFileInfo(left).isDir()) {
+        reason = platform::removeEmptyFolder(left);
+    } else {
+        QFile file(left);
+        reason = file.remove() ? QString() : file.errorString();
+    }
+    // Removed at the second try: something was still using it a moment ago.
+    if (reason.isEmpty())
+        reason = qt_error_string(EBUSY);
+    return tr("Cannot remove \"%1\" from the work folder: %2").arg(QDir::toNativeSeparators(left), reason);
 }
 
 QString Workspace::move(const QString &from, const QString &to)
 {
     if (const QString error = makeFolder(QFileInfo(to).path()); !error.isEmpty())
         return error;
-    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
+    // A rename never replaces a file on every system: what is in the way goes first.
+    QFile target(to);
+    QFile file(from);
+    if ((target.exists() && !target.remove()) || !file.rename(to))
         return tr("Cannot move \"%1\" to \"%2\": %3")
-            .arg(QDir::toNativeSeparators(from), QDir::toNativeSeparators(to), systemReason(errno));
+            .arg(QDir::toNativeSeparators(from), QDir::toNativeSeparators(to),
+                 target.error() != QFileDevice::NoError ? target.errorString() : file.errorString());
     return {};
 }

@@ -4,6 +4,7 @@
 
 #include "preview/knobimage.h"
 #include "skin/archive/archive.h"
+#include "skin/archive/workpaths.h"
 #include "skin/images/iconsheets.h"
 #include "skin/images/imagecompositor.h"
 #include "skin/images/pluginzone.h"
@@ -61,6 +62,15 @@ bool near(QRgb actual, const QColor &expected, int tolerance = 24)
     return qAbs(qRed(actual) - expected.red()) <= tolerance &&
            qAbs(qGreen(actual) - expected.green()) <= tolerance &&
            qAbs(qBlue(actual) - expected.blue()) <= tolerance && qAlpha(actual) >= 255 - tolerance;
+}
+
+// A file name Windows cannot make, or that opens a device there.
+bool refusedByWindows(const QString &name)
+{
+    static const QRegularExpression refused("^(con|prn|aux|nul|com\\d|lpt\\d|conin\\$|conout\\$) *(\\..*)?$|"
+                                            "[<>:\"\\\\|?*~]|[. ]$",
+                                            QRegularExpression::CaseInsensitiveOption);
+    return refused.match(name).hasMatch();
 }
 
 QImage region(const QImage &image, const QRect &area)
@@ -158,6 +168,102 @@ private slots:
         QCOMPARE(fixtures::entriesBelow(path("work"), QDir::Dirs),
                  (QStringList{"changed", "iconskin", "unpacked", "windowskin"}));
         QCOMPARE(fixtures::entriesBelow(path("work"), QDir::Files), QStringList());
+    }
+
+    // Names any two of which one file system or another takes for one file, or that Windows
+    // refuses: each gets a work name of its own that every system can make, and reads back.
+    void workNamesKeepEntriesApart()
+    {
+        const QStringList names{"Skin.xml",
+                                "skin.xml",
+                                "SKIN.XML",
+                                "aux .png",
+                                "AUX.png",
+                                "Aux.png",
+                                "com1.txt",
+                                "COM1.txt",
+                                "a.",
+                                "a. ",
+                                "a",
+                                "x~1.png",
+                                "x%7e1.png",
+                                "^a",
+                                "A",
+                                "a:b.png",
+                                "a%3ab.png",
+                                "\u00e9.png",
+                                "e\u0301.png",
+                                "dir/Con/x.png",
+                                "dir/con/x.png",
+                                "conout$"};
+        QHash<QString, QString> folded;
+        for (const QString &name : names) {
+            const QString work = archive::workName(name);
+            QCOMPARE(archive::entryPath(work), name);
+            for (const QString &part : work.split('/'))
+                QVERIFY2(!refusedByWindows(part) && part == QString::fromLatin1(part.toLatin1()),
+                         qPrintable(work));
+            const QString key = work.normalized(QString::NormalizationForm_C).toCaseFolded();
+            QVERIFY2(!folded.contains(key), qPrintable(name + " and " + folded.value(key)));
+            folded.insert(key, name);
+        }
+        // Only the spelling a work name has: no other file of a work folder passes for an entry.
+        for (const char *stray : {"Skin.xml", "aux.png", "%41", "a%2", "a%zz", "\u00e9.png"})
+            QCOMPARE(archive::entryPath(QString::fromUtf8(stray)), QString());
+    }
+
+    // Entries the usual Windows and macOS file systems would take for one file, or that Windows
+    // cannot hold at all: each keeps its own work file, so none takes another's place.
+    void entriesThatOneFileSystemWouldMixUp_data()
+    {
+        QTest::addColumn<QStringList>("names"); // two layouts, then their two images
+        QTest::newRow("case") << QStringList{"Skin.xml", "skin.xml", "Main.png", "main.png"};
+        QTest::newRow("normal forms")
+            << QStringList{"caf\u00e9.xml", "cafe\u0301.xml", "\u00e9.png", "e\u0301.png"};
+        QTest::newRow("names Windows reserves") << QStringList{"con.xml", "CON.xml", "aux.png", "Aux.png"};
+    }
+
+    void entriesThatOneFileSystemWouldMixUp()
+    {
+        QFETCH(QStringList, names);
+        const QList<QColor> colours{Qt::red, Qt::blue};
+        QList<fixtures::ZipEntry> entries;
+        for (int i = 0; i < 2; ++i) {
+            entries.append(
+                {names.at(i), layout({QString("<deck name=\"deck %1\"/>").arg(i)}, names.at(i + 2))});
+            entries.append({names.at(i + 2), png(400, 300, colours.at(i))});
+        }
+        entries << fixtures::ZipEntry{"Notes.txt", "upper"} << fixtures::ZipEntry{"notes.txt", "lower"};
+        QStringList workFiles;
+        const BuildResult result = SkinBuilder::build(optionsFor(makeSkin("skin.zip", entries)), m_style,
+                                                      path("work"), [&](BuildStep step, const QString &) {
+                                                          if (step == BuildStep::Pack)
+                                                              workFiles =
+                                                                  fixtures::entriesBelow(path("work"));
+                                                      });
+        QVERIFY2(result.ok, qPrintable(result.message));
+
+        QVERIFY(workFiles.size() >= 4);
+        QHash<QString, QString> folded;
+        for (const QString &file : qAsConst(workFiles)) {
+            const QString key = file.normalized(QString::NormalizationForm_C).toCaseFolded();
+            QVERIFY2(!folded.contains(key), qPrintable(file + " and " + folded.value(key)));
+            folded.insert(key, file);
+            for (const QString &part : file.split('/'))
+                QVERIFY2(!refusedByWindows(part), qPrintable(file));
+        }
+        const auto files = output();
+        QCOMPARE(files.value("Notes.txt"), QByteArray("upper"));
+        QCOMPARE(files.value("notes.txt"), QByteArray("lower"));
+        for (int i = 0; i < 2; ++i) {
+            const QByteArray text = files.value(names.at(i));
+            QVERIFY2(text.contains(QString("<deck name=\"deck %1\"/>").arg(i).toUtf8()) &&
+                         text.contains(("image=\"" + names.at(i + 2) + '"').toUtf8()),
+                     qPrintable(names.at(i)));
+            const QImage image = imageIn(files, names.at(i + 2));
+            QCOMPARE(image.size(), QSize(400, 366));
+            QCOMPARE(image.pixelColor(0, 0), colours.at(i));
+        }
     }
 
     void defaultIconsGrowTheSharedImageOnce()

@@ -5,6 +5,7 @@
 #include "skin/archive/directoryrecords.h"
 #include "skin/archive/entryplaces.h"
 #include "skin/archive/helperthreads.h"
+#include "skin/archive/workpaths.h"
 #include "skin/archive/writefailure.h"
 #include <QCoreApplication>
 #include <QDir>
@@ -281,20 +282,19 @@ QString Unpacker::Extraction::clash(const QString &entry, const EntryPlaces::Tak
 
 QString Unpacker::Extraction::writeEntries(const std::function<bool(const QString &path)> &wanted)
 {
-    const QDir folder(m_folder);
     QVector<QPair<QString, CheckedEntry *>> files; // each with where it goes
     for (CheckedEntry &entry : m_entries) {
         if (entry.path.isEmpty() || (wanted && !wanted(entry.path)))
             continue;
-        const QString target = folder.filePath(entry.path);
+        const QString target = workPath(m_folder, entry.path);
         const QString parent = entry.folder ? target : QFileInfo(target).path();
         if (!QFileInfo::exists(parent)) {
             QString highest = parent;
             for (QString up = QFileInfo(parent).path(); !QFileInfo::exists(up); up = QFileInfo(up).path())
                 highest = up;
-            if (!folder.mkpath(parent))
-                return tr("Cannot create the folder %1").arg(quoted(parent));
             m_madeFolders << highest;
+            if (const QString error = makeFolder(parent); !error.isEmpty())
+                return error;
         }
         if (!insideFolder(parent))
             return outside(entry.path);

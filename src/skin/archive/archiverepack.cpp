@@ -3,6 +3,7 @@
 #include "skin/archive/checkedentry.h"
 #include "skin/archive/methodpatches.h"
 #include "skin/archive/streamchecks.h"
+#include "skin/archive/workpaths.h"
 
 #include "skin/archive/writefailure.h"
 #include <QCoreApplication>
@@ -29,8 +30,11 @@ QStringList filesBelow(const QString &folder)
     QStringList files;
     const QDir root(folder);
     QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        files << root.relativeFilePath(it.next());
+    // Only the build writes here, each file under its entry's work name.
+    while (it.hasNext()) {
+        if (const QString path = entryPath(root.relativeFilePath(it.next())); !path.isEmpty())
+            files << path;
+    }
     files.sort();
     return files;
 }
@@ -102,7 +106,7 @@ private:
     // skin without a date gives it the earliest date a zip entry can hold, never the clock's.
     QuaZipNewInfo addedEntry(const QString &path) const
     {
-        QuaZipNewInfo info(path, QDir(m_folder).filePath(path));
+        QuaZipNewInfo info(path, workPath(m_folder, path));
         info.dateTime = m_newestTime.isValid() ? m_newestTime : QDateTime(QDate(1980, 1, 1), QTime(0, 0));
         return info;
     }
@@ -138,7 +142,7 @@ QString Repack::beyondLimits() const
     quint64 bytes = 0;
     QSet<QString> inSkin;
     const auto sizeOf = [this](const QString &path) {
-        return quint64(QFileInfo(QDir(m_folder).filePath(path)).size());
+        return quint64(QFileInfo(workPath(m_folder, path)).size());
     };
     for (const CheckedEntry &entry : m_entries) {
         inSkin.insert(entry.path);
@@ -193,6 +197,8 @@ QString Repack::run()
     m_zip.close();
     const bool directoryWritten = m_device.finish();
     m_source.close();
+    // Windows replaces no file that is open, and the new archive may replace the skin it is made from.
+    m_sourceFile.close();
     if (error.isEmpty() && (m_zip.getZipError() != ZIP_OK || !directoryWritten)) {
         // The zip library seeks after a failed write, which clears the file's error: a probe
         // write brings the system's reason (a full disk) back.
@@ -254,7 +260,7 @@ QString Repack::copyEntries()
 QString Repack::addFile(const QString &path, const QuaZipNewInfo &info)
 {
     m_written.insert(path);
-    const QString source = QDir(m_folder).filePath(path);
+    const QString source = workPath(m_folder, path);
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
         return QCoreApplication::translate("archiverepack", "Cannot read %1: %2")

@@ -1,14 +1,13 @@
 #include "skin/archive/writefailure.h"
 
+#include "platform/folders.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDevice>
 #include <QFileInfo>
 #include <QStringList>
-#include <cerrno>
-#include <cstring>
-#include <sys/stat.h>
 
 QString writeFailure(QFileDevice &file)
 {
@@ -24,13 +23,14 @@ QString makeFolder(const QString &path)
     QString part;
     for (int i = 0; i < names.size(); ++i) {
         part += (i > 0 ? QStringLiteral("/") : QString()) + names.at(i);
-        if (part.isEmpty())
-            continue; // the root
-        if (::mkdir(QFile::encodeName(part).constData(), 0777) == 0 || QFileInfo(part).isDir())
+        // The root, a drive ("C:") and every folder already there.
+        if (part.isEmpty() || QFileInfo(part).isDir())
+            continue;
+        const QString reason = platform::makeOneFolder(part);
+        if (reason.isEmpty())
             continue;
         return QCoreApplication::translate("writefailure", "Cannot create the folder \"%1\": %2")
-            .arg(QDir::toNativeSeparators(part),
-                 QString::fromLocal8Bit(std::strerror(errno == EEXIST ? ENOTDIR : errno)));
+            .arg(QDir::toNativeSeparators(part), reason);
     }
     return {};
 }

@@ -1,6 +1,7 @@
 #include "skin/images/iconsheets.h"
 
 #include "skin/archive/archiveentry.h"
+#include "skin/archive/workpaths.h"
 #include "skin/images/imagelimits.h"
 
 #include <QDir>
@@ -13,7 +14,7 @@ QImage cut(const QString &folder, const QString &imageName, const QRect &area)
     if (!path || path->isEmpty())
         return {};
     QString problem;
-    const QImage image = imagelimits::read(QDir(folder).filePath(*path), &problem);
+    const QImage image = imagelimits::read(archive::workPath(folder, *path), &problem);
     if (image.isNull())
         return {};
     return image.copy(area);

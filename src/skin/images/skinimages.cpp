@@ -3,6 +3,7 @@
 #include "skin/archive/archive.h"
 #include "skin/archive/archiveentry.h"
 #include "skin/archive/helperthreads.h"
+#include "skin/archive/workpaths.h"
 #include "skin/archive/writefailure.h"
 #include "skin/images/codedrows.h"
 #include "skin/images/imagecompositor.h"
@@ -26,8 +27,8 @@ QString paintOne(const ImageJob &job, const CodedImages &coded, const QImage &sh
 {
     // An exception must not leave a pool thread: it would end the process.
     try {
-        const QString source = QDir(from).filePath(job.path);
-        const QString target = QDir(to).filePath(job.path);
+        const QString source = archive::workPath(from, job.path);
+        const QString target = archive::workPath(to, job.path);
         const QString error = makeFolder(QFileInfo(target).path());
         if (!error.isEmpty())
             return error;
@@ -78,7 +79,7 @@ CodedImages findDamage(ImageTable &table, const QString &folder)
     const auto work = [&] {
         for (int i; (i = next++) < usable.size();) {
             ImageFacts &facts = *usable.at(i);
-            const QString path = QDir(folder).filePath(facts.path);
+            const QString path = archive::workPath(folder, facts.path);
             try {
                 found[i] = codedrows::find(path, facts.pictureHeight());
                 if (found.at(i) && found.at(i)->size == facts.size)
@@ -146,7 +147,7 @@ Measured measure(const QStringList &names, const QHash<QString, int> &originalHe
             continue;
         const auto header = headers.contains(facts.path)
                                 ? headers.value(facts.path)
-                                : imagelimits::measure(QDir(folder).filePath(facts.path));
+                                : imagelimits::measure(archive::workPath(folder, facts.path));
         facts.problem = header.problem;
         facts.size = header.problem.isEmpty() ? header.size : QSize();
         if (header.refused && measured.refusal.isEmpty())

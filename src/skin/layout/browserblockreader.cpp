@@ -1,6 +1,7 @@
 #include "skin/layout/browserblockreader.h"
 
 #include "skin/archive/archive.h"
+#include "skin/archive/workpaths.h"
 #include "skin/layout/browserblock.h"
 #include "skin/layout/layoutfile.h"
 
@@ -136,7 +137,7 @@ QString readSkinBlock(const QString &zipPath, ReadValues &out)
     // A compact layout may have no browser at all: the colours are in the first layout that has one.
     QString firstError;
     for (const QString &name : layouts) {
-        QFile layout(QDir(folder.path()).filePath(name));
+        QFile layout(archive::workPath(folder.path(), name));
         const QString error = layout.size() > largestLayoutBytes || !layout.open(QIODevice::ReadOnly)
                                   ? QCoreApplication::translate("browserblockreader", "The skin's layout %1 could not be read.").arg(name)
                                   : readBlock(layout.readAll(), out);

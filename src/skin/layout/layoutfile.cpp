@@ -1,5 +1,6 @@
 #include "skin/layout/layoutfile.h"
 
+#include "skin/archive/workpaths.h"
 #include "skin/archive/writefailure.h"
 
 #include <QCoreApplication>
@@ -45,8 +46,14 @@ QByteArray encodingOf(const QByteArray &data, int *markSize)
 
 QStringList layoutNames(const QString &folder)
 {
-    return QDir(folder).entryList({QStringLiteral("*.xml")}, QDir::Files | QDir::Hidden,
-                                  QDir::Name | QDir::IgnoreCase);
+    QStringList names;
+    for (const QString &file : QDir(folder).entryList(QDir::Files | QDir::Hidden)) {
+        const QString name = archive::entryPath(file);
+        if (name.endsWith(QLatin1String(".xml"), Qt::CaseInsensitive))
+            names << name;
+    }
+    names.sort(Qt::CaseInsensitive);
+    return names;
 }
 
 QString lineProblem(const QString &text)

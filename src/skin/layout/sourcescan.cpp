@@ -1,5 +1,6 @@
 #include "skin/layout/sourcescan.h"
 
+#include "skin/archive/workpaths.h"
 #include "skin/images/imagelimits.h"
 #include "skin/layout/layoutfile.h"
 #include "skin/layout/xmlrewriter.h"
@@ -60,7 +61,7 @@ QList<Layout> readLayouts(const QString &folder, const QStringList &keepAttribut
 {
     QList<Layout> layouts;
     for (const QString &name : layoutfile::layoutNames(folder)) {
-        const layoutfile::LayoutFile file = layoutfile::read(QDir(folder).filePath(name));
+        const layoutfile::LayoutFile file = layoutfile::read(archive::workPath(folder, name));
         if (file.problem.isEmpty())
             layouts << Layout{QFileInfo(name).completeBaseName(),
                               xmltokens::read(file.text, keepAttributesOf)};

@@ -1,0 +1,17 @@
+#pragma once
+
+// What a console program needs of its process beyond Qt.
+
+#include <cstdio>
+
+namespace platform {
+
+// Sends whatever the process writes to its standard error from here on nowhere, and returns a
+// stream to where it went before (standard error itself when that cannot be done). Libraries
+// that write their complaints there are silenced; the program's own messages use the stream.
+FILE *setAsideStandardError();
+// A write beyond the process's file-size limit fails with its reason instead of ending the
+// process (POSIX sends a signal for it).
+void failOversizedWrites();
+
+} // namespace platform
