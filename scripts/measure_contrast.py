@@ -1,9 +1,9 @@
 """Contrast of every text box listed beside a screenshot (WCAG 2 ratio of text to background).
 
 In each box the background is the most frequent colour, and the text's contrast is the one that
-at least a few pixels reach (glyph cores; a single stray pixel does not count). Disabled controls
-are listed apart: they need not be readable. Greyed labels (options that are off) need 3:1, every
-other text 4.5:1. Prints every text below its mark and the lowest ratio of each kind per folder."""
+at least a few pixels reach (glyph cores; a single stray pixel does not count). Greyed labels
+(options that are off) and disabled controls need 3:1, every other text, a field's placeholder
+included, 4.5:1. Prints every text below its mark and the lowest ratio of each kind per folder."""
 import collections
 import pathlib
 import subprocess
@@ -70,9 +70,10 @@ def measure(folder):
 def main(folders):
     for folder in folders:
         results = sorted(measure(folder))
-        kinds = (("enabled", lambda what: not what.endswith(("disabled", "greyed")), THRESHOLD),
+        kinds = (("enabled", lambda what: not what.endswith(("disabled", "greyed", "placeholder")), THRESHOLD),
+                 ("placeholder", lambda what: what.endswith("placeholder") and " disabled" not in what, THRESHOLD),
                  ("greyed", lambda what: what.endswith("greyed"), GREYED_THRESHOLD),
-                 ("disabled", lambda what: what.endswith("disabled"), 0))
+                 ("disabled", lambda what: " disabled" in what, GREYED_THRESHOLD))
         print(f"{folder}: {len(results)} texts measured")
         for name, wanted, mark in kinds:
             group = [r for r in results if wanted(r[2])]

@@ -3,7 +3,10 @@
 // The program's own two looks: dark (0) and the platform's bright look (anything else), the latter
 // with a few texts made darker.
 
+#include <QColor>
 #include <QString>
+
+class QPalette;
 
 // What a label's text says by its colour. A theme switch gives every label the colour of its
 // state in the new theme.
@@ -21,11 +24,20 @@ struct Theme
     QString labelcolor;  // text colour of enabled option labels
     QString greyedcolor; // text colour of disabled option labels
     QString warningcolor;
+    QColor ground; // behind the option labels
+    // Disabled push buttons: still readable (3:1 at least), yet plainly off.
+    QColor disabledText;
+    QColor disabledGround;
 
     QString colourOf(TextState state) const;
 };
 
+// The bright theme takes its grounds from the application's palette, the platform's look.
 Theme themeFor(int themenumber);
 
 // Push buttons look the same in the main window's dark sheet and the About dialog.
 QString buttonRules();
+
+// The hint an empty entry field shows: plainly not typed text, yet readable (4.5:1 at least) on
+// the field. The fields keep the platform's look in either theme.
+QColor placeholderColour(const QPalette &palette);

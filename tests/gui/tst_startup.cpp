@@ -8,6 +8,7 @@
 #include "app/textfit.h"
 #include "app/theme.h"
 #include "app/tooltiplist.h"
+#include "style/contrast.h"
 #include "style/resources.h"
 #include "ui_mainwindow.h"
 #include "windowfixture.h"
@@ -135,6 +136,46 @@ private slots:
         f.window->close();
         QCOMPARE(f.readFile(f.settingsPath()), QByteArray(bright ? "themenumber=0\n" : "themenumber=1\n") +
                                                    (tooltipsShown ? "showtooltips=0\n" : "showtooltips=1\n"));
+    }
+
+    // Every text a theme colours itself, on its ground: greyed and disabled texts need 3:1 on the
+    // screen, the others 4.5:1. The thin strokes of the small font reach their colour only in their
+    // cores, which screenshots measure up to a quarter lower, so the colours keep that margin:
+    // 4:1 and 5:1. The entry fields and the bright theme's grounds are the platform's.
+    void themeTextsReachTheirFloors_data()
+    {
+        QTest::addColumn<int>("theme");
+        QTest::addColumn<QString>("what");
+        QTest::addColumn<double>("floor");
+        const std::pair<const char *, double> floors[] = {{"label", 4.5},       {"warning", 4.5},
+                                                          {"placeholder", 5.0}, {"greyed", 4.0},
+                                                          {"greyed unit", 4.0}, {"disabled button", 4.0}};
+        for (int theme : {0, 1})
+            for (const auto &[what, floor] : floors)
+                QTest::addRow("%s %s", theme ? "bright" : "dark", what) << theme << QString(what) << floor;
+    }
+
+    void themeTextsReachTheirFloors()
+    {
+        QFETCH(int, theme);
+        QFETCH(QString, what);
+        QFETCH(double, floor);
+        const Theme t = themeFor(theme);
+        const QPalette platform = QGuiApplication::palette();
+        const QMap<QString, std::pair<QColor, QColor>> texts{
+            {"label", {QColor(t.labelcolor), t.ground}},
+            {"warning", {QColor(t.warningcolor), t.ground}},
+            {"placeholder", {placeholderColour(platform), platform.color(QPalette::Base)}},
+            {"greyed", {QColor(t.greyedcolor), t.ground}},
+            {"greyed unit",
+             {QColor(t.colourOf(TextState::InFieldGreyed)),
+              platform.color(QPalette::Disabled, QPalette::Base)}},
+            {"disabled button", {t.disabledText, t.disabledGround}},
+        };
+        const auto [text, ground] = texts.value(what);
+        QVERIFY(text.isValid() && ground.isValid());
+        const double ratio = contrast::ratio(text, ground);
+        QVERIFY2(ratio >= floor, qPrintable(QString::number(ratio, 'f', 2)));
     }
 
     // An installed copy cannot write beside its executable: it saves into the config folder, which

@@ -16,9 +16,10 @@ QImage whiteIconSheet();
 // Background of the floating browser window, with its title strip and toggle button.
 QImage floatingBrowser();
 
-// The small signs beside options, and the program's logo.
-QImage helpSign();
-QImage warningSign();
+// The small signs beside options, and the program's logo. The signs are 21 pixels a side at scale
+// 1; the files "name@2x.png" and "name@3x.png" hold them for screens of that many pixels a point.
+QImage helpSign(int scale = 1);
+QImage warningSign(int scale = 1);
 // The mark inside a checked check box of the dark theme, whose box is white.
 QImage checkMark();
 QImage logo();
@@ -29,12 +30,16 @@ struct File
     QImage (*draw)();
 };
 
-inline constexpr std::array<File, 7> files{{
+inline constexpr std::array<File, 11> files{{
     {"ICONS.png", alternativeIconSheet},
     {"ICONSWHITE.png", whiteIconSheet},
     {"browserfloat.png", floatingBrowser},
-    {"question.png", helpSign},
-    {"Warning.png", warningSign},
+    {"question.png", [] { return helpSign(); }},
+    {"question@2x.png", [] { return helpSign(2); }},
+    {"question@3x.png", [] { return helpSign(3); }},
+    {"Warning.png", [] { return warningSign(); }},
+    {"Warning@2x.png", [] { return warningSign(2); }},
+    {"Warning@3x.png", [] { return warningSign(3); }},
     {"quillologo.png", logo},
     {"checkmark.png", checkMark},
 }};

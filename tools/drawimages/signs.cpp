@@ -13,11 +13,18 @@ constexpr int signSize = 21;
 // At 21 pixels the glyph strokes would shrink to hairlines; keep them close to two pixels.
 constexpr qreal signStrokeScale = 1.1;
 
-QImage emptySign()
+QImage emptySign(int scale)
 {
-    QImage image(signSize, signSize, QImage::Format_ARGB32_Premultiplied);
+    QImage image(signSize * scale, signSize * scale, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     return image;
+}
+
+// Drawn at the scale itself, not enlarged afterwards: every edge falls on the device's pixels.
+void startSign(QPainter &p, int scale)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
 }
 
 void paintSignGlyph(QPainter &p, const char *script, const QRectF &box, const QColor &ink)
@@ -31,11 +38,11 @@ void paintSignGlyph(QPainter &p, const char *script, const QRectF &box, const QC
 
 } // namespace
 
-QImage helpSign()
+QImage helpSign(int scale)
 {
-    QImage image = emptySign();
+    QImage image = emptySign(scale);
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
+    startSign(p, scale);
     QLinearGradient fill(0, 0, 0, signSize);
     fill.setColorAt(0, QColor(0x5a, 0xaa, 0xef));
     fill.setColorAt(1, QColor(0x23, 0x68, 0xb5));
@@ -46,11 +53,11 @@ QImage helpSign()
     return image;
 }
 
-QImage warningSign()
+QImage warningSign(int scale)
 {
-    QImage image = emptySign();
+    QImage image = emptySign(scale);
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
+    startSign(p, scale);
     QPainterPath triangle;
     triangle.moveTo(10.5, 2);
     triangle.lineTo(19.5, 18.5);

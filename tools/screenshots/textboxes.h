@@ -62,8 +62,9 @@ inline QVector<QRect> textRects(QWidget *w)
     if (qobject_cast<QComboBox *>(w))
         return {w->rect().adjusted(inset, inset, -w->height(), -inset)};
     if (auto *edit = qobject_cast<QLineEdit *>(w))
-        return edit->text().isEmpty() ? QVector<QRect>{}
-                                      : QVector<QRect>{w->rect().adjusted(inset, inset, -inset, -inset)};
+        return edit->displayText().isEmpty() && edit->placeholderText().isEmpty()
+                   ? QVector<QRect>{}
+                   : QVector<QRect>{w->rect().adjusted(inset, inset, -inset, -inset)};
     return {};
 }
 
@@ -88,6 +89,13 @@ inline bool greyed(const QWidget *w)
     return state.isValid() && (state.toInt() == 1 || state.toInt() == 4);
 }
 
+// An empty field showing its hint in the placeholder colour: it needs 4.5:1 like any text.
+inline bool showsPlaceholder(const QWidget *w)
+{
+    const auto *edit = qobject_cast<const QLineEdit *>(w);
+    return edit && edit->displayText().isEmpty() && !edit->placeholderText().isEmpty();
+}
+
 } // namespace textboxdetail
 
 inline QVector<TextBox> textBoxes(QWidget *root)
@@ -104,10 +112,12 @@ inline QVector<TextBox> textBoxes(QWidget *root)
             rects = textboxdetail::itemRects(view);
             origin = view->viewport();
         }
-        const QString what = QString::fromLatin1(w->metaObject()->className()) + QLatin1Char(':') +
-                             (w->objectName().isEmpty() ? QStringLiteral("-") : w->objectName()) +
-                             (w->isEnabled() ? QString() : QStringLiteral(" disabled")) +
-                             (textboxdetail::greyed(w) ? QStringLiteral(" greyed") : QString());
+        const QString what =
+            QString::fromLatin1(w->metaObject()->className()) + QLatin1Char(':') +
+            (w->objectName().isEmpty() ? QStringLiteral("-") : w->objectName()) +
+            (w->isEnabled() ? QString() : QStringLiteral(" disabled")) +
+            (textboxdetail::greyed(w) ? QStringLiteral(" greyed") : QString()) +
+            (textboxdetail::showsPlaceholder(w) ? QStringLiteral(" placeholder") : QString());
         // Parts hidden by a parent's edge or by a sibling are not on the screenshot.
         const QRect shown = origin->visibleRegion().boundingRect();
         for (const QRect &whole : rects) {

@@ -1,0 +1,75 @@
+// The signs beside options on a screen of two device pixels a point: drawn for it, not enlarged.
+
+#include "app/crispsigns.h"
+#include "style/resources.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+
+namespace {
+
+// The share of a sign's visible pixels that are part transparent: its anti-aliased rim. A sign
+// drawn for the screen has a rim about one device pixel wide; one enlarged from its one-pixel
+// drawing has a rim two pixels wide, smeared or stepped.
+double rimShare(QLabel *label)
+{
+    QImage image(label->size() * 2, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(2);
+    image.fill(Qt::transparent);
+    label->render(&image, QPoint(), QRegion(), QWidget::RenderFlags()); // the sign alone, no ground
+    int visible = 0;
+    int rim = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const int alpha = qAlpha(image.pixel(x, y));
+            visible += alpha > 0;
+            rim += alpha > 0 && alpha < 255;
+        }
+    return visible ? double(rim) / visible : 1.0;
+}
+
+} // namespace
+
+class CrispSignsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void signsAreDrawnForTheScreen_data()
+    {
+        QTest::addColumn<QString>("resource");
+        QTest::newRow("help") << QStringLiteral(":/new/images/myfiles/question.png");
+        QTest::newRow("warning") << QStringLiteral(":/myfiles/myfiles/Warning.png");
+    }
+
+    // As the form loads them: the plain resource set as the label's pixmap.
+    void signsAreDrawnForTheScreen()
+    {
+        QFETCH(QString, resource);
+        QWidget enlarged;
+        QWidget crisp;
+        for (QWidget *window : {&enlarged, &crisp}) {
+            auto *label = new QLabel(window);
+            label->setPixmap(QPixmap(resource));
+            label->resize(21, 21);
+        }
+        keepSignsCrisp(&crisp);
+        QCOMPARE(crisp.devicePixelRatioF(), 2.0);
+        const double rimOfEnlarged = rimShare(enlarged.findChild<QLabel *>());
+        const double rimOfCrisp = rimShare(crisp.findChild<QLabel *>());
+        QVERIFY2(rimOfEnlarged > 0.2, qPrintable(QString::number(rimOfEnlarged)));
+        QVERIFY2(rimOfCrisp < 0.2, qPrintable(QString::number(rimOfCrisp)));
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_SCALE_FACTOR", "2");
+    QApplication app(argc, argv);
+    initPanelcraftResources();
+    CrispSignsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_crispsigns.moc"
