@@ -1,7 +1,7 @@
 #include "stylefrompalette.h"
 
 #include "colourspace.h"
-#include "colourvision.h"
+#include "floors.h"
 #include "style/contrast.h"
 
 #include <algorithm>
@@ -9,6 +9,8 @@
 
 namespace stylefrompalette {
 namespace {
+
+using floors::readable;
 
 using colourspace::Oklab;
 
@@ -123,44 +125,12 @@ Tones analyse(const QVector<skinpalette::Swatch> &palette, const std::optional<Q
     return tones;
 }
 
-double worstContrast(const QColor &text, const QVector<QColor> &backgrounds)
-{
-    double worst = 21;
-    for (const QColor &b : backgrounds)
-        worst = std::min(worst, contrast::ratio(text, b));
-    return worst;
-}
-
-// From the tint's lightness toward white (or black), the first colour that reads on every
-// background; white or black, whichever reads better, when none of the tint does.
-QColor readable(const QVector<QColor> &backgrounds, const Oklab &tint, bool lightText)
-{
-    for (double l = tint.L; l >= 0 && l <= 1; l += lightText ? 0.01 : -0.01) {
-        const QColor c = colourspace::fromOklab({l, tint.a, tint.b});
-        if (worstContrast(c, backgrounds) >= leastContrast)
-            return c;
-    }
-    const QColor white(Qt::white), black(Qt::black);
-    return worstContrast(white, backgrounds) >= worstContrast(black, backgrounds) ? white : black;
-}
-
-// The colour `make` gives for a lightness in [low, high], nearest `start`, that stays
-// `statesApart` from each of `others` under every simulation.
+// The colour `make` gives for a lightness in [low, high], nearest `start`, that stays apart from
+// each of `others`; the one at `start` when none does.
 template <typename Make>
 QColor apartFrom(const QVector<QColor> &others, const Make &make, double start, double low, double high)
 {
-    for (int k = 0; k <= 100; ++k) {
-        for (double l : {start + k * 0.01, start - k * 0.01}) {
-            if (l < low || l > high)
-                continue;
-            const QColor c = make(l);
-            if (std::all_of(others.cbegin(), others.cend(), [&c](const QColor &o) {
-                    return colourvision::leastDifference(c, o) >= statesApart;
-                }))
-                return c;
-        }
-    }
-    return make(std::clamp(start, low, high));
+    return floors::nearestApart(others, make, start, low, high).value_or(make(std::clamp(start, low, high)));
 }
 
 void set(Style &style, const char *key, const QColor &c)
