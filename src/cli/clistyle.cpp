@@ -24,9 +24,6 @@ QString loadStyle(const CliRequest &request, Style &style, QStringList &warnings
 
 QString exportScheme(const CliRequest &request, const Style &style)
 {
-    const QString name = request.profile == tablefile::defaultTablePath ? Cli::tr("Panelcraft default")
-                         : request.profile == tablefile::whiteTablePath
-                             ? Cli::tr("Panelcraft white")
-                             : QFileInfo(request.profile).completeBaseName();
+    const QString name = QFileInfo(request.exportScheme).completeBaseName();
     return scheme::write(request.exportScheme, stylefromscheme::fromStyle(style, name));
 }

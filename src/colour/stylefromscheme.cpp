@@ -162,7 +162,8 @@ Style generate(const scheme::Scheme &scheme, Style style)
     if (scheme.kind == scheme::Kind::Palette || scheme.colours.size() < scheme::base16Count)
         return fromPalette(scheme.colours, style);
     const auto role = [&scheme](Role r) { return scheme.colours[r]; };
-    const bool dark = colourspace::oklab(role(Text)).L >= colourspace::oklab(role(Ground)).L;
+    // The ground decides, not the text: a text too near its ground may sit on either side of it.
+    const bool dark = contrast::ratio(Qt::white, role(Ground)) >= contrast::ratio(Qt::black, role(Ground));
     const double d = dark ? 1 : -1;
 
     // The rows no role names (lines, borders, stripes, the plugin zone's fills) as Style from
@@ -246,6 +247,8 @@ scheme::Scheme fromStyle(const Style &style, const QString &name)
 
 QVector<double> roleChanges(const scheme::Scheme &scheme, const Style &style)
 {
+    if (scheme.kind == scheme::Kind::Palette)
+        return {};
     QVector<double> changes(scheme.colours.size(), 0.0);
     for (const RoleRow &row : roleRows) {
         if (row.role >= changes.size())

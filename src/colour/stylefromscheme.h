@@ -16,11 +16,11 @@ namespace stylefromscheme {
 // roles is ranked as a skin's palette is and drawn the same way.
 Style generate(const scheme::Scheme &scheme, Style base);
 
-// The style's colours in the base16 roles, named `name`; reading it back gives the same colours.
+// The style's colours in the base16 roles, named `name` (an export names it as its file).
 scheme::Scheme fromStyle(const Style &style, const QString &name);
 
-// For each role of the scheme, the largest CIEDE2000 difference between its colour and a row of
-// the style that it colours (0 for a role that colours no row).
+// For each role of a base16 or base24 scheme, the largest CIEDE2000 difference between its colour
+// and a row of the style that it colours (0 for a role that colours no row); nothing for a palette.
 QVector<double> roleChanges(const scheme::Scheme &scheme, const Style &style);
 
 } // namespace stylefromscheme

@@ -89,6 +89,10 @@ private slots:
                       {"3a3d42", "3f4247", "44474c", "4a4d52", "55585d", "5f6267", "686b70", "72757a",
                        "7a5f5f", "7a6a5a", "76735a", "5f7a62", "5a7576", "5f687a", "735f7a", "6a5f55"},
                       QStringLiteral("'%1' # muted"));
+        QTest::newRow("text darker than its dark ground")
+            << base16(QStringLiteral("Cellar"),
+                      {"2b2b30", "303036", "36363c", "202024", "1c1c20", "1a1a1a", "141416", "0e0e10",
+                       "803030", "804a20", "807020", "307030", "207070", "304a80", "603070", "503a28"});
         QTest::newRow("one saturated hue")
             << base16(QStringLiteral("Ember"),
                       {"2a0008", "3d000d", "550012", "8a1f33", "c23a52", "ff9fb0", "ffc2cc", "ffe5ea",
@@ -126,12 +130,13 @@ private slots:
         const double lowest = lowestContrast(style), closest = closestStates(style);
         QString moves;
         const QVector<double> changes = stylefromscheme::roleChanges(input, style);
-        for (int i = 0; i < changes.size() && input.kind != scheme::Kind::Palette; ++i)
+        for (int i = 0; i < changes.size(); ++i)
             moves += QStringLiteral(" %1:%2").arg(i, 2, 16, QLatin1Char('0')).arg(changes[i], 0, 'f', 1);
         qInfo("lowest contrast %.2f:1, closest states %.1f; largest move per role%s", lowest, closest,
               qPrintable(moves));
         QVERIFY(lowest >= 4.5);
         QVERIFY(closest >= 11);
+        QCOMPARE(changes.value(0, 0.0), 0.0); // the browser's ground is the scheme's, whatever else moves
         QCOMPARE(stylefromscheme::generate(input, base).colours, style.colours);
     }
 
