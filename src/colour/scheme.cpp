@@ -198,11 +198,12 @@ QString quoted(const QString &text)
 
 ReadResult parse(const QByteArray &content)
 {
-    if (content.trimmed().isEmpty())
-        return {tr("The file is empty."), {}};
-    QString text = QString::fromUtf8(content);
+    // Decoded whole: a NUL would end the text early, and a binary file read as empty.
+    QString text = QString::fromUtf8(content.constData(), content.size());
     if (text.startsWith(QChar(0xfeff)))
         text.remove(0, 1);
+    if (text.trimmed().isEmpty())
+        return {tr("The file is empty."), {}};
     QStringList lines = text.split(QLatin1Char('\n'));
     if (lines.last().isEmpty()) // the end of the last line, not a line of its own
         lines.removeLast();
@@ -247,7 +248,7 @@ QByteArray base16Text(const Scheme &scheme)
 
 QByteArray paletteText(const Scheme &scheme)
 {
-    QString text = QStringLiteral("GIMP Palette\nName: %1\nColumns: 8\n#\n").arg(scheme.name);
+    QString text = QStringLiteral("GIMP Palette\nName: %1\nColumns: 8\n#\n").arg(scheme.name.simplified());
     for (int i = 0; i < scheme.colours.size(); ++i) {
         const QColor &c = scheme.colours[i];
         text += QStringLiteral("%1 %2 %3\t%4\n")

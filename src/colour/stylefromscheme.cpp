@@ -112,37 +112,61 @@ QColor groundForText(const QColor &ground, bool dark)
     return dark ? QColor(Qt::black) : QColor(Qt::white);
 }
 
-// The colour itself when it stands apart from `others`, else the nearest lightness of its hue
-// that does, else the nearest grey that does (greys look alike to every eye but differ in
-// lightness to all of them). `fit` keeps a candidate usable where it is drawn.
-template <typename Fit> QColor keptApart(const QColor &colour, const QVector<QColor> &others, const Fit &fit)
+// What `sources` can become, least moved (CIEDE2000) first: themselves, their hue at every other
+// lightness, then greys (alike to every eye, but apart in lightness for all of them). `fit` keeps
+// a choice usable where it is drawn.
+template <typename Fit> QVector<QColor> choices(const QVector<QColor> &sources, const Fit &fit)
 {
-    if (floors::apart(colour, others))
-        return colour;
-    const double l = colourspace::oklab(colour).L;
-    const auto hue = [&](double lightness) { return fit(withLightness(colour, lightness)); };
-    const auto grey = [&](double lightness) { return fit(colourspace::fromOklab({lightness, 0, 0})); };
-    if (const auto found = floors::nearestApart(others, hue, l, 0, 1))
-        return *found;
-    return floors::nearestApart(others, grey, l, 0, 1).value_or(colour);
+    QVector<QPair<double, QColor>> found;
+    const auto add = [&](const QColor &c) {
+        const QColor fitted = fit(c);
+        double move = 1e9;
+        for (const QColor &source : sources)
+            move = std::min(move, colourspace::ciede2000(source, fitted));
+        found << qMakePair(move, fitted);
+    };
+    for (const QColor &source : sources) {
+        add(source);
+        for (int step = 0; step <= 100; ++step)
+            add(withLightness(source, step * 0.01));
+    }
+    for (int step = 0; step <= 100; ++step)
+        add(colourspace::fromOklab({step * 0.01, 0, 0}));
+    std::stable_sort(found.begin(), found.end(),
+                     [](const auto &x, const auto &y) { return x.first < y.first; });
+    QVector<QColor> ordered;
+    for (const auto &choice : qAsConst(found))
+        if (!ordered.contains(choice.second))
+            ordered << choice.second;
+    return ordered;
 }
 
-// Of a role's colour and its brighter base24 variant, the placement that moves its colour least.
-template <typename Place> QColor leastMoved(const scheme::Scheme &scheme, Role role, const Place &place)
+// The first choice of each, together, that stands apart from `fixed` and from the other; the
+// first choices are given up before the second ones. A pair always exists among the greys.
+std::pair<QColor, QColor> apartPair(const QVector<QColor> &first, const QVector<QColor> &second,
+                                    const QVector<QColor> &fixed)
 {
-    QColor best;
-    double bestMove = 1e9;
-    for (const int r : {int(role), brighter(role)}) {
-        if (r < 0 || r >= scheme.colours.size())
+    QVector<QColor> seconds;
+    for (const QColor &c : second)
+        if (floors::apart(c, fixed))
+            seconds << c;
+    for (const QColor &a : first) {
+        if (!floors::apart(a, fixed))
             continue;
-        const QColor placed = place(scheme.colours[r]);
-        const double move = colourspace::ciede2000(scheme.colours[r], placed);
-        if (move < bestMove) {
-            best = placed;
-            bestMove = move;
-        }
+        for (const QColor &b : qAsConst(seconds))
+            if (floors::apart(b, {a}))
+                return {a, b};
     }
-    return best;
+    return {first.value(0), second.value(0)};
+}
+
+// A role's colour, and for the marks its brighter base24 variant.
+QVector<QColor> sourcesOf(const scheme::Scheme &scheme, Role role)
+{
+    QVector<QColor> sources{scheme.colours[role]};
+    if (brighter(role) >= 0 && brighter(role) < scheme.colours.size())
+        sources << scheme.colours[brighter(role)];
+    return sources;
 }
 
 Style fromPalette(const QVector<QColor> &colours, const Style &base)
@@ -186,8 +210,8 @@ Style generate(const scheme::Scheme &scheme, Style style)
 
     // Over, selected and focus, in that order of how much the scheme says of them.
     const QColor over = at(style, "list_over");
-    const QColor selected = keptApart(at(style, "list_selected"), {over}, fitGround);
-    const QColor focus = keptApart(at(style, "list_focus"), {over, selected}, fitGround);
+    const auto [selected, focus] = apartPair(choices({at(style, "list_selected")}, fitGround),
+                                             choices({at(style, "list_focus")}, fitGround), {over});
     for (const char *key : {"list_over", "grids_over"})
         at(style, key) = over;
     for (const char *key : {"list_focus", "grids_focus"})
@@ -214,17 +238,15 @@ Style generate(const scheme::Scheme &scheme, Style style)
     // The marks: Live Feedback is a text on the browser ground too; Download and Scan stand
     // apart from it and from each other.
     const QColor ground = at(style, "backgroundcolor");
-    const QColor feedback = leastMoved(scheme, Red, [&](const QColor &c) {
-        return floors::worstContrast(c, {ground}) >= floors::leastContrast
-                   ? c
-                   : floors::readable({ground}, colourspace::oklab(c), dark);
-    });
     const auto asIs = [](const QColor &c) { return c; };
-    const QColor download =
-        leastMoved(scheme, Green, [&](const QColor &c) { return keptApart(c, {feedback}, asIs); });
-    const QColor scan = leastMoved(scheme, Cyan, [&](const QColor &c) {
-        return keptApart(c, {feedback, download}, asIs);
+    const QVector<QColor> feedbacks = choices(sourcesOf(scheme, Red), asIs);
+    const auto readable = std::find_if(feedbacks.cbegin(), feedbacks.cend(), [&ground](const QColor &c) {
+        return contrast::ratio(c, ground) >= floors::leastContrast;
     });
+    // White or black among the greys always reads on a ground fitted for text.
+    const QColor feedback = readable != feedbacks.cend() ? *readable : feedbacks.value(0);
+    const auto [download, scan] = apartPair(choices(sourcesOf(scheme, Green), asIs),
+                                            choices(sourcesOf(scheme, Cyan), asIs), {feedback});
     at(style, "list_livefeedback") = feedback;
     at(style, "list_download") = download;
     at(style, "list_scan") = scan;
