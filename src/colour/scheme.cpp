@@ -148,7 +148,9 @@ ReadResult parsePalette(const QStringList &lines)
             result.scheme.name = trimmed.mid(5).trimmed();
             continue;
         }
-        if (trimmed.startsWith(QLatin1String("Columns:")))
+        // A palette of colours with alpha ("Channels: RGBA") gives four numbers; the fourth is
+        // read as the name, and the colours are taken opaque.
+        if (trimmed.startsWith(QLatin1String("Columns:")) || trimmed.startsWith(QLatin1String("Channels:")))
             continue;
         const auto match = colourLine.match(lines[i]);
         const int red = match.captured(1).toInt(), green = match.captured(2).toInt(),

@@ -112,9 +112,9 @@ QColor groundForText(const QColor &ground, bool dark)
     return dark ? QColor(Qt::black) : QColor(Qt::white);
 }
 
-// What `sources` can become, least moved (CIEDE2000) first: themselves, their hue at every other
-// lightness, then greys (alike to every eye, but apart in lightness for all of them). `fit` keeps
-// a choice usable where it is drawn.
+// What `sources` can become, least moved (CIEDE2000) first: themselves, their hue at every
+// lightness, and greys (alike in hue to every eye, but apart in lightness for all of them). `fit`
+// keeps a choice usable where it is drawn.
 template <typename Fit> QVector<QColor> choices(const QVector<QColor> &sources, const Fit &fit)
 {
     QVector<QPair<double, QColor>> found;
@@ -141,8 +141,9 @@ template <typename Fit> QVector<QColor> choices(const QVector<QColor> &sources, 
     return ordered;
 }
 
-// The first choice of each, together, that stands apart from `fixed` and from the other; the
-// first choices are given up before the second ones. A pair always exists among the greys.
+// A choice of each that stands apart from `fixed` and from the other: the least moved of `first`
+// for which some choice of `second` does, with the least moved of those. Among the greys alone
+// there is always such a pair, so the last line is never reached for choices made above.
 std::pair<QColor, QColor> apartPair(const QVector<QColor> &first, const QVector<QColor> &second,
                                     const QVector<QColor> &fixed)
 {
