@@ -33,4 +33,28 @@ bool apart(const QColor &colour, const QVector<QColor> &others)
     });
 }
 
+QColor withLightness(const QColor &c, double lightness)
+{
+    colourspace::Oklab o = colourspace::oklab(c);
+    o.L = std::clamp(lightness, 0.0, 1.0);
+    return colourspace::fromOklab(o);
+}
+
+std::pair<QColor, QColor> apartPair(const QVector<QColor> &first, const QVector<QColor> &second,
+                                    const QVector<QColor> &fixed)
+{
+    QVector<QColor> seconds;
+    for (const QColor &c : second)
+        if (apart(c, fixed))
+            seconds << c;
+    for (const QColor &a : first) {
+        if (!apart(a, fixed))
+            continue;
+        for (const QColor &b : qAsConst(seconds))
+            if (apart(b, {a}))
+                return {a, b};
+    }
+    return {first.value(0), second.value(0)};
+}
+
 } // namespace floors

@@ -7,8 +7,11 @@
 #include "colourspace.h"
 
 #include <QColor>
+#include <QPair>
 #include <QVector>
+#include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace floors {
 
@@ -47,5 +50,45 @@ std::optional<QColor> nearestApart(const QVector<QColor> &others, const Make &ma
     }
     return std::nullopt;
 }
+
+// The colour at another OKLab lightness (clamped to 0..1), its hue and chroma kept as far as
+// sRGB allows.
+QColor withLightness(const QColor &c, double lightness);
+
+// What `sources` can become, least moved (CIEDE2000) first: themselves, their hue at every
+// lightness, and greys (alike in hue to every eye, but apart in lightness for all of them). `fit`
+// keeps a choice usable where it is drawn.
+template <typename Fit> QVector<QColor> choices(const QVector<QColor> &sources, const Fit &fit)
+{
+    QVector<QPair<double, QColor>> found;
+    const auto add = [&](const QColor &c) {
+        const QColor fitted = fit(c);
+        double move = 1e9;
+        for (const QColor &source : sources)
+            move = std::min(move, colourspace::ciede2000(source, fitted));
+        found << qMakePair(move, fitted);
+    };
+    for (const QColor &source : sources) {
+        add(source);
+        for (int step = 0; step <= 100; ++step)
+            add(withLightness(source, step * 0.01));
+    }
+    for (int step = 0; step <= 100; ++step)
+        add(colourspace::fromOklab({step * 0.01, 0, 0}));
+    std::stable_sort(found.begin(), found.end(),
+                     [](const auto &x, const auto &y) { return x.first < y.first; });
+    QVector<QColor> ordered;
+    for (const auto &choice : qAsConst(found))
+        if (!ordered.contains(choice.second))
+            ordered << choice.second;
+    return ordered;
+}
+
+// A choice of each that stands apart from `fixed` and from the other: the least moved of `first`
+// for which some choice of `second` does, with the least moved of those. Among greys spread over
+// the lightness a text's grounds may take there is always such a pair; the first choices come
+// back only when none was given.
+std::pair<QColor, QColor> apartPair(const QVector<QColor> &first, const QVector<QColor> &second,
+                                    const QVector<QColor> &fixed);
 
 } // namespace floors

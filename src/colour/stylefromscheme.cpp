@@ -84,16 +84,9 @@ QColor &at(Style &style, const char *key)
     return style.colours[index(key)];
 }
 
-QColor withLightness(const QColor &c, double lightness)
-{
-    Oklab o = colourspace::oklab(c);
-    o.L = std::clamp(lightness, 0.0, 1.0);
-    return colourspace::fromOklab(o);
-}
-
 QColor shifted(const QColor &c, double step)
 {
-    return withLightness(c, colourspace::oklab(c).L + step);
+    return floors::withLightness(c, colourspace::oklab(c).L + step);
 }
 
 // A ground that white text (dark styles) or black text (light ones) reads on, so that every text
@@ -105,60 +98,11 @@ QColor groundForText(const QColor &ground, bool dark)
         return ground;
     const double from = colourspace::oklab(ground).L;
     for (double l = from; l >= 0 && l <= 1; l += dark ? -0.005 : 0.005) {
-        const QColor moved = withLightness(ground, l);
+        const QColor moved = floors::withLightness(ground, l);
         if (contrast::ratio(text, moved) >= floors::leastContrast)
             return moved;
     }
     return dark ? QColor(Qt::black) : QColor(Qt::white);
-}
-
-// What `sources` can become, least moved (CIEDE2000) first: themselves, their hue at every
-// lightness, and greys (alike in hue to every eye, but apart in lightness for all of them). `fit`
-// keeps a choice usable where it is drawn.
-template <typename Fit> QVector<QColor> choices(const QVector<QColor> &sources, const Fit &fit)
-{
-    QVector<QPair<double, QColor>> found;
-    const auto add = [&](const QColor &c) {
-        const QColor fitted = fit(c);
-        double move = 1e9;
-        for (const QColor &source : sources)
-            move = std::min(move, colourspace::ciede2000(source, fitted));
-        found << qMakePair(move, fitted);
-    };
-    for (const QColor &source : sources) {
-        add(source);
-        for (int step = 0; step <= 100; ++step)
-            add(withLightness(source, step * 0.01));
-    }
-    for (int step = 0; step <= 100; ++step)
-        add(colourspace::fromOklab({step * 0.01, 0, 0}));
-    std::stable_sort(found.begin(), found.end(),
-                     [](const auto &x, const auto &y) { return x.first < y.first; });
-    QVector<QColor> ordered;
-    for (const auto &choice : qAsConst(found))
-        if (!ordered.contains(choice.second))
-            ordered << choice.second;
-    return ordered;
-}
-
-// A choice of each that stands apart from `fixed` and from the other: the least moved of `first`
-// for which some choice of `second` does, with the least moved of those. Among the greys alone
-// there is always such a pair, so the last line is never reached for choices made above.
-std::pair<QColor, QColor> apartPair(const QVector<QColor> &first, const QVector<QColor> &second,
-                                    const QVector<QColor> &fixed)
-{
-    QVector<QColor> seconds;
-    for (const QColor &c : second)
-        if (floors::apart(c, fixed))
-            seconds << c;
-    for (const QColor &a : first) {
-        if (!floors::apart(a, fixed))
-            continue;
-        for (const QColor &b : qAsConst(seconds))
-            if (floors::apart(b, {a}))
-                return {a, b};
-    }
-    return {first.value(0), second.value(0)};
 }
 
 // A role's colour, and for the marks its brighter base24 variant.
@@ -211,8 +155,9 @@ Style generate(const scheme::Scheme &scheme, Style style)
 
     // Over, selected and focus, in that order of how much the scheme says of them.
     const QColor over = at(style, "list_over");
-    const auto [selected, focus] = apartPair(choices({at(style, "list_selected")}, fitGround),
-                                             choices({at(style, "list_focus")}, fitGround), {over});
+    const auto [selected, focus] =
+        floors::apartPair(floors::choices({at(style, "list_selected")}, fitGround),
+                          floors::choices({at(style, "list_focus")}, fitGround), {over});
     for (const char *key : {"list_over", "grids_over"})
         at(style, key) = over;
     for (const char *key : {"list_focus", "grids_focus"})
@@ -240,14 +185,15 @@ Style generate(const scheme::Scheme &scheme, Style style)
     // apart from it and from each other.
     const QColor ground = at(style, "backgroundcolor");
     const auto asIs = [](const QColor &c) { return c; };
-    const QVector<QColor> feedbacks = choices(sourcesOf(scheme, Red), asIs);
+    const QVector<QColor> feedbacks = floors::choices(sourcesOf(scheme, Red), asIs);
     const auto readable = std::find_if(feedbacks.cbegin(), feedbacks.cend(), [&ground](const QColor &c) {
         return contrast::ratio(c, ground) >= floors::leastContrast;
     });
     // White or black among the greys always reads on a ground fitted for text.
     const QColor feedback = readable != feedbacks.cend() ? *readable : feedbacks.value(0);
-    const auto [download, scan] = apartPair(choices(sourcesOf(scheme, Green), asIs),
-                                            choices(sourcesOf(scheme, Cyan), asIs), {feedback});
+    const auto [download, scan] =
+        floors::apartPair(floors::choices(sourcesOf(scheme, Green), asIs),
+                          floors::choices(sourcesOf(scheme, Cyan), asIs), {feedback});
     at(style, "list_livefeedback") = feedback;
     at(style, "list_download") = download;
     at(style, "list_scan") = scan;
