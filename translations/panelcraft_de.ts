@@ -175,6 +175,22 @@ Rückgabewert: 0 geschrieben, 1 Erstellen fehlgeschlagen, 2 Aufruffehler. Siehe 
         <source>warning: %1</source>
         <translation>Warnung: %1</translation>
     </message>
+    <message>
+        <source>Draw the style from a base16 or base24 scheme or a GIMP palette instead of a profile.</source>
+        <translation>Den Stil aus einem base16- oder base24-Schema oder einer GIMP-Palette statt aus einem Profil ableiten.</translation>
+    </message>
+    <message>
+        <source>Write the profile&apos;s colours as a base16 scheme (a GIMP palette when the name ends in .gpl) and build nothing.</source>
+        <translation>Die Farben des Profils als base16-Schema schreiben (als GIMP-Palette, wenn der Name auf .gpl endet) und keinen Skin erstellen.</translation>
+    </message>
+    <message>
+        <source>--scheme and --profile cannot be combined</source>
+        <translation>--scheme und --profile können nicht zusammen verwendet werden</translation>
+    </message>
+    <message>
+        <source>--export-scheme writes the scheme of a profile and takes no skin archive or --scheme</source>
+        <translation>--export-scheme schreibt das Schema eines Profils und nimmt weder ein Skin-Archiv noch --scheme an</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -589,10 +605,6 @@ Rückgabewert: 0 geschrieben, 1 Erstellen fehlgeschlagen, 2 Aufruffehler. Siehe 
     <message>
         <source>Please wait for the skin to be created</source>
         <translation>Bitte warten, bis der Skin erstellt ist</translation>
-    </message>
-    <message>
-        <source>Only a skin&apos;s .zip file can be dropped here</source>
-        <translation>Hier kann nur die .zip-Datei eines Skins abgelegt werden</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; could not be created</source>
@@ -1038,6 +1050,61 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
         <comment>built-in browser profile</comment>
         <translation>Weiß</translation>
     </message>
+    <message>
+        <source>Only a skin&apos;s .zip file or a colour scheme can be dropped here</source>
+        <translation>Hier kann nur die .zip-Datei eines Skins oder ein Farbschema abgelegt werden</translation>
+    </message>
+</context>
+<context>
+    <name>SchemeActions</name>
+    <message>
+        <source>Style from Scheme File…</source>
+        <translation>Stil aus Farbschema-Datei…</translation>
+    </message>
+    <message>
+        <source>Export as Scheme…</source>
+        <translation>Als Farbschema exportieren…</translation>
+    </message>
+    <message>
+        <source>Open a Colour Scheme</source>
+        <translation>Farbschema öffnen</translation>
+    </message>
+    <message>
+        <source>Colour schemes (*.yaml *.yml *.gpl);;All files (*)</source>
+        <translation>Farbschemata (*.yaml *.yml *.gpl);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>The scheme &quot;%1&quot; cannot be used.
+%2</source>
+        <translation>Das Schema „%1“ kann nicht verwendet werden.
+%2</translation>
+    </message>
+    <message>
+        <source>Save them before a style is drawn from the scheme?</source>
+        <translation>Vor dem Ableiten eines Stils aus dem Schema speichern?</translation>
+    </message>
+    <message>
+        <source>Style from scheme</source>
+        <translation>Stil aus Schema</translation>
+    </message>
+    <message>
+        <source>Export the Style as a Scheme</source>
+        <translation>Stil als Farbschema exportieren</translation>
+    </message>
+    <message>
+        <source>base16 scheme (*.yaml);;GIMP palette (*.gpl)</source>
+        <translation>base16-Schema (*.yaml);;GIMP-Palette (*.gpl)</translation>
+    </message>
+    <message>
+        <source>The scheme was not written.
+%1</source>
+        <translation>Das Schema wurde nicht geschrieben.
+%1</translation>
+    </message>
+    <message>
+        <source>Scheme exported: %1</source>
+        <translation>Schema exportiert: %1</translation>
+    </message>
 </context>
 <context>
     <name>StyleEdit</name>
@@ -1248,10 +1315,6 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
         <translation>%1 wurde abgelehnt: Sein Eintrag „%2“ würde in die Datei „%3“ entpackt</translation>
     </message>
     <message>
-        <source>Cannot create the folder %1</source>
-        <translation>Der Ordner %1 kann nicht angelegt werden</translation>
-    </message>
-    <message>
         <source>%1 was refused: its entry &quot;%2&quot; is compressed with %3, which Panelcraft cannot unpack</source>
         <translation>%1 wurde abgelehnt: Sein Eintrag „%2“ ist mit %3 komprimiert, das Panelcraft nicht entpacken kann</translation>
     </message>
@@ -1428,6 +1491,61 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     <message>
         <source>The skin name &quot;%1&quot; cannot end with a dot or a space</source>
         <translation>Der Skin-Name „%1“ darf nicht mit einem Punkt oder Leerzeichen enden</translation>
+    </message>
+</context>
+<context>
+    <name>scheme</name>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>the scheme ends without %1.</source>
+        <translation>das Schema endet ohne %1.</translation>
+    </message>
+    <message>
+        <source>this is neither a base16 or base24 scheme nor a GIMP palette.</source>
+        <translation>dies ist weder ein base16- oder base24-Schema noch eine GIMP-Palette.</translation>
+    </message>
+    <message>
+        <source>the value of %1 is not closed or is followed by more text.</source>
+        <translation>der Wert von %1 ist nicht geschlossen oder es folgt weiterer Text.</translation>
+    </message>
+    <message>
+        <source>%1 is not a colour of a base16 or base24 scheme.</source>
+        <translation>%1 ist keine Farbe eines base16- oder base24-Schemas.</translation>
+    </message>
+    <message>
+        <source>%1 is given twice.</source>
+        <translation>%1 ist doppelt angegeben.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour; a colour is six hex digits such as 1d1f21.</source>
+        <translation>„%1“ ist keine Farbe; eine Farbe sind sechs Hexadezimalziffern wie 1d1f21.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour line (red, green and blue from 0 to 255, then a name).</source>
+        <translation>„%1“ ist keine Farbzeile (Rot, Grün und Blau von 0 bis 255, dann ein Name).</translation>
+    </message>
+    <message>
+        <source>the palette holds more than %1 colours.</source>
+        <translation>die Palette enthält mehr als %1 Farben.</translation>
+    </message>
+    <message>
+        <source>the palette holds no colours.</source>
+        <translation>die Palette enthält keine Farben.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Die Datei ist leer.</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 KB; a colour scheme is a few kilobytes.</source>
+        <translation>Die Datei ist größer als %1 KB; ein Farbschema hat nur wenige Kilobyte.</translation>
     </message>
 </context>
 <context>

@@ -175,6 +175,22 @@ Code de sortie&#xa0;: 0 écrit, 1 échec de la création, 2 erreur d’utilisati
         <source>warning: %1</source>
         <translation>avertissement&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>Draw the style from a base16 or base24 scheme or a GIMP palette instead of a profile.</source>
+        <translation>Tirer le style d’un schéma base16 ou base24 ou d’une palette GIMP au lieu d’un profil.</translation>
+    </message>
+    <message>
+        <source>Write the profile&apos;s colours as a base16 scheme (a GIMP palette when the name ends in .gpl) and build nothing.</source>
+        <translation>Écrire les couleurs du profil comme schéma base16 (palette GIMP si le nom se termine par .gpl) sans créer de skin.</translation>
+    </message>
+    <message>
+        <source>--scheme and --profile cannot be combined</source>
+        <translation>--scheme et --profile ne peuvent pas être combinées</translation>
+    </message>
+    <message>
+        <source>--export-scheme writes the scheme of a profile and takes no skin archive or --scheme</source>
+        <translation>--export-scheme écrit le schéma d’un profil et n’accepte ni archive de skin ni --scheme</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -589,10 +605,6 @@ Code de sortie&#xa0;: 0 écrit, 1 échec de la création, 2 erreur d’utilisati
     <message>
         <source>Please wait for the skin to be created</source>
         <translation>Veuillez attendre la création du skin</translation>
-    </message>
-    <message>
-        <source>Only a skin&apos;s .zip file can be dropped here</source>
-        <translation>Seul le fichier .zip d’un skin peut être déposé ici</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; could not be created</source>
@@ -1038,6 +1050,61 @@ Il a été retiré des profils récents.</translation>
         <comment>built-in browser profile</comment>
         <translation>Blanc</translation>
     </message>
+    <message>
+        <source>Only a skin&apos;s .zip file or a colour scheme can be dropped here</source>
+        <translation>Seul le fichier .zip d’un skin ou un schéma de couleurs peut être déposé ici</translation>
+    </message>
+</context>
+<context>
+    <name>SchemeActions</name>
+    <message>
+        <source>Style from Scheme File…</source>
+        <translation>Style d’un fichier de schéma…</translation>
+    </message>
+    <message>
+        <source>Export as Scheme…</source>
+        <translation>Exporter comme schéma…</translation>
+    </message>
+    <message>
+        <source>Open a Colour Scheme</source>
+        <translation>Ouvrir un schéma de couleurs</translation>
+    </message>
+    <message>
+        <source>Colour schemes (*.yaml *.yml *.gpl);;All files (*)</source>
+        <translation>Schémas de couleurs (*.yaml *.yml *.gpl);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>The scheme &quot;%1&quot; cannot be used.
+%2</source>
+        <translation>Le schéma «&#xa0;%1&#xa0;» ne peut pas être utilisé.
+%2</translation>
+    </message>
+    <message>
+        <source>Save them before a style is drawn from the scheme?</source>
+        <translation>Les enregistrer avant de tirer un style du schéma&#x202f;?</translation>
+    </message>
+    <message>
+        <source>Style from scheme</source>
+        <translation>Style du schéma</translation>
+    </message>
+    <message>
+        <source>Export the Style as a Scheme</source>
+        <translation>Exporter le style comme schéma</translation>
+    </message>
+    <message>
+        <source>base16 scheme (*.yaml);;GIMP palette (*.gpl)</source>
+        <translation>Schéma base16 (*.yaml);;Palette GIMP (*.gpl)</translation>
+    </message>
+    <message>
+        <source>The scheme was not written.
+%1</source>
+        <translation>Le schéma n’a pas été écrit.
+%1</translation>
+    </message>
+    <message>
+        <source>Scheme exported: %1</source>
+        <translation>Schéma exporté&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>StyleEdit</name>
@@ -1248,10 +1315,6 @@ Il a été retiré des profils récents.</translation>
         <translation>%1 a été refusé&#xa0;: son entrée «&#xa0;%2&#xa0;» serait décompressée dans le fichier «&#xa0;%3&#xa0;»</translation>
     </message>
     <message>
-        <source>Cannot create the folder %1</source>
-        <translation>Impossible de créer le dossier %1</translation>
-    </message>
-    <message>
         <source>%1 was refused: its entry &quot;%2&quot; is compressed with %3, which Panelcraft cannot unpack</source>
         <translation>%1 a été refusé&#xa0;: son entrée «&#xa0;%2&#xa0;» est compressée en %3, que Panelcraft ne sait pas décompresser</translation>
     </message>
@@ -1428,6 +1491,61 @@ Il a été retiré des profils récents.</translation>
     <message>
         <source>The skin name &quot;%1&quot; cannot end with a dot or a space</source>
         <translation>Le nom de skin «&#xa0;%1&#xa0;» ne peut pas finir par un point ou une espace</translation>
+    </message>
+</context>
+<context>
+    <name>scheme</name>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Ligne %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the scheme ends without %1.</source>
+        <translation>le schéma se termine sans %1.</translation>
+    </message>
+    <message>
+        <source>this is neither a base16 or base24 scheme nor a GIMP palette.</source>
+        <translation>ce n’est ni un schéma base16 ou base24 ni une palette GIMP.</translation>
+    </message>
+    <message>
+        <source>the value of %1 is not closed or is followed by more text.</source>
+        <translation>la valeur de %1 n’est pas fermée ou est suivie d’autre texte.</translation>
+    </message>
+    <message>
+        <source>%1 is not a colour of a base16 or base24 scheme.</source>
+        <translation>%1 n’est pas une couleur d’un schéma base16 ou base24.</translation>
+    </message>
+    <message>
+        <source>%1 is given twice.</source>
+        <translation>%1 est donnée deux fois.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour; a colour is six hex digits such as 1d1f21.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une couleur&#x202f;; une couleur s’écrit en six chiffres hexadécimaux, comme 1d1f21.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour line (red, green and blue from 0 to 255, then a name).</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une ligne de couleur (rouge, vert et bleu de 0 à 255, puis un nom).</translation>
+    </message>
+    <message>
+        <source>the palette holds more than %1 colours.</source>
+        <translation>la palette contient plus de %1 couleurs.</translation>
+    </message>
+    <message>
+        <source>the palette holds no colours.</source>
+        <translation>la palette ne contient aucune couleur.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Le fichier est vide.</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2</source>
+        <translation>Impossible de lire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 KB; a colour scheme is a few kilobytes.</source>
+        <translation>Le fichier dépasse %1&#xa0;Ko&#x202f;; un schéma de couleurs ne fait que quelques kilo-octets.</translation>
     </message>
 </context>
 <context>

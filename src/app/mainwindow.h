@@ -19,6 +19,7 @@
 #include <optional>
 
 class QLabel;
+class SchemeActions;
 class QMenu;
 class QUndoStack;
 
@@ -168,7 +169,10 @@ private:
     // Keeps the palette read from the skin and offers it in the colour dialog.
     void offerSkinPalette(const QString &path, const skinpalette::Result &result);
     void restoreCustomColours();
+    // Puts the colours first in the colour dialog's custom colours, the user's own in the rest.
+    void offerCustomColours(const QVector<QColor> &colours);
     void styleFromSkin(bool pickAccent);
+    void setUpSchemeActions(); // styles from colour schemes and back (SchemeActions)
     void applyStyleFromPalette(const std::optional<QColor> &accent);
 
     // "View as" on the preview and the hints for rows some eyes cannot tell apart
@@ -273,6 +277,7 @@ private:
     QVector<skinpalette::Swatch> paletteswatches;
     int palettereading = 0;          // counts requests, so that only the last one is shown
     QVector<QRgb> usercustomcolours; // the colour dialog's own, while a skin's palette is in it
+    SchemeActions *schemeactions = nullptr;
     colourvision::Vision viewas = colourvision::Vision::Normal;
     QHash<int, QLabel *> visionSigns; // by colour key index
 };

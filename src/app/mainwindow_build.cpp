@@ -4,6 +4,7 @@
 #include "backgroundjob.h"
 #include "dialogs.h"
 #include "mainwindow.h"
+#include "schemeactions.h"
 #include "skin/outputname.h"
 #include "skin/skinbuilder.h"
 #include "skin/sourceskins.h"
@@ -72,22 +73,27 @@ void MainWindow::selectSkin(const QString &path)
 
 void MainWindow::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (!isBusy() && !droppedSkin(event->mimeData()).isEmpty())
+    const QMimeData *data = event->mimeData();
+    if (!isBusy() && !(droppedSkin(data) + SchemeActions::droppedScheme(data)).isEmpty())
         event->acceptProposedAction();
     else
         showStatus(isBusy() ? tr("Please wait for the skin to be created")
-                            : tr("Only a skin's .zip file can be dropped here"),
+                            : tr("Only a skin's .zip file or a colour scheme can be dropped here"),
                    StatusLasts::FewSeconds);
 }
 
 void MainWindow::dropEvent(QDropEvent *event)
 {
     const QString path = droppedSkin(event->mimeData());
-    if (isBusy() || path.isEmpty())
+    const QString scheme = SchemeActions::droppedScheme(event->mimeData());
+    if (isBusy() || (path + scheme).isEmpty())
         return;
     event->acceptProposedAction();
     showStatus(QString());
-    selectSkin(path);
+    if (!scheme.isEmpty())
+        schemeactions->openScheme(scheme);
+    else
+        selectSkin(path);
 }
 
 std::optional<SkinBuildOptions> MainWindow::buildOptions(QString *problem) const

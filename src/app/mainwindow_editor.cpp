@@ -59,6 +59,7 @@ void MainWindow::wireEditorRows()
     setUpEditHistory();
     setUpSkinColours();
     setUpSkinPalette();
+    setUpSchemeActions();
     setUpColourVision();
     connect(ui->lineheight, &QLineEdit::textChanged, this,
             [this](const QString &text) { applyEdit(StyleEdit::setLineHeight(text)); });

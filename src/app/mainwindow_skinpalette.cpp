@@ -1,10 +1,11 @@
 // The selected skin's palette: offered as the colour dialog's custom colours, and drawn into a
-// whole style by "Style from Selected Skin".
+// whole style by "Style from Selected Skin". The actions for colour schemes join them.
 
 #include "backgroundjob.h"
 #include "colour/stylefrompalette.h"
 #include "dialogs.h"
 #include "mainwindow.h"
+#include "schemeactions.h"
 #include "ui_mainwindow.h"
 
 #include <QAction>
@@ -54,15 +55,36 @@ void MainWindow::offerSkinPalette(const QString &path, const skinpalette::Result
         restoreCustomColours();
         return;
     }
+    QVector<QColor> colours;
+    for (const skinpalette::Swatch &swatch : qAsConst(paletteswatches))
+        colours << swatch.colour;
+    offerCustomColours(colours);
+}
+
+void MainWindow::offerCustomColours(const QVector<QColor> &colours)
+{
     if (usercustomcolours.isEmpty()) {
         for (int i = 0; i < QColorDialog::customCount(); ++i)
             usercustomcolours << QColorDialog::customColor(i).rgba();
     }
-    // The skin's colours first, the user's own in the slots they leave.
     for (int i = 0; i < QColorDialog::customCount(); ++i)
         QColorDialog::setCustomColor(
-            i, i < paletteswatches.size() ? paletteswatches[i].colour
-                                          : QColor::fromRgba(usercustomcolours[i - paletteswatches.size()]));
+            i, i < colours.size() ? colours[i] : QColor::fromRgba(usercustomcolours[i - colours.size()]));
+}
+
+void MainWindow::setUpSchemeActions()
+{
+    SchemeActions::Host host;
+    host.window = this;
+    host.folder = documentsfolder;
+    host.askToKeepEdits = [this](const QString &question) { return askToKeepEdits(question); };
+    host.style = [this] { return style; };
+    host.applyStyle = [this](const Style &drawn, const QString &text) {
+        pushEdit(editorValues(), EditorValues{drawn, lineheighttext}, text);
+    };
+    host.offerColours = [this](const QVector<QColor> &colours) { offerCustomColours(colours); };
+    host.showStatus = [this](const QString &text) { showStatus(text, StatusLasts::FewSeconds); };
+    schemeactions = new SchemeActions(host, ui->menuProfile, ui->actionSave);
 }
 
 void MainWindow::restoreCustomColours()

@@ -93,6 +93,13 @@ QString parseArguments(const QStringList &arguments, const QString &documentsFol
         {QStringLiteral("global-size"), Cli::tr("Scale text sizes (1-999)."), Cli::tr("pct")},
         {QStringLiteral("line-height"), Cli::tr("Browser line height (1-999, default 100)."), Cli::tr("pct"),
          QStringLiteral("100")},
+        {QStringLiteral("scheme"),
+         Cli::tr("Draw the style from a base16 or base24 scheme or a GIMP palette instead of a profile."),
+         Cli::tr("file")},
+        {QStringLiteral("export-scheme"),
+         Cli::tr("Write the profile's colours as a base16 scheme (a GIMP palette when the name ends in .gpl) "
+                 "and build nothing."),
+         Cli::tr("file")},
         {QStringLiteral("keep-browser"),
          Cli::tr("Leave the browser's colours, fonts and plugin zone unchanged.")},
         {{QStringLiteral("q"), QStringLiteral("quiet")}, Cli::tr("No progress output.")},
@@ -111,16 +118,27 @@ QString parseArguments(const QStringList &arguments, const QString &documentsFol
         return {};
     }
     const QStringList skins = parser.positionalArguments();
+    const QString profile = parser.value(QStringLiteral("profile"));
+    request.profile = profile == QLatin1String("default") ? tablefile::defaultTablePath
+                      : profile == QLatin1String("white") ? tablefile::whiteTablePath
+                                                          : profile;
+    // A scheme stands for the whole style, as a profile does: both at once would leave one unused.
+    if (parser.isSet(QStringLiteral("scheme")) && parser.isSet(QStringLiteral("profile")))
+        return Cli::tr("--scheme and --profile cannot be combined");
+    request.scheme = parser.value(QStringLiteral("scheme"));
+    if (parser.isSet(QStringLiteral("export-scheme"))) {
+        if (!skins.isEmpty() || parser.isSet(QStringLiteral("scheme")))
+            return Cli::tr(
+                "--export-scheme writes the scheme of a profile and takes no skin archive or --scheme");
+        request.exportScheme = parser.value(QStringLiteral("export-scheme"));
+        return {};
+    }
     if (skins.size() != 1)
         return skins.isEmpty() ? Cli::tr("No skin archive was given")
                                : Cli::tr("Give exactly one skin archive");
 
     SkinBuildOptions &options = request.options;
     options.selectedSkinFile = skins.first();
-    const QString profile = parser.value(QStringLiteral("profile"));
-    request.profile = profile == QLatin1String("default") ? tablefile::defaultTablePath
-                      : profile == QLatin1String("white") ? tablefile::whiteTablePath
-                                                          : profile;
     request.quiet = parser.isSet(QStringLiteral("quiet"));
     options.floatBrowser = parser.isSet(QStringLiteral("float-browser"));
     options.changeColours = !parser.isSet(QStringLiteral("keep-browser"));

@@ -17,7 +17,9 @@ class Cli
 struct CliRequest
 {
     SkinBuildOptions options;
-    QString profile; // the table file to apply; "default" and "white" name the built-in ones
+    QString profile;      // the table file to apply; "default" and "white" name the built-in ones
+    QString scheme;       // a colour scheme to draw the style from instead, when not empty
+    QString exportScheme; // write the profile's colours as a scheme to this file, and build nothing
     bool quiet = false;
     bool helpShown = false; // --help or --version was answered; nothing else to do
 };

@@ -1,9 +1,9 @@
 // panelcraft-cli: the "Create Skin" pipeline without a window, for batches and scripts.
 
 #include "cliarguments.h"
+#include "clistyle.h"
 #include "skin/skinbuilder.h"
 #include "style/resources.h"
-#include "style/tablefile.h"
 #include "style/translations.h"
 
 #include "platform/console.h"
@@ -109,11 +109,9 @@ int main(int argc, char *argv[])
                        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), request);
     if (request.helpShown)
         return Success;
-    StyleTable table;
+    Style style;
     QStringList profileWarnings;
-    const QString styleError =
-        usage.isEmpty() ? tablefile::readProfile(request.profile, table, profileWarnings) : QString();
-    const Style style = tablefile::derive(table);
+    const QString styleError = usage.isEmpty() ? loadStyle(request, style, profileWarnings) : QString();
     if (!usage.isEmpty() || !styleError.isEmpty()) {
         printError(usage.isEmpty() ? styleError : usage);
         std::fprintf(messages, "%s\n", qPrintable(Cli::tr("Try 'panelcraft-cli --help'.")));
@@ -122,6 +120,14 @@ int main(int argc, char *argv[])
 
     for (const QString &warning : profileWarnings)
         printError(QStringLiteral("warning: ") + warning);
+    if (!request.exportScheme.isEmpty()) {
+        const QString error = exportScheme(request, style);
+        if (!error.isEmpty())
+            printError(error);
+        else
+            std::printf("%s\n", qPrintable(QDir::toNativeSeparators(request.exportScheme)));
+        return error.isEmpty() ? Success : BuildFailed;
+    }
 
     // A fresh folder per run: runs never meet each other or the window's work folders.
     QTemporaryDir workspace;

@@ -1,7 +1,7 @@
 #include "stylefrompalette.h"
 
 #include "colourspace.h"
-#include "colourvision.h"
+#include "floors.h"
 #include "style/contrast.h"
 
 #include <algorithm>
@@ -9,6 +9,8 @@
 
 namespace stylefrompalette {
 namespace {
+
+using floors::readable;
 
 using colourspace::Oklab;
 
@@ -123,44 +125,34 @@ Tones analyse(const QVector<skinpalette::Swatch> &palette, const std::optional<Q
     return tones;
 }
 
-double worstContrast(const QColor &text, const QVector<QColor> &backgrounds)
-{
-    double worst = 21;
-    for (const QColor &b : backgrounds)
-        worst = std::min(worst, contrast::ratio(text, b));
-    return worst;
-}
-
-// From the tint's lightness toward white (or black), the first colour that reads on every
-// background; white or black, whichever reads better, when none of the tint does.
-QColor readable(const QVector<QColor> &backgrounds, const Oklab &tint, bool lightText)
-{
-    for (double l = tint.L; l >= 0 && l <= 1; l += lightText ? 0.01 : -0.01) {
-        const QColor c = colourspace::fromOklab({l, tint.a, tint.b});
-        if (worstContrast(c, backgrounds) >= leastContrast)
-            return c;
-    }
-    const QColor white(Qt::white), black(Qt::black);
-    return worstContrast(white, backgrounds) >= worstContrast(black, backgrounds) ? white : black;
-}
-
-// The colour `make` gives for a lightness in [low, high], nearest `start`, that stays
-// `statesApart` from each of `others` under every simulation.
+// The colour `make` gives for a lightness in [low, high], nearest `start`, that stays apart from
+// each of `others`; the one at `start` when none does.
 template <typename Make>
 QColor apartFrom(const QVector<QColor> &others, const Make &make, double start, double low, double high)
 {
-    for (int k = 0; k <= 100; ++k) {
-        for (double l : {start + k * 0.01, start - k * 0.01}) {
-            if (l < low || l > high)
-                continue;
-            const QColor c = make(l);
-            if (std::all_of(others.cbegin(), others.cend(), [&c](const QColor &o) {
-                    return colourvision::leastDifference(c, o) >= statesApart;
-                }))
-                return c;
-        }
-    }
-    return make(std::clamp(start, low, high));
+    return floors::nearestApart(others, make, start, low, high).value_or(make(std::clamp(start, low, high)));
+}
+
+// Two rows that must stand apart from `fixed` and from each other, in [low, high]: the first as
+// `apartFrom` places it, then the second from the start `secondFrom` gives for the first's
+// lightness. When that leaves the second no room, the two are chosen together, the least moved
+// pair (greys at the last).
+template <typename MakeFirst, typename MakeSecond, typename SecondFrom>
+std::pair<QColor, QColor> apartTwo(const QVector<QColor> &fixed, const MakeFirst &makeFirst,
+                                   double firstStart, const MakeSecond &makeSecond,
+                                   const SecondFrom &secondFrom, double low, double high)
+{
+    const QColor first = apartFrom(fixed, makeFirst, firstStart, low, high);
+    const double secondStart = secondFrom(colourspace::oklab(first).L);
+    if (const auto second =
+            floors::nearestApart(fixed + QVector<QColor>{first}, makeSecond, secondStart, low, high))
+        return {first, *second};
+    const auto inRange = [low, high](const QColor &c) {
+        return floors::withLightness(c, std::clamp(colourspace::oklab(c).L, low, high));
+    };
+    return floors::apartPair(floors::choices({first}, inRange),
+                             floors::choices({makeSecond(std::clamp(secondStart, low, high))}, inRange),
+                             fixed);
 }
 
 void set(Style &style, const char *key, const QColor &c)
@@ -192,10 +184,11 @@ Style generate(const QVector<skinpalette::Swatch> &palette, const std::optional<
     const double overL = colourspace::oklab(over).L;
     const double low = tones.dark ? overL : lightGroundsDownTo, high = tones.dark ? darkGroundsUpTo : overL;
     const auto base = [&tones](double l) { return tones.ground(Tone::Base, l); };
-    const QColor focus = apartFrom({over}, base, overL + d * 0.1, low, high);
-    const double focusL = colourspace::oklab(focus).L;
     const auto accentGround = [&tones](double l) { return tones.ground(Tone::Accent, l); };
-    const QColor selected = apartFrom({over, focus}, accentGround, focusL + d * 0.1, low, high);
+    const auto [focus, selected] = apartTwo(
+        {over}, base, overL + d * 0.1, accentGround, [d](double focusL) { return focusL + d * 0.1; }, low,
+        high);
+    const double focusL = colourspace::oklab(focus).L;
     for (const char *key : {"list_focus", "grids_focus"})
         set(style, key, focus);
     for (const char *key : selectedKeys)
@@ -240,12 +233,11 @@ Style generate(const QVector<skinpalette::Swatch> &palette, const std::optional<
     const auto mark = [](const Oklab &tint) {
         return [tint](double l) { return colourspace::fromOklab(withChroma(tint, l, 0.15)); };
     };
-    const QColor download =
-        apartFrom({feedback}, mark(tones.accent), feedbackL - d * 0.12, markLow, markHigh);
     const Oklab scanTint =
         Oklab::fromLch(0, std::max(0.10, tones.accent.chroma()), tones.accent.hue() - 2 * pi / 3);
-    const QColor scan =
-        apartFrom({feedback, download}, mark(scanTint), feedbackL + d * 0.12, markLow, markHigh);
+    const auto [download, scan] = apartTwo(
+        {feedback}, mark(tones.accent), feedbackL - d * 0.12, mark(scanTint),
+        [feedbackL, d](double) { return feedbackL + d * 0.12; }, markLow, markHigh);
     set(style, "list_download", download);
     set(style, "list_scan", scan);
     return style;

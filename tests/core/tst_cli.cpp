@@ -6,6 +6,7 @@
 // the input and any earlier output stay byte for byte, nothing appears under the output's name,
 // and the run does not claim success.
 
+#include "colour/scheme.h"
 #include "filesizelimit.h"
 #include "skinfixtures.h"
 #include "style/resources.h"
@@ -195,6 +196,9 @@ private slots:
                                            << "--icons-from: there is no file \"gone.zip\"";
         QTest::newRow("missing window skin") << QStringList{"SAMPLE", "--windows-from", "gone.zip"}
                                              << "--windows-from: there is no file \"gone.zip\"";
+        QTest::newRow("scheme and profile") << QStringList{"SAMPLE", "--scheme", "a.yaml", "-p", "white"}
+                                            << "--scheme and --profile cannot be combined";
+        QTest::newRow("missing scheme") << QStringList{"SAMPLE", "--scheme", "gone.yaml"} << "\"gone.yaml\"";
         QTest::newRow("profile with a NUL")
             << QStringList{"SAMPLE", "-p", "nul.pcp"} << "control character in the value of \"skinfontname\"";
     }
@@ -214,6 +218,20 @@ private slots:
                       : run.err.startsWith("panelcraft-cli: ") && run.err.contains("--help"));
         QCOMPARE(run.out.isEmpty(), !asked);
         QCOMPARE(fixtures::entriesBelow(m_dir->path(), QDir::Files), QStringList{"tmp/nul.pcp"});
+    }
+
+    // A profile's colours go out as a scheme and come back as the style of a build.
+    void schemeOutAndIn()
+    {
+        const auto exported = run({"--export-scheme", path("white.gpl"), "-p", "white"});
+        QVERIFY2(exported.code == 0, qPrintable(exported.err));
+        const scheme::ReadResult back = scheme::read(path("white.gpl"));
+        QCOMPARE(back.error, QString());
+        QCOMPARE(back.scheme.name, QString("white")); // named as its file
+        const auto built = run({m_sample, "-q", "-o", path("out.zip"), "--scheme", path("white.gpl")});
+        QVERIFY2(built.code == 0, qPrintable(built.err));
+        const QStringList deck = fixtures::lines(fixtures::readZip(path("out.zip")).value("sample-deck.xml"));
+        QVERIFY(deck.contains("\t<colors background=\"#ffffffff\">")); // base00, the white table's ground
     }
 
     // Exit 1 with the reason, and only that: no decoder chatter, nothing left in the temporary folder.

@@ -1,9 +1,11 @@
 // Editing in the window: colour and font rows, transparency toggles, the linked list rows, the
 // percentage fields and undo; and the style tables behind them, the "Browser Profile" menu.
 
+#include "colour/scheme.h"
 #include "colour/stylefrompalette.h"
 #include "filesizelimit.h"
 #include "skin/layout/browserblock.h"
+#include "style/contrast.h"
 #include "style/resources.h"
 #include "style/tablefile.h"
 #include "windowfixture.h"
@@ -13,9 +15,11 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QDir>
+#include <QDropEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMimeData>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QStyleOptionButton>
@@ -508,6 +512,50 @@ private slots:
         QCOMPARE(QColorDialog::customColor(0), QColor("#010101"));
         f = new WindowFixture;
         f->start();
+    }
+
+    // A file that is not a scheme changes nothing; the style goes out as a scheme, and a scheme
+    // dropped on the window comes in as one edit, after the unsaved-edits question, its colours
+    // offered in the colour dialog.
+    void schemesOutAndIn()
+    {
+        const QString bad = f->documents.filePath("bad.yaml"), mine = f->documents.filePath("mine.gpl");
+        QVERIFY(fixtures::writeFile(bad, "scheme: \"x\"\nbase00: \"zz\"\n"));
+        pick("listtextbutton", "#010203");
+        const Style before = style();
+        Dialogs::clear();
+        Dialogs::setNextFileName(bad);
+        f->trigger("actionStyle_from_Scheme");
+        QVERIFY2(Dialogs::requests().last().text.contains("Line 2:"),
+                 qPrintable(Dialogs::requests().last().text));
+        QCOMPARE(style().colours, before.colours);
+
+        Dialogs::setNextFileName(mine);
+        f->trigger("actionExport_Scheme");
+        const scheme::ReadResult exported = scheme::read(mine);
+        QCOMPARE(exported.error, QString());
+        QCOMPARE(exported.scheme.colours[5], QColor("#010203")); // list_text is base05
+
+        const auto drop = [this](const QString &path) {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(path)});
+            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(f->window.get(), &enter);
+            QVERIFY(enter.isAccepted());
+            QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(f->window.get(), &dropped);
+        };
+        Dialogs::clear();
+        drop(mine); // unanswered: Cancel
+        QCOMPARE(Dialogs::requests().value(0).kind, Dialogs::Kind::Question);
+        QCOMPARE(style().colours, before.colours);
+        Dialogs::setNextAnswer(QMessageBox::Discard);
+        drop(mine);
+        QCOMPARE(style().colour("backgroundcolor").name(), exported.scheme.colours[0].name());
+        QVERIFY(contrast::ratio(style().colour("list_text"), style().colour("backgroundcolor")) >= 4.5);
+        QCOMPARE(QColorDialog::customColor(5), QColor("#010203"));
+        f->trigger("actionUndo");
+        QCOMPARE(style().colours, before.colours);
     }
 
     // "View as" redraws the preview only; rows alike under a simulation get a sign naming it.

@@ -1,0 +1,31 @@
+// Colour schemes from anywhere: a file is refused with a line and no colours, or read into a
+// style that keeps both floors; a scheme with roles writes out and reads back as the same colours.
+
+#include "colour/colourvision.h"
+#include "colour/stylefromscheme.h"
+#include "fuzzsupport.h"
+#include "style/contrast.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const scheme::ReadResult read = scheme::parse(fuzzsupport::bytes(data, size));
+    FUZZ_CHECK(read.error.isEmpty() != read.scheme.colours.isEmpty(), read.error);
+    if (!read.error.isEmpty())
+        return 0;
+    const Style style = stylefromscheme::generate(read.scheme, fuzzsupport::defaultStyle());
+    for (const contrast::TextOnGrounds &row : contrast::table())
+        for (int b : row.backgrounds)
+            FUZZ_CHECK(contrast::ratio(style.colours[std::size_t(row.text)], style.colours[std::size_t(b)]) >=
+                           4.5,
+                       QLatin1String(stylekeys::colourKeys[row.text].key));
+    for (const auto &[a, b] : colourvision::pairsToTellApart())
+        FUZZ_CHECK(
+            colourvision::leastDifference(style.colours[std::size_t(a)], style.colours[std::size_t(b)]) >= 11,
+            QLatin1String(stylekeys::colourKeys[a].key));
+    if (read.scheme.kind == scheme::Kind::Palette)
+        return 0;
+    for (const QByteArray &written : {scheme::base16Text(read.scheme), scheme::paletteText(read.scheme)})
+        FUZZ_CHECK(scheme::parse(written).scheme.colours.mid(0, 16) == read.scheme.colours.mid(0, 16),
+                   QString::fromUtf8(written));
+    return 0;
+}
