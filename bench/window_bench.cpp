@@ -33,7 +33,7 @@ int showAndQuit(int argc, char *argv[], bool panelcraft)
     std::unique_ptr<QMainWindow> window;
     if (panelcraft) {
         prepareApplication();
-        window = std::make_unique<MainWindow>(AppPaths{home.path(), home.path()});
+        window = std::make_unique<MainWindow>(AppPaths{home.path(), home.path(), home.path()});
     } else {
         window = std::make_unique<QMainWindow>();
     }
@@ -97,7 +97,7 @@ int build(int argc, char *argv[], const QString &skin)
     QApplication app(argc, argv);
     prepareApplication();
     QTemporaryDir home;
-    MainWindow window(AppPaths{home.path(), home.path()});
+    MainWindow window(AppPaths{home.path(), home.path(), home.path()});
     window.show();
     Dialogs::setTesting(true);
     Dialogs::setNextFileName(skin);

@@ -1026,6 +1026,10 @@ It was taken off the recent Profiles.</source>
 
 Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     </message>
+    <message>
+        <source>Cannot create a temporary folder: %1</source>
+        <translation>Ein temporärer Ordner kann nicht angelegt werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>StyleEdit</name>

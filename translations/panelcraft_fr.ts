@@ -1026,6 +1026,10 @@ It was taken off the recent Profiles.</source>
 
 Il a été retiré des profils récents.</translation>
     </message>
+    <message>
+        <source>Cannot create a temporary folder: %1</source>
+        <translation>Impossible de créer un dossier temporaire : %1</translation>
+    </message>
 </context>
 <context>
     <name>StyleEdit</name>

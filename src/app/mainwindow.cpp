@@ -4,7 +4,7 @@
 #include "dialogs.h"
 #include "settingsfile.h"
 #include "skin/skinbuilder.h"
-#include "skin/workspace.h"
+#include "skin/skinbuildoptions.h"
 #include "textfit.h"
 #include "theme.h"
 #include "tooltiplist.h"
@@ -16,17 +16,9 @@
 #include <QDir>
 #include <QFutureWatcherBase>
 #include <QProgressBar>
-#include <QRegExpValidator>
-#include <QStandardPaths>
+#include <QRegularExpressionValidator>
 #include <QTimer>
 #include <QWhatsThis>
-
-AppPaths AppPaths::system()
-{
-    return {QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-            settingsfile::folder(QCoreApplication::applicationDirPath(),
-                                 QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))};
-}
 
 namespace {
 constexpr int statusRemarkMilliseconds = 4000;
@@ -35,10 +27,9 @@ const char *const textStateProperty = "textState";
 
 MainWindow::MainWindow(QWidget *parent) : MainWindow(AppPaths::system(), parent) {}
 
-MainWindow::MainWindow(const AppPaths &paths, QWidget *parent)
-    : QMainWindow(parent), ui(std::make_unique<Ui::MainWindow>()), documentsfolder(paths.documentsfolder),
-      appfolder(paths.appfolder), programfolder(documentsfolder + QStringLiteral("/Panelcraft")),
-      projectsfolder(programfolder + QStringLiteral("/projects"))
+MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
+    : QMainWindow(parent), ui(std::make_unique<Ui::MainWindow>()), paths(where),
+      projectsfolder(where.profilesFolder())
 {
     ui->setupUi(this);
     fitFormTexts(this);
@@ -87,10 +78,9 @@ MainWindow::MainWindow(const AppPaths &paths, QWidget *parent)
     ui->windowfileselect->setEnabled(false);
     ui->iconselect->setEnabled(false);
     // Both percentage fields take whole numbers from 1 to 999 from the first keystroke on.
-    const QRegExp percentage(QStringLiteral("[1-9]\\d{0,2}"));
-    ui->globalsize->setValidator(new QRegExpValidator(percentage, this));
-    ui->lineheight->setValidator(new QRegExpValidator(percentage, this));
-    ui->lineheight->setText(QStringLiteral("100"));
+    ui->globalsize->setValidator(new QRegularExpressionValidator(percentagePattern(), this));
+    ui->lineheight->setValidator(new QRegularExpressionValidator(percentagePattern(), this));
+    showLineHeight();
 
     for (QWidget *label :
          {static_cast<QWidget *>(ui->iconselect_name), static_cast<QWidget *>(ui->floatlabel_2),
@@ -124,19 +114,19 @@ MainWindow::~MainWindow()
 
 void MainWindow::prepareFolders()
 {
+    if (!oldscratchremoved) {
+        removeOldScratch(paths.documentsFolder);
+        oldscratchremoved = true;
+    }
     // The documents folder itself is made too: a fresh account may not have one yet.
-    const QStringList folders = Workspace(programfolder).folders() << projectsfolder;
-    for (const QString &folder : folders) {
-        if (!QDir().mkpath(folder)) {
-            // Said once, after the window shows, rather than as a failure in every later action.
-            QTimer::singleShot(0, this, [this, folder] {
-                Dialogs::warning(this, programname,
-                                 tr("The folder \"%1\" could not be created. Profiles cannot be saved and "
-                                    "skins cannot be created until it can.")
-                                     .arg(QDir::toNativeSeparators(folder)));
-            });
-            return;
-        }
+    if (!QDir().mkpath(projectsfolder)) {
+        // Said once, after the window shows, rather than as a failure in every later action.
+        QTimer::singleShot(0, this, [this] {
+            Dialogs::warning(this, programname,
+                             tr("The folder \"%1\" could not be created. Profiles cannot be saved and "
+                                "skins cannot be created until it can.")
+                                 .arg(QDir::toNativeSeparators(projectsfolder)));
+        });
     }
 }
 
@@ -155,17 +145,18 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 bool MainWindow::savesettings()
 {
-    return settingsfile::save(appfolder + QStringLiteral("/settings.dat"),
-                              {themenumber, showtooltips, lastfolders, recentprofiles});
+    return settingsfile::save(paths.settingsFile(),
+                              {themenumber, showtooltips, lastfolders, recentprofiles, oldscratchremoved});
 }
 
 void MainWindow::loadsettings()
 {
-    const AppSettings settings = settingsfile::load(appfolder + QStringLiteral("/settings.dat"));
+    const AppSettings settings = settingsfile::load(paths.settingsFile(), paths.executableFolder);
     themenumber = settings.themenumber;
     showtooltips = settings.showtooltips;
     lastfolders = settings.folders;
     recentprofiles = settings.recentProfiles;
+    oldscratchremoved = settings.oldScratchRemoved;
 }
 
 void MainWindow::loadstyle(int style)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "apppaths.h"
 #include "colour/colourvision.h"
 #include "colour/skinpalette.h"
 #include "editorrows.h"
@@ -32,27 +33,18 @@ struct BuildResult;
 struct SkinBuildOptions;
 enum class BuildStep;
 
-// Where the window keeps its files: the user's documents folder (program folders, profiles) and
-// the folder of settings.dat (see settingsfile::folder). Tests pass temporary folders.
-struct AppPaths
-{
-    QString documentsfolder;
-    QString appfolder;
-    static AppPaths system();
-};
-
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
     explicit MainWindow(QWidget *parent = nullptr);
-    explicit MainWindow(const AppPaths &paths, QWidget *parent = nullptr);
+    explicit MainWindow(const AppPaths &where, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     const Style &currentStyle() const { return style; }
     const StyleTable &styleTable() const { return styletable; }
-    int lineHeightValue() const { return lineheightvalue; }
+    int lineHeightValue() const { return lineheight; }
     QString globalFontName() const { return globalfontname; }
 
     // Whether "Create Skin" or a source-skin scan is running in the background.
@@ -193,6 +185,7 @@ private:
                   int mergeKey = -1);
     EditorValues editorValues() const;
     void showValues(const EditorValues &values);
+    void showLineHeight();
     void showRowStates(const RowStates &states);
     void showColour(int key);
     void showFont(int group);
@@ -227,16 +220,14 @@ private:
     std::unique_ptr<QWidget> asidePreview;   // the preview's tab widget until it is first shown
 
     QString programname = QStringLiteral("Panelcraft");
-    QString documentsfolder;
-    QString appfolder;
-    QString programfolder;
+    AppPaths paths;
     QString projectsfolder;
+    bool oldscratchremoved = false;
     QString labelcolor;
     QString greyedcolor;
 
     int themenumber = 0;
     bool showtooltips = true;
-    int lineheightvalue = 100;
     QFont globalfont;
     QString globalfontname;
 
@@ -265,7 +256,7 @@ private:
 
     // Editor undo history and the line height it edits (mainwindow_editor.cpp).
     QUndoStack *undoStack = nullptr;
-    QString lineheighttext = QStringLiteral("100");
+    int lineheight = 100; // in percent; 0 while the field is empty
 
     QHash<int, QLabel *> contrastSigns; // by colour key index
 

@@ -7,7 +7,6 @@
 #include "skin/outputname.h"
 #include "skin/skinbuilder.h"
 #include "skin/sourceskins.h"
-#include "skin/workspace.h"
 #include "ui_mainwindow.h"
 
 #include <QCloseEvent>
@@ -18,6 +17,7 @@
 #include <QFileInfo>
 #include <QMimeData>
 #include <QProgressBar>
+#include <QTemporaryDir>
 #include <QUrl>
 
 namespace {
@@ -36,6 +36,19 @@ QString droppedSkin(const QMimeData *data)
     return path.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive) ? path : QString();
 }
 
+// Each build and scan unpacks into a folder of its own, removed afterwards: two windows, or a
+// window and the command line, never empty each other's files.
+// An empty path would stand for the current folder, so a folder that cannot be made fails the work.
+template <typename Result, typename Work> Result inOwnFolder(QString Result::*error, Work work)
+{
+    const QTemporaryDir folder;
+    if (folder.isValid())
+        return work(folder.path());
+    Result failed;
+    failed.*error = MainWindow::tr("Cannot create a temporary folder: %1").arg(folder.errorString());
+    return failed;
+}
+
 } // namespace
 
 QString MainWindow::skinDialogFolder(const QString &dialog) const
@@ -43,7 +56,7 @@ QString MainWindow::skinDialogFolder(const QString &dialog) const
     if (QFileInfo(lastfolders.value(dialog)).isDir())
         return lastfolders.value(dialog);
     // Before the host or a first build has made the skins folder, start as near to it as exists.
-    QString folder = outputname::skinsFolder(documentsfolder);
+    QString folder = outputname::skinsFolder(paths.documentsFolder);
     while (!QFileInfo(folder).isDir() && QFileInfo(folder).path() != folder)
         folder = QFileInfo(folder).path();
     return folder;
@@ -95,7 +108,7 @@ std::optional<SkinBuildOptions> MainWindow::buildOptions(QString *problem) const
     SkinBuildOptions options;
     options.selectedSkinFile = selectedskinfile;
     if (!selectedskinfile.isEmpty())
-        options.outputPath = outputname::outputPath(outputname::skinsFolder(documentsfolder),
+        options.outputPath = outputname::outputPath(outputname::skinsFolder(paths.documentsFolder),
                                                     ui->skinfile->text(), selectedskinfile, problem);
     if (!problem->isEmpty())
         return std::nullopt;
@@ -114,7 +127,7 @@ std::optional<SkinBuildOptions> MainWindow::buildOptions(QString *problem) const
     options.globalFontName = globalfontname;
     options.globalSize = ui->globalsize->text();
     options.changeColours = ui->checkBox_changecolors->isChecked();
-    options.lineHeight = ui->lineheight->text();
+    options.lineHeight = lineheight;
     if (const auto refused = checkOptions(options))
         *problem = refused->message;
     return problem->isEmpty() ? std::optional(options) : std::nullopt;
@@ -152,8 +165,10 @@ void MainWindow::on_dothejob_clicked()
     startJob(tr("Processing. Please wait ..."),
              runInBackground(
                  this,
-                 [options = *options, style = style, root = programfolder, progress] {
-                     return SkinBuilder::build(options, style, root, progress);
+                 [options = *options, style = style, progress] {
+                     return inOwnFolder(&BuildResult::message, [&](const QString &folder) {
+                         return SkinBuilder::build(options, style, folder, progress);
+                     });
                  },
                  [this, skinName](const BuildResult &result) {
                      finishJob();
@@ -303,10 +318,14 @@ void MainWindow::on_iconselect_clicked()
         Dialogs::warning(this, programname, tr("You have not selected any skin with Custom Icons"));
         return;
     }
-    const QString folder = Workspace(programfolder).iconSkin();
     startJob(tr("Looking for custom icons ..."),
              runInBackground(
-                 this, [path, folder] { return sourceskins::scanIconSkin(path, folder); },
+                 this,
+                 [path] {
+                     return inOwnFolder(&sourceskins::IconScan::error, [&](const QString &folder) {
+                         return sourceskins::scanIconSkin(path, folder);
+                     });
+                 },
                  [this](const sourceskins::IconScan &scan) {
                      finishJob();
                      showStatus(QString());
@@ -356,10 +375,14 @@ void MainWindow::on_windowfileselect_clicked()
         windowsfound = false;
         return;
     }
-    const QString folder = Workspace(programfolder).windowSkin();
     startJob(tr("Looking for floating windows ..."),
              runInBackground(
-                 this, [path, folder] { return sourceskins::scanWindowSkin(path, folder); },
+                 this,
+                 [path] {
+                     return inOwnFolder(&sourceskins::WindowScan::error, [&](const QString &folder) {
+                         return sourceskins::scanWindowSkin(path, folder);
+                     });
+                 },
                  [this](const sourceskins::WindowScan &scan) {
                      finishJob();
                      showStatus(QString());

@@ -3,6 +3,7 @@
 #include "dialogs.h"
 #include "editcommand.h"
 #include "mainwindow.h"
+#include "skin/skinbuildoptions.h"
 #include "ui_mainwindow.h"
 
 #include <QFontInfo>
@@ -61,7 +62,7 @@ void MainWindow::wireEditorRows()
     setUpSkinPalette();
     setUpColourVision();
     connect(ui->lineheight, &QLineEdit::textChanged, this,
-            [this](const QString &text) { applyEdit(StyleEdit::setLineHeight(text)); });
+            [this](const QString &text) { applyEdit(StyleEdit::setLineHeight(percentageFromText(text))); });
     // A page gets its rows when first shown: start-up builds only the page it shows.
     connect(ui->tabWidget, &QTabWidget::currentChanged, this, &MainWindow::buildEditorPage);
 }
@@ -111,7 +112,7 @@ void MainWindow::buildEditorPage(int page)
 
 EditorValues MainWindow::editorValues() const
 {
-    return {style, lineheighttext};
+    return {style, lineheight};
 }
 
 void MainWindow::applyEdit(const StyleEdit &edit)
@@ -137,10 +138,8 @@ void MainWindow::showValues(const EditorValues &values)
 {
     const ValueChanges changes = changesBetween(editorValues(), values);
     style = values.style;
-    lineheighttext = values.lineHeight;
-    lineheightvalue = lineheighttext.toInt();
-    if (ui->lineheight->text() != lineheighttext)
-        ui->lineheight->setText(lineheighttext);
+    lineheight = values.lineHeight;
+    showLineHeight();
 
     for (int key : changes.colours)
         showColour(key);
@@ -149,6 +148,12 @@ void MainWindow::showValues(const EditorValues &values)
     showRowStates(rowStates(style, styletable));
     refreshPreview();
     showContrastHints();
+}
+
+void MainWindow::showLineHeight()
+{
+    if (percentageFromText(ui->lineheight->text()) != lineheight)
+        ui->lineheight->setText(lineheight > 0 ? QString::number(lineheight) : QString());
 }
 
 void MainWindow::initcolors()

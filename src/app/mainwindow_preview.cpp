@@ -61,7 +61,7 @@ void MainWindow::updatebrowsercolors()
     if (asidePreview)
         return;
     apply(widgetsByName,
-          preview::listSheets(previewStyle(), lineheightvalue, ui->listWidget_2->alternatingRowColors(),
+          preview::listSheets(previewStyle(), lineheight, ui->listWidget_2->alternatingRowColors(),
                               ui->listWidget_3->alternatingRowColors()));
 }
 

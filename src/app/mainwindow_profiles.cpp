@@ -36,9 +36,8 @@ bool MainWindow::readTable(const QString &file)
     styletable = table;
     style = tablefile::derive(styletable);
     // Set before the field, so that showing it is no edit of its own.
-    lineheighttext = tablefile::tableLineHeight(styletable);
-    lineheightvalue = lineheighttext.toInt();
-    ui->lineheight->setText(lineheighttext);
+    lineheight = tablefile::tableLineHeight(styletable);
+    showLineHeight();
     return true;
 }
 
@@ -157,7 +156,7 @@ void MainWindow::on_actionSave_as_triggered()
 
 bool MainWindow::writeProfileOrWarn(const QString &path)
 {
-    const QString error = tablefile::writeProfile(path, style, lineheighttext);
+    const QString error = tablefile::writeProfile(path, style, lineheight);
     if (error.isEmpty())
         return true;
     Dialogs::warning(this, programname,

@@ -47,10 +47,9 @@ void MainWindow::takeColoursFromSkin()
                      }
                      // What the block lacks comes from the active table; a block without a line
                      // height has the host's own 100%.
-                     const QString lineHeight = reading.read.lineHeight;
                      const EditorValues after{
                          browserblock::applyBlock(reading.read, tablefile::derive(styletable)),
-                         lineHeight.isEmpty() ? QStringLiteral("100") : lineHeight};
+                         reading.read.lineHeight > 0 ? reading.read.lineHeight : 100};
                      pushEdit(editorValues(), after, tr("Colours from skin"));
                  }));
 }

@@ -113,6 +113,6 @@ void MainWindow::styleFromSkin(bool pickAccent)
 
 void MainWindow::applyStyleFromPalette(const std::optional<QColor> &accent)
 {
-    const EditorValues after{stylefrompalette::generate(paletteswatches, accent, style), lineheighttext};
+    const EditorValues after{stylefrompalette::generate(paletteswatches, accent, style), lineheight};
     pushEdit(editorValues(), after, tr("Style from skin"));
 }

@@ -162,6 +162,27 @@ private slots:
         QCOMPARE(fixtures::readFile(built()), fixtures::readFile(cli));
     }
 
+    // Two windows on the same documents folder build at once, each in a folder of its own, and
+    // the command line builds beside them.
+    void buildsAtOnceKeepToThemselves()
+    {
+        MainWindow second(f->paths());
+        choose("skinfileselect", m_sample);
+        Dialogs::setNextFileName(m_sample);
+        second.findChild<QAbstractButton *>("skinfileselect")->click();
+        second.findChild<QLineEdit *>("skinfile")->setText("second");
+        f->click("dothejob");
+        second.findChild<QAbstractButton *>("dothejob")->click();
+        QVERIFY(f->window->isBusy() && second.isBusy());
+        const QString cli = f->documents.filePath("cli.zip");
+        QCOMPARE(fixtures::runCli(f->documents.path(), {m_sample, "-q", "-o", cli}).code, 0);
+        QTRY_VERIFY_WITH_TIMEOUT(!f->window->isBusy() && !second.isBusy(), 60000);
+        QVERIFY2(lastWarning().isEmpty(), qPrintable(lastWarning()));
+        QVERIFY(!fixtures::readFile(cli).isEmpty());
+        QCOMPARE(fixtures::readFile(built()), fixtures::readFile(cli));
+        QCOMPARE(fixtures::readFile(skinsFolder() + "/second.zip"), fixtures::readFile(cli));
+    }
+
     void windowKeepsProcessingEventsDuringABuild()
     {
         choose("skinfileselect", m_sample);

@@ -696,7 +696,7 @@ private slots:
         QCOMPARE(text("list_automix"), QString("#56a7b3"));
         saveAs("my.best.pcp");
         QCOMPARE(Dialogs::requests().at(0).dir, f->profilesFolder());
-        QCOMPARE(f->readFile(path("my.best.pcp")), tablefile::profileText(style(), "100"));
+        QCOMPARE(f->readFile(path("my.best.pcp")), tablefile::profileText(style(), 100));
         QCOMPARE(f->title(), QString("Panelcraft (my)"));
         QVERIFY(checked("actionWhiteBrowser") && enabled("actionSave") && enabled("actionDelete"));
         Dialogs::clear();

@@ -157,7 +157,7 @@ private slots:
         qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
         QCOMPARE(loadTranslations(), QStringLiteral("de_DE"));
         WindowFixture f;
-        f.writeSettings("themenumber=0\nshowtooltips=1\n");
+        f.writeOldSettings("themenumber=0\nshowtooltips=1\n");
         f.start();
         f.showEveryPage();
         f.showPreview();

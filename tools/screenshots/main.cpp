@@ -159,7 +159,7 @@ int main(int argc, char *argv[])
     const QString folder = QString::fromLocal8Bit(argv[1]);
     QTemporaryDir documents;
     Dialogs::setTesting(true);
-    MainWindow window({documents.path(), documents.path()});
+    MainWindow window({documents.path(), documents.path(), documents.path()});
     window.show();
     // "white" loads the white browser table, "bright" starts in the bright theme, "switch" takes
     // every picture again after switching to the other theme, "layouts" takes the layouts only.
