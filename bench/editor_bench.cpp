@@ -17,7 +17,7 @@ namespace {
 MainWindow &window()
 {
     static QTemporaryDir folder;
-    static MainWindow w({folder.path(), folder.path()});
+    static MainWindow w({folder.path(), folder.path(), folder.path()});
     return w;
 }
 

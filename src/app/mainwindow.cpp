@@ -32,6 +32,7 @@ MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
       projectsfolder(where.profilesFolder())
 {
     ui->setupUi(this);
+    setPreviewAside(); // fitted and styled when first shown
     fitFormTexts(this);
     makeFormScrollable(this);
     ui->label_67->setText(ui->label_67->text().arg(QCoreApplication::applicationVersion()));
@@ -49,7 +50,6 @@ MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
     setUpKeyboard();
     setUpFind();
     registerNamedWidgets(this);
-    setPreviewAside();
 
     setWindowTitle(programname);
     loadsettings();

@@ -33,7 +33,9 @@ void MainWindow::showPreview(bool shown)
         pages->setParent(ui->centralWidget);
         // Below the editor's rows in the form, so after them in the Tab order.
         QWidget::setTabOrder(ui->skinfile->previousInFocusChain(), pages);
+        registerNamedWidgets(pages);
         // Laid out in the window's fonts, before the sheets set the preview's own.
+        fitFormTexts(pages);
         fitGridTexts(ui->tab_16);
         refreshPreview();
     }
