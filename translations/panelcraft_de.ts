@@ -177,6 +177,121 @@ Rückgabewert: 0 geschrieben, 1 Erstellen fehlgeschlagen, 2 Aufruffehler. Siehe 
     </message>
 </context>
 <context>
+    <name>CreateSkinPanel</name>
+    <message>
+        <source>Skin Files (*.zip)</source>
+        <translation>Skin-Dateien (*.zip)</translation>
+    </message>
+    <message>
+        <source>Cannot create a temporary folder: %1</source>
+        <translation>Ein temporärer Ordner kann nicht angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>Select a Skin zip file</source>
+        <translation>Skin-Zip-Datei auswählen</translation>
+    </message>
+    <message>
+        <source>Please wait for the skin to be created</source>
+        <translation>Bitte warten, bis der Skin erstellt ist</translation>
+    </message>
+    <message>
+        <source>Only a skin&apos;s .zip file can be dropped here</source>
+        <translation>Hier kann nur die .zip-Datei eines Skins abgelegt werden</translation>
+    </message>
+    <message>
+        <source>The skin &quot;%1&quot; already exists.
+Replace it with the new skin?</source>
+        <translation>Der Skin „%1“ existiert bereits.
+Durch den neuen Skin ersetzen?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be created</source>
+        <translation>Der Ordner „%1“ konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Processing. Please wait ...</source>
+        <translation>In Arbeit. Bitte warten ...</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The skin could not be created.
+%1</source>
+        <translation>Der Skin konnte nicht erstellt werden.
+%1</translation>
+    </message>
+    <message>
+        <source>Done !</source>
+        <translation>Fertig!</translation>
+    </message>
+    <message>
+        <source>Your Skin has been created successfully !
+Select the %1 skin from Turnwise Settings-&gt;Interface tab</source>
+        <translation>Ihr Skin wurde erfolgreich erstellt!
+Wählen Sie den Skin %1 in Turnwise unter Einstellungen-&gt;Oberfläche aus</translation>
+    </message>
+    <message>
+        <source>
+
+Not everything could be done as asked:
+- </source>
+        <translation>
+
+Nicht alles konnte wie gewünscht ausgeführt werden:
+- </translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>No program could be found to show the folder &quot;%1&quot;</source>
+        <translation>Es wurde kein Programm gefunden, das den Ordner „%1“ anzeigen kann</translation>
+    </message>
+    <message>
+        <source>Closing when the skin is written ...</source>
+        <translation>Wird geschlossen, sobald der Skin geschrieben ist ...</translation>
+    </message>
+    <message>
+        <source>Select a Skin zip file with Custom Browser Icons</source>
+        <translation>Skin-Zip-Datei mit eigenen Browser-Symbolen auswählen</translation>
+    </message>
+    <message>
+        <source>You have not selected any skin with Custom Icons</source>
+        <translation>Sie haben keinen Skin mit eigenen Symbolen ausgewählt</translation>
+    </message>
+    <message>
+        <source>Looking for custom icons ...</source>
+        <translation>Suche nach eigenen Symbolen ...</translation>
+    </message>
+    <message>
+        <source>Assign a keyboard or custom button as... show_window &apos;browserfloat&apos; to open/close the Floating Browser window</source>
+        <translation>Weisen Sie eine Taste oder einen eigenen Button als ... show_window &apos;browserfloat&apos; zu, um das schwebende Browser-Fenster zu öffnen/schließen</translation>
+    </message>
+    <message>
+        <source>Select a Skin zip file with Window</source>
+        <translation>Skin-Zip-Datei mit Fenstern auswählen</translation>
+    </message>
+    <message>
+        <source>You have not selected any Window skin</source>
+        <translation>Sie haben keinen Skin mit Fenstern ausgewählt</translation>
+    </message>
+    <message>
+        <source>Looking for floating windows ...</source>
+        <translation>Suche nach schwebenden Fenstern ...</translation>
+    </message>
+    <message>
+        <source>Selected Skin does not contain any floating Windows</source>
+        <translation>Der ausgewählte Skin enthält keine schwebenden Fenster</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Panelcraft</source>
@@ -591,100 +706,6 @@ Rückgabewert: 0 geschrieben, 1 Erstellen fehlgeschlagen, 2 Aufruffehler. Siehe 
         <translation>Der Ordner „%1“ konnte nicht angelegt werden. Bis dahin können keine Profile gespeichert und keine Skins erstellt werden.</translation>
     </message>
     <message>
-        <source>Select a Skin zip file</source>
-        <translation>Skin-Zip-Datei auswählen</translation>
-    </message>
-    <message>
-        <source>Please wait for the skin to be created</source>
-        <translation>Bitte warten, bis der Skin erstellt ist</translation>
-    </message>
-    <message>
-        <source>Only a skin&apos;s .zip file can be dropped here</source>
-        <translation>Hier kann nur die .zip-Datei eines Skins abgelegt werden</translation>
-    </message>
-    <message>
-        <source>The folder &quot;%1&quot; could not be created</source>
-        <translation>Der Ordner „%1“ konnte nicht angelegt werden</translation>
-    </message>
-    <message>
-        <source>Processing. Please wait ...</source>
-        <translation>In Arbeit. Bitte warten ...</translation>
-    </message>
-    <message>
-        <source>Failed</source>
-        <translation>Fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>The skin could not be created.
-%1</source>
-        <translation>Der Skin konnte nicht erstellt werden.
-%1</translation>
-    </message>
-    <message>
-        <source>Done !</source>
-        <translation>Fertig!</translation>
-    </message>
-    <message>
-        <source>Your Skin has been created successfully !
-Select the %1 skin from Turnwise Settings-&gt;Interface tab</source>
-        <translation>Ihr Skin wurde erfolgreich erstellt!
-Wählen Sie den Skin %1 in Turnwise unter Einstellungen-&gt;Oberfläche aus</translation>
-    </message>
-    <message>
-        <source>
-
-Not everything could be done as asked:
-- </source>
-        <translation>
-
-Nicht alles konnte wie gewünscht ausgeführt werden:
-- </translation>
-    </message>
-    <message>
-        <source>Open Folder</source>
-        <translation>Ordner öffnen</translation>
-    </message>
-    <message>
-        <source>No program could be found to show the folder &quot;%1&quot;</source>
-        <translation>Es wurde kein Programm gefunden, das den Ordner „%1“ anzeigen kann</translation>
-    </message>
-    <message>
-        <source>Closing when the skin is written ...</source>
-        <translation>Wird geschlossen, sobald der Skin geschrieben ist ...</translation>
-    </message>
-    <message>
-        <source>Select a Skin zip file with Custom Browser Icons</source>
-        <translation>Skin-Zip-Datei mit eigenen Browser-Symbolen auswählen</translation>
-    </message>
-    <message>
-        <source>You have not selected any skin with Custom Icons</source>
-        <translation>Sie haben keinen Skin mit eigenen Symbolen ausgewählt</translation>
-    </message>
-    <message>
-        <source>Looking for custom icons ...</source>
-        <translation>Suche nach eigenen Symbolen ...</translation>
-    </message>
-    <message>
-        <source>Assign a keyboard or custom button as... show_window &apos;browserfloat&apos; to open/close the Floating Browser window</source>
-        <translation>Weisen Sie eine Taste oder einen eigenen Button als ... show_window &apos;browserfloat&apos; zu, um das schwebende Browser-Fenster zu öffnen/schließen</translation>
-    </message>
-    <message>
-        <source>Select a Skin zip file with Window</source>
-        <translation>Skin-Zip-Datei mit Fenstern auswählen</translation>
-    </message>
-    <message>
-        <source>You have not selected any Window skin</source>
-        <translation>Sie haben keinen Skin mit Fenstern ausgewählt</translation>
-    </message>
-    <message>
-        <source>Looking for floating windows ...</source>
-        <translation>Suche nach schwebenden Fenstern ...</translation>
-    </message>
-    <message>
-        <source>Selected Skin does not contain any floating Windows</source>
-        <translation>Der ausgewählte Skin enthält keine schwebenden Fenster</translation>
-    </message>
-    <message>
         <source>Contrast %1:1 on %2: hard to read in the browser</source>
         <translation>Kontrast %1:1 auf %2: im Browser schwer lesbar</translation>
     </message>
@@ -805,10 +826,6 @@ Standardprofil geladen</translation>
         <translation>Stärke : %1</translation>
     </message>
     <message>
-        <source>Skin Files (*.zip)</source>
-        <translation>Skin-Dateien (*.zip)</translation>
-    </message>
-    <message>
         <source>Profiles (*.pcp)</source>
         <translation>Profile (*.pcp)</translation>
     </message>
@@ -901,16 +918,6 @@ Standardprofil geladen</translation>
     <message>
         <source>Save them before closing?</source>
         <translation>Vor dem Schließen speichern?</translation>
-    </message>
-    <message>
-        <source>The skin &quot;%1&quot; already exists.
-Replace it with the new skin?</source>
-        <translation>Der Skin „%1“ existiert bereits.
-Durch den neuen Skin ersetzen?</translation>
-    </message>
-    <message>
-        <source>Replace</source>
-        <translation>Ersetzen</translation>
     </message>
     <message>
         <source>Find a colour</source>
@@ -1025,10 +1032,6 @@ It was taken off the recent Profiles.</source>
         <translation>Das Profil %1 ist nicht mehr da: Es wurde außerhalb von Panelcraft verschoben oder gelöscht.
 
 Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
-    </message>
-    <message>
-        <source>Cannot create a temporary folder: %1</source>
-        <translation>Ein temporärer Ordner kann nicht angelegt werden: %1</translation>
     </message>
 </context>
 <context>

@@ -177,6 +177,121 @@ Code de sortie : 0 écrit, 1 échec de la création, 2 erreur d’utilisation. V
     </message>
 </context>
 <context>
+    <name>CreateSkinPanel</name>
+    <message>
+        <source>Skin Files (*.zip)</source>
+        <translation>Fichiers de skin (*.zip)</translation>
+    </message>
+    <message>
+        <source>Cannot create a temporary folder: %1</source>
+        <translation>Impossible de créer un dossier temporaire : %1</translation>
+    </message>
+    <message>
+        <source>Select a Skin zip file</source>
+        <translation>Choisir le fichier zip d’un skin</translation>
+    </message>
+    <message>
+        <source>Please wait for the skin to be created</source>
+        <translation>Veuillez attendre la création du skin</translation>
+    </message>
+    <message>
+        <source>Only a skin&apos;s .zip file can be dropped here</source>
+        <translation>Seul le fichier .zip d’un skin peut être déposé ici</translation>
+    </message>
+    <message>
+        <source>The skin &quot;%1&quot; already exists.
+Replace it with the new skin?</source>
+        <translation>Le Skin « %1 » existe déjà.
+Le remplacer par le nouveau Skin ?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be created</source>
+        <translation>Le dossier « %1 » n’a pas pu être créé</translation>
+    </message>
+    <message>
+        <source>Processing. Please wait ...</source>
+        <translation>Traitement en cours. Veuillez patienter ...</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Échec</translation>
+    </message>
+    <message>
+        <source>The skin could not be created.
+%1</source>
+        <translation>Le skin n’a pas pu être créé.
+%1</translation>
+    </message>
+    <message>
+        <source>Done !</source>
+        <translation>Terminé !</translation>
+    </message>
+    <message>
+        <source>Your Skin has been created successfully !
+Select the %1 skin from Turnwise Settings-&gt;Interface tab</source>
+        <translation>Votre skin a été créé avec succès !
+Choisissez le skin %1 dans Turnwise, onglet Paramètres-&gt;Interface</translation>
+    </message>
+    <message>
+        <source>
+
+Not everything could be done as asked:
+- </source>
+        <translation>
+
+Tout n’a pas pu être fait comme demandé :
+- </translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>No program could be found to show the folder &quot;%1&quot;</source>
+        <translation>Aucun programme n’a été trouvé pour afficher le dossier « %1 »</translation>
+    </message>
+    <message>
+        <source>Closing when the skin is written ...</source>
+        <translation>Fermeture dès que le skin est écrit ...</translation>
+    </message>
+    <message>
+        <source>Select a Skin zip file with Custom Browser Icons</source>
+        <translation>Choisir le fichier zip d’un skin avec des icônes de Browser personnalisées</translation>
+    </message>
+    <message>
+        <source>You have not selected any skin with Custom Icons</source>
+        <translation>Vous n’avez choisi aucun skin avec des icônes personnalisées</translation>
+    </message>
+    <message>
+        <source>Looking for custom icons ...</source>
+        <translation>Recherche des icônes personnalisées ...</translation>
+    </message>
+    <message>
+        <source>Assign a keyboard or custom button as... show_window &apos;browserfloat&apos; to open/close the Floating Browser window</source>
+        <translation>Affectez une touche ou un bouton personnalisé à ... show_window &apos;browserfloat&apos; pour ouvrir/fermer la fenêtre flottante du Browser</translation>
+    </message>
+    <message>
+        <source>Select a Skin zip file with Window</source>
+        <translation>Choisir le fichier zip d’un skin avec des fenêtres</translation>
+    </message>
+    <message>
+        <source>You have not selected any Window skin</source>
+        <translation>Vous n’avez choisi aucun skin de fenêtres</translation>
+    </message>
+    <message>
+        <source>Looking for floating windows ...</source>
+        <translation>Recherche des fenêtres flottantes ...</translation>
+    </message>
+    <message>
+        <source>Selected Skin does not contain any floating Windows</source>
+        <translation>Le skin choisi ne contient aucune fenêtre flottante</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Panelcraft</source>
@@ -591,100 +706,6 @@ Code de sortie : 0 écrit, 1 échec de la création, 2 erreur d’utilisation. V
         <translation>Le dossier « %1 » n’a pas pu être créé. Tant qu’il ne peut pas l’être, aucun profil ne peut être enregistré et aucun skin créé.</translation>
     </message>
     <message>
-        <source>Select a Skin zip file</source>
-        <translation>Choisir le fichier zip d’un skin</translation>
-    </message>
-    <message>
-        <source>Please wait for the skin to be created</source>
-        <translation>Veuillez attendre la création du skin</translation>
-    </message>
-    <message>
-        <source>Only a skin&apos;s .zip file can be dropped here</source>
-        <translation>Seul le fichier .zip d’un skin peut être déposé ici</translation>
-    </message>
-    <message>
-        <source>The folder &quot;%1&quot; could not be created</source>
-        <translation>Le dossier « %1 » n’a pas pu être créé</translation>
-    </message>
-    <message>
-        <source>Processing. Please wait ...</source>
-        <translation>Traitement en cours. Veuillez patienter ...</translation>
-    </message>
-    <message>
-        <source>Failed</source>
-        <translation>Échec</translation>
-    </message>
-    <message>
-        <source>The skin could not be created.
-%1</source>
-        <translation>Le skin n’a pas pu être créé.
-%1</translation>
-    </message>
-    <message>
-        <source>Done !</source>
-        <translation>Terminé !</translation>
-    </message>
-    <message>
-        <source>Your Skin has been created successfully !
-Select the %1 skin from Turnwise Settings-&gt;Interface tab</source>
-        <translation>Votre skin a été créé avec succès !
-Choisissez le skin %1 dans Turnwise, onglet Paramètres-&gt;Interface</translation>
-    </message>
-    <message>
-        <source>
-
-Not everything could be done as asked:
-- </source>
-        <translation>
-
-Tout n’a pas pu être fait comme demandé :
-- </translation>
-    </message>
-    <message>
-        <source>Open Folder</source>
-        <translation>Ouvrir le dossier</translation>
-    </message>
-    <message>
-        <source>No program could be found to show the folder &quot;%1&quot;</source>
-        <translation>Aucun programme n’a été trouvé pour afficher le dossier « %1 »</translation>
-    </message>
-    <message>
-        <source>Closing when the skin is written ...</source>
-        <translation>Fermeture dès que le skin est écrit ...</translation>
-    </message>
-    <message>
-        <source>Select a Skin zip file with Custom Browser Icons</source>
-        <translation>Choisir le fichier zip d’un skin avec des icônes de Browser personnalisées</translation>
-    </message>
-    <message>
-        <source>You have not selected any skin with Custom Icons</source>
-        <translation>Vous n’avez choisi aucun skin avec des icônes personnalisées</translation>
-    </message>
-    <message>
-        <source>Looking for custom icons ...</source>
-        <translation>Recherche des icônes personnalisées ...</translation>
-    </message>
-    <message>
-        <source>Assign a keyboard or custom button as... show_window &apos;browserfloat&apos; to open/close the Floating Browser window</source>
-        <translation>Affectez une touche ou un bouton personnalisé à ... show_window &apos;browserfloat&apos; pour ouvrir/fermer la fenêtre flottante du Browser</translation>
-    </message>
-    <message>
-        <source>Select a Skin zip file with Window</source>
-        <translation>Choisir le fichier zip d’un skin avec des fenêtres</translation>
-    </message>
-    <message>
-        <source>You have not selected any Window skin</source>
-        <translation>Vous n’avez choisi aucun skin de fenêtres</translation>
-    </message>
-    <message>
-        <source>Looking for floating windows ...</source>
-        <translation>Recherche des fenêtres flottantes ...</translation>
-    </message>
-    <message>
-        <source>Selected Skin does not contain any floating Windows</source>
-        <translation>Le skin choisi ne contient aucune fenêtre flottante</translation>
-    </message>
-    <message>
         <source>Contrast %1:1 on %2: hard to read in the browser</source>
         <translation>Contraste %1:1 sur %2 : difficile à lire dans le Browser</translation>
     </message>
@@ -805,10 +826,6 @@ Profil par défaut chargé</translation>
         <translation>Graisse : %1</translation>
     </message>
     <message>
-        <source>Skin Files (*.zip)</source>
-        <translation>Fichiers de skin (*.zip)</translation>
-    </message>
-    <message>
         <source>Profiles (*.pcp)</source>
         <translation>Profils (*.pcp)</translation>
     </message>
@@ -901,16 +918,6 @@ Profil par défaut chargé</translation>
     <message>
         <source>Save them before closing?</source>
         <translation>Les enregistrer avant de fermer ?</translation>
-    </message>
-    <message>
-        <source>The skin &quot;%1&quot; already exists.
-Replace it with the new skin?</source>
-        <translation>Le Skin « %1 » existe déjà.
-Le remplacer par le nouveau Skin ?</translation>
-    </message>
-    <message>
-        <source>Replace</source>
-        <translation>Remplacer</translation>
     </message>
     <message>
         <source>Find a colour</source>
@@ -1025,10 +1032,6 @@ It was taken off the recent Profiles.</source>
         <translation>Le profil %1 a disparu : il a été déplacé ou supprimé hors de Panelcraft.
 
 Il a été retiré des profils récents.</translation>
-    </message>
-    <message>
-        <source>Cannot create a temporary folder: %1</source>
-        <translation>Impossible de créer un dossier temporaire : %1</translation>
     </message>
 </context>
 <context>

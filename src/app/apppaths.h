@@ -4,6 +4,9 @@
 
 #include <QString>
 
+// The title of the window and of every message box.
+inline const QString programName = QStringLiteral("Panelcraft");
+
 struct AppPaths
 {
     QString documentsFolder;  // the user's: the program's folder with its profiles, the host's skins

@@ -1,9 +1,9 @@
 #include "mainwindow.h"
 
 #include "about.h"
+#include "createskinpanel.h"
 #include "dialogs.h"
 #include "settingsfile.h"
-#include "skin/skinbuilder.h"
 #include "skin/skinbuildoptions.h"
 #include "textfit.h"
 #include "theme.h"
@@ -14,16 +14,12 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFutureWatcherBase>
-#include <QProgressBar>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QRegularExpressionValidator>
 #include <QTimer>
 #include <QWhatsThis>
-
-namespace {
-constexpr int statusRemarkMilliseconds = 4000;
-const char *const textStateProperty = "textState";
-} // namespace
 
 MainWindow::MainWindow(QWidget *parent) : MainWindow(AppPaths::system(), parent) {}
 
@@ -36,22 +32,24 @@ MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
     fitFormTexts(this);
     makeFormScrollable(this);
     ui->label_67->setText(ui->label_67->text().arg(QCoreApplication::applicationVersion()));
-    buildprogress = new QProgressBar(ui->statuslabel->parentWidget());
-    buildprogress->setObjectName(QStringLiteral("buildprogress"));
-    buildprogress->setRange(0, int(BuildStep::Pack) + 1);
-    buildprogress->setTextVisible(false);
-    buildprogress->setVisible(false);
-    statusTimer = new QTimer(this);
-    statusTimer->setSingleShot(true);
-    statusTimer->setInterval(statusRemarkMilliseconds);
-    connect(statusTimer, &QTimer::timeout, this, [this] { showStatus(QString()); });
+    createSkin = new CreateSkinPanel(*ui, this, paths.documentsFolder, [this] {
+        return EditorChoices{style, lineheight, ui->checkBox_changecolors->isChecked()};
+    });
+    connect(createSkin, &CreateSkinPanel::skinSelected, this, &MainWindow::readSkinPalette);
+    connect(createSkin, &CreateSkinPanel::busyChanged, this, [this](bool busy) {
+        for (QWidget *widget :
+             {static_cast<QWidget *>(ui->checkBox_changecolors), static_cast<QWidget *>(ui->lineheight),
+              static_cast<QWidget *>(ui->pushButton)})
+            widget->setEnabled(!busy);
+        ui->menuProfile->setEnabled(!busy);
+    });
     setAcceptDrops(true);
     wireEditorRows();
     setUpKeyboard();
     setUpFind();
     registerNamedWidgets(this);
 
-    setWindowTitle(programname);
+    setWindowTitle(programName);
     loadsettings();
     setUpRecentProfiles();
     ui->actionBlack->setChecked(themenumber == 0);
@@ -70,29 +68,11 @@ MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
 
     showActiveTable(QString(), true, false, false);
 
-    ui->radioButton->setChecked(true);
-    ui->floatlabel_3->setVisible(false);
-    ui->globalfontbutton->setEnabled(false);
-    ui->globalsize->setEnabled(false);
-    ui->floatlabel_4->setVisible(false);
-    ui->windowfileselect->setEnabled(false);
-    ui->iconselect->setEnabled(false);
     // Both percentage fields take whole numbers from 1 to 999 from the first keystroke on.
-    ui->globalsize->setValidator(new QRegularExpressionValidator(percentagePattern(), this));
     ui->lineheight->setValidator(new QRegularExpressionValidator(percentagePattern(), this));
     showLineHeight();
-
-    for (QWidget *label :
-         {static_cast<QWidget *>(ui->iconselect_name), static_cast<QWidget *>(ui->floatlabel_2),
-          static_cast<QWidget *>(ui->label_80), static_cast<QWidget *>(ui->selectedwindow)})
-        greyLabel(label, true);
-    ui->font_label_2->setText(fontNameText(globalfontname));
-    for (QWidget *label : {static_cast<QWidget *>(ui->font_label_2), static_cast<QWidget *>(ui->label_82)})
-        greyLabel(label, true);
-    // The "%" signs sit inside white entry fields, whatever the theme.
-    showTextState(ui->label_83, TextState::InFieldGreyed);
-    showTextState(ui->label_86, TextState::InField);
-    ui->floatlabel_7->setVisible(false);
+    // The "%" sits inside a white entry field, whatever the theme.
+    showTextState(ui->label_86, TextState::InField, themenumber);
 
     prepareFolders();
 }
@@ -106,8 +86,6 @@ void MainWindow::registerNamedWidgets(QWidget *root)
 
 MainWindow::~MainWindow()
 {
-    if (runningjob)
-        runningjob->waitForFinished(); // its files and folders belong to this window
     // The colour dialog keeps its custom colours as the user's when the program ends.
     restoreCustomColours();
 }
@@ -122,7 +100,7 @@ void MainWindow::prepareFolders()
     if (!QDir().mkpath(projectsfolder)) {
         // Said once, after the window shows, rather than as a failure in every later action.
         QTimer::singleShot(0, this, [this] {
-            Dialogs::warning(this, programname,
+            Dialogs::warning(this, programName,
                              tr("The folder \"%1\" could not be created. Profiles cannot be saved and "
                                 "skins cannot be created until it can.")
                                  .arg(QDir::toNativeSeparators(projectsfolder)));
@@ -132,8 +110,10 @@ void MainWindow::prepareFolders()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (!closeWhenIdle(event))
+    if (!createSkin->closeWhenIdle()) {
+        event->ignore();
         return;
+    }
     if (!askToKeepEdits(tr("Save them before closing?"))) {
         event->ignore();
         return;
@@ -145,8 +125,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 bool MainWindow::savesettings()
 {
-    return settingsfile::save(paths.settingsFile(),
-                              {themenumber, showtooltips, lastfolders, recentprofiles, oldscratchremoved});
+    return settingsfile::save(paths.settingsFile(), {themenumber, showtooltips, createSkin->dialogFolders(),
+                                                     recentprofiles, oldscratchremoved});
 }
 
 void MainWindow::loadsettings()
@@ -154,7 +134,7 @@ void MainWindow::loadsettings()
     const AppSettings settings = settingsfile::load(paths.settingsFile(), paths.executableFolder);
     themenumber = settings.themenumber;
     showtooltips = settings.showtooltips;
-    lastfolders = settings.folders;
+    createSkin->setDialogFolders(settings.folders);
     recentprofiles = settings.recentProfiles;
     oldscratchremoved = settings.oldScratchRemoved;
 }
@@ -168,20 +148,35 @@ void MainWindow::loadstyle(int style)
     if (styleSheet() != theme.styleSheet)
         setStyleSheet(theme.styleSheet);
     // Labels keep their state (greyed, warning ...) in the colours of the theme now worn.
-    for (QWidget *label : findChildren<QWidget *>())
-        if (const QVariant state = label->property(textStateProperty); state.isValid())
-            showTextState(label, TextState(state.toInt()));
+    createSkin->setTheme(style);
+    reshowTextStates(this, style);
 }
 
 void MainWindow::greyLabel(QWidget *label, bool greyed)
 {
-    showTextState(label, greyed ? TextState::Greyed : TextState::Normal);
+    showTextState(label, greyed ? TextState::Greyed : TextState::Normal, themenumber);
 }
 
-void MainWindow::showTextState(QWidget *label, TextState state)
+QString MainWindow::globalFontName() const
 {
-    label->setProperty(textStateProperty, int(state));
-    label->setStyleSheet(QStringLiteral("color: ") + themeFor(themenumber).colourOf(state));
+    return createSkin->globalFontName();
+}
+
+bool MainWindow::isBusy() const
+{
+    return createSkin->isBusy();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (createSkin->acceptsDrop(event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    if (createSkin->drop(event->mimeData()))
+        event->acceptProposedAction();
 }
 
 void MainWindow::on_actionBlack_triggered()

@@ -19,6 +19,7 @@
 #include <memory>
 #include <optional>
 
+class CreateSkinPanel;
 class QLabel;
 class QMenu;
 class QUndoStack;
@@ -26,12 +27,6 @@ class QUndoStack;
 namespace Ui {
 class MainWindow;
 }
-class QFutureWatcherBase;
-class QProgressBar;
-class QTimer;
-struct BuildResult;
-struct SkinBuildOptions;
-enum class BuildStep;
 
 class MainWindow : public QMainWindow
 {
@@ -45,10 +40,10 @@ public:
     const Style &currentStyle() const { return style; }
     const StyleTable &styleTable() const { return styletable; }
     int lineHeightValue() const { return lineheight; }
-    QString globalFontName() const { return globalfontname; }
+    QString globalFontName() const;
 
-    // Whether "Create Skin" or a source-skin scan is running in the background.
-    bool isBusy() const { return runningjob != nullptr; }
+    // Whether "Create Skin", a source-skin scan or reading a skin's colours runs in the background.
+    bool isBusy() const;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -90,21 +85,7 @@ private slots:
     void on_actionDelete_triggered();       // "Delete"
     void on_pushButton_clicked();           // "Reset" all browser colours and fonts
 
-    void on_globalfontbutton_clicked();     // "Font" for the whole skin
-    void on_checkBox_globalfont_clicked();  // "Yes" for changing the skin's fonts
     void on_resetfontgridtites_2_clicked(); // "Default" line height
-
-    // The skin to modify, "Create Skin" and the sources of icons and windows.
-    void on_skinfileselect_clicked();       // "Browse" beside the selected skin
-    void on_dothejob_clicked();             // "Create Skin"
-    void on_radioButton_clicked();          // icons "Default"
-    void on_radioButton_2_clicked();        // icons "Alternative"
-    void on_radioButton_4_clicked();        // icons "White"
-    void on_radioButton_3_clicked();        // icons "From another Skin"
-    void on_iconselect_clicked();           // "Browse" for the icon skin
-    void on_checkBox_clicked(bool checked); // "Add Browser in a floating Window"
-    void on_checkBox_window_clicked();      // "Add a floating Window(s) from existing Skin"
-    void on_windowfileselect_clicked();     // "Browse" for the window skin
 
 private:
     bool readTable(const QString &file);      // false, after a warning, when the file cannot be used
@@ -191,27 +172,6 @@ private:
     void showFont(int group);
 
     void greyLabel(QWidget *label, bool greyed);
-    void showTextState(QWidget *label, TextState state); // kept across theme switches
-
-    void selectSkin(const QString &path);
-    // Where a skin dialog opens: the folder it last chose from ("skin", "icons", "windows"), kept
-    // across runs, else the skins folder; chooseSkinFile remembers the choice.
-    QString skinDialogFolder(const QString &dialog) const;
-    QString chooseSkinFile(const QString &dialog, const QString &caption);
-    // The window's choices as build options; empty with a message when they cannot be built.
-    std::optional<SkinBuildOptions> buildOptions(QString *problem) const;
-    void builtInIconsChosen();
-    // Background work: while it runs, everything that would start more work is disabled.
-    void startJob(const QString &status, QFutureWatcherBase *job);
-    void finishJob();
-    // False, with the close put off until the running job ends, while one runs.
-    bool closeWhenIdle(QCloseEvent *event);
-    // The status line beside "Create Skin": every text fits, and a passing remark goes by itself.
-    enum class StatusLasts { UntilReplaced, FewSeconds };
-    void showStatus(const QString &text, StatusLasts lasts = StatusLasts::UntilReplaced);
-    void showBuildStep(BuildStep step, const QString &file);
-    void showBuildResult(const BuildResult &result, const QString &skinName);
-    void showWindowScan(const QString &error, const QStringList &names);
 
     std::unique_ptr<Ui::MainWindow> ui;
     EditorRows rows{}; // null on pages not shown yet
@@ -219,7 +179,7 @@ private:
     QHash<QString, QWidget *> widgetsByName; // every named widget, for the preview's style sheets
     std::unique_ptr<QWidget> asidePreview;   // the preview's tab widget until it is first shown
 
-    QString programname = QStringLiteral("Panelcraft");
+    CreateSkinPanel *createSkin = nullptr;
     AppPaths paths;
     QString projectsfolder;
     bool oldscratchremoved = false;
@@ -228,31 +188,15 @@ private:
 
     int themenumber = 0;
     bool showtooltips = true;
-    QFont globalfont;
-    QString globalfontname;
 
     QMap<QString, QString> styletable;
-    QMap<QString, QString> lastfolders; // by skin dialog
-    QStringList recentprofiles;         // newest first
+    QStringList recentprofiles; // newest first
     QMenu *recentMenu = nullptr;
     QMap<QString, QString> tooltipmap;
     Style style;
     std::array<QFont, stylekeys::fontGroupCount> fontdialogresults; // last font dialog result per group
 
     QString profilefile;
-
-    QString selectedskinfile; // the skin archive "Create Skin" modifies
-    QString iconskinfile;     // last chosen icon source, and whether it declares custom icons
-    bool customiconsfound = false;
-    QString windowskinfile; // last chosen window source and the floating windows found in it
-    QString windownameshtml;
-    bool windowsfound = false;
-
-    QProgressBar *buildprogress;
-    QTimer *statusTimer; // clears a passing status text
-    QFutureWatcherBase *runningjob = nullptr;
-    QHash<QWidget *, bool> enabledbeforejob;
-    bool closewhendone = false;
 
     // Editor undo history and the line height it edits (mainwindow_editor.cpp).
     QUndoStack *undoStack = nullptr;

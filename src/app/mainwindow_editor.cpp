@@ -44,15 +44,6 @@ void setBaseColour(QWidget *swatch, const QColor &colour)
 // Typing into the line-height field is one undo step, not one per key.
 constexpr int lineHeightMergeKey = 1;
 
-// The font dialog shows a stand-in for a font that is not installed, and returns the stand-in
-// when confirmed without a change: that is no choice of the user's.
-bool unchangedInDialog(const QFont &chosen, const QFont &initial)
-{
-    const QFontInfo shown(initial);
-    const QFontInfo confirmed(chosen);
-    return confirmed.family() == shown.family() && confirmed.pointSize() == shown.pointSize() &&
-           confirmed.weight() == shown.weight() && confirmed.italic() == shown.italic();
-}
 } // namespace
 
 void MainWindow::wireEditorRows()
@@ -225,38 +216,12 @@ void MainWindow::pickFont(int group)
     const QFont initial(font.family, font.size, font.qtWeight(), false);
     bool confirmed = false;
     fontdialogresults[std::size_t(group)] = Dialogs::getFont(&confirmed, initial, this);
-    if (!confirmed || unchangedInDialog(fontdialogresults[std::size_t(group)], initial))
+    if (!confirmed || Dialogs::unchangedInFontDialog(fontdialogresults[std::size_t(group)], initial))
         return;
     // What the system actually supplies, not what was asked for.
     const QFontInfo resolved(fontdialogresults[std::size_t(group)]);
     applyEdit(StyleEdit::pickFont(
         group, {resolved.family(), FontSpec::weightWord(resolved.weight()), resolved.pointSize()}));
-}
-
-void MainWindow::on_globalfontbutton_clicked()
-{
-    bool confirmed = false;
-    // It reopens at the current choice; until there is one, at the skin font most skins use.
-    const QFont initial =
-        globalfontname.isEmpty() ? QFont(QStringLiteral("Arial"), 20, QFont::Normal, false) : globalfont;
-    const QFont chosen = Dialogs::getFont(&confirmed, initial, this);
-    if (!confirmed)
-        return;
-    globalfont = unchangedInDialog(chosen, initial) ? initial : chosen;
-    globalfontname = globalfont == initial ? initial.family() : QFontInfo(globalfont).family();
-    ui->font_label_2->setText(fontNameText(globalfontname));
-}
-
-void MainWindow::on_checkBox_globalfont_clicked()
-{
-    const bool enabled = ui->checkBox_globalfont->isChecked();
-    ui->globalfontbutton->setEnabled(enabled);
-    ui->globalsize->setEnabled(enabled);
-    ui->floatlabel_4->setVisible(enabled);
-    for (QWidget *label : {static_cast<QWidget *>(ui->font_label_2), static_cast<QWidget *>(ui->label_82)})
-        greyLabel(label, !enabled);
-    // The "%" sits inside the white size field, so it stays dark in either theme.
-    showTextState(ui->label_83, enabled ? TextState::InField : TextState::InFieldGreyed);
 }
 
 void MainWindow::on_resetfontgridtites_2_clicked()

@@ -35,7 +35,7 @@ bool MainWindow::askToKeepEdits(const QString &question)
     if (undoStack->isClean())
         return true;
     const auto answer =
-        Dialogs::question(this, programname, tr("The Browser Profile has unsaved edits.\n%1").arg(question),
+        Dialogs::question(this, programName, tr("The Browser Profile has unsaved edits.\n%1").arg(question),
                           QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
     if (answer == QMessageBox::Discard)
         return true;

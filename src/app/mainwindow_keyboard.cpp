@@ -1,6 +1,7 @@
 // The keyboard: the standard shortcuts, Quit, Enter to build, the Tab order, names for screen
 // readers, and copying and pasting a row's colour as text.
 
+#include "createskinpanel.h"
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
@@ -47,9 +48,6 @@ void MainWindow::setUpKeyboard()
                               ui->dothejob};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(const_cast<QWidget *>(order[i - 1]), const_cast<QWidget *>(order[i]));
-    // Enter on the focused button or in the name field builds, as Space does.
-    ui->dothejob->setAutoDefault(true);
-    connect(ui->skinfile, &QLineEdit::returnPressed, ui->dothejob, &QPushButton::click);
 }
 
 void MainWindow::putPageInTabOrder(int page)
@@ -130,8 +128,8 @@ void MainWindow::setColourFromText(int key, const QString &text)
     const std::optional<QColor> colour =
         colourFromText(text, *stylekeys::colourKeys[key].transparency != '\0');
     if (!colour) {
-        showStatus(tr("\"%1\" is not a colour this row can take").arg(text.left(40)),
-                   StatusLasts::FewSeconds);
+        createSkin->showStatus(tr("\"%1\" is not a colour this row can take").arg(text.left(40)),
+                               CreateSkinPanel::StatusLasts::FewSeconds);
         return;
     }
     applyEdit(StyleEdit::pickColour(key, *colour));

@@ -1,5 +1,6 @@
 // The "Browser Profile" menu: built-in tables, opening, saving and deleting profiles.
 
+#include "createskinpanel.h"
 #include "dialogs.h"
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
@@ -26,11 +27,11 @@ bool MainWindow::readTable(const QString &file)
     QStringList warnings;
     const QString error = tablefile::readProfile(file, table, warnings);
     if (!error.isEmpty()) {
-        Dialogs::warning(this, programname, error);
+        Dialogs::warning(this, programName, error);
         return false;
     }
     if (!warnings.isEmpty())
-        Dialogs::warning(this, programname,
+        Dialogs::warning(this, programName,
                          tr("Some lines of the profile were not used:\n- ") +
                              warnings.join(QStringLiteral("\n- ")));
     styletable = table;
@@ -74,7 +75,7 @@ bool MainWindow::openProfileIsGone()
         return false;
     const QString gone = profilefile;
     loadBuiltInTable(false);
-    Dialogs::warning(this, programname,
+    Dialogs::warning(this, programName,
                      tr("The Profile %1 is gone: it was moved or deleted outside Panelcraft.\n\n"
                         "Default Profile loaded")
                          .arg(gone));
@@ -85,7 +86,7 @@ void MainWindow::showActiveTable(const QString &titleSuffix, std::optional<bool>
                                  std::optional<bool> whiteChecked, bool profileOpen)
 {
     // "[*]" shows the modified mark while the undo stack holds unsaved edits.
-    setWindowTitle(programname + titleSuffix + QStringLiteral("[*]"));
+    setWindowTitle(programName + titleSuffix + QStringLiteral("[*]"));
     if (defaultChecked)
         ui->actionDefault_2->setChecked(*defaultChecked);
     if (whiteChecked)
@@ -159,7 +160,7 @@ bool MainWindow::writeProfileOrWarn(const QString &path)
     const QString error = tablefile::writeProfile(path, style, lineheight);
     if (error.isEmpty())
         return true;
-    Dialogs::warning(this, programname,
+    Dialogs::warning(this, programName,
                      tr("The Profile could not be saved to %1\n%2\n\nNothing was changed.").arg(path, error));
     return false;
 }
@@ -167,7 +168,8 @@ bool MainWindow::writeProfileOrWarn(const QString &path)
 void MainWindow::showProfileSaved(const QString &path)
 {
     // Said in passing: a box on every save is in the way. A failure still gets one.
-    showStatus(tr("Profile saved: %1").arg(QFileInfo(path).fileName()), StatusLasts::FewSeconds);
+    createSkin->showStatus(tr("Profile saved: %1").arg(QFileInfo(path).fileName()),
+                           CreateSkinPanel::StatusLasts::FewSeconds);
 }
 
 void MainWindow::savedata(bool saveas)
@@ -202,11 +204,11 @@ void MainWindow::on_actionDelete_triggered()
     const QString removed = profilefile;
     const QString answerText =
         tr("Are you sure you want to delete Profile %1 ?").arg(QFileInfo(removed).baseName());
-    if (Dialogs::question(this, programname, answerText) != QMessageBox::Yes)
+    if (Dialogs::question(this, programName, answerText) != QMessageBox::Yes)
         return;
     QFile file(removed);
     if (file.exists() && !file.remove()) {
-        Dialogs::warning(this, programname,
+        Dialogs::warning(this, programName,
                          tr("The Profile %1 could not be deleted:\n%2").arg(removed, file.errorString()));
         return;
     }
@@ -215,5 +217,5 @@ void MainWindow::on_actionDelete_triggered()
     // The default table is loaded, so "White" must not stay checked for Reset to fall back to.
     showActiveTable(QString(), true, false, false);
     profilefile.clear();
-    Dialogs::information(this, programname, tr("Profile %1 deleted.\n\nDefault Profile loaded").arg(removed));
+    Dialogs::information(this, programName, tr("Profile %1 deleted.\n\nDefault Profile loaded").arg(removed));
 }

@@ -53,7 +53,7 @@ void MainWindow::openRecentProfile(const QString &path)
     if (!QFileInfo::exists(path)) {
         recentprofiles.removeAll(path);
         showRecentProfiles();
-        Dialogs::warning(this, programname,
+        Dialogs::warning(this, programName,
                          tr("The Profile %1 is gone: it was moved or deleted outside Panelcraft.\n\n"
                             "It was taken off the recent Profiles.")
                              .arg(path));

@@ -1,6 +1,7 @@
 // "Colours from Selected Skin": the selected skin's <browser> block read back into the editor.
 
 #include "backgroundjob.h"
+#include "createskinpanel.h"
 #include "dialogs.h"
 #include "mainwindow.h"
 #include "skin/layout/browserblockreader.h"
@@ -18,8 +19,8 @@ void MainWindow::setUpSkinColours()
 
 void MainWindow::takeColoursFromSkin()
 {
-    if (selectedskinfile.isEmpty()) {
-        Dialogs::warning(this, programname, tr("Select a skin with the Browse button first."));
+    if (createSkin->selectedSkin().isEmpty()) {
+        Dialogs::warning(this, programName, tr("Select a skin with the Browse button first."));
         return;
     }
     if (!askToKeepEdits(beforeReplacing()))
@@ -30,26 +31,26 @@ void MainWindow::takeColoursFromSkin()
         QString error;
         browserblock::ReadValues read;
     };
-    startJob(tr("Reading the skin's colours ..."),
-             runInBackground(
-                 this,
-                 [path = selectedskinfile] {
-                     Reading reading;
-                     reading.error = browserblock::readSkinBlock(path, reading.read);
-                     return reading;
-                 },
-                 [this](const Reading &reading) {
-                     finishJob();
-                     showStatus(QString());
-                     if (!reading.error.isEmpty()) {
-                         Dialogs::warning(this, programname, reading.error);
-                         return;
-                     }
-                     // What the block lacks comes from the active table; a block without a line
-                     // height has the host's own 100%.
-                     const EditorValues after{
-                         browserblock::applyBlock(reading.read, tablefile::derive(styletable)),
-                         reading.read.lineHeight > 0 ? reading.read.lineHeight : 100};
-                     pushEdit(editorValues(), after, tr("Colours from skin"));
-                 }));
+    createSkin->startJob(tr("Reading the skin's colours ..."),
+                         runInBackground(
+                             this,
+                             [path = createSkin->selectedSkin()] {
+                                 Reading reading;
+                                 reading.error = browserblock::readSkinBlock(path, reading.read);
+                                 return reading;
+                             },
+                             [this](const Reading &reading) {
+                                 createSkin->finishJob();
+                                 createSkin->showStatus(QString());
+                                 if (!reading.error.isEmpty()) {
+                                     Dialogs::warning(this, programName, reading.error);
+                                     return;
+                                 }
+                                 // What the block lacks comes from the active table; a block without a line
+                                 // height has the host's own 100%.
+                                 const EditorValues after{
+                                     browserblock::applyBlock(reading.read, tablefile::derive(styletable)),
+                                     reading.read.lineHeight > 0 ? reading.read.lineHeight : 100};
+                                 pushEdit(editorValues(), after, tr("Colours from skin"));
+                             }));
 }

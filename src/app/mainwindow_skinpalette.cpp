@@ -3,6 +3,7 @@
 
 #include "backgroundjob.h"
 #include "colour/stylefrompalette.h"
+#include "createskinpanel.h"
 #include "dialogs.h"
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
@@ -74,8 +75,8 @@ void MainWindow::restoreCustomColours()
 
 void MainWindow::styleFromSkin(bool pickAccent)
 {
-    if (selectedskinfile.isEmpty()) {
-        Dialogs::warning(this, programname, tr("Select a skin with the Browse button first."));
+    if (createSkin->selectedSkin().isEmpty()) {
+        Dialogs::warning(this, programName, tr("Select a skin with the Browse button first."));
         return;
     }
     if (!askToKeepEdits(tr("Save them before a style is drawn from the skin?")))
@@ -88,27 +89,28 @@ void MainWindow::styleFromSkin(bool pickAccent)
             return;
         accent = picked;
     }
-    if (paletteskinfile == selectedskinfile) {
+    if (paletteskinfile == createSkin->selectedSkin()) {
         applyStyleFromPalette(accent);
         return;
     }
     // The palette is still being read (or could not be): read it now, as a job.
     const int request = ++palettereading;
-    startJob(tr("Reading the skin's colours ..."),
-             runInBackground(
-                 this, [path = selectedskinfile] { return skinpalette::readSkin(path); },
-                 [this, accent, request, path = selectedskinfile](const skinpalette::Result &result) {
-                     finishJob();
-                     ui->statuslabel->clear();
-                     if (request != palettereading)
-                         return;
-                     if (!result.error.isEmpty()) {
-                         Dialogs::warning(this, programname, result.error);
-                         return;
-                     }
-                     offerSkinPalette(path, result);
-                     applyStyleFromPalette(accent);
-                 }));
+    createSkin->startJob(
+        tr("Reading the skin's colours ..."),
+        runInBackground(
+            this, [path = createSkin->selectedSkin()] { return skinpalette::readSkin(path); },
+            [this, accent, request, path = createSkin->selectedSkin()](const skinpalette::Result &result) {
+                createSkin->finishJob();
+                ui->statuslabel->clear();
+                if (request != palettereading)
+                    return;
+                if (!result.error.isEmpty()) {
+                    Dialogs::warning(this, programName, result.error);
+                    return;
+                }
+                offerSkinPalette(path, result);
+                applyStyleFromPalette(accent);
+            }));
 }
 
 void MainWindow::applyStyleFromPalette(const std::optional<QColor> &accent)

@@ -1,5 +1,8 @@
 #include "theme.h"
 
+#include <QVariant>
+#include <QWidget>
+
 QString buttonRules()
 {
     return QStringLiteral(
@@ -88,4 +91,21 @@ QString Theme::colourOf(TextState state) const
         return QStringLiteral("rgb(96, 96, 96)");
     }
     return labelcolor;
+}
+
+namespace {
+const char *const textStateProperty = "textState";
+} // namespace
+
+void showTextState(QWidget *label, TextState state, int themenumber)
+{
+    label->setProperty(textStateProperty, int(state));
+    label->setStyleSheet(QStringLiteral("color: ") + themeFor(themenumber).colourOf(state));
+}
+
+void reshowTextStates(QWidget *root, int themenumber)
+{
+    for (QWidget *label : root->findChildren<QWidget *>())
+        if (const QVariant state = label->property(textStateProperty); state.isValid())
+            showTextState(label, TextState(state.toInt()), themenumber);
 }
