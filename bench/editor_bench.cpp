@@ -29,7 +29,7 @@ void click(const char *name)
 void loadTable(benchmark::State &state)
 {
     for (auto _ : state)
-        window().defaultcolors(tablefile::defaultTablePath);
+        window().loadTable(tablefile::defaultTablePath);
 }
 BENCHMARK(loadTable)->Unit(benchmark::kMicrosecond);
 
@@ -65,7 +65,7 @@ BENCHMARK_CAPTURE(refreshStep, updateplugin, "updateplugin")->Unit(benchmark::kM
 void applyTheme(benchmark::State &state)
 {
     for (auto _ : state)
-        window().loadstyle(0);
+        window().applyTheme(0);
 }
 BENCHMARK(applyTheme)->Unit(benchmark::kMicrosecond);
 

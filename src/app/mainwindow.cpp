@@ -24,19 +24,19 @@
 MainWindow::MainWindow(QWidget *parent) : MainWindow(AppPaths::system(), parent) {}
 
 MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
-    : QMainWindow(parent), ui(std::make_unique<Ui::MainWindow>()), paths(where),
-      projectsfolder(where.profilesFolder())
+    : QMainWindow(parent), ui(std::make_unique<Ui::MainWindow>()), m_paths(where),
+      m_profilesFolder(where.profilesFolder())
 {
     ui->setupUi(this);
     setPreviewAside(); // fitted and styled when first shown
     fitFormTexts(this);
     makeFormScrollable(this);
     ui->label_67->setText(ui->label_67->text().arg(QCoreApplication::applicationVersion()));
-    createSkin = new CreateSkinPanel(*ui, this, paths.documentsFolder, [this] {
-        return EditorChoices{style, lineheight, ui->checkBox_changecolors->isChecked()};
+    m_createSkin = new CreateSkinPanel(*ui, this, m_paths.documentsFolder, [this] {
+        return EditorChoices{m_style, m_lineHeight, ui->checkBox_changecolors->isChecked()};
     });
-    connect(createSkin, &CreateSkinPanel::skinSelected, this, &MainWindow::readSkinPalette);
-    connect(createSkin, &CreateSkinPanel::busyChanged, this, [this](bool busy) {
+    connect(m_createSkin, &CreateSkinPanel::skinSelected, this, &MainWindow::readSkinPalette);
+    connect(m_createSkin, &CreateSkinPanel::busyChanged, this, [this](bool busy) {
         for (QWidget *widget :
              {static_cast<QWidget *>(ui->checkBox_changecolors), static_cast<QWidget *>(ui->lineheight),
               static_cast<QWidget *>(ui->pushButton)})
@@ -44,27 +44,28 @@ MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
         ui->menuProfile->setEnabled(!busy);
     });
     setAcceptDrops(true);
+    wireMenusAndSwitches();
     wireEditorRows();
     setUpKeyboard();
     setUpFind();
     registerNamedWidgets(this);
 
     setWindowTitle(programName);
-    loadsettings();
+    loadSettings();
     setUpRecentProfiles();
-    ui->actionBlack->setChecked(themenumber == 0);
-    ui->actionWhite->setChecked(themenumber != 0);
+    ui->actionBlack->setChecked(m_theme == 0);
+    ui->actionWhite->setChecked(m_theme != 0);
 
-    defaultcolors(tablefile::defaultTablePath);
+    loadTable(tablefile::defaultTablePath);
     fullRefresh();
-    loadtooltips();
-    ui->actionShow_Tooltips->setChecked(showtooltips);
-    tooltips(showtooltips);
+    loadTooltips();
+    ui->actionShow_Tooltips->setChecked(m_showTooltips);
+    showTooltips(m_showTooltips);
     buildEditorPage(ui->tabWidget->currentIndex()); // now that the values it shows are loaded
 
     // Start in the editing layout: the settings tabs shown, the preview (unchecked in the form) hidden.
     ui->checkBox_changecolors->setChecked(true);
-    on_checkBox_changecolors_clicked();
+    editingToggled();
 
     showActiveTable(QString(), true, false, false);
 
@@ -72,16 +73,39 @@ MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
     ui->lineheight->setValidator(new QRegularExpressionValidator(percentagePattern(), this));
     showLineHeight();
     // The "%" sits inside a white entry field, whatever the theme.
-    showTextState(ui->label_86, TextState::InField, themenumber);
+    showTextState(ui->label_86, TextState::InField, m_theme);
 
     prepareFolders();
+}
+
+void MainWindow::wireMenusAndSwitches()
+{
+    const std::pair<QAction *, void (MainWindow::*)()> actions[] = {
+        {ui->actionBlack, &MainWindow::useDarkTheme},
+        {ui->actionWhite, &MainWindow::useBrightTheme},
+        {ui->actionShow_Tooltips, &MainWindow::toggleTooltips},
+        {ui->actionAbout, &MainWindow::showAbout},
+        {ui->actionWhats_This, &MainWindow::enterWhatsThis},
+        {ui->actionDefault_2, &MainWindow::loadDefaultTable},
+        {ui->actionWhiteBrowser, &MainWindow::loadWhiteTable},
+        {ui->actionCustom, &MainWindow::openProfileDialog},
+        {ui->actionSave, &MainWindow::saveProfile},
+        {ui->actionSave_as, &MainWindow::saveProfileAs},
+        {ui->actionDelete, &MainWindow::deleteProfile},
+    };
+    for (const auto &[action, handler] : actions)
+        connect(action, &QAction::triggered, this, handler);
+    connect(ui->checkBox_changecolors, &QAbstractButton::clicked, this, &MainWindow::editingToggled);
+    connect(ui->checkBox_changecolors_2, &QAbstractButton::clicked, this, &MainWindow::previewToggled);
+    connect(ui->pushButton, &QAbstractButton::clicked, this, &MainWindow::resetAll);
+    connect(ui->resetfontgridtites_2, &QAbstractButton::clicked, this, &MainWindow::resetLineHeight);
 }
 
 void MainWindow::registerNamedWidgets(QWidget *root)
 {
     for (QWidget *widget : root->findChildren<QWidget *>())
         if (!widget->objectName().isEmpty())
-            widgetsByName.insert(widget->objectName(), widget);
+            m_widgetsByName.insert(widget->objectName(), widget);
 }
 
 MainWindow::~MainWindow()
@@ -92,25 +116,25 @@ MainWindow::~MainWindow()
 
 void MainWindow::prepareFolders()
 {
-    if (!oldscratchremoved) {
-        removeOldScratch(paths.documentsFolder);
-        oldscratchremoved = true;
+    if (!m_oldScratchRemoved) {
+        removeOldScratch(m_paths.documentsFolder);
+        m_oldScratchRemoved = true;
     }
     // The documents folder itself is made too: a fresh account may not have one yet.
-    if (!QDir().mkpath(projectsfolder)) {
+    if (!QDir().mkpath(m_profilesFolder)) {
         // Said once, after the window shows, rather than as a failure in every later action.
         QTimer::singleShot(0, this, [this] {
             Dialogs::warning(this, programName,
                              tr("The folder \"%1\" could not be created. Profiles cannot be saved and "
                                 "skins cannot be created until it can.")
-                                 .arg(QDir::toNativeSeparators(projectsfolder)));
+                                 .arg(QDir::toNativeSeparators(m_profilesFolder)));
         });
     }
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (!createSkin->closeWhenIdle()) {
+    if (!m_createSkin->closeWhenIdle()) {
         event->ignore();
         return;
     }
@@ -119,116 +143,115 @@ void MainWindow::closeEvent(QCloseEvent *event)
         return;
     }
     // A settings file that cannot be written must not keep the user from closing the program.
-    savesettings();
+    saveSettings();
     event->accept();
 }
 
-bool MainWindow::savesettings()
+bool MainWindow::saveSettings()
 {
-    return settingsfile::save(paths.settingsFile(), {themenumber, showtooltips, createSkin->dialogFolders(),
-                                                     recentprofiles, oldscratchremoved});
+    return settingsfile::save(m_paths.settingsFile(), {m_theme, m_showTooltips, m_createSkin->dialogFolders(),
+                                                       m_recentProfiles, m_oldScratchRemoved});
 }
 
-void MainWindow::loadsettings()
+void MainWindow::loadSettings()
 {
-    const AppSettings settings = settingsfile::load(paths.settingsFile(), paths.executableFolder);
-    themenumber = settings.themenumber;
-    showtooltips = settings.showtooltips;
-    createSkin->setDialogFolders(settings.folders);
-    recentprofiles = settings.recentProfiles;
-    oldscratchremoved = settings.oldScratchRemoved;
+    const AppSettings settings = settingsfile::load(m_paths.settingsFile(), m_paths.executableFolder);
+    m_theme = settings.themenumber;
+    m_showTooltips = settings.showtooltips;
+    m_createSkin->setDialogFolders(settings.folders);
+    m_recentProfiles = settings.recentProfiles;
+    m_oldScratchRemoved = settings.oldScratchRemoved;
 }
 
-void MainWindow::loadstyle(int style)
+void MainWindow::applyTheme(int number)
 {
-    const Theme theme = themeFor(style);
-    labelcolor = theme.labelcolor;
-    greyedcolor = theme.greyedcolor;
+    const Theme theme = themeFor(number);
+    m_labelColour = theme.labelcolor;
     // Re-applying the same sheet re-polishes every widget of the window for nothing.
     if (styleSheet() != theme.styleSheet)
         setStyleSheet(theme.styleSheet);
     // Labels keep their state (greyed, warning ...) in the colours of the theme now worn.
-    createSkin->setTheme(style);
-    reshowTextStates(this, style);
+    m_createSkin->setTheme(number);
+    reshowTextStates(this, number);
 }
 
 void MainWindow::greyLabel(QWidget *label, bool greyed)
 {
-    showTextState(label, greyed ? TextState::Greyed : TextState::Normal, themenumber);
+    showTextState(label, greyed ? TextState::Greyed : TextState::Normal, m_theme);
 }
 
 QString MainWindow::globalFontName() const
 {
-    return createSkin->globalFontName();
+    return m_createSkin->globalFontName();
 }
 
 bool MainWindow::isBusy() const
 {
-    return createSkin->isBusy();
+    return m_createSkin->isBusy();
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (createSkin->acceptsDrop(event->mimeData()))
+    if (m_createSkin->acceptsDrop(event->mimeData()))
         event->acceptProposedAction();
 }
 
 void MainWindow::dropEvent(QDropEvent *event)
 {
-    if (createSkin->drop(event->mimeData()))
+    if (m_createSkin->drop(event->mimeData()))
         event->acceptProposedAction();
 }
 
-void MainWindow::on_actionBlack_triggered()
+void MainWindow::useDarkTheme()
 {
-    themenumber = 0;
+    m_theme = 0;
     fullRefresh();
     ui->actionBlack->setChecked(true);
     ui->actionWhite->setChecked(false);
 }
 
-void MainWindow::on_actionWhite_triggered()
+void MainWindow::useBrightTheme()
 {
-    themenumber = 1;
+    m_theme = 1;
     ui->actionBlack->setChecked(false);
     ui->actionWhite->setChecked(true);
     fullRefresh();
 }
 
-void MainWindow::loadtooltips()
+void MainWindow::loadTooltips()
 {
-    tooltipmap = tooltipTexts();
+    m_tooltipTexts = tooltipTexts();
 }
 
-void MainWindow::tooltips(bool show)
+void MainWindow::showTooltips(bool show)
 {
     for (const QString &name : tooltipWidgets())
-        if (QWidget *widget = widgetsByName.value(name))
-            widget->setToolTip(show ? tooltipmap.value(name) : QString());
+        if (QWidget *widget = m_widgetsByName.value(name))
+            widget->setToolTip(show ? m_tooltipTexts.value(name) : QString());
 }
 
-void MainWindow::on_actionShow_Tooltips_triggered()
+void MainWindow::toggleTooltips()
 {
-    showtooltips = !showtooltips;
-    ui->actionShow_Tooltips->setChecked(showtooltips);
-    tooltips(showtooltips);
+    m_showTooltips = !m_showTooltips;
+    ui->actionShow_Tooltips->setChecked(m_showTooltips);
+    showTooltips(m_showTooltips);
 }
 
-void MainWindow::on_actionAbout_triggered()
+void MainWindow::showAbout()
 {
     About about(nullptr);
     about.setModal(true);
     Dialogs::exec(about);
 }
 
-void MainWindow::on_actionWhats_This_triggered()
+void MainWindow::enterWhatsThis()
 {
     if (QWhatsThis::inWhatsThisMode())
         QWhatsThis::leaveWhatsThisMode();
     QWhatsThis::enterWhatsThisMode();
 }
 
-void MainWindow::on_checkBox_changecolors_clicked()
+void MainWindow::editingToggled()
 {
     const bool editing = ui->checkBox_changecolors->isChecked();
     const bool preview = editing && ui->checkBox_changecolors_2->isChecked();
@@ -242,7 +265,7 @@ void MainWindow::on_checkBox_changecolors_clicked()
                                       : WindowLayout::Compact);
 }
 
-void MainWindow::on_checkBox_changecolors_2_clicked()
+void MainWindow::previewToggled()
 {
     const bool preview = ui->checkBox_changecolors_2->isChecked();
     showPreview(preview);
@@ -251,7 +274,7 @@ void MainWindow::on_checkBox_changecolors_2_clicked()
 
 void MainWindow::fullRefresh()
 {
-    loadstyle(themenumber);
-    initcolors();
+    applyTheme(m_theme);
+    showAllValues();
     refreshPreview();
 }

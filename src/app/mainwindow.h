@@ -37,9 +37,9 @@ public:
     explicit MainWindow(const AppPaths &where, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    const Style &currentStyle() const { return style; }
-    const StyleTable &styleTable() const { return styletable; }
-    int lineHeightValue() const { return lineheight; }
+    const Style &currentStyle() const { return m_style; }
+    const StyleTable &styleTable() const { return m_table; }
+    int lineHeightValue() const { return m_lineHeight; }
     QString globalFontName() const;
 
     // Whether "Create Skin", a source-skin scan or reading a skin's colours runs in the background.
@@ -50,44 +50,44 @@ protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
-public slots:
-    bool savesettings(); // false when the settings file could not be written
-    void loadsettings();
-    void loadstyle(int style);
-    void loadtooltips();
-    void tooltips(bool show);
+public:
+    bool saveSettings(); // false when the settings file could not be written
+    void loadSettings();
+    void applyTheme(int number); // 0 dark, anything else bright
+    void loadTooltips();
+    void showTooltips(bool show);
 
-    bool defaultcolors(const QString &file); // false, after a warning, when the file cannot be used
-    void initcolors();
-    void resetcolors();
-    void savedata(bool saveas);
+    bool loadTable(const QString &file); // false, after a warning, when the file cannot be used
+    void showAllValues();
+    void reloadActiveTable();
+    void saveProfileTo(bool saveAs); // the open profile, or one the user names
 
-    void initgui();
-    void updatebrowsercolors();
-    void updategrids();
-    void updateplugin();
-
-private slots:
-    void on_actionBlack_triggered();         // "Dark"
-    void on_actionWhite_triggered();         // "Bright"
-    void on_actionShow_Tooltips_triggered(); // "Show Tooltips"
-    void on_actionAbout_triggered();         // "About"
-    void on_actionWhats_This_triggered();    // "What's This?"
-
-    void on_checkBox_changecolors_clicked();   // "Yes" for changing the browser colours and fonts
-    void on_checkBox_changecolors_2_clicked(); // "Yes" for showing the browser preview
-
-    void on_actionDefault_2_triggered();    // "Default" table
-    void on_actionWhiteBrowser_triggered(); // "White" table
-    void on_actionCustom_triggered();       // "Custom ..." (open a profile)
-    void on_actionSave_triggered();         // "Save"
-    void on_actionSave_as_triggered();      // "Save as"
-    void on_actionDelete_triggered();       // "Delete"
-    void on_pushButton_clicked();           // "Reset" all browser colours and fonts
-
-    void on_resetfontgridtites_2_clicked(); // "Default" line height
+    void styleSidePages();
+    void styleLists();
+    void styleGrids();
+    void stylePluginZone();
 
 private:
+    void wireMenusAndSwitches();
+    void useDarkTheme();   // "Dark"
+    void useBrightTheme(); // "Bright"
+    void toggleTooltips(); // "Show Tooltips"
+    void showAbout();      // "About"
+    void enterWhatsThis(); // "What's This?"
+
+    void editingToggled(); // "Yes" for changing the browser colours and fonts
+    void previewToggled(); // "Yes" for showing the browser preview
+
+    void loadDefaultTable();  // "Default" table
+    void loadWhiteTable();    // "White" table
+    void openProfileDialog(); // "Custom ..." (open a profile)
+    void saveProfile();       // "Save"
+    void saveProfileAs();     // "Save as"
+    void deleteProfile();     // "Delete"
+    void resetAll();          // "Reset" all browser colours and fonts
+
+    void resetLineHeight(); // "Default" line height
+
     bool readTable(const QString &file);      // false, after a warning, when the file cannot be used
     void registerNamedWidgets(QWidget *root); // into widgetsByName, for the preview's style sheets
     void wireEditorRows();
@@ -174,40 +174,39 @@ private:
     void greyLabel(QWidget *label, bool greyed);
 
     std::unique_ptr<Ui::MainWindow> ui;
-    EditorRows rows{}; // null on pages not shown yet
-    QSet<int> builtEditorPages;
-    QHash<QString, QWidget *> widgetsByName; // every named widget, for the preview's style sheets
-    std::unique_ptr<QWidget> asidePreview;   // the preview's tab widget until it is first shown
+    EditorRows m_rows{}; // null on pages not shown yet
+    QSet<int> m_builtPages;
+    QHash<QString, QWidget *> m_widgetsByName; // every named widget, for the preview's style sheets
+    std::unique_ptr<QWidget> m_asidePreview;   // the preview's tab widget until it is first shown
 
-    CreateSkinPanel *createSkin = nullptr;
-    AppPaths paths;
-    QString projectsfolder;
-    bool oldscratchremoved = false;
-    QString labelcolor;
-    QString greyedcolor;
+    CreateSkinPanel *m_createSkin = nullptr;
+    AppPaths m_paths;
+    QString m_profilesFolder;
+    bool m_oldScratchRemoved = false;
+    QString m_labelColour; // of enabled option labels in the theme worn
 
-    int themenumber = 0;
-    bool showtooltips = true;
+    int m_theme = 0;
+    bool m_showTooltips = true;
 
-    QMap<QString, QString> styletable;
-    QStringList recentprofiles; // newest first
-    QMenu *recentMenu = nullptr;
-    QMap<QString, QString> tooltipmap;
-    Style style;
-    std::array<QFont, stylekeys::fontGroupCount> fontdialogresults; // last font dialog result per group
+    QMap<QString, QString> m_table;
+    QStringList m_recentProfiles; // newest first
+    QMenu *m_recentMenu = nullptr;
+    QMap<QString, QString> m_tooltipTexts;
+    Style m_style;
+    std::array<QFont, stylekeys::fontGroupCount> m_fontDialogResults; // last font dialog result per group
 
-    QString profilefile;
+    QString m_profile;
 
     // Editor undo history and the line height it edits (mainwindow_editor.cpp).
-    QUndoStack *undoStack = nullptr;
-    int lineheight = 100; // in percent; 0 while the field is empty
+    QUndoStack *m_undoStack = nullptr;
+    int m_lineHeight = 100; // in percent; 0 while the field is empty
 
-    QHash<int, QLabel *> contrastSigns; // by colour key index
+    QHash<int, QLabel *> m_contrastSigns; // by colour key index
 
-    QString paletteskinfile; // the skin whose palette `paletteswatches` is
-    QVector<skinpalette::Swatch> paletteswatches;
-    int palettereading = 0;          // counts requests, so that only the last one is shown
-    QVector<QRgb> usercustomcolours; // the colour dialog's own, while a skin's palette is in it
-    colourvision::Vision viewas = colourvision::Vision::Normal;
-    QHash<int, QLabel *> visionSigns; // by colour key index
+    QString m_paletteSkin; // the skin whose palette `m_paletteSwatches` is
+    QVector<skinpalette::Swatch> m_paletteSwatches;
+    int m_paletteReading = 0;          // counts requests, so that only the last one is shown
+    QVector<QRgb> m_userCustomColours; // the colour dialog's own, while a skin's palette is in it
+    colourvision::Vision m_viewAs = colourvision::Vision::Normal;
+    QHash<int, QLabel *> m_visionSigns; // by colour key index
 };

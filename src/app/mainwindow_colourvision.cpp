@@ -45,14 +45,14 @@ void MainWindow::setUpColourVision()
     layout->addWidget(choice);
     ui->tabWidget_3->setCornerWidget(corner, Qt::TopRightCorner);
     connect(choice, QOverload<int>::of(&QComboBox::currentIndexChanged), this, [this, choice] {
-        viewas = Vision(choice->currentData().toInt());
+        m_viewAs = Vision(choice->currentData().toInt());
         refreshPreview();
     });
 }
 
 Style MainWindow::previewStyle() const
 {
-    return colourvision::simulate(viewas, style);
+    return colourvision::simulate(m_viewAs, m_style);
 }
 
 void MainWindow::setUpVisionHints(int page)
@@ -60,7 +60,7 @@ void MainWindow::setUpVisionHints(int page)
     for (int key = 0; key < stylekeys::colourKeyCount; ++key) {
         // After the contrast sign, where the row has one.
         if (int(stylekeys::colourKeys[key].page) == page && colourvision::mustStandApart(key))
-            visionSigns.insert(key, addRowSign(key, "_vision", contrastSigns.contains(key) ? 1 : 0));
+            m_visionSigns.insert(key, addRowSign(key, "_vision", m_contrastSigns.contains(key) ? 1 : 0));
     }
 }
 
@@ -72,14 +72,14 @@ void MainWindow::showVisionHints()
         return tr("\"%1\" on the %2 page")
             .arg(tr(k.caption), ui->tabWidget->tabText(int(k.page)).remove(QLatin1Char('&')));
     };
-    for (const colourvision::Confusion &c : colourvision::confusions(style)) {
+    for (const colourvision::Confusion &c : colourvision::confusions(m_style)) {
         const QString tip = tr("With %1, %2 and %3 are hard to tell apart (difference %4, CIEDE2000).")
                                 .arg(tr(visionName(c.vision)), row(c.first), row(c.second))
                                 .arg(c.difference, 0, 'f', 1);
         tips[c.first] << tip;
         tips[c.second] << tip;
     }
-    for (auto it = visionSigns.cbegin(); it != visionSigns.cend(); ++it) {
+    for (auto it = m_visionSigns.cbegin(); it != m_visionSigns.cend(); ++it) {
         it.value()->setToolTip(tips.value(it.key()).join(QLatin1Char('\n')));
         it.value()->setVisible(tips.contains(it.key()));
     }

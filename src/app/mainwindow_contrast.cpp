@@ -19,7 +19,7 @@ QLabel *MainWindow::addRowSign(int key, const char *suffix, int slot)
             .scaled(signSize, signSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     // On the swatch of the colour it warns about: past the reset button it would stand beyond the
     // column's separator, beside another column's row.
-    const QWidget *swatch = rows.colours[std::size_t(key)].swatch;
+    const QWidget *swatch = m_rows.colours[std::size_t(key)].swatch;
     auto *label = new QLabel(swatch->parentWidget());
     label->setObjectName(QLatin1String(stylekeys::colourKeys[key].key) + QLatin1String(suffix));
     label->setPixmap(sign);
@@ -33,17 +33,17 @@ void MainWindow::setUpContrastHints(int page)
 {
     for (int key : contrast::textKeys()) {
         if (int(stylekeys::colourKeys[key].page) == page)
-            contrastSigns.insert(key, addRowSign(key, "_contrast", 0));
+            m_contrastSigns.insert(key, addRowSign(key, "_contrast", 0));
     }
     setUpVisionHints(page);
 }
 
 void MainWindow::showContrastHints()
 {
-    for (QLabel *sign : qAsConst(contrastSigns))
+    for (QLabel *sign : qAsConst(m_contrastSigns))
         sign->hide();
-    for (const contrast::Hint &hint : contrast::hints(style)) {
-        QLabel *sign = contrastSigns.value(hint.key);
+    for (const contrast::Hint &hint : contrast::hints(m_style)) {
+        QLabel *sign = m_contrastSigns.value(hint.key);
         if (!sign)
             continue; // its page is not built yet
         sign->setToolTip(tr("Contrast %1:1 on %2: hard to read in the browser")

@@ -60,12 +60,12 @@ void MainWindow::wireEditorRows()
 
 void MainWindow::buildEditorPage(int page)
 {
-    if (page < 0 || builtEditorPages.contains(page))
+    if (page < 0 || m_builtPages.contains(page))
         return;
-    builtEditorPages.insert(page);
-    ::buildEditorPage(ui->tabWidget, page, rows);
+    m_builtPages.insert(page);
+    ::buildEditorPage(ui->tabWidget, page, m_rows);
     for (int key = 0; key < stylekeys::colourKeyCount; ++key) {
-        const ColourRow &row = rows.colours[std::size_t(key)];
+        const ColourRow &row = m_rows.colours[std::size_t(key)];
         if (int(colourKeys[key].page) != page)
             continue;
         connect(row.pick, &QPushButton::clicked, this, [this, key] { pickColour(key); });
@@ -78,7 +78,7 @@ void MainWindow::buildEditorPage(int page)
         showColour(key);
     }
     for (int group = 0; group < stylekeys::fontGroupCount; ++group) {
-        const FontRow &row = rows.fonts[std::size_t(group)];
+        const FontRow &row = m_rows.fonts[std::size_t(group)];
         if (int(stylekeys::fontGroups[group].page) != page)
             continue;
         connect(row.font, &QPushButton::clicked, this, [this, group] { pickFont(group); });
@@ -91,8 +91,8 @@ void MainWindow::buildEditorPage(int page)
     setUpContrastHints(page);
     QWidget *pageWidget = ui->tabWidget->widget(page);
     registerNamedWidgets(pageWidget);
-    tooltips(showtooltips);
-    showRowStates(rowStates(style, styletable));
+    showTooltips(m_showTooltips);
+    showRowStates(rowStates(m_style, m_table));
     showContrastHints();
     // New children of a page already on screen stay hidden until told (the signs were told).
     if (pageWidget->isVisible())
@@ -103,13 +103,13 @@ void MainWindow::buildEditorPage(int page)
 
 EditorValues MainWindow::editorValues() const
 {
-    return {style, lineheight};
+    return {m_style, m_lineHeight};
 }
 
 void MainWindow::applyEdit(const StyleEdit &edit)
 {
     const EditorValues before = editorValues();
-    const StyleEdit::Result result = edit.apply(before, styletable);
+    const StyleEdit::Result result = edit.apply(before, m_table);
     const bool typing = result.changes.lineHeight && result.changes.colours.isEmpty();
     pushEdit(before, result.values,
              edit.description([this](int index, bool font) { return rowName(index, font); }),
@@ -121,43 +121,43 @@ void MainWindow::pushEdit(const EditorValues &before, const EditorValues &after,
 {
     if (changesBetween(before, after).isEmpty())
         return;
-    undoStack->push(new EditCommand([this](const EditorValues &values) { showValues(values); }, before, after,
-                                    text, mergeKey));
+    m_undoStack->push(new EditCommand([this](const EditorValues &values) { showValues(values); }, before,
+                                      after, text, mergeKey));
 }
 
 void MainWindow::showValues(const EditorValues &values)
 {
     const ValueChanges changes = changesBetween(editorValues(), values);
-    style = values.style;
-    lineheight = values.lineHeight;
+    m_style = values.style;
+    m_lineHeight = values.lineHeight;
     showLineHeight();
 
     for (int key : changes.colours)
         showColour(key);
     for (int group : changes.fonts)
         showFont(group);
-    showRowStates(rowStates(style, styletable));
+    showRowStates(rowStates(m_style, m_table));
     refreshPreview();
     showContrastHints();
 }
 
 void MainWindow::showLineHeight()
 {
-    if (percentageFromText(ui->lineheight->text()) != lineheight)
-        ui->lineheight->setText(lineheight > 0 ? QString::number(lineheight) : QString());
+    if (percentageFromText(ui->lineheight->text()) != m_lineHeight)
+        ui->lineheight->setText(m_lineHeight > 0 ? QString::number(m_lineHeight) : QString());
 }
 
-void MainWindow::initcolors()
+void MainWindow::showAllValues()
 {
     QPalette selectedFilePalette;
-    selectedFilePalette.setColor(QPalette::Text, QColor(labelcolor));
+    selectedFilePalette.setColor(QPalette::Text, QColor(m_labelColour));
     ui->selectedfile->setPalette(selectedFilePalette);
 
     for (int key = 0; key < stylekeys::colourKeyCount; ++key)
         showColour(key);
     for (int group = 0; group < stylekeys::fontGroupCount; ++group)
         showFont(group);
-    showRowStates(rowStates(style, styletable));
+    showRowStates(rowStates(m_style, m_table));
     showContrastHints();
 }
 
@@ -165,12 +165,12 @@ void MainWindow::showRowStates(const RowStates &states)
 {
     // Rows of pages not shown yet are null; building a page shows its states.
     for (int key = 0; key < stylekeys::colourKeyCount; ++key)
-        if (QPushButton *reset = rows.colours[std::size_t(key)].reset)
+        if (QPushButton *reset = m_rows.colours[std::size_t(key)].reset)
             reset->setEnabled(states.colourModified[std::size_t(key)]);
     for (int group = 0; group < stylekeys::fontGroupCount; ++group)
-        if (QPushButton *reset = rows.fonts[std::size_t(group)].reset)
+        if (QPushButton *reset = m_rows.fonts[std::size_t(group)].reset)
             reset->setEnabled(states.fontModified[std::size_t(group)]);
-    const ColourRow &overStripes = rows.colours[std::size_t(overStripesRow())];
+    const ColourRow &overStripes = m_rows.colours[std::size_t(overStripesRow())];
     if (overStripes.pick) {
         overStripes.pick->setEnabled(states.stripesShown);
         greyLabel(overStripes.caption, !states.stripesShown);
@@ -182,11 +182,11 @@ void MainWindow::showRowStates(const RowStates &states)
 
 void MainWindow::showColour(int key)
 {
-    const ColourRow &row = rows.colours[std::size_t(key)];
+    const ColourRow &row = m_rows.colours[std::size_t(key)];
     if (!row.swatch)
         return; // shown when its page is built
-    setBaseColour(row.swatch, style.colours[std::size_t(key)]);
-    row.value->setText(colourName(colourKeys[key], style.colours[std::size_t(key)]));
+    setBaseColour(row.swatch, m_style.colours[std::size_t(key)]);
+    row.value->setText(colourName(colourKeys[key], m_style.colours[std::size_t(key)]));
 }
 
 void MainWindow::pickColour(int key)
@@ -194,17 +194,17 @@ void MainWindow::pickColour(int key)
     // The dialog says which row it edits; on rows that can be transparent, any opacity can be chosen.
     const bool alpha = *colourKeys[key].transparency != '\0';
     const QColor chosen =
-        Dialogs::getColor(style.colours[std::size_t(key)], this, rowName(key, false), alpha);
+        Dialogs::getColor(m_style.colours[std::size_t(key)], this, rowName(key, false), alpha);
     if (chosen.isValid())
         applyEdit(StyleEdit::pickColour(key, chosen));
 }
 
 void MainWindow::showFont(int group)
 {
-    const FontRow &row = rows.fonts[std::size_t(group)];
+    const FontRow &row = m_rows.fonts[std::size_t(group)];
     if (!row.name)
         return; // shown when its page is built
-    const FontSpec &font = style.fonts[std::size_t(group)];
+    const FontSpec &font = m_style.fonts[std::size_t(group)];
     row.name->setText(fontNameText(font.family));
     row.size->setText(fontSizeText(font.size));
     row.weight->setText(fontWeightText(font.weight));
@@ -212,19 +212,19 @@ void MainWindow::showFont(int group)
 
 void MainWindow::pickFont(int group)
 {
-    const FontSpec &font = style.fonts[std::size_t(group)];
+    const FontSpec &font = m_style.fonts[std::size_t(group)];
     const QFont initial(font.family, font.size, font.qtWeight(), false);
     bool confirmed = false;
-    fontdialogresults[std::size_t(group)] = Dialogs::getFont(&confirmed, initial, this);
-    if (!confirmed || Dialogs::unchangedInFontDialog(fontdialogresults[std::size_t(group)], initial))
+    m_fontDialogResults[std::size_t(group)] = Dialogs::getFont(&confirmed, initial, this);
+    if (!confirmed || Dialogs::unchangedInFontDialog(m_fontDialogResults[std::size_t(group)], initial))
         return;
     // What the system actually supplies, not what was asked for.
-    const QFontInfo resolved(fontdialogresults[std::size_t(group)]);
+    const QFontInfo resolved(m_fontDialogResults[std::size_t(group)]);
     applyEdit(StyleEdit::pickFont(
         group, {resolved.family(), FontSpec::weightWord(resolved.weight()), resolved.pointSize()}));
 }
 
-void MainWindow::on_resetfontgridtites_2_clicked()
+void MainWindow::resetLineHeight()
 {
     applyEdit(StyleEdit::resetLineHeight());
 }

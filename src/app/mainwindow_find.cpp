@@ -40,7 +40,7 @@ void MainWindow::setUpFind()
         if (wanted.isEmpty())
             return;
         for (int key = 0; key < stylekeys::colourKeyCount; ++key) {
-            const QString value = colourName(stylekeys::colourKeys[key], style.colours[std::size_t(key)]);
+            const QString value = colourName(stylekeys::colourKeys[key], m_style.colours[std::size_t(key)]);
             const QString name = rowName(key, false);
             // "info back" finds Info › Background: the page and the caption, read as words.
             QString words = name;
@@ -62,7 +62,7 @@ void MainWindow::setUpFind()
         const int key = item->data(Qt::UserRole).toInt();
         ui->tabWidget->setCurrentIndex(int(stylekeys::colourKeys[key].page));
         field->clear();
-        rows.colours[std::size_t(key)].pick->setFocus();
+        m_rows.colours[std::size_t(key)].pick->setFocus();
     };
     connect(results, &QListWidget::itemActivated, this, go);
     connect(results, &QListWidget::itemClicked, this, go);

@@ -10,11 +10,11 @@
 
 void MainWindow::setUpEditHistory()
 {
-    undoStack = new QUndoStack(this);
-    QAction *undo = undoStack->createUndoAction(this, tr("Undo"));
+    m_undoStack = new QUndoStack(this);
+    QAction *undo = m_undoStack->createUndoAction(this, tr("Undo"));
     undo->setObjectName(QStringLiteral("actionUndo"));
     undo->setShortcut(QKeySequence::Undo);
-    QAction *redo = undoStack->createRedoAction(this, tr("Redo"));
+    QAction *redo = m_undoStack->createRedoAction(this, tr("Redo"));
     redo->setObjectName(QStringLiteral("actionRedo"));
     // Both habits: Ctrl+Shift+Z and Ctrl+Y.
     redo->setShortcuts(
@@ -27,12 +27,12 @@ void MainWindow::setUpEditHistory()
     edit->setObjectName(QStringLiteral("menuEdit"));
     edit->addActions({undo, redo});
     menuBar()->insertMenu(ui->menuTheme->menuAction(), edit);
-    connect(undoStack, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
+    connect(m_undoStack, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
 }
 
 bool MainWindow::askToKeepEdits(const QString &question)
 {
-    if (undoStack->isClean())
+    if (m_undoStack->isClean())
         return true;
     const auto answer =
         Dialogs::question(this, programName, tr("The Browser Profile has unsaved edits.\n%1").arg(question),
@@ -42,6 +42,6 @@ bool MainWindow::askToKeepEdits(const QString &question)
     if (answer != QMessageBox::Save)
         return false;
     // A built-in table is never overwritten: its edits go to a new profile.
-    savedata(profilefile.isEmpty());
-    return undoStack->isClean();
+    saveProfileTo(m_profile.isEmpty());
+    return m_undoStack->isClean();
 }

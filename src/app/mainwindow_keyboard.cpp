@@ -82,7 +82,7 @@ void MainWindow::nameRowsForScreenReaders(int page)
         if (widget)
             widget->setAccessibleName(tr("%1, %2: %3").arg(pageName, caption->text(), part));
     };
-    for (const ColourRow &row : rows.colours) {
+    for (const ColourRow &row : m_rows.colours) {
         if (!row.pick || row.pick->parentWidget() != ui->tabWidget->widget(page))
             continue;
         name(row.pick, row.caption, tr("colour"));
@@ -91,7 +91,7 @@ void MainWindow::nameRowsForScreenReaders(int page)
         name(row.value, row.caption, tr("value"));
         name(row.swatch, row.caption, tr("swatch"));
     }
-    for (const FontRow &row : rows.fonts) {
+    for (const FontRow &row : m_rows.fonts) {
         if (!row.font || row.font->parentWidget() != ui->tabWidget->widget(page))
             continue;
         name(row.font, row.caption, tr("font"));
@@ -101,13 +101,13 @@ void MainWindow::nameRowsForScreenReaders(int page)
 
 void MainWindow::offerCopyAndPaste(int key)
 {
-    const ColourRow &row = rows.colours[std::size_t(key)];
+    const ColourRow &row = m_rows.colours[std::size_t(key)];
     auto *copy = new QAction(tr("&Copy Colour"), row.pick);
     copy->setShortcut(QKeySequence::Copy);
     auto *paste = new QAction(tr("&Paste Colour"), row.pick);
     paste->setShortcut(QKeySequence::Paste);
     connect(copy, &QAction::triggered, this, [this, key] {
-        QGuiApplication::clipboard()->setText(rows.colours[std::size_t(key)].value->text());
+        QGuiApplication::clipboard()->setText(m_rows.colours[std::size_t(key)].value->text());
     });
     connect(paste, &QAction::triggered, this,
             [this, key] { setColourFromText(key, QGuiApplication::clipboard()->text()); });
@@ -128,8 +128,8 @@ void MainWindow::setColourFromText(int key, const QString &text)
     const std::optional<QColor> colour =
         colourFromText(text, *stylekeys::colourKeys[key].transparency != '\0');
     if (!colour) {
-        createSkin->showStatus(tr("\"%1\" is not a colour this row can take").arg(text.left(40)),
-                               CreateSkinPanel::StatusLasts::FewSeconds);
+        m_createSkin->showStatus(tr("\"%1\" is not a colour this row can take").arg(text.left(40)),
+                                 CreateSkinPanel::StatusLasts::FewSeconds);
         return;
     }
     applyEdit(StyleEdit::pickColour(key, *colour));

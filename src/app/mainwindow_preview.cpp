@@ -23,13 +23,13 @@ void MainWindow::setPreviewAside()
 {
     QWidget *pages = ui->tabWidget_3;
     pages->setParent(nullptr);
-    asidePreview.reset(pages);
+    m_asidePreview.reset(pages);
 }
 
 void MainWindow::showPreview(bool shown)
 {
-    if (shown && asidePreview) {
-        QWidget *pages = asidePreview.release();
+    if (shown && m_asidePreview) {
+        QWidget *pages = m_asidePreview.release();
         pages->setParent(ui->centralWidget);
         // Below the editor's rows in the form, so after them in the Tab order.
         QWidget::setTabOrder(ui->skinfile->previousInFocusChain(), pages);
@@ -42,43 +42,43 @@ void MainWindow::showPreview(bool shown)
     ui->tabWidget_3->setVisible(shown);
 }
 
-void MainWindow::initgui()
+void MainWindow::styleSidePages()
 {
-    if (asidePreview)
+    if (m_asidePreview)
         return; // styled when shown
-    apply(widgetsByName, preview::initguiSheets(previewStyle()));
+    apply(m_widgetsByName, preview::initguiSheets(previewStyle()));
 }
 
 void MainWindow::refreshPreview()
 {
     // Every sheet is computed again; apply() only touches the widgets whose sheet changed.
-    initgui();
-    updatebrowsercolors();
-    updategrids();
-    updateplugin();
+    styleSidePages();
+    styleLists();
+    styleGrids();
+    stylePluginZone();
 }
 
-void MainWindow::updatebrowsercolors()
+void MainWindow::styleLists()
 {
-    if (asidePreview)
+    if (m_asidePreview)
         return;
-    apply(widgetsByName,
-          preview::listSheets(previewStyle(), lineheight, ui->listWidget_2->alternatingRowColors(),
+    apply(m_widgetsByName,
+          preview::listSheets(previewStyle(), m_lineHeight, ui->listWidget_2->alternatingRowColors(),
                               ui->listWidget_3->alternatingRowColors()));
 }
 
-void MainWindow::updategrids()
+void MainWindow::styleGrids()
 {
-    if (asidePreview)
+    if (m_asidePreview)
         return;
-    apply(widgetsByName, preview::gridSheets(previewStyle()));
+    apply(m_widgetsByName, preview::gridSheets(previewStyle()));
 }
 
-void MainWindow::updateplugin()
+void MainWindow::stylePluginZone()
 {
-    if (asidePreview)
+    if (m_asidePreview)
         return;
     const Style seen = previewStyle();
-    apply(widgetsByName, preview::pluginSheets(seen));
+    apply(m_widgetsByName, preview::pluginSheets(seen));
     ui->plugin_graphicsback->setPixmap(QPixmap::fromImage(preview::knobImage(seen)));
 }

@@ -34,36 +34,36 @@ bool MainWindow::readTable(const QString &file)
         Dialogs::warning(this, programName,
                          tr("Some lines of the profile were not used:\n- ") +
                              warnings.join(QStringLiteral("\n- ")));
-    styletable = table;
-    style = tablefile::derive(styletable);
+    m_table = table;
+    m_style = tablefile::derive(m_table);
     // Set before the field, so that showing it is no edit of its own.
-    lineheight = tablefile::tableLineHeight(styletable);
+    m_lineHeight = tablefile::tableLineHeight(m_table);
     showLineHeight();
     return true;
 }
 
-bool MainWindow::defaultcolors(const QString &file)
+bool MainWindow::loadTable(const QString &file)
 {
     if (!readTable(file))
         return false;
     // Edits made against another table cannot be undone onto this one.
-    undoStack->clear();
+    m_undoStack->clear();
     return true;
 }
 
-void MainWindow::resetcolors()
+void MainWindow::reloadActiveTable()
 {
-    readTable(!profilefile.isEmpty()                ? profilefile
+    readTable(!m_profile.isEmpty()                  ? m_profile
               : ui->actionWhiteBrowser->isChecked() ? tablefile::whiteTablePath
                                                     : tablefile::defaultTablePath);
 }
 
-void MainWindow::on_pushButton_clicked()
+void MainWindow::resetAll()
 {
     if (openProfileIsGone())
         return;
     const EditorValues before = editorValues();
-    resetcolors();
+    reloadActiveTable();
     fullRefresh();
     // Reloading the active table is an edit of its own: a Reset by mistake can be undone.
     pushEdit(before, editorValues(), tr("Reset all"));
@@ -71,9 +71,9 @@ void MainWindow::on_pushButton_clicked()
 
 bool MainWindow::openProfileIsGone()
 {
-    if (profilefile.isEmpty() || QFileInfo::exists(profilefile))
+    if (m_profile.isEmpty() || QFileInfo::exists(m_profile))
         return false;
-    const QString gone = profilefile;
+    const QString gone = m_profile;
     loadBuiltInTable(false);
     Dialogs::warning(this, programName,
                      tr("The Profile %1 is gone: it was moved or deleted outside Panelcraft.\n\n"
@@ -98,9 +98,9 @@ void MainWindow::showActiveTable(const QString &titleSuffix, std::optional<bool>
 
 void MainWindow::loadBuiltInTable(bool white)
 {
-    defaultcolors(white ? tablefile::whiteTablePath : tablefile::defaultTablePath);
+    loadTable(white ? tablefile::whiteTablePath : tablefile::defaultTablePath);
     fullRefresh();
-    profilefile.clear();
+    m_profile.clear();
     showActiveTable(white ? tr(" (White Browser)") : QString(), !white, white, false);
 }
 
@@ -109,7 +109,7 @@ QString MainWindow::beforeReplacing()
     return tr("Save them before they are replaced?");
 }
 
-void MainWindow::on_actionDefault_2_triggered()
+void MainWindow::loadDefaultTable()
 {
     if (askToKeepEdits(beforeReplacing()))
         loadBuiltInTable(false);
@@ -117,7 +117,7 @@ void MainWindow::on_actionDefault_2_triggered()
         ui->actionDefault_2->setChecked(!ui->actionDefault_2->isChecked()); // as it was
 }
 
-void MainWindow::on_actionWhiteBrowser_triggered()
+void MainWindow::loadWhiteTable()
 {
     if (askToKeepEdits(beforeReplacing()))
         loadBuiltInTable(true);
@@ -125,39 +125,39 @@ void MainWindow::on_actionWhiteBrowser_triggered()
         ui->actionWhiteBrowser->setChecked(!ui->actionWhiteBrowser->isChecked());
 }
 
-void MainWindow::on_actionCustom_triggered()
+void MainWindow::openProfileDialog()
 {
     if (!askToKeepEdits(beforeReplacing()))
         return;
     const QString path =
-        Dialogs::getOpenFileName(this, tr("Select a Panelcraft Profile"), projectsfolder, profileFilter());
+        Dialogs::getOpenFileName(this, tr("Select a Panelcraft Profile"), m_profilesFolder, profileFilter());
     if (!path.isEmpty())
         openProfile(path);
 }
 
 void MainWindow::openProfile(const QString &path)
 {
-    if (!defaultcolors(path))
+    if (!loadTable(path))
         return;
-    profilefile = path;
+    m_profile = path;
     fullRefresh();
     showActiveTable(titleSuffixFor(path), false, false, true);
     rememberProfile(path);
 }
 
-void MainWindow::on_actionSave_triggered()
+void MainWindow::saveProfile()
 {
-    savedata(false);
+    saveProfileTo(false);
 }
 
-void MainWindow::on_actionSave_as_triggered()
+void MainWindow::saveProfileAs()
 {
-    savedata(true);
+    saveProfileTo(true);
 }
 
 bool MainWindow::writeProfileOrWarn(const QString &path)
 {
-    const QString error = tablefile::writeProfile(path, style, lineheight);
+    const QString error = tablefile::writeProfile(path, m_style, m_lineHeight);
     if (error.isEmpty())
         return true;
     Dialogs::warning(this, programName,
@@ -168,40 +168,40 @@ bool MainWindow::writeProfileOrWarn(const QString &path)
 void MainWindow::showProfileSaved(const QString &path)
 {
     // Said in passing: a box on every save is in the way. A failure still gets one.
-    createSkin->showStatus(tr("Profile saved: %1").arg(QFileInfo(path).fileName()),
-                           CreateSkinPanel::StatusLasts::FewSeconds);
+    m_createSkin->showStatus(tr("Profile saved: %1").arg(QFileInfo(path).fileName()),
+                             CreateSkinPanel::StatusLasts::FewSeconds);
 }
 
-void MainWindow::savedata(bool saveas)
+void MainWindow::saveProfileTo(bool saveAs)
 {
-    if (!saveas) {
-        if (!writeProfileOrWarn(profilefile))
+    if (!saveAs) {
+        if (!writeProfileOrWarn(m_profile))
             return;
-        undoStack->setClean();
-        rememberProfile(profilefile);
-        showProfileSaved(profilefile);
+        m_undoStack->setClean();
+        rememberProfile(m_profile);
+        showProfileSaved(m_profile);
         return;
     }
-    const QString path = Dialogs::getSaveFileName(this, tr("Save your Panelcraft Profile"), projectsfolder,
+    const QString path = Dialogs::getSaveFileName(this, tr("Save your Panelcraft Profile"), m_profilesFolder,
                                                   profileFilter(), QStringLiteral("pcp"));
     if (path.isEmpty() || !writeProfileOrWarn(path))
         return;
-    profilefile = path;
+    m_profile = path;
     // Reading the file back makes the saved values the reference of every reset button.
-    defaultcolors(profilefile);
-    initcolors();
-    initgui();
-    updatebrowsercolors();
+    loadTable(m_profile);
+    showAllValues();
+    styleSidePages();
+    styleLists();
     showActiveTable(titleSuffixFor(path), false, std::nullopt, true);
     rememberProfile(path);
     showProfileSaved(path);
 }
 
-void MainWindow::on_actionDelete_triggered()
+void MainWindow::deleteProfile()
 {
     if (openProfileIsGone() || !askToKeepEdits(beforeReplacing()))
         return;
-    const QString removed = profilefile;
+    const QString removed = m_profile;
     const QString answerText =
         tr("Are you sure you want to delete Profile %1 ?").arg(QFileInfo(removed).baseName());
     if (Dialogs::question(this, programName, answerText) != QMessageBox::Yes)
@@ -212,10 +212,10 @@ void MainWindow::on_actionDelete_triggered()
                          tr("The Profile %1 could not be deleted:\n%2").arg(removed, file.errorString()));
         return;
     }
-    defaultcolors(tablefile::defaultTablePath);
+    loadTable(tablefile::defaultTablePath);
     fullRefresh();
     // The default table is loaded, so "White" must not stay checked for Reset to fall back to.
     showActiveTable(QString(), true, false, false);
-    profilefile.clear();
+    m_profile.clear();
     Dialogs::information(this, programName, tr("Profile %1 deleted.\n\nDefault Profile loaded").arg(removed));
 }

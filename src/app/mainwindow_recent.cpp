@@ -10,48 +10,48 @@
 
 void MainWindow::setUpRecentProfiles()
 {
-    recentMenu = new QMenu(tr("Open &Recent"), this);
-    recentMenu->setObjectName(QStringLiteral("menuRecent"));
+    m_recentMenu = new QMenu(tr("Open &Recent"), this);
+    m_recentMenu->setObjectName(QStringLiteral("menuRecent"));
     const QList<QAction *> actions = ui->menuProfile->actions();
-    ui->menuProfile->insertMenu(actions.value(actions.indexOf(ui->menuOpen->menuAction()) + 1), recentMenu);
+    ui->menuProfile->insertMenu(actions.value(actions.indexOf(ui->menuOpen->menuAction()) + 1), m_recentMenu);
     showRecentProfiles();
 }
 
 void MainWindow::showRecentProfiles()
 {
     // The chosen entry's action is still delivering its signal: it goes once that is done.
-    for (QAction *old : recentMenu->actions()) {
-        recentMenu->removeAction(old);
+    for (QAction *old : m_recentMenu->actions()) {
+        m_recentMenu->removeAction(old);
         old->setParent(nullptr);
         old->deleteLater();
     }
-    for (int i = 0; i < recentprofiles.size(); ++i) {
-        const QString path = recentprofiles[i];
+    for (int i = 0; i < m_recentProfiles.size(); ++i) {
+        const QString path = m_recentProfiles[i];
         QString name = QFileInfo(path).fileName();
-        QAction *action = recentMenu->addAction(
+        QAction *action = m_recentMenu->addAction(
             tr("&%1 %2").arg(i + 1).arg(name.replace(QLatin1Char('&'), QLatin1String("&&"))));
         action->setObjectName(QStringLiteral("actionRecent%1").arg(i + 1));
         action->setToolTip(path);
         action->setStatusTip(path);
         connect(action, &QAction::triggered, this, [this, path] { openRecentProfile(path); });
     }
-    recentMenu->setEnabled(!recentprofiles.isEmpty());
+    m_recentMenu->setEnabled(!m_recentProfiles.isEmpty());
 }
 
 void MainWindow::rememberProfile(const QString &path)
 {
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    recentprofiles.removeAll(absolute);
-    recentprofiles.prepend(absolute);
-    while (recentprofiles.size() > settingsfile::recentProfileCount)
-        recentprofiles.removeLast();
+    m_recentProfiles.removeAll(absolute);
+    m_recentProfiles.prepend(absolute);
+    while (m_recentProfiles.size() > settingsfile::recentProfileCount)
+        m_recentProfiles.removeLast();
     showRecentProfiles();
 }
 
 void MainWindow::openRecentProfile(const QString &path)
 {
     if (!QFileInfo::exists(path)) {
-        recentprofiles.removeAll(path);
+        m_recentProfiles.removeAll(path);
         showRecentProfiles();
         Dialogs::warning(this, programName,
                          tr("The Profile %1 is gone: it was moved or deleted outside Panelcraft.\n\n"

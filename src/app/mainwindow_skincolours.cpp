@@ -19,7 +19,7 @@ void MainWindow::setUpSkinColours()
 
 void MainWindow::takeColoursFromSkin()
 {
-    if (createSkin->selectedSkin().isEmpty()) {
+    if (m_createSkin->selectedSkin().isEmpty()) {
         Dialogs::warning(this, programName, tr("Select a skin with the Browse button first."));
         return;
     }
@@ -31,26 +31,26 @@ void MainWindow::takeColoursFromSkin()
         QString error;
         browserblock::ReadValues read;
     };
-    createSkin->startJob(tr("Reading the skin's colours ..."),
-                         runInBackground(
-                             this,
-                             [path = createSkin->selectedSkin()] {
-                                 Reading reading;
-                                 reading.error = browserblock::readSkinBlock(path, reading.read);
-                                 return reading;
-                             },
-                             [this](const Reading &reading) {
-                                 createSkin->finishJob();
-                                 createSkin->showStatus(QString());
-                                 if (!reading.error.isEmpty()) {
-                                     Dialogs::warning(this, programName, reading.error);
-                                     return;
-                                 }
-                                 // What the block lacks comes from the active table; a block without a line
-                                 // height has the host's own 100%.
-                                 const EditorValues after{
-                                     browserblock::applyBlock(reading.read, tablefile::derive(styletable)),
-                                     reading.read.lineHeight > 0 ? reading.read.lineHeight : 100};
-                                 pushEdit(editorValues(), after, tr("Colours from skin"));
-                             }));
+    m_createSkin->startJob(tr("Reading the skin's colours ..."),
+                           runInBackground(
+                               this,
+                               [path = m_createSkin->selectedSkin()] {
+                                   Reading reading;
+                                   reading.error = browserblock::readSkinBlock(path, reading.read);
+                                   return reading;
+                               },
+                               [this](const Reading &reading) {
+                                   m_createSkin->finishJob();
+                                   m_createSkin->showStatus(QString());
+                                   if (!reading.error.isEmpty()) {
+                                       Dialogs::warning(this, programName, reading.error);
+                                       return;
+                                   }
+                                   // What the block lacks comes from the active table; a block without a line
+                                   // height has the host's own 100%.
+                                   const EditorValues after{
+                                       browserblock::applyBlock(reading.read, tablefile::derive(m_table)),
+                                       reading.read.lineHeight > 0 ? reading.read.lineHeight : 100};
+                                   pushEdit(editorValues(), after, tr("Colours from skin"));
+                               }));
 }

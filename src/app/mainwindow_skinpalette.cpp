@@ -29,9 +29,9 @@ void MainWindow::setUpSkinPalette()
 
 void MainWindow::readSkinPalette(const QString &path)
 {
-    const int request = ++palettereading;
-    paletteswatches.clear();
-    paletteskinfile.clear();
+    const int request = ++m_paletteReading;
+    m_paletteSwatches.clear();
+    m_paletteSkin.clear();
     if (path.isEmpty()) {
         restoreCustomColours();
         return;
@@ -41,7 +41,7 @@ void MainWindow::readSkinPalette(const QString &path)
     runInBackground(
         this, [path] { return skinpalette::readSkin(path); },
         [this, path, request](const skinpalette::Result &result) {
-            if (request == palettereading)
+            if (request == m_paletteReading)
                 offerSkinPalette(path, result);
         });
 }
@@ -49,33 +49,34 @@ void MainWindow::readSkinPalette(const QString &path)
 void MainWindow::offerSkinPalette(const QString &path, const skinpalette::Result &result)
 {
     // After a failure "Style from Selected Skin" reads again and says why.
-    paletteskinfile = result.error.isEmpty() ? path : QString();
-    paletteswatches = result.swatches;
-    if (paletteswatches.isEmpty()) {
+    m_paletteSkin = result.error.isEmpty() ? path : QString();
+    m_paletteSwatches = result.swatches;
+    if (m_paletteSwatches.isEmpty()) {
         restoreCustomColours();
         return;
     }
-    if (usercustomcolours.isEmpty()) {
+    if (m_userCustomColours.isEmpty()) {
         for (int i = 0; i < QColorDialog::customCount(); ++i)
-            usercustomcolours << QColorDialog::customColor(i).rgba();
+            m_userCustomColours << QColorDialog::customColor(i).rgba();
     }
     // The skin's colours first, the user's own in the slots they leave.
     for (int i = 0; i < QColorDialog::customCount(); ++i)
         QColorDialog::setCustomColor(
-            i, i < paletteswatches.size() ? paletteswatches[i].colour
-                                          : QColor::fromRgba(usercustomcolours[i - paletteswatches.size()]));
+            i, i < m_paletteSwatches.size()
+                   ? m_paletteSwatches[i].colour
+                   : QColor::fromRgba(m_userCustomColours[i - m_paletteSwatches.size()]));
 }
 
 void MainWindow::restoreCustomColours()
 {
-    for (int i = 0; i < usercustomcolours.size(); ++i)
-        QColorDialog::setCustomColor(i, QColor::fromRgba(usercustomcolours[i]));
-    usercustomcolours.clear();
+    for (int i = 0; i < m_userCustomColours.size(); ++i)
+        QColorDialog::setCustomColor(i, QColor::fromRgba(m_userCustomColours[i]));
+    m_userCustomColours.clear();
 }
 
 void MainWindow::styleFromSkin(bool pickAccent)
 {
-    if (createSkin->selectedSkin().isEmpty()) {
+    if (m_createSkin->selectedSkin().isEmpty()) {
         Dialogs::warning(this, programName, tr("Select a skin with the Browse button first."));
         return;
     }
@@ -83,26 +84,26 @@ void MainWindow::styleFromSkin(bool pickAccent)
         return;
     std::optional<QColor> accent;
     if (pickAccent) {
-        const QColor picked = Dialogs::getColor(style.colour(QStringLiteral("list_selected")), this,
+        const QColor picked = Dialogs::getColor(m_style.colour(QStringLiteral("list_selected")), this,
                                                 tr("Accent for the Style"));
         if (!picked.isValid())
             return;
         accent = picked;
     }
-    if (paletteskinfile == createSkin->selectedSkin()) {
+    if (m_paletteSkin == m_createSkin->selectedSkin()) {
         applyStyleFromPalette(accent);
         return;
     }
     // The palette is still being read (or could not be): read it now, as a job.
-    const int request = ++palettereading;
-    createSkin->startJob(
+    const int request = ++m_paletteReading;
+    m_createSkin->startJob(
         tr("Reading the skin's colours ..."),
         runInBackground(
-            this, [path = createSkin->selectedSkin()] { return skinpalette::readSkin(path); },
-            [this, accent, request, path = createSkin->selectedSkin()](const skinpalette::Result &result) {
-                createSkin->finishJob();
+            this, [path = m_createSkin->selectedSkin()] { return skinpalette::readSkin(path); },
+            [this, accent, request, path = m_createSkin->selectedSkin()](const skinpalette::Result &result) {
+                m_createSkin->finishJob();
                 ui->statuslabel->clear();
-                if (request != palettereading)
+                if (request != m_paletteReading)
                     return;
                 if (!result.error.isEmpty()) {
                     Dialogs::warning(this, programName, result.error);
@@ -115,6 +116,6 @@ void MainWindow::styleFromSkin(bool pickAccent)
 
 void MainWindow::applyStyleFromPalette(const std::optional<QColor> &accent)
 {
-    const EditorValues after{stylefrompalette::generate(paletteswatches, accent, style), lineheight};
+    const EditorValues after{stylefrompalette::generate(m_paletteSwatches, accent, m_style), m_lineHeight};
     pushEdit(editorValues(), after, tr("Style from skin"));
 }

@@ -157,7 +157,7 @@ private slots:
             QVERIFY(fixtures::writeFile(f.config.filePath("file"), ""));
         f.window = std::make_unique<MainWindow>(AppPaths{f.documents.path(), f.appDir.path(), config});
         f.trigger("actionWhite");
-        QCOMPARE(f.window->savesettings(), !configIsAFile);
+        QCOMPARE(f.window->saveSettings(), !configIsAFile);
         QVERIFY(f.window->close());
         const QString beside = f.appDir.filePath("settings.ini");
         QCOMPARE(QSettings(marker ? beside : config + "/settings.ini", QSettings::IniFormat)
@@ -237,21 +237,21 @@ private slots:
         WindowFixture f;
         f.start();
         QVERIFY(f.find<QLabel>("label_67")->text().endsWith(" 9.8.7"));
-        QVERIFY(About().findChild<QLabel *>("label_2")->text().endsWith(" 9.8.7"));
+        QVERIFY(About().findChild<QLabel *>("versionLabel")->text().endsWith(" 9.8.7"));
         f.trigger("actionAbout");
         QCOMPARE(Dialogs::requests().size(), 1);
         QCOMPARE(Dialogs::requests().first().kind, Dialogs::Kind::Dialog);
         About about;
         QVERIFY(about.styleSheet().startsWith("#" + about.objectName() + " {")); // not its children's
-        click(about, "pushButton");
-        click(about, "pushButton_2");
-        click(about, "pushButton_3");
+        click(about, "updatesButton");
+        click(about, "supportButton");
+        click(about, "websiteButton");
         QCOMPARE(opened, (QList<QUrl>{aboutlinks::updates, aboutlinks::support, aboutlinks::website}));
 
         Dialogs::setTesting(true);
         Dialogs::clear();
         QDesktopServices::unsetUrlHandler("https");
-        click(about, "pushButton_3");
+        click(about, "websiteButton");
         QDesktopServices::setUrlHandler("https", this, "open");
         QCOMPARE(Dialogs::requests().size(), 1);
         QVERIFY(Dialogs::requests().first().text.contains(aboutlinks::website.toString()));
@@ -268,7 +268,7 @@ private slots:
         for (const bool byButton : {true, false}) {
             About about;
             QTimer::singleShot(0, &about,
-                               [&] { byButton ? click(about, "pushButton_4") : void(about.close()); });
+                               [&] { byButton ? click(about, "closeButton") : void(about.close()); });
             QTimer::singleShot(5000, &about, [&about] { about.done(-1); }); // an answer no close gives
             QCOMPARE(about.exec(), int(QDialog::Rejected));
             QVERIFY(!about.isVisible() && !QGuiApplication::modalWindow());
