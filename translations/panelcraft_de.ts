@@ -718,54 +718,6 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
         <translation>Wiederholen</translation>
     </message>
     <message>
-        <source>Reset all</source>
-        <translation>Alles zurücksetzen</translation>
-    </message>
-    <message>
-        <source>The Profile %1 is gone: it was moved or deleted outside Panelcraft.
-
-Default Profile loaded</source>
-        <translation>Das Profil %1 ist nicht mehr da: Es wurde außerhalb von Panelcraft verschoben oder gelöscht.
-
-Standardprofil geladen</translation>
-    </message>
-    <message>
-        <source>Select a Panelcraft Profile</source>
-        <translation>Panelcraft-Profil auswählen</translation>
-    </message>
-    <message>
-        <source>The Profile could not be saved to %1
-%2
-
-Nothing was changed.</source>
-        <translation>Das Profil konnte nicht unter %1 gespeichert werden
-%2
-
-Es wurde nichts geändert.</translation>
-    </message>
-    <message>
-        <source>Save your Panelcraft Profile</source>
-        <translation>Panelcraft-Profil speichern</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to delete Profile %1 ?</source>
-        <translation>Möchten Sie das Profil %1 wirklich löschen?</translation>
-    </message>
-    <message>
-        <source>The Profile %1 could not be deleted:
-%2</source>
-        <translation>Das Profil %1 konnte nicht gelöscht werden:
-%2</translation>
-    </message>
-    <message>
-        <source>Profile %1 deleted.
-
-Default Profile loaded</source>
-        <translation>Profil %1 gelöscht.
-
-Standardprofil geladen</translation>
-    </message>
-    <message>
         <source>Colours from Selected Skin</source>
         <translation>Farben aus ausgewähltem Skin</translation>
     </message>
@@ -826,14 +778,6 @@ Standardprofil geladen</translation>
         <translation>Stärke : %1</translation>
     </message>
     <message>
-        <source>Profiles (*.pcp)</source>
-        <translation>Profile (*.pcp)</translation>
-    </message>
-    <message>
-        <source> (White Browser)</source>
-        <translation> (weißer Browser)</translation>
-    </message>
-    <message>
         <source>Normal vision</source>
         <translation>Normales Sehen</translation>
     </message>
@@ -864,12 +808,6 @@ Standardprofil geladen</translation>
     <message>
         <source>With %1, %2 and %3 are hard to tell apart (difference %4, CIEDE2000).</source>
         <translation>Bei %1 sind %2 und %3 schwer zu unterscheiden (Abstand %4, CIEDE2000).</translation>
-    </message>
-    <message>
-        <source>Some lines of the profile were not used:
-- </source>
-        <translation>Einige Zeilen des Profils wurden nicht verwendet:
-- </translation>
     </message>
     <message>
         <source>Style from Selected Skin with Accent ...</source>
@@ -932,12 +870,6 @@ Standardprofil geladen</translation>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <source>The Browser Profile has unsaved edits.
-%1</source>
-        <translation>Das Browser-Profil hat ungespeicherte Änderungen.
-%1</translation>
-    </message>
-    <message>
         <source>&amp;Quit</source>
         <translation>&amp;Beenden</translation>
     </message>
@@ -986,14 +918,6 @@ Standardprofil geladen</translation>
         <translation>„%1“ ist keine Farbe, die diese Zeile annehmen kann</translation>
     </message>
     <message>
-        <source>Save them before they are replaced?</source>
-        <translation>Speichern, bevor sie ersetzt werden?</translation>
-    </message>
-    <message>
-        <source>Profile saved: %1</source>
-        <translation>Profil gespeichert: %1</translation>
-    </message>
-    <message>
         <source>Save them before a style is drawn from the skin?</source>
         <translation>Vor dem Ableiten eines Stils aus dem Skin speichern?</translation>
     </message>
@@ -1017,9 +941,82 @@ Standardprofil geladen</translation>
         <source>Show Browser &amp;Preview</source>
         <translation>Browser-&amp;Vorschau zeigen</translation>
     </message>
+</context>
+<context>
+    <name>ProfilesPanel</name>
+    <message>
+        <source>Profiles (*.pcp)</source>
+        <translation>Profile (*.pcp)</translation>
+    </message>
     <message>
         <source>Open &amp;Recent</source>
         <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>Some lines of the profile were not used:
+- </source>
+        <translation>Einige Zeilen des Profils wurden nicht verwendet:
+- </translation>
+    </message>
+    <message>
+        <source>Reset all</source>
+        <translation>Alles zurücksetzen</translation>
+    </message>
+    <message>
+        <source>The Profile %1 is gone: it was moved or deleted outside Panelcraft.
+
+Default Profile loaded</source>
+        <translation>Das Profil %1 ist nicht mehr da: Es wurde außerhalb von Panelcraft verschoben oder gelöscht.
+
+Standardprofil geladen</translation>
+    </message>
+    <message>
+        <source> (White Browser)</source>
+        <translation> (weißer Browser)</translation>
+    </message>
+    <message>
+        <source>Save them before they are replaced?</source>
+        <translation>Speichern, bevor sie ersetzt werden?</translation>
+    </message>
+    <message>
+        <source>Select a Panelcraft Profile</source>
+        <translation>Panelcraft-Profil auswählen</translation>
+    </message>
+    <message>
+        <source>The Profile could not be saved to %1
+%2
+
+Nothing was changed.</source>
+        <translation>Das Profil konnte nicht unter %1 gespeichert werden
+%2
+
+Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Profile saved: %1</source>
+        <translation>Profil gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Save your Panelcraft Profile</source>
+        <translation>Panelcraft-Profil speichern</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete Profile %1 ?</source>
+        <translation>Möchten Sie das Profil %1 wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>The Profile %1 could not be deleted:
+%2</source>
+        <translation>Das Profil %1 konnte nicht gelöscht werden:
+%2</translation>
+    </message>
+    <message>
+        <source>Profile %1 deleted.
+
+Default Profile loaded</source>
+        <translation>Profil %1 gelöscht.
+
+Standardprofil geladen</translation>
     </message>
     <message>
         <source>&amp;%1 %2</source>
@@ -1032,6 +1029,12 @@ It was taken off the recent Profiles.</source>
         <translation>Das Profil %1 ist nicht mehr da: Es wurde außerhalb von Panelcraft verschoben oder gelöscht.
 
 Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
+    </message>
+    <message>
+        <source>The Browser Profile has unsaved edits.
+%1</source>
+        <translation>Das Browser-Profil hat ungespeicherte Änderungen.
+%1</translation>
     </message>
 </context>
 <context>

@@ -184,7 +184,7 @@ Code de sortie : 0 écrit, 1 échec de la création, 2 erreur d’utilisation. V
     </message>
     <message>
         <source>Cannot create a temporary folder: %1</source>
-        <translation>Impossible de créer un dossier temporaire : %1</translation>
+        <translation>Impossible de créer un dossier temporaire&#xa0;: %1</translation>
     </message>
     <message>
         <source>Select a Skin zip file</source>
@@ -718,54 +718,6 @@ Tout n’a pas pu être fait comme demandé :
         <translation>Rétablir</translation>
     </message>
     <message>
-        <source>Reset all</source>
-        <translation>Tout rétablir</translation>
-    </message>
-    <message>
-        <source>The Profile %1 is gone: it was moved or deleted outside Panelcraft.
-
-Default Profile loaded</source>
-        <translation>Le profil %1 a disparu : il a été déplacé ou supprimé hors de Panelcraft.
-
-Profil par défaut chargé</translation>
-    </message>
-    <message>
-        <source>Select a Panelcraft Profile</source>
-        <translation>Choisir un profil Panelcraft</translation>
-    </message>
-    <message>
-        <source>The Profile could not be saved to %1
-%2
-
-Nothing was changed.</source>
-        <translation>Le profil n’a pas pu être enregistré dans %1
-%2
-
-Rien n’a été modifié.</translation>
-    </message>
-    <message>
-        <source>Save your Panelcraft Profile</source>
-        <translation>Enregistrer votre profil Panelcraft</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to delete Profile %1 ?</source>
-        <translation>Voulez-vous vraiment supprimer le profil %1 ?</translation>
-    </message>
-    <message>
-        <source>The Profile %1 could not be deleted:
-%2</source>
-        <translation>Le profil %1 n’a pas pu être supprimé :
-%2</translation>
-    </message>
-    <message>
-        <source>Profile %1 deleted.
-
-Default Profile loaded</source>
-        <translation>Profil %1 supprimé.
-
-Profil par défaut chargé</translation>
-    </message>
-    <message>
         <source>Colours from Selected Skin</source>
         <translation>Couleurs du skin choisi</translation>
     </message>
@@ -826,14 +778,6 @@ Profil par défaut chargé</translation>
         <translation>Graisse : %1</translation>
     </message>
     <message>
-        <source>Profiles (*.pcp)</source>
-        <translation>Profils (*.pcp)</translation>
-    </message>
-    <message>
-        <source> (White Browser)</source>
-        <translation> (Browser blanc)</translation>
-    </message>
-    <message>
         <source>Normal vision</source>
         <translation>Vision normale</translation>
     </message>
@@ -864,12 +808,6 @@ Profil par défaut chargé</translation>
     <message>
         <source>With %1, %2 and %3 are hard to tell apart (difference %4, CIEDE2000).</source>
         <translation>En %1, %2 et %3 sont difficiles à distinguer (écart %4, CIEDE2000).</translation>
-    </message>
-    <message>
-        <source>Some lines of the profile were not used:
-- </source>
-        <translation>Certaines lignes du profil n&apos;ont pas été utilisées :
-- </translation>
     </message>
     <message>
         <source>Style from Selected Skin with Accent ...</source>
@@ -932,12 +870,6 @@ Profil par défaut chargé</translation>
         <translation>&amp;Édition</translation>
     </message>
     <message>
-        <source>The Browser Profile has unsaved edits.
-%1</source>
-        <translation>Le profil du Browser a des modifications non enregistrées.
-%1</translation>
-    </message>
-    <message>
         <source>&amp;Quit</source>
         <translation>&amp;Quitter</translation>
     </message>
@@ -986,14 +918,6 @@ Profil par défaut chargé</translation>
         <translation>« %1 » n&apos;est pas une couleur que cette ligne accepte</translation>
     </message>
     <message>
-        <source>Save them before they are replaced?</source>
-        <translation>Les enregistrer avant qu&apos;elles ne soient remplacées ?</translation>
-    </message>
-    <message>
-        <source>Profile saved: %1</source>
-        <translation>Profil enregistré : %1</translation>
-    </message>
-    <message>
         <source>Save them before a style is drawn from the skin?</source>
         <translation>Les enregistrer avant de tirer un style du Skin ?</translation>
     </message>
@@ -1017,9 +941,82 @@ Profil par défaut chargé</translation>
         <source>Show Browser &amp;Preview</source>
         <translation>A&amp;perçu du Browser</translation>
     </message>
+</context>
+<context>
+    <name>ProfilesPanel</name>
+    <message>
+        <source>Profiles (*.pcp)</source>
+        <translation>Profils (*.pcp)</translation>
+    </message>
     <message>
         <source>Open &amp;Recent</source>
         <translation>Ouvrir un fichier &amp;récent</translation>
+    </message>
+    <message>
+        <source>Some lines of the profile were not used:
+- </source>
+        <translation>Certaines lignes du profil n&apos;ont pas été utilisées :
+- </translation>
+    </message>
+    <message>
+        <source>Reset all</source>
+        <translation>Tout rétablir</translation>
+    </message>
+    <message>
+        <source>The Profile %1 is gone: it was moved or deleted outside Panelcraft.
+
+Default Profile loaded</source>
+        <translation>Le profil %1 a disparu : il a été déplacé ou supprimé hors de Panelcraft.
+
+Profil par défaut chargé</translation>
+    </message>
+    <message>
+        <source> (White Browser)</source>
+        <translation> (Browser blanc)</translation>
+    </message>
+    <message>
+        <source>Save them before they are replaced?</source>
+        <translation>Les enregistrer avant qu&apos;elles ne soient remplacées ?</translation>
+    </message>
+    <message>
+        <source>Select a Panelcraft Profile</source>
+        <translation>Choisir un profil Panelcraft</translation>
+    </message>
+    <message>
+        <source>The Profile could not be saved to %1
+%2
+
+Nothing was changed.</source>
+        <translation>Le profil n’a pas pu être enregistré dans %1
+%2
+
+Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>Profile saved: %1</source>
+        <translation>Profil enregistré : %1</translation>
+    </message>
+    <message>
+        <source>Save your Panelcraft Profile</source>
+        <translation>Enregistrer votre profil Panelcraft</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete Profile %1 ?</source>
+        <translation>Voulez-vous vraiment supprimer le profil %1 ?</translation>
+    </message>
+    <message>
+        <source>The Profile %1 could not be deleted:
+%2</source>
+        <translation>Le profil %1 n’a pas pu être supprimé :
+%2</translation>
+    </message>
+    <message>
+        <source>Profile %1 deleted.
+
+Default Profile loaded</source>
+        <translation>Profil %1 supprimé.
+
+Profil par défaut chargé</translation>
     </message>
     <message>
         <source>&amp;%1 %2</source>
@@ -1032,6 +1029,12 @@ It was taken off the recent Profiles.</source>
         <translation>Le profil %1 a disparu : il a été déplacé ou supprimé hors de Panelcraft.
 
 Il a été retiré des profils récents.</translation>
+    </message>
+    <message>
+        <source>The Browser Profile has unsaved edits.
+%1</source>
+        <translation>Le profil du Browser a des modifications non enregistrées.
+%1</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "about.h"
 #include "createskinpanel.h"
 #include "dialogs.h"
+#include "profilespanel.h"
 #include "settingsfile.h"
 #include "skin/skinbuildoptions.h"
 #include "textfit.h"
@@ -46,18 +47,26 @@ MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
     setAcceptDrops(true);
     wireMenusAndSwitches();
     wireEditorRows();
+    m_profiles =
+        new ProfilesPanel(*ui, this, m_profilesFolder, m_undoStack, [this] { return editorValues(); });
+    connect(m_profiles, &ProfilesPanel::tableRead, this, &MainWindow::takeTable);
+    connect(m_profiles, &ProfilesPanel::edited, this,
+            [this](const EditorValues &before, const EditorValues &after, const QString &text) {
+                pushEdit(before, after, text);
+            });
+    connect(m_profiles, &ProfilesPanel::remark, this, [this](const QString &text) {
+        m_createSkin->showStatus(text, CreateSkinPanel::StatusLasts::FewSeconds);
+    });
     setUpKeyboard();
     setUpFind();
     registerNamedWidgets(this);
 
     setWindowTitle(programName);
     loadSettings();
-    setUpRecentProfiles();
     ui->actionBlack->setChecked(m_theme == 0);
     ui->actionWhite->setChecked(m_theme != 0);
 
-    loadTable(tablefile::defaultTablePath);
-    fullRefresh();
+    m_profiles->loadDefaultTable();
     loadTooltips();
     ui->actionShow_Tooltips->setChecked(m_showTooltips);
     showTooltips(m_showTooltips);
@@ -66,8 +75,6 @@ MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
     // Start in the editing layout: the settings tabs shown, the preview (unchecked in the form) hidden.
     ui->checkBox_changecolors->setChecked(true);
     editingToggled();
-
-    showActiveTable(QString(), true, false, false);
 
     // Both percentage fields take whole numbers from 1 to 999 from the first keystroke on.
     ui->lineheight->setValidator(new QRegularExpressionValidator(percentagePattern(), this));
@@ -86,18 +93,11 @@ void MainWindow::wireMenusAndSwitches()
         {ui->actionShow_Tooltips, &MainWindow::toggleTooltips},
         {ui->actionAbout, &MainWindow::showAbout},
         {ui->actionWhats_This, &MainWindow::enterWhatsThis},
-        {ui->actionDefault_2, &MainWindow::loadDefaultTable},
-        {ui->actionWhiteBrowser, &MainWindow::loadWhiteTable},
-        {ui->actionCustom, &MainWindow::openProfileDialog},
-        {ui->actionSave, &MainWindow::saveProfile},
-        {ui->actionSave_as, &MainWindow::saveProfileAs},
-        {ui->actionDelete, &MainWindow::deleteProfile},
     };
     for (const auto &[action, handler] : actions)
         connect(action, &QAction::triggered, this, handler);
     connect(ui->checkBox_changecolors, &QAbstractButton::clicked, this, &MainWindow::editingToggled);
     connect(ui->checkBox_changecolors_2, &QAbstractButton::clicked, this, &MainWindow::previewToggled);
-    connect(ui->pushButton, &QAbstractButton::clicked, this, &MainWindow::resetAll);
     connect(ui->resetfontgridtites_2, &QAbstractButton::clicked, this, &MainWindow::resetLineHeight);
 }
 
@@ -138,7 +138,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    if (!askToKeepEdits(tr("Save them before closing?"))) {
+    if (!m_profiles->askToKeepEdits(tr("Save them before closing?"))) {
         event->ignore();
         return;
     }
@@ -150,7 +150,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
 bool MainWindow::saveSettings()
 {
     return settingsfile::save(m_paths.settingsFile(), {m_theme, m_showTooltips, m_createSkin->dialogFolders(),
-                                                       m_recentProfiles, m_oldScratchRemoved});
+                                                       m_profiles->recentProfiles(), m_oldScratchRemoved});
 }
 
 void MainWindow::loadSettings()
@@ -159,7 +159,7 @@ void MainWindow::loadSettings()
     m_theme = settings.themenumber;
     m_showTooltips = settings.showtooltips;
     m_createSkin->setDialogFolders(settings.folders);
-    m_recentProfiles = settings.recentProfiles;
+    m_profiles->setRecentProfiles(settings.recentProfiles);
     m_oldScratchRemoved = settings.oldScratchRemoved;
 }
 
@@ -270,6 +270,16 @@ void MainWindow::previewToggled()
     const bool preview = ui->checkBox_changecolors_2->isChecked();
     showPreview(preview);
     applyWindowLayout(this, preview ? WindowLayout::Full : WindowLayout::Editing);
+}
+
+void MainWindow::takeTable(const StyleTable &table)
+{
+    m_table = table;
+    m_style = tablefile::derive(m_table);
+    // Set before the field, so that showing it is no edit of its own.
+    m_lineHeight = tablefile::tableLineHeight(m_table);
+    showLineHeight();
+    fullRefresh();
 }
 
 void MainWindow::fullRefresh()

@@ -20,6 +20,7 @@
 #include <optional>
 
 class CreateSkinPanel;
+class ProfilesPanel;
 class QLabel;
 class QMenu;
 class QUndoStack;
@@ -57,10 +58,7 @@ public:
     void loadTooltips();
     void showTooltips(bool show);
 
-    bool loadTable(const QString &file); // false, after a warning, when the file cannot be used
     void showAllValues();
-    void reloadActiveTable();
-    void saveProfileTo(bool saveAs); // the open profile, or one the user names
 
     void styleSidePages();
     void styleLists();
@@ -78,29 +76,16 @@ private:
     void editingToggled(); // "Yes" for changing the browser colours and fonts
     void previewToggled(); // "Yes" for showing the browser preview
 
-    void loadDefaultTable();  // "Default" table
-    void loadWhiteTable();    // "White" table
-    void openProfileDialog(); // "Custom ..." (open a profile)
-    void saveProfile();       // "Save"
-    void saveProfileAs();     // "Save as"
-    void deleteProfile();     // "Delete"
-    void resetAll();          // "Reset" all browser colours and fonts
-
     void resetLineHeight(); // "Default" line height
 
-    bool readTable(const QString &file);      // false, after a warning, when the file cannot be used
+    // A table read by the profiles: its values shown, and the reference of every reset button.
+    void takeTable(const StyleTable &table);
     void registerNamedWidgets(QWidget *root); // into widgetsByName, for the preview's style sheets
     void wireEditorRows();
     void buildEditorPage(int page);          // the page's rows, wired and showing the current values
     void nameRowsForScreenReaders(int page); // "Lists, Over: colour", from the key table
     void putPageInTabOrder(int page);
-    void setUpFind();                      // mainwindow_find.cpp
-    void openProfile(const QString &path); // after the unsaved-edits question
-    // "Open Recent" (mainwindow_recent.cpp): a chosen profile that is gone is dropped, with a message.
-    void setUpRecentProfiles();
-    void showRecentProfiles();
-    void rememberProfile(const QString &path);
-    void openRecentProfile(const QString &path);
+    void setUpFind();                // mainwindow_find.cpp
     void offerCopyAndPaste(int key); // a colour row's value as text, by menu and Ctrl+C / Ctrl+V
     // Sets a row's colour from "#rrggbb", "#aarrggbb" or a colour name, as a pick would; else
     // says why and changes nothing.
@@ -114,21 +99,8 @@ private:
     void setPreviewAside();
     void showPreview(bool shown);
     void refreshPreview();
-    // Title and menu states naming the active table; an empty optional keeps a check state.
-    void showActiveTable(const QString &titleSuffix, std::optional<bool> defaultChecked,
-                         std::optional<bool> whiteChecked, bool profileOpen);
-    void loadBuiltInTable(bool white);
-    bool writeProfileOrWarn(const QString &path);
-    void showProfileSaved(const QString &path);
-    // When the open profile vanished from disk: says so and loads the default table.
-    bool openProfileIsGone();
-    // Before anything replaces the editor's values (closing, loading a table, taking colours from
-    // a skin): asks whether to save unsaved edits, with `question` saying when ("Save them before
-    // closing?"). True when the edits are saved or may go; false when the user would rather stay.
-    bool askToKeepEdits(const QString &question);
-    static QString beforeReplacing(); // the question for the actions that load other values
-    void setUpEditHistory();          // mainwindow_history.cpp
-    void setUpKeyboard();             // mainwindow_keyboard.cpp
+    void setUpEditHistory(); // mainwindow_history.cpp
+    void setUpKeyboard();    // mainwindow_keyboard.cpp
 
     // Colours from the selected skin (mainwindow_skincolours.cpp).
     void setUpSkinColours();
@@ -180,6 +152,7 @@ private:
     std::unique_ptr<QWidget> m_asidePreview;   // the preview's tab widget until it is first shown
 
     CreateSkinPanel *m_createSkin = nullptr;
+    ProfilesPanel *m_profiles = nullptr;
     AppPaths m_paths;
     QString m_profilesFolder;
     bool m_oldScratchRemoved = false;
@@ -189,13 +162,9 @@ private:
     bool m_showTooltips = true;
 
     QMap<QString, QString> m_table;
-    QStringList m_recentProfiles; // newest first
-    QMenu *m_recentMenu = nullptr;
     QMap<QString, QString> m_tooltipTexts;
     Style m_style;
     std::array<QFont, stylekeys::fontGroupCount> m_fontDialogResults; // last font dialog result per group
-
-    QString m_profile;
 
     // Editor undo history and the line height it edits (mainwindow_editor.cpp).
     QUndoStack *m_undoStack = nullptr;

@@ -1,7 +1,6 @@
-// The editor's undo history: Undo and Redo in the "Browser Profile" menu, the modified mark in
-// the title, and the question before unsaved edits would be lost.
+// The editor's undo history: Undo and Redo in the "Browser Profile" menu, and the modified mark in
+// the title.
 
-#include "dialogs.h"
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
@@ -28,20 +27,4 @@ void MainWindow::setUpEditHistory()
     edit->addActions({undo, redo});
     menuBar()->insertMenu(ui->menuTheme->menuAction(), edit);
     connect(m_undoStack, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
-}
-
-bool MainWindow::askToKeepEdits(const QString &question)
-{
-    if (m_undoStack->isClean())
-        return true;
-    const auto answer =
-        Dialogs::question(this, programName, tr("The Browser Profile has unsaved edits.\n%1").arg(question),
-                          QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
-    if (answer == QMessageBox::Discard)
-        return true;
-    if (answer != QMessageBox::Save)
-        return false;
-    // A built-in table is never overwritten: its edits go to a new profile.
-    saveProfileTo(m_profile.isEmpty());
-    return m_undoStack->isClean();
 }

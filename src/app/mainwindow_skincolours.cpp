@@ -4,6 +4,7 @@
 #include "createskinpanel.h"
 #include "dialogs.h"
 #include "mainwindow.h"
+#include "profilespanel.h"
 #include "skin/layout/browserblockreader.h"
 #include "ui_mainwindow.h"
 
@@ -23,7 +24,7 @@ void MainWindow::takeColoursFromSkin()
         Dialogs::warning(this, programName, tr("Select a skin with the Browse button first."));
         return;
     }
-    if (!askToKeepEdits(beforeReplacing()))
+    if (!m_profiles->askToKeepEdits(ProfilesPanel::beforeReplacing()))
         return;
     // Unpacking a large skin takes a while: read it off the GUI thread, like a build.
     struct Reading

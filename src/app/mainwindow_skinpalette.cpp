@@ -6,6 +6,7 @@
 #include "createskinpanel.h"
 #include "dialogs.h"
 #include "mainwindow.h"
+#include "profilespanel.h"
 #include "ui_mainwindow.h"
 
 #include <QAction>
@@ -80,7 +81,7 @@ void MainWindow::styleFromSkin(bool pickAccent)
         Dialogs::warning(this, programName, tr("Select a skin with the Browse button first."));
         return;
     }
-    if (!askToKeepEdits(tr("Save them before a style is drawn from the skin?")))
+    if (!m_profiles->askToKeepEdits(tr("Save them before a style is drawn from the skin?")))
         return;
     std::optional<QColor> accent;
     if (pickAccent) {
