@@ -29,7 +29,7 @@ void click(const char *name)
 void loadTable(benchmark::State &state)
 {
     for (auto _ : state)
-        window().findChild<QAction *>(QStringLiteral("actionDefault_2"))->trigger();
+        window().findChild<QAction *>(QStringLiteral("actionDefaultTable"))->trigger();
 }
 BENCHMARK(loadTable)->Unit(benchmark::kMicrosecond);
 
@@ -37,7 +37,7 @@ BENCHMARK(loadTable)->Unit(benchmark::kMicrosecond);
 void fullRefresh(benchmark::State &state)
 {
     for (auto _ : state)
-        click("pushButton");
+        click("resetAllButton");
 }
 BENCHMARK(fullRefresh)->Unit(benchmark::kMicrosecond);
 
@@ -46,7 +46,9 @@ void switchTable(benchmark::State &state)
 {
     bool white = false;
     for (auto _ : state)
-        window().findChild<QAction *>((white = !white) ? "actionWhiteBrowser" : "actionDefault_2")->trigger();
+        window()
+            .findChild<QAction *>((white = !white) ? "actionWhiteTable" : "actionDefaultTable")
+            ->trigger();
 }
 BENCHMARK(switchTable)->Unit(benchmark::kMicrosecond);
 
@@ -94,7 +96,7 @@ int main(int argc, char **argv)
     prepareApplication();
     Dialogs::setTesting(true);
     window().show();
-    click("checkBox_changecolors_2"); // the preview, which every edit restyles
+    click("showPreviewBox"); // the preview, which every edit restyles
     // Each settings page gets its rows when first shown.
     auto *pages = window().findChild<QTabWidget *>(QStringLiteral("tabWidget"));
     for (int page = 0; page < pages->count(); ++page)

@@ -103,7 +103,7 @@ int build(int argc, char *argv[], const QString &skin)
     window.show();
     Dialogs::setTesting(true);
     Dialogs::setNextFileName(skin);
-    window.findChild<QAbstractButton *>(QStringLiteral("skinfileselect"))->click();
+    window.findChild<QAbstractButton *>(QStringLiteral("chooseSkinButton"))->click();
 
     qint64 longestGap = 0;
     int ticks = 0;
@@ -123,7 +123,7 @@ int build(int argc, char *argv[], const QString &skin)
     });
     clock.start();
     sinceTick.start();
-    window.findChild<QAbstractButton *>(QStringLiteral("dothejob"))->click();
+    window.findChild<QAbstractButton *>(QStringLiteral("createSkinButton"))->click();
     std::printf("the click itself took %.1f ms\n", clock.nsecsElapsed() / 1e6);
     ticker.start(1);
     app.exec();

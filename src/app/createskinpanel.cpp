@@ -71,39 +71,40 @@ CreateSkinPanel::CreateSkinPanel(Ui::MainWindow &form, QWidget *window, const QS
     m_statusTimer->setInterval(statusRemarkMilliseconds);
     connect(m_statusTimer, &QTimer::timeout, this, [this] { showStatus(QString()); });
 
-    connect(ui.skinfileselect, &QPushButton::clicked, this, &CreateSkinPanel::chooseSkin);
-    connect(ui.dothejob, &QPushButton::clicked, this, &CreateSkinPanel::createSkin);
-    for (QAbstractButton *builtIn : {ui.radioButton, ui.radioButton_2, ui.radioButton_4})
+    connect(ui.chooseSkinButton, &QPushButton::clicked, this, &CreateSkinPanel::chooseSkin);
+    connect(ui.createSkinButton, &QPushButton::clicked, this, &CreateSkinPanel::createSkin);
+    for (QAbstractButton *builtIn : {ui.defaultIconsButton, ui.alternativeIconsButton, ui.whiteIconsButton})
         connect(builtIn, &QAbstractButton::clicked, this, &CreateSkinPanel::builtInIconsChosen);
-    connect(ui.radioButton_3, &QAbstractButton::clicked, this, &CreateSkinPanel::otherSkinIconsChosen);
-    connect(ui.iconselect, &QPushButton::clicked, this, &CreateSkinPanel::chooseIconSkin);
-    connect(ui.checkBox, &QAbstractButton::clicked, this, &CreateSkinPanel::floatingBrowserToggled);
-    connect(ui.checkBox_window, &QAbstractButton::clicked, this, &CreateSkinPanel::windowsToggled);
-    connect(ui.windowfileselect, &QPushButton::clicked, this, &CreateSkinPanel::chooseWindowSkin);
+    connect(ui.otherSkinIconsButton, &QAbstractButton::clicked, this, &CreateSkinPanel::otherSkinIconsChosen);
+    connect(ui.chooseIconSkinButton, &QPushButton::clicked, this, &CreateSkinPanel::chooseIconSkin);
+    connect(ui.floatingBrowserBox, &QAbstractButton::clicked, this, &CreateSkinPanel::floatingBrowserToggled);
+    connect(ui.importWindowsBox, &QAbstractButton::clicked, this, &CreateSkinPanel::windowsToggled);
+    connect(ui.chooseWindowSkinButton, &QPushButton::clicked, this, &CreateSkinPanel::chooseWindowSkin);
     connect(ui.globalfontbutton, &QPushButton::clicked, this, &CreateSkinPanel::chooseGlobalFont);
-    connect(ui.checkBox_globalfont, &QAbstractButton::clicked, this, &CreateSkinPanel::globalFontToggled);
+    connect(ui.globalFontBox, &QAbstractButton::clicked, this, &CreateSkinPanel::globalFontToggled);
     // Enter on the focused button or in the name field builds, as Space does.
-    ui.dothejob->setAutoDefault(true);
-    connect(ui.skinfile, &QLineEdit::returnPressed, ui.dothejob, &QPushButton::click);
+    ui.createSkinButton->setAutoDefault(true);
+    connect(ui.skinfile, &QLineEdit::returnPressed, ui.createSkinButton, &QPushButton::click);
 
-    ui.radioButton->setChecked(true);
-    ui.floatlabel_3->setVisible(false);
+    ui.defaultIconsButton->setChecked(true);
+    ui.windowsHint->setVisible(false);
     ui.globalfontbutton->setEnabled(false);
     ui.globalsize->setEnabled(false);
-    ui.floatlabel_4->setVisible(false);
-    ui.windowfileselect->setEnabled(false);
-    ui.iconselect->setEnabled(false);
-    ui.floatlabel_7->setVisible(false);
+    ui.globalSizeHint->setVisible(false);
+    ui.chooseWindowSkinButton->setEnabled(false);
+    ui.chooseIconSkinButton->setEnabled(false);
+    ui.noCustomIconsSign->setVisible(false);
     ui.globalsize->setValidator(new QRegularExpressionValidator(percentagePattern(), this));
     for (QWidget *label :
-         {static_cast<QWidget *>(ui.iconselect_name), static_cast<QWidget *>(ui.floatlabel_2),
-          static_cast<QWidget *>(ui.label_80), static_cast<QWidget *>(ui.selectedwindow)})
+         {static_cast<QWidget *>(ui.iconSkinName), static_cast<QWidget *>(ui.windowScanResult),
+          static_cast<QWidget *>(ui.windowSkinCaption), static_cast<QWidget *>(ui.selectedwindow)})
         greyLabel(label, true);
-    ui.font_label_2->setText(fontNameText(m_globalFontName));
-    for (QWidget *label : {static_cast<QWidget *>(ui.font_label_2), static_cast<QWidget *>(ui.label_82)})
+    ui.globalFontLabel->setText(fontNameText(m_globalFontName));
+    for (QWidget *label :
+         {static_cast<QWidget *>(ui.globalFontLabel), static_cast<QWidget *>(ui.globalSizeCaption)})
         greyLabel(label, true);
     // The "%" sits inside the white size field, so it stays dark in either theme.
-    showTextState(ui.label_83, TextState::InFieldGreyed, m_theme);
+    showTextState(ui.globalSizePercent, TextState::InFieldGreyed, m_theme);
 }
 
 CreateSkinPanel::~CreateSkinPanel()
@@ -178,18 +179,18 @@ std::optional<SkinBuildOptions> CreateSkinPanel::buildOptions(QString *problem) 
                                                     ui.skinfile->text(), m_selectedSkin, problem);
     if (!problem->isEmpty())
         return std::nullopt;
-    options.iconSet = ui.radioButton_2->isChecked()   ? IconSet::Alternative
-                      : ui.radioButton_4->isChecked() ? IconSet::White
-                      : ui.radioButton_3->isChecked() ? IconSet::FromOtherSkin
-                                                      : IconSet::Default;
-    if (options.iconSet == IconSet::FromOtherSkin && !ui.iconselect_name->text().isEmpty())
+    options.iconSet = ui.alternativeIconsButton->isChecked() ? IconSet::Alternative
+                      : ui.whiteIconsButton->isChecked()     ? IconSet::White
+                      : ui.otherSkinIconsButton->isChecked() ? IconSet::FromOtherSkin
+                                                             : IconSet::Default;
+    if (options.iconSet == IconSet::FromOtherSkin && !ui.iconSkinName->text().isEmpty())
         options.iconSkinFile = m_iconSkin;
-    options.floatBrowser = ui.checkBox->isChecked();
+    options.floatBrowser = ui.floatingBrowserBox->isChecked();
     // Asked for without a skin that has windows, the build says that none were added.
-    options.importWindows = ui.checkBox_window->isChecked();
+    options.importWindows = ui.importWindowsBox->isChecked();
     if (m_windowsFound)
         options.windowSkinFile = m_windowSkin;
-    options.globalFont = ui.checkBox_globalfont->isChecked();
+    options.globalFont = ui.globalFontBox->isChecked();
     options.globalFontName = m_globalFontName;
     options.globalSize = ui.globalsize->text();
     const EditorChoices editor = m_editorChoices();
@@ -302,12 +303,12 @@ void CreateSkinPanel::startJob(const QString &status, QFutureWatcherBase *job)
     m_progress->setVisible(true);
     m_enabledBeforeJob.clear();
     for (QWidget *widget :
-         {static_cast<QWidget *>(ui.dothejob), static_cast<QWidget *>(ui.skinfileselect),
-          static_cast<QWidget *>(ui.skinfile), static_cast<QWidget *>(ui.radioButton),
-          static_cast<QWidget *>(ui.radioButton_2), static_cast<QWidget *>(ui.radioButton_3),
-          static_cast<QWidget *>(ui.radioButton_4), static_cast<QWidget *>(ui.iconselect),
-          static_cast<QWidget *>(ui.checkBox), static_cast<QWidget *>(ui.checkBox_window),
-          static_cast<QWidget *>(ui.windowfileselect), static_cast<QWidget *>(ui.checkBox_globalfont),
+         {static_cast<QWidget *>(ui.createSkinButton), static_cast<QWidget *>(ui.chooseSkinButton),
+          static_cast<QWidget *>(ui.skinfile), static_cast<QWidget *>(ui.defaultIconsButton),
+          static_cast<QWidget *>(ui.alternativeIconsButton), static_cast<QWidget *>(ui.otherSkinIconsButton),
+          static_cast<QWidget *>(ui.whiteIconsButton), static_cast<QWidget *>(ui.chooseIconSkinButton),
+          static_cast<QWidget *>(ui.floatingBrowserBox), static_cast<QWidget *>(ui.importWindowsBox),
+          static_cast<QWidget *>(ui.chooseWindowSkinButton), static_cast<QWidget *>(ui.globalFontBox),
           static_cast<QWidget *>(ui.globalfontbutton), static_cast<QWidget *>(ui.globalsize)}) {
         m_enabledBeforeJob.insert(widget, widget->isEnabled());
         widget->setEnabled(false);
@@ -340,30 +341,30 @@ bool CreateSkinPanel::closeWhenIdle()
 
 void CreateSkinPanel::builtInIconsChosen()
 {
-    greyLabel(ui.iconselect_name, true);
-    ui.iconselect->setEnabled(false);
-    ui.floatlabel_7->setVisible(false);
+    greyLabel(ui.iconSkinName, true);
+    ui.chooseIconSkinButton->setEnabled(false);
+    ui.noCustomIconsSign->setVisible(false);
 }
 
 void CreateSkinPanel::otherSkinIconsChosen()
 {
-    greyLabel(ui.iconselect_name, false);
-    ui.iconselect->setEnabled(true);
-    ui.floatlabel_7->setVisible(!ui.iconselect_name->text().isEmpty() && !m_customIconsFound);
+    greyLabel(ui.iconSkinName, false);
+    ui.chooseIconSkinButton->setEnabled(true);
+    ui.noCustomIconsSign->setVisible(!ui.iconSkinName->text().isEmpty() && !m_customIconsFound);
 }
 
 void CreateSkinPanel::chooseIconSkin()
 {
-    if (!ui.radioButton_3->isChecked() || isBusy())
+    if (!ui.otherSkinIconsButton->isChecked() || isBusy())
         return;
     const QString path =
         chooseSkinFile(QStringLiteral("icons"), tr("Select a Skin zip file with Custom Browser Icons"));
     if (path.isEmpty())
         return;
     m_iconSkin = path;
-    ui.iconselect_name->setText(QFileInfo(path).baseName());
+    ui.iconSkinName->setText(QFileInfo(path).baseName());
     m_customIconsFound = false;
-    if (ui.iconselect_name->text().isEmpty()) {
+    if (ui.iconSkinName->text().isEmpty()) {
         Dialogs::warning(m_window, programName, tr("You have not selected any skin with Custom Icons"));
         return;
     }
@@ -382,35 +383,36 @@ void CreateSkinPanel::chooseIconSkin()
                      if (!scan.error.isEmpty())
                          Dialogs::warning(m_window, programName, scan.error);
                      else
-                         ui.floatlabel_7->setVisible(!m_customIconsFound);
+                         ui.noCustomIconsSign->setVisible(!m_customIconsFound);
                  }));
 }
 
 void CreateSkinPanel::floatingBrowserToggled(bool checked)
 {
-    ui.floatlabel->setText(checked ? tr("Assign a keyboard or custom button as... show_window 'browserfloat' "
-                                        "to open/close the Floating Browser window")
-                                   : QString());
+    ui.floatingBrowserHint->setText(
+        checked ? tr("Assign a keyboard or custom button as... show_window 'browserfloat' "
+                     "to open/close the Floating Browser window")
+                : QString());
 }
 
 void CreateSkinPanel::windowsToggled()
 {
-    const bool on = ui.checkBox_window->isChecked();
-    ui.windowfileselect->setEnabled(on);
+    const bool on = ui.importWindowsBox->isChecked();
+    ui.chooseWindowSkinButton->setEnabled(on);
     if (!on)
-        greyLabel(ui.floatlabel_2, true);
+        greyLabel(ui.windowScanResult, true);
     else if (m_windowsFound)
-        greyLabel(ui.floatlabel_2, false);
+        greyLabel(ui.windowScanResult, false);
     else
-        showTextState(ui.floatlabel_2, TextState::Warning, m_theme);
-    ui.floatlabel_3->setVisible(on && m_windowsFound);
-    greyLabel(ui.label_80, !on);
+        showTextState(ui.windowScanResult, TextState::Warning, m_theme);
+    ui.windowsHint->setVisible(on && m_windowsFound);
+    greyLabel(ui.windowSkinCaption, !on);
     greyLabel(ui.selectedwindow, !on);
 }
 
 void CreateSkinPanel::chooseWindowSkin()
 {
-    if (!ui.checkBox_window->isChecked() || isBusy())
+    if (!ui.importWindowsBox->isChecked() || isBusy())
         return;
     const QString path = chooseSkinFile(QStringLiteral("windows"), tr("Select a Skin zip file with Window"));
     if (path.isEmpty())
@@ -445,19 +447,19 @@ void CreateSkinPanel::showWindowScan(const QString &error, const QStringList &na
         return;
     }
     m_windowsFound = !names.isEmpty();
-    ui.floatlabel_3->setVisible(m_windowsFound);
+    ui.windowsHint->setVisible(m_windowsFound);
     if (m_windowsFound) {
-        showTextState(ui.floatlabel_2, TextState::Normal, m_theme);
-        ui.floatlabel_2->setText(QStringLiteral("Found %1 Window(s) with Name(s) : %2")
-                                     .arg(names.size())
-                                     .arg(names.join(QLatin1Char(','))));
-        ui.floatlabel_2->setToolTip(QStringLiteral("<html><head/><body><p>") +
-                                    names.join(QStringLiteral("</p><p>")) +
-                                    QStringLiteral("</p></body></html>"));
+        showTextState(ui.windowScanResult, TextState::Normal, m_theme);
+        ui.windowScanResult->setText(QStringLiteral("Found %1 Window(s) with Name(s) : %2")
+                                         .arg(names.size())
+                                         .arg(names.join(QLatin1Char(','))));
+        ui.windowScanResult->setToolTip(QStringLiteral("<html><head/><body><p>") +
+                                        names.join(QStringLiteral("</p><p>")) +
+                                        QStringLiteral("</p></body></html>"));
     } else {
-        showTextState(ui.floatlabel_2, TextState::Warning, m_theme);
-        ui.floatlabel_2->setText(tr("Selected Skin does not contain any floating Windows"));
-        ui.floatlabel_2->setToolTip(QString());
+        showTextState(ui.windowScanResult, TextState::Warning, m_theme);
+        ui.windowScanResult->setText(tr("Selected Skin does not contain any floating Windows"));
+        ui.windowScanResult->setToolTip(QString());
     }
 }
 
@@ -474,17 +476,18 @@ void CreateSkinPanel::chooseGlobalFont()
         return;
     m_globalFont = Dialogs::unchangedInFontDialog(chosen, initial) ? initial : chosen;
     m_globalFontName = m_globalFont == initial ? initial.family() : QFontInfo(m_globalFont).family();
-    ui.font_label_2->setText(fontNameText(m_globalFontName));
+    ui.globalFontLabel->setText(fontNameText(m_globalFontName));
 }
 
 void CreateSkinPanel::globalFontToggled()
 {
-    const bool enabled = ui.checkBox_globalfont->isChecked();
+    const bool enabled = ui.globalFontBox->isChecked();
     ui.globalfontbutton->setEnabled(enabled);
     ui.globalsize->setEnabled(enabled);
-    ui.floatlabel_4->setVisible(enabled);
-    for (QWidget *label : {static_cast<QWidget *>(ui.font_label_2), static_cast<QWidget *>(ui.label_82)})
+    ui.globalSizeHint->setVisible(enabled);
+    for (QWidget *label :
+         {static_cast<QWidget *>(ui.globalFontLabel), static_cast<QWidget *>(ui.globalSizeCaption)})
         greyLabel(label, !enabled);
     // The "%" sits inside the white size field, so it stays dark in either theme.
-    showTextState(ui.label_83, enabled ? TextState::InField : TextState::InFieldGreyed, m_theme);
+    showTextState(ui.globalSizePercent, enabled ? TextState::InField : TextState::InFieldGreyed, m_theme);
 }

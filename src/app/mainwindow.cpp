@@ -32,15 +32,15 @@ MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
     setPreviewAside(); // fitted and styled when first shown
     fitFormTexts(this);
     makeFormScrollable(this);
-    ui->label_67->setText(ui->label_67->text().arg(QCoreApplication::applicationVersion()));
+    ui->versionLabel->setText(ui->versionLabel->text().arg(QCoreApplication::applicationVersion()));
     m_createSkin = new CreateSkinPanel(*ui, this, m_paths.documentsFolder, [this] {
-        return EditorChoices{m_style, m_lineHeight, ui->checkBox_changecolors->isChecked()};
+        return EditorChoices{m_style, m_lineHeight, ui->changeColoursBox->isChecked()};
     });
     connect(m_createSkin, &CreateSkinPanel::skinSelected, this, &MainWindow::readSkinPalette);
     connect(m_createSkin, &CreateSkinPanel::busyChanged, this, [this](bool busy) {
         for (QWidget *widget :
-             {static_cast<QWidget *>(ui->checkBox_changecolors), static_cast<QWidget *>(ui->lineheight),
-              static_cast<QWidget *>(ui->pushButton)})
+             {static_cast<QWidget *>(ui->changeColoursBox), static_cast<QWidget *>(ui->lineheight),
+              static_cast<QWidget *>(ui->resetAllButton)})
             widget->setEnabled(!busy);
         ui->menuProfile->setEnabled(!busy);
     });
@@ -63,8 +63,8 @@ MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
 
     setWindowTitle(programName);
     loadSettings();
-    ui->actionBlack->setChecked(m_theme == 0);
-    ui->actionWhite->setChecked(m_theme != 0);
+    ui->actionDarkTheme->setChecked(m_theme == 0);
+    ui->actionBrightTheme->setChecked(m_theme != 0);
 
     m_profiles->loadDefaultTable();
     loadTooltips();
@@ -73,14 +73,14 @@ MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
     buildEditorPage(ui->tabWidget->currentIndex()); // now that the values it shows are loaded
 
     // Start in the editing layout: the settings tabs shown, the preview (unchecked in the form) hidden.
-    ui->checkBox_changecolors->setChecked(true);
+    ui->changeColoursBox->setChecked(true);
     editingToggled();
 
     // Both percentage fields take whole numbers from 1 to 999 from the first keystroke on.
     ui->lineheight->setValidator(new QRegularExpressionValidator(percentagePattern(), this));
     showLineHeight();
     // The "%" sits inside a white entry field, whatever the theme.
-    showTextState(ui->label_86, TextState::InField, m_theme);
+    showTextState(ui->lineHeightPercent, TextState::InField, m_theme);
 
     prepareFolders();
 }
@@ -88,17 +88,17 @@ MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
 void MainWindow::wireMenusAndSwitches()
 {
     const std::pair<QAction *, void (MainWindow::*)()> actions[] = {
-        {ui->actionBlack, &MainWindow::useDarkTheme},
-        {ui->actionWhite, &MainWindow::useBrightTheme},
+        {ui->actionDarkTheme, &MainWindow::useDarkTheme},
+        {ui->actionBrightTheme, &MainWindow::useBrightTheme},
         {ui->actionShow_Tooltips, &MainWindow::toggleTooltips},
         {ui->actionAbout, &MainWindow::showAbout},
         {ui->actionWhats_This, &MainWindow::enterWhatsThis},
     };
     for (const auto &[action, handler] : actions)
         connect(action, &QAction::triggered, this, handler);
-    connect(ui->checkBox_changecolors, &QAbstractButton::clicked, this, &MainWindow::editingToggled);
-    connect(ui->checkBox_changecolors_2, &QAbstractButton::clicked, this, &MainWindow::previewToggled);
-    connect(ui->resetfontgridtites_2, &QAbstractButton::clicked, this, &MainWindow::resetLineHeight);
+    connect(ui->changeColoursBox, &QAbstractButton::clicked, this, &MainWindow::editingToggled);
+    connect(ui->showPreviewBox, &QAbstractButton::clicked, this, &MainWindow::previewToggled);
+    connect(ui->resetLineHeightButton, &QAbstractButton::clicked, this, &MainWindow::resetLineHeight);
 }
 
 void MainWindow::registerNamedWidgets(QWidget *root)
@@ -206,15 +206,15 @@ void MainWindow::useDarkTheme()
 {
     m_theme = 0;
     fullRefresh();
-    ui->actionBlack->setChecked(true);
-    ui->actionWhite->setChecked(false);
+    ui->actionDarkTheme->setChecked(true);
+    ui->actionBrightTheme->setChecked(false);
 }
 
 void MainWindow::useBrightTheme()
 {
     m_theme = 1;
-    ui->actionBlack->setChecked(false);
-    ui->actionWhite->setChecked(true);
+    ui->actionDarkTheme->setChecked(false);
+    ui->actionBrightTheme->setChecked(true);
     fullRefresh();
 }
 
@@ -253,11 +253,11 @@ void MainWindow::enterWhatsThis()
 
 void MainWindow::editingToggled()
 {
-    const bool editing = ui->checkBox_changecolors->isChecked();
-    const bool preview = editing && ui->checkBox_changecolors_2->isChecked();
+    const bool editing = ui->changeColoursBox->isChecked();
+    const bool preview = editing && ui->showPreviewBox->isChecked();
     for (QWidget *widget :
-         {static_cast<QWidget *>(ui->checkBox_changecolors_2), static_cast<QWidget *>(ui->label_126),
-          static_cast<QWidget *>(ui->tabWidget), static_cast<QWidget *>(ui->pushButton)})
+         {static_cast<QWidget *>(ui->showPreviewBox), static_cast<QWidget *>(ui->showPreviewLabel),
+          static_cast<QWidget *>(ui->tabWidget), static_cast<QWidget *>(ui->resetAllButton)})
         widget->setVisible(editing);
     showPreview(preview);
     applyWindowLayout(this, preview   ? WindowLayout::Full
@@ -267,7 +267,7 @@ void MainWindow::editingToggled()
 
 void MainWindow::previewToggled()
 {
-    const bool preview = ui->checkBox_changecolors_2->isChecked();
+    const bool preview = ui->showPreviewBox->isChecked();
     showPreview(preview);
     applyWindowLayout(this, preview ? WindowLayout::Full : WindowLayout::Editing);
 }

@@ -23,7 +23,7 @@ void MainWindow::setUpFind()
     field->setPlaceholderText(tr("Find a colour"));
     field->setClearButtonEnabled(true);
     field->setGeometry(fieldPlace);
-    connect(ui->checkBox_changecolors, &QCheckBox::toggled, field, &QWidget::setVisible);
+    connect(ui->changeColoursBox, &QCheckBox::toggled, field, &QWidget::setVisible);
     auto *results = new QListWidget(ui->centralWidget);
     results->setObjectName(QStringLiteral("findResults"));
     results->hide();

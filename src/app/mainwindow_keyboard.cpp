@@ -16,7 +16,7 @@
 
 void MainWindow::setUpKeyboard()
 {
-    ui->actionCustom->setShortcut(QKeySequence::Open);
+    ui->actionOpenProfile->setShortcut(QKeySequence::Open);
     ui->actionSave->setShortcut(QKeySequence::Save);
     // Some platforms bind no keys to Save As and Quit: these are the ones people expect here.
     ui->actionSave_as->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
@@ -28,24 +28,24 @@ void MainWindow::setUpKeyboard()
     ui->menuProfile->addAction(quit);
     connect(quit, &QAction::triggered, this, &QWidget::close);
     // Tab follows the form from top to bottom; a page's rows join after the tabs when built.
-    const QWidget *order[] = {ui->skinfileselect,
-                              ui->radioButton,
-                              ui->radioButton_2,
-                              ui->radioButton_4,
-                              ui->radioButton_3,
-                              ui->iconselect,
-                              ui->checkBox,
-                              ui->checkBox_window,
-                              ui->windowfileselect,
-                              ui->checkBox_globalfont,
+    const QWidget *order[] = {ui->chooseSkinButton,
+                              ui->defaultIconsButton,
+                              ui->alternativeIconsButton,
+                              ui->whiteIconsButton,
+                              ui->otherSkinIconsButton,
+                              ui->chooseIconSkinButton,
+                              ui->floatingBrowserBox,
+                              ui->importWindowsBox,
+                              ui->chooseWindowSkinButton,
+                              ui->globalFontBox,
                               ui->globalfontbutton,
                               ui->globalsize,
-                              ui->checkBox_changecolors,
-                              ui->checkBox_changecolors_2,
-                              ui->pushButton,
+                              ui->changeColoursBox,
+                              ui->showPreviewBox,
+                              ui->resetAllButton,
                               ui->tabWidget,
                               ui->skinfile,
-                              ui->dothejob};
+                              ui->createSkinButton};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(const_cast<QWidget *>(order[i - 1]), const_cast<QWidget *>(order[i]));
 }

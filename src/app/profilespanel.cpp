@@ -32,13 +32,13 @@ ProfilesPanel::ProfilesPanel(Ui::MainWindow &form, QWidget *window, const QStrin
     const QList<QAction *> actions = ui.menuProfile->actions();
     ui.menuProfile->insertMenu(actions.value(actions.indexOf(ui.menuOpen->menuAction()) + 1), m_recentMenu);
     showRecentProfiles();
-    connect(ui.actionDefault_2, &QAction::triggered, this, &ProfilesPanel::chooseDefaultTable);
-    connect(ui.actionWhiteBrowser, &QAction::triggered, this, &ProfilesPanel::chooseWhiteTable);
-    connect(ui.actionCustom, &QAction::triggered, this, &ProfilesPanel::chooseProfile);
+    connect(ui.actionDefaultTable, &QAction::triggered, this, &ProfilesPanel::chooseDefaultTable);
+    connect(ui.actionWhiteTable, &QAction::triggered, this, &ProfilesPanel::chooseWhiteTable);
+    connect(ui.actionOpenProfile, &QAction::triggered, this, &ProfilesPanel::chooseProfile);
     connect(ui.actionSave, &QAction::triggered, this, [this] { save(false); });
     connect(ui.actionSave_as, &QAction::triggered, this, [this] { save(true); });
     connect(ui.actionDelete, &QAction::triggered, this, &ProfilesPanel::deleteProfile);
-    connect(ui.pushButton, &QAbstractButton::clicked, this, &ProfilesPanel::resetAll);
+    connect(ui.resetAllButton, &QAbstractButton::clicked, this, &ProfilesPanel::resetAll);
 }
 
 bool ProfilesPanel::readTable(const QString &file)
@@ -72,9 +72,9 @@ void ProfilesPanel::resetAll()
     if (openProfileIsGone())
         return;
     const EditorValues before = m_editorValues();
-    readTable(!m_profile.isEmpty()                 ? m_profile
-              : ui.actionWhiteBrowser->isChecked() ? tablefile::whiteTablePath
-                                                   : tablefile::defaultTablePath);
+    readTable(!m_profile.isEmpty()               ? m_profile
+              : ui.actionWhiteTable->isChecked() ? tablefile::whiteTablePath
+                                                 : tablefile::defaultTablePath);
     emit edited(before, m_editorValues(), tr("Reset all"));
 }
 
@@ -97,9 +97,9 @@ void ProfilesPanel::showActiveTable(const QString &titleSuffix, std::optional<bo
     // "[*]" shows the modified mark while the undo stack holds unsaved edits.
     m_window->setWindowTitle(programName + titleSuffix + QStringLiteral("[*]"));
     if (defaultChecked)
-        ui.actionDefault_2->setChecked(*defaultChecked);
+        ui.actionDefaultTable->setChecked(*defaultChecked);
     if (whiteChecked)
-        ui.actionWhiteBrowser->setChecked(*whiteChecked);
+        ui.actionWhiteTable->setChecked(*whiteChecked);
     ui.actionDelete->setEnabled(profileOpen);
     ui.actionSave->setEnabled(profileOpen);
     ui.actionSave_as->setEnabled(true);
@@ -127,7 +127,7 @@ void ProfilesPanel::chooseDefaultTable()
     if (askToKeepEdits(beforeReplacing()))
         loadBuiltInTable(false);
     else
-        ui.actionDefault_2->setChecked(!ui.actionDefault_2->isChecked()); // as it was
+        ui.actionDefaultTable->setChecked(!ui.actionDefaultTable->isChecked()); // as it was
 }
 
 void ProfilesPanel::chooseWhiteTable()
@@ -135,7 +135,7 @@ void ProfilesPanel::chooseWhiteTable()
     if (askToKeepEdits(beforeReplacing()))
         loadBuiltInTable(true);
     else
-        ui.actionWhiteBrowser->setChecked(!ui.actionWhiteBrowser->isChecked());
+        ui.actionWhiteTable->setChecked(!ui.actionWhiteTable->isChecked());
 }
 
 void ProfilesPanel::chooseProfile()

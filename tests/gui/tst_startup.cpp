@@ -113,13 +113,13 @@ private slots:
         if (!content.isEmpty())
             f.writeOldSettings(content);
         f.start();
-        QCOMPARE(f.find<QAction>("actionWhite")->isChecked(), bright);
-        QCOMPARE(f.find<QAction>("actionBlack")->isChecked(), !bright);
+        QCOMPARE(f.find<QAction>("actionBrightTheme")->isChecked(), bright);
+        QCOMPARE(f.find<QAction>("actionDarkTheme")->isChecked(), !bright);
         QCOMPARE(f.window->styleSheet(), themeFor(bright ? 1 : 0).styleSheet);
         QCOMPARE(f.find<QAction>("actionShow_Tooltips")->isChecked(), tooltipsShown);
-        QCOMPARE(f.find<QWidget>("skinfileselect")->toolTip().isEmpty(), !tooltipsShown);
+        QCOMPARE(f.find<QWidget>("chooseSkinButton")->toolTip().isEmpty(), !tooltipsShown);
         // Both switched through the menu, and written back at close.
-        f.trigger(bright ? "actionBlack" : "actionWhite");
+        f.trigger(bright ? "actionDarkTheme" : "actionBrightTheme");
         QCOMPARE(f.window->styleSheet(), themeFor(bright ? 0 : 1).styleSheet);
         f.trigger("actionShow_Tooltips");
         f.window->close();
@@ -130,7 +130,7 @@ private slots:
         // Once carried over, the old file is not read again.
         f.writeOldSettings(bright ? "themenumber=1\n" : "themenumber=0\n");
         f.start();
-        QCOMPARE(f.find<QAction>("actionWhite")->isChecked(), !bright);
+        QCOMPARE(f.find<QAction>("actionBrightTheme")->isChecked(), !bright);
     }
 
     // Settings go to the user's config folder, whoever runs the program (root can write into any
@@ -156,7 +156,7 @@ private slots:
         if (configIsAFile)
             QVERIFY(fixtures::writeFile(f.config.filePath("file"), ""));
         f.window = std::make_unique<MainWindow>(AppPaths{f.documents.path(), f.appDir.path(), config});
-        f.trigger("actionWhite");
+        f.trigger("actionBrightTheme");
         QCOMPARE(f.window->saveSettings(), !configIsAFile);
         QVERIFY(f.window->close());
         const QString beside = f.appDir.filePath("settings.ini");
@@ -180,8 +180,8 @@ private slots:
         const QSize room = w.screen()->availableGeometry().size();
         QVERIFY(room.height() < 770);
         auto *scroller = f.find<QScrollArea>("formScroller");
-        QWidget *band = f.find<QWidget>("line_7");
-        QWidget *lowest = f.find<QWidget>("label_67");
+        QWidget *band = f.find<QWidget>("bottomBandLine");
+        QWidget *lowest = f.find<QWidget>("versionLabel");
         const auto reachable = [&](QWidget *widget) {
             scroller->ensureWidgetVisible(widget);
             const QRect shown(widget->mapTo(scroller->viewport(), QPoint(0, 0)), widget->size());
@@ -193,21 +193,21 @@ private slots:
         QVERIFY(band->y() > f.find<QWidget>("tabWidget")->geometry().bottom());
         QVERIFY(!w.findChild<QWidget *>("tabWidget_3")); // the preview joins the window when shown
 
-        f.click("checkBox_changecolors");
+        f.click("changeColoursBox");
         QVERIFY(w.height() < editingHeight && band->y() < editingBand);
         QVERIFY(reachable(lowest) && f.find<QWidget>("tabWidget")->isHidden());
-        f.click("checkBox_changecolors");
+        f.click("changeColoursBox");
         QCOMPARE(w.height(), editingHeight);
 
-        f.click("checkBox_changecolors_2");
+        f.click("showPreviewBox");
         QVERIFY(w.height() > editingHeight && !f.find<QWidget>("tabWidget_3")->isHidden());
         QVERIFY(band->y() > f.find<QWidget>("tabWidget_3")->geometry().bottom());
         QVERIFY(w.width() <= room.width() && w.height() <= room.height());
-        QVERIFY(reachable(lowest) && reachable(f.find<QWidget>("dothejob")));
+        QVERIFY(reachable(lowest) && reachable(f.find<QWidget>("createSkinButton")));
         const QSize full = w.size();
         // The editor's box remembers the preview switch.
-        f.click("checkBox_changecolors");
-        f.click("checkBox_changecolors");
+        f.click("changeColoursBox");
+        f.click("changeColoursBox");
         QCOMPARE(w.size(), full);
         // Made larger by hand, the window grows up to the layout's own size.
         w.resize(2000, 2000);
@@ -236,7 +236,7 @@ private slots:
         QCoreApplication::setApplicationVersion("9.8.7");
         WindowFixture f;
         f.start();
-        QVERIFY(f.find<QLabel>("label_67")->text().endsWith(" 9.8.7"));
+        QVERIFY(f.find<QLabel>("versionLabel")->text().endsWith(" 9.8.7"));
         QVERIFY(About().findChild<QLabel *>("versionLabel")->text().endsWith(" 9.8.7"));
         f.trigger("actionAbout");
         QCOMPARE(Dialogs::requests().size(), 1);
@@ -279,8 +279,8 @@ private slots:
     // the signs as label pixmaps, the icon previews and logos as images inside rich texts.
     void imagesResolve()
     {
-        for (const char *name :
-             {"floatlabel_3", "floatlabel_4", "floatlabel_5", "floatlabel_7", "alticons", "floatlabel_8"})
+        for (const char *name : {"windowsHint", "globalSizeHint", "floatlabel_5", "noCustomIconsSign",
+                                 "alticons", "floatlabel_8"})
             QVERIFY2(!form.findChild<QLabel *>(name)->pixmap(Qt::ReturnByValue).isNull(), name);
 
         const QRegularExpression source(QStringLiteral("src=\"([^\"]+)\""));

@@ -141,9 +141,9 @@ private slots:
         QCOMPARE(loadTranslations(), QStringLiteral("de_DE"));
         WindowFixture f;
         f.start();
-        QCOMPARE(f.find<QAbstractButton>("dothejob")->text(), QStringLiteral("Skin &erstellen"));
+        QCOMPARE(f.find<QAbstractButton>("createSkinButton")->text(), QStringLiteral("Skin &erstellen"));
         QCOMPARE(f.find<QAbstractButton>("resetbackcolor")->text(), QStringLiteral("Standard"));
-        QVERIFY(f.find<QWidget>("skinfileselect")
+        QVERIFY(f.find<QWidget>("chooseSkinButton")
                     ->toolTip()
                     .startsWith(QStringLiteral("Das ist der erste Schritt")));
         // Qt's own texts, for the standard dialogs.
@@ -161,8 +161,8 @@ private slots:
         f.start();
         f.showEveryPage();
         f.showPreview();
-        f.click("dothejob"); // a warning: no skin selected
-        f.trigger("actionWhiteBrowser");
+        f.click("createSkinButton"); // a warning: no skin selected
+        f.trigger("actionWhiteTable");
         QStringList unmarked = unmarkedTexts(f.window.get());
         About about(nullptr);
         unmarked += unmarkedTexts(&about);

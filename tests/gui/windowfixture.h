@@ -102,8 +102,8 @@ public:
     // The preview's widgets join the window when it is first shown.
     void showPreview() const
     {
-        if (!find<QAbstractButton>(QStringLiteral("checkBox_changecolors_2"))->isChecked())
-            click(QStringLiteral("checkBox_changecolors_2"));
+        if (!find<QAbstractButton>(QStringLiteral("showPreviewBox"))->isChecked())
+            click(QStringLiteral("showPreviewBox"));
     }
     void trigger(const QString &actionName) const { find<QAction>(actionName)->trigger(); }
 
