@@ -3,6 +3,7 @@
 #include "about.h"
 #include "createskinpanel.h"
 #include "dialogs.h"
+#include "previewpanel.h"
 #include "profilespanel.h"
 #include "settingsfile.h"
 #include "skin/skinbuildoptions.h"
@@ -29,7 +30,7 @@ MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
       m_profilesFolder(where.profilesFolder())
 {
     ui->setupUi(this);
-    setPreviewAside(); // fitted and styled when first shown
+    m_preview = new PreviewPanel(*ui, this); // fitted and styled when first shown
     fitFormTexts(this);
     makeFormScrollable(this);
     ui->versionLabel->setText(ui->versionLabel->text().arg(QCoreApplication::applicationVersion()));
@@ -259,7 +260,7 @@ void MainWindow::editingToggled()
          {static_cast<QWidget *>(ui->showPreviewBox), static_cast<QWidget *>(ui->showPreviewLabel),
           static_cast<QWidget *>(ui->tabWidget), static_cast<QWidget *>(ui->resetAllButton)})
         widget->setVisible(editing);
-    showPreview(preview);
+    m_preview->setShown(preview);
     applyWindowLayout(this, preview   ? WindowLayout::Full
                             : editing ? WindowLayout::Editing
                                       : WindowLayout::Compact);
@@ -268,7 +269,7 @@ void MainWindow::editingToggled()
 void MainWindow::previewToggled()
 {
     const bool preview = ui->showPreviewBox->isChecked();
-    showPreview(preview);
+    m_preview->setShown(preview);
     applyWindowLayout(this, preview ? WindowLayout::Full : WindowLayout::Editing);
 }
 

@@ -21,6 +21,7 @@
 
 class CreateSkinPanel;
 class ProfilesPanel;
+class PreviewPanel;
 class QLabel;
 class QMenu;
 class QUndoStack;
@@ -60,11 +61,6 @@ public:
 
     void showAllValues();
 
-    void styleSidePages();
-    void styleLists();
-    void styleGrids();
-    void stylePluginZone();
-
 private:
     void wireMenusAndSwitches();
     void useDarkTheme();   // "Dark"
@@ -94,11 +90,7 @@ private:
     QString rowName(int index, bool font) const;
     void prepareFolders();
     void fullRefresh();
-    // The preview (mainwindow_preview.cpp) starts hidden and out of the window, so that start-up
-    // neither styles nor polishes its pages; it joins the window, styled, when first shown.
-    void setPreviewAside();
-    void showPreview(bool shown);
-    void refreshPreview();
+    void refreshPreview();   // the editor's values to the preview
     void setUpEditHistory(); // mainwindow_history.cpp
     void setUpKeyboard();    // mainwindow_keyboard.cpp
 
@@ -118,8 +110,6 @@ private:
 
     // "View as" on the preview and the hints for rows some eyes cannot tell apart
     // (mainwindow_colourvision.cpp).
-    void setUpColourVision();
-    Style previewStyle() const;
     void setUpVisionHints(int page);
     void showVisionHints();
 
@@ -148,11 +138,11 @@ private:
     std::unique_ptr<Ui::MainWindow> ui;
     EditorRows m_rows{}; // null on pages not shown yet
     QSet<int> m_builtPages;
-    QHash<QString, QWidget *> m_widgetsByName; // every named widget, for the preview's style sheets
-    std::unique_ptr<QWidget> m_asidePreview;   // the preview's tab widget until it is first shown
+    QHash<QString, QWidget *> m_widgetsByName; // every named widget, for the tooltips
 
     CreateSkinPanel *m_createSkin = nullptr;
     ProfilesPanel *m_profiles = nullptr;
+    PreviewPanel *m_preview = nullptr;
     AppPaths m_paths;
     QString m_profilesFolder;
     bool m_oldScratchRemoved = false;
@@ -174,8 +164,7 @@ private:
 
     QString m_paletteSkin; // the skin whose palette `m_paletteSwatches` is
     QVector<skinpalette::Swatch> m_paletteSwatches;
-    int m_paletteReading = 0;          // counts requests, so that only the last one is shown
-    QVector<QRgb> m_userCustomColours; // the colour dialog's own, while a skin's palette is in it
-    colourvision::Vision m_viewAs = colourvision::Vision::Normal;
+    int m_paletteReading = 0;           // counts requests, so that only the last one is shown
+    QVector<QRgb> m_userCustomColours;  // the colour dialog's own, while a skin's palette is in it
     QHash<int, QLabel *> m_visionSigns; // by colour key index
 };

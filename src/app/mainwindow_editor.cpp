@@ -51,7 +51,6 @@ void MainWindow::wireEditorRows()
     setUpEditHistory();
     setUpSkinColours();
     setUpSkinPalette();
-    setUpColourVision();
     connect(ui->lineheight, &QLineEdit::textChanged, this,
             [this](const QString &text) { applyEdit(StyleEdit::setLineHeight(percentageFromText(text))); });
     // A page gets its rows when first shown: start-up builds only the page it shows.
@@ -176,8 +175,6 @@ void MainWindow::showRowStates(const RowStates &states)
         greyLabel(overStripes.caption, !states.stripesShown);
         greyLabel(overStripes.value, !states.stripesShown);
     }
-    ui->listWidget_2->setAlternatingRowColors(states.stripesShown);
-    ui->listWidget_3->setAlternatingRowColors(states.stripesShown);
 }
 
 void MainWindow::showColour(int key)
