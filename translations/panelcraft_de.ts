@@ -718,22 +718,6 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
         <translation>Wiederholen</translation>
     </message>
     <message>
-        <source>Colours from Selected Skin</source>
-        <translation>Farben aus ausgewähltem Skin</translation>
-    </message>
-    <message>
-        <source>Select a skin with the Browse button first.</source>
-        <translation>Wählen Sie zuerst mit „Durchsuchen“ einen Skin aus.</translation>
-    </message>
-    <message>
-        <source>Reading the skin&apos;s colours ...</source>
-        <translation>Farben des Skins werden gelesen ...</translation>
-    </message>
-    <message>
-        <source>Colours from skin</source>
-        <translation>Farben aus Skin</translation>
-    </message>
-    <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Reset Background color to its default value&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Hintergrundfarbe auf den Standardwert zurücksetzen&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
@@ -808,22 +792,6 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
     <message>
         <source>With %1, %2 and %3 are hard to tell apart (difference %4, CIEDE2000).</source>
         <translation>Bei %1 sind %2 und %3 schwer zu unterscheiden (Abstand %4, CIEDE2000).</translation>
-    </message>
-    <message>
-        <source>Style from Selected Skin with Accent ...</source>
-        <translation>Stil aus ausgewähltem Skin mit Akzent ...</translation>
-    </message>
-    <message>
-        <source>Style from Selected Skin</source>
-        <translation>Stil aus ausgewähltem Skin</translation>
-    </message>
-    <message>
-        <source>Accent for the Style</source>
-        <translation>Akzent für den Stil</translation>
-    </message>
-    <message>
-        <source>Style from skin</source>
-        <translation>Stil aus Skin</translation>
     </message>
     <message>
         <source>&amp;Browse</source>
@@ -916,10 +884,6 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
     <message>
         <source>&quot;%1&quot; is not a colour this row can take</source>
         <translation>„%1“ ist keine Farbe, die diese Zeile annehmen kann</translation>
-    </message>
-    <message>
-        <source>Save them before a style is drawn from the skin?</source>
-        <translation>Vor dem Ableiten eines Stils aus dem Skin speichern?</translation>
     </message>
     <message>
         <source>Add Browser in a &amp;floating Window</source>
@@ -1035,6 +999,45 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
 %1</source>
         <translation>Das Browser-Profil hat ungespeicherte Änderungen.
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>SkinStyles</name>
+    <message>
+        <source>Colours from Selected Skin</source>
+        <translation>Farben aus ausgewähltem Skin</translation>
+    </message>
+    <message>
+        <source>Style from Selected Skin with Accent ...</source>
+        <translation>Stil aus ausgewähltem Skin mit Akzent ...</translation>
+    </message>
+    <message>
+        <source>Style from Selected Skin</source>
+        <translation>Stil aus ausgewähltem Skin</translation>
+    </message>
+    <message>
+        <source>Select a skin with the Browse button first.</source>
+        <translation>Wählen Sie zuerst mit „Durchsuchen“ einen Skin aus.</translation>
+    </message>
+    <message>
+        <source>Reading the skin&apos;s colours ...</source>
+        <translation>Farben des Skins werden gelesen ...</translation>
+    </message>
+    <message>
+        <source>Colours from skin</source>
+        <translation>Farben aus Skin</translation>
+    </message>
+    <message>
+        <source>Save them before a style is drawn from the skin?</source>
+        <translation>Vor dem Ableiten eines Stils aus dem Skin speichern?</translation>
+    </message>
+    <message>
+        <source>Accent for the Style</source>
+        <translation>Akzent für den Stil</translation>
+    </message>
+    <message>
+        <source>Style from skin</source>
+        <translation>Stil aus Skin</translation>
     </message>
 </context>
 <context>

@@ -718,22 +718,6 @@ Tout n’a pas pu être fait comme demandé :
         <translation>Rétablir</translation>
     </message>
     <message>
-        <source>Colours from Selected Skin</source>
-        <translation>Couleurs du skin choisi</translation>
-    </message>
-    <message>
-        <source>Select a skin with the Browse button first.</source>
-        <translation>Choisissez d’abord un skin avec le bouton Parcourir.</translation>
-    </message>
-    <message>
-        <source>Reading the skin&apos;s colours ...</source>
-        <translation>Lecture des couleurs du skin ...</translation>
-    </message>
-    <message>
-        <source>Colours from skin</source>
-        <translation>Couleurs du skin</translation>
-    </message>
-    <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Reset Background color to its default value&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Rétablir la couleur de fond à sa valeur par défaut&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
@@ -808,22 +792,6 @@ Tout n’a pas pu être fait comme demandé :
     <message>
         <source>With %1, %2 and %3 are hard to tell apart (difference %4, CIEDE2000).</source>
         <translation>En %1, %2 et %3 sont difficiles à distinguer (écart %4, CIEDE2000).</translation>
-    </message>
-    <message>
-        <source>Style from Selected Skin with Accent ...</source>
-        <translation>Style du Skin sélectionné avec accent ...</translation>
-    </message>
-    <message>
-        <source>Style from Selected Skin</source>
-        <translation>Style du Skin sélectionné</translation>
-    </message>
-    <message>
-        <source>Accent for the Style</source>
-        <translation>Accent du style</translation>
-    </message>
-    <message>
-        <source>Style from skin</source>
-        <translation>Style du Skin</translation>
     </message>
     <message>
         <source>&amp;Browse</source>
@@ -916,10 +884,6 @@ Tout n’a pas pu être fait comme demandé :
     <message>
         <source>&quot;%1&quot; is not a colour this row can take</source>
         <translation>« %1 » n&apos;est pas une couleur que cette ligne accepte</translation>
-    </message>
-    <message>
-        <source>Save them before a style is drawn from the skin?</source>
-        <translation>Les enregistrer avant de tirer un style du Skin ?</translation>
     </message>
     <message>
         <source>Add Browser in a &amp;floating Window</source>
@@ -1035,6 +999,45 @@ Il a été retiré des profils récents.</translation>
 %1</source>
         <translation>Le profil du Browser a des modifications non enregistrées.
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>SkinStyles</name>
+    <message>
+        <source>Colours from Selected Skin</source>
+        <translation>Couleurs du skin choisi</translation>
+    </message>
+    <message>
+        <source>Style from Selected Skin with Accent ...</source>
+        <translation>Style du Skin sélectionné avec accent ...</translation>
+    </message>
+    <message>
+        <source>Style from Selected Skin</source>
+        <translation>Style du Skin sélectionné</translation>
+    </message>
+    <message>
+        <source>Select a skin with the Browse button first.</source>
+        <translation>Choisissez d’abord un skin avec le bouton Parcourir.</translation>
+    </message>
+    <message>
+        <source>Reading the skin&apos;s colours ...</source>
+        <translation>Lecture des couleurs du skin ...</translation>
+    </message>
+    <message>
+        <source>Colours from skin</source>
+        <translation>Couleurs du skin</translation>
+    </message>
+    <message>
+        <source>Save them before a style is drawn from the skin?</source>
+        <translation>Les enregistrer avant de tirer un style du Skin ?</translation>
+    </message>
+    <message>
+        <source>Accent for the Style</source>
+        <translation>Accent du style</translation>
+    </message>
+    <message>
+        <source>Style from skin</source>
+        <translation>Style du Skin</translation>
     </message>
 </context>
 <context>

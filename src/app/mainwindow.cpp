@@ -7,6 +7,7 @@
 #include "profilespanel.h"
 #include "settingsfile.h"
 #include "skin/skinbuildoptions.h"
+#include "skinstyles.h"
 #include "textfit.h"
 #include "theme.h"
 #include "tooltiplist.h"
@@ -37,7 +38,6 @@ MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
     m_createSkin = new CreateSkinPanel(*ui, this, m_paths.documentsFolder, [this] {
         return EditorChoices{m_style, m_lineHeight, ui->changeColoursBox->isChecked()};
     });
-    connect(m_createSkin, &CreateSkinPanel::skinSelected, this, &MainWindow::readSkinPalette);
     connect(m_createSkin, &CreateSkinPanel::busyChanged, this, [this](bool busy) {
         for (QWidget *widget :
              {static_cast<QWidget *>(ui->changeColoursBox), static_cast<QWidget *>(ui->lineheight),
@@ -51,13 +51,17 @@ MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
     m_profiles =
         new ProfilesPanel(*ui, this, m_profilesFolder, m_undoStack, [this] { return editorValues(); });
     connect(m_profiles, &ProfilesPanel::tableRead, this, &MainWindow::takeTable);
-    connect(m_profiles, &ProfilesPanel::edited, this,
-            [this](const EditorValues &before, const EditorValues &after, const QString &text) {
-                pushEdit(before, after, text);
-            });
+    // A table reloaded or a style taken from a skin is one edit of its own, undone as one.
+    const auto recordEdit = [this](const EditorValues &before, const EditorValues &after,
+                                   const QString &text) { pushEdit(before, after, text); };
+    connect(m_profiles, &ProfilesPanel::edited, this, recordEdit);
     connect(m_profiles, &ProfilesPanel::remark, this, [this](const QString &text) {
         m_createSkin->showStatus(text, CreateSkinPanel::StatusLasts::FewSeconds);
     });
+    m_skinStyles = new SkinStyles(
+        *ui, this, *m_createSkin, *m_profiles, [this] { return editorValues(); }, [this] { return m_table; });
+    connect(m_createSkin, &CreateSkinPanel::skinSelected, m_skinStyles, &SkinStyles::readPalette);
+    connect(m_skinStyles, &SkinStyles::edited, this, recordEdit);
     setUpKeyboard();
     setUpFind();
     registerNamedWidgets(this);
@@ -109,11 +113,7 @@ void MainWindow::registerNamedWidgets(QWidget *root)
             m_widgetsByName.insert(widget->objectName(), widget);
 }
 
-MainWindow::~MainWindow()
-{
-    // The colour dialog keeps its custom colours as the user's when the program ends.
-    restoreCustomColours();
-}
+MainWindow::~MainWindow() = default;
 
 void MainWindow::prepareFolders()
 {

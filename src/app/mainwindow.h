@@ -22,6 +22,7 @@
 class CreateSkinPanel;
 class ProfilesPanel;
 class PreviewPanel;
+class SkinStyles;
 class QLabel;
 class QMenu;
 class QUndoStack;
@@ -94,22 +95,7 @@ private:
     void setUpEditHistory(); // mainwindow_history.cpp
     void setUpKeyboard();    // mainwindow_keyboard.cpp
 
-    // Colours from the selected skin (mainwindow_skincolours.cpp).
-    void setUpSkinColours();
-    void takeColoursFromSkin();
-
-    // The selected skin's palette in the colour dialog, and a style drawn from it
-    // (mainwindow_skinpalette.cpp).
-    void setUpSkinPalette();
-    void readSkinPalette(const QString &path);
-    // Keeps the palette read from the skin and offers it in the colour dialog.
-    void offerSkinPalette(const QString &path, const skinpalette::Result &result);
-    void restoreCustomColours();
-    void styleFromSkin(bool pickAccent);
-    void applyStyleFromPalette(const std::optional<QColor> &accent);
-
-    // "View as" on the preview and the hints for rows some eyes cannot tell apart
-    // (mainwindow_colourvision.cpp).
+    // Signs beside the rows some eyes cannot tell apart (mainwindow_colourvision.cpp).
     void setUpVisionHints(int page);
     void showVisionHints();
 
@@ -143,6 +129,7 @@ private:
     CreateSkinPanel *m_createSkin = nullptr;
     ProfilesPanel *m_profiles = nullptr;
     PreviewPanel *m_preview = nullptr;
+    SkinStyles *m_skinStyles = nullptr;
     AppPaths m_paths;
     QString m_profilesFolder;
     bool m_oldScratchRemoved = false;
@@ -162,9 +149,5 @@ private:
 
     QHash<int, QLabel *> m_contrastSigns; // by colour key index
 
-    QString m_paletteSkin; // the skin whose palette `m_paletteSwatches` is
-    QVector<skinpalette::Swatch> m_paletteSwatches;
-    int m_paletteReading = 0;           // counts requests, so that only the last one is shown
-    QVector<QRgb> m_userCustomColours;  // the colour dialog's own, while a skin's palette is in it
     QHash<int, QLabel *> m_visionSigns; // by colour key index
 };

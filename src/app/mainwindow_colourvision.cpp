@@ -6,7 +6,6 @@
 
 #include <QLabel>
 
-
 void MainWindow::setUpVisionHints(int page)
 {
     for (int key = 0; key < stylekeys::colourKeyCount; ++key) {

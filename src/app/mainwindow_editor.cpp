@@ -49,8 +49,6 @@ constexpr int lineHeightMergeKey = 1;
 void MainWindow::wireEditorRows()
 {
     setUpEditHistory();
-    setUpSkinColours();
-    setUpSkinPalette();
     connect(ui->lineheight, &QLineEdit::textChanged, this,
             [this](const QString &text) { applyEdit(StyleEdit::setLineHeight(percentageFromText(text))); });
     // A page gets its rows when first shown: start-up builds only the page it shows.
