@@ -706,10 +706,6 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
         <translation>Der Ordner „%1“ konnte nicht angelegt werden. Bis dahin können keine Profile gespeichert und keine Skins erstellt werden.</translation>
     </message>
     <message>
-        <source>Contrast %1:1 on %2: hard to read in the browser</source>
-        <translation>Kontrast %1:1 auf %2: im Browser schwer lesbar</translation>
-    </message>
-    <message>
         <source>Undo</source>
         <translation>Rückgängig</translation>
     </message>
@@ -784,14 +780,6 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
     <message>
         <source>View as</source>
         <translation>Ansicht als</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; on the %2 page</source>
-        <translation>„%1“ auf der Seite %2</translation>
-    </message>
-    <message>
-        <source>With %1, %2 and %3 are hard to tell apart (difference %4, CIEDE2000).</source>
-        <translation>Bei %1 sind %2 und %3 schwer zu unterscheiden (Abstand %4, CIEDE2000).</translation>
     </message>
     <message>
         <source>&amp;Browse</source>
@@ -999,6 +987,21 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
 %1</source>
         <translation>Das Browser-Profil hat ungespeicherte Änderungen.
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>RowSigns</name>
+    <message>
+        <source>Contrast %1:1 on %2: hard to read in the browser</source>
+        <translation>Kontrast %1:1 auf %2: im Browser schwer lesbar</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; on the %2 page</source>
+        <translation>„%1“ auf der Seite %2</translation>
+    </message>
+    <message>
+        <source>With %1, %2 and %3 are hard to tell apart (difference %4, CIEDE2000).</source>
+        <translation>Bei %1 sind %2 und %3 schwer zu unterscheiden (Abstand %4, CIEDE2000).</translation>
     </message>
 </context>
 <context>

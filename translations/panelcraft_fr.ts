@@ -706,10 +706,6 @@ Tout n’a pas pu être fait comme demandé :
         <translation>Le dossier « %1 » n’a pas pu être créé. Tant qu’il ne peut pas l’être, aucun profil ne peut être enregistré et aucun skin créé.</translation>
     </message>
     <message>
-        <source>Contrast %1:1 on %2: hard to read in the browser</source>
-        <translation>Contraste %1:1 sur %2 : difficile à lire dans le Browser</translation>
-    </message>
-    <message>
         <source>Undo</source>
         <translation>Annuler</translation>
     </message>
@@ -784,14 +780,6 @@ Tout n’a pas pu être fait comme demandé :
     <message>
         <source>View as</source>
         <translation>Voir comme</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; on the %2 page</source>
-        <translation>« %1 » sur la page %2</translation>
-    </message>
-    <message>
-        <source>With %1, %2 and %3 are hard to tell apart (difference %4, CIEDE2000).</source>
-        <translation>En %1, %2 et %3 sont difficiles à distinguer (écart %4, CIEDE2000).</translation>
     </message>
     <message>
         <source>&amp;Browse</source>
@@ -999,6 +987,21 @@ Il a été retiré des profils récents.</translation>
 %1</source>
         <translation>Le profil du Browser a des modifications non enregistrées.
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>RowSigns</name>
+    <message>
+        <source>Contrast %1:1 on %2: hard to read in the browser</source>
+        <translation>Contraste %1:1 sur %2 : difficile à lire dans le Browser</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; on the %2 page</source>
+        <translation>« %1 » sur la page %2</translation>
+    </message>
+    <message>
+        <source>With %1, %2 and %3 are hard to tell apart (difference %4, CIEDE2000).</source>
+        <translation>En %1, %2 et %3 sont difficiles à distinguer (écart %4, CIEDE2000).</translation>
     </message>
 </context>
 <context>

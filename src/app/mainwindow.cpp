@@ -5,6 +5,7 @@
 #include "dialogs.h"
 #include "previewpanel.h"
 #include "profilespanel.h"
+#include "rowsigns.h"
 #include "settingsfile.h"
 #include "skin/skinbuildoptions.h"
 #include "skinstyles.h"
@@ -32,6 +33,7 @@ MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
 {
     ui->setupUi(this);
     m_preview = new PreviewPanel(*ui, this); // fitted and styled when first shown
+    m_signs = std::make_unique<RowSigns>([this](int key) { return rowName(key, false); }, ui->tabWidget);
     fitFormTexts(this);
     makeFormScrollable(this);
     ui->versionLabel->setText(ui->versionLabel->text().arg(QCoreApplication::applicationVersion()));

@@ -23,6 +23,7 @@ class CreateSkinPanel;
 class ProfilesPanel;
 class PreviewPanel;
 class SkinStyles;
+class RowSigns;
 class QLabel;
 class QMenu;
 class QUndoStack;
@@ -95,16 +96,6 @@ private:
     void setUpEditHistory(); // mainwindow_history.cpp
     void setUpKeyboard();    // mainwindow_keyboard.cpp
 
-    // Signs beside the rows some eyes cannot tell apart (mainwindow_colourvision.cpp).
-    void setUpVisionHints(int page);
-    void showVisionHints();
-
-    // Contrast warnings beside the text-colour rows (mainwindow_contrast.cpp).
-    void setUpContrastHints(int page);
-    // A warning sign after the row's reset button, in the given slot (0 first), hidden.
-    QLabel *addRowSign(int key, const char *suffix, int slot);
-    void showContrastHints();
-
     // Editor rows (mainwindow_editor.cpp): every edit is a StyleEdit on the undo stack, and the
     // rows only show the values and the row states that follow from them.
     void pickColour(int key);
@@ -130,6 +121,7 @@ private:
     ProfilesPanel *m_profiles = nullptr;
     PreviewPanel *m_preview = nullptr;
     SkinStyles *m_skinStyles = nullptr;
+    std::unique_ptr<RowSigns> m_signs; // contrast and colour-vision signs on the rows
     AppPaths m_paths;
     QString m_profilesFolder;
     bool m_oldScratchRemoved = false;
@@ -146,8 +138,4 @@ private:
     // Editor undo history and the line height it edits (mainwindow_editor.cpp).
     QUndoStack *m_undoStack = nullptr;
     int m_lineHeight = 100; // in percent; 0 while the field is empty
-
-    QHash<int, QLabel *> m_contrastSigns; // by colour key index
-
-    QHash<int, QLabel *> m_visionSigns; // by colour key index
 };

@@ -3,6 +3,7 @@
 #include "dialogs.h"
 #include "editcommand.h"
 #include "mainwindow.h"
+#include "rowsigns.h"
 #include "skin/skinbuildoptions.h"
 #include "ui_mainwindow.h"
 
@@ -85,12 +86,12 @@ void MainWindow::buildEditorPage(int page)
     }
     nameRowsForScreenReaders(page);
     putPageInTabOrder(page);
-    setUpContrastHints(page);
+    m_signs->addForPage(page, m_rows);
     QWidget *pageWidget = ui->tabWidget->widget(page);
     registerNamedWidgets(pageWidget);
     showTooltips(m_showTooltips);
     showRowStates(rowStates(m_style, m_table));
-    showContrastHints();
+    m_signs->show(m_style);
     // New children of a page already on screen stay hidden until told (the signs were told).
     if (pageWidget->isVisible())
         for (QWidget *child : pageWidget->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
@@ -135,7 +136,7 @@ void MainWindow::showValues(const EditorValues &values)
         showFont(group);
     showRowStates(rowStates(m_style, m_table));
     refreshPreview();
-    showContrastHints();
+    m_signs->show(m_style);
 }
 
 void MainWindow::showLineHeight()
@@ -155,7 +156,7 @@ void MainWindow::showAllValues()
     for (int group = 0; group < stylekeys::fontGroupCount; ++group)
         showFont(group);
     showRowStates(rowStates(m_style, m_table));
-    showContrastHints();
+    m_signs->show(m_style);
 }
 
 void MainWindow::showRowStates(const RowStates &states)
