@@ -292,6 +292,73 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
     </message>
 </context>
 <context>
+    <name>EditorPanel</name>
+    <message>
+        <source>Find a colour</source>
+        <translation>Farbe suchen</translation>
+    </message>
+    <message>
+        <source>No colour matches &quot;%1&quot;</source>
+        <translation>Keine Farbe passt zu „%1“</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>%1 › %2</source>
+        <translation>%1 › %2</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>colour</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>reset</source>
+        <translation>zurücksetzen</translation>
+    </message>
+    <message>
+        <source>transparent</source>
+        <translation>transparent</translation>
+    </message>
+    <message>
+        <source>value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>swatch</source>
+        <translation>Farbfeld</translation>
+    </message>
+    <message>
+        <source>font</source>
+        <translation>Schrift</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Colour</source>
+        <translation>Farbe &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste Colour</source>
+        <translation>Farbe &amp;einfügen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour this row can take</source>
+        <translation>„%1“ ist keine Farbe, die diese Zeile annehmen kann</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Panelcraft</source>
@@ -706,14 +773,6 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
         <translation>Der Ordner „%1“ konnte nicht angelegt werden. Bis dahin können keine Profile gespeichert und keine Skins erstellt werden.</translation>
     </message>
     <message>
-        <source>Undo</source>
-        <translation>Rückgängig</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>Wiederholen</translation>
-    </message>
-    <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Reset Background color to its default value&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Hintergrundfarbe auf den Standardwert zurücksetzen&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
@@ -814,64 +873,8 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
         <translation>Vor dem Schließen speichern?</translation>
     </message>
     <message>
-        <source>Find a colour</source>
-        <translation>Farbe suchen</translation>
-    </message>
-    <message>
-        <source>No colour matches &quot;%1&quot;</source>
-        <translation>Keine Farbe passt zu „%1“</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Bearbeiten</translation>
-    </message>
-    <message>
         <source>&amp;Quit</source>
         <translation>&amp;Beenden</translation>
-    </message>
-    <message>
-        <source>%1 › %2</source>
-        <translation>%1 › %2</translation>
-    </message>
-    <message>
-        <source>%1, %2: %3</source>
-        <translation>%1, %2: %3</translation>
-    </message>
-    <message>
-        <source>colour</source>
-        <translation>Farbe</translation>
-    </message>
-    <message>
-        <source>reset</source>
-        <translation>zurücksetzen</translation>
-    </message>
-    <message>
-        <source>transparent</source>
-        <translation>transparent</translation>
-    </message>
-    <message>
-        <source>value</source>
-        <translation>Wert</translation>
-    </message>
-    <message>
-        <source>swatch</source>
-        <translation>Farbfeld</translation>
-    </message>
-    <message>
-        <source>font</source>
-        <translation>Schrift</translation>
-    </message>
-    <message>
-        <source>&amp;Copy Colour</source>
-        <translation>Farbe &amp;kopieren</translation>
-    </message>
-    <message>
-        <source>&amp;Paste Colour</source>
-        <translation>Farbe &amp;einfügen</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a colour this row can take</source>
-        <translation>„%1“ ist keine Farbe, die diese Zeile annehmen kann</translation>
     </message>
     <message>
         <source>Add Browser in a &amp;floating Window</source>

@@ -292,6 +292,73 @@ Tout n’a pas pu être fait comme demandé :
     </message>
 </context>
 <context>
+    <name>EditorPanel</name>
+    <message>
+        <source>Find a colour</source>
+        <translation>Chercher une couleur</translation>
+    </message>
+    <message>
+        <source>No colour matches &quot;%1&quot;</source>
+        <translation>Aucune couleur ne correspond à « %1 »</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>%1 › %2</source>
+        <translation>%1 › %2</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2 : %3</translation>
+    </message>
+    <message>
+        <source>colour</source>
+        <translation>couleur</translation>
+    </message>
+    <message>
+        <source>reset</source>
+        <translation>rétablir</translation>
+    </message>
+    <message>
+        <source>transparent</source>
+        <translation>transparent</translation>
+    </message>
+    <message>
+        <source>value</source>
+        <translation>valeur</translation>
+    </message>
+    <message>
+        <source>swatch</source>
+        <translation>échantillon</translation>
+    </message>
+    <message>
+        <source>font</source>
+        <translation>police</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Colour</source>
+        <translation>&amp;Copier la couleur</translation>
+    </message>
+    <message>
+        <source>&amp;Paste Colour</source>
+        <translation>C&amp;oller la couleur</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour this row can take</source>
+        <translation>« %1 » n&apos;est pas une couleur que cette ligne accepte</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Panelcraft</source>
@@ -706,14 +773,6 @@ Tout n’a pas pu être fait comme demandé :
         <translation>Le dossier « %1 » n’a pas pu être créé. Tant qu’il ne peut pas l’être, aucun profil ne peut être enregistré et aucun skin créé.</translation>
     </message>
     <message>
-        <source>Undo</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>Rétablir</translation>
-    </message>
-    <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Reset Background color to its default value&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Rétablir la couleur de fond à sa valeur par défaut&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
@@ -814,64 +873,8 @@ Tout n’a pas pu être fait comme demandé :
         <translation>Les enregistrer avant de fermer ?</translation>
     </message>
     <message>
-        <source>Find a colour</source>
-        <translation>Chercher une couleur</translation>
-    </message>
-    <message>
-        <source>No colour matches &quot;%1&quot;</source>
-        <translation>Aucune couleur ne correspond à « %1 »</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Édition</translation>
-    </message>
-    <message>
         <source>&amp;Quit</source>
         <translation>&amp;Quitter</translation>
-    </message>
-    <message>
-        <source>%1 › %2</source>
-        <translation>%1 › %2</translation>
-    </message>
-    <message>
-        <source>%1, %2: %3</source>
-        <translation>%1, %2 : %3</translation>
-    </message>
-    <message>
-        <source>colour</source>
-        <translation>couleur</translation>
-    </message>
-    <message>
-        <source>reset</source>
-        <translation>rétablir</translation>
-    </message>
-    <message>
-        <source>transparent</source>
-        <translation>transparent</translation>
-    </message>
-    <message>
-        <source>value</source>
-        <translation>valeur</translation>
-    </message>
-    <message>
-        <source>swatch</source>
-        <translation>échantillon</translation>
-    </message>
-    <message>
-        <source>font</source>
-        <translation>police</translation>
-    </message>
-    <message>
-        <source>&amp;Copy Colour</source>
-        <translation>&amp;Copier la couleur</translation>
-    </message>
-    <message>
-        <source>&amp;Paste Colour</source>
-        <translation>C&amp;oller la couleur</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a colour this row can take</source>
-        <translation>« %1 » n&apos;est pas une couleur que cette ligne accepte</translation>
     </message>
     <message>
         <source>Add Browser in a &amp;floating Window</source>

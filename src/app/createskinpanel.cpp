@@ -113,6 +113,14 @@ CreateSkinPanel::~CreateSkinPanel()
         m_job->waitForFinished(); // its files and folders belong to this window
 }
 
+void CreateSkinPanel::setTheme(int themenumber)
+{
+    m_theme = themenumber;
+    QPalette selectedFilePalette;
+    selectedFilePalette.setColor(QPalette::Text, QColor(themeFor(themenumber).labelcolor));
+    ui.selectedfile->setPalette(selectedFilePalette);
+}
+
 void CreateSkinPanel::greyLabel(QWidget *label, bool greyed)
 {
     showTextState(label, greyed ? TextState::Greyed : TextState::Normal, m_theme);

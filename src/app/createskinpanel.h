@@ -49,7 +49,7 @@ public:
     // The folder each skin dialog last chose from ("skin", "icons", "windows"), kept in the settings.
     QMap<QString, QString> dialogFolders() const { return m_dialogFolders; }
     void setDialogFolders(const QMap<QString, QString> &folders) { m_dialogFolders = folders; }
-    void setTheme(int themenumber) { m_theme = themenumber; }
+    void setTheme(int themenumber);
 
     // Background work (a build, a scan, reading a skin's colours): while it runs, nothing that
     // would start more work can be used. Other parts start their own reading through startJob.

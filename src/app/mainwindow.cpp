@@ -3,9 +3,9 @@
 #include "about.h"
 #include "createskinpanel.h"
 #include "dialogs.h"
+#include "editorpanel.h"
 #include "previewpanel.h"
 #include "profilespanel.h"
-#include "rowsigns.h"
 #include "settingsfile.h"
 #include "skin/skinbuildoptions.h"
 #include "skinstyles.h"
@@ -33,12 +33,11 @@ MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
 {
     ui->setupUi(this);
     m_preview = new PreviewPanel(*ui, this); // fitted and styled when first shown
-    m_signs = std::make_unique<RowSigns>([this](int key) { return rowName(key, false); }, ui->tabWidget);
     fitFormTexts(this);
     makeFormScrollable(this);
     ui->versionLabel->setText(ui->versionLabel->text().arg(QCoreApplication::applicationVersion()));
     m_createSkin = new CreateSkinPanel(*ui, this, m_paths.documentsFolder, [this] {
-        return EditorChoices{m_style, m_lineHeight, ui->changeColoursBox->isChecked()};
+        return EditorChoices{m_editor->style(), m_editor->lineHeight(), ui->changeColoursBox->isChecked()};
     });
     connect(m_createSkin, &CreateSkinPanel::busyChanged, this, [this](bool busy) {
         for (QWidget *widget :
@@ -49,23 +48,33 @@ MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
     });
     setAcceptDrops(true);
     wireMenusAndSwitches();
-    wireEditorRows();
-    m_profiles =
-        new ProfilesPanel(*ui, this, m_profilesFolder, m_undoStack, [this] { return editorValues(); });
-    connect(m_profiles, &ProfilesPanel::tableRead, this, &MainWindow::takeTable);
+    m_editor = new EditorPanel(*ui, this);
+    connect(m_editor, &EditorPanel::valuesShown, m_preview, &PreviewPanel::show);
+    connect(m_editor, &EditorPanel::pageBuilt, this, [this](QWidget *page) {
+        registerNamedWidgets(page);
+        showTooltips(m_showTooltips);
+    });
+    const auto remark = [this](const QString &text) {
+        m_createSkin->showStatus(text, CreateSkinPanel::StatusLasts::FewSeconds);
+    };
+    connect(m_editor, &EditorPanel::remark, this, remark);
+    m_profiles = new ProfilesPanel(*ui, this, m_profilesFolder, m_editor->history(),
+                                   [this] { return m_editor->values(); });
+    connect(m_profiles, &ProfilesPanel::tableRead, this, [this](const StyleTable &table) {
+        m_editor->takeTable(table);
+        fullRefresh();
+    });
     // A table reloaded or a style taken from a skin is one edit of its own, undone as one.
     const auto recordEdit = [this](const EditorValues &before, const EditorValues &after,
-                                   const QString &text) { pushEdit(before, after, text); };
+                                   const QString &text) { m_editor->pushEdit(before, after, text); };
     connect(m_profiles, &ProfilesPanel::edited, this, recordEdit);
-    connect(m_profiles, &ProfilesPanel::remark, this, [this](const QString &text) {
-        m_createSkin->showStatus(text, CreateSkinPanel::StatusLasts::FewSeconds);
-    });
+    connect(m_profiles, &ProfilesPanel::remark, this, remark);
     m_skinStyles = new SkinStyles(
-        *ui, this, *m_createSkin, *m_profiles, [this] { return editorValues(); }, [this] { return m_table; });
+        *ui, this, *m_createSkin, *m_profiles, [this] { return m_editor->values(); },
+        [this] { return m_editor->table(); });
     connect(m_createSkin, &CreateSkinPanel::skinSelected, m_skinStyles, &SkinStyles::readPalette);
     connect(m_skinStyles, &SkinStyles::edited, this, recordEdit);
     setUpKeyboard();
-    setUpFind();
     registerNamedWidgets(this);
 
     setWindowTitle(programName);
@@ -77,15 +86,12 @@ MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
     loadTooltips();
     ui->actionShow_Tooltips->setChecked(m_showTooltips);
     showTooltips(m_showTooltips);
-    buildEditorPage(ui->tabWidget->currentIndex()); // now that the values it shows are loaded
+    m_editor->buildEditorPage(ui->tabWidget->currentIndex()); // now that the values it shows are loaded
 
     // Start in the editing layout: the settings tabs shown, the preview (unchecked in the form) hidden.
     ui->changeColoursBox->setChecked(true);
     editingToggled();
 
-    // Both percentage fields take whole numbers from 1 to 999 from the first keystroke on.
-    ui->lineheight->setValidator(new QRegularExpressionValidator(percentagePattern(), this));
-    showLineHeight();
     // The "%" sits inside a white entry field, whatever the theme.
     showTextState(ui->lineHeightPercent, TextState::InField, m_theme);
 
@@ -105,7 +111,6 @@ void MainWindow::wireMenusAndSwitches()
         connect(action, &QAction::triggered, this, handler);
     connect(ui->changeColoursBox, &QAbstractButton::clicked, this, &MainWindow::editingToggled);
     connect(ui->showPreviewBox, &QAbstractButton::clicked, this, &MainWindow::previewToggled);
-    connect(ui->resetLineHeightButton, &QAbstractButton::clicked, this, &MainWindow::resetLineHeight);
 }
 
 void MainWindow::registerNamedWidgets(QWidget *root)
@@ -169,18 +174,28 @@ void MainWindow::loadSettings()
 void MainWindow::applyTheme(int number)
 {
     const Theme theme = themeFor(number);
-    m_labelColour = theme.labelcolor;
     // Re-applying the same sheet re-polishes every widget of the window for nothing.
     if (styleSheet() != theme.styleSheet)
         setStyleSheet(theme.styleSheet);
     // Labels keep their state (greyed, warning ...) in the colours of the theme now worn.
     m_createSkin->setTheme(number);
+    m_editor->setTheme(number);
     reshowTextStates(this, number);
 }
 
-void MainWindow::greyLabel(QWidget *label, bool greyed)
+const Style &MainWindow::currentStyle() const
 {
-    showTextState(label, greyed ? TextState::Greyed : TextState::Normal, m_theme);
+    return m_editor->style();
+}
+
+const StyleTable &MainWindow::styleTable() const
+{
+    return m_editor->table();
+}
+
+int MainWindow::lineHeightValue() const
+{
+    return m_editor->lineHeight();
 }
 
 QString MainWindow::globalFontName() const
@@ -275,19 +290,8 @@ void MainWindow::previewToggled()
     applyWindowLayout(this, preview ? WindowLayout::Full : WindowLayout::Editing);
 }
 
-void MainWindow::takeTable(const StyleTable &table)
-{
-    m_table = table;
-    m_style = tablefile::derive(m_table);
-    // Set before the field, so that showing it is no edit of its own.
-    m_lineHeight = tablefile::tableLineHeight(m_table);
-    showLineHeight();
-    fullRefresh();
-}
-
 void MainWindow::fullRefresh()
 {
     applyTheme(m_theme);
-    showAllValues();
-    refreshPreview();
+    m_editor->showAllValues();
 }

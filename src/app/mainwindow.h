@@ -23,7 +23,7 @@ class CreateSkinPanel;
 class ProfilesPanel;
 class PreviewPanel;
 class SkinStyles;
-class RowSigns;
+class EditorPanel;
 class QLabel;
 class QMenu;
 class QUndoStack;
@@ -41,9 +41,9 @@ public:
     explicit MainWindow(const AppPaths &where, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    const Style &currentStyle() const { return m_style; }
-    const StyleTable &styleTable() const { return m_table; }
-    int lineHeightValue() const { return m_lineHeight; }
+    const Style &currentStyle() const;
+    const StyleTable &styleTable() const;
+    int lineHeightValue() const;
     QString globalFontName() const;
 
     // Whether "Create Skin", a source-skin scan or reading a skin's colours runs in the background.
@@ -61,8 +61,6 @@ public:
     void loadTooltips();
     void showTooltips(bool show);
 
-    void showAllValues();
-
 private:
     void wireMenusAndSwitches();
     void useDarkTheme();   // "Dark"
@@ -74,68 +72,25 @@ private:
     void editingToggled(); // "Yes" for changing the browser colours and fonts
     void previewToggled(); // "Yes" for showing the browser preview
 
-    void resetLineHeight(); // "Default" line height
-
-    // A table read by the profiles: its values shown, and the reference of every reset button.
-    void takeTable(const StyleTable &table);
-    void registerNamedWidgets(QWidget *root); // into widgetsByName, for the preview's style sheets
-    void wireEditorRows();
-    void buildEditorPage(int page);          // the page's rows, wired and showing the current values
-    void nameRowsForScreenReaders(int page); // "Lists, Over: colour", from the key table
-    void putPageInTabOrder(int page);
-    void setUpFind();                // mainwindow_find.cpp
-    void offerCopyAndPaste(int key); // a colour row's value as text, by menu and Ctrl+C / Ctrl+V
-    // Sets a row's colour from "#rrggbb", "#aarrggbb" or a colour name, as a pick would; else
-    // says why and changes nothing.
-    void setColourFromText(int key, const QString &text);
-    // A row as the form shows it, "Lists › Text": a colour key's, or a font group's with `font`.
-    QString rowName(int index, bool font) const;
+    void registerNamedWidgets(QWidget *root); // into widgetsByName, for the tooltips
     void prepareFolders();
     void fullRefresh();
-    void refreshPreview();   // the editor's values to the preview
-    void setUpEditHistory(); // mainwindow_history.cpp
-    void setUpKeyboard();    // mainwindow_keyboard.cpp
-
-    // Editor rows (mainwindow_editor.cpp): every edit is a StyleEdit on the undo stack, and the
-    // rows only show the values and the row states that follow from them.
-    void pickColour(int key);
-    void pickFont(int group);
-    void applyEdit(const StyleEdit &edit);
-    void pushEdit(const EditorValues &before, const EditorValues &after, const QString &text,
-                  int mergeKey = -1);
-    EditorValues editorValues() const;
-    void showValues(const EditorValues &values);
-    void showLineHeight();
-    void showRowStates(const RowStates &states);
-    void showColour(int key);
-    void showFont(int group);
-
-    void greyLabel(QWidget *label, bool greyed);
+    void setUpKeyboard(); // mainwindow_keyboard.cpp
 
     std::unique_ptr<Ui::MainWindow> ui;
-    EditorRows m_rows{}; // null on pages not shown yet
-    QSet<int> m_builtPages;
     QHash<QString, QWidget *> m_widgetsByName; // every named widget, for the tooltips
 
     CreateSkinPanel *m_createSkin = nullptr;
     ProfilesPanel *m_profiles = nullptr;
     PreviewPanel *m_preview = nullptr;
     SkinStyles *m_skinStyles = nullptr;
-    std::unique_ptr<RowSigns> m_signs; // contrast and colour-vision signs on the rows
+    EditorPanel *m_editor = nullptr;
     AppPaths m_paths;
     QString m_profilesFolder;
     bool m_oldScratchRemoved = false;
-    QString m_labelColour; // of enabled option labels in the theme worn
 
     int m_theme = 0;
     bool m_showTooltips = true;
 
-    QMap<QString, QString> m_table;
     QMap<QString, QString> m_tooltipTexts;
-    Style m_style;
-    std::array<QFont, stylekeys::fontGroupCount> m_fontDialogResults; // last font dialog result per group
-
-    // Editor undo history and the line height it edits (mainwindow_editor.cpp).
-    QUndoStack *m_undoStack = nullptr;
-    int m_lineHeight = 100; // in percent; 0 while the field is empty
 };

@@ -1,14 +1,21 @@
 // The colour and font rows of the settings pages: showing the current style and editing it.
 
+#include "editorpanel.h"
+
 #include "dialogs.h"
 #include "editcommand.h"
-#include "mainwindow.h"
 #include "rowsigns.h"
 #include "skin/skinbuildoptions.h"
+#include "theme.h"
 #include "ui_mainwindow.h"
 
 #include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
 #include <QPainter>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QUndoStack>
 
 using stylekeys::colourKeys;
@@ -47,21 +54,43 @@ constexpr int lineHeightMergeKey = 1;
 
 } // namespace
 
-void MainWindow::wireEditorRows()
+EditorPanel::EditorPanel(Ui::MainWindow &form, QMainWindow *window)
+    : QObject(window), ui(form), m_window(window)
 {
+    m_signs = std::make_unique<RowSigns>([this](int key) { return rowName(key, false); }, ui.tabWidget);
     setUpEditHistory();
-    connect(ui->lineheight, &QLineEdit::textChanged, this,
+    // The field takes whole numbers from 1 to 999 from the first keystroke on.
+    ui.lineheight->setValidator(new QRegularExpressionValidator(percentagePattern(), this));
+    connect(ui.lineheight, &QLineEdit::textChanged, this,
             [this](const QString &text) { applyEdit(StyleEdit::setLineHeight(percentageFromText(text))); });
+    connect(ui.resetLineHeightButton, &QAbstractButton::clicked, this, &EditorPanel::resetLineHeight);
     // A page gets its rows when first shown: start-up builds only the page it shows.
-    connect(ui->tabWidget, &QTabWidget::currentChanged, this, &MainWindow::buildEditorPage);
+    connect(ui.tabWidget, &QTabWidget::currentChanged, this, &EditorPanel::buildEditorPage);
+    setUpFind();
 }
 
-void MainWindow::buildEditorPage(int page)
+EditorPanel::~EditorPanel() = default;
+
+void EditorPanel::takeTable(const StyleTable &table)
+{
+    m_table = table;
+    m_style = tablefile::derive(m_table);
+    // Set before the field, so that showing it is no edit of its own.
+    m_lineHeight = tablefile::tableLineHeight(m_table);
+    showLineHeight();
+}
+
+void EditorPanel::greyLabel(QWidget *label, bool greyed)
+{
+    showTextState(label, greyed ? TextState::Greyed : TextState::Normal, m_theme);
+}
+
+void EditorPanel::buildEditorPage(int page)
 {
     if (page < 0 || m_builtPages.contains(page))
         return;
     m_builtPages.insert(page);
-    ::buildEditorPage(ui->tabWidget, page, m_rows);
+    ::buildEditorPage(ui.tabWidget, page, m_rows);
     for (int key = 0; key < stylekeys::colourKeyCount; ++key) {
         const ColourRow &row = m_rows.colours[std::size_t(key)];
         if (int(colourKeys[key].page) != page)
@@ -87,9 +116,8 @@ void MainWindow::buildEditorPage(int page)
     nameRowsForScreenReaders(page);
     putPageInTabOrder(page);
     m_signs->addForPage(page, m_rows);
-    QWidget *pageWidget = ui->tabWidget->widget(page);
-    registerNamedWidgets(pageWidget);
-    showTooltips(m_showTooltips);
+    QWidget *pageWidget = ui.tabWidget->widget(page);
+    emit pageBuilt(pageWidget);
     showRowStates(rowStates(m_style, m_table));
     m_signs->show(m_style);
     // New children of a page already on screen stay hidden until told (the signs were told).
@@ -99,14 +127,9 @@ void MainWindow::buildEditorPage(int page)
                 child->show();
 }
 
-EditorValues MainWindow::editorValues() const
+void EditorPanel::applyEdit(const StyleEdit &edit)
 {
-    return {m_style, m_lineHeight};
-}
-
-void MainWindow::applyEdit(const StyleEdit &edit)
-{
-    const EditorValues before = editorValues();
+    const EditorValues before = values();
     const StyleEdit::Result result = edit.apply(before, m_table);
     const bool typing = result.changes.lineHeight && result.changes.colours.isEmpty();
     pushEdit(before, result.values,
@@ -114,8 +137,8 @@ void MainWindow::applyEdit(const StyleEdit &edit)
              typing ? lineHeightMergeKey : -1);
 }
 
-void MainWindow::pushEdit(const EditorValues &before, const EditorValues &after, const QString &text,
-                          int mergeKey)
+void EditorPanel::pushEdit(const EditorValues &before, const EditorValues &after, const QString &text,
+                           int mergeKey)
 {
     if (changesBetween(before, after).isEmpty())
         return;
@@ -123,11 +146,11 @@ void MainWindow::pushEdit(const EditorValues &before, const EditorValues &after,
                                       after, text, mergeKey));
 }
 
-void MainWindow::showValues(const EditorValues &values)
+void EditorPanel::showValues(const EditorValues &shown)
 {
-    const ValueChanges changes = changesBetween(editorValues(), values);
-    m_style = values.style;
-    m_lineHeight = values.lineHeight;
+    const ValueChanges changes = changesBetween(values(), shown);
+    m_style = shown.style;
+    m_lineHeight = shown.lineHeight;
     showLineHeight();
 
     for (int key : changes.colours)
@@ -135,31 +158,28 @@ void MainWindow::showValues(const EditorValues &values)
     for (int group : changes.fonts)
         showFont(group);
     showRowStates(rowStates(m_style, m_table));
-    refreshPreview();
+    emit valuesShown(m_style, m_lineHeight, rowStates(m_style, m_table).stripesShown);
     m_signs->show(m_style);
 }
 
-void MainWindow::showLineHeight()
+void EditorPanel::showLineHeight()
 {
-    if (percentageFromText(ui->lineheight->text()) != m_lineHeight)
-        ui->lineheight->setText(m_lineHeight > 0 ? QString::number(m_lineHeight) : QString());
+    if (percentageFromText(ui.lineheight->text()) != m_lineHeight)
+        ui.lineheight->setText(m_lineHeight > 0 ? QString::number(m_lineHeight) : QString());
 }
 
-void MainWindow::showAllValues()
+void EditorPanel::showAllValues()
 {
-    QPalette selectedFilePalette;
-    selectedFilePalette.setColor(QPalette::Text, QColor(m_labelColour));
-    ui->selectedfile->setPalette(selectedFilePalette);
-
     for (int key = 0; key < stylekeys::colourKeyCount; ++key)
         showColour(key);
     for (int group = 0; group < stylekeys::fontGroupCount; ++group)
         showFont(group);
     showRowStates(rowStates(m_style, m_table));
     m_signs->show(m_style);
+    emit valuesShown(m_style, m_lineHeight, rowStates(m_style, m_table).stripesShown);
 }
 
-void MainWindow::showRowStates(const RowStates &states)
+void EditorPanel::showRowStates(const RowStates &states)
 {
     // Rows of pages not shown yet are null; building a page shows its states.
     for (int key = 0; key < stylekeys::colourKeyCount; ++key)
@@ -176,7 +196,7 @@ void MainWindow::showRowStates(const RowStates &states)
     }
 }
 
-void MainWindow::showColour(int key)
+void EditorPanel::showColour(int key)
 {
     const ColourRow &row = m_rows.colours[std::size_t(key)];
     if (!row.swatch)
@@ -185,17 +205,17 @@ void MainWindow::showColour(int key)
     row.value->setText(colourName(colourKeys[key], m_style.colours[std::size_t(key)]));
 }
 
-void MainWindow::pickColour(int key)
+void EditorPanel::pickColour(int key)
 {
     // The dialog says which row it edits; on rows that can be transparent, any opacity can be chosen.
     const bool alpha = *colourKeys[key].transparency != '\0';
     const QColor chosen =
-        Dialogs::getColor(m_style.colours[std::size_t(key)], this, rowName(key, false), alpha);
+        Dialogs::getColor(m_style.colours[std::size_t(key)], m_window, rowName(key, false), alpha);
     if (chosen.isValid())
         applyEdit(StyleEdit::pickColour(key, chosen));
 }
 
-void MainWindow::showFont(int group)
+void EditorPanel::showFont(int group)
 {
     const FontRow &row = m_rows.fonts[std::size_t(group)];
     if (!row.name)
@@ -206,12 +226,12 @@ void MainWindow::showFont(int group)
     row.weight->setText(fontWeightText(font.weight));
 }
 
-void MainWindow::pickFont(int group)
+void EditorPanel::pickFont(int group)
 {
     const FontSpec &font = m_style.fonts[std::size_t(group)];
     const QFont initial(font.family, font.size, font.qtWeight(), false);
     bool confirmed = false;
-    m_fontDialogResults[std::size_t(group)] = Dialogs::getFont(&confirmed, initial, this);
+    m_fontDialogResults[std::size_t(group)] = Dialogs::getFont(&confirmed, initial, m_window);
     if (!confirmed || Dialogs::unchangedInFontDialog(m_fontDialogResults[std::size_t(group)], initial))
         return;
     // What the system actually supplies, not what was asked for.
@@ -220,7 +240,7 @@ void MainWindow::pickFont(int group)
         group, {resolved.family(), FontSpec::weightWord(resolved.weight()), resolved.pointSize()}));
 }
 
-void MainWindow::resetLineHeight()
+void EditorPanel::resetLineHeight()
 {
     applyEdit(StyleEdit::resetLineHeight());
 }
