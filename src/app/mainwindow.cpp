@@ -7,7 +7,6 @@
 #include "previewpanel.h"
 #include "profilespanel.h"
 #include "settingsfile.h"
-#include "skin/skinbuildoptions.h"
 #include "skinstyles.h"
 #include "textfit.h"
 #include "theme.h"
@@ -21,7 +20,6 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
-#include <QRegularExpressionValidator>
 #include <QTimer>
 #include <QWhatsThis>
 

@@ -1,32 +1,22 @@
 #pragma once
 
-#include "apppaths.h"
-#include "colour/colourvision.h"
-#include "colour/skinpalette.h"
-#include "editorrows.h"
-#include "style/style.h"
-#include "style/styleedit.h"
-#include "style/tablefile.h"
-#include "theme.h"
+// The main window assembles the panels (each owns its part of the form) and keeps what is the
+// window's own: the menus, the theme, tooltips, settings, the layouts and closing.
 
-#include <QFont>
+#include "apppaths.h"
+#include "style/style.h"
+#include "style/tablefile.h"
+
 #include <QHash>
 #include <QMainWindow>
 #include <QMap>
-#include <QSet>
-#include <QStringList>
-#include <array>
 #include <memory>
-#include <optional>
 
 class CreateSkinPanel;
 class ProfilesPanel;
 class PreviewPanel;
 class SkinStyles;
 class EditorPanel;
-class QLabel;
-class QMenu;
-class QUndoStack;
 
 namespace Ui {
 class MainWindow;
