@@ -17,7 +17,7 @@ namespace {
 MainWindow &window()
 {
     static QTemporaryDir folder;
-    static MainWindow w({folder.path(), folder.path()});
+    static MainWindow w({folder.path(), folder.path(), folder.path()});
     return w;
 }
 
@@ -29,7 +29,7 @@ void click(const char *name)
 void loadTable(benchmark::State &state)
 {
     for (auto _ : state)
-        window().defaultcolors(tablefile::defaultTablePath);
+        window().findChild<QAction *>(QStringLiteral("actionDefaultTable"))->trigger();
 }
 BENCHMARK(loadTable)->Unit(benchmark::kMicrosecond);
 
@@ -37,7 +37,7 @@ BENCHMARK(loadTable)->Unit(benchmark::kMicrosecond);
 void fullRefresh(benchmark::State &state)
 {
     for (auto _ : state)
-        click("pushButton");
+        click("resetAllButton");
 }
 BENCHMARK(fullRefresh)->Unit(benchmark::kMicrosecond);
 
@@ -46,7 +46,9 @@ void switchTable(benchmark::State &state)
 {
     bool white = false;
     for (auto _ : state)
-        window().findChild<QAction *>((white = !white) ? "actionWhiteBrowser" : "actionDefault_2")->trigger();
+        window()
+            .findChild<QAction *>((white = !white) ? "actionWhiteTable" : "actionDefaultTable")
+            ->trigger();
 }
 BENCHMARK(switchTable)->Unit(benchmark::kMicrosecond);
 
@@ -65,7 +67,7 @@ BENCHMARK_CAPTURE(refreshStep, updateplugin, "updateplugin")->Unit(benchmark::kM
 void applyTheme(benchmark::State &state)
 {
     for (auto _ : state)
-        window().loadstyle(0);
+        window().applyTheme(0);
 }
 BENCHMARK(applyTheme)->Unit(benchmark::kMicrosecond);
 
@@ -94,7 +96,7 @@ int main(int argc, char **argv)
     prepareApplication();
     Dialogs::setTesting(true);
     window().show();
-    click("checkBox_changecolors_2"); // the preview, which every edit restyles
+    click("showPreviewBox"); // the preview, which every edit restyles
     // Each settings page gets its rows when first shown.
     auto *pages = window().findChild<QTabWidget *>(QStringLiteral("tabWidget"));
     for (int page = 0; page < pages->count(); ++page)

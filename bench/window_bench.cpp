@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <sys/resource.h>
 #include <vector>
 
@@ -33,12 +34,13 @@ int showAndQuit(int argc, char *argv[], bool panelcraft)
     std::unique_ptr<QMainWindow> window;
     if (panelcraft) {
         prepareApplication();
-        window = std::make_unique<MainWindow>(AppPaths{home.path(), home.path()});
+        window = std::make_unique<MainWindow>(AppPaths{home.path(), home.path(), home.path()});
     } else {
         window = std::make_unique<QMainWindow>();
     }
     window->show();
-    QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    // Ends right there, for both alike: tearing the window down is no part of starting it.
+    QTimer::singleShot(0, &app, [] { std::_Exit(0); });
     return app.exec();
 }
 
@@ -97,11 +99,11 @@ int build(int argc, char *argv[], const QString &skin)
     QApplication app(argc, argv);
     prepareApplication();
     QTemporaryDir home;
-    MainWindow window(AppPaths{home.path(), home.path()});
+    MainWindow window(AppPaths{home.path(), home.path(), home.path()});
     window.show();
     Dialogs::setTesting(true);
     Dialogs::setNextFileName(skin);
-    window.findChild<QAbstractButton *>(QStringLiteral("skinfileselect"))->click();
+    window.findChild<QAbstractButton *>(QStringLiteral("chooseSkinButton"))->click();
 
     qint64 longestGap = 0;
     int ticks = 0;
@@ -121,7 +123,7 @@ int build(int argc, char *argv[], const QString &skin)
     });
     clock.start();
     sinceTick.start();
-    window.findChild<QAbstractButton *>(QStringLiteral("dothejob"))->click();
+    window.findChild<QAbstractButton *>(QStringLiteral("createSkinButton"))->click();
     std::printf("the click itself took %.1f ms\n", clock.nsecsElapsed() / 1e6);
     ticker.start(1);
     app.exec();

@@ -21,7 +21,7 @@ bool sameStyle(const Style &a, const Style &b)
 struct Profile
 {
     Style style;
-    QString lineHeight;
+    int lineHeight;
 };
 
 // Read the way a profile is loaded: over the built-in table.

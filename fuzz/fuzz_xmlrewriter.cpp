@@ -22,7 +22,7 @@ SkinBuildOptions optionsFrom(uint8_t bits)
     options.globalFontName = bits & 8 ? QStringLiteral("Verdana") : QString();
     options.globalSize = bits & 16 ? QStringLiteral("150") : QStringLiteral("80");
     options.iconSet = IconSet((bits >> 5) & 3);
-    options.lineHeight = bits & 128 ? QStringLiteral("90") : QStringLiteral("100");
+    options.lineHeight = bits & 128 ? 90 : 100;
     return options;
 }
 

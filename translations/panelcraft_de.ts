@@ -193,6 +193,188 @@ Rückgabewert: 0 geschrieben, 1 Erstellen fehlgeschlagen, 2 Aufruffehler. Siehe 
     </message>
 </context>
 <context>
+    <name>CreateSkinPanel</name>
+    <message>
+        <source>Skin Files (*.zip)</source>
+        <translation>Skin-Dateien (*.zip)</translation>
+    </message>
+    <message>
+        <source>Cannot create a temporary folder: %1</source>
+        <translation>Ein temporärer Ordner kann nicht angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>Select a Skin zip file</source>
+        <translation>Skin-Zip-Datei auswählen</translation>
+    </message>
+    <message>
+        <source>Please wait for the skin to be created</source>
+        <translation>Bitte warten, bis der Skin erstellt ist</translation>
+    </message>
+    <message>
+        <source>Only a skin&apos;s .zip file or a colour scheme can be dropped here</source>
+        <translation>Hier kann nur die .zip-Datei eines Skins oder ein Farbschema abgelegt werden</translation>
+    </message>
+    <message>
+        <source>The skin &quot;%1&quot; already exists.
+Replace it with the new skin?</source>
+        <translation>Der Skin „%1“ existiert bereits.
+Durch den neuen Skin ersetzen?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be created</source>
+        <translation>Der Ordner „%1“ konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Processing. Please wait ...</source>
+        <translation>In Arbeit. Bitte warten…</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The skin could not be created.
+%1</source>
+        <translation>Der Skin konnte nicht erstellt werden.
+%1</translation>
+    </message>
+    <message>
+        <source>Done !</source>
+        <translation>Fertig!</translation>
+    </message>
+    <message>
+        <source>Your Skin has been created successfully !
+Select the %1 skin from Turnwise Settings-&gt;Interface tab</source>
+        <translation>Ihr Skin wurde erfolgreich erstellt!
+Wählen Sie den Skin %1 in Turnwise unter Einstellungen → Oberfläche aus</translation>
+    </message>
+    <message>
+        <source>
+
+Not everything could be done as asked:
+- </source>
+        <translation>
+
+Nicht alles konnte wie gewünscht ausgeführt werden:
+- </translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>No program could be found to show the folder &quot;%1&quot;</source>
+        <translation>Es wurde kein Programm gefunden, das den Ordner „%1“ anzeigen kann</translation>
+    </message>
+    <message>
+        <source>Closing when the skin is written ...</source>
+        <translation>Wird geschlossen, sobald der Skin geschrieben ist…</translation>
+    </message>
+    <message>
+        <source>Select a Skin zip file with Custom Browser Icons</source>
+        <translation>Skin-Zip-Datei mit eigenen Browser-Symbolen auswählen</translation>
+    </message>
+    <message>
+        <source>You have not selected any skin with Custom Icons</source>
+        <translation>Sie haben keinen Skin mit eigenen Symbolen ausgewählt</translation>
+    </message>
+    <message>
+        <source>Looking for custom icons ...</source>
+        <translation>Suche nach eigenen Symbolen…</translation>
+    </message>
+    <message>
+        <source>Assign a keyboard or custom button as... show_window &apos;browserfloat&apos; to open/close the Floating Browser window</source>
+        <translation>Weisen Sie einer Taste oder einem eigenen Button show_window &apos;browserfloat&apos; zu, um das schwebende Browser-Fenster zu öffnen/schließen</translation>
+    </message>
+    <message>
+        <source>Select a Skin zip file with Window</source>
+        <translation>Skin-Zip-Datei mit Fenstern auswählen</translation>
+    </message>
+    <message>
+        <source>You have not selected any Window skin</source>
+        <translation>Sie haben keinen Skin mit Fenstern ausgewählt</translation>
+    </message>
+    <message>
+        <source>Looking for floating windows ...</source>
+        <translation>Suche nach schwebenden Fenstern…</translation>
+    </message>
+    <message>
+        <source>Selected Skin does not contain any floating Windows</source>
+        <translation>Der ausgewählte Skin enthält keine schwebenden Fenster</translation>
+    </message>
+</context>
+<context>
+    <name>EditorPanel</name>
+    <message>
+        <source>Find a colour</source>
+        <translation>Farbe suchen</translation>
+    </message>
+    <message>
+        <source>No colour matches &quot;%1&quot;</source>
+        <translation>Keine Farbe passt zu „%1“</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>%1 › %2</source>
+        <translation>%1 › %2</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>colour</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>reset</source>
+        <translation>zurücksetzen</translation>
+    </message>
+    <message>
+        <source>transparent</source>
+        <translation>transparent</translation>
+    </message>
+    <message>
+        <source>value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>swatch</source>
+        <translation>Farbfeld</translation>
+    </message>
+    <message>
+        <source>font</source>
+        <translation>Schrift</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Colour</source>
+        <translation>Farbe &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste Colour</source>
+        <translation>Farbe &amp;einfügen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour this row can take</source>
+        <translation>„%1“ ist keine Farbe, die diese Zeile annehmen kann</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Panelcraft</source>
@@ -599,172 +781,6 @@ Rückgabewert: 0 geschrieben, 1 Erstellen fehlgeschlagen, 2 Aufruffehler. Siehe 
         <translation>Der Ordner „%1“ konnte nicht angelegt werden. Bis dahin können keine Profile gespeichert und keine Skins erstellt werden.</translation>
     </message>
     <message>
-        <source>Select a Skin zip file</source>
-        <translation>Skin-Zip-Datei auswählen</translation>
-    </message>
-    <message>
-        <source>Please wait for the skin to be created</source>
-        <translation>Bitte warten, bis der Skin erstellt ist</translation>
-    </message>
-    <message>
-        <source>The folder &quot;%1&quot; could not be created</source>
-        <translation>Der Ordner „%1“ konnte nicht angelegt werden</translation>
-    </message>
-    <message>
-        <source>Processing. Please wait ...</source>
-        <translation>In Arbeit. Bitte warten…</translation>
-    </message>
-    <message>
-        <source>Failed</source>
-        <translation>Fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>The skin could not be created.
-%1</source>
-        <translation>Der Skin konnte nicht erstellt werden.
-%1</translation>
-    </message>
-    <message>
-        <source>Done !</source>
-        <translation>Fertig!</translation>
-    </message>
-    <message>
-        <source>Your Skin has been created successfully !
-Select the %1 skin from Turnwise Settings-&gt;Interface tab</source>
-        <translation>Ihr Skin wurde erfolgreich erstellt!
-Wählen Sie den Skin %1 in Turnwise unter Einstellungen → Oberfläche aus</translation>
-    </message>
-    <message>
-        <source>
-
-Not everything could be done as asked:
-- </source>
-        <translation>
-
-Nicht alles konnte wie gewünscht ausgeführt werden:
-- </translation>
-    </message>
-    <message>
-        <source>Open Folder</source>
-        <translation>Ordner öffnen</translation>
-    </message>
-    <message>
-        <source>No program could be found to show the folder &quot;%1&quot;</source>
-        <translation>Es wurde kein Programm gefunden, das den Ordner „%1“ anzeigen kann</translation>
-    </message>
-    <message>
-        <source>Closing when the skin is written ...</source>
-        <translation>Wird geschlossen, sobald der Skin geschrieben ist…</translation>
-    </message>
-    <message>
-        <source>Select a Skin zip file with Custom Browser Icons</source>
-        <translation>Skin-Zip-Datei mit eigenen Browser-Symbolen auswählen</translation>
-    </message>
-    <message>
-        <source>You have not selected any skin with Custom Icons</source>
-        <translation>Sie haben keinen Skin mit eigenen Symbolen ausgewählt</translation>
-    </message>
-    <message>
-        <source>Looking for custom icons ...</source>
-        <translation>Suche nach eigenen Symbolen…</translation>
-    </message>
-    <message>
-        <source>Assign a keyboard or custom button as... show_window &apos;browserfloat&apos; to open/close the Floating Browser window</source>
-        <translation>Weisen Sie einer Taste oder einem eigenen Button show_window &apos;browserfloat&apos; zu, um das schwebende Browser-Fenster zu öffnen/schließen</translation>
-    </message>
-    <message>
-        <source>Select a Skin zip file with Window</source>
-        <translation>Skin-Zip-Datei mit Fenstern auswählen</translation>
-    </message>
-    <message>
-        <source>You have not selected any Window skin</source>
-        <translation>Sie haben keinen Skin mit Fenstern ausgewählt</translation>
-    </message>
-    <message>
-        <source>Looking for floating windows ...</source>
-        <translation>Suche nach schwebenden Fenstern…</translation>
-    </message>
-    <message>
-        <source>Selected Skin does not contain any floating Windows</source>
-        <translation>Der ausgewählte Skin enthält keine schwebenden Fenster</translation>
-    </message>
-    <message>
-        <source>Contrast %1:1 on %2: hard to read in the browser</source>
-        <translation>Kontrast %1:1 auf %2: im Browser schwer lesbar</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>Rückgängig</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>Wiederholen</translation>
-    </message>
-    <message>
-        <source>Reset all</source>
-        <translation>Alles zurücksetzen</translation>
-    </message>
-    <message>
-        <source>The Profile %1 is gone: it was moved or deleted outside Panelcraft.
-
-Default Profile loaded</source>
-        <translation>Das Profil %1 ist nicht mehr da: Es wurde außerhalb von Panelcraft verschoben oder gelöscht.
-
-Standardprofil geladen</translation>
-    </message>
-    <message>
-        <source>Select a Panelcraft Profile</source>
-        <translation>Panelcraft-Profil auswählen</translation>
-    </message>
-    <message>
-        <source>The Profile could not be saved to %1
-%2
-
-Nothing was changed.</source>
-        <translation>Das Profil konnte nicht unter %1 gespeichert werden
-%2
-
-Es wurde nichts geändert.</translation>
-    </message>
-    <message>
-        <source>Save your Panelcraft Profile</source>
-        <translation>Panelcraft-Profil speichern</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to delete Profile %1 ?</source>
-        <translation>Möchten Sie das Profil %1 wirklich löschen?</translation>
-    </message>
-    <message>
-        <source>The Profile %1 could not be deleted:
-%2</source>
-        <translation>Das Profil %1 konnte nicht gelöscht werden:
-%2</translation>
-    </message>
-    <message>
-        <source>Profile %1 deleted.
-
-Default Profile loaded</source>
-        <translation>Profil %1 gelöscht.
-
-Standardprofil geladen</translation>
-    </message>
-    <message>
-        <source>Colours from Selected Skin</source>
-        <translation>Farben aus ausgewähltem Skin</translation>
-    </message>
-    <message>
-        <source>Select a skin with the Browse button first.</source>
-        <translation>Wählen Sie zuerst mit „Durchsuchen“ einen Skin aus.</translation>
-    </message>
-    <message>
-        <source>Reading the skin&apos;s colours ...</source>
-        <translation>Farben des Skins werden gelesen…</translation>
-    </message>
-    <message>
-        <source>Colours from skin</source>
-        <translation>Farben aus Skin</translation>
-    </message>
-    <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Reset Background color to its default value&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Hintergrundfarbe auf den Standardwert zurücksetzen&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
@@ -809,18 +825,6 @@ Standardprofil geladen</translation>
         <translation>Stärke: %1</translation>
     </message>
     <message>
-        <source>Skin Files (*.zip)</source>
-        <translation>Skin-Dateien (*.zip)</translation>
-    </message>
-    <message>
-        <source>Profiles (*.pcp)</source>
-        <translation>Profile (*.pcp)</translation>
-    </message>
-    <message>
-        <source> (White Browser)</source>
-        <translation> (weißer Browser)</translation>
-    </message>
-    <message>
         <source>Normal vision</source>
         <translation>Normales Sehen</translation>
     </message>
@@ -843,36 +847,6 @@ Standardprofil geladen</translation>
     <message>
         <source>View as</source>
         <translation>Ansicht als</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; on the %2 page</source>
-        <translation>„%1“ auf der Seite %2</translation>
-    </message>
-    <message>
-        <source>With %1, %2 and %3 are hard to tell apart (difference %4, CIEDE2000).</source>
-        <translation>Bei %1 sind %2 und %3 schwer zu unterscheiden (Abstand %4, CIEDE2000).</translation>
-    </message>
-    <message>
-        <source>Some lines of the profile were not used:
-- </source>
-        <translation>Einige Zeilen des Profils wurden nicht verwendet:
-- </translation>
-    </message>
-    <message>
-        <source>Style from Selected Skin with Accent ...</source>
-        <translation>Stil aus ausgewähltem Skin mit Akzent…</translation>
-    </message>
-    <message>
-        <source>Style from Selected Skin</source>
-        <translation>Stil aus ausgewähltem Skin</translation>
-    </message>
-    <message>
-        <source>Accent for the Style</source>
-        <translation>Akzent für den Stil</translation>
-    </message>
-    <message>
-        <source>Style from skin</source>
-        <translation>Stil aus Skin</translation>
     </message>
     <message>
         <source>&amp;Browse</source>
@@ -907,92 +881,8 @@ Standardprofil geladen</translation>
         <translation>Vor dem Schließen speichern?</translation>
     </message>
     <message>
-        <source>The skin &quot;%1&quot; already exists.
-Replace it with the new skin?</source>
-        <translation>Der Skin „%1“ existiert bereits.
-Durch den neuen Skin ersetzen?</translation>
-    </message>
-    <message>
-        <source>Replace</source>
-        <translation>Ersetzen</translation>
-    </message>
-    <message>
-        <source>Find a colour</source>
-        <translation>Farbe suchen</translation>
-    </message>
-    <message>
-        <source>No colour matches &quot;%1&quot;</source>
-        <translation>Keine Farbe passt zu „%1“</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Bearbeiten</translation>
-    </message>
-    <message>
-        <source>The Browser Profile has unsaved edits.
-%1</source>
-        <translation>Das Browser-Profil hat ungespeicherte Änderungen.
-%1</translation>
-    </message>
-    <message>
         <source>&amp;Quit</source>
         <translation>&amp;Beenden</translation>
-    </message>
-    <message>
-        <source>%1 › %2</source>
-        <translation>%1 › %2</translation>
-    </message>
-    <message>
-        <source>%1, %2: %3</source>
-        <translation>%1, %2: %3</translation>
-    </message>
-    <message>
-        <source>colour</source>
-        <translation>Farbe</translation>
-    </message>
-    <message>
-        <source>reset</source>
-        <translation>zurücksetzen</translation>
-    </message>
-    <message>
-        <source>transparent</source>
-        <translation>transparent</translation>
-    </message>
-    <message>
-        <source>value</source>
-        <translation>Wert</translation>
-    </message>
-    <message>
-        <source>swatch</source>
-        <translation>Farbfeld</translation>
-    </message>
-    <message>
-        <source>font</source>
-        <translation>Schrift</translation>
-    </message>
-    <message>
-        <source>&amp;Copy Colour</source>
-        <translation>Farbe &amp;kopieren</translation>
-    </message>
-    <message>
-        <source>&amp;Paste Colour</source>
-        <translation>Farbe &amp;einfügen</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a colour this row can take</source>
-        <translation>„%1“ ist keine Farbe, die diese Zeile annehmen kann</translation>
-    </message>
-    <message>
-        <source>Save them before they are replaced?</source>
-        <translation>Speichern, bevor sie ersetzt werden?</translation>
-    </message>
-    <message>
-        <source>Profile saved: %1</source>
-        <translation>Profil gespeichert: %1</translation>
-    </message>
-    <message>
-        <source>Save them before a style is drawn from the skin?</source>
-        <translation>Vor dem Ableiten eines Stils aus dem Skin speichern?</translation>
     </message>
     <message>
         <source>Add Browser in a &amp;floating Window</source>
@@ -1015,22 +905,6 @@ Durch den neuen Skin ersetzen?</translation>
         <translation>Browser-&amp;Vorschau zeigen</translation>
     </message>
     <message>
-        <source>Open &amp;Recent</source>
-        <translation>&amp;Zuletzt geöffnet</translation>
-    </message>
-    <message>
-        <source>&amp;%1 %2</source>
-        <translation>&amp;%1 %2</translation>
-    </message>
-    <message>
-        <source>The Profile %1 is gone: it was moved or deleted outside Panelcraft.
-
-It was taken off the recent Profiles.</source>
-        <translation>Das Profil %1 ist nicht mehr da: Es wurde außerhalb von Panelcraft verschoben oder gelöscht.
-
-Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
-    </message>
-    <message>
         <source>White</source>
         <comment>icon set drawn for white browsers</comment>
         <translation>Weiß</translation>
@@ -1050,9 +924,115 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
         <comment>built-in browser profile</comment>
         <translation>Weiß</translation>
     </message>
+</context>
+<context>
+    <name>ProfilesPanel</name>
     <message>
-        <source>Only a skin&apos;s .zip file or a colour scheme can be dropped here</source>
-        <translation>Hier kann nur die .zip-Datei eines Skins oder ein Farbschema abgelegt werden</translation>
+        <source>Profiles (*.pcp)</source>
+        <translation>Profile (*.pcp)</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>Some lines of the profile were not used:
+- </source>
+        <translation>Einige Zeilen des Profils wurden nicht verwendet:
+- </translation>
+    </message>
+    <message>
+        <source>Reset all</source>
+        <translation>Alles zurücksetzen</translation>
+    </message>
+    <message>
+        <source>The Profile %1 is gone: it was moved or deleted outside Panelcraft.
+
+Default Profile loaded</source>
+        <translation>Das Profil %1 ist nicht mehr da: Es wurde außerhalb von Panelcraft verschoben oder gelöscht.
+
+Standardprofil geladen</translation>
+    </message>
+    <message>
+        <source> (White Browser)</source>
+        <translation> (weißer Browser)</translation>
+    </message>
+    <message>
+        <source>Save them before they are replaced?</source>
+        <translation>Speichern, bevor sie ersetzt werden?</translation>
+    </message>
+    <message>
+        <source>Select a Panelcraft Profile</source>
+        <translation>Panelcraft-Profil auswählen</translation>
+    </message>
+    <message>
+        <source>The Profile could not be saved to %1
+%2
+
+Nothing was changed.</source>
+        <translation>Das Profil konnte nicht unter %1 gespeichert werden
+%2
+
+Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Profile saved: %1</source>
+        <translation>Profil gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Save your Panelcraft Profile</source>
+        <translation>Panelcraft-Profil speichern</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete Profile %1 ?</source>
+        <translation>Möchten Sie das Profil %1 wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>The Profile %1 could not be deleted:
+%2</source>
+        <translation>Das Profil %1 konnte nicht gelöscht werden:
+%2</translation>
+    </message>
+    <message>
+        <source>Profile %1 deleted.
+
+Default Profile loaded</source>
+        <translation>Profil %1 gelöscht.
+
+Standardprofil geladen</translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2</source>
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <source>The Profile %1 is gone: it was moved or deleted outside Panelcraft.
+
+It was taken off the recent Profiles.</source>
+        <translation>Das Profil %1 ist nicht mehr da: Es wurde außerhalb von Panelcraft verschoben oder gelöscht.
+
+Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
+    </message>
+    <message>
+        <source>The Browser Profile has unsaved edits.
+%1</source>
+        <translation>Das Browser-Profil hat ungespeicherte Änderungen.
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>RowSigns</name>
+    <message>
+        <source>Contrast %1:1 on %2: hard to read in the browser</source>
+        <translation>Kontrast %1:1 auf %2: im Browser schwer lesbar</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; on the %2 page</source>
+        <translation>„%1“ auf der Seite %2</translation>
+    </message>
+    <message>
+        <source>With %1, %2 and %3 are hard to tell apart (difference %4, CIEDE2000).</source>
+        <translation>Bei %1 sind %2 und %3 schwer zu unterscheiden (Abstand %4, CIEDE2000).</translation>
     </message>
 </context>
 <context>
@@ -1104,6 +1084,45 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     <message>
         <source>Scheme exported: %1</source>
         <translation>Schema exportiert: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SkinStyles</name>
+    <message>
+        <source>Colours from Selected Skin</source>
+        <translation>Farben aus ausgewähltem Skin</translation>
+    </message>
+    <message>
+        <source>Style from Selected Skin with Accent ...</source>
+        <translation>Stil aus ausgewähltem Skin mit Akzent…</translation>
+    </message>
+    <message>
+        <source>Style from Selected Skin</source>
+        <translation>Stil aus ausgewähltem Skin</translation>
+    </message>
+    <message>
+        <source>Select a skin with the Browse button first.</source>
+        <translation>Wählen Sie zuerst mit „Durchsuchen“ einen Skin aus.</translation>
+    </message>
+    <message>
+        <source>Reading the skin&apos;s colours ...</source>
+        <translation>Farben des Skins werden gelesen…</translation>
+    </message>
+    <message>
+        <source>Colours from skin</source>
+        <translation>Farben aus Skin</translation>
+    </message>
+    <message>
+        <source>Save them before a style is drawn from the skin?</source>
+        <translation>Vor dem Ableiten eines Stils aus dem Skin speichern?</translation>
+    </message>
+    <message>
+        <source>Accent for the Style</source>
+        <translation>Akzent für den Stil</translation>
+    </message>
+    <message>
+        <source>Style from skin</source>
+        <translation>Stil aus Skin</translation>
     </message>
 </context>
 <context>

@@ -193,6 +193,188 @@ Code de sortie&#xa0;: 0 écrit, 1 échec de la création, 2 erreur d’utilisati
     </message>
 </context>
 <context>
+    <name>CreateSkinPanel</name>
+    <message>
+        <source>Skin Files (*.zip)</source>
+        <translation>Fichiers de skin (*.zip)</translation>
+    </message>
+    <message>
+        <source>Cannot create a temporary folder: %1</source>
+        <translation>Impossible de créer un dossier temporaire&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Select a Skin zip file</source>
+        <translation>Sélectionner le fichier zip d’un skin</translation>
+    </message>
+    <message>
+        <source>Please wait for the skin to be created</source>
+        <translation>Veuillez attendre la création du skin</translation>
+    </message>
+    <message>
+        <source>Only a skin&apos;s .zip file or a colour scheme can be dropped here</source>
+        <translation>Seul le fichier .zip d’un skin ou un schéma de couleurs peut être déposé ici</translation>
+    </message>
+    <message>
+        <source>The skin &quot;%1&quot; already exists.
+Replace it with the new skin?</source>
+        <translation>Le skin «&#xa0;%1&#xa0;» existe déjà.
+Le remplacer par le nouveau skin&#x202f;?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be created</source>
+        <translation>Le dossier «&#xa0;%1&#xa0;» n’a pas pu être créé</translation>
+    </message>
+    <message>
+        <source>Processing. Please wait ...</source>
+        <translation>Traitement en cours. Veuillez patienter…</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Échec</translation>
+    </message>
+    <message>
+        <source>The skin could not be created.
+%1</source>
+        <translation>Le skin n’a pas pu être créé.
+%1</translation>
+    </message>
+    <message>
+        <source>Done !</source>
+        <translation>Terminé&#x202f;!</translation>
+    </message>
+    <message>
+        <source>Your Skin has been created successfully !
+Select the %1 skin from Turnwise Settings-&gt;Interface tab</source>
+        <translation>Votre skin a été créé avec succès&#x202f;!
+Sélectionnez le skin %1 dans Turnwise, onglet Paramètres → Interface</translation>
+    </message>
+    <message>
+        <source>
+
+Not everything could be done as asked:
+- </source>
+        <translation>
+
+Tout n’a pas pu être fait comme demandé&#xa0;:
+- </translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>No program could be found to show the folder &quot;%1&quot;</source>
+        <translation>Aucun programme n’a été trouvé pour afficher le dossier «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Closing when the skin is written ...</source>
+        <translation>Fermeture dès que le skin est écrit…</translation>
+    </message>
+    <message>
+        <source>Select a Skin zip file with Custom Browser Icons</source>
+        <translation>Sélectionner le fichier zip d’un skin avec des icônes de Browser personnalisées</translation>
+    </message>
+    <message>
+        <source>You have not selected any skin with Custom Icons</source>
+        <translation>Vous n’avez sélectionné aucun skin avec des icônes personnalisées</translation>
+    </message>
+    <message>
+        <source>Looking for custom icons ...</source>
+        <translation>Recherche des icônes personnalisées…</translation>
+    </message>
+    <message>
+        <source>Assign a keyboard or custom button as... show_window &apos;browserfloat&apos; to open/close the Floating Browser window</source>
+        <translation>Affectez show_window &apos;browserfloat&apos; à une touche ou à un bouton personnalisé pour ouvrir/fermer la fenêtre flottante du Browser</translation>
+    </message>
+    <message>
+        <source>Select a Skin zip file with Window</source>
+        <translation>Sélectionner le fichier zip d’un skin avec des fenêtres</translation>
+    </message>
+    <message>
+        <source>You have not selected any Window skin</source>
+        <translation>Vous n’avez sélectionné aucun skin de fenêtres</translation>
+    </message>
+    <message>
+        <source>Looking for floating windows ...</source>
+        <translation>Recherche des fenêtres flottantes…</translation>
+    </message>
+    <message>
+        <source>Selected Skin does not contain any floating Windows</source>
+        <translation>Le skin sélectionné ne contient aucune fenêtre flottante</translation>
+    </message>
+</context>
+<context>
+    <name>EditorPanel</name>
+    <message>
+        <source>Find a colour</source>
+        <translation>Chercher une couleur</translation>
+    </message>
+    <message>
+        <source>No colour matches &quot;%1&quot;</source>
+        <translation>Aucune couleur ne correspond à «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>%1 › %2</source>
+        <translation>%1 › %2</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>colour</source>
+        <translation>couleur</translation>
+    </message>
+    <message>
+        <source>reset</source>
+        <translation>réinitialiser</translation>
+    </message>
+    <message>
+        <source>transparent</source>
+        <translation>transparent</translation>
+    </message>
+    <message>
+        <source>value</source>
+        <translation>valeur</translation>
+    </message>
+    <message>
+        <source>swatch</source>
+        <translation>échantillon</translation>
+    </message>
+    <message>
+        <source>font</source>
+        <translation>police</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Colour</source>
+        <translation>&amp;Copier la couleur</translation>
+    </message>
+    <message>
+        <source>&amp;Paste Colour</source>
+        <translation>C&amp;oller la couleur</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour this row can take</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une couleur que cette ligne accepte</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Panelcraft</source>
@@ -599,172 +781,6 @@ Code de sortie&#xa0;: 0 écrit, 1 échec de la création, 2 erreur d’utilisati
         <translation>Le dossier «&#xa0;%1&#xa0;» n’a pas pu être créé. Tant qu’il ne peut pas l’être, aucun profil ne peut être enregistré et aucun skin créé.</translation>
     </message>
     <message>
-        <source>Select a Skin zip file</source>
-        <translation>Sélectionner le fichier zip d’un skin</translation>
-    </message>
-    <message>
-        <source>Please wait for the skin to be created</source>
-        <translation>Veuillez attendre la création du skin</translation>
-    </message>
-    <message>
-        <source>The folder &quot;%1&quot; could not be created</source>
-        <translation>Le dossier «&#xa0;%1&#xa0;» n’a pas pu être créé</translation>
-    </message>
-    <message>
-        <source>Processing. Please wait ...</source>
-        <translation>Traitement en cours. Veuillez patienter…</translation>
-    </message>
-    <message>
-        <source>Failed</source>
-        <translation>Échec</translation>
-    </message>
-    <message>
-        <source>The skin could not be created.
-%1</source>
-        <translation>Le skin n’a pas pu être créé.
-%1</translation>
-    </message>
-    <message>
-        <source>Done !</source>
-        <translation>Terminé&#x202f;!</translation>
-    </message>
-    <message>
-        <source>Your Skin has been created successfully !
-Select the %1 skin from Turnwise Settings-&gt;Interface tab</source>
-        <translation>Votre skin a été créé avec succès&#x202f;!
-Sélectionnez le skin %1 dans Turnwise, onglet Paramètres → Interface</translation>
-    </message>
-    <message>
-        <source>
-
-Not everything could be done as asked:
-- </source>
-        <translation>
-
-Tout n’a pas pu être fait comme demandé&#xa0;:
-- </translation>
-    </message>
-    <message>
-        <source>Open Folder</source>
-        <translation>Ouvrir le dossier</translation>
-    </message>
-    <message>
-        <source>No program could be found to show the folder &quot;%1&quot;</source>
-        <translation>Aucun programme n’a été trouvé pour afficher le dossier «&#xa0;%1&#xa0;»</translation>
-    </message>
-    <message>
-        <source>Closing when the skin is written ...</source>
-        <translation>Fermeture dès que le skin est écrit…</translation>
-    </message>
-    <message>
-        <source>Select a Skin zip file with Custom Browser Icons</source>
-        <translation>Sélectionner le fichier zip d’un skin avec des icônes de Browser personnalisées</translation>
-    </message>
-    <message>
-        <source>You have not selected any skin with Custom Icons</source>
-        <translation>Vous n’avez sélectionné aucun skin avec des icônes personnalisées</translation>
-    </message>
-    <message>
-        <source>Looking for custom icons ...</source>
-        <translation>Recherche des icônes personnalisées…</translation>
-    </message>
-    <message>
-        <source>Assign a keyboard or custom button as... show_window &apos;browserfloat&apos; to open/close the Floating Browser window</source>
-        <translation>Affectez show_window &apos;browserfloat&apos; à une touche ou à un bouton personnalisé pour ouvrir/fermer la fenêtre flottante du Browser</translation>
-    </message>
-    <message>
-        <source>Select a Skin zip file with Window</source>
-        <translation>Sélectionner le fichier zip d’un skin avec des fenêtres</translation>
-    </message>
-    <message>
-        <source>You have not selected any Window skin</source>
-        <translation>Vous n’avez sélectionné aucun skin de fenêtres</translation>
-    </message>
-    <message>
-        <source>Looking for floating windows ...</source>
-        <translation>Recherche des fenêtres flottantes…</translation>
-    </message>
-    <message>
-        <source>Selected Skin does not contain any floating Windows</source>
-        <translation>Le skin sélectionné ne contient aucune fenêtre flottante</translation>
-    </message>
-    <message>
-        <source>Contrast %1:1 on %2: hard to read in the browser</source>
-        <translation>Contraste %1:1 sur %2&#xa0;: difficile à lire dans le Browser</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>Rétablir</translation>
-    </message>
-    <message>
-        <source>Reset all</source>
-        <translation>Tout réinitialiser</translation>
-    </message>
-    <message>
-        <source>The Profile %1 is gone: it was moved or deleted outside Panelcraft.
-
-Default Profile loaded</source>
-        <translation>Le profil %1 a disparu&#xa0;: il a été déplacé ou supprimé hors de Panelcraft.
-
-Profil par défaut chargé</translation>
-    </message>
-    <message>
-        <source>Select a Panelcraft Profile</source>
-        <translation>Sélectionner un profil Panelcraft</translation>
-    </message>
-    <message>
-        <source>The Profile could not be saved to %1
-%2
-
-Nothing was changed.</source>
-        <translation>Le profil n’a pas pu être enregistré dans %1
-%2
-
-Rien n’a été modifié.</translation>
-    </message>
-    <message>
-        <source>Save your Panelcraft Profile</source>
-        <translation>Enregistrer votre profil Panelcraft</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to delete Profile %1 ?</source>
-        <translation>Voulez-vous vraiment supprimer le profil %1&#x202f;?</translation>
-    </message>
-    <message>
-        <source>The Profile %1 could not be deleted:
-%2</source>
-        <translation>Le profil %1 n’a pas pu être supprimé&#xa0;:
-%2</translation>
-    </message>
-    <message>
-        <source>Profile %1 deleted.
-
-Default Profile loaded</source>
-        <translation>Profil %1 supprimé.
-
-Profil par défaut chargé</translation>
-    </message>
-    <message>
-        <source>Colours from Selected Skin</source>
-        <translation>Couleurs du skin sélectionné</translation>
-    </message>
-    <message>
-        <source>Select a skin with the Browse button first.</source>
-        <translation>Sélectionnez d’abord un skin avec le bouton «&#xa0;Parcourir&#xa0;».</translation>
-    </message>
-    <message>
-        <source>Reading the skin&apos;s colours ...</source>
-        <translation>Lecture des couleurs du skin…</translation>
-    </message>
-    <message>
-        <source>Colours from skin</source>
-        <translation>Couleurs du skin</translation>
-    </message>
-    <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Reset Background color to its default value&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Réinitialiser la couleur de fond à sa valeur par défaut&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
@@ -809,18 +825,6 @@ Profil par défaut chargé</translation>
         <translation>Graisse&#xa0;: %1</translation>
     </message>
     <message>
-        <source>Skin Files (*.zip)</source>
-        <translation>Fichiers de skin (*.zip)</translation>
-    </message>
-    <message>
-        <source>Profiles (*.pcp)</source>
-        <translation>Profils (*.pcp)</translation>
-    </message>
-    <message>
-        <source> (White Browser)</source>
-        <translation> (Browser blanc)</translation>
-    </message>
-    <message>
         <source>Normal vision</source>
         <translation>Vision normale</translation>
     </message>
@@ -843,36 +847,6 @@ Profil par défaut chargé</translation>
     <message>
         <source>View as</source>
         <translation>Voir comme</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; on the %2 page</source>
-        <translation>«&#xa0;%1&#xa0;» sur la page %2</translation>
-    </message>
-    <message>
-        <source>With %1, %2 and %3 are hard to tell apart (difference %4, CIEDE2000).</source>
-        <translation>En %1, %2 et %3 sont difficiles à distinguer (écart %4, CIEDE2000).</translation>
-    </message>
-    <message>
-        <source>Some lines of the profile were not used:
-- </source>
-        <translation>Certaines lignes du profil n’ont pas été utilisées&#xa0;:
-- </translation>
-    </message>
-    <message>
-        <source>Style from Selected Skin with Accent ...</source>
-        <translation>Style du skin sélectionné avec accent…</translation>
-    </message>
-    <message>
-        <source>Style from Selected Skin</source>
-        <translation>Style du skin sélectionné</translation>
-    </message>
-    <message>
-        <source>Accent for the Style</source>
-        <translation>Accent du style</translation>
-    </message>
-    <message>
-        <source>Style from skin</source>
-        <translation>Style du skin</translation>
     </message>
     <message>
         <source>&amp;Browse</source>
@@ -907,92 +881,8 @@ Profil par défaut chargé</translation>
         <translation>Les enregistrer avant de fermer&#x202f;?</translation>
     </message>
     <message>
-        <source>The skin &quot;%1&quot; already exists.
-Replace it with the new skin?</source>
-        <translation>Le skin «&#xa0;%1&#xa0;» existe déjà.
-Le remplacer par le nouveau skin&#x202f;?</translation>
-    </message>
-    <message>
-        <source>Replace</source>
-        <translation>Remplacer</translation>
-    </message>
-    <message>
-        <source>Find a colour</source>
-        <translation>Chercher une couleur</translation>
-    </message>
-    <message>
-        <source>No colour matches &quot;%1&quot;</source>
-        <translation>Aucune couleur ne correspond à «&#xa0;%1&#xa0;»</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Édition</translation>
-    </message>
-    <message>
-        <source>The Browser Profile has unsaved edits.
-%1</source>
-        <translation>Le profil du Browser a des modifications non enregistrées.
-%1</translation>
-    </message>
-    <message>
         <source>&amp;Quit</source>
         <translation>&amp;Quitter</translation>
-    </message>
-    <message>
-        <source>%1 › %2</source>
-        <translation>%1 › %2</translation>
-    </message>
-    <message>
-        <source>%1, %2: %3</source>
-        <translation>%1, %2&#xa0;: %3</translation>
-    </message>
-    <message>
-        <source>colour</source>
-        <translation>couleur</translation>
-    </message>
-    <message>
-        <source>reset</source>
-        <translation>réinitialiser</translation>
-    </message>
-    <message>
-        <source>transparent</source>
-        <translation>transparent</translation>
-    </message>
-    <message>
-        <source>value</source>
-        <translation>valeur</translation>
-    </message>
-    <message>
-        <source>swatch</source>
-        <translation>échantillon</translation>
-    </message>
-    <message>
-        <source>font</source>
-        <translation>police</translation>
-    </message>
-    <message>
-        <source>&amp;Copy Colour</source>
-        <translation>&amp;Copier la couleur</translation>
-    </message>
-    <message>
-        <source>&amp;Paste Colour</source>
-        <translation>C&amp;oller la couleur</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a colour this row can take</source>
-        <translation>«&#xa0;%1&#xa0;» n’est pas une couleur que cette ligne accepte</translation>
-    </message>
-    <message>
-        <source>Save them before they are replaced?</source>
-        <translation>Les enregistrer avant qu’elles ne soient remplacées&#x202f;?</translation>
-    </message>
-    <message>
-        <source>Profile saved: %1</source>
-        <translation>Profil enregistré&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Save them before a style is drawn from the skin?</source>
-        <translation>Les enregistrer avant de tirer un style du skin&#x202f;?</translation>
     </message>
     <message>
         <source>Add Browser in a &amp;floating Window</source>
@@ -1015,22 +905,6 @@ Le remplacer par le nouveau skin&#x202f;?</translation>
         <translation>Aperç&amp;u du Browser</translation>
     </message>
     <message>
-        <source>Open &amp;Recent</source>
-        <translation>Profils &amp;récents</translation>
-    </message>
-    <message>
-        <source>&amp;%1 %2</source>
-        <translation>&amp;%1 %2</translation>
-    </message>
-    <message>
-        <source>The Profile %1 is gone: it was moved or deleted outside Panelcraft.
-
-It was taken off the recent Profiles.</source>
-        <translation>Le profil %1 a disparu&#xa0;: il a été déplacé ou supprimé hors de Panelcraft.
-
-Il a été retiré des profils récents.</translation>
-    </message>
-    <message>
         <source>White</source>
         <comment>icon set drawn for white browsers</comment>
         <translation>Blanches</translation>
@@ -1050,9 +924,115 @@ Il a été retiré des profils récents.</translation>
         <comment>built-in browser profile</comment>
         <translation>Blanc</translation>
     </message>
+</context>
+<context>
+    <name>ProfilesPanel</name>
     <message>
-        <source>Only a skin&apos;s .zip file or a colour scheme can be dropped here</source>
-        <translation>Seul le fichier .zip d’un skin ou un schéma de couleurs peut être déposé ici</translation>
+        <source>Profiles (*.pcp)</source>
+        <translation>Profils (*.pcp)</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Profils &amp;récents</translation>
+    </message>
+    <message>
+        <source>Some lines of the profile were not used:
+- </source>
+        <translation>Certaines lignes du profil n’ont pas été utilisées&#xa0;:
+- </translation>
+    </message>
+    <message>
+        <source>Reset all</source>
+        <translation>Tout réinitialiser</translation>
+    </message>
+    <message>
+        <source>The Profile %1 is gone: it was moved or deleted outside Panelcraft.
+
+Default Profile loaded</source>
+        <translation>Le profil %1 a disparu&#xa0;: il a été déplacé ou supprimé hors de Panelcraft.
+
+Profil par défaut chargé</translation>
+    </message>
+    <message>
+        <source> (White Browser)</source>
+        <translation> (Browser blanc)</translation>
+    </message>
+    <message>
+        <source>Save them before they are replaced?</source>
+        <translation>Les enregistrer avant qu’elles ne soient remplacées&#x202f;?</translation>
+    </message>
+    <message>
+        <source>Select a Panelcraft Profile</source>
+        <translation>Sélectionner un profil Panelcraft</translation>
+    </message>
+    <message>
+        <source>The Profile could not be saved to %1
+%2
+
+Nothing was changed.</source>
+        <translation>Le profil n’a pas pu être enregistré dans %1
+%2
+
+Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>Profile saved: %1</source>
+        <translation>Profil enregistré&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Save your Panelcraft Profile</source>
+        <translation>Enregistrer votre profil Panelcraft</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete Profile %1 ?</source>
+        <translation>Voulez-vous vraiment supprimer le profil %1&#x202f;?</translation>
+    </message>
+    <message>
+        <source>The Profile %1 could not be deleted:
+%2</source>
+        <translation>Le profil %1 n’a pas pu être supprimé&#xa0;:
+%2</translation>
+    </message>
+    <message>
+        <source>Profile %1 deleted.
+
+Default Profile loaded</source>
+        <translation>Profil %1 supprimé.
+
+Profil par défaut chargé</translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2</source>
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <source>The Profile %1 is gone: it was moved or deleted outside Panelcraft.
+
+It was taken off the recent Profiles.</source>
+        <translation>Le profil %1 a disparu&#xa0;: il a été déplacé ou supprimé hors de Panelcraft.
+
+Il a été retiré des profils récents.</translation>
+    </message>
+    <message>
+        <source>The Browser Profile has unsaved edits.
+%1</source>
+        <translation>Le profil du Browser a des modifications non enregistrées.
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>RowSigns</name>
+    <message>
+        <source>Contrast %1:1 on %2: hard to read in the browser</source>
+        <translation>Contraste %1:1 sur %2&#xa0;: difficile à lire dans le Browser</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; on the %2 page</source>
+        <translation>«&#xa0;%1&#xa0;» sur la page %2</translation>
+    </message>
+    <message>
+        <source>With %1, %2 and %3 are hard to tell apart (difference %4, CIEDE2000).</source>
+        <translation>En %1, %2 et %3 sont difficiles à distinguer (écart %4, CIEDE2000).</translation>
     </message>
 </context>
 <context>
@@ -1104,6 +1084,45 @@ Il a été retiré des profils récents.</translation>
     <message>
         <source>Scheme exported: %1</source>
         <translation>Schéma exporté&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SkinStyles</name>
+    <message>
+        <source>Colours from Selected Skin</source>
+        <translation>Couleurs du skin sélectionné</translation>
+    </message>
+    <message>
+        <source>Style from Selected Skin with Accent ...</source>
+        <translation>Style du skin sélectionné avec accent…</translation>
+    </message>
+    <message>
+        <source>Style from Selected Skin</source>
+        <translation>Style du skin sélectionné</translation>
+    </message>
+    <message>
+        <source>Select a skin with the Browse button first.</source>
+        <translation>Sélectionnez d’abord un skin avec le bouton «&#xa0;Parcourir&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Reading the skin&apos;s colours ...</source>
+        <translation>Lecture des couleurs du skin…</translation>
+    </message>
+    <message>
+        <source>Colours from skin</source>
+        <translation>Couleurs du skin</translation>
+    </message>
+    <message>
+        <source>Save them before a style is drawn from the skin?</source>
+        <translation>Les enregistrer avant de tirer un style du skin&#x202f;?</translation>
+    </message>
+    <message>
+        <source>Accent for the Style</source>
+        <translation>Accent du style</translation>
+    </message>
+    <message>
+        <source>Style from skin</source>
+        <translation>Style du skin</translation>
     </message>
 </context>
 <context>

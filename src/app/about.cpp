@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QPushButton>
 
 namespace {
 
@@ -27,7 +28,15 @@ QString aboutStyleSheet()
 About::About(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::About>())
 {
     ui->setupUi(this);
-    ui->label_2->setText(ui->label_2->text().arg(QCoreApplication::applicationVersion()));
+    ui->versionLabel->setText(ui->versionLabel->text().arg(QCoreApplication::applicationVersion()));
+    const std::pair<QPushButton *, QUrl> links[] = {
+        {ui->updatesButton, aboutlinks::updates},
+        {ui->supportButton, aboutlinks::support},
+        {ui->websiteButton, aboutlinks::website},
+    };
+    for (const auto &[button, url] : links)
+        connect(button, &QPushButton::clicked, this, [this, url = url] { openLink(url); });
+    connect(ui->closeButton, &QPushButton::clicked, this, &About::closeDialog);
     fitFormTexts(this);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     setStyleSheet(aboutStyleSheet());
@@ -43,22 +52,7 @@ void About::openLink(const QUrl &url)
                              .arg(url.toString()));
 }
 
-void About::on_pushButton_clicked()
-{
-    openLink(aboutlinks::updates);
-}
-
-void About::on_pushButton_2_clicked()
-{
-    openLink(aboutlinks::support);
-}
-
-void About::on_pushButton_3_clicked()
-{
-    openLink(aboutlinks::website);
-}
-
-void About::on_pushButton_4_clicked()
+void About::closeDialog()
 {
     // Close first: a widget whose native window is already gone cannot hide, and would go on
     // claiming to be visible after exec has returned.

@@ -26,13 +26,8 @@ public:
     explicit About(QWidget *parent = nullptr);
     ~About() override;
 
-private slots:
-    void on_pushButton_clicked();
-    void on_pushButton_2_clicked();
-    void on_pushButton_3_clicked();
-    void on_pushButton_4_clicked();
-
 private:
+    void closeDialog();
     void openLink(const QUrl &url);
 
     std::unique_ptr<Ui::About> ui;

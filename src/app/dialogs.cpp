@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QPushButton>
 #include <QQueue>
 
@@ -181,6 +182,14 @@ void clear()
     const bool testing = answers().testing;
     answers() = Answers();
     answers().testing = testing;
+}
+
+bool unchangedInFontDialog(const QFont &chosen, const QFont &initial)
+{
+    const QFontInfo shown(initial);
+    const QFontInfo confirmed(chosen);
+    return confirmed.family() == shown.family() && confirmed.pointSize() == shown.pointSize() &&
+           confirmed.weight() == shown.weight() && confirmed.italic() == shown.italic();
 }
 
 } // namespace Dialogs

@@ -20,6 +20,9 @@ namespace Dialogs {
 QColor getColor(const QColor &initial, QWidget *parent, const QString &title, bool alpha = false);
 // ok tells whether the user confirmed; on cancel the initial font comes back.
 QFont getFont(bool *ok, const QFont &initial, QWidget *parent);
+// The font dialog shows a stand-in for a font that is not installed, and returns the stand-in
+// when confirmed without a change: that is no choice of the user's.
+bool unchangedInFontDialog(const QFont &chosen, const QFont &initial);
 QString getOpenFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter);
 // A name typed without a suffix gets defaultSuffix, so the file shows under the dialog's filter.
 QString getSaveFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter,

@@ -1,10 +1,15 @@
 #include "mainwindow.h"
 
 #include "about.h"
+#include "createskinpanel.h"
+#include "crispsigns.h"
 #include "dialogs.h"
+#include "editorpanel.h"
+#include "previewpanel.h"
+#include "profilespanel.h"
+#include "schemeactions.h"
 #include "settingsfile.h"
-#include "skin/skinbuilder.h"
-#include "skin/workspace.h"
+#include "skinstyles.h"
 #include "textfit.h"
 #include "theme.h"
 #include "tooltiplist.h"
@@ -14,258 +19,308 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFutureWatcherBase>
-#include <QProgressBar>
-#include <QRegExpValidator>
-#include <QStandardPaths>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QTimer>
 #include <QWhatsThis>
 
-AppPaths AppPaths::system()
-{
-    return {QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-            settingsfile::folder(QCoreApplication::applicationDirPath(),
-                                 QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))};
-}
-
-namespace {
-constexpr int statusRemarkMilliseconds = 4000;
-const char *const textStateProperty = "textState";
-} // namespace
-
 MainWindow::MainWindow(QWidget *parent) : MainWindow(AppPaths::system(), parent) {}
 
-MainWindow::MainWindow(const AppPaths &paths, QWidget *parent)
-    : QMainWindow(parent), ui(std::make_unique<Ui::MainWindow>()), documentsfolder(paths.documentsfolder),
-      appfolder(paths.appfolder), programfolder(documentsfolder + QStringLiteral("/Panelcraft")),
-      projectsfolder(programfolder + QStringLiteral("/projects"))
+MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
+    : QMainWindow(parent), ui(std::make_unique<Ui::MainWindow>()), m_paths(where),
+      m_profilesFolder(where.profilesFolder())
 {
     ui->setupUi(this);
+    keepSignsCrisp(this);
+    m_preview = new PreviewPanel(*ui, this); // fitted and styled when first shown
     fitFormTexts(this);
     makeFormScrollable(this);
-    ui->label_67->setText(ui->label_67->text().arg(QCoreApplication::applicationVersion()));
-    buildprogress = new QProgressBar(ui->statuslabel->parentWidget());
-    buildprogress->setObjectName(QStringLiteral("buildprogress"));
-    buildprogress->setRange(0, int(BuildStep::Pack) + 1);
-    buildprogress->setTextVisible(false);
-    buildprogress->setVisible(false);
-    statusTimer = new QTimer(this);
-    statusTimer->setSingleShot(true);
-    statusTimer->setInterval(statusRemarkMilliseconds);
-    connect(statusTimer, &QTimer::timeout, this, [this] { showStatus(QString()); });
+    ui->versionLabel->setText(ui->versionLabel->text().arg(QCoreApplication::applicationVersion()));
+    m_createSkin = new CreateSkinPanel(*ui, this, m_paths.documentsFolder, [this] {
+        return EditorChoices{m_editor->style(), m_editor->lineHeight(), ui->changeColoursBox->isChecked()};
+    });
+    connect(m_createSkin, &CreateSkinPanel::busyChanged, this, [this](bool busy) {
+        for (QWidget *widget :
+             {static_cast<QWidget *>(ui->changeColoursBox), static_cast<QWidget *>(ui->lineheight),
+              static_cast<QWidget *>(ui->resetAllButton)})
+            widget->setEnabled(!busy);
+        ui->menuProfile->setEnabled(!busy);
+    });
     setAcceptDrops(true);
-    wireEditorRows();
+    wireMenusAndSwitches();
+    m_editor = new EditorPanel(*ui, this);
+    connect(m_editor, &EditorPanel::valuesShown, m_preview, &PreviewPanel::show);
+    connect(m_editor, &EditorPanel::pageBuilt, this, [this](QWidget *page) {
+        registerNamedWidgets(page);
+        showTooltips(m_showTooltips);
+    });
+    const auto remark = [this](const QString &text) {
+        m_createSkin->showStatus(text, CreateSkinPanel::StatusLasts::FewSeconds);
+    };
+    connect(m_editor, &EditorPanel::remark, this, remark);
+    m_profiles = new ProfilesPanel(*ui, this, m_profilesFolder, m_editor->history(),
+                                   [this] { return m_editor->values(); });
+    connect(m_profiles, &ProfilesPanel::tableRead, this, [this](const StyleTable &table) {
+        m_editor->takeTable(table);
+        fullRefresh();
+    });
+    // A table reloaded or a style taken from a skin is one edit of its own, undone as one.
+    const auto recordEdit = [this](const EditorValues &before, const EditorValues &after,
+                                   const QString &text) { m_editor->pushEdit(before, after, text); };
+    connect(m_profiles, &ProfilesPanel::edited, this, recordEdit);
+    connect(m_profiles, &ProfilesPanel::remark, this, remark);
+    m_skinStyles = new SkinStyles(
+        *ui, this, *m_createSkin, *m_profiles, [this] { return m_editor->values(); },
+        [this] { return m_editor->table(); });
+    connect(m_createSkin, &CreateSkinPanel::skinSelected, m_skinStyles, &SkinStyles::readPalette);
+    connect(m_skinStyles, &SkinStyles::edited, this, recordEdit);
+    setUpSchemeActions();
     setUpKeyboard();
-    setUpFind();
     registerNamedWidgets(this);
-    setPreviewAside();
 
-    setWindowTitle(programname);
-    loadsettings();
-    setUpRecentProfiles();
-    ui->actionBlack->setChecked(themenumber == 0);
-    ui->actionWhite->setChecked(themenumber != 0);
+    setWindowTitle(programName);
+    loadSettings();
+    ui->actionDarkTheme->setChecked(m_theme == 0);
+    ui->actionBrightTheme->setChecked(m_theme != 0);
 
-    defaultcolors(tablefile::defaultTablePath);
-    fullRefresh();
-    loadtooltips();
-    ui->actionShow_Tooltips->setChecked(showtooltips);
-    tooltips(showtooltips);
-    buildEditorPage(ui->tabWidget->currentIndex()); // now that the values it shows are loaded
+    m_profiles->loadDefaultTable();
+    loadTooltips();
+    ui->actionShow_Tooltips->setChecked(m_showTooltips);
+    showTooltips(m_showTooltips);
+    m_editor->buildEditorPage(ui->tabWidget->currentIndex()); // now that the values it shows are loaded
 
     // Start in the editing layout: the settings tabs shown, the preview (unchecked in the form) hidden.
-    ui->checkBox_changecolors->setChecked(true);
-    on_checkBox_changecolors_clicked();
+    ui->changeColoursBox->setChecked(true);
+    editingToggled();
 
-    showActiveTable(QString(), true, false, false);
-
-    ui->radioButton->setChecked(true);
-    ui->floatlabel_3->setVisible(false);
-    ui->globalfontbutton->setEnabled(false);
-    ui->globalsize->setEnabled(false);
-    ui->floatlabel_4->setVisible(false);
-    ui->windowfileselect->setEnabled(false);
-    ui->iconselect->setEnabled(false);
-    // Both percentage fields take whole numbers from 1 to 999 from the first keystroke on.
-    const QRegExp percentage(QStringLiteral("[1-9]\\d{0,2}"));
-    ui->globalsize->setValidator(new QRegExpValidator(percentage, this));
-    ui->lineheight->setValidator(new QRegExpValidator(percentage, this));
-    ui->lineheight->setText(QStringLiteral("100"));
-
-    for (QWidget *label :
-         {static_cast<QWidget *>(ui->iconselect_name), static_cast<QWidget *>(ui->floatlabel_2),
-          static_cast<QWidget *>(ui->label_80), static_cast<QWidget *>(ui->selectedwindow)})
-        greyLabel(label, true);
-    ui->font_label_2->setText(fontNameText(globalfontname));
-    for (QWidget *label : {static_cast<QWidget *>(ui->font_label_2), static_cast<QWidget *>(ui->label_82)})
-        greyLabel(label, true);
-    // The "%" signs sit inside white entry fields, whatever the theme.
-    showTextState(ui->label_83, TextState::InFieldGreyed);
-    showTextState(ui->label_86, TextState::InField);
-    ui->floatlabel_7->setVisible(false);
+    // The "%" sits inside a white entry field, whatever the theme.
+    showTextState(ui->lineHeightPercent, TextState::InField, m_theme);
 
     prepareFolders();
+}
+
+void MainWindow::wireMenusAndSwitches()
+{
+    const std::pair<QAction *, void (MainWindow::*)()> actions[] = {
+        {ui->actionDarkTheme, &MainWindow::useDarkTheme},
+        {ui->actionBrightTheme, &MainWindow::useBrightTheme},
+        {ui->actionShow_Tooltips, &MainWindow::toggleTooltips},
+        {ui->actionAbout, &MainWindow::showAbout},
+        {ui->actionWhats_This, &MainWindow::enterWhatsThis},
+    };
+    for (const auto &[action, handler] : actions)
+        connect(action, &QAction::triggered, this, handler);
+    connect(ui->changeColoursBox, &QAbstractButton::clicked, this, &MainWindow::editingToggled);
+    connect(ui->showPreviewBox, &QAbstractButton::clicked, this, &MainWindow::previewToggled);
 }
 
 void MainWindow::registerNamedWidgets(QWidget *root)
 {
     for (QWidget *widget : root->findChildren<QWidget *>())
         if (!widget->objectName().isEmpty())
-            widgetsByName.insert(widget->objectName(), widget);
+            m_widgetsByName.insert(widget->objectName(), widget);
 }
 
-MainWindow::~MainWindow()
-{
-    if (runningjob)
-        runningjob->waitForFinished(); // its files and folders belong to this window
-    // The colour dialog keeps its custom colours as the user's when the program ends.
-    restoreCustomColours();
-}
+MainWindow::~MainWindow() = default;
 
 void MainWindow::prepareFolders()
 {
+    if (!m_oldScratchRemoved) {
+        removeOldScratch(m_paths.documentsFolder);
+        m_oldScratchRemoved = true;
+    }
     // The documents folder itself is made too: a fresh account may not have one yet.
-    const QStringList folders = Workspace(programfolder).folders() << projectsfolder;
-    for (const QString &folder : folders) {
-        if (!QDir().mkpath(folder)) {
-            // Said once, after the window shows, rather than as a failure in every later action.
-            QTimer::singleShot(0, this, [this, folder] {
-                Dialogs::warning(this, programname,
-                                 tr("The folder \"%1\" could not be created. Profiles cannot be saved and "
-                                    "skins cannot be created until it can.")
-                                     .arg(QDir::toNativeSeparators(folder)));
-            });
-            return;
-        }
+    if (!QDir().mkpath(m_profilesFolder)) {
+        // Said once, after the window shows, rather than as a failure in every later action.
+        QTimer::singleShot(0, this, [this] {
+            Dialogs::warning(this, programName,
+                             tr("The folder \"%1\" could not be created. Profiles cannot be saved and "
+                                "skins cannot be created until it can.")
+                                 .arg(QDir::toNativeSeparators(m_profilesFolder)));
+        });
     }
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (!closeWhenIdle(event))
+    if (!m_createSkin->closeWhenIdle()) {
+        event->ignore();
         return;
-    if (!askToKeepEdits(tr("Save them before closing?"))) {
+    }
+    if (!m_profiles->askToKeepEdits(tr("Save them before closing?"))) {
         event->ignore();
         return;
     }
     // A settings file that cannot be written must not keep the user from closing the program.
-    savesettings();
+    saveSettings();
     event->accept();
 }
 
-bool MainWindow::savesettings()
+bool MainWindow::saveSettings()
 {
-    return settingsfile::save(appfolder + QStringLiteral("/settings.dat"),
-                              {themenumber, showtooltips, lastfolders, recentprofiles});
+    return settingsfile::save(m_paths.settingsFile(), {m_theme, m_showTooltips, m_createSkin->dialogFolders(),
+                                                       m_profiles->recentProfiles(), m_oldScratchRemoved});
 }
 
-void MainWindow::loadsettings()
+void MainWindow::loadSettings()
 {
-    const AppSettings settings = settingsfile::load(appfolder + QStringLiteral("/settings.dat"));
-    themenumber = settings.themenumber;
-    showtooltips = settings.showtooltips;
-    lastfolders = settings.folders;
-    recentprofiles = settings.recentProfiles;
+    const AppSettings settings = settingsfile::load(m_paths.settingsFile(), m_paths.executableFolder);
+    m_theme = settings.themenumber;
+    m_showTooltips = settings.showtooltips;
+    m_createSkin->setDialogFolders(settings.folders);
+    m_profiles->setRecentProfiles(settings.recentProfiles);
+    m_oldScratchRemoved = settings.oldScratchRemoved;
 }
 
-void MainWindow::loadstyle(int style)
+void MainWindow::applyTheme(int number)
 {
-    const Theme theme = themeFor(style);
-    labelcolor = theme.labelcolor;
-    greyedcolor = theme.greyedcolor;
+    const Theme theme = themeFor(number);
     // Re-applying the same sheet re-polishes every widget of the window for nothing.
     if (styleSheet() != theme.styleSheet)
         setStyleSheet(theme.styleSheet);
     // Labels keep their state (greyed, warning ...) in the colours of the theme now worn.
-    for (QWidget *label : findChildren<QWidget *>())
-        if (const QVariant state = label->property(textStateProperty); state.isValid())
-            showTextState(label, TextState(state.toInt()));
+    m_createSkin->setTheme(number);
+    m_editor->setTheme(number);
+    reshowTextStates(this, number);
 }
 
-void MainWindow::greyLabel(QWidget *label, bool greyed)
+const Style &MainWindow::currentStyle() const
 {
-    showTextState(label, greyed ? TextState::Greyed : TextState::Normal);
+    return m_editor->style();
 }
 
-void MainWindow::showTextState(QWidget *label, TextState state)
+const StyleTable &MainWindow::styleTable() const
 {
-    label->setProperty(textStateProperty, int(state));
-    label->setStyleSheet(QStringLiteral("color: ") + themeFor(themenumber).colourOf(state));
+    return m_editor->table();
 }
 
-void MainWindow::on_actionBlack_triggered()
+int MainWindow::lineHeightValue() const
 {
-    themenumber = 0;
+    return m_editor->lineHeight();
+}
+
+QString MainWindow::globalFontName() const
+{
+    return m_createSkin->globalFontName();
+}
+
+bool MainWindow::isBusy() const
+{
+    return m_createSkin->isBusy();
+}
+
+// A colour scheme dropped on the window is the style's; anything else goes to "Create Skin", which
+// says what it takes.
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    const QMimeData *data = event->mimeData();
+    if ((!isBusy() && !SchemeActions::droppedScheme(data).isEmpty()) || m_createSkin->acceptsDrop(data))
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    const QString scheme = SchemeActions::droppedScheme(event->mimeData());
+    if (!isBusy() && !scheme.isEmpty()) {
+        event->acceptProposedAction();
+        m_createSkin->showStatus(QString());
+        m_schemes->openScheme(scheme);
+    } else if (m_createSkin->drop(event->mimeData())) {
+        event->acceptProposedAction();
+    }
+}
+
+void MainWindow::setUpSchemeActions()
+{
+    SchemeActions::Host host;
+    host.window = this;
+    host.folder = m_paths.documentsFolder;
+    host.askToKeepEdits = [this](const QString &question) { return m_profiles->askToKeepEdits(question); };
+    host.style = [this] { return m_editor->style(); };
+    host.applyStyle = [this](const Style &drawn, const QString &text) {
+        const EditorValues before = m_editor->values();
+        m_editor->pushEdit(before, EditorValues{drawn, before.lineHeight}, text);
+    };
+    host.offerColours = [this](const QVector<QColor> &colours) { m_skinStyles->offerColours(colours); };
+    host.showStatus = [this](const QString &text) {
+        m_createSkin->showStatus(text, CreateSkinPanel::StatusLasts::FewSeconds);
+    };
+    m_schemes = new SchemeActions(host, ui->menuProfile, ui->actionSave);
+}
+
+void MainWindow::useDarkTheme()
+{
+    m_theme = 0;
     fullRefresh();
-    ui->actionBlack->setChecked(true);
-    ui->actionWhite->setChecked(false);
+    ui->actionDarkTheme->setChecked(true);
+    ui->actionBrightTheme->setChecked(false);
 }
 
-void MainWindow::on_actionWhite_triggered()
+void MainWindow::useBrightTheme()
 {
-    themenumber = 1;
-    ui->actionBlack->setChecked(false);
-    ui->actionWhite->setChecked(true);
+    m_theme = 1;
+    ui->actionDarkTheme->setChecked(false);
+    ui->actionBrightTheme->setChecked(true);
     fullRefresh();
 }
 
-void MainWindow::loadtooltips()
+void MainWindow::loadTooltips()
 {
-    tooltipmap = tooltipTexts();
+    m_tooltipTexts = tooltipTexts();
 }
 
-void MainWindow::tooltips(bool show)
+void MainWindow::showTooltips(bool show)
 {
     for (const QString &name : tooltipWidgets())
-        if (QWidget *widget = widgetsByName.value(name))
-            widget->setToolTip(show ? tooltipmap.value(name) : QString());
+        if (QWidget *widget = m_widgetsByName.value(name))
+            widget->setToolTip(show ? m_tooltipTexts.value(name) : QString());
 }
 
-void MainWindow::on_actionShow_Tooltips_triggered()
+void MainWindow::toggleTooltips()
 {
-    showtooltips = !showtooltips;
-    ui->actionShow_Tooltips->setChecked(showtooltips);
-    tooltips(showtooltips);
+    m_showTooltips = !m_showTooltips;
+    ui->actionShow_Tooltips->setChecked(m_showTooltips);
+    showTooltips(m_showTooltips);
 }
 
-void MainWindow::on_actionAbout_triggered()
+void MainWindow::showAbout()
 {
     About about(nullptr);
     about.setModal(true);
     Dialogs::exec(about);
 }
 
-void MainWindow::on_actionWhats_This_triggered()
+void MainWindow::enterWhatsThis()
 {
     if (QWhatsThis::inWhatsThisMode())
         QWhatsThis::leaveWhatsThisMode();
     QWhatsThis::enterWhatsThisMode();
 }
 
-void MainWindow::on_checkBox_changecolors_clicked()
+void MainWindow::editingToggled()
 {
-    const bool editing = ui->checkBox_changecolors->isChecked();
-    const bool preview = editing && ui->checkBox_changecolors_2->isChecked();
+    const bool editing = ui->changeColoursBox->isChecked();
+    const bool preview = editing && ui->showPreviewBox->isChecked();
     for (QWidget *widget :
-         {static_cast<QWidget *>(ui->checkBox_changecolors_2), static_cast<QWidget *>(ui->label_126),
-          static_cast<QWidget *>(ui->tabWidget), static_cast<QWidget *>(ui->pushButton)})
+         {static_cast<QWidget *>(ui->showPreviewBox), static_cast<QWidget *>(ui->showPreviewLabel),
+          static_cast<QWidget *>(ui->tabWidget), static_cast<QWidget *>(ui->resetAllButton)})
         widget->setVisible(editing);
-    showPreview(preview);
+    m_preview->setShown(preview);
     applyWindowLayout(this, preview   ? WindowLayout::Full
                             : editing ? WindowLayout::Editing
                                       : WindowLayout::Compact);
 }
 
-void MainWindow::on_checkBox_changecolors_2_clicked()
+void MainWindow::previewToggled()
 {
-    const bool preview = ui->checkBox_changecolors_2->isChecked();
-    showPreview(preview);
+    const bool preview = ui->showPreviewBox->isChecked();
+    m_preview->setShown(preview);
     applyWindowLayout(this, preview ? WindowLayout::Full : WindowLayout::Editing);
 }
 
 void MainWindow::fullRefresh()
 {
-    loadstyle(themenumber);
-    initcolors();
-    refreshPreview();
+    applyTheme(m_theme);
+    m_editor->showAllValues();
 }

@@ -1,46 +1,27 @@
 #pragma once
 
-#include "colour/colourvision.h"
-#include "colour/skinpalette.h"
-#include "editorrows.h"
-#include "style/style.h"
-#include "style/styleedit.h"
-#include "style/tablefile.h"
-#include "theme.h"
+// The main window assembles the panels (each owns its part of the form) and keeps what is the
+// window's own: the menus, the theme, tooltips, settings, the layouts and closing.
 
-#include <QFont>
+#include "apppaths.h"
+#include "style/style.h"
+#include "style/tablefile.h"
+
 #include <QHash>
 #include <QMainWindow>
 #include <QMap>
-#include <QSet>
-#include <QStringList>
-#include <array>
 #include <memory>
-#include <optional>
 
-class QLabel;
+class CreateSkinPanel;
+class ProfilesPanel;
+class PreviewPanel;
 class SchemeActions;
-class QMenu;
-class QUndoStack;
+class SkinStyles;
+class EditorPanel;
 
 namespace Ui {
 class MainWindow;
 }
-class QFutureWatcherBase;
-class QProgressBar;
-class QTimer;
-struct BuildResult;
-struct SkinBuildOptions;
-enum class BuildStep;
-
-// Where the window keeps its files: the user's documents folder (program folders, profiles) and
-// the folder of settings.dat (see settingsfile::folder). Tests pass temporary folders.
-struct AppPaths
-{
-    QString documentsfolder;
-    QString appfolder;
-    static AppPaths system();
-};
 
 class MainWindow : public QMainWindow
 {
@@ -48,236 +29,61 @@ class MainWindow : public QMainWindow
 
 public:
     explicit MainWindow(QWidget *parent = nullptr);
-    explicit MainWindow(const AppPaths &paths, QWidget *parent = nullptr);
+    explicit MainWindow(const AppPaths &where, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    const Style &currentStyle() const { return style; }
-    const StyleTable &styleTable() const { return styletable; }
-    int lineHeightValue() const { return lineheightvalue; }
-    QString globalFontName() const { return globalfontname; }
+    const Style &currentStyle() const;
+    const StyleTable &styleTable() const;
+    int lineHeightValue() const;
+    QString globalFontName() const;
 
-    // Whether "Create Skin" or a source-skin scan is running in the background.
-    bool isBusy() const { return runningjob != nullptr; }
+    // Whether "Create Skin", a source-skin scan or reading a skin's colours runs in the background.
+    bool isBusy() const;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
-public slots:
-    bool savesettings(); // false when the settings file could not be written
-    void loadsettings();
-    void loadstyle(int style);
-    void loadtooltips();
-    void tooltips(bool show);
-
-    bool defaultcolors(const QString &file); // false, after a warning, when the file cannot be used
-    void initcolors();
-    void resetcolors();
-    void savedata(bool saveas);
-
-    void initgui();
-    void updatebrowsercolors();
-    void updategrids();
-    void updateplugin();
-
-private slots:
-    void on_actionBlack_triggered();         // "Dark"
-    void on_actionWhite_triggered();         // "Bright"
-    void on_actionShow_Tooltips_triggered(); // "Show Tooltips"
-    void on_actionAbout_triggered();         // "About"
-    void on_actionWhats_This_triggered();    // "What's This?"
-
-    void on_checkBox_changecolors_clicked();   // "Yes" for changing the browser colours and fonts
-    void on_checkBox_changecolors_2_clicked(); // "Yes" for showing the browser preview
-
-    void on_actionDefault_2_triggered();    // "Default" table
-    void on_actionWhiteBrowser_triggered(); // "White" table
-    void on_actionCustom_triggered();       // "Custom ..." (open a profile)
-    void on_actionSave_triggered();         // "Save"
-    void on_actionSave_as_triggered();      // "Save as"
-    void on_actionDelete_triggered();       // "Delete"
-    void on_pushButton_clicked();           // "Reset" all browser colours and fonts
-
-    void on_globalfontbutton_clicked();     // "Font" for the whole skin
-    void on_checkBox_globalfont_clicked();  // "Yes" for changing the skin's fonts
-    void on_resetfontgridtites_2_clicked(); // "Default" line height
-
-    // The skin to modify, "Create Skin" and the sources of icons and windows.
-    void on_skinfileselect_clicked();       // "Browse" beside the selected skin
-    void on_dothejob_clicked();             // "Create Skin"
-    void on_radioButton_clicked();          // icons "Default"
-    void on_radioButton_2_clicked();        // icons "Alternative"
-    void on_radioButton_4_clicked();        // icons "White"
-    void on_radioButton_3_clicked();        // icons "From another Skin"
-    void on_iconselect_clicked();           // "Browse" for the icon skin
-    void on_checkBox_clicked(bool checked); // "Add Browser in a floating Window"
-    void on_checkBox_window_clicked();      // "Add a floating Window(s) from existing Skin"
-    void on_windowfileselect_clicked();     // "Browse" for the window skin
+public:
+    bool saveSettings(); // false when the settings file could not be written
+    void loadSettings();
+    void applyTheme(int number); // 0 dark, anything else bright
+    void loadTooltips();
+    void showTooltips(bool show);
 
 private:
-    bool readTable(const QString &file);      // false, after a warning, when the file cannot be used
-    void registerNamedWidgets(QWidget *root); // into widgetsByName, for the preview's style sheets
-    void wireEditorRows();
-    void buildEditorPage(int page);          // the page's rows, wired and showing the current values
-    void nameRowsForScreenReaders(int page); // "Lists, Over: colour", from the key table
-    void putPageInTabOrder(int page);
-    void setUpFind();                      // mainwindow_find.cpp
-    void openProfile(const QString &path); // after the unsaved-edits question
-    // "Open Recent" (mainwindow_recent.cpp): a chosen profile that is gone is dropped, with a message.
-    void setUpRecentProfiles();
-    void showRecentProfiles();
-    void rememberProfile(const QString &path);
-    void openRecentProfile(const QString &path);
-    void offerCopyAndPaste(int key); // a colour row's value as text, by menu and Ctrl+C / Ctrl+V
-    // Sets a row's colour from "#rrggbb", "#aarrggbb" or a colour name, as a pick would; else
-    // says why and changes nothing.
-    void setColourFromText(int key, const QString &text);
-    // A row as the form shows it, "Lists › Text": a colour key's, or a font group's with `font`.
-    QString rowName(int index, bool font) const;
+    void wireMenusAndSwitches();
+    void useDarkTheme();   // "Dark"
+    void useBrightTheme(); // "Bright"
+    void toggleTooltips(); // "Show Tooltips"
+    void showAbout();      // "About"
+    void enterWhatsThis(); // "What's This?"
+
+    void editingToggled(); // "Yes" for changing the browser colours and fonts
+    void previewToggled(); // "Yes" for showing the browser preview
+
+    void registerNamedWidgets(QWidget *root); // into widgetsByName, for the tooltips
     void prepareFolders();
     void fullRefresh();
-    // The preview (mainwindow_preview.cpp) starts hidden and out of the window, so that start-up
-    // neither styles nor polishes its pages; it joins the window, styled, when first shown.
-    void setPreviewAside();
-    void showPreview(bool shown);
-    void refreshPreview();
-    // Title and menu states naming the active table; an empty optional keeps a check state.
-    void showActiveTable(const QString &titleSuffix, std::optional<bool> defaultChecked,
-                         std::optional<bool> whiteChecked, bool profileOpen);
-    void loadBuiltInTable(bool white);
-    bool writeProfileOrWarn(const QString &path);
-    void showProfileSaved(const QString &path);
-    // When the open profile vanished from disk: says so and loads the default table.
-    bool openProfileIsGone();
-    // Before anything replaces the editor's values (closing, loading a table, taking colours from
-    // a skin): asks whether to save unsaved edits, with `question` saying when ("Save them before
-    // closing?"). True when the edits are saved or may go; false when the user would rather stay.
-    bool askToKeepEdits(const QString &question);
-    static QString beforeReplacing(); // the question for the actions that load other values
-    void setUpEditHistory();          // mainwindow_history.cpp
-    void setUpKeyboard();             // mainwindow_keyboard.cpp
-
-    // Colours from the selected skin (mainwindow_skincolours.cpp).
-    void setUpSkinColours();
-    void takeColoursFromSkin();
-
-    // The selected skin's palette in the colour dialog, and a style drawn from it
-    // (mainwindow_skinpalette.cpp).
-    void setUpSkinPalette();
-    void readSkinPalette(const QString &path);
-    // Keeps the palette read from the skin and offers it in the colour dialog.
-    void offerSkinPalette(const QString &path, const skinpalette::Result &result);
-    void restoreCustomColours();
-    // Puts the colours first in the colour dialog's custom colours, the user's own in the rest.
-    void offerCustomColours(const QVector<QColor> &colours);
-    void styleFromSkin(bool pickAccent);
-    void setUpSchemeActions(); // styles from colour schemes and back (SchemeActions)
-    void applyStyleFromPalette(const std::optional<QColor> &accent);
-
-    // "View as" on the preview and the hints for rows some eyes cannot tell apart
-    // (mainwindow_colourvision.cpp).
-    void setUpColourVision();
-    Style previewStyle() const;
-    void setUpVisionHints(int page);
-    void showVisionHints();
-
-    // Contrast warnings beside the text-colour rows (mainwindow_contrast.cpp).
-    void setUpContrastHints(int page);
-    // A warning sign after the row's reset button, in the given slot (0 first), hidden.
-    QLabel *addRowSign(int key, const char *suffix, int slot);
-    void showContrastHints();
-
-    // Editor rows (mainwindow_editor.cpp): every edit is a StyleEdit on the undo stack, and the
-    // rows only show the values and the row states that follow from them.
-    void pickColour(int key);
-    void pickFont(int group);
-    void applyEdit(const StyleEdit &edit);
-    void pushEdit(const EditorValues &before, const EditorValues &after, const QString &text,
-                  int mergeKey = -1);
-    EditorValues editorValues() const;
-    void showValues(const EditorValues &values);
-    void showRowStates(const RowStates &states);
-    void showColour(int key);
-    void showFont(int group);
-
-    void greyLabel(QWidget *label, bool greyed);
-    void showTextState(QWidget *label, TextState state); // kept across theme switches
-
-    void selectSkin(const QString &path);
-    // Where a skin dialog opens: the folder it last chose from ("skin", "icons", "windows"), kept
-    // across runs, else the skins folder; chooseSkinFile remembers the choice.
-    QString skinDialogFolder(const QString &dialog) const;
-    QString chooseSkinFile(const QString &dialog, const QString &caption);
-    // The window's choices as build options; empty with a message when they cannot be built.
-    std::optional<SkinBuildOptions> buildOptions(QString *problem) const;
-    void builtInIconsChosen();
-    // Background work: while it runs, everything that would start more work is disabled.
-    void startJob(const QString &status, QFutureWatcherBase *job);
-    void finishJob();
-    // False, with the close put off until the running job ends, while one runs.
-    bool closeWhenIdle(QCloseEvent *event);
-    // The status line beside "Create Skin": every text fits, and a passing remark goes by itself.
-    enum class StatusLasts { UntilReplaced, FewSeconds };
-    void showStatus(const QString &text, StatusLasts lasts = StatusLasts::UntilReplaced);
-    void showBuildStep(BuildStep step, const QString &file);
-    void showBuildResult(const BuildResult &result, const QString &skinName);
-    void showWindowScan(const QString &error, const QStringList &names);
+    void setUpKeyboard(); // mainwindow_keyboard.cpp
+    void setUpSchemeActions();
 
     std::unique_ptr<Ui::MainWindow> ui;
-    EditorRows rows{}; // null on pages not shown yet
-    QSet<int> builtEditorPages;
-    QHash<QString, QWidget *> widgetsByName; // every named widget, for the preview's style sheets
-    std::unique_ptr<QWidget> asidePreview;   // the preview's tab widget until it is first shown
+    QHash<QString, QWidget *> m_widgetsByName; // every named widget, for the tooltips
 
-    QString programname = QStringLiteral("Panelcraft");
-    QString documentsfolder;
-    QString appfolder;
-    QString programfolder;
-    QString projectsfolder;
-    QString labelcolor;
-    QString greyedcolor;
+    CreateSkinPanel *m_createSkin = nullptr;
+    ProfilesPanel *m_profiles = nullptr;
+    PreviewPanel *m_preview = nullptr;
+    SkinStyles *m_skinStyles = nullptr;
+    SchemeActions *m_schemes = nullptr;
+    EditorPanel *m_editor = nullptr;
+    AppPaths m_paths;
+    QString m_profilesFolder;
+    bool m_oldScratchRemoved = false;
 
-    int themenumber = 0;
-    bool showtooltips = true;
-    int lineheightvalue = 100;
-    QFont globalfont;
-    QString globalfontname;
+    int m_theme = 0;
+    bool m_showTooltips = true;
 
-    QMap<QString, QString> styletable;
-    QMap<QString, QString> lastfolders; // by skin dialog
-    QStringList recentprofiles;         // newest first
-    QMenu *recentMenu = nullptr;
-    QMap<QString, QString> tooltipmap;
-    Style style;
-    std::array<QFont, stylekeys::fontGroupCount> fontdialogresults; // last font dialog result per group
-
-    QString profilefile;
-
-    QString selectedskinfile; // the skin archive "Create Skin" modifies
-    QString iconskinfile;     // last chosen icon source, and whether it declares custom icons
-    bool customiconsfound = false;
-    QString windowskinfile; // last chosen window source and the floating windows found in it
-    QString windownameshtml;
-    bool windowsfound = false;
-
-    QProgressBar *buildprogress;
-    QTimer *statusTimer; // clears a passing status text
-    QFutureWatcherBase *runningjob = nullptr;
-    QHash<QWidget *, bool> enabledbeforejob;
-    bool closewhendone = false;
-
-    // Editor undo history and the line height it edits (mainwindow_editor.cpp).
-    QUndoStack *undoStack = nullptr;
-    QString lineheighttext = QStringLiteral("100");
-
-    QHash<int, QLabel *> contrastSigns; // by colour key index
-
-    QString paletteskinfile; // the skin whose palette `paletteswatches` is
-    QVector<skinpalette::Swatch> paletteswatches;
-    int palettereading = 0;          // counts requests, so that only the last one is shown
-    QVector<QRgb> usercustomcolours; // the colour dialog's own, while a skin's palette is in it
-    SchemeActions *schemeactions = nullptr;
-    colourvision::Vision viewas = colourvision::Vision::Normal;
-    QHash<int, QLabel *> visionSigns; // by colour key index
+    QMap<QString, QString> m_tooltipTexts;
 };

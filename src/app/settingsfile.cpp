@@ -1,38 +1,41 @@
 #include "settingsfile.h"
 
-#include "style/atomicwrite.h"
 #include "style/keyvaluefile.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSettings>
 
 namespace settingsfile {
 
 namespace {
 const QString themeKey = QStringLiteral("themenumber");
 const QString tooltipsKey = QStringLiteral("showtooltips");
-const QString folderPrefix = QStringLiteral("folder_");
-const QString recentPrefix = QStringLiteral("recent_"); // recent_1 is the newest
-} // namespace
+const QString foldersGroup = QStringLiteral("folders");
+const QString recentKey = QStringLiteral("recentProfiles");
+const QString scratchKey = QStringLiteral("oldScratchRemoved");
 
-QString folder(const QString &programFolder, const QString &configFolder)
-{
-    const QFileInfo program(programFolder);
-    return program.isDir() && program.isWritable() ? programFolder : configFolder;
-}
-
-AppSettings load(const QString &path)
+// Only "1" means shown, as earlier versions wrote it.
+AppSettings fromMap(const QMap<QString, QString> &map)
 {
     AppSettings settings;
-    QMap<QString, QString> map;
-    if (!readKeyValueFile(path, map))
-        return settings;
-    // A file holding neither key is not ours (or is damaged): keep the defaults rather than
-    // silently switching tooltips off.
-    if (!map.contains(themeKey) && !map.contains(tooltipsKey))
-        return settings;
     settings.themenumber = map.value(themeKey).toInt();
     settings.showtooltips = map.value(tooltipsKey) == QLatin1String("1");
+    return settings;
+}
+
+// settings.dat of earlier versions: key=value lines beside the executable.
+AppSettings legacy(const QString &programFolder)
+{
+    const QString folderPrefix = QStringLiteral("folder_");
+    const QString recentPrefix = QStringLiteral("recent_"); // recent_1 is the newest
+    QMap<QString, QString> map;
+    // A file holding neither key is not ours (or is damaged): keep the defaults rather than
+    // silently switching tooltips off.
+    if (!readKeyValueFile(programFolder + QStringLiteral("/settings.dat"), map) ||
+        (!map.contains(themeKey) && !map.contains(tooltipsKey)))
+        return {};
+    AppSettings settings = fromMap(map);
     for (auto it = map.cbegin(); it != map.cend(); ++it)
         if (it.key().startsWith(folderPrefix) && !it.value().isEmpty())
             settings.folders.insert(it.key().mid(folderPrefix.size()), it.value());
@@ -41,20 +44,51 @@ AppSettings load(const QString &path)
             settings.recentProfiles.append(profile);
     return settings;
 }
+} // namespace
+
+QString location(const QString &programFolder, const QString &configFolder)
+{
+    // Never chosen for being writable: root can write anywhere, /usr/bin included.
+    const bool portable = QFileInfo::exists(QDir(programFolder).filePath(portableMarker));
+    return QDir(portable ? programFolder : configFolder).filePath(QStringLiteral("settings.ini"));
+}
+
+AppSettings load(const QString &path, const QString &programFolder)
+{
+    if (!QFileInfo::exists(path))
+        return legacy(programFolder);
+    QSettings file(path, QSettings::IniFormat);
+    if (file.status() != QSettings::NoError || (!file.contains(themeKey) && !file.contains(tooltipsKey)))
+        return {};
+    AppSettings settings = fromMap(
+        {{themeKey, file.value(themeKey).toString()}, {tooltipsKey, file.value(tooltipsKey).toString()}});
+    file.beginGroup(foldersGroup);
+    for (const QString &dialog : file.childKeys())
+        if (const QString folder = file.value(dialog).toString(); !folder.isEmpty())
+            settings.folders.insert(dialog, folder);
+    file.endGroup();
+    settings.recentProfiles = file.value(recentKey).toStringList().mid(0, recentProfileCount);
+    settings.oldScratchRemoved = file.value(scratchKey).toBool();
+    return settings;
+}
 
 bool save(const QString &path, const AppSettings &settings)
 {
-    QString text = themeKey + QLatin1Char('=') + QString::number(settings.themenumber) + QLatin1Char('\n') +
-                   tooltipsKey + QLatin1Char('=') +
-                   (settings.showtooltips ? QLatin1Char('1') : QLatin1Char('0')) + QLatin1Char('\n');
+    // The config folder does not exist before the first save.
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return false;
+    QSettings file(path, QSettings::IniFormat);
+    file.clear();
+    file.setValue(themeKey, settings.themenumber);
+    file.setValue(tooltipsKey, settings.showtooltips ? 1 : 0);
+    file.beginGroup(foldersGroup);
     for (auto it = settings.folders.cbegin(); it != settings.folders.cend(); ++it)
-        text += folderPrefix + it.key() + QLatin1Char('=') + it.value() + QLatin1Char('\n');
-    for (int i = 0; i < settings.recentProfiles.size() && i < recentProfileCount; ++i)
-        text += recentPrefix + QString::number(i + 1) + QLatin1Char('=') + settings.recentProfiles[i] +
-                QLatin1Char('\n');
-    // The config folder does not exist before the first save of an installed copy.
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    return writeFileAtomically(path, text.toLocal8Bit()).isEmpty();
+        file.setValue(it.key(), it.value());
+    file.endGroup();
+    file.setValue(recentKey, QStringList(settings.recentProfiles.mid(0, recentProfileCount)));
+    file.setValue(scratchKey, settings.oldScratchRemoved);
+    file.sync();
+    return file.status() == QSettings::NoError;
 }
 
 } // namespace settingsfile

@@ -1,7 +1,8 @@
 #pragma once
 
-// settings.dat: the program's theme, whether tooltips are shown, the folders its skin dialogs
-// last chose from and the profiles last opened or saved.
+// The program's own settings: its theme, whether tooltips are shown, the folders its skin dialogs
+// last chose from and the profiles last opened or saved. They live in the user's config folder; a
+// portable copy keeps them beside its executable when a marker file there asks for it.
 
 #include <QMap>
 #include <QString>
@@ -13,20 +14,25 @@ struct AppSettings
     bool showtooltips = true;
     QMap<QString, QString> folders; // the folder each file dialog last chose from, by its name
     QStringList recentProfiles;     // newest first, at most recentProfileCount
+    // Whether the scratch folders of earlier versions were taken out of the documents folder.
+    bool oldScratchRemoved = false;
 };
 
 namespace settingsfile {
 
 constexpr int recentProfileCount = 5;
 
-// The folder for settings.dat: the program's own folder when it is writable, so a portable copy
-// keeps its settings with it; otherwise (an installed copy) the user's config folder.
-QString folder(const QString &programFolder, const QString &configFolder);
+// A file of this name beside the executable makes the copy portable: its settings stay beside it.
+inline const QString portableMarker = QStringLiteral("panelcraft.portable");
 
-// Reads key=value lines. A missing, unreadable or unrecognisable file gives the defaults.
-AppSettings load(const QString &path);
-// Writes the two lines (and a line per remembered folder and recent profile) atomically, making the folder
-// first; false when the file could not be written.
+// The settings file: in `configFolder`, or in `programFolder` when that holds the marker.
+QString location(const QString &programFolder, const QString &configFolder);
+
+// Reads the settings at `path`. Until that file exists, an earlier version's settings.dat found in
+// `programFolder` is read instead, so they carry over on the next save. Missing or unreadable
+// files give the defaults.
+AppSettings load(const QString &path, const QString &programFolder);
+// Writes the settings, making the folder first; false when they could not be written.
 bool save(const QString &path, const AppSettings &settings);
 
 } // namespace settingsfile

@@ -2,8 +2,11 @@
 
 #include <QAbstractButton>
 #include <QFontMetrics>
+#include <QHash>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
 #include <QTextDocument>
 #include <QWidget>
 #include <algorithm>
@@ -57,6 +60,37 @@ void fitInto(QLabel *label, const Room &room)
     if (width != label->width())
         label->resize(width, label->height());
 }
+// Laying a text out is the costly part of measuring it. The letters' own widths, summed, are
+// cheap (each is looked up once) and, with a little room for kerning, never less than the laid-out
+// width: a text within that needs no layout at all. Only a text that may not fit is laid out.
+bool surelyFits(const QFont &font, const QString &text, int room)
+{
+    constexpr int kerningSlack = 2;
+    const QFontMetrics metrics(font);
+    int width = kerningSlack;
+    for (const QChar c : text) {
+        if (c.isHighSurrogate() || c.isLowSurrogate() || c.category() == QChar::Mark_NonSpacing)
+            return false; // laid out together with its neighbours: no sum says how wide
+        width += metrics.horizontalAdvance(c);
+        if (width > room)
+            return false;
+    }
+    return true;
+}
+
+// What a check box or radio button's indicator and the gap after it take, as the style draws them.
+int indicatorRoom(const QAbstractButton *button)
+{
+    const bool radio = qobject_cast<const QRadioButton *>(button);
+    const QStyle *style = button->style();
+    constexpr int frame = 4;
+    return style->pixelMetric(radio ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth, nullptr,
+                              button) +
+           style->pixelMetric(radio ? QStyle::PM_RadioButtonLabelSpacing : QStyle::PM_CheckBoxLabelSpacing,
+                              nullptr, button) +
+           frame;
+}
+
 // As the widget lays its text out, which may differ from the screen's metrics by a pixel; a
 // button's "&" marks its shortcut letter.
 int drawnWidth(const QFont &font, QWidget *widget, const QString &text)
@@ -72,8 +106,30 @@ void condenseToFit(QWidget *widget, const QString &text, int room)
     if (room < 0)
         room = widget->width();
     QFont font = widget->font();
+    if (surelyFits(font, text, room))
+        return;
+    // Every row of a page condenses the same texts into the same places: each is measured once.
+    static QHash<QString, QFont> fitted;
+    const QString place = font.key() + QLatin1Char('|') + QString::number(room) + QLatin1Char('|') + text +
+                          QLatin1Char('|') + widget->metaObject()->className();
+    if (const auto known = fitted.constFind(place); known != fitted.cend()) {
+        if (*known != widget->font())
+            widget->setFont(*known);
+        return;
+    }
     const auto tooWide = [&] { return drawnWidth(font, widget, text) > room; };
-    for (int stretch = QFont::Unstretched; stretch > mostCondensed && tooWide();) {
+    // Each width tried is a font of its own for the system to find. A face narrows in proportion
+    // to its stretch, so the search starts one step above where the text would just fit.
+    int stretch = QFont::Unstretched;
+    const bool unstretched = font.stretch() == QFont::AnyStretch || font.stretch() == QFont::Unstretched;
+    if (const int width = drawnWidth(font, widget, text); width > room && unstretched) {
+        const int proportional = QFont::Unstretched * room / width;
+        while (stretch > proportional + condenseStep && stretch > mostCondensed)
+            stretch -= condenseStep;
+        if (stretch != QFont::Unstretched)
+            font.setStretch(stretch);
+    }
+    while (stretch > mostCondensed && tooWide()) {
         stretch -= condenseStep;
         font.setStretch(stretch);
     }
@@ -81,6 +137,7 @@ void condenseToFit(QWidget *widget, const QString &text, int room)
         spacing -= 1;
         font.setLetterSpacing(QFont::PercentageSpacing, spacing);
     }
+    fitted.insert(place, font);
     if (font != widget->font())
         widget->setFont(font);
 }
@@ -92,11 +149,16 @@ void fitText(QWidget *widget)
             condenseToFit(label, label->text(), label->contentsRect().width());
     } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
         // Beside a check box or radio button's text is its indicator; around a push button's,
-        // the theme's padding and border.
+        // the theme's padding and border. The size hint says exactly how much the indicator
+        // takes, but lays the text out to say it: the style's measures tell first whether it may
+        // matter.
+        const bool push = qobject_cast<QPushButton *>(button);
+        if (surelyFits(button->font(), button->text(),
+                       button->width() - (push ? pushButtonPadding : indicatorRoom(button))))
+            return;
         const int around =
-            qobject_cast<QPushButton *>(button)
-                ? pushButtonPadding
-                : button->sizeHint().width() - drawnWidth(button->font(), button, button->text());
+            push ? pushButtonPadding
+                 : button->sizeHint().width() - drawnWidth(button->font(), button, button->text());
         condenseToFit(button, button->text(), button->width() - around);
     }
 }

@@ -2,6 +2,8 @@
 
 #include <QGuiApplication>
 #include <QPalette>
+#include <QVariant>
+#include <QWidget>
 
 namespace {
 // Thin glyphs reach their colour only in their cores, so greys stay well clear of the 3:1 floor.
@@ -95,7 +97,7 @@ Theme themeFor(int themenumber)
             // The platform's focus frame is faint on black: focus shows in orange.
             "QPushButton:focus { border: 1px solid rgb(255,170,0); background: rgb(255,236,200); }"
             "QCheckBox::indicator:focus, QRadioButton::indicator:focus { border: 1px solid rgb(255,170,0); }"
-            "#line,#line_2, #line_3, #line_8, #line_9, #line_7,#line_17,#line_16,#line_18 "
+            "#line,#line_2, #line_3, #line_8, #line_9, #bottomBandLine,#line_17,#line_16,#line_18 "
             "{background-color:rgb(90,90,90);}") +
         buttonRules() +
         // The platform's own grey for a field that is off is faint on the field.
@@ -120,4 +122,21 @@ QString Theme::colourOf(TextState state) const
         return fieldGreyed.name();
     }
     return labelcolor;
+}
+
+namespace {
+const char *const textStateProperty = "textState";
+} // namespace
+
+void showTextState(QWidget *label, TextState state, int themenumber)
+{
+    label->setProperty(textStateProperty, int(state));
+    label->setStyleSheet(QStringLiteral("color: ") + themeFor(themenumber).colourOf(state));
+}
+
+void reshowTextStates(QWidget *root, int themenumber)
+{
+    for (QWidget *label : root->findChildren<QWidget *>())
+        if (const QVariant state = label->property(textStateProperty); state.isValid())
+            showTextState(label, TextState(state.toInt()), themenumber);
 }

@@ -35,6 +35,13 @@ struct Theme
 // The bright theme takes its grounds from the application's palette, the platform's look.
 Theme themeFor(int themenumber);
 
+class QWidget;
+
+// Gives the label the colour of `state` in theme `themenumber`, and keeps the state on the label
+// so that a theme switch (reshowTextStates) gives it the new theme's colour.
+void showTextState(QWidget *label, TextState state, int themenumber);
+void reshowTextStates(QWidget *root, int themenumber);
+
 // Push buttons look the same in the main window's dark sheet and the About dialog.
 QString buttonRules();
 

@@ -13,56 +13,56 @@ struct Tooltip
 };
 // Widgets without an entry show no tooltip.
 const Tooltip tooltipTable[] = {
-    {"skinfileselect",
+    {"chooseSkinButton",
      QT_TRANSLATE_NOOP("Tooltips",
                        "It's the first step you need to do to modify a skin. Click this button to get a File "
                        "Dialog Window and select the Turnwise Skin you wish to modify")},
-    {"radioButton",
+    {"defaultIconsButton",
      QT_TRANSLATE_NOOP("Tooltips", "Select this option to have the Default Browser Icons in your skin")},
     {"fontheadersbutton", QT_TRANSLATE_NOOP("Tooltips", "Test here what you see")},
-    {"radioButton_2",
+    {"alternativeIconsButton",
      QT_TRANSLATE_NOOP("Tooltips", "Select this option to use the Alternative Browser Icons (found in "
                                    "several custom Turnwise Skins) in your modified Skin")},
-    {"radioButton_4",
+    {"whiteIconsButton",
      QT_TRANSLATE_NOOP("Tooltips", "Select this option to use the White Browser Icons (inverted colors for "
                                    "White Browsers) in your modified Skin")},
-    {"radioButton_3",
+    {"otherSkinIconsButton",
      QT_TRANSLATE_NOOP("Tooltips", "Select this option to import Custom Browser Icons from another skin")},
-    {"iconselect",
+    {"chooseIconSkinButton",
      QT_TRANSLATE_NOOP("Tooltips",
                        "Opens a File Dialog Window to select a skin from which you want to import Custom "
                        "Browser Icons. Available only when the 'From another Skin' option is selected")},
-    {"floatlabel_7",
+    {"noCustomIconsSign",
      QT_TRANSLATE_NOOP("Tooltips", "The selected skin does not include custom Browser Icons")},
-    {"iconselect_name",
+    {"iconSkinName",
      QT_TRANSLATE_NOOP(
          "Tooltips",
          "Displays the selected skin from which the Custom Browser Icons will be imported from.")},
-    {"checkBox",
+    {"floatingBrowserBox",
      QT_TRANSLATE_NOOP("Tooltips", "When enabled, an additional Browser will be added in a floating Window")},
-    {"checkBox_window",
+    {"importWindowsBox",
      QT_TRANSLATE_NOOP(
          "Tooltips",
          "When enabled, the floating Windows of another Skin will be added to the modified Skin")},
-    {"windowfileselect",
+    {"chooseWindowSkinButton",
      QT_TRANSLATE_NOOP("Tooltips", "Select a skin and add its floating windows to the modified skin")},
-    {"floatlabel_3", QT_TRANSLATE_NOOP("Tooltips", "Assign a keyboard or custom button as show_window "
-                                                   "'WindowName' to open/close the floating window(s)")},
-    {"checkBox_globalfont",
+    {"windowsHint", QT_TRANSLATE_NOOP("Tooltips", "Assign a keyboard or custom button as show_window "
+                                                  "'WindowName' to open/close the floating window(s)")},
+    {"globalFontBox",
      QT_TRANSLATE_NOOP("Tooltips", "Enable to alter the size and the fonts of the modified skin")},
     {"globalfontbutton",
      QT_TRANSLATE_NOOP("Tooltips", "Choose a Font to use for the modified skin. Will affect Browser if the "
                                    "'Change Browser Colors and Fonts' option is disabled")},
-    {"floatlabel_4",
+    {"globalSizeHint",
      QT_TRANSLATE_NOOP(
          "Tooltips", "Enter a % value. Example: Value 110 will increase font size by 10%. Example: Value 95 "
                      "will decrease font size by 5%. Leave blank for the Font to retain its current size")},
-    {"pushButton",
+    {"resetAllButton",
      QT_TRANSLATE_NOOP("Tooltips", "Click to reset all Browser Colors and Fonts to their default values")},
-    {"checkBox_changecolors",
+    {"changeColoursBox",
      QT_TRANSLATE_NOOP("Tooltips", "Enable to view the Browser Colors and Fonts and apply the changes to the "
                                    "Browser of the modified skin.")},
-    {"checkBox_changecolors_2", QT_TRANSLATE_NOOP("Tooltips", "Show/Hide the Browser Preview")},
+    {"showPreviewBox", QT_TRANSLATE_NOOP("Tooltips", "Show/Hide the Browser Preview")},
     {"background_transp",
      QT_TRANSLATE_NOOP("Tooltips", "Click to make the background of the Browser transparent.The background "
                                    "graphics of the skin png will be visible")},
@@ -88,14 +88,12 @@ const Tooltip tooltipTable[] = {
 
 // Widgets outside the key table's rows whose tooltip the program sets and clears.
 const char *const otherTooltipWidgets[] = {
-    "skinfileselect",       "radioButton",           "radioButton_2",
-    "radioButton_4",        "radioButton_3",         "iconselect",
-    "floatlabel_7",         "iconselect_name",       "checkBox",
-    "checkBox_window",      "windowfileselect",      "floatlabel_3",
-    "checkBox_globalfont",  "globalfontbutton",      "floatlabel_4",
-    "pushButton",           "checkBox_changecolors", "checkBox_changecolors_2",
-    "resetfontgridtites_2", "floatlabel_5",          "dothejob",
-    "floatlabel_2",
+    "chooseSkinButton",     "defaultIconsButton",   "alternativeIconsButton", "whiteIconsButton",
+    "otherSkinIconsButton", "chooseIconSkinButton", "noCustomIconsSign",      "iconSkinName",
+    "floatingBrowserBox",   "importWindowsBox",     "chooseWindowSkinButton", "windowsHint",
+    "globalFontBox",        "globalfontbutton",     "globalSizeHint",         "resetAllButton",
+    "changeColoursBox",     "showPreviewBox",       "resetLineHeightButton",  "floatlabel_5",
+    "createSkinButton",     "windowScanResult",
 };
 } // namespace
 

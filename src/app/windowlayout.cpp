@@ -18,10 +18,10 @@ struct BandWidget
 };
 
 const BandWidget bottomBand[] = {
-    {"label_33", {30, 275, 61, 24}},      {"skinfile", {110, 275, 311, 24}},
-    {"label_34", {110, 300, 271, 24}},    {"dothejob", {470, 272, 151, 31}},
-    {"statuslabel", {630, 275, 231, 20}}, {"buildprogress", {630, 297, 231, 6}},
-    {"label_67", {640, 310, 361, 20}},    {"line_7", {10, 264, 990, 1}},
+    {"saveAsCaption", {30, 275, 61, 24}},  {"skinfile", {110, 275, 311, 24}},
+    {"saveAsHint", {110, 300, 271, 24}},   {"createSkinButton", {470, 272, 151, 31}},
+    {"statuslabel", {630, 275, 231, 20}},  {"buildprogress", {630, 297, 231, 6}},
+    {"versionLabel", {640, 310, 361, 20}}, {"bottomBandLine", {10, 264, 990, 1}},
 };
 
 constexpr int layoutWidth = 1024;

@@ -147,7 +147,7 @@ QString parseArguments(const QStringList &arguments, const QString &documentsFol
     options.globalFont =
         parser.isSet(QStringLiteral("global-font")) || parser.isSet(QStringLiteral("global-size"));
     options.globalFontName = parser.value(QStringLiteral("global-font"));
-    options.lineHeight = parser.value(QStringLiteral("line-height"));
+    options.lineHeight = percentageFromText(parser.value(QStringLiteral("line-height")));
     options.globalSize = parser.value(QStringLiteral("global-size"));
 
     for (const QString &error :

@@ -5,16 +5,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 namespace {
-
-// What the window's percentage fields accept from the first keystroke on.
-bool isPercentage(const QString &text)
-{
-    static const QRegularExpression percentage(QStringLiteral("^[1-9][0-9]{0,2}$"));
-    return percentage.match(text).hasMatch();
-}
 
 std::optional<OptionProblem> outputProblem(const QString &outputPath)
 {
@@ -37,14 +29,30 @@ std::optional<OptionProblem> outputProblem(const QString &outputPath)
     return std::nullopt;
 }
 
+bool isPercentage(const QString &text)
+{
+    return percentagePattern().match(text).hasMatch();
+}
+
 } // namespace
+
+const QRegularExpression &percentagePattern()
+{
+    static const QRegularExpression percentage(QStringLiteral("^[1-9][0-9]{0,2}$"));
+    return percentage;
+}
+
+int percentageFromText(const QString &text)
+{
+    return isPercentage(text) ? text.toInt() : 0;
+}
 
 std::optional<OptionProblem> checkOptions(const SkinBuildOptions &options)
 {
     if (options.selectedSkinFile.isEmpty())
         return OptionProblem{OptionField::SelectedSkin,
                              QCoreApplication::translate("skinbuildoptions", "You have not selected a skin")};
-    if (!isPercentage(options.lineHeight))
+    if (options.lineHeight < 1 || options.lineHeight > 999)
         return OptionProblem{
             OptionField::LineHeight,
             QCoreApplication::translate(

@@ -4,6 +4,7 @@
 
 #include "skin/layout/layoutchoices.h"
 
+#include <QRegularExpression>
 #include <QString>
 #include <optional>
 
@@ -28,6 +29,12 @@ struct OptionProblem
     OptionField field;
     QString message; // in words a user can act on; the window shows it translated
 };
+
+// Whole percentages from 1 to 999, written plainly ("120", not "0120" or "+120"): what the
+// window's percentage fields let through from the first keystroke on.
+const QRegularExpression &percentagePattern();
+// Such a percentage as a number; 0, which checkOptions refuses, for any other text.
+int percentageFromText(const QString &text);
 
 // The first option the builder refuses, with why; none when it takes them all. SkinBuilder::build
 // refuses the same; the window and the CLI ask first, to point at the field or argument.

@@ -85,14 +85,14 @@ StyleEdit StyleEdit::resetFont(int group)
     return StyleEdit(Kind::ResetFont, group);
 }
 
-StyleEdit StyleEdit::setLineHeight(const QString &text)
+StyleEdit StyleEdit::setLineHeight(int percent)
 {
-    return StyleEdit(Kind::LineHeight, -1, {}, {}, text);
+    return StyleEdit(Kind::LineHeight, -1, {}, {}, percent);
 }
 
 StyleEdit StyleEdit::resetLineHeight()
 {
-    return setLineHeight(QStringLiteral("100"));
+    return setLineHeight(100);
 }
 
 // While the stripes are transparent the list draws no alternate lines, so the over-stripes
@@ -130,7 +130,7 @@ StyleEdit::Result StyleEdit::apply(const EditorValues &values, const StyleTable 
             tablefile::tableFont(table, stylekeys::fontGroups[index]);
         break;
     case Kind::LineHeight:
-        result.values.lineHeight = text;
+        result.values.lineHeight = percent;
         break;
     default:
         applyColour(result.values.style, table);

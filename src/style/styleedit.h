@@ -13,11 +13,12 @@
 #include <QVector>
 #include <array>
 
-// Everything the editor rows edit: the style and the line-height percentage text.
+// Everything the editor rows edit: the style and the line height in percent (0 while its field
+// is empty).
 struct EditorValues
 {
     Style style;
-    QString lineHeight = QStringLiteral("100");
+    int lineHeight = 100;
 };
 
 // What the rows show besides their values. Computed from the values and the active table
@@ -57,7 +58,7 @@ public:
     static StyleEdit resetColour(int key);
     static StyleEdit pickFont(int group, const FontSpec &font);
     static StyleEdit resetFont(int group);
-    static StyleEdit setLineHeight(const QString &text);
+    static StyleEdit setLineHeight(int percent);
     static StyleEdit resetLineHeight();
 
     struct Result
@@ -74,9 +75,8 @@ public:
 
 private:
     enum class Kind { PickColour, Transparent, ResetColour, PickFont, ResetFont, LineHeight };
-    StyleEdit(Kind kind, int index, const QColor &colour = {}, const FontSpec &font = {},
-              const QString &text = {})
-        : kind(kind), index(index), colour(colour), font(font), text(text)
+    StyleEdit(Kind kind, int index, const QColor &colour = {}, const FontSpec &font = {}, int percent = 0)
+        : kind(kind), index(index), colour(colour), font(font), percent(percent)
     {
     }
     void applyColour(Style &style, const StyleTable &table) const;
@@ -85,5 +85,5 @@ private:
     int index;
     QColor colour;
     FontSpec font;
-    QString text;
+    int percent;
 };

@@ -95,14 +95,14 @@ Style derive(const StyleTable &table)
     return style;
 }
 
-QString tableLineHeight(const StyleTable &table)
+int tableLineHeight(const StyleTable &table)
 {
     bool number = false;
     const int percent = table.value(lineHeightKey).toInt(&number);
-    return number && percent >= 1 && percent <= 999 ? QString::number(percent) : QStringLiteral("100");
+    return number && percent >= 1 && percent <= 999 ? percent : 100;
 }
 
-QByteArray profileText(const Style &style, const QString &lineHeight)
+QByteArray profileText(const Style &style, int lineHeight)
 {
     QString text;
     const auto line = [&text](const QString &key, const QString &value) {
@@ -117,11 +117,11 @@ QByteArray profileText(const Style &style, const QString &lineHeight)
         line(stylekeys::sizeKey(group), QString::number(font.size));
         line(stylekeys::weightKey(group), font.weight);
     }
-    line(lineHeightKey, lineHeight);
+    line(lineHeightKey, lineHeight > 0 ? QString::number(lineHeight) : QString());
     return text.toUtf8();
 }
 
-QString writeProfile(const QString &path, const Style &style, const QString &lineHeight)
+QString writeProfile(const QString &path, const Style &style, int lineHeight)
 {
     return writeFileAtomically(path, profileText(style, lineHeight));
 }

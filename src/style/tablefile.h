@@ -42,13 +42,13 @@ Style derive(const StyleTable &table);
 // The browser's line height (a whole percentage) is kept in a profile under this key. A table
 // without it, or with a value that is not 1 to 999, stands for the host's own 100.
 inline const QString lineHeightKey = QStringLiteral("lineheight");
-QString tableLineHeight(const StyleTable &table);
+int tableLineHeight(const StyleTable &table);
 
 // A style and line height as the 104 CR LF lines of a profile: the style in key-table order, then
-// the line height (earlier versions skip a key they do not know).
-QByteArray profileText(const Style &style, const QString &lineHeight);
+// the line height (earlier versions skip a key they do not know; an empty field, 0, as no value).
+QByteArray profileText(const Style &style, int lineHeight);
 
 // Writes a profile atomically; returns an empty text on success, else why it failed.
-QString writeProfile(const QString &path, const Style &style, const QString &lineHeight);
+QString writeProfile(const QString &path, const Style &style, int lineHeight);
 
 } // namespace tablefile

@@ -56,18 +56,18 @@ private slots:
     void floatingWindow_data()
     {
         QTest::addColumn<bool>("changeColours");
-        QTest::addColumn<QString>("lineHeight");
+        QTest::addColumn<int>("lineHeight");
         QTest::addColumn<QString>("browserLine");
-        QTest::newRow("own line height") << true << "120" << QStringLiteral("<browser lineheight=\"120%\" >");
-        QTest::newRow("100 gives a bare browser") << true << "100" << QStringLiteral("<browser>");
-        QTest::newRow("host colours, no block") << false << "120" << QStringLiteral("<browser>");
+        QTest::newRow("own line height") << true << 120 << QStringLiteral("<browser lineheight=\"120%\" >");
+        QTest::newRow("100 gives a bare browser") << true << 100 << QStringLiteral("<browser>");
+        QTest::newRow("host colours, no block") << false << 120 << QStringLiteral("<browser>");
     }
 
     // The block, when there is one, has the plugin graphics at the floating image's own row.
     void floatingWindow()
     {
         QFETCH(bool, changeColours);
-        QFETCH(QString, lineHeight);
+        QFETCH(int, lineHeight);
         QFETCH(QString, browserLine);
         const Style style = fixtures::defaultStyle();
         const QStringList window =

@@ -151,7 +151,7 @@ private slots:
     void multiLineBrowserKeepsOnlyPositionAndSize()
     {
         SkinBuildOptions options;
-        options.lineHeight = "120";
+        options.lineHeight = 120;
         options.globalFont = true;
         options.globalFontName = "Verdana";
         options.globalSize = "150";
@@ -270,7 +270,7 @@ private slots:
         SkinBuildOptions extras, font = keepBrowser();
         extras.iconSet = IconSet::White;
         extras.floatBrowser = true;
-        extras.lineHeight = "90";
+        extras.lineHeight = 90;
         font.globalFont = true;
         font.globalFontName = "Verdana";
         font.globalSize = "150";
@@ -420,7 +420,7 @@ private slots:
         const Style back = browserblock::applyBlock(read, base);
         QVERIFY(back.colours == expected.colours);
         QVERIFY(back.fonts == expected.fonts);
-        QCOMPARE(read.lineHeight, QStringLiteral("120"));
+        QCOMPARE(read.lineHeight, 120);
     }
 
     void missingAttributesKeepTheBase()
@@ -437,7 +437,7 @@ private slots:
             QCOMPARE(back.colour(key), base.colour(key));
         QCOMPARE(back.colour("list_text"), distinctStyle().colour("list_text"));
         QCOMPARE(back.font("skin").size, base.font("skin").size); // out of bounds: not taken
-        QCOMPARE(read.lineHeight, QString());
+        QCOMPARE(read.lineHeight, 0);
     }
 
     void noBlockIsReported()

@@ -126,7 +126,7 @@ private slots:
         style.setColour("list_stripes", QColor());
         style.setColour("grids_text", QColor("#ABCDEF"));
         style.setColour("list_over", QColor(0x11, 0x22, 0x33, 0x44));
-        const QByteArray text = tablefile::profileText(style, "180");
+        const QByteArray text = tablefile::profileText(style, 180);
         QCOMPARE(text.count("\r\n"), stylekeys::tableLineCount);
         QCOMPARE(text.count('\n'), stylekeys::tableLineCount);
         QVERIFY(text.endsWith("\r\n"));
@@ -156,7 +156,7 @@ private slots:
         StyleTable table;
         QVERIFY(tablefile::read(path, table));
         const Style style = tablefile::derive(table);
-        QCOMPARE(keys(content), keys(tablefile::profileText(style, "100")));
+        QCOMPARE(keys(content), keys(tablefile::profileText(style, 100)));
         for (const QColor &colour : style.colours)
             QVERIFY(colour.isValid());
         for (const FontSpec &font : style.fonts)

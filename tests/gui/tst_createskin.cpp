@@ -30,7 +30,7 @@ class CreateSkinTest : public QObject
     // Presses "Create Skin" and waits for the build and its boxes.
     void create()
     {
-        f->click("dothejob");
+        f->click("createSkinButton");
         QTRY_VERIFY_WITH_TIMEOUT(!f->window->isBusy(), 60000);
     }
 
@@ -62,13 +62,13 @@ private slots:
     void browsePicksAndCancelClears()
     {
         QDir().mkpath(f->documents.path() + "/Turnwise/Skins"); // the host's own spelling
-        choose("skinfileselect", "/somewhere/My.Skin.v2.zip");
+        choose("chooseSkinButton", "/somewhere/My.Skin.v2.zip");
         QCOMPARE(Dialogs::requests().last().dir, f->documents.path() + "/Turnwise/Skins");
         QCOMPARE(text("selectedfile"), QString("My"));
         QCOMPARE(text("skinfile"), QString("My (Browser edit)"));
-        choose("skinfileselect", QString()); // cancelled
+        choose("chooseSkinButton", QString()); // cancelled
         QCOMPARE(text("selectedfile"), QString());
-        f->click("dothejob");
+        f->click("createSkinButton");
         QCOMPARE(lastWarning(), QString("You have not selected a skin"));
     }
 
@@ -77,15 +77,15 @@ private slots:
     {
         const QString mine = f->documents.path() + "/mine";
         QVERIFY(QDir().mkpath(mine));
-        choose("skinfileselect", mine + "/a.zip");
-        choose("skinfileselect", QString());
+        choose("chooseSkinButton", mine + "/a.zip");
+        choose("chooseSkinButton", QString());
         QCOMPARE(Dialogs::requests().last().dir, mine);
-        f->click("radioButton_3");
-        choose("iconselect", QString());
+        f->click("otherSkinIconsButton");
+        choose("chooseIconSkinButton", QString());
         QVERIFY(Dialogs::requests().last().dir != mine); // its own folder, none chosen yet
         QVERIFY(f->window->close());
         f->start();
-        choose("skinfileselect", QString());
+        choose("chooseSkinButton", QString());
         QCOMPARE(Dialogs::requests().last().dir, mine);
     }
 
@@ -111,7 +111,7 @@ private slots:
         if (fault == 2)
             QVERIFY(QDir().mkpath(f->documents.path() + "/Turnwise") &&
                     fixtures::writeFile(skinsFolder(), "x"));
-        choose("skinfileselect", skin);
+        choose("chooseSkinButton", skin);
         if (!saveAs.isEmpty())
             f->find<QLineEdit>("skinfile")->setText(saveAs);
         create();
@@ -126,14 +126,14 @@ private slots:
     {
         QTest::addColumn<QStringList>("clicks"); // a path after a button answers its file dialog
         QTest::addColumn<QStringList>("options");
-        QTest::newRow("default") << QStringList{"radioButton"} << QStringList();
+        QTest::newRow("default") << QStringList{"defaultIconsButton"} << QStringList();
         QTest::newRow("alternative, floating, line height")
-            << QStringList{"radioButton_2", "checkBox", "120"}
+            << QStringList{"alternativeIconsButton", "floatingBrowserBox", "120"}
             << QStringList{"--icons", "alternative", "--float-browser", "--line-height", "120"};
-        QTest::newRow("white") << QStringList{"radioButton_4"} << QStringList{"--icons", "white"};
+        QTest::newRow("white") << QStringList{"whiteIconsButton"} << QStringList{"--icons", "white"};
         QTest::newRow("icons and windows of another skin")
-            << QStringList{"radioButton_3",   "iconselect",       "SAMPLE",
-                           "checkBox_window", "windowfileselect", "SAMPLE"}
+            << QStringList{"otherSkinIconsButton", "chooseIconSkinButton",   "SAMPLE",
+                           "importWindowsBox",     "chooseWindowSkinButton", "SAMPLE"}
             << QStringList{"--icons-from", "SAMPLE", "--windows-from", "SAMPLE"};
     }
 
@@ -143,7 +143,7 @@ private slots:
         QFETCH(QStringList, options);
         clicks.replaceInStrings("SAMPLE", m_sample);
         options.replaceInStrings("SAMPLE", m_sample);
-        choose("skinfileselect", m_sample);
+        choose("chooseSkinButton", m_sample);
         for (int i = 0; i < clicks.size(); ++i) {
             if (clicks[i] == "120")
                 f->find<QLineEdit>("lineheight")->setText("120");
@@ -162,29 +162,50 @@ private slots:
         QCOMPARE(fixtures::readFile(built()), fixtures::readFile(cli));
     }
 
+    // Two windows on the same documents folder build at once, each in a folder of its own, and
+    // the command line builds beside them.
+    void buildsAtOnceKeepToThemselves()
+    {
+        MainWindow second(f->paths());
+        choose("chooseSkinButton", m_sample);
+        Dialogs::setNextFileName(m_sample);
+        second.findChild<QAbstractButton *>("chooseSkinButton")->click();
+        second.findChild<QLineEdit *>("skinfile")->setText("second");
+        f->click("createSkinButton");
+        second.findChild<QAbstractButton *>("createSkinButton")->click();
+        QVERIFY(f->window->isBusy() && second.isBusy());
+        const QString cli = f->documents.filePath("cli.zip");
+        QCOMPARE(fixtures::runCli(f->documents.path(), {m_sample, "-q", "-o", cli}).code, 0);
+        QTRY_VERIFY_WITH_TIMEOUT(!f->window->isBusy() && !second.isBusy(), 60000);
+        QVERIFY2(lastWarning().isEmpty(), qPrintable(lastWarning()));
+        QVERIFY(!fixtures::readFile(cli).isEmpty());
+        QCOMPARE(fixtures::readFile(built()), fixtures::readFile(cli));
+        QCOMPARE(fixtures::readFile(skinsFolder() + "/second.zip"), fixtures::readFile(cli));
+    }
+
     void windowKeepsProcessingEventsDuringABuild()
     {
-        choose("skinfileselect", m_sample);
+        choose("chooseSkinButton", m_sample);
         int ticks = 0;
         QTimer timer;
         connect(&timer, &QTimer::timeout, [&ticks] { ++ticks; });
         timer.start(1);
-        f->click("dothejob");
+        f->click("createSkinButton");
         QVERIFY(f->window->isBusy());
-        for (const char *name : {"dothejob", "skinfileselect", "menuProfile"})
+        for (const char *name : {"createSkinButton", "chooseSkinButton", "menuProfile"})
             QVERIFY2(!f->find<QWidget>(name)->isEnabled(), name);
         QVERIFY(f->find<QWidget>("buildprogress")->isVisibleTo(f->window.get()));
         QTRY_VERIFY_WITH_TIMEOUT(!f->window->isBusy(), 60000);
         QVERIFY(ticks > 0);
-        QVERIFY(f->find<QWidget>("dothejob")->isEnabled());
-        QVERIFY(!f->find<QWidget>("iconselect")->isEnabled()); // as before the build
+        QVERIFY(f->find<QWidget>("createSkinButton")->isEnabled());
+        QVERIFY(!f->find<QWidget>("chooseIconSkinButton")->isEnabled()); // as before the build
     }
 
     // A build never replaces a skin without asking, naming the file. Windows asked for without a
     // skin that has them are warned of, as icons are.
     void replacingASkinAsksFirst()
     {
-        choose("skinfileselect", m_sample);
+        choose("chooseSkinButton", m_sample);
         create();
         const QByteArray first = fixtures::readFile(built());
         Dialogs::clear();
@@ -192,7 +213,7 @@ private slots:
         QVERIFY(last(Dialogs::Kind::Question).contains(QDir::toNativeSeparators(built())));
         QVERIFY(last(Dialogs::Kind::Information).isEmpty());
         QCOMPARE(fixtures::readFile(built()), first);
-        f->click("checkBox_window");
+        f->click("importWindowsBox");
         Dialogs::setNextAnswer(QMessageBox::Yes);
         create();
         QVERIFY(last(Dialogs::Kind::Information).contains("No skin with floating windows was chosen"));
@@ -201,8 +222,8 @@ private slots:
     void closingDuringABuildWaitsForTheArchive()
     {
         f->window->show();
-        choose("skinfileselect", m_sample);
-        f->click("dothejob");
+        choose("chooseSkinButton", m_sample);
+        f->click("createSkinButton");
         QVERIFY(!f->window->close());
         QTRY_VERIFY_WITH_TIMEOUT(!f->window->isVisible(), 60000);
         QVERIFY(!fixtures::readZip(built()).isEmpty());
@@ -212,15 +233,15 @@ private slots:
     {
         const QString plain = f->documents.filePath("plain.zip");
         fixtures::writeZip(plain, {{"a.xml", fixtures::xml({"<skin image=\"a.png\">", "</skin>"})}});
-        f->click("checkBox_window");
-        choose("windowfileselect", plain);
-        QCOMPARE(text("floatlabel_2"), QString("Selected Skin does not contain any floating Windows"));
-        f->click("radioButton_3");
-        choose("iconselect", plain);
-        QCOMPARE(text("iconselect_name"), QString("plain"));
-        QVERIFY(f->find<QWidget>("floatlabel_7")->isVisibleTo(f->window.get())); // the warning sign
-        f->click("radioButton");
-        QVERIFY(!f->find<QWidget>("floatlabel_7")->isVisibleTo(f->window.get()));
+        f->click("importWindowsBox");
+        choose("chooseWindowSkinButton", plain);
+        QCOMPARE(text("windowScanResult"), QString("Selected Skin does not contain any floating Windows"));
+        f->click("otherSkinIconsButton");
+        choose("chooseIconSkinButton", plain);
+        QCOMPARE(text("iconSkinName"), QString("plain"));
+        QVERIFY(f->find<QWidget>("noCustomIconsSign")->isVisibleTo(f->window.get())); // the warning sign
+        f->click("defaultIconsButton");
+        QVERIFY(!f->find<QWidget>("noCustomIconsSign")->isVisibleTo(f->window.get()));
     }
 
     void droppingAZipSelectsIt()

@@ -54,7 +54,7 @@ class EditingTest : public QObject
         if (!content.isEmpty())
             fixtures::writeFile(path(name), content);
         Dialogs::setNextFileName(path(name));
-        f->trigger("actionCustom");
+        f->trigger("actionOpenProfile");
         return path(name);
     }
 
@@ -109,7 +109,7 @@ private slots:
         f->trigger("actionUndo");
         QTest::keyClick(f->window.get(), Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(text("list_text"), QString("#010203"));
-        for (const char *focused : {"skinfile", "dothejob"}) {
+        for (const char *focused : {"skinfile", "createSkinButton"}) {
             Dialogs::clear();
             QTest::keyClick(f->find<QWidget>(focused), Qt::Key_Return);
             QCOMPARE(Dialogs::requests().size(), 1);
@@ -129,19 +129,19 @@ private slots:
         // Tab runs down the form: the options, the editor's rows, the preview, then the build.
         f->showPreview();
         QStringList tabbed;
-        QWidget *start = f->find<QWidget>("skinfileselect");
+        QWidget *start = f->find<QWidget>("chooseSkinButton");
         QWidget *w = start;
         do {
             if ((w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled())
                 tabbed << w->objectName();
         } while ((w = w->nextInFocusChain()) != start);
-        const QStringList expected{"skinfileselect", "checkBox",    "tabWidget", "listoverbutton",
-                                   "listtextbutton", "tabWidget_3", "skinfile",  "dothejob"};
+        const QStringList expected{"chooseSkinButton", "floatingBrowserBox", "tabWidget", "listoverbutton",
+                                   "listtextbutton",   "tabWidget_3",        "skinfile",  "createSkinButton"};
         for (int i = 1; i < expected.size(); ++i)
             QVERIFY2(tabbed.indexOf(expected[i - 1]) < tabbed.indexOf(expected[i]),
                      qPrintable(tabbed.join(' ')));
         // Focus shows plainly on the dark theme's black.
-        for (const char *name : {"dothejob", "checkBox"}) {
+        for (const char *name : {"createSkinButton", "floatingBrowserBox"}) {
             QWidget *focused = f->find<QWidget>(name);
             focused->setFocus();
             const QImage shot = focused->grab().toImage();
@@ -153,7 +153,7 @@ private slots:
         }
         // An option's label ticks the box beside it by its mnemonic.
         QTest::keyClick(f->window.get(), Qt::Key_G, Qt::AltModifier);
-        QTRY_VERIFY(f->find<QAbstractButton>("checkBox_globalfont")->isChecked());
+        QTRY_VERIFY(f->find<QAbstractButton>("globalFontBox")->isChecked());
         Dialogs::setNextAnswer(QMessageBox::Discard);
         QTest::keyClick(f->window.get(), Qt::Key_Q, Qt::ControlModifier); // asks, as closing does
         QVERIFY(!f->window->isVisible());
@@ -270,7 +270,7 @@ private slots:
         f->find<QLineEdit>("lineheight")->setText("180");
         saveAs("clear.pcp");
         QVERIFY(f->readFile(path("clear.pcp")).contains("\r\nlist_over=#00000000\r\n"));
-        f->trigger("actionDefault_2");
+        f->trigger("actionDefaultTable");
         QCOMPARE(f->window->lineHeightValue(), 100);
         open("clear.pcp", {});
         for (const char *key : {"backgroundcolor", "list_over"})
@@ -289,7 +289,7 @@ private slots:
     // installed keeps the font.
     void fontDialogsKeepTheCurrentFont()
     {
-        f->click("checkBox_globalfont");
+        f->click("globalFontBox");
         QCOMPARE(f->window->globalFontName(), QString());
         Dialogs::setNextFont(QFont(QFontInfo(QFont("Arial", 20)).family(), 20));
         f->click("globalfontbutton");
@@ -325,9 +325,10 @@ private slots:
     {
         QTest::addColumn<QString>("action");
         QTest::addColumn<bool>("load");
-        for (const char *action : {"pushButton", "actionDefault_2", "actionWhiteBrowser", "actionCustom"})
+        for (const char *action :
+             {"resetAllButton", "actionDefaultTable", "actionWhiteTable", "actionOpenProfile"})
             QTest::newRow(action) << action << true;
-        for (const char *theme : {"actionWhite", "actionBlack"})
+        for (const char *theme : {"actionBrightTheme", "actionDarkTheme"})
             QTest::newRow(theme) << theme << false;
     }
 
@@ -391,7 +392,7 @@ private slots:
         QVERIFY(!enabled("listoverstripebutton") && enabled("resetfont"));
 
         Dialogs::setNextAnswer(QMessageBox::Discard);
-        f->trigger("actionWhiteBrowser"); // a load clears the history
+        f->trigger("actionWhiteTable"); // a load clears the history
         QVERIFY(!f->find<QAction>("actionUndo")->isEnabled());
     }
 
@@ -411,8 +412,8 @@ private slots:
     void replacingAsksFirst_data()
     {
         QTest::addColumn<QString>("action");
-        for (const char *action : {"actionDefault_2", "actionWhiteBrowser", "actionCustom", "actionDelete",
-                                   "actionColours_from_Skin", "actionRecent1"})
+        for (const char *action : {"actionDefaultTable", "actionWhiteTable", "actionOpenProfile",
+                                   "actionDelete", "actionColours_from_Skin", "actionRecent1"})
             QTest::newRow(action) << action;
     }
 
@@ -422,18 +423,18 @@ private slots:
         const QString zip = f->documents.filePath("deck.zip");
         fixtures::writeZip(zip, {{"a.xml", fixtures::xml(browserblock::contentBlock(style(), 0))}});
         Dialogs::setNextFileName(zip);
-        f->click("skinfileselect");
+        f->click("chooseSkinButton");
         open("mine.pcp", "list_text=#000001\r\n");
         pick("listtextbutton", "#010203");
         Dialogs::clear();
         f->trigger(action);
         QCOMPARE(Dialogs::requests().size(), 1);
         QVERIFY(Dialogs::requests().first().text.startsWith("The Browser Profile has unsaved edits."));
-        QVERIFY(!f->window->isBusy() && !checked("actionDefault_2") && !checked("actionWhiteBrowser"));
+        QVERIFY(!f->window->isBusy() && !checked("actionDefaultTable") && !checked("actionWhiteTable"));
         QCOMPARE(text("list_text"), QString("#010203"));
         QCOMPARE(f->title(), QString("Panelcraft (mine)*"));
         Dialogs::setNextAnswer(QMessageBox::Discard);
-        f->trigger("actionDefault_2");
+        f->trigger("actionDefaultTable");
         QCOMPARE(text("list_text"), QString("#ffffff"));
     }
 
@@ -447,7 +448,7 @@ private slots:
         const fixtures::ZipEntry compact{"a.xml", fixtures::xml({"<skin>", "<panel/>", "</skin>"})};
         fixtures::writeZip(noBrowser, {compact});
         Dialogs::setNextFileName(noBrowser);
-        f->click("skinfileselect");
+        f->click("chooseSkinButton");
         f->trigger("actionColours_from_Skin");
         QTRY_VERIFY(!f->window->isBusy());
         QCOMPARE(Dialogs::requests().last().kind, Dialogs::Kind::Warning);
@@ -459,7 +460,7 @@ private slots:
                                                     browserblock::contentBlock(skin, 40) +
                                                     QStringList{"</browser>", "</skin>"})}});
         Dialogs::setNextFileName(zip);
-        f->click("skinfileselect");
+        f->click("chooseSkinButton");
         f->trigger("actionColours_from_Skin");
         QTRY_VERIFY(!f->window->isBusy());
         QCOMPARE(text("list_text"), QString("#123456"));
@@ -480,7 +481,7 @@ private slots:
             fixtures::writeZip(zip, {{"s.xml", fixtures::xml({"<skin image=\"s.png\"/>"})},
                                      {"s.png", fixtures::png(64, 64, colour)}});
             Dialogs::setNextFileName(zip);
-            f->click("skinfileselect");
+            f->click("chooseSkinButton");
         };
         skinOf("red.zip", QColor(200, 30, 30));
         skinOf("blue.zip", QColor(30, 30, 200));
@@ -644,7 +645,7 @@ private slots:
             QVERIFY2(fixtures::nearlyEqual(was, is, 8, 0.001), qPrintable(pages->tabText(page)));
         }
         QVERIFY(changed);
-        f->click(group.isEmpty() ? "resetfontgridtites_2" : font.resetButton);
+        f->click(group.isEmpty() ? "resetLineHeightButton" : font.resetButton);
         QVERIFY(style().fonts == start.fonts && !enabled(font.resetButton));
         QCOMPARE(shots(), before);
     }
@@ -673,26 +674,27 @@ private slots:
     void themesKeepTextReadable_data()
     {
         QTest::addColumn<QString>("switchTo");
-        QTest::newRow("dark to bright") << "actionWhite";
-        QTest::newRow("bright to dark") << "actionBlack";
+        QTest::newRow("dark to bright") << "actionBrightTheme";
+        QTest::newRow("bright to dark") << "actionDarkTheme";
     }
 
     void themesKeepTextReadable()
     {
         QFETCH(QString, switchTo);
-        f->trigger(switchTo == "actionWhite" ? "actionBlack" : "actionWhite");
+        f->trigger(switchTo == "actionBrightTheme" ? "actionDarkTheme" : "actionBrightTheme");
         f->window->show();
         f->window->resize(1024, 770); // wider than the test screen: every label in sight
         f->find<QTabWidget>("tabWidget")->setCurrentWidget(f->find<QWidget>("tab_9"));
         f->find<QLineEdit>("lineheight")->setText("1"); // no digit under its "%"
-        const QStringList options{"checkBox_window", "checkBox_globalfont"};
-        const QStringList labels{"label_80", "font_label_2", "label_82", "label_83"};
+        const QStringList options{"importWindowsBox", "globalFontBox"};
+        const QStringList labels{"windowSkinCaption", "globalFontLabel", "globalSizeCaption",
+                                 "globalSizePercent"};
         for (const QString &option : options)
             f->click(option);
         f->trigger(switchTo);
-        if (switchTo == "actionBlack") {
+        if (switchTo == "actionDarkTheme") {
             // A checked box shows a mark: a few dark pixels on the white box, not a dark square.
-            auto *box = f->find<QCheckBox>("checkBox_window");
+            auto *box = f->find<QCheckBox>("importWindowsBox");
             QStyleOptionButton option;
             option.initFrom(box);
             const QRect indicator = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
@@ -703,7 +705,7 @@ private slots:
                     dark += qGray(shot.pixel(x, y)) < 96;
             QVERIFY(dark > 4 && dark * 5 < shot.width() * shot.height());
         }
-        for (const QString &label : labels + QStringList{"label_86"})
+        for (const QString &label : labels + QStringList{"lineHeightPercent"})
             QVERIFY2(shownContrast(f->find<QWidget>(label)) >= 4.5, qPrintable(label));
         for (const QString &option : options)
             f->click(option);
@@ -718,7 +720,7 @@ private slots:
     // cannot stand for its key keeps the default, and is named once.
     void aPartialProfileMergesOverTheDefaultTable()
     {
-        f->trigger("actionWhiteBrowser");
+        f->trigger("actionWhiteTable");
         open("red.pcp",
              "list_text=#ff0000\r\nlist_over=notacolour\r\nskinfontname=Caf\xe9\r\nskinfontsize=1e3\r\n");
         const QString warning = Dialogs::requests().last().text;
@@ -733,29 +735,29 @@ private slots:
         for (const auto &key : stylekeys::colourKeys)
             QVERIFY2(!f->find<QWidget>(key.reset)->isEnabled(), key.key);
         QCOMPARE(f->title(), QString("Panelcraft (red)"));
-        QVERIFY(!checked("actionDefault_2") && !checked("actionWhiteBrowser"));
+        QVERIFY(!checked("actionDefaultTable") && !checked("actionWhiteTable"));
     }
 
     // The saved file is the style the window shows, in the profiles folder; a dotted name is
     // titled by its first part.
     void whiteThenSaveAsThenDelete()
     {
-        f->trigger("actionWhiteBrowser");
+        f->trigger("actionWhiteTable");
         QCOMPARE(text("list_automix"), QString("#56a7b3"));
         saveAs("my.best.pcp");
         QCOMPARE(Dialogs::requests().at(0).dir, f->profilesFolder());
-        QCOMPARE(f->readFile(path("my.best.pcp")), tablefile::profileText(style(), "100"));
+        QCOMPARE(f->readFile(path("my.best.pcp")), tablefile::profileText(style(), 100));
         QCOMPARE(f->title(), QString("Panelcraft (my)"));
-        QVERIFY(checked("actionWhiteBrowser") && enabled("actionSave") && enabled("actionDelete"));
+        QVERIFY(checked("actionWhiteTable") && enabled("actionSave") && enabled("actionDelete"));
         Dialogs::clear();
         Dialogs::setNextAnswer(QMessageBox::Yes);
         f->trigger("actionDelete");
         QCOMPARE(Dialogs::requests().at(0).kind, Dialogs::Kind::Question);
         QVERIFY(!QFile::exists(path("my.best.pcp")));
         // Exactly one built-in is checked, and it is the table loaded, which Reset reloads.
-        QVERIFY(checked("actionDefault_2") && !checked("actionWhiteBrowser"));
+        QVERIFY(checked("actionDefaultTable") && !checked("actionWhiteTable"));
         QCOMPARE(f->title(), QString("Panelcraft"));
-        f->click("pushButton");
+        f->click("resetAllButton");
         QCOMPARE(text("list_automix"), QString("#4080c4"));
     }
 
@@ -787,7 +789,7 @@ private slots:
     void cancelledDialogsChangeNothing()
     {
         f->trigger("actionSave_as");
-        f->trigger("actionCustom");
+        f->trigger("actionOpenProfile");
         QCOMPARE(Dialogs::requests().size(), 2); // the two file dialogs, no message
         QCOMPARE(f->title(), QString("Panelcraft"));
         QVERIFY(QDir(f->profilesFolder()).isEmpty());
@@ -812,7 +814,7 @@ private slots:
         QVERIFY(enabled("resetlisttext"));
         f->click("resetlisttext");
         QCOMPARE(text("list_text"), QString("#ffffff"));
-        f->click("pushButton");
+        f->click("resetAllButton");
         QCOMPARE(text("list_text"), QString("#123456"));
     }
 
@@ -862,7 +864,7 @@ private slots:
     {
         QTest::addColumn<QString>("action");
         QTest::addColumn<bool>("gone");
-        QTest::newRow("Reset, gone") << "pushButton" << true;
+        QTest::newRow("Reset, gone") << "resetAllButton" << true;
         QTest::newRow("Delete, gone") << "actionDelete" << true;
         QTest::newRow("Delete, a folder in its place") << "actionDelete" << false;
     }
@@ -875,7 +877,7 @@ private slots:
         QVERIFY(QFile::remove(profile) && (gone || QDir().mkpath(profile + "/inside")));
         Dialogs::clear();
         Dialogs::setNextAnswer(QMessageBox::Yes);
-        action == "pushButton" ? f->click(action) : f->trigger(action);
+        action == "resetAllButton" ? f->click(action) : f->trigger(action);
         QCOMPARE(Dialogs::requests().size(), gone ? 1 : 2); // a delete asks first
         QVERIFY(Dialogs::requests().last().text.startsWith("The Profile " + profile +
                                                            (gone ? " is gone" : " could not")));

@@ -4,7 +4,6 @@
 
 #include "app/about.h"
 #include "app/editorrows.h"
-#include "app/settingsfile.h"
 #include "app/textfit.h"
 #include "app/theme.h"
 #include "app/tooltiplist.h"
@@ -19,30 +18,9 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSettings>
 #include <QTimer>
 #include <QTranslator>
-#include <grp.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-// The settings folder as an unprivileged user sees it, worked out in a child process that gives
-// up root's rights if it has them. Empty when it cannot.
-QString settingsFolderAsUser(const QString &programFolder, const QString &configFolder)
-{
-    const pid_t child = ::fork();
-    if (child == 0) {
-        const uid_t nobody = 65534;
-        if (::geteuid() == 0 &&
-            (::setgroups(0, nullptr) != 0 || ::setgid(nobody) != 0 || ::setuid(nobody) != 0))
-            ::_exit(2);
-        ::_exit(settingsfile::folder(programFolder, configFolder) == programFolder ? 0 : 1);
-    }
-    int status = 0;
-    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) > 1)
-        return {};
-    return WEXITSTATUS(status) == 0 ? programFolder : configFolder;
-}
 
 class StartupTest : public QObject
 {
@@ -76,26 +54,37 @@ private slots:
     void cleanupTestCase() { QDesktopServices::unsetUrlHandler("https"); }
 
     // The documents folder comes from the user's home and may be missing (it is made); one that
-    // cannot be made is reported once.
+    // cannot be made is reported once. The scratch earlier versions left there goes, once; what
+    // the user keeps there stays.
     void firstRunCreatesFoldersAndSecondRunKeepsThem()
     {
         WindowFixture f;
         const QByteArray savedHome = qgetenv("HOME"), savedConfig = qgetenv("XDG_CONFIG_HOME");
         qputenv("HOME", f.documents.path().toLocal8Bit());
-        qputenv("XDG_CONFIG_HOME", f.appDir.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", f.config.path().toLocal8Bit());
         const QString program = f.documents.path() + "/Documents/Panelcraft";
+        const QStringList scratch = {"temp/a",          "temp2",    "skin",    "tempwind",   "tempicons",
+                                     "customicons.png", "unpacked", "changed", "windowskin", "iconskin/b"};
+        const QStringList kept = {"projects/mine.pcp", "notes/temp", "temp3"};
+        for (const QString &name : scratch + kept)
+            QVERIFY(QDir().mkpath(QFileInfo(program + "/" + name).path()) &&
+                    fixtures::writeFile(program + "/" + name, "x"));
         auto window = std::make_unique<MainWindow>();
-        for (const char *sub : {"/unpacked", "/changed", "/windowskin", "/iconskin", "/projects"})
-            QVERIFY2(QDir(program + sub).exists(), sub);
+        const QStringList left = {"notes", "notes/temp", "projects", "projects/mine.pcp", "temp3"};
+        QCOMPARE(fixtures::entriesBelow(program), left);
         QVERIFY(!QDir(f.documents.path() + "/Documents/Turnwise").exists());
-        QVERIFY(fixtures::writeFile(program + "/projects/mine.pcp", "list_text=#123456\n"));
+        window->close();
+        QVERIFY(fixtures::writeFile(program + "/temp", "the user's own, made later"));
         window = std::make_unique<MainWindow>();
         qputenv("HOME", savedHome);
         qputenv("XDG_CONFIG_HOME", savedConfig);
-        QCOMPARE(f.readFile(program + "/projects/mine.pcp"), QByteArray("list_text=#123456\n"));
+        QCOMPARE(fixtures::entriesBelow(program),
+                 QStringList({"notes", "notes/temp", "projects", "projects/mine.pcp", "temp", "temp3"}));
+        QVERIFY(
+            QFileInfo::exists(f.config.path() + "/" + QCoreApplication::applicationName() + "/settings.ini"));
 
         QVERIFY(fixtures::writeFile(f.documents.path() + "/file", ""));
-        MainWindow refused({f.documents.path() + "/file", f.appDir.path()});
+        MainWindow refused({f.documents.path() + "/file", f.appDir.path(), f.config.path()});
         QCoreApplication::processEvents();
         QCOMPARE(Dialogs::requests().size(), 1);
         QVERIFY(Dialogs::requests().first().text.contains("could not be created"));
@@ -115,6 +104,7 @@ private slots:
         QTest::newRow("garbage") << QByteArray("\x01\xff\x00zz\n==\n\xfe", 10) << false << true;
     }
 
+    // The rows are an earlier version's settings.dat, carried over once into the new file.
     void settingsChooseThemeAndTooltips()
     {
         QFETCH(QByteArray, content);
@@ -122,20 +112,26 @@ private slots:
         QFETCH(bool, tooltipsShown);
         WindowFixture f;
         if (!content.isEmpty())
-            f.writeSettings(content);
+            f.writeOldSettings(content);
         f.start();
-        QCOMPARE(f.find<QAction>("actionWhite")->isChecked(), bright);
-        QCOMPARE(f.find<QAction>("actionBlack")->isChecked(), !bright);
+        QCOMPARE(f.find<QAction>("actionBrightTheme")->isChecked(), bright);
+        QCOMPARE(f.find<QAction>("actionDarkTheme")->isChecked(), !bright);
         QCOMPARE(f.window->styleSheet(), themeFor(bright ? 1 : 0).styleSheet);
         QCOMPARE(f.find<QAction>("actionShow_Tooltips")->isChecked(), tooltipsShown);
-        QCOMPARE(f.find<QWidget>("skinfileselect")->toolTip().isEmpty(), !tooltipsShown);
+        QCOMPARE(f.find<QWidget>("chooseSkinButton")->toolTip().isEmpty(), !tooltipsShown);
         // Both switched through the menu, and written back at close.
-        f.trigger(bright ? "actionBlack" : "actionWhite");
+        f.trigger(bright ? "actionDarkTheme" : "actionBrightTheme");
         QCOMPARE(f.window->styleSheet(), themeFor(bright ? 0 : 1).styleSheet);
         f.trigger("actionShow_Tooltips");
         f.window->close();
-        QCOMPARE(f.readFile(f.settingsPath()), QByteArray(bright ? "themenumber=0\n" : "themenumber=1\n") +
-                                                   (tooltipsShown ? "showtooltips=0\n" : "showtooltips=1\n"));
+        const QSettings saved(f.settingsPath(), QSettings::IniFormat);
+        QCOMPARE(saved.value("themenumber").toString(), bright ? "0" : "1");
+        QCOMPARE(saved.value("showtooltips").toString(), tooltipsShown ? "0" : "1");
+        QCOMPARE(f.readFile(f.oldSettingsPath()), content); // left as it was
+        // Once carried over, the old file is not read again.
+        f.writeOldSettings(bright ? "themenumber=1\n" : "themenumber=0\n");
+        f.start();
+        QCOMPARE(f.find<QAction>("actionBrightTheme")->isChecked(), !bright);
     }
 
     // Every text a theme colours itself, on its ground: greyed and disabled texts need 3:1 on the
@@ -178,43 +174,40 @@ private slots:
         QVERIFY2(ratio >= floor, qPrintable(QString::number(ratio, 'f', 2)));
     }
 
-    // An installed copy cannot write beside its executable: it saves into the config folder, which
-    // it makes on the first save. Root writes into any folder, so the folder is judged as an
-    // unprivileged user would see it.
-    void settingsFolderFallsBackToTheUsersConfig_data()
+    // Settings go to the user's config folder, whoever runs the program (root can write into any
+    // folder, so being able to is no sign of a portable copy); beside the executable only when a
+    // marker there asks for it. Where even that fails, the window still closes.
+    void settingsStayBesideTheExecutableOnlyWithTheMarker_data()
     {
-        QTest::addColumn<QString>("programFolder");
-        QTest::addColumn<bool>("beside");
-        QTest::newRow("writable folder") << "bin" << true;
-        QTest::newRow("read-only folder") << "readonly" << false;
-        QTest::newRow("a file") << "file" << false;
-        QTest::newRow("below a file") << "file/bin" << false;
+        QTest::addColumn<bool>("marker");
+        QTest::addColumn<bool>("configIsAFile");
+        QTest::newRow("installed") << false << false;
+        QTest::newRow("portable") << true << false;
+        QTest::newRow("config cannot be written") << false << true;
     }
 
-    void settingsFolderFallsBackToTheUsersConfig()
+    void settingsStayBesideTheExecutableOnlyWithTheMarker()
     {
-        QFETCH(QString, programFolder);
-        QFETCH(bool, beside);
+        QFETCH(bool, marker);
+        QFETCH(bool, configIsAFile);
         WindowFixture f;
-        const QDir root(f.appDir.path());
-        QVERIFY(root.mkdir("bin") && root.mkdir("readonly"));
-        QVERIFY(fixtures::writeFile(root.filePath("file"), ""));
-        for (const auto &[name, mode] : {std::pair{"", 0755}, {"bin", 0777}, {"readonly", 0555}})
-            QVERIFY(::chmod(qPrintable(root.filePath(name)), mode_t(mode)) == 0);
-        const QString config = root.filePath("config/panelcraft");
-        const QString folder = settingsFolderAsUser(root.filePath(programFolder), config);
-        if (folder.isEmpty())
-            QSKIP("Running as root without the right to become another user: no folder here is "
-                  "read-only for this process");
-        QCOMPARE(folder, beside ? root.filePath(programFolder) : config);
-        f.window = std::make_unique<MainWindow>(AppPaths{f.documents.path(), folder});
-        f.window->close();
-        QCOMPARE(f.readFile(folder + "/settings.dat"), QByteArray("themenumber=0\nshowtooltips=1\n"));
-
-        // Where even that fails, the window still closes.
-        f.window = std::make_unique<MainWindow>(AppPaths{f.documents.path(), root.filePath("file/bin")});
-        QVERIFY(!f.window->savesettings());
+        if (marker)
+            QVERIFY(fixtures::writeFile(f.appDir.filePath("panelcraft.portable"), ""));
+        const QString config = f.config.filePath(configIsAFile ? "file/panelcraft" : "panelcraft");
+        if (configIsAFile)
+            QVERIFY(fixtures::writeFile(f.config.filePath("file"), ""));
+        f.window = std::make_unique<MainWindow>(AppPaths{f.documents.path(), f.appDir.path(), config});
+        f.trigger("actionBrightTheme");
+        QCOMPARE(f.window->saveSettings(), !configIsAFile);
         QVERIFY(f.window->close());
+        const QString beside = f.appDir.filePath("settings.ini");
+        QCOMPARE(QSettings(marker ? beside : config + "/settings.ini", QSettings::IniFormat)
+                     .value("themenumber")
+                     .toInt(),
+                 configIsAFile ? 0 : 1);
+        const QStringList besideExecutable =
+            marker ? QStringList{"panelcraft.portable", "settings.ini"} : QStringList();
+        QCOMPARE(fixtures::entriesBelow(f.appDir.path()), besideExecutable);
     }
 
     // Each layout grows the window, and the bottom band ("Create Skin" and its status) moves down
@@ -228,8 +221,8 @@ private slots:
         const QSize room = w.screen()->availableGeometry().size();
         QVERIFY(room.height() < 770);
         auto *scroller = f.find<QScrollArea>("formScroller");
-        QWidget *band = f.find<QWidget>("line_7");
-        QWidget *lowest = f.find<QWidget>("label_67");
+        QWidget *band = f.find<QWidget>("bottomBandLine");
+        QWidget *lowest = f.find<QWidget>("versionLabel");
         const auto reachable = [&](QWidget *widget) {
             scroller->ensureWidgetVisible(widget);
             const QRect shown(widget->mapTo(scroller->viewport(), QPoint(0, 0)), widget->size());
@@ -241,21 +234,21 @@ private slots:
         QVERIFY(band->y() > f.find<QWidget>("tabWidget")->geometry().bottom());
         QVERIFY(!w.findChild<QWidget *>("tabWidget_3")); // the preview joins the window when shown
 
-        f.click("checkBox_changecolors");
+        f.click("changeColoursBox");
         QVERIFY(w.height() < editingHeight && band->y() < editingBand);
         QVERIFY(reachable(lowest) && f.find<QWidget>("tabWidget")->isHidden());
-        f.click("checkBox_changecolors");
+        f.click("changeColoursBox");
         QCOMPARE(w.height(), editingHeight);
 
-        f.click("checkBox_changecolors_2");
+        f.click("showPreviewBox");
         QVERIFY(w.height() > editingHeight && !f.find<QWidget>("tabWidget_3")->isHidden());
         QVERIFY(band->y() > f.find<QWidget>("tabWidget_3")->geometry().bottom());
         QVERIFY(w.width() <= room.width() && w.height() <= room.height());
-        QVERIFY(reachable(lowest) && reachable(f.find<QWidget>("dothejob")));
+        QVERIFY(reachable(lowest) && reachable(f.find<QWidget>("createSkinButton")));
         const QSize full = w.size();
         // The editor's box remembers the preview switch.
-        f.click("checkBox_changecolors");
-        f.click("checkBox_changecolors");
+        f.click("changeColoursBox");
+        f.click("changeColoursBox");
         QCOMPARE(w.size(), full);
         // Made larger by hand, the window grows up to the layout's own size.
         w.resize(2000, 2000);
@@ -284,22 +277,22 @@ private slots:
         QCoreApplication::setApplicationVersion("9.8.7");
         WindowFixture f;
         f.start();
-        QVERIFY(f.find<QLabel>("label_67")->text().endsWith(" 9.8.7"));
-        QVERIFY(About().findChild<QLabel *>("label_2")->text().endsWith(" 9.8.7"));
+        QVERIFY(f.find<QLabel>("versionLabel")->text().endsWith(" 9.8.7"));
+        QVERIFY(About().findChild<QLabel *>("versionLabel")->text().endsWith(" 9.8.7"));
         f.trigger("actionAbout");
         QCOMPARE(Dialogs::requests().size(), 1);
         QCOMPARE(Dialogs::requests().first().kind, Dialogs::Kind::Dialog);
         About about;
         QVERIFY(about.styleSheet().startsWith("#" + about.objectName() + " {")); // not its children's
-        click(about, "pushButton");
-        click(about, "pushButton_2");
-        click(about, "pushButton_3");
+        click(about, "updatesButton");
+        click(about, "supportButton");
+        click(about, "websiteButton");
         QCOMPARE(opened, (QList<QUrl>{aboutlinks::updates, aboutlinks::support, aboutlinks::website}));
 
         Dialogs::setTesting(true);
         Dialogs::clear();
         QDesktopServices::unsetUrlHandler("https");
-        click(about, "pushButton_3");
+        click(about, "websiteButton");
         QDesktopServices::setUrlHandler("https", this, "open");
         QCOMPARE(Dialogs::requests().size(), 1);
         QVERIFY(Dialogs::requests().first().text.contains(aboutlinks::website.toString()));
@@ -316,7 +309,7 @@ private slots:
         for (const bool byButton : {true, false}) {
             About about;
             QTimer::singleShot(0, &about,
-                               [&] { byButton ? click(about, "pushButton_4") : void(about.close()); });
+                               [&] { byButton ? click(about, "closeButton") : void(about.close()); });
             QTimer::singleShot(5000, &about, [&about] { about.done(-1); }); // an answer no close gives
             QCOMPARE(about.exec(), int(QDialog::Rejected));
             QVERIFY(!about.isVisible() && !QGuiApplication::modalWindow());
@@ -327,8 +320,8 @@ private slots:
     // the signs as label pixmaps, the icon previews and logos as images inside rich texts.
     void imagesResolve()
     {
-        for (const char *name :
-             {"floatlabel_3", "floatlabel_4", "floatlabel_5", "floatlabel_7", "alticons", "floatlabel_8"})
+        for (const char *name : {"windowsHint", "globalSizeHint", "floatlabel_5", "noCustomIconsSign",
+                                 "alticons", "floatlabel_8"})
             QVERIFY2(!form.findChild<QLabel *>(name)->pixmap(Qt::ReturnByValue).isNull(), name);
 
         const QRegularExpression source(QStringLiteral("src=\"([^\"]+)\""));

@@ -219,9 +219,9 @@ private slots:
         QCOMPARE(loadTranslations(), QStringLiteral("de_DE"));
         WindowFixture f;
         f.start();
-        QCOMPARE(f.find<QAbstractButton>("dothejob")->text(), QStringLiteral("Skin &erstellen"));
+        QCOMPARE(f.find<QAbstractButton>("createSkinButton")->text(), QStringLiteral("Skin &erstellen"));
         QCOMPARE(f.find<QAbstractButton>("resetbackcolor")->text(), QStringLiteral("Standard"));
-        QVERIFY(f.find<QWidget>("skinfileselect")
+        QVERIFY(f.find<QWidget>("chooseSkinButton")
                     ->toolTip()
                     .startsWith(QStringLiteral("Das ist der erste Schritt")));
         // A row's name is its page and caption, each from where it is translated; numbers are
@@ -241,12 +241,12 @@ private slots:
         qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
         QCOMPARE(loadTranslations(), QStringLiteral("de_DE"));
         WindowFixture f;
-        f.writeSettings("themenumber=0\nshowtooltips=1\n");
+        f.writeOldSettings("themenumber=0\nshowtooltips=1\n");
         f.start();
         f.showEveryPage();
         f.showPreview();
-        f.click("dothejob"); // a warning: no skin selected
-        f.trigger("actionWhiteBrowser");
+        f.click("createSkinButton"); // a warning: no skin selected
+        f.trigger("actionWhiteTable");
         QStringList unmarked = unmarkedTexts(f.window.get());
         About about(nullptr);
         unmarked += unmarkedTexts(&about);

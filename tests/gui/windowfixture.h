@@ -45,7 +45,8 @@ class WindowFixture
 {
 public:
     QTemporaryDir documents;
-    QTemporaryDir appDir;
+    QTemporaryDir appDir; // the executable's folder
+    QTemporaryDir config;
     std::unique_ptr<MainWindow> window;
 
     WindowFixture()
@@ -56,9 +57,11 @@ public:
 
     MainWindow &start()
     {
-        window = std::make_unique<MainWindow>(AppPaths{documents.path(), appDir.path()});
+        window = std::make_unique<MainWindow>(paths());
         return *window;
     }
+
+    AppPaths paths() const { return {documents.path(), appDir.path(), config.path()}; }
 
     template <typename T = QWidget> T *find(const QString &name) const
     {
@@ -99,17 +102,19 @@ public:
     // The preview's widgets join the window when it is first shown.
     void showPreview() const
     {
-        if (!find<QAbstractButton>(QStringLiteral("checkBox_changecolors_2"))->isChecked())
-            click(QStringLiteral("checkBox_changecolors_2"));
+        if (!find<QAbstractButton>(QStringLiteral("showPreviewBox"))->isChecked())
+            click(QStringLiteral("showPreviewBox"));
     }
     void trigger(const QString &actionName) const { find<QAction>(actionName)->trigger(); }
 
-    QString settingsPath() const { return appDir.path() + QStringLiteral("/settings.dat"); }
+    // Where an earlier version kept its settings, and where they are now.
+    QString oldSettingsPath() const { return appDir.path() + QStringLiteral("/settings.dat"); }
+    QString settingsPath() const { return config.path() + QStringLiteral("/settings.ini"); }
     QString profilesFolder() const { return documents.path() + QStringLiteral("/Panelcraft/projects"); }
 
-    void writeSettings(const QByteArray &content) const
+    void writeOldSettings(const QByteArray &content) const
     {
-        QVERIFY(fixtures::writeFile(settingsPath(), content));
+        QVERIFY(fixtures::writeFile(oldSettingsPath(), content));
     }
     QByteArray readFile(const QString &path) const { return fixtures::readFile(path); }
 };

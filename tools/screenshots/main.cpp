@@ -66,21 +66,21 @@ void saveLayouts(QMainWindow &window, const QString &folder)
     const auto box = [&window](const char *name) {
         return window.findChild<QAbstractButton *>(QLatin1String(name));
     };
-    const char *const options[] = {"checkBox", "checkBox_window", "checkBox_globalfont"};
-    if (box("checkBox_changecolors_2")->isChecked())
-        box("checkBox_changecolors_2")->click();
+    const char *const options[] = {"floatingBrowserBox", "importWindowsBox", "globalFontBox"};
+    if (box("showPreviewBox")->isChecked())
+        box("showPreviewBox")->click();
     save(window, folder, QStringLiteral("layout-editing"));
-    box("checkBox_changecolors")->click();
+    box("changeColoursBox")->click();
     save(window, folder, QStringLiteral("layout-compact"));
-    box("checkBox_changecolors")->click();
-    box("checkBox_changecolors_2")->click();
+    box("changeColoursBox")->click();
+    box("showPreviewBox")->click();
     save(window, folder, QStringLiteral("layout-full"));
     for (const char *option : options)
         box(option)->click();
-    box("radioButton_3")->click();
+    box("otherSkinIconsButton")->click();
     save(window, folder, QStringLiteral("layout-full-ticked"));
     auto *scroller = window.findChild<QScrollArea *>(QStringLiteral("formScroller"));
-    QWidget *create = box("dothejob");
+    QWidget *create = box("createSkinButton");
     scroller->ensureWidgetVisible(create);
     save(window, folder, QStringLiteral("layout-full-scrolled"));
     const QRect onScreen(create->mapToGlobal(QPoint(0, 0)), create->size());
@@ -94,10 +94,10 @@ void saveLayouts(QMainWindow &window, const QString &folder)
                                             scroller->viewport()->rect().contains(shown)
                                         ? QStringLiteral("reachable")
                                         : QStringLiteral("NOT reachable"));
-    scroller->ensureWidgetVisible(box("skinfileselect"));
+    scroller->ensureWidgetVisible(box("chooseSkinButton"));
     for (const char *option : options)
         box(option)->click();
-    box("radioButton")->click();
+    box("defaultIconsButton")->click();
 }
 
 // Finding a colour, a half-transparent swatch and the Edit menu naming the edit.
@@ -159,23 +159,26 @@ int main(int argc, char *argv[])
     const QString folder = QString::fromLocal8Bit(argv[1]);
     QTemporaryDir documents;
     Dialogs::setTesting(true);
-    MainWindow window({documents.path(), documents.path()});
+    MainWindow window({documents.path(), documents.path(), documents.path()});
     window.show();
     // "white" loads the white browser table, "bright" starts in the bright theme, "switch" takes
     // every picture again after switching to the other theme, "layouts" takes the layouts only.
     const QStringList options = QCoreApplication::arguments().mid(2);
     const bool bright = options.contains(QStringLiteral("bright"));
-    window.findChild<QAction *>(bright ? QStringLiteral("actionWhite") : QStringLiteral("actionBlack"))
+    window
+        .findChild<QAction *>(bright ? QStringLiteral("actionBrightTheme")
+                                     : QStringLiteral("actionDarkTheme"))
         ->trigger();
     if (options.contains(QStringLiteral("white")))
-        window.findChild<QAction *>(QStringLiteral("actionWhiteBrowser"))->trigger();
+        window.findChild<QAction *>(QStringLiteral("actionWhiteTable"))->trigger();
     QStringList themes{bright ? QStringLiteral("bright") : QStringLiteral("dark")};
     if (options.contains(QStringLiteral("switch")))
         themes << (bright ? QStringLiteral("switched-to-dark") : QStringLiteral("switched-to-bright"));
     for (const QString &theme : themes) {
         if (theme.startsWith(QLatin1String("switched")))
             window
-                .findChild<QAction *>(bright ? QStringLiteral("actionBlack") : QStringLiteral("actionWhite"))
+                .findChild<QAction *>(bright ? QStringLiteral("actionDarkTheme")
+                                             : QStringLiteral("actionBrightTheme"))
                 ->trigger();
         const QString shots = themes.size() > 1 ? folder + QLatin1Char('/') + theme : folder;
         QDir().mkpath(shots);

@@ -131,11 +131,9 @@ QStringList contentBlock(const Style &style, int pluginRow)
     return lines;
 }
 
-QStringList floatingWindow(const Style &style, bool changeColours, const QString &lineHeight,
-                           const QString &image)
+QStringList floatingWindow(const Style &style, bool changeColours, int lineHeight, const QString &image)
 {
-    const int height = lineHeight.toInt();
-    const bool ownLineHeight = changeColours && height != 100 && height != 0;
+    const bool ownLineHeight = changeColours && lineHeight != 100 && lineHeight != 0;
     QStringList lines{
         QStringLiteral(
             "<window name=\"browserfloat\" breakline=\"21\" posx=\"100\" posy=\"100\" width=\"800\" "

@@ -16,7 +16,6 @@ QStringList contentBlock(const Style &style, int pluginRow);
 
 // The window "browserfloat" holding a second browser, toggled by show_window 'browserfloat', on
 // the picture `image`.
-QStringList floatingWindow(const Style &style, bool changeColours, const QString &lineHeight,
-                           const QString &image);
+QStringList floatingWindow(const Style &style, bool changeColours, int lineHeight, const QString &image);
 
 } // namespace browserblock

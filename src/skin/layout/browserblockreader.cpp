@@ -117,7 +117,7 @@ QString readBlock(const QByteArray &text, ReadValues &out)
     const int percent = lineHeight.trimmed().toInt(&number);
     // The editor's field takes whole percentages from 1 to 999 only.
     if (number && percent > 0 && percent <= largestPercentage)
-        read.lineHeight = QString::number(percent);
+        read.lineHeight = percent;
     out = read;
     return QString();
 }
@@ -138,17 +138,20 @@ QString readSkinBlock(const QString &zipPath, ReadValues &out)
     QString firstError;
     for (const QString &name : layouts) {
         QFile layout(archive::workPath(folder.path(), name));
-        const QString error = layout.size() > largestLayoutBytes || !layout.open(QIODevice::ReadOnly)
-                                  ? QCoreApplication::translate("browserblockreader", "The skin's layout %1 could not be read.").arg(name)
-                                  : readBlock(layout.readAll(), out);
+        const QString error =
+            layout.size() > largestLayoutBytes || !layout.open(QIODevice::ReadOnly)
+                ? QCoreApplication::translate("browserblockreader", "The skin's layout %1 could not be read.")
+                      .arg(name)
+                : readBlock(layout.readAll(), out);
         if (error.isEmpty())
             return error;
         if (firstError.isEmpty())
             firstError = error;
     }
-    return layouts.size() == 1
-               ? firstError
-               : QCoreApplication::translate("browserblockreader", "No layout of the skin has a <browser> block to take colours from.");
+    return layouts.size() == 1 ? firstError
+                               : QCoreApplication::translate(
+                                     "browserblockreader",
+                                     "No layout of the skin has a <browser> block to take colours from.");
 }
 
 Style applyBlock(const ReadValues &read, Style style)

@@ -13,7 +13,7 @@ namespace browserblock {
 struct ReadValues
 {
     QHash<QString, QString> values; // style key (colour, <group>fontname/fontsize/fontweight) -> text
-    QString lineHeight;             // the percentage without "%"; empty when absent or not 1 to 999
+    int lineHeight = 0;             // the percentage; 0 when absent or not 1 to 999
 };
 
 // Reads the first <browser> element of a skin XML text. Returns an empty text on success, else

@@ -6,10 +6,10 @@
 
 struct LayoutChoices
 {
-    bool floatBrowser = false;                  // add a browser in the floating window "browserfloat"
-    bool globalFont = false;                    // rewrite font names and text sizes in the whole skin
-    QString globalFontName;                     // empty: names are kept, only sizes are scaled
-    QString globalSize;                         // percentage text; empty or "100" keeps sizes
-    bool changeColours = true;                  // replace the browser's colours, fonts and plugin zone
-    QString lineHeight = QStringLiteral("100"); // percentage text, written as typed
+    bool floatBrowser = false; // add a browser in the floating window "browserfloat"
+    bool globalFont = false;   // rewrite font names and text sizes in the whole skin
+    QString globalFontName;    // empty: names are kept, only sizes are scaled
+    QString globalSize;        // percentage text; empty or "100" keeps sizes
+    bool changeColours = true; // replace the browser's colours, fonts and plugin zone
+    int lineHeight = 100;      // the browser's, in percent: 1 to 999 (checkOptions)
 };

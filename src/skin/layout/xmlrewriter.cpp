@@ -194,7 +194,7 @@ void Rewriter::replaceBrowser(int index, const SkinImage &image)
 {
     const Element &browser = m_layout.elements.at(index);
     QString opening = m_text.mid(browser.start, browser.tagEnd - browser.start);
-    const QString lineHeight = xmltokens::escapeAttribute(m_options.lineHeight) + QLatin1Char('%');
+    const QString lineHeight = QString::number(m_options.lineHeight) + QLatin1Char('%');
     const Span value = m_layout.attributeValue(browser, QLatin1String("lineheight"));
     if (value.found())
         opening.replace(value.start - browser.start, value.size(), lineHeight);

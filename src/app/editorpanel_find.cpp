@@ -1,7 +1,7 @@
 // Finding a colour row: a field beside the settings pages lists the rows of every page whose
 // caption or value holds the typed text; choosing one shows its page with the row focused.
 
-#include "mainwindow.h"
+#include "editorpanel.h"
 #include "ui_mainwindow.h"
 
 #include <QAction>
@@ -15,16 +15,16 @@ constexpr int resultsHeight = 150;
 constexpr int resultsWidth = 280; // wider than the field: "Lists › Text Selected   #ffffff"
 } // namespace
 
-void MainWindow::setUpFind()
+void EditorPanel::setUpFind()
 {
     // Above the pages, in the free stretch before their "Reset"; shown with them.
-    auto *field = new QLineEdit(ui->centralWidget);
+    auto *field = new QLineEdit(ui.centralWidget);
     field->setObjectName(QStringLiteral("findColour"));
     field->setPlaceholderText(tr("Find a colour"));
     field->setClearButtonEnabled(true);
     field->setGeometry(fieldPlace);
-    connect(ui->checkBox_changecolors, &QCheckBox::toggled, field, &QWidget::setVisible);
-    auto *results = new QListWidget(ui->centralWidget);
+    connect(ui.changeColoursBox, &QCheckBox::toggled, field, &QWidget::setVisible);
+    auto *results = new QListWidget(ui.centralWidget);
     results->setObjectName(QStringLiteral("findResults"));
     results->hide();
 
@@ -40,7 +40,7 @@ void MainWindow::setUpFind()
         if (wanted.isEmpty())
             return;
         for (int key = 0; key < stylekeys::colourKeyCount; ++key) {
-            const QString value = colourName(stylekeys::colourKeys[key], style.colours[std::size_t(key)]);
+            const QString value = colourName(stylekeys::colourKeys[key], m_style.colours[std::size_t(key)]);
             const QString name = rowName(key, false);
             // "info back" finds Info › Background: the page and the caption, read as words.
             QString words = name;
@@ -60,9 +60,9 @@ void MainWindow::setUpFind()
         if (!item || !item->data(Qt::UserRole).isValid())
             return;
         const int key = item->data(Qt::UserRole).toInt();
-        ui->tabWidget->setCurrentIndex(int(stylekeys::colourKeys[key].page));
+        ui.tabWidget->setCurrentIndex(int(stylekeys::colourKeys[key].page));
         field->clear();
-        rows.colours[std::size_t(key)].pick->setFocus();
+        m_rows.colours[std::size_t(key)].pick->setFocus();
     };
     connect(results, &QListWidget::itemActivated, this, go);
     connect(results, &QListWidget::itemClicked, this, go);

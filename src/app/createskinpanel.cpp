@@ -1,0 +1,501 @@
+
+#include "createskinpanel.h"
+
+#include "apppaths.h"
+#include "backgroundjob.h"
+#include "dialogs.h"
+#include "editorrows.h"
+#include "skin/outputname.h"
+#include "skin/skinbuilder.h"
+#include "skin/skinbuildoptions.h"
+#include "skin/sourceskins.h"
+#include "ui_mainwindow.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QFontInfo>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QRegularExpressionValidator>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QUrl>
+
+namespace {
+
+constexpr int statusRemarkMilliseconds = 4000;
+
+QString skinFilter()
+{
+    return CreateSkinPanel::tr("Skin Files (*.zip)");
+}
+
+// The one local .zip file a drag carries, or an empty text.
+QString droppedSkin(const QMimeData *data)
+{
+    if (!data || data->urls().size() != 1 || !data->urls().first().isLocalFile())
+        return {};
+    const QString path = data->urls().first().toLocalFile();
+    return path.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive) ? path : QString();
+}
+
+// Each build and scan unpacks into a folder of its own, removed afterwards: two windows, or a
+// window and the command line, never empty each other's files.
+// An empty path would stand for the current folder, so a folder that cannot be made fails the work.
+template <typename Result, typename Work> Result inOwnFolder(QString Result::*error, Work work)
+{
+    const QTemporaryDir folder;
+    if (folder.isValid())
+        return work(folder.path());
+    Result failed;
+    failed.*error = CreateSkinPanel::tr("Cannot create a temporary folder: %1").arg(folder.errorString());
+    return failed;
+}
+
+} // namespace
+
+CreateSkinPanel::CreateSkinPanel(Ui::MainWindow &form, QWidget *window, const QString &documentsFolder,
+                                 std::function<EditorChoices()> editorChoices)
+    : QObject(window), ui(form), m_window(window), m_documentsFolder(documentsFolder),
+      m_editorChoices(std::move(editorChoices))
+{
+    m_progress = new QProgressBar(ui.statuslabel->parentWidget());
+    m_progress->setObjectName(QStringLiteral("buildprogress"));
+    m_progress->setRange(0, int(BuildStep::Pack) + 1);
+    m_progress->setTextVisible(false);
+    m_progress->setVisible(false);
+    m_statusTimer = new QTimer(this);
+    m_statusTimer->setSingleShot(true);
+    m_statusTimer->setInterval(statusRemarkMilliseconds);
+    connect(m_statusTimer, &QTimer::timeout, this, [this] { showStatus(QString()); });
+
+    connect(ui.chooseSkinButton, &QPushButton::clicked, this, &CreateSkinPanel::chooseSkin);
+    connect(ui.createSkinButton, &QPushButton::clicked, this, &CreateSkinPanel::createSkin);
+    for (QAbstractButton *builtIn : {ui.defaultIconsButton, ui.alternativeIconsButton, ui.whiteIconsButton})
+        connect(builtIn, &QAbstractButton::clicked, this, &CreateSkinPanel::builtInIconsChosen);
+    connect(ui.otherSkinIconsButton, &QAbstractButton::clicked, this, &CreateSkinPanel::otherSkinIconsChosen);
+    connect(ui.chooseIconSkinButton, &QPushButton::clicked, this, &CreateSkinPanel::chooseIconSkin);
+    connect(ui.floatingBrowserBox, &QAbstractButton::clicked, this, &CreateSkinPanel::floatingBrowserToggled);
+    connect(ui.importWindowsBox, &QAbstractButton::clicked, this, &CreateSkinPanel::windowsToggled);
+    connect(ui.chooseWindowSkinButton, &QPushButton::clicked, this, &CreateSkinPanel::chooseWindowSkin);
+    connect(ui.globalfontbutton, &QPushButton::clicked, this, &CreateSkinPanel::chooseGlobalFont);
+    connect(ui.globalFontBox, &QAbstractButton::clicked, this, &CreateSkinPanel::globalFontToggled);
+    // Enter on the focused button or in the name field builds, as Space does.
+    ui.createSkinButton->setAutoDefault(true);
+    connect(ui.skinfile, &QLineEdit::returnPressed, ui.createSkinButton, &QPushButton::click);
+
+    ui.defaultIconsButton->setChecked(true);
+    ui.windowsHint->setVisible(false);
+    ui.globalfontbutton->setEnabled(false);
+    ui.globalsize->setEnabled(false);
+    ui.globalSizeHint->setVisible(false);
+    ui.chooseWindowSkinButton->setEnabled(false);
+    ui.chooseIconSkinButton->setEnabled(false);
+    ui.noCustomIconsSign->setVisible(false);
+    ui.globalsize->setValidator(new QRegularExpressionValidator(percentagePattern(), this));
+    for (QWidget *label :
+         {static_cast<QWidget *>(ui.iconSkinName), static_cast<QWidget *>(ui.windowScanResult),
+          static_cast<QWidget *>(ui.windowSkinCaption), static_cast<QWidget *>(ui.selectedwindow)})
+        greyLabel(label, true);
+    ui.globalFontLabel->setText(fontNameText(m_globalFontName));
+    for (QWidget *label :
+         {static_cast<QWidget *>(ui.globalFontLabel), static_cast<QWidget *>(ui.globalSizeCaption)})
+        greyLabel(label, true);
+    // The "%" sits inside the white size field, so it stays dark in either theme.
+    showTextState(ui.globalSizePercent, TextState::InFieldGreyed, m_theme);
+}
+
+CreateSkinPanel::~CreateSkinPanel()
+{
+    if (m_job)
+        m_job->waitForFinished(); // its files and folders belong to this window
+}
+
+void CreateSkinPanel::setTheme(int themenumber)
+{
+    m_theme = themenumber;
+    QPalette selectedFilePalette;
+    selectedFilePalette.setColor(QPalette::Text, QColor(themeFor(themenumber).labelcolor));
+    ui.selectedfile->setPalette(selectedFilePalette);
+}
+
+void CreateSkinPanel::greyLabel(QWidget *label, bool greyed)
+{
+    showTextState(label, greyed ? TextState::Greyed : TextState::Normal, m_theme);
+}
+
+QString CreateSkinPanel::dialogFolder(const QString &dialog) const
+{
+    if (QFileInfo(m_dialogFolders.value(dialog)).isDir())
+        return m_dialogFolders.value(dialog);
+    // Before the host or a first build has made the skins folder, start as near to it as exists.
+    QString folder = outputname::skinsFolder(m_documentsFolder);
+    while (!QFileInfo(folder).isDir() && QFileInfo(folder).path() != folder)
+        folder = QFileInfo(folder).path();
+    return folder;
+}
+
+QString CreateSkinPanel::chooseSkinFile(const QString &dialog, const QString &caption)
+{
+    const QString path = Dialogs::getOpenFileName(m_window, caption, dialogFolder(dialog), skinFilter());
+    if (!path.isEmpty())
+        m_dialogFolders.insert(dialog, QFileInfo(path).absolutePath());
+    return path;
+}
+
+void CreateSkinPanel::chooseSkin()
+{
+    selectSkin(chooseSkinFile(QStringLiteral("skin"), tr("Select a Skin zip file")));
+}
+
+void CreateSkinPanel::selectSkin(const QString &path)
+{
+    m_selectedSkin = path;
+    ui.selectedfile->setText(QFileInfo(path).baseName());
+    ui.skinfile->setText(outputname::suggestedName(path));
+    emit skinSelected(path);
+}
+
+bool CreateSkinPanel::acceptsDrop(const QMimeData *data)
+{
+    if (!isBusy() && !droppedSkin(data).isEmpty())
+        return true;
+    showStatus(isBusy() ? tr("Please wait for the skin to be created")
+                        : tr("Only a skin's .zip file or a colour scheme can be dropped here"),
+               StatusLasts::FewSeconds);
+    return false;
+}
+
+bool CreateSkinPanel::drop(const QMimeData *data)
+{
+    const QString path = droppedSkin(data);
+    if (isBusy() || path.isEmpty())
+        return false;
+    showStatus(QString());
+    selectSkin(path);
+    return true;
+}
+
+std::optional<SkinBuildOptions> CreateSkinPanel::buildOptions(QString *problem) const
+{
+    SkinBuildOptions options;
+    options.selectedSkinFile = m_selectedSkin;
+    if (!m_selectedSkin.isEmpty())
+        options.outputPath = outputname::outputPath(outputname::skinsFolder(m_documentsFolder),
+                                                    ui.skinfile->text(), m_selectedSkin, problem);
+    if (!problem->isEmpty())
+        return std::nullopt;
+    options.iconSet = ui.alternativeIconsButton->isChecked() ? IconSet::Alternative
+                      : ui.whiteIconsButton->isChecked()     ? IconSet::White
+                      : ui.otherSkinIconsButton->isChecked() ? IconSet::FromOtherSkin
+                                                             : IconSet::Default;
+    if (options.iconSet == IconSet::FromOtherSkin && !ui.iconSkinName->text().isEmpty())
+        options.iconSkinFile = m_iconSkin;
+    options.floatBrowser = ui.floatingBrowserBox->isChecked();
+    // Asked for without a skin that has windows, the build says that none were added.
+    options.importWindows = ui.importWindowsBox->isChecked();
+    if (m_windowsFound)
+        options.windowSkinFile = m_windowSkin;
+    options.globalFont = ui.globalFontBox->isChecked();
+    options.globalFontName = m_globalFontName;
+    options.globalSize = ui.globalsize->text();
+    const EditorChoices editor = m_editorChoices();
+    options.changeColours = editor.changeColours;
+    options.lineHeight = editor.lineHeight;
+    if (const auto refused = checkOptions(options))
+        *problem = refused->message;
+    return problem->isEmpty() ? std::optional(options) : std::nullopt;
+}
+
+void CreateSkinPanel::createSkin()
+{
+    if (isBusy())
+        return;
+    QString problem;
+    const std::optional<SkinBuildOptions> options = buildOptions(&problem);
+    if (!options) {
+        Dialogs::warning(m_window, programName, problem);
+        return;
+    }
+    if (QFileInfo::exists(options->outputPath) &&
+        !Dialogs::confirm(m_window, programName,
+                          tr("The skin \"%1\" already exists.\nReplace it with the new skin?")
+                              .arg(QDir::toNativeSeparators(options->outputPath)),
+                          tr("Replace")))
+        return;
+    const QString outputFolder = QFileInfo(options->outputPath).absolutePath();
+    if (!QDir().mkpath(outputFolder)) {
+        Dialogs::warning(
+            m_window, programName,
+            tr("The folder \"%1\" could not be created").arg(QDir::toNativeSeparators(outputFolder)));
+        return;
+    }
+    const QString skinName = ui.skinfile->text().isEmpty() ? ui.selectedfile->text() : ui.skinfile->text();
+    const BuildProgress progress = [this](BuildStep step, const QString &file) {
+        QMetaObject::invokeMethod(
+            this, [this, step, file] { showBuildStep(step, file); }, Qt::QueuedConnection);
+    };
+    // The build works on its own copies: the editor stays usable while it runs.
+    startJob(tr("Processing. Please wait ..."),
+             runInBackground(
+                 this,
+                 [options = *options, style = m_editorChoices().style, progress] {
+                     return inOwnFolder(&BuildResult::message, [&](const QString &folder) {
+                         return SkinBuilder::build(options, style, folder, progress);
+                     });
+                 },
+                 [this, skinName](const BuildResult &result) {
+                     finishJob();
+                     showBuildResult(result, skinName);
+                 }));
+}
+
+void CreateSkinPanel::showBuildStep(BuildStep step, const QString &file)
+{
+    if (!isBusy())
+        return;
+    m_progress->setValue(int(step) + 1);
+    if (m_closeWhenDone)
+        return; // the status says why the window is still open
+    const QString text =
+        buildStepText(step) + (file.isEmpty() ? QString() : QLatin1Char(' ') + QFileInfo(file).fileName());
+    showStatus(text);
+}
+
+void CreateSkinPanel::showBuildResult(const BuildResult &result, const QString &skinName)
+{
+    if (!result.ok) {
+        showStatus(tr("Failed"));
+        Dialogs::warning(m_window, programName, tr("The skin could not be created.\n%1").arg(result.message));
+        showStatus(QString());
+        return;
+    }
+    showStatus(tr("Done !"));
+    QString text = tr("Your Skin has been created successfully !\nSelect the %1 skin from Turnwise "
+                      "Settings->Interface tab")
+                       .arg(skinName);
+    if (!result.warnings.isEmpty())
+        text += tr("\n\nNot everything could be done as asked:\n- ") +
+                result.warnings.join(QStringLiteral("\n- "));
+    const QString folder = QFileInfo(result.outputPath).absolutePath();
+    if (Dialogs::informationOffering(m_window, programName, text, tr("Open Folder")) &&
+        !QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
+        Dialogs::warning(
+            m_window, programName,
+            tr("No program could be found to show the folder \"%1\"").arg(QDir::toNativeSeparators(folder)));
+    showStatus(QString());
+}
+
+// --- background work --------------------------------------------------------------------------
+
+void CreateSkinPanel::showStatus(const QString &text, StatusLasts lasts)
+{
+    // Cut in the middle, where a long file name has least to say; the whole text is in the tip.
+    const QString shown =
+        ui.statuslabel->fontMetrics().elidedText(text, Qt::ElideMiddle, ui.statuslabel->width());
+    ui.statuslabel->setText(shown);
+    ui.statuslabel->setToolTip(shown == text ? QString() : text);
+    if (lasts == StatusLasts::FewSeconds)
+        m_statusTimer->start();
+    else
+        m_statusTimer->stop();
+}
+
+void CreateSkinPanel::startJob(const QString &status, QFutureWatcherBase *job)
+{
+    m_job = job;
+    showStatus(status);
+    m_progress->setValue(0);
+    m_progress->setVisible(true);
+    m_enabledBeforeJob.clear();
+    for (QWidget *widget :
+         {static_cast<QWidget *>(ui.createSkinButton), static_cast<QWidget *>(ui.chooseSkinButton),
+          static_cast<QWidget *>(ui.skinfile), static_cast<QWidget *>(ui.defaultIconsButton),
+          static_cast<QWidget *>(ui.alternativeIconsButton), static_cast<QWidget *>(ui.otherSkinIconsButton),
+          static_cast<QWidget *>(ui.whiteIconsButton), static_cast<QWidget *>(ui.chooseIconSkinButton),
+          static_cast<QWidget *>(ui.floatingBrowserBox), static_cast<QWidget *>(ui.importWindowsBox),
+          static_cast<QWidget *>(ui.chooseWindowSkinButton), static_cast<QWidget *>(ui.globalFontBox),
+          static_cast<QWidget *>(ui.globalfontbutton), static_cast<QWidget *>(ui.globalsize)}) {
+        m_enabledBeforeJob.insert(widget, widget->isEnabled());
+        widget->setEnabled(false);
+    }
+    emit busyChanged(true);
+}
+
+void CreateSkinPanel::finishJob()
+{
+    m_job = nullptr;
+    m_progress->setVisible(false);
+    for (auto it = m_enabledBeforeJob.cbegin(); it != m_enabledBeforeJob.cend(); ++it)
+        it.key()->setEnabled(it.value());
+    emit busyChanged(false);
+    if (m_closeWhenDone)
+        QMetaObject::invokeMethod(m_window, &QWidget::close, Qt::QueuedConnection);
+}
+
+bool CreateSkinPanel::closeWhenIdle()
+{
+    if (!isBusy())
+        return true;
+    // Stopping half way would leave no skin at all; the archive is finished, then the window closes.
+    m_closeWhenDone = true;
+    showStatus(tr("Closing when the skin is written ..."));
+    return false;
+}
+
+// --- icon and window sources -------------------------------------------------------------------
+
+void CreateSkinPanel::builtInIconsChosen()
+{
+    greyLabel(ui.iconSkinName, true);
+    ui.chooseIconSkinButton->setEnabled(false);
+    ui.noCustomIconsSign->setVisible(false);
+}
+
+void CreateSkinPanel::otherSkinIconsChosen()
+{
+    greyLabel(ui.iconSkinName, false);
+    ui.chooseIconSkinButton->setEnabled(true);
+    ui.noCustomIconsSign->setVisible(!ui.iconSkinName->text().isEmpty() && !m_customIconsFound);
+}
+
+void CreateSkinPanel::chooseIconSkin()
+{
+    if (!ui.otherSkinIconsButton->isChecked() || isBusy())
+        return;
+    const QString path =
+        chooseSkinFile(QStringLiteral("icons"), tr("Select a Skin zip file with Custom Browser Icons"));
+    if (path.isEmpty())
+        return;
+    m_iconSkin = path;
+    ui.iconSkinName->setText(QFileInfo(path).baseName());
+    m_customIconsFound = false;
+    if (ui.iconSkinName->text().isEmpty()) {
+        Dialogs::warning(m_window, programName, tr("You have not selected any skin with Custom Icons"));
+        return;
+    }
+    startJob(tr("Looking for custom icons ..."),
+             runInBackground(
+                 this,
+                 [path] {
+                     return inOwnFolder(&sourceskins::IconScan::error, [&](const QString &folder) {
+                         return sourceskins::scanIconSkin(path, folder);
+                     });
+                 },
+                 [this](const sourceskins::IconScan &scan) {
+                     finishJob();
+                     showStatus(QString());
+                     m_customIconsFound = scan.customIcons;
+                     if (!scan.error.isEmpty())
+                         Dialogs::warning(m_window, programName, scan.error);
+                     else
+                         ui.noCustomIconsSign->setVisible(!m_customIconsFound);
+                 }));
+}
+
+void CreateSkinPanel::floatingBrowserToggled(bool checked)
+{
+    ui.floatingBrowserHint->setText(
+        checked ? tr("Assign a keyboard or custom button as... show_window 'browserfloat' "
+                     "to open/close the Floating Browser window")
+                : QString());
+}
+
+void CreateSkinPanel::windowsToggled()
+{
+    const bool on = ui.importWindowsBox->isChecked();
+    ui.chooseWindowSkinButton->setEnabled(on);
+    if (!on)
+        greyLabel(ui.windowScanResult, true);
+    else if (m_windowsFound)
+        greyLabel(ui.windowScanResult, false);
+    else
+        showTextState(ui.windowScanResult, TextState::Warning, m_theme);
+    ui.windowsHint->setVisible(on && m_windowsFound);
+    greyLabel(ui.windowSkinCaption, !on);
+    greyLabel(ui.selectedwindow, !on);
+}
+
+void CreateSkinPanel::chooseWindowSkin()
+{
+    if (!ui.importWindowsBox->isChecked() || isBusy())
+        return;
+    const QString path = chooseSkinFile(QStringLiteral("windows"), tr("Select a Skin zip file with Window"));
+    if (path.isEmpty())
+        return;
+    m_windowSkin = path;
+    ui.selectedwindow->setText(QFileInfo(path).baseName());
+    if (ui.selectedwindow->text().isEmpty()) {
+        Dialogs::warning(m_window, programName, tr("You have not selected any Window skin"));
+        m_windowsFound = false;
+        return;
+    }
+    startJob(tr("Looking for floating windows ..."),
+             runInBackground(
+                 this,
+                 [path] {
+                     return inOwnFolder(&sourceskins::WindowScan::error, [&](const QString &folder) {
+                         return sourceskins::scanWindowSkin(path, folder);
+                     });
+                 },
+                 [this](const sourceskins::WindowScan &scan) {
+                     finishJob();
+                     showStatus(QString());
+                     showWindowScan(scan.error, scan.names);
+                 }));
+}
+
+void CreateSkinPanel::showWindowScan(const QString &error, const QStringList &names)
+{
+    if (!error.isEmpty()) {
+        Dialogs::warning(m_window, programName, error);
+        m_windowsFound = false;
+        return;
+    }
+    m_windowsFound = !names.isEmpty();
+    ui.windowsHint->setVisible(m_windowsFound);
+    if (m_windowsFound) {
+        showTextState(ui.windowScanResult, TextState::Normal, m_theme);
+        ui.windowScanResult->setText(QStringLiteral("Found %1 Window(s) with Name(s) : %2")
+                                         .arg(names.size())
+                                         .arg(names.join(QLatin1Char(','))));
+        ui.windowScanResult->setToolTip(QStringLiteral("<html><head/><body><p>") +
+                                        names.join(QStringLiteral("</p><p>")) +
+                                        QStringLiteral("</p></body></html>"));
+    } else {
+        showTextState(ui.windowScanResult, TextState::Warning, m_theme);
+        ui.windowScanResult->setText(tr("Selected Skin does not contain any floating Windows"));
+        ui.windowScanResult->setToolTip(QString());
+    }
+}
+
+// --- the global font ------------------------------------------------------------------------------
+
+void CreateSkinPanel::chooseGlobalFont()
+{
+    bool confirmed = false;
+    // It reopens at the current choice; until there is one, at the skin font most skins use.
+    const QFont initial =
+        m_globalFontName.isEmpty() ? QFont(QStringLiteral("Arial"), 20, QFont::Normal, false) : m_globalFont;
+    const QFont chosen = Dialogs::getFont(&confirmed, initial, m_window);
+    if (!confirmed)
+        return;
+    m_globalFont = Dialogs::unchangedInFontDialog(chosen, initial) ? initial : chosen;
+    m_globalFontName = m_globalFont == initial ? initial.family() : QFontInfo(m_globalFont).family();
+    ui.globalFontLabel->setText(fontNameText(m_globalFontName));
+}
+
+void CreateSkinPanel::globalFontToggled()
+{
+    const bool enabled = ui.globalFontBox->isChecked();
+    ui.globalfontbutton->setEnabled(enabled);
+    ui.globalsize->setEnabled(enabled);
+    ui.globalSizeHint->setVisible(enabled);
+    for (QWidget *label :
+         {static_cast<QWidget *>(ui.globalFontLabel), static_cast<QWidget *>(ui.globalSizeCaption)})
+        greyLabel(label, !enabled);
+    // The "%" sits inside the white size field, so it stays dark in either theme.
+    showTextState(ui.globalSizePercent, enabled ? TextState::InField : TextState::InFieldGreyed, m_theme);
+}

@@ -1,0 +1,114 @@
+#pragma once
+
+// The "Create Skin" part of the window: the skin to modify and the skins icons and windows come
+// from, the options read into SkinBuildOptions, the build on a worker, its progress and the status
+// line. The style and line height come from the editor as values, never from its widgets.
+
+#include "style/style.h"
+#include "theme.h"
+
+#include <QFont>
+#include <QHash>
+#include <QMap>
+#include <QObject>
+#include <functional>
+#include <optional>
+
+namespace Ui {
+class MainWindow;
+}
+class QFutureWatcherBase;
+class QMimeData;
+class QProgressBar;
+class QTimer;
+class QWidget;
+struct BuildResult;
+struct SkinBuildOptions;
+enum class BuildStep;
+
+// What a build takes from the editor.
+struct EditorChoices
+{
+    Style style;
+    int lineHeight = 100;
+    bool changeColours = true;
+};
+
+class CreateSkinPanel : public QObject
+{
+    Q_OBJECT
+
+public:
+    // `form` is the window's form: the panel works on the rows of "Create Skin" in it only.
+    CreateSkinPanel(Ui::MainWindow &form, QWidget *window, const QString &documentsFolder,
+                    std::function<EditorChoices()> editorChoices);
+    ~CreateSkinPanel() override;
+
+    QString selectedSkin() const { return m_selectedSkin; }
+    QString globalFontName() const { return m_globalFontName; }
+    // The folder each skin dialog last chose from ("skin", "icons", "windows"), kept in the settings.
+    QMap<QString, QString> dialogFolders() const { return m_dialogFolders; }
+    void setDialogFolders(const QMap<QString, QString> &folders) { m_dialogFolders = folders; }
+    void setTheme(int themenumber);
+
+    // Background work (a build, a scan, reading a skin's colours): while it runs, nothing that
+    // would start more work can be used. Other parts start their own reading through startJob.
+    bool isBusy() const { return m_job != nullptr; }
+    void startJob(const QString &status, QFutureWatcherBase *job);
+    void finishJob();
+    // False, with the close put off until the running job ends, while one runs.
+    bool closeWhenIdle();
+
+    // The status line beside "Create Skin": every text fits, and a passing remark goes by itself.
+    enum class StatusLasts { UntilReplaced, FewSeconds };
+    void showStatus(const QString &text, StatusLasts lasts = StatusLasts::UntilReplaced);
+
+    // A skin's .zip dropped on the window selects it.
+    bool acceptsDrop(const QMimeData *data);
+    bool drop(const QMimeData *data);
+
+signals:
+    void skinSelected(const QString &path);
+    void busyChanged(bool busy);
+
+private:
+    void chooseSkin();
+    void selectSkin(const QString &path);
+    void createSkin();
+    std::optional<SkinBuildOptions> buildOptions(QString *problem) const;
+    void showBuildStep(BuildStep step, const QString &file);
+    void showBuildResult(const BuildResult &result, const QString &skinName);
+    QString dialogFolder(const QString &dialog) const;
+    QString chooseSkinFile(const QString &dialog, const QString &caption);
+    void builtInIconsChosen();
+    void otherSkinIconsChosen();
+    void chooseIconSkin();
+    void floatingBrowserToggled(bool on);
+    void windowsToggled();
+    void chooseWindowSkin();
+    void showWindowScan(const QString &error, const QStringList &names);
+    void chooseGlobalFont();
+    void globalFontToggled();
+    void greyLabel(QWidget *label, bool greyed);
+
+    Ui::MainWindow &ui;
+    QWidget *m_window;
+    QString m_documentsFolder;
+    std::function<EditorChoices()> m_editorChoices;
+    int m_theme = 0;
+
+    QString m_selectedSkin; // the skin archive "Create Skin" modifies
+    QString m_iconSkin;     // last chosen icon source, and whether it declares custom icons
+    bool m_customIconsFound = false;
+    QString m_windowSkin; // last chosen window source and whether floating windows were found in it
+    bool m_windowsFound = false;
+    QFont m_globalFont;
+    QString m_globalFontName;
+    QMap<QString, QString> m_dialogFolders;
+
+    QProgressBar *m_progress;
+    QTimer *m_statusTimer; // clears a passing status text
+    QFutureWatcherBase *m_job = nullptr;
+    QHash<QWidget *, bool> m_enabledBeforeJob;
+    bool m_closeWhenDone = false;
+};

@@ -1,0 +1,246 @@
+// The colour and font rows of the settings pages: showing the current style and editing it.
+
+#include "editorpanel.h"
+
+#include "dialogs.h"
+#include "editcommand.h"
+#include "rowsigns.h"
+#include "skin/skinbuildoptions.h"
+#include "theme.h"
+#include "ui_mainwindow.h"
+
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPainter>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QUndoStack>
+
+using stylekeys::colourKeys;
+
+namespace {
+int overStripesRow()
+{
+    static const int row = stylekeys::colourIndex(QStringLiteral("list_overstripes"));
+    return row;
+}
+
+// A colour that is not opaque is shown over a checkerboard, so its transparency can be seen.
+QBrush swatchBrush(const QColor &colour)
+{
+    if (colour.alpha() == 255)
+        return QBrush(colour);
+    constexpr int square = 5;
+    QPixmap tile(2 * square, 2 * square);
+    tile.fill(QColor(204, 204, 204));
+    QPainter painter(&tile);
+    painter.fillRect(0, 0, square, square, QColor(128, 128, 128));
+    painter.fillRect(square, square, square, square, QColor(128, 128, 128));
+    painter.fillRect(tile.rect(), colour);
+    return QBrush(tile);
+}
+
+void setBaseColour(QWidget *swatch, const QColor &colour)
+{
+    QPalette palette;
+    palette.setBrush(QPalette::Base, swatchBrush(colour));
+    swatch->setPalette(palette);
+}
+
+// Typing into the line-height field is one undo step, not one per key.
+constexpr int lineHeightMergeKey = 1;
+
+} // namespace
+
+EditorPanel::EditorPanel(Ui::MainWindow &form, QMainWindow *window)
+    : QObject(window), ui(form), m_window(window)
+{
+    m_signs = std::make_unique<RowSigns>([this](int key) { return rowName(key, false); }, ui.tabWidget);
+    setUpEditHistory();
+    // The field takes whole numbers from 1 to 999 from the first keystroke on.
+    ui.lineheight->setValidator(new QRegularExpressionValidator(percentagePattern(), this));
+    connect(ui.lineheight, &QLineEdit::textChanged, this,
+            [this](const QString &text) { applyEdit(StyleEdit::setLineHeight(percentageFromText(text))); });
+    connect(ui.resetLineHeightButton, &QAbstractButton::clicked, this, &EditorPanel::resetLineHeight);
+    // A page gets its rows when first shown: start-up builds only the page it shows.
+    connect(ui.tabWidget, &QTabWidget::currentChanged, this, &EditorPanel::buildEditorPage);
+    setUpFind();
+}
+
+EditorPanel::~EditorPanel() = default;
+
+void EditorPanel::takeTable(const StyleTable &table)
+{
+    m_table = table;
+    m_style = tablefile::derive(m_table);
+    // Set before the field, so that showing it is no edit of its own.
+    m_lineHeight = tablefile::tableLineHeight(m_table);
+    showLineHeight();
+}
+
+void EditorPanel::greyLabel(QWidget *label, bool greyed)
+{
+    showTextState(label, greyed ? TextState::Greyed : TextState::Normal, m_theme);
+}
+
+void EditorPanel::buildEditorPage(int page)
+{
+    if (page < 0 || m_builtPages.contains(page))
+        return;
+    m_builtPages.insert(page);
+    ::buildEditorPage(ui.tabWidget, page, m_rows);
+    for (int key = 0; key < stylekeys::colourKeyCount; ++key) {
+        const ColourRow &row = m_rows.colours[std::size_t(key)];
+        if (int(colourKeys[key].page) != page)
+            continue;
+        connect(row.pick, &QPushButton::clicked, this, [this, key] { pickColour(key); });
+        offerCopyAndPaste(key);
+        connect(row.reset, &QPushButton::clicked, this,
+                [this, key] { applyEdit(StyleEdit::resetColour(key)); });
+        if (row.transparency)
+            connect(row.transparency, &QPushButton::clicked, this,
+                    [this, key] { applyEdit(StyleEdit::makeTransparent(key)); });
+        showColour(key);
+    }
+    for (int group = 0; group < stylekeys::fontGroupCount; ++group) {
+        const FontRow &row = m_rows.fonts[std::size_t(group)];
+        if (int(stylekeys::fontGroups[group].page) != page)
+            continue;
+        connect(row.font, &QPushButton::clicked, this, [this, group] { pickFont(group); });
+        connect(row.reset, &QPushButton::clicked, this,
+                [this, group] { applyEdit(StyleEdit::resetFont(group)); });
+        showFont(group);
+    }
+    nameRowsForScreenReaders(page);
+    putPageInTabOrder(page);
+    m_signs->addForPage(page, m_rows);
+    QWidget *pageWidget = ui.tabWidget->widget(page);
+    emit pageBuilt(pageWidget);
+    showRowStates(rowStates(m_style, m_table));
+    m_signs->show(m_style);
+    // New children of a page already on screen stay hidden until told (the signs were told).
+    if (pageWidget->isVisible())
+        for (QWidget *child : pageWidget->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+            if (!child->testAttribute(Qt::WA_WState_ExplicitShowHide))
+                child->show();
+}
+
+void EditorPanel::applyEdit(const StyleEdit &edit)
+{
+    const EditorValues before = values();
+    const StyleEdit::Result result = edit.apply(before, m_table);
+    const bool typing = result.changes.lineHeight && result.changes.colours.isEmpty();
+    pushEdit(before, result.values,
+             edit.description([this](int index, bool font) { return rowName(index, font); }),
+             typing ? lineHeightMergeKey : -1);
+}
+
+void EditorPanel::pushEdit(const EditorValues &before, const EditorValues &after, const QString &text,
+                           int mergeKey)
+{
+    if (changesBetween(before, after).isEmpty())
+        return;
+    m_undoStack->push(new EditCommand([this](const EditorValues &values) { showValues(values); }, before,
+                                      after, text, mergeKey));
+}
+
+void EditorPanel::showValues(const EditorValues &shown)
+{
+    const ValueChanges changes = changesBetween(values(), shown);
+    m_style = shown.style;
+    m_lineHeight = shown.lineHeight;
+    showLineHeight();
+
+    for (int key : changes.colours)
+        showColour(key);
+    for (int group : changes.fonts)
+        showFont(group);
+    showRowStates(rowStates(m_style, m_table));
+    emit valuesShown(m_style, m_lineHeight, rowStates(m_style, m_table).stripesShown);
+    m_signs->show(m_style);
+}
+
+void EditorPanel::showLineHeight()
+{
+    if (percentageFromText(ui.lineheight->text()) != m_lineHeight)
+        ui.lineheight->setText(m_lineHeight > 0 ? QString::number(m_lineHeight) : QString());
+}
+
+void EditorPanel::showAllValues()
+{
+    for (int key = 0; key < stylekeys::colourKeyCount; ++key)
+        showColour(key);
+    for (int group = 0; group < stylekeys::fontGroupCount; ++group)
+        showFont(group);
+    showRowStates(rowStates(m_style, m_table));
+    m_signs->show(m_style);
+    emit valuesShown(m_style, m_lineHeight, rowStates(m_style, m_table).stripesShown);
+}
+
+void EditorPanel::showRowStates(const RowStates &states)
+{
+    // Rows of pages not shown yet are null; building a page shows its states.
+    for (int key = 0; key < stylekeys::colourKeyCount; ++key)
+        if (QPushButton *reset = m_rows.colours[std::size_t(key)].reset)
+            reset->setEnabled(states.colourModified[std::size_t(key)]);
+    for (int group = 0; group < stylekeys::fontGroupCount; ++group)
+        if (QPushButton *reset = m_rows.fonts[std::size_t(group)].reset)
+            reset->setEnabled(states.fontModified[std::size_t(group)]);
+    const ColourRow &overStripes = m_rows.colours[std::size_t(overStripesRow())];
+    if (overStripes.pick) {
+        overStripes.pick->setEnabled(states.stripesShown);
+        greyLabel(overStripes.caption, !states.stripesShown);
+        greyLabel(overStripes.value, !states.stripesShown);
+    }
+}
+
+void EditorPanel::showColour(int key)
+{
+    const ColourRow &row = m_rows.colours[std::size_t(key)];
+    if (!row.swatch)
+        return; // shown when its page is built
+    setBaseColour(row.swatch, m_style.colours[std::size_t(key)]);
+    row.value->setText(colourName(colourKeys[key], m_style.colours[std::size_t(key)]));
+}
+
+void EditorPanel::pickColour(int key)
+{
+    // The dialog says which row it edits; on rows that can be transparent, any opacity can be chosen.
+    const bool alpha = *colourKeys[key].transparency != '\0';
+    const QColor chosen =
+        Dialogs::getColor(m_style.colours[std::size_t(key)], m_window, rowName(key, false), alpha);
+    if (chosen.isValid())
+        applyEdit(StyleEdit::pickColour(key, chosen));
+}
+
+void EditorPanel::showFont(int group)
+{
+    const FontRow &row = m_rows.fonts[std::size_t(group)];
+    if (!row.name)
+        return; // shown when its page is built
+    const FontSpec &font = m_style.fonts[std::size_t(group)];
+    row.name->setText(fontNameText(font.family));
+    row.size->setText(fontSizeText(font.size));
+    row.weight->setText(fontWeightText(font.weight));
+}
+
+void EditorPanel::pickFont(int group)
+{
+    const FontSpec &font = m_style.fonts[std::size_t(group)];
+    const QFont initial(font.family, font.size, font.qtWeight(), false);
+    bool confirmed = false;
+    m_fontDialogResults[std::size_t(group)] = Dialogs::getFont(&confirmed, initial, m_window);
+    if (!confirmed || Dialogs::unchangedInFontDialog(m_fontDialogResults[std::size_t(group)], initial))
+        return;
+    // What the system actually supplies, not what was asked for.
+    const QFontInfo resolved(m_fontDialogResults[std::size_t(group)]);
+    applyEdit(StyleEdit::pickFont(
+        group, {resolved.family(), FontSpec::weightWord(resolved.weight()), resolved.pointSize()}));
+}
+
+void EditorPanel::resetLineHeight()
+{
+    applyEdit(StyleEdit::resetLineHeight());
+}

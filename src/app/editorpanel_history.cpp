@@ -1,0 +1,32 @@
+// The editor's undo history: Undo and Redo in the "Browser Profile" menu, and the modified mark in
+// the title.
+
+#include "editorpanel.h"
+#include "ui_mainwindow.h"
+
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QUndoStack>
+
+void EditorPanel::setUpEditHistory()
+{
+    m_undoStack = new QUndoStack(this);
+    QAction *undo = m_undoStack->createUndoAction(this, tr("Undo"));
+    undo->setObjectName(QStringLiteral("actionUndo"));
+    undo->setShortcut(QKeySequence::Undo);
+    QAction *redo = m_undoStack->createRedoAction(this, tr("Redo"));
+    redo->setObjectName(QStringLiteral("actionRedo"));
+    // Both habits: Ctrl+Shift+Z and Ctrl+Y.
+    redo->setShortcuts(
+        {QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
+    QAction *first = ui.menuProfile->actions().value(0);
+    ui.menuProfile->insertActions(first, {undo, redo});
+    ui.menuProfile->insertSeparator(first);
+    // Where people look for them first, as well.
+    auto *edit = new QMenu(tr("&Edit"), m_window);
+    edit->setObjectName(QStringLiteral("menuEdit"));
+    edit->addActions({undo, redo});
+    m_window->menuBar()->insertMenu(ui.menuTheme->menuAction(), edit);
+    connect(m_undoStack, &QUndoStack::cleanChanged, this,
+            [this](bool clean) { m_window->setWindowModified(!clean); });
+}

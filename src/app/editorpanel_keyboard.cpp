@@ -1,0 +1,100 @@
+// The editor's rows and the keyboard: the Tab order of a page, names for screen readers, and
+// copying, pasting and typing a row's colour as text.
+
+#include "editorpanel.h"
+#include "inlineedit.h"
+#include "style/colourtext.h"
+#include "ui_mainwindow.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+#include <tuple>
+
+void EditorPanel::putPageInTabOrder(int page)
+{
+    // Column by column (the pages hold up to three), each from top to bottom.
+    const auto column = [](const QWidget *widget) { return widget->x() / 330; };
+    QWidgetList widgets;
+    for (QWidget *widget :
+         ui.tabWidget->widget(page)->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+        if (widget->focusPolicy() & Qt::TabFocus)
+            widgets << widget;
+    std::sort(widgets.begin(), widgets.end(), [&column](const QWidget *a, const QWidget *b) {
+        return std::make_tuple(column(a), a->y(), a->x()) < std::make_tuple(column(b), b->y(), b->x());
+    });
+    QWidget *previous = ui.tabWidget;
+    for (QWidget *widget : widgets)
+        QWidget::setTabOrder(previous, widget), previous = widget;
+}
+
+QString EditorPanel::rowName(int index, bool font) const
+{
+    const stylekeys::Page page = font ? stylekeys::fontGroups[index].page : stylekeys::colourKeys[index].page;
+    const char *caption = font ? stylekeys::fontGroups[index].caption : stylekeys::colourKeys[index].caption;
+    return tr("%1 › %2").arg(ui.tabWidget->tabText(int(page)).remove(QLatin1Char('&')),
+                             QCoreApplication::translate("stylekeys", caption));
+}
+
+void EditorPanel::nameRowsForScreenReaders(int page)
+{
+    const QString pageName = ui.tabWidget->tabText(page).remove(QLatin1Char('&'));
+    const auto name = [&pageName](QWidget *widget, const QLabel *caption, const QString &part) {
+        if (widget)
+            widget->setAccessibleName(tr("%1, %2: %3").arg(pageName, caption->text(), part));
+    };
+    for (const ColourRow &row : m_rows.colours) {
+        if (!row.pick || row.pick->parentWidget() != ui.tabWidget->widget(page))
+            continue;
+        name(row.pick, row.caption, tr("colour"));
+        name(row.reset, row.caption, tr("reset"));
+        name(row.transparency, row.caption, tr("transparent"));
+        name(row.value, row.caption, tr("value"));
+        name(row.swatch, row.caption, tr("swatch"));
+    }
+    for (const FontRow &row : m_rows.fonts) {
+        if (!row.font || row.font->parentWidget() != ui.tabWidget->widget(page))
+            continue;
+        name(row.font, row.caption, tr("font"));
+        name(row.reset, row.caption, tr("reset"));
+    }
+}
+
+void EditorPanel::offerCopyAndPaste(int key)
+{
+    const ColourRow &row = m_rows.colours[std::size_t(key)];
+    auto *copy = new QAction(tr("&Copy Colour"), row.pick);
+    copy->setShortcut(QKeySequence::Copy);
+    auto *paste = new QAction(tr("&Paste Colour"), row.pick);
+    paste->setShortcut(QKeySequence::Paste);
+    connect(copy, &QAction::triggered, this, [this, key] {
+        QGuiApplication::clipboard()->setText(m_rows.colours[std::size_t(key)].value->text());
+    });
+    connect(paste, &QAction::triggered, this,
+            [this, key] { setColourFromText(key, QGuiApplication::clipboard()->text()); });
+    // The keys work on the focused row; the menu on any part of it.
+    for (QAction *action : {copy, paste})
+        action->setShortcutContext(Qt::WidgetShortcut);
+    // The value itself can be typed over, with the same rules as a paste.
+    makeTypable(row.value, [this, key](const QString &typed) { setColourFromText(key, typed); });
+    for (QWidget *part : {static_cast<QWidget *>(row.pick), static_cast<QWidget *>(row.swatch),
+                          static_cast<QWidget *>(row.value)}) {
+        part->addActions({copy, paste});
+        part->setContextMenuPolicy(Qt::ActionsContextMenu);
+    }
+}
+
+void EditorPanel::setColourFromText(int key, const QString &text)
+{
+    const std::optional<QColor> colour =
+        colourFromText(text, *stylekeys::colourKeys[key].transparency != '\0');
+    if (!colour) {
+        emit remark(tr("\"%1\" is not a colour this row can take").arg(text.left(40)));
+        return;
+    }
+    applyEdit(StyleEdit::pickColour(key, *colour));
+}

@@ -1,0 +1,286 @@
+#include "profilespanel.h"
+
+#include "apppaths.h"
+#include "dialogs.h"
+#include "settingsfile.h"
+#include "ui_mainwindow.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+#include <QUndoStack>
+
+namespace {
+QString profileFilter()
+{
+    return ProfilesPanel::tr("Profiles (*.pcp)");
+}
+
+QString titleSuffixFor(const QString &profile)
+{
+    return QStringLiteral(" (") + QFileInfo(profile).baseName() + QLatin1Char(')');
+}
+} // namespace
+
+ProfilesPanel::ProfilesPanel(Ui::MainWindow &form, QWidget *window, const QString &profilesFolder,
+                             QUndoStack *edits, std::function<EditorValues()> editorValues)
+    : QObject(window), ui(form), m_window(window), m_profilesFolder(profilesFolder), m_edits(edits),
+      m_editorValues(std::move(editorValues))
+{
+    m_recentMenu = new QMenu(tr("Open &Recent"), window);
+    m_recentMenu->setObjectName(QStringLiteral("menuRecent"));
+    const QList<QAction *> actions = ui.menuProfile->actions();
+    ui.menuProfile->insertMenu(actions.value(actions.indexOf(ui.menuOpen->menuAction()) + 1), m_recentMenu);
+    showRecentProfiles();
+    connect(ui.actionDefaultTable, &QAction::triggered, this, &ProfilesPanel::chooseDefaultTable);
+    connect(ui.actionWhiteTable, &QAction::triggered, this, &ProfilesPanel::chooseWhiteTable);
+    connect(ui.actionOpenProfile, &QAction::triggered, this, &ProfilesPanel::chooseProfile);
+    connect(ui.actionSave, &QAction::triggered, this, [this] { save(false); });
+    connect(ui.actionSave_as, &QAction::triggered, this, [this] { save(true); });
+    connect(ui.actionDelete, &QAction::triggered, this, &ProfilesPanel::deleteProfile);
+    connect(ui.resetAllButton, &QAbstractButton::clicked, this, &ProfilesPanel::resetAll);
+}
+
+bool ProfilesPanel::readTable(const QString &file)
+{
+    StyleTable table;
+    QStringList warnings;
+    const QString error = tablefile::readProfile(file, table, warnings);
+    if (!error.isEmpty()) {
+        Dialogs::warning(m_window, programName, error);
+        return false;
+    }
+    if (!warnings.isEmpty())
+        Dialogs::warning(m_window, programName,
+                         tr("Some lines of the profile were not used:\n- ") +
+                             warnings.join(QStringLiteral("\n- ")));
+    emit tableRead(table);
+    return true;
+}
+
+bool ProfilesPanel::loadTable(const QString &file)
+{
+    if (!readTable(file))
+        return false;
+    // Edits made against another table cannot be undone onto this one.
+    m_edits->clear();
+    return true;
+}
+
+void ProfilesPanel::resetAll()
+{
+    if (openProfileIsGone())
+        return;
+    const EditorValues before = m_editorValues();
+    readTable(!m_profile.isEmpty()               ? m_profile
+              : ui.actionWhiteTable->isChecked() ? tablefile::whiteTablePath
+                                                 : tablefile::defaultTablePath);
+    emit edited(before, m_editorValues(), tr("Reset all"));
+}
+
+bool ProfilesPanel::openProfileIsGone()
+{
+    if (m_profile.isEmpty() || QFileInfo::exists(m_profile))
+        return false;
+    const QString gone = m_profile;
+    loadBuiltInTable(false);
+    Dialogs::warning(m_window, programName,
+                     tr("The Profile %1 is gone: it was moved or deleted outside Panelcraft.\n\n"
+                        "Default Profile loaded")
+                         .arg(gone));
+    return true;
+}
+
+void ProfilesPanel::showActiveTable(const QString &titleSuffix, std::optional<bool> defaultChecked,
+                                    std::optional<bool> whiteChecked, bool profileOpen)
+{
+    // "[*]" shows the modified mark while the undo stack holds unsaved edits.
+    m_window->setWindowTitle(programName + titleSuffix + QStringLiteral("[*]"));
+    if (defaultChecked)
+        ui.actionDefaultTable->setChecked(*defaultChecked);
+    if (whiteChecked)
+        ui.actionWhiteTable->setChecked(*whiteChecked);
+    ui.actionDelete->setEnabled(profileOpen);
+    ui.actionSave->setEnabled(profileOpen);
+    ui.actionSave_as->setEnabled(true);
+}
+
+void ProfilesPanel::loadBuiltInTable(bool white)
+{
+    loadTable(white ? tablefile::whiteTablePath : tablefile::defaultTablePath);
+    m_profile.clear();
+    showActiveTable(white ? tr(" (White Browser)") : QString(), !white, white, false);
+}
+
+QString ProfilesPanel::beforeReplacing()
+{
+    return tr("Save them before they are replaced?");
+}
+
+void ProfilesPanel::loadDefaultTable()
+{
+    loadBuiltInTable(false);
+}
+
+void ProfilesPanel::chooseDefaultTable()
+{
+    if (askToKeepEdits(beforeReplacing()))
+        loadBuiltInTable(false);
+    else
+        ui.actionDefaultTable->setChecked(!ui.actionDefaultTable->isChecked()); // as it was
+}
+
+void ProfilesPanel::chooseWhiteTable()
+{
+    if (askToKeepEdits(beforeReplacing()))
+        loadBuiltInTable(true);
+    else
+        ui.actionWhiteTable->setChecked(!ui.actionWhiteTable->isChecked());
+}
+
+void ProfilesPanel::chooseProfile()
+{
+    if (!askToKeepEdits(beforeReplacing()))
+        return;
+    const QString path = Dialogs::getOpenFileName(m_window, tr("Select a Panelcraft Profile"),
+                                                  m_profilesFolder, profileFilter());
+    if (!path.isEmpty())
+        openProfile(path);
+}
+
+void ProfilesPanel::openProfile(const QString &path)
+{
+    if (!loadTable(path))
+        return;
+    m_profile = path;
+    showActiveTable(titleSuffixFor(path), false, false, true);
+    rememberProfile(path);
+}
+
+bool ProfilesPanel::writeProfileOrWarn(const QString &path)
+{
+    const EditorValues values = m_editorValues();
+    const QString error = tablefile::writeProfile(path, values.style, values.lineHeight);
+    if (error.isEmpty())
+        return true;
+    Dialogs::warning(m_window, programName,
+                     tr("The Profile could not be saved to %1\n%2\n\nNothing was changed.").arg(path, error));
+    return false;
+}
+
+void ProfilesPanel::save(bool saveAs)
+{
+    // Said in passing: a box on every save is in the way. A failure still gets one.
+    const auto saved = [this](const QString &path) {
+        emit remark(tr("Profile saved: %1").arg(QFileInfo(path).fileName()));
+    };
+    if (!saveAs) {
+        if (!writeProfileOrWarn(m_profile))
+            return;
+        m_edits->setClean();
+        rememberProfile(m_profile);
+        saved(m_profile);
+        return;
+    }
+    const QString path = Dialogs::getSaveFileName(m_window, tr("Save your Panelcraft Profile"),
+                                                  m_profilesFolder, profileFilter(), QStringLiteral("pcp"));
+    if (path.isEmpty() || !writeProfileOrWarn(path))
+        return;
+    m_profile = path;
+    // Reading the file back makes the saved values the reference of every reset button.
+    loadTable(m_profile);
+    showActiveTable(titleSuffixFor(path), false, std::nullopt, true);
+    rememberProfile(path);
+    saved(path);
+}
+
+void ProfilesPanel::deleteProfile()
+{
+    if (openProfileIsGone() || !askToKeepEdits(beforeReplacing()))
+        return;
+    const QString removed = m_profile;
+    const QString answerText =
+        tr("Are you sure you want to delete Profile %1 ?").arg(QFileInfo(removed).baseName());
+    if (Dialogs::question(m_window, programName, answerText) != QMessageBox::Yes)
+        return;
+    QFile file(removed);
+    if (file.exists() && !file.remove()) {
+        Dialogs::warning(m_window, programName,
+                         tr("The Profile %1 could not be deleted:\n%2").arg(removed, file.errorString()));
+        return;
+    }
+    loadTable(tablefile::defaultTablePath);
+    // The default table is loaded, so "White" must not stay checked for Reset to fall back to.
+    showActiveTable(QString(), true, false, false);
+    m_profile.clear();
+    Dialogs::information(m_window, programName,
+                         tr("Profile %1 deleted.\n\nDefault Profile loaded").arg(removed));
+}
+
+void ProfilesPanel::setRecentProfiles(const QStringList &profiles)
+{
+    m_recentProfiles = profiles;
+    showRecentProfiles();
+}
+
+void ProfilesPanel::showRecentProfiles()
+{
+    // The chosen entry's action is still delivering its signal: it goes once that is done.
+    for (QAction *old : m_recentMenu->actions()) {
+        m_recentMenu->removeAction(old);
+        old->setParent(nullptr);
+        old->deleteLater();
+    }
+    for (int i = 0; i < m_recentProfiles.size(); ++i) {
+        const QString path = m_recentProfiles[i];
+        QString name = QFileInfo(path).fileName();
+        QAction *action = m_recentMenu->addAction(
+            tr("&%1 %2").arg(i + 1).arg(name.replace(QLatin1Char('&'), QLatin1String("&&"))));
+        action->setObjectName(QStringLiteral("actionRecent%1").arg(i + 1));
+        action->setToolTip(path);
+        action->setStatusTip(path);
+        connect(action, &QAction::triggered, this, [this, path] { openRecentProfile(path); });
+    }
+    m_recentMenu->setEnabled(!m_recentProfiles.isEmpty());
+}
+
+void ProfilesPanel::rememberProfile(const QString &path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    m_recentProfiles.removeAll(absolute);
+    m_recentProfiles.prepend(absolute);
+    while (m_recentProfiles.size() > settingsfile::recentProfileCount)
+        m_recentProfiles.removeLast();
+    showRecentProfiles();
+}
+
+void ProfilesPanel::openRecentProfile(const QString &path)
+{
+    if (!QFileInfo::exists(path)) {
+        m_recentProfiles.removeAll(path);
+        showRecentProfiles();
+        Dialogs::warning(m_window, programName,
+                         tr("The Profile %1 is gone: it was moved or deleted outside Panelcraft.\n\n"
+                            "It was taken off the recent Profiles.")
+                             .arg(path));
+        return;
+    }
+    if (askToKeepEdits(beforeReplacing()))
+        openProfile(path);
+}
+
+bool ProfilesPanel::askToKeepEdits(const QString &question)
+{
+    if (m_edits->isClean())
+        return true;
+    const auto answer = Dialogs::question(m_window, programName,
+                                          tr("The Browser Profile has unsaved edits.\n%1").arg(question),
+                                          QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    if (answer == QMessageBox::Discard)
+        return true;
+    if (answer != QMessageBox::Save)
+        return false;
+    // A built-in table is never overwritten: its edits go to a new profile.
+    save(m_profile.isEmpty());
+    return m_edits->isClean();
+}

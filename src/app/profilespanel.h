@@ -1,0 +1,79 @@
+#pragma once
+
+// The "Browser Profile" menu: the built-in tables, opening, saving and deleting profiles, the
+// recent ones, and the question before unsaved edits would be lost. It hands the table it reads
+// to the editor as a value and takes the editor's values back to save them.
+
+#include "style/styleedit.h"
+#include "style/tablefile.h"
+
+#include <QObject>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+namespace Ui {
+class MainWindow;
+}
+class QMenu;
+class QUndoStack;
+class QWidget;
+
+class ProfilesPanel : public QObject
+{
+    Q_OBJECT
+
+public:
+    // `form` is the window's form: the panel works on the profile menu in it only. `edits` is the
+    // editor's history; its clean state is what "unsaved edits" means.
+    ProfilesPanel(Ui::MainWindow &form, QWidget *window, const QString &profilesFolder, QUndoStack *edits,
+                  std::function<EditorValues()> editorValues);
+
+    QStringList recentProfiles() const { return m_recentProfiles; }
+    void setRecentProfiles(const QStringList &profiles);
+
+    // Reads the built-in default table, as at start.
+    void loadDefaultTable();
+    // Before anything replaces the editor's values (closing, loading a table, taking colours from
+    // a skin): asks whether to save unsaved edits, with `question` saying when ("Save them before
+    // closing?"). True when the edits are saved or may go; false when the user would rather stay.
+    bool askToKeepEdits(const QString &question);
+    static QString beforeReplacing(); // the question for the actions that load other values
+
+signals:
+    // A table was read: the editor shows its values. Before it, `edits` is cleared when the
+    // edits made cannot be undone onto the new table.
+    void tableRead(const StyleTable &table);
+    // Reloading the active table is an edit of its own: a Reset by mistake can be undone.
+    void edited(const EditorValues &before, const EditorValues &after, const QString &text);
+    void remark(const QString &text); // said in passing, on the status line
+
+private:
+    bool readTable(const QString &file);
+    bool loadTable(const QString &file); // readTable, and the history cleared
+    void resetAll();
+    bool openProfileIsGone(); // says so and loads the default table when the open profile vanished
+    // Title and menu states naming the active table; an empty optional keeps a check state.
+    void showActiveTable(const QString &titleSuffix, std::optional<bool> defaultChecked,
+                         std::optional<bool> whiteChecked, bool profileOpen);
+    void loadBuiltInTable(bool white);
+    void chooseDefaultTable();
+    void chooseWhiteTable();
+    void chooseProfile();
+    void openProfile(const QString &path); // after the unsaved-edits question
+    void save(bool saveAs);                // the open profile, or one the user names
+    bool writeProfileOrWarn(const QString &path);
+    void deleteProfile();
+    void showRecentProfiles();
+    void rememberProfile(const QString &path);
+    void openRecentProfile(const QString &path);
+
+    Ui::MainWindow &ui;
+    QWidget *m_window;
+    QString m_profilesFolder;
+    QUndoStack *m_edits;
+    std::function<EditorValues()> m_editorValues;
+    QString m_profile;            // the open profile; empty for a built-in table
+    QStringList m_recentProfiles; // newest first
+    QMenu *m_recentMenu;
+};

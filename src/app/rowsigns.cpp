@@ -1,0 +1,89 @@
+#include "rowsigns.h"
+
+#include "colour/colourvision.h"
+#include "previewpanel.h"
+#include "style/contrast.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QTabWidget>
+
+namespace {
+constexpr int signSize = 16;
+constexpr int signGap = 3;
+} // namespace
+
+RowSigns::RowSigns(std::function<QString(int key)> rowName, const QTabWidget *pages)
+    : m_rowName(std::move(rowName)), m_pages(pages)
+{
+}
+
+QLabel *RowSigns::addSign(const EditorRows &rows, int key, const char *suffix, int slot)
+{
+    static const QPixmap sign =
+        QPixmap(QStringLiteral(":/myfiles/myfiles/Warning.png"))
+            .scaled(signSize, signSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    // On the swatch of the colour it warns about: past the reset button it would stand beyond the
+    // column's separator, beside another column's row.
+    const QWidget *swatch = rows.colours[std::size_t(key)].swatch;
+    auto *label = new QLabel(swatch->parentWidget());
+    label->setObjectName(QLatin1String(stylekeys::colourKeys[key].key) + QLatin1String(suffix));
+    label->setPixmap(sign);
+    label->setGeometry(swatch->geometry().right() - (slot + 1) * (signSize + signGap),
+                       swatch->y() + (swatch->height() - signSize) / 2, signSize, signSize);
+    label->hide();
+    return label;
+}
+
+void RowSigns::addForPage(int page, const EditorRows &rows)
+{
+    for (int key : contrast::textKeys()) {
+        if (int(stylekeys::colourKeys[key].page) == page)
+            m_contrast.insert(key, addSign(rows, key, "_contrast", 0));
+    }
+    for (int key = 0; key < stylekeys::colourKeyCount; ++key) {
+        // After the contrast sign, where the row has one.
+        if (int(stylekeys::colourKeys[key].page) == page && colourvision::mustStandApart(key))
+            m_vision.insert(key, addSign(rows, key, "_vision", m_contrast.contains(key) ? 1 : 0));
+    }
+}
+
+void RowSigns::show(const Style &style)
+{
+    for (QLabel *sign : qAsConst(m_contrast))
+        sign->hide();
+    for (const contrast::Hint &hint : contrast::hints(style)) {
+        QLabel *sign = m_contrast.value(hint.key);
+        if (!sign)
+            continue; // its page is not built yet
+        sign->setToolTip(tr("Contrast %1:1 on %2: hard to read in the browser")
+                             .arg(QLocale().toString(hint.ratio, 'f', 1))
+                             .arg(m_rowName(stylekeys::colourIndex(hint.background))));
+        sign->setVisible(hint.ratio < contrast::warnBelow);
+    }
+    showVision(style);
+}
+
+void RowSigns::showVision(const Style &style)
+{
+    QHash<int, QStringList> tips;
+    const auto row = [this](int key) {
+        const stylekeys::ColourKey &k = stylekeys::colourKeys[key];
+        return tr("\"%1\" on the %2 page")
+            .arg(QCoreApplication::translate("stylekeys", k.caption),
+                 m_pages->tabText(int(k.page)).remove(QLatin1Char('&')));
+    };
+    for (const colourvision::Confusion &c : colourvision::confusions(style)) {
+        const QString tip = tr("With %1, %2 and %3 are hard to tell apart (difference %4, CIEDE2000).")
+                                .arg(visionName(c.vision), row(c.first), row(c.second))
+                                .arg(QLocale().toString(c.difference, 'f', 1));
+        tips[c.first] << tip;
+        tips[c.second] << tip;
+    }
+    for (auto it = m_vision.cbegin(); it != m_vision.cend(); ++it) {
+        it.value()->setToolTip(tips.value(it.key()).join(QLatin1Char('\n')));
+        it.value()->setVisible(tips.contains(it.key()));
+    }
+}

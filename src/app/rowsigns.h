@@ -1,0 +1,37 @@
+#pragma once
+
+// Warning signs on the colour rows: a text hard to read on a background it is drawn on, and rows
+// that some eyes could not tell apart. Each sign sits on its row's swatch, hidden until it has
+// something to say; its tip says what.
+
+#include "editorrows.h"
+#include "style/style.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <functional>
+
+class QLabel;
+class QTabWidget;
+
+class RowSigns
+{
+    Q_DECLARE_TR_FUNCTIONS(RowSigns)
+
+public:
+    // `rowName` names a colour row as the form shows it ("Lists › Text"); `pages` are the settings
+    // pages, whose tab texts name a row's page.
+    RowSigns(std::function<QString(int key)> rowName, const QTabWidget *pages);
+
+    void addForPage(int page, const EditorRows &rows); // when the page gets its rows
+    void show(const Style &style);
+
+private:
+    QLabel *addSign(const EditorRows &rows, int key, const char *suffix, int slot);
+    void showVision(const Style &style);
+
+    std::function<QString(int key)> m_rowName;
+    const QTabWidget *m_pages;
+    QHash<int, QLabel *> m_contrast; // by colour key index
+    QHash<int, QLabel *> m_vision;
+};

@@ -1,0 +1,181 @@
+#include "skinstyles.h"
+
+#include "apppaths.h"
+#include "backgroundjob.h"
+#include "colour/stylefrompalette.h"
+#include "createskinpanel.h"
+#include "dialogs.h"
+#include "profilespanel.h"
+#include "skin/layout/browserblockreader.h"
+#include "ui_mainwindow.h"
+
+#include <QAction>
+#include <QColorDialog>
+#include <QMenu>
+
+SkinStyles::SkinStyles(Ui::MainWindow &form, QWidget *window, CreateSkinPanel &skin, ProfilesPanel &profiles,
+                       std::function<EditorValues()> editorValues, std::function<StyleTable()> table)
+    : QObject(window), m_window(window), m_skin(skin), m_profiles(profiles),
+      m_editorValues(std::move(editorValues)), m_table(std::move(table))
+{
+    auto *colours = new QAction(tr("Colours from Selected Skin"), window);
+    colours->setObjectName(QStringLiteral("actionColours_from_Skin"));
+    form.menuProfile->insertAction(form.actionSave, colours);
+    connect(colours, &QAction::triggered, this, &SkinStyles::takeColoursFromSkin);
+    const std::pair<const char *, bool> actions[] = {{"actionStyle_from_Skin", false},
+                                                     {"actionStyle_from_Skin_with_Accent", true}};
+    for (const auto &[name, pickAccent] : actions) {
+        auto *action = new QAction(pickAccent ? tr("Style from Selected Skin with Accent ...")
+                                              : tr("Style from Selected Skin"),
+                                   window);
+        action->setObjectName(QLatin1String(name));
+        form.menuProfile->insertAction(form.actionSave, action);
+        connect(action, &QAction::triggered, this,
+                [this, pickAccent = pickAccent] { styleFromSkin(pickAccent); });
+    }
+}
+
+SkinStyles::~SkinStyles()
+{
+    // The colour dialog keeps its custom colours as the user's when the program ends.
+    restoreCustomColours();
+}
+
+void SkinStyles::takeColoursFromSkin()
+{
+    if (m_skin.selectedSkin().isEmpty()) {
+        Dialogs::warning(m_window, programName, tr("Select a skin with the Browse button first."));
+        return;
+    }
+    if (!m_profiles.askToKeepEdits(ProfilesPanel::beforeReplacing()))
+        return;
+    // Unpacking a large skin takes a while: read it off the GUI thread, like a build.
+    struct Reading
+    {
+        QString error;
+        browserblock::ReadValues read;
+    };
+    m_skin.startJob(tr("Reading the skin's colours ..."),
+                    runInBackground(
+                        this,
+                        [path = m_skin.selectedSkin()] {
+                            Reading reading;
+                            reading.error = browserblock::readSkinBlock(path, reading.read);
+                            return reading;
+                        },
+                        [this](const Reading &reading) {
+                            m_skin.finishJob();
+                            m_skin.showStatus(QString());
+                            if (!reading.error.isEmpty()) {
+                                Dialogs::warning(m_window, programName, reading.error);
+                                return;
+                            }
+                            // What the block lacks comes from the active table; a block without a line
+                            // height has the host's own 100%.
+                            const EditorValues after{
+                                browserblock::applyBlock(reading.read, tablefile::derive(m_table())),
+                                reading.read.lineHeight > 0 ? reading.read.lineHeight : 100};
+                            emit edited(m_editorValues(), after, tr("Colours from skin"));
+                        }));
+}
+
+void SkinStyles::readPalette(const QString &path)
+{
+    const int request = ++m_paletteReading;
+    m_paletteSwatches.clear();
+    m_paletteSkin.clear();
+    if (path.isEmpty()) {
+        restoreCustomColours();
+        return;
+    }
+    // A large skin takes a moment to read: the window stays usable meanwhile, and a reading
+    // overtaken by the choice of another skin is dropped.
+    runInBackground(
+        this, [path] { return skinpalette::readSkin(path); },
+        [this, path, request](const skinpalette::Result &result) {
+            if (request == m_paletteReading)
+                offerPalette(path, result);
+        });
+}
+
+void SkinStyles::offerPalette(const QString &path, const skinpalette::Result &result)
+{
+    // After a failure "Style from Selected Skin" reads again and says why.
+    m_paletteSkin = result.error.isEmpty() ? path : QString();
+    m_paletteSwatches = result.swatches;
+    if (m_paletteSwatches.isEmpty()) {
+        restoreCustomColours();
+        return;
+    }
+    QVector<QColor> colours;
+    for (const skinpalette::Swatch &swatch : qAsConst(m_paletteSwatches))
+        colours << swatch.colour;
+    offerColours(colours);
+}
+
+void SkinStyles::offerColours(const QVector<QColor> &colours)
+{
+    if (m_userCustomColours.isEmpty()) {
+        for (int i = 0; i < QColorDialog::customCount(); ++i)
+            m_userCustomColours << QColorDialog::customColor(i).rgba();
+    }
+    for (int i = 0; i < QColorDialog::customCount(); ++i)
+        QColorDialog::setCustomColor(
+            i, i < colours.size() ? colours[i] : QColor::fromRgba(m_userCustomColours[i - colours.size()]));
+}
+
+void SkinStyles::restoreCustomColours()
+{
+    for (int i = 0; i < m_userCustomColours.size(); ++i)
+        QColorDialog::setCustomColor(i, QColor::fromRgba(m_userCustomColours[i]));
+    m_userCustomColours.clear();
+}
+
+void SkinStyles::styleFromSkin(bool pickAccent)
+{
+    if (m_skin.selectedSkin().isEmpty()) {
+        Dialogs::warning(m_window, programName, tr("Select a skin with the Browse button first."));
+        return;
+    }
+    if (!m_profiles.askToKeepEdits(tr("Save them before a style is drawn from the skin?")))
+        return;
+    std::optional<QColor> accent;
+    if (pickAccent) {
+        const QColor picked =
+            Dialogs::getColor(m_editorValues().style.colour(QStringLiteral("list_selected")), m_window,
+                              tr("Accent for the Style"));
+        if (!picked.isValid())
+            return;
+        accent = picked;
+    }
+    if (m_paletteSkin == m_skin.selectedSkin()) {
+        applyStyleFromPalette(accent);
+        return;
+    }
+    // The palette is still being read (or could not be): read it now, as a job.
+    const int request = ++m_paletteReading;
+    m_skin.startJob(
+        tr("Reading the skin's colours ..."),
+        runInBackground(
+            this, [path = m_skin.selectedSkin()] { return skinpalette::readSkin(path); },
+            [this, accent, request, path = m_skin.selectedSkin()](const skinpalette::Result &result) {
+                m_skin.finishJob();
+                m_skin.showStatus(QString());
+                if (request != m_paletteReading)
+                    return;
+                if (!result.error.isEmpty()) {
+                    Dialogs::warning(m_window, programName, result.error);
+                    return;
+                }
+                offerPalette(path, result);
+                applyStyleFromPalette(accent);
+            }));
+}
+
+void SkinStyles::applyStyleFromPalette(const std::optional<QColor> &accent)
+{
+    const EditorValues before = m_editorValues();
+    const EditorValues after{stylefrompalette::generate(m_paletteSwatches, accent, before.style),
+                             before.lineHeight};
+    emit edited(before, after, tr("Style from skin"));
+}

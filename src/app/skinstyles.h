@@ -1,0 +1,57 @@
+#pragma once
+
+// Styles from the selected skin: "Colours from Selected Skin" (its <browser> block read back),
+// its palette offered as the colour dialog's custom colours, and "Style from Selected Skin" (a
+// whole style drawn from that palette). Each result goes to the editor as one edit.
+
+#include "colour/skinpalette.h"
+#include "style/styleedit.h"
+
+#include <QColor>
+#include <QObject>
+#include <QVector>
+#include <functional>
+#include <optional>
+
+namespace Ui {
+class MainWindow;
+}
+class CreateSkinPanel;
+class ProfilesPanel;
+class QWidget;
+
+class SkinStyles : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Adds its actions to the form's profile menu. The skin and the jobs are CreateSkinPanel's,
+    // the unsaved-edits question is ProfilesPanel's; the editor's values and table come as values.
+    SkinStyles(Ui::MainWindow &form, QWidget *window, CreateSkinPanel &skin, ProfilesPanel &profiles,
+               std::function<EditorValues()> editorValues, std::function<StyleTable()> table);
+    ~SkinStyles() override; // gives the colour dialog the user's own custom colours back
+
+    void readPalette(const QString &skinPath); // of the skin just selected, in the background
+    // The colour dialog's custom colours: `colours` first, the user's own in the slots they leave.
+    void offerColours(const QVector<QColor> &colours);
+
+signals:
+    void edited(const EditorValues &before, const EditorValues &after, const QString &text);
+
+private:
+    void takeColoursFromSkin();
+    void offerPalette(const QString &path, const skinpalette::Result &result);
+    void restoreCustomColours();
+    void styleFromSkin(bool pickAccent);
+    void applyStyleFromPalette(const std::optional<QColor> &accent);
+
+    QWidget *m_window;
+    CreateSkinPanel &m_skin;
+    ProfilesPanel &m_profiles;
+    std::function<EditorValues()> m_editorValues;
+    std::function<StyleTable()> m_table;
+    QString m_paletteSkin; // the skin whose palette `m_paletteSwatches` is
+    QVector<skinpalette::Swatch> m_paletteSwatches;
+    int m_paletteReading = 0;          // counts requests, so that only the last one is shown
+    QVector<QRgb> m_userCustomColours; // the colour dialog's own, while a skin's palette is in it
+};
