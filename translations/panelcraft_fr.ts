@@ -1364,6 +1364,10 @@ Il a été retiré des profils récents.</translation>
         <source>is damaged and cannot be decoded</source>
         <translation>est endommagée et ne peut pas être décodée</translation>
     </message>
+    <message>
+        <source>is animated</source>
+        <translation>est animée</translation>
+    </message>
 </context>
 <context>
     <name>layoutfile</name>
@@ -1488,6 +1492,14 @@ Il a été retiré des profils récents.</translation>
     <message>
         <source>No skin with floating windows was chosen; none were added</source>
         <translation>Aucun Skin à fenêtres flottantes n&apos;a été choisi ; aucune n&apos;a été ajoutée</translation>
+    </message>
+    <message>
+        <source>An earlier build added &quot;%1&quot;, but a layout names it outside what that build added; it was kept</source>
+        <translation>Une construction antérieure a ajouté « %1 », mais un layout le désigne en dehors de ce qu&apos;elle a ajouté ; il a été conservé</translation>
+    </message>
+    <message>
+        <source>The skin image &quot;%1&quot; is not the one an earlier build grew; it was kept whole</source>
+        <translation>L&apos;image de skin « %1 » n&apos;est pas celle qu&apos;une construction antérieure a agrandie ; elle a été conservée entière</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,7 @@
 #include "skin/layout/sourcescan.h"
 #include "skin/layout/xmlrewriter.h"
 #include "skin/outputname.h"
+#include "skin/undoplan.h"
 #include "skin/workspace.h"
 
 #include <QCoreApplication>
@@ -19,7 +20,6 @@
 #include <QLocale>
 #include <algorithm>
 #include <new>
-#include <zlib.h>
 
 QString buildStepText(BuildStep step)
 {
@@ -42,20 +42,6 @@ QString buildStepText(BuildStep step)
 }
 
 namespace {
-
-// The CRC-32 of a file as eight hex digits, as a zip archive records it; empty when unreadable.
-QString checksum(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    uLong crc = crc32(0, nullptr, 0);
-    while (!file.atEnd()) {
-        const QByteArray chunk = file.read(1 << 20);
-        crc = crc32(crc, reinterpret_cast<const Bytef *>(chunk.constData()), uInt(chunk.size()));
-    }
-    return QStringLiteral("%1").arg(crc, 8, 16, QLatin1Char('0'));
-}
 
 // A layout of the selected skin, read once.
 struct Layout
@@ -86,12 +72,28 @@ private:
     QString importIcons();
     QString importWindows();
     QString readSkin();
-    void verifyAddedBefore();
+    void planUndo();
+    QString entryNamed(const QString &name) const;
     QString addWindowImages();
     QString addFloatingBrowserImage();
     QString measureImages();
-    QString rewriteLayouts();
-    QString paint();
+    // The layouts rewritten a first time: the images to paint, and which layouts are written.
+    struct Rewrites
+    {
+        QVector<ImageJob> jobs;
+        QVector<bool> written; // by layout
+    };
+    struct Encoded
+    {
+        std::optional<QByteArray> data;
+        QString error;
+    };
+    Encoded encode(const Layout &layout, const RewriteContext &context, QVector<ImageJob> *jobs);
+    QString planRewrites(Rewrites &rewrites);
+    QString dropUnnamedAdditions(const Rewrites &rewrites);
+    QString paint(const QVector<ImageJob> &jobs);
+    QString writeLayouts(const Rewrites &rewrites);
+    QString paintAndRewrite();
     QString pack();
     void report(BuildStep step, const QString &file = QString()) const
     {
@@ -113,13 +115,12 @@ private:
     sourcescan::Windows m_windows;
     std::unique_ptr<archive::Unpacker> m_skinArchive; // the selected skin, unpacked as far as needed
     QList<Layout> m_layouts;
-    QStringList m_marks;       // what earlier builds recorded in the layouts
+    undoplan::Plan m_undo;     // what an earlier build on the selected skin did that this one takes back
     QStringList m_addedBefore; // entries an earlier build added to the selected skin
     QStringList m_addedNow;    // entries this build adds
     QString m_floatingImage = QStringLiteral("browserfloat.png"); // the floating browser's picture
     ImageTable m_images;
     skinimages::CodedImages m_coded;
-    QVector<ImageJob> m_jobs;
     QStringList m_warnings;
 };
 
@@ -157,10 +158,9 @@ QString BuildRun::checkOptions() const
 QString BuildRun::work()
 {
     using Stage = QString (BuildRun::*)();
-    for (const Stage stage :
-         {&BuildRun::importIcons, &BuildRun::importWindows, &BuildRun::readSkin, &BuildRun::addWindowImages,
-          &BuildRun::addFloatingBrowserImage, &BuildRun::measureImages, &BuildRun::rewriteLayouts,
-          &BuildRun::paint, &BuildRun::pack}) {
+    for (const Stage stage : {&BuildRun::importIcons, &BuildRun::importWindows, &BuildRun::readSkin,
+                              &BuildRun::addWindowImages, &BuildRun::addFloatingBrowserImage,
+                              &BuildRun::measureImages, &BuildRun::paintAndRewrite, &BuildRun::pack}) {
         const QString error = (this->*stage)();
         if (!error.isEmpty())
             return error;
@@ -272,13 +272,12 @@ QString BuildRun::readSkin()
                      .arg(archive::printable(name), problem));
             continue;
         }
-        m_marks += buildMarkTexts(layout.document);
         m_layouts << layout;
     }
-    verifyAddedBefore();
+    planUndo();
     // Rewritten names and sizes cannot be told from the skin's own: changed again, sizes would
     // grow on every build.
-    if (m_options.globalFont && buildmarks::fontsChanged(m_marks))
+    if (m_options.globalFont && m_undo.fontsChanged)
         return tr("The fonts and text sizes of \"%1\" were changed by an earlier build; choose the "
                   "original skin to change them again")
             .arg(QFileInfo(m_options.selectedSkinFile).fileName());
@@ -296,27 +295,46 @@ QString BuildRun::readSkin()
     return {};
 }
 
-// A mark is only text in a layout: an entry it names is taken out again only when its bytes are
-// the ones the earlier build recorded beside the name.
-void BuildRun::verifyAddedBefore()
+// The skin's entry a mark or layout names: written exactly as stored, or else ignoring case, as
+// the host finds it; empty when there is none.
+QString BuildRun::entryNamed(const QString &name) const
 {
-    for (const QString &record : buildmarks::addedFiles(m_marks)) {
-        const int colon = record.lastIndexOf(QLatin1Char(':'));
-        const QString name = record.left(colon);
-        if (!m_skinArchive->holds(name) || m_addedBefore.contains(name))
-            continue;
-        const bool unpacked =
-            colon > 0 &&
-            m_skinArchive->unpack([&name](const QString &entry) { return entry == name; }).isEmpty();
-        if (unpacked && checksum(QDir(m_workspace.unpacked()).filePath(name)) == record.mid(colon + 1))
-            m_addedBefore << name;
-        else
-            warn(QCoreApplication::translate(
-                     "skinbuilder",
-                     "The layouts name \"%1\" as added by an earlier build, but it is not what "
-                     "that build wrote; it was kept")
-                     .arg(archive::printable(name)));
+    const auto path = archive::safeRelativePath(name);
+    if (!path || path->isEmpty())
+        return {};
+    if (m_skinArchive->holds(*path))
+        return *path;
+    const QStringList files = m_skinArchive->files();
+    const auto found = std::find_if(files.cbegin(), files.cend(), [&path](const QString &file) {
+        return file.compare(*path, Qt::CaseInsensitive) == 0;
+    });
+    return found == files.cend() ? QString() : *found;
+}
+
+// Worked out whole before anything is added or painted: what the marks claim is proven against
+// the entries as the skin holds them.
+void BuildRun::planUndo()
+{
+    QVector<const xmltokens::Document *> documents;
+    for (const Layout &layout : qAsConst(m_layouts))
+        documents << &layout.document;
+    QHash<QString, QString> entries; // by claimed name
+    for (const QString &name : undoplan::claimed(documents)) {
+        const QString entry = entryNamed(name);
+        if (!entry.isEmpty())
+            entries.insert(name, entry);
     }
+    const QSet<QString> wanted(entries.cbegin(), entries.cend());
+    const bool unpacked =
+        m_skinArchive->unpack([&wanted](const QString &entry) { return wanted.contains(entry); }).isEmpty();
+    QHash<QString, QString> proofs;
+    for (auto it = entries.cbegin(); it != entries.cend(); ++it)
+        proofs.insert(it.key(),
+                      unpacked ? undoplan::proofOf(QDir(m_workspace.unpacked()).filePath(*it)) : QString());
+    m_undo = undoplan::make(documents, proofs);
+    for (const QString &warning : qAsConst(m_undo.warnings))
+        warn(warning);
+    m_addedBefore = QStringList(m_undo.takenOut.cbegin(), m_undo.takenOut.cend());
 }
 
 // The images the imported windows name go in beside the skin's own files, never over them.
@@ -363,12 +381,9 @@ QString BuildRun::measureImages()
         names += skinImageNames(layout.document, QFileInfo(layout.name).completeBaseName());
     names.removeDuplicates();
     const bool grows = m_sheetLayout || m_options.changeColours;
-    const buildmarks::OriginalHeights marked(m_marks);
-    QHash<QString, int> originalHeights;
-    for (const QString &name : qAsConst(names))
-        originalHeights.insert(name, marked.of(name));
-    skinimages::Measured measured = skinimages::measure(names, originalHeights, *m_skinArchive,
-                                                        m_workspace.unpacked(), grows || !m_marks.isEmpty());
+    skinimages::Measured measured =
+        skinimages::measure(names, m_undo.originalHeights, *m_skinArchive, m_workspace.unpacked(),
+                            grows || !m_undo.records.isEmpty());
     if (!measured.refusal.isEmpty())
         return measured.refusal;
     for (const QString &name : qAsConst(names)) {
@@ -398,60 +413,127 @@ QString BuildRun::addFloatingBrowserImage()
     return {};
 }
 
-QString BuildRun::rewriteLayouts()
+// What a layout's rewrite paints follows from the images alone; its marks record what the
+// painting wrote. So the layouts are rewritten once to find which of them can be written and the
+// images they grow, the images are painted, and the layouts are rewritten again, now with the
+// proofs of what was painted, and written.
+QString BuildRun::paintAndRewrite()
 {
-    // What this build adds, each with the checksum a later build checks before taking it out.
-    QStringList added;
-    for (const QString &name : qAsConst(m_addedNow))
-        added << name + QLatin1Char(':') + checksum(QDir(m_workspace.changed()).filePath(name));
-    const RewriteContext context{m_options, m_style, m_sheetLayout,  m_windows.lines,
-                                 m_images,  added,   m_floatingImage};
-    QSet<QString> planned;
+    Rewrites rewrites;
+    QString error = planRewrites(rewrites);
+    if (error.isEmpty())
+        error = dropUnnamedAdditions(rewrites);
+    if (error.isEmpty())
+        error = paint(rewrites.jobs);
+    return error.isEmpty() ? writeLayouts(rewrites) : error;
+}
+
+// The rewritten text of a layout, encoded; an error when it cannot be written, nothing when the
+// layout stays as it is.
+BuildRun::Encoded BuildRun::encode(const Layout &layout, const RewriteContext &context,
+                                   QVector<ImageJob> *jobs)
+{
+    const RewrittenXml xml =
+        rewriteSkinXml(layout.document, QFileInfo(layout.name).completeBaseName(), context);
+    const QString tooLarge = xml.error.isEmpty() ? layoutfile::lineProblem(xml.text) : xml.error;
+    if (!tooLarge.isEmpty())
+        return {
+            {},
+            QCoreApplication::translate("skinbuilder", "The layout \"%1\" %2 when rewritten; it was refused")
+                .arg(archive::printable(layout.name), tooLarge)};
+    // An unchanged file keeps its exact bytes: the archive copies it as it was.
+    if (xml.text == layout.file.text)
+        return {};
+    auto data = layoutfile::encode(xml.text, layout.file);
+    if (!data) {
+        warn(tr("The layout \"%1\" cannot hold its new text in the encoding %2; it was left as it is")
+                 .arg(archive::printable(layout.name), QString::fromLatin1(layout.file.encoding)));
+        return {};
+    }
+    if (jobs)
+        *jobs += xml.jobs;
+    return {data, {}};
+}
+
+QString BuildRun::planRewrites(Rewrites &rewrites)
+{
+    const RewriteContext context{m_options, m_style, m_sheetLayout, m_windows.lines, m_images};
     // Copied windows repeat in every layout: the text written is bounded as it is written, by what
     // a skin may unpack to, and the whole new skin once more when it is packed.
     const qint64 budget = archive::Limits().maxUnpackedBytes;
-    qint64 written = 0;
+    qint64 size = 0;
+    QSet<QString> planned;
     for (const Layout &layout : qAsConst(m_layouts)) {
         report(BuildStep::Rewrite, layout.name);
-        const RewrittenXml xml =
-            rewriteSkinXml(layout.document, QFileInfo(layout.name).completeBaseName(), context);
-        const QString tooLarge = xml.error.isEmpty() ? layoutfile::lineProblem(xml.text) : xml.error;
-        if (!tooLarge.isEmpty())
-            return QCoreApplication::translate("skinbuilder",
-                                               "The layout \"%1\" %2 when rewritten; it was refused")
-                .arg(archive::printable(layout.name), tooLarge);
-        // An unchanged file keeps its exact bytes: the archive copies it as it was.
-        if (xml.text != layout.file.text) {
-            const auto data = layoutfile::encode(xml.text, layout.file);
-            if (!data) {
-                warn(tr("The layout \"%1\" cannot hold its new text in the encoding %2; it was left as it is")
-                         .arg(archive::printable(layout.name), QString::fromLatin1(layout.file.encoding)));
-                continue;
-            }
-            if ((written += data->size()) > budget)
-                return tr("The rewritten layouts would take more than %1; a skin may unpack to at most that")
-                    .arg(QLocale::c().formattedDataSize(budget, 0, QLocale::DataSizeTraditionalFormat));
-            const QString error = layoutfile::write(QDir(m_workspace.changed()).filePath(layout.name), *data);
-            if (!error.isEmpty())
-                return error;
-        }
+        QVector<ImageJob> jobs;
+        const Encoded encoded = encode(layout, context, &jobs);
+        if (!encoded.error.isEmpty())
+            return encoded.error;
+        rewrites.written << encoded.data.has_value();
+        if (encoded.data && (size += encoded.data->size()) > budget)
+            return tr("The rewritten layouts would take more than %1; a skin may unpack to at most that")
+                .arg(QLocale::c().formattedDataSize(budget, 0, QLocale::DataSizeTraditionalFormat));
         // The row follows from the image alone, so layouts sharing an image share its work.
-        for (const ImageJob &job : xml.jobs) {
+        for (const ImageJob &job : qAsConst(jobs)) {
             if (!planned.contains(job.path)) {
                 planned.insert(job.path);
-                m_jobs << job;
+                rewrites.jobs << job;
             }
         }
     }
     return {};
 }
 
-QString BuildRun::paint()
+// What the build adds is named only by the layouts it rewrites: with none written, nothing would
+// name it.
+QString BuildRun::dropUnnamedAdditions(const Rewrites &rewrites)
 {
-    for (const ImageJob &job : qAsConst(m_jobs))
+    if (rewrites.written.contains(true))
+        return {};
+    for (const QString &name : qAsConst(m_addedNow)) {
+        QFile file(QDir(m_workspace.changed()).filePath(name));
+        if (!file.remove())
+            return archive::cannotWrite(file.fileName(), file.errorString());
+    }
+    m_addedNow.clear();
+    return {};
+}
+
+QString BuildRun::paint(const QVector<ImageJob> &jobs)
+{
+    for (const ImageJob &job : jobs)
         report(BuildStep::PaintImage, job.path);
-    return skinimages::paint(m_jobs, m_coded, m_sheet, m_style, m_workspace.unpacked(),
-                             m_workspace.changed());
+    return skinimages::paint(jobs, m_coded, m_sheet, m_style, m_workspace.unpacked(), m_workspace.changed());
+}
+
+QString BuildRun::writeLayouts(const Rewrites &rewrites)
+{
+    const QDir changed(m_workspace.changed());
+    // What this build adds and grows, each with the proof a later build checks before taking it out.
+    QStringList added;
+    for (const QString &name : qAsConst(m_addedNow))
+        added << name + QLatin1Char(':') + undoplan::proofOf(changed.filePath(name));
+    QHash<QString, QString> grown;
+    // A grown image this build leaves as it is stays what the earlier build proved it to be.
+    for (auto image = m_images.cbegin(); image != m_images.cend(); ++image) {
+        if (m_undo.grown.contains(image.key()) && !image->path.isEmpty())
+            grown.insert(image->path, m_undo.grown.value(image.key()));
+    }
+    for (const ImageJob &job : rewrites.jobs)
+        grown.insert(job.path, undoplan::proofOf(changed.filePath(job.path)));
+    const RewriteContext context{m_options, m_style, m_sheetLayout, m_windows.lines,
+                                 m_images,  added,   grown,         m_floatingImage};
+    for (int i = 0; i < m_layouts.size(); ++i) {
+        if (!rewrites.written.at(i))
+            continue;
+        const Encoded encoded = encode(m_layouts.at(i), context, nullptr);
+        const QString error = encoded.data
+                                  ? layoutfile::write(changed.filePath(m_layouts.at(i).name), *encoded.data)
+                                  : encoded.error;
+        if (!error.isEmpty())
+            return error;
+    }
+    return {};
 }
 
 QString BuildRun::pack()

@@ -35,9 +35,11 @@ inline const QString floatingBrowserPath = QStringLiteral(":/new/images/myfiles/
 // Why an image could not be written, with its path.
 QString cannotWrite(const QString &path, const QString &why);
 
-// Saves a PNG, below `above` when given; returns an empty text or why it could not be written,
+// Saves a PNG, below `above` when given and with the chunks that describe the picture in
+// `describedBy` (a PNG file) when given; returns an empty text or why it could not be written,
 // with the path.
-QString writePng(const QImage &image, const QString &path, const pngwriter::Above *above = nullptr);
+QString writePng(const QImage &image, const QString &path, const pngwriter::Above *above = nullptr,
+                 const QString &describedBy = QString());
 
 // What composeFile() and writePng() give for the `picture` at the top of `source`, with the
 // picture's coded rows (found as `rows`) carried over as they are and only the rows below it

@@ -79,8 +79,9 @@ struct Workspace
 class Encoder
 {
 public:
-    Encoder(const QImage &image, const Settings &settings, QIODevice &out, const Above *above)
-        : m_above(above), m_alpha(image.hasAlphaChannel() || above),
+    Encoder(const QImage &image, const Settings &settings, QIODevice &out, const Above *above,
+            const pngchunks::Described *described)
+        : m_above(above), m_described(described), m_alpha(image.hasAlphaChannel() || above),
           m_image(image.convertToFormat(m_alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32)),
           m_settings(settings), m_out(out), m_pixelBytes(m_alpha ? 4 : 3),
           m_rowBytes(qint64(m_image.width()) * m_pixelBytes), m_bandRows(bandRows(m_rowBytes + 1)),
@@ -100,6 +101,7 @@ private:
     bool writeAbove();
 
     const Above *const m_above;
+    const pngchunks::Described *const m_described;
     const bool m_alpha;
     const QImage m_image;
     const Settings m_settings;
@@ -325,11 +327,15 @@ Outcome Encoder::run()
     header += QByteArray::fromRawData("\x08\x06\x00\x00\x00", 5);
     header[9] = char(m_alpha ? 6 : 2); // colour type: RGBA or RGB, 8 bits each
     appendChunk(head, "IHDR", header);
-    QByteArray physical;
-    appendBigEndian(physical, dotsPerMeter);
-    appendBigEndian(physical, dotsPerMeter);
-    physical += char(1); // the unit is the metre
-    appendChunk(head, "pHYs", physical);
+    if (m_described)
+        head += m_described->chunks;
+    if (!m_described || !m_described->pixelSize) {
+        QByteArray physical;
+        appendBigEndian(physical, dotsPerMeter);
+        appendBigEndian(physical, dotsPerMeter);
+        physical += char(1); // the unit is the metre
+        appendChunk(head, "pHYs", physical);
+    }
     if (m_out.write(head) != head.size() || (m_above && !writeAbove()))
         return Outcome::CannotWrite;
     {
@@ -363,10 +369,11 @@ int bandRows(qint64 rowBytes)
     return int(qBound(qint64(1), bandBytes / qMax(qint64(1), rowBytes), qint64(1) << 20));
 }
 
-Outcome write(const QImage &image, QIODevice &out, const Settings &settings, const Above *above)
+Outcome write(const QImage &image, QIODevice &out, const Settings &settings, const Above *above,
+              const pngchunks::Described *described)
 {
     try {
-        return Encoder(image, settings, out, above).run();
+        return Encoder(image, settings, out, above, described).run();
     } catch (const std::bad_alloc &) {
         return Outcome::CannotEncode;
     }

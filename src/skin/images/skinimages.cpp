@@ -43,7 +43,7 @@ QString paintOne(const ImageJob &job, const CodedImages &coded, const QImage &sh
         if (changed.isNull())
             return QCoreApplication::translate("skinimages", "The skin image \"%1\" %2")
                 .arg(archive::printable(job.path), problem);
-        return imagecompositor::writePng(changed, target);
+        return imagecompositor::writePng(changed, target, nullptr, source);
     } catch (const std::bad_alloc &) {
         return QCoreApplication::translate("skinimages",
                                            "There was not enough memory to paint the skin image \"%1\"")
