@@ -2,13 +2,14 @@
 // skin also serving as icon and window source: a build either writes an archive that holds
 // every entry of the input, or says why it failed and writes nothing; the input is never
 // touched and the work folders are left empty. The output passes the archive check any skin
-// does, and a rebuild of it keeps every entry of the input too.
+// does, its images open in a strict reader, and a rebuild of it keeps every entry of the input too.
 //
 // Input: one byte of options, then the layout.
 
 #include "fuzzsupport.h"
 #include "skin/archive/archive.h"
 #include "skin/skinbuilder.h"
+#include "strictpng.h"
 #include "style/style.h"
 
 #include <QDir>
@@ -71,6 +72,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString outputCheck =
         archive::Unpacker(options.outputPath, root.filePath(QStringLiteral("check"))).check();
     FUZZ_CHECK(outputCheck.isEmpty(), outputCheck);
+    // Every image the build wrote opens in a strict reader.
+    const auto written = fixtures::readZip(options.outputPath), given = fixtures::readZip(input);
+    for (auto it = written.cbegin(); it != written.cend(); ++it) {
+        const QString strict = it.key().endsWith(QLatin1String(".png")) && given.value(it.key()) != it.value()
+                                   ? fixtures::strictPngProblem(it.value())
+                                   : QString();
+        FUZZ_CHECK(strict.isEmpty(), it.key() + QLatin1String(": ") + strict);
+    }
     // Built again without extras, the output still holds every entry of the input: a rebuild
     // takes out only what a build added, whatever the layout's marks say.
     SkinBuildOptions again = optionsFrom(0, options.outputPath);

@@ -3,14 +3,17 @@
 // below the picture, the plugin-zone controls) and the editor's knob preview.
 
 #include "preview/knobimage.h"
+#include "rebuildproperty.h"
 #include "skin/archive/archive.h"
 #include "skin/images/iconsheets.h"
 #include "skin/images/imagecompositor.h"
 #include "skin/images/pluginzone.h"
 #include "skin/images/pngwriter.h"
 #include "skin/layout/sourcescan.h"
+#include "skin/layout/xmlrewriter.h"
 #include "skin/outputname.h"
 #include "skin/skinbuilder.h"
+#include "skin/undoplan.h"
 #include "skinfixtures.h"
 #include "style/resources.h"
 
@@ -409,6 +412,66 @@ private slots:
         QCOMPARE(build(optionsFor(skin)).warnings.size(), 3);
         QCOMPARE(output().keys(), (QStringList{"a.xml", "b.xml", "notes.txt", "skin.png"}));
         QVERIFY(lines(output().value("b.xml")).contains("<deck/>"));
+    }
+
+    // What a rebuild takes out is worked out from the marks alone and the proofs of the entries
+    // they name: only a complete pair where a build writes it counts, and only proven claims.
+    void undoPlanTakesOutOnlyWhatItProves_data()
+    {
+        QTest::addColumn<QStringList>("body"); // inside <skin image="s.png">
+        QTest::addColumn<QString>("takenOut");
+        QTest::addColumn<int>("height"); // of s.png's picture; 0 when it is kept whole
+        QTest::addColumn<int>("warnings");
+        const QString begin = "<!-- panelcraft added image=\"s.png\" height=\"10\" grown=\"99:0badf00d\" "
+                              "files=\"n.txt:4:8b0cdb4a\" -->";
+        const QString end = "<!-- panelcraft end -->";
+        QTest::newRow("a pair") << QStringList{begin, "<window/>", end} << "n.txt" << 10 << 0;
+        QTest::newRow("a lone begin") << QStringList{begin, "<window/>"} << "" << 0 << 0;
+        QTest::newRow("end before begin") << QStringList{end, begin} << "" << 0 << 0;
+        QTest::newRow("inside the browser")
+            << QStringList{"<browser>", begin, end, "</browser>"} << "" << 0 << 0;
+        QTest::newRow("split across elements")
+            << QStringList{begin, "<window>", end, "</window>", end} << "" << 0 << 0;
+        QTest::newRow("nested: the inner pair")
+            << QStringList{"<!-- panelcraft added files=\"o.txt:4:8b0cdb4a\" -->", begin, end, end} << "n.txt"
+            << 10 << 0;
+        QTest::newRow("image replaced")
+            << QStringList{QString(begin).replace("99:", "98:"), end} << "n.txt" << 0 << 1;
+        QTest::newRow("image without proof")
+            << QStringList{QString(begin).replace(" grown=\"99:0badf00d\"", ""), end} << "n.txt" << 0 << 1;
+        QTest::newRow("CRC alone") << QStringList{QString(begin).replace("n.txt:4:", "n.txt:"), end} << ""
+                                   << 10 << 1;
+        QTest::newRow("other length")
+            << QStringList{QString(begin).replace("n.txt:4:", "n.txt:5:"), end} << "" << 10 << 1;
+        QTest::newRow("still named outside")
+            << QStringList{"<window image=\"N.TXT\"/>", begin, end} << "" << 10 << 1;
+    }
+
+    void undoPlanTakesOutOnlyWhatItProves()
+    {
+        QFETCH(QStringList, body);
+        QFETCH(QString, takenOut);
+        QFETCH(int, height);
+        QFETCH(int, warnings);
+        const xmltokens::Document layout = xmltokens::read(
+            ("<skin image=\"s.png\">\n" + body.join('\n') + "\n</skin>\n"), rewrittenElements());
+        const undoplan::Plan plan = undoplan::make(
+            {&layout}, {{"s.png", "99:0badf00d"}, {"n.txt", "4:8b0cdb4a"}, {"o.txt", "4:8b0cdb4a"}});
+        QCOMPARE(QStringList(plan.takenOut.cbegin(), plan.takenOut.cend()).join(' '), takenOut);
+        QCOMPARE(plan.originalHeights.value("s.png"), height);
+        QCOMPARE(plan.warnings.size(), warnings);
+    }
+
+    // Generated changes to a built skin (see rebuildproperty.h); fuzz_rebuild explores further.
+    void rebuildsKeepWhatTheyDidNotAdd()
+    {
+        QRandomGenerator random(29);
+        for (int scenario = 0; scenario < 60; ++scenario) {
+            QByteArray choices(24, '\0');
+            random.fillRange(reinterpret_cast<quint32 *>(choices.data()), choices.size() / 4);
+            const QTemporaryDir dir;
+            QCOMPARE(fixtures::rebuildScenario(choices, dir.path()), QString());
+        }
     }
 
     // Sources without what was asked for are reported; the skin is still built without them.
