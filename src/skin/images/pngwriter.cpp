@@ -117,7 +117,7 @@ private:
     int m_written = 0;
     QVector<quint32> m_adlers;
     QVector<qint64> m_lengths;
-    std::atomic<int> m_next{0};
+    SharedLoop m_loop{m_bands};
     std::atomic<bool> m_failed{false};
     std::atomic<bool> m_writeFailed{false};
 };
@@ -298,15 +298,12 @@ bool Encoder::writeFinished()
 
 void Encoder::work(bool writes)
 {
-    // An exception must not leave a pool thread: it would end the process.
-    try {
-        Workspace space;
-        for (int band; !m_failed && (band = m_next++) < m_bands;) {
-            if (!compressBand(band, space) || (writes && !writeFinished()))
-                m_failed = true;
+    Workspace space;
+    for (int band; (band = m_loop.take()) >= 0;) {
+        if (!compressBand(band, space) || (writes && !writeFinished())) {
+            m_failed = true;
+            m_loop.stop();
         }
-    } catch (const std::bad_alloc &) {
-        m_failed = true;
     }
 }
 
@@ -341,9 +338,10 @@ Outcome Encoder::run()
     {
         // The caller works along and writes the bands in order as they are made, so they are
         // not all held at once.
-        HelperThreads helpers(HelperThreads::usefulFor(m_bands), [this] { work(false); });
-        work(true);
+        HelperThreads helpers(HelperThreads::usefulFor(m_bands), m_loop.guarded([this] { work(false); }));
+        m_loop.guarded([this] { work(true); })();
     }
+    m_failed = m_failed || m_loop.stopped();
     if (!m_failed)
         writeFinished();
     if (m_writeFailed)

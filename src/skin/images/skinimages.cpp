@@ -12,7 +12,6 @@
 #include <QDir>
 #include <QSet>
 #include <algorithm>
-#include <atomic>
 #include <new>
 
 namespace skinimages {
@@ -73,30 +72,19 @@ CodedImages findDamage(ImageTable &table, const QString &folder)
             usable << &facts;
     }
     QVector<std::optional<codedrows::Found>> found(usable.size());
-    std::atomic<int> next{0};
-    std::atomic<bool> outOfMemory{false};
-    const auto work = [&] {
-        for (int i; (i = next++) < usable.size();) {
+    SharedLoop loop(usable.size());
+    loop.run([&] {
+        for (int i; (i = loop.take()) >= 0;) {
             ImageFacts &facts = *usable.at(i);
             const QString path = QDir(folder).filePath(facts.path);
-            try {
-                found[i] = codedrows::find(path, facts.pictureHeight());
-                if (found.at(i) && found.at(i)->size == facts.size)
-                    continue;
-                found[i].reset();
-                if (imagelimits::read(path, &facts.problem).isNull())
-                    facts.size = QSize();
-            } catch (const std::bad_alloc &) {
-                outOfMemory = true;
-            }
+            found[i] = codedrows::find(path, facts.pictureHeight());
+            if (found.at(i) && found.at(i)->size == facts.size)
+                continue;
+            found[i].reset();
+            if (imagelimits::read(path, &facts.problem).isNull())
+                facts.size = QSize();
         }
-    };
-    {
-        HelperThreads helpers(HelperThreads::usefulFor(usable.size()), work);
-        work();
-    }
-    if (outOfMemory)
-        throw std::bad_alloc();
+    });
     CodedImages coded;
     for (int i = 0; i < usable.size(); ++i) {
         if (found.at(i) && found.at(i)->carriable)
@@ -176,15 +164,11 @@ QString paint(const QVector<ImageJob> &jobs, const CodedImages &coded, const QIm
     }
     // Each image is decoded, grown and encoded on its own, so they can be at once.
     QVector<QString> errors(jobs.size());
-    std::atomic<int> next{0};
-    const auto work = [&] {
-        for (int i; (i = next++) < jobs.size();)
+    SharedLoop loop(jobs.size());
+    loop.run([&] {
+        for (int i; (i = loop.take()) >= 0;)
             errors[i] = paintOne(jobs.at(i), coded, sheet, style, from, to);
-    };
-    {
-        HelperThreads helpers(HelperThreads::usefulFor(jobs.size()), work);
-        work();
-    }
+    });
     const auto failed =
         std::find_if(errors.cbegin(), errors.cend(), [](const QString &e) { return !e.isEmpty(); });
     return failed == errors.cend() ? QString() : *failed;
