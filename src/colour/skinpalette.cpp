@@ -4,6 +4,8 @@
 #include "skin/archive/archive.h"
 #include "skin/archive/archiveentry.h"
 #include "skin/images/imagelimits.h"
+#include "skin/layout/layoutfile.h"
+#include "skin/layout/xmlrewriter.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,7 +15,6 @@
 #include <QImageReader>
 #include <QSet>
 #include <QTemporaryDir>
-#include <QXmlStreamReader>
 #include <algorithm>
 #include <limits>
 
@@ -119,33 +120,6 @@ void joinAlike(QVector<Cluster> &clusters)
     }
 }
 
-bool isImageName(const QString &path)
-{
-    static const QStringList suffixes = {QStringLiteral("png"), QStringLiteral("jpg"), QStringLiteral("jpeg"),
-                                         QStringLiteral("bmp")};
-    return suffixes.contains(QFileInfo(path).suffix().toLower());
-}
-
-// Every attribute value of the layout that names an image file of the skin.
-void collectImages(const QString &layoutPath, const QHash<QString, QString> &filesByLowerCase,
-                   QStringList &images)
-{
-    QFile file(layoutPath);
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    QXmlStreamReader xml(&file);
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        for (const QXmlStreamAttribute &attribute : xml.attributes()) {
-            const auto relative = archive::safeRelativePath(attribute.value().toString());
-            const QString path = relative ? filesByLowerCase.value(relative->toLower()) : QString();
-            if (!path.isEmpty() && isImageName(path) && !images.contains(path))
-                images << path;
-        }
-    }
-}
-
 QString tr(const char *text)
 {
     return QCoreApplication::translate("skinpalette", text);
@@ -211,21 +185,26 @@ Result readSkin(const QString &zipPath)
     if (!error.isEmpty())
         return {error, {}};
     QHash<QString, QString> filesByLowerCase;
-    QSet<QString> layouts;
-    for (const QString &path : unpacker.files()) {
+    for (const QString &path : unpacker.files())
         filesByLowerCase.insert(path.toLower(), path);
-        if (!path.contains(QLatin1Char('/')) && path.endsWith(QLatin1String(".xml"), Qt::CaseInsensitive))
-            layouts.insert(path);
-    }
-    error = unpacker.unpack([&layouts](const QString &path) { return layouts.contains(path); });
+    // The layouts and the skin images they name, read and found as a build finds them.
+    error = unpacker.unpack([](const QString &path) {
+        return !path.contains(QLatin1Char('/')) && path.endsWith(QLatin1String(".xml"), Qt::CaseInsensitive);
+    });
     if (!error.isEmpty())
         return {error, {}};
     const QDir dir(folder.path());
-    QStringList layoutNames(layouts.begin(), layouts.end());
+    QStringList layoutNames = layoutfile::layoutNames(dir.path());
     layoutNames.sort(Qt::CaseInsensitive); // the same skin names its images in the same order
     QStringList images;
-    for (const QString &layout : qAsConst(layoutNames))
-        collectImages(dir.filePath(layout), filesByLowerCase, images);
+    for (const QString &layout : qAsConst(layoutNames)) {
+        for (const QString &name : skinImageNames(dir.filePath(layout))) {
+            const auto relative = archive::safeRelativePath(name);
+            const QString path = relative ? filesByLowerCase.value(relative->toLower()) : QString();
+            if (!path.isEmpty() && !images.contains(path))
+                images << path;
+        }
+    }
     if (images.isEmpty())
         return {tr("The skin's layouts name no images to take colours from."), {}};
     const QSet<QString> wanted(images.begin(), images.end());

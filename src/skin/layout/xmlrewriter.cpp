@@ -4,9 +4,11 @@
 #include "skin/layout/browserblock.h"
 #include "skin/layout/buildmarks.h"
 #include "skin/layout/fontrewrite.h"
+#include "skin/layout/layoutfile.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 using xmltokens::Document;
 using xmltokens::Element;
@@ -270,6 +272,16 @@ QStringList skinImageNames(const Document &layout, const QString &xmlBaseName)
     }
     names.removeDuplicates();
     return names;
+}
+
+QStringList skinImageNames(const QString &path)
+{
+    const layoutfile::LayoutFile file = layoutfile::read(path);
+    if (!file.problem.isEmpty())
+        return {};
+    const Document document = xmltokens::read(file.text, rewrittenElements());
+    return document.error.isEmpty() ? skinImageNames(document, QFileInfo(path).completeBaseName())
+                                    : QStringList();
 }
 
 RewrittenXml rewriteSkinXml(const Document &layout, const QString &xmlBaseName, const RewriteContext &context)

@@ -60,6 +60,8 @@ QString skinImageName(const xmltokens::Element &skin, const QString &xmlBaseName
 
 // The images the layout's <skin> elements name, resolved as rewriteSkinXml resolves them.
 QStringList skinImageNames(const xmltokens::Document &layout, const QString &xmlBaseName);
+// The same for the layout file at `path`, read as a build reads it; none when it cannot be read.
+QStringList skinImageNames(const QString &path);
 
 RewrittenXml rewriteSkinXml(const xmltokens::Document &layout, const QString &xmlBaseName,
                             const RewriteContext &context);
