@@ -374,6 +374,12 @@ private slots:
             makeSkin("windows.zip", {{"w.xml", xml({"<window name=\"w\">", "</window>"})}});
         first.outputPath = path("first.zip");
         QVERIFY(build(first).ok);
+        if (firstExtras && firstIcons == secondIcons) { // built again as it was: the same bytes
+            SkinBuildOptions same = first;
+            same.selectedSkinFile = std::exchange(same.outputPath, path("same.zip"));
+            QVERIFY(build(same).ok);
+            QCOMPARE(fixtures::readFile(same.outputPath), fixtures::readFile(first.outputPath));
+        }
         SkinBuildOptions second = optionsFor(first.selectedSkinFile);
         second.iconSet = secondIcons;
         second.floatBrowser = secondIcons == firstIcons;
