@@ -5,7 +5,6 @@
 #include "skin/images/iconsheets.h"
 #include "skin/images/imagecompositor.h"
 #include "skin/images/skinimages.h"
-#include "skin/layout/buildmarks.h"
 #include "skin/layout/layoutfile.h"
 #include "skin/layout/sourcescan.h"
 #include "skin/layout/xmlrewriter.h"
@@ -19,6 +18,7 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <algorithm>
+#include <functional>
 #include <new>
 
 QString buildStepText(BuildStep step)
@@ -51,8 +51,38 @@ struct Layout
     xmltokens::Document document;
 };
 
-// The build as one line: each stage takes what the ones before it found and returns an empty
-// text or why the build stops. Nothing calls back up the line.
+// The icon sheet appended below each image, and how the host cuts it; none without a sheet.
+struct IconSheet
+{
+    QImage image;
+    std::optional<iconsheets::Layout> layout;
+};
+
+// What the selected skin holds and what this build does to its entries.
+struct SelectedSkin
+{
+    QList<Layout> layouts;
+    undoplan::Plan undo; // what an earlier build did that this one takes back
+    QStringList added;   // the entries this build adds
+    QString floatingImage = QStringLiteral("browserfloat.png"); // the floating browser's picture
+};
+
+// The skin images the layouts name, measured.
+struct Images
+{
+    ImageTable table;
+    skinimages::CodedImages coded;
+};
+
+// The layouts rewritten a first time: the images to paint, and which layouts are written.
+struct Rewrites
+{
+    QVector<ImageJob> jobs;
+    QVector<bool> written; // by layout
+};
+
+// The build as one line: each stage takes what the ones before it found, as values, and returns
+// an empty text or why the build stops. Nothing calls back up the line.
 class BuildRun
 {
     Q_DECLARE_TR_FUNCTIONS(BuildRun)
@@ -69,32 +99,26 @@ public:
 private:
     QString checkOptions() const;
     QString work();
-    QString importIcons();
-    QString importWindows();
-    QString readSkin();
-    void planUndo();
+    QString importIcons(IconSheet &sheet);
+    QString importWindows(sourcescan::Windows &windows);
+    QString readSkin(SelectedSkin &skin);
+    undoplan::Plan planUndo(const QList<Layout> &layouts);
     QString entryNamed(const QString &name) const;
-    QString addWindowImages();
-    QString addFloatingBrowserImage();
-    QString measureImages();
-    // The layouts rewritten a first time: the images to paint, and which layouts are written.
-    struct Rewrites
-    {
-        QVector<ImageJob> jobs;
-        QVector<bool> written; // by layout
-    };
+    QString addWindowImages(const sourcescan::Windows &windows, SelectedSkin &skin);
+    QString addFloatingBrowserImage(const SelectedSkin &skin);
+    QString measureImages(const SelectedSkin &skin, const IconSheet &sheet, Images &images);
     struct Encoded
     {
         std::optional<QByteArray> data;
         QString error;
     };
     Encoded encode(const Layout &layout, const RewriteContext &context, QVector<ImageJob> *jobs);
-    QString planRewrites(Rewrites &rewrites);
-    QString dropUnnamedAdditions(const Rewrites &rewrites);
-    QString paint(const QVector<ImageJob> &jobs);
-    QString writeLayouts(const Rewrites &rewrites);
-    QString paintAndRewrite();
-    QString pack();
+    QString planRewrites(const SelectedSkin &skin, const RewriteContext &context, Rewrites &rewrites);
+    QString dropUnnamedAdditions(const Rewrites &rewrites, SelectedSkin &skin);
+    QString paint(const QVector<ImageJob> &jobs, const Images &images, const IconSheet &sheet);
+    QString writeLayouts(const SelectedSkin &skin, const Images &images, RewriteContext context,
+                         const Rewrites &rewrites);
+    QString pack(const SelectedSkin &skin);
     void report(BuildStep step, const QString &file = QString()) const
     {
         if (m_progress)
@@ -110,17 +134,7 @@ private:
     const Style &m_style;
     const Workspace m_workspace;
     const BuildProgress &m_progress;
-    QImage m_sheet;                                  // the icon sheet appended below each image
-    std::optional<iconsheets::Layout> m_sheetLayout; // how the host cuts it
-    sourcescan::Windows m_windows;
     std::unique_ptr<archive::Unpacker> m_skinArchive; // the selected skin, unpacked as far as needed
-    QList<Layout> m_layouts;
-    undoplan::Plan m_undo;     // what an earlier build on the selected skin did that this one takes back
-    QStringList m_addedBefore; // entries an earlier build added to the selected skin
-    QStringList m_addedNow;    // entries this build adds
-    QString m_floatingImage = QStringLiteral("browserfloat.png"); // the floating browser's picture
-    ImageTable m_images;
-    skinimages::CodedImages m_coded;
     QStringList m_warnings;
 };
 
@@ -157,27 +171,50 @@ QString BuildRun::checkOptions() const
 
 QString BuildRun::work()
 {
-    using Stage = QString (BuildRun::*)();
-    for (const Stage stage : {&BuildRun::importIcons, &BuildRun::importWindows, &BuildRun::readSkin,
-                              &BuildRun::addWindowImages, &BuildRun::addFloatingBrowserImage,
-                              &BuildRun::measureImages, &BuildRun::paintAndRewrite, &BuildRun::pack}) {
-        const QString error = (this->*stage)();
+    IconSheet sheet;
+    sourcescan::Windows windows;
+    SelectedSkin skin;
+    Images images;
+    Rewrites rewrites;
+    // Made once the images are measured; the rewrites read it.
+    std::optional<RewriteContext> context;
+    const std::function<QString()> stages[] = {
+        [&] { return importIcons(sheet); },
+        [&] { return importWindows(windows); },
+        [&] { return readSkin(skin); },
+        [&] { return addWindowImages(windows, skin); },
+        // Made before the layouts are rewritten: their marks record what it is.
+        [&] { return addFloatingBrowserImage(skin); },
+        [&] { return measureImages(skin, sheet, images); },
+        [&] {
+            context.emplace(RewriteContext{m_options, m_style, sheet.layout, windows.lines, images.table});
+            context->floatingImage = skin.floatingImage;
+            return planRewrites(skin, *context, rewrites);
+        },
+        [&] { return dropUnnamedAdditions(rewrites, skin); },
+        [&] { return paint(rewrites.jobs, images, sheet); },
+        // The marks record what the painting wrote.
+        [&] { return writeLayouts(skin, images, *context, rewrites); },
+        [&] { return pack(skin); },
+    };
+    for (const auto &stage : stages) {
+        const QString error = stage();
         if (!error.isEmpty())
             return error;
     }
     return {};
 }
 
-QString BuildRun::importIcons()
+QString BuildRun::importIcons(IconSheet &sheet)
 {
     switch (m_options.iconSet) {
     case IconSet::Default:
         return {};
     case IconSet::Alternative:
     case IconSet::White:
-        m_sheet = QImage(m_options.iconSet == IconSet::White ? iconsheets::whiteSheetPath
-                                                             : iconsheets::alternativeSheetPath);
-        m_sheetLayout = iconsheets::builtInLayout;
+        sheet.image = QImage(m_options.iconSet == IconSet::White ? iconsheets::whiteSheetPath
+                                                                 : iconsheets::alternativeSheetPath);
+        sheet.layout = iconsheets::builtInLayout;
         return {};
     case IconSet::FromOtherSkin:
         break;
@@ -195,12 +232,12 @@ QString BuildRun::importIcons()
     if (const auto custom =
             sourcescan::findDeclaration(sourcescan::readLayouts(folder, sourcescan::scannedElements()))) {
         const iconsheets::Layout &layout = custom->layout;
-        m_sheet = iconsheets::cut(folder, custom->imageName,
-                                  QRect(custom->x, custom->y, layout.width(), layout.height()));
-        m_sheetLayout = layout;
+        sheet.image = iconsheets::cut(folder, custom->imageName,
+                                      QRect(custom->x, custom->y, layout.width(), layout.height()));
+        sheet.layout = layout;
     }
-    if (m_sheet.isNull()) {
-        m_sheetLayout.reset();
+    if (sheet.image.isNull()) {
+        sheet.layout.reset();
         warn(QCoreApplication::translate(
                  "skinbuilder", "\"%1\" holds no usable custom browser icons; the browser keeps its icons")
                  .arg(QFileInfo(m_options.iconSkinFile).fileName()));
@@ -208,7 +245,7 @@ QString BuildRun::importIcons()
     return Workspace::emptyFolder(folder);
 }
 
-QString BuildRun::importWindows()
+QString BuildRun::importWindows(sourcescan::Windows &windows)
 {
     if (!m_options.importWindows)
         return {};
@@ -221,22 +258,22 @@ QString BuildRun::importWindows()
     const QString error = archive::extract(m_options.windowSkinFile, m_workspace.windowSkin());
     if (!error.isEmpty())
         return error;
-    m_windows =
+    windows =
         sourcescan::windows(sourcescan::readLayouts(m_workspace.windowSkin(), sourcescan::scannedElements()));
     const QString skinName = QFileInfo(m_options.windowSkinFile).fileName();
-    if (m_windows.unfinished > 0)
+    if (windows.unfinished > 0)
         warn(QCoreApplication::translate("skinbuilder",
                                          "%1 floating windows of \"%2\" have no end; they were not added")
-                 .arg(m_windows.unfinished)
+                 .arg(windows.unfinished)
                  .arg(skinName));
-    if (m_windows.lines.isEmpty())
+    if (windows.lines.isEmpty())
         warn(QCoreApplication::translate("skinbuilder",
                                          "\"%1\" does not contain any floating windows; none were added")
                  .arg(skinName));
     return {};
 }
 
-QString BuildRun::readSkin()
+QString BuildRun::readSkin(SelectedSkin &skin)
 {
     report(BuildStep::Unpack, m_options.selectedSkinFile);
     // Only the layouts now and the images they name later are read; every other entry goes from
@@ -272,26 +309,25 @@ QString BuildRun::readSkin()
                      .arg(archive::printable(name), problem));
             continue;
         }
-        m_layouts << layout;
+        skin.layouts << layout;
     }
-    planUndo();
+    skin.undo = planUndo(skin.layouts);
     // Rewritten names and sizes cannot be told from the skin's own: changed again, sizes would
     // grow on every build.
-    if (m_options.globalFont && m_undo.fontsChanged)
+    if (m_options.globalFont && skin.undo.fontsChanged)
         return tr("The fonts and text sizes of \"%1\" were changed by an earlier build; choose the "
                   "original skin to change them again")
             .arg(QFileInfo(m_options.selectedSkinFile).fileName());
     // The skin's own picture of that name stays: with its colours kept, the floating browser uses
     // it; otherwise the build's picture gets a name of its own beside it.
-    const bool ownFloatingImage =
-        m_skinArchive->holds(m_floatingImage) && !m_addedBefore.contains(m_floatingImage);
+    QString &floating = skin.floatingImage;
+    const bool ownFloatingImage = m_skinArchive->holds(floating) && !skin.undo.takenOut.contains(floating);
     if (m_options.floatBrowser && m_options.changeColours) {
-        for (int n = 1; m_skinArchive->holds(m_floatingImage) && !m_addedBefore.contains(m_floatingImage);
-             ++n)
-            m_floatingImage = QStringLiteral("browserfloat-%1.png").arg(n);
+        for (int n = 1; m_skinArchive->holds(floating) && !skin.undo.takenOut.contains(floating); ++n)
+            floating = QStringLiteral("browserfloat-%1.png").arg(n);
     }
     if (m_options.floatBrowser && (m_options.changeColours || !ownFloatingImage))
-        m_addedNow << m_floatingImage;
+        skin.added << floating;
     return {};
 }
 
@@ -313,10 +349,10 @@ QString BuildRun::entryNamed(const QString &name) const
 
 // Worked out whole before anything is added or painted: what the marks claim is proven against
 // the entries as the skin holds them.
-void BuildRun::planUndo()
+undoplan::Plan BuildRun::planUndo(const QList<Layout> &layouts)
 {
     QVector<const xmltokens::Document *> documents;
-    for (const Layout &layout : qAsConst(m_layouts))
+    for (const Layout &layout : layouts)
         documents << &layout.document;
     QHash<QString, QString> entries; // by claimed name
     for (const QString &name : undoplan::claimed(documents)) {
@@ -331,17 +367,17 @@ void BuildRun::planUndo()
     for (auto it = entries.cbegin(); it != entries.cend(); ++it)
         proofs.insert(it.key(),
                       unpacked ? undoplan::proofOf(QDir(m_workspace.unpacked()).filePath(*it)) : QString());
-    m_undo = undoplan::make(documents, proofs);
-    for (const QString &warning : qAsConst(m_undo.warnings))
+    undoplan::Plan plan = undoplan::make(documents, proofs);
+    for (const QString &warning : qAsConst(plan.warnings))
         warn(warning);
-    m_addedBefore = QStringList(m_undo.takenOut.cbegin(), m_undo.takenOut.cend());
+    return plan;
 }
 
 // The images the imported windows name go in beside the skin's own files, never over them.
-QString BuildRun::addWindowImages()
+QString BuildRun::addWindowImages(const sourcescan::Windows &windows, SelectedSkin &skin)
 {
     QStringList names;
-    for (const QString &name : qAsConst(m_windows.images)) {
+    for (const QString &name : windows.images) {
         const auto path = archive::safeRelativePath(name);
         if (path && !path->isEmpty() && !names.contains(*path))
             names << *path;
@@ -359,7 +395,7 @@ QString BuildRun::addWindowImages()
         const QString own = clash != skinFiles.cend()    ? *clash
                             : m_skinArchive->holds(name) ? name
                                                          : QString();
-        if (!own.isEmpty() && !m_addedBefore.contains(own)) {
+        if (!own.isEmpty() && !skin.undo.takenOut.contains(own)) {
             warn(QCoreApplication::translate(
                      "skinbuilder", "The skin's own \"%1\" was kept; the imported windows expect the "
                                     "image of that name from \"%2\"")
@@ -369,40 +405,38 @@ QString BuildRun::addWindowImages()
         const QString error = Workspace::move(from, QDir(m_workspace.changed()).filePath(name));
         if (!error.isEmpty())
             return error;
-        m_addedNow << name;
+        skin.added << name;
     }
     return {};
 }
 
-QString BuildRun::measureImages()
+QString BuildRun::measureImages(const SelectedSkin &skin, const IconSheet &sheet, Images &images)
 {
     QStringList names;
-    for (const Layout &layout : qAsConst(m_layouts))
+    for (const Layout &layout : skin.layouts)
         names += skinImageNames(layout.document, QFileInfo(layout.name).completeBaseName());
     names.removeDuplicates();
-    const bool grows = m_sheetLayout || m_options.changeColours;
+    const bool grows = sheet.layout || m_options.changeColours;
     skinimages::Measured measured =
-        skinimages::measure(names, m_undo.originalHeights, *m_skinArchive, m_workspace.unpacked(),
-                            grows || !m_undo.records.isEmpty());
+        skinimages::measure(names, skin.undo.originalHeights, *m_skinArchive, m_workspace.unpacked(),
+                            grows || !skin.undo.records.isEmpty());
     if (!measured.refusal.isEmpty())
         return measured.refusal;
     for (const QString &name : qAsConst(names)) {
         if (grows)
             warn(skinimages::problem(name, measured.table.value(name)));
     }
-    m_images = measured.table;
-    m_coded = measured.coded;
+    images = {measured.table, measured.coded};
     return {};
 }
 
-// Made before the layouts are rewritten: their marks record its checksum.
-QString BuildRun::addFloatingBrowserImage()
+QString BuildRun::addFloatingBrowserImage(const SelectedSkin &skin)
 {
-    if (!m_options.floatBrowser || !m_addedNow.contains(m_floatingImage))
+    if (!m_options.floatBrowser || !skin.added.contains(skin.floatingImage))
         return {};
-    const QString target = QDir(m_workspace.changed()).filePath(m_floatingImage);
+    const QString target = QDir(m_workspace.changed()).filePath(skin.floatingImage);
     if (m_options.changeColours) {
-        report(BuildStep::PaintFloatingBrowser, m_floatingImage);
+        report(BuildStep::PaintFloatingBrowser, skin.floatingImage);
         return imagecompositor::writePng(imagecompositor::floatingBrowserImage(m_style), target);
     }
     QFile resource(imagecompositor::floatingBrowserPath);
@@ -413,20 +447,10 @@ QString BuildRun::addFloatingBrowserImage()
     return {};
 }
 
-// What a layout's rewrite paints follows from the images alone; its marks record what the
+// What a layout's rewrite paints follows from the images alone, while its marks record what the
 // painting wrote. So the layouts are rewritten once to find which of them can be written and the
 // images they grow, the images are painted, and the layouts are rewritten again, now with the
 // proofs of what was painted, and written.
-QString BuildRun::paintAndRewrite()
-{
-    Rewrites rewrites;
-    QString error = planRewrites(rewrites);
-    if (error.isEmpty())
-        error = dropUnnamedAdditions(rewrites);
-    if (error.isEmpty())
-        error = paint(rewrites.jobs);
-    return error.isEmpty() ? writeLayouts(rewrites) : error;
-}
 
 // The rewritten text of a layout, encoded; an error when it cannot be written, nothing when the
 // layout stays as it is.
@@ -455,15 +479,14 @@ BuildRun::Encoded BuildRun::encode(const Layout &layout, const RewriteContext &c
     return {data, {}};
 }
 
-QString BuildRun::planRewrites(Rewrites &rewrites)
+QString BuildRun::planRewrites(const SelectedSkin &skin, const RewriteContext &context, Rewrites &rewrites)
 {
-    const RewriteContext context{m_options, m_style, m_sheetLayout, m_windows.lines, m_images};
     // Copied windows repeat in every layout: the text written is bounded as it is written, by what
     // a skin may unpack to, and the whole new skin once more when it is packed.
     const qint64 budget = archive::Limits().maxUnpackedBytes;
     qint64 size = 0;
     QSet<QString> planned;
-    for (const Layout &layout : qAsConst(m_layouts)) {
+    for (const Layout &layout : skin.layouts) {
         report(BuildStep::Rewrite, layout.name);
         QVector<ImageJob> jobs;
         const Encoded encoded = encode(layout, context, &jobs);
@@ -486,61 +509,59 @@ QString BuildRun::planRewrites(Rewrites &rewrites)
 
 // What the build adds is named only by the layouts it rewrites: with none written, nothing would
 // name it.
-QString BuildRun::dropUnnamedAdditions(const Rewrites &rewrites)
+QString BuildRun::dropUnnamedAdditions(const Rewrites &rewrites, SelectedSkin &skin)
 {
     if (rewrites.written.contains(true))
         return {};
-    for (const QString &name : qAsConst(m_addedNow)) {
+    for (const QString &name : qAsConst(skin.added)) {
         QFile file(QDir(m_workspace.changed()).filePath(name));
         if (!file.remove())
             return archive::cannotWrite(file.fileName(), file.errorString());
     }
-    m_addedNow.clear();
+    skin.added.clear();
     return {};
 }
 
-QString BuildRun::paint(const QVector<ImageJob> &jobs)
+QString BuildRun::paint(const QVector<ImageJob> &jobs, const Images &images, const IconSheet &sheet)
 {
     for (const ImageJob &job : jobs)
         report(BuildStep::PaintImage, job.path);
-    return skinimages::paint(jobs, m_coded, m_sheet, m_style, m_workspace.unpacked(), m_workspace.changed());
+    return skinimages::paint(jobs, images.coded, sheet.image, m_style, m_workspace.unpacked(),
+                             m_workspace.changed());
 }
 
-QString BuildRun::writeLayouts(const Rewrites &rewrites)
+QString BuildRun::writeLayouts(const SelectedSkin &skin, const Images &images, RewriteContext context,
+                               const Rewrites &rewrites)
 {
     const QDir changed(m_workspace.changed());
     // What this build adds and grows, each with the proof a later build checks before taking it out.
-    QStringList added;
-    for (const QString &name : qAsConst(m_addedNow))
-        added << name + QLatin1Char(':') + undoplan::proofOf(changed.filePath(name));
-    QHash<QString, QString> grown;
+    for (const QString &name : skin.added)
+        context.addedFiles << name + QLatin1Char(':') + undoplan::proofOf(changed.filePath(name));
     // A grown image this build leaves as it is stays what the earlier build proved it to be.
-    for (auto image = m_images.cbegin(); image != m_images.cend(); ++image) {
-        if (m_undo.grown.contains(image.key()) && !image->path.isEmpty())
-            grown.insert(image->path, m_undo.grown.value(image.key()));
+    for (auto image = images.table.cbegin(); image != images.table.cend(); ++image) {
+        if (skin.undo.grown.contains(image.key()) && !image->path.isEmpty())
+            context.grownImages.insert(image->path, skin.undo.grown.value(image.key()));
     }
     for (const ImageJob &job : rewrites.jobs)
-        grown.insert(job.path, undoplan::proofOf(changed.filePath(job.path)));
-    const RewriteContext context{m_options, m_style, m_sheetLayout, m_windows.lines,
-                                 m_images,  added,   grown,         m_floatingImage};
-    for (int i = 0; i < m_layouts.size(); ++i) {
+        context.grownImages.insert(job.path, undoplan::proofOf(changed.filePath(job.path)));
+    for (int i = 0; i < skin.layouts.size(); ++i) {
         if (!rewrites.written.at(i))
             continue;
-        const Encoded encoded = encode(m_layouts.at(i), context, nullptr);
-        const QString error = encoded.data
-                                  ? layoutfile::write(changed.filePath(m_layouts.at(i).name), *encoded.data)
-                                  : encoded.error;
+        const Encoded encoded = encode(skin.layouts.at(i), context, nullptr);
+        const QString error =
+            encoded.data ? layoutfile::write(changed.filePath(skin.layouts.at(i).name), *encoded.data)
+                         : encoded.error;
         if (!error.isEmpty())
             return error;
     }
     return {};
 }
 
-QString BuildRun::pack()
+QString BuildRun::pack(const SelectedSkin &skin)
 {
     report(BuildStep::Pack, m_options.outputPath);
-    QSet<QString> dropped(m_addedBefore.begin(), m_addedBefore.end());
-    dropped.subtract(QSet<QString>(m_addedNow.begin(), m_addedNow.end()));
+    QSet<QString> dropped = skin.undo.takenOut;
+    dropped.subtract(QSet<QString>(skin.added.begin(), skin.added.end()));
     return m_skinArchive->repack(m_workspace.changed(), m_options.outputPath, dropped);
 }
 
