@@ -100,15 +100,6 @@ QImage noise(const QSize &size, QRandomGenerator &random, bool flat = false)
     return image;
 }
 
-// Those of sRGB, as a cHRM chunk holds them.
-QByteArray chromaticities()
-{
-    QByteArray data;
-    for (const uLong value : {31270, 32900, 64000, 33000, 30000, 60000, 15000, 6000})
-        data += bigEndian(value);
-    return data;
-}
-
 // A 2 x 2 picture whose top left pixel is fully transparent and keeps a colour, with `kept` (the
 // chunks that describe it) before its rows and `palette` (PLTE and tRNS) when its colour type
 // asks for one.
@@ -208,13 +199,15 @@ private slots:
         QFETCH(QByteArray, extra);
         QFETCH(QString, problem);
         QByteArray kept;
-        for (const auto &[type, data] : {std::pair{"tEXt", QByteArray("Author\0me", 9)},
-                                         {"zTXt", QByteArray("Licence\0\0", 9) + qCompress("ours").mid(4)},
-                                         {"iTXt", QByteArray("Title\0\0\0en\0\0x", 13)},
-                                         {"gAMA", bigEndian(45455)},
-                                         {"cHRM", chromaticities()},
-                                         {"sRGB", QByteArray(1, '\0')},
-                                         {"pHYs", bigEndian(2835) + bigEndian(2835) + '\1'}})
+        for (const auto &[type, data] :
+             {std::pair{"tEXt", QByteArray("Author\0me", 9)},
+              {"zTXt", QByteArray("Licence\0\0", 9) + qCompress("ours").mid(4)},
+              {"iTXt", QByteArray("Title\0\0\0en\0\0x", 13)},
+              {"gAMA", bigEndian(45455)},
+              {"cHRM",
+               QByteArray::fromHex("00007a26000080840000fa00000080e8000075300000ea6000003a9800001770")},
+              {"sRGB", QByteArray(1, '\0')},
+              {"pHYs", bigEndian(2835) + bigEndian(2835) + '\1'}})
             kept += chunk(type, data);
         const bool palette = colourType == 3;
         const QByteArray file = described(depth, colourType, (palette ? QByteArray() : extra) + kept,

@@ -407,22 +407,6 @@ private slots:
         QCOMPARE(rebuilt.value("browserfloat.png"), png(9, 9));
     }
 
-    // A mark is text anyone can write: what it names goes only when it holds what a build wrote,
-    // and a begin mark without its end is a comment like any other.
-    void forgedMarksTakeNothingOut()
-    {
-        const QString skin = makeSkin(
-            "skin.zip",
-            {{"a.xml", layout({"<!-- panelcraft added files=\"notes.txt:00000000|b.xml|skin.png:1\" -->",
-                               "<!-- panelcraft end -->"})},
-             {"b.xml", layout({"<!-- panelcraft added files=\"notes.txt\" -->", "<deck/>"})},
-             {"skin.png", png(400, 300)},
-             {"notes.txt", "kept"}});
-        QCOMPARE(build(optionsFor(skin)).warnings.size(), 3);
-        QCOMPARE(output().keys(), (QStringList{"a.xml", "b.xml", "notes.txt", "skin.png"}));
-        QVERIFY(lines(output().value("b.xml")).contains("<deck/>"));
-    }
-
     // What a rebuild takes out is worked out from the marks alone and the proofs of the entries
     // they name: only a complete pair where a build writes it counts, and only proven claims.
     void undoPlanTakesOutOnlyWhatItProves_data()
