@@ -467,6 +467,19 @@ private slots:
         }
     }
 
+    // With no layout written, nothing would name the floating browser's picture: it is not added.
+    void nothingIsAddedThatNoLayoutNames()
+    {
+        SkinBuildOptions options = optionsFor(makeSkin(
+            "skin.zip",
+            {{"ascii.xml", "<?xml version=\"1.0\" encoding=\"US-ASCII\"?>\n<skin>Caf\xc3\xa9\n</skin>\n"},
+             {"ascii.png", png(40, 30)}}));
+        options.floatBrowser = true;
+        const BuildResult result = build(options);
+        QVERIFY(result.ok && result.warnings.size() == 1);
+        QCOMPARE(output().keys(), (QStringList{"ascii.png", "ascii.xml"}));
+    }
+
     // Sources without what was asked for are reported; the skin is still built without them.
     void sourcesWithoutWhatWasAskedFor()
     {
