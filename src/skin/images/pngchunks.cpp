@@ -43,24 +43,31 @@ Described described(const QString &path)
     QFile file(path);
     const uchar *memory =
         file.open(QIODevice::ReadOnly) && file.size() > 0 ? file.map(0, file.size()) : nullptr;
-    if (!memory)
-        return {};
-    Chunks chunks(memory, file.size());
-    if (!chunks.isPng())
+    if (!memory || !Chunks(memory, file.size()).isPng())
         return {};
     Described kept;
     bool grey = false;
-    for (Chunk chunk = chunks.next(); !chunk.type.isEmpty() && chunk.type != "IEND"; chunk = chunks.next()) {
-        if (chunk.type == "IHDR" && chunk.size == 13)
-            grey = !(chunk.data[9] & 2);
+    // Only the chunks kept are checked: the image data, most of the file, is not read here.
+    for (qint64 at = 8; at + 12 <= file.size();) {
+        const qint64 size = qFromBigEndian<quint32>(memory + at);
+        if (size > maxChunk || size > file.size() - at - 12)
+            break;
+        const QByteArray type(reinterpret_cast<const char *>(memory + at + 4), 4);
+        if (type == "IEND")
+            break;
+        if (type == "IHDR" && size == 13)
+            grey = !(memory[at + 8 + 9] & 2);
         // A grey picture's profile cannot describe the colour pixels it grows into.
-        const bool keptType = chunk.type == "tEXt" || chunk.type == "zTXt" || chunk.type == "iTXt" ||
-                              (chunk.type == "iCCP" && !grey) || chunk.type == "sRGB" ||
-                              chunk.type == "gAMA" || chunk.type == "cHRM" || chunk.type == "pHYs";
-        if (!keptType)
-            continue;
-        kept.chunks.append(reinterpret_cast<const char *>(chunk.data) - 8, int(chunk.size + 12));
-        kept.pixelSize = kept.pixelSize || chunk.type == "pHYs";
+        const bool keptType = type == "tEXt" || type == "zTXt" || type == "iTXt" ||
+                              (type == "iCCP" && !grey) || type == "sRGB" || type == "gAMA" ||
+                              type == "cHRM" || type == "pHYs";
+        const auto *typed = memory + at + 4;
+        if (keptType && qFromBigEndian<quint32>(typed + 4 + size) ==
+                            quint32(crc32(crc32(0, nullptr, 0), typed, uInt(4 + size)))) {
+            kept.chunks.append(reinterpret_cast<const char *>(memory + at), int(size + 12));
+            kept.pixelSize = kept.pixelSize || type == "pHYs";
+        }
+        at += 12 + size;
     }
     return kept;
 }
