@@ -78,7 +78,8 @@ struct Images
 struct Rewrites
 {
     QVector<ImageJob> jobs;
-    QVector<bool> written; // by layout
+    QVector<bool> written;               // by layout
+    QVector<pngwriter::Written> painted; // by job, once painted
 };
 
 // The build as one line: each stage takes what the ones before it found, as values, and returns
@@ -115,7 +116,7 @@ private:
     Encoded encode(const Layout &layout, const RewriteContext &context, QVector<ImageJob> *jobs);
     QString planRewrites(const SelectedSkin &skin, const RewriteContext &context, Rewrites &rewrites);
     QString dropUnnamedAdditions(const Rewrites &rewrites, SelectedSkin &skin);
-    QString paint(const QVector<ImageJob> &jobs, const Images &images, const IconSheet &sheet);
+    QString paint(Rewrites &rewrites, const Images &images, const IconSheet &sheet);
     QString writeLayouts(const SelectedSkin &skin, const Images &images, RewriteContext context,
                          const Rewrites &rewrites);
     QString pack(const SelectedSkin &skin);
@@ -192,7 +193,7 @@ QString BuildRun::work()
             return planRewrites(skin, *context, rewrites);
         },
         [&] { return dropUnnamedAdditions(rewrites, skin); },
-        [&] { return paint(rewrites.jobs, images, sheet); },
+        [&] { return paint(rewrites, images, sheet); },
         // The marks record what the painting wrote.
         [&] { return writeLayouts(skin, images, *context, rewrites); },
         [&] { return pack(skin); },
@@ -362,6 +363,7 @@ undoplan::Plan BuildRun::planUndo(const QList<Layout> &layouts)
     }
     const QSet<QString> wanted(entries.cbegin(), entries.cend());
     const bool unpacked =
+        wanted.isEmpty() ||
         m_skinArchive->unpack([&wanted](const QString &entry) { return wanted.contains(entry); }).isEmpty();
     QHash<QString, QString> proofs;
     for (auto it = entries.cbegin(); it != entries.cend(); ++it)
@@ -522,12 +524,12 @@ QString BuildRun::dropUnnamedAdditions(const Rewrites &rewrites, SelectedSkin &s
     return {};
 }
 
-QString BuildRun::paint(const QVector<ImageJob> &jobs, const Images &images, const IconSheet &sheet)
+QString BuildRun::paint(Rewrites &rewrites, const Images &images, const IconSheet &sheet)
 {
-    for (const ImageJob &job : jobs)
+    for (const ImageJob &job : qAsConst(rewrites.jobs))
         report(BuildStep::PaintImage, job.path);
-    return skinimages::paint(jobs, images.coded, sheet.image, m_style, m_workspace.unpacked(),
-                             m_workspace.changed());
+    return skinimages::paint(rewrites.jobs, images.coded, sheet.image, m_style, m_workspace.unpacked(),
+                             m_workspace.changed(), &rewrites.painted);
 }
 
 QString BuildRun::writeLayouts(const SelectedSkin &skin, const Images &images, RewriteContext context,
@@ -542,8 +544,9 @@ QString BuildRun::writeLayouts(const SelectedSkin &skin, const Images &images, R
         if (skin.undo.grown.contains(image.key()) && !image->path.isEmpty())
             context.grownImages.insert(image->path, skin.undo.grown.value(image.key()));
     }
-    for (const ImageJob &job : rewrites.jobs)
-        context.grownImages.insert(job.path, undoplan::proofOf(changed.filePath(job.path)));
+    for (int i = 0; i < rewrites.jobs.size(); ++i)
+        context.grownImages.insert(rewrites.jobs.at(i).path, undoplan::proof(rewrites.painted.at(i).length,
+                                                                             rewrites.painted.at(i).crc));
     for (int i = 0; i < skin.layouts.size(); ++i) {
         if (!rewrites.written.at(i))
             continue;

@@ -57,7 +57,12 @@ QString proofOf(const QString &path)
             return {};
         crc = crc32(crc, reinterpret_cast<const Bytef *>(chunk.constData()), uInt(chunk.size()));
     }
-    return QStringLiteral("%1:%2").arg(file.size()).arg(crc, 8, 16, QLatin1Char('0'));
+    return proof(file.size(), quint32(crc));
+}
+
+QString proof(qint64 length, quint32 crc)
+{
+    return QStringLiteral("%1:%2").arg(length).arg(crc, 8, 16, QLatin1Char('0'));
 }
 
 QStringList claimed(const QVector<const xmltokens::Document *> &layouts)

@@ -21,6 +21,7 @@ namespace undoplan {
 // The length and CRC-32 of a file's bytes as "length:crc", as marks record them; empty when it
 // cannot be read.
 QString proofOf(const QString &path);
+QString proof(qint64 length, quint32 crc);
 
 // The names the complete pairs of marks claim as an earlier build's: the files it added and the
 // images it grew. make() needs their proofs.

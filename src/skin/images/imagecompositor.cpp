@@ -150,7 +150,7 @@ QImage composeFile(const QString &path, const QSize &picture, const QImage &shee
 std::optional<QString> writeCarriedOver(const QString &source, const codedrows::Found &rows,
                                         const QSize &picture, const QImage &sheet,
                                         std::optional<int> pluginRow, const Style &style,
-                                        const QString &target)
+                                        const QString &target, pngwriter::Written *written)
 {
     const int height = picture.height();
     const QSize size = canvasSize(picture, sheet.size(), pluginRow);
@@ -160,11 +160,11 @@ std::optional<QString> writeCarriedOver(const QString &source, const codedrows::
     if (!above)
         return std::nullopt;
     return writePng(additions(size.width(), height, size.height(), sheet, pluginRow, style), target, &*above,
-                    source);
+                    source, written);
 }
 
 QString writePng(const QImage &image, const QString &path, const pngwriter::Above *above,
-                 const QString &describedBy)
+                 const QString &describedBy, pngwriter::Written *written)
 {
     const pngchunks::Described described =
         describedBy.isEmpty() ? pngchunks::Described() : pngchunks::described(describedBy);
@@ -173,7 +173,7 @@ QString writePng(const QImage &image, const QString &path, const pngwriter::Abov
     const bool opened = file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered);
     if (!opened)
         return cannotWrite(path, file.errorString());
-    switch (pngwriter::write(image, file, {}, above, describedBy.isEmpty() ? nullptr : &described)) {
+    switch (pngwriter::write(image, file, {}, above, describedBy.isEmpty() ? nullptr : &described, written)) {
     case pngwriter::Outcome::Written:
         return {};
     case pngwriter::Outcome::CannotWrite:

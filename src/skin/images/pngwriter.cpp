@@ -90,6 +90,7 @@ public:
     }
 
     Outcome run();
+    Written written() const { return m_file; }
 
 private:
     template <bool alpha> void pixelsOf(int y, quint8 *out) const;
@@ -99,6 +100,8 @@ private:
     void work(bool writes);
     bool writeFinished();
     bool writeAbove();
+    bool put(const char *data, qint64 size);
+    bool putChunk(const char *length, quint32 chunkCrc, const char *typed, qint64 typedSize, const char *crc);
 
     const Above *const m_above;
     const pngchunks::Described *const m_described;
@@ -120,6 +123,7 @@ private:
     SharedLoop m_loop{m_bands};
     std::atomic<bool> m_failed{false};
     std::atomic<bool> m_writeFailed{false};
+    Written m_file; // so far; only the caller's thread writes
 };
 
 template <bool alpha> void Encoder::pixelsOf(int y, quint8 *out) const
@@ -273,10 +277,32 @@ bool Encoder::writeAbove()
     std::copy_n("IDAT", 4, head + 4);
     char crc[4];
     const auto *data = reinterpret_cast<const Bytef *>(stream.constData());
-    qToBigEndian(quint32(crc32(crc32(crc32(0, nullptr, 0), reinterpret_cast<const Bytef *>(head + 4), 4),
-                               data, uInt(stream.size()))),
-                 crc);
-    return m_out.write(head, 8) == 8 && m_out.write(stream) == stream.size() && m_out.write(crc, 4) == 4;
+    const quint32 chunkCrc =
+        quint32(crc32(crc32(crc32(0, nullptr, 0), reinterpret_cast<const Bytef *>(head + 4), 4), data,
+                      uInt(stream.size())));
+    qToBigEndian(chunkCrc, crc);
+    if (!put(head, 4) || m_out.write(head + 4, 4) != 4 || m_out.write(stream) != stream.size())
+        return false;
+    return putChunk(nullptr, chunkCrc, nullptr, 4 + qint64(stream.size()), crc);
+}
+
+bool Encoder::put(const char *data, qint64 size)
+{
+    m_file.crc = quint32(crc32(m_file.crc, reinterpret_cast<const Bytef *>(data), uInt(size)));
+    m_file.length += size;
+    return m_out.write(data, size) == size;
+}
+
+// A chunk's CRC already covers its type and data: the file's CRC takes it over without reading
+// them again. Without `typed`, they were written already.
+bool Encoder::putChunk(const char *length, quint32 chunkCrc, const char *typed, qint64 typedSize,
+                       const char *crc)
+{
+    if ((length && !put(length, 4)) || (typed && m_out.write(typed, typedSize) != typedSize))
+        return false;
+    m_file.crc = quint32(crc32_combine(m_file.crc, chunkCrc, typedSize));
+    m_file.length += typedSize;
+    return put(crc, 4);
 }
 
 // Writes the bands made so far that follow the last one written; false when a write failed.
@@ -287,7 +313,9 @@ bool Encoder::writeFinished()
         const QByteArray chunk = std::exchange(m_chunks[m_written], QByteArray());
         ++m_written;
         locker.unlock();
-        if (m_out.write(chunk) != chunk.size()) {
+        const char *bytes = chunk.constData();
+        if (!putChunk(bytes, qFromBigEndian<quint32>(bytes + chunk.size() - 4), bytes + 4, chunk.size() - 8,
+                      bytes + chunk.size() - 4)) {
             m_writeFailed = true;
             return false;
         }
@@ -333,7 +361,8 @@ Outcome Encoder::run()
         physical += char(1); // the unit is the metre
         appendChunk(head, "pHYs", physical);
     }
-    if (m_out.write(head) != head.size() || (m_above && !writeAbove()))
+    m_file.crc = quint32(crc32(0, nullptr, 0));
+    if (!put(head.constData(), head.size()) || (m_above && !writeAbove()))
         return Outcome::CannotWrite;
     {
         // The caller works along and writes the bands in order as they are made, so they are
@@ -357,7 +386,7 @@ Outcome Encoder::run()
     appendBigEndian(checksum, adler);
     appendChunk(tail, "IDAT", checksum);
     appendChunk(tail, "IEND", {});
-    return m_out.write(tail) == tail.size() ? Outcome::Written : Outcome::CannotWrite;
+    return put(tail.constData(), tail.size()) ? Outcome::Written : Outcome::CannotWrite;
 }
 
 } // namespace
@@ -368,10 +397,14 @@ int bandRows(qint64 rowBytes)
 }
 
 Outcome write(const QImage &image, QIODevice &out, const Settings &settings, const Above *above,
-              const pngchunks::Described *described)
+              const pngchunks::Described *described, Written *written)
 {
     try {
-        return Encoder(image, settings, out, above, described).run();
+        Encoder encoder(image, settings, out, above, described);
+        const Outcome outcome = encoder.run();
+        if (written)
+            *written = encoder.written();
+        return outcome;
     } catch (const std::bad_alloc &) {
         return Outcome::CannotEncode;
     }

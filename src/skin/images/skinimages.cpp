@@ -21,7 +21,7 @@ namespace {
 constexpr qint64 headBytes = 64 * 1024;
 
 QString paintOne(const ImageJob &job, const CodedImages &coded, const QImage &sheet, const Style &style,
-                 const QString &from, const QString &to)
+                 const QString &from, const QString &to, pngwriter::Written *written)
 {
     // An exception must not leave a pool thread: it would end the process.
     try {
@@ -32,9 +32,9 @@ QString paintOne(const ImageJob &job, const CodedImages &coded, const QImage &sh
             return error;
         const auto found = coded.constFind(job.path);
         if (found != coded.cend()) {
-            if (const auto written = imagecompositor::writeCarriedOver(source, *found, job.picture, sheet,
-                                                                       job.pluginRow, style, target))
-                return *written;
+            if (const auto outcome = imagecompositor::writeCarriedOver(source, *found, job.picture, sheet,
+                                                                       job.pluginRow, style, target, written))
+                return *outcome;
         }
         QString problem;
         const QImage changed =
@@ -42,7 +42,7 @@ QString paintOne(const ImageJob &job, const CodedImages &coded, const QImage &sh
         if (changed.isNull())
             return QCoreApplication::translate("skinimages", "The skin image \"%1\" %2")
                 .arg(archive::printable(job.path), problem);
-        return imagecompositor::writePng(changed, target, nullptr, source);
+        return imagecompositor::writePng(changed, target, nullptr, source, written);
     } catch (const std::bad_alloc &) {
         return QCoreApplication::translate("skinimages",
                                            "There was not enough memory to paint the skin image \"%1\"")
@@ -156,7 +156,8 @@ QString problem(const QString &name, const ImageFacts &facts)
 }
 
 QString paint(const QVector<ImageJob> &jobs, const CodedImages &coded, const QImage &sheet,
-              const Style &style, const QString &from, const QString &to)
+              const Style &style, const QString &from, const QString &to,
+              QVector<pngwriter::Written> *written)
 {
     for (const ImageJob &job : jobs) {
         if (const QString error = tooLarge(job, sheet.size()); !error.isEmpty())
@@ -164,11 +165,14 @@ QString paint(const QVector<ImageJob> &jobs, const CodedImages &coded, const QIm
     }
     // Each image is decoded, grown and encoded on its own, so they can be at once.
     QVector<QString> errors(jobs.size());
+    QVector<pngwriter::Written> files(jobs.size());
     SharedLoop loop(jobs.size());
     loop.run([&] {
         for (int i; (i = loop.take()) >= 0;)
-            errors[i] = paintOne(jobs.at(i), coded, sheet, style, from, to);
+            errors[i] = paintOne(jobs.at(i), coded, sheet, style, from, to, &files[i]);
     });
+    if (written)
+        *written = files;
     const auto failed =
         std::find_if(errors.cbegin(), errors.cend(), [](const QString &e) { return !e.isEmpty(); });
     return failed == errors.cend() ? QString() : *failed;
