@@ -355,8 +355,15 @@ undoplan::Plan BuildRun::planUndo(const QList<Layout> &layouts)
     QVector<const xmltokens::Document *> documents;
     for (const Layout &layout : layouts)
         documents << &layout.document;
+    const undoplan::Claims claims = undoplan::claimed(documents);
+    const QStringList files = m_skinArchive->files();
+    const QSet<QString> entryNames(files.cbegin(), files.cend());
     QHash<QString, QString> entries; // by claimed name
-    for (const QString &name : undoplan::claimed(documents)) {
+    for (const QString &name : claims.files) {
+        if (entryNames.contains(name))
+            entries.insert(name, name);
+    }
+    for (const QString &name : claims.images) {
         const QString entry = entryNamed(name);
         if (!entry.isEmpty())
             entries.insert(name, entry);

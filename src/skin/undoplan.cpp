@@ -65,19 +65,20 @@ QString proof(qint64 length, quint32 crc)
     return QStringLiteral("%1:%2").arg(length).arg(crc, 8, 16, QLatin1Char('0'));
 }
 
-QStringList claimed(const QVector<const xmltokens::Document *> &layouts)
+Claims claimed(const QVector<const xmltokens::Document *> &layouts)
 {
-    QStringList names;
+    Claims claims;
     for (const xmltokens::Document *layout : layouts) {
         for (const buildmarks::Block &block : buildmarks::blocks(*layout)) {
             if (!block.record.image.isEmpty())
-                names << block.record.image;
+                claims.images << block.record.image;
             for (const QString &file : block.record.files)
-                names << fileRecord(file).name;
+                claims.files << fileRecord(file).name;
         }
     }
-    names.removeDuplicates();
-    return names;
+    claims.files.removeDuplicates();
+    claims.images.removeDuplicates();
+    return claims;
 }
 
 Plan make(const QVector<const xmltokens::Document *> &layouts, const QHash<QString, QString> &proofs)

@@ -23,9 +23,15 @@ namespace undoplan {
 QString proofOf(const QString &path);
 QString proof(qint64 length, quint32 crc);
 
-// The names the complete pairs of marks claim as an earlier build's: the files it added and the
-// images it grew. make() needs their proofs.
-QStringList claimed(const QVector<const xmltokens::Document *> &layouts);
+// The names the complete pairs of marks claim as an earlier build's: the files it added (their
+// entries have exactly those names) and the images it grew (named as the layouts name them,
+// found ignoring case as the host finds them). make() needs their proofs.
+struct Claims
+{
+    QStringList files;
+    QStringList images;
+};
+Claims claimed(const QVector<const xmltokens::Document *> &layouts);
 
 struct Plan
 {
