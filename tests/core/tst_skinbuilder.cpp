@@ -15,6 +15,7 @@
 #include "skin/skinbuilder.h"
 #include "skin/undoplan.h"
 #include "skinfixtures.h"
+#include "strictpng.h"
 #include "style/resources.h"
 
 #include <QRandomGenerator>
@@ -720,6 +721,7 @@ private slots:
         }
         const QString path = m_dir->filePath("written.png");
         QCOMPARE(imagecompositor::writePng(image, path), QString());
+        QCOMPARE(fixtures::strictPngProblem(fixtures::readFile(path)), QString());
         const QImage read(path);
         QCOMPARE(read.hasAlphaChannel(), alpha);
         QCOMPARE(read.convertToFormat(QImage::Format_ARGB32), image.convertToFormat(QImage::Format_ARGB32));
