@@ -1,7 +1,7 @@
 // Decoding an image a skin holds and growing it with an icon sheet and the plugin-zone
 // controls: the picture stays at the top, unchanged, and the canvas holds everything drawn.
 // A file whose rows are found sound must be one the decoder reads; carried over, its rows grow
-// to the same pixels as the decoded picture.
+// to the same pixels as the decoded picture, in a file a strict reader opens.
 //
 // Input: one byte of options, then the image file. With option bit 8, the checksum of every PNG
 // chunk, and that of the zlib stream in a lone IDAT chunk, are put right first, so that changes
@@ -12,6 +12,7 @@
 #include "skin/images/iconsheets.h"
 #include "skin/images/imagecompositor.h"
 #include "skin/images/pluginzone.h"
+#include "strictpng.h"
 #include "style/style.h"
 
 #include <QBuffer>
@@ -110,6 +111,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const auto written = imagecompositor::writeCarriedOver(source, *rows, skin.size(), sheet, pluginRow,
                                                                fuzzsupport::defaultStyle(), target);
         FUZZ_CHECK(!written || written->isEmpty(), *written);
+        const QString strict = written ? fixtures::strictPngProblem(fixtures::readFile(target)) : QString();
+        FUZZ_CHECK(strict.isEmpty(), strict);
         FUZZ_CHECK(!written || QImage(target).convertToFormat(grown.format()) == grown, sizes);
     }
     return 0;

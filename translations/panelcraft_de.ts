@@ -1461,6 +1461,10 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
         <source>is damaged and cannot be decoded</source>
         <translation>ist beschädigt und kann nicht dekodiert werden</translation>
     </message>
+    <message>
+        <source>is animated</source>
+        <translation>ist animiert</translation>
+    </message>
 </context>
 <context>
     <name>layoutfile</name>
@@ -1643,6 +1647,14 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
             <numerusform>%n schwebendes Fenster von „%1“ hat kein Ende und wurde weggelassen</numerusform>
             <numerusform>%n schwebende Fenster von „%1“ haben kein Ende und wurden weggelassen</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>An earlier build added &quot;%1&quot;, but a layout names it outside what that build added; it was kept</source>
+        <translation>Ein früheres Erstellen hat „%1“ hinzugefügt, aber ein Layout nennt die Datei außerhalb dessen, was dieses hinzugefügt hat; sie wurde behalten</translation>
+    </message>
+    <message>
+        <source>The skin image &quot;%1&quot; is not the one an earlier build grew; it was kept whole</source>
+        <translation>Das Skin-Bild „%1“ ist nicht das, welches ein früheres Erstellen vergrößert hat; es wurde ganz behalten</translation>
     </message>
 </context>
 <context>

@@ -1461,6 +1461,10 @@ Il a été retiré des profils récents.</translation>
         <source>is damaged and cannot be decoded</source>
         <translation>est endommagée et ne peut pas être décodée</translation>
     </message>
+    <message>
+        <source>is animated</source>
+        <translation>est animée</translation>
+    </message>
 </context>
 <context>
     <name>layoutfile</name>
@@ -1643,6 +1647,14 @@ Il a été retiré des profils récents.</translation>
             <numerusform>%n fenêtre flottante de «&#xa0;%1&#xa0;» n’a pas de fin et a été laissée de côté</numerusform>
             <numerusform>%n fenêtres flottantes de «&#xa0;%1&#xa0;» n’ont pas de fin et ont été laissées de côté</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>An earlier build added &quot;%1&quot;, but a layout names it outside what that build added; it was kept</source>
+        <translation>Une construction antérieure a ajouté «&#xa0;%1&#xa0;», mais un layout le désigne en dehors de ce qu’elle a ajouté&#x202f;; il a été conservé</translation>
+    </message>
+    <message>
+        <source>The skin image &quot;%1&quot; is not the one an earlier build grew; it was kept whole</source>
+        <translation>L’image de skin «&#xa0;%1&#xa0;» n’est pas celle qu’une construction antérieure a agrandie&#x202f;; elle a été conservée entière</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,8 @@
 #include "skin/archive/archiveentry.h"
 #include "skin/archive/workpaths.h"
 #include "skin/images/imagelimits.h"
+#include "skin/layout/layoutfile.h"
+#include "skin/layout/xmlrewriter.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,7 +16,6 @@
 #include <QImageReader>
 #include <QSet>
 #include <QTemporaryDir>
-#include <QXmlStreamReader>
 #include <algorithm>
 #include <limits>
 
@@ -120,33 +121,6 @@ void joinAlike(QVector<Cluster> &clusters)
     }
 }
 
-bool isImageName(const QString &path)
-{
-    static const QStringList suffixes = {QStringLiteral("png"), QStringLiteral("jpg"), QStringLiteral("jpeg"),
-                                         QStringLiteral("bmp")};
-    return suffixes.contains(QFileInfo(path).suffix().toLower());
-}
-
-// Every attribute value of the layout that names an image file of the skin.
-void collectImages(const QString &layoutPath, const QHash<QString, QString> &filesByLowerCase,
-                   QStringList &images)
-{
-    QFile file(layoutPath);
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    QXmlStreamReader xml(&file);
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        for (const QXmlStreamAttribute &attribute : xml.attributes()) {
-            const auto relative = archive::safeRelativePath(attribute.value().toString());
-            const QString path = relative ? filesByLowerCase.value(relative->toLower()) : QString();
-            if (!path.isEmpty() && isImageName(path) && !images.contains(path))
-                images << path;
-        }
-    }
-}
-
 QString tr(const char *text)
 {
     return QCoreApplication::translate("skinpalette", text);
@@ -212,20 +186,26 @@ Result readSkin(const QString &zipPath)
     if (!error.isEmpty())
         return {error, {}};
     QHash<QString, QString> filesByLowerCase;
-    QSet<QString> layouts;
-    for (const QString &path : unpacker.files()) {
+    for (const QString &path : unpacker.files())
         filesByLowerCase.insert(path.toLower(), path);
-        if (!path.contains(QLatin1Char('/')) && path.endsWith(QLatin1String(".xml"), Qt::CaseInsensitive))
-            layouts.insert(path);
-    }
-    error = unpacker.unpack([&layouts](const QString &path) { return layouts.contains(path); });
+    // The layouts and the skin images they name, read and found as a build finds them.
+    error = unpacker.unpack([](const QString &path) {
+        return !path.contains(QLatin1Char('/')) && path.endsWith(QLatin1String(".xml"), Qt::CaseInsensitive);
+    });
     if (!error.isEmpty())
         return {error, {}};
-    QStringList layoutNames(layouts.begin(), layouts.end());
+    const QDir dir(folder.path());
+    QStringList layoutNames = layoutfile::layoutNames(dir.path());
     layoutNames.sort(Qt::CaseInsensitive); // the same skin names its images in the same order
     QStringList images;
-    for (const QString &layout : qAsConst(layoutNames))
-        collectImages(archive::workPath(folder.path(), layout), filesByLowerCase, images);
+    for (const QString &layout : qAsConst(layoutNames)) {
+        for (const QString &name : skinImageNames(archive::workPath(dir.path(), layout))) {
+            const auto relative = archive::safeRelativePath(name);
+            const QString path = relative ? filesByLowerCase.value(relative->toLower()) : QString();
+            if (!path.isEmpty() && !images.contains(path))
+                images << path;
+        }
+    }
     if (images.isEmpty())
         return {tr("The skin's layouts name no images to take colours from."), {}};
     const QSet<QString> wanted(images.begin(), images.end());

@@ -6,11 +6,11 @@
 #include "skin/images/iconsheets.h"
 #include "skin/images/imagecompositor.h"
 #include "skin/images/skinimages.h"
-#include "skin/layout/buildmarks.h"
 #include "skin/layout/layoutfile.h"
 #include "skin/layout/sourcescan.h"
 #include "skin/layout/xmlrewriter.h"
 #include "skin/outputname.h"
+#include "skin/undoplan.h"
 #include "skin/workspace.h"
 
 #include <QCoreApplication>
@@ -19,8 +19,8 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <algorithm>
+#include <functional>
 #include <new>
-#include <zlib.h>
 
 QString buildStepText(BuildStep step)
 {
@@ -44,20 +44,6 @@ QString buildStepText(BuildStep step)
 
 namespace {
 
-// The CRC-32 of a file as eight hex digits, as a zip archive records it; empty when unreadable.
-QString checksum(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    uLong crc = crc32(0, nullptr, 0);
-    while (!file.atEnd()) {
-        const QByteArray chunk = file.read(1 << 20);
-        crc = crc32(crc, reinterpret_cast<const Bytef *>(chunk.constData()), uInt(chunk.size()));
-    }
-    return QStringLiteral("%1").arg(crc, 8, 16, QLatin1Char('0'));
-}
-
 // A layout of the selected skin, read once.
 struct Layout
 {
@@ -66,8 +52,39 @@ struct Layout
     xmltokens::Document document;
 };
 
-// The build as one line: each stage takes what the ones before it found and returns an empty
-// text or why the build stops. Nothing calls back up the line.
+// The icon sheet appended below each image, and how the host cuts it; none without a sheet.
+struct IconSheet
+{
+    QImage image;
+    std::optional<iconsheets::Layout> layout;
+};
+
+// What the selected skin holds and what this build does to its entries.
+struct SelectedSkin
+{
+    QList<Layout> layouts;
+    undoplan::Plan undo; // what an earlier build did that this one takes back
+    QStringList added;   // the entries this build adds
+    QString floatingImage = QStringLiteral("browserfloat.png"); // the floating browser's picture
+};
+
+// The skin images the layouts name, measured.
+struct Images
+{
+    ImageTable table;
+    skinimages::CodedImages coded;
+};
+
+// The layouts rewritten a first time: the images to paint, and which layouts are written.
+struct Rewrites
+{
+    QVector<ImageJob> jobs;
+    QVector<bool> written;               // by layout
+    QVector<pngwriter::Written> painted; // by job, once painted
+};
+
+// The build as one line: each stage takes what the ones before it found, as values, and returns
+// an empty text or why the build stops. Nothing calls back up the line.
 class BuildRun
 {
     Q_DECLARE_TR_FUNCTIONS(BuildRun)
@@ -84,16 +101,26 @@ public:
 private:
     QString checkOptions() const;
     QString work();
-    QString importIcons();
-    QString importWindows();
-    QString readSkin();
-    void verifyAddedBefore();
-    QString addWindowImages();
-    QString addFloatingBrowserImage();
-    QString measureImages();
-    QString rewriteLayouts();
-    QString paint();
-    QString pack();
+    QString importIcons(IconSheet &sheet);
+    QString importWindows(sourcescan::Windows &windows);
+    QString readSkin(SelectedSkin &skin);
+    undoplan::Plan planUndo(const QList<Layout> &layouts);
+    QString entryNamed(const QString &name) const;
+    QString addWindowImages(const sourcescan::Windows &windows, SelectedSkin &skin);
+    QString addFloatingBrowserImage(const SelectedSkin &skin);
+    QString measureImages(const SelectedSkin &skin, const IconSheet &sheet, Images &images);
+    struct Encoded
+    {
+        std::optional<QByteArray> data;
+        QString error;
+    };
+    Encoded encode(const Layout &layout, const RewriteContext &context, QVector<ImageJob> *jobs);
+    QString planRewrites(const SelectedSkin &skin, const RewriteContext &context, Rewrites &rewrites);
+    QString dropUnnamedAdditions(const Rewrites &rewrites, SelectedSkin &skin);
+    QString paint(Rewrites &rewrites, const Images &images, const IconSheet &sheet);
+    QString writeLayouts(const SelectedSkin &skin, const Images &images, RewriteContext context,
+                         const Rewrites &rewrites);
+    QString pack(const SelectedSkin &skin);
     void report(BuildStep step, const QString &file = QString()) const
     {
         if (m_progress)
@@ -109,18 +136,7 @@ private:
     const Style &m_style;
     const Workspace m_workspace;
     const BuildProgress &m_progress;
-    QImage m_sheet;                                  // the icon sheet appended below each image
-    std::optional<iconsheets::Layout> m_sheetLayout; // how the host cuts it
-    sourcescan::Windows m_windows;
     std::unique_ptr<archive::Unpacker> m_skinArchive; // the selected skin, unpacked as far as needed
-    QList<Layout> m_layouts;
-    QStringList m_marks;       // what earlier builds recorded in the layouts
-    QStringList m_addedBefore; // entries an earlier build added to the selected skin
-    QStringList m_addedNow;    // entries this build adds
-    QString m_floatingImage = QStringLiteral("browserfloat.png"); // the floating browser's picture
-    ImageTable m_images;
-    skinimages::CodedImages m_coded;
-    QVector<ImageJob> m_jobs;
     QStringList m_warnings;
 };
 
@@ -157,28 +173,50 @@ QString BuildRun::checkOptions() const
 
 QString BuildRun::work()
 {
-    using Stage = QString (BuildRun::*)();
-    for (const Stage stage :
-         {&BuildRun::importIcons, &BuildRun::importWindows, &BuildRun::readSkin, &BuildRun::addWindowImages,
-          &BuildRun::addFloatingBrowserImage, &BuildRun::measureImages, &BuildRun::rewriteLayouts,
-          &BuildRun::paint, &BuildRun::pack}) {
-        const QString error = (this->*stage)();
+    IconSheet sheet;
+    sourcescan::Windows windows;
+    SelectedSkin skin;
+    Images images;
+    Rewrites rewrites;
+    // Made once the images are measured; the rewrites read it.
+    std::optional<RewriteContext> context;
+    const std::function<QString()> stages[] = {
+        [&] { return importIcons(sheet); },
+        [&] { return importWindows(windows); },
+        [&] { return readSkin(skin); },
+        [&] { return addWindowImages(windows, skin); },
+        // Made before the layouts are rewritten: their marks record what it is.
+        [&] { return addFloatingBrowserImage(skin); },
+        [&] { return measureImages(skin, sheet, images); },
+        [&] {
+            context.emplace(RewriteContext{m_options, m_style, sheet.layout, windows.lines, images.table});
+            context->floatingImage = skin.floatingImage;
+            return planRewrites(skin, *context, rewrites);
+        },
+        [&] { return dropUnnamedAdditions(rewrites, skin); },
+        [&] { return paint(rewrites, images, sheet); },
+        // The marks record what the painting wrote.
+        [&] { return writeLayouts(skin, images, *context, rewrites); },
+        [&] { return pack(skin); },
+    };
+    for (const auto &stage : stages) {
+        const QString error = stage();
         if (!error.isEmpty())
             return error;
     }
     return {};
 }
 
-QString BuildRun::importIcons()
+QString BuildRun::importIcons(IconSheet &sheet)
 {
     switch (m_options.iconSet) {
     case IconSet::Default:
         return {};
     case IconSet::Alternative:
     case IconSet::White:
-        m_sheet = QImage(m_options.iconSet == IconSet::White ? iconsheets::whiteSheetPath
-                                                             : iconsheets::alternativeSheetPath);
-        m_sheetLayout = iconsheets::builtInLayout;
+        sheet.image = QImage(m_options.iconSet == IconSet::White ? iconsheets::whiteSheetPath
+                                                                 : iconsheets::alternativeSheetPath);
+        sheet.layout = iconsheets::builtInLayout;
         return {};
     case IconSet::FromOtherSkin:
         break;
@@ -196,12 +234,12 @@ QString BuildRun::importIcons()
     if (const auto custom =
             sourcescan::findDeclaration(sourcescan::readLayouts(folder, sourcescan::scannedElements()))) {
         const iconsheets::Layout &layout = custom->layout;
-        m_sheet = iconsheets::cut(folder, custom->imageName,
-                                  QRect(custom->x, custom->y, layout.width(), layout.height()));
-        m_sheetLayout = layout;
+        sheet.image = iconsheets::cut(folder, custom->imageName,
+                                      QRect(custom->x, custom->y, layout.width(), layout.height()));
+        sheet.layout = layout;
     }
-    if (m_sheet.isNull()) {
-        m_sheetLayout.reset();
+    if (sheet.image.isNull()) {
+        sheet.layout.reset();
         warn(QCoreApplication::translate(
                  "skinbuilder", "\"%1\" holds no usable custom browser icons; the browser keeps its icons")
                  .arg(QFileInfo(m_options.iconSkinFile).fileName()));
@@ -209,7 +247,7 @@ QString BuildRun::importIcons()
     return Workspace::emptyFolder(folder);
 }
 
-QString BuildRun::importWindows()
+QString BuildRun::importWindows(sourcescan::Windows &windows)
 {
     if (!m_options.importWindows)
         return {};
@@ -222,22 +260,22 @@ QString BuildRun::importWindows()
     const QString error = archive::extract(m_options.windowSkinFile, m_workspace.windowSkin());
     if (!error.isEmpty())
         return error;
-    m_windows =
+    windows =
         sourcescan::windows(sourcescan::readLayouts(m_workspace.windowSkin(), sourcescan::scannedElements()));
     const QString skinName = QFileInfo(m_options.windowSkinFile).fileName();
-    if (m_windows.unfinished > 0)
+    if (windows.unfinished > 0)
         warn(QCoreApplication::translate("skinbuilder",
                                          "Floating windows of \"%1\" left out for having no end: %n", nullptr,
-                                         m_windows.unfinished)
+                                         windows.unfinished)
                  .arg(skinName));
-    if (m_windows.lines.isEmpty())
+    if (windows.lines.isEmpty())
         warn(QCoreApplication::translate("skinbuilder",
                                          "\"%1\" does not contain any floating windows; none were added")
                  .arg(skinName));
     return {};
 }
 
-QString BuildRun::readSkin()
+QString BuildRun::readSkin(SelectedSkin &skin)
 {
     report(BuildStep::Unpack, m_options.selectedSkinFile);
     // Only the layouts now and the images they name later are read; every other entry goes from
@@ -273,58 +311,83 @@ QString BuildRun::readSkin()
                      .arg(archive::printable(name), problem));
             continue;
         }
-        m_marks += buildMarkTexts(layout.document);
-        m_layouts << layout;
+        skin.layouts << layout;
     }
-    verifyAddedBefore();
+    skin.undo = planUndo(skin.layouts);
     // Rewritten names and sizes cannot be told from the skin's own: changed again, sizes would
     // grow on every build.
-    if (m_options.globalFont && buildmarks::fontsChanged(m_marks))
+    if (m_options.globalFont && skin.undo.fontsChanged)
         return tr("The fonts and text sizes of \"%1\" were changed by an earlier build; choose the "
                   "original skin to change them again")
             .arg(QFileInfo(m_options.selectedSkinFile).fileName());
     // The skin's own picture of that name stays: with its colours kept, the floating browser uses
     // it; otherwise the build's picture gets a name of its own beside it.
-    const bool ownFloatingImage =
-        m_skinArchive->holds(m_floatingImage) && !m_addedBefore.contains(m_floatingImage);
+    QString &floating = skin.floatingImage;
+    const bool ownFloatingImage = m_skinArchive->holds(floating) && !skin.undo.takenOut.contains(floating);
     if (m_options.floatBrowser && m_options.changeColours) {
-        for (int n = 1; m_skinArchive->holds(m_floatingImage) && !m_addedBefore.contains(m_floatingImage);
-             ++n)
-            m_floatingImage = QStringLiteral("browserfloat-%1.png").arg(n);
+        for (int n = 1; m_skinArchive->holds(floating) && !skin.undo.takenOut.contains(floating); ++n)
+            floating = QStringLiteral("browserfloat-%1.png").arg(n);
     }
     if (m_options.floatBrowser && (m_options.changeColours || !ownFloatingImage))
-        m_addedNow << m_floatingImage;
+        skin.added << floating;
     return {};
 }
 
-// A mark is only text in a layout: an entry it names is taken out again only when its bytes are
-// the ones the earlier build recorded beside the name.
-void BuildRun::verifyAddedBefore()
+// The skin's entry a mark or layout names: written exactly as stored, or else ignoring case, as
+// the host finds it; empty when there is none.
+QString BuildRun::entryNamed(const QString &name) const
 {
-    for (const QString &record : buildmarks::addedFiles(m_marks)) {
-        const int colon = record.lastIndexOf(QLatin1Char(':'));
-        const QString name = record.left(colon);
-        if (!m_skinArchive->holds(name) || m_addedBefore.contains(name))
-            continue;
-        const bool unpacked =
-            colon > 0 &&
-            m_skinArchive->unpack([&name](const QString &entry) { return entry == name; }).isEmpty();
-        if (unpacked && checksum(archive::workPath(m_workspace.unpacked(), name)) == record.mid(colon + 1))
-            m_addedBefore << name;
-        else
-            warn(QCoreApplication::translate(
-                     "skinbuilder",
-                     "The layouts name \"%1\" as added by an earlier build, but it is not what "
-                     "that build wrote; it was kept")
-                     .arg(archive::printable(name)));
+    const auto path = archive::safeRelativePath(name);
+    if (!path || path->isEmpty())
+        return {};
+    if (m_skinArchive->holds(*path))
+        return *path;
+    const QStringList files = m_skinArchive->files();
+    const auto found = std::find_if(files.cbegin(), files.cend(), [&path](const QString &file) {
+        return file.compare(*path, Qt::CaseInsensitive) == 0;
+    });
+    return found == files.cend() ? QString() : *found;
+}
+
+// Worked out whole before anything is added or painted: what the marks claim is proven against
+// the entries as the skin holds them.
+undoplan::Plan BuildRun::planUndo(const QList<Layout> &layouts)
+{
+    QVector<const xmltokens::Document *> documents;
+    for (const Layout &layout : layouts)
+        documents << &layout.document;
+    const undoplan::Claims claims = undoplan::claimed(documents);
+    const QStringList files = m_skinArchive->files();
+    const QSet<QString> entryNames(files.cbegin(), files.cend());
+    QHash<QString, QString> entries; // by claimed name
+    for (const QString &name : claims.files) {
+        if (entryNames.contains(name))
+            entries.insert(name, name);
     }
+    for (const QString &name : claims.images) {
+        const QString entry = entryNamed(name);
+        if (!entry.isEmpty())
+            entries.insert(name, entry);
+    }
+    const QSet<QString> wanted(entries.cbegin(), entries.cend());
+    const bool unpacked =
+        wanted.isEmpty() ||
+        m_skinArchive->unpack([&wanted](const QString &entry) { return wanted.contains(entry); }).isEmpty();
+    QHash<QString, QString> proofs;
+    for (auto it = entries.cbegin(); it != entries.cend(); ++it)
+        proofs.insert(it.key(), unpacked ? undoplan::proofOf(archive::workPath(m_workspace.unpacked(), *it))
+                                         : QString());
+    undoplan::Plan plan = undoplan::make(documents, proofs);
+    for (const QString &warning : qAsConst(plan.warnings))
+        warn(warning);
+    return plan;
 }
 
 // The images the imported windows name go in beside the skin's own files, never over them.
-QString BuildRun::addWindowImages()
+QString BuildRun::addWindowImages(const sourcescan::Windows &windows, SelectedSkin &skin)
 {
     QStringList names;
-    for (const QString &name : qAsConst(m_windows.images)) {
+    for (const QString &name : windows.images) {
         const auto path = archive::safeRelativePath(name);
         if (path && !path->isEmpty() && !names.contains(*path))
             names << *path;
@@ -342,7 +405,7 @@ QString BuildRun::addWindowImages()
         const QString own = clash != skinFiles.cend()    ? *clash
                             : m_skinArchive->holds(name) ? name
                                                          : QString();
-        if (!own.isEmpty() && !m_addedBefore.contains(own)) {
+        if (!own.isEmpty() && !skin.undo.takenOut.contains(own)) {
             warn(QCoreApplication::translate(
                      "skinbuilder", "The skin's own \"%1\" was kept; the imported windows expect the "
                                     "image of that name from \"%2\"")
@@ -352,43 +415,38 @@ QString BuildRun::addWindowImages()
         const QString error = Workspace::move(from, archive::workPath(m_workspace.changed(), name));
         if (!error.isEmpty())
             return error;
-        m_addedNow << name;
+        skin.added << name;
     }
     return {};
 }
 
-QString BuildRun::measureImages()
+QString BuildRun::measureImages(const SelectedSkin &skin, const IconSheet &sheet, Images &images)
 {
     QStringList names;
-    for (const Layout &layout : qAsConst(m_layouts))
+    for (const Layout &layout : skin.layouts)
         names += skinImageNames(layout.document, QFileInfo(layout.name).completeBaseName());
     names.removeDuplicates();
-    const bool grows = m_sheetLayout || m_options.changeColours;
-    const buildmarks::OriginalHeights marked(m_marks);
-    QHash<QString, int> originalHeights;
-    for (const QString &name : qAsConst(names))
-        originalHeights.insert(name, marked.of(name));
-    skinimages::Measured measured = skinimages::measure(names, originalHeights, *m_skinArchive,
-                                                        m_workspace.unpacked(), grows || !m_marks.isEmpty());
+    const bool grows = sheet.layout || m_options.changeColours;
+    skinimages::Measured measured =
+        skinimages::measure(names, skin.undo.originalHeights, *m_skinArchive, m_workspace.unpacked(),
+                            grows || !skin.undo.records.isEmpty());
     if (!measured.refusal.isEmpty())
         return measured.refusal;
     for (const QString &name : qAsConst(names)) {
         if (grows)
             warn(skinimages::problem(name, measured.table.value(name)));
     }
-    m_images = measured.table;
-    m_coded = measured.coded;
+    images = {measured.table, measured.coded};
     return {};
 }
 
-// Made before the layouts are rewritten: their marks record its checksum.
-QString BuildRun::addFloatingBrowserImage()
+QString BuildRun::addFloatingBrowserImage(const SelectedSkin &skin)
 {
-    if (!m_options.floatBrowser || !m_addedNow.contains(m_floatingImage))
+    if (!m_options.floatBrowser || !skin.added.contains(skin.floatingImage))
         return {};
-    const QString target = archive::workPath(m_workspace.changed(), m_floatingImage);
+    const QString target = archive::workPath(m_workspace.changed(), skin.floatingImage);
     if (m_options.changeColours) {
-        report(BuildStep::PaintFloatingBrowser, m_floatingImage);
+        report(BuildStep::PaintFloatingBrowser, skin.floatingImage);
         return imagecompositor::writePng(imagecompositor::floatingBrowserImage(m_style), target);
     }
     QFile resource(imagecompositor::floatingBrowserPath);
@@ -399,68 +457,124 @@ QString BuildRun::addFloatingBrowserImage()
     return {};
 }
 
-QString BuildRun::rewriteLayouts()
+// What a layout's rewrite paints follows from the images alone, while its marks record what the
+// painting wrote. So the layouts are rewritten once to find which of them can be written and the
+// images they grow, the images are painted, and the layouts are rewritten again, now with the
+// proofs of what was painted, and written.
+
+// The rewritten text of a layout, encoded; an error when it cannot be written, nothing when the
+// layout stays as it is.
+BuildRun::Encoded BuildRun::encode(const Layout &layout, const RewriteContext &context,
+                                   QVector<ImageJob> *jobs)
 {
-    // What this build adds, each with the checksum a later build checks before taking it out.
-    QStringList added;
-    for (const QString &name : qAsConst(m_addedNow))
-        added << name + QLatin1Char(':') + checksum(archive::workPath(m_workspace.changed(), name));
-    const RewriteContext context{m_options, m_style, m_sheetLayout,  m_windows.lines,
-                                 m_images,  added,   m_floatingImage};
-    QSet<QString> planned;
+    const RewrittenXml xml =
+        rewriteSkinXml(layout.document, QFileInfo(layout.name).completeBaseName(), context);
+    const QString tooLarge = xml.error.isEmpty() ? layoutfile::lineProblem(xml.text) : xml.error;
+    if (!tooLarge.isEmpty())
+        return {
+            {},
+            QCoreApplication::translate("skinbuilder", "The layout \"%1\" %2 when rewritten; it was refused")
+                .arg(archive::printable(layout.name), tooLarge)};
+    // An unchanged file keeps its exact bytes: the archive copies it as it was.
+    if (xml.text == layout.file.text)
+        return {};
+    auto data = layoutfile::encode(xml.text, layout.file);
+    if (!data) {
+        warn(tr("The layout \"%1\" cannot hold its new text in the encoding %2; it was left as it is")
+                 .arg(archive::printable(layout.name), QString::fromLatin1(layout.file.encoding)));
+        return {};
+    }
+    if (jobs)
+        *jobs += xml.jobs;
+    return {data, {}};
+}
+
+QString BuildRun::planRewrites(const SelectedSkin &skin, const RewriteContext &context, Rewrites &rewrites)
+{
     // Copied windows repeat in every layout: the text written is bounded as it is written, by what
     // a skin may unpack to, and the whole new skin once more when it is packed.
     const qint64 budget = archive::Limits().maxUnpackedBytes;
-    qint64 written = 0;
-    for (const Layout &layout : qAsConst(m_layouts)) {
+    qint64 size = 0;
+    QSet<QString> planned;
+    for (const Layout &layout : skin.layouts) {
         report(BuildStep::Rewrite, layout.name);
-        const RewrittenXml xml =
-            rewriteSkinXml(layout.document, QFileInfo(layout.name).completeBaseName(), context);
-        const QString tooLarge = xml.error.isEmpty() ? layoutfile::lineProblem(xml.text) : xml.error;
-        if (!tooLarge.isEmpty())
-            return QCoreApplication::translate("skinbuilder",
-                                               "The layout \"%1\" %2 when rewritten; it was refused")
-                .arg(archive::printable(layout.name), tooLarge);
-        // An unchanged file keeps its exact bytes: the archive copies it as it was.
-        if (xml.text != layout.file.text) {
-            const auto data = layoutfile::encode(xml.text, layout.file);
-            if (!data) {
-                warn(tr("The layout \"%1\" cannot hold its new text in the encoding %2; it was left as it is")
-                         .arg(archive::printable(layout.name), QString::fromLatin1(layout.file.encoding)));
-                continue;
-            }
-            if ((written += data->size()) > budget)
-                return tr("The rewritten layouts would take more than %1; a skin may unpack to at most that")
-                    .arg(QLocale().formattedDataSize(budget, 0, QLocale::DataSizeTraditionalFormat));
-            const QString error =
-                layoutfile::write(archive::workPath(m_workspace.changed(), layout.name), *data);
-            if (!error.isEmpty())
-                return error;
-        }
+        QVector<ImageJob> jobs;
+        const Encoded encoded = encode(layout, context, &jobs);
+        if (!encoded.error.isEmpty())
+            return encoded.error;
+        rewrites.written << encoded.data.has_value();
+        if (encoded.data && (size += encoded.data->size()) > budget)
+            return tr("The rewritten layouts would take more than %1; a skin may unpack to at most that")
+                .arg(QLocale().formattedDataSize(budget, 0, QLocale::DataSizeTraditionalFormat));
         // The row follows from the image alone, so layouts sharing an image share its work.
-        for (const ImageJob &job : xml.jobs) {
+        for (const ImageJob &job : qAsConst(jobs)) {
             if (!planned.contains(job.path)) {
                 planned.insert(job.path);
-                m_jobs << job;
+                rewrites.jobs << job;
             }
         }
     }
     return {};
 }
 
-QString BuildRun::paint()
+// What the build adds is named only by the layouts it rewrites: with none written, nothing would
+// name it.
+QString BuildRun::dropUnnamedAdditions(const Rewrites &rewrites, SelectedSkin &skin)
 {
-    for (const ImageJob &job : qAsConst(m_jobs))
-        report(BuildStep::PaintImage, job.path);
-    return skinimages::paint(m_jobs, m_coded, m_sheet, m_style, m_workspace.unpacked(),
-                             m_workspace.changed());
+    if (rewrites.written.contains(true))
+        return {};
+    for (const QString &name : qAsConst(skin.added)) {
+        QFile file(archive::workPath(m_workspace.changed(), name));
+        if (!file.remove())
+            return archive::cannotWrite(file.fileName(), file.errorString());
+    }
+    skin.added.clear();
+    return {};
 }
 
-QString BuildRun::pack()
+QString BuildRun::paint(Rewrites &rewrites, const Images &images, const IconSheet &sheet)
+{
+    for (const ImageJob &job : qAsConst(rewrites.jobs))
+        report(BuildStep::PaintImage, job.path);
+    return skinimages::paint(rewrites.jobs, images.coded, sheet.image, m_style, m_workspace.unpacked(),
+                             m_workspace.changed(), &rewrites.painted);
+}
+
+QString BuildRun::writeLayouts(const SelectedSkin &skin, const Images &images, RewriteContext context,
+                               const Rewrites &rewrites)
+{
+    // What this build adds and grows, each with the proof a later build checks before taking it out.
+    for (const QString &name : skin.added)
+        context.addedFiles << name + QLatin1Char(':') +
+                                  undoplan::proofOf(archive::workPath(m_workspace.changed(), name));
+    // A grown image this build leaves as it is stays what the earlier build proved it to be.
+    for (auto image = images.table.cbegin(); image != images.table.cend(); ++image) {
+        if (skin.undo.grown.contains(image.key()) && !image->path.isEmpty())
+            context.grownImages.insert(image->path, skin.undo.grown.value(image.key()));
+    }
+    for (int i = 0; i < rewrites.jobs.size(); ++i)
+        context.grownImages.insert(rewrites.jobs.at(i).path, undoplan::proof(rewrites.painted.at(i).length,
+                                                                             rewrites.painted.at(i).crc));
+    for (int i = 0; i < skin.layouts.size(); ++i) {
+        if (!rewrites.written.at(i))
+            continue;
+        const Encoded encoded = encode(skin.layouts.at(i), context, nullptr);
+        const QString error =
+            encoded.data
+                ? layoutfile::write(archive::workPath(m_workspace.changed(), skin.layouts.at(i).name),
+                                    *encoded.data)
+                : encoded.error;
+        if (!error.isEmpty())
+            return error;
+    }
+    return {};
+}
+
+QString BuildRun::pack(const SelectedSkin &skin)
 {
     report(BuildStep::Pack, m_options.outputPath);
-    QSet<QString> dropped(m_addedBefore.begin(), m_addedBefore.end());
-    dropped.subtract(QSet<QString>(m_addedNow.begin(), m_addedNow.end()));
+    QSet<QString> dropped = skin.undo.takenOut;
+    dropped.subtract(QSet<QString>(skin.added.begin(), skin.added.end()));
     return m_skinArchive->repack(m_workspace.changed(), m_options.outputPath, dropped);
 }
 

@@ -65,19 +65,21 @@ private slots:
 
     void paletteWeighsTheNamedImagesByArea()
     {
-        // Red covers three times blue's area; the green image is not named by the layout and the
-        // transparent one has nothing to see.
+        // Red covers three times blue's area; the green image is no skin image and the transparent
+        // one (named by its layout's name, as a build finds it) has nothing to see.
         QTemporaryDir dir;
         const QString zip = dir.filePath(QStringLiteral("skin.zip"));
         QVERIFY(fixtures::writeZip(
-            zip, {{QStringLiteral("skin.xml"),
-                   fixtures::xml({QStringLiteral("<skin image=\"Red.PNG\">"),
-                                  QStringLiteral("<window image=\"img/blue.png\"/>"),
-                                  QStringLiteral("<deck image=\"clear.png\"/>"), QStringLiteral("</skin>")})},
-                  {QStringLiteral("red.png"), fixtures::png(600, 200, QColor(220, 20, 20))},
-                  {QStringLiteral("img/blue.png"), fixtures::png(200, 200, QColor(20, 20, 220))},
-                  {QStringLiteral("clear.png"), fixtures::png(900, 900, QColor(0, 220, 0, 0))},
-                  {QStringLiteral("green.png"), fixtures::png(900, 900, QColor(0, 220, 0))}}));
+            zip,
+            {{QStringLiteral("skin.xml"),
+              fixtures::xml({QStringLiteral("<skin image=\"Red.PNG\">"),
+                             QStringLiteral("<window image=\"green.png\"/>"), QStringLiteral("</skin>")})},
+             {QStringLiteral("two.xml"), fixtures::xml({QStringLiteral("<skin image=\"img\\blue.bmp\"/>")})},
+             {QStringLiteral("clear.xml"), fixtures::xml({QStringLiteral("<skin/>")})},
+             {QStringLiteral("red.png"), fixtures::png(600, 200, QColor(220, 20, 20))},
+             {QStringLiteral("img/blue.png"), fixtures::png(200, 200, QColor(20, 20, 220))},
+             {QStringLiteral("clear.png"), fixtures::png(900, 900, QColor(0, 220, 0, 0))},
+             {QStringLiteral("green.png"), fixtures::png(900, 900, QColor(0, 220, 0))}}));
         const skinpalette::Result result = skinpalette::readSkin(zip);
         QVERIFY2(result.error.isEmpty(), qPrintable(result.error));
         QCOMPARE(result.swatches.size(), 2);
@@ -85,8 +87,8 @@ private slots:
         QCOMPARE(result.swatches[1].colour, QColor(20, 20, 220));
         QVERIFY(qAbs(result.swatches[0].weight - 0.75) < 1e-9);
 
-        QVERIFY(fixtures::writeZip(
-            zip, {{QStringLiteral("skin.xml"), fixtures::xml({QStringLiteral("<skin/>")})}}));
+        QVERIFY(fixtures::writeZip(zip, {{QStringLiteral("skin.xml"),
+                                          fixtures::xml({QStringLiteral("<skin image=\"gone.png\"/>")})}}));
         QVERIFY(!skinpalette::readSkin(zip).error.isEmpty());
     }
 

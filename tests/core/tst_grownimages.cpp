@@ -5,8 +5,11 @@
 #include "skin/images/codedrows.h"
 #include "skin/images/iconsheets.h"
 #include "skin/images/imagecompositor.h"
+#include "skin/images/imagelimits.h"
 #include "skin/images/pluginzone.h"
+#include "skin/images/skinimages.h"
 #include "skinfixtures.h"
+#include "strictpng.h"
 
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -40,6 +43,7 @@ struct Coding
     QByteArray streamAfter; // added after the zlib stream
     int streamFlip = 0;     // a byte of the stream changed, counted from its end
     bool textAmongRows = false;
+    int windowBits = 0; // 0: any
 };
 
 QByteArray handMade(const QImage &image, const Coding &how, QRandomGenerator &random)
@@ -58,7 +62,8 @@ QByteArray handMade(const QImage &image, const Coding &how, QRandomGenerator &ra
     rows = how.rowsCut < 0 ? rows + QByteArray(-how.rowsCut, '\0') : rows.left(rows.size() - how.rowsCut);
     z_stream zlib{};
     const int strategies[] = {Z_DEFAULT_STRATEGY, Z_FILTERED, Z_HUFFMAN_ONLY, Z_RLE, Z_FIXED};
-    const int level = random.bounded(0, 10), windowBits = random.bounded(9, 16),
+    const int level = random.bounded(0, 10),
+              windowBits = how.windowBits ? how.windowBits : random.bounded(9, 16),
               memLevel = random.bounded(1, 10);
     deflateInit2(&zlib, level, Z_DEFLATED, windowBits, memLevel, strategies[random.bounded(5)]);
     QByteArray stream(int(deflateBound(&zlib, uLong(rows.size()))), '\0');
@@ -95,6 +100,29 @@ QImage noise(const QSize &size, QRandomGenerator &random, bool flat = false)
     return image;
 }
 
+// A 2 x 2 picture whose top left pixel is fully transparent and keeps a colour, with `kept` (the
+// chunks that describe it) before its rows and `palette` (PLTE and tRNS) when its colour type
+// asks for one.
+QByteArray described(char depth, char colourType, const QByteArray &kept, const QByteArray &palette)
+{
+    const QByteArray sample = depth == 16 ? QByteArray(2, '\0') : QByteArray(1, '\0');
+    const auto pixel = [&](int r, int g, int b, int a) {
+        if (colourType == 3)
+            return QByteArray(1, char(a == 0 ? 0 : 1));
+        QByteArray out;
+        for (const int value : {r, g, b, a})
+            out += QByteArray(depth / 8, char(value));
+        return out;
+    };
+    QByteArray rows;
+    rows += '\0' + pixel(200, 100, 50, 0) + pixel(9, 9, 9, 255);
+    rows += '\0' + pixel(9, 9, 9, 255) + pixel(9, 9, 9, 255);
+    const char kind[] = {depth, colourType, 0, 0, 0};
+    const QByteArray header = bigEndian(2) + bigEndian(2) + QByteArray(kind, 5);
+    return QByteArray("\x89PNG\r\n\x1a\n") + chunk("IHDR", header) + kept + palette +
+           chunk("IDAT", qCompress(rows).mid(4)) + chunk("IEND", {});
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Coding)
@@ -121,8 +149,11 @@ private slots:
                 QVERIFY(picture.save(source));
             else if (round % 4 == 1)
                 QCOMPARE(imagecompositor::writePng(picture, source), QString());
-            else
-                QVERIFY(fixtures::writeFile(source, handMade(picture, {}, random)));
+            else { // every other one as an optimiser writes a small picture: with a small window
+                Coding how;
+                how.windowBits = round % 8 == 2 ? 9 : 0;
+                QVERIFY(fixtures::writeFile(source, handMade(picture, how, random)));
+            }
             const auto found = codedrows::find(source);
             QVERIFY2(found, qPrintable(QStringLiteral("round %1").arg(round)));
             const QImage sheet = round % 2 ? alternative : QImage();
@@ -131,6 +162,7 @@ private slots:
             QCOMPARE(
                 imagecompositor::writeCarriedOver(source, *found, picture.size(), sheet, row, style, grown),
                 QString());
+            QCOMPARE(fixtures::strictPngProblem(fixtures::readFile(grown)), QString());
             QCOMPARE(QImage(grown).convertToFormat(QImage::Format_ARGB32),
                      imagecompositor::compose(picture, sheet, row, style));
             // Built again, the grown file gives its picture's rows back, for other additions.
@@ -141,6 +173,63 @@ private slots:
             QCOMPARE(QImage(source).convertToFormat(QImage::Format_ARGB32),
                      imagecompositor::compose(picture, {}, row, style));
         }
+    }
+
+    // Whichever way it grows, an image keeps what describes it and the colour of its fully
+    // transparent pixels; an animation stays as it is.
+    void grownImagesKeepTheirPicture_data()
+    {
+        QTest::addColumn<char>("depth");
+        QTest::addColumn<char>("colourType");
+        QTest::addColumn<QByteArray>("extra");
+        QTest::addColumn<QString>("problem");
+        const QByteArray palette =
+            chunk("PLTE", QByteArray("\xc8\x64\x32\x09\x09\x09", 6)) + chunk("tRNS", QByteArray("\0\xff", 2));
+        QTest::newRow("8-bit RGBA, carried") << char(8) << char(6) << QByteArray() << QString();
+        QTest::newRow("16-bit RGBA") << char(16) << char(6) << QByteArray() << QString();
+        QTest::newRow("palette with tRNS") << char(8) << char(3) << palette << QString();
+        QTest::newRow("animated") << char(8) << char(6) << chunk("acTL", QByteArray(8, '\0'))
+                                  << QString("is animated");
+    }
+
+    void grownImagesKeepTheirPicture()
+    {
+        QFETCH(char, depth);
+        QFETCH(char, colourType);
+        QFETCH(QByteArray, extra);
+        QFETCH(QString, problem);
+        QByteArray kept;
+        for (const auto &[type, data] :
+             {std::pair{"tEXt", QByteArray("Author\0me", 9)},
+              {"zTXt", QByteArray("Licence\0\0", 9) + qCompress("ours").mid(4)},
+              {"iTXt", QByteArray("Title\0\0\0en\0\0x", 13)},
+              {"gAMA", bigEndian(45455)},
+              {"cHRM",
+               QByteArray::fromHex("00007a26000080840000fa00000080e8000075300000ea6000003a9800001770")},
+              {"sRGB", QByteArray(1, '\0')},
+              {"pHYs", bigEndian(2835) + bigEndian(2835) + '\1'}})
+            kept += chunk(type, data);
+        const bool palette = colourType == 3;
+        const QByteArray file = described(depth, colourType, (palette ? QByteArray() : extra) + kept,
+                                          palette ? extra : QByteArray());
+        const QString from = m_dir.filePath("from"), to = m_dir.filePath("to");
+        QVERIFY(QDir().mkpath(from) && QDir().mkpath(to));
+        QVERIFY(fixtures::writeFile(from + "/picture.png", file));
+        QCOMPARE(imagelimits::measure(from + "/picture.png").problem, problem);
+        if (!problem.isEmpty())
+            return;
+        skinimages::CodedImages coded;
+        if (const auto found = codedrows::find(from + "/picture.png"); found && found->carriable)
+            coded.insert("picture.png", *found);
+        QCOMPARE(coded.size(), depth == 8 && colourType == 6 ? 1 : 0);
+        const ImageJob job{"picture.png", QSize(2, 2), 2 + pluginzone::rowWithoutSheet};
+        QCOMPARE(skinimages::paint({job}, coded, {}, fixtures::defaultStyle(), from, to), QString());
+        const QByteArray grown = fixtures::readFile(to + "/picture.png");
+        QCOMPARE(fixtures::strictPngProblem(grown), QString());
+        QVERIFY(grown.contains(kept));
+        QCOMPARE(grown.count("pHYs"), 1);
+        QCOMPARE(QImage(to + "/picture.png").convertToFormat(QImage::Format_ARGB32).pixel(0, 0),
+                 qRgba(200, 100, 50, 0));
     }
 
     void spoiledFilesAreLeftToTheDecoder_data()

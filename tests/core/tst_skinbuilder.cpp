@@ -3,6 +3,7 @@
 // below the picture, the plugin-zone controls) and the editor's knob preview.
 
 #include "preview/knobimage.h"
+#include "rebuildproperty.h"
 #include "skin/archive/archive.h"
 #include "skin/archive/workpaths.h"
 #include "skin/images/iconsheets.h"
@@ -10,9 +11,12 @@
 #include "skin/images/pluginzone.h"
 #include "skin/images/pngwriter.h"
 #include "skin/layout/sourcescan.h"
+#include "skin/layout/xmlrewriter.h"
 #include "skin/outputname.h"
 #include "skin/skinbuilder.h"
+#include "skin/undoplan.h"
 #include "skinfixtures.h"
+#include "strictpng.h"
 #include "style/resources.h"
 
 #include <QRandomGenerator>
@@ -381,11 +385,12 @@ private slots:
              12}, // bzip2
             {"history.txt", "kept as it was\n", 0100644, -1, false, nullptr, lzma, 0}};
         const QString skin = makeSkin("skin.zip", entries);
-        // The archive library cannot write LZMA: the entry goes in as stored and gets its method here.
-        const auto lzmaMethods = [](const QByteArray &zip) {
-            const int local = zip.indexOf("history.txt") - 30;
-            return QPair<int, int>(zip.at(local + 8),
-                                   zip.at(zip.indexOf("history.txt", local + 40) - 46 + 10));
+        // The archive library cannot write LZMA: the entry goes in as stored and gets its method
+        // here; bzip2 and LZMA get the version a reader needs for them. Local, then central.
+        const auto stamps = [](const QByteArray &zip, const char *name) {
+            const int local = zip.indexOf(name) - 30, central = zip.indexOf(name, local + 40) - 46;
+            return QVector<int>{zip.at(local + 8), zip.at(local + 4), zip.at(central + 10),
+                                zip.at(central + 6)};
         };
         QByteArray bytes = fixtures::readFile(skin);
         bytes[bytes.indexOf("history.txt") - 30 + 8] = bytes[bytes.lastIndexOf("history.txt") - 46 + 10] = 14;
@@ -418,7 +423,9 @@ private slots:
             QVERIFY2(out.value(kept) == stored.value(kept), kept);
         const QByteArray built = fixtures::readFile(path("out.zip"));
         QVERIFY(built.endsWith(QByteArray("\x04\0\x80 by", 6)));
-        QVERIFY(built.contains(lzma) && lzmaMethods(built) == qMakePair(14, 14));
+        QVERIFY(built.contains(lzma));
+        QCOMPARE(stamps(built, "history.txt"), (QVector<int>{14, 63, 14, 63}));
+        QCOMPARE(stamps(built, "readme.txt"), (QVector<int>{12, 46, 12, 46}));
         QuaZip zip(path("out.zip"));
         QVERIFY(zip.open(QuaZip::mdUnzip) && zip.goToFirstFile());
         while (zip.getCurrentFileName() != "browserfloat.png")
@@ -474,6 +481,12 @@ private slots:
             makeSkin("windows.zip", {{"w.xml", xml({"<window name=\"w\">", "</window>"})}});
         first.outputPath = path("first.zip");
         QVERIFY(build(first).ok);
+        if (firstExtras && firstIcons == secondIcons) { // built again as it was: the same bytes
+            SkinBuildOptions same = first;
+            same.selectedSkinFile = std::exchange(same.outputPath, path("same.zip"));
+            QVERIFY(build(same).ok);
+            QCOMPARE(fixtures::readFile(same.outputPath), fixtures::readFile(first.outputPath));
+        }
         SkinBuildOptions second = optionsFor(first.selectedSkinFile);
         second.iconSet = secondIcons;
         second.floatBrowser = secondIcons == firstIcons;
@@ -501,20 +514,77 @@ private slots:
         QCOMPARE(rebuilt.value("browserfloat.png"), png(9, 9));
     }
 
-    // A mark is text anyone can write: what it names goes only when it holds what a build wrote,
-    // and a begin mark without its end is a comment like any other.
-    void forgedMarksTakeNothingOut()
+    // What a rebuild takes out is worked out from the marks alone and the proofs of the entries
+    // they name: only a complete pair where a build writes it counts, and only proven claims.
+    void undoPlanTakesOutOnlyWhatItProves_data()
     {
-        const QString skin = makeSkin(
+        QTest::addColumn<QStringList>("body"); // inside <skin image="s.png">
+        QTest::addColumn<QString>("takenOut");
+        QTest::addColumn<int>("height"); // of s.png's picture; 0 when it is kept whole
+        QTest::addColumn<int>("warnings");
+        const QString begin = "<!-- panelcraft added image=\"s.png\" height=\"10\" grown=\"99:0badf00d\" "
+                              "files=\"n.txt:4:8b0cdb4a\" -->";
+        const QString end = "<!-- panelcraft end -->";
+        QTest::newRow("a pair") << QStringList{begin, "<window/>", end} << "n.txt" << 10 << 0;
+        QTest::newRow("a lone begin") << QStringList{begin, "<window/>"} << "" << 0 << 0;
+        QTest::newRow("end before begin") << QStringList{end, begin} << "" << 0 << 0;
+        QTest::newRow("inside the browser")
+            << QStringList{"<browser>", begin, end, "</browser>"} << "" << 0 << 0;
+        QTest::newRow("split across elements")
+            << QStringList{begin, "<window>", end, "</window>", end} << "" << 0 << 0;
+        QTest::newRow("nested: the inner pair")
+            << QStringList{"<!-- panelcraft added files=\"o.txt:4:8b0cdb4a\" -->", begin, end, end} << "n.txt"
+            << 10 << 0;
+        QTest::newRow("image replaced")
+            << QStringList{QString(begin).replace("99:", "98:"), end} << "n.txt" << 0 << 1;
+        QTest::newRow("image without proof")
+            << QStringList{QString(begin).replace(" grown=\"99:0badf00d\"", ""), end} << "n.txt" << 0 << 1;
+        QTest::newRow("CRC alone") << QStringList{QString(begin).replace("n.txt:4:", "n.txt:"), end} << ""
+                                   << 10 << 1;
+        QTest::newRow("other length")
+            << QStringList{QString(begin).replace("n.txt:4:", "n.txt:5:"), end} << "" << 10 << 1;
+        QTest::newRow("still named outside")
+            << QStringList{"<window image=\"N.TXT\"/>", begin, end} << "" << 10 << 1;
+    }
+
+    void undoPlanTakesOutOnlyWhatItProves()
+    {
+        QFETCH(QStringList, body);
+        QFETCH(QString, takenOut);
+        QFETCH(int, height);
+        QFETCH(int, warnings);
+        const xmltokens::Document layout = xmltokens::read(
+            ("<skin image=\"s.png\">\n" + body.join('\n') + "\n</skin>\n"), rewrittenElements());
+        const undoplan::Plan plan = undoplan::make(
+            {&layout}, {{"s.png", "99:0badf00d"}, {"n.txt", "4:8b0cdb4a"}, {"o.txt", "4:8b0cdb4a"}});
+        QCOMPARE(QStringList(plan.takenOut.cbegin(), plan.takenOut.cend()).join(' '), takenOut);
+        QCOMPARE(plan.originalHeights.value("s.png"), height);
+        QCOMPARE(plan.warnings.size(), warnings);
+    }
+
+    // Generated changes to a built skin (see rebuildproperty.h); fuzz_rebuild explores further.
+    void rebuildsKeepWhatTheyDidNotAdd()
+    {
+        QRandomGenerator random(29);
+        for (int scenario = 0; scenario < 60; ++scenario) {
+            QByteArray choices(24, '\0');
+            random.fillRange(reinterpret_cast<quint32 *>(choices.data()), choices.size() / 4);
+            const QTemporaryDir dir;
+            QCOMPARE(fixtures::rebuildScenario(choices, dir.path()), QString());
+        }
+    }
+
+    // With no layout written, nothing would name the floating browser's picture: it is not added.
+    void nothingIsAddedThatNoLayoutNames()
+    {
+        SkinBuildOptions options = optionsFor(makeSkin(
             "skin.zip",
-            {{"a.xml", layout({"<!-- panelcraft added files=\"notes.txt:00000000|b.xml|skin.png:1\" -->",
-                               "<!-- panelcraft end -->"})},
-             {"b.xml", layout({"<!-- panelcraft added files=\"notes.txt\" -->", "<deck/>"})},
-             {"skin.png", png(400, 300)},
-             {"notes.txt", "kept"}});
-        QCOMPARE(build(optionsFor(skin)).warnings.size(), 3);
-        QCOMPARE(output().keys(), (QStringList{"a.xml", "b.xml", "notes.txt", "skin.png"}));
-        QVERIFY(lines(output().value("b.xml")).contains("<deck/>"));
+            {{"ascii.xml", "<?xml version=\"1.0\" encoding=\"US-ASCII\"?>\n<skin>Caf\xc3\xa9\n</skin>\n"},
+             {"ascii.png", png(40, 30)}}));
+        options.floatBrowser = true;
+        const BuildResult result = build(options);
+        QVERIFY(result.ok && result.warnings.size() == 1);
+        QCOMPARE(output().keys(), (QStringList{"ascii.png", "ascii.xml"}));
     }
 
     // Sources without what was asked for are reported; the skin is still built without them.
@@ -757,6 +827,7 @@ private slots:
         }
         const QString path = m_dir->filePath("written.png");
         QCOMPARE(imagecompositor::writePng(image, path), QString());
+        QCOMPARE(fixtures::strictPngProblem(fixtures::readFile(path)), QString());
         const QImage read(path);
         QCOMPARE(read.hasAlphaChannel(), alpha);
         QCOMPARE(read.convertToFormat(QImage::Format_ARGB32), image.convertToFormat(QImage::Format_ARGB32));
@@ -862,6 +933,7 @@ private slots:
         row("data shorter than declared", 100, qint64(1) << 30, "short", "damaged");
         // A folder has no data to unpack; its entry is read all the same.
         row("folder entry", 100, qint64(1) << 30, "folder", "damaged");
+        row("local header naming another file", 100, qint64(1) << 30, "name", "damaged");
         // Listed by the archive library two bytes at a time, this took seconds.
         row("extra field past the directory", 100, qint64(1) << 30, "extra",
             "extra fields of its entries are inconsistent");
@@ -897,6 +969,8 @@ private slots:
             bytes[record + 24] = char(bytes.at(record + 24) + 1);
         } else if (damage == "folder") {
             bytes[bytes.indexOf("d/") - 30] = 'X'; // its local header's signature
+        } else if (damage == "name") {
+            bytes[bytes.indexOf("c.png")] = 'e'; // in its local header, the same length
         } else if (damage == "extra") {
             const int record = bytes.indexOf("PK\x01\x02");
             bytes[record + 30] = bytes[record + 31] = char(0xff);

@@ -1,5 +1,7 @@
 #include "skinfixtures.h"
 
+#include "strictpng.h"
+
 #include "style/tablefile.h"
 
 #include <QBuffer>
@@ -80,6 +82,11 @@ QStringList zipNames(const QString &path)
 
 QImage imageIn(const QMap<QString, QByteArray> &files, const QString &name)
 {
+    const QString problem = files.contains(name) ? strictPngProblem(files.value(name)) : QString();
+    if (!problem.isEmpty()) {
+        qWarning("%s would not open in a strict reader: %s", qPrintable(name), qPrintable(problem));
+        return {};
+    }
     return QImage::fromData(files.value(name), "PNG");
 }
 

@@ -39,6 +39,7 @@ bool writeZip(const QString &path, const QList<ZipEntry> &entries);
 QMap<QString, QByteArray> readZip(const QString &path, bool stored = false);
 // The entries' names in archive order.
 QStringList zipNames(const QString &path);
+// Null, with a warning, when a strict reader would refuse it.
 QImage imageIn(const QMap<QString, QByteArray> &files, const QString &name);
 
 // A PNG of one colour.

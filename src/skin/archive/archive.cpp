@@ -237,20 +237,22 @@ QString Unpacker::Extraction::checkEntry(const QuaZipFileInfo64 &info, const unz
                   "%3)")
             .arg(m_name, printable(info.name))
             .arg(method);
+    // The local header must say what the directory says, the whole name included: a damaged
+    // entry is found here, before anything is unpacked or painted, whatever it holds. (Where the
+    // records cannot be read so, in a zip64 archive, the archive library's own comparison stands.)
+    const auto offset =
+        dataOffsetFromRecords(m_file, qint64(unzGetOffset64(m_zip.getUnzFile())), m_prefixBytes);
     if (method == lzmaMethod) {
         // The archive library will not open it at all, not even to pass its bytes through.
-        const auto offset =
-            dataOffsetFromRecords(m_file, qint64(unzGetOffset64(m_zip.getUnzFile())), m_prefixBytes);
         if (!offset)
             return damaged();
         entry.stored.dataOffset = *offset;
     } else {
-        // Opening it reads its local header and compares it with the directory: a damaged entry
-        // is found here, before anything is unpacked or painted, whatever it holds.
         unzFile zip = m_zip.getUnzFile();
         const bool opened = unzOpenCurrentFile3(zip, nullptr, nullptr, 1, nullptr) == UNZ_OK;
         entry.stored.dataOffset = opened ? qint64(unzGetCurrentFileZStreamPos64(zip)) : 0;
-        if (!opened || unzCloseCurrentFile(zip) != UNZ_OK)
+        if (!opened || unzCloseCurrentFile(zip) != UNZ_OK ||
+            (m_prefixBytes >= 0 && offset != entry.stored.dataOffset))
             return damaged();
     }
     const EntryPlaces::Taken taken = m_places.take(entry.name, entry.path, entry.folder);
@@ -309,27 +311,16 @@ QString Unpacker::Extraction::writeEntries(const std::function<bool(const QStrin
     // Each file is unpacked on its own, so several can be at once; the first failure in the
     // archive's order is the one told.
     QVector<QString> errors(files.size());
-    std::atomic<int> next{0};
-    std::atomic<bool> failed{false};
-    std::atomic<bool> outOfMemory{false};
-    const auto work = [&] {
-        try {
-            QFile archive(m_file.fileName());
-            const bool open = archive.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
-            for (int i; !failed && (i = next++) < files.size();) {
-                errors[i] = open ? writeFile(archive, files.at(i).first, *files.at(i).second) : damaged();
-                failed = failed || !errors.at(i).isEmpty();
-            }
-        } catch (const std::bad_alloc &) {
-            failed = outOfMemory = true;
+    SharedLoop loop(files.size());
+    loop.run([&] {
+        QFile archive(m_file.fileName());
+        const bool open = archive.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+        for (int i; (i = loop.take()) >= 0;) {
+            errors[i] = open ? writeFile(archive, files.at(i).first, *files.at(i).second) : damaged();
+            if (!errors.at(i).isEmpty())
+                loop.stop();
         }
-    };
-    {
-        HelperThreads helpers(HelperThreads::usefulFor(files.size()), work);
-        work();
-    }
-    if (outOfMemory)
-        throw std::bad_alloc();
+    });
     const auto error =
         std::find_if(errors.cbegin(), errors.cend(), [](const QString &e) { return !e.isEmpty(); });
     return error == errors.cend() ? QString() : *error;

@@ -291,7 +291,7 @@ QString Repack::copyRaw(const CheckedEntry &entry, const QuaZipFileInfo64 &info)
     copy.extraLocal = withoutZip64(copy.extraLocal);
     copy.extraGlobal = withoutZip64(copy.extraGlobal);
     const StoredEntry &stored = entry.stored;
-    const bool patched = stored.method == lzmaMethod;
+    const bool patched = stored.method == lzmaMethod || stored.method == bzip2Method;
     if (patched)
         m_device.expect(m_entriesWritten, stored.method);
     QuaZipFile out(&m_zip);

@@ -76,12 +76,15 @@ std::optional<qint64> dataOffsetFromRecords(QIODevice &archive, qint64 record, q
     if (central.size() < recordSize || !central.startsWith(QByteArray("PK\x01\x02", 4)) ||
         u32(central, 42) == 0xffffffffu)
         return std::nullopt;
+    const QByteArray name = archive.read(u16(central, 28));
     const qint64 header = qint64(u32(central, 42)) + prefixBytes;
     if (!archive.seek(header))
         return std::nullopt;
+    // A local header naming another file of the same length is what unzip -t calls damage.
     const QByteArray local = archive.read(localHeaderSize);
     if (local.size() < localHeaderSize || !local.startsWith(QByteArray("PK\x03\x04", 4)) ||
-        u16(local, 8) != u16(central, 10) || u16(local, 26) != u16(central, 28))
+        u16(local, 8) != u16(central, 10) || u16(local, 26) != u16(central, 28) ||
+        archive.read(name.size()) != name)
         return std::nullopt;
     return header + localHeaderSize + u16(local, 26) + u16(local, 28);
 }

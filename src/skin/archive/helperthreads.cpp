@@ -28,3 +28,39 @@ int HelperThreads::usefulFor(int pieces)
 {
     return qMax(0, qMin(QThread::idealThreadCount(), pieces) - 1);
 }
+
+int SharedLoop::take()
+{
+    if (m_stopped)
+        return -1;
+    const int index = m_next++;
+    return index < m_count ? index : -1;
+}
+
+std::function<void()> SharedLoop::guarded(const std::function<void()> &work)
+{
+    return [this, work] {
+        try {
+            work();
+        } catch (const std::bad_alloc &) {
+            m_outOfMemory = true;
+            m_stopped = true;
+        }
+    };
+}
+
+void SharedLoop::rethrow() const
+{
+    if (m_outOfMemory)
+        throw std::bad_alloc();
+}
+
+void SharedLoop::run(const std::function<void()> &work)
+{
+    const std::function<void()> guardedWork = guarded(work);
+    {
+        HelperThreads helpers(HelperThreads::usefulFor(m_count), guardedWork);
+        guardedWork();
+    }
+    rethrow();
+}

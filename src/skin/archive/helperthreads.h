@@ -5,6 +5,7 @@
 // gives no thread at all (a process limit, no address space left for a stack): nothing ever
 // waits for a thread that never started.
 
+#include <atomic>
 #include <functional>
 #include <thread>
 #include <vector>
@@ -26,4 +27,34 @@ public:
 
 private:
     std::vector<std::thread> m_threads;
+};
+
+// The indices 0 to count - 1 shared out among the threads working on them, each taken once, and
+// the one place where a helper's work is guarded: an exception must not leave a helper thread
+// (it would end the process), so running out of memory stops the loop everywhere and is thrown
+// again in the caller.
+class SharedLoop
+{
+public:
+    explicit SharedLoop(int count) : m_count(count) {}
+
+    // The next index for the calling thread; -1 once none is left or the loop was stopped.
+    int take();
+    void stop() { m_stopped = true; }
+    bool stopped() const { return m_stopped; }
+
+    // `work` (which takes indices until there are none) guarded for a thread of its own.
+    std::function<void()> guarded(const std::function<void()> &work);
+    // Throws std::bad_alloc when the work ran out of memory on any thread.
+    void rethrow() const;
+
+    // Runs `work` on the caller and on helpers, one per further core the indices can use, waits
+    // for them, then rethrow()s.
+    void run(const std::function<void()> &work);
+
+private:
+    const int m_count;
+    std::atomic<int> m_next{0};
+    std::atomic<bool> m_stopped{false};
+    std::atomic<bool> m_outOfMemory{false};
 };

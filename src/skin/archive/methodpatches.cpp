@@ -14,6 +14,12 @@ QByteArray le16(int value)
     return QByteArray(bytes, 2);
 }
 
+// What the zip format says a reader must support for the method: 4.6 for bzip2, 6.3 for LZMA.
+int versionNeeded(int method)
+{
+    return method == 12 ? 46 : method == 14 ? 63 : 20;
+}
+
 } // namespace
 
 void MethodPatches::expect(int index, int method)
@@ -24,20 +30,24 @@ void MethodPatches::expect(int index, int method)
 
 bool MethodPatches::patchLocalHeader(int index)
 {
-    constexpr int methodField = 8;
-    return m_file.seek(m_localHeaders.value(index) + methodField) &&
-           m_file.write(le16(m_methods.value(index))) == 2 && m_file.seek(pos());
+    constexpr int versionField = 4, methodField = 8;
+    const qint64 header = m_localHeaders.value(index);
+    const int method = m_methods.value(index);
+    return m_file.seek(header + versionField) && m_file.write(le16(versionNeeded(method))) == 2 &&
+           m_file.seek(header + methodField) && m_file.write(le16(method)) == 2 && m_file.seek(pos());
 }
 
 bool MethodPatches::finish()
 {
     constexpr int recordSize = 46;
-    constexpr int methodField = 10;
+    constexpr int versionField = 6, methodField = 10;
     int index = 0;
     for (int at = 0; at + recordSize <= m_held.size() && m_held.mid(at, 4) == QByteArray("PK\x01\x02", 4);
          ++index) {
-        if (m_methods.contains(index))
+        if (m_methods.contains(index)) {
+            m_held.replace(at + versionField, 2, le16(versionNeeded(m_methods.value(index))));
             m_held.replace(at + methodField, 2, le16(m_methods.value(index)));
+        }
         at += recordSize + u16(m_held, at + 28) + u16(m_held, at + 30) + u16(m_held, at + 32);
     }
     m_holding = false;

@@ -1,9 +1,11 @@
 #pragma once
 
 // The archive library refuses to write an entry whose method it cannot make itself (LZMA), even
-// as stored bytes passed through untouched. Such an entry goes in marked as stored, and this
-// device, between the library and the file, puts its method back: into the entry's local header
-// once the entry is written, and into the central directory on its way to the file.
+// as stored bytes passed through untouched, and marks one it passes through (bzip2) as needing
+// no more than deflate. Such an entry goes in marked as stored, and this device, between the
+// library and the file, puts its method back, with the version a reader needs for it: into the
+// entry's local header once the entry is written, and into the central directory on its way to
+// the file.
 
 #include <QFileDevice>
 #include <QHash>

@@ -1,6 +1,7 @@
 #include "skin/images/codedrows.h"
 
 #include "skin/images/imagelimits.h"
+#include "skin/images/pngchunks.h"
 
 #include <QFile>
 #include <QtEndian>
@@ -14,49 +15,8 @@ constexpr qint64 maxChunk = 0x7fffffff;
 // A file of countless tiny chunks is left to the decoder rather than listed here.
 constexpr int maxRowChunks = 1 << 16;
 
-struct Chunk
-{
-    QByteArray type;
-    const uchar *data = nullptr;
-    qint64 size = 0;
-};
-
-// Walks the chunks of a PNG file in memory, each checked against its CRC.
-class Chunks
-{
-public:
-    Chunks(const uchar *file, qint64 size) : m_file(file), m_size(size) {}
-
-    bool isPng() const { return m_size >= 8 && std::memcmp(m_file, "\x89PNG\r\n\x1a\n", 8) == 0; }
-
-    // The next chunk; empty type at a chunk that is cut short, damaged or malformed.
-    Chunk next()
-    {
-        if (m_at + 12 > m_size)
-            return {};
-        const qint64 size = qFromBigEndian<quint32>(m_file + m_at);
-        if (size > maxChunk || size > m_size - m_at - 12)
-            return {};
-        const uchar *type = m_file + m_at + 4;
-        for (int i = 0; i < 4; ++i) {
-            const uchar letter = type[i] | 0x20;
-            if (letter < 'a' || letter > 'z')
-                return {};
-        }
-        const quint32 stored = qFromBigEndian<quint32>(type + 4 + size);
-        if (stored != quint32(crc32(crc32(0, nullptr, 0), type, uInt(4 + size))))
-            return {};
-        m_at += 12 + size;
-        return {QByteArray(reinterpret_cast<const char *>(type), 4), type + 4, size};
-    }
-
-    qint64 offsetOf(const Chunk &chunk) const { return chunk.data - m_file; }
-
-private:
-    const uchar *m_file;
-    const qint64 m_size;
-    qint64 m_at = 8;
-};
+using pngchunks::Chunk;
+using pngchunks::Chunks;
 
 bool critical(const QByteArray &type)
 {
@@ -185,6 +145,20 @@ bool Stream::checkRows(const uchar *out, qint64 size)
     return true;
 }
 
+// The rows added below are coded reaching back up to 32 KB, while an optimiser may have declared
+// a smaller window for the picture alone; a strict reader stops at the first distance beyond what
+// the header declares. Every distance the carried rows use lies within the smaller window and so
+// within the full one too: declaring the full window makes the whole stream valid, whereas coding
+// the new rows within the old window would cost size and leave a source that already overstepped
+// its own header as broken as it came.
+void declareFullWindow(QByteArray &stream)
+{
+    const int method = 0x78; // deflate with a 32 KB window
+    const int level = quint8(stream.at(1)) & 0xc0;
+    stream[0] = char(method);
+    stream[1] = char(level | (31 - (method << 8 | level) % 31) % 31);
+}
+
 } // namespace
 
 std::optional<Found> find(const QString &path, int cutRows)
@@ -264,8 +238,9 @@ std::optional<pngwriter::Above> carried(const QString &path, const Found &found,
     }
     if (stream.size() != streamBytes)
         return std::nullopt;
-    // The zlib header stays; what follows the rows carried goes, the stream's checksum with it.
+    // What follows the rows carried goes, the stream's checksum with it.
     stream.truncate(int(2 + (end + 7) / 8));
+    declareFullWindow(stream);
     char *deflated = stream.data() + 2;
     if (whole) // the final block becomes one more
         deflated[found.finalBlock / 8] = char(deflated[found.finalBlock / 8] & ~(1 << found.finalBlock % 8));

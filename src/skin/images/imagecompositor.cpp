@@ -82,6 +82,15 @@ void addBelow(QImage &canvas, int pictureHeight, const QImage &sheet, std::optio
     for (int y = 0; y < below.height(); ++y)
         std::copy_n(below.constScanLine(y), below.bytesPerLine(), canvas.scanLine(pictureHeight + y));
 }
+// Copies the picture into the top rows of the canvas as it is: drawn, a picture that is not
+// already 8-bit RGBA (16 bits a sample, a palette) would lose the colour of its fully
+// transparent pixels.
+void putAtTop(QImage &canvas, const QImage &picture)
+{
+    const QImage rows = picture.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < rows.height(); ++y)
+        std::copy_n(rows.constScanLine(y), qsizetype(rows.width()) * 4, canvas.scanLine(y));
+}
 } // namespace
 
 QString cannotWrite(const QString &path, const QString &why)
@@ -103,12 +112,7 @@ QSize canvasSize(const QSize &skin, const QSize &sheet, std::optional<int> plugi
 QImage compose(const QImage &skin, const QImage &sheet, std::optional<int> pluginRow, const Style &style)
 {
     QImage canvas = blankCanvas(canvasSize(skin.size(), sheet.size(), pluginRow));
-    {
-        QPainter painter(&canvas);
-        // Copy rather than blend, so half-transparent pixels of the skin keep their exact values.
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(0, 0, skin);
-    }
+    putAtTop(canvas, skin);
     addBelow(canvas, skin.height(), sheet, pluginRow, style);
     return canvas;
 }
@@ -137,11 +141,8 @@ QImage composeFile(const QString &path, const QSize &picture, const QImage &shee
         *problem = QCoreApplication::translate("imagecompositor", "is damaged and cannot be decoded");
         return {};
     }
-    if (top.constBits() != canvas.constBits()) { // the reader chose another format
-        QPainter painter(&canvas);
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(0, 0, top);
-    }
+    if (top.constBits() != canvas.constBits()) // the reader chose another format
+        putAtTop(canvas, top);
     addBelow(canvas, picture.height(), sheet, pluginRow, style);
     return canvas;
 }
@@ -149,7 +150,7 @@ QImage composeFile(const QString &path, const QSize &picture, const QImage &shee
 std::optional<QString> writeCarriedOver(const QString &source, const codedrows::Found &rows,
                                         const QSize &picture, const QImage &sheet,
                                         std::optional<int> pluginRow, const Style &style,
-                                        const QString &target)
+                                        const QString &target, pngwriter::Written *written)
 {
     const int height = picture.height();
     const QSize size = canvasSize(picture, sheet.size(), pluginRow);
@@ -158,17 +159,21 @@ std::optional<QString> writeCarriedOver(const QString &source, const codedrows::
     const auto above = codedrows::carried(source, rows, height);
     if (!above)
         return std::nullopt;
-    return writePng(additions(size.width(), height, size.height(), sheet, pluginRow, style), target, &*above);
+    return writePng(additions(size.width(), height, size.height(), sheet, pluginRow, style), target, &*above,
+                    source, written);
 }
 
-QString writePng(const QImage &image, const QString &path, const pngwriter::Above *above)
+QString writePng(const QImage &image, const QString &path, const pngwriter::Above *above,
+                 const QString &describedBy, pngwriter::Written *written)
 {
+    const pngchunks::Described described =
+        describedBy.isEmpty() ? pngchunks::Described() : pngchunks::described(describedBy);
     QFile file(path);
     // Unbuffered, so a short write (a full disk) is seen at once, with the system's reason.
     const bool opened = file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered);
     if (!opened)
         return cannotWrite(path, file.errorString());
-    switch (pngwriter::write(image, file, {}, above)) {
+    switch (pngwriter::write(image, file, {}, above, describedBy.isEmpty() ? nullptr : &described, written)) {
     case pngwriter::Outcome::Written:
         return {};
     case pngwriter::Outcome::CannotWrite:

@@ -12,7 +12,8 @@ struct Found;
 }
 namespace pngwriter {
 struct Above;
-}
+struct Written;
+} // namespace pngwriter
 
 namespace imagecompositor {
 
@@ -35,9 +36,11 @@ inline const QString floatingBrowserPath = QStringLiteral(":/new/images/myfiles/
 // Why an image could not be written, with its path.
 QString cannotWrite(const QString &path, const QString &why);
 
-// Saves a PNG, below `above` when given; returns an empty text or why it could not be written,
-// with the path.
-QString writePng(const QImage &image, const QString &path, const pngwriter::Above *above = nullptr);
+// Saves a PNG, below `above` when given and with the chunks that describe the picture in
+// `describedBy` (a PNG file) when given; returns an empty text or why it could not be written,
+// with the path. `written`, when given, gets the file's length and CRC-32.
+QString writePng(const QImage &image, const QString &path, const pngwriter::Above *above = nullptr,
+                 const QString &describedBy = QString(), pngwriter::Written *written = nullptr);
 
 // What composeFile() and writePng() give for the `picture` at the top of `source`, with the
 // picture's coded rows (found as `rows`) carried over as they are and only the rows below it
@@ -47,7 +50,7 @@ QString writePng(const QImage &image, const QString &path, const pngwriter::Abov
 std::optional<QString> writeCarriedOver(const QString &source, const codedrows::Found &rows,
                                         const QSize &picture, const QImage &sheet,
                                         std::optional<int> pluginRow, const Style &style,
-                                        const QString &target);
+                                        const QString &target, pngwriter::Written *written = nullptr);
 
 // The built-in floating browser image with the controls at its plugin row.
 QImage floatingBrowserImage(const Style &style);

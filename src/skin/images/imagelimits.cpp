@@ -1,7 +1,10 @@
 #include "skin/images/imagelimits.h"
 
+#include "skin/images/pngchunks.h"
+
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -25,6 +28,9 @@ QString tooLarge(const QSize &size)
 
 namespace {
 
+// Where an animation's control chunk stands: before the image data, near the start.
+constexpr qint64 headBytes = 64 * 1024;
+
 Measured judged(const QSize &size)
 {
     Measured measured;
@@ -39,16 +45,27 @@ Measured judged(const QSize &size)
     return measured;
 }
 
+// Only an animation's first frame would grow, and the others would be lost: it stays as it is.
+Measured judged(const QSize &size, const QByteArray &head)
+{
+    if (!pngchunks::animated(head))
+        return judged(size);
+    Measured measured;
+    measured.problem = QCoreApplication::translate("imagelimits", "is animated");
+    return measured;
+}
+
 } // namespace
 
 Measured measure(const QString &path)
 {
-    if (!QFileInfo(path).isFile()) {
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
         Measured measured;
         measured.problem = QCoreApplication::translate("imagelimits", "is missing");
         return measured;
     }
-    return judged(QImageReader(path).size());
+    return judged(QImageReader(path).size(), file.read(headBytes));
 }
 
 std::optional<Measured> measurePng(const QByteArray &head)
@@ -59,7 +76,7 @@ std::optional<Measured> measurePng(const QByteArray &head)
     buffer.setData(head);
     QImageReader reader(&buffer, "png");
     const QSize size = reader.size();
-    return size.isValid() ? std::optional<Measured>(judged(size)) : std::nullopt;
+    return size.isValid() ? std::optional<Measured>(judged(size, head)) : std::nullopt;
 }
 
 QImage read(const QString &path, QString *problem, bool *refused)

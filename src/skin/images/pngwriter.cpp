@@ -79,8 +79,9 @@ struct Workspace
 class Encoder
 {
 public:
-    Encoder(const QImage &image, const Settings &settings, QIODevice &out, const Above *above)
-        : m_above(above), m_alpha(image.hasAlphaChannel() || above),
+    Encoder(const QImage &image, const Settings &settings, QIODevice &out, const Above *above,
+            const pngchunks::Described *described)
+        : m_above(above), m_described(described), m_alpha(image.hasAlphaChannel() || above),
           m_image(image.convertToFormat(m_alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32)),
           m_settings(settings), m_out(out), m_pixelBytes(m_alpha ? 4 : 3),
           m_rowBytes(qint64(m_image.width()) * m_pixelBytes), m_bandRows(bandRows(m_rowBytes + 1)),
@@ -89,6 +90,7 @@ public:
     }
 
     Outcome run();
+    Written written() const { return m_file; }
 
 private:
     template <bool alpha> void pixelsOf(int y, quint8 *out) const;
@@ -98,8 +100,11 @@ private:
     void work(bool writes);
     bool writeFinished();
     bool writeAbove();
+    bool put(const char *data, qint64 size);
+    bool putChunk(const char *length, quint32 chunkCrc, const char *typed, qint64 typedSize, const char *crc);
 
     const Above *const m_above;
+    const pngchunks::Described *const m_described;
     const bool m_alpha;
     const QImage m_image;
     const Settings m_settings;
@@ -115,9 +120,10 @@ private:
     int m_written = 0;
     QVector<quint32> m_adlers;
     QVector<qint64> m_lengths;
-    std::atomic<int> m_next{0};
+    SharedLoop m_loop{m_bands};
     std::atomic<bool> m_failed{false};
     std::atomic<bool> m_writeFailed{false};
+    Written m_file; // so far; only the caller's thread writes
 };
 
 template <bool alpha> void Encoder::pixelsOf(int y, quint8 *out) const
@@ -271,10 +277,32 @@ bool Encoder::writeAbove()
     std::copy_n("IDAT", 4, head + 4);
     char crc[4];
     const auto *data = reinterpret_cast<const Bytef *>(stream.constData());
-    qToBigEndian(quint32(crc32(crc32(crc32(0, nullptr, 0), reinterpret_cast<const Bytef *>(head + 4), 4),
-                               data, uInt(stream.size()))),
-                 crc);
-    return m_out.write(head, 8) == 8 && m_out.write(stream) == stream.size() && m_out.write(crc, 4) == 4;
+    const quint32 chunkCrc =
+        quint32(crc32(crc32(crc32(0, nullptr, 0), reinterpret_cast<const Bytef *>(head + 4), 4), data,
+                      uInt(stream.size())));
+    qToBigEndian(chunkCrc, crc);
+    if (!put(head, 4) || m_out.write(head + 4, 4) != 4 || m_out.write(stream) != stream.size())
+        return false;
+    return putChunk(nullptr, chunkCrc, nullptr, 4 + qint64(stream.size()), crc);
+}
+
+bool Encoder::put(const char *data, qint64 size)
+{
+    m_file.crc = quint32(crc32(m_file.crc, reinterpret_cast<const Bytef *>(data), uInt(size)));
+    m_file.length += size;
+    return m_out.write(data, size) == size;
+}
+
+// A chunk's CRC already covers its type and data: the file's CRC takes it over without reading
+// them again. Without `typed`, they were written already.
+bool Encoder::putChunk(const char *length, quint32 chunkCrc, const char *typed, qint64 typedSize,
+                       const char *crc)
+{
+    if ((length && !put(length, 4)) || (typed && m_out.write(typed, typedSize) != typedSize))
+        return false;
+    m_file.crc = quint32(crc32_combine(m_file.crc, chunkCrc, typedSize));
+    m_file.length += typedSize;
+    return put(crc, 4);
 }
 
 // Writes the bands made so far that follow the last one written; false when a write failed.
@@ -285,7 +313,9 @@ bool Encoder::writeFinished()
         const QByteArray chunk = std::exchange(m_chunks[m_written], QByteArray());
         ++m_written;
         locker.unlock();
-        if (m_out.write(chunk) != chunk.size()) {
+        const char *bytes = chunk.constData();
+        if (!putChunk(bytes, qFromBigEndian<quint32>(bytes + chunk.size() - 4), bytes + 4, chunk.size() - 8,
+                      bytes + chunk.size() - 4)) {
             m_writeFailed = true;
             return false;
         }
@@ -296,15 +326,12 @@ bool Encoder::writeFinished()
 
 void Encoder::work(bool writes)
 {
-    // An exception must not leave a pool thread: it would end the process.
-    try {
-        Workspace space;
-        for (int band; !m_failed && (band = m_next++) < m_bands;) {
-            if (!compressBand(band, space) || (writes && !writeFinished()))
-                m_failed = true;
+    Workspace space;
+    for (int band; (band = m_loop.take()) >= 0;) {
+        if (!compressBand(band, space) || (writes && !writeFinished())) {
+            m_failed = true;
+            m_loop.stop();
         }
-    } catch (const std::bad_alloc &) {
-        m_failed = true;
     }
 }
 
@@ -325,19 +352,25 @@ Outcome Encoder::run()
     header += QByteArray::fromRawData("\x08\x06\x00\x00\x00", 5);
     header[9] = char(m_alpha ? 6 : 2); // colour type: RGBA or RGB, 8 bits each
     appendChunk(head, "IHDR", header);
-    QByteArray physical;
-    appendBigEndian(physical, dotsPerMeter);
-    appendBigEndian(physical, dotsPerMeter);
-    physical += char(1); // the unit is the metre
-    appendChunk(head, "pHYs", physical);
-    if (m_out.write(head) != head.size() || (m_above && !writeAbove()))
+    if (m_described)
+        head += m_described->chunks;
+    if (!m_described || !m_described->pixelSize) {
+        QByteArray physical;
+        appendBigEndian(physical, dotsPerMeter);
+        appendBigEndian(physical, dotsPerMeter);
+        physical += char(1); // the unit is the metre
+        appendChunk(head, "pHYs", physical);
+    }
+    m_file.crc = quint32(crc32(0, nullptr, 0));
+    if (!put(head.constData(), head.size()) || (m_above && !writeAbove()))
         return Outcome::CannotWrite;
     {
         // The caller works along and writes the bands in order as they are made, so they are
         // not all held at once.
-        HelperThreads helpers(HelperThreads::usefulFor(m_bands), [this] { work(false); });
-        work(true);
+        HelperThreads helpers(HelperThreads::usefulFor(m_bands), m_loop.guarded([this] { work(false); }));
+        m_loop.guarded([this] { work(true); })();
     }
+    m_failed = m_failed || m_loop.stopped();
     if (!m_failed)
         writeFinished();
     if (m_writeFailed)
@@ -353,7 +386,7 @@ Outcome Encoder::run()
     appendBigEndian(checksum, adler);
     appendChunk(tail, "IDAT", checksum);
     appendChunk(tail, "IEND", {});
-    return m_out.write(tail) == tail.size() ? Outcome::Written : Outcome::CannotWrite;
+    return put(tail.constData(), tail.size()) ? Outcome::Written : Outcome::CannotWrite;
 }
 
 } // namespace
@@ -363,10 +396,15 @@ int bandRows(qint64 rowBytes)
     return int(qBound(qint64(1), bandBytes / qMax(qint64(1), rowBytes), qint64(1) << 20));
 }
 
-Outcome write(const QImage &image, QIODevice &out, const Settings &settings, const Above *above)
+Outcome write(const QImage &image, QIODevice &out, const Settings &settings, const Above *above,
+              const pngchunks::Described *described, Written *written)
 {
     try {
-        return Encoder(image, settings, out, above).run();
+        Encoder encoder(image, settings, out, above, described);
+        const Outcome outcome = encoder.run();
+        if (written)
+            *written = encoder.written();
+        return outcome;
     } catch (const std::bad_alloc &) {
         return Outcome::CannotEncode;
     }

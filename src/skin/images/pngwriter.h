@@ -5,6 +5,8 @@
 // zlib stream, so the band size, and with it every byte of the file, follows from the image
 // alone: the same image gives the same file on any number of processor cores.
 
+#include "skin/images/pngchunks.h"
+
 #include <QByteArray>
 #include <QIODevice>
 #include <QImage>
@@ -51,10 +53,21 @@ struct Above
     quint32 adler = 1; // of the filtered bytes
 };
 
+// The length and CRC-32 of a file written.
+struct Written
+{
+    qint64 length = 0;
+    quint32 crc = 0;
+};
+
 // Writes the PNG file to `out` as its bands are made, on helper threads, one per core. With
-// `above`, the file holds those rows and then the image's, in RGBA.
+// `above`, the file holds those rows and then the image's, in RGBA. With `described`, those
+// chunks follow the header; the file says 96 dots per inch unless they give a pixel size. With
+// `written`, it gets the file's length and CRC-32, had from the chunks' own CRCs as they are
+// written rather than by reading the file again.
 Outcome write(const QImage &image, QIODevice &out, const Settings &settings = {},
-              const Above *above = nullptr);
+              const Above *above = nullptr, const pngchunks::Described *described = nullptr,
+              Written *written = nullptr);
 
 // The PNG file in memory; empty on failure.
 QByteArray encode(const QImage &image, const Settings &settings = {});

@@ -13,7 +13,6 @@
 #include <QDir>
 #include <QSet>
 #include <algorithm>
-#include <atomic>
 #include <new>
 
 namespace skinimages {
@@ -23,7 +22,7 @@ namespace {
 constexpr qint64 headBytes = 64 * 1024;
 
 QString paintOne(const ImageJob &job, const CodedImages &coded, const QImage &sheet, const Style &style,
-                 const QString &from, const QString &to)
+                 const QString &from, const QString &to, pngwriter::Written *written)
 {
     // An exception must not leave a pool thread: it would end the process.
     try {
@@ -34,9 +33,9 @@ QString paintOne(const ImageJob &job, const CodedImages &coded, const QImage &sh
             return error;
         const auto found = coded.constFind(job.path);
         if (found != coded.cend()) {
-            if (const auto written = imagecompositor::writeCarriedOver(source, *found, job.picture, sheet,
-                                                                       job.pluginRow, style, target))
-                return *written;
+            if (const auto outcome = imagecompositor::writeCarriedOver(source, *found, job.picture, sheet,
+                                                                       job.pluginRow, style, target, written))
+                return *outcome;
         }
         QString problem;
         const QImage changed =
@@ -44,7 +43,7 @@ QString paintOne(const ImageJob &job, const CodedImages &coded, const QImage &sh
         if (changed.isNull())
             return QCoreApplication::translate("skinimages", "The skin image \"%1\" %2")
                 .arg(archive::printable(job.path), problem);
-        return imagecompositor::writePng(changed, target);
+        return imagecompositor::writePng(changed, target, nullptr, source, written);
     } catch (const std::bad_alloc &) {
         return QCoreApplication::translate("skinimages",
                                            "There was not enough memory to paint the skin image \"%1\"")
@@ -74,30 +73,19 @@ CodedImages findDamage(ImageTable &table, const QString &folder)
             usable << &facts;
     }
     QVector<std::optional<codedrows::Found>> found(usable.size());
-    std::atomic<int> next{0};
-    std::atomic<bool> outOfMemory{false};
-    const auto work = [&] {
-        for (int i; (i = next++) < usable.size();) {
+    SharedLoop loop(usable.size());
+    loop.run([&] {
+        for (int i; (i = loop.take()) >= 0;) {
             ImageFacts &facts = *usable.at(i);
             const QString path = archive::workPath(folder, facts.path);
-            try {
-                found[i] = codedrows::find(path, facts.pictureHeight());
-                if (found.at(i) && found.at(i)->size == facts.size)
-                    continue;
-                found[i].reset();
-                if (imagelimits::read(path, &facts.problem).isNull())
-                    facts.size = QSize();
-            } catch (const std::bad_alloc &) {
-                outOfMemory = true;
-            }
+            found[i] = codedrows::find(path, facts.pictureHeight());
+            if (found.at(i) && found.at(i)->size == facts.size)
+                continue;
+            found[i].reset();
+            if (imagelimits::read(path, &facts.problem).isNull())
+                facts.size = QSize();
         }
-    };
-    {
-        HelperThreads helpers(HelperThreads::usefulFor(usable.size()), work);
-        work();
-    }
-    if (outOfMemory)
-        throw std::bad_alloc();
+    });
     CodedImages coded;
     for (int i = 0; i < usable.size(); ++i) {
         if (found.at(i) && found.at(i)->carriable)
@@ -169,7 +157,8 @@ QString problem(const QString &name, const ImageFacts &facts)
 }
 
 QString paint(const QVector<ImageJob> &jobs, const CodedImages &coded, const QImage &sheet,
-              const Style &style, const QString &from, const QString &to)
+              const Style &style, const QString &from, const QString &to,
+              QVector<pngwriter::Written> *written)
 {
     for (const ImageJob &job : jobs) {
         if (const QString error = tooLarge(job, sheet.size()); !error.isEmpty())
@@ -177,15 +166,14 @@ QString paint(const QVector<ImageJob> &jobs, const CodedImages &coded, const QIm
     }
     // Each image is decoded, grown and encoded on its own, so they can be at once.
     QVector<QString> errors(jobs.size());
-    std::atomic<int> next{0};
-    const auto work = [&] {
-        for (int i; (i = next++) < jobs.size();)
-            errors[i] = paintOne(jobs.at(i), coded, sheet, style, from, to);
-    };
-    {
-        HelperThreads helpers(HelperThreads::usefulFor(jobs.size()), work);
-        work();
-    }
+    QVector<pngwriter::Written> files(jobs.size());
+    SharedLoop loop(jobs.size());
+    loop.run([&] {
+        for (int i; (i = loop.take()) >= 0;)
+            errors[i] = paintOne(jobs.at(i), coded, sheet, style, from, to, &files[i]);
+    });
+    if (written)
+        *written = files;
     const auto failed =
         std::find_if(errors.cbegin(), errors.cend(), [](const QString &e) { return !e.isEmpty(); });
     return failed == errors.cend() ? QString() : *failed;

@@ -70,8 +70,10 @@ QString problem(const QString &name, const ImageFacts &facts);
 
 // Paints each job's image from `from` into the same path under `to`, several at once (one per
 // core, as many as the system gives threads), with the same result as one after another. Returns an empty
-// text or the first failure in the jobs' order.
+// text or the first failure in the jobs' order; `written`, when given, gets each file's length
+// and CRC-32 in the jobs' order.
 QString paint(const QVector<ImageJob> &jobs, const CodedImages &coded, const QImage &sheet,
-              const Style &style, const QString &from, const QString &to);
+              const Style &style, const QString &from, const QString &to,
+              QVector<pngwriter::Written> *written = nullptr);
 
 } // namespace skinimages

@@ -3,40 +3,49 @@
 // The lines a build adds before </skin> (icon sheet line, floating windows) sit between two
 // comments, so that a later build on its output takes them out again instead of adding them
 // twice. The first comment also tells how high the skin image was before the build grew it, so
-// the later build grows the original picture rather than the grown one.
+// the later build grows the original picture rather than the grown one, and what the grown
+// image and the files the build added were, so that it takes out only those.
+//
+// Marks are only text a user can copy, move and edit: a pair counts where a build writes it, as
+// two comments directly inside a <skin> element with no other mark between them. Any other mark
+// is an ordinary comment.
 
-#include <QHash>
+#include "skin/layout/xmltokens.h"
+
 #include <QString>
 #include <QStringList>
+#include <QVector>
+#include <optional>
 
 namespace buildmarks {
 
-// `imageName` empty or `originalHeight` 0: the image was not grown. `files` are the archive's
-// entries the build added (floating browser image, imported window images). `fontsChanged`: the
-// build rewrote font names or text sizes, which cannot be taken back.
-QString begin(const QString &imageName, int originalHeight, const QStringList &files, bool fontsChanged);
+// What a begin mark records.
+struct Record
+{
+    QString image;  // the skin image the build grew, as the layout names it; empty when none
+    int height = 0; // its height before it grew
+    QString grown;  // the grown image's length and CRC-32 as "length:crc"; empty when not recorded
+    // The entries the build added (floating browser image, imported window images), each as
+    // "name:length:crc".
+    QStringList files;
+    bool fontsChanged = false; // font names or text sizes were rewritten, which cannot be taken back
+};
+
+QString begin(const Record &record);
 QString end();
 
-// Whether a comment (its whole text, "<!--" to "-->") is the first or the second mark.
+// The record of a begin mark (its whole text, "<!--" to "-->"); nothing for any other comment.
+std::optional<Record> parse(const QString &comment);
 bool isBegin(const QString &comment);
 bool isEnd(const QString &comment);
 
-// The image heights the begin marks of the layouts record.
-class OriginalHeights
+// What a build wrote between a pair of marks.
+struct Block
 {
-public:
-    explicit OriginalHeights(const QStringList &beginMarks);
-    // The height the first mark for `imageName` records; 0 when none does.
-    int of(const QString &imageName) const;
-
-private:
-    QHash<QString, int> m_heights; // by the name as marked
+    xmltokens::Span lines; // the marks and what lies between them, as whole lines
+    Record record;
 };
-
-// The entries the begin marks record as added.
-QStringList addedFiles(const QStringList &beginMarks);
-
-// Whether a begin mark records that its build changed fonts or text sizes.
-bool fontsChanged(const QStringList &beginMarks);
+// The pairs of a layout, in order.
+QVector<Block> blocks(const xmltokens::Document &layout);
 
 } // namespace buildmarks

@@ -4,9 +4,11 @@
 #include "skin/layout/browserblock.h"
 #include "skin/layout/buildmarks.h"
 #include "skin/layout/fontrewrite.h"
+#include "skin/layout/layoutfile.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 using xmltokens::Document;
 using xmltokens::Element;
@@ -163,21 +165,9 @@ Rewriter::SkinImage Rewriter::imageOf(const Element &skin) const
 // What an earlier build added sits between its marks: this build adds what it is asked for again.
 void Rewriter::dropEarlierAdditions()
 {
-    const auto &comments = m_layout.comments;
-    QVector<int> nextEnd(comments.size() + 1, -1); // the first end mark at or after each comment
-    for (int i = comments.size() - 1; i >= 0; --i)
-        nextEnd[i] =
-            buildmarks::isEnd(m_layout.textOf(comments.at(i).span).toString()) ? i : nextEnd.at(i + 1);
-    for (int i = 0; i < comments.size(); ++i) {
-        const int end = nextEnd.at(i);
-        if (end < 0 || comments.at(end).parent != comments.at(i).parent ||
-            !buildmarks::isBegin(m_layout.textOf(comments.at(i).span).toString()))
-            continue;
-        const Span added =
-            xmltokens::wholeLines(m_text, {comments.at(i).span.start, comments.at(end).span.end});
-        m_splices << Splice{added, QString()};
-        m_dropped << added;
-        i = end;
+    for (const buildmarks::Block &block : buildmarks::blocks(m_layout)) {
+        m_splices << Splice{block.lines, QString()};
+        m_dropped << block.lines;
     }
 }
 
@@ -239,9 +229,15 @@ void Rewriter::addBeforeSkinEnd(const Element &skin, const SkinImage &image)
     const bool stillGrown = grows || (grownBefore && image.keptHeight > image.facts.pictureHeight());
     if (!stillGrown && !adds && !m_options.globalFont)
         return;
-    QStringList added{buildmarks::begin(stillGrown ? image.name : QString(),
-                                        usable ? image.facts.pictureHeight() : 0, m_context.addedFiles,
-                                        m_options.globalFont)};
+    buildmarks::Record record;
+    if (stillGrown && usable) {
+        record.image = image.name;
+        record.height = image.facts.pictureHeight();
+        record.grown = m_context.grownImages.value(image.facts.path);
+    }
+    record.files = m_context.addedFiles;
+    record.fontsChanged = m_options.globalFont;
+    QStringList added{buildmarks::begin(record)};
     if (m_context.sheet && usable)
         added << QStringLiteral("<customicons x=\"0\" y=\"%1\" iconsize=\"%2\" nb=\"%3\" nbx=\"%4\" />")
                      .arg(image.iconRow)
@@ -278,15 +274,14 @@ QStringList skinImageNames(const Document &layout, const QString &xmlBaseName)
     return names;
 }
 
-QStringList buildMarkTexts(const Document &layout)
+QStringList skinImageNames(const QString &path)
 {
-    QStringList texts;
-    for (const xmltokens::Comment &comment : layout.comments) {
-        const QString text = layout.textOf(comment.span).toString();
-        if (buildmarks::isBegin(text))
-            texts << text;
-    }
-    return texts;
+    const layoutfile::LayoutFile file = layoutfile::read(path);
+    if (!file.problem.isEmpty())
+        return {};
+    const Document document = xmltokens::read(file.text, rewrittenElements());
+    return document.error.isEmpty() ? skinImageNames(document, QFileInfo(path).completeBaseName())
+                                    : QStringList();
 }
 
 RewrittenXml rewriteSkinXml(const Document &layout, const QString &xmlBaseName, const RewriteContext &context)

@@ -27,8 +27,11 @@ struct RewriteContext
     QStringList windowLines;                 // the imported windows' lines; empty: nothing imported
     ImageTable images;
     // The archive entries the build adds (floating browser image, imported window images) as
-    // "name:crc", recorded in the file so that a later build on the output can take them out again.
+    // "name:length:crc", recorded in the file so that a later build on the output can take them
+    // out again.
     QStringList addedFiles = {};
+    // By the skin's file: the grown images as "length:crc", for a later build to know them by.
+    QHash<QString, QString> grownImages = {};
     QString floatingImage = QStringLiteral("browserfloat.png"); // the floating browser's picture
     // Whether the skin images a layout names grow (when they can be used).
     bool growsImages() const { return sheet.has_value() || options.changeColours; }
@@ -57,9 +60,8 @@ QString skinImageName(const xmltokens::Element &skin, const QString &xmlBaseName
 
 // The images the layout's <skin> elements name, resolved as rewriteSkinXml resolves them.
 QStringList skinImageNames(const xmltokens::Document &layout, const QString &xmlBaseName);
-
-// The comments an earlier build put around what it added, in order.
-QStringList buildMarkTexts(const xmltokens::Document &layout);
+// The same for the layout file at `path`, read as a build reads it; none when it cannot be read.
+QStringList skinImageNames(const QString &path);
 
 RewrittenXml rewriteSkinXml(const xmltokens::Document &layout, const QString &xmlBaseName,
                             const RewriteContext &context);

@@ -1,0 +1,175 @@
+#include "rebuildproperty.h"
+
+#include "skin/skinbuilder.h"
+#include "skinfixtures.h"
+#include "strictpng.h"
+
+#include <QDir>
+#include <QRegularExpression>
+
+namespace fixtures {
+namespace {
+
+class Choices
+{
+public:
+    explicit Choices(const QByteArray &bytes) : m_bytes(bytes) {}
+    // 0 to `count` - 1; 0 once the bytes are used up.
+    int next(int count) { return m_at < m_bytes.size() ? quint8(m_bytes.at(m_at++)) % count : 0; }
+
+private:
+    const QByteArray m_bytes;
+    int m_at = 0;
+};
+
+QByteArray layout(const QString &image)
+{
+    return xml({"<skin image=\"" + image + "\" width=\"40\">", "\t<browser>", "\t\t<pos x=\"0\" y=\"1\"/>",
+                "\t</browser>", "</skin>"});
+}
+
+SkinBuildOptions options(Choices &choices, const QString &skin, const QString &windows, const QString &output)
+{
+    SkinBuildOptions options;
+    options.selectedSkinFile = skin;
+    options.outputPath = output;
+    options.iconSet = IconSet(choices.next(3));
+    options.floatBrowser = choices.next(2);
+    options.importWindows = choices.next(2);
+    options.windowSkinFile = windows;
+    options.changeColours = choices.next(4) > 0;
+    return options;
+}
+
+// The changes a user might make to a built skin; the added files it names again outside the
+// marks go in `named`.
+void change(Choices &choices, QMap<QString, QByteArray> &files, const QStringList &added, QStringList &named)
+{
+    const QStringList layouts = QStringList(files.keys()).filter(QRegularExpression("\\.xml$"));
+    for (int count = choices.next(4); count > 0; --count) {
+        QByteArray &text = files[layouts.at(choices.next(layouts.size()))];
+        QStringList lines = fixtures::lines(text);
+        const int begin = lines.indexOf(QRegularExpression("\\s*<!-- panelcraft added.*"));
+        const int end = lines.indexOf(QRegularExpression("\\s*<!-- panelcraft end -->"));
+        const int browser = lines.indexOf(QRegularExpression("\\s*<browser.*"));
+        const QString someAdded =
+            added.isEmpty() ? QStringLiteral("s.png") : added.at(choices.next(added.size()));
+        switch (choices.next(8)) {
+        case 0: // a begin mark copied on its own
+            if (begin >= 0)
+                lines.insert(choices.next(lines.size()), lines.at(begin));
+            break;
+        case 1: // the pair nested in another
+            if (begin >= 0 && end > begin) {
+                lines.insert(end + 1, lines.at(end));
+                lines.insert(begin, lines.at(begin));
+            }
+            break;
+        case 2: // the pair moved into the browser
+            if (begin >= 0 && end > begin && browser >= 0 && browser < begin) {
+                const QStringList pair = lines.mid(begin, end - begin + 1);
+                lines.erase(lines.begin() + begin, lines.begin() + end + 1);
+                for (int i = pair.size() - 1; i >= 0; --i)
+                    lines.insert(browser + 1, pair.at(i));
+            }
+            break;
+        case 3: // the end mark gone
+            if (end >= 0)
+                lines.removeAt(end);
+            break;
+        case 4: // the skin image replaced
+            files["s.png"] = png(40, 10 + choices.next(60), QColor(choices.next(256), 90, 30));
+            break;
+        case 5: // an added file named outside the pair
+            lines.insert(qMax(0, begin), "<window name=\"kept\" image=\"" + someAdded + "\"/>");
+            named << someAdded;
+            break;
+        case 6: // an added file renamed, and the lines naming it outside the marks
+            if (files.contains(someAdded)) {
+                files.insert("user-" + someAdded, files.take(someAdded));
+                for (QString &line : lines) {
+                    if (!line.contains("<!--"))
+                        line.replace(someAdded, "user-" + someAdded);
+                }
+            }
+            break;
+        case 7: // an added file given new bytes
+            if (files.contains(someAdded))
+                files[someAdded] = png(9, 9 + choices.next(9), Qt::darkRed);
+            break;
+        }
+        text = xml(lines);
+    }
+}
+
+} // namespace
+
+QString rebuildScenario(const QByteArray &bytes, const QString &folder)
+{
+    Choices choices(bytes);
+    const QDir dir(folder);
+    const Style style = defaultStyle();
+    QMap<QString, QByteArray> original{{"a.xml", layout("s.png")},
+                                       {"b.xml", layout(choices.next(2) ? "s.png" : "t.png")},
+                                       {"s.png", png(40, 30, Qt::darkBlue)},
+                                       {"t.png", png(40, 20, Qt::darkGreen)},
+                                       {"notes.txt", "mine"}};
+    if (choices.next(2))
+        original.insert("browserfloat.png", png(9, 9));
+    const auto zip = [&dir](const QString &name, const QMap<QString, QByteArray> &files) {
+        QList<ZipEntry> entries;
+        for (auto it = files.cbegin(); it != files.cend(); ++it)
+            entries << ZipEntry{it.key(), it.value()};
+        writeZip(dir.filePath(name), entries);
+        return dir.filePath(name);
+    };
+    const QString windows =
+        zip("windows.zip", {{"w.xml", xml({"<window name=\"w\" image=\"wimg.png\">", "</window>"})},
+                            {"wimg.png", png(5, 5, Qt::yellow)}});
+    const BuildResult first = SkinBuilder::build(
+        options(choices, zip("original.zip", original), windows, dir.filePath("first.zip")), style,
+        dir.filePath("work"));
+    if (!first.ok)
+        return "the first build failed: " + first.message;
+    const QMap<QString, QByteArray> built = readZip(dir.filePath("first.zip"));
+    QStringList added = built.keys();
+    for (const QString &name : original.keys())
+        added.removeAll(name);
+    QMap<QString, QByteArray> changed = built;
+    QStringList named;
+    change(choices, changed, added, named);
+    const BuildResult again =
+        SkinBuilder::build(options(choices, zip("changed.zip", changed), windows, dir.filePath("again.zip")),
+                           style, dir.filePath("work"));
+    if (!again.ok)
+        return "the rebuild failed: " + again.message;
+    const QMap<QString, QByteArray> rebuilt = readZip(dir.filePath("again.zip"));
+    for (auto it = changed.cbegin(); it != changed.cend(); ++it) {
+        const QString &name = it.key();
+        const bool asBuilt = built.value(name) == it.value();
+        if (!rebuilt.contains(name)) {
+            if (asBuilt && added.contains(name) && !named.contains(name))
+                continue;
+            return name + " was taken out";
+        }
+        if (!name.endsWith(".png") || (asBuilt && added.contains(name)))
+            continue;
+        if (const QString problem = strictPngProblem(rebuilt.value(name)); !problem.isEmpty())
+            return name + " does not open in a strict reader: " + problem;
+        // The rows the earlier build did not add: all of a file it did not write as it is.
+        const QImage before = QImage::fromData(it.value()).convertToFormat(QImage::Format_ARGB32);
+        const int ownRows = asBuilt && original.contains(name)
+                                ? QImage::fromData(original.value(name)).height()
+                                : before.height();
+        const QImage after = QImage::fromData(rebuilt.value(name)).convertToFormat(QImage::Format_ARGB32);
+        if (after.width() != before.width() || after.height() < ownRows ||
+            after.copy(0, 0, after.width(), ownRows) != before.copy(0, 0, before.width(), ownRows))
+            return QStringLiteral("%1 lost rows of its picture: %2 of %3 kept")
+                .arg(name)
+                .arg(after.height())
+                .arg(ownRows);
+    }
+    return {};
+}
+
+} // namespace fixtures
