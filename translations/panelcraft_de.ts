@@ -561,178 +561,6 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
         <translation>Plugin-Text</translation>
     </message>
     <message>
-        <source>List View</source>
-        <translation>Listenansicht</translation>
-    </message>
-    <message>
-        <source>Sampler</source>
-        <translation>Sampler</translation>
-    </message>
-    <message>
-        <source>          SAMPLER</source>
-        <translation>          SAMPLER</translation>
-    </message>
-    <message>
-        <source>BANK NAME</source>
-        <translation>BANKNAME</translation>
-    </message>
-    <message>
-        <source>♫</source>
-        <translation>♫</translation>
-    </message>
-    <message>
-        <source>          AUTOMIX</source>
-        <translation>          AUTOMIX</translation>
-    </message>
-    <message>
-        <source>Artist                                        Title                       </source>
-        <translation>Interpret                                     Titel                       </translation>
-    </message>
-    <message>
-        <source>  Column Header</source>
-        <translation>  Spaltenkopf</translation>
-    </message>
-    <message>
-        <source>Artist (playing in Automix)   Title                       </source>
-        <translation>Interpret (läuft im Automix)   Titel                       </translation>
-    </message>
-    <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;img src=&quot;:/myfiles/quillologo.png&quot; width=&quot;45&quot;/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;img src=&quot;:/myfiles/quillologo.png&quot; width=&quot;45&quot;/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <source>  Remix :</source>
-        <translation>  Remix:</translation>
-    </message>
-    <message>
-        <source>  Year :</source>
-        <translation>  Jahr:</translation>
-    </message>
-    <message>
-        <source>  Album :</source>
-        <translation>  Album:</translation>
-    </message>
-    <message>
-        <source>  Genre :</source>
-        <translation>  Genre:</translation>
-    </message>
-    <message>
-        <source>Value</source>
-        <translation>Wert</translation>
-    </message>
-    <message>
-        <source>Track Title</source>
-        <translation>Titel des Tracks</translation>
-    </message>
-    <message>
-        <source>Track Artist</source>
-        <translation>Interpret des Tracks</translation>
-    </message>
-    <message>
-        <source>▶</source>
-        <translation>▶</translation>
-    </message>
-    <message>
-        <source>   Effect Name (deck x)</source>
-        <translation>   Effektname (Deck x)</translation>
-    </message>
-    <message>
-        <source>Parameter</source>
-        <translation>Parameter</translation>
-    </message>
-    <message>
-        <source>Value x %</source>
-        <translation>Wert x&#xa0;%</translation>
-    </message>
-    <message>
-        <source>String</source>
-        <translation>String</translation>
-    </message>
-    <message>
-        <source>FX.BUT</source>
-        <translation>FX.BUT</translation>
-    </message>
-    <message>
-        <source>Folder 1</source>
-        <translation>Ordner 1</translation>
-    </message>
-    <message>
-        <source>Folder 2</source>
-        <translation>Ordner 2</translation>
-    </message>
-    <message>
-        <source>Folder 3</source>
-        <translation>Ordner 3</translation>
-    </message>
-    <message>
-        <source>Folder 5</source>
-        <translation>Ordner 5</translation>
-    </message>
-    <message>
-        <source>Livefeedback recommends this track</source>
-        <translation>Live-Feedback empfiehlt diesen Track</translation>
-    </message>
-    <message>
-        <source>5 Files</source>
-        <translation>5 Dateien</translation>
-    </message>
-    <message>
-        <source>▼</source>
-        <translation>▼</translation>
-    </message>
-    <message>
-        <source>▲</source>
-        <translation>▲</translation>
-    </message>
-    <message>
-        <source>Grid View</source>
-        <translation>Rasteransicht</translation>
-    </message>
-    <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;img src=&quot;:/myfiles/quillologo.png&quot; width=&quot;55&quot;/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;img src=&quot;:/myfiles/quillologo.png&quot; width=&quot;55&quot;/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <source>Track&apos;s Artist</source>
-        <translation>Interpret des Tracks</translation>
-    </message>
-    <message>
-        <source>Track&apos;s Title</source>
-        <translation>Titel des Tracks</translation>
-    </message>
-    <message>
-        <source>  BPM :                                Length :</source>
-        <translation>  BPM:                                 Länge:</translation>
-    </message>
-    <message>
-        <source>120.5</source>
-        <translation>120,5</translation>
-    </message>
-    <message>
-        <source>3:12</source>
-        <translation>3:12</translation>
-    </message>
-    <message>
-        <source>  Comment :</source>
-        <translation>  Kommentar:</translation>
-    </message>
-    <message>
-        <source>Track&apos;s comment</source>
-        <translation>Kommentar zum Track</translation>
-    </message>
-    <message>
-        <source>Track&apos;s Artist   (when mouse is over)</source>
-        <translation>Interpret des Tracks   (Hover)</translation>
-    </message>
-    <message>
-        <source>Track&apos;s Artist (when selected but not focus)</source>
-        <translation>Interpret des Tracks (ausgewählt, ohne Fokus)</translation>
-    </message>
-    <message>
-        <source>Track&apos;s Artist (when selected and has focus)</source>
-        <translation>Interpret des Tracks (ausgewählt, mit Fokus)</translation>
-    </message>
-    <message>
         <source>or leave blank to save with the same name</source>
         <translation>oder leer lassen für denselben Namen</translation>
     </message>
@@ -923,6 +751,193 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
         <source>White</source>
         <comment>built-in browser profile</comment>
         <translation>Weiß</translation>
+    </message>
+</context>
+<context>
+    <name>Preview</name>
+    <message>
+        <source>List View</source>
+        <translation>Listenansicht</translation>
+    </message>
+    <message>
+        <source>Sampler</source>
+        <translation>Sampler</translation>
+    </message>
+    <message>
+        <source>          SAMPLER</source>
+        <translation>          SAMPLER</translation>
+    </message>
+    <message>
+        <source>BANK NAME</source>
+        <translation>BANKNAME</translation>
+    </message>
+    <message>
+        <source>♫</source>
+        <translation>♫</translation>
+    </message>
+    <message>
+        <source>          AUTOMIX</source>
+        <translation>          AUTOMIX</translation>
+    </message>
+    <message>
+        <source>Artist                                        Title                       </source>
+        <translation>Interpret                                     Titel                       </translation>
+    </message>
+    <message>
+        <source>  Column Header</source>
+        <translation>  Spaltenkopf</translation>
+    </message>
+    <message>
+        <source>Artist (playing in Automix)   Title                       </source>
+        <translation>Interpret (läuft im Automix)   Titel                       </translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;img src=&quot;:/myfiles/quillologo.png&quot; width=&quot;45&quot;/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align="center"&gt;&lt;img src=":/myfiles/quillologo.png" width="45"/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>  Remix :</source>
+        <translation>  Remix:</translation>
+    </message>
+    <message>
+        <source>  Year :</source>
+        <translation>  Jahr:</translation>
+    </message>
+    <message>
+        <source>  Album :</source>
+        <translation>  Album:</translation>
+    </message>
+    <message>
+        <source>  Genre :</source>
+        <translation>  Genre:</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Track Title</source>
+        <translation>Titel des Tracks</translation>
+    </message>
+    <message>
+        <source>Track Artist</source>
+        <translation>Interpret des Tracks</translation>
+    </message>
+    <message>
+        <source>▶</source>
+        <translation>▶</translation>
+    </message>
+    <message>
+        <source>Plugin</source>
+        <translation>Plugin</translation>
+    </message>
+    <message>
+        <source>   Effect Name (deck x)</source>
+        <translation>   Effektname (Deck x)</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>Value x %</source>
+        <translation>Wert x %</translation>
+    </message>
+    <message>
+        <source>String</source>
+        <translation>String</translation>
+    </message>
+    <message>
+        <source>FX.BUT</source>
+        <translation>FX.BUT</translation>
+    </message>
+    <message>
+        <source>Folder 1</source>
+        <translation>Ordner 1</translation>
+    </message>
+    <message>
+        <source>Folder 2</source>
+        <translation>Ordner 2</translation>
+    </message>
+    <message>
+        <source>Folder 3</source>
+        <translation>Ordner 3</translation>
+    </message>
+    <message>
+        <source>Folder 5</source>
+        <translation>Ordner 5</translation>
+    </message>
+    <message>
+        <source>Livefeedback recommends this track</source>
+        <translation>Live-Feedback empfiehlt diesen Track</translation>
+    </message>
+    <message>
+        <source>5 Files</source>
+        <translation>5 Dateien</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suche</translation>
+    </message>
+    <message>
+        <source>▼</source>
+        <translation>▼</translation>
+    </message>
+    <message>
+        <source>▲</source>
+        <translation>▲</translation>
+    </message>
+    <message>
+        <source>Grid View</source>
+        <translation>Rasteransicht</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;img src=&quot;:/myfiles/quillologo.png&quot; width=&quot;55&quot;/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align="center"&gt;&lt;img src=":/myfiles/quillologo.png" width="55"/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Track&apos;s Artist</source>
+        <translation>Interpret des Tracks</translation>
+    </message>
+    <message>
+        <source>Track&apos;s Title</source>
+        <translation>Titel des Tracks</translation>
+    </message>
+    <message>
+        <source>  BPM :                                Length :</source>
+        <translation>  BPM:                                 Länge:</translation>
+    </message>
+    <message>
+        <source>120.5</source>
+        <translation>120,5</translation>
+    </message>
+    <message>
+        <source>3:12</source>
+        <translation>3:12</translation>
+    </message>
+    <message>
+        <source>  Comment :</source>
+        <translation>  Kommentar:</translation>
+    </message>
+    <message>
+        <source>Track&apos;s comment</source>
+        <translation>Kommentar zum Track</translation>
+    </message>
+    <message>
+        <source>Track&apos;s Artist   (when mouse is over)</source>
+        <translation>Interpret des Tracks   (Hover)</translation>
+    </message>
+    <message>
+        <source>Track&apos;s Artist (when selected but not focus)</source>
+        <translation>Interpret des Tracks (ausgewählt, ohne Fokus)</translation>
+    </message>
+    <message>
+        <source>Track&apos;s Artist (when selected and has focus)</source>
+        <translation>Interpret des Tracks (ausgewählt, mit Fokus)</translation>
     </message>
 </context>
 <context>

@@ -561,178 +561,6 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
         <translation>Texte du plugin</translation>
     </message>
     <message>
-        <source>List View</source>
-        <translation>Vue en liste</translation>
-    </message>
-    <message>
-        <source>Sampler</source>
-        <translation>Sampler</translation>
-    </message>
-    <message>
-        <source>          SAMPLER</source>
-        <translation>          SAMPLER</translation>
-    </message>
-    <message>
-        <source>BANK NAME</source>
-        <translation>NOM DE BANQUE</translation>
-    </message>
-    <message>
-        <source>♫</source>
-        <translation>♫</translation>
-    </message>
-    <message>
-        <source>          AUTOMIX</source>
-        <translation>          AUTOMIX</translation>
-    </message>
-    <message>
-        <source>Artist                                        Title                       </source>
-        <translation>Artiste                                       Titre                       </translation>
-    </message>
-    <message>
-        <source>  Column Header</source>
-        <translation>  En-tête de colonne</translation>
-    </message>
-    <message>
-        <source>Artist (playing in Automix)   Title                       </source>
-        <translation>Artiste (joué en Automix)     Titre                       </translation>
-    </message>
-    <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;img src=&quot;:/myfiles/quillologo.png&quot; width=&quot;45&quot;/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;img src=&quot;:/myfiles/quillologo.png&quot; width=&quot;45&quot;/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <source>  Remix :</source>
-        <translation>  Remix&#xa0;:</translation>
-    </message>
-    <message>
-        <source>  Year :</source>
-        <translation>  Année&#xa0;:</translation>
-    </message>
-    <message>
-        <source>  Album :</source>
-        <translation>  Album&#xa0;:</translation>
-    </message>
-    <message>
-        <source>  Genre :</source>
-        <translation>  Genre&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Value</source>
-        <translation>Valeur</translation>
-    </message>
-    <message>
-        <source>Track Title</source>
-        <translation>Titre du morceau</translation>
-    </message>
-    <message>
-        <source>Track Artist</source>
-        <translation>Artiste du morceau</translation>
-    </message>
-    <message>
-        <source>▶</source>
-        <translation>▶</translation>
-    </message>
-    <message>
-        <source>   Effect Name (deck x)</source>
-        <translation>   Nom de l’effet (Deck x)</translation>
-    </message>
-    <message>
-        <source>Parameter</source>
-        <translation>Paramètre</translation>
-    </message>
-    <message>
-        <source>Value x %</source>
-        <translation>Valeur x&#xa0;%</translation>
-    </message>
-    <message>
-        <source>String</source>
-        <translation>Texte</translation>
-    </message>
-    <message>
-        <source>FX.BUT</source>
-        <translation>FX.BUT</translation>
-    </message>
-    <message>
-        <source>Folder 1</source>
-        <translation>Dossier 1</translation>
-    </message>
-    <message>
-        <source>Folder 2</source>
-        <translation>Dossier 2</translation>
-    </message>
-    <message>
-        <source>Folder 3</source>
-        <translation>Dossier 3</translation>
-    </message>
-    <message>
-        <source>Folder 5</source>
-        <translation>Dossier 5</translation>
-    </message>
-    <message>
-        <source>Livefeedback recommends this track</source>
-        <translation>Live Feedback recommande ce morceau</translation>
-    </message>
-    <message>
-        <source>5 Files</source>
-        <translation>5 fichiers</translation>
-    </message>
-    <message>
-        <source>▼</source>
-        <translation>▼</translation>
-    </message>
-    <message>
-        <source>▲</source>
-        <translation>▲</translation>
-    </message>
-    <message>
-        <source>Grid View</source>
-        <translation>Vue en grille</translation>
-    </message>
-    <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;img src=&quot;:/myfiles/quillologo.png&quot; width=&quot;55&quot;/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;img src=&quot;:/myfiles/quillologo.png&quot; width=&quot;55&quot;/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <source>Track&apos;s Artist</source>
-        <translation>Artiste du morceau</translation>
-    </message>
-    <message>
-        <source>Track&apos;s Title</source>
-        <translation>Titre du morceau</translation>
-    </message>
-    <message>
-        <source>  BPM :                                Length :</source>
-        <translation>  BPM&#xa0;:                                Durée&#xa0;:</translation>
-    </message>
-    <message>
-        <source>120.5</source>
-        <translation>120,5</translation>
-    </message>
-    <message>
-        <source>3:12</source>
-        <translation>3:12</translation>
-    </message>
-    <message>
-        <source>  Comment :</source>
-        <translation>  Commentaire&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Track&apos;s comment</source>
-        <translation>Commentaire du morceau</translation>
-    </message>
-    <message>
-        <source>Track&apos;s Artist   (when mouse is over)</source>
-        <translation>Artiste du morceau   (survol)</translation>
-    </message>
-    <message>
-        <source>Track&apos;s Artist (when selected but not focus)</source>
-        <translation>Artiste du morceau (sélectionné, sans focus)</translation>
-    </message>
-    <message>
-        <source>Track&apos;s Artist (when selected and has focus)</source>
-        <translation>Artiste du morceau (sélectionné, avec focus)</translation>
-    </message>
-    <message>
         <source>or leave blank to save with the same name</source>
         <translation>ou laisser vide pour garder le même nom</translation>
     </message>
@@ -923,6 +751,193 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
         <source>White</source>
         <comment>built-in browser profile</comment>
         <translation>Blanc</translation>
+    </message>
+</context>
+<context>
+    <name>Preview</name>
+    <message>
+        <source>List View</source>
+        <translation>Vue en liste</translation>
+    </message>
+    <message>
+        <source>Sampler</source>
+        <translation>Sampler</translation>
+    </message>
+    <message>
+        <source>          SAMPLER</source>
+        <translation>          SAMPLER</translation>
+    </message>
+    <message>
+        <source>BANK NAME</source>
+        <translation>NOM DE BANQUE</translation>
+    </message>
+    <message>
+        <source>♫</source>
+        <translation>♫</translation>
+    </message>
+    <message>
+        <source>          AUTOMIX</source>
+        <translation>          AUTOMIX</translation>
+    </message>
+    <message>
+        <source>Artist                                        Title                       </source>
+        <translation>Artiste                                       Titre                       </translation>
+    </message>
+    <message>
+        <source>  Column Header</source>
+        <translation>  En-tête de colonne</translation>
+    </message>
+    <message>
+        <source>Artist (playing in Automix)   Title                       </source>
+        <translation>Artiste (joué en Automix)     Titre                       </translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;img src=&quot;:/myfiles/quillologo.png&quot; width=&quot;45&quot;/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align="center"&gt;&lt;img src=":/myfiles/quillologo.png" width="45"/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>  Remix :</source>
+        <translation>  Remix :</translation>
+    </message>
+    <message>
+        <source>  Year :</source>
+        <translation>  Année :</translation>
+    </message>
+    <message>
+        <source>  Album :</source>
+        <translation>  Album :</translation>
+    </message>
+    <message>
+        <source>  Genre :</source>
+        <translation>  Genre :</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valeur</translation>
+    </message>
+    <message>
+        <source>Track Title</source>
+        <translation>Titre du morceau</translation>
+    </message>
+    <message>
+        <source>Track Artist</source>
+        <translation>Artiste du morceau</translation>
+    </message>
+    <message>
+        <source>▶</source>
+        <translation>▶</translation>
+    </message>
+    <message>
+        <source>Plugin</source>
+        <translation>Plugin</translation>
+    </message>
+    <message>
+        <source>   Effect Name (deck x)</source>
+        <translation>   Nom de l’effet (Deck x)</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Paramètre</translation>
+    </message>
+    <message>
+        <source>Value x %</source>
+        <translation>Valeur x %</translation>
+    </message>
+    <message>
+        <source>String</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>FX.BUT</source>
+        <translation>FX.BUT</translation>
+    </message>
+    <message>
+        <source>Folder 1</source>
+        <translation>Dossier 1</translation>
+    </message>
+    <message>
+        <source>Folder 2</source>
+        <translation>Dossier 2</translation>
+    </message>
+    <message>
+        <source>Folder 3</source>
+        <translation>Dossier 3</translation>
+    </message>
+    <message>
+        <source>Folder 5</source>
+        <translation>Dossier 5</translation>
+    </message>
+    <message>
+        <source>Livefeedback recommends this track</source>
+        <translation>Live Feedback recommande ce morceau</translation>
+    </message>
+    <message>
+        <source>5 Files</source>
+        <translation>5 fichiers</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Recherche</translation>
+    </message>
+    <message>
+        <source>▼</source>
+        <translation>▼</translation>
+    </message>
+    <message>
+        <source>▲</source>
+        <translation>▲</translation>
+    </message>
+    <message>
+        <source>Grid View</source>
+        <translation>Vue en grille</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;img src=&quot;:/myfiles/quillologo.png&quot; width=&quot;55&quot;/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align="center"&gt;&lt;img src=":/myfiles/quillologo.png" width="55"/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Track&apos;s Artist</source>
+        <translation>Artiste du morceau</translation>
+    </message>
+    <message>
+        <source>Track&apos;s Title</source>
+        <translation>Titre du morceau</translation>
+    </message>
+    <message>
+        <source>  BPM :                                Length :</source>
+        <translation>  BPM :                                Durée :</translation>
+    </message>
+    <message>
+        <source>120.5</source>
+        <translation>120,5</translation>
+    </message>
+    <message>
+        <source>3:12</source>
+        <translation>3:12</translation>
+    </message>
+    <message>
+        <source>  Comment :</source>
+        <translation>  Commentaire :</translation>
+    </message>
+    <message>
+        <source>Track&apos;s comment</source>
+        <translation>Commentaire du morceau</translation>
+    </message>
+    <message>
+        <source>Track&apos;s Artist   (when mouse is over)</source>
+        <translation>Artiste du morceau   (survol)</translation>
+    </message>
+    <message>
+        <source>Track&apos;s Artist (when selected but not focus)</source>
+        <translation>Artiste du morceau (sélectionné, sans focus)</translation>
+    </message>
+    <message>
+        <source>Track&apos;s Artist (when selected and has focus)</source>
+        <translation>Artiste du morceau (sélectionné, avec focus)</translation>
     </message>
 </context>
 <context>

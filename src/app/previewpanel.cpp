@@ -3,11 +3,13 @@
 #include "preview/previewsheets.h"
 #include "textfit.h"
 #include "ui_mainwindow.h"
+#include "ui_preview.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPixmap>
+#include <QTabWidget>
 
 using colourvision::Vision;
 
@@ -40,19 +42,13 @@ QString visionName(Vision vision)
     return {};
 }
 
-PreviewPanel::PreviewPanel(Ui::MainWindow &form, QObject *parent) : QObject(parent), ui(form)
-{
-    setUpViewAs();
-    QWidget *pages = ui.tabWidget_3;
-    pages->setParent(nullptr);
-    m_aside.reset(pages);
-}
+PreviewPanel::PreviewPanel(Ui::MainWindow &form, QObject *parent) : QObject(parent), ui(form) {}
 
 PreviewPanel::~PreviewPanel() = default;
 
 void PreviewPanel::setUpViewAs()
 {
-    auto *corner = new QWidget(ui.tabWidget_3);
+    auto *corner = new QWidget(m_pages);
     auto *layout = new QHBoxLayout(corner);
     layout->setContentsMargins(0, 0, 4, 0);
     auto *caption = new QLabel(QCoreApplication::translate("MainWindow", "View as"), corner);
@@ -64,7 +60,7 @@ void PreviewPanel::setUpViewAs()
         choice->addItem(visionName(vision), int(vision));
     layout->addWidget(caption);
     layout->addWidget(choice);
-    ui.tabWidget_3->setCornerWidget(corner, Qt::TopRightCorner);
+    m_pages->setCornerWidget(corner, Qt::TopRightCorner);
     connect(choice, QOverload<int>::of(&QComboBox::currentIndexChanged), this, [this, choice] {
         m_viewAs = Vision(choice->currentData().toInt());
         restyle();
@@ -73,20 +69,28 @@ void PreviewPanel::setUpViewAs()
 
 void PreviewPanel::setShown(bool shown)
 {
-    if (shown && m_aside) {
-        QWidget *pages = m_aside.release();
-        pages->setParent(ui.centralWidget);
-        // Below the editor's rows in the form, so after them in the Tab order.
-        QWidget::setTabOrder(ui.skinfile->previousInFocusChain(), pages);
-        for (QWidget *widget : pages->findChildren<QWidget *>())
-            if (!widget->objectName().isEmpty())
-                m_widgets.insert(widget->objectName(), widget);
-        // Laid out in the window's fonts, before the sheets set the preview's own.
-        fitFormTexts(pages);
-        fitGridTexts(ui.tab_16);
-        restyle();
-    }
-    ui.tabWidget_3->setVisible(shown);
+    if (shown && !m_form)
+        buildPages();
+    if (m_pages)
+        m_pages->setVisible(shown);
+}
+
+void PreviewPanel::buildPages()
+{
+    m_pages = new QTabWidget(ui.previewPlace->parentWidget());
+    m_form = std::make_unique<Ui::Preview>();
+    m_form->setupUi(m_pages);
+    m_pages->setGeometry(ui.previewPlace->geometry());
+    // Below the editor's rows in the form, so after them in the Tab order.
+    QWidget::setTabOrder(ui.skinfile->previousInFocusChain(), m_pages);
+    setUpViewAs();
+    for (QWidget *widget : m_pages->findChildren<QWidget *>())
+        if (!widget->objectName().isEmpty())
+            m_widgets.insert(widget->objectName(), widget);
+    // Laid out in the window's fonts, before the sheets set the preview's own.
+    fitFormTexts(m_pages);
+    fitGridTexts(m_form->tab_16);
+    restyle();
 }
 
 void PreviewPanel::show(const Style &style, int lineHeight, bool stripesShown)
@@ -94,20 +98,20 @@ void PreviewPanel::show(const Style &style, int lineHeight, bool stripesShown)
     m_style = style;
     m_lineHeight = lineHeight;
     m_stripesShown = stripesShown;
-    ui.listWidget_2->setAlternatingRowColors(stripesShown);
-    ui.listWidget_3->setAlternatingRowColors(stripesShown);
     restyle();
 }
 
 void PreviewPanel::restyle()
 {
-    if (m_aside)
+    if (!m_form)
         return; // styled when first shown
+    m_form->listWidget_2->setAlternatingRowColors(m_stripesShown);
+    m_form->listWidget_3->setAlternatingRowColors(m_stripesShown);
     // Every sheet is computed again; apply() only touches the widgets whose sheet changed.
     const Style seen = colourvision::simulate(m_viewAs, m_style);
     apply(m_widgets, preview::initguiSheets(seen));
     apply(m_widgets, preview::listSheets(seen, m_lineHeight, m_stripesShown, m_stripesShown));
     apply(m_widgets, preview::gridSheets(seen));
     apply(m_widgets, preview::pluginSheets(seen));
-    ui.plugin_graphicsback->setPixmap(QPixmap::fromImage(preview::knobImage(seen)));
+    m_form->plugin_graphicsback->setPixmap(QPixmap::fromImage(preview::knobImage(seen)));
 }
