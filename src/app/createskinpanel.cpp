@@ -4,7 +4,7 @@
 #include "apppaths.h"
 #include "backgroundjob.h"
 #include "dialogs.h"
-#include "editorrows.h"
+#include "globalfontrow.h"
 #include "skin/outputname.h"
 #include "skin/skinbuilder.h"
 #include "skin/skinbuildoptions.h"
@@ -14,11 +14,9 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QFontInfo>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QProgressBar>
-#include <QRegularExpressionValidator>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
@@ -80,31 +78,20 @@ CreateSkinPanel::CreateSkinPanel(Ui::MainWindow &form, QWidget *window, const QS
     connect(ui.floatingBrowserBox, &QAbstractButton::clicked, this, &CreateSkinPanel::floatingBrowserToggled);
     connect(ui.importWindowsBox, &QAbstractButton::clicked, this, &CreateSkinPanel::windowsToggled);
     connect(ui.chooseWindowSkinButton, &QPushButton::clicked, this, &CreateSkinPanel::chooseWindowSkin);
-    connect(ui.globalfontbutton, &QPushButton::clicked, this, &CreateSkinPanel::chooseGlobalFont);
-    connect(ui.globalFontBox, &QAbstractButton::clicked, this, &CreateSkinPanel::globalFontToggled);
     // Enter on the focused button or in the name field builds, as Space does.
     ui.createSkinButton->setAutoDefault(true);
     connect(ui.skinfile, &QLineEdit::returnPressed, ui.createSkinButton, &QPushButton::click);
 
     ui.defaultIconsButton->setChecked(true);
     ui.windowsHint->setVisible(false);
-    ui.globalfontbutton->setEnabled(false);
-    ui.globalsize->setEnabled(false);
-    ui.globalSizeHint->setVisible(false);
     ui.chooseWindowSkinButton->setEnabled(false);
     ui.chooseIconSkinButton->setEnabled(false);
     ui.noCustomIconsSign->setVisible(false);
-    ui.globalsize->setValidator(new QRegularExpressionValidator(percentagePattern(), this));
     for (QWidget *label :
          {static_cast<QWidget *>(ui.iconSkinName), static_cast<QWidget *>(ui.windowScanResult),
           static_cast<QWidget *>(ui.windowSkinCaption), static_cast<QWidget *>(ui.selectedwindow)})
         greyLabel(label, true);
-    ui.globalFontLabel->setText(fontNameText(m_globalFontName));
-    for (QWidget *label :
-         {static_cast<QWidget *>(ui.globalFontLabel), static_cast<QWidget *>(ui.globalSizeCaption)})
-        greyLabel(label, true);
-    // The "%" sits inside the white size field, so it stays dark in either theme.
-    showTextState(ui.globalSizePercent, TextState::InFieldGreyed, m_theme);
+    m_globalFont = new GlobalFontRow(ui, window);
 }
 
 CreateSkinPanel::~CreateSkinPanel()
@@ -113,9 +100,15 @@ CreateSkinPanel::~CreateSkinPanel()
         m_job->waitForFinished(); // its files and folders belong to this window
 }
 
+QString CreateSkinPanel::globalFontName() const
+{
+    return m_globalFont->name();
+}
+
 void CreateSkinPanel::setTheme(int themenumber)
 {
     m_theme = themenumber;
+    m_globalFont->setTheme(themenumber);
     QPalette selectedFilePalette;
     selectedFilePalette.setColor(QPalette::Text, QColor(themeFor(themenumber).labelcolor));
     ui.selectedfile->setPalette(selectedFilePalette);
@@ -199,7 +192,7 @@ std::optional<SkinBuildOptions> CreateSkinPanel::buildOptions(QString *problem) 
     if (m_windowsFound)
         options.windowSkinFile = m_windowSkin;
     options.globalFont = ui.globalFontBox->isChecked();
-    options.globalFontName = m_globalFontName;
+    options.globalFontName = m_globalFont->name();
     options.globalSize = ui.globalsize->text();
     const EditorChoices editor = m_editorChoices();
     options.changeColours = editor.changeColours;
@@ -469,33 +462,4 @@ void CreateSkinPanel::showWindowScan(const QString &error, const QStringList &na
         ui.windowScanResult->setText(tr("Selected Skin does not contain any floating Windows"));
         ui.windowScanResult->setToolTip(QString());
     }
-}
-
-// --- the global font ------------------------------------------------------------------------------
-
-void CreateSkinPanel::chooseGlobalFont()
-{
-    bool confirmed = false;
-    // It reopens at the current choice; until there is one, at the skin font most skins use.
-    const QFont initial =
-        m_globalFontName.isEmpty() ? QFont(QStringLiteral("Arial"), 20, QFont::Normal, false) : m_globalFont;
-    const QFont chosen = Dialogs::getFont(&confirmed, initial, m_window);
-    if (!confirmed)
-        return;
-    m_globalFont = Dialogs::unchangedInFontDialog(chosen, initial) ? initial : chosen;
-    m_globalFontName = m_globalFont == initial ? initial.family() : QFontInfo(m_globalFont).family();
-    ui.globalFontLabel->setText(fontNameText(m_globalFontName));
-}
-
-void CreateSkinPanel::globalFontToggled()
-{
-    const bool enabled = ui.globalFontBox->isChecked();
-    ui.globalfontbutton->setEnabled(enabled);
-    ui.globalsize->setEnabled(enabled);
-    ui.globalSizeHint->setVisible(enabled);
-    for (QWidget *label :
-         {static_cast<QWidget *>(ui.globalFontLabel), static_cast<QWidget *>(ui.globalSizeCaption)})
-        greyLabel(label, !enabled);
-    // The "%" sits inside the white size field, so it stays dark in either theme.
-    showTextState(ui.globalSizePercent, enabled ? TextState::InField : TextState::InFieldGreyed, m_theme);
 }

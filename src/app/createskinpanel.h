@@ -7,7 +7,6 @@
 #include "style/style.h"
 #include "theme.h"
 
-#include <QFont>
 #include <QHash>
 #include <QMap>
 #include <QObject>
@@ -17,6 +16,7 @@
 namespace Ui {
 class MainWindow;
 }
+class GlobalFontRow;
 class QFutureWatcherBase;
 class QMimeData;
 class QProgressBar;
@@ -45,7 +45,7 @@ public:
     ~CreateSkinPanel() override;
 
     QString selectedSkin() const { return m_selectedSkin; }
-    QString globalFontName() const { return m_globalFontName; }
+    QString globalFontName() const;
     // The folder each skin dialog last chose from ("skin", "icons", "windows"), kept in the settings.
     QMap<QString, QString> dialogFolders() const { return m_dialogFolders; }
     void setDialogFolders(const QMap<QString, QString> &folders) { m_dialogFolders = folders; }
@@ -87,8 +87,6 @@ private:
     void windowsToggled();
     void chooseWindowSkin();
     void showWindowScan(const QString &error, const QStringList &names);
-    void chooseGlobalFont();
-    void globalFontToggled();
     void greyLabel(QWidget *label, bool greyed);
 
     Ui::MainWindow &ui;
@@ -102,8 +100,7 @@ private:
     bool m_customIconsFound = false;
     QString m_windowSkin; // last chosen window source and whether floating windows were found in it
     bool m_windowsFound = false;
-    QFont m_globalFont;
-    QString m_globalFontName;
+    GlobalFontRow *m_globalFont;
     QMap<QString, QString> m_dialogFolders;
 
     QProgressBar *m_progress;
