@@ -181,6 +181,14 @@ private slots:
         QTest::newRow("help") << QStringList{"--help"} << "-v, --version";
         QTest::newRow("no skin") << QStringList() << "No skin archive";
         QTest::newRow("unknown option") << QStringList{"SAMPLE", "--bogus"} << "bogus";
+        QTest::newRow("unknown short option") << QStringList{"-x", "SAMPLE"} << "'x'";
+        QTest::newRow("two archives") << QStringList{"SAMPLE", "SAMPLE"} << "exactly one skin archive";
+        QTest::newRow("scheme export with a skin")
+            << QStringList{"SAMPLE", "--export-scheme", "out.yaml"} << "takes no skin archive";
+        for (const char *option :
+             {"-o", "--output", "-p", "--icons", "--icons-from", "--windows-from", "--global-font",
+              "--global-size", "--line-height", "--scheme", "--export-scheme"})
+            QTest::addRow("%s without its value", option) << QStringList{"SAMPLE", option} << option;
         QTest::newRow("unknown icon set") << QStringList{"SAMPLE", "--icons", "purple"} << "purple";
         QTest::newRow("icons twice") << QStringList{"SAMPLE", "--icons", "white", "--icons-from", "SAMPLE"}
                                      << "cannot be combined";
