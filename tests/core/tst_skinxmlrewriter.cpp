@@ -176,6 +176,60 @@ private slots:
         QCOMPARE(rewrite(in, options), expected);
     }
 
+    // Lines removed go with their whole line end, lines added take the layout's first: no end is
+    // left half, and none of another kind appears (L: LF, C: CR, W: CR LF, in order).
+    void lineEndsAroundEverySplice_data()
+    {
+        QTest::addColumn<QString>("layout");
+        QTest::addColumn<QString>("ends");
+        const QString body =
+            "<skin image=\"skin.png\">#\t<customicons x=\"5\" nb=\"8\" />#<browser>#</browser>#</skin>#";
+        QTest::newRow("CR LF") << QString(body).replace('#', "\r\n") << "W+";
+        QTest::newRow("CR") << QString(body).replace('#', "\r") << "C+";
+        QTest::newRow("LF, then CR LF") << "<skin image=\"skin.png\">\n\t<customicons nb=\"8\" "
+                                           "/>\r\n<browser>\r\n</browser>\r\n</skin>\r\n"
+                                        << "L+WL+W";
+    }
+    void lineEndsAroundEverySplice()
+    {
+        QFETCH(QString, layout);
+        QFETCH(QString, ends);
+        SkinBuildOptions options;
+        options.iconSet = IconSet::White;
+        const QString out = rewriteText(layout, options).text;
+        QVERIFY2(!out.contains("x=\"5\"") && out.contains("<customicons x=\"0\""), qPrintable(out));
+        QString found;
+        for (int i = 0; i < out.size(); ++i) {
+            if (out.midRef(i, 2) == QLatin1String("\r\n"))
+                found += 'W', ++i;
+            else if (out.at(i) == '\r' || out.at(i) == '\n')
+                found += out.at(i) == '\r' ? 'C' : 'L';
+        }
+        QVERIFY2(QRegularExpression("^" + ends + "$").match(found).hasMatch(), qPrintable(found));
+    }
+
+    // A layout declaring its own entities cannot be rewritten by offsets (the builder leaves it
+    // as it is, with a warning); a DOCTYPE alone changes nothing.
+    void layoutsWithADoctype_data()
+    {
+        QTest::addColumn<QString>("doctype");
+        QTest::addColumn<bool>("readable");
+        QTest::newRow("no entities") << "<!DOCTYPE skin>" << true;
+        QTest::newRow("internal subset without entities") << "<!DOCTYPE skin [<!ELEMENT skin ANY>]>" << true;
+        QTest::newRow("own entity") << "<!DOCTYPE skin [<!ENTITY w \"40\">]>" << false;
+    }
+    void layoutsWithADoctype()
+    {
+        QFETCH(QString, doctype);
+        QFETCH(bool, readable);
+        const QString head = "<?xml version=\"1.0\"?>\n" + doctype + "\n<skin image=\"skin.png\">\n";
+        const QString layout = head + "<browser>\n</browser>\n</skin>\n";
+        QCOMPARE(xmltokens::read(layout, rewrittenElements()).error,
+                 readable ? QString() : QString("declares entities of its own"));
+        if (readable)
+            QVERIFY(rewriteText(layout, SkinBuildOptions()).text.startsWith(head + "<browser lineheight"));
+    }
+
     // A custom sheet taller than the usual 590 rows pushes the plugin row down instead of being
     // painted over.
     void tallSheetPushesThePluginRowDown()
