@@ -181,7 +181,6 @@ private slots:
         QTest::newRow("help") << QStringList{"--help"} << "-v, --version";
         QTest::newRow("no skin") << QStringList() << "No skin archive";
         QTest::newRow("unknown option") << QStringList{"SAMPLE", "--bogus"} << "bogus";
-        QTest::newRow("unknown short option") << QStringList{"-x", "SAMPLE"} << "'x'";
         QTest::newRow("two archives") << QStringList{"SAMPLE", "SAMPLE"} << "exactly one skin archive";
         QTest::newRow("scheme export with a skin")
             << QStringList{"SAMPLE", "--export-scheme", "out.yaml"} << "takes no skin archive";

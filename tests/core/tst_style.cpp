@@ -221,16 +221,15 @@ private slots:
         QCOMPARE(colour(visible, "list_overstripes"), blue);
     }
 
+    // A text row's hint names the background where it reads worst (WCAG ratios written out).
     void worstBackgroundCounts()
     {
         Style style = fixtures::defaultStyle();
-        style.setColour("list_text", QColor("#ffffff"));
-        style.setColour("list_automix", QColor("#eeeeee"));
+        style.setColour("list_text", Qt::white);
+        style.setColour("list_automix", QColor(0x96, 0x96, 0x96));
         const auto hint = hintFor(style, "list_text");
-        QVERIFY(hint);
-        QCOMPARE(hint->background, QString("list_automix"));
-        QCOMPARE(hint->ratio, contrast::ratio(Qt::white, QColor("#eeeeee")));
-        QVERIFY(hint->ratio < contrast::warnBelow);
+        QVERIFY(hint && hint->background == "list_automix");
+        QVERIFY2(qAbs(hint->ratio - 2.958) < 0.001, qPrintable(QString::number(hint->ratio)));
         QCOMPARE(contrast::ratio(Qt::black, Qt::white), 21.0);
     }
 
