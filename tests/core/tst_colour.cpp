@@ -54,6 +54,7 @@ private slots:
                     qAbs(out.blue() - level) <= 1);
             QCOMPARE(out.alpha(), 90);
         }
+        QCOMPARE(colourspace::fromLinear({1.2, -0.1, 0.0}), QColor(255, 0, 0)); // out of gamut: clamped
     }
 
     // Text is lifted to the first lightness that reads at 4.5:1 on its ground, and kept when it
@@ -79,8 +80,8 @@ private slots:
 
     void paletteWeighsTheNamedImagesByArea()
     {
-        // Red covers three times blue's area; the green image is not named by the layout and the
-        // transparent one has nothing to see.
+        // Red covers three times blue's area, counting blue's 40 % opacity; the green image is not
+        // named by the layout and the transparent one has nothing to see.
         QTemporaryDir dir;
         const QString zip = dir.filePath(QStringLiteral("skin.zip"));
         QVERIFY(fixtures::writeZip(
@@ -89,14 +90,14 @@ private slots:
                                   QStringLiteral("<window image=\"img/blue.png\"/>"),
                                   QStringLiteral("<deck image=\"clear.png\"/>"), QStringLiteral("</skin>")})},
                   {QStringLiteral("red.png"), fixtures::png(600, 200, QColor(220, 20, 20))},
-                  {QStringLiteral("img/blue.png"), fixtures::png(200, 200, QColor(20, 20, 220))},
+                  {QStringLiteral("img/blue.png"), fixtures::png(500, 200, QColor(20, 20, 220, 102))},
                   {QStringLiteral("clear.png"), fixtures::png(900, 900, QColor(0, 220, 0, 0))},
                   {QStringLiteral("green.png"), fixtures::png(900, 900, QColor(0, 220, 0))}}));
         const skinpalette::Result result = skinpalette::readSkin(zip);
         QVERIFY2(result.error.isEmpty(), qPrintable(result.error));
         QCOMPARE(result.swatches.size(), 2);
         QCOMPARE(result.swatches[0].colour, QColor(220, 20, 20));
-        QCOMPARE(result.swatches[1].colour, QColor(20, 20, 220));
+        QCOMPARE(result.swatches[1].colour.rgb(), QColor(20, 20, 220).rgb());
         QVERIFY(qAbs(result.swatches[0].weight - 0.75) < 1e-9);
 
         QVERIFY(fixtures::writeZip(

@@ -71,6 +71,16 @@ private slots:
         QCOMPARE(style.colour("backgroundcolor"), QColor(0x20, 0x20, 0x20));
     }
 
+    // The fuzz seeds of every kind of scheme are read (the fuzz target accepts a refusal too).
+    void everySchemeSeedIsRead()
+    {
+        const QDir seeds(qEnvironmentVariable("PANELCRAFT_SOURCE_DIR") + "/fuzz/corpus/scheme");
+        const QStringList names = seeds.entryList({"*.yaml", "*.gpl"}, QDir::Files);
+        QVERIFY(names.size() >= 10);
+        for (const QString &name : names)
+            QVERIFY2(scheme::read(seeds.filePath(name)).error.isEmpty(), qPrintable(name));
+    }
+
     void malformedFilesAreRefused_data()
     {
         QTest::addColumn<QByteArray>("content");

@@ -118,6 +118,31 @@ private slots:
         QCOMPARE(table.value(key, "<missing>"), value);
     }
 
+    // A profile value that cannot stand for its key is named and the default kept.
+    void profileValuesOutOfRangeKeepTheDefault_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("size 0") << QByteArray("skinfontsize=0") << false;
+        QTest::newRow("size 1") << QByteArray("skinfontsize=1") << true;
+        QTest::newRow("size 999") << QByteArray("skinfontsize=999") << true;
+        QTest::newRow("size 1000") << QByteArray("skinfontsize=1000") << false;
+        QTest::newRow("colour of five digits") << QByteArray("list_text=#12345") << false;
+    }
+    void profileValuesOutOfRangeKeepTheDefault()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(bool, kept);
+        QTemporaryDir dir;
+        QVERIFY(fixtures::writeFile(dir.filePath("p.pcp"), line + "\r\n"));
+        StyleTable read;
+        QStringList warnings;
+        QCOMPARE(tablefile::readProfile(dir.filePath("p.pcp"), read, warnings), QString());
+        const QString key = QString::fromLatin1(line).section('=', 0, 0);
+        QCOMPARE(read.value(key), kept ? QString::fromLatin1(line).section('=', 1) : table.value(key));
+        QCOMPARE(warnings.size(), kept ? 0 : 1);
+    }
+
     // The one golden check of the format tables and profiles share.
     void profileTextIsTheTableFormat()
     {
