@@ -1,4 +1,4 @@
-// The style layer: table files (reading rules, deriving a style, writing profiles), unknown keys,
+// The style layer: table files (reading rules, deriving a style, writing profiles),
 // the editing rules without widgets (linked list rows, transparency, resets, row states), the
 // contrast hints; and the compiled-in tables and images: complete tables in key-table order,
 // committed PNGs that are what the generator draws.
@@ -68,22 +68,6 @@ private slots:
         start.style = tablefile::derive(table);
     }
 
-    void unknownKeysAreReportedAndChangeNothing()
-    {
-        Style style;
-        style.colours.fill(QColor(Qt::red));
-        const Style before = style;
-        QTest::ignoreMessage(QtCriticalMsg, "Unknown colour key \"list_txet\"");
-        QVERIFY(!style.colour("list_txet").isValid());
-        QTest::ignoreMessage(QtCriticalMsg, "Unknown colour key \"list_txet\"");
-        style.setColour("list_txet", Qt::blue);
-        QTest::ignoreMessage(QtCriticalMsg, "Unknown font group \"skni\"");
-        style.font("skni").size = 40;
-        QTest::ignoreMessage(QtCriticalMsg, "Unknown font group \"skni\"");
-        QCOMPARE(std::as_const(style).font("skni"), FontSpec());
-        QVERIFY(style.colours == before.colours && style.fonts == before.fonts);
-    }
-
     void readRules_data()
     {
         QTest::addColumn<QByteArray>("content");
@@ -116,31 +100,6 @@ private slots:
         // A missing file leaves the table alone.
         QVERIFY(!tablefile::read(dir.filePath("missing.ini"), table));
         QCOMPARE(table.value(key, "<missing>"), value);
-    }
-
-    // A profile value that cannot stand for its key is named and the default kept.
-    void profileValuesOutOfRangeKeepTheDefault_data()
-    {
-        QTest::addColumn<QByteArray>("line");
-        QTest::addColumn<bool>("kept");
-        QTest::newRow("size 0") << QByteArray("skinfontsize=0") << false;
-        QTest::newRow("size 1") << QByteArray("skinfontsize=1") << true;
-        QTest::newRow("size 999") << QByteArray("skinfontsize=999") << true;
-        QTest::newRow("size 1000") << QByteArray("skinfontsize=1000") << false;
-        QTest::newRow("colour of five digits") << QByteArray("list_text=#12345") << false;
-    }
-    void profileValuesOutOfRangeKeepTheDefault()
-    {
-        QFETCH(QByteArray, line);
-        QFETCH(bool, kept);
-        QTemporaryDir dir;
-        QVERIFY(fixtures::writeFile(dir.filePath("p.pcp"), line + "\r\n"));
-        StyleTable read;
-        QStringList warnings;
-        QCOMPARE(tablefile::readProfile(dir.filePath("p.pcp"), read, warnings), QString());
-        const QString key = QString::fromLatin1(line).section('=', 0, 0);
-        QCOMPARE(read.value(key), kept ? QString::fromLatin1(line).section('=', 1) : table.value(key));
-        QCOMPARE(warnings.size(), kept ? 0 : 1);
     }
 
     // The one golden check of the format tables and profiles share.
