@@ -110,13 +110,15 @@ private slots:
         QVERIFY2(again.code == 1 && again.err.contains("were changed by an earlier build"),
                  qPrintable(again.err));
 
-        // A profile line that cannot be used is named once, and its key keeps the default.
-        QVERIFY(fixtures::writeFile(path("tmp/odd.pcp"), "skinfontsize=1e3\r\n"));
+        // Each profile line that cannot be used is named once, and its key keeps the default.
+        QVERIFY(fixtures::writeFile(path("tmp/odd.pcp"), "skinfontsize=1e3\r\nskinheadersfontsize=0\r\n"));
         const auto kept = this->run({m_sample, "-q", "-o", path("out.zip"), "--icons-from", m_sample,
                                      "--keep-browser", "-p", path("tmp/odd.pcp")});
         QCOMPARE(kept.code, 0);
-        QCOMPARE(kept.err.split("warning: ").size(), 2);
-        QVERIFY2(kept.err.contains("\"skinfontsize=1e3\" is not a whole size"), qPrintable(kept.err));
+        QCOMPARE(kept.err.split("warning: ").size(), 3);
+        QVERIFY2(kept.err.contains("\"skinfontsize=1e3\" is not a whole size") &&
+                     kept.err.contains("\"skinheadersfontsize=0\" is not a whole size"),
+                 qPrintable(kept.err));
         deck = fixtures::lines(fixtures::readZip(path("out.zip")).value("sample-deck.xml"));
         // The sample's own sheet: 8 icons of 32, 4 a row; the browser keeps its own colours.
         QCOMPARE(deck.filter("customicons"),
@@ -181,6 +183,13 @@ private slots:
         QTest::newRow("help") << QStringList{"--help"} << "-v, --version";
         QTest::newRow("no skin") << QStringList() << "No skin archive";
         QTest::newRow("unknown option") << QStringList{"SAMPLE", "--bogus"} << "bogus";
+        QTest::newRow("two archives") << QStringList{"SAMPLE", "SAMPLE"} << "exactly one skin archive";
+        QTest::newRow("scheme export with a skin")
+            << QStringList{"SAMPLE", "--export-scheme", "out.yaml"} << "takes no skin archive";
+        for (const char *option :
+             {"-o", "--output", "-p", "--icons", "--icons-from", "--windows-from", "--global-font",
+              "--global-size", "--line-height", "--scheme", "--export-scheme"})
+            QTest::addRow("%s without its value", option) << QStringList{"SAMPLE", option} << option;
         QTest::newRow("unknown icon set") << QStringList{"SAMPLE", "--icons", "purple"} << "purple";
         QTest::newRow("icons twice") << QStringList{"SAMPLE", "--icons", "white", "--icons-from", "SAMPLE"}
                                      << "cannot be combined";

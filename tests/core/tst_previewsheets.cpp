@@ -53,7 +53,10 @@ QHash<QString, QString> markerKeys(const Style &style)
         keys[style.colourName(QLatin1String(key.key))] = QLatin1String(key.key);
     for (int i = 0; i < stylekeys::fontGroupCount; ++i)
         for (int drop = 0; drop <= 10; ++drop)
-            keys[preview::fontClause(style.fonts[std::size_t(i)], drop)] =
+            keys[QStringLiteral("Weight%1 %2px \"Family %3\"")
+                     .arg(i)
+                     .arg(40 + 3 * i - drop)
+                     .arg(QLatin1String(stylekeys::fontGroups[i].prefix))] =
                 QStringLiteral("%1-%2").arg(QLatin1String(stylekeys::fontGroups[i].prefix)).arg(drop);
     return keys;
 }
