@@ -164,6 +164,8 @@ void MainWindow::prepareFolders()
     if (!m_oldScratchRemoved) {
         removeOldScratch(m_paths.documentsFolder);
         m_oldScratchRemoved = true;
+        // Kept at once: names the user gives files there later are the user's.
+        saveSettings();
     }
     // The documents folder itself is made too: a fresh account may not have one yet.
     if (!QDir().mkpath(m_profilesFolder)) {
