@@ -1,8 +1,9 @@
 #pragma once
 
-// The program's own settings: its theme, whether tooltips are shown, the folders its skin dialogs
-// last chose from and the profiles last opened or saved. They live in the user's config folder; a
-// portable copy keeps them beside its executable when a marker file there asks for it.
+// The program's own settings: its theme, whether tooltips are shown, the folders its file dialogs
+// last chose from, the profiles last opened or saved and the window's place. They live in the
+// user's config folder; a portable copy keeps them beside its executable when a marker file there
+// asks for it.
 
 #include <QByteArray>
 #include <QMap>
