@@ -207,14 +207,6 @@ Rückgabewert: 0 geschrieben, 1 Erstellen fehlgeschlagen, 2 Aufruffehler. Siehe 
         <translation>Skin-Zip-Datei auswählen</translation>
     </message>
     <message>
-        <source>Please wait for the skin to be created</source>
-        <translation>Bitte warten, bis der Skin erstellt ist</translation>
-    </message>
-    <message>
-        <source>Only a skin&apos;s .zip file or a colour scheme can be dropped here</source>
-        <translation>Hier kann nur die .zip-Datei eines Skins oder ein Farbschema abgelegt werden</translation>
-    </message>
-    <message>
         <source>The skin &quot;%1&quot; already exists.
 Replace it with the new skin?</source>
         <translation>Der Skin „%1“ existiert bereits.
@@ -751,6 +743,22 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
         <source>White</source>
         <comment>built-in browser profile</comment>
         <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>Please wait for the skin to be created</source>
+        <translation>Bitte warten, bis der Skin erstellt ist</translation>
+    </message>
+    <message>
+        <source>Only a skin&apos;s .zip file, a profile or a colour scheme can be dropped here</source>
+        <translation>Hier kann nur die .zip-Datei eines Skins, ein Profil oder ein Farbschema abgelegt werden</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be opened: there is no such file.</source>
+        <translation>„%1“ kann nicht geöffnet werden: Diese Datei gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be opened: Panelcraft opens skins (.zip), profiles (.pcp) and colour schemes.</source>
+        <translation>„%1“ kann nicht geöffnet werden: Panelcraft öffnet Skins (.zip), Profile (.pcp) und Farbschemata.</translation>
     </message>
 </context>
 <context>

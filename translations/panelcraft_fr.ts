@@ -207,14 +207,6 @@ Code de sortie&#xa0;: 0 écrit, 1 échec de la création, 2 erreur d’utilisati
         <translation>Sélectionner le fichier zip d’un skin</translation>
     </message>
     <message>
-        <source>Please wait for the skin to be created</source>
-        <translation>Veuillez attendre la création du skin</translation>
-    </message>
-    <message>
-        <source>Only a skin&apos;s .zip file or a colour scheme can be dropped here</source>
-        <translation>Seul le fichier .zip d’un skin ou un schéma de couleurs peut être déposé ici</translation>
-    </message>
-    <message>
         <source>The skin &quot;%1&quot; already exists.
 Replace it with the new skin?</source>
         <translation>Le skin «&#xa0;%1&#xa0;» existe déjà.
@@ -751,6 +743,22 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
         <source>White</source>
         <comment>built-in browser profile</comment>
         <translation>Blanc</translation>
+    </message>
+    <message>
+        <source>Please wait for the skin to be created</source>
+        <translation>Veuillez attendre la création du skin</translation>
+    </message>
+    <message>
+        <source>Only a skin&apos;s .zip file, a profile or a colour scheme can be dropped here</source>
+        <translation>Seul le fichier .zip d’un skin, un profil ou un schéma de couleurs peut être déposé ici</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be opened: there is no such file.</source>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas être ouvert&#xa0;: ce fichier n’existe pas.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be opened: Panelcraft opens skins (.zip), profiles (.pcp) and colour schemes.</source>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas être ouvert&#xa0;: Panelcraft ouvre les skins (.zip), les profils (.pcp) et les schémas de couleurs.</translation>
     </message>
 </context>
 <context>

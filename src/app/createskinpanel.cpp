@@ -15,7 +15,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QProgressBar>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -28,15 +27,6 @@ constexpr int statusRemarkMilliseconds = 4000;
 QString skinFilter()
 {
     return CreateSkinPanel::tr("Skin Files (*.zip)");
-}
-
-// The one local .zip file a drag carries, or an empty text.
-QString droppedSkin(const QMimeData *data)
-{
-    if (!data || data->urls().size() != 1 || !data->urls().first().isLocalFile())
-        return {};
-    const QString path = data->urls().first().toLocalFile();
-    return path.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive) ? path : QString();
 }
 
 // Each build and scan unpacks into a folder of its own, removed afterwards: two windows, or a
@@ -133,14 +123,20 @@ QString CreateSkinPanel::dialogFolder(const QString &dialog) const
 QString CreateSkinPanel::chooseSkinFile(const QString &dialog, const QString &caption)
 {
     const QString path = Dialogs::getOpenFileName(m_window, caption, dialogFolder(dialog), skinFilter());
-    if (!path.isEmpty())
-        m_dialogFolders.insert(dialog, QFileInfo(path).absolutePath());
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!path.isEmpty() && m_dialogFolders.value(dialog) != folder) {
+        m_dialogFolders.insert(dialog, folder);
+        emit dialogFoldersChanged();
+    }
     return path;
 }
 
 void CreateSkinPanel::chooseSkin()
 {
-    selectSkin(chooseSkinFile(QStringLiteral("skin"), tr("Select a Skin zip file")));
+    // A cancelled dialog keeps the skin chosen before and the name typed for the new one.
+    if (const QString path = chooseSkinFile(QStringLiteral("skin"), tr("Select a Skin zip file"));
+        !path.isEmpty())
+        selectSkin(path);
 }
 
 void CreateSkinPanel::selectSkin(const QString &path)
@@ -149,26 +145,6 @@ void CreateSkinPanel::selectSkin(const QString &path)
     ui.selectedfile->setText(QFileInfo(path).baseName());
     ui.skinfile->setText(outputname::suggestedName(path));
     emit skinSelected(path);
-}
-
-bool CreateSkinPanel::acceptsDrop(const QMimeData *data)
-{
-    if (!isBusy() && !droppedSkin(data).isEmpty())
-        return true;
-    showStatus(isBusy() ? tr("Please wait for the skin to be created")
-                        : tr("Only a skin's .zip file or a colour scheme can be dropped here"),
-               StatusLasts::FewSeconds);
-    return false;
-}
-
-bool CreateSkinPanel::drop(const QMimeData *data)
-{
-    const QString path = droppedSkin(data);
-    if (isBusy() || path.isEmpty())
-        return false;
-    showStatus(QString());
-    selectSkin(path);
-    return true;
 }
 
 std::optional<SkinBuildOptions> CreateSkinPanel::buildOptions(QString *problem) const

@@ -18,7 +18,6 @@ class MainWindow;
 }
 class GlobalFontRow;
 class QFutureWatcherBase;
-class QMimeData;
 class QProgressBar;
 class QTimer;
 class QWidget;
@@ -63,17 +62,16 @@ public:
     enum class StatusLasts { UntilReplaced, FewSeconds };
     void showStatus(const QString &text, StatusLasts lasts = StatusLasts::UntilReplaced);
 
-    // A skin's .zip dropped on the window selects it.
-    bool acceptsDrop(const QMimeData *data);
-    bool drop(const QMimeData *data);
+    // The skin "Create Skin" modifies, and the name suggested for the new one.
+    void selectSkin(const QString &path);
 
 signals:
     void skinSelected(const QString &path);
+    void dialogFoldersChanged(); // a skin dialog chose from another folder
     void busyChanged(bool busy);
 
 private:
     void chooseSkin();
-    void selectSkin(const QString &path);
     void createSkin();
     std::optional<SkinBuildOptions> buildOptions(QString *problem) const;
     void showBuildStep(BuildStep step, const QString &file);

@@ -12,6 +12,8 @@ int main(int argc, char *argv[])
     {
         MainWindow window;
         window.show();
+        // The desktop entry passes the files a user opens with the program.
+        window.openFiles(QApplication::arguments().mid(1));
         result = app.exec();
     }
     return result;

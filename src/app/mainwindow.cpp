@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "about.h"
+#include "colour/scheme.h"
 #include "createskinpanel.h"
 #include "crispsigns.h"
 #include "dialogs.h"
@@ -21,9 +22,38 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QMimeData>
 #include <QTimer>
+#include <QUrl>
 #include <QWhatsThis>
+
+namespace {
+
+// The name the profile dialogs' folder is kept under, beside the skin dialogs' folders.
+const QString profilesDialog = QStringLiteral("profiles");
+
+// The one local file a drag carries, or an empty text.
+QString droppedFile(const QMimeData *data)
+{
+    if (!data || data->urls().size() != 1 || !data->urls().first().isLocalFile())
+        return {};
+    return data->urls().first().toLocalFile();
+}
+
+bool isProfile(const QString &path)
+{
+    return path.endsWith(QLatin1String(".pcp"), Qt::CaseInsensitive);
+}
+
+// The files the window opens, by their names.
+bool opens(const QString &path)
+{
+    return isProfile(path) || scheme::looksLikeScheme(path) ||
+           path.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive);
+}
+
+} // namespace
 
 MainWindow::MainWindow(QWidget *parent) : MainWindow(AppPaths::system(), parent) {}
 
@@ -81,6 +111,9 @@ MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
 
     setWindowTitle(programName);
     loadSettings();
+    // Written as soon as they change: a program killed later keeps them.
+    connect(m_createSkin, &CreateSkinPanel::dialogFoldersChanged, this, &MainWindow::saveSettings);
+    connect(m_profiles, &ProfilesPanel::settingsChanged, this, &MainWindow::saveSettings);
     ui->actionDarkTheme->setChecked(m_theme == 0);
     ui->actionBrightTheme->setChecked(m_theme != 0);
 
@@ -98,6 +131,8 @@ MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
     showTextState(ui->lineHeightPercent, TextState::InField, m_theme);
 
     prepareFolders();
+    if (!m_geometry.isEmpty())
+        restoreGeometry(m_geometry);
 }
 
 void MainWindow::wireMenusAndSwitches()
@@ -129,6 +164,8 @@ void MainWindow::prepareFolders()
     if (!m_oldScratchRemoved) {
         removeOldScratch(m_paths.documentsFolder);
         m_oldScratchRemoved = true;
+        // Kept at once: names the user gives files there later are the user's.
+        saveSettings();
     }
     // The documents folder itself is made too: a fresh account may not have one yet.
     if (!QDir().mkpath(m_profilesFolder)) {
@@ -159,8 +196,15 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 bool MainWindow::saveSettings()
 {
-    return settingsfile::save(m_paths.settingsFile(), {m_theme, m_showTooltips, m_createSkin->dialogFolders(),
-                                                       m_profiles->recentProfiles(), m_oldScratchRemoved});
+    // A window never shown has no place the user gave it.
+    if (isVisible())
+        m_geometry = saveGeometry();
+    QMap<QString, QString> folders = m_createSkin->dialogFolders();
+    if (!m_profiles->dialogFolder().isEmpty())
+        folders.insert(profilesDialog, m_profiles->dialogFolder());
+    return settingsfile::save(
+        m_paths.settingsFile(),
+        {m_theme, m_showTooltips, folders, m_profiles->recentProfiles(), m_oldScratchRemoved, m_geometry});
 }
 
 void MainWindow::loadSettings()
@@ -168,7 +212,10 @@ void MainWindow::loadSettings()
     const AppSettings settings = settingsfile::load(m_paths.settingsFile(), m_paths.executableFolder);
     m_theme = settings.themenumber;
     m_showTooltips = settings.showtooltips;
-    m_createSkin->setDialogFolders(settings.folders);
+    QMap<QString, QString> folders = settings.folders;
+    m_profiles->setDialogFolder(folders.take(profilesDialog));
+    m_createSkin->setDialogFolders(folders);
+    m_geometry = settings.windowGeometry;
     m_profiles->setRecentProfiles(settings.recentProfiles);
     m_oldScratchRemoved = settings.oldScratchRemoved;
 }
@@ -210,24 +257,54 @@ bool MainWindow::isBusy() const
     return m_createSkin->isBusy();
 }
 
-// A colour scheme dropped on the window is the style's; anything else goes to "Create Skin", which
-// says what it takes.
+// Refused drops are explained on the status line, where a remark goes by itself.
 void MainWindow::dragEnterEvent(QDragEnterEvent *event)
 {
-    const QMimeData *data = event->mimeData();
-    if ((!isBusy() && !SchemeActions::droppedScheme(data).isEmpty()) || m_createSkin->acceptsDrop(data))
+    const QString path = droppedFile(event->mimeData());
+    if (!isBusy() && opens(path)) {
         event->acceptProposedAction();
+        return;
+    }
+    m_createSkin->showStatus(isBusy() ? tr("Please wait for the skin to be created")
+                                      : tr("Only a skin's .zip file, a profile or a colour scheme can be "
+                                           "dropped here"),
+                             CreateSkinPanel::StatusLasts::FewSeconds);
 }
 
 void MainWindow::dropEvent(QDropEvent *event)
 {
-    const QString scheme = SchemeActions::droppedScheme(event->mimeData());
-    if (!isBusy() && !scheme.isEmpty()) {
-        event->acceptProposedAction();
-        m_createSkin->showStatus(QString());
-        m_schemes->openScheme(scheme);
-    } else if (m_createSkin->drop(event->mimeData())) {
-        event->acceptProposedAction();
+    const QString path = droppedFile(event->mimeData());
+    if (isBusy() || !opens(path))
+        return;
+    event->acceptProposedAction();
+    m_createSkin->showStatus(QString());
+    openFile(path);
+}
+
+void MainWindow::openFile(const QString &path)
+{
+    if (isProfile(path))
+        m_profiles->openProfileAsking(path);
+    else if (scheme::looksLikeScheme(path))
+        m_schemes->openScheme(path);
+    else
+        m_createSkin->selectSkin(path);
+}
+
+void MainWindow::openFiles(const QStringList &paths)
+{
+    for (const QString &path : paths) {
+        const QString shown = QDir::toNativeSeparators(path);
+        if (!QFileInfo(path).isFile())
+            Dialogs::warning(this, programName,
+                             tr("\"%1\" cannot be opened: there is no such file.").arg(shown));
+        else if (!opens(path))
+            Dialogs::warning(this, programName,
+                             tr("\"%1\" cannot be opened: Panelcraft opens skins (.zip), profiles (.pcp) "
+                                "and colour schemes.")
+                                 .arg(shown));
+        else
+            openFile(path);
     }
 }
 
@@ -255,6 +332,7 @@ void MainWindow::useDarkTheme()
     fullRefresh();
     ui->actionDarkTheme->setChecked(true);
     ui->actionBrightTheme->setChecked(false);
+    saveSettings();
 }
 
 void MainWindow::useBrightTheme()
@@ -263,6 +341,7 @@ void MainWindow::useBrightTheme()
     ui->actionDarkTheme->setChecked(false);
     ui->actionBrightTheme->setChecked(true);
     fullRefresh();
+    saveSettings();
 }
 
 void MainWindow::loadTooltips()
@@ -282,6 +361,7 @@ void MainWindow::toggleTooltips()
     m_showTooltips = !m_showTooltips;
     ui->actionShow_Tooltips->setChecked(m_showTooltips);
     showTooltips(m_showTooltips);
+    saveSettings();
 }
 
 void MainWindow::showAbout()

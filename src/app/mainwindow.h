@@ -40,6 +40,11 @@ public:
     // Whether "Create Skin", a source-skin scan or reading a skin's colours runs in the background.
     bool isBusy() const;
 
+    // Files named on the command line: a skin (.zip) is selected, a profile (.pcp) opened (asking
+    // first about unsaved edits) and a colour scheme drawn into the style; anything else is refused
+    // with its reason.
+    void openFiles(const QStringList &paths);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -64,6 +69,7 @@ private:
     void previewToggled(); // "Yes" for showing the browser preview
 
     void registerNamedWidgets(QWidget *root); // into widgetsByName, for the tooltips
+    void openFile(const QString &path);       // one the window opens (`opens`), dropped or named
     void prepareFolders();
     void fullRefresh();
     void setUpKeyboard(); // mainwindow_keyboard.cpp
@@ -81,6 +87,7 @@ private:
     AppPaths m_paths;
     QString m_profilesFolder;
     bool m_oldScratchRemoved = false;
+    QByteArray m_geometry; // the window's place and size when it was last shown
 
     int m_theme = 0;
     bool m_showTooltips = true;

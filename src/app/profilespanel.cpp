@@ -142,10 +142,29 @@ void ProfilesPanel::chooseProfile()
 {
     if (!askToKeepEdits(beforeReplacing()))
         return;
-    const QString path = Dialogs::getOpenFileName(m_window, tr("Select a Panelcraft Profile"),
-                                                  m_profilesFolder, profileFilter());
-    if (!path.isEmpty())
+    if (const QString path = chooseFile(false); !path.isEmpty())
         openProfile(path);
+}
+
+void ProfilesPanel::openProfileAsking(const QString &path)
+{
+    if (askToKeepEdits(beforeReplacing()))
+        openProfile(path);
+}
+
+QString ProfilesPanel::chooseFile(bool forSaving)
+{
+    const QString folder = QFileInfo(m_dialogFolder).isDir() ? m_dialogFolder : m_profilesFolder;
+    const QString path = forSaving ? Dialogs::getSaveFileName(m_window, tr("Save your Panelcraft Profile"),
+                                                              folder, profileFilter(), QStringLiteral("pcp"))
+                                   : Dialogs::getOpenFileName(m_window, tr("Select a Panelcraft Profile"),
+                                                              folder, profileFilter());
+    const QString chosenFolder = QFileInfo(path).absolutePath();
+    if (!path.isEmpty() && chosenFolder != m_dialogFolder) {
+        m_dialogFolder = chosenFolder;
+        emit settingsChanged();
+    }
+    return path;
 }
 
 void ProfilesPanel::openProfile(const QString &path)
@@ -182,8 +201,7 @@ void ProfilesPanel::save(bool saveAs)
         saved(m_profile);
         return;
     }
-    const QString path = Dialogs::getSaveFileName(m_window, tr("Save your Panelcraft Profile"),
-                                                  m_profilesFolder, profileFilter(), QStringLiteral("pcp"));
+    const QString path = chooseFile(true);
     if (path.isEmpty() || !writeProfileOrWarn(path))
         return;
     m_profile = path;
@@ -247,11 +265,14 @@ void ProfilesPanel::showRecentProfiles()
 void ProfilesPanel::rememberProfile(const QString &path)
 {
     const QString absolute = QFileInfo(path).absoluteFilePath();
+    if (m_recentProfiles.value(0) == absolute)
+        return;
     m_recentProfiles.removeAll(absolute);
     m_recentProfiles.prepend(absolute);
     while (m_recentProfiles.size() > settingsfile::recentProfileCount)
         m_recentProfiles.removeLast();
     showRecentProfiles();
+    emit settingsChanged();
 }
 
 void ProfilesPanel::openRecentProfile(const QString &path)
@@ -259,14 +280,14 @@ void ProfilesPanel::openRecentProfile(const QString &path)
     if (!QFileInfo::exists(path)) {
         m_recentProfiles.removeAll(path);
         showRecentProfiles();
+        emit settingsChanged();
         Dialogs::warning(m_window, programName,
                          tr("The Profile %1 is gone: it was moved or deleted outside Panelcraft.\n\n"
                             "It was taken off the recent Profiles.")
                              .arg(path));
         return;
     }
-    if (askToKeepEdits(beforeReplacing()))
-        openProfile(path);
+    openProfileAsking(path);
 }
 
 bool ProfilesPanel::askToKeepEdits(const QString &question)

@@ -31,6 +31,13 @@ public:
 
     QStringList recentProfiles() const { return m_recentProfiles; }
     void setRecentProfiles(const QStringList &profiles);
+    // The folder the profile dialogs last chose from (empty before any choice), kept in the settings.
+    QString dialogFolder() const { return m_dialogFolder; }
+    void setDialogFolder(const QString &folder) { m_dialogFolder = folder; }
+
+    // Opens a profile named outside the menu (dropped, or on the command line), asking first about
+    // unsaved edits as Open does.
+    void openProfileAsking(const QString &path);
 
     // Reads the built-in default table, as at start.
     void loadDefaultTable();
@@ -47,6 +54,7 @@ signals:
     // Reloading the active table is an edit of its own: a Reset by mistake can be undone.
     void edited(const EditorValues &before, const EditorValues &after, const QString &text);
     void remark(const QString &text); // said in passing, on the status line
+    void settingsChanged();           // the recent profiles or the dialogs' folder
 
 private:
     bool readTable(const QString &file);
@@ -61,6 +69,7 @@ private:
     void chooseWhiteTable();
     void chooseProfile();
     void openProfile(const QString &path); // after the unsaved-edits question
+    QString chooseFile(bool forSaving);    // the profile dialogs, opening where they last chose
     void save(bool saveAs);                // the open profile, or one the user names
     bool writeProfileOrWarn(const QString &path);
     void deleteProfile();
@@ -75,5 +84,6 @@ private:
     std::function<EditorValues()> m_editorValues;
     QString m_profile;            // the open profile; empty for a built-in table
     QStringList m_recentProfiles; // newest first
+    QString m_dialogFolder;
     QMenu *m_recentMenu;
 };

@@ -7,8 +7,6 @@
 #include <QAction>
 #include <QFileInfo>
 #include <QMenu>
-#include <QMimeData>
-#include <QUrl>
 
 SchemeActions::SchemeActions(Host host, QMenu *menu, QAction *before)
     : QObject(host.window), m_host(std::move(host))
@@ -24,14 +22,6 @@ SchemeActions::SchemeActions(Host host, QMenu *menu, QAction *before)
         menu->insertAction(before, action);
         connect(action, &QAction::triggered, this, actions[i].second);
     }
-}
-
-QString SchemeActions::droppedScheme(const QMimeData *data)
-{
-    if (!data || data->urls().size() != 1 || !data->urls().first().isLocalFile())
-        return {};
-    const QString path = data->urls().first().toLocalFile();
-    return scheme::looksLikeScheme(path) ? path : QString();
 }
 
 void SchemeActions::chooseScheme()

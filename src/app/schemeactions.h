@@ -13,7 +13,6 @@
 
 class QAction;
 class QMenu;
-class QMimeData;
 class QWidget;
 
 class SchemeActions : public QObject
@@ -35,8 +34,6 @@ public:
     // Adds the two actions to `menu` before `before`.
     SchemeActions(Host host, QMenu *menu, QAction *before);
 
-    // The file of a drop that is to be opened as a scheme; empty when it is not one.
-    static QString droppedScheme(const QMimeData *data);
     // Refuses a file that is not a scheme with its reason; otherwise asks about unsaved edits and
     // draws the style from it. Either way nothing changes until the style is drawn.
     void openScheme(const QString &path);

@@ -14,6 +14,7 @@ const QString tooltipsKey = QStringLiteral("showtooltips");
 const QString foldersGroup = QStringLiteral("folders");
 const QString recentKey = QStringLiteral("recentProfiles");
 const QString scratchKey = QStringLiteral("oldScratchRemoved");
+const QString geometryKey = QStringLiteral("windowGeometry");
 
 // Only "1" means shown, as earlier versions wrote it.
 AppSettings fromMap(const QMap<QString, QString> &map)
@@ -69,6 +70,7 @@ AppSettings load(const QString &path, const QString &programFolder)
     file.endGroup();
     settings.recentProfiles = file.value(recentKey).toStringList().mid(0, recentProfileCount);
     settings.oldScratchRemoved = file.value(scratchKey).toBool();
+    settings.windowGeometry = file.value(geometryKey).toByteArray();
     return settings;
 }
 
@@ -78,6 +80,8 @@ bool save(const QString &path, const AppSettings &settings)
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
     QSettings file(path, QSettings::IniFormat);
+    // Written to a new file that then takes the old one's name, never over the old one.
+    file.setAtomicSyncRequired(true);
     file.clear();
     file.setValue(themeKey, settings.themenumber);
     file.setValue(tooltipsKey, settings.showtooltips ? 1 : 0);
@@ -87,6 +91,8 @@ bool save(const QString &path, const AppSettings &settings)
     file.endGroup();
     file.setValue(recentKey, QStringList(settings.recentProfiles.mid(0, recentProfileCount)));
     file.setValue(scratchKey, settings.oldScratchRemoved);
+    if (!settings.windowGeometry.isEmpty())
+        file.setValue(geometryKey, settings.windowGeometry);
     file.sync();
     return file.status() == QSettings::NoError;
 }

@@ -1,9 +1,11 @@
 #pragma once
 
-// The program's own settings: its theme, whether tooltips are shown, the folders its skin dialogs
-// last chose from and the profiles last opened or saved. They live in the user's config folder; a
-// portable copy keeps them beside its executable when a marker file there asks for it.
+// The program's own settings: its theme, whether tooltips are shown, the folders its file dialogs
+// last chose from, the profiles last opened or saved and the window's place. They live in the
+// user's config folder; a portable copy keeps them beside its executable when a marker file there
+// asks for it.
 
+#include <QByteArray>
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -16,6 +18,7 @@ struct AppSettings
     QStringList recentProfiles;     // newest first, at most recentProfileCount
     // Whether the scratch folders of earlier versions were taken out of the documents folder.
     bool oldScratchRemoved = false;
+    QByteArray windowGeometry; // the window's place and size when last shown, as Qt saves it
 };
 
 namespace settingsfile {
@@ -32,7 +35,8 @@ QString location(const QString &programFolder, const QString &configFolder);
 // `programFolder` is read instead, so they carry over on the next save. Missing or unreadable
 // files give the defaults.
 AppSettings load(const QString &path, const QString &programFolder);
-// Writes the settings, making the folder first; false when they could not be written.
+// Writes the settings, making the folder first, all at once: a program killed while it writes
+// leaves the file as it was. False when they could not be written.
 bool save(const QString &path, const AppSettings &settings);
 
 } // namespace settingsfile

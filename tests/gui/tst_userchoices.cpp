@@ -1,0 +1,253 @@
+// Nothing a user chose is lost: cancelled file dialogs, a save that does not happen before the
+// edits would be replaced, settings written as they change, the window's place, and files named
+// on the command line or dropped on the window.
+
+#include "skin/layout/browserblock.h"
+#include "style/resources.h"
+#include "windowfixture.h"
+
+#include <QLineEdit>
+#include <QMimeData>
+#include <QProcess>
+#include <QUrl>
+
+class UserChoicesTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<WindowFixture> f;
+    QString m_sample;
+
+    QString profile(const QString &name) const { return f->profilesFolder() + "/" + name; }
+    void act(const QString &name) const { name.startsWith("action") ? f->trigger(name) : f->click(name); }
+    void choose(const QString &name, const QString &path) const
+    {
+        Dialogs::setNextFileName(path);
+        act(name);
+        QTRY_VERIFY(!f->window->isBusy());
+    }
+    QString settings() const { return QString::fromUtf8(f->readFile(f->settingsPath())); }
+
+    // Everything the window shows of its choices, and the settings file.
+    QStringList shown() const
+    {
+        QStringList state{f->title(), settings()};
+        for (QWidget *widget : f->window->findChildren<QWidget *>()) {
+            const QString name = widget->objectName();
+            if (auto *label = qobject_cast<QLabel *>(widget))
+                state << name + ": " + label->text();
+            else if (auto *edit = qobject_cast<QLineEdit *>(widget))
+                state << name + ": " + edit->text();
+            else if (auto *button = qobject_cast<QAbstractButton *>(widget))
+                state << name + QString(": %1 %2").arg(button->isChecked()).arg(button->isEnabled());
+        }
+        for (QAction *action : f->window->findChildren<QAction *>())
+            state << action->objectName() +
+                         QString(": %1 %2").arg(action->isChecked()).arg(action->isEnabled());
+        return state;
+    }
+
+    void drop(const QString &path) const
+    {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(f->window.get(), &enter);
+        QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(f->window.get(), &dropped);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        initPanelcraftResources();
+        m_sample = qEnvironmentVariable("PANELCRAFT_SOURCE_DIR") + "/examples/sample-skin.zip";
+        QVERIFY(QFileInfo::exists(m_sample));
+    }
+    void init()
+    {
+        f = std::make_unique<WindowFixture>();
+        f->start();
+    }
+    void cleanup() { f.reset(); }
+
+    void cancelledFileDialogsChangeNothing_data()
+    {
+        QTest::addColumn<QString>("dialog");
+        for (const char *opener :
+             {"chooseSkinButton", "chooseIconSkinButton", "chooseWindowSkinButton", "actionOpenProfile",
+              "actionSave_as", "actionStyle_from_Scheme", "actionExport_Scheme"})
+            QTest::newRow(opener) << opener;
+    }
+
+    void cancelledFileDialogsChangeNothing()
+    {
+        QFETCH(QString, dialog);
+        choose("chooseSkinButton", m_sample);
+        f->find<QLineEdit>("skinfile")->setText("my-new-skin");
+        f->click("otherSkinIconsButton");
+        choose("chooseIconSkinButton", m_sample);
+        f->click("importWindowsBox");
+        choose("chooseWindowSkinButton", m_sample);
+        QVERIFY(fixtures::writeFile(profile("mine.pcp"), "list_text=#000001\r\n"));
+        choose("actionOpenProfile", profile("mine.pcp"));
+        const QStringList before = shown();
+        Dialogs::clear();
+        act(dialog); // unanswered: cancelled
+        QCOMPARE(Dialogs::requests().size(), 1);
+        QVERIFY(Dialogs::requests().first().kind == Dialogs::Kind::OpenFile ||
+                Dialogs::requests().first().kind == Dialogs::Kind::SaveFile);
+        QCOMPARE(shown(), before);
+    }
+
+    // Save chosen before the edits are replaced, then the save dialog cancelled (a built-in table
+    // is saved as a new profile) or the save failing (the open profile's file is now a folder):
+    // the edits stay, with their undo, and the action goes no further.
+    void unsavedEditsStayWhenTheSaveDoesNotHappen_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<bool>("cancelled");
+        for (const char *action : {"close", "actionDefaultTable", "actionWhiteTable", "actionOpenProfile",
+                                   "actionDelete", "actionRecent1", "actionColours_from_Skin",
+                                   "actionStyle_from_Skin", "actionStyle_from_Skin_with_Accent",
+                                   "actionStyle_from_Scheme", "drop scheme", "drop profile", "named profile"})
+            for (const bool cancelled : {true, false})
+                if (!cancelled || strcmp(action, "actionDelete") != 0) // deletes only an open profile
+                    QTest::addRow("%s, %s", action, cancelled ? "save cancelled" : "save failed")
+                        << action << cancelled;
+    }
+
+    void unsavedEditsStayWhenTheSaveDoesNotHappen()
+    {
+        QFETCH(QString, action);
+        QFETCH(bool, cancelled);
+        const QString deck = f->documents.filePath("deck.zip");
+        fixtures::writeZip(
+            deck, {{"a.xml", fixtures::xml(browserblock::contentBlock(f->window->currentStyle(), 0))}});
+        choose("chooseSkinButton", deck);
+        const QString scheme = f->documents.filePath("dark.gpl");
+        QVERIFY(fixtures::writeFile(scheme, "GIMP Palette\n0 0 0\n255 255 255\n"));
+        QVERIFY(fixtures::writeFile(profile("other.pcp"), "list_text=#000002\r\n"));
+        QVERIFY(fixtures::writeFile(profile("mine.pcp"), "list_text=#000001\r\n"));
+        choose("actionOpenProfile", profile("mine.pcp"));
+        if (cancelled)
+            f->trigger("actionDefaultTable"); // no edits yet: no question
+        Dialogs::setNextColor(QColor("#010203"));
+        f->click("listtextbutton");
+        if (!cancelled)
+            QVERIFY(QFile::remove(profile("mine.pcp")) && QDir().mkpath(profile("mine.pcp")));
+        const QString title = f->title();
+        QVERIFY(title.endsWith("*"));
+
+        Dialogs::clear();
+        Dialogs::setNextAnswer(QMessageBox::Save);
+        if (action == "close")
+            QVERIFY(!f->window->close());
+        else if (action == "drop scheme" || action == "drop profile")
+            drop(action == "drop scheme" ? scheme : profile("other.pcp"));
+        else if (action == "named profile")
+            f->window->openFiles({profile("other.pcp")});
+        else if (action == "actionStyle_from_Scheme")
+            choose(action, scheme);
+        else
+            act(action);
+        QTRY_VERIFY(!f->window->isBusy());
+
+        const auto &asked = Dialogs::requests();
+        const auto question = std::find_if(asked.cbegin(), asked.cend(), [](const Dialogs::Request &request) {
+            return request.kind == Dialogs::Kind::Question;
+        });
+        QVERIFY(question != asked.cend() &&
+                question->text.startsWith("The Browser Profile has unsaved edits."));
+        QCOMPARE(asked.cend() - question, 2); // the save's dialog or its failure, and nothing after it
+        QCOMPARE(asked.last().kind, cancelled ? Dialogs::Kind::SaveFile : Dialogs::Kind::Warning);
+        QCOMPARE(f->colourValue("list_text")->text(), QString("#010203"));
+        QCOMPARE(f->title(), title);
+        QVERIFY(f->find<QAction>("actionUndo")->isEnabled());
+    }
+
+    // Each is in the settings file as soon as it changes, with the window still open.
+    void settingsAreWrittenWhenTheyChange()
+    {
+        f->trigger("actionBrightTheme");
+        QVERIFY(settings().contains("themenumber=1"));
+        f->trigger("actionShow_Tooltips");
+        QVERIFY(settings().contains("showtooltips=0"));
+        choose("chooseSkinButton", m_sample);
+        QVERIFY(settings().contains("skin=" + QFileInfo(m_sample).absolutePath()));
+        const QString elsewhere = f->documents.filePath("elsewhere");
+        QVERIFY(QDir().mkpath(elsewhere));
+        choose("actionSave_as", elsewhere + "/mine.pcp");
+        QVERIFY(settings().contains("profiles=" + elsewhere));
+        QVERIFY(settings().contains("recentProfiles=" + elsewhere + "/mine.pcp"));
+    }
+
+    // Open and Save as open where either last chose, in this run and the next.
+    void profileDialogsRememberTheirFolder()
+    {
+        const QString elsewhere = f->documents.filePath("elsewhere");
+        QVERIFY(QDir().mkpath(elsewhere));
+        act("actionOpenProfile");
+        QCOMPARE(Dialogs::requests().last().dir, f->profilesFolder());
+        choose("actionSave_as", elsewhere + "/mine.pcp");
+        act("actionOpenProfile");
+        QCOMPARE(Dialogs::requests().last().dir, elsewhere);
+        f->start();
+        act("actionSave_as");
+        QCOMPARE(Dialogs::requests().last().dir, elsewhere);
+    }
+
+    void windowPlaceAndSizeAreRemembered()
+    {
+        f->window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f->window.get()));
+        const QRect placed(40, 50, 600, 400);
+        f->window->setGeometry(placed);
+        QVERIFY(f->window->close());
+        f->start();
+        f->window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f->window.get()));
+        QCOMPARE(f->window->geometry(), placed);
+    }
+
+    // Files named on the command line or dropped: a skin is selected, a profile opened; anything
+    // else is refused with its reason.
+    void namedAndDroppedFilesOpen()
+    {
+        QVERIFY(fixtures::writeFile(profile("mine.pcp"), "list_text=#000001\r\n"));
+        QVERIFY(fixtures::writeFile(profile("notes.txt"), "x"));
+        f->window->openFiles({profile("gone.pcp"), profile("notes.txt"), m_sample, profile("mine.pcp")});
+        QCOMPARE(Dialogs::requests().size(), 2);
+        QVERIFY(
+            Dialogs::requests().at(0).text.endsWith("gone.pcp\" cannot be opened: there is no such file."));
+        QVERIFY(Dialogs::requests().at(1).text.contains("notes.txt\" cannot be opened: Panelcraft opens"));
+        QCOMPARE(f->find<QLabel>("selectedfile")->text(), QString("sample-skin"));
+        QCOMPARE(f->title(), QString("Panelcraft (mine)"));
+        QCOMPARE(f->colourValue("list_text")->text(), QString("#000001"));
+
+        f->trigger("actionDefaultTable");
+        drop(profile("mine.pcp"));
+        QCOMPARE(f->title(), QString("Panelcraft (mine)"));
+    }
+
+    // The program hands the files it is started with to its window: the profile opened is at once
+    // among the recent ones in the settings.
+    void theProgramOpensTheFilesItIsStartedWith()
+    {
+        const QString mine = f->documents.filePath("mine.pcp");
+        QVERIFY(fixtures::writeFile(mine, "list_text=#000001\r\n"));
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("HOME", f->documents.path());
+        env.insert("XDG_CONFIG_HOME", f->config.path());
+        program.setProcessEnvironment(env);
+        program.start(QFileInfo(qEnvironmentVariable("PANELCRAFT_CLI")).dir().filePath("panelcraft"), {mine});
+        const QString written = f->config.path() + "/panelcraft/settings.ini";
+        QTRY_VERIFY_WITH_TIMEOUT(fixtures::readFile(written).contains(mine.toUtf8()), 30000);
+        program.kill();
+        program.waitForFinished();
+    }
+};
+
+QTEST_MAIN(UserChoicesTest)
+#include "tst_userchoices.moc"
