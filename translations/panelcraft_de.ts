@@ -365,6 +365,30 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
         <source>&quot;%1&quot; is not a colour this row can take</source>
         <translation>„%1“ ist keine Farbe, die diese Zeile annehmen kann</translation>
     </message>
+    <message>
+        <source>Colours found</source>
+        <translation>Gefundene Farben</translation>
+    </message>
+    <message>
+        <source>Clear the Search</source>
+        <translation>Suche leeren</translation>
+    </message>
+    <message>
+        <source>&amp;Find…</source>
+        <translation>&amp;Suchen…</translation>
+    </message>
+    <message>
+        <source>&amp;Type Colour</source>
+        <translation>Farbe als &amp;Text eingeben</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -681,10 +705,6 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
         <translation>Skin &amp;erstellen</translation>
     </message>
     <message>
-        <source>&amp;Browser Profile</source>
-        <translation>Browser-&amp;Profil</translation>
-    </message>
-    <message>
         <source>&amp;Open</source>
         <translation>Ö&amp;ffnen</translation>
     </message>
@@ -721,18 +741,9 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
         <translation>Browser-Farben und -Schriften ä&amp;ndern</translation>
     </message>
     <message>
-        <source>Show Browser &amp;Preview</source>
-        <translation>Browser-&amp;Vorschau zeigen</translation>
-    </message>
-    <message>
         <source>White</source>
         <comment>icon set drawn for white browsers</comment>
         <translation>Weiß</translation>
-    </message>
-    <message>
-        <source>Save as</source>
-        <comment>caption of the new skin&apos;s name</comment>
-        <translation>Speichern als</translation>
     </message>
     <message>
         <source>Save as</source>
@@ -759,6 +770,67 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
     <message>
         <source>&quot;%1&quot; cannot be opened: Panelcraft opens skins (.zip), profiles (.pcp) and colour schemes.</source>
         <translation>„%1“ kann nicht geöffnet werden: Panelcraft öffnet Skins (.zip), Profile (.pcp) und Farbschemata.</translation>
+    </message>
+    <message>
+        <source>&amp;Show Browser Preview</source>
+        <translation>Browser-&amp;Vorschau zeigen</translation>
+    </message>
+    <message>
+        <source>Save &amp;as</source>
+        <comment>caption of the new skin&apos;s name</comment>
+        <translation>Speichern &amp;als</translation>
+    </message>
+    <message>
+        <source>Browser &amp;Profile</source>
+        <translation>Browser-&amp;Profil</translation>
+    </message>
+    <message>
+        <source>Browse for the skin to restyle</source>
+        <translation>Den zu ändernden Skin auswählen</translation>
+    </message>
+    <message>
+        <source>Browse for the skin to take the icons from</source>
+        <translation>Den Skin auswählen, dessen Symbole übernommen werden</translation>
+    </message>
+    <message>
+        <source>Browse for the skin to take the windows from</source>
+        <translation>Den Skin auswählen, dessen Fenster übernommen werden</translation>
+    </message>
+    <message>
+        <source>Default Browser icons</source>
+        <translation>Standard-Browser-Symbole</translation>
+    </message>
+    <message>
+        <source>Alternative Browser icons</source>
+        <translation>Alternative Browser-Symbole</translation>
+    </message>
+    <message>
+        <source>White Browser icons</source>
+        <translation>Weiße Browser-Symbole</translation>
+    </message>
+    <message>
+        <source>Browser icons from another skin</source>
+        <translation>Browser-Symbole aus anderem Skin</translation>
+    </message>
+    <message>
+        <source>Choose the global skin font</source>
+        <translation>Globale Skin-Schrift wählen</translation>
+    </message>
+    <message>
+        <source>Global font size in percent</source>
+        <translation>Globale Schriftgröße in Prozent</translation>
+    </message>
+    <message>
+        <source>Line height in percent</source>
+        <translation>Zeilenhöhe in Prozent</translation>
+    </message>
+    <message>
+        <source>Reset the line height</source>
+        <translation>Zeilenhöhe zurücksetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>&amp;Tastenkürzel</translation>
     </message>
 </context>
 <context>
@@ -805,7 +877,7 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;img src=&quot;:/myfiles/quillologo.png&quot; width=&quot;45&quot;/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align="center"&gt;&lt;img src=":/myfiles/quillologo.png" width="45"/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;img src=&quot;:/myfiles/quillologo.png&quot; width=&quot;45&quot;/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>  Remix :</source>
@@ -853,7 +925,7 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
     </message>
     <message>
         <source>Value x %</source>
-        <translation>Wert x %</translation>
+        <translation>Wert x&#xa0;%</translation>
     </message>
     <message>
         <source>String</source>
@@ -905,7 +977,7 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;img src=&quot;:/myfiles/quillologo.png&quot; width=&quot;55&quot;/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align="center"&gt;&lt;img src=":/myfiles/quillologo.png" width="55"/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;img src=&quot;:/myfiles/quillologo.png&quot; width=&quot;55&quot;/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Track&apos;s Artist</source>
@@ -1288,6 +1360,58 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     <message>
         <source>Select a color as background for the alternate Browser lines, when mouse is over</source>
         <translation>Wählen Sie eine Hintergrundfarbe für jede zweite Browser-Zeile im Hover-Zustand</translation>
+    </message>
+    <message>
+        <source>Write the modified skin: the selected skin with the options and the Browser Colors and Fonts chosen here</source>
+        <translation>Den geänderten Skin schreiben: den ausgewählten Skin mit den hier gewählten Optionen, Browser-Farben und -Schriften</translation>
+    </message>
+    <message>
+        <source>The name of the modified skin. Leave blank to save with the same name</source>
+        <translation>Der Name des geänderten Skins. Leer lassen, um unter demselben Namen zu speichern</translation>
+    </message>
+    <message>
+        <source>Type a part of a row&apos;s name or a color value to find the row (Ctrl+F)</source>
+        <translation>Geben Sie einen Teil des Namens einer Zeile oder einen Farbwert ein, um die Zeile zu finden (Strg+F)</translation>
+    </message>
+    <message>
+        <source>Choose a row to show it on its page</source>
+        <translation>Wählen Sie eine Zeile, um sie auf ihrer Seite zu zeigen</translation>
+    </message>
+    <message>
+        <source>The Browser Colors and Fonts, one page for each part of the Browser</source>
+        <translation>Die Browser-Farben und -Schriften, eine Seite für jeden Teil des Browsers</translation>
+    </message>
+    <message>
+        <source>The size of the skin&apos;s fonts, in percent</source>
+        <translation>Die Größe der Schriften des Skins, in Prozent</translation>
+    </message>
+    <message>
+        <source>The height of the Browser lines, in percent</source>
+        <translation>Die Höhe der Browser-Zeilen, in Prozent</translation>
+    </message>
+    <message>
+        <source>Reset the line height to its default value</source>
+        <translation>Die Zeilenhöhe auf den Standardwert zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Select a color for %1</source>
+        <translation>Wählen Sie eine Farbe für %1</translation>
+    </message>
+    <message>
+        <source>Reset %1 to the default color</source>
+        <translation>%1 auf die Standardfarbe zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Make %1 transparent</source>
+        <translation>%1 transparent machen</translation>
+    </message>
+    <message>
+        <source>Select a font for %1</source>
+        <translation>Wählen Sie eine Schrift für %1</translation>
+    </message>
+    <message>
+        <source>Reset %1 to the default font</source>
+        <translation>%1 auf die Standardschrift zurücksetzen</translation>
     </message>
 </context>
 <context>

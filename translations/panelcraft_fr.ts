@@ -365,6 +365,30 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
         <source>&quot;%1&quot; is not a colour this row can take</source>
         <translation>«&#xa0;%1&#xa0;» n’est pas une couleur que cette ligne accepte</translation>
     </message>
+    <message>
+        <source>Colours found</source>
+        <translation>Couleurs trouvées</translation>
+    </message>
+    <message>
+        <source>Clear the Search</source>
+        <translation>Effacer la recherche</translation>
+    </message>
+    <message>
+        <source>&amp;Find…</source>
+        <translation>&amp;Rechercher…</translation>
+    </message>
+    <message>
+        <source>&amp;Type Colour</source>
+        <translation>&amp;Saisir la couleur</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>C&amp;oller</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -681,10 +705,6 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
         <translation>&amp;Créer le skin</translation>
     </message>
     <message>
-        <source>&amp;Browser Profile</source>
-        <translation>Profil du &amp;Browser</translation>
-    </message>
-    <message>
         <source>&amp;Open</source>
         <translation>&amp;Ouvrir</translation>
     </message>
@@ -721,18 +741,9 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
         <translation>Changer couleurs et po&amp;lices du Browser</translation>
     </message>
     <message>
-        <source>Show Browser &amp;Preview</source>
-        <translation>Aperç&amp;u du Browser</translation>
-    </message>
-    <message>
         <source>White</source>
         <comment>icon set drawn for white browsers</comment>
         <translation>Blanches</translation>
-    </message>
-    <message>
-        <source>Save as</source>
-        <comment>caption of the new skin&apos;s name</comment>
-        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Save as</source>
@@ -759,6 +770,67 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
     <message>
         <source>&quot;%1&quot; cannot be opened: Panelcraft opens skins (.zip), profiles (.pcp) and colour schemes.</source>
         <translation>«&#xa0;%1&#xa0;» ne peut pas être ouvert&#xa0;: Panelcraft ouvre les skins (.zip), les profils (.pcp) et les schémas de couleurs.</translation>
+    </message>
+    <message>
+        <source>&amp;Show Browser Preview</source>
+        <translation>Aperç&amp;u du Browser</translation>
+    </message>
+    <message>
+        <source>Save &amp;as</source>
+        <comment>caption of the new skin&apos;s name</comment>
+        <translation>E&amp;nregistrer</translation>
+    </message>
+    <message>
+        <source>Browser &amp;Profile</source>
+        <translation>Profil du &amp;Browser</translation>
+    </message>
+    <message>
+        <source>Browse for the skin to restyle</source>
+        <translation>Sélectionner le skin à modifier</translation>
+    </message>
+    <message>
+        <source>Browse for the skin to take the icons from</source>
+        <translation>Sélectionner le skin qui fournit les icônes</translation>
+    </message>
+    <message>
+        <source>Browse for the skin to take the windows from</source>
+        <translation>Sélectionner le skin qui fournit les fenêtres</translation>
+    </message>
+    <message>
+        <source>Default Browser icons</source>
+        <translation>Icônes du Browser par défaut</translation>
+    </message>
+    <message>
+        <source>Alternative Browser icons</source>
+        <translation>Icônes alternatives du Browser</translation>
+    </message>
+    <message>
+        <source>White Browser icons</source>
+        <translation>Icônes blanches du Browser</translation>
+    </message>
+    <message>
+        <source>Browser icons from another skin</source>
+        <translation>Icônes du Browser d’un autre skin</translation>
+    </message>
+    <message>
+        <source>Choose the global skin font</source>
+        <translation>Choisir la police globale du skin</translation>
+    </message>
+    <message>
+        <source>Global font size in percent</source>
+        <translation>Taille globale des polices en pourcentage</translation>
+    </message>
+    <message>
+        <source>Line height in percent</source>
+        <translation>Hauteur de ligne en pourcentage</translation>
+    </message>
+    <message>
+        <source>Reset the line height</source>
+        <translation>Réinitialiser la hauteur de ligne</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>&amp;Raccourcis clavier</translation>
     </message>
 </context>
 <context>
@@ -805,23 +877,23 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;img src=&quot;:/myfiles/quillologo.png&quot; width=&quot;45&quot;/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align="center"&gt;&lt;img src=":/myfiles/quillologo.png" width="45"/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;img src=&quot;:/myfiles/quillologo.png&quot; width=&quot;45&quot;/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>  Remix :</source>
-        <translation>  Remix :</translation>
+        <translation>  Remix&#xa0;:</translation>
     </message>
     <message>
         <source>  Year :</source>
-        <translation>  Année :</translation>
+        <translation>  Année&#xa0;:</translation>
     </message>
     <message>
         <source>  Album :</source>
-        <translation>  Album :</translation>
+        <translation>  Album&#xa0;:</translation>
     </message>
     <message>
         <source>  Genre :</source>
-        <translation>  Genre :</translation>
+        <translation>  Genre&#xa0;:</translation>
     </message>
     <message>
         <source>Value</source>
@@ -853,7 +925,7 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
     </message>
     <message>
         <source>Value x %</source>
-        <translation>Valeur x %</translation>
+        <translation>Valeur x&#xa0;%</translation>
     </message>
     <message>
         <source>String</source>
@@ -905,7 +977,7 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;img src=&quot;:/myfiles/quillologo.png&quot; width=&quot;55&quot;/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align="center"&gt;&lt;img src=":/myfiles/quillologo.png" width="55"/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;img src=&quot;:/myfiles/quillologo.png&quot; width=&quot;55&quot;/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Track&apos;s Artist</source>
@@ -917,7 +989,7 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
     </message>
     <message>
         <source>  BPM :                                Length :</source>
-        <translation>  BPM :                                Durée :</translation>
+        <translation>  BPM&#xa0;:                                Durée&#xa0;:</translation>
     </message>
     <message>
         <source>120.5</source>
@@ -929,7 +1001,7 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
     </message>
     <message>
         <source>  Comment :</source>
-        <translation>  Commentaire :</translation>
+        <translation>  Commentaire&#xa0;:</translation>
     </message>
     <message>
         <source>Track&apos;s comment</source>
@@ -1288,6 +1360,58 @@ Il a été retiré des profils récents.</translation>
     <message>
         <source>Select a color as background for the alternate Browser lines, when mouse is over</source>
         <translation>Sélectionnez une couleur de fond pour une ligne sur deux du Browser, survolée par la souris</translation>
+    </message>
+    <message>
+        <source>Write the modified skin: the selected skin with the options and the Browser Colors and Fonts chosen here</source>
+        <translation>Écrire le skin modifié&#xa0;: le skin sélectionné avec les options, couleurs et polices du Browser choisies ici</translation>
+    </message>
+    <message>
+        <source>The name of the modified skin. Leave blank to save with the same name</source>
+        <translation>Le nom du skin modifié. Laissez vide pour enregistrer sous le même nom</translation>
+    </message>
+    <message>
+        <source>Type a part of a row&apos;s name or a color value to find the row (Ctrl+F)</source>
+        <translation>Tapez une partie du nom d’une ligne ou une valeur de couleur pour trouver la ligne (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>Choose a row to show it on its page</source>
+        <translation>Choisissez une ligne pour l’afficher sur sa page</translation>
+    </message>
+    <message>
+        <source>The Browser Colors and Fonts, one page for each part of the Browser</source>
+        <translation>Les couleurs et polices du Browser, une page pour chaque partie du Browser</translation>
+    </message>
+    <message>
+        <source>The size of the skin&apos;s fonts, in percent</source>
+        <translation>La taille des polices du skin, en pourcentage</translation>
+    </message>
+    <message>
+        <source>The height of the Browser lines, in percent</source>
+        <translation>La hauteur des lignes du Browser, en pourcentage</translation>
+    </message>
+    <message>
+        <source>Reset the line height to its default value</source>
+        <translation>Réinitialiser la hauteur de ligne à sa valeur par défaut</translation>
+    </message>
+    <message>
+        <source>Select a color for %1</source>
+        <translation>Sélectionnez une couleur pour %1</translation>
+    </message>
+    <message>
+        <source>Reset %1 to the default color</source>
+        <translation>Réinitialiser %1 à sa couleur par défaut</translation>
+    </message>
+    <message>
+        <source>Make %1 transparent</source>
+        <translation>Rendre transparent&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Select a font for %1</source>
+        <translation>Sélectionnez une police pour %1</translation>
+    </message>
+    <message>
+        <source>Reset %1 to the default font</source>
+        <translation>Réinitialiser %1 à sa police par défaut</translation>
     </message>
 </context>
 <context>

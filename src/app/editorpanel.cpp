@@ -66,6 +66,7 @@ EditorPanel::EditorPanel(Ui::MainWindow &form, QMainWindow *window)
     connect(ui.resetLineHeightButton, &QAbstractButton::clicked, this, &EditorPanel::resetLineHeight);
     // A page gets its rows when first shown: start-up builds only the page it shows.
     connect(ui.tabWidget, &QTabWidget::currentChanged, this, &EditorPanel::buildEditorPage);
+    addCopyAndPasteToMenu();
     setUpFind();
 }
 
@@ -96,6 +97,8 @@ void EditorPanel::buildEditorPage(int page)
         if (int(colourKeys[key].page) != page)
             continue;
         connect(row.pick, &QPushButton::clicked, this, [this, key] { pickColour(key); });
+        // The swatch only shows the colour; the row's button is where the focus stops.
+        row.swatch->setFocusPolicy(Qt::NoFocus);
         offerCopyAndPaste(key);
         connect(row.reset, &QPushButton::clicked, this,
                 [this, key] { applyEdit(StyleEdit::resetColour(key)); });

@@ -20,6 +20,7 @@ namespace Ui {
 class MainWindow;
 }
 class QMainWindow;
+class QMenu;
 class QUndoStack;
 class RowSigns;
 
@@ -46,6 +47,8 @@ public:
     // One edit, undone as one; `mergeKey` joins edits of the same kind typed in a row.
     void pushEdit(const EditorValues &before, const EditorValues &after, const QString &text,
                   int mergeKey = -1);
+    // A row as the form shows it, "Lists › Text": a colour key's, or a font group's with `font`.
+    QString rowName(int index, bool font) const;
 
 signals:
     void valuesShown(const Style &style, int lineHeight, bool stripesShown);
@@ -57,12 +60,14 @@ private:
     void setUpFind();                        // editorpanel_find.cpp
     void nameRowsForScreenReaders(int page); // "Lists, Over: colour", from the key table
     void putPageInTabOrder(int page);
-    void offerCopyAndPaste(int key); // a colour row's value as text, by menu and Ctrl+C / Ctrl+V
+    void offerCopyAndPaste(int key); // a colour row's value as text, by its menu, and typed over
+    void addCopyAndPasteToMenu();    // Edit › Copy and Paste, for the focused row or field
+    void copyColour(int key);
+    void pasteColour(int key);
+    int focusedRow() const; // the colour row holding the focus, -1 for none
     // Sets a row's colour from "#rrggbb", "#aarrggbb" or a colour name, as a pick would; else
     // says why and changes nothing.
     void setColourFromText(int key, const QString &text);
-    // A row as the form shows it, "Lists › Text": a colour key's, or a font group's with `font`.
-    QString rowName(int index, bool font) const;
     void pickColour(int key);
     void pickFont(int group);
     void applyEdit(const StyleEdit &edit);
@@ -85,4 +90,5 @@ private:
     int m_lineHeight = 100; // in percent; 0 while the field is empty
     std::array<QFont, stylekeys::fontGroupCount> m_fontDialogResults; // last font dialog result per group
     QUndoStack *m_undoStack = nullptr;
+    QMenu *m_editMenu = nullptr;
 };

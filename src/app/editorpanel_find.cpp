@@ -1,5 +1,6 @@
 // Finding a colour row: a field beside the settings pages lists the rows of every page whose
-// caption or value holds the typed text; choosing one shows its page with the row focused.
+// name (as shown, or its English caption) or value holds the typed words; choosing one shows its
+// page with the row focused. Edit › Find (Ctrl+F) goes to the field.
 
 #include "editorpanel.h"
 #include "ui_mainwindow.h"
@@ -8,6 +9,8 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <algorithm>
 
 namespace {
 const QRect fieldPlace(650, 215, 240, 24);
@@ -21,14 +24,16 @@ void EditorPanel::setUpFind()
     auto *field = new QLineEdit(ui.centralWidget);
     field->setObjectName(QStringLiteral("findColour"));
     field->setPlaceholderText(tr("Find a colour"));
+    field->setAccessibleName(tr("Find a colour"));
     field->setClearButtonEnabled(true);
     field->setGeometry(fieldPlace);
     connect(ui.changeColoursBox, &QCheckBox::toggled, field, &QWidget::setVisible);
     auto *results = new QListWidget(ui.centralWidget);
     results->setObjectName(QStringLiteral("findResults"));
+    results->setAccessibleName(tr("Colours found"));
     results->hide();
 
-    auto *escape = new QAction(field);
+    auto *escape = new QAction(tr("Clear the Search"), field);
     escape->setShortcut(Qt::Key_Escape);
     escape->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     field->addAction(escape);
@@ -42,10 +47,15 @@ void EditorPanel::setUpFind()
         for (int key = 0; key < stylekeys::colourKeyCount; ++key) {
             const QString value = colourName(stylekeys::colourKeys[key], m_style.colours[std::size_t(key)]);
             const QString name = rowName(key, false);
-            // "info back" finds Info › Background: the page and the caption, read as words.
-            QString words = name;
-            words.replace(QStringLiteral(" › "), QStringLiteral(" "));
-            if (words.contains(wanted, Qt::CaseInsensitive) || value.contains(wanted, Qt::CaseInsensitive)) {
+            // "info back" finds Info › Background: the page and the caption, read as words. The
+            // English caption is found too, so that "Selected" finds "Listen › Auswahl" in German.
+            const QString words = name + QLatin1Char(' ') +
+                                  QLatin1String(stylekeys::colourKeys[key].caption) + QLatin1Char(' ') +
+                                  value;
+            const QStringList typed = wanted.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            if (std::all_of(typed.begin(), typed.end(), [&words](const QString &word) {
+                    return words.contains(word, Qt::CaseInsensitive);
+                })) {
                 auto *item = new QListWidgetItem(name + QStringLiteral("   ") + value, results);
                 item->setData(Qt::UserRole, key);
             }
@@ -67,4 +77,17 @@ void EditorPanel::setUpFind()
     connect(results, &QListWidget::itemActivated, this, go);
     connect(results, &QListWidget::itemClicked, this, go);
     connect(field, &QLineEdit::returnPressed, this, [results, go] { go(results->item(0)); });
+
+    auto *find = new QAction(tr("&Find…"), m_editMenu);
+    find->setObjectName(QStringLiteral("actionFind"));
+    find->setShortcut(QKeySequence::Find);
+    connect(find, &QAction::triggered, field, [field] {
+        field->setFocus(Qt::ShortcutFocusReason);
+        field->selectAll();
+    });
+    // The field is there only with the settings pages.
+    find->setEnabled(ui.changeColoursBox->isChecked());
+    connect(ui.changeColoursBox, &QCheckBox::toggled, find, &QAction::setEnabled);
+    m_editMenu->addSeparator();
+    m_editMenu->addAction(find);
 }

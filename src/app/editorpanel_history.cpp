@@ -1,5 +1,5 @@
-// The editor's undo history: Undo and Redo in the "Browser Profile" menu, and the modified mark in
-// the title.
+// The editor's undo history: Undo and Redo in the Edit and "Browser Profile" menus, and the
+// modified mark in the title.
 
 #include "editorpanel.h"
 #include "ui_mainwindow.h"
@@ -16,6 +16,9 @@ void EditorPanel::setUpEditHistory()
     undo->setShortcut(QKeySequence::Undo);
     QAction *redo = m_undoStack->createRedoAction(this, tr("Redo"));
     redo->setObjectName(QStringLiteral("actionRedo"));
+    // The short names, as the list of shortcuts shows them; the menus show what is undone.
+    undo->setIconText(tr("Undo"));
+    redo->setIconText(tr("Redo"));
     // Both habits: Ctrl+Shift+Z and Ctrl+Y.
     redo->setShortcuts(
         {QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
@@ -23,10 +26,10 @@ void EditorPanel::setUpEditHistory()
     ui.menuProfile->insertActions(first, {undo, redo});
     ui.menuProfile->insertSeparator(first);
     // Where people look for them first, as well.
-    auto *edit = new QMenu(tr("&Edit"), m_window);
-    edit->setObjectName(QStringLiteral("menuEdit"));
-    edit->addActions({undo, redo});
-    m_window->menuBar()->insertMenu(ui.menuTheme->menuAction(), edit);
+    m_editMenu = new QMenu(tr("&Edit"), m_window);
+    m_editMenu->setObjectName(QStringLiteral("menuEdit"));
+    m_editMenu->addActions({undo, redo});
+    m_window->menuBar()->insertMenu(ui.menuTheme->menuAction(), m_editMenu);
     connect(m_undoStack, &QUndoStack::cleanChanged, this,
             [this](bool clean) { m_window->setWindowModified(!clean); });
 }

@@ -1,10 +1,11 @@
 #include "inlineedit.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 
 namespace {
 
@@ -19,18 +20,16 @@ public:
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        const bool open =
-            event->type() == QEvent::MouseButtonDblClick ||
-            (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_F2);
-        if (watched != label || !open)
+        if (watched != label || event->type() != QEvent::MouseButtonDblClick)
             return false;
         openField();
         return true;
     }
 
-private:
     void openField()
     {
+        // Focus goes back where it was (the row, when opened from the keyboard) once the field closes.
+        const QPointer<QWidget> before = QApplication::focusWidget();
         auto *field = new QLineEdit(label->text(), label->parentWidget());
         field->setObjectName(label->objectName() + QLatin1String("_typing"));
         field->setGeometry(label->geometry());
@@ -42,26 +41,34 @@ private:
         escape->setShortcut(Qt::Key_Escape);
         escape->setShortcutContext(Qt::WidgetShortcut);
         field->addAction(escape);
-        connect(escape, &QAction::triggered, field, [field] { field->clearFocus(); });
-        connect(field, &QLineEdit::returnPressed, this, [this, field] {
-            const QString typed = field->text();
-            field->deleteLater();
+        const auto drop = [field] {
             field->hide();
+            field->deleteLater();
+        };
+        // Focus taken elsewhere stays there; Enter or Escape give it back.
+        const auto close = [field, before, drop] {
+            if (before && field->hasFocus())
+                before->setFocus();
+            drop();
+        };
+        connect(escape, &QAction::triggered, field, close);
+        connect(field, &QLineEdit::returnPressed, this, [this, field, close] {
+            const QString typed = field->text();
+            close();
             commit(typed);
         });
-        connect(field, &QLineEdit::editingFinished, field, [field] {
-            field->hide();
-            field->deleteLater();
-        });
+        connect(field, &QLineEdit::editingFinished, field, drop);
     }
 
+private:
     QLabel *label;
     std::function<void(const QString &)> commit;
 };
 
 } // namespace
 
-void makeTypable(QLabel *label, std::function<void(const QString &typed)> commit)
+std::function<void()> makeTypable(QLabel *label, std::function<void(const QString &typed)> commit)
 {
-    new TypeOver(label, std::move(commit));
+    auto *typeOver = new TypeOver(label, std::move(commit));
+    return [typeOver] { typeOver->openField(); };
 }

@@ -346,7 +346,7 @@ void MainWindow::useBrightTheme()
 
 void MainWindow::loadTooltips()
 {
-    m_tooltipTexts = tooltipTexts();
+    m_tooltipTexts = tooltipTexts([this](int index, bool font) { return m_editor->rowName(index, font); });
 }
 
 void MainWindow::showTooltips(bool show)

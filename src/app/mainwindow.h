@@ -73,6 +73,8 @@ private:
     void prepareFolders();
     void fullRefresh();
     void setUpKeyboard(); // mainwindow_keyboard.cpp
+    void nameControlsForScreenReaders();
+    void showKeyboardShortcuts(); // "Keyboard Shortcuts"
     void setUpSchemeActions();
 
     std::unique_ptr<Ui::MainWindow> ui;

@@ -1,9 +1,61 @@
-// The keyboard: the standard shortcuts, Quit and the Tab order of the form.
+// The keyboard and screen readers: the standard shortcuts, Quit, the Tab order of the form, where
+// the focus starts, the list of shortcuts in Help, and the names a screen reader reads.
 
+#include "dialogs.h"
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
 #include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QSet>
+
+namespace {
+
+struct ControlName
+{
+    const char *objectName;
+    const char *name;
+};
+// Controls whose own text does not say what they do ("Browse" three times, "Default"), and
+// fields without one. Options ticked by a label are named by it; the rows name themselves.
+const ControlName controlNames[] = {
+    {"chooseSkinButton", QT_TRANSLATE_NOOP("MainWindow", "Browse for the skin to restyle")},
+    {"chooseIconSkinButton", QT_TRANSLATE_NOOP("MainWindow", "Browse for the skin to take the icons from")},
+    {"chooseWindowSkinButton",
+     QT_TRANSLATE_NOOP("MainWindow", "Browse for the skin to take the windows from")},
+    {"defaultIconsButton", QT_TRANSLATE_NOOP("MainWindow", "Default Browser icons")},
+    {"alternativeIconsButton", QT_TRANSLATE_NOOP("MainWindow", "Alternative Browser icons")},
+    {"whiteIconsButton", QT_TRANSLATE_NOOP("MainWindow", "White Browser icons")},
+    {"otherSkinIconsButton", QT_TRANSLATE_NOOP("MainWindow", "Browser icons from another skin")},
+    {"globalfontbutton", QT_TRANSLATE_NOOP("MainWindow", "Choose the global skin font")},
+    {"globalsize", QT_TRANSLATE_NOOP("MainWindow", "Global font size in percent")},
+    {"lineheight", QT_TRANSLATE_NOOP("MainWindow", "Line height in percent")},
+    {"resetLineHeightButton", QT_TRANSLATE_NOOP("MainWindow", "Reset the line height")},
+};
+
+QString withoutMnemonic(QString text)
+{
+    static const QRegularExpression single(QStringLiteral("&(?!&)"));
+    return text.remove(single).replace(QLatin1String("&&"), QLatin1String("&"));
+}
+
+// "Menu › Entry" for every entry of the menu (and its submenus) that has keys.
+void listShortcuts(const QMenu *menu, const QString &path, QMap<QString, QString> &rows,
+                   QSet<const QAction *> &listed)
+{
+    for (QAction *action : menu->actions()) {
+        const QString name = path + QStringLiteral(" › ") + action->iconText();
+        if (action->menu())
+            listShortcuts(action->menu(), name, rows, listed);
+        else if (!action->shortcuts().isEmpty())
+            rows.insert(name, QKeySequence::listToString(action->shortcuts(), QKeySequence::NativeText));
+        listed.insert(action);
+    }
+}
+
+} // namespace
 
 void MainWindow::setUpKeyboard()
 {
@@ -39,4 +91,43 @@ void MainWindow::setUpKeyboard()
                               ui->createSkinButton};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(const_cast<QWidget *>(order[i - 1]), const_cast<QWidget *>(order[i]));
+    // A typed key goes somewhere from the start: to the first step, choosing the skin.
+    ui->chooseSkinButton->setFocus();
+
+    auto *shortcuts = new QAction(tr("&Keyboard Shortcuts"), this);
+    shortcuts->setObjectName(QStringLiteral("actionKeyboardShortcuts"));
+    ui->menuHelp->insertAction(ui->actionAbout, shortcuts);
+    connect(shortcuts, &QAction::triggered, this, &MainWindow::showKeyboardShortcuts);
+    nameControlsForScreenReaders();
+}
+
+void MainWindow::nameControlsForScreenReaders()
+{
+    for (const ControlName &control : controlNames)
+        findChild<QWidget *>(QLatin1String(control.objectName))
+            ->setAccessibleName(QCoreApplication::translate("MainWindow", control.name));
+    for (const QLabel *label : findChildren<QLabel *>())
+        if (QWidget *buddy = label->buddy(); buddy && buddy->accessibleName().isEmpty())
+            buddy->setAccessibleName(withoutMnemonic(label->text()));
+}
+
+// Made from the actions themselves, so the list stays true as keys are added or changed.
+void MainWindow::showKeyboardShortcuts()
+{
+    QMap<QString, QString> rows;
+    QSet<const QAction *> listed;
+    for (const QAction *menu : menuBar()->actions())
+        if (menu->menu())
+            listShortcuts(menu->menu(), menu->iconText(), rows, listed);
+    // Keys of a part of the window rather than a menu (a colour row's), each once.
+    for (const QAction *action : findChildren<QAction *>())
+        if (!listed.contains(action) && !action->shortcuts().isEmpty() && !action->iconText().isEmpty())
+            rows.insert(action->iconText(),
+                        QKeySequence::listToString(action->shortcuts(), QKeySequence::NativeText));
+    QString table = QStringLiteral("<table>");
+    for (auto row = rows.cbegin(); row != rows.cend(); ++row)
+        table += QStringLiteral("<tr><td>%1</td><td>&nbsp;&nbsp;%2</td></tr>")
+                     .arg(row.key().toHtmlEscaped(), row.value().toHtmlEscaped());
+    Dialogs::information(this, withoutMnemonic(tr("&Keyboard Shortcuts")),
+                         table + QStringLiteral("</table>"));
 }

@@ -81,6 +81,19 @@ const Tooltip tooltipTable[] = {
     {"resetliststripes",
      QT_TRANSLATE_NOOP("Tooltips",
                        "Reset the background color of the alternate Browser lines, to its default value")},
+    {"createSkinButton",
+     QT_TRANSLATE_NOOP("Tooltips", "Write the modified skin: the selected skin with the options and the "
+                                   "Browser Colors and Fonts chosen here")},
+    {"skinfile",
+     QT_TRANSLATE_NOOP("Tooltips", "The name of the modified skin. Leave blank to save with the same name")},
+    {"findColour",
+     QT_TRANSLATE_NOOP("Tooltips", "Type a part of a row's name or a color value to find the row (Ctrl+F)")},
+    {"findResults", QT_TRANSLATE_NOOP("Tooltips", "Choose a row to show it on its page")},
+    {"tabWidget",
+     QT_TRANSLATE_NOOP("Tooltips", "The Browser Colors and Fonts, one page for each part of the Browser")},
+    {"globalsize", QT_TRANSLATE_NOOP("Tooltips", "The size of the skin's fonts, in percent")},
+    {"lineheight", QT_TRANSLATE_NOOP("Tooltips", "The height of the Browser lines, in percent")},
+    {"resetLineHeightButton", QT_TRANSLATE_NOOP("Tooltips", "Reset the line height to its default value")},
     {"listoverstripebutton",
      QT_TRANSLATE_NOOP("Tooltips",
                        "Select a color as background for the alternate Browser lines, when mouse is over")},
@@ -88,13 +101,56 @@ const Tooltip tooltipTable[] = {
 
 // Widgets outside the key table's rows whose tooltip the program sets and clears.
 const char *const otherTooltipWidgets[] = {
-    "chooseSkinButton",     "defaultIconsButton",   "alternativeIconsButton", "whiteIconsButton",
-    "otherSkinIconsButton", "chooseIconSkinButton", "noCustomIconsSign",      "iconSkinName",
-    "floatingBrowserBox",   "importWindowsBox",     "chooseWindowSkinButton", "windowsHint",
-    "globalFontBox",        "globalfontbutton",     "globalSizeHint",         "resetAllButton",
-    "changeColoursBox",     "showPreviewBox",       "resetLineHeightButton",  "floatlabel_5",
-    "createSkinButton",     "windowScanResult",
+    "chooseSkinButton",
+    "defaultIconsButton",
+    "alternativeIconsButton",
+    "whiteIconsButton",
+    "otherSkinIconsButton",
+    "chooseIconSkinButton",
+    "noCustomIconsSign",
+    "iconSkinName",
+    "floatingBrowserBox",
+    "importWindowsBox",
+    "chooseWindowSkinButton",
+    "windowsHint",
+    "globalFontBox",
+    "globalfontbutton",
+    "globalSizeHint",
+    "resetAllButton",
+    "changeColoursBox",
+    "showPreviewBox",
+    "resetLineHeightButton",
+    "floatlabel_5",
+    "createSkinButton",
+    "windowScanResult",
+    "skinfile",
+    "findColour",
+    "globalsize",
+    "lineheight",
+    "findResults",
+    "tabWidget",
 };
+
+// Rows without a text of their own say what they do to the row they are on.
+void addRowTooltips(QMap<QString, QString> &texts, const std::function<QString(int, bool)> &rowName)
+{
+    const auto add = [&texts](const char *objectName, const char *text, const QString &row) {
+        if (*objectName != '\0' && !texts.contains(QLatin1String(objectName)))
+            texts.insert(QLatin1String(objectName), QCoreApplication::translate("Tooltips", text).arg(row));
+    };
+    for (int key = 0; key < stylekeys::colourKeyCount; ++key) {
+        const stylekeys::ColourKey &row = stylekeys::colourKeys[key];
+        add(row.pick, QT_TRANSLATE_NOOP("Tooltips", "Select a color for %1"), rowName(key, false));
+        add(row.reset, QT_TRANSLATE_NOOP("Tooltips", "Reset %1 to the default color"), rowName(key, false));
+        add(row.transparency, QT_TRANSLATE_NOOP("Tooltips", "Make %1 transparent"), rowName(key, false));
+    }
+    for (int group = 0; group < stylekeys::fontGroupCount; ++group) {
+        const stylekeys::FontGroupKey &row = stylekeys::fontGroups[group];
+        add(row.fontButton, QT_TRANSLATE_NOOP("Tooltips", "Select a font for %1"), rowName(group, true));
+        add(row.resetButton, QT_TRANSLATE_NOOP("Tooltips", "Reset %1 to the default font"),
+            rowName(group, true));
+    }
+}
 } // namespace
 
 QStringList tooltipWidgets()
@@ -113,11 +169,12 @@ QStringList tooltipWidgets()
     return names;
 }
 
-QMap<QString, QString> tooltipTexts()
+QMap<QString, QString> tooltipTexts(const std::function<QString(int index, bool font)> &rowName)
 {
     QMap<QString, QString> texts;
     for (const Tooltip &tooltip : tooltipTable)
         texts.insert(QLatin1String(tooltip.objectName),
                      QCoreApplication::translate("Tooltips", tooltip.text));
+    addRowTooltips(texts, rowName);
     return texts;
 }

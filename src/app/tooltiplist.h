@@ -6,7 +6,9 @@
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 QStringList tooltipWidgets();
-// Object name -> tooltip, in the user's language.
-QMap<QString, QString> tooltipTexts();
+// Object name -> tooltip, in the user's language; the rows' buttons without a text of their own
+// get one naming their row by `rowName`.
+QMap<QString, QString> tooltipTexts(const std::function<QString(int index, bool font)> &rowName);

@@ -10,6 +10,7 @@
 #include "style/tablefile.h"
 #include "windowfixture.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QColorDialog>
@@ -22,7 +23,9 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QStyleOptionButton>
+#include <QTabBar>
 #include <QValidator>
 #include <functional>
 
@@ -94,13 +97,16 @@ private slots:
         QVERIFY(!enabled("resetlisttext") && style().colours == start.colours);
     }
 
-    // The standard keys reach the menu actions, Enter builds, and a screen reader tells every row's
-    // buttons apart by names taken from the key table.
+    // The focus starts on the first step, the standard keys reach the menu actions, Enter builds,
+    // and a screen reader reads a row's buttons by the row's page and caption.
     void keyboardAndScreenReaders()
     {
         f->window->show();
         f->window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
+        QCOMPARE(QApplication::focusWidget(), f->find<QWidget>("chooseSkinButton"));
+        QTest::keyClick(f->window.get(), Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(QApplication::focusWidget(), f->find<QWidget>("findColour"));
         QTest::keyClick(f->window.get(), Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(Dialogs::requests().last().kind, Dialogs::Kind::OpenFile);
         pick("listtextbutton", "#010203");
@@ -116,14 +122,6 @@ private slots:
             QCOMPARE(Dialogs::requests().last().text, QString("You have not selected a skin"));
         }
 
-        QSet<QString> names;
-        for (const auto &key : stylekeys::colourKeys)
-            for (const char *button : {key.pick, key.reset}) {
-                const QString name = f->find<QWidget>(button)->accessibleName();
-                QVERIFY2(name.contains(QLatin1String(key.caption)) && !names.contains(name),
-                         qPrintable(name));
-                names.insert(name);
-            }
         QCOMPARE(f->find<QWidget>("listoverbutton")->accessibleName(), QString("Lists, Over: colour"));
 
         // Tab runs down the form: the options, the editor's rows, the preview, then the build.
@@ -190,18 +188,36 @@ private slots:
         f->trigger("actionUndo");
         QCOMPARE(text("list_text"), QString("#ffffff"));
 
-        // The value can be typed over in place, by the same rules.
-        for (const char *typed : {"#123", "#204060"}) {
-            QTest::mouseDClick(f->colourValue("list_text"), Qt::LeftButton);
+        // The value can be typed over in place, by the same rules: a double-click on it, or F2 or
+        // Enter on the focused row, which has the focus back afterwards.
+        const std::tuple<Qt::Key, const char *, const char *> typings[] = {
+            {Qt::Key_unknown, "#123", "#ffffff"},
+            {Qt::Key_F2, "#204060", "#204060"},
+            {Qt::Key_Return, "#306090", "#306090"}};
+        for (const auto &[key, typed, shown] : typings) {
+            textRow->setFocus();
+            if (key == Qt::Key_unknown)
+                QTest::mouseDClick(f->colourValue("list_text"), Qt::LeftButton);
+            else
+                QTest::keyClick(textRow, key);
             auto *field = f->find<QLineEdit>(f->colourValue("list_text")->objectName() + "_typing");
-            QVERIFY(field && field->hasFocus());
+            QVERIFY2(field && field->hasFocus(), typed);
             field->setText(typed);
             QTest::keyClick(field, Qt::Key_Return);
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the field is gone
+            QCOMPARE(text("list_text"), QString(shown));
+            if (key != Qt::Key_unknown)
+                QCOMPARE(QApplication::focusWidget(), textRow);
         }
-        QCOMPARE(text("list_text"), QString("#204060"));
+        // Edit › Copy and Paste act on the focused row.
+        f->trigger("actionCopy");
+        QCOMPARE(clipboard->text(), QString("#306090"));
+        f->find<QWidget>("listoverbutton")->setFocus();
+        f->trigger("actionPaste");
+        QCOMPARE(text("list_over"), QString("#306090"));
         f->trigger("actionUndo");
-        QCOMPARE(text("list_text"), QString("#ffffff"));
+        f->trigger("actionUndo");
+        QCOMPARE(text("list_text"), QString("#204060"));
     }
 
     // Find lists the matching rows of every page by caption or value; Enter shows the first one's
@@ -236,6 +252,40 @@ private slots:
         field->setFocus(); // as when typing
         QTest::keyClick(field, Qt::Key_Escape);
         QVERIFY(field->text().isEmpty() && results->isHidden());
+    }
+
+    // Every control says what it does: to a screen reader by a name of its own, and by a tooltip
+    // (a tab bar's is its tab widget's). The scroll area around the form, a tab bar's own arrows,
+    // popups and the preview, a picture of the Browser, are no controls of their own. Help lists every
+    // key an action answers.
+    void everyControlIsNamedAndExplained()
+    {
+        f->showEveryPage();
+        f->showPreview();
+        QMap<QString, QString> named;
+        QStringList faults;
+        const QWidget *preview = f->find<QWidget>("tabWidget_3");
+        for (QWidget *control : f->window->findChildren<QWidget *>()) {
+            if (!(control->focusPolicy() & Qt::TabFocus) || control->focusProxy() ||
+                qobject_cast<QScrollArea *>(control) || qobject_cast<QTabBar *>(control->parentWidget()) ||
+                preview->isAncestorOf(control) || control->window() != f->window.get())
+                continue;
+            const QWidget *tipped = qobject_cast<QTabBar *>(control) ? control->parentWidget() : control;
+            const QString name = QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+            if (name.isEmpty() || named.contains(name))
+                faults << control->objectName() + " is read as \"" + name + "\", as " + named.value(name);
+            named.insert(name, control->objectName());
+            if (tipped->toolTip().isEmpty())
+                faults << control->objectName() + " has no tooltip";
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+
+        f->trigger("actionKeyboardShortcuts");
+        const QString list = Dialogs::requests().last().text;
+        for (const QAction *action : f->window->findChildren<QAction *>())
+            for (const QKeySequence &keys :
+                 action->text().isEmpty() ? QList<QKeySequence>() : action->shortcuts())
+                QVERIFY2(list.contains(keys.toString(QKeySequence::NativeText)), qPrintable(action->text()));
     }
 
     // A page's rows are built when it is first shown, and must show with it.

@@ -11,8 +11,14 @@
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStackedWidget>
+#include <QTranslator>
 
 namespace {
 
@@ -213,6 +219,65 @@ private slots:
         QVERIFY2(found.isEmpty(), qPrintable(found.join('\n')));
     }
 
+    // Alt and a letter reaches one thing only, in every language: the menus of the menu bar with
+    // the controls of the form (both answer Alt there) and of the page shown, the entries of one
+    // menu. Runs before any test below installs a translation, so English is the program's own.
+    void mnemonicsReachOneThing_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char *language : {"en", "de", "fr"})
+            QTest::newRow(language) << language;
+    }
+    void mnemonicsReachOneThing()
+    {
+        QFETCH(QString, language);
+        QTranslator translation;
+        if (language != "en") {
+            QVERIFY(translation.load("panelcraft_" + language, ":/translations"));
+            QCoreApplication::installTranslator(&translation);
+        }
+        WindowFixture f;
+        f.start();
+        f.showEveryPage();
+        f.showPreview();
+        // Texts by where their letters count: "" for the form and the menu bar, else a page or menu.
+        QMap<QString, QStringList> areas;
+        for (const QAction *menu : f.window->menuBar()->actions())
+            areas[""] << menu->text();
+        for (const QMenu *menu : f.window->findChildren<QMenu *>())
+            for (const QAction *action : menu->actions())
+                areas["menu " + menu->title()] << action->text();
+        for (QWidget *widget : f.window->findChildren<QWidget *>()) {
+            QString text;
+            if (auto *button = qobject_cast<QAbstractButton *>(widget))
+                text = button->text();
+            else if (auto *label = qobject_cast<QLabel *>(widget); label && label->buddy())
+                text = label->text();
+            QWidget *page = widget;
+            while (page && !qobject_cast<QStackedWidget *>(page->parentWidget()))
+                page = page->parentWidget();
+            areas[page ? "page " + page->objectName() : ""] << text;
+            if (widget->contextMenuPolicy() == Qt::ActionsContextMenu)
+                for (const QAction *action : widget->actions())
+                    areas["menu of " + widget->objectName()] << action->text();
+        }
+        QStringList clashes;
+        for (auto area = areas.cbegin(); area != areas.cend(); ++area) {
+            QStringList texts = area.value();
+            if (area.key().startsWith("page "))
+                texts += areas[""];
+            QMap<QKeySequence, QString> reached;
+            for (const QString &text : texts) {
+                const QKeySequence keys = QKeySequence::mnemonic(text);
+                if (!keys.isEmpty() && reached.contains(keys))
+                    clashes << area.key() + ": " + reached[keys] + " / " + text;
+                reached.insert(keys, text);
+            }
+        }
+        QCoreApplication::removeTranslator(&translation);
+        QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join('\n')));
+    }
+
     // main() below gives this program LANG=de_DE.UTF-8 and nothing else that names a language.
     void windowStartsInGerman()
     {
@@ -230,6 +295,20 @@ private slots:
         f.click("listtextbutton");
         QCOMPARE(f.find<QLabel>("list_text_contrast")->toolTip(),
                  QStringLiteral("Kontrast 1,0:1 auf Listen › Streifen: im Browser schwer lesbar"));
+        // Rows are found by the names shown, and by their English captions; the colour dialog and
+        // the undo entry name them as shown.
+        const QString selected = "Listen › " + QCoreApplication::translate("stylekeys", "Selected");
+        auto *find = f.find<QLineEdit>("findColour");
+        for (const QString &typed :
+             {selected, QStringLiteral("selected"), QStringLiteral("Listen selected")}) {
+            find->setText(typed);
+            auto *results = f.find<QListWidget>("findResults");
+            QVERIFY2(!results->findItems(selected + "   ", Qt::MatchStartsWith).isEmpty(), qPrintable(typed));
+        }
+        Dialogs::setNextColor(QColor(0x123456));
+        f.click("listselectedbutton");
+        QCOMPARE(Dialogs::requests().last().title, selected);
+        QVERIFY(f.find<QAction>("actionUndo")->text().contains(selected));
         // Qt's own texts, for the standard dialogs.
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
     }
