@@ -34,7 +34,8 @@ std::mutex &ending = *new std::mutex;
 
 void letStopRequestsGo()
 {
-    ending.lock();
+    static std::once_flag once;
+    std::call_once(once, [] { ending.lock(); });
 }
 
 #ifdef Q_OS_WIN

@@ -20,7 +20,9 @@ void whenStopped(const std::function<void()> &cleanUp);
 // shares the stopped program's terminal and must outlive it.
 void ignoreTerminalStops();
 // A stop request from here on is let go: the run ends anyway. A stop already being handled
-// ends the process first; this waits for it.
+// ends the process first; this waits for it. Called again, or from another thread, it does
+// nothing more. The archive writer calls it just before it puts a new archive in place, so a
+// run that reports being stopped never leaves one behind.
 void letStopRequestsGo();
 // Whether the process `id` has not ended yet (on POSIX, also one that ended but that its
 // parent has not waited for).

@@ -5,6 +5,7 @@
 #include "skin/archive/streamchecks.h"
 #include "skin/archive/workpaths.h"
 
+#include "platform/stoprequests.h"
 #include "skin/archive/writefailure.h"
 #include <QCoreApplication>
 #include <QDateTime>
@@ -212,6 +213,9 @@ QString Repack::run()
         m_file.cancelWriting();
         return error;
     }
+    // A stop from now on waits for the run to end: the archive is either in place with success
+    // reported, or never in place.
+    platform::letStopRequestsGo();
     if (!m_file.commit())
         return failed(writeFailure(m_file));
     return {};
