@@ -66,6 +66,7 @@ CreateSkinPanel::CreateSkinPanel(Ui::MainWindow &form, QWidget *window, const QS
     m_progress->setRange(0, int(BuildStep::Pack) + 1);
     m_progress->setTextVisible(false);
     m_progress->setVisible(false);
+    ui.statuslabel->setWordWrap(true);
     m_statusTimer = new QTimer(this);
     m_statusTimer->setSingleShot(true);
     m_statusTimer->setInterval(statusRemarkMilliseconds);
@@ -292,11 +293,17 @@ void CreateSkinPanel::showBuildResult(const BuildResult &result, const QString &
 
 void CreateSkinPanel::showStatus(const QString &text, StatusLasts lasts)
 {
-    // Cut in the middle, where a long file name has least to say; the whole text is in the tip.
-    const QString shown =
-        ui.statuslabel->fontMetrics().elidedText(text, Qt::ElideMiddle, ui.statuslabel->width());
-    ui.statuslabel->setText(shown);
-    ui.statuslabel->setToolTip(shown == text ? QString() : text);
+    // Wrapped over the lines the status has; only a text longer than all of them (a long file
+    // name) is cut, in the middle, where a file name has least to say. The whole text is in the tip.
+    QLabel *label = ui.statuslabel;
+    QString shown = text;
+    label->setText(shown);
+    for (int room = 2 * label->width(); room > 0 && label->heightForWidth(label->width()) > label->height();
+         room -= label->width() / 8) {
+        shown = label->fontMetrics().elidedText(text, Qt::ElideMiddle, room);
+        label->setText(shown);
+    }
+    label->setToolTip(shown == text ? QString() : text);
     if (lasts == StatusLasts::FewSeconds)
         m_statusTimer->start();
     else
