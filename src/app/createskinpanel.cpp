@@ -220,8 +220,9 @@ void CreateSkinPanel::createSkin()
         Dialogs::warning(m_window, programName, problem);
         return;
     }
+    // The question and the build's outcome open beside "Create Skin", so the form stays in view.
     if (QFileInfo::exists(options->outputPath) &&
-        !Dialogs::confirm(m_window, programName,
+        !Dialogs::confirm(ui.createSkinButton, programName,
                           tr("The skin \"%1\" already exists.\nReplace it with the new skin?")
                               .arg(QDir::toNativeSeparators(options->outputPath)),
                           tr("Replace")))
@@ -269,7 +270,8 @@ void CreateSkinPanel::showBuildResult(const BuildResult &result, const QString &
 {
     if (!result.ok) {
         showStatus(tr("Failed"));
-        Dialogs::warning(m_window, programName, tr("The skin could not be created.\n%1").arg(result.message));
+        Dialogs::warning(ui.createSkinButton, programName,
+                         tr("The skin could not be created.\n%1").arg(result.message));
         showStatus(QString());
         return;
     }
@@ -281,7 +283,7 @@ void CreateSkinPanel::showBuildResult(const BuildResult &result, const QString &
         text += tr("\n\nNot everything could be done as asked:\n- ") +
                 result.warnings.join(QStringLiteral("\n- "));
     const QString folder = QFileInfo(result.outputPath).absolutePath();
-    if (Dialogs::informationOffering(m_window, programName, text, tr("Open Folder")) &&
+    if (Dialogs::informationOffering(ui.createSkinButton, programName, text, tr("Open Folder")) &&
         !QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
         Dialogs::warning(
             m_window, programName,
