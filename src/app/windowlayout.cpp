@@ -156,15 +156,18 @@ protected:
         }
         if (watched == m_scroller->widget() && event->type() == QEvent::Resize)
             stretchTo(m_scroller->widget(), m_scroller->widget()->width() - layoutWidth);
-        // Shown, the window learns its frame: it fits again where the frame takes more than kept.
-        if (watched == m_window && event->type() == QEvent::Show)
+        // First shown, the window learns its frame: it fits again where that takes more than kept.
+        if (watched == m_window && event->type() == QEvent::Show && !m_shown) {
+            m_shown = true;
             QTimer::singleShot(0, m_window, [this] { applyWindowLayout(m_window, layout); });
+        }
         return false;
     }
 
 private:
     QMainWindow *m_window;
     QScrollArea *m_scroller;
+    bool m_shown = false;
 };
 
 } // namespace
@@ -219,6 +222,9 @@ void applyWindowLayout(QMainWindow *window, WindowLayout layout)
     if (size.height() < wanted.height())
         size.setWidth(
             std::min(wanted.width() + scroller->verticalScrollBar()->sizeHint().width(), room.width()));
+    // A width the user gave the window stays; the layout decides the height.
+    if (window->isVisible())
+        size.setWidth(std::min(std::max(size.width(), window->width()), room.width()));
     window->resize(size);
     if (window->isVisible() && !room.contains(window->geometry()))
         window->move(window->pos() - QPoint(std::max(0, window->geometry().right() - room.right()),
