@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QQueue>
 #include <QScreen>
+#include <QStyle>
 #include <algorithm>
 
 namespace Dialogs {
@@ -51,7 +52,9 @@ void placeBeside(QMessageBox &box, const QWidget *parent)
     const QSize size = box.sizeHint();
     const QRect anchor(parent->mapToGlobal(QPoint(0, 0)), parent->size());
     const QRect room = parent->screen()->availableGeometry();
-    QPoint at(anchor.center().x() - size.width() / 2, anchor.bottom() + gap);
+    // Placed below, the box's title bar (drawn by the window manager, above the box) needs room too.
+    const int title = box.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &box);
+    QPoint at(anchor.center().x() - size.width() / 2, anchor.bottom() + gap + title);
     if (at.y() + size.height() > room.bottom())
         at.setY(anchor.top() - gap - size.height());
     at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() - size.width())));
