@@ -54,6 +54,7 @@ CreateSkinPanel::CreateSkinPanel(Ui::MainWindow &form, QWidget *window, const QS
     m_progress->setRange(0, int(BuildStep::Pack) + 1);
     m_progress->setTextVisible(false);
     m_progress->setVisible(false);
+    ui.statuslabel->setWordWrap(true);
     m_statusTimer = new QTimer(this);
     m_statusTimer->setSingleShot(true);
     m_statusTimer->setInterval(statusRemarkMilliseconds);
@@ -188,8 +189,9 @@ void CreateSkinPanel::createSkin()
         Dialogs::warning(m_window, programName, problem);
         return;
     }
+    // The question and the build's outcome open beside "Create Skin", so the form stays in view.
     if (QFileInfo::exists(options->outputPath) &&
-        !Dialogs::confirm(m_window, programName,
+        !Dialogs::confirm(ui.createSkinButton, programName,
                           tr("The skin \"%1\" already exists.\nReplace it with the new skin?")
                               .arg(QDir::toNativeSeparators(options->outputPath)),
                           tr("Replace")))
@@ -237,7 +239,8 @@ void CreateSkinPanel::showBuildResult(const BuildResult &result, const QString &
 {
     if (!result.ok) {
         showStatus(tr("Failed"));
-        Dialogs::warning(m_window, programName, tr("The skin could not be created.\n%1").arg(result.message));
+        Dialogs::warning(ui.createSkinButton, programName,
+                         tr("The skin could not be created.\n%1").arg(result.message));
         showStatus(QString());
         return;
     }
@@ -249,7 +252,7 @@ void CreateSkinPanel::showBuildResult(const BuildResult &result, const QString &
         text += tr("\n\nNot everything could be done as asked:\n- ") +
                 result.warnings.join(QStringLiteral("\n- "));
     const QString folder = QFileInfo(result.outputPath).absolutePath();
-    if (Dialogs::informationOffering(m_window, programName, text, tr("Open Folder")) &&
+    if (Dialogs::informationOffering(ui.createSkinButton, programName, text, tr("Open Folder")) &&
         !QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
         Dialogs::warning(
             m_window, programName,
@@ -261,11 +264,17 @@ void CreateSkinPanel::showBuildResult(const BuildResult &result, const QString &
 
 void CreateSkinPanel::showStatus(const QString &text, StatusLasts lasts)
 {
-    // Cut in the middle, where a long file name has least to say; the whole text is in the tip.
-    const QString shown =
-        ui.statuslabel->fontMetrics().elidedText(text, Qt::ElideMiddle, ui.statuslabel->width());
-    ui.statuslabel->setText(shown);
-    ui.statuslabel->setToolTip(shown == text ? QString() : text);
+    // Wrapped over the lines the status has; only a text longer than all of them (a long file
+    // name) is cut, in the middle, where a file name has least to say. The whole text is in the tip.
+    QLabel *label = ui.statuslabel;
+    QString shown = text;
+    label->setText(shown);
+    for (int room = 2 * label->width(); room > 0 && label->heightForWidth(label->width()) > label->height();
+         room -= label->width() / 8) {
+        shown = label->fontMetrics().elidedText(text, Qt::ElideMiddle, room);
+        label->setText(shown);
+    }
+    label->setToolTip(shown == text ? QString() : text);
     if (lasts == StatusLasts::FewSeconds)
         m_statusTimer->start();
     else

@@ -8,6 +8,9 @@
 #include <QFontInfo>
 #include <QPushButton>
 #include <QQueue>
+#include <QScreen>
+#include <QStyle>
+#include <algorithm>
 
 namespace Dialogs {
 namespace {
@@ -39,6 +42,26 @@ void record(Kind kind, const QString &title, const QString &text = {}, const QSt
     answers().requests.append({kind, title, text, dir, filter, color, font});
 }
 
+// A box about one control (its parent is no window) opens beside it, below where the screen has
+// room and else above, rather than over the middle of the window and the controls shown there.
+void placeBeside(QMessageBox &box, const QWidget *parent)
+{
+    if (!parent || parent->isWindow())
+        return;
+    constexpr int gap = 8;
+    const QSize size = box.sizeHint();
+    const QRect anchor(parent->mapToGlobal(QPoint(0, 0)), parent->size());
+    const QRect room = parent->screen()->availableGeometry();
+    // Placed below, the box's title bar (drawn by the window manager, above the box) needs room too.
+    const int title = box.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &box);
+    QPoint at(anchor.center().x() - size.width() / 2, anchor.bottom() + gap + title);
+    if (at.y() + size.height() > room.bottom())
+        at.setY(anchor.top() - gap - size.height());
+    at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() - size.width())));
+    at.setY(std::max(at.y(), room.top()));
+    box.move(at);
+}
+
 QMessageBox::StandardButton message(Kind kind, QWidget *parent, const QString &title, const QString &text,
                                     QMessageBox::StandardButtons buttons = QMessageBox::Ok)
 {
@@ -47,14 +70,12 @@ QMessageBox::StandardButton message(Kind kind, QWidget *parent, const QString &t
         const auto refusal = buttons.testFlag(QMessageBox::Cancel) ? QMessageBox::Cancel : QMessageBox::No;
         return take(answers().buttons, kind == Kind::Question ? refusal : QMessageBox::Ok);
     }
-    switch (kind) {
-    case Kind::Question:
-        return QMessageBox::question(parent, title, text, buttons);
-    case Kind::Warning:
-        return QMessageBox::warning(parent, title, text, QMessageBox::Ok);
-    default:
-        return QMessageBox::information(parent, title, text, QMessageBox::Ok);
-    }
+    const QMessageBox::Icon icon = kind == Kind::Question  ? QMessageBox::Question
+                                   : kind == Kind::Warning ? QMessageBox::Warning
+                                                           : QMessageBox::Information;
+    QMessageBox box(icon, title, text, buttons, parent);
+    placeBeside(box, parent);
+    return QMessageBox::StandardButton(box.exec());
 }
 
 } // namespace
@@ -116,6 +137,7 @@ bool informationOffering(QWidget *parent, const QString &title, const QString &t
         return message(Kind::Information, parent, title, text) == QMessageBox::Open;
     QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
     const QAbstractButton *offered = box.addButton(offer, QMessageBox::ActionRole);
+    placeBeside(box, parent);
     box.exec();
     return box.clickedButton() == offered;
 }
@@ -133,6 +155,7 @@ bool confirm(QWidget *parent, const QString &title, const QString &text, const Q
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Cancel, parent);
     const QAbstractButton *confirmed = box.addButton(action, QMessageBox::AcceptRole);
     box.setDefaultButton(QMessageBox::Cancel);
+    placeBeside(box, parent);
     box.exec();
     return box.clickedButton() == confirmed;
 }

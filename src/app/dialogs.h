@@ -1,7 +1,8 @@
 #pragma once
 
 // Every modal dialog the window opens goes through here, so tests can answer them.
-// In normal use each call opens the standard dialog. After Dialogs::testing() is switched on,
+// In normal use each call opens the standard dialog; a message box whose parent is a control of
+// the window, not the window, opens beside that control. After Dialogs::testing() is switched on,
 // no dialog is shown: calls take the next queued answer (a cancel when none is queued) and
 // record what they were asked.
 

@@ -84,6 +84,7 @@ MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
     connect(m_editor, &EditorPanel::pageBuilt, this, [this](QWidget *page) {
         registerNamedWidgets(page);
         showTooltips(m_showTooltips);
+        stretchForm(this);
     });
     const auto remark = [this](const QString &text) {
         m_createSkin->showStatus(text, CreateSkinPanel::StatusLasts::FewSeconds);

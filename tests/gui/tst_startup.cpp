@@ -14,13 +14,18 @@
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
+#include <QTabBar>
 #include <QTimer>
 #include <QTranslator>
+#include <QWheelEvent>
 
 class StartupTest : public QObject
 {
@@ -212,14 +217,17 @@ private slots:
 
     // Each layout grows the window, and the bottom band ("Create Skin" and its status) moves down
     // with it, below whatever the layout shows. The window takes no more than its screen's room
-    // (the test screen is smaller than the full layout), and scrolls to what does not fit.
+    // (the test screen is smaller than the full layout; ctest runs this at a scale of 2 too), and
+    // scrolls to what does not fit.
     void layoutsMoveTheBottomBand()
     {
         WindowFixture f;
         MainWindow &w = f.start();
-        w.show();
         const QSize room = w.screen()->availableGeometry().size();
         QVERIFY(room.height() < 770);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCoreApplication::processEvents(); // shown, the window fits to its frame
         auto *scroller = f.find<QScrollArea>("formScroller");
         QWidget *band = f.find<QWidget>("bottomBandLine");
         QWidget *lowest = f.find<QWidget>("versionLabel");
@@ -235,13 +243,13 @@ private slots:
         QVERIFY(!w.findChild<QWidget *>("tabWidget_3")); // the preview joins the window when shown
 
         f.click("changeColoursBox");
-        QVERIFY(w.height() < editingHeight && band->y() < editingBand);
+        QVERIFY(w.height() <= editingHeight && band->y() < editingBand);
         QVERIFY(reachable(lowest) && f.find<QWidget>("tabWidget")->isHidden());
         f.click("changeColoursBox");
         QCOMPARE(w.height(), editingHeight);
 
         f.click("showPreviewBox");
-        QVERIFY(w.height() > editingHeight && !f.find<QWidget>("tabWidget_3")->isHidden());
+        QVERIFY(w.height() >= editingHeight && !f.find<QWidget>("tabWidget_3")->isHidden());
         QVERIFY(band->y() > f.find<QWidget>("tabWidget_3")->geometry().bottom());
         QVERIFY(w.width() <= room.width() && w.height() <= room.height());
         QVERIFY(reachable(lowest) && reachable(f.find<QWidget>("createSkinButton")));
@@ -250,9 +258,56 @@ private slots:
         f.click("changeColoursBox");
         f.click("changeColoursBox");
         QCOMPARE(w.size(), full);
-        // Made larger by hand, the window grows up to the layout's own size.
-        w.resize(2000, 2000);
-        QCOMPARE(w.size(), QSize(1024, 770));
+    }
+
+    // The window opens whole: before its frame is known, a title bar's room is kept free. The
+    // wheel over the pages' tabs, slid under a pointer that was scrolling, scrolls on.
+    void openedWholeAndWheelOverTheTabsScrollsTheForm()
+    {
+        WindowFixture f;
+        MainWindow &w = f.start();
+        f.click("showPreviewBox");
+        QVERIFY2(w.height() <= w.screen()->availableGeometry().height() - 18,
+                 qPrintable(QString::number(w.height())));
+        w.show();
+        auto *pages = f.find<QTabWidget>("tabWidget");
+        QScrollBar *scrolled = f.find<QScrollArea>("formScroller")->verticalScrollBar();
+        QVERIFY(scrolled->maximum() > 0);
+        const int page = pages->currentIndex();
+        for (QTabWidget *tabs : {pages, f.find<QTabWidget>("tabWidget_3")}) {
+            const QPoint at = tabs->tabBar()->tabRect(0).center();
+            QWheelEvent wheel(at, tabs->tabBar()->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            const int before = scrolled->value();
+            QApplication::sendEvent(tabs->tabBar(), &wheel);
+            QVERIFY(scrolled->value() > before || scrolled->value() == scrolled->maximum());
+        }
+        QCOMPARE(pages->currentIndex(), page);
+        QCOMPARE(f.find<QTabWidget>("tabWidget_3")->currentIndex(), 0);
+    }
+
+    // Made larger, or maximised, the window keeps it: the lines and pages widen and the pages'
+    // column groups share the room. A layout switch leaves a maximised window as it is.
+    void theWindowGrows()
+    {
+        WindowFixture f;
+        MainWindow &w = f.start();
+        w.show();
+        QWidget *download = f.find<QWidget>("listdownloadbutton"); // on the Lists page's third group
+        const int downloadAt = download->x();
+        w.resize(1900, 1000);
+        QCOMPARE(w.size(), QSize(1900, 1000));
+        auto *pages = f.find<QTabWidget>("tabWidget");
+        QCOMPARE(pages->geometry().right(), 1900 - 15);
+        QCOMPARE(f.find<QWidget>("bottomBandLine")->width(), 990 + 876);
+        QVERIFY(f.find<QWidget>("resetAllButton")->geometry().right() > 1800);
+        QCOMPARE(download->x(), downloadAt + 876 * 2 / 3);
+        w.showMaximized();
+        QTRY_VERIFY(w.isMaximized());
+        const QSize maximised = w.size();
+        f.click("changeColoursBox");
+        f.click("changeColoursBox");
+        QCOMPARE(w.size(), maximised);
     }
 
     void tooltipsFollowTheSwitch()
@@ -342,8 +397,8 @@ private slots:
     }
 
     // Unreadable text is a defect: no row widget overlaps a neighbour or hangs off its page, and no
-    // text is cut, nor the longest ones the editor shows later. Only the current page is laid
-    // out; all pages share its size.
+    // text is cut, nor the longest ones the editor shows later, nor a status message. Only the
+    // current page is laid out; all pages share its size.
     void formTextsAreReadable_data()
     {
         QTest::addColumn<QString>("language");
@@ -410,6 +465,19 @@ private slots:
                          fits(option, QString(option->text()).remove('&') + "xx"),
                      qPrintable(widget->objectName()));
         }
+        // A status message shows whole, wrapped over the status's lines.
+        WindowFixture f;
+        f.start().show();
+        QMimeData dropped;
+        dropped.setText("not a skin");
+        QDragEnterEvent refused(QPoint(10, 10), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(f.window.get(), &refused);
+        auto *status = f.find<QLabel>("statuslabel");
+        QVERIFY(status->text().size() > 50);
+        QVERIFY2(!status->text().contains(QChar(0x2026)) && status->toolTip().isEmpty(),
+                 qPrintable(status->text()));
+        QVERIFY(status->heightForWidth(status->width()) <= status->height());
+        QVERIFY(status->parentWidget()->rect().contains(status->geometry()));
     }
 };
 

@@ -1,5 +1,5 @@
 // Renders the main window and the dialogs it opens into PNG files, for reviewing the form:
-//   panelcraft-screenshots <output folder> [white] [bright] [switch] [layouts]
+//   panelcraft-screenshots <output folder> [white] [bright] [switch] [layouts] [maximised]
 // Beside each picture a .texts file says where its texts are (scripts/contrast measures them).
 // The window runs on temporary folders, so nothing of the user's is read or written.
 
@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QGuiApplication>
@@ -25,6 +26,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QTimer>
 
 namespace {
 
@@ -85,7 +87,9 @@ void saveLayouts(QMainWindow &window, const QString &folder)
     save(window, folder, QStringLiteral("layout-full-scrolled"));
     const QRect onScreen(create->mapToGlobal(QPoint(0, 0)), create->size());
     const QRect shown(create->mapTo(scroller->viewport(), QPoint(0, 0)), create->size());
-    QTextStream(stdout) << QStringLiteral("window %1x%2 on a %3x%4 room: Create Skin %5\n")
+    const QRect frame = window.frameGeometry();
+    QTextStream(stdout) << QStringLiteral(
+                               "window %1x%2 (framed %6x%7 at %8,%9) on a %3x%4 room: Create Skin %5\n")
                                .arg(window.width())
                                .arg(window.height())
                                .arg(window.screen()->availableGeometry().width())
@@ -93,7 +97,11 @@ void saveLayouts(QMainWindow &window, const QString &folder)
                                .arg(window.screen()->availableGeometry().contains(onScreen) &&
                                             scroller->viewport()->rect().contains(shown)
                                         ? QStringLiteral("reachable")
-                                        : QStringLiteral("NOT reachable"));
+                                        : QStringLiteral("NOT reachable"))
+                               .arg(frame.width())
+                               .arg(frame.height())
+                               .arg(frame.x())
+                               .arg(frame.y());
     scroller->ensureWidgetVisible(box("chooseSkinButton"));
     for (const char *option : options)
         box(option)->click();
@@ -152,18 +160,26 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     prepareApplication();
     if (argc < 2) {
-        QTextStream(stderr)
-            << "usage: panelcraft-screenshots <output folder> [white] [bright] [switch] [layouts]\n";
+        QTextStream(stderr) << "usage: panelcraft-screenshots <output folder> [white] [bright] [switch] "
+                               "[layouts] [maximised]\n";
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
     QTemporaryDir documents;
     Dialogs::setTesting(true);
     MainWindow window({documents.path(), documents.path(), documents.path()});
-    window.show();
     // "white" loads the white browser table, "bright" starts in the bright theme, "switch" takes
-    // every picture again after switching to the other theme, "layouts" takes the layouts only.
+    // every picture again after switching to the other theme, "layouts" takes the layouts only,
+    // "maximised" takes them of the window maximised.
     const QStringList options = QCoreApplication::arguments().mid(2);
+    if (options.contains(QStringLiteral("maximised")))
+        window.showMaximized();
+    else
+        window.show();
+    // The window manager frames the window, and the window fits its frame to the screen.
+    QEventLoop framed;
+    QTimer::singleShot(500, &framed, &QEventLoop::quit);
+    framed.exec();
     const bool bright = options.contains(QStringLiteral("bright"));
     window
         .findChild<QAction *>(bright ? QStringLiteral("actionBrightTheme")
