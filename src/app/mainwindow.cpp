@@ -132,8 +132,8 @@ MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
     showTextState(ui->lineHeightPercent, TextState::InField, m_theme);
 
     prepareFolders();
-    if (!m_geometry.isEmpty())
-        restoreGeometry(m_geometry);
+    if (!m_geometry.isEmpty() && restoreGeometry(m_geometry))
+        keepRestoredPlace(this);
 }
 
 void MainWindow::wireMenusAndSwitches()

@@ -132,6 +132,7 @@ public:
     }
 
     WindowLayout layout = WindowLayout::Editing;
+    bool keepPlace = false; // restored from an earlier run
 
     void watchTabBars()
     {
@@ -156,10 +157,12 @@ protected:
         }
         if (watched == m_scroller->widget() && event->type() == QEvent::Resize)
             stretchTo(m_scroller->widget(), m_scroller->widget()->width() - layoutWidth);
-        // First shown, the window learns its frame: it fits again where that takes more than kept.
+        // First shown, the window learns its frame: it fits again where that takes more than kept,
+        // unless it shows where the user left it.
         if (watched == m_window && event->type() == QEvent::Show && !m_shown) {
             m_shown = true;
-            QTimer::singleShot(0, m_window, [this] { applyWindowLayout(m_window, layout); });
+            if (!keepPlace)
+                QTimer::singleShot(0, m_window, [this] { applyWindowLayout(m_window, layout); });
         }
         return false;
     }
@@ -194,10 +197,20 @@ void stretchForm(QMainWindow *window)
     stretchTo(form, form->width() - layoutWidth);
 }
 
+static FormFitter *fitterOf(QMainWindow *window)
+{
+    return static_cast<FormFitter *>(
+        window->findChild<QObject *>(QStringLiteral("formFitter"), Qt::FindDirectChildrenOnly));
+}
+
+void keepRestoredPlace(QMainWindow *window)
+{
+    fitterOf(window)->keepPlace = true;
+}
+
 void applyWindowLayout(QMainWindow *window, WindowLayout layout)
 {
-    auto *fitter = static_cast<FormFitter *>(
-        window->findChild<QObject *>(QStringLiteral("formFitter"), Qt::FindDirectChildrenOnly));
+    FormFitter *fitter = fitterOf(window);
     fitter->layout = layout;
     fitter->watchTabBars();
     const LayoutGeometry geometry = geometryOf(layout);

@@ -19,5 +19,9 @@ void makeFormScrollable(QMainWindow *window);
 // its frame included, from the moment it first shows. A maximised window keeps its size.
 void applyWindowLayout(QMainWindow *window, WindowLayout layout);
 
+// The window's place and size were restored from an earlier run: its first showing keeps them
+// instead of fitting the window to its layout again.
+void keepRestoredPlace(QMainWindow *window);
+
 // Lays the form out again for the window's width: after a page got its rows.
 void stretchForm(QMainWindow *window);
