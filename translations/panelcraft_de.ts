@@ -1021,6 +1021,17 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
     </message>
 </context>
 <context>
+    <name>PreviewPanel</name>
+    <message>
+        <source>Show the preview as people with a colour-vision deficiency see it</source>
+        <translation>Die Vorschau so zeigen, wie Menschen mit einer Farbsehschwäche sie sehen</translation>
+    </message>
+    <message>
+        <source>The Browser as the new skin shows it, one page for each of its views</source>
+        <translation>Der Browser, wie der neue Skin ihn zeigt, mit einer Seite für jede seiner Ansichten</translation>
+    </message>
+</context>
+<context>
     <name>ProfilesPanel</name>
     <message>
         <source>Profiles (*.pcp)</source>

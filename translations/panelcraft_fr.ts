@@ -1021,6 +1021,17 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
     </message>
 </context>
 <context>
+    <name>PreviewPanel</name>
+    <message>
+        <source>Show the preview as people with a colour-vision deficiency see it</source>
+        <translation>Afficher l’aperçu tel que le voient les personnes atteintes d’un trouble de la vision des couleurs</translation>
+    </message>
+    <message>
+        <source>The Browser as the new skin shows it, one page for each of its views</source>
+        <translation>Le Browser tel que le nouveau skin l’affiche, une page pour chacune de ses vues</translation>
+    </message>
+</context>
+<context>
     <name>ProfilesPanel</name>
     <message>
         <source>Profiles (*.pcp)</source>

@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPixmap>
+#include <QTabBar>
 #include <QTabWidget>
 
 using colourvision::Vision;
@@ -54,6 +55,7 @@ void PreviewPanel::setUpViewAs()
     auto *caption = new QLabel(QCoreApplication::translate("MainWindow", "View as"), corner);
     auto *choice = new QComboBox(corner);
     choice->setObjectName(QStringLiteral("viewAsBox"));
+    choice->setToolTip(tr("Show the preview as people with a colour-vision deficiency see it"));
     caption->setBuddy(choice);
     for (Vision vision : {Vision::Normal, Vision::Protanopia, Vision::Deuteranopia, Vision::Tritanopia,
                           Vision::Achromatopsia})
@@ -81,8 +83,14 @@ void PreviewPanel::buildPages()
     m_form = std::make_unique<Ui::Preview>();
     m_form->setupUi(m_pages);
     m_pages->setGeometry(ui.previewPlace->geometry());
+    m_pages->setToolTip(tr("The Browser as the new skin shows it, one page for each of its views"));
     // Below the editor's rows in the form, so after them in the Tab order.
     QWidget::setTabOrder(ui.skinfile->previousInFocusChain(), m_pages);
+    // The preview is a picture of the host's browser: Tab and screen readers pass its mock lists
+    // and buttons by, and reach its pages and "View as".
+    for (QWidget *widget : m_pages->findChildren<QWidget *>())
+        if (!qobject_cast<QTabBar *>(widget))
+            widget->setFocusPolicy(Qt::NoFocus);
     setUpViewAs();
     for (QWidget *widget : m_pages->findChildren<QWidget *>())
         if (!widget->objectName().isEmpty())

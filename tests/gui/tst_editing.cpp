@@ -264,11 +264,10 @@ private slots:
         f->showPreview();
         QMap<QString, QString> named;
         QStringList faults;
-        const QWidget *preview = f->find<QWidget>("tabWidget_3");
         for (QWidget *control : f->window->findChildren<QWidget *>()) {
             if (!(control->focusPolicy() & Qt::TabFocus) || control->focusProxy() ||
                 qobject_cast<QScrollArea *>(control) || qobject_cast<QTabBar *>(control->parentWidget()) ||
-                preview->isAncestorOf(control) || control->window() != f->window.get())
+                control->window() != f->window.get())
                 continue;
             const QWidget *tipped = qobject_cast<QTabBar *>(control) ? control->parentWidget() : control;
             const QString name = QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
