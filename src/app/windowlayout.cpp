@@ -124,10 +124,10 @@ class FormFitter : public QObject
 {
 public:
     FormFitter(QMainWindow *window, QScrollArea *scroller)
-        : QObject(window), m_window(window), m_scroller(scroller)
+        : QObject(window), m_window(window), m_scroller(scroller), m_form(scroller->widget())
     {
         setObjectName(QStringLiteral("formFitter"));
-        scroller->widget()->installEventFilter(this);
+        m_form->installEventFilter(this);
         window->installEventFilter(this);
     }
 
@@ -137,7 +137,7 @@ public:
     void watchTabBars()
     {
         // Installing twice keeps one filter: the preview's bars join when it is first shown.
-        for (QTabBar *bar : m_scroller->widget()->findChildren<QTabBar *>())
+        for (QTabBar *bar : m_form->findChildren<QTabBar *>())
             bar->installEventFilter(this);
     }
 
@@ -155,11 +155,13 @@ protected:
             QApplication::sendEvent(bar, &toBar);
             return true;
         }
-        if (watched == m_scroller->widget() && event->type() == QEvent::Resize)
-            stretchTo(m_scroller->widget(), m_scroller->widget()->width() - layoutWidth);
+        // The form, not the scroll area, is asked: the form's events go on while the window and
+        // the scroll area are taken down.
+        if (event->type() == QEvent::Resize && watched == m_form)
+            stretchTo(m_form, m_form->width() - layoutWidth);
         // First shown, the window learns its frame: it fits again where that takes more than kept,
         // unless it shows where the user left it.
-        if (watched == m_window && event->type() == QEvent::Show && !m_shown) {
+        if (event->type() == QEvent::Show && watched == m_window && !m_shown) {
             m_shown = true;
             if (!keepPlace)
                 QTimer::singleShot(0, m_window, [this] { applyWindowLayout(m_window, layout); });
@@ -170,6 +172,7 @@ protected:
 private:
     QMainWindow *m_window;
     QScrollArea *m_scroller;
+    QWidget *m_form;
     bool m_shown = false;
 };
 
