@@ -305,6 +305,8 @@ private slots:
             auto *results = f.find<QListWidget>("findResults");
             QVERIFY2(!results->findItems(selected + "   ", Qt::MatchStartsWith).isEmpty(), qPrintable(typed));
         }
+        // The field's clear button fades in; Qt deletes the fading only when it has run its course.
+        QTest::qWait(300);
         Dialogs::setNextColor(QColor(0x123456));
         f.click("listselectedbutton");
         QCOMPARE(Dialogs::requests().last().title, selected);
