@@ -611,38 +611,6 @@ private slots:
             QCOMPARE(qAlpha(grown.pixel(33, row + 24)), 255);
     }
 
-    void imageGrownFromItsFile_data()
-    {
-        QTest::addColumn<QImage::Format>("format");
-        QTest::addColumn<int>("kept"); // rows of the picture kept, of 100
-        for (const int kept : {100, 60}) {
-            QTest::addRow("RGBA, %d rows kept", kept) << QImage::Format_ARGB32 << kept;
-            QTest::addRow("RGB, %d rows kept", kept) << QImage::Format_RGB32 << kept;
-            QTest::addRow("palette, %d rows kept", kept) << QImage::Format_Indexed8 << kept;
-        }
-    }
-
-    // Decoded into the canvas, the file grows as the decoded picture does.
-    void imageGrownFromItsFile()
-    {
-        QFETCH(QImage::Format, format);
-        QFETCH(int, kept);
-        QImage random(1200, 100, QImage::Format_ARGB32);
-        QRandomGenerator generator(3);
-        for (int y = 0; y < random.height(); ++y)
-            generator.fillRange(reinterpret_cast<quint32 *>(random.scanLine(y)), random.width());
-        const QString path = m_dir->filePath("skin.png");
-        QVERIFY(random.convertToFormat(format).save(path));
-        const QImage sheet;
-        const int row = pluginzone::row(kept, sheet.height());
-        const Style style = fixtures::defaultStyle();
-        QString problem;
-        const QImage grown =
-            imagecompositor::composeFile(path, QSize(1200, kept), sheet, row, style, &problem);
-        QCOMPARE(problem, QString());
-        QCOMPARE(grown, imagecompositor::compose(QImage(path).copy(0, 0, 1200, kept), sheet, row, style));
-    }
-
     void writtenPngHoldsThePixels_data()
     {
         QTest::addColumn<QSize>("size");
