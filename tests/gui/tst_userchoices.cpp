@@ -47,7 +47,8 @@ class UserChoicesTest : public QObject
         return state;
     }
 
-    void drop(const QString &path) const
+    // Whether the window takes it.
+    bool drop(const QString &path) const
     {
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(path)});
@@ -55,6 +56,7 @@ class UserChoicesTest : public QObject
         QCoreApplication::sendEvent(f->window.get(), &enter);
         QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(f->window.get(), &dropped);
+        return enter.isAccepted();
     }
 
 private slots:
@@ -219,12 +221,20 @@ private slots:
     {
         QVERIFY(fixtures::writeFile(profile("mine.pcp"), "list_text=#000001\r\n"));
         QVERIFY(fixtures::writeFile(profile("notes.txt"), "x"));
-        f->window->openFiles({profile("gone.pcp"), profile("notes.txt"), m_sample, profile("mine.pcp")});
+        QVERIFY(!drop("/tmp/notes.txt")); // refused at once, with a remark that goes by itself
+        auto *status = f->find<QLabel>("statuslabel");
+        QVERIFY(status->text().startsWith("Only a skin's .zip file"));
+        QTRY_COMPARE_WITH_TIMEOUT(status->text(), QString(), 6000);
+        QVERIFY(drop(m_sample));
+        QCOMPARE(f->find<QLabel>("selectedfile")->text(), QString("sample-skin"));
+        QVERIFY(QFile::copy(m_sample, profile("other.zip")));
+        f->window->openFiles(
+            {profile("gone.pcp"), profile("notes.txt"), profile("other.zip"), profile("mine.pcp")});
         QCOMPARE(Dialogs::requests().size(), 2);
         QVERIFY(
             Dialogs::requests().at(0).text.endsWith("gone.pcp\" cannot be opened: there is no such file."));
         QVERIFY(Dialogs::requests().at(1).text.contains("notes.txt\" cannot be opened: Panelcraft opens"));
-        QCOMPARE(f->find<QLabel>("selectedfile")->text(), QString("sample-skin"));
+        QCOMPARE(f->find<QLabel>("selectedfile")->text(), QString("other"));
         QCOMPARE(f->title(), QString("Panelcraft (mine)"));
         QCOMPARE(f->colourValue("list_text")->text(), QString("#000001"));
 
