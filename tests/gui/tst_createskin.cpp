@@ -276,27 +276,6 @@ private slots:
         f->click("defaultIconsButton");
         QVERIFY(!f->find<QWidget>("noCustomIconsSign")->isVisibleTo(f->window.get()));
     }
-
-    void droppingAZipSelectsIt()
-    {
-        const auto drop = [this](const QString &path) {
-            QMimeData data;
-            data.setUrls({QUrl::fromLocalFile(path)});
-            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-            QCoreApplication::sendEvent(f->window.get(), &enter);
-            QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-            QCoreApplication::sendEvent(f->window.get(), &dropped);
-            return enter.isAccepted();
-        };
-        QVERIFY(!drop("/tmp/notes.txt"));
-        QCOMPARE(text("selectedfile"), QString());
-        // The remark goes by itself.
-        auto *status = f->find<QLabel>("statuslabel");
-        QVERIFY(status->text().startsWith("Only a skin's .zip file"));
-        QTRY_COMPARE_WITH_TIMEOUT(status->text(), QString(), 6000);
-        QVERIFY(drop(m_sample));
-        QCOMPARE(text("skinfile"), QString("sample-skin (Browser edit)"));
-    }
 };
 
 QTEST_MAIN(CreateSkinTest)

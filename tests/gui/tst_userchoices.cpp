@@ -47,7 +47,8 @@ class UserChoicesTest : public QObject
         return state;
     }
 
-    void drop(const QString &path) const
+    // Whether the window takes it.
+    bool drop(const QString &path) const
     {
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(path)});
@@ -55,6 +56,7 @@ class UserChoicesTest : public QObject
         QCoreApplication::sendEvent(f->window.get(), &enter);
         QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(f->window.get(), &dropped);
+        return enter.isAccepted();
     }
 
 private slots:
@@ -100,27 +102,27 @@ private slots:
         QCOMPARE(shown(), before);
     }
 
-    // Save chosen before the edits are replaced, then the save dialog cancelled (a built-in table
-    // is saved as a new profile) or the save failing (the open profile's file is now a folder):
-    // the edits stay, with their undo, and the action goes no further.
+    // Whatever replaces the edits asks first. Cancel, or Save with its dialog cancelled (a built-in
+    // table is saved as a new profile) or its writing failed (the open profile's file is now a
+    // folder): the edits stay, with their undo, and the action goes no further.
     void unsavedEditsStayWhenTheSaveDoesNotHappen_data()
     {
         QTest::addColumn<QString>("action");
-        QTest::addColumn<bool>("cancelled");
+        QTest::addColumn<QString>("answer");
         for (const char *action : {"close", "actionDefaultTable", "actionWhiteTable", "actionOpenProfile",
                                    "actionDelete", "actionRecent1", "actionColours_from_Skin",
                                    "actionStyle_from_Skin", "actionStyle_from_Skin_with_Accent",
                                    "actionStyle_from_Scheme", "drop scheme", "drop profile", "named profile"})
-            for (const bool cancelled : {true, false})
-                if (!cancelled || strcmp(action, "actionDelete") != 0) // deletes only an open profile
-                    QTest::addRow("%s, %s", action, cancelled ? "save cancelled" : "save failed")
-                        << action << cancelled;
+            for (const char *answer : {"cancel", "save cancelled", "save failed"})
+                if (strcmp(answer, "save cancelled") != 0 || strcmp(action, "actionDelete") != 0)
+                    QTest::addRow("%s, %s", action, answer)
+                        << action << answer; // Delete needs an open profile
     }
 
     void unsavedEditsStayWhenTheSaveDoesNotHappen()
     {
         QFETCH(QString, action);
-        QFETCH(bool, cancelled);
+        QFETCH(QString, answer);
         const QString deck = f->documents.filePath("deck.zip");
         fixtures::writeZip(
             deck, {{"a.xml", fixtures::xml(browserblock::contentBlock(f->window->currentStyle(), 0))}});
@@ -130,17 +132,17 @@ private slots:
         QVERIFY(fixtures::writeFile(profile("other.pcp"), "list_text=#000002\r\n"));
         QVERIFY(fixtures::writeFile(profile("mine.pcp"), "list_text=#000001\r\n"));
         choose("actionOpenProfile", profile("mine.pcp"));
-        if (cancelled)
+        if (answer == "save cancelled")
             f->trigger("actionDefaultTable"); // no edits yet: no question
         Dialogs::setNextColor(QColor("#010203"));
         f->click("listtextbutton");
-        if (!cancelled)
+        if (answer == "save failed")
             QVERIFY(QFile::remove(profile("mine.pcp")) && QDir().mkpath(profile("mine.pcp")));
         const QString title = f->title();
         QVERIFY(title.endsWith("*"));
 
         Dialogs::clear();
-        Dialogs::setNextAnswer(QMessageBox::Save);
+        Dialogs::setNextAnswer(answer == "cancel" ? QMessageBox::Cancel : QMessageBox::Save);
         if (action == "close")
             QVERIFY(!f->window->close());
         else if (action == "drop scheme" || action == "drop profile")
@@ -159,8 +161,11 @@ private slots:
         });
         QVERIFY(question != asked.cend() &&
                 question->text.startsWith("The Browser Profile has unsaved edits."));
-        QCOMPARE(asked.cend() - question, 2); // the save's dialog or its failure, and nothing after it
-        QCOMPARE(asked.last().kind, cancelled ? Dialogs::Kind::SaveFile : Dialogs::Kind::Warning);
+        // Then only the save's dialog or its failure.
+        QCOMPARE(asked.cend() - question, answer == "cancel" ? 1 : 2);
+        QVERIFY(answer == "cancel" ||
+                asked.last().kind ==
+                    (answer == "save failed" ? Dialogs::Kind::Warning : Dialogs::Kind::SaveFile));
         QCOMPARE(f->colourValue("list_text")->text(), QString("#010203"));
         QCOMPARE(f->title(), title);
         QVERIFY(f->find<QAction>("actionUndo")->isEnabled());
@@ -216,12 +221,20 @@ private slots:
     {
         QVERIFY(fixtures::writeFile(profile("mine.pcp"), "list_text=#000001\r\n"));
         QVERIFY(fixtures::writeFile(profile("notes.txt"), "x"));
-        f->window->openFiles({profile("gone.pcp"), profile("notes.txt"), m_sample, profile("mine.pcp")});
+        QVERIFY(!drop("/tmp/notes.txt")); // refused at once, with a remark that goes by itself
+        auto *status = f->find<QLabel>("statuslabel");
+        QVERIFY(status->text().startsWith("Only a skin's .zip file"));
+        QTRY_COMPARE_WITH_TIMEOUT(status->text(), QString(), 6000);
+        QVERIFY(drop(m_sample));
+        QCOMPARE(f->find<QLabel>("selectedfile")->text(), QString("sample-skin"));
+        QVERIFY(QFile::copy(m_sample, profile("other.zip")));
+        f->window->openFiles(
+            {profile("gone.pcp"), profile("notes.txt"), profile("other.zip"), profile("mine.pcp")});
         QCOMPARE(Dialogs::requests().size(), 2);
         QVERIFY(
             Dialogs::requests().at(0).text.endsWith("gone.pcp\" cannot be opened: there is no such file."));
         QVERIFY(Dialogs::requests().at(1).text.contains("notes.txt\" cannot be opened: Panelcraft opens"));
-        QCOMPARE(f->find<QLabel>("selectedfile")->text(), QString("sample-skin"));
+        QCOMPARE(f->find<QLabel>("selectedfile")->text(), QString("other"));
         QCOMPARE(f->title(), QString("Panelcraft (mine)"));
         QCOMPARE(f->colourValue("list_text")->text(), QString("#000001"));
 

@@ -9,6 +9,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <quazip/quazip.h>
 #include <quazip/quazipfile.h>
 #include <quazip/quazipnewinfo.h>
@@ -141,6 +142,14 @@ Style defaultStyle()
     StyleTable table;
     tablefile::read(tablefile::defaultTablePath, table);
     return tablefile::derive(table);
+}
+
+bool refusedByWindows(const QString &name)
+{
+    static const QRegularExpression refused("^(con|prn|aux|nul|com\\d|lpt\\d|conin\\$|conout\\$) *(\\..*)?$|"
+                                            "[<>:\"\\\\|?*~]|[. ]$",
+                                            QRegularExpression::CaseInsensitiveOption);
+    return refused.match(name).hasMatch();
 }
 
 QByteArray readFile(const QString &path)

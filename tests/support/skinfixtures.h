@@ -62,6 +62,9 @@ Style defaultStyle();
 // `maxShare` of the pixels: images drawn on machines whose raster code differs.
 bool nearlyEqual(const QImage &a, const QImage &b, int maxStep = 2, double maxShare = 0.01);
 
+// A file name Windows cannot make, or that opens a device there.
+bool refusedByWindows(const QString &name);
+
 QByteArray readFile(const QString &path);
 bool writeFile(const QString &path, const QByteArray &data);
 // The paths below a folder, relative to it and sorted; files and folders by default.
