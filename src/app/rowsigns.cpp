@@ -1,6 +1,7 @@
 #include "rowsigns.h"
 
 #include "colour/colourvision.h"
+#include "crispsigns.h"
 #include "previewpanel.h"
 #include "style/contrast.h"
 
@@ -22,15 +23,12 @@ RowSigns::RowSigns(std::function<QString(int key)> rowName, const QTabWidget *pa
 
 QLabel *RowSigns::addSign(const EditorRows &rows, int key, const char *suffix, int slot)
 {
-    static const QPixmap sign =
-        QPixmap(QStringLiteral(":/myfiles/myfiles/Warning.png"))
-            .scaled(signSize, signSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     // On the swatch of the colour it warns about: past the reset button it would stand beyond the
     // column's separator, beside another column's row.
     const QWidget *swatch = rows.colours[std::size_t(key)].swatch;
     auto *label = new QLabel(swatch->parentWidget());
     label->setObjectName(QLatin1String(stylekeys::colourKeys[key].key) + QLatin1String(suffix));
-    label->setPixmap(sign);
+    showCrispSign(label, QStringLiteral(":/myfiles/myfiles/Warning.png"), signSize);
     label->setGeometry(swatch->geometry().right() - (slot + 1) * (signSize + signGap),
                        swatch->y() + (swatch->height() - signSize) / 2, signSize, signSize);
     label->hide();

@@ -2,6 +2,7 @@
 
 #include "app/crispsigns.h"
 #include "style/resources.h"
+#include "windowfixture.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -60,6 +61,22 @@ private slots:
         const double rimOfCrisp = rimShare(crisp.findChild<QLabel *>());
         QVERIFY2(rimOfEnlarged > 0.2, qPrintable(QString::number(rimOfEnlarged)));
         QVERIFY2(rimOfCrisp < 0.2, qPrintable(QString::number(rimOfCrisp)));
+    }
+
+    // The real window's signs, the form's six and the rows' warnings, are drawn for the screen.
+    void theWindowsSignsAreDrawnForTheScreen()
+    {
+        WindowFixture f;
+        f.start();
+        QStringList signs;
+        for (const QLabel *label : f.window->findChildren<QLabel *>()) {
+            const QPixmap sign = label->pixmap(Qt::ReturnByValue);
+            if (!sign.isNull()) {
+                signs << label->objectName();
+                QVERIFY2(sign.devicePixelRatio() == 2.0, qPrintable(label->objectName()));
+            }
+        }
+        QVERIFY2(signs.size() > 6, qPrintable(signs.join(", ")));
     }
 };
 
