@@ -1,8 +1,9 @@
 // The window's responsiveness, as a user feels it. Prints figures; asserts nothing.
 //
 //   panelcraft-bench-window startup            whole-process start-up to the first event-loop
-//                                              pass, the window against an empty QMainWindow,
-//                                              wall time and (steadier on a busy machine) CPU time
+//                                              pass, the window against an empty QMainWindow and
+//                                              one showing a single text, wall time and (steadier
+//                                              on a busy machine) CPU time
 //   panelcraft-bench-window build <skin.zip>   the longest stretch without event processing
 //                                              while "Create Skin" runs on that skin
 
@@ -25,21 +26,25 @@
 
 namespace {
 
-// One child process: shows a window and quits on the first pass of its event loop.
-int showAndQuit(int argc, char *argv[], bool panelcraft)
+// One child process: shows a window and quits on the first pass of its event loop. The window is
+// Panelcraft's, an empty QMainWindow, or one holding a single line of text: the first text a
+// window lays out loads a face and the shaper, a floor no window with words gets under.
+int showAndQuit(int argc, char *argv[], const QString &kind)
 {
     prepareApplicationAttributes();
     QApplication app(argc, argv);
     QTemporaryDir home;
     std::unique_ptr<QMainWindow> window;
-    if (panelcraft) {
+    if (kind == QLatin1String("window")) {
         prepareApplication();
         window = std::make_unique<MainWindow>(AppPaths{home.path(), home.path(), home.path()});
     } else {
         window = std::make_unique<QMainWindow>();
+        if (kind == QLatin1String("label"))
+            window->setCentralWidget(new QLabel(QStringLiteral("Choose a skin to start from")));
     }
     window->show();
-    // Ends right there, for both alike: tearing the window down is no part of starting it.
+    // Ends right there, for all alike: tearing the window down is no part of starting it.
     QTimer::singleShot(0, &app, [] { std::_Exit(0); });
     return app.exec();
 }
@@ -82,14 +87,18 @@ int startup(const QString &program)
 {
     const int runs = 15;
     const Medians empty = medianMilliseconds(program, QStringLiteral("empty"), runs);
+    const Medians label = medianMilliseconds(program, QStringLiteral("label"), runs);
     const Medians window = medianMilliseconds(program, QStringLiteral("window"), runs);
     std::printf("start-up to the first event-loop pass, median of %d processes (QT_QPA_PLATFORM=%s)\n", runs,
                 qgetenv("QT_QPA_PLATFORM").constData());
-    std::printf("                      wall        CPU\n");
-    std::printf("  empty QMainWindow   %7.1f ms  %7.1f ms\n  Panelcraft window   %7.1f ms  %7.1f ms\n"
-                "  ratio               %7.2f     %7.2f\n",
-                empty.wall, empty.cpu, window.wall, window.cpu, window.wall / empty.wall,
-                window.cpu / empty.cpu);
+    std::printf("                           wall        CPU     ratio to empty (wall, CPU)\n");
+    const auto row = [&](const char *what, const Medians &m) {
+        std::printf("  %-22s %7.1f ms  %7.1f ms  %5.2f  %5.2f\n", what, m.wall, m.cpu, m.wall / empty.wall,
+                    m.cpu / empty.cpu);
+    };
+    row("empty QMainWindow", empty);
+    row("QMainWindow, one text", label);
+    row("Panelcraft window", window);
     return 0;
 }
 
@@ -148,7 +157,7 @@ int main(int argc, char *argv[])
         return list;
     }();
     if (args.size() == 2 && args[0] == QLatin1String("--child"))
-        return showAndQuit(argc, argv, args[1] == QLatin1String("window"));
+        return showAndQuit(argc, argv, args[1]);
     if (args.size() == 1 && args[0] == QLatin1String("startup"))
         return startup(QString::fromLocal8Bit(argv[0]));
     if (args.size() == 2 && args[0] == QLatin1String("build"))

@@ -24,7 +24,7 @@ struct BandWidget
 };
 
 const BandWidget bottomBand[] = {
-    {"saveAsCaption", {30, 275, 61, 24}},  {"skinfile", {110, 275, 311, 24}},
+    {"saveAsCaption", {30, 275, 75, 24}},  {"skinfile", {110, 275, 311, 24}},
     {"saveAsHint", {110, 300, 271, 24}},   {"createSkinButton", {470, 272, 151, 31}},
     {"statuslabel", {630, 268, 371, 34}},  {"buildprogress", {630, 303, 371, 5}},
     {"versionLabel", {640, 310, 361, 20}}, {"bottomBandLine", {10, 264, 990, 1}},
