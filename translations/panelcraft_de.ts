@@ -354,14 +354,6 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
         <translation>Schrift</translation>
     </message>
     <message>
-        <source>&amp;Copy Colour</source>
-        <translation>Farbe &amp;kopieren</translation>
-    </message>
-    <message>
-        <source>&amp;Paste Colour</source>
-        <translation>Farbe &amp;einfügen</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; is not a colour this row can take</source>
         <translation>„%1“ ist keine Farbe, die diese Zeile annehmen kann</translation>
     </message>
@@ -376,18 +368,6 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
     <message>
         <source>&amp;Find…</source>
         <translation>&amp;Suchen…</translation>
-    </message>
-    <message>
-        <source>&amp;Type Colour</source>
-        <translation>Farbe als &amp;Text eingeben</translation>
-    </message>
-    <message>
-        <source>&amp;Copy</source>
-        <translation>&amp;Kopieren</translation>
-    </message>
-    <message>
-        <source>&amp;Paste</source>
-        <translation>&amp;Einfügen</translation>
     </message>
 </context>
 <context>
@@ -1124,6 +1104,29 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
 %1</source>
         <translation>Das Browser-Profil hat ungespeicherte Änderungen.
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>RowClipboard</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Colour</source>
+        <translation>Farbe &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste Colour</source>
+        <translation>Farbe &amp;einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Type Colour</source>
+        <translation>Farbe als &amp;Text eingeben</translation>
     </message>
 </context>
 <context>

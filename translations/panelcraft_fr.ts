@@ -354,14 +354,6 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
         <translation>police</translation>
     </message>
     <message>
-        <source>&amp;Copy Colour</source>
-        <translation>&amp;Copier la couleur</translation>
-    </message>
-    <message>
-        <source>&amp;Paste Colour</source>
-        <translation>C&amp;oller la couleur</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; is not a colour this row can take</source>
         <translation>«&#xa0;%1&#xa0;» n’est pas une couleur que cette ligne accepte</translation>
     </message>
@@ -376,18 +368,6 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
     <message>
         <source>&amp;Find…</source>
         <translation>&amp;Rechercher…</translation>
-    </message>
-    <message>
-        <source>&amp;Type Colour</source>
-        <translation>&amp;Saisir la couleur</translation>
-    </message>
-    <message>
-        <source>&amp;Copy</source>
-        <translation>&amp;Copier</translation>
-    </message>
-    <message>
-        <source>&amp;Paste</source>
-        <translation>C&amp;oller</translation>
     </message>
 </context>
 <context>
@@ -1124,6 +1104,29 @@ Il a été retiré des profils récents.</translation>
 %1</source>
         <translation>Le profil du Browser a des modifications non enregistrées.
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>RowClipboard</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>C&amp;oller</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Colour</source>
+        <translation>&amp;Copier la couleur</translation>
+    </message>
+    <message>
+        <source>&amp;Paste Colour</source>
+        <translation>C&amp;oller la couleur</translation>
+    </message>
+    <message>
+        <source>&amp;Type Colour</source>
+        <translation>&amp;Saisir la couleur</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 
 #include "dialogs.h"
 #include "editcommand.h"
+#include "rowclipboard.h"
 #include "rowsigns.h"
 #include "skin/skinbuildoptions.h"
 #include "theme.h"
@@ -66,7 +67,8 @@ EditorPanel::EditorPanel(Ui::MainWindow &form, QMainWindow *window)
     connect(ui.resetLineHeightButton, &QAbstractButton::clicked, this, &EditorPanel::resetLineHeight);
     // A page gets its rows when first shown: start-up builds only the page it shows.
     connect(ui.tabWidget, &QTabWidget::currentChanged, this, &EditorPanel::buildEditorPage);
-    addCopyAndPasteToMenu();
+    m_clipboard = new RowClipboard(m_rows, m_editMenu, this);
+    connect(m_clipboard, &RowClipboard::textGiven, this, &EditorPanel::setColourFromText);
     setUpFind();
 }
 
@@ -99,7 +101,7 @@ void EditorPanel::buildEditorPage(int page)
         connect(row.pick, &QPushButton::clicked, this, [this, key] { pickColour(key); });
         // The swatch only shows the colour; the row's button is where the focus stops.
         row.swatch->setFocusPolicy(Qt::NoFocus);
-        offerCopyAndPaste(key);
+        m_clipboard->offerOn(key);
         connect(row.reset, &QPushButton::clicked, this,
                 [this, key] { applyEdit(StyleEdit::resetColour(key)); });
         if (row.transparency)

@@ -22,6 +22,7 @@ class MainWindow;
 class QMainWindow;
 class QMenu;
 class QUndoStack;
+class RowClipboard;
 class RowSigns;
 
 class EditorPanel : public QObject
@@ -60,11 +61,6 @@ private:
     void setUpFind();                        // editorpanel_find.cpp
     void nameRowsForScreenReaders(int page); // "Lists, Over: colour", from the key table
     void putPageInTabOrder(int page);
-    void offerCopyAndPaste(int key); // a colour row's value as text, by its menu, and typed over
-    void addCopyAndPasteToMenu();    // Edit › Copy and Paste, for the focused row or field
-    void copyColour(int key);
-    void pasteColour(int key);
-    int focusedRow() const; // the colour row holding the focus, -1 for none
     // Sets a row's colour from "#rrggbb", "#aarrggbb" or a colour name, as a pick would; else
     // says why and changes nothing.
     void setColourFromText(int key, const QString &text);
@@ -85,6 +81,7 @@ private:
     EditorRows m_rows{}; // null on pages not shown yet
     QSet<int> m_builtPages;
     std::unique_ptr<RowSigns> m_signs; // contrast and colour-vision signs on the rows
+    RowClipboard *m_clipboard = nullptr;
     StyleTable m_table;
     Style m_style;
     int m_lineHeight = 100; // in percent; 0 while the field is empty

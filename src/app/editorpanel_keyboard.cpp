@@ -1,19 +1,11 @@
-// The editor's rows and the keyboard: the Tab order of a page, names for screen readers, and
-// copying, pasting and typing a row's colour as text.
+// The editor's rows and the keyboard: the Tab order of a page, names for screen readers, and a
+// colour typed or pasted as text.
 
 #include "editorpanel.h"
-#include "inlineedit.h"
 #include "style/colourtext.h"
 #include "ui_mainwindow.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPushButton>
 #include <algorithm>
 #include <tuple>
 
@@ -64,83 +56,6 @@ void EditorPanel::nameRowsForScreenReaders(int page)
         name(row.font, row.caption, tr("font"));
         name(row.reset, row.caption, tr("reset"));
     }
-}
-
-void EditorPanel::offerCopyAndPaste(int key)
-{
-    const ColourRow &row = m_rows.colours[std::size_t(key)];
-    // Ctrl+C and Ctrl+V are the Edit menu's, for the focused row; the row's own menu shows them.
-    auto *copy = new QAction(tr("&Copy Colour"), row.pick);
-    auto *paste = new QAction(tr("&Paste Colour"), row.pick);
-    connect(copy, &QAction::triggered, this, [this, key] { copyColour(key); });
-    connect(paste, &QAction::triggered, this, [this, key] { pasteColour(key); });
-    // The value itself can be typed over, with the same rules as a paste: by a double-click, or
-    // F2 or Enter on the focused row.
-    const auto typeOver =
-        makeTypable(row.value, [this, key](const QString &typed) { setColourFromText(key, typed); });
-    auto *type = new QAction(tr("&Type Colour"), row.pick);
-    type->setShortcuts({Qt::Key_F2, Qt::Key_Return, Qt::Key_Enter});
-    type->setShortcutContext(Qt::WidgetShortcut);
-    connect(type, &QAction::triggered, this, typeOver);
-    for (QWidget *part : {static_cast<QWidget *>(row.pick), static_cast<QWidget *>(row.swatch),
-                          static_cast<QWidget *>(row.value)}) {
-        part->addActions({copy, paste, type});
-        part->setContextMenuPolicy(Qt::ActionsContextMenu);
-    }
-}
-
-void EditorPanel::copyColour(int key)
-{
-    QGuiApplication::clipboard()->setText(m_rows.colours[std::size_t(key)].value->text());
-}
-
-void EditorPanel::pasteColour(int key)
-{
-    setColourFromText(key, QGuiApplication::clipboard()->text());
-}
-
-int EditorPanel::focusedRow() const
-{
-    const QWidget *focused = QApplication::focusWidget();
-    for (int key = 0; focused && key < stylekeys::colourKeyCount; ++key) {
-        const ColourRow &row = m_rows.colours[std::size_t(key)];
-        if (focused == row.pick || focused == row.swatch || focused == row.value)
-            return key;
-    }
-    return -1;
-}
-
-void EditorPanel::addCopyAndPasteToMenu()
-{
-    auto *copy = new QAction(tr("&Copy"), m_editMenu);
-    copy->setObjectName(QStringLiteral("actionCopy"));
-    copy->setShortcut(QKeySequence::Copy);
-    auto *paste = new QAction(tr("&Paste"), m_editMenu);
-    paste->setObjectName(QStringLiteral("actionPaste"));
-    paste->setShortcut(QKeySequence::Paste);
-    // A text field keeps its own Ctrl+C and Ctrl+V; the menu's entries reach it too.
-    connect(copy, &QAction::triggered, this, [this] {
-        if (auto *field = qobject_cast<QLineEdit *>(QApplication::focusWidget()))
-            field->copy();
-        else if (focusedRow() >= 0)
-            copyColour(focusedRow());
-    });
-    connect(paste, &QAction::triggered, this, [this] {
-        if (auto *field = qobject_cast<QLineEdit *>(QApplication::focusWidget()))
-            field->paste();
-        else if (focusedRow() >= 0)
-            pasteColour(focusedRow());
-    });
-    // An open menu takes the focus for a moment; what it acts on is where the focus was.
-    connect(qApp, &QApplication::focusChanged, this, [this, copy, paste](QWidget *, QWidget *now) {
-        if (now && now->window()->windowType() == Qt::Popup)
-            return;
-        const bool usable = qobject_cast<QLineEdit *>(now) || focusedRow() >= 0;
-        copy->setEnabled(usable);
-        paste->setEnabled(usable);
-    });
-    m_editMenu->addSeparator();
-    m_editMenu->addActions({copy, paste});
 }
 
 void EditorPanel::setColourFromText(int key, const QString &text)

@@ -13,9 +13,9 @@
 #include "skinstyles.h"
 #include "textfit.h"
 #include "theme.h"
-#include "tooltiplist.h"
 #include "ui_mainwindow.h"
 #include "windowlayout.h"
+#include "windowtooltips.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -81,9 +81,10 @@ MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
     wireMenusAndSwitches();
     m_editor = new EditorPanel(*ui, this);
     connect(m_editor, &EditorPanel::valuesShown, m_preview, &PreviewPanel::show);
+    m_tooltips = std::make_unique<WindowTooltips>(
+        [this](int index, bool font) { return m_editor->rowName(index, font); });
     connect(m_editor, &EditorPanel::pageBuilt, this, [this](QWidget *page) {
-        registerNamedWidgets(page);
-        showTooltips(m_showTooltips);
+        m_tooltips->addWidgetsBelow(page);
         stretchForm(this);
     });
     const auto remark = [this](const QString &text) {
@@ -108,7 +109,6 @@ MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
     connect(m_skinStyles, &SkinStyles::edited, this, recordEdit);
     setUpSchemeActions();
     setUpKeyboard();
-    registerNamedWidgets(this);
 
     setWindowTitle(programName);
     loadSettings();
@@ -119,9 +119,9 @@ MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
     ui->actionBrightTheme->setChecked(m_theme != 0);
 
     m_profiles->loadDefaultTable();
-    loadTooltips();
     ui->actionShow_Tooltips->setChecked(m_showTooltips);
-    showTooltips(m_showTooltips);
+    m_tooltips->addWidgetsBelow(this);
+    m_tooltips->setShown(m_showTooltips);
     m_editor->buildEditorPage(ui->tabWidget->currentIndex()); // now that the values it shows are loaded
 
     // Start in the editing layout: the settings tabs shown, the preview (unchecked in the form) hidden.
@@ -149,13 +149,6 @@ void MainWindow::wireMenusAndSwitches()
         connect(action, &QAction::triggered, this, handler);
     connect(ui->changeColoursBox, &QAbstractButton::clicked, this, &MainWindow::editingToggled);
     connect(ui->showPreviewBox, &QAbstractButton::clicked, this, &MainWindow::previewToggled);
-}
-
-void MainWindow::registerNamedWidgets(QWidget *root)
-{
-    for (QWidget *widget : root->findChildren<QWidget *>())
-        if (!widget->objectName().isEmpty())
-            m_widgetsByName.insert(widget->objectName(), widget);
 }
 
 MainWindow::~MainWindow() = default;
@@ -345,23 +338,11 @@ void MainWindow::useBrightTheme()
     saveSettings();
 }
 
-void MainWindow::loadTooltips()
-{
-    m_tooltipTexts = tooltipTexts([this](int index, bool font) { return m_editor->rowName(index, font); });
-}
-
-void MainWindow::showTooltips(bool show)
-{
-    for (const QString &name : tooltipWidgets())
-        if (QWidget *widget = m_widgetsByName.value(name))
-            widget->setToolTip(show ? m_tooltipTexts.value(name) : QString());
-}
-
 void MainWindow::toggleTooltips()
 {
     m_showTooltips = !m_showTooltips;
     ui->actionShow_Tooltips->setChecked(m_showTooltips);
-    showTooltips(m_showTooltips);
+    m_tooltips->setShown(m_showTooltips);
     saveSettings();
 }
 

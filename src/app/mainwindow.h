@@ -7,9 +7,7 @@
 #include "style/style.h"
 #include "style/tablefile.h"
 
-#include <QHash>
 #include <QMainWindow>
-#include <QMap>
 #include <memory>
 
 class CreateSkinPanel;
@@ -18,6 +16,7 @@ class PreviewPanel;
 class SchemeActions;
 class SkinStyles;
 class EditorPanel;
+class WindowTooltips;
 
 namespace Ui {
 class MainWindow;
@@ -51,13 +50,11 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 public:
-    bool saveSettings(); // false when the settings file could not be written
-    void loadSettings();
+    bool saveSettings();         // false when the settings file could not be written
     void applyTheme(int number); // 0 dark, anything else bright
-    void loadTooltips();
-    void showTooltips(bool show);
 
 private:
+    void loadSettings();
     void wireMenusAndSwitches();
     void useDarkTheme();   // "Dark"
     void useBrightTheme(); // "Bright"
@@ -68,8 +65,7 @@ private:
     void editingToggled(); // "Yes" for changing the browser colours and fonts
     void previewToggled(); // "Yes" for showing the browser preview
 
-    void registerNamedWidgets(QWidget *root); // into widgetsByName, for the tooltips
-    void openFile(const QString &path);       // one the window opens (`opens`), dropped or named
+    void openFile(const QString &path); // one the window opens (`opens`), dropped or named
     void prepareFolders();
     void fullRefresh();
     void setUpKeyboard(); // mainwindow_keyboard.cpp
@@ -78,7 +74,7 @@ private:
     void setUpSchemeActions();
 
     std::unique_ptr<Ui::MainWindow> ui;
-    QHash<QString, QWidget *> m_widgetsByName; // every named widget, for the tooltips
+    std::unique_ptr<WindowTooltips> m_tooltips;
 
     CreateSkinPanel *m_createSkin = nullptr;
     ProfilesPanel *m_profiles = nullptr;
@@ -93,6 +89,4 @@ private:
 
     int m_theme = 0;
     bool m_showTooltips = true;
-
-    QMap<QString, QString> m_tooltipTexts;
 };

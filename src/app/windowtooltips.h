@@ -1,0 +1,28 @@
+#pragma once
+
+// The window's tooltips: the tooltip table's texts put on the widgets it names, all shown or all
+// taken off at once. Pages built later join through addWidgetsBelow.
+
+#include <QHash>
+#include <QMap>
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+class WindowTooltips
+{
+public:
+    // `rowName` names a row for the tooltips of rows without a text of their own.
+    explicit WindowTooltips(std::function<QString(int index, bool font)> rowName);
+
+    void addWidgetsBelow(QWidget *root); // every named widget under it, shown as the others are
+    void setShown(bool shown);
+    bool shown() const { return m_shown; }
+
+private:
+    std::function<QString(int, bool)> m_rowName;
+    QHash<QString, QWidget *> m_widgetsByName;
+    QMap<QString, QString> m_texts; // read when first shown: names of rows are translated by then
+    bool m_shown = false;
+};
