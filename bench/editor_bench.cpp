@@ -81,9 +81,9 @@ void colourEdit(benchmark::State &state, const char *pickButton)
         click(pickButton);
     }
 }
-BENCHMARK_CAPTURE(colourEdit, list, "listtextbutton")->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(colourEdit, background, "backcolorbutton")->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(colourEdit, plugin, "plugin_knobborder_button")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(colourEdit, list, "listTextPick")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(colourEdit, background, "backgroundcolorPick")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(colourEdit, plugin, "fxKnobborderPick")->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -213,7 +213,7 @@ void EditorPanel::showColour(int key)
 void EditorPanel::pickColour(int key)
 {
     // The dialog says which row it edits; on rows that can be transparent, any opacity can be chosen.
-    const bool alpha = *colourKeys[key].transparency != '\0';
+    const bool alpha = colourKeys[key].transparent;
     const QColor chosen =
         Dialogs::getColor(m_style.colours[std::size_t(key)], m_window, rowName(key, false), alpha);
     if (chosen.isValid())

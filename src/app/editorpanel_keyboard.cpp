@@ -60,8 +60,7 @@ void EditorPanel::nameRowsForScreenReaders(int page)
 
 void EditorPanel::setColourFromText(int key, const QString &text)
 {
-    const std::optional<QColor> colour =
-        colourFromText(text, *stylekeys::colourKeys[key].transparency != '\0');
+    const std::optional<QColor> colour = colourFromText(text, stylekeys::colourKeys[key].transparent);
     if (!colour) {
         emit remark(tr("\"%1\" is not a colour this row can take").arg(text.left(40)));
         return;

@@ -52,28 +52,28 @@ struct RowHelp
     const char *text; // translated in the context "MainWindow", with the form's texts
 };
 const RowHelp rowHelp[] = {
-    {"resetbackcolor",
+    {"backgroundcolorReset",
      QT_TRANSLATE_NOOP("MainWindow",
                        "<html><head/><body><p><span style=\" font-size:9pt;\">Reset Background color to its "
                        "default value</span></p></body></html>")},
-    {"backcolorbutton",
+    {"backgroundcolorPick",
      QT_TRANSLATE_NOOP(
          "MainWindow",
          "<html><head/><body><p><span style=\" font-size:9pt;\">Select a color for the</span><span "
          "style=\" font-size:9pt; font-weight:600;\"> Background</span><span style=\" "
          "font-size:9pt;\"> of the Browser</span></p></body></html>")},
-    {"background_transp",
+    {"backgroundcolorTransparent",
      QT_TRANSLATE_NOOP(
          "MainWindow",
          "<html><head/><body><p><span style=\" font-size:9pt;\">Click to make the background of "
          "the Browser transparent</span></p><p><span style=\" font-style:italic;\">the background "
          "graphics of the skin png will be visible</span></p></body></html>")},
-    {"resetlistover",
+    {"listOverReset",
      QT_TRANSLATE_NOOP(
          "MainWindow",
          "<html><head/><body><p><span style=\" font-size:9pt;\">Reset the background color of lines "
          "(when mouse is over), to its default value</span></p></body></html>")},
-    {"listoverbutton",
+    {"listOverPick",
      QT_TRANSLATE_NOOP(
          "MainWindow",
          "<html><head/><body><p><span style=\" font-size:9pt;\">Select a color for the </span><span "
@@ -108,9 +108,9 @@ QLabel *label(QWidget *page, const QString &name, const QRect &geometry, const Q
     return widget;
 }
 
-QPushButton *button(QWidget *page, const char *name, const QRect &geometry, const QString &text)
+QPushButton *button(QWidget *page, const QString &name, const QRect &geometry, const QString &text)
 {
-    auto *widget = place<QPushButton>(page, QLatin1String(name), geometry);
+    auto *widget = place<QPushButton>(page, name, geometry);
     widget->setText(text);
     return widget;
 }
@@ -129,51 +129,55 @@ QString widestColourName(const QFont &font, bool alpha)
 ColourRow buildColourRow(QWidget *page, const stylekeys::ColourKey &key)
 {
     const ColumnGroup &group = columnGroups[key.group - 1];
-    const bool hasTransparency = *key.transparency != '\0';
+    using stylekeys::RowPart;
+    const auto name = [&key](RowPart part) { return stylekeys::widgetName(key, part); };
     const int y = key.y;
 
-    QRect caption(group.caption, y, hasTransparency ? captionWidthBesideTransparency : captionWidth,
+    QRect caption(group.caption, y, key.transparent ? captionWidthBesideTransparency : captionWidth,
                   rowHeight);
     if (key.page == stylekeys::Page::Prelisten && key.group == 2)
         caption = QRect(prelistenGroup2CaptionX, y, prelistenGroup2CaptionWidth, rowHeight);
 
     ColourRow row{};
-    row.caption = label(page, stylekeys::captionObjectName(key), caption, keyText(key.caption));
-    if (hasTransparency) {
+    row.caption = label(page, name(RowPart::Caption), caption, keyText(key.caption));
+    if (key.transparent) {
         const QRect geometry(group.pick - transparencyLeftOfPick, y, transparencyWidth, rowHeight);
-        row.transparency = button(page, key.transparency, geometry, QStringLiteral("x"));
+        row.transparency = button(page, name(RowPart::Transparent), geometry, QStringLiteral("x"));
     }
-    row.pick = button(page, key.pick, QRect(group.pick, y, colourButtonWidth, rowHeight),
+    row.pick = button(page, name(RowPart::Pick), QRect(group.pick, y, colourButtonWidth, rowHeight),
                       QCoreApplication::translate("MainWindow", "Color"));
     row.swatch =
-        place<QLineEdit>(page, QLatin1String(key.swatch), QRect(group.swatch, y, swatchWidth, rowHeight));
+        place<QLineEdit>(page, name(RowPart::Swatch), QRect(group.swatch, y, swatchWidth, rowHeight));
     // The swatch only shows the colour; its text is never edited.
     row.swatch->setEnabled(false);
-    row.value = label(page, QLatin1String(key.value), QRect(group.value, y, valueWidth, rowHeight));
+    row.value = label(page, name(RowPart::Value), QRect(group.value, y, valueWidth, rowHeight));
     row.value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    condenseToFit(row.value, widestColourName(row.value->font(), key.alpha || hasTransparency));
-    row.reset = button(page, key.reset, QRect(group.reset, y, resetWidth, rowHeight), keyText(key.resetText));
+    condenseToFit(row.value, widestColourName(row.value->font(), key.alpha || key.transparent));
+    row.reset = button(page, name(RowPart::Reset), QRect(group.reset, y, resetWidth, rowHeight),
+                       keyText(key.resetText));
     return row;
 }
 
 FontRow buildFontRow(QWidget *page, const stylekeys::FontGroupKey &group)
 {
+    using stylekeys::FontPart;
     const int x = group.x;
     const int y = group.y;
-    auto textLabel = [&](const char *name, int offset, int width) {
-        return label(page, QLatin1String(name), QRect(x + offset, y, width, fontLabelHeight));
+    const auto name = [&group](FontPart part) { return stylekeys::widgetName(group, part); };
+    const auto textLabel = [&](FontPart part, int offset, int width) {
+        return label(page, name(part), QRect(x + offset, y, width, fontLabelHeight));
     };
 
     FontRow row{};
-    row.caption = label(page, QLatin1String(group.prefix) + QLatin1String("font_caption"),
-                        QRect(x, y, fontCaptionWidth, rowHeight), keyText(group.caption));
-    row.font = button(page, group.fontButton, QRect(x + fontButtonOffset, y, fontButtonWidth, rowHeight),
+    row.caption = label(page, name(FontPart::Caption), QRect(x, y, fontCaptionWidth, rowHeight),
+                        keyText(group.caption));
+    row.font = button(page, name(FontPart::Pick), QRect(x + fontButtonOffset, y, fontButtonWidth, rowHeight),
                       QCoreApplication::translate("MainWindow", "Font"));
-    row.reset = button(page, group.resetButton, QRect(x + fontResetOffset, y, fontResetWidth, rowHeight),
+    row.reset = button(page, name(FontPart::Reset), QRect(x + fontResetOffset, y, fontResetWidth, rowHeight),
                        QCoreApplication::translate("MainWindow", "Reset"));
-    row.name = textLabel(group.nameLabel, fontNameOffset, fontNameWidth);
-    row.weight = textLabel(group.weightLabel, fontWeightOffset, fontWeightWidth);
-    row.size = textLabel(group.sizeLabel, fontSizeOffset, fontSizeWidth);
+    row.name = textLabel(FontPart::Name, fontNameOffset, fontNameWidth);
+    row.weight = textLabel(FontPart::Weight, fontWeightOffset, fontWeightWidth);
+    row.size = textLabel(FontPart::Size, fontSizeOffset, fontSizeWidth);
     // The weight label shows "Weight : " and "Bold" or "Normal".
     condenseToFit(row.weight, fontWeightText(QStringLiteral("Normal")));
     return row;

@@ -19,7 +19,7 @@ const Tooltip tooltipTable[] = {
                        "Dialog Window and select the Turnwise Skin you wish to modify")},
     {"defaultIconsButton",
      QT_TRANSLATE_NOOP("Tooltips", "Select this option to have the Default Browser Icons in your skin")},
-    {"fontheadersbutton", QT_TRANSLATE_NOOP("Tooltips", "Test here what you see")},
+    {"skinheadersFontPick", QT_TRANSLATE_NOOP("Tooltips", "Test here what you see")},
     {"alternativeIconsButton",
      QT_TRANSLATE_NOOP("Tooltips", "Select this option to use the Alternative Browser Icons (found in "
                                    "several custom Turnwise Skins) in your modified Skin")},
@@ -63,22 +63,23 @@ const Tooltip tooltipTable[] = {
      QT_TRANSLATE_NOOP("Tooltips", "Enable to view the Browser Colors and Fonts and apply the changes to the "
                                    "Browser of the modified skin.")},
     {"showPreviewBox", QT_TRANSLATE_NOOP("Tooltips", "Show/Hide the Browser Preview")},
-    {"background_transp",
+    {"backgroundcolorTransparent",
      QT_TRANSLATE_NOOP("Tooltips", "Click to make the background of the Browser transparent.The background "
                                    "graphics of the skin png will be visible")},
-    {"backcolorbutton", QT_TRANSLATE_NOOP("Tooltips", "Select a color for the background of the Browser")},
-    {"resetbackcolor", QT_TRANSLATE_NOOP("Tooltips", "Reset Background color to its default value")},
-    {"listoverbutton",
+    {"backgroundcolorPick",
+     QT_TRANSLATE_NOOP("Tooltips", "Select a color for the background of the Browser")},
+    {"backgroundcolorReset", QT_TRANSLATE_NOOP("Tooltips", "Reset Background color to its default value")},
+    {"listOverPick",
      QT_TRANSLATE_NOOP("Tooltips",
                        "Select a color for the background of the Browser lines when mouse is over")},
-    {"resetlistover",
+    {"listOverReset",
      QT_TRANSLATE_NOOP("Tooltips",
                        "Reset the background color of lines (when mouse is over), to its default value")},
-    {"liststripesbutton",
+    {"listStripesPick",
      QT_TRANSLATE_NOOP("Tooltips", "Select a color as background for the alternate Browser lines")},
-    {"list_stripes_transp_2",
+    {"listStripesTransparent",
      QT_TRANSLATE_NOOP("Tooltips", "Make the alternate Browser lines transparent (no Stripes)")},
-    {"resetliststripes",
+    {"listStripesReset",
      QT_TRANSLATE_NOOP("Tooltips",
                        "Reset the background color of the alternate Browser lines, to its default value")},
     {"createSkinButton",
@@ -94,7 +95,7 @@ const Tooltip tooltipTable[] = {
     {"globalsize", QT_TRANSLATE_NOOP("Tooltips", "The size of the skin's fonts, in percent")},
     {"lineheight", QT_TRANSLATE_NOOP("Tooltips", "The height of the Browser lines, in percent")},
     {"resetLineHeightButton", QT_TRANSLATE_NOOP("Tooltips", "Reset the line height to its default value")},
-    {"listoverstripebutton",
+    {"listOverstripesPick",
      QT_TRANSLATE_NOOP("Tooltips",
                        "Select a color as background for the alternate Browser lines, when mouse is over")},
 };
@@ -134,21 +135,28 @@ const char *const otherTooltipWidgets[] = {
 // Rows without a text of their own say what they do to the row they are on.
 void addRowTooltips(QMap<QString, QString> &texts, const std::function<QString(int, bool)> &rowName)
 {
-    const auto add = [&texts](const char *objectName, const char *text, const QString &row) {
-        if (*objectName != '\0' && !texts.contains(QLatin1String(objectName)))
-            texts.insert(QLatin1String(objectName), QCoreApplication::translate("Tooltips", text).arg(row));
+    using stylekeys::FontPart;
+    using stylekeys::RowPart;
+    const auto add = [&texts](const QString &objectName, const char *text, const QString &row) {
+        if (!texts.contains(objectName))
+            texts.insert(objectName, QCoreApplication::translate("Tooltips", text).arg(row));
     };
     for (int key = 0; key < stylekeys::colourKeyCount; ++key) {
         const stylekeys::ColourKey &row = stylekeys::colourKeys[key];
-        add(row.pick, QT_TRANSLATE_NOOP("Tooltips", "Select a color for %1"), rowName(key, false));
-        add(row.reset, QT_TRANSLATE_NOOP("Tooltips", "Reset %1 to the default color"), rowName(key, false));
-        add(row.transparency, QT_TRANSLATE_NOOP("Tooltips", "Make %1 transparent"), rowName(key, false));
+        const auto name = [&row](RowPart part) { return stylekeys::widgetName(row, part); };
+        add(name(RowPart::Pick), QT_TRANSLATE_NOOP("Tooltips", "Select a color for %1"), rowName(key, false));
+        add(name(RowPart::Reset), QT_TRANSLATE_NOOP("Tooltips", "Reset %1 to the default color"),
+            rowName(key, false));
+        if (row.transparent)
+            add(name(RowPart::Transparent), QT_TRANSLATE_NOOP("Tooltips", "Make %1 transparent"),
+                rowName(key, false));
     }
     for (int group = 0; group < stylekeys::fontGroupCount; ++group) {
         const stylekeys::FontGroupKey &row = stylekeys::fontGroups[group];
-        add(row.fontButton, QT_TRANSLATE_NOOP("Tooltips", "Select a font for %1"), rowName(group, true));
-        add(row.resetButton, QT_TRANSLATE_NOOP("Tooltips", "Reset %1 to the default font"),
+        add(stylekeys::widgetName(row, FontPart::Pick), QT_TRANSLATE_NOOP("Tooltips", "Select a font for %1"),
             rowName(group, true));
+        add(stylekeys::widgetName(row, FontPart::Reset),
+            QT_TRANSLATE_NOOP("Tooltips", "Reset %1 to the default font"), rowName(group, true));
     }
 }
 } // namespace
@@ -157,13 +165,15 @@ QStringList tooltipWidgets()
 {
     // Every button of an editor row; rows without a text in the tooltip table show none.
     QStringList names;
+    using stylekeys::widgetName;
     for (const stylekeys::ColourKey &key : stylekeys::colourKeys) {
-        names << QLatin1String(key.pick) << QLatin1String(key.reset);
-        if (*key.transparency != '\0')
-            names << QLatin1String(key.transparency);
+        names << widgetName(key, stylekeys::RowPart::Pick) << widgetName(key, stylekeys::RowPart::Reset);
+        if (key.transparent)
+            names << widgetName(key, stylekeys::RowPart::Transparent);
     }
     for (const stylekeys::FontGroupKey &group : stylekeys::fontGroups)
-        names << QLatin1String(group.fontButton) << QLatin1String(group.resetButton);
+        names << widgetName(group, stylekeys::FontPart::Pick)
+              << widgetName(group, stylekeys::FontPart::Reset);
     for (const char *name : otherTooltipWidgets)
         names << QLatin1String(name);
     return names;

@@ -30,8 +30,7 @@ QString colourName(const QColor &c, bool alpha)
 
 QString colourName(const stylekeys::ColourKey &key, const QColor &c)
 {
-    const bool offersTransparency = *key.transparency != '\0';
-    return colourName(c, key.alpha || (offersTransparency && c.isValid() && c.alpha() != 255));
+    return colourName(c, key.alpha || (key.transparent && c.isValid() && c.alpha() != 255));
 }
 
 QColor Style::colour(const QString &key) const

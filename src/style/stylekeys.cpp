@@ -8,99 +8,99 @@ namespace stylekeys {
 // One row per key, in table-file order; the fields are described in stylekeys.h. The captions and
 // reset texts are translated where the rows are built, in the context "stylekeys".
 // clang-format off
-// key | alpha | pick | swatch | value | reset | transparency | page | group | y | caption | resetText
+// key | alpha | transparent | page | group | y | caption | resetText
 const ColourKey colourKeys[colourKeyCount] = {
-    {"backgroundcolor",            true,  "backcolorbutton",                     "backcolorline",                      "label_117",                         "resetbackcolor",                     "background_transp",      Page::Background, 1, 10,  QT_TRANSLATE_NOOP("stylekeys", "Background"),            QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"seperatorline",              false, "seperatorcolorbutton",                "seperatorcolorline",                 "label_12",                          "resetseperatorcolor",                "",                       Page::Separator,  1, 10,  QT_TRANSLATE_NOOP("stylekeys", "Line"),                  QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"toolbar_background",         false, "toolbarbackcolorbutton",              "toolbarbackcolorline",               "label_17",                          "resettoolbarback",                   "",                       Page::Toolbar,    1, 10,  QT_TRANSLATE_NOOP("stylekeys", "Background"),            QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"toolbar_text",               false, "toolbartextbutton",                   "toolbartext_line",                   "label_18",                          "resettoolbartextbutton",             "",                       Page::Toolbar,    1, 40,  QT_TRANSLATE_NOOP("stylekeys", "Text"),                  QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"toolbar_icon",               false, "toolbariconbutton",                   "toolbaricon_line",                   "label_19",                          "resettoolbariconbutton",             "",                       Page::Toolbar,    1, 70,  QT_TRANSLATE_NOOP("stylekeys", "Icon Background"),       QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"toolbar_border",             false, "toolbarborderbutton",                 "toolbarborder_line",                 "label_20",                          "resettoolbarborderbutton",           "",                       Page::Toolbar,    1, 100, QT_TRANSLATE_NOOP("stylekeys", "Border"),                QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"column_background",          false, "columnbackbutton",                    "columnback_line",                    "label_23",                          "resetcolumnbackbutton",              "",                       Page::Columns,    1, 10,  QT_TRANSLATE_NOOP("stylekeys", "Background"),            QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"column_text",                false, "columntextbutton",                    "columntext_line",                    "label_24",                          "resetcolumntextbutton",              "",                       Page::Columns,    1, 40,  QT_TRANSLATE_NOOP("stylekeys", "Text"),                  QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"scrollbar_back",             false, "scrollbarcolorbutton",                "scrollbarback_line",                 "label_28",                          "resetscrollbarbackbutton",           "",                       Page::Scrollbar,  1, 10,  QT_TRANSLATE_NOOP("stylekeys", "Background"),            QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"scrollbar_button",           false, "scrollbarbutonbutton",                "scrollbarbutton_line",               "label_26",                          "resetscrollbarbuttonbutton",         "",                       Page::Scrollbar,  1, 40,  QT_TRANSLATE_NOOP("stylekeys", "Button"),                QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"info_background",            false, "infobackgrounbutton",                 "infobackground_line",                "infobackground_lb",                 "resetinfobackground",                "",                       Page::Info,       1, 10,  QT_TRANSLATE_NOOP("stylekeys", "Background"),            QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"info_stripes",               false, "infostripesbutton",                   "infostripes_line",                   "infostripes_lb",                    "resetinfostripes",                   "",                       Page::Info,       1, 40,  QT_TRANSLATE_NOOP("stylekeys", "Stripes"),               QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"info_text",                  false, "infotextbutton",                      "infotext_line",                      "infotext_lb",                       "resetinfotext",                      "",                       Page::Info,       1, 70,  QT_TRANSLATE_NOOP("stylekeys", "Text"),                  QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"info_label",                 false, "infolabelbutton",                     "infolabel_line",                     "infolabel_lb",                      "resetinfolabel",                     "",                       Page::Info,       2, 10,  QT_TRANSLATE_NOOP("stylekeys", "Label"),                 QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"info_artist",                false, "infoartistbutton",                    "infoartist_line",                    "infoartist_lb",                     "resetinfoartist",                    "",                       Page::Info,       2, 40,  QT_TRANSLATE_NOOP("stylekeys", "Artist"),                QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"info_title",                 false, "infotitlebutton",                     "infotitle_line",                     "infotitle_lb",                      "resetinfotitle",                     "",                       Page::Info,       2, 70,  QT_TRANSLATE_NOOP("stylekeys", "Title"),                 QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"list_background",            false, "listbackgroundbutton",                "listbackground_line",                "label_11",                          "resetlistbackground",                "list_background_transp", Page::Columns,    1, 70,  QT_TRANSLATE_NOOP("stylekeys", "Border"),                QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"list_stripes",               true,  "liststripesbutton",                   "liststripes_line",                   "label_36",                          "resetliststripes",                   "list_stripes_transp_2",  Page::Lists,      1, 40,  QT_TRANSLATE_NOOP("stylekeys", "Stripes"),               QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"list_over",                  false, "listoverbutton",                      "listover_line",                      "label_38",                          "resetlistover",                      "list_over_transp",       Page::Lists,      1, 10,  QT_TRANSLATE_NOOP("stylekeys", "Over"),                  QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"list_overstripes",           false, "listoverstripebutton",                "listoverstripe_line",                "label_37",                          "resetlistoverstripe",                "",                       Page::Lists,      1, 70,  QT_TRANSLATE_NOOP("stylekeys", "Stripes Over"),          QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"list_selected",              false, "listselectedbutton",                  "listselected_line",                  "label_41",                          "resetlistselected",                  "",                       Page::Lists,      1, 130, QT_TRANSLATE_NOOP("stylekeys", "Selected"),              QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"list_focus",                 false, "listfocusbutton",                     "listfocus_line",                     "label_43",                          "resetlistfocus",                     "",                       Page::Lists,      1, 100, QT_TRANSLATE_NOOP("stylekeys", "Focus"),                 QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"list_text",                  false, "listtextbutton",                      "listtext_line",                      "label_42",                          "resetlisttext",                      "",                       Page::Lists,      2, 10,  QT_TRANSLATE_NOOP("stylekeys", "Text"),                  QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"list_overtext",              false, "listovertextbutton",                  "listovertext_line",                  "label_88",                          "resetlistovertext",                  "",                       Page::Lists,      2, 70,  QT_TRANSLATE_NOOP("stylekeys", "Text Over"),             QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"list_selectedtext",          false, "listselectedtextbutton",              "listselectedtext_line",              "label_93",                          "resetlistselectedtext",              "",                       Page::Lists,      2, 100, QT_TRANSLATE_NOOP("stylekeys", "Text Selected"),         QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"list_focustext",             false, "listtextfocusbutton",                 "listtextfocus_line",                 "label_50",                          "resetlisttextfocus",                 "",                       Page::Lists,      2, 40,  QT_TRANSLATE_NOOP("stylekeys", "Text Focus"),            QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"list_automix",               false, "listautomixbutton",                   "listautomix_line",                   "label_49",                          "resetlistautomix",                   "",                       Page::Lists,      2, 130, QT_TRANSLATE_NOOP("stylekeys", "Automix"),               QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"list_livefeedback",          false, "listfeedbackbutton",                  "listfeedback_line",                  "label_58",                          "resetlistfeedback",                  "",                       Page::Lists,      3, 40,  QT_TRANSLATE_NOOP("stylekeys", "Live Feedback"),         QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"list_download",              false, "listdownloadbutton",                  "listdownload_list",                  "label_47",                          "resetlistdownload",                  "",                       Page::Lists,      3, 10,  QT_TRANSLATE_NOOP("stylekeys", "Download"),              QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"list_scan",                  false, "listscanbutton",                      "listscan_line",                      "label_59",                          "resetlistscan",                      "",                       Page::Lists,      3, 70,  QT_TRANSLATE_NOOP("stylekeys", "Scan"),                  QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"list_button",                false, "listbuttonbutton",                    "listbutton_line",                    "label_52",                          "resetlistbutton",                    "",                       Page::Lists,      3, 100, QT_TRANSLATE_NOOP("stylekeys", "Button"),                QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"list_buttonactive",          false, "listbuttonactivebutton",              "listactivebutton_line",              "label_62",                          "resetlistactivebutton",              "",                       Page::Lists,      3, 130, QT_TRANSLATE_NOOP("stylekeys", "Button Active"),         QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"list_insert",                false, "listinsertbutton",                    "listinsert_line",                    "label_63",                          "resetlistinsert",                    "",                       Page::Lists,      1, 160, QT_TRANSLATE_NOOP("stylekeys", "Insert"),                QT_TRANSLATE_NOOP("stylekeys", "Default")},
-    {"search_background",          false, "search_back_but",                     "search_back_color",                  "search_back_value",                 "reset_search_back",                  "",                       Page::Search,     1, 10,  QT_TRANSLATE_NOOP("stylekeys", "Background"),            QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"search_border",              false, "search_border_but",                   "search_border_color",                "search_border_value",               "reset_search_border",                "",                       Page::Search,     1, 40,  QT_TRANSLATE_NOOP("stylekeys", "Border"),                QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"search_selected",            false, "search_select_but",                   "search_selected_color",              "search_selected_value",             "reset_search_select",                "",                       Page::Search,     1, 70,  QT_TRANSLATE_NOOP("stylekeys", "Selected"),              QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"search_text",                false, "search_text_but",                     "search_text_color",                  "search_text_value",                 "reset_search_text",                  "",                       Page::Search,     1, 100, QT_TRANSLATE_NOOP("stylekeys", "Text"),                  QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"search_cursor",              false, "search_cursor_but",                   "search_cursor_color",                "search_cursor_value",               "reset_search_cursor",                "",                       Page::Search,     1, 130, QT_TRANSLATE_NOOP("stylekeys", "Cursor"),                QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"grids_background",           false, "gridbackgroundbutton",                "gridbackground_line",                "gridbackground_lb",                 "resetgridbackground",                "",                       Page::Grids,      1, 10,  QT_TRANSLATE_NOOP("stylekeys", "Background"),            QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"grids_over",                 false, "gridoverbutton",                      "gridover_line",                      "gridover_lb",                       "resetgridover",                      "",                       Page::Grids,      1, 40,  QT_TRANSLATE_NOOP("stylekeys", "Over"),                  QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"grids_selected",             false, "gridselectedbutton",                  "gridselected_line",                  "gridselected_lb",                   "resetgridselected",                  "",                       Page::Grids,      1, 70,  QT_TRANSLATE_NOOP("stylekeys", "Selected"),              QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"grids_focus",                false, "gridfocusbutton",                     "gridfocus_line",                     "gridfocus_lb",                      "resetgridfocus",                     "",                       Page::Grids,      1, 100, QT_TRANSLATE_NOOP("stylekeys", "Focus"),                 QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"grids_text",                 false, "gridtextbutton",                      "gridtext_line",                      "gridtext_lb",                       "resetgridtext",                      "",                       Page::Grids,      1, 130, QT_TRANSLATE_NOOP("stylekeys", "Text"),                  QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"grids_overtext",             false, "gridovertextbutton",                  "gridovertext_line",                  "gridovertext_lb",                   "resetgridovertext",                  "",                       Page::Grids,      2, 10,  QT_TRANSLATE_NOOP("stylekeys", "Text Over"),             QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"grids_selectedtext",         false, "gridselectedtextbutton",              "gridselectedtext_line",              "gridselectedtext_lb",               "resetgridselectedtext",              "",                       Page::Grids,      2, 40,  QT_TRANSLATE_NOOP("stylekeys", "Text Selected"),         QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"grids_focustext",            false, "gridfocustextbutton",                 "gridfocustext_line",                 "gridfocustext_lb",                  "resetgridfocustext",                 "",                       Page::Grids,      2, 70,  QT_TRANSLATE_NOOP("stylekeys", "Text Focus"),            QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"grids_stripes",              false, "gridstripesbutton",                   "gridstripes_line",                   "gridstripes_lb",                    "resetgridstripes",                   "",                       Page::Grids,      2, 100, QT_TRANSLATE_NOOP("stylekeys", "Stripes"),               QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"grids_overstripes",          false, "gridoverstripesbutton",               "gridoverstripes_line",               "gridoverstripes_lb",                "resetgridoverstripes",               "",                       Page::Grids,      2, 130, QT_TRANSLATE_NOOP("stylekeys", "Stripes Over"),          QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"grids_selectedstripes",      false, "gridselectedstripesbutton",           "gridselectedstripes_line",           "gridselectedstripes_lb",            "resetgridselectedstripes",           "",                       Page::Grids,      3, 10,  QT_TRANSLATE_NOOP("stylekeys", "Stripes Selected"),      QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"grids_focusstripes",         false, "gridfocusstripesbutton",              "gridfocusedstripes_line",            "gridfocusstripes_lb",               "resetgridfocusstripes",              "",                       Page::Grids,      3, 40,  QT_TRANSLATE_NOOP("stylekeys", "Stripes Focus"),         QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"grids_label",                false, "gridlabelbutton",                     "gridlabel_line",                     "gridlabel_lb",                      "resetgridlabel",                     "",                       Page::Grids,      3, 70,  QT_TRANSLATE_NOOP("stylekeys", "Label"),                 QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"prelisten_background",       false, "prelisten_back_but",                  "prelisten_back_color",               "prelisten_back_value",              "reset_prelisten_back",               "",                       Page::Prelisten,  1, 10,  QT_TRANSLATE_NOOP("stylekeys", "Background"),            QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"prelisten_border",           false, "prelisten_border_but",                "prelisten_border_color",             "prelisten_border_value",            "reset_prelisten_border",             "",                       Page::Prelisten,  1, 40,  QT_TRANSLATE_NOOP("stylekeys", "Border"),                QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"prelisten_selected",         false, "prelisten_selected_button",           "prelisten_selected_color",           "prelisten_selected_value",          "reset_prelisten_selected",           "",                       Page::Prelisten,  1, 70,  QT_TRANSLATE_NOOP("stylekeys", "Selected"),              QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"prelisten_cursor",           false, "prelisten_cursor_button",             "prelisten_cursor_color",             "prelisten_cursor_value",            "reset_prelisten_cursor",             "",                       Page::Prelisten,  1, 100, QT_TRANSLATE_NOOP("stylekeys", "Cursor"),                QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"prelisten_button",           false, "prelisten_button_but",                "prelisten_button_color",             "prelisten_button_value",            "reset_prelisten_button",             "",                       Page::Prelisten,  2, 10,  QT_TRANSLATE_NOOP("stylekeys", "Button"),                QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"prelisten_buttonbackground", false, "prelisten_butback_but",               "prelisten_butonback_color",          "prelisten_butback_value",           "reset_prelisten_butback",            "",                       Page::Prelisten,  2, 40,  QT_TRANSLATE_NOOP("stylekeys", "Button Background"),     QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"prelisten_buttonselected",   false, "prelisten_butsel_color",              "prelisten_buttonselect_color",       "prelisten_butsel_value",            "reset_prelisten_butsel",             "",                       Page::Prelisten,  2, 70,  QT_TRANSLATE_NOOP("stylekeys", "Button Selected"),       QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"fx_back",                    false, "plugin_back_button",                  "plugin_back_color",                  "plugin_back_name",                  "plugin_back_reset",                  "",                       Page::Plugin,     1, 10,  QT_TRANSLATE_NOOP("stylekeys", "Background"),            QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"fx_titleback",               false, "plugin_backtitle_button",             "plugin_backtitle_color",             "plugin_backtitle_name",             "plugin_backtitle_reset",             "",                       Page::Plugin,     1, 40,  QT_TRANSLATE_NOOP("stylekeys", "Title Background"),      QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"fx_buttonfill_start",        false, "plugin_buttonfillstart_button",       "plugin_buttonfillstart_color",       "plugin_buttonfillstart_name",       "plugin_buttonfillstart_reset",       "",                       Page::Plugin,     2, 100, QT_TRANSLATE_NOOP("stylekeys", "Button Fill Start"),     QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"fx_buttonfill_end",          false, "plugin_buttonfillend_button",         "plugin_buttonfillend_color",         "plugin_buttonfillend_name",         "plugin_buttonfillend_reset",         "",                       Page::Plugin,     2, 130, QT_TRANSLATE_NOOP("stylekeys", "Button Fill End"),       QT_TRANSLATE_NOOP("stylekeys", "Start")},
-    {"fx_buttonborder",            false, "plugin_buttonborder_button",          "plugin_buttonborder_color",          "plugin_buttonborder_name",          "plugin_buttonborder_reset",          "",                       Page::Plugin,     2, 160, QT_TRANSLATE_NOOP("stylekeys", "Button Border"),         QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"fx_selectbuttonfill_start",  false, "plugin_selectbuttonfillstart_button", "plugin_selectbuttonfillstart_color", "plugin_selectbuttonfillstart_name", "plugin_selectbuttonfillstart_reset", "",                       Page::Plugin,     3, 100, QT_TRANSLATE_NOOP("stylekeys", "But.Fill Select Start"), QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"fx_selectbuttonfill_end",    false, "plugin_selectbuttonfillend_button",   "plugin_selectbuttonfillend_color",   "plugin_selectbuttonfillend_name",   "plugin_selectbuttonfillend_reset",   "",                       Page::Plugin,     3, 130, QT_TRANSLATE_NOOP("stylekeys", "But.Fill Select End"),   QT_TRANSLATE_NOOP("stylekeys", "Start")},
-    {"fx_selectbuttonborder",      false, "plugin_selectbuttonborder_button",    "plugin_selectbuttonborder_color",    "plugin_selectbuttonborder_name",    "plugin_selectbuttonborder_reset",    "",                       Page::Plugin,     3, 160, QT_TRANSLATE_NOOP("stylekeys", "But.Border Select"),     QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"fx_overbuttonfill_start",    false, "plugin_overbuttonfillstart_button",   "plugin_overbuttonfillstart_color",   "plugin_overbuttonfillrstart_name",  "plugin_overbuttonfillstart_reset",   "",                       Page::Plugin,     3, 10,  QT_TRANSLATE_NOOP("stylekeys", "But.Fill Over Start"),   QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"fx_overbuttonfill_end",      false, "plugin_overbuttonfillend_button",     "plugin_overbuttonfillend_color",     "plugin_overbuttonfillend_name",     "plugin_overbuttonfillend_reset",     "",                       Page::Plugin,     3, 40,  QT_TRANSLATE_NOOP("stylekeys", "But.Fill Over End"),     QT_TRANSLATE_NOOP("stylekeys", "Start")},
-    {"fx_overbuttonborder",        false, "plugin_overbuttonborder_button",      "plugin_overbuttonborder_color",      "plugin_overbuttonborder_name",      "plugin_overbuttonborder_reset",      "",                       Page::Plugin,     3, 70,  QT_TRANSLATE_NOOP("stylekeys", "But.Border Over"),       QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"fx_knobback_start",          false, "plugin_knobfillstart_button",         "plugin_knobfillstart_color",         "plugin_knobfillstart_name",         "plugin_knobfillstart_reset",         "",                       Page::Plugin,     1, 130, QT_TRANSLATE_NOOP("stylekeys", "Knob Fill Start"),       QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"fx_knobback_end",            false, "plugin_knobfillend_button",           "plugin_knobfillend_color",           "plugin_knobfillend_name",           "plugin_knobfillend_reset",           "",                       Page::Plugin,     1, 160, QT_TRANSLATE_NOOP("stylekeys", "Knob Fill End"),         QT_TRANSLATE_NOOP("stylekeys", "Start")},
-    {"fx_knobborder",              false, "plugin_knobborder_button",            "plugin_knobborder_color",            "plugin_knobborder_name",            "plugin_knobborder_reset",            "",                       Page::Plugin,     2, 10,  QT_TRANSLATE_NOOP("stylekeys", "Knob Ring Fill"),        QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"fx_knobborderout",           false, "plugin_knobborderout_button",         "plugin_knobborderout_color",         "plugin_knobborderout_name",         "plugin_knobborderout_reset",         "",                       Page::Plugin,     2, 40,  QT_TRANSLATE_NOOP("stylekeys", "Knob Ring Border"),      QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"fx_knobfader",               false, "plugin_knobfader_button",             "plugin_knobfader_color",             "plugin_knobfader_name",             "plugin_knobfader_reset",             "",                       Page::Plugin,     2, 70,  QT_TRANSLATE_NOOP("stylekeys", "Knob Fader"),            QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"fx_titletext",               false, "plugin_titletext_button",             "plugin_titletext_color",             "plugin_titletext_name",             "plugin_titletext_reset",             "",                       Page::PluginText, 1, 40,  QT_TRANSLATE_NOOP("stylekeys", "Title Text"),            QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"fx_text",                    false, "plugin_text_button",                  "plugin_text_color",                  "plugin_text_name",                  "plugin_text_reset",                  "",                       Page::PluginText, 1, 10,  QT_TRANSLATE_NOOP("stylekeys", "Knob Text"),             QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"fx_button_text",             false, "plugin_textbutton_button",            "plugin_textbutton_color",            "plugin_textbutton_name",            "plugin_textbutton_reset",            "",                       Page::PluginText, 1, 70,  QT_TRANSLATE_NOOP("stylekeys", "Button Text"),           QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"fx_buttonover_text",         false, "plugin_textbuttonover_button",        "plugin_textbuttonover_color",        "plugin_textbuttonover_name",        "plugin_textbuttonover_reset",        "",                       Page::PluginText, 1, 100, QT_TRANSLATE_NOOP("stylekeys", "Button Text Over"),      QT_TRANSLATE_NOOP("stylekeys", "Reset")},
-    {"fx_buttonselect_text",       false, "plugin_textbuttonselect_button",      "plugin_textbuttonselect_color",      "plugin_textbuttonselect_name",      "plugin_textbuttonselect_reset",      "",                       Page::PluginText, 1, 130, QT_TRANSLATE_NOOP("stylekeys", "Button Text Select"),    QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"backgroundcolor",            true,  true,  Page::Background, 1, 10,  QT_TRANSLATE_NOOP("stylekeys", "Background"),            QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"seperatorline",              false, false, Page::Separator,  1, 10,  QT_TRANSLATE_NOOP("stylekeys", "Line"),                  QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"toolbar_background",         false, false, Page::Toolbar,    1, 10,  QT_TRANSLATE_NOOP("stylekeys", "Background"),            QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"toolbar_text",               false, false, Page::Toolbar,    1, 40,  QT_TRANSLATE_NOOP("stylekeys", "Text"),                  QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"toolbar_icon",               false, false, Page::Toolbar,    1, 70,  QT_TRANSLATE_NOOP("stylekeys", "Icon Background"),       QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"toolbar_border",             false, false, Page::Toolbar,    1, 100, QT_TRANSLATE_NOOP("stylekeys", "Border"),                QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"column_background",          false, false, Page::Columns,    1, 10,  QT_TRANSLATE_NOOP("stylekeys", "Background"),            QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"column_text",                false, false, Page::Columns,    1, 40,  QT_TRANSLATE_NOOP("stylekeys", "Text"),                  QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"scrollbar_back",             false, false, Page::Scrollbar,  1, 10,  QT_TRANSLATE_NOOP("stylekeys", "Background"),            QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"scrollbar_button",           false, false, Page::Scrollbar,  1, 40,  QT_TRANSLATE_NOOP("stylekeys", "Button"),                QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"info_background",            false, false, Page::Info,       1, 10,  QT_TRANSLATE_NOOP("stylekeys", "Background"),            QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"info_stripes",               false, false, Page::Info,       1, 40,  QT_TRANSLATE_NOOP("stylekeys", "Stripes"),               QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"info_text",                  false, false, Page::Info,       1, 70,  QT_TRANSLATE_NOOP("stylekeys", "Text"),                  QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"info_label",                 false, false, Page::Info,       2, 10,  QT_TRANSLATE_NOOP("stylekeys", "Label"),                 QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"info_artist",                false, false, Page::Info,       2, 40,  QT_TRANSLATE_NOOP("stylekeys", "Artist"),                QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"info_title",                 false, false, Page::Info,       2, 70,  QT_TRANSLATE_NOOP("stylekeys", "Title"),                 QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"list_background",            false, true,  Page::Columns,    1, 70,  QT_TRANSLATE_NOOP("stylekeys", "Border"),                QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"list_stripes",               true,  true,  Page::Lists,      1, 40,  QT_TRANSLATE_NOOP("stylekeys", "Stripes"),               QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"list_over",                  false, true,  Page::Lists,      1, 10,  QT_TRANSLATE_NOOP("stylekeys", "Over"),                  QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"list_overstripes",           false, false, Page::Lists,      1, 70,  QT_TRANSLATE_NOOP("stylekeys", "Stripes Over"),          QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"list_selected",              false, false, Page::Lists,      1, 130, QT_TRANSLATE_NOOP("stylekeys", "Selected"),              QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"list_focus",                 false, false, Page::Lists,      1, 100, QT_TRANSLATE_NOOP("stylekeys", "Focus"),                 QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"list_text",                  false, false, Page::Lists,      2, 10,  QT_TRANSLATE_NOOP("stylekeys", "Text"),                  QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"list_overtext",              false, false, Page::Lists,      2, 70,  QT_TRANSLATE_NOOP("stylekeys", "Text Over"),             QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"list_selectedtext",          false, false, Page::Lists,      2, 100, QT_TRANSLATE_NOOP("stylekeys", "Text Selected"),         QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"list_focustext",             false, false, Page::Lists,      2, 40,  QT_TRANSLATE_NOOP("stylekeys", "Text Focus"),            QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"list_automix",               false, false, Page::Lists,      2, 130, QT_TRANSLATE_NOOP("stylekeys", "Automix"),               QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"list_livefeedback",          false, false, Page::Lists,      3, 40,  QT_TRANSLATE_NOOP("stylekeys", "Live Feedback"),         QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"list_download",              false, false, Page::Lists,      3, 10,  QT_TRANSLATE_NOOP("stylekeys", "Download"),              QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"list_scan",                  false, false, Page::Lists,      3, 70,  QT_TRANSLATE_NOOP("stylekeys", "Scan"),                  QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"list_button",                false, false, Page::Lists,      3, 100, QT_TRANSLATE_NOOP("stylekeys", "Button"),                QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"list_buttonactive",          false, false, Page::Lists,      3, 130, QT_TRANSLATE_NOOP("stylekeys", "Button Active"),         QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"list_insert",                false, false, Page::Lists,      1, 160, QT_TRANSLATE_NOOP("stylekeys", "Insert"),                QT_TRANSLATE_NOOP("stylekeys", "Default")},
+    {"search_background",          false, false, Page::Search,     1, 10,  QT_TRANSLATE_NOOP("stylekeys", "Background"),            QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"search_border",              false, false, Page::Search,     1, 40,  QT_TRANSLATE_NOOP("stylekeys", "Border"),                QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"search_selected",            false, false, Page::Search,     1, 70,  QT_TRANSLATE_NOOP("stylekeys", "Selected"),              QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"search_text",                false, false, Page::Search,     1, 100, QT_TRANSLATE_NOOP("stylekeys", "Text"),                  QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"search_cursor",              false, false, Page::Search,     1, 130, QT_TRANSLATE_NOOP("stylekeys", "Cursor"),                QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"grids_background",           false, false, Page::Grids,      1, 10,  QT_TRANSLATE_NOOP("stylekeys", "Background"),            QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"grids_over",                 false, false, Page::Grids,      1, 40,  QT_TRANSLATE_NOOP("stylekeys", "Over"),                  QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"grids_selected",             false, false, Page::Grids,      1, 70,  QT_TRANSLATE_NOOP("stylekeys", "Selected"),              QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"grids_focus",                false, false, Page::Grids,      1, 100, QT_TRANSLATE_NOOP("stylekeys", "Focus"),                 QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"grids_text",                 false, false, Page::Grids,      1, 130, QT_TRANSLATE_NOOP("stylekeys", "Text"),                  QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"grids_overtext",             false, false, Page::Grids,      2, 10,  QT_TRANSLATE_NOOP("stylekeys", "Text Over"),             QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"grids_selectedtext",         false, false, Page::Grids,      2, 40,  QT_TRANSLATE_NOOP("stylekeys", "Text Selected"),         QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"grids_focustext",            false, false, Page::Grids,      2, 70,  QT_TRANSLATE_NOOP("stylekeys", "Text Focus"),            QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"grids_stripes",              false, false, Page::Grids,      2, 100, QT_TRANSLATE_NOOP("stylekeys", "Stripes"),               QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"grids_overstripes",          false, false, Page::Grids,      2, 130, QT_TRANSLATE_NOOP("stylekeys", "Stripes Over"),          QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"grids_selectedstripes",      false, false, Page::Grids,      3, 10,  QT_TRANSLATE_NOOP("stylekeys", "Stripes Selected"),      QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"grids_focusstripes",         false, false, Page::Grids,      3, 40,  QT_TRANSLATE_NOOP("stylekeys", "Stripes Focus"),         QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"grids_label",                false, false, Page::Grids,      3, 70,  QT_TRANSLATE_NOOP("stylekeys", "Label"),                 QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"prelisten_background",       false, false, Page::Prelisten,  1, 10,  QT_TRANSLATE_NOOP("stylekeys", "Background"),            QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"prelisten_border",           false, false, Page::Prelisten,  1, 40,  QT_TRANSLATE_NOOP("stylekeys", "Border"),                QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"prelisten_selected",         false, false, Page::Prelisten,  1, 70,  QT_TRANSLATE_NOOP("stylekeys", "Selected"),              QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"prelisten_cursor",           false, false, Page::Prelisten,  1, 100, QT_TRANSLATE_NOOP("stylekeys", "Cursor"),                QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"prelisten_button",           false, false, Page::Prelisten,  2, 10,  QT_TRANSLATE_NOOP("stylekeys", "Button"),                QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"prelisten_buttonbackground", false, false, Page::Prelisten,  2, 40,  QT_TRANSLATE_NOOP("stylekeys", "Button Background"),     QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"prelisten_buttonselected",   false, false, Page::Prelisten,  2, 70,  QT_TRANSLATE_NOOP("stylekeys", "Button Selected"),       QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"fx_back",                    false, false, Page::Plugin,     1, 10,  QT_TRANSLATE_NOOP("stylekeys", "Background"),            QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"fx_titleback",               false, false, Page::Plugin,     1, 40,  QT_TRANSLATE_NOOP("stylekeys", "Title Background"),      QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"fx_buttonfill_start",        false, false, Page::Plugin,     2, 100, QT_TRANSLATE_NOOP("stylekeys", "Button Fill Start"),     QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"fx_buttonfill_end",          false, false, Page::Plugin,     2, 130, QT_TRANSLATE_NOOP("stylekeys", "Button Fill End"),       QT_TRANSLATE_NOOP("stylekeys", "Start")},
+    {"fx_buttonborder",            false, false, Page::Plugin,     2, 160, QT_TRANSLATE_NOOP("stylekeys", "Button Border"),         QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"fx_selectbuttonfill_start",  false, false, Page::Plugin,     3, 100, QT_TRANSLATE_NOOP("stylekeys", "But.Fill Select Start"), QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"fx_selectbuttonfill_end",    false, false, Page::Plugin,     3, 130, QT_TRANSLATE_NOOP("stylekeys", "But.Fill Select End"),   QT_TRANSLATE_NOOP("stylekeys", "Start")},
+    {"fx_selectbuttonborder",      false, false, Page::Plugin,     3, 160, QT_TRANSLATE_NOOP("stylekeys", "But.Border Select"),     QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"fx_overbuttonfill_start",    false, false, Page::Plugin,     3, 10,  QT_TRANSLATE_NOOP("stylekeys", "But.Fill Over Start"),   QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"fx_overbuttonfill_end",      false, false, Page::Plugin,     3, 40,  QT_TRANSLATE_NOOP("stylekeys", "But.Fill Over End"),     QT_TRANSLATE_NOOP("stylekeys", "Start")},
+    {"fx_overbuttonborder",        false, false, Page::Plugin,     3, 70,  QT_TRANSLATE_NOOP("stylekeys", "But.Border Over"),       QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"fx_knobback_start",          false, false, Page::Plugin,     1, 130, QT_TRANSLATE_NOOP("stylekeys", "Knob Fill Start"),       QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"fx_knobback_end",            false, false, Page::Plugin,     1, 160, QT_TRANSLATE_NOOP("stylekeys", "Knob Fill End"),         QT_TRANSLATE_NOOP("stylekeys", "Start")},
+    {"fx_knobborder",              false, false, Page::Plugin,     2, 10,  QT_TRANSLATE_NOOP("stylekeys", "Knob Ring Fill"),        QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"fx_knobborderout",           false, false, Page::Plugin,     2, 40,  QT_TRANSLATE_NOOP("stylekeys", "Knob Ring Border"),      QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"fx_knobfader",               false, false, Page::Plugin,     2, 70,  QT_TRANSLATE_NOOP("stylekeys", "Knob Fader"),            QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"fx_titletext",               false, false, Page::PluginText, 1, 40,  QT_TRANSLATE_NOOP("stylekeys", "Title Text"),            QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"fx_text",                    false, false, Page::PluginText, 1, 10,  QT_TRANSLATE_NOOP("stylekeys", "Knob Text"),             QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"fx_button_text",             false, false, Page::PluginText, 1, 70,  QT_TRANSLATE_NOOP("stylekeys", "Button Text"),           QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"fx_buttonover_text",         false, false, Page::PluginText, 1, 100, QT_TRANSLATE_NOOP("stylekeys", "Button Text Over"),      QT_TRANSLATE_NOOP("stylekeys", "Reset")},
+    {"fx_buttonselect_text",       false, false, Page::PluginText, 1, 130, QT_TRANSLATE_NOOP("stylekeys", "Button Text Select"),    QT_TRANSLATE_NOOP("stylekeys", "Reset")},
 };
 
-// prefix | page | x | y | caption | fontButton | resetButton | nameLabel | sizeLabel | weightLabel
+// prefix | page | x | y | caption
 const FontGroupKey fontGroups[fontGroupCount] = {
-    {"skin",         Page::Fonts,      10,  10,  QT_TRANSLATE_NOOP("stylekeys", "Browser"),       "fontbutton",              "resetfont",             "font_label",            "fontsize_label",           "fontweight_label"},
-    {"skinheaders",  Page::Fonts,      10,  70,  QT_TRANSLATE_NOOP("stylekeys", "Headers"),       "fontheadersbutton",       "resetfontheaders",      "fontheaders_label",     "fontheaderssize_label",    "fontheadersweight_label"},
-    {"skinsearch",   Page::Fonts,      10,  40,  QT_TRANSLATE_NOOP("stylekeys", "Search"),        "fontsearchbutton",        "resetfontsearch",       "fontsearch_label",      "fontsearchsize_label",     "fontsearchweight_label"},
-    {"skingrid",     Page::Fonts,      10,  100, QT_TRANSLATE_NOOP("stylekeys", "Grid Titles"),   "fontgridtitlesbutton",    "resetfontgridtites",    "fontgridtitles_label",  "fontgridtitlessize_label", "fontgridtitlesweight_label"},
-    {"plugin",       Page::PluginText, 350, 10,  QT_TRANSLATE_NOOP("stylekeys", "Title"),         "pluginfont_button",       "resetpluginfont",       "pluginfont_name",       "pluginfont_size",          "pluginfont_weight"},
-    {"pluginknob",   Page::PluginText, 350, 40,  QT_TRANSLATE_NOOP("stylekeys", "Knob & String"), "pluginfontknob_button",   "resetpluginknobfont",   "pluginknobfont_name",   "pluginknobfont_size",      "pluginknobfont_weight"},
-    {"pluginbutton", Page::PluginText, 350, 70,  QT_TRANSLATE_NOOP("stylekeys", "Button"),        "pluginbuttonfont_button", "resetpluginbuttonfont", "pluginbuttonfont_name", "pluginbuttonfont_size",    "pluginbuttonfont_weight"},
-    {"toolbar",      Page::Fonts,      10,  130, QT_TRANSLATE_NOOP("stylekeys", "Toolbar"),       "toolbarfont_button",      "resettoolbarfont",      "toolbartitles_label",   "toolbarsize_label",        "toolbarweight_label"},
+    {"skin",         Page::Fonts,      10,  10,  QT_TRANSLATE_NOOP("stylekeys", "Browser")},
+    {"skinheaders",  Page::Fonts,      10,  70,  QT_TRANSLATE_NOOP("stylekeys", "Headers")},
+    {"skinsearch",   Page::Fonts,      10,  40,  QT_TRANSLATE_NOOP("stylekeys", "Search")},
+    {"skingrid",     Page::Fonts,      10,  100, QT_TRANSLATE_NOOP("stylekeys", "Grid Titles")},
+    {"plugin",       Page::PluginText, 350, 10,  QT_TRANSLATE_NOOP("stylekeys", "Title")},
+    {"pluginknob",   Page::PluginText, 350, 40,  QT_TRANSLATE_NOOP("stylekeys", "Knob & String")},
+    {"pluginbutton", Page::PluginText, 350, 70,  QT_TRANSLATE_NOOP("stylekeys", "Button")},
+    {"toolbar",      Page::Fonts,      10,  130, QT_TRANSLATE_NOOP("stylekeys", "Toolbar")},
 };
 // clang-format on
 namespace {
@@ -132,12 +132,34 @@ const ColourKey &colourKey(const QString &key)
     return colourKeys[i];
 }
 
-QString captionObjectName(const ColourKey &key)
+namespace {
+// "list_overstripes" -> "listOverstripes"
+QString camelCase(const char *key)
 {
-    // The over-stripes caption is greyed together with its value label, under its old name.
-    if (qstrcmp(key.key, "list_overstripes") == 0)
-        return QStringLiteral("label_10");
-    return QLatin1String(key.key) + QLatin1String("_caption");
+    QString name;
+    bool upper = false;
+    for (const char *c = key; *c; ++c) {
+        if (*c == '_')
+            upper = true;
+        else
+            name += upper ? QChar(*c).toUpper() : QChar(*c);
+        if (*c != '_')
+            upper = false;
+    }
+    return name;
+}
+} // namespace
+
+QString widgetName(const ColourKey &key, RowPart part)
+{
+    static const char *const parts[] = {"Caption", "Pick", "Swatch", "Value", "Reset", "Transparent"};
+    return camelCase(key.key) + QLatin1String(parts[int(part)]);
+}
+
+QString widgetName(const FontGroupKey &group, FontPart part)
+{
+    static const char *const parts[] = {"Caption", "Pick", "Reset", "Name", "Size", "Weight"};
+    return camelCase(group.prefix) + QLatin1String("Font") + QLatin1String(parts[int(part)]);
 }
 
 } // namespace stylekeys

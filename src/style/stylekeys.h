@@ -27,18 +27,14 @@ enum class Page : int {
 
 struct ColourKey
 {
-    const char *key;          // name in table files and profiles
-    bool alpha;               // written and shown as #aarrggbb
-    const char *pick;         // "Color" button; its slot is on_<pick>_clicked
-    const char *swatch;       // disabled line edit showing the colour
-    const char *value;        // label showing the colour name
-    const char *reset;        // reset button; its slot is on_<reset>_clicked
-    const char *transparency; // "x" button, or "" when the row has none
-    Page page;                // settings page holding the row
-    int group;                // column group 1..3
-    int y;                    // row position on the page
-    const char *caption;      // row caption text
-    const char *resetText;    // text of the reset button
+    const char *key;       // name in table files and profiles
+    bool alpha;            // written and shown as #aarrggbb
+    bool transparent;      // the row has an "x" button that makes the colour transparent
+    Page page;             // settings page holding the row
+    int group;             // column group 1..3
+    int y;                 // row position on the page
+    const char *caption;   // row caption text
+    const char *resetText; // text of the reset button
 };
 
 struct FontGroupKey
@@ -48,12 +44,14 @@ struct FontGroupKey
     int x; // caption x; the row's other widgets follow at fixed offsets
     int y;
     const char *caption;
-    const char *fontButton; // its slot is on_<fontButton>_clicked
-    const char *resetButton;
-    const char *nameLabel;
-    const char *sizeLabel;
-    const char *weightLabel;
 };
+
+// A row's widgets are named after its key: "list_stripes" gives "listStripesPick", "skin" gives
+// "skinFontPick". Tooltips, help texts and tests find them by these names.
+enum class RowPart { Caption, Pick, Swatch, Value, Reset, Transparent };
+enum class FontPart { Caption, Pick, Reset, Name, Size, Weight };
+QString widgetName(const ColourKey &key, RowPart part);
+QString widgetName(const FontGroupKey &group, FontPart part);
 
 constexpr int colourKeyCount = 79;
 constexpr int fontGroupCount = 8;
@@ -67,9 +65,6 @@ extern const FontGroupKey fontGroups[fontGroupCount];
 int colourIndex(const QString &key);
 int fontGroupIndex(const QString &prefix);
 const ColourKey &colourKey(const QString &key); // the key must exist
-
-// Object name of a colour row's caption label.
-QString captionObjectName(const ColourKey &key);
 
 inline QString nameKey(const FontGroupKey &g)
 {

@@ -34,7 +34,7 @@ Style markerStyle()
     Style style;
     for (int i = 0; i < stylekeys::colourKeyCount; ++i) {
         const auto &key = stylekeys::colourKeys[i];
-        const bool seeThrough = key.alpha || *key.transparency;
+        const bool seeThrough = key.alpha || key.transparent;
         style.colours[std::size_t(i)] = QColor(0x10 + i, 0x5a, 0xc3, seeThrough ? 0x80 : 0xff);
     }
     for (int i = 0; i < stylekeys::fontGroupCount; ++i)

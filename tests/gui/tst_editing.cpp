@@ -29,13 +29,17 @@
 #include <QValidator>
 #include <functional>
 
+using stylekeys::FontPart;
+using stylekeys::RowPart;
+using stylekeys::widgetName;
+
 class EditingTest : public QObject
 {
     Q_OBJECT
 
     WindowFixture *f = nullptr;
 
-    bool enabled(const char *name) const { return f->find<QObject>(name)->property("enabled").toBool(); }
+    bool enabled(const QString &name) const { return f->find<QObject>(name)->property("enabled").toBool(); }
     bool checked(const char *action) const { return f->find<QAction>(action)->isChecked(); }
     QString sheet(const char *name) const
     {
@@ -83,18 +87,20 @@ private slots:
         const Style start = style();
         for (const auto &key : stylekeys::colourKeys) {
             Dialogs::setNextColor(QColor("#0a0b0c"));
-            f->click(key.pick);
+            f->click(widgetName(key, RowPart::Pick));
             QCOMPARE(style().colour(key.key), QColor("#0a0b0c"));
-            QCOMPARE(f->find<QLabel>(key.value)->text(), QString(key.alpha ? "#ff0a0b0c" : "#0a0b0c"));
-            QCOMPARE(f->find<QLineEdit>(key.swatch)->palette().color(QPalette::Base), QColor("#0a0b0c"));
-            QVERIFY2(enabled(key.reset), key.key);
-            f->click(key.reset);
-            QVERIFY2(style().colours == start.colours && !enabled(key.reset), key.key);
+            QCOMPARE(f->find<QLabel>(widgetName(key, RowPart::Value))->text(),
+                     QString(key.alpha ? "#ff0a0b0c" : "#0a0b0c"));
+            QCOMPARE(f->find<QLineEdit>(widgetName(key, RowPart::Swatch))->palette().color(QPalette::Base),
+                     QColor("#0a0b0c"));
+            QVERIFY2(enabled(widgetName(key, RowPart::Reset)), key.key);
+            f->click(widgetName(key, RowPart::Reset));
+            QVERIFY2(style().colours == start.colours && !enabled(widgetName(key, RowPart::Reset)), key.key);
         }
         // Choosing the table's own value leaves the row unmodified; a cancelled pick changes nothing.
-        pick("listtextbutton", "#ffffff");
-        f->click("listtextbutton");
-        QVERIFY(!enabled("resetlisttext") && style().colours == start.colours);
+        pick("listTextPick", "#ffffff");
+        f->click("listTextPick");
+        QVERIFY(!enabled("listTextReset") && style().colours == start.colours);
     }
 
     // The focus starts on the first step, the standard keys reach the menu actions, Enter builds,
@@ -109,7 +115,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), f->find<QWidget>("findColour"));
         QTest::keyClick(f->window.get(), Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(Dialogs::requests().last().kind, Dialogs::Kind::OpenFile);
-        pick("listtextbutton", "#010203");
+        pick("listTextPick", "#010203");
         QCOMPARE(f->find<QAction>("actionUndo")->text(), QString("Undo Lists › Text colour")); // as read
         QCOMPARE(Dialogs::requests().last().title, QString("Lists › Text"));
         f->trigger("actionUndo");
@@ -122,7 +128,7 @@ private slots:
             QCOMPARE(Dialogs::requests().last().text, QString("You have not selected a skin"));
         }
 
-        QCOMPARE(f->find<QWidget>("listoverbutton")->accessibleName(), QString("Lists, Over: colour"));
+        QCOMPARE(f->find<QWidget>("listOverPick")->accessibleName(), QString("Lists, Over: colour"));
 
         // Tab runs down the form: the options, the editor's rows, the preview, then the build.
         f->showPreview();
@@ -133,8 +139,8 @@ private slots:
             if ((w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled())
                 tabbed << w->objectName();
         } while ((w = w->nextInFocusChain()) != start);
-        const QStringList expected{"chooseSkinButton", "floatingBrowserBox", "tabWidget", "listoverbutton",
-                                   "listtextbutton",   "tabWidget_3",        "skinfile",  "createSkinButton"};
+        const QStringList expected{"chooseSkinButton", "floatingBrowserBox", "tabWidget", "listOverPick",
+                                   "listTextPick",     "tabWidget_3",        "skinfile",  "createSkinButton"};
         for (int i = 1; i < expected.size(); ++i)
             QVERIFY2(tabbed.indexOf(expected[i - 1]) < tabbed.indexOf(expected[i]),
                      qPrintable(tabbed.join(' ')));
@@ -169,21 +175,21 @@ private slots:
             clipboard->setText(value);
             f->find<QWidget>(row)->actions().at(1)->trigger();
         };
-        paste("listtextbutton", "not a colour");
-        paste("listtextbutton", "#80ff0000");
-        paste("listtextbutton", "#fff");
+        paste("listTextPick", "not a colour");
+        paste("listTextPick", "#80ff0000");
+        paste("listTextPick", "#fff");
         QCOMPARE(text("list_text"), QString("#ffffff"));
         auto *status = f->find<QLabel>("statuslabel");
         QVERIFY((status->text() + status->toolTip()).contains("is not a colour") &&
-                !enabled("resetlisttext"));
-        paste("listoverbutton", "#80ff0000");
+                !enabled("listTextReset"));
+        paste("listOverPick", "#80ff0000");
         QCOMPARE(text("list_over"), QString("#80ff0000"));
         clipboard->setText("navy");
-        QWidget *textRow = f->find<QWidget>("listtextbutton");
+        QWidget *textRow = f->find<QWidget>("listTextPick");
         textRow->setFocus();
         QTest::keyClick(textRow, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(text("list_text"), QString("#000080"));
-        f->find<QWidget>("listover_line")->actions().at(0)->trigger(); // the swatch's menu
+        f->find<QWidget>("listOverSwatch")->actions().at(0)->trigger(); // the swatch's menu
         QCOMPARE(clipboard->text(), QString("#80ff0000"));
         f->trigger("actionUndo");
         QCOMPARE(text("list_text"), QString("#ffffff"));
@@ -212,7 +218,7 @@ private slots:
         // Edit › Copy and Paste act on the focused row.
         f->trigger("actionCopy");
         QCOMPARE(clipboard->text(), QString("#306090"));
-        f->find<QWidget>("listoverbutton")->setFocus();
+        f->find<QWidget>("listOverPick")->setFocus();
         f->trigger("actionPaste");
         QCOMPARE(text("list_over"), QString("#306090"));
         f->trigger("actionUndo");
@@ -293,28 +299,28 @@ private slots:
         f->window->show();
         for (const auto &key : stylekeys::colourKeys) {
             f->find<QTabWidget>("tabWidget")->setCurrentIndex(int(key.page));
-            QVERIFY2(f->find<QWidget>(key.pick)->isVisible(), key.pick);
+            QVERIFY2(f->find<QWidget>(widgetName(key, RowPart::Pick))->isVisible(), key.key);
         }
     }
 
     void transparencyAndLineHeightSurviveSaveAndReopen()
     {
         const QString before = sheet("browser_backview");
-        f->click("background_transp");
+        f->click("backgroundcolorTransparent");
         QVERIFY(sheet("browser_backview").contains("#00000000"));
-        f->click("resetbackcolor");
+        f->click("backgroundcolorReset");
         QCOMPARE(sheet("browser_backview"), before);
         // Any opacity on a row with an "x", over a checkerboard; opaque colours elsewhere.
-        pick("listoverbutton", "#80ff0000");
+        pick("listOverPick", "#80ff0000");
         QVERIFY(Dialogs::requests().last().alphaShown);
         QCOMPARE(text("list_over"), QString("#80ff0000"));
-        const QImage swatch = f->find<QWidget>("listover_line")->grab().toImage();
+        const QImage swatch = f->find<QWidget>("listOverSwatch")->grab().toImage();
         QVERIFY(swatch.pixel(swatch.width() / 2 - 5, swatch.height() / 2) !=
                 swatch.pixel(swatch.width() / 2, swatch.height() / 2));
-        pick("listtextbutton", "#0a0b0c");
+        pick("listTextPick", "#0a0b0c");
         QVERIFY(!Dialogs::requests().last().alphaShown);
-        f->click("background_transp");
-        f->click("list_over_transp");
+        f->click("backgroundcolorTransparent");
+        f->click("listOverTransparent");
         QCOMPARE(text("list_over"), QString("#00000000"));
         f->find<QLineEdit>("lineheight")->setText("180");
         saveAs("clear.pcp");
@@ -331,7 +337,7 @@ private slots:
         QCOMPARE(f->window->lineHeightValue(), 100);           // a profile without one
         QCOMPARE(text("list_over"), QString("#80ff0000"));     // a row with transparency keeps alpha
         QCOMPARE(text("info_background"), QString("#393939")); // the others do not
-        QVERIFY(enabled("resetinfobackground") && !enabled("resetlistover"));
+        QVERIFY(enabled("infoBackgroundReset") && !enabled("listOverReset"));
     }
 
     // The dialogs open at the current font; confirming the stand-in shown for a font that is not
@@ -351,7 +357,7 @@ private slots:
 
         open("missing.pcp", "skinfontname=No Such Face\r\nskinfontsize=14\r\nskinfontweight=Normal\r\n");
         Dialogs::setNextFont(QFont(QFontInfo(QFont("No Such Face", 14)).family(), 14));
-        f->click("fontbutton");
+        f->click("skinFontPick");
         QCOMPARE(style().font("skin").family, QString("No Such Face"));
         QCOMPARE(f->title(), QString("Panelcraft (missing)"));
     }
@@ -386,17 +392,17 @@ private slots:
         QFETCH(bool, load);
         saveAs("plain.pcp");
         Dialogs::setNextFont(QFont("Arial", 31));
-        f->click("fontbutton");
-        f->click("list_stripes_transp_2");
+        f->click("skinFontPick");
+        f->click("listStripesTransparent");
         Dialogs::setNextAnswer(QMessageBox::Discard); // the loads ask first
         Dialogs::setNextFileName(path("plain.pcp"));
         action.startsWith("action") ? f->trigger(action) : f->click(action);
         f->showPreview();
         QCOMPARE(f->find<QListWidget>("listWidget_2")->alternatingRowColors(), load);
-        QCOMPARE(enabled("listoverstripebutton"), load);
-        QCOMPARE(enabled("resetliststripes"), !load);
-        QCOMPARE(enabled("resetfont"), !load);
-        QVERIFY(!enabled("resetlistoverstripe"));
+        QCOMPARE(enabled("listOverstripesPick"), load);
+        QCOMPARE(enabled("listStripesReset"), !load);
+        QCOMPARE(enabled("skinFontReset"), !load);
+        QVERIFY(!enabled("listOverstripesReset"));
     }
 
     // One Undo takes back exactly the last edit, one Redo brings back exactly that one.
@@ -411,14 +417,14 @@ private slots:
             return style().colours == states[i].first.colours && style().fonts == states[i].first.fonts &&
                    f->window->lineHeightValue() == states[i].second;
         };
-        edit([&] { pick("listtextbutton", "#010203"); });
-        edit([&] { f->click("list_stripes_transp_2"); });
+        edit([&] { pick("listTextPick", "#010203"); });
+        edit([&] { f->click("listStripesTransparent"); });
         edit([&] {
             Dialogs::setNextFont(QFont("Arial", 31));
-            f->click("fontbutton");
+            f->click("skinFontPick");
         });
-        edit([&] { pick("infotextbutton", "#040506"); });
-        edit([&] { f->click("resetlisttext"); });
+        edit([&] { pick("infoTextPick", "#040506"); });
+        edit([&] { f->click("listTextReset"); });
         edit([&] {
             f->find<QLineEdit>("lineheight")->setText("1");
             f->find<QLineEdit>("lineheight")->setText("12"); // typing merges into one step
@@ -430,14 +436,14 @@ private slots:
             QVERIFY2(showsState(i), qPrintable(QString("undone down to edit %1").arg(i)));
         }
         QVERIFY(!f->find<QAction>("actionUndo")->isEnabled());
-        QVERIFY(sheet("listWidget_2").contains(":alternate") && !enabled("resetfont"));
+        QVERIFY(sheet("listWidget_2").contains(":alternate") && !enabled("skinFontReset"));
         QCOMPARE(f->title(), QString("Panelcraft"));
 
         for (int i = 1; i < states.size(); ++i) {
             f->trigger("actionRedo");
             QVERIFY2(showsState(i), qPrintable(QString("redone up to edit %1").arg(i)));
         }
-        QVERIFY(!enabled("listoverstripebutton") && enabled("resetfont"));
+        QVERIFY(!enabled("listOverstripesPick") && enabled("skinFontReset"));
 
         Dialogs::setNextAnswer(QMessageBox::Discard);
         f->trigger("actionWhiteTable"); // a load clears the history
@@ -446,7 +452,7 @@ private slots:
 
     void closingWithUnsavedEditsSaves()
     {
-        pick("listtextbutton", "#010203");
+        pick("listTextPick", "#010203");
         Dialogs::setNextAnswer(QMessageBox::Save);
         Dialogs::setNextFileName(path("kept"));
         QVERIFY(f->window->close());
@@ -481,7 +487,7 @@ private slots:
         QCOMPARE(text("list_text"), QString("#123456"));
         QCOMPARE(style().font("skin").size, 33);
         QCOMPARE(f->window->lineHeightValue(), 120);
-        QVERIFY(enabled("resetlisttext"));
+        QVERIFY(enabled("listTextReset"));
         f->trigger("actionUndo");
         QCOMPARE(text("list_text"), QString("#ffffff"));
     }
@@ -503,7 +509,7 @@ private slots:
         QTRY_COMPARE(QColorDialog::customColor(0), QColor(30, 30, 200));
         QCOMPARE(QColorDialog::customColor(1), QColor("#010101"));
 
-        pick("listtextbutton", "#010203");
+        pick("listTextPick", "#010203");
         const Style before = style();
         Dialogs::clear();
         f->trigger("actionStyle_from_Skin"); // unanswered: Cancel
@@ -537,7 +543,7 @@ private slots:
     {
         const QString bad = f->documents.filePath("bad.yaml"), mine = f->documents.filePath("mine.gpl");
         QVERIFY(fixtures::writeFile(bad, "scheme: \"x\"\nbase00: \"zz\"\n"));
-        pick("listtextbutton", "#010203");
+        pick("listTextPick", "#010203");
         const Style before = style();
         Dialogs::clear();
         Dialogs::setNextFileName(bad);
@@ -577,7 +583,7 @@ private slots:
     // "View as" redraws the preview only; rows alike under a simulation get a sign naming it.
     void viewAsSimulatesThePreviewAndWarnsOfAlikeRows()
     {
-        pick("listtextbutton", "#ff0000");
+        pick("listTextPick", "#ff0000");
         const QString normal = sheet("listWidget_2");
         auto *viewAs = f->find<QComboBox>("viewAsBox");
         viewAs->setCurrentIndex(viewAs->findText("Achromatopsia"));
@@ -588,8 +594,8 @@ private slots:
 
         auto *sign = f->find<QLabel>("list_focus_vision");
         QVERIFY(sign->isHidden());
-        pick("listoverbutton", "#b07040");
-        pick("listfocusbutton", "#708840");
+        pick("listOverPick", "#b07040");
+        pick("listFocusPick", "#708840");
         QVERIFY(!sign->isHidden());
         QVERIFY2(sign->toolTip().startsWith(
                      "With Protanopia, \"Over\" on the Lists page and \"Focus\" on the Lists page"),
@@ -641,9 +647,9 @@ private slots:
             f->find<QLineEdit>("lineheight")->setText("180");
         } else {
             Dialogs::setNextFont(QFont("Liberation Serif", 30, QFont::Bold));
-            f->click(font.fontButton);
+            f->click(widgetName(font, FontPart::Pick));
             QCOMPARE(style().font(group), (FontSpec{"Liberation Serif", "Bold", 30}));
-            QCOMPARE(f->find<QLabel>(font.sizeLabel)->text(), QString("Size : 30"));
+            QCOMPARE(f->find<QLabel>(widgetName(font, FontPart::Size))->text(), QString("Size : 30"));
         }
         const QVector<QImage> after = shots();
         bool changed = false;
@@ -660,8 +666,8 @@ private slots:
             QVERIFY2(fixtures::nearlyEqual(was, is, 8, 0.001), qPrintable(pages->tabText(page)));
         }
         QVERIFY(changed);
-        f->click(group.isEmpty() ? "resetLineHeightButton" : font.resetButton);
-        QVERIFY(style().fonts == start.fonts && !enabled(font.resetButton));
+        f->click(group.isEmpty() ? "resetLineHeightButton" : widgetName(font, FontPart::Reset));
+        QVERIFY(style().fonts == start.fonts && !enabled(widgetName(font, FontPart::Reset)));
         QCOMPARE(shots(), before);
     }
 
@@ -672,11 +678,12 @@ private slots:
         for (int key : contrast::textKeys()) { // inside its own row, short of the column's end
             const stylekeys::ColourKey &row = stylekeys::colourKeys[key];
             const QRect place = f->find<QWidget>(QLatin1String(row.key) + "_contrast")->geometry();
-            QVERIFY2(place.left() >= f->find<QWidget>(row.pick)->x() &&
-                         place.right() <= f->find<QWidget>(row.reset)->geometry().right(),
+            QVERIFY2(place.left() >= f->find<QWidget>(widgetName(row, RowPart::Pick))->x() &&
+                         place.right() <=
+                             f->find<QWidget>(widgetName(row, RowPart::Reset))->geometry().right(),
                      row.key);
         }
-        pick("listtextbutton", "#2a2a2a");
+        pick("listTextPick", "#2a2a2a");
         QVERIFY(!sign->isHidden());
         QVERIFY2(QRegularExpression("^Contrast 1.0:1 on \\w+ › \\w").match(sign->toolTip()).hasMatch(),
                  qPrintable(sign->toolTip()));
@@ -748,7 +755,7 @@ private slots:
         QVERIFY(f->window->currentStyle().colours == expected.colours);
         QVERIFY(f->window->currentStyle().fonts == expected.fonts);
         for (const auto &key : stylekeys::colourKeys)
-            QVERIFY2(!f->find<QWidget>(key.reset)->isEnabled(), key.key);
+            QVERIFY2(!f->find<QWidget>(widgetName(key, RowPart::Reset))->isEnabled(), key.key);
         QCOMPARE(f->title(), QString("Panelcraft (red)"));
         QVERIFY(!checked("actionDefaultTable") && !checked("actionWhiteTable"));
     }
@@ -807,15 +814,15 @@ private slots:
     void saveKeepsTheSaveAsValuesForSingleResets()
     {
         saveAs("edit.pcp");
-        pick("listtextbutton", "#123456");
+        pick("listTextPick", "#123456");
         Dialogs::clear();
         f->trigger("actionSave");
         QVERIFY(f->readFile(path("edit.pcp")).contains("list_text=#123456\r\n"));
         auto *status = f->find<QLabel>("statuslabel"); // said in passing, with no box
         QVERIFY(Dialogs::requests().isEmpty() &&
                 (status->text() + status->toolTip()).contains("Profile saved"));
-        QVERIFY(enabled("resetlisttext"));
-        f->click("resetlisttext");
+        QVERIFY(enabled("listTextReset"));
+        f->click("listTextReset");
         QCOMPARE(text("list_text"), QString("#ffffff"));
         f->click("resetAllButton");
         QCOMPARE(text("list_text"), QString("#123456"));
@@ -845,7 +852,7 @@ private slots:
         fixtures::writeFile(path("blocked"), "not a folder");
         if (fullDisk)
             saveAs("whole.pcp");
-        pick("listtextbutton", "#abcdef");
+        pick("listTextPick", "#abcdef");
         const auto files = fixtures::filesBelow(f->profilesFolder());
         const QString title = f->title();
         if (fullDisk) {

@@ -293,7 +293,7 @@ private slots:
         WindowFixture f;
         MainWindow &w = f.start();
         w.show();
-        QWidget *download = f.find<QWidget>("listdownloadbutton"); // on the Lists page's third group
+        QWidget *download = f.find<QWidget>("listDownloadPick"); // on the Lists page's third group
         const int downloadAt = download->x();
         w.resize(1900, 1000);
         QCOMPARE(w.size(), QSize(1900, 1000));
@@ -323,9 +323,9 @@ private slots:
         for (const QString &name : listed)
             QVERIFY2(f.find<QWidget>(name)->toolTip().isEmpty(), qPrintable(name));
         f.trigger("actionShow_Tooltips");
-        QVERIFY(!f.find<QWidget>("resetlistover")->toolTip().isEmpty());
+        QVERIFY(!f.find<QWidget>("listOverReset")->toolTip().isEmpty());
         // A row without a text of its own names the row it acts on.
-        QCOMPARE(f.find<QWidget>("resetlistoverstripe")->toolTip(),
+        QCOMPARE(f.find<QWidget>("listOverstripesReset")->toolTip(),
                  QString("Reset Lists › Stripes Over to the default color"));
     }
 
@@ -428,7 +428,8 @@ private slots:
         for (int i = 0; i < stylekeys::colourKeyCount; ++i) {
             const ColourRow &row = rows.colours[i];
             rowWidgets << row.caption << row.pick << row.swatch << row.value << row.reset << row.transparency;
-            QVERIFY(!(stylekeys::colourKeys[i].alpha || row.transparency) || fits(row.value, "#ff202020"));
+            QVERIFY(!(stylekeys::colourKeys[i].alpha || stylekeys::colourKeys[i].transparent) ||
+                    fits(row.value, "#ff202020"));
         }
         for (const FontRow &row : rows.fonts) {
             rowWidgets << row.caption << row.font << row.reset << row.name << row.weight << row.size;

@@ -285,14 +285,14 @@ private slots:
         WindowFixture f;
         f.start();
         QCOMPARE(f.find<QAbstractButton>("createSkinButton")->text(), QStringLiteral("Skin &erstellen"));
-        QCOMPARE(f.find<QAbstractButton>("resetbackcolor")->text(), QStringLiteral("Standard"));
+        QCOMPARE(f.find<QAbstractButton>("backgroundcolorReset")->text(), QStringLiteral("Standard"));
         QVERIFY(f.find<QWidget>("chooseSkinButton")
                     ->toolTip()
                     .startsWith(QStringLiteral("Das ist der erste Schritt")));
         // A row's name is its page and caption, each from where it is translated; numbers are
         // written as in German.
         Dialogs::setNextColor(QColor(0x2a2a2a)); // the stripes' colour
-        f.click("listtextbutton");
+        f.click("listTextPick");
         QCOMPARE(f.find<QLabel>("list_text_contrast")->toolTip(),
                  QStringLiteral("Kontrast 1,0:1 auf Listen › Streifen: im Browser schwer lesbar"));
         // Rows are found by the names shown, and by their English captions; the colour dialog and
@@ -308,7 +308,7 @@ private slots:
         // The field's clear button fades in; Qt deletes the fading only when it has run its course.
         QTest::qWait(300);
         Dialogs::setNextColor(QColor(0x123456));
-        f.click("listselectedbutton");
+        f.click("listSelectedPick");
         QCOMPARE(Dialogs::requests().last().title, selected);
         QVERIFY(f.find<QAction>("actionUndo")->text().contains(selected));
         // Qt's own texts, for the standard dialogs.

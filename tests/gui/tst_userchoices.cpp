@@ -135,7 +135,7 @@ private slots:
         if (answer == "save cancelled")
             f->trigger("actionDefaultTable"); // no edits yet: no question
         Dialogs::setNextColor(QColor("#010203"));
-        f->click("listtextbutton");
+        f->click("listTextPick");
         if (answer == "save failed")
             QVERIFY(QFile::remove(profile("mine.pcp")) && QDir().mkpath(profile("mine.pcp")));
         const QString title = f->title();

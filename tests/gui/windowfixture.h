@@ -95,7 +95,8 @@ public:
     // The label showing a colour row's value, found through the key table.
     QLabel *colourValue(const char *key) const
     {
-        return find<QLabel>(QLatin1String(stylekeys::colourKey(QLatin1String(key)).value));
+        return find<QLabel>(
+            stylekeys::widgetName(stylekeys::colourKey(QLatin1String(key)), stylekeys::RowPart::Value));
     }
 
     void click(const QString &buttonName) const { find<QAbstractButton>(buttonName)->click(); }

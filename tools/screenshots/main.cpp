@@ -117,7 +117,7 @@ void saveEditorFeatures(QMainWindow &window, const QString &folder)
     find->clear();
     window.findChild<QTabWidget *>(QStringLiteral("tabWidget"))->setCurrentIndex(1);
     QGuiApplication::clipboard()->setText(QStringLiteral("#80ff4000"));
-    window.findChild<QWidget *>(QStringLiteral("listoverbutton"))->actions().at(1)->trigger();
+    window.findChild<QWidget *>(QStringLiteral("listOverPick"))->actions().at(1)->trigger();
     save(window, folder, QStringLiteral("editor-swatch-alpha"));
     auto *edit = window.findChild<QMenu *>(QStringLiteral("menuEdit"));
     edit->popup(window.mapToGlobal(QPoint(60, 20)));
