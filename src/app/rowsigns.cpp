@@ -21,13 +21,13 @@ RowSigns::RowSigns(std::function<QString(int key)> rowName, const QTabWidget *pa
 {
 }
 
-QLabel *RowSigns::addSign(const EditorRows &rows, int key, const char *suffix, int slot)
+QLabel *RowSigns::addSign(const EditorRows &rows, int key, stylekeys::RowPart sign, int slot)
 {
     // On the swatch of the colour it warns about: past the reset button it would stand beyond the
     // column's separator, beside another column's row.
     const QWidget *swatch = rows.colours[std::size_t(key)].swatch;
     auto *label = new QLabel(swatch->parentWidget());
-    label->setObjectName(QLatin1String(stylekeys::colourKeys[key].key) + QLatin1String(suffix));
+    label->setObjectName(stylekeys::widgetName(stylekeys::colourKeys[key], sign));
     showCrispSign(label, QStringLiteral(":/myfiles/myfiles/Warning.png"), signSize);
     label->setGeometry(swatch->geometry().right() - (slot + 1) * (signSize + signGap),
                        swatch->y() + (swatch->height() - signSize) / 2, signSize, signSize);
@@ -39,12 +39,13 @@ void RowSigns::addForPage(int page, const EditorRows &rows)
 {
     for (int key : contrast::textKeys()) {
         if (int(stylekeys::colourKeys[key].page) == page)
-            m_contrast.insert(key, addSign(rows, key, "_contrast", 0));
+            m_contrast.insert(key, addSign(rows, key, stylekeys::RowPart::ContrastSign, 0));
     }
     for (int key = 0; key < stylekeys::colourKeyCount; ++key) {
         // After the contrast sign, where the row has one.
         if (int(stylekeys::colourKeys[key].page) == page && colourvision::mustStandApart(key))
-            m_vision.insert(key, addSign(rows, key, "_vision", m_contrast.contains(key) ? 1 : 0));
+            m_vision.insert(
+                key, addSign(rows, key, stylekeys::RowPart::VisionSign, m_contrast.contains(key) ? 1 : 0));
     }
 }
 

@@ -27,7 +27,7 @@ public:
     void show(const Style &style);
 
 private:
-    QLabel *addSign(const EditorRows &rows, int key, const char *suffix, int slot);
+    QLabel *addSign(const EditorRows &rows, int key, stylekeys::RowPart sign, int slot);
     void showVision(const Style &style);
 
     std::function<QString(int key)> m_rowName;

@@ -152,7 +152,8 @@ QString camelCase(const char *key)
 
 QString widgetName(const ColourKey &key, RowPart part)
 {
-    static const char *const parts[] = {"Caption", "Pick", "Swatch", "Value", "Reset", "Transparent"};
+    static const char *const parts[] = {"Caption", "Pick",        "Swatch",       "Value",
+                                        "Reset",   "Transparent", "ContrastSign", "VisionSign"};
     return camelCase(key.key) + QLatin1String(parts[int(part)]);
 }
 

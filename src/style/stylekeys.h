@@ -48,7 +48,7 @@ struct FontGroupKey
 
 // A row's widgets are named after its key: "list_stripes" gives "listStripesPick", "skin" gives
 // "skinFontPick". Tooltips, help texts and tests find them by these names.
-enum class RowPart { Caption, Pick, Swatch, Value, Reset, Transparent };
+enum class RowPart { Caption, Pick, Swatch, Value, Reset, Transparent, ContrastSign, VisionSign };
 enum class FontPart { Caption, Pick, Reset, Name, Size, Weight };
 QString widgetName(const ColourKey &key, RowPart part);
 QString widgetName(const FontGroupKey &group, FontPart part);

@@ -592,7 +592,7 @@ private slots:
         viewAs->setCurrentIndex(0);
         QCOMPARE(sheet("listWidget_2"), normal);
 
-        auto *sign = f->find<QLabel>("list_focus_vision");
+        auto *sign = f->find<QLabel>("listFocusVisionSign");
         QVERIFY(sign->isHidden());
         pick("listOverPick", "#b07040");
         pick("listFocusPick", "#708840");
@@ -600,8 +600,8 @@ private slots:
         QVERIFY2(sign->toolTip().startsWith(
                      "With Protanopia, \"Over\" on the Lists page and \"Focus\" on the Lists page"),
                  qPrintable(sign->toolTip()));
-        QVERIFY(!f->find<QLabel>("list_over_vision")->isHidden());
-        QVERIFY(f->find<QLabel>("list_selected_vision")->isHidden());
+        QVERIFY(!f->find<QLabel>("listOverVisionSign")->isHidden());
+        QVERIFY(f->find<QLabel>("listSelectedVisionSign")->isHidden());
     }
 
     // Each font, and the line height, changes the preview's pixels where it is drawn and nowhere else.
@@ -673,11 +673,11 @@ private slots:
 
     void contrastSignWarnsOfUnreadableText()
     {
-        auto *sign = f->find<QLabel>("list_text_contrast");
+        auto *sign = f->find<QLabel>("listTextContrastSign");
         QVERIFY(sign->isHidden());
         for (int key : contrast::textKeys()) { // inside its own row, short of the column's end
             const stylekeys::ColourKey &row = stylekeys::colourKeys[key];
-            const QRect place = f->find<QWidget>(QLatin1String(row.key) + "_contrast")->geometry();
+            const QRect place = f->find<QWidget>(widgetName(row, RowPart::ContrastSign))->geometry();
             QVERIFY2(place.left() >= f->find<QWidget>(widgetName(row, RowPart::Pick))->x() &&
                          place.right() <=
                              f->find<QWidget>(widgetName(row, RowPart::Reset))->geometry().right(),

@@ -293,7 +293,7 @@ private slots:
         // written as in German.
         Dialogs::setNextColor(QColor(0x2a2a2a)); // the stripes' colour
         f.click("listTextPick");
-        QCOMPARE(f.find<QLabel>("list_text_contrast")->toolTip(),
+        QCOMPARE(f.find<QLabel>("listTextContrastSign")->toolTip(),
                  QStringLiteral("Kontrast 1,0:1 auf Listen › Streifen: im Browser schwer lesbar"));
         // Rows are found by the names shown, and by their English captions; the colour dialog and
         // the undo entry name them as shown.
