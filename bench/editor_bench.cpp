@@ -98,7 +98,7 @@ int main(int argc, char **argv)
     window().show();
     click("showPreviewBox"); // the preview, which every edit restyles
     // Each settings page gets its rows when first shown.
-    auto *pages = window().findChild<QTabWidget *>(QStringLiteral("tabWidget"));
+    auto *pages = window().findChild<QTabWidget *>(QStringLiteral("settingsPages"));
     for (int page = 0; page < pages->count(); ++page)
         pages->setCurrentIndex(page);
     benchmark::Initialize(&argc, argv);

@@ -123,7 +123,7 @@ int build(int argc, char *argv[], const QString &skin)
     QObject::connect(&ticker, &QTimer::timeout, [&] {
         if (sinceTick.nsecsElapsed() > longestGap) {
             longestGap = sinceTick.nsecsElapsed();
-            longestAfter = window.findChild<QLabel *>(QStringLiteral("statuslabel"))->text();
+            longestAfter = window.findChild<QLabel *>(QStringLiteral("statusLabel"))->text();
         }
         sinceTick.restart();
         ++ticks;

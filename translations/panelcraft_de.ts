@@ -505,14 +505,6 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
         <translation>Listen</translation>
     </message>
     <message>
-        <source>OverText</source>
-        <translation>Hover-Text</translation>
-    </message>
-    <message>
-        <source>Selected Text</source>
-        <translation>Auswahltext</translation>
-    </message>
-    <message>
         <source>Grids</source>
         <translation>Raster</translation>
     </message>

@@ -505,14 +505,6 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
         <translation>Listes</translation>
     </message>
     <message>
-        <source>OverText</source>
-        <translation>Survol&#xa0;: texte</translation>
-    </message>
-    <message>
-        <source>Selected Text</source>
-        <translation>Sélection&#xa0;: texte</translation>
-    </message>
-    <message>
         <source>Grids</source>
         <translation>Grilles</translation>
     </message>

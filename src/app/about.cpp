@@ -19,7 +19,7 @@ QString aboutStyleSheet()
                           "QLabel {color: white; background-color:transparent;}"
                           // Its message boxes inherit the white labels: give them the dark ground.
                           "QMessageBox {background-color: black;}"
-                          "#line,#line_2 {background-color:rgb(90,90,90);}") +
+                          "#topDivider, #bottomDivider {background-color:rgb(90,90,90);}") +
            buttonRules();
 }
 

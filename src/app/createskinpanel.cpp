@@ -49,12 +49,12 @@ CreateSkinPanel::CreateSkinPanel(Ui::MainWindow &form, QWidget *window, const QS
     : QObject(window), ui(form), m_window(window), m_documentsFolder(documentsFolder),
       m_editorChoices(std::move(editorChoices))
 {
-    m_progress = new QProgressBar(ui.statuslabel->parentWidget());
-    m_progress->setObjectName(QStringLiteral("buildprogress"));
+    m_progress = new QProgressBar(ui.statusLabel->parentWidget());
+    m_progress->setObjectName(QStringLiteral("buildProgress"));
     m_progress->setRange(0, int(BuildStep::Pack) + 1);
     m_progress->setTextVisible(false);
     m_progress->setVisible(false);
-    ui.statuslabel->setWordWrap(true);
+    ui.statusLabel->setWordWrap(true);
     m_statusTimer = new QTimer(this);
     m_statusTimer->setSingleShot(true);
     m_statusTimer->setInterval(statusRemarkMilliseconds);
@@ -71,7 +71,7 @@ CreateSkinPanel::CreateSkinPanel(Ui::MainWindow &form, QWidget *window, const QS
     connect(ui.chooseWindowSkinButton, &QPushButton::clicked, this, &CreateSkinPanel::chooseWindowSkin);
     // Enter on the focused button or in the name field builds, as Space does.
     ui.createSkinButton->setAutoDefault(true);
-    connect(ui.skinfile, &QLineEdit::returnPressed, ui.createSkinButton, &QPushButton::click);
+    connect(ui.saveAsField, &QLineEdit::returnPressed, ui.createSkinButton, &QPushButton::click);
 
     ui.defaultIconsButton->setChecked(true);
     ui.windowsHint->setVisible(false);
@@ -80,7 +80,7 @@ CreateSkinPanel::CreateSkinPanel(Ui::MainWindow &form, QWidget *window, const QS
     ui.noCustomIconsSign->setVisible(false);
     for (QWidget *label :
          {static_cast<QWidget *>(ui.iconSkinName), static_cast<QWidget *>(ui.windowScanResult),
-          static_cast<QWidget *>(ui.windowSkinCaption), static_cast<QWidget *>(ui.selectedwindow)})
+          static_cast<QWidget *>(ui.windowSkinCaption), static_cast<QWidget *>(ui.windowSkinName)})
         greyLabel(label, true);
     m_globalFont = new GlobalFontRow(ui, window);
 }
@@ -102,7 +102,7 @@ void CreateSkinPanel::setTheme(int themenumber)
     m_globalFont->setTheme(themenumber);
     QPalette selectedFilePalette;
     selectedFilePalette.setColor(QPalette::Text, QColor(themeFor(themenumber).labelcolor));
-    ui.selectedfile->setPalette(selectedFilePalette);
+    ui.skinName->setPalette(selectedFilePalette);
 }
 
 void CreateSkinPanel::greyLabel(QWidget *label, bool greyed)
@@ -143,8 +143,8 @@ void CreateSkinPanel::chooseSkin()
 void CreateSkinPanel::selectSkin(const QString &path)
 {
     m_selectedSkin = path;
-    ui.selectedfile->setText(QFileInfo(path).baseName());
-    ui.skinfile->setText(outputname::suggestedName(path));
+    ui.skinName->setText(QFileInfo(path).baseName());
+    ui.saveAsField->setText(outputname::suggestedName(path));
     emit skinSelected(path);
 }
 
@@ -154,7 +154,7 @@ std::optional<SkinBuildOptions> CreateSkinPanel::buildOptions(QString *problem) 
     options.selectedSkinFile = m_selectedSkin;
     if (!m_selectedSkin.isEmpty())
         options.outputPath = outputname::outputPath(outputname::skinsFolder(m_documentsFolder),
-                                                    ui.skinfile->text(), m_selectedSkin, problem);
+                                                    ui.saveAsField->text(), m_selectedSkin, problem);
     if (!problem->isEmpty())
         return std::nullopt;
     options.iconSet = ui.alternativeIconsButton->isChecked() ? IconSet::Alternative
@@ -170,7 +170,7 @@ std::optional<SkinBuildOptions> CreateSkinPanel::buildOptions(QString *problem) 
         options.windowSkinFile = m_windowSkin;
     options.globalFont = ui.globalFontBox->isChecked();
     options.globalFontName = m_globalFont->name();
-    options.globalSize = ui.globalsize->text();
+    options.globalSize = ui.globalSizeField->text();
     const EditorChoices editor = m_editorChoices();
     options.changeColours = editor.changeColours;
     options.lineHeight = editor.lineHeight;
@@ -203,7 +203,7 @@ void CreateSkinPanel::createSkin()
             tr("The folder \"%1\" could not be created").arg(QDir::toNativeSeparators(outputFolder)));
         return;
     }
-    const QString skinName = ui.skinfile->text().isEmpty() ? ui.selectedfile->text() : ui.skinfile->text();
+    const QString skinName = ui.saveAsField->text().isEmpty() ? ui.skinName->text() : ui.saveAsField->text();
     const BuildProgress progress = [this](BuildStep step, const QString &file) {
         QMetaObject::invokeMethod(
             this, [this, step, file] { showBuildStep(step, file); }, Qt::QueuedConnection);
@@ -266,7 +266,7 @@ void CreateSkinPanel::showStatus(const QString &text, StatusLasts lasts)
 {
     // Wrapped over the lines the status has; only a text longer than all of them (a long file
     // name) is cut, in the middle, where a file name has least to say. The whole text is in the tip.
-    QLabel *label = ui.statuslabel;
+    QLabel *label = ui.statusLabel;
     QString shown = text;
     label->setText(shown);
     for (int room = 2 * label->width(); room > 0 && label->heightForWidth(label->width()) > label->height();
@@ -290,12 +290,12 @@ void CreateSkinPanel::startJob(const QString &status, QFutureWatcherBase *job)
     m_enabledBeforeJob.clear();
     for (QWidget *widget :
          {static_cast<QWidget *>(ui.createSkinButton), static_cast<QWidget *>(ui.chooseSkinButton),
-          static_cast<QWidget *>(ui.skinfile), static_cast<QWidget *>(ui.defaultIconsButton),
+          static_cast<QWidget *>(ui.saveAsField), static_cast<QWidget *>(ui.defaultIconsButton),
           static_cast<QWidget *>(ui.alternativeIconsButton), static_cast<QWidget *>(ui.otherSkinIconsButton),
           static_cast<QWidget *>(ui.whiteIconsButton), static_cast<QWidget *>(ui.chooseIconSkinButton),
           static_cast<QWidget *>(ui.floatingBrowserBox), static_cast<QWidget *>(ui.importWindowsBox),
           static_cast<QWidget *>(ui.chooseWindowSkinButton), static_cast<QWidget *>(ui.globalFontBox),
-          static_cast<QWidget *>(ui.globalfontbutton), static_cast<QWidget *>(ui.globalsize)}) {
+          static_cast<QWidget *>(ui.globalFontButton), static_cast<QWidget *>(ui.globalSizeField)}) {
         m_enabledBeforeJob.insert(widget, widget->isEnabled());
         widget->setEnabled(false);
     }
@@ -393,7 +393,7 @@ void CreateSkinPanel::windowsToggled()
         showTextState(ui.windowScanResult, TextState::Warning, m_theme);
     ui.windowsHint->setVisible(on && m_windowsFound);
     greyLabel(ui.windowSkinCaption, !on);
-    greyLabel(ui.selectedwindow, !on);
+    greyLabel(ui.windowSkinName, !on);
 }
 
 void CreateSkinPanel::chooseWindowSkin()
@@ -404,8 +404,8 @@ void CreateSkinPanel::chooseWindowSkin()
     if (path.isEmpty())
         return;
     m_windowSkin = path;
-    ui.selectedwindow->setText(QFileInfo(path).baseName());
-    if (ui.selectedwindow->text().isEmpty()) {
+    ui.windowSkinName->setText(QFileInfo(path).baseName());
+    if (ui.windowSkinName->text().isEmpty()) {
         Dialogs::warning(m_window, programName, tr("You have not selected any Window skin"));
         m_windowsFound = false;
         return;

@@ -58,15 +58,15 @@ constexpr int lineHeightMergeKey = 1;
 EditorPanel::EditorPanel(Ui::MainWindow &form, QMainWindow *window)
     : QObject(window), ui(form), m_window(window)
 {
-    m_signs = std::make_unique<RowSigns>([this](int key) { return rowName(key, false); }, ui.tabWidget);
+    m_signs = std::make_unique<RowSigns>([this](int key) { return rowName(key, false); }, ui.settingsPages);
     setUpEditHistory();
     // The field takes whole numbers from 1 to 999 from the first keystroke on.
-    ui.lineheight->setValidator(new QRegularExpressionValidator(percentagePattern(), this));
-    connect(ui.lineheight, &QLineEdit::textChanged, this,
+    ui.lineHeightField->setValidator(new QRegularExpressionValidator(percentagePattern(), this));
+    connect(ui.lineHeightField, &QLineEdit::textChanged, this,
             [this](const QString &text) { applyEdit(StyleEdit::setLineHeight(percentageFromText(text))); });
     connect(ui.resetLineHeightButton, &QAbstractButton::clicked, this, &EditorPanel::resetLineHeight);
     // A page gets its rows when first shown: start-up builds only the page it shows.
-    connect(ui.tabWidget, &QTabWidget::currentChanged, this, &EditorPanel::buildEditorPage);
+    connect(ui.settingsPages, &QTabWidget::currentChanged, this, &EditorPanel::buildEditorPage);
     m_clipboard = new RowClipboard(m_rows, m_editMenu, this);
     connect(m_clipboard, &RowClipboard::textGiven, this, &EditorPanel::setColourFromText);
     setUpFind();
@@ -93,7 +93,7 @@ void EditorPanel::buildEditorPage(int page)
     if (page < 0 || m_builtPages.contains(page))
         return;
     m_builtPages.insert(page);
-    ::buildEditorPage(ui.tabWidget, page, m_rows);
+    ::buildEditorPage(ui.settingsPages, page, m_rows);
     for (int key = 0; key < stylekeys::colourKeyCount; ++key) {
         const ColourRow &row = m_rows.colours[std::size_t(key)];
         if (int(colourKeys[key].page) != page)
@@ -121,7 +121,7 @@ void EditorPanel::buildEditorPage(int page)
     nameRowsForScreenReaders(page);
     putPageInTabOrder(page);
     m_signs->addForPage(page, m_rows);
-    QWidget *pageWidget = ui.tabWidget->widget(page);
+    QWidget *pageWidget = ui.settingsPages->widget(page);
     emit pageBuilt(pageWidget);
     showRowStates(rowStates(m_style, m_table));
     m_signs->show(m_style);
@@ -169,8 +169,8 @@ void EditorPanel::showValues(const EditorValues &shown)
 
 void EditorPanel::showLineHeight()
 {
-    if (percentageFromText(ui.lineheight->text()) != m_lineHeight)
-        ui.lineheight->setText(m_lineHeight > 0 ? QString::number(m_lineHeight) : QString());
+    if (percentageFromText(ui.lineHeightField->text()) != m_lineHeight)
+        ui.lineHeightField->setText(m_lineHeight > 0 ? QString::number(m_lineHeight) : QString());
 }
 
 void EditorPanel::showAllValues()

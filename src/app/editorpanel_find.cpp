@@ -70,7 +70,7 @@ void EditorPanel::setUpFind()
         if (!item || !item->data(Qt::UserRole).isValid())
             return;
         const int key = item->data(Qt::UserRole).toInt();
-        ui.tabWidget->setCurrentIndex(int(stylekeys::colourKeys[key].page));
+        ui.settingsPages->setCurrentIndex(int(stylekeys::colourKeys[key].page));
         field->clear();
         m_rows.colours[std::size_t(key)].pick->setFocus();
     };

@@ -15,13 +15,13 @@ void EditorPanel::putPageInTabOrder(int page)
     const auto column = [](const QWidget *widget) { return widget->x() / 330; };
     QWidgetList widgets;
     for (QWidget *widget :
-         ui.tabWidget->widget(page)->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+         ui.settingsPages->widget(page)->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
         if (widget->focusPolicy() & Qt::TabFocus)
             widgets << widget;
     std::sort(widgets.begin(), widgets.end(), [&column](const QWidget *a, const QWidget *b) {
         return std::make_tuple(column(a), a->y(), a->x()) < std::make_tuple(column(b), b->y(), b->x());
     });
-    QWidget *previous = ui.tabWidget;
+    QWidget *previous = ui.settingsPages;
     for (QWidget *widget : widgets)
         QWidget::setTabOrder(previous, widget), previous = widget;
 }
@@ -30,19 +30,19 @@ QString EditorPanel::rowName(int index, bool font) const
 {
     const stylekeys::Page page = font ? stylekeys::fontGroups[index].page : stylekeys::colourKeys[index].page;
     const char *caption = font ? stylekeys::fontGroups[index].caption : stylekeys::colourKeys[index].caption;
-    return tr("%1 › %2").arg(ui.tabWidget->tabText(int(page)).remove(QLatin1Char('&')),
+    return tr("%1 › %2").arg(ui.settingsPages->tabText(int(page)).remove(QLatin1Char('&')),
                              QCoreApplication::translate("stylekeys", caption));
 }
 
 void EditorPanel::nameRowsForScreenReaders(int page)
 {
-    const QString pageName = ui.tabWidget->tabText(page).remove(QLatin1Char('&'));
+    const QString pageName = ui.settingsPages->tabText(page).remove(QLatin1Char('&'));
     const auto name = [&pageName](QWidget *widget, const QLabel *caption, const QString &part) {
         if (widget)
             widget->setAccessibleName(tr("%1, %2: %3").arg(pageName, caption->text(), part));
     };
     for (const ColourRow &row : m_rows.colours) {
-        if (!row.pick || row.pick->parentWidget() != ui.tabWidget->widget(page))
+        if (!row.pick || row.pick->parentWidget() != ui.settingsPages->widget(page))
             continue;
         name(row.pick, row.caption, tr("colour"));
         name(row.reset, row.caption, tr("reset"));
@@ -51,7 +51,7 @@ void EditorPanel::nameRowsForScreenReaders(int page)
         name(row.swatch, row.caption, tr("swatch"));
     }
     for (const FontRow &row : m_rows.fonts) {
-        if (!row.font || row.font->parentWidget() != ui.tabWidget->widget(page))
+        if (!row.font || row.font->parentWidget() != ui.settingsPages->widget(page))
             continue;
         name(row.font, row.caption, tr("font"));
         name(row.reset, row.caption, tr("reset"));

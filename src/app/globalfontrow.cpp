@@ -20,12 +20,12 @@ TextState percentState(bool enabled)
 GlobalFontRow::GlobalFontRow(Ui::MainWindow &form, QWidget *window)
     : QObject(window), ui(form), m_window(window)
 {
-    connect(ui.globalfontbutton, &QPushButton::clicked, this, &GlobalFontRow::choose);
+    connect(ui.globalFontButton, &QPushButton::clicked, this, &GlobalFontRow::choose);
     connect(ui.globalFontBox, &QAbstractButton::clicked, this, &GlobalFontRow::toggled);
-    ui.globalfontbutton->setEnabled(false);
-    ui.globalsize->setEnabled(false);
+    ui.globalFontButton->setEnabled(false);
+    ui.globalSizeField->setEnabled(false);
     ui.globalSizeHint->setVisible(false);
-    ui.globalsize->setValidator(new QRegularExpressionValidator(percentagePattern(), this));
+    ui.globalSizeField->setValidator(new QRegularExpressionValidator(percentagePattern(), this));
     ui.globalFontLabel->setText(fontNameText(m_name));
     for (QWidget *label :
          {static_cast<QWidget *>(ui.globalFontLabel), static_cast<QWidget *>(ui.globalSizeCaption)})
@@ -50,8 +50,8 @@ void GlobalFontRow::choose()
 void GlobalFontRow::toggled()
 {
     const bool enabled = ui.globalFontBox->isChecked();
-    ui.globalfontbutton->setEnabled(enabled);
-    ui.globalsize->setEnabled(enabled);
+    ui.globalFontButton->setEnabled(enabled);
+    ui.globalSizeField->setEnabled(enabled);
     ui.globalSizeHint->setVisible(enabled);
     for (QWidget *label :
          {static_cast<QWidget *>(ui.globalFontLabel), static_cast<QWidget *>(ui.globalSizeCaption)})

@@ -72,7 +72,7 @@ MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
     });
     connect(m_createSkin, &CreateSkinPanel::busyChanged, this, [this](bool busy) {
         for (QWidget *widget :
-             {static_cast<QWidget *>(ui->changeColoursBox), static_cast<QWidget *>(ui->lineheight),
+             {static_cast<QWidget *>(ui->changeColoursBox), static_cast<QWidget *>(ui->lineHeightField),
               static_cast<QWidget *>(ui->resetAllButton)})
             widget->setEnabled(!busy);
         ui->menuProfile->setEnabled(!busy);
@@ -119,10 +119,10 @@ MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
     ui->actionBrightTheme->setChecked(m_theme != 0);
 
     m_profiles->loadDefaultTable();
-    ui->actionShow_Tooltips->setChecked(m_showTooltips);
+    ui->actionShowTooltips->setChecked(m_showTooltips);
     m_tooltips->addWidgetsBelow(this);
     m_tooltips->setShown(m_showTooltips);
-    m_editor->buildEditorPage(ui->tabWidget->currentIndex()); // now that the values it shows are loaded
+    m_editor->buildEditorPage(ui->settingsPages->currentIndex()); // now that the values it shows are loaded
 
     // Start in the editing layout: the settings tabs shown, the preview (unchecked in the form) hidden.
     ui->changeColoursBox->setChecked(true);
@@ -141,9 +141,9 @@ void MainWindow::wireMenusAndSwitches()
     const std::pair<QAction *, void (MainWindow::*)()> actions[] = {
         {ui->actionDarkTheme, &MainWindow::useDarkTheme},
         {ui->actionBrightTheme, &MainWindow::useBrightTheme},
-        {ui->actionShow_Tooltips, &MainWindow::toggleTooltips},
+        {ui->actionShowTooltips, &MainWindow::toggleTooltips},
         {ui->actionAbout, &MainWindow::showAbout},
-        {ui->actionWhats_This, &MainWindow::enterWhatsThis},
+        {ui->actionWhatsThis, &MainWindow::enterWhatsThis},
     };
     for (const auto &[action, handler] : actions)
         connect(action, &QAction::triggered, this, handler);
@@ -341,7 +341,7 @@ void MainWindow::useBrightTheme()
 void MainWindow::toggleTooltips()
 {
     m_showTooltips = !m_showTooltips;
-    ui->actionShow_Tooltips->setChecked(m_showTooltips);
+    ui->actionShowTooltips->setChecked(m_showTooltips);
     m_tooltips->setShown(m_showTooltips);
     saveSettings();
 }
@@ -366,7 +366,7 @@ void MainWindow::editingToggled()
     const bool preview = editing && ui->showPreviewBox->isChecked();
     for (QWidget *widget :
          {static_cast<QWidget *>(ui->showPreviewBox), static_cast<QWidget *>(ui->showPreviewLabel),
-          static_cast<QWidget *>(ui->tabWidget), static_cast<QWidget *>(ui->resetAllButton)})
+          static_cast<QWidget *>(ui->settingsPages), static_cast<QWidget *>(ui->resetAllButton)})
         widget->setVisible(editing);
     m_preview->setShown(preview);
     applyWindowLayout(this, preview   ? WindowLayout::Full

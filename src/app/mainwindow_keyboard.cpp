@@ -29,9 +29,9 @@ const ControlName controlNames[] = {
     {"alternativeIconsButton", QT_TRANSLATE_NOOP("MainWindow", "Alternative Browser icons")},
     {"whiteIconsButton", QT_TRANSLATE_NOOP("MainWindow", "White Browser icons")},
     {"otherSkinIconsButton", QT_TRANSLATE_NOOP("MainWindow", "Browser icons from another skin")},
-    {"globalfontbutton", QT_TRANSLATE_NOOP("MainWindow", "Choose the global skin font")},
-    {"globalsize", QT_TRANSLATE_NOOP("MainWindow", "Global font size in percent")},
-    {"lineheight", QT_TRANSLATE_NOOP("MainWindow", "Line height in percent")},
+    {"globalFontButton", QT_TRANSLATE_NOOP("MainWindow", "Choose the global skin font")},
+    {"globalSizeField", QT_TRANSLATE_NOOP("MainWindow", "Global font size in percent")},
+    {"lineHeightField", QT_TRANSLATE_NOOP("MainWindow", "Line height in percent")},
     {"resetLineHeightButton", QT_TRANSLATE_NOOP("MainWindow", "Reset the line height")},
 };
 
@@ -62,7 +62,7 @@ void MainWindow::setUpKeyboard()
     ui->actionOpenProfile->setShortcut(QKeySequence::Open);
     ui->actionSave->setShortcut(QKeySequence::Save);
     // Some platforms bind no keys to Save As and Quit: these are the ones people expect here.
-    ui->actionSave_as->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    ui->actionSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     // Closing asks about unsaved edits, so Quit does too.
     auto *quit = new QAction(tr("&Quit"), this);
     quit->setObjectName(QStringLiteral("actionQuit"));
@@ -71,24 +71,12 @@ void MainWindow::setUpKeyboard()
     ui->menuProfile->addAction(quit);
     connect(quit, &QAction::triggered, this, &QWidget::close);
     // Tab follows the form from top to bottom; a page's rows join after the tabs when built.
-    const QWidget *order[] = {ui->chooseSkinButton,
-                              ui->defaultIconsButton,
-                              ui->alternativeIconsButton,
-                              ui->whiteIconsButton,
-                              ui->otherSkinIconsButton,
-                              ui->chooseIconSkinButton,
-                              ui->floatingBrowserBox,
-                              ui->importWindowsBox,
-                              ui->chooseWindowSkinButton,
-                              ui->globalFontBox,
-                              ui->globalfontbutton,
-                              ui->globalsize,
-                              ui->changeColoursBox,
-                              ui->showPreviewBox,
-                              ui->resetAllButton,
-                              ui->tabWidget,
-                              ui->skinfile,
-                              ui->createSkinButton};
+    const QWidget *order[] = {ui->chooseSkinButton,   ui->defaultIconsButton,   ui->alternativeIconsButton,
+                              ui->whiteIconsButton,   ui->otherSkinIconsButton, ui->chooseIconSkinButton,
+                              ui->floatingBrowserBox, ui->importWindowsBox,     ui->chooseWindowSkinButton,
+                              ui->globalFontBox,      ui->globalFontButton,     ui->globalSizeField,
+                              ui->changeColoursBox,   ui->showPreviewBox,       ui->resetAllButton,
+                              ui->settingsPages,      ui->saveAsField,          ui->createSkinButton};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(const_cast<QWidget *>(order[i - 1]), const_cast<QWidget *>(order[i]));
     // A typed key goes somewhere from the start: to the first step, choosing the skin.

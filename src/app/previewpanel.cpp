@@ -85,7 +85,7 @@ void PreviewPanel::buildPages()
     m_pages->setGeometry(ui.previewPlace->geometry());
     m_pages->setToolTip(tr("The Browser as the new skin shows it, one page for each of its views"));
     // Below the editor's rows in the form, so after them in the Tab order.
-    QWidget::setTabOrder(ui.skinfile->previousInFocusChain(), m_pages);
+    QWidget::setTabOrder(ui.saveAsField->previousInFocusChain(), m_pages);
     // The preview is a picture of the host's browser: Tab and screen readers pass its mock lists
     // and buttons by, and reach its pages and "View as".
     for (QWidget *widget : m_pages->findChildren<QWidget *>())

@@ -36,7 +36,7 @@ ProfilesPanel::ProfilesPanel(Ui::MainWindow &form, QWidget *window, const QStrin
     connect(ui.actionWhiteTable, &QAction::triggered, this, &ProfilesPanel::chooseWhiteTable);
     connect(ui.actionOpenProfile, &QAction::triggered, this, &ProfilesPanel::chooseProfile);
     connect(ui.actionSave, &QAction::triggered, this, [this] { save(false); });
-    connect(ui.actionSave_as, &QAction::triggered, this, [this] { save(true); });
+    connect(ui.actionSaveAs, &QAction::triggered, this, [this] { save(true); });
     connect(ui.actionDelete, &QAction::triggered, this, &ProfilesPanel::deleteProfile);
     connect(ui.resetAllButton, &QAbstractButton::clicked, this, &ProfilesPanel::resetAll);
 }
@@ -102,7 +102,7 @@ void ProfilesPanel::showActiveTable(const QString &titleSuffix, std::optional<bo
         ui.actionWhiteTable->setChecked(*whiteChecked);
     ui.actionDelete->setEnabled(profileOpen);
     ui.actionSave->setEnabled(profileOpen);
-    ui.actionSave_as->setEnabled(true);
+    ui.actionSaveAs->setEnabled(true);
 }
 
 void ProfilesPanel::loadBuiltInTable(bool white)

@@ -97,7 +97,8 @@ Theme themeFor(int themenumber)
             // The platform's focus frame is faint on black: focus shows in orange.
             "QPushButton:focus { border: 1px solid rgb(255,170,0); background: rgb(255,236,200); }"
             "QCheckBox::indicator:focus, QRadioButton::indicator:focus { border: 1px solid rgb(255,170,0); }"
-            "#line,#line_2, #line_3, #line_8, #line_9, #bottomBandLine,#line_17,#line_16,#line_18 "
+            "#skinDivider, #iconsDivider, #floatingBrowserDivider, #windowsDivider, #globalFontDivider, "
+            "#bottomBandLine "
             "{background-color:rgb(90,90,90);}") +
         buttonRules() +
         // The platform's own grey for a field that is off is faint on the field.

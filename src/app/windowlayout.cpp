@@ -24,9 +24,9 @@ struct BandWidget
 };
 
 const BandWidget bottomBand[] = {
-    {"saveAsCaption", {30, 275, 75, 24}},  {"skinfile", {110, 275, 311, 24}},
+    {"saveAsCaption", {30, 275, 75, 24}},  {"saveAsField", {110, 275, 311, 24}},
     {"saveAsHint", {110, 300, 271, 24}},   {"createSkinButton", {470, 272, 151, 31}},
-    {"statuslabel", {630, 268, 371, 34}},  {"buildprogress", {630, 303, 371, 5}},
+    {"statusLabel", {630, 268, 371, 34}},  {"buildProgress", {630, 303, 371, 5}},
     {"versionLabel", {640, 310, 361, 20}}, {"bottomBandLine", {10, 264, 990, 1}},
 };
 
@@ -114,7 +114,8 @@ void stretchTo(QWidget *form, int extra)
     for (const char *name : followTheRightEdge)
         if (QWidget *widget = form->findChild<QWidget *>(QLatin1String(name), Qt::FindDirectChildrenOnly))
             widget->move(baseOf(widget, "baseX", widget->x()) + extra, widget->y());
-    if (auto *pages = form->findChild<QTabWidget *>(QStringLiteral("tabWidget"), Qt::FindDirectChildrenOnly))
+    if (auto *pages =
+            form->findChild<QTabWidget *>(QStringLiteral("settingsPages"), Qt::FindDirectChildrenOnly))
         for (int i = 0; i < pages->count(); ++i)
             spreadColumns(pages->widget(i), extra);
 }

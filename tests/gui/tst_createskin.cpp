@@ -68,8 +68,8 @@ private slots:
         QDir().mkpath(f->documents.path() + "/Turnwise/Skins"); // the host's own spelling
         choose("chooseSkinButton", "/somewhere/My.Skin.v2.zip");
         QCOMPARE(Dialogs::requests().last().dir, f->documents.path() + "/Turnwise/Skins");
-        QCOMPARE(text("selectedfile"), QString("My"));
-        QCOMPARE(text("skinfile"), QString("My (Browser edit)"));
+        QCOMPARE(text("skinName"), QString("My"));
+        QCOMPARE(text("saveAsField"), QString("My (Browser edit)"));
     }
 
     // Each skin dialog opens where it last chose from, in this run and the next.
@@ -146,10 +146,10 @@ private slots:
                     fixtures::writeFile(skinsFolder(), "x"));
         choose("chooseSkinButton", skin);
         if (!saveAs.isEmpty())
-            f->find<QLineEdit>("skinfile")->setText(saveAs);
+            f->find<QLineEdit>("saveAsField")->setText(saveAs);
         create();
         QVERIFY2(!lastWarning().isEmpty() && lastWarning().contains(reason), qPrintable(lastWarning()));
-        QVERIFY(last(Dialogs::Kind::Information).isEmpty() && text("statuslabel") != "Done !");
+        QVERIFY(last(Dialogs::Kind::Information).isEmpty() && text("statusLabel") != "Done !");
         QCOMPARE(fixtures::entriesBelow(skinsFolder(), QDir::Files), QStringList());
         QCOMPARE(fixtures::readFile(skin), archive);
     }
@@ -179,7 +179,7 @@ private slots:
         choose("chooseSkinButton", m_sample);
         for (int i = 0; i < clicks.size(); ++i) {
             if (clicks[i] == "120")
-                f->find<QLineEdit>("lineheight")->setText("120");
+                f->find<QLineEdit>("lineHeightField")->setText("120");
             else if (i + 1 < clicks.size() && clicks[i + 1].endsWith(".zip"))
                 choose(qPrintable(clicks[i]), clicks[i + 1]), ++i;
             else
@@ -203,7 +203,7 @@ private slots:
         choose("chooseSkinButton", m_sample);
         Dialogs::setNextFileName(m_sample);
         second.findChild<QAbstractButton *>("chooseSkinButton")->click();
-        second.findChild<QLineEdit *>("skinfile")->setText("second");
+        second.findChild<QLineEdit *>("saveAsField")->setText("second");
         f->click("createSkinButton");
         second.findChild<QAbstractButton *>("createSkinButton")->click();
         QVERIFY(f->window->isBusy() && second.isBusy());
@@ -227,7 +227,7 @@ private slots:
         QVERIFY(f->window->isBusy());
         for (const char *name : {"createSkinButton", "chooseSkinButton", "menuProfile"})
             QVERIFY2(!f->find<QWidget>(name)->isEnabled(), name);
-        QVERIFY(f->find<QWidget>("buildprogress")->isVisibleTo(f->window.get()));
+        QVERIFY(f->find<QWidget>("buildProgress")->isVisibleTo(f->window.get()));
         QTRY_VERIFY_WITH_TIMEOUT(!f->window->isBusy(), 60000);
         QVERIFY(ticks > 0);
         QVERIFY(f->find<QWidget>("createSkinButton")->isEnabled());

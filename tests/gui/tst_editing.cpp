@@ -68,7 +68,7 @@ class EditingTest : public QObject
     void saveAs(const QString &name)
     {
         Dialogs::setNextFileName(path(name));
-        f->trigger("actionSave_as");
+        f->trigger("actionSaveAs");
     }
 
 private slots:
@@ -121,7 +121,7 @@ private slots:
         f->trigger("actionUndo");
         QTest::keyClick(f->window.get(), Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(text("list_text"), QString("#010203"));
-        for (const char *focused : {"skinfile", "createSkinButton"}) {
+        for (const char *focused : {"saveAsField", "createSkinButton"}) {
             Dialogs::clear();
             QTest::keyClick(f->find<QWidget>(focused), Qt::Key_Return);
             QCOMPARE(Dialogs::requests().size(), 1);
@@ -139,8 +139,9 @@ private slots:
             if ((w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled())
                 tabbed << w->objectName();
         } while ((w = w->nextInFocusChain()) != start);
-        const QStringList expected{"chooseSkinButton", "floatingBrowserBox", "tabWidget", "listOverPick",
-                                   "listTextPick",     "tabWidget_3",        "skinfile",  "createSkinButton"};
+        const QStringList expected{"chooseSkinButton", "floatingBrowserBox", "settingsPages",
+                                   "listOverPick",     "listTextPick",       "tabWidget_3",
+                                   "saveAsField",      "createSkinButton"};
         for (int i = 1; i < expected.size(); ++i)
             QVERIFY2(tabbed.indexOf(expected[i - 1]) < tabbed.indexOf(expected[i]),
                      qPrintable(tabbed.join(' ')));
@@ -179,7 +180,7 @@ private slots:
         paste("listTextPick", "#80ff0000");
         paste("listTextPick", "#fff");
         QCOMPARE(text("list_text"), QString("#ffffff"));
-        auto *status = f->find<QLabel>("statuslabel");
+        auto *status = f->find<QLabel>("statusLabel");
         QVERIFY((status->text() + status->toolTip()).contains("is not a colour") &&
                 !enabled("listTextReset"));
         paste("listOverPick", "#80ff0000");
@@ -251,7 +252,7 @@ private slots:
         QCOMPARE(listed(), QStringList{"No colour matches \"no such row\""});
         field->setText("info back");
         QTest::keyClick(field, Qt::Key_Return);
-        QCOMPARE(f->find<QTabWidget>("tabWidget")->currentIndex(), int(stylekeys::Page::Info));
+        QCOMPARE(f->find<QTabWidget>("settingsPages")->currentIndex(), int(stylekeys::Page::Info));
         QVERIFY(field->text().isEmpty() && results->isHidden());
         field->setText("text");
         QVERIFY(listed().size() > 5);
@@ -298,7 +299,7 @@ private slots:
     {
         f->window->show();
         for (const auto &key : stylekeys::colourKeys) {
-            f->find<QTabWidget>("tabWidget")->setCurrentIndex(int(key.page));
+            f->find<QTabWidget>("settingsPages")->setCurrentIndex(int(key.page));
             QVERIFY2(f->find<QWidget>(widgetName(key, RowPart::Pick))->isVisible(), key.key);
         }
     }
@@ -322,7 +323,7 @@ private slots:
         f->click("backgroundcolorTransparent");
         f->click("listOverTransparent");
         QCOMPARE(text("list_over"), QString("#00000000"));
-        f->find<QLineEdit>("lineheight")->setText("180");
+        f->find<QLineEdit>("lineHeightField")->setText("180");
         saveAs("clear.pcp");
         QVERIFY(f->readFile(path("clear.pcp")).contains("\r\nlist_over=#00000000\r\n"));
         f->trigger("actionDefaultTable");
@@ -347,12 +348,12 @@ private slots:
         f->click("globalFontBox");
         QCOMPARE(f->window->globalFontName(), QString());
         Dialogs::setNextFont(QFont(QFontInfo(QFont("Arial", 20)).family(), 20));
-        f->click("globalfontbutton");
+        f->click("globalFontButton");
         QCOMPARE(f->window->globalFontName(), QString("Arial"));
         Dialogs::setNextFont(QFont("Liberation Serif", 12));
-        f->click("globalfontbutton");
+        f->click("globalFontButton");
         QCOMPARE(f->window->globalFontName(), QString("Liberation Serif"));
-        f->click("globalfontbutton");
+        f->click("globalFontButton");
         QCOMPARE(Dialogs::requests().last().initialFont, QFont("Liberation Serif", 12));
 
         open("missing.pcp", "skinfontname=No Such Face\r\nskinfontsize=14\r\nskinfontweight=Normal\r\n");
@@ -364,7 +365,7 @@ private slots:
 
     void percentageFieldsTakeOneToThreeDigits()
     {
-        for (const char *field : {"globalsize", "lineheight"})
+        for (const char *field : {"globalSizeField", "lineHeightField"})
             for (QString text : {"1", "95", "110", "999", "0", "05", "1000", "-5", "abc"}) {
                 int pos = 0;
                 QCOMPARE(f->find<QLineEdit>(field)->validator()->validate(text, pos) ==
@@ -426,8 +427,8 @@ private slots:
         edit([&] { pick("infoTextPick", "#040506"); });
         edit([&] { f->click("listTextReset"); });
         edit([&] {
-            f->find<QLineEdit>("lineheight")->setText("1");
-            f->find<QLineEdit>("lineheight")->setText("12"); // typing merges into one step
+            f->find<QLineEdit>("lineHeightField")->setText("1");
+            f->find<QLineEdit>("lineHeightField")->setText("12"); // typing merges into one step
         });
         QCOMPARE(f->title(), QString("Panelcraft*"));
 
@@ -644,7 +645,7 @@ private slots:
         const Style start = style();
         const QVector<QImage> before = shots();
         if (group.isEmpty()) {
-            f->find<QLineEdit>("lineheight")->setText("180");
+            f->find<QLineEdit>("lineHeightField")->setText("180");
         } else {
             Dialogs::setNextFont(QFont("Liberation Serif", 30, QFont::Bold));
             f->click(widgetName(font, FontPart::Pick));
@@ -706,8 +707,8 @@ private slots:
         f->trigger(switchTo == "actionBrightTheme" ? "actionDarkTheme" : "actionBrightTheme");
         f->window->show();
         f->window->resize(1024, 770); // wider than the test screen: every label in sight
-        f->find<QTabWidget>("tabWidget")->setCurrentWidget(f->find<QWidget>("tab_9"));
-        f->find<QLineEdit>("lineheight")->setText("1"); // no digit under its "%"
+        f->find<QTabWidget>("settingsPages")->setCurrentWidget(f->find<QWidget>("fontsPage"));
+        f->find<QLineEdit>("lineHeightField")->setText("1"); // no digit under its "%"
         const QStringList options{"importWindowsBox", "globalFontBox"};
         const QStringList labels{"windowSkinCaption", "globalFontLabel", "globalSizeCaption",
                                  "globalSizePercent"};
@@ -733,7 +734,7 @@ private slots:
             f->click(option);
         for (const QString &label : labels) {
             const double ratio = shownContrast(f->find<QWidget>(label));
-            QVERIFY2(ratio >= 3 && ratio < shownContrast(f->find<QWidget>("label_81")) - 1,
+            QVERIFY2(ratio >= 3 && ratio < shownContrast(f->find<QWidget>("globalFontCaption")) - 1,
                      qPrintable(label));
         }
     }
@@ -818,7 +819,7 @@ private slots:
         Dialogs::clear();
         f->trigger("actionSave");
         QVERIFY(f->readFile(path("edit.pcp")).contains("list_text=#123456\r\n"));
-        auto *status = f->find<QLabel>("statuslabel"); // said in passing, with no box
+        auto *status = f->find<QLabel>("statusLabel"); // said in passing, with no box
         QVERIFY(Dialogs::requests().isEmpty() &&
                 (status->text() + status->toolTip()).contains("Profile saved"));
         QVERIFY(enabled("listTextReset"));

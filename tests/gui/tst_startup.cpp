@@ -52,7 +52,7 @@ private slots:
         font.setPixelSize(11);
         QApplication::setFont(font);
         ui.setupUi(&form);
-        rows = buildEditorRows(ui.tabWidget);
+        rows = buildEditorRows(ui.settingsPages);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
     }
@@ -122,12 +122,12 @@ private slots:
         QCOMPARE(f.find<QAction>("actionBrightTheme")->isChecked(), bright);
         QCOMPARE(f.find<QAction>("actionDarkTheme")->isChecked(), !bright);
         QCOMPARE(f.window->styleSheet(), themeFor(bright ? 1 : 0).styleSheet);
-        QCOMPARE(f.find<QAction>("actionShow_Tooltips")->isChecked(), tooltipsShown);
+        QCOMPARE(f.find<QAction>("actionShowTooltips")->isChecked(), tooltipsShown);
         QCOMPARE(f.find<QWidget>("chooseSkinButton")->toolTip().isEmpty(), !tooltipsShown);
         // Both switched through the menu, and written back at close.
         f.trigger(bright ? "actionDarkTheme" : "actionBrightTheme");
         QCOMPARE(f.window->styleSheet(), themeFor(bright ? 0 : 1).styleSheet);
-        f.trigger("actionShow_Tooltips");
+        f.trigger("actionShowTooltips");
         f.window->close();
         const QSettings saved(f.settingsPath(), QSettings::IniFormat);
         QCOMPARE(saved.value("themenumber").toString(), bright ? "0" : "1");
@@ -239,12 +239,12 @@ private slots:
         };
         const int editingHeight = w.height();
         const int editingBand = band->y();
-        QVERIFY(band->y() > f.find<QWidget>("tabWidget")->geometry().bottom());
+        QVERIFY(band->y() > f.find<QWidget>("settingsPages")->geometry().bottom());
         QVERIFY(!w.findChild<QWidget *>("tabWidget_3")); // the preview joins the window when shown
 
         f.click("changeColoursBox");
         QVERIFY(w.height() <= editingHeight && band->y() < editingBand);
-        QVERIFY(reachable(lowest) && f.find<QWidget>("tabWidget")->isHidden());
+        QVERIFY(reachable(lowest) && f.find<QWidget>("settingsPages")->isHidden());
         f.click("changeColoursBox");
         QCOMPARE(w.height(), editingHeight);
 
@@ -270,7 +270,7 @@ private slots:
         QVERIFY2(w.height() <= w.screen()->availableGeometry().height() - 18,
                  qPrintable(QString::number(w.height())));
         w.show();
-        auto *pages = f.find<QTabWidget>("tabWidget");
+        auto *pages = f.find<QTabWidget>("settingsPages");
         QScrollBar *scrolled = f.find<QScrollArea>("formScroller")->verticalScrollBar();
         QVERIFY(scrolled->maximum() > 0);
         const int page = pages->currentIndex();
@@ -297,7 +297,7 @@ private slots:
         const int downloadAt = download->x();
         w.resize(1900, 1000);
         QCOMPARE(w.size(), QSize(1900, 1000));
-        auto *pages = f.find<QTabWidget>("tabWidget");
+        auto *pages = f.find<QTabWidget>("settingsPages");
         QCOMPARE(pages->geometry().right(), 1900 - 15);
         QCOMPARE(f.find<QWidget>("bottomBandLine")->width(), 990 + 876);
         QVERIFY(f.find<QWidget>("resetAllButton")->geometry().right() > 1800);
@@ -318,11 +318,11 @@ private slots:
         for (const QString &name : listed)
             QVERIFY2(f.find<QWidget>(name), qPrintable(name));
         // Widgets outside the list keep the form's own tooltips.
-        QVERIFY(f.find<QWidget>("alticons")->toolTip().contains(":/myfiles/icons/ICONS.png"));
-        f.trigger("actionShow_Tooltips");
+        QVERIFY(f.find<QWidget>("alternativeIconsHelp")->toolTip().contains(":/myfiles/icons/ICONS.png"));
+        f.trigger("actionShowTooltips");
         for (const QString &name : listed)
             QVERIFY2(f.find<QWidget>(name)->toolTip().isEmpty(), qPrintable(name));
-        f.trigger("actionShow_Tooltips");
+        f.trigger("actionShowTooltips");
         QVERIFY(!f.find<QWidget>("listOverReset")->toolTip().isEmpty());
         // A row without a text of its own names the row it acts on.
         QCOMPARE(f.find<QWidget>("listOverstripesReset")->toolTip(),
@@ -377,8 +377,8 @@ private slots:
     // the signs as label pixmaps, the icon previews and logos as images inside rich texts.
     void imagesResolve()
     {
-        for (const char *name : {"windowsHint", "globalSizeHint", "floatlabel_5", "noCustomIconsSign",
-                                 "alticons", "floatlabel_8"})
+        for (const char *name : {"windowsHint", "globalSizeHint", "lineHeightHelp", "noCustomIconsSign",
+                                 "alternativeIconsHelp", "whiteIconsHelp"})
             QVERIFY2(!form.findChild<QLabel *>(name)->pixmap(Qt::ReturnByValue).isNull(), name);
 
         const QRegularExpression source(QStringLiteral("src=\"([^\"]+)\""));
@@ -415,12 +415,12 @@ private slots:
         QMainWindow form;
         Ui::MainWindow ui;
         ui.setupUi(&form);
-        const EditorRows rows = buildEditorRows(ui.tabWidget);
+        const EditorRows rows = buildEditorRows(ui.settingsPages);
         fitFormTexts(&form); // as the window does
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QCOMPARE(ui.tabWidget->currentWidget(), ui.tab_7);
-        const QRect page = ui.tab_7->rect();
+        QCOMPARE(ui.settingsPages->currentWidget(), ui.listsPage);
+        const QRect page = ui.listsPage->rect();
         const auto fits = [](const QWidget *widget, const QString &text) {
             return widget->fontMetrics().horizontalAdvance(text) <= widget->width();
         };
@@ -450,8 +450,9 @@ private slots:
             }
         }
         QWidgetList texts = ui.centralWidget->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
-        for (int i = 0; i < ui.tabWidget->count(); ++i)
-            texts += ui.tabWidget->widget(i)->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+        for (int i = 0; i < ui.settingsPages->count(); ++i)
+            texts +=
+                ui.settingsPages->widget(i)->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
         for (const QWidget *widget : texts) {
             const auto *label = qobject_cast<const QLabel *>(widget);
             const auto *option = qobject_cast<const QAbstractButton *>(widget);
@@ -473,7 +474,7 @@ private slots:
         dropped.setText("not a skin");
         QDragEnterEvent refused(QPoint(10, 10), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(f.window.get(), &refused);
-        auto *status = f.find<QLabel>("statuslabel");
+        auto *status = f.find<QLabel>("statusLabel");
         QVERIFY(status->text().size() > 50);
         QVERIFY2(!status->text().contains(QChar(0x2026)) && status->toolTip().isEmpty(),
                  qPrintable(status->text()));

@@ -78,7 +78,7 @@ private slots:
         QTest::addColumn<QString>("dialog");
         for (const char *opener :
              {"chooseSkinButton", "chooseIconSkinButton", "chooseWindowSkinButton", "actionOpenProfile",
-              "actionSave_as", "actionStyle_from_Scheme", "actionExport_Scheme"})
+              "actionSaveAs", "actionStyle_from_Scheme", "actionExport_Scheme"})
             QTest::newRow(opener) << opener;
     }
 
@@ -86,7 +86,7 @@ private slots:
     {
         QFETCH(QString, dialog);
         choose("chooseSkinButton", m_sample);
-        f->find<QLineEdit>("skinfile")->setText("my-new-skin");
+        f->find<QLineEdit>("saveAsField")->setText("my-new-skin");
         f->click("otherSkinIconsButton");
         choose("chooseIconSkinButton", m_sample);
         f->click("importWindowsBox");
@@ -176,13 +176,13 @@ private slots:
     {
         f->trigger("actionBrightTheme");
         QVERIFY(settings().contains("themenumber=1"));
-        f->trigger("actionShow_Tooltips");
+        f->trigger("actionShowTooltips");
         QVERIFY(settings().contains("showtooltips=0"));
         choose("chooseSkinButton", m_sample);
         QVERIFY(settings().contains("skin=" + QFileInfo(m_sample).absolutePath()));
         const QString elsewhere = f->documents.filePath("elsewhere");
         QVERIFY(QDir().mkpath(elsewhere));
-        choose("actionSave_as", elsewhere + "/mine.pcp");
+        choose("actionSaveAs", elsewhere + "/mine.pcp");
         QVERIFY(settings().contains("profiles=" + elsewhere));
         QVERIFY(settings().contains("recentProfiles=" + elsewhere + "/mine.pcp"));
     }
@@ -194,11 +194,11 @@ private slots:
         QVERIFY(QDir().mkpath(elsewhere));
         act("actionOpenProfile");
         QCOMPARE(Dialogs::requests().last().dir, f->profilesFolder());
-        choose("actionSave_as", elsewhere + "/mine.pcp");
+        choose("actionSaveAs", elsewhere + "/mine.pcp");
         act("actionOpenProfile");
         QCOMPARE(Dialogs::requests().last().dir, elsewhere);
         f->start();
-        act("actionSave_as");
+        act("actionSaveAs");
         QCOMPARE(Dialogs::requests().last().dir, elsewhere);
     }
 
@@ -222,11 +222,11 @@ private slots:
         QVERIFY(fixtures::writeFile(profile("mine.pcp"), "list_text=#000001\r\n"));
         QVERIFY(fixtures::writeFile(profile("notes.txt"), "x"));
         QVERIFY(!drop("/tmp/notes.txt")); // refused at once, with a remark that goes by itself
-        auto *status = f->find<QLabel>("statuslabel");
+        auto *status = f->find<QLabel>("statusLabel");
         QVERIFY(status->text().startsWith("Only a skin's .zip file"));
         QTRY_COMPARE_WITH_TIMEOUT(status->text(), QString(), 6000);
         QVERIFY(drop(m_sample));
-        QCOMPARE(f->find<QLabel>("selectedfile")->text(), QString("sample-skin"));
+        QCOMPARE(f->find<QLabel>("skinName")->text(), QString("sample-skin"));
         QVERIFY(QFile::copy(m_sample, profile("other.zip")));
         f->window->openFiles(
             {profile("gone.pcp"), profile("notes.txt"), profile("other.zip"), profile("mine.pcp")});
@@ -234,7 +234,7 @@ private slots:
         QVERIFY(
             Dialogs::requests().at(0).text.endsWith("gone.pcp\" cannot be opened: there is no such file."));
         QVERIFY(Dialogs::requests().at(1).text.contains("notes.txt\" cannot be opened: Panelcraft opens"));
-        QCOMPARE(f->find<QLabel>("selectedfile")->text(), QString("other"));
+        QCOMPARE(f->find<QLabel>("skinName")->text(), QString("other"));
         QCOMPARE(f->title(), QString("Panelcraft (mine)"));
         QCOMPARE(f->colourValue("list_text")->text(), QString("#000001"));
 

@@ -78,7 +78,7 @@ public:
     // A settings page gets its rows when first shown: shows each, then the one shown before.
     void showEveryPage() const
     {
-        auto *pages = window->findChild<QTabWidget *>(QStringLiteral("tabWidget"));
+        auto *pages = window->findChild<QTabWidget *>(QStringLiteral("settingsPages"));
         const int shown = pages->currentIndex();
         for (int page = 0; page < pages->count(); ++page)
             pages->setCurrentIndex(page);

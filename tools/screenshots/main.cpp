@@ -115,7 +115,7 @@ void saveEditorFeatures(QMainWindow &window, const QString &folder)
     find->setText(QStringLiteral("text"));
     save(window, folder, QStringLiteral("editor-find"));
     find->clear();
-    window.findChild<QTabWidget *>(QStringLiteral("tabWidget"))->setCurrentIndex(1);
+    window.findChild<QTabWidget *>(QStringLiteral("settingsPages"))->setCurrentIndex(1);
     QGuiApplication::clipboard()->setText(QStringLiteral("#80ff4000"));
     window.findChild<QWidget *>(QStringLiteral("listOverPick"))->actions().at(1)->trigger();
     save(window, folder, QStringLiteral("editor-swatch-alpha"));
@@ -128,7 +128,7 @@ void saveEditorFeatures(QMainWindow &window, const QString &folder)
 
 void savePages(QMainWindow &window, const QString &folder)
 {
-    auto *settings = window.findChild<QTabWidget *>(QStringLiteral("tabWidget"));
+    auto *settings = window.findChild<QTabWidget *>(QStringLiteral("settingsPages"));
     auto *previewTabs = window.findChild<QTabWidget *>(QStringLiteral("tabWidget_3"));
     auto *sideTabs = window.findChild<QTabWidget *>(QStringLiteral("tabWidget_2"));
     for (int page = 0; page < settings->count(); ++page) {
