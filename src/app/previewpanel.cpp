@@ -97,7 +97,7 @@ void PreviewPanel::buildPages()
             m_widgets.insert(widget->objectName(), widget);
     // Laid out in the window's fonts, before the sheets set the preview's own.
     fitFormTexts(m_pages);
-    fitGridTexts(m_form->tab_16);
+    fitGridTexts(m_form->gridViewPage);
     restyle();
 }
 
@@ -113,13 +113,13 @@ void PreviewPanel::restyle()
 {
     if (!m_form)
         return; // styled when first shown
-    m_form->listWidget_2->setAlternatingRowColors(m_stripesShown);
-    m_form->listWidget_3->setAlternatingRowColors(m_stripesShown);
+    m_form->trackList->setAlternatingRowColors(m_stripesShown);
+    m_form->automixList->setAlternatingRowColors(m_stripesShown);
     // Every sheet is computed again; apply() only touches the widgets whose sheet changed.
     const Style seen = colourvision::simulate(m_viewAs, m_style);
     apply(m_widgets, preview::initguiSheets(seen));
     apply(m_widgets, preview::listSheets(seen, m_lineHeight, m_stripesShown, m_stripesShown));
     apply(m_widgets, preview::gridSheets(seen));
     apply(m_widgets, preview::pluginSheets(seen));
-    m_form->plugin_graphicsback->setPixmap(QPixmap::fromImage(preview::knobImage(seen)));
+    m_form->pluginGraphicsBack->setPixmap(QPixmap::fromImage(preview::knobImage(seen)));
 }

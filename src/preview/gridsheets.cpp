@@ -16,31 +16,31 @@ struct GridCard
 };
 
 const GridCard cards[] = {
-    {"grid_tracknormal_back",
-     {"label_104", "label_105", "label_114"},
-     {"grid_strike_text1", "grid_strike_text2"},
-     {"grid_strike_back", "grid_strike_back2"},
+    {"gridNormalBack",
+     {"gridNormalArtist", "gridNormalTitle", "gridNormalComment"},
+     {"gridNormalBpm", "gridNormalLength"},
+     {"gridNormalStrip", "gridNormalCommentStrip"},
      "grids_background",
      "grids_text",
      "grids_stripes"},
-    {"grid_tracknormal_back_2",
-     {"label_111", "label_107", "label_118"},
-     {"grid_strike_text1_2", "grid_strike_text2_2"},
-     {"grid_strike_back_2", "grid_strike_back2_2"},
+    {"gridOverBack",
+     {"gridOverTitle", "gridOverArtist", "gridOverComment"},
+     {"gridOverBpm", "gridOverLength"},
+     {"gridOverStrip", "gridOverCommentStrip"},
      "grids_over",
      "grids_overtext",
      "grids_overstripes"},
-    {"grid_tracknormal_back_3",
-     {"label_121", "label_112", "label_120"},
-     {"grid_strike_text1_3", "grid_strike_text2_3"},
-     {"grid_strike_back_3", "grid_strike_back2_3"},
+    {"gridSelectedBack",
+     {"gridSelectedTitle", "gridSelectedArtist", "gridSelectedComment"},
+     {"gridSelectedBpm", "gridSelectedLength"},
+     {"gridSelectedStrip", "gridSelectedCommentStrip"},
      "grids_selected",
      "grids_selectedtext",
      "grids_selectedstripes"},
-    {"grid_tracknormal_back_4",
-     {"label_122", "label_124", "label_125"},
-     {"grid_strike_text1_4", "grid_strike_text2_4"},
-     {"grid_strike_back_4", "grid_strike_back2_4"},
+    {"gridFocusedBack",
+     {"gridFocusedArtist", "gridFocusedComment", "gridFocusedTitle"},
+     {"gridFocusedBpm", "gridFocusedLength"},
+     {"gridFocusedStrip", "gridFocusedCommentStrip"},
      "grids_focus",
      "grids_focustext",
      "grids_focusstripes"},
@@ -73,7 +73,7 @@ Lookup cardColours(const Style &style, const GridCard &card)
 Sheets gridSheets(const Style &style)
 {
     Sheets sheets;
-    appendSheets(sheets, {"gridbackgroun_label"}, QStringLiteral("background-color: ${backgroundcolor}"),
+    appendSheets(sheets, {"gridBack"}, QStringLiteral("background-color: ${backgroundcolor}"),
                  colourNames(style));
     for (const GridCard &card : cards) {
         const Lookup colours = cardColours(style, card);

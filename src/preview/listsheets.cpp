@@ -70,10 +70,10 @@ Sheets listSheets(const Style &style, int lineHeightPercent, bool alternatingFil
             return name == QLatin1String("rowheight") ? height : names(name);
         });
     return {
-        filled(QStringLiteral("listWidget"), QLatin1String(wideOpening) + QLatin1String(plainRules), colours),
-        stripableList(QStringLiteral("listWidget_2"), alternatingFiles, narrowOpening, colours),
-        stripableList(QStringLiteral("listWidget_3"), alternatingAutomix, wideOpening, colours),
-        filled(QStringLiteral("listWidget_4"), QLatin1String(playedRowSheet), colours),
+        filled(QStringLiteral("folderList"), QLatin1String(wideOpening) + QLatin1String(plainRules), colours),
+        stripableList(QStringLiteral("trackList"), alternatingFiles, narrowOpening, colours),
+        stripableList(QStringLiteral("automixList"), alternatingAutomix, wideOpening, colours),
+        filled(QStringLiteral("automixPlayedRow"), QLatin1String(playedRowSheet), colours),
     };
 }
 

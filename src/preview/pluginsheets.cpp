@@ -14,21 +14,21 @@ struct PluginRule
 
 // Only the button's normal rule sets a font; hover and pressed inherit it.
 const PluginRule pluginRules[] = {
-    {{"plugin_frame"}, nullptr, 0, "background-color: ${fx_titleback}"},
-    {{"plugin_background"}, nullptr, 0, "background-color:${fx_back}"},
-    {{"plugin_fxtitle"},
+    {{"pluginFrame"}, nullptr, 0, "background-color: ${fx_titleback}"},
+    {{"pluginBack"}, nullptr, 0, "background-color:${fx_back}"},
+    {{"pluginTitle"},
      "plugin",
      8,
      "font: normal ${font} ; background-color :transparent; color:${fx_titletext}"},
-    {{"plugin_parameter", "plugin_parameter_value"},
+    {{"pluginParameter", "pluginParameterValue"},
      "pluginknob",
      2,
      "font: normal ${font} ; background-color: transparent; color:${fx_text}"},
-    {{"plugin_string"},
+    {{"pluginString"},
      "pluginknob",
      2,
      "font:normal ${font} ; background-color: transparent; color:${fx_text}"},
-    {{"plugin_fxbut"},
+    {{"pluginButton"},
      "pluginbutton",
      2,
      "#${widget} {font: normal ${font} ; color: ${fx_button_text}; border: 1px solid ${fx_buttonborder}; "

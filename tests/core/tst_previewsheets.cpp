@@ -23,7 +23,7 @@ QMap<QString, QString> expectedKeys(bool stripesShown)
                 keys[widget] = line.section(": ", 1);
     }
     if (!stripesShown)
-        keys["listWidget_2"] = keys["listWidget_3"] = keys["listWidget"];
+        keys["trackList"] = keys["automixList"] = keys["folderList"];
     return keys;
 }
 

@@ -140,7 +140,7 @@ private slots:
                 tabbed << w->objectName();
         } while ((w = w->nextInFocusChain()) != start);
         const QStringList expected{"chooseSkinButton", "floatingBrowserBox", "settingsPages",
-                                   "listOverPick",     "listTextPick",       "tabWidget_3",
+                                   "listOverPick",     "listTextPick",       "previewPages",
                                    "saveAsField",      "createSkinButton"};
         for (int i = 1; i < expected.size(); ++i)
             QVERIFY2(tabbed.indexOf(expected[i - 1]) < tabbed.indexOf(expected[i]),
@@ -306,11 +306,11 @@ private slots:
 
     void transparencyAndLineHeightSurviveSaveAndReopen()
     {
-        const QString before = sheet("browser_backview");
+        const QString before = sheet("browserBack");
         f->click("backgroundcolorTransparent");
-        QVERIFY(sheet("browser_backview").contains("#00000000"));
+        QVERIFY(sheet("browserBack").contains("#00000000"));
         f->click("backgroundcolorReset");
-        QCOMPARE(sheet("browser_backview"), before);
+        QCOMPARE(sheet("browserBack"), before);
         // Any opacity on a row with an "x", over a checkerboard; opaque colours elsewhere.
         pick("listOverPick", "#80ff0000");
         QVERIFY(Dialogs::requests().last().alphaShown);
@@ -399,7 +399,7 @@ private slots:
         Dialogs::setNextFileName(path("plain.pcp"));
         action.startsWith("action") ? f->trigger(action) : f->click(action);
         f->showPreview();
-        QCOMPARE(f->find<QListWidget>("listWidget_2")->alternatingRowColors(), load);
+        QCOMPARE(f->find<QListWidget>("trackList")->alternatingRowColors(), load);
         QCOMPARE(enabled("listOverstripesPick"), load);
         QCOMPARE(enabled("listStripesReset"), !load);
         QCOMPARE(enabled("skinFontReset"), !load);
@@ -437,7 +437,7 @@ private slots:
             QVERIFY2(showsState(i), qPrintable(QString("undone down to edit %1").arg(i)));
         }
         QVERIFY(!f->find<QAction>("actionUndo")->isEnabled());
-        QVERIFY(sheet("listWidget_2").contains(":alternate") && !enabled("skinFontReset"));
+        QVERIFY(sheet("trackList").contains(":alternate") && !enabled("skinFontReset"));
         QCOMPARE(f->title(), QString("Panelcraft"));
 
         for (int i = 1; i < states.size(); ++i) {
@@ -585,13 +585,13 @@ private slots:
     void viewAsSimulatesThePreviewAndWarnsOfAlikeRows()
     {
         pick("listTextPick", "#ff0000");
-        const QString normal = sheet("listWidget_2");
+        const QString normal = sheet("trackList");
         auto *viewAs = f->find<QComboBox>("viewAsBox");
         viewAs->setCurrentIndex(viewAs->findText("Achromatopsia"));
-        QVERIFY(sheet("listWidget_2") != normal);
+        QVERIFY(sheet("trackList") != normal);
         QCOMPARE(text("list_text"), QString("#ff0000"));
         viewAs->setCurrentIndex(0);
-        QCOMPARE(sheet("listWidget_2"), normal);
+        QCOMPARE(sheet("trackList"), normal);
 
         auto *sign = f->find<QLabel>("listFocusVisionSign");
         QVERIFY(sign->isHidden());
@@ -610,19 +610,20 @@ private slots:
     {
         QTest::addColumn<QString>("group"); // a font prefix; none for the line height
         QTest::addColumn<QString>("drawnOn");
-        const char *lists = "listWidget listWidget_2 listWidget_3 listWidget_4";
-        const char *cards = "label_104 label_105 label_114 label_111 label_107 label_118 label_121 label_112 "
-                            "label_120 label_122 label_124 label_125";
+        const char *lists = "folderList trackList automixList automixPlayedRow";
+        const char *cards = "gridNormalArtist gridNormalTitle gridNormalComment gridOverTitle gridOverArtist "
+                            "gridOverComment gridSelectedTitle gridSelectedArtist "
+                            "gridSelectedComment gridFocusedArtist gridFocusedComment gridFocusedTitle";
         const std::pair<const char *, const char *> rows[] = {
             {"skin", lists},
             {"", lists},
-            {"skinheaders", "header_artist header_title header_artist_2 header_title_2"},
-            {"skinsearch", "searchbarbox"},
+            {"skinheaders", "artistHeader titleHeader automixArtistHeader automixTitleHeader"},
+            {"skinsearch", "searchField"},
             {"skingrid", cards},
-            {"toolbar", "sideview_back automix_back file_count"},
-            {"plugin", "plugin_fxtitle"},
-            {"pluginknob", "plugin_parameter plugin_parameter_value plugin_string"},
-            {"pluginbutton", "plugin_fxbut"}};
+            {"toolbar", "samplerBack automixBack fileCount"},
+            {"plugin", "pluginTitle"},
+            {"pluginknob", "pluginParameter pluginParameterValue pluginString"},
+            {"pluginbutton", "pluginButton"}};
         for (const auto &[group, widgets] : rows)
             QTest::newRow(*group ? group : "line height") << QString(group) << QString(widgets);
     }
@@ -632,7 +633,7 @@ private slots:
         QFETCH(QString, group);
         QFETCH(QString, drawnOn);
         f->showPreview();
-        auto *pages = f->find<QTabWidget>("tabWidget_3");
+        auto *pages = f->find<QTabWidget>("previewPages");
         const auto shots = [pages] {
             QVector<QImage> images;
             for (int page = 0; page < pages->count(); ++page) {

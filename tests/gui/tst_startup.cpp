@@ -240,7 +240,7 @@ private slots:
         const int editingHeight = w.height();
         const int editingBand = band->y();
         QVERIFY(band->y() > f.find<QWidget>("settingsPages")->geometry().bottom());
-        QVERIFY(!w.findChild<QWidget *>("tabWidget_3")); // the preview joins the window when shown
+        QVERIFY(!w.findChild<QWidget *>("previewPages")); // the preview joins the window when shown
 
         f.click("changeColoursBox");
         QVERIFY(w.height() <= editingHeight && band->y() < editingBand);
@@ -249,8 +249,8 @@ private slots:
         QCOMPARE(w.height(), editingHeight);
 
         f.click("showPreviewBox");
-        QVERIFY(w.height() >= editingHeight && !f.find<QWidget>("tabWidget_3")->isHidden());
-        QVERIFY(band->y() > f.find<QWidget>("tabWidget_3")->geometry().bottom());
+        QVERIFY(w.height() >= editingHeight && !f.find<QWidget>("previewPages")->isHidden());
+        QVERIFY(band->y() > f.find<QWidget>("previewPages")->geometry().bottom());
         QVERIFY(w.width() <= room.width() && w.height() <= room.height());
         QVERIFY(reachable(lowest) && reachable(f.find<QWidget>("createSkinButton")));
         const QSize full = w.size();
@@ -274,7 +274,7 @@ private slots:
         QScrollBar *scrolled = f.find<QScrollArea>("formScroller")->verticalScrollBar();
         QVERIFY(scrolled->maximum() > 0);
         const int page = pages->currentIndex();
-        for (QTabWidget *tabs : {pages, f.find<QTabWidget>("tabWidget_3")}) {
+        for (QTabWidget *tabs : {pages, f.find<QTabWidget>("previewPages")}) {
             const QPoint at = tabs->tabBar()->tabRect(0).center();
             QWheelEvent wheel(at, tabs->tabBar()->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
                               Qt::NoModifier, Qt::NoScrollPhase, false);
@@ -283,7 +283,7 @@ private slots:
             QVERIFY(scrolled->value() > before || scrolled->value() == scrolled->maximum());
         }
         QCOMPARE(pages->currentIndex(), page);
-        QCOMPARE(f.find<QTabWidget>("tabWidget_3")->currentIndex(), 0);
+        QCOMPARE(f.find<QTabWidget>("previewPages")->currentIndex(), 0);
     }
 
     // Made larger, or maximised, the window keeps it: the lines and pages widen and the pages'

@@ -129,8 +129,8 @@ void saveEditorFeatures(QMainWindow &window, const QString &folder)
 void savePages(QMainWindow &window, const QString &folder)
 {
     auto *settings = window.findChild<QTabWidget *>(QStringLiteral("settingsPages"));
-    auto *previewTabs = window.findChild<QTabWidget *>(QStringLiteral("tabWidget_3"));
-    auto *sideTabs = window.findChild<QTabWidget *>(QStringLiteral("tabWidget_2"));
+    auto *previewTabs = window.findChild<QTabWidget *>(QStringLiteral("previewPages"));
+    auto *sideTabs = window.findChild<QTabWidget *>(QStringLiteral("sidePanels"));
     for (int page = 0; page < settings->count(); ++page) {
         settings->setCurrentIndex(page);
         save(window, folder,
