@@ -19,7 +19,7 @@ SkinStyles::SkinStyles(Ui::MainWindow &form, QWidget *window, CreateSkinPanel &s
       m_editorValues(std::move(editorValues)), m_table(std::move(table))
 {
     auto *colours = new QAction(tr("Colours from Selected Skin"), window);
-    colours->setObjectName(QStringLiteral("actionColours_from_Skin"));
+    colours->setObjectName(QStringLiteral("actionColoursFromSkin"));
     form.menuProfile->insertAction(form.actionSave, colours);
     connect(colours, &QAction::triggered, this, &SkinStyles::takeColoursFromSkin);
     const std::pair<const char *, bool> actions[] = {{"actionStyle_from_Skin", false},

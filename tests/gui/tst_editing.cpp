@@ -471,7 +471,7 @@ private slots:
         fixtures::writeZip(noBrowser, {compact});
         Dialogs::setNextFileName(noBrowser);
         f->click("chooseSkinButton");
-        f->trigger("actionColours_from_Skin");
+        f->trigger("actionColoursFromSkin");
         QTRY_VERIFY(!f->window->isBusy());
         QCOMPARE(Dialogs::requests().last().kind, Dialogs::Kind::Warning);
         QCOMPARE(f->title(), QString("Panelcraft")); // nothing changed
@@ -483,7 +483,7 @@ private slots:
                                                     QStringList{"</browser>", "</skin>"})}});
         Dialogs::setNextFileName(zip);
         f->click("chooseSkinButton");
-        f->trigger("actionColours_from_Skin");
+        f->trigger("actionColoursFromSkin");
         QTRY_VERIFY(!f->window->isBusy());
         QCOMPARE(text("list_text"), QString("#123456"));
         QCOMPARE(style().font("skin").size, 33);

@@ -110,7 +110,7 @@ private slots:
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("answer");
         for (const char *action : {"close", "actionDefaultTable", "actionWhiteTable", "actionOpenProfile",
-                                   "actionDelete", "actionRecent1", "actionColours_from_Skin",
+                                   "actionDelete", "actionRecent1", "actionColoursFromSkin",
                                    "actionStyle_from_Skin", "actionStyle_from_Skin_with_Accent",
                                    "actionStyle_from_Scheme", "drop scheme", "drop profile", "named profile"})
             for (const char *answer : {"cancel", "save cancelled", "save failed"})
