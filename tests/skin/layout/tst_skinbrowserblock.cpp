@@ -16,7 +16,8 @@ private slots:
     // The default style's block, as the host reads it: every line, placeholder and coordinate.
     void defaultBlockIsTheKnownText()
     {
-        const QString golden = qEnvironmentVariable("PANELCRAFT_SOURCE_DIR") + "/tests/data/browserblock.xml";
+        const QString golden =
+            qEnvironmentVariable("PANELCRAFT_SOURCE_DIR") + "/tests/skin/layout/browserblock.xml";
         const QStringList block = browserblock::contentBlock(fixtures::defaultStyle(), 123);
         QCOMPARE(block, QString::fromUtf8(fixtures::readFile(golden)).split('\n', Qt::SkipEmptyParts));
     }

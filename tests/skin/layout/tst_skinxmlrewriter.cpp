@@ -49,10 +49,11 @@ QStringList rewrite(const QStringList &lines, const SkinBuildOptions &options,
     return out.filter(QRegularExpression(QStringLiteral("^(?!<!-- panelcraft )")));
 }
 
-// The default style's block as written out in tests/data/browserblock.xml, at another plugin row.
+// The default style's block as written out in tests/skin/layout/browserblock.xml, at another plugin row.
 QStringList knownBlock(int pluginRow)
 {
-    const QString golden = qEnvironmentVariable("PANELCRAFT_SOURCE_DIR") + "/tests/data/browserblock.xml";
+    const QString golden =
+        qEnvironmentVariable("PANELCRAFT_SOURCE_DIR") + "/tests/skin/layout/browserblock.xml";
     return QString::fromUtf8(fixtures::readFile(golden))
         .replace("y=\"123-", QStringLiteral("y=\"%1-").arg(pluginRow))
         .split('\n', Qt::SkipEmptyParts);

@@ -12,11 +12,11 @@ using preview::Sheets;
 
 namespace {
 
-// Which keys each preview widget shows, by tests/data/previewkeys.txt.
+// Which keys each preview widget shows, by tests/preview/previewkeys.txt.
 QMap<QString, QString> expectedKeys(bool stripesShown)
 {
     QMap<QString, QString> keys;
-    const QString path = qEnvironmentVariable("PANELCRAFT_SOURCE_DIR") + "/tests/data/previewkeys.txt";
+    const QString path = qEnvironmentVariable("PANELCRAFT_SOURCE_DIR") + "/tests/preview/previewkeys.txt";
     for (const QString &line : QString::fromUtf8(fixtures::readFile(path)).split('\n')) {
         if (line.contains(": ") && !line.startsWith('#'))
             for (const QString &widget : line.section(": ", 0, 0).split(' '))
