@@ -1,7 +1,6 @@
 // "Create Skin" driven through the real window: choosing the skin and its sources, the build on
 // a worker, and what the user is told afterwards.
 
-#include "style/resources.h"
 #include "windowfixture.h"
 
 #include <QApplication>
@@ -15,19 +14,12 @@ class CreateSkinTest : public QObject
 {
     Q_OBJECT
 
-    QString m_sample;
+    const QString m_sample = fixtures::sampleSkin();
     std::unique_ptr<WindowFixture> f;
 
     QString skinsFolder() const { return f->documents.path() + "/Turnwise/skins"; }
     QString built() const { return skinsFolder() + "/sample-skin (Browser edit).zip"; }
     QString text(const char *name) const { return f->find<QWidget>(name)->property("text").toString(); }
-
-    void choose(const char *button, const QString &path)
-    {
-        Dialogs::setNextFileName(path);
-        f->click(button);
-        QTRY_VERIFY(!f->window->isBusy());
-    }
 
     // Presses "Create Skin" and waits for the build and its boxes.
     void create()
@@ -36,24 +28,10 @@ class CreateSkinTest : public QObject
         QTRY_VERIFY_WITH_TIMEOUT(!f->window->isBusy(), 60000);
     }
 
-    // The text of the last dialog of a kind, empty when there was none.
-    static QString last(Dialogs::Kind kind)
-    {
-        const auto &requests = Dialogs::requests();
-        for (auto it = requests.crbegin(); it != requests.crend(); ++it)
-            if (it->kind == kind)
-                return it->text;
-        return QString();
-    }
-    static QString lastWarning() { return last(Dialogs::Kind::Warning); }
+    static QString lastWarning() { return WindowFixture::lastText(Dialogs::Kind::Warning); }
+    static QString last(Dialogs::Kind kind) { return WindowFixture::lastText(kind); }
 
 private slots:
-    void initTestCase()
-    {
-        initPanelcraftResources();
-        m_sample = qEnvironmentVariable("PANELCRAFT_SOURCE_DIR") + "/examples/sample-skin.zip";
-        QVERIFY(QFileInfo::exists(m_sample));
-    }
     void init()
     {
         f = std::make_unique<WindowFixture>();
@@ -66,7 +44,7 @@ private slots:
         f->click("createSkinButton");
         QCOMPARE(lastWarning(), QString("You have not selected a skin"));
         QDir().mkpath(f->documents.path() + "/Turnwise/Skins"); // the host's own spelling
-        choose("chooseSkinButton", "/somewhere/My.Skin.v2.zip");
+        f->choose("chooseSkinButton", "/somewhere/My.Skin.v2.zip");
         QCOMPARE(Dialogs::requests().last().dir, f->documents.path() + "/Turnwise/Skins");
         QCOMPARE(text("selectedfile"), QString("My"));
         QCOMPARE(text("skinfile"), QString("My (Browser edit)"));
@@ -77,15 +55,15 @@ private slots:
     {
         const QString mine = f->documents.path() + "/mine";
         QVERIFY(QDir().mkpath(mine));
-        choose("chooseSkinButton", mine + "/a.zip");
-        choose("chooseSkinButton", QString());
+        f->choose("chooseSkinButton", mine + "/a.zip");
+        f->choose("chooseSkinButton", QString());
         QCOMPARE(Dialogs::requests().last().dir, mine);
         f->click("otherSkinIconsButton");
-        choose("chooseIconSkinButton", QString());
+        f->choose("chooseIconSkinButton", QString());
         QVERIFY(Dialogs::requests().last().dir != mine); // its own folder, none chosen yet
         QVERIFY(f->window->close());
         f->start();
-        choose("chooseSkinButton", QString());
+        f->choose("chooseSkinButton", QString());
         QCOMPARE(Dialogs::requests().last().dir, mine);
     }
 
@@ -93,7 +71,7 @@ private slots:
     // middle of the window where the preview switch and the find field are.
     void boxesLeaveTheFormInView()
     {
-        choose("chooseSkinButton", m_sample);
+        f->choose("chooseSkinButton", m_sample);
         QVERIFY(QDir().mkpath(skinsFolder()) && fixtures::writeFile(built(), "x"));
         f->window->show();
         QVERIFY(QTest::qWaitForWindowExposed(f->window.get()));
@@ -144,7 +122,7 @@ private slots:
         if (fault == 2)
             QVERIFY(QDir().mkpath(f->documents.path() + "/Turnwise") &&
                     fixtures::writeFile(skinsFolder(), "x"));
-        choose("chooseSkinButton", skin);
+        f->choose("chooseSkinButton", skin);
         if (!saveAs.isEmpty())
             f->find<QLineEdit>("skinfile")->setText(saveAs);
         create();
@@ -176,12 +154,12 @@ private slots:
         QFETCH(QStringList, options);
         clicks.replaceInStrings("SAMPLE", m_sample);
         options.replaceInStrings("SAMPLE", m_sample);
-        choose("chooseSkinButton", m_sample);
+        f->choose("chooseSkinButton", m_sample);
         for (int i = 0; i < clicks.size(); ++i) {
             if (clicks[i] == "120")
                 f->find<QLineEdit>("lineheight")->setText("120");
             else if (i + 1 < clicks.size() && clicks[i + 1].endsWith(".zip"))
-                choose(qPrintable(clicks[i]), clicks[i + 1]), ++i;
+                f->choose(clicks[i], clicks[i + 1]), ++i;
             else
                 f->click(clicks[i]);
         }
@@ -200,7 +178,7 @@ private slots:
     void buildsAtOnceKeepToThemselves()
     {
         MainWindow second(f->paths());
-        choose("chooseSkinButton", m_sample);
+        f->choose("chooseSkinButton", m_sample);
         Dialogs::setNextFileName(m_sample);
         second.findChild<QAbstractButton *>("chooseSkinButton")->click();
         second.findChild<QLineEdit *>("skinfile")->setText("second");
@@ -218,7 +196,7 @@ private slots:
 
     void windowKeepsProcessingEventsDuringABuild()
     {
-        choose("chooseSkinButton", m_sample);
+        f->choose("chooseSkinButton", m_sample);
         int ticks = 0;
         QTimer timer;
         connect(&timer, &QTimer::timeout, [&ticks] { ++ticks; });
@@ -238,7 +216,7 @@ private slots:
     // skin that has them are warned of, as icons are.
     void replacingASkinAsksFirst()
     {
-        choose("chooseSkinButton", m_sample);
+        f->choose("chooseSkinButton", m_sample);
         create();
         const QByteArray first = fixtures::readFile(built());
         Dialogs::clear();
@@ -255,7 +233,7 @@ private slots:
     void closingDuringABuildWaitsForTheArchive()
     {
         f->window->show();
-        choose("chooseSkinButton", m_sample);
+        f->choose("chooseSkinButton", m_sample);
         f->click("createSkinButton");
         QVERIFY(!f->window->close());
         QTRY_VERIFY_WITH_TIMEOUT(!f->window->isVisible(), 60000);
@@ -267,10 +245,10 @@ private slots:
         const QString plain = f->documents.filePath("plain.zip");
         fixtures::writeZip(plain, {{"a.xml", fixtures::xml({"<skin image=\"a.png\">", "</skin>"})}});
         f->click("importWindowsBox");
-        choose("chooseWindowSkinButton", plain);
+        f->choose("chooseWindowSkinButton", plain);
         QCOMPARE(text("windowScanResult"), QString("Selected Skin does not contain any floating Windows"));
         f->click("otherSkinIconsButton");
-        choose("chooseIconSkinButton", plain);
+        f->choose("chooseIconSkinButton", plain);
         QCOMPARE(text("iconSkinName"), QString("plain"));
         QVERIFY(f->find<QWidget>("noCustomIconsSign")->isVisibleTo(f->window.get())); // the warning sign
         f->click("defaultIconsButton");

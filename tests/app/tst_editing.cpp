@@ -6,7 +6,6 @@
 #include "filesizelimit.h"
 #include "skin/layout/browserblock.h"
 #include "style/contrast.h"
-#include "style/resources.h"
 #include "style/tablefile.h"
 #include "windowfixture.h"
 
@@ -56,19 +55,12 @@ class EditingTest : public QObject
     {
         if (!content.isEmpty())
             fixtures::writeFile(path(name), content);
-        Dialogs::setNextFileName(path(name));
-        f->trigger("actionOpenProfile");
+        f->choose("actionOpenProfile", path(name));
         return path(name);
     }
-
-    void saveAs(const QString &name)
-    {
-        Dialogs::setNextFileName(path(name));
-        f->trigger("actionSave_as");
-    }
+    void saveAs(const QString &name) { f->choose("actionSave_as", path(name)); }
 
 private slots:
-    void initTestCase() { initPanelcraftResources(); }
     void init()
     {
         f = new WindowFixture;
@@ -76,12 +68,16 @@ private slots:
     }
     void cleanup() { delete f; }
 
-    // Each row changes its own key only, shows it, and its reset brings back the whole table (the
-    // font rows are below, with the preview).
+    // Each row shows with its page (rows are built when a page is first shown), changes its own key
+    // only, shows it, and its reset brings back the whole table (the font rows are below, with the
+    // preview).
     void everyRowPicksAndResets()
     {
         const Style start = style();
+        f->window->show();
         for (const auto &key : stylekeys::colourKeys) {
+            f->find<QTabWidget>("tabWidget")->setCurrentIndex(int(key.page));
+            QVERIFY2(f->find<QWidget>(key.pick)->isVisible(), key.pick);
             Dialogs::setNextColor(QColor("#0a0b0c"));
             f->click(key.pick);
             QCOMPARE(style().colour(key.key), QColor("#0a0b0c"));
@@ -101,9 +97,7 @@ private slots:
     // and a screen reader reads a row's buttons by the row's page and caption.
     void keyboardAndScreenReaders()
     {
-        f->window->show();
-        f->window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
+        f->showActive();
         QCOMPARE(QApplication::focusWidget(), f->find<QWidget>("chooseSkinButton"));
         QTest::keyClick(f->window.get(), Qt::Key_F, Qt::ControlModifier);
         QCOMPARE(QApplication::focusWidget(), f->find<QWidget>("findColour"));
@@ -123,21 +117,6 @@ private slots:
         }
 
         QCOMPARE(f->find<QWidget>("listoverbutton")->accessibleName(), QString("Lists, Over: colour"));
-
-        // Tab runs down the form: the options, the editor's rows, the preview, then the build.
-        f->showPreview();
-        QStringList tabbed;
-        QWidget *start = f->find<QWidget>("chooseSkinButton");
-        QWidget *w = start;
-        do {
-            if ((w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled())
-                tabbed << w->objectName();
-        } while ((w = w->nextInFocusChain()) != start);
-        const QStringList expected{"chooseSkinButton", "floatingBrowserBox", "tabWidget", "listoverbutton",
-                                   "listtextbutton",   "tabWidget_3",        "skinfile",  "createSkinButton"};
-        for (int i = 1; i < expected.size(); ++i)
-            QVERIFY2(tabbed.indexOf(expected[i - 1]) < tabbed.indexOf(expected[i]),
-                     qPrintable(tabbed.join(' ')));
         // Focus shows plainly on the dark theme's black.
         for (const char *name : {"createSkinButton", "floatingBrowserBox"}) {
             QWidget *focused = f->find<QWidget>(name);
@@ -161,9 +140,7 @@ private slots:
     // else, or alpha on a row that cannot be transparent, is refused and the old value stays.
     void copyAndPasteColours()
     {
-        f->window->show();
-        f->window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
+        f->showActive();
         QClipboard *clipboard = QGuiApplication::clipboard();
         const auto paste = [&](const char *row, const QString &value) {
             clipboard->setText(value);
@@ -224,9 +201,7 @@ private slots:
     // page, Escape clears.
     void findAColour()
     {
-        f->window->show();
-        f->window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
+        f->showActive();
         auto *field = f->find<QLineEdit>("findColour");
         auto *results = f->find<QListWidget>("findResults");
         const auto listed = [results] {
@@ -287,16 +262,6 @@ private slots:
                 QVERIFY2(list.contains(keys.toString(QKeySequence::NativeText)), qPrintable(action->text()));
     }
 
-    // A page's rows are built when it is first shown, and must show with it.
-    void rowsShowWithTheirPage()
-    {
-        f->window->show();
-        for (const auto &key : stylekeys::colourKeys) {
-            f->find<QTabWidget>("tabWidget")->setCurrentIndex(int(key.page));
-            QVERIFY2(f->find<QWidget>(key.pick)->isVisible(), key.pick);
-        }
-    }
-
     void transparencyAndLineHeightSurviveSaveAndReopen()
     {
         const QString before = sheet("browser_backview");
@@ -318,7 +283,7 @@ private slots:
         QCOMPARE(text("list_over"), QString("#00000000"));
         f->find<QLineEdit>("lineheight")->setText("180");
         saveAs("clear.pcp");
-        QVERIFY(f->readFile(path("clear.pcp")).contains("\r\nlist_over=#00000000\r\n"));
+        QVERIFY(fixtures::readFile(path("clear.pcp")).contains("\r\nlist_over=#00000000\r\n"));
         f->trigger("actionDefaultTable");
         QCOMPARE(f->window->lineHeightValue(), 100);
         open("clear.pcp", {});
@@ -450,7 +415,7 @@ private slots:
         Dialogs::setNextAnswer(QMessageBox::Save);
         Dialogs::setNextFileName(path("kept"));
         QVERIFY(f->window->close());
-        QVERIFY(f->readFile(path("kept.pcp")).contains("list_text=#010203"));
+        QVERIFY(fixtures::readFile(path("kept.pcp")).contains("list_text=#010203"));
     }
 
     void coloursFromSelectedSkin()
@@ -495,8 +460,7 @@ private slots:
             const QString zip = f->documents.filePath(name);
             fixtures::writeZip(zip, {{"s.xml", fixtures::xml({"<skin image=\"s.png\"/>"})},
                                      {"s.png", fixtures::png(64, 64, colour)}});
-            Dialogs::setNextFileName(zip);
-            f->click("chooseSkinButton");
+            f->choose("chooseSkinButton", zip);
         };
         skinOf("red.zip", QColor(200, 30, 30));
         skinOf("blue.zip", QColor(30, 30, 200));
@@ -505,10 +469,6 @@ private slots:
 
         pick("listtextbutton", "#010203");
         const Style before = style();
-        Dialogs::clear();
-        f->trigger("actionStyle_from_Skin"); // unanswered: Cancel
-        QCOMPARE(Dialogs::requests().value(0).kind, Dialogs::Kind::Question);
-        QCOMPARE(style().colours, before.colours);
         Dialogs::setNextAnswer(QMessageBox::Discard);
         f->trigger("actionStyle_from_Skin");
         QTRY_VERIFY(!f->window->isBusy());
@@ -552,21 +512,8 @@ private slots:
         QCOMPARE(exported.error, QString());
         QCOMPARE(exported.scheme.colours[5], QColor("#010203")); // list_text is base05
 
-        const auto drop = [this](const QString &path) {
-            QMimeData data;
-            data.setUrls({QUrl::fromLocalFile(path)});
-            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-            QCoreApplication::sendEvent(f->window.get(), &enter);
-            QVERIFY(enter.isAccepted());
-            QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-            QCoreApplication::sendEvent(f->window.get(), &dropped);
-        };
-        Dialogs::clear();
-        drop(mine); // unanswered: Cancel
-        QCOMPARE(Dialogs::requests().value(0).kind, Dialogs::Kind::Question);
-        QCOMPARE(style().colours, before.colours);
-        Dialogs::setNextAnswer(QMessageBox::Discard);
-        drop(mine);
+        Dialogs::setNextAnswer(QMessageBox::Discard); // unsaved edits: a Cancel is the user-choices test's
+        QVERIFY(f->drop(mine));
         QCOMPARE(style().colour("backgroundcolor").name(), exported.scheme.colours[0].name());
         QVERIFY(contrast::ratio(style().colour("list_text"), style().colour("backgroundcolor")) >= 4.5);
         QCOMPARE(QColorDialog::customColor(5), QColor("#010203"));
@@ -761,7 +708,7 @@ private slots:
         QCOMPARE(text("list_automix"), QString("#56a7b3"));
         saveAs("my.best.pcp");
         QCOMPARE(Dialogs::requests().at(0).dir, f->profilesFolder());
-        QCOMPARE(f->readFile(path("my.best.pcp")), tablefile::profileText(style(), 100));
+        QCOMPARE(fixtures::readFile(path("my.best.pcp")), tablefile::profileText(style(), 100));
         QCOMPARE(f->title(), QString("Panelcraft (my)"));
         QVERIFY(checked("actionWhiteTable") && enabled("actionSave") && enabled("actionDelete"));
         Dialogs::setNextAnswer(QMessageBox::No);
@@ -810,7 +757,7 @@ private slots:
         pick("listtextbutton", "#123456");
         Dialogs::clear();
         f->trigger("actionSave");
-        QVERIFY(f->readFile(path("edit.pcp")).contains("list_text=#123456\r\n"));
+        QVERIFY(fixtures::readFile(path("edit.pcp")).contains("list_text=#123456\r\n"));
         auto *status = f->find<QLabel>("statuslabel"); // said in passing, with no box
         QVERIFY(Dialogs::requests().isEmpty() &&
                 (status->text() + status->toolTip()).contains("Profile saved"));

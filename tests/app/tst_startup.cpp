@@ -8,7 +8,6 @@
 #include "app/theme.h"
 #include "app/tooltiplist.h"
 #include "style/contrast.h"
-#include "style/resources.h"
 #include "ui_mainwindow.h"
 #include "windowfixture.h"
 
@@ -32,9 +31,6 @@ class StartupTest : public QObject
     Q_OBJECT
 
     QList<QUrl> opened;
-    QMainWindow form; // the bare form, with the editor rows
-    Ui::MainWindow ui;
-    EditorRows rows{};
 
     static void click(About &about, const char *button) { about.findChild<QPushButton *>(button)->click(); }
 
@@ -45,16 +41,11 @@ public slots:
 private slots:
     void initTestCase()
     {
-        initPanelcraftResources();
         QDesktopServices::setUrlHandler("https", this, "open");
         // The program's own font, which the rows and pages are laid out for.
         QFont font = QApplication::font();
         font.setPixelSize(11);
         QApplication::setFont(font);
-        ui.setupUi(&form);
-        rows = buildEditorRows(ui.tabWidget);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
     }
     void cleanupTestCase() { QDesktopServices::unsetUrlHandler("https"); }
 
@@ -123,16 +114,27 @@ private slots:
         QCOMPARE(f.find<QAction>("actionDarkTheme")->isChecked(), !bright);
         QCOMPARE(f.window->styleSheet(), themeFor(bright ? 1 : 0).styleSheet);
         QCOMPARE(f.find<QAction>("actionShow_Tooltips")->isChecked(), tooltipsShown);
-        QCOMPARE(f.find<QWidget>("chooseSkinButton")->toolTip().isEmpty(), !tooltipsShown);
-        // Both switched through the menu, and written back at close.
+        // Both switched through the menu, and written back at close. Every listed widget follows the
+        // switch; the others keep the form's own tooltips, and a row without a text of its own names
+        // the row it acts on.
         f.trigger(bright ? "actionDarkTheme" : "actionBrightTheme");
         QCOMPARE(f.window->styleSheet(), themeFor(bright ? 0 : 1).styleSheet);
-        f.trigger("actionShow_Tooltips");
+        for (bool shown : {tooltipsShown, !tooltipsShown}) {
+            for (const QString &name : tooltipWidgets()) {
+                const QWidget *widget = f.find<QWidget>(name);
+                QVERIFY2(widget && (shown || widget->toolTip().isEmpty()), qPrintable(name));
+            }
+            QVERIFY(f.find<QWidget>("alticons")->toolTip().contains(":/myfiles/icons/ICONS.png"));
+            QVERIFY(!shown || f.find<QWidget>("resetlistoverstripe")->toolTip() ==
+                                  "Reset Lists › Stripes Over to the default color");
+            if (shown == tooltipsShown)
+                f.trigger("actionShow_Tooltips");
+        }
         f.window->close();
         const QSettings saved(f.settingsPath(), QSettings::IniFormat);
         QCOMPARE(saved.value("themenumber").toString(), bright ? "0" : "1");
         QCOMPARE(saved.value("showtooltips").toString(), tooltipsShown ? "0" : "1");
-        QCOMPARE(f.readFile(f.oldSettingsPath()), content); // left as it was
+        QCOMPARE(fixtures::readFile(f.oldSettingsPath()), content); // left as it was
         // Once carried over, the old file is not read again.
         f.writeOldSettings(bright ? "themenumber=1\n" : "themenumber=0\n");
         f.start();
@@ -310,25 +312,6 @@ private slots:
         QCOMPARE(w.size(), maximised);
     }
 
-    void tooltipsFollowTheSwitch()
-    {
-        WindowFixture f;
-        f.start();
-        const QStringList listed = tooltipWidgets();
-        for (const QString &name : listed)
-            QVERIFY2(f.find<QWidget>(name), qPrintable(name));
-        // Widgets outside the list keep the form's own tooltips.
-        QVERIFY(f.find<QWidget>("alticons")->toolTip().contains(":/myfiles/icons/ICONS.png"));
-        f.trigger("actionShow_Tooltips");
-        for (const QString &name : listed)
-            QVERIFY2(f.find<QWidget>(name)->toolTip().isEmpty(), qPrintable(name));
-        f.trigger("actionShow_Tooltips");
-        QVERIFY(!f.find<QWidget>("resetlistover")->toolTip().isEmpty());
-        // A row without a text of its own names the row it acts on.
-        QCOMPARE(f.find<QWidget>("resetlistoverstripe")->toolTip(),
-                 QString("Reset Lists › Stripes Over to the default color"));
-    }
-
     void versionLinksAndLook()
     {
         QCoreApplication::setApplicationVersion("9.8.7");
@@ -373,29 +356,6 @@ private slots:
         }
     }
 
-    // A mistyped resource path shows nothing and reports nothing, so every picture is loaded here:
-    // the signs as label pixmaps, the icon previews and logos as images inside rich texts.
-    void imagesResolve()
-    {
-        for (const char *name : {"windowsHint", "globalSizeHint", "floatlabel_5", "noCustomIconsSign",
-                                 "alticons", "floatlabel_8"})
-            QVERIFY2(!form.findChild<QLabel *>(name)->pixmap(Qt::ReturnByValue).isNull(), name);
-
-        const QRegularExpression source(QStringLiteral("src=\"([^\"]+)\""));
-        int pictures = 0;
-        for (const QWidget *widget : form.findChildren<QWidget *>()) {
-            for (const char *property : {"text", "toolTip", "whatsThis"}) {
-                auto matches = source.globalMatch(widget->property(property).toString());
-                for (; matches.hasNext(); ++pictures) {
-                    const QString path = matches.next().captured(1);
-                    QVERIFY2(!QImage(path).isNull(),
-                             qPrintable(widget->objectName() + QLatin1String(": ") + path));
-                }
-            }
-        }
-        QVERIFY(pictures > 0);
-    }
-
     // Unreadable text is a defect: no row widget overlaps a neighbour or hangs off its page, and no
     // text is cut, nor the longest ones the editor shows later, nor a status message. Only the
     // current page is laid out; all pages share its size.
@@ -420,6 +380,19 @@ private slots:
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QCOMPARE(ui.tabWidget->currentWidget(), ui.tab_7);
+        // A mistyped resource path shows nothing and reports nothing, so every picture is loaded:
+        // the signs as label pixmaps, the icon previews and logos as images inside rich texts.
+        for (const char *name : {"windowsHint", "globalSizeHint", "floatlabel_5", "noCustomIconsSign",
+                                 "alticons", "floatlabel_8"})
+            QVERIFY2(!form.findChild<QLabel *>(name)->pixmap(Qt::ReturnByValue).isNull(), name);
+        const QRegularExpression source(QStringLiteral("src=\"([^\"]+)\""));
+        int pictures = 0;
+        for (const QWidget *widget : form.findChildren<QWidget *>())
+            for (const char *property : {"text", "toolTip", "whatsThis"})
+                for (auto found = source.globalMatch(widget->property(property).toString()); found.hasNext();
+                     ++pictures)
+                    QVERIFY2(!QImage(found.next().captured(1)).isNull(), qPrintable(widget->objectName()));
+        QVERIFY(pictures > 0);
         const QRect page = ui.tab_7->rect();
         const auto fits = [](const QWidget *widget, const QString &text) {
             return widget->fontMetrics().horizontalAdvance(text) <= widget->width();

@@ -5,7 +5,6 @@
 // .ts files (run the update_translations target).
 
 #include "app/about.h"
-#include "style/resources.h"
 #include "style/translations.h"
 #include "windowfixture.h"
 
@@ -26,8 +25,7 @@ const QString mark = QStringLiteral("\u27e6");
 
 QString tsFile(const QString &language)
 {
-    return fixtures::readFile(qEnvironmentVariable("PANELCRAFT_SOURCE_DIR") + "/translations/panelcraft_" +
-                              language + ".ts");
+    return fixtures::readFile(fixtures::sourcePath("translations/panelcraft_" + language + ".ts"));
 }
 
 // A message of a .ts file, as written there: source (1), comment (2), translation's attributes (3),
@@ -146,7 +144,6 @@ class TranslationsTest : public QObject
     QTemporaryDir data;
 
 private slots:
-    void initTestCase() { initPanelcraftResources(); }
 
     // Finished, and keeping each placeholder: a lost "%1" drops a file name from a message.
     void translationsAreComplete_data()
@@ -345,7 +342,7 @@ private slots:
         QTest::newRow("help") << QStringList{"--help"};
         QTest::newRow("no skin") << QStringList();
         QTest::newRow("bad option value") << QStringList{"skin.zip", "--icons", "purple"};
-        const QString notAZip = qEnvironmentVariable("PANELCRAFT_SOURCE_DIR") + "/README.md";
+        const QString notAZip = fixtures::sourcePath("README.md");
         QTest::newRow("builder's check") << QStringList{notAZip, "--line-height", "0"};
         QTest::newRow("builder's failure") << QStringList{notAZip, "-o", "out.zip"};
     }

@@ -3,7 +3,6 @@
 // on the command line or dropped on the window.
 
 #include "skin/layout/browserblock.h"
-#include "style/resources.h"
 #include "windowfixture.h"
 
 #include <QLineEdit>
@@ -16,17 +15,10 @@ class UserChoicesTest : public QObject
     Q_OBJECT
 
     std::unique_ptr<WindowFixture> f;
-    QString m_sample;
+    const QString m_sample = fixtures::sampleSkin();
 
     QString profile(const QString &name) const { return f->profilesFolder() + "/" + name; }
-    void act(const QString &name) const { name.startsWith("action") ? f->trigger(name) : f->click(name); }
-    void choose(const QString &name, const QString &path) const
-    {
-        Dialogs::setNextFileName(path);
-        act(name);
-        QTRY_VERIFY(!f->window->isBusy());
-    }
-    QString settings() const { return QString::fromUtf8(f->readFile(f->settingsPath())); }
+    QString settings() const { return QString::fromUtf8(fixtures::readFile(f->settingsPath())); }
 
     // Everything the window shows of its choices, and the settings file.
     QStringList shown() const
@@ -47,25 +39,7 @@ class UserChoicesTest : public QObject
         return state;
     }
 
-    // Whether the window takes it.
-    bool drop(const QString &path) const
-    {
-        QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(path)});
-        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(f->window.get(), &enter);
-        QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(f->window.get(), &dropped);
-        return enter.isAccepted();
-    }
-
 private slots:
-    void initTestCase()
-    {
-        initPanelcraftResources();
-        m_sample = qEnvironmentVariable("PANELCRAFT_SOURCE_DIR") + "/examples/sample-skin.zip";
-        QVERIFY(QFileInfo::exists(m_sample));
-    }
     void init()
     {
         f = std::make_unique<WindowFixture>();
@@ -85,17 +59,17 @@ private slots:
     void cancelledFileDialogsChangeNothing()
     {
         QFETCH(QString, dialog);
-        choose("chooseSkinButton", m_sample);
+        f->choose("chooseSkinButton", m_sample);
         f->find<QLineEdit>("skinfile")->setText("my-new-skin");
         f->click("otherSkinIconsButton");
-        choose("chooseIconSkinButton", m_sample);
+        f->choose("chooseIconSkinButton", m_sample);
         f->click("importWindowsBox");
-        choose("chooseWindowSkinButton", m_sample);
+        f->choose("chooseWindowSkinButton", m_sample);
         QVERIFY(fixtures::writeFile(profile("mine.pcp"), "list_text=#000001\r\n"));
-        choose("actionOpenProfile", profile("mine.pcp"));
+        f->choose("actionOpenProfile", profile("mine.pcp"));
         const QStringList before = shown();
         Dialogs::clear();
-        act(dialog); // unanswered: cancelled
+        f->act(dialog); // unanswered: cancelled
         QCOMPARE(Dialogs::requests().size(), 1);
         QVERIFY(Dialogs::requests().first().kind == Dialogs::Kind::OpenFile ||
                 Dialogs::requests().first().kind == Dialogs::Kind::SaveFile);
@@ -126,12 +100,12 @@ private slots:
         const QString deck = f->documents.filePath("deck.zip");
         fixtures::writeZip(
             deck, {{"a.xml", fixtures::xml(browserblock::contentBlock(f->window->currentStyle(), 0))}});
-        choose("chooseSkinButton", deck);
+        f->choose("chooseSkinButton", deck);
         const QString scheme = f->documents.filePath("dark.gpl");
         QVERIFY(fixtures::writeFile(scheme, "GIMP Palette\n0 0 0\n255 255 255\n"));
         QVERIFY(fixtures::writeFile(profile("other.pcp"), "list_text=#000002\r\n"));
         QVERIFY(fixtures::writeFile(profile("mine.pcp"), "list_text=#000001\r\n"));
-        choose("actionOpenProfile", profile("mine.pcp"));
+        f->choose("actionOpenProfile", profile("mine.pcp"));
         if (answer == "save cancelled")
             f->trigger("actionDefaultTable"); // no edits yet: no question
         Dialogs::setNextColor(QColor("#010203"));
@@ -146,13 +120,13 @@ private slots:
         if (action == "close")
             QVERIFY(!f->window->close());
         else if (action == "drop scheme" || action == "drop profile")
-            drop(action == "drop scheme" ? scheme : profile("other.pcp"));
+            f->drop(action == "drop scheme" ? scheme : profile("other.pcp"));
         else if (action == "named profile")
             f->window->openFiles({profile("other.pcp")});
         else if (action == "actionStyle_from_Scheme")
-            choose(action, scheme);
+            f->choose(action, scheme);
         else
-            act(action);
+            f->act(action);
         QTRY_VERIFY(!f->window->isBusy());
 
         const auto &asked = Dialogs::requests();
@@ -178,11 +152,11 @@ private slots:
         QVERIFY(settings().contains("themenumber=1"));
         f->trigger("actionShow_Tooltips");
         QVERIFY(settings().contains("showtooltips=0"));
-        choose("chooseSkinButton", m_sample);
+        f->choose("chooseSkinButton", m_sample);
         QVERIFY(settings().contains("skin=" + QFileInfo(m_sample).absolutePath()));
         const QString elsewhere = f->documents.filePath("elsewhere");
         QVERIFY(QDir().mkpath(elsewhere));
-        choose("actionSave_as", elsewhere + "/mine.pcp");
+        f->choose("actionSave_as", elsewhere + "/mine.pcp");
         QVERIFY(settings().contains("profiles=" + elsewhere));
         QVERIFY(settings().contains("recentProfiles=" + elsewhere + "/mine.pcp"));
     }
@@ -192,13 +166,13 @@ private slots:
     {
         const QString elsewhere = f->documents.filePath("elsewhere");
         QVERIFY(QDir().mkpath(elsewhere));
-        act("actionOpenProfile");
+        f->act("actionOpenProfile");
         QCOMPARE(Dialogs::requests().last().dir, f->profilesFolder());
-        choose("actionSave_as", elsewhere + "/mine.pcp");
-        act("actionOpenProfile");
+        f->choose("actionSave_as", elsewhere + "/mine.pcp");
+        f->act("actionOpenProfile");
         QCOMPARE(Dialogs::requests().last().dir, elsewhere);
         f->start();
-        act("actionSave_as");
+        f->act("actionSave_as");
         QCOMPARE(Dialogs::requests().last().dir, elsewhere);
     }
 
@@ -221,11 +195,11 @@ private slots:
     {
         QVERIFY(fixtures::writeFile(profile("mine.pcp"), "list_text=#000001\r\n"));
         QVERIFY(fixtures::writeFile(profile("notes.txt"), "x"));
-        QVERIFY(!drop("/tmp/notes.txt")); // refused at once, with a remark that goes by itself
+        QVERIFY(!f->drop("/tmp/notes.txt")); // refused at once, with a remark that goes by itself
         auto *status = f->find<QLabel>("statuslabel");
         QVERIFY(status->text().startsWith("Only a skin's .zip file"));
         QTRY_COMPARE_WITH_TIMEOUT(status->text(), QString(), 6000);
-        QVERIFY(drop(m_sample));
+        QVERIFY(f->drop(m_sample));
         QCOMPARE(f->find<QLabel>("selectedfile")->text(), QString("sample-skin"));
         QVERIFY(QFile::copy(m_sample, profile("other.zip")));
         f->window->openFiles(
@@ -239,7 +213,7 @@ private slots:
         QCOMPARE(f->colourValue("list_text")->text(), QString("#000001"));
 
         f->trigger("actionDefaultTable");
-        drop(profile("mine.pcp"));
+        f->drop(profile("mine.pcp"));
         QCOMPARE(f->title(), QString("Panelcraft (mine)"));
     }
 

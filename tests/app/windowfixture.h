@@ -10,10 +10,13 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QDragEnterEvent>
 #include <QLabel>
+#include <QMimeData>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 #include <algorithm>
 #include <memory>
 
@@ -106,6 +109,42 @@ public:
             click(QStringLiteral("showPreviewBox"));
     }
     void trigger(const QString &actionName) const { find<QAction>(actionName)->trigger(); }
+    // A menu action by its "action" name, else a button.
+    void act(const QString &name) const { name.startsWith("action") ? trigger(name) : click(name); }
+    // Acts and answers the file dialog it opens with `path` (empty: cancelled).
+    void choose(const QString &opener, const QString &path) const
+    {
+        Dialogs::setNextFileName(path);
+        act(opener);
+        QTRY_VERIFY(!window->isBusy());
+    }
+    // Drops the file on the window; whether the window takes it.
+    bool drop(const QString &path) const
+    {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window.get(), &enter);
+        QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window.get(), &dropped);
+        return enter.isAccepted();
+    }
+    // Shown and active, as the keyboard and the clipboard need it.
+    void showActive() const
+    {
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+    // The text of the last dialog of a kind, empty when there was none.
+    static QString lastText(Dialogs::Kind kind)
+    {
+        const auto &requests = Dialogs::requests();
+        const auto found =
+            std::find_if(requests.crbegin(), requests.crend(),
+                         [kind](const Dialogs::Request &request) { return request.kind == kind; });
+        return found == requests.crend() ? QString() : found->text;
+    }
 
     // Where an earlier version kept its settings, and where they are now.
     QString oldSettingsPath() const { return appDir.path() + QStringLiteral("/settings.dat"); }
@@ -116,5 +155,4 @@ public:
     {
         QVERIFY(fixtures::writeFile(oldSettingsPath(), content));
     }
-    QByteArray readFile(const QString &path) const { return fixtures::readFile(path); }
 };

@@ -9,7 +9,6 @@
 #include "colour/scheme.h"
 #include "filesizelimit.h"
 #include "skinfixtures.h"
-#include "style/resources.h"
 
 #include <QtTest>
 #include <algorithm>
@@ -43,7 +42,7 @@ class TestCli : public QObject
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_sample;
+    const QString m_sample = fixtures::sampleSkin();
 
     QString path(const QString &name) const { return m_dir->filePath(name); }
     fixtures::CliRun run(const QStringList &arguments) { return fixtures::runCli(m_dir->path(), arguments); }
@@ -70,13 +69,6 @@ class TestCli : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        initPanelcraftResources();
-        m_sample = qEnvironmentVariable("PANELCRAFT_SOURCE_DIR") + "/examples/sample-skin.zip";
-        QVERIFY2(QFileInfo::exists(m_sample), qPrintable(m_sample));
-    }
-
     void init()
     {
         m_dir = std::make_unique<QTemporaryDir>();

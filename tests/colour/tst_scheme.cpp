@@ -74,7 +74,7 @@ private slots:
     // The fuzz seeds of every kind of scheme are read (the fuzz target accepts a refusal too).
     void everySchemeSeedIsRead()
     {
-        const QDir seeds(qEnvironmentVariable("PANELCRAFT_SOURCE_DIR") + "/fuzz/corpus/scheme");
+        const QDir seeds(fixtures::sourcePath("fuzz/corpus/scheme"));
         const QStringList names = seeds.entryList({"*.yaml", "*.gpl"}, QDir::Files);
         QVERIFY(names.size() >= 10);
         for (const QString &name : names)

@@ -3,7 +3,6 @@
 
 #include "preview/previewsheets.h"
 #include "skinfixtures.h"
-#include "style/resources.h"
 
 #include <QRegularExpression>
 #include <QtTest>
@@ -16,7 +15,7 @@ namespace {
 QMap<QString, QString> expectedKeys(bool stripesShown)
 {
     QMap<QString, QString> keys;
-    const QString path = qEnvironmentVariable("PANELCRAFT_SOURCE_DIR") + "/tests/preview/previewkeys.txt";
+    const QString path = fixtures::sourcePath("tests/preview/previewkeys.txt");
     for (const QString &line : QString::fromUtf8(fixtures::readFile(path)).split('\n')) {
         if (line.contains(": ") && !line.startsWith('#'))
             for (const QString &widget : line.section(": ", 0, 0).split(' '))
@@ -98,11 +97,7 @@ class PreviewSheetsTest : public QObject
     Style defaults;
 
 private slots:
-    void initTestCase()
-    {
-        initPanelcraftResources();
-        defaults = fixtures::defaultStyle();
-    }
+    void initTestCase() { defaults = fixtures::defaultStyle(); }
 
     // Unknown names and an unclosed placeholder are kept as written: visible, and never a hang.
     void placeholdersKeepWhatTheyCannotFill_data()

@@ -1,23 +1,11 @@
-// The whole "Create Skin" pipeline on skins built here, checked by unpacking its output, and the
-// pictures it paints: grown skin images (the icon sheet
-// below the picture, the plugin-zone controls) and the editor's knob preview.
+// The whole "Create Skin" pipeline on skins built here, checked by unpacking its output: what
+// each option does, rebuilds of built skins, failures that leave every file as it was, and the
+// output names.
 
-#include "preview/knobimage.h"
-#include "rebuildproperty.h"
-#include "skin/images/iconsheets.h"
-#include "skin/images/imagecompositor.h"
-#include "skin/images/pluginzone.h"
-#include "skin/images/pngwriter.h"
-#include "skin/layout/sourcescan.h"
-#include "skin/layout/xmlrewriter.h"
 #include "skin/outputname.h"
 #include "skin/skinbuilder.h"
-#include "skin/undoplan.h"
 #include "skinfixtures.h"
-#include "strictpng.h"
-#include "style/resources.h"
 
-#include <QRandomGenerator>
 #include <QXmlStreamReader>
 #include <QtTest>
 #include <sys/stat.h>
@@ -36,37 +24,6 @@ QByteArray layout(const QStringList &extraLines = {}, const QString &image = QSt
                            "\t<browser>", "\t\t<pos x=\"0\" y=\"100\"/>",
                            "\t\t<colors background=\"#123456\"/>", "\t</browser>"} +
                extraLines + QStringList{"</skin>"});
-}
-
-// Vivid plugin colours, far enough apart that antialiased edges still tell them apart.
-Style pluginStyle()
-{
-    Style style = fixtures::defaultStyle();
-    const QString colours = QStringLiteral(
-        "fx_knobborderout=#c80000 fx_back=#0000c8 fx_knobborder=#00c800 fx_knobfader=#f0f000 "
-        "fx_buttonfill_start=#800000 fx_buttonfill_end=#ff8000 fx_overbuttonfill_start=#008000 "
-        "fx_overbuttonfill_end=#80ff00 fx_selectbuttonfill_start=#000080 fx_selectbuttonfill_end=#8000ff "
-        "fx_knobback_start=#00c8c8 fx_knobback_end=#00c8c8");
-    for (const QString &pair : colours.split(QLatin1Char(' ')))
-        style.setColour(pair.section(QLatin1Char('='), 0, 0), QColor(pair.section(QLatin1Char('='), 1)));
-    return style;
-}
-
-QImage filled(int width, int height, const QColor &colour)
-{
-    return QImage::fromData(fixtures::png(width, height, colour)).convertToFormat(QImage::Format_ARGB32);
-}
-
-bool near(QRgb actual, const QColor &expected, int tolerance = 24)
-{
-    return qAbs(qRed(actual) - expected.red()) <= tolerance &&
-           qAbs(qGreen(actual) - expected.green()) <= tolerance &&
-           qAbs(qBlue(actual) - expected.blue()) <= tolerance && qAlpha(actual) >= 255 - tolerance;
-}
-
-QImage region(const QImage &image, const QRect &area)
-{
-    return image.copy(area).convertToFormat(QImage::Format_ARGB32);
 }
 
 } // namespace
@@ -136,11 +93,7 @@ class TestSkinBuilder : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        initPanelcraftResources();
-        m_style = fixtures::defaultStyle();
-    }
+    void initTestCase() { m_style = fixtures::defaultStyle(); }
 
     void init()
     {
@@ -361,66 +314,6 @@ private slots:
         QCOMPARE(rebuilt.value("browserfloat.png"), png(9, 9));
     }
 
-    // What a rebuild takes out is worked out from the marks alone and the proofs of the entries
-    // they name: only a complete pair where a build writes it counts, and only proven claims.
-    void undoPlanTakesOutOnlyWhatItProves_data()
-    {
-        QTest::addColumn<QStringList>("body"); // inside <skin image="s.png">
-        QTest::addColumn<QString>("takenOut");
-        QTest::addColumn<int>("height"); // of s.png's picture; 0 when it is kept whole
-        QTest::addColumn<int>("warnings");
-        const QString begin = "<!-- panelcraft added image=\"s.png\" height=\"10\" grown=\"99:0badf00d\" "
-                              "files=\"n.txt:4:8b0cdb4a\" -->";
-        const QString end = "<!-- panelcraft end -->";
-        QTest::newRow("a pair") << QStringList{begin, "<window/>", end} << "n.txt" << 10 << 0;
-        QTest::newRow("a lone begin") << QStringList{begin, "<window/>"} << "" << 0 << 0;
-        QTest::newRow("end before begin") << QStringList{end, begin} << "" << 0 << 0;
-        QTest::newRow("inside the browser")
-            << QStringList{"<browser>", begin, end, "</browser>"} << "" << 0 << 0;
-        QTest::newRow("split across elements")
-            << QStringList{begin, "<window>", end, "</window>", end} << "" << 0 << 0;
-        QTest::newRow("nested: the inner pair")
-            << QStringList{"<!-- panelcraft added files=\"o.txt:4:8b0cdb4a\" -->", begin, end, end} << "n.txt"
-            << 10 << 0;
-        QTest::newRow("image replaced")
-            << QStringList{QString(begin).replace("99:", "98:"), end} << "n.txt" << 0 << 1;
-        QTest::newRow("image without proof")
-            << QStringList{QString(begin).replace(" grown=\"99:0badf00d\"", ""), end} << "n.txt" << 0 << 1;
-        QTest::newRow("CRC alone") << QStringList{QString(begin).replace("n.txt:4:", "n.txt:"), end} << ""
-                                   << 10 << 1;
-        QTest::newRow("other length")
-            << QStringList{QString(begin).replace("n.txt:4:", "n.txt:5:"), end} << "" << 10 << 1;
-        QTest::newRow("still named outside")
-            << QStringList{"<window image=\"N.TXT\"/>", begin, end} << "" << 10 << 1;
-    }
-
-    void undoPlanTakesOutOnlyWhatItProves()
-    {
-        QFETCH(QStringList, body);
-        QFETCH(QString, takenOut);
-        QFETCH(int, height);
-        QFETCH(int, warnings);
-        const xmltokens::Document layout = xmltokens::read(
-            ("<skin image=\"s.png\">\n" + body.join('\n') + "\n</skin>\n"), rewrittenElements());
-        const undoplan::Plan plan = undoplan::make(
-            {&layout}, {{"s.png", "99:0badf00d"}, {"n.txt", "4:8b0cdb4a"}, {"o.txt", "4:8b0cdb4a"}});
-        QCOMPARE(QStringList(plan.takenOut.cbegin(), plan.takenOut.cend()).join(' '), takenOut);
-        QCOMPARE(plan.originalHeights.value("s.png"), height);
-        QCOMPARE(plan.warnings.size(), warnings);
-    }
-
-    // Generated changes to a built skin (see rebuildproperty.h); fuzz_rebuild explores further.
-    void rebuildsKeepWhatTheyDidNotAdd()
-    {
-        QRandomGenerator random(29);
-        for (int scenario = 0; scenario < 60; ++scenario) {
-            QByteArray choices(24, '\0');
-            random.fillRange(reinterpret_cast<quint32 *>(choices.data()), choices.size() / 4);
-            const QTemporaryDir dir;
-            QCOMPARE(fixtures::rebuildScenario(choices, dir.path()), QString());
-        }
-    }
-
     // With no layout written, nothing would name the floating browser's picture: it is not added.
     void nothingIsAddedThatNoLayoutNames()
     {
@@ -549,137 +442,6 @@ private slots:
         QString error;
         QCOMPARE(outputname::outputPath("/d", typed, "/s/My.Skin.v2.zip", &error), expected);
         QCOMPARE(error.isEmpty(), !expected.isEmpty());
-    }
-
-    // Each control shows its own colour somewhere; where it sits is the painter's business.
-    void controlsHaveThePluginColours()
-    {
-        const Style style = pluginStyle();
-        const auto shows = [&style](const QImage &image, const char *key) {
-            int found = 0;
-            for (int y = 0; y < image.height(); ++y)
-                for (int x = 0; x < image.width(); ++x)
-                    found += near(image.pixel(x, y), style.colour(key));
-            return found >= 4;
-        };
-        const QImage skin = imagecompositor::compose(filled(400, 100, Qt::white), QImage(), 106, style);
-        for (const char *key :
-             {"fx_back", "fx_knobborderout", "fx_knobborder", "fx_knobfader", "fx_buttonfill_start",
-              "fx_buttonfill_end", "fx_overbuttonfill_start", "fx_overbuttonfill_end",
-              "fx_selectbuttonfill_start", "fx_selectbuttonfill_end"})
-            QVERIFY2(shows(skin, key), key);
-        const QImage knob = preview::knobImage(style);
-        for (const char *key :
-             {"fx_back", "fx_knobborderout", "fx_knobborder", "fx_knobback_start", "fx_knobfader"})
-            QVERIFY2(shows(knob, key), key);
-    }
-
-    void imageGrowsBelowThePicture_data()
-    {
-        QTest::addColumn<IconSet>("set");
-        QTest::addColumn<bool>("paint");
-        QTest::addColumn<int>("height");
-        QTest::newRow("default, colours changed") << IconSet::Default << true << 100 + 66;
-        QTest::newRow("alternative, colours changed") << IconSet::Alternative << true << 100 + 661;
-        QTest::newRow("white, colours kept") << IconSet::White << false << 100 + 10 + 580;
-    }
-
-    // The picture stays as it was; below it the sheet from row h+1, then the controls.
-    void imageGrowsBelowThePicture()
-    {
-        QFETCH(IconSet, set);
-        QFETCH(bool, paint);
-        QFETCH(int, height);
-        const QImage skin = filled(1200, 100, QColor(10, 20, 30));
-        const QImage sheet = set == IconSet::Default
-                                 ? QImage()
-                                 : QImage(set == IconSet::White ? iconsheets::whiteSheetPath
-                                                                : iconsheets::alternativeSheetPath);
-        const int row = 100 + (sheet.isNull() ? pluginzone::rowWithoutSheet : pluginzone::rowBelowSheet);
-        const QImage grown = imagecompositor::compose(
-            skin, sheet, paint ? std::optional<int>(row) : std::nullopt, fixtures::defaultStyle());
-        QCOMPARE(grown.size(), QSize(1200, height));
-        QCOMPARE(region(grown, QRect(0, 0, 1200, 100)), skin);
-        if (!sheet.isNull())
-            QCOMPARE(region(grown, QRect(QPoint(0, 101), sheet.size())),
-                     sheet.convertToFormat(QImage::Format_ARGB32));
-        // Nothing is drawn in the gap below the picture, nor beside what follows it.
-        QCOMPARE(qAlpha(grown.pixel(600, 100)), 0);
-        QCOMPARE(qAlpha(grown.pixel(1190, height - 1)), 0);
-        // The knob body sits at x 17-48, 24 rows below the plugin row.
-        if (paint)
-            QCOMPARE(qAlpha(grown.pixel(33, row + 24)), 255);
-    }
-
-    void writtenPngHoldsThePixels_data()
-    {
-        QTest::addColumn<QSize>("size");
-        QTest::addColumn<bool>("alpha");
-        QTest::addColumn<int>("flatRows"); // rows of one colour at the top, coded another way than noise
-        const int band = pngwriter::bandRows(1000 * 4 + 1);
-        QTest::newRow("1 x 1") << QSize(1, 1) << true << 0;
-        for (const int rows : {band - 1, band, band + 1, 2 * band + 1})
-            QTest::addRow("%d rows, band of %d", rows, band) << QSize(1000, rows) << true << 0;
-        QTest::newRow("flat band, then noise") << QSize(1000, 2 * band + 1) << true << band + 3;
-        QTest::newRow("no alpha") << QSize(333, 2 * pngwriter::bandRows(333 * 3 + 1) + 1) << false << 0;
-        QTest::newRow("large") << QSize(2500, 1700) << true << 0;
-    }
-
-    // Random pixels of every alpha, in bands coded on their own.
-    void writtenPngHoldsThePixels()
-    {
-        QFETCH(QSize, size);
-        QFETCH(bool, alpha);
-        QFETCH(int, flatRows);
-        QImage image(size, alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-        QRandomGenerator random(7);
-        for (int y = 0; y < image.height(); ++y) {
-            auto *row = reinterpret_cast<quint32 *>(image.scanLine(y));
-            if (y < flatRows)
-                std::fill_n(row, image.width(), 0x80402010u);
-            else
-                random.fillRange(row, image.width());
-        }
-        const QString path = m_dir->filePath("written.png");
-        QCOMPARE(imagecompositor::writePng(image, path), QString());
-        QCOMPARE(fixtures::strictPngProblem(fixtures::readFile(path)), QString());
-        const QImage read(path);
-        QCOMPARE(read.hasAlphaChannel(), alpha);
-        QCOMPARE(read.convertToFormat(QImage::Format_ARGB32), image.convertToFormat(QImage::Format_ARGB32));
-    }
-
-    void floatingBrowserImage()
-    {
-        const QImage image = imagecompositor::floatingBrowserImage(pluginStyle());
-        QCOMPARE(image.size(), QSize(801, 270));
-        const QImage original(":/new/images/myfiles/browserfloat.png");
-        QCOMPARE(region(image, QRect(0, 0, 801, 204)), original.convertToFormat(QImage::Format_ARGB32));
-        QVERIFY(near(image.pixel(83, 210 + 12), pluginStyle().colour("fx_knobfader")));
-    }
-
-    void firstUsableDeclarationIsCut()
-    {
-        QTemporaryDir folder;
-        QImage icons(64, 64, QImage::Format_ARGB32);
-        for (int y = 0; y < 64; ++y)
-            for (int x = 0; x < 64; ++x)
-                icons.setPixel(x, y, qRgba(x * 4, y * 4, 7, 255));
-        QVERIFY(icons.save(folder.filePath("icons.png")));
-        // The first file's declaration lacks its count a row, so the second one's is cut.
-        const QByteArray skin =
-            "<skin image=\"icons.png\">\n<customicons x=\"10\" y=\"20\" iconsize=\"8\" nb=\"6\"";
-        QVERIFY(fixtures::writeFile(folder.filePath("0.xml"), skin + " />\n"));
-        QVERIFY(fixtures::writeFile(folder.filePath("1.xml"), skin + " nbx=\"3\" />\n"));
-        const auto sheet = sourcescan::findDeclaration(
-            sourcescan::readLayouts(folder.path(), sourcescan::scannedElements()));
-        QVERIFY(sheet && sheet->imageName == "icons.png");
-        const QRect area(sheet->x, sheet->y, sheet->layout.width(), sheet->layout.height());
-        QCOMPARE(
-            iconsheets::cut(folder.path(), sheet->imageName, area).convertToFormat(QImage::Format_ARGB32),
-            icons.copy(10, 20, 24, 16));
-        // A sheet whose image is missing or outside the folder cuts nothing.
-        for (const char *image : {"gone.png", "../icons.png"})
-            QVERIFY(iconsheets::cut(folder.path(), image, QRect(0, 0, 8, 8)).isNull());
     }
 };
 

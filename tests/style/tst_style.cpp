@@ -6,7 +6,6 @@
 #include "artwork.h"
 #include "skinfixtures.h"
 #include "style/contrast.h"
-#include "style/resources.h"
 #include "style/styleedit.h"
 #include "style/tablefile.h"
 
@@ -63,7 +62,6 @@ class StyleTest : public QObject
 private slots:
     void initTestCase()
     {
-        initPanelcraftResources();
         tablefile::read(tablefile::defaultTablePath, table);
         start.style = tablefile::derive(table);
     }
@@ -158,8 +156,7 @@ private slots:
     {
         QFETCH(int, index);
         const artwork::File &file = artwork::files[std::size_t(index)];
-        const QString committed =
-            qEnvironmentVariable("PANELCRAFT_SOURCE_DIR") + QStringLiteral("/resources/myfiles/") + file.name;
+        const QString committed = fixtures::sourcePath(QLatin1String("resources/myfiles/") + file.name);
         const QImage onDisk = QImage(committed).convertToFormat(QImage::Format_ARGB32);
         QVERIFY2(!onDisk.isNull(), qPrintable(committed));
         const QImage drawn = file.draw().convertToFormat(QImage::Format_ARGB32);

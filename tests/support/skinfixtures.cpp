@@ -2,9 +2,11 @@
 
 #include "strictpng.h"
 
+#include "style/resources.h"
 #include "style/tablefile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDataStream>
 #include <QDirIterator>
 #include <QFile>
@@ -19,6 +21,9 @@
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
+
+// Every test and fuzz program reads the compiled-in tables, images and translations.
+Q_COREAPP_STARTUP_FUNCTION(initPanelcraftResources)
 
 namespace fixtures {
 namespace {
@@ -150,6 +155,16 @@ bool refusedByWindows(const QString &name)
                                             "[<>:\"\\\\|?*~]|[. ]$",
                                             QRegularExpression::CaseInsensitiveOption);
     return refused.match(name).hasMatch();
+}
+
+QString sourcePath(const QString &relative)
+{
+    return qEnvironmentVariable("PANELCRAFT_SOURCE_DIR") + QLatin1Char('/') + relative;
+}
+
+QString sampleSkin()
+{
+    return sourcePath(QStringLiteral("examples/sample-skin.zip"));
 }
 
 QByteArray readFile(const QString &path)

@@ -65,6 +65,10 @@ bool nearlyEqual(const QImage &a, const QImage &b, int maxStep = 2, double maxSh
 // A file name Windows cannot make, or that opens a device there.
 bool refusedByWindows(const QString &name);
 
+// A file of the source tree, by its path there; the sample skin most tests build.
+QString sourcePath(const QString &relative);
+QString sampleSkin();
+
 QByteArray readFile(const QString &path);
 bool writeFile(const QString &path, const QByteArray &data);
 // The paths below a folder, relative to it and sorted; files and folders by default.

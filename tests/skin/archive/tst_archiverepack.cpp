@@ -5,7 +5,6 @@
 #include "skin/archive/workpaths.h"
 #include "skin/skinbuilder.h"
 #include "skinfixtures.h"
-#include "style/resources.h"
 
 #include <QTemporaryDir>
 #include <QTextCodec>
@@ -63,7 +62,6 @@ class ArchiveRepackTest : public QObject
 private slots:
     void initTestCase()
     {
-        initPanelcraftResources();
         QTextCodec *latin1 = QTextCodec::codecForName("ISO-8859-1");
         QTextCodec *utf16 = QTextCodec::codecForName("UTF-16LE"); // starts the text with a byte-order mark
         // One name in code page 437 makes the archive's names all so.

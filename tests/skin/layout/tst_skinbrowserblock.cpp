@@ -2,7 +2,6 @@
 
 #include "skin/layout/browserblock.h"
 #include "skinfixtures.h"
-#include "style/resources.h"
 
 #include <QtTest>
 
@@ -11,13 +10,11 @@ class TestSkinBrowserBlock : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { initPanelcraftResources(); }
 
     // The default style's block, as the host reads it: every line, placeholder and coordinate.
     void defaultBlockIsTheKnownText()
     {
-        const QString golden =
-            qEnvironmentVariable("PANELCRAFT_SOURCE_DIR") + "/tests/skin/layout/browserblock.xml";
+        const QString golden = fixtures::sourcePath("tests/skin/layout/browserblock.xml");
         const QStringList block = browserblock::contentBlock(fixtures::defaultStyle(), 123);
         QCOMPARE(block, QString::fromUtf8(fixtures::readFile(golden)).split('\n', Qt::SkipEmptyParts));
     }

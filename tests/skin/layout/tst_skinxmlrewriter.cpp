@@ -9,7 +9,6 @@
 #include "skin/layout/xmlrewriter.h"
 #include "skin/sourceskins.h"
 #include "skinfixtures.h"
-#include "style/resources.h"
 
 #include <QtTest>
 
@@ -52,8 +51,7 @@ QStringList rewrite(const QStringList &lines, const SkinBuildOptions &options,
 // The default style's block as written out in tests/skin/layout/browserblock.xml, at another plugin row.
 QStringList knownBlock(int pluginRow)
 {
-    const QString golden =
-        qEnvironmentVariable("PANELCRAFT_SOURCE_DIR") + "/tests/skin/layout/browserblock.xml";
+    const QString golden = fixtures::sourcePath("tests/skin/layout/browserblock.xml");
     return QString::fromUtf8(fixtures::readFile(golden))
         .replace("y=\"123-", QStringLiteral("y=\"%1-").arg(pluginRow))
         .split('\n', Qt::SkipEmptyParts);
@@ -111,7 +109,6 @@ class TestSkinXmlRewriter : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { initPanelcraftResources(); }
 
     // The generated block is written as it is: the global font option is for the skin's own lines.
     // <browserinfo> neither starts nor ends a replacement.

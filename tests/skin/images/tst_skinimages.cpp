@@ -1,13 +1,21 @@
-// A grown image carries its picture's coded rows over from the skin's file. Whatever coded
-// them, the grown file must decode to what decoding and coding the whole gives. A sound PNG of
-// another kind is checked without being carried; anything spoiled is left to the image decoder.
+// The skin's grown images: the icon sheet below the picture, the plugin-zone controls (and the
+// editor's knob preview), the floating browser's image, our PNG writer and cut icon sheets.
+//
+// A grown image also carries its picture's coded rows over from the skin's file. Whatever coded
+// them, the grown file must decode to what decoding and coding the whole gives: files from the
+// image library, from our own writer and hand-made in each of zlib's ways are seeds of the images
+// fuzz target (fuzz/corpus/images/carried-*), replayed by the suite. A sound PNG of another kind
+// is checked without being carried; anything spoiled is left to the image decoder.
 
+#include "preview/knobimage.h"
 #include "skin/images/codedrows.h"
 #include "skin/images/iconsheets.h"
 #include "skin/images/imagecompositor.h"
 #include "skin/images/imagelimits.h"
 #include "skin/images/pluginzone.h"
+#include "skin/images/pngwriter.h"
 #include "skin/images/skinimages.h"
+#include "skin/layout/sourcescan.h"
 #include "skinfixtures.h"
 #include "strictpng.h"
 
@@ -43,7 +51,6 @@ struct Coding
     QByteArray streamAfter; // added after the zlib stream
     int streamFlip = 0;     // a byte of the stream changed, counted from its end
     bool textAmongRows = false;
-    int windowBits = 0; // 0: any
 };
 
 QByteArray handMade(const QImage &image, const Coding &how, QRandomGenerator &random)
@@ -62,8 +69,7 @@ QByteArray handMade(const QImage &image, const Coding &how, QRandomGenerator &ra
     rows = how.rowsCut < 0 ? rows + QByteArray(-how.rowsCut, '\0') : rows.left(rows.size() - how.rowsCut);
     z_stream zlib{};
     const int strategies[] = {Z_DEFAULT_STRATEGY, Z_FILTERED, Z_HUFFMAN_ONLY, Z_RLE, Z_FIXED};
-    const int level = random.bounded(0, 10),
-              windowBits = how.windowBits ? how.windowBits : random.bounded(9, 16),
+    const int level = random.bounded(0, 10), windowBits = random.bounded(9, 16),
               memLevel = random.bounded(1, 10);
     deflateInit2(&zlib, level, Z_DEFLATED, windowBits, memLevel, strategies[random.bounded(5)]);
     QByteArray stream(int(deflateBound(&zlib, uLong(rows.size()))), '\0');
@@ -90,12 +96,10 @@ QByteArray handMade(const QImage &image, const Coding &how, QRandomGenerator &ra
     return file + chunk("IEND", {});
 }
 
-// Flat, it has long runs, so that deflate uses matches of every length.
-QImage noise(const QSize &size, QRandomGenerator &random, bool flat = false)
+QImage noise(const QSize &size, QRandomGenerator &random)
 {
     QImage image(size, QImage::Format_ARGB32);
-    image.fill(QColor(40, 80, 120, 200));
-    for (int y = 0; y < size.height() && !flat; ++y)
+    for (int y = 0; y < size.height(); ++y)
         random.fillRange(reinterpret_cast<quint32 *>(image.scanLine(y)), size.width());
     return image;
 }
@@ -123,58 +127,48 @@ QByteArray described(char depth, char colourType, const QByteArray &kept, const 
            chunk("IDAT", qCompress(rows).mid(4)) + chunk("IEND", {});
 }
 
+// Vivid plugin colours, far enough apart that antialiased edges still tell them apart.
+Style pluginStyle()
+{
+    Style style = fixtures::defaultStyle();
+    const QString colours = QStringLiteral(
+        "fx_knobborderout=#c80000 fx_back=#0000c8 fx_knobborder=#00c800 fx_knobfader=#f0f000 "
+        "fx_buttonfill_start=#800000 fx_buttonfill_end=#ff8000 fx_overbuttonfill_start=#008000 "
+        "fx_overbuttonfill_end=#80ff00 fx_selectbuttonfill_start=#000080 fx_selectbuttonfill_end=#8000ff "
+        "fx_knobback_start=#00c8c8 fx_knobback_end=#00c8c8");
+    for (const QString &pair : colours.split(QLatin1Char(' ')))
+        style.setColour(pair.section(QLatin1Char('='), 0, 0), QColor(pair.section(QLatin1Char('='), 1)));
+    return style;
+}
+
+QImage filled(int width, int height, const QColor &colour)
+{
+    return QImage::fromData(fixtures::png(width, height, colour)).convertToFormat(QImage::Format_ARGB32);
+}
+
+bool near(QRgb actual, const QColor &expected, int tolerance = 24)
+{
+    return qAbs(qRed(actual) - expected.red()) <= tolerance &&
+           qAbs(qGreen(actual) - expected.green()) <= tolerance &&
+           qAbs(qBlue(actual) - expected.blue()) <= tolerance && qAlpha(actual) >= 255 - tolerance;
+}
+
+QImage region(const QImage &image, const QRect &area)
+{
+    return image.copy(area).convertToFormat(QImage::Format_ARGB32);
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Coding)
 
-class TestGrownImages : public QObject
+class TestSkinImages : public QObject
 {
     Q_OBJECT
 
     QTemporaryDir m_dir;
 
 private slots:
-    // Files from the image library (filters chosen per row), from our own writer (bands joined
-    // after full flushes) and hand-made in each of zlib's ways; grown with and without a sheet.
-    void carriedRowsGiveTheSamePixels()
-    {
-        QRandomGenerator random(11);
-        const QImage alternative(iconsheets::alternativeSheetPath);
-        const Style style = fixtures::defaultStyle();
-        const QString source = m_dir.filePath("source.png"), grown = m_dir.filePath("grown.png");
-        for (int round = 0; round < 120; ++round) {
-            const QImage picture =
-                noise({random.bounded(1, 300), random.bounded(1, 40)}, random, round % 3 == 0);
-            if (round % 4 == 0)
-                QVERIFY(picture.save(source));
-            else if (round % 4 == 1)
-                QCOMPARE(imagecompositor::writePng(picture, source), QString());
-            else { // every other one as an optimiser writes a small picture: with a small window
-                Coding how;
-                how.windowBits = round % 8 == 2 ? 9 : 0;
-                QVERIFY(fixtures::writeFile(source, handMade(picture, how, random)));
-            }
-            const auto found = codedrows::find(source);
-            QVERIFY2(found, qPrintable(QStringLiteral("round %1").arg(round)));
-            const QImage sheet = round % 2 ? alternative : QImage();
-            const int row =
-                picture.height() + (round % 2 ? pluginzone::rowBelowSheet : pluginzone::rowWithoutSheet);
-            QCOMPARE(
-                imagecompositor::writeCarriedOver(source, *found, picture.size(), sheet, row, style, grown),
-                QString());
-            QCOMPARE(fixtures::strictPngProblem(fixtures::readFile(grown)), QString());
-            QCOMPARE(QImage(grown).convertToFormat(QImage::Format_ARGB32),
-                     imagecompositor::compose(picture, sheet, row, style));
-            // Built again, the grown file gives its picture's rows back, for other additions.
-            const auto again = codedrows::find(grown, picture.height());
-            QVERIFY(again && again->cutRows == picture.height());
-            QCOMPARE(imagecompositor::writeCarriedOver(grown, *again, picture.size(), {}, row, style, source),
-                     QString());
-            QCOMPARE(QImage(source).convertToFormat(QImage::Format_ARGB32),
-                     imagecompositor::compose(picture, {}, row, style));
-        }
-    }
-
     // Whichever way it grows, an image keeps what describes it and the colour of its fully
     // transparent pixels; an animation stays as it is.
     void grownImagesKeepTheirPicture_data()
@@ -274,7 +268,138 @@ private slots:
         const auto found = codedrows::find(m_dir.filePath("odd.png"));
         QCOMPARE(QString(!found ? "left" : found->carriable ? "carried" : "checked"), verdict);
     }
+
+    // Each control shows its own colour somewhere; where it sits is the painter's business.
+    void controlsHaveThePluginColours()
+    {
+        const Style style = pluginStyle();
+        const auto shows = [&style](const QImage &image, const char *key) {
+            int found = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    found += near(image.pixel(x, y), style.colour(key));
+            return found >= 4;
+        };
+        const QImage skin = imagecompositor::compose(filled(400, 100, Qt::white), QImage(), 106, style);
+        for (const char *key :
+             {"fx_back", "fx_knobborderout", "fx_knobborder", "fx_knobfader", "fx_buttonfill_start",
+              "fx_buttonfill_end", "fx_overbuttonfill_start", "fx_overbuttonfill_end",
+              "fx_selectbuttonfill_start", "fx_selectbuttonfill_end"})
+            QVERIFY2(shows(skin, key), key);
+        const QImage knob = preview::knobImage(style);
+        for (const char *key :
+             {"fx_back", "fx_knobborderout", "fx_knobborder", "fx_knobback_start", "fx_knobfader"})
+            QVERIFY2(shows(knob, key), key);
+    }
+
+    void imageGrowsBelowThePicture_data()
+    {
+        QTest::addColumn<IconSet>("set");
+        QTest::addColumn<bool>("paint");
+        QTest::addColumn<int>("height");
+        QTest::newRow("default, colours changed") << IconSet::Default << true << 100 + 66;
+        QTest::newRow("alternative, colours changed") << IconSet::Alternative << true << 100 + 661;
+        QTest::newRow("white, colours kept") << IconSet::White << false << 100 + 10 + 580;
+    }
+
+    // The picture stays as it was; below it the sheet from row h+1, then the controls.
+    void imageGrowsBelowThePicture()
+    {
+        QFETCH(IconSet, set);
+        QFETCH(bool, paint);
+        QFETCH(int, height);
+        const QImage skin = filled(1200, 100, QColor(10, 20, 30));
+        const QImage sheet = set == IconSet::Default
+                                 ? QImage()
+                                 : QImage(set == IconSet::White ? iconsheets::whiteSheetPath
+                                                                : iconsheets::alternativeSheetPath);
+        const int row = 100 + (sheet.isNull() ? pluginzone::rowWithoutSheet : pluginzone::rowBelowSheet);
+        const QImage grown = imagecompositor::compose(
+            skin, sheet, paint ? std::optional<int>(row) : std::nullopt, fixtures::defaultStyle());
+        QCOMPARE(grown.size(), QSize(1200, height));
+        QCOMPARE(region(grown, QRect(0, 0, 1200, 100)), skin);
+        if (!sheet.isNull())
+            QCOMPARE(region(grown, QRect(QPoint(0, 101), sheet.size())),
+                     sheet.convertToFormat(QImage::Format_ARGB32));
+        // Nothing is drawn in the gap below the picture, nor beside what follows it.
+        QCOMPARE(qAlpha(grown.pixel(600, 100)), 0);
+        QCOMPARE(qAlpha(grown.pixel(1190, height - 1)), 0);
+        // The knob body sits at x 17-48, 24 rows below the plugin row.
+        if (paint)
+            QCOMPARE(qAlpha(grown.pixel(33, row + 24)), 255);
+    }
+
+    void writtenPngHoldsThePixels_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("alpha");
+        QTest::addColumn<int>("flatRows"); // rows of one colour at the top, coded another way than noise
+        const int band = pngwriter::bandRows(1000 * 4 + 1);
+        QTest::newRow("1 x 1") << QSize(1, 1) << true << 0;
+        for (const int rows : {band - 1, band, band + 1, 2 * band + 1})
+            QTest::addRow("%d rows, band of %d", rows, band) << QSize(1000, rows) << true << 0;
+        QTest::newRow("flat band, then noise") << QSize(1000, 2 * band + 1) << true << band + 3;
+        QTest::newRow("no alpha") << QSize(333, 2 * pngwriter::bandRows(333 * 3 + 1) + 1) << false << 0;
+        QTest::newRow("large") << QSize(2500, 1700) << true << 0;
+    }
+
+    // Random pixels of every alpha, in bands coded on their own.
+    void writtenPngHoldsThePixels()
+    {
+        QFETCH(QSize, size);
+        QFETCH(bool, alpha);
+        QFETCH(int, flatRows);
+        QImage image(size, alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+        QRandomGenerator random(7);
+        for (int y = 0; y < image.height(); ++y) {
+            auto *row = reinterpret_cast<quint32 *>(image.scanLine(y));
+            if (y < flatRows)
+                std::fill_n(row, image.width(), 0x80402010u);
+            else
+                random.fillRange(row, image.width());
+        }
+        const QString path = m_dir.filePath("written.png");
+        QCOMPARE(imagecompositor::writePng(image, path), QString());
+        QCOMPARE(fixtures::strictPngProblem(fixtures::readFile(path)), QString());
+        const QImage read(path);
+        QCOMPARE(read.hasAlphaChannel(), alpha);
+        QCOMPARE(read.convertToFormat(QImage::Format_ARGB32), image.convertToFormat(QImage::Format_ARGB32));
+    }
+
+    void floatingBrowserImage()
+    {
+        const QImage image = imagecompositor::floatingBrowserImage(pluginStyle());
+        QCOMPARE(image.size(), QSize(801, 270));
+        const QImage original(":/new/images/myfiles/browserfloat.png");
+        QCOMPARE(region(image, QRect(0, 0, 801, 204)), original.convertToFormat(QImage::Format_ARGB32));
+        QVERIFY(near(image.pixel(83, 210 + 12), pluginStyle().colour("fx_knobfader")));
+    }
+
+    void firstUsableDeclarationIsCut()
+    {
+        QTemporaryDir folder;
+        QImage icons(64, 64, QImage::Format_ARGB32);
+        for (int y = 0; y < 64; ++y)
+            for (int x = 0; x < 64; ++x)
+                icons.setPixel(x, y, qRgba(x * 4, y * 4, 7, 255));
+        QVERIFY(icons.save(folder.filePath("icons.png")));
+        // The first file's declaration lacks its count a row, so the second one's is cut.
+        const QByteArray skin =
+            "<skin image=\"icons.png\">\n<customicons x=\"10\" y=\"20\" iconsize=\"8\" nb=\"6\"";
+        QVERIFY(fixtures::writeFile(folder.filePath("0.xml"), skin + " />\n"));
+        QVERIFY(fixtures::writeFile(folder.filePath("1.xml"), skin + " nbx=\"3\" />\n"));
+        const auto sheet = sourcescan::findDeclaration(
+            sourcescan::readLayouts(folder.path(), sourcescan::scannedElements()));
+        QVERIFY(sheet && sheet->imageName == "icons.png");
+        const QRect area(sheet->x, sheet->y, sheet->layout.width(), sheet->layout.height());
+        QCOMPARE(
+            iconsheets::cut(folder.path(), sheet->imageName, area).convertToFormat(QImage::Format_ARGB32),
+            icons.copy(10, 20, 24, 16));
+        // A sheet whose image is missing or outside the folder cuts nothing.
+        for (const char *image : {"gone.png", "../icons.png"})
+            QVERIFY(iconsheets::cut(folder.path(), image, QRect(0, 0, 8, 8)).isNull());
+    }
 };
 
-QTEST_MAIN(TestGrownImages)
-#include "tst_grownimages.moc"
+QTEST_MAIN(TestSkinImages)
+#include "tst_skinimages.moc"
