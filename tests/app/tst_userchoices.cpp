@@ -161,19 +161,25 @@ private slots:
         QVERIFY(settings().contains("recentProfiles=" + elsewhere + "/mine.pcp"));
     }
 
-    // Open and Save as open where either last chose, in this run and the next.
-    void profileDialogsRememberTheirFolder()
+    // Each file dialog opens where it last chose from, in this run and the next: the skin's, and
+    // the profiles' (Open and Save as share theirs); another skin dialog keeps its own.
+    void fileDialogsRememberTheirFolders()
     {
         const QString elsewhere = f->documents.filePath("elsewhere");
         QVERIFY(QDir().mkpath(elsewhere));
         f->act("actionOpenProfile");
         QCOMPARE(Dialogs::requests().last().dir, f->profilesFolder());
         f->choose("actionSave_as", elsewhere + "/mine.pcp");
-        f->act("actionOpenProfile");
-        QCOMPARE(Dialogs::requests().last().dir, elsewhere);
-        f->start();
-        f->act("actionSave_as");
-        QCOMPARE(Dialogs::requests().last().dir, elsewhere);
+        f->choose("chooseSkinButton", elsewhere + "/a.zip");
+        f->click("otherSkinIconsButton");
+        f->choose("chooseIconSkinButton", QString());
+        QVERIFY(Dialogs::requests().last().dir != elsewhere); // its own folder, none chosen yet
+        for (int run = 0; run < 2; ++run, f->start()) {
+            for (const char *opener : {"actionOpenProfile", "chooseSkinButton"}) {
+                f->act(opener);
+                QCOMPARE(Dialogs::requests().last().dir, elsewhere);
+            }
+        }
     }
 
     void windowPlaceAndSizeAreRemembered()

@@ -127,9 +127,7 @@ private slots:
             const QStringList arguments = *value ? QStringList{option, value} : QStringList{option};
             QTest::newRow(name) << arguments << QString(line);
         };
-        row("floating browser alone", "--float-browser", "", "<window name=\"browserfloat\"");
         row("browser kept alone", "--keep-browser", "", "<colors background=\"#121216\">");
-        row("windows alone", "--windows-from", "SAMPLE", "<window name=\"notes\"");
         row("size alone scales, keeps the name", "--global-size", "150", "font=\"Arial\" size=\"18\"");
         row("font alone keeps the size", "--global-font", "Verdana", "font=\"Verdana\" size=\"12\"");
         row("smallest size", "--global-size", "1", "font=\"Arial\" size=\"0\"");
@@ -142,7 +140,6 @@ private slots:
     {
         QFETCH(QStringList, arguments);
         QFETCH(QString, line);
-        arguments.replaceInStrings("SAMPLE", m_sample);
         const auto run = this->run(QStringList{m_sample, "-q", "-o", path("out.zip")} + arguments);
         QVERIFY2(run.code == 0, qPrintable(run.err));
         const QString deck = QString::fromUtf8(fixtures::readZip(path("out.zip")).value("sample-deck.xml"));
