@@ -1,6 +1,7 @@
 // The whole "Create Skin" pipeline on skins built here, checked by unpacking its output: what
-// each option does, rebuilds of built skins, failures that leave every file as it was, and the
-// output names.
+// each option does, failures that leave every file as it was, and the output names. Rebuilds of
+// built skins are the rebuild fuzz target's property (tests/support/rebuildproperty.h), whose
+// seeds the suite replays.
 
 #include "skin/outputname.h"
 #include "skin/skinbuilder.h"
@@ -231,79 +232,6 @@ private slots:
         QCOMPARE(files.value("win.png"), png(20, 20, Qt::green));
         QCOMPARE(files.value("skin.png"), png(400, 300));
         QVERIFY(!files.contains("unused.png") && !files.contains("Skin.png"));
-    }
-
-    void rebuildingABuiltSkin_data()
-    {
-        QTest::addColumn<IconSet>("firstIcons");
-        QTest::addColumn<bool>("firstExtras"); // floating browser and imported windows
-        QTest::addColumn<IconSet>("secondIcons");
-        QTest::addColumn<QString>("image");    // named in the build's mark
-        QTest::addColumn<bool>("keepBrowser"); // on the second build
-        QTest::newRow("same options again")
-            << IconSet::Alternative << true << IconSet::Alternative << "skin.png" << false;
-        QTest::newRow("other icons, no extras")
-            << IconSet::Alternative << true << IconSet::White << "skin.png" << false;
-        QTest::newRow("icons added later")
-            << IconSet::Default << false << IconSet::Alternative << "skin.png" << false;
-        QTest::newRow("image name with --")
-            << IconSet::Default << false << IconSet::White << "my--skin.png" << false;
-        // The kept browser points into what the first build painted: it stays, and a third build
-        // still knows the original picture.
-        QTest::newRow("browser kept") << IconSet::Default << false << IconSet::Default << "skin.png" << true;
-    }
-
-    // A skin built again with other options equals the original built with those options: no
-    // window twice, no image growing on every pass.
-    void rebuildingABuiltSkin()
-    {
-        QFETCH(IconSet, firstIcons);
-        QFETCH(bool, firstExtras);
-        QFETCH(IconSet, secondIcons);
-        QFETCH(QString, image);
-        QFETCH(bool, keepBrowser);
-        // The skin's own browserfloat.png stays: the build's picture takes a name beside it.
-        SkinBuildOptions first = optionsFor(makeSkin("skin.zip", {{"a.xml", layout({}, image)},
-                                                                  {"b.xml", layout({}, image)},
-                                                                  {image, png(400, 300)},
-                                                                  {"browserfloat.png", png(9, 9)}}));
-        first.iconSet = firstIcons;
-        first.floatBrowser = first.importWindows = firstExtras;
-        first.windowSkinFile =
-            makeSkin("windows.zip", {{"w.xml", xml({"<window name=\"w\">", "</window>"})}});
-        first.outputPath = path("first.zip");
-        QVERIFY(build(first).ok);
-        if (firstExtras && firstIcons == secondIcons) { // built again as it was: the same bytes
-            SkinBuildOptions same = first;
-            same.selectedSkinFile = std::exchange(same.outputPath, path("same.zip"));
-            QVERIFY(build(same).ok);
-            QCOMPARE(fixtures::readFile(same.outputPath), fixtures::readFile(first.outputPath));
-        }
-        SkinBuildOptions second = optionsFor(first.selectedSkinFile);
-        second.iconSet = secondIcons;
-        second.floatBrowser = secondIcons == firstIcons;
-        QVERIFY(build(second).ok);
-        const auto expected = output();
-        second.selectedSkinFile = first.outputPath;
-        if (keepBrowser) {
-            second.changeColours = false;
-            second.outputPath = path("kept.zip");
-            QVERIFY(build(second).ok);
-            const auto firstFiles = built(first.outputPath), kept = built(second.outputPath);
-            QCOMPARE(imageIn(kept, image), imageIn(firstFiles, image));
-            QCOMPARE(lines(kept.value("a.xml")).filter("<off"),
-                     lines(firstFiles.value("a.xml")).filter("<off"));
-            second.changeColours = true;
-            second.selectedSkinFile = std::exchange(second.outputPath, path("out.zip"));
-        }
-        QVERIFY(build(second).ok);
-        const auto rebuilt = output();
-        for (const char *name : {"a.xml", "b.xml"})
-            QCOMPARE(lines(rebuilt.value(name)), lines(expected.value(name)));
-        for (const QString &grown : {image, QStringLiteral("browserfloat-1.png")})
-            QCOMPARE(imageIn(rebuilt, grown).size(), imageIn(expected, grown).size());
-        QCOMPARE(rebuilt.keys(), expected.keys());
-        QCOMPARE(rebuilt.value("browserfloat.png"), png(9, 9));
     }
 
     // With no layout written, nothing would name the floating browser's picture: it is not added.
