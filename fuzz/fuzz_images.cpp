@@ -86,6 +86,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     fuzzsupport::writeFile(source, file);
     const auto rows = codedrows::find(source);
     FUZZ_CHECK(!rows || (!skin.isNull() && rows->size == skin.size()), QStringLiteral("rows found sound"));
+    const QString sourceProblem = rows ? fixtures::strictPngProblem(file) : QString();
+    FUZZ_CHECK(sourceProblem.isEmpty(),
+               QStringLiteral("rows found sound in a file a strict reader refuses: ") + sourceProblem);
     if (skin.isNull())
         return 0;
 
