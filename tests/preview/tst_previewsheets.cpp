@@ -26,23 +26,6 @@ QMap<QString, QString> expectedKeys(bool stripesShown)
     return keys;
 }
 
-// Every colour key a colour of its own (half transparent where the key can be), every font group
-// a family, weight and size of its own, so each value in a sheet names the key it came from.
-Style markerStyle()
-{
-    Style style;
-    for (int i = 0; i < stylekeys::colourKeyCount; ++i) {
-        const auto &key = stylekeys::colourKeys[i];
-        const bool seeThrough = key.alpha || *key.transparency;
-        style.colours[std::size_t(i)] = QColor(0x10 + i, 0x5a, 0xc3, seeThrough ? 0x80 : 0xff);
-    }
-    for (int i = 0; i < stylekeys::fontGroupCount; ++i)
-        style.fonts[std::size_t(i)] = {QLatin1String("Family ") +
-                                           QLatin1String(stylekeys::fontGroups[i].prefix),
-                                       QStringLiteral("Weight%1").arg(i), 40 + 3 * i};
-    return style;
-}
-
 // What each marker value in a sheet stands for: a colour key, or a font group with how many px
 // the sheet takes off its size.
 QHash<QString, QString> markerKeys(const Style &style)
@@ -52,7 +35,7 @@ QHash<QString, QString> markerKeys(const Style &style)
         keys[style.colourName(QLatin1String(key.key))] = QLatin1String(key.key);
     for (int i = 0; i < stylekeys::fontGroupCount; ++i)
         for (int drop = 0; drop <= 10; ++drop)
-            keys[QStringLiteral("Weight%1 %2px \"Family %3\"")
+            keys[QStringLiteral("Weight%1 %2px \"Family & %3\"")
                      .arg(i)
                      .arg(40 + 3 * i - drop)
                      .arg(QLatin1String(stylekeys::fontGroups[i].prefix))] =
@@ -127,7 +110,7 @@ private slots:
     void eachWidgetShowsItsOwnKeys()
     {
         QFETCH(bool, alternating);
-        const Style style = markerStyle();
+        const Style style = fixtures::distinctStyle();
         const Sheets sheets = preview::initguiSheets(style) +
                               preview::listSheets(style, 100, alternating, alternating) +
                               preview::gridSheets(style) + preview::pluginSheets(style);

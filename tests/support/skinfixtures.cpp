@@ -3,6 +3,7 @@
 #include "strictpng.h"
 
 #include "style/resources.h"
+#include "style/stylekeys.h"
 #include "style/tablefile.h"
 
 #include <QBuffer>
@@ -147,6 +148,21 @@ Style defaultStyle()
     StyleTable table;
     tablefile::read(tablefile::defaultTablePath, table);
     return tablefile::derive(table);
+}
+
+Style distinctStyle()
+{
+    Style style;
+    for (int i = 0; i < stylekeys::colourKeyCount; ++i) {
+        const auto &key = stylekeys::colourKeys[i];
+        style.colours[std::size_t(i)] =
+            QColor(0x10 + i, 0x5a, 0xc3, key.alpha || *key.transparency ? 0x80 : 0xff);
+    }
+    for (int i = 0; i < stylekeys::fontGroupCount; ++i)
+        style.fonts[std::size_t(i)] = {QLatin1String("Family & ") +
+                                           QLatin1String(stylekeys::fontGroups[i].prefix),
+                                       QStringLiteral("Weight%1").arg(i), 40 + 3 * i};
+    return style;
 }
 
 bool refusedByWindows(const QString &name)

@@ -37,9 +37,7 @@ private slots:
         QFETCH(int, line);
         QFETCH(QString, attribute);
         QFETCH(QString, key);
-        Style style = fixtures::defaultStyle();
-        for (int i = 0; i < stylekeys::colourKeyCount; ++i)
-            style.colours[std::size_t(i)] = QColor(i, 255 - i, 3 * i, 128);
+        const Style style = fixtures::distinctStyle();
         const QString text = browserblock::contentBlock(style, 0).at(line - 1);
         QCOMPARE(text.section(attribute, 1).section('"', 0, 0), style.colourName(key));
     }

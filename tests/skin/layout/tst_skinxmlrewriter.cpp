@@ -64,19 +64,6 @@ SkinBuildOptions keepBrowser()
     return options;
 }
 
-// Every key a value of its own.
-Style distinctStyle()
-{
-    Style style;
-    for (int i = 0; i < stylekeys::colourKeyCount; ++i)
-        style.colours[std::size_t(i)] =
-            QColor(i * 3, 255 - i, 7 * i % 256, stylekeys::colourKeys[i].alpha ? i : 255);
-    for (int i = 0; i < stylekeys::fontGroupCount; ++i)
-        style.fonts[std::size_t(i)] = {QStringLiteral("Family & %1").arg(i), QStringLiteral("W%1").arg(i),
-                                       20 + i};
-    return style;
-}
-
 QByteArray skinXml(const QStringList &block,
                    const QString &browserLine = QStringLiteral("<browser lineheight=\"120%\">"))
 {
@@ -383,7 +370,7 @@ private slots:
     void readsBackWhatTheWriterWrote()
     {
         QFETCH(bool, reversed);
-        const Style style = distinctStyle();
+        const Style style = fixtures::distinctStyle();
         const QStringList block = browserblock::contentBlock(style, 50);
         browserblock::ReadValues read;
         QCOMPARE(browserblock::readBlock(skinXml(reversed ? reversedAttributes(block) : block), read),
@@ -405,7 +392,7 @@ private slots:
 
     void missingAttributesKeepTheBase()
     {
-        QStringList block = browserblock::contentBlock(distinctStyle(), 50);
+        QStringList block = browserblock::contentBlock(fixtures::distinctStyle(), 50);
         block.replaceInStrings(QRegularExpression(QStringLiteral(" over=\"[^\"]*\"")), QString());
         block.replaceInStrings(QRegularExpression(QStringLiteral(" size=\"[^\"]*\"")),
                                QStringLiteral(" size=\"5000\""));
@@ -415,7 +402,7 @@ private slots:
         const Style back = browserblock::applyBlock(read, base);
         for (const char *key : {"list_over", "grids_over"})
             QCOMPARE(back.colour(key), base.colour(key));
-        QCOMPARE(back.colour("list_text"), distinctStyle().colour("list_text"));
+        QCOMPARE(back.colour("list_text"), fixtures::distinctStyle().colour("list_text"));
         QCOMPARE(back.font("skin").size, base.font("skin").size); // out of bounds: not taken
         QCOMPARE(read.lineHeight, 0);
     }
