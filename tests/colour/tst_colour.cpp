@@ -83,18 +83,16 @@ private slots:
         // Red covers three times blue's area, counting blue's 40 % opacity; the green image is no skin image
         // and the transparent one (named by its layout's name, as a build finds it) has nothing to see.
         QTemporaryDir dir;
-        const QString zip = dir.filePath(QStringLiteral("skin.zip"));
+        const QString zip = dir.filePath("skin.zip");
         QVERIFY(fixtures::writeZip(
-            zip,
-            {{QStringLiteral("skin.xml"),
-              fixtures::xml({QStringLiteral("<skin image=\"Red.PNG\">"),
-                             QStringLiteral("<window image=\"green.png\"/>"), QStringLiteral("</skin>")})},
-             {QStringLiteral("two.xml"), fixtures::xml({QStringLiteral("<skin image=\"img\\blue.bmp\"/>")})},
-             {QStringLiteral("clear.xml"), fixtures::xml({QStringLiteral("<skin/>")})},
-             {QStringLiteral("red.png"), fixtures::png(600, 200, QColor(220, 20, 20))},
-             {QStringLiteral("img/blue.png"), fixtures::png(500, 200, QColor(20, 20, 220, 102))},
-             {QStringLiteral("clear.png"), fixtures::png(900, 900, QColor(0, 220, 0, 0))},
-             {QStringLiteral("green.png"), fixtures::png(900, 900, QColor(0, 220, 0))}}));
+            zip, {{"skin.xml",
+                   fixtures::xml({"<skin image=\"Red.PNG\">", "<window image=\"green.png\"/>", "</skin>"})},
+                  {"two.xml", fixtures::xml({"<skin image=\"img\\blue.bmp\"/>"})},
+                  {"clear.xml", fixtures::xml({"<skin/>"})},
+                  {"red.png", fixtures::png(600, 200, QColor(220, 20, 20))},
+                  {"img/blue.png", fixtures::png(500, 200, QColor(20, 20, 220, 102))},
+                  {"clear.png", fixtures::png(900, 900, QColor(0, 220, 0, 0))},
+                  {"green.png", fixtures::png(900, 900, QColor(0, 220, 0))}}));
         const skinpalette::Result result = skinpalette::readSkin(zip);
         QVERIFY2(result.error.isEmpty(), qPrintable(result.error));
         QCOMPARE(result.swatches.size(), 2);
@@ -102,8 +100,7 @@ private slots:
         QCOMPARE(result.swatches[1].colour.rgb(), QColor(20, 20, 220).rgb());
         QVERIFY(qAbs(result.swatches[0].weight - 0.75) < 1e-9);
 
-        QVERIFY(fixtures::writeZip(zip, {{QStringLiteral("skin.xml"),
-                                          fixtures::xml({QStringLiteral("<skin image=\"gone.png\"/>")})}}));
+        QVERIFY(fixtures::writeZip(zip, {{"skin.xml", fixtures::xml({"<skin image=\"gone.png\"/>"})}}));
         QVERIFY(!skinpalette::readSkin(zip).error.isEmpty());
     }
 
@@ -122,15 +119,15 @@ private slots:
         QFETCH(QColor, focus);
         QFETCH(bool, hinted);
         Style style = fixtures::defaultStyle();
-        style.setColour(QStringLiteral("list_over"), QColor(0xb0, 0x70, 0x40));
-        style.setColour(QStringLiteral("list_focus"), focus);
-        style.setColour(QStringLiteral("list_selected"), QColor(0x20, 0x20, 0x80));
+        style.setColour("list_over", QColor(0xb0, 0x70, 0x40));
+        style.setColour("list_focus", focus);
+        style.setColour("list_selected", QColor(0x20, 0x20, 0x80));
         // Download and Scan are the same colour on purpose (as in the default table): no hint.
         const QVector<colourvision::Confusion> found = colourvision::confusions(style);
         QCOMPARE(found.size(), hinted ? 1 : 0);
         if (hinted) {
-            QCOMPARE(found[0].first, stylekeys::colourIndex(QStringLiteral("list_over")));
-            QCOMPARE(found[0].second, stylekeys::colourIndex(QStringLiteral("list_focus")));
+            QCOMPARE(found[0].first, stylekeys::colourIndex("list_over"));
+            QCOMPARE(found[0].second, stylekeys::colourIndex("list_focus"));
         }
     }
 

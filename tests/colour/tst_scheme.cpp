@@ -15,8 +15,7 @@ namespace {
 
 // base00..base0F as a base16 file; `form` says how each value is written, as published schemes
 // differ in that.
-QByteArray base16(const QString &name, const QStringList &colours,
-                  const QString &form = QStringLiteral("\"%1\""))
+QByteArray base16(const QString &name, const QStringList &colours, const QString &form = "\"%1\"")
 {
     QString text = QStringLiteral("scheme: \"%1\"\nauthor: \"Panelcraft tests\"\n").arg(name);
     for (int i = 0; i < colours.size(); ++i)
@@ -57,10 +56,10 @@ private slots:
         QFETCH(QString, colour);
         QFETCH(bool, kept);
         QStringList colours = harbourNight;
-        colours[0] = QStringLiteral("202020");
-        colours[1] = QStringLiteral("303030");
+        colours[0] = "202020";
+        colours[1] = "303030";
         colours[role] = colour;
-        const scheme::Scheme input = scheme::parse(base16(QStringLiteral("Edge"), colours)).scheme;
+        const scheme::Scheme input = scheme::parse(base16("Edge", colours)).scheme;
         const Style style = stylefromscheme::generate(input, fixtures::defaultStyle());
         const QColor given(QLatin1Char('#') + colour), drawn = style.colour(key);
         QCOMPARE(drawn == given, kept);
@@ -85,7 +84,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("message");
-        const QByteArray good = base16(QStringLiteral("Harbour Night"), harbourNight);
+        const QByteArray good = base16("Harbour Night", harbourNight);
         QTest::newRow("missing key") << QByteArray(good).replace("base0A: \"e3c76b\"\n", "")
                                      << "Line 17: the scheme ends without base0A.";
         QTest::newRow("bad hex") << QByteArray(good).replace("c5cad3", "c5cad")
@@ -107,7 +106,7 @@ private slots:
         QFETCH(QByteArray, content);
         QFETCH(QString, message);
         QTemporaryDir folder;
-        QFile file(folder.filePath(QStringLiteral("scheme.yaml")));
+        QFile file(folder.filePath("scheme.yaml"));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(content);
         file.close();
@@ -126,15 +125,14 @@ private slots:
     void exportedSchemesReadBackAsTheyWereWritten()
     {
         QFETCH(QString, fileName);
-        const scheme::Scheme written =
-            stylefromscheme::fromStyle(fixtures::defaultStyle(), QStringLiteral("Default dark"));
+        const scheme::Scheme written = stylefromscheme::fromStyle(fixtures::defaultStyle(), "Default dark");
         QTemporaryDir folder;
         const QString path = folder.filePath(fileName);
         QCOMPARE(scheme::write(path, written), QString());
         const scheme::ReadResult back = scheme::read(path);
         QCOMPARE(back.error, QString());
         QCOMPARE(int(back.scheme.kind), int(scheme::Kind::Base16));
-        QCOMPARE(back.scheme.name, QStringLiteral("Default dark"));
+        QCOMPARE(back.scheme.name, "Default dark");
         for (int i = 0; i < scheme::base16Count; ++i)
             QCOMPARE(back.scheme.colours[i].name(), written.colours[i].name());
         QCOMPARE(written.colours[0], fixtures::defaultStyle().colour("backgroundcolor").toRgb());
