@@ -162,9 +162,14 @@ private slots:
     }
 
     // Each file dialog opens where it last chose from, in this run and the next: the skin's, and
-    // the profiles' (Open and Save as share theirs); another skin dialog keeps its own.
-    void fileDialogsRememberTheirFolders()
+    // the profiles' (Open and Save as share theirs); another skin dialog keeps its own. The next run's
+    // window opens where this one was, at its size.
+    void dialogFoldersAndTheWindowsPlaceAreRemembered()
     {
+        f->window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f->window.get()));
+        const QRect placed(40, 50, 600, 400);
+        f->window->setGeometry(placed);
         const QString elsewhere = f->documents.filePath("elsewhere");
         QVERIFY(QDir().mkpath(elsewhere));
         f->act("actionOpenProfile");
@@ -174,23 +179,14 @@ private slots:
         f->click("otherSkinIconsButton");
         f->choose("chooseIconSkinButton", QString());
         QVERIFY(Dialogs::requests().last().dir != elsewhere); // its own folder, none chosen yet
-        for (int run = 0; run < 2; ++run, f->start()) {
+        for (int run = 0; run < 2; ++run) {
             for (const char *opener : {"actionOpenProfile", "chooseSkinButton"}) {
                 f->act(opener);
                 QCOMPARE(Dialogs::requests().last().dir, elsewhere);
             }
+            QVERIFY(f->window->close());
+            f->start().show();
         }
-    }
-
-    void windowPlaceAndSizeAreRemembered()
-    {
-        f->window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f->window.get()));
-        const QRect placed(40, 50, 600, 400);
-        f->window->setGeometry(placed);
-        QVERIFY(f->window->close());
-        f->start();
-        f->window->show();
         QVERIFY(QTest::qWaitForWindowExposed(f->window.get()));
         QCOMPARE(f->window->geometry(), placed);
     }

@@ -127,7 +127,6 @@ private slots:
             const QStringList arguments = *value ? QStringList{option, value} : QStringList{option};
             QTest::newRow(name) << arguments << QString(line);
         };
-        row("browser kept alone", "--keep-browser", "", "<colors background=\"#121216\">");
         row("size alone scales, keeps the name", "--global-size", "150", "font=\"Arial\" size=\"18\"");
         row("font alone keeps the size", "--global-font", "Verdana", "font=\"Verdana\" size=\"12\"");
         row("smallest size", "--global-size", "1", "font=\"Arial\" size=\"0\"");
