@@ -693,7 +693,7 @@ private slots:
     }
 
     // The saved file is the style the window shows, in the profiles folder; a dotted name is
-    // titled by its first part.
+    // titled by its first part. Delete asks first.
     void whiteThenSaveAsThenDelete()
     {
         f->trigger("actionWhiteTable");
@@ -706,7 +706,19 @@ private slots:
         Dialogs::setNextAnswer(QMessageBox::No);
         f->trigger("actionDelete");
         QVERIFY(QFile::exists(path("my.best.pcp")));
+        // Save, said in passing with no box, keeps the Save-as values for single resets.
+        pick("listtextbutton", "#123456");
         Dialogs::clear();
+        f->trigger("actionSave");
+        QVERIFY(fixtures::readFile(path("my.best.pcp")).contains("list_text=#123456\r\n"));
+        auto *status = f->find<QLabel>("statuslabel");
+        QVERIFY(Dialogs::requests().isEmpty() &&
+                (status->text() + status->toolTip()).contains("Profile saved"));
+        f->click("resetlisttext");
+        QCOMPARE(text("list_text"), QString("#000000"));
+        f->click("resetAllButton");
+        QCOMPARE(text("list_text"), QString("#123456"));
+        Dialogs::setNextAnswer(QMessageBox::Discard); // reset all is an edit too
         Dialogs::setNextAnswer(QMessageBox::Yes);
         f->trigger("actionDelete");
         QCOMPARE(Dialogs::requests().at(0).kind, Dialogs::Kind::Question);
@@ -741,23 +753,6 @@ private slots:
         QVERIFY(Dialogs::requests().last().text.contains("f.pcp is gone"));
         QCOMPARE(recent(), (QStringList{"&1 d.pcp", "&2 c.pcp", "&3 e.pcp", "&4 b.pcp"}));
         QCOMPARE(f->title(), QString("Panelcraft (d)"));
-    }
-
-    void saveKeepsTheSaveAsValuesForSingleResets()
-    {
-        saveAs("edit.pcp");
-        pick("listtextbutton", "#123456");
-        Dialogs::clear();
-        f->trigger("actionSave");
-        QVERIFY(fixtures::readFile(path("edit.pcp")).contains("list_text=#123456\r\n"));
-        auto *status = f->find<QLabel>("statuslabel"); // said in passing, with no box
-        QVERIFY(Dialogs::requests().isEmpty() &&
-                (status->text() + status->toolTip()).contains("Profile saved"));
-        QVERIFY(enabled("resetlisttext"));
-        f->click("resetlisttext");
-        QCOMPARE(text("list_text"), QString("#ffffff"));
-        f->click("resetAllButton");
-        QCOMPARE(text("list_text"), QString("#123456"));
     }
 
     // Noise holds control characters, which would break the skin's XML: refused, nothing changes.
