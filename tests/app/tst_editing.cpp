@@ -427,8 +427,7 @@ private slots:
         const QString noBrowser = f->documents.filePath("compact.zip");
         const fixtures::ZipEntry compact{"a.xml", fixtures::xml({"<skin>", "<panel/>", "</skin>"})};
         fixtures::writeZip(noBrowser, {compact});
-        Dialogs::setNextFileName(noBrowser);
-        f->click("chooseSkinButton");
+        f->choose("chooseSkinButton", noBrowser);
         f->trigger("actionColours_from_Skin");
         QTRY_VERIFY(!f->window->isBusy());
         QCOMPARE(Dialogs::requests().last().kind, Dialogs::Kind::Warning);
@@ -439,8 +438,7 @@ private slots:
                             {"b.xml", fixtures::xml(QStringList{"<skin>", "<browser lineheight=\"120%\">"} +
                                                     browserblock::contentBlock(skin, 40) +
                                                     QStringList{"</browser>", "</skin>"})}});
-        Dialogs::setNextFileName(zip);
-        f->click("chooseSkinButton");
+        f->choose("chooseSkinButton", zip);
         f->trigger("actionColours_from_Skin");
         QTRY_VERIFY(!f->window->isBusy());
         QCOMPARE(text("list_text"), QString("#123456"));

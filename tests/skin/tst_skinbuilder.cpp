@@ -3,8 +3,10 @@
 // built skins are the rebuild fuzz target's property (tests/support/rebuildproperty.h), whose
 // seeds the suite replays.
 
+#include "skin/layout/xmlrewriter.h"
 #include "skin/outputname.h"
 #include "skin/skinbuilder.h"
+#include "skin/undoplan.h"
 #include "skinfixtures.h"
 
 #include <QXmlStreamReader>
@@ -38,6 +40,7 @@ class TestSkinBuilder : public QObject
     int m_paintedImages = 0;
 
     QSet<QByteArray> m_madeFiles; // as the skins made here hold them
+    QStringList m_workFiles;      // as the last build packed them
 
     QString path(const QString &name) const { return m_dir->filePath(name); }
 
@@ -90,6 +93,8 @@ class TestSkinBuilder : public QObject
     {
         return SkinBuilder::build(options, m_style, path("work"), [this](BuildStep step, const QString &) {
             m_paintedImages += step == BuildStep::PaintImage;
+            if (step == BuildStep::Pack)
+                m_workFiles = fixtures::entriesBelow(path("work"));
         });
     }
 
@@ -101,11 +106,22 @@ private slots:
         m_dir = std::make_unique<QTemporaryDir>();
         m_paintedImages = 0;
         m_madeFiles.clear();
+        m_workFiles.clear();
     }
 
-    // After every run the four work folders exist and hold no files.
+    // After every run the four work folders exist and hold no files. Every work file a build
+    // packed is one Windows can make, and none is one that a file system ignoring case or normal
+    // form would take for another.
     void cleanup()
     {
+        QHash<QString, QString> folded;
+        for (const QString &file : qAsConst(m_workFiles)) {
+            const QString key = file.normalized(QString::NormalizationForm_C).toCaseFolded();
+            QVERIFY2(!folded.contains(key), qPrintable(file + " and " + folded.value(key)));
+            folded.insert(key, file);
+            for (const QString &part : file.split('/'))
+                QVERIFY2(!fixtures::refusedByWindows(part), qPrintable(file));
+        }
         if (!QFileInfo(path("work")).isDir())
             return;
         QCOMPARE(fixtures::entriesBelow(path("work"), QDir::Dirs),
@@ -114,8 +130,8 @@ private slots:
     }
 
     // Entries the usual Windows and macOS file systems would take for one file (by case here; the
-    // archive's test holds every kind of name) each keep their own work file, so none takes another's
-    // place, and every work file is one Windows can make.
+    // archive's test holds every kind of name) each keep their own work file, so none takes
+    // another's place.
     void entriesThatOneFileSystemWouldMixUp()
     {
         const QStringList names{"Skin.xml", "skin.xml", "Main.png", "main.png"}; // two layouts, their images
@@ -127,24 +143,9 @@ private slots:
             entries.append({names.at(i + 2), png(400, 300, colours.at(i))});
         }
         entries << fixtures::ZipEntry{"Notes.txt", "upper"} << fixtures::ZipEntry{"notes.txt", "lower"};
-        QStringList workFiles;
-        const BuildResult result = SkinBuilder::build(optionsFor(makeSkin("skin.zip", entries)), m_style,
-                                                      path("work"), [&](BuildStep step, const QString &) {
-                                                          if (step == BuildStep::Pack)
-                                                              workFiles =
-                                                                  fixtures::entriesBelow(path("work"));
-                                                      });
+        const BuildResult result = build(optionsFor(makeSkin("skin.zip", entries)));
         QVERIFY2(result.ok, qPrintable(result.message));
-
-        QVERIFY(workFiles.size() >= 4);
-        QHash<QString, QString> folded;
-        for (const QString &file : qAsConst(workFiles)) {
-            const QString key = file.normalized(QString::NormalizationForm_C).toCaseFolded();
-            QVERIFY2(!folded.contains(key), qPrintable(file + " and " + folded.value(key)));
-            folded.insert(key, file);
-            for (const QString &part : file.split('/'))
-                QVERIFY2(!fixtures::refusedByWindows(part), qPrintable(file));
-        }
+        QVERIFY(m_workFiles.size() >= 6); // checked in cleanup()
         const auto files = output();
         QCOMPARE(files.value("Notes.txt"), QByteArray("upper"));
         QCOMPARE(files.value("notes.txt"), QByteArray("lower"));
@@ -232,6 +233,45 @@ private slots:
         QCOMPARE(files.value("win.png"), png(20, 20, Qt::green));
         QCOMPARE(files.value("skin.png"), png(400, 300));
         QVERIFY(!files.contains("unused.png") && !files.contains("Skin.png"));
+    }
+
+    // What a rebuild takes out is worked out from the marks alone and the proofs of the entries
+    // they name: only a complete pair within one element counts, and only proven claims. (Marks
+    // moved, copied or nested and files changed or named again are the rebuild fuzz target's
+    // property; these rows are what no random change reaches: a CRC alike for another length.)
+    void undoPlanTakesOutOnlyWhatItProves_data()
+    {
+        QTest::addColumn<QStringList>("body"); // inside <skin image="s.png">
+        QTest::addColumn<QString>("takenOut");
+        QTest::addColumn<int>("height"); // of s.png's picture; 0 when it is kept whole
+        QTest::addColumn<int>("warnings");
+        const QString begin = "<!-- panelcraft added image=\"s.png\" height=\"10\" grown=\"99:0badf00d\" "
+                              "files=\"n.txt:4:8b0cdb4a\" -->";
+        const QString end = "<!-- panelcraft end -->";
+        QTest::newRow("a pair") << QStringList{begin, "<window/>", end} << "n.txt" << 10 << 0;
+        QTest::newRow("split across elements")
+            << QStringList{begin, "<window>", end, "</window>", end} << "" << 0 << 0;
+        QTest::newRow("image without proof")
+            << QStringList{QString(begin).replace(" grown=\"99:0badf00d\"", ""), end} << "n.txt" << 0 << 1;
+        QTest::newRow("CRC alone") << QStringList{QString(begin).replace("n.txt:4:", "n.txt:"), end} << ""
+                                   << 10 << 1;
+        QTest::newRow("other length")
+            << QStringList{QString(begin).replace("n.txt:4:", "n.txt:5:"), end} << "" << 10 << 1;
+    }
+
+    void undoPlanTakesOutOnlyWhatItProves()
+    {
+        QFETCH(QStringList, body);
+        QFETCH(QString, takenOut);
+        QFETCH(int, height);
+        QFETCH(int, warnings);
+        const xmltokens::Document layout = xmltokens::read(
+            ("<skin image=\"s.png\">\n" + body.join('\n') + "\n</skin>\n"), rewrittenElements());
+        const undoplan::Plan plan =
+            undoplan::make({&layout}, {{"s.png", "99:0badf00d"}, {"n.txt", "4:8b0cdb4a"}});
+        QCOMPARE(QStringList(plan.takenOut.cbegin(), plan.takenOut.cend()).join(' '), takenOut);
+        QCOMPARE(plan.originalHeights.value("s.png"), height);
+        QCOMPARE(plan.warnings.size(), warnings);
     }
 
     // With no layout written, nothing would name the floating browser's picture: it is not added.
