@@ -86,6 +86,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     fuzzsupport::writeFile(source, file);
     const auto rows = codedrows::find(source);
     FUZZ_CHECK(!rows || (!skin.isNull() && rows->size == skin.size()), QStringLiteral("rows found sound"));
+    const QString sourceProblem = rows ? fixtures::strictPngProblem(file) : QString();
+    FUZZ_CHECK(sourceProblem.isEmpty(),
+               QStringLiteral("rows found sound in a file a strict reader refuses: ") + sourceProblem);
     if (skin.isNull())
         return 0;
 
@@ -114,6 +117,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const QString strict = written ? fixtures::strictPngProblem(fixtures::readFile(target)) : QString();
         FUZZ_CHECK(strict.isEmpty(), strict);
         FUZZ_CHECK(!written || QImage(target).convertToFormat(grown.format()) == grown, sizes);
+        // Built again, the grown file gives its picture's rows back, for other additions.
+        if (written && grown.height() > skin.height()) {
+            const auto again = codedrows::find(target, skin.height());
+            FUZZ_CHECK(again && again->cutRows == skin.height(), sizes);
+        }
     }
     return 0;
 }

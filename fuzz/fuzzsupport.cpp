@@ -1,7 +1,5 @@
 #include "fuzzsupport.h"
 
-#include "style/resources.h"
-
 #include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
@@ -38,6 +36,5 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     // Lives as long as the process; libFuzzer never returns from its loop.
     new QGuiApplication(*argc, *argv);
-    initPanelcraftResources();
     return 0;
 }

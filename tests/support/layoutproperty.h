@@ -1,7 +1,7 @@
 #pragma once
 
-// What rewriting a well-formed layout promises, checked on its input and output (by the rewriter
-// test over a generated corpus and by the rewriter's fuzz target).
+// What rewriting a well-formed layout promises, checked on its input and output by the rewriter's
+// fuzz target, over the generated layouts among its seeds the suite replays.
 
 #include <QStringList>
 

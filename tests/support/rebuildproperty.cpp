@@ -53,7 +53,7 @@ void change(Choices &choices, QMap<QString, QByteArray> &files, const QStringLis
         const int end = lines.indexOf(QRegularExpression("\\s*<!-- panelcraft end -->"));
         const int browser = lines.indexOf(QRegularExpression("\\s*<browser.*"));
         const QString someAdded =
-            added.isEmpty() ? QStringLiteral("s.png") : added.at(choices.next(added.size()));
+            added.isEmpty() ? QStringLiteral("my--skin.png") : added.at(choices.next(added.size()));
         switch (choices.next(8)) {
         case 0: // a begin mark copied on its own
             if (begin >= 0)
@@ -78,7 +78,7 @@ void change(Choices &choices, QMap<QString, QByteArray> &files, const QStringLis
                 lines.removeAt(end);
             break;
         case 4: // the skin image replaced
-            files["s.png"] = png(40, 10 + choices.next(60), QColor(choices.next(256), 90, 30));
+            files["my--skin.png"] = png(40, 10 + choices.next(60), QColor(choices.next(256), 90, 30));
             break;
         case 5: // an added file named outside the pair
             lines.insert(qMax(0, begin), "<window name=\"kept\" image=\"" + someAdded + "\"/>");
@@ -109,9 +109,9 @@ QString rebuildScenario(const QByteArray &bytes, const QString &folder)
     Choices choices(bytes);
     const QDir dir(folder);
     const Style style = defaultStyle();
-    QMap<QString, QByteArray> original{{"a.xml", layout("s.png")},
-                                       {"b.xml", layout(choices.next(2) ? "s.png" : "t.png")},
-                                       {"s.png", png(40, 30, Qt::darkBlue)},
+    QMap<QString, QByteArray> original{{"a.xml", layout("my--skin.png")},
+                                       {"b.xml", layout(choices.next(2) ? "my--skin.png" : "t.png")},
+                                       {"my--skin.png", png(40, 30, Qt::darkBlue)},
                                        {"t.png", png(40, 20, Qt::darkGreen)},
                                        {"notes.txt", "mine"}};
     if (choices.next(2))
@@ -126,9 +126,9 @@ QString rebuildScenario(const QByteArray &bytes, const QString &folder)
     const QString windows =
         zip("windows.zip", {{"w.xml", xml({"<window name=\"w\" image=\"wimg.png\">", "</window>"})},
                             {"wimg.png", png(5, 5, Qt::yellow)}});
-    const BuildResult first = SkinBuilder::build(
-        options(choices, zip("original.zip", original), windows, dir.filePath("first.zip")), style,
-        dir.filePath("work"));
+    const SkinBuildOptions firstOptions =
+        options(choices, zip("original.zip", original), windows, dir.filePath("first.zip"));
+    const BuildResult first = SkinBuilder::build(firstOptions, style, dir.filePath("work"));
     if (!first.ok)
         return "the first build failed: " + first.message;
     const QMap<QString, QByteArray> built = readZip(dir.filePath("first.zip"));
@@ -138,9 +138,10 @@ QString rebuildScenario(const QByteArray &bytes, const QString &folder)
     QMap<QString, QByteArray> changed = built;
     QStringList named;
     change(choices, changed, added, named);
-    const BuildResult again =
-        SkinBuilder::build(options(choices, zip("changed.zip", changed), windows, dir.filePath("again.zip")),
-                           style, dir.filePath("work"));
+    // Unchanged, the output itself, its entries in the order the build wrote them.
+    const QString changedSkin = changed == built ? dir.filePath("first.zip") : zip("changed.zip", changed);
+    SkinBuildOptions second = options(choices, changedSkin, windows, dir.filePath("again.zip"));
+    const BuildResult again = SkinBuilder::build(second, style, dir.filePath("work"));
     if (!again.ok)
         return "the rebuild failed: " + again.message;
     const QMap<QString, QByteArray> rebuilt = readZip(dir.filePath("again.zip"));
@@ -169,6 +170,36 @@ QString rebuildScenario(const QByteArray &bytes, const QString &folder)
                 .arg(after.height())
                 .arg(ownRows);
     }
+    // Unchanged, it equals the original built with the second options (unless the second keeps the
+    // browser the first restyled, which points into what the first painted): no window twice, no
+    // image growing on every pass; with the same options, the same bytes.
+    if (changed != built || (firstOptions.changeColours && !second.changeColours))
+        return {};
+    second.selectedSkinFile = firstOptions.selectedSkinFile;
+    second.outputPath = dir.filePath("fresh.zip");
+    if (const BuildResult fresh = SkinBuilder::build(second, style, dir.filePath("work")); !fresh.ok)
+        return "the fresh build failed: " + fresh.message;
+    const QMap<QString, QByteArray> fresh = readZip(second.outputPath);
+    if (fresh.keys() != rebuilt.keys())
+        return "rebuilt, it holds " + rebuilt.keys().join(' ') + "; built afresh " + fresh.keys().join(' ');
+    // Without the marks, and of an image the rows a fresh build has: a rebuild that adds nothing
+    // to an image leaves it as the earlier build grew it, with a pair of marks that says so.
+    static const QRegularExpression marks("[ \\t]*<!-- panelcraft (added .*|end )-->\\r?\\n");
+    for (auto it = fresh.cbegin(); it != fresh.cend(); ++it) {
+        const QImage now = QImage::fromData(rebuilt.value(it.key())), afresh = QImage::fromData(it.value());
+        const int grownBefore = QImage::fromData(built.value(it.key())).height();
+        if (it.key().endsWith(".png")
+                ? now.copy(afresh.rect()) != afresh || now.height() > qMax(afresh.height(), grownBefore)
+                : QString::fromUtf8(it.value()).remove(marks) !=
+                      QString::fromUtf8(rebuilt.value(it.key())).remove(marks))
+            return it.key() + " rebuilt differs from the one built afresh";
+    }
+    const bool sameOptions = firstOptions.iconSet == second.iconSet &&
+                             firstOptions.floatBrowser == second.floatBrowser &&
+                             firstOptions.importWindows == second.importWindows &&
+                             firstOptions.changeColours == second.changeColours;
+    if (sameOptions && readFile(dir.filePath("again.zip")) != readFile(dir.filePath("first.zip")))
+        return QStringLiteral("built again with the same options, the archive's bytes differ");
     return {};
 }
 

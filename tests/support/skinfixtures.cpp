@@ -2,9 +2,12 @@
 
 #include "strictpng.h"
 
+#include "style/resources.h"
+#include "style/stylekeys.h"
 #include "style/tablefile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDataStream>
 #include <QDirIterator>
 #include <QFile>
@@ -19,6 +22,9 @@
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
+
+// Every test and fuzz program reads the compiled-in tables, images and translations.
+Q_COREAPP_STARTUP_FUNCTION(initPanelcraftResources)
 
 namespace fixtures {
 namespace {
@@ -144,12 +150,37 @@ Style defaultStyle()
     return tablefile::derive(table);
 }
 
+Style distinctStyle()
+{
+    Style style;
+    for (int i = 0; i < stylekeys::colourKeyCount; ++i) {
+        const auto &key = stylekeys::colourKeys[i];
+        style.colours[std::size_t(i)] =
+            QColor(0x10 + i, 0x5a, 0xc3, key.alpha || key.transparent ? 0x80 : 0xff);
+    }
+    for (int i = 0; i < stylekeys::fontGroupCount; ++i)
+        style.fonts[std::size_t(i)] = {QLatin1String("Family & ") +
+                                           QLatin1String(stylekeys::fontGroups[i].prefix),
+                                       QStringLiteral("Weight%1").arg(i), 40 + 3 * i};
+    return style;
+}
+
 bool refusedByWindows(const QString &name)
 {
     static const QRegularExpression refused("^(con|prn|aux|nul|com\\d|lpt\\d|conin\\$|conout\\$) *(\\..*)?$|"
                                             "[<>:\"\\\\|?*~]|[. ]$",
                                             QRegularExpression::CaseInsensitiveOption);
     return refused.match(name).hasMatch();
+}
+
+QString sourcePath(const QString &relative)
+{
+    return qEnvironmentVariable("PANELCRAFT_SOURCE_DIR") + QLatin1Char('/') + relative;
+}
+
+QString sampleSkin()
+{
+    return sourcePath(QStringLiteral("examples/sample-skin.zip"));
 }
 
 QByteArray readFile(const QString &path)

@@ -57,6 +57,9 @@ QStringList lines(const QByteArray &text);
 
 // The style a freshly started window has: the built-in default table.
 Style defaultStyle();
+// Every colour key a colour of its own, half transparent where the key can be, and every font
+// group a family (with an "&" to escape), weight and size of its own: each value names its key.
+Style distinctStyle();
 
 // Same size, and no channel of any pixel more than `maxStep` apart, except on at most
 // `maxShare` of the pixels: images drawn on machines whose raster code differs.
@@ -64,6 +67,10 @@ bool nearlyEqual(const QImage &a, const QImage &b, int maxStep = 2, double maxSh
 
 // A file name Windows cannot make, or that opens a device there.
 bool refusedByWindows(const QString &name);
+
+// A file of the source tree, by its path there; the sample skin most tests build.
+QString sourcePath(const QString &relative);
+QString sampleSkin();
 
 QByteArray readFile(const QString &path);
 bool writeFile(const QString &path, const QByteArray &data);

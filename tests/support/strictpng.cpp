@@ -41,10 +41,11 @@ QString strictPngProblem(const QByteArray &file)
         zlib.avail_out = sizeof out;
         result = inflate(&zlib, Z_NO_FLUSH);
     }
-    const QString problem = result == Z_STREAM_END ? QString()
-                                                   : QStringLiteral("inflate error %1: %2")
-                                                         .arg(result)
-                                                         .arg(QString::fromLatin1(zlib.msg ? zlib.msg : ""));
+    const QString problem = result == Z_STREAM_END
+                                ? (zlib.avail_in ? QStringLiteral("data after the zlib stream") : QString())
+                                : QStringLiteral("inflate error %1: %2")
+                                      .arg(result)
+                                      .arg(QString::fromLatin1(zlib.msg ? zlib.msg : ""));
     inflateEnd(&zlib);
     return problem;
 }
