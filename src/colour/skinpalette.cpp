@@ -215,7 +215,10 @@ Result readSkin(const QString &zipPath)
 
     Histogram histogram;
     for (const QString &image : qAsConst(images)) {
-        QImageReader reader(archive::workPath(folder.path(), image));
+        const QString path = archive::workPath(folder.path(), image);
+        if (!imagelimits::chunksFit(path))
+            continue;
+        QImageReader reader(path);
         const QSize size = reader.size();
         if (!imagelimits::fits(size))
             continue; // unreadable or hostile: the other images still give a palette

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QtEndian>
 
 namespace imagelimits {
 
@@ -55,7 +56,37 @@ Measured judged(const QSize &size, const QByteArray &head)
     return measured;
 }
 
+const char pngSignature[] = "\x89PNG\r\n\x1a\n";
+constexpr int chunkHeader = 8;    // length and type
+constexpr int chunkOverhead = 12; // and the CRC after the data
+
+// Where the chunk at `at` of `bytes` ends, or -1 where it runs past their end.
+qint64 chunkEnd(const QByteArray &bytes, qint64 at)
+{
+    const qint64 length = qFromBigEndian<quint32>(bytes.constData() + at);
+    return length <= bytes.size() - at - chunkOverhead ? at + chunkOverhead + length : -1;
+}
+
 } // namespace
+
+bool chunksFit(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.read(8) != QByteArray(pngSignature, 8))
+        return true;
+    const qint64 size = file.size();
+    for (qint64 at = 8; at + chunkHeader <= size;) {
+        file.seek(at);
+        const QByteArray header = file.read(chunkHeader);
+        const qint64 length = qFromBigEndian<quint32>(header.constData());
+        if (header.size() < chunkHeader || length > size - at - chunkOverhead)
+            return false;
+        if (header.endsWith("IEND"))
+            break;
+        at += chunkOverhead + length;
+    }
+    return true;
+}
 
 Measured measure(const QString &path)
 {
@@ -65,12 +96,22 @@ Measured measure(const QString &path)
         measured.problem = QCoreApplication::translate("imagelimits", "is missing");
         return measured;
     }
+    if (!chunksFit(path))
+        return judged(QSize());
     return judged(QImageReader(path).size(), file.read(headBytes));
 }
 
 std::optional<Measured> measurePng(const QByteArray &head)
 {
-    if (!head.startsWith("\x89PNG\r\n\x1a\n"))
+    if (!head.startsWith(QByteArray(pngSignature, 8)))
+        return std::nullopt;
+    // The reader finds the size before the image data; every chunk up to there must lie within
+    // the head, or the whole file is measured once unpacked.
+    qint64 at = 8;
+    while (at + chunkHeader <= head.size() && head.mid(int(at) + 4, 4) != "IDAT")
+        if ((at = chunkEnd(head, at)) < 0)
+            return std::nullopt;
+    if (at + chunkHeader > head.size())
         return std::nullopt;
     QBuffer buffer;
     buffer.setData(head);

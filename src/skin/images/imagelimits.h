@@ -29,6 +29,11 @@ struct Measured
 // The size from the file's header, whatever format is behind its name.
 Measured measure(const QString &path);
 
+// Whether every chunk of the PNG file at `path` lies within the file; true for any other file.
+// A PNG reader sets aside what a chunk declares before it reads it: a few bytes that claim
+// gigabytes would have it ask for gigabytes. Only a file that passes is handed to one.
+bool chunksFit(const QString &path);
+
 // What measure() gives for a PNG file that starts with `head`; nothing when `head` is not the
 // start of a PNG file or ends before its size can be read.
 std::optional<Measured> measurePng(const QByteArray &head);

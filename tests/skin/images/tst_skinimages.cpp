@@ -106,7 +106,7 @@ class TestSkinImages : public QObject
 
 private slots:
     // Whichever way it grows, an image keeps what describes it and the colour of its fully
-    // transparent pixels; an animation stays as it is.
+    // transparent pixels; an animation stays as it is, a file that lies about a chunk is not read.
     void grownImagesKeepTheirPicture_data()
     {
         QTest::addColumn<char>("depth");
@@ -120,6 +120,10 @@ private slots:
         QTest::newRow("palette with tRNS") << char(8) << char(3) << palette << QString();
         QTest::newRow("animated") << char(8) << char(6) << chunk("acTL", QByteArray(8, '\0'))
                                   << QString("is animated");
+        // A reader would set aside the 1.5 GB the text claims before finding 4 bytes.
+        QTest::newRow("a chunk longer than the file")
+            << char(8) << char(6) << QByteArray::fromHex("5d000004") + "tEXtmade" + QByteArray(4, '\0')
+            << QString("is not an image Panelcraft can read");
     }
 
     void grownImagesKeepTheirPicture()
@@ -146,6 +150,7 @@ private slots:
         QVERIFY(QDir().mkpath(from) && QDir().mkpath(to));
         QVERIFY(fixtures::writeFile(from + "/picture.png", file));
         QCOMPARE(imagelimits::measure(from + "/picture.png").problem, problem);
+        QCOMPARE(imagelimits::chunksFit(from + "/picture.png"), !problem.startsWith("is not an image"));
         if (!problem.isEmpty())
             return;
         skinimages::CodedImages coded;
