@@ -56,6 +56,11 @@ Measured judged(const QSize &size, const QByteArray &head)
     return measured;
 }
 
+QString damaged()
+{
+    return QCoreApplication::translate("imagelimits", "is damaged and cannot be decoded");
+}
+
 const char pngSignature[] = "\x89PNG\r\n\x1a\n";
 constexpr int chunkHeader = 8;    // length and type
 constexpr int chunkOverhead = 12; // and the CRC after the data
@@ -96,8 +101,11 @@ Measured measure(const QString &path)
         measured.problem = QCoreApplication::translate("imagelimits", "is missing");
         return measured;
     }
-    if (!chunksFit(path))
-        return judged(QSize());
+    if (!chunksFit(path)) {
+        Measured measured;
+        measured.problem = damaged();
+        return measured;
+    }
     return judged(QImageReader(path).size(), file.read(headBytes));
 }
 
@@ -132,7 +140,7 @@ QImage read(const QString &path, QString *problem, bool *refused)
     QImage image = reader.read();
     // The header may lie about what follows it.
     if (image.isNull() || image.size() != measured.size) {
-        *problem = QCoreApplication::translate("imagelimits", "is damaged and cannot be decoded");
+        *problem = damaged();
         return {};
     }
     return image;
