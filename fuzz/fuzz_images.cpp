@@ -11,6 +11,7 @@
 #include "skin/images/codedrows.h"
 #include "skin/images/iconsheets.h"
 #include "skin/images/imagecompositor.h"
+#include "skin/images/imagelimits.h"
 #include "skin/images/pluginzone.h"
 #include "strictpng.h"
 #include "style/style.h"
@@ -75,6 +76,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QByteArray file = fuzzsupport::bytes(data + 1, size - 1);
     if (data[0] & 8)
         repairChecksums(file);
+    const QString source = QDir::temp().filePath(QStringLiteral("fuzz-images-source.png"));
+    fuzzsupport::writeFile(source, file);
+    // As the builder does: no reader gets a file whose chunks claim more than it holds.
+    if (!imagelimits::chunksFit(source))
+        return 0;
     QBuffer buffer(&file);
     QImageReader reader(&buffer);
     const QSize declared = reader.size();
@@ -82,8 +88,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         qint64(declared.width()) * declared.height() > maxPixels)
         return 0;
     const QImage skin = reader.read();
-    const QString source = QDir::temp().filePath(QStringLiteral("fuzz-images-source.png"));
-    fuzzsupport::writeFile(source, file);
     const auto rows = codedrows::find(source);
     FUZZ_CHECK(!rows || (!skin.isNull() && rows->size == skin.size()), QStringLiteral("rows found sound"));
     const QString sourceProblem = rows ? fixtures::strictPngProblem(file) : QString();

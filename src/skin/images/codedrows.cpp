@@ -184,8 +184,12 @@ std::optional<Found> find(const QString &path, int cutRows)
         const Chunk chunk = chunks.next();
         if (chunk.type.isEmpty())
             return std::nullopt;
-        if (chunk.type == "IEND")
+        if (chunk.type == "IEND") {
+            // Bytes after the end are a file that strict readers refuse: the decoder judges it.
+            if (chunks.offsetOf(chunk) + 4 != file.size())
+                return std::nullopt;
             break;
+        }
         if (chunk.type == "IDAT") {
             // The image data is one run of chunks, as a decoder requires.
             if (idatEnded || found.chunks.size() == maxRowChunks || !stream.feed(chunk.data, chunk.size))
