@@ -31,7 +31,7 @@ public:
         // Focus goes back where it was (the row, when opened from the keyboard) once the field closes.
         const QPointer<QWidget> before = QApplication::focusWidget();
         auto *field = new QLineEdit(label->text(), label->parentWidget());
-        field->setObjectName(label->objectName() + QLatin1String("_typing"));
+        field->setObjectName(label->objectName() + QLatin1String("Typing"));
         field->setGeometry(label->geometry());
         field->selectAll();
         field->show();

@@ -15,7 +15,7 @@ SchemeActions::SchemeActions(Host host, QMenu *menu, QAction *before)
         {tr("Style from Scheme File…"), &SchemeActions::chooseScheme},
         {tr("Export as Scheme…"), &SchemeActions::exportScheme},
     };
-    const char *names[] = {"actionStyle_from_Scheme", "actionExport_Scheme"};
+    const char *names[] = {"actionStyleFromScheme", "actionExportScheme"};
     for (std::size_t i = 0; i < std::size(actions); ++i) {
         auto *action = new QAction(actions[i].first, m_host.window);
         action->setObjectName(QLatin1String(names[i]));

@@ -22,8 +22,8 @@ SkinStyles::SkinStyles(Ui::MainWindow &form, QWidget *window, CreateSkinPanel &s
     colours->setObjectName(QStringLiteral("actionColoursFromSkin"));
     form.menuProfile->insertAction(form.actionSave, colours);
     connect(colours, &QAction::triggered, this, &SkinStyles::takeColoursFromSkin);
-    const std::pair<const char *, bool> actions[] = {{"actionStyle_from_Skin", false},
-                                                     {"actionStyle_from_Skin_with_Accent", true}};
+    const std::pair<const char *, bool> actions[] = {{"actionStyleFromSkin", false},
+                                                     {"actionStyleFromSkinWithAccent", true}};
     for (const auto &[name, pickAccent] : actions) {
         auto *action = new QAction(pickAccent ? tr("Style from Selected Skin with Accent ...")
                                               : tr("Style from Selected Skin"),

@@ -183,7 +183,7 @@ private slots:
                 QTest::mouseDClick(f->colourValue("list_text"), Qt::LeftButton);
             else
                 QTest::keyClick(textRow, key);
-            auto *field = f->find<QLineEdit>(f->colourValue("list_text")->objectName() + "_typing");
+            auto *field = f->find<QLineEdit>(f->colourValue("list_text")->objectName() + "Typing");
             QVERIFY2(field && field->hasFocus(), typed);
             field->setText(typed);
             QTest::keyClick(field, Qt::Key_Return);
@@ -474,7 +474,7 @@ private slots:
         pick("listTextPick", "#010203");
         const Style before = style();
         Dialogs::setNextAnswer(QMessageBox::Discard);
-        f->trigger("actionStyle_from_Skin");
+        f->trigger("actionStyleFromSkin");
         QTRY_VERIFY(!f->window->isBusy());
         const Style drawn = stylefrompalette::generate({{QColor(30, 30, 200), 1.0}}, std::nullopt, before);
         QCOMPARE(style().colours, drawn.colours);
@@ -483,7 +483,7 @@ private slots:
         QCOMPARE(style().colours, before.colours);
         Dialogs::setNextAnswer(QMessageBox::Discard);
         Dialogs::setNextColor(QColor("#20c040"));
-        f->trigger("actionStyle_from_Skin_with_Accent");
+        f->trigger("actionStyleFromSkinWithAccent");
         QCOMPARE(style().colours,
                  stylefrompalette::generate({{QColor(30, 30, 200), 1.0}}, QColor("#20c040"), before).colours);
 
@@ -505,13 +505,13 @@ private slots:
         const Style before = style();
         Dialogs::clear();
         Dialogs::setNextFileName(bad);
-        f->trigger("actionStyle_from_Scheme");
+        f->trigger("actionStyleFromScheme");
         QVERIFY2(Dialogs::requests().last().text.contains("Line 2:"),
                  qPrintable(Dialogs::requests().last().text));
         QCOMPARE(style().colours, before.colours);
 
         Dialogs::setNextFileName(mine);
-        f->trigger("actionExport_Scheme");
+        f->trigger("actionExportScheme");
         const scheme::ReadResult exported = scheme::read(mine);
         QCOMPARE(exported.error, QString());
         QCOMPARE(exported.scheme.colours[5], QColor("#010203")); // list_text is base05

@@ -52,7 +52,7 @@ private slots:
         QTest::addColumn<QString>("dialog");
         for (const char *opener :
              {"chooseSkinButton", "chooseIconSkinButton", "chooseWindowSkinButton", "actionOpenProfile",
-              "actionSaveAs", "actionStyle_from_Scheme", "actionExport_Scheme"})
+              "actionSaveAs", "actionStyleFromScheme", "actionExportScheme"})
             QTest::newRow(opener) << opener;
     }
 
@@ -85,8 +85,8 @@ private slots:
         QTest::addColumn<QString>("answer");
         for (const char *action : {"close", "actionDefaultTable", "actionWhiteTable", "actionOpenProfile",
                                    "actionDelete", "actionRecent1", "actionColoursFromSkin",
-                                   "actionStyle_from_Skin", "actionStyle_from_Skin_with_Accent",
-                                   "actionStyle_from_Scheme", "drop scheme", "drop profile", "named profile"})
+                                   "actionStyleFromSkin", "actionStyleFromSkinWithAccent",
+                                   "actionStyleFromScheme", "drop scheme", "drop profile", "named profile"})
             for (const char *answer : {"cancel", "save cancelled", "save failed"})
                 if (strcmp(answer, "save cancelled") != 0 || strcmp(action, "actionDelete") != 0)
                     QTest::addRow("%s, %s", action, answer)
@@ -123,7 +123,7 @@ private slots:
             f->drop(action == "drop scheme" ? scheme : profile("other.pcp"));
         else if (action == "named profile")
             f->window->openFiles({profile("other.pcp")});
-        else if (action == "actionStyle_from_Scheme")
+        else if (action == "actionStyleFromScheme")
             f->choose(action, scheme);
         else
             f->act(action);
