@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QMap>
+#include <QSet>
 #include <QString>
 #include <functional>
 
@@ -21,8 +22,11 @@ public:
     bool shown() const { return m_shown; }
 
 private:
+    void show(QWidget *widget) const;
+
     std::function<QString(int, bool)> m_rowName;
-    QHash<QString, QWidget *> m_widgetsByName;
-    QMap<QString, QString> m_texts; // read when first shown: names of rows are translated by then
+    const QSet<QString> m_names;               // the widgets the tooltip table covers
+    QHash<QString, QWidget *> m_widgetsByName; // those found so far
+    QMap<QString, QString> m_texts;            // read when first shown: names of rows are translated by then
     bool m_shown = false;
 };

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QStringList>
 
 namespace stylekeys {
 
@@ -136,16 +137,10 @@ namespace {
 // "list_overstripes" -> "listOverstripes"
 QString camelCase(const char *key)
 {
-    QString name;
-    bool upper = false;
-    for (const char *c = key; *c; ++c) {
-        if (*c == '_')
-            upper = true;
-        else
-            name += upper ? QChar(*c).toUpper() : QChar(*c);
-        if (*c != '_')
-            upper = false;
-    }
+    const QStringList words = QString::fromLatin1(key).split(QLatin1Char('_'));
+    QString name = words.first();
+    for (int i = 1; i < words.size(); ++i)
+        name += words.at(i).left(1).toUpper() + words.at(i).mid(1);
     return name;
 }
 } // namespace

@@ -32,6 +32,13 @@ namespace {
 // Where an animation's control chunk stands: before the image data, near the start.
 constexpr qint64 headBytes = 64 * 1024;
 
+Measured unusable(const QString &problem)
+{
+    Measured measured;
+    measured.problem = problem;
+    return measured;
+}
+
 Measured judged(const QSize &size)
 {
     Measured measured;
@@ -49,11 +56,8 @@ Measured judged(const QSize &size)
 // Only an animation's first frame would grow, and the others would be lost: it stays as it is.
 Measured judged(const QSize &size, const QByteArray &head)
 {
-    if (!pngchunks::animated(head))
-        return judged(size);
-    Measured measured;
-    measured.problem = QCoreApplication::translate("imagelimits", "is animated");
-    return measured;
+    return pngchunks::animated(head) ? unusable(QCoreApplication::translate("imagelimits", "is animated"))
+                                     : judged(size);
 }
 
 QString damaged()
@@ -61,23 +65,14 @@ QString damaged()
     return QCoreApplication::translate("imagelimits", "is damaged and cannot be decoded");
 }
 
-const char pngSignature[] = "\x89PNG\r\n\x1a\n";
 constexpr int chunkHeader = 8;    // length and type
 constexpr int chunkOverhead = 12; // and the CRC after the data
 
-// Where the chunk at `at` of `bytes` ends, or -1 where it runs past their end.
-qint64 chunkEnd(const QByteArray &bytes, qint64 at)
+// The file's chunk headers are read one by one: a file of any size is walked without reading it.
+bool chunksFit(QFile &file)
 {
-    const qint64 length = qFromBigEndian<quint32>(bytes.constData() + at);
-    return length <= bytes.size() - at - chunkOverhead ? at + chunkOverhead + length : -1;
-}
-
-} // namespace
-
-bool chunksFit(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.read(8) != QByteArray(pngSignature, 8))
+    file.seek(0);
+    if (!pngchunks::startsAsPng(file.read(8)))
         return true;
     const qint64 size = file.size();
     for (qint64 at = 8; at + chunkHeader <= size;) {
@@ -93,33 +88,30 @@ bool chunksFit(const QString &path)
     return true;
 }
 
+} // namespace
+
+bool chunksFit(const QString &path)
+{
+    QFile file(path);
+    return !file.open(QIODevice::ReadOnly) || chunksFit(file);
+}
+
 Measured measure(const QString &path)
 {
     QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-        Measured measured;
-        measured.problem = QCoreApplication::translate("imagelimits", "is missing");
-        return measured;
-    }
-    if (!chunksFit(path)) {
-        Measured measured;
-        measured.problem = damaged();
-        return measured;
-    }
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return unusable(QCoreApplication::translate("imagelimits", "is missing"));
+    if (!chunksFit(file))
+        return unusable(damaged());
+    file.seek(0);
     return judged(QImageReader(path).size(), file.read(headBytes));
 }
 
 std::optional<Measured> measurePng(const QByteArray &head)
 {
-    if (!head.startsWith(QByteArray(pngSignature, 8)))
-        return std::nullopt;
     // The reader finds the size before the image data; every chunk up to there must lie within
     // the head, or the whole file is measured once unpacked.
-    qint64 at = 8;
-    while (at + chunkHeader <= head.size() && head.mid(int(at) + 4, 4) != "IDAT")
-        if ((at = chunkEnd(head, at)) < 0)
-            return std::nullopt;
-    if (at + chunkHeader > head.size())
+    if (pngchunks::findChunk(head, "IDAT") < 0)
         return std::nullopt;
     QBuffer buffer;
     buffer.setData(head);

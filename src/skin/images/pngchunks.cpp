@@ -72,19 +72,30 @@ Described described(const QString &path)
     return kept;
 }
 
+bool startsAsPng(const QByteArray &bytes)
+{
+    return bytes.startsWith(QByteArray::fromRawData(signature, 8));
+}
+
+qint64 findChunk(const QByteArray &head, const char *type)
+{
+    if (!startsAsPng(head))
+        return -1;
+    qint64 at = 8;
+    while (at + 8 <= head.size() && head.mid(int(at) + 4, 4) != type) {
+        const qint64 length = qFromBigEndian<quint32>(head.constData() + at);
+        if (length > head.size() - at - 12)
+            return -1;
+        at += 12 + length;
+    }
+    return at + 8 <= head.size() ? at : -1;
+}
+
 bool animated(const QByteArray &head)
 {
-    if (!head.startsWith(QByteArray::fromRawData(signature, 8)))
-        return false;
-    for (qint64 at = 8; at + 8 <= head.size();) {
-        const QByteArray type = head.mid(int(at) + 4, 4);
-        if (type == "acTL")
-            return true;
-        if (type == "IDAT")
-            return false;
-        at += 12 + qint64(qFromBigEndian<quint32>(head.constData() + at));
-    }
-    return false;
+    const qint64 control = findChunk(head, "acTL");
+    const qint64 data = findChunk(head, "IDAT");
+    return control >= 0 && (data < 0 || control < data);
 }
 
 } // namespace pngchunks

@@ -41,6 +41,14 @@ struct Described
 };
 Described described(const QString &path);
 
+// Whether `bytes` begin with the PNG signature.
+bool startsAsPng(const QByteArray &bytes);
+
+// Where the first chunk of type `type` stands in the PNG file starting with `head`, walking the
+// chunk headers only; -1 when its header is not within `head`, or a chunk before it declares more
+// bytes than `head` holds.
+qint64 findChunk(const QByteArray &head, const char *type);
+
 // Whether the PNG file starting with `head` declares frames of an animation before its image data.
 bool animated(const QByteArray &head);
 
