@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QTextCodec>
 #include <quazip/quazip.h>
 #include <quazip/quazipfile.h>
 #include <quazip/quazipnewinfo.h>
@@ -29,10 +30,16 @@ Q_COREAPP_STARTUP_FUNCTION(initPanelcraftResources)
 namespace fixtures {
 namespace {
 
-// Names stored without the UTF-8 flag are in code page 437, the zip default.
+// A name stored without the UTF-8 flag reads as its bytes, one character each (Latin-1, which
+// every Qt has): a test sees exactly the bytes a build wrote.
+QTextCodec *bytesAsText()
+{
+    return QTextCodec::codecForMib(4);
+}
+
 bool openZip(QuaZip &zip)
 {
-    zip.setFileNameCodec("IBM437");
+    zip.setFileNameCodec(bytesAsText());
     return zip.open(QuaZip::mdUnzip);
 }
 
@@ -41,8 +48,8 @@ bool openZip(QuaZip &zip)
 bool writeZip(const QString &path, const QList<ZipEntry> &entries)
 {
     QuaZip zip(path);
-    zip.setFileNameCodec("IBM437");
-    // The flag is the archive's: one entry in code page 437 makes them all so.
+    zip.setFileNameCodec(bytesAsText());
+    // The flag is the archive's: one entry without it makes them all so.
     zip.setUtf8Enabled(
         std::all_of(entries.begin(), entries.end(), [](const ZipEntry &e) { return e.utf8Name; }));
     if (!zip.open(QuaZip::mdCreate))
