@@ -17,6 +17,7 @@
 #include <quazip/quazip.h>
 #include <quazip/quazipfile.h>
 #include <quazip/quazipnewinfo.h>
+#include <quazip/unzip.h>
 
 #include <zlib.h>
 
@@ -91,6 +92,21 @@ QStringList zipNames(const QString &path)
     QuaZip zip(path);
     for (bool more = openZip(zip) && zip.goToFirstFile(); more; more = zip.goToNextFile())
         names << zip.getCurrentFileName();
+    return names;
+}
+
+QList<QPair<QByteArray, bool>> storedNames(const QString &path)
+{
+    QList<QPair<QByteArray, bool>> names;
+    QByteArray name(0x10000, Qt::Uninitialized);
+    QuaZip zip(path);
+    for (bool more = openZip(zip) && zip.goToFirstFile(); more; more = zip.goToNextFile()) {
+        unz_file_info64 record{};
+        if (unzGetCurrentFileInfo64(zip.getUnzFile(), &record, name.data(), uLong(name.size()), nullptr, 0,
+                                    nullptr, 0) != UNZ_OK)
+            break;
+        names << qMakePair(name.left(int(record.size_filename)), (record.flag & 0x800) != 0);
+    }
     return names;
 }
 

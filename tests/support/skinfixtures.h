@@ -40,6 +40,8 @@ bool writeZip(const QString &path, const QList<ZipEntry> &entries);
 QMap<QString, QByteArray> readZip(const QString &path, bool stored = false);
 // The entries' names in archive order.
 QStringList zipNames(const QString &path);
+// Each entry's name as its bytes, in archive order, and whether its central record flags it UTF-8.
+QList<QPair<QByteArray, bool>> storedNames(const QString &path);
 // Null, with a warning, when a strict reader would refuse it.
 QImage imageIn(const QMap<QString, QByteArray> &files, const QString &name);
 
