@@ -45,6 +45,10 @@ You can copy the address into one yourself.</source>
         <translation>Kein Webbrowser konnte %1 öffnen.
 Sie können die Adresse selbst in einen Webbrowser kopieren.</translation>
     </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later</source>
+        <translation>Freie Software unter der GNU General Public License, Version 3 oder später</translation>
+    </message>
 </context>
 <context>
     <name>BuildRun</name>

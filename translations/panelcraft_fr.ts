@@ -45,6 +45,10 @@ You can copy the address into one yourself.</source>
         <translation>Aucun navigateur web n’a pu ouvrir %1.
 Vous pouvez y copier l’adresse vous-même.</translation>
     </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later</source>
+        <translation>Logiciel libre sous licence GNU GPL, version 3 ou ultérieure</translation>
+    </message>
 </context>
 <context>
     <name>BuildRun</name>
