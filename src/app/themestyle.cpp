@@ -1,6 +1,7 @@
 #include "themestyle.h"
 #include "theme.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QPainter>
 #include <QPainterPath>
@@ -38,6 +39,30 @@ ThemeStyle::ThemeStyle(bool dark) : QProxyStyle(QStyleFactory::create(QStringLit
 QPalette ThemeStyle::standardPalette() const
 {
     return themePalette(baseStyle()->standardPalette(), m_dark);
+}
+
+void ThemeStyle::polish(QWidget *widget)
+{
+    QProxyStyle::polish(widget);
+    // The base style marks the focus only once a key has moved it, and showing a window forgets
+    // that a key did: a window that starts with its focus on a button would show no focus at all.
+    if (widget->isWindow()) {
+        widget->setAttribute(Qt::WA_KeyboardFocusChange);
+        widget->installEventFilter(this);
+    }
+}
+
+void ThemeStyle::unpolish(QWidget *widget)
+{
+    widget->removeEventFilter(this);
+    QProxyStyle::unpolish(widget);
+}
+
+bool ThemeStyle::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Show && watched->isWidgetType())
+        static_cast<QWidget *>(watched)->setAttribute(Qt::WA_KeyboardFocusChange);
+    return QProxyStyle::eventFilter(watched, event);
 }
 
 // The theme's buttons are light grey, lighter under the pointer, cream with an orange border

@@ -1,7 +1,8 @@
 #pragma once
 
 // The program's look, drawn over Fusion so that it is the same on every desktop. The dark theme
-// draws its own push buttons, tick boxes, tabs and dividers.
+// draws its own push buttons, tick boxes, tabs and dividers; both themes show which control has
+// the focus from the first moment, not only once a key has moved it.
 
 #include <QProxyStyle>
 
@@ -14,6 +15,10 @@ public:
 
     // The theme's colours: every window, dialogs included, wears them.
     QPalette standardPalette() const override;
+    void polish(QWidget *widget) override;
+    void unpolish(QWidget *widget) override;
+    using QProxyStyle::polish;
+    using QProxyStyle::unpolish;
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                        const QWidget *widget = nullptr) const override;
@@ -25,6 +30,9 @@ public:
                     const QWidget *widget = nullptr) const override;
     QSize sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &contents,
                            const QWidget *widget = nullptr) const override;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void drawButtonFace(const QStyleOption *option, QPainter *painter) const;
