@@ -24,6 +24,7 @@ const int tabPaddingX = 8;
 const int tabPaddingY = 4;
 const int buttonPaddingX = 6;
 const int buttonMinimumHeight = 23; // inside the border
+const int tooltipFrame = 3;         // a border and some room
 
 // A rectangle's outline one pixel wide, drawn on the pixels at its edge.
 QRectF outlineOf(const QRect &rect)
@@ -218,6 +219,8 @@ int ThemeStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, cons
         case PM_ExclusiveIndicatorWidth:
         case PM_ExclusiveIndicatorHeight:
             return indicatorSize;
+        case PM_ToolTipLabelFrameWidth:
+            return tooltipFrame;
         case PM_TabBarTabHSpace:
             return 2 * (tabPaddingX + 1);
         case PM_TabBarTabVSpace:
