@@ -20,10 +20,12 @@ QString buttonRules()
                " QPushButton:disabled {color:%2; padding: 0px 6px; min-height:23px; "
                "border-radius: "
                "2px; border:1px solid %1;  background: %3; }"
+               "QPushButton:focus { border: 1px solid %6; background: %7; }"
                " QPushButton:hover { background: %5; }"
                "QPushButton:hover:disabled { background: %3; }")
         .arg(QStringLiteral("black"), darkbutton::disabledText.name(), darkbutton::disabledFace.name(),
-             darkbutton::face.name(), darkbutton::hoverFace.name());
+             darkbutton::face.name(), darkbutton::hoverFace.name(), darkbutton::focusBorder.name(),
+             darkbutton::focusedFace.name());
 }
 
 QColor placeholderColour(const QPalette &palette)

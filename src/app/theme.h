@@ -22,6 +22,9 @@ enum class TextState {
 namespace darkbutton {
 inline const QColor face(220, 220, 220);
 inline const QColor hoverFace(240, 240, 240);
+// The platform's focus frame is faint on black: focus shows in orange.
+inline const QColor focusBorder(255, 170, 0);
+inline const QColor focusedFace(255, 236, 200);
 // Disabled: still readable (3:1 at least), yet plainly off. Thin glyphs reach their colour only
 // in their cores, so these greys stay well clear of the floor.
 inline const QColor disabledText(70, 70, 70);
@@ -48,8 +51,8 @@ Theme themeFor(int themenumber);
 // dialogs included, wears. Wearing the theme already worn costs nothing.
 void wearTheme(int themenumber);
 
-// `base`, the style's own colours, turned into the dark or bright theme's.
-QPalette themePalette(QPalette base, bool dark);
+// `palette`, the style's own colours, turned into the dark or bright theme's.
+QPalette themePalette(QPalette palette, bool dark);
 
 class QWidget;
 

@@ -6,14 +6,12 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QPushButton>
 #include <QStyleFactory>
 #include <QStyleOption>
 #include <QWidget>
 
 namespace {
-// The platform's focus frame is faint on black: focus shows in orange.
-const QColor focusBorder(255, 170, 0);
-const QColor focusedButtonFace(255, 236, 200);
 const QColor indicatorBorder(120, 120, 120);
 const QColor tabBorder(90, 90, 90);
 const QColor tabPane(30, 30, 30);
@@ -76,10 +74,10 @@ void ThemeStyle::drawButtonFace(const QStyleOption *option, QPainter *painter) c
     if (enabled && face == darkbutton::face && (option->state & State_MouseOver))
         face = darkbutton::hoverFace;
     else if (focused && face == darkbutton::face)
-        face = focusedButtonFace;
+        face = darkbutton::focusedFace;
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
-    painter->setPen(focused ? focusBorder : Qt::black);
+    painter->setPen(focused ? darkbutton::focusBorder : Qt::black);
     painter->setBrush(face);
     painter->drawRoundedRect(outlineOf(option->rect), buttonRadius, buttonRadius);
     painter->restore();
@@ -93,7 +91,7 @@ void ThemeStyle::drawIndicator(const QStyleOption *option, QPainter *painter, bo
     const QRect box(option->rect.topLeft(), QSize(indicatorSize, indicatorSize));
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing, round);
-    painter->setPen(enabled && (option->state & State_HasFocus) ? focusBorder : indicatorBorder);
+    painter->setPen(enabled && (option->state & State_HasFocus) ? darkbutton::focusBorder : indicatorBorder);
     painter->setBrush(!enabled && !on ? darkbutton::disabledFace : Qt::white);
     if (round)
         painter->drawEllipse(outlineOf(box));
@@ -134,6 +132,9 @@ void ThemeStyle::drawTab(const QStyleOption *option, QPainter *painter) const
 void ThemeStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                                const QWidget *widget) const
 {
+    // A push button shows its focus on its border, not by a frame inside it as well.
+    if (element == PE_FrameFocusRect && qobject_cast<const QPushButton *>(widget))
+        return;
     if (m_dark) {
         switch (element) {
         case PE_IndicatorCheckBox:
