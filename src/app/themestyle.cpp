@@ -13,7 +13,7 @@
 
 namespace {
 const QColor indicatorBorder(120, 120, 120);
-const QColor tabBorder(90, 90, 90);
+const QColor quietGrey(90, 90, 90); // tab borders, a tab under the pointer, dividers
 const QColor tabPane(30, 30, 30);
 const int indicatorSize = 13;
 const qreal buttonRadius = 2;
@@ -121,9 +121,9 @@ void ThemeStyle::drawTab(const QStyleOption *option, QPainter *painter) const
     path.closeSubpath();
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
-    painter->setPen(tabBorder);
+    painter->setPen(quietGrey);
     painter->setBrush(selected                            ? QColor(Qt::white)
-                      : (option->state & State_MouseOver) ? tabBorder
+                      : (option->state & State_MouseOver) ? quietGrey
                                                           : QColor(Qt::black));
     painter->drawPath(path);
     painter->restore();
@@ -146,7 +146,7 @@ void ThemeStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *opt
             return;
         case PE_FrameTabWidget:
             painter->save();
-            painter->setPen(tabBorder);
+            painter->setPen(quietGrey);
             painter->setBrush(tabPane);
             painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
             painter->restore();
@@ -192,7 +192,7 @@ void ThemeStyle::drawControl(ControlElement element, const QStyleOption *option,
                 painter->fillRect(frame->frameShape == QFrame::HLine
                                       ? QRect(r.left(), r.center().y(), r.width(), 1)
                                       : QRect(r.center().x(), r.top(), 1, r.height()),
-                                  tabBorder);
+                                  quietGrey);
                 return;
             }
             break;
