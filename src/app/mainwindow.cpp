@@ -216,10 +216,7 @@ void MainWindow::loadSettings()
 
 void MainWindow::applyTheme(int number)
 {
-    const Theme theme = themeFor(number);
-    // Re-applying the same sheet re-polishes every widget of the window for nothing.
-    if (styleSheet() != theme.styleSheet)
-        setStyleSheet(theme.styleSheet);
+    wearTheme(number);
     // Labels keep their state (greyed, warning ...) in the colours of the theme now worn.
     m_createSkin->setTheme(number);
     m_editor->setTheme(number);

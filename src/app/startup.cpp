@@ -1,5 +1,4 @@
 #include "startup.h"
-#include "theme.h"
 
 #include "style/resources.h"
 #include "style/translations.h"
@@ -7,7 +6,6 @@
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
-#include <QPalette>
 
 void prepareApplicationAttributes()
 {
@@ -25,11 +23,6 @@ void prepareApplication()
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("panelcraft")));
     initPanelcraftResources();
     loadTranslations();
-    // The platform's hint colour in fields is too faint to read (about 4:1 on white); no style
-    // sheet rule reaches it, so the application's palette carries it into both themes.
-    QPalette palette = QApplication::palette();
-    palette.setColor(QPalette::PlaceholderText, placeholderColour(palette));
-    QApplication::setPalette(palette);
     QFont font = QApplication::font();
     font.setPixelSize(11);
     QApplication::setFont(font);

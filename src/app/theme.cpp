@@ -1,14 +1,12 @@
 #include "theme.h"
+#include "themestyle.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QPalette>
 #include <QVariant>
 #include <QWidget>
 
 namespace {
-// Thin glyphs reach their colour only in their cores, so greys stay well clear of the 3:1 floor.
-const QColor darkDisabledText(70, 70, 70);
-const QColor darkDisabledGround(180, 180, 180);
 const QColor brightGreyed(112, 112, 112);
 // Text in an entry field that is off, on the platform's ground for it, in either theme.
 const QColor fieldGreyed(85, 85, 85);
@@ -18,28 +16,17 @@ QString buttonRules()
 {
     return QStringLiteral(
                "QPushButton {color:black; padding: 0px 6px; min-height:23px; border-radius: 2px; border:1px "
-               "solid %1;  background: rgb(220,220,220); }"
+               "solid %1;  background: %4; }"
                " QPushButton:disabled {color:%2; padding: 0px 6px; min-height:23px; "
                "border-radius: "
                "2px; border:1px solid %1;  background: %3; }"
-               " QPushButton:hover { background: rgb(240,240,240); }"
-               "QPushButton:hover:disabled { background: %3; }"
-               "QPushButton:selected { background-color: orange; }")
-        .arg(QStringLiteral("black"), darkDisabledText.name(), darkDisabledGround.name());
+               "QPushButton:focus { border: 1px solid %6; background: %7; }"
+               " QPushButton:hover { background: %5; }"
+               "QPushButton:hover:disabled { background: %3; }")
+        .arg(QStringLiteral("black"), darkbutton::disabledText.name(), darkbutton::disabledFace.name(),
+             darkbutton::face.name(), darkbutton::hoverFace.name(), darkbutton::focusBorder.name(),
+             darkbutton::focusedFace.name());
 }
-
-namespace {
-// The platform's look, but for the texts it leaves under 4.5:1 (white on its light-blue selection)
-// or under 3:1 (disabled controls on their light ground).
-QString brightRules()
-{
-    return QStringLiteral("QAbstractItemView, QLineEdit { selection-background-color: rgb(0,84,160); "
-                          "selection-color: white; }"
-                          "QPushButton:disabled, QCheckBox:disabled, QRadioButton:disabled, QLabel:disabled, "
-                          "QLineEdit:disabled { color: %1; }")
-        .arg(brightGreyed.name());
-}
-} // namespace
 
 QColor placeholderColour(const QPalette &palette)
 {
@@ -51,60 +38,71 @@ QColor placeholderColour(const QPalette &palette)
                   mix(text.blue(), field.blue()));
 }
 
+QPalette themePalette(QPalette palette, bool dark)
+{
+    // The style's light-blue selection leaves white text under 4.5:1.
+    palette.setColor(QPalette::Highlight, QColor(0, 84, 160));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    // The style's hint colour in fields is too faint to read (about 4:1 on white).
+    palette.setColor(QPalette::PlaceholderText, placeholderColour(palette));
+    if (!dark) {
+        // The style leaves disabled texts under 3:1 on their light grounds.
+        for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+            palette.setColor(QPalette::Disabled, role, brightGreyed);
+        return palette;
+    }
+    // Black with white text, a label's own state colour aside; wearTheme keeps fields, lists and
+    // menus light.
+    palette.setColor(QPalette::Window, Qt::black);
+    palette.setColor(QPalette::WindowText, Qt::white);
+    palette.setColor(QPalette::ToolTipBase, Qt::black);
+    palette.setColor(QPalette::ToolTipText, Qt::white);
+    return palette;
+}
+
+namespace {
+// The dark theme's push buttons: their own greys, and black text on them.
+QPalette darkButtonPalette(QPalette palette)
+{
+    palette.setColor(QPalette::Button, darkbutton::face);
+    palette.setColor(QPalette::ButtonText, Qt::black);
+    palette.setColor(QPalette::Disabled, QPalette::Button, darkbutton::disabledFace);
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, darkbutton::disabledText);
+    return palette;
+}
+} // namespace
+
+void wearTheme(int themenumber)
+{
+    const bool dark = themenumber == 0;
+    if (const auto *worn = dynamic_cast<const ThemeStyle *>(QApplication::style());
+        worn && worn->isDark() == dark)
+        return;
+    auto *style = new ThemeStyle(dark);
+    QApplication::setStyle(style);
+    const QPalette palette = style->standardPalette();
+    QApplication::setPalette(palette); // drops the classes' palettes set below
+    if (!dark)
+        return;
+    QApplication::setPalette(darkButtonPalette(palette), "QPushButton");
+    // Fields, lists, menus and scroll bars stay light, framed in grey, on the dark ground.
+    QPalette light = themePalette(style->baseStyle()->standardPalette(), false);
+    light.setColor(QPalette::Disabled, QPalette::Text, fieldGreyed);
+    for (const char *lightClass : {"QLineEdit", "QAbstractItemView", "QComboBox", "QAbstractSpinBox",
+                                   "QMenuBar", "QMenu", "QScrollBar"})
+        QApplication::setPalette(light, lightClass);
+}
+
 Theme themeFor(int themenumber)
 {
     if (themenumber != 0) {
-        const QPalette platform = QGuiApplication::palette();
-        return {brightRules(),
-                QStringLiteral("black"),
-                brightGreyed.name(),
-                QStringLiteral("#be0000"),
-                platform.color(QPalette::Window),
-                brightGreyed,
-                platform.color(QPalette::Button)};
+        // The style's own, made once: labels ask for their colours at every change of state.
+        static const QPalette bright = ThemeStyle(false).standardPalette();
+        return {QStringLiteral("black"),        brightGreyed.name(), QStringLiteral("#be0000"),
+                bright.color(QPalette::Window), brightGreyed,        bright.color(QPalette::Button)};
     }
-    const QString sheet =
-        QStringLiteral(
-            "#MainWindow { background-color: black; }"
-            "QToolTip {color:white; background-color:black; border: 1px solid white; padding: 2px;}"
-            "QLabel {color: white; background-color:transparent;}"
-            "QColorDialog {color: white; background-color:black;}"
-            "QFontDialog {color: white; background-color:black;}"
-            "QRadioButton { color : white; }"
-            // The indicators are drawn in the text colour on a white field: give them a dark mark.
-            "QRadioButton::indicator, QCheckBox::indicator { width: 11px; height: 11px; "
-            "border: 1px solid rgb(120,120,120); background-color: white; }"
-            "QRadioButton::indicator { border-radius: 6px; }"
-            "QRadioButton::indicator:checked { background-color: qradialgradient(cx:0.5, cy:0.5, "
-            "radius:0.5, fx:0.5, fy:0.5, stop:0 black, stop:0.5 black, stop:0.6 white, stop:1 white); }"
-            "QCheckBox::indicator:checked { image: url(:/myfiles/checkmark.png); }"
-            "QCheckBox::indicator:disabled:!checked, QRadioButton::indicator:disabled:!checked { "
-            "background-color: rgb(180,180,180); }"
-            "QCheckBox, QGroupBox { color: white; }"
-            // Dialogs' own captions are labels, white by the rule above: give them the dark ground.
-            "QFileDialog { background-color: black; }"
-            // The platform's light-blue selection leaves white text under 4.5:1.
-            "QAbstractItemView, QLineEdit { selection-background-color: rgb(0,84,160); "
-            "selection-color: white; }"
-            "QMessageBox { background-color : black; }"
-            "QTabWidget::pane {border: 1px solid rgb(90,90,90); color:white; background-color:rgb(30,30,30);}"
-            "QTabBar::tab {border-top-left-radius: 4px; border-top-right-radius: 4px; padding: 4px 8px; "
-            "border: "
-            "1px solid rgb(90,90,90); color:white; background-color:black;}"
-            "QTabBar::tab:selected {color:black; background-color:white;}"
-            "QTabBar::tab:hover:!selected {color:white; background-color:rgb(90,90,90);}"
-            "QTabBar::tab:hover:selected {color:black; background-color:white;}"
-            // The platform's focus frame is faint on black: focus shows in orange.
-            "QPushButton:focus { border: 1px solid rgb(255,170,0); background: rgb(255,236,200); }"
-            "QCheckBox::indicator:focus, QRadioButton::indicator:focus { border: 1px solid rgb(255,170,0); }"
-            "#skinDivider, #iconsDivider, #floatingBrowserDivider, #windowsDivider, #globalFontDivider, "
-            "#bottomBandLine "
-            "{background-color:rgb(90,90,90);}") +
-        buttonRules() +
-        // The platform's own grey for a field that is off is faint on the field.
-        QStringLiteral("QLineEdit:disabled { color: %1; }").arg(fieldGreyed.name());
-    return {sheet,     QStringLiteral("#dcdcdc"), QStringLiteral("#787878"), QStringLiteral("#ff5a5a"),
-            Qt::black, darkDisabledText,          darkDisabledGround};
+    return {QStringLiteral("#dcdcdc"), QStringLiteral("#787878"), QStringLiteral("#ff5a5a"), Qt::black,
+            darkbutton::disabledText,  darkbutton::disabledFace};
 }
 
 QString Theme::colourOf(TextState state) const
@@ -132,7 +130,9 @@ const char *const textStateProperty = "textState";
 void showTextState(QWidget *label, TextState state, int themenumber)
 {
     label->setProperty(textStateProperty, int(state));
-    label->setStyleSheet(QStringLiteral("color: ") + themeFor(themenumber).colourOf(state));
+    QPalette own;
+    own.setColor(QPalette::WindowText, QColor(themeFor(themenumber).colourOf(state)));
+    label->setPalette(own);
 }
 
 void reshowTextStates(QWidget *root, int themenumber)

@@ -18,9 +18,21 @@ enum class TextState {
     InFieldGreyed, // the same beside a field that is off
 };
 
+// The dark theme's push buttons, drawn by ThemeStyle.
+namespace darkbutton {
+inline const QColor face(220, 220, 220);
+inline const QColor hoverFace(240, 240, 240);
+// The platform's focus frame is faint on black: focus shows in orange.
+inline const QColor focusBorder(255, 170, 0);
+inline const QColor focusedFace(255, 236, 200);
+// Disabled: still readable (3:1 at least), yet plainly off. Thin glyphs reach their colour only
+// in their cores, so these greys stay well clear of the floor.
+inline const QColor disabledText(70, 70, 70);
+inline const QColor disabledFace(180, 180, 180);
+} // namespace darkbutton
+
 struct Theme
 {
-    QString styleSheet;  // for the main window; its dialogs inherit it
     QString labelcolor;  // text colour of enabled option labels
     QString greyedcolor; // text colour of disabled option labels
     QString warningcolor;
@@ -32,8 +44,15 @@ struct Theme
     QString colourOf(TextState state) const;
 };
 
-// The bright theme takes its grounds from the application's palette, the platform's look.
+// The bright theme's grounds are those of the style's own palette.
 Theme themeFor(int themenumber);
+
+// Dresses the application in theme `themenumber`: a palette and a style, which every window,
+// dialogs included, wears. Wearing the theme already worn costs nothing.
+void wearTheme(int themenumber);
+
+// `palette`, the style's own colours, turned into the dark or bright theme's.
+QPalette themePalette(QPalette palette, bool dark);
 
 class QWidget;
 
@@ -42,7 +61,7 @@ class QWidget;
 void showTextState(QWidget *label, TextState state, int themenumber);
 void reshowTextStates(QWidget *root, int themenumber);
 
-// Push buttons look the same in the main window's dark sheet and the About dialog.
+// The About dialog's push buttons, as the dark theme draws them.
 QString buttonRules();
 
 // The hint an empty entry field shows: plainly not typed text, yet readable (4.5:1 at least) on

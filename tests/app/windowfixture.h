@@ -44,6 +44,28 @@ inline double shownContrast(QWidget *widget)
     return 1;
 }
 
+// How plainly `widget` shows its focus: of the pixels across its left edge at half its height,
+// those the focus changes, the one that stands out most from the ground beside the widget (1 when
+// the focus changes none). The focus is set as a program sets it, not by a key.
+inline double focusContrast(QWidget *widget)
+{
+    const auto edge = [widget] {
+        const QImage shot = widget->window()->grab().toImage();
+        const QPoint at = widget->mapTo(widget->window(), QPoint(0, widget->height() / 2));
+        return QVector<QColor>{shot.pixelColor(at - QPoint(2, 0)), shot.pixelColor(at),
+                               shot.pixelColor(at + QPoint(1, 0)), shot.pixelColor(at + QPoint(2, 0))};
+    };
+    widget->clearFocus();
+    const QVector<QColor> unfocused = edge();
+    widget->setFocus();
+    const QVector<QColor> focused = edge();
+    double most = 1;
+    for (int i = 1; i < focused.size(); ++i)
+        if (focused[i] != unfocused[i])
+            most = std::max(most, contrast::ratio(focused[i], focused[0]));
+    return most;
+}
+
 class WindowFixture
 {
 public:
