@@ -573,9 +573,8 @@ QString BuildRun::writeLayouts(const SelectedSkin &skin, const Images &images, R
 QString BuildRun::pack(const SelectedSkin &skin)
 {
     report(BuildStep::Pack, m_options.outputPath);
-    QSet<QString> dropped = skin.undo.takenOut;
-    dropped.subtract(QSet<QString>(skin.added.begin(), skin.added.end()));
-    return m_skinArchive->repack(m_workspace.changed(), m_options.outputPath, dropped);
+    // What this build adds again goes in where a fresh build puts it, not where the earlier one was.
+    return m_skinArchive->repack(m_workspace.changed(), m_options.outputPath, skin.undo.takenOut);
 }
 
 } // namespace
