@@ -7,8 +7,9 @@
 // skin built again unchanged, and each build of a chain of rebuilds on it, equals the original
 // built afresh with that build's options: the same entries in the same order, the same bytes (of
 // an image, the same pixels), unless it keeps a browser an earlier build restyled, whose rows
-// below the picture stay. With the options of the build before, it is the same archive, byte for
-// byte: nothing grows on every pass. Every layout, one left as it is included, names only images
+// below the picture stay. With the options of the build before, it holds the same entries in the
+// same order, stored alike (the first rebuild is the same archive, byte for byte): nothing grows
+// on every pass. Every layout, one left as it is included, names only images
 // the skin holds, and an imported window shows its own image.
 //
 #include <QByteArray>
