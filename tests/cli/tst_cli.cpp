@@ -119,7 +119,7 @@ private slots:
     }
 
     // Each numeric option at both edges of its range, and each option alone; then rebuilds, each
-    // run after "then" on the one before's output (SAMPLE: the sample skin).
+    // run after "then" on the one before's output.
     void optionsAlone_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -154,7 +154,7 @@ private slots:
         int runs = 0;
         for (const QString &argument : arguments + QStringList{"then"}) {
             if (argument != "then") {
-                options << (argument == "SAMPLE" ? m_sample : argument);
+                options << argument;
                 continue;
             }
             const QString output = path(QString("out%1.zip").arg(runs++));
