@@ -1,9 +1,9 @@
 // A built skin changed as a user might, then built again: nothing the earlier build did not add
-// is taken out, no picture loses a row, and every image written opens in a strict reader (see
-// tests/support/rebuildproperty.h).
+// is taken out, no picture loses a row, every image written opens in a strict reader, and a
+// rebuild gives what a fresh build gives (see tests/support/rebuildproperty.h).
 //
 // Input: the choices, one byte each: the skin, the first build's options, the changes, the
-// second build's options.
+// second build's options, then for each further build of the chain a byte to go on and its options.
 
 #include "fuzzsupport.h"
 #include "rebuildproperty.h"

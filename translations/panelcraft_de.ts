@@ -64,6 +64,14 @@ Sie können die Adresse selbst in einen Webbrowser kopieren.</translation>
         <source>The rewritten layouts would take more than %1; a skin may unpack to at most that</source>
         <translation>Die umgeschriebenen Layouts bräuchten mehr als %1; entpackt darf ein Skin höchstens so groß sein</translation>
     </message>
+    <message>
+        <source>Lines between an earlier build&apos;s marks in &quot;%1&quot; are not what that build wrote; they were kept</source>
+        <translation>Die Zeilen zwischen den Markierungen einer früheren Erstellung in „%1“ sind nicht das, was diese Erstellung geschrieben hat; sie wurden beibehalten</translation>
+    </message>
+    <message>
+        <source>The layout &quot;%1&quot; cannot hold its new text in the encoding %2; only what an earlier build added to it was taken out</source>
+        <translation>Das Layout „%1“ kann seinen neuen Text in der Kodierung %2 nicht aufnehmen; nur was eine frühere Erstellung hinzugefügt hat, wurde entfernt</translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>

@@ -64,6 +64,14 @@ Vous pouvez y copier l’adresse vous-même.</translation>
         <source>The rewritten layouts would take more than %1; a skin may unpack to at most that</source>
         <translation>Les layouts réécrits dépasseraient %1&#x202f;; un skin décompressé ne peut pas dépasser cette taille</translation>
     </message>
+    <message>
+        <source>Lines between an earlier build&apos;s marks in &quot;%1&quot; are not what that build wrote; they were kept</source>
+        <translation>Les lignes entre les marques d’une création antérieure dans «&#xa0;%1&#xa0;» ne sont pas ce qu’elle a écrit&#x202f;; elles ont été conservées</translation>
+    </message>
+    <message>
+        <source>The layout &quot;%1&quot; cannot hold its new text in the encoding %2; only what an earlier build added to it was taken out</source>
+        <translation>Le layout «&#xa0;%1&#xa0;» ne peut pas contenir son nouveau texte dans l’encodage %2&#x202f;; seul ce qu’une création antérieure y avait ajouté a été retiré</translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>

@@ -6,6 +6,7 @@
 #include "skin/images/iconsheets.h"
 #include "skin/images/imagecompositor.h"
 #include "skin/images/skinimages.h"
+#include "skin/layout/buildmarks.h"
 #include "skin/layout/layoutfile.h"
 #include "skin/layout/sourcescan.h"
 #include "skin/layout/xmlrewriter.h"
@@ -80,6 +81,7 @@ struct Rewrites
 {
     QVector<ImageJob> jobs;
     QVector<bool> written;               // by layout
+    bool namesAdditions = false;         // a layout written names what the build adds
     QVector<pngwriter::Written> painted; // by job, once painted
 };
 
@@ -104,15 +106,16 @@ private:
     QString importIcons(IconSheet &sheet);
     QString importWindows(sourcescan::Windows &windows);
     QString readSkin(SelectedSkin &skin);
-    undoplan::Plan planUndo(const QList<Layout> &layouts);
+    undoplan::Plan planUndo(const QList<Layout> &layouts, const QStringList &unread);
     QString entryNamed(const QString &name) const;
     QString addWindowImages(const sourcescan::Windows &windows, SelectedSkin &skin);
-    QString addFloatingBrowserImage(const SelectedSkin &skin);
+    QString addFloatingBrowserImage(SelectedSkin &skin);
     QString measureImages(const SelectedSkin &skin, const IconSheet &sheet, Images &images);
     struct Encoded
     {
         std::optional<QByteArray> data;
         QString error;
+        bool undoneOnly = false; // only what an earlier build added was taken out
     };
     Encoded encode(const Layout &layout, const RewriteContext &context, QVector<ImageJob> *jobs);
     QString planRewrites(const SelectedSkin &skin, const RewriteContext &context, Rewrites &rewrites);
@@ -191,6 +194,7 @@ QString BuildRun::work()
         [&] {
             context.emplace(RewriteContext{m_options, m_style, sheet.layout, windows.lines, images.table});
             context->floatingImage = skin.floatingImage;
+            context->fontsChangedBefore = skin.undo.fontsChanged;
             return planRewrites(skin, *context, rewrites);
         },
         [&] { return dropUnnamedAdditions(rewrites, skin); },
@@ -293,6 +297,7 @@ QString BuildRun::readSkin(SelectedSkin &skin)
     const QStringList names = layoutfile::layoutNames(folder.path());
     if (names.isEmpty())
         return noXmlFilesMessage();
+    QStringList unread; // the layouts left as they are
     for (const QString &name : names) {
         Layout layout{name, layoutfile::read(archive::workPath(folder.path(), name)), {}};
         QString problem = layout.file.problem;
@@ -309,27 +314,28 @@ QString BuildRun::readSkin(SelectedSkin &skin)
         if (!problem.isEmpty()) {
             warn(QCoreApplication::translate("skinbuilder", "The layout \"%1\" %2; it was left as it is")
                      .arg(archive::printable(name), problem));
+            // It still names files: read as it stands, or byte by byte where it is not text.
+            QFile file(archive::workPath(folder.path(), name));
+            unread << (!layout.file.text.isEmpty()      ? layout.file.text
+                       : file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll())
+                                                        : QString());
             continue;
         }
+        const auto blocks = buildmarks::blocks(layout.document);
+        if (std::any_of(blocks.cbegin(), blocks.cend(),
+                        [](const buildmarks::Block &block) { return !block.own; }))
+            warn(tr("Lines between an earlier build's marks in \"%1\" are not what that build wrote; they "
+                    "were kept")
+                     .arg(archive::printable(name)));
         skin.layouts << layout;
     }
-    skin.undo = planUndo(skin.layouts);
+    skin.undo = planUndo(skin.layouts, unread);
     // Rewritten names and sizes cannot be told from the skin's own: changed again, sizes would
     // grow on every build.
     if (m_options.globalFont && skin.undo.fontsChanged)
         return tr("The fonts and text sizes of \"%1\" were changed by an earlier build; choose the "
                   "original skin to change them again")
             .arg(QFileInfo(m_options.selectedSkinFile).fileName());
-    // The skin's own picture of that name stays: with its colours kept, the floating browser uses
-    // it; otherwise the build's picture gets a name of its own beside it.
-    QString &floating = skin.floatingImage;
-    const bool ownFloatingImage = m_skinArchive->holds(floating) && !skin.undo.takenOut.contains(floating);
-    if (m_options.floatBrowser && m_options.changeColours) {
-        for (int n = 1; m_skinArchive->holds(floating) && !skin.undo.takenOut.contains(floating); ++n)
-            floating = QStringLiteral("browserfloat-%1.png").arg(n);
-    }
-    if (m_options.floatBrowser && (m_options.changeColours || !ownFloatingImage))
-        skin.added << floating;
     return {};
 }
 
@@ -351,7 +357,7 @@ QString BuildRun::entryNamed(const QString &name) const
 
 // Worked out whole before anything is added or painted: what the marks claim is proven against
 // the entries as the skin holds them.
-undoplan::Plan BuildRun::planUndo(const QList<Layout> &layouts)
+undoplan::Plan BuildRun::planUndo(const QList<Layout> &layouts, const QStringList &unread)
 {
     QVector<const xmltokens::Document *> documents;
     for (const Layout &layout : layouts)
@@ -377,7 +383,7 @@ undoplan::Plan BuildRun::planUndo(const QList<Layout> &layouts)
     for (auto it = entries.cbegin(); it != entries.cend(); ++it)
         proofs.insert(it.key(), unpacked ? undoplan::proofOf(archive::workPath(m_workspace.unpacked(), *it))
                                          : QString());
-    undoplan::Plan plan = undoplan::make(documents, proofs);
+    undoplan::Plan plan = undoplan::make(documents, proofs, unread);
     for (const QString &warning : qAsConst(plan.warnings))
         warn(warning);
     return plan;
@@ -427,8 +433,14 @@ QString BuildRun::measureImages(const SelectedSkin &skin, const IconSheet &sheet
         names += skinImageNames(layout.document, QFileInfo(layout.name).completeBaseName());
     names.removeDuplicates();
     const bool grows = sheet.layout || m_options.changeColours;
+    ImageTable recorded;
+    for (auto height = skin.undo.originalHeights.cbegin(); height != skin.undo.originalHeights.cend();
+         ++height) {
+        recorded[height.key()].originalHeight = *height;
+        recorded[height.key()].browserRows = skin.undo.browserRows.value(height.key());
+    }
     skinimages::Measured measured =
-        skinimages::measure(names, skin.undo.originalHeights, *m_skinArchive, m_workspace.unpacked(),
+        skinimages::measure(names, recorded, !m_options.changeColours, *m_skinArchive, m_workspace.unpacked(),
                             grows || !skin.undo.records.isEmpty());
     if (!measured.refusal.isEmpty())
         return measured.refusal;
@@ -440,10 +452,24 @@ QString BuildRun::measureImages(const SelectedSkin &skin, const IconSheet &sheet
     return {};
 }
 
-QString BuildRun::addFloatingBrowserImage(const SelectedSkin &skin)
+QString BuildRun::addFloatingBrowserImage(SelectedSkin &skin)
 {
-    if (!m_options.floatBrowser || !skin.added.contains(skin.floatingImage))
+    if (!m_options.floatBrowser)
         return {};
+    // The skin's own picture of that name stays: with its colours kept, the floating browser uses
+    // it. Otherwise the build's picture gets a name no kept or imported file has, as the host
+    // finds names, ignoring case.
+    const auto kept = [&](const QString &name) {
+        const QString entry = entryNamed(name);
+        return !entry.isEmpty() && !skin.undo.takenOut.contains(entry);
+    };
+    const auto imported = [&](const QString &name) { return skin.added.contains(name, Qt::CaseInsensitive); };
+    QString &floating = skin.floatingImage;
+    if (!m_options.changeColours && kept(floating) && !imported(floating))
+        return {};
+    for (int n = 1; kept(floating) || imported(floating); ++n)
+        floating = QStringLiteral("browserfloat-%1.png").arg(n);
+    skin.added << floating;
     const QString target = archive::workPath(m_workspace.changed(), skin.floatingImage);
     if (m_options.changeColours) {
         report(BuildStep::PaintFloatingBrowser, skin.floatingImage);
@@ -479,6 +505,25 @@ BuildRun::Encoded BuildRun::encode(const Layout &layout, const RewriteContext &c
     if (xml.text == layout.file.text)
         return {};
     auto data = layoutfile::encode(xml.text, layout.file);
+    if (!data && !buildmarks::ownBlocks(layout.document).isEmpty()) {
+        // Left as it is, the layout would keep what an earlier build added there and name files
+        // this build takes out: it loses those lines, as a build asked to add nothing would do.
+        LayoutChoices nothing = context.options;
+        nothing.floatBrowser = nothing.globalFont = nothing.changeColours = false;
+        RewriteContext bare{nothing, context.style, std::nullopt, {}, context.images};
+        bare.grownImages = context.grownImages;
+        bare.fontsChangedBefore = context.fontsChangedBefore;
+        const RewrittenXml undone =
+            rewriteSkinXml(layout.document, QFileInfo(layout.name).completeBaseName(), bare);
+        if ((data = layoutfile::encode(undone.text, layout.file))) {
+            warn(tr("The layout \"%1\" cannot hold its new text in the encoding %2; only what an earlier "
+                    "build added to it was taken out")
+                     .arg(archive::printable(layout.name), QString::fromLatin1(layout.file.encoding)));
+            if (jobs)
+                *jobs += undone.jobs;
+            return {data, {}, true};
+        }
+    }
     if (!data) {
         warn(tr("The layout \"%1\" cannot hold its new text in the encoding %2; it was left as it is")
                  .arg(archive::printable(layout.name), QString::fromLatin1(layout.file.encoding)));
@@ -495,33 +540,37 @@ QString BuildRun::planRewrites(const SelectedSkin &skin, const RewriteContext &c
     // a skin may unpack to, and the whole new skin once more when it is packed.
     const qint64 budget = archive::Limits().maxUnpackedBytes;
     qint64 size = 0;
-    QSet<QString> planned;
+    QVector<ImageJob> jobs, undoneJobs;
     for (const Layout &layout : skin.layouts) {
         report(BuildStep::Rewrite, layout.name);
-        QVector<ImageJob> jobs;
-        const Encoded encoded = encode(layout, context, &jobs);
+        QVector<ImageJob> layoutJobs;
+        const Encoded encoded = encode(layout, context, &layoutJobs);
         if (!encoded.error.isEmpty())
             return encoded.error;
         rewrites.written << encoded.data.has_value();
+        rewrites.namesAdditions = rewrites.namesAdditions || (encoded.data && !encoded.undoneOnly);
         if (encoded.data && (size += encoded.data->size()) > budget)
             return tr("The rewritten layouts would take more than %1; a skin may unpack to at most that")
                 .arg(QLocale().formattedDataSize(budget, 0, QLocale::DataSizeTraditionalFormat));
-        // The row follows from the image alone, so layouts sharing an image share its work.
-        for (const ImageJob &job : qAsConst(jobs)) {
-            if (!planned.contains(job.path)) {
-                planned.insert(job.path);
-                rewrites.jobs << job;
-            }
+        (encoded.undoneOnly ? undoneJobs : jobs) += layoutJobs;
+    }
+    // The row follows from the image alone, so layouts sharing an image share its work; one that
+    // only lost an earlier build's lines paints what no other layout asks for.
+    QSet<QString> planned;
+    for (const ImageJob &job : qAsConst(jobs += undoneJobs)) {
+        if (!planned.contains(job.path)) {
+            planned.insert(job.path);
+            rewrites.jobs << job;
         }
     }
     return {};
 }
 
-// What the build adds is named only by the layouts it rewrites: with none written, nothing would
-// name it.
+// What the build adds is named only by the layouts it rewrites with all it asks: with none written
+// so, nothing would name it.
 QString BuildRun::dropUnnamedAdditions(const Rewrites &rewrites, SelectedSkin &skin)
 {
-    if (rewrites.written.contains(true))
+    if (rewrites.namesAdditions)
         return {};
     for (const QString &name : qAsConst(skin.added)) {
         QFile file(archive::workPath(m_workspace.changed(), name));
@@ -573,9 +622,8 @@ QString BuildRun::writeLayouts(const SelectedSkin &skin, const Images &images, R
 QString BuildRun::pack(const SelectedSkin &skin)
 {
     report(BuildStep::Pack, m_options.outputPath);
-    QSet<QString> dropped = skin.undo.takenOut;
-    dropped.subtract(QSet<QString>(skin.added.begin(), skin.added.end()));
-    return m_skinArchive->repack(m_workspace.changed(), m_options.outputPath, dropped);
+    // What this build adds again goes in where a fresh build puts it, not where the earlier one was.
+    return m_skinArchive->repack(m_workspace.changed(), m_options.outputPath, skin.undo.takenOut);
 }
 
 } // namespace

@@ -35,17 +35,21 @@ Claims claimed(const QVector<const xmltokens::Document *> &layouts);
 
 struct Plan
 {
-    QVector<buildmarks::Record> records; // of the complete pairs, in the layouts' order
+    QVector<buildmarks::Record> records; // of the pairs a build may take out, in the layouts' order
     QSet<QString> takenOut;              // the entries to leave out of the new skin
     // By the image's name as marked: the height of the picture at the top of a proven grown image.
     QHash<QString, int> originalHeights;
     QHash<QString, QString> grown; // their proofs, by the same names
-    bool fontsChanged = false;
+    // By the same names: the rows the layouts' browsers point into; 0 when not recorded.
+    QHash<QString, int> browserRows;
+    bool fontsChanged = false; // as any pair records, a build's own or not
     QStringList warnings;
 };
 
 // `proofs` holds, by claimed name, the proof of the skin's entry of that name; a name without
-// one has no entry.
-Plan make(const QVector<const xmltokens::Document *> &layouts, const QHash<QString, QString> &proofs);
+// one has no entry. `unread` holds the text of layouts that could not be read as XML: they name
+// files all the same.
+Plan make(const QVector<const xmltokens::Document *> &layouts, const QHash<QString, QString> &proofs,
+          const QStringList &unread = {});
 
 } // namespace undoplan

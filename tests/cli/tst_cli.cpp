@@ -118,7 +118,8 @@ private slots:
         QVERIFY(deck.contains("\t\t<colors background=\"#121216\">"));
     }
 
-    // Each numeric option at both edges of its range, and each option alone.
+    // Each numeric option at both edges of its range, and each option alone; then rebuilds, each
+    // run after "then" on the one before's output.
     void optionsAlone_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -127,6 +128,15 @@ private slots:
             const QStringList arguments = *value ? QStringList{option, value} : QStringList{option};
             QTest::newRow(name) << arguments << QString(line);
         };
+        const auto rebuilt = [](const char *name, const char *runs, const char *line) {
+            QTest::newRow(name) << QString(runs).split(' ') << QString(line);
+        };
+        // Recorded, scaling again is refused: sizes would compound.
+        rebuilt("changed fonts stay recorded", "--global-size 150 then --float-browser", "fonts=\"changed\"");
+        // The sheet replaces the one the build before appended, below the 600 rows of the picture.
+        rebuilt("sheet in place of the last",
+                "--keep-browser --icons alternative then --keep-browser --icons alternative",
+                "<customicons x=\"0\" y=\"601\" iconsize=\"64\"");
         row("size alone scales, keeps the name", "--global-size", "150", "font=\"Arial\" size=\"18\"");
         row("font alone keeps the size", "--global-font", "Verdana", "font=\"Verdana\" size=\"12\"");
         row("smallest size", "--global-size", "1", "font=\"Arial\" size=\"0\"");
@@ -139,9 +149,21 @@ private slots:
     {
         QFETCH(QStringList, arguments);
         QFETCH(QString, line);
-        const auto run = this->run(QStringList{m_sample, "-q", "-o", path("out.zip")} + arguments);
-        QVERIFY2(run.code == 0, qPrintable(run.err));
-        const QString deck = QString::fromUtf8(fixtures::readZip(path("out.zip")).value("sample-deck.xml"));
+        QString input = m_sample;
+        QStringList options;
+        int runs = 0;
+        for (const QString &argument : arguments + QStringList{"then"}) {
+            if (argument != "then") {
+                options << argument;
+                continue;
+            }
+            const QString output = path(QString("out%1.zip").arg(runs++));
+            const auto run = this->run(QStringList{input, "-q", "-o", output} + options);
+            QVERIFY2(run.code == 0, qPrintable(run.err));
+            input = output;
+            options.clear();
+        }
+        const QString deck = QString::fromUtf8(fixtures::readZip(input).value("sample-deck.xml"));
         QVERIFY2(deck.contains(line), qPrintable(deck));
     }
 

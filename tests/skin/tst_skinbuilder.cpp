@@ -3,6 +3,7 @@
 // built skins are the rebuild fuzz target's property (tests/support/rebuildproperty.h), whose
 // seeds the suite replays.
 
+#include "skin/layout/buildmarks.h"
 #include "skin/layout/xmlrewriter.h"
 #include "skin/outputname.h"
 #include "skin/skinbuilder.h"
@@ -236,7 +237,9 @@ private slots:
     }
 
     // What a rebuild takes out is worked out from the marks alone and the proofs of the entries
-    // they name: only a complete pair within one element counts, and only proven claims. (Marks
+    // they name: only a complete pair within one element counts, only a block whose text is what a
+    // build wrote (by its digest; without one, as older builds wrote it: last in <skin>, holding
+    // windows), and only proven claims, which one build makes alike in every layout. (Marks
     // moved, copied or nested and files changed or named again are the rebuild fuzz target's
     // property; these rows are what no random change reaches: a CRC alike for another length.)
     void undoPlanTakesOutOnlyWhatItProves_data()
@@ -245,18 +248,45 @@ private slots:
         QTest::addColumn<QString>("takenOut");
         QTest::addColumn<int>("height"); // of s.png's picture; 0 when it is kept whole
         QTest::addColumn<int>("warnings");
+        QTest::addColumn<int>("own"); // blocks a build may take out
         const QString begin = "<!-- panelcraft added image=\"s.png\" height=\"10\" grown=\"99:0badf00d\" "
                               "files=\"n.txt:4:8b0cdb4a\" -->";
-        const QString end = "<!-- panelcraft end -->";
-        QTest::newRow("a pair") << QStringList{begin, "<window/>", end} << "n.txt" << 10 << 0;
+        const QString end = "<!-- panelcraft end -->", named = "<window image=\"n.txt\"/>";
+        QTest::newRow("a pair") << QStringList{begin, named, end} << "n.txt" << 10 << 0 << 1;
         QTest::newRow("split across elements")
-            << QStringList{begin, "<window>", end, "</window>", end} << "" << 0 << 0;
+            << QStringList{begin, "<window>", end, "</window>", end} << "" << 0 << 0 << 0;
         QTest::newRow("image without proof")
-            << QStringList{QString(begin).replace(" grown=\"99:0badf00d\"", ""), end} << "n.txt" << 0 << 1;
-        QTest::newRow("CRC alone") << QStringList{QString(begin).replace("n.txt:4:", "n.txt:"), end} << ""
-                                   << 10 << 1;
+            << QStringList{QString(begin).replace(" grown=\"99:0badf00d\"", ""), named, end} << "n.txt" << 0
+            << 1 << 1;
+        QTest::newRow("CRC alone") << QStringList{QString(begin).replace("n.txt:4:", "n.txt:"), named, end}
+                                   << "" << 10 << 1 << 1;
         QTest::newRow("other length")
-            << QStringList{QString(begin).replace("n.txt:4:", "n.txt:5:"), end} << "" << 10 << 1;
+            << QStringList{QString(begin).replace("n.txt:4:", "n.txt:5:"), named, end} << "" << 10 << 1 << 1;
+        QTest::newRow("a file the block does not name")
+            << QStringList{begin, "<window/>", end} << "" << 10 << 1 << 1;
+        QTest::newRow("no digest, not last")
+            << QStringList{begin, named, end, "<deck/>"} << "" << 0 << 0 << 0;
+        QTest::newRow("no digest, holding a deck")
+            << QStringList{begin, "<deck deck=\"7\"/>", named, end} << "" << 0 << 0 << 0;
+        // Two layouts on one picture: heights that differ cannot both be true.
+        QTest::newRow("heights that differ")
+            << QStringList{begin,
+                           named,
+                           end,
+                           "</skin>",
+                           "<skin image=\"s.png\">",
+                           QString(begin).replace("height=\"10\"", "height=\"12\""),
+                           named,
+                           end}
+            << "n.txt" << 0 << 1 << 2;
+        buildmarks::Record record{"s.png", 10, "99:0badf00d", 0, {"n.txt:4:8b0cdb4a"}};
+        const QStringList digested =
+            buildmarks::pair(record, {"<window name=\"b\" posx=\"100\" image=\"n.txt\"/>"});
+        QTest::newRow("digest, moved up") << digested + QStringList{"<deck/>"} << "n.txt" << 10 << 0 << 1;
+        QTest::newRow("digest, content changed")
+            << QStringList(digested).replaceInStrings("posx=\"100\"", "posx=\"120\"") << "" << 0 << 0 << 0;
+        QTest::newRow("digest, height changed")
+            << QStringList(digested).replaceInStrings("height=\"10\"", "height=\"5\"") << "" << 0 << 0 << 0;
     }
 
     void undoPlanTakesOutOnlyWhatItProves()
@@ -265,13 +295,16 @@ private slots:
         QFETCH(QString, takenOut);
         QFETCH(int, height);
         QFETCH(int, warnings);
-        const xmltokens::Document layout = xmltokens::read(
-            ("<skin image=\"s.png\">\n" + body.join('\n') + "\n</skin>\n"), rewrittenElements());
+        QFETCH(int, own);
+        const xmltokens::Document layout =
+            xmltokens::read(("<skins><skin image=\"s.png\">\n" + body.join('\n') + "\n</skin></skins>\n"),
+                            rewrittenElements());
         const undoplan::Plan plan =
             undoplan::make({&layout}, {{"s.png", "99:0badf00d"}, {"n.txt", "4:8b0cdb4a"}});
         QCOMPARE(QStringList(plan.takenOut.cbegin(), plan.takenOut.cend()).join(' '), takenOut);
         QCOMPARE(plan.originalHeights.value("s.png"), height);
         QCOMPARE(plan.warnings.size(), warnings);
+        QCOMPARE(buildmarks::ownBlocks(layout).size(), own);
     }
 
     // With no layout written, nothing would name the floating browser's picture: it is not added.

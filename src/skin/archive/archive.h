@@ -62,7 +62,8 @@ private:
 // copied as it is stored, without being unpacked and packed again. The folder's remaining
 // files follow as new entries. The archive is written beside its final place and renamed over
 // it only when complete, so a failure leaves any earlier file of that name (even `sourceZip`)
-// untouched. Entries named in `dropped` are left out. `sourceZip` is checked first, as by
+// untouched. Entries named in `dropped` are left out; a file of the folder of such a name goes in
+// as a new entry. `sourceZip` is checked first, as by
 // Unpacker::check().
 QString repack(const QString &sourceZip, const QString &changedFolder, const QString &zipPath,
                const QSet<QString> &dropped = {});

@@ -90,7 +90,7 @@ public:
            const QString &zipPath, const QSet<QString> &dropped, const Limits &limits)
         : m_source(sourceZip), m_sourceFile(sourceZip), m_entries(entries), m_folder(changedFolder),
           m_folderFiles(filesBelow(changedFolder)), m_file(zipPath), m_target(zipPath), m_dropped(dropped),
-          m_written(dropped), m_limits(limits)
+          m_limits(limits)
     {
     }
 
@@ -132,7 +132,7 @@ private:
     int m_entriesWritten = 0;
     const QString m_target;
     const QSet<QString> m_dropped;
-    QSet<QString> m_written; // paths already in the new archive, or left out of it
+    QSet<QString> m_written; // paths already in the new archive
     QDateTime m_newestTime;
     const Limits m_limits;
 };
@@ -154,7 +154,7 @@ QString Repack::beyondLimits() const
         }
     }
     for (const QString &path : m_folderFiles) {
-        if (!inSkin.contains(path)) {
+        if (!inSkin.contains(path) || m_dropped.contains(path)) {
             ++count;
             bytes += sizeOf(path);
         }

@@ -65,7 +65,7 @@ QString tooLarge(const ImageJob &job, const QSize &sheet)
 // is rewritten, it leaves the layouts naming the image as they are, as a missing image does. A
 // PNG without a palette is read through without decoding its pixels (and for 8-bit RGBA, what is
 // found lets its coded rows be carried over when it grows); anything else is decoded.
-CodedImages findDamage(ImageTable &table, const QString &folder)
+CodedImages findDamage(ImageTable &table, const QString &folder, bool keepsBrowsers)
 {
     QVector<ImageFacts *> usable;
     for (ImageFacts &facts : table) {
@@ -78,7 +78,7 @@ CodedImages findDamage(ImageTable &table, const QString &folder)
         for (int i; (i = loop.take()) >= 0;) {
             ImageFacts &facts = *usable.at(i);
             const QString path = archive::workPath(folder, facts.path);
-            found[i] = codedrows::find(path, facts.pictureHeight());
+            found[i] = codedrows::find(path, keepsBrowsers ? facts.browserHeight() : facts.pictureHeight());
             if (found.at(i) && found.at(i)->size == facts.size)
                 continue;
             found[i].reset();
@@ -96,7 +96,7 @@ CodedImages findDamage(ImageTable &table, const QString &folder)
 
 } // namespace
 
-Measured measure(const QStringList &names, const QHash<QString, int> &originalHeights,
+Measured measure(const QStringList &names, const ImageTable &recorded, bool keepsBrowsers,
                  archive::Unpacker &skin, const QString &folder, bool decoded)
 {
     // Found ignoring case, as the host does, but a name written exactly as stored wins.
@@ -109,7 +109,8 @@ Measured measure(const QStringList &names, const QHash<QString, int> &originalHe
     QSet<QString> found;
     for (const QString &name : names) {
         ImageFacts facts;
-        facts.originalHeight = originalHeights.value(name);
+        facts.originalHeight = recorded.value(name).originalHeight;
+        facts.browserRows = recorded.value(name).browserRows;
         const auto relative = archive::safeRelativePath(name);
         if (!relative || relative->isEmpty())
             facts.problem = QCoreApplication::translate("skinimages", "points outside the skin");
@@ -143,7 +144,7 @@ Measured measure(const QStringList &names, const QHash<QString, int> &originalHe
                                    .arg(archive::printable(name), facts.problem);
     }
     if (decoded)
-        measured.coded = findDamage(measured.table, folder);
+        measured.coded = findDamage(measured.table, folder, keepsBrowsers);
     return measured;
 }
 

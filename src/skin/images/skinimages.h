@@ -26,11 +26,20 @@ struct ImageFacts
     QString problem; // why it cannot be used
     // The height an earlier build recorded before it grew the image; 0 when none did.
     int originalHeight = 0;
+    // The rows the layouts' browsers point into, as that build recorded them; 0 when it did not.
+    int browserRows = 0;
     bool usable() const { return !size.isEmpty(); }
     // The part of the image that is the skin's own picture.
     int pictureHeight() const
     {
         return originalHeight > 0 && originalHeight < size.height() ? originalHeight : qMax(0, size.height());
+    }
+    // What a build that keeps the browsers keeps of the image: the picture and the rows an earlier
+    // build painted for them. Without a record, the browsers may point anywhere: all of it.
+    int browserHeight() const
+    {
+        return browserRows > 0 && browserRows <= size.height() ? qMax(browserRows, pictureHeight())
+                                                               : qMax(0, size.height());
     }
 };
 // By the name as the layouts resolve it.
@@ -60,9 +69,10 @@ struct Measured
 // Reads the size of each named image in `skin` (names matched ignoring case, as the host does)
 // from its header. With `decoded`, each is unpacked into `folder` and read whole, to find damage
 // behind its header; without, only an image that is no PNG is unpacked, and the rest are read no
-// further than their header (the repack checks them whole). `originalHeights` holds, by name, the
-// height an earlier build recorded for an image it grew.
-Measured measure(const QStringList &names, const QHash<QString, int> &originalHeights,
+// further than their header (the repack checks them whole). `recorded` holds, by name, the
+// original height and browser rows an earlier build recorded for an image it grew; the rows found
+// to carry over are those a build keeps, which keeps the browsers when `keepsBrowsers`.
+Measured measure(const QStringList &names, const ImageTable &recorded, bool keepsBrowsers,
                  archive::Unpacker &skin, const QString &folder, bool decoded);
 
 // Why the image cannot be used, as a sentence; empty when it can.

@@ -154,7 +154,7 @@ Rewriter::SkinImage Rewriter::imageOf(const Element &skin) const
     // it, they stay.
     const int height = !image.facts.usable()     ? 0
                        : m_options.changeColours ? image.facts.pictureHeight()
-                                                 : image.facts.size.height();
+                                                 : image.facts.browserHeight();
     image.keptHeight = height;
     image.iconRow = height + pluginzone::sheetGap;
     image.pluginRow = pluginzone::row(height, m_context.sheet ? std::optional<int>(m_context.sheet->height())
@@ -163,9 +163,10 @@ Rewriter::SkinImage Rewriter::imageOf(const Element &skin) const
 }
 
 // What an earlier build added sits between its marks: this build adds what it is asked for again.
+// A block a user changed is theirs now and stays.
 void Rewriter::dropEarlierAdditions()
 {
-    for (const buildmarks::Block &block : buildmarks::blocks(m_layout)) {
+    for (const buildmarks::Block &block : buildmarks::ownBlocks(m_layout)) {
         m_splices << Splice{block.lines, QString()};
         m_dropped << block.lines;
     }
@@ -227,17 +228,20 @@ void Rewriter::addBeforeSkinEnd(const Element &skin, const SkinImage &image)
         (m_context.sheet && usable) || m_options.floatBrowser || !m_context.windowLines.isEmpty();
     // The original height stays recorded while the image is larger than its picture.
     const bool stillGrown = grows || (grownBefore && image.keptHeight > image.facts.pictureHeight());
-    if (!stillGrown && !adds && !m_options.globalFont)
+    // Changed fonts stay recorded through every later build: scaled again, sizes would compound.
+    const bool fontsChanged = m_options.globalFont || m_context.fontsChangedBefore;
+    if (!stillGrown && !adds && !fontsChanged)
         return;
     buildmarks::Record record;
     if (stillGrown && usable) {
         record.image = image.name;
         record.height = image.facts.pictureHeight();
         record.grown = m_context.grownImages.value(image.facts.path);
+        record.rows = m_options.changeColours ? image.pluginRow + pluginzone::rowHeight : image.keptHeight;
     }
     record.files = m_context.addedFiles;
-    record.fontsChanged = m_options.globalFont;
-    QStringList added{buildmarks::begin(record)};
+    record.fontsChanged = fontsChanged;
+    QStringList added;
     if (m_context.sheet && usable)
         added << QStringLiteral("<customicons x=\"0\" y=\"%1\" iconsize=\"%2\" nb=\"%3\" nbx=\"%4\" />")
                      .arg(image.iconRow)
@@ -247,7 +251,7 @@ void Rewriter::addBeforeSkinEnd(const Element &skin, const SkinImage &image)
     if (m_options.floatBrowser)
         added << browserblock::floatingWindow(m_context.style, m_options.changeColours, m_options.lineHeight,
                                               m_context.floatingImage);
-    added << m_context.windowLines << buildmarks::end();
+    added = buildmarks::pair(record, added << m_context.windowLines);
     // On lines of their own before the one </skin> starts, as the rest of such a layout is written.
     const int lineStart = xmltokens::indentStart(m_text, skin.closeStart);
     if (lineStart >= 0)

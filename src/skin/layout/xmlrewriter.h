@@ -33,6 +33,7 @@ struct RewriteContext
     // By the skin's file: the grown images as "length:crc", for a later build to know them by.
     QHash<QString, QString> grownImages = {};
     QString floatingImage = QStringLiteral("browserfloat.png"); // the floating browser's picture
+    bool fontsChangedBefore = false; // an earlier build rewrote the skin's font names or sizes
     // Whether the skin images a layout names grow (when they can be used).
     bool growsImages() const { return sheet.has_value() || options.changeColours; }
 };
