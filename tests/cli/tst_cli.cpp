@@ -13,15 +13,22 @@
 #include <QtTest>
 #include <algorithm>
 #include <csignal>
+#include <sys/stat.h>
 
 namespace {
 
-// Every entry below a folder: files with their contents, folders (ending in "/") empty.
+// Every entry below a folder: files with their contents, folders (ending in "/") empty, a pipe
+// or device as such.
 QMap<QString, QByteArray> snapshot(const QString &folder)
 {
-    QMap<QString, QByteArray> entries = fixtures::filesBelow(folder);
-    for (const QString &name : fixtures::entriesBelow(folder, QDir::Dirs))
-        entries.insert(name + QLatin1Char('/'), QByteArray());
+    QMap<QString, QByteArray> entries;
+    for (const QString &name : fixtures::entriesBelow(folder, QDir::Files | QDir::Dirs)) {
+        const QFileInfo entry(QDir(folder).filePath(name));
+        if (entry.isDir())
+            entries.insert(name + QLatin1Char('/'), QByteArray());
+        else
+            entries.insert(name, entry.isFile() ? fixtures::readFile(entry.filePath()) : "not a file");
+    }
     return entries;
 }
 
@@ -319,24 +326,35 @@ private slots:
         QVERIFY(fixtures::readZip(path("out.zip")).contains("sample.png"));
     }
 
-    // Places no write can go, whatever the user's rights (tests may run as root).
+    // Places no write can go, whatever the user's rights (tests may run as root): a pipe stands
+    // for a device too, such as /dev/null, which root could replace.
     void unwritableOutput_data()
     {
-        QTest::addColumn<QString>("blocker"); // a file or folder in the way
-        QTest::addColumn<QString>("target");  // what -o names
-        QTest::newRow("its folder is a file") << QString("out/file") << "out/file/new.zip";
-        QTest::newRow("it is a folder") << QString("out/new.zip/kept") << "out/new.zip";
+        QTest::addColumn<QString>("blocker"); // a file, folder or pipe in the way
+        QTest::addColumn<QString>("target");  // what the option names
+        QTest::addColumn<QString>("option");
+        QTest::newRow("its folder is a file") << QString("out/file") << "out/file/new.zip"
+                                              << "-o";
+        QTest::newRow("it is a folder") << QString("out/new.zip/kept") << "out/new.zip"
+                                        << "-o";
+        QTest::newRow("scheme over a pipe") << QString("out/s.yaml|") << "out/s.yaml"
+                                            << "--export-scheme";
     }
 
     void unwritableOutput()
     {
         QFETCH(QString, blocker);
         QFETCH(QString, target);
+        QFETCH(QString, option);
         prepareFiles();
         QVERIFY(QDir().mkpath(QFileInfo(files(blocker)).path()));
-        QVERIFY(fixtures::writeFile(files(blocker), "in the way"));
+        if (blocker.endsWith('|'))
+            QCOMPARE(mkfifo(QFile::encodeName(files(blocker.chopped(1))).constData(), 0666), 0);
+        else
+            QVERIFY(fixtures::writeFile(files(blocker), "in the way"));
         const auto before = snapshot(files());
-        const auto result = run({skin(), "-q", "-o", files(target)});
+        const auto result = option == "-o" ? run({skin(), "-q", "-o", files(target)})
+                                           : run({"-p", "white", option, files(target)});
         QVERIFY2((result.code == 1 || result.code == 2) && result.err.startsWith("panelcraft-cli: "),
                  qPrintable(result.err));
         QCOMPARE(result.out, QString());
