@@ -58,10 +58,13 @@ int removeWhenEnded(int argc, char *argv[])
 
 // An interrupted run must not leave its work folders behind (a big skin unpacks to hundreds of
 // megabytes). The build's threads go on until the process ends and may make a folder again
-// meanwhile, so a copy of this program removes them once this one is gone.
-void removeOnStop(const QStringList &folders)
+// meanwhile, so a copy of this program removes them once this one is gone. Before the
+// application object exists, no thread of the run makes anything, and there is no copy to start.
+void removeOnStop(QStringList folders)
 {
-    const QString program = QCoreApplication::applicationFilePath();
+    folders.removeAll(QString()); // a folder that could not be made: QDir("") is the current one
+    const QString program =
+        QCoreApplication::instance() ? QCoreApplication::applicationFilePath() : QString();
     const qint64 self = QCoreApplication::applicationPid();
     platform::whenStopped([folders, program, self] {
         QProcess helper;
@@ -70,7 +73,7 @@ void removeOnStop(const QStringList &folders)
         helper.setStandardInputFile(QProcess::nullDevice());
         helper.setStandardOutputFile(QProcess::nullDevice());
         helper.setStandardErrorFile(QProcess::nullDevice());
-        if (!helper.startDetached()) {
+        if (program.isEmpty() || !helper.startDetached()) {
             for (const QString &folder : folders)
                 QDir(folder).removeRecursively();
         }
@@ -91,6 +94,7 @@ int main(int argc, char *argv[])
     // Batch runs (cron, build servers) often have no runtime folder; give Qt a private one
     // rather than a warning on every run.
     QTemporaryDir runtimeFolder;
+    removeOnStop({runtimeFolder.path()});
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtimeFolder.isValid())
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeFolder.path()));
     QGuiApplication app(argc, argv);

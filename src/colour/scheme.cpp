@@ -1,6 +1,7 @@
 #include "scheme.h"
 
 #include "style/atomicwrite.h"
+#include "style/regularfile.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -222,6 +223,8 @@ ReadResult parse(const QByteArray &content)
 
 ReadResult read(const QString &path)
 {
+    if (const QString problem = regularfile::problem(path); !problem.isEmpty())
+        return {problem, {}};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {tr("Cannot read \"%1\": %2").arg(path, file.errorString()), {}};

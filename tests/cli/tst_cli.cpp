@@ -75,6 +75,24 @@ class TestCli : public QObject
         QVERIFY(!earlierOutput || fixtures::writeFile(output(), "an earlier build of this skin"));
     }
 
+    void startPainting(std::unique_ptr<QProcess> &process)
+    {
+        // A noisy RGB picture is decoded and coded again whole: the run paints for the better part
+        // of a second, long enough to be stopped there on a busy machine too (a plain one is
+        // carried over in a few milliseconds).
+        QImage picture(3000, 3000, QImage::Format_RGB888);
+        QRandomGenerator(1).fillRange(reinterpret_cast<quint32 *>(picture.bits()),
+                                      int(picture.sizeInBytes() / 4));
+        QByteArray png;
+        QBuffer buffer(&png);
+        QVERIFY(buffer.open(QIODevice::WriteOnly) && picture.save(&buffer, "PNG", 100));
+        const QString skin = path("big.zip");
+        QVERIFY(fixtures::writeZip(skin, {{"a.xml", "<skin image=\"a.png\">\n</skin>\n"}, {"a.png", png}}));
+        process.reset(start({skin, "-o", path("out.zip")}));
+        while (!process->readAllStandardError().contains("Painting"))
+            QVERIFY(process->waitForReadyRead(20000));
+    }
+
 private slots:
     void init()
     {
@@ -203,6 +221,10 @@ private slots:
         QTest::newRow("scheme and profile") << QStringList{"SAMPLE", "--scheme", "a.yaml", "-p", "white"}
                                             << "--scheme and --profile cannot be combined";
         QTest::newRow("missing scheme") << QStringList{"SAMPLE", "--scheme", "gone.yaml"} << "\"gone.yaml\"";
+        // A pipe, if it were read, would hold the run for ever.
+        QTest::newRow("scheme is a pipe")
+            << QStringList{"SAMPLE", "--scheme", "PIPE"} << "not a regular file";
+        QTest::newRow("profile is a pipe") << QStringList{"SAMPLE", "-p", "PIPE"} << "not a regular file";
         QTest::newRow("profile with a NUL")
             << QStringList{"SAMPLE", "-p", "nul.pcp"} << "control character in the value of \"skinfontname\"";
     }
@@ -214,6 +236,8 @@ private slots:
         arguments.replaceInStrings("SAMPLE", m_sample);
         QVERIFY(fixtures::writeFile(path("tmp/nul.pcp"), QByteArray("skinfontname=Ari\0al\r\n", 20)));
         arguments.replaceInStrings("nul.pcp", path("tmp/nul.pcp"));
+        QCOMPARE(mkfifo(QFile::encodeName(path("tmp/pipe")).constData(), 0666), 0);
+        arguments.replaceInStrings("PIPE", path("tmp/pipe"));
         const auto run = this->run(arguments);
         const bool asked = arguments.value(0).startsWith("--");
         QCOMPARE(run.code, asked ? 0 : 2);
@@ -221,7 +245,8 @@ private slots:
         QVERIFY(asked ? run.err.isEmpty()
                       : run.err.startsWith("panelcraft-cli: ") && run.err.contains("--help"));
         QCOMPARE(run.out.isEmpty(), !asked);
-        QCOMPARE(fixtures::entriesBelow(m_dir->path(), QDir::Files), QStringList{"tmp/nul.pcp"});
+        QCOMPARE(fixtures::entriesBelow(m_dir->path(), QDir::Files),
+                 (QStringList{"tmp/nul.pcp", "tmp/pipe"}));
     }
 
     // A profile's colours go out as a scheme and come back as the style of a build.
@@ -251,29 +276,40 @@ private slots:
         QCOMPARE(fixtures::entriesBelow(path("tmp")), QStringList());
     }
 
-    // Stopped while it paints, the CLI still removes its work folder.
+    void interruptedRunLeavesNoWorkFolder_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<QString>("output");
+        QTest::newRow("while it paints") << int(SIGINT) << "out.zip";
+        QTest::newRow("before it reads its profile") << int(SIGTERM) << "s.yaml";
+    }
+
+    // Stopped, the CLI removes its work folders, even while it paints; and it takes a stop from
+    // its start.
     void interruptedRunLeavesNoWorkFolder()
     {
-        // A noisy RGB picture is decoded and coded again whole: the run paints for the better part
-        // of a second, long enough to be stopped there on a busy machine too (a plain one is
-        // carried over in a few milliseconds).
-        QImage picture(3000, 3000, QImage::Format_RGB888);
-        QRandomGenerator(1).fillRange(reinterpret_cast<quint32 *>(picture.bits()),
-                                      int(picture.sizeInBytes() / 4));
-        QByteArray png;
-        QBuffer buffer(&png);
-        QVERIFY(buffer.open(QIODevice::WriteOnly) && picture.save(&buffer, "PNG", 100));
-        const QString skin = path("big.zip");
-        QVERIFY(fixtures::writeZip(skin, {{"a.xml", "<skin image=\"a.png\">\n</skin>\n"}, {"a.png", png}}));
-        const std::unique_ptr<QProcess> process(start({skin, "-o", path("out.zip")}));
-        while (!process->readAllStandardError().contains("Painting"))
-            QVERIFY(process->waitForReadyRead(20000));
-        ::kill(pid_t(process->processId()), SIGINT);
+        QFETCH(int, signal);
+        QFETCH(QString, output);
+        std::unique_ptr<QProcess> process;
+        if (signal == SIGTERM) {
+            // Sent before it could take it: the CLI starts with the request waiting.
+            sigset_t held;
+            sigemptyset(&held);
+            sigaddset(&held, SIGTERM);
+            pthread_sigmask(SIG_BLOCK, &held, nullptr);
+            process.reset(start({"-p", "white", "--export-scheme", path(output)}));
+            ::kill(pid_t(process->processId()), SIGTERM);
+            pthread_sigmask(SIG_UNBLOCK, &held, nullptr);
+        } else {
+            startPainting(process);
+            ::kill(pid_t(process->processId()), SIGINT);
+        }
         QVERIFY(process->waitForFinished(20000));
-        QCOMPARE(process->exitCode(), 128 + SIGINT);
+        QCOMPARE(process->exitCode(), 128 + signal);
         QTRY_COMPARE(fixtures::entriesBelow(path("tmp")), QStringList()); // a helper finishes it
-        QVERIFY(!QFileInfo::exists(path("out.zip")));
+        QVERIFY(!QFileInfo::exists(path(output)));
     }
+
     void fullDisk_data()
     {
         QTest::addColumn<QString>("failing"); // the first write that no longer fits
