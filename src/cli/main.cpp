@@ -9,6 +9,7 @@
 #include "platform/console.h"
 #include "platform/stoprequests.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,6 +18,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -57,9 +59,10 @@ int removeWhenEnded(int argc, char *argv[])
 }
 
 // An interrupted run must not leave its work folders behind (a big skin unpacks to hundreds of
-// megabytes). The build's threads go on until the process ends and may make a folder again
-// meanwhile, so a copy of this program removes them once this one is gone. Before the
-// application object exists, no thread of the run makes anything, and there is no copy to start.
+// megabytes), and ends only once they are gone: a script may look right after it. The build's
+// threads go on until the process ends and may make a folder again meanwhile, so a copy of this
+// program, started first, removes what is left once this one is gone. Before the application
+// object exists, no thread of the run makes anything, and there is no copy to start.
 void removeOnStop(QStringList folders)
 {
     folders.removeAll(QString()); // a folder that could not be made: QDir("") is the current one
@@ -67,16 +70,22 @@ void removeOnStop(QStringList folders)
         QCoreApplication::instance() ? QCoreApplication::applicationFilePath() : QString();
     const qint64 self = QCoreApplication::applicationPid();
     platform::whenStopped([folders, program, self] {
-        QProcess helper;
-        helper.setProgram(program);
-        helper.setArguments(QStringList{QLatin1String(removeAfter), QString::number(self)} + folders);
-        helper.setStandardInputFile(QProcess::nullDevice());
-        helper.setStandardOutputFile(QProcess::nullDevice());
-        helper.setStandardErrorFile(QProcess::nullDevice());
-        if (program.isEmpty() || !helper.startDetached()) {
-            for (const QString &folder : folders)
-                QDir(folder).removeRecursively();
+        if (!program.isEmpty()) {
+            QProcess helper;
+            helper.setProgram(program);
+            helper.setArguments(QStringList{QLatin1String(removeAfter), QString::number(self)} + folders);
+            helper.setStandardInputFile(QProcess::nullDevice());
+            helper.setStandardOutputFile(QProcess::nullDevice());
+            helper.setStandardErrorFile(QProcess::nullDevice());
+            helper.startDetached();
         }
+        const auto removed = [&folders] {
+            return std::all_of(folders.cbegin(), folders.cend(),
+                               [](const QString &folder) { return QDir(folder).removeRecursively(); });
+        };
+        // Two seconds: what takes longer is left to the copy.
+        for (const QDeadlineTimer deadline(2000); !removed() && !deadline.hasExpired();)
+            QThread::msleep(1);
     });
 }
 
