@@ -13,10 +13,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (!read.error.isEmpty())
         return 0;
     const Style style = stylefromscheme::generate(read.scheme, fuzzsupport::defaultStyle());
+    // The colours as a profile or skin holds them, 8 bits a channel.
+    const auto written = [&style](int key) { return QColor(style.colours[std::size_t(key)].name()); };
     for (const contrast::TextOnGrounds &row : contrast::table())
         for (int b : row.backgrounds)
-            FUZZ_CHECK(contrast::ratio(style.colours[std::size_t(row.text)], style.colours[std::size_t(b)]) >=
-                           4.5,
+            FUZZ_CHECK(contrast::ratio(written(row.text), written(b)) >= 4.5,
                        QLatin1String(stylekeys::colourKeys[row.text].key));
     for (const auto &[a, b] : colourvision::pairsToTellApart())
         FUZZ_CHECK(
