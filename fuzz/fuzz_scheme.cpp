@@ -1,5 +1,6 @@
 // Colour schemes from anywhere: a file is refused with a line and no colours, or read into a
-// style that keeps both floors; a scheme with roles writes out and reads back as the same colours.
+// style that keeps both floors; a scheme with roles writes out and reads back as the same colours,
+// name and author.
 
 #include "colour/colourvision.h"
 #include "colour/stylefromscheme.h"
@@ -28,5 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const QByteArray &written : {scheme::base16Text(read.scheme), scheme::paletteText(read.scheme)})
         FUZZ_CHECK(scheme::parse(written).scheme.colours.mid(0, 16) == read.scheme.colours.mid(0, 16),
                    QString::fromUtf8(written));
+    // Whatever a name holds, the YAML written of it gives it back.
+    const scheme::Scheme back = scheme::parse(scheme::base16Text(read.scheme)).scheme;
+    FUZZ_CHECK(back.name == read.scheme.name && back.author == read.scheme.author, read.scheme.name);
     return 0;
 }
