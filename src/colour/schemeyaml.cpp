@@ -7,11 +7,6 @@
 namespace schemeyaml {
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("schemeyaml", text);
-}
-
 // Flow collections hold each other; a file nesting deeper than this is no scheme.
 constexpr int maxDepth = 1000;
 
@@ -47,6 +42,8 @@ enum class Context { Block, Flow };
 
 class Reader
 {
+    Q_DECLARE_TR_FUNCTIONS(schemeyaml)
+
 public:
     explicit Reader(const QString &text) : m_text(text) {}
 
@@ -270,7 +267,7 @@ bool Reader::readValue(const QString &key, int line, int keyColumn, Context cont
         ++m_pos;
         const QString name = readToken(context);
         if (!m_anchors.contains(name))
-            return fail(line, tr("*%1 names no anchor before it.").arg(name));
+            return fail(line, tr("the alias *%1 has no anchor before it.").arg(name));
         value = m_anchors.value(name);
     } else if (c == QLatin1Char('{') || c == QLatin1Char('[')) {
         if (!readFlow(key, line))
