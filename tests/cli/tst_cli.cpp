@@ -225,6 +225,7 @@ private slots:
         QTest::newRow("scheme is a pipe")
             << QStringList{"SAMPLE", "--scheme", "PIPE"} << "not a regular file";
         QTest::newRow("profile is a pipe") << QStringList{"SAMPLE", "-p", "PIPE"} << "not a regular file";
+        QTest::newRow("skin is a pipe") << QStringList{"PIPE"} << "not a regular file";
         QTest::newRow("profile with a NUL")
             << QStringList{"SAMPLE", "-p", "nul.pcp"} << "control character in the value of \"skinfontname\"";
     }
