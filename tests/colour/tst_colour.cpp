@@ -89,6 +89,8 @@ private slots:
         QTest::addColumn<bool>("kept");
         QTest::newRow("3.0:1 lifted") << QColor(0x6a, 0x6a, 0x6a) << false;
         QTest::newRow("4.1:1 lifted") << QColor(0x80, 0x80, 0x80) << false;
+        // Lifted to 4.50:1 as held, #868686 once written would read at 4.48:1.
+        QTest::newRow("1.6:1 lifted, as written") << QColor(0x40, 0x40, 0x40) << false;
         QTest::newRow("4.6:1 kept") << QColor(0x88, 0x88, 0x88) << true;
     }
     void textIsLiftedJustAboveTheContrastFloor()
@@ -97,7 +99,7 @@ private slots:
         QFETCH(bool, kept);
         const QColor ground(0x20, 0x20, 0x20);
         const QColor text = floors::readable({ground}, colourspace::oklab(tint), true);
-        const double ratio = contrast::ratio(text, ground);
+        const double ratio = contrast::ratio(QColor(text.name()), ground); // as written
         QVERIFY2(ratio >= 4.5 && ratio < 4.85, qPrintable(QString::number(ratio)));
         QCOMPARE(text == tint, kept);
     }
