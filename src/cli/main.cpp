@@ -134,6 +134,8 @@ int main(int argc, char *argv[])
     for (const QString &warning : profileWarnings)
         printError(QStringLiteral("warning: ") + warning);
     if (!request.exportScheme.isEmpty()) {
+        // As for an archive: a run that reports being stopped has written nothing.
+        platform::letStopRequestsGo();
         const QString error = exportScheme(request, style);
         if (!error.isEmpty())
             printError(error);

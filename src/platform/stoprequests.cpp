@@ -100,6 +100,16 @@ void holdStopRequests()
 {
     const sigset_t set = stopSignals();
     pthread_sigmask(SIG_BLOCK, &set, nullptr);
+    // A request sent before the program could take it ends the run before anything starts.
+    sigset_t pending;
+    sigpending(&pending);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        if (sigismember(&pending, signal)) {
+            int taken = 0;
+            sigwait(&set, &taken);
+            stop(taken);
+        }
+    }
     const auto waitForStop = [set] {
         int signal = 0;
         sigwait(&set, &signal);

@@ -293,13 +293,16 @@ private slots:
         QFETCH(QString, output);
         std::unique_ptr<QProcess> process;
         if (signal == SIGTERM) {
-            // Sent before it could take it: the CLI starts with the request waiting.
+            // Sent before it could take it: the CLI starts with the request held and waiting.
             sigset_t held;
             sigemptyset(&held);
             sigaddset(&held, SIGTERM);
             pthread_sigmask(SIG_BLOCK, &held, nullptr);
-            process.reset(start({"-p", "white", "--export-scheme", path(output)}));
-            ::kill(pid_t(process->processId()), SIGTERM);
+            process.reset(fixtures::startCli(m_dir->path(),
+                                             {"-c", "kill -TERM $$; exec \"$0\" \"$@\"",
+                                              qEnvironmentVariable("PANELCRAFT_CLI"), "-p", "white",
+                                              "--export-scheme", path(output)},
+                                             "/bin/sh"));
             pthread_sigmask(SIG_UNBLOCK, &held, nullptr);
         } else {
             startPainting(process);
