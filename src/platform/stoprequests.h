@@ -11,9 +11,9 @@ namespace platform {
 
 // From here on a stop request is taken on a thread of its own, which runs the clean-up
 // whenStopped() gave last, if any, and ends the process with status 128 + the signal's number
-// (130 for Ctrl+C). Call it first, before any other thread starts, so that every thread leaves
-// the requests to that one. Where no thread can be made, a stop ends the process at once,
-// without a clean-up.
+// (130 for Ctrl+C); one already waiting ends it here. Call it first, before any other thread
+// starts, so that every thread leaves the requests to that one. Where no thread can be made, a
+// stop ends the process at once, without a clean-up.
 void holdStopRequests();
 // The clean-up a stop runs from now on, in place of the one given before.
 void whenStopped(const std::function<void()> &cleanUp);
