@@ -3,6 +3,7 @@
 #include <atomic>
 #include <csignal>
 #include <cstdlib>
+#include <deque>
 #include <mutex>
 
 #ifdef Q_OS_WIN
@@ -22,8 +23,10 @@ namespace {
 // Never destroyed: a stop thread may still wait for it while the process ends.
 std::mutex &ending = *new std::mutex;
 
-// The clean-up whenStopped() gave last. Each one lives as long as the process: a stop may be
-// running the one before while it is replaced.
+// Every clean-up whenStopped() was given, each for as long as the process lives: a stop may be
+// running the one before while it is replaced. A deque keeps its elements in place as it grows.
+std::deque<std::function<void()>> &stopActions = *new std::deque<std::function<void()>>;
+// The one given last.
 std::atomic<const std::function<void()> *> stopAction{nullptr};
 
 [[noreturn]] void stop(int signal)
@@ -38,7 +41,8 @@ std::atomic<const std::function<void()> *> stopAction{nullptr};
 
 void whenStopped(const std::function<void()> &cleanUp)
 {
-    stopAction = new std::function<void()>(cleanUp);
+    stopActions.push_back(cleanUp);
+    stopAction = &stopActions.back();
 }
 
 void letStopRequestsGo()
