@@ -1,5 +1,6 @@
 // Colour schemes from anywhere: a file is refused with a line and no colours, or read into a
-// style that keeps both floors; a scheme with roles writes out and reads back as the same colours.
+// style that keeps both floors; a scheme with roles writes out and reads back as the same colours,
+// name and author.
 
 #include "colour/colourvision.h"
 #include "colour/stylefromscheme.h"
@@ -13,10 +14,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (!read.error.isEmpty())
         return 0;
     const Style style = stylefromscheme::generate(read.scheme, fuzzsupport::defaultStyle());
+    // The colours as a profile or skin holds them, 8 bits a channel.
+    const auto written = [&style](int key) { return QColor(style.colours[std::size_t(key)].name()); };
     for (const contrast::TextOnGrounds &row : contrast::table())
         for (int b : row.backgrounds)
-            FUZZ_CHECK(contrast::ratio(style.colours[std::size_t(row.text)], style.colours[std::size_t(b)]) >=
-                           4.5,
+            FUZZ_CHECK(contrast::ratio(written(row.text), written(b)) >= 4.5,
                        QLatin1String(stylekeys::colourKeys[row.text].key));
     for (const auto &[a, b] : colourvision::pairsToTellApart())
         FUZZ_CHECK(
@@ -27,5 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const QByteArray &written : {scheme::base16Text(read.scheme), scheme::paletteText(read.scheme)})
         FUZZ_CHECK(scheme::parse(written).scheme.colours.mid(0, 16) == read.scheme.colours.mid(0, 16),
                    QString::fromUtf8(written));
+    // Whatever a name holds, the YAML written of it gives it back.
+    const scheme::Scheme back = scheme::parse(scheme::base16Text(read.scheme)).scheme;
+    FUZZ_CHECK(back.name == read.scheme.name && back.author == read.scheme.author, read.scheme.name);
     return 0;
 }

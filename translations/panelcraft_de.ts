@@ -1682,6 +1682,17 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     </message>
 </context>
 <context>
+    <name>regularfile</name>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a file</source>
+        <translation>„%1“ ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file but a device, a pipe or a socket</source>
+        <translation>„%1“ ist keine normale Datei, sondern ein Gerät, eine Pipe oder ein Socket</translation>
+    </message>
+</context>
+<context>
     <name>scheme</name>
     <message>
         <source>Line %1: %2</source>
@@ -1690,14 +1701,6 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     <message>
         <source>the scheme ends without %1.</source>
         <translation>das Schema endet ohne %1.</translation>
-    </message>
-    <message>
-        <source>this is neither a base16 or base24 scheme nor a GIMP palette.</source>
-        <translation>dies ist weder ein base16- oder base24-Schema noch eine GIMP-Palette.</translation>
-    </message>
-    <message>
-        <source>the value of %1 is not closed or is followed by more text.</source>
-        <translation>der Wert von %1 ist nicht geschlossen oder es folgt weiterer Text.</translation>
     </message>
     <message>
         <source>%1 is not a colour of a base16 or base24 scheme.</source>
@@ -1734,6 +1737,41 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     <message>
         <source>The file is larger than %1 KB; a colour scheme is a few kilobytes.</source>
         <translation>Die Datei ist größer als %1 KB; ein Farbschema hat nur wenige Kilobyte.</translation>
+    </message>
+    <message>
+        <source>The file is not valid %1 text.</source>
+        <translation>Die Datei ist kein gültiger %1-Text.</translation>
+    </message>
+</context>
+<context>
+    <name>schemeyaml</name>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>this is neither a base16 or base24 scheme nor a GIMP palette.</source>
+        <translation>dies ist weder ein base16- oder base24-Schema noch eine GIMP-Palette.</translation>
+    </message>
+    <message>
+        <source>&quot;\%1&quot; is no escape YAML knows.</source>
+        <translation>„\%1“ ist keine Escape-Sequenz, die YAML kennt.</translation>
+    </message>
+    <message>
+        <source>a bracket or quote opened here is not closed, or more text follows it.</source>
+        <translation>eine hier geöffnete Klammer oder ein hier geöffnetes Anführungszeichen wird nicht geschlossen, oder es folgt weiterer Text.</translation>
+    </message>
+    <message>
+        <source>the value of %1 is not closed or is followed by more text.</source>
+        <translation>der Wert von %1 ist nicht geschlossen oder es folgt weiterer Text.</translation>
+    </message>
+    <message>
+        <source>the alias *%1 has no anchor before it.</source>
+        <translation>der Alias *%1 hat keinen Anker davor.</translation>
+    </message>
+    <message>
+        <source>the file nests collections more than %1 deep.</source>
+        <translation>die Datei verschachtelt Sammlungen mehr als %1 Ebenen tief.</translation>
     </message>
 </context>
 <context>

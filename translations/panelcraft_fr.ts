@@ -1682,6 +1682,17 @@ Il a été retiré des profils récents.</translation>
     </message>
 </context>
 <context>
+    <name>regularfile</name>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a file</source>
+        <translation>«&#xa0;%1&#xa0;» est un dossier, pas un fichier</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file but a device, a pipe or a socket</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un fichier ordinaire mais un périphérique, un tube ou une socket</translation>
+    </message>
+</context>
+<context>
     <name>scheme</name>
     <message>
         <source>Line %1: %2</source>
@@ -1690,14 +1701,6 @@ Il a été retiré des profils récents.</translation>
     <message>
         <source>the scheme ends without %1.</source>
         <translation>le schéma se termine sans %1.</translation>
-    </message>
-    <message>
-        <source>this is neither a base16 or base24 scheme nor a GIMP palette.</source>
-        <translation>ce n’est ni un schéma base16 ou base24 ni une palette GIMP.</translation>
-    </message>
-    <message>
-        <source>the value of %1 is not closed or is followed by more text.</source>
-        <translation>la valeur de %1 n’est pas fermée ou est suivie d’autre texte.</translation>
     </message>
     <message>
         <source>%1 is not a colour of a base16 or base24 scheme.</source>
@@ -1734,6 +1737,41 @@ Il a été retiré des profils récents.</translation>
     <message>
         <source>The file is larger than %1 KB; a colour scheme is a few kilobytes.</source>
         <translation>Le fichier dépasse %1&#xa0;Ko&#x202f;; un schéma de couleurs ne fait que quelques kilo-octets.</translation>
+    </message>
+    <message>
+        <source>The file is not valid %1 text.</source>
+        <translation>Le fichier n’est pas un texte %1 valide.</translation>
+    </message>
+</context>
+<context>
+    <name>schemeyaml</name>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Ligne %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>this is neither a base16 or base24 scheme nor a GIMP palette.</source>
+        <translation>ce n’est ni un schéma base16 ou base24 ni une palette GIMP.</translation>
+    </message>
+    <message>
+        <source>&quot;\%1&quot; is no escape YAML knows.</source>
+        <translation>«&#xa0;\%1&#xa0;» n’est pas une séquence d’échappement connue de YAML.</translation>
+    </message>
+    <message>
+        <source>a bracket or quote opened here is not closed, or more text follows it.</source>
+        <translation>une accolade, un crochet ou un guillemet ouvert ici n’est pas fermé, ou il est suivi d’autre texte.</translation>
+    </message>
+    <message>
+        <source>the value of %1 is not closed or is followed by more text.</source>
+        <translation>la valeur de %1 n’est pas fermée ou est suivie d’autre texte.</translation>
+    </message>
+    <message>
+        <source>the alias *%1 has no anchor before it.</source>
+        <translation>l’alias *%1 n’a aucune ancre avant lui.</translation>
+    </message>
+    <message>
+        <source>the file nests collections more than %1 deep.</source>
+        <translation>le fichier imbrique des collections sur plus de %1 niveaux.</translation>
     </message>
 </context>
 <context>

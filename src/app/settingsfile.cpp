@@ -1,6 +1,7 @@
 #include "settingsfile.h"
 
 #include "style/keyvaluefile.h"
+#include "style/regularfile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -58,6 +59,9 @@ AppSettings load(const QString &path, const QString &programFolder)
 {
     if (!QFileInfo::exists(path))
         return legacy(programFolder);
+    // A pipe would hold the window's start for ever.
+    if (!regularfile::problem(path).isEmpty())
+        return {};
     QSettings file(path, QSettings::IniFormat);
     if (file.status() != QSettings::NoError || (!file.contains(themeKey) && !file.contains(tooltipsKey)))
         return {};
@@ -76,6 +80,9 @@ AppSettings load(const QString &path, const QString &programFolder)
 
 bool save(const QString &path, const AppSettings &settings)
 {
+    // The new file would take the place of a device or a pipe of that name.
+    if (!regularfile::problem(path).isEmpty())
+        return false;
     // The config folder does not exist before the first save.
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;

@@ -159,8 +159,8 @@ QString parseArguments(const QStringList &arguments, const QString &documentsFol
     }
     // The builder's own check, named by the argument it is about.
     const auto problem = checkOptions(options);
-    if (!problem)
-        return {};
+    if (!problem || problem->field == OptionField::SelectedSkin)
+        return problem ? problem->message : QString();
     const QString argument = problem->field == OptionField::LineHeight   ? QStringLiteral("line-height")
                              : problem->field == OptionField::GlobalSize ? QStringLiteral("global-size")
                                                                          : QStringLiteral("output");

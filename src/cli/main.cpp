@@ -9,6 +9,7 @@
 #include "platform/console.h"
 #include "platform/stoprequests.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,6 +18,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -57,23 +59,33 @@ int removeWhenEnded(int argc, char *argv[])
 }
 
 // An interrupted run must not leave its work folders behind (a big skin unpacks to hundreds of
-// megabytes). The build's threads go on until the process ends and may make a folder again
-// meanwhile, so a copy of this program removes them once this one is gone.
-void removeOnStop(const QStringList &folders)
+// megabytes), and ends only once they are gone: a script may look right after it. The build's
+// threads go on until the process ends and may make a folder again meanwhile, so a copy of this
+// program, started first, removes what is left once this one is gone. Before the application
+// object exists, no thread of the run makes anything, and there is no copy to start.
+void removeOnStop(QStringList folders)
 {
-    const QString program = QCoreApplication::applicationFilePath();
+    folders.removeAll(QString()); // a folder that could not be made: QDir("") is the current one
+    const QString program =
+        QCoreApplication::instance() ? QCoreApplication::applicationFilePath() : QString();
     const qint64 self = QCoreApplication::applicationPid();
     platform::whenStopped([folders, program, self] {
-        QProcess helper;
-        helper.setProgram(program);
-        helper.setArguments(QStringList{QLatin1String(removeAfter), QString::number(self)} + folders);
-        helper.setStandardInputFile(QProcess::nullDevice());
-        helper.setStandardOutputFile(QProcess::nullDevice());
-        helper.setStandardErrorFile(QProcess::nullDevice());
-        if (!helper.startDetached()) {
-            for (const QString &folder : folders)
-                QDir(folder).removeRecursively();
+        if (!program.isEmpty()) {
+            QProcess helper;
+            helper.setProgram(program);
+            helper.setArguments(QStringList{QLatin1String(removeAfter), QString::number(self)} + folders);
+            helper.setStandardInputFile(QProcess::nullDevice());
+            helper.setStandardOutputFile(QProcess::nullDevice());
+            helper.setStandardErrorFile(QProcess::nullDevice());
+            helper.startDetached();
         }
+        const auto removed = [&folders] {
+            return std::all_of(folders.cbegin(), folders.cend(),
+                               [](const QString &folder) { return QDir(folder).removeRecursively(); });
+        };
+        // Two seconds: what takes longer is left to the copy.
+        for (const QDeadlineTimer deadline(2000); !removed() && !deadline.hasExpired();)
+            QThread::msleep(1);
     });
 }
 
@@ -91,6 +103,7 @@ int main(int argc, char *argv[])
     // Batch runs (cron, build servers) often have no runtime folder; give Qt a private one
     // rather than a warning on every run.
     QTemporaryDir runtimeFolder;
+    removeOnStop({runtimeFolder.path()});
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtimeFolder.isValid())
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeFolder.path()));
     QGuiApplication app(argc, argv);
@@ -121,6 +134,8 @@ int main(int argc, char *argv[])
     for (const QString &warning : profileWarnings)
         printError(QStringLiteral("warning: ") + warning);
     if (!request.exportScheme.isEmpty()) {
+        // As for an archive: a run that reports being stopped has written nothing.
+        platform::letStopRequestsGo();
         const QString error = exportScheme(request, style);
         if (!error.isEmpty())
             printError(error);

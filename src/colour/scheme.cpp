@@ -1,12 +1,14 @@
 #include "scheme.h"
 
+#include "schemeyaml.h"
 #include "style/atomicwrite.h"
+#include "style/regularfile.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <optional>
+#include <QTextCodec>
 
 namespace scheme {
 namespace {
@@ -34,30 +36,6 @@ QColor hexColour(const QString &value)
     return match.hasMatch() ? QColor(QLatin1Char('#') + match.captured(1)) : QColor();
 }
 
-// A YAML scalar without its quotes or a trailing comment. An unquoted "#1d1f21" is a colour here,
-// though YAML would read it as a comment: schemes are written both ways.
-std::optional<QString> yamlValue(QString value)
-{
-    value = value.trimmed();
-    if (value.startsWith(QLatin1Char('"')) || value.startsWith(QLatin1Char('\''))) {
-        const int end = value.indexOf(value.at(0), 1);
-        if (end < 0)
-            return std::nullopt;
-        const QString rest = value.mid(end + 1).trimmed();
-        if (!rest.isEmpty() && !rest.startsWith(QLatin1Char('#')))
-            return std::nullopt;
-        return value.mid(1, end - 1);
-    }
-    static const QRegularExpression colourFirst(QStringLiteral("^#[0-9a-fA-F]{6}(?=\\s|$)"));
-    const auto colour = colourFirst.match(value);
-    if (colour.hasMatch())
-        return colour.captured(0);
-    if (value.startsWith(QLatin1Char('#')))
-        return QString();
-    const int comment = value.indexOf(QLatin1String(" #"));
-    return (comment < 0 ? value : value.left(comment)).trimmed();
-}
-
 // The roles a set of colours fills: base16 when base00..base0F are all there, base24 when
 // base10..base17 are too. Otherwise the first one missing, named with the last line read.
 QString rolesComplete(const QVector<QColor> &byRole, int lastLine, Scheme &scheme)
@@ -75,59 +53,45 @@ QString rolesComplete(const QVector<QColor> &byRole, int lastLine, Scheme &schem
     return {};
 }
 
-ReadResult parseYaml(const QStringList &lines)
+ReadResult parseYaml(const QString &text)
 {
-    static const QRegularExpression entry(QStringLiteral("^\\s*([A-Za-z0-9_-]+)\\s*:(.*)$"));
     static const QRegularExpression role(QStringLiteral("^base([0-9a-fA-F]{2})$"));
+    const schemeyaml::Document document = schemeyaml::read(text);
     ReadResult result;
+    if (!document.error.isEmpty()) {
+        result.error = document.error;
+        return result;
+    }
     QVector<QColor> byRole(base24Count);
-    for (int i = 0; i < lines.size(); ++i) {
-        const QString &line = lines[i];
-        const int number = i + 1;
-        const QString trimmed = line.trimmed();
-        if (trimmed.isEmpty() || trimmed.startsWith(QLatin1Char('#')) || trimmed == QLatin1String("---"))
-            continue;
-        const auto match = entry.match(line);
-        if (!match.hasMatch()) {
-            result.error =
-                lineError(number, tr("this is neither a base16 or base24 scheme nor a GIMP palette."));
-            return result;
-        }
-        const QString key = match.captured(1);
-        const auto value = yamlValue(match.captured(2));
-        if (!value) {
-            result.error =
-                lineError(number, tr("the value of %1 is not closed or is followed by more text.").arg(key));
-            return result;
-        }
-        const auto roleMatch = role.match(key);
+    for (const schemeyaml::Entry &entry : document.entries) {
+        const auto roleMatch = role.match(entry.key);
         if (roleMatch.hasMatch()) {
             const int index = roleMatch.captured(1).toInt(nullptr, 16);
             if (index >= base24Count) {
-                result.error =
-                    lineError(number, tr("%1 is not a colour of a base16 or base24 scheme.").arg(key));
+                result.error = lineError(
+                    entry.line, tr("%1 is not a colour of a base16 or base24 scheme.").arg(entry.key));
                 return result;
             }
             if (byRole[index].isValid()) {
-                result.error = lineError(number, tr("%1 is given twice.").arg(roleName(index)));
+                result.error = lineError(entry.line, tr("%1 is given twice.").arg(roleName(index)));
                 return result;
             }
-            byRole[index] = hexColour(*value);
+            byRole[index] = hexColour(entry.value);
             if (!byRole[index].isValid()) {
                 result.error = lineError(
-                    number,
-                    tr("\"%1\" is not a colour; a colour is six hex digits such as 1d1f21.").arg(*value));
+                    entry.line, tr("\"%1\" is not a colour; a colour is six hex digits such as 1d1f21.")
+                                    .arg(entry.value));
                 return result;
             }
-        } else if (key == QLatin1String("scheme") || key == QLatin1String("name")) {
-            result.scheme.name = *value;
-        } else if (key == QLatin1String("author")) {
-            result.scheme.author = *value;
+        } else if (entry.key == QLatin1String("scheme") || entry.key == QLatin1String("name")) {
+            result.scheme.name = entry.value;
+        } else if (entry.key == QLatin1String("author")) {
+            result.scheme.author = entry.value;
         }
         // Other keys (slug, variant, system, description, a "palette:" heading) say nothing of
         // the colours.
     }
-    result.error = rolesComplete(byRole, lines.size(), result.scheme);
+    result.error = rolesComplete(byRole, document.lines, result.scheme);
     return result;
 }
 
@@ -189,32 +153,80 @@ ReadResult parsePalette(const QStringList &lines)
     return result;
 }
 
-QString quoted(const QString &text)
+// A surrogate without its other half.
+bool hasHalfCharacter(const QString &text)
 {
-    QString plain = text;
-    plain.replace(QLatin1Char('"'), QLatin1Char('\'')).replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return QLatin1Char('"') + plain + QLatin1Char('"');
+    for (int i = 0; i < text.size(); ++i) {
+        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (text.at(i).isSurrogate())
+            return true;
+    }
+    return false;
+}
+
+// The text as YAML tells its encoding: by a byte order mark, or else by where the NUL bytes of
+// the first character (ASCII in any scheme) fall. UTF-16 and UTF-32 are read only when valid;
+// UTF-8 is taken as it comes, a byte that is not UTF-8 read as U+FFFD.
+QString decode(const QByteArray &content, QString &text)
+{
+    struct Form
+    {
+        QByteArray start; // '?' stands for any byte but NUL
+        int orderMark;    // the bytes of the start that are a byte order mark
+        const char *codec;
+    };
+    static const Form forms[] = {
+        {QByteArray("\0\0\xfe\xff", 4), 4, "UTF-32BE"}, {QByteArray("\0\0\0?", 4), 0, "UTF-32BE"},
+        {QByteArray("\xff\xfe\0\0", 4), 4, "UTF-32LE"}, {QByteArray("?\0\0\0", 4), 0, "UTF-32LE"},
+        {QByteArray("\xfe\xff"), 2, "UTF-16BE"},        {QByteArray("\0?", 2), 0, "UTF-16BE"},
+        {QByteArray("\xff\xfe"), 2, "UTF-16LE"},        {QByteArray("?\0", 2), 0, "UTF-16LE"},
+    };
+    const auto matches = [&content](const QByteArray &start) {
+        if (content.size() < start.size())
+            return false;
+        for (int i = 0; i < start.size(); ++i)
+            if (start[i] == '?' ? content[i] == '\0' : content[i] != start[i])
+                return false;
+        return true;
+    };
+    for (const Form &form : forms) {
+        if (!matches(form.start))
+            continue;
+        QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
+        text = QTextCodec::codecForName(form.codec)
+                   ->toUnicode(content.constData() + form.orderMark, content.size() - form.orderMark, &state);
+        if (state.invalidChars > 0 || state.remainingChars > 0 || hasHalfCharacter(text))
+            return tr("The file is not valid %1 text.").arg(QLatin1String(form.codec));
+        return {};
+    }
+    // Decoded whole: a NUL would end the text early, and a binary file read as empty.
+    text = QString::fromUtf8(content.constData(), content.size());
+    if (text.startsWith(QChar(0xfeff)))
+        text.remove(0, 1);
+    return {};
 }
 
 } // namespace
 
 ReadResult parse(const QByteArray &content)
 {
-    // Decoded whole: a NUL would end the text early, and a binary file read as empty.
-    QString text = QString::fromUtf8(content.constData(), content.size());
-    if (text.startsWith(QChar(0xfeff)))
-        text.remove(0, 1);
+    QString text;
+    if (const QString error = decode(content, text); !error.isEmpty())
+        return {error, {}};
+    // Line ends of every system: CR LF, LF and CR alone.
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     if (text.trimmed().isEmpty())
         return {tr("The file is empty."), {}};
-    QStringList lines = text.split(QLatin1Char('\n'));
-    if (lines.last().isEmpty()) // the end of the last line, not a line of its own
-        lines.removeLast();
-    for (QString &line : lines) {
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
+    ReadResult result;
+    if (text.section(QLatin1Char('\n'), 0, 0).trimmed() == QLatin1String("GIMP Palette")) {
+        QStringList lines = text.split(QLatin1Char('\n'));
+        if (lines.last().isEmpty()) // the end of the last line, not a line of its own
+            lines.removeLast();
+        result = parsePalette(lines);
+    } else {
+        result = parseYaml(text);
     }
-    ReadResult result =
-        lines.first().trimmed() == QLatin1String("GIMP Palette") ? parsePalette(lines) : parseYaml(lines);
     if (!result.error.isEmpty())
         result.scheme = {};
     return result;
@@ -222,6 +234,8 @@ ReadResult parse(const QByteArray &content)
 
 ReadResult read(const QString &path)
 {
+    if (const QString problem = regularfile::problem(path); !problem.isEmpty())
+        return {problem, {}};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {tr("Cannot read \"%1\": %2").arg(path, file.errorString()), {}};
@@ -242,7 +256,8 @@ bool looksLikeScheme(const QString &path)
 
 QByteArray base16Text(const Scheme &scheme)
 {
-    QString text = QStringLiteral("scheme: %1\nauthor: %2\n").arg(quoted(scheme.name), quoted(scheme.author));
+    QString text = QStringLiteral("scheme: %1\nauthor: %2\n")
+                       .arg(schemeyaml::quoted(scheme.name), schemeyaml::quoted(scheme.author));
     for (int i = 0; i < base16Count && i < scheme.colours.size(); ++i)
         text += QStringLiteral("%1: \"%2\"\n").arg(roleName(i), scheme.colours[i].name().mid(1));
     return text.toUtf8();

@@ -34,7 +34,8 @@ struct ReadResult
 };
 
 // The format is told by the content, not the file name: a palette starts with "GIMP Palette",
-// anything else must be base16 or base24 YAML. A palette whose colours are named base00..base0F
+// anything else must be base16 or base24 YAML (schemeyaml.h). Either may be UTF-8, UTF-16 or
+// UTF-32, with any line ends. A palette whose colours are named base00..base0F
 // (as the export names them) keeps those roles.
 ReadResult parse(const QByteArray &content);
 ReadResult read(const QString &path);

@@ -1,11 +1,12 @@
 #include "platform/stoprequests.h"
 
+#include <atomic>
 #include <csignal>
 #include <cstdlib>
+#include <deque>
 #include <mutex>
 
 #ifdef Q_OS_WIN
-#include <atomic>
 #include <windows.h>
 #else
 #include <cerrno>
@@ -22,15 +23,27 @@ namespace {
 // Never destroyed: a stop thread may still wait for it while the process ends.
 std::mutex &ending = *new std::mutex;
 
-[[noreturn]] void stop(int signal, const std::function<void()> &cleanUp)
+// Every clean-up whenStopped() was given, each for as long as the process lives: a stop may be
+// running the one before while it is replaced. A deque keeps its elements in place as it grows.
+std::deque<std::function<void()>> &stopActions = *new std::deque<std::function<void()>>;
+// The one given last.
+std::atomic<const std::function<void()> *> stopAction{nullptr};
+
+[[noreturn]] void stop(int signal)
 {
     ending.lock();
-    if (cleanUp)
-        cleanUp();
+    if (const auto *cleanUp = stopAction.load())
+        (*cleanUp)();
     std::_Exit(128 + signal);
 }
 
 } // namespace
+
+void whenStopped(const std::function<void()> &cleanUp)
+{
+    stopActions.push_back(cleanUp);
+    stopAction = &stopActions.back();
+}
 
 void letStopRequestsGo()
 {
@@ -42,14 +55,10 @@ void letStopRequestsGo()
 
 namespace {
 
-std::atomic<const std::function<void()> *> stopAction{nullptr};
-
 // The system calls this on a thread of its own, where removing folders is safe.
 BOOL WINAPI onConsoleEvent(DWORD event)
 {
-    const int signal = event == CTRL_C_EVENT || event == CTRL_BREAK_EVENT ? SIGINT : SIGTERM;
-    const auto *cleanUp = stopAction.load();
-    stop(signal, cleanUp ? *cleanUp : std::function<void()>());
+    stop(event == CTRL_C_EVENT || event == CTRL_BREAK_EVENT ? SIGINT : SIGTERM);
 }
 
 } // namespace
@@ -62,11 +71,6 @@ void holdStopRequests()
 void ignoreTerminalStops()
 {
     SetConsoleCtrlHandler(nullptr, TRUE);
-}
-
-void whenStopped(const std::function<void()> &cleanUp)
-{
-    stopAction = new std::function<void()>(cleanUp); // lives as long as the process
 }
 
 bool processRunning(qint64 id)
@@ -94,36 +98,40 @@ sigset_t stopSignals()
 
 } // namespace
 
+// Signals held by every thread are taken by one waiting thread, where removing folders is
+// safe, unlike in a signal handler.
 void holdStopRequests()
 {
     const sigset_t set = stopSignals();
     pthread_sigmask(SIG_BLOCK, &set, nullptr);
-}
-
-void ignoreTerminalStops()
-{
-    std::signal(SIGINT, SIG_IGN);
-    std::signal(SIGHUP, SIG_IGN);
-}
-
-// Signals held by every thread are taken by one waiting thread, where removing folders is
-// safe, unlike in a signal handler.
-void whenStopped(const std::function<void()> &cleanUp)
-{
-    const auto waitForStop = [cleanUp] {
-        const sigset_t set = stopSignals();
+    // A request sent before the program could take it ends the run before anything starts.
+    sigset_t pending;
+    sigpending(&pending);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        if (sigismember(&pending, signal)) {
+            int taken = 0;
+            sigwait(&set, &taken);
+            stop(taken);
+        }
+    }
+    const auto waitForStop = [set] {
         int signal = 0;
         sigwait(&set, &signal);
-        stop(signal, cleanUp);
+        stop(signal);
     };
     try {
         std::thread(waitForStop).detach();
     } catch (const std::system_error &) {
         // No thread can be made (a process limit): a stop then ends the run at once, leaving the
         // work folders, rather than being held and never taken.
-        const sigset_t set = stopSignals();
         pthread_sigmask(SIG_UNBLOCK, &set, nullptr);
     }
+}
+
+void ignoreTerminalStops()
+{
+    std::signal(SIGINT, SIG_IGN);
+    std::signal(SIGHUP, SIG_IGN);
 }
 
 bool processRunning(qint64 id)

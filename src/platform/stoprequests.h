@@ -9,12 +9,13 @@
 
 namespace platform {
 
-// Holds stop requests from here on, until whenStopped() takes them. Call it before any thread
-// starts, so that every thread holds them too.
+// From here on a stop request is taken on a thread of its own, which runs the clean-up
+// whenStopped() gave last, if any, and ends the process with status 128 + the signal's number
+// (130 for Ctrl+C); one already waiting ends it here. Call it first, before any other thread
+// starts, so that every thread leaves the requests to that one. Where no thread can be made, a
+// stop ends the process at once, without a clean-up.
 void holdStopRequests();
-// Waits on a thread of its own for a stop request, then runs `cleanUp` there and ends the
-// process with status 128 + the signal's number (130 for Ctrl+C). Where no thread can be made,
-// a stop ends the process at once, without `cleanUp`.
+// The clean-up a stop runs from now on, in place of the one given before.
 void whenStopped(const std::function<void()> &cleanUp);
 // Ctrl+C, and on POSIX the terminal going away, no longer end the process: for a helper that
 // shares the stopped program's terminal and must outlive it.

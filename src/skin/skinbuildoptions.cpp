@@ -1,6 +1,7 @@
 #include "skin/skinbuildoptions.h"
 
 #include "skin/outputname.h"
+#include "style/regularfile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -52,6 +53,9 @@ std::optional<OptionProblem> checkOptions(const SkinBuildOptions &options)
     if (options.selectedSkinFile.isEmpty())
         return OptionProblem{OptionField::SelectedSkin,
                              QCoreApplication::translate("skinbuildoptions", "You have not selected a skin")};
+    // A pipe would hold the unpacking for ever.
+    if (const QString problem = regularfile::problem(options.selectedSkinFile); !problem.isEmpty())
+        return OptionProblem{OptionField::SelectedSkin, problem};
     if (options.lineHeight < 1 || options.lineHeight > 999)
         return OptionProblem{
             OptionField::LineHeight,

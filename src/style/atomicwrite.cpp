@@ -1,10 +1,14 @@
 #include "atomicwrite.h"
 
+#include "regularfile.h"
+
 #include <QCoreApplication>
 #include <QSaveFile>
 
 QString writeFileAtomically(const QString &path, const QByteArray &content)
 {
+    if (const QString problem = regularfile::problem(path); !problem.isEmpty())
+        return problem;
     QSaveFile file(path);
     // Unbuffered, so a short write (disk full, size limit) shows here: a buffered flush can lose
     // the tail of the file and still report success.

@@ -1,6 +1,7 @@
 #pragma once
 
-// Writes a whole file or nothing: a failure at any point leaves the previous file untouched.
+// Writes a whole file or nothing: a failure at any point leaves the previous file untouched, and
+// a name that is not a regular file (regularfile.h) is refused.
 
 #include <QByteArray>
 #include <QString>

@@ -12,7 +12,8 @@ namespace contrast {
 // Below this a text-colour row shows its warning sign.
 constexpr double warnBelow = 3.0;
 
-// 1 (same luminance) to 21 (black on white); both colours taken as opaque.
+// 1 (same luminance) to 21 (black on white); both colours taken as opaque and as written, each
+// channel rounded to 8 bits.
 double ratio(const QColor &a, const QColor &b);
 
 struct Hint

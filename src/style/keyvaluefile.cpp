@@ -1,12 +1,14 @@
 #include "keyvaluefile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
 
 bool readKeyValueFile(const QString &path, QMap<QString, QString> &map)
 {
+    // A pipe would hold the read for ever.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly | QIODevice::Text))
         return false;
     QTextStream in(&file);
     // Whatever the locale: a profile must read the same on every machine. Bytes that are not

@@ -2,6 +2,7 @@
 
 #include "atomicwrite.h"
 #include "keyvaluefile.h"
+#include "regularfile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -42,6 +43,8 @@ bool read(const QString &path, StyleTable &table)
 
 QString readProfile(const QString &path, StyleTable &table, QStringList &warnings)
 {
+    if (const QString problem = regularfile::problem(path); !problem.isEmpty())
+        return problem;
     StyleTable own;
     if (!read(path, own))
         return QCoreApplication::translate("tablefile", "Cannot read the profile \"%1\"")

@@ -25,6 +25,7 @@
 #include <QTimer>
 #include <QTranslator>
 #include <QWheelEvent>
+#include <sys/stat.h>
 
 class StartupTest : public QObject
 {
@@ -169,35 +170,42 @@ private slots:
 
     // Settings go to the user's config folder, whoever runs the program (root can write into any
     // folder, so being able to is no sign of a portable copy); beside the executable only when a
-    // marker there asks for it. Where even that fails, the window still closes.
+    // marker there asks for it. Where even that fails, the window still closes; a pipe in the
+    // settings file's place (or a device, as /dev/null) is neither read nor replaced.
     void settingsStayBesideTheExecutableOnlyWithTheMarker_data()
     {
         QTest::addColumn<bool>("marker");
-        QTest::addColumn<bool>("configIsAFile");
-        QTest::newRow("installed") << false << false;
-        QTest::newRow("portable") << true << false;
-        QTest::newRow("config cannot be written") << false << true;
+        QTest::addColumn<QString>("blocker");
+        QTest::newRow("installed") << false << "";
+        QTest::newRow("portable") << true << "";
+        QTest::newRow("config cannot be written") << false << "config is a file";
+        QTest::newRow("settings file is a pipe") << false << "settings file is a pipe";
     }
 
     void settingsStayBesideTheExecutableOnlyWithTheMarker()
     {
         QFETCH(bool, marker);
-        QFETCH(bool, configIsAFile);
+        QFETCH(QString, blocker);
         WindowFixture f;
         if (marker)
             QVERIFY(fixtures::writeFile(f.appDir.filePath("panelcraft.portable"), ""));
-        const QString config = f.config.filePath(configIsAFile ? "file/panelcraft" : "panelcraft");
-        if (configIsAFile)
+        const QString config =
+            f.config.filePath(blocker.startsWith("config") ? "file/panelcraft" : "panelcraft");
+        if (blocker.startsWith("config"))
             QVERIFY(fixtures::writeFile(f.config.filePath("file"), ""));
+        const QString settings = config + "/settings.ini";
+        if (blocker.endsWith("pipe"))
+            QVERIFY(QDir().mkpath(config) && mkfifo(QFile::encodeName(settings).constData(), 0666) == 0);
         f.window = std::make_unique<MainWindow>(AppPaths{f.documents.path(), f.appDir.path(), config});
         f.trigger("actionBrightTheme");
-        QCOMPARE(f.window->saveSettings(), !configIsAFile);
+        QCOMPARE(f.window->saveSettings(), blocker.isEmpty());
         QVERIFY(f.window->close());
         const QString beside = f.appDir.filePath("settings.ini");
-        QCOMPARE(QSettings(marker ? beside : config + "/settings.ini", QSettings::IniFormat)
-                     .value("themenumber")
-                     .toInt(),
-                 configIsAFile ? 0 : 1);
+        const QString written = marker ? beside : settings;
+        QCOMPARE(QFileInfo(written).isFile()
+                     ? QSettings(written, QSettings::IniFormat).value("themenumber").toInt()
+                     : 0,
+                 blocker.isEmpty() ? 1 : 0);
         const QStringList besideExecutable =
             marker ? QStringList{"panelcraft.portable", "settings.ini"} : QStringList();
         QCOMPARE(fixtures::entriesBelow(f.appDir.path()), besideExecutable);

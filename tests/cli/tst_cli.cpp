@@ -13,15 +13,22 @@
 #include <QtTest>
 #include <algorithm>
 #include <csignal>
+#include <sys/stat.h>
 
 namespace {
 
-// Every entry below a folder: files with their contents, folders (ending in "/") empty.
+// Every entry below a folder: files with their contents, folders (ending in "/") empty, a pipe
+// or device as such.
 QMap<QString, QByteArray> snapshot(const QString &folder)
 {
-    QMap<QString, QByteArray> entries = fixtures::filesBelow(folder);
-    for (const QString &name : fixtures::entriesBelow(folder, QDir::Dirs))
-        entries.insert(name + QLatin1Char('/'), QByteArray());
+    QMap<QString, QByteArray> entries;
+    for (const QString &name : fixtures::entriesBelow(folder, QDir::Files | QDir::Dirs)) {
+        const QFileInfo entry(QDir(folder).filePath(name));
+        if (entry.isDir())
+            entries.insert(name + QLatin1Char('/'), QByteArray());
+        else
+            entries.insert(name, entry.isFile() ? fixtures::readFile(entry.filePath()) : "not a file");
+    }
     return entries;
 }
 
@@ -66,6 +73,24 @@ class TestCli : public QObject
             zipEntries.append({it.key(), it.value()});
         QVERIFY(noise ? fixtures::writeZip(skin(), zipEntries) : QFile::copy(m_sample, skin()));
         QVERIFY(!earlierOutput || fixtures::writeFile(output(), "an earlier build of this skin"));
+    }
+
+    void startPainting(std::unique_ptr<QProcess> &process)
+    {
+        // A noisy RGB picture is decoded and coded again whole: the run paints for the better part
+        // of a second, long enough to be stopped there on a busy machine too (a plain one is
+        // carried over in a few milliseconds).
+        QImage picture(3000, 3000, QImage::Format_RGB888);
+        QRandomGenerator(1).fillRange(reinterpret_cast<quint32 *>(picture.bits()),
+                                      int(picture.sizeInBytes() / 4));
+        QByteArray png;
+        QBuffer buffer(&png);
+        QVERIFY(buffer.open(QIODevice::WriteOnly) && picture.save(&buffer, "PNG", 100));
+        const QString skin = path("big.zip");
+        QVERIFY(fixtures::writeZip(skin, {{"a.xml", "<skin image=\"a.png\">\n</skin>\n"}, {"a.png", png}}));
+        process.reset(start({skin, "-o", path("out.zip")}));
+        while (!process->readAllStandardError().contains("Painting"))
+            QVERIFY(process->waitForReadyRead(20000));
     }
 
 private slots:
@@ -218,6 +243,11 @@ private slots:
         QTest::newRow("scheme and profile") << QStringList{"SAMPLE", "--scheme", "a.yaml", "-p", "white"}
                                             << "--scheme and --profile cannot be combined";
         QTest::newRow("missing scheme") << QStringList{"SAMPLE", "--scheme", "gone.yaml"} << "\"gone.yaml\"";
+        // A pipe, if it were read, would hold the run for ever.
+        QTest::newRow("scheme is a pipe")
+            << QStringList{"SAMPLE", "--scheme", "PIPE"} << "not a regular file";
+        QTest::newRow("profile is a pipe") << QStringList{"SAMPLE", "-p", "PIPE"} << "not a regular file";
+        QTest::newRow("skin is a pipe") << QStringList{"PIPE"} << "not a regular file";
         QTest::newRow("profile with a NUL")
             << QStringList{"SAMPLE", "-p", "nul.pcp"} << "control character in the value of \"skinfontname\"";
     }
@@ -229,6 +259,8 @@ private slots:
         arguments.replaceInStrings("SAMPLE", m_sample);
         QVERIFY(fixtures::writeFile(path("tmp/nul.pcp"), QByteArray("skinfontname=Ari\0al\r\n", 20)));
         arguments.replaceInStrings("nul.pcp", path("tmp/nul.pcp"));
+        QCOMPARE(mkfifo(QFile::encodeName(path("tmp/pipe")).constData(), 0666), 0);
+        arguments.replaceInStrings("PIPE", path("tmp/pipe"));
         const auto run = this->run(arguments);
         const bool asked = arguments.value(0).startsWith("--");
         QCOMPARE(run.code, asked ? 0 : 2);
@@ -236,7 +268,8 @@ private slots:
         QVERIFY(asked ? run.err.isEmpty()
                       : run.err.startsWith("panelcraft-cli: ") && run.err.contains("--help"));
         QCOMPARE(run.out.isEmpty(), !asked);
-        QCOMPARE(fixtures::entriesBelow(m_dir->path(), QDir::Files), QStringList{"tmp/nul.pcp"});
+        QCOMPARE(fixtures::entriesBelow(m_dir->path(), QDir::Files),
+                 (QStringList{"tmp/nul.pcp", "tmp/pipe"}));
     }
 
     // A profile's colours go out as a scheme and come back as the style of a build.
@@ -266,29 +299,43 @@ private slots:
         QCOMPARE(fixtures::entriesBelow(path("tmp")), QStringList());
     }
 
-    // Stopped while it paints, the CLI still removes its work folder.
+    void interruptedRunLeavesNoWorkFolder_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<QString>("output");
+        QTest::newRow("while it paints") << int(SIGINT) << "out.zip";
+        QTest::newRow("before it reads its profile") << int(SIGTERM) << "s.yaml";
+    }
+
+    // Stopped, the CLI ends only once its work folders are gone, even while it paints; and it takes
+    // a stop from its start.
     void interruptedRunLeavesNoWorkFolder()
     {
-        // A noisy RGB picture is decoded and coded again whole: the run paints for the better part
-        // of a second, long enough to be stopped there on a busy machine too (a plain one is
-        // carried over in a few milliseconds).
-        QImage picture(3000, 3000, QImage::Format_RGB888);
-        QRandomGenerator(1).fillRange(reinterpret_cast<quint32 *>(picture.bits()),
-                                      int(picture.sizeInBytes() / 4));
-        QByteArray png;
-        QBuffer buffer(&png);
-        QVERIFY(buffer.open(QIODevice::WriteOnly) && picture.save(&buffer, "PNG", 100));
-        const QString skin = path("big.zip");
-        QVERIFY(fixtures::writeZip(skin, {{"a.xml", "<skin image=\"a.png\">\n</skin>\n"}, {"a.png", png}}));
-        const std::unique_ptr<QProcess> process(start({skin, "-o", path("out.zip")}));
-        while (!process->readAllStandardError().contains("Painting"))
-            QVERIFY(process->waitForReadyRead(20000));
-        ::kill(pid_t(process->processId()), SIGINT);
+        QFETCH(int, signal);
+        QFETCH(QString, output);
+        std::unique_ptr<QProcess> process;
+        if (signal == SIGTERM) {
+            // Sent before it could take it: the CLI starts with the request held and waiting.
+            sigset_t held;
+            sigemptyset(&held);
+            sigaddset(&held, SIGTERM);
+            pthread_sigmask(SIG_BLOCK, &held, nullptr);
+            process.reset(fixtures::startCli(m_dir->path(),
+                                             {"-c", "kill -TERM $$; exec \"$0\" \"$@\"",
+                                              qEnvironmentVariable("PANELCRAFT_CLI"), "-p", "white",
+                                              "--export-scheme", path(output)},
+                                             "/bin/sh"));
+            pthread_sigmask(SIG_UNBLOCK, &held, nullptr);
+        } else {
+            startPainting(process);
+            ::kill(pid_t(process->processId()), SIGINT);
+        }
         QVERIFY(process->waitForFinished(20000));
-        QCOMPARE(process->exitCode(), 128 + SIGINT);
-        QTRY_COMPARE(fixtures::entriesBelow(path("tmp")), QStringList()); // a helper finishes it
-        QVERIFY(!QFileInfo::exists(path("out.zip")));
+        QCOMPARE(process->exitCode(), 128 + signal);
+        QCOMPARE(fixtures::entriesBelow(path("tmp")), QStringList());
+        QVERIFY(!QFileInfo::exists(path(output)));
     }
+
     void fullDisk_data()
     {
         QTest::addColumn<QString>("failing"); // the first write that no longer fits
@@ -341,24 +388,35 @@ private slots:
         QVERIFY(fixtures::readZip(path("out.zip")).contains("sample.png"));
     }
 
-    // Places no write can go, whatever the user's rights (tests may run as root).
+    // Places no write can go, whatever the user's rights (tests may run as root): a pipe stands
+    // for a device too, such as /dev/null, which root could replace.
     void unwritableOutput_data()
     {
-        QTest::addColumn<QString>("blocker"); // a file or folder in the way
-        QTest::addColumn<QString>("target");  // what -o names
-        QTest::newRow("its folder is a file") << QString("out/file") << "out/file/new.zip";
-        QTest::newRow("it is a folder") << QString("out/new.zip/kept") << "out/new.zip";
+        QTest::addColumn<QString>("blocker"); // a file, folder or pipe in the way
+        QTest::addColumn<QString>("target");  // what the option names
+        QTest::addColumn<QString>("option");
+        QTest::newRow("its folder is a file") << QString("out/file") << "out/file/new.zip"
+                                              << "-o";
+        QTest::newRow("it is a folder") << QString("out/new.zip/kept") << "out/new.zip"
+                                        << "-o";
+        QTest::newRow("scheme over a pipe") << QString("out/s.yaml|") << "out/s.yaml"
+                                            << "--export-scheme";
     }
 
     void unwritableOutput()
     {
         QFETCH(QString, blocker);
         QFETCH(QString, target);
+        QFETCH(QString, option);
         prepareFiles();
         QVERIFY(QDir().mkpath(QFileInfo(files(blocker)).path()));
-        QVERIFY(fixtures::writeFile(files(blocker), "in the way"));
+        if (blocker.endsWith('|'))
+            QCOMPARE(mkfifo(QFile::encodeName(files(blocker.chopped(1))).constData(), 0666), 0);
+        else
+            QVERIFY(fixtures::writeFile(files(blocker), "in the way"));
         const auto before = snapshot(files());
-        const auto result = run({skin(), "-q", "-o", files(target)});
+        const auto result = option == "-o" ? run({skin(), "-q", "-o", files(target)})
+                                           : run({"-p", "white", option, files(target)});
         QVERIFY2((result.code == 1 || result.code == 2) && result.err.startsWith("panelcraft-cli: "),
                  qPrintable(result.err));
         QCOMPARE(result.out, QString());
