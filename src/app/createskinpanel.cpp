@@ -9,6 +9,7 @@
 #include "skin/skinbuilder.h"
 #include "skin/skinbuildoptions.h"
 #include "skin/sourceskins.h"
+#include "styledocument.h"
 #include "ui_mainwindow.h"
 
 #include <QDesktopServices>
@@ -45,9 +46,8 @@ template <typename Result, typename Work> Result inOwnFolder(QString Result::*er
 } // namespace
 
 CreateSkinPanel::CreateSkinPanel(Ui::MainWindow &form, QWidget *window, const QString &documentsFolder,
-                                 std::function<EditorChoices()> editorChoices)
-    : QObject(window), ui(form), m_window(window), m_documentsFolder(documentsFolder),
-      m_editorChoices(std::move(editorChoices))
+                                 const StyleDocument &document)
+    : QObject(window), ui(form), m_window(window), m_documentsFolder(documentsFolder), m_document(document)
 {
     m_progress = new QProgressBar(ui.statusLabel->parentWidget());
     m_progress->setObjectName(QStringLiteral("buildProgress"));
@@ -171,9 +171,8 @@ std::optional<SkinBuildOptions> CreateSkinPanel::buildOptions(QString *problem) 
     options.globalFont = ui.globalFontBox->isChecked();
     options.globalFontName = m_globalFont->name();
     options.globalSize = ui.globalSizeField->text();
-    const EditorChoices editor = m_editorChoices();
-    options.changeColours = editor.changeColours;
-    options.lineHeight = editor.lineHeight;
+    options.changeColours = ui.changeColoursBox->isChecked();
+    options.lineHeight = m_document.lineHeight();
     if (const auto refused = checkOptions(options))
         *problem = refused->message;
     return problem->isEmpty() ? std::optional(options) : std::nullopt;
@@ -212,7 +211,7 @@ void CreateSkinPanel::createSkin()
     startJob(tr("Processing. Please wait ..."),
              runInBackground(
                  this,
-                 [options = *options, style = m_editorChoices().style, progress] {
+                 [options = *options, style = m_document.style(), progress] {
                      return inOwnFolder(&BuildResult::message, [&](const QString &folder) {
                          return SkinBuilder::build(options, style, folder, progress);
                      });

@@ -2,15 +2,13 @@
 
 // The "Create Skin" part of the window: the skin to modify and the skins icons and windows come
 // from, the options read into SkinBuildOptions, the build on a worker, its progress and the status
-// line. The style and line height come from the editor as values, never from its widgets.
+// line. The style and line height come from the document, never from the editor's widgets.
 
-#include "style/style.h"
 #include "theme.h"
 
 #include <QHash>
 #include <QMap>
 #include <QObject>
-#include <functional>
 #include <optional>
 
 namespace Ui {
@@ -21,17 +19,10 @@ class QFutureWatcherBase;
 class QProgressBar;
 class QTimer;
 class QWidget;
+class StyleDocument;
 struct BuildResult;
 struct SkinBuildOptions;
 enum class BuildStep;
-
-// What a build takes from the editor.
-struct EditorChoices
-{
-    Style style;
-    int lineHeight = 100;
-    bool changeColours = true;
-};
 
 class CreateSkinPanel : public QObject
 {
@@ -40,7 +31,7 @@ class CreateSkinPanel : public QObject
 public:
     // `form` is the window's form: the panel works on the rows of "Create Skin" in it only.
     CreateSkinPanel(Ui::MainWindow &form, QWidget *window, const QString &documentsFolder,
-                    std::function<EditorChoices()> editorChoices);
+                    const StyleDocument &document);
     ~CreateSkinPanel() override;
 
     QString selectedSkin() const { return m_selectedSkin; }
@@ -90,7 +81,7 @@ private:
     Ui::MainWindow &ui;
     QWidget *m_window;
     QString m_documentsFolder;
-    std::function<EditorChoices()> m_editorChoices;
+    const StyleDocument &m_document;
     int m_theme = 0;
 
     QString m_selectedSkin; // the skin archive "Create Skin" modifies

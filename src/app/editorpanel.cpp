@@ -3,10 +3,10 @@
 #include "editorpanel.h"
 
 #include "dialogs.h"
-#include "editcommand.h"
 #include "rowclipboard.h"
 #include "rowsigns.h"
 #include "skin/skinbuildoptions.h"
+#include "styledocument.h"
 #include "theme.h"
 #include "ui_mainwindow.h"
 
@@ -55,8 +55,8 @@ constexpr int lineHeightMergeKey = 1;
 
 } // namespace
 
-EditorPanel::EditorPanel(Ui::MainWindow &form, QMainWindow *window)
-    : QObject(window), ui(form), m_window(window)
+EditorPanel::EditorPanel(Ui::MainWindow &form, QMainWindow *window, StyleDocument &document)
+    : QObject(window), ui(form), m_window(window), m_document(document)
 {
     m_signs = std::make_unique<RowSigns>([this](int key) { return rowName(key, false); }, ui.settingsPages);
     setUpEditHistory();
@@ -70,18 +70,10 @@ EditorPanel::EditorPanel(Ui::MainWindow &form, QMainWindow *window)
     m_clipboard = new RowClipboard(m_rows, m_editMenu, this);
     connect(m_clipboard, &RowClipboard::textGiven, this, &EditorPanel::setColourFromText);
     setUpFind();
+    connect(&m_document, &StyleDocument::changed, this, &EditorPanel::showChanges);
 }
 
 EditorPanel::~EditorPanel() = default;
-
-void EditorPanel::takeTable(const StyleTable &table)
-{
-    m_table = table;
-    m_style = tablefile::derive(m_table);
-    // Set before the field, so that showing it is no edit of its own.
-    m_lineHeight = tablefile::tableLineHeight(m_table);
-    showLineHeight();
-}
 
 void EditorPanel::greyLabel(QWidget *label, bool greyed)
 {
@@ -123,8 +115,8 @@ void EditorPanel::buildEditorPage(int page)
     m_signs->addForPage(page, m_rows);
     QWidget *pageWidget = ui.settingsPages->widget(page);
     emit pageBuilt(pageWidget);
-    showRowStates(rowStates(m_style, m_table));
-    m_signs->show(m_style);
+    showRowStates(m_document.rowStates());
+    m_signs->show(m_document.style());
     // New children of a page already on screen stay hidden until told (the signs were told).
     if (pageWidget->isVisible())
         for (QWidget *child : pageWidget->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
@@ -134,54 +126,36 @@ void EditorPanel::buildEditorPage(int page)
 
 void EditorPanel::applyEdit(const StyleEdit &edit)
 {
-    const EditorValues before = values();
-    const StyleEdit::Result result = edit.apply(before, m_table);
+    const EditorValues before = m_document.values();
+    const StyleEdit::Result result = edit.apply(before, m_document.table());
     const bool typing = result.changes.lineHeight && result.changes.colours.isEmpty();
-    pushEdit(before, result.values,
-             edit.description([this](int index, bool font) { return rowName(index, font); }),
-             typing ? lineHeightMergeKey : -1);
+    m_document.record(before, result.values,
+                      edit.description([this](int index, bool font) { return rowName(index, font); }),
+                      typing ? lineHeightMergeKey : -1);
 }
 
-void EditorPanel::pushEdit(const EditorValues &before, const EditorValues &after, const QString &text,
-                           int mergeKey)
+void EditorPanel::showChanges(const ValueChanges &changes)
 {
-    if (changesBetween(before, after).isEmpty())
-        return;
-    m_undoStack->push(new EditCommand([this](const EditorValues &values) { showValues(values); }, before,
-                                      after, text, mergeKey));
-}
-
-void EditorPanel::showValues(const EditorValues &shown)
-{
-    const ValueChanges changes = changesBetween(values(), shown);
-    m_style = shown.style;
-    m_lineHeight = shown.lineHeight;
-    showLineHeight();
-
+    if (changes.lineHeight)
+        showLineHeight();
     for (int key : changes.colours)
         showColour(key);
     for (int group : changes.fonts)
         showFont(group);
-    showRowStates(rowStates(m_style, m_table));
-    emit valuesShown(m_style, m_lineHeight, rowStates(m_style, m_table).stripesShown);
-    m_signs->show(m_style);
+    showRowStates(m_document.rowStates());
+    m_signs->show(m_document.style());
 }
 
 void EditorPanel::showLineHeight()
 {
-    if (percentageFromText(ui.lineHeightField->text()) != m_lineHeight)
-        ui.lineHeightField->setText(m_lineHeight > 0 ? QString::number(m_lineHeight) : QString());
+    const int lineHeight = m_document.lineHeight();
+    if (percentageFromText(ui.lineHeightField->text()) != lineHeight)
+        ui.lineHeightField->setText(lineHeight > 0 ? QString::number(lineHeight) : QString());
 }
 
 void EditorPanel::showAllValues()
 {
-    for (int key = 0; key < stylekeys::colourKeyCount; ++key)
-        showColour(key);
-    for (int group = 0; group < stylekeys::fontGroupCount; ++group)
-        showFont(group);
-    showRowStates(rowStates(m_style, m_table));
-    m_signs->show(m_style);
-    emit valuesShown(m_style, m_lineHeight, rowStates(m_style, m_table).stripesShown);
+    showChanges(StyleDocument::everything());
 }
 
 void EditorPanel::showRowStates(const RowStates &states)
@@ -206,8 +180,9 @@ void EditorPanel::showColour(int key)
     const ColourRow &row = m_rows.colours[std::size_t(key)];
     if (!row.swatch)
         return; // shown when its page is built
-    setBaseColour(row.swatch, m_style.colours[std::size_t(key)]);
-    row.value->setText(colourName(colourKeys[key], m_style.colours[std::size_t(key)]));
+    const QColor &colour = m_document.style().colours[std::size_t(key)];
+    setBaseColour(row.swatch, colour);
+    row.value->setText(colourName(colourKeys[key], colour));
 }
 
 void EditorPanel::pickColour(int key)
@@ -215,7 +190,7 @@ void EditorPanel::pickColour(int key)
     // The dialog says which row it edits; on rows that can be transparent, any opacity can be chosen.
     const bool alpha = colourKeys[key].transparent;
     const QColor chosen =
-        Dialogs::getColor(m_style.colours[std::size_t(key)], m_window, rowName(key, false), alpha);
+        Dialogs::getColor(m_document.style().colours[std::size_t(key)], m_window, rowName(key, false), alpha);
     if (chosen.isValid())
         applyEdit(StyleEdit::pickColour(key, chosen));
 }
@@ -225,7 +200,7 @@ void EditorPanel::showFont(int group)
     const FontRow &row = m_rows.fonts[std::size_t(group)];
     if (!row.name)
         return; // shown when its page is built
-    const FontSpec &font = m_style.fonts[std::size_t(group)];
+    const FontSpec &font = m_document.style().fonts[std::size_t(group)];
     row.name->setText(fontNameText(font.family));
     row.size->setText(fontSizeText(font.size));
     row.weight->setText(fontWeightText(font.weight));
@@ -233,7 +208,7 @@ void EditorPanel::showFont(int group)
 
 void EditorPanel::pickFont(int group)
 {
-    const FontSpec &font = m_style.fonts[std::size_t(group)];
+    const FontSpec &font = m_document.style().fonts[std::size_t(group)];
     const QFont initial(font.family, font.size, font.qtWeight(), false);
     bool confirmed = false;
     m_fontDialogResults[std::size_t(group)] = Dialogs::getFont(&confirmed, initial, m_window);

@@ -3,6 +3,7 @@
 // page with the row focused. Edit › Find (Ctrl+F) goes to the field.
 
 #include "editorpanel.h"
+#include "styledocument.h"
 #include "ui_mainwindow.h"
 
 #include <QAction>
@@ -45,7 +46,8 @@ void EditorPanel::setUpFind()
         if (wanted.isEmpty())
             return;
         for (int key = 0; key < stylekeys::colourKeyCount; ++key) {
-            const QString value = colourName(stylekeys::colourKeys[key], m_style.colours[std::size_t(key)]);
+            const QString value =
+                colourName(stylekeys::colourKeys[key], m_document.style().colours[std::size_t(key)]);
             const QString name = rowName(key, false);
             // "info back" finds Info › Background: the page and the caption, read as words. The
             // English caption is found too, so that "Selected" finds "Listen › Auswahl" in German.

@@ -2,6 +2,7 @@
 // modified mark in the title.
 
 #include "editorpanel.h"
+#include "styledocument.h"
 #include "ui_mainwindow.h"
 
 #include <QMainWindow>
@@ -10,11 +11,11 @@
 
 void EditorPanel::setUpEditHistory()
 {
-    m_undoStack = new QUndoStack(this);
-    QAction *undo = m_undoStack->createUndoAction(this, tr("Undo"));
+    QUndoStack *history = m_document.history();
+    QAction *undo = history->createUndoAction(this, tr("Undo"));
     undo->setObjectName(QStringLiteral("actionUndo"));
     undo->setShortcut(QKeySequence::Undo);
-    QAction *redo = m_undoStack->createRedoAction(this, tr("Redo"));
+    QAction *redo = history->createRedoAction(this, tr("Redo"));
     redo->setObjectName(QStringLiteral("actionRedo"));
     // The short names, as the list of shortcuts shows them; the menus show what is undone.
     undo->setIconText(tr("Undo"));
@@ -30,6 +31,6 @@ void EditorPanel::setUpEditHistory()
     m_editMenu->setObjectName(QStringLiteral("menuEdit"));
     m_editMenu->addActions({undo, redo});
     m_window->menuBar()->insertMenu(ui.menuTheme->menuAction(), m_editMenu);
-    connect(m_undoStack, &QUndoStack::cleanChanged, this,
+    connect(history, &QUndoStack::cleanChanged, this,
             [this](bool clean) { m_window->setWindowModified(!clean); });
 }

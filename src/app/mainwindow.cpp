@@ -11,6 +11,7 @@
 #include "schemeactions.h"
 #include "settingsfile.h"
 #include "skinstyles.h"
+#include "styledocument.h"
 #include "textfit.h"
 #include "theme.h"
 #include "ui_mainwindow.h"
@@ -63,13 +64,12 @@ MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
 {
     ui->setupUi(this);
     keepSignsCrisp(this);
-    m_preview = new PreviewPanel(*ui, this); // fitted and styled when first shown
+    m_document = new StyleDocument(this);
+    m_preview = new PreviewPanel(*ui, *m_document, this); // fitted and styled when first shown
     fitFormTexts(this);
     makeFormScrollable(this);
     ui->versionLabel->setText(ui->versionLabel->text().arg(QCoreApplication::applicationVersion()));
-    m_createSkin = new CreateSkinPanel(*ui, this, m_paths.documentsFolder, [this] {
-        return EditorChoices{m_editor->style(), m_editor->lineHeight(), ui->changeColoursBox->isChecked()};
-    });
+    m_createSkin = new CreateSkinPanel(*ui, this, m_paths.documentsFolder, *m_document);
     connect(m_createSkin, &CreateSkinPanel::busyChanged, this, [this](bool busy) {
         for (QWidget *widget :
              {static_cast<QWidget *>(ui->changeColoursBox), static_cast<QWidget *>(ui->lineHeightField),
@@ -79,8 +79,7 @@ MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
     });
     setAcceptDrops(true);
     wireMenusAndSwitches();
-    m_editor = new EditorPanel(*ui, this);
-    connect(m_editor, &EditorPanel::valuesShown, m_preview, &PreviewPanel::show);
+    m_editor = new EditorPanel(*ui, this, *m_document);
     m_tooltips = std::make_unique<WindowTooltips>(
         [this](int index, bool font) { return m_editor->rowName(index, font); });
     connect(m_editor, &EditorPanel::pageBuilt, this, [this](QWidget *page) {
@@ -91,22 +90,10 @@ MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
         m_createSkin->showStatus(text, CreateSkinPanel::StatusLasts::FewSeconds);
     };
     connect(m_editor, &EditorPanel::remark, this, remark);
-    m_profiles = new ProfilesPanel(*ui, this, m_profilesFolder, m_editor->history(),
-                                   [this] { return m_editor->values(); });
-    connect(m_profiles, &ProfilesPanel::tableRead, this, [this](const StyleTable &table) {
-        m_editor->takeTable(table);
-        fullRefresh();
-    });
-    // A table reloaded or a style taken from a skin is one edit of its own, undone as one.
-    const auto recordEdit = [this](const EditorValues &before, const EditorValues &after,
-                                   const QString &text) { m_editor->pushEdit(before, after, text); };
-    connect(m_profiles, &ProfilesPanel::edited, this, recordEdit);
+    m_profiles = new ProfilesPanel(*ui, this, m_profilesFolder, *m_document);
     connect(m_profiles, &ProfilesPanel::remark, this, remark);
-    m_skinStyles = new SkinStyles(
-        *ui, this, *m_createSkin, *m_profiles, [this] { return m_editor->values(); },
-        [this] { return m_editor->table(); });
+    m_skinStyles = new SkinStyles(*ui, this, *m_createSkin, *m_profiles, *m_document);
     connect(m_createSkin, &CreateSkinPanel::skinSelected, m_skinStyles, &SkinStyles::readPalette);
-    connect(m_skinStyles, &SkinStyles::edited, this, recordEdit);
     setUpSchemeActions();
     setUpKeyboard();
 
@@ -119,6 +106,8 @@ MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
     ui->actionBrightTheme->setChecked(m_theme != 0);
 
     m_profiles->loadDefaultTable();
+    // The labels that show a state take the theme's colours for it.
+    applyTheme(m_theme);
     ui->actionShowTooltips->setChecked(m_showTooltips);
     m_tooltips->addWidgetsBelow(this);
     m_tooltips->setShown(m_showTooltips);
@@ -228,17 +217,17 @@ void MainWindow::applyTheme(int number)
 
 const Style &MainWindow::currentStyle() const
 {
-    return m_editor->style();
+    return m_document->style();
 }
 
 const StyleTable &MainWindow::styleTable() const
 {
-    return m_editor->table();
+    return m_document->table();
 }
 
 int MainWindow::lineHeightValue() const
 {
-    return m_editor->lineHeight();
+    return m_document->lineHeight();
 }
 
 QString MainWindow::globalFontName() const
@@ -307,12 +296,8 @@ void MainWindow::setUpSchemeActions()
     SchemeActions::Host host;
     host.window = this;
     host.folder = m_paths.documentsFolder;
+    host.document = m_document;
     host.askToKeepEdits = [this](const QString &question) { return m_profiles->askToKeepEdits(question); };
-    host.style = [this] { return m_editor->style(); };
-    host.applyStyle = [this](const Style &drawn, const QString &text) {
-        const EditorValues before = m_editor->values();
-        m_editor->pushEdit(before, EditorValues{drawn, before.lineHeight}, text);
-    };
     host.offerColours = [this](const QVector<QColor> &colours) { m_skinStyles->offerColours(colours); };
     host.showStatus = [this](const QString &text) {
         m_createSkin->showStatus(text, CreateSkinPanel::StatusLasts::FewSeconds);

@@ -15,6 +15,7 @@ class ProfilesPanel;
 class PreviewPanel;
 class SchemeActions;
 class SkinStyles;
+class StyleDocument;
 class EditorPanel;
 class WindowTooltips;
 
@@ -82,6 +83,7 @@ private:
     SkinStyles *m_skinStyles = nullptr;
     SchemeActions *m_schemes = nullptr;
     EditorPanel *m_editor = nullptr;
+    StyleDocument *m_document = nullptr;
     AppPaths m_paths;
     QString m_profilesFolder;
     bool m_oldScratchRemoved = false;

@@ -1,6 +1,7 @@
 #include "previewpanel.h"
 
 #include "preview/previewsheets.h"
+#include "styledocument.h"
 #include "textfit.h"
 #include "ui_mainwindow.h"
 #include "ui_preview.h"
@@ -43,7 +44,11 @@ QString visionName(Vision vision)
     return {};
 }
 
-PreviewPanel::PreviewPanel(Ui::MainWindow &form, QObject *parent) : QObject(parent), ui(form) {}
+PreviewPanel::PreviewPanel(Ui::MainWindow &form, const StyleDocument &document, QObject *parent)
+    : QObject(parent), ui(form), m_document(document)
+{
+    connect(&m_document, &StyleDocument::changed, this, &PreviewPanel::restyle);
+}
 
 PreviewPanel::~PreviewPanel() = default;
 
@@ -101,24 +106,18 @@ void PreviewPanel::buildPages()
     restyle();
 }
 
-void PreviewPanel::show(const Style &style, int lineHeight, bool stripesShown)
-{
-    m_style = style;
-    m_lineHeight = lineHeight;
-    m_stripesShown = stripesShown;
-    restyle();
-}
-
 void PreviewPanel::restyle()
 {
     if (!m_form)
         return; // styled when first shown
-    m_form->trackList->setAlternatingRowColors(m_stripesShown);
-    m_form->automixList->setAlternatingRowColors(m_stripesShown);
+    // Whether the lists draw alternate lines.
+    const bool stripes = m_document.rowStates().stripesShown;
+    m_form->trackList->setAlternatingRowColors(stripes);
+    m_form->automixList->setAlternatingRowColors(stripes);
     // Every sheet is computed again; apply() only touches the widgets whose sheet changed.
-    const Style seen = colourvision::simulate(m_viewAs, m_style);
+    const Style seen = colourvision::simulate(m_viewAs, m_document.style());
     apply(m_widgets, preview::initguiSheets(seen));
-    apply(m_widgets, preview::listSheets(seen, m_lineHeight, m_stripesShown, m_stripesShown));
+    apply(m_widgets, preview::listSheets(seen, m_document.lineHeight(), stripes, stripes));
     apply(m_widgets, preview::gridSheets(seen));
     apply(m_widgets, preview::pluginSheets(seen));
     m_form->pluginGraphicsBack->setPixmap(QPixmap::fromImage(preview::knobImage(seen)));

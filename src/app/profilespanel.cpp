@@ -3,6 +3,7 @@
 #include "apppaths.h"
 #include "dialogs.h"
 #include "settingsfile.h"
+#include "styledocument.h"
 #include "ui_mainwindow.h"
 
 #include <QFile>
@@ -23,9 +24,8 @@ QString titleSuffixFor(const QString &profile)
 } // namespace
 
 ProfilesPanel::ProfilesPanel(Ui::MainWindow &form, QWidget *window, const QString &profilesFolder,
-                             QUndoStack *edits, std::function<EditorValues()> editorValues)
-    : QObject(window), ui(form), m_window(window), m_profilesFolder(profilesFolder), m_edits(edits),
-      m_editorValues(std::move(editorValues))
+                             StyleDocument &document)
+    : QObject(window), ui(form), m_window(window), m_profilesFolder(profilesFolder), m_document(document)
 {
     m_recentMenu = new QMenu(tr("Open &Recent"), window);
     m_recentMenu->setObjectName(QStringLiteral("menuRecent"));
@@ -54,7 +54,7 @@ bool ProfilesPanel::readTable(const QString &file)
         Dialogs::warning(m_window, programName,
                          tr("Some lines of the profile were not used:\n- ") +
                              warnings.join(QStringLiteral("\n- ")));
-    emit tableRead(table);
+    m_document.takeTable(table);
     return true;
 }
 
@@ -63,7 +63,7 @@ bool ProfilesPanel::loadTable(const QString &file)
     if (!readTable(file))
         return false;
     // Edits made against another table cannot be undone onto this one.
-    m_edits->clear();
+    m_document.history()->clear();
     return true;
 }
 
@@ -71,11 +71,12 @@ void ProfilesPanel::resetAll()
 {
     if (openProfileIsGone())
         return;
-    const EditorValues before = m_editorValues();
+    const EditorValues before = m_document.values();
+    // Reloading the active table is an edit of its own: a Reset by mistake can be undone.
     readTable(!m_profile.isEmpty()               ? m_profile
               : ui.actionWhiteTable->isChecked() ? tablefile::whiteTablePath
                                                  : tablefile::defaultTablePath);
-    emit edited(before, m_editorValues(), tr("Reset all"));
+    m_document.record(before, m_document.values(), tr("Reset all"));
 }
 
 bool ProfilesPanel::openProfileIsGone()
@@ -178,7 +179,7 @@ void ProfilesPanel::openProfile(const QString &path)
 
 bool ProfilesPanel::writeProfileOrWarn(const QString &path)
 {
-    const EditorValues values = m_editorValues();
+    const EditorValues values = m_document.values();
     const QString error = tablefile::writeProfile(path, values.style, values.lineHeight);
     if (error.isEmpty())
         return true;
@@ -196,7 +197,7 @@ void ProfilesPanel::save(bool saveAs)
     if (!saveAs) {
         if (!writeProfileOrWarn(m_profile))
             return;
-        m_edits->setClean();
+        m_document.history()->setClean();
         rememberProfile(m_profile);
         saved(m_profile);
         return;
@@ -292,7 +293,7 @@ void ProfilesPanel::openRecentProfile(const QString &path)
 
 bool ProfilesPanel::askToKeepEdits(const QString &question)
 {
-    if (m_edits->isClean())
+    if (m_document.history()->isClean())
         return true;
     const auto answer = Dialogs::question(m_window, programName,
                                           tr("The Browser Profile has unsaved edits.\n%1").arg(question),
@@ -303,5 +304,5 @@ bool ProfilesPanel::askToKeepEdits(const QString &question)
         return false;
     // A built-in table is never overwritten: its edits go to a new profile.
     save(m_profile.isEmpty());
-    return m_edits->isClean();
+    return m_document.history()->isClean();
 }

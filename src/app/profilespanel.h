@@ -1,33 +1,32 @@
 #pragma once
 
 // The "Browser Profile" menu: the built-in tables, opening, saving and deleting profiles, the
-// recent ones, and the question before unsaved edits would be lost. It hands the table it reads
-// to the editor as a value and takes the editor's values back to save them.
+// recent ones, and the question before unsaved edits would be lost. The table it reads goes into
+// the document; the document's values are what it saves.
 
 #include "style/styleedit.h"
 #include "style/tablefile.h"
 
 #include <QObject>
 #include <QStringList>
-#include <functional>
 #include <optional>
 
 namespace Ui {
 class MainWindow;
 }
 class QMenu;
-class QUndoStack;
 class QWidget;
+class StyleDocument;
 
 class ProfilesPanel : public QObject
 {
     Q_OBJECT
 
 public:
-    // `form` is the window's form: the panel works on the profile menu in it only. `edits` is the
-    // editor's history; its clean state is what "unsaved edits" means.
-    ProfilesPanel(Ui::MainWindow &form, QWidget *window, const QString &profilesFolder, QUndoStack *edits,
-                  std::function<EditorValues()> editorValues);
+    // `form` is the window's form: the panel works on the profile menu in it only. The document's
+    // clean history is what "no unsaved edits" means.
+    ProfilesPanel(Ui::MainWindow &form, QWidget *window, const QString &profilesFolder,
+                  StyleDocument &document);
 
     QStringList recentProfiles() const { return m_recentProfiles; }
     void setRecentProfiles(const QStringList &profiles);
@@ -48,11 +47,6 @@ public:
     static QString beforeReplacing(); // the question for the actions that load other values
 
 signals:
-    // A table was read: the editor shows its values. Before it, `edits` is cleared when the
-    // edits made cannot be undone onto the new table.
-    void tableRead(const StyleTable &table);
-    // Reloading the active table is an edit of its own: a Reset by mistake can be undone.
-    void edited(const EditorValues &before, const EditorValues &after, const QString &text);
     void remark(const QString &text); // said in passing, on the status line
     void settingsChanged();           // the recent profiles or the dialogs' folder
 
@@ -80,8 +74,7 @@ private:
     Ui::MainWindow &ui;
     QWidget *m_window;
     QString m_profilesFolder;
-    QUndoStack *m_edits;
-    std::function<EditorValues()> m_editorValues;
+    StyleDocument &m_document;
     QString m_profile;            // the open profile; empty for a built-in table
     QStringList m_recentProfiles; // newest first
     QString m_dialogFolder;

@@ -3,6 +3,7 @@
 #include "colour/scheme.h"
 #include "colour/stylefromscheme.h"
 #include "dialogs.h"
+#include "styledocument.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -43,7 +44,9 @@ void SchemeActions::openScheme(const QString &path)
     }
     if (!m_host.askToKeepEdits(tr("Save them before a style is drawn from the scheme?")))
         return;
-    m_host.applyStyle(stylefromscheme::generate(read.scheme, m_host.style()), tr("Style from scheme"));
+    StyleDocument &document = *m_host.document;
+    document.edit({stylefromscheme::generate(read.scheme, document.style()), document.lineHeight()},
+                  tr("Style from scheme"));
     // The scheme's own colours stay at hand for single rows.
     m_host.offerColours(read.scheme.colours);
 }
@@ -55,7 +58,8 @@ void SchemeActions::exportScheme()
                                  tr("base16 scheme (*.yaml);;GIMP palette (*.gpl)"), QStringLiteral("yaml"));
     if (path.isEmpty())
         return;
-    const scheme::Scheme out = stylefromscheme::fromStyle(m_host.style(), QFileInfo(path).completeBaseName());
+    const scheme::Scheme out =
+        stylefromscheme::fromStyle(m_host.document->style(), QFileInfo(path).completeBaseName());
     const QString error = scheme::write(path, out);
     if (!error.isEmpty()) {
         Dialogs::warning(m_host.window, QStringLiteral("Panelcraft"),

@@ -14,6 +14,7 @@
 class QAction;
 class QMenu;
 class QWidget;
+class StyleDocument;
 
 class SchemeActions : public QObject
 {
@@ -23,10 +24,9 @@ public:
     struct Host
     {
         QWidget *window;
-        QString folder; // where the file dialogs open
+        QString folder;          // where the file dialogs open
+        StyleDocument *document; // the style drawn from a scheme is one edit of it
         std::function<bool(const QString &question)> askToKeepEdits;
-        std::function<Style()> style;
-        std::function<void(const Style &style, const QString &undoText)> applyStyle; // one undoable edit
         std::function<void(const QVector<QColor> &colours)> offerColours; // as the colour dialog's own
         std::function<void(const QString &text)> showStatus;
     };

@@ -7,6 +7,7 @@
 #include "dialogs.h"
 #include "profilespanel.h"
 #include "skin/layout/browserblockreader.h"
+#include "styledocument.h"
 #include "ui_mainwindow.h"
 
 #include <QAction>
@@ -14,9 +15,8 @@
 #include <QMenu>
 
 SkinStyles::SkinStyles(Ui::MainWindow &form, QWidget *window, CreateSkinPanel &skin, ProfilesPanel &profiles,
-                       std::function<EditorValues()> editorValues, std::function<StyleTable()> table)
-    : QObject(window), m_window(window), m_skin(skin), m_profiles(profiles),
-      m_editorValues(std::move(editorValues)), m_table(std::move(table))
+                       StyleDocument &document)
+    : QObject(window), m_window(window), m_skin(skin), m_profiles(profiles), m_document(document)
 {
     auto *colours = new QAction(tr("Colours from Selected Skin"), window);
     colours->setObjectName(QStringLiteral("actionColoursFromSkin"));
@@ -73,9 +73,9 @@ void SkinStyles::takeColoursFromSkin()
                             // What the block lacks comes from the active table; a block without a line
                             // height has the host's own 100%.
                             const EditorValues after{
-                                browserblock::applyBlock(reading.read, tablefile::derive(m_table())),
+                                browserblock::applyBlock(reading.read, tablefile::derive(m_document.table())),
                                 reading.read.lineHeight > 0 ? reading.read.lineHeight : 100};
-                            emit edited(m_editorValues(), after, tr("Colours from skin"));
+                            m_document.edit(after, tr("Colours from skin"));
                         }));
 }
 
@@ -141,9 +141,8 @@ void SkinStyles::styleFromSkin(bool pickAccent)
         return;
     std::optional<QColor> accent;
     if (pickAccent) {
-        const QColor picked =
-            Dialogs::getColor(m_editorValues().style.colour(QStringLiteral("list_selected")), m_window,
-                              tr("Accent for the Style"));
+        const QColor picked = Dialogs::getColor(m_document.style().colour(QStringLiteral("list_selected")),
+                                                m_window, tr("Accent for the Style"));
         if (!picked.isValid())
             return;
         accent = picked;
@@ -174,8 +173,8 @@ void SkinStyles::styleFromSkin(bool pickAccent)
 
 void SkinStyles::applyStyleFromPalette(const std::optional<QColor> &accent)
 {
-    const EditorValues before = m_editorValues();
+    const EditorValues before = m_document.values();
     const EditorValues after{stylefrompalette::generate(m_paletteSwatches, accent, before.style),
                              before.lineHeight};
-    emit edited(before, after, tr("Style from skin"));
+    m_document.edit(after, tr("Style from skin"));
 }

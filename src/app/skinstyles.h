@@ -2,15 +2,13 @@
 
 // Styles from the selected skin: "Colours from Selected Skin" (its <browser> block read back),
 // its palette offered as the colour dialog's custom colours, and "Style from Selected Skin" (a
-// whole style drawn from that palette). Each result goes to the editor as one edit.
+// whole style drawn from that palette). Each result goes into the document as one edit.
 
 #include "colour/skinpalette.h"
-#include "style/styleedit.h"
 
 #include <QColor>
 #include <QObject>
 #include <QVector>
-#include <functional>
 #include <optional>
 
 namespace Ui {
@@ -19,6 +17,7 @@ class MainWindow;
 class CreateSkinPanel;
 class ProfilesPanel;
 class QWidget;
+class StyleDocument;
 
 class SkinStyles : public QObject
 {
@@ -26,17 +25,14 @@ class SkinStyles : public QObject
 
 public:
     // Adds its actions to the form's profile menu. The skin and the jobs are CreateSkinPanel's,
-    // the unsaved-edits question is ProfilesPanel's; the editor's values and table come as values.
+    // the unsaved-edits question is ProfilesPanel's.
     SkinStyles(Ui::MainWindow &form, QWidget *window, CreateSkinPanel &skin, ProfilesPanel &profiles,
-               std::function<EditorValues()> editorValues, std::function<StyleTable()> table);
+               StyleDocument &document);
     ~SkinStyles() override; // gives the colour dialog the user's own custom colours back
 
     void readPalette(const QString &skinPath); // of the skin just selected, in the background
     // The colour dialog's custom colours: `colours` first, the user's own in the slots they leave.
     void offerColours(const QVector<QColor> &colours);
-
-signals:
-    void edited(const EditorValues &before, const EditorValues &after, const QString &text);
 
 private:
     void takeColoursFromSkin();
@@ -48,8 +44,7 @@ private:
     QWidget *m_window;
     CreateSkinPanel &m_skin;
     ProfilesPanel &m_profiles;
-    std::function<EditorValues()> m_editorValues;
-    std::function<StyleTable()> m_table;
+    StyleDocument &m_document;
     QString m_paletteSkin; // the skin whose palette `m_paletteSwatches` is
     QVector<skinpalette::Swatch> m_paletteSwatches;
     int m_paletteReading = 0;          // counts requests, so that only the last one is shown
