@@ -7,13 +7,14 @@
 #include "rowsigns.h"
 #include "skin/skinbuildoptions.h"
 #include "styledocument.h"
+#include "tabwheel.h"
 #include "theme.h"
-#include "ui_mainwindow.h"
+#include "ui_editorpanel.h"
+#include "unitinfield.h"
 
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMainWindow>
 #include <QPainter>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
@@ -55,22 +56,70 @@ constexpr int lineHeightMergeKey = 1;
 
 } // namespace
 
-EditorPanel::EditorPanel(Ui::MainWindow &form, QMainWindow *window, StyleDocument &document)
-    : QObject(window), ui(form), m_window(window), m_document(document)
+EditorPanel::EditorPanel(StyleDocument &document, QWidget *parent)
+    : QWidget(parent), ui(std::make_unique<Ui::EditorPanel>()), m_document(document)
 {
-    m_signs = std::make_unique<RowSigns>([this](int key) { return rowName(key, false); }, ui.settingsPages);
+    ui->setupUi(this);
+    passTabWheelToForm(ui->settingsPages);
+    m_signs = std::make_unique<RowSigns>([this](int key) { return rowName(key, false); }, ui->settingsPages);
     setUpEditHistory();
+    putUnitInField(ui->lineHeightPercent, ui->lineHeightField);
+    // The "%" sits inside a white entry field, whatever the theme.
+    showTextState(ui->lineHeightPercent, TextState::InField, m_theme);
     // The field takes whole numbers from 1 to 999 from the first keystroke on.
-    ui.lineHeightField->setValidator(new QRegularExpressionValidator(percentagePattern(), this));
-    connect(ui.lineHeightField, &QLineEdit::textChanged, this,
+    ui->lineHeightField->setValidator(new QRegularExpressionValidator(percentagePattern(), this));
+    connect(ui->lineHeightField, &QLineEdit::textChanged, this,
             [this](const QString &text) { applyEdit(StyleEdit::setLineHeight(percentageFromText(text))); });
-    connect(ui.resetLineHeightButton, &QAbstractButton::clicked, this, &EditorPanel::resetLineHeight);
+    connect(ui->resetLineHeightButton, &QAbstractButton::clicked, this, &EditorPanel::resetLineHeight);
     // A page gets its rows when first shown: start-up builds only the page it shows.
-    connect(ui.settingsPages, &QTabWidget::currentChanged, this, &EditorPanel::buildEditorPage);
+    connect(ui->settingsPages, &QTabWidget::currentChanged, this, &EditorPanel::buildEditorPage);
     m_clipboard = new RowClipboard(m_rows, m_editMenu, this);
     connect(m_clipboard, &RowClipboard::textGiven, this, &EditorPanel::setColourFromText);
     setUpFind();
     connect(&m_document, &StyleDocument::changed, this, &EditorPanel::showChanges);
+    connect(ui->changeColoursBox, &QAbstractButton::clicked, this, [this] {
+        showEditing();
+        emit editingToggled(isEditing());
+    });
+    connect(ui->showPreviewBox, &QAbstractButton::clicked, this,
+            [this] { emit previewToggled(previewWanted()); });
+    connect(ui->resetAllButton, &QAbstractButton::clicked, this, &EditorPanel::resetAllRequested);
+    // Editing from the start; the preview (unticked in the form) waits to be asked for.
+    ui->changeColoursBox->setChecked(true);
+    showEditing();
+}
+
+bool EditorPanel::isEditing() const
+{
+    return ui->changeColoursBox->isChecked();
+}
+
+void EditorPanel::showEvent(QShowEvent *event)
+{
+    buildEditorPage(ui->settingsPages->currentIndex());
+    QWidget::showEvent(event);
+}
+
+bool EditorPanel::previewWanted() const
+{
+    return isEditing() && ui->showPreviewBox->isChecked();
+}
+
+void EditorPanel::showEditing()
+{
+    const bool editing = isEditing();
+    for (QWidget *widget :
+         {static_cast<QWidget *>(ui->showPreviewBox), static_cast<QWidget *>(ui->showPreviewLabel),
+          static_cast<QWidget *>(ui->settingsPages), static_cast<QWidget *>(ui->resetAllButton)})
+        widget->setVisible(editing);
+}
+
+void EditorPanel::setBusy(bool busy)
+{
+    for (QWidget *widget :
+         {static_cast<QWidget *>(ui->changeColoursBox), static_cast<QWidget *>(ui->lineHeightField),
+          static_cast<QWidget *>(ui->resetAllButton)})
+        widget->setEnabled(!busy);
 }
 
 EditorPanel::~EditorPanel() = default;
@@ -85,7 +134,7 @@ void EditorPanel::buildEditorPage(int page)
     if (page < 0 || m_builtPages.contains(page))
         return;
     m_builtPages.insert(page);
-    ::buildEditorPage(ui.settingsPages, page, m_rows);
+    ::buildEditorPage(ui->settingsPages, page, m_rows);
     for (int key = 0; key < stylekeys::colourKeyCount; ++key) {
         const ColourRow &row = m_rows.colours[std::size_t(key)];
         if (int(colourKeys[key].page) != page)
@@ -113,7 +162,7 @@ void EditorPanel::buildEditorPage(int page)
     nameRowsForScreenReaders(page);
     putPageInTabOrder(page);
     m_signs->addForPage(page, m_rows);
-    QWidget *pageWidget = ui.settingsPages->widget(page);
+    QWidget *pageWidget = ui->settingsPages->widget(page);
     emit pageBuilt(pageWidget);
     showRowStates(m_document.rowStates());
     m_signs->show(m_document.style());
@@ -149,8 +198,8 @@ void EditorPanel::showChanges(const ValueChanges &changes)
 void EditorPanel::showLineHeight()
 {
     const int lineHeight = m_document.lineHeight();
-    if (percentageFromText(ui.lineHeightField->text()) != lineHeight)
-        ui.lineHeightField->setText(lineHeight > 0 ? QString::number(lineHeight) : QString());
+    if (percentageFromText(ui->lineHeightField->text()) != lineHeight)
+        ui->lineHeightField->setText(lineHeight > 0 ? QString::number(lineHeight) : QString());
 }
 
 void EditorPanel::showAllValues()
@@ -190,7 +239,7 @@ void EditorPanel::pickColour(int key)
     // The dialog says which row it edits; on rows that can be transparent, any opacity can be chosen.
     const bool alpha = colourKeys[key].transparent;
     const QColor chosen =
-        Dialogs::getColor(m_document.style().colours[std::size_t(key)], m_window, rowName(key, false), alpha);
+        Dialogs::getColor(m_document.style().colours[std::size_t(key)], this, rowName(key, false), alpha);
     if (chosen.isValid())
         applyEdit(StyleEdit::pickColour(key, chosen));
 }
@@ -211,7 +260,7 @@ void EditorPanel::pickFont(int group)
     const FontSpec &font = m_document.style().fonts[std::size_t(group)];
     const QFont initial(font.family, font.size, font.qtWeight(), false);
     bool confirmed = false;
-    m_fontDialogResults[std::size_t(group)] = Dialogs::getFont(&confirmed, initial, m_window);
+    m_fontDialogResults[std::size_t(group)] = Dialogs::getFont(&confirmed, initial, this);
     if (!confirmed || Dialogs::unchangedInFontDialog(m_fontDialogResults[std::size_t(group)], initial))
         return;
     // What the system actually supplies, not what was asked for.

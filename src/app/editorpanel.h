@@ -3,7 +3,8 @@
 // The editor: the settings pages and their colour and font rows, the undo history, finding,
 // copying, pasting and typing a colour, the line height, and the signs on the rows. Every edit is
 // a StyleEdit on the undo stack; the rows only show the values and the row states that follow
-// from them. The values are the document's; the panel shows what it says changed.
+// from them. The values are the document's; the panel shows what it says changed. It offers its
+// history and Edit menu to the window, and says when the user switches editing or the preview.
 
 #include "editorrows.h"
 #include "style/style.h"
@@ -11,40 +12,52 @@
 #include "style/tablefile.h"
 
 #include <QFont>
-#include <QObject>
 #include <QSet>
+#include <QWidget>
 #include <array>
 #include <memory>
 
 namespace Ui {
-class MainWindow;
+class EditorPanel;
 }
-class QMainWindow;
+class QAction;
 class QMenu;
-class QUndoStack;
 class RowClipboard;
 class RowSigns;
 class StyleDocument;
 
-class EditorPanel : public QObject
+class EditorPanel : public QWidget
 {
     Q_OBJECT
 
 public:
-    // `form` is the window's form: the panel works on the settings pages and the line height in it.
-    EditorPanel(Ui::MainWindow &form, QMainWindow *window, StyleDocument &document);
+    explicit EditorPanel(StyleDocument &document, QWidget *parent = nullptr);
     ~EditorPanel() override;
 
     void setTheme(int themenumber) { m_theme = themenumber; }
+    // Undo and Redo, for the window's menus; the Edit menu with them, Copy, Paste and Find.
+    QList<QAction *> historyActions() const { return {m_undo, m_redo}; }
+    QMenu *editMenu() const { return m_editMenu; }
+    // "Change Browser Colors and Fonts" and "Show Browser Preview" as ticked.
+    bool isEditing() const;
+    bool previewWanted() const;
+    // While a skin is built or read: what would change the values cannot be used.
+    void setBusy(bool busy);
 
     void showAllValues();
     void buildEditorPage(int page); // the page's rows, wired and showing the current values
     // A row as the form shows it, "Lists › Text": a colour key's, or a font group's with `font`.
     QString rowName(int index, bool font) const;
 
+protected:
+    void showEvent(QShowEvent *event) override; // the page shown gets its rows
+
 signals:
-    void pageBuilt(QWidget *page);    // a page that just got its rows
-    void remark(const QString &text); // said in passing, on the status line
+    void pageBuilt(QWidget *page);     // a page that just got its rows
+    void remark(const QString &text);  // said in passing, on the status line
+    void editingToggled(bool editing); // the pages shown or hidden
+    void previewToggled(bool shown);   // the preview asked for (only while editing)
+    void resetAllRequested();          // "Reset": the active table read again
 
 private:
     void setUpEditHistory();                 // editorpanel_history.cpp
@@ -64,9 +77,9 @@ private:
     void showFont(int group);
     void resetLineHeight(); // "Default" line height
     void greyLabel(QWidget *label, bool greyed);
+    void showEditing();
 
-    Ui::MainWindow &ui;
-    QMainWindow *m_window;
+    std::unique_ptr<Ui::EditorPanel> ui;
     int m_theme = 0;
     EditorRows m_rows{}; // null on pages not shown yet
     QSet<int> m_builtPages;
@@ -75,4 +88,6 @@ private:
     StyleDocument &m_document;
     std::array<QFont, stylekeys::fontGroupCount> m_fontDialogResults; // last font dialog result per group
     QMenu *m_editMenu = nullptr;
+    QAction *m_undo = nullptr;
+    QAction *m_redo = nullptr;
 };

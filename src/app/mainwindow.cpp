@@ -12,10 +12,8 @@
 #include "settingsfile.h"
 #include "skinstyles.h"
 #include "styledocument.h"
-#include "textfit.h"
 #include "theme.h"
 #include "ui_mainwindow.h"
-#include "windowlayout.h"
 #include "windowtooltips.h"
 
 #include <QCloseEvent>
@@ -24,12 +22,21 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <QTimer>
+#include <QUndoStack>
 #include <QUrl>
+#include <QVBoxLayout>
 #include <QWhatsThis>
 
 namespace {
+
+// The window is never narrower than this where the screen has the room: the option rows read best.
+constexpr int minimumWindowWidth = 1024;
 
 // The name the profile dialogs' folder is kept under, beside the skin dialogs' folders.
 const QString profilesDialog = QStringLiteral("profiles");
@@ -63,35 +70,29 @@ MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
       m_profilesFolder(where.profilesFolder())
 {
     ui->setupUi(this);
-    keepSignsCrisp(this);
     m_document = new StyleDocument(this);
-    m_preview = new PreviewPanel(*ui, *m_document, this); // fitted and styled when first shown
-    fitFormTexts(this);
-    makeFormScrollable(this);
-    ui->versionLabel->setText(ui->versionLabel->text().arg(QCoreApplication::applicationVersion()));
-    m_createSkin = new CreateSkinPanel(*ui, this, m_paths.documentsFolder, *m_document);
+    m_createSkin = new CreateSkinPanel(m_paths.documentsFolder, *m_document);
+    m_editor = new EditorPanel(*m_document);
+    m_preview = new PreviewPanel(*m_document); // built and styled when first shown
+    placePanels();
+    keepSignsCrisp(this);
     connect(m_createSkin, &CreateSkinPanel::busyChanged, this, [this](bool busy) {
-        for (QWidget *widget :
-             {static_cast<QWidget *>(ui->changeColoursBox), static_cast<QWidget *>(ui->lineHeightField),
-              static_cast<QWidget *>(ui->resetAllButton)})
-            widget->setEnabled(!busy);
+        m_editor->setBusy(busy);
         ui->menuProfile->setEnabled(!busy);
     });
     setAcceptDrops(true);
     wireMenusAndSwitches();
-    m_editor = new EditorPanel(*ui, this, *m_document);
     m_tooltips = std::make_unique<WindowTooltips>(
         [this](int index, bool font) { return m_editor->rowName(index, font); });
-    connect(m_editor, &EditorPanel::pageBuilt, this, [this](QWidget *page) {
-        m_tooltips->addWidgetsBelow(page);
-        stretchForm(this);
-    });
+    connect(m_editor, &EditorPanel::pageBuilt, this,
+            [this](QWidget *page) { m_tooltips->addWidgetsBelow(page); });
     const auto remark = [this](const QString &text) {
         m_createSkin->showStatus(text, CreateSkinPanel::StatusLasts::FewSeconds);
     };
     connect(m_editor, &EditorPanel::remark, this, remark);
     m_profiles = new ProfilesPanel(*ui, this, m_profilesFolder, *m_document);
     connect(m_profiles, &ProfilesPanel::remark, this, remark);
+    connect(m_editor, &EditorPanel::resetAllRequested, m_profiles, &ProfilesPanel::resetAll);
     m_skinStyles = new SkinStyles(*ui, this, *m_createSkin, *m_profiles, *m_document);
     connect(m_createSkin, &CreateSkinPanel::skinSelected, m_skinStyles, &SkinStyles::readPalette);
     setUpSchemeActions();
@@ -106,23 +107,76 @@ MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
     ui->actionBrightTheme->setChecked(m_theme != 0);
 
     m_profiles->loadDefaultTable();
-    // The labels that show a state take the theme's colours for it.
     applyTheme(m_theme);
     ui->actionShowTooltips->setChecked(m_showTooltips);
     m_tooltips->addWidgetsBelow(this);
     m_tooltips->setShown(m_showTooltips);
-    m_editor->buildEditorPage(ui->settingsPages->currentIndex()); // now that the values it shows are loaded
-
-    // Start in the editing layout: the settings tabs shown, the preview (unchecked in the form) hidden.
-    ui->changeColoursBox->setChecked(true);
-    editingToggled();
-
-    // The "%" sits inside a white entry field, whatever the theme.
-    showTextState(ui->lineHeightPercent, TextState::InField, m_theme);
 
     prepareFolders();
-    if (!m_geometry.isEmpty() && restoreGeometry(m_geometry))
-        keepRestoredPlace(this);
+    m_fitWhenShown = m_geometry.isEmpty() || !restoreGeometry(m_geometry);
+    if (m_fitWhenShown)
+        fitToForm();
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // Shown, the page on screen has its rows and the window its frame: it fits again, once,
+    // unless it shows where the user left it.
+    if (std::exchange(m_fitWhenShown, false))
+        QTimer::singleShot(0, this, &MainWindow::fitToForm);
+}
+
+void MainWindow::placePanels()
+{
+    // The form scrolls: what a small screen cannot show can be scrolled to.
+    auto *scroller = new QScrollArea(this);
+    scroller->setObjectName(QStringLiteral("formScroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    auto *form = new QWidget;
+    form->setObjectName(QStringLiteral("centralWidget"));
+    auto *column = new QVBoxLayout(form);
+    for (QWidget *panel : {static_cast<QWidget *>(m_createSkin), static_cast<QWidget *>(m_editor),
+                           static_cast<QWidget *>(m_preview), m_createSkin->buildBar()})
+        column->addWidget(panel);
+    // The pages and the preview take the height the window gives; the band stays at the bottom.
+    column->setStretch(1, 1);
+    column->setStretch(2, 1);
+    scroller->setWidget(form);
+    form->setAutoFillBackground(false);
+    scroller->viewport()->setAutoFillBackground(false);
+    setCentralWidget(scroller);
+    // Undo and Redo head the profile menu too; Edit stands before Theme.
+    QAction *first = ui->menuProfile->actions().value(0);
+    ui->menuProfile->insertActions(first, m_editor->historyActions());
+    ui->menuProfile->insertSeparator(first);
+    menuBar()->insertMenu(ui->menuTheme->menuAction(), m_editor->editMenu());
+    connect(m_document->history(), &QUndoStack::cleanChanged, this,
+            [this](bool clean) { setWindowModified(!clean); });
+}
+
+void MainWindow::fitToForm()
+{
+    // The form's size follows what it now shows once its layouts are done; the scroll area sizes
+    // it anew even where the window keeps its size (on a small screen it has all of it).
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    auto *scroller = static_cast<QScrollArea *>(centralWidget());
+    QEvent relayout(QEvent::LayoutRequest);
+    QCoreApplication::sendEvent(scroller, &relayout);
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        return;
+    // The available area without the frame: before the window shows, a title bar and borders as
+    // the style draws them are kept free, so that it opens whole.
+    const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, this);
+    const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    const QRect room = screen()->availableGeometry().adjusted(0, title + border, 0, -border);
+    const QSize form = scroller->widget()->sizeHint();
+    const int menuHeight = menuBar()->sizeHint().height();
+    // A width the user gave the window stays; the form decides the height.
+    const QSize wanted(std::max({isVisible() ? width() : 0, form.width(), minimumWindowWidth}),
+                       form.height() + menuHeight);
+    resize(wanted.boundedTo(room.size()));
 }
 
 void MainWindow::wireMenusAndSwitches()
@@ -136,8 +190,8 @@ void MainWindow::wireMenusAndSwitches()
     };
     for (const auto &[action, handler] : actions)
         connect(action, &QAction::triggered, this, handler);
-    connect(ui->changeColoursBox, &QAbstractButton::clicked, this, &MainWindow::editingToggled);
-    connect(ui->showPreviewBox, &QAbstractButton::clicked, this, &MainWindow::previewToggled);
+    connect(m_editor, &EditorPanel::editingToggled, this, &MainWindow::editingToggled);
+    connect(m_editor, &EditorPanel::previewToggled, this, &MainWindow::previewToggled);
 }
 
 MainWindow::~MainWindow() = default;
@@ -347,23 +401,14 @@ void MainWindow::enterWhatsThis()
 
 void MainWindow::editingToggled()
 {
-    const bool editing = ui->changeColoursBox->isChecked();
-    const bool preview = editing && ui->showPreviewBox->isChecked();
-    for (QWidget *widget :
-         {static_cast<QWidget *>(ui->showPreviewBox), static_cast<QWidget *>(ui->showPreviewLabel),
-          static_cast<QWidget *>(ui->settingsPages), static_cast<QWidget *>(ui->resetAllButton)})
-        widget->setVisible(editing);
-    m_preview->setShown(preview);
-    applyWindowLayout(this, preview   ? WindowLayout::Full
-                            : editing ? WindowLayout::Editing
-                                      : WindowLayout::Compact);
+    m_createSkin->setChangeColours(m_editor->isEditing());
+    previewToggled();
 }
 
 void MainWindow::previewToggled()
 {
-    const bool preview = ui->showPreviewBox->isChecked();
-    m_preview->setShown(preview);
-    applyWindowLayout(this, preview ? WindowLayout::Full : WindowLayout::Editing);
+    m_preview->setShown(m_editor->previewWanted());
+    fitToForm();
 }
 
 void MainWindow::fullRefresh()

@@ -47,6 +47,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
@@ -65,6 +66,8 @@ private:
 
     void editingToggled(); // "Yes" for changing the browser colours and fonts
     void previewToggled(); // "Yes" for showing the browser preview
+    void placePanels();    // in a column that scrolls; their menus into the menu bar
+    void fitToForm();      // the height the form asks for, within the screen
 
     void openFile(const QString &path); // one the window opens (`opens`), dropped or named
     void prepareFolders();
@@ -87,7 +90,8 @@ private:
     AppPaths m_paths;
     QString m_profilesFolder;
     bool m_oldScratchRemoved = false;
-    QByteArray m_geometry; // the window's place and size when it was last shown
+    QByteArray m_geometry;      // the window's place and size when it was last shown
+    bool m_fitWhenShown = true; // false where the place and size came from an earlier run
 
     int m_theme = 0;
     bool m_showTooltips = true;

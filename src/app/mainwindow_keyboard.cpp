@@ -1,6 +1,7 @@
 // The keyboard and screen readers: the standard shortcuts, Quit, the Tab order of the form, where
 // the focus starts, the list of shortcuts in Help, and the names a screen reader reads.
 
+#include "createskinpanel.h"
 #include "dialogs.h"
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
@@ -70,17 +71,10 @@ void MainWindow::setUpKeyboard()
     ui->menuProfile->addSeparator();
     ui->menuProfile->addAction(quit);
     connect(quit, &QAction::triggered, this, &QWidget::close);
-    // Tab follows the form from top to bottom; a page's rows join after the tabs when built.
-    const QWidget *order[] = {ui->chooseSkinButton,   ui->defaultIconsButton,   ui->alternativeIconsButton,
-                              ui->whiteIconsButton,   ui->otherSkinIconsButton, ui->chooseIconSkinButton,
-                              ui->floatingBrowserBox, ui->importWindowsBox,     ui->chooseWindowSkinButton,
-                              ui->globalFontBox,      ui->globalFontButton,     ui->globalSizeField,
-                              ui->changeColoursBox,   ui->showPreviewBox,       ui->resetAllButton,
-                              ui->settingsPages,      ui->saveAsField,          ui->createSkinButton};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        setTabOrder(const_cast<QWidget *>(order[i - 1]), const_cast<QWidget *>(order[i]));
-    // A typed key goes somewhere from the start: to the first step, choosing the skin.
-    ui->chooseSkinButton->setFocus();
+    // Tab follows the form from top to bottom: each panel's form is in reading order, and the panels
+    // were placed from top to bottom. A typed key goes somewhere from the start: to the first step,
+    // choosing the skin.
+    m_createSkin->setFocus();
 
     auto *shortcuts = new QAction(tr("&Keyboard Shortcuts"), this);
     shortcuts->setObjectName(QStringLiteral("actionKeyboardShortcuts"));

@@ -2,8 +2,8 @@
 
 #include "preview/previewsheets.h"
 #include "styledocument.h"
+#include "tabwheel.h"
 #include "textfit.h"
-#include "ui_mainwindow.h"
 #include "ui_preview.h"
 
 #include <QComboBox>
@@ -44,9 +44,13 @@ QString visionName(Vision vision)
     return {};
 }
 
-PreviewPanel::PreviewPanel(Ui::MainWindow &form, const StyleDocument &document, QObject *parent)
-    : QObject(parent), ui(form), m_document(document)
+PreviewPanel::PreviewPanel(const StyleDocument &document, QWidget *parent)
+    : QWidget(parent), m_document(document)
 {
+    setObjectName(QStringLiteral("previewPlace"));
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    setVisible(false);
     connect(&m_document, &StyleDocument::changed, this, &PreviewPanel::restyle);
 }
 
@@ -78,19 +82,21 @@ void PreviewPanel::setShown(bool shown)
 {
     if (shown && !m_form)
         buildPages();
-    if (m_pages)
-        m_pages->setVisible(shown);
+    setVisible(shown);
 }
 
 void PreviewPanel::buildPages()
 {
-    m_pages = new QTabWidget(ui.previewPlace->parentWidget());
+    m_pages = new QTabWidget(this);
     m_form = std::make_unique<Ui::Preview>();
     m_form->setupUi(m_pages);
-    m_pages->setGeometry(ui.previewPlace->geometry());
+    // The mock browser is drawn at the size of the skin's own, the size its form gives it.
+    m_pages->setMinimumSize(m_pages->size());
+    layout()->addWidget(m_pages);
+    passTabWheelToForm(m_pages);
     m_pages->setToolTip(tr("The Browser as the new skin shows it, one page for each of its views"));
-    // Below the editor's rows in the form, so after them in the Tab order.
-    QWidget::setTabOrder(ui.saveAsField->previousInFocusChain(), m_pages);
+    // Where the panel stands in the Tab order, not after everything made before it.
+    QWidget::setTabOrder(this, m_pages);
     // The preview is a picture of the host's browser: Tab and screen readers pass its mock lists
     // and buttons by, and reach its pages and "View as".
     for (QWidget *widget : m_pages->findChildren<QWidget *>())
@@ -101,7 +107,6 @@ void PreviewPanel::buildPages()
         if (!widget->objectName().isEmpty())
             m_widgets.insert(widget->objectName(), widget);
     // Laid out in the window's fonts, before the sheets set the preview's own.
-    fitFormTexts(m_pages);
     fitGridTexts(m_form->gridViewPage);
     restyle();
 }

@@ -7,31 +7,27 @@
 #include "colour/colourvision.h"
 
 #include <QHash>
-#include <QObject>
+#include <QWidget>
 #include <memory>
 
 namespace Ui {
-class MainWindow;
 class Preview;
-} // namespace Ui
+}
 class QTabWidget;
-class QWidget;
 class StyleDocument;
 
 // A vision's name, translated.
 QString visionName(colourvision::Vision vision);
 
-class PreviewPanel : public QObject
+class PreviewPanel : public QWidget
 {
     Q_OBJECT
 
 public:
-    // `form` is the window's form: its `previewPlace` says where the pages go.
-    PreviewPanel(Ui::MainWindow &form, const StyleDocument &document, QObject *parent);
+    explicit PreviewPanel(const StyleDocument &document, QWidget *parent = nullptr);
     ~PreviewPanel() override;
 
-    // The first time it is shown its pages are built into the window, fitted to the window's fonts,
-    // then styled.
+    // The first time it is shown its pages are built, fitted to the window's fonts, then styled.
     void setShown(bool shown);
 
 private:
@@ -39,7 +35,6 @@ private:
     void setUpViewAs();
     void restyle();
 
-    Ui::MainWindow &ui;
     std::unique_ptr<Ui::Preview> m_form; // null until first shown
     QTabWidget *m_pages = nullptr;
     QHash<QString, QWidget *> m_widgets; // by object name, for the style sheets

@@ -38,7 +38,6 @@ ProfilesPanel::ProfilesPanel(Ui::MainWindow &form, QWidget *window, const QStrin
     connect(ui.actionSave, &QAction::triggered, this, [this] { save(false); });
     connect(ui.actionSaveAs, &QAction::triggered, this, [this] { save(true); });
     connect(ui.actionDelete, &QAction::triggered, this, &ProfilesPanel::deleteProfile);
-    connect(ui.resetAllButton, &QAbstractButton::clicked, this, &ProfilesPanel::resetAll);
 }
 
 bool ProfilesPanel::readTable(const QString &file)

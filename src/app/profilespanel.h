@@ -45,6 +45,7 @@ public:
     // closing?"). True when the edits are saved or may go; false when the user would rather stay.
     bool askToKeepEdits(const QString &question);
     static QString beforeReplacing(); // the question for the actions that load other values
+    void resetAll();                  // the active table read again, as an edit of its own
 
 signals:
     void remark(const QString &text); // said in passing, on the status line
@@ -53,8 +54,7 @@ signals:
 private:
     bool readTable(const QString &file);
     bool loadTable(const QString &file); // readTable, and the history cleared
-    void resetAll();
-    bool openProfileIsGone(); // says so and loads the default table when the open profile vanished
+    bool openProfileIsGone();            // says so and loads the default table when the open profile vanished
     // Title and menu states naming the active table; an empty optional keeps a check state.
     void showActiveTable(const QString &titleSuffix, std::optional<bool> defaultChecked,
                          std::optional<bool> whiteChecked, bool profileOpen);
