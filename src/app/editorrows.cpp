@@ -28,8 +28,10 @@ constexpr int rowStep = 30;       // the key table's y between two rows
 constexpr int firstRowY = 10;     // the key table's y of a page's first row
 constexpr int secondGroupX = 330; // a font row's x from here on stands in the second column group
 constexpr int swatchWidth = 41;
-constexpr int buttonPadding = 7; // the themes' padding and border on either side of a button's text
+// On either side of a button's text: the themes' padding (6) and border (1), and a pixel of air.
+constexpr int buttonPadding = 8;
 constexpr int cellSpacing = 4;
+constexpr int captionStep = 4;  // pixels tried at a time for a caption's narrowest width
 constexpr int lastGridRow = 99; // takes the page's spare height, so rows stay at the top
 
 int gridRow(int y)
@@ -98,14 +100,28 @@ QLabel *label(QWidget *page, const QString &name, const QString &text = {})
     return widget;
 }
 
+// A long caption takes two lines rather than the width of a page's three column groups.
+QLabel *caption(QWidget *page, const QString &name, const QString &text)
+{
+    QLabel *widget = label(page, name, text);
+    widget->setWordWrap(true);
+    // Never more than two lines: a row is as tall as its buttons.
+    const int twoLines =
+        widget->heightForWidth(widget->sizeHint().width()) + widget->fontMetrics().lineSpacing();
+    int width = widget->sizeHint().width() / 2;
+    while (widget->heightForWidth(width) > twoLines)
+        width += captionStep;
+    widget->setMinimumSize(width, twoLines);
+    return widget;
+}
+
 // A row's button is as wide as its text needs, not the style's usual width for a push button:
 // three column groups of rows share a page.
 QPushButton *button(QWidget *page, const QString &name, const QString &text)
 {
     auto *widget = make<QPushButton>(page, name);
     widget->setText(text);
-    const QString room = QLatin1Char('x') + text + QLatin1Char('x');
-    widget->setMaximumWidth(widget->fontMetrics().horizontalAdvance(room) + 2 * buttonPadding);
+    widget->setMaximumWidth(widget->fontMetrics().horizontalAdvance(text) + 2 * buttonPadding);
     return widget;
 }
 
@@ -156,7 +172,7 @@ ColourRow buildColourRow(QWidget *page, const stylekeys::ColourKey &key)
     const int row = gridRow(key.y);
 
     ColourRow widgets{};
-    widgets.caption = label(page, name(RowPart::Caption), keyText(key.caption));
+    widgets.caption = caption(page, name(RowPart::Caption), keyText(key.caption));
     grid->addWidget(widgets.caption, row, CaptionColumn);
     if (key.transparent) {
         widgets.transparency = button(page, name(RowPart::Transparent), QStringLiteral("x"));
@@ -188,7 +204,7 @@ FontRow buildFontRow(QWidget *page, const stylekeys::FontGroupKey &group)
     const int row = gridRow(group.y);
 
     FontRow widgets{};
-    widgets.caption = label(page, name(FontPart::Caption), keyText(group.caption));
+    widgets.caption = caption(page, name(FontPart::Caption), keyText(group.caption));
     widgets.font = button(page, name(FontPart::Pick), QCoreApplication::translate("MainWindow", "Font"));
     widgets.reset = button(page, name(FontPart::Reset), QCoreApplication::translate("MainWindow", "Reset"));
     widgets.name = label(page, name(FontPart::Name));

@@ -37,6 +37,7 @@ namespace {
 
 // The window is never narrower than this where the screen has the room: the option rows read best.
 constexpr int minimumWindowWidth = 1024;
+constexpr int formMargin = 4;
 
 // The name the profile dialogs' folder is kept under, beside the skin dialogs' folders.
 const QString profilesDialog = QStringLiteral("profiles");
@@ -137,6 +138,8 @@ void MainWindow::placePanels()
     auto *form = new QWidget;
     form->setObjectName(QStringLiteral("centralWidget"));
     auto *column = new QVBoxLayout(form);
+    // Narrow margins: three column groups of rows share the width of a small screen.
+    column->setContentsMargins(formMargin, formMargin, formMargin, formMargin);
     for (QWidget *panel : {static_cast<QWidget *>(m_createSkin), static_cast<QWidget *>(m_editor),
                            static_cast<QWidget *>(m_preview), m_createSkin->buildBar()})
         column->addWidget(panel);
