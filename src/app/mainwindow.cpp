@@ -71,6 +71,10 @@ MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
       m_profilesFolder(where.profilesFolder())
 {
     ui->setupUi(this);
+    const AppSettings settings = settingsfile::load(m_paths.settingsFile(), m_paths.executableFolder);
+    // The theme is worn before the panels are made, so each widget is polished once, in it.
+    m_theme = settings.themenumber;
+    setStyleSheet(themeFor(m_theme).styleSheet);
     m_document = new StyleDocument(this);
     m_createSkin = new CreateSkinPanel(m_paths.documentsFolder, *m_document);
     m_editor = new EditorPanel(*m_document);
@@ -100,7 +104,7 @@ MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
     setUpKeyboard();
 
     setWindowTitle(programName);
-    loadSettings();
+    loadSettings(settings);
     // Written as soon as they change: a program killed later keeps them.
     connect(m_createSkin, &CreateSkinPanel::dialogFoldersChanged, this, &MainWindow::saveSettings);
     connect(m_profiles, &ProfilesPanel::settingsChanged, this, &MainWindow::saveSettings);
@@ -115,17 +119,17 @@ MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
 
     prepareFolders();
     m_fitWhenShown = m_geometry.isEmpty() || !restoreGeometry(m_geometry);
-    if (m_fitWhenShown)
-        fitToForm();
 }
 
 void MainWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    // Shown, the page on screen has its rows and the window its frame: it fits again, once,
-    // unless it shows where the user left it.
-    if (std::exchange(m_fitWhenShown, false))
+    // The page on screen has its rows now: the window takes the size of what it shows before it
+    // is mapped, and again once it knows its frame, unless it shows where the user left it.
+    if (std::exchange(m_fitWhenShown, false)) {
+        fitToForm();
         QTimer::singleShot(0, this, &MainWindow::fitToForm);
+    }
 }
 
 void MainWindow::placePanels()
@@ -137,6 +141,11 @@ void MainWindow::placePanels()
     scroller->setWidgetResizable(true);
     auto *form = new QWidget;
     form->setObjectName(QStringLiteral("centralWidget"));
+    // Given to the scroll area empty: it measures what it gets, and the panels are measured once,
+    // in the theme, when the window first shows. The form keeps the window's background.
+    scroller->setWidget(form);
+    form->setAutoFillBackground(false);
+    scroller->viewport()->setAutoFillBackground(false);
     auto *column = new QVBoxLayout(form);
     // Narrow margins: three column groups of rows share the width of a small screen.
     column->setContentsMargins(formMargin, formMargin, formMargin, formMargin);
@@ -146,9 +155,6 @@ void MainWindow::placePanels()
     // The pages and the preview take the height the window gives; the band stays at the bottom.
     column->setStretch(1, 1);
     column->setStretch(2, 1);
-    scroller->setWidget(form);
-    form->setAutoFillBackground(false);
-    scroller->viewport()->setAutoFillBackground(false);
     setCentralWidget(scroller);
     // Undo and Redo head the profile menu too; Edit stands before Theme.
     QAction *first = ui->menuProfile->actions().value(0);
@@ -247,9 +253,8 @@ bool MainWindow::saveSettings()
         {m_theme, m_showTooltips, folders, m_profiles->recentProfiles(), m_oldScratchRemoved, m_geometry});
 }
 
-void MainWindow::loadSettings()
+void MainWindow::loadSettings(const AppSettings &settings)
 {
-    const AppSettings settings = settingsfile::load(m_paths.settingsFile(), m_paths.executableFolder);
     m_theme = settings.themenumber;
     m_showTooltips = settings.showtooltips;
     QMap<QString, QString> folders = settings.folders;

@@ -16,6 +16,7 @@ class PreviewPanel;
 class SchemeActions;
 class SkinStyles;
 class StyleDocument;
+struct AppSettings;
 class EditorPanel;
 class WindowTooltips;
 
@@ -56,7 +57,7 @@ public:
     void applyTheme(int number); // 0 dark, anything else bright
 
 private:
-    void loadSettings();
+    void loadSettings(const AppSettings &settings);
     void wireMenusAndSwitches();
     void useDarkTheme();   // "Dark"
     void useBrightTheme(); // "Bright"
