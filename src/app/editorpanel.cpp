@@ -14,6 +14,7 @@
 
 #include <QFontInfo>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
@@ -94,10 +95,11 @@ bool EditorPanel::isEditing() const
     return ui->changeColoursBox->isChecked();
 }
 
-void EditorPanel::showEvent(QShowEvent *event)
+void EditorPanel::setVisible(bool visible)
 {
-    buildEditorPage(ui->settingsPages->currentIndex());
-    QWidget::showEvent(event);
+    if (visible)
+        buildEditorPage(ui->settingsPages->currentIndex());
+    QWidget::setVisible(visible);
 }
 
 bool EditorPanel::previewWanted() const
@@ -166,11 +168,16 @@ void EditorPanel::buildEditorPage(int page)
     emit pageBuilt(pageWidget);
     showRowStates(m_document.rowStates());
     m_signs->show(m_document.style());
-    // New children of a page already on screen stay hidden until told (the signs were told).
-    if (pageWidget->isVisible())
+    // New children of a page already on screen stay hidden until told (the signs were told). Each
+    // one shown would lay the page out again: the page is laid out once, when all are.
+    if (pageWidget->isVisible()) {
+        pageWidget->layout()->setEnabled(false);
         for (QWidget *child : pageWidget->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
             if (!child->testAttribute(Qt::WA_WState_ExplicitShowHide))
                 child->show();
+        pageWidget->layout()->setEnabled(true);
+        pageWidget->layout()->activate();
+    }
 }
 
 void EditorPanel::applyEdit(const StyleEdit &edit)

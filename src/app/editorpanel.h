@@ -49,8 +49,9 @@ public:
     // A row as the form shows it, "Lists › Text": a colour key's, or a font group's with `font`.
     QString rowName(int index, bool font) const;
 
-protected:
-    void showEvent(QShowEvent *event) override; // the page shown gets its rows
+public:
+    // The page about to show gets its rows first: shown with the panel, they are laid out with it.
+    void setVisible(bool visible) override;
 
 signals:
     void pageBuilt(QWidget *page);     // a page that just got its rows

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -31,8 +32,9 @@ constexpr int swatchWidth = 41;
 // On either side of a button's text: the themes' padding (6) and border (1), and a pixel of air.
 constexpr int buttonPadding = 8;
 constexpr int cellSpacing = 4;
-constexpr int captionStep = 4;  // pixels tried at a time for a caption's narrowest width
-constexpr int lastGridRow = 99; // takes the page's spare height, so rows stay at the top
+constexpr int captionStep = 4;    // pixels tried at a time for a caption's narrowest width
+constexpr int captionWidth = 100; // a caption wider than this may wrap
+constexpr int lastGridRow = 99;   // takes the page's spare height, so rows stay at the top
 
 int gridRow(int y)
 {
@@ -100,16 +102,22 @@ QLabel *label(QWidget *page, const QString &name, const QString &text = {})
     return widget;
 }
 
-// A long caption takes two lines rather than the width of a page's three column groups.
+// A long caption takes two lines rather than the width of a page's three column groups; a short
+// one keeps its line (and the page the cheaper layout of texts that do not wrap).
 QLabel *caption(QWidget *page, const QString &name, const QString &text)
 {
     QLabel *widget = label(page, name, text);
+    const int oneLine = widget->sizeHint().width();
+    if (oneLine <= captionWidth)
+        return widget;
     widget->setWordWrap(true);
     // Never more than two lines: a row is as tall as its buttons.
-    const int twoLines =
-        widget->heightForWidth(widget->sizeHint().width()) + widget->fontMetrics().lineSpacing();
-    int width = widget->sizeHint().width() / 2;
-    while (widget->heightForWidth(width) > twoLines)
+    const int twoLines = widget->heightForWidth(oneLine) + widget->fontMetrics().lineSpacing();
+    // No narrower than half of it, nor than its longest word.
+    int width = oneLine / 2;
+    for (const QString &word : text.split(QLatin1Char(' ')))
+        width = std::max(width, widget->fontMetrics().horizontalAdvance(word));
+    while (width < oneLine && widget->heightForWidth(width) > twoLines)
         width += captionStep;
     widget->setMinimumSize(width, twoLines);
     return widget;
@@ -152,16 +160,22 @@ QString widestColourName(const QFont &font, bool alpha)
     return QLatin1Char('#') + QString(alpha ? 8 : 6, widest);
 }
 
-// The width a label asks for to show the widest of `texts`, its margins included.
-int widthFor(QLabel *label, const QStringList &texts)
+// The size a label asks for to show the widest of `texts`, its margins included. Labels alike
+// (their font, their texts) ask for the same: measured once, as laying a label out is not cheap.
+QSize sizeFor(QLabel *label, const QStringList &texts)
 {
-    int width = 0;
+    static QHash<QString, QSize> measured;
+    const QString key = label->font().key() + texts.join(QLatin1Char('\n'));
+    if (const auto known = measured.constFind(key); known != measured.cend())
+        return *known;
+    QSize size;
     for (const QString &text : texts) {
         label->setText(text);
-        width = std::max(width, label->sizeHint().width());
+        size = size.expandedTo(label->sizeHint());
     }
     label->clear();
-    return width;
+    measured.insert(key, size);
+    return size;
 }
 
 ColourRow buildColourRow(QWidget *page, const stylekeys::ColourKey &key)
@@ -187,9 +201,9 @@ ColourRow buildColourRow(QWidget *page, const stylekeys::ColourKey &key)
     grid->addWidget(widgets.swatch, row, SwatchColumn);
     widgets.value = label(page, name(RowPart::Value));
     widgets.value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    // Room for the widest value the row can show, so the columns do not move as values change.
-    widgets.value->setMinimumWidth(
-        widthFor(widgets.value, {widestColourName(widgets.value->font(), key.alpha || key.transparent)}));
+    // Room for the widest value the row can show, and no more: a new value lays nothing out again.
+    widgets.value->setFixedSize(
+        sizeFor(widgets.value, {widestColourName(widgets.value->font(), key.alpha || key.transparent)}));
     grid->addWidget(widgets.value, row, ValueColumn);
     widgets.reset = button(page, name(RowPart::Reset), keyText(key.resetText));
     grid->addWidget(widgets.reset, row, ResetColumn);
@@ -211,8 +225,9 @@ FontRow buildFontRow(QWidget *page, const stylekeys::FontGroupKey &group)
     widgets.weight = label(page, name(FontPart::Weight));
     widgets.size = label(page, name(FontPart::Size));
     // The weight label shows "Weight : " and "Bold" or "Normal": room for either.
-    widgets.weight->setMinimumWidth(widthFor(
-        widgets.weight, {fontWeightText(QStringLiteral("Normal")), fontWeightText(QStringLiteral("Bold"))}));
+    widgets.weight->setMinimumWidth(sizeFor(widgets.weight, {fontWeightText(QStringLiteral("Normal")),
+                                                             fontWeightText(QStringLiteral("Bold"))})
+                                        .width());
     const std::pair<QWidget *, FontColumn> cells[] = {
         {widgets.caption, FontCaption}, {widgets.font, FontButton},   {widgets.reset, FontReset},
         {widgets.name, FontName},       {widgets.weight, FontWeight}, {widgets.size, FontSize}};
