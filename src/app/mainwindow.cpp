@@ -8,9 +8,7 @@
 #include "editorpanel.h"
 #include "previewpanel.h"
 #include "profilespanel.h"
-#include "schemeactions.h"
 #include "settingsfile.h"
-#include "skinstyles.h"
 #include "styledocument.h"
 #include "theme.h"
 #include "ui_mainwindow.h"
@@ -22,6 +20,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QFutureWatcherBase>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
@@ -95,12 +94,15 @@ MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
         m_createSkin->showStatus(text, CreateSkinPanel::StatusLasts::FewSeconds);
     };
     connect(m_editor, &EditorPanel::remark, this, remark);
-    m_profiles = new ProfilesPanel(*ui, this, m_profilesFolder, *m_document);
+    m_profiles = new ProfilesPanel(*ui, this, m_profilesFolder, m_paths.documentsFolder, *m_document);
     connect(m_profiles, &ProfilesPanel::remark, this, remark);
     connect(m_editor, &EditorPanel::resetAllRequested, m_profiles, &ProfilesPanel::resetAll);
-    m_skinStyles = new SkinStyles(*ui, this, *m_createSkin, *m_profiles, *m_document);
-    connect(m_createSkin, &CreateSkinPanel::skinSelected, m_skinStyles, &SkinStyles::readPalette);
-    setUpSchemeActions();
+    connect(m_createSkin, &CreateSkinPanel::skinSelected, m_profiles, &ProfilesPanel::setSelectedSkin);
+    connect(m_profiles, &ProfilesPanel::jobStarted, m_createSkin, &CreateSkinPanel::startJob);
+    connect(m_profiles, &ProfilesPanel::jobFinished, m_createSkin, [this] {
+        m_createSkin->finishJob();
+        m_createSkin->showStatus(QString());
+    });
     setUpKeyboard();
 
     setWindowTitle(programName);
@@ -331,7 +333,7 @@ void MainWindow::openFile(const QString &path)
     if (isProfile(path))
         m_profiles->openProfileAsking(path);
     else if (scheme::looksLikeScheme(path))
-        m_schemes->openScheme(path);
+        m_profiles->openScheme(path);
     else
         m_createSkin->selectSkin(path);
 }
@@ -351,20 +353,6 @@ void MainWindow::openFiles(const QStringList &paths)
         else
             openFile(path);
     }
-}
-
-void MainWindow::setUpSchemeActions()
-{
-    SchemeActions::Host host;
-    host.window = this;
-    host.folder = m_paths.documentsFolder;
-    host.document = m_document;
-    host.askToKeepEdits = [this](const QString &question) { return m_profiles->askToKeepEdits(question); };
-    host.offerColours = [this](const QVector<QColor> &colours) { m_skinStyles->offerColours(colours); };
-    host.showStatus = [this](const QString &text) {
-        m_createSkin->showStatus(text, CreateSkinPanel::StatusLasts::FewSeconds);
-    };
-    m_schemes = new SchemeActions(host, ui->menuProfile, ui->actionSave);
 }
 
 void MainWindow::useDarkTheme()

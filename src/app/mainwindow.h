@@ -13,8 +13,6 @@
 class CreateSkinPanel;
 class ProfilesPanel;
 class PreviewPanel;
-class SchemeActions;
-class SkinStyles;
 class StyleDocument;
 struct AppSettings;
 class EditorPanel;
@@ -76,7 +74,6 @@ private:
     void setUpKeyboard(); // mainwindow_keyboard.cpp
     void nameControlsForScreenReaders();
     void showKeyboardShortcuts(); // "Keyboard Shortcuts"
-    void setUpSchemeActions();
 
     std::unique_ptr<Ui::MainWindow> ui;
     std::unique_ptr<WindowTooltips> m_tooltips;
@@ -84,8 +81,6 @@ private:
     CreateSkinPanel *m_createSkin = nullptr;
     ProfilesPanel *m_profiles = nullptr;
     PreviewPanel *m_preview = nullptr;
-    SkinStyles *m_skinStyles = nullptr;
-    SchemeActions *m_schemes = nullptr;
     EditorPanel *m_editor = nullptr;
     StyleDocument *m_document = nullptr;
     AppPaths m_paths;

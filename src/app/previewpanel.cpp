@@ -5,6 +5,7 @@
 #include "tabwheel.h"
 #include "textfit.h"
 #include "ui_preview.h"
+#include "visionname.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -26,23 +27,6 @@ void apply(const QHash<QString, QWidget *> &widgets, const preview::Sheets &shee
     }
 }
 } // namespace
-
-QString visionName(Vision vision)
-{
-    switch (vision) {
-    case Vision::Normal:
-        return QCoreApplication::translate("MainWindow", "Normal vision");
-    case Vision::Protanopia:
-        return QCoreApplication::translate("MainWindow", "Protanopia");
-    case Vision::Deuteranopia:
-        return QCoreApplication::translate("MainWindow", "Deuteranopia");
-    case Vision::Tritanopia:
-        return QCoreApplication::translate("MainWindow", "Tritanopia");
-    case Vision::Achromatopsia:
-        return QCoreApplication::translate("MainWindow", "Achromatopsia");
-    }
-    return {};
-}
 
 PreviewPanel::PreviewPanel(const StyleDocument &document, QWidget *parent)
     : QWidget(parent), m_document(document)

@@ -16,9 +16,6 @@ class Preview;
 class QTabWidget;
 class StyleDocument;
 
-// A vision's name, translated.
-QString visionName(colourvision::Vision vision);
-
 class PreviewPanel : public QWidget
 {
     Q_OBJECT

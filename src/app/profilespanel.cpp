@@ -2,12 +2,15 @@
 
 #include "apppaths.h"
 #include "dialogs.h"
+#include "schemeactions.h"
 #include "settingsfile.h"
+#include "skinstyles.h"
 #include "styledocument.h"
 #include "ui_mainwindow.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QFutureWatcherBase>
 #include <QMenu>
 #include <QUndoStack>
 
@@ -24,7 +27,7 @@ QString titleSuffixFor(const QString &profile)
 } // namespace
 
 ProfilesPanel::ProfilesPanel(Ui::MainWindow &form, QWidget *window, const QString &profilesFolder,
-                             StyleDocument &document)
+                             const QString &documentsFolder, StyleDocument &document)
     : QObject(window), ui(form), m_window(window), m_profilesFolder(profilesFolder), m_document(document)
 {
     m_recentMenu = new QMenu(tr("Open &Recent"), window);
@@ -38,6 +41,22 @@ ProfilesPanel::ProfilesPanel(Ui::MainWindow &form, QWidget *window, const QStrin
     connect(ui.actionSave, &QAction::triggered, this, [this] { save(false); });
     connect(ui.actionSaveAs, &QAction::triggered, this, [this] { save(true); });
     connect(ui.actionDelete, &QAction::triggered, this, &ProfilesPanel::deleteProfile);
+    m_skinStyles = new SkinStyles(ui, window, *this, document);
+    connect(m_skinStyles, &SkinStyles::jobStarted, this, &ProfilesPanel::jobStarted);
+    connect(m_skinStyles, &SkinStyles::jobFinished, this, &ProfilesPanel::jobFinished);
+    m_schemes = new SchemeActions(window, documentsFolder, document, *this, ui.menuProfile, ui.actionSave);
+    connect(m_schemes, &SchemeActions::coloursOffered, m_skinStyles, &SkinStyles::offerColours);
+    connect(m_schemes, &SchemeActions::remark, this, &ProfilesPanel::remark);
+}
+
+void ProfilesPanel::setSelectedSkin(const QString &path)
+{
+    m_skinStyles->readPalette(path);
+}
+
+void ProfilesPanel::openScheme(const QString &path)
+{
+    m_schemes->openScheme(path);
 }
 
 bool ProfilesPanel::readTable(const QString &file)

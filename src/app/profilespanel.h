@@ -14,8 +14,11 @@
 namespace Ui {
 class MainWindow;
 }
+class QFutureWatcherBase;
 class QMenu;
 class QWidget;
+class SchemeActions;
+class SkinStyles;
 class StyleDocument;
 
 class ProfilesPanel : public QObject
@@ -25,8 +28,10 @@ class ProfilesPanel : public QObject
 public:
     // `form` is the window's form: the panel works on the profile menu in it only. The document's
     // clean history is what "no unsaved edits" means.
+    // Its parts add their actions to the menu: styles from the selected skin and colour schemes
+    // (their file dialogs open in `documentsFolder`).
     ProfilesPanel(Ui::MainWindow &form, QWidget *window, const QString &profilesFolder,
-                  StyleDocument &document);
+                  const QString &documentsFolder, StyleDocument &document);
 
     QStringList recentProfiles() const { return m_recentProfiles; }
     void setRecentProfiles(const QStringList &profiles);
@@ -37,6 +42,11 @@ public:
     // Opens a profile named outside the menu (dropped, or on the command line), asking first about
     // unsaved edits as Open does.
     void openProfileAsking(const QString &path);
+
+    // The skin "Create Skin" modifies: the one its styles are drawn from.
+    void setSelectedSkin(const QString &path);
+    // A colour scheme named outside the menu (dropped, or on the command line).
+    void openScheme(const QString &path);
 
     // Reads the built-in default table, as at start.
     void loadDefaultTable();
@@ -50,6 +60,9 @@ public:
 signals:
     void remark(const QString &text); // said in passing, on the status line
     void settingsChanged();           // the recent profiles or the dialogs' folder
+    // Reading a skin's colours runs in the background, as a build does.
+    void jobStarted(const QString &status, QFutureWatcherBase *job);
+    void jobFinished();
 
 private:
     bool readTable(const QString &file);
@@ -79,4 +92,6 @@ private:
     QStringList m_recentProfiles; // newest first
     QString m_dialogFolder;
     QMenu *m_recentMenu;
+    SkinStyles *m_skinStyles;
+    SchemeActions *m_schemes;
 };

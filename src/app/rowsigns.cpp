@@ -2,8 +2,8 @@
 
 #include "colour/colourvision.h"
 #include "crispsigns.h"
-#include "previewpanel.h"
 #include "style/contrast.h"
+#include "visionname.h"
 
 #include <QGridLayout>
 #include <QLabel>

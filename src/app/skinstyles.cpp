@@ -3,7 +3,6 @@
 #include "apppaths.h"
 #include "backgroundjob.h"
 #include "colour/stylefrompalette.h"
-#include "createskinpanel.h"
 #include "dialogs.h"
 #include "profilespanel.h"
 #include "skin/layout/browserblockreader.h"
@@ -12,11 +11,12 @@
 
 #include <QAction>
 #include <QColorDialog>
+#include <QFutureWatcherBase>
 #include <QMenu>
 
-SkinStyles::SkinStyles(Ui::MainWindow &form, QWidget *window, CreateSkinPanel &skin, ProfilesPanel &profiles,
+SkinStyles::SkinStyles(Ui::MainWindow &form, QWidget *window, ProfilesPanel &profiles,
                        StyleDocument &document)
-    : QObject(window), m_window(window), m_skin(skin), m_profiles(profiles), m_document(document)
+    : QObject(window), m_window(window), m_profiles(profiles), m_document(document)
 {
     auto *colours = new QAction(tr("Colours from Selected Skin"), window);
     colours->setObjectName(QStringLiteral("actionColoursFromSkin"));
@@ -43,7 +43,7 @@ SkinStyles::~SkinStyles()
 
 void SkinStyles::takeColoursFromSkin()
 {
-    if (m_skin.selectedSkin().isEmpty()) {
+    if (m_selectedSkin.isEmpty()) {
         Dialogs::warning(m_window, programName, tr("Select a skin with the Browse button first."));
         return;
     }
@@ -55,17 +55,16 @@ void SkinStyles::takeColoursFromSkin()
         QString error;
         browserblock::ReadValues read;
     };
-    m_skin.startJob(tr("Reading the skin's colours ..."),
+    emit jobStarted(tr("Reading the skin's colours ..."),
                     runInBackground(
                         this,
-                        [path = m_skin.selectedSkin()] {
+                        [path = m_selectedSkin] {
                             Reading reading;
                             reading.error = browserblock::readSkinBlock(path, reading.read);
                             return reading;
                         },
                         [this](const Reading &reading) {
-                            m_skin.finishJob();
-                            m_skin.showStatus(QString());
+                            emit jobFinished();
                             if (!reading.error.isEmpty()) {
                                 Dialogs::warning(m_window, programName, reading.error);
                                 return;
@@ -81,6 +80,7 @@ void SkinStyles::takeColoursFromSkin()
 
 void SkinStyles::readPalette(const QString &path)
 {
+    m_selectedSkin = path;
     const int request = ++m_paletteReading;
     m_paletteSwatches.clear();
     m_paletteSkin.clear();
@@ -133,7 +133,7 @@ void SkinStyles::restoreCustomColours()
 
 void SkinStyles::styleFromSkin(bool pickAccent)
 {
-    if (m_skin.selectedSkin().isEmpty()) {
+    if (m_selectedSkin.isEmpty()) {
         Dialogs::warning(m_window, programName, tr("Select a skin with the Browse button first."));
         return;
     }
@@ -147,28 +147,26 @@ void SkinStyles::styleFromSkin(bool pickAccent)
             return;
         accent = picked;
     }
-    if (m_paletteSkin == m_skin.selectedSkin()) {
+    if (m_paletteSkin == m_selectedSkin) {
         applyStyleFromPalette(accent);
         return;
     }
     // The palette is still being read (or could not be): read it now, as a job.
     const int request = ++m_paletteReading;
-    m_skin.startJob(
-        tr("Reading the skin's colours ..."),
-        runInBackground(
-            this, [path = m_skin.selectedSkin()] { return skinpalette::readSkin(path); },
-            [this, accent, request, path = m_skin.selectedSkin()](const skinpalette::Result &result) {
-                m_skin.finishJob();
-                m_skin.showStatus(QString());
-                if (request != m_paletteReading)
-                    return;
-                if (!result.error.isEmpty()) {
-                    Dialogs::warning(m_window, programName, result.error);
-                    return;
-                }
-                offerPalette(path, result);
-                applyStyleFromPalette(accent);
-            }));
+    emit jobStarted(tr("Reading the skin's colours ..."),
+                    runInBackground(
+                        this, [path = m_selectedSkin] { return skinpalette::readSkin(path); },
+                        [this, accent, request, path = m_selectedSkin](const skinpalette::Result &result) {
+                            emit jobFinished();
+                            if (request != m_paletteReading)
+                                return;
+                            if (!result.error.isEmpty()) {
+                                Dialogs::warning(m_window, programName, result.error);
+                                return;
+                            }
+                            offerPalette(path, result);
+                            applyStyleFromPalette(accent);
+                        }));
 }
 
 void SkinStyles::applyStyleFromPalette(const std::optional<QColor> &accent)

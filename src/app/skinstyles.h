@@ -14,8 +14,8 @@
 namespace Ui {
 class MainWindow;
 }
-class CreateSkinPanel;
 class ProfilesPanel;
+class QFutureWatcherBase;
 class QWidget;
 class StyleDocument;
 
@@ -24,15 +24,18 @@ class SkinStyles : public QObject
     Q_OBJECT
 
 public:
-    // Adds its actions to the form's profile menu. The skin and the jobs are CreateSkinPanel's,
-    // the unsaved-edits question is ProfilesPanel's.
-    SkinStyles(Ui::MainWindow &form, QWidget *window, CreateSkinPanel &skin, ProfilesPanel &profiles,
-               StyleDocument &document);
+    // A part of the profile menu: adds its actions to it, and asks its owner the unsaved-edits
+    // question. Its readings of a skin are background jobs the window runs as it runs a build.
+    SkinStyles(Ui::MainWindow &form, QWidget *window, ProfilesPanel &profiles, StyleDocument &document);
     ~SkinStyles() override; // gives the colour dialog the user's own custom colours back
 
     void readPalette(const QString &skinPath); // of the skin just selected, in the background
     // The colour dialog's custom colours: `colours` first, the user's own in the slots they leave.
     void offerColours(const QVector<QColor> &colours);
+
+signals:
+    void jobStarted(const QString &status, QFutureWatcherBase *job);
+    void jobFinished();
 
 private:
     void takeColoursFromSkin();
@@ -42,7 +45,7 @@ private:
     void applyStyleFromPalette(const std::optional<QColor> &accent);
 
     QWidget *m_window;
-    CreateSkinPanel &m_skin;
+    QString m_selectedSkin; // the skin "Create Skin" modifies
     ProfilesPanel &m_profiles;
     StyleDocument &m_document;
     QString m_paletteSkin; // the skin whose palette `m_paletteSwatches` is
