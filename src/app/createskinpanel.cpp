@@ -5,6 +5,7 @@
 #include "backgroundjob.h"
 #include "dialogs.h"
 #include "globalfontrow.h"
+#include "screenreadernames.h"
 #include "skin/outputname.h"
 #include "skin/skinbuilder.h"
 #include "skin/skinbuildoptions.h"
@@ -94,6 +95,19 @@ CreateSkinPanel::CreateSkinPanel(const QString &documentsFolder, const StyleDocu
           static_cast<QWidget *>(ui->windowSkinCaption), static_cast<QWidget *>(ui->windowSkinName)})
         greyLabel(label, true);
     m_globalFont = new GlobalFontRow(*ui, this);
+    nameForScreenReaders(
+        this, {{"chooseSkinButton", QT_TRANSLATE_NOOP("MainWindow", "Browse for the skin to restyle")},
+               {"chooseIconSkinButton",
+                QT_TRANSLATE_NOOP("MainWindow", "Browse for the skin to take the icons from")},
+               {"chooseWindowSkinButton",
+                QT_TRANSLATE_NOOP("MainWindow", "Browse for the skin to take the windows from")},
+               {"defaultIconsButton", QT_TRANSLATE_NOOP("MainWindow", "Default Browser icons")},
+               {"alternativeIconsButton", QT_TRANSLATE_NOOP("MainWindow", "Alternative Browser icons")},
+               {"whiteIconsButton", QT_TRANSLATE_NOOP("MainWindow", "White Browser icons")},
+               {"otherSkinIconsButton", QT_TRANSLATE_NOOP("MainWindow", "Browser icons from another skin")},
+               {"globalFontButton", QT_TRANSLATE_NOOP("MainWindow", "Choose the global skin font")},
+               {"globalSizeField", QT_TRANSLATE_NOOP("MainWindow", "Global font size in percent")}});
+    nameForScreenReaders(m_bar, {});
 }
 
 CreateSkinPanel::~CreateSkinPanel()

@@ -5,6 +5,7 @@
 #include "dialogs.h"
 #include "rowclipboard.h"
 #include "rowsigns.h"
+#include "screenreadernames.h"
 #include "skin/skinbuildoptions.h"
 #include "styledocument.h"
 #include "tabwheel.h"
@@ -78,6 +79,9 @@ EditorPanel::EditorPanel(StyleDocument &document, QWidget *parent)
     connect(m_clipboard, &RowClipboard::textGiven, this, &EditorPanel::setColourFromText);
     setUpFind();
     connect(&m_document, &StyleDocument::changed, this, &EditorPanel::showChanges);
+    nameForScreenReaders(
+        this, {{"lineHeightField", QT_TRANSLATE_NOOP("MainWindow", "Line height in percent")},
+               {"resetLineHeightButton", QT_TRANSLATE_NOOP("MainWindow", "Reset the line height")}});
     connect(ui->changeColoursBox, &QAbstractButton::clicked, this, [this] {
         showEditing();
         emit editingToggled(isEditing());

@@ -71,8 +71,7 @@ private:
     void openFile(const QString &path); // one the window opens (`opens`), dropped or named
     void prepareFolders();
     void fullRefresh();
-    void setUpKeyboard(); // mainwindow_keyboard.cpp
-    void nameControlsForScreenReaders();
+    void setUpKeyboard();         // mainwindow_keyboard.cpp
     void showKeyboardShortcuts(); // "Keyboard Shortcuts"
 
     std::unique_ptr<Ui::MainWindow> ui;
