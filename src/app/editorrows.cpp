@@ -29,9 +29,9 @@ constexpr int rowStep = 30;       // the key table's y between two rows
 constexpr int firstRowY = 10;     // the key table's y of a page's first row
 constexpr int secondGroupX = 330; // a font row's x from here on stands in the second column group
 constexpr int swatchWidth = 41;
-// On either side of a button's text: the themes' padding (6) and border (1), and a pixel of air.
-constexpr int buttonPadding = 8;
-constexpr int cellSpacing = 4;
+// On either side of a button's text: the themes' padding (6) and border (1).
+constexpr int buttonPadding = 7;
+constexpr int cellSpacing = 3;
 constexpr int captionStep = 4;    // pixels tried at a time for a caption's narrowest width
 constexpr int captionWidth = 100; // a caption wider than this may wrap
 constexpr int lastGridRow = 99;   // takes the page's spare height, so rows stay at the top
@@ -225,6 +225,9 @@ FontRow buildFontRow(QWidget *page, const stylekeys::FontGroupKey &group)
     widgets.weight = label(page, name(FontPart::Weight));
     widgets.size = label(page, name(FontPart::Size));
     // The weight label shows "Weight : " and "Bold" or "Normal": room for either.
+    // Room for a family name of ten letters, so the weights and sizes stand in a column.
+    widgets.name->setMinimumWidth(
+        sizeFor(widgets.name, {fontNameText(QStringLiteral("MMMMMMMMMM"))}).width());
     widgets.weight->setMinimumWidth(sizeFor(widgets.weight, {fontWeightText(QStringLiteral("Normal")),
                                                              fontWeightText(QStringLiteral("Bold"))})
                                         .width());
