@@ -4,6 +4,8 @@
 //                                              pass, the window against an empty QMainWindow and
 //                                              one showing a single text, wall time and (steadier
 //                                              on a busy machine) CPU time
+//   panelcraft-bench-window switches           a theme switch and the preview's first showing, each
+//                                              until the window has been painted again
 //   panelcraft-bench-window build <skin.zip>   the longest stretch without event processing
 //                                              while "Create Skin" runs on that skin
 
@@ -12,6 +14,7 @@
 #include "app/startup.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -21,6 +24,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <sys/resource.h>
 #include <vector>
 
@@ -102,6 +106,44 @@ int startup(const QString &program)
     return 0;
 }
 
+// This process's user + system time so far, in milliseconds.
+double ownCpuMilliseconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto ms = [](const timeval &t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; };
+    return ms(usage.ru_utime) + ms(usage.ru_stime);
+}
+
+int switches(int argc, char *argv[])
+{
+    prepareApplicationAttributes();
+    QApplication app(argc, argv);
+    prepareApplication();
+    QTemporaryDir home;
+    MainWindow window(AppPaths{home.path(), home.path(), home.path()});
+    window.show();
+    QCoreApplication::processEvents();
+    const auto timed = [&](const char *what, const std::function<void()> &act) {
+        QElapsedTimer clock;
+        const double cpu = ownCpuMilliseconds();
+        clock.start();
+        act();
+        window.repaint();
+        QCoreApplication::processEvents();
+        std::printf("  %-32s %7.1f ms wall  %7.1f ms CPU\n", what, clock.nsecsElapsed() / 1e6,
+                    ownCpuMilliseconds() - cpu);
+    };
+    std::printf("after start-up (QT_QPA_PLATFORM=%s)\n", qgetenv("QT_QPA_PLATFORM").constData());
+    timed("switch to the bright theme",
+          [&] { window.findChild<QAction *>(QStringLiteral("actionBrightTheme"))->trigger(); });
+    timed("switch back to the dark theme",
+          [&] { window.findChild<QAction *>(QStringLiteral("actionDarkTheme"))->trigger(); });
+    timed("show the preview the first time",
+          [&] { window.findChild<QAbstractButton *>(QStringLiteral("showPreviewBox"))->click(); });
+    return 0;
+}
+
 int build(int argc, char *argv[], const QString &skin)
 {
     prepareApplicationAttributes();
@@ -160,8 +202,10 @@ int main(int argc, char *argv[])
         return showAndQuit(argc, argv, args[1]);
     if (args.size() == 1 && args[0] == QLatin1String("startup"))
         return startup(QString::fromLocal8Bit(argv[0]));
+    if (args.size() == 1 && args[0] == QLatin1String("switches"))
+        return switches(argc, argv);
     if (args.size() == 2 && args[0] == QLatin1String("build"))
         return build(argc, argv, args[1]);
-    std::fprintf(stderr, "usage: %s startup | build <skin.zip>\n", argv[0]);
+    std::fprintf(stderr, "usage: %s startup | switches | build <skin.zip>\n", argv[0]);
     return 2;
 }

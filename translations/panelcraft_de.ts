@@ -51,6 +51,26 @@ Sie können die Adresse selbst in einen Webbrowser kopieren.</translation>
     </message>
 </context>
 <context>
+    <name>BuildBar</name>
+    <message>
+        <source>Save &amp;as</source>
+        <comment>caption of the new skin&apos;s name</comment>
+        <translation>Speichern &amp;als</translation>
+    </message>
+    <message>
+        <source>or leave blank to save with the same name</source>
+        <translation>oder leer lassen für denselben Namen</translation>
+    </message>
+    <message>
+        <source>&amp;Create Skin</source>
+        <translation>Skin &amp;erstellen</translation>
+    </message>
+    <message>
+        <source>Turnwise Panelcraft %1</source>
+        <translation>Turnwise Panelcraft %1</translation>
+    </message>
+</context>
+<context>
     <name>BuildRun</name>
     <message>
         <source>The fonts and text sizes of &quot;%1&quot; were changed by an earlier build; choose the original skin to change them again</source>
@@ -310,6 +330,131 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
         <source>Selected Skin does not contain any floating Windows</source>
         <translation>Der ausgewählte Skin enthält keine schwebenden Fenster</translation>
     </message>
+    <message>
+        <source>Select a Skin</source>
+        <translation>Skin auswählen</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;The selected Turnwise &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Skin name&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; will appear here&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Hier erscheint der Name des ausgewählten Turnwise-&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Skins&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;It&apos;s the first step you need to do to modify a skin. &lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Click this button to get a File Dialog Window and &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;select the Turnwise Skin&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; you wish to modify&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Das ist der erste Schritt, um einen Skin zu ändern. &lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Klicken Sie auf diesen Button, um einen Dateidialog zu öffnen, und &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;wählen Sie den Turnwise-Skin&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; aus, den Sie ändern möchten&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Browse</source>
+        <translation>D&amp;urchsuchen</translation>
+    </message>
+    <message>
+        <source>Browser Icons</source>
+        <translation>Browser-Symbole</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Select this option to have the &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Default Browser Icons &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;in your skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Wählen Sie diese Option für die &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Standard-Browser-Symbole &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;in Ihrem Skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Select this option to use the &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600; font-style:italic;&quot;&gt;Alternative&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; Browser Icons&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; (found in several custom Turnwise Skins) in your modified Skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Wählen Sie diese Option für die &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600; font-style:italic;&quot;&gt;alternativen&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; Browser-Symbole&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; (aus mehreren eigenen Turnwise-Skins) in Ihrem geänderten Skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Alternative</source>
+        <translation>Alternativ</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head&gt;&lt;style&gt;* {background-color:black;}&lt;/style&gt;&lt;/head&gt;&lt;body&gt;&lt;img src=&quot;:/myfiles/icons/ICONS.png&quot; width=&quot;300&quot;/&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head&gt;&lt;style&gt;* {background-color:black;}&lt;/style&gt;&lt;/head&gt;&lt;body&gt;&lt;img src=&quot;:/myfiles/icons/ICONS.png&quot; width=&quot;300&quot;/&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Select this option to use the &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600; font-style:italic;&quot;&gt;White&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; Browser Icons&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; (inverted colors for White Browsers) in your modified Skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Wählen Sie diese Option für die &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600; font-style:italic;&quot;&gt;weißen&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; Browser-Symbole&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; (umgekehrte Farben für weiße Browser) in Ihrem geänderten Skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <comment>icon set drawn for white browsers</comment>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head&gt;&lt;style&gt;* {background-color:white;}&lt;/style&gt;&lt;/head&gt;&lt;body&gt;&lt;img src=&quot;:/myfiles/icons/ICONSWHITE.png&quot; width=&quot;300&quot;/&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head&gt;&lt;style&gt;* {background-color:white;}&lt;/style&gt;&lt;/head&gt;&lt;body&gt;&lt;img src=&quot;:/myfiles/icons/ICONSWHITE.png&quot; width=&quot;300&quot;/&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Select this option to import &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Custom Browser Icons&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; from another skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Wählen Sie diese Option, um &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;eigene Browser-Symbole&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; aus einem anderen Skin zu übernehmen&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>From another Skin</source>
+        <translation>Aus anderem Skin</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Displays the selected skin from which the Custom Browser Icons will be imported from.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Zeigt den ausgewählten Skin, aus dem die eigenen Browser-Symbole übernommen werden.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Opens a File Dialog Window to select a skin from which you want to import Custom Browser Icons&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-style:italic;&quot;&gt;Available only when the &amp;quot;From another Skin&amp;quot; option is selected&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Öffnet einen Dateidialog, um den Skin auszuwählen, aus dem Sie eigene Browser-Symbole übernehmen möchten&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-style:italic;&quot;&gt;Nur verfügbar, wenn die Option „Aus anderem Skin“ ausgewählt ist&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Durchsuchen</translation>
+    </message>
+    <message>
+        <source>Add Browser in a &amp;floating Window</source>
+        <translation>Browser &amp;in schwebendem Fenster hinzufügen</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;When enabled, an additional Browser will be added in a &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;floating Window&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Wenn aktiviert, wird ein zusätzlicher Browser in einem &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;schwebenden Fenster&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; hinzugefügt.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>Add a floating &amp;Window(s) from existing Skin</source>
+        <translation>Schwebende &amp;Fenster aus vorhandenem Skin hinzufügen</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;When enabled, the &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;floating Windows&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; of another Skin will be added to the modified Skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Wenn aktiviert, werden die &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;schwebenden Fenster&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; eines anderen Skins zum geänderten Skin hinzugefügt&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Skin :</source>
+        <translation>Skin:</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Select a skin and &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;add its floating windows &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;to the modified skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Wählen Sie einen Skin und &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;fügen Sie seine schwebenden Fenster &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;zum geänderten Skin hinzu&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Change the &amp;global skin font</source>
+        <translation>&amp;Globale Skin-Schrift ändern</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Enable to alter the size and the fonts of the modified skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Aktivieren, um Größe und Schriften des geänderten Skins zu ändern&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Choose a Font to use for the modified skin.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-style:italic;&quot;&gt;Will affect Browser if the &amp;quot;Change Browser Colors and Fonts&amp;quot; option is disabled&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Wählen Sie eine Schrift für den geänderten Skin.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-style:italic;&quot;&gt;Gilt auch für den Browser, wenn die Option „Browser-Farben und -Schriften ändern“ ausgeschaltet ist&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Schrift</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
 </context>
 <context>
     <name>EditorPanel</name>
@@ -381,120 +526,21 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
         <source>&amp;Find…</source>
         <translation>&amp;Suchen…</translation>
     </message>
-</context>
-<context>
-    <name>MainWindow</name>
     <message>
-        <source>Panelcraft</source>
-        <translation>Panelcraft</translation>
+        <source>Change Browser Co&amp;lors and Fonts</source>
+        <translation>Browser-Farben und -Schriften ä&amp;ndern</translation>
     </message>
     <message>
-        <source>Select a Skin</source>
-        <translation>Skin auswählen</translation>
-    </message>
-    <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;The selected Turnwise &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Skin name&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; will appear here&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Hier erscheint der Name des ausgewählten Turnwise-&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Skins&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;It&apos;s the first step you need to do to modify a skin. &lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Click this button to get a File Dialog Window and &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;select the Turnwise Skin&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; you wish to modify&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Das ist der erste Schritt, um einen Skin zu ändern. &lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Klicken Sie auf diesen Button, um einen Dateidialog zu öffnen, und &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;wählen Sie den Turnwise-Skin&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; aus, den Sie ändern möchten&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <source>Browse</source>
-        <translation>Durchsuchen</translation>
-    </message>
-    <message>
-        <source>Browser Icons</source>
-        <translation>Browser-Symbole</translation>
-    </message>
-    <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Select this option to have the &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Default Browser Icons &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;in your skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Wählen Sie diese Option für die &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Standard-Browser-Symbole &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;in Ihrem Skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <source>Default</source>
-        <translation>Standard</translation>
-    </message>
-    <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Select this option to use the &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600; font-style:italic;&quot;&gt;Alternative&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; Browser Icons&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; (found in several custom Turnwise Skins) in your modified Skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Wählen Sie diese Option für die &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600; font-style:italic;&quot;&gt;alternativen&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; Browser-Symbole&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; (aus mehreren eigenen Turnwise-Skins) in Ihrem geänderten Skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <source>Alternative</source>
-        <translation>Alternativ</translation>
-    </message>
-    <message>
-        <source>&lt;html&gt;&lt;head&gt;&lt;style&gt;* {background-color:black;}&lt;/style&gt;&lt;/head&gt;&lt;body&gt;&lt;img src=&quot;:/myfiles/icons/ICONS.png&quot; width=&quot;300&quot;/&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head&gt;&lt;style&gt;* {background-color:black;}&lt;/style&gt;&lt;/head&gt;&lt;body&gt;&lt;img src=&quot;:/myfiles/icons/ICONS.png&quot; width=&quot;300&quot;/&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Select this option to use the &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600; font-style:italic;&quot;&gt;White&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; Browser Icons&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; (inverted colors for White Browsers) in your modified Skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Wählen Sie diese Option für die &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600; font-style:italic;&quot;&gt;weißen&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; Browser-Symbole&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; (umgekehrte Farben für weiße Browser) in Ihrem geänderten Skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;html&gt;&lt;head&gt;&lt;style&gt;* {background-color:white;}&lt;/style&gt;&lt;/head&gt;&lt;body&gt;&lt;img src=&quot;:/myfiles/icons/ICONSWHITE.png&quot; width=&quot;300&quot;/&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head&gt;&lt;style&gt;* {background-color:white;}&lt;/style&gt;&lt;/head&gt;&lt;body&gt;&lt;img src=&quot;:/myfiles/icons/ICONSWHITE.png&quot; width=&quot;300&quot;/&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Select this option to import &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Custom Browser Icons&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; from another skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Wählen Sie diese Option, um &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;eigene Browser-Symbole&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; aus einem anderen Skin zu übernehmen&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <source>From another Skin</source>
-        <translation>Aus anderem Skin</translation>
-    </message>
-    <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Displays the selected skin from which the Custom Browser Icons will be imported from.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Zeigt den ausgewählten Skin, aus dem die eigenen Browser-Symbole übernommen werden.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Opens a File Dialog Window to select a skin from which you want to import Custom Browser Icons&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-style:italic;&quot;&gt;Available only when the &amp;quot;From another Skin&amp;quot; option is selected&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Öffnet einen Dateidialog, um den Skin auszuwählen, aus dem Sie eigene Browser-Symbole übernehmen möchten&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-style:italic;&quot;&gt;Nur verfügbar, wenn die Option „Aus anderem Skin“ ausgewählt ist&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;When enabled, an additional Browser will be added in a &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;floating Window&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Wenn aktiviert, wird ein zusätzlicher Browser in einem &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;schwebenden Fenster&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; hinzugefügt.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Enable to&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; view &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;the Browser Colors and Fonts and &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;apply&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; the changes to the Browser of the modified skin.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Aktivieren, um die Browser-Farben und -Schriften zu&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; sehen &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;und die Änderungen auf den Browser des geänderten Skins &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;anzuwenden&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Yes</source>
         <translation>Ja</translation>
     </message>
     <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;When enabled, the &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;floating Windows&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; of another Skin will be added to the modified Skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Wenn aktiviert, werden die &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;schwebenden Fenster&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; eines anderen Skins zum geänderten Skin hinzugefügt&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <source>Skin :</source>
-        <translation>Skin:</translation>
-    </message>
-    <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Select a skin and &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;add its floating windows &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;to the modified skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Wählen Sie einen Skin und &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;fügen Sie seine schwebenden Fenster &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;zum geänderten Skin hinzu&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Enable to alter the size and the fonts of the modified skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Aktivieren, um Größe und Schriften des geänderten Skins zu ändern&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Choose a Font to use for the modified skin.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-style:italic;&quot;&gt;Will affect Browser if the &amp;quot;Change Browser Colors and Fonts&amp;quot; option is disabled&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Wählen Sie eine Schrift für den geänderten Skin.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-style:italic;&quot;&gt;Gilt auch für den Browser, wenn die Option „Browser-Farben und -Schriften ändern“ ausgeschaltet ist&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <source>Font</source>
-        <translation>Schrift</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Größe</translation>
-    </message>
-    <message>
-        <source>%</source>
-        <translation>%</translation>
-    </message>
-    <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Enable to&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; view &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;the Browser Colors and Fonts and &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;apply&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; the changes to the Browser of the modified skin.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Aktivieren, um die Browser-Farben und -Schriften zu&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; sehen &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;und die Änderungen auf den Browser des geänderten Skins &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;anzuwenden&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <source>&amp;Show Browser Preview</source>
+        <translation>Browser-&amp;Vorschau zeigen</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Show/Hide the &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Browser Preview&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -505,8 +551,8 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Klicken, um alle Browser-Farben und -Schriften auf die Standardwerte &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;zurückzusetzen&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <source>Reset</source>
-        <translation>Standard</translation>
+        <source>&amp;Reset</source>
+        <translation>&amp;Zurücksetzen</translation>
     </message>
     <message>
         <source>Background</source>
@@ -549,8 +595,20 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
         <translation>Trennlinie</translation>
     </message>
     <message>
+        <source>Font</source>
+        <translation>Schrift</translation>
+    </message>
+    <message>
         <source>Line Height</source>
         <translation>Zeilenhöhe</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Plugin</source>
@@ -560,13 +618,24 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
         <source>Plugin Text</source>
         <translation>Plugin-Text</translation>
     </message>
+</context>
+<context>
+    <name>MainWindow</name>
     <message>
-        <source>or leave blank to save with the same name</source>
-        <translation>oder leer lassen für denselben Namen</translation>
+        <source>Panelcraft</source>
+        <translation>Panelcraft</translation>
     </message>
     <message>
-        <source>Turnwise Panelcraft %1</source>
-        <translation>Turnwise Panelcraft %1</translation>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Schrift</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Save</source>
@@ -677,18 +746,6 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
         <translation>Ansicht als</translation>
     </message>
     <message>
-        <source>&amp;Browse</source>
-        <translation>D&amp;urchsuchen</translation>
-    </message>
-    <message>
-        <source>&amp;Reset</source>
-        <translation>&amp;Zurücksetzen</translation>
-    </message>
-    <message>
-        <source>&amp;Create Skin</source>
-        <translation>Skin &amp;erstellen</translation>
-    </message>
-    <message>
         <source>&amp;Open</source>
         <translation>Ö&amp;ffnen</translation>
     </message>
@@ -707,27 +764,6 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
     <message>
         <source>&amp;Quit</source>
         <translation>&amp;Beenden</translation>
-    </message>
-    <message>
-        <source>Add Browser in a &amp;floating Window</source>
-        <translation>Browser &amp;in schwebendem Fenster hinzufügen</translation>
-    </message>
-    <message>
-        <source>Add a floating &amp;Window(s) from existing Skin</source>
-        <translation>Schwebende &amp;Fenster aus vorhandenem Skin hinzufügen</translation>
-    </message>
-    <message>
-        <source>Change the &amp;global skin font</source>
-        <translation>&amp;Globale Skin-Schrift ändern</translation>
-    </message>
-    <message>
-        <source>Change Browser Co&amp;lors and Fonts</source>
-        <translation>Browser-Farben und -Schriften ä&amp;ndern</translation>
-    </message>
-    <message>
-        <source>White</source>
-        <comment>icon set drawn for white browsers</comment>
-        <translation>Weiß</translation>
     </message>
     <message>
         <source>Save as</source>
@@ -754,15 +790,6 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
     <message>
         <source>&quot;%1&quot; cannot be opened: Panelcraft opens skins (.zip), profiles (.pcp) and colour schemes.</source>
         <translation>„%1“ kann nicht geöffnet werden: Panelcraft öffnet Skins (.zip), Profile (.pcp) und Farbschemata.</translation>
-    </message>
-    <message>
-        <source>&amp;Show Browser Preview</source>
-        <translation>Browser-&amp;Vorschau zeigen</translation>
-    </message>
-    <message>
-        <source>Save &amp;as</source>
-        <comment>caption of the new skin&apos;s name</comment>
-        <translation>Speichern &amp;als</translation>
     </message>
     <message>
         <source>Browser &amp;Profile</source>

@@ -5,12 +5,16 @@
 #include "backgroundjob.h"
 #include "dialogs.h"
 #include "globalfontrow.h"
+#include "screenreadernames.h"
 #include "skin/outputname.h"
 #include "skin/skinbuilder.h"
 #include "skin/skinbuildoptions.h"
 #include "skin/sourceskins.h"
-#include "ui_mainwindow.h"
+#include "styledocument.h"
+#include "ui_buildbar.h"
+#include "ui_createskinpanel.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -44,51 +48,73 @@ template <typename Result, typename Work> Result inOwnFolder(QString Result::*er
 
 } // namespace
 
-CreateSkinPanel::CreateSkinPanel(Ui::MainWindow &form, QWidget *window, const QString &documentsFolder,
-                                 std::function<EditorChoices()> editorChoices)
-    : QObject(window), ui(form), m_window(window), m_documentsFolder(documentsFolder),
-      m_editorChoices(std::move(editorChoices))
+CreateSkinPanel::CreateSkinPanel(const QString &documentsFolder, const StyleDocument &document,
+                                 QWidget *parent)
+    : QWidget(parent), ui(std::make_unique<Ui::CreateSkinPanel>()),
+      m_barForm(std::make_unique<Ui::BuildBar>()), m_bar(new QWidget), m_documentsFolder(documentsFolder),
+      m_document(document)
 {
-    m_progress = new QProgressBar(ui.statusLabel->parentWidget());
-    m_progress->setObjectName(QStringLiteral("buildProgress"));
-    m_progress->setRange(0, int(BuildStep::Pack) + 1);
-    m_progress->setTextVisible(false);
-    m_progress->setVisible(false);
-    ui.statusLabel->setWordWrap(true);
+    ui->setupUi(this);
+    m_barForm->setupUi(m_bar);
+    // The window gives the first step the focus: choosing the skin.
+    setFocusProxy(ui->chooseSkinButton);
+    m_barForm->versionLabel->setText(
+        m_barForm->versionLabel->text().arg(QCoreApplication::applicationVersion()));
+    m_barForm->buildProgress->setRange(0, int(BuildStep::Pack) + 1);
+    m_barForm->buildProgress->setVisible(false);
+    m_barForm->statusLabel->setWordWrap(true);
     m_statusTimer = new QTimer(this);
     m_statusTimer->setSingleShot(true);
     m_statusTimer->setInterval(statusRemarkMilliseconds);
     connect(m_statusTimer, &QTimer::timeout, this, [this] { showStatus(QString()); });
 
-    connect(ui.chooseSkinButton, &QPushButton::clicked, this, &CreateSkinPanel::chooseSkin);
-    connect(ui.createSkinButton, &QPushButton::clicked, this, &CreateSkinPanel::createSkin);
-    for (QAbstractButton *builtIn : {ui.defaultIconsButton, ui.alternativeIconsButton, ui.whiteIconsButton})
+    connect(ui->chooseSkinButton, &QPushButton::clicked, this, &CreateSkinPanel::chooseSkin);
+    connect(m_barForm->createSkinButton, &QPushButton::clicked, this, &CreateSkinPanel::createSkin);
+    for (QAbstractButton *builtIn :
+         {ui->defaultIconsButton, ui->alternativeIconsButton, ui->whiteIconsButton})
         connect(builtIn, &QAbstractButton::clicked, this, &CreateSkinPanel::builtInIconsChosen);
-    connect(ui.otherSkinIconsButton, &QAbstractButton::clicked, this, &CreateSkinPanel::otherSkinIconsChosen);
-    connect(ui.chooseIconSkinButton, &QPushButton::clicked, this, &CreateSkinPanel::chooseIconSkin);
-    connect(ui.floatingBrowserBox, &QAbstractButton::clicked, this, &CreateSkinPanel::floatingBrowserToggled);
-    connect(ui.importWindowsBox, &QAbstractButton::clicked, this, &CreateSkinPanel::windowsToggled);
-    connect(ui.chooseWindowSkinButton, &QPushButton::clicked, this, &CreateSkinPanel::chooseWindowSkin);
+    connect(ui->otherSkinIconsButton, &QAbstractButton::clicked, this,
+            &CreateSkinPanel::otherSkinIconsChosen);
+    connect(ui->chooseIconSkinButton, &QPushButton::clicked, this, &CreateSkinPanel::chooseIconSkin);
+    connect(ui->floatingBrowserBox, &QAbstractButton::clicked, this,
+            &CreateSkinPanel::floatingBrowserToggled);
+    connect(ui->importWindowsBox, &QAbstractButton::clicked, this, &CreateSkinPanel::windowsToggled);
+    connect(ui->chooseWindowSkinButton, &QPushButton::clicked, this, &CreateSkinPanel::chooseWindowSkin);
     // Enter on the focused button or in the name field builds, as Space does.
-    ui.createSkinButton->setAutoDefault(true);
-    connect(ui.saveAsField, &QLineEdit::returnPressed, ui.createSkinButton, &QPushButton::click);
+    m_barForm->createSkinButton->setAutoDefault(true);
+    connect(m_barForm->saveAsField, &QLineEdit::returnPressed, m_barForm->createSkinButton,
+            &QPushButton::click);
 
-    ui.defaultIconsButton->setChecked(true);
-    ui.windowsHint->setVisible(false);
-    ui.chooseWindowSkinButton->setEnabled(false);
-    ui.chooseIconSkinButton->setEnabled(false);
-    ui.noCustomIconsSign->setVisible(false);
+    ui->defaultIconsButton->setChecked(true);
+    ui->windowsHint->setVisible(false);
+    ui->chooseWindowSkinButton->setEnabled(false);
+    ui->chooseIconSkinButton->setEnabled(false);
+    ui->noCustomIconsSign->setVisible(false);
     for (QWidget *label :
-         {static_cast<QWidget *>(ui.iconSkinName), static_cast<QWidget *>(ui.windowScanResult),
-          static_cast<QWidget *>(ui.windowSkinCaption), static_cast<QWidget *>(ui.windowSkinName)})
+         {static_cast<QWidget *>(ui->iconSkinName), static_cast<QWidget *>(ui->windowScanResult),
+          static_cast<QWidget *>(ui->windowSkinCaption), static_cast<QWidget *>(ui->windowSkinName)})
         greyLabel(label, true);
-    m_globalFont = new GlobalFontRow(ui, window);
+    m_globalFont = new GlobalFontRow(*ui, this);
+    nameForScreenReaders(
+        this, {{"chooseSkinButton", QT_TRANSLATE_NOOP("MainWindow", "Browse for the skin to restyle")},
+               {"chooseIconSkinButton",
+                QT_TRANSLATE_NOOP("MainWindow", "Browse for the skin to take the icons from")},
+               {"chooseWindowSkinButton",
+                QT_TRANSLATE_NOOP("MainWindow", "Browse for the skin to take the windows from")},
+               {"defaultIconsButton", QT_TRANSLATE_NOOP("MainWindow", "Default Browser icons")},
+               {"alternativeIconsButton", QT_TRANSLATE_NOOP("MainWindow", "Alternative Browser icons")},
+               {"whiteIconsButton", QT_TRANSLATE_NOOP("MainWindow", "White Browser icons")},
+               {"otherSkinIconsButton", QT_TRANSLATE_NOOP("MainWindow", "Browser icons from another skin")},
+               {"globalFontButton", QT_TRANSLATE_NOOP("MainWindow", "Choose the global skin font")},
+               {"globalSizeField", QT_TRANSLATE_NOOP("MainWindow", "Global font size in percent")}});
+    nameForScreenReaders(m_bar, {});
 }
 
 CreateSkinPanel::~CreateSkinPanel()
 {
     if (m_job)
         m_job->waitForFinished(); // its files and folders belong to this window
+    delete m_bar;                 // gone already where the window that placed it went first
 }
 
 QString CreateSkinPanel::globalFontName() const
@@ -102,7 +128,7 @@ void CreateSkinPanel::setTheme(int themenumber)
     m_globalFont->setTheme(themenumber);
     QPalette selectedFilePalette;
     selectedFilePalette.setColor(QPalette::Text, QColor(themeFor(themenumber).labelcolor));
-    ui.skinName->setPalette(selectedFilePalette);
+    ui->skinName->setPalette(selectedFilePalette);
 }
 
 void CreateSkinPanel::greyLabel(QWidget *label, bool greyed)
@@ -123,7 +149,7 @@ QString CreateSkinPanel::dialogFolder(const QString &dialog) const
 
 QString CreateSkinPanel::chooseSkinFile(const QString &dialog, const QString &caption)
 {
-    const QString path = Dialogs::getOpenFileName(m_window, caption, dialogFolder(dialog), skinFilter());
+    const QString path = Dialogs::getOpenFileName(window(), caption, dialogFolder(dialog), skinFilter());
     const QString folder = QFileInfo(path).absolutePath();
     if (!path.isEmpty() && m_dialogFolders.value(dialog) != folder) {
         m_dialogFolders.insert(dialog, folder);
@@ -143,8 +169,8 @@ void CreateSkinPanel::chooseSkin()
 void CreateSkinPanel::selectSkin(const QString &path)
 {
     m_selectedSkin = path;
-    ui.skinName->setText(QFileInfo(path).baseName());
-    ui.saveAsField->setText(outputname::suggestedName(path));
+    ui->skinName->setText(QFileInfo(path).baseName());
+    m_barForm->saveAsField->setText(outputname::suggestedName(path));
     emit skinSelected(path);
 }
 
@@ -154,26 +180,25 @@ std::optional<SkinBuildOptions> CreateSkinPanel::buildOptions(QString *problem) 
     options.selectedSkinFile = m_selectedSkin;
     if (!m_selectedSkin.isEmpty())
         options.outputPath = outputname::outputPath(outputname::skinsFolder(m_documentsFolder),
-                                                    ui.saveAsField->text(), m_selectedSkin, problem);
+                                                    m_barForm->saveAsField->text(), m_selectedSkin, problem);
     if (!problem->isEmpty())
         return std::nullopt;
-    options.iconSet = ui.alternativeIconsButton->isChecked() ? IconSet::Alternative
-                      : ui.whiteIconsButton->isChecked()     ? IconSet::White
-                      : ui.otherSkinIconsButton->isChecked() ? IconSet::FromOtherSkin
-                                                             : IconSet::Default;
-    if (options.iconSet == IconSet::FromOtherSkin && !ui.iconSkinName->text().isEmpty())
+    options.iconSet = ui->alternativeIconsButton->isChecked() ? IconSet::Alternative
+                      : ui->whiteIconsButton->isChecked()     ? IconSet::White
+                      : ui->otherSkinIconsButton->isChecked() ? IconSet::FromOtherSkin
+                                                              : IconSet::Default;
+    if (options.iconSet == IconSet::FromOtherSkin && !ui->iconSkinName->text().isEmpty())
         options.iconSkinFile = m_iconSkin;
-    options.floatBrowser = ui.floatingBrowserBox->isChecked();
+    options.floatBrowser = ui->floatingBrowserBox->isChecked();
     // Asked for without a skin that has windows, the build says that none were added.
-    options.importWindows = ui.importWindowsBox->isChecked();
+    options.importWindows = ui->importWindowsBox->isChecked();
     if (m_windowsFound)
         options.windowSkinFile = m_windowSkin;
-    options.globalFont = ui.globalFontBox->isChecked();
+    options.globalFont = ui->globalFontBox->isChecked();
     options.globalFontName = m_globalFont->name();
-    options.globalSize = ui.globalSizeField->text();
-    const EditorChoices editor = m_editorChoices();
-    options.changeColours = editor.changeColours;
-    options.lineHeight = editor.lineHeight;
+    options.globalSize = ui->globalSizeField->text();
+    options.changeColours = m_changeColours;
+    options.lineHeight = m_document.lineHeight();
     if (const auto refused = checkOptions(options))
         *problem = refused->message;
     return problem->isEmpty() ? std::optional(options) : std::nullopt;
@@ -186,12 +211,12 @@ void CreateSkinPanel::createSkin()
     QString problem;
     const std::optional<SkinBuildOptions> options = buildOptions(&problem);
     if (!options) {
-        Dialogs::warning(m_window, programName, problem);
+        Dialogs::warning(window(), programName, problem);
         return;
     }
     // The question and the build's outcome open beside "Create Skin", so the form stays in view.
     if (QFileInfo::exists(options->outputPath) &&
-        !Dialogs::confirm(ui.createSkinButton, programName,
+        !Dialogs::confirm(m_barForm->createSkinButton, programName,
                           tr("The skin \"%1\" already exists.\nReplace it with the new skin?")
                               .arg(QDir::toNativeSeparators(options->outputPath)),
                           tr("Replace")))
@@ -199,11 +224,12 @@ void CreateSkinPanel::createSkin()
     const QString outputFolder = QFileInfo(options->outputPath).absolutePath();
     if (!QDir().mkpath(outputFolder)) {
         Dialogs::warning(
-            m_window, programName,
+            window(), programName,
             tr("The folder \"%1\" could not be created").arg(QDir::toNativeSeparators(outputFolder)));
         return;
     }
-    const QString skinName = ui.saveAsField->text().isEmpty() ? ui.skinName->text() : ui.saveAsField->text();
+    const QString skinName =
+        m_barForm->saveAsField->text().isEmpty() ? ui->skinName->text() : m_barForm->saveAsField->text();
     const BuildProgress progress = [this](BuildStep step, const QString &file) {
         QMetaObject::invokeMethod(
             this, [this, step, file] { showBuildStep(step, file); }, Qt::QueuedConnection);
@@ -212,7 +238,7 @@ void CreateSkinPanel::createSkin()
     startJob(tr("Processing. Please wait ..."),
              runInBackground(
                  this,
-                 [options = *options, style = m_editorChoices().style, progress] {
+                 [options = *options, style = m_document.style(), progress] {
                      return inOwnFolder(&BuildResult::message, [&](const QString &folder) {
                          return SkinBuilder::build(options, style, folder, progress);
                      });
@@ -227,7 +253,7 @@ void CreateSkinPanel::showBuildStep(BuildStep step, const QString &file)
 {
     if (!isBusy())
         return;
-    m_progress->setValue(int(step) + 1);
+    m_barForm->buildProgress->setValue(int(step) + 1);
     if (m_closeWhenDone)
         return; // the status says why the window is still open
     const QString text =
@@ -239,7 +265,7 @@ void CreateSkinPanel::showBuildResult(const BuildResult &result, const QString &
 {
     if (!result.ok) {
         showStatus(tr("Failed"));
-        Dialogs::warning(ui.createSkinButton, programName,
+        Dialogs::warning(m_barForm->createSkinButton, programName,
                          tr("The skin could not be created.\n%1").arg(result.message));
         showStatus(QString());
         return;
@@ -252,10 +278,10 @@ void CreateSkinPanel::showBuildResult(const BuildResult &result, const QString &
         text += tr("\n\nNot everything could be done as asked:\n- ") +
                 result.warnings.join(QStringLiteral("\n- "));
     const QString folder = QFileInfo(result.outputPath).absolutePath();
-    if (Dialogs::informationOffering(ui.createSkinButton, programName, text, tr("Open Folder")) &&
+    if (Dialogs::informationOffering(m_barForm->createSkinButton, programName, text, tr("Open Folder")) &&
         !QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
         Dialogs::warning(
-            m_window, programName,
+            window(), programName,
             tr("No program could be found to show the folder \"%1\"").arg(QDir::toNativeSeparators(folder)));
     showStatus(QString());
 }
@@ -264,12 +290,20 @@ void CreateSkinPanel::showBuildResult(const BuildResult &result, const QString &
 
 void CreateSkinPanel::showStatus(const QString &text, StatusLasts lasts)
 {
-    // Wrapped over the lines the status has; only a text longer than all of them (a long file
-    // name) is cut, in the middle, where a file name has least to say. The whole text is in the tip.
-    QLabel *label = ui.statusLabel;
+    // Wrapped over the two lines the status has; only a text longer than both (a long file name)
+    // is cut, in the middle, where a file name has least to say. The whole text is in the tip.
+    QLabel *label = m_barForm->statusLabel;
+    const auto linesTaken = [label](const QString &shown) {
+        return label->fontMetrics()
+            .boundingRect(QRect(0, 0, label->contentsRect().width(), INT_MAX), Qt::TextWordWrap, shown)
+            .height();
+    };
+    const int lines = linesTaken(QStringLiteral("x\nx"));
+    label->setMinimumHeight(lines);
     QString shown = text;
     label->setText(shown);
-    for (int room = 2 * label->width(); room > 0 && label->heightForWidth(label->width()) > label->height();
+    // A status not laid out yet has no width to fit into.
+    for (int room = 2 * label->width(); label->isVisible() && room > 0 && linesTaken(shown) > lines;
          room -= label->width() / 8) {
         shown = label->fontMetrics().elidedText(text, Qt::ElideMiddle, room);
         label->setText(shown);
@@ -285,17 +319,18 @@ void CreateSkinPanel::startJob(const QString &status, QFutureWatcherBase *job)
 {
     m_job = job;
     showStatus(status);
-    m_progress->setValue(0);
-    m_progress->setVisible(true);
+    m_barForm->buildProgress->setValue(0);
+    m_barForm->buildProgress->setVisible(true);
     m_enabledBeforeJob.clear();
     for (QWidget *widget :
-         {static_cast<QWidget *>(ui.createSkinButton), static_cast<QWidget *>(ui.chooseSkinButton),
-          static_cast<QWidget *>(ui.saveAsField), static_cast<QWidget *>(ui.defaultIconsButton),
-          static_cast<QWidget *>(ui.alternativeIconsButton), static_cast<QWidget *>(ui.otherSkinIconsButton),
-          static_cast<QWidget *>(ui.whiteIconsButton), static_cast<QWidget *>(ui.chooseIconSkinButton),
-          static_cast<QWidget *>(ui.floatingBrowserBox), static_cast<QWidget *>(ui.importWindowsBox),
-          static_cast<QWidget *>(ui.chooseWindowSkinButton), static_cast<QWidget *>(ui.globalFontBox),
-          static_cast<QWidget *>(ui.globalFontButton), static_cast<QWidget *>(ui.globalSizeField)}) {
+         {static_cast<QWidget *>(m_barForm->createSkinButton), static_cast<QWidget *>(ui->chooseSkinButton),
+          static_cast<QWidget *>(m_barForm->saveAsField), static_cast<QWidget *>(ui->defaultIconsButton),
+          static_cast<QWidget *>(ui->alternativeIconsButton),
+          static_cast<QWidget *>(ui->otherSkinIconsButton), static_cast<QWidget *>(ui->whiteIconsButton),
+          static_cast<QWidget *>(ui->chooseIconSkinButton), static_cast<QWidget *>(ui->floatingBrowserBox),
+          static_cast<QWidget *>(ui->importWindowsBox), static_cast<QWidget *>(ui->chooseWindowSkinButton),
+          static_cast<QWidget *>(ui->globalFontBox), static_cast<QWidget *>(ui->globalFontButton),
+          static_cast<QWidget *>(ui->globalSizeField)}) {
         m_enabledBeforeJob.insert(widget, widget->isEnabled());
         widget->setEnabled(false);
     }
@@ -305,12 +340,12 @@ void CreateSkinPanel::startJob(const QString &status, QFutureWatcherBase *job)
 void CreateSkinPanel::finishJob()
 {
     m_job = nullptr;
-    m_progress->setVisible(false);
+    m_barForm->buildProgress->setVisible(false);
     for (auto it = m_enabledBeforeJob.cbegin(); it != m_enabledBeforeJob.cend(); ++it)
         it.key()->setEnabled(it.value());
     emit busyChanged(false);
     if (m_closeWhenDone)
-        QMetaObject::invokeMethod(m_window, &QWidget::close, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(window(), &QWidget::close, Qt::QueuedConnection);
 }
 
 bool CreateSkinPanel::closeWhenIdle()
@@ -327,31 +362,31 @@ bool CreateSkinPanel::closeWhenIdle()
 
 void CreateSkinPanel::builtInIconsChosen()
 {
-    greyLabel(ui.iconSkinName, true);
-    ui.chooseIconSkinButton->setEnabled(false);
-    ui.noCustomIconsSign->setVisible(false);
+    greyLabel(ui->iconSkinName, true);
+    ui->chooseIconSkinButton->setEnabled(false);
+    ui->noCustomIconsSign->setVisible(false);
 }
 
 void CreateSkinPanel::otherSkinIconsChosen()
 {
-    greyLabel(ui.iconSkinName, false);
-    ui.chooseIconSkinButton->setEnabled(true);
-    ui.noCustomIconsSign->setVisible(!ui.iconSkinName->text().isEmpty() && !m_customIconsFound);
+    greyLabel(ui->iconSkinName, false);
+    ui->chooseIconSkinButton->setEnabled(true);
+    ui->noCustomIconsSign->setVisible(!ui->iconSkinName->text().isEmpty() && !m_customIconsFound);
 }
 
 void CreateSkinPanel::chooseIconSkin()
 {
-    if (!ui.otherSkinIconsButton->isChecked() || isBusy())
+    if (!ui->otherSkinIconsButton->isChecked() || isBusy())
         return;
     const QString path =
         chooseSkinFile(QStringLiteral("icons"), tr("Select a Skin zip file with Custom Browser Icons"));
     if (path.isEmpty())
         return;
     m_iconSkin = path;
-    ui.iconSkinName->setText(QFileInfo(path).baseName());
+    ui->iconSkinName->setText(QFileInfo(path).baseName());
     m_customIconsFound = false;
-    if (ui.iconSkinName->text().isEmpty()) {
-        Dialogs::warning(m_window, programName, tr("You have not selected any skin with Custom Icons"));
+    if (ui->iconSkinName->text().isEmpty()) {
+        Dialogs::warning(window(), programName, tr("You have not selected any skin with Custom Icons"));
         return;
     }
     startJob(tr("Looking for custom icons ..."),
@@ -367,15 +402,15 @@ void CreateSkinPanel::chooseIconSkin()
                      showStatus(QString());
                      m_customIconsFound = scan.customIcons;
                      if (!scan.error.isEmpty())
-                         Dialogs::warning(m_window, programName, scan.error);
+                         Dialogs::warning(window(), programName, scan.error);
                      else
-                         ui.noCustomIconsSign->setVisible(!m_customIconsFound);
+                         ui->noCustomIconsSign->setVisible(!m_customIconsFound);
                  }));
 }
 
 void CreateSkinPanel::floatingBrowserToggled(bool checked)
 {
-    ui.floatingBrowserHint->setText(
+    ui->floatingBrowserHint->setText(
         checked ? tr("Assign a keyboard or custom button as... show_window 'browserfloat' "
                      "to open/close the Floating Browser window")
                 : QString());
@@ -383,30 +418,30 @@ void CreateSkinPanel::floatingBrowserToggled(bool checked)
 
 void CreateSkinPanel::windowsToggled()
 {
-    const bool on = ui.importWindowsBox->isChecked();
-    ui.chooseWindowSkinButton->setEnabled(on);
+    const bool on = ui->importWindowsBox->isChecked();
+    ui->chooseWindowSkinButton->setEnabled(on);
     if (!on)
-        greyLabel(ui.windowScanResult, true);
+        greyLabel(ui->windowScanResult, true);
     else if (m_windowsFound)
-        greyLabel(ui.windowScanResult, false);
+        greyLabel(ui->windowScanResult, false);
     else
-        showTextState(ui.windowScanResult, TextState::Warning, m_theme);
-    ui.windowsHint->setVisible(on && m_windowsFound);
-    greyLabel(ui.windowSkinCaption, !on);
-    greyLabel(ui.windowSkinName, !on);
+        showTextState(ui->windowScanResult, TextState::Warning, m_theme);
+    ui->windowsHint->setVisible(on && m_windowsFound);
+    greyLabel(ui->windowSkinCaption, !on);
+    greyLabel(ui->windowSkinName, !on);
 }
 
 void CreateSkinPanel::chooseWindowSkin()
 {
-    if (!ui.importWindowsBox->isChecked() || isBusy())
+    if (!ui->importWindowsBox->isChecked() || isBusy())
         return;
     const QString path = chooseSkinFile(QStringLiteral("windows"), tr("Select a Skin zip file with Window"));
     if (path.isEmpty())
         return;
     m_windowSkin = path;
-    ui.windowSkinName->setText(QFileInfo(path).baseName());
-    if (ui.windowSkinName->text().isEmpty()) {
-        Dialogs::warning(m_window, programName, tr("You have not selected any Window skin"));
+    ui->windowSkinName->setText(QFileInfo(path).baseName());
+    if (ui->windowSkinName->text().isEmpty()) {
+        Dialogs::warning(window(), programName, tr("You have not selected any Window skin"));
         m_windowsFound = false;
         return;
     }
@@ -428,23 +463,23 @@ void CreateSkinPanel::chooseWindowSkin()
 void CreateSkinPanel::showWindowScan(const QString &error, const QStringList &names)
 {
     if (!error.isEmpty()) {
-        Dialogs::warning(m_window, programName, error);
+        Dialogs::warning(window(), programName, error);
         m_windowsFound = false;
         return;
     }
     m_windowsFound = !names.isEmpty();
-    ui.windowsHint->setVisible(m_windowsFound);
+    ui->windowsHint->setVisible(m_windowsFound);
     if (m_windowsFound) {
-        showTextState(ui.windowScanResult, TextState::Normal, m_theme);
-        ui.windowScanResult->setText(QStringLiteral("Found %1 Window(s) with Name(s) : %2")
-                                         .arg(names.size())
-                                         .arg(names.join(QLatin1Char(','))));
-        ui.windowScanResult->setToolTip(QStringLiteral("<html><head/><body><p>") +
-                                        names.join(QStringLiteral("</p><p>")) +
-                                        QStringLiteral("</p></body></html>"));
+        showTextState(ui->windowScanResult, TextState::Normal, m_theme);
+        ui->windowScanResult->setText(QStringLiteral("Found %1 Window(s) with Name(s) : %2")
+                                          .arg(names.size())
+                                          .arg(names.join(QLatin1Char(','))));
+        ui->windowScanResult->setToolTip(QStringLiteral("<html><head/><body><p>") +
+                                         names.join(QStringLiteral("</p><p>")) +
+                                         QStringLiteral("</p></body></html>"));
     } else {
-        showTextState(ui.windowScanResult, TextState::Warning, m_theme);
-        ui.windowScanResult->setText(tr("Selected Skin does not contain any floating Windows"));
-        ui.windowScanResult->setToolTip(QString());
+        showTextState(ui->windowScanResult, TextState::Warning, m_theme);
+        ui->windowScanResult->setText(tr("Selected Skin does not contain any floating Windows"));
+        ui->windowScanResult->setToolTip(QString());
     }
 }

@@ -2,46 +2,43 @@
 
 // The "Create Skin" part of the window: the skin to modify and the skins icons and windows come
 // from, the options read into SkinBuildOptions, the build on a worker, its progress and the status
-// line. The style and line height come from the editor as values, never from its widgets.
+// line. Two forms: the option rows (the panel itself) and the band below the editor with the new
+// skin's name, "Create Skin" and the status (buildBar). The style and line height come from the
+// document, never from the editor's widgets.
 
-#include "style/style.h"
 #include "theme.h"
 
 #include <QHash>
 #include <QMap>
-#include <QObject>
-#include <functional>
+#include <QPointer>
+#include <QWidget>
+#include <memory>
 #include <optional>
 
 namespace Ui {
-class MainWindow;
-}
+class CreateSkinPanel;
+class BuildBar;
+} // namespace Ui
 class GlobalFontRow;
 class QFutureWatcherBase;
-class QProgressBar;
 class QTimer;
-class QWidget;
+class StyleDocument;
 struct BuildResult;
 struct SkinBuildOptions;
 enum class BuildStep;
 
-// What a build takes from the editor.
-struct EditorChoices
-{
-    Style style;
-    int lineHeight = 100;
-    bool changeColours = true;
-};
-
-class CreateSkinPanel : public QObject
+class CreateSkinPanel : public QWidget
 {
     Q_OBJECT
 
 public:
-    // `form` is the window's form: the panel works on the rows of "Create Skin" in it only.
-    CreateSkinPanel(Ui::MainWindow &form, QWidget *window, const QString &documentsFolder,
-                    std::function<EditorChoices()> editorChoices);
+    CreateSkinPanel(const QString &documentsFolder, const StyleDocument &document, QWidget *parent = nullptr);
     ~CreateSkinPanel() override;
+
+    // The band with the name, "Create Skin" and the status; the window places it below the editor.
+    QWidget *buildBar() const { return m_bar; }
+    // Whether the skin takes the document's colours and fonts ("Change Browser Colors and Fonts").
+    void setChangeColours(bool change) { m_changeColours = change; }
 
     QString selectedSkin() const { return m_selectedSkin; }
     QString globalFontName() const;
@@ -87,10 +84,12 @@ private:
     void showWindowScan(const QString &error, const QStringList &names);
     void greyLabel(QWidget *label, bool greyed);
 
-    Ui::MainWindow &ui;
-    QWidget *m_window;
+    std::unique_ptr<Ui::CreateSkinPanel> ui;
+    std::unique_ptr<Ui::BuildBar> m_barForm;
+    QPointer<QWidget> m_bar; // placed by the window, and so owned by it once placed
     QString m_documentsFolder;
-    std::function<EditorChoices()> m_editorChoices;
+    bool m_changeColours = true;
+    const StyleDocument &m_document;
     int m_theme = 0;
 
     QString m_selectedSkin; // the skin archive "Create Skin" modifies
@@ -101,7 +100,6 @@ private:
     GlobalFontRow *m_globalFont;
     QMap<QString, QString> m_dialogFolders;
 
-    QProgressBar *m_progress;
     QTimer *m_statusTimer; // clears a passing status text
     QFutureWatcherBase *m_job = nullptr;
     QHash<QWidget *, bool> m_enabledBeforeJob;

@@ -3,17 +3,20 @@
 #include "editorpanel.h"
 
 #include "dialogs.h"
-#include "editcommand.h"
 #include "rowclipboard.h"
 #include "rowsigns.h"
+#include "screenreadernames.h"
 #include "skin/skinbuildoptions.h"
+#include "styledocument.h"
+#include "tabwheel.h"
 #include "theme.h"
-#include "ui_mainwindow.h"
+#include "ui_editorpanel.h"
+#include "unitinfield.h"
 
 #include <QFontInfo>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
-#include <QMainWindow>
 #include <QPainter>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
@@ -55,33 +58,77 @@ constexpr int lineHeightMergeKey = 1;
 
 } // namespace
 
-EditorPanel::EditorPanel(Ui::MainWindow &form, QMainWindow *window)
-    : QObject(window), ui(form), m_window(window)
+EditorPanel::EditorPanel(StyleDocument &document, QWidget *parent)
+    : QWidget(parent), ui(std::make_unique<Ui::EditorPanel>()), m_document(document)
 {
-    m_signs = std::make_unique<RowSigns>([this](int key) { return rowName(key, false); }, ui.settingsPages);
+    ui->setupUi(this);
+    passTabWheelToForm(ui->settingsPages);
+    m_signs = std::make_unique<RowSigns>([this](int key) { return rowName(key, false); }, ui->settingsPages);
     setUpEditHistory();
+    putUnitInField(ui->lineHeightPercent, ui->lineHeightField);
+    // The "%" sits inside a white entry field, whatever the theme.
+    showTextState(ui->lineHeightPercent, TextState::InField, m_theme);
     // The field takes whole numbers from 1 to 999 from the first keystroke on.
-    ui.lineHeightField->setValidator(new QRegularExpressionValidator(percentagePattern(), this));
-    connect(ui.lineHeightField, &QLineEdit::textChanged, this,
+    ui->lineHeightField->setValidator(new QRegularExpressionValidator(percentagePattern(), this));
+    connect(ui->lineHeightField, &QLineEdit::textChanged, this,
             [this](const QString &text) { applyEdit(StyleEdit::setLineHeight(percentageFromText(text))); });
-    connect(ui.resetLineHeightButton, &QAbstractButton::clicked, this, &EditorPanel::resetLineHeight);
+    connect(ui->resetLineHeightButton, &QAbstractButton::clicked, this, &EditorPanel::resetLineHeight);
     // A page gets its rows when first shown: start-up builds only the page it shows.
-    connect(ui.settingsPages, &QTabWidget::currentChanged, this, &EditorPanel::buildEditorPage);
+    connect(ui->settingsPages, &QTabWidget::currentChanged, this, &EditorPanel::buildEditorPage);
     m_clipboard = new RowClipboard(m_rows, m_editMenu, this);
     connect(m_clipboard, &RowClipboard::textGiven, this, &EditorPanel::setColourFromText);
     setUpFind();
+    connect(&m_document, &StyleDocument::changed, this, &EditorPanel::showChanges);
+    nameForScreenReaders(
+        this, {{"lineHeightField", QT_TRANSLATE_NOOP("MainWindow", "Line height in percent")},
+               {"resetLineHeightButton", QT_TRANSLATE_NOOP("MainWindow", "Reset the line height")}});
+    connect(ui->changeColoursBox, &QAbstractButton::clicked, this, [this] {
+        showEditing();
+        emit editingToggled(isEditing());
+    });
+    connect(ui->showPreviewBox, &QAbstractButton::clicked, this,
+            [this] { emit previewToggled(previewWanted()); });
+    connect(ui->resetAllButton, &QAbstractButton::clicked, this, &EditorPanel::resetAllRequested);
+    // Editing from the start; the preview (unticked in the form) waits to be asked for.
+    ui->changeColoursBox->setChecked(true);
+    showEditing();
+}
+
+bool EditorPanel::isEditing() const
+{
+    return ui->changeColoursBox->isChecked();
+}
+
+void EditorPanel::setVisible(bool visible)
+{
+    if (visible)
+        buildEditorPage(ui->settingsPages->currentIndex());
+    QWidget::setVisible(visible);
+}
+
+bool EditorPanel::previewWanted() const
+{
+    return isEditing() && ui->showPreviewBox->isChecked();
+}
+
+void EditorPanel::showEditing()
+{
+    const bool editing = isEditing();
+    for (QWidget *widget :
+         {static_cast<QWidget *>(ui->showPreviewBox), static_cast<QWidget *>(ui->showPreviewLabel),
+          static_cast<QWidget *>(ui->settingsPages), static_cast<QWidget *>(ui->resetAllButton)})
+        widget->setVisible(editing);
+}
+
+void EditorPanel::setBusy(bool busy)
+{
+    for (QWidget *widget :
+         {static_cast<QWidget *>(ui->changeColoursBox), static_cast<QWidget *>(ui->lineHeightField),
+          static_cast<QWidget *>(ui->resetAllButton)})
+        widget->setEnabled(!busy);
 }
 
 EditorPanel::~EditorPanel() = default;
-
-void EditorPanel::takeTable(const StyleTable &table)
-{
-    m_table = table;
-    m_style = tablefile::derive(m_table);
-    // Set before the field, so that showing it is no edit of its own.
-    m_lineHeight = tablefile::tableLineHeight(m_table);
-    showLineHeight();
-}
 
 void EditorPanel::greyLabel(QWidget *label, bool greyed)
 {
@@ -93,7 +140,7 @@ void EditorPanel::buildEditorPage(int page)
     if (page < 0 || m_builtPages.contains(page))
         return;
     m_builtPages.insert(page);
-    ::buildEditorPage(ui.settingsPages, page, m_rows);
+    ::buildEditorPage(ui->settingsPages, page, m_rows);
     for (int key = 0; key < stylekeys::colourKeyCount; ++key) {
         const ColourRow &row = m_rows.colours[std::size_t(key)];
         if (int(colourKeys[key].page) != page)
@@ -121,67 +168,54 @@ void EditorPanel::buildEditorPage(int page)
     nameRowsForScreenReaders(page);
     putPageInTabOrder(page);
     m_signs->addForPage(page, m_rows);
-    QWidget *pageWidget = ui.settingsPages->widget(page);
+    QWidget *pageWidget = ui->settingsPages->widget(page);
     emit pageBuilt(pageWidget);
-    showRowStates(rowStates(m_style, m_table));
-    m_signs->show(m_style);
-    // New children of a page already on screen stay hidden until told (the signs were told).
-    if (pageWidget->isVisible())
+    showRowStates(m_document.rowStates());
+    m_signs->show(m_document.style());
+    // New children of a page already on screen stay hidden until told (the signs were told). Each
+    // one shown would lay the page out again: the page is laid out once, when all are.
+    if (pageWidget->isVisible()) {
+        pageWidget->layout()->setEnabled(false);
         for (QWidget *child : pageWidget->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
             if (!child->testAttribute(Qt::WA_WState_ExplicitShowHide))
                 child->show();
+        pageWidget->layout()->setEnabled(true);
+        pageWidget->layout()->activate();
+    }
 }
 
 void EditorPanel::applyEdit(const StyleEdit &edit)
 {
-    const EditorValues before = values();
-    const StyleEdit::Result result = edit.apply(before, m_table);
+    const EditorValues before = m_document.values();
+    const StyleEdit::Result result = edit.apply(before, m_document.table());
     const bool typing = result.changes.lineHeight && result.changes.colours.isEmpty();
-    pushEdit(before, result.values,
-             edit.description([this](int index, bool font) { return rowName(index, font); }),
-             typing ? lineHeightMergeKey : -1);
+    m_document.record(before, result.values,
+                      edit.description([this](int index, bool font) { return rowName(index, font); }),
+                      typing ? lineHeightMergeKey : -1);
 }
 
-void EditorPanel::pushEdit(const EditorValues &before, const EditorValues &after, const QString &text,
-                           int mergeKey)
+void EditorPanel::showChanges(const ValueChanges &changes)
 {
-    if (changesBetween(before, after).isEmpty())
-        return;
-    m_undoStack->push(new EditCommand([this](const EditorValues &values) { showValues(values); }, before,
-                                      after, text, mergeKey));
-}
-
-void EditorPanel::showValues(const EditorValues &shown)
-{
-    const ValueChanges changes = changesBetween(values(), shown);
-    m_style = shown.style;
-    m_lineHeight = shown.lineHeight;
-    showLineHeight();
-
+    if (changes.lineHeight)
+        showLineHeight();
     for (int key : changes.colours)
         showColour(key);
     for (int group : changes.fonts)
         showFont(group);
-    showRowStates(rowStates(m_style, m_table));
-    emit valuesShown(m_style, m_lineHeight, rowStates(m_style, m_table).stripesShown);
-    m_signs->show(m_style);
+    showRowStates(m_document.rowStates());
+    m_signs->show(m_document.style());
 }
 
 void EditorPanel::showLineHeight()
 {
-    if (percentageFromText(ui.lineHeightField->text()) != m_lineHeight)
-        ui.lineHeightField->setText(m_lineHeight > 0 ? QString::number(m_lineHeight) : QString());
+    const int lineHeight = m_document.lineHeight();
+    if (percentageFromText(ui->lineHeightField->text()) != lineHeight)
+        ui->lineHeightField->setText(lineHeight > 0 ? QString::number(lineHeight) : QString());
 }
 
 void EditorPanel::showAllValues()
 {
-    for (int key = 0; key < stylekeys::colourKeyCount; ++key)
-        showColour(key);
-    for (int group = 0; group < stylekeys::fontGroupCount; ++group)
-        showFont(group);
-    showRowStates(rowStates(m_style, m_table));
-    m_signs->show(m_style);
-    emit valuesShown(m_style, m_lineHeight, rowStates(m_style, m_table).stripesShown);
+    showChanges(StyleDocument::everything());
 }
 
 void EditorPanel::showRowStates(const RowStates &states)
@@ -206,8 +240,9 @@ void EditorPanel::showColour(int key)
     const ColourRow &row = m_rows.colours[std::size_t(key)];
     if (!row.swatch)
         return; // shown when its page is built
-    setBaseColour(row.swatch, m_style.colours[std::size_t(key)]);
-    row.value->setText(colourName(colourKeys[key], m_style.colours[std::size_t(key)]));
+    const QColor &colour = m_document.style().colours[std::size_t(key)];
+    setBaseColour(row.swatch, colour);
+    row.value->setText(colourName(colourKeys[key], colour));
 }
 
 void EditorPanel::pickColour(int key)
@@ -215,7 +250,7 @@ void EditorPanel::pickColour(int key)
     // The dialog says which row it edits; on rows that can be transparent, any opacity can be chosen.
     const bool alpha = colourKeys[key].transparent;
     const QColor chosen =
-        Dialogs::getColor(m_style.colours[std::size_t(key)], m_window, rowName(key, false), alpha);
+        Dialogs::getColor(m_document.style().colours[std::size_t(key)], this, rowName(key, false), alpha);
     if (chosen.isValid())
         applyEdit(StyleEdit::pickColour(key, chosen));
 }
@@ -225,7 +260,7 @@ void EditorPanel::showFont(int group)
     const FontRow &row = m_rows.fonts[std::size_t(group)];
     if (!row.name)
         return; // shown when its page is built
-    const FontSpec &font = m_style.fonts[std::size_t(group)];
+    const FontSpec &font = m_document.style().fonts[std::size_t(group)];
     row.name->setText(fontNameText(font.family));
     row.size->setText(fontSizeText(font.size));
     row.weight->setText(fontWeightText(font.weight));
@@ -233,10 +268,10 @@ void EditorPanel::showFont(int group)
 
 void EditorPanel::pickFont(int group)
 {
-    const FontSpec &font = m_style.fonts[std::size_t(group)];
+    const FontSpec &font = m_document.style().fonts[std::size_t(group)];
     const QFont initial(font.family, font.size, font.qtWeight(), false);
     bool confirmed = false;
-    m_fontDialogResults[std::size_t(group)] = Dialogs::getFont(&confirmed, initial, m_window);
+    m_fontDialogResults[std::size_t(group)] = Dialogs::getFont(&confirmed, initial, this);
     if (!confirmed || Dialogs::unchangedInFontDialog(m_fontDialogResults[std::size_t(group)], initial))
         return;
     // What the system actually supplies, not what was asked for.

@@ -3,7 +3,8 @@
 // The editor: the settings pages and their colour and font rows, the undo history, finding,
 // copying, pasting and typing a colour, the line height, and the signs on the rows. Every edit is
 // a StyleEdit on the undo stack; the rows only show the values and the row states that follow
-// from them. The preview gets the values through valuesShown.
+// from them. The values are the document's; the panel shows what it says changed. It offers its
+// history and Edit menu to the window, and says when the user switches editing or the preview.
 
 #include "editorrows.h"
 #include "style/style.h"
@@ -11,50 +12,53 @@
 #include "style/tablefile.h"
 
 #include <QFont>
-#include <QObject>
 #include <QSet>
+#include <QWidget>
 #include <array>
 #include <memory>
 
 namespace Ui {
-class MainWindow;
+class EditorPanel;
 }
-class QMainWindow;
+class QAction;
 class QMenu;
-class QUndoStack;
 class RowClipboard;
 class RowSigns;
+class StyleDocument;
 
-class EditorPanel : public QObject
+class EditorPanel : public QWidget
 {
     Q_OBJECT
 
 public:
-    // `form` is the window's form: the panel works on the settings pages and the line height in it.
-    EditorPanel(Ui::MainWindow &form, QMainWindow *window);
+    explicit EditorPanel(StyleDocument &document, QWidget *parent = nullptr);
     ~EditorPanel() override;
 
-    EditorValues values() const { return {m_style, m_lineHeight}; }
-    const Style &style() const { return m_style; }
-    const StyleTable &table() const { return m_table; }
-    int lineHeight() const { return m_lineHeight; }
-    QUndoStack *history() const { return m_undoStack; }
     void setTheme(int themenumber) { m_theme = themenumber; }
+    // Undo and Redo, for the window's menus; the Edit menu with them, Copy, Paste and Find.
+    QList<QAction *> historyActions() const { return {m_undo, m_redo}; }
+    QMenu *editMenu() const { return m_editMenu; }
+    // "Change Browser Colors and Fonts" and "Show Browser Preview" as ticked.
+    bool isEditing() const;
+    bool previewWanted() const;
+    // While a skin is built or read: what would change the values cannot be used.
+    void setBusy(bool busy);
 
-    // A table read by the profiles: its values shown, and the reference of every reset button.
-    void takeTable(const StyleTable &table);
     void showAllValues();
     void buildEditorPage(int page); // the page's rows, wired and showing the current values
-    // One edit, undone as one; `mergeKey` joins edits of the same kind typed in a row.
-    void pushEdit(const EditorValues &before, const EditorValues &after, const QString &text,
-                  int mergeKey = -1);
     // A row as the form shows it, "Lists › Text": a colour key's, or a font group's with `font`.
     QString rowName(int index, bool font) const;
 
+public:
+    // The page about to show gets its rows first: shown with the panel, they are laid out with it.
+    void setVisible(bool visible) override;
+
 signals:
-    void valuesShown(const Style &style, int lineHeight, bool stripesShown);
-    void pageBuilt(QWidget *page);    // a page that just got its rows
-    void remark(const QString &text); // said in passing, on the status line
+    void pageBuilt(QWidget *page);     // a page that just got its rows
+    void remark(const QString &text);  // said in passing, on the status line
+    void editingToggled(bool editing); // the pages shown or hidden
+    void previewToggled(bool shown);   // the preview asked for (only while editing)
+    void resetAllRequested();          // "Reset": the active table read again
 
 private:
     void setUpEditHistory();                 // editorpanel_history.cpp
@@ -67,25 +71,24 @@ private:
     void pickColour(int key);
     void pickFont(int group);
     void applyEdit(const StyleEdit &edit);
-    void showValues(const EditorValues &values);
+    void showChanges(const ValueChanges &changes);
     void showLineHeight();
     void showRowStates(const RowStates &states);
     void showColour(int key);
     void showFont(int group);
     void resetLineHeight(); // "Default" line height
     void greyLabel(QWidget *label, bool greyed);
+    void showEditing();
 
-    Ui::MainWindow &ui;
-    QMainWindow *m_window;
+    std::unique_ptr<Ui::EditorPanel> ui;
     int m_theme = 0;
     EditorRows m_rows{}; // null on pages not shown yet
     QSet<int> m_builtPages;
     std::unique_ptr<RowSigns> m_signs; // contrast and colour-vision signs on the rows
     RowClipboard *m_clipboard = nullptr;
-    StyleTable m_table;
-    Style m_style;
-    int m_lineHeight = 100; // in percent; 0 while the field is empty
+    StyleDocument &m_document;
     std::array<QFont, stylekeys::fontGroupCount> m_fontDialogResults; // last font dialog result per group
-    QUndoStack *m_undoStack = nullptr;
     QMenu *m_editMenu = nullptr;
+    QAction *m_undo = nullptr;
+    QAction *m_redo = nullptr;
 };

@@ -3,7 +3,8 @@
 // page with the row focused. Edit › Find (Ctrl+F) goes to the field.
 
 #include "editorpanel.h"
-#include "ui_mainwindow.h"
+#include "styledocument.h"
+#include "ui_editorpanel.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -13,7 +14,6 @@
 #include <algorithm>
 
 namespace {
-const QRect fieldPlace(650, 215, 240, 24);
 constexpr int resultsHeight = 150;
 constexpr int resultsWidth = 280; // wider than the field: "Lists › Text Selected   #ffffff"
 } // namespace
@@ -21,14 +21,16 @@ constexpr int resultsWidth = 280; // wider than the field: "Lists › Text Selec
 void EditorPanel::setUpFind()
 {
     // Above the pages, in the free stretch before their "Reset"; shown with them.
-    auto *field = new QLineEdit(ui.centralWidget);
+    auto *field = new QLineEdit(this);
     field->setObjectName(QStringLiteral("findColour"));
     field->setPlaceholderText(tr("Find a colour"));
     field->setAccessibleName(tr("Find a colour"));
     field->setClearButtonEnabled(true);
-    field->setGeometry(fieldPlace);
-    connect(ui.changeColoursBox, &QCheckBox::toggled, field, &QWidget::setVisible);
-    auto *results = new QListWidget(ui.centralWidget);
+    ui->editingRow->insertWidget(ui->editingRow->indexOf(ui->resetAllButton), field, 1);
+    field->setMaximumWidth(resultsWidth);
+    connect(ui->changeColoursBox, &QCheckBox::toggled, field, &QWidget::setVisible);
+    // Over the pages, below the field, as a completer's list would be.
+    auto *results = new QListWidget(this);
     results->setObjectName(QStringLiteral("findResults"));
     results->setAccessibleName(tr("Colours found"));
     results->hide();
@@ -45,7 +47,8 @@ void EditorPanel::setUpFind()
         if (wanted.isEmpty())
             return;
         for (int key = 0; key < stylekeys::colourKeyCount; ++key) {
-            const QString value = colourName(stylekeys::colourKeys[key], m_style.colours[std::size_t(key)]);
+            const QString value =
+                colourName(stylekeys::colourKeys[key], m_document.style().colours[std::size_t(key)]);
             const QString name = rowName(key, false);
             // "info back" finds Info › Background: the page and the caption, read as words. The
             // English caption is found too, so that "Selected" finds "Listen › Auswahl" in German.
@@ -62,7 +65,7 @@ void EditorPanel::setUpFind()
         }
         if (results->count() == 0)
             new QListWidgetItem(tr("No colour matches \"%1\"").arg(wanted), results);
-        const QRect corner = field->geometry();
+        const QRect corner(field->mapTo(this, QPoint(0, 0)), field->size());
         results->setGeometry(corner.right() - resultsWidth, corner.bottom() + 1, resultsWidth, resultsHeight);
         results->raise();
     });
@@ -70,7 +73,7 @@ void EditorPanel::setUpFind()
         if (!item || !item->data(Qt::UserRole).isValid())
             return;
         const int key = item->data(Qt::UserRole).toInt();
-        ui.settingsPages->setCurrentIndex(int(stylekeys::colourKeys[key].page));
+        ui->settingsPages->setCurrentIndex(int(stylekeys::colourKeys[key].page));
         field->clear();
         m_rows.colours[std::size_t(key)].pick->setFocus();
     };
@@ -86,8 +89,8 @@ void EditorPanel::setUpFind()
         field->selectAll();
     });
     // The field is there only with the settings pages.
-    find->setEnabled(ui.changeColoursBox->isChecked());
-    connect(ui.changeColoursBox, &QCheckBox::toggled, find, &QAction::setEnabled);
+    find->setEnabled(ui->changeColoursBox->isChecked());
+    connect(ui->changeColoursBox, &QCheckBox::toggled, find, &QAction::setEnabled);
     m_editMenu->addSeparator();
     m_editMenu->addAction(find);
 }

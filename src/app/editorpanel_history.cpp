@@ -1,20 +1,18 @@
-// The editor's undo history: Undo and Redo in the Edit and "Browser Profile" menus, and the
-// modified mark in the title.
+// The editor's undo history: Undo and Redo, offered to the window's menus, and the Edit menu.
 
 #include "editorpanel.h"
-#include "ui_mainwindow.h"
+#include "styledocument.h"
 
-#include <QMainWindow>
-#include <QMenuBar>
+#include <QMenu>
 #include <QUndoStack>
 
 void EditorPanel::setUpEditHistory()
 {
-    m_undoStack = new QUndoStack(this);
-    QAction *undo = m_undoStack->createUndoAction(this, tr("Undo"));
+    QUndoStack *history = m_document.history();
+    QAction *undo = m_undo = history->createUndoAction(this, tr("Undo"));
     undo->setObjectName(QStringLiteral("actionUndo"));
     undo->setShortcut(QKeySequence::Undo);
-    QAction *redo = m_undoStack->createRedoAction(this, tr("Redo"));
+    QAction *redo = m_redo = history->createRedoAction(this, tr("Redo"));
     redo->setObjectName(QStringLiteral("actionRedo"));
     // The short names, as the list of shortcuts shows them; the menus show what is undone.
     undo->setIconText(tr("Undo"));
@@ -22,14 +20,8 @@ void EditorPanel::setUpEditHistory()
     // Both habits: Ctrl+Shift+Z and Ctrl+Y.
     redo->setShortcuts(
         {QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
-    QAction *first = ui.menuProfile->actions().value(0);
-    ui.menuProfile->insertActions(first, {undo, redo});
-    ui.menuProfile->insertSeparator(first);
-    // Where people look for them first, as well.
-    m_editMenu = new QMenu(tr("&Edit"), m_window);
+    // Where people look for them first; the window adds them to the profile menu as well.
+    m_editMenu = new QMenu(tr("&Edit"), this);
     m_editMenu->setObjectName(QStringLiteral("menuEdit"));
     m_editMenu->addActions({undo, redo});
-    m_window->menuBar()->insertMenu(ui.menuTheme->menuAction(), m_editMenu);
-    connect(m_undoStack, &QUndoStack::cleanChanged, this,
-            [this](bool clean) { m_window->setWindowModified(!clean); });
 }

@@ -3,25 +3,44 @@
 
 #include "editorpanel.h"
 #include "style/colourtext.h"
-#include "ui_mainwindow.h"
+#include "ui_editorpanel.h"
 
+#include <QGridLayout>
 #include <QLabel>
 #include <algorithm>
 #include <tuple>
 
+namespace {
+// The widgets of a layout in reading order: a grid's row by row, a box's in its order.
+void collectInOrder(QLayout *layout, QWidgetList &widgets)
+{
+    QVector<std::tuple<int, int, QLayoutItem *>> items;
+    auto *grid = qobject_cast<QGridLayout *>(layout);
+    for (int i = 0; i < layout->count(); ++i) {
+        int row = 0, column = i, rowSpan = 0, columnSpan = 0;
+        if (grid)
+            grid->getItemPosition(i, &row, &column, &rowSpan, &columnSpan);
+        items.append({row, column, layout->itemAt(i)});
+    }
+    std::sort(items.begin(), items.end(), [](const auto &a, const auto &b) {
+        return std::tie(std::get<0>(a), std::get<1>(a)) < std::tie(std::get<0>(b), std::get<1>(b));
+    });
+    for (const auto &entry : items) {
+        QLayoutItem *item = std::get<2>(entry);
+        if (item->layout())
+            collectInOrder(item->layout(), widgets);
+        else if (QWidget *widget = item->widget(); widget && (widget->focusPolicy() & Qt::TabFocus))
+            widgets << widget;
+    }
+}
+} // namespace
+
 void EditorPanel::putPageInTabOrder(int page)
 {
     // Column by column (the pages hold up to three), each from top to bottom.
-    const auto column = [](const QWidget *widget) { return widget->x() / 330; };
     QWidgetList widgets;
-    for (QWidget *widget :
-         ui.settingsPages->widget(page)->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
-        if (widget->focusPolicy() & Qt::TabFocus)
-            widgets << widget;
-    std::sort(widgets.begin(), widgets.end(), [&column](const QWidget *a, const QWidget *b) {
-        return std::make_tuple(column(a), a->y(), a->x()) < std::make_tuple(column(b), b->y(), b->x());
-    });
-    QWidget *previous = ui.settingsPages;
+    collectInOrder(ui->settingsPages->widget(page)->layout(), widgets);
+    QWidget *previous = ui->settingsPages;
     for (QWidget *widget : widgets)
         QWidget::setTabOrder(previous, widget), previous = widget;
 }
@@ -30,19 +49,19 @@ QString EditorPanel::rowName(int index, bool font) const
 {
     const stylekeys::Page page = font ? stylekeys::fontGroups[index].page : stylekeys::colourKeys[index].page;
     const char *caption = font ? stylekeys::fontGroups[index].caption : stylekeys::colourKeys[index].caption;
-    return tr("%1 › %2").arg(ui.settingsPages->tabText(int(page)).remove(QLatin1Char('&')),
+    return tr("%1 › %2").arg(ui->settingsPages->tabText(int(page)).remove(QLatin1Char('&')),
                              QCoreApplication::translate("stylekeys", caption));
 }
 
 void EditorPanel::nameRowsForScreenReaders(int page)
 {
-    const QString pageName = ui.settingsPages->tabText(page).remove(QLatin1Char('&'));
+    const QString pageName = ui->settingsPages->tabText(page).remove(QLatin1Char('&'));
     const auto name = [&pageName](QWidget *widget, const QLabel *caption, const QString &part) {
         if (widget)
             widget->setAccessibleName(tr("%1, %2: %3").arg(pageName, caption->text(), part));
     };
     for (const ColourRow &row : m_rows.colours) {
-        if (!row.pick || row.pick->parentWidget() != ui.settingsPages->widget(page))
+        if (!row.pick || row.pick->parentWidget() != ui->settingsPages->widget(page))
             continue;
         name(row.pick, row.caption, tr("colour"));
         name(row.reset, row.caption, tr("reset"));
@@ -51,7 +70,7 @@ void EditorPanel::nameRowsForScreenReaders(int page)
         name(row.swatch, row.caption, tr("swatch"));
     }
     for (const FontRow &row : m_rows.fonts) {
-        if (!row.font || row.font->parentWidget() != ui.settingsPages->widget(page))
+        if (!row.font || row.font->parentWidget() != ui->settingsPages->widget(page))
             continue;
         name(row.font, row.caption, tr("font"));
         name(row.reset, row.caption, tr("reset"));

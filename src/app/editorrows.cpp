@@ -1,9 +1,9 @@
 #include "app/editorrows.h"
 
-#include "app/textfit.h"
-
 #include <QCoreApplication>
 #include <QFontMetrics>
+#include <QGridLayout>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,40 +11,35 @@
 
 namespace {
 
-// x positions of a colour row's widgets in each of the three column groups of a page. The
-// transparency button, where a row has one, sits just left of the pick button.
-struct ColumnGroup
-{
-    int caption, pick, swatch, value, reset;
+// A row's widgets in the grid of its column group: caption, the transparency button where the row
+// has one, the pick button, the swatch, the value and the reset button; the rest of the width is
+// the group's room to grow. Rows sit on the odd grid rows, a step of the key table's y apart; the
+// even ones hold the lines some pages draw between rows.
+enum Column {
+    CaptionColumn,
+    TransparencyColumn,
+    PickColumn,
+    SwatchColumn,
+    ValueColumn,
+    ResetColumn,
+    RoomColumn
 };
-constexpr ColumnGroup columnGroups[] = {
-    {10, 100, 151, 198, 255},
-    {340, 430, 481, 531, 585},
-    {670, 760, 811, 860, 915},
-};
-
-constexpr int rowHeight = 23;
-constexpr int captionWidth = 90;
-constexpr int captionWidthBesideTransparency = 71;
-constexpr int transparencyWidth = 21;
-constexpr int transparencyLeftOfPick = 20;
-constexpr int colourButtonWidth = 45;
+enum FontColumn { FontCaption, FontButton, FontReset, FontName, FontWeight, FontSize, FontRoom };
+constexpr int rowStep = 30;       // the key table's y between two rows
+constexpr int firstRowY = 10;     // the key table's y of a page's first row
+constexpr int secondGroupX = 330; // a font row's x from here on stands in the second column group
 constexpr int swatchWidth = 41;
-constexpr int valueWidth = 55;
-constexpr int resetWidth = 55;
+// On either side of a button's text: the themes' padding (6) and border (1).
+constexpr int buttonPadding = 7;
+constexpr int cellSpacing = 3;
+constexpr int captionStep = 4;    // pixels tried at a time for a caption's narrowest width
+constexpr int captionWidth = 100; // a caption wider than this may wrap
+constexpr int lastGridRow = 99;   // takes the page's spare height, so rows stay at the top
 
-// The Prelisten page's right-hand captions are too long for the group's usual column.
-constexpr int prelistenGroup2CaptionX = 330;
-constexpr int prelistenGroup2CaptionWidth = 101;
-
-// A font row's widgets, relative to its caption.
-constexpr int fontCaptionWidth = 81;
-constexpr int fontButtonOffset = 90, fontButtonWidth = 45;
-constexpr int fontResetOffset = 140, fontResetWidth = 55;
-constexpr int fontLabelHeight = 20;
-constexpr int fontNameOffset = 200, fontNameWidth = 151;
-constexpr int fontWeightOffset = 370, fontWeightWidth = 81;
-constexpr int fontSizeOffset = 470, fontSizeWidth = 91;
+int gridRow(int y)
+{
+    return (y - firstRowY) / rowStep * 2 + 1;
+}
 
 struct RowHelp
 {
@@ -93,26 +88,65 @@ QString keyText(const char *text)
     return QCoreApplication::translate("stylekeys", text);
 }
 
-template <typename Widget> Widget *place(QWidget *page, const QString &name, const QRect &geometry)
+template <typename Widget> Widget *make(QWidget *page, const QString &name)
 {
     auto *widget = new Widget(page);
     widget->setObjectName(name);
-    widget->setGeometry(geometry);
     return widget;
 }
 
-QLabel *label(QWidget *page, const QString &name, const QRect &geometry, const QString &text = {})
+QLabel *label(QWidget *page, const QString &name, const QString &text = {})
 {
-    auto *widget = place<QLabel>(page, name, geometry);
+    auto *widget = make<QLabel>(page, name);
     widget->setText(text);
     return widget;
 }
 
-QPushButton *button(QWidget *page, const QString &name, const QRect &geometry, const QString &text)
+// A long caption takes two lines rather than the width of a page's three column groups; a short
+// one keeps its line (and the page the cheaper layout of texts that do not wrap).
+QLabel *caption(QWidget *page, const QString &name, const QString &text)
 {
-    auto *widget = place<QPushButton>(page, name, geometry);
-    widget->setText(text);
+    QLabel *widget = label(page, name, text);
+    const int oneLine = widget->sizeHint().width();
+    if (oneLine <= captionWidth)
+        return widget;
+    widget->setWordWrap(true);
+    // Never more than two lines: a row is as tall as its buttons.
+    const int twoLines = widget->heightForWidth(oneLine) + widget->fontMetrics().lineSpacing();
+    // No narrower than half of it, nor than its longest word.
+    int width = oneLine / 2;
+    for (const QString &word : text.split(QLatin1Char(' ')))
+        width = std::max(width, widget->fontMetrics().horizontalAdvance(word));
+    while (width < oneLine && widget->heightForWidth(width) > twoLines)
+        width += captionStep;
+    widget->setMinimumSize(width, twoLines);
     return widget;
+}
+
+// A row's button is as wide as its text needs, not the style's usual width for a push button:
+// three column groups of rows share a page.
+QPushButton *button(QWidget *page, const QString &name, const QString &text)
+{
+    auto *widget = make<QPushButton>(page, name);
+    widget->setText(text);
+    widget->setMaximumWidth(widget->fontMetrics().horizontalAdvance(text) + 2 * buttonPadding);
+    return widget;
+}
+
+// The grid of a page's column group, from the page's form ("listsColumn2"); it keeps its rows at
+// the top and its spare width at the right.
+QGridLayout *columnGrid(QWidget *page, int group, int roomColumn)
+{
+    const QString pageName = page->objectName().chopped(int(qstrlen("Page")));
+    auto *grid = page->findChild<QGridLayout *>(pageName + QStringLiteral("Column") + QString::number(group));
+    Q_ASSERT_X(grid, "columnGrid", qPrintable(pageName));
+    if (grid->rowCount() <= lastGridRow) {
+        grid->addItem(new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), lastGridRow, 0);
+        grid->setRowStretch(lastGridRow, 1);
+        grid->setColumnStretch(roomColumn, 1);
+        grid->setHorizontalSpacing(cellSpacing);
+    }
+    return grid;
 }
 
 // The widest text a value label can show: a colour name made of the font's widest hex digit.
@@ -126,61 +160,83 @@ QString widestColourName(const QFont &font, bool alpha)
     return QLatin1Char('#') + QString(alpha ? 8 : 6, widest);
 }
 
+// The size a label asks for to show the widest of `texts`, its margins included. Labels alike
+// (their font, their texts) ask for the same: measured once, as laying a label out is not cheap.
+QSize sizeFor(QLabel *label, const QStringList &texts)
+{
+    static QHash<QString, QSize> measured;
+    const QString key = label->font().key() + texts.join(QLatin1Char('\n'));
+    if (const auto known = measured.constFind(key); known != measured.cend())
+        return *known;
+    QSize size;
+    for (const QString &text : texts) {
+        label->setText(text);
+        size = size.expandedTo(label->sizeHint());
+    }
+    label->clear();
+    measured.insert(key, size);
+    return size;
+}
+
 ColourRow buildColourRow(QWidget *page, const stylekeys::ColourKey &key)
 {
-    const ColumnGroup &group = columnGroups[key.group - 1];
     using stylekeys::RowPart;
     const auto name = [&key](RowPart part) { return stylekeys::widgetName(key, part); };
-    const int y = key.y;
+    QGridLayout *grid = columnGrid(page, key.group, RoomColumn);
+    const int row = gridRow(key.y);
 
-    QRect caption(group.caption, y, key.transparent ? captionWidthBesideTransparency : captionWidth,
-                  rowHeight);
-    if (key.page == stylekeys::Page::Prelisten && key.group == 2)
-        caption = QRect(prelistenGroup2CaptionX, y, prelistenGroup2CaptionWidth, rowHeight);
-
-    ColourRow row{};
-    row.caption = label(page, name(RowPart::Caption), caption, keyText(key.caption));
+    ColourRow widgets{};
+    widgets.caption = caption(page, name(RowPart::Caption), keyText(key.caption));
+    grid->addWidget(widgets.caption, row, CaptionColumn);
     if (key.transparent) {
-        const QRect geometry(group.pick - transparencyLeftOfPick, y, transparencyWidth, rowHeight);
-        row.transparency = button(page, name(RowPart::Transparent), geometry, QStringLiteral("x"));
+        widgets.transparency = button(page, name(RowPart::Transparent), QStringLiteral("x"));
+        grid->addWidget(widgets.transparency, row, TransparencyColumn);
     }
-    row.pick = button(page, name(RowPart::Pick), QRect(group.pick, y, colourButtonWidth, rowHeight),
-                      QCoreApplication::translate("MainWindow", "Color"));
-    row.swatch =
-        place<QLineEdit>(page, name(RowPart::Swatch), QRect(group.swatch, y, swatchWidth, rowHeight));
+    widgets.pick = button(page, name(RowPart::Pick), QCoreApplication::translate("MainWindow", "Color"));
+    grid->addWidget(widgets.pick, row, PickColumn);
+    widgets.swatch = make<QLineEdit>(page, name(RowPart::Swatch));
+    widgets.swatch->setFixedWidth(swatchWidth);
     // The swatch only shows the colour; its text is never edited.
-    row.swatch->setEnabled(false);
-    row.value = label(page, name(RowPart::Value), QRect(group.value, y, valueWidth, rowHeight));
-    row.value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    condenseToFit(row.value, widestColourName(row.value->font(), key.alpha || key.transparent));
-    row.reset = button(page, name(RowPart::Reset), QRect(group.reset, y, resetWidth, rowHeight),
-                       keyText(key.resetText));
-    return row;
+    widgets.swatch->setEnabled(false);
+    grid->addWidget(widgets.swatch, row, SwatchColumn);
+    widgets.value = label(page, name(RowPart::Value));
+    widgets.value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Room for the widest value the row can show, and no more: a new value lays nothing out again.
+    widgets.value->setFixedSize(
+        sizeFor(widgets.value, {widestColourName(widgets.value->font(), key.alpha || key.transparent)}));
+    grid->addWidget(widgets.value, row, ValueColumn);
+    widgets.reset = button(page, name(RowPart::Reset), keyText(key.resetText));
+    grid->addWidget(widgets.reset, row, ResetColumn);
+    return widgets;
 }
 
 FontRow buildFontRow(QWidget *page, const stylekeys::FontGroupKey &group)
 {
     using stylekeys::FontPart;
-    const int x = group.x;
-    const int y = group.y;
     const auto name = [&group](FontPart part) { return stylekeys::widgetName(group, part); };
-    const auto textLabel = [&](FontPart part, int offset, int width) {
-        return label(page, name(part), QRect(x + offset, y, width, fontLabelHeight));
-    };
+    QGridLayout *grid = columnGrid(page, group.x < secondGroupX ? 1 : 2, FontRoom);
+    const int row = gridRow(group.y);
 
-    FontRow row{};
-    row.caption = label(page, name(FontPart::Caption), QRect(x, y, fontCaptionWidth, rowHeight),
-                        keyText(group.caption));
-    row.font = button(page, name(FontPart::Pick), QRect(x + fontButtonOffset, y, fontButtonWidth, rowHeight),
-                      QCoreApplication::translate("MainWindow", "Font"));
-    row.reset = button(page, name(FontPart::Reset), QRect(x + fontResetOffset, y, fontResetWidth, rowHeight),
-                       QCoreApplication::translate("MainWindow", "Reset"));
-    row.name = textLabel(FontPart::Name, fontNameOffset, fontNameWidth);
-    row.weight = textLabel(FontPart::Weight, fontWeightOffset, fontWeightWidth);
-    row.size = textLabel(FontPart::Size, fontSizeOffset, fontSizeWidth);
-    // The weight label shows "Weight : " and "Bold" or "Normal".
-    condenseToFit(row.weight, fontWeightText(QStringLiteral("Normal")));
-    return row;
+    FontRow widgets{};
+    widgets.caption = caption(page, name(FontPart::Caption), keyText(group.caption));
+    widgets.font = button(page, name(FontPart::Pick), QCoreApplication::translate("MainWindow", "Font"));
+    widgets.reset = button(page, name(FontPart::Reset), QCoreApplication::translate("MainWindow", "Reset"));
+    widgets.name = label(page, name(FontPart::Name));
+    widgets.weight = label(page, name(FontPart::Weight));
+    widgets.size = label(page, name(FontPart::Size));
+    // The weight label shows "Weight : " and "Bold" or "Normal": room for either.
+    // Room for a family name of ten letters, so the weights and sizes stand in a column.
+    widgets.name->setMinimumWidth(
+        sizeFor(widgets.name, {fontNameText(QStringLiteral("MMMMMMMMMM"))}).width());
+    widgets.weight->setMinimumWidth(sizeFor(widgets.weight, {fontWeightText(QStringLiteral("Normal")),
+                                                             fontWeightText(QStringLiteral("Bold"))})
+                                        .width());
+    const std::pair<QWidget *, FontColumn> cells[] = {
+        {widgets.caption, FontCaption}, {widgets.font, FontButton},   {widgets.reset, FontReset},
+        {widgets.name, FontName},       {widgets.weight, FontWeight}, {widgets.size, FontSize}};
+    for (const auto &[widget, column] : cells)
+        grid->addWidget(widget, row, column);
+    return widgets;
 }
 
 } // namespace
@@ -218,7 +274,6 @@ void buildEditorPage(QTabWidget *settingsTabs, int page, EditorRows &rows)
         if (int(group.page) == page)
             rows.fonts[i] = buildFontRow(pageWidget, group);
     }
-    fitFormTexts(pageWidget); // captions and buttons in any language
     for (const RowHelp &help : rowHelp)
         if (auto *widget = pageWidget->findChild<QWidget *>(QLatin1String(help.objectName)))
             widget->setWhatsThis(translated(help.text));

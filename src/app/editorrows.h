@@ -1,8 +1,9 @@
 #pragma once
 
 // The colour rows and font rows of the settings pages, built from the key table instead of
-// being drawn one by one in the form. Building only creates the widgets; the main window
-// connects them, again from the key table, and builds a page's rows when the page is first shown.
+// being drawn one by one in the form, into the grids the form gives each column group of a page.
+// Building only creates the widgets; the editor connects them, again from the key table, and
+// builds a page's rows when the page is first shown.
 
 #include "style/stylekeys.h"
 

@@ -4,7 +4,8 @@
 #include "editorrows.h"
 #include "skin/skinbuildoptions.h"
 #include "theme.h"
-#include "ui_mainwindow.h"
+#include "ui_createskinpanel.h"
+#include "unitinfield.h"
 
 #include <QFontInfo>
 #include <QRegularExpressionValidator>
@@ -17,14 +18,15 @@ TextState percentState(bool enabled)
 }
 } // namespace
 
-GlobalFontRow::GlobalFontRow(Ui::MainWindow &form, QWidget *window)
-    : QObject(window), ui(form), m_window(window)
+GlobalFontRow::GlobalFontRow(Ui::CreateSkinPanel &form, QWidget *panel)
+    : QObject(panel), ui(form), m_panel(panel)
 {
     connect(ui.globalFontButton, &QPushButton::clicked, this, &GlobalFontRow::choose);
     connect(ui.globalFontBox, &QAbstractButton::clicked, this, &GlobalFontRow::toggled);
     ui.globalFontButton->setEnabled(false);
     ui.globalSizeField->setEnabled(false);
     ui.globalSizeHint->setVisible(false);
+    putUnitInField(ui.globalSizePercent, ui.globalSizeField);
     ui.globalSizeField->setValidator(new QRegularExpressionValidator(percentagePattern(), this));
     ui.globalFontLabel->setText(fontNameText(m_name));
     for (QWidget *label :
@@ -39,7 +41,7 @@ void GlobalFontRow::choose()
     // It reopens at the current choice; until there is one, at the skin font most skins use.
     const QFont initial =
         m_name.isEmpty() ? QFont(QStringLiteral("Arial"), 20, QFont::Normal, false) : m_font;
-    const QFont chosen = Dialogs::getFont(&confirmed, initial, m_window);
+    const QFont chosen = Dialogs::getFont(&confirmed, initial, m_panel);
     if (!confirmed)
         return;
     m_font = Dialogs::unchangedInFontDialog(chosen, initial) ? initial : chosen;

@@ -7,7 +7,7 @@
 #include <QObject>
 
 namespace Ui {
-class MainWindow;
+class CreateSkinPanel;
 }
 class QWidget;
 
@@ -16,8 +16,8 @@ class GlobalFontRow : public QObject
     Q_OBJECT
 
 public:
-    // `form` is the window's form: the row works on its own widgets in it only.
-    GlobalFontRow(Ui::MainWindow &form, QWidget *window);
+    // `form` is the Create Skin panel's: the row works on its own widgets in it only.
+    GlobalFontRow(Ui::CreateSkinPanel &form, QWidget *panel);
 
     // The family chosen, empty until one is.
     QString name() const { return m_name; }
@@ -27,8 +27,8 @@ private:
     void choose();
     void toggled();
 
-    Ui::MainWindow &ui;
-    QWidget *m_window;
+    Ui::CreateSkinPanel &ui;
+    QWidget *m_panel;
     int m_theme = 0;
     QFont m_font;
     QString m_name;

@@ -8,13 +8,10 @@
 #include "editorpanel.h"
 #include "previewpanel.h"
 #include "profilespanel.h"
-#include "schemeactions.h"
 #include "settingsfile.h"
-#include "skinstyles.h"
-#include "textfit.h"
+#include "styledocument.h"
 #include "theme.h"
 #include "ui_mainwindow.h"
-#include "windowlayout.h"
 #include "windowtooltips.h"
 
 #include <QCloseEvent>
@@ -23,12 +20,23 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QFutureWatcherBase>
+#include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <QTimer>
+#include <QUndoStack>
 #include <QUrl>
+#include <QVBoxLayout>
 #include <QWhatsThis>
 
 namespace {
+
+// The window is never narrower than this where the screen has the room: the option rows read best.
+constexpr int minimumWindowWidth = 1024;
+constexpr int formMargin = 4;
 
 // The name the profile dialogs' folder is kept under, beside the skin dialogs' folders.
 const QString profilesDialog = QStringLiteral("profiles");
@@ -62,56 +70,43 @@ MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
       m_profilesFolder(where.profilesFolder())
 {
     ui->setupUi(this);
+    const AppSettings settings = settingsfile::load(m_paths.settingsFile(), m_paths.executableFolder);
+    // The theme is worn before the panels are made, so each widget is polished once, in it.
+    m_theme = settings.themenumber;
+    setStyleSheet(themeFor(m_theme).styleSheet);
+    m_document = new StyleDocument(this);
+    m_createSkin = new CreateSkinPanel(m_paths.documentsFolder, *m_document);
+    m_editor = new EditorPanel(*m_document);
+    m_preview = new PreviewPanel(*m_document); // built and styled when first shown
+    placePanels();
     keepSignsCrisp(this);
-    m_preview = new PreviewPanel(*ui, this); // fitted and styled when first shown
-    fitFormTexts(this);
-    makeFormScrollable(this);
-    ui->versionLabel->setText(ui->versionLabel->text().arg(QCoreApplication::applicationVersion()));
-    m_createSkin = new CreateSkinPanel(*ui, this, m_paths.documentsFolder, [this] {
-        return EditorChoices{m_editor->style(), m_editor->lineHeight(), ui->changeColoursBox->isChecked()};
-    });
     connect(m_createSkin, &CreateSkinPanel::busyChanged, this, [this](bool busy) {
-        for (QWidget *widget :
-             {static_cast<QWidget *>(ui->changeColoursBox), static_cast<QWidget *>(ui->lineHeightField),
-              static_cast<QWidget *>(ui->resetAllButton)})
-            widget->setEnabled(!busy);
+        m_editor->setBusy(busy);
         ui->menuProfile->setEnabled(!busy);
     });
     setAcceptDrops(true);
     wireMenusAndSwitches();
-    m_editor = new EditorPanel(*ui, this);
-    connect(m_editor, &EditorPanel::valuesShown, m_preview, &PreviewPanel::show);
     m_tooltips = std::make_unique<WindowTooltips>(
         [this](int index, bool font) { return m_editor->rowName(index, font); });
-    connect(m_editor, &EditorPanel::pageBuilt, this, [this](QWidget *page) {
-        m_tooltips->addWidgetsBelow(page);
-        stretchForm(this);
-    });
+    connect(m_editor, &EditorPanel::pageBuilt, this,
+            [this](QWidget *page) { m_tooltips->addWidgetsBelow(page); });
     const auto remark = [this](const QString &text) {
         m_createSkin->showStatus(text, CreateSkinPanel::StatusLasts::FewSeconds);
     };
     connect(m_editor, &EditorPanel::remark, this, remark);
-    m_profiles = new ProfilesPanel(*ui, this, m_profilesFolder, m_editor->history(),
-                                   [this] { return m_editor->values(); });
-    connect(m_profiles, &ProfilesPanel::tableRead, this, [this](const StyleTable &table) {
-        m_editor->takeTable(table);
-        fullRefresh();
-    });
-    // A table reloaded or a style taken from a skin is one edit of its own, undone as one.
-    const auto recordEdit = [this](const EditorValues &before, const EditorValues &after,
-                                   const QString &text) { m_editor->pushEdit(before, after, text); };
-    connect(m_profiles, &ProfilesPanel::edited, this, recordEdit);
+    m_profiles = new ProfilesPanel(*ui, this, m_profilesFolder, m_paths.documentsFolder, *m_document);
     connect(m_profiles, &ProfilesPanel::remark, this, remark);
-    m_skinStyles = new SkinStyles(
-        *ui, this, *m_createSkin, *m_profiles, [this] { return m_editor->values(); },
-        [this] { return m_editor->table(); });
-    connect(m_createSkin, &CreateSkinPanel::skinSelected, m_skinStyles, &SkinStyles::readPalette);
-    connect(m_skinStyles, &SkinStyles::edited, this, recordEdit);
-    setUpSchemeActions();
+    connect(m_editor, &EditorPanel::resetAllRequested, m_profiles, &ProfilesPanel::resetAll);
+    connect(m_createSkin, &CreateSkinPanel::skinSelected, m_profiles, &ProfilesPanel::setSelectedSkin);
+    connect(m_profiles, &ProfilesPanel::jobStarted, m_createSkin, &CreateSkinPanel::startJob);
+    connect(m_profiles, &ProfilesPanel::jobFinished, m_createSkin, [this] {
+        m_createSkin->finishJob();
+        m_createSkin->showStatus(QString());
+    });
     setUpKeyboard();
 
     setWindowTitle(programName);
-    loadSettings();
+    loadSettings(settings);
     // Written as soon as they change: a program killed later keeps them.
     connect(m_createSkin, &CreateSkinPanel::dialogFoldersChanged, this, &MainWindow::saveSettings);
     connect(m_profiles, &ProfilesPanel::settingsChanged, this, &MainWindow::saveSettings);
@@ -119,21 +114,80 @@ MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
     ui->actionBrightTheme->setChecked(m_theme != 0);
 
     m_profiles->loadDefaultTable();
+    applyTheme(m_theme);
     ui->actionShowTooltips->setChecked(m_showTooltips);
     m_tooltips->addWidgetsBelow(this);
     m_tooltips->setShown(m_showTooltips);
-    m_editor->buildEditorPage(ui->settingsPages->currentIndex()); // now that the values it shows are loaded
-
-    // Start in the editing layout: the settings tabs shown, the preview (unchecked in the form) hidden.
-    ui->changeColoursBox->setChecked(true);
-    editingToggled();
-
-    // The "%" sits inside a white entry field, whatever the theme.
-    showTextState(ui->lineHeightPercent, TextState::InField, m_theme);
 
     prepareFolders();
-    if (!m_geometry.isEmpty() && restoreGeometry(m_geometry))
-        keepRestoredPlace(this);
+    m_fitWhenShown = m_geometry.isEmpty() || !restoreGeometry(m_geometry);
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // The page on screen has its rows now: the window takes the size of what it shows before it
+    // is mapped, and again once it knows its frame, unless it shows where the user left it.
+    if (std::exchange(m_fitWhenShown, false)) {
+        fitToForm();
+        QTimer::singleShot(0, this, &MainWindow::fitToForm);
+    }
+}
+
+void MainWindow::placePanels()
+{
+    // The form scrolls: what a small screen cannot show can be scrolled to.
+    auto *scroller = new QScrollArea(this);
+    scroller->setObjectName(QStringLiteral("formScroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    auto *form = new QWidget;
+    form->setObjectName(QStringLiteral("centralWidget"));
+    // Given to the scroll area empty: it measures what it gets, and the panels are measured once,
+    // in the theme, when the window first shows. The form keeps the window's background.
+    scroller->setWidget(form);
+    form->setAutoFillBackground(false);
+    scroller->viewport()->setAutoFillBackground(false);
+    auto *column = new QVBoxLayout(form);
+    // Narrow margins: three column groups of rows share the width of a small screen.
+    column->setContentsMargins(formMargin, formMargin, formMargin, formMargin);
+    for (QWidget *panel : {static_cast<QWidget *>(m_createSkin), static_cast<QWidget *>(m_editor),
+                           static_cast<QWidget *>(m_preview), m_createSkin->buildBar()})
+        column->addWidget(panel);
+    // The pages and the preview take the height the window gives; the band stays at the bottom.
+    column->setStretch(1, 1);
+    column->setStretch(2, 1);
+    setCentralWidget(scroller);
+    // Undo and Redo head the profile menu too; Edit stands before Theme.
+    QAction *first = ui->menuProfile->actions().value(0);
+    ui->menuProfile->insertActions(first, m_editor->historyActions());
+    ui->menuProfile->insertSeparator(first);
+    menuBar()->insertMenu(ui->menuTheme->menuAction(), m_editor->editMenu());
+    connect(m_document->history(), &QUndoStack::cleanChanged, this,
+            [this](bool clean) { setWindowModified(!clean); });
+}
+
+void MainWindow::fitToForm()
+{
+    // The form's size follows what it now shows once its layouts are done; the scroll area sizes
+    // it anew even where the window keeps its size (on a small screen it has all of it).
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    auto *scroller = static_cast<QScrollArea *>(centralWidget());
+    QEvent relayout(QEvent::LayoutRequest);
+    QCoreApplication::sendEvent(scroller, &relayout);
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        return;
+    // The available area without the frame: before the window shows, a title bar and borders as
+    // the style draws them are kept free, so that it opens whole.
+    const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, this);
+    const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    const QRect room = screen()->availableGeometry().adjusted(0, title + border, 0, -border);
+    const QSize form = scroller->widget()->sizeHint();
+    const int menuHeight = menuBar()->sizeHint().height();
+    // A width the user gave the window stays; the form decides the height.
+    const QSize wanted(std::max({isVisible() ? width() : 0, form.width(), minimumWindowWidth}),
+                       form.height() + menuHeight);
+    resize(wanted.boundedTo(room.size()));
 }
 
 void MainWindow::wireMenusAndSwitches()
@@ -147,8 +201,8 @@ void MainWindow::wireMenusAndSwitches()
     };
     for (const auto &[action, handler] : actions)
         connect(action, &QAction::triggered, this, handler);
-    connect(ui->changeColoursBox, &QAbstractButton::clicked, this, &MainWindow::editingToggled);
-    connect(ui->showPreviewBox, &QAbstractButton::clicked, this, &MainWindow::previewToggled);
+    connect(m_editor, &EditorPanel::editingToggled, this, &MainWindow::editingToggled);
+    connect(m_editor, &EditorPanel::previewToggled, this, &MainWindow::previewToggled);
 }
 
 MainWindow::~MainWindow() = default;
@@ -201,9 +255,8 @@ bool MainWindow::saveSettings()
         {m_theme, m_showTooltips, folders, m_profiles->recentProfiles(), m_oldScratchRemoved, m_geometry});
 }
 
-void MainWindow::loadSettings()
+void MainWindow::loadSettings(const AppSettings &settings)
 {
-    const AppSettings settings = settingsfile::load(m_paths.settingsFile(), m_paths.executableFolder);
     m_theme = settings.themenumber;
     m_showTooltips = settings.showtooltips;
     QMap<QString, QString> folders = settings.folders;
@@ -225,17 +278,17 @@ void MainWindow::applyTheme(int number)
 
 const Style &MainWindow::currentStyle() const
 {
-    return m_editor->style();
+    return m_document->style();
 }
 
 const StyleTable &MainWindow::styleTable() const
 {
-    return m_editor->table();
+    return m_document->table();
 }
 
 int MainWindow::lineHeightValue() const
 {
-    return m_editor->lineHeight();
+    return m_document->lineHeight();
 }
 
 QString MainWindow::globalFontName() const
@@ -277,7 +330,7 @@ void MainWindow::openFile(const QString &path)
     if (isProfile(path))
         m_profiles->openProfileAsking(path);
     else if (scheme::looksLikeScheme(path))
-        m_schemes->openScheme(path);
+        m_profiles->openScheme(path);
     else
         m_createSkin->selectSkin(path);
 }
@@ -297,24 +350,6 @@ void MainWindow::openFiles(const QStringList &paths)
         else
             openFile(path);
     }
-}
-
-void MainWindow::setUpSchemeActions()
-{
-    SchemeActions::Host host;
-    host.window = this;
-    host.folder = m_paths.documentsFolder;
-    host.askToKeepEdits = [this](const QString &question) { return m_profiles->askToKeepEdits(question); };
-    host.style = [this] { return m_editor->style(); };
-    host.applyStyle = [this](const Style &drawn, const QString &text) {
-        const EditorValues before = m_editor->values();
-        m_editor->pushEdit(before, EditorValues{drawn, before.lineHeight}, text);
-    };
-    host.offerColours = [this](const QVector<QColor> &colours) { m_skinStyles->offerColours(colours); };
-    host.showStatus = [this](const QString &text) {
-        m_createSkin->showStatus(text, CreateSkinPanel::StatusLasts::FewSeconds);
-    };
-    m_schemes = new SchemeActions(host, ui->menuProfile, ui->actionSave);
 }
 
 void MainWindow::useDarkTheme()
@@ -359,23 +394,14 @@ void MainWindow::enterWhatsThis()
 
 void MainWindow::editingToggled()
 {
-    const bool editing = ui->changeColoursBox->isChecked();
-    const bool preview = editing && ui->showPreviewBox->isChecked();
-    for (QWidget *widget :
-         {static_cast<QWidget *>(ui->showPreviewBox), static_cast<QWidget *>(ui->showPreviewLabel),
-          static_cast<QWidget *>(ui->settingsPages), static_cast<QWidget *>(ui->resetAllButton)})
-        widget->setVisible(editing);
-    m_preview->setShown(preview);
-    applyWindowLayout(this, preview   ? WindowLayout::Full
-                            : editing ? WindowLayout::Editing
-                                      : WindowLayout::Compact);
+    m_createSkin->setChangeColours(m_editor->isEditing());
+    previewToggled();
 }
 
 void MainWindow::previewToggled()
 {
-    const bool preview = ui->showPreviewBox->isChecked();
-    m_preview->setShown(preview);
-    applyWindowLayout(this, preview ? WindowLayout::Full : WindowLayout::Editing);
+    m_preview->setShown(m_editor->previewWanted());
+    fitToForm();
 }
 
 void MainWindow::fullRefresh()

@@ -13,8 +13,8 @@
 class CreateSkinPanel;
 class ProfilesPanel;
 class PreviewPanel;
-class SchemeActions;
-class SkinStyles;
+class StyleDocument;
+struct AppSettings;
 class EditorPanel;
 class WindowTooltips;
 
@@ -46,6 +46,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
@@ -54,7 +55,7 @@ public:
     void applyTheme(int number); // 0 dark, anything else bright
 
 private:
-    void loadSettings();
+    void loadSettings(const AppSettings &settings);
     void wireMenusAndSwitches();
     void useDarkTheme();   // "Dark"
     void useBrightTheme(); // "Bright"
@@ -64,14 +65,14 @@ private:
 
     void editingToggled(); // "Yes" for changing the browser colours and fonts
     void previewToggled(); // "Yes" for showing the browser preview
+    void placePanels();    // in a column that scrolls; their menus into the menu bar
+    void fitToForm();      // the height the form asks for, within the screen
 
     void openFile(const QString &path); // one the window opens (`opens`), dropped or named
     void prepareFolders();
     void fullRefresh();
-    void setUpKeyboard(); // mainwindow_keyboard.cpp
-    void nameControlsForScreenReaders();
+    void setUpKeyboard();         // mainwindow_keyboard.cpp
     void showKeyboardShortcuts(); // "Keyboard Shortcuts"
-    void setUpSchemeActions();
 
     std::unique_ptr<Ui::MainWindow> ui;
     std::unique_ptr<WindowTooltips> m_tooltips;
@@ -79,13 +80,13 @@ private:
     CreateSkinPanel *m_createSkin = nullptr;
     ProfilesPanel *m_profiles = nullptr;
     PreviewPanel *m_preview = nullptr;
-    SkinStyles *m_skinStyles = nullptr;
-    SchemeActions *m_schemes = nullptr;
     EditorPanel *m_editor = nullptr;
+    StyleDocument *m_document = nullptr;
     AppPaths m_paths;
     QString m_profilesFolder;
     bool m_oldScratchRemoved = false;
-    QByteArray m_geometry; // the window's place and size when it was last shown
+    QByteArray m_geometry;      // the window's place and size when it was last shown
+    bool m_fitWhenShown = true; // false where the place and size came from an earlier run
 
     int m_theme = 0;
     bool m_showTooltips = true;

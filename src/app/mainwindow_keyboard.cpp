@@ -1,45 +1,17 @@
-// The keyboard and screen readers: the standard shortcuts, Quit, the Tab order of the form, where
-// the focus starts, the list of shortcuts in Help, and the names a screen reader reads.
+// The keyboard: the standard shortcuts, Quit, where the focus starts, and the list of shortcuts in
+// Help.
 
+#include "createskinpanel.h"
 #include "dialogs.h"
 #include "mainwindow.h"
+#include "screenreadernames.h"
 #include "ui_mainwindow.h"
 
 #include <QAction>
-#include <QLabel>
 #include <QMenuBar>
-#include <QRegularExpression>
 #include <QSet>
 
 namespace {
-
-struct ControlName
-{
-    const char *objectName;
-    const char *name;
-};
-// Controls whose own text does not say what they do ("Browse" three times, "Default"), and
-// fields without one. Options ticked by a label are named by it; the rows name themselves.
-const ControlName controlNames[] = {
-    {"chooseSkinButton", QT_TRANSLATE_NOOP("MainWindow", "Browse for the skin to restyle")},
-    {"chooseIconSkinButton", QT_TRANSLATE_NOOP("MainWindow", "Browse for the skin to take the icons from")},
-    {"chooseWindowSkinButton",
-     QT_TRANSLATE_NOOP("MainWindow", "Browse for the skin to take the windows from")},
-    {"defaultIconsButton", QT_TRANSLATE_NOOP("MainWindow", "Default Browser icons")},
-    {"alternativeIconsButton", QT_TRANSLATE_NOOP("MainWindow", "Alternative Browser icons")},
-    {"whiteIconsButton", QT_TRANSLATE_NOOP("MainWindow", "White Browser icons")},
-    {"otherSkinIconsButton", QT_TRANSLATE_NOOP("MainWindow", "Browser icons from another skin")},
-    {"globalFontButton", QT_TRANSLATE_NOOP("MainWindow", "Choose the global skin font")},
-    {"globalSizeField", QT_TRANSLATE_NOOP("MainWindow", "Global font size in percent")},
-    {"lineHeightField", QT_TRANSLATE_NOOP("MainWindow", "Line height in percent")},
-    {"resetLineHeightButton", QT_TRANSLATE_NOOP("MainWindow", "Reset the line height")},
-};
-
-QString withoutMnemonic(QString text)
-{
-    static const QRegularExpression single(QStringLiteral("&(?!&)"));
-    return text.remove(single).replace(QLatin1String("&&"), QLatin1String("&"));
-}
 
 // "Menu › Entry" for every entry of the menu (and its submenus) that has keys.
 void listShortcuts(const QMenu *menu, const QString &path, QMap<QString, QString> &rows,
@@ -70,33 +42,15 @@ void MainWindow::setUpKeyboard()
     ui->menuProfile->addSeparator();
     ui->menuProfile->addAction(quit);
     connect(quit, &QAction::triggered, this, &QWidget::close);
-    // Tab follows the form from top to bottom; a page's rows join after the tabs when built.
-    const QWidget *order[] = {ui->chooseSkinButton,   ui->defaultIconsButton,   ui->alternativeIconsButton,
-                              ui->whiteIconsButton,   ui->otherSkinIconsButton, ui->chooseIconSkinButton,
-                              ui->floatingBrowserBox, ui->importWindowsBox,     ui->chooseWindowSkinButton,
-                              ui->globalFontBox,      ui->globalFontButton,     ui->globalSizeField,
-                              ui->changeColoursBox,   ui->showPreviewBox,       ui->resetAllButton,
-                              ui->settingsPages,      ui->saveAsField,          ui->createSkinButton};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        setTabOrder(const_cast<QWidget *>(order[i - 1]), const_cast<QWidget *>(order[i]));
-    // A typed key goes somewhere from the start: to the first step, choosing the skin.
-    ui->chooseSkinButton->setFocus();
+    // Tab follows the form from top to bottom: each panel's form is in reading order, and the panels
+    // were placed from top to bottom. A typed key goes somewhere from the start: to the first step,
+    // choosing the skin.
+    m_createSkin->setFocus();
 
     auto *shortcuts = new QAction(tr("&Keyboard Shortcuts"), this);
     shortcuts->setObjectName(QStringLiteral("actionKeyboardShortcuts"));
     ui->menuHelp->insertAction(ui->actionAbout, shortcuts);
     connect(shortcuts, &QAction::triggered, this, &MainWindow::showKeyboardShortcuts);
-    nameControlsForScreenReaders();
-}
-
-void MainWindow::nameControlsForScreenReaders()
-{
-    for (const ControlName &control : controlNames)
-        findChild<QWidget *>(QLatin1String(control.objectName))
-            ->setAccessibleName(QCoreApplication::translate("MainWindow", control.name));
-    for (const QLabel *label : findChildren<QLabel *>())
-        if (QWidget *buddy = label->buddy(); buddy && buddy->accessibleName().isEmpty())
-            buddy->setAccessibleName(withoutMnemonic(label->text()));
 }
 
 // Made from the actions themselves, so the list stays true as keys are added or changed.

@@ -1,9 +1,11 @@
 #include "previewpanel.h"
 
 #include "preview/previewsheets.h"
+#include "styledocument.h"
+#include "tabwheel.h"
 #include "textfit.h"
-#include "ui_mainwindow.h"
 #include "ui_preview.h"
+#include "visionname.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -26,24 +28,15 @@ void apply(const QHash<QString, QWidget *> &widgets, const preview::Sheets &shee
 }
 } // namespace
 
-QString visionName(Vision vision)
+PreviewPanel::PreviewPanel(const StyleDocument &document, QWidget *parent)
+    : QWidget(parent), m_document(document)
 {
-    switch (vision) {
-    case Vision::Normal:
-        return QCoreApplication::translate("MainWindow", "Normal vision");
-    case Vision::Protanopia:
-        return QCoreApplication::translate("MainWindow", "Protanopia");
-    case Vision::Deuteranopia:
-        return QCoreApplication::translate("MainWindow", "Deuteranopia");
-    case Vision::Tritanopia:
-        return QCoreApplication::translate("MainWindow", "Tritanopia");
-    case Vision::Achromatopsia:
-        return QCoreApplication::translate("MainWindow", "Achromatopsia");
-    }
-    return {};
+    setObjectName(QStringLiteral("previewPlace"));
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    setVisible(false);
+    connect(&m_document, &StyleDocument::changed, this, &PreviewPanel::restyle);
 }
-
-PreviewPanel::PreviewPanel(Ui::MainWindow &form, QObject *parent) : QObject(parent), ui(form) {}
 
 PreviewPanel::~PreviewPanel() = default;
 
@@ -73,19 +66,21 @@ void PreviewPanel::setShown(bool shown)
 {
     if (shown && !m_form)
         buildPages();
-    if (m_pages)
-        m_pages->setVisible(shown);
+    setVisible(shown);
 }
 
 void PreviewPanel::buildPages()
 {
-    m_pages = new QTabWidget(ui.previewPlace->parentWidget());
+    m_pages = new QTabWidget(this);
     m_form = std::make_unique<Ui::Preview>();
     m_form->setupUi(m_pages);
-    m_pages->setGeometry(ui.previewPlace->geometry());
+    // The mock browser is drawn at the size of the skin's own, the size its form gives it.
+    m_pages->setMinimumSize(m_pages->size());
+    layout()->addWidget(m_pages);
+    passTabWheelToForm(m_pages);
     m_pages->setToolTip(tr("The Browser as the new skin shows it, one page for each of its views"));
-    // Below the editor's rows in the form, so after them in the Tab order.
-    QWidget::setTabOrder(ui.saveAsField->previousInFocusChain(), m_pages);
+    // Where the panel stands in the Tab order, not after everything made before it.
+    QWidget::setTabOrder(this, m_pages);
     // The preview is a picture of the host's browser: Tab and screen readers pass its mock lists
     // and buttons by, and reach its pages and "View as".
     for (QWidget *widget : m_pages->findChildren<QWidget *>())
@@ -96,16 +91,7 @@ void PreviewPanel::buildPages()
         if (!widget->objectName().isEmpty())
             m_widgets.insert(widget->objectName(), widget);
     // Laid out in the window's fonts, before the sheets set the preview's own.
-    fitFormTexts(m_pages);
     fitGridTexts(m_form->gridViewPage);
-    restyle();
-}
-
-void PreviewPanel::show(const Style &style, int lineHeight, bool stripesShown)
-{
-    m_style = style;
-    m_lineHeight = lineHeight;
-    m_stripesShown = stripesShown;
     restyle();
 }
 
@@ -113,12 +99,14 @@ void PreviewPanel::restyle()
 {
     if (!m_form)
         return; // styled when first shown
-    m_form->trackList->setAlternatingRowColors(m_stripesShown);
-    m_form->automixList->setAlternatingRowColors(m_stripesShown);
+    // Whether the lists draw alternate lines.
+    const bool stripes = m_document.rowStates().stripesShown;
+    m_form->trackList->setAlternatingRowColors(stripes);
+    m_form->automixList->setAlternatingRowColors(stripes);
     // Every sheet is computed again; apply() only touches the widgets whose sheet changed.
-    const Style seen = colourvision::simulate(m_viewAs, m_style);
+    const Style seen = colourvision::simulate(m_viewAs, m_document.style());
     apply(m_widgets, preview::initguiSheets(seen));
-    apply(m_widgets, preview::listSheets(seen, m_lineHeight, m_stripesShown, m_stripesShown));
+    apply(m_widgets, preview::listSheets(seen, m_document.lineHeight(), stripes, stripes));
     apply(m_widgets, preview::gridSheets(seen));
     apply(m_widgets, preview::pluginSheets(seen));
     m_form->pluginGraphicsBack->setPixmap(QPixmap::fromImage(preview::knobImage(seen)));

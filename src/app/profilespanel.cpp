@@ -2,11 +2,15 @@
 
 #include "apppaths.h"
 #include "dialogs.h"
+#include "schemeactions.h"
 #include "settingsfile.h"
+#include "skinstyles.h"
+#include "styledocument.h"
 #include "ui_mainwindow.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QFutureWatcherBase>
 #include <QMenu>
 #include <QUndoStack>
 
@@ -23,9 +27,8 @@ QString titleSuffixFor(const QString &profile)
 } // namespace
 
 ProfilesPanel::ProfilesPanel(Ui::MainWindow &form, QWidget *window, const QString &profilesFolder,
-                             QUndoStack *edits, std::function<EditorValues()> editorValues)
-    : QObject(window), ui(form), m_window(window), m_profilesFolder(profilesFolder), m_edits(edits),
-      m_editorValues(std::move(editorValues))
+                             const QString &documentsFolder, StyleDocument &document)
+    : QObject(window), ui(form), m_window(window), m_profilesFolder(profilesFolder), m_document(document)
 {
     m_recentMenu = new QMenu(tr("Open &Recent"), window);
     m_recentMenu->setObjectName(QStringLiteral("menuRecent"));
@@ -38,7 +41,22 @@ ProfilesPanel::ProfilesPanel(Ui::MainWindow &form, QWidget *window, const QStrin
     connect(ui.actionSave, &QAction::triggered, this, [this] { save(false); });
     connect(ui.actionSaveAs, &QAction::triggered, this, [this] { save(true); });
     connect(ui.actionDelete, &QAction::triggered, this, &ProfilesPanel::deleteProfile);
-    connect(ui.resetAllButton, &QAbstractButton::clicked, this, &ProfilesPanel::resetAll);
+    m_skinStyles = new SkinStyles(ui, window, *this, document);
+    connect(m_skinStyles, &SkinStyles::jobStarted, this, &ProfilesPanel::jobStarted);
+    connect(m_skinStyles, &SkinStyles::jobFinished, this, &ProfilesPanel::jobFinished);
+    m_schemes = new SchemeActions(window, documentsFolder, document, *this, ui.menuProfile, ui.actionSave);
+    connect(m_schemes, &SchemeActions::coloursOffered, m_skinStyles, &SkinStyles::offerColours);
+    connect(m_schemes, &SchemeActions::remark, this, &ProfilesPanel::remark);
+}
+
+void ProfilesPanel::setSelectedSkin(const QString &path)
+{
+    m_skinStyles->readPalette(path);
+}
+
+void ProfilesPanel::openScheme(const QString &path)
+{
+    m_schemes->openScheme(path);
 }
 
 bool ProfilesPanel::readTable(const QString &file)
@@ -54,7 +72,7 @@ bool ProfilesPanel::readTable(const QString &file)
         Dialogs::warning(m_window, programName,
                          tr("Some lines of the profile were not used:\n- ") +
                              warnings.join(QStringLiteral("\n- ")));
-    emit tableRead(table);
+    m_document.takeTable(table);
     return true;
 }
 
@@ -63,7 +81,7 @@ bool ProfilesPanel::loadTable(const QString &file)
     if (!readTable(file))
         return false;
     // Edits made against another table cannot be undone onto this one.
-    m_edits->clear();
+    m_document.history()->clear();
     return true;
 }
 
@@ -71,11 +89,12 @@ void ProfilesPanel::resetAll()
 {
     if (openProfileIsGone())
         return;
-    const EditorValues before = m_editorValues();
+    const EditorValues before = m_document.values();
+    // Reloading the active table is an edit of its own: a Reset by mistake can be undone.
     readTable(!m_profile.isEmpty()               ? m_profile
               : ui.actionWhiteTable->isChecked() ? tablefile::whiteTablePath
                                                  : tablefile::defaultTablePath);
-    emit edited(before, m_editorValues(), tr("Reset all"));
+    m_document.record(before, m_document.values(), tr("Reset all"));
 }
 
 bool ProfilesPanel::openProfileIsGone()
@@ -178,7 +197,7 @@ void ProfilesPanel::openProfile(const QString &path)
 
 bool ProfilesPanel::writeProfileOrWarn(const QString &path)
 {
-    const EditorValues values = m_editorValues();
+    const EditorValues values = m_document.values();
     const QString error = tablefile::writeProfile(path, values.style, values.lineHeight);
     if (error.isEmpty())
         return true;
@@ -196,7 +215,7 @@ void ProfilesPanel::save(bool saveAs)
     if (!saveAs) {
         if (!writeProfileOrWarn(m_profile))
             return;
-        m_edits->setClean();
+        m_document.history()->setClean();
         rememberProfile(m_profile);
         saved(m_profile);
         return;
@@ -292,7 +311,7 @@ void ProfilesPanel::openRecentProfile(const QString &path)
 
 bool ProfilesPanel::askToKeepEdits(const QString &question)
 {
-    if (m_edits->isClean())
+    if (m_document.history()->isClean())
         return true;
     const auto answer = Dialogs::question(m_window, programName,
                                           tr("The Browser Profile has unsaved edits.\n%1").arg(question),
@@ -303,5 +322,5 @@ bool ProfilesPanel::askToKeepEdits(const QString &question)
         return false;
     // A built-in table is never overwritten: its edits go to a new profile.
     save(m_profile.isEmpty());
-    return m_edits->isClean();
+    return m_document.history()->isClean();
 }

@@ -1,33 +1,37 @@
 #pragma once
 
 // The "Browser Profile" menu: the built-in tables, opening, saving and deleting profiles, the
-// recent ones, and the question before unsaved edits would be lost. It hands the table it reads
-// to the editor as a value and takes the editor's values back to save them.
+// recent ones, and the question before unsaved edits would be lost. The table it reads goes into
+// the document; the document's values are what it saves.
 
 #include "style/styleedit.h"
 #include "style/tablefile.h"
 
 #include <QObject>
 #include <QStringList>
-#include <functional>
 #include <optional>
 
 namespace Ui {
 class MainWindow;
 }
+class QFutureWatcherBase;
 class QMenu;
-class QUndoStack;
 class QWidget;
+class SchemeActions;
+class SkinStyles;
+class StyleDocument;
 
 class ProfilesPanel : public QObject
 {
     Q_OBJECT
 
 public:
-    // `form` is the window's form: the panel works on the profile menu in it only. `edits` is the
-    // editor's history; its clean state is what "unsaved edits" means.
-    ProfilesPanel(Ui::MainWindow &form, QWidget *window, const QString &profilesFolder, QUndoStack *edits,
-                  std::function<EditorValues()> editorValues);
+    // `form` is the window's form: the panel works on the profile menu in it only. The document's
+    // clean history is what "no unsaved edits" means.
+    // Its parts add their actions to the menu: styles from the selected skin and colour schemes
+    // (their file dialogs open in `documentsFolder`).
+    ProfilesPanel(Ui::MainWindow &form, QWidget *window, const QString &profilesFolder,
+                  const QString &documentsFolder, StyleDocument &document);
 
     QStringList recentProfiles() const { return m_recentProfiles; }
     void setRecentProfiles(const QStringList &profiles);
@@ -39,6 +43,11 @@ public:
     // unsaved edits as Open does.
     void openProfileAsking(const QString &path);
 
+    // The skin "Create Skin" modifies: the one its styles are drawn from.
+    void setSelectedSkin(const QString &path);
+    // A colour scheme named outside the menu (dropped, or on the command line).
+    void openScheme(const QString &path);
+
     // Reads the built-in default table, as at start.
     void loadDefaultTable();
     // Before anything replaces the editor's values (closing, loading a table, taking colours from
@@ -46,21 +55,19 @@ public:
     // closing?"). True when the edits are saved or may go; false when the user would rather stay.
     bool askToKeepEdits(const QString &question);
     static QString beforeReplacing(); // the question for the actions that load other values
+    void resetAll();                  // the active table read again, as an edit of its own
 
 signals:
-    // A table was read: the editor shows its values. Before it, `edits` is cleared when the
-    // edits made cannot be undone onto the new table.
-    void tableRead(const StyleTable &table);
-    // Reloading the active table is an edit of its own: a Reset by mistake can be undone.
-    void edited(const EditorValues &before, const EditorValues &after, const QString &text);
     void remark(const QString &text); // said in passing, on the status line
     void settingsChanged();           // the recent profiles or the dialogs' folder
+    // Reading a skin's colours runs in the background, as a build does.
+    void jobStarted(const QString &status, QFutureWatcherBase *job);
+    void jobFinished();
 
 private:
     bool readTable(const QString &file);
     bool loadTable(const QString &file); // readTable, and the history cleared
-    void resetAll();
-    bool openProfileIsGone(); // says so and loads the default table when the open profile vanished
+    bool openProfileIsGone();            // says so and loads the default table when the open profile vanished
     // Title and menu states naming the active table; an empty optional keeps a check state.
     void showActiveTable(const QString &titleSuffix, std::optional<bool> defaultChecked,
                          std::optional<bool> whiteChecked, bool profileOpen);
@@ -80,10 +87,11 @@ private:
     Ui::MainWindow &ui;
     QWidget *m_window;
     QString m_profilesFolder;
-    QUndoStack *m_edits;
-    std::function<EditorValues()> m_editorValues;
+    StyleDocument &m_document;
     QString m_profile;            // the open profile; empty for a built-in table
     QStringList m_recentProfiles; // newest first
     QString m_dialogFolder;
     QMenu *m_recentMenu;
+    SkinStyles *m_skinStyles;
+    SchemeActions *m_schemes;
 };

@@ -2,9 +2,10 @@
 
 #include "colour/colourvision.h"
 #include "crispsigns.h"
-#include "previewpanel.h"
 #include "style/contrast.h"
+#include "visionname.h"
 
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -25,12 +26,23 @@ QLabel *RowSigns::addSign(const EditorRows &rows, int key, stylekeys::RowPart si
 {
     // On the swatch of the colour it warns about: past the reset button it would stand beyond the
     // column's separator, beside another column's row.
-    const QWidget *swatch = rows.colours[std::size_t(key)].swatch;
+    QWidget *swatch = rows.colours[std::size_t(key)].swatch;
     auto *label = new QLabel(swatch->parentWidget());
     label->setObjectName(stylekeys::widgetName(stylekeys::colourKeys[key], sign));
     showCrispSign(label, QStringLiteral(":/myfiles/myfiles/Warning.png"), signSize);
-    label->setGeometry(swatch->geometry().right() - (slot + 1) * (signSize + signGap),
-                       swatch->y() + (swatch->height() - signSize) / 2, signSize, signSize);
+    // In the swatch's cell of its grid, at the right end, a later sign left of an earlier one.
+    label->setContentsMargins(0, 0, slot * (signSize + signGap) + signGap, 0);
+    label->setFixedSize(signSize + label->contentsMargins().right(), signSize);
+    // Placed by the layout while hidden too, so it shows at once where it belongs.
+    QSizePolicy policy = label->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    label->setSizePolicy(policy);
+    for (auto *grid : swatch->parentWidget()->findChildren<QGridLayout *>())
+        if (const int index = grid->indexOf(swatch); index >= 0) {
+            int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+            grid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
+            grid->addWidget(label, row, column, Qt::AlignRight | Qt::AlignVCenter);
+        }
     label->hide();
     return label;
 }

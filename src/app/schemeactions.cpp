@@ -3,13 +3,16 @@
 #include "colour/scheme.h"
 #include "colour/stylefromscheme.h"
 #include "dialogs.h"
+#include "profilespanel.h"
+#include "styledocument.h"
 
 #include <QAction>
 #include <QFileInfo>
 #include <QMenu>
 
-SchemeActions::SchemeActions(Host host, QMenu *menu, QAction *before)
-    : QObject(host.window), m_host(std::move(host))
+SchemeActions::SchemeActions(QWidget *window, const QString &folder, StyleDocument &document,
+                             ProfilesPanel &profiles, QMenu *menu, QAction *before)
+    : QObject(window), m_window(window), m_folder(folder), m_document(document), m_profiles(profiles)
 {
     const std::pair<QString, void (SchemeActions::*)()> actions[] = {
         {tr("Style from Scheme File…"), &SchemeActions::chooseScheme},
@@ -17,7 +20,7 @@ SchemeActions::SchemeActions(Host host, QMenu *menu, QAction *before)
     };
     const char *names[] = {"actionStyleFromScheme", "actionExportScheme"};
     for (std::size_t i = 0; i < std::size(actions); ++i) {
-        auto *action = new QAction(actions[i].first, m_host.window);
+        auto *action = new QAction(actions[i].first, m_window);
         action->setObjectName(QLatin1String(names[i]));
         menu->insertAction(before, action);
         connect(action, &QAction::triggered, this, actions[i].second);
@@ -26,7 +29,7 @@ SchemeActions::SchemeActions(Host host, QMenu *menu, QAction *before)
 
 void SchemeActions::chooseScheme()
 {
-    const QString path = Dialogs::getOpenFileName(m_host.window, tr("Open a Colour Scheme"), m_host.folder,
+    const QString path = Dialogs::getOpenFileName(m_window, tr("Open a Colour Scheme"), m_folder,
                                                   tr("Colour schemes (*.yaml *.yml *.gpl);;All files (*)"));
     if (!path.isEmpty())
         openScheme(path);
@@ -37,30 +40,32 @@ void SchemeActions::openScheme(const QString &path)
     const scheme::ReadResult read = scheme::read(path);
     if (!read.error.isEmpty()) {
         Dialogs::warning(
-            m_host.window, QStringLiteral("Panelcraft"),
+            m_window, QStringLiteral("Panelcraft"),
             tr("The scheme \"%1\" cannot be used.\n%2").arg(QFileInfo(path).fileName(), read.error));
         return;
     }
-    if (!m_host.askToKeepEdits(tr("Save them before a style is drawn from the scheme?")))
+    if (!m_profiles.askToKeepEdits(tr("Save them before a style is drawn from the scheme?")))
         return;
-    m_host.applyStyle(stylefromscheme::generate(read.scheme, m_host.style()), tr("Style from scheme"));
+    m_document.edit({stylefromscheme::generate(read.scheme, m_document.style()), m_document.lineHeight()},
+                    tr("Style from scheme"));
     // The scheme's own colours stay at hand for single rows.
-    m_host.offerColours(read.scheme.colours);
+    emit coloursOffered(read.scheme.colours);
 }
 
 void SchemeActions::exportScheme()
 {
     const QString path =
-        Dialogs::getSaveFileName(m_host.window, tr("Export the Style as a Scheme"), m_host.folder,
+        Dialogs::getSaveFileName(m_window, tr("Export the Style as a Scheme"), m_folder,
                                  tr("base16 scheme (*.yaml);;GIMP palette (*.gpl)"), QStringLiteral("yaml"));
     if (path.isEmpty())
         return;
-    const scheme::Scheme out = stylefromscheme::fromStyle(m_host.style(), QFileInfo(path).completeBaseName());
+    const scheme::Scheme out =
+        stylefromscheme::fromStyle(m_document.style(), QFileInfo(path).completeBaseName());
     const QString error = scheme::write(path, out);
     if (!error.isEmpty()) {
-        Dialogs::warning(m_host.window, QStringLiteral("Panelcraft"),
+        Dialogs::warning(m_window, QStringLiteral("Panelcraft"),
                          tr("The scheme was not written.\n%1").arg(error));
         return;
     }
-    m_host.showStatus(tr("Scheme exported: %1").arg(QFileInfo(path).fileName()));
+    emit remark(tr("Scheme exported: %1").arg(QFileInfo(path).fileName()));
 }

@@ -1,46 +1,44 @@
 #pragma once
 
 // "Style from Scheme File…" and "Export as Scheme…": a colour scheme drawn into the style as one
-// edit, and the style written out as a scheme. The window lends what they need through `Host`,
-// so the actions can sit wherever the profile actions do.
+// edit, and the style written out as a scheme. A part of the profile menu: the unsaved-edits
+// question is its owner's.
 
 #include "style/style.h"
 
 #include <QColor>
 #include <QObject>
 #include <QVector>
-#include <functional>
 
 class QAction;
 class QMenu;
 class QWidget;
+class ProfilesPanel;
+class StyleDocument;
 
 class SchemeActions : public QObject
 {
     Q_OBJECT
 
 public:
-    struct Host
-    {
-        QWidget *window;
-        QString folder; // where the file dialogs open
-        std::function<bool(const QString &question)> askToKeepEdits;
-        std::function<Style()> style;
-        std::function<void(const Style &style, const QString &undoText)> applyStyle; // one undoable edit
-        std::function<void(const QVector<QColor> &colours)> offerColours; // as the colour dialog's own
-        std::function<void(const QString &text)> showStatus;
-    };
-
-    // Adds the two actions to `menu` before `before`.
-    SchemeActions(Host host, QMenu *menu, QAction *before);
+    // Adds the two actions to `menu` before `before`; the file dialogs open in `folder`.
+    SchemeActions(QWidget *window, const QString &folder, StyleDocument &document, ProfilesPanel &profiles,
+                  QMenu *menu, QAction *before);
 
     // Refuses a file that is not a scheme with its reason; otherwise asks about unsaved edits and
     // draws the style from it. Either way nothing changes until the style is drawn.
     void openScheme(const QString &path);
 
+signals:
+    void coloursOffered(const QVector<QColor> &colours); // the scheme's own, for single rows
+    void remark(const QString &text);                    // said in passing, on the status line
+
 private:
     void chooseScheme();
     void exportScheme();
 
-    Host m_host;
+    QWidget *m_window;
+    QString m_folder;
+    StyleDocument &m_document;
+    ProfilesPanel &m_profiles;
 };

@@ -3,20 +3,20 @@
 #include "apppaths.h"
 #include "backgroundjob.h"
 #include "colour/stylefrompalette.h"
-#include "createskinpanel.h"
 #include "dialogs.h"
 #include "profilespanel.h"
 #include "skin/layout/browserblockreader.h"
+#include "styledocument.h"
 #include "ui_mainwindow.h"
 
 #include <QAction>
 #include <QColorDialog>
+#include <QFutureWatcherBase>
 #include <QMenu>
 
-SkinStyles::SkinStyles(Ui::MainWindow &form, QWidget *window, CreateSkinPanel &skin, ProfilesPanel &profiles,
-                       std::function<EditorValues()> editorValues, std::function<StyleTable()> table)
-    : QObject(window), m_window(window), m_skin(skin), m_profiles(profiles),
-      m_editorValues(std::move(editorValues)), m_table(std::move(table))
+SkinStyles::SkinStyles(Ui::MainWindow &form, QWidget *window, ProfilesPanel &profiles,
+                       StyleDocument &document)
+    : QObject(window), m_window(window), m_profiles(profiles), m_document(document)
 {
     auto *colours = new QAction(tr("Colours from Selected Skin"), window);
     colours->setObjectName(QStringLiteral("actionColoursFromSkin"));
@@ -43,7 +43,7 @@ SkinStyles::~SkinStyles()
 
 void SkinStyles::takeColoursFromSkin()
 {
-    if (m_skin.selectedSkin().isEmpty()) {
+    if (m_selectedSkin.isEmpty()) {
         Dialogs::warning(m_window, programName, tr("Select a skin with the Browse button first."));
         return;
     }
@@ -55,17 +55,16 @@ void SkinStyles::takeColoursFromSkin()
         QString error;
         browserblock::ReadValues read;
     };
-    m_skin.startJob(tr("Reading the skin's colours ..."),
+    emit jobStarted(tr("Reading the skin's colours ..."),
                     runInBackground(
                         this,
-                        [path = m_skin.selectedSkin()] {
+                        [path = m_selectedSkin] {
                             Reading reading;
                             reading.error = browserblock::readSkinBlock(path, reading.read);
                             return reading;
                         },
                         [this](const Reading &reading) {
-                            m_skin.finishJob();
-                            m_skin.showStatus(QString());
+                            emit jobFinished();
                             if (!reading.error.isEmpty()) {
                                 Dialogs::warning(m_window, programName, reading.error);
                                 return;
@@ -73,14 +72,15 @@ void SkinStyles::takeColoursFromSkin()
                             // What the block lacks comes from the active table; a block without a line
                             // height has the host's own 100%.
                             const EditorValues after{
-                                browserblock::applyBlock(reading.read, tablefile::derive(m_table())),
+                                browserblock::applyBlock(reading.read, tablefile::derive(m_document.table())),
                                 reading.read.lineHeight > 0 ? reading.read.lineHeight : 100};
-                            emit edited(m_editorValues(), after, tr("Colours from skin"));
+                            m_document.edit(after, tr("Colours from skin"));
                         }));
 }
 
 void SkinStyles::readPalette(const QString &path)
 {
+    m_selectedSkin = path;
     const int request = ++m_paletteReading;
     m_paletteSwatches.clear();
     m_paletteSkin.clear();
@@ -133,7 +133,7 @@ void SkinStyles::restoreCustomColours()
 
 void SkinStyles::styleFromSkin(bool pickAccent)
 {
-    if (m_skin.selectedSkin().isEmpty()) {
+    if (m_selectedSkin.isEmpty()) {
         Dialogs::warning(m_window, programName, tr("Select a skin with the Browse button first."));
         return;
     }
@@ -141,41 +141,38 @@ void SkinStyles::styleFromSkin(bool pickAccent)
         return;
     std::optional<QColor> accent;
     if (pickAccent) {
-        const QColor picked =
-            Dialogs::getColor(m_editorValues().style.colour(QStringLiteral("list_selected")), m_window,
-                              tr("Accent for the Style"));
+        const QColor picked = Dialogs::getColor(m_document.style().colour(QStringLiteral("list_selected")),
+                                                m_window, tr("Accent for the Style"));
         if (!picked.isValid())
             return;
         accent = picked;
     }
-    if (m_paletteSkin == m_skin.selectedSkin()) {
+    if (m_paletteSkin == m_selectedSkin) {
         applyStyleFromPalette(accent);
         return;
     }
     // The palette is still being read (or could not be): read it now, as a job.
     const int request = ++m_paletteReading;
-    m_skin.startJob(
-        tr("Reading the skin's colours ..."),
-        runInBackground(
-            this, [path = m_skin.selectedSkin()] { return skinpalette::readSkin(path); },
-            [this, accent, request, path = m_skin.selectedSkin()](const skinpalette::Result &result) {
-                m_skin.finishJob();
-                m_skin.showStatus(QString());
-                if (request != m_paletteReading)
-                    return;
-                if (!result.error.isEmpty()) {
-                    Dialogs::warning(m_window, programName, result.error);
-                    return;
-                }
-                offerPalette(path, result);
-                applyStyleFromPalette(accent);
-            }));
+    emit jobStarted(tr("Reading the skin's colours ..."),
+                    runInBackground(
+                        this, [path = m_selectedSkin] { return skinpalette::readSkin(path); },
+                        [this, accent, request, path = m_selectedSkin](const skinpalette::Result &result) {
+                            emit jobFinished();
+                            if (request != m_paletteReading)
+                                return;
+                            if (!result.error.isEmpty()) {
+                                Dialogs::warning(m_window, programName, result.error);
+                                return;
+                            }
+                            offerPalette(path, result);
+                            applyStyleFromPalette(accent);
+                        }));
 }
 
 void SkinStyles::applyStyleFromPalette(const std::optional<QColor> &accent)
 {
-    const EditorValues before = m_editorValues();
+    const EditorValues before = m_document.values();
     const EditorValues after{stylefrompalette::generate(m_paletteSwatches, accent, before.style),
                              before.lineHeight};
-    emit edited(before, after, tr("Style from skin"));
+    m_document.edit(after, tr("Style from skin"));
 }

@@ -2,33 +2,31 @@
 
 // Styles from the selected skin: "Colours from Selected Skin" (its <browser> block read back),
 // its palette offered as the colour dialog's custom colours, and "Style from Selected Skin" (a
-// whole style drawn from that palette). Each result goes to the editor as one edit.
+// whole style drawn from that palette). Each result goes into the document as one edit.
 
 #include "colour/skinpalette.h"
-#include "style/styleedit.h"
 
 #include <QColor>
 #include <QObject>
 #include <QVector>
-#include <functional>
 #include <optional>
 
 namespace Ui {
 class MainWindow;
 }
-class CreateSkinPanel;
 class ProfilesPanel;
+class QFutureWatcherBase;
 class QWidget;
+class StyleDocument;
 
 class SkinStyles : public QObject
 {
     Q_OBJECT
 
 public:
-    // Adds its actions to the form's profile menu. The skin and the jobs are CreateSkinPanel's,
-    // the unsaved-edits question is ProfilesPanel's; the editor's values and table come as values.
-    SkinStyles(Ui::MainWindow &form, QWidget *window, CreateSkinPanel &skin, ProfilesPanel &profiles,
-               std::function<EditorValues()> editorValues, std::function<StyleTable()> table);
+    // A part of the profile menu: adds its actions to it, and asks its owner the unsaved-edits
+    // question. Its readings of a skin are background jobs the window runs as it runs a build.
+    SkinStyles(Ui::MainWindow &form, QWidget *window, ProfilesPanel &profiles, StyleDocument &document);
     ~SkinStyles() override; // gives the colour dialog the user's own custom colours back
 
     void readPalette(const QString &skinPath); // of the skin just selected, in the background
@@ -36,7 +34,8 @@ public:
     void offerColours(const QVector<QColor> &colours);
 
 signals:
-    void edited(const EditorValues &before, const EditorValues &after, const QString &text);
+    void jobStarted(const QString &status, QFutureWatcherBase *job);
+    void jobFinished();
 
 private:
     void takeColoursFromSkin();
@@ -46,10 +45,9 @@ private:
     void applyStyleFromPalette(const std::optional<QColor> &accent);
 
     QWidget *m_window;
-    CreateSkinPanel &m_skin;
+    QString m_selectedSkin; // the skin "Create Skin" modifies
     ProfilesPanel &m_profiles;
-    std::function<EditorValues()> m_editorValues;
-    std::function<StyleTable()> m_table;
+    StyleDocument &m_document;
     QString m_paletteSkin; // the skin whose palette `m_paletteSwatches` is
     QVector<skinpalette::Swatch> m_paletteSwatches;
     int m_paletteReading = 0;          // counts requests, so that only the last one is shown

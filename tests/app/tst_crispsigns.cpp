@@ -68,6 +68,7 @@ private slots:
     {
         WindowFixture f;
         f.start();
+        f.showEveryPage(); // the rows' signs come with their pages
         QStringList signs;
         for (const QLabel *label : f.window->findChildren<QLabel *>()) {
             const QPixmap sign = label->pixmap(Qt::ReturnByValue);

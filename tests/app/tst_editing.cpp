@@ -65,6 +65,13 @@ class EditingTest : public QObject
     void saveAs(const QString &name) { f->choose("actionSaveAs", path(name)); }
 
 private slots:
+    void initTestCase()
+    {
+        // The program's own font, which the rows and pages are laid out for.
+        QFont font = QApplication::font();
+        font.setPixelSize(11);
+        QApplication::setFont(font);
+    }
     void init()
     {
         f = new WindowFixture;
@@ -279,6 +286,8 @@ private slots:
         pick("listOverPick", "#80ff0000");
         QVERIFY(Dialogs::requests().last().alphaShown);
         QCOMPARE(text("list_over"), QString("#80ff0000"));
+        f->window->show(); // laid out, the swatch has its size
+        QVERIFY(QTest::qWaitForWindowExposed(f->window.get()));
         const QImage swatch = f->find<QWidget>("listOverSwatch")->grab().toImage();
         QVERIFY(swatch.pixel(swatch.width() / 2 - 5, swatch.height() / 2) !=
                 swatch.pixel(swatch.width() / 2, swatch.height() / 2));
@@ -610,6 +619,8 @@ private slots:
 
     void contrastSignWarnsOfUnreadableText()
     {
+        f->window->show(); // the signs stand where the layout puts their rows
+        QVERIFY(QTest::qWaitForWindowExposed(f->window.get()));
         auto *sign = f->find<QLabel>("listTextContrastSign");
         QVERIFY(sign->isHidden());
         for (int key : contrast::textKeys()) { // inside its own row, short of the column's end

@@ -1,0 +1,22 @@
+#pragma once
+
+// The names a screen reader reads for a panel's controls whose own text does not say what they do
+// ("Browse" three times, "Default") and for fields without one; a control ticked or filled through
+// a label is named by the label.
+
+#include <QString>
+
+#include <initializer_list>
+
+class QWidget;
+
+struct ControlName
+{
+    const char *objectName;
+    const char *name; // translated in the context "MainWindow", where the names always were
+};
+
+void nameForScreenReaders(QWidget *panel, std::initializer_list<ControlName> names);
+
+// "&Save as" read as "Save as"; "&&" is a "&" of the text.
+QString withoutMnemonic(QString text);
