@@ -73,7 +73,7 @@ MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
     const AppSettings settings = settingsfile::load(m_paths.settingsFile(), m_paths.executableFolder);
     // The theme is worn before the panels are made, so each widget is polished once, in it.
     m_theme = settings.themenumber;
-    setStyleSheet(themeFor(m_theme).styleSheet);
+    wearTheme(m_theme);
     m_document = new StyleDocument(this);
     m_createSkin = new CreateSkinPanel(m_paths.documentsFolder, *m_document);
     m_editor = new EditorPanel(*m_document);
