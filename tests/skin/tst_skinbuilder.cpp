@@ -11,7 +11,9 @@
 
 #include <QXmlStreamReader>
 #include <QtTest>
+#ifndef Q_OS_WIN
 #include <sys/stat.h>
+#endif
 
 using fixtures::imageIn;
 using fixtures::lines;
@@ -369,7 +371,12 @@ private slots:
         options.outputPath = bad == "output" ? path("a|b.zip")
                              : bad == "fifo" ? pipeFolder.filePath("fifo")
                                              : options.selectedSkinFile;
+#ifdef Q_OS_WIN
+        if (bad == "fifo")
+            QSKIP("Windows keeps its named pipes outside the file system");
+#else
         QVERIFY(bad != "fifo" || mkfifo(QFile::encodeName(options.outputPath), 0600) == 0);
+#endif
         if (bad == "line height")
             options.lineHeight = 1000;
         QVERIFY(bad != "work" || fixtures::writeFile(path("work"), "in the way"));

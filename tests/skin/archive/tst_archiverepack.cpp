@@ -26,6 +26,12 @@ struct KeptSkin
 };
 using KeptCheck = std::function<bool(const KeptSkin &)>;
 
+// Each upper-case letter takes two characters in a work name: a work path past 260 characters,
+// which Windows makes only when asked for long paths.
+const char deepName[] =
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFGHIJKLMNOPQRSTUVWX/ABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFGHIJKLMNOPQRSTUVWX/"
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFGHIJKLMNOPQRSTUVWX/FAR.TXT";
+
 const QByteArray lzma =
     QByteArray::fromHex("090405005d000080000035994a681ff6ad558829769c83f75d0758b696ffff98a48000");
 
@@ -87,6 +93,7 @@ private slots:
             {"docs\\notes.txt", "from an old tool"},
             {"images\\", "", 040755},
             {"./licence.txt", "free"},
+            {deepName, "far down"},
             {"", "nameless"},
             {"readme.txt", "kept as it was\n", 0100644, -1, false, nullptr,
              QByteArray::fromHex(
@@ -143,7 +150,7 @@ private slots:
             [](const KeptSkin &k) { return k.names == QStringList(k.skinNames) << "browserfloat.png"; });
         for (const char *kept :
              {"broken.xml", "ascii.xml", "cut.png", "images/", "fonts/face.ttf", "Crème.jpg",
-              "docs\\notes.txt", "images\\", "./licence.txt", "", "readme.txt"})
+              "docs\\notes.txt", "images\\", "./licence.txt", deepName, "", "readme.txt"})
             QTest::addRow("stored as it was: \"%s\"", kept)
                 << KeptCheck([=](const KeptSkin &k) { return k.out.value(kept) == k.stored.value(kept); });
         row("archive comment",
