@@ -2,9 +2,11 @@
 // edits would be replaced, settings written as they change, the window's place, and files named
 // on the command line or dropped on the window.
 
+#include "app/fileopenevents.h"
 #include "skin/layout/browserblock.h"
 #include "windowfixture.h"
 
+#include <QFileOpenEvent>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QProcess>
@@ -216,6 +218,12 @@ private slots:
 
         f->trigger("actionDefaultTable");
         f->drop(profile("mine.pcp"));
+        QCOMPARE(f->title(), QString("Panelcraft (mine)"));
+
+        f->trigger("actionDefaultTable");
+        const FileOpenEvents fileOpenEvents(f->window.get()); // as macOS's Finder hands a file over
+        QFileOpenEvent opened(profile("mine.pcp"));
+        QVERIFY(QCoreApplication::sendEvent(qApp, &opened));
         QCOMPARE(f->title(), QString("Panelcraft (mine)"));
     }
 
