@@ -215,19 +215,20 @@ QString Unpacker::Extraction::checkEntry(const QuaZipFileInfo64 &info, const unz
     if ((record.flag & utf8NameFlag) && !validUtf8(rawName))
         return tr("%1 was refused: its entry \"%2\" has a name that is not valid UTF-8")
             .arg(m_name, printableBytes(rawName));
-    if (hasControlCharacter(info.name))
-        return refused(info.name, tr("%1 was refused: its entry \"%2\" has a control character in its name"));
+    const QString name = entryName(rawName, int(record.flag));
+    if (hasControlCharacter(name))
+        return refused(name, tr("%1 was refused: its entry \"%2\" has a control character in its name"));
     if (isLink(info))
-        return refused(info.name, tr("%1 was refused: its entry \"%2\" is a symbolic link"));
+        return refused(name, tr("%1 was refused: its entry \"%2\" is a symbolic link"));
     if (info.isEncrypted())
         return tr("%1 is password-protected; Panelcraft can only read skins without a password").arg(m_name);
-    const auto path = safeRelativePath(info.name);
+    const auto path = safeRelativePath(name);
     if (!path)
-        return outside(info.name);
+        return outside(name);
     CheckedEntry entry;
-    entry.name = info.name;
+    entry.name = name;
     entry.path = *path;
-    entry.folder = info.name.endsWith(QLatin1Char('/')) || info.name.endsWith(QLatin1Char('\\'));
+    entry.folder = name.endsWith(QLatin1Char('/')) || name.endsWith(QLatin1Char('\\'));
     entry.flags = int(record.flag);
     entry.stored = {0, record.compressed_size, record.uncompressed_size, quint32(record.crc),
                     int(record.compression_method)};
@@ -235,7 +236,7 @@ QString Unpacker::Extraction::checkEntry(const QuaZipFileInfo64 &info, const unz
     if (!canUnpack(method) && method != bzip2Method && method != lzmaMethod)
         return tr("%1 was refused: its entry \"%2\" is compressed in a way Panelcraft cannot read (method "
                   "%3)")
-            .arg(m_name, printable(info.name))
+            .arg(m_name, printable(name))
             .arg(method);
     // The local header must say what the directory says, the whole name included: a damaged
     // entry is found here, before anything is unpacked or painted, whatever it holds. (Where the

@@ -1,8 +1,11 @@
 #include "skin/archive/archiveentry.h"
 
+#include "skin/archive/codepage437.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QStringList>
+#include <QTextCodec>
 #include <quazip/quazip.h>
 
 namespace archive {
@@ -31,10 +34,22 @@ std::optional<QString> safeRelativePath(QString name)
     return parts.join(QLatin1Char('/'));
 }
 
+QString entryName(const QByteArray &bytes, int flags)
+{
+    constexpr int utf8Flag = 0x800;
+    return flags & utf8Flag ? QString::fromUtf8(bytes) : fromCodePage437(bytes);
+}
+
+QTextCodec *bytesAsText()
+{
+    constexpr int latin1 = 4; // its MIB number
+    return QTextCodec::codecForMib(latin1);
+}
+
 bool openForReading(QuaZip &zip)
 {
-    zip.setFileNameCodec("IBM437");
-    zip.setCommentCodec("IBM437");
+    zip.setFileNameCodec(bytesAsText());
+    zip.setCommentCodec(bytesAsText());
     return zip.open(QuaZip::mdUnzip);
 }
 

@@ -3,9 +3,11 @@
 // What unpacking and repacking agree on about the entries of an untrusted archive: where an
 // entry lands, how its name is decoded and how it is shown in a message.
 
+#include <QByteArray>
 #include <QString>
 #include <optional>
 
+class QTextCodec;
 class QuaZip;
 
 namespace archive {
@@ -14,8 +16,15 @@ namespace archive {
 // when it would leave that folder.
 std::optional<QString> safeRelativePath(QString name);
 
-// Opens an archive for reading. Names stored without the UTF-8 flag are decoded as code
-// page 437, the zip default, as the tools that write them meant.
+// The name an entry stored as `bytes` is read as: UTF-8 with the UTF-8 flag (0x800 of
+// `flags`), else code page 437, the zip default, as the tools that write them meant.
+QString entryName(const QByteArray &bytes, int flags);
+
+// Names and the comment pass through the archive library as their bytes, one character each:
+// Latin-1, which every Qt has, whatever it was built with.
+QTextCodec *bytesAsText();
+
+// Opens an archive for reading, its names and comment read as bytesAsText().
 bool openForReading(QuaZip &zip);
 
 // The path in double quotes, as shown to a user.

@@ -181,9 +181,9 @@ QString Repack::run()
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
         !m_device.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return failed(writeFailure(m_file));
-    m_zip.setAutoClose(false);       // committed below, only when everything went in
-    m_zip.setUtf8Enabled(true);      // takes effect only when set before the archive is opened
-    m_zip.setCommentCodec("IBM437"); // as read: every byte of the comment comes back as it was
+    m_zip.setAutoClose(false);            // committed below, only when everything went in
+    m_zip.setUtf8Enabled(true);           // takes effect only when set before the archive is opened
+    m_zip.setCommentCodec(bytesAsText()); // as read: every byte of the comment comes back as it was
     if (!m_zip.open(QuaZip::mdCreate))
         return failed(QCoreApplication::translate("archiverepack", "the archive could not be started"));
     m_zip.setComment(m_source.getComment());
@@ -192,7 +192,7 @@ QString Repack::run()
         if (error.isEmpty() && !m_written.contains(path))
             error = addFile(path, addedEntry(path));
     }
-    // The comment has no UTF-8 flag: written in the code page it was read in, it keeps its bytes.
+    // The comment has no UTF-8 flag: written as it was read, it keeps its bytes.
     m_zip.setUtf8Enabled(false);
     m_device.holdDirectory();
     m_zip.close();
