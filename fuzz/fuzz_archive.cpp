@@ -1,6 +1,6 @@
 // Unpacking an untrusted archive: nothing lands outside the folder it is unpacked into, a
 // refused archive leaves that folder as it was (empty), and an archive copied entry by entry
-// as stored unpacks again to the same files.
+// as stored unpacks again to the same files, under the same names, byte for byte and flag for flag.
 
 #include "fuzzsupport.h"
 #include "skin/archive/archive.h"
@@ -51,6 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     root.mkdir(QStringLiteral("again"));
     const QString againError = archive::extract(again, root.filePath(QStringLiteral("again")), limits);
     FUZZ_CHECK(againError.isEmpty(), againError);
+    FUZZ_CHECK(fixtures::storedNames(root.filePath(QStringLiteral("in.zip"))) == fixtures::storedNames(again),
+               QStringLiteral("a name's bytes or UTF-8 flag changed"));
     FUZZ_CHECK(fixtures::filesBelow(out) == fixtures::filesBelow(root.filePath(QStringLiteral("again"))),
                describe(error, fixtures::entriesBelow(dir.path())));
     return 0;

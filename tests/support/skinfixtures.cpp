@@ -13,9 +13,11 @@
 #include <QFile>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QTextCodec>
 #include <quazip/quazip.h>
 #include <quazip/quazipfile.h>
 #include <quazip/quazipnewinfo.h>
+#include <quazip/unzip.h>
 
 #include <zlib.h>
 
@@ -29,10 +31,16 @@ Q_COREAPP_STARTUP_FUNCTION(initPanelcraftResources)
 namespace fixtures {
 namespace {
 
-// Names stored without the UTF-8 flag are in code page 437, the zip default.
+// A name stored without the UTF-8 flag reads as its bytes, one character each (Latin-1, which
+// every Qt has): a test sees exactly the bytes a build wrote.
+QTextCodec *bytesAsText()
+{
+    return QTextCodec::codecForMib(4);
+}
+
 bool openZip(QuaZip &zip)
 {
-    zip.setFileNameCodec("IBM437");
+    zip.setFileNameCodec(bytesAsText());
     return zip.open(QuaZip::mdUnzip);
 }
 
@@ -41,8 +49,8 @@ bool openZip(QuaZip &zip)
 bool writeZip(const QString &path, const QList<ZipEntry> &entries)
 {
     QuaZip zip(path);
-    zip.setFileNameCodec("IBM437");
-    // The flag is the archive's: one entry in code page 437 makes them all so.
+    zip.setFileNameCodec(bytesAsText());
+    // The flag is the archive's: one entry without it makes them all so.
     zip.setUtf8Enabled(
         std::all_of(entries.begin(), entries.end(), [](const ZipEntry &e) { return e.utf8Name; }));
     if (!zip.open(QuaZip::mdCreate))
@@ -84,6 +92,21 @@ QStringList zipNames(const QString &path)
     QuaZip zip(path);
     for (bool more = openZip(zip) && zip.goToFirstFile(); more; more = zip.goToNextFile())
         names << zip.getCurrentFileName();
+    return names;
+}
+
+QList<QPair<QByteArray, bool>> storedNames(const QString &path)
+{
+    QList<QPair<QByteArray, bool>> names;
+    QByteArray name(0x10000, Qt::Uninitialized);
+    QuaZip zip(path);
+    for (bool more = openZip(zip) && zip.goToFirstFile(); more; more = zip.goToNextFile()) {
+        unz_file_info64 record{};
+        if (unzGetCurrentFileInfo64(zip.getUnzFile(), &record, name.data(), uLong(name.size()), nullptr, 0,
+                                    nullptr, 0) != UNZ_OK)
+            break;
+        names << qMakePair(name.left(int(record.size_filename)), (record.flag & 0x800) != 0);
+    }
     return names;
 }
 

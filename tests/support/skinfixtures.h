@@ -26,7 +26,7 @@ struct ZipEntry
     QByteArray data;
     quint32 unixMode = 0100644; // regular file; 0120777 makes a symbolic link to `data`
     int level = -1;             // deflate level; -1 for zlib's default
-    bool utf8Name = true;       // false: names are stored in code page 437, as old zip tools do
+    bool utf8Name = true;       // false: stored without the UTF-8 flag, one byte per character (Latin-1)
     const char *password = nullptr;
     QByteArray stored = {}; // when set: the entry's bytes as stored with `method`, unpacking to `data`
     int method = 0;
@@ -36,9 +36,12 @@ struct ZipEntry
 bool writeZip(const QString &path, const QList<ZipEntry> &entries);
 
 // Every file entry of an archive by name, with its data unpacked or as stored (still compressed).
+// Names without the UTF-8 flag read as their bytes, one character each (Latin-1), here and below.
 QMap<QString, QByteArray> readZip(const QString &path, bool stored = false);
 // The entries' names in archive order.
 QStringList zipNames(const QString &path);
+// Each entry's name as its bytes, in archive order, and whether its central record flags it UTF-8.
+QList<QPair<QByteArray, bool>> storedNames(const QString &path);
 // Null, with a warning, when a strict reader would refuse it.
 QImage imageIn(const QMap<QString, QByteArray> &files, const QString &name);
 

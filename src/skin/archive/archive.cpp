@@ -12,7 +12,6 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QMutex>
-#include <QTextCodec>
 #include <QVector>
 #include <algorithm>
 #include <atomic>
@@ -24,20 +23,11 @@
 namespace archive {
 namespace {
 
-constexpr int utf8NameFlag = 0x800;
-
 bool isLink(const QuaZipFileInfo64 &info)
 {
     constexpr quint32 typeMask = 0170000;
     constexpr quint32 linkType = 0120000;
     return info.isSymbolicLink() || ((info.externalAttr >> 16) & typeMask) == linkType;
-}
-
-bool validUtf8(const QByteArray &bytes)
-{
-    QTextCodec::ConverterState state;
-    QTextCodec::codecForMib(106)->toUnicode(bytes.constData(), bytes.size(), &state);
-    return state.invalidChars == 0 && state.remainingChars == 0;
 }
 
 // A name that is not text, for a message: bytes outside printable ASCII as \xNN.
@@ -212,10 +202,11 @@ QString Unpacker::Extraction::checkEntry(const QuaZipFileInfo64 &info, const unz
                                          const QByteArray &rawName)
 {
     // Decoded, such names all read as one U+FFFD: two entries would become one.
-    if ((record.flag & utf8NameFlag) && !validUtf8(rawName))
+    const std::optional<QString> decoded = entryName(rawName, int(record.flag));
+    if (!decoded)
         return tr("%1 was refused: its entry \"%2\" has a name that is not valid UTF-8")
             .arg(m_name, printableBytes(rawName));
-    const QString name = entryName(rawName, int(record.flag));
+    const QString &name = *decoded;
     if (hasControlCharacter(name))
         return refused(name, tr("%1 was refused: its entry \"%2\" has a control character in its name"));
     if (isLink(info))
@@ -227,6 +218,7 @@ QString Unpacker::Extraction::checkEntry(const QuaZipFileInfo64 &info, const unz
         return outside(name);
     CheckedEntry entry;
     entry.name = name;
+    entry.storedName = rawName;
     entry.path = *path;
     entry.folder = name.endsWith(QLatin1Char('/')) || name.endsWith(QLatin1Char('\\'));
     entry.flags = int(record.flag);

@@ -16,6 +16,19 @@ bool isControl(QChar c)
     return c.unicode() < 0x20 || c.unicode() == 0x7f;
 }
 
+// The text UTF-8 `bytes` stand for, whole, or nothing when they are not UTF-8 that gives the same
+// bytes again: the new archive writes the text back as the name.
+std::optional<QString> fromUtf8(const QByteArray &bytes)
+{
+    constexpr int utf8 = 106; // its MIB number
+    // Without IgnoreHeader a byte-order mark at the start would be dropped, as QString::fromUtf8 does.
+    QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
+    const QString text = QTextCodec::codecForMib(utf8)->toUnicode(bytes.constData(), bytes.size(), &state);
+    if (state.invalidChars != 0 || state.remainingChars != 0 || text.toUtf8() != bytes)
+        return std::nullopt;
+    return text;
+}
+
 } // namespace
 
 std::optional<QString> safeRelativePath(QString name)
@@ -34,10 +47,12 @@ std::optional<QString> safeRelativePath(QString name)
     return parts.join(QLatin1Char('/'));
 }
 
-QString entryName(const QByteArray &bytes, int flags)
+std::optional<QString> entryName(const QByteArray &bytes, int flags)
 {
-    constexpr int utf8Flag = 0x800;
-    return flags & utf8Flag ? QString::fromUtf8(bytes) : fromCodePage437(bytes);
+    std::optional<QString> text = fromUtf8(bytes);
+    if (!text && !(flags & utf8NameFlag))
+        return fromCodePage437(bytes);
+    return text;
 }
 
 QTextCodec *bytesAsText()

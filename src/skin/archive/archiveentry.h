@@ -16,9 +16,14 @@ namespace archive {
 // when it would leave that folder.
 std::optional<QString> safeRelativePath(QString name);
 
-// The name an entry stored as `bytes` is read as: UTF-8 with the UTF-8 flag (0x800 of
-// `flags`), else code page 437, the zip default, as the tools that write them meant.
-QString entryName(const QByteArray &bytes, int flags);
+// The general-purpose bit that says an entry's name is stored in UTF-8.
+constexpr int utf8NameFlag = 0x800;
+
+// The name an entry stored as `bytes` is read as, to place it and to match a layout's reference
+// to it: UTF-8 with utf8NameFlag in `flags`. Without the flag, UTF-8 too when the bytes are
+// UTF-8, as current archivers write them without it, and code page 437, the zip default, when
+// they are not. Nothing when the flag claims UTF-8 for bytes that are not.
+std::optional<QString> entryName(const QByteArray &bytes, int flags);
 
 // Names and the comment pass through the archive library as their bytes, one character each:
 // Latin-1, which every Qt has, whatever it was built with.

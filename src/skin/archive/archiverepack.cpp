@@ -1,7 +1,7 @@
 #include "skin/archive/archive.h"
 #include "skin/archive/archiveentry.h"
 #include "skin/archive/checkedentry.h"
-#include "skin/archive/methodpatches.h"
+#include "skin/archive/headerpatches.h"
 #include "skin/archive/streamchecks.h"
 #include "skin/archive/workpaths.h"
 
@@ -100,6 +100,7 @@ private:
     QString beyondLimits() const;
     QString copyEntries();
     QString addFile(const QString &path, const QuaZipNewInfo &info);
+    QuaZipNewInfo asStored(QuaZipNewInfo info, const CheckedEntry &entry);
     QString copyRaw(const CheckedEntry &entry, const QuaZipFileInfo64 &info);
     bool isChanged(const QString &path) const { return m_changed.contains(path); }
     QVector<StoredEntry> entriesToCheck() const;
@@ -126,7 +127,7 @@ private:
     const QStringList m_folderFiles; // the changed entries and the added ones
     const QSet<QString> m_changed{m_folderFiles.begin(), m_folderFiles.end()};
     QSaveFile m_file;
-    MethodPatches m_device{m_file};
+    HeaderPatches m_device{m_file};
     QuaZip m_zip{&m_device};
     int m_entriesWritten = 0;
     const QString m_target;
@@ -181,13 +182,17 @@ QString Repack::run()
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
         !m_device.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return failed(writeFailure(m_file));
-    m_zip.setAutoClose(false);            // committed below, only when everything went in
-    m_zip.setUtf8Enabled(true);           // takes effect only when set before the archive is opened
+    m_zip.setAutoClose(false); // committed below, only when everything went in
+    // Set before the archive is opened, the library flags every name UTF-8; asStored() has the flag
+    // taken off again where an entry of the skin had none.
+    m_zip.setUtf8Enabled(true);
+    m_zip.setFileNameCodec(bytesAsText());
     m_zip.setCommentCodec(bytesAsText()); // as read: every byte of the comment comes back as it was
     if (!m_zip.open(QuaZip::mdCreate))
         return failed(QCoreApplication::translate("archiverepack", "the archive could not be started"));
     m_zip.setComment(m_source.getComment());
     QString error = copyEntries();
+    m_zip.setUtf8Enabled(true); // the names the build adds are written as UTF-8, flagged so
     for (const QString &path : m_folderFiles) {
         if (error.isEmpty() && !m_written.contains(path))
             error = addFile(path, addedEntry(path));
@@ -247,9 +252,8 @@ QString Repack::copyEntries()
         m_newestTime = qMax(m_newestTime, info.dateTime);
         // A changed entry keeps its date: the same skin and choices give the same archive
         // byte for byte, whenever and from whichever front end it is built.
-        QuaZipNewInfo changed(info);
-        changed.name = entry.name;
-        const QString error = isChanged(entry.path) ? addFile(entry.path, changed) : copyRaw(entry, info);
+        const QString error =
+            isChanged(entry.path) ? addFile(entry.path, asStored(info, entry)) : copyRaw(entry, info);
         if (!error.isEmpty())
             return error;
     }
@@ -286,11 +290,23 @@ QString Repack::addFile(const QString &path, const QuaZipNewInfo &info)
     return out.getZipError() == ZIP_OK ? QString() : failed(writeFailure(m_file));
 }
 
+// The entry about to be written keeps its name's bytes and its UTF-8 flag as they were. The
+// library writes a name as UTF-8 when asked to, else as bytesAsText() gives it, which is the bytes
+// as they were read.
+QuaZipNewInfo Repack::asStored(QuaZipNewInfo info, const CheckedEntry &entry)
+{
+    const bool utf8 = entry.flags & utf8NameFlag;
+    m_zip.setUtf8Enabled(utf8);
+    info.name = utf8 ? entry.name : QString::fromLatin1(entry.storedName);
+    if (!utf8)
+        m_device.dropUtf8Flag(m_entriesWritten);
+    return info;
+}
+
 QString Repack::copyRaw(const CheckedEntry &entry, const QuaZipFileInfo64 &info)
 {
     m_written.insert(entry.path);
-    QuaZipNewInfo copy(info);
-    copy.name = entry.name;
+    QuaZipNewInfo copy = asStored(info, entry);
     copy.uncompressedSize = ulong(info.uncompressedSize);
     copy.extraLocal = withoutZip64(copy.extraLocal);
     copy.extraGlobal = withoutZip64(copy.extraGlobal);

@@ -4,6 +4,7 @@
 
 #include "skin/archive/entrystream.h"
 
+#include <QByteArray>
 #include <QSet>
 #include <QString>
 #include <QVector>
@@ -12,8 +13,9 @@ namespace archive {
 
 struct CheckedEntry
 {
-    QString name; // as stored, which the new archive keeps
-    QString path; // where it is unpacked: "/" separators, no empty or "." parts
+    QString name;          // as read, for messages and to tell entries apart
+    QByteArray storedName; // its bytes, which the new archive keeps with the UTF-8 flag in `flags`
+    QString path;          // where it is unpacked: "/" separators, no empty or "." parts
     bool folder = false;
     int flags = 0; // the general-purpose bits of its record
     StoredEntry stored;

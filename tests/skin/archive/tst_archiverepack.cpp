@@ -35,11 +35,17 @@ const char deepName[] =
 const QByteArray lzma =
     QByteArray::fromHex("090405005d000080000035994a681ff6ad558829769c83f75d0758b696ffff98a48000");
 
-// An entry's method and the version a reader needs for it: local header, then central record.
-QVector<int> methods(const QByteArray &zip, const char *name)
+// Bytes of an entry's local header at the given offsets, then of its central record, where each
+// field lies two bytes further on: the method at 8, the version a reader needs at 4, the byte
+// holding the UTF-8 flag (8) at 7. Nothing when no entry is named with exactly these bytes.
+QVector<int> fields(const QByteArray &zip, const QByteArray &name, const QVector<int> &offsets)
 {
     const int local = zip.indexOf(name) - 30, central = zip.indexOf(name, local + 40) - 46;
-    return {zip.at(local + 8), zip.at(local + 4), zip.at(central + 10), zip.at(central + 6)};
+    QVector<int> bytes;
+    for (const int header : {local, central + 2})
+        for (const int offset : offsets)
+            bytes << (local < 0 || central < 0 ? -1 : zip.at(header + offset));
+    return bytes;
 }
 
 // Every entry's DOS time and date: local headers hold them at 10, central records at 12.
@@ -70,7 +76,7 @@ private slots:
     {
         QTextCodec *latin1 = QTextCodec::codecForName("ISO-8859-1");
         QTextCodec *utf16 = QTextCodec::codecForName("UTF-16LE"); // starts the text with a byte-order mark
-        // One name in code page 437 makes the archive's names all so.
+        // One name without the UTF-8 flag makes the archive's names all so; utf16.xml gets it below.
         const QList<fixtures::ZipEntry> entries{
             {"latin.xml",
              latin1->fromUnicode(
@@ -90,6 +96,12 @@ private slots:
             {"images/main.png", fixtures::png(400, 300)},
             {"fonts/face.ttf", QByteArray(3000, 'f'), 0100644, 0},
             {"Crème.jpg", "photo"},
+            // "café" in UTF-8, as zip -r writes it under a UTF-8 locale, and "µé" in code page 437.
+            {QLatin1String("img/caf\xc3\xa9.png"), fixtures::png(400, 300)},
+            {QLatin1String("img/\xe6\x82.png"), fixtures::png(400, 300)},
+            {"cafe.xml",
+             fixtures::xml({"<skin image=\"img/café.png\">", "<browser>", "</browser>", "</skin>"})},
+            {"mu.xml", fixtures::xml({"<skin image=\"img/µé.png\">", "<browser>", "</browser>", "</skin>"})},
             {"docs\\notes.txt", "from an old tool"},
             {"images\\", "", 040755},
             {"./licence.txt", "free"},
@@ -105,12 +117,19 @@ private slots:
         options.selectedSkinFile = m_keptDir.filePath("skin.zip");
         options.outputPath = m_keptDir.filePath("out.zip");
         options.floatBrowser = true;
+        options.importWindows = true; // whose image goes in under a name of the build's
+        options.windowSkinFile = m_keptDir.filePath("windows.zip");
+        QVERIFY(fixtures::writeZip(options.windowSkinFile,
+                                   {{"w.xml", fixtures::xml({"<skin>", "<window image=\"fenêtre.png\"/>"})},
+                                    {"fenêtre.png", fixtures::png(20, 20)}}));
         QVERIFY(fixtures::writeZip(options.selectedSkinFile, entries));
         // The archive library cannot write LZMA: the entry goes in as stored and gets its method
         // here. No entry is dated, as some tools leave them, and the archive has a comment.
         QByteArray bytes = fixtures::readFile(options.selectedSkinFile);
         bytes[bytes.indexOf("history.txt") - 30 + 8] = bytes[bytes.lastIndexOf("history.txt") - 46 + 10] = 14;
         stampEntries(bytes, QByteArray(4, '\0'));
+        for (const int flags : {bytes.indexOf("utf16.xml") - 30 + 7, bytes.lastIndexOf("utf16.xml") - 46 + 9})
+            bytes[flags] = char(bytes.at(flags) | 0x08);
         bytes[bytes.size() - 2] = char(4);
         QVERIFY(fixtures::writeFile(options.selectedSkinFile, bytes + "\x80 by"));
         m_kept.result = SkinBuilder::build(options, fixtures::defaultStyle(), m_keptDir.filePath("work"));
@@ -146,8 +165,10 @@ private slots:
             warns(1, "\"cut.png\" is damaged and cannot be decoded; its layout keeps"));
         row("warning: text the encoding cannot hold",
             warns(2, "\"ascii.xml\" cannot hold its new text in the encoding US-ASCII"));
-        row("every name in order, the added one last",
-            [](const KeptSkin &k) { return k.names == QStringList(k.skinNames) << "browserfloat.png"; });
+        row("every name in order, the added ones last", [](const KeptSkin &k) {
+            return k.names == QStringList(k.skinNames) << "browserfloat.png"
+                                                       << "fenêtre.png";
+        });
         for (const char *kept :
              {"broken.xml", "ascii.xml", "cut.png", "images/", "fonts/face.ttf", "Crème.jpg",
               "docs\\notes.txt", "images\\", "./licence.txt", deepName, "", "readme.txt"})
@@ -157,11 +178,31 @@ private slots:
             [](const KeptSkin &k) { return k.built.endsWith(QByteArray("\x04\0\x80 by", 6)); });
         row("LZMA data", [](const KeptSkin &k) { return k.built.contains(lzma); });
         row("LZMA method and version", [](const KeptSkin &k) {
-            return methods(k.built, "history.txt") == QVector<int>{14, 63, 14, 63};
+            return fields(k.built, "history.txt", {8, 4}) == QVector<int>{14, 63, 14, 63};
         });
         row("bzip2 method and version", [](const KeptSkin &k) {
-            return methods(k.built, "readme.txt") == QVector<int>{12, 46, 12, 46};
+            return fields(k.built, "readme.txt", {8, 4}) == QVector<int>{12, 46, 12, 46};
         });
+        // Each name keeps its bytes, and its UTF-8 flag in both headers, copied, rewritten or added.
+        // Without the flag a name reads as UTF-8 where it is UTF-8, else in code page 437: the
+        // layouts naming "café" and "µé" find their images.
+        const std::tuple<const char *, QByteArray, int> names[] = {
+            {"UTF-8 unflagged", "img/caf\xc3\xa9.png", 0},
+            {"code page 437", "img/\xe6\x82.png", 0},
+            {"copied", "fonts/face.ttf", 0},
+            {"flagged", "utf16.xml", 8},
+            {"added", "browserfloat.png", 8},
+            {"added in UTF-8", "fen\xc3\xaatre.png", 8}};
+        for (const auto &[label, name, flag] : names) {
+            QTest::addRow("name's bytes and flag: %s", label)
+                << KeptCheck([name = name, flag = flag](const KeptSkin &k) {
+                       return fields(k.built, name, {7}) == QVector<int>{flag, flag};
+                   });
+            if (name.startsWith("img/"))
+                QTest::addRow("image named: %s", label) << KeptCheck([name = name](const KeptSkin &k) {
+                    return fixtures::imageIn(k.files, QString::fromLatin1(name)).size() == QSize(400, 366);
+                });
+        }
         row("image in a sub-folder, named in another case", [](const KeptSkin &k) {
             return fixtures::imageIn(k.files, "images/main.png").size() == QSize(400, 366);
         });

@@ -1,4 +1,6 @@
-#include "skin/archive/methodpatches.h"
+#include "skin/archive/headerpatches.h"
+
+#include "skin/archive/archiveentry.h"
 
 namespace archive {
 namespace {
@@ -6,6 +8,11 @@ namespace {
 int u16(const QByteArray &bytes, int at)
 {
     return int(quint8(bytes.at(at))) | int(quint8(bytes.at(at + 1))) << 8;
+}
+
+quint32 u32(const QByteArray &bytes, int at)
+{
+    return quint32(u16(bytes, at)) | quint32(u16(bytes, at + 2)) << 16;
 }
 
 QByteArray le16(int value)
@@ -22,13 +29,13 @@ int versionNeeded(int method)
 
 } // namespace
 
-void MethodPatches::expect(int index, int method)
+void HeaderPatches::expect(int index, int method)
 {
     m_methods.insert(index, method);
     m_localHeaders.insert(index, pos());
 }
 
-bool MethodPatches::patchLocalHeader(int index)
+bool HeaderPatches::patchLocalHeader(int index)
 {
     constexpr int versionField = 4, methodField = 8;
     const qint64 header = m_localHeaders.value(index);
@@ -37,10 +44,12 @@ bool MethodPatches::patchLocalHeader(int index)
            m_file.seek(header + methodField) && m_file.write(le16(method)) == 2 && m_file.seek(pos());
 }
 
-bool MethodPatches::finish()
+bool HeaderPatches::finish()
 {
     constexpr int recordSize = 46;
-    constexpr int versionField = 6, methodField = 10;
+    constexpr int versionField = 6, flagsField = 8, methodField = 10, localHeaderField = 42;
+    constexpr int localFlagsField = 6;
+    const qint64 directory = m_file.pos();
     int index = 0;
     for (int at = 0; at + recordSize <= m_held.size() && m_held.mid(at, 4) == QByteArray("PK\x01\x02", 4);
          ++index) {
@@ -48,13 +57,21 @@ bool MethodPatches::finish()
             m_held.replace(at + versionField, 2, le16(versionNeeded(m_methods.value(index))));
             m_held.replace(at + methodField, 2, le16(m_methods.value(index)));
         }
+        if (m_withoutUtf8Flag.contains(index)) {
+            const QByteArray flags = le16(u16(m_held, at + flagsField) & ~utf8NameFlag);
+            m_held.replace(at + flagsField, 2, flags);
+            // The library writes the same flags into both headers.
+            if (!m_file.seek(qint64(u32(m_held, at + localHeaderField)) + localFlagsField) ||
+                m_file.write(flags) != 2)
+                return false;
+        }
         at += recordSize + u16(m_held, at + 28) + u16(m_held, at + 30) + u16(m_held, at + 32);
     }
     m_holding = false;
-    return m_file.write(m_held) == m_held.size();
+    return m_file.seek(directory) && m_file.write(m_held) == m_held.size();
 }
 
-qint64 MethodPatches::writeData(const char *data, qint64 length)
+qint64 HeaderPatches::writeData(const char *data, qint64 length)
 {
     if (!m_holding)
         return m_file.write(data, length);
