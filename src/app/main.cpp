@@ -1,3 +1,4 @@
+#include "app/fileopenevents.h"
 #include "app/mainwindow.h"
 #include "app/startup.h"
 
@@ -14,6 +15,7 @@ int main(int argc, char *argv[])
         window.show();
         // The desktop entry passes the files a user opens with the program.
         window.openFiles(QApplication::arguments().mid(1));
+        const FileOpenEvents fileOpenEvents(&window);
         result = app.exec();
     }
     return result;

@@ -1,5 +1,5 @@
 #include "cliarguments.h"
-
+#include "platform/console.h"
 #include "skin/outputname.h"
 #include "style/tablefile.h"
 
@@ -109,11 +109,10 @@ QString parseArguments(const QStringList &arguments, const QString &documentsFol
     if (!parser.parse(arguments))
         return parser.errorText();
     if (parser.isSet(help) || parser.isSet(version)) {
-        const QString answer = parser.isSet(help)
-                                   ? parser.helpText()
-                                   : QCoreApplication::applicationName() + QLatin1Char(' ') +
-                                         QCoreApplication::applicationVersion() + QLatin1Char('\n');
-        std::fputs(qPrintable(answer), stdout);
+        platform::writeLine(stdout, parser.isSet(help)
+                                        ? parser.helpText().trimmed()
+                                        : QCoreApplication::applicationName() + QLatin1Char(' ') +
+                                              QCoreApplication::applicationVersion());
         request.helpShown = true;
         return {};
     }

@@ -31,14 +31,14 @@ FILE *messages = stderr;
 
 void printError(const QString &text)
 {
-    std::fprintf(messages, "panelcraft-cli: %s\n", qPrintable(text));
+    platform::writeLine(messages, QStringLiteral("panelcraft-cli: ") + text);
 }
 
 // Qt's own warnings still reach the user, except the image library's, passed on through Qt.
 void qtMessage(QtMsgType, const QMessageLogContext &, const QString &message)
 {
     if (!message.startsWith(QLatin1String("libpng")))
-        std::fprintf(messages, "%s\n", qPrintable(message));
+        platform::writeLine(messages, message);
 }
 
 // Started as `panelcraft-cli --remove-after <process id> <folder>...`, the program waits until that
@@ -97,9 +97,12 @@ int main(int argc, char *argv[])
         return removeWhenEnded(argc, argv);
     platform::holdStopRequests();
     platform::failOversizedWrites();
-    // Painting needs a GUI platform, but never a display.
+#ifndef Q_OS_WIN
+    // Painting needs a GUI platform, but never a display. Windows' own platform needs none: it is
+    // the one a Windows copy carries.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
     // Batch runs (cron, build servers) often have no runtime folder; give Qt a private one
     // rather than a warning on every run.
     QTemporaryDir runtimeFolder;
@@ -127,7 +130,7 @@ int main(int argc, char *argv[])
     const QString styleError = usage.isEmpty() ? loadStyle(request, style, profileWarnings) : QString();
     if (!usage.isEmpty() || !styleError.isEmpty()) {
         printError(usage.isEmpty() ? styleError : usage);
-        std::fprintf(messages, "%s\n", qPrintable(Cli::tr("Try 'panelcraft-cli --help'.")));
+        platform::writeLine(messages, Cli::tr("Try 'panelcraft-cli --help'."));
         return UsageError;
     }
 
@@ -140,7 +143,7 @@ int main(int argc, char *argv[])
         if (!error.isEmpty())
             printError(error);
         else
-            std::printf("%s\n", qPrintable(QDir::toNativeSeparators(request.exportScheme)));
+            platform::writeLine(stdout, QDir::toNativeSeparators(request.exportScheme));
         return error.isEmpty() ? Success : BuildFailed;
     }
 
@@ -155,9 +158,8 @@ int main(int argc, char *argv[])
     if (!request.quiet) {
         progress = [](BuildStep step, const QString &file) {
             const QString text = buildStepText(step);
-            std::fprintf(
-                messages, "%s\n",
-                qPrintable(file.isEmpty() ? text : text + QLatin1Char(' ') + QDir::toNativeSeparators(file)));
+            platform::writeLine(
+                messages, file.isEmpty() ? text : text + QLatin1Char(' ') + QDir::toNativeSeparators(file));
         };
     }
     const BuildResult result = SkinBuilder::build(request.options, style, workspace.path(), progress);
@@ -168,6 +170,6 @@ int main(int argc, char *argv[])
     }
     for (const QString &warning : result.warnings)
         printError(Cli::tr("warning: %1").arg(warning));
-    std::printf("%s\n", qPrintable(QDir::toNativeSeparators(result.outputPath)));
+    platform::writeLine(stdout, QDir::toNativeSeparators(result.outputPath));
     return Success;
 }

@@ -6,6 +6,7 @@
 
 #ifdef Q_OS_WIN
 #include <io.h>
+#include <windows.h>
 #else
 #include <csignal>
 #include <unistd.h>
@@ -29,6 +30,23 @@ FILE *setAsideStandardError()
     return stream ? stream : stderr;
 }
 
+void writeLine(FILE *stream, const QString &text)
+{
+    const QString line = text + QLatin1Char('\n');
+    std::fflush(stream);
+    const HANDLE handle = HANDLE(_get_osfhandle(_fileno(stream)));
+    DWORD mode = 0;
+    if (handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode)) {
+        DWORD written = 0;
+        WriteConsoleW(handle, reinterpret_cast<const wchar_t *>(line.utf16()), DWORD(line.size()), &written,
+                      nullptr);
+        return;
+    }
+    const QByteArray bytes = line.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    std::fflush(stream);
+}
+
 void failOversizedWrites() {}
 
 #else
@@ -46,6 +64,13 @@ FILE *setAsideStandardError()
     if (stream != stderr && stream)
         std::setvbuf(stream, nullptr, _IONBF, 0);
     return stream ? stream : stderr;
+}
+
+void writeLine(FILE *stream, const QString &text)
+{
+    const QByteArray bytes = (text + QLatin1Char('\n')).toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    std::fflush(stream);
 }
 
 void failOversizedWrites()

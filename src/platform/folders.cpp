@@ -17,9 +17,15 @@ namespace platform {
 namespace {
 
 #ifdef Q_OS_WIN
+// Work names grow longer than the entries they stand for, and a deep temporary folder adds its
+// own: without the "\\?\" prefix the system refuses paths past 260 characters. The prefix asks
+// for a whole path with backslashes, which the system then takes as it is.
 std::wstring native(const QString &path)
 {
-    return QDir::toNativeSeparators(path).toStdWString();
+    const QString whole = QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+    if (whole.startsWith(QLatin1String("\\\\"))) // a share: \\server\share
+        return (QLatin1String("\\\\?\\UNC\\") + whole.mid(2)).toStdWString();
+    return (QLatin1String("\\\\?\\") + whole).toStdWString();
 }
 #else
 QByteArray native(const QString &path)

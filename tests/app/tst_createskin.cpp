@@ -45,7 +45,8 @@ private slots:
         QCOMPARE(lastWarning(), QString("You have not selected a skin"));
         QDir().mkpath(f->documents.path() + "/Turnwise/Skins"); // the host's own spelling
         f->choose("chooseSkinButton", "/somewhere/My.Skin.v2.zip");
-        QCOMPARE(Dialogs::requests().last().dir, f->documents.path() + "/Turnwise/Skins");
+        // The same folder (QDir compares as the file system does: on Windows, whatever the case).
+        QVERIFY(QDir(Dialogs::requests().last().dir) == QDir(f->documents.path() + "/Turnwise/Skins"));
         QCOMPARE(text("skinName"), QString("My"));
         QCOMPARE(text("saveAsField"), QString("My (Browser edit)"));
     }

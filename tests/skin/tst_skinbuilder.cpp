@@ -12,7 +12,9 @@
 
 #include <QXmlStreamReader>
 #include <QtTest>
+#ifndef Q_OS_WIN
 #include <sys/stat.h>
+#endif
 
 using fixtures::imageIn;
 using fixtures::lines;
@@ -378,7 +380,11 @@ private slots:
             "more than 500000 lines when rewritten");
         row("output name some file system cannot hold", "output", {}, "a|b.zip");
         row("output a pipe", "fifo", {}, "is not a regular file");
+#ifdef Q_OS_WIN // the system's words differ between Windows and Wine
+        row("work folder a file", "work", {}, "\\work\": ");
+#else
         row("work folder a file", "work", {}, "/work\": Not a directory");
+#endif
         // The window and the CLI refuse it before; a caller of the core alone is refused alike.
         row("line height that is no percentage", "line height", {}, "line height as a whole percentage");
     }
@@ -402,7 +408,12 @@ private slots:
         options.outputPath = bad == "output" ? path("a|b.zip")
                              : bad == "fifo" ? pipeFolder.filePath("fifo")
                                              : options.selectedSkinFile;
+#ifdef Q_OS_WIN
+        if (bad == "fifo")
+            QSKIP("Windows keeps its named pipes outside the file system");
+#else
         QVERIFY(bad != "fifo" || mkfifo(QFile::encodeName(options.outputPath), 0600) == 0);
+#endif
         if (bad == "line height")
             options.lineHeight = 1000;
         QVERIFY(bad != "work" || fixtures::writeFile(path("work"), "in the way"));

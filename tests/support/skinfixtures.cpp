@@ -272,12 +272,22 @@ QProcess *startCli(const QString &home, const QStringList &arguments, const QStr
     return process;
 }
 
+// What the CLI writes to a pipe: on Windows UTF-8 lines ending in CR LF, elsewhere the locale's.
+static QString cliText(const QByteArray &bytes)
+{
+#ifdef Q_OS_WIN
+    return QString::fromUtf8(bytes).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+#else
+    return QString::fromLocal8Bit(bytes);
+#endif
+}
+
 CliRun runCli(const QString &home, const QStringList &arguments, const QString &program)
 {
     const std::unique_ptr<QProcess> process(startCli(home, arguments, program));
     const bool ended = process->waitForFinished(120000) && process->exitStatus() == QProcess::NormalExit;
-    return {ended ? process->exitCode() : -1, QString::fromLocal8Bit(process->readAllStandardOutput()),
-            QString::fromLocal8Bit(process->readAllStandardError())};
+    return {ended ? process->exitCode() : -1, cliText(process->readAllStandardOutput()),
+            cliText(process->readAllStandardError())};
 }
 
 } // namespace fixtures
