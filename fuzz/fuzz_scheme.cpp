@@ -26,9 +26,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             QLatin1String(stylekeys::colourKeys[a].key));
     if (read.scheme.kind == scheme::Kind::Palette)
         return 0;
-    for (const QByteArray &written : {scheme::base16Text(read.scheme), scheme::paletteText(read.scheme)})
-        FUZZ_CHECK(scheme::parse(written).scheme.colours.mid(0, 16) == read.scheme.colours.mid(0, 16),
-                   QString::fromUtf8(written));
+    for (const QByteArray &text : {scheme::base16Text(read.scheme), scheme::paletteText(read.scheme)})
+        FUZZ_CHECK(scheme::parse(text).scheme.colours.mid(0, 16) == read.scheme.colours.mid(0, 16),
+                   QString::fromUtf8(text));
     // Whatever a name holds, the YAML written of it gives it back.
     const scheme::Scheme back = scheme::parse(scheme::base16Text(read.scheme)).scheme;
     FUZZ_CHECK(back.name == read.scheme.name && back.author == read.scheme.author, read.scheme.name);

@@ -46,7 +46,7 @@ void showSigns(QWidget *window)
 class ScreenWatch : public QObject
 {
 public:
-    explicit ScreenWatch(QWidget *window) : QObject(window), window(window)
+    explicit ScreenWatch(QWidget *watched) : QObject(watched), window(watched)
     {
         window->installEventFilter(this);
     }

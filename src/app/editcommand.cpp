@@ -1,8 +1,7 @@
 #include "editcommand.h"
 
-EditCommand::EditCommand(Show show, EditorValues before, EditorValues after, const QString &text,
-                         int mergeKey)
-    : show(std::move(show)), before(std::move(before)), after(std::move(after)), mergeKey(mergeKey)
+EditCommand::EditCommand(Show shower, EditorValues from, EditorValues to, const QString &text, int key)
+    : show(std::move(shower)), before(std::move(from)), after(std::move(to)), mergeKey(key)
 {
     setText(text);
 }

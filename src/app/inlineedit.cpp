@@ -12,8 +12,8 @@ namespace {
 class TypeOver : public QObject
 {
 public:
-    TypeOver(QLabel *label, std::function<void(const QString &)> commit)
-        : QObject(label), label(label), commit(std::move(commit))
+    TypeOver(QLabel *typedOver, std::function<void(const QString &)> whenTyped)
+        : QObject(typedOver), label(typedOver), commit(std::move(whenTyped))
     {
         label->installEventFilter(this);
     }

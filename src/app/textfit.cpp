@@ -111,7 +111,7 @@ void condenseToFit(QWidget *widget, const QString &text, int room)
     // Every row of a page condenses the same texts into the same places: each is measured once.
     static QHash<QString, QFont> fitted;
     const QString place = font.key() + QLatin1Char('|') + QString::number(room) + QLatin1Char('|') + text +
-                          QLatin1Char('|') + widget->metaObject()->className();
+                          QLatin1Char('|') + QLatin1String(widget->metaObject()->className());
     if (const auto known = fitted.constFind(place); known != fitted.cend()) {
         if (*known != widget->font())
             widget->setFont(*known);

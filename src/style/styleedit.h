@@ -75,8 +75,9 @@ public:
 
 private:
     enum class Kind { PickColour, Transparent, ResetColour, PickFont, ResetFont, LineHeight };
-    StyleEdit(Kind kind, int index, const QColor &colour = {}, const FontSpec &font = {}, int percent = 0)
-        : kind(kind), index(index), colour(colour), font(font), percent(percent)
+    StyleEdit(Kind what, int row, const QColor &newColour = {}, const FontSpec &newFont = {},
+              int newPercent = 0)
+        : kind(what), index(row), colour(newColour), font(newFont), percent(newPercent)
     {
     }
     void applyColour(Style &style, const StyleTable &table) const;

@@ -392,8 +392,8 @@ private slots:
         const auto readable = [&](QWidget *parent) {
             const QWidgetList shown = parent->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
             for (QWidget *widget : shown) {
-                const auto isLine = [](const QWidget *widget) {
-                    const auto *frame = qobject_cast<const QFrame *>(widget);
+                const auto isLine = [](const QWidget *candidate) {
+                    const auto *frame = qobject_cast<const QFrame *>(candidate);
                     return frame &&
                            (frame->frameShape() == QFrame::HLine || frame->frameShape() == QFrame::VLine);
                 };

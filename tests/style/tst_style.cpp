@@ -49,21 +49,21 @@ class StyleTest : public QObject
 {
     Q_OBJECT
 
-    StyleTable table;
+    StyleTable defaults;
     EditorValues start;
 
     EditorValues run(EditorValues values, std::initializer_list<StyleEdit> edits) const
     {
         for (const StyleEdit &edit : edits)
-            values = edit.apply(values, table).values;
+            values = edit.apply(values, defaults).values;
         return values;
     }
 
 private slots:
     void initTestCase()
     {
-        tablefile::read(tablefile::defaultTablePath, table);
-        start.style = tablefile::derive(table);
+        tablefile::read(tablefile::defaultTablePath, defaults);
+        start.style = tablefile::derive(defaults);
     }
 
     void readRules_data()
@@ -180,7 +180,7 @@ private slots:
     {
         const QColor blue("#0000ff");
         const QColor over = colour(start, "list_over");
-        const auto hidden = StyleEdit::makeTransparent(key("list_stripes")).apply(start, table);
+        const auto hidden = StyleEdit::makeTransparent(key("list_stripes")).apply(start, defaults);
         QCOMPARE(colour(hidden.values, "list_overstripes"), over);
         QVERIFY(!hidden.states.stripesShown);
         QVERIFY(hidden.states.colourModified[std::size_t(key("list_stripes"))]);
@@ -193,7 +193,7 @@ private slots:
         QCOMPARE(colour(cleared, "list_overstripes"), over);
 
         // Showing the stripes again does not give the over stripes their own colour back.
-        const auto shown = StyleEdit::resetColour(key("list_stripes")).apply(picked, table);
+        const auto shown = StyleEdit::resetColour(key("list_stripes")).apply(picked, defaults);
         QVERIFY(shown.states.stripesShown);
         QCOMPARE(colour(shown.values, "list_overstripes"), blue);
         QVERIFY(shown.states.colourModified[std::size_t(key("list_overstripes"))]);

@@ -61,7 +61,7 @@ void addArrowHead(QPainterPath &path, const QPointF &tip, const QPointF &directi
 class GlyphScript
 {
 public:
-    GlyphScript(QPainter &painter, const GlyphInk &ink) : painter(painter), ink(ink) { resetPath(); }
+    GlyphScript(QPainter &target, const GlyphInk &glyphInk) : painter(target), ink(glyphInk) { resetPath(); }
 
     void run(const char *script)
     {

@@ -11,8 +11,8 @@ namespace archive {
 
 struct StreamChecks::Shared
 {
-    Shared(const QString &zipPath, QVector<StoredEntry> entries)
-        : zipPath(zipPath), entries(std::move(entries)), loop(this->entries.size())
+    Shared(const QString &archivePath, QVector<StoredEntry> toCheck)
+        : zipPath(archivePath), entries(std::move(toCheck)), loop(entries.size())
     {
     }
     const QString zipPath;

@@ -128,9 +128,8 @@ QString readSkinBlock(const QString &zipPath, ReadValues &out)
     if (!folder.isValid())
         return QCoreApplication::translate("browserblockreader",
                                            "No temporary folder could be made to unpack the skin.");
-    const QString error = archive::extract(zipPath, folder.path());
-    if (!error.isEmpty())
-        return error;
+    if (const QString unpacked = archive::extract(zipPath, folder.path()); !unpacked.isEmpty())
+        return unpacked;
     const QStringList layouts = layoutfile::layoutNames(folder.path());
     if (layouts.isEmpty())
         return noXmlFilesMessage();
