@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks a built skin against the skin it was built from: the archive must test clean, and
 every file the build had no reason to touch must come out byte for byte."""
 import struct

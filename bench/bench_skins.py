@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The skins run_bench.py builds: written fresh on every run from a fixed seed, so every run and
 every machine times the same bytes, and no skin of anyone else's is needed."""
 import random

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long the editor takes to follow the user: loading a table, the full refresh, one colour edit.
 // Runs the real main window offscreen on temporary folders.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The least image work any skin build must do: decode each changed image once and encode it
 // once as PNG. run_bench.py adds unzip and zip -r, or zip --copy, of the same archive to make the
 // floors that panelcraft-cli is compared with.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times reading a skin's palette and prints it, with the style drawn from it:
 //   panelcraft-bench-palette <skin.zip>...
 // For each skin: the time to read the palette (best of three), its colours and weights, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time and size of the PNG writer's settings against the image library's own encoder, for the
 // images given (best of three each). Prints one line per image and setting.
 //

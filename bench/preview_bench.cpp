@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints how long the preview takes to recompute its sheets and knob picture for the default style:
 // each builder alone (what one colour edit redoes) and all of them together (the full refresh).
 

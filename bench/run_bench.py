@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Times panelcraft-cli against what any build of the same skin must do, and checks its output.
 
 Skins (--skin, default all), generated afresh from a fixed seed:

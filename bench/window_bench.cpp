@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's responsiveness, as a user feels it. Prints figures; asserts nothing.
 //
 //   panelcraft-bench-window startup            whole-process start-up to the first event-loop

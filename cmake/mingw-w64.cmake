@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-builds Panelcraft for 64-bit Windows with Debian's mingw-w64 (posix threads), against the
 # Qt and QuaZip that scripts/windows-toolchain builds. scripts/build-windows passes this file and
 # PANELCRAFT_WINDOWS_PREFIXES (the Qt and QuaZip install folders).

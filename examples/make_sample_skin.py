@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the sample skin's images and packs examples/sample-skin/ into sample-skin.zip.
 
 The images are plain shapes drawn here pixel by pixel, so the sample needs nothing but

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Unpacking an untrusted archive: nothing lands outside the folder it is unpacked into, a
 // refused archive leaves that folder as it was (empty), and an archive copied entry by entry
 // as stored unpacks again to the same files, under the same names, byte for byte and flag for flag.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decoding an image a skin holds and growing it with an icon sheet and the plugin-zone
 // controls: the picture stays at the top, unchanged, and the canvas holds everything drawn.
 // A file whose rows are found sound must be one the decoder reads; carried over, its rows grow

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole build on the sample skin with a fuzzed layout in place of sample-deck.xml, the
 // skin also serving as icon and window source: a build either writes an archive that holds
 // every entry of the input, or says why it failed and writes nothing; the input is never

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A built skin changed as a user might, then built again: nothing the earlier build did not add
 // is taken out, no picture loses a row, every image written opens in a strict reader, and a
 // rebuild gives what a fresh build gives (see tests/support/rebuildproperty.h).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colour schemes from anywhere: a file is refused with a line and no colours, or read into a
 // style that keeps both floors; a scheme with roles writes out and reads back as the same colours,
 // name and author.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key=value reader behind tables and profiles: whatever a profile file holds, the style
 // read from it is written as a profile and read back as the same style.
 

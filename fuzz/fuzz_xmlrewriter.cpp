@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rewriter and the window scan on a layout and a window skin: whenever the layout is
 // well-formed XML, the output is too, every element outside the browsers survives once with its
 // bytes and each browser holds its own position and size and the block (tests/support/layoutproperty.h).

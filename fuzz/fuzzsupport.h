@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What every fuzz program shares: Qt started once without a display, the test suite's file

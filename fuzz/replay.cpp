@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The suite's stand-in for libFuzzer's main: runs a fuzz program once over every file of the
 // folders given, so each target builds and keeps its property on its corpus without clang.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Contrast of every text box listed beside a screenshot (WCAG 2 ratio of text to background).
 
 In each box the background is the most frequent colour, and the text's contrast is the one that

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Runs every test of a Windows build folder under Wine, as ctest would run it on Windows, and
 prints a table: each program, its result, and each case it skipped with the reason it gave.
 Usage: wine_suite.py BUILD_FOLDER LOG_FOLDER. Exits non-zero when a program fails.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Bash completion for panelcraft-cli: options, their fixed choices, and the files each one takes.
 _panelcraft_cli()
 {

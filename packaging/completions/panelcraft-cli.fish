@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fish completion for panelcraft-cli.
 complete -c panelcraft-cli -s o -l output -r -F -d 'Output archive'
 complete -c panelcraft-cli -s p -l profile -r -F -a 'default white' -d 'Style table to apply'

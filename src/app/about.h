@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The About dialog: name, version, three links to the add-on's web pages and "Close".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Long work (unpacking, painting, packing) runs on Qt's thread pool so the window keeps

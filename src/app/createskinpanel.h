@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The "Create Skin" part of the window: the skin to modify and the skins icons and windows come

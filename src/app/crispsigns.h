@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The small signs beside options are bitmaps drawn for one, two and three device pixels a point

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editcommand.h"
 
 EditCommand::EditCommand(Show shower, EditorValues from, EditorValues to, const QString &text, int key)

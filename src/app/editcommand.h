@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // One editor edit on the undo stack: the values before and after it. Undo and redo hand either

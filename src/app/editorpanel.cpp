@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colour and font rows of the settings pages: showing the current style and editing it.
 
 #include "editorpanel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The editor: the settings pages and their colour and font rows, the undo history, finding,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding a colour row: a field beside the settings pages lists the rows of every page whose
 // name (as shown, or its English caption) or value holds the typed words; choosing one shows its
 // page with the row focused. Edit › Find (Ctrl+F) goes to the field.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's undo history: Undo and Redo, offered to the window's menus, and the Edit menu.
 
 #include "editorpanel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's rows and the keyboard: the Tab order of a page, names for screen readers, and a
 // colour typed or pasted as text.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The colour rows and font rows of the settings pages, built from the key table instead of

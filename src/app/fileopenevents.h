@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // macOS hands the documents a user opens with the program (from Finder, or dropped on its Dock

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The "Global font" row of "Create Skin": whether the skin's own fonts are replaced, by which

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A label whose text can be typed over in place: a double-click, or the returned function (bound

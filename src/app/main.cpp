@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/fileopenevents.h"
 #include "app/mainwindow.h"
 #include "app/startup.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard: the standard shortcuts, Quit, where the focus starts, and the list of shortcuts in
 // Help.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The browser preview: its pages, styled from the document's values as the chosen eyes would see

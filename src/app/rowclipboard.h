@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A colour row's value as text: copied and pasted by the row's own menu, by Edit › Copy and Paste

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Warning signs on the colour rows: a text hard to read on a background it is drawn on, and rows

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // "Style from Scheme File…" and "Export as Scheme…": a colour scheme drawn into the style as one

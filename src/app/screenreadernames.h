@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The names a screen reader reads for a panel's controls whose own text does not say what they do

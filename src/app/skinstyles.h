@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Styles from the selected skin: "Colours from Selected Skin" (its <browser> block read back),

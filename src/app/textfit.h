@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Texts laid out for a narrower font than the platform's are condensed rather than cut.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The program's own two looks: dark (0) and the platform's bright look (anything else), the latter

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The program's look, drawn over Fusion so that it is the same on every desktop. The dark theme

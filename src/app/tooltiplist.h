@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The tooltip table (widget object name -> text, translated in the context "Tooltips") and the widgets it is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A colour vision's name as the window shows it, translated: in "View as" and the rows' signs.

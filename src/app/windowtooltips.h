@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The window's tooltips: the tooltip table's texts put on the widgets it names, all shown or all

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The style a run of panelcraft-cli works with, and the scheme it can write of it.

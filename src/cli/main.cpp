@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // panelcraft-cli: the "Create Skin" pipeline without a window, for batches and scripts.
 
 #include "cliarguments.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Colour spaces for judging colours as people see them: linear RGB (where light adds up and

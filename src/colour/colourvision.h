@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // How a style looks to people with a colour-vision deficiency (the Machado, Oliveira and

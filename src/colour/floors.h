@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The two floors every generated style keeps, shared by the styles drawn from a skin's palette

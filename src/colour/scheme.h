@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Colour schemes as people share them: base16 and base24 YAML files, whose colours have roles

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The YAML that colour schemes are published in, read as the keys and values a scheme needs:

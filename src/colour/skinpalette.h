@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The colours a skin is made of: up to 16 representative colours of the images its layouts

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A whole browser style drawn from a skin's palette: grounds from its dominant tones, dark or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The file-system calls Qt makes without saying why they failed. Each returns an empty text,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Requests to stop a console program: Ctrl+C, a request to end (a termination signal, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Everything the window applies to its preview: the style sheets of the browser mock, its lists,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The name the user types for the new skin becomes a file name in the host's skins folder.

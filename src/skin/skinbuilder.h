@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // "Create Skin": a skin archive plus a style and options in, a new skin archive out. The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The scans the window runs when a source skin is chosen: which floating windows it holds and

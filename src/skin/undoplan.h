@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What a build on a skin an earlier build wrote takes out again, worked out from the layouts'

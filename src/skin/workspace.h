@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The work folders a build unpacks, rewrites and paints in, under a root passed in.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Writes a whole file or nothing: a failure at any point leaves the previous file untouched, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A colour typed or pasted as text: "#rrggbb", "#aarrggbb" or a colour name Qt knows ("navy").

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // How readable the browser's texts are on what they are drawn on (WCAG 2 contrast ratio), so the

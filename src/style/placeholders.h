@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Texts with ${name} placeholders: the preview's style sheets and the skin's browser block are

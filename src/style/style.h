@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The current style: 79 colours and 8 font groups, a plain copyable value.

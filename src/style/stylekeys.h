@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The one table of every fact about the 79 colour keys and the 8 font groups.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Table files: key=value lines shared by the built-in tables and the user's profiles.

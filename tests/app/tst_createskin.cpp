@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Create Skin" driven through the real window: choosing the skin and its sources, the build on
 // a worker, and what the user is told afterwards.
 

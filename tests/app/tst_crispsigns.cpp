@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The signs beside options on a screen of two device pixels a point: drawn for it, not enlarged.
 
 #include "app/crispsigns.h"

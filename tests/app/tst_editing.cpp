@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Editing in the window: colour and font rows, transparency toggles, the linked list rows, the
 // percentage fields and undo; and the style tables behind them, the "Browser Profile" menu.
 

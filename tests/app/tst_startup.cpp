@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up, folders, settings, themes, window layouts and tooltips of the main window; the About
 // dialog; and the main window form as the rest of the program relies on it: pictures that load,
 // and a layout that neither overlaps nor cuts a text.

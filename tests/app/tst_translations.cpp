@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program speaks German and French: the translations are complete, the window follows LANG,
 // and every text the window and the CLI show can be translated. The last is found with a
 // pseudo-translation made from the German .ts file, which marks every word of every text it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Nothing a user chose is lost: cancelled file dialogs, a save that does not happen before the
 // edits would be replaced, settings written as they change, the window's place, and files named
 // on the command line or dropped on the window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A real MainWindow on temporary documents and program folders, with dialogs answered by the test.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // panelcraft-cli run as a user would: on the sample skin, checked by unpacking its output.
 // What each option does to a skin is the builder's business; here it is enough that the
 // options reach the builder, the archive is the one asked for, and the exit codes and messages.

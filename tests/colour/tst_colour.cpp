@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The skin's palette, the style drawn from it and the colour-vision simulations; colour schemes
 // read, turned into styles that keep both floors, and written back. Schemes of every kind keep
 // the floors in the fuzz seeds (fuzz/corpus/scheme), replayed by the suite.

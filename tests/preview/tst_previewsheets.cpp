@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The preview's style sheets as functions of a Style: which colour and font reach which widget,
 // filled placeholders and kept transparency.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole "Create Skin" pipeline on skins built here, checked by unpacking its output: what
 // each option does, failures that leave every file as it was, and the output names. Rebuilds of
 // built skins are the rebuild fuzz target's property (tests/support/rebuildproperty.h), whose

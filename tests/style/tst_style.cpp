@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The style layer: table files (reading rules, deriving a style, writing profiles),
 // the editing rules without widgets (linked list rows, transparency, resets, row states), the
 // contrast hints; and the compiled-in tables and images: complete tables in key-table order,

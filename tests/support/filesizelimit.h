@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A full disk that holds even for root: while the object lives, writes past `bytes` fail with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What rewriting a well-formed layout promises, checked on its input and output by the rewriter's

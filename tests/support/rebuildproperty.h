@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A rebuild takes out only what the earlier build added: a skin is built, its output changed as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Skins built in code for the skin-builder tests, and readers for what a build wrote.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Strict PNG readers stop at a chunk with a wrong checksum and inflate the image data row by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Our browser icons and signs are written as short scripts on a 64 x 64 grid, so a glyph reads as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The glyph vocabulary of the browser icons and signs, written in the script of glyphpainter.h on a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the program's images into a folder (normally resources/myfiles), so the committed PNGs are
 // always the output of this code.
 

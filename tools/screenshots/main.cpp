@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the main window and the dialogs it opens into PNG files, for reviewing the form:
 //   panelcraft-screenshots <output folder> [white] [bright] [switch] [layouts] [maximised]
 // Beside each picture a .texts file says where its texts are (scripts/contrast measures them).

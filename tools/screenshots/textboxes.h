@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Where a window draws its texts, so a script can measure their contrast on a screenshot.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Skin archives in and out. An archive to unpack is untrusted: every entry must land inside

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "skin/archive/archiveentry.h"
 
 #include "skin/archive/codepage437.h"

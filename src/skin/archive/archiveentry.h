@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What unpacking and repacking agree on about the entries of an untrusted archive: where an

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "skin/archive/archive.h"
 #include "skin/archive/archiveentry.h"
 #include "skin/archive/checkedentry.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Code page 437, the character set of zip entry names stored without the UTF-8 flag by the tools

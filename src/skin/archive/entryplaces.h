@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Where the entries of an archive land when unpacked. Each file needs a place of its own: "./a"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // An entry's data as the archive stores it, read and checked to the end by this program's own

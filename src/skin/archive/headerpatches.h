@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The archive library refuses to write an entry whose method it cannot make itself (LZMA), even

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Threads that help the calling thread with work it shares out itself (each takes the next piece

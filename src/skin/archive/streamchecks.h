@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The entries a build copies as they are stored are never unpacked, so nothing else would look

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Where an entry's file lies in a work folder. Named after the entry as it is, "Skin.xml" and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A grown image keeps its picture as it was. When the skin's file is an 8-bit RGBA PNG, its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The plugin-zone controls the host cuts out of the skin image: a knob ring, a pointer, a

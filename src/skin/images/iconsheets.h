@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Browser icon sheets: the two built-in ones, and the custom sheet cut out of another skin's image.

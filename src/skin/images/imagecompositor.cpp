@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "skin/images/imagecompositor.h"
 
 #include "skin/images/codedrows.h"

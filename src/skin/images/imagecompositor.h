@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Grows skin images: an icon sheet below the picture and the painted plugin-zone row.

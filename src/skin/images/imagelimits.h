@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Skin images come from untrusted archives. A few bytes of PNG can declare a picture of

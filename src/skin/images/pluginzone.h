@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Where things sit in a grown skin image: the icon sheet below the picture, and the row of

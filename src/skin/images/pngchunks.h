@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The chunks of a PNG file in memory, and those that say what its picture is rather than what

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Encodes images as PNG: 8-bit RGBA (RGB for an image without alpha channel), compressed in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The skin images a build changes: measured from the archive before any layout is rewritten,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Reads a skin's <browser> block back into style values: the inverse of browserblock's writer.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The lines a build adds before </skin> (icon sheet line, floating windows) sit between two

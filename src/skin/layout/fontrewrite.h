@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The global font option: font names on <font...> and <text...> elements, text sizes on <text...>.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What the options ask of each layout; SkinBuildOptions holds these with the rest.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A layout's text, read and written back in the encoding the file states (its byte-order mark,

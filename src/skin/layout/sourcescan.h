@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What another skin offers, read with the same XML reader as the layouts: the floating windows

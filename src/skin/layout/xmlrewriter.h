@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // One layout restyled: the <browser> elements get the generated block, the icon-sheet,

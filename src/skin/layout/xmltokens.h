@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A layout's elements and comments as an XML reader finds them, each with the place it takes in

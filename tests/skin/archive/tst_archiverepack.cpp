@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The archives a build reads, which are untrusted input, and the one it writes: every entry of
 // the skin kept as it was, and the dates of the entries it adds.
 

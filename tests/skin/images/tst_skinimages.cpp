@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The skin's grown images: the icon sheet below the picture, the plugin-zone controls (and the
 // editor's knob preview), the floating browser's image, our PNG writer, cut icon sheets, and what
 // a grown image keeps of its picture's file.

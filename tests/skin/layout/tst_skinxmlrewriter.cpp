@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The line rules that turn a skin XML file into the restyled one; what a source skin offers (its
 // floating windows and custom browser icons); the generated <browser> block, whose default is the
 // known text tests/skin/layout/browserblock.xml, and the block read back: what one writes the other reads.
