@@ -687,11 +687,6 @@ private slots:
             f->click(option);
         for (const QString &label : labels) {
             const double ratio = shownContrast(f->find<QWidget>(label));
-            // Inside the field that is off, in the bright theme, the "%" is drawn fainter than its
-            // colour (2.8:1): not found yet why, since the label's colour is dark enough.
-            if (label == "globalSizePercent")
-                QEXPECT_FAIL("dark to bright", "the greyed % inside its field fades in the bright theme",
-                             Continue);
             QVERIFY2(ratio >= 3 && ratio < shownContrast(f->find<QWidget>("globalFontCaption")) - 1,
                      qPrintable(label));
         }
