@@ -381,7 +381,7 @@ void MainWindow::toggleTooltips()
 
 void MainWindow::showAbout()
 {
-    About about(nullptr);
+    About about(this); // centred on the window
     about.setModal(true);
     Dialogs::exec(about);
 }
