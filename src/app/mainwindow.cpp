@@ -179,16 +179,30 @@ void MainWindow::fitToForm()
     if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
         return;
     // The available area without the frame: before the window shows, a title bar and borders as
-    // the style draws them are kept free, so that it opens whole.
+    // the style draws them are kept free, so that it opens whole; once shown, its own frame is.
     const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, this);
     const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
-    const QRect room = screen()->availableGeometry().adjusted(0, title + border, 0, -border);
+    QMargins frame(border, title + border, border, border);
+    if (isVisible() && frameGeometry() != geometry())
+        frame = QMargins(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
+                         frameGeometry().right() - geometry().right(),
+                         frameGeometry().bottom() - geometry().bottom());
+    const QRect screenRoom = screen()->availableGeometry();
+    const QRect room = screenRoom - frame;
     const QSize form = scroller->widget()->sizeHint();
     const int menuHeight = menuBar()->sizeHint().height();
     // A width the user gave the window stays; the form decides the height.
     const QSize wanted(std::max({isVisible() ? width() : 0, form.width(), minimumWindowWidth}),
                        form.height() + menuHeight);
     resize(wanted.boundedTo(room.size()));
+    // A window manager may place the frame at the screen's edge with its far border off-screen.
+    if (isVisible() && !screenRoom.contains(frameGeometry())) {
+        const QRect whole = frameGeometry();
+        move(pos() + QPoint(std::min(0, screenRoom.right() - whole.right()) +
+                                std::max(0, screenRoom.left() - whole.left()),
+                            std::min(0, screenRoom.bottom() - whole.bottom()) +
+                                std::max(0, screenRoom.top() - whole.top())));
+    }
 }
 
 void MainWindow::wireMenusAndSwitches()

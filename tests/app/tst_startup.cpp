@@ -275,8 +275,8 @@ private slots:
         QCOMPARE(w.size(), full);
     }
 
-    // The window opens whole: before its frame is known, a title bar's room is kept free. The
-    // wheel over the pages' tabs, slid under a pointer that was scrolling, scrolls on.
+    // The window opens whole: before its frame is known, room for a title bar and borders is kept
+    // free. The wheel over the pages' tabs, slid under a pointer that was scrolling, scrolls on.
     void openedWholeAndWheelOverTheTabsScrollsTheForm()
     {
         WindowFixture f;
@@ -284,6 +284,9 @@ private slots:
         f.click("showPreviewBox");
         QVERIFY2(w.height() <= w.screen()->availableGeometry().height() - 18,
                  qPrintable(QString::number(w.height())));
+        // Its borders too, left and right, where the screen is narrower than the form.
+        QVERIFY2(w.width() <= w.screen()->availableGeometry().width() - 2,
+                 qPrintable(QString::number(w.width())));
         w.show();
         auto *pages = f.find<QTabWidget>("settingsPages");
         QScrollBar *scrolled = f.find<QScrollArea>("formScroller")->verticalScrollBar();
