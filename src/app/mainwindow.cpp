@@ -81,10 +81,7 @@ MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
     m_preview = new PreviewPanel(*m_document); // built and styled when first shown
     placePanels();
     keepSignsCrisp(this);
-    connect(m_createSkin, &CreateSkinPanel::busyChanged, this, [this](bool busy) {
-        m_editor->setBusy(busy);
-        ui->menuProfile->setEnabled(!busy);
-    });
+    connect(m_createSkin, &CreateSkinPanel::busyChanged, m_editor, &EditorPanel::setBusy);
     setAcceptDrops(true);
     wireMenusAndSwitches();
     m_tooltips = std::make_unique<WindowTooltips>(
@@ -95,7 +92,9 @@ MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
         m_createSkin->showStatus(text, CreateSkinPanel::StatusLasts::FewSeconds);
     };
     connect(m_editor, &EditorPanel::remark, this, remark);
-    m_profiles = new ProfilesPanel(*ui, this, m_profilesFolder, m_paths.documentsFolder, *m_document);
+    m_profiles = new ProfilesPanel(this, m_profilesFolder, m_paths.documentsFolder, *m_document);
+    connect(m_createSkin, &CreateSkinPanel::busyChanged, m_profiles, &ProfilesPanel::setBusy);
+    connect(m_profiles, &ProfilesPanel::titleChanged, this, &QWidget::setWindowTitle);
     connect(m_profiles, &ProfilesPanel::remark, this, remark);
     connect(m_editor, &EditorPanel::resetAllRequested, m_profiles, &ProfilesPanel::resetAll);
     connect(m_createSkin, &CreateSkinPanel::skinSelected, m_profiles, &ProfilesPanel::setSelectedSkin);
@@ -104,6 +103,7 @@ MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
         m_createSkin->finishJob();
         m_createSkin->showStatus(QString());
     });
+    buildMenus();
     setUpKeyboard();
 
     setWindowTitle(programName);
@@ -159,13 +159,17 @@ void MainWindow::placePanels()
     column->setStretch(1, 1);
     column->setStretch(2, 1);
     setCentralWidget(scroller);
-    // Undo and Redo head the profile menu too; Edit stands before Theme.
-    QAction *first = ui->menuProfile->actions().value(0);
-    ui->menuProfile->insertActions(first, m_editor->historyActions());
-    ui->menuProfile->insertSeparator(first);
-    menuBar()->insertMenu(ui->menuTheme->menuAction(), m_editor->editMenu());
     connect(m_document->history(), &QUndoStack::cleanChanged, this,
             [this](bool clean) { setWindowModified(!clean); });
+}
+
+void MainWindow::buildMenus()
+{
+    // Undo and Redo head the profile menu too; Edit stands before Theme.
+    ui->menuProfile->addActions(m_editor->historyActions());
+    ui->menuProfile->addSeparator();
+    ui->menuProfile->addActions(m_profiles->menuEntries());
+    menuBar()->insertMenu(ui->menuTheme->menuAction(), m_editor->editMenu());
 }
 
 void MainWindow::fitToForm()

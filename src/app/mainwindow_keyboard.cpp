@@ -32,11 +32,8 @@ void listShortcuts(const QMenu *menu, const QString &path, QMap<QString, QString
 
 void MainWindow::setUpKeyboard()
 {
-    ui->actionOpenProfile->setShortcut(QKeySequence::Open);
-    ui->actionSave->setShortcut(QKeySequence::Save);
-    // Some platforms bind no keys to Save As and Quit: these are the ones people expect here.
-    ui->actionSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    // Closing asks about unsaved edits, so Quit does too.
+    // Closing asks about unsaved edits, so Quit does too. Some platforms bind no keys to Quit: these
+    // are the ones people expect here.
     auto *quit = new QAction(tr("&Quit"), this);
     quit->setObjectName(QStringLiteral("actionQuit"));
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));

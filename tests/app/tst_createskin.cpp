@@ -173,8 +173,8 @@ private slots:
         f->click("createSkinButton");
         second.findChild<QAbstractButton *>("createSkinButton")->click();
         QVERIFY(f->window->isBusy() && second.isBusy());
-        for (const char *name : {"createSkinButton", "chooseSkinButton", "menuProfile"})
-            QVERIFY2(!f->find<QWidget>(name)->isEnabled(), name);
+        for (const char *name : {"createSkinButton", "chooseSkinButton", "actionOpenProfile"})
+            QVERIFY2(!f->find<QObject>(name)->property("enabled").toBool(), name);
         QVERIFY(f->find<QWidget>("buildProgress")->isVisibleTo(f->window.get()));
         const QString cli = f->documents.filePath("cli.zip");
         QCOMPARE(fixtures::runCli(f->documents.path(), {m_sample, "-q", "-o", cli}).code, 0);

@@ -118,7 +118,7 @@ private slots:
         QTest::keyClick(f->window.get(), Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(Dialogs::requests().last().kind, Dialogs::Kind::OpenFile);
         pick("listTextPick", "#010203");
-        QCOMPARE(f->find<QAction>("actionUndo")->text(), QString("Undo Lists › Text colour")); // as read
+        QCOMPARE(f->find<QAction>("actionUndo")->text(), QString("&Undo Lists › Text colour")); // as read
         QCOMPARE(Dialogs::requests().last().title, QString("Lists › Text"));
         f->trigger("actionUndo");
         QTest::keyClick(f->window.get(), Qt::Key_Y, Qt::ControlModifier);
