@@ -821,6 +821,10 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
         <source>&amp;What&apos;s This?</source>
         <translation>&amp;Was ist das?</translation>
     </message>
+    <message>
+        <source>Open the Menus</source>
+        <translation>Menüs öffnen</translation>
+    </message>
 </context>
 <context>
     <name>Preview</name>

@@ -821,6 +821,10 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
         <source>&amp;What&apos;s This?</source>
         <translation>&amp;Qu’est-ce que c’est&#x202f;?</translation>
     </message>
+    <message>
+        <source>Open the Menus</source>
+        <translation>Ouvrir les menus</translation>
+    </message>
 </context>
 <context>
     <name>Preview</name>

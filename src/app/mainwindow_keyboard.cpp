@@ -40,6 +40,13 @@ void MainWindow::setUpKeyboard()
     ui->menuProfile->addSeparator();
     ui->menuProfile->addAction(quit);
     connect(quit, &QAction::triggered, this, &QWidget::close);
+    // F10 opens the first menu, as on most desktops; the arrow keys go on from there.
+    auto *menus = new QAction(tr("Open the Menus"), this);
+    menus->setObjectName(QStringLiteral("actionOpenMenus"));
+    menus->setShortcut(QKeySequence(Qt::Key_F10));
+    addAction(menus);
+    connect(menus, &QAction::triggered, this,
+            [this] { menuBar()->setActiveAction(menuBar()->actions().value(0)); });
     // Tab follows the form from top to bottom: each panel's form is in reading order, and the panels
     // were placed from top to bottom. A typed key goes somewhere from the start: to the first step,
     // choosing the skin.

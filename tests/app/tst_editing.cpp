@@ -107,8 +107,8 @@ private slots:
         QVERIFY(!enabled("listTextReset") && style().colours == start.colours);
     }
 
-    // The focus starts on the first step, the standard keys reach the menu actions, Enter builds,
-    // and a screen reader reads a row's buttons by the row's page and caption.
+    // The focus starts on the first step, F10 opens the menus, the standard keys reach the menu
+    // actions, Enter builds, and a screen reader reads a row's buttons by the row's page and caption.
     void keyboardAndScreenReaders()
     {
         f->showActive();
@@ -148,6 +148,10 @@ private slots:
         Dialogs::setNextAnswer(QMessageBox::Discard);
         QTest::keyClick(f->window.get(), Qt::Key_Q, Qt::ControlModifier); // asks, as closing does
         QVERIFY(!f->window->isVisible());
+        f->showActive();
+        QTest::keyClick(f->window.get(), Qt::Key_F10);
+        QTRY_COMPARE(QApplication::activePopupWidget(), f->find<QWidget>("menuProfile"));
+        QApplication::activePopupWidget()->close();
     }
 
     // Copy and paste a row's value as text: a colour sets it as a pick would (undoable), anything
