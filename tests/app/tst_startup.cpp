@@ -7,6 +7,7 @@
 #include "app/createskinpanel.h"
 #include "app/editorpanel.h"
 #include "app/previewpanel.h"
+#include "app/profilespanel.h"
 #include "app/styledocument.h"
 #include "app/theme.h"
 #include "app/tooltiplist.h"
@@ -345,7 +346,7 @@ private slots:
     {
         QTest::addColumn<QString>("panel");
         QTest::addColumn<QString>("language");
-        for (const char *panel : {"CreateSkinPanel", "EditorPanel", "PreviewPanel"})
+        for (const char *panel : {"CreateSkinPanel", "EditorPanel", "PreviewPanel", "ProfilesPanel"})
             for (const char *language : {"", "de", "fr"})
                 QTest::addRow("%s %s", panel, language) << panel << language;
     }
@@ -361,6 +362,15 @@ private slots:
         QStringList warnings;
         QVERIFY(tablefile::readProfile(tablefile::defaultTablePath, table, warnings).isEmpty());
         document.takeTable(table);
+        if (panel == "ProfilesPanel") { // menu entries of its own, reading a table into the document
+            QWidget window;
+            auto *profiles = new ProfilesPanel(&window, QDir::tempPath(), QDir::tempPath(), document);
+            const Style before = document.style();
+            window.findChild<QAction *>("actionWhiteTable")->trigger();
+            QVERIFY(profiles->menuEntries().size() > 10 && document.style().colours != before.colours);
+            QCoreApplication::removeTranslator(&translator);
+            return;
+        }
         std::unique_ptr<QWidget> form;
         if (panel == "CreateSkinPanel")
             form = std::make_unique<CreateSkinPanel>(QDir::tempPath(), document);
