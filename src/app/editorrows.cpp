@@ -293,3 +293,12 @@ EditorRows buildEditorRows(QTabWidget *settingsTabs)
                    help.objectName);
     return rows;
 }
+
+QString rowName(const QTabWidget *settingsTabs, int index, bool font)
+{
+    const stylekeys::Page page = font ? stylekeys::fontGroups[index].page : stylekeys::colourKeys[index].page;
+    const char *caption = font ? stylekeys::fontGroups[index].caption : stylekeys::colourKeys[index].caption;
+    return QCoreApplication::translate("EditorPanel", "%1 › %2")
+        .arg(settingsTabs->tabText(int(page)).remove(QLatin1Char('&')),
+             QCoreApplication::translate("stylekeys", caption));
+}
