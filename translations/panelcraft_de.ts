@@ -618,6 +618,14 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
         <source>Plugin Text</source>
         <translation>Plugin-Text</translation>
     </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>Re&amp;do</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -626,48 +634,12 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
         <translation>Panelcraft</translation>
     </message>
     <message>
-        <source>Default</source>
-        <translation>Standard</translation>
-    </message>
-    <message>
         <source>Font</source>
         <translation>Schrift</translation>
     </message>
     <message>
         <source>Reset</source>
         <translation>Standard</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Speichern</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Löschen</translation>
-    </message>
-    <message>
-        <source>Custom ...</source>
-        <translation>Eigenes…</translation>
-    </message>
-    <message>
-        <source>Dark</source>
-        <translation>Dunkel</translation>
-    </message>
-    <message>
-        <source>Bright</source>
-        <translation>Hell</translation>
-    </message>
-    <message>
-        <source>Show Tooltips</source>
-        <translation>Tooltips zeigen</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Über</translation>
-    </message>
-    <message>
-        <source>What&apos;s This?</source>
-        <translation>Was ist das?</translation>
     </message>
     <message>
         <source>Shift+F1</source>
@@ -746,10 +718,6 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
         <translation>Ansicht als</translation>
     </message>
     <message>
-        <source>&amp;Open</source>
-        <translation>Ö&amp;ffnen</translation>
-    </message>
-    <message>
         <source>&amp;Theme</source>
         <translation>&amp;Design</translation>
     </message>
@@ -764,16 +732,6 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
     <message>
         <source>&amp;Quit</source>
         <translation>&amp;Beenden</translation>
-    </message>
-    <message>
-        <source>Save as</source>
-        <comment>profile menu command; asks for a file</comment>
-        <translation>Speichern unter…</translation>
-    </message>
-    <message>
-        <source>White</source>
-        <comment>built-in browser profile</comment>
-        <translation>Weiß</translation>
     </message>
     <message>
         <source>Please wait for the skin to be created</source>
@@ -842,6 +800,30 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
     <message>
         <source>&amp;Keyboard Shortcuts</source>
         <translation>&amp;Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>&amp;Dark</source>
+        <translation>&amp;Dunkel</translation>
+    </message>
+    <message>
+        <source>&amp;Bright</source>
+        <translation>&amp;Hell</translation>
+    </message>
+    <message>
+        <source>Show &amp;Tooltips</source>
+        <translation>Tooltips &amp;zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Über</translation>
+    </message>
+    <message>
+        <source>&amp;What&apos;s This?</source>
+        <translation>&amp;Was ist das?</translation>
+    </message>
+    <message>
+        <source>Open the Menus</source>
+        <translation>Menüs öffnen</translation>
     </message>
 </context>
 <context>
@@ -1136,6 +1118,37 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
         <translation>Das Browser-Profil hat ungespeicherte Änderungen.
 %1</translation>
     </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Default</source>
+        <comment>built-in browser profile</comment>
+        <translation>&amp;Standard</translation>
+    </message>
+    <message>
+        <source>&amp;White</source>
+        <comment>built-in browser profile</comment>
+        <translation>&amp;Weiß</translation>
+    </message>
+    <message>
+        <source>&amp;Custom…</source>
+        <translation>&amp;Eigenes…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <comment>profile menu command; asks for a file</comment>
+        <translation>Speichern &amp;unter…</translation>
+    </message>
+    <message>
+        <source>De&amp;lete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
 </context>
 <context>
     <name>RowClipboard</name>
@@ -1178,14 +1191,6 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
 <context>
     <name>SchemeActions</name>
     <message>
-        <source>Style from Scheme File…</source>
-        <translation>Stil aus Farbschema-Datei…</translation>
-    </message>
-    <message>
-        <source>Export as Scheme…</source>
-        <translation>Als Farbschema exportieren…</translation>
-    </message>
-    <message>
         <source>Open a Colour Scheme</source>
         <translation>Farbschema öffnen</translation>
     </message>
@@ -1225,21 +1230,17 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
         <source>Scheme exported: %1</source>
         <translation>Schema exportiert: %1</translation>
     </message>
+    <message>
+        <source>Style from Sc&amp;heme File…</source>
+        <translation>Stil aus Farbs&amp;chema-Datei…</translation>
+    </message>
+    <message>
+        <source>&amp;Export as Scheme…</source>
+        <translation>Als Farbschema e&amp;xportieren…</translation>
+    </message>
 </context>
 <context>
     <name>SkinStyles</name>
-    <message>
-        <source>Colours from Selected Skin</source>
-        <translation>Farben aus ausgewähltem Skin</translation>
-    </message>
-    <message>
-        <source>Style from Selected Skin with Accent ...</source>
-        <translation>Stil aus ausgewähltem Skin mit Akzent…</translation>
-    </message>
-    <message>
-        <source>Style from Selected Skin</source>
-        <translation>Stil aus ausgewähltem Skin</translation>
-    </message>
     <message>
         <source>Select a skin with the Browse button first.</source>
         <translation>Wählen Sie zuerst mit „Durchsuchen“ einen Skin aus.</translation>
@@ -1263,6 +1264,18 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     <message>
         <source>Style from skin</source>
         <translation>Stil aus Skin</translation>
+    </message>
+    <message>
+        <source>&amp;Colours from Selected Skin</source>
+        <translation>F&amp;arben aus ausgewähltem Skin</translation>
+    </message>
+    <message>
+        <source>Style from Selected Skin &amp;with Accent…</source>
+        <translation>Stil aus ausgewähltem Skin &amp;mit Akzent…</translation>
+    </message>
+    <message>
+        <source>S&amp;tyle from Selected Skin</source>
+        <translation>S&amp;til aus ausgewähltem Skin</translation>
     </message>
 </context>
 <context>

@@ -618,6 +618,14 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
         <source>Plugin Text</source>
         <translation>Texte du plugin</translation>
     </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Re&amp;do</source>
+        <translation>Réta&amp;blir</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -626,48 +634,12 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
         <translation>Panelcraft</translation>
     </message>
     <message>
-        <source>Default</source>
-        <translation>Par défaut</translation>
-    </message>
-    <message>
         <source>Font</source>
         <translation>Police</translation>
     </message>
     <message>
         <source>Reset</source>
         <translation>Par défaut</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Enregistrer</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Supprimer</translation>
-    </message>
-    <message>
-        <source>Custom ...</source>
-        <translation>Personnalisé…</translation>
-    </message>
-    <message>
-        <source>Dark</source>
-        <translation>Sombre</translation>
-    </message>
-    <message>
-        <source>Bright</source>
-        <translation>Clair</translation>
-    </message>
-    <message>
-        <source>Show Tooltips</source>
-        <translation>Afficher les infobulles</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>À propos</translation>
-    </message>
-    <message>
-        <source>What&apos;s This?</source>
-        <translation>Qu’est-ce que c’est&#x202f;?</translation>
     </message>
     <message>
         <source>Shift+F1</source>
@@ -746,10 +718,6 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
         <translation>Voir comme</translation>
     </message>
     <message>
-        <source>&amp;Open</source>
-        <translation>&amp;Ouvrir</translation>
-    </message>
-    <message>
         <source>&amp;Theme</source>
         <translation>&amp;Thème</translation>
     </message>
@@ -764,16 +732,6 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
     <message>
         <source>&amp;Quit</source>
         <translation>&amp;Quitter</translation>
-    </message>
-    <message>
-        <source>Save as</source>
-        <comment>profile menu command; asks for a file</comment>
-        <translation>Enregistrer sous…</translation>
-    </message>
-    <message>
-        <source>White</source>
-        <comment>built-in browser profile</comment>
-        <translation>Blanc</translation>
     </message>
     <message>
         <source>Please wait for the skin to be created</source>
@@ -842,6 +800,30 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
     <message>
         <source>&amp;Keyboard Shortcuts</source>
         <translation>&amp;Raccourcis clavier</translation>
+    </message>
+    <message>
+        <source>&amp;Dark</source>
+        <translation>&amp;Sombre</translation>
+    </message>
+    <message>
+        <source>&amp;Bright</source>
+        <translation>&amp;Clair</translation>
+    </message>
+    <message>
+        <source>Show &amp;Tooltips</source>
+        <translation>Afficher les &amp;infobulles</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>&amp;What&apos;s This?</source>
+        <translation>&amp;Qu’est-ce que c’est&#x202f;?</translation>
+    </message>
+    <message>
+        <source>Open the Menus</source>
+        <translation>Ouvrir les menus</translation>
     </message>
 </context>
 <context>
@@ -1136,6 +1118,37 @@ Il a été retiré des profils récents.</translation>
         <translation>Le profil du Browser a des modifications non enregistrées.
 %1</translation>
     </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>&amp;Default</source>
+        <comment>built-in browser profile</comment>
+        <translation>&amp;Par défaut</translation>
+    </message>
+    <message>
+        <source>&amp;White</source>
+        <comment>built-in browser profile</comment>
+        <translation>&amp;Blanc</translation>
+    </message>
+    <message>
+        <source>&amp;Custom…</source>
+        <translation>Pers&amp;onnalisé…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <comment>profile menu command; asks for a file</comment>
+        <translation>Enregistrer &amp;sous…</translation>
+    </message>
+    <message>
+        <source>De&amp;lete</source>
+        <translation>Su&amp;pprimer</translation>
+    </message>
 </context>
 <context>
     <name>RowClipboard</name>
@@ -1178,14 +1191,6 @@ Il a été retiré des profils récents.</translation>
 <context>
     <name>SchemeActions</name>
     <message>
-        <source>Style from Scheme File…</source>
-        <translation>Style d’un fichier de schéma…</translation>
-    </message>
-    <message>
-        <source>Export as Scheme…</source>
-        <translation>Exporter comme schéma…</translation>
-    </message>
-    <message>
         <source>Open a Colour Scheme</source>
         <translation>Ouvrir un schéma de couleurs</translation>
     </message>
@@ -1225,21 +1230,17 @@ Il a été retiré des profils récents.</translation>
         <source>Scheme exported: %1</source>
         <translation>Schéma exporté&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>Style from Sc&amp;heme File…</source>
+        <translation>Style d’un &amp;fichier de schéma…</translation>
+    </message>
+    <message>
+        <source>&amp;Export as Scheme…</source>
+        <translation>E&amp;xporter comme schéma…</translation>
+    </message>
 </context>
 <context>
     <name>SkinStyles</name>
-    <message>
-        <source>Colours from Selected Skin</source>
-        <translation>Couleurs du skin sélectionné</translation>
-    </message>
-    <message>
-        <source>Style from Selected Skin with Accent ...</source>
-        <translation>Style du skin sélectionné avec accent…</translation>
-    </message>
-    <message>
-        <source>Style from Selected Skin</source>
-        <translation>Style du skin sélectionné</translation>
-    </message>
     <message>
         <source>Select a skin with the Browse button first.</source>
         <translation>Sélectionnez d’abord un skin avec le bouton «&#xa0;Parcourir&#xa0;».</translation>
@@ -1263,6 +1264,18 @@ Il a été retiré des profils récents.</translation>
     <message>
         <source>Style from skin</source>
         <translation>Style du skin</translation>
+    </message>
+    <message>
+        <source>&amp;Colours from Selected Skin</source>
+        <translation>&amp;Couleurs du skin sélectionné</translation>
+    </message>
+    <message>
+        <source>Style from Selected Skin &amp;with Accent…</source>
+        <translation>Style du skin sélectionné a&amp;vec accent…</translation>
+    </message>
+    <message>
+        <source>S&amp;tyle from Selected Skin</source>
+        <translation>S&amp;tyle du skin sélectionné</translation>
     </message>
 </context>
 <context>

@@ -49,6 +49,8 @@ void buildEditorPage(QTabWidget *settingsTabs, int page, EditorRows &rows);
 // Places every row on the page of settingsTabs that the key table names.
 EditorRows buildEditorRows(QTabWidget *settingsTabs);
 
+// A row as the form names it, by its page's tab and its caption: "Lists › Text".
+QString rowName(const QTabWidget *settingsTabs, int index, bool font);
 // What a font row's value labels say, in the user's language: "Name : Arial", "Size : 9",
 // "Weight : Bold" (the weight words of the table files are translated too).
 QString fontNameText(const QString &family);
