@@ -2184,6 +2184,33 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     </message>
 </context>
 <context>
+    <name>systemerror</name>
+    <message>
+        <source>No space left on device</source>
+        <translation>Kein Speicherplatz mehr auf dem Datenträger</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Das Dateisystem ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Keine Berechtigung</translation>
+    </message>
+    <message>
+        <source>No such file or folder</source>
+        <translation>Datei oder Ordner nicht gefunden</translation>
+    </message>
+    <message>
+        <source>The file or folder is in use</source>
+        <translation>Die Datei oder der Ordner wird gerade verwendet</translation>
+    </message>
+    <message>
+        <source>System error: %1</source>
+        <translation>Systemfehler: %1</translation>
+    </message>
+</context>
+<context>
     <name>tablefile</name>
     <message>
         <source>Cannot read the profile &quot;%1&quot;</source>

@@ -2184,6 +2184,33 @@ Il a été retiré des profils récents.</translation>
     </message>
 </context>
 <context>
+    <name>systemerror</name>
+    <message>
+        <source>No space left on device</source>
+        <translation>Plus d’espace libre sur le disque</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Système de fichiers en lecture seule</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permission refusée</translation>
+    </message>
+    <message>
+        <source>No such file or folder</source>
+        <translation>Fichier ou dossier introuvable</translation>
+    </message>
+    <message>
+        <source>The file or folder is in use</source>
+        <translation>Le fichier ou le dossier est en cours d’utilisation</translation>
+    </message>
+    <message>
+        <source>System error: %1</source>
+        <translation>Erreur système&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
     <name>tablefile</name>
     <message>
         <source>Cannot read the profile &quot;%1&quot;</source>

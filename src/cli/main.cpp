@@ -9,6 +9,7 @@
 
 #include "platform/console.h"
 #include "platform/stoprequests.h"
+#include "platform/systemerror.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -151,7 +152,8 @@ int main(int argc, char *argv[])
     // A fresh folder per run: runs never meet each other or the window's work folders.
     QTemporaryDir workspace;
     if (!workspace.isValid()) {
-        printError(Cli::tr("Cannot create a temporary folder: %1").arg(workspace.errorString()));
+        printError(Cli::tr("Cannot create a temporary folder: %1")
+                       .arg(platform::systemErrorText(workspace.errorString())));
         return BuildFailed;
     }
     removeOnStop({workspace.path(), runtimeFolder.path()});

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "skin/skinbuilder.h"
 
+#include "platform/systemerror.h"
 #include "skin/archive/archive.h"
 #include "skin/archive/archiveentry.h"
 #include "skin/archive/workpaths.h"
@@ -478,7 +479,7 @@ QString BuildRun::addFloatingBrowserImage(SelectedSkin &skin)
     }
     QFile resource(imagecompositor::floatingBrowserPath);
     if (!resource.copy(target))
-        return imagecompositor::cannotWrite(target, resource.errorString());
+        return imagecompositor::cannotWrite(target, platform::systemErrorText(resource.errorString()));
     // Copies of resources are read-only; the work folder must stay removable.
     QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     return {};
@@ -576,7 +577,7 @@ QString BuildRun::dropUnnamedAdditions(const Rewrites &rewrites, SelectedSkin &s
     for (const QString &name : qAsConst(skin.added)) {
         QFile file(archive::workPath(m_workspace.changed(), name));
         if (!file.remove())
-            return archive::cannotWrite(file.fileName(), file.errorString());
+            return archive::cannotWrite(file.fileName(), platform::systemErrorText(file.errorString()));
     }
     skin.added.clear();
     return {};
