@@ -36,6 +36,12 @@ void printError(const QString &text)
     platform::writeLine(messages, QStringLiteral("panelcraft-cli: ") + text);
 }
 
+// Warnings about the profile and the build alike.
+void printWarning(const QString &text)
+{
+    printError(Cli::tr("warning: %1").arg(text));
+}
+
 // Qt's own warnings still reach the user, except the image library's, passed on through Qt.
 void qtMessage(QtMsgType, const QMessageLogContext &, const QString &message)
 {
@@ -137,7 +143,7 @@ int main(int argc, char *argv[])
     }
 
     for (const QString &warning : profileWarnings)
-        printError(QStringLiteral("warning: ") + warning);
+        printWarning(warning);
     if (!request.exportScheme.isEmpty()) {
         // As for an archive: a run that reports being stopped has written nothing.
         platform::letStopRequestsGo();
@@ -172,7 +178,7 @@ int main(int argc, char *argv[])
         return BuildFailed;
     }
     for (const QString &warning : result.warnings)
-        printError(Cli::tr("warning: %1").arg(warning));
+        printWarning(warning);
     platform::writeLine(stdout, QDir::toNativeSeparators(result.outputPath));
     return Success;
 }

@@ -318,6 +318,9 @@ private slots:
             }
         }
 #endif
+        QTest::newRow("de: a warning")
+            << "de" << QString() << QStringList{"-p", "odd.pcp", "--export-scheme", "s.yaml"}
+            << "panelcraft-cli: Warnung: Das Profil";
     }
 
     void speaksTheUserLanguage()
