@@ -1804,30 +1804,6 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
 <context>
     <name>skinbuilder</name>
     <message>
-        <source>Importing custom icons from</source>
-        <translation>Eigene Symbole werden übernommen aus</translation>
-    </message>
-    <message>
-        <source>Unpacking</source>
-        <translation>Entpacken</translation>
-    </message>
-    <message>
-        <source>Unpacking floating windows from</source>
-        <translation>Schwebende Fenster werden entpackt aus</translation>
-    </message>
-    <message>
-        <source>Rewriting</source>
-        <translation>Umschreiben</translation>
-    </message>
-    <message>
-        <source>Painting</source>
-        <translation>Zeichnen</translation>
-    </message>
-    <message>
-        <source>Packing</source>
-        <translation>Packen</translation>
-    </message>
-    <message>
         <source>The work folder &quot;%1&quot; is not an absolute path</source>
         <translation>Der Arbeitsordner „%1“ ist kein absoluter Pfad</translation>
     </message>
@@ -1885,6 +1861,30 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     <message>
         <source>The skin image &quot;%1&quot; is not the one an earlier build grew; it was kept whole</source>
         <translation>Das Skin-Bild „%1“ ist nicht das, welches ein früheres Erstellen vergrößert hat; es wurde ganz behalten</translation>
+    </message>
+    <message>
+        <source>Importing custom icons from %1</source>
+        <translation>Eigene Symbole werden übernommen aus %1</translation>
+    </message>
+    <message>
+        <source>Unpacking %1</source>
+        <translation>%1 wird entpackt</translation>
+    </message>
+    <message>
+        <source>Unpacking floating windows from %1</source>
+        <translation>Schwebende Fenster werden entpackt aus %1</translation>
+    </message>
+    <message>
+        <source>Rewriting %1</source>
+        <translation>%1 wird umgeschrieben</translation>
+    </message>
+    <message>
+        <source>Painting %1</source>
+        <translation>%1 wird gezeichnet</translation>
+    </message>
+    <message>
+        <source>Packing %1</source>
+        <translation>%1 wird gepackt</translation>
     </message>
 </context>
 <context>

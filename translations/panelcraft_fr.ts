@@ -1804,30 +1804,6 @@ Il a été retiré des profils récents.</translation>
 <context>
     <name>skinbuilder</name>
     <message>
-        <source>Importing custom icons from</source>
-        <translation>Importation des icônes personnalisées de</translation>
-    </message>
-    <message>
-        <source>Unpacking</source>
-        <translation>Décompression</translation>
-    </message>
-    <message>
-        <source>Unpacking floating windows from</source>
-        <translation>Décompression des fenêtres flottantes de</translation>
-    </message>
-    <message>
-        <source>Rewriting</source>
-        <translation>Réécriture</translation>
-    </message>
-    <message>
-        <source>Painting</source>
-        <translation>Dessin</translation>
-    </message>
-    <message>
-        <source>Packing</source>
-        <translation>Empaquetage</translation>
-    </message>
-    <message>
         <source>The work folder &quot;%1&quot; is not an absolute path</source>
         <translation>Le dossier de travail «&#xa0;%1&#xa0;» n’est pas un chemin absolu</translation>
     </message>
@@ -1885,6 +1861,30 @@ Il a été retiré des profils récents.</translation>
     <message>
         <source>The skin image &quot;%1&quot; is not the one an earlier build grew; it was kept whole</source>
         <translation>L’image de skin «&#xa0;%1&#xa0;» n’est pas celle qu’une construction antérieure a agrandie&#x202f;; elle a été conservée entière</translation>
+    </message>
+    <message>
+        <source>Importing custom icons from %1</source>
+        <translation>Importation des icônes personnalisées de %1</translation>
+    </message>
+    <message>
+        <source>Unpacking %1</source>
+        <translation>Décompression de %1</translation>
+    </message>
+    <message>
+        <source>Unpacking floating windows from %1</source>
+        <translation>Décompression des fenêtres flottantes de %1</translation>
+    </message>
+    <message>
+        <source>Rewriting %1</source>
+        <translation>Réécriture de %1</translation>
+    </message>
+    <message>
+        <source>Painting %1</source>
+        <translation>Dessin de %1</translation>
+    </message>
+    <message>
+        <source>Packing %1</source>
+        <translation>Empaquetage de %1</translation>
     </message>
 </context>
 <context>

@@ -259,9 +259,7 @@ void CreateSkinPanel::showBuildStep(BuildStep step, const QString &file)
     m_barForm->buildProgress->setValue(int(step) + 1);
     if (m_closeWhenDone)
         return; // the status says why the window is still open
-    const QString text =
-        buildStepText(step) + (file.isEmpty() ? QString() : QLatin1Char(' ') + QFileInfo(file).fileName());
-    showStatus(text);
+    showStatus(buildStepText(step, QFileInfo(file).fileName()));
 }
 
 void CreateSkinPanel::showBuildResult(const BuildResult &result, const QString &skinName)

@@ -166,9 +166,7 @@ int main(int argc, char *argv[])
     BuildProgress progress;
     if (!request.quiet) {
         progress = [](BuildStep step, const QString &file) {
-            const QString text = buildStepText(step);
-            platform::writeLine(
-                messages, file.isEmpty() ? text : text + QLatin1Char(' ') + QDir::toNativeSeparators(file));
+            platform::writeLine(messages, buildStepText(step, QDir::toNativeSeparators(file)));
         };
     }
     const BuildResult result = SkinBuilder::build(request.options, style, workspace.path(), progress);

@@ -25,22 +25,22 @@
 #include <functional>
 #include <new>
 
-QString buildStepText(BuildStep step)
+QString buildStepText(BuildStep step, const QString &file)
 {
     switch (step) {
     case BuildStep::ImportIcons:
-        return QCoreApplication::translate("skinbuilder", "Importing custom icons from");
+        return QCoreApplication::translate("skinbuilder", "Importing custom icons from %1").arg(file);
     case BuildStep::Unpack:
-        return QCoreApplication::translate("skinbuilder", "Unpacking");
+        return QCoreApplication::translate("skinbuilder", "Unpacking %1").arg(file);
     case BuildStep::UnpackWindows:
-        return QCoreApplication::translate("skinbuilder", "Unpacking floating windows from");
+        return QCoreApplication::translate("skinbuilder", "Unpacking floating windows from %1").arg(file);
     case BuildStep::Rewrite:
-        return QCoreApplication::translate("skinbuilder", "Rewriting");
+        return QCoreApplication::translate("skinbuilder", "Rewriting %1").arg(file);
     case BuildStep::PaintImage:
     case BuildStep::PaintFloatingBrowser:
-        return QCoreApplication::translate("skinbuilder", "Painting");
+        return QCoreApplication::translate("skinbuilder", "Painting %1").arg(file);
     case BuildStep::Pack:
-        return QCoreApplication::translate("skinbuilder", "Packing");
+        return QCoreApplication::translate("skinbuilder", "Packing %1").arg(file);
     }
     return {};
 }

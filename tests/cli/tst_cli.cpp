@@ -321,6 +321,9 @@ private slots:
         QTest::newRow("de: a warning")
             << "de" << QString() << QStringList{"-p", "odd.pcp", "--export-scheme", "s.yaml"}
             << "panelcraft-cli: Warnung: Das Profil";
+        // The file has its place in each language's sentence.
+        QTest::newRow("fr: progress")
+            << "fr" << QString() << QStringList{"SAMPLE", "-o", "out.zip"} << "Décompression de SAMPLE";
     }
 
     void speaksTheUserLanguage()
@@ -330,6 +333,7 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(QString, said);
         arguments.replaceInStrings("SAMPLE", m_sample);
+        said.replace("SAMPLE", m_sample);
         QVERIFY(QDir().mkpath(path("out")));
         QVERIFY(fixtures::writeFile(path("odd.pcp"), "skinfontsize=1e3\r\n"));
         if (!mounts.isEmpty() && QProcess::execute("unshare", {"-rm", "true"}) != 0)
