@@ -223,6 +223,10 @@ Rückgabewert: 0 geschrieben, 1 Erstellen fehlgeschlagen, 2 Aufruffehler. Siehe 
         <source>--export-scheme writes the scheme of a profile and takes no skin archive or --scheme</source>
         <translation>--export-scheme schreibt das Schema eines Profils und nimmt weder ein Skin-Archiv noch --scheme an</translation>
     </message>
+    <message>
+        <source>Displays this help.</source>
+        <translation>Zeigt diese Hilfe an.</translation>
+    </message>
 </context>
 <context>
     <name>CreateSkinPanel</name>

@@ -223,6 +223,10 @@ Code de sortie&#xa0;: 0 écrit, 1 échec de la création, 2 erreur d’utilisati
         <source>--export-scheme writes the scheme of a profile and takes no skin archive or --scheme</source>
         <translation>--export-scheme écrit le schéma d’un profil et n’accepte ni archive de skin ni --scheme</translation>
     </message>
+    <message>
+        <source>Displays this help.</source>
+        <translation>Afficher cette aide.</translation>
+    </message>
 </context>
 <context>
     <name>CreateSkinPanel</name>

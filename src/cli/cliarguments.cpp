@@ -73,7 +73,18 @@ QString parseArguments(const QStringList &arguments, const QString &documentsFol
         Cli::tr("Restyles the file browser of a Turnwise skin and writes it as a new skin archive.\n"
                 "Prints the new archive's path; progress goes to standard error.\n"
                 "Exit status: 0 written, 1 build failed, 2 usage error. See also: man panelcraft-cli"));
-    const QCommandLineOption help = parser.addHelpOption();
+    // Qt's own help option speaks no French, and its --help-all would promise the options of a
+    // window this program never shows: ours answers both, with --help-all kept for old habits.
+#ifdef Q_OS_WIN
+    const QCommandLineOption help({QStringLiteral("?"), QStringLiteral("h"), QStringLiteral("help")},
+                                  Cli::tr("Displays this help."));
+#else
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  Cli::tr("Displays this help."));
+#endif
+    QCommandLineOption helpAll(QStringLiteral("help-all"));
+    helpAll.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOptions({help, helpAll});
     const QCommandLineOption version = parser.addVersionOption();
     parser.addOptions({
         {{QStringLiteral("o"), QStringLiteral("output")},
@@ -109,11 +120,11 @@ QString parseArguments(const QStringList &arguments, const QString &documentsFol
 
     if (!parser.parse(arguments))
         return parser.errorText();
-    if (parser.isSet(help) || parser.isSet(version)) {
-        platform::writeLine(stdout, parser.isSet(help)
-                                        ? parser.helpText().trimmed()
-                                        : QCoreApplication::applicationName() + QLatin1Char(' ') +
-                                              QCoreApplication::applicationVersion());
+    const bool helpAsked = parser.isSet(help) || parser.isSet(helpAll);
+    if (helpAsked || parser.isSet(version)) {
+        platform::writeLine(stdout, helpAsked ? parser.helpText().trimmed()
+                                              : QCoreApplication::applicationName() + QLatin1Char(' ') +
+                                                    QCoreApplication::applicationVersion());
         request.helpShown = true;
         return {};
     }

@@ -321,6 +321,10 @@ private slots:
         QTest::newRow("de: a warning")
             << "de" << QString() << QStringList{"-p", "odd.pcp", "--export-scheme", "s.yaml"}
             << "panelcraft-cli: Warnung: Das Profil";
+        // Qt's own help option speaks no French.
+        for (const char *option : {"--help", "--help-all"})
+            QTest::addRow("fr: %s", option)
+                << "fr" << QString() << QStringList{option} << "Afficher cette aide.";
         // The file has its place in each language's sentence.
         QTest::newRow("fr: progress")
             << "fr" << QString() << QStringList{"SAMPLE", "-o", "out.zip"} << "Décompression de SAMPLE";
