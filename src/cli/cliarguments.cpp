@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -64,6 +65,25 @@ QString iconOption(const QCommandLineParser &parser, SkinBuildOptions &options)
     return Cli::tr("--icons takes default, alternative or white, not \"%1\"").arg(name);
 }
 
+// Qt breaks help lines at every space, no-break spaces too (a French line ended in "«"): while Qt
+// lays the help out, private-use characters stand in for them.
+const std::pair<QChar, QChar> noBreakStandIns[] = {{QChar(0x00a0), QChar(0xe000)},
+                                                   {QChar(0x202f), QChar(0xe001)}};
+
+QString keptTogether(QString text)
+{
+    for (const auto &[space, standIn] : noBreakStandIns)
+        text.replace(space, standIn);
+    return text;
+}
+
+QString spacesBack(QString text)
+{
+    for (const auto &[space, standIn] : noBreakStandIns)
+        text.replace(standIn, space);
+    return text;
+}
+
 } // namespace
 
 QString parseArguments(const QStringList &arguments, const QString &documentsFolder, CliRequest &request)
@@ -86,7 +106,7 @@ QString parseArguments(const QStringList &arguments, const QString &documentsFol
     helpAll.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOptions({help, helpAll});
     const QCommandLineOption version = parser.addVersionOption();
-    parser.addOptions({
+    QList<QCommandLineOption> described{
         {{QStringLiteral("o"), QStringLiteral("output")},
          Cli::tr("Output archive (default: \"<name> (Browser edit).zip\" in the skins folder)."),
          Cli::tr("file")},
@@ -115,14 +135,17 @@ QString parseArguments(const QStringList &arguments, const QString &documentsFol
         {QStringLiteral("keep-browser"),
          Cli::tr("Leave the browser's colours, fonts and plugin zone unchanged.")},
         {{QStringLiteral("q"), QStringLiteral("quiet")}, Cli::tr("No progress output.")},
-    });
-    parser.addPositionalArgument(QStringLiteral("skin.zip"), Cli::tr("The skin to restyle."));
+    };
+    for (QCommandLineOption &option : described)
+        option.setDescription(keptTogether(option.description()));
+    parser.addOptions(described);
+    parser.addPositionalArgument(QStringLiteral("skin.zip"), keptTogether(Cli::tr("The skin to restyle.")));
 
     if (!parser.parse(arguments))
         return parser.errorText();
     const bool helpAsked = parser.isSet(help) || parser.isSet(helpAll);
     if (helpAsked || parser.isSet(version)) {
-        platform::writeLine(stdout, helpAsked ? parser.helpText().trimmed()
+        platform::writeLine(stdout, helpAsked ? spacesBack(parser.helpText()).trimmed()
                                               : QCoreApplication::applicationName() + QLatin1Char(' ') +
                                                     QCoreApplication::applicationVersion());
         request.helpShown = true;

@@ -321,7 +321,8 @@ private slots:
         QTest::newRow("de: a warning")
             << "de" << QString() << QStringList{"-p", "odd.pcp", "--export-scheme", "s.yaml"}
             << "panelcraft-cli: Warnung: Das Profil";
-        // Qt's own help option speaks no French.
+        // Qt's own help option speaks no French; its lines break only where a space may, not
+        // inside "« white »".
         for (const char *option : {"--help", "--help-all"})
             QTest::addRow("fr: %s", option)
                 << "fr" << QString() << QStringList{option} << "Afficher cette aide.";
@@ -349,6 +350,7 @@ private slots:
                              : fixtures::runCli(m_dir->path(), inNamespace + arguments, "unshare", language);
         const QString output = run.out + run.err;
         QVERIFY2(output.contains(said), qPrintable(output));
+        QVERIFY2(!output.contains(QRegularExpression("«\\n|\\n *[»:;?!]")), qPrintable(output));
     }
 
     // A profile's colours go out as a scheme and come back as the style of a build.
