@@ -292,7 +292,6 @@ private slots:
         QTest::addColumn<QString>("mounts");
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("said");
-#ifndef Q_OS_WIN
         struct Reason
         {
             const char *mounts, *target, *de, *fr;
@@ -317,7 +316,6 @@ private slots:
                     << QString("panelcraft-cli: ") + (language == QByteArray("de") ? reason.de : reason.fr);
             }
         }
-#endif
         QTest::newRow("de: a warning")
             << "de" << QString() << QStringList{"-p", "odd.pcp", "--export-scheme", "s.yaml"}
             << "panelcraft-cli: Warnung: Das Profil";
@@ -333,6 +331,10 @@ private slots:
 
     void speaksTheUserLanguage()
     {
+#ifdef Q_OS_WIN
+        QSKIP("Windows takes the user's language from its settings, not from the environment a test "
+              "can set");
+#endif
         QFETCH(QString, language);
         QFETCH(QString, mounts);
         QFETCH(QStringList, arguments);
