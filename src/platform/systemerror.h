@@ -4,9 +4,9 @@
 #include <QString>
 
 // The one place where the system's reason for a failed file operation becomes a text for the
-// user. The system says it in English (Qt's words for it are never translated): the common
-// reasons (no space, a read-only file system, no permission, not found, in use) are said in the
-// user's language, any other is given in the system's words, marked as such.
+// user. Qt words the common reasons in English it never translates, the C library the others
+// in its own languages: the common ones (no space, a read-only file system, no permission, not
+// found, in use) are said in the user's language, any other in the system's words, marked so.
 
 namespace platform {
 
