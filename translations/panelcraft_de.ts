@@ -223,6 +223,10 @@ Rückgabewert: 0 geschrieben, 1 Erstellen fehlgeschlagen, 2 Aufruffehler. Siehe 
         <source>--export-scheme writes the scheme of a profile and takes no skin archive or --scheme</source>
         <translation>--export-scheme schreibt das Schema eines Profils und nimmt weder ein Skin-Archiv noch --scheme an</translation>
     </message>
+    <message>
+        <source>Displays this help.</source>
+        <translation>Zeigt diese Hilfe an.</translation>
+    </message>
 </context>
 <context>
     <name>CreateSkinPanel</name>
@@ -1817,30 +1821,6 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
 <context>
     <name>skinbuilder</name>
     <message>
-        <source>Importing custom icons from</source>
-        <translation>Eigene Symbole werden übernommen aus</translation>
-    </message>
-    <message>
-        <source>Unpacking</source>
-        <translation>Entpacken</translation>
-    </message>
-    <message>
-        <source>Unpacking floating windows from</source>
-        <translation>Schwebende Fenster werden entpackt aus</translation>
-    </message>
-    <message>
-        <source>Rewriting</source>
-        <translation>Umschreiben</translation>
-    </message>
-    <message>
-        <source>Painting</source>
-        <translation>Zeichnen</translation>
-    </message>
-    <message>
-        <source>Packing</source>
-        <translation>Packen</translation>
-    </message>
-    <message>
         <source>The work folder &quot;%1&quot; is not an absolute path</source>
         <translation>Der Arbeitsordner „%1“ ist kein absoluter Pfad</translation>
     </message>
@@ -1898,6 +1878,30 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     <message>
         <source>The skin image &quot;%1&quot; is not the one an earlier build grew; it was kept whole</source>
         <translation>Das Skin-Bild „%1“ ist nicht das, welches ein früheres Erstellen vergrößert hat; es wurde ganz behalten</translation>
+    </message>
+    <message>
+        <source>Importing custom icons from %1</source>
+        <translation>Eigene Symbole werden übernommen aus %1</translation>
+    </message>
+    <message>
+        <source>Unpacking %1</source>
+        <translation>%1 wird entpackt</translation>
+    </message>
+    <message>
+        <source>Unpacking floating windows from %1</source>
+        <translation>Schwebende Fenster werden entpackt aus %1</translation>
+    </message>
+    <message>
+        <source>Rewriting %1</source>
+        <translation>%1 wird umgeschrieben</translation>
+    </message>
+    <message>
+        <source>Painting %1</source>
+        <translation>%1 wird gezeichnet</translation>
+    </message>
+    <message>
+        <source>Packing %1</source>
+        <translation>%1 wird gepackt</translation>
     </message>
 </context>
 <context>
@@ -2194,6 +2198,33 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     <message>
         <source>Toolbar</source>
         <translation>Werkzeugleiste</translation>
+    </message>
+</context>
+<context>
+    <name>systemerror</name>
+    <message>
+        <source>No space left on device</source>
+        <translation>Kein Speicherplatz mehr auf dem Datenträger</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Das Dateisystem ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Keine Berechtigung</translation>
+    </message>
+    <message>
+        <source>No such file or folder</source>
+        <translation>Datei oder Ordner nicht gefunden</translation>
+    </message>
+    <message>
+        <source>The file or folder is in use</source>
+        <translation>Die Datei oder der Ordner wird gerade verwendet</translation>
+    </message>
+    <message>
+        <source>System error: %1</source>
+        <translation>Systemfehler: %1</translation>
     </message>
 </context>
 <context>

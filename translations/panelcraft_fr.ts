@@ -223,6 +223,10 @@ Code de sortie&#xa0;: 0 écrit, 1 échec de la création, 2 erreur d’utilisati
         <source>--export-scheme writes the scheme of a profile and takes no skin archive or --scheme</source>
         <translation>--export-scheme écrit le schéma d’un profil et n’accepte ni archive de skin ni --scheme</translation>
     </message>
+    <message>
+        <source>Displays this help.</source>
+        <translation>Afficher cette aide.</translation>
+    </message>
 </context>
 <context>
     <name>CreateSkinPanel</name>
@@ -1817,30 +1821,6 @@ Il a été retiré des profils récents.</translation>
 <context>
     <name>skinbuilder</name>
     <message>
-        <source>Importing custom icons from</source>
-        <translation>Importation des icônes personnalisées de</translation>
-    </message>
-    <message>
-        <source>Unpacking</source>
-        <translation>Décompression</translation>
-    </message>
-    <message>
-        <source>Unpacking floating windows from</source>
-        <translation>Décompression des fenêtres flottantes de</translation>
-    </message>
-    <message>
-        <source>Rewriting</source>
-        <translation>Réécriture</translation>
-    </message>
-    <message>
-        <source>Painting</source>
-        <translation>Dessin</translation>
-    </message>
-    <message>
-        <source>Packing</source>
-        <translation>Empaquetage</translation>
-    </message>
-    <message>
         <source>The work folder &quot;%1&quot; is not an absolute path</source>
         <translation>Le dossier de travail «&#xa0;%1&#xa0;» n’est pas un chemin absolu</translation>
     </message>
@@ -1898,6 +1878,30 @@ Il a été retiré des profils récents.</translation>
     <message>
         <source>The skin image &quot;%1&quot; is not the one an earlier build grew; it was kept whole</source>
         <translation>L’image de skin «&#xa0;%1&#xa0;» n’est pas celle qu’une construction antérieure a agrandie&#x202f;; elle a été conservée entière</translation>
+    </message>
+    <message>
+        <source>Importing custom icons from %1</source>
+        <translation>Importation des icônes personnalisées de %1</translation>
+    </message>
+    <message>
+        <source>Unpacking %1</source>
+        <translation>Décompression de %1</translation>
+    </message>
+    <message>
+        <source>Unpacking floating windows from %1</source>
+        <translation>Décompression des fenêtres flottantes de %1</translation>
+    </message>
+    <message>
+        <source>Rewriting %1</source>
+        <translation>Réécriture de %1</translation>
+    </message>
+    <message>
+        <source>Painting %1</source>
+        <translation>Dessin de %1</translation>
+    </message>
+    <message>
+        <source>Packing %1</source>
+        <translation>Empaquetage de %1</translation>
     </message>
 </context>
 <context>
@@ -2194,6 +2198,33 @@ Il a été retiré des profils récents.</translation>
     <message>
         <source>Toolbar</source>
         <translation>Barre d’outils</translation>
+    </message>
+</context>
+<context>
+    <name>systemerror</name>
+    <message>
+        <source>No space left on device</source>
+        <translation>Plus d’espace libre sur le disque</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Système de fichiers en lecture seule</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permission refusée</translation>
+    </message>
+    <message>
+        <source>No such file or folder</source>
+        <translation>Fichier ou dossier introuvable</translation>
+    </message>
+    <message>
+        <source>The file or folder is in use</source>
+        <translation>Le fichier ou le dossier est en cours d’utilisation</translation>
+    </message>
+    <message>
+        <source>System error: %1</source>
+        <translation>Erreur système&#xa0;: %1</translation>
     </message>
 </context>
 <context>

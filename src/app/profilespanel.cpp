@@ -3,6 +3,7 @@
 
 #include "apppaths.h"
 #include "dialogs.h"
+#include "platform/systemerror.h"
 #include "schemeactions.h"
 #include "settingsfile.h"
 #include "skinstyles.h"
@@ -295,7 +296,8 @@ void ProfilesPanel::deleteProfile()
     QFile file(removed);
     if (file.exists() && !file.remove()) {
         Dialogs::warning(m_window, programName,
-                         tr("The Profile %1 could not be deleted:\n%2").arg(removed, file.errorString()));
+                         tr("The Profile %1 could not be deleted:\n%2")
+                             .arg(removed, platform::systemErrorText(file.errorString())));
         return;
     }
     loadTable(tablefile::defaultTablePath);

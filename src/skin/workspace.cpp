@@ -2,6 +2,7 @@
 #include "skin/workspace.h"
 
 #include "platform/folders.h"
+#include "platform/systemerror.h"
 #include "skin/archive/writefailure.h"
 
 #include <QCoreApplication>
@@ -40,11 +41,11 @@ QString Workspace::emptyFolder(const QString &folder)
         reason = platform::removeEmptyFolder(left);
     } else {
         QFile file(left);
-        reason = file.remove() ? QString() : file.errorString();
+        reason = file.remove() ? QString() : platform::systemErrorText(file.errorString());
     }
     // Removed at the second try: something was still using it a moment ago.
     if (reason.isEmpty())
-        reason = qt_error_string(EBUSY);
+        reason = platform::systemErrorText(EBUSY);
     return tr("Cannot remove \"%1\" from the work folder: %2").arg(QDir::toNativeSeparators(left), reason);
 }
 
@@ -58,6 +59,7 @@ QString Workspace::move(const QString &from, const QString &to)
     if ((target.exists() && !target.remove()) || !file.rename(to))
         return tr("Cannot move \"%1\" to \"%2\": %3")
             .arg(QDir::toNativeSeparators(from), QDir::toNativeSeparators(to),
-                 target.error() != QFileDevice::NoError ? target.errorString() : file.errorString());
+                 platform::systemErrorText(target.error() != QFileDevice::NoError ? target.errorString()
+                                                                                  : file.errorString()));
     return {};
 }

@@ -328,6 +328,11 @@ private slots:
         f.click("listSelectedPick");
         QCOMPARE(Dialogs::requests().last().title, selected);
         QVERIFY(f.find<QAction>("actionUndo")->text().contains(selected));
+        // The system's reason too: no one may create a file in /sys, root neither.
+        Dialogs::setNextFileName(QStringLiteral("/sys/s.yaml"));
+        f.trigger("actionExportScheme");
+        QCOMPARE(Dialogs::requests().last().text,
+                 QStringLiteral("Das Schema wurde nicht geschrieben.\nKeine Berechtigung"));
         // Qt's own texts, for the standard dialogs.
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
     }
