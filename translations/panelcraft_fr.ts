@@ -1697,7 +1697,7 @@ Il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>The skin name &quot;%1&quot; cannot hold the character &quot;%2&quot;: choose a name without / \ : * ? &quot; &lt; &gt; |</source>
-        <translation>Le nom de skin «&#xa0;%1&#xa0;» ne peut pas contenir le caractère «&#xa0;%2&#xa0;»&#xa0;: choisissez un nom sans / \&#xa0;: *&#x202f;? &quot; &lt; &gt; |</translation>
+        <translation>Le nom de skin «&#xa0;%1&#xa0;» ne peut pas contenir le caractère «&#xa0;%2&#xa0;»&#xa0;: choisissez un nom sans / \ : * ? &quot; &lt; &gt; |</translation>
     </message>
     <message>
         <source>The skin name &quot;%1...&quot; is too long for a file name</source>
