@@ -635,7 +635,7 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
     </message>
     <message>
         <source>Reset</source>
-        <translation>Zurücksetzen</translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1960,7 +1960,7 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation>Zurücksetzen</translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Line</source>

@@ -295,7 +295,7 @@ private slots:
         WindowFixture f;
         f.start();
         QCOMPARE(f.find<QAbstractButton>("createSkinButton")->text(), QStringLiteral("Skin &erstellen"));
-        QCOMPARE(f.find<QAbstractButton>("backgroundcolorReset")->text(), QStringLiteral("Zurücksetzen"));
+        QCOMPARE(f.find<QAbstractButton>("backgroundcolorReset")->text(), QStringLiteral("Standard"));
         QVERIFY(f.find<QWidget>("chooseSkinButton")
                     ->toolTip()
                     .startsWith(QStringLiteral("Das ist der erste Schritt")));
