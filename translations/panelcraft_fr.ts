@@ -316,7 +316,7 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
     </message>
     <message>
         <source>Select a Skin zip file with Window</source>
-        <translation>Sélectionner le fichier zip d’un skin avec des fenêtres</translation>
+        <translation>Sélectionner le fichier zip d’un skin avec des fenêtres flottantes</translation>
     </message>
     <message>
         <source>You have not selected any Window skin</source>
@@ -437,7 +437,7 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Enable to alter the size and the fonts of the modified skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Activez cette option pour modifier la taille et les polices du skin modifié&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Activez cette option pour modifier la taille et les polices du nouveau skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Choose a Font to use for the modified skin.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-style:italic;&quot;&gt;Will affect Browser if the &amp;quot;Change Browser Colors and Fonts&amp;quot; option is disabled&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -1348,7 +1348,7 @@ Il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>Enable to alter the size and the fonts of the modified skin</source>
-        <translation>Activez cette option pour modifier la taille et les polices du skin modifié</translation>
+        <translation>Activez cette option pour modifier la taille et les polices du nouveau skin</translation>
     </message>
     <message>
         <source>Choose a Font to use for the modified skin. Will affect Browser if the &apos;Change Browser Colors and Fonts&apos; option is disabled</source>
@@ -1735,7 +1735,7 @@ Il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>%1 is given twice.</source>
-        <translation>%1 est donnée deux fois.</translation>
+        <translation>%1 figure deux fois.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a colour; a colour is six hex digits such as 1d1f21.</source>
