@@ -1861,7 +1861,7 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     </message>
     <message>
         <source>The layout &quot;%1&quot; %2 when rewritten; it was refused</source>
-        <translation>Das Layout „%1“ %2, wenn es umgeschrieben wird; es wurde abgelehnt</translation>
+        <translation>Das umgeschriebene Layout „%1“ %2; es wurde abgelehnt</translation>
     </message>
     <message>
         <source>There was not enough memory to build the skin</source>
