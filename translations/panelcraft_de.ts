@@ -1000,7 +1000,7 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
     </message>
     <message>
         <source>  BPM :                                Length :</source>
-        <translation>  BPM:                                 Länge:</translation>
+        <translation>  BPM:                             Länge:</translation>
     </message>
     <message>
         <source>120.5</source>
@@ -1024,11 +1024,11 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
     </message>
     <message>
         <source>Track&apos;s Artist (when selected but not focus)</source>
-        <translation>Interpret des Tracks (ausgewählt, ohne Fokus)</translation>
+        <translation>Interpret (ausgewählt, ohne Fokus)</translation>
     </message>
     <message>
         <source>Track&apos;s Artist (when selected and has focus)</source>
-        <translation>Interpret des Tracks (ausgewählt, mit Fokus)</translation>
+        <translation>Interpret (ausgewählt, mit Fokus)</translation>
     </message>
 </context>
 <context>

@@ -1000,7 +1000,7 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
     </message>
     <message>
         <source>  BPM :                                Length :</source>
-        <translation>  BPM&#xa0;:                                Durée&#xa0;:</translation>
+        <translation>  BPM&#xa0;:                          Durée&#xa0;:</translation>
     </message>
     <message>
         <source>120.5</source>
@@ -1024,11 +1024,11 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
     </message>
     <message>
         <source>Track&apos;s Artist (when selected but not focus)</source>
-        <translation>Artiste du morceau (sélectionné, sans focus)</translation>
+        <translation>Artiste (sélectionné, sans focus)</translation>
     </message>
     <message>
         <source>Track&apos;s Artist (when selected and has focus)</source>
-        <translation>Artiste du morceau (sélectionné, avec focus)</translation>
+        <translation>Artiste (sélectionné, avec focus)</translation>
     </message>
 </context>
 <context>
