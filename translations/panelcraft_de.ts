@@ -55,7 +55,7 @@ Sie können die Adresse selbst in einen Webbrowser kopieren.</translation>
     <message>
         <source>Save &amp;as</source>
         <comment>caption of the new skin&apos;s name</comment>
-        <translation>Speichern &amp;als</translation>
+        <translation>&amp;Speichern unter:</translation>
     </message>
     <message>
         <source>or leave blank to save with the same name</source>
@@ -86,11 +86,11 @@ Sie können die Adresse selbst in einen Webbrowser kopieren.</translation>
     </message>
     <message>
         <source>Lines between an earlier build&apos;s marks in &quot;%1&quot; are not what that build wrote; they were kept</source>
-        <translation>Die Zeilen zwischen den Markierungen einer früheren Erstellung in „%1“ sind nicht das, was diese Erstellung geschrieben hat; sie wurden beibehalten</translation>
+        <translation>Die Zeilen zwischen den Markierungen einer früheren Erstellung in „%1“ weichen von dem ab, was diese Erstellung geschrieben hat; sie wurden behalten</translation>
     </message>
     <message>
         <source>The layout &quot;%1&quot; cannot hold its new text in the encoding %2; only what an earlier build added to it was taken out</source>
-        <translation>Das Layout „%1“ kann seinen neuen Text in der Kodierung %2 nicht aufnehmen; nur was eine frühere Erstellung hinzugefügt hat, wurde entfernt</translation>
+        <translation>Das Layout „%1“ kann seinen neuen Text in der Kodierung %2 nicht aufnehmen; nur das, was eine frühere Erstellung hinzugefügt hatte, wurde entfernt</translation>
     </message>
 </context>
 <context>
@@ -115,9 +115,9 @@ Sie können die Adresse selbst in einen Webbrowser kopieren.</translation>
         <source>Restyles the file browser of a Turnwise skin and writes it as a new skin archive.
 Prints the new archive&apos;s path; progress goes to standard error.
 Exit status: 0 written, 1 build failed, 2 usage error. See also: man panelcraft-cli</source>
-        <translation>Gestaltet den Datei-Browser eines Turnwise-Skins neu und schreibt ihn als neues Skin-Archiv.
-Gibt den Pfad des neuen Archivs aus; der Fortschritt geht auf die Standardfehlerausgabe.
-Rückgabewert: 0 geschrieben, 1 Erstellen fehlgeschlagen, 2 Aufruffehler. Siehe auch: man panelcraft-cli</translation>
+        <translation>Gestaltet den Browser eines Turnwise-Skins neu und schreibt das Ergebnis als neues Skin-Archiv.
+Gibt den Pfad des neuen Archivs aus; Fortschrittsmeldungen erscheinen auf der Standardfehlerausgabe.
+Rückgabewert: 0 geschrieben, 1 Erstellung fehlgeschlagen, 2 Aufruffehler. Siehe auch: man panelcraft-cli</translation>
     </message>
     <message>
         <source>Output archive (default: &quot;&lt;name&gt; (Browser edit).zip&quot; in the skins folder).</source>
@@ -240,7 +240,7 @@ Rückgabewert: 0 geschrieben, 1 Erstellen fehlgeschlagen, 2 Aufruffehler. Siehe 
     </message>
     <message>
         <source>Select a Skin zip file</source>
-        <translation>Skin-Zip-Datei auswählen</translation>
+        <translation>Skin-ZIP-Datei auswählen</translation>
     </message>
     <message>
         <source>The skin &quot;%1&quot; already exists.
@@ -304,7 +304,7 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
     </message>
     <message>
         <source>Select a Skin zip file with Custom Browser Icons</source>
-        <translation>Skin-Zip-Datei mit eigenen Browser-Symbolen auswählen</translation>
+        <translation>Skin-ZIP-Datei mit eigenen Browser-Symbolen auswählen</translation>
     </message>
     <message>
         <source>You have not selected any skin with Custom Icons</source>
@@ -320,7 +320,7 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
     </message>
     <message>
         <source>Select a Skin zip file with Window</source>
-        <translation>Skin-Zip-Datei mit Fenstern auswählen</translation>
+        <translation>Skin-ZIP-Datei mit schwebenden Fenstern auswählen</translation>
     </message>
     <message>
         <source>You have not selected any Window skin</source>
@@ -344,7 +344,7 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;It&apos;s the first step you need to do to modify a skin. &lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Click this button to get a File Dialog Window and &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;select the Turnwise Skin&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; you wish to modify&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Das ist der erste Schritt, um einen Skin zu ändern. &lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Klicken Sie auf diesen Button, um einen Dateidialog zu öffnen, und &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;wählen Sie den Turnwise-Skin&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; aus, den Sie ändern möchten&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Das ist der erste Schritt, um einen Skin zu ändern. &lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Klicken Sie auf diese Schaltfläche, um einen Dateidialog zu öffnen, und &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;wählen Sie den Turnwise-Skin&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; aus, den Sie ändern möchten&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>&amp;Browse</source>
@@ -413,7 +413,7 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;When enabled, an additional Browser will be added in a &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;floating Window&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Wenn aktiviert, wird ein zusätzlicher Browser in einem &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;schwebenden Fenster&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; hinzugefügt.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Wenn diese Option aktiviert ist, wird ein zusätzlicher Browser in einem &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;schwebenden Fenster&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; hinzugefügt.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -425,7 +425,7 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;When enabled, the &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;floating Windows&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; of another Skin will be added to the modified Skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Wenn aktiviert, werden die &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;schwebenden Fenster&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; eines anderen Skins zum geänderten Skin hinzugefügt&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Wenn diese Option aktiviert ist, werden die &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;schwebenden Fenster&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; eines anderen Skins zum geänderten Skin hinzugefügt&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Skin :</source>
@@ -544,11 +544,11 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
     </message>
     <message>
         <source>&amp;Show Browser Preview</source>
-        <translation>Browser-&amp;Vorschau zeigen</translation>
+        <translation>Browser-&amp;Vorschau anzeigen</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Show/Hide the &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Browser Preview&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Browser-Vorschau&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; zeigen/verbergen&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Browser-Vorschau&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; anzeigen/ausblenden&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Click to &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;reset &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;all Browser Colors and Fonts to the default values&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -719,7 +719,7 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
     </message>
     <message>
         <source>View as</source>
-        <translation>Ansicht als</translation>
+        <translation>Anzeigen als</translation>
     </message>
     <message>
         <source>&amp;Theme</source>
@@ -819,7 +819,7 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>&amp;Über</translation>
+        <translation>&amp;Über Panelcraft</translation>
     </message>
     <message>
         <source>&amp;What&apos;s This?</source>
@@ -926,7 +926,7 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
     </message>
     <message>
         <source>String</source>
-        <translation>String</translation>
+        <translation>Text</translation>
     </message>
     <message>
         <source>FX.BUT</source>
@@ -986,7 +986,7 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
     </message>
     <message>
         <source>  BPM :                                Length :</source>
-        <translation>  BPM:                                 Länge:</translation>
+        <translation>  BPM:                             Länge:</translation>
     </message>
     <message>
         <source>120.5</source>
@@ -1010,18 +1010,18 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
     </message>
     <message>
         <source>Track&apos;s Artist (when selected but not focus)</source>
-        <translation>Interpret des Tracks (ausgewählt, ohne Fokus)</translation>
+        <translation>Interpret (ausgewählt, ohne Fokus)</translation>
     </message>
     <message>
         <source>Track&apos;s Artist (when selected and has focus)</source>
-        <translation>Interpret des Tracks (ausgewählt, mit Fokus)</translation>
+        <translation>Interpret (ausgewählt, mit Fokus)</translation>
     </message>
 </context>
 <context>
     <name>PreviewPanel</name>
     <message>
         <source>Show the preview as people with a colour-vision deficiency see it</source>
-        <translation>Die Vorschau so zeigen, wie Menschen mit einer Farbsehschwäche sie sehen</translation>
+        <translation>Die Vorschau so anzeigen, wie Menschen mit einer Farbsehschwäche sie sehen</translation>
     </message>
     <message>
         <source>The Browser as the new skin shows it, one page for each of its views</source>
@@ -1052,7 +1052,7 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
         <source>The Profile %1 is gone: it was moved or deleted outside Panelcraft.
 
 Default Profile loaded</source>
-        <translation>Das Profil %1 ist nicht mehr da: Es wurde außerhalb von Panelcraft verschoben oder gelöscht.
+        <translation>Das Profil %1 ist nicht mehr vorhanden: Es wurde außerhalb von Panelcraft verschoben oder gelöscht.
 
 Standardprofil geladen</translation>
     </message>
@@ -1112,7 +1112,7 @@ Standardprofil geladen</translation>
         <source>The Profile %1 is gone: it was moved or deleted outside Panelcraft.
 
 It was taken off the recent Profiles.</source>
-        <translation>Das Profil %1 ist nicht mehr da: Es wurde außerhalb von Panelcraft verschoben oder gelöscht.
+        <translation>Das Profil %1 ist nicht mehr vorhanden: Es wurde außerhalb von Panelcraft verschoben oder gelöscht.
 
 Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     </message>
@@ -1313,7 +1313,7 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     <name>Tooltips</name>
     <message>
         <source>It&apos;s the first step you need to do to modify a skin. Click this button to get a File Dialog Window and select the Turnwise Skin you wish to modify</source>
-        <translation>Das ist der erste Schritt, um einen Skin zu ändern. Klicken Sie auf diesen Button, um einen Dateidialog zu öffnen, und wählen Sie den Turnwise-Skin aus, den Sie ändern möchten</translation>
+        <translation>Das ist der erste Schritt, um einen Skin zu ändern. Klicken Sie auf diese Schaltfläche, um einen Dateidialog zu öffnen, und wählen Sie den Turnwise-Skin aus, den Sie ändern möchten</translation>
     </message>
     <message>
         <source>Select this option to have the Default Browser Icons in your skin</source>
@@ -1349,11 +1349,11 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     </message>
     <message>
         <source>When enabled, an additional Browser will be added in a floating Window</source>
-        <translation>Wenn aktiviert, wird ein zusätzlicher Browser in einem schwebenden Fenster hinzugefügt</translation>
+        <translation>Wenn diese Option aktiviert ist, wird ein zusätzlicher Browser in einem schwebenden Fenster hinzugefügt</translation>
     </message>
     <message>
         <source>When enabled, the floating Windows of another Skin will be added to the modified Skin</source>
-        <translation>Wenn aktiviert, werden die schwebenden Fenster eines anderen Skins zum geänderten Skin hinzugefügt</translation>
+        <translation>Wenn diese Option aktiviert ist, werden die schwebenden Fenster eines anderen Skins zum geänderten Skin hinzugefügt</translation>
     </message>
     <message>
         <source>Select a skin and add its floating windows to the modified skin</source>
@@ -1385,7 +1385,7 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     </message>
     <message>
         <source>Show/Hide the Browser Preview</source>
-        <translation>Browser-Vorschau zeigen/verbergen</translation>
+        <translation>Browser-Vorschau anzeigen/ausblenden</translation>
     </message>
     <message>
         <source>Click to make the background of the Browser transparent.The background graphics of the skin png will be visible</source>
@@ -1437,7 +1437,7 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     </message>
     <message>
         <source>Choose a row to show it on its page</source>
-        <translation>Wählen Sie eine Zeile, um sie auf ihrer Seite zu zeigen</translation>
+        <translation>Wählen Sie eine Zeile, um sie auf ihrer Seite anzuzeigen</translation>
     </message>
     <message>
         <source>The Browser Colors and Fonts, one page for each part of the Browser</source>
@@ -1687,7 +1687,7 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     </message>
     <message>
         <source>is larger than %1 MB</source>
-        <translation>ist größer als %1 MB</translation>
+        <translation>ist größer als %1&#xa0;MB</translation>
     </message>
     <message>
         <source>is in the encoding %1, which Panelcraft cannot read</source>
@@ -1756,7 +1756,7 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a colour; a colour is six hex digits such as 1d1f21.</source>
-        <translation>„%1“ ist keine Farbe; eine Farbe sind sechs Hexadezimalziffern wie 1d1f21.</translation>
+        <translation>„%1“ ist keine Farbe; eine Farbe besteht aus sechs Hexadezimalziffern wie 1d1f21.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a colour line (red, green and blue from 0 to 255, then a name).</source>
@@ -1780,7 +1780,7 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     </message>
     <message>
         <source>The file is larger than %1 KB; a colour scheme is a few kilobytes.</source>
-        <translation>Die Datei ist größer als %1 KB; ein Farbschema hat nur wenige Kilobyte.</translation>
+        <translation>Die Datei ist größer als %1&#xa0;KB; ein Farbschema hat nur wenige Kilobyte.</translation>
     </message>
     <message>
         <source>The file is not valid %1 text.</source>
@@ -1846,15 +1846,15 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     </message>
     <message>
         <source>The layouts name &quot;%1&quot; as added by an earlier build, but it is not what that build wrote; it was kept</source>
-        <translation>Die Layouts nennen „%1“ als bei einer früheren Erstellung hinzugefügt, aber die Datei ist nicht die damals geschriebene; sie wurde behalten</translation>
+        <translation>Die Layouts führen „%1“ als Zusatz einer früheren Erstellung, doch die Datei ist nicht mehr die damals geschriebene; sie wurde behalten</translation>
     </message>
     <message>
         <source>The skin&apos;s own &quot;%1&quot; was kept; the imported windows expect the image of that name from &quot;%2&quot;</source>
-        <translation>Das eigene „%1“ des Skins wurde behalten; die übernommenen Fenster erwarten das gleichnamige Bild aus „%2“</translation>
+        <translation>Das eigene Bild „%1“ des Skins wurde behalten; die übernommenen Fenster erwarten das gleichnamige Bild aus „%2“</translation>
     </message>
     <message>
         <source>The layout &quot;%1&quot; %2 when rewritten; it was refused</source>
-        <translation>Das Layout „%1“ %2, wenn es umgeschrieben wird; es wurde abgelehnt</translation>
+        <translation>Das umgeschriebene Layout „%1“ %2; es wurde abgelehnt</translation>
     </message>
     <message>
         <source>There was not enough memory to build the skin</source>
@@ -1873,11 +1873,11 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     </message>
     <message>
         <source>An earlier build added &quot;%1&quot;, but a layout names it outside what that build added; it was kept</source>
-        <translation>Ein früheres Erstellen hat „%1“ hinzugefügt, aber ein Layout nennt die Datei außerhalb dessen, was dieses hinzugefügt hat; sie wurde behalten</translation>
+        <translation>Eine frühere Erstellung hat „%1“ hinzugefügt, doch ein Layout verweist außerhalb der damals hinzugefügten Teile darauf; die Datei wurde behalten</translation>
     </message>
     <message>
         <source>The skin image &quot;%1&quot; is not the one an earlier build grew; it was kept whole</source>
-        <translation>Das Skin-Bild „%1“ ist nicht das, welches ein früheres Erstellen vergrößert hat; es wurde ganz behalten</translation>
+        <translation>Das Skin-Bild „%1“ ist nicht das, das eine frühere Erstellung vergrößert hat; es wurde vollständig behalten</translation>
     </message>
     <message>
         <source>Importing custom icons from %1</source>
@@ -1943,7 +1943,7 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     </message>
     <message>
         <source>points outside the skin</source>
-        <translation>zeigt aus dem Skin hinaus</translation>
+        <translation>verweist auf eine Stelle außerhalb des Skins</translation>
     </message>
     <message>
         <source>is missing</source>
@@ -2097,7 +2097,7 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     </message>
     <message>
         <source>Button Fill Start</source>
-        <translation>Button-Füllung Start</translation>
+        <translation>Button-Füllung Anfang</translation>
     </message>
     <message>
         <source>Button Fill End</source>
@@ -2105,7 +2105,7 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation>Start</translation>
+        <translation>Anfang</translation>
     </message>
     <message>
         <source>Button Border</source>
@@ -2113,7 +2113,7 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     </message>
     <message>
         <source>But.Fill Select Start</source>
-        <translation>Auswahl-Füllung Start</translation>
+        <translation>Auswahl-Füllung Anfang</translation>
     </message>
     <message>
         <source>But.Fill Select End</source>
@@ -2125,7 +2125,7 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     </message>
     <message>
         <source>But.Fill Over Start</source>
-        <translation>Hover-Füllung Start</translation>
+        <translation>Hover-Füllung Anfang</translation>
     </message>
     <message>
         <source>But.Fill Over End</source>
@@ -2137,7 +2137,7 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     </message>
     <message>
         <source>Knob Fill Start</source>
-        <translation>Regler-Füllung Start</translation>
+        <translation>Regler-Füllung Anfang</translation>
     </message>
     <message>
         <source>Knob Fill End</source>
@@ -2193,7 +2193,7 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     </message>
     <message>
         <source>Knob &amp; String</source>
-        <translation>Regler &amp; String</translation>
+        <translation>Regler &amp; Text</translation>
     </message>
     <message>
         <source>Toolbar</source>
@@ -2247,11 +2247,11 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     </message>
     <message>
         <source>is not a whole size from 1 to 999</source>
-        <translation>ist keine ganze Größe von 1 bis 999</translation>
+        <translation>ist keine ganze Zahl von 1 bis 999</translation>
     </message>
     <message>
         <source>The profile &quot;%1&quot;: &quot;%2=%3&quot; %4; the default &quot;%5&quot; is kept</source>
-        <translation>Das Profil „%1“: „%2=%3“ %4; der Standardwert „%5“ bleibt</translation>
+        <translation>Das Profil „%1“: „%2=%3“ %4; der Standardwert „%5“ bleibt erhalten</translation>
     </message>
 </context>
 <context>
@@ -2265,7 +2265,7 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     <name>xmlrewriter</name>
     <message>
         <source>would grow beyond %1 MB</source>
-        <translation>würde größer als %1 MB</translation>
+        <translation>würde auf mehr als %1&#xa0;MB anwachsen</translation>
     </message>
 </context>
 <context>

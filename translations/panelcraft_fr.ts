@@ -43,7 +43,7 @@
         <source>No web browser could open %1.
 You can copy the address into one yourself.</source>
         <translation>Aucun navigateur web n’a pu ouvrir %1.
-Vous pouvez y copier l’adresse vous-même.</translation>
+Vous pouvez copier l’adresse vous-même dans un navigateur.</translation>
     </message>
     <message>
         <source>Free software under the GNU General Public License, version 3 or later</source>
@@ -55,7 +55,7 @@ Vous pouvez y copier l’adresse vous-même.</translation>
     <message>
         <source>Save &amp;as</source>
         <comment>caption of the new skin&apos;s name</comment>
-        <translation>E&amp;nregistrer</translation>
+        <translation>Enregistrer &amp;sous&#xa0;:</translation>
     </message>
     <message>
         <source>or leave blank to save with the same name</source>
@@ -74,15 +74,15 @@ Vous pouvez y copier l’adresse vous-même.</translation>
     <name>BuildRun</name>
     <message>
         <source>The fonts and text sizes of &quot;%1&quot; were changed by an earlier build; choose the original skin to change them again</source>
-        <translation>Les polices et tailles de texte de «&#xa0;%1&#xa0;» ont été changées par une création antérieure&#x202f;; choisissez le skin d’origine pour les changer à nouveau</translation>
+        <translation>Les polices et tailles de texte de «&#xa0;%1&#xa0;» ont été modifiées par une création antérieure&#x202f;; choisissez le skin d’origine pour les modifier à nouveau</translation>
     </message>
     <message>
         <source>The layout &quot;%1&quot; cannot hold its new text in the encoding %2; it was left as it is</source>
-        <translation>Le layout «&#xa0;%1&#xa0;» ne peut pas contenir son nouveau texte dans l’encodage %2&#x202f;; il a été laissé tel quel</translation>
+        <translation>Le fichier de disposition «&#xa0;%1&#xa0;» ne peut pas contenir son nouveau texte dans l’encodage %2&#x202f;; il a été laissé tel quel</translation>
     </message>
     <message>
         <source>The rewritten layouts would take more than %1; a skin may unpack to at most that</source>
-        <translation>Les layouts réécrits dépasseraient %1&#x202f;; un skin décompressé ne peut pas dépasser cette taille</translation>
+        <translation>Les fichiers de disposition réécrits dépasseraient %1&#x202f;; un skin décompressé ne peut pas dépasser cette taille</translation>
     </message>
     <message>
         <source>Lines between an earlier build&apos;s marks in &quot;%1&quot; are not what that build wrote; they were kept</source>
@@ -90,7 +90,7 @@ Vous pouvez y copier l’adresse vous-même.</translation>
     </message>
     <message>
         <source>The layout &quot;%1&quot; cannot hold its new text in the encoding %2; only what an earlier build added to it was taken out</source>
-        <translation>Le layout «&#xa0;%1&#xa0;» ne peut pas contenir son nouveau texte dans l’encodage %2&#x202f;; seul ce qu’une création antérieure y avait ajouté a été retiré</translation>
+        <translation>Le fichier de disposition «&#xa0;%1&#xa0;» ne peut pas contenir son nouveau texte dans l’encodage %2&#x202f;; seul ce qu’une création antérieure y avait ajouté a été retiré</translation>
     </message>
 </context>
 <context>
@@ -115,8 +115,8 @@ Vous pouvez y copier l’adresse vous-même.</translation>
         <source>Restyles the file browser of a Turnwise skin and writes it as a new skin archive.
 Prints the new archive&apos;s path; progress goes to standard error.
 Exit status: 0 written, 1 build failed, 2 usage error. See also: man panelcraft-cli</source>
-        <translation>Redessine le Browser de fichiers d’un skin Turnwise et l’écrit dans une nouvelle archive de skin.
-Affiche le chemin de la nouvelle archive&#x202f;; la progression va sur la sortie d’erreur.
+        <translation>Modifie le style du Browser d’un skin Turnwise et écrit le résultat dans une nouvelle archive de skin.
+Affiche le chemin de la nouvelle archive&#x202f;; la progression s’affiche sur la sortie d’erreur standard.
 Code de sortie&#xa0;: 0 écrit, 1 échec de la création, 2 erreur d’utilisation. Voir aussi&#xa0;: man panelcraft-cli</translation>
     </message>
     <message>
@@ -157,7 +157,7 @@ Code de sortie&#xa0;: 0 écrit, 1 échec de la création, 2 erreur d’utilisati
     </message>
     <message>
         <source>Change the global skin font.</source>
-        <translation>Changer la police globale du skin.</translation>
+        <translation>Modifier la police globale du skin.</translation>
     </message>
     <message>
         <source>family</source>
@@ -169,7 +169,7 @@ Code de sortie&#xa0;: 0 écrit, 1 échec de la création, 2 erreur d’utilisati
     </message>
     <message>
         <source>pct</source>
-        <translation>pct</translation>
+        <translation>pourcentage</translation>
     </message>
     <message>
         <source>Browser line height (1-999, default 100).</source>
@@ -185,7 +185,7 @@ Code de sortie&#xa0;: 0 écrit, 1 échec de la création, 2 erreur d’utilisati
     </message>
     <message>
         <source>The skin to restyle.</source>
-        <translation>Le skin à redessiner.</translation>
+        <translation>Le skin à modifier.</translation>
     </message>
     <message>
         <source>No skin archive was given</source>
@@ -320,11 +320,11 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
     </message>
     <message>
         <source>Select a Skin zip file with Window</source>
-        <translation>Sélectionner le fichier zip d’un skin avec des fenêtres</translation>
+        <translation>Sélectionner le fichier zip d’un skin avec des fenêtres flottantes</translation>
     </message>
     <message>
         <source>You have not selected any Window skin</source>
-        <translation>Vous n’avez sélectionné aucun skin de fenêtres</translation>
+        <translation>Vous n’avez sélectionné aucun skin avec des fenêtres</translation>
     </message>
     <message>
         <source>Looking for floating windows ...</source>
@@ -364,7 +364,7 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Select this option to use the &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600; font-style:italic;&quot;&gt;Alternative&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; Browser Icons&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; (found in several custom Turnwise Skins) in your modified Skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Sélectionnez cette option pour utiliser les &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600; font-style:italic;&quot;&gt;icônes&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; alternatives du Browser&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; (présentes dans plusieurs skins Turnwise personnalisés) dans votre skin modifié&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Sélectionnez cette option pour utiliser les &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;icônes &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600; font-style:italic;&quot;&gt;alternatives&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; du Browser&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; (présentes dans plusieurs skins Turnwise personnalisés) dans votre skin modifié&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Alternative</source>
@@ -376,7 +376,7 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Select this option to use the &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600; font-style:italic;&quot;&gt;White&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; Browser Icons&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; (inverted colors for White Browsers) in your modified Skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Sélectionnez cette option pour utiliser les &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600; font-style:italic;&quot;&gt;icônes&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; blanches du Browser&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; (couleurs inversées pour les Browsers blancs) dans votre skin modifié&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Sélectionnez cette option pour utiliser les &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;icônes &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600; font-style:italic;&quot;&gt;blanches&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; du Browser&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; (couleurs inversées pour les Browsers blancs) dans votre skin modifié&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>White</source>
@@ -413,7 +413,7 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;When enabled, an additional Browser will be added in a &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;floating Window&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Si activé, un Browser supplémentaire est ajouté dans une &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;fenêtre flottante&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Si cette option est activée, un Browser supplémentaire est ajouté dans une &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;fenêtre flottante&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -425,7 +425,7 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;When enabled, the &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;floating Windows&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; of another Skin will be added to the modified Skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Si activé, les &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;fenêtres flottantes&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; d’un autre skin sont ajoutées au skin modifié&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Si cette option est activée, les &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;fenêtres flottantes&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; d’un autre skin sont ajoutées au skin modifié&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Skin :</source>
@@ -437,15 +437,15 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
     </message>
     <message>
         <source>Change the &amp;global skin font</source>
-        <translation>Changer la police &amp;globale du skin</translation>
+        <translation>Modifier la police &amp;globale du skin</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Enable to alter the size and the fonts of the modified skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Activez pour changer la taille et les polices du skin modifié&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Activez cette option pour modifier la taille et les polices du nouveau skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Choose a Font to use for the modified skin.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-style:italic;&quot;&gt;Will affect Browser if the &amp;quot;Change Browser Colors and Fonts&amp;quot; option is disabled&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Choisissez une police pour le skin modifié.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-style:italic;&quot;&gt;Elle s’applique aussi au Browser si l’option «&#xa0;Changer couleurs et polices du Browser&#xa0;» est désactivée&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Choisissez une police pour le skin modifié.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-style:italic;&quot;&gt;Elle s’applique aussi au Browser si l’option «&#xa0;Modifier les couleurs et les polices du Browser&#xa0;» est désactivée&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Font</source>
@@ -464,7 +464,7 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
     <name>EditorPanel</name>
     <message>
         <source>Find a colour</source>
-        <translation>Chercher une couleur</translation>
+        <translation>Rechercher une couleur</translation>
     </message>
     <message>
         <source>No colour matches &quot;%1&quot;</source>
@@ -532,11 +532,11 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
     </message>
     <message>
         <source>Change Browser Co&amp;lors and Fonts</source>
-        <translation>Changer couleurs et po&amp;lices du Browser</translation>
+        <translation>Modifier les couleurs et les po&amp;lices du Browser</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Enable to&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; view &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;the Browser Colors and Fonts and &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;apply&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; the changes to the Browser of the modified skin.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Activez pour&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; voir &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;les couleurs et polices du Browser et &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;appliquer&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; les changements au Browser du skin modifié.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Activez cette option pour&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; voir &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;les couleurs et polices du Browser et &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;appliquer&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; les modifications au Browser du skin modifié.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -544,7 +544,7 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
     </message>
     <message>
         <source>&amp;Show Browser Preview</source>
-        <translation>Aperç&amp;u du Browser</translation>
+        <translation>Afficher l’aperç&amp;u du Browser</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Show/Hide the &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Browser Preview&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -580,7 +580,7 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
     </message>
     <message>
         <source>Scrollbar</source>
-        <translation>Défilement</translation>
+        <translation>Barre de défilement</translation>
     </message>
     <message>
         <source>Columns</source>
@@ -819,7 +819,7 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>À &amp;propos</translation>
+        <translation>À &amp;propos de Panelcraft</translation>
     </message>
     <message>
         <source>&amp;What&apos;s This?</source>
@@ -866,7 +866,7 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
     </message>
     <message>
         <source>Artist (playing in Automix)   Title                       </source>
-        <translation>Artiste (joué en Automix)     Titre                       </translation>
+        <translation>Artiste (en lecture dans l’Automix)   Titre                       </translation>
     </message>
     <message>
         <source>Info</source>
@@ -986,7 +986,7 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
     </message>
     <message>
         <source>  BPM :                                Length :</source>
-        <translation>  BPM&#xa0;:                                Durée&#xa0;:</translation>
+        <translation>  BPM&#xa0;:                          Durée&#xa0;:</translation>
     </message>
     <message>
         <source>120.5</source>
@@ -1010,11 +1010,11 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
     </message>
     <message>
         <source>Track&apos;s Artist (when selected but not focus)</source>
-        <translation>Artiste du morceau (sélectionné, sans focus)</translation>
+        <translation>Artiste (sélectionné, sans focus)</translation>
     </message>
     <message>
         <source>Track&apos;s Artist (when selected and has focus)</source>
-        <translation>Artiste du morceau (sélectionné, avec focus)</translation>
+        <translation>Artiste (sélectionné, avec focus)</translation>
     </message>
 </context>
 <context>
@@ -1189,7 +1189,7 @@ Il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>With %1, %2 and %3 are hard to tell apart (difference %4, CIEDE2000).</source>
-        <translation>En %1, %2 et %3 sont difficiles à distinguer (écart %4, CIEDE2000).</translation>
+        <translation>Pour une vision de type %1, %2 et %3 sont difficiles à distinguer (écart %4, CIEDE2000).</translation>
     </message>
 </context>
 <context>
@@ -1349,11 +1349,11 @@ Il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>When enabled, an additional Browser will be added in a floating Window</source>
-        <translation>Si activé, un Browser supplémentaire est ajouté dans une fenêtre flottante</translation>
+        <translation>Si cette option est activée, un Browser supplémentaire est ajouté dans une fenêtre flottante</translation>
     </message>
     <message>
         <source>When enabled, the floating Windows of another Skin will be added to the modified Skin</source>
-        <translation>Si activé, les fenêtres flottantes d’un autre skin sont ajoutées au skin modifié</translation>
+        <translation>Si cette option est activée, les fenêtres flottantes d’un autre skin sont ajoutées au skin modifié</translation>
     </message>
     <message>
         <source>Select a skin and add its floating windows to the modified skin</source>
@@ -1361,15 +1361,15 @@ Il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>Assign a keyboard or custom button as show_window &apos;WindowName&apos; to open/close the floating window(s)</source>
-        <translation>Affectez une touche ou un bouton personnalisé à show_window &apos;WindowName&apos; pour ouvrir/fermer la ou les fenêtres flottantes</translation>
+        <translation>Affectez show_window &apos;WindowName&apos; à une touche ou à un bouton personnalisé pour ouvrir/fermer la ou les fenêtres flottantes</translation>
     </message>
     <message>
         <source>Enable to alter the size and the fonts of the modified skin</source>
-        <translation>Activez pour changer la taille et les polices du skin modifié</translation>
+        <translation>Activez cette option pour modifier la taille et les polices du nouveau skin</translation>
     </message>
     <message>
         <source>Choose a Font to use for the modified skin. Will affect Browser if the &apos;Change Browser Colors and Fonts&apos; option is disabled</source>
-        <translation>Choisissez une police pour le skin modifié. Elle s’applique aussi au Browser si l’option «&#xa0;Changer couleurs et polices du Browser&#xa0;» est désactivée</translation>
+        <translation>Choisissez une police pour le skin modifié. Elle s’applique aussi au Browser si l’option «&#xa0;Modifier les couleurs et les polices du Browser&#xa0;» est désactivée</translation>
     </message>
     <message>
         <source>Enter a % value. Example: Value 110 will increase font size by 10%. Example: Value 95 will decrease font size by 5%. Leave blank for the Font to retain its current size</source>
@@ -1381,7 +1381,7 @@ Il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>Enable to view the Browser Colors and Fonts and apply the changes to the Browser of the modified skin.</source>
-        <translation>Activez pour voir les couleurs et polices du Browser et appliquer les changements au Browser du skin modifié.</translation>
+        <translation>Activez cette option pour voir les couleurs et polices du Browser et appliquer les modifications au Browser du skin modifié.</translation>
     </message>
     <message>
         <source>Show/Hide the Browser Preview</source>
@@ -1433,7 +1433,7 @@ Il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>Type a part of a row&apos;s name or a color value to find the row (Ctrl+F)</source>
-        <translation>Tapez une partie du nom d’une ligne ou une valeur de couleur pour trouver la ligne (Ctrl+F)</translation>
+        <translation>Saisissez une partie du nom d’une ligne ou une valeur de couleur pour trouver la ligne (Ctrl+F)</translation>
     </message>
     <message>
         <source>Choose a row to show it on its page</source>
@@ -1573,7 +1573,7 @@ Il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>the archive could not be started</source>
-        <translation>l’archive n’a pas pu être commencée</translation>
+        <translation>l’archive n’a pas pu être créée</translation>
     </message>
     <message>
         <source>the archive could not be finished</source>
@@ -1610,11 +1610,11 @@ Il a été retiré des profils récents.</translation>
     <name>browserblockreader</name>
     <message>
         <source>The skin&apos;s layout could not be read: %1 (line %2)</source>
-        <translation>Le layout du skin n’a pas pu être lu&#xa0;: %1 (ligne %2)</translation>
+        <translation>Le fichier de disposition du skin n’a pas pu être lu&#xa0;: %1 (ligne %2)</translation>
     </message>
     <message>
         <source>The skin&apos;s layout has no &lt;browser&gt; block to take colours from.</source>
-        <translation>Le layout du skin n’a pas de bloc &lt;browser&gt; d’où reprendre les couleurs.</translation>
+        <translation>Le fichier de disposition du skin n’a pas de bloc &lt;browser&gt; dont tirer des couleurs.</translation>
     </message>
     <message>
         <source>No temporary folder could be made to unpack the skin.</source>
@@ -1622,11 +1622,11 @@ Il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>The skin&apos;s layout %1 could not be read.</source>
-        <translation>Le layout %1 du skin n’a pas pu être lu.</translation>
+        <translation>Le fichier de disposition %1 du skin n’a pas pu être lu.</translation>
     </message>
     <message>
         <source>No layout of the skin has a &lt;browser&gt; block to take colours from.</source>
-        <translation>Aucun layout du skin n’a de bloc &lt;browser&gt; dont tirer des couleurs.</translation>
+        <translation>Aucun fichier de disposition du skin n’a de bloc &lt;browser&gt; dont tirer des couleurs.</translation>
     </message>
 </context>
 <context>
@@ -1687,7 +1687,7 @@ Il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>is larger than %1 MB</source>
-        <translation>dépasse %1 Mo</translation>
+        <translation>dépasse %1&#xa0;Mo</translation>
     </message>
     <message>
         <source>is in the encoding %1, which Panelcraft cannot read</source>
@@ -1714,7 +1714,7 @@ Il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>The skin name &quot;%1&quot; cannot hold the character &quot;%2&quot;: choose a name without / \ : * ? &quot; &lt; &gt; |</source>
-        <translation>Le nom de skin «&#xa0;%1&#xa0;» ne peut pas contenir le caractère «&#xa0;%2&#xa0;»&#xa0;: choisissez un nom sans / \&#xa0;: *&#x202f;? &quot; &lt; &gt; |</translation>
+        <translation>Le nom de skin «&#xa0;%1&#xa0;» ne peut pas contenir le caractère «&#xa0;%2&#xa0;»&#xa0;: choisissez un nom sans / \ : * ? &quot; &lt; &gt; |</translation>
     </message>
     <message>
         <source>The skin name &quot;%1...&quot; is too long for a file name</source>
@@ -1752,7 +1752,7 @@ Il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>%1 is given twice.</source>
-        <translation>%1 est donnée deux fois.</translation>
+        <translation>%1 figure deux fois.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a colour; a colour is six hex digits such as 1d1f21.</source>
@@ -1838,23 +1838,23 @@ Il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>The layout &quot;%1&quot; %2; it was refused</source>
-        <translation>Le layout «&#xa0;%1&#xa0;» %2&#x202f;; il a été refusé</translation>
+        <translation>Le fichier de disposition «&#xa0;%1&#xa0;» %2&#x202f;; il a été refusé</translation>
     </message>
     <message>
         <source>The layout &quot;%1&quot; %2; it was left as it is</source>
-        <translation>Le layout «&#xa0;%1&#xa0;» %2&#x202f;; il a été laissé tel quel</translation>
+        <translation>Le fichier de disposition «&#xa0;%1&#xa0;» %2&#x202f;; il a été laissé tel quel</translation>
     </message>
     <message>
         <source>The layouts name &quot;%1&quot; as added by an earlier build, but it is not what that build wrote; it was kept</source>
-        <translation>Les layouts désignent «&#xa0;%1&#xa0;» comme ajouté par une création antérieure, mais ce n’est pas ce qu’elle a écrit&#x202f;; il a été conservé</translation>
+        <translation>Les fichiers de disposition désignent «&#xa0;%1&#xa0;» comme ajouté par une création antérieure, mais ce n’est plus ce qu’elle a écrit&#x202f;; il a été conservé</translation>
     </message>
     <message>
         <source>The skin&apos;s own &quot;%1&quot; was kept; the imported windows expect the image of that name from &quot;%2&quot;</source>
-        <translation>Le «&#xa0;%1&#xa0;» propre au skin a été conservé&#x202f;; les fenêtres importées attendent l’image de ce nom de «&#xa0;%2&#xa0;»</translation>
+        <translation>L’image «&#xa0;%1&#xa0;» du skin a été conservée&#x202f;; les fenêtres importées attendent l’image du même nom venant de «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>The layout &quot;%1&quot; %2 when rewritten; it was refused</source>
-        <translation>Le layout «&#xa0;%1&#xa0;» %2 une fois réécrit&#x202f;; il a été refusé</translation>
+        <translation>Le fichier de disposition «&#xa0;%1&#xa0;» %2 une fois réécrit&#x202f;; il a été refusé</translation>
     </message>
     <message>
         <source>There was not enough memory to build the skin</source>
@@ -1873,11 +1873,11 @@ Il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>An earlier build added &quot;%1&quot;, but a layout names it outside what that build added; it was kept</source>
-        <translation>Une construction antérieure a ajouté «&#xa0;%1&#xa0;», mais un layout le désigne en dehors de ce qu’elle a ajouté&#x202f;; il a été conservé</translation>
+        <translation>Une création antérieure a ajouté «&#xa0;%1&#xa0;», mais un fichier de disposition y fait référence en dehors de ce qu’elle a ajouté&#x202f;; il a été conservé</translation>
     </message>
     <message>
         <source>The skin image &quot;%1&quot; is not the one an earlier build grew; it was kept whole</source>
-        <translation>L’image de skin «&#xa0;%1&#xa0;» n’est pas celle qu’une construction antérieure a agrandie&#x202f;; elle a été conservée entière</translation>
+        <translation>L’image du skin «&#xa0;%1&#xa0;» n’est pas celle qu’une création antérieure a agrandie&#x202f;; elle a été conservée entière</translation>
     </message>
     <message>
         <source>Importing custom icons from %1</source>
@@ -1924,7 +1924,7 @@ Il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>Type the global font size as a whole percentage from 1 to 999</source>
-        <translation>Saisissez la taille globale de police en pourcentage entier de 1 à 999</translation>
+        <translation>Saisissez la taille globale des polices en pourcentage entier de 1 à 999</translation>
     </message>
 </context>
 <context>
@@ -1943,7 +1943,7 @@ Il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>points outside the skin</source>
-        <translation>pointe hors du skin</translation>
+        <translation>désigne un emplacement hors du skin</translation>
     </message>
     <message>
         <source>is missing</source>
@@ -1951,7 +1951,7 @@ Il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>The skin image &quot;%1&quot; %2; its layout keeps its browser and icons</source>
-        <translation>L’image du skin «&#xa0;%1&#xa0;» %2&#x202f;; son layout garde son Browser et ses icônes</translation>
+        <translation>L’image du skin «&#xa0;%1&#xa0;» %2&#x202f;; son fichier de disposition garde son Browser et ses icônes</translation>
     </message>
 </context>
 <context>
@@ -1962,7 +1962,7 @@ Il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>The skin&apos;s layouts name no images to take colours from.</source>
-        <translation>Les layouts du skin ne nomment aucune image dont tirer des couleurs.</translation>
+        <translation>Les fichiers de disposition du skin ne nomment aucune image dont tirer des couleurs.</translation>
     </message>
     <message>
         <source>The skin&apos;s images hold no visible pixels to take colours from.</source>
@@ -2137,11 +2137,11 @@ Il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>Knob Fill Start</source>
-        <translation>Rotatif&#xa0;: dégradé début</translation>
+        <translation>Potentiomètre&#xa0;: dégradé début</translation>
     </message>
     <message>
         <source>Knob Fill End</source>
-        <translation>Rotatif&#xa0;: dégradé fin</translation>
+        <translation>Potentiomètre&#xa0;: dégradé fin</translation>
     </message>
     <message>
         <source>Knob Ring Fill</source>
@@ -2153,7 +2153,7 @@ Il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>Knob Fader</source>
-        <translation>Rotatif&#xa0;: fader</translation>
+        <translation>Potentiomètre&#xa0;: fader</translation>
     </message>
     <message>
         <source>Title Text</source>
@@ -2161,7 +2161,7 @@ Il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>Knob Text</source>
-        <translation>Texte du rotatif</translation>
+        <translation>Texte du potentiomètre</translation>
     </message>
     <message>
         <source>Button Text</source>
@@ -2193,7 +2193,7 @@ Il a été retiré des profils récents.</translation>
     </message>
     <message>
         <source>Knob &amp; String</source>
-        <translation>Rotatif &amp; texte</translation>
+        <translation>Potentiomètre &amp; texte</translation>
     </message>
     <message>
         <source>Toolbar</source>
@@ -2265,7 +2265,7 @@ Il a été retiré des profils récents.</translation>
     <name>xmlrewriter</name>
     <message>
         <source>would grow beyond %1 MB</source>
-        <translation>dépasserait %1 Mo</translation>
+        <translation>dépasserait %1&#xa0;Mo</translation>
     </message>
 </context>
 <context>

@@ -184,13 +184,20 @@ private slots:
         QTest::addColumn<bool>("inSource");
         QTest::addColumn<QString>("pattern");
         // French puts a no-break space before a colon and inside guillemets, a narrow one before ; ? !
-        QTest::newRow("French space before : ; ? !") << "fr" << QString() << false << " [:;?!]";
+        // A list of the characters a name may not hold keeps them apart with ordinary spaces.
+        QTest::newRow("French space before : ; ? !")
+            << "fr" << QString() << false << "(?<! [^\\w\\s]) [:;?!]";
         QTest::newRow("French space inside guillemets") << "fr" << QString() << false << "« | »";
         // Room is short, but "But.Füll." makes a caption read like a code.
         QTest::newRow("German caption abbreviated") << "de"
                                                     << "stylekeys" << false << "[^\\W\\d]\\.";
         QTest::newRow("French caption abbreviated") << "fr"
                                                     << "stylekeys" << false << "[^\\W\\d]\\.";
+        // The caption of the new skin's name says "Save as", in the words of the profile menu.
+        QTest::newRow("German Save as caption") << "de"
+                                                << "BuildBar" << false << "^Speichern(?! unter:$)";
+        QTest::newRow("French Save as caption") << "fr"
+                                                << "BuildBar" << false << "^Enregistrer(?! sous&#xa0;:$)";
         // A number before a plural noun ("%1 floating windows") reads wrong for one, in English and
         // in every translation, unless it is a %n with plural forms. Bounds ("more than 100
         // entries") and sizes stay plural; the verbs are not nouns.
@@ -205,7 +212,8 @@ private slots:
         QFETCH(bool, inSource);
         QFETCH(QString, pattern);
         const QRegularExpression bad(pattern);
-        static const QRegularExpression tags(QStringLiteral("&lt;.*?&gt;"));
+        // Markup and access-key marks are not what a reader sees.
+        static const QRegularExpression tags(QStringLiteral("&lt;.*?&gt;|&amp;"));
         QStringList found;
         for (const Message &text : messages(language)) {
             if (!context.isEmpty() && text.context != context)

@@ -22,6 +22,8 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QScreen>
 #include <QScrollArea>
 #include <QTabWidget>
@@ -127,6 +129,26 @@ void saveEditorFeatures(QMainWindow &window, const QString &folder)
     window.findChild<QAction *>(QStringLiteral("actionUndo"))->trigger();
 }
 
+// Every menu of the menu bar, and the question about unsaved edits as a message box: translations
+// are reviewed on these too.
+void saveMenusAndMessage(QMainWindow &window, const QString &folder)
+{
+    for (QAction *entry : window.menuBar()->actions()) {
+        QMenu *menu = entry->menu();
+        if (!menu)
+            continue;
+        menu->popup(window.mapToGlobal(QPoint(60, 20)));
+        save(*menu, folder, QStringLiteral("menu-") + menu->objectName());
+        menu->hide();
+    }
+    QMessageBox box(QMessageBox::Question, window.windowTitle(),
+                    QCoreApplication::translate("ProfilesPanel", "The Browser Profile has unsaved edits.\n%1")
+                        .arg(QCoreApplication::translate("MainWindow", "Save them before closing?")),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, &window);
+    box.show();
+    save(box, folder, QStringLiteral("message-unsaved-edits"));
+}
+
 void savePages(QMainWindow &window, const QString &folder)
 {
     auto *settings = window.findChild<QTabWidget *>(QStringLiteral("settingsPages"));
@@ -204,6 +226,7 @@ int main(int argc, char *argv[])
             continue;
         savePages(window, shots);
         saveEditorFeatures(window, shots);
+        saveMenusAndMessage(window, shots);
         QFile(documents.path() + QStringLiteral("/Panelcraft/projects/my profile.pcp"))
             .open(QIODevice::WriteOnly);
         saveDialogs(window, shots, documents.path() + QStringLiteral("/Panelcraft/projects"));
