@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settingsfile.h"
 
-#include "style/keyvaluefile.h"
-#include "style/regularfile.h"
+#include "support/keyvaluefile.h"
+#include "support/regularfile.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,8 +2,8 @@
 #include "scheme.h"
 
 #include "schemeyaml.h"
-#include "style/atomicwrite.h"
-#include "style/regularfile.h"
+#include "support/atomicwrite.h"
+#include "support/regularfile.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -2,7 +2,7 @@
 #include "skin/skinbuildoptions.h"
 
 #include "skin/outputname.h"
-#include "style/regularfile.h"
+#include "support/regularfile.h"
 
 #include <QCoreApplication>
 #include <QDir>

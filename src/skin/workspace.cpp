@@ -2,7 +2,7 @@
 #include "skin/workspace.h"
 
 #include "platform/folders.h"
-#include "skin/archive/writefailure.h"
+#include "support/writefailure.h"
 
 #include <QCoreApplication>
 #include <QDir>

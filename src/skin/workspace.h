@@ -30,7 +30,7 @@ public:
     QString reset() const;
 
     // Each of these returns an empty text or why it failed, with the system's reason
-    // (makeFolder, in archive/writefailure.h, makes a folder with its parents).
+    // (makeFolder, in support/writefailure.h, makes a folder with its parents).
     // Empties the folder, sub-folders and all, making it when it is not there.
     static QString emptyFolder(const QString &folder);
     // Moves a file within the work folders, making the folder it goes to.

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tablefile.h"
 
-#include "atomicwrite.h"
-#include "keyvaluefile.h"
-#include "regularfile.h"
+#include "support/atomicwrite.h"
+#include "support/keyvaluefile.h"
+#include "support/regularfile.h"
 
 #include <QCoreApplication>
 #include <QDir>

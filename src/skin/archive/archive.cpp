@@ -5,9 +5,9 @@
 #include "skin/archive/checkedentry.h"
 #include "skin/archive/directoryrecords.h"
 #include "skin/archive/entryplaces.h"
-#include "skin/archive/helperthreads.h"
 #include "skin/archive/workpaths.h"
-#include "skin/archive/writefailure.h"
+#include "support/helperthreads.h"
+#include "support/writefailure.h"
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>

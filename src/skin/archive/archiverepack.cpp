@@ -7,7 +7,7 @@
 #include "skin/archive/workpaths.h"
 
 #include "platform/stoprequests.h"
-#include "skin/archive/writefailure.h"
+#include "support/writefailure.h"
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>

@@ -6,8 +6,8 @@
 #include "skin/images/pluginzone.h"
 #include "skin/images/pngwriter.h"
 
-#include "skin/archive/writefailure.h"
 #include "skin/images/imagelimits.h"
+#include "support/writefailure.h"
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>

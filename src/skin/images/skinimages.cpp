@@ -3,12 +3,12 @@
 
 #include "skin/archive/archive.h"
 #include "skin/archive/archiveentry.h"
-#include "skin/archive/helperthreads.h"
 #include "skin/archive/workpaths.h"
-#include "skin/archive/writefailure.h"
 #include "skin/images/codedrows.h"
 #include "skin/images/imagecompositor.h"
 #include "skin/images/imagelimits.h"
+#include "support/helperthreads.h"
+#include "support/writefailure.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -2,7 +2,7 @@
 #include "skin/layout/layoutfile.h"
 
 #include "skin/archive/workpaths.h"
-#include "skin/archive/writefailure.h"
+#include "support/writefailure.h"
 
 #include <QCoreApplication>
 #include <QDir>

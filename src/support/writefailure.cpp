@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "skin/archive/writefailure.h"
+#include "support/writefailure.h"
 
 #include "platform/folders.h"
 
