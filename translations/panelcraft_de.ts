@@ -172,8 +172,8 @@ Rückgabewert: 0 geschrieben, 1 Erstellen fehlgeschlagen, 2 Aufruffehler. Siehe 
         <translation>Prozent</translation>
     </message>
     <message>
-        <source>Browser line height (1-999, default 100).</source>
-        <translation>Zeilenhöhe des Browsers (1–999, Standard 100).</translation>
+        <source>Browser line height (%1-%2, default %3).</source>
+        <translation>Zeilenhöhe des Browsers (%1–%2, Standard %3).</translation>
     </message>
     <message>
         <source>Leave the browser&apos;s colours, fonts and plugin zone unchanged.</source>

@@ -172,8 +172,8 @@ Code de sortie&#xa0;: 0 écrit, 1 échec de la création, 2 erreur d’utilisati
         <translation>pct</translation>
     </message>
     <message>
-        <source>Browser line height (1-999, default 100).</source>
-        <translation>Hauteur de ligne du Browser (1–999, 100 par défaut).</translation>
+        <source>Browser line height (%1-%2, default %3).</source>
+        <translation>Hauteur de ligne du Browser (%1–%2, %3 par défaut).</translation>
     </message>
     <message>
         <source>Leave the browser&apos;s colours, fonts and plugin zone unchanged.</source>

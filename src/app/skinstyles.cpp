@@ -7,6 +7,7 @@
 #include "dialogs.h"
 #include "profilespanel.h"
 #include "skin/layout/browserblockreader.h"
+#include "style/lineheight.h"
 #include "styledocument.h"
 #include "ui_mainwindow.h"
 
@@ -71,10 +72,10 @@ void SkinStyles::takeColoursFromSkin()
                                 return;
                             }
                             // What the block lacks comes from the active table; a block without a line
-                            // height has the host's own 100%.
+                            // height has the host's own.
                             const EditorValues after{
                                 browserblock::applyBlock(reading.read, tablefile::derive(m_document.table())),
-                                reading.read.lineHeight > 0 ? reading.read.lineHeight : 100};
+                                reading.read.lineHeight > 0 ? reading.read.lineHeight : lineheight::standard};
                             m_document.edit(after, tr("Colours from skin"));
                         }));
 }

@@ -5,6 +5,7 @@
 #include "skin/archive/workpaths.h"
 #include "skin/layout/browserblock.h"
 #include "skin/layout/layoutfile.h"
+#include "style/lineheight.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -17,7 +18,6 @@ namespace {
 
 // Sizes written by the program are point sizes; anything beyond is not a font size.
 constexpr int largestFontSize = 999;
-constexpr int largestPercentage = 999;
 // A layout file larger than this is no skin layout.
 constexpr qint64 largestLayoutBytes = qint64(64) << 20;
 
@@ -116,8 +116,8 @@ QString readBlock(const QByteArray &text, ReadValues &out)
     lineHeight.remove(QLatin1Char('%'));
     bool number = false;
     const int percent = lineHeight.trimmed().toInt(&number);
-    // The editor's field takes whole percentages from 1 to 999 only.
-    if (number && percent > 0 && percent <= largestPercentage)
+    // The editor's field takes only the line heights a skin can have.
+    if (number && lineheight::inRange(percent))
         read.lineHeight = percent;
     out = read;
     return QString();
