@@ -46,8 +46,6 @@ struct EditorRows
 // Places the rows that the key table puts on page `page` of settingsTabs into `rows`; the rows
 // of other pages are left as they are (null until built).
 void buildEditorPage(QTabWidget *settingsTabs, int page, EditorRows &rows);
-// Places every row on the page of settingsTabs that the key table names.
-EditorRows buildEditorRows(QTabWidget *settingsTabs);
 
 // What a font row's value labels say, in the user's language: "Name : Arial", "Size : 9",
 // "Weight : Bold" (the weight words of the table files are translated too).
