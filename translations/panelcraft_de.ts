@@ -620,14 +620,30 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
     </message>
 </context>
 <context>
-    <name>MainWindow</name>
+    <name>EditorRows</name>
     <message>
-        <source>Panelcraft</source>
-        <translation>Panelcraft</translation>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Reset Background color to its default value&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Hintergrundfarbe auf den Standardwert zurücksetzen&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <source>Default</source>
-        <translation>Standard</translation>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Select a color for the&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; Background&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; of the Browser&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Wählen Sie eine Farbe für den&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; Hintergrund&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; des Browsers&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Click to make the background of the Browser transparent&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-style:italic;&quot;&gt;the background graphics of the skin png will be visible&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Klicken, um den Hintergrund des Browsers transparent zu machen&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-style:italic;&quot;&gt;die Hintergrundgrafik aus dem PNG des Skins wird sichtbar&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Reset the background color of lines (when mouse is over), to its default value&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Hintergrundfarbe der Zeilen (im Hover-Zustand) auf den Standardwert zurücksetzen&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Select a color for the &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;background&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; of the Browser&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; lines &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;when mouse is &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;over&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Wählen Sie eine Farbe für den &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Hintergrund&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; der Browser-&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Zeilen &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;im &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Hover-Zustand&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
     </message>
     <message>
         <source>Font</source>
@@ -635,6 +651,37 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
     </message>
     <message>
         <source>Reset</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Name : %1</source>
+        <translation>Name: %1</translation>
+    </message>
+    <message>
+        <source>Size : %1</source>
+        <translation>Größe: %1</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Fett</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Weight : %1</source>
+        <translation>Stärke: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Panelcraft</source>
+        <translation>Panelcraft</translation>
+    </message>
+    <message>
+        <source>Default</source>
         <translation>Standard</translation>
     </message>
     <message>
@@ -678,50 +725,6 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
         <translation>Der Ordner „%1“ konnte nicht angelegt werden. Bis dahin können keine Profile gespeichert und keine Skins erstellt werden.</translation>
     </message>
     <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Reset Background color to its default value&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Hintergrundfarbe auf den Standardwert zurücksetzen&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Select a color for the&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; Background&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; of the Browser&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Wählen Sie eine Farbe für den&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; Hintergrund&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; des Browsers&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Click to make the background of the Browser transparent&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-style:italic;&quot;&gt;the background graphics of the skin png will be visible&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Klicken, um den Hintergrund des Browsers transparent zu machen&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-style:italic;&quot;&gt;die Hintergrundgrafik aus dem PNG des Skins wird sichtbar&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Reset the background color of lines (when mouse is over), to its default value&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Hintergrundfarbe der Zeilen (im Hover-Zustand) auf den Standardwert zurücksetzen&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Select a color for the &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;background&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; of the Browser&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; lines &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;when mouse is &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;over&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Wählen Sie eine Farbe für den &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Hintergrund&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; der Browser-&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Zeilen &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;im &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Hover-Zustand&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <source>Color</source>
-        <translation>Farbe</translation>
-    </message>
-    <message>
-        <source>Name : %1</source>
-        <translation>Name: %1</translation>
-    </message>
-    <message>
-        <source>Size : %1</source>
-        <translation>Größe: %1</translation>
-    </message>
-    <message>
-        <source>Bold</source>
-        <translation>Fett</translation>
-    </message>
-    <message>
-        <source>Normal</source>
-        <translation>Normal</translation>
-    </message>
-    <message>
-        <source>Weight : %1</source>
-        <translation>Stärke: %1</translation>
-    </message>
-    <message>
         <source>Normal vision</source>
         <translation>Normales Sehen</translation>
     </message>
@@ -740,10 +743,6 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
     <message>
         <source>Achromatopsia</source>
         <translation>Achromatopsie</translation>
-    </message>
-    <message>
-        <source>View as</source>
-        <translation>Ansicht als</translation>
     </message>
     <message>
         <source>&amp;Open</source>
@@ -1040,6 +1039,10 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
     <message>
         <source>The Browser as the new skin shows it, one page for each of its views</source>
         <translation>Der Browser, wie der neue Skin ihn zeigt, mit einer Seite für jede seiner Ansichten</translation>
+    </message>
+    <message>
+        <source>View as</source>
+        <translation>Ansicht als</translation>
     </message>
 </context>
 <context>

@@ -47,33 +47,33 @@ struct RowHelp
 {
     const char *key;
     stylekeys::RowPart part;
-    const char *text; // translated in the context "MainWindow", with the form's texts
+    const char *text; // translated in the context "EditorRows"
 };
 const RowHelp rowHelp[] = {
     {"backgroundcolor", stylekeys::RowPart::Reset,
-     QT_TRANSLATE_NOOP("MainWindow",
+     QT_TRANSLATE_NOOP("EditorRows",
                        "<html><head/><body><p><span style=\" font-size:9pt;\">Reset Background color to its "
                        "default value</span></p></body></html>")},
     {"backgroundcolor", stylekeys::RowPart::Pick,
      QT_TRANSLATE_NOOP(
-         "MainWindow",
+         "EditorRows",
          "<html><head/><body><p><span style=\" font-size:9pt;\">Select a color for the</span><span "
          "style=\" font-size:9pt; font-weight:600;\"> Background</span><span style=\" "
          "font-size:9pt;\"> of the Browser</span></p></body></html>")},
     {"backgroundcolor", stylekeys::RowPart::Transparent,
      QT_TRANSLATE_NOOP(
-         "MainWindow",
+         "EditorRows",
          "<html><head/><body><p><span style=\" font-size:9pt;\">Click to make the background of "
          "the Browser transparent</span></p><p><span style=\" font-style:italic;\">the background "
          "graphics of the skin png will be visible</span></p></body></html>")},
     {"list_over", stylekeys::RowPart::Reset,
      QT_TRANSLATE_NOOP(
-         "MainWindow",
+         "EditorRows",
          "<html><head/><body><p><span style=\" font-size:9pt;\">Reset the background color of lines "
          "(when mouse is over), to its default value</span></p></body></html>")},
     {"list_over", stylekeys::RowPart::Pick,
      QT_TRANSLATE_NOOP(
-         "MainWindow",
+         "EditorRows",
          "<html><head/><body><p><span style=\" font-size:9pt;\">Select a color for the </span><span "
          "style=\" font-size:9pt; font-weight:600;\">background</span><span style=\" "
          "font-size:9pt;\"> of the Browser</span><span style=\" font-size:9pt; font-weight:600;\"> "
@@ -83,7 +83,7 @@ const RowHelp rowHelp[] = {
 
 QString translated(const char *text)
 {
-    return QCoreApplication::translate("MainWindow", text);
+    return QCoreApplication::translate("EditorRows", text);
 }
 
 QString keyText(const char *text)
@@ -225,7 +225,7 @@ ColourRow buildColourRow(QWidget *page, const stylekeys::ColourKey &key)
         widgets.transparency = button(page, name(RowPart::Transparent), QStringLiteral("x"));
         grid->addWidget(widgets.transparency, row, TransparencyColumn);
     }
-    widgets.pick = button(page, name(RowPart::Pick), QCoreApplication::translate("MainWindow", "Color"));
+    widgets.pick = button(page, name(RowPart::Pick), QCoreApplication::translate("EditorRows", "Color"));
     grid->addWidget(widgets.pick, row, PickColumn);
     widgets.swatch = make<QLineEdit>(page, name(RowPart::Swatch));
     widgets.swatch->setFixedWidth(swatchWidth);
@@ -253,8 +253,8 @@ FontRow buildFontRow(QWidget *page, const stylekeys::FontGroupKey &group)
 
     FontRow widgets{};
     widgets.caption = caption(page, name(FontPart::Caption), keyText(group.caption));
-    widgets.font = button(page, name(FontPart::Pick), QCoreApplication::translate("MainWindow", "Font"));
-    widgets.reset = button(page, name(FontPart::Reset), QCoreApplication::translate("MainWindow", "Reset"));
+    widgets.font = button(page, name(FontPart::Pick), QCoreApplication::translate("EditorRows", "Font"));
+    widgets.reset = button(page, name(FontPart::Reset), QCoreApplication::translate("EditorRows", "Reset"));
     widgets.name = label(page, name(FontPart::Name));
     widgets.weight = label(page, name(FontPart::Weight));
     widgets.size = label(page, name(FontPart::Size));
@@ -277,22 +277,22 @@ FontRow buildFontRow(QWidget *page, const stylekeys::FontGroupKey &group)
 
 QString fontNameText(const QString &family)
 {
-    return QCoreApplication::translate("MainWindow", "Name : %1").arg(family);
+    return QCoreApplication::translate("EditorRows", "Name : %1").arg(family);
 }
 
 QString fontSizeText(int size)
 {
-    return QCoreApplication::translate("MainWindow", "Size : %1").arg(size);
+    return QCoreApplication::translate("EditorRows", "Size : %1").arg(size);
 }
 
 QString fontWeightText(const QString &weightWord)
 {
     // The two words FontSpec::weightWord writes into table files; any other is shown as written.
     const QString word =
-        weightWord == QLatin1String("Bold")     ? translated(QT_TRANSLATE_NOOP("MainWindow", "Bold"))
-        : weightWord == QLatin1String("Normal") ? translated(QT_TRANSLATE_NOOP("MainWindow", "Normal"))
+        weightWord == QLatin1String("Bold")     ? translated(QT_TRANSLATE_NOOP("EditorRows", "Bold"))
+        : weightWord == QLatin1String("Normal") ? translated(QT_TRANSLATE_NOOP("EditorRows", "Normal"))
                                                 : weightWord;
-    return QCoreApplication::translate("MainWindow", "Weight : %1").arg(word);
+    return QCoreApplication::translate("EditorRows", "Weight : %1").arg(word);
 }
 
 void buildEditorPage(QTabWidget *settingsTabs, int page, EditorRows &rows)
