@@ -123,12 +123,12 @@ QString CreateSkinPanel::globalFontName() const
     return m_globalFont->name();
 }
 
-void CreateSkinPanel::setTheme(int themenumber)
+void CreateSkinPanel::setTheme(ThemeChoice theme)
 {
-    m_theme = themenumber;
-    m_globalFont->setTheme(themenumber);
+    m_theme = theme;
+    m_globalFont->setTheme(theme);
     QPalette selectedFilePalette;
-    selectedFilePalette.setColor(QPalette::Text, QColor(themeFor(themenumber).labelcolor));
+    selectedFilePalette.setColor(QPalette::Text, QColor(themeFor(theme).labelcolor));
     ui->skinName->setPalette(selectedFilePalette);
 }
 
