@@ -61,9 +61,8 @@ void SkinStyles::takeColoursFromSkin()
                     runInBackground(
                         this,
                         [path = m_selectedSkin] {
-                            Reading reading;
-                            reading.error = browserblock::readSkinBlock(path, reading.read);
-                            return reading;
+                            const Result<browserblock::ReadValues> read = browserblock::readSkinBlock(path);
+                            return read ? Reading{QString(), *read} : Reading{read.error(), {}};
                         },
                         [this](const Reading &reading) {
                             emit jobFinished();

@@ -17,7 +17,7 @@ QString writeFailure(QFileDevice &file)
     return file.errorString();
 }
 
-QString makeFolder(const QString &path)
+Result<void> makeFolder(const QString &path)
 {
     // Part by part, so that the part that cannot be made gives the system's reason.
     const QStringList names = QDir::cleanPath(path).split(QLatin1Char('/'));
@@ -30,8 +30,8 @@ QString makeFolder(const QString &path)
         const QString reason = platform::makeOneFolder(part);
         if (reason.isEmpty())
             continue;
-        return QCoreApplication::translate("writefailure", "Cannot create the folder \"%1\": %2")
-            .arg(QDir::toNativeSeparators(part), reason);
+        return Failure{QCoreApplication::translate("writefailure", "Cannot create the folder \"%1\": %2")
+                           .arg(QDir::toNativeSeparators(part), reason)};
     }
     return {};
 }

@@ -289,8 +289,8 @@ QString Unpacker::Extraction::writeEntries(const std::function<bool(const QStrin
             for (QString up = QFileInfo(parent).path(); !QFileInfo::exists(up); up = QFileInfo(up).path())
                 highest = up;
             m_madeFolders << highest;
-            if (const QString error = makeFolder(parent); !error.isEmpty())
-                return error;
+            if (const Result<void> made = makeFolder(parent); !made)
+                return made.error();
         }
         if (!insideFolder(parent))
             return outside(entry.path);
