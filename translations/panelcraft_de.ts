@@ -172,10 +172,6 @@ Rückgabewert: 0 geschrieben, 1 Erstellen fehlgeschlagen, 2 Aufruffehler. Siehe 
         <translation>Prozent</translation>
     </message>
     <message>
-        <source>Browser line height (%1-%2, default %3).</source>
-        <translation>Zeilenhöhe des Browsers (%1–%2, Standard %3).</translation>
-    </message>
-    <message>
         <source>Leave the browser&apos;s colours, fonts and plugin zone unchanged.</source>
         <translation>Farben, Schriften und Plugin-Bereich des Browsers unverändert lassen.</translation>
     </message>
@@ -222,6 +218,14 @@ Rückgabewert: 0 geschrieben, 1 Erstellen fehlgeschlagen, 2 Aufruffehler. Siehe 
     <message>
         <source>--export-scheme writes the scheme of a profile and takes no skin archive or --scheme</source>
         <translation>--export-scheme schreibt das Schema eines Profils und nimmt weder ein Skin-Archiv noch --scheme an</translation>
+    </message>
+    <message>
+        <source>Displays this help.</source>
+        <translation>Zeigt diese Hilfe an.</translation>
+    </message>
+    <message>
+        <source>Browser line height (%1-%2, default %3).</source>
+        <translation>Zeilenhöhe des Browsers (%1–%2, Standard %3).</translation>
     </message>
 </context>
 <context>
@@ -618,6 +622,14 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
         <source>Plugin Text</source>
         <translation>Plugin-Text</translation>
     </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>Re&amp;do</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
 </context>
 <context>
     <name>EditorRows</name>
@@ -681,42 +693,6 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
         <translation>Panelcraft</translation>
     </message>
     <message>
-        <source>Default</source>
-        <translation>Standard</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Speichern</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Löschen</translation>
-    </message>
-    <message>
-        <source>Custom ...</source>
-        <translation>Eigenes…</translation>
-    </message>
-    <message>
-        <source>Dark</source>
-        <translation>Dunkel</translation>
-    </message>
-    <message>
-        <source>Bright</source>
-        <translation>Hell</translation>
-    </message>
-    <message>
-        <source>Show Tooltips</source>
-        <translation>Tooltips zeigen</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Über</translation>
-    </message>
-    <message>
-        <source>What&apos;s This?</source>
-        <translation>Was ist das?</translation>
-    </message>
-    <message>
         <source>Shift+F1</source>
         <translation>Shift+F1</translation>
     </message>
@@ -745,10 +721,6 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
         <translation>Achromatopsie</translation>
     </message>
     <message>
-        <source>&amp;Open</source>
-        <translation>Ö&amp;ffnen</translation>
-    </message>
-    <message>
         <source>&amp;Theme</source>
         <translation>&amp;Design</translation>
     </message>
@@ -763,16 +735,6 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
     <message>
         <source>&amp;Quit</source>
         <translation>&amp;Beenden</translation>
-    </message>
-    <message>
-        <source>Save as</source>
-        <comment>profile menu command; asks for a file</comment>
-        <translation>Speichern unter…</translation>
-    </message>
-    <message>
-        <source>White</source>
-        <comment>built-in browser profile</comment>
-        <translation>Weiß</translation>
     </message>
     <message>
         <source>Please wait for the skin to be created</source>
@@ -841,6 +803,30 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
     <message>
         <source>&amp;Keyboard Shortcuts</source>
         <translation>&amp;Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>&amp;Dark</source>
+        <translation>&amp;Dunkel</translation>
+    </message>
+    <message>
+        <source>&amp;Bright</source>
+        <translation>&amp;Hell</translation>
+    </message>
+    <message>
+        <source>Show &amp;Tooltips</source>
+        <translation>Tooltips &amp;zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Über</translation>
+    </message>
+    <message>
+        <source>&amp;What&apos;s This?</source>
+        <translation>&amp;Was ist das?</translation>
+    </message>
+    <message>
+        <source>Open the Menus</source>
+        <translation>Menüs öffnen</translation>
     </message>
 </context>
 <context>
@@ -1139,6 +1125,37 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
         <translation>Das Browser-Profil hat ungespeicherte Änderungen.
 %1</translation>
     </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Default</source>
+        <comment>built-in browser profile</comment>
+        <translation>&amp;Standard</translation>
+    </message>
+    <message>
+        <source>&amp;White</source>
+        <comment>built-in browser profile</comment>
+        <translation>&amp;Weiß</translation>
+    </message>
+    <message>
+        <source>&amp;Custom…</source>
+        <translation>&amp;Eigenes…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <comment>profile menu command; asks for a file</comment>
+        <translation>Speichern &amp;unter…</translation>
+    </message>
+    <message>
+        <source>De&amp;lete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
 </context>
 <context>
     <name>RowClipboard</name>
@@ -1181,14 +1198,6 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
 <context>
     <name>SchemeActions</name>
     <message>
-        <source>Style from Scheme File…</source>
-        <translation>Stil aus Farbschema-Datei…</translation>
-    </message>
-    <message>
-        <source>Export as Scheme…</source>
-        <translation>Als Farbschema exportieren…</translation>
-    </message>
-    <message>
         <source>Open a Colour Scheme</source>
         <translation>Farbschema öffnen</translation>
     </message>
@@ -1228,21 +1237,17 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
         <source>Scheme exported: %1</source>
         <translation>Schema exportiert: %1</translation>
     </message>
+    <message>
+        <source>Style from Sc&amp;heme File…</source>
+        <translation>Stil aus Farbs&amp;chema-Datei…</translation>
+    </message>
+    <message>
+        <source>&amp;Export as Scheme…</source>
+        <translation>Als Farbschema e&amp;xportieren…</translation>
+    </message>
 </context>
 <context>
     <name>SkinStyles</name>
-    <message>
-        <source>Colours from Selected Skin</source>
-        <translation>Farben aus ausgewähltem Skin</translation>
-    </message>
-    <message>
-        <source>Style from Selected Skin with Accent ...</source>
-        <translation>Stil aus ausgewähltem Skin mit Akzent…</translation>
-    </message>
-    <message>
-        <source>Style from Selected Skin</source>
-        <translation>Stil aus ausgewähltem Skin</translation>
-    </message>
     <message>
         <source>Select a skin with the Browse button first.</source>
         <translation>Wählen Sie zuerst mit „Durchsuchen“ einen Skin aus.</translation>
@@ -1266,6 +1271,18 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     <message>
         <source>Style from skin</source>
         <translation>Stil aus Skin</translation>
+    </message>
+    <message>
+        <source>&amp;Colours from Selected Skin</source>
+        <translation>F&amp;arben aus ausgewähltem Skin</translation>
+    </message>
+    <message>
+        <source>Style from Selected Skin &amp;with Accent…</source>
+        <translation>Stil aus ausgewähltem Skin &amp;mit Akzent…</translation>
+    </message>
+    <message>
+        <source>S&amp;tyle from Selected Skin</source>
+        <translation>S&amp;til aus ausgewähltem Skin</translation>
     </message>
 </context>
 <context>
@@ -1807,30 +1824,6 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
 <context>
     <name>skinbuilder</name>
     <message>
-        <source>Importing custom icons from</source>
-        <translation>Eigene Symbole werden übernommen aus</translation>
-    </message>
-    <message>
-        <source>Unpacking</source>
-        <translation>Entpacken</translation>
-    </message>
-    <message>
-        <source>Unpacking floating windows from</source>
-        <translation>Schwebende Fenster werden entpackt aus</translation>
-    </message>
-    <message>
-        <source>Rewriting</source>
-        <translation>Umschreiben</translation>
-    </message>
-    <message>
-        <source>Painting</source>
-        <translation>Zeichnen</translation>
-    </message>
-    <message>
-        <source>Packing</source>
-        <translation>Packen</translation>
-    </message>
-    <message>
         <source>The work folder &quot;%1&quot; is not an absolute path</source>
         <translation>Der Arbeitsordner „%1“ ist kein absoluter Pfad</translation>
     </message>
@@ -1888,6 +1881,30 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     <message>
         <source>The skin image &quot;%1&quot; is not the one an earlier build grew; it was kept whole</source>
         <translation>Das Skin-Bild „%1“ ist nicht das, welches ein früheres Erstellen vergrößert hat; es wurde ganz behalten</translation>
+    </message>
+    <message>
+        <source>Importing custom icons from %1</source>
+        <translation>Eigene Symbole werden übernommen aus %1</translation>
+    </message>
+    <message>
+        <source>Unpacking %1</source>
+        <translation>%1 wird entpackt</translation>
+    </message>
+    <message>
+        <source>Unpacking floating windows from %1</source>
+        <translation>Schwebende Fenster werden entpackt aus %1</translation>
+    </message>
+    <message>
+        <source>Rewriting %1</source>
+        <translation>%1 wird umgeschrieben</translation>
+    </message>
+    <message>
+        <source>Painting %1</source>
+        <translation>%1 wird gezeichnet</translation>
+    </message>
+    <message>
+        <source>Packing %1</source>
+        <translation>%1 wird gepackt</translation>
     </message>
 </context>
 <context>
@@ -2184,6 +2201,33 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     <message>
         <source>Toolbar</source>
         <translation>Werkzeugleiste</translation>
+    </message>
+</context>
+<context>
+    <name>systemerror</name>
+    <message>
+        <source>No space left on device</source>
+        <translation>Kein Speicherplatz mehr auf dem Datenträger</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Das Dateisystem ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Keine Berechtigung</translation>
+    </message>
+    <message>
+        <source>No such file or folder</source>
+        <translation>Datei oder Ordner nicht gefunden</translation>
+    </message>
+    <message>
+        <source>The file or folder is in use</source>
+        <translation>Die Datei oder der Ordner wird gerade verwendet</translation>
+    </message>
+    <message>
+        <source>System error: %1</source>
+        <translation>Systemfehler: %1</translation>
     </message>
 </context>
 <context>

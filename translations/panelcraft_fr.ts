@@ -172,10 +172,6 @@ Code de sortie&#xa0;: 0 écrit, 1 échec de la création, 2 erreur d’utilisati
         <translation>pct</translation>
     </message>
     <message>
-        <source>Browser line height (%1-%2, default %3).</source>
-        <translation>Hauteur de ligne du Browser (%1–%2, %3 par défaut).</translation>
-    </message>
-    <message>
         <source>Leave the browser&apos;s colours, fonts and plugin zone unchanged.</source>
         <translation>Laisser inchangés les couleurs, les polices et la zone de plugin du Browser.</translation>
     </message>
@@ -222,6 +218,14 @@ Code de sortie&#xa0;: 0 écrit, 1 échec de la création, 2 erreur d’utilisati
     <message>
         <source>--export-scheme writes the scheme of a profile and takes no skin archive or --scheme</source>
         <translation>--export-scheme écrit le schéma d’un profil et n’accepte ni archive de skin ni --scheme</translation>
+    </message>
+    <message>
+        <source>Displays this help.</source>
+        <translation>Afficher cette aide.</translation>
+    </message>
+    <message>
+        <source>Browser line height (%1-%2, default %3).</source>
+        <translation>Hauteur de ligne du Browser (%1–%2, %3 par défaut).</translation>
     </message>
 </context>
 <context>
@@ -618,6 +622,14 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
         <source>Plugin Text</source>
         <translation>Texte du plugin</translation>
     </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Re&amp;do</source>
+        <translation>Réta&amp;blir</translation>
+    </message>
 </context>
 <context>
     <name>EditorRows</name>
@@ -681,42 +693,6 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
         <translation>Panelcraft</translation>
     </message>
     <message>
-        <source>Default</source>
-        <translation>Par défaut</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Enregistrer</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Supprimer</translation>
-    </message>
-    <message>
-        <source>Custom ...</source>
-        <translation>Personnalisé…</translation>
-    </message>
-    <message>
-        <source>Dark</source>
-        <translation>Sombre</translation>
-    </message>
-    <message>
-        <source>Bright</source>
-        <translation>Clair</translation>
-    </message>
-    <message>
-        <source>Show Tooltips</source>
-        <translation>Afficher les infobulles</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>À propos</translation>
-    </message>
-    <message>
-        <source>What&apos;s This?</source>
-        <translation>Qu’est-ce que c’est&#x202f;?</translation>
-    </message>
-    <message>
         <source>Shift+F1</source>
         <translation>Shift+F1</translation>
     </message>
@@ -745,10 +721,6 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
         <translation>Achromatopsie</translation>
     </message>
     <message>
-        <source>&amp;Open</source>
-        <translation>&amp;Ouvrir</translation>
-    </message>
-    <message>
         <source>&amp;Theme</source>
         <translation>&amp;Thème</translation>
     </message>
@@ -763,16 +735,6 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
     <message>
         <source>&amp;Quit</source>
         <translation>&amp;Quitter</translation>
-    </message>
-    <message>
-        <source>Save as</source>
-        <comment>profile menu command; asks for a file</comment>
-        <translation>Enregistrer sous…</translation>
-    </message>
-    <message>
-        <source>White</source>
-        <comment>built-in browser profile</comment>
-        <translation>Blanc</translation>
     </message>
     <message>
         <source>Please wait for the skin to be created</source>
@@ -841,6 +803,30 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
     <message>
         <source>&amp;Keyboard Shortcuts</source>
         <translation>&amp;Raccourcis clavier</translation>
+    </message>
+    <message>
+        <source>&amp;Dark</source>
+        <translation>&amp;Sombre</translation>
+    </message>
+    <message>
+        <source>&amp;Bright</source>
+        <translation>&amp;Clair</translation>
+    </message>
+    <message>
+        <source>Show &amp;Tooltips</source>
+        <translation>Afficher les &amp;infobulles</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>&amp;What&apos;s This?</source>
+        <translation>&amp;Qu’est-ce que c’est&#x202f;?</translation>
+    </message>
+    <message>
+        <source>Open the Menus</source>
+        <translation>Ouvrir les menus</translation>
     </message>
 </context>
 <context>
@@ -1139,6 +1125,37 @@ Il a été retiré des profils récents.</translation>
         <translation>Le profil du Browser a des modifications non enregistrées.
 %1</translation>
     </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>&amp;Default</source>
+        <comment>built-in browser profile</comment>
+        <translation>&amp;Par défaut</translation>
+    </message>
+    <message>
+        <source>&amp;White</source>
+        <comment>built-in browser profile</comment>
+        <translation>&amp;Blanc</translation>
+    </message>
+    <message>
+        <source>&amp;Custom…</source>
+        <translation>Pers&amp;onnalisé…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <comment>profile menu command; asks for a file</comment>
+        <translation>Enregistrer &amp;sous…</translation>
+    </message>
+    <message>
+        <source>De&amp;lete</source>
+        <translation>Su&amp;pprimer</translation>
+    </message>
 </context>
 <context>
     <name>RowClipboard</name>
@@ -1181,14 +1198,6 @@ Il a été retiré des profils récents.</translation>
 <context>
     <name>SchemeActions</name>
     <message>
-        <source>Style from Scheme File…</source>
-        <translation>Style d’un fichier de schéma…</translation>
-    </message>
-    <message>
-        <source>Export as Scheme…</source>
-        <translation>Exporter comme schéma…</translation>
-    </message>
-    <message>
         <source>Open a Colour Scheme</source>
         <translation>Ouvrir un schéma de couleurs</translation>
     </message>
@@ -1228,21 +1237,17 @@ Il a été retiré des profils récents.</translation>
         <source>Scheme exported: %1</source>
         <translation>Schéma exporté&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>Style from Sc&amp;heme File…</source>
+        <translation>Style d’un &amp;fichier de schéma…</translation>
+    </message>
+    <message>
+        <source>&amp;Export as Scheme…</source>
+        <translation>E&amp;xporter comme schéma…</translation>
+    </message>
 </context>
 <context>
     <name>SkinStyles</name>
-    <message>
-        <source>Colours from Selected Skin</source>
-        <translation>Couleurs du skin sélectionné</translation>
-    </message>
-    <message>
-        <source>Style from Selected Skin with Accent ...</source>
-        <translation>Style du skin sélectionné avec accent…</translation>
-    </message>
-    <message>
-        <source>Style from Selected Skin</source>
-        <translation>Style du skin sélectionné</translation>
-    </message>
     <message>
         <source>Select a skin with the Browse button first.</source>
         <translation>Sélectionnez d’abord un skin avec le bouton «&#xa0;Parcourir&#xa0;».</translation>
@@ -1266,6 +1271,18 @@ Il a été retiré des profils récents.</translation>
     <message>
         <source>Style from skin</source>
         <translation>Style du skin</translation>
+    </message>
+    <message>
+        <source>&amp;Colours from Selected Skin</source>
+        <translation>&amp;Couleurs du skin sélectionné</translation>
+    </message>
+    <message>
+        <source>Style from Selected Skin &amp;with Accent…</source>
+        <translation>Style du skin sélectionné a&amp;vec accent…</translation>
+    </message>
+    <message>
+        <source>S&amp;tyle from Selected Skin</source>
+        <translation>S&amp;tyle du skin sélectionné</translation>
     </message>
 </context>
 <context>
@@ -1807,30 +1824,6 @@ Il a été retiré des profils récents.</translation>
 <context>
     <name>skinbuilder</name>
     <message>
-        <source>Importing custom icons from</source>
-        <translation>Importation des icônes personnalisées de</translation>
-    </message>
-    <message>
-        <source>Unpacking</source>
-        <translation>Décompression</translation>
-    </message>
-    <message>
-        <source>Unpacking floating windows from</source>
-        <translation>Décompression des fenêtres flottantes de</translation>
-    </message>
-    <message>
-        <source>Rewriting</source>
-        <translation>Réécriture</translation>
-    </message>
-    <message>
-        <source>Painting</source>
-        <translation>Dessin</translation>
-    </message>
-    <message>
-        <source>Packing</source>
-        <translation>Empaquetage</translation>
-    </message>
-    <message>
         <source>The work folder &quot;%1&quot; is not an absolute path</source>
         <translation>Le dossier de travail «&#xa0;%1&#xa0;» n’est pas un chemin absolu</translation>
     </message>
@@ -1888,6 +1881,30 @@ Il a été retiré des profils récents.</translation>
     <message>
         <source>The skin image &quot;%1&quot; is not the one an earlier build grew; it was kept whole</source>
         <translation>L’image de skin «&#xa0;%1&#xa0;» n’est pas celle qu’une construction antérieure a agrandie&#x202f;; elle a été conservée entière</translation>
+    </message>
+    <message>
+        <source>Importing custom icons from %1</source>
+        <translation>Importation des icônes personnalisées de %1</translation>
+    </message>
+    <message>
+        <source>Unpacking %1</source>
+        <translation>Décompression de %1</translation>
+    </message>
+    <message>
+        <source>Unpacking floating windows from %1</source>
+        <translation>Décompression des fenêtres flottantes de %1</translation>
+    </message>
+    <message>
+        <source>Rewriting %1</source>
+        <translation>Réécriture de %1</translation>
+    </message>
+    <message>
+        <source>Painting %1</source>
+        <translation>Dessin de %1</translation>
+    </message>
+    <message>
+        <source>Packing %1</source>
+        <translation>Empaquetage de %1</translation>
     </message>
 </context>
 <context>
@@ -2184,6 +2201,33 @@ Il a été retiré des profils récents.</translation>
     <message>
         <source>Toolbar</source>
         <translation>Barre d’outils</translation>
+    </message>
+</context>
+<context>
+    <name>systemerror</name>
+    <message>
+        <source>No space left on device</source>
+        <translation>Plus d’espace libre sur le disque</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Système de fichiers en lecture seule</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permission refusée</translation>
+    </message>
+    <message>
+        <source>No such file or folder</source>
+        <translation>Fichier ou dossier introuvable</translation>
+    </message>
+    <message>
+        <source>The file or folder is in use</source>
+        <translation>Le fichier ou le dossier est en cours d’utilisation</translation>
+    </message>
+    <message>
+        <source>System error: %1</source>
+        <translation>Erreur système&#xa0;: %1</translation>
     </message>
 </context>
 <context>

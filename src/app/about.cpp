@@ -2,7 +2,6 @@
 #include "about.h"
 
 #include "dialogs.h"
-#include "textfit.h"
 #include "theme.h"
 #include "ui_about.h"
 
@@ -12,8 +11,8 @@
 
 namespace {
 
-// The dialog keeps its black look whatever theme the main window wears: it has no parent, and
-// its sheet is its own.
+// The dialog keeps its black look whatever theme the main window wears: its sheet is its own.
+// Its layout gives each text the room its language needs.
 QString aboutStyleSheet()
 {
     return QStringLiteral("#About {border:1px solid white; background-color: black; }"
@@ -38,7 +37,6 @@ About::About(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::About>(
     for (const auto &[button, url] : links)
         connect(button, &QPushButton::clicked, this, [this, url = url] { openLink(url); });
     connect(ui->closeButton, &QPushButton::clicked, this, &About::closeDialog);
-    fitFormTexts(this);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     setStyleSheet(aboutStyleSheet());
 }

@@ -6,6 +6,7 @@
 #include "backgroundjob.h"
 #include "dialogs.h"
 #include "globalfontrow.h"
+#include "platform/systemerror.h"
 #include "screenreadernames.h"
 #include "skin/outputname.h"
 #include "skin/skinbuilder.h"
@@ -43,7 +44,8 @@ template <typename Result, typename Work> Result inOwnFolder(QString Result::*er
     if (folder.isValid())
         return work(folder.path());
     Result failed;
-    failed.*error = CreateSkinPanel::tr("Cannot create a temporary folder: %1").arg(folder.errorString());
+    failed.*error = CreateSkinPanel::tr("Cannot create a temporary folder: %1")
+                        .arg(platform::systemErrorText(folder.errorString()));
     return failed;
 }
 
@@ -257,9 +259,7 @@ void CreateSkinPanel::showBuildStep(BuildStep step, const QString &file)
     m_barForm->buildProgress->setValue(int(step) + 1);
     if (m_closeWhenDone)
         return; // the status says why the window is still open
-    const QString text =
-        buildStepText(step) + (file.isEmpty() ? QString() : QLatin1Char(' ') + QFileInfo(file).fileName());
-    showStatus(text);
+    showStatus(buildStepText(step, QFileInfo(file).fileName()));
 }
 
 void CreateSkinPanel::showBuildResult(const BuildResult &result, const QString &skinName)

@@ -2,6 +2,7 @@
 #include "crispsigns.h"
 
 #include <QEvent>
+#include <QHash>
 #include <QLabel>
 #include <QScreen>
 #include <QVariant>
@@ -70,6 +71,13 @@ private:
 
 QPixmap signPixmap(const QString &resource, int size, qreal devicePixelRatio)
 {
+    // Many rows show the same few signs, and the window shows them all again once it knows its
+    // screen: each is drawn once per size and scale.
+    static QHash<QString, QPixmap> drawn;
+    const QString key = resource + QLatin1Char('|') + QString::number(size) + QLatin1Char('|') +
+                        QString::number(devicePixelRatio);
+    if (const auto known = drawn.constFind(key); known != drawn.cend())
+        return *known;
     const int scale = qBound(1, int(std::ceil(devicePixelRatio - 0.01)), finestDrawing);
     QImage image(drawingFor(resource, scale));
     if (image.isNull())
@@ -79,6 +87,7 @@ QPixmap signPixmap(const QString &resource, int size, qreal devicePixelRatio)
         image = image.scaled(pixels, pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     QPixmap pixmap = QPixmap::fromImage(image);
     pixmap.setDevicePixelRatio(devicePixelRatio);
+    drawn.insert(key, pixmap);
     return pixmap;
 }
 

@@ -9,9 +9,6 @@
 #include <QFontInfo>
 #include <QPushButton>
 #include <QQueue>
-#include <QScreen>
-#include <QStyle>
-#include <algorithm>
 
 namespace Dialogs {
 namespace {
@@ -43,26 +40,6 @@ void record(Kind kind, const QString &title, const QString &text = {}, const QSt
     answers().requests.append({kind, title, text, dir, filter, color, font});
 }
 
-// A box about one control (its parent is no window) opens beside it, below where the screen has
-// room and else above, rather than over the middle of the window and the controls shown there.
-void placeBeside(QMessageBox &box, const QWidget *parent)
-{
-    if (!parent || parent->isWindow())
-        return;
-    constexpr int gap = 8;
-    const QSize size = box.sizeHint();
-    const QRect anchor(parent->mapToGlobal(QPoint(0, 0)), parent->size());
-    const QRect room = parent->screen()->availableGeometry();
-    // Placed below, the box's title bar (drawn by the window manager, above the box) needs room too.
-    const int title = box.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &box);
-    QPoint at(anchor.center().x() - size.width() / 2, anchor.bottom() + gap + title);
-    if (at.y() + size.height() > room.bottom())
-        at.setY(anchor.top() - gap - size.height());
-    at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() - size.width())));
-    at.setY(std::max(at.y(), room.top()));
-    box.move(at);
-}
-
 QMessageBox::StandardButton message(Kind kind, QWidget *parent, const QString &title, const QString &text,
                                     QMessageBox::StandardButtons buttons = QMessageBox::Ok)
 {
@@ -75,7 +52,6 @@ QMessageBox::StandardButton message(Kind kind, QWidget *parent, const QString &t
                                    : kind == Kind::Warning ? QMessageBox::Warning
                                                            : QMessageBox::Information;
     QMessageBox box(icon, title, text, buttons, parent);
-    placeBeside(box, parent);
     return QMessageBox::StandardButton(box.exec());
 }
 
@@ -138,7 +114,6 @@ bool informationOffering(QWidget *parent, const QString &title, const QString &t
         return message(Kind::Information, parent, title, text) == QMessageBox::Open;
     QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
     const QAbstractButton *offered = box.addButton(offer, QMessageBox::ActionRole);
-    placeBeside(box, parent);
     box.exec();
     return box.clickedButton() == offered;
 }
@@ -156,7 +131,6 @@ bool confirm(QWidget *parent, const QString &title, const QString &text, const Q
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Cancel, parent);
     const QAbstractButton *confirmed = box.addButton(action, QMessageBox::AcceptRole);
     box.setDefaultButton(QMessageBox::Cancel);
-    placeBeside(box, parent);
     box.exec();
     return box.clickedButton() == confirmed;
 }

@@ -2,10 +2,10 @@
 #pragma once
 
 // Every modal dialog the window opens goes through here, so tests can answer them.
-// In normal use each call opens the standard dialog; a message box whose parent is a control of
-// the window, not the window, opens beside that control. After Dialogs::testing() is switched on,
-// no dialog is shown: calls take the next queued answer (a cancel when none is queued) and
-// record what they were asked.
+// In normal use each call opens the standard dialog, centred on the parent's window: Qt places it
+// there once it knows its size (a box placed by hand before that ends up off centre). After
+// Dialogs::testing() is switched on, no dialog is shown: calls take the next queued answer (a
+// cancel when none is queued) and record what they were asked.
 
 #include <QColor>
 #include <QFont>

@@ -64,7 +64,7 @@ EditorPanel::EditorPanel(StyleDocument &document, QWidget *parent)
 {
     ui->setupUi(this);
     passTabWheelToForm(ui->settingsPages);
-    m_signs = std::make_unique<RowSigns>([this](int key) { return rowName(key, false); }, ui->settingsPages);
+    m_signs = std::make_unique<RowSigns>(ui->settingsPages);
     setUpEditHistory();
     putUnitInField(ui->lineHeightPercent, ui->lineHeightField);
     // The "%" sits inside a white entry field, whatever the theme.

@@ -10,10 +10,10 @@
 void EditorPanel::setUpEditHistory()
 {
     QUndoStack *history = m_document.history();
-    QAction *undo = m_undo = history->createUndoAction(this, tr("Undo"));
+    QAction *undo = m_undo = history->createUndoAction(this, tr("&Undo"));
     undo->setObjectName(QStringLiteral("actionUndo"));
     undo->setShortcut(QKeySequence::Undo);
-    QAction *redo = m_redo = history->createRedoAction(this, tr("Redo"));
+    QAction *redo = m_redo = history->createRedoAction(this, tr("Re&do"));
     redo->setObjectName(QStringLiteral("actionRedo"));
     // The short names, as the list of shortcuts shows them; the menus show what is undone.
     undo->setIconText(tr("Undo"));

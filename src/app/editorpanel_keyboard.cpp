@@ -48,10 +48,7 @@ void EditorPanel::putPageInTabOrder(int page)
 
 QString EditorPanel::rowName(int index, bool font) const
 {
-    const stylekeys::Page page = font ? stylekeys::fontGroups[index].page : stylekeys::colourKeys[index].page;
-    const char *caption = font ? stylekeys::fontGroups[index].caption : stylekeys::colourKeys[index].caption;
-    return tr("%1 › %2").arg(ui->settingsPages->tabText(int(page)).remove(QLatin1Char('&')),
-                             QCoreApplication::translate("stylekeys", caption));
+    return ::rowName(ui->settingsPages, index, font);
 }
 
 void EditorPanel::nameRowsForScreenReaders(int page)

@@ -29,7 +29,9 @@ enum FontColumn { FontCaption, FontButton, FontReset, FontName, FontWeight, Font
 constexpr int rowStep = 30;       // the key table's y between two rows
 constexpr int firstRowY = 10;     // the key table's y of a page's first row
 constexpr int secondGroupX = 330; // a font row's x from here on stands in the second column group
+// A swatch narrows down to this where a language's longer texts need the room.
 constexpr int swatchWidth = 41;
+constexpr int narrowestSwatch = 23;
 // On either side of a button's text: the themes' padding (6) and border (1).
 constexpr int buttonPadding = 7;
 constexpr int cellSpacing = 3;
@@ -228,7 +230,8 @@ ColourRow buildColourRow(QWidget *page, const stylekeys::ColourKey &key)
     widgets.pick = button(page, name(RowPart::Pick), QCoreApplication::translate("EditorRows", "Color"));
     grid->addWidget(widgets.pick, row, PickColumn);
     widgets.swatch = make<QLineEdit>(page, name(RowPart::Swatch));
-    widgets.swatch->setFixedWidth(swatchWidth);
+    widgets.swatch->setMinimumWidth(narrowestSwatch);
+    widgets.swatch->setMaximumWidth(swatchWidth);
     // The swatch only shows the colour; its text is never edited.
     widgets.swatch->setEnabled(false);
     grid->addWidget(widgets.swatch, row, SwatchColumn);
@@ -308,4 +311,13 @@ void buildEditorPage(QTabWidget *settingsTabs, int page, EditorRows &rows)
         if (int(group.page) == page)
             rows.fonts[i] = buildFontRow(pageWidget, group);
     }
+}
+
+QString rowName(const QTabWidget *settingsTabs, int index, bool font)
+{
+    const stylekeys::Page page = font ? stylekeys::fontGroups[index].page : stylekeys::colourKeys[index].page;
+    const char *caption = font ? stylekeys::fontGroups[index].caption : stylekeys::colourKeys[index].caption;
+    return QCoreApplication::translate("EditorPanel", "%1 › %2")
+        .arg(settingsTabs->tabText(int(page)).remove(QLatin1Char('&')),
+             QCoreApplication::translate("stylekeys", caption));
 }

@@ -47,6 +47,8 @@ struct EditorRows
 // of other pages are left as they are (null until built).
 void buildEditorPage(QTabWidget *settingsTabs, int page, EditorRows &rows);
 
+// A row as the form names it, by its page's tab and its caption: "Lists › Text".
+QString rowName(const QTabWidget *settingsTabs, int index, bool font);
 // What a font row's value labels say, in the user's language: "Name : Arial", "Size : 9",
 // "Weight : Bold" (the weight words of the table files are translated too).
 QString fontNameText(const QString &family);

@@ -81,10 +81,7 @@ MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
     m_preview = new PreviewPanel(*m_document); // built and styled when first shown
     placePanels();
     keepSignsCrisp(this);
-    connect(m_createSkin, &CreateSkinPanel::busyChanged, this, [this](bool busy) {
-        m_editor->setBusy(busy);
-        ui->menuProfile->setEnabled(!busy);
-    });
+    connect(m_createSkin, &CreateSkinPanel::busyChanged, m_editor, &EditorPanel::setBusy);
     setAcceptDrops(true);
     wireMenusAndSwitches();
     m_tooltips = std::make_unique<WindowTooltips>(
@@ -95,7 +92,9 @@ MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
         m_createSkin->showStatus(text, CreateSkinPanel::StatusLasts::FewSeconds);
     };
     connect(m_editor, &EditorPanel::remark, this, remark);
-    m_profiles = new ProfilesPanel(*ui, this, m_profilesFolder, m_paths.documentsFolder, *m_document);
+    m_profiles = new ProfilesPanel(this, m_profilesFolder, m_paths.documentsFolder, *m_document);
+    connect(m_createSkin, &CreateSkinPanel::busyChanged, m_profiles, &ProfilesPanel::setBusy);
+    connect(m_profiles, &ProfilesPanel::titleChanged, this, &QWidget::setWindowTitle);
     connect(m_profiles, &ProfilesPanel::remark, this, remark);
     connect(m_editor, &EditorPanel::resetAllRequested, m_profiles, &ProfilesPanel::resetAll);
     connect(m_createSkin, &CreateSkinPanel::skinSelected, m_profiles, &ProfilesPanel::setSelectedSkin);
@@ -104,6 +103,7 @@ MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
         m_createSkin->finishJob();
         m_createSkin->showStatus(QString());
     });
+    buildMenus();
     setUpKeyboard();
 
     setWindowTitle(programName);
@@ -159,13 +159,17 @@ void MainWindow::placePanels()
     column->setStretch(1, 1);
     column->setStretch(2, 1);
     setCentralWidget(scroller);
-    // Undo and Redo head the profile menu too; Edit stands before Theme.
-    QAction *first = ui->menuProfile->actions().value(0);
-    ui->menuProfile->insertActions(first, m_editor->historyActions());
-    ui->menuProfile->insertSeparator(first);
-    menuBar()->insertMenu(ui->menuTheme->menuAction(), m_editor->editMenu());
     connect(m_document->history(), &QUndoStack::cleanChanged, this,
             [this](bool clean) { setWindowModified(!clean); });
+}
+
+void MainWindow::buildMenus()
+{
+    // Undo and Redo head the profile menu too; Edit stands before Theme.
+    ui->menuProfile->addActions(m_editor->historyActions());
+    ui->menuProfile->addSeparator();
+    ui->menuProfile->addActions(m_profiles->menuEntries());
+    menuBar()->insertMenu(ui->menuTheme->menuAction(), m_editor->editMenu());
 }
 
 void MainWindow::fitToForm()
@@ -179,16 +183,30 @@ void MainWindow::fitToForm()
     if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
         return;
     // The available area without the frame: before the window shows, a title bar and borders as
-    // the style draws them are kept free, so that it opens whole.
+    // the style draws them are kept free, so that it opens whole; once shown, its own frame is.
     const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, this);
     const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
-    const QRect room = screen()->availableGeometry().adjusted(0, title + border, 0, -border);
+    QMargins frame(border, title + border, border, border);
+    if (isVisible() && frameGeometry() != geometry())
+        frame = QMargins(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
+                         frameGeometry().right() - geometry().right(),
+                         frameGeometry().bottom() - geometry().bottom());
+    const QRect screenRoom = screen()->availableGeometry();
+    const QRect room = screenRoom - frame;
     const QSize form = scroller->widget()->sizeHint();
     const int menuHeight = menuBar()->sizeHint().height();
     // A width the user gave the window stays; the form decides the height.
     const QSize wanted(std::max({isVisible() ? width() : 0, form.width(), minimumWindowWidth}),
                        form.height() + menuHeight);
     resize(wanted.boundedTo(room.size()));
+    // A window manager may place the frame at the screen's edge with its far border off-screen.
+    if (isVisible() && !screenRoom.contains(frameGeometry())) {
+        const QRect whole = frameGeometry();
+        move(pos() + QPoint(std::min(0, screenRoom.right() - whole.right()) +
+                                std::max(0, screenRoom.left() - whole.left()),
+                            std::min(0, screenRoom.bottom() - whole.bottom()) +
+                                std::max(0, screenRoom.top() - whole.top())));
+    }
 }
 
 void MainWindow::wireMenusAndSwitches()
@@ -381,7 +399,7 @@ void MainWindow::toggleTooltips()
 
 void MainWindow::showAbout()
 {
-    About about(nullptr);
+    About about(this); // centred on the window
     about.setModal(true);
     Dialogs::exec(about);
 }

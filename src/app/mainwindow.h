@@ -67,7 +67,8 @@ private:
 
     void editingToggled(); // "Yes" for changing the browser colours and fonts
     void previewToggled(); // "Yes" for showing the browser preview
-    void placePanels();    // in a column that scrolls; their menus into the menu bar
+    void placePanels();    // in a column that scrolls
+    void buildMenus();     // from the entries the panels offer
     void fitToForm();      // the height the form asks for, within the screen
 
     void openFile(const QString &path); // one the window opens (`opens`), dropped or named

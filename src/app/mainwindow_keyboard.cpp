@@ -32,17 +32,21 @@ void listShortcuts(const QMenu *menu, const QString &path, QMap<QString, QString
 
 void MainWindow::setUpKeyboard()
 {
-    ui->actionOpenProfile->setShortcut(QKeySequence::Open);
-    ui->actionSave->setShortcut(QKeySequence::Save);
-    // Some platforms bind no keys to Save As and Quit: these are the ones people expect here.
-    ui->actionSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    // Closing asks about unsaved edits, so Quit does too.
+    // Closing asks about unsaved edits, so Quit does too. Some platforms bind no keys to Quit: these
+    // are the ones people expect here.
     auto *quit = new QAction(tr("&Quit"), this);
     quit->setObjectName(QStringLiteral("actionQuit"));
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     ui->menuProfile->addSeparator();
     ui->menuProfile->addAction(quit);
     connect(quit, &QAction::triggered, this, &QWidget::close);
+    // F10 opens the first menu, as on most desktops; the arrow keys go on from there.
+    auto *menus = new QAction(tr("Open the Menus"), this);
+    menus->setObjectName(QStringLiteral("actionOpenMenus"));
+    menus->setShortcut(QKeySequence(Qt::Key_F10));
+    addAction(menus);
+    connect(menus, &QAction::triggered, this,
+            [this] { menuBar()->setActiveAction(menuBar()->actions().value(0)); });
     // Tab follows the form from top to bottom: each panel's form is in reading order, and the panels
     // were placed from top to bottom. A typed key goes somewhere from the start: to the first step,
     // choosing the skin.

@@ -3,12 +3,13 @@
 
 #include "apppaths.h"
 #include "dialogs.h"
+#include "platform/systemerror.h"
 #include "schemeactions.h"
 #include "settingsfile.h"
 #include "skinstyles.h"
 #include "styledocument.h"
-#include "ui_mainwindow.h"
 
+#include <QAction>
 #include <QFile>
 #include <QFileInfo>
 #include <QFutureWatcherBase>
@@ -27,27 +28,80 @@ QString titleSuffixFor(const QString &profile)
 }
 } // namespace
 
-ProfilesPanel::ProfilesPanel(Ui::MainWindow &form, QWidget *window, const QString &profilesFolder,
-                             const QString &documentsFolder, StyleDocument &document)
-    : QObject(window), ui(form), m_window(window), m_profilesFolder(profilesFolder), m_document(document)
+ProfilesPanel::ProfilesPanel(QWidget *window, const QString &profilesFolder, const QString &documentsFolder,
+                             StyleDocument &document)
+    : QObject(window), m_window(window), m_profilesFolder(profilesFolder), m_document(document)
 {
-    m_recentMenu = new QMenu(tr("Open &Recent"), window);
-    m_recentMenu->setObjectName(QStringLiteral("menuRecent"));
-    const QList<QAction *> actions = ui.menuProfile->actions();
-    ui.menuProfile->insertMenu(actions.value(actions.indexOf(ui.menuOpen->menuAction()) + 1), m_recentMenu);
-    showRecentProfiles();
-    connect(ui.actionDefaultTable, &QAction::triggered, this, &ProfilesPanel::chooseDefaultTable);
-    connect(ui.actionWhiteTable, &QAction::triggered, this, &ProfilesPanel::chooseWhiteTable);
-    connect(ui.actionOpenProfile, &QAction::triggered, this, &ProfilesPanel::chooseProfile);
-    connect(ui.actionSave, &QAction::triggered, this, [this] { save(false); });
-    connect(ui.actionSaveAs, &QAction::triggered, this, [this] { save(true); });
-    connect(ui.actionDelete, &QAction::triggered, this, &ProfilesPanel::deleteProfile);
-    m_skinStyles = new SkinStyles(ui, window, *this, document);
+    m_skinStyles = new SkinStyles(window, *this, document);
     connect(m_skinStyles, &SkinStyles::jobStarted, this, &ProfilesPanel::jobStarted);
     connect(m_skinStyles, &SkinStyles::jobFinished, this, &ProfilesPanel::jobFinished);
-    m_schemes = new SchemeActions(window, documentsFolder, document, *this, ui.menuProfile, ui.actionSave);
+    m_schemes = new SchemeActions(window, documentsFolder, document, *this);
     connect(m_schemes, &SchemeActions::coloursOffered, m_skinStyles, &SkinStyles::offerColours);
     connect(m_schemes, &SchemeActions::remark, this, &ProfilesPanel::remark);
+    makeEntries(m_skinStyles->actions(), m_schemes->actions());
+    showRecentProfiles();
+}
+
+QAction *ProfilesPanel::addEntry(const char *name, const QString &text, void (ProfilesPanel::*handler)())
+{
+    auto *action = new QAction(text, this);
+    action->setObjectName(QLatin1String(name));
+    connect(action, &QAction::triggered, this, handler);
+    return action;
+}
+
+void ProfilesPanel::makeEntries(const QList<QAction *> &skinStyles, const QList<QAction *> &schemes)
+{
+    const auto separator = [this] {
+        auto *line = new QAction(this);
+        line->setSeparator(true);
+        return line;
+    };
+    m_openMenu = new QMenu(tr("&Open"), m_window);
+    m_openMenu->setObjectName(QStringLiteral("menuOpen"));
+    m_defaultTable = addEntry("actionDefaultTable", tr("&Default", "built-in browser profile"),
+                              &ProfilesPanel::chooseDefaultTable);
+    m_whiteTable = addEntry("actionWhiteTable", tr("&White", "built-in browser profile"),
+                            &ProfilesPanel::chooseWhiteTable);
+    for (QAction *table : {m_defaultTable, m_whiteTable})
+        table->setCheckable(true);
+    QAction *custom = addEntry("actionOpenProfile", tr("&Custom…"), &ProfilesPanel::chooseProfile);
+    custom->setShortcut(QKeySequence::Open);
+    m_openMenu->addActions({m_defaultTable, m_whiteTable, separator(), custom});
+    m_recentMenu = new QMenu(tr("Open &Recent"), m_window);
+    m_recentMenu->setObjectName(QStringLiteral("menuRecent"));
+
+    m_save = addEntry("actionSave", tr("&Save"), &ProfilesPanel::saveProfile);
+    m_save->setShortcut(QKeySequence::Save);
+    QAction *saveAs = addEntry("actionSaveAs", tr("Save &As…", "profile menu command; asks for a file"),
+                               &ProfilesPanel::saveProfileAs);
+    // Some platforms bind no keys to Save As: these are the ones people expect here.
+    saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    m_delete = addEntry("actionDelete", tr("De&lete"), &ProfilesPanel::deleteProfile);
+
+    m_entries = {m_openMenu->menuAction(), m_recentMenu->menuAction(), separator()};
+    m_entries << skinStyles << schemes << m_save << saveAs << separator() << m_delete;
+}
+
+void ProfilesPanel::setBusy(bool busy)
+{
+    m_busy = busy;
+    showEnabled();
+}
+
+void ProfilesPanel::showEnabled()
+{
+    const bool profileOpen = !m_profile.isEmpty();
+    // The submenus' entries too: their keys (Ctrl+O) reach them without the menu.
+    for (QAction *entry : qAsConst(m_entries)) {
+        entry->setEnabled(!m_busy);
+        if (entry->menu())
+            for (QAction *inner : entry->menu()->actions())
+                inner->setEnabled(!m_busy);
+    }
+    m_save->setEnabled(!m_busy && profileOpen);
+    m_delete->setEnabled(!m_busy && profileOpen);
+    m_recentMenu->menuAction()->setEnabled(!m_busy && !m_recentProfiles.isEmpty());
 }
 
 void ProfilesPanel::setSelectedSkin(const QString &path)
@@ -92,9 +146,9 @@ void ProfilesPanel::resetAll()
         return;
     const EditorValues before = m_document.values();
     // Reloading the active table is an edit of its own: a Reset by mistake can be undone.
-    readTable(!m_profile.isEmpty()               ? m_profile
-              : ui.actionWhiteTable->isChecked() ? tablefile::whiteTablePath
-                                                 : tablefile::defaultTablePath);
+    readTable(!m_profile.isEmpty()        ? m_profile
+              : m_whiteTable->isChecked() ? tablefile::whiteTablePath
+                                          : tablefile::defaultTablePath);
     m_document.record(before, m_document.values(), tr("Reset all"));
 }
 
@@ -112,24 +166,22 @@ bool ProfilesPanel::openProfileIsGone()
 }
 
 void ProfilesPanel::showActiveTable(const QString &titleSuffix, std::optional<bool> defaultChecked,
-                                    std::optional<bool> whiteChecked, bool profileOpen)
+                                    std::optional<bool> whiteChecked)
 {
     // "[*]" shows the modified mark while the undo stack holds unsaved edits.
-    m_window->setWindowTitle(programName + titleSuffix + QStringLiteral("[*]"));
+    emit titleChanged(programName + titleSuffix + QStringLiteral("[*]"));
     if (defaultChecked)
-        ui.actionDefaultTable->setChecked(*defaultChecked);
+        m_defaultTable->setChecked(*defaultChecked);
     if (whiteChecked)
-        ui.actionWhiteTable->setChecked(*whiteChecked);
-    ui.actionDelete->setEnabled(profileOpen);
-    ui.actionSave->setEnabled(profileOpen);
-    ui.actionSaveAs->setEnabled(true);
+        m_whiteTable->setChecked(*whiteChecked);
+    showEnabled();
 }
 
 void ProfilesPanel::loadBuiltInTable(bool white)
 {
     loadTable(white ? tablefile::whiteTablePath : tablefile::defaultTablePath);
     m_profile.clear();
-    showActiveTable(white ? tr(" (White Browser)") : QString(), !white, white, false);
+    showActiveTable(white ? tr(" (White Browser)") : QString(), !white, white);
 }
 
 QString ProfilesPanel::beforeReplacing()
@@ -147,7 +199,7 @@ void ProfilesPanel::chooseDefaultTable()
     if (askToKeepEdits(beforeReplacing()))
         loadBuiltInTable(false);
     else
-        ui.actionDefaultTable->setChecked(!ui.actionDefaultTable->isChecked()); // as it was
+        m_defaultTable->setChecked(!m_defaultTable->isChecked()); // as it was
 }
 
 void ProfilesPanel::chooseWhiteTable()
@@ -155,7 +207,7 @@ void ProfilesPanel::chooseWhiteTable()
     if (askToKeepEdits(beforeReplacing()))
         loadBuiltInTable(true);
     else
-        ui.actionWhiteTable->setChecked(!ui.actionWhiteTable->isChecked());
+        m_whiteTable->setChecked(!m_whiteTable->isChecked());
 }
 
 void ProfilesPanel::chooseProfile()
@@ -192,7 +244,7 @@ void ProfilesPanel::openProfile(const QString &path)
     if (!loadTable(path))
         return;
     m_profile = path;
-    showActiveTable(titleSuffixFor(path), false, false, true);
+    showActiveTable(titleSuffixFor(path), false, false);
     rememberProfile(path);
 }
 
@@ -227,7 +279,7 @@ void ProfilesPanel::save(bool saveAs)
     m_profile = path;
     // Reading the file back makes the saved values the reference of every reset button.
     loadTable(m_profile);
-    showActiveTable(titleSuffixFor(path), false, std::nullopt, true);
+    showActiveTable(titleSuffixFor(path), false, std::nullopt);
     rememberProfile(path);
     saved(path);
 }
@@ -244,13 +296,14 @@ void ProfilesPanel::deleteProfile()
     QFile file(removed);
     if (file.exists() && !file.remove()) {
         Dialogs::warning(m_window, programName,
-                         tr("The Profile %1 could not be deleted:\n%2").arg(removed, file.errorString()));
+                         tr("The Profile %1 could not be deleted:\n%2")
+                             .arg(removed, platform::systemErrorText(file.errorString())));
         return;
     }
     loadTable(tablefile::defaultTablePath);
-    // The default table is loaded, so "White" must not stay checked for Reset to fall back to.
-    showActiveTable(QString(), true, false, false);
     m_profile.clear();
+    // The default table is loaded, so "White" must not stay checked for Reset to fall back to.
+    showActiveTable(QString(), true, false);
     Dialogs::information(m_window, programName,
                          tr("Profile %1 deleted.\n\nDefault Profile loaded").arg(removed));
 }
@@ -279,7 +332,7 @@ void ProfilesPanel::showRecentProfiles()
         action->setStatusTip(path);
         connect(action, &QAction::triggered, this, [this, path] { openRecentProfile(path); });
     }
-    m_recentMenu->setEnabled(!m_recentProfiles.isEmpty());
+    showEnabled();
 }
 
 void ProfilesPanel::rememberProfile(const QString &path)

@@ -18,10 +18,7 @@ constexpr int signSize = 16;
 constexpr int signGap = 3;
 } // namespace
 
-RowSigns::RowSigns(std::function<QString(int key)> rowName, const QTabWidget *pages)
-    : m_rowName(std::move(rowName)), m_pages(pages)
-{
-}
+RowSigns::RowSigns(const QTabWidget *pages) : m_pages(pages) {}
 
 QLabel *RowSigns::addSign(const EditorRows &rows, int key, stylekeys::RowPart sign, int slot)
 {
@@ -72,7 +69,7 @@ void RowSigns::show(const Style &style)
             continue; // its page is not built yet
         sign->setToolTip(tr("Contrast %1:1 on %2: hard to read in the browser")
                              .arg(QLocale().toString(hint.ratio, 'f', 1))
-                             .arg(m_rowName(stylekeys::colourIndex(hint.background))));
+                             .arg(rowName(m_pages, stylekeys::colourIndex(hint.background), false)));
         sign->setVisible(hint.ratio < contrast::warnBelow);
     }
     showVision(style);

@@ -10,7 +10,6 @@
 
 #include <QCoreApplication>
 #include <QHash>
-#include <functional>
 
 class QLabel;
 class QTabWidget;
@@ -20,9 +19,8 @@ class RowSigns
     Q_DECLARE_TR_FUNCTIONS(RowSigns)
 
 public:
-    // `rowName` names a colour row as the form shows it ("Lists › Text"); `pages` are the settings
-    // pages, whose tab texts name a row's page.
-    RowSigns(std::function<QString(int key)> rowName, const QTabWidget *pages);
+    // `pages` are the settings pages, whose tab texts name a row's page.
+    explicit RowSigns(const QTabWidget *pages);
 
     void addForPage(int page, const EditorRows &rows); // when the page gets its rows
     void show(const Style &style);
@@ -31,7 +29,6 @@ private:
     QLabel *addSign(const EditorRows &rows, int key, stylekeys::RowPart sign, int slot);
     void showVision(const Style &style);
 
-    std::function<QString(int key)> m_rowName;
     const QTabWidget *m_pages;
     QHash<int, QLabel *> m_contrast; // by colour key index
     QHash<int, QLabel *> m_vision;

@@ -9,21 +9,20 @@
 
 #include <QAction>
 #include <QFileInfo>
-#include <QMenu>
 
 SchemeActions::SchemeActions(QWidget *window, const QString &folder, StyleDocument &document,
-                             ProfilesPanel &profiles, QMenu *menu, QAction *before)
+                             ProfilesPanel &profiles)
     : QObject(window), m_window(window), m_folder(folder), m_document(document), m_profiles(profiles)
 {
     const std::pair<QString, void (SchemeActions::*)()> actions[] = {
-        {tr("Style from Scheme File…"), &SchemeActions::chooseScheme},
-        {tr("Export as Scheme…"), &SchemeActions::exportScheme},
+        {tr("Style from Sc&heme File…"), &SchemeActions::chooseScheme},
+        {tr("&Export as Scheme…"), &SchemeActions::exportScheme},
     };
     const char *names[] = {"actionStyleFromScheme", "actionExportScheme"};
     for (std::size_t i = 0; i < std::size(actions); ++i) {
-        auto *action = new QAction(actions[i].first, m_window);
+        auto *action = new QAction(actions[i].first, this);
         action->setObjectName(QLatin1String(names[i]));
-        menu->insertAction(before, action);
+        m_actions << action;
         connect(action, &QAction::triggered, this, actions[i].second);
     }
 }

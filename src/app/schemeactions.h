@@ -12,7 +12,6 @@
 #include <QVector>
 
 class QAction;
-class QMenu;
 class QWidget;
 class ProfilesPanel;
 class StyleDocument;
@@ -22,9 +21,10 @@ class SchemeActions : public QObject
     Q_OBJECT
 
 public:
-    // Adds the two actions to `menu` before `before`; the file dialogs open in `folder`.
-    SchemeActions(QWidget *window, const QString &folder, StyleDocument &document, ProfilesPanel &profiles,
-                  QMenu *menu, QAction *before);
+    // The file dialogs open in `folder`.
+    SchemeActions(QWidget *window, const QString &folder, StyleDocument &document, ProfilesPanel &profiles);
+
+    QList<QAction *> actions() const { return m_actions; } // for the profile menu, in its order
 
     // Refuses a file that is not a scheme with its reason; otherwise asks about unsaved edits and
     // draws the style from it. Either way nothing changes until the style is drawn.
@@ -39,6 +39,7 @@ private:
     void exportScheme();
 
     QWidget *m_window;
+    QList<QAction *> m_actions;
     QString m_folder;
     StyleDocument &m_document;
     ProfilesPanel &m_profiles;

@@ -9,31 +9,30 @@
 #include "skin/layout/browserblockreader.h"
 #include "style/lineheight.h"
 #include "styledocument.h"
-#include "ui_mainwindow.h"
 
 #include <QAction>
 #include <QColorDialog>
 #include <QFutureWatcherBase>
 #include <QMenu>
 
-SkinStyles::SkinStyles(Ui::MainWindow &form, QWidget *window, ProfilesPanel &profiles,
-                       StyleDocument &document)
+SkinStyles::SkinStyles(QWidget *window, ProfilesPanel &profiles, StyleDocument &document)
     : QObject(window), m_window(window), m_profiles(profiles), m_document(document)
 {
-    auto *colours = new QAction(tr("Colours from Selected Skin"), window);
+    auto *colours = new QAction(tr("&Colours from Selected Skin"), this);
     colours->setObjectName(QStringLiteral("actionColoursFromSkin"));
-    form.menuProfile->insertAction(form.actionSave, colours);
     connect(colours, &QAction::triggered, this, &SkinStyles::takeColoursFromSkin);
+    m_actions << colours;
     const std::pair<const char *, bool> actions[] = {{"actionStyleFromSkin", false},
                                                      {"actionStyleFromSkinWithAccent", true}};
     for (const auto &[name, pickAccent] : actions) {
-        auto *action = new QAction(pickAccent ? tr("Style from Selected Skin with Accent ...")
-                                              : tr("Style from Selected Skin"),
-                                   window);
+        // The accent is picked in the colour dialog first.
+        auto *action = new QAction(pickAccent ? tr("Style from Selected Skin &with Accent…")
+                                              : tr("S&tyle from Selected Skin"),
+                                   this);
         action->setObjectName(QLatin1String(name));
-        form.menuProfile->insertAction(form.actionSave, action);
         connect(action, &QAction::triggered, this,
                 [this, pickAccent = pickAccent] { styleFromSkin(pickAccent); });
+        m_actions << action;
     }
 }
 

@@ -12,10 +12,8 @@
 #include <QVector>
 #include <optional>
 
-namespace Ui {
-class MainWindow;
-}
 class ProfilesPanel;
+class QAction;
 class QFutureWatcherBase;
 class QWidget;
 class StyleDocument;
@@ -25,12 +23,13 @@ class SkinStyles : public QObject
     Q_OBJECT
 
 public:
-    // A part of the profile menu: adds its actions to it, and asks its owner the unsaved-edits
+    // A part of the profile menu: offers its actions to it, and asks its owner the unsaved-edits
     // question. Its readings of a skin are background jobs the window runs as it runs a build.
-    SkinStyles(Ui::MainWindow &form, QWidget *window, ProfilesPanel &profiles, StyleDocument &document);
+    SkinStyles(QWidget *window, ProfilesPanel &profiles, StyleDocument &document);
     ~SkinStyles() override; // gives the colour dialog the user's own custom colours back
 
-    void readPalette(const QString &skinPath); // of the skin just selected, in the background
+    QList<QAction *> actions() const { return m_actions; } // in the menu's order
+    void readPalette(const QString &skinPath);             // of the skin just selected, in the background
     // The colour dialog's custom colours: `colours` first, the user's own in the slots they leave.
     void offerColours(const QVector<QColor> &colours);
 
@@ -46,6 +45,7 @@ private:
     void applyStyleFromPalette(const std::optional<QColor> &accent);
 
     QWidget *m_window;
+    QList<QAction *> m_actions;
     QString m_selectedSkin; // the skin "Create Skin" modifies
     ProfilesPanel &m_profiles;
     StyleDocument &m_document;

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QFontInfo>
 #include <QIcon>
 
 void prepareApplicationAttributes()
@@ -26,5 +27,10 @@ void prepareApplication()
     loadTranslations();
     QFont font = QApplication::font();
     font.setPixelSize(11);
+    // The platform may name a family that is not installed and stands for another: every font
+    // derived from this one (bold, italic, larger) would be looked for under that name first, and
+    // each miss asks the system for substitutes, costly at start-up. The face it stands for is
+    // named instead.
+    font.setFamily(QFontInfo(font).family());
     QApplication::setFont(font);
 }

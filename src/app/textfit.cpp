@@ -1,14 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "textfit.h"
 
-#include <QAbstractButton>
 #include <QFontMetrics>
 #include <QHash>
 #include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QStyle>
-#include <QTextDocument>
 #include <QWidget>
 #include <algorithm>
 
@@ -18,7 +13,6 @@ constexpr int condenseStep = 5;
 // Where the font engine cannot stretch a face, letters are set closer instead, down to this.
 constexpr int tightestSpacing = 85;
 constexpr int cardMargin = 4;
-constexpr int pushButtonPadding = 14;
 
 int advance(const QFont &font, const QString &text)
 {
@@ -79,26 +73,10 @@ bool surelyFits(const QFont &font, const QString &text, int room)
     return true;
 }
 
-// What a check box or radio button's indicator and the gap after it take, as the style draws them.
-int indicatorRoom(const QAbstractButton *button)
-{
-    const bool radio = qobject_cast<const QRadioButton *>(button);
-    const QStyle *style = button->style();
-    constexpr int frame = 4;
-    return style->pixelMetric(radio ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth, nullptr,
-                              button) +
-           style->pixelMetric(radio ? QStyle::PM_RadioButtonLabelSpacing : QStyle::PM_CheckBoxLabelSpacing,
-                              nullptr, button) +
-           frame;
-}
-
-// As the widget lays its text out, which may differ from the screen's metrics by a pixel; a
-// button's "&" marks its shortcut letter.
+// As the widget lays its text out, which may differ from the screen's metrics by a pixel.
 int drawnWidth(const QFont &font, QWidget *widget, const QString &text)
 {
-    const QFontMetrics metrics(font, widget);
-    return qobject_cast<QAbstractButton *>(widget) ? metrics.size(Qt::TextShowMnemonic, text).width()
-                                                   : metrics.horizontalAdvance(text);
+    return QFontMetrics(font, widget).horizontalAdvance(text);
 }
 } // namespace
 
@@ -141,33 +119,6 @@ void condenseToFit(QWidget *widget, const QString &text, int room)
     fitted.insert(place, font);
     if (font != widget->font())
         widget->setFont(font);
-}
-
-void fitText(QWidget *widget)
-{
-    if (auto *label = qobject_cast<QLabel *>(widget)) {
-        if (!label->wordWrap() && label->textFormat() != Qt::RichText && !Qt::mightBeRichText(label->text()))
-            condenseToFit(label, label->text(), label->contentsRect().width());
-    } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
-        // Beside a check box or radio button's text is its indicator; around a push button's,
-        // the theme's padding and border. The size hint says exactly how much the indicator
-        // takes, but lays the text out to say it: the style's measures tell first whether it may
-        // matter.
-        const bool push = qobject_cast<QPushButton *>(button);
-        if (surelyFits(button->font(), button->text(),
-                       button->width() - (push ? pushButtonPadding : indicatorRoom(button))))
-            return;
-        const int around =
-            push ? pushButtonPadding
-                 : button->sizeHint().width() - drawnWidth(button->font(), button, button->text());
-        condenseToFit(button, button->text(), button->width() - around);
-    }
-}
-
-void fitFormTexts(QWidget *root)
-{
-    for (QWidget *widget : root->findChildren<QWidget *>())
-        fitText(widget);
 }
 
 void fitGridTexts(QWidget *gridPage)

@@ -7,6 +7,10 @@
 
 void putUnitInField(QLabel *unit, QLineEdit *field)
 {
+    // Inside the field the sign would take the field's text colour (a child takes its parent's
+    // background role, and with it the matching text role), greyed with the field: its own colour
+    // is its label colour.
+    unit->setForegroundRole(QPalette::WindowText);
     auto *inside = new QHBoxLayout(field);
     inside->setContentsMargins(0, 0, field->fontMetrics().horizontalAdvance(QLatin1Char(' ')), 0);
     inside->addStretch();

@@ -9,6 +9,7 @@
 
 #include "platform/console.h"
 #include "platform/stoprequests.h"
+#include "platform/systemerror.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -33,6 +34,12 @@ FILE *messages = stderr;
 void printError(const QString &text)
 {
     platform::writeLine(messages, QStringLiteral("panelcraft-cli: ") + text);
+}
+
+// Warnings about the profile and the build alike.
+void printWarning(const QString &text)
+{
+    printError(Cli::tr("warning: %1").arg(text));
 }
 
 // Qt's own warnings still reach the user, except the image library's, passed on through Qt.
@@ -136,7 +143,7 @@ int main(int argc, char *argv[])
     }
 
     for (const QString &warning : profileWarnings)
-        printError(QStringLiteral("warning: ") + warning);
+        printWarning(warning);
     if (!request.exportScheme.isEmpty()) {
         // As for an archive: a run that reports being stopped has written nothing.
         platform::letStopRequestsGo();
@@ -151,16 +158,15 @@ int main(int argc, char *argv[])
     // A fresh folder per run: runs never meet each other or the window's work folders.
     QTemporaryDir workspace;
     if (!workspace.isValid()) {
-        printError(Cli::tr("Cannot create a temporary folder: %1").arg(workspace.errorString()));
+        printError(Cli::tr("Cannot create a temporary folder: %1")
+                       .arg(platform::systemErrorText(workspace.errorString())));
         return BuildFailed;
     }
     removeOnStop({workspace.path(), runtimeFolder.path()});
     BuildProgress progress;
     if (!request.quiet) {
         progress = [](BuildStep step, const QString &file) {
-            const QString text = buildStepText(step);
-            platform::writeLine(
-                messages, file.isEmpty() ? text : text + QLatin1Char(' ') + QDir::toNativeSeparators(file));
+            platform::writeLine(messages, buildStepText(step, QDir::toNativeSeparators(file)));
         };
     }
     const BuildResult result = SkinBuilder::build(request.options, style, workspace.path(), progress);
@@ -170,7 +176,7 @@ int main(int argc, char *argv[])
         return BuildFailed;
     }
     for (const QString &warning : result.warnings)
-        printError(Cli::tr("warning: %1").arg(warning));
+        printWarning(warning);
     platform::writeLine(stdout, QDir::toNativeSeparators(result.outputPath));
     return Success;
 }

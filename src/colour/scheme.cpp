@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scheme.h"
 
+#include "platform/systemerror.h"
 #include "schemeyaml.h"
 #include "support/atomicwrite.h"
 #include "support/regularfile.h"
@@ -239,7 +240,7 @@ ReadResult read(const QString &path)
         return {problem, {}};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {tr("Cannot read \"%1\": %2").arg(path, file.errorString()), {}};
+        return {tr("Cannot read \"%1\": %2").arg(path, platform::systemErrorText(file.errorString())), {}};
     const QByteArray content = file.read(maxFileSize + 1);
     if (content.size() > maxFileSize)
         return {

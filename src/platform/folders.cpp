@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/folders.h"
+#include "platform/systemerror.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -53,7 +54,7 @@ QString makeOneFolder(const QString &path)
 #endif
     if (QFileInfo(path).isDir())
         return {};
-    return qt_error_string(error == exists ? notFolder : error);
+    return systemErrorText(error == exists ? notFolder : error);
 }
 
 QString removeEmptyFolder(const QString &path)
@@ -61,11 +62,11 @@ QString removeEmptyFolder(const QString &path)
 #ifdef Q_OS_WIN
     if (RemoveDirectoryW(native(path).c_str()))
         return {};
-    return qt_error_string(int(GetLastError()));
+    return systemErrorText(int(GetLastError()));
 #else
     if (::rmdir(native(path).constData()) == 0)
         return {};
-    return qt_error_string(errno);
+    return systemErrorText(errno);
 #endif
 }
 

@@ -2,7 +2,7 @@
 #pragma once
 
 // The file-system calls Qt makes without saying why they failed. Each returns an empty text,
-// or the system's reason in its own words ("Permission denied").
+// or the system's reason in the user's language (platform/systemerror.h).
 
 #include <QString>
 

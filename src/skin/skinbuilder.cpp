@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "skin/skinbuilder.h"
 
+#include "platform/systemerror.h"
 #include "skin/archive/archive.h"
 #include "skin/archive/archiveentry.h"
 #include "skin/archive/workpaths.h"
@@ -24,22 +25,22 @@
 #include <functional>
 #include <new>
 
-QString buildStepText(BuildStep step)
+QString buildStepText(BuildStep step, const QString &file)
 {
     switch (step) {
     case BuildStep::ImportIcons:
-        return QCoreApplication::translate("skinbuilder", "Importing custom icons from");
+        return QCoreApplication::translate("skinbuilder", "Importing custom icons from %1").arg(file);
     case BuildStep::Unpack:
-        return QCoreApplication::translate("skinbuilder", "Unpacking");
+        return QCoreApplication::translate("skinbuilder", "Unpacking %1").arg(file);
     case BuildStep::UnpackWindows:
-        return QCoreApplication::translate("skinbuilder", "Unpacking floating windows from");
+        return QCoreApplication::translate("skinbuilder", "Unpacking floating windows from %1").arg(file);
     case BuildStep::Rewrite:
-        return QCoreApplication::translate("skinbuilder", "Rewriting");
+        return QCoreApplication::translate("skinbuilder", "Rewriting %1").arg(file);
     case BuildStep::PaintImage:
     case BuildStep::PaintFloatingBrowser:
-        return QCoreApplication::translate("skinbuilder", "Painting");
+        return QCoreApplication::translate("skinbuilder", "Painting %1").arg(file);
     case BuildStep::Pack:
-        return QCoreApplication::translate("skinbuilder", "Packing");
+        return QCoreApplication::translate("skinbuilder", "Packing %1").arg(file);
     }
     return {};
 }
@@ -479,7 +480,7 @@ QString BuildRun::addFloatingBrowserImage(SelectedSkin &skin)
     }
     QFile resource(imagecompositor::floatingBrowserPath);
     if (!resource.copy(target))
-        return imagecompositor::cannotWrite(target, resource.errorString());
+        return imagecompositor::cannotWrite(target, platform::systemErrorText(resource.errorString()));
     // Copies of resources are read-only; the work folder must stay removable.
     QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     return {};
@@ -577,7 +578,7 @@ QString BuildRun::dropUnnamedAdditions(const Rewrites &rewrites, SelectedSkin &s
     for (const QString &name : qAsConst(skin.added)) {
         QFile file(archive::workPath(m_workspace.changed(), name));
         if (!file.remove())
-            return archive::cannotWrite(file.fileName(), file.errorString());
+            return archive::cannotWrite(file.fileName(), platform::systemErrorText(file.errorString()));
     }
     skin.added.clear();
     return {};

@@ -22,8 +22,8 @@ enum class BuildStep {
     Pack,                 // file: the output archive
 };
 
-// A short phrase for a step, such as "Unpacking".
-QString buildStepText(BuildStep step);
+// A short phrase for a step on its file, such as "Unpacking x.zip"; the file as the caller shows it.
+QString buildStepText(BuildStep step, const QString &file);
 
 using BuildProgress = std::function<void(BuildStep step, const QString &file)>;
 

@@ -2,6 +2,7 @@
 #include "skin/workspace.h"
 
 #include "platform/folders.h"
+#include "platform/systemerror.h"
 #include "support/writefailure.h"
 
 #include <QCoreApplication>
@@ -38,11 +39,11 @@ Result<void> Workspace::emptyFolder(const QString &folder)
         reason = platform::removeEmptyFolder(left);
     } else {
         QFile file(left);
-        reason = file.remove() ? QString() : file.errorString();
+        reason = file.remove() ? QString() : platform::systemErrorText(file.errorString());
     }
     // Removed at the second try: something was still using it a moment ago.
     if (reason.isEmpty())
-        reason = qt_error_string(EBUSY);
+        reason = platform::systemErrorText(EBUSY);
     return Failure{
         tr("Cannot remove \"%1\" from the work folder: %2").arg(QDir::toNativeSeparators(left), reason)};
 }
@@ -58,6 +59,7 @@ Result<void> Workspace::move(const QString &from, const QString &to)
         return Failure{
             tr("Cannot move \"%1\" to \"%2\": %3")
                 .arg(QDir::toNativeSeparators(from), QDir::toNativeSeparators(to),
-                     target.error() != QFileDevice::NoError ? target.errorString() : file.errorString())};
+                     platform::systemErrorText(target.error() != QFileDevice::NoError ? target.errorString()
+                                                                                      : file.errorString()))};
     return {};
 }

@@ -3,6 +3,8 @@
 
 #include "support/regularfile.h"
 
+#include "platform/systemerror.h"
+
 #include <QCoreApplication>
 #include <QSaveFile>
 
@@ -14,17 +16,17 @@ QString writeFileAtomically(const QString &path, const QByteArray &content)
     // Unbuffered, so a short write (disk full, size limit) shows here: a buffered flush can lose
     // the tail of the file and still report success.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return file.errorString();
+        return platform::systemErrorText(file.errorString());
     if (file.write(content) != content.size()) {
         const QString reason =
             file.error() != QFileDevice::NoError && file.errorString() != QLatin1String("Unknown error")
-                ? file.errorString()
+                ? platform::systemErrorText(file.errorString())
                 : QCoreApplication::translate("atomicwrite",
                                               "Not all of the file could be written (is the disk full?)");
         file.cancelWriting();
         return reason;
     }
     if (!file.commit())
-        return file.errorString();
+        return platform::systemErrorText(file.errorString());
     return {};
 }

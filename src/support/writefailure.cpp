@@ -2,6 +2,7 @@
 #include "support/writefailure.h"
 
 #include "platform/folders.h"
+#include "platform/systemerror.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,7 +15,7 @@ QString writeFailure(QFileDevice &file)
 {
     if (file.error() == QFileDevice::NoError && file.isWritable())
         file.write("", 1);
-    return file.errorString();
+    return platform::systemErrorText(file.errorString());
 }
 
 Result<void> makeFolder(const QString &path)

@@ -7,7 +7,7 @@
 
 class QFileDevice;
 
-// Why writing to `file` failed, in the system's words ("No space left on device"). A write cut
+// Why writing to `file` failed, as the system says it ("No space left on device"). A write cut
 // short by a full disk or a file-size limit leaves no error behind; one more byte, written to a
 // file that is discarded anyway, brings out the reason.
 QString writeFailure(QFileDevice &file);

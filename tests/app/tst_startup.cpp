@@ -7,6 +7,7 @@
 #include "app/createskinpanel.h"
 #include "app/editorpanel.h"
 #include "app/previewpanel.h"
+#include "app/profilespanel.h"
 #include "app/styledocument.h"
 #include "app/theme.h"
 #include "app/tooltiplist.h"
@@ -277,8 +278,8 @@ private slots:
         QCOMPARE(w.size(), full);
     }
 
-    // The window opens whole: before its frame is known, a title bar's room is kept free. The
-    // wheel over the pages' tabs, slid under a pointer that was scrolling, scrolls on.
+    // The window opens whole: before its frame is known, room for a title bar and borders is kept
+    // free. The wheel over the pages' tabs, slid under a pointer that was scrolling, scrolls on.
     void openedWholeAndWheelOverTheTabsScrollsTheForm()
     {
         WindowFixture f;
@@ -286,6 +287,9 @@ private slots:
         f.click("showPreviewBox");
         QVERIFY2(w.height() <= w.screen()->availableGeometry().height() - 18,
                  qPrintable(QString::number(w.height())));
+        // Its borders too, left and right, where the screen is narrower than the form.
+        QVERIFY2(w.width() <= w.screen()->availableGeometry().width() - 2,
+                 qPrintable(QString::number(w.width())));
         w.show();
         auto *pages = f.find<QTabWidget>("settingsPages");
         QScrollBar *scrolled = f.find<QScrollArea>("formScroller")->verticalScrollBar();
@@ -338,12 +342,13 @@ private slots:
 
     // Each panel stands alone on a document, without the window: built (every page, the preview),
     // it shows the document's values and follows its edits. Unreadable text is a defect: in every
-    // language no widget of the panels' own forms and rows overlaps a neighbour or is cut.
+    // language no widget of the panels' own forms and rows overlaps a neighbour or is cut, and
+    // every page fits a small screen's width.
     void panelsStandAloneAndReadable_data()
     {
         QTest::addColumn<QString>("panel");
         QTest::addColumn<QString>("language");
-        for (const char *panel : {"CreateSkinPanel", "EditorPanel", "PreviewPanel"})
+        for (const char *panel : {"CreateSkinPanel", "EditorPanel", "PreviewPanel", "ProfilesPanel"})
             for (const char *language : {"", "de", "fr"})
                 QTest::addRow("%s %s", panel, language) << panel << language;
     }
@@ -359,6 +364,15 @@ private slots:
         QStringList warnings;
         QVERIFY(tablefile::readProfile(tablefile::defaultTablePath, table, warnings).isEmpty());
         document.takeTable(table);
+        if (panel == "ProfilesPanel") { // menu entries of its own, reading a table into the document
+            QWidget window;
+            auto *profiles = new ProfilesPanel(&window, QDir::tempPath(), QDir::tempPath(), document);
+            const Style before = document.style();
+            window.findChild<QAction *>("actionWhiteTable")->trigger();
+            QVERIFY(profiles->menuEntries().size() > 10 && document.style().colours != before.colours);
+            QCoreApplication::removeTranslator(&translator);
+            return;
+        }
         std::unique_ptr<QWidget> form;
         if (panel == "CreateSkinPanel")
             form = std::make_unique<CreateSkinPanel>(QDir::tempPath(), document);
@@ -366,7 +380,8 @@ private slots:
             form = std::make_unique<EditorPanel>(document);
         else
             form = std::make_unique<PreviewPanel>(document);
-        form->resize(1024, form->sizeHint().height());
+        // Beside the frame, the form's margins and a scroll bar, a 1024-pixel screen leaves 1000.
+        form->resize(1000, form->sizeHint().height());
         form->show();
         if (auto *preview = qobject_cast<PreviewPanel *>(form.get()))
             preview->setShown(true);
@@ -432,6 +447,7 @@ private slots:
             QCoreApplication::processEvents();
             readable(pages->widget(page));
         }
+        QVERIFY2(form->minimumSizeHint().width() <= 1000, qPrintable(QString::number(form->width())));
         QCoreApplication::removeTranslator(&translator);
     }
 

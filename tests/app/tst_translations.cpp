@@ -217,9 +217,9 @@ private slots:
         QVERIFY2(found.isEmpty(), qPrintable(found.join('\n')));
     }
 
-    // Alt and a letter reaches one thing only, in every language: the menus of the menu bar with
-    // the controls of the form (both answer Alt there) and of the page shown, the entries of one
-    // menu. Runs before any test below installs a translation, so English is the program's own.
+    // Alt and a letter reaches one thing only, in every language, and every menu entry has one: the menus of
+    // the menu bar with the controls of the form (both answer Alt there) and of the page shown, the entries
+    // of one menu. Runs before any test below installs a translation, so English is the program's own.
     void mnemonicsReachOneThing_data()
     {
         QTest::addColumn<QString>("language");
@@ -242,9 +242,24 @@ private slots:
         QMap<QString, QStringList> areas;
         for (const QAction *menu : f.window->menuBar()->actions())
             areas[""] << menu->text();
+        // Every menu entry has a letter, and "…" says exactly where more is asked before it acts.
+        const QStringList asking{"actionFind",
+                                 "actionOpenProfile",
+                                 "actionSaveAs",
+                                 "actionStyleFromSkinWithAccent",
+                                 "actionStyleFromScheme",
+                                 "actionExportScheme"};
+        QStringList unreachable;
         for (const QMenu *menu : f.window->findChildren<QMenu *>())
-            for (const QAction *action : menu->actions())
+            for (const QAction *action : menu->actions()) {
                 areas["menu " + menu->title()] << action->text();
+                const bool dots = action->text().endsWith(QChar(0x2026)) &&
+                                  !action->text().contains(QRegularExpression(QStringLiteral("\\s…|\\.\\.")));
+                if (!action->isSeparator() && (QKeySequence::mnemonic(action->text()).isEmpty() ||
+                                               dots != asking.contains(action->objectName())))
+                    unreachable << action->text();
+            }
+        QVERIFY2(unreachable.isEmpty(), qPrintable(unreachable.join('\n')));
         for (QWidget *widget : f.window->findChildren<QWidget *>()) {
             QString text;
             if (auto *button = qobject_cast<QAbstractButton *>(widget))
@@ -313,6 +328,11 @@ private slots:
         f.click("listSelectedPick");
         QCOMPARE(Dialogs::requests().last().title, selected);
         QVERIFY(f.find<QAction>("actionUndo")->text().contains(selected));
+        // The system's reason too: no one may create a file in /sys, root neither.
+        Dialogs::setNextFileName(QStringLiteral("/sys/s.yaml"));
+        f.trigger("actionExportScheme");
+        QCOMPARE(Dialogs::requests().last().text,
+                 QStringLiteral("Das Schema wurde nicht geschrieben.\nKeine Berechtigung"));
         // Qt's own texts, for the standard dialogs.
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
     }

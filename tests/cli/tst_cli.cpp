@@ -283,6 +283,78 @@ private slots:
         QCOMPARE(fixtures::entriesBelow(m_dir->path(), QDir::Files), written);
     }
 
+    // German and French throughout, the system's reasons too. The mounts are the CLI's own, made
+    // in a namespace of its own: a file system of one inode is full, a read-only one refuses, a
+    // file mounted over another cannot be replaced. No one may create a file in /sys, root neither.
+    void speaksTheUserLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("mounts");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("said");
+        struct Reason
+        {
+            const char *mounts, *target, *de, *fr;
+        };
+        const Reason reasons[] = {
+            {"mount -t tmpfs -o nr_inodes=1 none out", "out/s.yaml",
+             "Kein Speicherplatz mehr auf dem Datenträger", "Plus d’espace libre sur le disque"},
+            {"mount -t tmpfs -o ro none out", "out/s.yaml", "Das Dateisystem ist schreibgeschützt",
+             "Système de fichiers en lecture seule"},
+            {"", "/sys/s.yaml", "Keine Berechtigung", "Permission refusée"},
+            {"", "missing/s.yaml", "Datei oder Ordner nicht gefunden", "Fichier ou dossier introuvable"},
+            {"touch out/s.yaml out/t && mount --bind out/t out/s.yaml", "out/s.yaml",
+             "Die Datei oder der Ordner wird gerade verwendet",
+             "Le fichier ou le dossier est en cours d’utilisation"},
+            {"", "odd.pcp/s.yaml", "Systemfehler: ", "Erreur système\u00a0: "}, // then the system's words
+        };
+        for (const Reason &reason : reasons) {
+            for (const char *language : {"de", "fr"}) {
+                QTest::addRow("%s: %s", language, language == QByteArray("de") ? reason.de : reason.fr)
+                    << language << reason.mounts
+                    << QStringList{"-p", "white", "--export-scheme", reason.target}
+                    << QString("panelcraft-cli: ") + (language == QByteArray("de") ? reason.de : reason.fr);
+            }
+        }
+        QTest::newRow("de: a warning")
+            << "de" << QString() << QStringList{"-p", "odd.pcp", "--export-scheme", "s.yaml"}
+            << "panelcraft-cli: Warnung: Das Profil";
+        // Qt's own help option speaks no French; its lines break only where a space may, not
+        // inside "« white »".
+        for (const char *option : {"--help", "--help-all"})
+            QTest::addRow("fr: %s", option)
+                << "fr" << QString() << QStringList{option} << "Afficher cette aide.";
+        // The file has its place in each language's sentence.
+        QTest::newRow("fr: progress")
+            << "fr" << QString() << QStringList{"SAMPLE", "-o", "out.zip"} << "Décompression de SAMPLE";
+    }
+
+    void speaksTheUserLanguage()
+    {
+#ifdef Q_OS_WIN
+        QSKIP("Windows takes the user's language from its settings, not from the environment a test "
+              "can set");
+#endif
+        QFETCH(QString, language);
+        QFETCH(QString, mounts);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, said);
+        arguments.replaceInStrings("SAMPLE", m_sample);
+        said.replace("SAMPLE", m_sample);
+        QVERIFY(QDir().mkpath(path("out")));
+        QVERIFY(fixtures::writeFile(path("odd.pcp"), "skinfontsize=1e3\r\n"));
+        if (!mounts.isEmpty() && QProcess::execute("unshare", {"-rm", "true"}) != 0)
+            QSKIP("this system makes no private mounts");
+        const QStringList inNamespace{"-rm", "sh", "-c", mounts + " && exec \"$0\" \"$@\"",
+                                      qEnvironmentVariable("PANELCRAFT_CLI")};
+        const auto run = mounts.isEmpty()
+                             ? fixtures::runCli(m_dir->path(), arguments, {}, language)
+                             : fixtures::runCli(m_dir->path(), inNamespace + arguments, "unshare", language);
+        const QString output = run.out + run.err;
+        QVERIFY2(output.contains(said), qPrintable(output));
+        QVERIFY2(!output.contains(QRegularExpression("«\\n|\\n *[»:;?!]")), qPrintable(output));
+    }
+
     // A profile's colours go out as a scheme and come back as the style of a build.
     void schemeOutAndIn()
     {

@@ -384,7 +384,7 @@ private slots:
 #ifdef Q_OS_WIN // the system's words differ between Windows and Wine
         row("work folder a file", "work", {}, "\\work\": ");
 #else
-        row("work folder a file", "work", {}, "/work\": Not a directory");
+        row("work folder a file", "work", {}, "/work\": System error: Not a directory");
 #endif
         // The window and the CLI refuse it before; a caller of the core alone is refused alike.
         row("line height that is no percentage", "line height", {}, "line height as a whole percentage");

@@ -256,7 +256,8 @@ bool nearlyEqual(const QImage &a, const QImage &b, int maxStep, double maxShare)
     return off <= maxShare * double(a.width()) * a.height();
 }
 
-QProcess *startCli(const QString &home, const QStringList &arguments, const QString &program)
+QProcess *startCli(const QString &home, const QStringList &arguments, const QString &program,
+                   const QString &language)
 {
     auto *process = new QProcess;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -265,7 +266,7 @@ QProcess *startCli(const QString &home, const QStringList &arguments, const QStr
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home);
     env.insert(QStringLiteral("TMPDIR"), home + QStringLiteral("/tmp"));
     env.remove(QStringLiteral("QT_QPA_PLATFORM")); // the CLI must manage without a display by itself
-    env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en")); // the tests read its English messages
+    env.insert(QStringLiteral("LANGUAGE"), language);
     process->setProcessEnvironment(env);
     process->setWorkingDirectory(home);
     process->setReadChannel(QProcess::StandardError);
@@ -283,9 +284,10 @@ static QString cliText(const QByteArray &bytes)
 #endif
 }
 
-CliRun runCli(const QString &home, const QStringList &arguments, const QString &program)
+CliRun runCli(const QString &home, const QStringList &arguments, const QString &program,
+              const QString &language)
 {
-    const std::unique_ptr<QProcess> process(startCli(home, arguments, program));
+    const std::unique_ptr<QProcess> process(startCli(home, arguments, program, language));
     const bool ended = process->waitForFinished(120000) && process->exitStatus() == QProcess::NormalExit;
     return {ended ? process->exitCode() : -1, cliText(process->readAllStandardOutput()),
             cliText(process->readAllStandardError())};

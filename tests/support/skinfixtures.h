@@ -84,13 +84,16 @@ QStringList entriesBelow(const QString &folder, QDir::Filters filters = QDir::Al
 QMap<QString, QByteArray> filesBelow(const QString &folder);
 
 // panelcraft-cli (or `program`) started as a user would, with `home` as its home and working folder
-// and `home`/tmp as its temporary folder, without a display; the caller owns the process.
-QProcess *startCli(const QString &home, const QStringList &arguments, const QString &program = {});
+// and `home`/tmp as its temporary folder, without a display, speaking `language`; the caller owns
+// the process.
+QProcess *startCli(const QString &home, const QStringList &arguments, const QString &program = {},
+                   const QString &language = QStringLiteral("en"));
 struct CliRun
 {
     int code; // -1 when it crashed or hung
     QString out, err;
 };
-CliRun runCli(const QString &home, const QStringList &arguments, const QString &program = {});
+CliRun runCli(const QString &home, const QStringList &arguments, const QString &program = {},
+              const QString &language = QStringLiteral("en"));
 
 } // namespace fixtures

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "skin/archive/archive.h"
 
+#include "platform/systemerror.h"
 #include "skin/archive/archiveentry.h"
 #include "skin/archive/checkedentry.h"
 #include "skin/archive/directoryrecords.h"
@@ -325,7 +326,7 @@ QString Unpacker::Extraction::writeFile(QIODevice &archive, const QString &targe
     QFile out(target);
     // Unbuffered, so a short write (a full disk) is seen at once, with the system's reason.
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-        return cannotWrite(target, out.errorString());
+        return cannotWrite(target, platform::systemErrorText(out.errorString()));
     {
         const QMutexLocker locker(&m_writtenLock);
         m_writtenFiles << target;

@@ -7,6 +7,7 @@
 #include "skin/archive/workpaths.h"
 
 #include "platform/stoprequests.h"
+#include "platform/systemerror.h"
 #include "support/writefailure.h"
 #include <QCoreApplication>
 #include <QDateTime>
@@ -273,7 +274,7 @@ QString Repack::addFile(const QString &path, const QuaZipNewInfo &info)
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
         return QCoreApplication::translate("archiverepack", "Cannot read %1: %2")
-            .arg(quoted(source), in.errorString());
+            .arg(quoted(source), platform::systemErrorText(in.errorString()));
     QuaZipNewInfo fresh(info);
     fresh.extraLocal.clear();
     fresh.extraGlobal.clear();

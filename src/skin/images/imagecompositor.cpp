@@ -6,6 +6,7 @@
 #include "skin/images/pluginzone.h"
 #include "skin/images/pngwriter.h"
 
+#include "platform/systemerror.h"
 #include "skin/images/imagelimits.h"
 #include "support/writefailure.h"
 #include <QCoreApplication>
@@ -173,7 +174,7 @@ QString writePng(const QImage &image, const QString &path, const pngwriter::Abov
     // Unbuffered, so a short write (a full disk) is seen at once, with the system's reason.
     const bool opened = file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered);
     if (!opened)
-        return cannotWrite(path, file.errorString());
+        return cannotWrite(path, platform::systemErrorText(file.errorString()));
     switch (pngwriter::write(image, file, {}, above, describedBy.isEmpty() ? nullptr : &described, written)) {
     case pngwriter::Outcome::Written:
         return {};

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "skin/layout/layoutfile.h"
 
+#include "platform/systemerror.h"
 #include "skin/archive/workpaths.h"
 #include "support/writefailure.h"
 
@@ -84,7 +85,7 @@ LayoutFile read(const QString &path)
     LayoutFile file;
     QFile in(path);
     if (!in.open(QIODevice::ReadOnly)) {
-        file.problem = in.errorString();
+        file.problem = platform::systemErrorText(in.errorString());
         return file;
     }
     if (in.size() > maxFileBytes) {
