@@ -7,8 +7,8 @@
 #include "colour/colourvision.h"
 #include "colour/stylefrompalette.h"
 #include "style/contrast.h"
-#include "style/resources.h"
 #include "style/tablefile.h"
+#include "support/resources.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>

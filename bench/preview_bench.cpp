@@ -3,8 +3,8 @@
 // each builder alone (what one colour edit redoes) and all of them together (the full refresh).
 
 #include "preview/previewsheets.h"
-#include "style/resources.h"
 #include "style/tablefile.h"
+#include "support/resources.h"
 
 #include <benchmark/benchmark.h>
 

@@ -172,10 +172,6 @@ Rückgabewert: 0 geschrieben, 1 Erstellung fehlgeschlagen, 2 Aufruffehler. Siehe
         <translation>Prozent</translation>
     </message>
     <message>
-        <source>Browser line height (1-999, default 100).</source>
-        <translation>Zeilenhöhe des Browsers (1–999, Standard 100).</translation>
-    </message>
-    <message>
         <source>Leave the browser&apos;s colours, fonts and plugin zone unchanged.</source>
         <translation>Farben, Schriften und Plugin-Bereich des Browsers unverändert lassen.</translation>
     </message>
@@ -226,6 +222,10 @@ Rückgabewert: 0 geschrieben, 1 Erstellung fehlgeschlagen, 2 Aufruffehler. Siehe
     <message>
         <source>Displays this help.</source>
         <translation>Zeigt diese Hilfe an.</translation>
+    </message>
+    <message>
+        <source>Browser line height (%1-%2, default %3).</source>
+        <translation>Zeilenhöhe des Browsers (%1–%2, Standard %3).</translation>
     </message>
 </context>
 <context>
@@ -632,27 +632,7 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
     </message>
 </context>
 <context>
-    <name>MainWindow</name>
-    <message>
-        <source>Panelcraft</source>
-        <translation>Panelcraft</translation>
-    </message>
-    <message>
-        <source>Font</source>
-        <translation>Schrift</translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation>Standard</translation>
-    </message>
-    <message>
-        <source>Shift+F1</source>
-        <translation>Shift+F1</translation>
-    </message>
-    <message>
-        <source>The folder &quot;%1&quot; could not be created. Profiles cannot be saved and skins cannot be created until it can.</source>
-        <translation>Der Ordner „%1“ konnte nicht angelegt werden. Bis dahin können keine Profile gespeichert und keine Skins erstellt werden.</translation>
-    </message>
+    <name>EditorRows</name>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Reset Background color to its default value&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Hintergrundfarbe auf den Standardwert zurücksetzen&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
@@ -678,6 +658,14 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
         <translation>Farbe</translation>
     </message>
     <message>
+        <source>Font</source>
+        <translation>Schrift</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
         <source>Name : %1</source>
         <translation>Name: %1</translation>
     </message>
@@ -696,6 +684,21 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
     <message>
         <source>Weight : %1</source>
         <translation>Stärke: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Panelcraft</source>
+        <translation>Panelcraft</translation>
+    </message>
+    <message>
+        <source>Shift+F1</source>
+        <translation>Shift+F1</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be created. Profiles cannot be saved and skins cannot be created until it can.</source>
+        <translation>Der Ordner „%1“ konnte nicht angelegt werden. Bis dahin können keine Profile gespeichert und keine Skins erstellt werden.</translation>
     </message>
     <message>
         <source>Normal vision</source>
@@ -716,10 +719,6 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
     <message>
         <source>Achromatopsia</source>
         <translation>Achromatopsie</translation>
-    </message>
-    <message>
-        <source>View as</source>
-        <translation>Anzeigen als</translation>
     </message>
     <message>
         <source>&amp;Theme</source>
@@ -1026,6 +1025,10 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
     <message>
         <source>The Browser as the new skin shows it, one page for each of its views</source>
         <translation>Der Browser, wie der neue Skin ihn zeigt, mit einer Seite für jede seiner Ansichten</translation>
+    </message>
+    <message>
+        <source>View as</source>
+        <translation>Anzeigen als</translation>
     </message>
 </context>
 <context>

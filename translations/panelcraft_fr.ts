@@ -172,10 +172,6 @@ Code de sortie&#xa0;: 0 écrit, 1 échec de la création, 2 erreur d’utilisati
         <translation>pourcentage</translation>
     </message>
     <message>
-        <source>Browser line height (1-999, default 100).</source>
-        <translation>Hauteur de ligne du Browser (1–999, 100 par défaut).</translation>
-    </message>
-    <message>
         <source>Leave the browser&apos;s colours, fonts and plugin zone unchanged.</source>
         <translation>Laisser inchangés les couleurs, les polices et la zone de plugin du Browser.</translation>
     </message>
@@ -226,6 +222,10 @@ Code de sortie&#xa0;: 0 écrit, 1 échec de la création, 2 erreur d’utilisati
     <message>
         <source>Displays this help.</source>
         <translation>Afficher cette aide.</translation>
+    </message>
+    <message>
+        <source>Browser line height (%1-%2, default %3).</source>
+        <translation>Hauteur de ligne du Browser (%1–%2, %3 par défaut).</translation>
     </message>
 </context>
 <context>
@@ -632,27 +632,7 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
     </message>
 </context>
 <context>
-    <name>MainWindow</name>
-    <message>
-        <source>Panelcraft</source>
-        <translation>Panelcraft</translation>
-    </message>
-    <message>
-        <source>Font</source>
-        <translation>Police</translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation>Par défaut</translation>
-    </message>
-    <message>
-        <source>Shift+F1</source>
-        <translation>Shift+F1</translation>
-    </message>
-    <message>
-        <source>The folder &quot;%1&quot; could not be created. Profiles cannot be saved and skins cannot be created until it can.</source>
-        <translation>Le dossier «&#xa0;%1&#xa0;» n’a pas pu être créé. Tant qu’il ne peut pas l’être, aucun profil ne peut être enregistré et aucun skin créé.</translation>
-    </message>
+    <name>EditorRows</name>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Reset Background color to its default value&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Réinitialiser la couleur de fond à sa valeur par défaut&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
@@ -678,6 +658,14 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
         <translation>Couleur</translation>
     </message>
     <message>
+        <source>Font</source>
+        <translation>Police</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
         <source>Name : %1</source>
         <translation>Nom&#xa0;: %1</translation>
     </message>
@@ -696,6 +684,21 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
     <message>
         <source>Weight : %1</source>
         <translation>Graisse&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Panelcraft</source>
+        <translation>Panelcraft</translation>
+    </message>
+    <message>
+        <source>Shift+F1</source>
+        <translation>Shift+F1</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be created. Profiles cannot be saved and skins cannot be created until it can.</source>
+        <translation>Le dossier «&#xa0;%1&#xa0;» n’a pas pu être créé. Tant qu’il ne peut pas l’être, aucun profil ne peut être enregistré et aucun skin créé.</translation>
     </message>
     <message>
         <source>Normal vision</source>
@@ -716,10 +719,6 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
     <message>
         <source>Achromatopsia</source>
         <translation>Achromatopsie</translation>
-    </message>
-    <message>
-        <source>View as</source>
-        <translation>Voir comme</translation>
     </message>
     <message>
         <source>&amp;Theme</source>
@@ -1026,6 +1025,10 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
     <message>
         <source>The Browser as the new skin shows it, one page for each of its views</source>
         <translation>Le Browser tel que le nouveau skin l’affiche, une page pour chacune de ses vues</translation>
+    </message>
+    <message>
+        <source>View as</source>
+        <translation>Voir comme</translation>
     </message>
 </context>
 <context>

@@ -99,17 +99,17 @@ CreateSkinPanel::CreateSkinPanel(const QString &documentsFolder, const StyleDocu
         greyLabel(label, true);
     m_globalFont = new GlobalFontRow(*ui, this);
     nameForScreenReaders(
-        this, {{"chooseSkinButton", QT_TRANSLATE_NOOP("MainWindow", "Browse for the skin to restyle")},
-               {"chooseIconSkinButton",
+        this, {{ui->chooseSkinButton, QT_TRANSLATE_NOOP("MainWindow", "Browse for the skin to restyle")},
+               {ui->chooseIconSkinButton,
                 QT_TRANSLATE_NOOP("MainWindow", "Browse for the skin to take the icons from")},
-               {"chooseWindowSkinButton",
+               {ui->chooseWindowSkinButton,
                 QT_TRANSLATE_NOOP("MainWindow", "Browse for the skin to take the windows from")},
-               {"defaultIconsButton", QT_TRANSLATE_NOOP("MainWindow", "Default Browser icons")},
-               {"alternativeIconsButton", QT_TRANSLATE_NOOP("MainWindow", "Alternative Browser icons")},
-               {"whiteIconsButton", QT_TRANSLATE_NOOP("MainWindow", "White Browser icons")},
-               {"otherSkinIconsButton", QT_TRANSLATE_NOOP("MainWindow", "Browser icons from another skin")},
-               {"globalFontButton", QT_TRANSLATE_NOOP("MainWindow", "Choose the global skin font")},
-               {"globalSizeField", QT_TRANSLATE_NOOP("MainWindow", "Global font size in percent")}});
+               {ui->defaultIconsButton, QT_TRANSLATE_NOOP("MainWindow", "Default Browser icons")},
+               {ui->alternativeIconsButton, QT_TRANSLATE_NOOP("MainWindow", "Alternative Browser icons")},
+               {ui->whiteIconsButton, QT_TRANSLATE_NOOP("MainWindow", "White Browser icons")},
+               {ui->otherSkinIconsButton, QT_TRANSLATE_NOOP("MainWindow", "Browser icons from another skin")},
+               {ui->globalFontButton, QT_TRANSLATE_NOOP("MainWindow", "Choose the global skin font")},
+               {ui->globalSizeField, QT_TRANSLATE_NOOP("MainWindow", "Global font size in percent")}});
     nameForScreenReaders(m_bar, {});
 }
 
@@ -125,12 +125,12 @@ QString CreateSkinPanel::globalFontName() const
     return m_globalFont->name();
 }
 
-void CreateSkinPanel::setTheme(int themenumber)
+void CreateSkinPanel::setTheme(ThemeChoice theme)
 {
-    m_theme = themenumber;
-    m_globalFont->setTheme(themenumber);
+    m_theme = theme;
+    m_globalFont->setTheme(theme);
     QPalette selectedFilePalette;
-    selectedFilePalette.setColor(QPalette::Text, QColor(themeFor(themenumber).labelcolor));
+    selectedFilePalette.setColor(QPalette::Text, QColor(themeFor(theme).labelcolor));
     ui->skinName->setPalette(selectedFilePalette);
 }
 

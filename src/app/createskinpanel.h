@@ -46,7 +46,7 @@ public:
     // The folder each skin dialog last chose from ("skin", "icons", "windows"), kept in the settings.
     QMap<QString, QString> dialogFolders() const { return m_dialogFolders; }
     void setDialogFolders(const QMap<QString, QString> &folders) { m_dialogFolders = folders; }
-    void setTheme(int themenumber);
+    void setTheme(ThemeChoice theme);
 
     // Background work (a build, a scan, reading a skin's colours): while it runs, nothing that
     // would start more work can be used. Other parts start their own reading through startJob.
@@ -91,7 +91,7 @@ private:
     QString m_documentsFolder;
     bool m_changeColours = true;
     const StyleDocument &m_document;
-    int m_theme = 0;
+    ThemeChoice m_theme = ThemeChoice::Dark;
 
     QString m_selectedSkin; // the skin archive "Create Skin" modifies
     QString m_iconSkin;     // last chosen icon source, and whether it declares custom icons

@@ -11,6 +11,7 @@
 #include "style/style.h"
 #include "style/styleedit.h"
 #include "style/tablefile.h"
+#include "theme.h"
 
 #include <QFont>
 #include <QSet>
@@ -35,7 +36,7 @@ public:
     explicit EditorPanel(StyleDocument &document, QWidget *parent = nullptr);
     ~EditorPanel() override;
 
-    void setTheme(int themenumber) { m_theme = themenumber; }
+    void setTheme(ThemeChoice theme) { m_theme = theme; }
     // Undo and Redo, for the window's menus; the Edit menu with them, Copy, Paste and Find.
     QList<QAction *> historyActions() const { return {m_undo, m_redo}; }
     QMenu *editMenu() const { return m_editMenu; }
@@ -82,7 +83,7 @@ private:
     void showEditing();
 
     std::unique_ptr<Ui::EditorPanel> ui;
-    int m_theme = 0;
+    ThemeChoice m_theme = ThemeChoice::Dark;
     EditorRows m_rows{}; // null on pages not shown yet
     QSet<int> m_builtPages;
     std::unique_ptr<RowSigns> m_signs; // contrast and colour-vision signs on the rows

@@ -44,36 +44,38 @@ int gridRow(int y)
     return (y - firstRowY) / rowStep * 2 + 1;
 }
 
+// Named by key and part, as the rows' widgets are, so a help text cannot miss its widget.
 struct RowHelp
 {
-    const char *objectName;
-    const char *text; // translated in the context "MainWindow", with the form's texts
+    const char *key;
+    stylekeys::RowPart part;
+    const char *text; // translated in the context "EditorRows"
 };
 const RowHelp rowHelp[] = {
-    {"backgroundcolorReset",
-     QT_TRANSLATE_NOOP("MainWindow",
+    {"backgroundcolor", stylekeys::RowPart::Reset,
+     QT_TRANSLATE_NOOP("EditorRows",
                        "<html><head/><body><p><span style=\" font-size:9pt;\">Reset Background color to its "
                        "default value</span></p></body></html>")},
-    {"backgroundcolorPick",
+    {"backgroundcolor", stylekeys::RowPart::Pick,
      QT_TRANSLATE_NOOP(
-         "MainWindow",
+         "EditorRows",
          "<html><head/><body><p><span style=\" font-size:9pt;\">Select a color for the</span><span "
          "style=\" font-size:9pt; font-weight:600;\"> Background</span><span style=\" "
          "font-size:9pt;\"> of the Browser</span></p></body></html>")},
-    {"backgroundcolorTransparent",
+    {"backgroundcolor", stylekeys::RowPart::Transparent,
      QT_TRANSLATE_NOOP(
-         "MainWindow",
+         "EditorRows",
          "<html><head/><body><p><span style=\" font-size:9pt;\">Click to make the background of "
          "the Browser transparent</span></p><p><span style=\" font-style:italic;\">the background "
          "graphics of the skin png will be visible</span></p></body></html>")},
-    {"listOverReset",
+    {"list_over", stylekeys::RowPart::Reset,
      QT_TRANSLATE_NOOP(
-         "MainWindow",
+         "EditorRows",
          "<html><head/><body><p><span style=\" font-size:9pt;\">Reset the background color of lines "
          "(when mouse is over), to its default value</span></p></body></html>")},
-    {"listOverPick",
+    {"list_over", stylekeys::RowPart::Pick,
      QT_TRANSLATE_NOOP(
-         "MainWindow",
+         "EditorRows",
          "<html><head/><body><p><span style=\" font-size:9pt;\">Select a color for the </span><span "
          "style=\" font-size:9pt; font-weight:600;\">background</span><span style=\" "
          "font-size:9pt;\"> of the Browser</span><span style=\" font-size:9pt; font-weight:600;\"> "
@@ -83,7 +85,7 @@ const RowHelp rowHelp[] = {
 
 QString translated(const char *text)
 {
-    return QCoreApplication::translate("MainWindow", text);
+    return QCoreApplication::translate("EditorRows", text);
 }
 
 QString keyText(const char *text)
@@ -142,7 +144,10 @@ QGridLayout *columnGrid(QWidget *page, int group, int roomColumn)
 {
     const QString pageName = page->objectName().chopped(int(qstrlen("Page")));
     auto *grid = page->findChild<QGridLayout *>(pageName + QStringLiteral("Column") + QString::number(group));
-    Q_ASSERT_X(grid, "columnGrid", qPrintable(pageName));
+    // The form and the key table are compiled in: a page without the group is a broken build, told
+    // in every build rather than left to a null pointer.
+    if (!grid)
+        qFatal("The form has no column group %d on the page %s", group, qPrintable(pageName));
     if (grid->rowCount() <= lastGridRow) {
         grid->addItem(new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), lastGridRow, 0);
         grid->setRowStretch(lastGridRow, 1);
@@ -181,6 +186,33 @@ QSize sizeFor(QLabel *label, const QStringList &texts)
     return size;
 }
 
+// The help texts of the row's buttons. A help for a key the table lacks, or for a part its row has
+// no button for, stops the program the first time a page gets its rows, in every build.
+void addRowHelp(const stylekeys::ColourKey &key, const ColourRow &widgets)
+{
+    static const bool everyHelpHasItsButton = [] {
+        for (const RowHelp &help : rowHelp) {
+            const int i = stylekeys::colourIndex(QLatin1String(help.key));
+            const bool button = help.part == stylekeys::RowPart::Pick ||
+                                help.part == stylekeys::RowPart::Reset ||
+                                (help.part == stylekeys::RowPart::Transparent && i >= 0 &&
+                                 stylekeys::colourKeys[i].transparent);
+            if (i < 0 || !button)
+                qFatal("A row help names no button of the rows: %s", help.key);
+        }
+        return true;
+    }();
+    Q_UNUSED(everyHelpHasItsButton)
+    for (const RowHelp &help : rowHelp) {
+        if (qstrcmp(help.key, key.key) != 0)
+            continue;
+        QWidget *button = help.part == stylekeys::RowPart::Pick    ? widgets.pick
+                          : help.part == stylekeys::RowPart::Reset ? widgets.reset
+                                                                   : widgets.transparency;
+        button->setWhatsThis(translated(help.text));
+    }
+}
+
 ColourRow buildColourRow(QWidget *page, const stylekeys::ColourKey &key)
 {
     using stylekeys::RowPart;
@@ -195,7 +227,7 @@ ColourRow buildColourRow(QWidget *page, const stylekeys::ColourKey &key)
         widgets.transparency = button(page, name(RowPart::Transparent), QStringLiteral("x"));
         grid->addWidget(widgets.transparency, row, TransparencyColumn);
     }
-    widgets.pick = button(page, name(RowPart::Pick), QCoreApplication::translate("MainWindow", "Color"));
+    widgets.pick = button(page, name(RowPart::Pick), QCoreApplication::translate("EditorRows", "Color"));
     grid->addWidget(widgets.pick, row, PickColumn);
     widgets.swatch = make<QLineEdit>(page, name(RowPart::Swatch));
     widgets.swatch->setMinimumWidth(narrowestSwatch);
@@ -211,6 +243,7 @@ ColourRow buildColourRow(QWidget *page, const stylekeys::ColourKey &key)
     grid->addWidget(widgets.value, row, ValueColumn);
     widgets.reset = button(page, name(RowPart::Reset), keyText(key.resetText));
     grid->addWidget(widgets.reset, row, ResetColumn);
+    addRowHelp(key, widgets);
     return widgets;
 }
 
@@ -223,8 +256,8 @@ FontRow buildFontRow(QWidget *page, const stylekeys::FontGroupKey &group)
 
     FontRow widgets{};
     widgets.caption = caption(page, name(FontPart::Caption), keyText(group.caption));
-    widgets.font = button(page, name(FontPart::Pick), QCoreApplication::translate("MainWindow", "Font"));
-    widgets.reset = button(page, name(FontPart::Reset), QCoreApplication::translate("MainWindow", "Reset"));
+    widgets.font = button(page, name(FontPart::Pick), QCoreApplication::translate("EditorRows", "Font"));
+    widgets.reset = button(page, name(FontPart::Reset), QCoreApplication::translate("EditorRows", "Reset"));
     widgets.name = label(page, name(FontPart::Name));
     widgets.weight = label(page, name(FontPart::Weight));
     widgets.size = label(page, name(FontPart::Size));
@@ -247,22 +280,22 @@ FontRow buildFontRow(QWidget *page, const stylekeys::FontGroupKey &group)
 
 QString fontNameText(const QString &family)
 {
-    return QCoreApplication::translate("MainWindow", "Name : %1").arg(family);
+    return QCoreApplication::translate("EditorRows", "Name : %1").arg(family);
 }
 
 QString fontSizeText(int size)
 {
-    return QCoreApplication::translate("MainWindow", "Size : %1").arg(size);
+    return QCoreApplication::translate("EditorRows", "Size : %1").arg(size);
 }
 
 QString fontWeightText(const QString &weightWord)
 {
     // The two words FontSpec::weightWord writes into table files; any other is shown as written.
     const QString word =
-        weightWord == QLatin1String("Bold")     ? translated(QT_TRANSLATE_NOOP("MainWindow", "Bold"))
-        : weightWord == QLatin1String("Normal") ? translated(QT_TRANSLATE_NOOP("MainWindow", "Normal"))
+        weightWord == QLatin1String("Bold")     ? translated(QT_TRANSLATE_NOOP("EditorRows", "Bold"))
+        : weightWord == QLatin1String("Normal") ? translated(QT_TRANSLATE_NOOP("EditorRows", "Normal"))
                                                 : weightWord;
-    return QCoreApplication::translate("MainWindow", "Weight : %1").arg(word);
+    return QCoreApplication::translate("EditorRows", "Weight : %1").arg(word);
 }
 
 void buildEditorPage(QTabWidget *settingsTabs, int page, EditorRows &rows)
@@ -278,20 +311,6 @@ void buildEditorPage(QTabWidget *settingsTabs, int page, EditorRows &rows)
         if (int(group.page) == page)
             rows.fonts[i] = buildFontRow(pageWidget, group);
     }
-    for (const RowHelp &help : rowHelp)
-        if (auto *widget = pageWidget->findChild<QWidget *>(QLatin1String(help.objectName)))
-            widget->setWhatsThis(translated(help.text));
-}
-
-EditorRows buildEditorRows(QTabWidget *settingsTabs)
-{
-    EditorRows rows{};
-    for (int page = 0; page < settingsTabs->count(); ++page)
-        buildEditorPage(settingsTabs, page, rows);
-    for (const RowHelp &help : rowHelp)
-        Q_ASSERT_X(settingsTabs->findChild<QWidget *>(QLatin1String(help.objectName)), "buildEditorRows",
-                   help.objectName);
-    return rows;
 }
 
 QString rowName(const QTabWidget *settingsTabs, int index, bool font)

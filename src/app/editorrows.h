@@ -46,8 +46,6 @@ struct EditorRows
 // Places the rows that the key table puts on page `page` of settingsTabs into `rows`; the rows
 // of other pages are left as they are (null until built).
 void buildEditorPage(QTabWidget *settingsTabs, int page, EditorRows &rows);
-// Places every row on the page of settingsTabs that the key table names.
-EditorRows buildEditorRows(QTabWidget *settingsTabs);
 
 // A row as the form names it, by its page's tab and its caption: "Lists › Text".
 QString rowName(const QTabWidget *settingsTabs, int index, bool font);

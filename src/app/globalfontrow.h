@@ -4,6 +4,8 @@
 // The "Global font" row of "Create Skin": whether the skin's own fonts are replaced, by which
 // family (chosen in the font dialog) and at which size.
 
+#include "theme.h"
+
 #include <QFont>
 #include <QObject>
 
@@ -22,7 +24,7 @@ public:
 
     // The family chosen, empty until one is.
     QString name() const { return m_name; }
-    void setTheme(int themenumber) { m_theme = themenumber; }
+    void setTheme(ThemeChoice theme) { m_theme = theme; }
 
 private:
     void choose();
@@ -30,7 +32,7 @@ private:
 
     Ui::CreateSkinPanel &ui;
     QWidget *m_panel;
-    int m_theme = 0;
+    ThemeChoice m_theme = ThemeChoice::Dark;
     QFont m_font;
     QString m_name;
 };

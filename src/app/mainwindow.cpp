@@ -73,7 +73,7 @@ MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
     ui->setupUi(this);
     const AppSettings settings = settingsfile::load(m_paths.settingsFile(), m_paths.executableFolder);
     // The theme is worn before the panels are made, so each widget is polished once, in it.
-    m_theme = settings.themenumber;
+    m_theme = settings.theme;
     wearTheme(m_theme);
     m_document = new StyleDocument(this);
     m_createSkin = new CreateSkinPanel(m_paths.documentsFolder, *m_document);
@@ -111,8 +111,8 @@ MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
     // Written as soon as they change: a program killed later keeps them.
     connect(m_createSkin, &CreateSkinPanel::dialogFoldersChanged, this, &MainWindow::saveSettings);
     connect(m_profiles, &ProfilesPanel::settingsChanged, this, &MainWindow::saveSettings);
-    ui->actionDarkTheme->setChecked(m_theme == 0);
-    ui->actionBrightTheme->setChecked(m_theme != 0);
+    ui->actionDarkTheme->setChecked(m_theme == ThemeChoice::Dark);
+    ui->actionBrightTheme->setChecked(m_theme == ThemeChoice::Bright);
 
     m_profiles->loadDefaultTable();
     applyTheme(m_theme);
@@ -276,7 +276,7 @@ bool MainWindow::saveSettings()
 
 void MainWindow::loadSettings(const AppSettings &settings)
 {
-    m_theme = settings.themenumber;
+    m_theme = settings.theme;
     m_showTooltips = settings.showtooltips;
     QMap<QString, QString> folders = settings.folders;
     m_profiles->setDialogFolder(folders.take(profilesDialog));
@@ -286,13 +286,13 @@ void MainWindow::loadSettings(const AppSettings &settings)
     m_oldScratchRemoved = settings.oldScratchRemoved;
 }
 
-void MainWindow::applyTheme(int number)
+void MainWindow::applyTheme(ThemeChoice theme)
 {
-    wearTheme(number);
+    wearTheme(theme);
     // Labels keep their state (greyed, warning ...) in the colours of the theme now worn.
-    m_createSkin->setTheme(number);
-    m_editor->setTheme(number);
-    reshowTextStates(this, number);
+    m_createSkin->setTheme(theme);
+    m_editor->setTheme(theme);
+    reshowTextStates(this, theme);
 }
 
 const Style &MainWindow::currentStyle() const
@@ -373,7 +373,7 @@ void MainWindow::openFiles(const QStringList &paths)
 
 void MainWindow::useDarkTheme()
 {
-    m_theme = 0;
+    m_theme = ThemeChoice::Dark;
     fullRefresh();
     ui->actionDarkTheme->setChecked(true);
     ui->actionBrightTheme->setChecked(false);
@@ -382,7 +382,7 @@ void MainWindow::useDarkTheme()
 
 void MainWindow::useBrightTheme()
 {
-    m_theme = 1;
+    m_theme = ThemeChoice::Bright;
     ui->actionDarkTheme->setChecked(false);
     ui->actionBrightTheme->setChecked(true);
     fullRefresh();

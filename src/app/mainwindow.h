@@ -7,6 +7,7 @@
 #include "apppaths.h"
 #include "style/style.h"
 #include "style/tablefile.h"
+#include "theme.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -52,8 +53,8 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 public:
-    bool saveSettings();         // false when the settings file could not be written
-    void applyTheme(int number); // 0 dark, anything else bright
+    bool saveSettings(); // false when the settings file could not be written
+    void applyTheme(ThemeChoice theme);
 
 private:
     void loadSettings(const AppSettings &settings);
@@ -90,6 +91,6 @@ private:
     QByteArray m_geometry;      // the window's place and size when it was last shown
     bool m_fitWhenShown = true; // false where the place and size came from an earlier run
 
-    int m_theme = 0;
+    ThemeChoice m_theme = ThemeChoice::Dark;
     bool m_showTooltips = true;
 };

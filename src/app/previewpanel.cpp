@@ -46,7 +46,7 @@ void PreviewPanel::setUpViewAs()
     auto *corner = new QWidget(m_pages);
     auto *layout = new QHBoxLayout(corner);
     layout->setContentsMargins(0, 0, 4, 0);
-    auto *caption = new QLabel(QCoreApplication::translate("MainWindow", "View as"), corner);
+    auto *caption = new QLabel(tr("View as"), corner);
     auto *choice = new QComboBox(corner);
     choice->setObjectName(QStringLiteral("viewAsBox"));
     choice->setToolTip(tr("Show the preview as people with a colour-vision deficiency see it"));

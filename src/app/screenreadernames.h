@@ -13,7 +13,7 @@ class QWidget;
 
 struct ControlName
 {
-    const char *objectName;
+    QWidget *control;
     const char *name; // translated in the context "MainWindow", where the names always were
 };
 

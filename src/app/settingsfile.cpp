@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settingsfile.h"
 
-#include "style/keyvaluefile.h"
-#include "style/regularfile.h"
+#include "support/keyvaluefile.h"
+#include "support/regularfile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -22,7 +22,8 @@ const QString geometryKey = QStringLiteral("windowGeometry");
 AppSettings fromMap(const QMap<QString, QString> &map)
 {
     AppSettings settings;
-    settings.themenumber = map.value(themeKey).toInt();
+    // A number, as earlier versions wrote it: 0 dark, any other bright.
+    settings.theme = map.value(themeKey).toInt() == 0 ? ThemeChoice::Dark : ThemeChoice::Bright;
     settings.showtooltips = map.value(tooltipsKey) == QLatin1String("1");
     return settings;
 }
@@ -91,7 +92,7 @@ bool save(const QString &path, const AppSettings &settings)
     // Written to a new file that then takes the old one's name, never over the old one.
     file.setAtomicSyncRequired(true);
     file.clear();
-    file.setValue(themeKey, settings.themenumber);
+    file.setValue(themeKey, settings.theme == ThemeChoice::Dark ? 0 : 1);
     file.setValue(tooltipsKey, settings.showtooltips ? 1 : 0);
     file.beginGroup(foldersGroup);
     for (auto it = settings.folders.cbegin(); it != settings.folders.cend(); ++it)

@@ -6,6 +6,8 @@
 // user's config folder; a portable copy keeps them beside its executable when a marker file there
 // asks for it.
 
+#include "theme.h"
+
 #include <QByteArray>
 #include <QMap>
 #include <QString>
@@ -13,7 +15,7 @@
 
 struct AppSettings
 {
-    int themenumber = 0; // 0 dark, anything else bright (kept as read)
+    ThemeChoice theme = ThemeChoice::Dark;
     bool showtooltips = true;
     QMap<QString, QString> folders; // the folder each file dialog last chose from, by its name
     QStringList recentProfiles;     // newest first, at most recentProfileCount

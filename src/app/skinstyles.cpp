@@ -7,6 +7,7 @@
 #include "dialogs.h"
 #include "profilespanel.h"
 #include "skin/layout/browserblockreader.h"
+#include "style/lineheight.h"
 #include "styledocument.h"
 
 #include <QAction>
@@ -59,9 +60,8 @@ void SkinStyles::takeColoursFromSkin()
                     runInBackground(
                         this,
                         [path = m_selectedSkin] {
-                            Reading reading;
-                            reading.error = browserblock::readSkinBlock(path, reading.read);
-                            return reading;
+                            const Result<browserblock::ReadValues> read = browserblock::readSkinBlock(path);
+                            return read ? Reading{QString(), *read} : Reading{read.error(), {}};
                         },
                         [this](const Reading &reading) {
                             emit jobFinished();
@@ -70,10 +70,10 @@ void SkinStyles::takeColoursFromSkin()
                                 return;
                             }
                             // What the block lacks comes from the active table; a block without a line
-                            // height has the host's own 100%.
+                            // height has the host's own.
                             const EditorValues after{
                                 browserblock::applyBlock(reading.read, tablefile::derive(m_document.table())),
-                                reading.read.lineHeight > 0 ? reading.read.lineHeight : 100};
+                                reading.read.lineHeight > 0 ? reading.read.lineHeight : lineheight::standard};
                             m_document.edit(after, tr("Colours from skin"));
                         }));
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "startup.h"
 
-#include "style/resources.h"
-#include "style/translations.h"
+#include "support/resources.h"
+#include "support/translations.h"
 
 #include <QApplication>
 #include <QFont>

@@ -73,9 +73,9 @@ QPalette darkButtonPalette(QPalette palette)
 }
 } // namespace
 
-void wearTheme(int themenumber)
+void wearTheme(ThemeChoice theme)
 {
-    const bool dark = themenumber == 0;
+    const bool dark = theme == ThemeChoice::Dark;
     if (const auto *worn = dynamic_cast<const ThemeStyle *>(QApplication::style());
         worn && worn->isDark() == dark)
         return;
@@ -94,9 +94,9 @@ void wearTheme(int themenumber)
         QApplication::setPalette(light, lightClass);
 }
 
-Theme themeFor(int themenumber)
+Theme themeFor(ThemeChoice theme)
 {
-    if (themenumber != 0) {
+    if (theme == ThemeChoice::Bright) {
         // The style's own, made once: labels ask for their colours at every change of state.
         static const QPalette bright = ThemeStyle(false).standardPalette();
         return {QStringLiteral("black"),        brightGreyed.name(), QStringLiteral("#be0000"),
@@ -128,17 +128,17 @@ namespace {
 const char *const textStateProperty = "textState";
 } // namespace
 
-void showTextState(QWidget *label, TextState state, int themenumber)
+void showTextState(QWidget *label, TextState state, ThemeChoice theme)
 {
     label->setProperty(textStateProperty, int(state));
     QPalette own;
-    own.setColor(QPalette::WindowText, QColor(themeFor(themenumber).colourOf(state)));
+    own.setColor(QPalette::WindowText, QColor(themeFor(theme).colourOf(state)));
     label->setPalette(own);
 }
 
-void reshowTextStates(QWidget *root, int themenumber)
+void reshowTextStates(QWidget *root, ThemeChoice theme)
 {
     for (QWidget *label : root->findChildren<QWidget *>())
         if (const QVariant state = label->property(textStateProperty); state.isValid())
-            showTextState(label, TextState(state.toInt()), themenumber);
+            showTextState(label, TextState(state.toInt()), theme);
 }

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The program's own two looks: dark (0) and the platform's bright look (anything else), the latter
-// with a few texts made darker.
+// The program's own two looks: dark and the platform's bright look, the latter with a few texts
+// made darker.
 
 #include <QColor>
 #include <QString>
 
 class QPalette;
+
+enum class ThemeChoice { Dark, Bright };
 
 // What a label's text says by its colour. A theme switch gives every label the colour of its
 // state in the new theme.
@@ -46,21 +48,21 @@ struct Theme
 };
 
 // The bright theme's grounds are those of the style's own palette.
-Theme themeFor(int themenumber);
+Theme themeFor(ThemeChoice theme);
 
-// Dresses the application in theme `themenumber`: a palette and a style, which every window,
+// Dresses the application in `theme`: a palette and a style, which every window,
 // dialogs included, wears. Wearing the theme already worn costs nothing.
-void wearTheme(int themenumber);
+void wearTheme(ThemeChoice theme);
 
 // `palette`, the style's own colours, turned into the dark or bright theme's.
 QPalette themePalette(QPalette palette, bool dark);
 
 class QWidget;
 
-// Gives the label the colour of `state` in theme `themenumber`, and keeps the state on the label
+// Gives the label the colour of `state` in `theme`, and keeps the state on the label
 // so that a theme switch (reshowTextStates) gives it the new theme's colour.
-void showTextState(QWidget *label, TextState state, int themenumber);
-void reshowTextStates(QWidget *root, int themenumber);
+void showTextState(QWidget *label, TextState state, ThemeChoice theme);
+void reshowTextStates(QWidget *root, ThemeChoice theme);
 
 // The About dialog's push buttons, as the dark theme draws them.
 QString buttonRules();

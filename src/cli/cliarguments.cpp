@@ -2,6 +2,7 @@
 #include "cliarguments.h"
 #include "platform/console.h"
 #include "skin/outputname.h"
+#include "style/lineheight.h"
 #include "style/tablefile.h"
 
 #include <QCommandLineParser>
@@ -123,8 +124,12 @@ QString parseArguments(const QStringList &arguments, const QString &documentsFol
          Cli::tr("zip")},
         {QStringLiteral("global-font"), Cli::tr("Change the global skin font."), Cli::tr("family")},
         {QStringLiteral("global-size"), Cli::tr("Scale text sizes (1-999)."), Cli::tr("pct")},
-        {QStringLiteral("line-height"), Cli::tr("Browser line height (1-999, default 100)."), Cli::tr("pct"),
-         QStringLiteral("100")},
+        {QStringLiteral("line-height"),
+         Cli::tr("Browser line height (%1-%2, default %3).")
+             .arg(lineheight::smallest)
+             .arg(lineheight::largest)
+             .arg(lineheight::standard),
+         Cli::tr("pct"), QString::number(lineheight::standard)},
         {QStringLiteral("scheme"),
          Cli::tr("Draw the style from a base16 or base24 scheme or a GIMP palette instead of a profile."),
          Cli::tr("file")},

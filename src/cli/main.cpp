@@ -4,8 +4,8 @@
 #include "cliarguments.h"
 #include "clistyle.h"
 #include "skin/skinbuilder.h"
-#include "style/resources.h"
-#include "style/translations.h"
+#include "support/resources.h"
+#include "support/translations.h"
 
 #include "platform/console.h"
 #include "platform/stoprequests.h"

@@ -3,8 +3,8 @@
 
 #include "platform/systemerror.h"
 #include "schemeyaml.h"
-#include "style/atomicwrite.h"
-#include "style/regularfile.h"
+#include "support/atomicwrite.h"
+#include "support/regularfile.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -151,12 +151,13 @@ BuildResult BuildRun::run()
     result.message = checkOptions();
     if (!result.message.isEmpty())
         return result;
-    result.message = m_workspace.reset(); // a run that was cut short may have left files behind
+    result.message = m_workspace.reset().error(); // a run that was cut short may have left files behind
     if (result.message.isEmpty())
         result.message = work();
     m_skinArchive.reset();
-    m_workspace.reset();
-    Workspace::emptyFolder(m_workspace.iconSkin());
+    // What cannot be emptied now goes with the caller's temporary folder.
+    static_cast<void>(m_workspace.reset());
+    static_cast<void>(Workspace::emptyFolder(m_workspace.iconSkin()));
     result.ok = result.message.isEmpty();
     if (result.ok) {
         result.outputPath = m_options.outputPath;
@@ -250,7 +251,7 @@ QString BuildRun::importIcons(IconSheet &sheet)
                  "skinbuilder", "\"%1\" holds no usable custom browser icons; the browser keeps its icons")
                  .arg(QFileInfo(m_options.iconSkinFile).fileName()));
     }
-    return Workspace::emptyFolder(folder);
+    return Workspace::emptyFolder(folder).error();
 }
 
 QString BuildRun::importWindows(sourcescan::Windows &windows)
@@ -420,9 +421,9 @@ QString BuildRun::addWindowImages(const sourcescan::Windows &windows, SelectedSk
                      .arg(archive::printable(own), QFileInfo(m_options.windowSkinFile).fileName()));
             continue;
         }
-        const QString error = Workspace::move(from, archive::workPath(m_workspace.changed(), name));
-        if (!error.isEmpty())
-            return error;
+        if (const Result<void> moved = Workspace::move(from, archive::workPath(m_workspace.changed(), name));
+            !moved)
+            return moved.error();
         skin.added << name;
     }
     return {};

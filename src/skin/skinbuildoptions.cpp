@@ -2,7 +2,8 @@
 #include "skin/skinbuildoptions.h"
 
 #include "skin/outputname.h"
-#include "style/regularfile.h"
+#include "style/lineheight.h"
+#include "support/regularfile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -57,7 +58,7 @@ std::optional<OptionProblem> checkOptions(const SkinBuildOptions &options)
     // A pipe would hold the unpacking for ever.
     if (const QString problem = regularfile::problem(options.selectedSkinFile); !problem.isEmpty())
         return OptionProblem{OptionField::SelectedSkin, problem};
-    if (options.lineHeight < 1 || options.lineHeight > 999)
+    if (!lineheight::inRange(options.lineHeight))
         return OptionProblem{
             OptionField::LineHeight,
             QCoreApplication::translate(

@@ -12,8 +12,8 @@ namespace {
 // Unpacks into an emptied folder and tells why the skin cannot be scanned, if it cannot.
 QString unpack(const QString &zipPath, const QString &workFolder)
 {
-    if (QString error = Workspace::emptyFolder(workFolder); !error.isEmpty())
-        return error;
+    if (const Result<void> emptied = Workspace::emptyFolder(workFolder); !emptied)
+        return emptied.error();
     QString error = archive::extract(zipPath, workFolder);
     if (error.isEmpty() && layoutfile::layoutNames(workFolder).isEmpty())
         error = noXmlFilesMessage();
@@ -29,7 +29,7 @@ WindowScan scanWindowSkin(const QString &zipPath, const QString &workFolder)
     if (scan.error.isEmpty())
         scan.names =
             sourcescan::windows(sourcescan::readLayouts(workFolder, sourcescan::scannedElements())).names;
-    Workspace::emptyFolder(workFolder);
+    static_cast<void>(Workspace::emptyFolder(workFolder)); // what stays goes with the caller's folder
     return scan;
 }
 
@@ -41,7 +41,7 @@ IconScan scanIconSkin(const QString &zipPath, const QString &workFolder)
         scan.customIcons =
             sourcescan::findDeclaration(sourcescan::readLayouts(workFolder, sourcescan::scannedElements()))
                 .has_value();
-    Workspace::emptyFolder(workFolder);
+    static_cast<void>(Workspace::emptyFolder(workFolder)); // what stays goes with the caller's folder
     return scan;
 }
 

@@ -3,7 +3,7 @@
 
 #include "platform/folders.h"
 #include "platform/systemerror.h"
-#include "skin/archive/writefailure.h"
+#include "support/writefailure.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -12,22 +12,20 @@
 #include <QFileInfo>
 #include <cerrno>
 
-QString Workspace::reset() const
+Result<void> Workspace::reset() const
 {
-    for (const QString &path : folders()) {
-        const QString error = emptyFolder(path);
-        if (!error.isEmpty())
-            return error;
-    }
+    for (const QString &path : folders())
+        if (Result<void> emptied = emptyFolder(path); !emptied)
+            return emptied;
     return {};
 }
 
-QString Workspace::emptyFolder(const QString &folder)
+Result<void> Workspace::emptyFolder(const QString &folder)
 {
     // Whole: anything left, even in a sub-folder, would be found by the next build or scan.
     QDir(folder).removeRecursively();
-    if (const QString error = makeFolder(folder); !error.isEmpty())
-        return error;
+    if (Result<void> made = makeFolder(folder); !made)
+        return made;
     // What is left tells why: a file that cannot be removed, else a folder.
     QString left;
     QDirIterator entries(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
@@ -46,20 +44,22 @@ QString Workspace::emptyFolder(const QString &folder)
     // Removed at the second try: something was still using it a moment ago.
     if (reason.isEmpty())
         reason = platform::systemErrorText(EBUSY);
-    return tr("Cannot remove \"%1\" from the work folder: %2").arg(QDir::toNativeSeparators(left), reason);
+    return Failure{
+        tr("Cannot remove \"%1\" from the work folder: %2").arg(QDir::toNativeSeparators(left), reason)};
 }
 
-QString Workspace::move(const QString &from, const QString &to)
+Result<void> Workspace::move(const QString &from, const QString &to)
 {
-    if (const QString error = makeFolder(QFileInfo(to).path()); !error.isEmpty())
-        return error;
+    if (Result<void> made = makeFolder(QFileInfo(to).path()); !made)
+        return made;
     // A rename never replaces a file on every system: what is in the way goes first.
     QFile target(to);
     QFile file(from);
     if ((target.exists() && !target.remove()) || !file.rename(to))
-        return tr("Cannot move \"%1\" to \"%2\": %3")
-            .arg(QDir::toNativeSeparators(from), QDir::toNativeSeparators(to),
-                 platform::systemErrorText(target.error() != QFileDevice::NoError ? target.errorString()
-                                                                                  : file.errorString()));
+        return Failure{
+            tr("Cannot move \"%1\" to \"%2\": %3")
+                .arg(QDir::toNativeSeparators(from), QDir::toNativeSeparators(to),
+                     platform::systemErrorText(target.error() != QFileDevice::NoError ? target.errorString()
+                                                                                      : file.errorString()))};
     return {};
 }

@@ -3,6 +3,8 @@
 
 // The work folders a build unpacks, rewrites and paints in, under a root passed in.
 
+#include "support/result.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
@@ -25,16 +27,16 @@ public:
     // The four folders, in the order they are made.
     QStringList folders() const { return {unpacked(), changed(), windowSkin(), iconSkin()}; }
 
-    // Empties the four folders, making them when they are not there. Returns an empty text or
-    // why a folder could not be emptied or made.
-    QString reset() const;
+    // Empties the four folders, making them when they are not there, or says why a folder could
+    // not be emptied or made.
+    Result<void> reset() const;
 
-    // Each of these returns an empty text or why it failed, with the system's reason
-    // (makeFolder, in archive/writefailure.h, makes a folder with its parents).
+    // Each of these says why it failed, with the system's reason (makeFolder, in
+    // support/writefailure.h, makes a folder with its parents).
     // Empties the folder, sub-folders and all, making it when it is not there.
-    static QString emptyFolder(const QString &folder);
+    static Result<void> emptyFolder(const QString &folder);
     // Moves a file within the work folders, making the folder it goes to.
-    static QString move(const QString &from, const QString &to);
+    static Result<void> move(const QString &from, const QString &to);
 
 private:
     QString below(const char *name) const { return m_root + QLatin1Char('/') + QLatin1String(name); }

@@ -93,7 +93,7 @@ StyleEdit StyleEdit::setLineHeight(int percent)
 
 StyleEdit StyleEdit::resetLineHeight()
 {
-    return setLineHeight(100);
+    return setLineHeight(lineheight::standard);
 }
 
 // While the stripes are transparent the list draws no alternate lines, so the over-stripes

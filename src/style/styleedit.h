@@ -7,6 +7,7 @@
 // holds gives the new values, what changed and the state every row should show. The window only
 // displays the result, and undo is a stack of before/after values.
 
+#include "lineheight.h"
 #include "style.h"
 #include "tablefile.h"
 
@@ -19,7 +20,7 @@
 struct EditorValues
 {
     Style style;
-    int lineHeight = 100;
+    int lineHeight = lineheight::standard;
 };
 
 // What the rows show besides their values. Computed from the values and the active table

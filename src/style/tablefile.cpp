@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tablefile.h"
 
-#include "atomicwrite.h"
-#include "keyvaluefile.h"
-#include "regularfile.h"
+#include "lineheight.h"
+#include "support/atomicwrite.h"
+#include "support/keyvaluefile.h"
+#include "support/regularfile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -103,7 +104,7 @@ int tableLineHeight(const StyleTable &table)
 {
     bool number = false;
     const int percent = table.value(lineHeightKey).toInt(&number);
-    return number && percent >= 1 && percent <= 999 ? percent : 100;
+    return number && lineheight::inRange(percent) ? percent : lineheight::standard;
 }
 
 QByteArray profileText(const Style &style, int lineHeight)

@@ -2,7 +2,7 @@
 // The signs beside options on a screen of two device pixels a point: drawn for it, not enlarged.
 
 #include "app/crispsigns.h"
-#include "style/resources.h"
+#include "support/resources.h"
 #include "windowfixture.h"
 
 #include <QApplication>

@@ -121,13 +121,15 @@ private slots:
         f.start();
         QCOMPARE(f.find<QAction>("actionBrightTheme")->isChecked(), bright);
         QCOMPARE(f.find<QAction>("actionDarkTheme")->isChecked(), !bright);
-        QCOMPARE(QApplication::palette().color(QPalette::Window), themeFor(bright ? 1 : 0).ground);
+        QCOMPARE(QApplication::palette().color(QPalette::Window),
+                 themeFor(bright ? ThemeChoice::Bright : ThemeChoice::Dark).ground);
         QCOMPARE(f.find<QAction>("actionShowTooltips")->isChecked(), tooltipsShown);
         // Both switched through the menu, and written back at close. Every listed widget follows the
         // switch; the others keep the form's own tooltips, and a row without a text of its own names
         // the row it acts on.
         f.trigger(bright ? "actionDarkTheme" : "actionBrightTheme");
-        QCOMPARE(QApplication::palette().color(QPalette::Window), themeFor(bright ? 0 : 1).ground);
+        QCOMPARE(QApplication::palette().color(QPalette::Window),
+                 themeFor(bright ? ThemeChoice::Dark : ThemeChoice::Bright).ground);
         for (bool shown : {tooltipsShown, !tooltipsShown}) {
             for (const QString &name : tooltipWidgets()) {
                 const QWidget *widget = f.find<QWidget>(name);
@@ -157,7 +159,7 @@ private slots:
     void themeTextsReachTheirFloors()
     {
         const QPalette platform = QGuiApplication::palette();
-        for (int theme : {0, 1}) {
+        for (ThemeChoice theme : {ThemeChoice::Dark, ThemeChoice::Bright}) {
             const Theme t = themeFor(theme);
             const std::tuple<const char *, QColor, QColor, double> texts[] = {
                 {"label", QColor(t.labelcolor), t.ground, 4.5},
@@ -171,7 +173,7 @@ private slots:
                 QVERIFY2(text.isValid() && ground.isValid() && contrast::ratio(text, ground) >= floor,
                          qPrintable(QString("%1 on theme %2: %3:1")
                                         .arg(what)
-                                        .arg(theme)
+                                        .arg(theme == ThemeChoice::Dark ? "dark" : "bright")
                                         .arg(contrast::ratio(text, ground), 0, 'f', 2)));
         }
     }

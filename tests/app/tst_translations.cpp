@@ -6,7 +6,7 @@
 // .ts files (run the update_translations target).
 
 #include "app/about.h"
-#include "style/translations.h"
+#include "support/translations.h"
 #include "windowfixture.h"
 
 #include <QApplication>

@@ -3,9 +3,9 @@
 
 #include "strictpng.h"
 
-#include "style/resources.h"
 #include "style/stylekeys.h"
 #include "style/tablefile.h"
+#include "support/resources.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

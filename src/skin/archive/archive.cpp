@@ -6,9 +6,9 @@
 #include "skin/archive/checkedentry.h"
 #include "skin/archive/directoryrecords.h"
 #include "skin/archive/entryplaces.h"
-#include "skin/archive/helperthreads.h"
 #include "skin/archive/workpaths.h"
-#include "skin/archive/writefailure.h"
+#include "support/helperthreads.h"
+#include "support/writefailure.h"
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -290,8 +290,8 @@ QString Unpacker::Extraction::writeEntries(const std::function<bool(const QStrin
             for (QString up = QFileInfo(parent).path(); !QFileInfo::exists(up); up = QFileInfo(up).path())
                 highest = up;
             m_madeFolders << highest;
-            if (const QString error = makeFolder(parent); !error.isEmpty())
-                return error;
+            if (const Result<void> made = makeFolder(parent); !made)
+                return made.error();
         }
         if (!insideFolder(parent))
             return outside(entry.path);

@@ -8,7 +8,7 @@
 
 #include "platform/stoprequests.h"
 #include "platform/systemerror.h"
-#include "skin/archive/writefailure.h"
+#include "support/writefailure.h"
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>

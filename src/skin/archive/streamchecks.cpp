@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "skin/archive/streamchecks.h"
 
-#include "skin/archive/helperthreads.h"
+#include "support/helperthreads.h"
 
 #include <QFile>
 #include <QThread>

@@ -7,8 +7,8 @@
 #include "skin/images/pngwriter.h"
 
 #include "platform/systemerror.h"
-#include "skin/archive/writefailure.h"
 #include "skin/images/imagelimits.h"
+#include "support/writefailure.h"
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "skin/images/pngwriter.h"
 
-#include "skin/archive/helperthreads.h"
+#include "support/helperthreads.h"
 
 #include <QBuffer>
 #include <QMutex>

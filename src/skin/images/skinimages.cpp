@@ -3,12 +3,12 @@
 
 #include "skin/archive/archive.h"
 #include "skin/archive/archiveentry.h"
-#include "skin/archive/helperthreads.h"
 #include "skin/archive/workpaths.h"
-#include "skin/archive/writefailure.h"
 #include "skin/images/codedrows.h"
 #include "skin/images/imagecompositor.h"
 #include "skin/images/imagelimits.h"
+#include "support/helperthreads.h"
+#include "support/writefailure.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -29,9 +29,8 @@ QString paintOne(const ImageJob &job, const CodedImages &coded, const QImage &sh
     try {
         const QString source = archive::workPath(from, job.path);
         const QString target = archive::workPath(to, job.path);
-        const QString error = makeFolder(QFileInfo(target).path());
-        if (!error.isEmpty())
-            return error;
+        if (const Result<void> made = makeFolder(QFileInfo(target).path()); !made)
+            return made.error();
         const auto found = coded.constFind(job.path);
         if (found != coded.cend()) {
             if (const auto outcome = imagecompositor::writeCarriedOver(source, *found, job.picture, sheet,

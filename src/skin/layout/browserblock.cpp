@@ -3,6 +3,7 @@
 
 #include "skin/images/pluginzone.h"
 #include "skin/layout/xmltokens.h"
+#include "style/lineheight.h"
 #include "style/placeholders.h"
 #include "style/style.h"
 
@@ -134,7 +135,7 @@ QStringList contentBlock(const Style &style, int pluginRow)
 
 QStringList floatingWindow(const Style &style, bool changeColours, int lineHeight, const QString &image)
 {
-    const bool ownLineHeight = changeColours && lineHeight != 100 && lineHeight != 0;
+    const bool ownLineHeight = changeColours && lineHeight != lineheight::standard && lineHeight != 0;
     QStringList lines{
         QStringLiteral(
             "<window name=\"browserfloat\" breakline=\"21\" posx=\"100\" posy=\"100\" width=\"800\" "

@@ -5,6 +5,7 @@
 #include "skin/archive/workpaths.h"
 #include "skin/layout/browserblock.h"
 #include "skin/layout/layoutfile.h"
+#include "style/lineheight.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -17,7 +18,6 @@ namespace {
 
 // Sizes written by the program are point sizes; anything beyond is not a font size.
 constexpr int largestFontSize = 999;
-constexpr int largestPercentage = 999;
 // A layout file larger than this is no skin layout.
 constexpr qint64 largestLayoutBytes = qint64(64) << 20;
 
@@ -91,7 +91,7 @@ const QHash<QString, QString> &attributeKeys()
 
 } // namespace
 
-QString readBlock(const QByteArray &text, ReadValues &out)
+Result<ReadValues> readBlock(const QByteArray &text)
 {
     QXmlStreamReader xml(text);
     QXmlStreamAttributes browser;
@@ -105,53 +105,54 @@ QString readBlock(const QByteArray &text, ReadValues &out)
             }
         });
     if (xml.hasError() && !found)
-        return QCoreApplication::translate("browserblockreader",
-                                           "The skin's layout could not be read: %1 (line %2)")
-            .arg(xml.errorString())
-            .arg(xml.lineNumber());
+        return Failure{QCoreApplication::translate("browserblockreader",
+                                                   "The skin's layout could not be read: %1 (line %2)")
+                           .arg(xml.errorString())
+                           .arg(xml.lineNumber())};
     if (!found)
-        return QCoreApplication::translate("browserblockreader",
-                                           "The skin's layout has no <browser> block to take colours from.");
+        return Failure{QCoreApplication::translate(
+            "browserblockreader", "The skin's layout has no <browser> block to take colours from.")};
     QString lineHeight = browser.value(QLatin1String("lineheight")).toString();
     lineHeight.remove(QLatin1Char('%'));
     bool number = false;
     const int percent = lineHeight.trimmed().toInt(&number);
-    // The editor's field takes whole percentages from 1 to 999 only.
-    if (number && percent > 0 && percent <= largestPercentage)
+    // The editor's field takes only the line heights a skin can have.
+    if (number && lineheight::inRange(percent))
         read.lineHeight = percent;
-    out = read;
-    return QString();
+    return read;
 }
 
-QString readSkinBlock(const QString &zipPath, ReadValues &out)
+Result<ReadValues> readSkinBlock(const QString &zipPath)
 {
     QTemporaryDir folder;
     if (!folder.isValid())
-        return QCoreApplication::translate("browserblockreader",
-                                           "No temporary folder could be made to unpack the skin.");
+        return Failure{QCoreApplication::translate("browserblockreader",
+                                                   "No temporary folder could be made to unpack the skin.")};
     if (const QString unpacked = archive::extract(zipPath, folder.path()); !unpacked.isEmpty())
-        return unpacked;
+        return Failure{unpacked};
     const QStringList layouts = layoutfile::layoutNames(folder.path());
     if (layouts.isEmpty())
-        return noXmlFilesMessage();
+        return Failure{noXmlFilesMessage()};
     // A compact layout may have no browser at all: the colours are in the first layout that has one.
     QString firstError;
     for (const QString &name : layouts) {
         QFile layout(archive::workPath(folder.path(), name));
-        const QString error =
+        Result<ReadValues> read =
             layout.size() > largestLayoutBytes || !layout.open(QIODevice::ReadOnly)
-                ? QCoreApplication::translate("browserblockreader", "The skin's layout %1 could not be read.")
-                      .arg(name)
-                : readBlock(layout.readAll(), out);
-        if (error.isEmpty())
-            return error;
+                ? Failure{QCoreApplication::translate("browserblockreader",
+                                                      "The skin's layout %1 could not be read.")
+                              .arg(name)}
+                : readBlock(layout.readAll());
+        if (read)
+            return read;
         if (firstError.isEmpty())
-            firstError = error;
+            firstError = read.error();
     }
-    return layouts.size() == 1 ? firstError
-                               : QCoreApplication::translate(
-                                     "browserblockreader",
-                                     "No layout of the skin has a <browser> block to take colours from.");
+    return Failure{
+        layouts.size() == 1
+            ? firstError
+            : QCoreApplication::translate(
+                  "browserblockreader", "No layout of the skin has a <browser> block to take colours from.")};
 }
 
 Style applyBlock(const ReadValues &read, Style style)

@@ -5,6 +5,7 @@
 // Which attribute holds which key is learnt from the writer itself, so the two cannot drift.
 
 #include "style/style.h"
+#include "support/result.h"
 
 #include <QHash>
 #include <QString>
@@ -17,12 +18,11 @@ struct ReadValues
     int lineHeight = 0;             // the percentage; 0 when absent or not 1 to 999
 };
 
-// Reads the first <browser> element of a skin XML text. Returns an empty text on success, else
-// why nothing could be read.
-QString readBlock(const QByteArray &xml, ReadValues &out);
+// Reads the first <browser> element of a skin XML text, or says why nothing could be read.
+Result<ReadValues> readBlock(const QByteArray &xml);
 
 // Reads the first layout (XML file, by name) of a skin archive that has a <browser> block.
-QString readSkinBlock(const QString &zipPath, ReadValues &out);
+Result<ReadValues> readSkinBlock(const QString &zipPath);
 
 // `base` with every value the block holds; unreadable colours and sizes are left as in `base`.
 Style applyBlock(const ReadValues &read, Style base);

@@ -3,7 +3,7 @@
 
 #include "platform/systemerror.h"
 #include "skin/archive/workpaths.h"
-#include "skin/archive/writefailure.h"
+#include "support/writefailure.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -373,9 +373,9 @@ private slots:
         QFETCH(bool, reversed);
         const Style style = fixtures::distinctStyle();
         const QStringList block = browserblock::contentBlock(style, 50);
-        browserblock::ReadValues read;
-        QCOMPARE(browserblock::readBlock(skinXml(reversed ? reversedAttributes(block) : block), read),
-                 QString());
+        const auto result = browserblock::readBlock(skinXml(reversed ? reversedAttributes(block) : block));
+        QVERIFY2(result, qPrintable(result.error()));
+        const browserblock::ReadValues read = *result;
         // Keys the block does not carry (the plugin colours painted into the image, the plugin
         // font's weight) stay as the base has them.
         const Style base = fixtures::defaultStyle();
@@ -397,8 +397,9 @@ private slots:
         block.replaceInStrings(QRegularExpression(QStringLiteral(" over=\"[^\"]*\"")), QString());
         block.replaceInStrings(QRegularExpression(QStringLiteral(" size=\"[^\"]*\"")),
                                QStringLiteral(" size=\"5000\""));
-        browserblock::ReadValues read;
-        QCOMPARE(browserblock::readBlock(skinXml(block, "<browser>"), read), QString());
+        const auto result = browserblock::readBlock(skinXml(block, "<browser>"));
+        QVERIFY2(result, qPrintable(result.error()));
+        const browserblock::ReadValues read = *result;
         const Style base = fixtures::defaultStyle();
         const Style back = browserblock::applyBlock(read, base);
         for (const char *key : {"list_over", "grids_over"})
@@ -410,14 +411,16 @@ private slots:
 
     void noBlockIsReported()
     {
-        browserblock::ReadValues read;
-        QVERIFY(browserblock::readBlock(fixtures::xml({"<skin>", "</skin>"}), read)
-                    .contains("no <browser> block"));
-        QVERIFY(browserblock::readBlock("<skin><unclosed", read).contains("could not be read"));
+        const auto none = browserblock::readBlock(fixtures::xml({"<skin>", "</skin>"}));
+        QVERIFY(!none && none.error().contains("no <browser> block"));
+        const auto unclosed = browserblock::readBlock("<skin><unclosed");
+        QVERIFY(!unclosed && unclosed.error().contains("could not be read"));
         QTemporaryDir dir;
         const QString zip = dir.filePath("empty.zip");
         QVERIFY(fixtures::writeZip(zip, {{"readme.txt", "no layout"}}));
-        QCOMPARE(browserblock::readSkinBlock(zip, read), noXmlFilesMessage());
+        const auto noLayout = browserblock::readSkinBlock(zip);
+        QVERIFY(!noLayout);
+        QCOMPARE(noLayout.error(), noXmlFilesMessage());
     }
 
     // Many defaults share a value (#ffffff) and are opaque; a style whose colours all differ and

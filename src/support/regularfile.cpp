@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "regularfile.h"
+#include "support/regularfile.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "skin/archive/writefailure.h"
+#include "support/writefailure.h"
 
 #include "platform/folders.h"
 #include "platform/systemerror.h"
@@ -18,7 +18,7 @@ QString writeFailure(QFileDevice &file)
     return platform::systemErrorText(file.errorString());
 }
 
-QString makeFolder(const QString &path)
+Result<void> makeFolder(const QString &path)
 {
     // Part by part, so that the part that cannot be made gives the system's reason.
     const QStringList names = QDir::cleanPath(path).split(QLatin1Char('/'));
@@ -31,8 +31,8 @@ QString makeFolder(const QString &path)
         const QString reason = platform::makeOneFolder(part);
         if (reason.isEmpty())
             continue;
-        return QCoreApplication::translate("writefailure", "Cannot create the folder \"%1\": %2")
-            .arg(QDir::toNativeSeparators(part), reason);
+        return Failure{QCoreApplication::translate("writefailure", "Cannot create the folder \"%1\": %2")
+                           .arg(QDir::toNativeSeparators(part), reason)};
     }
     return {};
 }

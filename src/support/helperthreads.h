@@ -4,7 +4,10 @@
 // Threads that help the calling thread with work it shares out itself (each takes the next piece
 // until none is left). The caller always works along, so the work gets done even when the system
 // gives no thread at all (a process limit, no address space left for a stack): nothing ever
-// waits for a thread that never started.
+// waits for a thread that never started. Qt's thread pool cannot promise that: a task it hands to
+// a thread that fails to start never runs, and a caller waiting for it waits for ever. So the
+// window's background jobs run on the pool, whose caller must not work along, and the work the
+// core shares out runs here.
 
 #include <atomic>
 #include <functional>

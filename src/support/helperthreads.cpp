@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "skin/archive/helperthreads.h"
+#include "support/helperthreads.h"
 
 #include <QThread>
 #include <new>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "atomicwrite.h"
+#include "support/atomicwrite.h"
 
-#include "regularfile.h"
+#include "support/regularfile.h"
 
 #include "platform/systemerror.h"
 

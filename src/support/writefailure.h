@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "support/result.h"
+
 #include <QString>
 
 class QFileDevice;
@@ -10,6 +12,6 @@ class QFileDevice;
 // file that is discarded anyway, brings out the reason.
 QString writeFailure(QFileDevice &file);
 
-// Makes a folder with its parents; an empty text, or why a part of it could not be made, in
-// the system's words.
-QString makeFolder(const QString &path);
+// Makes a folder with its parents, or says why a part of it could not be made, in the system's
+// words.
+Result<void> makeFolder(const QString &path);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "keyvaluefile.h"
+#include "support/keyvaluefile.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "resources.h"
+#include "support/resources.h"
 
 #include <QtGlobal>
 
