@@ -59,6 +59,7 @@ bool writeZip(const QString &path, const QList<ZipEntry> &entries)
     for (const ZipEntry &entry : entries) {
         QuaZipNewInfo info(entry.name);
         info.externalAttr = entry.unixMode << 16;
+        info.extraLocal = info.extraGlobal = entry.extra;
         QuaZipFile file(&zip);
         const bool raw = !entry.stored.isEmpty();
         info.uncompressedSize = ulong(entry.data.size());
