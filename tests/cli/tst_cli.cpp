@@ -422,6 +422,8 @@ private slots:
                                               << "-o";
         QTest::newRow("it is a folder") << QString("out/new.zip/kept") << "out/new.zip"
                                         << "-o";
+        QTest::newRow("scheme in a file's place") << QString("out/file") << "out/file/s.yaml"
+                                                  << "--export-scheme";
 #ifndef Q_OS_WIN // Windows keeps its named pipes outside the file system
         QTest::newRow("scheme over a pipe") << QString("out/s.yaml|") << "out/s.yaml"
                                             << "--export-scheme";
