@@ -104,15 +104,15 @@ private slots:
             {"images/main.png", fixtures::png(400, 300)},
             {"fonts/face.ttf", QByteArray(3000, 'f'), 0100644, 0},
             {"Crème.jpg", "photo"},
-            // "café" in UTF-8, as zip -r writes it under a UTF-8 locale, and "µé" in code page 437.
+            // "café" in UTF-8, as zip -r writes it under a UTF-8 locale, and "µÇ" in code page 437.
             {QLatin1String("img/caf\xc3\xa9.png"), fixtures::png(400, 300)},
-            {QLatin1String("img/\xe6\x82.png"), fixtures::png(400, 300)},
+            {QLatin1String("img/\xe6\x80.png"), fixtures::png(400, 300)},
             {"cafe.xml",
              fixtures::xml({"<skin image=\"img/café.png\">", "<browser>", "</browser>", "</skin>"})},
-            {"mu.xml", fixtures::xml({"<skin image=\"img/µé.png\">", "<browser>", "</browser>", "</skin>"})},
+            {"mu.xml", fixtures::xml({"<skin image=\"img/µÇ.png\">", "<browser>", "</browser>", "</skin>"})},
             {"docs\\notes.txt", "from an old tool"},
             {"images\\", "", 040755},
-            {"./licence.txt", "free", 0100644, -1, true, nullptr, {}, 0, extraFields},
+            {"./licence.txt", "free", 0100644, -1, true, nullptr, {}, 0, extraFields, "a comment"},
             {deepName, "far down"},
             {"", "nameless"},
             {"readme.txt", "kept as it was\n", 0100644, -1, false, nullptr,
@@ -210,10 +210,10 @@ private slots:
         });
         // Each name keeps its bytes, and its UTF-8 flag in both headers, copied, rewritten or added.
         // Without the flag a name reads as UTF-8 where it is UTF-8, else in code page 437: the
-        // layouts naming "café" and "µé" find their images.
+        // layouts naming "café" and "µÇ" find their images.
         const std::tuple<const char *, QByteArray, int> names[] = {
             {"UTF-8 unflagged", "img/caf\xc3\xa9.png", 0},
-            {"code page 437", "img/\xe6\x82.png", 0},
+            {"code page 437", "img/\xe6\x80.png", 0},
             {"copied", "fonts/face.ttf", 0},
             {"flagged", "utf16.xml", 8},
             {"added", "browserfloat.png", 8},
