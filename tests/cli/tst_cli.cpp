@@ -248,6 +248,8 @@ private slots:
         QTest::newRow("scheme and profile") << QStringList{"SAMPLE", "--scheme", "a.yaml", "-p", "white"}
                                             << "--scheme and --profile cannot be combined";
         QTest::newRow("missing scheme") << QStringList{"SAMPLE", "--scheme", "gone.yaml"} << "\"gone.yaml\"";
+        QTest::newRow("scheme is a folder")
+            << QStringList{"SAMPLE", "--scheme", "."} << "is a folder, not a file";
 #ifndef Q_OS_WIN // Windows keeps its named pipes outside the file system
         // A pipe, if it were read, would hold the run for ever.
         QTest::newRow("scheme is a pipe")
