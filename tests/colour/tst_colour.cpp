@@ -275,6 +275,13 @@ private slots:
                                                 << "";
         QTest::newRow("JSON")
             << QJsonDocument(QJsonObject{{"name", "Harbour Night"}, {"palette", palette}}).toJson() << "";
+        QTest::newRow("escaped no-break space")
+            << QByteArray(good).replace("Harbour Night", "Harbour\\_Night") << "";
+        QTest::newRow("quoted over an empty line")
+            << QByteArray(good).replace("Harbour Night", "Harbour\n\n  Night") << "";
+        QTest::newRow("doubled double quote")
+            << QByteArray(good).replace("Harbour Night", "Harbour\"\" Night")
+            << "Line 1: the value of scheme is not closed";
         QTest::newRow("UTF-16 cut short") << utf16 + 'x' << "The file is not valid UTF-16LE text.";
         QTest::newRow("unknown escape") << QByteArray(good).replace("Harbour", "Harb\\qour")
                                         << "Line 1: \"\\q\" is no escape YAML knows.";
@@ -306,7 +313,9 @@ private slots:
         const scheme::ReadResult result = scheme::read(file.fileName());
         if (message.isEmpty()) {
             QCOMPARE(result.error, QString());
-            QCOMPARE(result.scheme.name, QString("Harbour Night"));
+            const QHash<QString, QString> names{{"escaped no-break space", "Harbour\u00a0Night"},
+                                                {"quoted over an empty line", "Harbour\nNight"}};
+            QCOMPARE(result.scheme.name, names.value(QTest::currentDataTag(), "Harbour Night"));
             QStringList colours;
             for (const QColor &c : result.scheme.colours)
                 colours << c.name().mid(1);
@@ -329,8 +338,8 @@ private slots:
         QTest::newRow("palette") << "style.gpl"
                                  << "Default dark" << QByteArray("GIMP Palette");
         QTest::newRow("escaped name") << "style.yaml"
-                                      << "C:\\ \"dark\"\x01\n\u2028é"
-                                      << QByteArray("scheme: \"C:\\\\ \\\"dark\\\"\\x01\\x0a\\u2028é\"");
+                                      << "C:\\ \"dark\"\x01\n\u2028é\u0085"
+                                      << QByteArray("scheme: \"C:\\\\ \\\"dark\\\"\\x01\\x0a\\u2028é\\x85\"");
     }
     void exportedSchemesReadBackAsTheyWereWritten()
     {
