@@ -276,27 +276,17 @@ private slots:
         const QString path = m_dir.filePath("written.png");
         QImage whole = image.convertToFormat(QImage::Format_ARGB32);
         if (carried) {
-            QByteArray rows = '\0' + QByteArray(size.width() * 4, '\x70') + '\0';
+            QImage top(size.width(), 2, QImage::Format_ARGB32);
             for (int x = 0; x < size.width(); ++x)
-                rows += QByteArray(3, x % 2 ? '\xff' : '\0') + '\xff';
-            z_stream zlib{};
-            QByteArray stream(rows.size() + 64, '\0');
-            zlib.next_in = reinterpret_cast<Bytef *>(rows.data());
-            zlib.avail_in = uInt(rows.size());
-            zlib.next_out = reinterpret_cast<Bytef *>(stream.data());
-            zlib.avail_out = uInt(stream.size());
-            QVERIFY(deflateInit(&zlib, 6) == Z_OK && deflate(&zlib, Z_SYNC_FLUSH) == Z_OK);
-            stream.truncate(int(zlib.total_out));
-            deflateEnd(&zlib);
-            const pngwriter::Above above{
-                2, size.width(), stream,
-                quint32(adler32(1, reinterpret_cast<const Bytef *>(rows.constData()), uInt(rows.size())))};
+                top.setPixel(x, 0, 0x70707070), top.setPixel(x, 1, x % 2 ? 0xffffffff : 0xff000000);
+            QVERIFY(top.save(m_dir.filePath("top.png")));
+            const auto found = codedrows::find(m_dir.filePath("top.png"));
+            const auto above =
+                found ? codedrows::carried(m_dir.filePath("top.png"), *found, 2) : std::nullopt;
             QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly) &&
-                    pngwriter::write(image, file, {}, &above) == pngwriter::Outcome::Written);
-            whole = QImage(size.width(), size.height() + 2, QImage::Format_ARGB32);
-            for (int x = 0; x < size.width(); ++x)
-                whole.setPixel(x, 0, 0x70707070), whole.setPixel(x, 1, x % 2 ? 0xffffffff : 0xff000000);
+            QVERIFY(above && file.open(QIODevice::WriteOnly) &&
+                    pngwriter::write(image, file, {}, &*above) == pngwriter::Outcome::Written);
+            whole = top.copy(0, 0, size.width(), size.height() + 2);
             for (int y = 0; y < size.height(); ++y)
                 std::memcpy(whole.scanLine(y + 2), image.constScanLine(y), size_t(size.width()) * 4);
         } else {
