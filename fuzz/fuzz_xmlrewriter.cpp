@@ -13,21 +13,7 @@
 #include "skin/layout/xmlrewriter.h"
 #include "style/style.h"
 
-#include <QXmlStreamReader>
-
 namespace {
-
-// Whether Qt's reader reads the text to its end without an error and without entities the text
-// declares itself (which a layout may not).
-bool qtReads(const QString &text)
-{
-    QXmlStreamReader reader(text);
-    while (!reader.atEnd()) {
-        if (reader.readNext() == QXmlStreamReader::DTD && !reader.entityDeclarations().isEmpty())
-            return false;
-    }
-    return !reader.hasError();
-}
 
 SkinBuildOptions optionsFrom(uint8_t bits)
 {
@@ -58,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const xmltokens::Document window = xmltokens::read(windowText, sourcescan::scannedElements());
     // What Qt's reader reads, ours reads too, unless it holds more elements than a layout may.
     for (const auto &[text, read] : {std::pair{&layoutText, &layout}, {&windowText, &window}})
-        FUZZ_CHECK(read->error.isEmpty() || read->refused || !qtReads(*text),
+        FUZZ_CHECK(read->error.isEmpty() || read->refused || !fuzzsupport::qtReadsXml(*text),
                    QStringLiteral("refused as %1:\n%2").arg(read->error, *text));
     const sourcescan::Windows windows = sourcescan::windows({{QStringLiteral("w"), window}});
     // Every image the layout names is there, 600 rows high.
