@@ -80,8 +80,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString source = QDir::temp().filePath(QStringLiteral("fuzz-images-source.png"));
     fuzzsupport::writeFile(source, file);
     // As the builder does: no reader gets a file whose chunks claim more than it holds.
-    if (!imagelimits::chunksFit(source))
+    if (!imagelimits::chunksFit(source)) {
+        const QString strict = fixtures::strictPngProblem(file);
+        FUZZ_CHECK(!strict.isEmpty(), QStringLiteral("chunks that fit called damaged"));
         return 0;
+    }
     QBuffer buffer(&file);
     QImageReader reader(&buffer);
     const QSize declared = reader.size();

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The rewriter and the window scan on a layout and a window skin: whenever the layout is
-// well-formed XML, the output is too, every element outside the browsers survives once with its
-// bytes and each browser holds its own position and size and the block (tests/support/layoutproperty.h).
+// The rewriter and the window scan on a layout and a window skin: what Qt's reader reads is read,
+// and whenever the layout is well-formed XML, the output is too, every element outside the browsers survives
+// once with its bytes and each browser holds its own position and size and the block
+// (tests/support/layoutproperty.h).
 //
 // Input: one byte of options, the layout, then optionally a NUL and the window skin's XML.
 
@@ -40,8 +41,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString windowText = split < 0 ? QString() : QString::fromUtf8(rest.mid(split + 1));
 
     const xmltokens::Document layout = xmltokens::read(layoutText, rewrittenElements());
-    const sourcescan::Windows windows = sourcescan::windows(
-        {{QStringLiteral("w"), xmltokens::read(windowText, sourcescan::scannedElements())}});
+    const xmltokens::Document window = xmltokens::read(windowText, sourcescan::scannedElements());
+    // What Qt's reader reads, ours reads too, unless it holds more elements than a layout may.
+    for (const auto &[text, read] : {std::pair{&layoutText, &layout}, {&windowText, &window}})
+        FUZZ_CHECK(read->error.isEmpty() || read->refused || !fuzzsupport::qtReadsXml(*text),
+                   QStringLiteral("refused as %1:\n%2").arg(read->error, *text));
+    const sourcescan::Windows windows = sourcescan::windows({{QStringLiteral("w"), window}});
     // Every image the layout names is there, 600 rows high.
     ImageTable images;
     for (const QString &name : skinImageNames(layout, QStringLiteral("layout")))

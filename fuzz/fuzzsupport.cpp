@@ -2,6 +2,7 @@
 #include "fuzzsupport.h"
 
 #include <QGuiApplication>
+#include <QXmlStreamReader>
 #include <cstdio>
 #include <cstdlib>
 
@@ -11,6 +12,16 @@ const Style &defaultStyle()
 {
     static const Style style = fixtures::defaultStyle();
     return style;
+}
+
+bool qtReadsXml(const QString &text)
+{
+    QXmlStreamReader reader(text);
+    while (!reader.atEnd()) {
+        if (reader.readNext() == QXmlStreamReader::DTD && !reader.entityDeclarations().isEmpty())
+            return false;
+    }
+    return !reader.hasError();
 }
 
 QByteArray bytes(const uint8_t *data, size_t size)

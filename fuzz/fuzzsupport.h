@@ -19,6 +19,10 @@ QByteArray bytes(const uint8_t *data, size_t size);
 // Writes a scratch file; failing to is a fault of the fuzz program, reported as a broken property.
 void writeFile(const QString &path, const QByteArray &content);
 
+// Whether Qt's XML reader reads the text to its end without an error and without entities the
+// text declares itself (which a layout may not): what it reads, ours must read too.
+bool qtReadsXml(const QString &text);
+
 // The style a freshly started window has, read once.
 const Style &defaultStyle();
 

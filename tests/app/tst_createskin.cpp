@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QThreadPool>
 #include <QTimer>
 #include <QUrl>
 
@@ -16,6 +17,7 @@ class CreateSkinTest : public QObject
     Q_OBJECT
 
     const QString m_sample = fixtures::sampleSkin();
+    const QTemporaryDir m_temp; // the temporary folder of each test, empty after it
     std::unique_ptr<WindowFixture> f;
 
     QString skinsFolder() const { return f->documents.path() + "/Turnwise/skins"; }
@@ -35,10 +37,18 @@ class CreateSkinTest : public QObject
 private slots:
     void init()
     {
+        qputenv("TMPDIR", QFile::encodeName(m_temp.path()));
         f = std::make_unique<WindowFixture>();
         f->start();
     }
-    void cleanup() { f.reset(); }
+    // Every build and scan removes its work folder.
+    void cleanup()
+    {
+        f.reset();
+        QThreadPool::globalInstance()->waitForDone(); // a scan the test did not wait for
+        const QStringList left = fixtures::entriesBelow(m_temp.path());
+        QVERIFY2(left.isEmpty(), qPrintable(left.join(", ")));
+    }
 
     void browsePicksASkin()
     {

@@ -306,6 +306,7 @@ private slots:
         QVERIFY(fixtures::readFile(path("clear.pcp")).contains("\r\nlist_over=#00000000\r\n"));
         f->trigger("actionDefaultTable");
         QCOMPARE(f->window->lineHeightValue(), 100);
+        QCOMPARE(f->find<QLineEdit>("lineHeightField")->text(), QString("100"));
         open("clear.pcp", {});
         for (const char *key : {"backgroundcolor", "list_over"})
             QCOMPARE(style().colour(key).alpha(), 0);

@@ -107,6 +107,11 @@ private slots:
         QTest::newRow("only theme") << QByteArray("themenumber=1\n") << true << false;
         QTest::newRow("crlf") << QByteArray("themenumber=1\r\nshowtooltips=0\r\n") << true << false;
         QTest::newRow("garbage") << QByteArray("\x01\xff\x00zz\n==\n\xfe", 10) << false << true;
+        QTest::newRow("folders and six recent profiles")
+            << QByteArray(
+                   "themenumber=1\nshowtooltips=0\nfolder_skin=/s\nfolder_profiles=/p\nrecent_1=/1.pcp\n"
+                   "recent_2=/2.pcp\nrecent_3=/3.pcp\nrecent_4=/4.pcp\nrecent_5=/5.pcp\nrecent_6=/6.pcp\n")
+            << true << false;
     }
 
     // The rows are an earlier version's settings.dat, carried over once into the new file.
@@ -145,6 +150,12 @@ private slots:
         const QSettings saved(f.settingsPath(), QSettings::IniFormat);
         QCOMPARE(saved.value("themenumber").toString(), bright ? "0" : "1");
         QCOMPARE(saved.value("showtooltips").toString(), tooltipsShown ? "0" : "1");
+        if (content.contains("recent_")) {
+            QCOMPARE(saved.value("recentProfiles").toStringList(),
+                     QStringList({"/1.pcp", "/2.pcp", "/3.pcp", "/4.pcp", "/5.pcp"}));
+            QCOMPARE(saved.value("folders/skin").toString() + saved.value("folders/profiles").toString(),
+                     "/s/p");
+        }
         QCOMPARE(fixtures::readFile(f.oldSettingsPath()), content); // left as it was
         // Once carried over, the old file is not read again.
         f.writeOldSettings(bright ? "themenumber=1\n" : "themenumber=0\n");

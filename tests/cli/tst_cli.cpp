@@ -248,6 +248,8 @@ private slots:
         QTest::newRow("scheme and profile") << QStringList{"SAMPLE", "--scheme", "a.yaml", "-p", "white"}
                                             << "--scheme and --profile cannot be combined";
         QTest::newRow("missing scheme") << QStringList{"SAMPLE", "--scheme", "gone.yaml"} << "\"gone.yaml\"";
+        QTest::newRow("scheme is a folder")
+            << QStringList{"SAMPLE", "--scheme", "."} << "is a folder, not a file";
 #ifndef Q_OS_WIN // Windows keeps its named pipes outside the file system
         // A pipe, if it were read, would hold the run for ever.
         QTest::newRow("scheme is a pipe")
@@ -494,6 +496,8 @@ private slots:
                                               << "-o";
         QTest::newRow("it is a folder") << QString("out/new.zip/kept") << "out/new.zip"
                                         << "-o";
+        QTest::newRow("scheme in a file's place") << QString("out/file") << "out/file/s.yaml"
+                                                  << "--export-scheme";
 #ifndef Q_OS_WIN // Windows keeps its named pipes outside the file system
         QTest::newRow("scheme over a pipe") << QString("out/s.yaml|") << "out/s.yaml"
                                             << "--export-scheme";

@@ -286,6 +286,19 @@ private slots:
         const QStringList digested =
             buildmarks::pair(record, {"<window name=\"b\" posx=\"100\" image=\"n.txt\"/>"});
         QTest::newRow("digest, moved up") << digested + QStringList{"<deck/>"} << "n.txt" << 10 << 0 << 1;
+        // As an earlier version wrote it, read back with CR LF line ends.
+        QTest::newRow("digest of an earlier build, CR LF")
+            << QStringList{QString(begin).replace(" -->", " digest=\"6ab5552505c28462\" -->\r"), named + "\r",
+                           end + "\r", "<deck/>"}
+            << "n.txt" << 10 << 0 << 1;
+        QTest::newRow("a NUL reference dropped from a name")
+            << QStringList{QString(begin).replace("n.txt:", "n&#0;.txt:"), named, end} << "n.txt" << 10 << 0
+            << 1;
+        QTest::newRow("added in a folder, named by its own name")
+            << QStringList{QString(begin).replace("n.txt:", "sub/n.txt:"), named, end} << "sub/n.txt" << 10
+            << 0 << 1;
+        QTest::newRow("split across skins")
+            << QStringList{begin, "<skin image=\"t.png\">", named, end, "</skin>"} << "" << 0 << 0 << 0;
         QTest::newRow("digest, content changed")
             << QStringList(digested).replaceInStrings("posx=\"100\"", "posx=\"120\"") << "" << 0 << 0 << 0;
         QTest::newRow("digest, height changed")
@@ -302,8 +315,8 @@ private slots:
         const xmltokens::Document layout =
             xmltokens::read(("<skins><skin image=\"s.png\">\n" + body.join('\n') + "\n</skin></skins>\n"),
                             rewrittenElements());
-        const undoplan::Plan plan =
-            undoplan::make({&layout}, {{"s.png", "99:0badf00d"}, {"n.txt", "4:8b0cdb4a"}});
+        const undoplan::Plan plan = undoplan::make(
+            {&layout}, {{"s.png", "99:0badf00d"}, {"n.txt", "4:8b0cdb4a"}, {"sub/n.txt", "4:8b0cdb4a"}});
         QCOMPARE(QStringList(plan.takenOut.cbegin(), plan.takenOut.cend()).join(' '), takenOut);
         QCOMPARE(plan.originalHeights.value("s.png"), height);
         QCOMPARE(plan.warnings.size(), warnings);

@@ -110,8 +110,7 @@ private slots:
         style.setColour("grids_text", QColor("#ABCDEF"));
         style.setColour("list_over", QColor(0x11, 0x22, 0x33, 0x44));
         const QByteArray text = tablefile::profileText(style, 180);
-        QCOMPARE(text.count("\r\n"), stylekeys::tableLineCount);
-        QCOMPARE(text.count('\n'), stylekeys::tableLineCount);
+        QCOMPARE(text.count('\n'), text.count("\r\n"));
         QVERIFY(text.endsWith("\r\n"));
         // An invalid colour is written black; transparency chosen in its row survives.
         for (const char *line :
@@ -219,10 +218,11 @@ private slots:
         style = fixtures::defaultStyle();
         style.setColour("list_stripes", QColor(255, 255, 255, 0));
         style.setColour("list_automix", style.colour("backgroundcolor"));
-        QCOMPARE(hintFor(style, "list_text")->ratio,
-                 contrast::ratio(style.colour("list_text"), style.colour("backgroundcolor")));
+        const auto overBrowser = hintFor(style, "list_text"); // white on #202020
+        QVERIFY(overBrowser && qAbs(overBrowser->ratio - 16.29) < 0.01);
         style.setColour("backgroundcolor", Qt::transparent);
-        QCOMPARE(hintFor(style, "list_text")->background, QString("list_automix"));
+        const auto overPicture = hintFor(style, "list_text");
+        QVERIFY(overPicture && overPicture->background == "list_automix");
         style.setColour("list_automix", Qt::transparent);
         QVERIFY(!hintFor(style, "list_text"));
     }

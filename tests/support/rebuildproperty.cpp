@@ -83,10 +83,14 @@ void change(Choices &choices, QMap<QString, QByteArray> &files, const QStringLis
         case 4: // the skin image replaced
             files["my--skin.png"] = png(40, 10 + choices.next(60), QColor(choices.next(256), 90, 30));
             break;
-        case 5: // an added file named outside the pair
-            lines.insert(qMax(0, begin), "<window name=\"kept\" image=\"" + someAdded + "\"/>");
+        case 5: { // an added file named outside the pair, in another case as a user may write it
+            QString written = someAdded;
+            for (int i = 0; i < written.size(); i += 2)
+                written[i] = written.at(i).toUpper();
+            lines.insert(qMax(0, begin), "<window name=\"kept\" image=\"" + written + "\"/>");
             named << someAdded;
             break;
+        }
         case 6: // an added file renamed, and the lines naming it outside the marks
             if (files.contains(someAdded)) {
                 files.insert("user-" + someAdded, files.take(someAdded));

@@ -59,6 +59,8 @@ bool writeZip(const QString &path, const QList<ZipEntry> &entries)
     for (const ZipEntry &entry : entries) {
         QuaZipNewInfo info(entry.name);
         info.externalAttr = entry.unixMode << 16;
+        info.extraLocal = info.extraGlobal = entry.extra;
+        info.comment = entry.comment;
         QuaZipFile file(&zip);
         const bool raw = !entry.stored.isEmpty();
         info.uncompressedSize = ulong(entry.data.size());

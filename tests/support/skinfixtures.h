@@ -31,6 +31,8 @@ struct ZipEntry
     const char *password = nullptr;
     QByteArray stored = {}; // when set: the entry's bytes as stored with `method`, unpacking to `data`
     int method = 0;
+    QByteArray extra = {}; // the extra field of both headers
+    QString comment = {};
 };
 
 // Writes the entries as they are, names included (so hostile archives can be made).

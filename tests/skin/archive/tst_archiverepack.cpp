@@ -33,6 +33,10 @@ const char deepName[] =
     "ABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFGHIJKLMNOPQRSTUVWX/ABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFGHIJKLMNOPQRSTUVWX/"
     "ABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFGHIJKLMNOPQRSTUVWX/FAR.TXT";
 
+// A time stamp, then a zip64 block the copy leaves out: its sizes would contradict the 32-bit ones.
+const QByteArray timeStamp = QByteArray::fromHex("55540500010a0b0c0d");
+const QByteArray extraFields = timeStamp + QByteArray::fromHex("01000800ffffff0000000000");
+
 const QByteArray lzma =
     QByteArray::fromHex("090405005d000080000035994a681ff6ad558829769c83f75d0758b696ffff98a48000");
 
@@ -48,6 +52,9 @@ QVector<int> fields(const QByteArray &zip, const QByteArray &name, const QVector
             bytes << (local < 0 || central < 0 ? -1 : zip.at(header + offset));
     return bytes;
 }
+
+const std::pair<const char *, char> copiedLevels[] = {
+    {"docs\\notes.txt", 6}, {"fonts/face.ttf", 4}, {"cut.png", 2}};
 
 // Every entry's DOS time and date: local headers hold them at 10, central records at 12.
 void stampEntries(QByteArray &bytes, const QByteArray &stamp)
@@ -97,15 +104,15 @@ private slots:
             {"images/main.png", fixtures::png(400, 300)},
             {"fonts/face.ttf", QByteArray(3000, 'f'), 0100644, 0},
             {"Crème.jpg", "photo"},
-            // "café" in UTF-8, as zip -r writes it under a UTF-8 locale, and "µé" in code page 437.
+            // "café" in UTF-8, as zip -r writes it under a UTF-8 locale, and "µÇ" in code page 437.
             {QLatin1String("img/caf\xc3\xa9.png"), fixtures::png(400, 300)},
-            {QLatin1String("img/\xe6\x82.png"), fixtures::png(400, 300)},
+            {QLatin1String("img/\xe6\x80.png"), fixtures::png(400, 300)},
             {"cafe.xml",
              fixtures::xml({"<skin image=\"img/café.png\">", "<browser>", "</browser>", "</skin>"})},
-            {"mu.xml", fixtures::xml({"<skin image=\"img/µé.png\">", "<browser>", "</browser>", "</skin>"})},
+            {"mu.xml", fixtures::xml({"<skin image=\"img/µÇ.png\">", "<browser>", "</browser>", "</skin>"})},
             {"docs\\notes.txt", "from an old tool"},
             {"images\\", "", 040755},
-            {"./licence.txt", "free"},
+            {"./licence.txt", "free", 0100644, -1, true, nullptr, {}, 0, extraFields, "a comment"},
             {deepName, "far down"},
             {"", "nameless"},
             {"readme.txt", "kept as it was\n", 0100644, -1, false, nullptr,
@@ -133,6 +140,10 @@ private slots:
         stampEntries(bytes, QByteArray(4, '\0'));
         for (const int flags : {bytes.indexOf("utf16.xml") - 30 + 7, bytes.lastIndexOf("utf16.xml") - 46 + 9})
             bytes[flags] = char(bytes.at(flags) | 0x08);
+        // The deflate level each copy keeps in flag bits 1 and 2.
+        for (const auto &[name, bits] : copiedLevels)
+            for (const int flags : {bytes.indexOf(name) - 30 + 6, bytes.lastIndexOf(name) - 46 + 8})
+                bytes[flags] = char(bytes.at(flags) | bits);
         bytes[bytes.size() - 2] = char(4);
         QVERIFY(fixtures::writeFile(options.selectedSkinFile, bytes + "\x80 by"));
         m_kept.result = SkinBuilder::build(options, fixtures::defaultStyle(), m_keptDir.filePath("work"));
@@ -179,6 +190,17 @@ private slots:
                 << KeptCheck([=](const KeptSkin &k) { return k.out.value(kept) == k.stored.value(kept); });
         row("archive comment",
             [](const KeptSkin &k) { return k.built.endsWith(QByteArray("\x04\0\x80 by", 6)); });
+        for (const auto &[name, bits] : copiedLevels)
+            QTest::addRow("flag bits 1 and 2: %s", name)
+                << KeptCheck([name = name, bits = bits](const KeptSkin &k) {
+                       const QVector<int> flags = fields(k.built, name, {6});
+                       return !flags.contains(-1) &&
+                              std::all_of(flags.begin(), flags.end(), [&](int f) { return (f & 6) == bits; });
+                   });
+        row("extra field without its zip64 block", [](const KeptSkin &k) {
+            return fields(k.built, "./licence.txt", {28}) == QVector<int>{9, 9} &&
+                   k.built.contains(timeStamp);
+        });
         row("LZMA data", [](const KeptSkin &k) { return k.built.contains(lzma); });
         row("LZMA method and version", [](const KeptSkin &k) {
             return fields(k.built, "history.txt", {8, 4}) == QVector<int>{14, 63, 14, 63};
@@ -188,10 +210,10 @@ private slots:
         });
         // Each name keeps its bytes, and its UTF-8 flag in both headers, copied, rewritten or added.
         // Without the flag a name reads as UTF-8 where it is UTF-8, else in code page 437: the
-        // layouts naming "café" and "µé" find their images.
+        // layouts naming "café" and "µÇ" find their images.
         const std::tuple<const char *, QByteArray, int> names[] = {
             {"UTF-8 unflagged", "img/caf\xc3\xa9.png", 0},
-            {"code page 437", "img/\xe6\x82.png", 0},
+            {"code page 437", "img/\xe6\x80.png", 0},
             {"copied", "fonts/face.ttf", 0},
             {"flagged", "utf16.xml", 8},
             {"added", "browserfloat.png", 8},

@@ -25,6 +25,7 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
+#include <cstring>
 #include <zlib.h>
 
 namespace {
@@ -43,9 +44,9 @@ QByteArray chunk(const char *type, const QByteArray &data)
            bigEndian(crc32(0, reinterpret_cast<const Bytef *>(typed.constData()), uInt(typed.size())));
 }
 
-// A 2 x 2 picture whose top left pixel is fully transparent and keeps a colour, with `kept` (the
-// chunks that describe it) before its rows and `palette` (PLTE and tRNS) when its colour type
-// asks for one.
+// A 2 x 2 picture (grey when its colour type says so) whose top left pixel is fully transparent and keeps a
+// colour, with `kept` (the chunks that describe it) before its rows and `palette` (PLTE and tRNS) when its
+// colour type asks for one.
 QByteArray described(char depth, char colourType, const QByteArray &kept, const QByteArray &palette)
 {
     const QByteArray sample = depth == 16 ? QByteArray(2, '\0') : QByteArray(1, '\0');
@@ -53,7 +54,7 @@ QByteArray described(char depth, char colourType, const QByteArray &kept, const 
         if (colourType == 3)
             return QByteArray(1, char(a == 0 ? 0 : 1));
         QByteArray out;
-        for (const int value : {r, g, b, a})
+        for (const int value : colourType == 4 ? QVector<int>{r, a} : QVector<int>{r, g, b, a})
             out += QByteArray(depth / 8, char(value));
         return out;
     };
@@ -114,17 +115,21 @@ private slots:
         QTest::addColumn<char>("colourType");
         QTest::addColumn<QByteArray>("extra");
         QTest::addColumn<QString>("problem");
+        QTest::addColumn<int>("cut"); // bytes cut off the end
         const QByteArray palette =
             chunk("PLTE", QByteArray("\xc8\x64\x32\x09\x09\x09", 6)) + chunk("tRNS", QByteArray("\0\xff", 2));
-        QTest::newRow("8-bit RGBA, carried") << char(8) << char(6) << QByteArray() << QString();
-        QTest::newRow("16-bit RGBA") << char(16) << char(6) << QByteArray() << QString();
-        QTest::newRow("palette with tRNS") << char(8) << char(3) << palette << QString();
+        const QString damaged("is damaged and cannot be decoded");
+        QTest::newRow("8-bit RGBA, carried") << char(8) << char(6) << QByteArray() << QString() << 0;
+        QTest::newRow("16-bit RGBA") << char(16) << char(6) << QByteArray() << QString() << 0;
+        QTest::newRow("grey with alpha") << char(8) << char(4) << QByteArray() << QString() << 0;
+        QTest::newRow("palette with tRNS") << char(8) << char(3) << palette << QString() << 0;
         QTest::newRow("animated") << char(8) << char(6) << chunk("acTL", QByteArray(8, '\0'))
-                                  << QString("is animated");
+                                  << QString("is animated") << 0;
         // A reader would set aside the 1.5 GB the text claims before finding 4 bytes.
         QTest::newRow("a chunk longer than the file")
             << char(8) << char(6) << QByteArray::fromHex("5d000004") + "tEXtmade" + QByteArray(4, '\0')
-            << QString("is damaged and cannot be decoded");
+            << damaged << 0;
+        QTest::newRow("cut inside its last checksum") << char(8) << char(6) << QByteArray() << damaged << 1;
     }
 
     void grownImagesKeepTheirPicture()
@@ -133,6 +138,7 @@ private slots:
         QFETCH(char, colourType);
         QFETCH(QByteArray, extra);
         QFETCH(QString, problem);
+        QFETCH(int, cut);
         QByteArray kept;
         for (const auto &[type, data] :
              {std::pair{"tEXt", QByteArray("Author\0me", 9)},
@@ -141,12 +147,17 @@ private slots:
               {"gAMA", bigEndian(45455)},
               {"cHRM",
                QByteArray::fromHex("00007a26000080840000fa00000080e8000075300000ea6000003a9800001770")},
-              {"sRGB", QByteArray(1, '\0')},
-              {"pHYs", bigEndian(2835) + bigEndian(2835) + '\1'}})
+              {"pHYs", bigEndian(2835) + bigEndian(2835) + '\1'},
+              {"sRGB", QByteArray(1, '\0')}})
             kept += chunk(type, data);
+        // Kept where it describes colour pixels: a grey picture grows into colour ones.
+        const QByteArray profile =
+            chunk("iCCP", QByteArray("ours\0\0", 6) + qCompress(QByteArray(132, '\0')).mid(4));
         const bool palette = colourType == 3;
-        const QByteArray file = described(depth, colourType, (palette ? QByteArray() : extra) + kept,
-                                          palette ? extra : QByteArray());
+        const QByteArray file =
+            described(depth, colourType, (palette ? QByteArray() : extra) + profile + kept,
+                      palette ? extra : QByteArray())
+                .chopped(cut);
         const QString from = m_dir.filePath("from"), to = m_dir.filePath("to");
         QVERIFY(QDir().mkpath(from) && QDir().mkpath(to));
         QVERIFY(fixtures::writeFile(from + "/picture.png", file));
@@ -163,9 +174,10 @@ private slots:
         const QByteArray grown = fixtures::readFile(to + "/picture.png");
         QCOMPARE(fixtures::strictPngProblem(grown), QString());
         QVERIFY(grown.contains(kept));
+        QCOMPARE(grown.contains(profile), colourType != 4);
         QCOMPARE(grown.count("pHYs"), 1);
         QCOMPARE(QImage(to + "/picture.png").convertToFormat(QImage::Format_ARGB32).pixel(0, 0),
-                 qRgba(200, 100, 50, 0));
+                 colourType == 4 ? qRgba(200, 200, 200, 0) : qRgba(200, 100, 50, 0));
     }
 
     // Each control shows its own colour somewhere; where it sits is the painter's business.
@@ -233,13 +245,16 @@ private slots:
         QTest::addColumn<QSize>("size");
         QTest::addColumn<bool>("alpha");
         QTest::addColumn<int>("flatRows"); // rows of one colour at the top, coded another way than noise
+        QTest::addColumn<bool>("carried"); // below two rows coded before, the last black and white in turn
         const int band = pngwriter::bandRows(1000 * 4 + 1);
-        QTest::newRow("1 x 1") << QSize(1, 1) << true << 0;
+        QTest::newRow("1 x 1") << QSize(1, 1) << true << 0 << false;
         for (const int rows : {band - 1, band, band + 1, 2 * band + 1})
-            QTest::addRow("%d rows, band of %d", rows, band) << QSize(1000, rows) << true << 0;
-        QTest::newRow("flat band, then noise") << QSize(1000, 2 * band + 1) << true << band + 3;
-        QTest::newRow("no alpha") << QSize(333, 2 * pngwriter::bandRows(333 * 3 + 1) + 1) << false << 0;
-        QTest::newRow("large") << QSize(2500, 1700) << true << 0;
+            QTest::addRow("%d rows, band of %d", rows, band) << QSize(1000, rows) << true << 0 << false;
+        QTest::newRow("flat band, then noise") << QSize(1000, 2 * band + 1) << true << band + 3 << false;
+        QTest::newRow("no alpha") << QSize(333, 2 * pngwriter::bandRows(333 * 3 + 1) + 1) << false << 0
+                                  << false;
+        QTest::newRow("large") << QSize(2500, 1700) << true << 0 << false;
+        QTest::newRow("below sharp rows") << QSize(64, 3) << true << 0 << true;
     }
 
     // Random pixels of every alpha, in bands coded on their own.
@@ -248,6 +263,7 @@ private slots:
         QFETCH(QSize, size);
         QFETCH(bool, alpha);
         QFETCH(int, flatRows);
+        QFETCH(bool, carried);
         QImage image(size, alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
         QRandomGenerator random(7);
         for (int y = 0; y < image.height(); ++y) {
@@ -258,11 +274,28 @@ private slots:
                 random.fillRange(row, image.width());
         }
         const QString path = m_dir.filePath("written.png");
-        QCOMPARE(imagecompositor::writePng(image, path), QString());
+        QImage whole = image.convertToFormat(QImage::Format_ARGB32);
+        if (carried) {
+            QImage top(size.width(), 2, QImage::Format_ARGB32);
+            for (int x = 0; x < size.width(); ++x)
+                top.setPixel(x, 0, 0x70707070), top.setPixel(x, 1, x % 2 ? 0xffffffff : 0xff000000);
+            QVERIFY(top.save(m_dir.filePath("top.png")));
+            const auto found = codedrows::find(m_dir.filePath("top.png"));
+            const auto above =
+                found ? codedrows::carried(m_dir.filePath("top.png"), *found, 2) : std::nullopt;
+            QFile file(path);
+            QVERIFY(above && file.open(QIODevice::WriteOnly) &&
+                    pngwriter::write(image, file, {}, &*above) == pngwriter::Outcome::Written);
+            whole = top.copy(0, 0, size.width(), size.height() + 2);
+            for (int y = 0; y < size.height(); ++y)
+                std::memcpy(whole.scanLine(y + 2), image.constScanLine(y), size_t(size.width()) * 4);
+        } else {
+            QCOMPARE(imagecompositor::writePng(image, path), QString());
+        }
         QCOMPARE(fixtures::strictPngProblem(fixtures::readFile(path)), QString());
         const QImage read(path);
         QCOMPARE(read.hasAlphaChannel(), alpha);
-        QCOMPARE(read.convertToFormat(QImage::Format_ARGB32), image.convertToFormat(QImage::Format_ARGB32));
+        QCOMPARE(read.convertToFormat(QImage::Format_ARGB32), whole);
     }
 
     void floatingBrowserImage()
