@@ -129,8 +129,11 @@ int fontGroupIndex(const QString &prefix)
 
 const ColourKey &colourKey(const QString &key)
 {
+    // Callers name keys in code, so an unknown one is a programming error; it must
+    // stop every build, not read before the table in the ones without assertions.
     const int i = colourIndex(key);
-    Q_ASSERT_X(i >= 0, "colourKey", qPrintable(key));
+    if (i < 0)
+        qFatal("No colour key is called %s", qPrintable(key));
     return colourKeys[i];
 }
 
