@@ -20,9 +20,11 @@ os.makedirs(logs, exist_ok=True)
 # On Windows the offscreen platform reads fonts from one folder only, by default a folder of Qt's
 # that holds none: it is given the fonts the suite finds on Linux, where fontconfig serves them.
 fonts = os.path.join(logs, "fonts")
-os.makedirs(fonts)
+os.makedirs(fonts, exist_ok=True)
 for font in glob.glob("/usr/share/fonts/truetype/*/*.ttf"):
-    os.symlink(font, os.path.join(fonts, os.path.basename(font)))
+    link = os.path.join(fonts, os.path.basename(font))
+    if not os.path.lexists(link):
+        os.symlink(font, link)
 
 
 def windows(value):
