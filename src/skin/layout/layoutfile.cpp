@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QTextCodec>
+#include <algorithm>
 
 namespace layoutfile {
 namespace {
@@ -22,6 +23,53 @@ struct Mark
 };
 const Mark byteOrderMarks[] = {
     {"\xef\xbb\xbf", 3, "UTF-8"}, {"\xff\xfe", 2, "UTF-16LE"}, {"\xfe\xff", 2, "UTF-16BE"}};
+
+// US-ASCII, the first 128 characters. Qt has a codec for it only where it is built with ICU, as
+// on Linux but not on Windows: this one serves everywhere, so a layout reads and writes alike on
+// every system. As ICU's does, it reads any other byte as the replacement character, which no
+// text in US-ASCII can be written with.
+class AsciiCodec : public QTextCodec
+{
+public:
+    QByteArray name() const override { return QByteArrayLiteral("US-ASCII"); }
+    QList<QByteArray> aliases() const override
+    {
+        return {"ASCII",  "ANSI_X3.4-1968", "ANSI_X3.4-1986", "ISO646-US", "iso-ir-6",
+                "IBM367", "cp367",          "csASCII",        "us"};
+    }
+    int mibEnum() const override { return 3; }
+
+protected:
+    QString convertToUnicode(const char *in, int length, ConverterState *) const override
+    {
+        QString text(length, Qt::Uninitialized);
+        for (int i = 0; i < length; ++i)
+            text[i] = uchar(in[i]) < 0x80 ? QChar(QLatin1Char(in[i])) : QChar(QChar::ReplacementCharacter);
+        return text;
+    }
+    QByteArray convertFromUnicode(const QChar *in, int length, ConverterState *state) const override
+    {
+        QByteArray bytes(length, Qt::Uninitialized);
+        for (int i = 0; i < length; ++i) {
+            const bool held = in[i].unicode() < 0x80;
+            bytes[i] = held ? char(in[i].unicode()) : '?';
+            if (!held && state)
+                ++state->invalidChars;
+        }
+        return bytes;
+    }
+};
+
+QTextCodec *codecFor(const QByteArray &encoding)
+{
+    static AsciiCodec *const ascii = new AsciiCodec; // Qt keeps every codec made, and deletes it
+    const QList<QByteArray> asciiNames = ascii->aliases() << ascii->name();
+    const bool isAscii =
+        std::any_of(asciiNames.begin(), asciiNames.end(), [&encoding](const QByteArray &name) {
+            return name.compare(encoding, Qt::CaseInsensitive) == 0;
+        });
+    return isAscii ? ascii : QTextCodec::codecForName(encoding);
+}
 
 // The encoding named by the mark or the declaration; sets how many bytes the mark takes.
 QByteArray encodingOf(const QByteArray &data, int *markSize)
@@ -98,7 +146,7 @@ LayoutFile read(const QString &path)
     int markSize = 0;
     file.encoding = encodingOf(data, &markSize);
     file.byteOrderMark = markSize > 0;
-    QTextCodec *codec = QTextCodec::codecForName(file.encoding);
+    QTextCodec *codec = codecFor(file.encoding);
     if (!codec) {
         file.problem =
             QCoreApplication::translate("layoutfile", "is in the encoding %1, which Panelcraft cannot read")
@@ -121,7 +169,7 @@ LayoutFile read(const QString &path)
 
 std::optional<QByteArray> encode(const QString &text, const LayoutFile &like)
 {
-    QTextCodec *codec = QTextCodec::codecForName(like.encoding);
+    QTextCodec *codec = codecFor(like.encoding);
     QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
     const QString marked = like.byteOrderMark ? QChar(0xfeff) + text : text;
     const QByteArray data = codec->fromUnicode(marked.constData(), marked.size(), &state);
