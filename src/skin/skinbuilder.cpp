@@ -235,9 +235,8 @@ QString BuildRun::importIcons(IconSheet &sheet)
     }
     report(BuildStep::ImportIcons, m_options.iconSkinFile);
     const QString folder = m_workspace.iconSkin();
-    const QString error = archive::extract(m_options.iconSkinFile, folder);
-    if (!error.isEmpty())
-        return error;
+    if (const Result<void> extracted = archive::extract(m_options.iconSkinFile, folder); !extracted)
+        return extracted.error();
     if (const auto custom =
             sourcescan::findDeclaration(sourcescan::readLayouts(folder, sourcescan::scannedElements()))) {
         const iconsheets::Layout &layout = custom->layout;
@@ -264,9 +263,9 @@ QString BuildRun::importWindows(sourcescan::Windows &windows)
         return {};
     }
     report(BuildStep::UnpackWindows, m_options.windowSkinFile);
-    const QString error = archive::extract(m_options.windowSkinFile, m_workspace.windowSkin());
-    if (!error.isEmpty())
-        return error;
+    if (const Result<void> extracted = archive::extract(m_options.windowSkinFile, m_workspace.windowSkin());
+        !extracted)
+        return extracted.error();
     windows =
         sourcescan::windows(sourcescan::readLayouts(m_workspace.windowSkin(), sourcescan::scannedElements()));
     const QString skinName = QFileInfo(m_options.windowSkinFile).fileName();
@@ -288,14 +287,14 @@ QString BuildRun::readSkin(SelectedSkin &skin)
     // Only the layouts now and the images they name later are read; every other entry goes from
     // the input archive into the new one as it is stored.
     m_skinArchive = std::make_unique<archive::Unpacker>(m_options.selectedSkinFile, m_workspace.unpacked());
-    QString error = m_skinArchive->check();
-    if (error.isEmpty())
-        error = m_skinArchive->unpack([](const QString &path) {
+    if (const Result<void> checked = m_skinArchive->check(); !checked)
+        return checked.error();
+    if (const Result<void> unpacked = m_skinArchive->unpack([](const QString &path) {
             return !path.contains(QLatin1Char('/')) &&
                    path.endsWith(QLatin1String(".xml"), Qt::CaseInsensitive);
         });
-    if (!error.isEmpty())
-        return error;
+        !unpacked)
+        return unpacked.error();
     const QDir folder(m_workspace.unpacked());
     const QStringList names = layoutfile::layoutNames(folder.path());
     if (names.isEmpty())
@@ -381,7 +380,7 @@ undoplan::Plan BuildRun::planUndo(const QList<Layout> &layouts, const QStringLis
     const QSet<QString> wanted(entries.cbegin(), entries.cend());
     const bool unpacked =
         wanted.isEmpty() ||
-        m_skinArchive->unpack([&wanted](const QString &entry) { return wanted.contains(entry); }).isEmpty();
+        bool(m_skinArchive->unpack([&wanted](const QString &entry) { return wanted.contains(entry); }));
     QHash<QString, QString> proofs;
     for (auto it = entries.cbegin(); it != entries.cend(); ++it)
         proofs.insert(it.key(), unpacked ? undoplan::proofOf(archive::workPath(m_workspace.unpacked(), *it))
@@ -626,7 +625,7 @@ QString BuildRun::pack(const SelectedSkin &skin)
 {
     report(BuildStep::Pack, m_options.outputPath);
     // What this build adds again goes in where a fresh build puts it, not where the earlier one was.
-    return m_skinArchive->repack(m_workspace.changed(), m_options.outputPath, skin.undo.takenOut);
+    return m_skinArchive->repack(m_workspace.changed(), m_options.outputPath, skin.undo.takenOut).error();
 }
 
 } // namespace

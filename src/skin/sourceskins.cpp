@@ -14,10 +14,11 @@ QString unpack(const QString &zipPath, const QString &workFolder)
 {
     if (const Result<void> emptied = Workspace::emptyFolder(workFolder); !emptied)
         return emptied.error();
-    QString error = archive::extract(zipPath, workFolder);
-    if (error.isEmpty() && layoutfile::layoutNames(workFolder).isEmpty())
-        error = noXmlFilesMessage();
-    return error;
+    if (const Result<void> extracted = archive::extract(zipPath, workFolder); !extracted)
+        return extracted.error();
+    if (layoutfile::layoutNames(workFolder).isEmpty())
+        return noXmlFilesMessage();
+    return {};
 }
 
 } // namespace

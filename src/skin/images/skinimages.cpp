@@ -128,8 +128,10 @@ Measured measure(const QStringList &names, const ImageTable &recorded, bool keep
         if (const auto header = decoded ? std::nullopt : imagelimits::measurePng(skin.peek(path, headBytes)))
             headers.insert(path, *header);
     }
-    measured.refusal =
-        skin.unpack([&](const QString &entry) { return found.contains(entry) && !headers.contains(entry); });
+    if (const Result<void> unpacked = skin.unpack(
+            [&](const QString &entry) { return found.contains(entry) && !headers.contains(entry); });
+        !unpacked)
+        measured.refusal = unpacked.error();
     for (const QString &name : names) {
         ImageFacts &facts = measured.table[name];
         if (facts.path.isEmpty())
