@@ -444,8 +444,8 @@ QString BuildRun::measureImages(const SelectedSkin &skin, const IconSheet &sheet
     skinimages::Measured measured =
         skinimages::measure(names, recorded, !m_options.changeColours, *m_skinArchive, m_workspace.unpacked(),
                             grows || !skin.undo.records.isEmpty());
-    if (!measured.refusal.isEmpty())
-        return measured.refusal;
+    if (!measured.read)
+        return measured.read.error();
     for (const QString &name : qAsConst(names)) {
         if (grows)
             warn(skinimages::problem(name, measured.table.value(name)));
@@ -475,7 +475,7 @@ QString BuildRun::addFloatingBrowserImage(SelectedSkin &skin)
     const QString target = archive::workPath(m_workspace.changed(), skin.floatingImage);
     if (m_options.changeColours) {
         report(BuildStep::PaintFloatingBrowser, skin.floatingImage);
-        return imagecompositor::writePng(imagecompositor::floatingBrowserImage(m_style), target);
+        return imagecompositor::writePng(imagecompositor::floatingBrowserImage(m_style), target).error();
     }
     QFile resource(imagecompositor::floatingBrowserPath);
     if (!resource.copy(target))
@@ -588,7 +588,8 @@ QString BuildRun::paint(Rewrites &rewrites, const Images &images, const IconShee
     for (const ImageJob &job : qAsConst(rewrites.jobs))
         report(BuildStep::PaintImage, job.path);
     return skinimages::paint(rewrites.jobs, images.coded, sheet.image, m_style, m_workspace.unpacked(),
-                             m_workspace.changed(), &rewrites.painted);
+                             m_workspace.changed(), &rewrites.painted)
+        .error();
 }
 
 QString BuildRun::writeLayouts(const SelectedSkin &skin, const Images &images, RewriteContext context,
