@@ -611,13 +611,15 @@ QString BuildRun::writeLayouts(const SelectedSkin &skin, const Images &images, R
         if (!rewrites.written.at(i))
             continue;
         const Encoded encoded = encode(skin.layouts.at(i), context, nullptr);
-        const QString error =
-            encoded.data
-                ? layoutfile::write(archive::workPath(m_workspace.changed(), skin.layouts.at(i).name),
-                                    *encoded.data)
-                : encoded.error;
-        if (!error.isEmpty())
-            return error;
+        if (!encoded.data) {
+            if (!encoded.error.isEmpty())
+                return encoded.error;
+            continue;
+        }
+        if (const Result<void> written = layoutfile::write(
+                archive::workPath(m_workspace.changed(), skin.layouts.at(i).name), *encoded.data);
+            !written)
+            return written.error();
     }
     return {};
 }
