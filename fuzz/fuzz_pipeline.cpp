@@ -51,8 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     fuzzsupport::writeFile(QDir(layoutFolder).filePath(QStringLiteral("sample-deck.xml")),
                            fuzzsupport::bytes(data + 1, size - 1));
     const QString input = root.filePath(QStringLiteral("in.zip"));
-    const QString packError = archive::repack(sampleSkin, layoutFolder, input);
-    FUZZ_CHECK(packError.isEmpty(), packError);
+    const Result<void> packed = archive::repack(sampleSkin, layoutFolder, input);
+    FUZZ_CHECK(packed, packed.error());
     const QByteArray inputBytes = fixtures::readFile(input);
 
     SkinBuildOptions options = optionsFrom(data[0], input);
@@ -77,9 +77,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     // What a build writes is held to the limits of what it reads: the output passes the same
     // check as any skin.
-    const QString outputCheck =
+    const Result<void> outputCheck =
         archive::Unpacker(options.outputPath, root.filePath(QStringLiteral("check"))).check();
-    FUZZ_CHECK(outputCheck.isEmpty(), outputCheck);
+    FUZZ_CHECK(outputCheck, outputCheck.error());
     const QStringList out = fixtures::zipNames(options.outputPath);
     for (const QString &name : fixtures::zipNames(input))
         FUZZ_CHECK(out.contains(name), name + QLatin1String(" is missing"));

@@ -183,18 +183,17 @@ Result readSkin(const QString &zipPath)
     if (!folder.isValid())
         return {tr("No temporary folder could be made to read the skin."), {}};
     archive::Unpacker unpacker(zipPath, folder.path());
-    QString error = unpacker.check();
-    if (!error.isEmpty())
-        return {error, {}};
+    if (const auto checked = unpacker.check(); !checked)
+        return {checked.error(), {}};
     QHash<QString, QString> filesByLowerCase;
     for (const QString &path : unpacker.files())
         filesByLowerCase.insert(path.toLower(), path);
     // The layouts and the skin images they name, read and found as a build finds them.
-    error = unpacker.unpack([](const QString &path) {
+    const auto layoutsUnpacked = unpacker.unpack([](const QString &path) {
         return !path.contains(QLatin1Char('/')) && path.endsWith(QLatin1String(".xml"), Qt::CaseInsensitive);
     });
-    if (!error.isEmpty())
-        return {error, {}};
+    if (!layoutsUnpacked)
+        return {layoutsUnpacked.error(), {}};
     const QDir dir(folder.path());
     QStringList layoutNames = layoutfile::layoutNames(dir.path());
     layoutNames.sort(Qt::CaseInsensitive); // the same skin names its images in the same order
@@ -210,9 +209,10 @@ Result readSkin(const QString &zipPath)
     if (images.isEmpty())
         return {tr("The skin's layouts name no images to take colours from."), {}};
     const QSet<QString> wanted(images.begin(), images.end());
-    error = unpacker.unpack([&wanted](const QString &path) { return wanted.contains(path); });
-    if (!error.isEmpty())
-        return {error, {}};
+    if (const auto imagesUnpacked =
+            unpacker.unpack([&wanted](const QString &path) { return wanted.contains(path); });
+        !imagesUnpacked)
+        return {imagesUnpacked.error(), {}};
 
     Histogram histogram;
     for (const QString &image : qAsConst(images)) {

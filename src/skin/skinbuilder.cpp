@@ -88,7 +88,7 @@ struct Rewrites
 };
 
 // The build as one line: each stage takes what the ones before it found, as values, and returns
-// an empty text or why the build stops. Nothing calls back up the line.
+// whether the build goes on or why it stops. Nothing calls back up the line.
 class BuildRun
 {
     Q_DECLARE_TR_FUNCTIONS(BuildRun)
@@ -103,29 +103,29 @@ public:
     BuildResult run();
 
 private:
-    QString checkOptions() const;
-    QString work();
-    QString importIcons(IconSheet &sheet);
-    QString importWindows(sourcescan::Windows &windows);
-    QString readSkin(SelectedSkin &skin);
+    Result<void> checkOptions() const;
+    Result<void> work();
+    Result<void> importIcons(IconSheet &sheet);
+    Result<void> importWindows(sourcescan::Windows &windows);
+    Result<void> readSkin(SelectedSkin &skin);
     undoplan::Plan planUndo(const QList<Layout> &layouts, const QStringList &unread);
     QString entryNamed(const QString &name) const;
-    QString addWindowImages(const sourcescan::Windows &windows, SelectedSkin &skin);
-    QString addFloatingBrowserImage(SelectedSkin &skin);
-    QString measureImages(const SelectedSkin &skin, const IconSheet &sheet, Images &images);
+    Result<void> addWindowImages(const sourcescan::Windows &windows, SelectedSkin &skin);
+    Result<void> addFloatingBrowserImage(SelectedSkin &skin);
+    Result<void> measureImages(const SelectedSkin &skin, const IconSheet &sheet, Images &images);
     struct Encoded
     {
         std::optional<QByteArray> data;
-        QString error;
+        Result<void> rewritable; // fails when the layout cannot be written
         bool undoneOnly = false; // only what an earlier build added was taken out
     };
     Encoded encode(const Layout &layout, const RewriteContext &context, QVector<ImageJob> *jobs);
-    QString planRewrites(const SelectedSkin &skin, const RewriteContext &context, Rewrites &rewrites);
-    QString dropUnnamedAdditions(const Rewrites &rewrites, SelectedSkin &skin);
-    QString paint(Rewrites &rewrites, const Images &images, const IconSheet &sheet);
-    QString writeLayouts(const SelectedSkin &skin, const Images &images, RewriteContext context,
-                         const Rewrites &rewrites);
-    QString pack(const SelectedSkin &skin);
+    Result<void> planRewrites(const SelectedSkin &skin, const RewriteContext &context, Rewrites &rewrites);
+    Result<void> dropUnnamedAdditions(const Rewrites &rewrites, SelectedSkin &skin);
+    Result<void> paint(Rewrites &rewrites, const Images &images, const IconSheet &sheet);
+    Result<void> writeLayouts(const SelectedSkin &skin, const Images &images, RewriteContext context,
+                              const Rewrites &rewrites);
+    Result<void> pack(const SelectedSkin &skin);
     void report(BuildStep step, const QString &file = QString()) const
     {
         if (m_progress)
@@ -148,36 +148,40 @@ private:
 BuildResult BuildRun::run()
 {
     BuildResult result;
-    result.message = checkOptions();
-    if (!result.message.isEmpty())
+    if (const Result<void> usable = checkOptions(); !usable) {
+        result.message = usable.error();
         return result;
-    result.message = m_workspace.reset().error(); // a run that was cut short may have left files behind
-    if (result.message.isEmpty())
-        result.message = work();
+    }
+    Result<void> built = m_workspace.reset(); // a run that was cut short may have left files behind
+    if (built)
+        built = work();
     m_skinArchive.reset();
     // What cannot be emptied now goes with the caller's temporary folder.
     static_cast<void>(m_workspace.reset());
     static_cast<void>(Workspace::emptyFolder(m_workspace.iconSkin()));
-    result.ok = result.message.isEmpty();
+    result.ok = bool(built);
     if (result.ok) {
         result.outputPath = m_options.outputPath;
         result.warnings = m_warnings;
+    } else {
+        result.message = built.error();
     }
     return result;
 }
 
-QString BuildRun::checkOptions() const
+Result<void> BuildRun::checkOptions() const
 {
     if (const auto problem = ::checkOptions(m_options))
-        return problem->message;
+        return Failure{problem->message};
     // The work folders are wiped recursively: never let them resolve against an unknown place.
     if (!QDir::isAbsolutePath(m_workspace.root()))
-        return QCoreApplication::translate("skinbuilder", "The work folder \"%1\" is not an absolute path")
-            .arg(QDir::toNativeSeparators(m_workspace.root()));
+        return Failure{
+            QCoreApplication::translate("skinbuilder", "The work folder \"%1\" is not an absolute path")
+                .arg(QDir::toNativeSeparators(m_workspace.root()))};
     return {};
 }
 
-QString BuildRun::work()
+Result<void> BuildRun::work()
 {
     IconSheet sheet;
     sourcescan::Windows windows;
@@ -186,7 +190,7 @@ QString BuildRun::work()
     Rewrites rewrites;
     // Made once the images are measured; the rewrites read it.
     std::optional<RewriteContext> context;
-    const std::function<QString()> stages[] = {
+    const std::function<Result<void>()> stages[] = {
         [&] { return importIcons(sheet); },
         [&] { return importWindows(windows); },
         [&] { return readSkin(skin); },
@@ -207,14 +211,13 @@ QString BuildRun::work()
         [&] { return pack(skin); },
     };
     for (const auto &stage : stages) {
-        const QString error = stage();
-        if (!error.isEmpty())
-            return error;
+        if (Result<void> done = stage(); !done)
+            return done;
     }
     return {};
 }
 
-QString BuildRun::importIcons(IconSheet &sheet)
+Result<void> BuildRun::importIcons(IconSheet &sheet)
 {
     switch (m_options.iconSet) {
     case IconSet::Default:
@@ -235,9 +238,8 @@ QString BuildRun::importIcons(IconSheet &sheet)
     }
     report(BuildStep::ImportIcons, m_options.iconSkinFile);
     const QString folder = m_workspace.iconSkin();
-    const QString error = archive::extract(m_options.iconSkinFile, folder);
-    if (!error.isEmpty())
-        return error;
+    if (Result<void> extracted = archive::extract(m_options.iconSkinFile, folder); !extracted)
+        return extracted;
     if (const auto custom =
             sourcescan::findDeclaration(sourcescan::readLayouts(folder, sourcescan::scannedElements()))) {
         const iconsheets::Layout &layout = custom->layout;
@@ -251,10 +253,10 @@ QString BuildRun::importIcons(IconSheet &sheet)
                  "skinbuilder", "\"%1\" holds no usable custom browser icons; the browser keeps its icons")
                  .arg(QFileInfo(m_options.iconSkinFile).fileName()));
     }
-    return Workspace::emptyFolder(folder).error();
+    return Workspace::emptyFolder(folder);
 }
 
-QString BuildRun::importWindows(sourcescan::Windows &windows)
+Result<void> BuildRun::importWindows(sourcescan::Windows &windows)
 {
     if (!m_options.importWindows)
         return {};
@@ -264,9 +266,9 @@ QString BuildRun::importWindows(sourcescan::Windows &windows)
         return {};
     }
     report(BuildStep::UnpackWindows, m_options.windowSkinFile);
-    const QString error = archive::extract(m_options.windowSkinFile, m_workspace.windowSkin());
-    if (!error.isEmpty())
-        return error;
+    if (Result<void> extracted = archive::extract(m_options.windowSkinFile, m_workspace.windowSkin());
+        !extracted)
+        return extracted;
     windows =
         sourcescan::windows(sourcescan::readLayouts(m_workspace.windowSkin(), sourcescan::scannedElements()));
     const QString skinName = QFileInfo(m_options.windowSkinFile).fileName();
@@ -282,24 +284,24 @@ QString BuildRun::importWindows(sourcescan::Windows &windows)
     return {};
 }
 
-QString BuildRun::readSkin(SelectedSkin &skin)
+Result<void> BuildRun::readSkin(SelectedSkin &skin)
 {
     report(BuildStep::Unpack, m_options.selectedSkinFile);
     // Only the layouts now and the images they name later are read; every other entry goes from
     // the input archive into the new one as it is stored.
     m_skinArchive = std::make_unique<archive::Unpacker>(m_options.selectedSkinFile, m_workspace.unpacked());
-    QString error = m_skinArchive->check();
-    if (error.isEmpty())
-        error = m_skinArchive->unpack([](const QString &path) {
+    if (Result<void> checked = m_skinArchive->check(); !checked)
+        return checked;
+    if (Result<void> unpacked = m_skinArchive->unpack([](const QString &path) {
             return !path.contains(QLatin1Char('/')) &&
                    path.endsWith(QLatin1String(".xml"), Qt::CaseInsensitive);
         });
-    if (!error.isEmpty())
-        return error;
+        !unpacked)
+        return unpacked;
     const QDir folder(m_workspace.unpacked());
     const QStringList names = layoutfile::layoutNames(folder.path());
     if (names.isEmpty())
-        return noXmlFilesMessage();
+        return Failure{noXmlFilesMessage()};
     QStringList unread; // the layouts left as they are
     for (const QString &name : names) {
         Layout layout{name, layoutfile::read(archive::workPath(folder.path(), name)), {}};
@@ -312,8 +314,8 @@ QString BuildRun::readSkin(SelectedSkin &skin)
         }
         // The problem reads as what follows the layout's name.
         if (refused)
-            return QCoreApplication::translate("skinbuilder", "The layout \"%1\" %2; it was refused")
-                .arg(archive::printable(name), problem);
+            return Failure{QCoreApplication::translate("skinbuilder", "The layout \"%1\" %2; it was refused")
+                               .arg(archive::printable(name), problem)};
         if (!problem.isEmpty()) {
             warn(QCoreApplication::translate("skinbuilder", "The layout \"%1\" %2; it was left as it is")
                      .arg(archive::printable(name), problem));
@@ -336,9 +338,9 @@ QString BuildRun::readSkin(SelectedSkin &skin)
     // Rewritten names and sizes cannot be told from the skin's own: changed again, sizes would
     // grow on every build.
     if (m_options.globalFont && skin.undo.fontsChanged)
-        return tr("The fonts and text sizes of \"%1\" were changed by an earlier build; choose the "
-                  "original skin to change them again")
-            .arg(QFileInfo(m_options.selectedSkinFile).fileName());
+        return Failure{tr("The fonts and text sizes of \"%1\" were changed by an earlier build; choose the "
+                          "original skin to change them again")
+                           .arg(QFileInfo(m_options.selectedSkinFile).fileName())};
     return {};
 }
 
@@ -381,7 +383,7 @@ undoplan::Plan BuildRun::planUndo(const QList<Layout> &layouts, const QStringLis
     const QSet<QString> wanted(entries.cbegin(), entries.cend());
     const bool unpacked =
         wanted.isEmpty() ||
-        m_skinArchive->unpack([&wanted](const QString &entry) { return wanted.contains(entry); }).isEmpty();
+        bool(m_skinArchive->unpack([&wanted](const QString &entry) { return wanted.contains(entry); }));
     QHash<QString, QString> proofs;
     for (auto it = entries.cbegin(); it != entries.cend(); ++it)
         proofs.insert(it.key(), unpacked ? undoplan::proofOf(archive::workPath(m_workspace.unpacked(), *it))
@@ -393,7 +395,7 @@ undoplan::Plan BuildRun::planUndo(const QList<Layout> &layouts, const QStringLis
 }
 
 // The images the imported windows name go in beside the skin's own files, never over them.
-QString BuildRun::addWindowImages(const sourcescan::Windows &windows, SelectedSkin &skin)
+Result<void> BuildRun::addWindowImages(const sourcescan::Windows &windows, SelectedSkin &skin)
 {
     QStringList names;
     for (const QString &name : windows.images) {
@@ -421,15 +423,15 @@ QString BuildRun::addWindowImages(const sourcescan::Windows &windows, SelectedSk
                      .arg(archive::printable(own), QFileInfo(m_options.windowSkinFile).fileName()));
             continue;
         }
-        if (const Result<void> moved = Workspace::move(from, archive::workPath(m_workspace.changed(), name));
+        if (Result<void> moved = Workspace::move(from, archive::workPath(m_workspace.changed(), name));
             !moved)
-            return moved.error();
+            return moved;
         skin.added << name;
     }
     return {};
 }
 
-QString BuildRun::measureImages(const SelectedSkin &skin, const IconSheet &sheet, Images &images)
+Result<void> BuildRun::measureImages(const SelectedSkin &skin, const IconSheet &sheet, Images &images)
 {
     QStringList names;
     for (const Layout &layout : skin.layouts)
@@ -445,8 +447,8 @@ QString BuildRun::measureImages(const SelectedSkin &skin, const IconSheet &sheet
     skinimages::Measured measured =
         skinimages::measure(names, recorded, !m_options.changeColours, *m_skinArchive, m_workspace.unpacked(),
                             grows || !skin.undo.records.isEmpty());
-    if (!measured.refusal.isEmpty())
-        return measured.refusal;
+    if (!measured.read)
+        return measured.read;
     for (const QString &name : qAsConst(names)) {
         if (grows)
             warn(skinimages::problem(name, measured.table.value(name)));
@@ -455,7 +457,7 @@ QString BuildRun::measureImages(const SelectedSkin &skin, const IconSheet &sheet
     return {};
 }
 
-QString BuildRun::addFloatingBrowserImage(SelectedSkin &skin)
+Result<void> BuildRun::addFloatingBrowserImage(SelectedSkin &skin)
 {
     if (!m_options.floatBrowser)
         return {};
@@ -480,7 +482,8 @@ QString BuildRun::addFloatingBrowserImage(SelectedSkin &skin)
     }
     QFile resource(imagecompositor::floatingBrowserPath);
     if (!resource.copy(target))
-        return imagecompositor::cannotWrite(target, platform::systemErrorText(resource.errorString()));
+        return Failure{
+            imagecompositor::cannotWrite(target, platform::systemErrorText(resource.errorString()))};
     // Copies of resources are read-only; the work folder must stay removable.
     QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     return {};
@@ -491,7 +494,7 @@ QString BuildRun::addFloatingBrowserImage(SelectedSkin &skin)
 // images they grow, the images are painted, and the layouts are rewritten again, now with the
 // proofs of what was painted, and written.
 
-// The rewritten text of a layout, encoded; an error when it cannot be written, nothing when the
+// The rewritten text of a layout, encoded; a failure when it cannot be written, nothing when the
 // layout stays as it is.
 BuildRun::Encoded BuildRun::encode(const Layout &layout, const RewriteContext &context,
                                    QVector<ImageJob> *jobs)
@@ -500,10 +503,10 @@ BuildRun::Encoded BuildRun::encode(const Layout &layout, const RewriteContext &c
         rewriteSkinXml(layout.document, QFileInfo(layout.name).completeBaseName(), context);
     const QString tooLarge = xml.error.isEmpty() ? layoutfile::lineProblem(xml.text) : xml.error;
     if (!tooLarge.isEmpty())
-        return {
-            {},
-            QCoreApplication::translate("skinbuilder", "The layout \"%1\" %2 when rewritten; it was refused")
-                .arg(archive::printable(layout.name), tooLarge)};
+        return {{},
+                Failure{QCoreApplication::translate("skinbuilder",
+                                                    "The layout \"%1\" %2 when rewritten; it was refused")
+                            .arg(archive::printable(layout.name), tooLarge)}};
     // An unchanged file keeps its exact bytes: the archive copies it as it was.
     if (xml.text == layout.file.text)
         return {};
@@ -537,7 +540,8 @@ BuildRun::Encoded BuildRun::encode(const Layout &layout, const RewriteContext &c
     return {data, {}};
 }
 
-QString BuildRun::planRewrites(const SelectedSkin &skin, const RewriteContext &context, Rewrites &rewrites)
+Result<void> BuildRun::planRewrites(const SelectedSkin &skin, const RewriteContext &context,
+                                    Rewrites &rewrites)
 {
     // Copied windows repeat in every layout: the text written is bounded as it is written, by what
     // a skin may unpack to, and the whole new skin once more when it is packed.
@@ -548,13 +552,14 @@ QString BuildRun::planRewrites(const SelectedSkin &skin, const RewriteContext &c
         report(BuildStep::Rewrite, layout.name);
         QVector<ImageJob> layoutJobs;
         const Encoded encoded = encode(layout, context, &layoutJobs);
-        if (!encoded.error.isEmpty())
-            return encoded.error;
+        if (!encoded.rewritable)
+            return encoded.rewritable;
         rewrites.written << encoded.data.has_value();
         rewrites.namesAdditions = rewrites.namesAdditions || (encoded.data && !encoded.undoneOnly);
         if (encoded.data && (size += encoded.data->size()) > budget)
-            return tr("The rewritten layouts would take more than %1; a skin may unpack to at most that")
-                .arg(QLocale().formattedDataSize(budget, 0, QLocale::DataSizeTraditionalFormat));
+            return Failure{
+                tr("The rewritten layouts would take more than %1; a skin may unpack to at most that")
+                    .arg(QLocale().formattedDataSize(budget, 0, QLocale::DataSizeTraditionalFormat))};
         (encoded.undoneOnly ? undoneJobs : jobs) += layoutJobs;
     }
     // The row follows from the image alone, so layouts sharing an image share its work; one that
@@ -571,20 +576,21 @@ QString BuildRun::planRewrites(const SelectedSkin &skin, const RewriteContext &c
 
 // What the build adds is named only by the layouts it rewrites with all it asks: with none written
 // so, nothing would name it.
-QString BuildRun::dropUnnamedAdditions(const Rewrites &rewrites, SelectedSkin &skin)
+Result<void> BuildRun::dropUnnamedAdditions(const Rewrites &rewrites, SelectedSkin &skin)
 {
     if (rewrites.namesAdditions)
         return {};
     for (const QString &name : qAsConst(skin.added)) {
         QFile file(archive::workPath(m_workspace.changed(), name));
         if (!file.remove())
-            return archive::cannotWrite(file.fileName(), platform::systemErrorText(file.errorString()));
+            return Failure{
+                archive::cannotWrite(file.fileName(), platform::systemErrorText(file.errorString()))};
     }
     skin.added.clear();
     return {};
 }
 
-QString BuildRun::paint(Rewrites &rewrites, const Images &images, const IconSheet &sheet)
+Result<void> BuildRun::paint(Rewrites &rewrites, const Images &images, const IconSheet &sheet)
 {
     for (const ImageJob &job : qAsConst(rewrites.jobs))
         report(BuildStep::PaintImage, job.path);
@@ -592,8 +598,8 @@ QString BuildRun::paint(Rewrites &rewrites, const Images &images, const IconShee
                              m_workspace.changed(), &rewrites.painted);
 }
 
-QString BuildRun::writeLayouts(const SelectedSkin &skin, const Images &images, RewriteContext context,
-                               const Rewrites &rewrites)
+Result<void> BuildRun::writeLayouts(const SelectedSkin &skin, const Images &images, RewriteContext context,
+                                    const Rewrites &rewrites)
 {
     // What this build adds and grows, each with the proof a later build checks before taking it out.
     for (const QString &name : skin.added)
@@ -611,18 +617,19 @@ QString BuildRun::writeLayouts(const SelectedSkin &skin, const Images &images, R
         if (!rewrites.written.at(i))
             continue;
         const Encoded encoded = encode(skin.layouts.at(i), context, nullptr);
-        const QString error =
-            encoded.data
-                ? layoutfile::write(archive::workPath(m_workspace.changed(), skin.layouts.at(i).name),
-                                    *encoded.data)
-                : encoded.error;
-        if (!error.isEmpty())
-            return error;
+        if (!encoded.rewritable)
+            return encoded.rewritable;
+        if (!encoded.data)
+            continue;
+        if (Result<void> written = layoutfile::write(
+                archive::workPath(m_workspace.changed(), skin.layouts.at(i).name), *encoded.data);
+            !written)
+            return written;
     }
     return {};
 }
 
-QString BuildRun::pack(const SelectedSkin &skin)
+Result<void> BuildRun::pack(const SelectedSkin &skin)
 {
     report(BuildStep::Pack, m_options.outputPath);
     // What this build adds again goes in where a fresh build puts it, not where the earlier one was.

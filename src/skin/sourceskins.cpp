@@ -10,14 +10,15 @@ namespace sourceskins {
 namespace {
 
 // Unpacks into an emptied folder and tells why the skin cannot be scanned, if it cannot.
-QString unpack(const QString &zipPath, const QString &workFolder)
+Result<void> unpack(const QString &zipPath, const QString &workFolder)
 {
-    if (const Result<void> emptied = Workspace::emptyFolder(workFolder); !emptied)
-        return emptied.error();
-    QString error = archive::extract(zipPath, workFolder);
-    if (error.isEmpty() && layoutfile::layoutNames(workFolder).isEmpty())
-        error = noXmlFilesMessage();
-    return error;
+    if (Result<void> emptied = Workspace::emptyFolder(workFolder); !emptied)
+        return emptied;
+    if (Result<void> extracted = archive::extract(zipPath, workFolder); !extracted)
+        return extracted;
+    if (layoutfile::layoutNames(workFolder).isEmpty())
+        return Failure{noXmlFilesMessage()};
+    return {};
 }
 
 } // namespace
@@ -25,8 +26,9 @@ QString unpack(const QString &zipPath, const QString &workFolder)
 WindowScan scanWindowSkin(const QString &zipPath, const QString &workFolder)
 {
     WindowScan scan;
-    scan.error = unpack(zipPath, workFolder);
-    if (scan.error.isEmpty())
+    const Result<void> unpacked = unpack(zipPath, workFolder);
+    scan.error = unpacked.error();
+    if (unpacked)
         scan.names =
             sourcescan::windows(sourcescan::readLayouts(workFolder, sourcescan::scannedElements())).names;
     static_cast<void>(Workspace::emptyFolder(workFolder)); // what stays goes with the caller's folder
@@ -36,8 +38,9 @@ WindowScan scanWindowSkin(const QString &zipPath, const QString &workFolder)
 IconScan scanIconSkin(const QString &zipPath, const QString &workFolder)
 {
     IconScan scan;
-    scan.error = unpack(zipPath, workFolder);
-    if (scan.error.isEmpty())
+    const Result<void> unpacked = unpack(zipPath, workFolder);
+    scan.error = unpacked.error();
+    if (unpacked)
         scan.customIcons =
             sourcescan::findDeclaration(sourcescan::readLayouts(workFolder, sourcescan::scannedElements()))
                 .has_value();

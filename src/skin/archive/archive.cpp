@@ -63,19 +63,19 @@ public:
     }
     ~Extraction() { m_zip.close(); }
 
-    QString check();
-    QString unpack(const std::function<bool(const QString &path)> &wanted);
+    Result<void> check();
+    Result<void> unpack(const std::function<bool(const QString &path)> &wanted);
     QStringList files() const;
     QByteArray peek(const QString &path, qint64 bytes);
     bool holds(const QString &path) const { return m_places.holds(path); }
-    QString repack(const QString &changedFolder, const QString &zipPath, const QSet<QString> &dropped);
+    Result<void> repack(const QString &changedFolder, const QString &zipPath, const QSet<QString> &dropped);
 
 private:
-    QString checkEntries();
-    QString checkEntry(const QuaZipFileInfo64 &info, const unz_file_info64 &record,
-                       const QByteArray &rawName);
-    QString writeEntries(const std::function<bool(const QString &path)> &wanted);
-    QString writeFile(QIODevice &archive, const QString &target, CheckedEntry &entry);
+    Result<void> checkEntries();
+    Result<void> checkEntry(const QuaZipFileInfo64 &info, const unz_file_info64 &record,
+                            const QByteArray &rawName);
+    Result<void> writeEntries(const std::function<bool(const QString &path)> &wanted);
+    Result<void> writeFile(QIODevice &archive, const QString &target, CheckedEntry &entry);
     bool insideFolder(const QString &path) const;
     // `message` names the archive as %1 and the entry as %2.
     QString refused(const QString &entry, const QString &message) const
@@ -112,38 +112,39 @@ private:
     QStringList m_madeFolders;
 };
 
-QString Unpacker::Extraction::check()
+Result<void> Unpacker::Extraction::check()
 {
     if (!m_file.open(QIODevice::ReadOnly))
-        return tr("%1 is not a zip file or cannot be read").arg(m_name);
+        return Failure{tr("%1 is not a zip file or cannot be read").arg(m_name)};
     const DirectoryRecords records = readDirectoryRecords(m_file);
     if (records.inconsistent)
-        return tr("%1 is damaged and cannot be unpacked: the extra fields of its entries are inconsistent")
-            .arg(m_name);
+        return Failure{
+            tr("%1 is damaged and cannot be unpacked: the extra fields of its entries are inconsistent")
+                .arg(m_name)};
     m_prefixBytes = records.prefixBytes;
     if (!openForReading(m_zip)) {
         // The archive library cannot open a zip without entries; name it for what it is.
         if (m_file.seek(0) && m_file.read(4) == QByteArray("PK\x05\x06", 4))
-            return tr("%1 holds no files").arg(m_name);
-        return tr("%1 is not a zip file or cannot be read").arg(m_name);
+            return Failure{tr("%1 holds no files").arg(m_name)};
+        return Failure{tr("%1 is not a zip file or cannot be read").arg(m_name)};
     }
-    const QString error = checkEntries();
-    m_checked = error.isEmpty();
+    Result<void> checked = checkEntries();
+    m_checked = bool(checked);
     if (!m_checked) {
         m_zip.close();
         m_file.close();
     }
-    return error;
+    return checked;
 }
 
-QString Unpacker::Extraction::unpack(const std::function<bool(const QString &path)> &wanted)
+Result<void> Unpacker::Extraction::unpack(const std::function<bool(const QString &path)> &wanted)
 {
     if (!m_checked)
-        return damaged();
-    const QString error = writeEntries(wanted);
-    if (!error.isEmpty())
+        return Failure{damaged()};
+    Result<void> written = writeEntries(wanted);
+    if (!written)
         removeWritten();
-    return error;
+    return written;
 }
 
 QStringList Unpacker::Extraction::files() const
@@ -171,7 +172,7 @@ QByteArray Unpacker::Extraction::peek(const QString &path, qint64 bytes)
 }
 
 // Everything is checked before the first byte is written, so a refused archive leaves nothing.
-QString Unpacker::Extraction::checkEntries()
+Result<void> Unpacker::Extraction::checkEntries()
 {
     // Declared sizes are untrusted 64-bit numbers: summed unsigned, and each checked before it is added.
     quint64 declared = 0;
@@ -185,39 +186,42 @@ QString Unpacker::Extraction::checkEntries()
                                     nullptr, 0, nullptr, 0) != UNZ_OK)
             break;
         if (m_entries.size() >= m_limits.maxEntries)
-            return tr("%1 was refused: it holds more than %2 entries").arg(m_name).arg(m_limits.maxEntries);
+            return Failure{
+                tr("%1 was refused: it holds more than %2 entries").arg(m_name).arg(m_limits.maxEntries)};
         if (info.uncompressedSize > limit || declared > limit - info.uncompressedSize)
-            return tooLarge();
+            return Failure{tooLarge()};
         declared += info.uncompressedSize;
-        const QString error = checkEntry(info, record, rawName.left(int(record.size_filename)));
-        if (!error.isEmpty())
-            return error;
+        if (Result<void> checked = checkEntry(info, record, rawName.left(int(record.size_filename)));
+            !checked)
+            return checked;
     }
     if (m_zip.getZipError() != UNZ_OK)
-        return damaged();
+        return Failure{damaged()};
     if (m_entries.isEmpty())
-        return tr("%1 holds no files").arg(m_name);
+        return Failure{tr("%1 holds no files").arg(m_name)};
     return {};
 }
 
-QString Unpacker::Extraction::checkEntry(const QuaZipFileInfo64 &info, const unz_file_info64 &record,
-                                         const QByteArray &rawName)
+Result<void> Unpacker::Extraction::checkEntry(const QuaZipFileInfo64 &info, const unz_file_info64 &record,
+                                              const QByteArray &rawName)
 {
     // Decoded, such names all read as one U+FFFD: two entries would become one.
     const std::optional<QString> decoded = entryName(rawName, int(record.flag));
     if (!decoded)
-        return tr("%1 was refused: its entry \"%2\" has a name that is not valid UTF-8")
-            .arg(m_name, printableBytes(rawName));
+        return Failure{tr("%1 was refused: its entry \"%2\" has a name that is not valid UTF-8")
+                           .arg(m_name, printableBytes(rawName))};
     const QString &name = *decoded;
     if (hasControlCharacter(name))
-        return refused(name, tr("%1 was refused: its entry \"%2\" has a control character in its name"));
+        return Failure{
+            refused(name, tr("%1 was refused: its entry \"%2\" has a control character in its name"))};
     if (isLink(info))
-        return refused(name, tr("%1 was refused: its entry \"%2\" is a symbolic link"));
+        return Failure{refused(name, tr("%1 was refused: its entry \"%2\" is a symbolic link"))};
     if (info.isEncrypted())
-        return tr("%1 is password-protected; Panelcraft can only read skins without a password").arg(m_name);
+        return Failure{
+            tr("%1 is password-protected; Panelcraft can only read skins without a password").arg(m_name)};
     const auto path = safeRelativePath(name);
     if (!path)
-        return outside(name);
+        return Failure{outside(name)};
     CheckedEntry entry;
     entry.name = name;
     entry.storedName = rawName;
@@ -228,10 +232,10 @@ QString Unpacker::Extraction::checkEntry(const QuaZipFileInfo64 &info, const unz
                     int(record.compression_method)};
     const int method = entry.stored.method;
     if (!canUnpack(method) && method != bzip2Method && method != lzmaMethod)
-        return tr("%1 was refused: its entry \"%2\" is compressed in a way Panelcraft cannot read (method "
-                  "%3)")
-            .arg(m_name, printable(name))
-            .arg(method);
+        return Failure{tr("%1 was refused: its entry \"%2\" is compressed in a way Panelcraft cannot read "
+                          "(method %3)")
+                           .arg(m_name, printable(name))
+                           .arg(method)};
     // The local header must say what the directory says, the whole name included: a damaged
     // entry is found here, before anything is unpacked or painted, whatever it holds. (Where the
     // records cannot be read so, in a zip64 archive, the archive library's own comparison stands.)
@@ -240,7 +244,7 @@ QString Unpacker::Extraction::checkEntry(const QuaZipFileInfo64 &info, const unz
     if (method == lzmaMethod) {
         // The archive library will not open it at all, not even to pass its bytes through.
         if (!offset)
-            return damaged();
+            return Failure{damaged()};
         entry.stored.dataOffset = *offset;
     } else {
         unzFile zip = m_zip.getUnzFile();
@@ -248,11 +252,11 @@ QString Unpacker::Extraction::checkEntry(const QuaZipFileInfo64 &info, const unz
         entry.stored.dataOffset = opened ? qint64(unzGetCurrentFileZStreamPos64(zip)) : 0;
         if (!opened || unzCloseCurrentFile(zip) != UNZ_OK ||
             (m_prefixBytes >= 0 && offset != entry.stored.dataOffset))
-            return damaged();
+            return Failure{damaged()};
     }
     const EntryPlaces::Taken taken = m_places.take(entry.name, entry.path, entry.folder);
     if (taken.clash != EntryPlaces::Clash::None)
-        return clash(entry.name, taken);
+        return Failure{clash(entry.name, taken)};
     m_entries.append(entry);
     return {};
 }
@@ -277,7 +281,7 @@ QString Unpacker::Extraction::clash(const QString &entry, const EntryPlaces::Tak
     return {};
 }
 
-QString Unpacker::Extraction::writeEntries(const std::function<bool(const QString &path)> &wanted)
+Result<void> Unpacker::Extraction::writeEntries(const std::function<bool(const QString &path)> &wanted)
 {
     QVector<QPair<QString, CheckedEntry *>> files; // each with where it goes
     for (CheckedEntry &entry : m_entries) {
@@ -290,43 +294,44 @@ QString Unpacker::Extraction::writeEntries(const std::function<bool(const QStrin
             for (QString up = QFileInfo(parent).path(); !QFileInfo::exists(up); up = QFileInfo(up).path())
                 highest = up;
             m_madeFolders << highest;
-            if (const Result<void> made = makeFolder(parent); !made)
-                return made.error();
+            if (Result<void> made = makeFolder(parent); !made)
+                return made;
         }
         if (!insideFolder(parent))
-            return outside(entry.path);
+            return Failure{outside(entry.path)};
         if (entry.folder)
             continue;
         if (!canUnpack(entry.stored.method))
-            return tr("%1 was refused: its entry \"%2\" is compressed with %3, which Panelcraft cannot "
-                      "unpack")
-                .arg(m_name, printable(entry.name), methodName(entry.stored.method));
+            return Failure{tr("%1 was refused: its entry \"%2\" is compressed with %3, which Panelcraft "
+                              "cannot unpack")
+                               .arg(m_name, printable(entry.name), methodName(entry.stored.method))};
         files << qMakePair(target, &entry);
     }
     // Each file is unpacked on its own, so several can be at once; the first failure in the
     // archive's order is the one told.
-    QVector<QString> errors(files.size());
+    QVector<Result<void>> results(files.size());
     SharedLoop loop(files.size());
     loop.run([&] {
         QFile archive(m_file.fileName());
         const bool open = archive.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
         for (int i; (i = loop.take()) >= 0;) {
-            errors[i] = open ? writeFile(archive, files.at(i).first, *files.at(i).second) : damaged();
-            if (!errors.at(i).isEmpty())
+            results[i] =
+                open ? writeFile(archive, files.at(i).first, *files.at(i).second) : Failure{damaged()};
+            if (!results.at(i))
                 loop.stop();
         }
     });
-    const auto error =
-        std::find_if(errors.cbegin(), errors.cend(), [](const QString &e) { return !e.isEmpty(); });
-    return error == errors.cend() ? QString() : *error;
+    const auto failed =
+        std::find_if(results.cbegin(), results.cend(), [](const Result<void> &r) { return !r; });
+    return failed == results.cend() ? Result<void>() : *failed;
 }
 
-QString Unpacker::Extraction::writeFile(QIODevice &archive, const QString &target, CheckedEntry &entry)
+Result<void> Unpacker::Extraction::writeFile(QIODevice &archive, const QString &target, CheckedEntry &entry)
 {
     QFile out(target);
     // Unbuffered, so a short write (a full disk) is seen at once, with the system's reason.
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-        return cannotWrite(target, platform::systemErrorText(out.errorString()));
+        return Failure{cannotWrite(target, platform::systemErrorText(out.errorString()))};
     {
         const QMutexLocker locker(&m_writtenLock);
         m_writtenFiles << target;
@@ -341,19 +346,19 @@ QString Unpacker::Extraction::writeFile(QIODevice &archive, const QString &targe
         return error.isEmpty();
     });
     if (result != StreamResult::Intact)
-        return error.isEmpty() ? damaged() : error;
+        return Failure{error.isEmpty() ? damaged() : error};
     out.close();
     if (out.error() != QFileDevice::NoError)
-        return cannotWrite(target, writeFailure(out));
+        return Failure{cannotWrite(target, writeFailure(out))};
     entry.unpacked = true;
     return {};
 }
 
-QString Unpacker::Extraction::repack(const QString &changedFolder, const QString &zipPath,
-                                     const QSet<QString> &dropped)
+Result<void> Unpacker::Extraction::repack(const QString &changedFolder, const QString &zipPath,
+                                          const QSet<QString> &dropped)
 {
     if (!m_checked)
-        return damaged();
+        return Failure{damaged()};
     // The new archive may replace this one.
     m_zip.close();
     m_file.close();
@@ -386,7 +391,7 @@ Unpacker::Unpacker(const QString &zipPath, const QString &folder, const Limits &
 
 Unpacker::~Unpacker() = default;
 
-QString Unpacker::check()
+Result<void> Unpacker::check()
 {
     return m_extraction->check();
 }
@@ -401,7 +406,7 @@ bool Unpacker::holds(const QString &path) const
     return m_extraction->holds(path);
 }
 
-QString Unpacker::unpack(const std::function<bool(const QString &path)> &wanted)
+Result<void> Unpacker::unpack(const std::function<bool(const QString &path)> &wanted)
 {
     return m_extraction->unpack(wanted);
 }
@@ -411,24 +416,25 @@ QByteArray Unpacker::peek(const QString &path, qint64 bytes)
     return m_extraction->peek(path, bytes);
 }
 
-QString Unpacker::repack(const QString &changedFolder, const QString &zipPath, const QSet<QString> &dropped)
+Result<void> Unpacker::repack(const QString &changedFolder, const QString &zipPath,
+                              const QSet<QString> &dropped)
 {
     return m_extraction->repack(changedFolder, zipPath, dropped);
 }
 
-QString extract(const QString &zipPath, const QString &folder, const Limits &limits)
+Result<void> extract(const QString &zipPath, const QString &folder, const Limits &limits)
 {
     Unpacker unpacker(zipPath, folder, limits);
-    QString error = unpacker.check();
-    return error.isEmpty() ? unpacker.unpack() : error;
+    Result<void> checked = unpacker.check();
+    return checked ? unpacker.unpack() : checked;
 }
 
-QString repack(const QString &sourceZip, const QString &changedFolder, const QString &zipPath,
-               const QSet<QString> &dropped)
+Result<void> repack(const QString &sourceZip, const QString &changedFolder, const QString &zipPath,
+                    const QSet<QString> &dropped)
 {
     Unpacker unpacker(sourceZip, QString());
-    const QString error = unpacker.check();
-    return error.isEmpty() ? unpacker.repack(changedFolder, zipPath, dropped) : error;
+    Result<void> checked = unpacker.check();
+    return checked ? unpacker.repack(changedFolder, zipPath, dropped) : checked;
 }
 
 } // namespace archive

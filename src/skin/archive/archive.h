@@ -5,6 +5,8 @@
 // the folder it is unpacked into (no "..", no absolute or drive path, no symbolic link) and
 // the whole must stay within the limits below, or nothing is unpacked at all.
 
+#include "support/result.h"
+
 #include <QByteArray>
 #include <QSet>
 #include <QString>
@@ -22,9 +24,9 @@ struct Limits
 };
 
 // Unpacks every entry of `zipPath` into `folder`, overwriting files of the same name.
-// Returns an empty text on success, else a message a user can act on; after a failure no
-// file of the archive is left in the folder.
-QString extract(const QString &zipPath, const QString &folder, const Limits &limits = Limits());
+// A failure gives a message a user can act on; after a failure no file of the archive is left
+// in the folder.
+Result<void> extract(const QString &zipPath, const QString &folder, const Limits &limits = Limits());
 
 // An archive checked whole once, then unpacked only as far as it is needed: a build reads its
 // layouts and the images they name, and copies every other entry straight from the archive.
@@ -34,9 +36,9 @@ public:
     Unpacker(const QString &zipPath, const QString &folder, const Limits &limits = Limits());
     ~Unpacker();
 
-    // Checks every entry as extract() does, writing nothing. Returns an empty text or why the
-    // archive is refused; nothing can be unpacked after a refusal.
-    QString check();
+    // Checks every entry as extract() does, writing nothing. A failure says why the archive is
+    // refused; nothing can be unpacked after a refusal.
+    Result<void> check();
     // The paths of the file entries (relative, "/" separators) in archive order, once checked.
     QStringList files() const;
     // Whether the path is a file or folder that unpacking everything would make, once checked.
@@ -44,13 +46,14 @@ public:
     // Unpacks the entries whose path `wanted` accepts (all of them without a test), over files
     // of the same name. The limits count everything unpacked so far. After a failure every file
     // this unpacker wrote is removed again.
-    QString unpack(const std::function<bool(const QString &path)> &wanted = {});
+    Result<void> unpack(const std::function<bool(const QString &path)> &wanted = {});
     // Up to the first `bytes` bytes the file at `path` unpacks to, read without unpacking the
     // rest; unchecked, and empty for a path that is no file. A repack still checks it whole.
     QByteArray peek(const QString &path, qint64 bytes);
     // repack() of the checked archive, after which nothing more can be unpacked. What was
     // unpacked was checked then; the rest is checked while it is copied.
-    QString repack(const QString &changedFolder, const QString &zipPath, const QSet<QString> &dropped = {});
+    Result<void> repack(const QString &changedFolder, const QString &zipPath,
+                        const QSet<QString> &dropped = {});
 
 private:
     class Extraction;
@@ -66,7 +69,7 @@ private:
 // untouched. Entries named in `dropped` are left out; a file of the folder of such a name goes in
 // as a new entry. `sourceZip` is checked first, as by
 // Unpacker::check().
-QString repack(const QString &sourceZip, const QString &changedFolder, const QString &zipPath,
-               const QSet<QString> &dropped = {});
+Result<void> repack(const QString &sourceZip, const QString &changedFolder, const QString &zipPath,
+                    const QSet<QString> &dropped = {});
 
 } // namespace archive

@@ -96,14 +96,14 @@ public:
     {
     }
 
-    QString run();
+    Result<void> run();
 
 private:
-    QString beyondLimits() const;
-    QString copyEntries();
-    QString addFile(const QString &path, const QuaZipNewInfo &info);
+    Result<void> beyondLimits() const;
+    Result<void> copyEntries();
+    Result<void> addFile(const QString &path, const QuaZipNewInfo &info);
     QuaZipNewInfo asStored(QuaZipNewInfo info, const CheckedEntry &entry);
-    QString copyRaw(const CheckedEntry &entry, const QuaZipFileInfo64 &info);
+    Result<void> copyRaw(const CheckedEntry &entry, const QuaZipFileInfo64 &info);
     bool isChanged(const QString &path) const { return m_changed.contains(path); }
     QVector<StoredEntry> entriesToCheck() const;
     // A file the build adds is dated like the newest entry of the skin, for the same reason; a
@@ -114,12 +114,12 @@ private:
         info.dateTime = m_newestTime.isValid() ? m_newestTime : QDateTime(QDate(1980, 1, 1), QTime(0, 0));
         return info;
     }
-    QString failed(const QString &why) const { return cannotWrite(m_target, why); }
-    QString sourceUnreadable() const
+    Failure failed(const QString &why) const { return {cannotWrite(m_target, why)}; }
+    Failure sourceUnreadable() const
     {
-        return QCoreApplication::translate("archiverepack",
-                                           "%1 could not be read again while it was repacked")
-            .arg(quoted(m_source.getZipName()));
+        return {
+            QCoreApplication::translate("archiverepack", "%1 could not be read again while it was repacked")
+                .arg(quoted(m_source.getZipName()))};
     }
 
     QuaZip m_source;
@@ -140,7 +140,7 @@ private:
 };
 
 // The new skin is one to build on: it is held to the limits of a skin read, before it is written.
-QString Repack::beyondLimits() const
+Result<void> Repack::beyondLimits() const
 {
     int count = 0;
     quint64 bytes = 0;
@@ -162,21 +162,22 @@ QString Repack::beyondLimits() const
         }
     }
     if (count > m_limits.maxEntries)
-        return QCoreApplication::translate("archiverepack",
-                                           "The new skin would hold %n entries; a skin may hold at most %1",
-                                           nullptr, count)
-            .arg(m_limits.maxEntries);
+        return Failure{QCoreApplication::translate(
+                           "archiverepack", "The new skin would hold %n entries; a skin may hold at most %1",
+                           nullptr, count)
+                           .arg(m_limits.maxEntries)};
     if (bytes > quint64(m_limits.maxUnpackedBytes))
-        return QCoreApplication::translate("archiverepack", "The new skin would unpack to more than %1")
-            .arg(QLocale().formattedDataSize(m_limits.maxUnpackedBytes, 0,
-                                             QLocale::DataSizeTraditionalFormat));
+        return Failure{
+            QCoreApplication::translate("archiverepack", "The new skin would unpack to more than %1")
+                .arg(QLocale().formattedDataSize(m_limits.maxUnpackedBytes, 0,
+                                                 QLocale::DataSizeTraditionalFormat))};
     return {};
 }
 
-QString Repack::run()
+Result<void> Repack::run()
 {
-    if (const QString error = beyondLimits(); !error.isEmpty())
-        return error;
+    if (Result<void> fits = beyondLimits(); !fits)
+        return fits;
     // Unbuffered: each entry's bytes are read in one go or in large chunks, never read ahead.
     if (!openForReading(m_source) || !m_sourceFile.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return sourceUnreadable();
@@ -193,11 +194,11 @@ QString Repack::run()
     if (!m_zip.open(QuaZip::mdCreate))
         return failed(QCoreApplication::translate("archiverepack", "the archive could not be started"));
     m_zip.setComment(m_source.getComment());
-    QString error = copyEntries();
+    Result<void> written = copyEntries();
     m_zip.setUtf8Enabled(true); // the names the build adds are written as UTF-8, flagged so
     for (const QString &path : m_folderFiles) {
-        if (error.isEmpty() && !m_written.contains(path))
-            error = addFile(path, addedEntry(path));
+        if (written && !m_written.contains(path))
+            written = addFile(path, addedEntry(path));
     }
     // The comment has no UTF-8 flag: written as it was read, it keeps its bytes.
     m_zip.setUtf8Enabled(false);
@@ -207,18 +208,18 @@ QString Repack::run()
     m_source.close();
     // Windows replaces no file that is open, and the new archive may replace the skin it is made from.
     m_sourceFile.close();
-    if (error.isEmpty() && (m_zip.getZipError() != ZIP_OK || !directoryWritten)) {
+    if (written && (m_zip.getZipError() != ZIP_OK || !directoryWritten)) {
         // The zip library seeks after a failed write, which clears the file's error: a probe
         // write brings the system's reason (a full disk) back.
         const QString why = writeFailure(m_file);
-        error =
+        written =
             failed(m_file.error() != QFileDevice::NoError
                        ? why
                        : QCoreApplication::translate("archiverepack", "the archive could not be finished"));
     }
-    if (!error.isEmpty()) {
+    if (!written) {
         m_file.cancelWriting();
-        return error;
+        return written;
     }
     // A stop from now on waits for the run to end: the archive is either in place with success
     // reported, or never in place.
@@ -240,7 +241,7 @@ QVector<StoredEntry> Repack::entriesToCheck() const
     return unchecked;
 }
 
-QString Repack::copyEntries()
+Result<void> Repack::copyEntries()
 {
     StreamChecks checks(m_source.getZipName(), entriesToCheck());
     int index = 0;
@@ -254,27 +255,27 @@ QString Repack::copyEntries()
         m_newestTime = qMax(m_newestTime, info.dateTime);
         // A changed entry keeps its date: the same skin and choices give the same archive
         // byte for byte, whenever and from whichever front end it is built.
-        const QString error =
+        Result<void> copied =
             isChanged(entry.path) ? addFile(entry.path, asStored(info, entry)) : copyRaw(entry, info);
-        if (!error.isEmpty())
-            return error;
+        if (!copied)
+            return copied;
     }
     if (m_source.getZipError() != UNZ_OK || index != m_entries.size())
         return sourceUnreadable();
     if (!checks.passed())
-        return QCoreApplication::translate("archiverepack", "%1 is damaged and cannot be unpacked")
-            .arg(quoted(QFileInfo(m_source.getZipName()).fileName()));
+        return Failure{QCoreApplication::translate("archiverepack", "%1 is damaged and cannot be unpacked")
+                           .arg(quoted(QFileInfo(m_source.getZipName()).fileName()))};
     return {};
 }
 
-QString Repack::addFile(const QString &path, const QuaZipNewInfo &info)
+Result<void> Repack::addFile(const QString &path, const QuaZipNewInfo &info)
 {
     m_written.insert(path);
     const QString source = workPath(m_folder, path);
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
-        return QCoreApplication::translate("archiverepack", "Cannot read %1: %2")
-            .arg(quoted(source), platform::systemErrorText(in.errorString()));
+        return Failure{QCoreApplication::translate("archiverepack", "Cannot read %1: %2")
+                           .arg(quoted(source), platform::systemErrorText(in.errorString()))};
     QuaZipNewInfo fresh(info);
     fresh.extraLocal.clear();
     fresh.extraGlobal.clear();
@@ -289,7 +290,9 @@ QString Repack::addFile(const QString &path, const QuaZipNewInfo &info)
     if (!copyAll(in, out))
         return failed(writeFailure(m_file));
     out.close();
-    return out.getZipError() == ZIP_OK ? QString() : failed(writeFailure(m_file));
+    if (out.getZipError() != ZIP_OK)
+        return failed(writeFailure(m_file));
+    return {};
 }
 
 // The entry about to be written keeps its name's bytes and its UTF-8 flag as they were. The
@@ -305,7 +308,7 @@ QuaZipNewInfo Repack::asStored(QuaZipNewInfo info, const CheckedEntry &entry)
     return info;
 }
 
-QString Repack::copyRaw(const CheckedEntry &entry, const QuaZipFileInfo64 &info)
+Result<void> Repack::copyRaw(const CheckedEntry &entry, const QuaZipFileInfo64 &info)
 {
     m_written.insert(entry.path);
     QuaZipNewInfo copy = asStored(info, entry);
@@ -335,14 +338,16 @@ QString Repack::copyRaw(const CheckedEntry &entry, const QuaZipFileInfo64 &info)
     out.close();
     const bool written =
         out.getZipError() == ZIP_OK && (!patched || m_device.patchLocalHeader(m_entriesWritten - 1));
-    return written ? QString() : failed(writeFailure(m_file));
+    if (!written)
+        return failed(writeFailure(m_file));
+    return {};
 }
 
 } // namespace
 
-QString repackChecked(const QString &sourceZip, const QVector<CheckedEntry> &entries,
-                      const QString &changedFolder, const QString &zipPath, const QSet<QString> &dropped,
-                      const Limits &limits)
+Result<void> repackChecked(const QString &sourceZip, const QVector<CheckedEntry> &entries,
+                           const QString &changedFolder, const QString &zipPath, const QSet<QString> &dropped,
+                           const Limits &limits)
 {
     return Repack(sourceZip, entries, changedFolder, zipPath, dropped, limits).run();
 }

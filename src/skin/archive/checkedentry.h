@@ -4,6 +4,7 @@
 // What the first check of an archive learns about each entry, handed on to the repacking.
 
 #include "skin/archive/entrystream.h"
+#include "support/result.h"
 
 #include <QByteArray>
 #include <QSet>
@@ -27,8 +28,8 @@ struct Limits;
 
 // Writes `zipPath` as repack() describes, from the checked entries of `sourceZip`; refused, before
 // anything is written, when the new archive would be beyond `limits`.
-QString repackChecked(const QString &sourceZip, const QVector<CheckedEntry> &entries,
-                      const QString &changedFolder, const QString &zipPath, const QSet<QString> &dropped,
-                      const Limits &limits);
+Result<void> repackChecked(const QString &sourceZip, const QVector<CheckedEntry> &entries,
+                           const QString &changedFolder, const QString &zipPath, const QSet<QString> &dropped,
+                           const Limits &limits);
 
 } // namespace archive

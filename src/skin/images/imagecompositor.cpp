@@ -149,10 +149,10 @@ QImage composeFile(const QString &path, const QSize &picture, const QImage &shee
     return canvas;
 }
 
-std::optional<QString> writeCarriedOver(const QString &source, const codedrows::Found &rows,
-                                        const QSize &picture, const QImage &sheet,
-                                        std::optional<int> pluginRow, const Style &style,
-                                        const QString &target, pngwriter::Written *written)
+std::optional<Result<void>> writeCarriedOver(const QString &source, const codedrows::Found &rows,
+                                             const QSize &picture, const QImage &sheet,
+                                             std::optional<int> pluginRow, const Style &style,
+                                             const QString &target, pngwriter::Written *written)
 {
     const int height = picture.height();
     const QSize size = canvasSize(picture, sheet.size(), pluginRow);
@@ -165,8 +165,8 @@ std::optional<QString> writeCarriedOver(const QString &source, const codedrows::
                     source, written);
 }
 
-QString writePng(const QImage &image, const QString &path, const pngwriter::Above *above,
-                 const QString &describedBy, pngwriter::Written *written)
+Result<void> writePng(const QImage &image, const QString &path, const pngwriter::Above *above,
+                      const QString &describedBy, pngwriter::Written *written)
 {
     const pngchunks::Described described =
         describedBy.isEmpty() ? pngchunks::Described() : pngchunks::described(describedBy);
@@ -174,18 +174,19 @@ QString writePng(const QImage &image, const QString &path, const pngwriter::Abov
     // Unbuffered, so a short write (a full disk) is seen at once, with the system's reason.
     const bool opened = file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered);
     if (!opened)
-        return cannotWrite(path, platform::systemErrorText(file.errorString()));
+        return Failure{cannotWrite(path, platform::systemErrorText(file.errorString()))};
     switch (pngwriter::write(image, file, {}, above, describedBy.isEmpty() ? nullptr : &described, written)) {
     case pngwriter::Outcome::Written:
         return {};
     case pngwriter::Outcome::CannotWrite:
-        return cannotWrite(path, writeFailure(file));
+        return Failure{cannotWrite(path, writeFailure(file))};
     case pngwriter::Outcome::CannotEncode:
         break;
     }
-    return cannotWrite(
-        path, image.isNull() ? QCoreApplication::translate("imagecompositor", "the image is empty")
-                             : QCoreApplication::translate("imagecompositor", "there was not enough memory"));
+    return Failure{cannotWrite(
+        path, image.isNull()
+                  ? QCoreApplication::translate("imagecompositor", "the image is empty")
+                  : QCoreApplication::translate("imagecompositor", "there was not enough memory"))};
 }
 
 QImage floatingBrowserImage(const Style &style)

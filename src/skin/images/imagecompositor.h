@@ -3,6 +3,8 @@
 
 // Grows skin images: an icon sheet below the picture and the painted plugin-zone row.
 
+#include "support/result.h"
+
 #include <QImage>
 #include <QString>
 #include <optional>
@@ -38,20 +40,20 @@ inline const QString floatingBrowserPath = QStringLiteral(":/new/images/myfiles/
 QString cannotWrite(const QString &path, const QString &why);
 
 // Saves a PNG, below `above` when given and with the chunks that describe the picture in
-// `describedBy` (a PNG file) when given; returns an empty text or why it could not be written,
-// with the path. `written`, when given, gets the file's length and CRC-32.
-QString writePng(const QImage &image, const QString &path, const pngwriter::Above *above = nullptr,
-                 const QString &describedBy = QString(), pngwriter::Written *written = nullptr);
+// `describedBy` (a PNG file) when given; a failure says why it could not be written, with the
+// path. `written`, when given, gets the file's length and CRC-32.
+Result<void> writePng(const QImage &image, const QString &path, const pngwriter::Above *above = nullptr,
+                      const QString &describedBy = QString(), pngwriter::Written *written = nullptr);
 
 // What composeFile() and writePng() give for the `picture` at the top of `source`, with the
 // picture's coded rows (found as `rows`) carried over as they are and only the rows below it
 // coded. Returns the outcome of the write, or nothing when the rows cannot be carried over
 // (nothing grows, no block ends where the picture does, or the file is no longer what was
 // found): the image is then decoded and coded whole.
-std::optional<QString> writeCarriedOver(const QString &source, const codedrows::Found &rows,
-                                        const QSize &picture, const QImage &sheet,
-                                        std::optional<int> pluginRow, const Style &style,
-                                        const QString &target, pngwriter::Written *written = nullptr);
+std::optional<Result<void>> writeCarriedOver(const QString &source, const codedrows::Found &rows,
+                                             const QSize &picture, const QImage &sheet,
+                                             std::optional<int> pluginRow, const Style &style,
+                                             const QString &target, pngwriter::Written *written = nullptr);
 
 // The built-in floating browser image with the controls at its plugin row.
 QImage floatingBrowserImage(const Style &style);

@@ -22,15 +22,15 @@ namespace {
 // Enough for a PNG's size, and for the chunks a decoder reads before it.
 constexpr qint64 headBytes = 64 * 1024;
 
-QString paintOne(const ImageJob &job, const CodedImages &coded, const QImage &sheet, const Style &style,
-                 const QString &from, const QString &to, pngwriter::Written *written)
+Result<void> paintOne(const ImageJob &job, const CodedImages &coded, const QImage &sheet, const Style &style,
+                      const QString &from, const QString &to, pngwriter::Written *written)
 {
     // An exception must not leave a pool thread: it would end the process.
     try {
         const QString source = archive::workPath(from, job.path);
         const QString target = archive::workPath(to, job.path);
-        if (const Result<void> made = makeFolder(QFileInfo(target).path()); !made)
-            return made.error();
+        if (Result<void> made = makeFolder(QFileInfo(target).path()); !made)
+            return made;
         const auto found = coded.constFind(job.path);
         if (found != coded.cend()) {
             if (const auto outcome = imagecompositor::writeCarriedOver(source, *found, job.picture, sheet,
@@ -41,24 +41,24 @@ QString paintOne(const ImageJob &job, const CodedImages &coded, const QImage &sh
         const QImage changed =
             imagecompositor::composeFile(source, job.picture, sheet, job.pluginRow, style, &problem);
         if (changed.isNull())
-            return QCoreApplication::translate("skinimages", "The skin image \"%1\" %2")
-                .arg(archive::printable(job.path), problem);
+            return Failure{QCoreApplication::translate("skinimages", "The skin image \"%1\" %2")
+                               .arg(archive::printable(job.path), problem)};
         return imagecompositor::writePng(changed, target, nullptr, source, written);
     } catch (const std::bad_alloc &) {
-        return QCoreApplication::translate("skinimages",
-                                           "There was not enough memory to paint the skin image \"%1\"")
-            .arg(archive::printable(job.path));
+        return Failure{QCoreApplication::translate(
+                           "skinimages", "There was not enough memory to paint the skin image \"%1\"")
+                           .arg(archive::printable(job.path))};
     }
 }
 
 // A grown image must stay within what any image read may be: the output is a skin to build on.
-QString tooLarge(const ImageJob &job, const QSize &sheet)
+Result<void> fitsGrown(const ImageJob &job, const QSize &sheet)
 {
     const QSize grown = imagecompositor::canvasSize(job.picture, sheet, job.pluginRow);
     if (imagelimits::fits(grown))
         return {};
-    return QCoreApplication::translate("skinimages", "The skin image \"%1\" would grow to %2")
-        .arg(archive::printable(job.path), imagelimits::tooLarge(grown));
+    return Failure{QCoreApplication::translate("skinimages", "The skin image \"%1\" would grow to %2")
+                       .arg(archive::printable(job.path), imagelimits::tooLarge(grown))};
 }
 
 // A sound header may hide damaged data (a bad checksum, a file cut short). Found before any layout
@@ -128,7 +128,7 @@ Measured measure(const QStringList &names, const ImageTable &recorded, bool keep
         if (const auto header = decoded ? std::nullopt : imagelimits::measurePng(skin.peek(path, headBytes)))
             headers.insert(path, *header);
     }
-    measured.refusal =
+    measured.read =
         skin.unpack([&](const QString &entry) { return found.contains(entry) && !headers.contains(entry); });
     for (const QString &name : names) {
         ImageFacts &facts = measured.table[name];
@@ -139,9 +139,9 @@ Measured measure(const QStringList &names, const ImageTable &recorded, bool keep
                                 : imagelimits::measure(archive::workPath(folder, facts.path));
         facts.problem = header.problem;
         facts.size = header.problem.isEmpty() ? header.size : QSize();
-        if (header.refused && measured.refusal.isEmpty())
-            measured.refusal = QCoreApplication::translate("skinimages", "The skin image \"%1\" %2")
-                                   .arg(archive::printable(name), facts.problem);
+        if (header.refused && measured.read)
+            measured.read = Failure{QCoreApplication::translate("skinimages", "The skin image \"%1\" %2")
+                                        .arg(archive::printable(name), facts.problem)};
     }
     if (decoded)
         measured.coded = findDamage(measured.table, folder, keepsBrowsers);
@@ -157,27 +157,27 @@ QString problem(const QString &name, const ImageFacts &facts)
                      .arg(archive::printable(name), facts.problem);
 }
 
-QString paint(const QVector<ImageJob> &jobs, const CodedImages &coded, const QImage &sheet,
-              const Style &style, const QString &from, const QString &to,
-              QVector<pngwriter::Written> *written)
+Result<void> paint(const QVector<ImageJob> &jobs, const CodedImages &coded, const QImage &sheet,
+                   const Style &style, const QString &from, const QString &to,
+                   QVector<pngwriter::Written> *written)
 {
     for (const ImageJob &job : jobs) {
-        if (const QString error = tooLarge(job, sheet.size()); !error.isEmpty())
-            return error;
+        if (Result<void> fits = fitsGrown(job, sheet.size()); !fits)
+            return fits;
     }
     // Each image is decoded, grown and encoded on its own, so they can be at once.
-    QVector<QString> errors(jobs.size());
+    QVector<Result<void>> results(jobs.size());
     QVector<pngwriter::Written> files(jobs.size());
     SharedLoop loop(jobs.size());
     loop.run([&] {
         for (int i; (i = loop.take()) >= 0;)
-            errors[i] = paintOne(jobs.at(i), coded, sheet, style, from, to, &files[i]);
+            results[i] = paintOne(jobs.at(i), coded, sheet, style, from, to, &files[i]);
     });
     if (written)
         *written = files;
     const auto failed =
-        std::find_if(errors.cbegin(), errors.cend(), [](const QString &e) { return !e.isEmpty(); });
-    return failed == errors.cend() ? QString() : *failed;
+        std::find_if(results.cbegin(), results.cend(), [](const Result<void> &r) { return !r; });
+    return failed == results.cend() ? Result<void>() : *failed;
 }
 
 } // namespace skinimages

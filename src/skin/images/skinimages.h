@@ -5,6 +5,7 @@
 // then painted once each, however many layouts share them.
 
 #include "skin/images/codedrows.h"
+#include "support/result.h"
 
 #include <QHash>
 #include <QImage>
@@ -64,7 +65,7 @@ struct Measured
 {
     ImageTable table;
     CodedImages coded;
-    QString refusal; // set when an image is over the limits or cannot be unpacked: the build stops
+    Result<void> read; // fails when an image is over the limits or cannot be unpacked: the build stops
 };
 
 // Reads the size of each named image in `skin` (names matched ignoring case, as the host does)
@@ -80,11 +81,11 @@ Measured measure(const QStringList &names, const ImageTable &recorded, bool keep
 QString problem(const QString &name, const ImageFacts &facts);
 
 // Paints each job's image from `from` into the same path under `to`, several at once (one per
-// core, as many as the system gives threads), with the same result as one after another. Returns an empty
-// text or the first failure in the jobs' order; `written`, when given, gets each file's length
-// and CRC-32 in the jobs' order.
-QString paint(const QVector<ImageJob> &jobs, const CodedImages &coded, const QImage &sheet,
-              const Style &style, const QString &from, const QString &to,
-              QVector<pngwriter::Written> *written = nullptr);
+// core, as many as the system gives threads), with the same result as one after another. A
+// failure is the first in the jobs' order; `written`, when given, gets each file's length and
+// CRC-32 in the jobs' order.
+Result<void> paint(const QVector<ImageJob> &jobs, const CodedImages &coded, const QImage &sheet,
+                   const Style &style, const QString &from, const QString &to,
+                   QVector<pngwriter::Written> *written = nullptr);
 
 } // namespace skinimages

@@ -128,8 +128,8 @@ Result<ReadValues> readSkinBlock(const QString &zipPath)
     if (!folder.isValid())
         return Failure{QCoreApplication::translate("browserblockreader",
                                                    "No temporary folder could be made to unpack the skin.")};
-    if (const QString unpacked = archive::extract(zipPath, folder.path()); !unpacked.isEmpty())
-        return Failure{unpacked};
+    if (Result<void> unpacked = archive::extract(zipPath, folder.path()); !unpacked)
+        return Failure{unpacked.error()};
     const QStringList layouts = layoutfile::layoutNames(folder.path());
     if (layouts.isEmpty())
         return Failure{noXmlFilesMessage()};

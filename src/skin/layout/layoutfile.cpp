@@ -178,14 +178,14 @@ std::optional<QByteArray> encode(const QString &text, const LayoutFile &like)
     return data;
 }
 
-QString write(const QString &path, const QByteArray &data)
+Result<void> write(const QString &path, const QByteArray &data)
 {
     QFile file(path);
     // Unbuffered, so a short write (a full disk) is seen at once, with the system's reason.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered) ||
         file.write(data) != data.size())
-        return QCoreApplication::translate("layoutfile", "Cannot write \"%1\": %2")
-            .arg(path, writeFailure(file));
+        return Failure{QCoreApplication::translate("layoutfile", "Cannot write \"%1\": %2")
+                           .arg(path, writeFailure(file))};
     return {};
 }
 

@@ -5,6 +5,8 @@
 // else its XML declaration, else UTF-8). The files come from untrusted archives, so their size,
 // line count and line length are bounded.
 
+#include "support/result.h"
+
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QString>
@@ -48,7 +50,7 @@ LayoutFile read(const QString &path);
 // in that encoding.
 std::optional<QByteArray> encode(const QString &text, const LayoutFile &like);
 
-// Writes the bytes of a layout. Returns an empty text or why writing failed.
-QString write(const QString &path, const QByteArray &data);
+// Writes the bytes of a layout; a failure says why.
+Result<void> write(const QString &path, const QByteArray &data);
 
 } // namespace layoutfile

@@ -359,7 +359,7 @@ private slots:
         QVERIFY(fixtures::writeFile(zip, fixtures::readFile(zip).replace("caf\xc3\xbf", "caf\xe9\xe8")));
         const QStringList before = fixtures::entriesBelow(m_dir->path());
 
-        const QString error = archive::extract(zip, m_target);
+        const QString error = archive::extract(zip, m_target).error();
         QVERIFY2(error.contains(message) && error.contains("\"hostile.zip\""), qPrintable(error));
         QCOMPARE(fixtures::entriesBelow(m_dir->path()), before);
     }
@@ -438,16 +438,16 @@ private slots:
             QVERIFY(QDir().mkpath(path("changed")) &&
                     fixtures::writeFile(path("changed/e.png"), QByteArray(200, 'e')));
             archive::Unpacker unpacker(zip, m_target, {maxBytes, maxEntries});
-            QCOMPARE(unpacker.check(), QString());
-            error = unpacker.repack(path("changed"), path("out.zip"));
+            QVERIFY(unpacker.check());
+            error = unpacker.repack(path("changed"), path("out.zip")).error();
             QVERIFY(!QFileInfo::exists(path("out.zip")));
         } else {
-            error = archive::extract(zip, m_target, {maxBytes, maxEntries});
+            error = archive::extract(zip, m_target, {maxBytes, maxEntries}).error();
         }
         QVERIFY2(error.contains(message), qPrintable(error));
         QCOMPARE(fixtures::entriesBelow(m_target), QStringList());
         if (damage == "none")
-            QCOMPARE(archive::extract(zip, m_target), QString()); // the defaults leave room for it
+            QVERIFY(archive::extract(zip, m_target)); // the defaults leave room for it
     }
 
     // Entries copied as stored are never unpacked: the copy itself must notice damage.
@@ -475,9 +475,9 @@ private slots:
         const QStringList before = fixtures::entriesBelow(m_dir->path());
         // Read as far as a header, as a build measures an image it does not change, is not checked.
         archive::Unpacker unpacker(zip, QString());
-        QVERIFY(unpacker.check().isEmpty());
+        QVERIFY(unpacker.check());
         unpacker.peek(damaged, 2);
-        const QString error = unpacker.repack(m_target, zip);
+        const QString error = unpacker.repack(m_target, zip).error();
         QVERIFY2(error.startsWith("\"skin.zip\" is damaged"), qPrintable(error));
         QCOMPARE(fixtures::entriesBelow(m_dir->path()), before);
     }

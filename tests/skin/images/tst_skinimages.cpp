@@ -170,7 +170,7 @@ private slots:
             coded.insert("picture.png", *found);
         QCOMPARE(coded.size(), depth == 8 && colourType == 6 ? 1 : 0);
         const ImageJob job{"picture.png", QSize(2, 2), 2 + pluginzone::rowWithoutSheet};
-        QCOMPARE(skinimages::paint({job}, coded, {}, fixtures::defaultStyle(), from, to), QString());
+        QVERIFY(skinimages::paint({job}, coded, {}, fixtures::defaultStyle(), from, to));
         const QByteArray grown = fixtures::readFile(to + "/picture.png");
         QCOMPARE(fixtures::strictPngProblem(grown), QString());
         QVERIFY(grown.contains(kept));
@@ -290,7 +290,7 @@ private slots:
             for (int y = 0; y < size.height(); ++y)
                 std::memcpy(whole.scanLine(y + 2), image.constScanLine(y), size_t(size.width()) * 4);
         } else {
-            QCOMPARE(imagecompositor::writePng(image, path), QString());
+            QVERIFY(imagecompositor::writePng(image, path));
         }
         QCOMPARE(fixtures::strictPngProblem(fixtures::readFile(path)), QString());
         const QImage read(path);
