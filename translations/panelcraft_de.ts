@@ -1953,6 +1953,27 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     </message>
 </context>
 <context>
+    <name>startup</name>
+    <message>
+        <source>Restyles the file browser of Turnwise skins in a window.
+See also: panelcraft-cli --help</source>
+        <translation>Gestaltet den Datei-Browser von Turnwise-Skins in einem Fenster neu.
+Siehe auch: panelcraft-cli --help</translation>
+    </message>
+    <message>
+        <source>files</source>
+        <translation>Dateien</translation>
+    </message>
+    <message>
+        <source>Skins (.zip), profiles (.pcp) or colour schemes to open.</source>
+        <translation>Skins (.zip), Profile (.pcp) oder Farbschemata, die geöffnet werden sollen.</translation>
+    </message>
+    <message>
+        <source>[files...]</source>
+        <translation>[Dateien…]</translation>
+    </message>
+</context>
+<context>
     <name>stylekeys</name>
     <message>
         <source>Background</source>

@@ -1953,6 +1953,27 @@ Il a été retiré des profils récents.</translation>
     </message>
 </context>
 <context>
+    <name>startup</name>
+    <message>
+        <source>Restyles the file browser of Turnwise skins in a window.
+See also: panelcraft-cli --help</source>
+        <translation>Redessine le Browser de fichiers des skins Turnwise dans une fenêtre.
+Voir aussi&#xa0;: panelcraft-cli --help</translation>
+    </message>
+    <message>
+        <source>files</source>
+        <translation>fichiers</translation>
+    </message>
+    <message>
+        <source>Skins (.zip), profiles (.pcp) or colour schemes to open.</source>
+        <translation>Skins (.zip), profils (.pcp) ou schémas de couleurs à ouvrir.</translation>
+    </message>
+    <message>
+        <source>[files...]</source>
+        <translation>[fichiers…]</translation>
+    </message>
+</context>
+<context>
     <name>stylekeys</name>
     <message>
         <source>Background</source>
