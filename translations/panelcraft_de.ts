@@ -355,10 +355,6 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Wählen Sie diese Option für die &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Standard-Browser-Symbole &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;in Ihrem Skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <source>Default</source>
-        <translation>Standard</translation>
-    </message>
-    <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Select this option to use the &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600; font-style:italic;&quot;&gt;Alternative&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; Browser Icons&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; (found in several custom Turnwise Skins) in your modified Skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Wählen Sie diese Option für die &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600; font-style:italic;&quot;&gt;alternativen&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; Browser-Symbole&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; (aus mehreren eigenen Turnwise-Skins) in Ihrem geänderten Skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
@@ -454,6 +450,11 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
     <message>
         <source>%</source>
         <translation>%</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <comment>icon set the program comes with</comment>
+        <translation>Standard</translation>
     </message>
 </context>
 <context>
@@ -607,10 +608,6 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
         <translation>%</translation>
     </message>
     <message>
-        <source>Default</source>
-        <translation>Standard</translation>
-    </message>
-    <message>
         <source>Plugin</source>
         <translation>Plugin</translation>
     </message>
@@ -618,16 +615,17 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
         <source>Plugin Text</source>
         <translation>Plugin-Text</translation>
     </message>
+    <message>
+        <source>Default</source>
+        <comment>resets the line height</comment>
+        <translation>Standardwert</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Panelcraft</source>
         <translation>Panelcraft</translation>
-    </message>
-    <message>
-        <source>Default</source>
-        <translation>Standard</translation>
     </message>
     <message>
         <source>Font</source>
@@ -842,6 +840,11 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
     <message>
         <source>&amp;Keyboard Shortcuts</source>
         <translation>&amp;Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <comment>built-in browser profile</comment>
+        <translation>Standard</translation>
     </message>
 </context>
 <context>

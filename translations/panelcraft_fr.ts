@@ -355,10 +355,6 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Sélectionnez cette option pour avoir les &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;icônes du Browser par défaut &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;dans votre skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <source>Default</source>
-        <translation>Par défaut</translation>
-    </message>
-    <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Select this option to use the &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600; font-style:italic;&quot;&gt;Alternative&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; Browser Icons&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; (found in several custom Turnwise Skins) in your modified Skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Sélectionnez cette option pour utiliser les &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600; font-style:italic;&quot;&gt;icônes&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; alternatives du Browser&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; (présentes dans plusieurs skins Turnwise personnalisés) dans votre skin modifié&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
@@ -454,6 +450,11 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
     <message>
         <source>%</source>
         <translation>%</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <comment>icon set the program comes with</comment>
+        <translation>Par défaut</translation>
     </message>
 </context>
 <context>
@@ -607,10 +608,6 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
         <translation>%</translation>
     </message>
     <message>
-        <source>Default</source>
-        <translation>Par défaut</translation>
-    </message>
-    <message>
         <source>Plugin</source>
         <translation>Plugin</translation>
     </message>
@@ -618,16 +615,17 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
         <source>Plugin Text</source>
         <translation>Texte du plugin</translation>
     </message>
+    <message>
+        <source>Default</source>
+        <comment>resets the line height</comment>
+        <translation>Valeur par défaut</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Panelcraft</source>
         <translation>Panelcraft</translation>
-    </message>
-    <message>
-        <source>Default</source>
-        <translation>Par défaut</translation>
     </message>
     <message>
         <source>Font</source>
@@ -842,6 +840,11 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
     <message>
         <source>&amp;Keyboard Shortcuts</source>
         <translation>&amp;Raccourcis clavier</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <comment>built-in browser profile</comment>
+        <translation>Par défaut</translation>
     </message>
 </context>
 <context>
