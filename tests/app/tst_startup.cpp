@@ -118,6 +118,8 @@ private slots:
         if (!content.isEmpty())
             f.writeOldSettings(content);
         f.start();
+        // A second window on the same settings, closed last, leaves what the first changed.
+        MainWindow second(f.paths());
         QCOMPARE(f.find<QAction>("actionBrightTheme")->isChecked(), bright);
         QCOMPARE(f.find<QAction>("actionDarkTheme")->isChecked(), !bright);
         QCOMPARE(QApplication::palette().color(QPalette::Window), themeFor(bright ? 1 : 0).ground);
@@ -139,6 +141,7 @@ private slots:
                 f.trigger("actionShowTooltips");
         }
         f.window->close();
+        second.close();
         const QSettings saved(f.settingsPath(), QSettings::IniFormat);
         QCOMPARE(saved.value("themenumber").toString(), bright ? "0" : "1");
         QCOMPARE(saved.value("showtooltips").toString(), tooltipsShown ? "0" : "1");
