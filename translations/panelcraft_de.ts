@@ -69,6 +69,11 @@ Sie können die Adresse selbst in einen Webbrowser kopieren.</translation>
         <source>Turnwise Panelcraft %1</source>
         <translation>Turnwise Panelcraft %1</translation>
     </message>
+    <message>
+        <source>Stop</source>
+        <comment>stops the build of the skin</comment>
+        <translation>Anhalten</translation>
+    </message>
 </context>
 <context>
     <name>BuildRun</name>
@@ -295,10 +300,6 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
         <translation>Es wurde kein Programm gefunden, das den Ordner „%1“ anzeigen kann</translation>
     </message>
     <message>
-        <source>Closing when the skin is written ...</source>
-        <translation>Wird geschlossen, sobald der Skin geschrieben ist…</translation>
-    </message>
-    <message>
         <source>Select a Skin zip file with Custom Browser Icons</source>
         <translation>Skin-Zip-Datei mit eigenen Browser-Symbolen auswählen</translation>
     </message>
@@ -455,6 +456,14 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
         <source>Default</source>
         <comment>icon set the program comes with</comment>
         <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Wird angehalten…</translation>
+    </message>
+    <message>
+        <source>Stopped: nothing was written</source>
+        <translation>Angehalten: Es wurde nichts geschrieben</translation>
     </message>
 </context>
 <context>

@@ -69,6 +69,11 @@ Vous pouvez y copier l’adresse vous-même.</translation>
         <source>Turnwise Panelcraft %1</source>
         <translation>Turnwise Panelcraft %1</translation>
     </message>
+    <message>
+        <source>Stop</source>
+        <comment>stops the build of the skin</comment>
+        <translation>Arrêter</translation>
+    </message>
 </context>
 <context>
     <name>BuildRun</name>
@@ -295,10 +300,6 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
         <translation>Aucun programme n’a été trouvé pour afficher le dossier «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <source>Closing when the skin is written ...</source>
-        <translation>Fermeture dès que le skin est écrit…</translation>
-    </message>
-    <message>
         <source>Select a Skin zip file with Custom Browser Icons</source>
         <translation>Sélectionner le fichier zip d’un skin avec des icônes de Browser personnalisées</translation>
     </message>
@@ -455,6 +456,14 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
         <source>Default</source>
         <comment>icon set the program comes with</comment>
         <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Arrêt en cours…</translation>
+    </message>
+    <message>
+        <source>Stopped: nothing was written</source>
+        <translation>Arrêté&#xa0;: rien n’a été écrit</translation>
     </message>
 </context>
 <context>

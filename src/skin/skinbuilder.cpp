@@ -94,8 +94,9 @@ class BuildRun
 
 public:
     BuildRun(const SkinBuildOptions &options, const Style &style, const QString &root,
-             const BuildProgress &progress)
-        : m_options(options), m_style(style), m_workspace(root), m_progress(progress)
+             const BuildProgress &progress, const std::atomic_bool *stopRequested)
+        : m_options(options), m_style(style), m_workspace(root), m_progress(progress),
+          m_stopRequested(stopRequested)
     {
     }
 
@@ -140,6 +141,8 @@ private:
     const Style &m_style;
     const Workspace m_workspace;
     const BuildProgress &m_progress;
+    const std::atomic_bool *m_stopRequested;
+    bool m_stopped = false;
     std::unique_ptr<archive::Unpacker> m_skinArchive; // the selected skin, unpacked as far as needed
     QStringList m_warnings;
 };
@@ -156,7 +159,8 @@ BuildResult BuildRun::run()
     m_skinArchive.reset();
     m_workspace.reset();
     Workspace::emptyFolder(m_workspace.iconSkin());
-    result.ok = result.message.isEmpty();
+    result.stopped = m_stopped;
+    result.ok = result.message.isEmpty() && !m_stopped;
     if (result.ok) {
         result.outputPath = m_options.outputPath;
         result.warnings = m_warnings;
@@ -205,6 +209,11 @@ QString BuildRun::work()
         [&] { return pack(skin); },
     };
     for (const auto &stage : stages) {
+        // Between stages: once packing has begun, the archive is finished rather than wasted.
+        if (m_stopRequested && *m_stopRequested) {
+            m_stopped = true;
+            return {};
+        }
         const QString error = stage();
         if (!error.isEmpty())
             return error;
@@ -630,10 +639,11 @@ QString BuildRun::pack(const SelectedSkin &skin)
 } // namespace
 
 BuildResult SkinBuilder::build(const SkinBuildOptions &options, const Style &style,
-                               const QString &workspaceRoot, const BuildProgress &progress)
+                               const QString &workspaceRoot, const BuildProgress &progress,
+                               const std::atomic_bool *stopRequested)
 {
     try {
-        return BuildRun(options, style, workspaceRoot, progress).run();
+        return BuildRun(options, style, workspaceRoot, progress, stopRequested).run();
     } catch (const std::bad_alloc &) {
         // Every size read from a skin is bounded, so this is a machine short of memory. The next
         // build starts by clearing the work folders.
