@@ -6,6 +6,7 @@
 #include "backgroundjob.h"
 #include "dialogs.h"
 #include "globalfontrow.h"
+#include "longwords.h"
 #include "screenreadernames.h"
 #include "skin/outputname.h"
 #include "skin/skinbuilder.h"
@@ -318,8 +319,9 @@ void CreateSkinPanel::showBuildResult(const BuildResult &result, const QString &
 
 void CreateSkinPanel::showStatus(const QString &text, StatusLasts lasts)
 {
-    // Wrapped over the two lines the status has; only a text longer than both (a long file name)
-    // is cut, in the middle, where a file name has least to say. The whole text is in the tip.
+    // Wrapped over the two lines the status has; a file name wider than a line, and a text longer
+    // than both, are cut in the middle, where a file name has least to say. The whole text is in
+    // the tip.
     QLabel *label = m_barForm->statusLabel;
     const auto linesTaken = [label](const QString &shown) {
         return label->fontMetrics()
@@ -328,12 +330,15 @@ void CreateSkinPanel::showStatus(const QString &text, StatusLasts lasts)
     };
     const int lines = linesTaken(QStringLiteral("x\nx"));
     label->setMinimumHeight(lines);
-    QString shown = text;
-    label->setText(shown);
     // A status not laid out yet has no width to fit into.
+    const QString fitting = label->isVisible()
+                                ? shortenLongWords(text, label->fontMetrics(), label->contentsRect().width())
+                                : text;
+    QString shown = fitting;
+    label->setText(shown);
     for (int room = 2 * label->width(); label->isVisible() && room > 0 && linesTaken(shown) > lines;
          room -= label->width() / 8) {
-        shown = label->fontMetrics().elidedText(text, Qt::ElideMiddle, room);
+        shown = label->fontMetrics().elidedText(fitting, Qt::ElideMiddle, room);
         label->setText(shown);
     }
     label->setToolTip(shown == text ? QString() : text);

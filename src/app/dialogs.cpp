@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs.h"
 
+#include "longwords.h"
+
 #include <QColorDialog>
 #include <QDialog>
 #include <QFileDialog>
@@ -43,6 +45,19 @@ void record(Kind kind, const QString &title, const QString &text = {}, const QSt
     answers().requests.append({kind, title, text, dir, filter, color, font});
 }
 
+// A long file name or path would make a box as wide as the screen, and on a small screen run off
+// it: such a name is shortened in its middle, and the whole text is under "Show Details".
+void keepWithinScreen(QMessageBox &box)
+{
+    const QString text = box.text();
+    const int room = std::min(box.screen()->availableGeometry().width() / 2, 480);
+    const QString fitting = shortenLongWords(text, box.fontMetrics(), room);
+    if (fitting == text)
+        return;
+    box.setText(fitting);
+    box.setDetailedText(text);
+}
+
 // A box about one control (its parent is no window) opens beside it, below where the screen has
 // room and else above, rather than over the middle of the window and the controls shown there.
 void placeBeside(QMessageBox &box, const QWidget *parent)
@@ -75,6 +90,7 @@ QMessageBox::StandardButton message(Kind kind, QWidget *parent, const QString &t
                                    : kind == Kind::Warning ? QMessageBox::Warning
                                                            : QMessageBox::Information;
     QMessageBox box(icon, title, text, buttons, parent);
+    keepWithinScreen(box);
     placeBeside(box, parent);
     return QMessageBox::StandardButton(box.exec());
 }
@@ -138,6 +154,7 @@ bool informationOffering(QWidget *parent, const QString &title, const QString &t
         return message(Kind::Information, parent, title, text) == QMessageBox::Open;
     QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
     const QAbstractButton *offered = box.addButton(offer, QMessageBox::ActionRole);
+    keepWithinScreen(box);
     placeBeside(box, parent);
     box.exec();
     return box.clickedButton() == offered;
@@ -156,6 +173,7 @@ bool confirm(QWidget *parent, const QString &title, const QString &text, const Q
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Cancel, parent);
     const QAbstractButton *confirmed = box.addButton(action, QMessageBox::AcceptRole);
     box.setDefaultButton(QMessageBox::Cancel);
+    keepWithinScreen(box);
     placeBeside(box, parent);
     box.exec();
     return box.clickedButton() == confirmed;

@@ -55,11 +55,15 @@ private slots:
     }
 
     // The Replace question and the build's outcome open beside "Create Skin", not over the
-    // middle of the window where the preview switch and the find field are.
+    // middle of the window where the preview switch and the find field are. A long name keeps
+    // them narrow (an 800-pixel screen here), whole under their details.
     void boxesLeaveTheFormInView()
     {
         f->choose("chooseSkinButton", m_sample);
-        QVERIFY(QDir().mkpath(skinsFolder()) && fixtures::writeFile(built(), "x"));
+        const QString longName = QString(230, 'n');
+        f->find<QLineEdit>("saveAsField")->setText(longName);
+        QVERIFY(QDir().mkpath(skinsFolder()) &&
+                fixtures::writeFile(skinsFolder() + "/" + longName + ".zip", "x"));
         f->window->show();
         QVERIFY(QTest::qWaitForWindowExposed(f->window.get()));
         QStringList covered;
@@ -70,6 +74,8 @@ private slots:
             if (!box || !box->isVisible())
                 return;
             ++boxes;
+            if (box->width() > 600 || !box->detailedText().contains(longName))
+                covered << "screen";
             for (const char *name : {"showPreviewBox", "findColour"}) {
                 const QWidget *widget = f->find<QWidget>(name);
                 if (box->frameGeometry().intersects(QRect(widget->mapToGlobal(QPoint()), widget->size())))

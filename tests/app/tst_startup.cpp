@@ -436,7 +436,8 @@ private slots:
         QCoreApplication::removeTranslator(&translator);
     }
 
-    // A status message shows whole, wrapped over the status's lines.
+    // A status message shows whole, wrapped over the status's lines; a file name wider than the
+    // status loses its middle, keeping its end, and shows whole in the tip.
     void statusShowsWhole()
     {
         WindowFixture f;
@@ -452,6 +453,13 @@ private slots:
                  qPrintable(status->text()));
         QVERIFY(status->heightForWidth(status->width()) <= status->height());
         QVERIFY(status->parentWidget()->rect().contains(status->geometry()));
+        const QString scheme = QString(245, 'n') + ".yaml";
+        Dialogs::setNextFileName(f.documents.filePath(scheme));
+        f.trigger("actionExportScheme");
+        QVERIFY2(status->text().endsWith(".yaml") && status->toolTip().endsWith(scheme),
+                 qPrintable(status->text()));
+        for (const QString &word : status->text().split(' '))
+            QVERIFY(status->fontMetrics().horizontalAdvance(word) <= status->width());
     }
 };
 
