@@ -1470,6 +1470,10 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
         <source>Reset %1 to the default font</source>
         <translation>%1 auf die Standardschrift zurücksetzen</translation>
     </message>
+    <message>
+        <source>Stop creating the skin: nothing is written (Esc)</source>
+        <translation>Das Erstellen des Skins abbrechen: Es wird nichts geschrieben (Esc)</translation>
+    </message>
 </context>
 <context>
     <name>Unpacker</name>

@@ -1470,6 +1470,10 @@ Il a été retiré des profils récents.</translation>
         <source>Reset %1 to the default font</source>
         <translation>Réinitialiser %1 à sa police par défaut</translation>
     </message>
+    <message>
+        <source>Stop creating the skin: nothing is written (Esc)</source>
+        <translation>Arrêter la création du skin&#xa0;: rien n’est écrit (Échap)</translation>
+    </message>
 </context>
 <context>
     <name>Unpacker</name>
