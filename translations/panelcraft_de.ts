@@ -69,6 +69,11 @@ Sie können die Adresse selbst in einen Webbrowser kopieren.</translation>
         <source>Turnwise Panelcraft %1</source>
         <translation>Turnwise Panelcraft %1</translation>
     </message>
+    <message>
+        <source>Stop</source>
+        <comment>stops the build of the skin</comment>
+        <translation>Anhalten</translation>
+    </message>
 </context>
 <context>
     <name>BuildRun</name>
@@ -299,10 +304,6 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
         <translation>Es wurde kein Programm gefunden, das den Ordner „%1“ anzeigen kann</translation>
     </message>
     <message>
-        <source>Closing when the skin is written ...</source>
-        <translation>Wird geschlossen, sobald der Skin geschrieben ist…</translation>
-    </message>
-    <message>
         <source>Select a Skin zip file with Custom Browser Icons</source>
         <translation>Skin-ZIP-Datei mit eigenen Browser-Symbolen auswählen</translation>
     </message>
@@ -357,10 +358,6 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Select this option to have the &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Default Browser Icons &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;in your skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Wählen Sie diese Option für die &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Standard-Browser-Symbole &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;in Ihrem Skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <source>Default</source>
-        <translation>Standard</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Select this option to use the &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600; font-style:italic;&quot;&gt;Alternative&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; Browser Icons&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; (found in several custom Turnwise Skins) in your modified Skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -458,6 +455,19 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
     <message>
         <source>%</source>
         <translation>%</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <comment>icon set the program comes with</comment>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Wird angehalten…</translation>
+    </message>
+    <message>
+        <source>Stopped: nothing was written</source>
+        <translation>Angehalten: Es wurde nichts geschrieben</translation>
     </message>
 </context>
 <context>
@@ -611,10 +621,6 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
         <translation>%</translation>
     </message>
     <message>
-        <source>Default</source>
-        <translation>Standard</translation>
-    </message>
-    <message>
         <source>Plugin</source>
         <translation>Plugin</translation>
     </message>
@@ -629,6 +635,11 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
     <message>
         <source>Re&amp;do</source>
         <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <comment>resets the line height</comment>
+        <translation>Standardwert</translation>
     </message>
 </context>
 <context>
@@ -1478,6 +1489,10 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
         <source>Reset %1 to the default font</source>
         <translation>%1 auf die Standardschrift zurücksetzen</translation>
     </message>
+    <message>
+        <source>Stop creating the skin: nothing is written (Esc)</source>
+        <translation>Das Erstellen des Skins abbrechen: Es wird nichts geschrieben (Esc)</translation>
+    </message>
 </context>
 <context>
     <name>Unpacker</name>
@@ -1970,6 +1985,27 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     <message>
         <source>The skin&apos;s images hold no visible pixels to take colours from.</source>
         <translation>Die Bilder des Skins enthalten keine sichtbaren Pixel, aus denen Farben übernommen werden können.</translation>
+    </message>
+</context>
+<context>
+    <name>startup</name>
+    <message>
+        <source>Restyles the file browser of Turnwise skins in a window.
+See also: panelcraft-cli --help</source>
+        <translation>Gestaltet den Datei-Browser von Turnwise-Skins in einem Fenster neu.
+Siehe auch: panelcraft-cli --help</translation>
+    </message>
+    <message>
+        <source>files</source>
+        <translation>Dateien</translation>
+    </message>
+    <message>
+        <source>Skins (.zip), profiles (.pcp) or colour schemes to open.</source>
+        <translation>Skins (.zip), Profile (.pcp) oder Farbschemata, die geöffnet werden sollen.</translation>
+    </message>
+    <message>
+        <source>[files...]</source>
+        <translation>[Dateien…]</translation>
     </message>
 </context>
 <context>

@@ -69,6 +69,11 @@ Vous pouvez copier l’adresse vous-même dans un navigateur.</translation>
         <source>Turnwise Panelcraft %1</source>
         <translation>Turnwise Panelcraft %1</translation>
     </message>
+    <message>
+        <source>Stop</source>
+        <comment>stops the build of the skin</comment>
+        <translation>Arrêter</translation>
+    </message>
 </context>
 <context>
     <name>BuildRun</name>
@@ -299,10 +304,6 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
         <translation>Aucun programme n’a été trouvé pour afficher le dossier «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <source>Closing when the skin is written ...</source>
-        <translation>Fermeture dès que le skin est écrit…</translation>
-    </message>
-    <message>
         <source>Select a Skin zip file with Custom Browser Icons</source>
         <translation>Sélectionner le fichier zip d’un skin avec des icônes de Browser personnalisées</translation>
     </message>
@@ -357,10 +358,6 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Select this option to have the &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Default Browser Icons &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;in your skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Sélectionnez cette option pour avoir les &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;icônes du Browser par défaut &lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;dans votre skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <source>Default</source>
-        <translation>Par défaut</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Select this option to use the &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600; font-style:italic;&quot;&gt;Alternative&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt; Browser Icons&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; (found in several custom Turnwise Skins) in your modified Skin&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -458,6 +455,19 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
     <message>
         <source>%</source>
         <translation>%</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <comment>icon set the program comes with</comment>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Arrêt en cours…</translation>
+    </message>
+    <message>
+        <source>Stopped: nothing was written</source>
+        <translation>Arrêté&#xa0;: rien n’a été écrit</translation>
     </message>
 </context>
 <context>
@@ -611,10 +621,6 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
         <translation>%</translation>
     </message>
     <message>
-        <source>Default</source>
-        <translation>Par défaut</translation>
-    </message>
-    <message>
         <source>Plugin</source>
         <translation>Plugin</translation>
     </message>
@@ -629,6 +635,11 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
     <message>
         <source>Re&amp;do</source>
         <translation>Réta&amp;blir</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <comment>resets the line height</comment>
+        <translation>Valeur par défaut</translation>
     </message>
 </context>
 <context>
@@ -1478,6 +1489,10 @@ Il a été retiré des profils récents.</translation>
         <source>Reset %1 to the default font</source>
         <translation>Réinitialiser %1 à sa police par défaut</translation>
     </message>
+    <message>
+        <source>Stop creating the skin: nothing is written (Esc)</source>
+        <translation>Arrêter la création du skin&#xa0;: rien n’est écrit (Échap)</translation>
+    </message>
 </context>
 <context>
     <name>Unpacker</name>
@@ -1970,6 +1985,27 @@ Il a été retiré des profils récents.</translation>
     <message>
         <source>The skin&apos;s images hold no visible pixels to take colours from.</source>
         <translation>Les images du skin n’ont aucun pixel visible dont tirer des couleurs.</translation>
+    </message>
+</context>
+<context>
+    <name>startup</name>
+    <message>
+        <source>Restyles the file browser of Turnwise skins in a window.
+See also: panelcraft-cli --help</source>
+        <translation>Redessine le Browser de fichiers des skins Turnwise dans une fenêtre.
+Voir aussi&#xa0;: panelcraft-cli --help</translation>
+    </message>
+    <message>
+        <source>files</source>
+        <translation>fichiers</translation>
+    </message>
+    <message>
+        <source>Skins (.zip), profiles (.pcp) or colour schemes to open.</source>
+        <translation>Skins (.zip), profils (.pcp) ou schémas de couleurs à ouvrir.</translation>
+    </message>
+    <message>
+        <source>[files...]</source>
+        <translation>[fichiers…]</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include "backgroundjob.h"
 #include "dialogs.h"
 #include "globalfontrow.h"
+#include "longwords.h"
 #include "platform/systemerror.h"
 #include "screenreadernames.h"
 #include "skin/outputname.h"
@@ -16,6 +17,7 @@
 #include "ui_buildbar.h"
 #include "ui_createskinpanel.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -64,7 +66,9 @@ CreateSkinPanel::CreateSkinPanel(const QString &documentsFolder, const StyleDocu
     m_barForm->versionLabel->setText(
         m_barForm->versionLabel->text().arg(QCoreApplication::applicationVersion()));
     m_barForm->buildProgress->setRange(0, int(BuildStep::Pack) + 1);
-    m_barForm->buildProgress->setVisible(false);
+    // The progress and "Stop" show as one while work runs: a row of hidden widgets would leave
+    // the status no width.
+    m_barForm->progressRow->setVisible(false);
     m_barForm->statusLabel->setWordWrap(true);
     m_statusTimer = new QTimer(this);
     m_statusTimer->setSingleShot(true);
@@ -73,6 +77,13 @@ CreateSkinPanel::CreateSkinPanel(const QString &documentsFolder, const StyleDocu
 
     connect(ui->chooseSkinButton, &QPushButton::clicked, this, &CreateSkinPanel::chooseSkin);
     connect(m_barForm->createSkinButton, &QPushButton::clicked, this, &CreateSkinPanel::createSkin);
+    connect(m_barForm->stopButton, &QPushButton::clicked, this, &CreateSkinPanel::stopBuild);
+    // Escape stops the build wherever the focus is; an action, as a button's own shortcut is
+    // replaced by its text's access key whenever the text is set.
+    auto *escape = new QAction(m_barForm->stopButton);
+    escape->setShortcut(Qt::Key_Escape);
+    m_barForm->stopButton->addAction(escape);
+    connect(escape, &QAction::triggered, m_barForm->stopButton, &QPushButton::click);
     for (QAbstractButton *builtIn :
          {ui->defaultIconsButton, ui->alternativeIconsButton, ui->whiteIconsButton})
         connect(builtIn, &QAbstractButton::clicked, this, &CreateSkinPanel::builtInIconsChosen);
@@ -238,32 +249,49 @@ void CreateSkinPanel::createSkin()
             this, [this, step, file] { showBuildStep(step, file); }, Qt::QueuedConnection);
     };
     // The build works on its own copies: the editor stays usable while it runs.
+    const auto stop = std::make_shared<std::atomic_bool>(false);
     startJob(tr("Processing. Please wait ..."),
              runInBackground(
                  this,
-                 [options = *options, style = m_document.style(), progress] {
+                 [options = *options, style = m_document.style(), progress, stop] {
                      return inOwnFolder(&BuildResult::message, [&](const QString &folder) {
-                         return SkinBuilder::build(options, style, folder, progress);
+                         return SkinBuilder::build(options, style, folder, progress, stop.get());
                      });
                  },
                  [this, skinName](const BuildResult &result) {
                      finishJob();
                      showBuildResult(result, skinName);
                  }));
+    m_stopRequest = stop;
+    m_barForm->stopButton->setEnabled(true);
+    m_barForm->stopButton->setVisible(true);
+}
+
+void CreateSkinPanel::stopBuild()
+{
+    if (!m_stopRequest)
+        return;
+    *m_stopRequest = true;
+    m_barForm->stopButton->setEnabled(false);
+    showStatus(tr("Stopping…"));
 }
 
 void CreateSkinPanel::showBuildStep(BuildStep step, const QString &file)
 {
-    if (!isBusy())
-        return;
+    if (!m_stopRequest)
+        return; // from a build that has ended
     m_barForm->buildProgress->setValue(int(step) + 1);
-    if (m_closeWhenDone)
-        return; // the status says why the window is still open
+    if (*m_stopRequest)
+        return; // the status says why the build goes on
     showStatus(buildStepText(step, QFileInfo(file).fileName()));
 }
 
 void CreateSkinPanel::showBuildResult(const BuildResult &result, const QString &skinName)
 {
+    if (result.stopped) {
+        showStatus(tr("Stopped: nothing was written"), StatusLasts::FewSeconds);
+        return;
+    }
     if (!result.ok) {
         showStatus(tr("Failed"));
         Dialogs::warning(m_barForm->createSkinButton, programName,
@@ -291,8 +319,9 @@ void CreateSkinPanel::showBuildResult(const BuildResult &result, const QString &
 
 void CreateSkinPanel::showStatus(const QString &text, StatusLasts lasts)
 {
-    // Wrapped over the two lines the status has; only a text longer than both (a long file name)
-    // is cut, in the middle, where a file name has least to say. The whole text is in the tip.
+    // Wrapped over the two lines the status has; a file name wider than a line, and a text longer
+    // than both, are cut in the middle, where a file name has least to say. The whole text is in
+    // the tip.
     QLabel *label = m_barForm->statusLabel;
     const auto linesTaken = [label](const QString &shown) {
         return label->fontMetrics()
@@ -301,12 +330,15 @@ void CreateSkinPanel::showStatus(const QString &text, StatusLasts lasts)
     };
     const int lines = linesTaken(QStringLiteral("x\nx"));
     label->setMinimumHeight(lines);
-    QString shown = text;
-    label->setText(shown);
     // A status not laid out yet has no width to fit into.
+    const QString fitting = label->isVisible()
+                                ? shortenLongWords(text, label->fontMetrics(), label->contentsRect().width())
+                                : text;
+    QString shown = fitting;
+    label->setText(shown);
     for (int room = 2 * label->width(); label->isVisible() && room > 0 && linesTaken(shown) > lines;
          room -= label->width() / 8) {
-        shown = label->fontMetrics().elidedText(text, Qt::ElideMiddle, room);
+        shown = label->fontMetrics().elidedText(fitting, Qt::ElideMiddle, room);
         label->setText(shown);
     }
     label->setToolTip(shown == text ? QString() : text);
@@ -321,7 +353,8 @@ void CreateSkinPanel::startJob(const QString &status, QFutureWatcherBase *job)
     m_job = job;
     showStatus(status);
     m_barForm->buildProgress->setValue(0);
-    m_barForm->buildProgress->setVisible(true);
+    m_barForm->stopButton->setVisible(false); // shown for a build only
+    m_barForm->progressRow->setVisible(true);
     m_enabledBeforeJob.clear();
     for (QWidget *widget :
          {static_cast<QWidget *>(m_barForm->createSkinButton), static_cast<QWidget *>(ui->chooseSkinButton),
@@ -341,7 +374,8 @@ void CreateSkinPanel::startJob(const QString &status, QFutureWatcherBase *job)
 void CreateSkinPanel::finishJob()
 {
     m_job = nullptr;
-    m_barForm->buildProgress->setVisible(false);
+    m_stopRequest.reset();
+    m_barForm->progressRow->setVisible(false);
     for (auto it = m_enabledBeforeJob.cbegin(); it != m_enabledBeforeJob.cend(); ++it)
         it.key()->setEnabled(it.value());
     emit busyChanged(false);
@@ -353,9 +387,9 @@ bool CreateSkinPanel::closeWhenIdle()
 {
     if (!isBusy())
         return true;
-    // Stopping half way would leave no skin at all; the archive is finished, then the window closes.
+    // A build is stopped rather than waited for; a source scan ends on its own in a moment.
     m_closeWhenDone = true;
-    showStatus(tr("Closing when the skin is written ..."));
+    stopBuild();
     return false;
 }
 

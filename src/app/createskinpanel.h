@@ -13,6 +13,7 @@
 #include <QMap>
 #include <QPointer>
 #include <QWidget>
+#include <atomic>
 #include <memory>
 #include <optional>
 
@@ -53,7 +54,7 @@ public:
     bool isBusy() const { return m_job != nullptr; }
     void startJob(const QString &status, QFutureWatcherBase *job);
     void finishJob();
-    // False, with the close put off until the running job ends, while one runs.
+    // False while a job runs: a build is stopped, and the window closes once the job has ended.
     bool closeWhenIdle();
 
     // The status line beside "Create Skin": every text fits, and a passing remark goes by itself.
@@ -71,6 +72,7 @@ signals:
 private:
     void chooseSkin();
     void createSkin();
+    void stopBuild(); // "Stop" or Escape: nothing is written and the work folder goes
     std::optional<SkinBuildOptions> buildOptions(QString *problem) const;
     void showBuildStep(BuildStep step, const QString &file);
     void showBuildResult(const BuildResult &result, const QString &skinName);
@@ -103,6 +105,7 @@ private:
 
     QTimer *m_statusTimer; // clears a passing status text
     QFutureWatcherBase *m_job = nullptr;
+    std::shared_ptr<std::atomic_bool> m_stopRequest; // the running build's, shared with its worker
     QHash<QWidget *, bool> m_enabledBeforeJob;
     bool m_closeWhenDone = false;
 };

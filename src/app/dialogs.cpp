@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs.h"
 
+#include "longwords.h"
+
 #include <QColorDialog>
 #include <QDialog>
 #include <QFileDialog>
@@ -9,6 +11,8 @@
 #include <QFontInfo>
 #include <QPushButton>
 #include <QQueue>
+#include <QScreen>
+#include <algorithm>
 
 namespace Dialogs {
 namespace {
@@ -40,6 +44,19 @@ void record(Kind kind, const QString &title, const QString &text = {}, const QSt
     answers().requests.append({kind, title, text, dir, filter, color, font});
 }
 
+// A long file name or path would make a box as wide as the screen, and on a small screen run off
+// it: such a name is shortened in its middle, and the whole text is under "Show Details".
+void keepWithinScreen(QMessageBox &box)
+{
+    const QString text = box.text();
+    const int room = std::min(box.screen()->availableGeometry().width() / 2, 480);
+    const QString fitting = shortenLongWords(text, box.fontMetrics(), room);
+    if (fitting == text)
+        return;
+    box.setText(fitting);
+    box.setDetailedText(text);
+}
+
 QMessageBox::StandardButton message(Kind kind, QWidget *parent, const QString &title, const QString &text,
                                     QMessageBox::StandardButtons buttons = QMessageBox::Ok)
 {
@@ -52,6 +69,7 @@ QMessageBox::StandardButton message(Kind kind, QWidget *parent, const QString &t
                                    : kind == Kind::Warning ? QMessageBox::Warning
                                                            : QMessageBox::Information;
     QMessageBox box(icon, title, text, buttons, parent);
+    keepWithinScreen(box);
     return QMessageBox::StandardButton(box.exec());
 }
 
@@ -114,6 +132,7 @@ bool informationOffering(QWidget *parent, const QString &title, const QString &t
         return message(Kind::Information, parent, title, text) == QMessageBox::Open;
     QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
     const QAbstractButton *offered = box.addButton(offer, QMessageBox::ActionRole);
+    keepWithinScreen(box);
     box.exec();
     return box.clickedButton() == offered;
 }
@@ -131,6 +150,7 @@ bool confirm(QWidget *parent, const QString &title, const QString &text, const Q
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Cancel, parent);
     const QAbstractButton *confirmed = box.addButton(action, QMessageBox::AcceptRole);
     box.setDefaultButton(QMessageBox::Cancel);
+    keepWithinScreen(box);
     box.exec();
     return box.clickedButton() == confirmed;
 }

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QToolButton>
 #include <algorithm>
 
 namespace {
@@ -27,6 +28,9 @@ void EditorPanel::setUpFind()
     field->setPlaceholderText(tr("Find a colour"));
     field->setAccessibleName(tr("Find a colour"));
     field->setClearButtonEnabled(true);
+    // Qt's own clear button has no name a screen reader could read.
+    if (auto *clear = field->findChild<QToolButton *>())
+        clear->setAccessibleName(tr("Clear the Search"));
     ui->editingRow->insertWidget(ui->editingRow->indexOf(ui->resetAllButton), field, 1);
     field->setMaximumWidth(resultsWidth);
     connect(ui->changeColoursBox, &QCheckBox::toggled, field, &QWidget::setVisible);

@@ -7,6 +7,8 @@
 
 int main(int argc, char *argv[])
 {
+    if (const std::optional<int> answered = answerInformationRequest(argc, argv))
+        return *answered;
     prepareApplicationAttributes();
     QApplication app(argc, argv);
     prepareApplication();

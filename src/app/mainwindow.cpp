@@ -269,13 +269,17 @@ bool MainWindow::saveSettings()
     QMap<QString, QString> folders = m_createSkin->dialogFolders();
     if (!m_profiles->dialogFolder().isEmpty())
         folders.insert(profilesDialog, m_profiles->dialogFolder());
-    return settingsfile::save(
-        m_paths.settingsFile(),
-        {m_theme, m_showTooltips, folders, m_profiles->recentProfiles(), m_oldScratchRemoved, m_geometry});
+    const AppSettings now{
+        m_theme, m_showTooltips, folders, m_profiles->recentProfiles(), m_oldScratchRemoved, m_geometry};
+    if (!settingsfile::saveChanges(m_paths.settingsFile(), m_paths.executableFolder, m_saved, now))
+        return false;
+    m_saved = now;
+    return true;
 }
 
 void MainWindow::loadSettings(const AppSettings &settings)
 {
+    m_saved = settings;
     m_theme = settings.theme;
     m_showTooltips = settings.showtooltips;
     QMap<QString, QString> folders = settings.folders;

@@ -5,6 +5,7 @@
 // window's own: the menus, the theme, tooltips, settings, the layouts and closing.
 
 #include "apppaths.h"
+#include "settingsfile.h"
 #include "style/style.h"
 #include "style/tablefile.h"
 #include "theme.h"
@@ -16,7 +17,6 @@ class CreateSkinPanel;
 class ProfilesPanel;
 class PreviewPanel;
 class StyleDocument;
-struct AppSettings;
 class EditorPanel;
 class WindowTooltips;
 
@@ -88,6 +88,7 @@ private:
     AppPaths m_paths;
     QString m_profilesFolder;
     bool m_oldScratchRemoved = false;
+    AppSettings m_saved;        // as read or last written: only what differs is written
     QByteArray m_geometry;      // the window's place and size when it was last shown
     bool m_fitWhenShown = true; // false where the place and size came from an earlier run
 

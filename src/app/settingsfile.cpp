@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
 
 namespace settingsfile {
@@ -48,6 +49,30 @@ AppSettings legacy(const QString &programFolder)
             settings.recentProfiles.append(profile);
     return settings;
 }
+
+// `onDisk` with what changed from `before` to `now`; a dialog's folder is a setting of its own.
+AppSettings merged(AppSettings onDisk, const AppSettings &before, const AppSettings &now)
+{
+    const auto take = [&](auto AppSettings::*setting) {
+        if (now.*setting != before.*setting)
+            onDisk.*setting = now.*setting;
+    };
+    take(&AppSettings::theme);
+    take(&AppSettings::showtooltips);
+    take(&AppSettings::recentProfiles);
+    take(&AppSettings::oldScratchRemoved);
+    take(&AppSettings::windowGeometry);
+    const QStringList dialogs = before.folders.keys() + now.folders.keys();
+    for (const QString &dialog : dialogs) {
+        if (now.folders.value(dialog) == before.folders.value(dialog))
+            continue;
+        if (now.folders.contains(dialog))
+            onDisk.folders.insert(dialog, now.folders.value(dialog));
+        else
+            onDisk.folders.remove(dialog);
+    }
+    return onDisk;
+}
 } // namespace
 
 QString location(const QString &programFolder, const QString &configFolder)
@@ -78,6 +103,21 @@ AppSettings load(const QString &path, const QString &programFolder)
     settings.oldScratchRemoved = file.value(scratchKey).toBool();
     settings.windowGeometry = file.value(geometryKey).toByteArray();
     return settings;
+}
+
+bool saveChanges(const QString &path, const QString &programFolder, const AppSettings &before,
+                 const AppSettings &now)
+{
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return false;
+    // Another window reading between this one's reading and writing would lose what this one
+    // writes. A lock left by a program that was killed is taken over once it is this old. (QSettings
+    // holds "<file>.lock" while it reads or writes, so this one needs a name of its own.)
+    QLockFile lock(path + QStringLiteral(".saving"));
+    lock.setStaleLockTime(5000);
+    if (!lock.tryLock(5000))
+        return false;
+    return save(path, merged(load(path, programFolder), before, now));
 }
 
 bool save(const QString &path, const AppSettings &settings)

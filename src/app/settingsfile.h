@@ -41,5 +41,11 @@ AppSettings load(const QString &path, const QString &programFolder);
 // Writes the settings, making the folder first, all at once: a program killed while it writes
 // leaves the file as it was. False when they could not be written.
 bool save(const QString &path, const AppSettings &settings);
+// Writes only what changed from `before` (as a window read or last wrote them) to `now`, over what
+// the file holds at this moment: a second window running beside the first never undoes what the
+// first saved. Reading and writing are one step for every window that saves this way. False when
+// they could not be written.
+bool saveChanges(const QString &path, const QString &programFolder, const AppSettings &before,
+                 const AppSettings &now);
 
 } // namespace settingsfile

@@ -1,13 +1,68 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "startup.h"
 
+#include "platform/console.h"
 #include "support/resources.h"
 #include "support/translations.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QFont>
 #include <QFontInfo>
 #include <QIcon>
+#include <cstring>
+
+namespace {
+
+// The name fixes the user's config folder (settings of an installed copy) whatever the
+// executable is called.
+void nameProgram()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("panelcraft"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(PANELCRAFT_VERSION));
+}
+
+bool asksForInformation(const char *argument)
+{
+    for (const char *request : {"--help", "-h", "-?", "--help-all", "--version", "-v"})
+        if (std::strcmp(argument, request) == 0)
+            return true;
+    return false;
+}
+
+} // namespace
+
+std::optional<int> answerInformationRequest(int argc, char *argv[])
+{
+    bool asked = false;
+    // After "--" every argument is a file, whatever its name.
+    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i)
+        asked = asked || asksForInformation(argv[i]);
+    if (!asked)
+        return std::nullopt;
+    const QCoreApplication app(argc, argv);
+    nameProgram();
+    initPanelcraftResources();
+    loadTranslations();
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QCoreApplication::translate("startup", "Restyles the file browser of Turnwise skins in a window.\n"
+                                               "See also: panelcraft-cli --help"));
+    const QCommandLineOption help = parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(
+        QCoreApplication::translate("startup", "files"),
+        QCoreApplication::translate("startup", "Skins (.zip), profiles (.pcp) or colour schemes to open."),
+        QCoreApplication::translate("startup", "[files...]"));
+    // The window's other options are Qt's own (-style, -platform ...): not refused here.
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    parser.parse(QCoreApplication::arguments());
+    platform::writeLine(stdout, parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))
+                                    ? parser.helpText().trimmed()
+                                    : QCoreApplication::applicationName() + QLatin1Char(' ') +
+                                          QCoreApplication::applicationVersion());
+    return 0;
+}
 
 void prepareApplicationAttributes()
 {
@@ -16,10 +71,8 @@ void prepareApplicationAttributes()
 
 void prepareApplication()
 {
-    // The name fixes the user's config folder (settings of an installed copy) whatever the
-    // executable is called; the desktop file name lets the desktop match the window to its entry.
-    QCoreApplication::setApplicationName(QStringLiteral("panelcraft"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(PANELCRAFT_VERSION));
+    nameProgram();
+    // The desktop file name lets the desktop match the window to its entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("panelcraft"));
     // Found once the package has put the icon into the hicolor theme; a build copy has none.
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("panelcraft")));

@@ -3,6 +3,12 @@
 
 // What every program showing the main window does around creating its QApplication.
 
+#include <optional>
+
+// Before anything else: --help and --version (-h, -?, -v) are answered on standard output, in the
+// user's language, without a window or a display; the exit status comes back. Nothing when the
+// arguments ask for neither and the window should open.
+std::optional<int> answerInformationRequest(int argc, char *argv[]);
 // Before the application object exists: font sizes assume 96 dots per inch.
 void prepareApplicationAttributes();
 // After: the program's name and version, the compiled-in resources and the 11-pixel

@@ -86,6 +86,7 @@ const Tooltip tooltipTable[] = {
     {"createSkinButton",
      QT_TRANSLATE_NOOP("Tooltips", "Write the modified skin: the selected skin with the options and the "
                                    "Browser Colors and Fonts chosen here")},
+    {"stopButton", QT_TRANSLATE_NOOP("Tooltips", "Stop creating the skin: nothing is written (Esc)")},
     {"saveAsField",
      QT_TRANSLATE_NOOP("Tooltips", "The name of the modified skin. Leave blank to save with the same name")},
     {"findColour",
@@ -124,6 +125,8 @@ const char *const otherTooltipWidgets[] = {
     "resetLineHeightButton",
     "lineHeightHelp",
     "createSkinButton",
+    // shown only while a skin is being created
+    "stopButton",
     "windowScanResult",
     "saveAsField",
     "findColour",

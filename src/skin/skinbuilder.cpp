@@ -95,8 +95,9 @@ class BuildRun
 
 public:
     BuildRun(const SkinBuildOptions &options, const Style &style, const QString &root,
-             const BuildProgress &progress)
-        : m_options(options), m_style(style), m_workspace(root), m_progress(progress)
+             const BuildProgress &progress, const std::atomic_bool *stopRequested)
+        : m_options(options), m_style(style), m_workspace(root), m_progress(progress),
+          m_stopRequested(stopRequested)
     {
     }
 
@@ -141,6 +142,8 @@ private:
     const Style &m_style;
     const Workspace m_workspace;
     const BuildProgress &m_progress;
+    const std::atomic_bool *m_stopRequested;
+    bool m_stopped = false;
     std::unique_ptr<archive::Unpacker> m_skinArchive; // the selected skin, unpacked as far as needed
     QStringList m_warnings;
 };
@@ -159,11 +162,12 @@ BuildResult BuildRun::run()
     // What cannot be emptied now goes with the caller's temporary folder.
     static_cast<void>(m_workspace.reset());
     static_cast<void>(Workspace::emptyFolder(m_workspace.iconSkin()));
-    result.ok = bool(built);
+    result.stopped = m_stopped;
+    result.ok = bool(built) && !m_stopped;
     if (result.ok) {
         result.outputPath = m_options.outputPath;
         result.warnings = m_warnings;
-    } else {
+    } else if (!built) {
         result.message = built.error();
     }
     return result;
@@ -211,6 +215,11 @@ Result<void> BuildRun::work()
         [&] { return pack(skin); },
     };
     for (const auto &stage : stages) {
+        // Between stages: once packing has begun, the archive is finished rather than wasted.
+        if (m_stopRequested && *m_stopRequested) {
+            m_stopped = true;
+            return {};
+        }
         if (Result<void> done = stage(); !done)
             return done;
     }
@@ -639,10 +648,11 @@ Result<void> BuildRun::pack(const SelectedSkin &skin)
 } // namespace
 
 BuildResult SkinBuilder::build(const SkinBuildOptions &options, const Style &style,
-                               const QString &workspaceRoot, const BuildProgress &progress)
+                               const QString &workspaceRoot, const BuildProgress &progress,
+                               const std::atomic_bool *stopRequested)
 {
     try {
-        return BuildRun(options, style, workspaceRoot, progress).run();
+        return BuildRun(options, style, workspaceRoot, progress, stopRequested).run();
     } catch (const std::bad_alloc &) {
         // Every size read from a skin is bounded, so this is a machine short of memory. The next
         // build starts by clearing the work folders.

@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <atomic>
 #include <functional>
 
 class Style;
@@ -33,12 +34,16 @@ struct BuildResult
     QString outputPath;   // the archive written, on success
     QString message;      // on failure: what went wrong, in words a user can act on
     QStringList warnings; // on success: what could not be done as asked
+    bool stopped = false; // asked to stop before the archive was written: nothing was
 };
 
 class SkinBuilder
 {
 public:
-    // Works in the work folders under `workspaceRoot` and leaves them empty afterwards.
+    // Works in the work folders under `workspaceRoot` and leaves them empty afterwards. Once
+    // `stopRequested` (set from another thread) holds, the build ends before its next stage;
+    // from packing on it finishes.
     static BuildResult build(const SkinBuildOptions &options, const Style &style,
-                             const QString &workspaceRoot, const BuildProgress &progress = BuildProgress());
+                             const QString &workspaceRoot, const BuildProgress &progress = BuildProgress(),
+                             const std::atomic_bool *stopRequested = nullptr);
 };

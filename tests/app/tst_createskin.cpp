@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QSemaphore>
 #include <QThreadPool>
 #include <QTimer>
 #include <QUrl>
@@ -63,11 +64,15 @@ private slots:
     }
 
     // The Replace question and the build's outcome open centred on the window, though the button
-    // that asks sits at its bottom.
+    // that asks sits at its bottom. A long name keeps them narrow (an 800-pixel screen here),
+    // whole under their details.
     void boxesCentreOnTheWindow()
     {
         f->choose("chooseSkinButton", m_sample);
-        QVERIFY(QDir().mkpath(skinsFolder()) && fixtures::writeFile(built(), "x"));
+        const QString longName = QString(230, 'n');
+        f->find<QLineEdit>("saveAsField")->setText(longName);
+        QVERIFY(QDir().mkpath(skinsFolder()) &&
+                fixtures::writeFile(skinsFolder() + "/" + longName + ".zip", "x"));
         f->window->show();
         QVERIFY(QTest::qWaitForWindowExposed(f->window.get()));
         QStringList offCentre;
@@ -81,6 +86,8 @@ private slots:
             const QPoint off = box->frameGeometry().center() - f->window->frameGeometry().center();
             if (off.manhattanLength() > 4)
                 offCentre << box->text();
+            if (box->width() > 600 || !box->detailedText().contains(longName))
+                offCentre << "wider than 600";
             for (QAbstractButton *button : box->buttons())
                 if (box->buttonRole(button) == QMessageBox::AcceptRole)
                     return button->click(); // Replace, then OK
@@ -215,14 +222,45 @@ private slots:
         QVERIFY(last(Dialogs::Kind::Information).contains("No skin with floating windows was chosen"));
     }
 
-    void closingDuringABuildWaitsForTheArchive()
+    // Stop, Escape or closing the window end a build at once, leaving neither the skin nor the
+    // work folder behind.
+    void aStoppedBuildLeavesNothing_data()
     {
-        f->window->show();
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Stop") << "stopButton";
+        QTest::newRow("Escape") << "Esc";
+        QTest::newRow("closing the window") << "close";
+    }
+    void aStoppedBuildLeavesNothing()
+    {
+        QFETCH(QString, how);
+        const QTemporaryDir work;
+        const QByteArray temp = qgetenv("TMPDIR");
+        qputenv("TMPDIR", QFile::encodeName(work.path()));
+        f->showActive();
         f->choose("chooseSkinButton", m_sample);
+        // The build waits for the one thread until it has been told to stop: however fast the
+        // machine, it cannot have finished before.
+        QThreadPool &pool = *QThreadPool::globalInstance();
+        const int threads = pool.maxThreadCount();
+        pool.setMaxThreadCount(1);
+        QSemaphore held;
+        pool.start([&held] { held.acquire(); });
         f->click("createSkinButton");
-        QVERIFY(!f->window->close());
-        QTRY_VERIFY_WITH_TIMEOUT(!f->window->isVisible(), 60000);
-        QVERIFY(!fixtures::readZip(built()).isEmpty());
+        if (how == "close")
+            QVERIFY(!f->window->close());
+        else if (how == "Esc")
+            QTest::keyClick(f->window.get(), Qt::Key_Escape);
+        else
+            f->click(how);
+        held.release();
+        pool.setMaxThreadCount(threads);
+        QTRY_VERIFY_WITH_TIMEOUT(!f->window->isBusy(), 60000);
+        qputenv("TMPDIR", temp);
+        QTRY_COMPARE(f->window->isVisible(), how != "close");
+        QCOMPARE(fixtures::entriesBelow(skinsFolder(), QDir::Files), QStringList());
+        QCOMPARE(fixtures::entriesBelow(work.path(), QDir::AllEntries), QStringList());
+        QVERIFY(last(Dialogs::Kind::Information).isEmpty() && lastWarning().isEmpty());
     }
 
     void sourceScansReportWhatTheyFound()

@@ -124,6 +124,8 @@ private slots:
         if (!content.isEmpty())
             f.writeOldSettings(content);
         f.start();
+        // A second window on the same settings, closed last, leaves what the first changed.
+        MainWindow second(f.paths());
         QCOMPARE(f.find<QAction>("actionBrightTheme")->isChecked(), bright);
         QCOMPARE(f.find<QAction>("actionDarkTheme")->isChecked(), !bright);
         QCOMPARE(QApplication::palette().color(QPalette::Window),
@@ -147,6 +149,7 @@ private slots:
                 f.trigger("actionShowTooltips");
         }
         f.window->close();
+        second.close();
         const QSettings saved(f.settingsPath(), QSettings::IniFormat);
         QCOMPARE(saved.value("themenumber").toString(), bright ? "0" : "1");
         QCOMPARE(saved.value("showtooltips").toString(), tooltipsShown ? "0" : "1");
@@ -462,7 +465,8 @@ private slots:
         QCoreApplication::removeTranslator(&translator);
     }
 
-    // A status message shows whole, wrapped over the status's lines.
+    // A status message shows whole, wrapped over the status's lines; a file name wider than the
+    // status loses its middle, keeping its end, and shows whole in the tip.
     void statusShowsWhole()
     {
         WindowFixture f;
@@ -478,6 +482,13 @@ private slots:
                  qPrintable(status->text()));
         QVERIFY(status->heightForWidth(status->width()) <= status->height());
         QVERIFY(status->parentWidget()->rect().contains(status->geometry()));
+        const QString scheme = QString(245, 'n') + ".yaml";
+        Dialogs::setNextFileName(f.documents.filePath(scheme));
+        f.trigger("actionExportScheme");
+        QVERIFY2(status->text().endsWith(".yaml") && status->toolTip().endsWith(scheme),
+                 qPrintable(status->text()));
+        for (const QString &word : status->text().split(' '))
+            QVERIFY(status->fontMetrics().horizontalAdvance(word) <= status->width());
     }
 };
 
