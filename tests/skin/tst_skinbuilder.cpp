@@ -282,6 +282,10 @@ private slots:
                            named,
                            end}
             << "n.txt" << 0 << 1 << 2;
+        const QString rows = QString(begin).replace(" files=", " rows=\"5\" files=");
+        QTest::newRow("rows recorded in one layout of two")
+            << QStringList{rows, named, end, "</skin>", "<skin image=\"s.png\">", begin, named, end}
+            << "n.txt" << 10 << 0 << 2;
         buildmarks::Record record{"s.png", 10, "99:0badf00d", 0, {"n.txt:4:8b0cdb4a"}};
         const QStringList digested =
             buildmarks::pair(record, {"<window name=\"b\" posx=\"100\" image=\"n.txt\"/>"});
@@ -319,6 +323,8 @@ private slots:
             {&layout}, {{"s.png", "99:0badf00d"}, {"n.txt", "4:8b0cdb4a"}, {"sub/n.txt", "4:8b0cdb4a"}});
         QCOMPARE(QStringList(plan.takenOut.cbegin(), plan.takenOut.cend()).join(' '), takenOut);
         QCOMPARE(plan.originalHeights.value("s.png"), height);
+        // Rows count only where every layout on the picture records them, which no row here does.
+        QCOMPARE(plan.browserRows.value("s.png"), 0);
         QCOMPARE(plan.warnings.size(), warnings);
         QCOMPARE(buildmarks::ownBlocks(layout).size(), own);
     }
