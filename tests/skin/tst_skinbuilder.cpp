@@ -307,6 +307,9 @@ private slots:
             << QStringList(digested).replaceInStrings("posx=\"100\"", "posx=\"120\"") << "" << 0 << 0 << 0;
         QTest::newRow("digest, height changed")
             << QStringList(digested).replaceInStrings("height=\"10\"", "height=\"5\"") << "" << 0 << 0 << 0;
+        record.files = QStringList{"n\u0080.txt:4:8b0cdb4a"}; // a name the proofs do not hold
+        QTest::newRow("digest, a name outside ASCII")
+            << buildmarks::pair(record, {"<window image=\"n&#128;.txt\"/>"}) << "" << 10 << 0 << 1;
     }
 
     void undoPlanTakesOutOnlyWhatItProves()
@@ -316,6 +319,9 @@ private slots:
         QFETCH(int, height);
         QFETCH(int, warnings);
         QFETCH(int, own);
+        // Marks hold only ASCII, which every encoding of a layout holds.
+        const QString text = body.join('\n');
+        QVERIFY(std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; }));
         const xmltokens::Document layout =
             xmltokens::read(("<skins><skin image=\"s.png\">\n" + body.join('\n') + "\n</skin></skins>\n"),
                             rewrittenElements());
