@@ -2,13 +2,20 @@
 // Unpacking an untrusted archive: nothing lands outside the folder it is unpacked into, a
 // refused archive leaves that folder as it was (empty), and an archive copied entry by entry
 // as stored unpacks again to the same files, under the same names, byte for byte and flag for flag.
+// An archive an outside reader reads whole is unpacked, unless it is one of those refused on purpose.
 
 #include "fuzzsupport.h"
 #include "skin/archive/archive.h"
+#include "skin/archive/archiveentry.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <optional>
+#include <quazip/quazip.h>
+#include <quazip/unzip.h>
 
 namespace {
 
@@ -18,6 +25,80 @@ const archive::Limits limits{qint64(8) << 20, 64};
 QString describe(const QString &error, const QStringList &entries)
 {
     return QStringLiteral("extract said: \"%1\"; entries afterwards:\n  %2").arg(error, entries.join("\n  "));
+}
+
+// Whether a name lands where it says: relative, each part a plain name, in UTF-8.
+bool plainName(const QByteArray &name)
+{
+    if (name.isEmpty() || QString::fromUtf8(name).toUtf8() != name)
+        return false;
+    const auto plain = [](char c) { return quint8(c) >= 0x20 && c != 0x7f && c != '\\' && c != ':'; };
+    const QList<QByteArray> parts = name.split('/');
+    return std::all_of(parts.begin(), parts.end(), [&plain](const QByteArray &part) {
+        return !part.isEmpty() && part != "." && part != ".." && std::all_of(part.begin(), part.end(), plain);
+    });
+}
+
+// Nothing unless minizip reads every entry whole, as long as declared (it checks the CRC only
+// then) and with its CRC right, and each local header names its entry as the directory does, as
+// Python's zipfile demands; a bomb is read no further than the limit. Else why ours may refuse
+// the archive all the same, as words its refusal holds: no entry or more than the limit, a
+// password, or an entry that is a symbolic link, named so that it leaves the folder or is no
+// text, landing where another did, or in a method other than stored or deflated. None for a plain
+// archive, which must be unpacked.
+std::optional<QStringList> intendedRefusals(const QString &path, const QByteArray &archive)
+{
+    QuaZip zip(path);
+    if (!archive::openForReading(zip))
+        return std::nullopt;
+    const unzFile file = zip.getUnzFile();
+    QStringList why;
+    QSet<QByteArray> files, present;
+    quint64 total = 0;
+    int count = 0;
+    for (bool more = zip.goToFirstFile(); more; more = zip.goToNextFile(), ++count) {
+        unz_file_info64 info{};
+        QByteArray name(0x10000, Qt::Uninitialized);
+        if (unzGetCurrentFileInfo64(file, &info, name.data(), uLong(name.size()), nullptr, 0, nullptr, 0) !=
+                UNZ_OK ||
+            unzOpenCurrentFile(file) != UNZ_OK)
+            return std::nullopt;
+        name.truncate(int(info.size_filename));
+        const qint64 nameAt = qint64(unzGetCurrentFileZStreamPos64(file)) -
+                              unzGetLocalExtrafield(file, nullptr, 0) - name.size();
+        char buffer[4096];
+        int chunk;
+        quint64 got = 0;
+        while ((chunk = unzReadCurrentFile(file, buffer, sizeof buffer)) > 0 &&
+               (total += quint64(chunk)) <= quint64(limits.maxUnpackedBytes))
+            got += quint64(chunk);
+        if (chunk != 0 || got != info.uncompressed_size || unzCloseCurrentFile(file) != UNZ_OK ||
+            archive.mid(nameAt, name.size()) != name)
+            return std::nullopt;
+        if (info.flag & 1)
+            why << QStringLiteral("password-protected");
+        const bool folder = name.endsWith('/');
+        const QByteArray place = folder ? name.chopped(1) : name;
+        bool clash = files.contains(place) || (!folder && present.contains(place));
+        for (int slash = place.indexOf('/'); slash >= 0; slash = place.indexOf('/', slash + 1)) {
+            clash = clash || files.contains(place.left(slash));
+            present << place.left(slash);
+        }
+        present << place;
+        if (!folder)
+            files << place;
+        constexpr quint32 typeMask = 0170000, linkType = 0120000;
+        if (clash || !plainName(place) || ((info.external_fa >> 16) & typeMask) == linkType ||
+            (info.compression_method != 0 && info.compression_method != Z_DEFLATED))
+            why << QStringLiteral("its entry \"");
+    }
+    if (zip.getZipError() != UNZ_OK)
+        return std::nullopt;
+    if (count == 0)
+        why << QStringLiteral("holds no files");
+    if (count > 64)
+        why << QStringLiteral("more than 64 entries");
+    return why;
 }
 
 } // namespace
@@ -41,6 +122,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     if (!extracted) {
         FUZZ_CHECK(entries == QStringList({"in.zip", "out"}), describe(error, entries));
+        const auto intended =
+            intendedRefusals(root.filePath(QStringLiteral("in.zip")), fuzzsupport::bytes(data, size));
+        FUZZ_CHECK(!intended || std::any_of(intended->begin(), intended->end(),
+                                            [&error](const QString &why) { return error.contains(why); }),
+                   QStringLiteral("refused \"%1\", which minizip reads whole; intended refusals: %2")
+                       .arg(error, intended->join(QStringLiteral(", "))));
         return 0;
     }
 

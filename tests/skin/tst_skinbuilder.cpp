@@ -282,6 +282,10 @@ private slots:
                            named,
                            end}
             << "n.txt" << 0 << 1 << 2;
+        const QString rows = QString(begin).replace(" files=", " rows=\"5\" files=");
+        QTest::newRow("rows recorded in one layout of two")
+            << QStringList{rows, named, end, "</skin>", "<skin image=\"s.png\">", begin, named, end}
+            << "n.txt" << 10 << 0 << 2;
         buildmarks::Record record{"s.png", 10, "99:0badf00d", 0, {"n.txt:4:8b0cdb4a"}};
         const QStringList digested =
             buildmarks::pair(record, {"<window name=\"b\" posx=\"100\" image=\"n.txt\"/>"});
@@ -303,6 +307,9 @@ private slots:
             << QStringList(digested).replaceInStrings("posx=\"100\"", "posx=\"120\"") << "" << 0 << 0 << 0;
         QTest::newRow("digest, height changed")
             << QStringList(digested).replaceInStrings("height=\"10\"", "height=\"5\"") << "" << 0 << 0 << 0;
+        record.files = QStringList{"n\u0080.txt:4:8b0cdb4a"}; // a name the proofs do not hold
+        QTest::newRow("digest, a name outside ASCII")
+            << buildmarks::pair(record, {"<window image=\"n&#128;.txt\"/>"}) << "" << 10 << 0 << 1;
     }
 
     void undoPlanTakesOutOnlyWhatItProves()
@@ -312,6 +319,9 @@ private slots:
         QFETCH(int, height);
         QFETCH(int, warnings);
         QFETCH(int, own);
+        // Marks hold only ASCII, which every encoding of a layout holds.
+        const QString text = body.join('\n');
+        QVERIFY(std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; }));
         const xmltokens::Document layout =
             xmltokens::read(("<skins><skin image=\"s.png\">\n" + body.join('\n') + "\n</skin></skins>\n"),
                             rewrittenElements());
@@ -319,6 +329,8 @@ private slots:
             {&layout}, {{"s.png", "99:0badf00d"}, {"n.txt", "4:8b0cdb4a"}, {"sub/n.txt", "4:8b0cdb4a"}});
         QCOMPARE(QStringList(plan.takenOut.cbegin(), plan.takenOut.cend()).join(' '), takenOut);
         QCOMPARE(plan.originalHeights.value("s.png"), height);
+        // Rows count only where every layout on the picture records them, which no row here does.
+        QCOMPARE(plan.browserRows.value("s.png"), 0);
         QCOMPARE(plan.warnings.size(), warnings);
         QCOMPARE(buildmarks::ownBlocks(layout).size(), own);
     }

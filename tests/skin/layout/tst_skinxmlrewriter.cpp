@@ -364,20 +364,28 @@ private slots:
     void readsBackWhatTheWriterWrote_data()
     {
         QTest::addColumn<bool>("reversed");
-        QTest::newRow("writer's order") << false;
-        QTest::newRow("host's own order") << true;
+        QTest::addColumn<bool>("trimmed"); // no over colours nor line height, sizes out of bounds
+        QTest::newRow("writer's order") << false << false;
+        QTest::newRow("host's own order") << true << false;
+        QTest::newRow("attributes missing or out of bounds") << false << true;
     }
 
     void readsBackWhatTheWriterWrote()
     {
         QFETCH(bool, reversed);
+        QFETCH(bool, trimmed);
         const Style style = fixtures::distinctStyle();
-        const QStringList block = browserblock::contentBlock(style, 50);
-        const auto result = browserblock::readBlock(skinXml(reversed ? reversedAttributes(block) : block));
+        QStringList block = browserblock::contentBlock(style, 50);
+        if (trimmed)
+            block.replaceInStrings(QRegularExpression(QStringLiteral(" over=\"[^\"]*\"")), QString())
+                .replaceInStrings(QRegularExpression(QStringLiteral(" size=\"[^\"]*\"")), " size=\"5000\"");
+        const auto result = browserblock::readBlock(trimmed    ? skinXml(block, "<browser>")
+                                                    : reversed ? skinXml(reversedAttributes(block))
+                                                               : skinXml(block));
         QVERIFY2(result, qPrintable(result.error()));
         const browserblock::ReadValues read = *result;
         // Keys the block does not carry (the plugin colours painted into the image, the plugin
-        // font's weight) stay as the base has them.
+        // font's weight, sizes it cannot hold) stay as the base has them.
         const Style base = fixtures::defaultStyle();
         const QString written = block.join(QLatin1Char('\n'));
         Style expected = style;
@@ -385,28 +393,12 @@ private slots:
             if (!written.contains(style.colourName(QLatin1String(stylekeys::colourKeys[i].key))))
                 expected.colours[std::size_t(i)] = base.colours[std::size_t(i)];
         expected.font("plugin").weight = base.font("plugin").weight;
+        for (std::size_t i = 0; trimmed && i < expected.fonts.size(); ++i)
+            expected.fonts[i].size = base.fonts[i].size;
         const Style back = browserblock::applyBlock(read, base);
         QVERIFY(back.colours == expected.colours);
         QVERIFY(back.fonts == expected.fonts);
-        QCOMPARE(read.lineHeight, 120);
-    }
-
-    void missingAttributesKeepTheBase()
-    {
-        QStringList block = browserblock::contentBlock(fixtures::distinctStyle(), 50);
-        block.replaceInStrings(QRegularExpression(QStringLiteral(" over=\"[^\"]*\"")), QString());
-        block.replaceInStrings(QRegularExpression(QStringLiteral(" size=\"[^\"]*\"")),
-                               QStringLiteral(" size=\"5000\""));
-        const auto result = browserblock::readBlock(skinXml(block, "<browser>"));
-        QVERIFY2(result, qPrintable(result.error()));
-        const browserblock::ReadValues read = *result;
-        const Style base = fixtures::defaultStyle();
-        const Style back = browserblock::applyBlock(read, base);
-        for (const char *key : {"list_over", "grids_over"})
-            QCOMPARE(back.colour(key), base.colour(key));
-        QCOMPARE(back.colour("list_text"), fixtures::distinctStyle().colour("list_text"));
-        QCOMPARE(back.font("skin").size, base.font("skin").size); // out of bounds: not taken
-        QCOMPARE(read.lineHeight, 0);
+        QCOMPARE(read.lineHeight, trimmed ? 0 : 120);
     }
 
     void noBlockIsReported()
