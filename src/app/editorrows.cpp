@@ -35,9 +35,9 @@ constexpr int narrowestSwatch = 23;
 // On either side of a button's text: the themes' padding (6) and border (1).
 constexpr int buttonPadding = 7;
 constexpr int cellSpacing = 3;
-constexpr int captionStep = 4;    // pixels tried at a time for a caption's narrowest width
-constexpr int captionWidth = 100; // a caption wider than this may wrap
-constexpr int lastGridRow = 99;   // takes the page's spare height, so rows stay at the top
+constexpr int captionStep = 4;   // pixels tried at a time for a caption's narrowest width
+constexpr int captionWidth = 80; // a caption wider than this may wrap
+constexpr int lastGridRow = 99;  // takes the page's spare height, so rows stay at the top
 
 int gridRow(int y)
 {
