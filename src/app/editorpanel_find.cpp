@@ -26,7 +26,10 @@ void EditorPanel::setUpFind()
     field->setObjectName(QStringLiteral("findColour"));
     field->setPlaceholderText(tr("Find a colour"));
     field->setAccessibleName(tr("Find a colour"));
-    field->setClearButtonEnabled(true);
+    // The clear button shows only over a text. Its picture is looked up in the desktop's icon
+    // theme, a search through the theme's folders that cost more than the rest of the window's
+    // start-up under X11: the field gets the button with its first text, where it first shows.
+    connect(field, &QLineEdit::textChanged, field, [field] { field->setClearButtonEnabled(true); });
     ui->editingRow->insertWidget(ui->editingRow->indexOf(ui->resetAllButton), field, 1);
     field->setMaximumWidth(resultsWidth);
     connect(ui->changeColoursBox, &QCheckBox::toggled, field, &QWidget::setVisible);
