@@ -27,10 +27,17 @@ void EditorPanel::setUpFind()
     field->setObjectName(QStringLiteral("findColour"));
     field->setPlaceholderText(tr("Find a colour"));
     field->setAccessibleName(tr("Find a colour"));
-    field->setClearButtonEnabled(true);
-    // Qt's own clear button has no name a screen reader could read.
-    if (auto *clear = field->findChild<QToolButton *>())
-        clear->setAccessibleName(tr("Clear the Search"));
+    // The clear button shows only over a text. Its picture is looked up in the desktop's icon
+    // theme, a search through the theme's folders that cost more than the rest of the window's
+    // start-up under X11: the field gets the button with its first text, where it first shows.
+    connect(field, &QLineEdit::textChanged, field, [field] {
+        if (field->isClearButtonEnabled())
+            return;
+        field->setClearButtonEnabled(true);
+        // Qt's own clear button has no name a screen reader could read.
+        if (auto *clear = field->findChild<QToolButton *>())
+            clear->setAccessibleName(tr("Clear the Search"));
+    });
     ui->editingRow->insertWidget(ui->editingRow->indexOf(ui->resetAllButton), field, 1);
     field->setMaximumWidth(resultsWidth);
     connect(ui->changeColoursBox, &QCheckBox::toggled, field, &QWidget::setVisible);

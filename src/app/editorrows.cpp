@@ -2,6 +2,7 @@
 #include "app/editorrows.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QHash>
@@ -99,6 +100,31 @@ template <typename Widget> Widget *make(QWidget *page, const QString &name)
     widget->setObjectName(name);
     return widget;
 }
+
+// Makes a label's text selectable by the mouse once the pointer first comes over it. A selectable
+// label keeps a text document of its own, built again at every new text: on a page of value labels
+// that is a large part of showing the page, for a selection the pointer has to come over first.
+class SelectableOnPointer : public QObject
+{
+public:
+    explicit SelectableOnPointer(QLabel *label) : QObject(label), m_label(label)
+    {
+        label->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_label && event->type() == QEvent::Enter) {
+            m_label->removeEventFilter(this);
+            m_label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+            deleteLater();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QLabel *m_label;
+};
 
 QLabel *label(QWidget *page, const QString &name, const QString &text = {})
 {
@@ -236,7 +262,7 @@ ColourRow buildColourRow(QWidget *page, const stylekeys::ColourKey &key)
     widgets.swatch->setEnabled(false);
     grid->addWidget(widgets.swatch, row, SwatchColumn);
     widgets.value = label(page, name(RowPart::Value));
-    widgets.value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    new SelectableOnPointer(widgets.value);
     // Room for the widest value the row can show, and no more: a new value lays nothing out again.
     widgets.value->setFixedSize(
         sizeFor(widgets.value, {widestColourName(widgets.value->font(), key.alpha || key.transparent)}));

@@ -148,19 +148,19 @@ void addRowTooltips(QMap<QString, QString> &texts, const std::function<QString(i
     for (int key = 0; key < stylekeys::colourKeyCount; ++key) {
         const stylekeys::ColourKey &row = stylekeys::colourKeys[key];
         const auto name = [&row](RowPart part) { return stylekeys::widgetName(row, part); };
-        add(name(RowPart::Pick), QT_TRANSLATE_NOOP("Tooltips", "Select a color for %1"), rowName(key, false));
-        add(name(RowPart::Reset), QT_TRANSLATE_NOOP("Tooltips", "Reset %1 to the default color"),
-            rowName(key, false));
+        const QString shown = rowName(key, false); // named once for all of the row's buttons
+        add(name(RowPart::Pick), QT_TRANSLATE_NOOP("Tooltips", "Select a color for %1"), shown);
+        add(name(RowPart::Reset), QT_TRANSLATE_NOOP("Tooltips", "Reset %1 to the default color"), shown);
         if (row.transparent)
-            add(name(RowPart::Transparent), QT_TRANSLATE_NOOP("Tooltips", "Make %1 transparent"),
-                rowName(key, false));
+            add(name(RowPart::Transparent), QT_TRANSLATE_NOOP("Tooltips", "Make %1 transparent"), shown);
     }
     for (int group = 0; group < stylekeys::fontGroupCount; ++group) {
         const stylekeys::FontGroupKey &row = stylekeys::fontGroups[group];
+        const QString shown = rowName(group, true);
         add(stylekeys::widgetName(row, FontPart::Pick), QT_TRANSLATE_NOOP("Tooltips", "Select a font for %1"),
-            rowName(group, true));
+            shown);
         add(stylekeys::widgetName(row, FontPart::Reset),
-            QT_TRANSLATE_NOOP("Tooltips", "Reset %1 to the default font"), rowName(group, true));
+            QT_TRANSLATE_NOOP("Tooltips", "Reset %1 to the default font"), shown);
     }
 }
 } // namespace

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QStringList>
+#include <utility>
 
 namespace stylekeys {
 
@@ -138,13 +139,20 @@ const ColourKey &colourKey(const QString &key)
 }
 
 namespace {
-// "list_overstripes" -> "listOverstripes"
+// "list_overstripes" -> "listOverstripes". Every row's widgets and tooltips ask for their names
+// while the window starts: made in one pass, without splitting the key into words.
 QString camelCase(const char *key)
 {
-    const QStringList words = QString::fromLatin1(key).split(QLatin1Char('_'));
-    QString name = words.first();
-    for (int i = 1; i < words.size(); ++i)
-        name += words.at(i).left(1).toUpper() + words.at(i).mid(1);
+    QString name;
+    name.reserve(int(qstrlen(key)));
+    bool wordStarts = false;
+    for (const char *c = key; *c; ++c) {
+        const QChar letter = QLatin1Char(*c);
+        if (letter == QLatin1Char('_'))
+            wordStarts = true;
+        else
+            name += std::exchange(wordStarts, false) ? letter.toUpper() : letter;
+    }
     return name;
 }
 } // namespace

@@ -56,8 +56,10 @@ QString readProfile(const QString &path, StyleTable &table, QStringList &warning
             return QCoreApplication::translate(
                        "tablefile", "The profile \"%1\" holds a control character in the value of \"%2\"")
                 .arg(QDir::toNativeSeparators(path), it.key().trimmed());
+    // Keys the profile lacks keep their defaults; the default table itself is read once.
     StyleTable merged;
-    read(defaultTablePath, merged);
+    if (path != defaultTablePath)
+        read(defaultTablePath, merged);
     for (auto it = own.cbegin(); it != own.cend(); ++it) {
         const QString problem = valueProblem(it.key(), it.value());
         if (problem.isEmpty())

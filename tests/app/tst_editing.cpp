@@ -229,6 +229,7 @@ private slots:
             return items;
         };
         field->setText("selected");
+        QVERIFY(field->isClearButtonEnabled());
         QVERIFY(listed().contains("Lists › Selected   #555555") &&
                 listed().contains("Lists › Text Selected   #ffffff"));
         QCOMPARE(listed().filter("selected", Qt::CaseInsensitive), listed());

@@ -411,7 +411,10 @@ private slots:
         auto *pages = form->findChild<QTabWidget *>("settingsPages");
         if (pages) {
             QCOMPARE(form->findChild<QLineEdit *>("lineHeightField")->text(), QString("150"));
-            QCOMPARE(form->findChild<QLabel *>("listTextValue")->text(), QString("#123456"));
+            auto *value = form->findChild<QLabel *>("listTextValue");
+            QCOMPARE(value->text(), QString("#123456"));
+            QTest::mouseMove(value); // its text can be selected once the pointer is over it
+            QTRY_COMPARE(value->textInteractionFlags(), Qt::TextSelectableByMouse);
         }
         // A mistyped resource path shows nothing and reports nothing, so every picture is loaded.
         for (const char *name : {"windowsHint", "globalSizeHint", "lineHeightHelp", "noCustomIconsSign",
