@@ -68,7 +68,7 @@ BENCHMARK_CAPTURE(refreshStep, updateplugin, "updateplugin")->Unit(benchmark::kM
 void applyTheme(benchmark::State &state)
 {
     for (auto _ : state)
-        window().applyTheme(0);
+        window().applyTheme(ThemeChoice::Dark);
 }
 BENCHMARK(applyTheme)->Unit(benchmark::kMicrosecond);
 
