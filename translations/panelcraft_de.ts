@@ -225,10 +225,6 @@ Rückgabewert: 0 geschrieben, 1 Erstellung fehlgeschlagen, 2 Aufruffehler. Siehe
         <translation>--export-scheme schreibt das Schema eines Profils und nimmt weder ein Skin-Archiv noch --scheme an</translation>
     </message>
     <message>
-        <source>Displays this help.</source>
-        <translation>Zeigt diese Hilfe an.</translation>
-    </message>
-    <message>
         <source>Browser line height (%1-%2, default %3).</source>
         <translation>Zeilenhöhe des Browsers (%1–%2, Standard %3).</translation>
     </message>
@@ -1645,6 +1641,13 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     <message>
         <source>No layout of the skin has a &lt;browser&gt; block to take colours from.</source>
         <translation>Kein Layout des Skins hat einen &lt;browser&gt;-Block, aus dem Farben übernommen werden können.</translation>
+    </message>
+</context>
+<context>
+    <name>commandlinehelp</name>
+    <message>
+        <source>Displays this help.</source>
+        <translation>Zeigt diese Hilfe an.</translation>
     </message>
 </context>
 <context>

@@ -225,10 +225,6 @@ Code de sortie&#xa0;: 0 écrit, 1 échec de la création, 2 erreur d’utilisati
         <translation>--export-scheme écrit le schéma d’un profil et n’accepte ni archive de skin ni --scheme</translation>
     </message>
     <message>
-        <source>Displays this help.</source>
-        <translation>Afficher cette aide.</translation>
-    </message>
-    <message>
         <source>Browser line height (%1-%2, default %3).</source>
         <translation>Hauteur de ligne du Browser (%1–%2, %3 par défaut).</translation>
     </message>
@@ -1645,6 +1641,13 @@ Il a été retiré des profils récents.</translation>
     <message>
         <source>No layout of the skin has a &lt;browser&gt; block to take colours from.</source>
         <translation>Aucun fichier de disposition du skin n’a de bloc &lt;browser&gt; dont tirer des couleurs.</translation>
+    </message>
+</context>
+<context>
+    <name>commandlinehelp</name>
+    <message>
+        <source>Displays this help.</source>
+        <translation>Afficher cette aide.</translation>
     </message>
 </context>
 <context>

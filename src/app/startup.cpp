@@ -2,6 +2,7 @@
 #include "startup.h"
 
 #include "platform/console.h"
+#include "support/commandlinehelp.h"
 #include "support/resources.h"
 #include "support/translations.h"
 
@@ -48,17 +49,20 @@ std::optional<int> answerInformationRequest(int argc, char *argv[])
     parser.setApplicationDescription(
         QCoreApplication::translate("startup", "Restyles the file browser of Turnwise skins in a window.\n"
                                                "See also: panelcraft-cli --help"));
-    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption help = commandlinehelp::helpOption();
+    QCommandLineOption helpAll(QStringLiteral("help-all"));
+    helpAll.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOptions({help, helpAll});
     parser.addVersionOption();
-    parser.addPositionalArgument(
-        QCoreApplication::translate("startup", "files"),
-        QCoreApplication::translate("startup", "Skins (.zip), profiles (.pcp) or colour schemes to open."),
-        QCoreApplication::translate("startup", "[files...]"));
+    parser.addPositionalArgument(QCoreApplication::translate("startup", "files"),
+                                 commandlinehelp::keptTogether(QCoreApplication::translate(
+                                     "startup", "Skins (.zip), profiles (.pcp) or colour schemes to open.")),
+                                 QCoreApplication::translate("startup", "[files...]"));
     // The window's other options are Qt's own (-style, -platform ...): not refused here.
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     parser.parse(QCoreApplication::arguments());
-    platform::writeLine(stdout, parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))
-                                    ? parser.helpText().trimmed()
+    platform::writeLine(stdout, parser.isSet(help) || parser.isSet(helpAll)
+                                    ? commandlinehelp::spacesBack(parser.helpText()).trimmed()
                                     : QCoreApplication::applicationName() + QLatin1Char(' ') +
                                           QCoreApplication::applicationVersion());
     return 0;

@@ -4,6 +4,7 @@
 #include "skin/outputname.h"
 #include "style/lineheight.h"
 #include "style/tablefile.h"
+#include "support/commandlinehelp.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -66,25 +67,6 @@ QString iconOption(const QCommandLineParser &parser, SkinBuildOptions &options)
     return Cli::tr("--icons takes default, alternative or white, not \"%1\"").arg(name);
 }
 
-// Qt breaks help lines at every space, no-break spaces too (a French line ended in "«"): while Qt
-// lays the help out, private-use characters stand in for them.
-const std::pair<QChar, QChar> noBreakStandIns[] = {{QChar(0x00a0), QChar(0xe000)},
-                                                   {QChar(0x202f), QChar(0xe001)}};
-
-QString keptTogether(QString text)
-{
-    for (const auto &[space, standIn] : noBreakStandIns)
-        text.replace(space, standIn);
-    return text;
-}
-
-QString spacesBack(QString text)
-{
-    for (const auto &[space, standIn] : noBreakStandIns)
-        text.replace(standIn, space);
-    return text;
-}
-
 } // namespace
 
 QString parseArguments(const QStringList &arguments, const QString &documentsFolder, CliRequest &request)
@@ -94,15 +76,9 @@ QString parseArguments(const QStringList &arguments, const QString &documentsFol
         Cli::tr("Restyles the file browser of a Turnwise skin and writes it as a new skin archive.\n"
                 "Prints the new archive's path; progress goes to standard error.\n"
                 "Exit status: 0 written, 1 build failed, 2 usage error. See also: man panelcraft-cli"));
-    // Qt's own help option speaks no French, and its --help-all would promise the options of a
-    // window this program never shows: ours answers both, with --help-all kept for old habits.
-#ifdef Q_OS_WIN
-    const QCommandLineOption help({QStringLiteral("?"), QStringLiteral("h"), QStringLiteral("help")},
-                                  Cli::tr("Displays this help."));
-#else
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  Cli::tr("Displays this help."));
-#endif
+    // Qt's --help-all would promise the options of a window this program never shows: ours
+    // answers it as --help, kept for old habits.
+    const QCommandLineOption help = commandlinehelp::helpOption();
     QCommandLineOption helpAll(QStringLiteral("help-all"));
     helpAll.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOptions({help, helpAll});
@@ -142,15 +118,16 @@ QString parseArguments(const QStringList &arguments, const QString &documentsFol
         {{QStringLiteral("q"), QStringLiteral("quiet")}, Cli::tr("No progress output.")},
     };
     for (QCommandLineOption &option : described)
-        option.setDescription(keptTogether(option.description()));
+        option.setDescription(commandlinehelp::keptTogether(option.description()));
     parser.addOptions(described);
-    parser.addPositionalArgument(QStringLiteral("skin.zip"), keptTogether(Cli::tr("The skin to restyle.")));
+    parser.addPositionalArgument(QStringLiteral("skin.zip"),
+                                 commandlinehelp::keptTogether(Cli::tr("The skin to restyle.")));
 
     if (!parser.parse(arguments))
         return parser.errorText();
     const bool helpAsked = parser.isSet(help) || parser.isSet(helpAll);
     if (helpAsked || parser.isSet(version)) {
-        platform::writeLine(stdout, helpAsked ? spacesBack(parser.helpText()).trimmed()
+        platform::writeLine(stdout, helpAsked ? commandlinehelp::spacesBack(parser.helpText()).trimmed()
                                               : QCoreApplication::applicationName() + QLatin1Char(' ') +
                                                     QCoreApplication::applicationVersion());
         request.helpShown = true;
