@@ -1995,7 +1995,7 @@ Il a été retiré des profils récents.</translation>
     <message>
         <source>Restyles the file browser of Turnwise skins in a window.
 See also: panelcraft-cli --help</source>
-        <translation>Redessine le Browser de fichiers des skins Turnwise dans une fenêtre.
+        <translation>Modifie le style du Browser des skins Turnwise dans une fenêtre.
 Voir aussi&#xa0;: panelcraft-cli --help</translation>
     </message>
     <message>
