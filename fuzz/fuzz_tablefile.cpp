@@ -44,8 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const Profile profile = readProfile(input);
 
     const QString written = dir.filePath(QStringLiteral("written.pcp"));
-    const QString error = tablefile::writeProfile(written, profile.style, profile.lineHeight);
-    FUZZ_CHECK(error.isEmpty(), error);
+    const Result<void> wrote = tablefile::writeProfile(written, profile.style, profile.lineHeight);
+    FUZZ_CHECK(bool(wrote), wrote.error());
     const Profile again = readProfile(written);
     FUZZ_CHECK(sameStyle(again.style, profile.style) && again.lineHeight == profile.lineHeight,
                QString::fromLocal8Bit(fixtures::readFile(written)));

@@ -251,11 +251,12 @@ void ProfilesPanel::openProfile(const QString &path)
 bool ProfilesPanel::writeProfileOrWarn(const QString &path)
 {
     const EditorValues values = m_document.values();
-    const QString error = tablefile::writeProfile(path, values.style, values.lineHeight);
-    if (error.isEmpty())
+    const Result<void> written = tablefile::writeProfile(path, values.style, values.lineHeight);
+    if (written)
         return true;
-    Dialogs::warning(m_window, programName,
-                     tr("The Profile could not be saved to %1\n%2\n\nNothing was changed.").arg(path, error));
+    Dialogs::warning(
+        m_window, programName,
+        tr("The Profile could not be saved to %1\n%2\n\nNothing was changed.").arg(path, written.error()));
     return false;
 }
 

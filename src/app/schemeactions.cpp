@@ -61,10 +61,9 @@ void SchemeActions::exportScheme()
         return;
     const scheme::Scheme out =
         stylefromscheme::fromStyle(m_document.style(), QFileInfo(path).completeBaseName());
-    const QString error = scheme::write(path, out);
-    if (!error.isEmpty()) {
+    if (const Result<void> written = scheme::write(path, out); !written) {
         Dialogs::warning(m_window, QStringLiteral("Panelcraft"),
-                         tr("The scheme was not written.\n%1").arg(error));
+                         tr("The scheme was not written.\n%1").arg(written.error()));
         return;
     }
     emit remark(tr("Scheme exported: %1").arg(QFileInfo(path).fileName()));

@@ -23,7 +23,7 @@ QString loadStyle(const CliRequest &request, Style &style, QStringList &warnings
     return {};
 }
 
-QString exportScheme(const CliRequest &request, const Style &style)
+Result<void> exportScheme(const CliRequest &request, const Style &style)
 {
     const QString name = QFileInfo(request.exportScheme).completeBaseName();
     return scheme::write(request.exportScheme, stylefromscheme::fromStyle(style, name));

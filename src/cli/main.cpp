@@ -147,12 +147,12 @@ int main(int argc, char *argv[])
     if (!request.exportScheme.isEmpty()) {
         // As for an archive: a run that reports being stopped has written nothing.
         platform::letStopRequestsGo();
-        const QString error = exportScheme(request, style);
-        if (!error.isEmpty())
-            printError(error);
+        const Result<void> written = exportScheme(request, style);
+        if (!written)
+            printError(written.error());
         else
             platform::writeLine(stdout, QDir::toNativeSeparators(request.exportScheme));
-        return error.isEmpty() ? Success : BuildFailed;
+        return written ? Success : BuildFailed;
     }
 
     // A fresh folder per run: runs never meet each other or the window's work folders.

@@ -279,7 +279,7 @@ QByteArray paletteText(const Scheme &scheme)
     return text.toUtf8();
 }
 
-QString write(const QString &path, const Scheme &scheme)
+Result<void> write(const QString &path, const Scheme &scheme)
 {
     const bool palette = QFileInfo(path).suffix().toLower() == QLatin1String("gpl");
     return writeFileAtomically(path, palette ? paletteText(scheme) : base16Text(scheme));

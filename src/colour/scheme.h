@@ -4,6 +4,8 @@
 // Colour schemes as people share them: base16 and base24 YAML files, whose colours have roles
 // (ground, text, accents), and GIMP/Inkscape palettes, which are only a list of colours.
 
+#include "support/result.h"
+
 #include <QByteArray>
 #include <QColor>
 #include <QString>
@@ -47,8 +49,8 @@ bool looksLikeScheme(const QString &path);
 // The first 16 colours as base16 YAML, and all colours as a palette named by role.
 QByteArray base16Text(const Scheme &scheme);
 QByteArray paletteText(const Scheme &scheme);
-// A palette when the name ends in ".gpl", base16 YAML otherwise; atomically. Returns an empty
-// text, or why the file could not be written.
-QString write(const QString &path, const Scheme &scheme);
+// A palette when the name ends in ".gpl", base16 YAML otherwise; atomically, or says why the file
+// could not be written.
+Result<void> write(const QString &path, const Scheme &scheme);
 
 } // namespace scheme

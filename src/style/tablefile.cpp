@@ -128,7 +128,7 @@ QByteArray profileText(const Style &style, int lineHeight)
     return text.toUtf8();
 }
 
-QString writeProfile(const QString &path, const Style &style, int lineHeight)
+Result<void> writeProfile(const QString &path, const Style &style, int lineHeight)
 {
     return writeFileAtomically(path, profileText(style, lineHeight));
 }

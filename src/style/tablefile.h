@@ -4,6 +4,7 @@
 // Table files: key=value lines shared by the built-in tables and the user's profiles.
 
 #include "style.h"
+#include "support/result.h"
 
 #include <QByteArray>
 #include <QMap>
@@ -49,7 +50,7 @@ int tableLineHeight(const StyleTable &table);
 // the line height (earlier versions skip a key they do not know; an empty field, 0, as no value).
 QByteArray profileText(const Style &style, int lineHeight);
 
-// Writes a profile atomically; returns an empty text on success, else why it failed.
-QString writeProfile(const QString &path, const Style &style, int lineHeight);
+// Writes a profile atomically, or says why it could not.
+Result<void> writeProfile(const QString &path, const Style &style, int lineHeight);
 
 } // namespace tablefile

@@ -8,15 +8,15 @@
 #include <QCoreApplication>
 #include <QSaveFile>
 
-QString writeFileAtomically(const QString &path, const QByteArray &content)
+Result<void> writeFileAtomically(const QString &path, const QByteArray &content)
 {
     if (const QString problem = regularfile::problem(path); !problem.isEmpty())
-        return problem;
+        return Failure{problem};
     QSaveFile file(path);
     // Unbuffered, so a short write (disk full, size limit) shows here: a buffered flush can lose
     // the tail of the file and still report success.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return platform::systemErrorText(file.errorString());
+        return Failure{platform::systemErrorText(file.errorString())};
     if (file.write(content) != content.size()) {
         const QString reason =
             file.error() != QFileDevice::NoError && file.errorString() != QLatin1String("Unknown error")
@@ -24,9 +24,9 @@ QString writeFileAtomically(const QString &path, const QByteArray &content)
                 : QCoreApplication::translate("atomicwrite",
                                               "Not all of the file could be written (is the disk full?)");
         file.cancelWriting();
-        return reason;
+        return Failure{reason};
     }
     if (!file.commit())
-        return platform::systemErrorText(file.errorString());
+        return Failure{platform::systemErrorText(file.errorString())};
     return {};
 }

@@ -4,8 +4,9 @@
 // Writes a whole file or nothing: a failure at any point leaves the previous file untouched, and
 // a name that is not a regular file (regularfile.h) is refused.
 
+#include "support/result.h"
+
 #include <QByteArray>
 #include <QString>
 
-// Returns an empty text on success, else why it failed.
-QString writeFileAtomically(const QString &path, const QByteArray &content);
+Result<void> writeFileAtomically(const QString &path, const QByteArray &content);

@@ -349,7 +349,8 @@ private slots:
         const scheme::Scheme written = stylefromscheme::fromStyle(fixtures::defaultStyle(), name);
         QTemporaryDir folder;
         const QString path = folder.filePath(fileName);
-        QCOMPARE(scheme::write(path, written), QString());
+        const Result<void> wrote = scheme::write(path, written);
+        QVERIFY2(wrote, qPrintable(wrote.error()));
         QCOMPARE(fixtures::readFile(path).split('\n').value(0), firstLine);
         const scheme::ReadResult back = scheme::read(path);
         QCOMPARE(back.error, QString());
