@@ -764,50 +764,6 @@ Nicht alles konnte wie gewünscht ausgeführt werden:
         <translation>Browser-&amp;Profil</translation>
     </message>
     <message>
-        <source>Browse for the skin to restyle</source>
-        <translation>Den zu ändernden Skin auswählen</translation>
-    </message>
-    <message>
-        <source>Browse for the skin to take the icons from</source>
-        <translation>Den Skin auswählen, dessen Symbole übernommen werden</translation>
-    </message>
-    <message>
-        <source>Browse for the skin to take the windows from</source>
-        <translation>Den Skin auswählen, dessen Fenster übernommen werden</translation>
-    </message>
-    <message>
-        <source>Default Browser icons</source>
-        <translation>Standard-Browser-Symbole</translation>
-    </message>
-    <message>
-        <source>Alternative Browser icons</source>
-        <translation>Alternative Browser-Symbole</translation>
-    </message>
-    <message>
-        <source>White Browser icons</source>
-        <translation>Weiße Browser-Symbole</translation>
-    </message>
-    <message>
-        <source>Browser icons from another skin</source>
-        <translation>Browser-Symbole aus anderem Skin</translation>
-    </message>
-    <message>
-        <source>Choose the global skin font</source>
-        <translation>Globale Skin-Schrift wählen</translation>
-    </message>
-    <message>
-        <source>Global font size in percent</source>
-        <translation>Globale Schriftgröße in Prozent</translation>
-    </message>
-    <message>
-        <source>Line height in percent</source>
-        <translation>Zeilenhöhe in Prozent</translation>
-    </message>
-    <message>
-        <source>Reset the line height</source>
-        <translation>Zeilenhöhe zurücksetzen</translation>
-    </message>
-    <message>
         <source>&amp;Keyboard Shortcuts</source>
         <translation>&amp;Tastenkürzel</translation>
     </message>
@@ -1251,6 +1207,53 @@ Es wurde aus den zuletzt geöffneten Profilen entfernt.</translation>
     <message>
         <source>&amp;Export as Scheme…</source>
         <translation>Als Farbschema e&amp;xportieren…</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenReaderNames</name>
+    <message>
+        <source>Browse for the skin to restyle</source>
+        <translation>Den zu ändernden Skin auswählen</translation>
+    </message>
+    <message>
+        <source>Browse for the skin to take the icons from</source>
+        <translation>Den Skin auswählen, dessen Symbole übernommen werden</translation>
+    </message>
+    <message>
+        <source>Browse for the skin to take the windows from</source>
+        <translation>Den Skin auswählen, dessen Fenster übernommen werden</translation>
+    </message>
+    <message>
+        <source>Default Browser icons</source>
+        <translation>Standard-Browser-Symbole</translation>
+    </message>
+    <message>
+        <source>Alternative Browser icons</source>
+        <translation>Alternative Browser-Symbole</translation>
+    </message>
+    <message>
+        <source>White Browser icons</source>
+        <translation>Weiße Browser-Symbole</translation>
+    </message>
+    <message>
+        <source>Browser icons from another skin</source>
+        <translation>Browser-Symbole aus anderem Skin</translation>
+    </message>
+    <message>
+        <source>Choose the global skin font</source>
+        <translation>Globale Skin-Schrift wählen</translation>
+    </message>
+    <message>
+        <source>Global font size in percent</source>
+        <translation>Globale Schriftgröße in Prozent</translation>
+    </message>
+    <message>
+        <source>Line height in percent</source>
+        <translation>Zeilenhöhe in Prozent</translation>
+    </message>
+    <message>
+        <source>Reset the line height</source>
+        <translation>Zeilenhöhe zurücksetzen</translation>
     </message>
 </context>
 <context>

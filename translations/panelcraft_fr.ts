@@ -764,50 +764,6 @@ Tout n’a pas pu être fait comme demandé&#xa0;:
         <translation>Profil du &amp;Browser</translation>
     </message>
     <message>
-        <source>Browse for the skin to restyle</source>
-        <translation>Sélectionner le skin à modifier</translation>
-    </message>
-    <message>
-        <source>Browse for the skin to take the icons from</source>
-        <translation>Sélectionner le skin qui fournit les icônes</translation>
-    </message>
-    <message>
-        <source>Browse for the skin to take the windows from</source>
-        <translation>Sélectionner le skin qui fournit les fenêtres</translation>
-    </message>
-    <message>
-        <source>Default Browser icons</source>
-        <translation>Icônes du Browser par défaut</translation>
-    </message>
-    <message>
-        <source>Alternative Browser icons</source>
-        <translation>Icônes alternatives du Browser</translation>
-    </message>
-    <message>
-        <source>White Browser icons</source>
-        <translation>Icônes blanches du Browser</translation>
-    </message>
-    <message>
-        <source>Browser icons from another skin</source>
-        <translation>Icônes du Browser d’un autre skin</translation>
-    </message>
-    <message>
-        <source>Choose the global skin font</source>
-        <translation>Choisir la police globale du skin</translation>
-    </message>
-    <message>
-        <source>Global font size in percent</source>
-        <translation>Taille globale des polices en pourcentage</translation>
-    </message>
-    <message>
-        <source>Line height in percent</source>
-        <translation>Hauteur de ligne en pourcentage</translation>
-    </message>
-    <message>
-        <source>Reset the line height</source>
-        <translation>Réinitialiser la hauteur de ligne</translation>
-    </message>
-    <message>
         <source>&amp;Keyboard Shortcuts</source>
         <translation>&amp;Raccourcis clavier</translation>
     </message>
@@ -1251,6 +1207,53 @@ Il a été retiré des profils récents.</translation>
     <message>
         <source>&amp;Export as Scheme…</source>
         <translation>E&amp;xporter comme schéma…</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenReaderNames</name>
+    <message>
+        <source>Browse for the skin to restyle</source>
+        <translation>Sélectionner le skin à modifier</translation>
+    </message>
+    <message>
+        <source>Browse for the skin to take the icons from</source>
+        <translation>Sélectionner le skin qui fournit les icônes</translation>
+    </message>
+    <message>
+        <source>Browse for the skin to take the windows from</source>
+        <translation>Sélectionner le skin qui fournit les fenêtres</translation>
+    </message>
+    <message>
+        <source>Default Browser icons</source>
+        <translation>Icônes du Browser par défaut</translation>
+    </message>
+    <message>
+        <source>Alternative Browser icons</source>
+        <translation>Icônes alternatives du Browser</translation>
+    </message>
+    <message>
+        <source>White Browser icons</source>
+        <translation>Icônes blanches du Browser</translation>
+    </message>
+    <message>
+        <source>Browser icons from another skin</source>
+        <translation>Icônes du Browser d’un autre skin</translation>
+    </message>
+    <message>
+        <source>Choose the global skin font</source>
+        <translation>Choisir la police globale du skin</translation>
+    </message>
+    <message>
+        <source>Global font size in percent</source>
+        <translation>Taille globale des polices en pourcentage</translation>
+    </message>
+    <message>
+        <source>Line height in percent</source>
+        <translation>Hauteur de ligne en pourcentage</translation>
+    </message>
+    <message>
+        <source>Reset the line height</source>
+        <translation>Réinitialiser la hauteur de ligne</translation>
     </message>
 </context>
 <context>

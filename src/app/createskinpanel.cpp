@@ -110,17 +110,19 @@ CreateSkinPanel::CreateSkinPanel(const QString &documentsFolder, const StyleDocu
         greyLabel(label, true);
     m_globalFont = new GlobalFontRow(*ui, this);
     nameForScreenReaders(
-        this, {{ui->chooseSkinButton, QT_TRANSLATE_NOOP("MainWindow", "Browse for the skin to restyle")},
-               {ui->chooseIconSkinButton,
-                QT_TRANSLATE_NOOP("MainWindow", "Browse for the skin to take the icons from")},
-               {ui->chooseWindowSkinButton,
-                QT_TRANSLATE_NOOP("MainWindow", "Browse for the skin to take the windows from")},
-               {ui->defaultIconsButton, QT_TRANSLATE_NOOP("MainWindow", "Default Browser icons")},
-               {ui->alternativeIconsButton, QT_TRANSLATE_NOOP("MainWindow", "Alternative Browser icons")},
-               {ui->whiteIconsButton, QT_TRANSLATE_NOOP("MainWindow", "White Browser icons")},
-               {ui->otherSkinIconsButton, QT_TRANSLATE_NOOP("MainWindow", "Browser icons from another skin")},
-               {ui->globalFontButton, QT_TRANSLATE_NOOP("MainWindow", "Choose the global skin font")},
-               {ui->globalSizeField, QT_TRANSLATE_NOOP("MainWindow", "Global font size in percent")}});
+        this,
+        {{ui->chooseSkinButton, QT_TRANSLATE_NOOP("ScreenReaderNames", "Browse for the skin to restyle")},
+         {ui->chooseIconSkinButton,
+          QT_TRANSLATE_NOOP("ScreenReaderNames", "Browse for the skin to take the icons from")},
+         {ui->chooseWindowSkinButton,
+          QT_TRANSLATE_NOOP("ScreenReaderNames", "Browse for the skin to take the windows from")},
+         {ui->defaultIconsButton, QT_TRANSLATE_NOOP("ScreenReaderNames", "Default Browser icons")},
+         {ui->alternativeIconsButton, QT_TRANSLATE_NOOP("ScreenReaderNames", "Alternative Browser icons")},
+         {ui->whiteIconsButton, QT_TRANSLATE_NOOP("ScreenReaderNames", "White Browser icons")},
+         {ui->otherSkinIconsButton,
+          QT_TRANSLATE_NOOP("ScreenReaderNames", "Browser icons from another skin")},
+         {ui->globalFontButton, QT_TRANSLATE_NOOP("ScreenReaderNames", "Choose the global skin font")},
+         {ui->globalSizeField, QT_TRANSLATE_NOOP("ScreenReaderNames", "Global font size in percent")}});
     nameForScreenReaders(m_bar, {});
 }
 

@@ -81,8 +81,8 @@ EditorPanel::EditorPanel(StyleDocument &document, QWidget *parent)
     setUpFind();
     connect(&m_document, &StyleDocument::changed, this, &EditorPanel::showChanges);
     nameForScreenReaders(
-        this, {{ui->lineHeightField, QT_TRANSLATE_NOOP("MainWindow", "Line height in percent")},
-               {ui->resetLineHeightButton, QT_TRANSLATE_NOOP("MainWindow", "Reset the line height")}});
+        this, {{ui->lineHeightField, QT_TRANSLATE_NOOP("ScreenReaderNames", "Line height in percent")},
+               {ui->resetLineHeightButton, QT_TRANSLATE_NOOP("ScreenReaderNames", "Reset the line height")}});
     connect(ui->changeColoursBox, &QAbstractButton::clicked, this, [this] {
         showEditing();
         emit editingToggled(isEditing());

@@ -8,7 +8,7 @@
 void nameForScreenReaders(QWidget *panel, std::initializer_list<ControlName> names)
 {
     for (const ControlName &control : names)
-        control.control->setAccessibleName(QCoreApplication::translate("MainWindow", control.name));
+        control.control->setAccessibleName(QCoreApplication::translate("ScreenReaderNames", control.name));
     for (const QLabel *label : panel->findChildren<QLabel *>())
         if (QWidget *buddy = label->buddy(); buddy && buddy->accessibleName().isEmpty())
             buddy->setAccessibleName(withoutMnemonic(label->text()));

@@ -14,7 +14,7 @@ class QWidget;
 struct ControlName
 {
     QWidget *control;
-    const char *name; // translated in the context "MainWindow", where the names always were
+    const char *name; // translated in the context "ScreenReaderNames"
 };
 
 void nameForScreenReaders(QWidget *panel, std::initializer_list<ControlName> names);
