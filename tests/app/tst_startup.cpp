@@ -485,7 +485,9 @@ private slots:
                  qPrintable(status->text()));
         QVERIFY(status->heightForWidth(status->width()) <= status->height());
         QVERIFY(status->parentWidget()->rect().contains(status->geometry()));
-        const QString scheme = QString(245, 'n') + ".yaml";
+        // Far wider than the status; short enough that the save file's temporary name beside it
+        // (the name and 7 characters, on systems that make one) stays within 255.
+        const QString scheme = QString(240, 'n') + ".yaml";
         Dialogs::setNextFileName(f.documents.filePath(scheme));
         f.trigger("actionExportScheme");
         QVERIFY2(status->text().endsWith(".yaml") && status->toolTip().endsWith(scheme),
