@@ -22,7 +22,6 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QScrollArea>
 #include <QStyleOptionButton>
 #include <QTabBar>
@@ -425,18 +424,12 @@ private slots:
         }
         QVERIFY(!enabled("listOverstripesPick") && enabled("skinFontReset"));
 
-        Dialogs::setNextAnswer(QMessageBox::Discard);
-        f->trigger("actionWhiteTable"); // a load clears the history
-        QVERIFY(!f->find<QAction>("actionUndo")->isEnabled());
-    }
-
-    void closingWithUnsavedEditsSaves()
-    {
-        pick("listTextPick", "#010203");
+        // Saved when asked, the edits let the load go on, which clears the history.
         Dialogs::setNextAnswer(QMessageBox::Save);
         Dialogs::setNextFileName(path("kept"));
-        QVERIFY(f->window->close());
-        QVERIFY(fixtures::readFile(path("kept.pcp")).contains("list_text=#010203"));
+        f->trigger("actionWhiteTable");
+        QVERIFY(fixtures::readFile(path("kept.pcp")).contains("lineheight=12"));
+        QVERIFY(checked("actionWhiteTable") && !enabled("actionUndo"));
     }
 
     void coloursFromSelectedSkin()
@@ -638,9 +631,7 @@ private slots:
                      row.key);
         }
         pick("listTextPick", "#2a2a2a");
-        QVERIFY(!sign->isHidden());
-        QVERIFY2(QRegularExpression("^Contrast 1.0:1 on \\w+ › \\w").match(sign->toolTip()).hasMatch(),
-                 qPrintable(sign->toolTip()));
+        QVERIFY(!sign->isHidden()); // what it says is the translations' test
         f->trigger("actionUndo");
         QVERIFY(sign->isHidden());
     }
