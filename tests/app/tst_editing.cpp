@@ -134,12 +134,8 @@ private slots:
         for (const char *name : {"createSkinButton", "floatingBrowserBox"}) {
             QWidget *focused = f->find<QWidget>(name);
             focused->setFocus();
-            const QImage shot = focused->grab().toImage();
-            int orange = 0;
-            for (int y = 0; y < shot.height(); ++y)
-                for (int x = 0; x < shot.width(); ++x)
-                    orange += QColor(shot.pixel(x, y)) == QColor(255, 170, 0);
-            QVERIFY2(orange > 20, name);
+            const auto orange = [](QRgb pixel) { return QColor(pixel) == QColor(255, 170, 0); };
+            QVERIFY2(fixtures::pixelsWhere(focused->grab().toImage(), orange) > 20, name);
         }
         // An option's label ticks the box beside it by its mnemonic.
         QTest::keyClick(f->window.get(), Qt::Key_G, Qt::AltModifier);
@@ -667,10 +663,7 @@ private slots:
             option.initFrom(box);
             const QRect indicator = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
             const QImage shot = box->grab(indicator).toImage();
-            int dark = 0;
-            for (int y = 0; y < shot.height(); ++y)
-                for (int x = 0; x < shot.width(); ++x)
-                    dark += qGray(shot.pixel(x, y)) < 96;
+            const int dark = fixtures::pixelsWhere(shot, [](QRgb pixel) { return qGray(pixel) < 96; });
             QVERIFY(dark > 4 && dark * 5 < shot.width() * shot.height());
         }
         for (const QString &label : labels + QStringList{"lineHeightPercent"})
