@@ -681,10 +681,15 @@ private slots:
         }
     }
 
-    // Over the default table, whatever was open before: the white table here. A line whose value
-    // cannot stand for its key keeps the default, and is named once.
+    // Noise holds control characters, which would break the skin's XML: refused, nothing changes.
+    // A partial profile goes over the default table, whatever was open before: the white table
+    // here. A line whose value cannot stand for its key keeps the default, and is named once.
     void aPartialProfileMergesOverTheDefaultTable()
     {
+        open("noise.pcp", fixtures::noise(20 << 20) + "\nlist_text=#00ff00\n");
+        QVERIFY(Dialogs::requests().last().text.contains("holds a control character"));
+        QCOMPARE(text("list_text"), QString("#ffffff"));
+        QCOMPARE(f->title(), QString("Panelcraft"));
         f->trigger("actionWhiteTable");
         open("red.pcp",
              "list_text=#ff0000\r\nlist_over=notacolour\r\nskinfontname=Caf\xe9\r\nskinfontsize=1e3\r\n");
@@ -764,15 +769,6 @@ private slots:
         QVERIFY(Dialogs::requests().last().text.contains("f.pcp is gone"));
         QCOMPARE(recent(), (QStringList{"&1 d.pcp", "&2 c.pcp", "&3 e.pcp", "&4 b.pcp"}));
         QCOMPARE(f->title(), QString("Panelcraft (d)"));
-    }
-
-    // Noise holds control characters, which would break the skin's XML: refused, nothing changes.
-    void randomBytesAreRefusedWithoutHarm()
-    {
-        open("noise.pcp", fixtures::noise(20 << 20) + "\nlist_text=#00ff00\n");
-        QVERIFY(Dialogs::requests().last().text.contains("holds a control character"));
-        QCOMPARE(text("list_text"), QString("#ffffff"));
-        QCOMPARE(f->title(), QString("Panelcraft"));
     }
 
     // Faults that hold for root too: a folder that is a file, a full disk. Each is reported and
