@@ -96,8 +96,7 @@ private slots:
                      QString(key.alpha ? "#ff0a0b0c" : "#0a0b0c"));
             QCOMPARE(f->find<QLineEdit>(widgetName(key, RowPart::Swatch))->palette().color(QPalette::Base),
                      QColor("#0a0b0c"));
-            QVERIFY2(enabled(widgetName(key, RowPart::Reset)), key.key);
-            f->click(widgetName(key, RowPart::Reset));
+            f->click(widgetName(key, RowPart::Reset)); // a disabled button ignores the click
             QVERIFY2(style().colours == start.colours && !enabled(widgetName(key, RowPart::Reset)), key.key);
         }
         // Choosing the table's own value leaves the row unmodified; a cancelled pick changes nothing.
