@@ -207,7 +207,6 @@ private slots:
         QVERIFY(Dialogs::requests().at(1).text.contains("notes.txt\" cannot be opened: Panelcraft opens"));
         QCOMPARE(f->find<QLabel>("skinName")->text(), QString("other"));
         QCOMPARE(f->title(), QString("Panelcraft (mine)"));
-        QCOMPARE(f->colourValue("list_text")->text(), QString("#000001"));
 
         f->trigger("actionDefaultTable");
         f->drop(profile("mine.pcp"));
