@@ -107,11 +107,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QTemporaryDir dir;
     const QDir root(dir.path());
-    fuzzsupport::writeFile(root.filePath(QStringLiteral("in.zip")), fuzzsupport::bytes(data, size));
+    const QString in = root.filePath(QStringLiteral("in.zip")), out = root.filePath(QStringLiteral("out"));
+    fuzzsupport::writeFile(in, fuzzsupport::bytes(data, size));
     root.mkdir(QStringLiteral("out"));
-    const QString out = root.filePath(QStringLiteral("out"));
 
-    const Result<void> extracted = archive::extract(root.filePath(QStringLiteral("in.zip")), out, limits);
+    const Result<void> extracted = archive::extract(in, out, limits);
     const QString &error = extracted.error();
     const QStringList entries = fixtures::entriesBelow(dir.path());
     for (const QString &entry : entries) {
@@ -122,8 +122,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     if (!extracted) {
         FUZZ_CHECK(entries == QStringList({"in.zip", "out"}), describe(error, entries));
-        const auto intended =
-            intendedRefusals(root.filePath(QStringLiteral("in.zip")), fuzzsupport::bytes(data, size));
+        const auto intended = intendedRefusals(in, fuzzsupport::bytes(data, size));
         FUZZ_CHECK(!intended || std::any_of(intended->begin(), intended->end(),
                                             [&error](const QString &why) { return error.contains(why); }),
                    QStringLiteral("refused \"%1\", which minizip reads whole; intended refusals: %2")
@@ -131,19 +130,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     }
 
-    const QString again = root.filePath(QStringLiteral("again.zip"));
     // Copying every entry as stored must give an archive that unpacks to the same files.
+    const QString again = root.filePath(QStringLiteral("again.zip")),
+                  againOut = root.filePath(QStringLiteral("again"));
     root.mkdir(QStringLiteral("unchanged"));
-    const Result<void> packed = archive::repack(root.filePath(QStringLiteral("in.zip")),
-                                                root.filePath(QStringLiteral("unchanged")), again);
+    const Result<void> packed = archive::repack(in, root.filePath(QStringLiteral("unchanged")), again);
     FUZZ_CHECK(packed, packed.error());
     root.mkdir(QStringLiteral("again"));
-    const Result<void> extractedAgain =
-        archive::extract(again, root.filePath(QStringLiteral("again")), limits);
+    const Result<void> extractedAgain = archive::extract(again, againOut, limits);
     FUZZ_CHECK(extractedAgain, extractedAgain.error());
-    FUZZ_CHECK(fixtures::storedNames(root.filePath(QStringLiteral("in.zip"))) == fixtures::storedNames(again),
+    FUZZ_CHECK(fixtures::storedNames(in) == fixtures::storedNames(again),
                QStringLiteral("a name's bytes or UTF-8 flag changed"));
-    FUZZ_CHECK(fixtures::filesBelow(out) == fixtures::filesBelow(root.filePath(QStringLiteral("again"))),
+    FUZZ_CHECK(fixtures::filesBelow(out) == fixtures::filesBelow(againOut),
                describe(error, fixtures::entriesBelow(dir.path())));
     return 0;
 }

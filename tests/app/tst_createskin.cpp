@@ -53,8 +53,6 @@ private slots:
 
     void browsePicksASkin()
     {
-        f->click("createSkinButton");
-        QCOMPARE(lastWarning(), QString("You have not selected a skin"));
         QDir().mkpath(f->documents.path() + "/Turnwise/Skins"); // the host's own spelling
         f->choose("chooseSkinButton", "/somewhere/My.Skin.v2.zip");
         // The same folder (QDir compares as the file system does: on Windows, whatever the case).

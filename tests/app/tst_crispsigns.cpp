@@ -20,14 +20,9 @@ double rimShare(QLabel *label)
     image.setDevicePixelRatio(2);
     image.fill(Qt::transparent);
     label->render(&image, QPoint(), QRegion(), QWidget::RenderFlags()); // the sign alone, no ground
-    int visible = 0;
-    int rim = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const int alpha = qAlpha(image.pixel(x, y));
-            visible += alpha > 0;
-            rim += alpha > 0 && alpha < 255;
-        }
+    const int visible = fixtures::pixelsWhere(image, [](QRgb pixel) { return qAlpha(pixel) > 0; });
+    const int rim =
+        fixtures::pixelsWhere(image, [](QRgb pixel) { return qAlpha(pixel) > 0 && qAlpha(pixel) < 255; });
     return visible ? double(rim) / visible : 1.0;
 }
 

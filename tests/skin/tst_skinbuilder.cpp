@@ -133,37 +133,6 @@ private slots:
         QCOMPARE(fixtures::entriesBelow(path("work"), QDir::Files), QStringList());
     }
 
-    // Entries the usual Windows and macOS file systems would take for one file (by case here; the
-    // archive's test holds every kind of name) each keep their own work file, so none takes
-    // another's place.
-    void entriesThatOneFileSystemWouldMixUp()
-    {
-        const QStringList names{"Skin.xml", "skin.xml", "Main.png", "main.png"}; // two layouts, their images
-        const QList<QColor> colours{Qt::red, Qt::blue};
-        QList<fixtures::ZipEntry> entries;
-        for (int i = 0; i < 2; ++i) {
-            entries.append(
-                {names.at(i), layout({QString("<deck name=\"deck %1\"/>").arg(i)}, names.at(i + 2))});
-            entries.append({names.at(i + 2), png(400, 300, colours.at(i))});
-        }
-        entries << fixtures::ZipEntry{"Notes.txt", "upper"} << fixtures::ZipEntry{"notes.txt", "lower"};
-        const BuildResult result = build(optionsFor(makeSkin("skin.zip", entries)));
-        QVERIFY2(result.ok, qPrintable(result.message));
-        QVERIFY(m_workFiles.size() >= 6); // checked in cleanup()
-        const auto files = output();
-        QCOMPARE(files.value("Notes.txt"), QByteArray("upper"));
-        QCOMPARE(files.value("notes.txt"), QByteArray("lower"));
-        for (int i = 0; i < 2; ++i) {
-            const QByteArray text = files.value(names.at(i));
-            QVERIFY2(text.contains(QString("<deck name=\"deck %1\"/>").arg(i).toUtf8()) &&
-                         text.contains(("image=\"" + names.at(i + 2) + '"').toUtf8()),
-                     qPrintable(names.at(i)));
-            const QImage image = imageIn(files, names.at(i + 2));
-            QCOMPARE(image.size(), QSize(400, 366));
-            QCOMPARE(image.pixelColor(0, 0), colours.at(i));
-        }
-    }
-
     void defaultIconsGrowTheSharedImageOnce()
     {
         // A run that was cut short left this behind; it must not reach the new archive.

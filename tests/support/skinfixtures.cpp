@@ -240,6 +240,15 @@ QMap<QString, QByteArray> filesBelow(const QString &folder)
     return files;
 }
 
+int pixelsWhere(const QImage &image, const std::function<bool(QRgb)> &counted)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += counted(image.pixel(x, y));
+    return count;
+}
+
 bool nearlyEqual(const QImage &a, const QImage &b, int maxStep, double maxShare)
 {
     if (a.size() != b.size())

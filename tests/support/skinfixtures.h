@@ -16,6 +16,7 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 Q_DECLARE_METATYPE(IconSet)
 
@@ -70,6 +71,8 @@ Style distinctStyle();
 // Same size, and no channel of any pixel more than `maxStep` apart, except on at most
 // `maxShare` of the pixels: images drawn on machines whose raster code differs.
 bool nearlyEqual(const QImage &a, const QImage &b, int maxStep = 2, double maxShare = 0.01);
+// How many pixels of the image are `counted`.
+int pixelsWhere(const QImage &image, const std::function<bool(QRgb)> &counted);
 
 // A file name Windows cannot make, or that opens a device there.
 bool refusedByWindows(const QString &name);

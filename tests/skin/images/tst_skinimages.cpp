@@ -185,11 +185,8 @@ private slots:
     {
         const Style style = pluginStyle();
         const auto shows = [&style](const QImage &image, const char *key) {
-            int found = 0;
-            for (int y = 0; y < image.height(); ++y)
-                for (int x = 0; x < image.width(); ++x)
-                    found += near(image.pixel(x, y), style.colour(key));
-            return found >= 4;
+            return fixtures::pixelsWhere(image, [&](QRgb pixel) { return near(pixel, style.colour(key)); }) >=
+                   4;
         };
         const QImage skin = imagecompositor::compose(filled(400, 100, Qt::white), QImage(), 106, style);
         for (const char *key :
