@@ -43,9 +43,9 @@ bool plainName(const QByteArray &name)
 // then) and with its CRC right, and each local header names its entry as the directory does, as
 // Python's zipfile demands; a bomb is read no further than the limit. Else why ours may refuse
 // the archive all the same, as words its refusal holds: no entry or more than the limit, a
-// password, or an entry that is a symbolic link, named so that it leaves the folder or is no
-// text, landing where another did, or in a method other than stored or deflated. None for a plain
-// archive, which must be unpacked.
+// password, an extra block running past its field, or an entry that is a symbolic link, named so
+// that it leaves the folder or is no text, landing where another did, or in a method other than
+// stored or deflated. None for a plain archive, which must be unpacked.
 std::optional<QStringList> intendedRefusals(const QString &path, const QByteArray &archive)
 {
     QuaZip zip(path);
@@ -58,12 +58,19 @@ std::optional<QStringList> intendedRefusals(const QString &path, const QByteArra
     int count = 0;
     for (bool more = zip.goToFirstFile(); more; more = zip.goToNextFile(), ++count) {
         unz_file_info64 info{};
-        QByteArray name(0x10000, Qt::Uninitialized);
-        if (unzGetCurrentFileInfo64(file, &info, name.data(), uLong(name.size()), nullptr, 0, nullptr, 0) !=
-                UNZ_OK ||
+        QByteArray name(0x10000, Qt::Uninitialized), extra(0x10000, Qt::Uninitialized);
+        if (unzGetCurrentFileInfo64(file, &info, name.data(), uLong(name.size()), extra.data(),
+                                    uLong(extra.size()), nullptr, 0) != UNZ_OK ||
             unzOpenCurrentFile(file) != UNZ_OK)
             return std::nullopt;
         name.truncate(int(info.size_filename));
+        extra.truncate(int(info.size_file_extra));
+        // An extra block longer than what is left of its field, which Python's zipfile calls corrupt.
+        for (int block = 0, length = 0; block + 4 <= extra.size(); block += 4 + length) {
+            length = quint8(extra.at(block + 2)) | quint8(extra.at(block + 3)) << 8;
+            if (block + 4 + length > extra.size())
+                why << QStringLiteral("the extra fields of its entries are inconsistent");
+        }
         const qint64 nameAt = qint64(unzGetCurrentFileZStreamPos64(file)) -
                               unzGetLocalExtrafield(file, nullptr, 0) - name.size();
         char buffer[4096];
