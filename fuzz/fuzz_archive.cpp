@@ -16,6 +16,7 @@
 #include <optional>
 #include <quazip/quazip.h>
 #include <quazip/unzip.h>
+#include <zlib.h>
 
 namespace {
 
@@ -39,13 +40,35 @@ bool plainName(const QByteArray &name)
     });
 }
 
+// zlib's own reading of a deflated entry: its stream ends, having made exactly the declared size.
+// Ours holds a deflated entry to that, where minizip and Python's zipfile stop at the size.
+bool zlibEndsStream(const QByteArray &stored, quint64 size)
+{
+    z_stream stream{};
+    if (inflateInit2(&stream, -MAX_WBITS) != Z_OK)
+        return false;
+    stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(stored.constData()));
+    stream.avail_in = uInt(stored.size());
+    QByteArray out(0x10000, Qt::Uninitialized);
+    int status = Z_OK;
+    while (status == Z_OK && stream.total_out <= size) {
+        stream.next_out = reinterpret_cast<Bytef *>(out.data());
+        stream.avail_out = uInt(out.size());
+        status = inflate(&stream, Z_NO_FLUSH);
+    }
+    const bool whole = status == Z_STREAM_END && stream.total_out == size;
+    inflateEnd(&stream);
+    return whole;
+}
+
 // Nothing unless minizip reads every entry whole, as long as declared (it checks the CRC only
 // then) and with its CRC right, and each local header names its entry as the directory does, as
 // Python's zipfile demands; a bomb is read no further than the limit. Else why ours may refuse
 // the archive all the same, as words its refusal holds: no entry or more than the limit, a
-// password, an extra block running past its field, or an entry that is a symbolic link, named so
-// that it leaves the folder or is no text, landing where another did, or in a method other than
-// stored or deflated. None for a plain archive, which must be unpacked.
+// password, a stored entry whose two sizes differ or a deflated stream zlib does not end at the
+// size, a record past the directory or an extra block past its field, or an entry that is a
+// symbolic link, named so that it leaves the folder or is no text, landing where another did, or
+// in a method other than stored or deflated. None for a plain archive, which must be unpacked.
 std::optional<QStringList> intendedRefusals(const QString &path, const QByteArray &archive)
 {
     QuaZip zip(path);
@@ -54,8 +77,13 @@ std::optional<QStringList> intendedRefusals(const QString &path, const QByteArra
     const unzFile file = zip.getUnzFile();
     QStringList why;
     QSet<QByteArray> files, present;
-    quint64 total = 0;
+    quint64 total = 0, recordBytes = 0;
     int count = 0;
+    // The central directory's size, as its end record gives it: no record may run past it.
+    const auto u16 = [&archive](int at) { return quint8(archive.at(at)) | quint8(archive.at(at + 1)) << 8; };
+    const int end = archive.lastIndexOf(QByteArray("PK\x05\x06", 4));
+    const quint32 directorySize =
+        end >= 0 && end + 22 <= archive.size() ? quint32(u16(end + 12)) | quint32(u16(end + 14)) << 16 : 0;
     for (bool more = zip.goToFirstFile(); more; more = zip.goToNextFile(), ++count) {
         unz_file_info64 info{};
         QByteArray name(0x10000, Qt::Uninitialized), extra(0x10000, Qt::Uninitialized);
@@ -65,14 +93,18 @@ std::optional<QStringList> intendedRefusals(const QString &path, const QByteArra
             return std::nullopt;
         name.truncate(int(info.size_filename));
         extra.truncate(int(info.size_file_extra));
-        // An extra block longer than what is left of its field, which Python's zipfile calls corrupt.
+        // A record running past the directory, or an extra block longer than what is left of its
+        // field, which Python's zipfile calls corrupt.
+        recordBytes += 46 + info.size_filename + info.size_file_extra + info.size_file_comment;
+        bool inconsistent = recordBytes > directorySize;
         for (int block = 0, length = 0; block + 4 <= extra.size(); block += 4 + length) {
             length = quint8(extra.at(block + 2)) | quint8(extra.at(block + 3)) << 8;
-            if (block + 4 + length > extra.size())
-                why << QStringLiteral("the extra fields of its entries are inconsistent");
+            inconsistent = inconsistent || block + 4 + length > extra.size();
         }
-        const qint64 nameAt = qint64(unzGetCurrentFileZStreamPos64(file)) -
-                              unzGetLocalExtrafield(file, nullptr, 0) - name.size();
+        if (inconsistent)
+            why << QStringLiteral("the extra fields of its entries are inconsistent");
+        const qint64 dataAt = qint64(unzGetCurrentFileZStreamPos64(file));
+        const qint64 nameAt = dataAt - unzGetLocalExtrafield(file, nullptr, 0) - name.size();
         char buffer[4096];
         int chunk;
         quint64 got = 0;
@@ -84,6 +116,10 @@ std::optional<QStringList> intendedRefusals(const QString &path, const QByteArra
             return std::nullopt;
         if (info.flag & 1)
             why << QStringLiteral("password-protected");
+        else if ((info.compression_method == 0 && info.compressed_size != info.uncompressed_size) ||
+                 (info.compression_method == Z_DEFLATED &&
+                  !zlibEndsStream(archive.mid(dataAt, qint64(info.compressed_size)), info.uncompressed_size)))
+            why << QStringLiteral("is damaged");
         const bool folder = name.endsWith('/');
         const QByteArray place = folder ? name.chopped(1) : name;
         bool clash = files.contains(place) || (!folder && present.contains(place));
