@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QSet>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <algorithm>
 #include <optional>
 #include <quazip/quazip.h>
@@ -80,10 +81,10 @@ std::optional<QStringList> intendedRefusals(const QString &path, const QByteArra
     quint64 total = 0, recordBytes = 0;
     int count = 0;
     // The central directory's size, as its end record gives it: no record may run past it.
-    const auto u16 = [&archive](int at) { return quint8(archive.at(at)) | quint8(archive.at(at + 1)) << 8; };
     const int end = archive.lastIndexOf(QByteArray("PK\x05\x06", 4));
-    const quint32 directorySize =
-        end >= 0 && end + 22 <= archive.size() ? quint32(u16(end + 12)) | quint32(u16(end + 14)) << 16 : 0;
+    const quint32 directorySize = end >= 0 && end + 22 <= archive.size()
+                                      ? qFromLittleEndian<quint32>(archive.constData() + end + 12)
+                                      : 0;
     for (bool more = zip.goToFirstFile(); more; more = zip.goToNextFile(), ++count) {
         unz_file_info64 info{};
         QByteArray name(0x10000, Qt::Uninitialized), extra(0x10000, Qt::Uninitialized);
@@ -98,7 +99,7 @@ std::optional<QStringList> intendedRefusals(const QString &path, const QByteArra
         recordBytes += 46 + info.size_filename + info.size_file_extra + info.size_file_comment;
         bool inconsistent = recordBytes > directorySize;
         for (int block = 0, length = 0; block + 4 <= extra.size(); block += 4 + length) {
-            length = quint8(extra.at(block + 2)) | quint8(extra.at(block + 3)) << 8;
+            length = qFromLittleEndian<quint16>(extra.constData() + block + 2);
             inconsistent = inconsistent || block + 4 + length > extra.size();
         }
         if (inconsistent)
