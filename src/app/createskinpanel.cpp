@@ -337,12 +337,10 @@ void CreateSkinPanel::showStatus(const QString &text, StatusLasts lasts)
                                 ? shortenLongWords(text, label->fontMetrics(), label->contentsRect().width())
                                 : text;
     QString shown = fitting;
-    label->setText(shown);
     for (int room = 2 * label->width(); label->isVisible() && room > 0 && linesTaken(shown) > lines;
-         room -= label->width() / 8) {
+         room -= label->width() / 8)
         shown = label->fontMetrics().elidedText(fitting, Qt::ElideMiddle, room);
-        label->setText(shown);
-    }
+    label->setText(shown);
     label->setToolTip(shown == text ? QString() : text);
     if (lasts == StatusLasts::FewSeconds)
         m_statusTimer->start();
