@@ -234,8 +234,8 @@ QVector<StoredEntry> Repack::entriesToCheck() const
 {
     QVector<StoredEntry> unchecked;
     for (const CheckedEntry &entry : m_entries) {
-        if (!entry.unpacked && canUnpack(entry.stored.method) && !m_dropped.contains(entry.path) &&
-            !isChanged(entry.path))
+        if (!entry.unpacked && !entry.folder && canUnpack(entry.stored.method) &&
+            !m_dropped.contains(entry.path) && !isChanged(entry.path))
             unchecked << entry.stored;
     }
     return unchecked;
@@ -311,11 +311,13 @@ QuaZipNewInfo Repack::asStored(QuaZipNewInfo info, const CheckedEntry &entry)
 Result<void> Repack::copyRaw(const CheckedEntry &entry, const QuaZipFileInfo64 &info)
 {
     m_written.insert(entry.path);
+    // A folder holds no bytes, whatever its entry declares: unpacking never reads any, so the
+    // copy is stored empty and nothing is read or checked for it.
+    const StoredEntry stored = entry.folder ? StoredEntry{entry.stored.dataOffset, 0, 0, 0, 0} : entry.stored;
     QuaZipNewInfo copy = asStored(info, entry);
-    copy.uncompressedSize = ulong(info.uncompressedSize);
+    copy.uncompressedSize = ulong(stored.size);
     copy.extraLocal = withoutZip64(copy.extraLocal);
     copy.extraGlobal = withoutZip64(copy.extraGlobal);
-    const StoredEntry &stored = entry.stored;
     const bool patched = stored.method == lzmaMethod || stored.method == bzip2Method;
     if (patched)
         m_device.expect(m_entriesWritten, stored.method);

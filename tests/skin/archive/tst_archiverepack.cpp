@@ -183,11 +183,14 @@ private slots:
             return k.names == QStringList(k.skinNames) << "browserfloat.png"
                                                        << "fenêtre.png";
         });
-        for (const char *kept :
-             {"broken.xml", "ascii.xml", "cut.png", "images/", "fonts/face.ttf", "Crème.jpg",
-              "docs\\notes.txt", "images\\", "./licence.txt", deepName, "", "readme.txt"})
+        for (const char *kept : {"broken.xml", "ascii.xml", "cut.png", "fonts/face.ttf", "Crème.jpg",
+                                 "docs\\notes.txt", "./licence.txt", deepName, "", "readme.txt"})
             QTest::addRow("stored as it was: \"%s\"", kept)
                 << KeptCheck([=](const KeptSkin &k) { return k.out.value(kept) == k.stored.value(kept); });
+        row("folders stored empty", [](const KeptSkin &k) {
+            return !k.stored.value("images/").isEmpty() && k.out.value("images/") == "" &&
+                   k.out.value("images\\") == "" && k.out.contains("images\\");
+        });
         row("archive comment",
             [](const KeptSkin &k) { return k.built.endsWith(QByteArray("\x04\0\x80 by", 6)); });
         for (const auto &[name, bits] : copiedLevels)
