@@ -41,7 +41,7 @@ Parts parts(const Document &document, bool browsersReplaced)
         if (element.start < skipUntil)
             continue;
         const bool browser = browsersReplaced && named(document, i, "browser") && inSkin.at(i);
-        const bool gone = browser || named(document, i, "customicons");
+        const bool gone = browser || (named(document, i, "customicons") && parent >= 0);
         for (int at = i; (gone || named(document, i, "skin")) && at >= 0;
              at = document.elements.at(at).parent)
             parts.changes[at] = true;

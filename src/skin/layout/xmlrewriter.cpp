@@ -127,7 +127,9 @@ RewrittenXml Rewriter::run()
             replacedUntil = element.end;
             continue;
         }
-        if (name == QLatin1String("customicons")) {
+        // The build's own sheet stands for the skin's; a document that is nothing but one keeps
+        // its root, or the output would be no XML at all.
+        if (name == QLatin1String("customicons") && element.parent >= 0) {
             m_splices << Splice{xmltokens::wholeLines(m_text, {element.start, element.end}), QString()};
             continue;
         }
