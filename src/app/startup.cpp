@@ -78,9 +78,17 @@ void prepareApplication()
     nameProgram();
     // The desktop file name lets the desktop match the window to its entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("panelcraft"));
-    // Found once the package has put the icon into the hicolor theme; a build copy has none.
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("panelcraft")));
     initPanelcraftResources();
+    // Windows takes a window's icon from the executable, macOS from the bundle, Wayland from the
+    // desktop entry: X11 alone from the window. The program brings its own, since looking it up in
+    // the desktop's icon theme walks the whole theme as the window maps (a tenth of starting), and
+    // a build copy finds none there.
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        QIcon icon;
+        for (const int size : {16, 24, 32, 48, 64})
+            icon.addFile(QStringLiteral(":/icons/panelcraft-%1.png").arg(size), QSize(size, size));
+        QApplication::setWindowIcon(icon);
+    }
     loadTranslations();
     QFont font = QApplication::font();
     font.setPixelSize(11);
