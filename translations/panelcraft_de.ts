@@ -97,6 +97,10 @@ Sie können die Adresse selbst in einen Webbrowser kopieren.</translation>
         <source>The layout &quot;%1&quot; cannot hold its new text in the encoding %2; only what an earlier build added to it was taken out</source>
         <translation>Das Layout „%1“ kann seinen neuen Text in der Kodierung %2 nicht aufnehmen; nur das, was eine frühere Erstellung hinzugefügt hatte, wurde entfernt</translation>
     </message>
+    <message>
+        <source>The layout &quot;%1&quot; cannot hold its new text in the encoding %2, and keeps browsers an earlier build restyled, which show rows of &quot;%3&quot; this build paints anew; save the layout as UTF-8 and build again</source>
+        <translation>Das Layout „%1“ kann seinen neuen Text in der Kodierung %2 nicht aufnehmen und behält Browser, die eine frühere Erstellung neu gestaltet hat; sie zeigen Pixelzeilen von „%3“, die diese Erstellung neu zeichnet. Speichern Sie das Layout als UTF-8 und erstellen Sie den Skin erneut</translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>

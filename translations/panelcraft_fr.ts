@@ -97,6 +97,10 @@ Vous pouvez copier l’adresse vous-même dans un navigateur.</translation>
         <source>The layout &quot;%1&quot; cannot hold its new text in the encoding %2; only what an earlier build added to it was taken out</source>
         <translation>Le fichier de disposition «&#xa0;%1&#xa0;» ne peut pas contenir son nouveau texte dans l’encodage %2&#x202f;; seul ce qu’une création antérieure y avait ajouté a été retiré</translation>
     </message>
+    <message>
+        <source>The layout &quot;%1&quot; cannot hold its new text in the encoding %2, and keeps browsers an earlier build restyled, which show rows of &quot;%3&quot; this build paints anew; save the layout as UTF-8 and build again</source>
+        <translation>Le fichier de disposition «&#xa0;%1&#xa0;» ne peut pas contenir son nouveau texte dans l’encodage %2 et garde des Browsers dont une création antérieure a modifié le style, qui montrent des lignes de pixels de «&#xa0;%3&#xa0;» que cette création repeint&#x202f;; enregistrez le fichier de disposition en UTF-8 et relancez la création</translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>

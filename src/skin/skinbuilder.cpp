@@ -557,6 +557,7 @@ Result<void> BuildRun::planRewrites(const SelectedSkin &skin, const RewriteConte
     const qint64 budget = archive::Limits().maxUnpackedBytes;
     qint64 size = 0;
     QVector<ImageJob> jobs, undoneJobs;
+    QVector<const Layout *> undone; // the layouts that only lost an earlier build's lines
     for (const Layout &layout : skin.layouts) {
         report(BuildStep::Rewrite, layout.name);
         QVector<ImageJob> layoutJobs;
@@ -570,6 +571,28 @@ Result<void> BuildRun::planRewrites(const SelectedSkin &skin, const RewriteConte
                 tr("The rewritten layouts would take more than %1; a skin may unpack to at most that")
                     .arg(QLocale().formattedDataSize(budget, 0, QLocale::DataSizeTraditionalFormat))};
         (encoded.undoneOnly ? undoneJobs : jobs) += layoutJobs;
+        if (encoded.undoneOnly)
+            undone << &layout;
+    }
+    // A layout that only lost an earlier build's lines keeps its browsers as that build left them,
+    // which may show rows it painted below the picture. Painted anew from fewer rows for the other
+    // layouts, the image would lose them: refused, rather than written pointing past the image.
+    for (const Layout *layout : qAsConst(undone)) {
+        for (const QString &name :
+             skinImageNames(layout->document, QFileInfo(layout->name).completeBaseName())) {
+            const ImageFacts facts = context.images.value(name);
+            const bool losesRows =
+                facts.usable() && std::any_of(jobs.cbegin(), jobs.cend(), [&facts](const ImageJob &job) {
+                    return job.path == facts.path && job.picture.height() < facts.browserHeight();
+                });
+            if (losesRows)
+                return Failure{tr("The layout \"%1\" cannot hold its new text in the encoding %2, and keeps "
+                                  "browsers an earlier build restyled, which show rows of \"%3\" this build "
+                                  "paints anew; save the layout as UTF-8 and build again")
+                                   .arg(archive::printable(layout->name),
+                                        QString::fromLatin1(layout->file.encoding),
+                                        archive::printable(name))};
+        }
     }
     // The row follows from the image alone, so layouts sharing an image share its work; one that
     // only lost an earlier build's lines paints what no other layout asks for.

@@ -13,6 +13,9 @@
 namespace fixtures {
 namespace {
 
+// The refusal of a build that would paint anew the rows a kept, restyled browser shows.
+const char keptBrowserLosesRows[] = "this build paints anew";
+
 class Choices
 {
 public:
@@ -187,8 +190,11 @@ QString rebuildScenario(const QByteArray &bytes, const QString &folder)
     const QString changedSkin = changed == built ? dir.filePath("first.zip") : zip("changed.zip", changed);
     SkinBuildOptions second = options(choices, changedSkin, windows, dir.filePath("again.zip"));
     const BuildResult again = SkinBuilder::build(second, style, dir.filePath("work"));
+    // A layout left with a browser an earlier build restyled keeps the rows it shows, or the build is
+    // refused.
     if (!again.ok)
-        return "the rebuild failed: " + again.message;
+        return again.message.contains(keptBrowserLosesRows) ? QString()
+                                                            : "the rebuild failed: " + again.message;
     const QMap<QString, QByteArray> rebuilt = readZip(dir.filePath("again.zip"));
     for (auto it = changed.cbegin(); it != changed.cend(); ++it) {
         const QString &name = it.key();
@@ -272,7 +278,9 @@ QString rebuildScenario(const QByteArray &bytes, const QString &folder)
         current = options(choices, input, windows, output);
         const BuildResult next = SkinBuilder::build(current, style, dir.filePath("work"));
         if (!next.ok)
-            return "a rebuild in a chain failed: " + next.message;
+            return next.message.contains(keptBrowserLosesRows)
+                       ? QString()
+                       : "a rebuild in a chain failed: " + next.message;
         warnings = next.warnings;
     }
 }
