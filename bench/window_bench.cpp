@@ -69,41 +69,50 @@ struct Medians
     double cpu;  // the process's own CPU time, less disturbed by other load on the machine
 };
 
-Medians medianMilliseconds(const QString &program, const QString &kind, int runs)
+// Each kind's median over `runs` processes. The kinds take turns, so a machine that slows down or
+// speeds up on the way weighs on each alike.
+std::vector<Medians> medianMilliseconds(const QString &program, const QStringList &kinds, int runs)
 {
-    std::vector<double> times;
-    std::vector<double> cpuTimes;
+    std::vector<std::vector<double>> times(std::size_t(kinds.size())), cpuTimes(std::size_t(kinds.size()));
     for (int i = 0; i < runs; ++i) {
-        QElapsedTimer clock;
-        clock.start();
-        const double cpuBefore = childCpuMilliseconds();
-        QProcess child;
-        child.start(program, {QStringLiteral("--child"), kind});
-        child.waitForFinished(60000);
-        times.push_back(clock.nsecsElapsed() / 1e6);
-        cpuTimes.push_back(childCpuMilliseconds() - cpuBefore);
+        for (int k = 0; k < kinds.size(); ++k) {
+            QElapsedTimer clock;
+            clock.start();
+            const double cpuBefore = childCpuMilliseconds();
+            QProcess child;
+            child.start(program, {QStringLiteral("--child"), kinds.at(k)});
+            child.waitForFinished(60000);
+            times[std::size_t(k)].push_back(clock.nsecsElapsed() / 1e6);
+            cpuTimes[std::size_t(k)].push_back(childCpuMilliseconds() - cpuBefore);
+        }
     }
-    std::sort(times.begin(), times.end());
-    std::sort(cpuTimes.begin(), cpuTimes.end());
-    return {times[times.size() / 2], cpuTimes[cpuTimes.size() / 2]};
+    const auto median = [](std::vector<double> values) {
+        std::sort(values.begin(), values.end());
+        return values[values.size() / 2];
+    };
+    std::vector<Medians> medians;
+    for (std::size_t k = 0; k < times.size(); ++k)
+        medians.push_back({median(times[k]), median(cpuTimes[k])});
+    return medians;
 }
 
 int startup(const QString &program)
 {
-    const int runs = 15;
-    const Medians empty = medianMilliseconds(program, QStringLiteral("empty"), runs);
-    const Medians label = medianMilliseconds(program, QStringLiteral("label"), runs);
-    const Medians window = medianMilliseconds(program, QStringLiteral("window"), runs);
-    std::printf("start-up to the first event-loop pass, median of %d processes (QT_QPA_PLATFORM=%s)\n", runs,
-                qgetenv("QT_QPA_PLATFORM").constData());
+    const int runs = 41;
+    const std::vector<Medians> medians = medianMilliseconds(
+        program, {QStringLiteral("empty"), QStringLiteral("label"), QStringLiteral("window")}, runs);
+    const Medians &empty = medians[0];
+    std::printf("start-up to the first event-loop pass, median of %d processes each, taking turns "
+                "(QT_QPA_PLATFORM=%s)\n",
+                runs, qgetenv("QT_QPA_PLATFORM").constData());
     std::printf("                           wall        CPU     ratio to empty (wall, CPU)\n");
     const auto row = [&](const char *what, const Medians &m) {
         std::printf("  %-22s %7.1f ms  %7.1f ms  %5.2f  %5.2f\n", what, m.wall, m.cpu, m.wall / empty.wall,
                     m.cpu / empty.cpu);
     };
     row("empty QMainWindow", empty);
-    row("QMainWindow, one text", label);
-    row("Panelcraft window", window);
+    row("QMainWindow, one text", medians[1]);
+    row("Panelcraft window", medians[2]);
     return 0;
 }
 
