@@ -283,7 +283,7 @@ private slots:
 #endif
         const auto run = this->run(arguments);
         const bool asked = arguments.value(0).startsWith("--");
-        QCOMPARE(run.code, asked ? 0 : 2);
+        QVERIFY2(run.code == (asked ? 0 : 2), qPrintable(QString::number(run.code) + run.err));
         QVERIFY2((asked ? run.out : run.err).contains(message), qPrintable(run.out + run.err));
         QVERIFY(asked ? run.err.isEmpty()
                       : run.err.startsWith("panelcraft-cli: ") && run.err.contains("--help"));

@@ -300,8 +300,12 @@ CliRun runCli(const QString &home, const QStringList &arguments, const QString &
 {
     const std::unique_ptr<QProcess> process(startCli(home, arguments, program, language));
     const bool ended = process->waitForFinished(120000) && process->exitStatus() == QProcess::NormalExit;
-    return {ended ? process->exitCode() : -1, cliText(process->readAllStandardOutput()),
-            cliText(process->readAllStandardError())};
+    QString err = cliText(process->readAllStandardError());
+    if (!ended) // why, for the failure message: not started, crashed, or still running
+        err += QStringLiteral("\n[the CLI did not end normally: %1; exit code %2]")
+                   .arg(process->errorString())
+                   .arg(process->exitCode());
+    return {ended ? process->exitCode() : -1, cliText(process->readAllStandardOutput()), err};
 }
 
 } // namespace fixtures
