@@ -76,15 +76,27 @@ def run(test):
     return test["name"], code, totals, skips, failures
 
 
+def run_until_passed(test):
+    """A program that fails is run once more: under Wine, a process tst_cli starts now and then does
+    not end normally (exit code -1, twice in some twenty full runs; never in 450 runs of the CLI
+    alone). A program that passes the second time passes, and the table names what failed the
+    first time."""
+    first = run(test)
+    if first[1] == 0:
+        return first + ([],)
+    again = run(test)
+    return again + ((first[4] or [f"exit {first[1]}"]) if again[1] == 0 else [],)
+
+
 listing = json.loads(subprocess.run(["ctest", "--show-only=json-v1"], cwd=build, check=True,
                                     capture_output=True, text=True).stdout)
 with concurrent.futures.ThreadPoolExecutor(max_workers=2) as pool:
-    results = sorted(pool.map(run, listing["tests"]))
+    results = sorted(pool.map(run_until_passed, listing["tests"]))
 
 failed = known = 0
 print("| Test program | Result under Wine | Skipped there, with the reason |")
 print("|---|---|---|")
-for name, code, totals, skips, failures in results:
+for name, code, totals, skips, failures, first_failures in results:
     if code != 0 and name in KNOWN_FAILING:
         known += 1
     elif code != 0:
@@ -97,8 +109,11 @@ for name, code, totals, skips, failures in results:
     if code != 0:
         result += f" (exit {code})" + (": " + ", ".join(failures) if failures else "")
         result += " (known)" if name in KNOWN_FAILING else ""
+    if first_failures:
+        result += " on a second run; the first failed: " + ", ".join(first_failures)
     skipped = "; ".join(f"{function}: {reason}" for function, reason in skips) or "none"
     print(f"| {name} | {result} | {skipped} |")
-print(f"\n{len(results) - failed - known} of {len(results)} test programs pass under Wine, {known} known to "
-      f"fail (logs in {logs}).")
+second = sum(1 for result in results if result[5])
+print(f"\n{len(results) - failed - known} of {len(results)} test programs pass under Wine ({second} on a second "
+      f"run), {known} known to fail (logs in {logs}).")
 sys.exit(1 if failed else 0)
