@@ -229,12 +229,13 @@ Result<void> Repack::run()
     return {};
 }
 
-// Entries copied as stored are never unpacked here; their data is checked alongside.
+// Entries copied as stored are never unpacked here; their data is checked alongside, as unpacking
+// would check it. What unpacking never reads (a folder, a nameless entry) is not checked either.
 QVector<StoredEntry> Repack::entriesToCheck() const
 {
     QVector<StoredEntry> unchecked;
     for (const CheckedEntry &entry : m_entries) {
-        if (!entry.unpacked && !entry.folder && canUnpack(entry.stored.method) &&
+        if (!entry.unpacked && !entry.holdsNoFile() && canUnpack(entry.stored.method) &&
             !m_dropped.contains(entry.path) && !isChanged(entry.path))
             unchecked << entry.stored;
     }

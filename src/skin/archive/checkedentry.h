@@ -22,6 +22,8 @@ struct CheckedEntry
     int flags = 0; // the general-purpose bits of its record
     StoredEntry stored;
     bool unpacked = false; // its data was unpacked, and so checked whole
+    // A folder, or the unpacking folder itself ("./"): unpacking reads no bytes of it.
+    bool holdsNoFile() const { return folder || path.isEmpty(); }
 };
 
 struct Limits;
