@@ -21,6 +21,7 @@
 #include <quazip/quazip.h>
 #include <quazip/quazipfileinfo.h>
 #include <quazip/unzip.h>
+#include <zlib.h>
 
 namespace archive {
 namespace {
@@ -253,6 +254,20 @@ Result<void> Unpacker::Extraction::checkEntry(const QuaZipFileInfo64 &info, cons
         if (!opened || unzCloseCurrentFile(zip) != UNZ_OK ||
             (m_prefixBytes >= 0 && offset != entry.stored.dataOffset))
             return Failure{damaged()};
+    }
+    // A stored length running past the archive's end is no length at all: a deflated stream that
+    // ends whole before then is taken at its own length, which a copy then writes, and an entry
+    // unpacking reads nothing of keeps nothing.
+    const quint64 room = quint64(qMax(qint64(0), m_file.size() - entry.stored.dataOffset));
+    if (entry.stored.storedSize > room && entry.holdsNoFile()) {
+        entry.stored = StoredEntry{entry.stored.dataOffset, 0, 0, 0, 0};
+    } else if (entry.stored.storedSize > room && method == Z_DEFLATED) {
+        StoredEntry rest = entry.stored;
+        rest.storedSize = room;
+        const std::optional<quint64> length = deflatedLength(m_file, rest);
+        if (!length)
+            return Failure{damaged()};
+        entry.stored.storedSize = *length;
     }
     const EntryPlaces::Taken taken = m_places.take(entry.name, entry.path, entry.folder);
     if (taken.clash != EntryPlaces::Clash::None)

@@ -107,7 +107,7 @@ StreamResult readStored(StoredBytes &in, Checked &checked)
     return checked.result(true);
 }
 
-StreamResult readDeflated(StoredBytes &in, Checked &checked, quint64 size)
+StreamResult readDeflated(StoredBytes &in, Checked &checked, quint64 size, quint64 *consumed = nullptr)
 {
     Inflater inflater;
     if (!inflater.ready())
@@ -126,8 +126,11 @@ StreamResult readDeflated(StoredBytes &in, Checked &checked, quint64 size)
             const int status = inflate(&stream, Z_NO_FLUSH);
             if (!checked.take(out.constData(), out.size() - qint64(stream.avail_out)))
                 return checked.result(false);
-            if (status == Z_STREAM_END)
+            if (status == Z_STREAM_END) {
+                if (consumed)
+                    *consumed = stream.total_in;
                 return checked.result(true);
+            }
             if (status != Z_OK && status != Z_BUF_ERROR)
                 return checked.result(false);
         } while (stream.avail_out == 0);
@@ -154,6 +157,18 @@ StreamResult readEntry(QIODevice &archive, const StoredEntry &entry,
     if (entry.method == Z_DEFLATED)
         return readDeflated(in, checked, entry.size);
     return StreamResult::Damaged;
+}
+
+std::optional<quint64> deflatedLength(QIODevice &archive, const StoredEntry &entry)
+{
+    StoredBytes in(archive, entry);
+    const std::function<bool(const char *, qint64)> noSink;
+    Checked checked(entry, noSink);
+    quint64 consumed = 0;
+    if (entry.method != Z_DEFLATED ||
+        readDeflated(in, checked, entry.size, &consumed) != StreamResult::Intact)
+        return std::nullopt;
+    return consumed;
 }
 
 } // namespace archive

@@ -7,6 +7,7 @@
 
 #include <QtGlobal>
 #include <functional>
+#include <optional>
 
 class QIODevice;
 class QString;
@@ -38,5 +39,9 @@ enum class StreamResult { Intact, Damaged, SinkFailed };
 // stored bytes, having made exactly the declared size with the declared CRC.
 StreamResult readEntry(QIODevice &archive, const StoredEntry &entry,
                        const std::function<bool(const char *data, qint64 length)> &sink = {});
+
+// The length of the deflated stream of `entry`, read no further than its stored size: nothing
+// unless the stream ends there, whole, with the size and checksum the entry declares.
+std::optional<quint64> deflatedLength(QIODevice &archive, const StoredEntry &entry);
 
 } // namespace archive
