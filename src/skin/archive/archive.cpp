@@ -106,6 +106,7 @@ private:
     QVector<CheckedEntry> m_entries;
     EntryPlaces m_places;
     qint64 m_prefixBytes = -1; // before the archive proper; -1: unknown
+    qint64 m_fileSize = 0;
     bool m_checked = false;
     std::atomic<qint64> m_written{0};
     QMutex m_writtenLock; // files are unpacked several at once
@@ -117,6 +118,7 @@ Result<void> Unpacker::Extraction::check()
 {
     if (!m_file.open(QIODevice::ReadOnly))
         return Failure{tr("%1 is not a zip file or cannot be read").arg(m_name)};
+    m_fileSize = m_file.size();
     const DirectoryRecords records = readDirectoryRecords(m_file);
     if (records.inconsistent)
         return Failure{
@@ -258,13 +260,12 @@ Result<void> Unpacker::Extraction::checkEntry(const QuaZipFileInfo64 &info, cons
     // A stored length running past the archive's end is no length at all: a deflated stream that
     // ends whole before then is taken at its own length, which a copy then writes, and an entry
     // unpacking reads nothing of keeps nothing.
-    const quint64 room = quint64(qMax(qint64(0), m_file.size() - entry.stored.dataOffset));
+    const quint64 room = quint64(qMax(qint64(0), m_fileSize - entry.stored.dataOffset));
     if (entry.stored.storedSize > room && entry.holdsNoFile()) {
         entry.stored = StoredEntry{entry.stored.dataOffset, 0, 0, 0, 0};
     } else if (entry.stored.storedSize > room && method == Z_DEFLATED) {
-        StoredEntry rest = entry.stored;
-        rest.storedSize = room;
-        const std::optional<quint64> length = deflatedLength(m_file, rest);
+        const std::optional<quint64> length = deflatedLength(
+            m_file, StoredEntry{entry.stored.dataOffset, room, entry.stored.size, entry.stored.crc, method});
         if (!length)
             return Failure{damaged()};
         entry.stored.storedSize = *length;
