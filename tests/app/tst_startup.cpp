@@ -465,6 +465,14 @@ private slots:
             readable(pages->widget(page));
         }
         QVERIFY2(form->minimumSizeHint().width() <= 1000, qPrintable(QString::number(form->width())));
+        // Every text in the form's one face and size, the build bar's too.
+        QWidgetList texts = form->findChildren<QWidget *>();
+        if (auto *createSkin = qobject_cast<CreateSkinPanel *>(form.get()))
+            texts += createSkin->buildBar()->findChildren<QWidget *>();
+        for (const QWidget *text : qAsConst(texts))
+            QVERIFY2((!qobject_cast<const QLabel *>(text) && !qobject_cast<const QAbstractButton *>(text)) ||
+                         text->font() == QApplication::font(),
+                     qPrintable(text->objectName() + " has a font of its own"));
         QCoreApplication::removeTranslator(&translator);
     }
 
