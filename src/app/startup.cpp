@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFont>
-#include <QFontInfo>
 #include <QIcon>
 #include <cstring>
 
@@ -92,10 +91,7 @@ void prepareApplication()
     loadTranslations();
     QFont font = QApplication::font();
     font.setPixelSize(11);
-    // The platform may name a family that is not installed and stands for another: every font
-    // derived from this one (bold, italic, larger) would be looked for under that name first, and
-    // each miss asks the system for substitutes, costly at start-up. The face it stands for is
-    // named instead.
-    font.setFamily(QFontInfo(font).family());
+    // The family stays as the platform names it, even where that name stands for another face:
+    // asked for under two names, the one face the form uses would be loaded twice.
     QApplication::setFont(font);
 }
