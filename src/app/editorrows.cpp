@@ -160,7 +160,13 @@ QPushButton *button(QWidget *page, const QString &name, const QString &text)
 {
     auto *widget = make<QPushButton>(page, name);
     widget->setText(text);
-    widget->setMaximumWidth(widget->fontMetrics().horizontalAdvance(text) + 2 * buttonPadding);
+    // Most rows have the same few texts: each is measured once.
+    static QHash<QString, int> measured;
+    const QString key = widget->font().key() + QLatin1Char('\n') + text;
+    auto width = measured.constFind(key);
+    if (width == measured.cend())
+        width = measured.insert(key, widget->fontMetrics().horizontalAdvance(text));
+    widget->setMaximumWidth(*width + 2 * buttonPadding);
     return widget;
 }
 
@@ -186,11 +192,14 @@ QGridLayout *columnGrid(QWidget *page, int group, int roomColumn)
 // The widest text a value label can show: a colour name made of the font's widest hex digit.
 QString widestColourName(const QFont &font, bool alpha)
 {
-    const QFontMetrics metrics(font);
-    QChar widest;
-    for (const QChar digit : QStringLiteral("0123456789abcdef"))
-        if (widest.isNull() || metrics.horizontalAdvance(digit) > metrics.horizontalAdvance(widest))
-            widest = digit;
+    static QHash<QString, QChar> widestDigit; // by font: every row asks
+    QChar &widest = widestDigit[font.key()];
+    if (widest.isNull()) {
+        const QFontMetrics metrics(font);
+        for (const QChar digit : QStringLiteral("0123456789abcdef"))
+            if (widest.isNull() || metrics.horizontalAdvance(digit) > metrics.horizontalAdvance(widest))
+                widest = digit;
+    }
     return QLatin1Char('#') + QString(alpha ? 8 : 6, widest);
 }
 
