@@ -70,11 +70,11 @@ MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::MainWindow>()), m_paths(where),
       m_profilesFolder(where.profilesFolder())
 {
-    ui->setupUi(this);
     const AppSettings settings = settingsfile::load(m_paths.settingsFile(), m_paths.executableFolder);
-    // The theme is worn before the panels are made, so each widget is polished once, in it.
+    // The theme is worn before the first widget is made, so each widget is polished once, in it.
     m_theme = settings.theme;
     wearTheme(m_theme);
+    ui->setupUi(this);
     m_document = new StyleDocument(this);
     m_createSkin = new CreateSkinPanel(m_paths.documentsFolder, *m_document);
     m_editor = new EditorPanel(*m_document);

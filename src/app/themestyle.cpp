@@ -4,6 +4,7 @@
 
 #include <QEvent>
 #include <QFrame>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -30,6 +31,39 @@ QRectF outlineOf(const QRect &rect)
 {
     return QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5);
 }
+
+// The sign of the menu bar's button for the menus it has no room for: two chevrons, drawn at the
+// size asked for. The base style reads three pictures for it as the menu bar is made, a
+// fiftieth of starting the window, for a button a window of ordinary width never shows.
+class MoreMenusIcon : public QIconEngine
+{
+public:
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State) override
+    {
+        // The menu bar is light in both themes.
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(QPen(mode == QIcon::Disabled ? QColor(150, 150, 150) : QColor(40, 40, 40),
+                             qMax(1.0, rect.width() / 10.0)));
+        const QRectF box = QRectF(rect).adjusted(rect.width() / 4.0, rect.height() / 4.0, -rect.width() / 4.0,
+                                                 -rect.height() / 4.0);
+        for (const qreal left : {box.left(), box.center().x()}) {
+            const qreal right = left + box.width() / 2;
+            painter->drawPolyline(
+                QPolygonF({{left, box.top()}, {right, box.center().y()}, {left, box.bottom()}}));
+        }
+        painter->restore();
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        QPixmap picture(size);
+        picture.fill(Qt::transparent);
+        QPainter painter(&picture);
+        paint(&painter, picture.rect(), mode, state);
+        return picture;
+    }
+    QIconEngine *clone() const override { return new MoreMenusIcon; }
+};
 } // namespace
 
 ThemeStyle::ThemeStyle(bool dark) : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))), m_dark(dark)
@@ -202,6 +236,13 @@ void ThemeStyle::drawControl(ControlElement element, const QStyleOption *option,
         }
     }
     QProxyStyle::drawControl(element, option, painter, widget);
+}
+
+QIcon ThemeStyle::standardIcon(StandardPixmap icon, const QStyleOption *option, const QWidget *widget) const
+{
+    if (icon == SP_ToolBarHorizontalExtensionButton)
+        return QIcon(new MoreMenusIcon);
+    return QProxyStyle::standardIcon(icon, option, widget);
 }
 
 QRect ThemeStyle::subElementRect(SubElement element, const QStyleOption *option, const QWidget *widget) const
