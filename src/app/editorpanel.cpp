@@ -2,6 +2,7 @@
 // The colour and font rows of the settings pages: showing the current style and editing it.
 
 #include "editorpanel.h"
+#include "colourswatch.h"
 
 #include "dialogs.h"
 #include "rowclipboard.h"

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/editorrows.h"
+#include "app/colourswatch.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -7,7 +8,6 @@
 #include <QGridLayout>
 #include <QHash>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -264,10 +264,10 @@ ColourRow buildColourRow(QWidget *page, const stylekeys::ColourKey &key)
     }
     widgets.pick = button(page, name(RowPart::Pick), QCoreApplication::translate("EditorRows", "Color"));
     grid->addWidget(widgets.pick, row, PickColumn);
-    widgets.swatch = make<QLineEdit>(page, name(RowPart::Swatch));
+    widgets.swatch = make<ColourSwatch>(page, name(RowPart::Swatch));
     widgets.swatch->setMinimumWidth(narrowestSwatch);
     widgets.swatch->setMaximumWidth(swatchWidth);
-    // The swatch only shows the colour; its text is never edited.
+    // The swatch only shows the colour.
     widgets.swatch->setEnabled(false);
     grid->addWidget(widgets.swatch, row, SwatchColumn);
     widgets.value = label(page, name(RowPart::Value));

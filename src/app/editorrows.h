@@ -11,8 +11,8 @@
 #include <QString>
 #include <array>
 
+class ColourSwatch;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QTabWidget;
 
@@ -22,7 +22,7 @@ struct ColourRow
     QPushButton *transparency; // null for rows without an "x" button
     QPushButton *pick;
     QPushButton *reset;
-    QLineEdit *swatch;
+    ColourSwatch *swatch;
     QLabel *value;
 };
 

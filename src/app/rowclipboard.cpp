@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rowclipboard.h"
+#include "colourswatch.h"
 
 #include "inlineedit.h"
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rowsigns.h"
+#include "colourswatch.h"
 
 #include "colour/colourvision.h"
 #include "crispsigns.h"
@@ -8,7 +9,6 @@
 
 #include <QGridLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QTabWidget>

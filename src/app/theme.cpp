@@ -89,8 +89,8 @@ void wearTheme(ThemeChoice theme)
     // Fields, lists, menus and scroll bars stay light, framed in grey, on the dark ground.
     QPalette light = themePalette(style->baseStyle()->standardPalette(), false);
     light.setColor(QPalette::Disabled, QPalette::Text, fieldGreyed);
-    for (const char *lightClass : {"QLineEdit", "QAbstractItemView", "QComboBox", "QAbstractSpinBox",
-                                   "QMenuBar", "QMenu", "QScrollBar"})
+    for (const char *lightClass : {"QLineEdit", "ColourSwatch", "QAbstractItemView", "QComboBox",
+                                   "QAbstractSpinBox", "QMenuBar", "QMenu", "QScrollBar"})
         QApplication::setPalette(light, lightClass);
 }
 

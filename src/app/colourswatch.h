@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// A colour row's swatch: the row's colour in a field's frame, the size of a one-line field. It
+// only shows; the row's buttons and value are where the user acts. Drawn as a field is, without
+// a field's text editing behind it, which made each of a page's swatches cost as much as the
+// rest of its row.
+
+#include <QWidget>
+
+class ColourSwatch : public QWidget
+{
+    Q_OBJECT // the themes give fields their palette by class name
+
+        public : explicit ColourSwatch(QWidget *parent = nullptr);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QSize fieldSize(int textHeight) const;
+};
