@@ -155,19 +155,35 @@ QString camelCase(const char *key)
     }
     return name;
 }
+
+// The table's keys and prefixes in camel case, worked out once: rows, tooltips and screen-reader
+// names ask for their widgets' names by the hundred as the window starts.
+QString camelCaseOf(const char *key)
+{
+    static const QHash<const char *, QString> known = [] {
+        QHash<const char *, QString> names;
+        for (const ColourKey &colour : colourKeys)
+            names.insert(colour.key, camelCase(colour.key));
+        for (const FontGroupKey &group : fontGroups)
+            names.insert(group.prefix, camelCase(group.prefix));
+        return names;
+    }();
+    const auto name = known.constFind(key);
+    return name != known.cend() ? *name : camelCase(key);
+}
 } // namespace
 
 QString widgetName(const ColourKey &key, RowPart part)
 {
     static const char *const parts[] = {"Caption", "Pick",        "Swatch",       "Value",
                                         "Reset",   "Transparent", "ContrastSign", "VisionSign"};
-    return camelCase(key.key) + QLatin1String(parts[int(part)]);
+    return camelCaseOf(key.key) + QLatin1String(parts[int(part)]);
 }
 
 QString widgetName(const FontGroupKey &group, FontPart part)
 {
     static const char *const parts[] = {"Caption", "Pick", "Reset", "Name", "Size", "Weight"};
-    return camelCase(group.prefix) + QLatin1String("Font") + QLatin1String(parts[int(part)]);
+    return camelCaseOf(group.prefix) + QLatin1String("Font") + QLatin1String(parts[int(part)]);
 }
 
 } // namespace stylekeys
