@@ -136,31 +136,40 @@ const char *const otherTooltipWidgets[] = {
     "settingsPages",
 };
 
-// Rows without a text of their own say what they do to the row they are on.
-void addRowTooltips(QMap<QString, QString> &texts, const std::function<QString(int, bool)> &rowName)
+// Rows without a text of their own say what they do to the row they are on. A row is named only
+// where one of its buttons is wanted: most rows' pages are not built yet.
+void addRowTooltips(QMap<QString, QString> &texts, const std::function<QString(int, bool)> &rowName,
+                    const QSet<QString> &wanted)
 {
     using stylekeys::FontPart;
     using stylekeys::RowPart;
-    const auto add = [&texts](const QString &objectName, const char *text, const QString &row) {
-        if (!texts.contains(objectName))
-            texts.insert(objectName, QCoreApplication::translate("Tooltips", text).arg(row));
+    const auto add = [&](const std::initializer_list<std::pair<QString, const char *>> &buttons, int index,
+                         bool font) {
+        QString shown; // named once for all of the row's buttons
+        for (const auto &[objectName, text] : buttons) {
+            if (!wanted.contains(objectName) || texts.contains(objectName))
+                continue;
+            if (shown.isNull())
+                shown = rowName(index, font);
+            texts.insert(objectName, QCoreApplication::translate("Tooltips", text).arg(shown));
+        }
     };
     for (int key = 0; key < stylekeys::colourKeyCount; ++key) {
         const stylekeys::ColourKey &row = stylekeys::colourKeys[key];
         const auto name = [&row](RowPart part) { return stylekeys::widgetName(row, part); };
-        const QString shown = rowName(key, false); // named once for all of the row's buttons
-        add(name(RowPart::Pick), QT_TRANSLATE_NOOP("Tooltips", "Select a color for %1"), shown);
-        add(name(RowPart::Reset), QT_TRANSLATE_NOOP("Tooltips", "Reset %1 to the default color"), shown);
-        if (row.transparent)
-            add(name(RowPart::Transparent), QT_TRANSLATE_NOOP("Tooltips", "Make %1 transparent"), shown);
+        add({{name(RowPart::Pick), QT_TRANSLATE_NOOP("Tooltips", "Select a color for %1")},
+             {name(RowPart::Reset), QT_TRANSLATE_NOOP("Tooltips", "Reset %1 to the default color")},
+             {row.transparent ? name(RowPart::Transparent) : QString(),
+              QT_TRANSLATE_NOOP("Tooltips", "Make %1 transparent")}},
+            key, false);
     }
     for (int group = 0; group < stylekeys::fontGroupCount; ++group) {
         const stylekeys::FontGroupKey &row = stylekeys::fontGroups[group];
-        const QString shown = rowName(group, true);
-        add(stylekeys::widgetName(row, FontPart::Pick), QT_TRANSLATE_NOOP("Tooltips", "Select a font for %1"),
-            shown);
-        add(stylekeys::widgetName(row, FontPart::Reset),
-            QT_TRANSLATE_NOOP("Tooltips", "Reset %1 to the default font"), shown);
+        add({{stylekeys::widgetName(row, FontPart::Pick),
+              QT_TRANSLATE_NOOP("Tooltips", "Select a font for %1")},
+             {stylekeys::widgetName(row, FontPart::Reset),
+              QT_TRANSLATE_NOOP("Tooltips", "Reset %1 to the default font")}},
+            group, true);
     }
 }
 } // namespace
@@ -183,12 +192,14 @@ QStringList tooltipWidgets()
     return names;
 }
 
-QMap<QString, QString> tooltipTexts(const std::function<QString(int index, bool font)> &rowName)
+QMap<QString, QString> tooltipTexts(const std::function<QString(int index, bool font)> &rowName,
+                                    const QSet<QString> &wanted)
 {
     QMap<QString, QString> texts;
     for (const Tooltip &tooltip : tooltipTable)
-        texts.insert(QLatin1String(tooltip.objectName),
-                     QCoreApplication::translate("Tooltips", tooltip.text));
-    addRowTooltips(texts, rowName);
+        if (wanted.contains(QLatin1String(tooltip.objectName)))
+            texts.insert(QLatin1String(tooltip.objectName),
+                         QCoreApplication::translate("Tooltips", tooltip.text));
+    addRowTooltips(texts, rowName, wanted);
     return texts;
 }

@@ -19,22 +19,40 @@ WindowTooltips::WindowTooltips(std::function<QString(int, bool)> rowName)
 
 void WindowTooltips::addWidgetsBelow(QWidget *root)
 {
+    QList<QWidget *> found;
     for (QWidget *widget : root->findChildren<QWidget *>()) {
         if (!m_names.contains(widget->objectName()))
             continue;
         m_widgetsByName.insert(widget->objectName(), widget);
-        if (m_shown)
-            show(widget);
+        found << widget;
     }
+    if (!m_shown)
+        return;
+    learnTexts(found);
+    for (QWidget *widget : qAsConst(found))
+        show(widget);
 }
 
 void WindowTooltips::setShown(bool shown)
 {
     m_shown = shown;
-    if (shown && m_texts.isEmpty())
-        m_texts = tooltipTexts(m_rowName);
+    if (shown)
+        learnTexts(m_widgetsByName.values());
     for (QWidget *widget : qAsConst(m_widgetsByName))
         show(widget);
+}
+
+void WindowTooltips::learnTexts(const QList<QWidget *> &widgets)
+{
+    QSet<QString> unknown;
+    for (const QWidget *widget : widgets)
+        if (!m_texts.contains(widget->objectName()))
+            unknown.insert(widget->objectName());
+    if (unknown.isEmpty())
+        return;
+    const QMap<QString, QString> texts = tooltipTexts(m_rowName, unknown);
+    for (const QString &name : qAsConst(unknown))
+        m_texts.insert(name, texts.value(name)); // no text is known too
 }
 
 void WindowTooltips::show(QWidget *widget) const

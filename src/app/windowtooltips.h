@@ -5,6 +5,7 @@
 // taken off at once. Pages built later join through addWidgetsBelow.
 
 #include <QHash>
+#include <QList>
 #include <QMap>
 #include <QSet>
 #include <QString>
@@ -24,10 +25,13 @@ public:
 
 private:
     void show(QWidget *widget) const;
+    // The texts of widgets found since, worked out as they are found: a page's rows are named in
+    // them, and most pages are not built yet when the window starts.
+    void learnTexts(const QList<QWidget *> &widgets);
 
     std::function<QString(int, bool)> m_rowName;
     const QSet<QString> m_names;               // the widgets the tooltip table covers
     QHash<QString, QWidget *> m_widgetsByName; // those found so far
-    QMap<QString, QString> m_texts;            // read when first shown: names of rows are translated by then
+    QHash<QString, QString> m_texts;           // read when first shown: names of rows are translated by then
     bool m_shown = false;
 };
