@@ -61,6 +61,8 @@ void RowSigns::addForPage(int page, const EditorRows &rows)
 
 void RowSigns::show(const Style &style)
 {
+    if (m_contrast.isEmpty() && m_vision.isEmpty())
+        return; // no page has its rows yet: nothing to weigh the colours for
     for (QLabel *sign : qAsConst(m_contrast))
         sign->hide();
     for (const contrast::Hint &hint : contrast::hints(style)) {
