@@ -2,8 +2,8 @@
 // The colour and font rows of the settings pages: showing the current style and editing it.
 
 #include "editorpanel.h"
-#include "colourswatch.h"
 
+#include "colourswatch.h"
 #include "dialogs.h"
 #include "rowclipboard.h"
 #include "rowsigns.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rowclipboard.h"
-#include "colourswatch.h"
 
+#include "colourswatch.h"
 #include "inlineedit.h"
 
 #include <QAction>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rowsigns.h"
-#include "colourswatch.h"
 
 #include "colour/colourvision.h"
+#include "colourswatch.h"
 #include "crispsigns.h"
 #include "style/contrast.h"
 #include "visionname.h"
