@@ -2,6 +2,7 @@
 // Editing in the window: colour and font rows, transparency toggles, the linked list rows, the
 // percentage fields and undo; and the style tables behind them, the "Browser Profile" menu.
 
+#include "app/startup.h"
 #include "colour/scheme.h"
 #include "colour/stylefrompalette.h"
 #include "filesizelimit.h"
@@ -67,10 +68,7 @@ class EditingTest : public QObject
 private slots:
     void initTestCase()
     {
-        // The program's own font, which the rows and pages are laid out for.
-        QFont font = QApplication::font();
-        font.setPixelSize(11);
-        QApplication::setFont(font);
+        QApplication::setFont(formFont()); // which the rows and pages are laid out for
     }
     void init()
     {

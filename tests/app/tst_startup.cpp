@@ -8,6 +8,7 @@
 #include "app/editorpanel.h"
 #include "app/previewpanel.h"
 #include "app/profilespanel.h"
+#include "app/startup.h"
 #include "app/styledocument.h"
 #include "app/theme.h"
 #include "app/tooltiplist.h"
@@ -47,10 +48,7 @@ private slots:
     void initTestCase()
     {
         QDesktopServices::setUrlHandler("https", this, "open");
-        // The program's own font, which the rows and pages are laid out for.
-        QFont font = QApplication::font();
-        font.setPixelSize(11);
-        QApplication::setFont(font);
+        QApplication::setFont(formFont()); // which the rows and pages are laid out for
     }
     void cleanupTestCase() { QDesktopServices::unsetUrlHandler("https"); }
 
