@@ -35,12 +35,26 @@ QImage comparable(const QImage &image)
     return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
+// Every sign under `window` drawn for its screen: the labels showing one already, and those
+// showing a sign as the form loads it, found by their pictures.
 void showSigns(QWidget *window)
 {
+    QVector<QImage> drawings;
     for (QLabel *label : window->findChildren<QLabel *>()) {
         const QString sign = label->property(signProperty).toString();
-        if (!sign.isEmpty())
+        if (!sign.isEmpty()) {
             showCrispSign(label, sign, label->property(signSizeProperty).toInt());
+            continue;
+        }
+        const QPixmap shown = label->pixmap(Qt::ReturnByValue);
+        if (shown.isNull())
+            continue;
+        if (drawings.isEmpty())
+            for (const QString &drawing : formSigns())
+                drawings << comparable(QImage(drawing));
+        const int found = drawings.indexOf(comparable(shown.toImage()));
+        if (found >= 0)
+            showCrispSign(label, formSigns().at(found), shown.width());
     }
 }
 
@@ -53,18 +67,30 @@ public:
         window->installEventFilter(this);
     }
 
+    // The form's signs are drawn for one device pixel a point: on such a screen they stay as they
+    // are, and finding them is left until a screen needs other drawings.
+    void follow()
+    {
+        const qreal ratio = window->devicePixelRatioF();
+        if (qFuzzyCompare(ratio, drawnFor))
+            return;
+        showSigns(window);
+        drawnFor = ratio;
+    }
+
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (watched == window && event->type() == QEvent::Show && window->windowHandle()) {
             window->removeEventFilter(this);
-            connect(window->windowHandle(), &QWindow::screenChanged, this, [this] { showSigns(window); });
-            showSigns(window);
+            connect(window->windowHandle(), &QWindow::screenChanged, this, &ScreenWatch::follow);
+            follow();
         }
         return false;
     }
 
 private:
     QWidget *window;
+    qreal drawnFor = 1;
 };
 
 } // namespace
@@ -100,16 +126,5 @@ void showCrispSign(QLabel *label, const QString &resource, int size)
 
 void keepSignsCrisp(QWidget *window)
 {
-    QVector<QImage> drawings;
-    for (const QString &sign : formSigns())
-        drawings << comparable(QImage(sign));
-    for (QLabel *label : window->findChildren<QLabel *>()) {
-        const QPixmap shown = label->pixmap(Qt::ReturnByValue);
-        if (shown.isNull())
-            continue;
-        const int found = drawings.indexOf(comparable(shown.toImage()));
-        if (found >= 0)
-            showCrispSign(label, formSigns().at(found), shown.width());
-    }
-    new ScreenWatch(window);
+    (new ScreenWatch(window))->follow();
 }
