@@ -2,8 +2,8 @@
 // The editor's rows and the keyboard: the Tab order of a page, names for screen readers, and a
 // colour typed or pasted as text.
 
-#include "editorpanel.h"
 #include "colourswatch.h"
+#include "editorpanel.h"
 #include "style/colourtext.h"
 #include "ui_editorpanel.h"
 
