@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QRegularExpression>
+#include <QSet>
 #include <algorithm>
 
 namespace tablefile {
@@ -17,9 +18,14 @@ namespace {
 
 bool isSizeKey(const QString &key)
 {
-    return std::any_of(
-        std::begin(stylekeys::fontGroups), std::end(stylekeys::fontGroups),
-        [&key](const stylekeys::FontGroupKey &group) { return stylekeys::sizeKey(group) == key; });
+    // Named once: every key of every table read is asked about.
+    static const QSet<QString> sizeKeys = [] {
+        QSet<QString> keys;
+        for (const stylekeys::FontGroupKey &group : stylekeys::fontGroups)
+            keys.insert(stylekeys::sizeKey(group));
+        return keys;
+    }();
+    return sizeKeys.contains(key);
 }
 
 // Why a value cannot stand for its key; empty when it can. The reader puts U+FFFD where a line
