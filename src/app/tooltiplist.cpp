@@ -4,6 +4,7 @@
 #include "style/stylekeys.h"
 
 #include <QCoreApplication>
+#include <QHash>
 
 namespace {
 
@@ -136,57 +137,48 @@ const char *const otherTooltipWidgets[] = {
     "settingsPages",
 };
 
-// Rows without a text of their own say what they do to the row they are on. A row is named only
-// where one of its buttons is wanted: most rows' pages are not built yet.
-void addRowTooltips(QMap<QString, QString> &texts, const std::function<QString(int, bool)> &rowName,
-                    const QSet<QString> &wanted)
+// The buttons of the key table's rows by object name, with what a button without a text of its
+// own says it does to its row ("%1" names the row). Worked out once: a few hundred names.
+struct RowButton
 {
-    using stylekeys::FontPart;
-    using stylekeys::RowPart;
-    const auto add = [&](const std::initializer_list<std::pair<QString, const char *>> &buttons, int index,
-                         bool font) {
-        QString shown; // named once for all of the row's buttons
-        for (const auto &[objectName, text] : buttons) {
-            if (!wanted.contains(objectName) || texts.contains(objectName))
-                continue;
-            if (shown.isNull())
-                shown = rowName(index, font);
-            texts.insert(objectName, QCoreApplication::translate("Tooltips", text).arg(shown));
+    int index; // in stylekeys::colourKeys, or stylekeys::fontGroups for a font row
+    bool font;
+    const char *text; // translated in the context "Tooltips"
+};
+const QHash<QString, RowButton> &rowButtons()
+{
+    static const QHash<QString, RowButton> buttons = [] {
+        using stylekeys::FontPart;
+        using stylekeys::RowPart;
+        using stylekeys::widgetName;
+        QHash<QString, RowButton> all;
+        for (int key = 0; key < stylekeys::colourKeyCount; ++key) {
+            const stylekeys::ColourKey &row = stylekeys::colourKeys[key];
+            all.insert(widgetName(row, RowPart::Pick),
+                       {key, false, QT_TRANSLATE_NOOP("Tooltips", "Select a color for %1")});
+            all.insert(widgetName(row, RowPart::Reset),
+                       {key, false, QT_TRANSLATE_NOOP("Tooltips", "Reset %1 to the default color")});
+            if (row.transparent)
+                all.insert(widgetName(row, RowPart::Transparent),
+                           {key, false, QT_TRANSLATE_NOOP("Tooltips", "Make %1 transparent")});
         }
-    };
-    for (int key = 0; key < stylekeys::colourKeyCount; ++key) {
-        const stylekeys::ColourKey &row = stylekeys::colourKeys[key];
-        const auto name = [&row](RowPart part) { return stylekeys::widgetName(row, part); };
-        add({{name(RowPart::Pick), QT_TRANSLATE_NOOP("Tooltips", "Select a color for %1")},
-             {name(RowPart::Reset), QT_TRANSLATE_NOOP("Tooltips", "Reset %1 to the default color")},
-             {row.transparent ? name(RowPart::Transparent) : QString(),
-              QT_TRANSLATE_NOOP("Tooltips", "Make %1 transparent")}},
-            key, false);
-    }
-    for (int group = 0; group < stylekeys::fontGroupCount; ++group) {
-        const stylekeys::FontGroupKey &row = stylekeys::fontGroups[group];
-        add({{stylekeys::widgetName(row, FontPart::Pick),
-              QT_TRANSLATE_NOOP("Tooltips", "Select a font for %1")},
-             {stylekeys::widgetName(row, FontPart::Reset),
-              QT_TRANSLATE_NOOP("Tooltips", "Reset %1 to the default font")}},
-            group, true);
-    }
+        for (int group = 0; group < stylekeys::fontGroupCount; ++group) {
+            const stylekeys::FontGroupKey &row = stylekeys::fontGroups[group];
+            all.insert(widgetName(row, FontPart::Pick),
+                       {group, true, QT_TRANSLATE_NOOP("Tooltips", "Select a font for %1")});
+            all.insert(widgetName(row, FontPart::Reset),
+                       {group, true, QT_TRANSLATE_NOOP("Tooltips", "Reset %1 to the default font")});
+        }
+        return all;
+    }();
+    return buttons;
 }
 } // namespace
 
 QStringList tooltipWidgets()
 {
     // Every button of an editor row; rows without a text in the tooltip table show none.
-    QStringList names;
-    using stylekeys::widgetName;
-    for (const stylekeys::ColourKey &key : stylekeys::colourKeys) {
-        names << widgetName(key, stylekeys::RowPart::Pick) << widgetName(key, stylekeys::RowPart::Reset);
-        if (key.transparent)
-            names << widgetName(key, stylekeys::RowPart::Transparent);
-    }
-    for (const stylekeys::FontGroupKey &group : stylekeys::fontGroups)
-        names << widgetName(group, stylekeys::FontPart::Pick)
-              << widgetName(group, stylekeys::FontPart::Reset);
+    QStringList names = rowButtons().keys();
     for (const char *name : otherTooltipWidgets)
         names << QLatin1String(name);
     return names;
@@ -200,6 +192,17 @@ QMap<QString, QString> tooltipTexts(const std::function<QString(int index, bool 
         if (wanted.contains(QLatin1String(tooltip.objectName)))
             texts.insert(QLatin1String(tooltip.objectName),
                          QCoreApplication::translate("Tooltips", tooltip.text));
-    addRowTooltips(texts, rowName, wanted);
+    // Rows' buttons without a text of their own say what they do to the row they are on, each
+    // row named once for all of its buttons.
+    QHash<std::pair<int, bool>, QString> rows;
+    for (const QString &name : wanted) {
+        const auto button = rowButtons().constFind(name);
+        if (button == rowButtons().cend() || texts.contains(name))
+            continue;
+        QString &row = rows[{button->index, button->font}];
+        if (row.isNull())
+            row = rowName(button->index, button->font);
+        texts.insert(name, QCoreApplication::translate("Tooltips", button->text).arg(row));
+    }
     return texts;
 }
