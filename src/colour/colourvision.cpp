@@ -85,12 +85,16 @@ double leastDifference(const QColor &a, const QColor &b)
 
 QVector<QPair<int, int>> pairsToTellApart()
 {
-    QVector<QPair<int, int>> pairs;
-    for (const auto &group : distinctGroups)
-        for (auto first = group.begin(); first != group.end(); ++first)
-            for (auto second = first + 1; second != group.end(); ++second)
-                pairs << qMakePair(stylekeys::colourIndex(QLatin1String(*first)),
-                                   stylekeys::colourIndex(QLatin1String(*second)));
+    // Worked out once: each row asks whether it is in a pair as its page is built.
+    static const QVector<QPair<int, int>> pairs = [] {
+        QVector<QPair<int, int>> all;
+        for (const auto &group : distinctGroups)
+            for (auto first = group.begin(); first != group.end(); ++first)
+                for (auto second = first + 1; second != group.end(); ++second)
+                    all << qMakePair(stylekeys::colourIndex(QLatin1String(*first)),
+                                     stylekeys::colourIndex(QLatin1String(*second)));
+        return all;
+    }();
     return pairs;
 }
 
