@@ -296,7 +296,8 @@ void MainWindow::applyTheme(ThemeChoice theme)
     // Labels keep their state (greyed, warning ...) in the colours of the theme now worn.
     m_createSkin->setTheme(theme);
     m_editor->setTheme(theme);
-    reshowTextStates(this, theme);
+    if (std::exchange(m_labelsTheme, theme) != theme)
+        reshowTextStates(this, theme);
 }
 
 const Style &MainWindow::currentStyle() const

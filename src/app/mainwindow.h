@@ -93,5 +93,6 @@ private:
     bool m_fitWhenShown = true; // false where the place and size came from an earlier run
 
     ThemeChoice m_theme = ThemeChoice::Dark;
+    ThemeChoice m_labelsTheme = ThemeChoice::Dark; // labels' states are shown in it; panels start dark
     bool m_showTooltips = true;
 };

@@ -128,6 +128,9 @@ private slots:
         QCOMPARE(f.find<QAction>("actionDarkTheme")->isChecked(), !bright);
         QCOMPARE(QApplication::palette().color(QPalette::Window),
                  themeFor(bright ? ThemeChoice::Bright : ThemeChoice::Dark).ground);
+        // A greyed label is in the theme's grey from the start.
+        QCOMPARE(f.find<QLabel>("globalFontLabel")->palette().color(QPalette::WindowText),
+                 QColor(themeFor(bright ? ThemeChoice::Bright : ThemeChoice::Dark).greyedcolor));
         QCOMPARE(f.find<QAction>("actionShowTooltips")->isChecked(), tooltipsShown);
         // Both switched through the menu, and written back at close. Every listed widget follows the
         // switch; the others keep the form's own tooltips, and a row without a text of its own names
