@@ -175,6 +175,17 @@ const QHash<QString, RowButton> &rowButtons()
 }
 } // namespace
 
+bool hasTooltip(const QString &objectName)
+{
+    static const QSet<QString> others = [] {
+        QSet<QString> names;
+        for (const char *name : otherTooltipWidgets)
+            names.insert(QLatin1String(name));
+        return names;
+    }();
+    return rowButtons().contains(objectName) || others.contains(objectName);
+}
+
 QStringList tooltipWidgets()
 {
     // Every button of an editor row; rows without a text in the tooltip table show none.

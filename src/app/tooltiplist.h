@@ -11,6 +11,7 @@
 #include <functional>
 
 QStringList tooltipWidgets();
+bool hasTooltip(const QString &objectName); // one of tooltipWidgets()
 // Object name -> tooltip of the `wanted` widgets, in the user's language; the rows' buttons
 // without a text of their own get one naming their row by `rowName`.
 QMap<QString, QString> tooltipTexts(const std::function<QString(int index, bool font)> &rowName,

@@ -5,23 +5,13 @@
 
 #include <QWidget>
 
-namespace {
-QSet<QString> setOf(const QStringList &names)
-{
-    return QSet<QString>(names.cbegin(), names.cend());
-}
-} // namespace
-
-WindowTooltips::WindowTooltips(std::function<QString(int, bool)> rowName)
-    : m_rowName(std::move(rowName)), m_names(setOf(tooltipWidgets()))
-{
-}
+WindowTooltips::WindowTooltips(std::function<QString(int, bool)> rowName) : m_rowName(std::move(rowName)) {}
 
 void WindowTooltips::addWidgetsBelow(QWidget *root)
 {
     QList<QWidget *> found;
     for (QWidget *widget : root->findChildren<QWidget *>()) {
-        if (!m_names.contains(widget->objectName()))
+        if (!hasTooltip(widget->objectName()))
             continue;
         m_widgetsByName.insert(widget->objectName(), widget);
         found << widget;

@@ -30,7 +30,6 @@ private:
     void learnTexts(const QList<QWidget *> &widgets);
 
     std::function<QString(int, bool)> m_rowName;
-    const QSet<QString> m_names;               // the widgets the tooltip table covers
     QHash<QString, QWidget *> m_widgetsByName; // those found so far
     QHash<QString, QString> m_texts;           // read when first shown: names of rows are translated by then
     bool m_shown = false;
