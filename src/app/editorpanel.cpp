@@ -171,7 +171,7 @@ void EditorPanel::buildEditorPage(int page)
     putPageInTabOrder(page);
     m_signs->addForPage(page, m_rows);
     QWidget *pageWidget = ui->settingsPages->widget(page);
-    emit pageBuilt(pageWidget);
+    emit widgetsAdded(pageWidget);
     showRowStates(m_document.rowStates());
     m_signs->show(m_document.style());
     // New children of a page already on screen stay hidden until told (the signs were told). Each

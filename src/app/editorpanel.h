@@ -23,6 +23,9 @@ namespace Ui {
 class EditorPanel;
 }
 class QAction;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
 class QMenu;
 class RowClipboard;
 class RowSigns;
@@ -56,15 +59,19 @@ public:
     void setVisible(bool visible) override;
 
 signals:
-    void pageBuilt(QWidget *page);     // a page that just got its rows
+    // Widgets made after start-up below `root`: a page's rows as the page first shows, the find
+    // results with the first search.
+    void widgetsAdded(QWidget *root);
     void remark(const QString &text);  // said in passing, on the status line
     void editingToggled(bool editing); // the pages shown or hidden
     void previewToggled(bool shown);   // the preview asked for (only while editing)
     void resetAllRequested();          // "Reset": the active table read again
 
 private:
-    void setUpEditHistory();                 // editorpanel_history.cpp
-    void setUpFind();                        // editorpanel_find.cpp
+    void setUpEditHistory(); // editorpanel_history.cpp
+    void setUpFind();        // editorpanel_find.cpp
+    QListWidget *findResults(QLineEdit *field);
+    void goToFound(const QListWidgetItem *item, QLineEdit *field);
     void nameRowsForScreenReaders(int page); // "Lists, Over: colour", from the key table
     void putPageInTabOrder(int page);
     // Sets a row's colour from "#rrggbb", "#aarrggbb" or a colour name, as a pick would; else
@@ -91,6 +98,7 @@ private:
     StyleDocument &m_document;
     std::array<QFont, stylekeys::fontGroupCount> m_fontDialogResults; // last font dialog result per group
     QMenu *m_editMenu = nullptr;
+    QListWidget *m_findResults = nullptr; // made with the first search
     QAction *m_undo = nullptr;
     QAction *m_redo = nullptr;
 };

@@ -41,20 +41,17 @@ void EditorPanel::setUpFind()
     ui->editingRow->insertWidget(ui->editingRow->indexOf(ui->resetAllButton), field, 1);
     field->setMaximumWidth(resultsWidth);
     connect(ui->changeColoursBox, &QCheckBox::toggled, field, &QWidget::setVisible);
-    // Over the pages, below the field, as a completer's list would be.
-    auto *results = new QListWidget(this);
-    results->setObjectName(QStringLiteral("findResults"));
-    results->setAccessibleName(tr("Colours found"));
-    results->hide();
-
     auto *escape = new QAction(tr("Clear the Search"), field);
     escape->setShortcut(Qt::Key_Escape);
     escape->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     field->addAction(escape);
     connect(escape, &QAction::triggered, field, &QLineEdit::clear);
-    connect(field, &QLineEdit::textChanged, this, [this, field, results](const QString &text) {
-        results->clear();
+    connect(field, &QLineEdit::textChanged, this, [this, field](const QString &text) {
         const QString wanted = text.trimmed();
+        if (wanted.isEmpty() && !m_findResults)
+            return;
+        QListWidget *results = findResults(field);
+        results->clear();
         results->setVisible(!wanted.isEmpty());
         if (wanted.isEmpty())
             return;
@@ -81,17 +78,10 @@ void EditorPanel::setUpFind()
         results->setGeometry(corner.right() - resultsWidth, corner.bottom() + 1, resultsWidth, resultsHeight);
         results->raise();
     });
-    const auto go = [this, field](const QListWidgetItem *item) {
-        if (!item || !item->data(Qt::UserRole).isValid())
-            return;
-        const int key = item->data(Qt::UserRole).toInt();
-        ui->settingsPages->setCurrentIndex(int(stylekeys::colourKeys[key].page));
-        field->clear();
-        m_rows.colours[std::size_t(key)].pick->setFocus();
-    };
-    connect(results, &QListWidget::itemActivated, this, go);
-    connect(results, &QListWidget::itemClicked, this, go);
-    connect(field, &QLineEdit::returnPressed, this, [results, go] { go(results->item(0)); });
+    connect(field, &QLineEdit::returnPressed, this, [this, field] {
+        if (m_findResults)
+            goToFound(m_findResults->item(0), field);
+    });
 
     auto *find = new QAction(tr("&Find…"), m_editMenu);
     find->setObjectName(QStringLiteral("actionFind"));
@@ -105,4 +95,30 @@ void EditorPanel::setUpFind()
     connect(ui->changeColoursBox, &QCheckBox::toggled, find, &QAction::setEnabled);
     m_editMenu->addSeparator();
     m_editMenu->addAction(find);
+}
+
+QListWidget *EditorPanel::findResults(QLineEdit *field)
+{
+    if (m_findResults)
+        return m_findResults;
+    // Over the pages, below the field, as a completer's list would be; made with the first search.
+    m_findResults = new QListWidget(this);
+    m_findResults->setObjectName(QStringLiteral("findResults"));
+    m_findResults->setAccessibleName(tr("Colours found"));
+    m_findResults->hide();
+    const auto go = [this, field](const QListWidgetItem *item) { goToFound(item, field); };
+    connect(m_findResults, &QListWidget::itemActivated, this, go);
+    connect(m_findResults, &QListWidget::itemClicked, this, go);
+    emit widgetsAdded(this);
+    return m_findResults;
+}
+
+void EditorPanel::goToFound(const QListWidgetItem *item, QLineEdit *field)
+{
+    if (!item || !item->data(Qt::UserRole).isValid())
+        return;
+    const int key = item->data(Qt::UserRole).toInt();
+    ui->settingsPages->setCurrentIndex(int(stylekeys::colourKeys[key].page));
+    field->clear();
+    m_rows.colours[std::size_t(key)].pick->setFocus();
 }

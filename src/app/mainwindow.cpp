@@ -86,7 +86,7 @@ MainWindow::MainWindow(const AppPaths &where, QWidget *parent)
     wireMenusAndSwitches();
     m_tooltips = std::make_unique<WindowTooltips>(
         [this](int index, bool font) { return m_editor->rowName(index, font); });
-    connect(m_editor, &EditorPanel::pageBuilt, this,
+    connect(m_editor, &EditorPanel::widgetsAdded, this,
             [this](QWidget *page) { m_tooltips->addWidgetsBelow(page); });
     const auto remark = [this](const QString &text) {
         m_createSkin->showStatus(text, CreateSkinPanel::StatusLasts::FewSeconds);

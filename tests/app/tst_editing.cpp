@@ -206,12 +206,16 @@ private slots:
         QCOMPARE(text("list_text"), QString("#204060"));
     }
 
-    // Find lists the matching rows of every page by caption or value; Enter shows the first one's
-    // page, Escape clears.
+    // Find lists the matching rows of every page by caption or value, in a list made with the first
+    // search; Enter shows the first one's page, Escape clears.
     void findAColour()
     {
         f->showActive();
         auto *field = f->find<QLineEdit>("findColour");
+        QTest::keyClick(field, Qt::Key_Return); // nothing found yet: nothing to show
+        QCOMPARE(f->find<QTabWidget>("settingsPages")->currentIndex(), int(stylekeys::Page::Lists));
+        QVERIFY(!f->window->findChild<QListWidget *>("findResults"));
+        field->setText("selected");
         auto *results = f->find<QListWidget>("findResults");
         const auto listed = [results] {
             QStringList items;
@@ -219,7 +223,6 @@ private slots:
                 items << results->item(i)->text();
             return items;
         };
-        field->setText("selected");
         QVERIFY(field->isClearButtonEnabled());
         QVERIFY(listed().contains("Lists › Selected   #555555") &&
                 listed().contains("Lists › Text Selected   #ffffff"));

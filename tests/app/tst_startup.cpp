@@ -138,12 +138,15 @@ private slots:
         f.trigger(bright ? "actionDarkTheme" : "actionBrightTheme");
         QCOMPARE(QApplication::palette().color(QPalette::Window),
                  themeFor(bright ? ThemeChoice::Dark : ThemeChoice::Bright).ground);
+        f.find<QLineEdit>("findColour")->setText("over"); // the list of what is found comes with it
         for (bool shown : {tooltipsShown, !tooltipsShown}) {
             for (const QString &name : tooltipWidgets()) {
                 const QWidget *widget = f.find<QWidget>(name);
                 QVERIFY2(widget && (shown || widget->toolTip().isEmpty()), qPrintable(name));
             }
             QVERIFY(f.find<QWidget>("alternativeIconsHelp")->toolTip().contains(":/myfiles/icons/ICONS.png"));
+            QVERIFY(!shown ||
+                    f.find<QWidget>("findResults")->toolTip() == "Choose a row to show it on its page");
             // On the first page, and on a page built after the window started.
             for (const auto &[name, tip] : {std::pair("listOverstripesReset", "Lists › Stripes Over"),
                                             std::pair("fxTextReset", "Plugin Text › Knob Text")})
