@@ -4,7 +4,8 @@
 //   panelcraft-bench-window startup            whole-process start-up to the first event-loop
 //                                              pass, the window against an empty QMainWindow and
 //                                              one showing a single text, wall time and (steadier
-//                                              on a busy machine) CPU time
+//                                              on a busy machine) CPU time; and, where valgrind is
+//                                              installed, instructions, the steadiest of all
 //   panelcraft-bench-window switches           a theme switch and the preview's first showing, each
 //                                              until the window has been painted again
 //   panelcraft-bench-window build <skin.zip>   the longest stretch without event processing
@@ -20,6 +21,8 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
@@ -33,16 +36,16 @@ namespace {
 
 // One child process: shows a window and quits on the first pass of its event loop. The window is
 // Panelcraft's, an empty QMainWindow, or one holding a single line of text: the first text a
-// window lays out loads a face and the shaper, a floor no window with words gets under.
-int showAndQuit(int argc, char *argv[], const QString &kind)
+// window lays out loads a face and the shaper, a floor no window with words gets under. `home` is
+// a new empty folder for the window's settings and documents, which the parent removes.
+int showAndQuit(int argc, char *argv[], const QString &kind, const QString &home)
 {
     prepareApplicationAttributes();
     QApplication app(argc, argv);
-    QTemporaryDir home;
     std::unique_ptr<QMainWindow> window;
     if (kind == QLatin1String("window")) {
         prepareApplication();
-        window = std::make_unique<MainWindow>(AppPaths{home.path(), home.path(), home.path()});
+        window = std::make_unique<MainWindow>(AppPaths{home, home, home});
     } else {
         window = std::make_unique<QMainWindow>();
         if (kind == QLatin1String("label"))
@@ -79,8 +82,9 @@ std::vector<Medians> medianMilliseconds(const QString &program, const QStringLis
             QElapsedTimer clock;
             clock.start();
             const double cpuBefore = childCpuMilliseconds();
+            QTemporaryDir home;
             QProcess child;
-            child.start(program, {QStringLiteral("--child"), kinds.at(k)});
+            child.start(program, {QStringLiteral("--child"), kinds.at(k), home.path()});
             child.waitForFinished(60000);
             times[std::size_t(k)].push_back(clock.nsecsElapsed() / 1e6);
             cpuTimes[std::size_t(k)].push_back(childCpuMilliseconds() - cpuBefore);
@@ -94,6 +98,29 @@ std::vector<Medians> medianMilliseconds(const QString &program, const QStringLis
     for (std::size_t k = 0; k < times.size(); ++k)
         medians.push_back({median(times[k]), median(cpuTimes[k])});
     return medians;
+}
+
+// The instructions a child process runs, counted by valgrind's callgrind; 0 without valgrind.
+double instructions(const QString &program, const QString &kind)
+{
+    const QString valgrind = QStandardPaths::findExecutable(QStringLiteral("valgrind"));
+    if (valgrind.isEmpty())
+        return 0;
+    QTemporaryDir home;
+    QProcess child;
+    child.start(valgrind,
+                {QStringLiteral("--tool=callgrind"), QStringLiteral("--callgrind-out-file=/dev/null"),
+                 program, QStringLiteral("--child"), kind, home.path()});
+    child.waitForFinished(300000);
+    // Helpers the process forks (the X11 GL integration's) report first: the process's own count
+    // comes last.
+    const QString report = QString::fromLocal8Bit(child.readAllStandardError());
+    double count = 0;
+    for (QRegularExpressionMatchIterator collected =
+             QRegularExpression(QStringLiteral("Collected : (\\d+)")).globalMatch(report);
+         collected.hasNext();)
+        count = collected.next().captured(1).toDouble();
+    return count;
 }
 
 int startup(const QString &program)
@@ -113,6 +140,17 @@ int startup(const QString &program)
     row("empty QMainWindow", empty);
     row("QMainWindow, one text", medians[1]);
     row("Panelcraft window", medians[2]);
+    const double emptyCount = instructions(program, QStringLiteral("empty"));
+    if (emptyCount == 0)
+        return 0;
+    std::printf("instructions, whole process (callgrind)    ratio to empty\n");
+    for (const auto &[what, kind] :
+         {std::pair("empty QMainWindow", "empty"), std::pair("QMainWindow, one text", "label"),
+          std::pair("Panelcraft window", "window")}) {
+        const double count =
+            kind == QLatin1String("empty") ? emptyCount : instructions(program, QLatin1String(kind));
+        std::printf("  %-22s %9.1f M            %5.2f\n", what, count / 1e6, count / emptyCount);
+    }
     return 0;
 }
 
@@ -208,8 +246,8 @@ int main(int argc, char *argv[])
             list << QString::fromLocal8Bit(argv[i]);
         return list;
     }();
-    if (args.size() == 2 && args[0] == QLatin1String("--child"))
-        return showAndQuit(argc, argv, args[1]);
+    if (args.size() == 3 && args[0] == QLatin1String("--child"))
+        return showAndQuit(argc, argv, args[1], args[2]);
     if (args.size() == 1 && args[0] == QLatin1String("startup"))
         return startup(QString::fromLocal8Bit(argv[0]));
     if (args.size() == 1 && args[0] == QLatin1String("switches"))
