@@ -33,8 +33,8 @@ QRectF outlineOf(const QRect &rect)
 }
 
 // The sign of the menu bar's button for the menus it has no room for: two chevrons, drawn at the
-// size asked for. The base style reads three pictures for it as the menu bar is made, a
-// fiftieth of starting the window, for a button a window of ordinary width never shows.
+// size asked for when first shown. The base style reads three pictures for it as the menu bar is
+// made, for a button a window of ordinary width never shows.
 class MoreMenusIcon : public QIconEngine
 {
 public:
