@@ -15,11 +15,18 @@ ColourSwatch::ColourSwatch(QWidget *parent) : QWidget(parent)
     setSizePolicy(QSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed, QSizePolicy::LineEdit));
 }
 
-QSize ColourSwatch::fieldSize(int textHeight) const
+QStyleOptionFrame ColourSwatch::frameOption() const
 {
     QStyleOptionFrame option;
     option.initFrom(this);
     option.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, this);
+    option.state |= QStyle::State_Sunken;
+    return option;
+}
+
+QSize ColourSwatch::fieldSize(int textHeight) const
+{
+    const QStyleOptionFrame option = frameOption();
     return style()->sizeFromContents(
         QStyle::CT_LineEdit, &option,
         QSize(fontMetrics().horizontalAdvance(QLatin1Char('x')) * 17, textHeight), this);
@@ -41,9 +48,6 @@ QSize ColourSwatch::minimumSizeHint() const
 void ColourSwatch::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    QStyleOptionFrame option;
-    option.initFrom(this);
-    option.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, this);
-    option.state |= QStyle::State_Sunken;
+    const QStyleOptionFrame option = frameOption();
     style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, this);
 }

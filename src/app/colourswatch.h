@@ -8,6 +8,8 @@
 
 #include <QWidget>
 
+class QStyleOptionFrame;
+
 class ColourSwatch : public QWidget
 {
     Q_OBJECT // the themes give fields their palette by class name
@@ -21,5 +23,6 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    QStyleOptionFrame frameOption() const; // as a field's frame is drawn and measured
     QSize fieldSize(int textHeight) const;
 };
