@@ -175,17 +175,6 @@ const QHash<QString, RowButton> &rowButtons()
 }
 } // namespace
 
-bool hasTooltip(const QString &objectName)
-{
-    static const QSet<QString> others = [] {
-        QSet<QString> names;
-        for (const char *name : otherTooltipWidgets)
-            names.insert(QLatin1String(name));
-        return names;
-    }();
-    return rowButtons().contains(objectName) || others.contains(objectName);
-}
-
 QStringList tooltipWidgets()
 {
     // Every button of an editor row; rows without a text in the tooltip table show none.
@@ -193,6 +182,15 @@ QStringList tooltipWidgets()
     for (const char *name : otherTooltipWidgets)
         names << QLatin1String(name);
     return names;
+}
+
+bool hasTooltip(const QString &objectName)
+{
+    static const QSet<QString> names = [] {
+        const QStringList all = tooltipWidgets();
+        return QSet<QString>(all.cbegin(), all.cend());
+    }();
+    return names.contains(objectName);
 }
 
 QMap<QString, QString> tooltipTexts(const std::function<QString(int index, bool font)> &rowName,

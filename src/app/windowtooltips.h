@@ -6,8 +6,6 @@
 
 #include <QHash>
 #include <QList>
-#include <QMap>
-#include <QSet>
 #include <QString>
 #include <functional>
 
@@ -31,6 +29,6 @@ private:
 
     std::function<QString(int, bool)> m_rowName;
     QHash<QString, QWidget *> m_widgetsByName; // those found so far
-    QHash<QString, QString> m_texts;           // read when first shown: names of rows are translated by then
+    QHash<QString, QString> m_texts;           // by widget, learnt as found while shown
     bool m_shown = false;
 };
