@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/editorrows.h"
+
 #include "app/colourswatch.h"
 
 #include <QCoreApplication>
